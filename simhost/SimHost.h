@@ -52,6 +52,18 @@ MenuRegistry& TheMenus();
 ToolRegistry& TheTools();
 PlatformState& ThePlatform();
 
+// Each part of the stand-in resets its own state and registers its suites with the suite registry.
+// The services install first and register a table for every suite the plug-in acquires; later parts
+// replace those tables with their own.
+void ResetServices(bool clearPreferences);  // suites, plug-in connection, preferences, registries, platform
+void InstallServiceSuites();
+void ResetDocument();                       // document, layers, art, views
+void InstallDocumentSuites();
+void ResetColours();                        // custom colours and swatches
+void InstallColourSuites();
+void ResetText();                           // text frames, fonts, the text engine
+void InstallTextSuites();
+
 // Builds a fresh host (empty document with one layer, no plug-in loaded, empty logs); the preference store
 // is kept unless `clearPreferences` is set.
 void ResetHost(bool clearPreferences = true);

@@ -1,0 +1,24 @@
+#include "simhost/SimHost.h"
+
+namespace sim {
+
+Logs& TheLogs() {
+    static Logs logs;
+    return logs;
+}
+
+void LogCall(const std::string& entry) { TheLogs().calls.push_back(entry); }
+
+void ResetHost(bool clearPreferences) {
+    TheLogs().Clear();
+    ResetServices(clearPreferences);
+    ResetDocument();
+    ResetColours();
+    ResetText();
+    InstallServiceSuites();
+    InstallDocumentSuites();
+    InstallColourSuites();
+    InstallTextSuites();
+}
+
+}  // namespace sim
