@@ -12,6 +12,13 @@ constexpr uint32_t kIconResourceType = static_cast<uint32_t>(FourCharCode("ICON"
 constexpr uint32_t kCursorResourceType = static_cast<uint32_t>(FourCharCode("CURS"));
 constexpr uint32_t kPictureResourceType = static_cast<uint32_t>(FourCharCode("PICT"));
 
+// Keys of the property list entries.
+constexpr uint32_t kPIVendorAdobe = static_cast<uint32_t>(FourCharCode("ADBE"));
+constexpr uint32_t kPIKindProperty = static_cast<uint32_t>(FourCharCode("kind"));               // text: "SPEA"
+constexpr uint32_t kPIInterfaceVersionProperty = static_cast<uint32_t>(FourCharCode("ivrs"));   // integer: 2
+constexpr uint32_t kPIWin32X86CodeProperty = static_cast<uint32_t>(FourCharCode("wx86"));       // text: entry name
+constexpr uint32_t kPINameProperty = static_cast<uint32_t>(FourCharCode("pinm"));               // text: plug-in name
+
 // One property of a property list: a vendor, a key and an integer or text value.
 struct PiPLProperty {
     uint32_t vendor;
