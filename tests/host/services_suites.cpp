@@ -88,19 +88,23 @@ TEST_F(ServicesSuites, WithdrawnSuiteCannotBeAcquiredUntilRestored) {
 }
 
 TEST_F(ServicesSuites, LaterRegistrationReplacesTableAndKeepsCount) {
+    // A suite no part of the stand-in implements, so it starts as a placeholder.
+    constexpr const char* kTestSuite = "Tavorine Test Suite";
+    constexpr int32_t kTestSuiteVersion = 1;
+    sim::TheSuites().RegisterPlaceholder(kTestSuite, kTestSuiteVersion);
     const void* before = nullptr;
-    ASSERT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion, &before), kNoErr);
-    EXPECT_TRUE(sim::TheSuites().IsPlaceholder(kAIArtSuite, kAIArtSuiteVersion));
+    ASSERT_EQ(basic->AcquireSuite(kTestSuite, kTestSuiteVersion, &before), kNoErr);
+    EXPECT_TRUE(sim::TheSuites().IsPlaceholder(kTestSuite, kTestSuiteVersion));
     static const int replacement[4] = {};
-    sim::TheSuites().Register(kAIArtSuite, kAIArtSuiteVersion, replacement);
-    EXPECT_FALSE(sim::TheSuites().IsPlaceholder(kAIArtSuite, kAIArtSuiteVersion));
+    sim::TheSuites().Register(kTestSuite, kTestSuiteVersion, replacement);
+    EXPECT_FALSE(sim::TheSuites().IsPlaceholder(kTestSuite, kTestSuiteVersion));
     const void* after = nullptr;
-    ASSERT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion, &after), kNoErr);
+    ASSERT_EQ(basic->AcquireSuite(kTestSuite, kTestSuiteVersion, &after), kNoErr);
     EXPECT_EQ(after, replacement);
-    EXPECT_EQ(sim::TheSuites().UseCount(kAIArtSuite, kAIArtSuiteVersion), 2);
+    EXPECT_EQ(sim::TheSuites().UseCount(kTestSuite, kTestSuiteVersion), 2);
     // A placeholder never replaces a real table.
-    sim::TheSuites().RegisterPlaceholder(kAIArtSuite, kAIArtSuiteVersion);
-    EXPECT_EQ(sim::TheSuites().Table(kAIArtSuite, kAIArtSuiteVersion), replacement);
+    sim::TheSuites().RegisterPlaceholder(kTestSuite, kTestSuiteVersion);
+    EXPECT_EQ(sim::TheSuites().Table(kTestSuite, kTestSuiteVersion), replacement);
 }
 
 TEST_F(ServicesSuites, EverySuiteOfTheBoundaryCanBeAcquired) {
