@@ -199,6 +199,26 @@ SplitLine Split(const std::string& file, int lineNumber, std::string_view line) 
     return split;
 }
 
+// Where the code of a line ends: at a # outside double quotes, else at the end of the line.
+size_t CodeEnd(std::string_view line) {
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (quoted && line[i] == '\\')
+            ++i;
+        else if (line[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && line[i] == '#')
+            return i;
+    }
+    return line.size();
+}
+
+// The position of the backslash that ends the code of a line continued on the next, or npos.
+size_t ContinuationMark(std::string_view line) {
+    const size_t last = line.substr(0, CodeEnd(line)).find_last_not_of(" \t\r");
+    return last != std::string_view::npos && line[last] == '\\' ? last : std::string_view::npos;
+}
+
 // Command parsers: each reads the tokens after the command's keyword.
 
 Action ParseLayer(LineReader& in) {
@@ -376,9 +396,16 @@ Scenario ParseScenario(const std::string& path, const std::string& text) {
     scenario.name = ScenarioName(path);
     std::istringstream lines(text);
     std::string line;
-    int lineNumber = 0;
+    int nextLine = 0;
     while (std::getline(lines, line)) {
-        ++lineNumber;
+        const int lineNumber = ++nextLine;
+        std::string more;
+        for (size_t mark = ContinuationMark(line); mark != std::string::npos && std::getline(lines, more);
+             mark = ContinuationMark(line)) {
+            ++nextLine;
+            line.erase(mark);
+            line += " " + more;
+        }
         SplitLine split = Split(path, lineNumber, line);
         if (split.tokens.empty()) continue;
         LineReader in(path, lineNumber, std::move(split.tokens));
