@@ -63,7 +63,7 @@ std::string Hex(int red, int green, int blue) {
 std::string SvgColour(const AIColor& colour) {
     switch (colour.kind) {
     case kGrayColor: {
-        const int level = 255 - Channel(colour.g.gray);
+        const int level = Channel(1.0f - colour.g.gray);
         return Hex(level, level, level);
     }
     case kThreeColor:

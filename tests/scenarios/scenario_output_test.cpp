@@ -1,0 +1,199 @@
+// What a played scenario leaves: the SVG a user would see, the tree dump and the log.
+#include <gtest/gtest.h>
+
+#include "scenarios/DriverRun.h"
+
+namespace scenarios {
+namespace {
+
+// Plays `script` as NAME.scn in a fresh folder and expects success.
+class PlayedScenario : public ::testing::Test {
+  protected:
+    void Play(const std::string& name, const std::string& script, std::vector<std::string> extra = {}) {
+        folder.Write(name + ".scn", script);
+        std::vector<std::string> arguments{name + ".scn", "--prefs", "prefs.txt"};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        const DriverResult result = folder.Run(arguments);
+        ASSERT_EQ(result.status, 0) << result.errors;
+        ASSERT_EQ(result.errors, "");
+    }
+    WorkFolder folder;
+};
+
+TEST_F(PlayedScenario, SvgHoldsLinesWithVFlippedAndAViewBoxWithAMargin) {
+    Play("square", "path \"Carré\" 0,0 100,0 100,50 0,50 closed\n");
+    const std::string svg = folder.Read("square.svg");
+    EXPECT_EQ(svg.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
+    // 100 x 50, a margin of 10 and half the stroke width on every side.
+    EXPECT_NE(svg.find("viewBox=\"-10.5 -60.5 121 71\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("<path data-name=\"Carré\" d=\"M0,0 L100,0 L100,-50 L0,-50 Z\" stroke=\"#000000\" "
+                       "stroke-width=\"1\" fill=\"none\"/>"),
+              std::string::npos)
+        << svg;
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+}
+
+TEST_F(PlayedScenario, SvgWritesCurvesAsCubicBeziersAndClosesThem) {
+    Play("curves", "path \"Arc\" 100,0 out 100,55.23 0,100 in 55.23,100\n"
+                   "path \"Goutte\" 0,0 in 10,10 out 10,-10 smooth 20,0 in 10,-10 closed\n");
+    const std::string svg = folder.Read("curves.svg");
+    EXPECT_NE(svg.find("d=\"M100,0 C100,-55.23 55.23,-100 0,-100\""), std::string::npos) << svg;
+    // The closing segment is a curve when a handle leaves its anchor.
+    EXPECT_NE(svg.find("d=\"M0,0 C10,10 10,10 20,0 C20,0 10,-10 0,0 Z\""), std::string::npos) << svg;
+}
+
+TEST_F(PlayedScenario, SvgWritesEachVisibleLayerAsAGroupBottomFirstWithItsArtInPaintOrder) {
+    Play("layers", "path \"Dessous\" 0,0 10,0\npath \"Dessus\" 0,5 10,5\n"
+                   "layer \"Détails\"\npath \"Détail\" 0,10 10,10\n"
+                   "layer \"Caché\"\npath \"Invisible\" 0,20 10,20\nhide \"Caché\"\n");
+    const std::string svg = folder.Read("layers.svg");
+    const size_t first = svg.find("<g data-layer=\"Calque 1\">");
+    const size_t second = svg.find("<g data-layer=\"Détails\">");
+    ASSERT_NE(first, std::string::npos) << svg;
+    ASSERT_NE(second, std::string::npos) << svg;
+    EXPECT_LT(first, second);
+    EXPECT_LT(svg.find("data-name=\"Dessous\""), svg.find("data-name=\"Dessus\""));
+    EXPECT_GT(svg.find("data-name=\"Détail\""), second);
+    EXPECT_EQ(svg.find("Caché"), std::string::npos);
+    EXPECT_EQ(svg.find("Invisible"), std::string::npos);
+    // The hidden layer's art takes no room either: 0..10 across, 0..10 down.
+    EXPECT_NE(svg.find("viewBox=\"-10.5 -20.5 31 31\""), std::string::npos) << svg;
+}
+
+TEST_F(PlayedScenario, SvgWritesEveryPartOfThePathStyle) {
+    Play("styles", "path \"Axe\" 0,0 100,0 stroke gray 0.5 width 0.25 dash 12 4 cap round join bevel\n"
+                   "path \"Patte\" 0,10 40,10 40,30 closed stroke rgb 0.1 0.2 0.6 fill cmyk 0 0 1 0 cap projecting\n"
+                   "path \"Plein\" 0,40 10,40 10,50 closed stroke none fill gray 0\n");
+    const std::string svg = folder.Read("styles.svg");
+    EXPECT_NE(svg.find("d=\"M0,0 L100,0\" stroke=\"#808080\" stroke-width=\"0.25\" stroke-linecap=\"round\" "
+                       "stroke-linejoin=\"bevel\" stroke-dasharray=\"12 4\" fill=\"none\"/>"),
+              std::string::npos)
+        << svg;
+    EXPECT_NE(svg.find("d=\"M0,-10 L40,-10 L40,-30 Z\" stroke=\"#1a3399\" stroke-width=\"1\" "
+                       "stroke-linecap=\"square\" fill=\"#ffff00\"/>"),
+              std::string::npos)
+        << svg;
+    EXPECT_NE(svg.find("d=\"M0,-40 L10,-40 L10,-50 Z\" stroke=\"none\" fill=\"#ffffff\"/>"), std::string::npos) << svg;
+}
+
+TEST_F(PlayedScenario, SvgDrawsGuidesAsGuidesAndEscapesNames) {
+    Play("guides", "path \"<Repère> & \\\"axe\\\"\" 0,0 0,100 guide width 3\n");
+    const std::string svg = folder.Read("guides.svg");
+    EXPECT_NE(svg.find("<path data-name=\"&lt;Repère&gt; &amp; &quot;axe&quot;\" d=\"M0,0 L0,-100\" class=\"guide\" "
+                       "stroke=\"#4affff\" stroke-width=\"0.5\" fill=\"none\"/>"),
+              std::string::npos)
+        << svg;
+}
+
+TEST_F(PlayedScenario, TreeDumpListsLayersTopFirstWithArtAnchorsHandlesAndFlags) {
+    Play("tree", "path \"Contour\" 0,0 200,0 200,120 closed width 1.5\n"
+                 "layer \"Détails\"\n"
+                 "path \"Courbe\" 0,160 out 60,220 200,160 in 140,220 smooth cap round\n"
+                 "path 5,5 6,6 guide stroke none fill rgb 1 0 0\n"
+                 "layer \"Fond\"\nlock \"Fond\"\nhide \"Fond\"\nlayer \"Détails\"\n");
+    EXPECT_EQ(folder.Read("tree.tree.txt"),
+              "layer \"Fond\" locked hidden\n"
+              "layer \"Détails\" current\n"
+              "  path guide\n"
+              "    style stroke=none fill=rgb(1,0,0)\n"
+              "    anchor 5,5\n"
+              "    anchor 6,6\n"
+              "  path \"Courbe\"\n"
+              "    style stroke=gray(1) width=1 cap=round join=miter fill=none\n"
+              "    anchor 0,160 out 60,220\n"
+              "    anchor 200,160 in 140,220 smooth\n"
+              "layer \"Calque 1\"\n"
+              "  path \"Contour\" closed\n"
+              "    style stroke=gray(1) width=1.5 cap=butt join=miter fill=none\n"
+              "    anchor 0,0\n"
+              "    anchor 200,0\n"
+              "    anchor 200,120\n");
+}
+
+TEST_F(PlayedScenario, DumpWritesTheTreeAsItStandsIntoTheLogOrANumberedFile) {
+    Play("dumps", "path \"Un\" 0,0 1,1\ndump\ndump file\npath \"Deux\" 2,2 3,3\ndump file\n", {"-o", "out"});
+    const std::string log = folder.Read("out/dumps.log");
+    const size_t dump = log.find("== 2: dump\n");
+    ASSERT_NE(dump, std::string::npos) << log;
+    EXPECT_EQ(log.substr(dump, log.find("== 3:") - dump),
+              "== 2: dump\nlayer \"Calque 1\" current\n  path \"Un\"\n"
+              "    style stroke=gray(1) width=1 cap=butt join=miter fill=none\n    anchor 0,0\n    anchor 1,1\n");
+    EXPECT_NE(log.find("tree written to out/dumps.1.tree.txt\n"), std::string::npos);
+    const std::string first = folder.Read("out/dumps.1.tree.txt");
+    const std::string second = folder.Read("out/dumps.2.tree.txt");
+    EXPECT_EQ(Count(first, "  path "), 1u);
+    EXPECT_EQ(Count(second, "  path "), 2u);
+    EXPECT_EQ(second, folder.Read("out/dumps.tree.txt"));
+    EXPECT_TRUE(folder.Has("out/dumps.svg"));
+    EXPECT_FALSE(folder.Has("dumps.svg"));
+}
+
+TEST_F(PlayedScenario, LogHoldsTheHostMessagesOfStartUpAndShutDownInOrder) {
+    Play("log", "path 0,0 1,1\n");
+    const std::string log = folder.Read("log.log");
+    const size_t startup = log.find("== start-up\n");
+    const size_t startupMessage = log.find("call message SP Interface/Startup");
+    const size_t started = log.find("== application started\n");
+    const size_t command = log.find("== 1: path 0,0 1,1\n");
+    const size_t shutdown = log.find("== shut-down\n");
+    const size_t shutdownMessage = log.find("call message SP Interface/Shutdown");
+    ASSERT_NE(startup, std::string::npos) << log;
+    EXPECT_LT(startup, startupMessage);
+    EXPECT_LT(startupMessage, started);
+    EXPECT_LT(started, command);
+    EXPECT_LT(command, shutdown);
+    EXPECT_LT(shutdown, shutdownMessage);
+    EXPECT_NE(shutdownMessage, std::string::npos) << log;
+}
+
+TEST_F(PlayedScenario, ALayerCommandSelectsAnExistingLayerInsteadOfMakingASecond) {
+    Play("select", "layer \"Cotes\"\nlayer \"Calque 1\"\npath \"Ici\" 0,0 1,1\nlayer \"Cotes\"\n");
+    const std::string tree = folder.Read("select.tree.txt");
+    EXPECT_EQ(Count(tree, "layer \"Cotes\""), 1u);
+    EXPECT_LT(tree.find("layer \"Calque 1\""), tree.find("  path \"Ici\""));
+    EXPECT_NE(tree.find("layer \"Cotes\" current\n"), std::string::npos) << tree;
+}
+
+struct RefusedCase {
+    const char* script;
+    const char* message;
+};
+
+const RefusedCase kRefusedCases[] = {
+    {"path 0,0 1,1\nlock \"Absent\"\n", "play.scn:2: no layer \"Absent\"\n"},
+    {"show \"Absent\"\n", "play.scn:1: no layer \"Absent\"\n"},
+    {"layer \"Cotes\"\nlock \"Cotes\"\npath 0,0 1,1\n", "play.scn:3: cannot draw on the locked layer \"Cotes\"\n"},
+    {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n"},
+};
+
+class RefusedCommand : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedCommand, StopsWithStatusOneNamingTheLineAndWritesNoOutput) {
+    WorkFolder folder;
+    folder.Write("play.scn", GetParam().script);
+    const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.errors, GetParam().message);
+    EXPECT_FALSE(folder.Has("play.svg"));
+    EXPECT_FALSE(folder.Has("prefs.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, RefusedCommand, ::testing::ValuesIn(kRefusedCases));
+
+TEST(ExampleScenario, PlaysAndDrawsBothLayers) {
+    WorkFolder folder;
+    const DriverResult result =
+        folder.Run({TAVORINE_SOURCE_DIR "/examples/segment.scn", "-o", "out", "--prefs", "out/prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string svg = folder.Read("out/segment.svg");
+    EXPECT_NE(svg.find("<g data-layer=\"Calque 1\">"), std::string::npos);
+    EXPECT_NE(svg.find("<g data-layer=\"Détails\">"), std::string::npos);
+    EXPECT_NE(svg.find("data-name=\"Contour\" d=\"M0,0 L200,0 L200,-120 L0,-120 Z\""), std::string::npos) << svg;
+    EXPECT_EQ(Count(svg, "<path "), 5u);
+    EXPECT_TRUE(folder.Has("out/segment.tree.txt"));
+    EXPECT_TRUE(folder.Has("out/segment.log"));
+    EXPECT_TRUE(folder.Has("out/prefs.txt"));
+}
+
+}  // namespace
+}  // namespace scenarios
