@@ -4,6 +4,7 @@
 
 #include "driver/TreeDump.h"
 #include "simhost/Document.h"
+#include "simhost/Menus.h"
 #include "simhost/PreferenceStore.h"
 
 namespace driver {
@@ -113,6 +114,7 @@ void Player::Play(const Command& command) {
                    [&](const PathCommand& path) { PlayPath(command, path); },
                    [&](const PrefCommand& pref) { PlayPref(pref); },
                    [&](const DumpCommand& dump) { PlayDump(command, dump); },
+                   [&](const MenuCommand& menu) { PlayMenu(command, menu); },
                },
                command.action);
 }
@@ -190,6 +192,19 @@ void Player::PlayDump(const Command& command, const DumpCommand& dump) {
         Fail(command, error.what());
     }
     log_.Append("tree written to " + file);
+}
+
+void Player::PlayMenu(const Command& command, const MenuCommand& menu) {
+    sim::MenuRegistry& menus = sim::TheMenus();
+    std::vector<AIMenuItemHandle> shown;
+    for (const sim::MenuItemRecord& item : menus.Items()) {
+        if (item.options & kMenuItemWantsUpdateOption) shown.push_back(item.handle);
+    }
+    for (AIMenuItemHandle item : shown) menus.Update(item);
+    const sim::MenuItemRecord* item = menus.FindByText(menu.text);
+    if (!item) Fail(command, "no menu item \"" + menu.text + "\"");
+    if (!item->enabled) Fail(command, "the menu item \"" + menu.text + "\" is disabled");
+    menus.Choose(item->handle);
 }
 
 }  // namespace driver

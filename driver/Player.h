@@ -33,6 +33,7 @@ class Player {
     void PlayPath(const Command& command, const PathCommand& path);
     void PlayPref(const PrefCommand& pref);
     void PlayDump(const Command& command, const DumpCommand& dump);
+    void PlayMenu(const Command& command, const MenuCommand& menu);
     [[noreturn]] void Fail(const Command& command, const std::string& message) const;
 
     const Scenario& scenario_;

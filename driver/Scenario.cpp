@@ -353,6 +353,12 @@ Action ParseDump(LineReader& in) {
     return dump;
 }
 
+Action ParseMenu(LineReader& in) {
+    MenuCommand command{in.Quoted("expected a menu item text in double quotes")};
+    in.End();
+    return command;
+}
+
 // The command keywords and their parsers; a new command adds a row here and a case to the player.
 struct CommandSyntax {
     std::string_view keyword;
@@ -367,6 +373,7 @@ constexpr CommandSyntax kCommandSyntax[] = {
     {"path", ParsePath},
     {"pref", ParsePref},
     {"dump", ParseDump},
+    {"menu", ParseMenu},
 };
 
 std::string CommandList() {

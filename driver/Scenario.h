@@ -80,7 +80,12 @@ struct DumpCommand {
     bool toFile = false;
 };
 
-using Action = std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand>;
+// Chooses the host menu item that shows this text, as the user would from the menu bar.
+struct MenuCommand {
+    std::string text;
+};
+
+using Action = std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand, MenuCommand>;
 
 struct Command {
     int line = 0;

@@ -16,9 +16,9 @@ struct MalformedCase {
 const MalformedCase kMalformedCases[] = {
     {"layer Calque\n", "bad.scn:1: expected a layer title in double quotes, found \"Calque\"\n"},
     {"# a comment\n\n   \nfrobnicate 1,2\n",
-     "bad.scn:4: expected a command (layer, lock, unlock, hide, show, path, pref, dump), found \"frobnicate\"\n"},
+     "bad.scn:4: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu), found \"frobnicate\"\n"},
     {"\"Calque\"\n",
-     "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump), found the text \"Calque\"\n"},
+     "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu), found the text \"Calque\"\n"},
     {"layer \"A\" \"B\"\n", "bad.scn:1: expected end of line, found the text \"B\"\n"},
     {"lock\n", "bad.scn:1: expected a layer title in double quotes, found end of line\n"},
     {"layer \"Calque 1\n", "bad.scn:1: expected a closing double quote\n"},
@@ -51,6 +51,7 @@ const MalformedCase kMalformedCases[] = {
      "bad.scn:1: expected a string value in double quotes, found \"Cotes\"\n"},
     {"pref VekTavorine \"Son\" bool 1\n",
      "bad.scn:1: expected a preference prefix in double quotes, found \"VekTavorine\"\n"},
+    {"menu About\n", "bad.scn:1: expected a menu item text in double quotes, found \"About\"\n"},
     {"dump now\n", "bad.scn:1: expected end of line or \"file\", found \"now\"\n"},
     // A continued line counts from where the command starts; the line after it keeps its own number.
     {"path \"P\" 0,0 \\\n  10,0 \\\n  10,oops\n", "bad.scn:1: expected a point x,y or a path option (in, out, "
