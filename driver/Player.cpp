@@ -93,8 +93,10 @@ Player::Player(const Scenario& scenario, LogWriter& log, std::string outputDirec
 
 void Player::SeedLeadingPreferences() {
     for (; firstPlayed_ < scenario_.commands.size(); ++firstPlayed_) {
-        const auto* pref = std::get_if<PrefCommand>(&scenario_.commands[firstPlayed_].action);
+        const Command& command = scenario_.commands[firstPlayed_];
+        const auto* pref = std::get_if<PrefCommand>(&command.action);
         if (!pref) break;
+        log_.Section(std::to_string(command.line) + ": " + command.text);
         PlayPref(*pref);
     }
 }

@@ -411,7 +411,7 @@ Scenario ParseScenario(const std::string& path, const std::string& text) {
              mark = ContinuationMark(line)) {
             ++nextLine;
             line.erase(mark);
-            line += " " + more;
+            line += " " + Trimmed(more);
         }
         SplitLine split = Split(path, lineNumber, line);
         if (split.tokens.empty()) continue;

@@ -81,6 +81,14 @@ bool LoadPreferences(const std::string& path) {
     return false;
 }
 
+// Disconnects the plug-in from the host before its module unloads, so that the host keeps no entry into it.
+struct PluginDisconnection {
+    PluginDisconnection() = default;
+    PluginDisconnection(const PluginDisconnection&) = delete;
+    PluginDisconnection& operator=(const PluginDisconnection&) = delete;
+    ~PluginDisconnection() { sim::ThePlugin().Disconnect(); }
+};
+
 // Starts the plug-in as a host does at launch: start-up, then the application-started notifier.
 void StartPlugin(const driver::ModuleLoader& module, driver::LogWriter& log) {
     log.Section("start-up");
@@ -129,6 +137,7 @@ int Run(const Options& options) {
     driver::Player player(scenario, log, options.outputDirectory);
     player.SeedLeadingPreferences();
     const driver::ModuleLoader module(options.module);
+    const PluginDisconnection disconnection;
     StartPlugin(module, log);
     try {
         player.PlayRest();

@@ -154,6 +154,38 @@ TEST_F(PlayedScenario, ALayerCommandSelectsAnExistingLayerInsteadOfMakingASecond
     EXPECT_NE(tree.find("layer \"Cotes\" current\n"), std::string::npos) << tree;
 }
 
+TEST_F(PlayedScenario, AMenuChoiceUpdatesTheItemsThatAskThenReachesThePlugInAndLogsItsAlert) {
+    Play("menu", "menu \"Vek-Tavorine...\"\n");
+    const std::string log = folder.Read("menu.log");
+    const size_t section = log.find("== 1: menu \"Vek-Tavorine...\"\n");
+    ASSERT_NE(section, std::string::npos) << log;
+    EXPECT_EQ(log.substr(section, log.find("== shut-down") - section),
+              "== 1: menu \"Vek-Tavorine...\"\n"
+              "call message AI Menu/AI Update [Vek-Tavorine Panel]\n"
+              "call message AI Menu/AI Go [Vek-Tavorine About]\n"
+              "alert about: Vek-Tavorine\\nCotation des tracés : segments, angles, cercles, courbes de Bézier, "
+              "longueurs et aires.\n");
+}
+
+TEST_F(PlayedScenario, LeadingPreferencesAreSeededBeforeStartUpAndLaterOnesWhereThePlayReachesThem) {
+    Play("seed", "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" \"Precision\" int 3\n"
+                 "path 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
+    const std::string log = folder.Read("seed.log");
+    const size_t first = log.find("== 2: pref \"VekTavorine\" \"Son\" bool true\n");
+    const size_t second = log.find("== 4: pref \"VekTavorine\" \"Precision\" int 3\n");
+    const size_t startup = log.find("== start-up\n");
+    const size_t path = log.find("== 5: path 0,0 1,1\n");
+    const size_t late = log.find("== 6: pref \"VekTavorine\" \"Precision\" int 4\n");
+    const size_t shutdown = log.find("== shut-down\n");
+    EXPECT_EQ(first, 0u) << log;
+    EXPECT_LT(first, second);
+    EXPECT_LT(second, startup);
+    EXPECT_LT(startup, path);
+    EXPECT_LT(path, late);
+    EXPECT_LT(late, shutdown);
+    EXPECT_NE(shutdown, std::string::npos);
+}
+
 struct RefusedCase {
     const char* script;
     const char* message;
@@ -164,6 +196,9 @@ const RefusedCase kRefusedCases[] = {
     {"show \"Absent\"\n", "play.scn:1: no layer \"Absent\"\n"},
     {"layer \"Cotes\"\nlock \"Cotes\"\npath 0,0 1,1\n", "play.scn:3: cannot draw on the locked layer \"Cotes\"\n"},
     {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n"},
+    // Without a panel shown the toggle reads "Afficher", never "Masquer".
+    {"menu \"Masquer Vek-Tavorine\"\n", "play.scn:1: no menu item \"Masquer Vek-Tavorine\"\n"},
+    {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"\n"},
 };
 
 class RefusedCommand : public ::testing::TestWithParam<RefusedCase> {};
@@ -178,7 +213,8 @@ TEST_P(RefusedCommand, StopsWithStatusOneNamingTheLineAndWritesNoOutput) {
     EXPECT_FALSE(folder.Has("prefs.txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, RefusedCommand, ::testing::ValuesIn(kRefusedCases));
+INSTANTIATE_TEST_SUITE_P(Commands, RefusedCommand, ::testing::ValuesIn(kRefusedCases),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(ExampleScenario, PlaysAndDrawsBothLayers) {
     WorkFolder folder;

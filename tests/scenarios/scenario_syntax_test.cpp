@@ -71,7 +71,8 @@ TEST_P(MalformedScript, StopsWithStatusTwoNamingTheLineAndWhatWasExpected) {
     EXPECT_EQ(result.errors, GetParam().message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, MalformedScript, ::testing::ValuesIn(kMalformedCases));
+INSTANTIATE_TEST_SUITE_P(Lines, MalformedScript, ::testing::ValuesIn(kMalformedCases),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(MalformedScript, StopsBeforePlayingAnythingAndWritesNoFile) {
     WorkFolder folder;
