@@ -111,5 +111,27 @@ TEST(CommandLine, AMissingScenarioIsReported) {
     EXPECT_EQ(result.errors, "tavorine-host: cannot read the scenario absent.scn\n");
 }
 
+TEST(CommandLine, AModuleThatDoesNotLoadStopsTheRunAndLeavesThePreferenceFileAlone) {
+    WorkFolder folder;
+    folder.Write("prefs.txt", "\"VekTavorine\" \"Son\" bool true\n");
+    folder.Write("a.scn", "path 0,0 1,1\n");
+    const DriverResult result = folder.Run({"a.scn", "--prefs", "prefs.txt", "--module", "nowhere/Tavorine.so"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.errors.rfind("tavorine-host: cannot load the module nowhere/Tavorine.so: ", 0), 0u)
+        << result.errors;
+    EXPECT_EQ(folder.Read("prefs.txt"), "\"VekTavorine\" \"Son\" bool true\n");
+    EXPECT_FALSE(folder.Has("a.svg"));
+}
+
+TEST(CommandLine, ALibraryWithoutThePlugInEntryIsNoModule) {
+    WorkFolder folder;
+    folder.Write("a.scn", "path 0,0 1,1\n");
+    const DriverResult result = folder.Run({"a.scn", "--module", "libm.so.6"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.errors.rfind("tavorine-host: libm.so.6: the module exports no PluginMain (", 0), 0u)
+        << result.errors;
+    EXPECT_FALSE(folder.Has("tavorine-prefs.txt"));
+}
+
 }  // namespace
 }  // namespace scenarios
