@@ -1,12 +1,12 @@
 #include "driver/SvgWriter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <vector>
 
-#include "driver/Format.h"
 #include "simhost/Document.h"
 
 namespace driver {
@@ -21,6 +21,16 @@ constexpr const char* kGuideStroke = "#4affff";
 constexpr float kGuideWidth = 0.5f;
 // The width of an average glyph as a share of the font size, to reckon the room a text takes.
 constexpr float kAverageGlyphWidth = 0.6f;
+
+// The shortest decimal text that reads back as the same float: 71.046f gives "71.046", -0 gives "0".
+std::string Number(AIReal value) {
+    if (value == 0.0f) return "0";
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+bool SamePoint(AIRealPoint a, AIRealPoint b) { return a.h == b.h && a.v == b.v; }
 
 std::string XmlEscaped(const std::string& text) {
     std::string out;

@@ -1,4 +1,5 @@
-// A stable plain-text listing of the document: each layer, then its art top first, indented by depth.
+// A stable plain-text listing of the document: each layer (top first), then its art top first, one line per
+// node indented by depth, as the stand-in document describes its nodes.
 #pragma once
 
 #include <string>
@@ -6,12 +7,8 @@
 namespace driver {
 
 // The stand-in's document as text, e.g.
-//   layer "Calque 1" current
-//     path "Contour" closed
-//       style stroke=gray(1) width=1 fill=none
-//       tag vek=string:jj
-//       anchor 0,0
-//       anchor 60,80 in 71.046,80 out 48.954,80 smooth
+//   layer "Calque 1" visible unlocked colour=... current
+//     path "Contour" closed style=... anchors=[(0,0) (200,0) (200,120)]
 std::string TreeDump();
 
 }  // namespace driver

@@ -92,22 +92,14 @@ TEST_F(PlayedScenario, TreeDumpListsLayersTopFirstWithArtAnchorsHandlesAndFlags)
                  "path 5,5 6,6 guide stroke none fill rgb 1 0 0\n"
                  "layer \"Fond\"\nlock \"Fond\"\nhide \"Fond\"\nlayer \"Détails\"\n");
     EXPECT_EQ(folder.Read("tree.tree.txt"),
-              "layer \"Fond\" locked hidden\n"
-              "layer \"Détails\" current\n"
-              "  path guide\n"
-              "    style stroke=none fill=rgb(1,0,0)\n"
-              "    anchor 5,5\n"
-              "    anchor 6,6\n"
-              "  path \"Courbe\"\n"
-              "    style stroke=gray(1) width=1 cap=round join=miter fill=none\n"
-              "    anchor 0,160 out 60,220\n"
-              "    anchor 200,160 in 140,220 smooth\n"
-              "layer \"Calque 1\"\n"
-              "  path \"Contour\" closed\n"
-              "    style stroke=gray(1) width=1.5 cap=butt join=miter fill=none\n"
-              "    anchor 0,0\n"
-              "    anchor 200,0\n"
-              "    anchor 200,120\n");
+              "layer \"Fond\" hidden locked colour=20303,65535,20303\n"
+              "layer \"Détails\" visible unlocked colour=65535,20303,20303 current\n"
+              "  path open guide stroke=none fill=rgb(1,0,0) anchors=[(5,5) (6,6)]\n"
+              "  path \"Courbe\" open stroke=gray(1) width=1 cap=round join=miter miter=4 fill=none "
+              "anchors=[(0,160 in 0,160 out 60,220) (200,160 in 140,220 out 200,160 smooth)]\n"
+              "layer \"Calque 1\" visible unlocked colour=20303,32896,65535\n"
+              "  path \"Contour\" closed stroke=gray(1) width=1.5 cap=butt join=miter miter=4 fill=none "
+              "anchors=[(0,0) (200,0) (200,120)]\n");
 }
 
 TEST_F(PlayedScenario, DumpWritesTheTreeAsItStandsIntoTheLogOrANumberedFile) {
@@ -116,13 +108,14 @@ TEST_F(PlayedScenario, DumpWritesTheTreeAsItStandsIntoTheLogOrANumberedFile) {
     const size_t dump = log.find("== 2: dump\n");
     ASSERT_NE(dump, std::string::npos) << log;
     EXPECT_EQ(log.substr(dump, log.find("== 3:") - dump),
-              "== 2: dump\nlayer \"Calque 1\" current\n  path \"Un\"\n"
-              "    style stroke=gray(1) width=1 cap=butt join=miter fill=none\n    anchor 0,0\n    anchor 1,1\n");
+              "== 2: dump\nlayer \"Calque 1\" visible unlocked colour=20303,32896,65535 current\n"
+              "  path \"Un\" open stroke=gray(1) width=1 cap=butt join=miter miter=4 fill=none "
+              "anchors=[(0,0) (1,1)]\n");
     EXPECT_NE(log.find("tree written to out/dumps.1.tree.txt\n"), std::string::npos);
     const std::string first = folder.Read("out/dumps.1.tree.txt");
     const std::string second = folder.Read("out/dumps.2.tree.txt");
-    EXPECT_EQ(Count(first, "  path "), 1u);
-    EXPECT_EQ(Count(second, "  path "), 2u);
+    EXPECT_EQ(Count(first, "  path \""), 1u);
+    EXPECT_EQ(Count(second, "  path \""), 2u);
     EXPECT_EQ(second, folder.Read("out/dumps.tree.txt"));
     EXPECT_TRUE(folder.Has("out/dumps.svg"));
     EXPECT_FALSE(folder.Has("dumps.svg"));
@@ -151,7 +144,8 @@ TEST_F(PlayedScenario, ALayerCommandSelectsAnExistingLayerInsteadOfMakingASecond
     const std::string tree = folder.Read("select.tree.txt");
     EXPECT_EQ(Count(tree, "layer \"Cotes\""), 1u);
     EXPECT_LT(tree.find("layer \"Calque 1\""), tree.find("  path \"Ici\""));
-    EXPECT_NE(tree.find("layer \"Cotes\" current\n"), std::string::npos) << tree;
+    EXPECT_NE(tree.find("layer \"Cotes\" visible unlocked colour=65535,20303,20303 current\n"), std::string::npos)
+        << tree;
 }
 
 TEST_F(PlayedScenario, AMenuChoiceUpdatesTheItemsThatAskThenReachesThePlugInAndLogsItsAlert) {
