@@ -1,10 +1,13 @@
 // What a played scenario leaves: the SVG a user would see, the tree dump and the log.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "scenarios/DriverRun.h"
 
 namespace scenarios {
 namespace {
+
+using ::testing::HasSubstr;
 
 // Plays `script` as NAME.scn in a fresh folder and expects success.
 class PlayedScenario : public ::testing::Test {
@@ -25,11 +28,9 @@ TEST_F(PlayedScenario, SvgHoldsLinesWithVFlippedAndAViewBoxWithAMargin) {
     const std::string svg = folder.Read("square.svg");
     EXPECT_EQ(svg.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
     // 100 x 50, a margin of 10 and half the stroke width on every side.
-    EXPECT_NE(svg.find("viewBox=\"-10.5 -60.5 121 71\""), std::string::npos) << svg;
-    EXPECT_NE(svg.find("<path data-name=\"Carré\" d=\"M0,0 L100,0 L100,-50 L0,-50 Z\" stroke=\"#000000\" "
-                       "stroke-width=\"1\" fill=\"none\"/>"),
-              std::string::npos)
-        << svg;
+    EXPECT_THAT(svg, HasSubstr("viewBox=\"-10.5 -60.5 121 71\""));
+    EXPECT_THAT(svg, HasSubstr("<path data-name=\"Carré\" d=\"M0,0 L100,0 L100,-50 L0,-50 Z\" stroke=\"#000000\" "
+                       "stroke-width=\"1\" fill=\"none\"/>"));
     EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
 }
 
@@ -37,9 +38,9 @@ TEST_F(PlayedScenario, SvgWritesCurvesAsCubicBeziersAndClosesThem) {
     Play("curves", "path \"Arc\" 100,0 out 100,55.23 0,100 in 55.23,100\n"
                    "path \"Goutte\" 0,0 in 10,10 out 10,-10 smooth 20,0 in 10,-10 closed\n");
     const std::string svg = folder.Read("curves.svg");
-    EXPECT_NE(svg.find("d=\"M100,0 C100,-55.23 55.23,-100 0,-100\""), std::string::npos) << svg;
+    EXPECT_THAT(svg, HasSubstr("d=\"M100,0 C100,-55.23 55.23,-100 0,-100\""));
     // The closing segment is a curve when a handle leaves its anchor.
-    EXPECT_NE(svg.find("d=\"M0,0 C10,10 10,10 20,0 C20,0 10,-10 0,0 Z\""), std::string::npos) << svg;
+    EXPECT_THAT(svg, HasSubstr("d=\"M0,0 C10,10 10,10 20,0 C20,0 10,-10 0,0 Z\""));
 }
 
 TEST_F(PlayedScenario, SvgWritesEachVisibleLayerAsAGroupBottomFirstWithItsArtInPaintOrder) {
@@ -57,7 +58,7 @@ TEST_F(PlayedScenario, SvgWritesEachVisibleLayerAsAGroupBottomFirstWithItsArtInP
     EXPECT_EQ(svg.find("Caché"), std::string::npos);
     EXPECT_EQ(svg.find("Invisible"), std::string::npos);
     // The hidden layer's art takes no room either: 0..10 across, 0..10 down.
-    EXPECT_NE(svg.find("viewBox=\"-10.5 -20.5 31 31\""), std::string::npos) << svg;
+    EXPECT_THAT(svg, HasSubstr("viewBox=\"-10.5 -20.5 31 31\""));
 }
 
 TEST_F(PlayedScenario, SvgWritesEveryPartOfThePathStyle) {
@@ -65,15 +66,11 @@ TEST_F(PlayedScenario, SvgWritesEveryPartOfThePathStyle) {
                    "path \"Patte\" 0,10 40,10 40,30 closed stroke rgb 0.1 0.2 0.6 fill cmyk 0 0 1 0 cap projecting\n"
                    "path \"Plein\" 0,40 10,40 10,50 closed stroke none fill gray 0\n");
     const std::string svg = folder.Read("styles.svg");
-    EXPECT_NE(svg.find("d=\"M0,0 L100,0\" stroke=\"#808080\" stroke-width=\"0.25\" stroke-linecap=\"round\" "
-                       "stroke-linejoin=\"bevel\" stroke-dasharray=\"12 4\" fill=\"none\"/>"),
-              std::string::npos)
-        << svg;
-    EXPECT_NE(svg.find("d=\"M0,-10 L40,-10 L40,-30 Z\" stroke=\"#1a3399\" stroke-width=\"1\" "
-                       "stroke-linecap=\"square\" fill=\"#ffff00\"/>"),
-              std::string::npos)
-        << svg;
-    EXPECT_NE(svg.find("d=\"M0,-40 L10,-40 L10,-50 Z\" stroke=\"none\" fill=\"#ffffff\"/>"), std::string::npos) << svg;
+    EXPECT_THAT(svg, HasSubstr("d=\"M0,0 L100,0\" stroke=\"#808080\" stroke-width=\"0.25\" stroke-linecap=\"round\" "
+                       "stroke-linejoin=\"bevel\" stroke-dasharray=\"12 4\" fill=\"none\"/>"));
+    EXPECT_THAT(svg, HasSubstr("d=\"M0,-10 L40,-10 L40,-30 Z\" stroke=\"#1a3399\" stroke-width=\"1\" "
+                       "stroke-linecap=\"square\" fill=\"#ffff00\"/>"));
+    EXPECT_THAT(svg, HasSubstr("d=\"M0,-40 L10,-40 L10,-50 Z\" stroke=\"none\" fill=\"#ffffff\"/>"));
 }
 
 TEST_F(PlayedScenario, SvgDrawsGuidesAsGuidesAndEscapesNames) {
@@ -111,7 +108,7 @@ TEST_F(PlayedScenario, DumpWritesTheTreeAsItStandsIntoTheLogOrANumberedFile) {
               "== 2: dump\nlayer \"Calque 1\" visible unlocked colour=20303,32896,65535 current\n"
               "  path \"Un\" open stroke=gray(1) width=1 cap=butt join=miter miter=4 fill=none "
               "anchors=[(0,0) (1,1)]\n");
-    EXPECT_NE(log.find("tree written to out/dumps.1.tree.txt\n"), std::string::npos);
+    EXPECT_THAT(log, HasSubstr("tree written to out/dumps.1.tree.txt\n"));
     const std::string first = folder.Read("out/dumps.1.tree.txt");
     const std::string second = folder.Read("out/dumps.2.tree.txt");
     EXPECT_EQ(Count(first, "  path \""), 1u);
@@ -144,8 +141,7 @@ TEST_F(PlayedScenario, ALayerCommandSelectsAnExistingLayerInsteadOfMakingASecond
     const std::string tree = folder.Read("select.tree.txt");
     EXPECT_EQ(Count(tree, "layer \"Cotes\""), 1u);
     EXPECT_LT(tree.find("layer \"Calque 1\""), tree.find("  path \"Ici\""));
-    EXPECT_NE(tree.find("layer \"Cotes\" visible unlocked colour=65535,20303,20303 current\n"), std::string::npos)
-        << tree;
+    EXPECT_THAT(tree, HasSubstr("layer \"Cotes\" visible unlocked colour=65535,20303,20303 current\n"));
 }
 
 TEST_F(PlayedScenario, AMenuChoiceUpdatesTheItemsThatAskThenReachesThePlugInAndLogsItsAlert) {
@@ -216,9 +212,9 @@ TEST(ExampleScenario, PlaysAndDrawsBothLayers) {
         folder.Run({TAVORINE_SOURCE_DIR "/examples/segment.scn", "-o", "out", "--prefs", "out/prefs.txt"});
     ASSERT_EQ(result.status, 0) << result.errors;
     const std::string svg = folder.Read("out/segment.svg");
-    EXPECT_NE(svg.find("<g data-layer=\"Calque 1\">"), std::string::npos);
-    EXPECT_NE(svg.find("<g data-layer=\"Détails\">"), std::string::npos);
-    EXPECT_NE(svg.find("data-name=\"Contour\" d=\"M0,0 L200,0 L200,-120 L0,-120 Z\""), std::string::npos) << svg;
+    EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Calque 1\">"));
+    EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Détails\">"));
+    EXPECT_THAT(svg, HasSubstr("data-name=\"Contour\" d=\"M0,0 L200,0 L200,-120 L0,-120 Z\""));
     EXPECT_EQ(Count(svg, "<path "), 5u);
     EXPECT_TRUE(folder.Has("out/segment.tree.txt"));
     EXPECT_TRUE(folder.Has("out/segment.log"));

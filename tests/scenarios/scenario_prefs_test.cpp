@@ -24,6 +24,14 @@ const sim::PrefValue* Find(const Values& values, const std::string& prefix, cons
     return found == values.end() ? nullptr : &found->second;
 }
 
+// Expects the file to hold (prefix, key) with exactly this type and value.
+void ExpectValue(const Values& values, const std::string& prefix, const std::string& key,
+                 const sim::PrefValue& expected) {
+    const sim::PrefValue* value = Find(values, prefix, key);
+    ASSERT_NE(value, nullptr) << "\"" << prefix << "\" \"" << key << "\" missing";
+    EXPECT_EQ(*value, expected) << "\"" << prefix << "\" \"" << key << "\" holds " << value->Text();
+}
+
 TEST(PreferenceFile, AMissingFileIsAFirstRunAndTheFileIsWrittenAtTheEnd) {
     WorkFolder folder;
     folder.Write("first.scn", "path 0,0 1,1\n");
@@ -32,9 +40,7 @@ TEST(PreferenceFile, AMissingFileIsAFirstRunAndTheFileIsWrittenAtTheEnd) {
     ASSERT_TRUE(folder.Has("tavorine-prefs.txt"));
     const Values values = ReadPreferenceFile(folder, "tavorine-prefs.txt");
     // The plug-in's shut-down writes: the dock code of a panel that never was, and the panel flags.
-    const sim::PrefValue* dockCode = Find(values, "Tavorine", "kADM_DPDockCodeStr");
-    ASSERT_NE(dockCode, nullptr);
-    EXPECT_EQ(*dockCode, sim::PrefValue::Int(7168));
+    ExpectValue(values, "Tavorine", "kADM_DPDockCodeStr", sim::PrefValue::Int(7168));
     ASSERT_NE(Find(values, "VekTavorine", "PanneauVisible"), nullptr);
     EXPECT_EQ(Find(values, "VekTavorine", "PanneauVisible")->type, sim::PrefType::Bool);
     ASSERT_NE(Find(values, "VekTavorine", "PanneauGrand"), nullptr);
@@ -52,24 +58,18 @@ TEST(PreferenceFile, ASecondRunKeepsWhatTheFirstSeededOrChanged) {
     folder.Write("third.scn", "dump\n");
     ASSERT_EQ(folder.Run({"first.scn", "--prefs", "p.txt"}).status, 0);
     const Values first = ReadPreferenceFile(folder, "p.txt");
-    ASSERT_NE(Find(first, "VekTavorine", "NomCalque"), nullptr);
-    EXPECT_EQ(*Find(first, "VekTavorine", "NomCalque"), sim::PrefValue::String("Cotes \"A\" Ø"));
-    ASSERT_NE(Find(first, "VekTavorine", "EchelleNum"), nullptr);
-    EXPECT_EQ(Find(first, "VekTavorine", "EchelleNum")->realValue, 0.1);
-    ASSERT_NE(Find(first, "", "Grid/Color/Lite/r"), nullptr);
-    EXPECT_EQ(*Find(first, "", "Grid/Color/Lite/r"), sim::PrefValue::Real(0.25));
+    ExpectValue(first, "VekTavorine", "NomCalque", sim::PrefValue::String("Cotes \"A\" Ø"));
+    ExpectValue(first, "VekTavorine", "EchelleNum", sim::PrefValue::Real(0.1));
+    ExpectValue(first, "VekTavorine", "Precision", sim::PrefValue::Int(4));
+    ExpectValue(first, "", "Grid/Color/Lite/r", sim::PrefValue::Real(0.25));
 
     ASSERT_EQ(folder.Run({"second.scn", "--prefs", "p.txt"}).status, 0);
     ASSERT_EQ(folder.Run({"third.scn", "--prefs", "p.txt"}).status, 0);
     const Values third = ReadPreferenceFile(folder, "p.txt");
-    ASSERT_NE(Find(third, "VekTavorine", "NomCalque"), nullptr);
-    EXPECT_EQ(*Find(third, "VekTavorine", "NomCalque"), sim::PrefValue::String("Cotes \"A\" Ø"));
-    ASSERT_NE(Find(third, "VekTavorine", "EchelleNum"), nullptr);
-    EXPECT_EQ(Find(third, "VekTavorine", "EchelleNum")->realValue, 0.1);
-    ASSERT_NE(Find(third, "VekTavorine", "Precision"), nullptr);
-    EXPECT_EQ(*Find(third, "VekTavorine", "Precision"), sim::PrefValue::Int(-3));
-    ASSERT_NE(Find(third, "", "Grid/Color/Lite/r"), nullptr);
-    EXPECT_EQ(*Find(third, "", "Grid/Color/Lite/r"), sim::PrefValue::Real(0.25));
+    ExpectValue(third, "VekTavorine", "NomCalque", sim::PrefValue::String("Cotes \"A\" Ø"));
+    ExpectValue(third, "VekTavorine", "EchelleNum", sim::PrefValue::Real(0.1));
+    ExpectValue(third, "VekTavorine", "Precision", sim::PrefValue::Int(-3));
+    ExpectValue(third, "", "Grid/Color/Lite/r", sim::PrefValue::Real(0.25));
 }
 
 TEST(PreferenceFile, ACorruptFileIsReportedAndLeftUnchanged) {
@@ -91,9 +91,7 @@ TEST(PreferenceFile, AnEmptyFileIsAnEmptyStore) {
     folder.Write("prefs.txt", "");
     folder.Write("run.scn", "pref \"VekTavorine\" \"Son\" bool true\n");
     ASSERT_EQ(folder.Run({"run.scn", "--prefs", "prefs.txt"}).status, 0);
-    const Values values = ReadPreferenceFile(folder, "prefs.txt");
-    ASSERT_NE(Find(values, "VekTavorine", "Son"), nullptr);
-    EXPECT_EQ(*Find(values, "VekTavorine", "Son"), sim::PrefValue::Bool(true));
+    ExpectValue(ReadPreferenceFile(folder, "prefs.txt"), "VekTavorine", "Son", sim::PrefValue::Bool(true));
 }
 
 }  // namespace
