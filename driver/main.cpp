@@ -57,10 +57,15 @@ bool ReadOptions(int argc, char** argv, Options& options) {
     return !options.scenario.empty();
 }
 
+// True when `path` is a file that opens for reading.
+bool Readable(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && std::ifstream(path, std::ios::binary).is_open();
+}
+
 // The whole file, or false when it cannot be read.
 bool ReadFile(const std::string& path, std::string& text) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
+    if (!Readable(path)) return false;
     std::ifstream file(path, std::ios::binary);
     std::ostringstream contents;
     contents << file.rdbuf();
@@ -72,8 +77,7 @@ bool ReadFile(const std::string& path, std::string& text) {
 // Loads the preference file into the store. A missing or unreadable file is a first run (an empty store);
 // a corrupt one is reported and false is answered, the file left as it is.
 bool LoadPreferences(const std::string& path) {
-    std::string text;
-    if (!ReadFile(path, text)) return true;
+    if (!Readable(path)) return true;
     const sim::PrefLoadOutcome outcome = sim::ThePreferences().Load(path);
     if (outcome.result != sim::PrefLoadResult::Corrupt) return true;
     std::cerr << "tavorine-host: " << path << ": corrupt preference file (" << outcome.error

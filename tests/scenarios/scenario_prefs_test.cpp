@@ -34,9 +34,13 @@ void ExpectValue(const Values& values, const std::string& prefix, const std::str
 
 TEST(PreferenceFile, AMissingFileIsAFirstRunAndTheFileIsWrittenAtTheEnd) {
     WorkFolder folder;
-    folder.Write("first.scn", "path 0,0 1,1\n");
-    const DriverResult result = folder.Run({"first.scn"});
+    folder.Write("first.run.scn", "path 0,0 1,1\n");
+    const DriverResult result = folder.Run({"first.run.scn"});
     ASSERT_EQ(result.status, 0) << result.errors;
+    // Without options everything goes into the current directory, named after the script.
+    EXPECT_TRUE(folder.Has("first.run.svg"));
+    EXPECT_TRUE(folder.Has("first.run.tree.txt"));
+    EXPECT_TRUE(folder.Has("first.run.log"));
     ASSERT_TRUE(folder.Has("tavorine-prefs.txt"));
     const Values values = ReadPreferenceFile(folder, "tavorine-prefs.txt");
     // The plug-in's shut-down writes: the dock code of a panel that never was, and the panel flags.
