@@ -174,6 +174,10 @@ TEST_F(DocumentTest, NamesAreCopiedBoundedAndFallBackToTheDefaultOfTheirKind) {
     ASSERT_EQ(kNoErr, art->GetArtName(g, small, sizeof small, &isDefault));
     EXPECT_STREQ("Segment", small);
     EXPECT_EQ(kBadParameterErr, art->GetArtName(g, small, 0, &isDefault));
+    ASSERT_EQ(kNoErr, art->SetArtName(p, "Côté"));
+    char three[3];
+    ASSERT_EQ(kNoErr, art->GetArtName(p, three, sizeof three, nullptr));
+    EXPECT_STREQ("C", three);  // "ô" takes two bytes and is not split
     EXPECT_EQ(kBadParameterErr, art->SetArtName(g, nullptr));
 
     ASSERT_EQ(kNoErr, art->SetArtName(g, ""));
@@ -181,6 +185,8 @@ TEST_F(DocumentTest, NamesAreCopiedBoundedAndFallBackToTheDefaultOfTheirKind) {
     EXPECT_STREQ("<Groupe>", name);
     EXPECT_EQ(1, isDefault);
     ASSERT_EQ(kNoErr, art->SetArtName(p, "Cercle Rayon"));
+    ASSERT_EQ(kNoErr, art->GetArtName(p, name, sizeof name, &isDefault));
+    EXPECT_STREQ("Cercle Rayon", name);
     EXPECT_EQ(p, doc.FindArtByName("Cercle Rayon"));
     EXPECT_EQ(nullptr, doc.FindArtByName("absent"));
 }
