@@ -26,14 +26,16 @@ namespace {
 // Writes the records of `records` from `mark` on, one line each, and moves the mark past them.
 template <typename Record, typename Format>
 void WriteNew(std::string& text, const std::vector<Record>& records, size_t& mark, Format format) {
-    for (; mark < records.size(); ++mark) text += format(records[mark]) + "\n";
+    for (; mark < records.size(); ++mark)
+        text += format(records[mark]) + "\n";
 }
 
-}  // namespace
+} // namespace
 
 void LogWriter::Collect() {
     const sim::Logs& logs = sim::TheLogs();
-    WriteNew(text_, logs.calls, marks_.calls, [](const std::string& call) { return "call " + OneLine(call); });
+    WriteNew(text_, logs.calls, marks_.calls,
+             [](const std::string& call) { return "call " + OneLine(call); });
     WriteNew(text_, logs.alerts, marks_.alerts,
              [](const sim::Alert& alert) { return "alert " + alert.kind + ": " + OneLine(alert.text); });
     WriteNew(text_, logs.beeps, marks_.beeps, [](const sim::BeepRecord& beep) {
@@ -41,7 +43,8 @@ void LogWriter::Collect() {
     });
     WriteNew(text_, logs.debugOutput, marks_.debugOutput,
              [](const std::string& output) { return "debug: " + OneLine(output); });
-    WriteNew(text_, logs.cursors, marks_.cursors, [](int32_t cursor) { return "cursor " + std::to_string(cursor); });
+    WriteNew(text_, logs.cursors, marks_.cursors,
+             [](int32_t cursor) { return "cursor " + std::to_string(cursor); });
     WriteNew(text_, logs.infoValues, marks_.infoValues,
              [](const std::string& value) { return "info: " + OneLine(value); });
     WriteNew(text_, logs.modalRuns, marks_.modalRuns,
@@ -57,7 +60,8 @@ void LogWriter::Section(const std::string& title) {
 void LogWriter::Append(const std::string& lines) {
     Collect();
     text_ += lines;
-    if (!lines.empty() && lines.back() != '\n') text_ += '\n';
+    if (!lines.empty() && lines.back() != '\n')
+        text_ += '\n';
 }
 
 const std::string& LogWriter::Text() {
@@ -65,4 +69,4 @@ const std::string& LogWriter::Text() {
     return text_;
 }
 
-}  // namespace driver
+} // namespace driver

@@ -1,5 +1,5 @@
-// The driver's log: the host's records (message calls, alerts, beeps, debug output, cursors, ...) in sections,
-// one per step of the run.
+// The driver's log: the host's records (message calls, alerts, beeps, debug output, cursors, ...) in
+// sections, one per step of the run.
 #pragma once
 
 #include <string>
@@ -13,7 +13,8 @@ class LogWriter {
   public:
     // Closes the current section and opens one named `title`.
     void Section(const std::string& title);
-    // Adds lines of the driver's own (a tree dump) to the current section, after what the host recorded so far.
+    // Adds lines of the driver's own (a tree dump) to the current section, after what the host recorded so
+    // far.
     void Append(const std::string& lines);
     // The whole log, with everything the host recorded up to now.
     const std::string& Text();
@@ -33,4 +34,4 @@ class LogWriter {
 // A text on one line: backslashes, line breaks and tabs written as escapes.
 std::string OneLine(const std::string& text);
 
-}  // namespace driver
+} // namespace driver

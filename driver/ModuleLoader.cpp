@@ -15,22 +15,23 @@ std::string LastLoaderError() {
 }
 
 // Finds an exported function of the module by name.
-template <typename Function>
-Function Export(void* handle, const char* name, const std::string& path) {
+template <typename Function> Function Export(void* handle, const char* name, const std::string& path) {
     dlerror();
     void* symbol = dlsym(handle, name);
-    if (!symbol) throw std::runtime_error(path + ": the module exports no " + name + " (" + LastLoaderError() + ")");
+    if (!symbol)
+        throw std::runtime_error(path + ": the module exports no " + name + " (" + LastLoaderError() + ")");
     Function function = nullptr;
     static_assert(sizeof function == sizeof symbol);
     std::memcpy(&function, &symbol, sizeof function);
     return function;
 }
 
-}  // namespace
+} // namespace
 
 ModuleLoader::ModuleLoader(const std::string& path) {
     handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle_) throw std::runtime_error("cannot load the module " + path + ": " + LastLoaderError());
+    if (!handle_)
+        throw std::runtime_error("cannot load the module " + path + ": " + LastLoaderError());
     try {
         entry_ = Export<SPPluginEntryProc>(handle_, kPluginEntryName, path);
         resources_ = Export<PluginResourcesProc>(handle_, kPluginResourcesName, path);
@@ -40,6 +41,8 @@ ModuleLoader::ModuleLoader(const std::string& path) {
     }
 }
 
-ModuleLoader::~ModuleLoader() { dlclose(handle_); }
+ModuleLoader::~ModuleLoader() {
+    dlclose(handle_);
+}
 
-}  // namespace driver
+} // namespace driver

@@ -26,4 +26,4 @@ class ModuleLoader {
     PluginResourcesProc resources_ = nullptr;
 };
 
-}  // namespace driver
+} // namespace driver

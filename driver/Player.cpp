@@ -15,10 +15,7 @@ namespace {
 constexpr AIReal kDefaultStrokeWidth = 1.0f;
 constexpr AIReal kBlack = 1.0f;
 
-template <typename... Visitors>
-struct Overloaded : Visitors... {
-    using Visitors::operator()...;
-};
+template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
 
 AIColor HostColour(const PaintSpec& paint) {
     AIColor colour;
@@ -59,10 +56,13 @@ AIPathStyle PathStyle(const PathCommand& path) {
     }
     if (path.dash) {
         style.stroke.dash.length = static_cast<int16_t>(path.dash->size());
-        for (size_t i = 0; i < path.dash->size(); ++i) style.stroke.dash.array[i] = (*path.dash)[i];
+        for (size_t i = 0; i < path.dash->size(); ++i)
+            style.stroke.dash.array[i] = (*path.dash)[i];
     }
-    if (path.cap) style.stroke.cap = *path.cap;
-    if (path.join) style.stroke.join = *path.join;
+    if (path.cap)
+        style.stroke.cap = *path.cap;
+    if (path.join)
+        style.stroke.join = *path.join;
     return style;
 }
 
@@ -74,10 +74,11 @@ std::vector<AIPathSegment> Segments(const PathCommand& path) {
     return segments;
 }
 
-}  // namespace
+} // namespace
 
 std::string JoinPath(const std::string& directory, const std::string& file) {
-    if (directory.empty()) return file;
+    if (directory.empty())
+        return file;
     return directory.back() == '/' ? directory + file : directory + "/" + file;
 }
 
@@ -85,7 +86,8 @@ void WriteTextFile(const std::string& path, const std::string& text) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << text;
     file.close();
-    if (!file) throw std::runtime_error("cannot write " + path);
+    if (!file)
+        throw std::runtime_error("cannot write " + path);
 }
 
 Player::Player(const Scenario& scenario, LogWriter& log, std::string outputDirectory)
@@ -95,7 +97,8 @@ void Player::SeedLeadingPreferences() {
     for (; firstPlayed_ < scenario_.commands.size(); ++firstPlayed_) {
         const Command& command = scenario_.commands[firstPlayed_];
         const auto* pref = std::get_if<PrefCommand>(&command.action);
-        if (!pref) break;
+        if (!pref)
+            break;
         log_.Section(std::to_string(command.line) + ": " + command.text);
         PlayPref(*pref);
     }
@@ -137,7 +140,8 @@ void Player::PlayLayer(const Command&, const LayerCommand& layer) {
 void Player::PlayLayerState(const Command& command, const LayerStateCommand& change) {
     sim::Document& document = sim::TheDocument();
     const AILayerHandle layer = document.FindLayer(change.title);
-    if (!layer) Fail(command, "no layer \"" + change.title + "\"");
+    if (!layer)
+        Fail(command, "no layer \"" + change.title + "\"");
     switch (change.change) {
     case LayerStateCommand::Change::Lock:
     case LayerStateCommand::Change::Unlock:
@@ -153,12 +157,16 @@ void Player::PlayLayerState(const Command& command, const LayerStateCommand& cha
 void Player::PlayPath(const Command& command, const PathCommand& path) {
     sim::Document& document = sim::TheDocument();
     const sim::Layer* layer = document.LayerInfo(document.CurrentLayer());
-    if (!layer) Fail(command, "no current layer to draw on");
-    if (layer->locked) Fail(command, "cannot draw on the locked layer \"" + layer->title + "\"");
-    if (!layer->visible) Fail(command, "cannot draw on the hidden layer \"" + layer->title + "\"");
+    if (!layer)
+        Fail(command, "no current layer to draw on");
+    if (layer->locked)
+        Fail(command, "cannot draw on the locked layer \"" + layer->title + "\"");
+    if (!layer->visible)
+        Fail(command, "cannot draw on the hidden layer \"" + layer->title + "\"");
     const AIArtHandle art = document.DrawPath(Segments(path), path.closed, path.name);
     sim::ArtNode* node = document.MutableArt(art);
-    if (!node) Fail(command, "the host made no path");
+    if (!node)
+        Fail(command, "the host made no path");
     node->style = PathStyle(path);
     node->guide = path.guide;
 }
@@ -187,7 +195,8 @@ void Player::PlayDump(const Command& command, const DumpCommand& dump) {
         log_.Append(TreeDump());
         return;
     }
-    const std::string file = JoinPath(outputDirectory_, scenario_.name + "." + std::to_string(++dumpFiles_) + ".tree.txt");
+    const std::string file =
+        JoinPath(outputDirectory_, scenario_.name + "." + std::to_string(++dumpFiles_) + ".tree.txt");
     try {
         WriteTextFile(file, TreeDump());
     } catch (const std::runtime_error& error) {
@@ -200,13 +209,17 @@ void Player::PlayMenu(const Command& command, const MenuCommand& menu) {
     sim::MenuRegistry& menus = sim::TheMenus();
     std::vector<AIMenuItemHandle> shown;
     for (const sim::MenuItemRecord& item : menus.Items()) {
-        if (item.options & kMenuItemWantsUpdateOption) shown.push_back(item.handle);
+        if (item.options & kMenuItemWantsUpdateOption)
+            shown.push_back(item.handle);
     }
-    for (AIMenuItemHandle item : shown) menus.Update(item);
+    for (AIMenuItemHandle item : shown)
+        menus.Update(item);
     const sim::MenuItemRecord* item = menus.FindByText(menu.text);
-    if (!item) Fail(command, "no menu item \"" + menu.text + "\"");
-    if (!item->enabled) Fail(command, "the menu item \"" + menu.text + "\" is disabled");
+    if (!item)
+        Fail(command, "no menu item \"" + menu.text + "\"");
+    if (!item->enabled)
+        Fail(command, "the menu item \"" + menu.text + "\" is disabled");
     menus.Choose(item->handle);
 }
 
-}  // namespace driver
+} // namespace driver

@@ -20,8 +20,8 @@ class Player {
     // Plays `scenario`, logs into `log` and writes numbered dumps into `outputDirectory`.
     Player(const Scenario& scenario, LogWriter& log, std::string outputDirectory);
 
-    // Seeds the store with the `pref` lines that open the script, before anything else: the plug-in reads them
-    // at its start-up as if the preference file held them.
+    // Seeds the store with the `pref` lines that open the script, before anything else: the plug-in reads
+    // them at its start-up as if the preference file held them.
     void SeedLeadingPreferences();
     // Plays every other command in order; throws PlayError at the first that fails.
     void PlayRest();
@@ -39,7 +39,7 @@ class Player {
     const Scenario& scenario_;
     LogWriter& log_;
     std::string outputDirectory_;
-    size_t firstPlayed_ = 0;  // the first command after the leading preferences
+    size_t firstPlayed_ = 0; // the first command after the leading preferences
     int dumpFiles_ = 0;
 };
 
@@ -49,4 +49,4 @@ void WriteTextFile(const std::string& path, const std::string& text);
 // `directory`/`file`, or `file` alone for an empty directory.
 std::string JoinPath(const std::string& directory, const std::string& file);
 
-}  // namespace driver
+} // namespace driver

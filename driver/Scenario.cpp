@@ -15,7 +15,8 @@ std::string ScenarioName(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    if (dot != std::string::npos && dot > 0)
+        name.erase(dot);
     return name;
 }
 
@@ -35,15 +36,19 @@ struct SplitLine {
 
 std::string Trimmed(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     const size_t last = text.find_last_not_of(" \t\r");
     return std::string(text.substr(first, last - first + 1));
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 bool ParseDouble(std::string_view text, double& value) {
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
     return result.ec == std::errc() && result.ptr == end && std::isfinite(value);
@@ -51,14 +56,16 @@ bool ParseDouble(std::string_view text, double& value) {
 
 bool ParseFloat(std::string_view text, float& value) {
     double wide = 0.0;
-    if (!ParseDouble(text, wide) || std::fabs(wide) > std::numeric_limits<float>::max()) return false;
+    if (!ParseDouble(text, wide) || std::fabs(wide) > std::numeric_limits<float>::max())
+        return false;
     value = static_cast<float>(wide);
     return true;
 }
 
 bool ParsePoint(std::string_view text, AIRealPoint& point) {
     const size_t comma = text.find(',');
-    if (comma == std::string_view::npos) return false;
+    if (comma == std::string_view::npos)
+        return false;
     return ParseFloat(text.substr(0, comma), point.h) && ParseFloat(text.substr(comma + 1), point.v);
 }
 
@@ -83,22 +90,26 @@ class LineReader {
     }
 
     std::string Word(const std::string& expected) {
-        if (AtEnd() || tokens_[next_].quoted) Fail(expected);
+        if (AtEnd() || tokens_[next_].quoted)
+            Fail(expected);
         return tokens_[next_++].text;
     }
     std::string Quoted(const std::string& expected) {
-        if (!NextIsQuoted()) Fail(expected);
+        if (!NextIsQuoted())
+            Fail(expected);
         return tokens_[next_++].text;
     }
     AIRealPoint Point(const std::string& expected) {
         AIRealPoint point;
-        if (AtEnd() || tokens_[next_].quoted || !ParsePoint(tokens_[next_].text, point)) Fail(expected);
+        if (AtEnd() || tokens_[next_].quoted || !ParsePoint(tokens_[next_].text, point))
+            Fail(expected);
         ++next_;
         return point;
     }
     double Number(const std::string& expected) {
         double value = 0.0;
-        if (AtEnd() || tokens_[next_].quoted || !ParseDouble(tokens_[next_].text, value)) Fail(expected);
+        if (AtEnd() || tokens_[next_].quoted || !ParseDouble(tokens_[next_].text, value))
+            Fail(expected);
         ++next_;
         return value;
     }
@@ -112,12 +123,14 @@ class LineReader {
         return value;
     }
     int32_t Integer(const std::string& expected) {
-        if (AtEnd() || tokens_[next_].quoted) Fail(expected);
+        if (AtEnd() || tokens_[next_].quoted)
+            Fail(expected);
         const std::string& text = tokens_[next_].text;
         int32_t value = 0;
         const char* end = text.data() + text.size();
         const auto result = std::from_chars(text.data(), end, value);
-        if (result.ec != std::errc() || result.ptr != end) Fail(expected);
+        if (result.ec != std::errc() || result.ptr != end)
+            Fail(expected);
         ++next_;
         return value;
     }
@@ -132,7 +145,8 @@ class LineReader {
         Fail(expected);
     }
     void End() {
-        if (!AtEnd()) Fail("expected end of line");
+        if (!AtEnd())
+            Fail("expected end of line");
     }
 
     [[noreturn]] void Fail(const std::string& expected) const {
@@ -141,7 +155,8 @@ class LineReader {
 
   private:
     std::string Found() const {
-        if (AtEnd()) return "end of line";
+        if (AtEnd())
+            return "end of line";
         const Token& token = tokens_[next_];
         return (token.quoted ? "the text \"" : "\"") + token.text + "\"";
     }
@@ -191,7 +206,8 @@ SplitLine Split(const std::string& file, int lineNumber, std::string_view line) 
             split.tokens.push_back({true, QuotedText(file, lineNumber, line, i)});
         } else {
             const size_t start = i;
-            while (i < line.size() && !IsBlank(line[i]) && line[i] != '"' && line[i] != '#') ++i;
+            while (i < line.size() && !IsBlank(line[i]) && line[i] != '"' && line[i] != '#')
+                ++i;
             split.tokens.push_back({false, std::string(line.substr(start, i - start))});
         }
     }
@@ -227,8 +243,7 @@ Action ParseLayer(LineReader& in) {
     return command;
 }
 
-template <LayerStateCommand::Change change>
-Action ParseLayerState(LineReader& in) {
+template <LayerStateCommand::Change change> Action ParseLayerState(LineReader& in) {
     LayerStateCommand command{change, in.Quoted("expected a layer title in double quotes")};
     in.End();
     return command;
@@ -236,7 +251,8 @@ Action ParseLayerState(LineReader& in) {
 
 PaintSpec ParsePaint(LineReader& in) {
     PaintSpec paint;
-    const size_t model = in.Choice({"none", "gray", "rgb", "cmyk"}, "expected a paint (none, gray, rgb or cmyk)");
+    const size_t model =
+        in.Choice({"none", "gray", "rgb", "cmyk"}, "expected a paint (none, gray, rgb or cmyk)");
     constexpr int kChannels[] = {0, 1, 3, 4};
     paint.model = static_cast<PaintSpec::Model>(model);
     for (int i = 0; i < kChannels[model]; ++i)
@@ -260,7 +276,8 @@ std::vector<float> ParseDash(LineReader& in) {
 }
 
 AnchorSpec& LastAnchor(LineReader& in, PathCommand& path, const char* option) {
-    if (path.anchors.empty()) in.Fail(std::string("expected a point x,y before ") + option);
+    if (path.anchors.empty())
+        in.Fail(std::string("expected a point x,y before ") + option);
     return path.anchors.back();
 }
 
@@ -306,14 +323,17 @@ bool ParsePathOption(LineReader& in, PathCommand& path) {
 
 Action ParsePath(LineReader& in) {
     PathCommand path;
-    if (in.NextIsQuoted()) path.name = in.Quoted("expected a path name in double quotes");
-    if (!in.NextIsPoint()) in.Point("expected a point x,y");
+    if (in.NextIsQuoted())
+        path.name = in.Quoted("expected a path name in double quotes");
+    if (!in.NextIsPoint())
+        in.Point("expected a point x,y");
     while (!in.AtEnd()) {
         if (in.NextIsPoint())
             path.anchors.push_back({in.Point("expected a point x,y"), std::nullopt, std::nullopt, false});
         else if (!ParsePathOption(in, path))
-            in.Fail("expected a point x,y or a path option (in, out, smooth, closed, guide, width, stroke, fill, "
-                    "dash, cap, join)");
+            in.Fail(
+                "expected a point x,y or a path option (in, out, smooth, closed, guide, width, stroke, fill, "
+                "dash, cap, join)");
     }
     return path;
 }
@@ -322,8 +342,8 @@ Action ParsePref(LineReader& in) {
     PrefCommand pref;
     pref.prefix = in.Quoted("expected a preference prefix in double quotes");
     pref.key = in.Quoted("expected a preference key in double quotes");
-    pref.type = static_cast<PrefCommand::Type>(
-        in.Choice({"bool", "int", "real", "string"}, "expected a preference type (bool, int, real or string)"));
+    pref.type = static_cast<PrefCommand::Type>(in.Choice(
+        {"bool", "int", "real", "string"}, "expected a preference type (bool, int, real or string)"));
     switch (pref.type) {
     case PrefCommand::Type::Bool:
         pref.boolValue =
@@ -379,7 +399,8 @@ constexpr CommandSyntax kCommandSyntax[] = {
 std::string CommandList() {
     std::string list;
     for (const CommandSyntax& syntax : kCommandSyntax) {
-        if (!list.empty()) list += ", ";
+        if (!list.empty())
+            list += ", ";
         list += syntax.keyword;
     }
     return list;
@@ -395,7 +416,7 @@ Action ParseCommand(LineReader& in) {
     in.Fail("expected a command (" + CommandList() + ")");
 }
 
-}  // namespace
+} // namespace
 
 Scenario ParseScenario(const std::string& path, const std::string& text) {
     Scenario scenario;
@@ -414,11 +435,12 @@ Scenario ParseScenario(const std::string& path, const std::string& text) {
             line += " " + Trimmed(more);
         }
         SplitLine split = Split(path, lineNumber, line);
-        if (split.tokens.empty()) continue;
+        if (split.tokens.empty())
+            continue;
         LineReader in(path, lineNumber, std::move(split.tokens));
         scenario.commands.push_back({lineNumber, split.code, ParseCommand(in)});
     }
     return scenario;
 }
 
-}  // namespace driver
+} // namespace driver

@@ -85,17 +85,18 @@ struct MenuCommand {
     std::string text;
 };
 
-using Action = std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand, MenuCommand>;
+using Action =
+    std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand, MenuCommand>;
 
 struct Command {
     int line = 0;
-    std::string text;  // the line as written, without its comment
+    std::string text; // the line as written, without its comment
     Action action;
 };
 
 struct Scenario {
-    std::string path;  // as given on the command line; error messages start with it
-    std::string name;  // the file name without folder and extension; names the output files
+    std::string path; // as given on the command line; error messages start with it
+    std::string name; // the file name without folder and extension; names the output files
     std::vector<Command> commands;
 };
 
@@ -105,4 +106,4 @@ Scenario ParseScenario(const std::string& path, const std::string& text);
 // The file name without its folder and last extension: "examples/segment.scn" gives "segment".
 std::string ScenarioName(const std::string& path);
 
-}  // namespace driver
+} // namespace driver

@@ -8,4 +8,4 @@ namespace driver {
 
 std::string SvgDocument();
 
-}  // namespace driver
+} // namespace driver

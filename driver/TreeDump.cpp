@@ -4,6 +4,8 @@
 
 namespace driver {
 
-std::string TreeDump() { return sim::TheDocument().DescribeTree(); }
+std::string TreeDump() {
+    return sim::TheDocument().DescribeTree();
+}
 
-}  // namespace driver
+} // namespace driver

@@ -11,4 +11,4 @@ namespace driver {
 //     path "Contour" closed style=... anchors=[(0,0) (200,0) (200,120)]
 std::string TreeDump();
 
-}  // namespace driver
+} // namespace driver

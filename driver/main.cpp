@@ -21,14 +21,15 @@ namespace {
 
 // Exit statuses.
 constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;    // the run failed: unreadable script, corrupt preferences, module, host
-constexpr int kExitMalformed = 2;  // a line of the script does not read
-constexpr int kExitUsage = 64;     // the command line is wrong
+constexpr int kExitFailure = 1;   // the run failed: unreadable script, corrupt preferences, module, host
+constexpr int kExitMalformed = 2; // a line of the script does not read
+constexpr int kExitUsage = 64;    // the command line is wrong
 
 constexpr const char* kUsage =
     "usage: tavorine-host SCENARIO [-o DIR] [--prefs FILE] [--module PATH]\n"
     "  -o DIR          where NAME.svg, NAME.tree.txt and NAME.log go (default: the current directory)\n"
-    "  --prefs FILE    the preference file read at start and written at the end (default: tavorine-prefs.txt)\n"
+    "  --prefs FILE    the preference file read at start and written at the end (default: "
+    "tavorine-prefs.txt)\n"
     "  --module PATH   the plug-in module to load (default: the one built beside the driver)\n";
 
 struct Options {
@@ -65,11 +66,13 @@ bool Readable(const std::string& path) {
 
 // The whole file, or false when it cannot be read.
 bool ReadFile(const std::string& path, std::string& text) {
-    if (!Readable(path)) return false;
+    if (!Readable(path))
+        return false;
     std::ifstream file(path, std::ios::binary);
     std::ostringstream contents;
     contents << file.rdbuf();
-    if (!file.good() && !file.eof()) return false;
+    if (!file.good() && !file.eof())
+        return false;
     text = contents.str();
     return true;
 }
@@ -77,9 +80,11 @@ bool ReadFile(const std::string& path, std::string& text) {
 // Loads the preference file into the store. A missing or unreadable file is a first run (an empty store);
 // a corrupt one is reported and false is answered, the file left as it is.
 bool LoadPreferences(const std::string& path) {
-    if (!Readable(path)) return true;
+    if (!Readable(path))
+        return true;
     const sim::PrefLoadOutcome outcome = sim::ThePreferences().Load(path);
-    if (outcome.result != sim::PrefLoadResult::Corrupt) return true;
+    if (outcome.result != sim::PrefLoadResult::Corrupt)
+        return true;
     std::cerr << "tavorine-host: " << path << ": corrupt preference file (" << outcome.error
               << "); it is left unchanged\n";
     return false;
@@ -133,10 +138,12 @@ int Run(const Options& options) {
         std::cerr << error.what() << "\n";
         return kExitMalformed;
     }
-    if (!options.outputDirectory.empty()) std::filesystem::create_directories(options.outputDirectory);
+    if (!options.outputDirectory.empty())
+        std::filesystem::create_directories(options.outputDirectory);
 
     sim::ResetHost(true);
-    if (!LoadPreferences(options.preferences)) return kExitFailure;
+    if (!LoadPreferences(options.preferences))
+        return kExitFailure;
     driver::LogWriter log;
     driver::Player player(scenario, log, options.outputDirectory);
     player.SeedLeadingPreferences();
@@ -154,7 +161,7 @@ int Run(const Options& options) {
     return kExitSuccess;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     Options options;

@@ -13,7 +13,8 @@ namespace scenarios {
 
 WorkFolder::WorkFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tavorine-scenario-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temporary folder");
     path_ = pattern;
 }
 
@@ -36,25 +37,30 @@ std::string WorkFolder::Read(const std::string& name) const {
     return text.str();
 }
 
-bool WorkFolder::Has(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+bool WorkFolder::Has(const std::string& name) const {
+    return std::filesystem::exists(path_ / name);
+}
 
 DriverResult WorkFolder::Run(const std::vector<std::string>& arguments) const {
     const std::string errorsFile = (path_ / ".driver-errors").string();
     const pid_t child = fork();
     if (child == 0) {
         const int errors = open(errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (errors < 0 || dup2(errors, STDERR_FILENO) < 0 || chdir(path_.c_str()) != 0) _exit(127);
+        if (errors < 0 || dup2(errors, STDERR_FILENO) < 0 || chdir(path_.c_str()) != 0)
+            _exit(127);
         std::vector<char*> argv;
         std::vector<std::string> copies = arguments;
         copies.insert(copies.begin(), TAVORINE_DRIVER_PATH);
-        for (std::string& argument : copies) argv.push_back(argument.data());
+        for (std::string& argument : copies)
+            argv.push_back(argument.data());
         argv.push_back(nullptr);
         execv(TAVORINE_DRIVER_PATH, argv.data());
         _exit(127);
     }
     DriverResult result;
     int status = 0;
-    if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) result.status = WEXITSTATUS(status);
+    if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
+        result.status = WEXITSTATUS(status);
     result.errors = Read(".driver-errors");
     std::filesystem::remove(errorsFile);
     return result;
@@ -62,8 +68,9 @@ DriverResult WorkFolder::Run(const std::vector<std::string>& arguments) const {
 
 size_t Count(const std::string& text, const std::string& part) {
     size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++count;
     return count;
 }
 
-}  // namespace scenarios
+} // namespace scenarios

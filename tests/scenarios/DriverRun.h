@@ -37,4 +37,4 @@ class WorkFolder {
 // The number of times `part` occurs in `text`.
 size_t Count(const std::string& text, const std::string& part);
 
-}  // namespace scenarios
+} // namespace scenarios

@@ -26,11 +26,14 @@ class PlayedScenario : public ::testing::Test {
 TEST_F(PlayedScenario, SvgHoldsLinesWithVFlippedAndAViewBoxWithAMargin) {
     Play("square", "path \"Carré\" 0,0 100,0 100,50 0,50 closed\n");
     const std::string svg = folder.Read("square.svg");
-    EXPECT_EQ(svg.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
+    EXPECT_EQ(
+        svg.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"", 0),
+        0u);
     // 100 x 50, a margin of 10 and half the stroke width on every side.
     EXPECT_THAT(svg, HasSubstr("viewBox=\"-10.5 -60.5 121 71\""));
-    EXPECT_THAT(svg, HasSubstr("<path data-name=\"Carré\" d=\"M0,0 L100,0 L100,-50 L0,-50 Z\" stroke=\"#000000\" "
-                       "stroke-width=\"1\" fill=\"none\"/>"));
+    EXPECT_THAT(svg,
+                HasSubstr("<path data-name=\"Carré\" d=\"M0,0 L100,0 L100,-50 L0,-50 Z\" stroke=\"#000000\" "
+                          "stroke-width=\"1\" fill=\"none\"/>"));
     EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
 }
 
@@ -62,23 +65,27 @@ TEST_F(PlayedScenario, SvgWritesEachVisibleLayerAsAGroupBottomFirstWithItsArtInP
 }
 
 TEST_F(PlayedScenario, SvgWritesEveryPartOfThePathStyle) {
-    Play("styles", "path \"Axe\" 0,0 100,0 stroke gray 0.5 width 0.25 dash 12 4 cap round join bevel\n"
-                   "path \"Patte\" 0,10 40,10 40,30 closed stroke rgb 0.1 0.2 0.6 fill cmyk 0 0 1 0 cap projecting\n"
-                   "path \"Plein\" 0,40 10,40 10,50 closed stroke none fill gray 0\n");
+    Play("styles",
+         "path \"Axe\" 0,0 100,0 stroke gray 0.5 width 0.25 dash 12 4 cap round join bevel\n"
+         "path \"Patte\" 0,10 40,10 40,30 closed stroke rgb 0.1 0.2 0.6 fill cmyk 0 0 1 0 cap projecting\n"
+         "path \"Plein\" 0,40 10,40 10,50 closed stroke none fill gray 0\n");
     const std::string svg = folder.Read("styles.svg");
-    EXPECT_THAT(svg, HasSubstr("d=\"M0,0 L100,0\" stroke=\"#808080\" stroke-width=\"0.25\" stroke-linecap=\"round\" "
+    EXPECT_THAT(
+        svg, HasSubstr("d=\"M0,0 L100,0\" stroke=\"#808080\" stroke-width=\"0.25\" stroke-linecap=\"round\" "
                        "stroke-linejoin=\"bevel\" stroke-dasharray=\"12 4\" fill=\"none\"/>"));
     EXPECT_THAT(svg, HasSubstr("d=\"M0,-10 L40,-10 L40,-30 Z\" stroke=\"#1a3399\" stroke-width=\"1\" "
-                       "stroke-linecap=\"square\" fill=\"#ffff00\"/>"));
+                               "stroke-linecap=\"square\" fill=\"#ffff00\"/>"));
     EXPECT_THAT(svg, HasSubstr("d=\"M0,-40 L10,-40 L10,-50 Z\" stroke=\"none\" fill=\"#ffffff\"/>"));
 }
 
 TEST_F(PlayedScenario, SvgDrawsGuidesAsGuidesAndEscapesNames) {
     Play("guides", "path \"<Repère> & \\\"axe\\\"\" 0,0 0,100 guide width 3\n");
     const std::string svg = folder.Read("guides.svg");
-    EXPECT_NE(svg.find("<path data-name=\"&lt;Repère&gt; &amp; &quot;axe&quot;\" d=\"M0,0 L0,-100\" class=\"guide\" "
-                       "stroke=\"#4affff\" stroke-width=\"0.5\" fill=\"none\"/>"),
-              std::string::npos)
+    EXPECT_NE(
+        svg.find(
+            "<path data-name=\"&lt;Repère&gt; &amp; &quot;axe&quot;\" d=\"M0,0 L0,-100\" class=\"guide\" "
+            "stroke=\"#4affff\" stroke-width=\"0.5\" fill=\"none\"/>"),
+        std::string::npos)
         << svg;
 }
 
@@ -149,17 +156,19 @@ TEST_F(PlayedScenario, AMenuChoiceUpdatesTheItemsThatAskThenReachesThePlugInAndL
     const std::string log = folder.Read("menu.log");
     const size_t section = log.find("== 1: menu \"Vek-Tavorine...\"\n");
     ASSERT_NE(section, std::string::npos) << log;
-    EXPECT_EQ(log.substr(section, log.find("== shut-down") - section),
-              "== 1: menu \"Vek-Tavorine...\"\n"
-              "call message AI Menu/AI Update [Vek-Tavorine Panel]\n"
-              "call message AI Menu/AI Go [Vek-Tavorine About]\n"
-              "alert about: Vek-Tavorine\\nCotation des tracés : segments, angles, cercles, courbes de Bézier, "
-              "longueurs et aires.\n");
+    EXPECT_EQ(
+        log.substr(section, log.find("== shut-down") - section),
+        "== 1: menu \"Vek-Tavorine...\"\n"
+        "call message AI Menu/AI Update [Vek-Tavorine Panel]\n"
+        "call message AI Menu/AI Go [Vek-Tavorine About]\n"
+        "alert about: Vek-Tavorine\\nCotation des tracés : segments, angles, cercles, courbes de Bézier, "
+        "longueurs et aires.\n");
 }
 
 TEST_F(PlayedScenario, LeadingPreferencesAreSeededBeforeStartUpAndLaterOnesWhereThePlayReachesThem) {
-    Play("seed", "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" \"Precision\" int 3\n"
-                 "path 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
+    Play("seed",
+         "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" \"Precision\" int 3\n"
+         "path 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
     const std::string log = folder.Read("seed.log");
     const size_t first = log.find("== 2: pref \"VekTavorine\" \"Son\" bool true\n");
     const size_t second = log.find("== 4: pref \"VekTavorine\" \"Precision\" int 3\n");
@@ -184,7 +193,8 @@ struct RefusedCase {
 const RefusedCase kRefusedCases[] = {
     {"path 0,0 1,1\nlock \"Absent\"\n", "play.scn:2: no layer \"Absent\"\n"},
     {"show \"Absent\"\n", "play.scn:1: no layer \"Absent\"\n"},
-    {"layer \"Cotes\"\nlock \"Cotes\"\npath 0,0 1,1\n", "play.scn:3: cannot draw on the locked layer \"Cotes\"\n"},
+    {"layer \"Cotes\"\nlock \"Cotes\"\npath 0,0 1,1\n",
+     "play.scn:3: cannot draw on the locked layer \"Cotes\"\n"},
     {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n"},
     // Without a panel shown the toggle reads "Afficher", never "Masquer".
     {"menu \"Masquer Vek-Tavorine\"\n", "play.scn:1: no menu item \"Masquer Vek-Tavorine\"\n"},
@@ -221,5 +231,5 @@ TEST(ExampleScenario, PlaysAndDrawsBothLayers) {
     EXPECT_TRUE(folder.Has("out/prefs.txt"));
 }
 
-}  // namespace
-}  // namespace scenarios
+} // namespace
+} // namespace scenarios

@@ -83,7 +83,8 @@ TEST(PreferenceFile, ACorruptFileIsReportedAndLeftUnchanged) {
     folder.Write("run.scn", "path 0,0 1,1\npref \"VekTavorine\" \"Son\" bool true\n");
     const DriverResult result = folder.Run({"run.scn", "--prefs", "prefs.txt"});
     EXPECT_NE(result.status, 0);
-    EXPECT_EQ(result.errors.rfind("tavorine-host: prefs.txt: corrupt preference file (", 0), 0u) << result.errors;
+    EXPECT_EQ(result.errors.rfind("tavorine-host: prefs.txt: corrupt preference file (", 0), 0u)
+        << result.errors;
     EXPECT_NE(result.errors.find("); it is left unchanged\n"), std::string::npos) << result.errors;
     EXPECT_EQ(folder.Read("prefs.txt"), corrupt);
     EXPECT_FALSE(folder.Has("run.svg"));
@@ -98,5 +99,5 @@ TEST(PreferenceFile, AnEmptyFileIsAnEmptyStore) {
     ExpectValue(ReadPreferenceFile(folder, "prefs.txt"), "VekTavorine", "Son", sim::PrefValue::Bool(true));
 }
 
-}  // namespace
-}  // namespace scenarios
+} // namespace
+} // namespace scenarios

@@ -10,36 +10,38 @@ constexpr int kMalformed = 2;
 
 struct MalformedCase {
     const char* script;
-    const char* message;  // the whole error line
+    const char* message; // the whole error line
 };
 
 const MalformedCase kMalformedCases[] = {
     {"layer Calque\n", "bad.scn:1: expected a layer title in double quotes, found \"Calque\"\n"},
-    {"# a comment\n\n   \nfrobnicate 1,2\n",
-     "bad.scn:4: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu), found \"frobnicate\"\n"},
-    {"\"Calque\"\n",
-     "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu), found the text \"Calque\"\n"},
+    {"# a comment\n\n   \nfrobnicate 1,2\n", "bad.scn:4: expected a command (layer, lock, unlock, hide, "
+                                             "show, path, pref, dump, menu), found \"frobnicate\"\n"},
+    {"\"Calque\"\n", "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, "
+                     "menu), found the text \"Calque\"\n"},
     {"layer \"A\" \"B\"\n", "bad.scn:1: expected end of line, found the text \"B\"\n"},
     {"lock\n", "bad.scn:1: expected a layer title in double quotes, found end of line\n"},
     {"layer \"Calque 1\n", "bad.scn:1: expected a closing double quote\n"},
     {"layer \"a\\tb\"\n", "bad.scn:1: expected \\\", \\\\ or \\n after a backslash\n"},
     {"path \"P\"\n", "bad.scn:1: expected a point x,y, found end of line\n"},
-    {"path 0,0 10;10\n",
-     "bad.scn:1: expected a point x,y or a path option (in, out, smooth, closed, guide, width, stroke, fill, dash, "
-     "cap, join), found \"10;10\"\n"},
+    {"path 0,0 10;10\n", "bad.scn:1: expected a point x,y or a path option (in, out, smooth, closed, guide, "
+                         "width, stroke, fill, dash, "
+                         "cap, join), found \"10;10\"\n"},
     {"path in 3,4 0,0\n", "bad.scn:1: expected a point x,y, found \"in\"\n"},
     {"path 0,0 out\n", "bad.scn:1: expected a point x,y for the out handle, found end of line\n"},
     {"path 0,0 10,0 width -1\n", "bad.scn:1: expected a stroke width of at least 0, found \"-1\"\n"},
-    {"path 0,0 10,0 stroke rgb 1 0.5\n", "bad.scn:1: expected a colour value from 0 to 1, found end of line\n"},
+    {"path 0,0 10,0 stroke rgb 1 0.5\n",
+     "bad.scn:1: expected a colour value from 0 to 1, found end of line\n"},
     {"path 0,0 10,0 fill gray 1.5\n", "bad.scn:1: expected a colour value from 0 to 1, found \"1.5\"\n"},
     {"path 0,0 10,0 stroke red\n", "bad.scn:1: expected a paint (none, gray, rgb or cmyk), found \"red\"\n"},
-    {"path 0,0 10,0 cap square\n", "bad.scn:1: expected a line cap (butt, round or projecting), found \"square\"\n"},
-    {"path 0,0 10,0 dash 1 2 3 4 5\n",
-     "bad.scn:1: expected a point x,y or a path option (in, out, smooth, closed, guide, width, stroke, fill, dash, "
-     "cap, join), found \"5\"\n"},
-    {"path 0,0 1e39,0\n",
-     "bad.scn:1: expected a point x,y or a path option (in, out, smooth, closed, guide, width, stroke, fill, dash, "
-     "cap, join), found \"1e39,0\"\n"},
+    {"path 0,0 10,0 cap square\n",
+     "bad.scn:1: expected a line cap (butt, round or projecting), found \"square\"\n"},
+    {"path 0,0 10,0 dash 1 2 3 4 5\n", "bad.scn:1: expected a point x,y or a path option (in, out, smooth, "
+                                       "closed, guide, width, stroke, fill, dash, "
+                                       "cap, join), found \"5\"\n"},
+    {"path 0,0 1e39,0\n", "bad.scn:1: expected a point x,y or a path option (in, out, smooth, closed, guide, "
+                          "width, stroke, fill, dash, "
+                          "cap, join), found \"1e39,0\"\n"},
     {"pref \"VekTavorine\" \"Precision\" integer 3\n",
      "bad.scn:1: expected a preference type (bool, int, real or string), found \"integer\"\n"},
     {"pref \"VekTavorine\" \"Precision\" int 2147483648\n",
@@ -54,9 +56,11 @@ const MalformedCase kMalformedCases[] = {
     {"menu About\n", "bad.scn:1: expected a menu item text in double quotes, found \"About\"\n"},
     {"dump now\n", "bad.scn:1: expected end of line or \"file\", found \"now\"\n"},
     // A continued line counts from where the command starts; the line after it keeps its own number.
-    {"path \"P\" 0,0 \\\n  10,0 \\\n  10,oops\n", "bad.scn:1: expected a point x,y or a path option (in, out, "
+    {"path \"P\" 0,0 \\\n  10,0 \\\n  10,oops\n",
+     "bad.scn:1: expected a point x,y or a path option (in, out, "
      "smooth, closed, guide, width, stroke, fill, dash, cap, join), found \"10,oops\"\n"},
-    {"path \"P\" 0,0 \\\n  10,0\nlayer\n", "bad.scn:3: expected a layer title in double quotes, found end of line\n"},
+    {"path \"P\" 0,0 \\\n  10,0\nlayer\n",
+     "bad.scn:3: expected a layer title in double quotes, found end of line\n"},
     // A backslash inside a comment continues nothing.
     {"# note \\\nlayer\n", "bad.scn:2: expected a layer title in double quotes, found end of line\n"},
 };
@@ -78,8 +82,9 @@ TEST(MalformedScript, StopsBeforePlayingAnythingAndWritesNoFile) {
     WorkFolder folder;
     folder.Write("prefs.txt", "");
     const std::string before = folder.Read("prefs.txt");
-    folder.Write("late.scn", "layer \"Cotes\"\npath 0,0 10,10\npref \"VekTavorine\" \"Son\" bool 1\ndump file\n"
-                             "path 0,0 10,10 closed closed stroke\n");
+    folder.Write("late.scn",
+                 "layer \"Cotes\"\npath 0,0 10,10\npref \"VekTavorine\" \"Son\" bool 1\ndump file\n"
+                 "path 0,0 10,10 closed closed stroke\n");
     const DriverResult result = folder.Run({"late.scn", "--prefs", "prefs.txt"});
     EXPECT_EQ(result.status, kMalformed);
     EXPECT_EQ(result.errors, "late.scn:5: expected a paint (none, gray, rgb or cmyk), found end of line\n");
@@ -94,7 +99,9 @@ TEST(CommandLine, WithoutAScenarioPrintsTheUsage) {
     WorkFolder folder;
     const DriverResult result = folder.Run({});
     EXPECT_EQ(result.status, 64);
-    EXPECT_EQ(result.errors.rfind("usage: tavorine-host SCENARIO [-o DIR] [--prefs FILE] [--module PATH]\n", 0), 0u);
+    EXPECT_EQ(
+        result.errors.rfind("usage: tavorine-host SCENARIO [-o DIR] [--prefs FILE] [--module PATH]\n", 0),
+        0u);
 }
 
 TEST(CommandLine, AnOptionWithoutItsValueIsAUsageError) {
@@ -115,7 +122,8 @@ TEST(CommandLine, AModuleThatDoesNotLoadStopsTheRunAndLeavesThePreferenceFileAlo
     WorkFolder folder;
     folder.Write("prefs.txt", "\"VekTavorine\" \"Son\" bool true\n");
     folder.Write("a.scn", "path 0,0 1,1\n");
-    const DriverResult result = folder.Run({"a.scn", "--prefs", "prefs.txt", "--module", "nowhere/Tavorine.so"});
+    const DriverResult result =
+        folder.Run({"a.scn", "--prefs", "prefs.txt", "--module", "nowhere/Tavorine.so"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.errors.rfind("tavorine-host: cannot load the module nowhere/Tavorine.so: ", 0), 0u)
         << result.errors;
@@ -133,5 +141,5 @@ TEST(CommandLine, ALibraryWithoutThePlugInEntryIsNoModule) {
     EXPECT_FALSE(folder.Has("tavorine-prefs.txt"));
 }
 
-}  // namespace
-}  // namespace scenarios
+} // namespace
+} // namespace scenarios
