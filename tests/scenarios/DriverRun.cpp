@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -64,6 +66,15 @@ DriverResult WorkFolder::Run(const std::vector<std::string>& arguments) const {
     result.errors = Read(".driver-errors");
     std::filesystem::remove(errorsFile);
     return result;
+}
+
+void ExpectInOrder(const std::string& text, const std::vector<std::string>& parts) {
+    size_t from = 0;
+    for (const std::string& part : parts) {
+        const size_t at = text.find(part, from);
+        ASSERT_NE(at, std::string::npos) << "no \"" << part << "\" after offset " << from << " of:\n" << text;
+        from = at + part.size();
+    }
 }
 
 size_t Count(const std::string& text, const std::string& part) {

@@ -34,6 +34,9 @@ class WorkFolder {
     std::filesystem::path path_;
 };
 
+// Expects every part in `text`, each after the one before it.
+void ExpectInOrder(const std::string& text, const std::vector<std::string>& parts);
+
 // The number of times `part` occurs in `text`.
 size_t Count(const std::string& text, const std::string& part);
 

@@ -127,20 +127,12 @@ TEST_F(PlayedScenario, DumpWritesTheTreeAsItStandsIntoTheLogOrANumberedFile) {
 
 TEST_F(PlayedScenario, LogHoldsTheHostMessagesOfStartUpAndShutDownInOrder) {
     Play("log", "path 0,0 1,1\n");
-    const std::string log = folder.Read("log.log");
-    const size_t startup = log.find("== start-up\n");
-    const size_t startupMessage = log.find("call message SP Interface/Startup");
-    const size_t started = log.find("== application started\n");
-    const size_t command = log.find("== 1: path 0,0 1,1\n");
-    const size_t shutdown = log.find("== shut-down\n");
-    const size_t shutdownMessage = log.find("call message SP Interface/Shutdown");
-    ASSERT_NE(startup, std::string::npos) << log;
-    EXPECT_LT(startup, startupMessage);
-    EXPECT_LT(startupMessage, started);
-    EXPECT_LT(started, command);
-    EXPECT_LT(command, shutdown);
-    EXPECT_LT(shutdown, shutdownMessage);
-    EXPECT_NE(shutdownMessage, std::string::npos) << log;
+    ExpectInOrder(folder.Read("log.log"),
+                  {"== start-up\n", "call message SP Interface/Startup\n", "== application started\n",
+                   "call message AI Notifier/AI Notify [AI Application Started Notifier]\n",
+                   "== 1: path 0,0 1,1\n", "== shut-down\n",
+                   "call message AI Notifier/AI Notify [AI Application Shutdown Notifier]\n",
+                   "call message SP Interface/Shutdown\n"});
 }
 
 TEST_F(PlayedScenario, ALayerCommandSelectsAnExistingLayerInsteadOfMakingASecond) {
@@ -170,19 +162,11 @@ TEST_F(PlayedScenario, LeadingPreferencesAreSeededBeforeStartUpAndLaterOnesWhere
          "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" \"Precision\" int 3\n"
          "path 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
     const std::string log = folder.Read("seed.log");
-    const size_t first = log.find("== 2: pref \"VekTavorine\" \"Son\" bool true\n");
-    const size_t second = log.find("== 4: pref \"VekTavorine\" \"Precision\" int 3\n");
-    const size_t startup = log.find("== start-up\n");
-    const size_t path = log.find("== 5: path 0,0 1,1\n");
-    const size_t late = log.find("== 6: pref \"VekTavorine\" \"Precision\" int 4\n");
-    const size_t shutdown = log.find("== shut-down\n");
-    EXPECT_EQ(first, 0u) << log;
-    EXPECT_LT(first, second);
-    EXPECT_LT(second, startup);
-    EXPECT_LT(startup, path);
-    EXPECT_LT(path, late);
-    EXPECT_LT(late, shutdown);
-    EXPECT_NE(shutdown, std::string::npos);
+    EXPECT_EQ(log.find("== 2: pref \"VekTavorine\" \"Son\" bool true\n"), 0u) << log;
+    ExpectInOrder(log, {"== 2: pref \"VekTavorine\" \"Son\" bool true\n",
+                        "== 4: pref \"VekTavorine\" \"Precision\" int 3\n", "== start-up\n",
+                        "== 5: path 0,0 1,1\n", "== 6: pref \"VekTavorine\" \"Precision\" int 4\n",
+                        "== shut-down\n"});
 }
 
 struct RefusedCase {
