@@ -36,7 +36,7 @@ std::vector<std::pair<std::string, int32_t>> DeclaredSuites() {
 }
 
 class ServicesSuites : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { fake::Connect(); }
     SPBasicSuite* basic = sim::TheBasicSuite();
 };
@@ -61,10 +61,12 @@ TEST_F(ServicesSuites, UnknownNameOrVersionFailsWithNullTable) {
         const char* name;
         int32_t version;
     };
-    for (const Case& c : {Case{"AI No Such Suite", 1}, Case{kAIPreferenceSuite, kAIPreferenceSuiteVersion + 1},
-                          Case{kAIToolSuite, 0}, Case{nullptr, 1}}) {
+    for (const Case& c :
+         {Case{"AI No Such Suite", 1}, Case{kAIPreferenceSuite, kAIPreferenceSuiteVersion + 1},
+          Case{kAIToolSuite, 0}, Case{nullptr, 1}}) {
         const void* suite = &c;
-        EXPECT_EQ(basic->AcquireSuite(c.name, c.version, &suite), kSuiteNotFoundErr) << (c.name ? c.name : "null");
+        EXPECT_EQ(basic->AcquireSuite(c.name, c.version, &suite), kSuiteNotFoundErr)
+            << (c.name ? c.name : "null");
         EXPECT_EQ(suite, nullptr);
         EXPECT_EQ(basic->ReleaseSuite(c.name, c.version), kSuiteNotFoundErr);
     }
@@ -148,7 +150,7 @@ TEST_F(ServicesSuites, BasicSuiteComparesTokensAndTracksBlocks) {
     EXPECT_EQ(static_cast<unsigned char*>(grown)[15], 0x5a);
     EXPECT_EQ(sim::OutstandingBlocks(), 1u);
     EXPECT_EQ(basic->FreeBlock(grown), kNoErr);
-    EXPECT_EQ(basic->FreeBlock(grown), kBadParameterErr);  // a second free is refused, not a crash
+    EXPECT_EQ(basic->FreeBlock(grown), kBadParameterErr); // a second free is refused, not a crash
     int local = 0;
     EXPECT_EQ(basic->FreeBlock(&local), kBadParameterErr);
     void* none = &local;
@@ -188,4 +190,4 @@ TEST_F(ServicesSuites, PluginAcquiresThroughTheBasicSuiteOfItsMessageHeader) {
     EXPECT_EQ(sim::TheSuites().UseCount(kAIPreferenceSuite, kAIPreferenceSuiteVersion), 0);
 }
 
-}  // namespace
+} // namespace
