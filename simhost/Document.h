@@ -152,8 +152,9 @@ class Document {
     AIArtHandle FindArtByName(const std::string& name) const; // first in AllArt order, null when none
     // The name the host shows: the art's own, else "<Tracé>", "<Groupe>" or "<Texte>".
     std::string DisplayName(AIArtHandle art) const;
-    // One stable line describing a node, for tree dumps: kind, own name, flags, attributes, tags sorted by name,
-    // then the style and anchors of a path or the text of a text frame; numbers are written shortest, e.g.
+    // One stable line describing a node, for tree dumps: kind, own name, flags, attributes, tags sorted by
+    // name, then the style and anchors of a path or the text of a text frame; numbers are written shortest,
+    // e.g.
     //   path "Côté" closed attrs=selected,fully-selected tags={vek=string:jj} stroke=gray(1) width=1 cap=butt
     //   join=miter miter=4 fill=none anchors=[(0,0) (10,0.5 in 8,0 out 12,-1 smooth)]
     // (on one line). "invalid" for an unknown handle.
