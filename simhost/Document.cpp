@@ -365,6 +365,9 @@ ArtNode* Document::MakeNode(int16_t type, Layer* layer) {
     if (type == kPathArt) {
         node->style = currentStyle_;
     }
+    if (type == kTextFrameArt) {
+        node->text.fill.g.gray = 1.0f;  // black
+    }
     ArtNode* raw = node.get();
     art_.emplace(raw->id, std::move(node));
     return raw;
