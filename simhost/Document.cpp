@@ -366,7 +366,7 @@ ArtNode* Document::MakeNode(int16_t type, Layer* layer) {
         node->style = currentStyle_;
     }
     if (type == kTextFrameArt) {
-        node->text.fill.g.gray = 1.0f;  // black
+        node->text.fill.g.gray = 1.0f; // black
     }
     ArtNode* raw = node.get();
     art_.emplace(raw->id, std::move(node));
@@ -533,7 +533,7 @@ void Document::SetUserAttr(ArtNode* node, int32_t whichAttr, int32_t attr) {
     }
     const bool fully = (selection & attr & kArtFullySelected) != 0;
     const bool selected = (selection & attr & kArtSelected) != 0;
-    if (fully || (selected && node->type == kGroupArt)) {
+    if (fully || (selected && node->type != kPathArt)) { // only a path can be partly selected
         SetSelectionDown(node, kSelectionBits);
     } else if (selected) {
         node->userAttr |= kArtSelected;

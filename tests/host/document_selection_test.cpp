@@ -64,6 +64,14 @@ TEST_F(SelectionTest, GroupsFollowTheSelectionOfWhatTheyHold) {
     EXPECT_EQ(0, Attr(group));
 }
 
+TEST_F(SelectionTest, ATextFrameIsSelectedWhole) {
+    AIArtHandle text = Make(kTextFrameArt, "label", kPlaceInsideOnTop, inner);
+    ASSERT_EQ(kNoErr, art->SetArtUserAttr(leafA, kArtFullySelected, kArtFullySelected));
+    ASSERT_EQ(kNoErr, art->SetArtUserAttr(text, kArtSelected, kArtSelected));
+    EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(text));
+    EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(inner));
+}
+
 TEST_F(SelectionTest, NewArtInAFullySelectedGroupMakesItPartlySelected) {
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(group, kArtSelected, kArtSelected));
     Make(kPathArt, "new", kPlaceInsideOnTop, group);
