@@ -159,8 +159,8 @@ class Document {
     //   join=miter miter=4 fill=none anchors=[(0,0) (10,0.5 in 8,0 out 12,-1 smooth)]
     // (on one line). "invalid" for an unknown handle.
     std::string Describe(AIArtHandle art) const;
-    // One line per layer and node, indented by depth: "layer "Calque 1" visible unlocked" then Describe
-    // lines.
+    // The whole document, layers top first: one line per layer (`layer "Calque 1" visible unlocked
+    // colour=20303,32896,65535 current`), then one Describe line per node indented two blanks per depth.
     std::string DescribeTree() const;
 
     // Tree edits with the host's error codes (the suites use them).

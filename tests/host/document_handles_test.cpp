@@ -15,6 +15,26 @@ struct ArtCall {
 
 } // namespace
 
+TEST_F(DocumentTest, TheDocumentSuitesReplaceTheServicesPlaceholders) {
+    const std::pair<const char*, int32_t> suites[] = {
+        {kAIArtSuite, kAIArtSuiteVersion},
+        {kAIPathSuite, kAIPathSuiteVersion},
+        {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
+        {kAITagSuite, kAITagSuiteVersion},
+        {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion},
+        {kAIArtSetSuite, kAIArtSetSuiteVersion},
+        {kAILayerSuite, kAILayerSuiteVersion},
+        {kAIDocumentSuite, kAIDocumentSuiteVersion},
+        {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
+        {kAITransformArtSuite, kAITransformArtSuiteVersion},
+        {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
+    };
+    for (const auto& [name, version] : suites) {
+        EXPECT_FALSE(sim::TheSuites().IsPlaceholder(name, version)) << name;
+    }
+    EXPECT_EQ(&sim::ArtSuiteTable(), static_cast<const void*>(art));
+}
+
 TEST_F(DocumentTest, HandlesAreNeverReusedEvenAcrossResets) {
     std::set<AIArtHandle> disposed;
     for (int i = 0; i < 50; ++i) {
