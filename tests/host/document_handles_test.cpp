@@ -16,23 +16,18 @@ struct ArtCall {
 } // namespace
 
 TEST_F(DocumentTest, TheDocumentSuitesReplaceTheServicesPlaceholders) {
-    const std::pair<const char*, int32_t> suites[] = {
-        {kAIArtSuite, kAIArtSuiteVersion},
-        {kAIPathSuite, kAIPathSuiteVersion},
-        {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
-        {kAITagSuite, kAITagSuiteVersion},
-        {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion},
-        {kAIArtSetSuite, kAIArtSetSuiteVersion},
-        {kAILayerSuite, kAILayerSuiteVersion},
-        {kAIDocumentSuite, kAIDocumentSuiteVersion},
-        {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
-        {kAITransformArtSuite, kAITransformArtSuiteVersion},
-        {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
-    };
-    for (const auto& [name, version] : suites) {
-        EXPECT_FALSE(sim::TheSuites().IsPlaceholder(name, version)) << name;
-    }
-    EXPECT_EQ(&sim::ArtSuiteTable(), static_cast<const void*>(art));
+    EXPECT_EQ(static_cast<const void*>(&sim::ArtSuiteTable()), art);
+    EXPECT_EQ(static_cast<const void*>(&sim::PathSuiteTable()), path);
+    EXPECT_EQ(static_cast<const void*>(&sim::PathStyleSuiteTable()), style);
+    EXPECT_EQ(static_cast<const void*>(&sim::TagSuiteTable()), tag);
+    EXPECT_EQ(static_cast<const void*>(&sim::MatchingArtSuiteTable()), matching);
+    EXPECT_EQ(static_cast<const void*>(&sim::ArtSetSuiteTable()), artSet);
+    EXPECT_EQ(static_cast<const void*>(&sim::LayerSuiteTable()), layer);
+    EXPECT_EQ(static_cast<const void*>(&sim::DocumentSuiteTable()), document);
+    EXPECT_EQ(static_cast<const void*>(&sim::DocumentViewSuiteTable()), view);
+    EXPECT_EQ(static_cast<const void*>(&sim::TransformArtSuiteTable()), transform);
+    EXPECT_EQ(static_cast<const void*>(&sim::MdMemorySuiteTable()), memory);
+    EXPECT_FALSE(sim::TheSuites().IsPlaceholder(kAIArtSuite, kAIArtSuiteVersion));
 }
 
 TEST_F(DocumentTest, HandlesAreNeverReusedEvenAcrossResets) {
