@@ -1,1 +1,80 @@
-#include "host/Resources.h"
+#include "resources/Resources.h"
+
+#include <iterator>
+
+#include "resources/ResourceIds.h"
+
+namespace {
+
+constexpr PiPLProperty kPropertyList[] = {
+    {kPIVendorAdobe, kPIKindProperty, 0, "SPEA"},
+    {kPIVendorAdobe, kPIInterfaceVersionProperty, 2, nullptr},
+    {kPIVendorAdobe, kPIWin32X86CodeProperty, 0, "PluginMain"},
+    {kPIVendorAdobe, kPINameProperty, 0, "TextFileFormat"},
+};
+
+constexpr const char* kFrameErrorStrings[] = {
+    "Une erreur inattendue s'est produite (code %s).",
+    "!MEM\tMémoire insuffisante pour terminer l'opération.",
+    "CANT\tUne erreur imprévue a interrompu l'opération.",
+    "!MSG\tCe message de l'application n'est pas traité par Vek-Tavorine.",
+    "S!Fd\tUn service de l'application est introuvable : Vek-Tavorine ne peut pas démarrer.",
+    "!Acq\tUn service de l'application n'a pas pu être obtenu.",
+    "PARM\tParamètre incorrect.",
+    "STAL\tL'objet n'existe plus dans le document.",
+    "LOCK\tL'objet ou le calque est verrouillé.",
+    "NKey\tRéglage introuvable dans les préférences.",
+    "WTyp\tRéglage des préférences d'un type inattendu.",
+    "NIMP\tOpération non disponible dans cette application.",
+    "DOC?\tAucun document n'est ouvert.",
+    "NAM?\tNom introuvable.",
+    "IDX?\tIndice hors limites.",
+};
+
+// Entries of the panel's flyout menu in order; "-" is a separator.
+constexpr const char* kPanelMenu[] = {
+    "Afficher les options", "Flèches/Points",  "-", "Couleurs...", "Autres options...", "Éditeur de flèche...",
+    "-",                    "Préférences...", "-", "Afficher l'aide",
+};
+
+// Dialog shells: the dialogs give their own titles and build their items in code.
+constexpr DialogShell kPanelShell{"", 240, 172};
+constexpr DialogShell kCustomScaleShell{"", 200, 120};
+constexpr DialogShell kAboutShell{"", 0, 0};
+constexpr DialogShell kColourShell{"", 213, 135};
+constexpr DialogShell kPreferencesShell{"", 460, 395};
+constexpr DialogShell kArrowEditorShell{"", 500, 400};
+constexpr DialogShell kOtherOptionsShell{"", 308, 269};
+constexpr DialogShell kSegmentCreationShell{"", 290, 220};
+constexpr DialogShell kAngleCreationShell{"", 290, 220};
+constexpr DialogShell kCircleCreationShell{"", 290, 220};
+constexpr DialogShell kBezierCreationShell{"", 620, 585};
+constexpr DialogShell kFreeTextShell{"", 260, 220};
+
+constexpr PluginResource Shell(int32_t id, const DialogShell& shell) {
+    return PluginResource{kDialogResourceType, id, &shell, 1};
+}
+
+constexpr PluginResource kResources[] = {
+    {kPiPLResourceType, kPluginPropertyListID, kPropertyList, std::size(kPropertyList)},
+    {kStringListResourceType, kFrameErrorStringsID, kFrameErrorStrings, std::size(kFrameErrorStrings)},
+    {kMenuResourceType, kPanelMenuID, kPanelMenu, std::size(kPanelMenu)},
+    Shell(kPanelDialogID, kPanelShell),
+    Shell(kCustomScaleDialogID, kCustomScaleShell),
+    Shell(kAboutDialogID, kAboutShell),
+    Shell(kColourDialogID, kColourShell),
+    Shell(kPreferencesDialogID, kPreferencesShell),
+    Shell(kArrowEditorDialogID, kArrowEditorShell),
+    Shell(kOtherOptionsDialogID, kOtherOptionsShell),
+    Shell(kSegmentCreationDialogID, kSegmentCreationShell),
+    Shell(kAngleCreationDialogID, kAngleCreationShell),
+    Shell(kCircleCreationDialogID, kCircleCreationShell),
+    Shell(kBezierCreationDialogID, kBezierCreationShell),
+    Shell(kFreeTextDialogID, kFreeTextShell),
+};
+
+constexpr PluginResourceTable kResourceTable{kResources, std::size(kResources)};
+
+}  // namespace
+
+extern "C" const PluginResourceTable* PluginResources() { return &kResourceTable; }

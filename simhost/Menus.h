@@ -2,6 +2,7 @@
 // and the plug-in's items in them.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ public:
     const MenuGroupRecord* FindGroup(const std::string& name) const;
     // Items of a group in the order they were added.
     std::vector<const MenuItemRecord*> ItemsOf(const std::string& group) const;
-    const std::vector<MenuItemRecord>& Items() const { return items_; }
+    const std::deque<MenuItemRecord>& Items() const { return items_; }
 
     // The user chooses the item: "AI Menu"/"AI Go" reaches the plug-in. A disabled item sends nothing and
     // answers kBadParameterErr; an unknown item answers kStaleHandleErr.
@@ -57,8 +58,9 @@ public:
     ASErr Update(AIMenuItemHandle item);
 
 private:
-    std::vector<MenuGroupRecord> groups_;
-    std::vector<MenuItemRecord> items_;
+    // Deques keep the texts handed out valid while records are added.
+    std::deque<MenuGroupRecord> groups_;
+    std::deque<MenuItemRecord> items_;
 };
 
 }  // namespace sim

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <string>
-#include <vector>
+#include <deque>
 
 #include "host/Types.h"
 
@@ -25,14 +25,14 @@ public:
     const NotifierRecord* Find(AINotifierHandle notifier) const;
     const NotifierRecord* FindByName(const std::string& name) const;
     // Records of every notifier, in the order they were added.
-    const std::vector<NotifierRecord>& Records() const { return records_; }
+    const std::deque<NotifierRecord>& Records() const { return records_; }
     // Sends "AI Notifier"/"AI Notify" for every active notifier of `type`, in the order they were added;
     // answers the first failure, else 0.
     ASErr Send(const char* type, void* data = nullptr);
     void Clear() { records_.clear(); }
 
 private:
-    std::vector<NotifierRecord> records_;
+    std::deque<NotifierRecord> records_;  // a deque keeps the names handed out valid
 };
 
 }  // namespace sim

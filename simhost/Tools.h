@@ -2,8 +2,8 @@
 // selected tool and the hand-over messages a host sends when the tool changes.
 #pragma once
 
+#include <deque>
 #include <string>
-#include <vector>
 
 #include "host/ToolSuite.h"
 
@@ -37,7 +37,7 @@ public:
     const ToolRecord* Find(AIToolHandle tool) const;
     const ToolRecord* FindByName(const std::string& name) const;
     const ToolRecord* FindByNumber(int32_t number) const;
-    const std::vector<ToolRecord>& Records() const { return records_; }
+    const std::deque<ToolRecord>& Records() const { return records_; }
 
     // Makes `tool` current. To another tool: "AI Deselect" to the old tool, then "AI Select" to the new one,
     // each only when it is a plug-in tool; the result of the first failing message, else 0. To the current
@@ -48,7 +48,7 @@ public:
 
 private:
     AIToolHandle AddRecord(SPPluginRef plugin, const std::string& name, const std::string& title);
-    std::vector<ToolRecord> records_;
+    std::deque<ToolRecord> records_;  // a deque keeps the texts handed out valid
     AIToolHandle selected_ = nullptr;
 };
 

@@ -1,0 +1,89 @@
+#include "frame/TavorinePlugIn.h"
+
+#include "frame/SuiteTable.h"
+
+PanelFlags gPanelFlags;
+PanelDock gPanelDock;
+
+namespace {
+
+constexpr const char* kAboutTitle = "Vek-Tavorine";
+constexpr const char* kAboutText =
+    "Cotation des tracés : segments, angles, cercles, courbes de Bézier, longueurs et aires.";
+
+}  // namespace
+
+TavorinePlugIn::TavorinePlugIn(SPPluginRef pluginRef) : Plugin(pluginRef) {}
+
+TavorinePlugIn::~TavorinePlugIn() { DestroyPanel(); }
+
+ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* message) {
+    ASErr result = Plugin::Message(caller, selector, message);
+    if (result != kUnhandledMsgErr || !SameText(caller, kCallerAIAnnotation) ||
+        !SameText(selector, kSelectorAIDrawAnnotation))
+        return result;
+    return Guarded([&] { return DrawAnnotations(static_cast<AIAnnotatorMessage*>(message)); });
+}
+
+ASErr TavorinePlugIn::StartupPlugin(SPInterfaceMessage* message) {
+    if (ASErr error = Plugin::StartupPlugin(message); error != kNoErr) return error;
+    ASErr error = AddMenus();
+    error = AddNotifiers();
+    error = LoadSettingsStep();
+    error = AddToolsStep();
+    error = AddAnnotatorStep();
+    SelectHostTool();
+    return error;
+}
+
+ASErr TavorinePlugIn::AddNotifiers() {
+    ASErr error = sAINotifier->AddNotifier(PluginRef, kShutdownNotifierName, kAIApplicationShutdownNotifier,
+                                           &ShutdownNotifier);
+    error = sAINotifier->AddNotifier(PluginRef, kCustomColourNotifierName, kAIArtCustomColorChangedNotifier,
+                                     &CustomColourNotifier);
+    return error;
+}
+
+ASErr TavorinePlugIn::LoadSettingsStep() { return kNoErr; }
+
+ASErr TavorinePlugIn::AddToolsStep() { return kNoErr; }
+
+ASErr TavorinePlugIn::AddAnnotatorStep() { return kNoErr; }
+
+void TavorinePlugIn::CustomColourChangedStep() {}
+
+void TavorinePlugIn::SelectHostTool() {
+    AIToolHandle selectTool = nullptr;
+    if (sAITool->GetToolHandleFromName(kSelectToolName, &selectTool) == kNoErr) sAITool->SetSelectedTool(selectTool);
+}
+
+ASErr TavorinePlugIn::Notify(AINotifierMessage* message) {
+    if (IsNotifier(message, ShutdownNotifier, kAIApplicationShutdownNotifier))
+        DestroyPanel();
+    else if (IsNotifier(message, CustomColourNotifier, kAIArtCustomColorChangedNotifier))
+        CustomColourChangedStep();
+    return kNoErr;
+}
+
+void TavorinePlugIn::DestroyPanel() {
+    delete PanelDialogue;
+    PanelDialogue = nullptr;
+}
+
+ASErr TavorinePlugIn::ShutdownPlugin(SPInterfaceMessage* message) {
+    DestroyPanel();
+    WritePanelPreferences();
+    return Plugin::ShutdownPlugin(message);
+}
+
+void TavorinePlugIn::WritePanelPreferences() {
+    sAIPreference->PutIntegerPreference(kDockPrefix, kDockCodeKey, gPanelDock.DockCode);
+    sAIPreference->PutBooleanPreference(kTavorinePrefix, kPanelVisibleKey, gPanelFlags.PanelVisible != 0);
+    sAIPreference->PutBooleanPreference(kTavorinePrefix, kOptionsShownKey, gPanelFlags.OptionsShown != 0);
+}
+
+ASErr TavorinePlugIn::DrawAnnotations(AIAnnotatorMessage*) { return kNoErr; }
+
+const char* TavorinePlugIn::AboutTitle() const { return kAboutTitle; }
+
+const char* TavorinePlugIn::AboutText() const { return kAboutText; }

@@ -1,0 +1,77 @@
+// The plug-in object: start-up, shut-down, notifiers, menu items and the routing of annotation draws.
+#pragma once
+
+#include <cstdint>
+
+#include "frame/FramePanel.h"
+#include "frame/Plugin.h"
+
+// Preference prefixes and the keys the shut-down writes.
+#define kTavorinePrefix "VekTavorine"
+#define kDockPrefix "Tavorine"
+#define kDockCodeKey "kADM_DPDockCodeStr"
+#define kPanelVisibleKey "PanneauVisible"
+#define kOptionsShownKey "PanneauGrand"
+
+// Names of the notifiers the plug-in registers besides the application-started one.
+#define kShutdownNotifierName "TransormButtonsDialog "
+#define kCustomColourNotifierName "Couleur"
+
+// Menu items: the plug-in's entry in the shared About sub-menu and the panel toggle.
+#define kVektoriaAboutGroup "About Vektoria plug-ins"
+#define kVektoriaAboutItemName "Vektoria plug-ins"
+#define kVektoriaAboutItemText "Modules Vektoria"
+#define kAboutItemName "Vek-Tavorine About"
+#define kAboutItemText "Vek-Tavorine..."
+#define kPanelItemName "Vek-Tavorine Panel"
+#define kShowPanelText "Afficher Vek-Tavorine"
+#define kHidePanelText "Masquer Vek-Tavorine"
+
+// The two panel flags the shut-down stores: the panel shown, and its options shown.
+struct PanelFlags {
+    int32_t PanelVisible = 1;
+    int32_t OptionsShown = 1;
+};
+extern PanelFlags gPanelFlags;
+
+class TavorinePlugIn : public Plugin {
+public:
+    explicit TavorinePlugIn(SPPluginRef pluginRef);
+    ~TavorinePlugIn() override;
+
+    // Routes "AI Annotation"/"AI Draw", which the base dispatch leaves unhandled, to the annotator.
+    ASErr Message(const char* caller, const char* selector, void* message) override;
+
+    AIAnnotatorHandle AnnotatorHandle = nullptr;
+    DockedPanel* PanelDialogue = nullptr;
+
+    AINotifierHandle ShutdownNotifier = nullptr;
+    AINotifierHandle CustomColourNotifier = nullptr;
+    AIMenuItemHandle AboutMenuItem = nullptr;
+    AIMenuItemHandle PanelMenuItem = nullptr;
+
+protected:
+    ASErr StartupPlugin(SPInterfaceMessage* message) override;
+    ASErr ShutdownPlugin(SPInterfaceMessage* message) override;
+    ASErr Notify(AINotifierMessage* message) override;
+    ASErr GoMenuItem(AIMenuMessage* message) override;
+    ASErr UpdateMenuItem(AIMenuMessage* message) override;
+    const char* AboutTitle() const override;
+    const char* AboutText() const override;
+
+    // Draws the tools' feedback over the artwork; answers 0 until the annotator is built.
+    ASErr DrawAnnotations(AIAnnotatorMessage* message);
+
+private:
+    ASErr AddMenus();
+    ASErr AddAboutMenuItem();
+    ASErr AddPanelMenuItem();
+    ASErr AddNotifiers();
+    ASErr LoadSettingsStep();
+    ASErr AddToolsStep();
+    ASErr AddAnnotatorStep();
+    void CustomColourChangedStep();
+    void SelectHostTool();
+    void DestroyPanel();
+    void WritePanelPreferences();
+};

@@ -1,0 +1,140 @@
+#include "simhost/PluginConnection.h"
+
+#include "simhost/Menus.h"
+#include "simhost/Notifiers.h"
+#include "simhost/Platform.h"
+#include "simhost/ServicesHandles.h"
+#include "simhost/SimHost.h"
+#include "simhost/SuiteRegistry.h"
+#include "simhost/Tools.h"
+
+namespace sim {
+
+ASErr PluginConnection::Load(SPPluginEntryProc entry, PluginResourcesProc resources) {
+    if (entry == nullptr) return kBadParameterErr;
+    entry_ = entry;
+    resources_ = resources;
+    ref_ = NewHandle<SPPluginRef>();
+    globals_ = nullptr;
+    locks_ = 0;
+    return kNoErr;
+}
+
+void PluginConnection::Disconnect() {
+    entry_ = nullptr;
+    resources_ = nullptr;
+    ref_ = nullptr;
+    globals_ = nullptr;
+    locks_ = 0;
+}
+
+bool PluginConnection::RemoveLock() {
+    if (locks_ <= 0) return false;
+    --locks_;
+    return true;
+}
+
+ASErr PluginConnection::Send(const char* caller, const char* selector, void* message, const std::string& detail) {
+    if (entry_ == nullptr || caller == nullptr || selector == nullptr || message == nullptr) {
+        return kBadParameterErr;
+    }
+    auto* header = static_cast<SPMessageData*>(message);
+    header->SPCheck = kSPValidSPMessageData;
+    header->self = ref_;
+    header->globals = globals_;
+    header->basic = TheBasicSuite();
+    std::string line = std::string("message ") + caller + "/" + selector;
+    if (!detail.empty()) line += " [" + detail + "]";
+    LogCall(line);
+    const SPPluginRef sender = ref_;
+    const ASErr result = entry_(caller, selector, message);
+    if (ref_ == sender) globals_ = header->globals;
+    return result;
+}
+
+ASErr PluginConnection::Startup() {
+    SPInterfaceMessage message;
+    return Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, &message);
+}
+
+ASErr PluginConnection::Shutdown() {
+    SPInterfaceMessage message;
+    return Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, &message);
+}
+
+ASErr PluginConnection::About() {
+    SPInterfaceMessage message;
+    return Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, &message);
+}
+
+ASErr PluginConnection::Unload() {
+    SPAccessMessage message;
+    return Send(kSPAccessCaller, kSPAccessUnloadSelector, &message);
+}
+
+ASErr PluginConnection::Reload() {
+    SPAccessMessage message;
+    return Send(kSPAccessCaller, kSPAccessReloadSelector, &message);
+}
+
+ASErr PluginConnection::SendNotifier(const char* type, void* data) { return TheNotifiers().Send(type, data); }
+
+ASErr PluginConnection::SendTool(const char* selector, AIToolHandle tool, AIRealPoint cursor, const AIEvent* event) {
+    AIEvent copy;
+    if (event != nullptr) {
+        copy = *event;
+    } else {
+        copy.modifiers = ThePlatform().Modifiers();
+    }
+    AIToolMessage message;
+    message.tool = tool;
+    message.cursor = cursor;
+    message.event = &copy;
+    const ToolRecord* record = TheTools().Find(tool);
+    return Send(kCallerAITool, selector, &message, record != nullptr ? record->name : "");
+}
+
+ASErr PluginConnection::SendMenu(const char* selector, AIMenuItemHandle item) {
+    AIMenuMessage message;
+    message.menuItem = item;
+    const MenuItemRecord* record = TheMenus().Item(item);
+    return Send(kCallerAIMenu, selector, &message, record != nullptr ? record->name : "");
+}
+
+ASErr PluginConnection::SendAnnotation(const char* selector, AIAnnotatorHandle annotator, AIAnnotatorDrawer drawer,
+                                       AIPortRef port, const AIRect& invalidation) {
+    AIAnnotatorMessage message;
+    message.annotator = annotator;
+    message.drawer = drawer;
+    message.port = port;
+    message.invalidationRect = invalidation;
+    return Send(kCallerAIAnnotation, selector, &message);
+}
+
+const PluginResource* PluginConnection::FindResource(uint32_t type, int32_t id) const {
+    if (resources_ == nullptr) return nullptr;
+    const PluginResourceTable* table = resources_();
+    if (table == nullptr || table->entries == nullptr) return nullptr;
+    for (size_t i = 0; i < table->count; ++i) {
+        const PluginResource& resource = table->entries[i];
+        if (resource.type == type && resource.id == id) return &resource;
+    }
+    return nullptr;
+}
+
+const char* PluginConnection::PropertyText(uint32_t key) const {
+    if (resources_ == nullptr) return nullptr;
+    const PluginResourceTable* table = resources_();
+    if (table == nullptr || table->entries == nullptr) return nullptr;
+    for (size_t i = 0; i < table->count; ++i) {
+        const PluginResource& resource = table->entries[i];
+        if (resource.type != kPiPLResourceType || resource.data == nullptr) continue;
+        const auto* properties = static_cast<const PiPLProperty*>(resource.data);
+        for (size_t p = 0; p < resource.count; ++p) {
+            if (properties[p].key == key && properties[p].textValue != nullptr) return properties[p].textValue;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace sim

@@ -1,0 +1,192 @@
+#include "simhost/PreferenceStore.h"
+
+#include <bit>
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "simhost/SimHost.h"
+
+namespace sim {
+
+namespace {
+
+std::string RealText(double value) {
+    char text[64];
+    auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? std::string(text, end) : std::string("nan");
+}
+
+std::string Prefix(const char* prefix) { return prefix == nullptr ? std::string() : std::string(prefix); }
+
+}  // namespace
+
+const char* PrefTypeName(PrefType type) {
+    switch (type) {
+        case PrefType::Bool: return "bool";
+        case PrefType::Int: return "int";
+        case PrefType::Real: return "real";
+        case PrefType::String: return "string";
+    }
+    return "?";
+}
+
+PrefValue PrefValue::Bool(bool v) {
+    PrefValue value;
+    value.type = PrefType::Bool;
+    value.boolValue = v;
+    return value;
+}
+
+PrefValue PrefValue::Int(int32_t v) {
+    PrefValue value;
+    value.type = PrefType::Int;
+    value.intValue = v;
+    return value;
+}
+
+PrefValue PrefValue::Real(double v) {
+    PrefValue value;
+    value.type = PrefType::Real;
+    value.realValue = v;
+    return value;
+}
+
+PrefValue PrefValue::String(std::string v) {
+    PrefValue value;
+    value.type = PrefType::String;
+    value.stringValue = std::move(v);
+    return value;
+}
+
+std::string PrefValue::Text() const {
+    switch (type) {
+        case PrefType::Bool: return boolValue ? "true" : "false";
+        case PrefType::Int: return std::to_string(intValue);
+        case PrefType::Real: return RealText(realValue);
+        case PrefType::String: return stringValue;
+    }
+    return std::string();
+}
+
+bool PrefValue::operator==(const PrefValue& other) const {
+    if (type != other.type) return false;
+    switch (type) {
+        case PrefType::Bool: return boolValue == other.boolValue;
+        case PrefType::Int: return intValue == other.intValue;
+        case PrefType::Real: return std::bit_cast<uint64_t>(realValue) == std::bit_cast<uint64_t>(other.realValue);
+        case PrefType::String: return stringValue == other.stringValue;
+    }
+    return false;
+}
+
+void PreferenceStore::Put(const std::string& prefix, const std::string& key, const PrefValue& value) {
+    values_[{prefix, key}] = value;
+}
+
+std::optional<PrefValue> PreferenceStore::Get(const std::string& prefix, const std::string& key) const {
+    auto it = values_.find({prefix, key});
+    if (it == values_.end()) return std::nullopt;
+    return it->second;
+}
+
+bool PreferenceStore::Has(const std::string& prefix, const std::string& key) const {
+    return values_.count({prefix, key}) != 0;
+}
+
+bool PreferenceStore::Remove(const std::string& prefix, const std::string& key) {
+    return values_.erase({prefix, key}) != 0;
+}
+
+void PreferenceStore::Clear() {
+    values_.clear();
+    writes_.clear();
+    faults_.clear();
+}
+
+void PreferenceStore::SeedHostKeys() {
+    const std::pair<const char*, double> hostKeys[] = {
+        {"snapomatic/Color/red", kSmartGuideRed}, {"snapomatic/Color/green", kSmartGuideGreen},
+        {"snapomatic/Color/blue", kSmartGuideBlue}, {"Grid/Color/Lite/r", kGridLiteRed},
+        {"Grid/Color/Lite/g", kGridLiteGreen},     {"Grid/Color/Lite/b", kGridLiteBlue},
+    };
+    for (const auto& [key, value] : hostKeys) {
+        if (!Has("", key)) Put("", key, PrefValue::Real(value));
+    }
+}
+
+ASErr PreferenceStore::Read(const char* prefix, const char* key, PrefType type, PrefValue* value) const {
+    if (key == nullptr || value == nullptr) return kBadParameterErr;
+    const Key where{Prefix(prefix), key};
+    auto fault = faults_.find(where);
+    if (fault != faults_.end() && fault->second.first != kNoErr) return fault->second.first;
+    auto it = values_.find(where);
+    if (it == values_.end()) return kNoSuchKeyErr;
+    if (it->second.type != type) return kWrongTypeErr;
+    *value = it->second;
+    return kNoErr;
+}
+
+ASErr PreferenceStore::Write(const char* prefix, const char* key, const PrefValue& value) {
+    if (key == nullptr) return kBadParameterErr;
+    const Key where{Prefix(prefix), key};
+    auto fault = faults_.find(where);
+    if (fault != faults_.end() && fault->second.second != kNoErr) return fault->second.second;
+    values_[where] = value;
+    writes_.push_back({where.first, where.second, value.type, value.Text()});
+    return kNoErr;
+}
+
+ASErr PreferenceStore::Erase(const char* prefix, const char* key) {
+    if (key == nullptr) return kBadParameterErr;
+    const Key where{Prefix(prefix), key};
+    auto fault = faults_.find(where);
+    if (fault != faults_.end() && fault->second.second != kNoErr) return fault->second.second;
+    return values_.erase(where) != 0 ? kNoErr : kNoSuchKeyErr;
+}
+
+void PreferenceStore::InjectFault(const std::string& prefix, const std::string& key, ASErr readError,
+                                  ASErr writeError) {
+    if (readError == kNoErr && writeError == kNoErr) {
+        faults_.erase({prefix, key});
+    } else {
+        faults_[{prefix, key}] = {readError, writeError};
+    }
+}
+
+bool PreferenceStore::Save(const std::string& path, std::string* error) const {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << Serialize();
+        out.close();
+        if (!out) {
+            if (error != nullptr) *error = "cannot write " + temporary;
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        if (error != nullptr) *error = "cannot replace " + path;
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+PrefLoadOutcome PreferenceStore::Load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {PrefLoadResult::Missing, std::string()};
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::map<Key, PrefValue> values;
+    PrefLoadOutcome outcome = Parse(text.str(), &values);
+    if (outcome.result != PrefLoadResult::Loaded) return outcome;
+    values_ = std::move(values);
+    SeedHostKeys();
+    return outcome;
+}
+
+}  // namespace sim
