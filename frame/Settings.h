@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "host/Types.h"
+
 // The most points a shape of the Bézier curve or arrow-head editor holds.
 constexpr int kMaxShapePoints = 20;
 // Size of the fixed font and layer name arrays, terminating zero included.
@@ -159,7 +161,16 @@ extern Settings gSettings;
 bool SetSettingString(char*& target, const char* text);
 // The text of an owned setting string, "" for null.
 const char* SettingString(const char* text);
-// Copies `text` (null counts as empty) into a fixed name array, cut to fit, always terminated.
-void SetSettingName(char (&target)[kSettingsNameSize], const char* text);
+// Copies `text` (null counts as empty) into a buffer of `size` bytes, cut to fit at a character boundary,
+// always terminated.
+void SetSettingName(char* target, size_t size, const char* text);
+// The longest prefix of `text`, at most `limit` bytes, that ends at a UTF-8 character boundary.
+size_t CutLength(const char* text, size_t limit);
+// A stored real as a single-precision value: NaN gives 0, values beyond the float range the nearest limit.
+float SettingAsFloat(double value);
 // Frees the owned strings and returns every setting to its zero state.
 void ClearSettings();
+
+// The start-up settings step: reads the store (ReadPreferences), sets up the path styles, copies the live
+// options and the end-mark preset, and puts the stroke colour into the styles. Returns ReadPreferences' result.
+ASErr LoadSettings();

@@ -1,8 +1,10 @@
+#include "simhost/Document.h"
 #include "simhost/SimHost.h"
 
 namespace sim {
 
-void ResetDocument() {}
+void ResetDocument() { TheDocument().Reset(); }
+
 void InstallDocumentSuites() {}
 
 }  // namespace sim

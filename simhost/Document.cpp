@@ -1,0 +1,623 @@
+#include "simhost/Document.h"
+
+#include <algorithm>
+#include <array>
+
+#include "simhost/SimHost.h"
+
+namespace sim {
+
+namespace {
+
+constexpr int32_t kSelectionBits = kArtSelected | kArtFullySelected;
+constexpr int32_t kKnownAttrBits = kSelectionBits | kArtLocked | kArtHidden;
+
+// Colours given to layers in the order they are made, 16 bits per channel.
+constexpr std::array<AIRGBColor, 6> kLayerColours = {{{0x4F4F, 0x8080, 0xFFFF},
+                                                      {0xFFFF, 0x4F4F, 0x4F4F},
+                                                      {0x4F4F, 0xFFFF, 0x4F4F},
+                                                      {0x4F4F, 0x4F4F, 0xFFFF},
+                                                      {0xFFFF, 0xFFFF, 0x4F4F},
+                                                      {0xFFFF, 0x4F4F, 0xFFFF}}};
+
+// Black 1-point stroke and no fill.
+AIPathStyle DefaultPathStyle() {
+    AIPathStyle style;
+    style.fillPaint = 0;
+    style.strokePaint = 1;
+    style.fill.color.kind = kGrayColor;
+    style.fill.color.g.gray = 1.0f;
+    style.stroke.color.kind = kGrayColor;
+    style.stroke.color.g.gray = 1.0f;
+    return style;
+}
+
+bool IsInside(const ArtNode* node, const ArtNode* ancestor) {
+    for (const ArtNode* p = node; p != nullptr; p = p->parent) {
+        if (p == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void SetLayerDown(ArtNode* node, Layer* layer) {
+    node->layer = layer;
+    for (ArtNode* child : node->children) {
+        SetLayerDown(child, layer);
+    }
+}
+
+void SetSelectionDown(ArtNode* node, int32_t bits) {
+    node->userAttr = (node->userAttr & ~kSelectionBits) | bits;
+    for (ArtNode* child : node->children) {
+        SetSelectionDown(child, bits);
+    }
+}
+
+}  // namespace
+
+AIPathSegment CornerSegment(AIReal h, AIReal v) {
+    AIPathSegment s;
+    s.p = s.in = s.out = AIRealPoint{h, v};
+    s.corner = 1;
+    return s;
+}
+
+AIPathSegment CurveSegment(AIRealPoint p, AIRealPoint in, AIRealPoint out, bool corner) {
+    AIPathSegment s;
+    s.p = p;
+    s.in = in;
+    s.out = out;
+    s.corner = corner ? 1 : 0;
+    return s;
+}
+
+Document& TheDocument() {
+    static Document document;
+    return document;
+}
+
+Document::Document() { Reset(); }
+
+uintptr_t Document::NextId() {
+    static uintptr_t next = 0;
+    return ++next;
+}
+
+void Document::Reset() {
+    artSets_.clear();
+    memory_.clear();
+    layers_.clear();
+    art_.clear();
+    layersMade_ = 0;
+    currentStyle_ = DefaultPathStyle();
+    view_ = ViewState{};
+    view_.id = NextId();
+    documentId_ = NextId();
+    current_ = nullptr;
+    SetCurrentLayer(InsertLayerAt(0));
+}
+
+AIArtHandle Document::Handle(const ArtNode* node) {
+    return node == nullptr ? nullptr : reinterpret_cast<AIArtHandle>(node->id);
+}
+
+AILayerHandle Document::Handle(const Layer* layer) {
+    return layer == nullptr ? nullptr : reinterpret_cast<AILayerHandle>(layer->id);
+}
+
+ASErr Document::FindNode(AIArtHandle art, ArtNode** node) {
+    if (art == nullptr || node == nullptr) {
+        return kBadParameterErr;
+    }
+    const auto found = art_.find(reinterpret_cast<uintptr_t>(art));
+    if (found == art_.end()) {
+        return kStaleHandleErr;
+    }
+    *node = found->second.get();
+    return kNoErr;
+}
+
+ASErr Document::FindLayerNode(AILayerHandle layer, Layer** node) {
+    if (layer == nullptr || node == nullptr) {
+        return kBadParameterErr;
+    }
+    for (const auto& l : layers_) {
+        if (Handle(l.get()) == layer) {
+            *node = l.get();
+            return kNoErr;
+        }
+    }
+    return kStaleHandleErr;
+}
+
+const ArtNode* Document::Art(AIArtHandle art) const {
+    const auto found = art_.find(reinterpret_cast<uintptr_t>(art));
+    return found == art_.end() ? nullptr : found->second.get();
+}
+
+ArtNode* Document::MutableArt(AIArtHandle art) {
+    const auto found = art_.find(reinterpret_cast<uintptr_t>(art));
+    return found == art_.end() ? nullptr : found->second.get();
+}
+
+const Layer* Document::LayerInfo(AILayerHandle layer) const {
+    const int32_t index = LayerIndex(layer);
+    return index < 0 ? nullptr : layers_[static_cast<size_t>(index)].get();
+}
+
+bool Document::IsValid(AIArtHandle art) const { return art != nullptr && Art(art) != nullptr; }
+
+size_t Document::ArtCount() const { return art_.size() - layers_.size(); }
+
+int32_t Document::LayerCount() const { return static_cast<int32_t>(layers_.size()); }
+
+AILayerHandle Document::LayerAt(int32_t index) const {
+    if (index < 0 || index >= LayerCount()) {
+        return nullptr;
+    }
+    return Handle(layers_[static_cast<size_t>(index)].get());
+}
+
+int32_t Document::LayerIndex(AILayerHandle layer) const {
+    for (size_t i = 0; i < layers_.size(); ++i) {
+        if (layer != nullptr && Handle(layers_[i].get()) == layer) {
+            return static_cast<int32_t>(i);
+        }
+    }
+    return -1;
+}
+
+AILayerHandle Document::CurrentLayer() const { return Handle(current_); }
+
+void Document::SetCurrentLayer(AILayerHandle layer) {
+    const int32_t index = LayerIndex(layer);
+    if (index >= 0) {
+        current_ = layers_[static_cast<size_t>(index)].get();
+    }
+}
+
+AILayerHandle Document::FindLayer(const std::string& title) const {
+    for (const auto& l : layers_) {
+        if (l->title == title) {
+            return Handle(l.get());
+        }
+    }
+    return nullptr;
+}
+
+AILayerHandle Document::AddLayer(const std::string& title) {
+    const AILayerHandle layer = InsertLayerAt(0);
+    layers_.front()->title = title;
+    SetCurrentLayer(layer);
+    return layer;
+}
+
+AILayerHandle Document::InsertLayerAt(int32_t index) {
+    auto layer = std::make_unique<Layer>();
+    layer->id = NextId();
+    layer->title = "Calque " + std::to_string(++layersMade_);
+    layer->colour = kLayerColours[static_cast<size_t>(layersMade_ - 1) % kLayerColours.size()];
+    layer->group = MakeNode(kGroupArt, layer.get());
+    const size_t at = static_cast<size_t>(std::clamp(index, 0, LayerCount()));
+    const AILayerHandle handle = Handle(layer.get());
+    layers_.insert(layers_.begin() + static_cast<std::ptrdiff_t>(at), std::move(layer));
+    return handle;
+}
+
+ASErr Document::DeleteLayer(AILayerHandle layer) {
+    Layer* node = nullptr;
+    if (const ASErr error = FindLayerNode(layer, &node); error != kNoErr) {
+        return error;
+    }
+    if (layers_.size() == 1) {
+        return kBadParameterErr;
+    }
+    const size_t index = static_cast<size_t>(LayerIndex(layer));
+    Forget(node->group);
+    layers_.erase(layers_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (current_ == node) {
+        current_ = layers_[std::min(index, layers_.size() - 1)].get();
+    }
+    return kNoErr;
+}
+
+void Document::SetLayerLocked(AILayerHandle layer, bool locked) {
+    Layer* node = nullptr;
+    if (FindLayerNode(layer, &node) == kNoErr) {
+        node->locked = locked;
+    }
+}
+
+void Document::SetLayerVisible(AILayerHandle layer, bool visible) {
+    Layer* node = nullptr;
+    if (FindLayerNode(layer, &node) == kNoErr) {
+        node->visible = visible;
+    }
+}
+
+AIArtHandle Document::LayerGroup(AILayerHandle layer) const {
+    const Layer* node = LayerInfo(layer);
+    return node == nullptr ? nullptr : Handle(node->group);
+}
+
+AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool closed, const std::string& name,
+                               AILayerHandle layer) {
+    const Layer* target = layer == nullptr ? current_ : LayerInfo(layer);
+    if (target == nullptr) {
+        return nullptr;
+    }
+    ArtNode* path = MakeNode(kPathArt, nullptr);
+    path->segments = segments;
+    path->closed = closed;
+    path->name = name;
+    Attach(path, target->group, 0);
+    return Handle(path);
+}
+
+AIArtHandle Document::DrawPolyline(const std::vector<AIRealPoint>& points, bool closed, const std::string& name,
+                                   AILayerHandle layer) {
+    std::vector<AIPathSegment> segments;
+    for (const AIRealPoint& p : points) {
+        segments.push_back(CornerSegment(p.h, p.v));
+    }
+    return DrawPath(segments, closed, name, layer);
+}
+
+AIArtHandle Document::NewGroup(AIArtHandle parent, const std::string& name) {
+    ArtNode* into = parent == nullptr ? current_->group : MutableArt(parent);
+    if (into == nullptr || into->type != kGroupArt) {
+        return nullptr;
+    }
+    ArtNode* group = MakeNode(kGroupArt, nullptr);
+    group->name = name;
+    Attach(group, into, 0);
+    RefreshSelectionUp(group);
+    return Handle(group);
+}
+
+ASErr Document::MoveInto(AIArtHandle art, AIArtHandle group) {
+    ArtNode* node = nullptr;
+    if (const ASErr error = FindNode(art, &node); error != kNoErr) {
+        return error;
+    }
+    ArtNode* into = nullptr;
+    if (const ASErr error = FindNode(group, &into); error != kNoErr) {
+        return error;
+    }
+    if (node->IsLayerGroup() || into->type != kGroupArt || IsInside(into, node)) {
+        return kBadParameterErr;
+    }
+    ArtNode* from = node->parent;
+    Detach(node);
+    RefreshSelectionUp(from);
+    Attach(node, into, 0);
+    RefreshSelectionUp(node);
+    return kNoErr;
+}
+
+std::vector<AIArtHandle> Document::Children(AIArtHandle group) const {
+    std::vector<AIArtHandle> out;
+    if (const ArtNode* node = Art(group)) {
+        for (const ArtNode* child : node->children) {
+            out.push_back(Handle(child));
+        }
+    }
+    return out;
+}
+
+void Document::Collect(const ArtNode* node, std::vector<AIArtHandle>& out) const {
+    for (const ArtNode* child : node->children) {
+        out.push_back(Handle(child));
+        Collect(child, out);
+    }
+}
+
+std::vector<AIArtHandle> Document::AllArt() const {
+    std::vector<AIArtHandle> out;
+    for (const auto& layer : layers_) {
+        Collect(layer->group, out);
+    }
+    return out;
+}
+
+AIArtHandle Document::FindArtByName(const std::string& name) const {
+    for (AIArtHandle art : AllArt()) {
+        if (Art(art)->name == name) {
+            return art;
+        }
+    }
+    return nullptr;
+}
+
+std::string Document::DisplayName(AIArtHandle art) const {
+    const ArtNode* node = Art(art);
+    if (node == nullptr) {
+        return {};
+    }
+    if (!node->name.empty()) {
+        return node->name;
+    }
+    switch (node->type) {
+    case kGroupArt:
+        return "<Groupe>";
+    case kTextFrameArt:
+        return "<Texte>";
+    default:
+        return "<Tracé>";
+    }
+}
+
+ArtNode* Document::MakeNode(int16_t type, Layer* layer) {
+    auto node = std::make_unique<ArtNode>();
+    node->id = NextId();
+    node->type = type;
+    node->layer = layer;
+    if (type == kPathArt) {
+        node->style = currentStyle_;
+    }
+    ArtNode* raw = node.get();
+    art_.emplace(raw->id, std::move(node));
+    return raw;
+}
+
+ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index) {
+    ArtNode* anchor = nullptr;
+    if (prep == nullptr) {
+        *parent = current_->group;
+        *index = paintOrder == kPlaceBelowAll ? current_->group->children.size() : 0;
+        return kNoErr;
+    }
+    if (const ASErr error = FindNode(prep, &anchor); error != kNoErr) {
+        return error;
+    }
+    switch (paintOrder) {
+    case kPlaceAbove:
+    case kPlaceBelow: {
+        if (anchor->IsLayerGroup()) {
+            return kBadParameterErr;
+        }
+        auto& siblings = anchor->parent->children;
+        const auto at = std::find(siblings.begin(), siblings.end(), anchor) - siblings.begin();
+        *parent = anchor->parent;
+        *index = static_cast<size_t>(at) + (paintOrder == kPlaceBelow ? 1 : 0);
+        return kNoErr;
+    }
+    case kPlaceInsideOnTop:
+    case kPlaceInsideOnBottom:
+        if (anchor->type != kGroupArt) {
+            return kBadParameterErr;
+        }
+        *parent = anchor;
+        *index = paintOrder == kPlaceInsideOnTop ? 0 : anchor->children.size();
+        return kNoErr;
+    case kPlaceAboveAll:
+    case kPlaceBelowAll:
+        *parent = anchor->layer->group;
+        *index = paintOrder == kPlaceAboveAll ? 0 : anchor->layer->group->children.size();
+        return kNoErr;
+    default:
+        return kBadParameterErr;
+    }
+}
+
+void Document::Attach(ArtNode* node, ArtNode* parent, size_t index) {
+    node->parent = parent;
+    SetLayerDown(node, parent->layer);
+    parent->children.insert(parent->children.begin() + static_cast<std::ptrdiff_t>(index), node);
+}
+
+void Document::Detach(ArtNode* node) {
+    auto& siblings = node->parent->children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), node));
+}
+
+void Document::Forget(ArtNode* node) {
+    for (ArtNode* child : node->children) {
+        Forget(child);
+    }
+    art_.erase(node->id);
+}
+
+ASErr Document::NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, ArtNode** node) {
+    if (node == nullptr || (type != kGroupArt && type != kPathArt && type != kTextFrameArt)) {
+        return kBadParameterErr;
+    }
+    ArtNode* parent = nullptr;
+    size_t index = 0;
+    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+        return error;
+    }
+    if (parent->layer->locked) {
+        return kLockedErr;
+    }
+    *node = MakeNode(type, nullptr);
+    Attach(*node, parent, index);
+    RefreshSelectionUp(*node);
+    return kNoErr;
+}
+
+ASErr Document::DisposeArt(ArtNode* node) {
+    if (node->IsLayerGroup()) {
+        return kBadParameterErr;
+    }
+    ArtNode* parent = node->parent;
+    Detach(node);
+    Forget(node);
+    RefreshSelectionUp(parent);
+    return kNoErr;
+}
+
+ASErr Document::ReorderArt(ArtNode* node, int16_t paintOrder, AIArtHandle prep) {
+    if (node->IsLayerGroup()) {
+        return kBadParameterErr;
+    }
+    if (Handle(node) == prep && (paintOrder == kPlaceAbove || paintOrder == kPlaceBelow)) {
+        return kNoErr;
+    }
+    ArtNode* parent = nullptr;
+    size_t index = 0;
+    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+        return error;
+    }
+    if (IsInside(parent, node)) {
+        return kBadParameterErr;
+    }
+    if (parent->layer->locked) {
+        return kLockedErr;
+    }
+    ArtNode* from = node->parent;
+    Detach(node);
+    FindPlace(paintOrder, prep, &parent, &index);
+    Attach(node, parent, index);
+    RefreshSelectionUp(from);
+    RefreshSelectionUp(node);
+    return kNoErr;
+}
+
+ArtNode* Document::Copy(const ArtNode* node, Layer* layer) {
+    ArtNode* copy = MakeNode(node->type, layer);
+    copy->name = node->name;
+    copy->userAttr = node->userAttr;
+    copy->tags = node->tags;
+    copy->segments = node->segments;
+    copy->closed = node->closed;
+    copy->guide = node->guide;
+    copy->style = node->style;
+    copy->text = node->text;
+    for (const ArtNode* child : node->children) {
+        ArtNode* c = Copy(child, layer);
+        c->parent = copy;
+        copy->children.push_back(c);
+    }
+    return copy;
+}
+
+ASErr Document::DuplicateArt(const ArtNode* node, int16_t paintOrder, AIArtHandle prep, ArtNode** copy) {
+    if (node->IsLayerGroup() || copy == nullptr) {
+        return kBadParameterErr;
+    }
+    ArtNode* parent = nullptr;
+    size_t index = 0;
+    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+        return error;
+    }
+    if (parent->layer->locked) {
+        return kLockedErr;
+    }
+    *copy = Copy(node, parent->layer);
+    Attach(*copy, parent, index);
+    RefreshSelectionUp(*copy);
+    return kNoErr;
+}
+
+void Document::SetUserAttr(ArtNode* node, int32_t whichAttr, int32_t attr) {
+    whichAttr &= kKnownAttrBits;
+    const int32_t plain = whichAttr & (kArtLocked | kArtHidden);
+    node->userAttr = (node->userAttr & ~plain) | (attr & plain);
+    const int32_t selection = whichAttr & kSelectionBits;
+    if (selection == 0) {
+        return;
+    }
+    const bool fully = (selection & attr & kArtFullySelected) != 0;
+    const bool selected = (selection & attr & kArtSelected) != 0;
+    if (fully || (selected && node->type == kGroupArt)) {
+        SetSelectionDown(node, kSelectionBits);
+    } else if (selected) {
+        node->userAttr |= kArtSelected;
+    } else {
+        SetSelectionDown(node, 0);
+    }
+    RefreshSelectionUp(node);
+}
+
+void Document::RefreshSelectionUp(ArtNode* node) {
+    for (ArtNode* p = node == nullptr ? nullptr : node->parent; p != nullptr && !p->IsLayerGroup(); p = p->parent) {
+        if (p->children.empty()) {
+            continue;
+        }
+        const bool any = std::any_of(p->children.begin(), p->children.end(),
+                                     [](const ArtNode* c) { return (c->userAttr & kArtSelected) != 0; });
+        const bool all = std::all_of(p->children.begin(), p->children.end(),
+                                     [](const ArtNode* c) { return (c->userAttr & kArtFullySelected) != 0; });
+        p->userAttr = (p->userAttr & ~kSelectionBits) | (any ? kArtSelected : 0) | (all ? kArtFullySelected : 0);
+    }
+}
+
+void Document::DeselectAll() {
+    for (auto& entry : art_) {
+        entry.second->userAttr &= ~kSelectionBits;
+    }
+}
+
+AIArtSet Document::NewArtSet() {
+    const uintptr_t id = NextId();
+    artSets_[id];
+    return reinterpret_cast<AIArtSet>(id);
+}
+
+ASErr Document::FindArtSet(AIArtSet set, std::vector<AIArtHandle>** members) {
+    if (set == nullptr) {
+        return kBadParameterErr;
+    }
+    const auto found = artSets_.find(reinterpret_cast<uintptr_t>(set));
+    if (found == artSets_.end()) {
+        return kStaleHandleErr;
+    }
+    *members = &found->second;
+    return kNoErr;
+}
+
+ASErr Document::DisposeArtSet(AIArtSet set) {
+    std::vector<AIArtHandle>* members = nullptr;
+    if (const ASErr error = FindArtSet(set, &members); error != kNoErr) {
+        return error;
+    }
+    artSets_.erase(reinterpret_cast<uintptr_t>(set));
+    return kNoErr;
+}
+
+AIMdMemoryHandle Document::NewMemory(size_t size) {
+    const uintptr_t id = NextId();
+    memory_[id].assign(size, 0);
+    return reinterpret_cast<AIMdMemoryHandle>(id);
+}
+
+ASErr Document::FindMemory(AIMdMemoryHandle handle, std::vector<unsigned char>** block) {
+    if (handle == nullptr) {
+        return kBadParameterErr;
+    }
+    const auto found = memory_.find(reinterpret_cast<uintptr_t>(handle));
+    if (found == memory_.end()) {
+        return kStaleHandleErr;
+    }
+    *block = &found->second;
+    return kNoErr;
+}
+
+ASErr Document::DisposeMemory(AIMdMemoryHandle handle) {
+    std::vector<unsigned char>* block = nullptr;
+    if (const ASErr error = FindMemory(handle, &block); error != kNoErr) {
+        return error;
+    }
+    memory_.erase(reinterpret_cast<uintptr_t>(handle));
+    return kNoErr;
+}
+
+AIDocumentViewHandle Document::ViewHandle() const { return reinterpret_cast<AIDocumentViewHandle>(view_.id); }
+
+AIDocumentHandle Document::DocumentHandle() const { return reinterpret_cast<AIDocumentHandle>(documentId_); }
+
+void Document::InvalidateView() {
+    view_.invalidRects.push_back(view_.bounds);
+    ++view_.annotationDrawsQueued;
+}
+
+int32_t Document::TakeQueuedAnnotationDraws() {
+    const int32_t queued = view_.annotationDrawsQueued;
+    view_.annotationDrawsQueued = 0;
+    return queued;
+}
+
+}  // namespace sim
