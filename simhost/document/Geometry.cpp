@@ -46,27 +46,6 @@ double SweptArea(const AIRealBezier& b) {
     return sum;
 }
 
-double SpeedIntegral(const AIRealBezier& b, double t0, double t1) {
-    double sum = 0.0;
-    for (size_t i = 0; i < kGaussNodes.size(); ++i) {
-        const Vec d = BezierDerivative(b, t0 + (t1 - t0) * kGaussNodes[i]);
-        sum += kGaussWeights[i] * std::hypot(d.h, d.v);
-    }
-    return sum * (t1 - t0);
-}
-
-// Adaptive quadrature of the arc length: halves the interval until both halves agree with the whole.
-double ArcLength(const AIRealBezier& b, double t0, double t1, double whole, double tolerance, int depth) {
-    const double mid = 0.5 * (t0 + t1);
-    const double left = SpeedIntegral(b, t0, mid);
-    const double right = SpeedIntegral(b, mid, t1);
-    if (depth >= 24 || std::fabs(left + right - whole) <= tolerance) {
-        return left + right;
-    }
-    return ArcLength(b, t0, mid, left, 0.5 * tolerance, depth + 1) +
-           ArcLength(b, mid, t1, right, 0.5 * tolerance, depth + 1);
-}
-
 // Parameters in (0, 1) where one coordinate of the cubic has a turning point.
 void Extrema(double p0, double p1, double p2, double p3, std::vector<double>& out) {
     const double a = 3.0 * (-p0 + 3.0 * p1 - 3.0 * p2 + p3);
@@ -206,14 +185,6 @@ double PathArea(const ArtNode& path) {
         twice += SweptArea(b);
     }
     return 0.5 * twice;
-}
-
-double PathLength(const ArtNode& path, double tolerance) {
-    double total = 0.0;
-    for (const AIRealBezier& b : PathBeziers(path)) {
-        total += ArcLength(b, 0.0, 1.0, SpeedIntegral(b, 0.0, 1.0), tolerance, 0);
-    }
-    return total;
 }
 
 AIRealPoint TransformPoint(const AIRealMatrix& m, AIRealPoint p) {

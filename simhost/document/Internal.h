@@ -28,9 +28,6 @@ bool NodeBounds(const ArtNode& node, AIRealRect* bounds);
 // The signed area of the path taken as closed: positive counter-clockwise (v upward).
 double PathArea(const ArtNode& path);
 
-// The length of the path's pieces, measured to within `tolerance`.
-double PathLength(const ArtNode& path, double tolerance);
-
 // The point moved by the matrix: (a*h + c*v + tx, b*h + d*v + ty).
 AIRealPoint TransformPoint(const AIRealMatrix& m, AIRealPoint p);
 

@@ -1,8 +1,8 @@
 // The AI Path Suite over the stand-in document.
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
+#include "simhost/ServicesInternal.h"
 #include "simhost/document/Internal.h"
 
 namespace sim {
@@ -144,11 +144,15 @@ ASErr GetPathLength(AIArtHandle path, AIReal flatness, AIReal* length) {
     if (const ASErr error = FindPath(path, length, &node); error != kNoErr) {
         return error;
     }
-    if (!(flatness > 0.0f) || !std::isfinite(flatness)) {
-        return kBadParameterErr;
+    double total = 0.0;
+    for (const AIRealBezier& piece : doc::PathBeziers(*node)) {
+        AIReal part = 0.0f;
+        if (const ASErr error = RealBezierSuiteTable().AIRealBezierLength(&piece, flatness, &part); error != kNoErr) {
+            return error;
+        }
+        total += part;
     }
-    constexpr double kToleranceShare = 1e-4;  // of the flatness, so that lengths are exact to float precision
-    *length = static_cast<AIReal>(doc::PathLength(*node, flatness * kToleranceShare));
+    *length = static_cast<AIReal>(total);
     return kNoErr;
 }
 
