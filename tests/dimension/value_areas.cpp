@@ -1,0 +1,68 @@
+// Area texts: the square unit of the live unit (or of the stored unit), the scale squared except for points.
+#include "value_fixture.h"
+
+using valuetest::ValueTextTest;
+
+namespace {
+
+struct AreaCase {
+    int32_t unit;
+    int32_t storedUnit;
+    int32_t decimals;
+    double scale;
+    float area;
+    const char* expected;
+};
+
+// 5184 square points is one square inch.
+const AreaCase kAreaCases[] = {
+    {0, 0, 0, 1.0, 5184.0f, "645 mm2"},
+    {0, 0, 2, 2.0, 5184.0f, "161,29 mm2"},
+    {1, 0, 2, 1.0, 5184.0f, "6,45 cm2"},
+    {2, 0, 0, 1.0, 5184.0f, "1 po2"},
+    {3, 0, 2, 2.0, 5184.0f, "0,25 po2"},
+    {4, 0, 1, 1.0, 10368.0f, "2,0 po2"},
+    {5, 0, 0, 1.0, 5184.0f, "5184 pt2"},
+    {5, 0, 0, 3.0, 5184.0f, "5184 pt2"},
+    {6, 0, 0, 1.0, 5184.0f, "36 pc2"},
+    {6, 0, 0, 2.0, 5184.0f, "9 pc2"},
+    {7, 0, 6, 1.0, 5184.0f, "0,000645 m2"},
+    {8, 1, 2, 1.0, 5184.0f, "6,45 cm2"},
+    {9, 5, 0, 2.0, 5184.0f, "5184 pt2"},
+    {8, 9, 0, 1.0, 5184.0f, "5184"},
+    {0, 0, 0, 0.0, 5184.0f, "645 mm2"},
+    {0, 0, 0, 1.0, -5184.0f, "645 mm2"},
+};
+
+class AreaTable : public ValueTextTest, public ::testing::WithParamInterface<AreaCase> {};
+
+}  // namespace
+
+TEST_P(AreaTable, WritesTheAreaInTheSquareUnit) {
+    const AreaCase& c = GetParam();
+    gValueFormat.Unit = c.unit;
+    gSettings.Unit = c.storedUnit;
+    gValueFormat.Decimals = c.decimals;
+    gValueFormat.ScaleRatio = c.scale;
+    gValueFormat.ShowUnit = 0;
+    EXPECT_EQ(FormatAreaText(nullptr, c.area, 0), 1);
+    EXPECT_EQ(Area(), c.expected) << "unit " << c.unit << " scale " << c.scale;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryUnit, AreaTable, ::testing::ValuesIn(kAreaCases));
+
+TEST_F(ValueTextTest, AreaRequiringAClosedPathWithoutAPathWritesNothing) {
+    FormatAreaText(nullptr, 5184.0f, 0);
+    ASSERT_EQ(Area(), "645 mm2");
+    AIArtHandle none = nullptr;
+    EXPECT_EQ(FormatAreaText(&none, 100.0f, 1), 0);
+    EXPECT_EQ(FormatAreaText(nullptr, 100.0f, 1), 0);
+    EXPECT_EQ(Area(), "645 mm2");
+}
+
+TEST_F(ValueTextTest, AreaTextsTakeNoDecorations) {
+    gSettings.PrefixSuffixOn = 1;
+    gValueFormat.ToleranceOn = 1;
+    FormatAreaText(nullptr, 5184.0f, 0);
+    EXPECT_EQ(Area(), "645 mm2");
+}
