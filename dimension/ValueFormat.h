@@ -36,7 +36,7 @@ struct BoundedText {
             count = kMaxLength - Length;
             while (count > 0 && (static_cast<unsigned char>(piece[count]) & 0xC0u) == 0x80u) --count;
         }
-        std::memcpy(Text + Length, piece.data(), count);
+        if (count > 0) std::memcpy(Text + Length, piece.data(), count);
         Length += count;
         Text[Length] = '\0';
         return count;

@@ -1,4 +1,6 @@
 // Area texts: the square unit of the live unit (or of the stored unit), the scale squared except for points.
+#include <ostream>
+
 #include "value_fixture.h"
 
 using valuetest::ValueTextTest;
@@ -6,6 +8,7 @@ using valuetest::ValueTextTest;
 namespace {
 
 struct AreaCase {
+    const char* what;
     int32_t unit;
     int32_t storedUnit;
     int32_t decimals;
@@ -16,23 +19,25 @@ struct AreaCase {
 
 // 5184 square points is one square inch.
 const AreaCase kAreaCases[] = {
-    {0, 0, 0, 1.0, 5184.0f, "645 mm2"},
-    {0, 0, 2, 2.0, 5184.0f, "161,29 mm2"},
-    {1, 0, 2, 1.0, 5184.0f, "6,45 cm2"},
-    {2, 0, 0, 1.0, 5184.0f, "1 po2"},
-    {3, 0, 2, 2.0, 5184.0f, "0,25 po2"},
-    {4, 0, 1, 1.0, 10368.0f, "2,0 po2"},
-    {5, 0, 0, 1.0, 5184.0f, "5184 pt2"},
-    {5, 0, 0, 3.0, 5184.0f, "5184 pt2"},
-    {6, 0, 0, 1.0, 5184.0f, "36 pc2"},
-    {6, 0, 0, 2.0, 5184.0f, "9 pc2"},
-    {7, 0, 6, 1.0, 5184.0f, "0,000645 m2"},
-    {8, 1, 2, 1.0, 5184.0f, "6,45 cm2"},
-    {9, 5, 0, 2.0, 5184.0f, "5184 pt2"},
-    {8, 9, 0, 1.0, 5184.0f, "5184"},
-    {0, 0, 0, 0.0, 5184.0f, "645 mm2"},
-    {0, 0, 0, 1.0, -5184.0f, "645 mm2"},
+    {"mm", 0, 0, 0, 1.0, 5184.0f, "645 mm2"},
+    {"mm at scale 2", 0, 0, 2, 2.0, 5184.0f, "161,29 mm2"},
+    {"cm", 1, 0, 2, 1.0, 5184.0f, "6,45 cm2"},
+    {"decimal inches", 2, 0, 0, 1.0, 5184.0f, "1 po2"},
+    {"fractional inches at scale 2", 3, 0, 2, 2.0, 5184.0f, "0,25 po2"},
+    {"feet and inches", 4, 0, 1, 1.0, 10368.0f, "2,0 po2"},
+    {"points", 5, 0, 0, 1.0, 5184.0f, "5184 pt2"},
+    {"points ignore the scale", 5, 0, 0, 3.0, 5184.0f, "5184 pt2"},
+    {"picas", 6, 0, 0, 1.0, 5184.0f, "36 pc2"},
+    {"picas at scale 2", 6, 0, 0, 2.0, 5184.0f, "9 pc2"},
+    {"metres", 7, 0, 6, 1.0, 5184.0f, "0,000645 m2"},
+    {"no value takes the stored cm", 8, 1, 2, 1.0, 5184.0f, "6,45 cm2"},
+    {"free text takes the stored points", 9, 5, 0, 2.0, 5184.0f, "5184 pt2"},
+    {"stored unit without a unit", 8, 9, 0, 1.0, 5184.0f, "5184"},
+    {"zero scale never divides", 0, 0, 0, 0.0, 5184.0f, "645 mm2"},
+    {"negative area", 0, 0, 0, 1.0, -5184.0f, "645 mm2"},
 };
+
+void PrintTo(const AreaCase& c, std::ostream* out) { *out << c.what << " -> \"" << c.expected << '"'; }
 
 class AreaTable : public ValueTextTest, public ::testing::WithParamInterface<AreaCase> {};
 
@@ -46,10 +51,13 @@ TEST_P(AreaTable, WritesTheAreaInTheSquareUnit) {
     gValueFormat.ScaleRatio = c.scale;
     gValueFormat.ShowUnit = 0;
     EXPECT_EQ(FormatAreaText(nullptr, c.area, 0), 1);
-    EXPECT_EQ(Area(), c.expected) << "unit " << c.unit << " scale " << c.scale;
+    EXPECT_EQ(Area(), c.expected) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryUnit, AreaTable, ::testing::ValuesIn(kAreaCases));
+INSTANTIATE_TEST_SUITE_P(EveryUnit, AreaTable, ::testing::ValuesIn(kAreaCases),
+                         [](const ::testing::TestParamInfo<AreaCase>& info) {
+                             return valuetest::CaseName(info.param.what);
+                         });
 
 TEST_F(ValueTextTest, AreaRequiringAClosedPathWithoutAPathWritesNothing) {
     FormatAreaText(nullptr, 5184.0f, 0);

@@ -2,6 +2,8 @@
 #include <cmath>
 #include <limits>
 
+#include <ostream>
+
 #include "value_fixture.h"
 
 using valuetest::ValueTextTest;
@@ -65,6 +67,8 @@ const LengthCase kLengthCases[] = {
     {"lengths in points are divided by the scale", 5, 0, ',', 1, 0, 0, 8, 4.0, 100.0f, "25 pt"},
 };
 
+void PrintTo(const LengthCase& c, std::ostream* out) { *out << c.what << " -> \"" << c.expected << '"'; }
+
 class LengthTable : public ValueTextTest, public ::testing::WithParamInterface<LengthCase> {};
 
 }  // namespace
@@ -83,7 +87,10 @@ TEST_P(LengthTable, WritesTheLabelText) {
     EXPECT_EQ(Text(), c.expected) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryUnit, LengthTable, ::testing::ValuesIn(kLengthCases));
+INSTANTIATE_TEST_SUITE_P(EveryUnit, LengthTable, ::testing::ValuesIn(kLengthCases),
+                         [](const ::testing::TestParamInfo<LengthCase>& info) {
+                             return valuetest::CaseName(info.param.what);
+                         });
 
 TEST_F(ValueTextTest, FreeTextUnitWritesTheFreeLabelInsteadOfANumber) {
     gValueFormat.Unit = kUnitFreeText;
