@@ -9,8 +9,7 @@
 // The flatness with which every segment of a measured path is measured.
 constexpr AIReal kMeasureFlatness = 1.0f;
 
-// Reads every anchor of a path and its closed flag; false, leaving both unspecified, for no path, an empty path
-// or a host failure.
+// Reads every anchor of a path and its closed flag; false for no path, an empty path or a host failure.
 bool ReadPathAnchors(AIArtHandle path, std::vector<AIPathSegment>& anchors, bool& closed);
 
 // The length in points of the segments of a path between two anchors: with equal indexes the whole length of a

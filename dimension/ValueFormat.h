@@ -106,7 +106,7 @@ extern ValueFormat gValueFormat;
 
 // The sign written before the tolerance text.
 inline constexpr std::string_view kToleranceSign = "±";
-// The degree sign of decimal angles.
+// The degree sign.
 inline constexpr std::string_view kDegreeSign = "°";
 // The diameter and radius signs of circle texts.
 inline constexpr std::string_view kDiameterSign = "Ø";

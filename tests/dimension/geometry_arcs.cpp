@@ -115,11 +115,3 @@ TEST_F(ArcTest, AHandleOnItsAnchorIsNeverAnArc) {
     flatEnd.in = flatEnd.p;
     EXPECT_EQ(IsCircularArc(nullptr, start, flatEnd, 0), 0);
 }
-
-TEST_F(ArcTest, ATinyBulgeWithinToleranceOfItsCircleCountsAsAnArc) {
-    // An arc of a large circle: each sample lies within 1.0 of the circle through it.
-    AIPathSegment start, end;
-    Quarter(0.0f, 0.0f, 1000.0f, kCircleHandle, &start, &end);
-    EXPECT_EQ(IsCircularArc(nullptr, start, end, 0), 1);
-    EXPECT_NEAR(gFoundArc.ArcRadiusFound, 1000.0f, 0.1);
-}

@@ -44,13 +44,6 @@ TEST(Geometry, ArcCosineArgumentsAreClamped) {
     EXPECT_FALSE(std::isnan(SignedAngle(P(1e-20f, 0), P(1e20f, 1e-20f))));
 }
 
-TEST(Geometry, UnitVectorOfAZeroVectorHasNoDirection) {
-    EXPECT_TRUE(UnitVector(Vector2(0.0, 0.0)).IsDegenerate());
-    const Vector2 unit = UnitVector(Vector2(3.0, 4.0));
-    EXPECT_DOUBLE_EQ(unit.X, 0.6);
-    EXPECT_DOUBLE_EQ(unit.Y, 0.8);
-}
-
 TEST(Geometry, LineIntersectionReportsCrossingParallelAndDegenerateLines) {
     LineIntersectionResult crossing = LineIntersection(P(0, 0), P(10, 10), P(0, 10), P(10, 0));
     EXPECT_EQ(crossing.Status, LineMeeting::Crossing);
