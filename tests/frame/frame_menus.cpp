@@ -5,6 +5,9 @@
 namespace frametest {
 namespace {
 
+const char* const kTavorineAboutBox =
+    "Vek-Tavorine\nCotation des tracés : segments, angles, cercles, courbes de Bézier, longueurs et aires.";
+
 class MenuTest : public FrameTest {
 protected:
     static const sim::MenuItemRecord* PanelItem() { return sim::TheMenus().FindByName(kPanelItemName); }
@@ -47,10 +50,14 @@ TEST_F(MenuTest, AnAboutSubMenuMadeByAnotherPluginIsSharedNotDuplicated) {
 TEST_F(MenuTest, ChoosingTheAboutEntryShowsTheAboutBox) {
     sim::ThePlugin().Startup();
     EXPECT_EQ(sim::TheMenus().Choose(AboutItem()->handle), kNoErr);
-    const auto about = AlertTexts("about");
-    ASSERT_EQ(about.size(), 1u);
-    EXPECT_NE(about[0].find("Vek-Tavorine"), std::string::npos);
+    EXPECT_EQ(AlertTexts("about"), std::vector<std::string>{kTavorineAboutBox});
     EXPECT_TRUE(sim::TheLogs().debugOutput.empty());
+}
+
+TEST_F(MenuTest, TheInterfaceAboutMessageShowsTheSameAboutBox) {
+    sim::ThePlugin().Startup();
+    sim::ThePlugin().About();
+    EXPECT_EQ(AlertTexts("about"), std::vector<std::string>{kTavorineAboutBox});
 }
 
 TEST_F(MenuTest, ThePanelToggleStandsInToolPalettesAndWantsUpdates) {
