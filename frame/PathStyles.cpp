@@ -22,7 +22,9 @@ AIReal ArtLength(double value) {
 void InitPathStyles() {
     PathStyles& styles = gPathStyles;
     AIPathStyle current;
-    if (sAIPathStyle == nullptr || sAIPathStyle->GetCurrentPathStyle(&current) != kNoErr) current = AIPathStyle();
+    const bool hostStyle = sAIPathStyle != nullptr && sAIPathStyle->GetCurrentPathStyle != nullptr &&
+                           sAIPathStyle->GetCurrentPathStyle(&current) == kNoErr;
+    if (!hostStyle) current = AIPathStyle();
     styles.EndMarkStyle = current;
     styles.EndMarkStyle.fillPaint = 1;
     styles.EndMarkStyle.fill.color.kind = kGrayColor;

@@ -5,9 +5,10 @@
 
 #include "frame/SuiteTable.h"
 
-namespace {
-
+// The application-started notifier is named after the plug-in: "<name> App Started Notifier".
 #define kAppStartedNotifierSuffix " App Started Notifier"
+
+namespace {
 
 // Callers whose messages the plug-in has no use for.
 constexpr const char* kUnusedCallers[] = {

@@ -116,7 +116,7 @@ TEST(Resources, TheModuleExportsItsEntryAndItsResourceTable) {
     auto resources = reinterpret_cast<PluginResourcesProc>(dlsym(module, kPluginResourcesName));
     ASSERT_NE(resources, nullptr);
     EXPECT_EQ(resources()->count, PluginResources()->count);
-    EXPECT_EQ(dlsym(module, "_Z16ReportErrorP16SPPluginRefOpaquei"), nullptr);
+    EXPECT_EQ(dlsym(module, "_Z11ReportErrorP17SPPluginRefOpaquei"), nullptr);
     dlclose(module);
 }
 
