@@ -43,7 +43,7 @@ public:
 
     bool Quoted(std::string* out, const char* what) {
         SkipBlanks();
-        if (pos_ >= line_.size() || line_[pos_] != '"') return Fail(std::string("expected ") + what);
+        if (pos_ >= line_.size() || line_[pos_] != '"') return Fail(std::string("expected a quoted ") + what);
         ++pos_;
         out->clear();
         while (pos_ < line_.size() && line_[pos_] != '"') {
@@ -54,7 +54,7 @@ public:
             }
             if (!Escape(out)) return false;
         }
-        if (pos_ >= line_.size()) return Fail(std::string("unterminated ") + what);
+        if (pos_ >= line_.size()) return Fail(std::string("unterminated quoted ") + what);
         ++pos_;
         return true;
     }
@@ -145,14 +145,14 @@ bool ParseValue(const std::string& type, const std::string& word, PrefValue* val
 bool ParseLine(const std::string& line, PreferenceStore::Key* key, PrefValue* value, std::string* error) {
     LineReader reader(line);
     std::string type;
-    if (!reader.Quoted(&key->first, "a quoted prefix") || !reader.Quoted(&key->second, "a quoted key") ||
+    if (!reader.Quoted(&key->first, "prefix") || !reader.Quoted(&key->second, "key") ||
         !reader.Word(&type, "a type (bool, int, real or string)")) {
         *error = reader.Error();
         return false;
     }
     if (type == "string") {
         std::string text;
-        if (!reader.Quoted(&text, "a quoted string")) return Refuse(error, reader.Error());
+        if (!reader.Quoted(&text, "string")) return Refuse(error, reader.Error());
         *value = PrefValue::String(text);
     } else if (type == "bool" || type == "int" || type == "real") {
         std::string word;
