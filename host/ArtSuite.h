@@ -53,8 +53,9 @@ struct AIArtSuite {
     // Sets the attributes selected by `whichAttr` to their bits in `attr`. Selecting a group selects all it holds;
     // full selection implies selection; clearing either deselects the art entirely.
     ASErr (*SetArtUserAttr)(AIArtHandle art, int32_t whichAttr, int32_t attr);
-    // Copies at most size - 1 bytes of the name and terminates the buffer. Art without a name of its own answers
-    // the default name of its kind ("<Tracé>", "<Groupe>", "<Texte>") with *isDefault set; isDefault may be null.
+    // Copies at most size - 1 bytes of the name (a UTF-8 character is never split) and terminates the buffer. Art
+    // without a name of its own answers the default name of its kind ("<Tracé>", "<Groupe>", "<Texte>") with
+    // *isDefault set; isDefault may be null.
     ASErr (*GetArtName)(AIArtHandle art, char* buffer, size_t size, AIBoolean* isDefault);
     // Names the art; an empty name restores the default name.
     ASErr (*SetArtName)(AIArtHandle art, const char* name);

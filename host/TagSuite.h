@@ -17,7 +17,8 @@ struct AITagSuite {
     ASErr (*SetTag)(AIArtHandle art, const char* name, const char* type, const void* value);
     // Reads an integer, real or boolean tag into *value; strings are read with GetStringTag.
     ASErr (*GetTag)(AIArtHandle art, const char* name, const char* type, void* value);
-    // Copies at most size - 1 bytes of a string tag and always terminates the buffer (size must be at least 1).
+    // Copies at most size - 1 bytes of a string tag, never splitting a UTF-8 character, and always terminates the
+    // buffer (size must be at least 1).
     ASErr (*GetStringTag)(AIArtHandle art, const char* name, char* buffer, size_t size);
     // The length in bytes of a string tag, without its terminator.
     ASErr (*GetStringTagLength)(AIArtHandle art, const char* name, size_t* length);

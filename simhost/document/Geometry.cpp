@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 
+#include "simhost/ServicesInternal.h"
 #include "simhost/document/Internal.h"
 
 namespace sim::doc {
@@ -137,9 +137,7 @@ ASErr CopyOut(const std::string& text, char* buffer, size_t size) {
     if (buffer == nullptr || size == 0) {
         return kBadParameterErr;
     }
-    const size_t n = std::min(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
+    CopyBounded(text.c_str(), buffer, size);
     return kNoErr;
 }
 

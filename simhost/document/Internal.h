@@ -15,8 +15,8 @@ ASErr FindArt(AIArtHandle art, const void* out, ArtNode** node);
 // The same for path art: art of another kind is a bad parameter.
 ASErr FindPath(AIArtHandle art, const void* out, ArtNode** node);
 
-// Copies at most size - 1 bytes of `text` into `buffer` and terminates it; kBadParameterErr for a null buffer or
-// a size of 0.
+// Copies at most size - 1 bytes of `text` into `buffer`, never splitting a UTF-8 character, and terminates it;
+// kBadParameterErr for a null buffer or a size of 0.
 ASErr CopyOut(const std::string& text, char* buffer, size_t size);
 
 // The cubic pieces of a path: one per segment, the closing one last on a closed path.
