@@ -1,5 +1,7 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "frame/Colours.h"
+#include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 
 PanelFlags gPanelFlags;
@@ -44,13 +46,17 @@ ASErr TavorinePlugIn::AddNotifiers() {
     return error;
 }
 
-ASErr TavorinePlugIn::LoadSettingsStep() { return kNoErr; }
+ASErr TavorinePlugIn::LoadSettingsStep() {
+    const ASErr error = LoadSettings();
+    gPanelFlags = PanelFlags{gSettings.PanelVisible, gSettings.OptionsShown};
+    return error;
+}
 
 ASErr TavorinePlugIn::AddToolsStep() { return kNoErr; }
 
 ASErr TavorinePlugIn::AddAnnotatorStep() { return kNoErr; }
 
-void TavorinePlugIn::CustomColourChangedStep() {}
+void TavorinePlugIn::CustomColourChangedStep() { CustomColourChangedNotify(); }
 
 void TavorinePlugIn::SelectHostTool() {
     AIToolHandle selectTool = nullptr;

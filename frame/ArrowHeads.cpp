@@ -1,0 +1,156 @@
+#include "frame/ArrowHeads.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "frame/ArrowTips.h"
+#include "frame/Colours.h"
+#include "panel/CurrentOptions.h"
+#include "tools/ToolState.h"
+
+ArrowHeadShape gArrowHeadShape;
+
+namespace {
+
+// The angle at which a barbed or triangular arrow has no width left: its size is taken as 0.
+constexpr double kFlatAngle = 90.0;
+
+// One point of the end mark: anchor, in-handle and out-handle.
+struct ShapePoint {
+    float X, Y;
+    float InX, InY;
+    float OutX, OutY;
+};
+
+constexpr ShapePoint CornerPoint(float x, float y) { return ShapePoint{x, y, x, y, x, y}; }
+
+void SetPoint(ArrowHeadShape& shape, int index, const ShapePoint& p) {
+    shape.AnchorX[index] = p.X;
+    shape.AnchorY[index] = p.Y;
+    shape.InX[index] = p.InX;
+    shape.InY[index] = p.InY;
+    shape.OutX[index] = p.OutX;
+    shape.OutY[index] = p.OutY;
+}
+
+// Empties the shape's points and sets its count, flags and line start.
+void BeginShape(ArrowHeadShape& shape, int16_t count, int32_t closed, int32_t hollow, AIRealPoint lineStart) {
+    const int32_t preset = shape.Preset;
+    shape = ArrowHeadShape();
+    shape.Preset = preset;
+    shape.PointCount = count;
+    shape.EndMarkClosed = closed;
+    shape.Hollow = hollow;
+    shape.LineStartOffset = lineStart;
+}
+
+// Predefined tip 1 of the arrow-head editor, as an end mark.
+void LoadNotchedArrow(ArrowHeadShape& shape) {
+    const ArrowTip& tip = kPredefinedArrowTips[0];
+    BeginShape(shape, tip.PointCount, 1, 0, AIRealPoint{tip.LineStartX, 0.0f});
+    for (int i = 0; i < tip.PointCount; ++i) {
+        const ArrowTipPoint& p = tip.Points[i];
+        SetPoint(shape, i, ShapePoint{p.AnchorX, p.AnchorY, p.OutX, p.OutY, p.InX, p.InY});
+    }
+}
+
+// Half-width of a barbed or triangular arrow of tip angle `degrees`, and its length; both 0 at 90 degrees.
+// The angle is held to 0..90 degrees.
+void ArrowSize(double degrees, float* length, float* halfWidth) {
+    if (!(degrees > 0.0)) degrees = 0.0;
+    if (degrees >= kFlatAngle) {
+        *length = 0.0f;
+        *halfWidth = 0.0f;
+        return;
+    }
+    *length = kPresetArrowLength;
+    *halfWidth = static_cast<float>(kPresetArrowLength * std::tan(degrees * std::numbers::pi / 180.0));
+}
+
+// Two barbs from the tip, open and stroked; the line starts at the tip.
+void LoadOpenArrow(ArrowHeadShape& shape, double degrees) {
+    float length = 0.0f, halfWidth = 0.0f;
+    ArrowSize(degrees, &length, &halfWidth);
+    BeginShape(shape, 3, 0, 1, AIRealPoint{0.0f, 0.0f});
+    SetPoint(shape, 0, CornerPoint(length, -halfWidth));
+    SetPoint(shape, 1, CornerPoint(0.0f, 0.0f));
+    SetPoint(shape, 2, CornerPoint(length, halfWidth));
+}
+
+// A closed triangle, hollow by "FlecheCreuse"; the line starts at the middle of its base.
+void LoadTriangleArrow(ArrowHeadShape& shape, double degrees, int32_t hollow) {
+    float length = 0.0f, halfWidth = 0.0f;
+    ArrowSize(degrees, &length, &halfWidth);
+    BeginShape(shape, 3, 1, hollow != 0 ? 1 : 0, AIRealPoint{length, 0.0f});
+    SetPoint(shape, 0, CornerPoint(0.0f, 0.0f));
+    SetPoint(shape, 1, CornerPoint(length, -halfWidth));
+    SetPoint(shape, 2, CornerPoint(length, halfWidth));
+}
+
+// A round point centred on the end of the line: four smooth anchors, counter-clockwise from (r, 0). The line
+// starts on its rim.
+void LoadRoundPoint(ArrowHeadShape& shape, int32_t hollow) {
+    constexpr float r = kRoundPointRadius;
+    constexpr float h = kRoundPointRadius * kQuarterCircleHandle;
+    BeginShape(shape, 4, 1, hollow, AIRealPoint{r, 0.0f});
+    SetPoint(shape, 0, ShapePoint{r, 0.0f, r, -h, r, h});
+    SetPoint(shape, 1, ShapePoint{0.0f, r, h, r, -h, r});
+    SetPoint(shape, 2, ShapePoint{-r, 0.0f, -r, h, -r, -h});
+    SetPoint(shape, 3, ShapePoint{0.0f, -r, -h, -r, h, -r});
+}
+
+// An open, stroked two-point tick across the end of the line: flat for the Angle tool, else slanted one way
+// or the other by SegmentArrowsFlag.
+void LoadTick(ArrowHeadShape& shape) {
+    float first = 0.0f;
+    if (gToolState.CurrentTool != kAngleTool) {
+        first = gToolState.SegmentArrowsFlag != 0 ? -kTickHalfHeight : kTickHalfHeight;
+    }
+    BeginShape(shape, 2, 0, 1, AIRealPoint{0.0f, 0.0f});
+    SetPoint(shape, 0, CornerPoint(-kTickHalfLength, first));
+    SetPoint(shape, 1, CornerPoint(kTickHalfLength, -first));
+}
+
+int32_t ClampedPointCount(int32_t count) {
+    if (count < 2) return 2;
+    return count > kMaxShapePoints ? kMaxShapePoints : count;
+}
+
+}  // namespace
+
+void LoadPreferredArrow(const PreferredArrow& arrow) {
+    ArrowHeadShape& shape = gArrowHeadShape;
+    const int32_t count = ClampedPointCount(arrow.PointCount);
+    BeginShape(shape, static_cast<int16_t>(count), arrow.Closed != 0 ? 1 : 0, arrow.Hollow != 0 ? 1 : 0,
+               AIRealPoint{SettingAsFloat(arrow.LineStartX), SettingAsFloat(arrow.LineStartY)});
+    const ShapePointTables& p = arrow.Points;
+    for (int i = 0; i < count; ++i) {
+        SetPoint(shape, i, ShapePoint{p.AnchorX[i], p.AnchorY[i], p.OutX[i], p.OutY[i], p.InX[i], p.InY[i]});
+    }
+}
+
+void ApplyArrowPreset(int32_t preset) {
+    if (preset < kNotchedArrowPreset || preset > kCustomArrowPreset) preset = kNotchedArrowPreset;
+    ArrowHeadShape& shape = gArrowHeadShape;
+    shape.Preset = preset;
+    const bool arrows = gCurrentOptions.ArrowHeads != 0;
+    switch (preset) {
+        case kNotchedArrowPreset:
+            if (arrows) LoadNotchedArrow(shape); else LoadRoundPoint(shape, 0);
+            break;
+        case kOpenArrowPreset:
+            if (arrows) LoadOpenArrow(shape, gColourSettings.OpenArrowAngle); else LoadRoundPoint(shape, 1);
+            break;
+        case kTriangleArrowPreset:
+            if (arrows) {
+                LoadTriangleArrow(shape, gColourSettings.TriangleArrowAngle, gColourSettings.HollowTriangle);
+            } else {
+                LoadTick(shape);
+            }
+            break;
+        default:
+            if (arrows) LoadPreferredArrow(gSettings.PreferredArrowShape); else LoadTick(shape);
+            break;
+    }
+    gSettings.ArrowPreset = preset;
+}

@@ -1,0 +1,65 @@
+#include "frame/PathStyles.h"
+
+#include <cfloat>
+
+#include "frame/Colours.h"
+#include "frame/Settings.h"
+#include "frame/SuiteTable.h"
+#include "host/PathStyleSuite.h"
+
+PathStyles gPathStyles;
+
+namespace {
+
+// A stored length as an artwork length: negative, NaN and beyond single precision held to 0..FLT_MAX.
+AIReal ArtLength(double value) {
+    if (!(value > 0.0)) return 0.0f;
+    return value > FLT_MAX ? FLT_MAX : static_cast<AIReal>(value);
+}
+
+}  // namespace
+
+void InitPathStyles() {
+    PathStyles& styles = gPathStyles;
+    AIPathStyle current;
+    const bool hostStyle = sAIPathStyle != nullptr && sAIPathStyle->GetCurrentPathStyle != nullptr &&
+                           sAIPathStyle->GetCurrentPathStyle(&current) == kNoErr;
+    if (!hostStyle) current = AIPathStyle();
+    styles.EndMarkStyle = current;
+    styles.EndMarkStyle.fillPaint = 1;
+    styles.EndMarkStyle.fill.color.kind = kGrayColor;
+    styles.EndMarkStyle.strokePaint = 0;
+    styles.EndMarkStyle.stroke.cap = kAIRoundCap;
+    styles.EndMarkStyle.stroke.join = kAIMiterJoin;
+    styles.EndMarkStyle.stroke.miterLimit = kEndMarkMiterLimit;
+
+    styles.DimensionLineStyle = AIPathStyle();
+    styles.DimensionLineStyle.fillPaint = 0;
+    styles.DimensionLineStyle.fill.color.kind = kFourColor;
+    styles.DimensionLineStyle.strokePaint = 1;
+    styles.DimensionLineStyle.stroke.width = ArtLength(gSettings.LineWidth);
+    styles.DimensionLineStyle.stroke.cap = kAIRoundCap;
+    styles.DimensionLineStyle.stroke.join = kAIBevelJoin;
+
+    RebuildBasePathStyle();
+}
+
+void RebuildBasePathStyle() {
+    const Settings& s = gSettings;
+    AIPathStyle& base = gPathStyles.BasePathStyle;
+    base = gPathStyles.DimensionLineStyle;
+    base.stroke.dash = AIDashStyle();
+    base.stroke.dash.length = s.Dashed != 0 ? kDashEntryCount : 0;
+    base.stroke.dash.array[0] = ArtLength(s.DashOne);
+    base.stroke.dash.array[1] = ArtLength(s.GapOne);
+    base.stroke.dash.array[2] = ArtLength(s.DashTwo);
+    base.stroke.dash.array[3] = ArtLength(s.GapTwo);
+    base.stroke.cap = s.RoundDashEnds != 0 ? kAIRoundCap : kAIButtCap;
+}
+
+void ApplyStrokeColourToStyles(int32_t globalSwatches) {
+    const AIColor colour = CommittedStrokeColour(globalSwatches);
+    gPathStyles.EndMarkStyle.fill.color = colour;
+    gPathStyles.DimensionLineStyle.stroke.color = colour;
+    RebuildBasePathStyle();
+}

@@ -1,0 +1,47 @@
+// The one table of stored settings: key, type, built-in default and the variable that holds the value.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+// How a setting is stored and held in memory.
+enum class SettingType : int32_t {
+    Boolean,    // stored boolean, held as a 32-bit flag (int32_t, 0 or 1)
+    Integer,    // stored 32-bit integer, held as int32_t
+    Real,       // stored real, held as double
+    String,     // stored string, held as an owned heap string (char*)
+    Name,       // stored string, held in a char array of kSettingsNameSize
+    Separator   // stored boolean (1 comma), held as the decimal separator character
+};
+
+// Which reader and writer handle a setting: the general pass, or the Bézier curve or preferred arrow with
+// their per-point keys.
+enum class SettingGroup : int32_t { General, BezierCurve, PreferredArrow };
+
+// The range an integer setting is clamped to when read; a stored value outside it takes the nearest end.
+struct IntegerRange {
+    int32_t Minimum = INT32_MIN;
+    int32_t Maximum = INT32_MAX;
+};
+
+struct SettingEntry {
+    const char* Key;
+    SettingType Type;
+    SettingGroup Group;
+    double DefaultNumber;     // built-in default of booleans, integers, reals and the separator
+    const char* DefaultText;  // built-in default of strings and names
+    void* Address;            // the variable in Settings or ColourSettings
+    IntegerRange Range;       // integers only
+    bool NotRead = false;     // written with the others but never read back at start-up
+};
+
+// The prefix of every key of the plug-in.
+#define kTavorinePreferencePrefix "VekTavorine"
+
+// Every stored setting, in the order in which the built-in defaults are written.
+std::span<const SettingEntry> SettingsTable();
+// The entry of a key, or null.
+const SettingEntry* FindSetting(const char* key);
+
+// Copies the built-in default of one entry into its variable (strings are replaced).
+void SetSettingToDefault(const SettingEntry& entry);

@@ -1,0 +1,235 @@
+// A first run writes every built-in default with its exact type and value; the stored "Precision" decides
+// what a first run is.
+#include <cmath>
+#include <set>
+
+#include "settings_fixture.h"
+
+namespace settingstest {
+namespace {
+
+using sim::PrefValue;
+
+struct ExpectedKey {
+    const char* Key;
+    PrefValue Value;
+};
+
+PrefValue B(bool v) { return PrefValue::Bool(v); }
+PrefValue I(int32_t v) { return PrefValue::Int(v); }
+PrefValue R(double v) { return PrefValue::Real(v); }
+PrefValue S(const char* v) { return PrefValue::String(v); }
+
+// Every key of the plug-in with the type and built-in default a first run stores.
+const std::vector<ExpectedKey>& BuiltInDefaults() {
+    static const std::vector<ExpectedKey> keys = {
+        {"Epaisseur", R(0.24)}, {"Zoom", R(100.0)}, {"Attaches", R(28.3464564929)}, {"UnitePrefs", I(0)},
+        {"EchelleNum", R(1.0)}, {"EchelleDen", R(1.0)}, {"Precision", I(0)}, {"RadioFleche", I(0)},
+        {"RadioCoteType", I(0)}, {"TexteHoriz", B(false)}, {"AfficheUniteAngle", B(true)},
+        {"DecalageSegX", R(0.0)}, {"DecalageSegY", R(0.0)}, {"DecalageAngA", R(0.0)}, {"DecalageAngR", R(0.0)},
+        {"DecalageCerX", R(0.0)}, {"DecalageCerY", R(0.0)}, {"DecalageBezierX", R(0.0)},
+        {"DecalageBezierY", R(0.0)}, {"Diametre", B(false)}, {"FouP", B(true)}, {"Son", B(false)},
+        {"ChypreVF", B(false)}, {"ChypreAvant", S("[")}, {"ChypreApres", S("]")}, {"OutilsGroupe", B(false)},
+        {"Calque", B(false)}, {"Police", S("")}, {"NumPolice", I(0)}, {"Corps", R(12.0)},
+        {"NombreSouvenirsPrefs", I(20)}, {"Magnetisme", B(true)}, {"Ligne", R(34.01574803)},
+        {"Rayon", R(34.01574803)}, {"NbDivBez", I(3)}, {"PartRayTanBez", I(0)}, {"BoutsBez", B(true)},
+        {"RouD", B(true)}, {"RouDAvant", B(true)}, {"AvecRayTrace", B(true)}, {"TypeArcSpecialPrefs", I(0)},
+        {"CoefArcSpecial", R(3.0)}, {"AngleDroitAuto", B(true)}, {"AfficheUnite", B(true)},
+        {"SymbolePiedPrefs", I(0)}, {"SymbolePoucePrefs", I(0)}, {"Redessiner", B(false)},
+        {"NomCalque", S("Dimensions")}, {"AvecAttaches", B(true)}, {"CoteSerie", B(false)},
+        {"TypeCoteSerie", I(0)},
+        {"TypeCoulTraits", I(1)}, {"TypeCoulTexte", I(1)}, {"Gris", R(100.0)}, {"Rouge", R(196.0)},
+        {"Vert", R(25.0)}, {"Bleu", R(127.0)}, {"Cyan", R(23.0)}, {"Magenta", R(97.0)}, {"Jaune", R(4.0)},
+        {"NoirCMJN", R(0.0)}, {"GrisTexte", R(100.0)}, {"RougeTexte", R(196.0)}, {"VertTexte", R(25.0)},
+        {"BleuTexte", R(127.0)}, {"CyanTexte", R(23.0)}, {"MagentaTexte", R(97.0)}, {"JauneTexte", R(4.0)},
+        {"NoirTexteCMJN", R(0.0)}, {"CadenasTexte", B(true)}, {"CouleursGlobales", B(false)},
+        {"AnglePointe1", R(17.0)}, {"AnglePointe2", R(17.0)}, {"FlecheCreuse", B(true)},
+        {"Gap", R(0.0)}, {"GapTexteSeg", R(2.0)}, {"Virgule", B(true)}, {"TailleTexteTol", B(true)},
+        {"DecaleTexteTol", R(1.5)}, {"Pointille", B(false)}, {"BoutRond", B(true)}, {"TiretUn", R(6.0)},
+        {"TrouUn", R(6.0)}, {"TiretDeux", R(0.0)}, {"TrouDeux", R(0.0)}, {"VariablePolice", I(0)},
+        {"TexteLibre1", S("Longueur")}, {"TexteLibre2", S("Largeur")}, {"TexteLibre3", S("Hauteur")},
+        {"TexteLibre4", S("Profondeur")}, {"TexteLibre5", S("Rayon")},
+        {"SegEpaisCrea", R(2.5)}, {"SegRotCrea", R(45.0)}, {"CaseCreaSeg", B(true)}, {"CentreCreaSeg", B(false)},
+        {"AngCrea", R(45.0)}, {"AngEpaisCrea", R(2.5)}, {"CaseCreaAng", B(true)}, {"CentreCreaAng", B(false)},
+        {"CerEpaisCrea", R(2.5)}, {"AngCerCrea", R(0.7853981633974483)}, {"CaseCreaCer", B(true)},
+        {"CreaArcCer", B(false)}, {"CreaSecteurCer", B(false)},
+        {"NbPtsBez", I(4)}, {"FouOBez", B(true)}, {"CouPBez", B(false)}, {"RepBez", I(1)},
+        {"RotRepBez", R(0.0)}, {"DecalHBez", R(0.0)}, {"DecalVBez", R(0.0)}, {"GrosReducBez", R(0.0)},
+        {"NbPtsFlEdit", I(6)}, {"FouOEdit", B(true)}, {"CouPEdit", B(false)}, {"SymetriEdit", B(false)},
+        {"DebEditSegX", R(2.0)}, {"DebEditSegY", R(0.0)},
+        {"PanneauVisible", B(true)}, {"PanneauGrand", B(true)}, {"EchelleNumPersoReal", R(3.0)},
+        {"EchelleDenPersoReal", R(7.0)},
+    };
+    return keys;
+}
+
+// A stored editor coordinate: the single-precision coordinate plus the offset, added in double precision.
+double StoredCoordinate(float coordinate, double offset) { return static_cast<double>(coordinate) + offset; }
+
+// The per-point keys of indices 0..9 of both editors as a first run stores them.
+std::map<std::string, double> DefaultPointKeys() {
+    std::map<std::string, double> keys;
+    const auto put = [&keys](const std::string& name, int i, float x, float y, double offsetX, double offsetY) {
+        keys[name + "X" + std::to_string(i)] = StoredCoordinate(x, offsetX);
+        keys[name + "Y" + std::to_string(i)] = StoredCoordinate(y, offsetY);
+    };
+    // The Bézier diamond (-100, 0), (0, 60), (100, 0), (0, -60), handles on their anchors, then empty slots.
+    const float bx[10] = {-100, 0, 100, 0, 0, 0, 0, 0, 0, 0};
+    const float by[10] = {0, 60, 0, -60, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 10; ++i) {
+        for (const char* name : {"PtBezier", "PtINOUTBeziI", "PtINOUTBeziO"}) put(name, i, bx[i], by[i], 280.0, 180.0);
+    }
+    // Predefined tip 5 of the arrow-head editor: anchor, In handle, Out handle, then empty slots.
+    const float a[10][6] = {{0, 0, 0, 0, 0, 0},
+                            {11, -4.5f, 14.6f, -5.8f, 11, -4.5f},
+                            {13, -2, 10.7f, -1.4f, 15.25f, -2.55f},
+                            {2, 0, 2, 0, 2, 0},
+                            {13, 2, 15.25f, 2.55f, 10.7f, 1.4f},
+                            {11, 4.5f, 11, 4.5f, 14.6f, 5.8f},
+                            {}, {}, {}, {}};
+    for (int i = 0; i < 10; ++i) {
+        put("PtFlEdit", i, a[i][0], a[i][1], 6.0, 6.0);
+        put("PtINOUTEditI", i, a[i][2], a[i][3], 6.0, 6.0);
+        put("PtINOUTEditO", i, a[i][4], a[i][5], 6.0, 6.0);
+    }
+    return keys;
+}
+
+TEST_F(SettingsTest, TheKeyTableHoldsTheHundredAndTwentyTwoKeysOnce) {
+    std::set<std::string> keys;
+    for (const SettingEntry& entry : SettingsTable()) keys.insert(entry.Key);
+    EXPECT_EQ(SettingsTable().size(), 122u);
+    EXPECT_EQ(keys.size(), 122u);
+    EXPECT_EQ(BuiltInDefaults().size(), 122u);
+}
+
+TEST_F(SettingsTest, AFirstRunWritesEveryKeyWithItsTypeAndValueAndNothingElse) {
+    Start();
+    std::map<std::string, PrefValue> expected;
+    for (const ExpectedKey& key : BuiltInDefaults()) expected[key.Key] = key.Value;
+    for (const auto& [name, value] : DefaultPointKeys()) expected[name] = PrefValue::Real(value);
+    ASSERT_EQ(expected.size(), 122u + 120u);
+
+    std::map<std::string, PrefValue> stored;
+    for (const auto& [key, value] : Store().Values()) {
+        if (key.first == kTavorinePreferencePrefix) stored[key.second] = value;
+        EXPECT_NE(key.first, "Tavorine") << "the panel's dock keys are not written at start-up: " << key.second;
+    }
+    for (const auto& [key, value] : expected) {
+        const auto found = stored.find(key);
+        ASSERT_NE(found, stored.end()) << key;
+        EXPECT_EQ(found->second.type, value.type) << key;
+        EXPECT_EQ(found->second, value) << key << " stored " << found->second.Text() << ", expected " << value.Text();
+    }
+    EXPECT_EQ(stored.size(), expected.size());
+}
+
+TEST_F(SettingsTest, AFirstRunWritesEachKeyOnceInTableOrderThenTheCurveThenTheArrow) {
+    Start();
+    const std::vector<std::string> written = WrittenKeys();
+    ASSERT_EQ(written.size(), 122u + 120u);
+    EXPECT_EQ(std::set<std::string>(written.begin(), written.end()).size(), written.size());
+    EXPECT_EQ(written.front(), "Epaisseur");
+    const auto at = [&written](const std::string& key) {
+        return std::find(written.begin(), written.end(), key) - written.begin();
+    };
+    // The general keys, then the curve's scalars and points, then the arrow's.
+    EXPECT_LT(at("EchelleDenPersoReal"), at("NbPtsBez"));
+    EXPECT_EQ(at("GrosReducBez") + 1, at("PtBezierX0"));
+    EXPECT_EQ(at("PtBezierX0") + 1, at("PtBezierY0"));
+    EXPECT_EQ(at("PtBezierY9") + 1, at("PtINOUTBeziIX0"));
+    EXPECT_EQ(at("PtINOUTBeziIY9") + 1, at("PtINOUTBeziOX0"));
+    EXPECT_EQ(at("PtINOUTBeziOY9") + 1, at("NbPtsFlEdit"));
+    EXPECT_EQ(at("DebEditSegY") + 1, at("PtFlEditX0"));
+    EXPECT_EQ(written.back(), "PtINOUTEditOY9");
+}
+
+TEST_F(SettingsTest, AFirstRunLoadsTheDefaultsIntoMemory) {
+    Start();
+    EXPECT_EQ(gSettings.LineWidth, 0.24);
+    EXPECT_STREQ(gSettings.LayerName, "Dimensions");
+    EXPECT_STREQ(SettingString(gSettings.Prefix), "[");
+    EXPECT_STREQ(SettingString(gSettings.FreeTexts[3]), "Profondeur");
+    EXPECT_EQ(gSettings.DecimalSeparator, ',');
+    EXPECT_EQ(gSettings.ScaleRatio, 1.0);
+    EXPECT_EQ(gSettings.BezierShape.PointCount, 4);
+    EXPECT_EQ(gSettings.BezierShape.Points.AnchorY[1], 60.0f);
+    EXPECT_EQ(gSettings.PreferredArrowShape.PointCount, 6);
+    EXPECT_EQ(gSettings.PreferredArrowShape.Points.InX[1], 14.6f);
+    EXPECT_EQ(gColourSettings.StrokeModel, 1);
+    EXPECT_EQ(gColourSettings.Stroke.Red, 196.0);
+    EXPECT_EQ(gColourSettings.HollowTriangle, 1);
+}
+
+// The stored "Precision" that makes a start a first run.
+struct PrecisionCase {
+    const char* Name;
+    std::optional<PrefValue> Precision;
+    bool Rewrites;
+};
+
+class PrecisionRule : public SettingsTest, public ::testing::WithParamInterface<PrecisionCase> {};
+
+TEST_P(PrecisionRule, OnlyAMissingOrOutOfRangePrecisionRewritesEverything) {
+    const PrecisionCase& c = GetParam();
+    Seed("Zoom", PrefValue::Real(55.0));
+    Seed("ChypreAvant", PrefValue::String("<<"));
+    if (c.Precision) Seed("Precision", *c.Precision);
+    Start();
+    if (c.Rewrites) {
+        EXPECT_EQ(WrittenKeys().size(), 242u);
+        EXPECT_EQ(Stored("Zoom"), PrefValue::Real(100.0));
+        EXPECT_EQ(Stored("ChypreAvant"), PrefValue::String("["));
+        EXPECT_EQ(Stored("Precision"), PrefValue::Int(0));
+        EXPECT_EQ(gSettings.EndMarkSize, 100.0);
+        EXPECT_EQ(gSettings.Decimals, 0);
+    } else {
+        EXPECT_TRUE(WrittenKeys().empty());
+        EXPECT_EQ(Stored("Zoom"), PrefValue::Real(55.0));
+        EXPECT_EQ(gSettings.EndMarkSize, 55.0);
+        EXPECT_STREQ(SettingString(gSettings.Prefix), "<<");
+        EXPECT_EQ(gSettings.Decimals, c.Precision->intValue);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Precision, PrecisionRule,
+    ::testing::Values(PrecisionCase{"Missing", std::nullopt, true},
+                      PrecisionCase{"Seven", PrefValue::Int(7), true},
+                      PrecisionCase{"MinusOne", PrefValue::Int(-1), true},
+                      PrecisionCase{"WrongType", PrefValue::Real(3.0), true},
+                      PrecisionCase{"Six", PrefValue::Int(6), false},
+                      PrecisionCase{"Zero", PrefValue::Int(0), false},
+                      PrecisionCase{"Three", PrefValue::Int(3), false}),
+    [](const ::testing::TestParamInfo<PrecisionCase>& info) { return std::string(info.param.Name); });
+
+TEST_F(SettingsTest, AKeyMissingAfterTheFirstRunTakesItsDefaultAndIsNotWritten) {
+    Start();
+    sim::ThePlugin().Shutdown();
+    Store().Remove(kTavorinePreferencePrefix, "Corps");
+    Store().Remove(kTavorinePreferencePrefix, "TexteLibre2");
+    Store().Remove(kTavorinePreferencePrefix, "Gris");
+    ClearPluginState();
+    Store().ClearWriteLog();
+    Start();
+    EXPECT_EQ(gSettings.TextSize, 12.0);
+    EXPECT_STREQ(SettingString(gSettings.FreeTexts[1]), "Largeur");
+    EXPECT_EQ(gColourSettings.Stroke.Grey, 100.0);
+    EXPECT_TRUE(WrittenKeys().empty());
+    EXPECT_FALSE(Store().Has(kTavorinePreferencePrefix, "Corps"));
+}
+
+TEST_F(SettingsTest, AFailedDefaultWriteIsReportedAndTheOthersAreStillWritten) {
+    Start();
+    for (const SettingEntry& entry : SettingsTable()) Store().Remove(kTavorinePreferencePrefix, entry.Key);
+    Store().InjectFault(kTavorinePreferencePrefix, "Zoom", 0, kOutOfMemoryErr);
+    Store().ClearWriteLog();
+    EXPECT_EQ(ReadPreferences(), kOutOfMemoryErr);
+    EXPECT_EQ(WrittenKeys().size(), 241u);
+    EXPECT_FALSE(Store().Has(kTavorinePreferencePrefix, "Zoom"));
+    EXPECT_EQ(Stored("Corps"), PrefValue::Real(12.0));
+    EXPECT_EQ(gSettings.EndMarkSize, 100.0);
+}
+
+}  // namespace
+}  // namespace settingstest

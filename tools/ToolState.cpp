@@ -1,0 +1,3 @@
+#include "tools/ToolState.h"
+
+ToolState gToolState;
