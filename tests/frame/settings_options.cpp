@@ -77,5 +77,20 @@ TEST_F(SettingsTest, AReloadReturnsLiveValuesToTheStoredOnes) {
     EXPECT_TRUE(WrittenKeys().empty());
 }
 
+TEST_F(SettingsTest, ShutDownStoresThePanelFlagsReadAtStartUpAndFreesTheTexts) {
+    StartFromDefaults();
+    sim::ThePlugin().Shutdown();
+    Seed("PanneauVisible", PrefValue::Bool(false));
+    Seed("PanneauGrand", PrefValue::Bool(false));
+    Start();
+    EXPECT_EQ(gSettings.PanelVisible, 0);
+    ASSERT_NE(gSettings.Prefix, nullptr);
+    sim::ThePlugin().Shutdown();
+    EXPECT_EQ(Stored("PanneauVisible"), PrefValue::Bool(false));
+    EXPECT_EQ(Stored("PanneauGrand"), PrefValue::Bool(false));
+    EXPECT_EQ(gSettings.Prefix, nullptr);
+    EXPECT_EQ(gSettings.FreeTexts[4], nullptr);
+}
+
 }  // namespace
 }  // namespace settingstest
