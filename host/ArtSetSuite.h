@@ -16,7 +16,7 @@ struct AIArtSetSuite {
     ASErr (*IndexArtSet)(AIArtSet artSet, int32_t index, AIArtHandle* art);
     // Adds valid art at the end; art already in the set stays where it is.
     ASErr (*AddArtToArtSet)(AIArtSet artSet, AIArtHandle art);
-    // Removes the art; art not in the set is no error and changes nothing.
+    // Removes the art, valid or disposed; art not in the set is no error and changes nothing.
     ASErr (*RemoveArtFromArtSet)(AIArtSet artSet, AIArtHandle art);
     ASErr (*ClearArtSet)(AIArtSet artSet);
 };

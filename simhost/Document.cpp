@@ -55,7 +55,7 @@ void SetSelectionDown(ArtNode* node, int32_t bits) {
     }
 }
 
-}  // namespace
+} // namespace
 
 AIPathSegment CornerSegment(AIReal h, AIReal v) {
     AIPathSegment s;
@@ -78,7 +78,9 @@ Document& TheDocument() {
     return document;
 }
 
-Document::Document() { Reset(); }
+Document::Document() {
+    Reset();
+}
 
 uintptr_t Document::NextId() {
     static uintptr_t next = 0;
@@ -147,11 +149,17 @@ const Layer* Document::LayerInfo(AILayerHandle layer) const {
     return index < 0 ? nullptr : layers_[static_cast<size_t>(index)].get();
 }
 
-bool Document::IsValid(AIArtHandle art) const { return art != nullptr && Art(art) != nullptr; }
+bool Document::IsValid(AIArtHandle art) const {
+    return art != nullptr && Art(art) != nullptr;
+}
 
-size_t Document::ArtCount() const { return art_.size() - layers_.size(); }
+size_t Document::ArtCount() const {
+    return art_.size() - layers_.size();
+}
 
-int32_t Document::LayerCount() const { return static_cast<int32_t>(layers_.size()); }
+int32_t Document::LayerCount() const {
+    return static_cast<int32_t>(layers_.size());
+}
 
 AILayerHandle Document::LayerAt(int32_t index) const {
     if (index < 0 || index >= LayerCount()) {
@@ -169,7 +177,9 @@ int32_t Document::LayerIndex(AILayerHandle layer) const {
     return -1;
 }
 
-AILayerHandle Document::CurrentLayer() const { return Handle(current_); }
+AILayerHandle Document::CurrentLayer() const {
+    return Handle(current_);
+}
 
 void Document::SetCurrentLayer(AILayerHandle layer) {
     const int32_t index = LayerIndex(layer);
@@ -242,8 +252,8 @@ AIArtHandle Document::LayerGroup(AILayerHandle layer) const {
     return node == nullptr ? nullptr : Handle(node->group);
 }
 
-AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool closed, const std::string& name,
-                               AILayerHandle layer) {
+AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool closed,
+                               const std::string& name, AILayerHandle layer) {
     const Layer* target = layer == nullptr ? current_ : LayerInfo(layer);
     if (target == nullptr) {
         return nullptr;
@@ -256,8 +266,8 @@ AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool 
     return Handle(path);
 }
 
-AIArtHandle Document::DrawPolyline(const std::vector<AIRealPoint>& points, bool closed, const std::string& name,
-                                   AILayerHandle layer) {
+AIArtHandle Document::DrawPolyline(const std::vector<AIRealPoint>& points, bool closed,
+                                   const std::string& name, AILayerHandle layer) {
     std::vector<AIPathSegment> segments;
     for (const AIRealPoint& p : points) {
         segments.push_back(CornerSegment(p.h, p.v));
@@ -272,8 +282,7 @@ AIArtHandle Document::NewGroup(AIArtHandle parent, const std::string& name) {
     }
     ArtNode* group = MakeNode(kGroupArt, nullptr);
     group->name = name;
-    Attach(group, into, 0);
-    RefreshSelectionUp(group);
+    Insert(group, into, 0);
     return Handle(group);
 }
 
@@ -292,8 +301,7 @@ ASErr Document::MoveInto(AIArtHandle art, AIArtHandle group) {
     ArtNode* from = node->parent;
     Detach(node);
     RefreshSelectionUp(from);
-    Attach(node, into, 0);
-    RefreshSelectionUp(node);
+    Insert(node, into, 0);
     return kNoErr;
 }
 
@@ -357,6 +365,9 @@ ArtNode* Document::MakeNode(int16_t type, Layer* layer) {
     if (type == kPathArt) {
         node->style = currentStyle_;
     }
+    if (type == kTextFrameArt) {
+        node->text.fill.g.gray = 1.0f;  // black
+    }
     ArtNode* raw = node.get();
     art_.emplace(raw->id, std::move(node));
     return raw;
@@ -402,6 +413,18 @@ ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent
     }
 }
 
+ASErr Document::FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index) {
+    if (const ASErr error = FindPlace(paintOrder, prep, parent, index); error != kNoErr) {
+        return error;
+    }
+    return (*parent)->layer->locked ? kLockedErr : kNoErr;
+}
+
+void Document::Insert(ArtNode* node, ArtNode* parent, size_t index) {
+    Attach(node, parent, index);
+    RefreshSelectionUp(node);
+}
+
 void Document::Attach(ArtNode* node, ArtNode* parent, size_t index) {
     node->parent = parent;
     SetLayerDown(node, parent->layer);
@@ -426,15 +449,11 @@ ASErr Document::NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, ArtNo
     }
     ArtNode* parent = nullptr;
     size_t index = 0;
-    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
         return error;
     }
-    if (parent->layer->locked) {
-        return kLockedErr;
-    }
     *node = MakeNode(type, nullptr);
-    Attach(*node, parent, index);
-    RefreshSelectionUp(*node);
+    Insert(*node, parent, index);
     return kNoErr;
 }
 
@@ -458,21 +477,17 @@ ASErr Document::ReorderArt(ArtNode* node, int16_t paintOrder, AIArtHandle prep) 
     }
     ArtNode* parent = nullptr;
     size_t index = 0;
-    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
         return error;
     }
     if (IsInside(parent, node)) {
         return kBadParameterErr;
     }
-    if (parent->layer->locked) {
-        return kLockedErr;
-    }
     ArtNode* from = node->parent;
     Detach(node);
-    FindPlace(paintOrder, prep, &parent, &index);
-    Attach(node, parent, index);
     RefreshSelectionUp(from);
-    RefreshSelectionUp(node);
+    FindPlace(paintOrder, prep, &parent, &index);
+    Insert(node, parent, index);
     return kNoErr;
 }
 
@@ -500,15 +515,11 @@ ASErr Document::DuplicateArt(const ArtNode* node, int16_t paintOrder, AIArtHandl
     }
     ArtNode* parent = nullptr;
     size_t index = 0;
-    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
         return error;
     }
-    if (parent->layer->locked) {
-        return kLockedErr;
-    }
     *copy = Copy(node, parent->layer);
-    Attach(*copy, parent, index);
-    RefreshSelectionUp(*copy);
+    Insert(*copy, parent, index);
     return kNoErr;
 }
 
@@ -533,7 +544,8 @@ void Document::SetUserAttr(ArtNode* node, int32_t whichAttr, int32_t attr) {
 }
 
 void Document::RefreshSelectionUp(ArtNode* node) {
-    for (ArtNode* p = node == nullptr ? nullptr : node->parent; p != nullptr && !p->IsLayerGroup(); p = p->parent) {
+    for (ArtNode* p = node == nullptr ? nullptr : node->parent; p != nullptr && !p->IsLayerGroup();
+         p = p->parent) {
         if (p->children.empty()) {
             continue;
         }
@@ -541,7 +553,8 @@ void Document::RefreshSelectionUp(ArtNode* node) {
                                      [](const ArtNode* c) { return (c->userAttr & kArtSelected) != 0; });
         const bool all = std::all_of(p->children.begin(), p->children.end(),
                                      [](const ArtNode* c) { return (c->userAttr & kArtFullySelected) != 0; });
-        p->userAttr = (p->userAttr & ~kSelectionBits) | (any ? kArtSelected : 0) | (all ? kArtFullySelected : 0);
+        p->userAttr =
+            (p->userAttr & ~kSelectionBits) | (any ? kArtSelected : 0) | (all ? kArtFullySelected : 0);
     }
 }
 
@@ -605,9 +618,13 @@ ASErr Document::DisposeMemory(AIMdMemoryHandle handle) {
     return kNoErr;
 }
 
-AIDocumentViewHandle Document::ViewHandle() const { return reinterpret_cast<AIDocumentViewHandle>(view_.id); }
+AIDocumentViewHandle Document::ViewHandle() const {
+    return reinterpret_cast<AIDocumentViewHandle>(view_.id);
+}
 
-AIDocumentHandle Document::DocumentHandle() const { return reinterpret_cast<AIDocumentHandle>(documentId_); }
+AIDocumentHandle Document::DocumentHandle() const {
+    return reinterpret_cast<AIDocumentHandle>(documentId_);
+}
 
 void Document::InvalidateView() {
     view_.invalidRects.push_back(view_.bounds);
@@ -620,4 +637,4 @@ int32_t Document::TakeQueuedAnnotationDraws() {
     return queued;
 }
 
-}  // namespace sim
+} // namespace sim

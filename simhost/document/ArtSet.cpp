@@ -67,8 +67,8 @@ ASErr AddArtToArtSet(AIArtSet artSet, AIArtHandle art) {
 
 ASErr RemoveArtFromArtSet(AIArtSet artSet, AIArtHandle art) {
     Members* members = nullptr;
-    if (const ASErr error = TheDocument().FindArtSet(artSet, &members); error != kNoErr) {
-        return error;
+    if (const ASErr error = TheDocument().FindArtSet(artSet, &members); error != kNoErr || art == nullptr) {
+        return error != kNoErr ? error : kBadParameterErr;
     }
     members->erase(std::remove(members->begin(), members->end(), art), members->end());
     return kNoErr;
@@ -83,7 +83,7 @@ ASErr ClearArtSet(AIArtSet artSet) {
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIArtSetSuite& ArtSetSuiteTable() {
     static const AIArtSetSuite table{
@@ -98,4 +98,4 @@ const AIArtSetSuite& ArtSetSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 
+#include "simhost/ServicesInternal.h"
 #include "simhost/document/Internal.h"
 
 namespace sim::doc {
@@ -14,7 +14,9 @@ struct Vec {
     double v = 0.0;
 };
 
-Vec ToVec(AIRealPoint p) { return {p.h, p.v}; }
+Vec ToVec(AIRealPoint p) {
+    return {p.h, p.v};
+}
 
 // Point and derivative of a cubic at t, in double precision.
 Vec BezierPoint(const AIRealBezier& b, double t) {
@@ -44,27 +46,6 @@ double SweptArea(const AIRealBezier& b) {
         sum += kGaussWeights[i] * (p.h * d.v - p.v * d.h);
     }
     return sum;
-}
-
-double SpeedIntegral(const AIRealBezier& b, double t0, double t1) {
-    double sum = 0.0;
-    for (size_t i = 0; i < kGaussNodes.size(); ++i) {
-        const Vec d = BezierDerivative(b, t0 + (t1 - t0) * kGaussNodes[i]);
-        sum += kGaussWeights[i] * std::hypot(d.h, d.v);
-    }
-    return sum * (t1 - t0);
-}
-
-// Adaptive quadrature of the arc length: halves the interval until both halves agree with the whole.
-double ArcLength(const AIRealBezier& b, double t0, double t1, double whole, double tolerance, int depth) {
-    const double mid = 0.5 * (t0 + t1);
-    const double left = SpeedIntegral(b, t0, mid);
-    const double right = SpeedIntegral(b, mid, t1);
-    if (depth >= 24 || std::fabs(left + right - whole) <= tolerance) {
-        return left + right;
-    }
-    return ArcLength(b, t0, mid, left, 0.5 * tolerance, depth + 1) +
-           ArcLength(b, mid, t1, right, 0.5 * tolerance, depth + 1);
 }
 
 // Parameters in (0, 1) where one coordinate of the cubic has a turning point.
@@ -136,7 +117,7 @@ bool GroupBounds(const ArtNode& group, AIRealRect* bounds) {
     return any;
 }
 
-}  // namespace
+} // namespace
 
 ASErr FindArt(AIArtHandle art, const void* out, ArtNode** node) {
     const ASErr error = TheDocument().FindNode(art, node);
@@ -158,9 +139,7 @@ ASErr CopyOut(const std::string& text, char* buffer, size_t size) {
     if (buffer == nullptr || size == 0) {
         return kBadParameterErr;
     }
-    const size_t n = std::min(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
+    CopyBounded(text.c_str(), buffer, size);
     return kNoErr;
 }
 
@@ -208,14 +187,6 @@ double PathArea(const ArtNode& path) {
     return 0.5 * twice;
 }
 
-double PathLength(const ArtNode& path, double tolerance) {
-    double total = 0.0;
-    for (const AIRealBezier& b : PathBeziers(path)) {
-        total += ArcLength(b, 0.0, 1.0, SpeedIntegral(b, 0.0, 1.0), tolerance, 0);
-    }
-    return total;
-}
-
 AIRealPoint TransformPoint(const AIRealMatrix& m, AIRealPoint p) {
     const double h = static_cast<double>(m.a) * p.h + static_cast<double>(m.c) * p.v + m.tx;
     const double v = static_cast<double>(m.b) * p.h + static_cast<double>(m.d) * p.v + m.ty;
@@ -233,4 +204,4 @@ AIRealMatrix Concatenate(const AIRealMatrix& first, const AIRealMatrix& then) {
     return r;
 }
 
-}  // namespace sim::doc
+} // namespace sim::doc
