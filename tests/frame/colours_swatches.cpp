@@ -1,6 +1,9 @@
 // The global swatches in the document, the path styles, and the "Couleur" notifier through PluginMain.
 #include "settings_fixture.h"
+#include "frame/SuiteTable.h"
+#include "host/PathStyleSuite.h"
 #include "simhost/Colours.h"
+#include "simhost/Document.h"
 
 namespace settingstest {
 namespace {
@@ -187,6 +190,36 @@ TEST_F(SwatchTest, StartUpGivesTheStylesTheLineWidthAndStrokeColour) {
     EXPECT_EQ(styles.DimensionLineStyle.stroke.color.rgb.red, static_cast<float>(196.0 / 255.0));
     EXPECT_EQ(styles.EndMarkStyle.fill.color.rgb.blue, static_cast<float>(127.0 / 255.0));
     EXPECT_EQ(styles.BasePathStyle.stroke.cap, kAIRoundCap);
+}
+
+TEST_F(SwatchTest, TheEndMarkStyleStartsFromTheDocumentsCurrentStyle) {
+    AIPathStyle& current = sim::TheDocument().CurrentPathStyle();
+    current.stroke.width = 3.0f;
+    current.stroke.dash.length = 2;
+    current.stroke.dash.array[0] = 1.0f;
+    current.stroke.dash.array[1] = 2.0f;
+    InitPathStyles();
+    EXPECT_EQ(gPathStyles.EndMarkStyle.stroke.width, 3.0f);
+    EXPECT_EQ(gPathStyles.EndMarkStyle.stroke.dash.length, 2);
+    EXPECT_EQ(gPathStyles.EndMarkStyle.fillPaint, 1);
+    EXPECT_EQ(gPathStyles.DimensionLineStyle.stroke.dash.length, 0);
+}
+
+TEST_F(SwatchTest, TheStylesBuiltFromBadStoredLengthsAreStylesTheHostAccepts) {
+    sim::ThePlugin().Shutdown();
+    ClearPluginState();
+    Seed("Epaisseur", sim::PrefValue::Real(-2.0));
+    Seed("Pointille", sim::PrefValue::Bool(true));
+    Seed("TiretUn", sim::PrefValue::Real(-6.0));
+    Seed("TrouDeux", sim::PrefValue::Real(1e300));
+    Start();
+    EXPECT_EQ(gPathStyles.DimensionLineStyle.stroke.width, 0.0f);
+    EXPECT_EQ(gPathStyles.BasePathStyle.stroke.dash.array[0], 0.0f);
+    const AIArtHandle path = sim::TheDocument().DrawPolyline({{0, 0}, {10, 0}}, false);
+    for (const AIPathStyle* style :
+         {&gPathStyles.DimensionLineStyle, &gPathStyles.BasePathStyle, &gPathStyles.EndMarkStyle}) {
+        EXPECT_EQ(sAIPathStyle->SetPathStyle(path, style), kNoErr);
+    }
 }
 
 TEST_F(SwatchTest, TheColourNotifierPutsTheCommittedColoursBackWhenGlobal) {
