@@ -1,0 +1,310 @@
+// The start-up read: per-point keys by point count, the scale floors, the font and separator, and bad stored
+// values that take a sound value without being overwritten.
+#include <cmath>
+#include <limits>
+
+#include "settings_fixture.h"
+
+namespace settingstest {
+namespace {
+
+using sim::PrefValue;
+
+// A store as a first run leaves it, then the seeds of the test, then a second start.
+class ReadTest : public SettingsTest {
+protected:
+    void SetUp() override {
+        SettingsTest::SetUp();
+        StartFromDefaults();
+        sim::ThePlugin().Shutdown();
+        ClearPluginState();
+        Store().ClearWriteLog();
+    }
+    static void Restart() { Start(); }
+    // The values seeded for point i: distinct for each part and axis.
+    static double SeededX(int i, int part) { return 1000.0 + 10.0 * i + part; }
+    static double SeededY(int i, int part) { return 2000.0 + 10.0 * i + part; }
+    static void SeedPoints(const PointKeyFamily& family) {
+        const PointPart parts[] = {PointPart::Anchor, PointPart::InHandle, PointPart::OutHandle};
+        for (int part = 0; part < 3; ++part) {
+            for (int i = 0; i < 20; ++i) {
+                char x[kPointKeySize], y[kPointKeySize];
+                PointKeyName(x, family, parts[part], 'X', i);
+                PointKeyName(y, family, parts[part], 'Y', i);
+                Seed(x, PrefValue::Real(SeededX(i, part)));
+                Seed(y, PrefValue::Real(SeededY(i, part)));
+            }
+        }
+    }
+};
+
+// Point counts and the indices read: 9 reads 0..9, 10 reads 0..19; the rest keep the built-in zeros.
+struct CountCase {
+    int32_t Stored;
+    int32_t Held;
+    int LastIndexRead;
+};
+
+class PointCountRead : public ReadTest, public ::testing::WithParamInterface<CountCase> {};
+
+TEST_P(PointCountRead, TheBezierCurveReadsTenPointsUnlessItsCountIsAboveNine) {
+    const CountCase& c = GetParam();
+    SeedPoints(kBezierPointKeys);
+    Seed("NbPtsBez", PrefValue::Int(c.Stored));
+    Restart();
+    const BezierCurveShape& shape = gSettings.BezierShape;
+    EXPECT_EQ(shape.PointCount, c.Held);
+    for (int i = 0; i < 20; ++i) {
+        const bool read = i <= c.LastIndexRead;
+        EXPECT_EQ(shape.Points.AnchorX[i], read ? static_cast<float>(SeededX(i, 0) - 280.0) : 0.0f) << i;
+        EXPECT_EQ(shape.Points.AnchorY[i], read ? static_cast<float>(SeededY(i, 0) - 180.0) : 0.0f) << i;
+        EXPECT_EQ(shape.Points.InX[i], read ? static_cast<float>(SeededX(i, 1) - 280.0) : 0.0f) << i;
+        EXPECT_EQ(shape.Points.OutY[i], read ? static_cast<float>(SeededY(i, 2) - 180.0) : 0.0f) << i;
+    }
+    EXPECT_TRUE(WrittenKeys().empty());
+}
+
+TEST_P(PointCountRead, ThePreferredArrowReadsTenPointsUnlessItsCountIsAboveNine) {
+    const CountCase& c = GetParam();
+    SeedPoints(kArrowPointKeys);
+    Seed("NbPtsFlEdit", PrefValue::Int(c.Stored));
+    Restart();
+    const PreferredArrow& arrow = gSettings.PreferredArrowShape;
+    EXPECT_EQ(arrow.PointCount, c.Held);
+    for (int i = 0; i < 20; ++i) {
+        const bool read = i <= c.LastIndexRead;
+        EXPECT_EQ(arrow.Points.AnchorX[i], read ? static_cast<float>(SeededX(i, 0) - 6.0) : 0.0f) << i;
+        EXPECT_EQ(arrow.Points.InY[i], read ? static_cast<float>(SeededY(i, 1) - 6.0) : 0.0f) << i;
+        EXPECT_EQ(arrow.Points.OutX[i], read ? static_cast<float>(SeededX(i, 2) - 6.0) : 0.0f) << i;
+    }
+    EXPECT_TRUE(WrittenKeys().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, PointCountRead,
+                         ::testing::Values(CountCase{9, 9, 9}, CountCase{10, 10, 19}, CountCase{2, 2, 9},
+                                           CountCase{20, 20, 19}, CountCase{25, 20, 19}, CountCase{-3, 2, 9},
+                                           CountCase{1, 2, 9}));
+
+TEST_F(ReadTest, ACountOfZeroWritesTheBuiltInCurveAgain) {
+    Seed("NbPtsBez", PrefValue::Int(0));
+    Seed("PtBezierX0", PrefValue::Real(5.0));
+    Seed("RepBez", PrefValue::Int(7));
+    Restart();
+    const std::vector<std::string> written = WrittenKeys();
+    ASSERT_EQ(written.size(), 8u + 60u);
+    EXPECT_EQ(written.front(), "NbPtsBez");
+    EXPECT_EQ(written.back(), "PtINOUTBeziOY9");
+    EXPECT_EQ(Stored("NbPtsBez"), PrefValue::Int(4));
+    EXPECT_EQ(Stored("RepBez"), PrefValue::Int(1));
+    EXPECT_EQ(Stored("PtBezierX0"), PrefValue::Real(180.0));
+    EXPECT_EQ(gSettings.BezierShape.PointCount, 4);
+    EXPECT_EQ(gSettings.BezierShape.Points.AnchorX[0], -100.0f);
+    EXPECT_EQ(gSettings.BezierReplicas.Count, 1);
+}
+
+TEST_F(ReadTest, ACountOfZeroWritesTheFactoryArrowAgain) {
+    Seed("NbPtsFlEdit", PrefValue::Int(0));
+    Seed("PtFlEditX1", PrefValue::Real(0.0));
+    Seed("SymetriEdit", PrefValue::Bool(true));
+    Restart();
+    const std::vector<std::string> written = WrittenKeys();
+    ASSERT_EQ(written.size(), 6u + 60u);
+    EXPECT_EQ(written.front(), "NbPtsFlEdit");
+    EXPECT_EQ(Stored("PtFlEditX1"), PrefValue::Real(17.0));
+    EXPECT_EQ(Stored("SymetriEdit"), PrefValue::Bool(false));
+    EXPECT_EQ(gSettings.PreferredArrowShape.PointCount, 6);
+    EXPECT_EQ(gSettings.PreferredArrowShape.Points.AnchorX[1], 11.0f);
+    EXPECT_EQ(gSettings.PreferredArrowShape.LineStartX, 2.0);
+}
+
+// The scale floors: the scale below 1.0, the custom scale below 0.0001 compared in single precision.
+struct ScaleCase {
+    const char* Key;
+    double Stored;
+    double Held;
+};
+
+class ScaleFloor : public ReadTest, public ::testing::WithParamInterface<ScaleCase> {};
+
+TEST_P(ScaleFloor, ReadsAsOneBelowTheFloor) {
+    const ScaleCase& c = GetParam();
+    Seed(c.Key, PrefValue::Real(c.Stored));
+    Restart();
+    const SettingEntry* entry = FindSetting(c.Key);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(*static_cast<double*>(entry->Address), c.Held);
+    EXPECT_EQ(Stored(c.Key), PrefValue::Real(c.Stored));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scales, ScaleFloor,
+    ::testing::Values(ScaleCase{"EchelleNum", 0.5, 1.0}, ScaleCase{"EchelleNum", 0.0, 1.0},
+                      ScaleCase{"EchelleNum", -4.0, 1.0}, ScaleCase{"EchelleNum", 1.0, 1.0},
+                      ScaleCase{"EchelleNum", 2.5, 2.5}, ScaleCase{"EchelleDen", 0.999, 1.0},
+                      ScaleCase{"EchelleDen", 50.0, 50.0}, ScaleCase{"EchelleNumPersoReal", 0.00009, 1.0},
+                      ScaleCase{"EchelleNumPersoReal", 0.0, 1.0}, ScaleCase{"EchelleNumPersoReal", 0.0001, 0.0001},
+                      ScaleCase{"EchelleNumPersoReal", 0.0001 - 1e-13, 0.0001 - 1e-13},
+                      ScaleCase{"EchelleDenPersoReal", 0.0001 - 1e-11, 1.0},
+                      ScaleCase{"EchelleDenPersoReal", 0.25, 0.25}));
+
+TEST_F(ReadTest, TheScaleRatioComesFromTheStoredScaleInSinglePrecision) {
+    Seed("EchelleNum", PrefValue::Real(1.1));
+    Seed("EchelleDen", PrefValue::Real(3.0));
+    Restart();
+    EXPECT_EQ(gSettings.ScaleRatio, 0.36666667461395264);
+    EXPECT_EQ(gCurrentOptions.ScaleNumerator, 1.1);
+    EXPECT_EQ(gCurrentOptions.ScaleDenominator, 3.0);
+}
+
+TEST_F(ReadTest, TheFontSeparatorAndBezierOffsetAreReadUnderTheirKeys) {
+    Seed("Police", PrefValue::String("Garamond Italique"));
+    Seed("NumPolice", PrefValue::Int(5));
+    Seed("Virgule", PrefValue::Bool(false));
+    Seed("DecalageBezierY", PrefValue::Real(-3.25));
+    Restart();
+    EXPECT_STREQ(gSettings.FontName, "Garamond Italique");
+    EXPECT_STREQ(gSettings.PreferredFontName, "Garamond Italique");
+    EXPECT_EQ(gSettings.FontNumber, 0);
+    EXPECT_EQ(gSettings.DecimalSeparator, '.');
+    EXPECT_EQ(gSettings.BezierOffsetY, -3.25);
+    EXPECT_EQ(gCurrentOptions.BezierOffsetY, -3.25);
+}
+
+// Bad stored values: the setting takes a sound value and the store keeps what it held.
+struct BadValueCase {
+    const char* Name;
+    const char* Key;
+    PrefValue Bad;
+};
+
+class BadStoredValue : public ReadTest, public ::testing::WithParamInterface<BadValueCase> {};
+
+TEST_P(BadStoredValue, TakesTheBuiltInDefaultAndStaysInTheStore) {
+    const BadValueCase& c = GetParam();
+    Seed(c.Key, c.Bad);
+    Restart();
+    const SettingEntry* entry = FindSetting(c.Key);
+    ASSERT_NE(entry, nullptr);
+    switch (entry->Type) {
+        case SettingType::Boolean:
+        case SettingType::Integer:
+            EXPECT_EQ(*static_cast<int32_t*>(entry->Address), static_cast<int32_t>(entry->DefaultNumber));
+            break;
+        case SettingType::Real: EXPECT_EQ(*static_cast<double*>(entry->Address), entry->DefaultNumber); break;
+        case SettingType::String:
+            EXPECT_STREQ(SettingString(*static_cast<char**>(entry->Address)), entry->DefaultText);
+            break;
+        case SettingType::Name: EXPECT_STREQ(static_cast<char*>(entry->Address), entry->DefaultText); break;
+        case SettingType::Separator: EXPECT_EQ(*static_cast<char*>(entry->Address), ','); break;
+    }
+    EXPECT_TRUE(WrittenKeys().empty());
+    const std::optional<PrefValue> kept = Store().Get(kTavorinePreferencePrefix, c.Key);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->type, c.Bad.type);
+    if (c.Bad.type != sim::PrefType::Real || !std::isnan(c.Bad.realValue)) {
+        EXPECT_EQ(*kept, c.Bad);
+    }
+}
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInfinity = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, BadStoredValue,
+    ::testing::Values(BadValueCase{"RealAsString", "Zoom", PrefValue::String("cent")},
+                      BadValueCase{"RealNaN", "Corps", PrefValue::Real(kNaN)},
+                      BadValueCase{"RealInfinite", "Attaches", PrefValue::Real(kInfinity)},
+                      BadValueCase{"RealMinusInfinite", "Rouge", PrefValue::Real(-kInfinity)},
+                      BadValueCase{"ScaleNaN", "EchelleNum", PrefValue::Real(kNaN)},
+                      BadValueCase{"BooleanAsInteger", "Son", PrefValue::Int(1)},
+                      BadValueCase{"IntegerAsReal", "NbDivBez", PrefValue::Real(4.0)},
+                      BadValueCase{"StringAsBoolean", "ChypreApres", PrefValue::Bool(true)},
+                      BadValueCase{"NameAsInteger", "NomCalque", PrefValue::Int(3)},
+                      BadValueCase{"SeparatorAsInteger", "Virgule", PrefValue::Int(0)},
+                      BadValueCase{"CountAsString", "NbPtsFlEdit", PrefValue::String("6")},
+                      BadValueCase{"ReplicasAsReal", "RepBez", PrefValue::Real(3.0)}),
+    [](const ::testing::TestParamInfo<BadValueCase>& info) { return std::string(info.param.Name); });
+
+// Stored integers outside what their setting can hold are clamped, not rewritten.
+struct ClampCase {
+    const char* Key;
+    int32_t Stored;
+    int32_t Held;
+};
+
+class IntegerClamp : public ReadTest, public ::testing::WithParamInterface<ClampCase> {};
+
+TEST_P(IntegerClamp, HoldsTheNearestSoundValue) {
+    const ClampCase& c = GetParam();
+    Seed(c.Key, PrefValue::Int(c.Stored));
+    Restart();
+    EXPECT_EQ(*static_cast<int32_t*>(FindSetting(c.Key)->Address), c.Held);
+    EXPECT_EQ(Stored(c.Key), PrefValue::Int(c.Stored));
+    EXPECT_TRUE(WrittenKeys().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Integers, IntegerClamp,
+    ::testing::Values(ClampCase{"RepBez", 0, 1}, ClampCase{"RepBez", 30, 24}, ClampCase{"RepBez", -2, 1},
+                      ClampCase{"NombreSouvenirsPrefs", 7, 6}, ClampCase{"NombreSouvenirsPrefs", 1, 2},
+                      ClampCase{"NombreSouvenirsPrefs", -8, 2}, ClampCase{"NombreSouvenirsPrefs", 40, 40},
+                      ClampCase{"UnitePrefs", 12, 7}, ClampCase{"RadioFleche", 9, 3},
+                      ClampCase{"TypeCoulTraits", -3, 0}, ClampCase{"NbDivBez", 0, 1},
+                      ClampCase{"SymbolePoucePrefs", 5, 2}));
+
+TEST_F(ReadTest, EmptyStringsStayEmpty) {
+    Seed("ChypreAvant", PrefValue::String(""));
+    Seed("TexteLibre5", PrefValue::String(""));
+    Seed("NomCalque", PrefValue::String(""));
+    Restart();
+    ASSERT_NE(gSettings.Prefix, nullptr);
+    EXPECT_STREQ(gSettings.Prefix, "");
+    EXPECT_STREQ(SettingString(gSettings.FreeTexts[4]), "");
+    EXPECT_STREQ(gSettings.LayerName, "");
+}
+
+TEST_F(ReadTest, OverlongStringsAreCutWithoutSplittingACharacter) {
+    const std::string longName(300, 'a');
+    // 254 plain bytes then "é" (two bytes): the cut at 255 bytes falls inside the "é", which is dropped whole.
+    const std::string accented = std::string(254, 'b') + "\xC3\xA9" + "cd";
+    const std::string longText(5000, 'x');
+    Seed("Police", PrefValue::String(longName));
+    Seed("NomCalque", PrefValue::String(accented));
+    Seed("TexteLibre1", PrefValue::String(longText));
+    Seed("ChypreApres", PrefValue::String("Ø mm"));
+    Restart();
+    EXPECT_EQ(std::string(gSettings.FontName), std::string(255, 'a'));
+    EXPECT_EQ(std::string(gSettings.PreferredFontName), std::string(255, 'a'));
+    EXPECT_EQ(std::string(gSettings.LayerName), std::string(254, 'b'));
+    EXPECT_EQ(std::string(SettingString(gSettings.FreeTexts[0])), std::string(255, 'x'));
+    EXPECT_STREQ(SettingString(gSettings.Suffix), "Ø mm");
+    EXPECT_EQ(Stored("TexteLibre1"), PrefValue::String(longText));
+    EXPECT_TRUE(WrittenKeys().empty());
+}
+
+TEST_F(ReadTest, UnusablePerPointValuesTakeTheirBuiltInCoordinates) {
+    Seed("PtBezierX1", PrefValue::Real(kNaN));
+    Seed("PtBezierY2", PrefValue::Real(1e300));
+    Seed("PtINOUTBeziIX3", PrefValue::String("380"));
+    Seed("PtFlEditY1", PrefValue::Real(-kInfinity));
+    Restart();
+    EXPECT_EQ(gSettings.BezierShape.Points.AnchorX[1], 0.0f);
+    EXPECT_EQ(gSettings.BezierShape.Points.AnchorY[2], 0.0f);
+    EXPECT_EQ(gSettings.BezierShape.Points.InX[3], 0.0f);
+    EXPECT_EQ(gSettings.BezierShape.Points.AnchorX[2], 100.0f);
+    EXPECT_EQ(gSettings.PreferredArrowShape.Points.AnchorY[1], -4.5f);
+    EXPECT_TRUE(WrittenKeys().empty());
+}
+
+TEST_F(ReadTest, AStoredPresetIsLoadedIntoTheEndMarkAtStartUp) {
+    Seed("RadioFleche", PrefValue::Int(2));
+    Seed("AnglePointe2", PrefValue::Real(45.0));
+    Restart();
+    EXPECT_EQ(gCurrentOptions.ArrowPreset, 2);
+    EXPECT_EQ(gArrowHeadShape.Preset, 2);
+    EXPECT_EQ(gArrowHeadShape.PointCount, 3);
+    EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[2], 9.0f);
+}
+
+}  // namespace
+}  // namespace settingstest
