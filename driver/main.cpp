@@ -1,1 +1,181 @@
-int main() { return 0; }
+// tavorine-host: plays the host for the plug-in module. Starts the stand-in host, loads the module, plays a
+// scenario script as the user and writes the document, its tree, the host's log and the preference file.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "driver/LogWriter.h"
+#include "driver/ModuleLoader.h"
+#include "driver/Player.h"
+#include "driver/Scenario.h"
+#include "driver/SvgWriter.h"
+#include "driver/TreeDump.h"
+#include "simhost/PluginConnection.h"
+#include "simhost/PreferenceStore.h"
+#include "simhost/SimHost.h"
+
+namespace {
+
+// Exit statuses.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;   // the run failed: unreadable script, corrupt preferences, module, host
+constexpr int kExitMalformed = 2; // a line of the script does not read
+constexpr int kExitUsage = 64;    // the command line is wrong
+
+constexpr const char* kUsage =
+    "usage: tavorine-host SCENARIO [-o DIR] [--prefs FILE] [--module PATH]\n"
+    "  -o DIR          where NAME.svg, NAME.tree.txt and NAME.log go (default: the current directory)\n"
+    "  --prefs FILE    the preference file read at start and written at the end (default: "
+    "tavorine-prefs.txt)\n"
+    "  --module PATH   the plug-in module to load (default: the one built beside the driver)\n";
+
+struct Options {
+    std::string scenario;
+    std::string outputDirectory;
+    std::string preferences = "tavorine-prefs.txt";
+    std::string module = TAVORINE_MODULE_PATH;
+};
+
+// Reads the command line; false when it is wrong.
+bool ReadOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (argument == "-o" && hasValue)
+            options.outputDirectory = argv[++i];
+        else if (argument == "--prefs" && hasValue)
+            options.preferences = argv[++i];
+        else if (argument == "--module" && hasValue)
+            options.module = argv[++i];
+        else if (!argument.empty() && argument[0] != '-' && options.scenario.empty())
+            options.scenario = argument;
+        else
+            return false;
+    }
+    return !options.scenario.empty();
+}
+
+// True when `path` is a file that opens for reading.
+bool Readable(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && std::ifstream(path, std::ios::binary).is_open();
+}
+
+// The whole file, or false when it cannot be read.
+bool ReadFile(const std::string& path, std::string& text) {
+    if (!Readable(path))
+        return false;
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    if (!file.good() && !file.eof())
+        return false;
+    text = contents.str();
+    return true;
+}
+
+// Loads the preference file into the store. A missing or unreadable file is a first run (an empty store);
+// a corrupt one is reported and false is answered, the file left as it is.
+bool LoadPreferences(const std::string& path) {
+    if (!Readable(path))
+        return true;
+    const sim::PrefLoadOutcome outcome = sim::ThePreferences().Load(path);
+    if (outcome.result != sim::PrefLoadResult::Corrupt)
+        return true;
+    std::cerr << "tavorine-host: " << path << ": corrupt preference file (" << outcome.error
+              << "); it is left unchanged\n";
+    return false;
+}
+
+// Disconnects the plug-in from the host before its module unloads, so that the host keeps no entry into it.
+struct PluginDisconnection {
+    PluginDisconnection() = default;
+    PluginDisconnection(const PluginDisconnection&) = delete;
+    PluginDisconnection& operator=(const PluginDisconnection&) = delete;
+    ~PluginDisconnection() { sim::ThePlugin().Disconnect(); }
+};
+
+// Starts the plug-in as a host does at launch: start-up, then the application-started notifier.
+void StartPlugin(const driver::ModuleLoader& module, driver::LogWriter& log) {
+    log.Section("start-up");
+    if (sim::ThePlugin().Load(module.Entry(), module.Resources()) != kNoErr)
+        throw std::runtime_error("the host refused the module's entry");
+    sim::ThePlugin().Startup();
+    log.Section("application started");
+    sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier);
+}
+
+// Quits as a host does: the application-shutdown notifier, then shut-down.
+void StopPlugin(driver::LogWriter& log) {
+    log.Section("shut-down");
+    sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
+    sim::ThePlugin().Shutdown();
+}
+
+void WriteOutputs(const Options& options, const driver::Scenario& scenario, driver::LogWriter& log) {
+    const std::string base = driver::JoinPath(options.outputDirectory, scenario.name);
+    driver::WriteTextFile(base + ".svg", driver::SvgDocument());
+    driver::WriteTextFile(base + ".tree.txt", driver::TreeDump());
+    driver::WriteTextFile(base + ".log", log.Text());
+    std::string error;
+    if (!sim::ThePreferences().Save(options.preferences, &error))
+        throw std::runtime_error("cannot write the preference file " + options.preferences + ": " + error);
+}
+
+int Run(const Options& options) {
+    std::string text;
+    if (!ReadFile(options.scenario, text)) {
+        std::cerr << "tavorine-host: cannot read the scenario " << options.scenario << "\n";
+        return kExitFailure;
+    }
+    driver::Scenario scenario;
+    try {
+        scenario = driver::ParseScenario(options.scenario, text);
+    } catch (const driver::ScenarioError& error) {
+        std::cerr << error.what() << "\n";
+        return kExitMalformed;
+    }
+    if (!options.outputDirectory.empty())
+        std::filesystem::create_directories(options.outputDirectory);
+
+    sim::ResetHost(true);
+    if (!LoadPreferences(options.preferences))
+        return kExitFailure;
+    driver::LogWriter log;
+    driver::Player player(scenario, log, options.outputDirectory);
+    player.SeedLeadingPreferences();
+    const driver::ModuleLoader module(options.module);
+    const PluginDisconnection disconnection;
+    StartPlugin(module, log);
+    try {
+        player.PlayRest();
+    } catch (...) {
+        StopPlugin(log);
+        throw;
+    }
+    StopPlugin(log);
+    WriteOutputs(options, scenario, log);
+    return kExitSuccess;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ReadOptions(argc, argv, options)) {
+        std::cerr << kUsage;
+        return kExitUsage;
+    }
+    try {
+        return Run(options);
+    } catch (const driver::PlayError& error) {
+        std::cerr << error.what() << "\n";
+        return kExitFailure;
+    } catch (const std::exception& error) {
+        std::cerr << "tavorine-host: " << error.what() << "\n";
+        return kExitFailure;
+    }
+}

@@ -11,15 +11,15 @@ constexpr AIReal kDefaultBezierFlatness = 0.01f;
 
 // Every operation answers kBadParameterErr and writes nothing when a pointer is null.
 struct AIRealBezierSuite {
-    ASErr (*AIRealBezierSet)(AIRealBezier* b, const AIRealPoint* p0, const AIRealPoint* p1, const AIRealPoint* p2,
-                             const AIRealPoint* p3);
+    ASErr (*AIRealBezierSet)(AIRealBezier* b, const AIRealPoint* p0, const AIRealPoint* p1,
+                             const AIRealPoint* p2, const AIRealPoint* p3);
     // The straight segment from p0 to p3 as a Bézier, controls at its thirds.
     ASErr (*AIRealPointsToBezier)(const AIRealPoint* p0, const AIRealPoint* p3, AIRealBezier* b);
     // The point at parameter t (0 at p0, 1 at p3; t outside 0..1 is clamped).
     ASErr (*AIRealBezierEvaluate)(const AIRealBezier* b, AIReal t, AIRealPoint* p);
-    // The unit tangent at t, in the direction of travel. Where the derivative vanishes (a control point on its
-    // anchor) the direction of the curve next to t is used. A curve that is one point answers kBadParameterErr
-    // with a zero vector.
+    // The unit tangent at t, in the direction of travel. Where the derivative vanishes (a control point on
+    // its anchor) the direction of the curve next to t is used. A curve that is one point answers
+    // kBadParameterErr with a zero vector.
     ASErr (*AIRealBezierTangent)(const AIRealBezier* b, AIReal t, AIRealPoint* tangent);
     // The unit normal at t: the unit tangent turned a quarter turn counter-clockwise (to the left of travel).
     ASErr (*AIRealBezierNormal)(const AIRealBezier* b, AIReal t, AIRealPoint* normal);

@@ -21,7 +21,8 @@ struct AIRealMathSuite {
     // The vector of length `length` in direction `angle`.
     ASErr (*AIRealPointLengthAngle)(AIReal length, AIReal angle, AIRealPoint* result);
     // a + t * (b - a).
-    ASErr (*AIRealPointInterpolate)(const AIRealPoint* a, const AIRealPoint* b, AIReal t, AIRealPoint* result);
+    ASErr (*AIRealPointInterpolate)(const AIRealPoint* a, const AIRealPoint* b, AIReal t,
+                                    AIRealPoint* result);
     // True when both coordinates differ by no more than `tolerance`.
     AIBoolean (*AIRealPointClose)(const AIRealPoint* a, const AIRealPoint* b, AIReal tolerance);
 

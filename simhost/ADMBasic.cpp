@@ -12,44 +12,58 @@ namespace sim {
 namespace {
 
 ASErr RecordAlert(const char* kind, const char* text) {
-    if (text == nullptr) return kBadParameterErr;
+    if (text == nullptr)
+        return kBadParameterErr;
     TheLogs().alerts.push_back({kind, text});
     return kNoErr;
 }
 
-ASErr MessageAlert(const char* text) { return RecordAlert("message", text); }
-ASErr ErrorAlert(const char* text) { return RecordAlert("error", text); }
+ASErr MessageAlert(const char* text) {
+    return RecordAlert("message", text);
+}
+ASErr ErrorAlert(const char* text) {
+    return RecordAlert("error", text);
+}
 
 // The about box shows its first text, then its second on a line of its own when there is one.
 ASErr AboutBox(SPPluginRef plugin, const char* text1, const char* text2) {
-    if (!ThePlugin().IsSelf(plugin)) return kBadParameterErr;
+    if (!ThePlugin().IsSelf(plugin))
+        return kBadParameterErr;
     std::string text = text1 != nullptr ? text1 : "";
-    if (text2 != nullptr && *text2 != '\0') text += std::string("\n") + text2;
+    if (text2 != nullptr && *text2 != '\0')
+        text += std::string("\n") + text2;
     TheLogs().alerts.push_back({"about", text});
     return kNoErr;
 }
 
 ASErr GetIndexString(SPPluginRef plugin, int32_t stringID, int32_t index, char* text, int32_t maxLen) {
-    if (text == nullptr || maxLen <= 0) return kBadParameterErr;
+    if (text == nullptr || maxLen <= 0)
+        return kBadParameterErr;
     text[0] = '\0';
-    if (!ThePlugin().IsSelf(plugin)) return kBadParameterErr;
+    if (!ThePlugin().IsSelf(plugin))
+        return kBadParameterErr;
     const PluginResource* list = ThePlugin().FindResource(kStringListResourceType, stringID);
-    if (list == nullptr || list->data == nullptr) return kNameNotFoundErr;
-    if (index < 1 || static_cast<size_t>(index) > list->count) return kIndexOutOfRangeErr;
+    if (list == nullptr || list->data == nullptr)
+        return kNameNotFoundErr;
+    if (index < 1 || static_cast<size_t>(index) > list->count)
+        return kIndexOutOfRangeErr;
     const auto* strings = static_cast<const char* const*>(list->data);
     CopyBounded(strings[index - 1], text, static_cast<size_t>(maxLen));
     return kNoErr;
 }
 
 ASErr SetPlatformCursor(SPPluginRef plugin, int32_t cursorID) {
-    if (!ThePlugin().IsSelf(plugin)) return kBadParameterErr;
-    if (ThePlugin().FindResource(kCursorResourceType, cursorID) == nullptr) return kNameNotFoundErr;
+    if (!ThePlugin().IsSelf(plugin))
+        return kBadParameterErr;
+    if (ThePlugin().FindResource(kCursorResourceType, cursorID) == nullptr)
+        return kNameNotFoundErr;
     TheLogs().cursors.push_back(cursorID);
     return kNoErr;
 }
 
 ASErr GetScreenDimensions(AIRect* dimensions) {
-    if (dimensions == nullptr) return kBadParameterErr;
+    if (dimensions == nullptr)
+        return kBadParameterErr;
     *dimensions = ThePlatform().Screen();
     return kNoErr;
 }
@@ -59,7 +73,7 @@ ASErr SystemBeep() {
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const ADMBasicSuite& ADMBasicSuiteTable() {
     static const ADMBasicSuite suite{MessageAlert,      ErrorAlert,          AboutBox,  GetIndexString,
@@ -67,4 +81,4 @@ const ADMBasicSuite& ADMBasicSuiteTable() {
     return suite;
 }
 
-}  // namespace sim
+} // namespace sim

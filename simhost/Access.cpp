@@ -1,4 +1,5 @@
-// SP Access (locks and resources), SP Plug-ins (the plug-in's name), AI Context (pushed contexts) and SP Blocks.
+// SP Access (locks and resources), SP Plug-ins (the plug-in's name), AI Context (pushed contexts) and SP
+// Blocks.
 #include <set>
 
 #include "simhost/Platform.h"
@@ -18,9 +19,11 @@ std::set<SPAccessRef>& AccessRefs() {
 }
 
 ASErr AcquirePlugin(SPPluginRef plugin, SPAccessRef* access) {
-    if (access == nullptr) return kBadParameterErr;
+    if (access == nullptr)
+        return kBadParameterErr;
     *access = nullptr;
-    if (!ThePlugin().IsSelf(plugin)) return kBadParameterErr;
+    if (!ThePlugin().IsSelf(plugin))
+        return kBadParameterErr;
     *access = NewHandle<SPAccessRef>();
     AccessRefs().insert(*access);
     ThePlugin().AddLock();
@@ -28,31 +31,38 @@ ASErr AcquirePlugin(SPPluginRef plugin, SPAccessRef* access) {
 }
 
 ASErr ReleasePlugin(SPAccessRef access) {
-    if (AccessRefs().erase(access) == 0) return kStaleHandleErr;
+    if (AccessRefs().erase(access) == 0)
+        return kStaleHandleErr;
     ThePlugin().RemoveLock();
     return kNoErr;
 }
 
 ASErr GetPluginResource(SPPluginRef plugin, uint32_t type, int32_t id, const PluginResource** resource) {
-    if (resource == nullptr) return kBadParameterErr;
+    if (resource == nullptr)
+        return kBadParameterErr;
     *resource = nullptr;
-    if (!ThePlugin().IsSelf(plugin)) return kBadParameterErr;
+    if (!ThePlugin().IsSelf(plugin))
+        return kBadParameterErr;
     *resource = ThePlugin().FindResource(type, id);
     return *resource != nullptr ? kNoErr : kNameNotFoundErr;
 }
 
 ASErr GetPluginName(SPPluginRef plugin, const char** name) {
-    if (name == nullptr) return kBadParameterErr;
+    if (name == nullptr)
+        return kBadParameterErr;
     *name = nullptr;
-    if (!ThePlugin().IsSelf(plugin)) return kBadParameterErr;
+    if (!ThePlugin().IsSelf(plugin))
+        return kBadParameterErr;
     *name = ThePlugin().Name();
     return *name != nullptr ? kNoErr : kNameNotFoundErr;
 }
 
 ASErr PushAppContext(SPPluginRef plugin, AIAppContextHandle* context) {
-    if (context == nullptr) return kBadParameterErr;
+    if (context == nullptr)
+        return kBadParameterErr;
     *context = nullptr;
-    if (!ThePlugin().IsSelf(plugin)) return kBadParameterErr;
+    if (!ThePlugin().IsSelf(plugin))
+        return kBadParameterErr;
     *context = ThePlatform().PushContext();
     return kNoErr;
 }
@@ -61,15 +71,21 @@ ASErr PopAppContext(AIAppContextHandle context) {
     return ThePlatform().PopContext(context) ? kNoErr : kStaleHandleErr;
 }
 
-ASErr BlocksAllocate(size_t size, const char*, void** block) { return AllocateHostBlock(size, block); }
-ASErr BlocksFree(void* block) { return FreeHostBlock(block); }
+ASErr BlocksAllocate(size_t size, const char*, void** block) {
+    return AllocateHostBlock(size, block);
+}
+ASErr BlocksFree(void* block) {
+    return FreeHostBlock(block);
+}
 ASErr BlocksReallocate(void* block, size_t newSize, const char*, void** newBlock) {
     return ReallocateHostBlock(block, newSize, newBlock);
 }
 
-}  // namespace
+} // namespace
 
-void ResetAccess() { AccessRefs().clear(); }
+void ResetAccess() {
+    AccessRefs().clear();
+}
 
 const SPAccessSuite& AccessSuiteTable() {
     static const SPAccessSuite suite{AcquirePlugin, ReleasePlugin, GetPluginResource};
@@ -91,4 +107,4 @@ const SPBlocksSuite& BlocksSuiteTable() {
     return suite;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -272,8 +272,7 @@ AIArtHandle Document::NewGroup(AIArtHandle parent, const std::string& name) {
     }
     ArtNode* group = MakeNode(kGroupArt, nullptr);
     group->name = name;
-    Attach(group, into, 0);
-    RefreshSelectionUp(group);
+    Insert(group, into, 0);
     return Handle(group);
 }
 
@@ -292,8 +291,7 @@ ASErr Document::MoveInto(AIArtHandle art, AIArtHandle group) {
     ArtNode* from = node->parent;
     Detach(node);
     RefreshSelectionUp(from);
-    Attach(node, into, 0);
-    RefreshSelectionUp(node);
+    Insert(node, into, 0);
     return kNoErr;
 }
 
@@ -402,6 +400,18 @@ ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent
     }
 }
 
+ASErr Document::FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index) {
+    if (const ASErr error = FindPlace(paintOrder, prep, parent, index); error != kNoErr) {
+        return error;
+    }
+    return (*parent)->layer->locked ? kLockedErr : kNoErr;
+}
+
+void Document::Insert(ArtNode* node, ArtNode* parent, size_t index) {
+    Attach(node, parent, index);
+    RefreshSelectionUp(node);
+}
+
 void Document::Attach(ArtNode* node, ArtNode* parent, size_t index) {
     node->parent = parent;
     SetLayerDown(node, parent->layer);
@@ -426,15 +436,11 @@ ASErr Document::NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, ArtNo
     }
     ArtNode* parent = nullptr;
     size_t index = 0;
-    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
         return error;
     }
-    if (parent->layer->locked) {
-        return kLockedErr;
-    }
     *node = MakeNode(type, nullptr);
-    Attach(*node, parent, index);
-    RefreshSelectionUp(*node);
+    Insert(*node, parent, index);
     return kNoErr;
 }
 
@@ -458,21 +464,17 @@ ASErr Document::ReorderArt(ArtNode* node, int16_t paintOrder, AIArtHandle prep) 
     }
     ArtNode* parent = nullptr;
     size_t index = 0;
-    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
         return error;
     }
     if (IsInside(parent, node)) {
         return kBadParameterErr;
     }
-    if (parent->layer->locked) {
-        return kLockedErr;
-    }
     ArtNode* from = node->parent;
     Detach(node);
-    FindPlace(paintOrder, prep, &parent, &index);
-    Attach(node, parent, index);
     RefreshSelectionUp(from);
-    RefreshSelectionUp(node);
+    FindPlace(paintOrder, prep, &parent, &index);
+    Insert(node, parent, index);
     return kNoErr;
 }
 
@@ -500,15 +502,11 @@ ASErr Document::DuplicateArt(const ArtNode* node, int16_t paintOrder, AIArtHandl
     }
     ArtNode* parent = nullptr;
     size_t index = 0;
-    if (const ASErr error = FindPlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
         return error;
     }
-    if (parent->layer->locked) {
-        return kLockedErr;
-    }
     *copy = Copy(node, parent->layer);
-    Attach(*copy, parent, index);
-    RefreshSelectionUp(*copy);
+    Insert(*copy, parent, index);
     return kNoErr;
 }
 

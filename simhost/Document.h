@@ -196,6 +196,10 @@ private:
     static uintptr_t NextId();
     ArtNode* MakeNode(int16_t type, Layer* layer);
     ASErr FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index);
+    // FindPlace, refused with kLockedErr on a locked layer.
+    ASErr FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index);
+    // Attach, then the selection of the new parents follows.
+    void Insert(ArtNode* node, ArtNode* parent, size_t index);
     void Attach(ArtNode* node, ArtNode* parent, size_t index);
     void Detach(ArtNode* node);
     void Forget(ArtNode* node);

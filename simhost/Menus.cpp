@@ -21,12 +21,14 @@ void MenuRegistry::Reset() {
 
 ASErr MenuRegistry::AddItem(SPPluginRef plugin, const char* name, const AIPlatformAddMenuItemData* data,
                             int32_t options, AIMenuItemHandle* item) {
-    if (item != nullptr) *item = nullptr;
+    if (item != nullptr)
+        *item = nullptr;
     if (!ThePlugin().IsSelf(plugin) || name == nullptr || data == nullptr || data->groupName == nullptr ||
         data->itemText == nullptr) {
         return kBadParameterErr;
     }
-    if (FindGroup(data->groupName) == nullptr) return kNameNotFoundErr;
+    if (FindGroup(data->groupName) == nullptr)
+        return kNameNotFoundErr;
     MenuItemRecord record;
     record.handle = NewHandle<AIMenuItemHandle>();
     record.plugin = plugin;
@@ -35,18 +37,23 @@ ASErr MenuRegistry::AddItem(SPPluginRef plugin, const char* name, const AIPlatfo
     record.group = data->groupName;
     record.options = options;
     items_.push_back(record);
-    if (item != nullptr) *item = record.handle;
+    if (item != nullptr)
+        *item = record.handle;
     return kNoErr;
 }
 
-ASErr MenuRegistry::AddSubMenuGroup(const char* name, int32_t options, AIMenuItemHandle parent, AIMenuGroup* group) {
-    if (group != nullptr) *group = nullptr;
-    if (name == nullptr || group == nullptr) return kBadParameterErr;
+ASErr MenuRegistry::AddSubMenuGroup(const char* name, int32_t options, AIMenuItemHandle parent,
+                                    AIMenuGroup* group) {
+    if (group != nullptr)
+        *group = nullptr;
+    if (name == nullptr || group == nullptr)
+        return kBadParameterErr;
     if (const MenuGroupRecord* existing = FindGroup(name)) {
         *group = existing->handle;
         return kNoErr;
     }
-    if (Item(parent) == nullptr) return kStaleHandleErr;
+    if (Item(parent) == nullptr)
+        return kStaleHandleErr;
     MenuGroupRecord record;
     record.handle = NewHandle<AIMenuGroup>();
     record.name = name;
@@ -58,68 +65,58 @@ ASErr MenuRegistry::AddSubMenuGroup(const char* name, int32_t options, AIMenuIte
 }
 
 ASErr MenuRegistry::GroupByName(const char* name, AIMenuGroup* group) const {
-    if (name == nullptr || group == nullptr) return kBadParameterErr;
+    if (name == nullptr || group == nullptr)
+        return kBadParameterErr;
     const MenuGroupRecord* record = FindGroup(name);
     *group = record != nullptr ? record->handle : nullptr;
     return record != nullptr ? kNoErr : kNameNotFoundErr;
 }
 
 MenuItemRecord* MenuRegistry::Item(AIMenuItemHandle item) {
-    for (MenuItemRecord& record : items_) {
-        if (item != nullptr && record.handle == item) return &record;
-    }
-    return nullptr;
+    return FindRecord(items_, HasHandle(item));
 }
 
 const MenuItemRecord* MenuRegistry::Item(AIMenuItemHandle item) const {
-    return const_cast<MenuRegistry*>(this)->Item(item);
+    return FindRecord(items_, HasHandle(item));
 }
 
 const MenuItemRecord* MenuRegistry::FindByName(const std::string& name) const {
-    for (const MenuItemRecord& record : items_) {
-        if (record.name == name) return &record;
-    }
-    return nullptr;
+    return FindRecord(items_, [&name](const MenuItemRecord& r) { return r.name == name; });
 }
 
 const MenuItemRecord* MenuRegistry::FindByText(const std::string& text) const {
-    for (const MenuItemRecord& record : items_) {
-        if (record.text == text) return &record;
-    }
-    return nullptr;
+    return FindRecord(items_, [&text](const MenuItemRecord& r) { return r.text == text; });
 }
 
 const MenuGroupRecord* MenuRegistry::Group(AIMenuGroup group) const {
-    for (const MenuGroupRecord& record : groups_) {
-        if (group != nullptr && record.handle == group) return &record;
-    }
-    return nullptr;
+    return FindRecord(groups_, HasHandle(group));
 }
 
 const MenuGroupRecord* MenuRegistry::FindGroup(const std::string& name) const {
-    for (const MenuGroupRecord& record : groups_) {
-        if (record.name == name) return &record;
-    }
-    return nullptr;
+    return FindRecord(groups_, [&name](const MenuGroupRecord& r) { return r.name == name; });
 }
 
 std::vector<const MenuItemRecord*> MenuRegistry::ItemsOf(const std::string& group) const {
     std::vector<const MenuItemRecord*> found;
     for (const MenuItemRecord& record : items_) {
-        if (record.group == group) found.push_back(&record);
+        if (record.group == group)
+            found.push_back(&record);
     }
     return found;
 }
 
 ASErr MenuRegistry::Choose(AIMenuItemHandle item) {
     const MenuItemRecord* record = Item(item);
-    if (record == nullptr) return kStaleHandleErr;
-    if (!record->enabled) return kBadParameterErr;
+    if (record == nullptr)
+        return kStaleHandleErr;
+    if (!record->enabled)
+        return kBadParameterErr;
     return ThePlugin().SendMenu(kSelectorAIGoMenuItem, item);
 }
 
 ASErr MenuRegistry::Update(AIMenuItemHandle item) {
-    if (Item(item) == nullptr) return kStaleHandleErr;
+    if (Item(item) == nullptr)
+        return kStaleHandleErr;
     return ThePlugin().SendMenu(kSelectorAIUpdateMenuItem, item);
 }
 
@@ -134,50 +131,41 @@ ASErr AddMenuGroupAsSubMenu(const char* name, int32_t options, AIMenuItemHandle 
     return TheMenus().AddSubMenuGroup(name, options, parent, group);
 }
 
-ASErr GetMenuGroupByName(const char* name, AIMenuGroup* group) { return TheMenus().GroupByName(name, group); }
+ASErr GetMenuGroupByName(const char* name, AIMenuGroup* group) {
+    return TheMenus().GroupByName(name, group);
+}
 
 ASErr GetItemText(AIMenuItemHandle item, const char** text) {
-    if (text == nullptr) return kBadParameterErr;
-    const MenuItemRecord* record = TheMenus().Item(item);
-    if (record == nullptr) return kStaleHandleErr;
-    *text = record->text.c_str();
-    return kNoErr;
+    return ReadRecord(TheMenus().Item(item), text, [](const MenuItemRecord& r) { return r.text.c_str(); });
 }
 
 ASErr SetItemText(AIMenuItemHandle item, const char* text) {
-    if (text == nullptr) return kBadParameterErr;
-    MenuItemRecord* record = TheMenus().Item(item);
-    if (record == nullptr) return kStaleHandleErr;
-    record->text = text;
-    return kNoErr;
+    if (text == nullptr)
+        return kBadParameterErr;
+    return ChangeRecord(TheMenus().Item(item), [text](MenuItemRecord& r) { r.text = text; });
 }
 
 ASErr SetItemEnabled(AIMenuItemHandle item, bool enabled) {
-    MenuItemRecord* record = TheMenus().Item(item);
-    if (record == nullptr) return kStaleHandleErr;
-    record->enabled = enabled;
-    return kNoErr;
+    return ChangeRecord(TheMenus().Item(item), [enabled](MenuItemRecord& r) { r.enabled = enabled; });
 }
 
-ASErr EnableItem(AIMenuItemHandle item) { return SetItemEnabled(item, true); }
-ASErr DisableItem(AIMenuItemHandle item) { return SetItemEnabled(item, false); }
+ASErr EnableItem(AIMenuItemHandle item) {
+    return SetItemEnabled(item, true);
+}
+ASErr DisableItem(AIMenuItemHandle item) {
+    return SetItemEnabled(item, false);
+}
 
 ASErr IsItemEnabled(AIMenuItemHandle item, AIBoolean* enabled) {
-    if (enabled == nullptr) return kBadParameterErr;
-    const MenuItemRecord* record = TheMenus().Item(item);
-    if (record == nullptr) return kStaleHandleErr;
-    *enabled = record->enabled ? 1 : 0;
-    return kNoErr;
+    return ReadRecord(TheMenus().Item(item), enabled,
+                      [](const MenuItemRecord& r) { return static_cast<AIBoolean>(r.enabled ? 1 : 0); });
 }
 
 ASErr CheckItem(AIMenuItemHandle item, AIBoolean checked) {
-    MenuItemRecord* record = TheMenus().Item(item);
-    if (record == nullptr) return kStaleHandleErr;
-    record->checked = checked != 0;
-    return kNoErr;
+    return ChangeRecord(TheMenus().Item(item), [checked](MenuItemRecord& r) { r.checked = checked != 0; });
 }
 
-}  // namespace
+} // namespace
 
 const AIMenuSuite& MenuSuiteTable() {
     static const AIMenuSuite suite{AddMenuItem, AddMenuGroupAsSubMenu, GetMenuGroupByName,
@@ -186,4 +174,4 @@ const AIMenuSuite& MenuSuiteTable() {
     return suite;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -13,7 +13,7 @@ namespace sim {
 struct MenuGroupRecord {
     AIMenuGroup handle = nullptr;
     std::string name;
-    AIMenuItemHandle parent = nullptr;  // the item the group shows under, null for a host group
+    AIMenuItemHandle parent = nullptr; // the item the group shows under, null for a host group
     int32_t options = 0;
 };
 
@@ -29,14 +29,14 @@ struct MenuItemRecord {
 };
 
 class MenuRegistry {
-public:
+  public:
     // Builds the host's groups "Tool Palettes" and "About" and forgets every item.
     void Reset();
 
     // Adds an item to an existing group. A plug-in other than the loaded one, a null name or data, a null
     // group name or item text answer kBadParameterErr; an unknown group answers kNameNotFoundErr.
-    ASErr AddItem(SPPluginRef plugin, const char* name, const AIPlatformAddMenuItemData* data, int32_t options,
-                  AIMenuItemHandle* item);
+    ASErr AddItem(SPPluginRef plugin, const char* name, const AIPlatformAddMenuItemData* data,
+                  int32_t options, AIMenuItemHandle* item);
     // Adds a group shown as a sub-menu of `parent`; an existing group of that name is returned as is.
     ASErr AddSubMenuGroup(const char* name, int32_t options, AIMenuItemHandle parent, AIMenuGroup* group);
     ASErr GroupByName(const char* name, AIMenuGroup* group) const;
@@ -57,10 +57,10 @@ public:
     // The host is about to show the item: "AI Menu"/"AI Update" reaches the plug-in.
     ASErr Update(AIMenuItemHandle item);
 
-private:
+  private:
     // Deques keep the texts handed out valid while records are added.
     std::deque<MenuGroupRecord> groups_;
     std::deque<MenuItemRecord> items_;
 };
 
-}  // namespace sim
+} // namespace sim

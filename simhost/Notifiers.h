@@ -1,8 +1,8 @@
 // The host's notifier registry: each notifier a plug-in added, with its name, type and active flag.
 #pragma once
 
-#include <string>
 #include <deque>
+#include <string>
 
 #include "host/Types.h"
 
@@ -17,7 +17,7 @@ struct NotifierRecord {
 };
 
 class NotifierRegistry {
-public:
+  public:
     // Adds an active notifier; a plug-in other than the loaded one, or a null name or type, answers
     // kBadParameterErr.
     ASErr Add(SPPluginRef plugin, const char* name, const char* type, AINotifierHandle* notifier);
@@ -31,8 +31,8 @@ public:
     ASErr Send(const char* type, void* data = nullptr);
     void Clear() { records_.clear(); }
 
-private:
-    std::deque<NotifierRecord> records_;  // a deque keeps the names handed out valid
+  private:
+    std::deque<NotifierRecord> records_; // a deque keeps the names handed out valid
 };
 
-}  // namespace sim
+} // namespace sim

@@ -15,9 +15,11 @@ namespace {
 constexpr uint32_t kLowestBeep = 37;
 constexpr uint32_t kHighestBeep = 32767;
 
-}  // namespace
+} // namespace
 
-void PlatformState::Reset() { *this = PlatformState(); }
+void PlatformState::Reset() {
+    *this = PlatformState();
+}
 
 void PlatformState::SetKeyDown(int32_t virtualKey, bool down) {
     if (down) {
@@ -28,20 +30,28 @@ void PlatformState::SetKeyDown(int32_t virtualKey, bool down) {
 }
 
 bool PlatformState::IsKeyDown(int32_t virtualKey) const {
-    if (keys_.count(virtualKey) != 0) return true;
+    if (keys_.count(virtualKey) != 0)
+        return true;
     switch (virtualKey) {
-        case VK_SHIFT: return IsKeyDown(VK_LSHIFT_CODE) || IsKeyDown(VK_RSHIFT);
-        case VK_CONTROL: return IsKeyDown(VK_LCONTROL_CODE) || IsKeyDown(VK_RCONTROL_CODE);
-        case VK_MENU: return IsKeyDown(VK_LMENU_CODE) || IsKeyDown(VK_RMENU_CODE);
-        default: return false;
+    case VK_SHIFT:
+        return IsKeyDown(VK_LSHIFT_CODE) || IsKeyDown(VK_RSHIFT);
+    case VK_CONTROL:
+        return IsKeyDown(VK_LCONTROL_CODE) || IsKeyDown(VK_RCONTROL_CODE);
+    case VK_MENU:
+        return IsKeyDown(VK_LMENU_CODE) || IsKeyDown(VK_RMENU_CODE);
+    default:
+        return false;
     }
 }
 
 int32_t PlatformState::Modifiers() const {
     int32_t modifiers = 0;
-    if (IsKeyDown(VK_SHIFT)) modifiers |= aiEventModifiers_shiftKey;
-    if (IsKeyDown(VK_MENU)) modifiers |= aiEventModifiers_optionKey;
-    if (IsKeyDown(VK_CONTROL)) modifiers |= aiEventModifiers_controlKey;
+    if (IsKeyDown(VK_SHIFT))
+        modifiers |= aiEventModifiers_shiftKey;
+    if (IsKeyDown(VK_MENU))
+        modifiers |= aiEventModifiers_optionKey;
+    if (IsKeyDown(VK_CONTROL))
+        modifiers |= aiEventModifiers_controlKey;
     return modifiers;
 }
 
@@ -51,40 +61,49 @@ AIAppContextHandle PlatformState::PushContext() {
     return context;
 }
 
-bool PlatformState::PopContext(AIAppContextHandle context) { return contexts_.erase(context) != 0; }
+bool PlatformState::PopContext(AIAppContextHandle context) {
+    return contexts_.erase(context) != 0;
+}
 
 namespace {
 
-AIBoolean IsBrowserAvailable() { return ThePlatform().BrowserAvailable() ? 1 : 0; }
+AIBoolean IsBrowserAvailable() {
+    return ThePlatform().BrowserAvailable() ? 1 : 0;
+}
 
 ASErr OpenURL(const char* url) {
-    if (url == nullptr || *url == '\0') return kBadParameterErr;
-    if (!ThePlatform().BrowserAvailable()) return kCantHappenErr;
+    if (url == nullptr || *url == '\0')
+        return kBadParameterErr;
+    if (!ThePlatform().BrowserAvailable())
+        return kCantHappenErr;
     TheLogs().urls.push_back(url);
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIURLSuite& URLSuiteTable() {
     static const AIURLSuite suite{IsBrowserAvailable, OpenURL};
     return suite;
 }
 
-}  // namespace sim
+} // namespace sim
 
 extern "C" {
 
-int16_t GetAsyncKeyState(int32_t virtualKey) { return sim::ThePlatform().IsKeyDown(virtualKey) ? sim::kKeyDownState : 0; }
+int16_t GetAsyncKeyState(int32_t virtualKey) {
+    return sim::ThePlatform().IsKeyDown(virtualKey) ? sim::kKeyDownState : 0;
+}
 
 int32_t Beep(uint32_t frequency, uint32_t duration) {
-    if (frequency < sim::kLowestBeep || frequency > sim::kHighestBeep) return 0;
+    if (frequency < sim::kLowestBeep || frequency > sim::kHighestBeep)
+        return 0;
     sim::TheLogs().beeps.push_back({frequency, duration});
     return 1;
 }
 
 void OutputDebugStringA(const char* text) {
-    if (text != nullptr) sim::TheLogs().debugOutput.push_back(text);
+    if (text != nullptr)
+        sim::TheLogs().debugOutput.push_back(text);
 }
-
 }

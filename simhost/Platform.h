@@ -20,7 +20,7 @@ constexpr int32_t VK_RMENU_CODE = 165;
 constexpr int16_t kKeyDownState = static_cast<int16_t>(0x8000);
 
 class PlatformState {
-public:
+  public:
     // No key held, the default screen, a browser available, no context pushed.
     void Reset();
 
@@ -43,11 +43,11 @@ public:
     AIAppContextHandle PushContext();
     bool PopContext(AIAppContextHandle context);
 
-private:
+  private:
     std::set<int32_t> keys_;
     AIRect screen_{0, 0, 1920, 1080};
     bool browser_ = true;
     std::set<AIAppContextHandle> contexts_;
 };
 
-}  // namespace sim
+} // namespace sim

@@ -11,7 +11,8 @@
 namespace sim {
 
 ASErr PluginConnection::Load(SPPluginEntryProc entry, PluginResourcesProc resources) {
-    if (entry == nullptr) return kBadParameterErr;
+    if (entry == nullptr)
+        return kBadParameterErr;
     entry_ = entry;
     resources_ = resources;
     ref_ = NewHandle<SPPluginRef>();
@@ -29,12 +30,14 @@ void PluginConnection::Disconnect() {
 }
 
 bool PluginConnection::RemoveLock() {
-    if (locks_ <= 0) return false;
+    if (locks_ <= 0)
+        return false;
     --locks_;
     return true;
 }
 
-ASErr PluginConnection::Send(const char* caller, const char* selector, void* message, const std::string& detail) {
+ASErr PluginConnection::Send(const char* caller, const char* selector, void* message,
+                             const std::string& detail) {
     if (entry_ == nullptr || caller == nullptr || selector == nullptr || message == nullptr) {
         return kBadParameterErr;
     }
@@ -44,42 +47,52 @@ ASErr PluginConnection::Send(const char* caller, const char* selector, void* mes
     header->globals = globals_;
     header->basic = TheBasicSuite();
     std::string line = std::string("message ") + caller + "/" + selector;
-    if (!detail.empty()) line += " [" + detail + "]";
+    if (!detail.empty())
+        line += " [" + detail + "]";
     LogCall(line);
     const SPPluginRef sender = ref_;
     const ASErr result = entry_(caller, selector, message);
-    if (ref_ == sender) globals_ = header->globals;
+    if (ref_ == sender)
+        globals_ = header->globals;
     return result;
 }
 
+namespace {
+
+// Sends a message that carries nothing but its header.
+template <class Message> ASErr SendBare(PluginConnection& plugin, const char* caller, const char* selector) {
+    Message message;
+    return plugin.Send(caller, selector, &message);
+}
+
+} // namespace
+
 ASErr PluginConnection::Startup() {
-    SPInterfaceMessage message;
-    return Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, &message);
+    return SendBare<SPInterfaceMessage>(*this, kSPInterfaceCaller, kSPInterfaceStartupSelector);
 }
 
 ASErr PluginConnection::Shutdown() {
-    SPInterfaceMessage message;
-    return Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, &message);
+    return SendBare<SPInterfaceMessage>(*this, kSPInterfaceCaller, kSPInterfaceShutdownSelector);
 }
 
 ASErr PluginConnection::About() {
-    SPInterfaceMessage message;
-    return Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, &message);
+    return SendBare<SPInterfaceMessage>(*this, kSPInterfaceCaller, kSPInterfaceAboutSelector);
 }
 
 ASErr PluginConnection::Unload() {
-    SPAccessMessage message;
-    return Send(kSPAccessCaller, kSPAccessUnloadSelector, &message);
+    return SendBare<SPAccessMessage>(*this, kSPAccessCaller, kSPAccessUnloadSelector);
 }
 
 ASErr PluginConnection::Reload() {
-    SPAccessMessage message;
-    return Send(kSPAccessCaller, kSPAccessReloadSelector, &message);
+    return SendBare<SPAccessMessage>(*this, kSPAccessCaller, kSPAccessReloadSelector);
 }
 
-ASErr PluginConnection::SendNotifier(const char* type, void* data) { return TheNotifiers().Send(type, data); }
+ASErr PluginConnection::SendNotifier(const char* type, void* data) {
+    return TheNotifiers().Send(type, data);
+}
 
-ASErr PluginConnection::SendTool(const char* selector, AIToolHandle tool, AIRealPoint cursor, const AIEvent* event) {
+ASErr PluginConnection::SendTool(const char* selector, AIToolHandle tool, AIRealPoint cursor,
+                                 const AIEvent* event) {
     AIEvent copy;
     if (event != nullptr) {
         copy = *event;
@@ -101,8 +114,8 @@ ASErr PluginConnection::SendMenu(const char* selector, AIMenuItemHandle item) {
     return Send(kCallerAIMenu, selector, &message, record != nullptr ? record->name : "");
 }
 
-ASErr PluginConnection::SendAnnotation(const char* selector, AIAnnotatorHandle annotator, AIAnnotatorDrawer drawer,
-                                       AIPortRef port, const AIRect& invalidation) {
+ASErr PluginConnection::SendAnnotation(const char* selector, AIAnnotatorHandle annotator,
+                                       AIAnnotatorDrawer drawer, AIPortRef port, const AIRect& invalidation) {
     AIAnnotatorMessage message;
     message.annotator = annotator;
     message.drawer = drawer;
@@ -112,29 +125,36 @@ ASErr PluginConnection::SendAnnotation(const char* selector, AIAnnotatorHandle a
 }
 
 const PluginResource* PluginConnection::FindResource(uint32_t type, int32_t id) const {
-    if (resources_ == nullptr) return nullptr;
+    if (resources_ == nullptr)
+        return nullptr;
     const PluginResourceTable* table = resources_();
-    if (table == nullptr || table->entries == nullptr) return nullptr;
+    if (table == nullptr || table->entries == nullptr)
+        return nullptr;
     for (size_t i = 0; i < table->count; ++i) {
         const PluginResource& resource = table->entries[i];
-        if (resource.type == type && resource.id == id) return &resource;
+        if (resource.type == type && resource.id == id)
+            return &resource;
     }
     return nullptr;
 }
 
 const char* PluginConnection::PropertyText(uint32_t key) const {
-    if (resources_ == nullptr) return nullptr;
+    if (resources_ == nullptr)
+        return nullptr;
     const PluginResourceTable* table = resources_();
-    if (table == nullptr || table->entries == nullptr) return nullptr;
+    if (table == nullptr || table->entries == nullptr)
+        return nullptr;
     for (size_t i = 0; i < table->count; ++i) {
         const PluginResource& resource = table->entries[i];
-        if (resource.type != kPiPLResourceType || resource.data == nullptr) continue;
+        if (resource.type != kPiPLResourceType || resource.data == nullptr)
+            continue;
         const auto* properties = static_cast<const PiPLProperty*>(resource.data);
         for (size_t p = 0; p < resource.count; ++p) {
-            if (properties[p].key == key && properties[p].textValue != nullptr) return properties[p].textValue;
+            if (properties[p].key == key && properties[p].textValue != nullptr)
+                return properties[p].textValue;
         }
     }
     return nullptr;
 }
 
-}  // namespace sim
+} // namespace sim

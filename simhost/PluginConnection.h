@@ -11,7 +11,7 @@
 namespace sim {
 
 class PluginConnection {
-public:
+  public:
     // Connects the plug-in: its entry and resource table (as dlsym found them, or the static library's).
     // A null entry answers kBadParameterErr. Each load gets a new plug-in reference; the globals slot starts
     // empty. A null resource procedure means a plug-in without resources.
@@ -33,10 +33,12 @@ public:
     ASErr About();
     ASErr Unload();
     ASErr Reload();
-    // An AINotifierMessage to every active notifier of `type` the plug-in registered; the first failure, else 0.
+    // An AINotifierMessage to every active notifier of `type` the plug-in registered; the first failure, else
+    // 0.
     ASErr SendNotifier(const char* type, void* data = nullptr);
     // An "AI Tool" message; a null event uses the modifier keys held on ThePlatform().
-    ASErr SendTool(const char* selector, AIToolHandle tool, AIRealPoint cursor, const AIEvent* event = nullptr);
+    ASErr SendTool(const char* selector, AIToolHandle tool, AIRealPoint cursor,
+                   const AIEvent* event = nullptr);
     ASErr SendMenu(const char* selector, AIMenuItemHandle item);
     ASErr SendAnnotation(const char* selector, AIAnnotatorHandle annotator = nullptr,
                          AIAnnotatorDrawer drawer = nullptr, AIPortRef port = nullptr,
@@ -57,7 +59,7 @@ public:
     // Disconnects the plug-in (nothing is sent).
     void Disconnect();
 
-private:
+  private:
     SPPluginEntryProc entry_ = nullptr;
     PluginResourcesProc resources_ = nullptr;
     SPPluginRef ref_ = nullptr;
@@ -65,4 +67,4 @@ private:
     int32_t locks_ = 0;
 };
 
-}  // namespace sim
+} // namespace sim

@@ -19,16 +19,22 @@ std::string RealText(double value) {
     return ec == std::errc() ? std::string(text, end) : std::string("nan");
 }
 
-std::string Prefix(const char* prefix) { return prefix == nullptr ? std::string() : std::string(prefix); }
+std::string Prefix(const char* prefix) {
+    return prefix == nullptr ? std::string() : std::string(prefix);
+}
 
-}  // namespace
+} // namespace
 
 const char* PrefTypeName(PrefType type) {
     switch (type) {
-        case PrefType::Bool: return "bool";
-        case PrefType::Int: return "int";
-        case PrefType::Real: return "real";
-        case PrefType::String: return "string";
+    case PrefType::Bool:
+        return "bool";
+    case PrefType::Int:
+        return "int";
+    case PrefType::Real:
+        return "real";
+    case PrefType::String:
+        return "string";
     }
     return "?";
 }
@@ -63,21 +69,30 @@ PrefValue PrefValue::String(std::string v) {
 
 std::string PrefValue::Text() const {
     switch (type) {
-        case PrefType::Bool: return boolValue ? "true" : "false";
-        case PrefType::Int: return std::to_string(intValue);
-        case PrefType::Real: return RealText(realValue);
-        case PrefType::String: return stringValue;
+    case PrefType::Bool:
+        return boolValue ? "true" : "false";
+    case PrefType::Int:
+        return std::to_string(intValue);
+    case PrefType::Real:
+        return RealText(realValue);
+    case PrefType::String:
+        return stringValue;
     }
     return std::string();
 }
 
 bool PrefValue::operator==(const PrefValue& other) const {
-    if (type != other.type) return false;
+    if (type != other.type)
+        return false;
     switch (type) {
-        case PrefType::Bool: return boolValue == other.boolValue;
-        case PrefType::Int: return intValue == other.intValue;
-        case PrefType::Real: return std::bit_cast<uint64_t>(realValue) == std::bit_cast<uint64_t>(other.realValue);
-        case PrefType::String: return stringValue == other.stringValue;
+    case PrefType::Bool:
+        return boolValue == other.boolValue;
+    case PrefType::Int:
+        return intValue == other.intValue;
+    case PrefType::Real:
+        return std::bit_cast<uint64_t>(realValue) == std::bit_cast<uint64_t>(other.realValue);
+    case PrefType::String:
+        return stringValue == other.stringValue;
     }
     return false;
 }
@@ -88,7 +103,8 @@ void PreferenceStore::Put(const std::string& prefix, const std::string& key, con
 
 std::optional<PrefValue> PreferenceStore::Get(const std::string& prefix, const std::string& key) const {
     auto it = values_.find({prefix, key});
-    if (it == values_.end()) return std::nullopt;
+    if (it == values_.end())
+        return std::nullopt;
     return it->second;
 }
 
@@ -108,42 +124,51 @@ void PreferenceStore::Clear() {
 
 void PreferenceStore::SeedHostKeys() {
     const std::pair<const char*, double> hostKeys[] = {
-        {"snapomatic/Color/red", kSmartGuideRed}, {"snapomatic/Color/green", kSmartGuideGreen},
+        {"snapomatic/Color/red", kSmartGuideRed},   {"snapomatic/Color/green", kSmartGuideGreen},
         {"snapomatic/Color/blue", kSmartGuideBlue}, {"Grid/Color/Lite/r", kGridLiteRed},
-        {"Grid/Color/Lite/g", kGridLiteGreen},     {"Grid/Color/Lite/b", kGridLiteBlue},
+        {"Grid/Color/Lite/g", kGridLiteGreen},      {"Grid/Color/Lite/b", kGridLiteBlue},
     };
     for (const auto& [key, value] : hostKeys) {
-        if (!Has("", key)) Put("", key, PrefValue::Real(value));
+        if (!Has("", key))
+            Put("", key, PrefValue::Real(value));
     }
 }
 
 ASErr PreferenceStore::Read(const char* prefix, const char* key, PrefType type, PrefValue* value) const {
-    if (key == nullptr || value == nullptr) return kBadParameterErr;
+    if (key == nullptr || value == nullptr)
+        return kBadParameterErr;
     const Key where{Prefix(prefix), key};
     auto fault = faults_.find(where);
-    if (fault != faults_.end() && fault->second.first != kNoErr) return fault->second.first;
+    if (fault != faults_.end() && fault->second.first != kNoErr)
+        return fault->second.first;
     auto it = values_.find(where);
-    if (it == values_.end()) return kNoSuchKeyErr;
-    if (it->second.type != type) return kWrongTypeErr;
+    if (it == values_.end())
+        return kNoSuchKeyErr;
+    if (it->second.type != type)
+        return kWrongTypeErr;
     *value = it->second;
     return kNoErr;
 }
 
 ASErr PreferenceStore::Write(const char* prefix, const char* key, const PrefValue& value) {
-    if (key == nullptr) return kBadParameterErr;
+    if (key == nullptr)
+        return kBadParameterErr;
     const Key where{Prefix(prefix), key};
     auto fault = faults_.find(where);
-    if (fault != faults_.end() && fault->second.second != kNoErr) return fault->second.second;
+    if (fault != faults_.end() && fault->second.second != kNoErr)
+        return fault->second.second;
     values_[where] = value;
     writes_.push_back({where.first, where.second, value.type, value.Text()});
     return kNoErr;
 }
 
 ASErr PreferenceStore::Erase(const char* prefix, const char* key) {
-    if (key == nullptr) return kBadParameterErr;
+    if (key == nullptr)
+        return kBadParameterErr;
     const Key where{Prefix(prefix), key};
     auto fault = faults_.find(where);
-    if (fault != faults_.end() && fault->second.second != kNoErr) return fault->second.second;
+    if (fault != faults_.end() && fault->second.second != kNoErr)
+        return fault->second.second;
     return values_.erase(where) != 0 ? kNoErr : kNoSuchKeyErr;
 }
 
@@ -163,13 +188,15 @@ bool PreferenceStore::Save(const std::string& path, std::string* error) const {
         out << Serialize();
         out.close();
         if (!out) {
-            if (error != nullptr) *error = "cannot write " + temporary;
+            if (error != nullptr)
+                *error = "cannot write " + temporary;
             std::remove(temporary.c_str());
             return false;
         }
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        if (error != nullptr) *error = "cannot replace " + path;
+        if (error != nullptr)
+            *error = "cannot replace " + path;
         std::remove(temporary.c_str());
         return false;
     }
@@ -178,15 +205,17 @@ bool PreferenceStore::Save(const std::string& path, std::string* error) const {
 
 PrefLoadOutcome PreferenceStore::Load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {PrefLoadResult::Missing, std::string()};
+    if (!in)
+        return {PrefLoadResult::Missing, std::string()};
     std::ostringstream text;
     text << in.rdbuf();
     std::map<Key, PrefValue> values;
     PrefLoadOutcome outcome = Parse(text.str(), &values);
-    if (outcome.result != PrefLoadResult::Loaded) return outcome;
+    if (outcome.result != PrefLoadResult::Loaded)
+        return outcome;
     values_ = std::move(values);
     SeedHostKeys();
     return outcome;
 }
 
-}  // namespace sim
+} // namespace sim

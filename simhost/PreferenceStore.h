@@ -39,13 +39,13 @@ struct PrefWrite {
     std::string prefix;
     std::string key;
     PrefType type;
-    std::string value;  // PrefValue::Text()
+    std::string value; // PrefValue::Text()
 };
 
 enum class PrefLoadResult { Loaded, Missing, Corrupt };
 struct PrefLoadOutcome {
     PrefLoadResult result = PrefLoadResult::Missing;
-    std::string error;  // for a corrupt file: "line N: ..."
+    std::string error; // for a corrupt file: "line N: ..."
 };
 
 // The host's own preferences, seeded at reset (prefix empty).
@@ -57,8 +57,8 @@ constexpr double kGridLiteGreen = 0.8;
 constexpr double kGridLiteBlue = 0.8;
 
 class PreferenceStore {
-public:
-    using Key = std::pair<std::string, std::string>;  // (prefix, key); a null prefix is stored as ""
+  public:
+    using Key = std::pair<std::string, std::string>; // (prefix, key); a null prefix is stored as ""
 
     // Direct access for tests and the driver: no fault injection, no write log.
     void Put(const std::string& prefix, const std::string& key, const PrefValue& value);
@@ -87,17 +87,17 @@ public:
 
     // Writes every value to `path` (through a temporary file renamed over it); false with `error` on failure.
     bool Save(const std::string& path, std::string* error = nullptr) const;
-    // Replaces the store with the file's values (host keys seeded when absent). A missing file leaves the store
-    // as it is; a corrupt one leaves it as it is and names the first bad line.
+    // Replaces the store with the file's values (host keys seeded when absent). A missing file leaves the
+    // store as it is; a corrupt one leaves it as it is and names the first bad line.
     PrefLoadOutcome Load(const std::string& path);
     // The file text of the store, and its parser (used by Save and Load).
     std::string Serialize() const;
     static PrefLoadOutcome Parse(const std::string& text, std::map<Key, PrefValue>* values);
 
-private:
+  private:
     std::map<Key, PrefValue> values_;
     std::vector<PrefWrite> writes_;
     std::map<Key, std::pair<ASErr, ASErr>> faults_;
 };
 
-}  // namespace sim
+} // namespace sim

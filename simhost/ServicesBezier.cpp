@@ -22,13 +22,18 @@ struct Cubic {
     Vec p0, p1, p2, p3;
 };
 
-Cubic ToCubic(const AIRealBezier& b) { return {ToVec(&b.p0), ToVec(&b.p1), ToVec(&b.p2), ToVec(&b.p3)}; }
+Cubic ToCubic(const AIRealBezier& b) {
+    return {ToVec(&b.p0), ToVec(&b.p1), ToVec(&b.p2), ToVec(&b.p3)};
+}
 
-AIRealBezier ToBezier(const Cubic& c) { return {ToPoint(c.p0), ToPoint(c.p1), ToPoint(c.p2), ToPoint(c.p3)}; }
+AIRealBezier ToBezier(const Cubic& c) {
+    return {ToPoint(c.p0), ToPoint(c.p1), ToPoint(c.p2), ToPoint(c.p3)};
+}
 
 bool IsFinite(const Cubic& c) {
     for (Vec p : {c.p0, c.p1, c.p2, c.p3}) {
-        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
+        if (!std::isfinite(p.x) || !std::isfinite(p.y))
+            return false;
     }
     return true;
 }
@@ -36,13 +41,15 @@ bool IsFinite(const Cubic& c) {
 // The largest coordinate of the control polygon, at least 1: the scale of "negligible".
 double Size(const Cubic& c) {
     double size = 1.0;
-    for (Vec p : {c.p0, c.p1, c.p2, c.p3}) size = std::max({size, std::fabs(p.x), std::fabs(p.y)});
+    for (Vec p : {c.p0, c.p1, c.p2, c.p3})
+        size = std::max({size, std::fabs(p.x), std::fabs(p.y)});
     return size;
 }
 
 // A parameter in 0..1 (NaN reads as 0).
 double ClampT(AIReal t) {
-    if (!(t >= 0.0f)) return 0.0;
+    if (!(t >= 0.0f))
+        return 0.0;
     return t > 1.0f ? 1.0 : static_cast<double>(t);
 }
 
@@ -103,8 +110,9 @@ struct Piece {
 void Flatten(const Cubic& c, double t0, double t1, double flatness, int depth, std::vector<Piece>* pieces) {
     const double chord = Length(c.p3 - c.p0);
     const double polygon = Length(c.p1 - c.p0) + Length(c.p2 - c.p1) + Length(c.p3 - c.p2);
-    const bool flat = std::max(DistanceToChord(c.p1, c.p0, c.p3), DistanceToChord(c.p2, c.p0, c.p3)) <= flatness &&
-                      polygon - chord <= flatness;
+    const bool flat =
+        std::max(DistanceToChord(c.p1, c.p0, c.p3), DistanceToChord(c.p2, c.p0, c.p3)) <= flatness &&
+        polygon - chord <= flatness;
     if (flat || depth >= kMaxFlattenDepth) {
         pieces->push_back({t1, (chord + polygon) / 2.0});
         return;
@@ -125,26 +133,30 @@ std::vector<Piece> Pieces(const Cubic& c, AIReal flatness) {
 
 ASErr BezierSet(AIRealBezier* b, const AIRealPoint* p0, const AIRealPoint* p1, const AIRealPoint* p2,
                 const AIRealPoint* p3) {
-    if (b == nullptr || p0 == nullptr || p1 == nullptr || p2 == nullptr || p3 == nullptr) return kBadParameterErr;
+    if (b == nullptr || p0 == nullptr || p1 == nullptr || p2 == nullptr || p3 == nullptr)
+        return kBadParameterErr;
     *b = {*p0, *p1, *p2, *p3};
     return kNoErr;
 }
 
 ASErr PointsToBezier(const AIRealPoint* p0, const AIRealPoint* p3, AIRealBezier* b) {
-    if (p0 == nullptr || p3 == nullptr || b == nullptr) return kBadParameterErr;
+    if (p0 == nullptr || p3 == nullptr || b == nullptr)
+        return kBadParameterErr;
     const Vec a = ToVec(p0), d = ToVec(p3);
     *b = {*p0, ToPoint(a + (1.0 / 3.0) * (d - a)), ToPoint(a + (2.0 / 3.0) * (d - a)), *p3};
     return kNoErr;
 }
 
 ASErr Evaluate(const AIRealBezier* b, AIReal t, AIRealPoint* p) {
-    if (b == nullptr || p == nullptr) return kBadParameterErr;
+    if (b == nullptr || p == nullptr)
+        return kBadParameterErr;
     *p = ToPoint(At(ToCubic(*b), ClampT(t)));
     return kNoErr;
 }
 
 ASErr UnitDirection(const AIRealBezier* b, AIReal t, bool turnLeft, AIRealPoint* result) {
-    if (b == nullptr || result == nullptr) return kBadParameterErr;
+    if (b == nullptr || result == nullptr)
+        return kBadParameterErr;
     Vec direction;
     if (!Direction(ToCubic(*b), ClampT(t), &direction)) {
         *result = AIRealPoint();
@@ -155,11 +167,16 @@ ASErr UnitDirection(const AIRealBezier* b, AIReal t, bool turnLeft, AIRealPoint*
     return kNoErr;
 }
 
-ASErr Tangent(const AIRealBezier* b, AIReal t, AIRealPoint* tangent) { return UnitDirection(b, t, false, tangent); }
-ASErr Normal(const AIRealBezier* b, AIReal t, AIRealPoint* normal) { return UnitDirection(b, t, true, normal); }
+ASErr Tangent(const AIRealBezier* b, AIReal t, AIRealPoint* tangent) {
+    return UnitDirection(b, t, false, tangent);
+}
+ASErr Normal(const AIRealBezier* b, AIReal t, AIRealPoint* normal) {
+    return UnitDirection(b, t, true, normal);
+}
 
 ASErr Curvature(const AIRealBezier* b, AIReal t, AIReal* curvature) {
-    if (b == nullptr || curvature == nullptr) return kBadParameterErr;
+    if (b == nullptr || curvature == nullptr)
+        return kBadParameterErr;
     const Cubic c = ToCubic(*b);
     const Vec d1 = FirstDerivative(c, ClampT(t));
     const double speed = Length(d1);
@@ -172,32 +189,41 @@ ASErr Curvature(const AIRealBezier* b, AIReal t, AIReal* curvature) {
 }
 
 ASErr Divide(const AIRealBezier* b, AIReal t, AIRealBezier* first, AIRealBezier* second) {
-    if (b == nullptr) return kBadParameterErr;
+    if (b == nullptr)
+        return kBadParameterErr;
     Cubic left, right;
     Split(ToCubic(*b), ClampT(t), &left, &right);
-    if (first != nullptr) *first = ToBezier(left);
-    if (second != nullptr) *second = ToBezier(right);
+    if (first != nullptr)
+        *first = ToBezier(left);
+    if (second != nullptr)
+        *second = ToBezier(right);
     return kNoErr;
 }
 
 ASErr BezierLength(const AIRealBezier* b, AIReal flatness, AIReal* length) {
-    if (b == nullptr || length == nullptr) return kBadParameterErr;
+    if (b == nullptr || length == nullptr)
+        return kBadParameterErr;
     const Cubic c = ToCubic(*b);
-    if (!IsFinite(c)) return kBadParameterErr;
+    if (!IsFinite(c))
+        return kBadParameterErr;
     double total = 0.0;
-    for (const Piece& piece : Pieces(c, flatness)) total += piece.length;
+    for (const Piece& piece : Pieces(c, flatness))
+        total += piece.length;
     *length = static_cast<AIReal>(total);
     return kNoErr;
 }
 
 ASErr TAtLength(const AIRealBezier* b, AIReal length, AIReal flatness, AIReal* t) {
-    if (b == nullptr || t == nullptr) return kBadParameterErr;
+    if (b == nullptr || t == nullptr)
+        return kBadParameterErr;
     const Cubic c = ToCubic(*b);
-    if (!IsFinite(c)) return kBadParameterErr;
+    if (!IsFinite(c))
+        return kBadParameterErr;
     double remaining = length;
     double tStart = 0.0;
     *t = 0.0f;
-    if (!(remaining > 0.0)) return kNoErr;
+    if (!(remaining > 0.0))
+        return kNoErr;
     for (const Piece& piece : Pieces(c, flatness)) {
         if (remaining <= piece.length && piece.length > 0.0) {
             *t = static_cast<AIReal>(tStart + (piece.tEnd - tStart) * (remaining / piece.length));
@@ -210,12 +236,12 @@ ASErr TAtLength(const AIRealBezier* b, AIReal length, AIReal flatness, AIReal* t
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIRealBezierSuite& RealBezierSuiteTable() {
-    static const AIRealBezierSuite suite{BezierSet, PointsToBezier, Evaluate, Tangent,     Normal,
+    static const AIRealBezierSuite suite{BezierSet, PointsToBezier, Evaluate,     Tangent,  Normal,
                                          Curvature, Divide,         BezierLength, TAtLength};
     return suite;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -13,13 +13,27 @@ struct Vec {
     double y = 0.0;
 };
 
-inline Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
-inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
-inline Vec operator*(double s, Vec a) { return {s * a.x, s * a.y}; }
-inline double Length(Vec a) { return std::hypot(a.x, a.y); }
-inline double Cross(Vec a, Vec b) { return a.x * b.y - a.y * b.x; }
+inline Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Vec operator-(Vec a, Vec b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Vec operator*(double s, Vec a) {
+    return {s * a.x, s * a.y};
+}
+inline double Length(Vec a) {
+    return std::hypot(a.x, a.y);
+}
+inline double Cross(Vec a, Vec b) {
+    return a.x * b.y - a.y * b.x;
+}
 // A null point reads as the origin.
-inline Vec ToVec(const AIRealPoint* p) { return p == nullptr ? Vec{} : Vec{p->h, p->v}; }
-inline AIRealPoint ToPoint(Vec a) { return {static_cast<AIReal>(a.x), static_cast<AIReal>(a.y)}; }
+inline Vec ToVec(const AIRealPoint* p) {
+    return p == nullptr ? Vec{} : Vec{p->h, p->v};
+}
+inline AIRealPoint ToPoint(Vec a) {
+    return {static_cast<AIReal>(a.x), static_cast<AIReal>(a.y)};
+}
 
-}  // namespace sim
+} // namespace sim

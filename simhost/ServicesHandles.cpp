@@ -7,4 +7,4 @@ uint64_t NextHandleNumber() {
     return ++next;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -79,7 +79,7 @@ constexpr SuiteName kAllSuites[] = {
 const AIPluginSuite kPluginSuite{};
 const AIRuntimeSuite kRuntimeSuite{};
 
-}  // namespace
+} // namespace
 
 SuiteRegistry& TheSuites() {
     static SuiteRegistry suites;
@@ -150,7 +150,8 @@ void InstallServiceSuites() {
     suites.Register(kAIRuntimeSuite, kAIRuntimeSuiteVersion, &kRuntimeSuite);
     suites.Register(kAIRealMathSuite, kAIRealMathSuiteVersion, &RealMathSuiteTable());
     suites.Register(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &RealBezierSuiteTable());
-    for (const SuiteName& suite : kAllSuites) suites.RegisterPlaceholder(suite.name, suite.version);
+    for (const SuiteName& suite : kAllSuites)
+        suites.RegisterPlaceholder(suite.name, suite.version);
 }
 
-}  // namespace sim
+} // namespace sim

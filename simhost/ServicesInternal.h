@@ -36,8 +36,8 @@ void FreeAllHostBlocks();
 // Forgets every access reference of SP Access.
 void ResetAccess();
 
-// Copies `text` into `buffer` of `size` bytes, cut before a character that would not fit whole (UTF-8 is never
-// split) and always terminated. A null text copies as empty. Nothing is written when size is 0.
+// Copies `text` into `buffer` of `size` bytes, cut before a character that would not fit whole (UTF-8 is
+// never split) and always terminated. A null text copies as empty. Nothing is written when size is 0.
 void CopyBounded(const char* text, char* buffer, size_t size);
 
-}  // namespace sim
+} // namespace sim

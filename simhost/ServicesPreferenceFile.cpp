@@ -18,19 +18,29 @@ std::string Quote(const std::string& text) {
     std::string quoted = "\"";
     for (unsigned char c : text) {
         switch (c) {
-            case '\\': quoted += "\\\\"; break;
-            case '"': quoted += "\\\""; break;
-            case '\n': quoted += "\\n"; break;
-            case '\r': quoted += "\\r"; break;
-            case '\t': quoted += "\\t"; break;
-            default:
-                if (c < 0x20 || c == 0x7f) {
-                    quoted += "\\x";
-                    quoted += kHex[c >> 4];
-                    quoted += kHex[c & 0xf];
-                } else {
-                    quoted += static_cast<char>(c);
-                }
+        case '\\':
+            quoted += "\\\\";
+            break;
+        case '"':
+            quoted += "\\\"";
+            break;
+        case '\n':
+            quoted += "\\n";
+            break;
+        case '\r':
+            quoted += "\\r";
+            break;
+        case '\t':
+            quoted += "\\t";
+            break;
+        default:
+            if (c < 0x20 || c == 0x7f) {
+                quoted += "\\x";
+                quoted += kHex[c >> 4];
+                quoted += kHex[c & 0xf];
+            } else {
+                quoted += static_cast<char>(c);
+            }
         }
     }
     return quoted + "\"";
@@ -38,12 +48,13 @@ std::string Quote(const std::string& text) {
 
 // Reads one line of the file; every Read* answers false with `error` set to what was expected.
 class LineReader {
-public:
+  public:
     explicit LineReader(const std::string& line) : line_(line) {}
 
     bool Quoted(std::string* out, const char* what) {
         SkipBlanks();
-        if (pos_ >= line_.size() || line_[pos_] != '"') return Fail(std::string("expected a quoted ") + what);
+        if (pos_ >= line_.size() || line_[pos_] != '"')
+            return Fail(std::string("expected a quoted ") + what);
         ++pos_;
         out->clear();
         while (pos_ < line_.size() && line_[pos_] != '"') {
@@ -52,9 +63,11 @@ public:
                 *out += c;
                 continue;
             }
-            if (!Escape(out)) return false;
+            if (!Escape(out))
+                return false;
         }
-        if (pos_ >= line_.size()) return Fail(std::string("unterminated quoted ") + what);
+        if (pos_ >= line_.size())
+            return Fail(std::string("unterminated quoted ") + what);
         ++pos_;
         return true;
     }
@@ -62,7 +75,8 @@ public:
     bool Word(std::string* out, const char* what) {
         SkipBlanks();
         const size_t start = pos_;
-        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t') ++pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
+            ++pos_;
         *out = line_.substr(start, pos_ - start);
         return out->empty() ? Fail(std::string("expected ") + what) : true;
     }
@@ -74,9 +88,10 @@ public:
 
     const std::string& Error() const { return error_; }
 
-private:
+  private:
     void SkipBlanks() {
-        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t')) ++pos_;
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
+            ++pos_;
     }
 
     bool Fail(const std::string& error) {
@@ -85,22 +100,36 @@ private:
     }
 
     bool Escape(std::string* out) {
-        if (pos_ >= line_.size()) return Fail("unterminated escape");
+        if (pos_ >= line_.size())
+            return Fail("unterminated escape");
         const char c = line_[pos_++];
         switch (c) {
-            case '\\': *out += '\\'; return true;
-            case '"': *out += '"'; return true;
-            case 'n': *out += '\n'; return true;
-            case 'r': *out += '\r'; return true;
-            case 't': *out += '\t'; return true;
-            case 'x': return HexEscape(out);
-            default: return Fail(std::string("unknown escape \\") + c);
+        case '\\':
+            *out += '\\';
+            return true;
+        case '"':
+            *out += '"';
+            return true;
+        case 'n':
+            *out += '\n';
+            return true;
+        case 'r':
+            *out += '\r';
+            return true;
+        case 't':
+            *out += '\t';
+            return true;
+        case 'x':
+            return HexEscape(out);
+        default:
+            return Fail(std::string("unknown escape \\") + c);
         }
     }
 
     bool HexEscape(std::string* out) {
         unsigned value = 0;
-        if (pos_ + 2 > line_.size()) return Fail("expected two hexadecimal digits after \\x");
+        if (pos_ + 2 > line_.size())
+            return Fail("expected two hexadecimal digits after \\x");
         auto [end, ec] = std::from_chars(line_.data() + pos_, line_.data() + pos_ + 2, value, 16);
         if (ec != std::errc() || end != line_.data() + pos_ + 2) {
             return Fail("expected two hexadecimal digits after \\x");
@@ -122,7 +151,8 @@ bool Refuse(std::string* error, const std::string& what) {
 
 bool ParseValue(const std::string& type, const std::string& word, PrefValue* value, std::string* error) {
     if (type == "bool") {
-        if (word != "true" && word != "false") return Refuse(error, "expected true or false");
+        if (word != "true" && word != "false")
+            return Refuse(error, "expected true or false");
         *value = PrefValue::Bool(word == "true");
         return true;
     }
@@ -137,7 +167,8 @@ bool ParseValue(const std::string& type, const std::string& word, PrefValue* val
     }
     double number = 0.0;
     auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), number);
-    if (ec != std::errc() || end != word.data() + word.size()) return Refuse(error, "expected a real number");
+    if (ec != std::errc() || end != word.data() + word.size())
+        return Refuse(error, "expected a real number");
     *value = PrefValue::Real(number);
     return true;
 }
@@ -152,21 +183,25 @@ bool ParseLine(const std::string& line, PreferenceStore::Key* key, PrefValue* va
     }
     if (type == "string") {
         std::string text;
-        if (!reader.Quoted(&text, "string")) return Refuse(error, reader.Error());
+        if (!reader.Quoted(&text, "string"))
+            return Refuse(error, reader.Error());
         *value = PrefValue::String(text);
     } else if (type == "bool" || type == "int" || type == "real") {
         std::string word;
-        if (!reader.Word(&word, "a value")) return Refuse(error, reader.Error());
-        if (!ParseValue(type, word, value, error)) return false;
+        if (!reader.Word(&word, "a value"))
+            return Refuse(error, reader.Error());
+        if (!ParseValue(type, word, value, error))
+            return false;
     } else {
         *error = "expected a type (bool, int, real or string)";
         return false;
     }
-    if (!reader.End()) return Refuse(error, reader.Error());
+    if (!reader.End())
+        return Refuse(error, reader.Error());
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::string PreferenceStore::Serialize() const {
     std::string text = kFileHeader;
@@ -183,13 +218,16 @@ PrefLoadOutcome PreferenceStore::Parse(const std::string& text, std::map<Key, Pr
     int lineNumber = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = text.substr(start, end - start);
         start = end + 1;
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         const size_t first = line.find_first_not_of(" \t");
-        if (first == std::string::npos || line[first] == '#') continue;
+        if (first == std::string::npos || line[first] == '#')
+            continue;
         Key key;
         PrefValue value;
         std::string error;
@@ -201,4 +239,4 @@ PrefLoadOutcome PreferenceStore::Parse(const std::string& text, std::map<Key, Pr
     return {PrefLoadResult::Loaded, std::string()};
 }
 
-}  // namespace sim
+} // namespace sim

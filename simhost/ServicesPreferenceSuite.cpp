@@ -7,12 +7,21 @@ namespace sim {
 
 namespace {
 
-ASErr GetBoolean(const char* prefix, const char* suffix, AIBoolean* value) {
-    if (value == nullptr) return kBadParameterErr;
+// Reads a key of `type` and hands its value out through `convert`; the output is untouched on failure.
+template <class Out, class Convert>
+ASErr ReadAs(const char* prefix, const char* suffix, PrefType type, Out* value, Convert convert) {
+    if (value == nullptr)
+        return kBadParameterErr;
     PrefValue stored;
-    const ASErr error = ThePreferences().Read(prefix, suffix, PrefType::Bool, &stored);
-    if (error == kNoErr) *value = stored.boolValue ? 1 : 0;
+    const ASErr error = ThePreferences().Read(prefix, suffix, type, &stored);
+    if (error == kNoErr)
+        *value = convert(stored);
     return error;
+}
+
+ASErr GetBoolean(const char* prefix, const char* suffix, AIBoolean* value) {
+    return ReadAs(prefix, suffix, PrefType::Bool, value,
+                  [](const PrefValue& v) { return static_cast<AIBoolean>(v.boolValue ? 1 : 0); });
 }
 
 ASErr PutBoolean(const char* prefix, const char* suffix, AIBoolean value) {
@@ -20,11 +29,7 @@ ASErr PutBoolean(const char* prefix, const char* suffix, AIBoolean value) {
 }
 
 ASErr GetInteger(const char* prefix, const char* suffix, int32_t* value) {
-    if (value == nullptr) return kBadParameterErr;
-    PrefValue stored;
-    const ASErr error = ThePreferences().Read(prefix, suffix, PrefType::Int, &stored);
-    if (error == kNoErr) *value = stored.intValue;
-    return error;
+    return ReadAs(prefix, suffix, PrefType::Int, value, [](const PrefValue& v) { return v.intValue; });
 }
 
 ASErr PutInteger(const char* prefix, const char* suffix, int32_t value) {
@@ -32,11 +37,7 @@ ASErr PutInteger(const char* prefix, const char* suffix, int32_t value) {
 }
 
 ASErr GetReal(const char* prefix, const char* suffix, double* value) {
-    if (value == nullptr) return kBadParameterErr;
-    PrefValue stored;
-    const ASErr error = ThePreferences().Read(prefix, suffix, PrefType::Real, &stored);
-    if (error == kNoErr) *value = stored.realValue;
-    return error;
+    return ReadAs(prefix, suffix, PrefType::Real, value, [](const PrefValue& v) { return v.realValue; });
 }
 
 ASErr PutReal(const char* prefix, const char* suffix, double value) {
@@ -44,10 +45,12 @@ ASErr PutReal(const char* prefix, const char* suffix, double value) {
 }
 
 ASErr GetString(const char* prefix, const char* suffix, char* buffer, size_t bufferSize) {
-    if (buffer == nullptr || bufferSize == 0) return kBadParameterErr;
+    if (buffer == nullptr || bufferSize == 0)
+        return kBadParameterErr;
     PrefValue stored;
     const ASErr error = ThePreferences().Read(prefix, suffix, PrefType::String, &stored);
-    if (error == kNoErr) CopyBounded(stored.stringValue.c_str(), buffer, bufferSize);
+    if (error == kNoErr)
+        CopyBounded(stored.stringValue.c_str(), buffer, bufferSize);
     return error;
 }
 
@@ -55,14 +58,16 @@ ASErr PutString(const char* prefix, const char* suffix, const char* value) {
     return ThePreferences().Write(prefix, suffix, PrefValue::String(value == nullptr ? "" : value));
 }
 
-ASErr RemovePreference(const char* prefix, const char* suffix) { return ThePreferences().Erase(prefix, suffix); }
+ASErr RemovePreference(const char* prefix, const char* suffix) {
+    return ThePreferences().Erase(prefix, suffix);
+}
 
-}  // namespace
+} // namespace
 
 const AIPreferenceSuite& PreferenceSuiteTable() {
-    static const AIPreferenceSuite suite{GetBoolean, PutBoolean, GetInteger, PutInteger, GetReal,
+    static const AIPreferenceSuite suite{GetBoolean, PutBoolean, GetInteger, PutInteger,      GetReal,
                                          PutReal,    GetString,  PutString,  RemovePreference};
     return suite;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -23,20 +23,27 @@ ASErr BasicAcquireSuite(const char* name, int32_t version, const void** suite) {
     return TheSuites().Acquire(name, version, suite);
 }
 
-ASErr BasicReleaseSuite(const char* name, int32_t version) { return TheSuites().Release(name, version); }
+ASErr BasicReleaseSuite(const char* name, int32_t version) {
+    return TheSuites().Release(name, version);
+}
 
 ASBoolean BasicIsEqual(const char* token1, const char* token2) {
-    if (token1 == nullptr || token2 == nullptr) return token1 == token2;
+    if (token1 == nullptr || token2 == nullptr)
+        return token1 == token2;
     return std::strcmp(token1, token2) == 0;
 }
 
-ASErr BasicAllocateBlock(size_t size, void** block) { return AllocateHostBlock(size, block); }
-ASErr BasicFreeBlock(void* block) { return FreeHostBlock(block); }
+ASErr BasicAllocateBlock(size_t size, void** block) {
+    return AllocateHostBlock(size, block);
+}
+ASErr BasicFreeBlock(void* block) {
+    return FreeHostBlock(block);
+}
 ASErr BasicReallocateBlock(void* block, size_t newSize, void** newBlock) {
     return ReallocateHostBlock(block, newSize, newBlock);
 }
 
-}  // namespace
+} // namespace
 
 void SuiteRegistry::Register(const std::string& name, int32_t version, const void* table) {
     Entry& entry = entries_[{name, version}];
@@ -46,15 +53,18 @@ void SuiteRegistry::Register(const std::string& name, int32_t version, const voi
 
 void SuiteRegistry::RegisterPlaceholder(const std::string& name, int32_t version) {
     Entry& entry = entries_[{name, version}];
-    if (entry.table != nullptr) return;
+    if (entry.table != nullptr)
+        return;
     entry.table = kPlaceholderTable;
     entry.placeholder = true;
 }
 
 ASErr SuiteRegistry::Acquire(const char* name, int32_t version, const void** suite) {
-    if (suite == nullptr) return kBadParameterErr;
+    if (suite == nullptr)
+        return kBadParameterErr;
     *suite = nullptr;
-    if (name == nullptr) return kSuiteNotFoundErr;
+    if (name == nullptr)
+        return kSuiteNotFoundErr;
     auto it = entries_.find({name, version});
     if (it == entries_.end() || it->second.table == nullptr || withdrawn_.count(it->first) != 0) {
         return kSuiteNotFoundErr;
@@ -65,17 +75,24 @@ ASErr SuiteRegistry::Acquire(const char* name, int32_t version, const void** sui
 }
 
 ASErr SuiteRegistry::Release(const char* name, int32_t version) {
-    if (name == nullptr) return kSuiteNotFoundErr;
+    if (name == nullptr)
+        return kSuiteNotFoundErr;
     auto it = entries_.find({name, version});
-    if (it == entries_.end()) return kSuiteNotFoundErr;
-    if (it->second.uses <= 0) return kBadParameterErr;
+    if (it == entries_.end())
+        return kSuiteNotFoundErr;
+    if (it->second.uses <= 0)
+        return kBadParameterErr;
     --it->second.uses;
     return kNoErr;
 }
 
-void SuiteRegistry::Withdraw(const std::string& name, int32_t version) { withdrawn_.insert({name, version}); }
+void SuiteRegistry::Withdraw(const std::string& name, int32_t version) {
+    withdrawn_.insert({name, version});
+}
 
-void SuiteRegistry::RestoreAll() { withdrawn_.clear(); }
+void SuiteRegistry::RestoreAll() {
+    withdrawn_.clear();
+}
 
 const SuiteRegistry::Entry* SuiteRegistry::Find(const std::string& name, int32_t version) const {
     auto it = entries_.find({name, version});
@@ -104,14 +121,16 @@ int32_t SuiteRegistry::UseCount(const std::string& name, int32_t version) const 
 
 int32_t SuiteRegistry::TotalUseCount() const {
     int32_t total = 0;
-    for (const auto& [key, entry] : entries_) total += entry.uses;
+    for (const auto& [key, entry] : entries_)
+        total += entry.uses;
     return total;
 }
 
 std::vector<SuiteRegistry::Key> SuiteRegistry::Suites() const {
     std::vector<Key> keys;
     for (const auto& [key, entry] : entries_) {
-        if (entry.table != nullptr) keys.push_back(key);
+        if (entry.table != nullptr)
+            keys.push_back(key);
     }
     return keys;
 }
@@ -122,37 +141,46 @@ void SuiteRegistry::Clear() {
 }
 
 SPBasicSuite* TheBasicSuite() {
-    static SPBasicSuite basic{BasicAcquireSuite, BasicReleaseSuite,  BasicIsEqual,
+    static SPBasicSuite basic{BasicAcquireSuite,  BasicReleaseSuite, BasicIsEqual,
                               BasicAllocateBlock, BasicFreeBlock,    BasicReallocateBlock};
     return &basic;
 }
 
-size_t OutstandingBlocks() { return Blocks().size(); }
+size_t OutstandingBlocks() {
+    return Blocks().size();
+}
 
 ASErr AllocateHostBlock(size_t size, void** block) {
-    if (block == nullptr) return kBadParameterErr;
+    if (block == nullptr)
+        return kBadParameterErr;
     *block = std::malloc(size == 0 ? 1 : size);
-    if (*block == nullptr) return kOutOfMemoryErr;
+    if (*block == nullptr)
+        return kOutOfMemoryErr;
     Blocks()[*block] = size;
     return kNoErr;
 }
 
 ASErr FreeHostBlock(void* block) {
     auto it = Blocks().find(block);
-    if (it == Blocks().end()) return kBadParameterErr;
+    if (it == Blocks().end())
+        return kBadParameterErr;
     Blocks().erase(it);
     std::free(block);
     return kNoErr;
 }
 
 ASErr ReallocateHostBlock(void* block, size_t newSize, void** newBlock) {
-    if (newBlock == nullptr) return kBadParameterErr;
+    if (newBlock == nullptr)
+        return kBadParameterErr;
     *newBlock = nullptr;
-    if (block == nullptr) return AllocateHostBlock(newSize, newBlock);
+    if (block == nullptr)
+        return AllocateHostBlock(newSize, newBlock);
     auto it = Blocks().find(block);
-    if (it == Blocks().end()) return kBadParameterErr;
+    if (it == Blocks().end())
+        return kBadParameterErr;
     void* grown = std::realloc(block, newSize == 0 ? 1 : newSize);
-    if (grown == nullptr) return kOutOfMemoryErr;
+    if (grown == nullptr)
+        return kOutOfMemoryErr;
     Blocks().erase(it);
     Blocks()[grown] = newSize;
     *newBlock = grown;
@@ -160,8 +188,9 @@ ASErr ReallocateHostBlock(void* block, size_t newSize, void** newBlock) {
 }
 
 void FreeAllHostBlocks() {
-    for (auto& [block, size] : Blocks()) std::free(block);
+    for (auto& [block, size] : Blocks())
+        std::free(block);
     Blocks().clear();
 }
 
-}  // namespace sim
+} // namespace sim

@@ -14,7 +14,7 @@
 namespace sim {
 
 class SuiteRegistry {
-public:
+  public:
     using Key = std::pair<std::string, int32_t>;
 
     // Makes `table` the suite `name` at `version`; a later registration replaces the table (use counts stay).
@@ -44,7 +44,7 @@ public:
     // Forgets every suite and use count.
     void Clear();
 
-private:
+  private:
     struct Entry {
         const void* table = nullptr;
         bool placeholder = false;
@@ -64,4 +64,4 @@ ASErr AllocateHostBlock(size_t size, void** block);
 ASErr FreeHostBlock(void* block);
 ASErr ReallocateHostBlock(void* block, size_t newSize, void** newBlock);
 
-}  // namespace sim
+} // namespace sim

@@ -11,27 +11,28 @@ namespace sim {
 
 struct ToolRecord {
     AIToolHandle handle = nullptr;
-    SPPluginRef plugin = nullptr;  // null for a host tool
+    SPPluginRef plugin = nullptr; // null for a host tool
     std::string name;
     std::string title;
     std::string tip;
-    int32_t number = 0;   // palette number, 0 for "Select Tool"
-    int32_t group = 0;    // number of the first tool of its group
-    int32_t toolset = 0;  // number of the first tool of its toolset
+    int32_t number = 0;  // palette number, 0 for "Select Tool"
+    int32_t group = 0;   // number of the first tool of its group
+    int32_t toolset = 0; // number of the first tool of its toolset
     int32_t normalIcon = 0;
     int32_t darkIcon = 0;
     int32_t options = 0;
 };
 
 class ToolRegistry {
-public:
+  public:
     // The host tools only, "Select Tool" selected.
     void Reset();
 
     // Adds a plug-in tool. A plug-in other than the loaded one, a null name or data, or a name already in the
     // palette answer kBadParameterErr; a group or toolset number that names no tool answers
     // kIndexOutOfRangeErr.
-    ASErr Add(SPPluginRef plugin, const char* name, const AIAddToolData* data, int32_t options, AIToolHandle* tool);
+    ASErr Add(SPPluginRef plugin, const char* name, const AIAddToolData* data, int32_t options,
+              AIToolHandle* tool);
 
     ToolRecord* Find(AIToolHandle tool);
     const ToolRecord* Find(AIToolHandle tool) const;
@@ -46,10 +47,10 @@ public:
     AIToolHandle Selected() const { return selected_; }
     const ToolRecord* SelectedRecord() const { return Find(selected_); }
 
-private:
+  private:
     AIToolHandle AddRecord(SPPluginRef plugin, const std::string& name, const std::string& title);
-    std::deque<ToolRecord> records_;  // a deque keeps the texts handed out valid
+    std::deque<ToolRecord> records_; // a deque keeps the texts handed out valid
     AIToolHandle selected_ = nullptr;
 };
 
-}  // namespace sim
+} // namespace sim

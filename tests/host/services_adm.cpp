@@ -13,14 +13,11 @@
 namespace {
 
 class ServicesAdm : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fake::Connect();
-        const void* suite = nullptr;
-        ASSERT_EQ(sim::TheBasicSuite()->AcquireSuite(kADMBasicSuite, kADMBasicSuiteVersion, &suite), kNoErr);
-        adm = static_cast<const ADMBasicSuite*>(suite);
-        ASSERT_EQ(sim::TheBasicSuite()->AcquireSuite(kAIURLSuite, kAIURLSuiteVersion, &suite), kNoErr);
-        url = static_cast<const AIURLSuite*>(suite);
+        adm = fake::Acquire<ADMBasicSuite>(kADMBasicSuite, kADMBasicSuiteVersion);
+        url = fake::Acquire<AIURLSuite>(kAIURLSuite, kAIURLSuiteVersion);
         self = sim::ThePlugin().Ref();
     }
     const ADMBasicSuite* adm = nullptr;
@@ -66,7 +63,8 @@ TEST_F(ServicesAdm, IndexStringsComeFromTheStringListsBoundedAndOneBased) {
     for (const Case& c : {Case{16050, 0, kIndexOutOfRangeErr}, Case{16050, 4, kIndexOutOfRangeErr},
                           Case{16050, -1, kIndexOutOfRangeErr}, Case{16051, 1, kNameNotFoundErr}}) {
         std::strcpy(text, "old");
-        EXPECT_EQ(adm->GetIndexString(self, c.list, c.index, text, sizeof text), c.error) << c.list << " " << c.index;
+        EXPECT_EQ(adm->GetIndexString(self, c.list, c.index, text, sizeof text), c.error)
+            << c.list << " " << c.index;
         EXPECT_STREQ(text, "");
     }
     EXPECT_EQ(adm->GetIndexString(self, 16050, 1, text, 0), kBadParameterErr);
@@ -97,7 +95,7 @@ TEST_F(ServicesAdm, ScreenDimensionsAreSettable) {
 TEST_F(ServicesAdm, BeepsAndDebugOutputAreRecorded) {
     EXPECT_EQ(Beep(9000, 100), 1);
     EXPECT_EQ(Beep(9001, 100), 1);
-    EXPECT_EQ(Beep(20, 100), 0);  // below what a system beep can sound
+    EXPECT_EQ(Beep(20, 100), 0); // below what a system beep can sound
     EXPECT_EQ(adm->Beep(), kNoErr);
     const auto& beeps = sim::TheLogs().beeps;
     ASSERT_EQ(beeps.size(), 3u);
@@ -108,13 +106,14 @@ TEST_F(ServicesAdm, BeepsAndDebugOutputAreRecorded) {
     OutputDebugStringA("Warning: Unhandled plugin message: caller \"AI Filter\" selector \"Go\"\n");
     OutputDebugStringA(nullptr);
     EXPECT_EQ(sim::TheLogs().debugOutput,
-              std::vector<std::string>{"Warning: Unhandled plugin message: caller \"AI Filter\" selector \"Go\"\n"});
+              std::vector<std::string>{
+                  "Warning: Unhandled plugin message: caller \"AI Filter\" selector \"Go\"\n"});
 }
 
 TEST_F(ServicesAdm, HeldKeysReadAsWindowsReportsThem) {
     EXPECT_EQ(GetAsyncKeyState(VK_SHIFT), 0);
     sim::ThePlatform().SetKeyDown(VK_RSHIFT, true);
-    EXPECT_LT(GetAsyncKeyState(VK_SHIFT), 0);  // the high bit: either shift key holds VK_SHIFT down
+    EXPECT_LT(GetAsyncKeyState(VK_SHIFT), 0); // the high bit: either shift key holds VK_SHIFT down
     EXPECT_EQ(GetAsyncKeyState(VK_RSHIFT), sim::kKeyDownState);
     EXPECT_EQ(GetAsyncKeyState(sim::VK_LSHIFT_CODE), 0);
     sim::ThePlatform().SetKeyDown(VK_RSHIFT, false);
@@ -136,4 +135,4 @@ TEST_F(ServicesAdm, UrlOpensOnlyWithABrowser) {
     EXPECT_EQ(sim::TheLogs().urls, std::vector<std::string>{"https://www.vektoria.example/tavorine"});
 }
 
-}  // namespace
+} // namespace

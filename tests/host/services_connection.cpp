@@ -13,15 +13,10 @@
 
 namespace {
 
-template <class Suite>
-const Suite* Acquire(const char* name, int32_t version) {
-    const void* suite = nullptr;
-    EXPECT_EQ(sim::TheBasicSuite()->AcquireSuite(name, version, &suite), kNoErr) << name;
-    return static_cast<const Suite*>(suite);
-}
+using fake::Acquire;
 
 class ServicesConnection : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { fake::Connect(); }
 };
 
@@ -70,7 +65,8 @@ TEST_F(ServicesConnection, EntryResultIsReturned) {
 }
 
 TEST_F(ServicesConnection, NothingIsSentWithoutAPluginOrMessage) {
-    EXPECT_EQ(sim::ThePlugin().Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, nullptr), kBadParameterErr);
+    EXPECT_EQ(sim::ThePlugin().Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, nullptr),
+              kBadParameterErr);
     sim::ThePlugin().Disconnect();
     EXPECT_FALSE(sim::ThePlugin().IsLoaded());
     EXPECT_EQ(sim::ThePlugin().Startup(), kBadParameterErr);
@@ -149,4 +145,4 @@ TEST_F(ServicesConnection, ContextPushesAndPopsBalance) {
     EXPECT_EQ(context->PushAppContext(sim::ThePlugin().Ref(), nullptr), kBadParameterErr);
 }
 
-}  // namespace
+} // namespace

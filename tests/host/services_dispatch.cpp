@@ -16,15 +16,10 @@
 
 namespace {
 
-template <class Suite>
-const Suite* Acquire(const char* name, int32_t version) {
-    const void* suite = nullptr;
-    EXPECT_EQ(sim::TheBasicSuite()->AcquireSuite(name, version, &suite), kNoErr) << name;
-    return static_cast<const Suite*>(suite);
-}
+using fake::Acquire;
 
 class ServicesDispatch : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fake::Connect();
         tools = Acquire<AIToolSuite>(kAIToolSuite, kAIToolSuiteVersion);
@@ -72,7 +67,8 @@ TEST_F(ServicesDispatch, ToolChangeSendsDeselectThenSelectAtOnce) {
     // While the plug-in handles "AI Select", the host already reports the new tool as current.
     static AIToolHandle seenDuringSelect = nullptr;
     fake::OnMessage() = [this](const char*, const char* selector, void*) {
-        if (std::strcmp(selector, kSelectorAISelectTool) == 0) tools->GetSelectedTool(&seenDuringSelect);
+        if (std::strcmp(selector, kSelectorAISelectTool) == 0)
+            tools->GetSelectedTool(&seenDuringSelect);
         return kNoErr;
     };
     ASSERT_EQ(tools->SetSelectedTool(segment), kNoErr);
@@ -88,7 +84,7 @@ TEST_F(ServicesDispatch, ToolChangeSendsDeselectThenSelectAtOnce) {
 
 TEST_F(ServicesDispatch, SameToolAndHostToolsReceiveNothing) {
     const AIToolHandle segment = AddTool("Outil Segment");
-    ASSERT_EQ(tools->SetSelectedTool(HostTool(kSelectToolName)), kNoErr);  // already current
+    ASSERT_EQ(tools->SetSelectedTool(HostTool(kSelectToolName)), kNoErr); // already current
     ASSERT_EQ(tools->SetSelectedTool(HostTool(kEyedropperToolName)), kNoErr);
     EXPECT_TRUE(fake::Messages().empty());
     ASSERT_EQ(tools->SetSelectedTool(segment), kNoErr);
@@ -105,7 +101,8 @@ TEST_F(ServicesDispatch, ToolChangeFromInsideAToolMessageReentersTheEntry) {
     fake::Messages().clear();
     // A click on another kind of dimension makes that tool current from inside the mouse-down.
     fake::OnMessage() = [&](const char*, const char* selector, void*) {
-        if (std::strcmp(selector, kSelectorAIToolMouseDown) == 0) tools->SetSelectedTool(angle);
+        if (std::strcmp(selector, kSelectorAIToolMouseDown) == 0)
+            tools->SetSelectedTool(angle);
         return kNoErr;
     };
     sim::ThePlugin().SendTool(kSelectorAIToolMouseDown, segment, AIRealPoint{10.0f, 20.0f});
@@ -165,7 +162,8 @@ TEST_F(ServicesDispatch, MenuChooseAndUpdateReachTheEntry) {
     data.groupName = kToolPalettesMenuGroup;
     data.itemText = "Masquer Vek-Tavorine";
     AIMenuItemHandle item = nullptr;
-    ASSERT_EQ(menus->AddMenuItem(self, "Vek-Tavorine panel", &data, kMenuItemWantsUpdateOption, &item), kNoErr);
+    ASSERT_EQ(menus->AddMenuItem(self, "Vek-Tavorine panel", &data, kMenuItemWantsUpdateOption, &item),
+              kNoErr);
     ASSERT_EQ(sim::TheMenus().Choose(item), kNoErr);
     ASSERT_EQ(sim::TheMenus().Update(item), kNoErr);
     ASSERT_EQ(fake::Trace(), (std::vector<std::string>{"AI Menu/AI Go", "AI Menu/AI Update"}));
@@ -220,11 +218,12 @@ TEST_F(ServicesDispatch, NotifierSendReachesOnlyActiveNotifiersOfTheType) {
     AINotifierHandle started = nullptr;
     AINotifierHandle shutdown = nullptr;
     AINotifierHandle colour = nullptr;
-    ASSERT_EQ(notifiers->AddNotifier(self, "TextFileFormat App Started Notifier", kAIApplicationStartedNotifier,
-                                     &started),
+    ASSERT_EQ(notifiers->AddNotifier(self, "TextFileFormat App Started Notifier",
+                                     kAIApplicationStartedNotifier, &started),
               kNoErr);
-    ASSERT_EQ(notifiers->AddNotifier(self, "TransormButtonsDialog ", kAIApplicationShutdownNotifier, &shutdown),
-              kNoErr);
+    ASSERT_EQ(
+        notifiers->AddNotifier(self, "TransormButtonsDialog ", kAIApplicationShutdownNotifier, &shutdown),
+        kNoErr);
     ASSERT_EQ(notifiers->AddNotifier(self, "Couleur", kAIArtCustomColorChangedNotifier, &colour), kNoErr);
     int data = 0;
     ASSERT_EQ(sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier, &data), kNoErr);
@@ -246,19 +245,21 @@ TEST_F(ServicesDispatch, NotifierSendReachesOnlyActiveNotifiersOfTheType) {
     sim::TheNotifiers().Send(kAIArtCustomColorChangedNotifier);
     ASSERT_EQ(fake::Messages().size(), 2u);
     EXPECT_EQ(fake::Messages()[1].notifier, colour);
-    EXPECT_EQ(sim::TheLogs().calls.back(), "message AI Notifier/AI Notify [AI Art Custom Color Changed Notifier]");
+    EXPECT_EQ(sim::TheLogs().calls.back(),
+              "message AI Notifier/AI Notify [AI Art Custom Color Changed Notifier]");
 }
 
 TEST_F(ServicesDispatch, NotifiersOfAnotherPluginOrStaleHandlesAreRefused) {
     AINotifierHandle notifier = nullptr;
-    EXPECT_EQ(notifiers->AddNotifier(nullptr, "x", kAIApplicationStartedNotifier, &notifier), kBadParameterErr);
+    EXPECT_EQ(notifiers->AddNotifier(nullptr, "x", kAIApplicationStartedNotifier, &notifier),
+              kBadParameterErr);
     EXPECT_EQ(notifier, nullptr);
     EXPECT_EQ(notifiers->AddNotifier(self, "x", nullptr, &notifier), kBadParameterErr);
     ASSERT_EQ(notifiers->AddNotifier(self, "x", kAIApplicationStartedNotifier, &notifier), kNoErr);
-    fake::Connect();  // the plug-in is loaded again: its old notifiers are gone
+    fake::Connect(); // the plug-in is loaded again: its old notifiers are gone
     EXPECT_EQ(notifiers->SetNotifierActive(notifier, 0), kStaleHandleErr);
     EXPECT_EQ(sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier), kNoErr);
     EXPECT_TRUE(fake::Messages().empty());
 }
 
-}  // namespace
+} // namespace

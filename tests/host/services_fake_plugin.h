@@ -2,6 +2,8 @@
 // the test sets, the way a real plug-in would react inside PluginMain.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "host/Resources.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
+#include "simhost/SuiteRegistry.h"
 
 namespace fake {
 
@@ -72,7 +75,8 @@ inline ASErr Entry(const char* caller, const char* selector, void* message) {
 // "caller/selector" of every message received, in order.
 inline std::vector<std::string> Trace() {
     std::vector<std::string> trace;
-    for (const Received& r : Messages()) trace.push_back(r.caller + "/" + r.selector);
+    for (const Received& r : Messages())
+        trace.push_back(r.caller + "/" + r.selector);
     return trace;
 }
 
@@ -95,6 +99,13 @@ inline const PluginResourceTable* Resources() {
     return &table;
 }
 
+// A suite acquired through SP Basic as the plug-in would, failing the test when the host lacks it.
+template <class Suite> const Suite* Acquire(const char* name, int32_t version) {
+    const void* suite = nullptr;
+    EXPECT_EQ(sim::TheBasicSuite()->AcquireSuite(name, version, &suite), kNoErr) << name;
+    return static_cast<const Suite*>(suite);
+}
+
 // A fresh host with this plug-in loaded and its message record emptied.
 inline void Connect() {
     sim::ResetHost();
@@ -103,4 +114,4 @@ inline void Connect() {
     sim::ThePlugin().Load(Entry, Resources);
 }
 
-}  // namespace fake
+} // namespace fake

@@ -17,14 +17,11 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kQuarterHandle = 0.5522847771644592;
 
 class ServicesMath : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fake::Connect();
-        const void* suite = nullptr;
-        ASSERT_EQ(sim::TheBasicSuite()->AcquireSuite(kAIRealMathSuite, kAIRealMathSuiteVersion, &suite), kNoErr);
-        math = static_cast<const AIRealMathSuite*>(suite);
-        ASSERT_EQ(sim::TheBasicSuite()->AcquireSuite(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &suite), kNoErr);
-        bezier = static_cast<const AIRealBezierSuite*>(suite);
+        math = fake::Acquire<AIRealMathSuite>(kAIRealMathSuite, kAIRealMathSuiteVersion);
+        bezier = fake::Acquire<AIRealBezierSuite>(kAIRealBezierSuite, kAIRealBezierSuiteVersion);
     }
 
     AIRealPoint Xform(const AIRealMatrix& m, AIRealPoint p) {
@@ -53,8 +50,9 @@ AIRealBezier QuarterCircle(double r) {
 double BruteLength(const AIRealBezier& b) {
     auto at = [&](double t) {
         const double u = 1.0 - t;
-        return std::pair{u * u * u * b.p0.h + 3 * u * u * t * b.p1.h + 3 * u * t * t * b.p2.h + t * t * t * b.p3.h,
-                         u * u * u * b.p0.v + 3 * u * u * t * b.p1.v + 3 * u * t * t * b.p2.v + t * t * t * b.p3.v};
+        return std::pair{
+            u * u * u * b.p0.h + 3 * u * u * t * b.p1.h + 3 * u * t * t * b.p2.h + t * t * t * b.p3.h,
+            u * u * u * b.p0.v + 3 * u * u * t * b.p1.v + 3 * u * t * t * b.p2.v + t * t * t * b.p3.v};
     };
     constexpr int kSteps = 1000000;
     double length = 0.0;
@@ -68,10 +66,10 @@ double BruteLength(const AIRealBezier& b) {
     return length;
 }
 
-#define EXPECT_POINT_NEAR(p, H, V, tol) \
-    do {                                \
-        EXPECT_NEAR((p).h, (H), (tol)); \
-        EXPECT_NEAR((p).v, (V), (tol)); \
+#define EXPECT_POINT_NEAR(p, H, V, tol)                                                                      \
+    do {                                                                                                     \
+        EXPECT_NEAR((p).h, (H), (tol));                                                                      \
+        EXPECT_NEAR((p).v, (V), (tol));                                                                      \
     } while (0)
 
 TEST_F(ServicesMath, AnglesAreCounterClockwiseWithVUpward) {
@@ -79,8 +77,8 @@ TEST_F(ServicesMath, AnglesAreCounterClockwiseWithVUpward) {
         AIRealPoint vector;
         double angle;
     };
-    for (const Case& c : {Case{{1, 0}, 0.0}, Case{{0, 1}, kPi / 2}, Case{{-1, 0}, kPi}, Case{{0, -1}, -kPi / 2},
-                          Case{{1, 1}, kPi / 4}, Case{{0, 0}, 0.0}}) {
+    for (const Case& c : {Case{{1, 0}, 0.0}, Case{{0, 1}, kPi / 2}, Case{{-1, 0}, kPi},
+                          Case{{0, -1}, -kPi / 2}, Case{{1, 1}, kPi / 4}, Case{{0, 0}, 0.0}}) {
         EXPECT_NEAR(math->AIRealPointAngle(&c.vector), c.angle, 1e-6) << c.vector.h << "," << c.vector.v;
     }
     AIRealPoint p;
@@ -103,15 +101,15 @@ TEST_F(ServicesMath, PointOperations) {
     ASSERT_EQ(math->AIRealPointInterpolate(&a, &b, 0.25f, &r), kNoErr);
     EXPECT_POINT_NEAR(r, 2.0, 3.25, 1e-6);
     const AIRealPoint near{3.5f, 3.5f};
-    EXPECT_TRUE(math->AIRealPointClose(&a, &near, 0.5f));  // the tolerance is inclusive
+    EXPECT_TRUE(math->AIRealPointClose(&a, &near, 0.5f)); // the tolerance is inclusive
     EXPECT_FALSE(math->AIRealPointClose(&a, &near, 0.49f));
     EXPECT_EQ(math->AIRealPointAdd(&a, nullptr, &r), kBadParameterErr);
     EXPECT_EQ(math->AIRealPointLengthAngle(1.0f, 0.0f, nullptr), kBadParameterErr);
 }
 
 TEST_F(ServicesMath, RectanglesAreReadWhicheverWayTheyAreGiven) {
-    const AIRealRect marquee{0.0f, 100.0f, 100.0f, 0.0f};      // top above bottom, v upward
-    const AIRealRect inside{10.0f, 20.0f, 20.0f, 90.0f};       // given bottom-up
+    const AIRealRect marquee{0.0f, 100.0f, 100.0f, 0.0f}; // top above bottom, v upward
+    const AIRealRect inside{10.0f, 20.0f, 20.0f, 90.0f};  // given bottom-up
     const AIRealRect straddling{90.0f, 50.0f, 150.0f, 40.0f};
     const AIRealRect touching{100.0f, 10.0f, 120.0f, 0.0f};
     const AIRealRect apart{101.0f, 10.0f, 120.0f, 0.0f};
@@ -139,7 +137,7 @@ TEST_F(ServicesMath, ConcatAppliesTheNewOperationAfterTheOldOnes) {
     math->AIRealMatrixSetScale(&scale, 2.0f, 2.0f);
     ASSERT_EQ(math->AIRealMatrixConcat(&translate, &scale, &both), kNoErr);
     EXPECT_POINT_NEAR(Xform(both, {1.0f, 0.0f}), 22.0, 0.0, 0.0);
-    ASSERT_EQ(math->AIRealMatrixConcat(&scale, &translate, &scale), kNoErr);  // the result may alias
+    ASSERT_EQ(math->AIRealMatrixConcat(&scale, &translate, &scale), kNoErr); // the result may alias
     EXPECT_POINT_NEAR(Xform(scale, {1.0f, 0.0f}), 12.0, 0.0, 0.0);
 }
 
@@ -165,7 +163,8 @@ TEST_F(ServicesMath, InverseUndoesAndSingularMatricesAreRefused) {
 TEST_F(ServicesMath, QuarterCircleMeasuresAQuarterOfItsCircumference) {
     for (double r : {0.5, 1.0, 7.0, 28.346457, 100.0, 1000.0, 5000.0}) {
         for (AIReal flatness : {0.0f, 0.01f, 0.001f}) {
-            EXPECT_NEAR(Length(QuarterCircle(r), flatness), kPi * r / 2, 1e-3 * r) << "r " << r << " f " << flatness;
+            EXPECT_NEAR(Length(QuarterCircle(r), flatness), kPi * r / 2, 1e-3 * r)
+                << "r " << r << " f " << flatness;
         }
     }
 }
@@ -178,7 +177,7 @@ TEST_F(ServicesMath, StraightSegmentsMeasureExactly) {
     EXPECT_POINT_NEAR(b.p2, 2.0, 8.0 / 3.0, 1e-6);
     EXPECT_EQ(Length(b), 5.0f);
     const AIRealPoint left{-50.0f, 20.0f}, right{50.0f, 20.0f};
-    ASSERT_EQ(bezier->AIRealBezierSet(&b, &left, &left, &right, &right), kNoErr);  // handles on their anchors
+    ASSERT_EQ(bezier->AIRealBezierSet(&b, &left, &left, &right, &right), kNoErr); // handles on their anchors
     EXPECT_EQ(Length(b), 100.0f);
     ASSERT_EQ(bezier->AIRealBezierSet(&b, &left, &left, &left, &left), kNoErr);
     EXPECT_EQ(Length(b), 0.0f);
@@ -186,10 +185,10 @@ TEST_F(ServicesMath, StraightSegmentsMeasureExactly) {
 
 TEST_F(ServicesMath, OddCurvesMeasureLikeTheirChords) {
     const AIRealBezier curves[] = {
-        {{0, 0}, {30, 0}, {-20, 0}, {10, 0}},        // straight, doubling back on itself
-        {{0, 0}, {100, 100}, {0, 100}, {100, 0}},    // crossing its own chord: a loop
-        {{0, 0}, {50, 80}, {50, -80}, {100, 0}},     // an S
-        {{0, 0}, {100, 50}, {0, 50}, {100, 0}},      // a cusp
+        {{0, 0}, {30, 0}, {-20, 0}, {10, 0}},     // straight, doubling back on itself
+        {{0, 0}, {100, 100}, {0, 100}, {100, 0}}, // crossing its own chord: a loop
+        {{0, 0}, {50, 80}, {50, -80}, {100, 0}},  // an S
+        {{0, 0}, {100, 50}, {0, 50}, {100, 0}},   // a cusp
     };
     for (const AIRealBezier& b : curves) {
         EXPECT_NEAR(Length(b), BruteLength(b), 1e-3) << b.p1.h << "," << b.p1.v;
@@ -202,7 +201,7 @@ TEST_F(ServicesMath, EvaluateTangentNormalAndCurvature) {
     AIRealPoint p;
     ASSERT_EQ(bezier->AIRealBezierEvaluate(&q, 0.5f, &p), kNoErr);
     EXPECT_POINT_NEAR(p, r * std::sqrt(0.5), r * std::sqrt(0.5), 3e-4 * r);
-    ASSERT_EQ(bezier->AIRealBezierEvaluate(&q, -1.0f, &p), kNoErr);  // clamped to the ends
+    ASSERT_EQ(bezier->AIRealBezierEvaluate(&q, -1.0f, &p), kNoErr); // clamped to the ends
     EXPECT_POINT_NEAR(p, r, 0.0, 0.0);
     ASSERT_EQ(bezier->AIRealBezierEvaluate(&q, 2.0f, &p), kNoErr);
     EXPECT_POINT_NEAR(p, 0.0, r, 0.0);
@@ -255,7 +254,8 @@ TEST_F(ServicesMath, ParameterAtALength) {
         AIReal length;
         double t;
     };
-    for (const Case& c : {Case{25.0f, 0.25}, Case{0.0f, 0.0}, Case{-3.0f, 0.0}, Case{100.0f, 1.0}, Case{250.0f, 1.0}}) {
+    for (const Case& c :
+         {Case{25.0f, 0.25}, Case{0.0f, 0.0}, Case{-3.0f, 0.0}, Case{100.0f, 1.0}, Case{250.0f, 1.0}}) {
         AIReal t = -1.0f;
         ASSERT_EQ(bezier->AIRealBezierTAtLength(&line, c.length, 0.0f, &t), kNoErr);
         EXPECT_NEAR(t, c.t, 1e-5) << c.length;
@@ -263,7 +263,7 @@ TEST_F(ServicesMath, ParameterAtALength) {
     const AIRealBezier q = QuarterCircle(10.0);
     AIReal t = 0.0f;
     ASSERT_EQ(bezier->AIRealBezierTAtLength(&q, Length(q) / 2, 0.0f, &t), kNoErr);
-    EXPECT_NEAR(t, 0.5, 1e-3);  // the quarter circle is symmetric
+    EXPECT_NEAR(t, 0.5, 1e-3); // the quarter circle is symmetric
 }
 
 TEST_F(ServicesMath, BezierRefusesNullAndNonFiniteInput) {
@@ -276,4 +276,4 @@ TEST_F(ServicesMath, BezierRefusesNullAndNonFiniteInput) {
     EXPECT_EQ(bezier->AIRealBezierSet(nullptr, &p, &p, &p, &p), kBadParameterErr);
 }
 
-}  // namespace
+} // namespace

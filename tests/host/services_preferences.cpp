@@ -25,14 +25,13 @@ using sim::PrefValue;
 constexpr const char* kPrefix = "VekTavorine";
 
 class ServicesPreferences : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fake::Connect();
-        const void* suite = nullptr;
-        ASSERT_EQ(sim::TheBasicSuite()->AcquireSuite(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &suite), kNoErr);
-        prefs = static_cast<const AIPreferenceSuite*>(suite);
+        prefs = fake::Acquire<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
         dir = std::filesystem::temp_directory_path() /
-              ("tavorine-prefs-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("tavorine-prefs-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
@@ -92,7 +91,7 @@ TEST_F(ServicesPreferences, MissingAndWrongTypeKeysLeaveTheValueUntouched) {
 }
 
 TEST_F(ServicesPreferences, StringReadIsBoundedAndNeverSplitsACharacter) {
-    store.Put(kPrefix, "Police", PrefValue::String("abcØd"));  // Ø is two bytes
+    store.Put(kPrefix, "Police", PrefValue::String("abcØd")); // Ø is two bytes
     struct Case {
         size_t size;
         const char* expected;
@@ -140,7 +139,7 @@ TEST_F(ServicesPreferences, InjectedFaultsAnswerForTheirSideOnly) {
     EXPECT_EQ(prefs->PutRealPreference(kPrefix, "Corps", 12.0), kOutOfMemoryErr);
     EXPECT_FALSE(store.Has(kPrefix, "Corps"));
     EXPECT_EQ(prefs->RemovePreference(kPrefix, "Corps"), kOutOfMemoryErr);
-    ASSERT_EQ(store.WriteLog().size(), 1u);  // the failed write is not logged
+    ASSERT_EQ(store.WriteLog().size(), 1u); // the failed write is not logged
     store.ClearFaults();
     EXPECT_EQ(prefs->GetRealPreference(kPrefix, "Zoom", &zoom), kNoErr);
     EXPECT_EQ(zoom, 3.0);
@@ -152,7 +151,7 @@ TEST_F(ServicesPreferences, WriteLogKeepsOrderTypeAndText) {
     prefs->PutRealPreference(kPrefix, "Epaisseur", 0.5);
     prefs->PutStringPreference("Tavorine", "kADM_DPDockGroupStr", "SDK Dialogs");
     prefs->PutIntegerPreference(kPrefix, "Precision", 3);
-    store.Put(kPrefix, "Seeded", PrefValue::Int(1));  // a test's own seed is not a plug-in write
+    store.Put(kPrefix, "Seeded", PrefValue::Int(1)); // a test's own seed is not a plug-in write
     const auto& log = store.WriteLog();
     ASSERT_EQ(log.size(), 5u);
     const std::vector<std::tuple<std::string, std::string, PrefType, std::string>> expected{
@@ -181,12 +180,15 @@ TEST_F(ServicesPreferences, RemoveAndRetypeAKey) {
 }
 
 TEST_F(ServicesPreferences, FileRoundTripIsExact) {
-    const double reals[] = {0.1, 1.0 / 3.0, -0.0, 14.173228, 1e-310, std::numeric_limits<double>::max(),
-                            0.7853981633974483, 2.5};
-    for (size_t i = 0; i < std::size(reals); ++i) store.Put(kPrefix, "R" + std::to_string(i), PrefValue::Real(reals[i]));
-    const std::string strings[] = {"",          "deux mots",      "with \"quotes\"", "line\nbreak\r\n",
-                                   "tab\there", "back\\slash \\n", "Ø Vek-Tavorine", std::string("\x01\x7f", 2)};
-    for (size_t i = 0; i < std::size(strings); ++i) store.Put(kPrefix, "S" + std::to_string(i), PrefValue::String(strings[i]));
+    const double reals[] = {
+        0.1, 1.0 / 3.0, -0.0, 14.173228, 1e-310, std::numeric_limits<double>::max(), 0.7853981633974483, 2.5};
+    for (size_t i = 0; i < std::size(reals); ++i)
+        store.Put(kPrefix, "R" + std::to_string(i), PrefValue::Real(reals[i]));
+    const std::string strings[] = {
+        "",          "deux mots",       "with \"quotes\"", "line\nbreak\r\n",
+        "tab\there", "back\\slash \\n", "Ø Vek-Tavorine",  std::string("\x01\x7f", 2)};
+    for (size_t i = 0; i < std::size(strings); ++i)
+        store.Put(kPrefix, "S" + std::to_string(i), PrefValue::String(strings[i]));
     store.Put(kPrefix, "B", PrefValue::Bool(true));
     store.Put(kPrefix, "I", PrefValue::Int(-2147483647 - 1));
     store.Put("Pré fix \"q\"", "key with\ttab", PrefValue::Int(7));
@@ -240,7 +242,8 @@ TEST_F(ServicesPreferences, CorruptFilesNameTheLineAndChangeNothing) {
     const Case cases[] = {
         {good + "VekTavorine Son bool true\n", "line 2: expected a quoted prefix"},
         {good + "\"VekTavorine\" Son bool true\n", "line 2: expected a quoted key"},
-        {"\n" + good + "\"VekTavorine\" \"Son\" boolean true\n", "line 3: expected a type (bool, int, real or string)"},
+        {"\n" + good + "\"VekTavorine\" \"Son\" boolean true\n",
+         "line 3: expected a type (bool, int, real or string)"},
         {"\"VekTavorine\" \"Son\"\n", "line 1: expected a type (bool, int, real or string)"},
         {"\"VekTavorine\" \"Son\" bool yes\n", "line 1: expected true or false"},
         {"\"VekTavorine\" \"Precision\" int 2147483648\n", "line 1: expected a 32-bit integer"},
@@ -250,7 +253,8 @@ TEST_F(ServicesPreferences, CorruptFilesNameTheLineAndChangeNothing) {
         {"\"VekTavorine\" \"Police\" string Arial\n", "line 1: expected a quoted string"},
         {"\"VekTavorine\" \"Police\" string \"Arial\n", "line 1: unterminated quoted string"},
         {"\"VekTavorine\" \"Police\" string \"A\\q\"\n", "line 1: unknown escape \\q"},
-        {"\"VekTavorine\" \"Police\" string \"A\\x4\"\n", "line 1: expected two hexadecimal digits after \\x"},
+        {"\"VekTavorine\" \"Police\" string \"A\\x4\"\n",
+         "line 1: expected two hexadecimal digits after \\x"},
         {"\"VekTavorine\" \"Son\" bool true false\n", "line 1: unexpected text after the value"},
         {"\"VekTavorine\" \"Police\" string \"A\" x\n", "line 1: unexpected text after the value"},
     };
@@ -262,7 +266,7 @@ TEST_F(ServicesPreferences, CorruptFilesNameTheLineAndChangeNothing) {
         EXPECT_EQ(outcome.result, PrefLoadResult::Corrupt) << c.text;
         EXPECT_EQ(outcome.error, c.error) << c.text;
         EXPECT_EQ(store.Count(), 1u) << c.text;
-        EXPECT_EQ(Read(path), c.text);  // the file is left as it was
+        EXPECT_EQ(Read(path), c.text); // the file is left as it was
     }
 }
 
@@ -280,10 +284,10 @@ TEST_F(ServicesPreferences, ResetKeepsPreferencesUnlessAsked) {
     EXPECT_TRUE(store.WriteLog().empty());
     store.Put(kPrefix, "Zoom", PrefValue::Real(1.0));
     PrefValue zoom;
-    EXPECT_EQ(store.Read(kPrefix, "Zoom", PrefType::Real, &zoom), kNoErr);  // faults do not survive a reset
+    EXPECT_EQ(store.Read(kPrefix, "Zoom", PrefType::Real, &zoom), kNoErr); // faults do not survive a reset
     sim::ResetHost(true);
     EXPECT_FALSE(store.Has(kPrefix, "Precision"));
-    EXPECT_EQ(store.Count(), 6u);  // the host's own keys
+    EXPECT_EQ(store.Count(), 6u); // the host's own keys
 }
 
-}  // namespace
+} // namespace

@@ -36,7 +36,7 @@ std::vector<std::pair<std::string, int32_t>> DeclaredSuites() {
 }
 
 class ServicesSuites : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { fake::Connect(); }
     SPBasicSuite* basic = sim::TheBasicSuite();
 };
@@ -61,10 +61,12 @@ TEST_F(ServicesSuites, UnknownNameOrVersionFailsWithNullTable) {
         const char* name;
         int32_t version;
     };
-    for (const Case& c : {Case{"AI No Such Suite", 1}, Case{kAIPreferenceSuite, kAIPreferenceSuiteVersion + 1},
-                          Case{kAIToolSuite, 0}, Case{nullptr, 1}}) {
+    for (const Case& c :
+         {Case{"AI No Such Suite", 1}, Case{kAIPreferenceSuite, kAIPreferenceSuiteVersion + 1},
+          Case{kAIToolSuite, 0}, Case{nullptr, 1}}) {
         const void* suite = &c;
-        EXPECT_EQ(basic->AcquireSuite(c.name, c.version, &suite), kSuiteNotFoundErr) << (c.name ? c.name : "null");
+        EXPECT_EQ(basic->AcquireSuite(c.name, c.version, &suite), kSuiteNotFoundErr)
+            << (c.name ? c.name : "null");
         EXPECT_EQ(suite, nullptr);
         EXPECT_EQ(basic->ReleaseSuite(c.name, c.version), kSuiteNotFoundErr);
     }
@@ -86,19 +88,23 @@ TEST_F(ServicesSuites, WithdrawnSuiteCannotBeAcquiredUntilRestored) {
 }
 
 TEST_F(ServicesSuites, LaterRegistrationReplacesTableAndKeepsCount) {
+    // A suite no part of the stand-in implements, so it starts as a placeholder.
+    constexpr const char* kTestSuite = "Tavorine Test Suite";
+    constexpr int32_t kTestSuiteVersion = 1;
+    sim::TheSuites().RegisterPlaceholder(kTestSuite, kTestSuiteVersion);
     const void* before = nullptr;
-    ASSERT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion, &before), kNoErr);
-    EXPECT_TRUE(sim::TheSuites().IsPlaceholder(kAIArtSuite, kAIArtSuiteVersion));
+    ASSERT_EQ(basic->AcquireSuite(kTestSuite, kTestSuiteVersion, &before), kNoErr);
+    EXPECT_TRUE(sim::TheSuites().IsPlaceholder(kTestSuite, kTestSuiteVersion));
     static const int replacement[4] = {};
-    sim::TheSuites().Register(kAIArtSuite, kAIArtSuiteVersion, replacement);
-    EXPECT_FALSE(sim::TheSuites().IsPlaceholder(kAIArtSuite, kAIArtSuiteVersion));
+    sim::TheSuites().Register(kTestSuite, kTestSuiteVersion, replacement);
+    EXPECT_FALSE(sim::TheSuites().IsPlaceholder(kTestSuite, kTestSuiteVersion));
     const void* after = nullptr;
-    ASSERT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion, &after), kNoErr);
+    ASSERT_EQ(basic->AcquireSuite(kTestSuite, kTestSuiteVersion, &after), kNoErr);
     EXPECT_EQ(after, replacement);
-    EXPECT_EQ(sim::TheSuites().UseCount(kAIArtSuite, kAIArtSuiteVersion), 2);
+    EXPECT_EQ(sim::TheSuites().UseCount(kTestSuite, kTestSuiteVersion), 2);
     // A placeholder never replaces a real table.
-    sim::TheSuites().RegisterPlaceholder(kAIArtSuite, kAIArtSuiteVersion);
-    EXPECT_EQ(sim::TheSuites().Table(kAIArtSuite, kAIArtSuiteVersion), replacement);
+    sim::TheSuites().RegisterPlaceholder(kTestSuite, kTestSuiteVersion);
+    EXPECT_EQ(sim::TheSuites().Table(kTestSuite, kTestSuiteVersion), replacement);
 }
 
 TEST_F(ServicesSuites, EverySuiteOfTheBoundaryCanBeAcquired) {
@@ -148,7 +154,7 @@ TEST_F(ServicesSuites, BasicSuiteComparesTokensAndTracksBlocks) {
     EXPECT_EQ(static_cast<unsigned char*>(grown)[15], 0x5a);
     EXPECT_EQ(sim::OutstandingBlocks(), 1u);
     EXPECT_EQ(basic->FreeBlock(grown), kNoErr);
-    EXPECT_EQ(basic->FreeBlock(grown), kBadParameterErr);  // a second free is refused, not a crash
+    EXPECT_EQ(basic->FreeBlock(grown), kBadParameterErr); // a second free is refused, not a crash
     int local = 0;
     EXPECT_EQ(basic->FreeBlock(&local), kBadParameterErr);
     void* none = &local;
@@ -188,4 +194,4 @@ TEST_F(ServicesSuites, PluginAcquiresThroughTheBasicSuiteOfItsMessageHeader) {
     EXPECT_EQ(sim::TheSuites().UseCount(kAIPreferenceSuite, kAIPreferenceSuiteVersion), 0);
 }
 
-}  // namespace
+} // namespace

@@ -1,0 +1,225 @@
+#include "driver/Player.h"
+
+#include <fstream>
+
+#include "driver/TreeDump.h"
+#include "simhost/Document.h"
+#include "simhost/Menus.h"
+#include "simhost/PreferenceStore.h"
+
+namespace driver {
+
+namespace {
+
+// The paint of a drawn path that names none: a black stroke of 1 point, no fill.
+constexpr AIReal kDefaultStrokeWidth = 1.0f;
+constexpr AIReal kBlack = 1.0f;
+
+template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+
+AIColor HostColour(const PaintSpec& paint) {
+    AIColor colour;
+    switch (paint.model) {
+    case PaintSpec::Model::None:
+        colour.kind = kNoneColor;
+        break;
+    case PaintSpec::Model::Gray:
+        colour.kind = kGrayColor;
+        colour.g.gray = paint.values[0];
+        break;
+    case PaintSpec::Model::RGB:
+        colour.kind = kThreeColor;
+        colour.rgb = {paint.values[0], paint.values[1], paint.values[2]};
+        break;
+    case PaintSpec::Model::CMYK:
+        colour.kind = kFourColor;
+        colour.f = {paint.values[0], paint.values[1], paint.values[2], paint.values[3]};
+        break;
+    }
+    return colour;
+}
+
+AIPathStyle PathStyle(const PathCommand& path) {
+    AIPathStyle style;
+    style.strokePaint = 1;
+    style.stroke.color.kind = kGrayColor;
+    style.stroke.color.g.gray = kBlack;
+    style.stroke.width = path.width.value_or(kDefaultStrokeWidth);
+    style.fillPaint = 0;
+    if (path.stroke) {
+        style.strokePaint = path.stroke->model != PaintSpec::Model::None;
+        style.stroke.color = HostColour(*path.stroke);
+    }
+    if (path.fill) {
+        style.fillPaint = path.fill->model != PaintSpec::Model::None;
+        style.fill.color = HostColour(*path.fill);
+    }
+    if (path.dash) {
+        style.stroke.dash.length = static_cast<int16_t>(path.dash->size());
+        for (size_t i = 0; i < path.dash->size(); ++i)
+            style.stroke.dash.array[i] = (*path.dash)[i];
+    }
+    if (path.cap)
+        style.stroke.cap = *path.cap;
+    if (path.join)
+        style.stroke.join = *path.join;
+    return style;
+}
+
+std::vector<AIPathSegment> Segments(const PathCommand& path) {
+    std::vector<AIPathSegment> segments;
+    for (const AnchorSpec& anchor : path.anchors)
+        segments.push_back(sim::CurveSegment(anchor.point, anchor.in.value_or(anchor.point),
+                                             anchor.out.value_or(anchor.point), !anchor.smooth));
+    return segments;
+}
+
+} // namespace
+
+std::string JoinPath(const std::string& directory, const std::string& file) {
+    if (directory.empty())
+        return file;
+    return directory.back() == '/' ? directory + file : directory + "/" + file;
+}
+
+void WriteTextFile(const std::string& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file)
+        throw std::runtime_error("cannot write " + path);
+}
+
+Player::Player(const Scenario& scenario, LogWriter& log, std::string outputDirectory)
+    : scenario_(scenario), log_(log), outputDirectory_(std::move(outputDirectory)) {}
+
+void Player::SeedLeadingPreferences() {
+    for (; firstPlayed_ < scenario_.commands.size(); ++firstPlayed_) {
+        const Command& command = scenario_.commands[firstPlayed_];
+        const auto* pref = std::get_if<PrefCommand>(&command.action);
+        if (!pref)
+            break;
+        log_.Section(std::to_string(command.line) + ": " + command.text);
+        PlayPref(*pref);
+    }
+}
+
+void Player::PlayRest() {
+    for (size_t i = firstPlayed_; i < scenario_.commands.size(); ++i) {
+        const Command& command = scenario_.commands[i];
+        log_.Section(std::to_string(command.line) + ": " + command.text);
+        Play(command);
+    }
+}
+
+void Player::Play(const Command& command) {
+    std::visit(Overloaded{
+                   [&](const LayerCommand& layer) { PlayLayer(command, layer); },
+                   [&](const LayerStateCommand& change) { PlayLayerState(command, change); },
+                   [&](const PathCommand& path) { PlayPath(command, path); },
+                   [&](const PrefCommand& pref) { PlayPref(pref); },
+                   [&](const DumpCommand& dump) { PlayDump(command, dump); },
+                   [&](const MenuCommand& menu) { PlayMenu(command, menu); },
+               },
+               command.action);
+}
+
+void Player::Fail(const Command& command, const std::string& message) const {
+    throw PlayError(scenario_.path + ":" + std::to_string(command.line) + ": " + message);
+}
+
+void Player::PlayLayer(const Command&, const LayerCommand& layer) {
+    sim::Document& document = sim::TheDocument();
+    const AILayerHandle existing = document.FindLayer(layer.title);
+    if (existing)
+        document.SetCurrentLayer(existing);
+    else
+        document.AddLayer(layer.title);
+}
+
+void Player::PlayLayerState(const Command& command, const LayerStateCommand& change) {
+    sim::Document& document = sim::TheDocument();
+    const AILayerHandle layer = document.FindLayer(change.title);
+    if (!layer)
+        Fail(command, "no layer \"" + change.title + "\"");
+    switch (change.change) {
+    case LayerStateCommand::Change::Lock:
+    case LayerStateCommand::Change::Unlock:
+        document.SetLayerLocked(layer, change.change == LayerStateCommand::Change::Lock);
+        break;
+    case LayerStateCommand::Change::Hide:
+    case LayerStateCommand::Change::Show:
+        document.SetLayerVisible(layer, change.change == LayerStateCommand::Change::Show);
+        break;
+    }
+}
+
+void Player::PlayPath(const Command& command, const PathCommand& path) {
+    sim::Document& document = sim::TheDocument();
+    const sim::Layer* layer = document.LayerInfo(document.CurrentLayer());
+    if (!layer)
+        Fail(command, "no current layer to draw on");
+    if (layer->locked)
+        Fail(command, "cannot draw on the locked layer \"" + layer->title + "\"");
+    if (!layer->visible)
+        Fail(command, "cannot draw on the hidden layer \"" + layer->title + "\"");
+    const AIArtHandle art = document.DrawPath(Segments(path), path.closed, path.name);
+    sim::ArtNode* node = document.MutableArt(art);
+    if (!node)
+        Fail(command, "the host made no path");
+    node->style = PathStyle(path);
+    node->guide = path.guide;
+}
+
+void Player::PlayPref(const PrefCommand& pref) {
+    sim::PrefValue value;
+    switch (pref.type) {
+    case PrefCommand::Type::Bool:
+        value = sim::PrefValue::Bool(pref.boolValue);
+        break;
+    case PrefCommand::Type::Int:
+        value = sim::PrefValue::Int(pref.intValue);
+        break;
+    case PrefCommand::Type::Real:
+        value = sim::PrefValue::Real(pref.realValue);
+        break;
+    case PrefCommand::Type::String:
+        value = sim::PrefValue::String(pref.stringValue);
+        break;
+    }
+    sim::ThePreferences().Put(pref.prefix, pref.key, value);
+}
+
+void Player::PlayDump(const Command& command, const DumpCommand& dump) {
+    if (!dump.toFile) {
+        log_.Append(TreeDump());
+        return;
+    }
+    const std::string file =
+        JoinPath(outputDirectory_, scenario_.name + "." + std::to_string(++dumpFiles_) + ".tree.txt");
+    try {
+        WriteTextFile(file, TreeDump());
+    } catch (const std::runtime_error& error) {
+        Fail(command, error.what());
+    }
+    log_.Append("tree written to " + file);
+}
+
+void Player::PlayMenu(const Command& command, const MenuCommand& menu) {
+    sim::MenuRegistry& menus = sim::TheMenus();
+    std::vector<AIMenuItemHandle> shown;
+    for (const sim::MenuItemRecord& item : menus.Items()) {
+        if (item.options & kMenuItemWantsUpdateOption)
+            shown.push_back(item.handle);
+    }
+    for (AIMenuItemHandle item : shown)
+        menus.Update(item);
+    const sim::MenuItemRecord* item = menus.FindByText(menu.text);
+    if (!item)
+        Fail(command, "no menu item \"" + menu.text + "\"");
+    if (!item->enabled)
+        Fail(command, "the menu item \"" + menu.text + "\" is disabled");
+    menus.Choose(item->handle);
+}
+
+} // namespace driver

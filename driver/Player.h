@@ -1,0 +1,52 @@
+// Plays a parsed scenario against the stand-in host, as the user would.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "driver/LogWriter.h"
+#include "driver/Scenario.h"
+
+namespace driver {
+
+// A command that the host refused or that names what does not exist: "SCENARIO:LINE: what went wrong".
+class PlayError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class Player {
+  public:
+    // Plays `scenario`, logs into `log` and writes numbered dumps into `outputDirectory`.
+    Player(const Scenario& scenario, LogWriter& log, std::string outputDirectory);
+
+    // Seeds the store with the `pref` lines that open the script, before anything else: the plug-in reads
+    // them at its start-up as if the preference file held them.
+    void SeedLeadingPreferences();
+    // Plays every other command in order; throws PlayError at the first that fails.
+    void PlayRest();
+
+  private:
+    void Play(const Command& command);
+    void PlayLayer(const Command& command, const LayerCommand& layer);
+    void PlayLayerState(const Command& command, const LayerStateCommand& change);
+    void PlayPath(const Command& command, const PathCommand& path);
+    void PlayPref(const PrefCommand& pref);
+    void PlayDump(const Command& command, const DumpCommand& dump);
+    void PlayMenu(const Command& command, const MenuCommand& menu);
+    [[noreturn]] void Fail(const Command& command, const std::string& message) const;
+
+    const Scenario& scenario_;
+    LogWriter& log_;
+    std::string outputDirectory_;
+    size_t firstPlayed_ = 0; // the first command after the leading preferences
+    int dumpFiles_ = 0;
+};
+
+// Writes `text` to `path`; throws std::runtime_error naming the file when it cannot.
+void WriteTextFile(const std::string& path, const std::string& text);
+
+// `directory`/`file`, or `file` alone for an empty directory.
+std::string JoinPath(const std::string& directory, const std::string& file);
+
+} // namespace driver

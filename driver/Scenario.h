@@ -1,0 +1,109 @@
+// A scenario script: the commands the driver plays as the user, one per line, and their parser.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "host/Types.h"
+
+namespace driver {
+
+// A line of the script that does not read as a command: the file, the line and what was expected there.
+class ScenarioError : public std::runtime_error {
+  public:
+    ScenarioError(const std::string& file, int line, const std::string& message);
+    int Line() const { return line_; }
+
+  private:
+    int line_;
+};
+
+// One anchor of a drawn path; a missing handle lies on the anchor.
+struct AnchorSpec {
+    AIRealPoint point;
+    std::optional<AIRealPoint> in;
+    std::optional<AIRealPoint> out;
+    bool smooth = false;
+};
+
+// A paint as the script writes it: none, grey, RGB or CMYK, values from 0 to 1.
+struct PaintSpec {
+    enum class Model { None, Gray, RGB, CMYK };
+    Model model = Model::None;
+    float values[4] = {};
+};
+
+// Draws a path on the current layer.
+struct PathCommand {
+    std::string name;
+    std::vector<AnchorSpec> anchors;
+    bool closed = false;
+    bool guide = false;
+    std::optional<float> width;
+    std::optional<PaintSpec> stroke;
+    std::optional<PaintSpec> fill;
+    std::optional<std::vector<float>> dash;
+    std::optional<AILineCap> cap;
+    std::optional<AILineJoin> join;
+};
+
+// Makes the layer of that title current, creating it on top of the others when there is none.
+struct LayerCommand {
+    std::string title;
+};
+
+// Locks, unlocks, hides or shows the layer of that title.
+struct LayerStateCommand {
+    enum class Change { Lock, Unlock, Hide, Show };
+    Change change = Change::Lock;
+    std::string title;
+};
+
+// Writes one typed value into the host's preference store.
+struct PrefCommand {
+    enum class Type { Bool, Int, Real, String };
+    std::string prefix;
+    std::string key;
+    Type type = Type::Int;
+    bool boolValue = false;
+    int32_t intValue = 0;
+    double realValue = 0.0;
+    std::string stringValue;
+};
+
+// Writes the art tree as it stands, into the log or into a numbered file of its own.
+struct DumpCommand {
+    bool toFile = false;
+};
+
+// Chooses the host menu item that shows this text, as the user would from the menu bar.
+struct MenuCommand {
+    std::string text;
+};
+
+using Action =
+    std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand, MenuCommand>;
+
+struct Command {
+    int line = 0;
+    std::string text; // the line as written, without its comment
+    Action action;
+};
+
+struct Scenario {
+    std::string path; // as given on the command line; error messages start with it
+    std::string name; // the file name without folder and extension; names the output files
+    std::vector<Command> commands;
+};
+
+// Parses a whole script; throws ScenarioError at the first line that does not read.
+Scenario ParseScenario(const std::string& path, const std::string& text);
+
+// The file name without its folder and last extension: "examples/segment.scn" gives "segment".
+std::string ScenarioName(const std::string& path);
+
+} // namespace driver

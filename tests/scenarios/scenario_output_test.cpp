@@ -1,0 +1,219 @@
+// What a played scenario leaves: the SVG a user would see, the tree dump and the log.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "scenarios/DriverRun.h"
+
+namespace scenarios {
+namespace {
+
+using ::testing::HasSubstr;
+
+// Plays `script` as NAME.scn in a fresh folder and expects success.
+class PlayedScenario : public ::testing::Test {
+  protected:
+    void Play(const std::string& name, const std::string& script, std::vector<std::string> extra = {}) {
+        folder.Write(name + ".scn", script);
+        std::vector<std::string> arguments{name + ".scn", "--prefs", "prefs.txt"};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        const DriverResult result = folder.Run(arguments);
+        ASSERT_EQ(result.status, 0) << result.errors;
+        ASSERT_EQ(result.errors, "");
+    }
+    WorkFolder folder;
+};
+
+TEST_F(PlayedScenario, SvgHoldsLinesWithVFlippedAndAViewBoxWithAMargin) {
+    Play("square", "path \"Carré\" 0,0 100,0 100,50 0,50 closed\n");
+    const std::string svg = folder.Read("square.svg");
+    EXPECT_EQ(
+        svg.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"", 0),
+        0u);
+    // 100 x 50, a margin of 10 and half the stroke width on every side.
+    EXPECT_THAT(svg, HasSubstr("viewBox=\"-10.5 -60.5 121 71\""));
+    EXPECT_THAT(svg,
+                HasSubstr("<path data-name=\"Carré\" d=\"M0,0 L100,0 L100,-50 L0,-50 Z\" stroke=\"#000000\" "
+                          "stroke-width=\"1\" fill=\"none\"/>"));
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+}
+
+TEST_F(PlayedScenario, SvgWritesCurvesAsCubicBeziersAndClosesThem) {
+    Play("curves", "path \"Arc\" 100,0 out 100,55.23 0,100 in 55.23,100\n"
+                   "path \"Goutte\" 0,0 in 10,10 out 10,-10 smooth 20,0 in 10,-10 closed\n");
+    const std::string svg = folder.Read("curves.svg");
+    EXPECT_THAT(svg, HasSubstr("d=\"M100,0 C100,-55.23 55.23,-100 0,-100\""));
+    // The closing segment is a curve when a handle leaves its anchor.
+    EXPECT_THAT(svg, HasSubstr("d=\"M0,0 C10,10 10,10 20,0 C20,0 10,-10 0,0 Z\""));
+}
+
+TEST_F(PlayedScenario, SvgWritesEachVisibleLayerAsAGroupBottomFirstWithItsArtInPaintOrder) {
+    Play("layers", "path \"Dessous\" 0,0 10,0\npath \"Dessus\" 0,5 10,5\n"
+                   "layer \"Détails\"\npath \"Détail\" 0,10 10,10\n"
+                   "layer \"Caché\"\npath \"Invisible\" 0,20 10,20\nhide \"Caché\"\n");
+    const std::string svg = folder.Read("layers.svg");
+    const size_t first = svg.find("<g data-layer=\"Calque 1\">");
+    const size_t second = svg.find("<g data-layer=\"Détails\">");
+    ASSERT_NE(first, std::string::npos) << svg;
+    ASSERT_NE(second, std::string::npos) << svg;
+    EXPECT_LT(first, second);
+    EXPECT_LT(svg.find("data-name=\"Dessous\""), svg.find("data-name=\"Dessus\""));
+    EXPECT_GT(svg.find("data-name=\"Détail\""), second);
+    EXPECT_EQ(svg.find("Caché"), std::string::npos);
+    EXPECT_EQ(svg.find("Invisible"), std::string::npos);
+    // The hidden layer's art takes no room either: 0..10 across, 0..10 down.
+    EXPECT_THAT(svg, HasSubstr("viewBox=\"-10.5 -20.5 31 31\""));
+}
+
+TEST_F(PlayedScenario, SvgWritesEveryPartOfThePathStyle) {
+    Play("styles",
+         "path \"Axe\" 0,0 100,0 stroke gray 0.5 width 0.25 dash 12 4 cap round join bevel\n"
+         "path \"Patte\" 0,10 40,10 40,30 closed stroke rgb 0.1 0.2 0.6 fill cmyk 0 0 1 0 cap projecting\n"
+         "path \"Plein\" 0,40 10,40 10,50 closed stroke none fill gray 0\n");
+    const std::string svg = folder.Read("styles.svg");
+    EXPECT_THAT(
+        svg, HasSubstr("d=\"M0,0 L100,0\" stroke=\"#808080\" stroke-width=\"0.25\" stroke-linecap=\"round\" "
+                       "stroke-linejoin=\"bevel\" stroke-dasharray=\"12 4\" fill=\"none\"/>"));
+    EXPECT_THAT(svg, HasSubstr("d=\"M0,-10 L40,-10 L40,-30 Z\" stroke=\"#1a3399\" stroke-width=\"1\" "
+                               "stroke-linecap=\"square\" fill=\"#ffff00\"/>"));
+    EXPECT_THAT(svg, HasSubstr("d=\"M0,-40 L10,-40 L10,-50 Z\" stroke=\"none\" fill=\"#ffffff\"/>"));
+}
+
+TEST_F(PlayedScenario, SvgDrawsGuidesAsGuidesAndEscapesNames) {
+    Play("guides", "path \"<Repère> & \\\"axe\\\"\" 0,0 0,100 guide width 3\n");
+    const std::string svg = folder.Read("guides.svg");
+    EXPECT_NE(
+        svg.find(
+            "<path data-name=\"&lt;Repère&gt; &amp; &quot;axe&quot;\" d=\"M0,0 L0,-100\" class=\"guide\" "
+            "stroke=\"#4affff\" stroke-width=\"0.5\" fill=\"none\"/>"),
+        std::string::npos)
+        << svg;
+}
+
+TEST_F(PlayedScenario, TreeDumpListsLayersTopFirstWithArtAnchorsHandlesAndFlags) {
+    Play("tree", "path \"Contour\" 0,0 200,0 200,120 closed width 1.5\n"
+                 "layer \"Détails\"\n"
+                 "path \"Courbe\" 0,160 out 60,220 200,160 in 140,220 smooth cap round\n"
+                 "path 5,5 6,6 guide stroke none fill rgb 1 0 0\n"
+                 "layer \"Fond\"\nlock \"Fond\"\nhide \"Fond\"\nlayer \"Détails\"\n");
+    EXPECT_EQ(folder.Read("tree.tree.txt"),
+              "layer \"Fond\" hidden locked colour=20303,65535,20303\n"
+              "layer \"Détails\" visible unlocked colour=65535,20303,20303 current\n"
+              "  path open guide stroke=none fill=rgb(1,0,0) anchors=[(5,5) (6,6)]\n"
+              "  path \"Courbe\" open stroke=gray(1) width=1 cap=round join=miter miter=4 fill=none "
+              "anchors=[(0,160 in 0,160 out 60,220) (200,160 in 140,220 out 200,160 smooth)]\n"
+              "layer \"Calque 1\" visible unlocked colour=20303,32896,65535\n"
+              "  path \"Contour\" closed stroke=gray(1) width=1.5 cap=butt join=miter miter=4 fill=none "
+              "anchors=[(0,0) (200,0) (200,120)]\n");
+}
+
+TEST_F(PlayedScenario, DumpWritesTheTreeAsItStandsIntoTheLogOrANumberedFile) {
+    Play("dumps", "path \"Un\" 0,0 1,1\ndump\ndump file\npath \"Deux\" 2,2 3,3\ndump file\n", {"-o", "out"});
+    const std::string log = folder.Read("out/dumps.log");
+    const size_t dump = log.find("== 2: dump\n");
+    ASSERT_NE(dump, std::string::npos) << log;
+    EXPECT_EQ(log.substr(dump, log.find("== 3:") - dump),
+              "== 2: dump\nlayer \"Calque 1\" visible unlocked colour=20303,32896,65535 current\n"
+              "  path \"Un\" open stroke=gray(1) width=1 cap=butt join=miter miter=4 fill=none "
+              "anchors=[(0,0) (1,1)]\n");
+    EXPECT_THAT(log, HasSubstr("tree written to out/dumps.1.tree.txt\n"));
+    const std::string first = folder.Read("out/dumps.1.tree.txt");
+    const std::string second = folder.Read("out/dumps.2.tree.txt");
+    EXPECT_EQ(Count(first, "  path \""), 1u);
+    EXPECT_EQ(Count(second, "  path \""), 2u);
+    EXPECT_EQ(second, folder.Read("out/dumps.tree.txt"));
+    EXPECT_TRUE(folder.Has("out/dumps.svg"));
+    EXPECT_FALSE(folder.Has("dumps.svg"));
+}
+
+TEST_F(PlayedScenario, LogHoldsTheHostMessagesOfStartUpAndShutDownInOrder) {
+    Play("log", "path 0,0 1,1\n");
+    ExpectInOrder(folder.Read("log.log"),
+                  {"== start-up\n", "call message SP Interface/Startup\n", "== application started\n",
+                   "call message AI Notifier/AI Notify [AI Application Started Notifier]\n",
+                   "== 1: path 0,0 1,1\n", "== shut-down\n",
+                   "call message AI Notifier/AI Notify [AI Application Shutdown Notifier]\n",
+                   "call message SP Interface/Shutdown\n"});
+}
+
+TEST_F(PlayedScenario, ALayerCommandSelectsAnExistingLayerInsteadOfMakingASecond) {
+    Play("select", "layer \"Cotes\"\nlayer \"Calque 1\"\npath \"Ici\" 0,0 1,1\nlayer \"Cotes\"\n");
+    const std::string tree = folder.Read("select.tree.txt");
+    EXPECT_EQ(Count(tree, "layer \"Cotes\""), 1u);
+    EXPECT_LT(tree.find("layer \"Calque 1\""), tree.find("  path \"Ici\""));
+    EXPECT_THAT(tree, HasSubstr("layer \"Cotes\" visible unlocked colour=65535,20303,20303 current\n"));
+}
+
+TEST_F(PlayedScenario, AMenuChoiceUpdatesTheItemsThatAskThenReachesThePlugInAndLogsItsAlert) {
+    Play("menu", "menu \"Vek-Tavorine...\"\n");
+    const std::string log = folder.Read("menu.log");
+    const size_t section = log.find("== 1: menu \"Vek-Tavorine...\"\n");
+    ASSERT_NE(section, std::string::npos) << log;
+    EXPECT_EQ(
+        log.substr(section, log.find("== shut-down") - section),
+        "== 1: menu \"Vek-Tavorine...\"\n"
+        "call message AI Menu/AI Update [Vek-Tavorine Panel]\n"
+        "call message AI Menu/AI Go [Vek-Tavorine About]\n"
+        "alert about: Vek-Tavorine\\nCotation des tracés : segments, angles, cercles, courbes de Bézier, "
+        "longueurs et aires.\n");
+}
+
+TEST_F(PlayedScenario, LeadingPreferencesAreSeededBeforeStartUpAndLaterOnesWhereThePlayReachesThem) {
+    Play("seed",
+         "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" \"Precision\" int 3\n"
+         "path 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
+    const std::string log = folder.Read("seed.log");
+    EXPECT_EQ(log.find("== 2: pref \"VekTavorine\" \"Son\" bool true\n"), 0u) << log;
+    ExpectInOrder(log, {"== 2: pref \"VekTavorine\" \"Son\" bool true\n",
+                        "== 4: pref \"VekTavorine\" \"Precision\" int 3\n", "== start-up\n",
+                        "== 5: path 0,0 1,1\n", "== 6: pref \"VekTavorine\" \"Precision\" int 4\n",
+                        "== shut-down\n"});
+}
+
+struct RefusedCase {
+    const char* script;
+    const char* message;
+};
+
+const RefusedCase kRefusedCases[] = {
+    {"path 0,0 1,1\nlock \"Absent\"\n", "play.scn:2: no layer \"Absent\"\n"},
+    {"show \"Absent\"\n", "play.scn:1: no layer \"Absent\"\n"},
+    {"layer \"Cotes\"\nlock \"Cotes\"\npath 0,0 1,1\n",
+     "play.scn:3: cannot draw on the locked layer \"Cotes\"\n"},
+    {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n"},
+    // Without a panel shown the toggle reads "Afficher", never "Masquer".
+    {"menu \"Masquer Vek-Tavorine\"\n", "play.scn:1: no menu item \"Masquer Vek-Tavorine\"\n"},
+    {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"\n"},
+};
+
+class RefusedCommand : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedCommand, StopsWithStatusOneNamingTheLineAndWritesNoOutput) {
+    WorkFolder folder;
+    folder.Write("play.scn", GetParam().script);
+    const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.errors, GetParam().message);
+    EXPECT_FALSE(folder.Has("play.svg"));
+    EXPECT_FALSE(folder.Has("prefs.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, RefusedCommand, ::testing::ValuesIn(kRefusedCases),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST(ExampleScenario, PlaysAndDrawsBothLayers) {
+    WorkFolder folder;
+    const DriverResult result =
+        folder.Run({TAVORINE_SOURCE_DIR "/examples/segment.scn", "-o", "out", "--prefs", "out/prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string svg = folder.Read("out/segment.svg");
+    EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Calque 1\">"));
+    EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Détails\">"));
+    EXPECT_THAT(svg, HasSubstr("data-name=\"Contour\" d=\"M0,0 L200,0 L200,-120 L0,-120 Z\""));
+    EXPECT_EQ(Count(svg, "<path "), 5u);
+    EXPECT_TRUE(folder.Has("out/segment.tree.txt"));
+    EXPECT_TRUE(folder.Has("out/segment.log"));
+    EXPECT_TRUE(folder.Has("out/prefs.txt"));
+}
+
+} // namespace
+} // namespace scenarios

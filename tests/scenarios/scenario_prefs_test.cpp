@@ -1,0 +1,103 @@
+// The preference file: read at start, written at the end, so that a run starts from the last run's settings.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "scenarios/DriverRun.h"
+#include "simhost/PreferenceStore.h"
+
+namespace scenarios {
+namespace {
+
+using Values = std::map<sim::PreferenceStore::Key, sim::PrefValue>;
+
+// The values of a preference file as the host reads them; fails the test when the file does not read.
+Values ReadPreferenceFile(const WorkFolder& folder, const std::string& name) {
+    Values values;
+    const sim::PrefLoadOutcome outcome = sim::PreferenceStore::Parse(folder.Read(name), &values);
+    EXPECT_NE(outcome.result, sim::PrefLoadResult::Corrupt) << outcome.error;
+    return values;
+}
+
+const sim::PrefValue* Find(const Values& values, const std::string& prefix, const std::string& key) {
+    const auto found = values.find({prefix, key});
+    return found == values.end() ? nullptr : &found->second;
+}
+
+// Expects the file to hold (prefix, key) with exactly this type and value.
+void ExpectValue(const Values& values, const std::string& prefix, const std::string& key,
+                 const sim::PrefValue& expected) {
+    const sim::PrefValue* value = Find(values, prefix, key);
+    ASSERT_NE(value, nullptr) << "\"" << prefix << "\" \"" << key << "\" missing";
+    EXPECT_EQ(*value, expected) << "\"" << prefix << "\" \"" << key << "\" holds " << value->Text();
+}
+
+TEST(PreferenceFile, AMissingFileIsAFirstRunAndTheFileIsWrittenAtTheEnd) {
+    WorkFolder folder;
+    folder.Write("first.run.scn", "path 0,0 1,1\n");
+    const DriverResult result = folder.Run({"first.run.scn"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    // Without options everything goes into the current directory, named after the script.
+    EXPECT_TRUE(folder.Has("first.run.svg"));
+    EXPECT_TRUE(folder.Has("first.run.tree.txt"));
+    EXPECT_TRUE(folder.Has("first.run.log"));
+    ASSERT_TRUE(folder.Has("tavorine-prefs.txt"));
+    const Values values = ReadPreferenceFile(folder, "tavorine-prefs.txt");
+    // The plug-in's shut-down writes: the dock code of a panel that never was, and the panel flags.
+    ExpectValue(values, "Tavorine", "kADM_DPDockCodeStr", sim::PrefValue::Int(7168));
+    ASSERT_NE(Find(values, "VekTavorine", "PanneauVisible"), nullptr);
+    EXPECT_EQ(Find(values, "VekTavorine", "PanneauVisible")->type, sim::PrefType::Bool);
+    ASSERT_NE(Find(values, "VekTavorine", "PanneauGrand"), nullptr);
+    EXPECT_EQ(Find(values, "VekTavorine", "PanneauGrand")->type, sim::PrefType::Bool);
+}
+
+TEST(PreferenceFile, ASecondRunKeepsWhatTheFirstSeededOrChanged) {
+    WorkFolder folder;
+    folder.Write("first.scn", "pref \"VekTavorine\" \"NomCalque\" string \"Cotes \\\"A\\\" Ø\"\n"
+                              "pref \"VekTavorine\" \"EchelleNum\" real 0.1\n"
+                              "path 0,0 1,1\n"
+                              "pref \"VekTavorine\" \"Precision\" int 4\n"
+                              "pref \"\" \"Grid/Color/Lite/r\" real 0.25\n");
+    folder.Write("second.scn", "pref \"VekTavorine\" \"Precision\" int -3\npath 2,2 3,3\n");
+    folder.Write("third.scn", "dump\n");
+    ASSERT_EQ(folder.Run({"first.scn", "--prefs", "p.txt"}).status, 0);
+    const Values first = ReadPreferenceFile(folder, "p.txt");
+    ExpectValue(first, "VekTavorine", "NomCalque", sim::PrefValue::String("Cotes \"A\" Ø"));
+    ExpectValue(first, "VekTavorine", "EchelleNum", sim::PrefValue::Real(0.1));
+    ExpectValue(first, "VekTavorine", "Precision", sim::PrefValue::Int(4));
+    ExpectValue(first, "", "Grid/Color/Lite/r", sim::PrefValue::Real(0.25));
+
+    ASSERT_EQ(folder.Run({"second.scn", "--prefs", "p.txt"}).status, 0);
+    ASSERT_EQ(folder.Run({"third.scn", "--prefs", "p.txt"}).status, 0);
+    const Values third = ReadPreferenceFile(folder, "p.txt");
+    ExpectValue(third, "VekTavorine", "NomCalque", sim::PrefValue::String("Cotes \"A\" Ø"));
+    ExpectValue(third, "VekTavorine", "EchelleNum", sim::PrefValue::Real(0.1));
+    ExpectValue(third, "VekTavorine", "Precision", sim::PrefValue::Int(-3));
+    ExpectValue(third, "", "Grid/Color/Lite/r", sim::PrefValue::Real(0.25));
+}
+
+TEST(PreferenceFile, ACorruptFileIsReportedAndLeftUnchanged) {
+    WorkFolder folder;
+    const std::string corrupt = "\x01 not a preference file = = =\n\"unterminated\n";
+    folder.Write("prefs.txt", corrupt);
+    folder.Write("run.scn", "path 0,0 1,1\npref \"VekTavorine\" \"Son\" bool true\n");
+    const DriverResult result = folder.Run({"run.scn", "--prefs", "prefs.txt"});
+    EXPECT_NE(result.status, 0);
+    EXPECT_EQ(result.errors.rfind("tavorine-host: prefs.txt: corrupt preference file (", 0), 0u)
+        << result.errors;
+    EXPECT_NE(result.errors.find("); it is left unchanged\n"), std::string::npos) << result.errors;
+    EXPECT_EQ(folder.Read("prefs.txt"), corrupt);
+    EXPECT_FALSE(folder.Has("run.svg"));
+    EXPECT_FALSE(folder.Has("run.log"));
+}
+
+TEST(PreferenceFile, AnEmptyFileIsAnEmptyStore) {
+    WorkFolder folder;
+    folder.Write("prefs.txt", "");
+    folder.Write("run.scn", "pref \"VekTavorine\" \"Son\" bool true\n");
+    ASSERT_EQ(folder.Run({"run.scn", "--prefs", "prefs.txt"}).status, 0);
+    ExpectValue(ReadPreferenceFile(folder, "prefs.txt"), "VekTavorine", "Son", sim::PrefValue::Bool(true));
+}
+
+} // namespace
+} // namespace scenarios
