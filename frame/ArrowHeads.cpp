@@ -44,16 +44,6 @@ void BeginShape(ArrowHeadShape& shape, int16_t count, int32_t closed, int32_t ho
     shape.LineStartOffset = lineStart;
 }
 
-// Predefined tip 1 of the arrow-head editor, as an end mark.
-void LoadNotchedArrow(ArrowHeadShape& shape) {
-    const ArrowTip& tip = kPredefinedArrowTips[0];
-    BeginShape(shape, tip.PointCount, 1, 0, AIRealPoint{tip.LineStartX, 0.0f});
-    for (int i = 0; i < tip.PointCount; ++i) {
-        const ArrowTipPoint& p = tip.Points[i];
-        SetPoint(shape, i, ShapePoint{p.AnchorX, p.AnchorY, p.OutX, p.OutY, p.InX, p.InY});
-    }
-}
-
 // Half-width of a barbed or triangular arrow of tip angle `degrees`, and its length; both 0 at 90 degrees.
 // The angle is held to 0..90 degrees.
 void ArrowSize(double degrees, float* length, float* halfWidth) {
@@ -118,6 +108,24 @@ int32_t ClampedPointCount(int32_t count) {
 
 }  // namespace
 
+PreferredArrow ArrowFromTip(const ArrowTip& tip) {
+    PreferredArrow arrow;
+    arrow.PointCount = tip.PointCount;
+    arrow.Closed = 1;
+    arrow.LineStartX = tip.LineStartX;
+    ShapePointTables& p = arrow.Points;
+    for (int i = 0; i < tip.PointCount && i < kMaxTipPoints; ++i) {
+        const ArrowTipPoint& point = tip.Points[i];
+        p.AnchorX[i] = point.AnchorX;
+        p.AnchorY[i] = point.AnchorY;
+        p.InX[i] = point.InX;
+        p.InY[i] = point.InY;
+        p.OutX[i] = point.OutX;
+        p.OutY[i] = point.OutY;
+    }
+    return arrow;
+}
+
 void LoadPreferredArrow(const PreferredArrow& arrow) {
     ArrowHeadShape& shape = gArrowHeadShape;
     const int32_t count = ClampedPointCount(arrow.PointCount);
@@ -136,7 +144,7 @@ void ApplyArrowPreset(int32_t preset) {
     const bool arrows = gCurrentOptions.ArrowHeads != 0;
     switch (preset) {
         case kNotchedArrowPreset:
-            if (arrows) LoadNotchedArrow(shape); else LoadRoundPoint(shape, 0);
+            if (arrows) LoadPreferredArrow(ArrowFromTip(kPredefinedArrowTips[0])); else LoadRoundPoint(shape, 0);
             break;
         case kOpenArrowPreset:
             if (arrows) LoadOpenArrow(shape, gColourSettings.OpenArrowAngle); else LoadRoundPoint(shape, 1);

@@ -44,6 +44,9 @@ constexpr float kQuarterCircleHandle = 0.5522847771644592f;
 // Loads preset `preset` (0..3; another number loads preset 0) into ArrowHeadShape, as arrows or as points
 // by the live "FouP", and records it as the stored "RadioFleche" (in memory only).
 void ApplyArrowPreset(int32_t preset);
+struct ArrowTip;
+// A predefined tip as the editor holds a shape: closed, filled, moved independently, its points as they stand.
+PreferredArrow ArrowFromTip(const ArrowTip& tip);
 // Loads the preferred arrow of the editor into ArrowHeadShape as arrows: the editor's In handle of point k
 // becomes the out-handle of segment k and its Out handle the in-handle.
 void LoadPreferredArrow(const PreferredArrow& arrow);

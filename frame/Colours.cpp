@@ -145,6 +145,23 @@ bool HaveSwatchSuites() {
     return sAISwatchList != nullptr && sAISwatchGroup != nullptr && sAICustomColor != nullptr;
 }
 
+// Finds the plug-in's swatch group in the document (creating it when `create`) and sets its two swatches;
+// without the group and `create` it does nothing.
+ASErr FillColourSwatchGroup(bool create) {
+    if (!HaveSwatchSuites()) return kBadParameterErr;
+    AISwatchListRef list = nullptr;
+    ASErr error = sAISwatchList->GetSwatchList(nullptr, &list);
+    if (error != kNoErr) return error;
+    AISwatchGroupRef group = nullptr;
+    if (sAISwatchList->GetSwatchGroupByName(list, kColourSwatchGroupName, &group) != kNoErr) {
+        if (!create) return kNoErr;
+        error = sAISwatchList->NewSwatchGroup(list, &group);
+        if (error == kNoErr) error = sAISwatchGroup->SetSwatchGroupName(group, kColourSwatchGroupName);
+        if (error != kNoErr) return error;
+    }
+    return FillColourSwatches(group);
+}
+
 }  // namespace
 
 int32_t ColourModelOf(int32_t which) {
@@ -235,29 +252,9 @@ ADMRGBColor* GetDisplayColour(ADMRGBColor* colour, int32_t which) {
     }
 }
 
-ASErr MakeColourSwatches() {
-    if (!HaveSwatchSuites()) return kBadParameterErr;
-    AISwatchListRef list = nullptr;
-    ASErr error = sAISwatchList->GetSwatchList(nullptr, &list);
-    if (error != kNoErr) return error;
-    AISwatchGroupRef group = nullptr;
-    if (sAISwatchList->GetSwatchGroupByName(list, kColourSwatchGroupName, &group) != kNoErr) {
-        error = sAISwatchList->NewSwatchGroup(list, &group);
-        if (error == kNoErr) error = sAISwatchGroup->SetSwatchGroupName(group, kColourSwatchGroupName);
-        if (error != kNoErr) return error;
-    }
-    return FillColourSwatches(group);
-}
+ASErr MakeColourSwatches() { return FillColourSwatchGroup(true); }
 
-ASErr UpdateColourSwatches() {
-    if (!HaveSwatchSuites()) return kBadParameterErr;
-    AISwatchListRef list = nullptr;
-    ASErr error = sAISwatchList->GetSwatchList(nullptr, &list);
-    if (error != kNoErr) return error;
-    AISwatchGroupRef group = nullptr;
-    if (sAISwatchList->GetSwatchGroupByName(list, kColourSwatchGroupName, &group) != kNoErr) return kNoErr;
-    return FillColourSwatches(group);
-}
+ASErr UpdateColourSwatches() { return FillColourSwatchGroup(false); }
 
 ASErr CustomColourChangedNotify() {
     if (gColourSettings.GlobalSwatches == 0) return kNoErr;

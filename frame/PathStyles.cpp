@@ -1,23 +1,11 @@
 #include "frame/PathStyles.h"
 
-#include <cfloat>
-
 #include "frame/Colours.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/PathStyleSuite.h"
 
 PathStyles gPathStyles;
-
-namespace {
-
-// A stored length as an artwork length: negative, NaN and beyond single precision held to 0..FLT_MAX.
-AIReal ArtLength(double value) {
-    if (!(value > 0.0)) return 0.0f;
-    return value > FLT_MAX ? FLT_MAX : static_cast<AIReal>(value);
-}
-
-}  // namespace
 
 void InitPathStyles() {
     PathStyles& styles = gPathStyles;
@@ -37,7 +25,7 @@ void InitPathStyles() {
     styles.DimensionLineStyle.fillPaint = 0;
     styles.DimensionLineStyle.fill.color.kind = kFourColor;
     styles.DimensionLineStyle.strokePaint = 1;
-    styles.DimensionLineStyle.stroke.width = ArtLength(gSettings.LineWidth);
+    styles.DimensionLineStyle.stroke.width = SettingAsLength(gSettings.LineWidth);
     styles.DimensionLineStyle.stroke.cap = kAIRoundCap;
     styles.DimensionLineStyle.stroke.join = kAIBevelJoin;
 
@@ -50,10 +38,10 @@ void RebuildBasePathStyle() {
     base = gPathStyles.DimensionLineStyle;
     base.stroke.dash = AIDashStyle();
     base.stroke.dash.length = s.Dashed != 0 ? kDashEntryCount : 0;
-    base.stroke.dash.array[0] = ArtLength(s.DashOne);
-    base.stroke.dash.array[1] = ArtLength(s.GapOne);
-    base.stroke.dash.array[2] = ArtLength(s.DashTwo);
-    base.stroke.dash.array[3] = ArtLength(s.GapTwo);
+    base.stroke.dash.array[0] = SettingAsLength(s.DashOne);
+    base.stroke.dash.array[1] = SettingAsLength(s.GapOne);
+    base.stroke.dash.array[2] = SettingAsLength(s.DashTwo);
+    base.stroke.dash.array[3] = SettingAsLength(s.GapTwo);
     base.stroke.cap = s.RoundDashEnds != 0 ? kAIRoundCap : kAIButtCap;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "frame/ArrowHeads.h"
 #include "frame/ArrowTips.h"
 #include "frame/SuiteTable.h"
 #include "host/PreferenceSuite.h"
@@ -135,46 +136,71 @@ int32_t StoredPointSlots(int32_t count) {
 
 constexpr PointPart kPointParts[] = {PointPart::Anchor, PointPart::InHandle, PointPart::OutHandle};
 
-// Reads the per-point keys of `count` points; a missing or unusable coordinate takes its default.
-void ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
-                          const ShapePointTables& defaults, int32_t count) {
+// Calls `visit(name, table, index, offset)` for every per-point key a shape of `count` points stores, in the
+// order in which they are written; `table` is the matching coordinate table of `points`.
+template <typename Tables, typename Visit>
+void ForEachPointKey(const PointKeyFamily& family, Tables& points, int32_t count, Visit visit) {
     const int32_t slots = StoredPointSlots(count);
     for (PointPart part : kPointParts) {
         for (int32_t index = 0; index < slots; ++index) {
             for (char axis : {'X', 'Y'}) {
                 char name[kPointKeySize];
                 PointKeyName(name, family, part, axis, index);
-                const double offset = axis == 'X' ? family.OffsetX : family.OffsetY;
-                double stored = 0.0;
-                float coordinate = PointTable(defaults, part, axis)[index];
-                if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr &&
-                    FitsFloat(stored - offset)) {
-                    coordinate = static_cast<float>(stored - offset);
-                }
-                PointTable(points, part, axis)[index] = coordinate;
+                visit(name, PointTable(points, part, axis), index, axis == 'X' ? family.OffsetX : family.OffsetY);
             }
         }
     }
 }
 
-void ReadBezierPreferences() {
-    if (StoredCountIsZero("NbPtsBez")) {
-        WriteDefaultBezierPreferences();
-        return;
-    }
-    ReadGroup(SettingGroup::BezierCurve);
-    ReadPointPreferences(kBezierPointKeys, gSettings.BezierShape.Points, DefaultBezierPoints(),
-                         gSettings.BezierShape.PointCount);
+// Reads the per-point keys of `count` points over the built-in points; a missing or unusable coordinate keeps
+// its built-in value.
+void ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
+                          const ShapePointTables& defaults, int32_t count) {
+    points = defaults;
+    ForEachPointKey(family, points, count, [](const char* name, float* table, int32_t index, double offset) {
+        double stored = 0.0;
+        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - offset)) {
+            table[index] = static_cast<float>(stored - offset);
+        }
+    });
 }
 
-void ReadArrowEditorPreferences() {
-    if (StoredCountIsZero("NbPtsFlEdit")) {
-        WriteDefaultArrowEditorPreferences();
+// One editor's stored shape: its scalar keys, count key, per-point keys and built-in points.
+struct EditorShapeStore {
+    SettingGroup Group;
+    const char* CountKey;
+    const PointKeyFamily& Family;
+    ShapePointTables& Points;
+    const int32_t& PointCount;
+    ShapePointTables (*DefaultPoints)();
+};
+
+EditorShapeStore BezierStore() {
+    return {SettingGroup::BezierCurve, "NbPtsBez", kBezierPointKeys, gSettings.BezierShape.Points,
+            gSettings.BezierShape.PointCount, DefaultBezierPoints};
+}
+
+EditorShapeStore ArrowStore() {
+    return {SettingGroup::PreferredArrow, "NbPtsFlEdit", kArrowPointKeys, gSettings.PreferredArrowShape.Points,
+            gSettings.PreferredArrowShape.PointCount, DefaultArrowPoints};
+}
+
+// Sets and writes an editor's built-in shape: its scalars, then its per-point keys.
+ASErr WriteDefaultEditorShape(const EditorShapeStore& store) {
+    store.Points = store.DefaultPoints();
+    const ASErr scalars = WriteGroup(store.Group);
+    const ASErr points = WritePointPreferences(store.Family, store.Points, store.PointCount);
+    return scalars != kNoErr ? scalars : points;
+}
+
+// Reads an editor's shape; a stored count of 0 writes the built-in shape instead.
+void ReadEditorShape(const EditorShapeStore& store) {
+    if (StoredCountIsZero(store.CountKey)) {
+        WriteDefaultEditorShape(store);
         return;
     }
-    ReadGroup(SettingGroup::PreferredArrow);
-    ReadPointPreferences(kArrowPointKeys, gSettings.PreferredArrowShape.Points, DefaultArrowPoints(),
-                         gSettings.PreferredArrowShape.PointCount);
+    ReadGroup(store.Group);
+    ReadPointPreferences(store.Family, store.Points, store.DefaultPoints(), store.PointCount);
 }
 
 // The read rules that follow the plain read: scale floors, the preferred font, the scale ratio.
@@ -253,19 +279,10 @@ bool PointKeyName(char (&name)[kPointKeySize], const PointKeyFamily& family, Poi
 
 ASErr WritePointPreferences(const PointKeyFamily& family, const ShapePointTables& points, int32_t count) {
     ASErr first = kNoErr;
-    const int32_t slots = StoredPointSlots(count);
-    for (PointPart part : kPointParts) {
-        for (int32_t index = 0; index < slots; ++index) {
-            for (char axis : {'X', 'Y'}) {
-                char name[kPointKeySize];
-                PointKeyName(name, family, part, axis, index);
-                const double offset = axis == 'X' ? family.OffsetX : family.OffsetY;
-                const double stored = static_cast<double>(PointTable(points, part, axis)[index]) + offset;
-                const ASErr error = WriteRealPreference(name, stored);
-                if (first == kNoErr) first = error;
-            }
-        }
-    }
+    ForEachPointKey(family, points, count, [&first](const char* name, const float* table, int32_t index, double offset) {
+        const ASErr error = WriteRealPreference(name, static_cast<double>(table[index]) + offset);
+        if (first == kNoErr) first = error;
+    });
     return first;
 }
 
@@ -281,36 +298,11 @@ ShapePointTables DefaultBezierPoints() {
     return points;
 }
 
-ShapePointTables DefaultArrowPoints() {
-    constexpr const ArrowTip& kTip = kPredefinedArrowTips[4];
-    ShapePointTables points;
-    for (int i = 0; i < kTip.PointCount; ++i) {
-        const ArrowTipPoint& p = kTip.Points[i];
-        points.AnchorX[i] = p.AnchorX;
-        points.AnchorY[i] = p.AnchorY;
-        points.InX[i] = p.InX;
-        points.InY[i] = p.InY;
-        points.OutX[i] = p.OutX;
-        points.OutY[i] = p.OutY;
-    }
-    return points;
-}
+ShapePointTables DefaultArrowPoints() { return ArrowFromTip(kPredefinedArrowTips[4]).Points; }
 
-ASErr WriteDefaultBezierPreferences() {
-    gSettings.BezierShape.Points = DefaultBezierPoints();
-    const ASErr scalars = WriteGroup(SettingGroup::BezierCurve);
-    const ASErr points = WritePointPreferences(kBezierPointKeys, gSettings.BezierShape.Points,
-                                               gSettings.BezierShape.PointCount);
-    return scalars != kNoErr ? scalars : points;
-}
+ASErr WriteDefaultBezierPreferences() { return WriteDefaultEditorShape(BezierStore()); }
 
-ASErr WriteDefaultArrowEditorPreferences() {
-    gSettings.PreferredArrowShape.Points = DefaultArrowPoints();
-    const ASErr scalars = WriteGroup(SettingGroup::PreferredArrow);
-    const ASErr points = WritePointPreferences(kArrowPointKeys, gSettings.PreferredArrowShape.Points,
-                                               gSettings.PreferredArrowShape.PointCount);
-    return scalars != kNoErr ? scalars : points;
-}
+ASErr WriteDefaultArrowEditorPreferences() { return WriteDefaultEditorShape(ArrowStore()); }
 
 ASErr WriteDefaultPreferences() {
     ASErr first = WriteGroup(SettingGroup::General);
@@ -333,7 +325,7 @@ ASErr ReadPreferences() {
         }
     }
     ApplyReadRules();
-    ReadBezierPreferences();
-    ReadArrowEditorPreferences();
+    ReadEditorShape(BezierStore());
+    ReadEditorShape(ArrowStore());
     return written;
 }

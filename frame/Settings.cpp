@@ -45,6 +45,8 @@ float SettingAsFloat(double value) {
     return static_cast<float>(value);
 }
 
+float SettingAsLength(double value) { return value > 0.0 ? SettingAsFloat(value) : 0.0f; }
+
 void ClearSettings() {
     std::free(gSettings.Prefix);
     std::free(gSettings.Suffix);

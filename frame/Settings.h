@@ -168,6 +168,9 @@ void SetSettingName(char* target, size_t size, const char* text);
 size_t CutLength(const char* text, size_t limit);
 // A stored real as a single-precision value: NaN gives 0, values beyond the float range the nearest limit.
 float SettingAsFloat(double value);
+// A stored length as a single-precision length: NaN and negative values give 0, values beyond the float range
+// FLT_MAX.
+float SettingAsLength(double value);
 // Frees the owned strings and returns every setting to its zero state.
 void ClearSettings();
 

@@ -79,6 +79,7 @@ void TavorinePlugIn::DestroyPanel() {
 ASErr TavorinePlugIn::ShutdownPlugin(SPInterfaceMessage* message) {
     DestroyPanel();
     WritePanelPreferences();
+    ClearSettings();
     return Plugin::ShutdownPlugin(message);
 }
 

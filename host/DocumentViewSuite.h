@@ -13,14 +13,17 @@ struct AIDocumentViewSuite {
     // View 0 is the document's one view; other indexes answer kIndexOutOfRangeErr.
     ASErr (*GetNthDocumentView)(int32_t index, AIDocumentViewHandle* view);
     ASErr (*GetDocumentViewZoom)(AIDocumentViewHandle view, AIReal* zoom);
-    // Sets the zoom (above 0); even an unchanged zoom invalidates the whole view and queues an annotation draw.
+    // Sets the zoom (above 0); even an unchanged zoom invalidates the whole view and queues an annotation
+    // draw.
     ASErr (*SetDocumentViewZoom)(AIDocumentViewHandle view, AIReal zoom);
     ASErr (*GetDocumentViewOrigin)(AIDocumentViewHandle view, AIRealPoint* origin);
     ASErr (*SetDocumentViewOrigin)(AIDocumentViewHandle view, const AIRealPoint* origin);
     // The view's rectangle in view coordinates: (0, 0) to its width and height.
     ASErr (*GetDocumentViewBounds)(AIDocumentViewHandle view, AIRect* bounds);
-    ASErr (*ArtworkPointToViewPoint)(AIDocumentViewHandle view, const AIRealPoint* artworkPoint, AIPoint* viewPoint);
-    ASErr (*ViewPointToArtworkPoint)(AIDocumentViewHandle view, const AIPoint* viewPoint, AIRealPoint* artworkPoint);
+    ASErr (*ArtworkPointToViewPoint)(AIDocumentViewHandle view, const AIRealPoint* artworkPoint,
+                                     AIPoint* viewPoint);
+    ASErr (*ViewPointToArtworkPoint)(AIDocumentViewHandle view, const AIPoint* viewPoint,
+                                     AIRealPoint* artworkPoint);
     // Records a request to redraw the rectangle (view coordinates).
     ASErr (*SetDocumentViewInvalidRect)(AIDocumentViewHandle view, const AIRect* invalidRect);
 };

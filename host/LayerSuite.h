@@ -24,7 +24,8 @@ struct AILayerSuite {
     ASErr (*InsertLayer)(AILayerHandle layer, int16_t paintOrder, AILayerHandle* newLayer);
     // Deletes a layer and its art; the last layer cannot be deleted (kBadParameterErr).
     ASErr (*DeleteLayer)(AILayerHandle layer);
-    // Copies at most size - 1 bytes of the title, never splitting a UTF-8 character, and terminates the buffer.
+    // Copies at most size - 1 bytes of the title, never splitting a UTF-8 character, and terminates the
+    // buffer.
     ASErr (*GetLayerTitle)(AILayerHandle layer, char* buffer, size_t size);
     ASErr (*SetLayerTitle)(AILayerHandle layer, const char* title);
     // Editable means unlocked.

@@ -4,18 +4,20 @@
 #include "host/Suites.h"
 #include "host/Types.h"
 
-// Segment i of a path runs from anchor i to anchor i + 1; on a closed path the last one runs from anchor n - 1
-// back to anchor 0. Every operation answers kBadParameterErr for a null handle or pointer or for art that is no
-// path, kStaleHandleErr for disposed art, and kIndexOutOfRangeErr for anchors outside the path.
+// Segment i of a path runs from anchor i to anchor i + 1; on a closed path the last one runs from anchor n -
+// 1 back to anchor 0. Every operation answers kBadParameterErr for a null handle or pointer or for art that
+// is no path, kStaleHandleErr for disposed art, and kIndexOutOfRangeErr for anchors outside the path.
 struct AIPathSuite {
     ASErr (*GetPathSegmentCount)(AIArtHandle path, int16_t* count);
     // Grows (new anchors at (0, 0), corner) or shrinks the path to `count` anchors (0 or more).
     ASErr (*SetPathSegmentCount)(AIArtHandle path, int16_t count);
     // Reads or writes `count` anchors starting at anchor `segNumber`; the range must lie inside the path.
     ASErr (*GetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count, AIPathSegment* segments);
-    ASErr (*SetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count, const AIPathSegment* segments);
+    ASErr (*SetPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count,
+                             const AIPathSegment* segments);
     // Inserts `count` anchors so that the first of them becomes anchor `segNumber` (0..count of the path).
-    ASErr (*InsertPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count, const AIPathSegment* segments);
+    ASErr (*InsertPathSegments)(AIArtHandle path, int16_t segNumber, int16_t count,
+                                const AIPathSegment* segments);
     ASErr (*DeletePathSegments)(AIArtHandle path, int16_t segNumber, int16_t count);
     ASErr (*GetPathClosed)(AIArtHandle path, AIBoolean* closed);
     ASErr (*SetPathClosed)(AIArtHandle path, AIBoolean closed);
@@ -26,6 +28,7 @@ struct AIPathSuite {
     // The signed area enclosed by the path taken as closed, exact for curves: positive when the anchors run
     // counter-clockwise with v upward, negative when they run clockwise; 0 below three anchors.
     ASErr (*GetPathArea)(AIArtHandle path, AIReal* area);
-    // The length of the path (its closing segment included when closed), curves measured to within `flatness`.
+    // The length of the path (its closing segment included when closed), curves measured to within
+    // `flatness`.
     ASErr (*GetPathLength)(AIArtHandle path, AIReal flatness, AIReal* length);
 };

@@ -5,20 +5,21 @@
 #include "host/Types.h"
 
 // The four tag types, as the type argument and as GetTagType answers them.
-#define kTagTypeString "string"    // value: const char* (UTF-8, copied by the host)
-#define kTagTypeInteger "integer"  // value: const int32_t*
-#define kTagTypeReal "real"        // value: const double*
-#define kTagTypeBoolean "boolean"  // value: const AIBoolean*
+#define kTagTypeString "string"   // value: const char* (UTF-8, copied by the host)
+#define kTagTypeInteger "integer" // value: const int32_t*
+#define kTagTypeReal "real"       // value: const double*
+#define kTagTypeBoolean "boolean" // value: const AIBoolean*
 
-// A missing tag answers kNameNotFoundErr; a tag of another type than asked answers kWrongTypeErr. Null handles,
-// names or values, empty names and unknown types answer kBadParameterErr; disposed art kStaleHandleErr.
+// A missing tag answers kNameNotFoundErr; a tag of another type than asked answers kWrongTypeErr. Null
+// handles, names or values, empty names and unknown types answer kBadParameterErr; disposed art
+// kStaleHandleErr.
 struct AITagSuite {
     // Creates or replaces the tag `name` (a replaced tag may change its type).
     ASErr (*SetTag)(AIArtHandle art, const char* name, const char* type, const void* value);
     // Reads an integer, real or boolean tag into *value; strings are read with GetStringTag.
     ASErr (*GetTag)(AIArtHandle art, const char* name, const char* type, void* value);
-    // Copies at most size - 1 bytes of a string tag, never splitting a UTF-8 character, and always terminates the
-    // buffer (size must be at least 1).
+    // Copies at most size - 1 bytes of a string tag, never splitting a UTF-8 character, and always terminates
+    // the buffer (size must be at least 1).
     ASErr (*GetStringTag)(AIArtHandle art, const char* name, char* buffer, size_t size);
     // The length in bytes of a string tag, without its terminator.
     ASErr (*GetStringTagLength)(AIArtHandle art, const char* name, size_t* length);

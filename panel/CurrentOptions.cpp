@@ -22,7 +22,7 @@ void LoadGeneralOptions() {
     const Settings& s = gSettings;
     CurrentOptions& o = gCurrentOptions;
     o.LineWidth = s.LineWidth;
-    gPathStyles.DimensionLineStyle.stroke.width = SettingAsFloat(o.LineWidth);
+    gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(o.LineWidth);
     o.ArrowHeads = s.ArrowHeads;
     o.ArrowPreset = s.ArrowPreset;
     ApplyArrowPreset(s.ArrowPreset);

@@ -55,7 +55,7 @@ void SetSelectionDown(ArtNode* node, int32_t bits) {
     }
 }
 
-}  // namespace
+} // namespace
 
 AIPathSegment CornerSegment(AIReal h, AIReal v) {
     AIPathSegment s;
@@ -78,7 +78,9 @@ Document& TheDocument() {
     return document;
 }
 
-Document::Document() { Reset(); }
+Document::Document() {
+    Reset();
+}
 
 uintptr_t Document::NextId() {
     static uintptr_t next = 0;
@@ -147,11 +149,17 @@ const Layer* Document::LayerInfo(AILayerHandle layer) const {
     return index < 0 ? nullptr : layers_[static_cast<size_t>(index)].get();
 }
 
-bool Document::IsValid(AIArtHandle art) const { return art != nullptr && Art(art) != nullptr; }
+bool Document::IsValid(AIArtHandle art) const {
+    return art != nullptr && Art(art) != nullptr;
+}
 
-size_t Document::ArtCount() const { return art_.size() - layers_.size(); }
+size_t Document::ArtCount() const {
+    return art_.size() - layers_.size();
+}
 
-int32_t Document::LayerCount() const { return static_cast<int32_t>(layers_.size()); }
+int32_t Document::LayerCount() const {
+    return static_cast<int32_t>(layers_.size());
+}
 
 AILayerHandle Document::LayerAt(int32_t index) const {
     if (index < 0 || index >= LayerCount()) {
@@ -169,7 +177,9 @@ int32_t Document::LayerIndex(AILayerHandle layer) const {
     return -1;
 }
 
-AILayerHandle Document::CurrentLayer() const { return Handle(current_); }
+AILayerHandle Document::CurrentLayer() const {
+    return Handle(current_);
+}
 
 void Document::SetCurrentLayer(AILayerHandle layer) {
     const int32_t index = LayerIndex(layer);
@@ -242,8 +252,8 @@ AIArtHandle Document::LayerGroup(AILayerHandle layer) const {
     return node == nullptr ? nullptr : Handle(node->group);
 }
 
-AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool closed, const std::string& name,
-                               AILayerHandle layer) {
+AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool closed,
+                               const std::string& name, AILayerHandle layer) {
     const Layer* target = layer == nullptr ? current_ : LayerInfo(layer);
     if (target == nullptr) {
         return nullptr;
@@ -256,8 +266,8 @@ AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool 
     return Handle(path);
 }
 
-AIArtHandle Document::DrawPolyline(const std::vector<AIRealPoint>& points, bool closed, const std::string& name,
-                                   AILayerHandle layer) {
+AIArtHandle Document::DrawPolyline(const std::vector<AIRealPoint>& points, bool closed,
+                                   const std::string& name, AILayerHandle layer) {
     std::vector<AIPathSegment> segments;
     for (const AIRealPoint& p : points) {
         segments.push_back(CornerSegment(p.h, p.v));
@@ -354,6 +364,9 @@ ArtNode* Document::MakeNode(int16_t type, Layer* layer) {
     node->layer = layer;
     if (type == kPathArt) {
         node->style = currentStyle_;
+    }
+    if (type == kTextFrameArt) {
+        node->text.fill.g.gray = 1.0f; // black
     }
     ArtNode* raw = node.get();
     art_.emplace(raw->id, std::move(node));
@@ -520,7 +533,7 @@ void Document::SetUserAttr(ArtNode* node, int32_t whichAttr, int32_t attr) {
     }
     const bool fully = (selection & attr & kArtFullySelected) != 0;
     const bool selected = (selection & attr & kArtSelected) != 0;
-    if (fully || (selected && node->type == kGroupArt)) {
+    if (fully || (selected && node->type != kPathArt)) { // only a path can be partly selected
         SetSelectionDown(node, kSelectionBits);
     } else if (selected) {
         node->userAttr |= kArtSelected;
@@ -531,7 +544,8 @@ void Document::SetUserAttr(ArtNode* node, int32_t whichAttr, int32_t attr) {
 }
 
 void Document::RefreshSelectionUp(ArtNode* node) {
-    for (ArtNode* p = node == nullptr ? nullptr : node->parent; p != nullptr && !p->IsLayerGroup(); p = p->parent) {
+    for (ArtNode* p = node == nullptr ? nullptr : node->parent; p != nullptr && !p->IsLayerGroup();
+         p = p->parent) {
         if (p->children.empty()) {
             continue;
         }
@@ -539,7 +553,8 @@ void Document::RefreshSelectionUp(ArtNode* node) {
                                      [](const ArtNode* c) { return (c->userAttr & kArtSelected) != 0; });
         const bool all = std::all_of(p->children.begin(), p->children.end(),
                                      [](const ArtNode* c) { return (c->userAttr & kArtFullySelected) != 0; });
-        p->userAttr = (p->userAttr & ~kSelectionBits) | (any ? kArtSelected : 0) | (all ? kArtFullySelected : 0);
+        p->userAttr =
+            (p->userAttr & ~kSelectionBits) | (any ? kArtSelected : 0) | (all ? kArtFullySelected : 0);
     }
 }
 
@@ -603,9 +618,13 @@ ASErr Document::DisposeMemory(AIMdMemoryHandle handle) {
     return kNoErr;
 }
 
-AIDocumentViewHandle Document::ViewHandle() const { return reinterpret_cast<AIDocumentViewHandle>(view_.id); }
+AIDocumentViewHandle Document::ViewHandle() const {
+    return reinterpret_cast<AIDocumentViewHandle>(view_.id);
+}
 
-AIDocumentHandle Document::DocumentHandle() const { return reinterpret_cast<AIDocumentHandle>(documentId_); }
+AIDocumentHandle Document::DocumentHandle() const {
+    return reinterpret_cast<AIDocumentHandle>(documentId_);
+}
 
 void Document::InvalidateView() {
     view_.invalidRects.push_back(view_.bounds);
@@ -618,4 +637,4 @@ int32_t Document::TakeQueuedAnnotationDraws() {
     return queued;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -1,5 +1,5 @@
-// The stand-in host's document: layers, the art tree of each layer, art sets, host memory blocks and the view.
-// The document suites work on it; tests and the driver build and inspect documents through this API.
+// The stand-in host's document: layers, the art tree of each layer, art sets, host memory blocks and the
+// view. The document suites work on it; tests and the driver build and inspect documents through this API.
 #pragma once
 
 #include <cstddef>
@@ -51,8 +51,8 @@ struct TextData {
     std::string font;
     AIReal size = 12.0f;
     AIColor fill;
-    int32_t justification = 0;  // 0 left, 1 right, 2 centred
-    AIRealMatrix transform;     // places the text's anchor at (tx, ty) and orients it
+    int32_t justification = 0; // 0 left, 1 right, 2 centred
+    AIRealMatrix transform;    // places the text's anchor at (tx, ty) and orients it
 };
 
 struct Layer;
@@ -62,10 +62,10 @@ struct ArtNode {
     uintptr_t id = 0;
     int16_t type = kUnknownArt;
     Layer* layer = nullptr;
-    ArtNode* parent = nullptr;        // null for a layer's group
-    std::vector<ArtNode*> children;   // top first
-    std::string name;                 // empty: the default name of its kind
-    int32_t userAttr = 0;             // kArtSelected | kArtLocked | kArtHidden | kArtFullySelected
+    ArtNode* parent = nullptr;      // null for a layer's group
+    std::vector<ArtNode*> children; // top first
+    std::string name;               // empty: the default name of its kind
+    int32_t userAttr = 0;           // kArtSelected | kArtLocked | kArtHidden | kArtFullySelected
     std::map<std::string, TagValue> tags;
     std::vector<AIPathSegment> segments;
     bool closed = false;
@@ -89,11 +89,11 @@ struct Layer {
 struct ViewState {
     uintptr_t id = 0;
     AIReal zoom = 1.0f;
-    AIRealPoint origin{0.0f, 768.0f};  // the artwork point at the view's top-left corner
+    AIRealPoint origin{0.0f, 768.0f}; // the artwork point at the view's top-left corner
     AIRect bounds{0, 0, 1024, 768};
-    std::vector<AIRect> invalidRects;   // every invalidation, the whole view for a zoom change
-    int32_t annotationDrawsQueued = 0;  // annotation draws requested and not yet taken
-    int32_t documentRedraws = 0;        // RedrawDocument requests
+    std::vector<AIRect> invalidRects;  // every invalidation, the whole view for a zoom change
+    int32_t annotationDrawsQueued = 0; // annotation draws requested and not yet taken
+    int32_t documentRedraws = 0;       // RedrawDocument requests
 };
 
 // A straight corner anchor at (h, v).
@@ -102,7 +102,7 @@ AIPathSegment CornerSegment(AIReal h, AIReal v);
 AIPathSegment CurveSegment(AIRealPoint p, AIRealPoint in, AIRealPoint out, bool corner = false);
 
 class Document {
-public:
+  public:
     Document();
     // A fresh document: one visible, unlocked layer "Calque 1", current; no art, sets or memory blocks; the
     // view at zoom 1.0. Handles of the old document stay invalid: numbers are never reused.
@@ -113,19 +113,19 @@ public:
     static AILayerHandle Handle(const Layer* layer);
     ASErr FindNode(AIArtHandle art, ArtNode** node);
     ASErr FindLayerNode(AILayerHandle layer, Layer** node);
-    const ArtNode* Art(AIArtHandle art) const;        // null when unknown
-    ArtNode* MutableArt(AIArtHandle art);             // null when unknown
-    const Layer* LayerInfo(AILayerHandle layer) const;  // null when unknown
+    const ArtNode* Art(AIArtHandle art) const;         // null when unknown
+    ArtNode* MutableArt(AIArtHandle art);              // null when unknown
+    const Layer* LayerInfo(AILayerHandle layer) const; // null when unknown
     bool IsValid(AIArtHandle art) const;
-    size_t ArtCount() const;  // live art, layers' groups excluded
+    size_t ArtCount() const; // live art, layers' groups excluded
 
     // Layers, top first.
     int32_t LayerCount() const;
-    AILayerHandle LayerAt(int32_t index) const;  // null outside the range
-    int32_t LayerIndex(AILayerHandle layer) const;  // -1 when unknown
+    AILayerHandle LayerAt(int32_t index) const;    // null outside the range
+    int32_t LayerIndex(AILayerHandle layer) const; // -1 when unknown
     AILayerHandle CurrentLayer() const;
     void SetCurrentLayer(AILayerHandle layer);
-    AILayerHandle FindLayer(const std::string& title) const;  // first from the top, null when none
+    AILayerHandle FindLayer(const std::string& title) const; // first from the top, null when none
     // A new layer on top of all layers, made current.
     AILayerHandle AddLayer(const std::string& title);
     // A new layer at `index` (0 = top) titled "Calque N", N one more than the layers made so far.
@@ -135,28 +135,32 @@ public:
     void SetLayerVisible(AILayerHandle layer, bool visible);
     AIArtHandle LayerGroup(AILayerHandle layer) const;
 
-    // Building art for tests and scenarios (ignores layer locks). A null layer means the current layer; the new
-    // path goes on top of its layer with the current path style.
-    AIArtHandle DrawPath(const std::vector<AIPathSegment>& segments, bool closed, const std::string& name = {},
-                         AILayerHandle layer = nullptr);
-    AIArtHandle DrawPolyline(const std::vector<AIRealPoint>& points, bool closed, const std::string& name = {},
-                             AILayerHandle layer = nullptr);
+    // Building art for tests and scenarios (ignores layer locks). A null layer means the current layer; the
+    // new path goes on top of its layer with the current path style.
+    AIArtHandle DrawPath(const std::vector<AIPathSegment>& segments, bool closed,
+                         const std::string& name = {}, AILayerHandle layer = nullptr);
+    AIArtHandle DrawPolyline(const std::vector<AIRealPoint>& points, bool closed,
+                             const std::string& name = {}, AILayerHandle layer = nullptr);
     // A new empty group on top inside `parent` (a group; null: the current layer's group).
     AIArtHandle NewGroup(AIArtHandle parent = nullptr, const std::string& name = {});
     // Moves art into a group on top, for building nested trees.
     ASErr MoveInto(AIArtHandle art, AIArtHandle group);
 
     // Walking and reading.
-    std::vector<AIArtHandle> Children(AIArtHandle group) const;  // top first, as the suites walk them
-    std::vector<AIArtHandle> AllArt() const;  // top layer first, each group before its children, top first
-    AIArtHandle FindArtByName(const std::string& name) const;  // first in AllArt order, null when none
+    std::vector<AIArtHandle> Children(AIArtHandle group) const; // top first, as the suites walk them
+    std::vector<AIArtHandle> AllArt() const; // top layer first, each group before its children, top first
+    AIArtHandle FindArtByName(const std::string& name) const; // first in AllArt order, null when none
     // The name the host shows: the art's own, else "<Tracé>", "<Groupe>" or "<Texte>".
     std::string DisplayName(AIArtHandle art) const;
-    // One stable line describing a node, for tree dumps, e.g.
-    // path "Côté" closed attrs=selected,fully-selected tags={vek=string:jj} style=stroke:gray(1) width:1 fill:none
-    //   anchors=[(0,0 in 0,0 out 0,0 corner) ...]
+    // One stable line describing a node, for tree dumps: kind, own name, flags, attributes, tags sorted by
+    // name, then the style and anchors of a path or the text of a text frame; numbers are written shortest,
+    // e.g.
+    //   path "Côté" closed attrs=selected,fully-selected tags={vek=string:jj} stroke=gray(1) width=1 cap=butt
+    //   join=miter miter=4 fill=none anchors=[(0,0) (10,0.5 in 8,0 out 12,-1 smooth)]
+    // (on one line). "invalid" for an unknown handle.
     std::string Describe(AIArtHandle art) const;
-    // One line per layer and node, indented by depth: "layer "Calque 1" visible unlocked" then Describe lines.
+    // The whole document, layers top first: one line per layer (`layer "Calque 1" visible unlocked
+    // colour=20303,32896,65535 current`), then one Describe line per node indented two blanks per depth.
     std::string DescribeTree() const;
 
     // Tree edits with the host's error codes (the suites use them).
@@ -192,7 +196,7 @@ public:
     // Annotation draws requested since the last call, then none.
     int32_t TakeQueuedAnnotationDraws();
 
-private:
+  private:
     static uintptr_t NextId();
     ArtNode* MakeNode(int16_t type, Layer* layer);
     ASErr FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index);
@@ -208,7 +212,7 @@ private:
     void Collect(const ArtNode* node, std::vector<AIArtHandle>& out) const;
     void DescribeInto(const ArtNode* node, int depth, std::string& out) const;
 
-    std::vector<std::unique_ptr<Layer>> layers_;  // top first
+    std::vector<std::unique_ptr<Layer>> layers_; // top first
     std::map<uintptr_t, std::unique_ptr<ArtNode>> art_;
     std::map<uintptr_t, std::vector<AIArtHandle>> artSets_;
     std::map<uintptr_t, std::vector<unsigned char>> memory_;
@@ -234,4 +238,4 @@ const AIDocumentViewSuite& DocumentViewSuiteTable();
 const AITransformArtSuite& TransformArtSuiteTable();
 const AIMdMemorySuite& MdMemorySuiteTable();
 
-}  // namespace sim
+} // namespace sim

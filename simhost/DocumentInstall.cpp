@@ -5,7 +5,9 @@
 
 namespace sim {
 
-void ResetDocument() { TheDocument().Reset(); }
+void ResetDocument() {
+    TheDocument().Reset();
+}
 
 void InstallDocumentSuites() {
     SuiteRegistry& suites = TheSuites();
@@ -22,4 +24,4 @@ void InstallDocumentSuites() {
     suites.Register(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &MdMemorySuiteTable());
 }
 
-}  // namespace sim
+} // namespace sim

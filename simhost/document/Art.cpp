@@ -5,7 +5,9 @@ namespace sim {
 
 namespace {
 
-Document& Doc() { return TheDocument(); }
+Document& Doc() {
+    return TheDocument();
+}
 
 // Writes the handle of `node` into *out; a null out pointer is a bad parameter.
 ASErr Answer(const ArtNode* node, AIArtHandle* out) {
@@ -32,7 +34,9 @@ ASErr DisposeArt(AIArtHandle art) {
     return error != kNoErr ? error : Doc().DisposeArt(node);
 }
 
-AIBoolean ValidArt(AIArtHandle art, AIBoolean) { return Doc().IsValid(art) ? 1 : 0; }
+AIBoolean ValidArt(AIArtHandle art, AIBoolean) {
+    return Doc().IsValid(art) ? 1 : 0;
+}
 
 ASErr GetArtType(AIArtHandle art, int16_t* type) {
     ArtNode* node = nullptr;
@@ -44,8 +48,7 @@ ASErr GetArtType(AIArtHandle art, int16_t* type) {
 }
 
 // Answers the neighbour of `art` that `pick` chooses (null when there is none).
-template <typename Pick>
-ASErr Neighbour(AIArtHandle art, AIArtHandle* out, Pick pick) {
+template <typename Pick> ASErr Neighbour(AIArtHandle art, AIArtHandle* out, Pick pick) {
     ArtNode* node = nullptr;
     if (const ASErr error = Doc().FindNode(art, &node); error != kNoErr) {
         if (out != nullptr) {
@@ -65,8 +68,9 @@ const ArtNode* SiblingAt(const ArtNode* node, std::ptrdiff_t offset) {
     for (size_t i = 0; i < siblings.size(); ++i) {
         if (siblings[i] == node) {
             const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(i) + offset;
-            return at < 0 || at >= static_cast<std::ptrdiff_t>(siblings.size()) ? nullptr
-                                                                                  : siblings[static_cast<size_t>(at)];
+            return at < 0 || at >= static_cast<std::ptrdiff_t>(siblings.size())
+                       ? nullptr
+                       : siblings[static_cast<size_t>(at)];
         }
     }
     return nullptr;
@@ -180,7 +184,7 @@ ASErr DuplicateArt(AIArtHandle art, int16_t paintOrder, AIArtHandle prep, AIArtH
     return error != kNoErr ? error : Answer(copy, newArt);
 }
 
-}  // namespace
+} // namespace
 
 const AIArtSuite& ArtSuiteTable() {
     static const AIArtSuite table{
@@ -206,4 +210,4 @@ const AIArtSuite& ArtSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -83,7 +83,7 @@ ASErr ClearArtSet(AIArtSet artSet) {
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIArtSetSuite& ArtSetSuiteTable() {
     static const AIArtSetSuite table{
@@ -98,4 +98,4 @@ const AIArtSetSuite& ArtSetSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

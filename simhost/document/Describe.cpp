@@ -8,8 +8,7 @@ namespace sim {
 namespace {
 
 // The shortest text that reads back as the same value; -0 is written 0.
-template <typename Real>
-std::string Number(Real value) {
+template <typename Real> std::string Number(Real value) {
     if (value == Real(0)) {
         return "0";
     }
@@ -18,7 +17,9 @@ std::string Number(Real value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string Point(AIRealPoint p) { return Number(p.h) + "," + Number(p.v); }
+std::string Point(AIRealPoint p) {
+    return Number(p.h) + "," + Number(p.v);
+}
 
 std::string Colour(const AIColor& c) {
     switch (c.kind) {
@@ -30,7 +31,8 @@ std::string Colour(const AIColor& c) {
     case kThreeColor:
         return "rgb(" + Number(c.rgb.red) + "," + Number(c.rgb.green) + "," + Number(c.rgb.blue) + ")";
     case kCustomColor:
-        return "custom(" + std::to_string(reinterpret_cast<uintptr_t>(c.c.color)) + "," + Number(c.c.tint) + ")";
+        return "custom(" + std::to_string(reinterpret_cast<uintptr_t>(c.c.color)) + "," + Number(c.c.tint) +
+               ")";
     case kPattern:
         return "pattern";
     case kGradient:
@@ -78,10 +80,14 @@ std::string Anchor(const AIPathSegment& s) {
 std::string Attributes(int32_t attr) {
     std::string out;
     const auto add = [&out](const char* word) { out += (out.empty() ? " attrs=" : ",") + std::string(word); };
-    if (attr & kArtSelected) add("selected");
-    if (attr & kArtFullySelected) add("fully-selected");
-    if (attr & kArtLocked) add("locked");
-    if (attr & kArtHidden) add("hidden");
+    if (attr & kArtSelected)
+        add("selected");
+    if (attr & kArtFullySelected)
+        add("fully-selected");
+    if (attr & kArtLocked)
+        add("locked");
+    if (attr & kArtHidden)
+        add("hidden");
     return out;
 }
 
@@ -98,7 +104,7 @@ std::string Kind(int16_t type) {
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string TagValue::Describe() const {
     if (type == kTagTypeInteger) {
@@ -148,8 +154,8 @@ std::string Document::Describe(AIArtHandle art) const {
     if (node->type == kTextFrameArt) {
         const TextData& t = node->text;
         out += " contents=\"" + t.contents + "\" font=\"" + t.font + "\" size=" + Number(t.size) +
-               " fill=" + Colour(t.fill) + " justification=" + std::to_string(t.justification) + " at=" +
-               Number(t.transform.tx) + "," + Number(t.transform.ty);
+               " fill=" + Colour(t.fill) + " justification=" + std::to_string(t.justification) +
+               " at=" + Number(t.transform.tx) + "," + Number(t.transform.ty);
     }
     return out;
 }
@@ -165,12 +171,12 @@ std::string Document::DescribeTree() const {
     std::string out;
     for (const auto& layer : layers_) {
         out += "layer \"" + layer->title + "\"" + (layer->visible ? " visible" : " hidden") +
-               (layer->locked ? " locked" : " unlocked") + " colour=" + std::to_string(layer->colour.red) + "," +
-               std::to_string(layer->colour.green) + "," + std::to_string(layer->colour.blue) +
+               (layer->locked ? " locked" : " unlocked") + " colour=" + std::to_string(layer->colour.red) +
+               "," + std::to_string(layer->colour.green) + "," + std::to_string(layer->colour.blue) +
                (layer.get() == current_ ? " current" : "") + "\n";
         DescribeInto(layer->group, 1, out);
     }
     return out;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -96,18 +96,22 @@ ASErr GetDocumentViewBounds(AIDocumentViewHandle view, AIRect* bounds) {
     return kNoErr;
 }
 
-ASErr ArtworkPointToViewPoint(AIDocumentViewHandle view, const AIRealPoint* artworkPoint, AIPoint* viewPoint) {
+ASErr ArtworkPointToViewPoint(AIDocumentViewHandle view, const AIRealPoint* artworkPoint,
+                              AIPoint* viewPoint) {
     ViewState* state = nullptr;
     if (const ASErr error = FindView(view, artworkPoint, &state); error != kNoErr || viewPoint == nullptr) {
         return error != kNoErr ? error : kBadParameterErr;
     }
     const double zoom = state->zoom;
-    viewPoint->h = static_cast<int32_t>(std::lround((static_cast<double>(artworkPoint->h) - state->origin.h) * zoom));
-    viewPoint->v = static_cast<int32_t>(std::lround((static_cast<double>(state->origin.v) - artworkPoint->v) * zoom));
+    viewPoint->h =
+        static_cast<int32_t>(std::lround((static_cast<double>(artworkPoint->h) - state->origin.h) * zoom));
+    viewPoint->v =
+        static_cast<int32_t>(std::lround((static_cast<double>(state->origin.v) - artworkPoint->v) * zoom));
     return kNoErr;
 }
 
-ASErr ViewPointToArtworkPoint(AIDocumentViewHandle view, const AIPoint* viewPoint, AIRealPoint* artworkPoint) {
+ASErr ViewPointToArtworkPoint(AIDocumentViewHandle view, const AIPoint* viewPoint,
+                              AIRealPoint* artworkPoint) {
     ViewState* state = nullptr;
     if (const ASErr error = FindView(view, viewPoint, &state); error != kNoErr || artworkPoint == nullptr) {
         return error != kNoErr ? error : kBadParameterErr;
@@ -128,7 +132,7 @@ ASErr SetDocumentViewInvalidRect(AIDocumentViewHandle view, const AIRect* invali
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIDocumentSuite& DocumentSuiteTable() {
     static const AIDocumentSuite table{
@@ -154,4 +158,4 @@ const AIDocumentViewSuite& DocumentViewSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

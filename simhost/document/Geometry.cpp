@@ -14,7 +14,9 @@ struct Vec {
     double v = 0.0;
 };
 
-Vec ToVec(AIRealPoint p) { return {p.h, p.v}; }
+Vec ToVec(AIRealPoint p) {
+    return {p.h, p.v};
+}
 
 // Point and derivative of a cubic at t, in double precision.
 Vec BezierPoint(const AIRealBezier& b, double t) {
@@ -115,7 +117,7 @@ bool GroupBounds(const ArtNode& group, AIRealRect* bounds) {
     return any;
 }
 
-}  // namespace
+} // namespace
 
 ASErr FindArt(AIArtHandle art, const void* out, ArtNode** node) {
     const ASErr error = TheDocument().FindNode(art, node);
@@ -202,4 +204,4 @@ AIRealMatrix Concatenate(const AIRealMatrix& first, const AIRealMatrix& then) {
     return r;
 }
 
-}  // namespace sim::doc
+} // namespace sim::doc

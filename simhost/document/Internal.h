@@ -8,15 +8,15 @@
 
 namespace sim::doc {
 
-// The art behind a handle for an operation whose result goes to `out`: kBadParameterErr for a null handle or a
-// null `out`, kStaleHandleErr for art the host no longer knows.
+// The art behind a handle for an operation whose result goes to `out`: kBadParameterErr for a null handle or
+// a null `out`, kStaleHandleErr for art the host no longer knows.
 ASErr FindArt(AIArtHandle art, const void* out, ArtNode** node);
 
 // The same for path art: art of another kind is a bad parameter.
 ASErr FindPath(AIArtHandle art, const void* out, ArtNode** node);
 
-// Copies at most size - 1 bytes of `text` into `buffer`, never splitting a UTF-8 character, and terminates it;
-// kBadParameterErr for a null buffer or a size of 0.
+// Copies at most size - 1 bytes of `text` into `buffer`, never splitting a UTF-8 character, and terminates
+// it; kBadParameterErr for a null buffer or a size of 0.
 ASErr CopyOut(const std::string& text, char* buffer, size_t size);
 
 // The cubic pieces of a path: one per segment, the closing one last on a closed path.
@@ -34,4 +34,4 @@ AIRealPoint TransformPoint(const AIRealMatrix& m, AIRealPoint p);
 // The matrix that applies `first` and then `then`.
 AIRealMatrix Concatenate(const AIRealMatrix& first, const AIRealMatrix& then);
 
-}  // namespace sim::doc
+} // namespace sim::doc

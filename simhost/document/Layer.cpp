@@ -5,7 +5,9 @@ namespace sim {
 
 namespace {
 
-Document& Doc() { return TheDocument(); }
+Document& Doc() {
+    return TheDocument();
+}
 
 // The layer behind a handle for an operation whose result goes to `out`.
 ASErr FindLayer(AILayerHandle layer, const void* out, Layer** node) {
@@ -77,7 +79,9 @@ ASErr InsertLayer(AILayerHandle layer, int16_t paintOrder, AILayerHandle* newLay
     return kNoErr;
 }
 
-ASErr DeleteLayer(AILayerHandle layer) { return Doc().DeleteLayer(layer); }
+ASErr DeleteLayer(AILayerHandle layer) {
+    return Doc().DeleteLayer(layer);
+}
 
 ASErr GetLayerTitle(AILayerHandle layer, char* buffer, size_t size) {
     Layer* node = nullptr;
@@ -146,7 +150,7 @@ ASErr SetLayerColor(AILayerHandle layer, const AIRGBColor* colour) {
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AILayerSuite& LayerSuiteTable() {
     static const AILayerSuite table{
@@ -169,4 +173,4 @@ const AILayerSuite& LayerSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -13,7 +13,8 @@ bool Matches(const ArtNode& node, const AIMatchingArtSpec& spec) {
 }
 
 // Hands the matching art out in a new memory block; no block when nothing matches.
-ASErr Collect(const AIMatchingArtSpec* specs, int16_t numSpecs, AIMdMemoryHandle* matches, int32_t* numMatches) {
+ASErr Collect(const AIMatchingArtSpec* specs, int16_t numSpecs, AIMdMemoryHandle* matches,
+              int32_t* numMatches) {
     if (specs == nullptr || numSpecs <= 0 || matches == nullptr || numMatches == nullptr) {
         return kBadParameterErr;
     }
@@ -69,7 +70,7 @@ ASErr DeselectAll() {
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIMatchingArtSuite& MatchingArtSuiteTable() {
     static const AIMatchingArtSuite table{
@@ -81,4 +82,4 @@ const AIMatchingArtSuite& MatchingArtSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

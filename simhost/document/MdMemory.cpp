@@ -13,7 +13,9 @@ ASErr MdMemoryNewHandle(size_t size, AIMdMemoryHandle* handle) {
     return kNoErr;
 }
 
-ASErr MdMemoryDisposeHandle(AIMdMemoryHandle handle) { return TheDocument().DisposeMemory(handle); }
+ASErr MdMemoryDisposeHandle(AIMdMemoryHandle handle) {
+    return TheDocument().DisposeMemory(handle);
+}
 
 ASErr MdMemoryGetSize(AIMdMemoryHandle handle, size_t* size) {
     std::vector<unsigned char>* block = nullptr;
@@ -42,7 +44,7 @@ ASErr MdMemoryDeref(AIMdMemoryHandle handle, void** pointer) {
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIMdMemorySuite& MdMemorySuiteTable() {
     static const AIMdMemorySuite table{
@@ -55,4 +57,4 @@ const AIMdMemorySuite& MdMemorySuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -13,13 +13,16 @@ using doc::FindPath;
 
 // Checks that anchors segNumber .. segNumber + count - 1 lie inside a path of `size` anchors.
 ASErr CheckRange(const ArtNode& path, int16_t segNumber, int16_t count) {
-    if (segNumber < 0 || count < 0 || static_cast<size_t>(segNumber) + static_cast<size_t>(count) > path.segments.size()) {
+    if (segNumber < 0 || count < 0 ||
+        static_cast<size_t>(segNumber) + static_cast<size_t>(count) > path.segments.size()) {
         return kIndexOutOfRangeErr;
     }
     return kNoErr;
 }
 
-std::ptrdiff_t At(int16_t index) { return static_cast<std::ptrdiff_t>(index); }
+std::ptrdiff_t At(int16_t index) {
+    return static_cast<std::ptrdiff_t>(index);
+}
 
 ASErr GetPathSegmentCount(AIArtHandle path, int16_t* count) {
     ArtNode* node = nullptr;
@@ -74,7 +77,8 @@ ASErr InsertPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, con
     if (segNumber < 0 || count < 0 || static_cast<size_t>(segNumber) > node->segments.size()) {
         return kIndexOutOfRangeErr;
     }
-    if (node->segments.size() + static_cast<size_t>(count) > static_cast<size_t>(std::numeric_limits<int16_t>::max())) {
+    if (node->segments.size() + static_cast<size_t>(count) >
+        static_cast<size_t>(std::numeric_limits<int16_t>::max())) {
         return kBadParameterErr;
     }
     node->segments.insert(node->segments.begin() + At(segNumber), segments, segments + count);
@@ -89,7 +93,8 @@ ASErr DeletePathSegments(AIArtHandle path, int16_t segNumber, int16_t count) {
     if (const ASErr error = CheckRange(*node, segNumber, count); error != kNoErr) {
         return error;
     }
-    node->segments.erase(node->segments.begin() + At(segNumber), node->segments.begin() + At(segNumber) + count);
+    node->segments.erase(node->segments.begin() + At(segNumber),
+                         node->segments.begin() + At(segNumber) + count);
     return kNoErr;
 }
 
@@ -112,10 +117,18 @@ ASErr SetFlag(AIArtHandle path, AIBoolean value, bool ArtNode::*flag) {
     return kNoErr;
 }
 
-ASErr GetPathClosed(AIArtHandle path, AIBoolean* closed) { return GetFlag(path, closed, &ArtNode::closed); }
-ASErr SetPathClosed(AIArtHandle path, AIBoolean closed) { return SetFlag(path, closed, &ArtNode::closed); }
-ASErr GetPathGuide(AIArtHandle path, AIBoolean* isGuide) { return GetFlag(path, isGuide, &ArtNode::guide); }
-ASErr SetPathGuide(AIArtHandle path, AIBoolean isGuide) { return SetFlag(path, isGuide, &ArtNode::guide); }
+ASErr GetPathClosed(AIArtHandle path, AIBoolean* closed) {
+    return GetFlag(path, closed, &ArtNode::closed);
+}
+ASErr SetPathClosed(AIArtHandle path, AIBoolean closed) {
+    return SetFlag(path, closed, &ArtNode::closed);
+}
+ASErr GetPathGuide(AIArtHandle path, AIBoolean* isGuide) {
+    return GetFlag(path, isGuide, &ArtNode::guide);
+}
+ASErr SetPathGuide(AIArtHandle path, AIBoolean isGuide) {
+    return SetFlag(path, isGuide, &ArtNode::guide);
+}
 
 ASErr GetPathBezier(AIArtHandle path, int16_t segNumber, AIRealBezier* bezier) {
     ArtNode* node = nullptr;
@@ -147,7 +160,8 @@ ASErr GetPathLength(AIArtHandle path, AIReal flatness, AIReal* length) {
     double total = 0.0;
     for (const AIRealBezier& piece : doc::PathBeziers(*node)) {
         AIReal part = 0.0f;
-        if (const ASErr error = RealBezierSuiteTable().AIRealBezierLength(&piece, flatness, &part); error != kNoErr) {
+        if (const ASErr error = RealBezierSuiteTable().AIRealBezierLength(&piece, flatness, &part);
+            error != kNoErr) {
             return error;
         }
         total += part;
@@ -156,7 +170,7 @@ ASErr GetPathLength(AIArtHandle path, AIReal flatness, AIReal* length) {
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIPathSuite& PathSuiteTable() {
     static const AIPathSuite table{
@@ -177,4 +191,4 @@ const AIPathSuite& PathSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

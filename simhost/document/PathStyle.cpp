@@ -7,14 +7,19 @@ namespace sim {
 
 namespace {
 
-bool ValidColour(const AIColor& c) { return c.kind >= kGrayColor && c.kind <= kNoneColor; }
+bool ValidColour(const AIColor& c) {
+    return c.kind >= kGrayColor && c.kind <= kNoneColor;
+}
 
-bool ValidReal(AIReal value) { return std::isfinite(value) && value >= 0.0f; }
+bool ValidReal(AIReal value) {
+    return std::isfinite(value) && value >= 0.0f;
+}
 
 // A style the host can draw: known colour kinds, caps and joins, non-negative widths and dashes.
 bool ValidStyle(const AIPathStyle& s) {
     const AIStrokeStyle& k = s.stroke;
-    if (!ValidColour(s.fill.color) || !ValidColour(k.color) || !ValidReal(k.width) || !ValidReal(k.miterLimit)) {
+    if (!ValidColour(s.fill.color) || !ValidColour(k.color) || !ValidReal(k.width) ||
+        !ValidReal(k.miterLimit)) {
         return false;
     }
     if (k.cap < kAIButtCap || k.cap > kAIProjectingCap || k.join < kAIMiterJoin || k.join > kAIBevelJoin) {
@@ -68,7 +73,7 @@ ASErr SetCurrentPathStyle(const AIPathStyle* style) {
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AIPathStyleSuite& PathStyleSuiteTable() {
     static const AIPathStyleSuite table{
@@ -80,4 +85,4 @@ const AIPathStyleSuite& PathStyleSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -154,7 +154,7 @@ ASErr GetNthTagName(AIArtHandle art, int32_t index, char* buffer, size_t size) {
     return doc::CopyOut(std::next(node->tags.begin(), index)->first, buffer, size);
 }
 
-}  // namespace
+} // namespace
 
 const AITagSuite& TagSuiteTable() {
     static const AITagSuite table{
@@ -171,4 +171,4 @@ const AITagSuite& TagSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -40,7 +40,7 @@ ASErr TransformArt(AIArtHandle art, const AIRealMatrix* matrix, AIReal lineScale
     return kNoErr;
 }
 
-}  // namespace
+} // namespace
 
 const AITransformArtSuite& TransformArtSuiteTable() {
     static const AITransformArtSuite table{
@@ -49,4 +49,4 @@ const AITransformArtSuite& TransformArtSuiteTable() {
     return table;
 }
 
-}  // namespace sim
+} // namespace sim

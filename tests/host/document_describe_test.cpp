@@ -58,13 +58,14 @@ TEST_F(DocumentTest, TheTreeListsLayersTopFirstWithTheirArtIndentedByDepth) {
     doc.MutableArt(text)->text.contents = "12,5 mm";
     doc.MutableArt(text)->text.font = "Arial";
     doc.SetLayerVisible(bottom, false);
-    EXPECT_EQ("layer \"Dimensions\" visible unlocked colour=65535,20303,20303 current\n"
-              "  group \"Segment horiz\"\n"
-              "    group\n"
-              "      path open stroke=gray(1) width=1 cap=butt join=miter miter=4 fill=none anchors=[(0,0) (5,0)]\n"
-              "    text contents=\"12,5 mm\" font=\"Arial\" size=12 fill=gray(0) justification=0 at=0,0\n"
-              "layer \"Calque 1\" hidden unlocked colour=20303,32896,65535\n"
-              "  path open stroke=gray(1) width=1 cap=butt join=miter miter=4 fill=none anchors=[(1,2)]\n",
-              doc.DescribeTree());
+    EXPECT_EQ(
+        "layer \"Dimensions\" visible unlocked colour=65535,20303,20303 current\n"
+        "  group \"Segment horiz\"\n"
+        "    group\n"
+        "      path open stroke=gray(1) width=1 cap=butt join=miter miter=4 fill=none anchors=[(0,0) (5,0)]\n"
+        "    text contents=\"12,5 mm\" font=\"Arial\" size=12 fill=gray(1) justification=0 at=0,0\n"
+        "layer \"Calque 1\" hidden unlocked colour=20303,32896,65535\n"
+        "  path open stroke=gray(1) width=1 cap=butt join=miter miter=4 fill=none anchors=[(1,2)]\n",
+        doc.DescribeTree());
     EXPECT_EQ("invalid", doc.Describe(nullptr));
 }

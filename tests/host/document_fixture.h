@@ -12,7 +12,7 @@
 #include "simhost/SuiteRegistry.h"
 
 class DocumentTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         sim::ResetHost();
         Acquire(kAIArtSuite, kAIArtSuiteVersion, &art);
@@ -28,15 +28,15 @@ protected:
         Acquire(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &memory);
     }
 
-    template <typename Suite>
-    void Acquire(const char* name, int32_t version, const Suite** suite) {
+    template <typename Suite> void Acquire(const char* name, int32_t version, const Suite** suite) {
         const void* table = nullptr;
         ASSERT_EQ(kNoErr, sim::TheBasicSuite()->AcquireSuite(name, version, &table)) << name;
         *suite = static_cast<const Suite*>(table);
     }
 
     // New art of `type` on top of the current layer, named `name`.
-    AIArtHandle Make(int16_t type, const char* name, int16_t order = kPlaceAboveAll, AIArtHandle prep = nullptr) {
+    AIArtHandle Make(int16_t type, const char* name, int16_t order = kPlaceAboveAll,
+                     AIArtHandle prep = nullptr) {
         AIArtHandle made = nullptr;
         EXPECT_EQ(kNoErr, art->NewArt(type, order, prep, &made));
         EXPECT_EQ(kNoErr, art->SetArtName(made, name));

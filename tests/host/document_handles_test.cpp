@@ -1,4 +1,5 @@
-// Handles of the stand-in document: never reused, and every operation answers an error for null and stale ones.
+// Handles of the stand-in document: never reused, and every operation answers an error for null and stale
+// ones.
 #include <functional>
 #include <set>
 
@@ -9,10 +10,25 @@ namespace {
 struct ArtCall {
     const char* name;
     std::function<ASErr(AIArtHandle)> call;
-    bool nullIsCurrentLayer = false;  // a null prep art places on top of the current layer
+    bool nullIsCurrentLayer = false; // a null prep art places on top of the current layer
 };
 
-}  // namespace
+} // namespace
+
+TEST_F(DocumentTest, TheDocumentSuitesReplaceTheServicesPlaceholders) {
+    EXPECT_EQ(static_cast<const void*>(&sim::ArtSuiteTable()), art);
+    EXPECT_EQ(static_cast<const void*>(&sim::PathSuiteTable()), path);
+    EXPECT_EQ(static_cast<const void*>(&sim::PathStyleSuiteTable()), style);
+    EXPECT_EQ(static_cast<const void*>(&sim::TagSuiteTable()), tag);
+    EXPECT_EQ(static_cast<const void*>(&sim::MatchingArtSuiteTable()), matching);
+    EXPECT_EQ(static_cast<const void*>(&sim::ArtSetSuiteTable()), artSet);
+    EXPECT_EQ(static_cast<const void*>(&sim::LayerSuiteTable()), layer);
+    EXPECT_EQ(static_cast<const void*>(&sim::DocumentSuiteTable()), document);
+    EXPECT_EQ(static_cast<const void*>(&sim::DocumentViewSuiteTable()), view);
+    EXPECT_EQ(static_cast<const void*>(&sim::TransformArtSuiteTable()), transform);
+    EXPECT_EQ(static_cast<const void*>(&sim::MdMemorySuiteTable()), memory);
+    EXPECT_FALSE(sim::TheSuites().IsPlaceholder(kAIArtSuite, kAIArtSuiteVersion));
+}
 
 TEST_F(DocumentTest, HandlesAreNeverReusedEvenAcrossResets) {
     std::set<AIArtHandle> disposed;
@@ -72,7 +88,8 @@ TEST_F(DocumentTest, EveryArtOperationAnswersStaleAndNullHandles) {
         {"ReorderArt prep", [&](AIArtHandle a) { return art->ReorderArt(keep, kPlaceAbove, a); }, true},
         {"NewArt prep", [&](AIArtHandle a) { return art->NewArt(kPathArt, kPlaceAbove, a, &out); }, true},
         {"DuplicateArt", [&](AIArtHandle a) { return art->DuplicateArt(a, kPlaceAboveAll, nullptr, &out); }},
-        {"DuplicateArt prep", [&](AIArtHandle a) { return art->DuplicateArt(keep, kPlaceBelow, a, &out); }, true},
+        {"DuplicateArt prep", [&](AIArtHandle a) { return art->DuplicateArt(keep, kPlaceBelow, a, &out); },
+         true},
         {"GetPathSegmentCount", [&](AIArtHandle a) { return path->GetPathSegmentCount(a, &i16); }},
         {"SetPathSegmentCount", [&](AIArtHandle a) { return path->SetPathSegmentCount(a, 2); }},
         {"GetPathSegments", [&](AIArtHandle a) { return path->GetPathSegments(a, 0, 1, &segment); }},
@@ -99,7 +116,8 @@ TEST_F(DocumentTest, EveryArtOperationAnswersStaleAndNullHandles) {
         {"GetNthTagName", [&](AIArtHandle a) { return tag->GetNthTagName(a, 0, buffer, sizeof buffer); }},
         {"SetTag integer", [&](AIArtHandle a) { return tag->SetTag(a, "n", kTagTypeInteger, &one); }},
         {"AddArtToArtSet", [&](AIArtHandle a) { return artSet->AddArtToArtSet(set, a); }},
-        {"TransformArt", [&](AIArtHandle a) { return transform->TransformArt(a, &matrix, 1.0f, kTransformObjects); }},
+        {"TransformArt",
+         [&](AIArtHandle a) { return transform->TransformArt(a, &matrix, 1.0f, kTransformObjects); }},
     };
     for (const ArtCall& c : calls) {
         AIArtHandle stale = nullptr;
@@ -239,9 +257,12 @@ TEST_F(DocumentTest, ViewOperationsRefuseNullAndUnknownViews) {
     const std::vector<std::pair<const char*, std::function<ASErr(AIDocumentViewHandle)>>> calls = {
         {"GetDocumentViewZoom", [&](AIDocumentViewHandle v) { return view->GetDocumentViewZoom(v, &zoom); }},
         {"SetDocumentViewZoom", [&](AIDocumentViewHandle v) { return view->SetDocumentViewZoom(v, 2.0f); }},
-        {"GetDocumentViewOrigin", [&](AIDocumentViewHandle v) { return view->GetDocumentViewOrigin(v, &origin); }},
-        {"SetDocumentViewOrigin", [&](AIDocumentViewHandle v) { return view->SetDocumentViewOrigin(v, &origin); }},
-        {"GetDocumentViewBounds", [&](AIDocumentViewHandle v) { return view->GetDocumentViewBounds(v, &bounds); }},
+        {"GetDocumentViewOrigin",
+         [&](AIDocumentViewHandle v) { return view->GetDocumentViewOrigin(v, &origin); }},
+        {"SetDocumentViewOrigin",
+         [&](AIDocumentViewHandle v) { return view->SetDocumentViewOrigin(v, &origin); }},
+        {"GetDocumentViewBounds",
+         [&](AIDocumentViewHandle v) { return view->GetDocumentViewBounds(v, &bounds); }},
         {"ArtworkPointToViewPoint",
          [&](AIDocumentViewHandle v) { return view->ArtworkPointToViewPoint(v, &artPoint, &viewPoint); }},
         {"ViewPointToArtworkPoint",

@@ -1,8 +1,9 @@
-// Layers (order, titles, lock, visibility, colour) and the document view (zoom, origin, conversions, requests).
+// Layers (order, titles, lock, visibility, colour) and the document view (zoom, origin, conversions,
+// requests).
 #include "document_fixture.h"
 
 class LayerTest : public DocumentTest {
-protected:
+  protected:
     std::vector<std::string> LayerTitles() {
         int32_t count = 0;
         EXPECT_EQ(kNoErr, layer->CountLayers(&count));
@@ -125,7 +126,7 @@ TEST_F(DocumentTest, ArtworkToViewFlipsVAndRoundTrips) {
     ASSERT_EQ(kNoErr, view->ArtworkPointToViewPoint(v, &b, &pb));
     EXPECT_EQ(100, pa.h);
     EXPECT_EQ(68, pa.v);
-    EXPECT_EQ(168, pb.v);  // lower in the artwork is further down the view
+    EXPECT_EQ(168, pb.v); // lower in the artwork is further down the view
 
     const AIRealPoint newOrigin{-50.0f, 200.0f};
     ASSERT_EQ(kNoErr, view->SetDocumentViewOrigin(v, &newOrigin));
@@ -142,7 +143,7 @@ TEST_F(DocumentTest, ArtworkToViewFlipsVAndRoundTrips) {
     EXPECT_EQ(-0.5f, back.v);
     const AIRealPoint fraction{0.26f, 0.0f};
     ASSERT_EQ(kNoErr, view->ArtworkPointToViewPoint(v, &fraction, &pc));
-    EXPECT_EQ(101, pc.h);  // rounded to the nearest pixel
+    EXPECT_EQ(101, pc.h); // rounded to the nearest pixel
 }
 
 TEST_F(DocumentTest, SettingTheZoomEvenUnchangedInvalidatesAndQueuesAnAnnotationDraw) {

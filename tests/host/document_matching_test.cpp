@@ -4,12 +4,13 @@
 #include "document_fixture.h"
 
 class MatchingTest : public DocumentTest {
-protected:
+  protected:
     // The names of the art matching the specs, in the order the host hands them out; disposes the block.
     std::vector<std::string> Match(std::vector<AIMatchingArtSpec> specs) {
         AIMdMemoryHandle block = nullptr;
         int32_t count = -1;
-        EXPECT_EQ(kNoErr, matching->GetMatchingArt(specs.data(), static_cast<int16_t>(specs.size()), &block, &count));
+        EXPECT_EQ(kNoErr,
+                  matching->GetMatchingArt(specs.data(), static_cast<int16_t>(specs.size()), &block, &count));
         std::vector<std::string> names;
         if (count == 0) {
             EXPECT_EQ(nullptr, block);
@@ -43,7 +44,8 @@ TEST_F(MatchingTest, PathsInsideNestedGroupsOnEveryLayerAreFoundTopFirst) {
 
     EXPECT_EQ((Names{"top path", "loose", "deep", "bottom layer path"}), Match({{kPathArt, 0, 0}}));
     EXPECT_EQ((Names{"outer", "inner"}), Match({{kGroupArt, 0, 0}}));
-    EXPECT_EQ((Names{"top path", "outer", "loose", "inner", "deep", "bottom layer path"}), Match({{kAnyArt, 0, 0}}));
+    EXPECT_EQ((Names{"top path", "outer", "loose", "inner", "deep", "bottom layer path"}),
+              Match({{kAnyArt, 0, 0}}));
     EXPECT_EQ(0u, doc.LiveMemoryBlocks());
 }
 
@@ -54,13 +56,13 @@ TEST_F(MatchingTest, AttributeFiltersSelectOnTheGivenBitsOnly) {
     doc.DrawPolyline({{0, 0}, {1, 1}}, false, "plain");
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(locked, kArtLocked, kArtLocked));
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(selected, kArtFullySelected, kArtFullySelected));
-    ASSERT_EQ(kNoErr, art->SetArtUserAttr(both, kArtLocked | kArtFullySelected, kArtLocked | kArtFullySelected));
+    ASSERT_EQ(kNoErr,
+              art->SetArtUserAttr(both, kArtLocked | kArtFullySelected, kArtLocked | kArtFullySelected));
 
     EXPECT_EQ((Names{"plain", "selected"}), Match({{kPathArt, kArtLocked, 0}}));
     EXPECT_EQ((Names{"both", "locked"}), Match({{kPathArt, kArtLocked, kArtLocked}}));
     EXPECT_EQ((Names{"both", "selected"}), Match({{kPathArt, kArtFullySelected, kArtFullySelected}}));
-    EXPECT_EQ((Names{"selected"}),
-              Match({{kPathArt, kArtFullySelected | kArtLocked, kArtFullySelected}}));
+    EXPECT_EQ((Names{"selected"}), Match({{kPathArt, kArtFullySelected | kArtLocked, kArtFullySelected}}));
     // Either of two specs; art matching both is listed once.
     EXPECT_EQ((Names{"both", "selected", "locked"}),
               Match({{kPathArt, kArtLocked, kArtLocked}, {kPathArt, kArtSelected, kArtSelected}}));

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr AIReal kCircleHandle = 0.5522847771644592f;  // handle length of a quarter circle, per unit radius
+constexpr AIReal kCircleHandle = 0.5522847771644592f; // handle length of a quarter circle, per unit radius
 
 // A circle of radius r around (h, v) from four quarter arcs, anchors counter-clockwise from the right.
 std::vector<AIPathSegment> Circle(AIReal h, AIReal v, AIReal r) {
@@ -18,10 +18,10 @@ std::vector<AIPathSegment> Circle(AIReal h, AIReal v, AIReal r) {
             sim::CurveSegment({h, v - r}, {h - k, v - r}, {h + k, v - r})};
 }
 
-}  // namespace
+} // namespace
 
 class PathTest : public DocumentTest {
-protected:
+  protected:
     std::vector<AIRealPoint> Anchors(AIArtHandle p) {
         int16_t count = 0;
         EXPECT_EQ(kNoErr, path->GetPathSegmentCount(p, &count));
@@ -36,12 +36,15 @@ protected:
     static std::vector<AIRealPoint> Points(std::initializer_list<AIRealPoint> points) { return points; }
 };
 
-bool operator==(const AIRealPoint& a, const AIRealPoint& b) { return a.h == b.h && a.v == b.v; }
+bool operator==(const AIRealPoint& a, const AIRealPoint& b) {
+    return a.h == b.h && a.v == b.v;
+}
 
 TEST_F(PathTest, SegmentsAreReadWrittenInsertedAndDeletedInRange) {
     AIArtHandle p = Make(kPathArt, "p");
     ASSERT_EQ(kNoErr, path->SetPathSegmentCount(p, 3));
-    const AIPathSegment three[3] = {sim::CornerSegment(0, 0), sim::CornerSegment(10, 0), sim::CornerSegment(10, 10)};
+    const AIPathSegment three[3] = {sim::CornerSegment(0, 0), sim::CornerSegment(10, 0),
+                                    sim::CornerSegment(10, 10)};
     ASSERT_EQ(kNoErr, path->SetPathSegments(p, 0, 3, three));
     const AIPathSegment two[2] = {sim::CornerSegment(5, -1), sim::CornerSegment(6, -1)};
     ASSERT_EQ(kNoErr, path->InsertPathSegments(p, 1, 2, two));
@@ -83,8 +86,8 @@ TEST_F(PathTest, ClosedAndGuideFlags) {
 }
 
 TEST_F(PathTest, BezierPiecesIncludeTheClosingSegmentOfAClosedPath) {
-    AIArtHandle p = doc.DrawPath({sim::CurveSegment({0, 0}, {-1, 0}, {1, 2}), sim::CurveSegment({10, 0}, {9, 3}, {11, 0}),
-                                  sim::CornerSegment(5, 8)},
+    AIArtHandle p = doc.DrawPath({sim::CurveSegment({0, 0}, {-1, 0}, {1, 2}),
+                                  sim::CurveSegment({10, 0}, {9, 3}, {11, 0}), sim::CornerSegment(5, 8)},
                                  false);
     AIRealBezier b;
     ASSERT_EQ(kNoErr, path->GetPathBezier(p, 0, &b));
@@ -107,7 +110,7 @@ TEST_F(PathTest, AreaIsSignedByTheDirectionOfTheAnchors) {
     AIArtHandle ccw = doc.DrawPolyline({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, true);
     ASSERT_EQ(kNoErr, path->GetPathArea(ccw, &area));
     EXPECT_EQ(100.0f, area);
-    AIArtHandle cw = doc.DrawPolyline({{0, 0}, {0, 10}, {10, 10}, {10, 0}}, false);  // taken as closed
+    AIArtHandle cw = doc.DrawPolyline({{0, 0}, {0, 10}, {10, 10}, {10, 0}}, false); // taken as closed
     ASSERT_EQ(kNoErr, path->GetPathArea(cw, &area));
     EXPECT_EQ(-100.0f, area);
     AIArtHandle line = doc.DrawPolyline({{0, 0}, {10, 10}}, false);
@@ -133,7 +136,7 @@ TEST_F(PathTest, LengthCountsTheClosingSegmentOnlyWhenClosed) {
     for (AIReal r : {1.0f, 10.0f, 250.0f}) {
         AIArtHandle circle = doc.DrawPath(Circle(0, 0, r), true);
         ASSERT_EQ(kNoErr, path->GetPathLength(circle, 0.01f, &length));
-        EXPECT_NEAR(2.0 * std::numbers::pi * r, length, 4e-3 * r) << r;  // 1e-3 r per quarter
+        EXPECT_NEAR(2.0 * std::numbers::pi * r, length, 4e-3 * r) << r; // 1e-3 r per quarter
     }
     AIArtHandle single = doc.DrawPolyline({{4, 4}}, true);
     ASSERT_EQ(kNoErr, path->GetPathLength(single, 1.0f, &length));
@@ -196,7 +199,8 @@ TEST_F(PathTest, NewPathsTakeTheCurrentStyleAndStylesAreChecked) {
 
 TEST_F(PathTest, TransformsMoveAnchorsAndHandlesThroughGroups) {
     AIArtHandle g = doc.NewGroup(nullptr, "g");
-    AIArtHandle p = doc.DrawPath({sim::CurveSegment({1, 0}, {1, -1}, {1, 1}), sim::CornerSegment(3, 4)}, false);
+    AIArtHandle p =
+        doc.DrawPath({sim::CurveSegment({1, 0}, {1, -1}, {1, 1}), sim::CornerSegment(3, 4)}, false);
     ASSERT_EQ(kNoErr, doc.MoveInto(p, g));
     AIArtHandle untouched = doc.DrawPolyline({{1, 0}}, false);
     // A quarter turn counter-clockwise, then a move by (10, 20).

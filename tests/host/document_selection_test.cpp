@@ -5,10 +5,10 @@ namespace {
 
 constexpr int32_t kAll = kArtSelected | kArtFullySelected | kArtLocked | kArtHidden;
 
-}  // namespace
+} // namespace
 
 class SelectionTest : public DocumentTest {
-protected:
+  protected:
     void SetUp() override {
         DocumentTest::SetUp();
         group = Make(kGroupArt, "group");
@@ -45,7 +45,7 @@ TEST_F(SelectionTest, FullSelectionImpliesSelectionAndClearingEitherDeselects) {
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtFullySelected, 0));
     EXPECT_EQ(0, Attr(outside));
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtSelected, kArtSelected));
-    EXPECT_EQ(kArtSelected, Attr(outside));  // a path can be partly selected
+    EXPECT_EQ(kArtSelected, Attr(outside)); // a path can be partly selected
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtFullySelected, kArtFullySelected));
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtSelected, 0));
     EXPECT_EQ(0, Attr(outside));
@@ -53,8 +53,8 @@ TEST_F(SelectionTest, FullSelectionImpliesSelectionAndClearingEitherDeselects) {
 
 TEST_F(SelectionTest, GroupsFollowTheSelectionOfWhatTheyHold) {
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(leafA, kArtFullySelected, kArtFullySelected));
-    EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(inner));  // its only child is fully selected
-    EXPECT_EQ(kArtSelected, Attr(group));                      // partly: b is not selected
+    EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(inner)); // its only child is fully selected
+    EXPECT_EQ(kArtSelected, Attr(group));                     // partly: b is not selected
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(leafB, kArtFullySelected, kArtFullySelected));
     EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(group));
     ASSERT_EQ(kNoErr, art->DisposeArt(leafB));
@@ -62,6 +62,14 @@ TEST_F(SelectionTest, GroupsFollowTheSelectionOfWhatTheyHold) {
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(leafA, kArtSelected, 0));
     EXPECT_EQ(0, Attr(inner));
     EXPECT_EQ(0, Attr(group));
+}
+
+TEST_F(SelectionTest, ATextFrameIsSelectedWhole) {
+    AIArtHandle text = Make(kTextFrameArt, "label", kPlaceInsideOnTop, inner);
+    ASSERT_EQ(kNoErr, art->SetArtUserAttr(leafA, kArtFullySelected, kArtFullySelected));
+    ASSERT_EQ(kNoErr, art->SetArtUserAttr(text, kArtSelected, kArtSelected));
+    EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(text));
+    EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(inner));
 }
 
 TEST_F(SelectionTest, NewArtInAFullySelectedGroupMakesItPartlySelected) {
@@ -76,7 +84,7 @@ TEST_F(SelectionTest, LockAndHideAreKeptPerArtAndLeaveSelectionAlone) {
     EXPECT_EQ(kArtSelected | kArtFullySelected | kArtLocked, Attr(leafB));
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(group, kArtHidden, kArtHidden));
     EXPECT_EQ(kArtHidden, Attr(group) & (kArtHidden | kArtLocked));
-    EXPECT_EQ(0, Attr(leafA) & kArtHidden);  // the host does not push lock or hide into a group
+    EXPECT_EQ(0, Attr(leafA) & kArtHidden); // the host does not push lock or hide into a group
     int32_t masked = -1;
     ASSERT_EQ(kNoErr, art->GetArtUserAttr(leafB, kArtLocked | kArtHidden, &masked));
     EXPECT_EQ(kArtLocked, masked);
@@ -94,7 +102,7 @@ TEST_F(SelectionTest, DeselectAllAndTheSelectionQueries) {
     AIMdMemoryHandle block = nullptr;
     int32_t count = 0;
     ASSERT_EQ(kNoErr, matching->GetSelectedArt(&block, &count));
-    ASSERT_EQ(4, count);  // outside, group (partly), inner, a
+    ASSERT_EQ(4, count); // outside, group (partly), inner, a
     void* data = nullptr;
     ASSERT_EQ(kNoErr, memory->MdMemoryDeref(block, &data));
     const AIArtHandle* selected = static_cast<const AIArtHandle*>(data);

@@ -5,7 +5,7 @@
 #include "document_fixture.h"
 
 class TagTest : public DocumentTest {
-protected:
+  protected:
     void SetUp() override {
         DocumentTest::SetUp();
         part = Make(kPathArt, "part");

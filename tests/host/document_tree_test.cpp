@@ -27,7 +27,7 @@ TEST_F(DocumentTest, AFreshDocumentHasOneEmptyLayerCalque1) {
 
 TEST_F(DocumentTest, NewArtGoesWhereItsPaintOrderSays) {
     AIArtHandle a = Make(kPathArt, "a", kPlaceAboveAll, nullptr);
-    AIArtHandle b = Make(kPathArt, "b", kPlaceAbove, nullptr);  // null prep: top of the current layer
+    AIArtHandle b = Make(kPathArt, "b", kPlaceAbove, nullptr); // null prep: top of the current layer
     EXPECT_EQ((Names{"b", "a"}), ChildNames(CurrentLayerGroup()));
     Make(kPathArt, "above a", kPlaceAbove, a);
     Make(kPathArt, "below b", kPlaceBelow, b);
@@ -48,7 +48,7 @@ TEST_F(DocumentTest, NewArtGoesWhereItsPaintOrderSays) {
     EXPECT_EQ(g, parent);
 
     AIArtHandle none = a;
-    EXPECT_EQ(kBadParameterErr, art->NewArt(kPathArt, kPlaceInsideOnTop, a, &none));  // a path holds nothing
+    EXPECT_EQ(kBadParameterErr, art->NewArt(kPathArt, kPlaceInsideOnTop, a, &none)); // a path holds nothing
     EXPECT_EQ(nullptr, none);
     EXPECT_EQ(kBadParameterErr, art->NewArt(kPathArt, kPlaceAbove, CurrentLayerGroup(), &none));
     EXPECT_EQ(kBadParameterErr, art->NewArt(kUnknownArt, kPlaceAboveAll, nullptr, &none));
@@ -107,7 +107,7 @@ TEST_F(DocumentTest, ReorderArtMovesArtWithinAndAcrossGroupsAndLayers) {
     EXPECT_EQ((Names{"a", "b"}), ChildNames(g));
     EXPECT_EQ((Names{"g", "c"}), ChildNames(CurrentLayerGroup()));
     EXPECT_EQ(kBadParameterErr, art->ReorderArt(g, kPlaceInsideOnTop, g));
-    EXPECT_EQ(kBadParameterErr, art->ReorderArt(g, kPlaceBelow, a));  // into itself
+    EXPECT_EQ(kBadParameterErr, art->ReorderArt(g, kPlaceBelow, a)); // into itself
     EXPECT_EQ((Names{"a", "b"}), ChildNames(g));
 
     AILayerHandle other = doc.AddLayer("Autre");
@@ -177,7 +177,7 @@ TEST_F(DocumentTest, NamesAreCopiedBoundedAndFallBackToTheDefaultOfTheirKind) {
     ASSERT_EQ(kNoErr, art->SetArtName(p, "Côté"));
     char three[3];
     ASSERT_EQ(kNoErr, art->GetArtName(p, three, sizeof three, nullptr));
-    EXPECT_STREQ("C", three);  // "ô" takes two bytes and is not split
+    EXPECT_STREQ("C", three); // "ô" takes two bytes and is not split
     EXPECT_EQ(kBadParameterErr, art->SetArtName(g, nullptr));
 
     ASSERT_EQ(kNoErr, art->SetArtName(g, ""));
@@ -205,10 +205,11 @@ TEST_F(DocumentTest, BoundsFollowCurvesNotTheirHandles) {
     EXPECT_FLOAT_EQ(0.0f, bounds.bottom);
     EXPECT_FLOAT_EQ(10.0f, bounds.top);
 
-    // A curve whose handles stick out above its peak: the peak of p0=(0,0) p1=(0,40) p2=(20,40) p3=(20,0) is 30.
-    AIArtHandle bump = doc.DrawPath({sim::CurveSegment({0, 0}, {0, 0}, {0, 40}),
-                                     sim::CurveSegment({20, 0}, {20, 40}, {20, 0})},
-                                    false, "bump");
+    // A curve whose handles stick out above its peak: the peak of p0=(0,0) p1=(0,40) p2=(20,40) p3=(20,0)
+    // is 30.
+    AIArtHandle bump = doc.DrawPath(
+        {sim::CurveSegment({0, 0}, {0, 0}, {0, 40}), sim::CurveSegment({20, 0}, {20, 40}, {20, 0})}, false,
+        "bump");
     ASSERT_EQ(kNoErr, art->GetArtBounds(bump, &bounds));
     EXPECT_FLOAT_EQ(30.0f, bounds.top);
     EXPECT_FLOAT_EQ(0.0f, bounds.bottom);
@@ -216,7 +217,7 @@ TEST_F(DocumentTest, BoundsFollowCurvesNotTheirHandles) {
     AIArtHandle g = doc.NewGroup();
     ASSERT_EQ(kNoErr, doc.MoveInto(arc, g));
     ASSERT_EQ(kNoErr, doc.MoveInto(bump, g));
-    doc.NewGroup(g);  // an empty group adds nothing
+    doc.NewGroup(g); // an empty group adds nothing
     ASSERT_EQ(kNoErr, art->GetArtBounds(g, &bounds));
     EXPECT_FLOAT_EQ(-10.0f, bounds.left);
     EXPECT_FLOAT_EQ(20.0f, bounds.right);

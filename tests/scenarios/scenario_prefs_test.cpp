@@ -53,26 +53,28 @@ TEST(PreferenceFile, AMissingFileIsAFirstRunAndTheFileIsWrittenAtTheEnd) {
 
 TEST(PreferenceFile, ASecondRunKeepsWhatTheFirstSeededOrChanged) {
     WorkFolder folder;
-    folder.Write("first.scn", "pref \"VekTavorine\" \"NomCalque\" string \"Cotes \\\"A\\\" Ø\"\n"
-                              "pref \"VekTavorine\" \"EchelleNum\" real 0.1\n"
+    // A stored precision makes the first run an ordinary one: nothing seeded is overwritten by the defaults.
+    folder.Write("first.scn", "pref \"VekTavorine\" \"Precision\" int 4\n"
                               "path 0,0 1,1\n"
-                              "pref \"VekTavorine\" \"Precision\" int 4\n"
+                              "pref \"VekTavorine\" \"NomCalque\" string \"Cotes \\\"A\\\" Ø\"\n"
+                              "pref \"VekTavorine\" \"EchelleNum\" real 0.1\n"
                               "pref \"\" \"Grid/Color/Lite/r\" real 0.25\n");
-    folder.Write("second.scn", "pref \"VekTavorine\" \"Precision\" int -3\npath 2,2 3,3\n");
-    folder.Write("third.scn", "dump\n");
+    folder.Write("second.scn", "path 2,2 3,3\n");
+    // A precision outside 0..6 at start-up writes every built-in default again.
+    folder.Write("third.scn", "pref \"VekTavorine\" \"Precision\" int -3\ndump\n");
     ASSERT_EQ(folder.Run({"first.scn", "--prefs", "p.txt"}).status, 0);
-    const Values first = ReadPreferenceFile(folder, "p.txt");
-    ExpectValue(first, "VekTavorine", "NomCalque", sim::PrefValue::String("Cotes \"A\" Ø"));
-    ExpectValue(first, "VekTavorine", "EchelleNum", sim::PrefValue::Real(0.1));
-    ExpectValue(first, "VekTavorine", "Precision", sim::PrefValue::Int(4));
-    ExpectValue(first, "", "Grid/Color/Lite/r", sim::PrefValue::Real(0.25));
-
     ASSERT_EQ(folder.Run({"second.scn", "--prefs", "p.txt"}).status, 0);
+    const Values second = ReadPreferenceFile(folder, "p.txt");
+    ExpectValue(second, "VekTavorine", "NomCalque", sim::PrefValue::String("Cotes \"A\" Ø"));
+    ExpectValue(second, "VekTavorine", "EchelleNum", sim::PrefValue::Real(0.1));
+    ExpectValue(second, "VekTavorine", "Precision", sim::PrefValue::Int(4));
+    ExpectValue(second, "", "Grid/Color/Lite/r", sim::PrefValue::Real(0.25));
+
     ASSERT_EQ(folder.Run({"third.scn", "--prefs", "p.txt"}).status, 0);
     const Values third = ReadPreferenceFile(folder, "p.txt");
-    ExpectValue(third, "VekTavorine", "NomCalque", sim::PrefValue::String("Cotes \"A\" Ø"));
-    ExpectValue(third, "VekTavorine", "EchelleNum", sim::PrefValue::Real(0.1));
-    ExpectValue(third, "VekTavorine", "Precision", sim::PrefValue::Int(-3));
+    ExpectValue(third, "VekTavorine", "NomCalque", sim::PrefValue::String("Dimensions"));
+    ExpectValue(third, "VekTavorine", "EchelleNum", sim::PrefValue::Real(1.0));
+    ExpectValue(third, "VekTavorine", "Precision", sim::PrefValue::Int(0));
     ExpectValue(third, "", "Grid/Color/Lite/r", sim::PrefValue::Real(0.25));
 }
 
@@ -91,12 +93,16 @@ TEST(PreferenceFile, ACorruptFileIsReportedAndLeftUnchanged) {
     EXPECT_FALSE(folder.Has("run.log"));
 }
 
-TEST(PreferenceFile, AnEmptyFileIsAnEmptyStore) {
+TEST(PreferenceFile, AnEmptyFileIsAFirstRun) {
     WorkFolder folder;
     folder.Write("prefs.txt", "");
-    folder.Write("run.scn", "pref \"VekTavorine\" \"Son\" bool true\n");
+    folder.Write("run.scn", "path 0,0 1,1\npref \"VekTavorine\" \"Son\" bool true\n");
     ASSERT_EQ(folder.Run({"run.scn", "--prefs", "prefs.txt"}).status, 0);
-    ExpectValue(ReadPreferenceFile(folder, "prefs.txt"), "VekTavorine", "Son", sim::PrefValue::Bool(true));
+    const Values values = ReadPreferenceFile(folder, "prefs.txt");
+    // The start-up wrote the built-in defaults; the line played after it changed one of them.
+    ExpectValue(values, "VekTavorine", "Precision", sim::PrefValue::Int(0));
+    ExpectValue(values, "VekTavorine", "NomCalque", sim::PrefValue::String("Dimensions"));
+    ExpectValue(values, "VekTavorine", "Son", sim::PrefValue::Bool(true));
 }
 
 } // namespace
