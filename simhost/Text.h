@@ -8,7 +8,6 @@
 
 #include "host/ATEPaintSuite.h"
 #include "host/ATESuites.h"
-#include "host/ArtSuite.h"
 #include "host/FontSuite.h"
 #include "host/TextFrameSuite.h"
 #include "host/Types.h"
@@ -51,7 +50,5 @@ const ATEParaFeaturesSuite& ParaFeaturesSuiteTable();
 const ATEFontSuite& ATEFontSuiteTable();
 const ATEStorySuite& StorySuiteTable();
 const ATEApplicationPaintSuite& ApplicationPaintSuiteTable();
-// The document's art suite with text-frame bounds measured by the metrics above (groups holding text too).
-const AIArtSuite& TextAwareArtSuiteTable();
 
 }  // namespace sim

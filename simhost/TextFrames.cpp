@@ -1,5 +1,4 @@
-// The stand-in host's point-text frames, and the art suite that measures them.
-#include <algorithm>
+// The stand-in host's point-text frames.
 #include <cmath>
 
 #include "simhost/TextInternal.h"
@@ -72,53 +71,11 @@ ASErr GetATEStory(AIArtHandle textFrame, StoryRef* story) {
     return kNoErr;
 }
 
-// Bounds of a node with text measured by the metrics; false for a node without geometry.
-bool MeasuredBounds(AIArtHandle art, AIRealRect* bounds) {
-    const ArtNode* node = TheDocument().Art(art);
-    if (node->type == kTextFrameArt) return TextFrameBounds(art, bounds);
-    if (node->type != kGroupArt) {
-        ArtSuiteTable().GetArtBounds(art, bounds);
-        return !node->segments.empty();
-    }
-    bool any = false;
-    for (const ArtNode* child : node->children) {
-        AIRealRect r;
-        if (!MeasuredBounds(Document::Handle(child), &r)) continue;
-        if (!any) {
-            *bounds = r;
-        } else {
-            bounds->left = std::min(bounds->left, r.left);
-            bounds->right = std::max(bounds->right, r.right);
-            bounds->top = std::max(bounds->top, r.top);
-            bounds->bottom = std::min(bounds->bottom, r.bottom);
-        }
-        any = true;
-    }
-    return any;
-}
-
-ASErr GetArtBounds(AIArtHandle art, AIRealRect* bounds) {
-    if (art == nullptr || bounds == nullptr || TheDocument().Art(art) == nullptr) {
-        return ArtSuiteTable().GetArtBounds(art, bounds);
-    }
-    if (!MeasuredBounds(art, bounds)) *bounds = AIRealRect();
-    return kNoErr;
-}
-
 }  // namespace
 
 const AITextFrameSuite& TextFrameSuiteTable() {
     static const AITextFrameSuite suite = {NewPointText,       GetPointTextAnchor, GetTextFrameMatrix,
                                            SetTextFrameMatrix, GetATETextRange,    GetATEStory};
-    return suite;
-}
-
-const AIArtSuite& TextAwareArtSuiteTable() {
-    static const AIArtSuite suite = [] {
-        AIArtSuite table = ArtSuiteTable();
-        table.GetArtBounds = GetArtBounds;
-        return table;
-    }();
     return suite;
 }
 

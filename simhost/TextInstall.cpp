@@ -26,7 +26,6 @@ void InstallTextSuites() {
     suites.Register(kATEFontSuite, kATEFontSuiteVersion, &ATEFontSuiteTable());
     suites.Register(kATEStorySuite, kATEStorySuiteVersion, &StorySuiteTable());
     suites.Register(kATEApplicationPaintSuite, kATEApplicationPaintSuiteVersion, &ApplicationPaintSuiteTable());
-    suites.Register(kAIArtSuite, kAIArtSuiteVersion, &TextAwareArtSuiteTable());
 }
 
 }  // namespace sim
