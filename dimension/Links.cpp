@@ -58,9 +58,10 @@ std::vector<AIArtHandle> LinkedParts(LinkedKind kind) {
     return parts;
 }
 
-// Writes the link `key` on the path and the parts, the anchor indexes and the marker (when given) on the parts.
-ASErr WriteLink(AIArtHandle path, const char* key, LinkedKind kind, std::initializer_list<int16_t> indexes,
-                const char* marker) {
+// Writes the link `key` on the path and the parts, and on the parts the anchor indexes (under the index keys from
+// `firstIndexKey` on) and the marker when one is given.
+ASErr WriteLink(AIArtHandle path, const char* key, LinkedKind kind, size_t firstIndexKey,
+                std::initializer_list<int16_t> indexes, const char* marker) {
     if (path == nullptr) return kBadParameterErr;
     if (!IsLiveArt(path)) return kStaleHandleErr;
     int32_t id = 0;
@@ -71,15 +72,18 @@ ASErr WriteLink(AIArtHandle path, const char* key, LinkedKind kind, std::initial
     for (AIArtHandle part : LinkedParts(kind)) {
         KeepError(result, sAITag->SetTag(part, key, format::TagType, idText.Text));
         if (marker != nullptr) KeepError(result, SetMarker(part, marker));
-        size_t k = 0;
+        size_t k = firstIndexKey;
         for (const int16_t index : indexes) {
-            KeepError(result, sAITag->SetTag(part, format::AnchorIndexKeys[k++], format::TagType, NumberText(index).Text));
+            const char* indexKey = format::AnchorIndexKeys[k++];
+            KeepError(result, sAITag->SetTag(part, indexKey, format::TagType, NumberText(index).Text));
         }
     }
     CurrentDimension& d = gCurrentDimension;
     d.LinkKey = key;
     d.LinkId = id;
-    for (size_t k = 0; k < kLinkIndexCount; ++k) d.LinkIndexes[k] = k < indexes.size() ? indexes.begin()[k] : -1;
+    for (int16_t& kept : d.LinkIndexes) kept = -1;
+    size_t k = firstIndexKey;
+    for (const int16_t index : indexes) d.LinkIndexes[k++] = index;
     return result;
 }
 
@@ -118,21 +122,22 @@ int32_t NewLinkId(const char* key) {
 }
 
 ASErr LinkFirstPoint(AIArtHandle path, int16_t anchorIndex) {
-    return WriteLink(path, format::FirstPointLink, LinkedKind::Linear, {anchorIndex}, nullptr);
+    return WriteLink(path, format::FirstPointLink, LinkedKind::Linear, 0, {anchorIndex}, nullptr);
 }
 
 ASErr LinkSecondPoint(AIArtHandle path, int16_t anchorIndex) {
-    return WriteLink(path, format::SecondPointLink, LinkedKind::Linear, {anchorIndex}, nullptr);
+    return WriteLink(path, format::SecondPointLink, LinkedKind::Linear, 1, {anchorIndex}, nullptr);
 }
 
 ASErr LinkOnSegment(AIArtHandle path, int16_t firstIndex, int16_t secondIndex) {
-    return WriteLink(path, format::OnSegmentLink, LinkedKind::Linear, {firstIndex, secondIndex}, nullptr);
+    return WriteLink(path, format::OnSegmentLink, LinkedKind::Linear, 0, {firstIndex, secondIndex}, nullptr);
 }
 
 ASErr LinkAngle(AIArtHandle path, int16_t previousIndex, int16_t vertexIndex, int16_t nextIndex) {
-    return WriteLink(path, format::AngleLink, LinkedKind::Angle, {previousIndex, vertexIndex, nextIndex}, format::AngleMarker);
+    return WriteLink(path, format::AngleLink, LinkedKind::Angle, 0, {previousIndex, vertexIndex, nextIndex},
+                     format::AngleMarker);
 }
 
 ASErr LinkCircle(AIArtHandle path, int16_t firstIndex, int16_t secondIndex) {
-    return WriteLink(path, format::CircleLink, LinkedKind::Circle, {firstIndex, secondIndex}, nullptr);
+    return WriteLink(path, format::CircleLink, LinkedKind::Circle, 0, {firstIndex, secondIndex}, nullptr);
 }
