@@ -1,5 +1,6 @@
 #include "dimension/Skeletons.h"
 
+#include <initializer_list>
 #include <new>
 
 #include "dimension/CurrentDimension.h"
@@ -28,6 +29,22 @@ constexpr size_t kSecondEnd = 1;
 constexpr size_t kFirstEndVariant = 2;
 constexpr size_t kSecondEndVariant = 3;
 
+// What a part of a skeleton is, and so which style it gets.
+enum PartKind {
+    kExtension,           // an extension line: solid
+    kLine,                // a dimension line, arc or circle part: dashed as dimension lines are
+    kLabel,               // a point-text frame
+    kEndMarksAtBothEnds,  // end marks 0 and 1 (2 and 3 with them for the point variant)
+    kEndMarkAtFirstEnd,   // end mark 0 (2 with it for the point variant)
+};
+
+// One part: where its handle goes, or for end marks the dimension of a series they belong to.
+struct SkeletonPart {
+    PartKind Kind;
+    AIArtHandle* Handle = nullptr;
+    size_t Index = 0;
+};
+
 // Makes the parts of one skeleton, bottom first, keeping the last host error.
 class Skeleton {
 public:
@@ -39,12 +56,32 @@ public:
         else if (!IsLiveArt(group)) result_ = kStaleHandleErr;
         return result_ == kNoErr;
     }
-    void Line(AIArtHandle& part) {
-        const AIPathStyle style = DimensionLinePathStyle();
-        Keep(NewDimensionPart(kPathArt, &style, &part));
+    // Starts, makes the parts in order and sets the tool's editing flag.
+    void Make(std::initializer_list<SkeletonPart> parts, int32_t ToolState::*editing) {
+        if (!Start()) return;
+        for (const SkeletonPart& part : parts) Make(part);
+        gToolState.*editing = 1;
     }
-    void Extension(AIArtHandle& part) { Keep(NewDimensionPart(kPathArt, &gPathStyles.DimensionLineStyle, &part)); }
-    void Label(AIArtHandle& part) { Keep(NewDimensionPart(kTextFrameArt, nullptr, &part)); }
+    void Make(const SkeletonPart& part) {
+        switch (part.Kind) {
+        case kExtension: Keep(NewDimensionPart(kPathArt, &gPathStyles.DimensionLineStyle, part.Handle)); break;
+        case kLine: {
+            const AIPathStyle style = DimensionLinePathStyle();
+            Keep(NewDimensionPart(kPathArt, &style, part.Handle));
+            break;
+        }
+        case kLabel: Keep(NewDimensionPart(kTextFrameArt, nullptr, part.Handle)); break;
+        case kEndMarksAtBothEnds: EndMarks(part.Index, true); break;
+        case kEndMarkAtFirstEnd: EndMarks(part.Index, false); break;
+        }
+    }
+    void Marker(AIArtHandle part, const char* marker) {
+        if (part != nullptr) Keep(sAITag->SetTag(part, marker, format::TagType, format::VekValue));
+    }
+    ASErr Result() const { return result_; }
+
+private:
+    void Keep(ASErr error) { KeepError(result_, error); }
     // The end marks of dimension `index`: mark 0 (with its variant 2), and mark 1 (with 3) when `bothEnds`.
     void EndMarks(size_t index, bool bothEnds) {
         AIArtHandle(&marks)[kEndMarkSets][kSeriesCapacity] = gCurrentDimension.EndMarks;
@@ -57,13 +94,6 @@ public:
             EndMark(marks[kFirstEnd][index]);
         }
     }
-    void Marker(AIArtHandle part, const char* marker) {
-        if (part != nullptr) Keep(sAITag->SetTag(part, marker, format::TagType, format::VekValue));
-    }
-    ASErr Result() const { return result_; }
-
-private:
-    void Keep(ASErr error) { KeepError(result_, error); }
     void EndMark(AIArtHandle& part) {
         const AIPathStyle style = EndMarkPathStyle();
         Keep(NewDimensionPart(kPathArt, &style, &part));
@@ -120,128 +150,118 @@ bool SecondEndMarksShown() {
 }
 
 ASErr BuildSegmentDimensionArt() {
-    Skeleton s;
-    if (!s.Start()) return s.Result();
     CurrentDimension& d = gCurrentDimension;
-    s.Extension(d.ExtensionLines[1]);
-    s.Extension(d.ExtensionLines[0]);
-    s.EndMarks(0, true);
-    s.Line(d.DimensionLineHalves[0]);
-    s.Line(d.DimensionLines[0]);
-    s.Label(d.LabelFrames[0]);
+    Skeleton s;
+    s.Make({{kExtension, &d.ExtensionLines[1]},
+            {kExtension, &d.ExtensionLines[0]},
+            {kEndMarksAtBothEnds},
+            {kLine, &d.DimensionLineHalves[0]},
+            {kLine, &d.DimensionLines[0]},
+            {kLabel, &d.LabelFrames[0]}},
+           &ToolState::EditingSegment);
     if (gHitState.HoverFlags.OverCentre == 0) {
         s.Marker(d.DimensionLines[0], format::SegmentMarker);
         s.Marker(d.DimensionLineHalves[0], format::SegmentMarker);
         s.Marker(d.DimensionLines[0], format::RefreshMarker);
     }
-    gToolState.EditingSegment = 1;
     return s.Result();
 }
 
 ASErr BuildArcLengthDimensionArt() {
-    Skeleton s;
-    if (!s.Start()) return s.Result();
     CurrentDimension& d = gCurrentDimension;
-    s.Extension(d.ExtensionLines[1]);
-    s.Extension(d.ExtensionLines[0]);
-    s.EndMarks(0, true);
-    s.Line(d.AngleArcs[0]);
-    s.Label(d.LabelFrames[0]);
-    gToolState.EditingSegment = 1;
+    Skeleton s;
+    s.Make({{kExtension, &d.ExtensionLines[1]},
+            {kExtension, &d.ExtensionLines[0]},
+            {kEndMarksAtBothEnds},
+            {kLine, &d.AngleArcs[0]},
+            {kLabel, &d.LabelFrames[0]}},
+           &ToolState::EditingSegment);
     return s.Result();
 }
 
 ASErr BuildOffsetDimensionArt() {
-    Skeleton s;
-    if (!s.Start()) return s.Result();
     CurrentDimension& d = gCurrentDimension;
-    s.Extension(d.ExtensionLines[1]);
-    s.Extension(d.ExtensionLines[0]);
-    s.EndMarks(0, true);
-    s.Line(d.DimensionLines[0]);
-    s.Label(d.LabelFrames[0]);
-    gToolState.EditingSegment = 1;
+    Skeleton s;
+    s.Make({{kExtension, &d.ExtensionLines[1]},
+            {kExtension, &d.ExtensionLines[0]},
+            {kEndMarksAtBothEnds},
+            {kLine, &d.DimensionLines[0]},
+            {kLabel, &d.LabelFrames[0]}},
+           &ToolState::EditingSegment);
     return s.Result();
 }
 
 ASErr BuildAngleDimensionArt() {
-    Skeleton s;
-    if (!s.Start()) return s.Result();
     CurrentDimension& d = gCurrentDimension;
-    s.EndMarks(0, true);
-    s.Line(d.AngleArcs[0]);
-    s.Label(d.LabelFrames[0]);
-    gToolState.EditingAngle = 1;
+    Skeleton s;
+    s.Make({{kEndMarksAtBothEnds}, {kLine, &d.AngleArcs[0]}, {kLabel, &d.LabelFrames[0]}}, &ToolState::EditingAngle);
     return s.Result();
 }
 
 ASErr BuildArcAngleDimensionArt() {
-    Skeleton s;
-    if (!s.Start()) return s.Result();
     CurrentDimension& d = gCurrentDimension;
-    s.Extension(d.ExtensionLines[0]);
-    s.EndMarks(0, true);
-    s.Line(d.AngleArcs[0]);
-    s.Label(d.LabelFrames[0]);
-    gToolState.EditingAngle = 1;
+    Skeleton s;
+    s.Make({{kExtension, &d.ExtensionLines[0]},
+            {kEndMarksAtBothEnds},
+            {kLine, &d.AngleArcs[0]},
+            {kLabel, &d.LabelFrames[0]}},
+           &ToolState::EditingAngle);
     return s.Result();
 }
 
 ASErr BuildCircleDimensionArt() {
-    Skeleton s;
-    if (!s.Start()) return s.Result();
     CurrentDimension& d = gCurrentDimension;
-    s.EndMarks(0, gCurrentOptions.Diameter != 0);
-    s.Line(d.CircleParts[1]);
-    s.Line(d.CircleParts[0]);
-    s.Label(d.LabelFrames[0]);
+    Skeleton s;
+    s.Make({{gCurrentOptions.Diameter != 0 ? kEndMarksAtBothEnds : kEndMarkAtFirstEnd},
+            {kLine, &d.CircleParts[1]},
+            {kLine, &d.CircleParts[0]},
+            {kLabel, &d.LabelFrames[0]}},
+           &ToolState::EditingCircle);
     s.Marker(d.CircleParts[0], format::CircleMarker);
     s.Marker(d.CircleParts[1], format::CircleMarker);
     s.Marker(d.CircleParts[0], format::RefreshMarker);
-    gToolState.EditingCircle = 1;
     return s.Result();
 }
 
 ASErr BuildLocalRadiusArt() {
-    Skeleton s;
-    if (!s.Start()) return s.Result();
     CurrentDimension& d = gCurrentDimension;
-    s.EndMarks(0, false);
-    s.Line(d.AuxLine);
-    s.Label(d.LabelFrames[0]);
-    gToolState.EditingBezier = 1;
+    Skeleton s;
+    s.Make({{kEndMarkAtFirstEnd}, {kLine, &d.AuxLine}, {kLabel, &d.LabelFrames[0]}}, &ToolState::EditingBezier);
     return s.Result();
 }
 
 ASErr BuildLocalTangentArt() {
-    Skeleton s;
-    if (!s.Start()) return s.Result();
     CurrentDimension& d = gCurrentDimension;
-    s.Line(d.DimensionLines[0]);
-    s.Line(d.AuxLine);
-    gToolState.EditingBezier = 1;
+    Skeleton s;
+    s.Make({{kLine, &d.DimensionLines[0]}, {kLine, &d.AuxLine}}, &ToolState::EditingBezier);
     return s.Result();
 }
 
 ASErr BuildReticleArt() {
+    AIArtHandle(&lines)[kSeriesCapacity] = gCurrentDimension.DimensionLines;
     Skeleton s;
-    if (!s.Start()) return s.Result();
-    for (size_t i = kReticlePathCount; i-- > 0;) s.Extension(gCurrentDimension.DimensionLines[i]);
-    gToolState.EditingBezier = 1;
+    static_assert(kReticlePathCount == 6, "the reticle's parts are listed one by one");
+    s.Make({{kExtension, &lines[5]},
+            {kExtension, &lines[4]},
+            {kExtension, &lines[3]},
+            {kExtension, &lines[2]},
+            {kExtension, &lines[1]},
+            {kExtension, &lines[0]}},
+           &ToolState::EditingBezier);
     return s.Result();
 }
 
 ASErr TagSeriesArt() {
+    CurrentDimension& d = gCurrentDimension;
     Skeleton s;
     if (!s.Start()) return s.Result();
-    CurrentDimension& d = gCurrentDimension;
     const size_t count = SeriesDimensionCount(gToolState.ClickCount);
     for (size_t i = count; i-- > 0;) {
-        s.EndMarks(i, true);
-        s.Line(d.DimensionLineHalves[i]);
-        s.Line(d.DimensionLines[i]);
+        s.Make(SkeletonPart{kEndMarksAtBothEnds, nullptr, i});
+        s.Make(SkeletonPart{kLine, &d.DimensionLineHalves[i]});
+        s.Make(SkeletonPart{kLine, &d.DimensionLines[i]});
     }
-    for (size_t i = count; i-- > 0;) s.Label(d.LabelFrames[i]);
+    for (size_t i = count; i-- > 0;) s.Make(SkeletonPart{kLabel, &d.LabelFrames[i]});
     gToolState.EditingSegment = 1;
     return s.Result();
 }
@@ -249,8 +269,7 @@ ASErr TagSeriesArt() {
 ASErr StartDivisionTickList() {
     ForgetDivisionMarks();
     Skeleton s;
-    if (!s.Start()) return s.Result();
-    gToolState.EditingBezier = 1;
+    s.Make({}, &ToolState::EditingBezier);
     return s.Result();
 }
 

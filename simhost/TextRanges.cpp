@@ -13,13 +13,17 @@ using text::CharStyle;
 using text::ParaFeatures;
 using text::Range;
 
+// The range and its frame for an operation whose result goes to `out`: a null `out` is a bad parameter.
+ASErr FindFor(TextRangeRef range, const void* out, Range** r, ArtNode** node) {
+    return out == nullptr ? kBadParameterErr : text::FindRange(range, r, node);
+}
+
 ASErr ReleaseRange(TextRangeRef range) { return text::Ranges().Remove(range); }
 
 ASErr CloneRange(TextRangeRef range, TextRangeRef* copy) {
     Range* r = nullptr;
     ArtNode* node = nullptr;
-    if (copy == nullptr) return kBadParameterErr;
-    if (const ASErr error = text::FindRange(range, &r, &node); error != kNoErr) return error;
+    if (const ASErr error = FindFor(range, copy, &r, &node); error != kNoErr) return error;
     *copy = text::Ranges().Add(*r);
     return kNoErr;
 }
@@ -52,8 +56,7 @@ ASErr SetRange(TextRangeRef range, int32_t start, int32_t end) {
 ASErr GetSize(TextRangeRef range, int32_t* size) {
     Range* r = nullptr;
     ArtNode* node = nullptr;
-    if (size == nullptr) return kBadParameterErr;
-    if (const ASErr error = text::FindRange(range, &r, &node); error != kNoErr) return error;
+    if (const ASErr error = FindFor(range, size, &r, &node); error != kNoErr) return error;
     *size = r->end - r->start;
     return kNoErr;
 }
@@ -134,8 +137,7 @@ std::vector<CharStyle> CoveredStyles(const Range& r, const ArtNode& node) {
 ASErr GetCharFeatures(TextRangeRef range, CharFeaturesRef* features) {
     Range* r = nullptr;
     ArtNode* node = nullptr;
-    if (features == nullptr) return kBadParameterErr;
-    if (const ASErr error = text::FindRange(range, &r, &node); error != kNoErr) return error;
+    if (const ASErr error = FindFor(range, features, &r, &node); error != kNoErr) return error;
     const std::vector<CharStyle> covered = CoveredStyles(*r, *node);
     const CharStyle& first = covered.front();
     CharFeatures shared{first.font, first.size, first.fill, first.shift};
@@ -177,8 +179,7 @@ ASErr SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features) {
 ASErr GetParaFeatures(TextRangeRef range, ParaFeaturesRef* features) {
     Range* r = nullptr;
     ArtNode* node = nullptr;
-    if (features == nullptr) return kBadParameterErr;
-    if (const ASErr error = text::FindRange(range, &r, &node); error != kNoErr) return error;
+    if (const ASErr error = FindFor(range, features, &r, &node); error != kNoErr) return error;
     *features = text::ParaFeatureSets().Add(ParaFeatures{node->text.justification});
     return kNoErr;
 }
@@ -196,8 +197,7 @@ ASErr SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features) {
 ASErr GetStory(TextRangeRef range, StoryRef* story) {
     Range* r = nullptr;
     ArtNode* node = nullptr;
-    if (story == nullptr) return kBadParameterErr;
-    if (const ASErr error = text::FindRange(range, &r, &node); error != kNoErr) return error;
+    if (const ASErr error = FindFor(range, story, &r, &node); error != kNoErr) return error;
     *story = text::Stories().Add(r->frame);
     return kNoErr;
 }
