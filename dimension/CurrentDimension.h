@@ -27,7 +27,7 @@ struct CurrentDimension {
     AIArtHandle AngleArcs[kAngleArcCapacity] = {};         // arcs of an angle (several with multiple arcs)
     AIArtHandle CircleParts[kCirclePartCount] = {};        // the two paths of a circle or arc dimension
     AIArtHandle AuxLine = nullptr;                         // radius or tangent line of the Bézier extras
-    const char* LinkKey = nullptr;                         // link key last written on the parts, null for none
+    const char* LinkKey = nullptr; // link key last written on the parts, null for none
     int32_t LinkId = 0;                                    // its id
     int16_t LinkIndexes[kLinkIndexCount] = {-1, -1, -1};   // its anchor indexes, -1 where unused
 };
@@ -65,5 +65,6 @@ void DisposeArtIfValid(AIArtHandle* art);
 
 // Forgets the handles of the parts and the link kept with them; disposes nothing.
 void ForgetDimensionParts();
-// Forgets the dimension being edited: its group, every part handle and the link; the art stays in the document.
+// Forgets the dimension being edited: its group, every part handle and the link; the art stays in the
+// document.
 void ClearCurrentDimension();

@@ -76,9 +76,13 @@ ASErr SetToleranceRun(TextRangeRef range) {
     Held<CharFeaturesRef, ATECharFeaturesSuite> features(sATECharFeatures);
     KeepError(result, sATECharFeatures->New(features.Out()));
     if (features.Get() == nullptr) return result;
-    const double size = gCurrentOptions.TextSize * (gSettings.ReducedToleranceText != 0 ? kReducedToleranceScale : 1.0);
-    if (UsableSize(size)) KeepError(result, sATECharFeatures->SetFontSize(features.Get(), SettingAsFloat(size)));
-    KeepError(result, sATECharFeatures->SetBaselineShift(features.Get(), SettingAsFloat(gSettings.ToleranceOffset)));
+    const double size =
+        gCurrentOptions.TextSize * (gSettings.ReducedToleranceText != 0 ? kReducedToleranceScale : 1.0);
+    if (UsableSize(size)) {
+        KeepError(result, sATECharFeatures->SetFontSize(features.Get(), SettingAsFloat(size)));
+    }
+    KeepError(result,
+              sATECharFeatures->SetBaselineShift(features.Get(), SettingAsFloat(gSettings.ToleranceOffset)));
     KeepError(result, sATETextRange->SetLocalCharFeatures(run.Get(), features.Get()));
     return result;
 }
@@ -133,7 +137,9 @@ AIReal UprightAngle(AIReal angle) {
 ASErr SetDimensionLabel(AIArtHandle* frame, AIRealPoint at, AIReal angle) {
     if (frame == nullptr || !std::isfinite(at.h) || !std::isfinite(at.v)) return kBadParameterErr;
     if (!IsLiveArt(*frame)) {
-        if (const ASErr error = NewDimensionPart(kTextFrameArt, nullptr, frame); *frame == nullptr) return error;
+        if (const ASErr error = NewDimensionPart(kTextFrameArt, nullptr, frame); *frame == nullptr) {
+            return error;
+        }
     }
     ASErr result = WriteLabelText(*frame);
     const AIRealMatrix placed = PlacedAt(at, UprightAngle(angle));

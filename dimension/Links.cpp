@@ -58,8 +58,8 @@ std::vector<AIArtHandle> LinkedParts(LinkedKind kind) {
     return parts;
 }
 
-// Writes the link `key` on the path and the parts, and on the parts the anchor indexes (under the index keys from
-// `firstIndexKey` on) and the marker when one is given.
+// Writes the link `key` on the path and the parts, and on the parts the anchor indexes (under the index keys
+// from `firstIndexKey` on) and the marker when one is given.
 ASErr WriteLink(AIArtHandle path, const char* key, LinkedKind kind, size_t firstIndexKey,
                 std::initializer_list<int16_t> indexes, const char* marker) {
     if (path == nullptr) return kBadParameterErr;

@@ -64,7 +64,9 @@ public:
     }
     void Make(const SkeletonPart& part) {
         switch (part.Kind) {
-        case kExtension: Keep(NewDimensionPart(kPathArt, &gPathStyles.DimensionLineStyle, part.Handle)); break;
+        case kExtension:
+            Keep(NewDimensionPart(kPathArt, &gPathStyles.DimensionLineStyle, part.Handle));
+            break;
         case kLine: {
             const AIPathStyle style = DimensionLinePathStyle();
             Keep(NewDimensionPart(kPathArt, &style, part.Handle));
@@ -146,7 +148,8 @@ AIPathStyle EndMarkPathStyle() {
 bool EndMarksShown() { return gCurrentOptions.EndMarkSize > 0.0; }
 
 bool SecondEndMarksShown() {
-    return EndMarksShown() && gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == kCustomArrowPreset;
+    return EndMarksShown() && gCurrentOptions.ArrowHeads == 0 &&
+           gCurrentOptions.ArrowPreset == kCustomArrowPreset;
 }
 
 ASErr BuildSegmentDimensionArt() {
@@ -194,7 +197,8 @@ ASErr BuildOffsetDimensionArt() {
 ASErr BuildAngleDimensionArt() {
     CurrentDimension& d = gCurrentDimension;
     Skeleton s;
-    s.Make({{kEndMarksAtBothEnds}, {kLine, &d.AngleArcs[0]}, {kLabel, &d.LabelFrames[0]}}, &ToolState::EditingAngle);
+    s.Make({{kEndMarksAtBothEnds}, {kLine, &d.AngleArcs[0]}, {kLabel, &d.LabelFrames[0]}},
+           &ToolState::EditingAngle);
     return s.Result();
 }
 
@@ -226,7 +230,8 @@ ASErr BuildCircleDimensionArt() {
 ASErr BuildLocalRadiusArt() {
     CurrentDimension& d = gCurrentDimension;
     Skeleton s;
-    s.Make({{kEndMarkAtFirstEnd}, {kLine, &d.AuxLine}, {kLabel, &d.LabelFrames[0]}}, &ToolState::EditingBezier);
+    s.Make({{kEndMarkAtFirstEnd}, {kLine, &d.AuxLine}, {kLabel, &d.LabelFrames[0]}},
+           &ToolState::EditingBezier);
     return s.Result();
 }
 

@@ -40,26 +40,27 @@ struct ATETextRangeSuite {
     // kBadParameterErr and change nothing.
     ASErr (*SetRange)(TextRangeRef range, int32_t start, int32_t end);
     ASErr (*GetSize)(TextRangeRef range, int32_t* size);
-    // Copies at most size - 1 bytes of the range's text, never splitting a character, and terminates the buffer;
-    // *length (may be null) receives the whole length.
+    // Copies at most size - 1 bytes of the range's text, never splitting a character, and terminates the
+    // buffer; *length (may be null) receives the whole length.
     ASErr (*GetContents)(TextRangeRef range, char* buffer, size_t size, size_t* length);
-    // Inserts UTF-8 text after the range, which grows to hold it; the new text takes the features of the character
-    // before it (of the first character when there is none before).
+    // Inserts UTF-8 text after the range, which grows to hold it; the new text takes the features of the
+    // character before it (of the first character when there is none before).
     ASErr (*InsertAfter)(TextRangeRef range, const char* text);
     // Removes the range's text; the range becomes empty at its start.
     ASErr (*Remove)(TextRangeRef range);
     // The character features that every character of the range shares: a feature on which they differ is left
     // unassigned. An empty range answers the features at its start.
     ASErr (*GetCharFeatures)(TextRangeRef range, CharFeaturesRef* features);
-    // Gives every character of the range the features assigned in `features`; the others are left as they are.
+    // Gives every character of the range the features assigned in `features`; the others are left as they
+    // are.
     ASErr (*SetLocalCharFeatures)(TextRangeRef range, CharFeaturesRef features);
     ASErr (*GetParaFeatures)(TextRangeRef range, ParaFeaturesRef* features);
     ASErr (*SetLocalParaFeatures)(TextRangeRef range, ParaFeaturesRef features);
     ASErr (*GetStory)(TextRangeRef range, StoryRef* story);
 };
 
-// Character features: each feature is either assigned a value or unassigned. Get operations answer the value and
-// whether it is assigned (`assigned` may be null); an unassigned feature answers a zero value.
+// Character features: each feature is either assigned a value or unassigned. Get operations answer the value
+// and whether it is assigned (`assigned` may be null); an unassigned feature answers a zero value.
 struct ATECharFeaturesSuite {
     // New features with nothing assigned.
     ASErr (*New)(CharFeaturesRef* features);

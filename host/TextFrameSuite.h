@@ -10,9 +10,9 @@
 // Orientations of new text.
 enum AITextOrientation : int16_t { kHorizontalTextOrientation = 0, kVerticalTextOrientation = 1 };
 
-// The matrix of a point-text frame takes the text's own coordinates (the baseline along x from the anchor at the
-// origin, v upward) to artwork coordinates: its translation is the anchor. Operations on art that is no text
-// frame answer kBadParameterErr; on disposed art kStaleHandleErr.
+// The matrix of a point-text frame takes the text's own coordinates (the baseline along x from the anchor at
+// the origin, v upward) to artwork coordinates: its translation is the anchor. Operations on art that is no
+// text frame answer kBadParameterErr; on disposed art kStaleHandleErr.
 struct AITextFrameSuite {
     // A new empty point-text frame with its anchor at `anchor`, upright, at `paintOrder` relative to `prep`
     // (AI Art Suite's orders).

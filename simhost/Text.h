@@ -23,8 +23,8 @@ struct FontInfo {
 // The fixed font list, in the host's order. "Arial" comes before "Arial Black", whose name it begins.
 const std::vector<FontInfo>& FontList();
 
-// Metrics: every character advances kCharacterAdvance x its size; a line is as high as its size, from the baseline
-// (moved by the character's baseline shift) up.
+// Metrics: every character advances kCharacterAdvance x its size; a line is as high as its size, from the
+// baseline (moved by the character's baseline shift) up.
 constexpr AIReal kCharacterAdvance = 0.6f;
 // What a new text frame gets before anything is set: the first font of the list, this size, black.
 constexpr AIReal kDefaultTextSize = 12.0f;

@@ -60,7 +60,9 @@ ASErr CopyName(AIFontKey font, char* buffer, size_t size, bool full) {
 
 ASErr GetFontName(AIFontKey font, char* buffer, size_t size) { return CopyName(font, buffer, size, false); }
 
-ASErr GetFullFontName(AIFontKey font, char* buffer, size_t size) { return CopyName(font, buffer, size, true); }
+ASErr GetFullFontName(AIFontKey font, char* buffer, size_t size) {
+    return CopyName(font, buffer, size, true);
+}
 
 ASErr FindFont(const char* name, AIFontKey* font) {
     if (name == nullptr || font == nullptr) return kBadParameterErr;

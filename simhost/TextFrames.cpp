@@ -9,7 +9,9 @@ namespace {
 
 ASErr NewPointText(int16_t paintOrder, AIArtHandle prep, int16_t orientation, AIRealPoint anchor,
                    AIArtHandle* newTextFrame) {
-    if (newTextFrame == nullptr || !std::isfinite(anchor.h) || !std::isfinite(anchor.v)) return kBadParameterErr;
+    if (newTextFrame == nullptr || !std::isfinite(anchor.h) || !std::isfinite(anchor.v)) {
+        return kBadParameterErr;
+    }
     if (orientation == kVerticalTextOrientation) return kNotImplementedErr;
     if (orientation != kHorizontalTextOrientation) return kBadParameterErr;
     ArtNode* node = nullptr;

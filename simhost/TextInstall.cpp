@@ -25,7 +25,8 @@ void InstallTextSuites() {
     suites.Register(kATEParaFeaturesSuite, kATEParaFeaturesSuiteVersion, &ParaFeaturesSuiteTable());
     suites.Register(kATEFontSuite, kATEFontSuiteVersion, &ATEFontSuiteTable());
     suites.Register(kATEStorySuite, kATEStorySuiteVersion, &StorySuiteTable());
-    suites.Register(kATEApplicationPaintSuite, kATEApplicationPaintSuiteVersion, &ApplicationPaintSuiteTable());
+    suites.Register(kATEApplicationPaintSuite, kATEApplicationPaintSuiteVersion,
+                    &ApplicationPaintSuiteTable());
 }
 
 }  // namespace sim

@@ -8,7 +8,8 @@ namespace sim::text {
 
 namespace {
 
-// The baseline shifts of a frame, kept beside the document's runs (one per run) with that of its insertion style.
+// The baseline shifts of a frame, kept beside the document's runs (one per run) with that of its insertion
+// style.
 struct FrameShifts {
     std::vector<AIReal> runs;
     AIReal insertion = 0.0f;
@@ -27,7 +28,9 @@ FrameShifts* ShiftsOf(const ArtNode& frame) {
 // The shift of run `run`, 0 when the runs were changed without the engine (a copy of the frame).
 AIReal RunShift(const ArtNode& frame, size_t run) {
     const FrameShifts* shifts = ShiftsOf(frame);
-    if (shifts == nullptr || shifts->runs.size() != frame.text.runs.size() || run >= shifts->runs.size()) return 0.0f;
+    if (shifts == nullptr || shifts->runs.size() != frame.text.runs.size() || run >= shifts->runs.size()) {
+        return 0.0f;
+    }
     return shifts->runs[run];
 }
 
@@ -127,7 +130,8 @@ void Compress(ArtNode& frame, const std::vector<CharStyle>& styles) {
 
 CharStyle InsertionStyle(const ArtNode& frame) {
     const FrameShifts* shifts = ShiftsOf(frame);
-    return CharStyle{frame.text.font, frame.text.size, frame.text.fill, shifts == nullptr ? 0.0f : shifts->insertion};
+    return CharStyle{frame.text.font, frame.text.size, frame.text.fill,
+                     shifts == nullptr ? 0.0f : shifts->insertion};
 }
 
 void SetInsertionStyle(ArtNode& frame, const CharStyle& style) {
@@ -150,7 +154,8 @@ void StartText(ArtNode& frame) {
 void ClearShifts() { ShiftTable().clear(); }
 
 bool IsCharacterBoundary(const std::string& text, size_t offset) {
-    return offset == text.size() || (offset < text.size() && IsLeadByte(static_cast<unsigned char>(text[offset])));
+    return offset == text.size() ||
+           (offset < text.size() && IsLeadByte(static_cast<unsigned char>(text[offset])));
 }
 
 int32_t FontIndexOf(const std::string& name) {

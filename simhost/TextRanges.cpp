@@ -100,7 +100,8 @@ ASErr InsertAfter(TextRangeRef range, const char* inserted) {
     if (const ASErr error = text::FindRange(range, &r, &node); error != kNoErr) return error;
     std::vector<CharStyle> styles = text::Expand(*node);
     const auto at = static_cast<size_t>(r->end);
-    const CharStyle style = at > 0 ? styles[at - 1] : (styles.empty() ? text::InsertionStyle(*node) : styles.front());
+    const CharStyle style =
+        at > 0 ? styles[at - 1] : (styles.empty() ? text::InsertionStyle(*node) : styles.front());
     const size_t count = std::strlen(inserted);
     node->text.contents.insert(at, inserted);
     styles.insert(styles.begin() + static_cast<std::ptrdiff_t>(at), count, style);

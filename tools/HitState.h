@@ -1,4 +1,5 @@
-// What the last hover test found under the cursor, read by the annotator, the click sequences and the builders.
+// What the last hover test found under the cursor, read by the annotator, the click sequences and the
+// builders.
 #pragma once
 
 #include <cstdint>

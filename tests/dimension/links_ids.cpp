@@ -72,7 +72,8 @@ TEST_F(LinkIds, EachLinkKeyCountsItsOwnIds) {
 
 TEST_F(LinkIds, LockedAndHiddenArtCountsTowardsTheLargestId) {
     AIArtHandle locked = Path({{0, 0}, {10, 0}});
-    sim::TheDocument().SetUserAttr(Doc().MutableArt(locked), kArtLocked | kArtHidden, kArtLocked | kArtHidden);
+    sim::TheDocument().SetUserAttr(Doc().MutableArt(locked), kArtLocked | kArtHidden,
+                                   kArtLocked | kArtHidden);
     Doc().MutableArt(locked)->tags["cer"] = sim::TagValue{"string", "41"};
     AIArtHandle path = Path({{0, 0}, {50, 50}, {100, 0}});
     ASSERT_EQ(BuildCircleDimensionArt(), kNoErr);

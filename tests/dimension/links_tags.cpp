@@ -26,20 +26,41 @@ AIArtHandle Line() { return gCurrentDimension.DimensionLines[0]; }
 AIArtHandle Half() { return gCurrentDimension.DimensionLineHalves[0]; }
 
 const LinkCase kLinks[] = {
-    {"FirstPoint", BuildSegmentDimensionArt, [](AIArtHandle p) { return LinkFirstPoint(p, 3); },
-     {{"segpt1", "1"}}, Line, {{"vek", "jj"}, {"mods", "jj"}, {"red", "jj"}, {"segpt1", "1"}, {"num1", "3"}}},
-    {"FirstPointOnTheSecondPart", BuildSegmentDimensionArt, [](AIArtHandle p) { return LinkFirstPoint(p, 3); },
-     {{"segpt1", "1"}}, Half, {{"vek", "jj"}, {"mods", "jj"}, {"segpt1", "1"}, {"num1", "3"}}},
-    {"SecondPoint", BuildSegmentDimensionArt, [](AIArtHandle p) { return LinkSecondPoint(p, 12); },
-     {{"segpt2", "1"}}, Half, {{"vek", "jj"}, {"mods", "jj"}, {"segpt2", "1"}, {"num2", "12"}}},
-    {"OnSegment", BuildSegmentDimensionArt, [](AIArtHandle p) { return LinkOnSegment(p, 0, 1); },
-     {{"surseg", "1"}}, Line,
+    {"FirstPoint",
+     BuildSegmentDimensionArt,
+     [](AIArtHandle p) { return LinkFirstPoint(p, 3); },
+     {{"segpt1", "1"}},
+     Line,
+     {{"vek", "jj"}, {"mods", "jj"}, {"red", "jj"}, {"segpt1", "1"}, {"num1", "3"}}},
+    {"FirstPointOnTheSecondPart",
+     BuildSegmentDimensionArt,
+     [](AIArtHandle p) { return LinkFirstPoint(p, 3); },
+     {{"segpt1", "1"}},
+     Half,
+     {{"vek", "jj"}, {"mods", "jj"}, {"segpt1", "1"}, {"num1", "3"}}},
+    {"SecondPoint",
+     BuildSegmentDimensionArt,
+     [](AIArtHandle p) { return LinkSecondPoint(p, 12); },
+     {{"segpt2", "1"}},
+     Half,
+     {{"vek", "jj"}, {"mods", "jj"}, {"segpt2", "1"}, {"num2", "12"}}},
+    {"OnSegment",
+     BuildSegmentDimensionArt,
+     [](AIArtHandle p) { return LinkOnSegment(p, 0, 1); },
+     {{"surseg", "1"}},
+     Line,
      {{"vek", "jj"}, {"mods", "jj"}, {"red", "jj"}, {"surseg", "1"}, {"num1", "0"}, {"num2", "1"}}},
-    {"Angle", BuildAngleDimensionArt, [](AIArtHandle p) { return LinkAngle(p, 4, 0, 1); },
-     {{"ang", "1"}}, [] { return gCurrentDimension.AngleArcs[0]; },
+    {"Angle",
+     BuildAngleDimensionArt,
+     [](AIArtHandle p) { return LinkAngle(p, 4, 0, 1); },
+     {{"ang", "1"}},
+     [] { return gCurrentDimension.AngleArcs[0]; },
      {{"vek", "jj"}, {"moda", "jj"}, {"ang", "1"}, {"num1", "4"}, {"num2", "0"}, {"num3", "1"}}},
-    {"Circle", BuildCircleDimensionArt, [](AIArtHandle p) { return LinkCircle(p, 1, 2); },
-     {{"cer", "1"}}, [] { return gCurrentDimension.CircleParts[1]; },
+    {"Circle",
+     BuildCircleDimensionArt,
+     [](AIArtHandle p) { return LinkCircle(p, 1, 2); },
+     {{"cer", "1"}},
+     [] { return gCurrentDimension.CircleParts[1]; },
      {{"vek", "jj"}, {"modc", "jj"}, {"cer", "1"}, {"num1", "1"}, {"num2", "2"}}},
 };
 
@@ -71,8 +92,9 @@ TEST_F(DimensionArtTest, TheCircleLinkAndRefreshMarkerLieOnTheFirstCirclePart) {
     AIArtHandle path = Path({{0, 0}, {50, 50}, {100, 0}});
     ASSERT_EQ(BuildCircleDimensionArt(), kNoErr);
     ASSERT_EQ(LinkCircle(path, 0, 2), kNoErr);
-    EXPECT_EQ(TagsOf(Dim().CircleParts[0]),
-              (Tags{{"vek", "jj"}, {"modc", "jj"}, {"red", "jj"}, {"cer", "1"}, {"num1", "0"}, {"num2", "2"}}));
+    EXPECT_EQ(
+        TagsOf(Dim().CircleParts[0]),
+        (Tags{{"vek", "jj"}, {"modc", "jj"}, {"red", "jj"}, {"cer", "1"}, {"num1", "0"}, {"num2", "2"}}));
 }
 
 TEST_F(DimensionArtTest, AnAngleLinkNeverMarksTheMeasuredPathAsAnAngleDimension) {

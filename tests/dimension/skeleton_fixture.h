@@ -1,5 +1,5 @@
-// Shared set-up of the tests of links, skeletons, labels and names: the plug-in started in a fresh stand-in host
-// with a dimension group on the current layer.
+// Shared set-up of the tests of links, skeletons, labels and names: the plug-in started in a fresh stand-in
+// host with a dimension group on the current layer.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -62,7 +62,9 @@ protected:
     static const sim::ArtNode& Node(AIArtHandle art) { return *Doc().Art(art); }
 
     // A straight open path through the points.
-    static AIArtHandle Path(const std::vector<AIRealPoint>& points) { return Doc().DrawPolyline(points, false); }
+    static AIArtHandle Path(const std::vector<AIRealPoint>& points) {
+        return Doc().DrawPolyline(points, false);
+    }
 };
 
 }  // namespace dimtest

@@ -1,4 +1,5 @@
-// The parts each skeleton builder makes: which, in which paint order, tagged and marked, with its editing flag.
+// The parts each skeleton builder makes: which, in which paint order, tagged and marked, with its editing
+// flag.
 #include <functional>
 #include <ostream>
 
@@ -17,7 +18,9 @@ namespace {
 // The name of the CurrentDimension field that holds `art`, e.g. "EndMarks[1][0]"; "?" for none.
 std::string RoleOf(AIArtHandle art) {
     const CurrentDimension& d = gCurrentDimension;
-    const auto indexed = [](const char* name, size_t i) { return std::string(name) + "[" + std::to_string(i) + "]"; };
+    const auto indexed = [](const char* name, size_t i) {
+        return std::string(name) + "[" + std::to_string(i) + "]";
+    };
     for (size_t i = 0; i < kSeriesCapacity; ++i) {
         if (art == d.LabelFrames[i]) return indexed("LabelFrames", i);
         if (art == d.DimensionLines[i]) return indexed("DimensionLines", i);
@@ -46,27 +49,40 @@ struct SkeletonCase {
 void PrintTo(const SkeletonCase& c, std::ostream* out) { *out << c.name; }
 
 const SkeletonCase kSkeletons[] = {
-    {"Segment", BuildSegmentDimensionArt,
+    {"Segment",
+     BuildSegmentDimensionArt,
      {"LabelFrames[0]", "DimensionLines[0]", "DimensionLineHalves[0]", "EndMarks[0][0]", "EndMarks[1][0]",
       "ExtensionLines[0]", "ExtensionLines[1]"},
      &ToolState::EditingSegment},
-    {"ArcLength", BuildArcLengthDimensionArt,
-     {"LabelFrames[0]", "AngleArcs[0]", "EndMarks[0][0]", "EndMarks[1][0]", "ExtensionLines[0]", "ExtensionLines[1]"},
+    {"ArcLength",
+     BuildArcLengthDimensionArt,
+     {"LabelFrames[0]", "AngleArcs[0]", "EndMarks[0][0]", "EndMarks[1][0]", "ExtensionLines[0]",
+      "ExtensionLines[1]"},
      &ToolState::EditingSegment},
-    {"Offset", BuildOffsetDimensionArt,
+    {"Offset",
+     BuildOffsetDimensionArt,
      {"LabelFrames[0]", "DimensionLines[0]", "EndMarks[0][0]", "EndMarks[1][0]", "ExtensionLines[0]",
       "ExtensionLines[1]"},
      &ToolState::EditingSegment},
-    {"Angle", BuildAngleDimensionArt, {"LabelFrames[0]", "AngleArcs[0]", "EndMarks[0][0]", "EndMarks[1][0]"},
+    {"Angle",
+     BuildAngleDimensionArt,
+     {"LabelFrames[0]", "AngleArcs[0]", "EndMarks[0][0]", "EndMarks[1][0]"},
      &ToolState::EditingAngle},
-    {"ArcAngle", BuildArcAngleDimensionArt,
+    {"ArcAngle",
+     BuildArcAngleDimensionArt,
      {"LabelFrames[0]", "AngleArcs[0]", "EndMarks[0][0]", "EndMarks[1][0]", "ExtensionLines[0]"},
      &ToolState::EditingAngle},
-    {"CircleRadius", BuildCircleDimensionArt, {"LabelFrames[0]", "CircleParts[0]", "CircleParts[1]", "EndMarks[0][0]"},
+    {"CircleRadius",
+     BuildCircleDimensionArt,
+     {"LabelFrames[0]", "CircleParts[0]", "CircleParts[1]", "EndMarks[0][0]"},
      &ToolState::EditingCircle},
-    {"LocalRadius", BuildLocalRadiusArt, {"LabelFrames[0]", "AuxLine", "EndMarks[0][0]"}, &ToolState::EditingBezier},
+    {"LocalRadius",
+     BuildLocalRadiusArt,
+     {"LabelFrames[0]", "AuxLine", "EndMarks[0][0]"},
+     &ToolState::EditingBezier},
     {"LocalTangent", BuildLocalTangentArt, {"AuxLine", "DimensionLines[0]"}, &ToolState::EditingBezier},
-    {"Reticle", BuildReticleArt,
+    {"Reticle",
+     BuildReticleArt,
      {"DimensionLines[0]", "DimensionLines[1]", "DimensionLines[2]", "DimensionLines[3]", "DimensionLines[4]",
       "DimensionLines[5]"},
      &ToolState::EditingBezier},
@@ -108,7 +124,8 @@ TEST_F(DimensionArtTest, OnlyTheCircleAndLinearLinesCarryKindAndRefreshMarkers) 
     for (const auto& build : {BuildAngleDimensionArt, BuildArcLengthDimensionArt, BuildOffsetDimensionArt}) {
         StartGroup();
         ASSERT_EQ(build(), kNoErr);
-        for (AIArtHandle part : Children(Dim().DimensionGroup)) EXPECT_EQ(TagsOf(part), (Tags{{"vek", "jj"}}));
+        for (AIArtHandle part : Children(Dim().DimensionGroup))
+            EXPECT_EQ(TagsOf(part), (Tags{{"vek", "jj"}}));
     }
 }
 

@@ -40,7 +40,8 @@ protected:
     // A new point-text frame on top of the current layer holding `contents`.
     AIArtHandle Frame(const char* contents, AIRealPoint anchor = {0.0f, 0.0f}) {
         AIArtHandle frame = nullptr;
-        EXPECT_EQ(kNoErr, frames->NewPointText(kPlaceAboveAll, nullptr, kHorizontalTextOrientation, anchor, &frame));
+        EXPECT_EQ(kNoErr,
+                  frames->NewPointText(kPlaceAboveAll, nullptr, kHorizontalTextOrientation, anchor, &frame));
         TextRangeRef range = Range(frame);
         EXPECT_EQ(kNoErr, ranges->InsertAfter(range, contents));
         ranges->Release(range);

@@ -1,4 +1,5 @@
-// The stand-in's font list: fixed names, a name that begins another, exact lookup, keys and text-engine fonts.
+// The stand-in's font list: fixed names, a name that begins another, exact lookup, keys and text-engine
+// fonts.
 #include "text_fixture.h"
 
 TEST_F(TextTest, TheFontListIsFixedAndOneNameBeginsAnother) {

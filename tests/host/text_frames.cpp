@@ -5,7 +5,8 @@
 
 TEST_F(TextTest, ANewPointTextIsAnEmptyFrameAtItsAnchorInTheFirstFontAndBlack) {
     AIArtHandle frame = nullptr;
-    ASSERT_EQ(kNoErr, frames->NewPointText(kPlaceAboveAll, nullptr, kHorizontalTextOrientation, {30, 40}, &frame));
+    ASSERT_EQ(kNoErr,
+              frames->NewPointText(kPlaceAboveAll, nullptr, kHorizontalTextOrientation, {30, 40}, &frame));
     const sim::ArtNode* node = sim::TheDocument().Art(frame);
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->type, kTextFrameArt);
@@ -22,7 +23,8 @@ TEST_F(TextTest, ANewPointTextIsAnEmptyFrameAtItsAnchorInTheFirstFontAndBlack) {
 
 TEST_F(TextTest, FramesAreRefusedWhereArtIsAndVerticalTextIsNotMade) {
     AIArtHandle frame = nullptr;
-    EXPECT_EQ(kNotImplementedErr, frames->NewPointText(kPlaceAboveAll, nullptr, kVerticalTextOrientation, {}, &frame));
+    EXPECT_EQ(kNotImplementedErr,
+              frames->NewPointText(kPlaceAboveAll, nullptr, kVerticalTextOrientation, {}, &frame));
     EXPECT_EQ(kBadParameterErr, frames->NewPointText(kPlaceAboveAll, nullptr, 7, {}, &frame));
     EXPECT_EQ(kBadParameterErr, frames->NewPointText(kPlaceAboveAll, nullptr, 0, {NAN, 0}, &frame));
     sim::TheDocument().SetLayerLocked(sim::TheDocument().CurrentLayer(), true);
@@ -63,7 +65,8 @@ TEST_F(TextTest, BoundsComeFromTheMetricsTheJustificationAndTheMatrix) {
     ASSERT_EQ(kNoErr, paras->SetJustification(centred, kCenterJustify));
     ASSERT_EQ(kNoErr, ranges->SetLocalParaFeatures(range, centred));
     AIRealMatrix upward;
-    upward.a = 0.0f, upward.b = 1.0f, upward.c = -1.0f, upward.d = 0.0f, upward.tx = 100.0f, upward.ty = 200.0f;
+    upward.a = 0.0f, upward.b = 1.0f, upward.c = -1.0f, upward.d = 0.0f, upward.tx = 100.0f,
+    upward.ty = 200.0f;
     ASSERT_EQ(kNoErr, frames->SetTextFrameMatrix(frame, &upward));
     ASSERT_TRUE(sim::TextFrameBounds(frame, &r));
     EXPECT_FLOAT_EQ(r.left, 88.0f);
