@@ -1,4 +1,5 @@
 // The plug-in's host menu items: its entry in the shared About sub-menu and the panel toggle.
+#include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"
 
@@ -40,7 +41,7 @@ ASErr TavorinePlugIn::GoMenuItem(AIMenuMessage* message) {
     if (PanelDialogue != nullptr) {
         const bool shown = !PanelDialogue->IsShown();
         PanelDialogue->SetShown(shown);
-        gPanelFlags.PanelVisible = shown ? 1 : 0;
+        gSettings.PanelVisible = shown ? 1 : 0;
     }
     return kNoErr;
 }

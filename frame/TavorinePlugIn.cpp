@@ -4,7 +4,6 @@
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 
-PanelFlags gPanelFlags;
 PanelDock gPanelDock;
 
 namespace {
@@ -46,11 +45,7 @@ ASErr TavorinePlugIn::AddNotifiers() {
     return error;
 }
 
-ASErr TavorinePlugIn::LoadSettingsStep() {
-    const ASErr error = LoadSettings();
-    gPanelFlags = PanelFlags{gSettings.PanelVisible, gSettings.OptionsShown};
-    return error;
-}
+ASErr TavorinePlugIn::LoadSettingsStep() { return LoadSettings(); }
 
 ASErr TavorinePlugIn::AddToolsStep() { return kNoErr; }
 
@@ -85,8 +80,8 @@ ASErr TavorinePlugIn::ShutdownPlugin(SPInterfaceMessage* message) {
 
 void TavorinePlugIn::WritePanelPreferences() {
     sAIPreference->PutIntegerPreference(kDockPrefix, kDockCodeKey, gPanelDock.DockCode);
-    sAIPreference->PutBooleanPreference(kTavorinePrefix, kPanelVisibleKey, gPanelFlags.PanelVisible != 0);
-    sAIPreference->PutBooleanPreference(kTavorinePrefix, kOptionsShownKey, gPanelFlags.OptionsShown != 0);
+    sAIPreference->PutBooleanPreference(kTavorinePrefix, kPanelVisibleKey, gSettings.PanelVisible != 0);
+    sAIPreference->PutBooleanPreference(kTavorinePrefix, kOptionsShownKey, gSettings.OptionsShown != 0);
 }
 
 ASErr TavorinePlugIn::DrawAnnotations(AIAnnotatorMessage*) { return kNoErr; }

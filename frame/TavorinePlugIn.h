@@ -27,13 +27,6 @@
 #define kShowPanelText "Afficher Vek-Tavorine"
 #define kHidePanelText "Masquer Vek-Tavorine"
 
-// The two panel flags the shut-down stores: the panel shown, and its options shown.
-struct PanelFlags {
-    int32_t PanelVisible = 1;
-    int32_t OptionsShown = 1;
-};
-extern PanelFlags gPanelFlags;
-
 class TavorinePlugIn : public Plugin {
 public:
     explicit TavorinePlugIn(SPPluginRef pluginRef);

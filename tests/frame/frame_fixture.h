@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/Settings.h"
 #include "frame/FrameEntry.h"
 #include "frame/FramePanel.h"
 #include "frame/Plugin.h"
@@ -47,7 +48,6 @@ protected:
     void SetUp() override {
         sim::ResetHost();
         gFrameEntry = FrameEntry{};
-        gPanelFlags = PanelFlags{};
         gPanelDock = PanelDock{};
         gReportState = ReportState{};
         gLastResult = kNoErr;

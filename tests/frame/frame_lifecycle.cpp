@@ -134,8 +134,8 @@ TEST_F(LifecycleTest, AnObjectThatCannotBeAllocatedAnswersOutOfMemory) {
 
 TEST_F(LifecycleTest, ShutDownWritesTheDockCodeAndThePanelFlags) {
     sim::ThePlugin().Startup();
-    gPanelFlags.PanelVisible = 1;
-    gPanelFlags.OptionsShown = 0;
+    gSettings.PanelVisible = 1;
+    gSettings.OptionsShown = 0;
     sim::ThePreferences().ClearWriteLog();
     EXPECT_EQ(sim::ThePlugin().Shutdown(), kNoErr);
 

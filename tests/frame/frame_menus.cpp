@@ -72,7 +72,7 @@ TEST_F(MenuTest, BeforeThePanelExistsTheToggleOffersToShowItAndChangesNothing) {
     sim::ThePlugin().Startup();
     EXPECT_EQ(UpdatedPanelText(), "Afficher Vek-Tavorine");
     EXPECT_EQ(sim::TheMenus().Choose(PanelItem()->handle), kNoErr);
-    EXPECT_EQ(gPanelFlags.PanelVisible, 1);
+    EXPECT_EQ(gSettings.PanelVisible, 1);
     EXPECT_EQ(UpdatedPanelText(), "Afficher Vek-Tavorine");
     EXPECT_TRUE(sim::TheLogs().alerts.empty());
 }
@@ -91,7 +91,7 @@ TEST_F(MenuTest, TheToggleHidesAndShowsThePanelAndItsTextFollows) {
     for (const auto& step : steps) {
         sim::TheMenus().Choose(PanelItem()->handle);
         EXPECT_EQ(panel->Shown, step.Shown);
-        EXPECT_EQ(gPanelFlags.PanelVisible, step.Visible);
+        EXPECT_EQ(gSettings.PanelVisible, step.Visible);
         EXPECT_EQ(UpdatedPanelText(), step.Text);
     }
 }

@@ -212,7 +212,10 @@ TEST(ExampleScenario, PlaysAndDrawsBothLayers) {
     EXPECT_EQ(Count(svg, "<path "), 5u);
     EXPECT_TRUE(folder.Has("out/segment.tree.txt"));
     EXPECT_TRUE(folder.Has("out/segment.log"));
-    EXPECT_TRUE(folder.Has("out/prefs.txt"));
+    // The example's stored settings are an earlier session's: the start-up keeps them.
+    const std::string prefs = folder.Read("out/prefs.txt");
+    EXPECT_THAT(prefs, HasSubstr("\"VekTavorine\" \"Precision\" int 2\n"));
+    EXPECT_THAT(prefs, HasSubstr("\"VekTavorine\" \"Son\" bool true\n"));
 }
 
 } // namespace
