@@ -1,6 +1,5 @@
 // The names of dimension groups by tool and options.
 #include <functional>
-#include <set>
 #include <ostream>
 
 #include "dimension/Naming.h"
@@ -69,15 +68,6 @@ TEST_P(GroupNames, TheGroupIsNamedAfterTheKindOfItsDimension) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, GroupNames, ::testing::ValuesIn(kNames));
-
-TEST_F(DimensionArtTest, EveryKindHasItsOwnName) {
-    std::set<std::string> names;
-    for (int32_t k = 0; k <= static_cast<int32_t>(DimensionKind::BezierCreation); ++k) {
-        const std::string name = DimensionKindName(static_cast<DimensionKind>(k));
-        EXPECT_FALSE(name.empty()) << k;
-        EXPECT_TRUE(names.insert(name).second) << name;
-    }
-}
 
 TEST_F(DimensionArtTest, NothingIsNamedWithoutADrawingToolOrBeforeABezierElement) {
     for (const int32_t tool : {0, static_cast<int32_t>(kMeasureTool)}) {
