@@ -3,6 +3,7 @@
 #include "frame/ArrowHeads.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
+#include "panel/FontChoice.h"
 
 CurrentOptions gCurrentOptions;
 
@@ -32,6 +33,7 @@ void LoadGeneralOptions() {
     UpdateScaleRatio(o.ScaleNumerator, o.ScaleDenominator);
     o.Decimals = s.Decimals;
     o.TextSize = s.TextSize;
+    o.FontIndex = FontIndexForName(s.FontName);
 }
 
 void LoadUnitOptions() {

@@ -137,3 +137,35 @@ TEST_F(SettingsTest, ShutDownStoresThePanelFlagsReadAtStartUpAndFreesTheTexts) {
 
 }  // namespace
 }  // namespace settingstest
+
+namespace settingstest {
+namespace {
+
+struct FontCase {
+    const char* stored;
+    int32_t step;
+    int32_t index;
+};
+
+// The host's fonts: "Arial", "Arial Black", "Arial Narrow", "Courier New", "Georgia", "Times New Roman", "Verdana".
+TEST_F(SettingsTest, TheLabelFontIsTheLastHostFontBeginningTheStoredNameStepped) {
+    const FontCase cases[] = {
+        {"Arial", 0, 0},           {"Arial Black", 0, 1},    {"Arial Black Italic", 0, 1},
+        {"Georgia", 1, 5},         {"Verdana", 1, 6},        {"Arial Narrow", -9, 0},
+        {"Comic Sans", 3, 0},      {"", 2, 0},
+    };
+    for (const FontCase& c : cases) {
+        sim::ResetHost();
+        ClearPluginState();
+        sim::ThePlugin().Load(PluginMain, PluginResources);
+        Seed("Precision", sim::PrefValue::Int(2));
+        Seed("Police", sim::PrefValue::String(c.stored));
+        Seed("VariablePolice", sim::PrefValue::Int(c.step));
+        Start();
+        EXPECT_EQ(gCurrentOptions.FontIndex, c.index) << '"' << c.stored << "\" step " << c.step;
+        sim::ThePlugin().Shutdown();
+    }
+}
+
+}  // namespace
+}  // namespace settingstest
