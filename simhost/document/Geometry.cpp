@@ -175,7 +175,7 @@ bool NodeBounds(const ArtNode& node, AIRealRect* bounds) {
 }
 
 double PathArea(const ArtNode& path) {
-    if (path.segments.size() < 3) {
+    if (path.segments.size() < 2) {
         return 0.0;
     }
     ArtNode closed = path;
