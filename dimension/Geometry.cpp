@@ -26,6 +26,26 @@ double Dot(Vector2 u, Vector2 v) { return u.X * v.X + u.Y * v.Y; }
 double Cross(Vector2 u, Vector2 v) { return u.X * v.Y - u.Y * v.X; }
 int Sign(double x) { return (x > 0.0) - (x < 0.0); }
 
+// A tangent line of an arc: an anchor and a direction along one of its handles (no direction when none is off it).
+struct ArcTangent {
+    Vector2 Anchor;
+    Vector2 Direction;
+};
+
+// The tangent at the first handle that lies off its anchor, in this order: the first record's out and in handles,
+// then the second record's in and out handles; so the two ends of an arc may be given in either order.
+ArcTangent TangentOfArc(const AIPathSegment& first, const AIPathSegment& second) {
+    const struct {
+        AIRealPoint Anchor;
+        AIRealPoint Handle;
+    } candidates[] = {{first.p, first.out}, {first.p, first.in}, {second.p, second.in}, {second.p, second.out}};
+    for (const auto& candidate : candidates) {
+        const Vector2 direction = Vector2(candidate.Handle) - Vector2(candidate.Anchor);
+        if (!direction.IsDegenerate()) return {Vector2(candidate.Anchor), direction};
+    }
+    return {};
+}
+
 }  // namespace
 
 double Dot2(AIRealPoint u, AIRealPoint v) { return Dot(Vector2(u), Vector2(v)); }
@@ -112,16 +132,11 @@ bool CircleFromChords(const AIPathSegment& first, const AIPathSegment& second, A
     const Vector2 middle = (Vector2(first.p) + Vector2(second.p)) * 0.5;
     const Vector2 bisectorEnd = middle + chord.Perpendicular();
 
-    Vector2 tangentAnchor(first.p);
-    Vector2 tangent = Vector2(first.out) - Vector2(first.p);
-    if (tangent.IsDegenerate()) {
-        tangentAnchor = Vector2(second.p);
-        tangent = Vector2(second.p) - Vector2(second.in);
-    }
-    if (tangent.IsDegenerate()) return false;
-    const Vector2 normalEnd = tangentAnchor + tangent.Perpendicular();
+    const ArcTangent tangent = TangentOfArc(first, second);
+    if (tangent.Direction.IsDegenerate()) return false;
+    const Vector2 normalEnd = tangent.Anchor + tangent.Direction.Perpendicular();
 
-    const LineIntersectionResult meeting = LineIntersection(tangentAnchor.ToPoint(), normalEnd.ToPoint(),
+    const LineIntersectionResult meeting = LineIntersection(tangent.Anchor.ToPoint(), normalEnd.ToPoint(),
                                                             middle.ToPoint(), bisectorEnd.ToPoint());
     if (meeting.Status != LineMeeting::Crossing) return false;
     if (centre != nullptr) {

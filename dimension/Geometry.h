@@ -80,10 +80,11 @@ Vector2 BezierPoint(const AIRealBezier& curve, double t);
 // backwards).
 AIRealBezier CurveBetween(const AIPathSegment& start, const AIPathSegment& end, int32_t handleFlag);
 
-// The circle through both anchors whose tangent at the first anchor runs along that anchor's out handle (at the
-// second anchor along its in handle when the first handle lies on its anchor): its centre is where the
-// perpendicular bisector of the chord meets the normal. Writes the centre into the anchor of centre and the radius;
-// false, writing nothing, when the points are collinear or coincide.
+// The circle through both anchors whose tangent at the first anchor runs along that anchor's out handle, or its in
+// handle when the out handle lies on the anchor (else the tangent at the second anchor, along its in handle, then
+// its out handle), so the two ends of an arc may come in either order: its centre is where the perpendicular
+// bisector of the chord meets the normal. Writes the centre into the anchor of centre and the radius; false,
+// writing nothing, when the points are collinear or coincide or no handle lies off its anchor.
 bool CircleFromChords(const AIPathSegment& first, const AIPathSegment& second, AIPathSegment* centre,
                       AIReal* radius);
 

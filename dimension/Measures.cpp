@@ -27,6 +27,22 @@ double ForwardLength(const std::vector<AIPathSegment>& anchors, size_t from, siz
     return total;
 }
 
+// The length of the range of anchors a path holds, by the rules of PathRangePoints.
+double RangeLength(const std::vector<AIPathSegment>& anchors, bool closed, size_t firstIndex, size_t secondIndex) {
+    const size_t n = anchors.size();
+    if (closed) {
+        const size_t first = firstIndex % n;
+        const size_t second = secondIndex % n;
+        if (first == second) return ForwardLength(anchors, 0, n);
+        return ForwardLength(anchors, first, (second + n - first) % n);
+    }
+    const size_t first = std::min(firstIndex, n - 1);
+    const size_t second = std::min(secondIndex, n - 1);
+    return ForwardLength(anchors, std::min(first, second), first > second ? first - second : second - first);
+}
+
+AIReal InLiveUnit(double points) { return static_cast<AIReal>(ScaledLengthInUnit(points, gValueFormat.Unit)); }
+
 }  // namespace
 
 bool ReadPathAnchors(AIArtHandle path, std::vector<AIPathSegment>& anchors, bool& closed) {
@@ -45,26 +61,16 @@ double PathRangePoints(const AIArtHandle* path, uint16_t firstIndex, uint16_t se
     std::vector<AIPathSegment> anchors;
     bool closed = false;
     if (path == nullptr || !ReadPathAnchors(*path, anchors, closed)) return 0.0;
-    const size_t n = anchors.size();
-    if (closed) {
-        const size_t first = firstIndex % n;
-        const size_t second = secondIndex % n;
-        if (first == second) return ForwardLength(anchors, 0, n);
-        return ForwardLength(anchors, first, (second + n - first) % n);
-    }
-    const size_t first = std::min<size_t>(firstIndex, n - 1);
-    const size_t second = std::min<size_t>(secondIndex, n - 1);
-    return ForwardLength(anchors, std::min(first, second), first > second ? first - second : second - first);
+    return RangeLength(anchors, closed, firstIndex, secondIndex);
 }
 
 AIReal PathRangeLength(const AIArtHandle* path, uint16_t firstIndex, uint16_t secondIndex) {
-    return static_cast<AIReal>(ScaledLengthInUnit(PathRangePoints(path, firstIndex, secondIndex), gValueFormat.Unit));
+    return InLiveUnit(PathRangePoints(path, firstIndex, secondIndex));
 }
 
 AIReal WholePathLength(const AIArtHandle* path) {
     std::vector<AIPathSegment> anchors;
     bool closed = false;
     if (path == nullptr || !ReadPathAnchors(*path, anchors, closed)) return 0.0f;
-    const uint16_t last = closed ? 0 : static_cast<uint16_t>(anchors.size() - 1);
-    return PathRangeLength(path, 0, last);
+    return InLiveUnit(RangeLength(anchors, closed, 0, closed ? 0 : anchors.size() - 1));
 }

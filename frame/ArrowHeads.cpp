@@ -16,21 +16,17 @@ namespace {
 constexpr double kFlatAngle = 90.0;
 
 // One point of the end mark: anchor, in-handle and out-handle.
-struct ShapePoint {
-    float X, Y;
-    float InX, InY;
-    float OutX, OutY;
-};
+using ShapePoint = ArrowTipPoint;
 
-constexpr ShapePoint CornerPoint(float x, float y) { return ShapePoint{x, y, x, y, x, y}; }
-
-void SetPoint(ArrowHeadShape& shape, int index, const ShapePoint& p) {
-    shape.AnchorX[index] = p.X;
-    shape.AnchorY[index] = p.Y;
-    shape.InX[index] = p.InX;
-    shape.InY[index] = p.InY;
-    shape.OutX[index] = p.OutX;
-    shape.OutY[index] = p.OutY;
+// Puts point `index` into six point tables (ArrowHeadShape's own or ShapePointTables), as they stand.
+template <typename Tables>
+void SetPoint(Tables& tables, int index, const ShapePoint& p) {
+    tables.AnchorX[index] = p.AnchorX;
+    tables.AnchorY[index] = p.AnchorY;
+    tables.InX[index] = p.InX;
+    tables.InY[index] = p.InY;
+    tables.OutX[index] = p.OutX;
+    tables.OutY[index] = p.OutY;
 }
 
 // Empties the shape's points and sets its count, flags and line start.
@@ -62,9 +58,9 @@ void LoadOpenArrow(ArrowHeadShape& shape, double degrees) {
     float length = 0.0f, halfWidth = 0.0f;
     ArrowSize(degrees, &length, &halfWidth);
     BeginShape(shape, 3, 0, 1, AIRealPoint{0.0f, 0.0f});
-    SetPoint(shape, 0, CornerPoint(length, -halfWidth));
-    SetPoint(shape, 1, CornerPoint(0.0f, 0.0f));
-    SetPoint(shape, 2, CornerPoint(length, halfWidth));
+    SetPoint(shape, 0, Corner(length, -halfWidth));
+    SetPoint(shape, 1, Corner(0.0f, 0.0f));
+    SetPoint(shape, 2, Corner(length, halfWidth));
 }
 
 // A closed triangle, hollow by "FlecheCreuse"; the line starts at the middle of its base.
@@ -72,9 +68,9 @@ void LoadTriangleArrow(ArrowHeadShape& shape, double degrees, int32_t hollow) {
     float length = 0.0f, halfWidth = 0.0f;
     ArrowSize(degrees, &length, &halfWidth);
     BeginShape(shape, 3, 1, hollow != 0 ? 1 : 0, AIRealPoint{length, 0.0f});
-    SetPoint(shape, 0, CornerPoint(0.0f, 0.0f));
-    SetPoint(shape, 1, CornerPoint(length, -halfWidth));
-    SetPoint(shape, 2, CornerPoint(length, halfWidth));
+    SetPoint(shape, 0, Corner(0.0f, 0.0f));
+    SetPoint(shape, 1, Corner(length, -halfWidth));
+    SetPoint(shape, 2, Corner(length, halfWidth));
 }
 
 // A round point centred on the end of the line: four smooth anchors, counter-clockwise from (r, 0). The line
@@ -97,8 +93,8 @@ void LoadTick(ArrowHeadShape& shape) {
         first = gToolState.SegmentArrowsFlag != 0 ? -kTickHalfHeight : kTickHalfHeight;
     }
     BeginShape(shape, 2, 0, 1, AIRealPoint{0.0f, 0.0f});
-    SetPoint(shape, 0, CornerPoint(-kTickHalfLength, first));
-    SetPoint(shape, 1, CornerPoint(kTickHalfLength, -first));
+    SetPoint(shape, 0, Corner(-kTickHalfLength, first));
+    SetPoint(shape, 1, Corner(kTickHalfLength, -first));
 }
 
 int32_t ClampedPointCount(int32_t count) {
@@ -113,16 +109,7 @@ PreferredArrow ArrowFromTip(const ArrowTip& tip) {
     arrow.PointCount = tip.PointCount;
     arrow.Closed = 1;
     arrow.LineStartX = tip.LineStartX;
-    ShapePointTables& p = arrow.Points;
-    for (int i = 0; i < tip.PointCount && i < kMaxTipPoints; ++i) {
-        const ArrowTipPoint& point = tip.Points[i];
-        p.AnchorX[i] = point.AnchorX;
-        p.AnchorY[i] = point.AnchorY;
-        p.InX[i] = point.InX;
-        p.InY[i] = point.InY;
-        p.OutX[i] = point.OutX;
-        p.OutY[i] = point.OutY;
-    }
+    for (int i = 0; i < tip.PointCount && i < kMaxTipPoints; ++i) SetPoint(arrow.Points, i, tip.Points[i]);
     return arrow;
 }
 

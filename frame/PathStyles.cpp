@@ -21,7 +21,6 @@ void InitPathStyles() {
     styles.EndMarkStyle.stroke.join = kAIMiterJoin;
     styles.EndMarkStyle.stroke.miterLimit = kEndMarkMiterLimit;
 
-    styles.DimensionLineStyle = AIPathStyle();
     styles.DimensionLineStyle.fillPaint = 0;
     styles.DimensionLineStyle.fill.color.kind = kFourColor;
     styles.DimensionLineStyle.strokePaint = 1;

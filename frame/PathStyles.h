@@ -19,7 +19,8 @@ constexpr AIReal kEndMarkMiterLimit = 10.0f;
 constexpr int16_t kDashEntryCount = 4;
 
 // Sets the starting fill, fill colour kind, caps, joins, miter limit and dash of the three styles, the end-mark
-// style from the document's current path style when the host gives one. Needs no panel.
+// style from the document's current path style when the host gives one; the dimension-line style keeps its
+// stroke colour. Needs no panel.
 void InitPathStyles();
 // Puts the committed stroke colour (or, with global swatches, the stroke swatch's custom colour) into the
 // styles, then rebuilds BasePathStyle from DimensionLineStyle with the stored dash and line-end settings.

@@ -211,8 +211,7 @@ void ApplyReadRules() {
     if (SettingAsFloat(s.CustomScaleNumerator) < kMinCustomScale) s.CustomScaleNumerator = 1.0;
     if (SettingAsFloat(s.CustomScaleDenominator) < kMinCustomScale) s.CustomScaleDenominator = 1.0;
     SetSettingName(s.PreferredFontName, kSettingsNameSize, s.FontName);
-    s.ScaleRatio = static_cast<double>(SettingAsFloat(s.ScaleNumerator)) /
-                   static_cast<double>(SettingAsFloat(s.ScaleDenominator));
+    UpdateScaleRatio(s.ScaleNumerator, s.ScaleDenominator);
     if (s.RememberedPointCount % 2 != 0) s.RememberedPointCount -= 1;
 }
 

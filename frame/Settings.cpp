@@ -47,6 +47,12 @@ float SettingAsFloat(double value) {
 
 float SettingAsLength(double value) { return value > 0.0 ? SettingAsFloat(value) : 0.0f; }
 
+void UpdateScaleRatio(double numerator, double denominator) {
+    const double ratio =
+        static_cast<double>(SettingAsFloat(numerator)) / static_cast<double>(SettingAsFloat(denominator));
+    if (std::isfinite(ratio) && ratio > 0.0) gSettings.ScaleRatio = ratio;
+}
+
 void ClearSettings() {
     std::free(gSettings.Prefix);
     std::free(gSettings.Suffix);

@@ -171,6 +171,9 @@ float SettingAsFloat(double value);
 // A stored length as a single-precision length: NaN and negative values give 0, values beyond the float range
 // FLT_MAX.
 float SettingAsLength(double value);
+// Sets ScaleRatio to numerator / denominator, both rounded to single precision first; a ratio that is not
+// finite and above zero (a zero denominator) leaves the old ratio.
+void UpdateScaleRatio(double numerator, double denominator);
 // Frees the owned strings and returns every setting to its zero state.
 void ClearSettings();
 

@@ -4,6 +4,8 @@
 
 #include "frame/Colours.h"
 #include "frame/Settings.h"
+#include "frame/SuiteTable.h"
+#include "host/FontSuite.h"
 
 namespace {
 
@@ -33,8 +35,17 @@ constexpr SettingEntry FixedName(const char* key, const char* value, char* addre
 Settings& s = gSettings;
 ColourSettings& c = gColourSettings;
 
-// The font of labels before the user picks one; the host's font list is not reached at the first run.
-constexpr const char* kDefaultFontName = "";
+// A name setting whose built-in default is the first font of the host's font list.
+constexpr const char* kHostFirstFont = nullptr;
+
+// Copies the name of the host's first font into `name` (empty when the host lists none).
+void CopyHostFirstFontName(char (&name)[kSettingsNameSize]) {
+    name[0] = '\0';
+    AIFontKey font = nullptr;
+    if (sAIFont == nullptr || sAIFont->IndexFontList(0, &font) != kNoErr) return;
+    if (sAIFont->GetFontName(font, name, sizeof name) != kNoErr) name[0] = '\0';
+    name[sizeof name - 1] = '\0';
+}
 
 const SettingEntry kSettingsTable[] = {
     // The preferences dialog, in the order of its OK.
@@ -65,7 +76,7 @@ const SettingEntry kSettingsTable[] = {
     Text("ChypreApres", "]", &s.Suffix),
     Flag("OutilsGroupe", 0, &s.ToolsGrouped),
     Flag("Calque", 0, &s.OwnLayer),
-    FixedName("Police", kDefaultFontName, s.FontName),
+    FixedName("Police", kHostFirstFont, s.FontName),
     SettingEntry{"NumPolice", Integer, General, 0, nullptr, &s.FontNumber, kAnyInteger, true},
     Number("Corps", 12.0, &s.TextSize),
     Whole("NombreSouvenirsPrefs", 20, &s.RememberedPointCount, Between(2, INT32_MAX)),
@@ -200,9 +211,16 @@ void SetSettingToDefault(const SettingEntry& entry) {
         case String:
             SetSettingString(*static_cast<char**>(entry.Address), entry.DefaultText);
             break;
-        case Name:
-            SetSettingName(static_cast<char*>(entry.Address), kSettingsNameSize, entry.DefaultText);
+        case Name: {
+            char hostFont[kSettingsNameSize] = {};
+            const char* text = entry.DefaultText;
+            if (text == kHostFirstFont) {
+                CopyHostFirstFontName(hostFont);
+                text = hostFont;
+            }
+            SetSettingName(static_cast<char*>(entry.Address), kSettingsNameSize, text);
             break;
+        }
         case Separator:
             *static_cast<char*>(entry.Address) = entry.DefaultNumber != 0.0 ? ',' : '.';
             break;

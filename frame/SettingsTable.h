@@ -29,7 +29,7 @@ struct SettingEntry {
     SettingType Type;
     SettingGroup Group;
     double DefaultNumber;     // built-in default of booleans, integers, reals and the separator
-    const char* DefaultText;  // built-in default of strings and names
+    const char* DefaultText;  // built-in default of strings and names; null: the host's first font
     void* Address;            // the variable in Settings or ColourSettings
     IntegerRange Range;       // integers only
     bool NotRead = false;     // written with the others but never read back at start-up

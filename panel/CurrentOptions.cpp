@@ -29,8 +29,7 @@ void LoadGeneralOptions() {
     o.EndMarkSize = s.EndMarkSize;
     o.ScaleNumerator = s.ScaleNumerator;
     o.ScaleDenominator = s.ScaleDenominator;
-    gSettings.ScaleRatio = static_cast<double>(SettingAsFloat(o.ScaleNumerator)) /
-                           static_cast<double>(SettingAsFloat(o.ScaleDenominator));
+    UpdateScaleRatio(o.ScaleNumerator, o.ScaleDenominator);
     o.Decimals = s.Decimals;
     o.TextSize = s.TextSize;
 }
@@ -91,7 +90,6 @@ void LoadCreationOptions() {
     o.AngleCreateAngle = s.AngleCreateAngle;
     o.AngleCreateWidth = s.AngleCreateWidth;
     o.AngleCreateWithDimension = s.AngleCreateWithDimension;
-    o.AngleCreateCentred = s.AngleCreateCentred;
     o.CircleCreateWidth = s.CircleCreateWidth;
     o.CircleCreateAngle = s.CircleCreateAngle;
     o.CircleCreateWithDimension = s.CircleCreateWithDimension;
@@ -100,7 +98,6 @@ void LoadCreationOptions() {
     o.SegmentCreateRotation = s.SegmentCreateRotation;
     o.SegmentCreateWidth = s.SegmentCreateWidth;
     o.SegmentCreateWithDimension = s.SegmentCreateWithDimension;
-    o.SegmentCreateCentred = s.SegmentCreateCentred;
 }
 
 void LoadAllCurrentOptions() {

@@ -37,11 +37,11 @@ struct CurrentOptions {
     int32_t DivisionCount = 0;           // live "NbDivBez"
     int32_t BezierMode = 0;              // live "PartRayTanBez" (0 divide, 1 local radius, 2 local tangent)
 
-    // Values of the creation dialogs, copied at each mouse-down.
+    // Values of the creation dialogs, copied at each mouse-down; the centred flags only their dialogs set.
     double AngleCreateAngle = 0.0;        // live "AngCrea"
     double AngleCreateWidth = 0.0;        // live "AngEpaisCrea"
     int32_t AngleCreateWithDimension = 0; // live "CaseCreaAng"
-    int32_t AngleCreateCentred = 0;       // live "CentreCreaAng"
+    int32_t AngleCreateCentred = 0;       // live "CentreCreaAng" (0 until its dialog has opened)
     double CircleCreateWidth = 0.0;       // live "CerEpaisCrea"
     double CircleCreateAngle = 0.0;       // live "AngCerCrea"
     int32_t CircleCreateWithDimension = 0;   // live "CaseCreaCer"
@@ -50,7 +50,7 @@ struct CurrentOptions {
     double SegmentCreateRotation = 0.0;   // live "SegRotCrea"
     double SegmentCreateWidth = 0.0;      // live "SegEpaisCrea"
     int32_t SegmentCreateWithDimension = 0;  // live "CaseCreaSeg"
-    int32_t SegmentCreateCentred = 0;     // live "CentreCreaSeg"
+    int32_t SegmentCreateCentred = 0;     // live "CentreCreaSeg" (0 until its dialog has opened)
 
     // Values derived from the live ones and kept beside them.
     int32_t FontIndex = 0;               // index of the label font in the host's font list
@@ -77,7 +77,7 @@ void LoadAngleOptions();
 void LoadCircleOptions();
 // The Bézier page's values (offsets, mode, division count, path length).
 void LoadBezierOptions();
-// The creation dialogs' values that a mouse-down copies.
+// The creation dialogs' values that a mouse-down copies: every one but the two centred flags.
 void LoadCreationOptions();
 // Every live value from Settings at once: the panel-free start-up copy.
 void LoadAllCurrentOptions();

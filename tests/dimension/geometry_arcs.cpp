@@ -57,6 +57,23 @@ TEST_F(ArcTest, CircleFromChordsFindsTheCircleOfAHalfCircleFromItsEnds) {
     EXPECT_NEAR(radius, 40.0f, 1e-4);
 }
 
+TEST_F(ArcTest, CircleFromChordsTakesTheEndsOfAnOpenArcInEitherOrder) {
+    // The ends of an open quarter path: the first anchor has only its out handle, the last only its in handle.
+    AIPathSegment start, end;
+    Quarter(30.0f, 40.0f, 60.0f, kCircleHandle, &start, &end);
+    start.in = start.p;
+    end.out = end.p;
+    const AIPathSegment* const orders[][2] = {{&start, &end}, {&end, &start}};
+    for (const auto& order : orders) {
+        AIPathSegment centre;
+        AIReal radius = 0.0f;
+        ASSERT_TRUE(CircleFromChords(*order[0], *order[1], &centre, &radius));
+        EXPECT_NEAR(centre.p.h, 30.0f, 1e-3);
+        EXPECT_NEAR(centre.p.v, 40.0f, 1e-3);
+        EXPECT_NEAR(radius, 60.0f, 1e-3);
+    }
+}
+
 TEST_F(ArcTest, CircleFromChordsFailsOnCollinearAndCoincidentPoints) {
     const AIPathSegment a = Anchor(0, 0, -5, 0, 5, 0);
     const AIPathSegment b = Anchor(30, 0, 25, 0, 35, 0);

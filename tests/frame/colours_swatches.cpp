@@ -192,6 +192,24 @@ TEST_F(SwatchTest, StartUpGivesTheStylesTheLineWidthAndStrokeColour) {
     EXPECT_EQ(styles.BasePathStyle.stroke.cap, kAIRoundCap);
 }
 
+TEST_F(SwatchTest, SettingTheStylesUpAgainKeepsTheDimensionLineColour) {
+    gColourSettings.StrokeModel = kCmykModel;
+    ApplyStrokeColourToStyles(0);
+    InitPathStyles();
+    for (const AIPathStyle* style : {&gPathStyles.DimensionLineStyle, &gPathStyles.BasePathStyle}) {
+        ASSERT_EQ(style->stroke.color.kind, kFourColor);
+        EXPECT_EQ(style->stroke.color.f.cyan, 0.23f);
+        EXPECT_EQ(style->stroke.color.f.magenta, 0.97f);
+        EXPECT_EQ(style->fill.color.kind, kFourColor);
+        EXPECT_EQ(style->fillPaint, 0);
+    }
+    // With the lock on, text made after the set-up takes that colour too.
+    AIColor text;
+    GetArtColour(&text, kTextSide);
+    ASSERT_EQ(text.kind, kFourColor);
+    EXPECT_EQ(text.f.yellow, 0.04f);
+}
+
 TEST_F(SwatchTest, TheEndMarkStyleStartsFromTheDocumentsCurrentStyle) {
     AIPathStyle& current = sim::TheDocument().CurrentPathStyle();
     current.stroke.width = 3.0f;

@@ -30,7 +30,7 @@ const std::vector<ExpectedKey>& BuiltInDefaults() {
         {"DecalageCerX", R(0.0)}, {"DecalageCerY", R(0.0)}, {"DecalageBezierX", R(0.0)},
         {"DecalageBezierY", R(0.0)}, {"Diametre", B(false)}, {"FouP", B(true)}, {"Son", B(false)},
         {"ChypreVF", B(false)}, {"ChypreAvant", S("[")}, {"ChypreApres", S("]")}, {"OutilsGroupe", B(false)},
-        {"Calque", B(false)}, {"Police", S("")}, {"NumPolice", I(0)}, {"Corps", R(12.0)},
+        {"Calque", B(false)}, {"Police", S("Arial")}, {"NumPolice", I(0)}, {"Corps", R(12.0)},
         {"NombreSouvenirsPrefs", I(20)}, {"Magnetisme", B(true)}, {"Ligne", R(34.01574803)},
         {"Rayon", R(34.01574803)}, {"NbDivBez", I(3)}, {"PartRayTanBez", I(0)}, {"BoutsBez", B(true)},
         {"RouD", B(true)}, {"RouDAvant", B(true)}, {"AvecRayTrace", B(true)}, {"TypeArcSpecialPrefs", I(0)},
@@ -147,6 +147,9 @@ TEST_F(SettingsTest, AFirstRunWritesEachKeyOnceInTableOrderThenTheCurveThenTheAr
 TEST_F(SettingsTest, AFirstRunLoadsTheDefaultsIntoMemory) {
     Start();
     EXPECT_EQ(gSettings.LineWidth, 0.24);
+    // The label font starts as the first font of the host's list.
+    EXPECT_STREQ(gSettings.FontName, "Arial");
+    EXPECT_STREQ(gSettings.PreferredFontName, "Arial");
     EXPECT_STREQ(gSettings.LayerName, "Dimensions");
     EXPECT_STREQ(SettingString(gSettings.Prefix), "[");
     EXPECT_STREQ(SettingString(gSettings.FreeTexts[3]), "Profondeur");

@@ -1,4 +1,5 @@
 // The live options copied from the stored settings at start-up, before any panel exists.
+#include "dimension/ValueFormat.h"
 #include "settings_fixture.h"
 
 namespace settingstest {
@@ -75,6 +76,48 @@ TEST_F(SettingsTest, AReloadReturnsLiveValuesToTheStoredOnes) {
     EXPECT_EQ(gCurrentOptions.ScaleNumerator, 1.0);
     EXPECT_EQ(gSettings.ScaleRatio, 1.0);
     EXPECT_TRUE(WrittenKeys().empty());
+}
+
+TEST_F(SettingsTest, TheCentredCreationFlagsAreNotCopiedFromTheStore) {
+    StartFromDefaults();
+    sim::ThePlugin().Shutdown();
+    ClearPluginState();
+    Seed("CentreCreaSeg", PrefValue::Bool(true));
+    Seed("CentreCreaAng", PrefValue::Bool(true));
+    Seed("SegEpaisCrea", PrefValue::Real(4.0));
+    Start();
+    EXPECT_EQ(gSettings.SegmentCreateCentred, 1);
+    EXPECT_EQ(gSettings.AngleCreateCentred, 1);
+    // Only the creation dialogs set the live centred flags: 0 until a dialog has opened.
+    EXPECT_EQ(gCurrentOptions.SegmentCreateCentred, 0);
+    EXPECT_EQ(gCurrentOptions.AngleCreateCentred, 0);
+    EXPECT_EQ(gCurrentOptions.SegmentCreateWidth, 4.0);
+
+    // A mouse-down's copy leaves what a dialog set, while the other creation values follow the store.
+    gCurrentOptions.SegmentCreateCentred = 1;
+    gCurrentOptions.AngleCreateCentred = 0;
+    gCurrentOptions.SegmentCreateWidth = 9.0;
+    LoadCreationOptions();
+    EXPECT_EQ(gCurrentOptions.SegmentCreateCentred, 1);
+    EXPECT_EQ(gCurrentOptions.AngleCreateCentred, 0);
+    EXPECT_EQ(gCurrentOptions.SegmentCreateWidth, 4.0);
+}
+
+TEST_F(SettingsTest, AScaleWithoutARatioKeepsTheLastRatio) {
+    StartFromDefaults();
+    gSettings.ScaleNumerator = 3.0;
+    gSettings.ScaleDenominator = 2.0;
+    LoadGeneralOptions();
+    EXPECT_EQ(gSettings.ScaleRatio, 1.5);
+    // A denominator that rounds to 0 in single precision, or a numerator of 0, gives no usable ratio.
+    for (const auto& [numerator, denominator] :
+         {std::pair{3.0, 0.0}, std::pair{3.0, 1e-60}, std::pair{0.0, 2.0}, std::pair{-1.0, 2.0}}) {
+        gSettings.ScaleNumerator = numerator;
+        gSettings.ScaleDenominator = denominator;
+        LoadGeneralOptions();
+        EXPECT_EQ(gSettings.ScaleRatio, 1.5) << numerator << " / " << denominator;
+        EXPECT_EQ(gValueFormat.ScaleRatio, 1.5);
+    }
 }
 
 TEST_F(SettingsTest, ShutDownStoresThePanelFlagsReadAtStartUpAndFreesTheTexts) {

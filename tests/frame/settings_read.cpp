@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "frame/SuiteTable.h"
+#include "host/FontSuite.h"
 #include "settings_fixture.h"
 
 namespace settingstest {
@@ -168,6 +170,23 @@ TEST_F(ReadTest, TheFontSeparatorAndBezierOffsetAreReadUnderTheirKeys) {
     EXPECT_EQ(gSettings.DecimalSeparator, '.');
     EXPECT_EQ(gSettings.BezierOffsetY, -3.25);
     EXPECT_EQ(gCurrentOptions.BezierOffsetY, -3.25);
+}
+
+TEST_F(ReadTest, AMissingFontIsTheHostsFirstFontAndNoFontListGivesAnEmptyName) {
+    Store().Remove(kTavorinePreferencePrefix, "Police");
+    Restart();
+    EXPECT_STREQ(gSettings.FontName, "Arial");
+    EXPECT_STREQ(gSettings.PreferredFontName, "Arial");
+    EXPECT_TRUE(WrittenKeys().empty());
+
+    // A host whose font list is empty.
+    AIFontSuite noFonts = *sAIFont;
+    noFonts.IndexFontList = [](int32_t, AIFontKey*) -> ASErr { return kIndexOutOfRangeErr; };
+    AIFontSuite* hostFonts = sAIFont;
+    sAIFont = &noFonts;
+    SetSettingToDefault(*FindSetting("Police"));
+    sAIFont = hostFonts;
+    EXPECT_STREQ(gSettings.FontName, "");
 }
 
 // Bad stored values: the setting takes a sound value and the store keeps what it held.

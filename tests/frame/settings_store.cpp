@@ -55,6 +55,21 @@ TEST_F(StoreTest, WritingAnEntryStoresWhatItsVariableHolds) {
     EXPECT_EQ(Stored("Cyan"), PrefValue::Real(12.5));
 }
 
+TEST_F(StoreTest, TheHostRealPreferenceIsReadWithoutThePrefix) {
+    Store().Put("", "Grid/Color/Lite/g", PrefValue::Real(0.25));
+    Store().Remove("", "Grid/Color/Lite/b");
+    Seed("Grid/Color/Lite/b", PrefValue::Real(0.75));
+    Store().Put("", "Grid/Color/Lite/r", PrefValue::String("0.5"));
+    double value = -1.0;
+    EXPECT_EQ(ReadHostRealPreference("Grid/Color/Lite/g", &value), kNoErr);
+    EXPECT_EQ(value, 0.25);
+    // A key under the plug-in's prefix is not the host's; a missing or wrong-typed one leaves the value.
+    EXPECT_NE(ReadHostRealPreference("Grid/Color/Lite/b", &value), kNoErr);
+    EXPECT_NE(ReadHostRealPreference("Grid/Color/Lite/r", &value), kNoErr);
+    EXPECT_EQ(value, 0.25);
+    EXPECT_NE(ReadHostRealPreference("Grid/Color/Lite/g", nullptr), kNoErr);
+}
+
 TEST_F(StoreTest, AnOwnedStringIsReplacedByACopy) {
     char text[] = "Hauteur totale";
     ASSERT_TRUE(SetSettingString(gSettings.FreeTexts[0], text));

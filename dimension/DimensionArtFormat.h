@@ -1,0 +1,35 @@
+// A dimension as stored in the document: the tags on its parts and on the paths it measures.
+#pragma once
+
+#include <cstddef>
+
+#include "host/TagSuite.h"
+
+namespace DimensionArtFormat {
+
+// Every tag of a dimension is a string.
+inline constexpr const char* TagType = kTagTypeString;
+
+// On every part the plug-in makes.
+inline constexpr const char* Vek = "vek";
+inline constexpr const char* VekValue = "jj";
+
+// Kind markers on the parts that re-open a dimension, and the refresh marker of the update-all pass; their
+// value is VekValue.
+inline constexpr const char* SegmentMarker = "mods";
+inline constexpr const char* AngleMarker = "moda";
+inline constexpr const char* CircleMarker = "modc";
+inline constexpr const char* RefreshMarker = "red";
+
+// Link keys, on the measured path and on the parts: the link id as decimal text.
+inline constexpr const char* FirstPointLink = "segpt1";
+inline constexpr const char* SecondPointLink = "segpt2";
+inline constexpr const char* OnSegmentLink = "surseg";
+inline constexpr const char* AngleLink = "ang";
+inline constexpr const char* CircleLink = "cer";
+
+// Anchor indexes of a link, on the parts: decimal text.
+inline constexpr size_t AnchorIndexKeyCount = 3;
+inline constexpr const char* AnchorIndexKeys[AnchorIndexKeyCount] = {"num1", "num2", "num3"};
+
+}  // namespace DimensionArtFormat

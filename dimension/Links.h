@@ -1,0 +1,25 @@
+// Links between a dimension and the path it measures: the link key with one id on both, the anchor indexes on
+// the dimension's parts.
+#pragma once
+
+#include <cstdint>
+
+#include "host/Types.h"
+
+// The id that `key` holds on the art: false when the art has no such tag or its text is no positive decimal.
+bool ReadLinkId(AIArtHandle art, const char* key, int32_t* id);
+// One more than the largest id of `key` on any art of the document (1 in a document without one), so an id is
+// never given twice, even after the art that held the largest was deleted.
+int32_t NewLinkId(const char* key);
+
+// Each link writes `key` = id on the measured path and on the current dimension's parts, and the anchor
+// indexes ("num1".. in order) on the parts. The id is the path's own id of that key when it has one, else a
+// new id. The parts are the dimension line and its second part for the linear links, the angle arcs for the
+// angle link (which also marks them "moda"), the two circle parts for the circle link; a part the host no
+// longer knows is skipped. A path the host does not know gets no link: its error is returned and nothing is
+// written. Otherwise the result is the last host error (0 when every tag was written).
+ASErr LinkFirstPoint(AIArtHandle path, int16_t anchorIndex);
+ASErr LinkSecondPoint(AIArtHandle path, int16_t anchorIndex);
+ASErr LinkOnSegment(AIArtHandle path, int16_t firstIndex, int16_t secondIndex);
+ASErr LinkAngle(AIArtHandle path, int16_t previousIndex, int16_t vertexIndex, int16_t nextIndex);
+ASErr LinkCircle(AIArtHandle path, int16_t firstIndex, int16_t secondIndex);

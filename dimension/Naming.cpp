@@ -1,0 +1,107 @@
+#include "dimension/Naming.h"
+
+#include <iterator>
+
+#include "dimension/CurrentDimension.h"
+#include "frame/SuiteTable.h"
+#include "host/ArtSuite.h"
+#include "panel/CurrentOptions.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+struct DimensionName {
+    DimensionKind Kind;
+    const char* Name;
+};
+
+constexpr DimensionName kDimensionNames[] = {
+    {DimensionKind::SegmentParallel, "Segment oblique"},
+    {DimensionKind::SegmentHorizontal, "Segment horiz"},
+    {DimensionKind::SegmentVertical, "Segment verti"},
+    {DimensionKind::SeriesParallel, "Segment série oblique"},
+    {DimensionKind::SeriesHorizontal, "Segment série horiz"},
+    {DimensionKind::SeriesVertical, "Segment série verti"},
+    {DimensionKind::ChainParallel, "Segment série chaînée oblique"},
+    {DimensionKind::ChainHorizontal, "Segment série chaînée horiz"},
+    {DimensionKind::ChainVertical, "Segment série chaînée verti"},
+    {DimensionKind::ArcLength, "Segment longueur d'arc"},
+    {DimensionKind::CurveOffset, "Segment le long de la courbe"},
+    {DimensionKind::Angle, "Angle"},
+    {DimensionKind::ArcAngle, "Angle arc"},
+    {DimensionKind::CircleRadius, "Cercle Rayon"},
+    {DimensionKind::CircleDiameter, "Cercle Diamètre"},
+    {DimensionKind::BezierReticle, "Bézier réticule"},
+    {DimensionKind::BezierDivideArc, "Bézier partage arc"},
+    {DimensionKind::BezierDivideAngle, "Bézier partage angle"},
+    {DimensionKind::BezierDivideSegment, "Bézier partage segment"},
+    {DimensionKind::BezierDivideCurve, "Bézier partage courbe"},
+    {DimensionKind::BezierLocalRadius, "Bézier rayon local"},
+    {DimensionKind::BezierLocalTangent, "Bézier tangente locale"},
+    {DimensionKind::BezierCreation, "Bézier courbe"},
+};
+
+// The three orientations of a linear dimension, as the live "RadioCoteType" numbers them.
+constexpr int32_t kOrientationCount = 3;
+
+// The kinds of one family by orientation (parallel, horizontal, vertical); another orientation counts as
+// parallel.
+DimensionKind ByOrientation(DimensionKind parallel) {
+    const int32_t orientation = gCurrentOptions.DimensionOrientation;
+    const int32_t step = orientation >= 0 && orientation < kOrientationCount ? orientation : 0;
+    return static_cast<DimensionKind>(static_cast<int32_t>(parallel) + step);
+}
+
+DimensionKind SegmentKind() {
+    const ToolState& t = gToolState;
+    if (t.ArcLengthMode != 0) return DimensionKind::ArcLength;
+    if (t.CurveOffsetMode != 0) return DimensionKind::CurveOffset;
+    if (gCurrentOptions.SeriesOn == 0) return ByOrientation(DimensionKind::SegmentParallel);
+    return ByOrientation(gCurrentOptions.SeriesKind == 1 ? DimensionKind::ChainParallel
+                                                         : DimensionKind::SeriesParallel);
+}
+
+// The Bézier kinds by BezierElementKind 0 to 7.
+constexpr DimensionKind kBezierKinds[] = {
+    DimensionKind::BezierReticle,       DimensionKind::BezierDivideArc,   DimensionKind::BezierDivideAngle,
+    DimensionKind::BezierDivideSegment, DimensionKind::BezierDivideCurve, DimensionKind::BezierLocalRadius,
+    DimensionKind::BezierLocalTangent,  DimensionKind::BezierCreation,
+};
+
+}  // namespace
+
+const char* DimensionKindName(DimensionKind kind) {
+    for (const DimensionName& entry : kDimensionNames) {
+        if (entry.Kind == kind) return entry.Name;
+    }
+    return "";
+}
+
+bool CurrentDimensionKind(DimensionKind* kind) {
+    switch (gToolState.CurrentTool) {
+    case kSegmentTool:
+        *kind = SegmentKind();
+        return true;
+    case kAngleTool:
+        *kind = gToolState.AngleOnArc != 0 ? DimensionKind::ArcAngle : DimensionKind::Angle;
+        return true;
+    case kCircleTool:
+        *kind = gCurrentOptions.Diameter != 0 ? DimensionKind::CircleDiameter : DimensionKind::CircleRadius;
+        return true;
+    case kBezierTool: {
+        const int32_t element = gToolState.BezierElementKind;
+        if (element < 0 || element >= static_cast<int32_t>(std::size(kBezierKinds))) return false;
+        *kind = kBezierKinds[element];
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+ASErr NameDimensionArt() {
+    DimensionKind kind{};
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (!IsLiveArt(group) || !CurrentDimensionKind(&kind)) return kBadParameterErr;
+    return sAIArt->SetArtName(group, DimensionKindName(kind));
+}

@@ -1,0 +1,43 @@
+// The names of dimension groups: one per kind of dimension, chosen by the current tool and its options.
+#pragma once
+
+#include <cstdint>
+
+#include "host/Types.h"
+
+// Every kind of dimension a group is named after.
+enum class DimensionKind : int32_t {
+    SegmentParallel,
+    SegmentHorizontal,
+    SegmentVertical,
+    SeriesParallel,
+    SeriesHorizontal,
+    SeriesVertical,
+    ChainParallel,
+    ChainHorizontal,
+    ChainVertical,
+    ArcLength,
+    CurveOffset,
+    Angle,
+    ArcAngle,
+    CircleRadius,
+    CircleDiameter,
+    BezierReticle,
+    BezierDivideArc,
+    BezierDivideAngle,
+    BezierDivideSegment,
+    BezierDivideCurve,
+    BezierLocalRadius,
+    BezierLocalTangent,
+    BezierCreation,
+};
+
+// The name of a kind ("Segment horiz", "Cercle Rayon", ...).
+const char* DimensionKindName(DimensionKind kind);
+// The kind the current tool would build now: Segment by arc length, curve offset, series (from the origin or
+// chained) and orientation; Angle on a vertex or an arc; Cercle by radius or diameter; Bézier by the element
+// clicked. False when there is nothing to name (no drawing tool, or no Bézier element yet).
+bool CurrentDimensionKind(DimensionKind* kind);
+// Names DimensionGroup after the current kind through the host's art-name operation; the host's error, or
+// kBadParameterErr when there is no group or nothing to name.
+ASErr NameDimensionArt();

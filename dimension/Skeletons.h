@@ -1,0 +1,78 @@
+// The skeletons of dimensions: their empty parts made inside DimensionGroup, tagged and styled, in a fixed
+// paint order, for the drawing builders to shape.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "host/Types.h"
+
+// Paths of a reticle, held in DimensionLines.
+constexpr size_t kReticlePathCount = 6;
+
+// Each builder first forgets the part handles of the previous dimension (its art stays), then makes its parts
+// on top inside DimensionGroup, each tagged `vek` = "jj": from the bottom, the extension lines, the end marks
+// (0 and 1 while the live end-mark size is above 0; 2 and 3 too for the point variant of preset 3), the
+// lines, and on top the label frames. It sets the editing flag of its tool. Result: the last host error; a
+// DimensionGroup the host does not know makes nothing and answers kStaleHandleErr (null: kBadParameterErr).
+
+// Label, dimension line and its second part, end marks, two extension lines. Unless OverCentre is set, the
+// line and its second part carry "mods" and the line "red". Sets EditingSegment.
+ASErr BuildSegmentDimensionArt();
+// Label, the concentric arc (AngleArcs[0]), end marks, two extension lines. Sets EditingSegment.
+ASErr BuildArcLengthDimensionArt();
+// Label, the line along the curve (DimensionLines[0]), end marks, two extension lines. Sets EditingSegment.
+ASErr BuildOffsetDimensionArt();
+// Label, the arc (AngleArcs[0]), end marks. Sets EditingAngle.
+ASErr BuildAngleDimensionArt();
+// As the angle, with the two radii of the arc as one more path (ExtensionLines[0]). Sets EditingAngle.
+ASErr BuildArcAngleDimensionArt();
+// Label, the two circle parts carrying "modc" (the first also "red"), end mark 0, and end mark 1 while the
+// live "Diametre" is set. Sets EditingCircle.
+ASErr BuildCircleDimensionArt();
+// Label, the radius line (AuxLine), end mark 0 (and 2 for the point variant of preset 3). Sets EditingBezier.
+ASErr BuildLocalRadiusArt();
+// The tangent line (AuxLine) and the normal (DimensionLines[0]). Sets EditingBezier.
+ASErr BuildLocalTangentArt();
+// The six paths of a reticle in DimensionLines[0..5]. Sets EditingBezier.
+ASErr BuildReticleArt();
+// The parts of a series of ClickCount points (one dimension between each two, at most kSeriesCapacity - 1):
+// for dimension i, DimensionLines[i], DimensionLineHalves[i] and the end marks [k][i] under LabelFrames[i];
+// the handles of the elements past the series are forgotten. Sets EditingSegment.
+ASErr TagSeriesArt();
+// Starts an empty list of division marks for DimensionGroup (the nodes of the previous list are freed, their
+// art stays). Sets EditingBezier.
+ASErr StartDivisionTickList();
+
+// The one routine that makes a part: new art of `type` (a path, or a point-text frame) on top inside
+// DimensionGroup, tagged `vek` = "jj", a path given `style` when one is given.
+ASErr NewDimensionPart(int16_t type, const AIPathStyle* style, AIArtHandle* part);
+// The style of dimension lines, arcs and circle parts: BasePathStyle (dashes and line ends) at the width of
+// DimensionLineStyle.
+AIPathStyle DimensionLinePathStyle();
+// The style of an end mark of the current shape: stroked (DimensionLineStyle) when the shape is hollow or
+// open, filled (EndMarkStyle) only when it is closed and not hollow.
+AIPathStyle EndMarkPathStyle();
+// End marks 0 and 1 exist while the live end-mark size is above 0; 2 and 3 besides them for the point variant
+// of preset 3.
+bool EndMarksShown();
+bool SecondEndMarksShown();
+
+// The division marks of the Bézier division being built or edited, newest first.
+struct DivisionMark {
+    DivisionMark* Next = nullptr;
+    AIArtHandle Path = nullptr;
+};
+struct DivisionMarkList {
+    DivisionMark* Head = nullptr;
+};
+extern DivisionMarkList gDivisionMarks;
+
+// A new tagged path on top inside DimensionGroup, at the head of the list. kOutOfMemoryErr, making nothing,
+// when the node cannot be allocated.
+ASErr PushDivisionMark();
+// Disposes the head's path (if the host still knows it) and frees the node; nothing for an empty list.
+void DropDivisionMark();
+// Frees every node; the paths stay in the document.
+void ForgetDivisionMarks();
+size_t DivisionMarkCount();
