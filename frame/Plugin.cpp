@@ -48,7 +48,7 @@ ASErr Plugin::Dispatch(const char* caller, const char* selector, void* message) 
     if (header->basic != nullptr) sSPBasic = header->basic;
 
     if (SameText(caller, kSPInterfaceCaller) && SameText(selector, kSPInterfaceStartupSelector))
-        return Startup(static_cast<SPInterfaceMessage*>(message));
+        return StartOnce(static_cast<SPInterfaceMessage*>(message));
     if (!Started || IsUnusedCaller(caller)) return kUnhandledMsgErr;
     if (SameText(caller, kSPAccessCaller)) return AccessMessage(selector, static_cast<SPAccessMessage*>(message));
 
@@ -63,10 +63,10 @@ ASErr Plugin::Dispatch(const char* caller, const char* selector, void* message) 
     return kUnhandledMsgErr;
 }
 
-ASErr Plugin::Startup(SPInterfaceMessage* message) {
+ASErr Plugin::StartOnce(SPInterfaceMessage* message) {
     if (Started) return kNoErr;
     Started = true;
-    ASErr error = StartupPlugin(message);
+    ASErr error = Startup(message);
     if (error != kNoErr) Started = false;
     return error;
 }
@@ -74,7 +74,7 @@ ASErr Plugin::Startup(SPInterfaceMessage* message) {
 ASErr Plugin::InterfaceMessage(const char* selector, SPInterfaceMessage* message) {
     if (SameText(selector, kSPInterfaceShutdownSelector)) {
         Started = false;
-        return ShutdownPlugin(message);
+        return Shutdown(message);
     }
     if (SameText(selector, kSPInterfaceAboutSelector)) return About(message);
     return kUnhandledMsgErr;
@@ -121,7 +121,7 @@ ASErr Plugin::ToolMessage(const char* selector, AIToolMessage* message) {
     return kUnhandledMsgErr;
 }
 
-ASErr Plugin::StartupPlugin(SPInterfaceMessage*) {
+ASErr Plugin::Startup(SPInterfaceMessage*) {
     if (ASErr error = AcquireAllSuites(); error != kNoErr) return error;
     if (ASErr error = RegisterAppStartedNotifier(); error != kNoErr) return error;
     return sSPAccess->AcquirePlugin(PluginRef, &PluginAccess);
@@ -136,7 +136,7 @@ ASErr Plugin::RegisterAppStartedNotifier() {
     return sAINotifier->AddNotifier(PluginRef, notifierName, kAIApplicationStartedNotifier, &AppStartedNotifier);
 }
 
-ASErr Plugin::ShutdownPlugin(SPInterfaceMessage*) {
+ASErr Plugin::Shutdown(SPInterfaceMessage*) {
     ReleasePluginLock();
     ReleaseAllSuites();
     return kNoErr;

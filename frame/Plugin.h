@@ -26,9 +26,9 @@ public:
 
 protected:
     // Acquires the suites, registers the application-started notifier and locks the plug-in.
-    virtual ASErr StartupPlugin(SPInterfaceMessage* message);
+    virtual ASErr Startup(SPInterfaceMessage* message);
     // Releases the lock and every suite.
-    virtual ASErr ShutdownPlugin(SPInterfaceMessage* message);
+    virtual ASErr Shutdown(SPInterfaceMessage* message);
     virtual ASErr About(SPInterfaceMessage* message);
     virtual ASErr UnloadPlugin(SPAccessMessage* message);
     virtual ASErr ReloadPlugin(SPAccessMessage* message);
@@ -69,7 +69,8 @@ protected:
 
 private:
     ASErr Dispatch(const char* caller, const char* selector, void* message);
-    ASErr Startup(SPInterfaceMessage* message);
+    // Runs the start-up once; a failed one may run again.
+    ASErr StartOnce(SPInterfaceMessage* message);
     ASErr InterfaceMessage(const char* selector, SPInterfaceMessage* message);
     ASErr AccessMessage(const char* selector, SPAccessMessage* message);
     ASErr NotifierMessage(const char* selector, AINotifierMessage* message);

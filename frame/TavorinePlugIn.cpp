@@ -26,8 +26,8 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
     return Guarded([&] { return DrawAnnotations(static_cast<AIAnnotatorMessage*>(message)); });
 }
 
-ASErr TavorinePlugIn::StartupPlugin(SPInterfaceMessage* message) {
-    if (ASErr error = Plugin::StartupPlugin(message); error != kNoErr) return error;
+ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
+    if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
     ASErr error = AddMenus();
     error = AddNotifiers();
     error = LoadSettingsStep();
@@ -71,11 +71,11 @@ void TavorinePlugIn::DestroyPanel() {
     PanelDialogue = nullptr;
 }
 
-ASErr TavorinePlugIn::ShutdownPlugin(SPInterfaceMessage* message) {
+ASErr TavorinePlugIn::Shutdown(SPInterfaceMessage* message) {
     DestroyPanel();
     WritePanelPreferences();
     ClearSettings();
-    return Plugin::ShutdownPlugin(message);
+    return Plugin::Shutdown(message);
 }
 
 void TavorinePlugIn::WritePanelPreferences() {

@@ -44,8 +44,8 @@ public:
     AIMenuItemHandle PanelMenuItem = nullptr;
 
 protected:
-    ASErr StartupPlugin(SPInterfaceMessage* message) override;
-    ASErr ShutdownPlugin(SPInterfaceMessage* message) override;
+    ASErr Startup(SPInterfaceMessage* message) override;
+    ASErr Shutdown(SPInterfaceMessage* message) override;
     ASErr Notify(AINotifierMessage* message) override;
     ASErr GoMenuItem(AIMenuMessage* message) override;
     ASErr UpdateMenuItem(AIMenuMessage* message) override;

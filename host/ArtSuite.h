@@ -45,7 +45,8 @@ struct AIArtSuite {
     // Reads the attributes selected by `whichAttr`; the other bits of *attr are 0.
     ASErr (*GetArtUserAttr)(AIArtHandle art, int32_t whichAttr, int32_t* attr);
     // Sets the attributes selected by `whichAttr` to their bits in `attr`. Selecting a group selects all it
-    // holds; full selection implies selection; clearing either deselects the art entirely.
+    // holds; full selection implies selection; clearing either deselects the art entirely, except that a
+    // path asked for selection and not full selection in one call becomes partly selected.
     ASErr (*SetArtUserAttr)(AIArtHandle art, int32_t whichAttr, int32_t attr);
     // Copies at most size - 1 bytes of the name (a UTF-8 character is never split) and terminates the buffer.
     // Art without a name of its own answers the default name of its kind ("<Tracé>", "<Groupe>", "<Texte>")

@@ -17,6 +17,7 @@ struct AIDocumentViewSuite {
     // draw.
     ASErr (*SetDocumentViewZoom)(AIDocumentViewHandle view, AIReal zoom);
     ASErr (*GetDocumentViewOrigin)(AIDocumentViewHandle view, AIRealPoint* origin);
+    // Moves the view (a finite artwork point); invalidates the whole view and queues an annotation draw.
     ASErr (*SetDocumentViewOrigin)(AIDocumentViewHandle view, const AIRealPoint* origin);
     // The view's rectangle in view coordinates: (0, 0) to its width and height.
     ASErr (*GetDocumentViewBounds)(AIDocumentViewHandle view, AIRect* bounds);

@@ -4,7 +4,8 @@
 #include "host/Suites.h"
 #include "host/Types.h"
 
-// A null or disposed handle answers kBadParameterErr or kStaleHandleErr.
+// A null or disposed handle answers kBadParameterErr or kStaleHandleErr; a size the host cannot hand out
+// answers kOutOfMemoryErr and changes nothing.
 struct AIMdMemorySuite {
     // A new block of `size` bytes, zero-filled.
     ASErr (*MdMemoryNewHandle)(size_t size, AIMdMemoryHandle* handle);

@@ -26,7 +26,8 @@ struct AIPathSuite {
     // The cubic from anchor `segNumber` (its out handle) to the next anchor (its in handle).
     ASErr (*GetPathBezier)(AIArtHandle path, int16_t segNumber, AIRealBezier* bezier);
     // The signed area enclosed by the path taken as closed, exact for curves: positive when the anchors run
-    // counter-clockwise with v upward, negative when they run clockwise; 0 below three anchors.
+    // counter-clockwise with v upward, negative when they run clockwise; 0 below two anchors (two anchors
+    // joined by curves enclose the area between them).
     ASErr (*GetPathArea)(AIArtHandle path, AIReal* area);
     // The length of the path (its closing segment included when closed), curves measured to within
     // `flatness`.

@@ -536,7 +536,9 @@ void Document::SetUserAttr(ArtNode* node, int32_t whichAttr, int32_t attr) {
     if (fully || (selected && node->type != kPathArt)) { // only a path can be partly selected
         SetSelectionDown(node, kSelectionBits);
     } else if (selected) {
-        node->userAttr |= kArtSelected;
+        // Asked for selection without full selection: the path becomes partly selected.
+        const int32_t clearFull = (selection & kArtFullySelected) != 0 ? kArtFullySelected : 0;
+        node->userAttr = (node->userAttr & ~clearFull) | kArtSelected;
     } else {
         SetSelectionDown(node, 0);
     }

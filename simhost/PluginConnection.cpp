@@ -124,13 +124,16 @@ ASErr PluginConnection::SendAnnotation(const char* selector, AIAnnotatorHandle a
     return Send(kCallerAIAnnotation, selector, &message);
 }
 
-const PluginResource* PluginConnection::FindResource(uint32_t type, int32_t id) const {
+const PluginResourceTable* PluginConnection::ResourceTable() const {
     if (resources_ == nullptr)
         return nullptr;
     const PluginResourceTable* table = resources_();
-    if (table == nullptr || table->entries == nullptr)
-        return nullptr;
-    for (size_t i = 0; i < table->count; ++i) {
+    return table != nullptr && table->entries != nullptr ? table : nullptr;
+}
+
+const PluginResource* PluginConnection::FindResource(uint32_t type, int32_t id) const {
+    const PluginResourceTable* table = ResourceTable();
+    for (size_t i = 0; table != nullptr && i < table->count; ++i) {
         const PluginResource& resource = table->entries[i];
         if (resource.type == type && resource.id == id)
             return &resource;
@@ -139,12 +142,8 @@ const PluginResource* PluginConnection::FindResource(uint32_t type, int32_t id) 
 }
 
 const char* PluginConnection::PropertyText(uint32_t key) const {
-    if (resources_ == nullptr)
-        return nullptr;
-    const PluginResourceTable* table = resources_();
-    if (table == nullptr || table->entries == nullptr)
-        return nullptr;
-    for (size_t i = 0; i < table->count; ++i) {
+    const PluginResourceTable* table = ResourceTable();
+    for (size_t i = 0; table != nullptr && i < table->count; ++i) {
         const PluginResource& resource = table->entries[i];
         if (resource.type != kPiPLResourceType || resource.data == nullptr)
             continue;

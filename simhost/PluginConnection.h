@@ -60,6 +60,9 @@ class PluginConnection {
     void Disconnect();
 
   private:
+    // The module's resource table, or null when it has none.
+    const PluginResourceTable* ResourceTable() const;
+
     SPPluginEntryProc entry_ = nullptr;
     PluginResourcesProc resources_ = nullptr;
     SPPluginRef ref_ = nullptr;

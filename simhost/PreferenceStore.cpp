@@ -138,9 +138,8 @@ ASErr PreferenceStore::Read(const char* prefix, const char* key, PrefType type, 
     if (key == nullptr || value == nullptr)
         return kBadParameterErr;
     const Key where{Prefix(prefix), key};
-    auto fault = faults_.find(where);
-    if (fault != faults_.end() && fault->second.first != kNoErr)
-        return fault->second.first;
+    if (const ASErr fault = Fault(where, false); fault != kNoErr)
+        return fault;
     auto it = values_.find(where);
     if (it == values_.end())
         return kNoSuchKeyErr;
@@ -154,9 +153,8 @@ ASErr PreferenceStore::Write(const char* prefix, const char* key, const PrefValu
     if (key == nullptr)
         return kBadParameterErr;
     const Key where{Prefix(prefix), key};
-    auto fault = faults_.find(where);
-    if (fault != faults_.end() && fault->second.second != kNoErr)
-        return fault->second.second;
+    if (const ASErr fault = Fault(where, true); fault != kNoErr)
+        return fault;
     values_[where] = value;
     writes_.push_back({where.first, where.second, value.type, value.Text()});
     return kNoErr;
@@ -166,10 +164,16 @@ ASErr PreferenceStore::Erase(const char* prefix, const char* key) {
     if (key == nullptr)
         return kBadParameterErr;
     const Key where{Prefix(prefix), key};
-    auto fault = faults_.find(where);
-    if (fault != faults_.end() && fault->second.second != kNoErr)
-        return fault->second.second;
+    if (const ASErr fault = Fault(where, true); fault != kNoErr)
+        return fault;
     return values_.erase(where) != 0 ? kNoErr : kNoSuchKeyErr;
+}
+
+ASErr PreferenceStore::Fault(const Key& where, bool writing) const {
+    const auto fault = faults_.find(where);
+    if (fault == faults_.end())
+        return kNoErr;
+    return writing ? fault->second.second : fault->second.first;
 }
 
 void PreferenceStore::InjectFault(const std::string& prefix, const std::string& key, ASErr readError,

@@ -95,6 +95,9 @@ class PreferenceStore {
     static PrefLoadOutcome Parse(const std::string& text, std::map<Key, PrefValue>* values);
 
   private:
+    // The error injected for reads or writes of `where`, or 0.
+    ASErr Fault(const Key& where, bool writing) const;
+
     std::map<Key, PrefValue> values_;
     std::vector<PrefWrite> writes_;
     std::map<Key, std::pair<ASErr, ASErr>> faults_;

@@ -18,14 +18,6 @@ constexpr double kDirectionStep = 1e-3;
 // Vectors shorter than this fraction of the curve's size count as zero.
 constexpr double kZeroVector = 1e-12;
 
-struct Cubic {
-    Vec p0, p1, p2, p3;
-};
-
-Cubic ToCubic(const AIRealBezier& b) {
-    return {ToVec(&b.p0), ToVec(&b.p1), ToVec(&b.p2), ToVec(&b.p3)};
-}
-
 AIRealBezier ToBezier(const Cubic& c) {
     return {ToPoint(c.p0), ToPoint(c.p1), ToPoint(c.p2), ToPoint(c.p3)};
 }
@@ -53,16 +45,6 @@ double ClampT(AIReal t) {
     return t > 1.0f ? 1.0 : static_cast<double>(t);
 }
 
-Vec At(const Cubic& c, double t) {
-    const double u = 1.0 - t;
-    return (u * u * u) * c.p0 + (3.0 * u * u * t) * c.p1 + (3.0 * u * t * t) * c.p2 + (t * t * t) * c.p3;
-}
-
-Vec FirstDerivative(const Cubic& c, double t) {
-    const double u = 1.0 - t;
-    return 3.0 * ((u * u) * (c.p1 - c.p0) + (2.0 * u * t) * (c.p2 - c.p1) + (t * t) * (c.p3 - c.p2));
-}
-
 Vec SecondDerivative(const Cubic& c, double t) {
     return 6.0 * ((1.0 - t) * (c.p2 - 2.0 * c.p1 + c.p0) + t * (c.p3 - 2.0 * c.p2 + c.p1));
 }
@@ -80,8 +62,8 @@ void Split(const Cubic& c, double t, Cubic* first, Cubic* second) {
 bool Direction(const Cubic& c, double t, Vec* direction) {
     const double zero = kZeroVector * Size(c);
     const Vec candidates[] = {
-        FirstDerivative(c, t),
-        At(c, std::min(1.0, t + kDirectionStep)) - At(c, std::max(0.0, t - kDirectionStep)),
+        CubicDerivative(c, t),
+        CubicAt(c, std::min(1.0, t + kDirectionStep)) - CubicAt(c, std::max(0.0, t - kDirectionStep)),
         c.p3 - c.p0,
     };
     for (Vec candidate : candidates) {
@@ -150,7 +132,7 @@ ASErr PointsToBezier(const AIRealPoint* p0, const AIRealPoint* p3, AIRealBezier*
 ASErr Evaluate(const AIRealBezier* b, AIReal t, AIRealPoint* p) {
     if (b == nullptr || p == nullptr)
         return kBadParameterErr;
-    *p = ToPoint(At(ToCubic(*b), ClampT(t)));
+    *p = ToPoint(CubicAt(ToCubic(*b), ClampT(t)));
     return kNoErr;
 }
 
@@ -178,7 +160,7 @@ ASErr Curvature(const AIRealBezier* b, AIReal t, AIReal* curvature) {
     if (b == nullptr || curvature == nullptr)
         return kBadParameterErr;
     const Cubic c = ToCubic(*b);
-    const Vec d1 = FirstDerivative(c, ClampT(t));
+    const Vec d1 = CubicDerivative(c, ClampT(t));
     const double speed = Length(d1);
     if (speed <= kZeroVector * Size(c)) {
         *curvature = 0.0f;

@@ -153,6 +153,9 @@ size_t OutstandingBlocks() {
 ASErr AllocateHostBlock(size_t size, void** block) {
     if (block == nullptr)
         return kBadParameterErr;
+    *block = nullptr;
+    if (size > kLargestHostBlock)
+        return kOutOfMemoryErr;
     *block = std::malloc(size == 0 ? 1 : size);
     if (*block == nullptr)
         return kOutOfMemoryErr;
@@ -178,6 +181,8 @@ ASErr ReallocateHostBlock(void* block, size_t newSize, void** newBlock) {
     auto it = Blocks().find(block);
     if (it == Blocks().end())
         return kBadParameterErr;
+    if (newSize > kLargestHostBlock)
+        return kOutOfMemoryErr;
     void* grown = std::realloc(block, newSize == 0 ? 1 : newSize);
     if (grown == nullptr)
         return kOutOfMemoryErr;

@@ -58,6 +58,10 @@ class SuiteRegistry {
 // The SP Basic suite placed in every message header: suites from TheSuites(), memory blocks from the host.
 SPBasicSuite* TheBasicSuite();
 
+// The largest memory block the host hands out (SP Basic, SP Blocks, AI MdMemory); a larger request answers
+// kOutOfMemoryErr and leaves every block as it was.
+constexpr size_t kLargestHostBlock = size_t{1} << 30;
+
 // Memory blocks handed out by SP Basic and SP Blocks and not yet freed.
 size_t OutstandingBlocks();
 ASErr AllocateHostBlock(size_t size, void** block);

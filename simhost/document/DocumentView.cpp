@@ -82,6 +82,9 @@ ASErr SetDocumentViewOrigin(AIDocumentViewHandle view, const AIRealPoint* origin
     if (const ASErr error = FindView(view, origin, &state); error != kNoErr) {
         return error;
     }
+    if (!std::isfinite(origin->h) || !std::isfinite(origin->v)) {
+        return kBadParameterErr;
+    }
     state->origin = *origin;
     TheDocument().InvalidateView();
     return kNoErr;

@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 
+#include "simhost/ServicesGeometry.h"
 #include "simhost/ServicesInternal.h"
 #include "simhost/document/Internal.h"
 
@@ -9,41 +10,18 @@ namespace sim::doc {
 
 namespace {
 
-struct Vec {
-    double h = 0.0;
-    double v = 0.0;
-};
-
-Vec ToVec(AIRealPoint p) {
-    return {p.h, p.v};
-}
-
-// Point and derivative of a cubic at t, in double precision.
-Vec BezierPoint(const AIRealBezier& b, double t) {
-    const double u = 1.0 - t;
-    const double w0 = u * u * u, w1 = 3.0 * u * u * t, w2 = 3.0 * u * t * t, w3 = t * t * t;
-    return {w0 * b.p0.h + w1 * b.p1.h + w2 * b.p2.h + w3 * b.p3.h,
-            w0 * b.p0.v + w1 * b.p1.v + w2 * b.p2.v + w3 * b.p3.v};
-}
-
-Vec BezierDerivative(const AIRealBezier& b, double t) {
-    const double u = 1.0 - t;
-    const double w0 = 3.0 * u * u, w1 = 6.0 * u * t, w2 = 3.0 * t * t;
-    return {w0 * (b.p1.h - b.p0.h) + w1 * (b.p2.h - b.p1.h) + w2 * (b.p3.h - b.p2.h),
-            w0 * (b.p1.v - b.p0.v) + w1 * (b.p2.v - b.p1.v) + w2 * (b.p3.v - b.p2.v)};
-}
-
 // Three-point Gauss-Legendre nodes and weights on [0, 1]: exact for polynomials up to degree 5.
 constexpr std::array<double, 3> kGaussNodes = {0.11270166537925831, 0.5, 0.8872983346207417};
 constexpr std::array<double, 3> kGaussWeights = {0.2777777777777778, 0.4444444444444444, 0.2777777777777778};
 
 // Twice the signed area swept by the cubic against the origin: the integral of h dv - v dh.
 double SweptArea(const AIRealBezier& b) {
+    const Cubic c = ToCubic(b);
     double sum = 0.0;
     for (size_t i = 0; i < kGaussNodes.size(); ++i) {
-        const Vec p = BezierPoint(b, kGaussNodes[i]);
-        const Vec d = BezierDerivative(b, kGaussNodes[i]);
-        sum += kGaussWeights[i] * (p.h * d.v - p.v * d.h);
+        const Vec p = CubicAt(c, kGaussNodes[i]);
+        const Vec d = CubicDerivative(c, kGaussNodes[i]);
+        sum += kGaussWeights[i] * Cross(p, d);
     }
     return sum;
 }
@@ -70,10 +48,10 @@ void Extrema(double p0, double p1, double p2, double p3, std::vector<double>& ou
 }
 
 void Include(AIRealRect& r, Vec p) {
-    r.left = std::min(r.left, static_cast<AIReal>(p.h));
-    r.right = std::max(r.right, static_cast<AIReal>(p.h));
-    r.bottom = std::min(r.bottom, static_cast<AIReal>(p.v));
-    r.top = std::max(r.top, static_cast<AIReal>(p.v));
+    r.left = std::min(r.left, static_cast<AIReal>(p.x));
+    r.right = std::max(r.right, static_cast<AIReal>(p.x));
+    r.bottom = std::min(r.bottom, static_cast<AIReal>(p.y));
+    r.top = std::max(r.top, static_cast<AIReal>(p.y));
 }
 
 bool PathBounds(const ArtNode& path, AIRealRect* bounds) {
@@ -83,13 +61,13 @@ bool PathBounds(const ArtNode& path, AIRealRect* bounds) {
     const AIRealPoint first = path.segments.front().p;
     AIRealRect r{first.h, first.v, first.h, first.v};
     for (const AIRealBezier& b : PathBeziers(path)) {
-        Include(r, ToVec(b.p3));
+        Include(r, ToVec(&b.p3));
         std::vector<double> ts;
         Extrema(b.p0.h, b.p1.h, b.p2.h, b.p3.h, ts);
         Extrema(b.p0.v, b.p1.v, b.p2.v, b.p3.v, ts);
         for (double t : ts) {
             if (t > 0.0 && t < 1.0) {
-                Include(r, BezierPoint(b, t));
+                Include(r, CubicAt(ToCubic(b), t));
             }
         }
     }
@@ -175,7 +153,7 @@ bool NodeBounds(const ArtNode& node, AIRealRect* bounds) {
 }
 
 double PathArea(const ArtNode& path) {
-    if (path.segments.size() < 3) {
+    if (path.segments.size() < 2) {
         return 0.0;
     }
     ArtNode closed = path;

@@ -1,4 +1,5 @@
 // The AI MdMemory Suite: host memory blocks of the stand-in document.
+#include "simhost/SuiteRegistry.h"
 #include "simhost/document/Internal.h"
 
 namespace sim {
@@ -8,6 +9,10 @@ namespace {
 ASErr MdMemoryNewHandle(size_t size, AIMdMemoryHandle* handle) {
     if (handle == nullptr) {
         return kBadParameterErr;
+    }
+    *handle = nullptr;
+    if (size > kLargestHostBlock) {
+        return kOutOfMemoryErr;
     }
     *handle = TheDocument().NewMemory(size);
     return kNoErr;
@@ -30,6 +35,9 @@ ASErr MdMemoryResize(AIMdMemoryHandle handle, size_t newSize) {
     std::vector<unsigned char>* block = nullptr;
     if (const ASErr error = TheDocument().FindMemory(handle, &block); error != kNoErr) {
         return error;
+    }
+    if (newSize > kLargestHostBlock) {
+        return kOutOfMemoryErr;
     }
     block->resize(newSize, 0);
     return kNoErr;

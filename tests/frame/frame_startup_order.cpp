@@ -1,4 +1,6 @@
 // The order of the start-up steps, read from the host's call log, and how a failing step is answered.
+#include <algorithm>
+
 #include "frame_fixture.h"
 #include "simhost/Menus.h"
 #include "simhost/Notifiers.h"
@@ -14,11 +16,14 @@ SPPluginsSuite gHostPlugins;
 SPAccessSuite gHostAccess;
 AINotifierSuite gHostNotifier;
 AIMenuSuite gHostMenu;
+AIPreferenceSuite gHostPreference;
 
 // Failures the test asks the host for.
 std::string gFailingNotifier;
 ASErr gMenuFailure = kNoErr;
 ASErr gLockFailure = kNoErr;
+// Whether the settings' integer reads are logged too.
+bool gLogIntegerReads = false;
 
 ASErr LoggedAcquireSuite(const char* name, int32_t version, const void** suite) {
     sim::LogCall(std::string("Basic.AcquireSuite ") + name + " " + std::to_string(version));
@@ -49,6 +54,11 @@ ASErr LoggedAddMenuItem(SPPluginRef self, const char* name, const AIPlatformAddM
     return gHostMenu.AddMenuItem(self, name, data, options, item);
 }
 
+ASErr LoggedGetIntegerPreference(const char* prefix, const char* suffix, int32_t* value) {
+    if (gLogIntegerReads) sim::LogCall(std::string("Preference.GetInteger ") + suffix);
+    return gHostPreference.GetIntegerPreference(prefix, suffix, value);
+}
+
 // Copies a host table and registers the copy with some of its operations replaced.
 template <class Suite, class Edit>
 void Interpose(const char* name, int32_t version, Suite& host, Edit edit) {
@@ -66,6 +76,7 @@ protected:
         gFailingNotifier.clear();
         gMenuFailure = kNoErr;
         gLockFailure = kNoErr;
+        gLogIntegerReads = false;
         SPBasicSuite* basic = sim::TheBasicSuite();
         gHostBasic = *basic;
         basic->AcquireSuite = LoggedAcquireSuite;
@@ -77,6 +88,8 @@ protected:
                   [](AINotifierSuite& s) { s.AddNotifier = LoggedAddNotifier; });
         Interpose(kAIMenuSuite, kAIMenuSuiteVersion, gHostMenu,
                   [](AIMenuSuite& s) { s.AddMenuItem = LoggedAddMenuItem; });
+        Interpose(kAIPreferenceSuite, kAIPreferenceSuiteVersion, gHostPreference,
+                  [](AIPreferenceSuite& s) { s.GetIntegerPreference = LoggedGetIntegerPreference; });
         sim::TheTools().Select(sim::TheTools().FindByName(kEyedropperToolName)->handle);
         sim::TheLogs().Clear();
     }
@@ -116,6 +129,24 @@ TEST_F(StartupOrderTest, TheStepsRunInTheirOrder) {
                              "Tool.SetSelectedTool Select Tool"})
         expected.push_back(line);
     EXPECT_EQ(sim::TheLogs().calls, expected);
+}
+
+TEST_F(StartupOrderTest, TheSettingsAreLoadedAfterTheNotifiersAndBeforeTheSelectToolIsMadeCurrent) {
+    gLogIntegerReads = true;
+    sim::ThePlugin().Startup();
+    const std::vector<std::string>& calls = sim::TheLogs().calls;
+    const auto at = [&calls](const std::string& line) { return std::find(calls.begin(), calls.end(), line); };
+    const auto firstRead = std::find_if(calls.begin(), calls.end(), [](const std::string& line) {
+        return line.rfind("Preference.GetInteger ", 0) == 0;
+    });
+    ASSERT_NE(firstRead, calls.end());
+    EXPECT_EQ(*firstRead, "Preference.GetInteger Precision");
+    EXPECT_LT(at("Notifier.AddNotifier Couleur"), firstRead);
+    const auto selected = at("Tool.SetSelectedTool Select Tool");
+    ASSERT_NE(selected, calls.end());
+    EXPECT_TRUE(std::none_of(selected, calls.end(), [](const std::string& line) {
+        return line.rfind("Preference.", 0) == 0;
+    }));
 }
 
 TEST_F(StartupOrderTest, FailingMenuAndNotifierStepsDoNotStopTheLaterSteps) {

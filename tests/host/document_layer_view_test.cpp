@@ -1,5 +1,7 @@
 // Layers (order, titles, lock, visibility, colour) and the document view (zoom, origin, conversions,
 // requests).
+#include <limits>
+
 #include "document_fixture.h"
 
 class LayerTest : public DocumentTest {
@@ -144,6 +146,15 @@ TEST_F(DocumentTest, ArtworkToViewFlipsVAndRoundTrips) {
     const AIRealPoint fraction{0.26f, 0.0f};
     ASSERT_EQ(kNoErr, view->ArtworkPointToViewPoint(v, &fraction, &pc));
     EXPECT_EQ(101, pc.h); // rounded to the nearest pixel
+
+    // An origin that is no point is refused and the view stays where it was.
+    for (const AIRealPoint bad : {AIRealPoint{std::numeric_limits<AIReal>::quiet_NaN(), 0.0f},
+                                  AIRealPoint{0.0f, std::numeric_limits<AIReal>::infinity()}}) {
+        EXPECT_EQ(kBadParameterErr, view->SetDocumentViewOrigin(v, &bad));
+    }
+    ASSERT_EQ(kNoErr, view->GetDocumentViewOrigin(v, &origin));
+    EXPECT_EQ(-50.0f, origin.h);
+    EXPECT_EQ(200.0f, origin.v);
 }
 
 TEST_F(DocumentTest, SettingTheZoomEvenUnchangedInvalidatesAndQueuesAnAnnotationDraw) {

@@ -1,4 +1,5 @@
 // Matching art over the whole document, host memory blocks and art sets.
+#include <cstdint>
 #include <cstring>
 
 #include "document_fixture.h"
@@ -111,6 +112,25 @@ TEST_F(MatchingTest, MemoryBlocksGrowZeroFilledAndKeepTheirBytes) {
     ASSERT_EQ(kNoErr, memory->MdMemoryDisposeHandle(block));
     EXPECT_EQ(0u, doc.LiveMemoryBlocks());
     EXPECT_EQ(kBadParameterErr, memory->MdMemoryNewHandle(4, nullptr));
+}
+
+TEST_F(MatchingTest, MemoryBlocksTooLargeForTheHostAnswerOutOfMemoryAndChangeNothing) {
+    AIMdMemoryHandle block = reinterpret_cast<AIMdMemoryHandle>(&block);
+    EXPECT_EQ(kOutOfMemoryErr, memory->MdMemoryNewHandle(SIZE_MAX, &block));
+    EXPECT_EQ(nullptr, block);
+    EXPECT_EQ(kOutOfMemoryErr, memory->MdMemoryNewHandle(sim::kLargestHostBlock + 1, &block));
+    EXPECT_EQ(0u, doc.LiveMemoryBlocks());
+    ASSERT_EQ(kNoErr, memory->MdMemoryNewHandle(3, &block));
+    void* data = nullptr;
+    ASSERT_EQ(kNoErr, memory->MdMemoryDeref(block, &data));
+    std::memcpy(data, "ab", 3);
+    EXPECT_EQ(kOutOfMemoryErr, memory->MdMemoryResize(block, SIZE_MAX));
+    size_t size = 0;
+    ASSERT_EQ(kNoErr, memory->MdMemoryGetSize(block, &size));
+    EXPECT_EQ(3u, size);
+    ASSERT_EQ(kNoErr, memory->MdMemoryDeref(block, &data));
+    EXPECT_STREQ("ab", static_cast<const char*>(data));
+    EXPECT_EQ(kNoErr, memory->MdMemoryDisposeHandle(block));
 }
 
 TEST_F(MatchingTest, ArtSetsKeepEachArtOnceInTheOrderAdded) {

@@ -124,6 +124,19 @@ TEST_F(PathTest, AreaIsSignedByTheDirectionOfTheAnchors) {
     EXPECT_GT(area, std::numbers::pi * 100.0);
 }
 
+TEST_F(PathTest, TwoAnchorsJoinedByCurvesEncloseTheLensBetweenThem) {
+    // Out along the top (controls 6 above), back along the bottom: each half bounds 36, clockwise.
+    AIArtHandle lens = doc.DrawPath({sim::CurveSegment({0, 0}, {0, -6}, {0, 6}),
+                                     sim::CurveSegment({10, 0}, {10, 6}, {10, -6})},
+                                    true);
+    AIReal area = 0.0f;
+    ASSERT_EQ(kNoErr, path->GetPathArea(lens, &area));
+    EXPECT_FLOAT_EQ(-72.0f, area);
+    AIArtHandle single = doc.DrawPolyline({{4, 4}}, true);
+    ASSERT_EQ(kNoErr, path->GetPathArea(single, &area));
+    EXPECT_EQ(0.0f, area);
+}
+
 TEST_F(PathTest, LengthCountsTheClosingSegmentOnlyWhenClosed) {
     AIArtHandle square = doc.DrawPolyline({{0, 0}, {3, 0}, {3, 4}, {0, 4}}, false);
     AIReal length = 0.0f;

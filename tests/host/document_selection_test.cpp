@@ -49,6 +49,15 @@ TEST_F(SelectionTest, FullSelectionImpliesSelectionAndClearingEitherDeselects) {
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtFullySelected, kArtFullySelected));
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtSelected, 0));
     EXPECT_EQ(0, Attr(outside));
+
+    // Both bits asked at once, only selection set: a fully selected path becomes partly selected.
+    ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtFullySelected, kArtFullySelected));
+    ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtSelected | kArtFullySelected, kArtSelected));
+    EXPECT_EQ(kArtSelected, Attr(outside));
+    // Selection alone asked of a fully selected path leaves it as it is.
+    ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtFullySelected, kArtFullySelected));
+    ASSERT_EQ(kNoErr, art->SetArtUserAttr(outside, kArtSelected, kArtSelected));
+    EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(outside));
 }
 
 TEST_F(SelectionTest, GroupsFollowTheSelectionOfWhatTheyHold) {

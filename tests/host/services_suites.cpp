@@ -1,6 +1,7 @@
 // The suite registry behind SP Basic: use counts, unknown suites, withdrawal, placeholders, memory blocks.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -160,6 +161,23 @@ TEST_F(ServicesSuites, BasicSuiteComparesTokensAndTracksBlocks) {
     void* none = &local;
     EXPECT_EQ(basic->ReallocateBlock(&local, 8, &none), kBadParameterErr);
     EXPECT_EQ(none, nullptr);
+    EXPECT_EQ(sim::OutstandingBlocks(), 0u);
+}
+
+// A size the plug-in computed wrongly (a negative count turned unsigned) is refused, never a crash.
+TEST_F(ServicesSuites, BlocksTooLargeForTheHostAnswerOutOfMemoryAndKeepWhatWasThere) {
+    void* block = &block;
+    EXPECT_EQ(basic->AllocateBlock(SIZE_MAX, &block), kOutOfMemoryErr);
+    EXPECT_EQ(block, nullptr);
+    EXPECT_EQ(basic->AllocateBlock(sim::kLargestHostBlock + 1, &block), kOutOfMemoryErr);
+    ASSERT_EQ(basic->AllocateBlock(4, &block), kNoErr);
+    std::memcpy(block, "abc", 4);
+    void* grown = &grown;
+    EXPECT_EQ(basic->ReallocateBlock(block, SIZE_MAX, &grown), kOutOfMemoryErr);
+    EXPECT_EQ(grown, nullptr);
+    EXPECT_STREQ(static_cast<const char*>(block), "abc");
+    EXPECT_EQ(sim::OutstandingBlocks(), 1u);
+    EXPECT_EQ(basic->FreeBlock(block), kNoErr);
     EXPECT_EQ(sim::OutstandingBlocks(), 0u);
 }
 
