@@ -42,6 +42,7 @@ struct TextRun {
     std::string font;
     AIReal size = 12.0f;
     AIColor fill;
+    AIReal baselineShift = 0.0f;
 };
 
 // The text of a text frame: filled in by the text part of the stand-in.
@@ -51,6 +52,7 @@ struct TextData {
     std::string font;
     AIReal size = 12.0f;
     AIColor fill;
+    AIReal baselineShift = 0.0f;  // of the text typed next
     int32_t justification = 0; // 0 left, 1 right, 2 centred
     AIRealMatrix transform;    // places the text's anchor at (tx, ty) and orients it
 };

@@ -12,7 +12,6 @@ void ResetText() {
     text::Stories().Clear();
     text::Fonts().Clear();
     text::Paints().Clear();
-    text::ClearShifts();
 }
 
 void InstallTextSuites() {

@@ -91,8 +91,6 @@ CharStyle InsertionStyle(const ArtNode& frame);
 void SetInsertionStyle(ArtNode& frame, const CharStyle& style);
 // Starts a new frame's text: empty, in the default style, left justified.
 void StartText(ArtNode& frame);
-// Forgets the baseline shifts kept beside the document (a reset).
-void ClearShifts();
 
 // True when `offset` is the end of the text or the start of a character.
 bool IsCharacterBoundary(const std::string& text, size_t offset);

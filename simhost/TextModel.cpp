@@ -8,32 +8,6 @@ namespace sim::text {
 
 namespace {
 
-// The baseline shifts of a frame, kept beside the document's runs (one per run) with that of its insertion
-// style.
-struct FrameShifts {
-    std::vector<AIReal> runs;
-    AIReal insertion = 0.0f;
-};
-
-std::map<uintptr_t, FrameShifts>& ShiftTable() {
-    static std::map<uintptr_t, FrameShifts> table;
-    return table;
-}
-
-FrameShifts* ShiftsOf(const ArtNode& frame) {
-    const auto found = ShiftTable().find(frame.id);
-    return found == ShiftTable().end() ? nullptr : &found->second;
-}
-
-// The shift of run `run`, 0 when the runs were changed without the engine (a copy of the frame).
-AIReal RunShift(const ArtNode& frame, size_t run) {
-    const FrameShifts* shifts = ShiftsOf(frame);
-    if (shifts == nullptr || shifts->runs.size() != frame.text.runs.size() || run >= shifts->runs.size()) {
-        return 0.0f;
-    }
-    return shifts->runs[run];
-}
-
 bool IsLeadByte(unsigned char byte) { return (byte & 0xC0u) != 0x80u; }
 
 }  // namespace
@@ -106,7 +80,7 @@ std::vector<CharStyle> Expand(const ArtNode& frame) {
     std::vector<CharStyle> styles(text.contents.size(), InsertionStyle(frame));
     for (size_t r = 0; r < text.runs.size(); ++r) {
         const TextRun& run = text.runs[r];
-        const CharStyle style{run.font, run.size, run.fill, RunShift(frame, r)};
+        const CharStyle style{run.font, run.size, run.fill, run.baselineShift};
         for (size_t i = run.start; i < run.start + run.length && i < styles.size(); ++i) styles[i] = style;
     }
     return styles;
@@ -114,31 +88,26 @@ std::vector<CharStyle> Expand(const ArtNode& frame) {
 
 void Compress(ArtNode& frame, const std::vector<CharStyle>& styles) {
     TextData& text = frame.text;
-    FrameShifts& shifts = ShiftTable()[frame.id];
     text.runs.clear();
-    shifts.runs.clear();
     for (size_t i = 0; i < styles.size(); ++i) {
         if (!text.runs.empty() && SameStyle(styles[i], styles[i - 1])) {
             ++text.runs.back().length;
             continue;
         }
-        text.runs.push_back(TextRun{i, 1, styles[i].font, styles[i].size, styles[i].fill});
-        shifts.runs.push_back(styles[i].shift);
+        text.runs.push_back(TextRun{i, 1, styles[i].font, styles[i].size, styles[i].fill, styles[i].shift});
     }
     if (!styles.empty()) SetInsertionStyle(frame, styles.front());
 }
 
 CharStyle InsertionStyle(const ArtNode& frame) {
-    const FrameShifts* shifts = ShiftsOf(frame);
-    return CharStyle{frame.text.font, frame.text.size, frame.text.fill,
-                     shifts == nullptr ? 0.0f : shifts->insertion};
+    return CharStyle{frame.text.font, frame.text.size, frame.text.fill, frame.text.baselineShift};
 }
 
 void SetInsertionStyle(ArtNode& frame, const CharStyle& style) {
     frame.text.font = style.font;
     frame.text.size = style.size;
     frame.text.fill = style.fill;
-    ShiftTable()[frame.id].insertion = style.shift;
+    frame.text.baselineShift = style.shift;
 }
 
 void StartText(ArtNode& frame) {
@@ -148,10 +117,7 @@ void StartText(ArtNode& frame) {
     style.fill.kind = kGrayColor;
     style.fill.g.gray = 1.0f;
     SetInsertionStyle(frame, style);
-    ShiftTable()[frame.id].runs.clear();
 }
-
-void ClearShifts() { ShiftTable().clear(); }
 
 bool IsCharacterBoundary(const std::string& text, size_t offset) {
     return offset == text.size() ||
@@ -227,7 +193,7 @@ AIReal TextAdvanceWidth(AIArtHandle frame) {
 AIReal RunBaselineShift(AIArtHandle frame, size_t run) {
     ArtNode* node = nullptr;
     if (text::FindFrame(frame, &node) != kNoErr) return 0.0f;
-    return text::RunShift(*node, run);
+    return run < node->text.runs.size() ? node->text.runs[run].baselineShift : 0.0f;
 }
 
 size_t LiveTextReferences() {

@@ -4,6 +4,7 @@
 
 #include "simhost/ServicesGeometry.h"
 #include "simhost/ServicesInternal.h"
+#include "simhost/Text.h"
 #include "simhost/document/Internal.h"
 
 namespace sim::doc {
@@ -142,11 +143,8 @@ bool NodeBounds(const ArtNode& node, AIRealRect* bounds) {
         return PathBounds(node, bounds);
     case kGroupArt:
         return GroupBounds(node, bounds);
-    case kTextFrameArt: {
-        const AIReal h = node.text.transform.tx, v = node.text.transform.ty;
-        *bounds = AIRealRect{h, v, h, v};
-        return true;
-    }
+    case kTextFrameArt:
+        return TextFrameBounds(Document::Handle(&node), bounds);
     default:
         return false;
     }

@@ -101,6 +101,21 @@ TEST_F(TextTest, AnEmptyTextIsItsAnchorAndAShiftedRunRaisesTheTop) {
     EXPECT_FLOAT_EQ(sim::TextAdvanceWidth(frame), r.right);
     chars->Release(raised);
     ranges->Release(tolerance);
+
+    // The art suite measures text frames by their characters, and a copy keeps the raised run.
+    const AIArtSuite* art = nullptr;
+    ASSERT_EQ(kNoErr, sim::TheBasicSuite()->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion,
+                                                          reinterpret_cast<const void**>(&art)));
+    AIRealRect artBounds;
+    ASSERT_EQ(kNoErr, art->GetArtBounds(frame, &artBounds));
+    EXPECT_FLOAT_EQ(artBounds.right, r.right);
+    EXPECT_FLOAT_EQ(artBounds.top, r.top);
+    AIArtHandle copy = nullptr;
+    ASSERT_EQ(kNoErr, art->DuplicateArt(frame, kPlaceAbove, frame, &copy));
+    EXPECT_FLOAT_EQ(sim::RunBaselineShift(copy, 1), 9.0f);
+    ASSERT_EQ(kNoErr, art->GetArtBounds(copy, &artBounds));
+    EXPECT_FLOAT_EQ(artBounds.top, 15.0f);
+    sim::TheBasicSuite()->ReleaseSuite(kAIArtSuite, kAIArtSuiteVersion);
 }
 
 TEST_F(TextTest, DisposedNullAndOtherArtAreAnsweredWithErrors) {
