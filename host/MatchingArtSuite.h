@@ -4,7 +4,7 @@
 #include "host/Suites.h"
 #include "host/Types.h"
 
-// Art matches a spec when its kind is `type` (or `type` is kAnyArt) and its user attributes agree with `attr`
+// Art matches an entry when its kind is `type` (or `type` is kAnyArt) and its user attributes agree with `attr`
 // on every bit of `whichAttr` (whichAttr 0: no filter). Layers' own groups never match.
 struct AIMatchingArtSpec {
     int16_t type = 0;

@@ -13,7 +13,7 @@ namespace sim {
 
 namespace {
 
-// Every suite the plug-in acquires; each gets a placeholder table until its part registers the real one.
+// Every suite the plug-in acquires; each gets a blank table until its part registers the real one.
 struct SuiteName {
     const char* name;
     int32_t version;
@@ -151,7 +151,7 @@ void InstallServiceSuites() {
     suites.Register(kAIRealMathSuite, kAIRealMathSuiteVersion, &RealMathSuiteTable());
     suites.Register(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &RealBezierSuiteTable());
     for (const SuiteName& suite : kAllSuites)
-        suites.RegisterPlaceholder(suite.name, suite.version);
+        suites.RegisterBlank(suite.name, suite.version);
 }
 
 } // namespace sim

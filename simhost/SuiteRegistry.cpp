@@ -11,8 +11,8 @@ namespace sim {
 namespace {
 
 // A zero-filled table with room for the operations of any suite.
-constexpr size_t kPlaceholderSlots = 1024;
-const void* const kPlaceholderTable[kPlaceholderSlots] = {};
+constexpr size_t kBlankSlots = 1024;
+const void* const kBlankTable[kBlankSlots] = {};
 
 std::unordered_map<void*, size_t>& Blocks() {
     static std::unordered_map<void*, size_t> blocks;
@@ -48,15 +48,15 @@ ASErr BasicReallocateBlock(void* block, size_t newSize, void** newBlock) {
 void SuiteRegistry::Register(const std::string& name, int32_t version, const void* table) {
     Entry& entry = entries_[{name, version}];
     entry.table = table;
-    entry.placeholder = false;
+    entry.blank = false;
 }
 
-void SuiteRegistry::RegisterPlaceholder(const std::string& name, int32_t version) {
+void SuiteRegistry::RegisterBlank(const std::string& name, int32_t version) {
     Entry& entry = entries_[{name, version}];
     if (entry.table != nullptr)
         return;
-    entry.table = kPlaceholderTable;
-    entry.placeholder = true;
+    entry.table = kBlankTable;
+    entry.blank = true;
 }
 
 ASErr SuiteRegistry::Acquire(const char* name, int32_t version, const void** suite) {
@@ -104,9 +104,9 @@ bool SuiteRegistry::IsRegistered(const std::string& name, int32_t version) const
     return entry != nullptr && entry->table != nullptr;
 }
 
-bool SuiteRegistry::IsPlaceholder(const std::string& name, int32_t version) const {
+bool SuiteRegistry::IsBlank(const std::string& name, int32_t version) const {
     const Entry* entry = Find(name, version);
-    return entry != nullptr && entry->placeholder;
+    return entry != nullptr && entry->blank;
 }
 
 const void* SuiteRegistry::Table(const std::string& name, int32_t version) const {

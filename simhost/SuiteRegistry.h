@@ -20,7 +20,7 @@ class SuiteRegistry {
     // Makes `table` the suite `name` at `version`; a later registration replaces the table (use counts stay).
     void Register(const std::string& name, int32_t version, const void* table);
     // Registers a zero-filled table big enough for any suite, unless the suite already has a table.
-    void RegisterPlaceholder(const std::string& name, int32_t version);
+    void RegisterBlank(const std::string& name, int32_t version);
     // SP Basic's acquire: the table and one more use, or kSuiteNotFoundErr and a null table.
     ASErr Acquire(const char* name, int32_t version, const void** suite);
     // SP Basic's release: one use fewer; kSuiteNotFoundErr for an unknown suite, kBadParameterErr when the
@@ -32,8 +32,8 @@ class SuiteRegistry {
     void RestoreAll();
 
     bool IsRegistered(const std::string& name, int32_t version) const;
-    // True while the suite's table is still the placeholder.
-    bool IsPlaceholder(const std::string& name, int32_t version) const;
+    // True while the suite's table is still the blank.
+    bool IsBlank(const std::string& name, int32_t version) const;
     const void* Table(const std::string& name, int32_t version) const;
     int32_t UseCount(const std::string& name, int32_t version) const;
     // The sum of the use counts of every suite.
@@ -47,7 +47,7 @@ class SuiteRegistry {
   private:
     struct Entry {
         const void* table = nullptr;
-        bool placeholder = false;
+        bool blank = false;
         int32_t uses = 0;
     };
     const Entry* Find(const std::string& name, int32_t version) const;

@@ -7,9 +7,9 @@ namespace sim {
 
 namespace {
 
-bool Matches(const ArtNode& node, const AIMatchingArtSpec& spec) {
-    const bool kind = spec.type == kAnyArt || spec.type == node.type;
-    return kind && ((node.userAttr ^ spec.attr) & spec.whichAttr) == 0;
+bool Matches(const ArtNode& node, const AIMatchingArtSpec& wanted) {
+    const bool kind = wanted.type == kAnyArt || wanted.type == node.type;
+    return kind && ((node.userAttr ^ wanted.attr) & wanted.whichAttr) == 0;
 }
 
 // Hands the matching art out in a new memory block; no block when nothing matches.

@@ -15,7 +15,7 @@ struct ArtCall {
 
 } // namespace
 
-TEST_F(DocumentTest, TheDocumentSuitesReplaceTheServicesPlaceholders) {
+TEST_F(DocumentTest, TheDocumentSuitesReplaceTheServicesBlankTables) {
     EXPECT_EQ(static_cast<const void*>(&sim::ArtSuiteTable()), art);
     EXPECT_EQ(static_cast<const void*>(&sim::PathSuiteTable()), path);
     EXPECT_EQ(static_cast<const void*>(&sim::PathStyleSuiteTable()), style);
@@ -27,7 +27,7 @@ TEST_F(DocumentTest, TheDocumentSuitesReplaceTheServicesPlaceholders) {
     EXPECT_EQ(static_cast<const void*>(&sim::DocumentViewSuiteTable()), view);
     EXPECT_EQ(static_cast<const void*>(&sim::TransformArtSuiteTable()), transform);
     EXPECT_EQ(static_cast<const void*>(&sim::MdMemorySuiteTable()), memory);
-    EXPECT_FALSE(sim::TheSuites().IsPlaceholder(kAIArtSuite, kAIArtSuiteVersion));
+    EXPECT_FALSE(sim::TheSuites().IsBlank(kAIArtSuite, kAIArtSuiteVersion));
 }
 
 TEST_F(DocumentTest, HandlesAreNeverReusedEvenAcrossResets) {

@@ -82,13 +82,13 @@ TEST_F(MatchingTest, DisposedArtIsNeverHandedOut) {
 }
 
 TEST_F(MatchingTest, BadRequestsAnswerErrors) {
-    AIMatchingArtSpec spec{kPathArt, 0, 0};
+    AIMatchingArtSpec paths{kPathArt, 0, 0};
     AIMdMemoryHandle block = nullptr;
     int32_t count = 0;
     EXPECT_EQ(kBadParameterErr, matching->GetMatchingArt(nullptr, 1, &block, &count));
-    EXPECT_EQ(kBadParameterErr, matching->GetMatchingArt(&spec, 0, &block, &count));
-    EXPECT_EQ(kBadParameterErr, matching->GetMatchingArt(&spec, 1, nullptr, &count));
-    EXPECT_EQ(kBadParameterErr, matching->GetMatchingArt(&spec, 1, &block, nullptr));
+    EXPECT_EQ(kBadParameterErr, matching->GetMatchingArt(&paths, 0, &block, &count));
+    EXPECT_EQ(kBadParameterErr, matching->GetMatchingArt(&paths, 1, nullptr, &count));
+    EXPECT_EQ(kBadParameterErr, matching->GetMatchingArt(&paths, 1, &block, nullptr));
     EXPECT_EQ(kBadParameterErr, matching->GetSelectedArt(nullptr, &count));
     EXPECT_EQ(kBadParameterErr, matching->IsSomeArtSelected(nullptr));
     EXPECT_EQ(0u, doc.LiveMemoryBlocks());

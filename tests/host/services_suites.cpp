@@ -1,4 +1,4 @@
-// The suite registry behind SP Basic: use counts, unknown suites, withdrawal, placeholders, memory blocks.
+// The suite registry behind SP Basic: use counts, unknown suites, withdrawal, blank tables, memory blocks.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -89,22 +89,22 @@ TEST_F(ServicesSuites, WithdrawnSuiteCannotBeAcquiredUntilRestored) {
 }
 
 TEST_F(ServicesSuites, LaterRegistrationReplacesTableAndKeepsCount) {
-    // A suite no part of the stand-in implements, so it starts as a placeholder.
+    // A suite no part of the stand-in implements, so it starts as a blank.
     constexpr const char* kTestSuite = "Tavorine Test Suite";
     constexpr int32_t kTestSuiteVersion = 1;
-    sim::TheSuites().RegisterPlaceholder(kTestSuite, kTestSuiteVersion);
+    sim::TheSuites().RegisterBlank(kTestSuite, kTestSuiteVersion);
     const void* before = nullptr;
     ASSERT_EQ(basic->AcquireSuite(kTestSuite, kTestSuiteVersion, &before), kNoErr);
-    EXPECT_TRUE(sim::TheSuites().IsPlaceholder(kTestSuite, kTestSuiteVersion));
+    EXPECT_TRUE(sim::TheSuites().IsBlank(kTestSuite, kTestSuiteVersion));
     static const int replacement[4] = {};
     sim::TheSuites().Register(kTestSuite, kTestSuiteVersion, replacement);
-    EXPECT_FALSE(sim::TheSuites().IsPlaceholder(kTestSuite, kTestSuiteVersion));
+    EXPECT_FALSE(sim::TheSuites().IsBlank(kTestSuite, kTestSuiteVersion));
     const void* after = nullptr;
     ASSERT_EQ(basic->AcquireSuite(kTestSuite, kTestSuiteVersion, &after), kNoErr);
     EXPECT_EQ(after, replacement);
     EXPECT_EQ(sim::TheSuites().UseCount(kTestSuite, kTestSuiteVersion), 2);
-    // A placeholder never replaces a real table.
-    sim::TheSuites().RegisterPlaceholder(kTestSuite, kTestSuiteVersion);
+    // A blank never replaces a real table.
+    sim::TheSuites().RegisterBlank(kTestSuite, kTestSuiteVersion);
     EXPECT_EQ(sim::TheSuites().Table(kTestSuite, kTestSuiteVersion), replacement);
 }
 
@@ -119,7 +119,7 @@ TEST_F(ServicesSuites, EverySuiteOfTheBoundaryCanBeAcquired) {
     EXPECT_EQ(sim::TheSuites().TotalUseCount(), static_cast<int32_t>(declared.size()));
 }
 
-TEST_F(ServicesSuites, ServiceSuitesAreRealTablesOthersPlaceholders) {
+TEST_F(ServicesSuites, ServiceSuitesAreRealTablesOthersBlank) {
     for (const auto& [name, version] :
          std::vector<std::pair<std::string, int32_t>>{{kSPAccessSuite, kSPAccessSuiteVersion},
                                                       {kSPPluginsSuite, kSPPluginsSuiteVersion},
@@ -135,7 +135,7 @@ TEST_F(ServicesSuites, ServiceSuitesAreRealTablesOthersPlaceholders) {
                                                       {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
                                                       {kAIRealMathSuite, kAIRealMathSuiteVersion},
                                                       {kAIRealBezierSuite, kAIRealBezierSuiteVersion}}) {
-        EXPECT_FALSE(sim::TheSuites().IsPlaceholder(name, version)) << name;
+        EXPECT_FALSE(sim::TheSuites().IsBlank(name, version)) << name;
     }
     const auto* math = static_cast<const AIRealMathSuite*>(sim::TheSuites().Table(kAIRealMathSuite, 1));
     ASSERT_NE(math, nullptr);
