@@ -1,7 +1,9 @@
 #include "frame/TavorinePlugIn.h"
 
 #include "frame/Colours.h"
+#include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
+#include "frame/SettingsTable.h"
 #include "frame/SuiteTable.h"
 
 PanelDock gPanelDock;
@@ -80,8 +82,9 @@ ASErr TavorinePlugIn::Shutdown(SPInterfaceMessage* message) {
 
 void TavorinePlugIn::WritePanelPreferences() {
     sAIPreference->PutIntegerPreference(kDockPrefix, kDockCodeKey, gPanelDock.DockCode);
-    sAIPreference->PutBooleanPreference(kTavorinePrefix, kPanelVisibleKey, gSettings.PanelVisible != 0);
-    sAIPreference->PutBooleanPreference(kTavorinePrefix, kOptionsShownKey, gSettings.OptionsShown != 0);
+    for (const char* key : {kPanelVisibleKey, kOptionsShownKey}) {
+        if (const SettingEntry* entry = FindSetting(key)) WriteSetting(*entry);
+    }
 }
 
 ASErr TavorinePlugIn::DrawAnnotations(AIAnnotatorMessage*) { return kNoErr; }

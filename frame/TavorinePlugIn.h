@@ -6,8 +6,7 @@
 #include "frame/FramePanel.h"
 #include "frame/Plugin.h"
 
-// Preference prefixes and the keys the shut-down writes.
-#define kTavorinePrefix "VekTavorine"
+// The prefix and key of the panel's dock position; the panel flags are settings like the others.
 #define kDockPrefix "Tavorine"
 #define kDockCodeKey "kADM_DPDockCodeStr"
 #define kPanelVisibleKey "PanneauVisible"
