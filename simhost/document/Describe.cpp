@@ -104,6 +104,22 @@ std::string Kind(int16_t type) {
     }
 }
 
+// The text with backslashes, quotes and line breaks escaped, so that a description stays on one line.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::string TagValue::Describe() const {
@@ -116,7 +132,7 @@ std::string TagValue::Describe() const {
     if (type == kTagTypeBoolean) {
         return type + ":" + (boolean ? "true" : "false");
     }
-    return type + ":" + text;
+    return type + ":" + Escaped(text);
 }
 
 std::string Document::Describe(AIArtHandle art) const {
@@ -126,7 +142,7 @@ std::string Document::Describe(AIArtHandle art) const {
     }
     std::string out = Kind(node->type);
     if (!node->name.empty()) {
-        out += " \"" + node->name + "\"";
+        out += " \"" + Escaped(node->name) + "\"";
     }
     if (node->type == kPathArt) {
         out += node->closed ? " closed" : " open";
@@ -153,7 +169,7 @@ std::string Document::Describe(AIArtHandle art) const {
     }
     if (node->type == kTextFrameArt) {
         const TextData& t = node->text;
-        out += " contents=\"" + t.contents + "\" font=\"" + t.font + "\" size=" + Number(t.size) +
+        out += " contents=\"" + Escaped(t.contents) + "\" font=\"" + Escaped(t.font) + "\" size=" + Number(t.size) +
                " fill=" + Colour(t.fill) + " justification=" + std::to_string(t.justification) +
                " at=" + Number(t.transform.tx) + "," + Number(t.transform.ty);
     }
@@ -170,7 +186,7 @@ void Document::DescribeInto(const ArtNode* node, int depth, std::string& out) co
 std::string Document::DescribeTree() const {
     std::string out;
     for (const auto& layer : layers_) {
-        out += "layer \"" + layer->title + "\"" + (layer->visible ? " visible" : " hidden") +
+        out += "layer \"" + Escaped(layer->title) + "\"" + (layer->visible ? " visible" : " hidden") +
                (layer->locked ? " locked" : " unlocked") + " colour=" + std::to_string(layer->colour.red) +
                "," + std::to_string(layer->colour.green) + "," + std::to_string(layer->colour.blue) +
                (layer.get() == current_ ? " current" : "") + "\n";

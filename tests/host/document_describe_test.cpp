@@ -69,3 +69,16 @@ TEST_F(DocumentTest, TheTreeListsLayersTopFirstWithTheirArtIndentedByDepth) {
         doc.DescribeTree());
     EXPECT_EQ("invalid", doc.Describe(nullptr));
 }
+
+TEST_F(DocumentTest, NamesTitlesAndTagTextsStayOnOneLine) {
+    sim::Document& doc = sim::TheDocument();
+    doc.AddLayer("Cotes \"B\"\nsuite");
+    AIArtHandle p = doc.DrawPolyline({{0, 0}, {1, 0}}, false, "a\\b\tc");
+    sim::TagValue note;
+    note.text = "x\ny";
+    doc.MutableArt(p)->tags["note"] = note;
+    EXPECT_EQ(doc.Describe(p).find('\n'), std::string::npos) << doc.Describe(p);
+    EXPECT_NE(doc.Describe(p).find("path \"a\\\\b\\tc\" open"), std::string::npos) << doc.Describe(p);
+    EXPECT_NE(doc.Describe(p).find("note=string:x\\ny"), std::string::npos) << doc.Describe(p);
+    EXPECT_EQ(doc.DescribeTree().rfind("layer \"Cotes \\\"B\\\"\\nsuite\" visible", 0), 0u) << doc.DescribeTree();
+}
