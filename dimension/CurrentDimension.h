@@ -49,9 +49,6 @@ struct DimensionValues {
 
 extern DimensionValues gDimensionValues;
 
-// Returns the builders' own shared values to zero (the two live values are the panel's).
-void ResetDimensionValues();
-
 // Keeps the error of a host call that failed, so that a sequence of calls ends with its last failure.
 inline void KeepError(ASErr& result, ASErr error) {
     if (error != kNoErr) result = error;
@@ -63,8 +60,8 @@ bool IsLiveArt(AIArtHandle art);
 // here or before); a handle whose art the host refused to dispose is kept.
 void DisposeArtIfValid(AIArtHandle* art);
 
-// Forgets the handles of the parts and the link kept with them; disposes nothing.
+// Forgets the handles of the parts, the link kept with them and the list of division marks; disposes nothing.
 void ForgetDimensionParts();
-// Forgets the dimension being edited: its group, every part handle and the link; the art stays in the
-// document.
+// Forgets the dimension being edited: its group, every part handle, the link and the division marks; the art
+// stays in the document.
 void ClearCurrentDimension();

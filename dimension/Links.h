@@ -6,7 +6,8 @@
 
 #include "host/Types.h"
 
-// The id that `key` holds on the art: false when the art has no such tag or its text is no positive decimal.
+// The id that `key` holds on the art: false when the art has no such tag or its text is no decimal number
+// that fits.
 bool ReadLinkId(AIArtHandle art, const char* key, int32_t* id);
 // One more than the largest id of `key` on any art of the document (1 in a document without one), so an id is
 // never given twice, even after the art that held the largest was deleted.

@@ -272,7 +272,6 @@ ASErr TagSeriesArt() {
 }
 
 ASErr StartDivisionTickList() {
-    ForgetDivisionMarks();
     Skeleton s;
     s.Make({}, &ToolState::EditingBezier);
     return s.Result();

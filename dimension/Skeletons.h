@@ -10,11 +10,12 @@
 // Paths of a reticle, held in DimensionLines.
 constexpr size_t kReticlePathCount = 6;
 
-// Each builder first forgets the part handles of the previous dimension (its art stays), then makes its parts
-// on top inside DimensionGroup, each tagged `vek` = "jj": from the bottom, the extension lines, the end marks
-// (0 and 1 while the live end-mark size is above 0; 2 and 3 too for the point variant of preset 3), the
-// lines, and on top the label frames. It sets the editing flag of its tool. Result: the last host error; a
-// DimensionGroup the host does not know makes nothing and answers kStaleHandleErr (null: kBadParameterErr).
+// Each builder first forgets the part handles and the division marks of the previous dimension (its art
+// stays, and no later edit reaches into it), then makes its parts on top inside DimensionGroup, each tagged
+// `vek` = "jj": from the bottom, the extension lines, the end marks (0 and 1 while the live end-mark size is
+// above 0; 2 and 3 too for the point variant of preset 3), the lines, and on top the label frames. It sets
+// the editing flag of its tool. Result: the last host error; a DimensionGroup the host does not know makes
+// nothing and answers kStaleHandleErr (null: kBadParameterErr).
 
 // Label, dimension line and its second part, end marks, two extension lines. Unless OverCentre is set, the
 // line and its second part carry "mods" and the line "red". Sets EditingSegment.
@@ -40,8 +41,7 @@ ASErr BuildReticleArt();
 // for dimension i, DimensionLines[i], DimensionLineHalves[i] and the end marks [k][i] under LabelFrames[i];
 // the handles of the elements past the series are forgotten. Sets EditingSegment.
 ASErr TagSeriesArt();
-// Starts an empty list of division marks for DimensionGroup (the nodes of the previous list are freed, their
-// art stays). Sets EditingBezier.
+// Starts an empty list of division marks for DimensionGroup. Sets EditingBezier.
 ASErr StartDivisionTickList();
 
 // The one routine that makes a part: new art of `type` (a path, or a point-text frame) on top inside

@@ -203,3 +203,18 @@ TEST_F(Labels, ALabelNeedsAFrameOrALiveGroup) {
     EXPECT_EQ(frame, nullptr);
     EXPECT_EQ(SetDimensionLabel(&Dim().LabelFrames[0], {NAN, 0}, 0.0f), kBadParameterErr);
 }
+
+TEST_F(Labels, NoNaNReachesTheLabelsPlacement) {
+    ValueText("5");
+    ASSERT_EQ(Label({10.0f, 20.0f}, NAN), kNoErr);
+    EXPECT_EQ(Matrix().a, 1.0f);
+    EXPECT_EQ(Matrix().b, 0.0f);
+    for (const float bad : {NAN, INFINITY}) {
+        EXPECT_EQ(SetAngleLabel(&Dim().LabelFrames[0], {0.0f, 0.0f}, bad, 1.0f), kBadParameterErr);
+        EXPECT_EQ(SetAngleLabel(&Dim().LabelFrames[0], {0.0f, 0.0f}, 10.0f, bad), kBadParameterErr);
+    }
+    const AIRealMatrix m = Matrix();
+    for (const float entry : {m.a, m.b, m.c, m.d, m.tx, m.ty}) EXPECT_TRUE(std::isfinite(entry));
+    EXPECT_EQ(m.tx, 10.0f);
+    EXPECT_EQ(m.ty, 20.0f);
+}

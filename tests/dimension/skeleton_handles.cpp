@@ -75,6 +75,27 @@ TEST_F(DimensionArtTest, DivisionMarksArePushedTaggedAndDroppedFromTheHead) {
     DropDivisionMark();
 }
 
+TEST_F(DimensionArtTest, TheTicksOfAFinishedDivisionAreOutOfReachOfTheNextConstruction) {
+    ASSERT_EQ(StartDivisionTickList(), kNoErr);
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(PushDivisionMark(), kNoErr);
+    const std::vector<AIArtHandle> ticks = Children(Dim().DimensionGroup);
+    // A local radius follows; the panel then takes marks from the head of the list as the count drops.
+    StartGroup();
+    ASSERT_EQ(BuildLocalRadiusArt(), kNoErr);
+    EXPECT_EQ(DivisionMarkCount(), 0u);
+    DropDivisionMark();
+    for (AIArtHandle tick : ticks) EXPECT_TRUE(Live(tick));
+    // The same after the tool lets the dimension go.
+    StartGroup();
+    ASSERT_EQ(StartDivisionTickList(), kNoErr);
+    ASSERT_EQ(PushDivisionMark(), kNoErr);
+    const AIArtHandle tick = Children(Dim().DimensionGroup).front();
+    ClearCurrentDimension();
+    EXPECT_EQ(DivisionMarkCount(), 0u);
+    DropDivisionMark();
+    EXPECT_TRUE(Live(tick));
+}
+
 TEST_F(DimensionArtTest, ADivisionMarkNeedsALiveGroup) {
     Dim().DimensionGroup = nullptr;
     EXPECT_EQ(PushDivisionMark(), kBadParameterErr);
