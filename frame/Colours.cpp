@@ -28,6 +28,15 @@ double Clamp(double value, double maximum) {
 
 float Fraction(double value, double maximum) { return static_cast<float>(Clamp(value, maximum) / maximum); }
 
+// The CMYK channels of the values as fractions (percent / 100), and the RGB channels (levels / 255).
+AIFourColorStyle FourColour(const ColourValues& v) {
+    return AIFourColorStyle{Fraction(v.Cyan, kPercent), Fraction(v.Magenta, kPercent), Fraction(v.Yellow, kPercent),
+                            Fraction(v.Black, kPercent)};
+}
+AIThreeColorStyle ThreeColour(const ColourValues& v) {
+    return AIThreeColorStyle{Fraction(v.Red, kLevels), Fraction(v.Green, kLevels), Fraction(v.Blue, kLevels)};
+}
+
 bool CustomColourUsable(AICustomColorHandle handle) {
     if (handle == nullptr) return false;
     return sAICustomColor == nullptr || sAICustomColor->ValidCustomColor(handle) != 0;
@@ -58,13 +67,11 @@ AICustomColor SwatchDefinition(int32_t which) {
         }
         case kCmykModel:
             colour.kind = kCustomFourColor;
-            colour.c.f = AIFourColorStyle{Fraction(v.Cyan, kPercent), Fraction(v.Magenta, kPercent),
-                                          Fraction(v.Yellow, kPercent), Fraction(v.Black, kPercent)};
+            colour.c.f = FourColour(v);
             break;
         default:
             colour.kind = kCustomThreeColor;
-            colour.c.rgb = AIThreeColorStyle{Fraction(v.Red, kLevels), Fraction(v.Green, kLevels),
-                                             Fraction(v.Blue, kLevels)};
+            colour.c.rgb = ThreeColour(v);
             break;
     }
     return colour;
@@ -181,13 +188,11 @@ AIColor ProcessColour(int32_t model, const ColourValues& values) {
             break;
         case kCmykModel:
             colour.kind = kFourColor;
-            colour.f = AIFourColorStyle{Fraction(values.Cyan, kPercent), Fraction(values.Magenta, kPercent),
-                                        Fraction(values.Yellow, kPercent), Fraction(values.Black, kPercent)};
+            colour.f = FourColour(values);
             break;
         default:
             colour.kind = kThreeColor;
-            colour.rgb = AIThreeColorStyle{Fraction(values.Red, kLevels), Fraction(values.Green, kLevels),
-                                           Fraction(values.Blue, kLevels)};
+            colour.rgb = ThreeColour(values);
             break;
     }
     return colour;

@@ -115,3 +115,67 @@ constexpr int32_t kATEFontSuiteVersion = 1;
 constexpr int32_t kATEStorySuiteVersion = 101;
 #define kATEApplicationPaintSuite "ATE ApplicationPaint Suite"
 constexpr int32_t kATEApplicationPaintSuiteVersion = 101;
+
+// A suite as SP Basic acquires it: its name and version.
+struct SuiteName {
+    const char* Name;
+    int32_t Version;
+};
+
+// Every suite above, in the order above: the frame suites first, then those of the main table.
+inline constexpr SuiteName kHostSuites[] = {
+    {kSPAccessSuite, kSPAccessSuiteVersion},
+    {kSPPluginsSuite, kSPPluginsSuiteVersion},
+    {kAINotifierSuite, kAINotifierSuiteVersion},
+    {kAIContextSuite, kAIContextSuiteVersion},
+    {kADMBasicSuite, kADMBasicSuiteVersion},
+    {kSPBlocksSuite, kSPBlocksSuiteVersion},
+    {kAIMenuSuite, kAIMenuSuiteVersion},
+    {kAIToolSuite, kAIToolSuiteVersion},
+    {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion},
+    {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion},
+    {kAIURLSuite, kAIURLSuiteVersion},
+    {kAIPreferenceSuite, kAIPreferenceSuiteVersion},
+    {kAIPluginSuite, kAIPluginSuiteVersion},
+    {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
+    {kAIArtSuite, kAIArtSuiteVersion},
+    {kAIPathSuite, kAIPathSuiteVersion},
+    {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
+    {kAITagSuite, kAITagSuiteVersion},
+    {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion},
+    {kAIArtSetSuite, kAIArtSetSuiteVersion},
+    {kAITransformArtSuite, kAITransformArtSuiteVersion},
+    {kAIArtConverterSuite, kAIArtConverterSuiteVersion},
+    {kAITextFrameSuite, kAITextFrameSuiteVersion},
+    {kAIFontSuite, kAIFontSuiteVersion},
+    {kAIATEPaintSuite, kAIATEPaintSuiteVersion},
+    {kAIDocumentSuite, kAIDocumentSuiteVersion},
+    {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
+    {kAILayerSuite, kAILayerSuiteVersion},
+    {kAIHitTestSuite, kAIHitTestSuiteVersion},
+    {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
+    {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
+    {kAIRealMathSuite, kAIRealMathSuiteVersion},
+    {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
+    {kAICustomColorSuite, kAICustomColorSuiteVersion},
+    {kAISwatchListSuite, kAISwatchListSuiteVersion},
+    {kAISwatchGroupSuite, kAISwatchGroupSuiteVersion},
+    {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion},
+    {kASLibSuite, kASLibSuiteVersion},
+    {kADMDialogSuite, kADMDialogSuiteVersion},
+    {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion},
+    {kADMItemSuite, kADMItemSuiteVersion},
+    {kADMListSuite, kADMListSuiteVersion},
+    {kADMEntrySuite, kADMEntrySuiteVersion},
+    {kADMNotifierSuite, kADMNotifierSuiteVersion},
+    {kADMTrackerSuite, kADMTrackerSuiteVersion},
+    {kADMIconSuite, kADMIconSuiteVersion1},
+    {kADMIconSuite, kADMIconSuiteVersion2},
+    {kADMDrawerSuite, kADMDrawerSuiteVersion},
+    {kATETextRangeSuite, kATETextRangeSuiteVersion},
+    {kATECharFeaturesSuite, kATECharFeaturesSuiteVersion},
+    {kATEParaFeaturesSuite, kATEParaFeaturesSuiteVersion},
+    {kATEFontSuite, kATEFontSuiteVersion},
+    {kATEStorySuite, kATEStorySuiteVersion},
+    {kATEApplicationPaintSuite, kATEApplicationPaintSuiteVersion},
+};

@@ -48,6 +48,32 @@ void SetLayerDown(ArtNode* node, Layer* layer) {
     }
 }
 
+// The entry of a handle in a table keyed by handle id: kBadParameterErr for a null handle, kStaleHandleErr for
+// one the table does not hold (never made, or disposed).
+template <class Table, class Handle>
+ASErr FindEntry(Table& table, Handle handle, typename Table::mapped_type** entry) {
+    if (handle == nullptr) {
+        return kBadParameterErr;
+    }
+    const auto found = table.find(reinterpret_cast<uintptr_t>(handle));
+    if (found == table.end()) {
+        return kStaleHandleErr;
+    }
+    *entry = &found->second;
+    return kNoErr;
+}
+
+// Removes the entry of a handle, with the errors of FindEntry.
+template <class Table, class Handle>
+ASErr EraseEntry(Table& table, Handle handle) {
+    typename Table::mapped_type* entry = nullptr;
+    if (const ASErr error = FindEntry(table, handle, &entry); error != kNoErr) {
+        return error;
+    }
+    table.erase(reinterpret_cast<uintptr_t>(handle));
+    return kNoErr;
+}
+
 void SetSelectionDown(ArtNode* node, int32_t bits) {
     node->userAttr = (node->userAttr & ~kSelectionBits) | bits;
     for (ArtNode* child : node->children) {
@@ -573,24 +599,11 @@ AIArtSet Document::NewArtSet() {
 }
 
 ASErr Document::FindArtSet(AIArtSet set, std::vector<AIArtHandle>** members) {
-    if (set == nullptr) {
-        return kBadParameterErr;
-    }
-    const auto found = artSets_.find(reinterpret_cast<uintptr_t>(set));
-    if (found == artSets_.end()) {
-        return kStaleHandleErr;
-    }
-    *members = &found->second;
-    return kNoErr;
+    return FindEntry(artSets_, set, members);
 }
 
 ASErr Document::DisposeArtSet(AIArtSet set) {
-    std::vector<AIArtHandle>* members = nullptr;
-    if (const ASErr error = FindArtSet(set, &members); error != kNoErr) {
-        return error;
-    }
-    artSets_.erase(reinterpret_cast<uintptr_t>(set));
-    return kNoErr;
+    return EraseEntry(artSets_, set);
 }
 
 AIMdMemoryHandle Document::NewMemory(size_t size) {
@@ -600,24 +613,11 @@ AIMdMemoryHandle Document::NewMemory(size_t size) {
 }
 
 ASErr Document::FindMemory(AIMdMemoryHandle handle, std::vector<unsigned char>** block) {
-    if (handle == nullptr) {
-        return kBadParameterErr;
-    }
-    const auto found = memory_.find(reinterpret_cast<uintptr_t>(handle));
-    if (found == memory_.end()) {
-        return kStaleHandleErr;
-    }
-    *block = &found->second;
-    return kNoErr;
+    return FindEntry(memory_, handle, block);
 }
 
 ASErr Document::DisposeMemory(AIMdMemoryHandle handle) {
-    std::vector<unsigned char>* block = nullptr;
-    if (const ASErr error = FindMemory(handle, &block); error != kNoErr) {
-        return error;
-    }
-    memory_.erase(reinterpret_cast<uintptr_t>(handle));
-    return kNoErr;
+    return EraseEntry(memory_, handle);
 }
 
 AIDocumentViewHandle Document::ViewHandle() const {

@@ -28,7 +28,6 @@ class PlatformState {
     // True while the key is held; VK_SHIFT, VK_CONTROL and VK_MENU are also down while a left or right
     // variant is held.
     bool IsKeyDown(int32_t virtualKey) const;
-    void ReleaseAllKeys() { keys_.clear(); }
     // The AIEvent modifiers of the held keys (shift, option = Alt, control).
     int32_t Modifiers() const;
 

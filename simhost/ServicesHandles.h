@@ -16,11 +16,6 @@ template <class Handle> Handle MakeHandle(uint64_t number) {
     return reinterpret_cast<Handle>(static_cast<uintptr_t>(number));
 }
 
-// The number a handle carries (0 for null).
-template <class Handle> uint64_t HandleNumber(Handle handle) {
-    return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(handle));
-}
-
 // A fresh handle of this kind.
 template <class Handle> Handle NewHandle() {
     return MakeHandle<Handle>(NextHandleNumber());

@@ -13,68 +13,6 @@ namespace sim {
 
 namespace {
 
-// Every suite the plug-in acquires; each gets a blank table until its part registers the real one.
-struct SuiteName {
-    const char* name;
-    int32_t version;
-};
-constexpr SuiteName kAllSuites[] = {
-    {kSPAccessSuite, kSPAccessSuiteVersion},
-    {kSPPluginsSuite, kSPPluginsSuiteVersion},
-    {kAINotifierSuite, kAINotifierSuiteVersion},
-    {kAIContextSuite, kAIContextSuiteVersion},
-    {kADMBasicSuite, kADMBasicSuiteVersion},
-    {kSPBlocksSuite, kSPBlocksSuiteVersion},
-    {kAIMenuSuite, kAIMenuSuiteVersion},
-    {kAIToolSuite, kAIToolSuiteVersion},
-    {kAIAnnotatorSuite, kAIAnnotatorSuiteVersion},
-    {kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion},
-    {kAIURLSuite, kAIURLSuiteVersion},
-    {kAIPreferenceSuite, kAIPreferenceSuiteVersion},
-    {kAIPluginSuite, kAIPluginSuiteVersion},
-    {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
-    {kAIArtSuite, kAIArtSuiteVersion},
-    {kAIPathSuite, kAIPathSuiteVersion},
-    {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
-    {kAITagSuite, kAITagSuiteVersion},
-    {kAIMatchingArtSuite, kAIMatchingArtSuiteVersion},
-    {kAIArtSetSuite, kAIArtSetSuiteVersion},
-    {kAITransformArtSuite, kAITransformArtSuiteVersion},
-    {kAIArtConverterSuite, kAIArtConverterSuiteVersion},
-    {kAITextFrameSuite, kAITextFrameSuiteVersion},
-    {kAIFontSuite, kAIFontSuiteVersion},
-    {kAIATEPaintSuite, kAIATEPaintSuiteVersion},
-    {kAIDocumentSuite, kAIDocumentSuiteVersion},
-    {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
-    {kAILayerSuite, kAILayerSuiteVersion},
-    {kAIHitTestSuite, kAIHitTestSuiteVersion},
-    {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
-    {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
-    {kAIRealMathSuite, kAIRealMathSuiteVersion},
-    {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
-    {kAICustomColorSuite, kAICustomColorSuiteVersion},
-    {kAISwatchListSuite, kAISwatchListSuiteVersion},
-    {kAISwatchGroupSuite, kAISwatchGroupSuiteVersion},
-    {kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion},
-    {kASLibSuite, kASLibSuiteVersion},
-    {kADMDialogSuite, kADMDialogSuiteVersion},
-    {kADMDialogGroupSuite, kADMDialogGroupSuiteVersion},
-    {kADMItemSuite, kADMItemSuiteVersion},
-    {kADMListSuite, kADMListSuiteVersion},
-    {kADMEntrySuite, kADMEntrySuiteVersion},
-    {kADMNotifierSuite, kADMNotifierSuiteVersion},
-    {kADMTrackerSuite, kADMTrackerSuiteVersion},
-    {kADMIconSuite, kADMIconSuiteVersion1},
-    {kADMIconSuite, kADMIconSuiteVersion2},
-    {kADMDrawerSuite, kADMDrawerSuiteVersion},
-    {kATETextRangeSuite, kATETextRangeSuiteVersion},
-    {kATECharFeaturesSuite, kATECharFeaturesSuiteVersion},
-    {kATEParaFeaturesSuite, kATEParaFeaturesSuiteVersion},
-    {kATEFontSuite, kATEFontSuiteVersion},
-    {kATEStorySuite, kATEStorySuiteVersion},
-    {kATEApplicationPaintSuite, kATEApplicationPaintSuiteVersion},
-};
-
 // The plug-in acquires these and uses none of their operations.
 const AIPluginSuite kPluginSuite{};
 const AIRuntimeSuite kRuntimeSuite{};
@@ -150,8 +88,9 @@ void InstallServiceSuites() {
     suites.Register(kAIRuntimeSuite, kAIRuntimeSuiteVersion, &kRuntimeSuite);
     suites.Register(kAIRealMathSuite, kAIRealMathSuiteVersion, &RealMathSuiteTable());
     suites.Register(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &RealBezierSuiteTable());
-    for (const SuiteName& suite : kAllSuites)
-        suites.RegisterBlank(suite.name, suite.version);
+    // Every other suite the plug-in acquires gets a blank table until its part registers the real one.
+    for (const SuiteName& suite : kHostSuites)
+        suites.RegisterBlank(suite.Name, suite.Version);
 }
 
 } // namespace sim

@@ -99,11 +99,6 @@ const SuiteRegistry::Entry* SuiteRegistry::Find(const std::string& name, int32_t
     return it == entries_.end() ? nullptr : &it->second;
 }
 
-bool SuiteRegistry::IsRegistered(const std::string& name, int32_t version) const {
-    const Entry* entry = Find(name, version);
-    return entry != nullptr && entry->table != nullptr;
-}
-
 bool SuiteRegistry::IsBlank(const std::string& name, int32_t version) const {
     const Entry* entry = Find(name, version);
     return entry != nullptr && entry->blank;

@@ -31,7 +31,6 @@ class SuiteRegistry {
     void Withdraw(const std::string& name, int32_t version);
     void RestoreAll();
 
-    bool IsRegistered(const std::string& name, int32_t version) const;
     // True while the suite's table is still the blank.
     bool IsBlank(const std::string& name, int32_t version) const;
     const void* Table(const std::string& name, int32_t version) const;

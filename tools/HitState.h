@@ -38,4 +38,4 @@ struct HitState {
     AIRealPoint NextCurvePoint;         // the curve point at t + 0.001
 };
 
-inline HitState gHitState;
+extern HitState gHitState;

@@ -1,0 +1,3 @@
+#include "tools/HitState.h"
+
+HitState gHitState;
