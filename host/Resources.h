@@ -27,6 +27,12 @@ struct PiPLProperty {
     const char* textValue;  // null for an integer property
 };
 
+// One entry of a menu resource: its text ("-" for a separator) and whether it starts enabled.
+struct MenuEntry {
+    const char* text;
+    ASBoolean enabled;
+};
+
 // A dialog shell: a title and a size; the plug-in builds the items in code.
 struct DialogShell {
     const char* title;
@@ -42,7 +48,7 @@ struct PixelImage {
 };
 
 // One resource. `data` points to:
-//  PiPL: PiPLProperty[count]; STR# and MENU: const char*[count] (a MENU entry "-" is a separator);
+//  PiPL: PiPLProperty[count]; STR#: const char*[count]; MENU: MenuEntry[count];
 //  DLOG: one DialogShell; ICON, CURS and PICT: one PixelImage.
 struct PluginResource {
     uint32_t type;

@@ -31,10 +31,18 @@ constexpr const char* kFrameErrorStrings[] = {
     "IDX?\tIndice hors limites.",
 };
 
-// Entries of the panel's flyout menu in order; "-" is a separator.
-constexpr const char* kPanelMenu[] = {
-    "Afficher les options", "Flèches/Points",  "-", "Couleurs...", "Autres options...", "Éditeur de flèche...",
-    "-",                    "Préférences...", "-", "Afficher l'aide",
+// Entries of the panel's flyout menu in order, all disabled until the panel lays out a tool's page.
+constexpr MenuEntry kPanelMenu[] = {
+    {"Afficher les options", 0},
+    {"Flèches/Points", 0},
+    {"-", 0},
+    {"Couleurs...", 0},
+    {"Autres options...", 0},
+    {"Éditeur de flèche...", 0},
+    {"-", 0},
+    {"Préférences...", 0},
+    {"-", 0},
+    {"Afficher l'aide", 0},
 };
 
 // Dialog shells: the dialogs give their own titles and build their items in code.
@@ -75,6 +83,8 @@ constexpr PluginResource kResources[] = {
 
 constexpr PluginResourceTable kResourceTable{kResources, std::size(kResources)};
 
-}  // namespace
+} // namespace
 
-extern "C" const PluginResourceTable* PluginResources() { return &kResourceTable; }
+extern "C" const PluginResourceTable* PluginResources() {
+    return &kResourceTable;
+}

@@ -26,6 +26,13 @@ std::vector<std::string> Texts(const PluginResource* resource) {
     return std::vector<std::string>(entries, entries + resource->count);
 }
 
+std::vector<std::string> MenuTexts(const PluginResource* menu) {
+    const auto* entries = static_cast<const MenuEntry*>(menu->data);
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < menu->count; ++i) texts.emplace_back(entries[i].text);
+    return texts;
+}
+
 TEST(Resources, ThePropertyListNamesTheKindTheInterfaceTheEntryAndTheName) {
     const PluginResource* list = Find(kPiPLResourceType, 16000);
     ASSERT_NE(list, nullptr);
@@ -54,10 +61,10 @@ TEST(Resources, ThePropertyListNamesTheKindTheInterfaceTheEntryAndTheName) {
 TEST(Resources, TheFlyoutMenuHoldsItsEntriesInOrder) {
     const PluginResource* menu = Find(kMenuResourceType, 128);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Texts(menu), (std::vector<std::string>{"Afficher les options", "Flèches/Points", "-", "Couleurs...",
+    EXPECT_EQ(MenuTexts(menu), (std::vector<std::string>{"Afficher les options", "Flèches/Points", "-", "Couleurs...",
                                                      "Autres options...", "Éditeur de flèche...", "-",
                                                      "Préférences...", "-", "Afficher l'aide"}));
-    const std::vector<std::string> texts = Texts(menu);
+    const std::vector<std::string> texts = MenuTexts(menu);
     EXPECT_EQ(texts[kFlyoutOptionsEntry - 1], "Afficher les options");
     EXPECT_EQ(texts[kFlyoutArrowsEntry - 1], "Flèches/Points");
     EXPECT_EQ(texts[kFlyoutColoursEntry - 1], "Couleurs...");
@@ -65,6 +72,9 @@ TEST(Resources, TheFlyoutMenuHoldsItsEntriesInOrder) {
     EXPECT_EQ(texts[kFlyoutArrowEditorEntry - 1], "Éditeur de flèche...");
     EXPECT_EQ(texts[kFlyoutPreferencesEntry - 1], "Préférences...");
     EXPECT_EQ(texts[kFlyoutHelpEntry - 1], "Afficher l'aide");
+    // The panel enables the entries when it shows a tool's page; until then none can be chosen.
+    const auto* entries = static_cast<const MenuEntry*>(menu->data);
+    for (size_t i = 0; i < menu->count; ++i) EXPECT_EQ(entries[i].enabled, 0) << entries[i].text;
 }
 
 TEST(Resources, EveryDialogShellIsPresentAndEmpty) {
