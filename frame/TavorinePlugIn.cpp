@@ -1,5 +1,6 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
@@ -77,6 +78,7 @@ ASErr TavorinePlugIn::Shutdown(SPInterfaceMessage* message) {
     DestroyPanel();
     WritePanelPreferences();
     ClearSettings();
+    ClearValueFormat();
     return Plugin::Shutdown(message);
 }
 

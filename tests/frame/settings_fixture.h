@@ -14,6 +14,7 @@
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
 #include "frame/SettingsTable.h"
+#include "dimension/ValueFormat.h"
 #include "panel/CurrentOptions.h"
 #include "resources/Resources.h"
 #include "simhost/PluginConnection.h"

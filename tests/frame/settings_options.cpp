@@ -169,3 +169,19 @@ TEST_F(SettingsTest, TheLabelFontIsTheLastHostFontBeginningTheStoredNameStepped)
 
 }  // namespace
 }  // namespace settingstest
+
+namespace settingstest {
+namespace {
+
+TEST_F(SettingsTest, ShutDownFreesTheToleranceAndFreeLabelTexts) {
+    Start();
+    SetToleranceText("0,25");
+    SetFreeLabelText("Longueur");
+    ASSERT_NE(gValueFormat.ToleranceText, nullptr);
+    sim::ThePlugin().Shutdown();
+    EXPECT_EQ(gValueFormat.ToleranceText, nullptr);
+    EXPECT_EQ(gValueFormat.FreeLabelText, nullptr);
+}
+
+}  // namespace
+}  // namespace settingstest
