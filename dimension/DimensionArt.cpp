@@ -175,6 +175,18 @@ double TextHalfGap() {
     return std::max(kMinimumTextHalfGap, characters * size * kTextGapPerCharacter);
 }
 
+double ExtensionOvershoot() {
+    const double scale = EndMarkScale();
+    return scale > 0.0 ? kExtensionReachPerEndMarkSize * scale * kEndMarkSizeUnit : kExtensionLineOvershoot;
+}
+
+AIRealPoint LabelAnchor(AIRealPoint onLine, double angle, AIRealPoint offset) {
+    const double upright = UprightAngle(static_cast<AIReal>(angle));
+    const double size = std::isfinite(gCurrentOptions.TextSize) ? std::max(gCurrentOptions.TextSize, 0.0) : 0.0;
+    const Vector2 down(std::sin(upright), -std::cos(upright));
+    return (Vector2(onLine) + down * (kBaselineDrop * size) + Vector2(offset)).ToPoint();
+}
+
 ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
     if (index >= kSeriesCapacity) return kBadParameterErr;
     const AIRealPoint a = dimension.LineEnds[0], b = dimension.LineEnds[1];
@@ -188,10 +200,11 @@ ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
     AIRealPoint lineA = a, lineB = b;
     ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, first, &lineA);
     KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b, second, &lineB));
-    if (dimension.MarksOutside) {
-        lineA = Along(a, u, -kOutsideMarkTail * std::max(EndMarkScale(), 1.0));
-        lineB = Along(b, u, kOutsideMarkTail * std::max(EndMarkScale(), 1.0));
+    const double tail = dimension.MarksOutside ? kOutsideMarkTail * std::max(EndMarkScale(), 1.0) : 0.0;
+    if (dimension.MarksOutside || dimension.RunOn[0] > 0.0) {
+        lineA = Along(a, u, -std::max(tail, dimension.RunOn[0]));
     }
+    if (dimension.MarksOutside || dimension.RunOn[1] > 0.0) lineB = Along(b, u, std::max(tail, dimension.RunOn[1]));
     KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText, dimension.LabelAt, TextHalfGap()));
     if (index == 0) {
         for (size_t k = 0; k < kExtensionLineCount; ++k) {
