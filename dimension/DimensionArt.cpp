@@ -16,6 +16,9 @@
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+// A sweep this much (in quarter turns) above a whole number of pieces, as single-precision angles give, takes no
+// extra piece.
+constexpr double kSweepTolerance = 1e-6;
 
 // The end marks of one dimension: 0 and 1 at its first and second end, 2 and 3 their second variants.
 constexpr size_t kFirstEnd = 0;
@@ -119,7 +122,7 @@ ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double sta
     }
     if (std::abs(radius) < kNegligibleLength || std::abs(sweep) < kNegligibleLength) return ClearPath(path);
     constexpr int kMaxPieces = 8;
-    const int pieces = std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - 1e-9)), 1,
+    const int pieces = std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - kSweepTolerance)), 1,
                                   kMaxPieces);
     const double step = sweep / pieces;
     const double handle = kArcHandleFactor * std::tan(step / 4.0) * radius;
