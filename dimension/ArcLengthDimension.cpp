@@ -29,13 +29,15 @@ ASErr PlaceArcEndMarks(AIRealPoint centre, double radius, double start, double s
     CurrentDimension& d = gCurrentDimension;
     ASErr result = kNoErr;
     for (size_t set = 0; set < kEndMarkSets; set += 2) {
-        KeepError(result, PlaceEndMark(d.EndMarks[set][0], PointOnCircle(centre, radius, start), intoFromStart, nullptr));
-        KeepError(result, PlaceEndMark(d.EndMarks[set + 1][0], PointOnCircle(centre, radius, end), intoFromEnd, nullptr));
+        KeepError(result, PlaceEndMark(d.EndMarks[set][0], PointOnCircle(centre, radius, start),
+                                       intoFromStart, nullptr));
+        KeepError(result, PlaceEndMark(d.EndMarks[set + 1][0], PointOnCircle(centre, radius, end),
+                                       intoFromEnd, nullptr));
     }
     return result;
 }
 
-}  // namespace
+} // namespace
 
 ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t alt, int32_t dragModifier) {
     const MeasuredPoints& m = gMeasuredPoints;
@@ -43,7 +45,8 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     const Vector2 towardsFirst = Vector2(m.ArcFirstAnchor.p) - Vector2(centre);
     const Vector2 towardsLast = Vector2(m.ArcLastAnchor.p) - Vector2(centre);
     const double radius = gCurrentOptions.ArcRadius;
-    if (towardsFirst.IsDegenerate() || towardsLast.IsDegenerate() || !std::isfinite(radius)) return kBadParameterErr;
+    if (towardsFirst.IsDegenerate() || towardsLast.IsDegenerate() || !std::isfinite(radius))
+        return kBadParameterErr;
     const double start = std::atan2(towardsFirst.Y, towardsFirst.X);
     const double sweep = -static_cast<double>(m.AngleValue);
     const bool outside = (withEnds != 0) != (gToolState.SegmentArrowsFlag != 0);
@@ -57,14 +60,16 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
                                                        PointOnCircle(centre, radius, start + sweep)};
     const AIRealPoint anchors[kExtensionLineCount] = {m.ArcFirstAnchor.p, m.ArcLastAnchor.p};
     for (size_t k = 0; k < kExtensionLineCount; ++k) {
-        KeepError(result, extensions ? SetExtensionLine(d.ExtensionLines[k], anchors[k], lineEnds[k], overshoot)
-                                     : ClearPath(d.ExtensionLines[k]));
+        KeepError(result, extensions
+                              ? SetExtensionLine(d.ExtensionLines[k], anchors[k], lineEnds[k], overshoot)
+                              : ClearPath(d.ExtensionLines[k]));
     }
     const double middle = start + sweep / 2.0;
     const bool horizontal = (gCurrentOptions.HorizontalText != 0) != (alt != 0);
     const AIRealPoint onArc = PointOnCircle(centre, radius + kLabelClearance, middle);
     KeepError(result, horizontal ? SetDimensionLabel(&d.LabelFrames[0], onArc, 0.0f)
-                                 : SetAngleLabel(&d.LabelFrames[0], centre, static_cast<AIReal>(radius + kLabelClearance),
+                                 : SetAngleLabel(&d.LabelFrames[0], centre,
+                                                 static_cast<AIReal>(radius + kLabelClearance),
                                                  static_cast<AIReal>(middle)));
     return result;
 }

@@ -31,7 +31,9 @@ struct LinearFrame {
     Vector2 Normal{0.0, 1.0};
 
     // The point `offset` off the measuring line and `along` it from the origin.
-    AIRealPoint At(double offset, double along) const { return (Origin + Normal * offset + Direction * along).ToPoint(); }
+    AIRealPoint At(double offset, double along) const {
+        return (Origin + Normal * offset + Direction * along).ToPoint();
+    }
     double OffsetOf(AIRealPoint p) const { return Dot2((Vector2(p) - Origin).ToPoint(), Normal.ToPoint()); }
     double AlongOf(AIRealPoint p) const { return Dot2((Vector2(p) - Origin).ToPoint(), Direction.ToPoint()); }
     double Angle() const { return std::atan2(Direction.Y, Direction.X); }
@@ -42,11 +44,13 @@ struct LinearFrame {
 LinearFrame FrameFor(LinearOrientation kind, AIRealPoint first, AIRealPoint towards) {
     LinearFrame frame;
     frame.Origin = Vector2(first);
-    if (kind == kVerticalDimension) frame.Direction = {0.0, 1.0};
+    if (kind == kVerticalDimension)
+        frame.Direction = {0.0, 1.0};
     else if (kind == kParallelDimension) {
         const Vector2 span = Vector2(towards) - Vector2(first);
         const double fallback = gDimensionValues.DimensionLineAngle;
-        frame.Direction = span.IsDegenerate() ? Vector2(std::cos(fallback), std::sin(fallback)) : UnitVector(span);
+        frame.Direction =
+            span.IsDegenerate() ? Vector2(std::cos(fallback), std::sin(fallback)) : UnitVector(span);
     }
     frame.Normal = frame.Direction.Perpendicular();
     return frame;
@@ -54,14 +58,15 @@ LinearFrame FrameFor(LinearOrientation kind, AIRealPoint first, AIRealPoint towa
 
 // What the drag's modifier keys turn on for one build.
 struct BuildOptions {
-    bool MarksOutside = false;    // end marks point inwards from outside
-    bool HorizontalText = false;  // the text reads horizontally rather than along the line
+    bool MarksOutside = false;   // end marks point inwards from outside
+    bool HorizontalText = false; // the text reads horizontally rather than along the line
     bool ExtensionLines = true;
-    bool RoundOffset = false;     // the offset goes up to a multiple of the stored "Attaches"
-    bool FreeText = false;        // the text follows the label point along the line
+    bool RoundOffset = false; // the offset goes up to a multiple of the stored "Attaches"
+    bool FreeText = false;    // the text follows the label point along the line
 };
 
-BuildOptions OptionsFor(int32_t withEnds, int32_t alt, int32_t rightShift, int32_t space, int32_t dragModifier) {
+BuildOptions OptionsFor(int32_t withEnds, int32_t alt, int32_t rightShift, int32_t space,
+                        int32_t dragModifier) {
     BuildOptions options;
     options.MarksOutside = (withEnds != 0) != (gToolState.SegmentArrowsFlag != 0);
     options.HorizontalText = (gCurrentOptions.HorizontalText != 0) != (alt != 0);
@@ -74,7 +79,8 @@ BuildOptions OptionsFor(int32_t withEnds, int32_t alt, int32_t rightShift, int32
 // The offset rounded away from zero to a whole multiple of `step`; unchanged for no usable step.
 double RoundedUp(double offset, double step) {
     step = std::abs(step);
-    if (!std::isfinite(step) || step < kNegligibleLength) return offset;
+    if (!std::isfinite(step) || step < kNegligibleLength)
+        return offset;
     return std::copysign(std::ceil(std::abs(offset) / step - 1e-9) * step, offset);
 }
 
@@ -115,7 +121,8 @@ ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint se
                        const BuildOptions& options) {
     const LinearFrame frame = FrameFor(kind, first, second);
     double offset = frame.OffsetOf(label);
-    if (options.RoundOffset) offset = RoundedUp(offset, gSettings.SideTieLength);
+    if (options.RoundOffset)
+        offset = RoundedUp(offset, gSettings.SideTieLength);
     StraightDimension d = Between(frame, first, second, offset, options);
     const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
     const AIRealPoint onLine = frame.At(offset, options.FreeText ? frame.AlongOf(label) : middle);
@@ -136,25 +143,29 @@ ASErr BuildSideText(LinearOrientation kind, AIRealPoint first, AIRealPoint secon
     const double outward = (end == 0 ? -1.0 : 1.0) * (span < 0.0 ? -1.0 : 1.0);
     const double halfGap = TextHalfGap();
     double shift = halfGap + kLabelClearance;
-    if (gDimensionValues.SideTextFlag != 0) shift += std::abs(span);
+    if (gDimensionValues.SideTextFlag != 0)
+        shift += std::abs(span);
     const AIRealPoint onLine = (Vector2(d.LineEnds[end]) + frame.Direction * (outward * shift)).ToPoint();
     d.RunOn[end] = shift + halfGap;
     d.LabelAt = LabelAbove(onLine, d.LabelAngle);
     return DrawStraightDimension(d, 0);
 }
 
-AIRealPoint Point(AIReal x, AIReal y) { return {x, y}; }
+AIRealPoint Point(AIReal x, AIReal y) {
+    return {x, y};
+}
 
 ASErr ProjectedWithTextGap(LinearOrientation kind, AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2,
                            AIReal y2, const BuildOptions& options) {
     return BuildWithTextGap(kind, Point(x1, y1), Point(x2, y2), Point(x, y), options);
 }
 
-ASErr ProjectedSideText(LinearOrientation kind, AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
-                        const BuildOptions& options) {
+ASErr ProjectedSideText(LinearOrientation kind, AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2,
+                        AIReal y2, const BuildOptions& options) {
     const LinearFrame frame = FrameFor(kind, Point(x1, y1), Point(x2, y2));
     double offset = frame.OffsetOf(Point(x, y));
-    if (options.RoundOffset) offset = RoundedUp(offset, gSettings.SideTieLength);
+    if (options.RoundOffset)
+        offset = RoundedUp(offset, gSettings.SideTieLength);
     return BuildSideText(kind, Point(x1, y1), Point(x2, y2), offset, ExtensionOvershoot(), options);
 }
 
@@ -164,11 +175,14 @@ size_t SeriesPointCount() {
     return clicks < 0 ? 0 : std::min(static_cast<size_t>(clicks), kSeriesPointCapacity);
 }
 
-AIRealPoint SeriesPointAt(size_t i) { return gSeriesPointTable.SeriesPoint[i].p; }
+AIRealPoint SeriesPointAt(size_t i) {
+    return gSeriesPointTable.SeriesPoint[i].p;
+}
 
 ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32_t withEnds) {
     const size_t count = SeriesPointCount();
-    if (count < 2) return kNoErr;
+    if (count < 2)
+        return kNoErr;
     const AIRealPoint origin = SeriesPointAt(0);
     const LinearFrame frame = FrameFor(kind, origin, SeriesPointAt(count - 1));
     const BuildOptions options = OptionsFor(withEnds, 0, 0, 0, 0);
@@ -196,13 +210,14 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
 LinearOrientation LiveOrientation() {
     const int32_t kind = gCurrentOptions.DimensionOrientation;
     return kind == kHorizontalDimension || kind == kVerticalDimension ? static_cast<LinearOrientation>(kind)
-                                                                       : kParallelDimension;
+                                                                      : kParallelDimension;
 }
 
-}  // namespace
+} // namespace
 
 ASErr DrawSegmentDimension() {
-    if (gToolState.ArcLengthMode != 0) return DrawArcLengthDimension(0, 0, 0, 0);
+    if (gToolState.ArcLengthMode != 0)
+        return DrawArcLengthDimension(0, 0, 0, 0);
     const AIRealPoint first = gMeasuredPoints.FirstPoint.p, second = gMeasuredPoints.SecondPoint.p;
     const LinearOrientation kind = LiveOrientation();
     const LinearFrame frame = FrameFor(kind, first, second);
@@ -212,7 +227,8 @@ ASErr DrawSegmentDimension() {
         const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
         return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options);
     }
-    if (gLinearLabelState.LabelPosition != kLabelPastSecondEnd && gLinearLabelState.LabelPosition != kLabelPastFirstEnd) {
+    if (gLinearLabelState.LabelPosition != kLabelPastSecondEnd &&
+        gLinearLabelState.LabelPosition != kLabelPastFirstEnd) {
         return kNoErr;
     }
     const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);
@@ -233,7 +249,8 @@ ASErr DrawHorizontalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y
 }
 
 ASErr DrawVerticalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
-                                       int32_t withEnds, int32_t rightShift, int32_t space, int32_t dragModifier) {
+                                       int32_t withEnds, int32_t rightShift, int32_t space,
+                                       int32_t dragModifier) {
     return ProjectedWithTextGap(kVerticalDimension, x, y, x1, y1, x2, y2,
                                 OptionsFor(withEnds, 0, rightShift, space, dragModifier));
 }
@@ -241,8 +258,8 @@ ASErr DrawVerticalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y1,
 ASErr DrawParallelDimensionSideText(int32_t withEnds, int32_t alt, int32_t dragModifier) {
     const double offset = gCurrentOptions.SideTieLength;
     const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);
-    return BuildSideText(kParallelDimension, gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p, offset,
-                         overshoot, OptionsFor(withEnds, alt, 0, 0, dragModifier));
+    return BuildSideText(kParallelDimension, gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p,
+                         offset, overshoot, OptionsFor(withEnds, alt, 0, 0, dragModifier));
 }
 
 ASErr DrawHorizontalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
@@ -252,7 +269,8 @@ ASErr DrawHorizontalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, 
 }
 
 ASErr DrawVerticalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
-                                    int32_t withEnds, int32_t rightShift, int32_t space, int32_t dragModifier) {
+                                    int32_t withEnds, int32_t rightShift, int32_t space,
+                                    int32_t dragModifier) {
     return ProjectedSideText(kVerticalDimension, x, y, x1, y1, x2, y2,
                              OptionsFor(withEnds, 0, rightShift, space, dragModifier));
 }

@@ -33,23 +33,26 @@ ASErr DrawHorizontalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y
                                          int32_t withEnds, int32_t rightShift, int32_t space,
                                          int32_t dragModifier);
 ASErr DrawVerticalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
-                                       int32_t withEnds, int32_t rightShift, int32_t space, int32_t dragModifier);
+                                       int32_t withEnds, int32_t rightShift, int32_t space,
+                                       int32_t dragModifier);
 
-// The side-text builders: the text stands beside the line past the end LabelPosition names, the line running on
-// under it; the text shift grows by the measured length while SideTextFlag is set. The parallel one lies at the
-// live "Attaches" and its extension lines reach ExtensionLineReach; the projected ones run through the label
-// point.
+// The side-text builders: the text stands beside the line past the end LabelPosition names, the line running
+// on under it; the text shift grows by the measured length while SideTextFlag is set. The parallel one lies
+// at the live "Attaches" and its extension lines reach ExtensionLineReach; the projected ones run through the
+// label point.
 ASErr DrawParallelDimensionSideText(int32_t withEnds, int32_t alt, int32_t dragModifier);
 ASErr DrawHorizontalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
                                       int32_t withEnds, int32_t rightShift, int32_t dragModifier);
 ASErr DrawVerticalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
-                                    int32_t withEnds, int32_t rightShift, int32_t space, int32_t dragModifier);
+                                    int32_t withEnds, int32_t rightShift, int32_t space,
+                                    int32_t dragModifier);
 
 // The series builders: dimension i of the points of SeriesPointTable, measured from the first point (stacked
 // SeriesLabelStep apart, away from the points) or chained point to point, the first line through the cursor.
-// The oblique ones measure along the line from the first to the last point. The series holds ClickCount points
-// (at most kSeriesPointCapacity); fewer than two build nothing. Series have no extension lines. SeriesRunningValue
-// takes the sum of the chained lengths, or the longest length measured from the first point.
+// The oblique ones measure along the line from the first to the last point. The series holds ClickCount
+// points (at most kSeriesPointCapacity); fewer than two build nothing. Series have no extension lines.
+// SeriesRunningValue takes the sum of the chained lengths, or the longest length measured from the first
+// point.
 ASErr DrawSeriesFromOriginOblique(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesFromOriginHorizontal(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesFromOriginVertical(AIReal x, AIReal y, int32_t withEnds);
@@ -58,7 +61,7 @@ ASErr DrawSeriesChainHorizontal(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesChainVertical(AIReal x, AIReal y, int32_t withEnds);
 
 // The arc-length dimension of the arc around AngleVertex from ArcFirstAnchor over -AngleValue (the sweep the
-// click measured): a concentric arc (AngleArcs[0]) at the live "Rayon", end marks at its ends, radial extension
-// lines and the text AngleValue x CircleRadius. WithEnds, Alt and DragModifier act as for the linear drag
-// builders; right Shift is the drag's (it rounds "Rayon").
+// click measured): a concentric arc (AngleArcs[0]) at the live "Rayon", end marks at its ends, radial
+// extension lines and the text AngleValue x CircleRadius. WithEnds, Alt and DragModifier act as for the
+// linear drag builders; right Shift is the drag's (it rounds "Rayon").
 ASErr DrawArcLengthDimension(int32_t withEnds, int32_t rightShift, int32_t alt, int32_t dragModifier);

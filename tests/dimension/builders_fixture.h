@@ -1,5 +1,5 @@
-// Shared set-up of the builder tests: the plug-in started, a dimension group, lengths shown in whole points and
-// a known triangular end mark (tip at the origin, the line starting 9 units in).
+// Shared set-up of the builder tests: the plug-in started, a dimension group, lengths shown in whole points
+// and a known triangular end mark (tip at the origin, the line starting 9 units in).
 #pragma once
 
 #include <cmath>
@@ -17,7 +17,7 @@
 namespace dimtest {
 
 class BuilderTest : public DimensionArtTest {
-protected:
+  protected:
     void SetUp() override {
         DimensionArtTest::SetUp();
         gCurrentOptions.Unit = kUnitPoints;
@@ -46,7 +46,8 @@ protected:
     static std::vector<AIPathSegment> Segments(AIArtHandle art) { return Node(art).segments; }
     static std::vector<AIRealPoint> Anchors(AIArtHandle art) {
         std::vector<AIRealPoint> points;
-        for (const AIPathSegment& s : Segments(art)) points.push_back(s.p);
+        for (const AIPathSegment& s : Segments(art))
+            points.push_back(s.p);
         return points;
     }
     static std::string LabelText(size_t i = 0) { return Node(Dim().LabelFrames[i]).text.contents; }
@@ -65,8 +66,8 @@ inline ::testing::AssertionResult Near(AIRealPoint actual, AIRealPoint expected,
     if (std::abs(actual.h - expected.h) <= tolerance && std::abs(actual.v - expected.v) <= tolerance) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "(" << actual.h << ", " << actual.v << ") is not (" << expected.h
-                                         << ", " << expected.v << ")";
+    return ::testing::AssertionFailure()
+           << "(" << actual.h << ", " << actual.v << ") is not (" << expected.h << ", " << expected.v << ")";
 }
 
-}  // namespace dimtest
+} // namespace dimtest

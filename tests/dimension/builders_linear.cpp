@@ -1,4 +1,5 @@
-// The linear builders: where the line, marks, extension lines and label go for each orientation and text place.
+// The linear builders: where the line, marks, extension lines and label go for each orientation and text
+// place.
 #include <numbers>
 
 #include "builders_fixture.h"
@@ -11,7 +12,7 @@ using dimtest::Near;
 namespace {
 
 class Linear : public BuilderTest {
-protected:
+  protected:
     void SetUp() override {
         BuilderTest::SetUp();
         ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
@@ -20,7 +21,7 @@ protected:
     static AIRealPoint End(size_t k) { return gDimensionValues.DimensionLineEnds[k].p; }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(Linear, AParallelDimensionRunsThroughTheLabelPointWithItsTextCentredInAGap) {
     ASSERT_EQ(DrawParallelDimensionWithTextGap(30.0f, 30.0f, 0, 0, 0, 0, 0), kNoErr);
@@ -69,7 +70,8 @@ TEST_F(Linear, ModifiersTurnTheMarksOutsideRoundTheOffsetFreeTheTextAndDropTheEx
 }
 
 TEST_F(Linear, ProjectedDimensionsMeasureTheHorizontalOrVerticalSpanThroughTheLabelPoint) {
-    ASSERT_EQ(DrawHorizontalDimensionWithTextGap(20.0f, -40.0f, 0.0f, 0.0f, 100.0f, 60.0f, 0, 0, 0, 0), kNoErr);
+    ASSERT_EQ(DrawHorizontalDimensionWithTextGap(20.0f, -40.0f, 0.0f, 0.0f, 100.0f, 60.0f, 0, 0, 0, 0),
+              kNoErr);
     EXPECT_TRUE(Near(End(0), {0.0f, -40.0f}));
     EXPECT_TRUE(Near(End(1), {100.0f, -40.0f}));
     EXPECT_EQ(LabelText(), "100 pt");

@@ -10,11 +10,12 @@ using dimtest::Near;
 namespace {
 
 class Series : public BuilderTest {
-protected:
+  protected:
     void SetUp() override {
         BuilderTest::SetUp();
         const AIRealPoint points[] = {{0.0f, 0.0f}, {40.0f, 10.0f}, {100.0f, -5.0f}};
-        for (size_t i = 0; i < 3; ++i) gSeriesPointTable.SeriesPoint[i].p = points[i];
+        for (size_t i = 0; i < 3; ++i)
+            gSeriesPointTable.SeriesPoint[i].p = points[i];
         gToolState.ClickCount = 3;
         gCurrentOptions.SeriesLabelStep = 12.0f;
         ASSERT_EQ(TagSeriesArt(), kNoErr);
@@ -25,7 +26,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(Series, AChainMeasuresEachStepOnOneLineThroughTheCursor) {
     ASSERT_EQ(DrawSeriesChainHorizontal(50.0f, 30.0f, 0), kNoErr);
@@ -58,7 +59,7 @@ TEST_F(Series, AnObliqueSeriesMeasuresAlongTheFirstToLastLineAndTooFewPointsBuil
 }
 
 class ArcLengthTest : public BuilderTest {
-protected:
+  protected:
     void SetUp() override {
         BuilderTest::SetUp();
         ASSERT_EQ(BuildArcLengthDimensionArt(), kNoErr);

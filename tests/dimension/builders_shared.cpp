@@ -11,14 +11,14 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 class SharedRoutine : public BuilderTest {
-protected:
+  protected:
     void SetUp() override {
         BuilderTest::SetUp();
         ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SharedRoutine, AnArcPathRunsOnItsCircleInQuarterTurnPiecesEitherWay) {
     const AIArtHandle path = Dim().DimensionLines[0];
