@@ -14,7 +14,6 @@
 #include "tools/MeasuredPoints.h"
 #include "tools/ToolState.h"
 
-LinearLabelState gLinearLabelState;
 
 namespace {
 
@@ -139,7 +138,7 @@ ASErr BuildSideText(LinearOrientation kind, AIRealPoint first, AIRealPoint secon
     StraightDimension d = Between(frame, first, second, offset, options);
     d.ExtensionOvershoot = overshoot;
     const double span = frame.AlongOf(second) - frame.AlongOf(first);
-    const size_t end = gLinearLabelState.LabelPosition == kLabelPastFirstEnd ? 0 : 1;
+    const size_t end = gToolState.LabelPosition == kLabelPastFirstEnd ? 0 : 1;
     const double outward = (end == 0 ? -1.0 : 1.0) * (span < 0.0 ? -1.0 : 1.0);
     const double halfGap = TextHalfGap();
     double shift = halfGap + kLabelClearance;
@@ -223,12 +222,12 @@ ASErr DrawSegmentDimension() {
     const LinearFrame frame = FrameFor(kind, first, second);
     const double offset = gCurrentOptions.SideTieLength;
     const BuildOptions options = OptionsFor(0, 0, 0, 0, 0);
-    if (gLinearLabelState.LabelPosition == kLabelCentred) {
+    if (gToolState.LabelPosition == kLabelCentred) {
         const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
         return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options);
     }
-    if (gLinearLabelState.LabelPosition != kLabelPastSecondEnd &&
-        gLinearLabelState.LabelPosition != kLabelPastFirstEnd) {
+    if (gToolState.LabelPosition != kLabelPastSecondEnd &&
+        gToolState.LabelPosition != kLabelPastFirstEnd) {
         return kNoErr;
     }
     const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);

@@ -7,13 +7,6 @@
 
 #include "host/Types.h"
 
-// Where the text of a linear dimension sits, as the Segment tool holds it (0 centred in a gap of the line,
-// 1 shifted past the first end, 2 past the second end); the tool state does not hold it yet.
-struct LinearLabelState {
-    int8_t LabelPosition = 0;
-};
-extern LinearLabelState gLinearLabelState;
-
 // The directions a linear dimension measures along, numbered as the live "RadioCoteType".
 enum LinearOrientation : int32_t { kParallelDimension = 0, kHorizontalDimension = 1, kVerticalDimension = 2 };
 

@@ -27,6 +27,9 @@ struct ToolState {
     // Element clicked with the Bézier tool: 0 crosshair, 1 arc, 2 angle, 3 segment, 4 curve, 5 local radius,
     // 6 local tangent, 7 creation; 8 once the tool is selected, before any element.
     int32_t BezierElementKind = 0;
+    // Text position of a linear dimension: 0 centred in a gap of the line, 1 shifted past the first end,
+    // 2 past the second end.
+    int8_t LabelPosition = 0;
 };
 
 extern ToolState gToolState;

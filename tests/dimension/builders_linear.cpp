@@ -4,6 +4,7 @@
 
 #include "builders_fixture.h"
 #include "dimension/LinearDimensions.h"
+#include "tools/ToolState.h"
 #include "frame/Settings.h"
 
 using dimtest::BuilderTest;
@@ -92,7 +93,7 @@ TEST_F(Linear, SideTextStandsPastTheNamedEndWithTheLineRunningOnUnderIt) {
         bool PastSecond;
     };
     for (const Case c : {Case{2, true}, Case{1, false}}) {
-        gLinearLabelState.LabelPosition = c.Position;
+        gToolState.LabelPosition = c.Position;
         ASSERT_EQ(DrawParallelDimensionSideText(0, 0, 0), kNoErr);
         EXPECT_TRUE(Near(End(0), {0.0f, 20.0f}));
         EXPECT_TRUE(Near(End(1), {100.0f, 20.0f}));
@@ -123,7 +124,7 @@ TEST_F(Linear, TheRebuildFollowsTheLiveOffsetOrientationAndTextPosition) {
     EXPECT_TRUE(Near(End(0), {15.0f, 0.0f}));
     EXPECT_TRUE(Near(End(1), {15.0f, 70.0f}));
     EXPECT_EQ(LabelText(), "70 pt");
-    gLinearLabelState.LabelPosition = 3;
+    gToolState.LabelPosition = 3;
     gCurrentOptions.SideTieLength = 5.0;
     ASSERT_EQ(DrawSegmentDimension(), kNoErr);
     EXPECT_TRUE(Near(End(0), {15.0f, 0.0f}));
