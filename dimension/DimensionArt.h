@@ -13,9 +13,13 @@
 constexpr double kExtensionLineGap = 2.0;
 // How far an extension line runs past the dimension line when no reach is set.
 constexpr double kExtensionLineOvershoot = 2.0;
-// Half the width of the gap a dimension line leaves around its label, per character of the label, and its least.
+// Half the width of the gap a dimension line leaves around its label: this share of the text size per character
+// of the label, and never less than kMinimumTextHalfGap.
 constexpr double kTextGapPerCharacter = 0.3;
 constexpr double kMinimumTextHalfGap = 4.0;
+// How far below the line a label's baseline goes so that the text sits centred in the gap: this share of the
+// text size.
+constexpr double kBaselineDrop = 0.35;
 // How far a label sits beside the dimension line it belongs to (off the line, on the cursor side).
 constexpr double kLabelClearance = 2.0;
 // How far a dimension line runs on past an end mark that points inwards from outside.

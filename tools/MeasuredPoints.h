@@ -5,12 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "dimension/CurrentDimension.h"
 #include "host/Types.h"
 
 struct MeasuredPoints {
     AIPathSegment FirstPoint;   // first measured anchor of a linear dimension
     AIPathSegment SecondPoint;  // second measured anchor
-    AIReal SegmentAngle = 0.0f;  // radians: inclination of the line from FirstPoint to SecondPoint
+    // Radians: inclination of the line from FirstPoint to SecondPoint; the same variable as the dimension line's
+    // direction that the linear builders and the segment figure maker share.
+    AIReal& SegmentAngle = gDimensionValues.DimensionLineAngle;
     AIPathSegment AnglePointB;  // point on the side the angle is measured from
     AIPathSegment AnglePointA;  // point on the other side
     // The vertex (or an arc's centre) in the anchor; the two handle points are kept equal to it while a created
