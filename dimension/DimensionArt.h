@@ -11,10 +11,12 @@
 // The distances that shape a dimension, in artwork points.
 // Where an extension line starts: this far from the measured point, towards the dimension line ("Gap").
 constexpr double kExtensionLineGap = 2.0;
-// How far an extension line runs past the dimension line when no reach is set.
+// How far an extension line runs past the dimension line when no end marks are shown.
 constexpr double kExtensionLineOvershoot = 2.0;
-// Half the width of the gap a dimension line leaves around its label: this share of the text size per character
-// of the label, and never less than kMinimumTextHalfGap.
+// How far past the dimension line an extension line runs per unit of the live end-mark size "Zoom".
+constexpr double kExtensionReachPerEndMarkSize = 0.04;
+// Half the width of the gap a dimension line leaves around its label: this share of the text size per
+// character of the label, and never less than kMinimumTextHalfGap.
 constexpr double kTextGapPerCharacter = 0.3;
 constexpr double kMinimumTextHalfGap = 4.0;
 // How far below the line a label's baseline goes so that the text sits centred in the gap: this share of the
@@ -26,7 +28,8 @@ constexpr double kLabelClearance = 2.0;
 constexpr double kOutsideMarkTail = 6.0;
 // End-mark sizes are percentages of the shape: the live "Zoom" over this.
 constexpr double kEndMarkSizeUnit = 100.0;
-// Handle length of a cubic that follows a circular arc of one radian or less, per unit radius and tan(sweep/4).
+// Handle length of a cubic that follows a circular arc of one radian or less, per unit radius and
+// tan(sweep/4).
 constexpr double kArcHandleFactor = 4.0 / 3.0;
 // The largest sweep one cubic of an arc path covers, radians (a quarter turn).
 constexpr double kMaxArcPieceSweep = 1.5707963267948966;
@@ -52,8 +55,8 @@ AIRealPoint PointOnCircle(AIRealPoint centre, double radius, double angle);
 double EndMarkScale();
 // Lays the end-mark shape of gArrowHeadShape at `tip`, its line side towards `direction` (radians, from the
 // tip into the dimension line), scaled by EndMarkScale(). Result: the point where the dimension line meets
-// the mark (the shape's line start offset, placed), written to *lineStart when given. A null or stale mark, or
-// no end marks shown, leaves the art alone and gives `tip`.
+// the mark (the shape's line start offset, placed), written to *lineStart when given. A null or stale mark,
+// or no end marks shown, leaves the art alone and gives `tip`.
 ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart);
 
 // An extension line from the measured point towards the point where the dimension line ends: it starts
@@ -63,6 +66,13 @@ ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineE
 
 // Half the gap a dimension line leaves around the text last formatted in ValueTextBuffer.
 double TextHalfGap();
+// How far extension lines run past the dimension line: kExtensionReachPerEndMarkSize times the live "Zoom",
+// or kExtensionLineOvershoot while no end marks are shown.
+double ExtensionOvershoot();
+// Where a label's anchor goes for a label whose text is centred on `onLine` and reads along `angle`: dropped
+// by kBaselineDrop of the text size below its upright baseline, then moved by `offset` (the live label
+// offsets).
+AIRealPoint LabelAnchor(AIRealPoint onLine, double angle, AIRealPoint offset);
 
 // The defining points of a straight dimension (linear, series or along an offset) that DrawStraightDimension
 // turns into art.
@@ -70,11 +80,12 @@ struct StraightDimension {
     AIRealPoint Measured[2];  // the two measured points
     AIRealPoint LineEnds[2];  // where the dimension line ends (the end-mark tips)
     AIRealPoint LabelAt;      // where the label's anchor goes
-    AIReal LabelAngle = 0.0f;  // the label's baseline direction, radians (turned upright by the label setter)
-    bool CutAroundText = false;  // the line leaves a gap around LabelAt (the second part holds the far side)
-    bool MarksOutside = false;   // the end marks point inwards from outside the line ends, the line runs on
-    bool ExtensionLines = true;  // extension lines from the measured points to the line ends
-    double ExtensionOvershoot = kExtensionLineOvershoot;  // how far they run past the line ends
+    AIReal LabelAngle = 0.0f; // the label's baseline direction, radians (turned upright by the label setter)
+    bool CutAroundText = false; // the line leaves a gap around LabelAt (the second part holds the far side)
+    bool MarksOutside = false;  // the end marks point inwards from outside the line ends, the line runs on
+    bool ExtensionLines = true; // extension lines from the measured points to the line ends
+    double ExtensionOvershoot = kExtensionLineOvershoot; // how far they run past the line ends
+    double RunOn[2] = {0.0, 0.0}; // how far the line runs on past each end (under a label shifted aside)
 };
 
 // Shapes dimension `index` of CurrentDimension (0 for a single dimension; 0..kSeriesCapacity - 1): its line

@@ -3,19 +3,19 @@
 #include "dimension/Skeletons.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
-#include "builders_fixture.h"
+#include "angular_fixture.h"
 
-using dimtest::BuilderTest;
+using dimtest::AngularBuilderTest;
 using dimtest::kPi;
 
 namespace {
 
 constexpr AIRealPoint kVertex{100.0f, 100.0f};
 
-class AngleBuilder : public BuilderTest {
+class AngleBuilder : public AngularBuilderTest {
 protected:
     void SetUp() override {
-        BuilderTest::SetUp();
+        AngularBuilderTest::SetUp();
         gCurrentOptions.EndMarkSize = 100.0;
         gDimensionValues.ActiveEndMarkSize = 100.0;
         gCurrentOptions.AngleOffsetAngle = 0.0;

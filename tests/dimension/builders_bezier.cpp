@@ -4,17 +4,17 @@
 #include "dimension/Skeletons.h"
 #include "frame/Settings.h"
 #include "tools/ToolState.h"
-#include "builders_fixture.h"
+#include "angular_fixture.h"
 
-using dimtest::BuilderTest;
+using dimtest::AngularBuilderTest;
 using dimtest::kPi;
 
 namespace {
 
-class BezierExtra : public BuilderTest {
+class BezierExtra : public AngularBuilderTest {
 protected:
     void SetUp() override {
-        BuilderTest::SetUp();
+        AngularBuilderTest::SetUp();
         gCurrentOptions.DivisionCount = 3;
         gCurrentOptions.EndMarkSize = 100.0;
         gSettings.DivisionEndTicks = 1;

@@ -2,17 +2,17 @@
 #include "dimension/CircleBuilder.h"
 #include "dimension/Skeletons.h"
 #include "frame/Settings.h"
-#include "builders_fixture.h"
+#include "angular_fixture.h"
 
-using dimtest::BuilderTest;
+using dimtest::AngularBuilderTest;
 using dimtest::kPi;
 
 namespace {
 
-class CircleBuilder : public BuilderTest {
+class CircleBuilder : public AngularBuilderTest {
 protected:
     void SetUp() override {
-        BuilderTest::SetUp();
+        AngularBuilderTest::SetUp();
         gCurrentOptions.EndMarkSize = 100.0;
         gCurrentOptions.CircleTieLength = 10.0;
         gCurrentOptions.CircleOffsetX = 0.0;

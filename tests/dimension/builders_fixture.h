@@ -1,61 +1,73 @@
-// Shared set-up of the angle, circle and Bézier builder tests: the plug-in started in the stand-in with a
-// dimension group, and readers of the parts the builders shape.
+// Shared set-up of the builder tests: the plug-in started, a dimension group, lengths shown in whole points
+// and a known triangular end mark (tip at the origin, the line starting 9 units in).
 #pragma once
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
-#include "dimension/BuilderOptions.h"
-#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
+#include "dimension/Geometry.h"
+#include "frame/ArrowHeads.h"
 #include "panel/CurrentOptions.h"
+#include "simhost/Text.h"
 #include "skeleton_fixture.h"
 #include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
 
 namespace dimtest {
 
-constexpr double kPi = std::numbers::pi;
-// Artwork points are single precision.
-constexpr double kNear = 1e-3;
-
 class BuilderTest : public DimensionArtTest {
-protected:
-    void TearDown() override {
-        gArcMarkOptions = ArcMarkOptions{};
-        gBezierExtraValues = BezierExtraValues{};
-        gMeasuredPoints.AngleFlip = 0;
-        DimensionArtTest::TearDown();
-    }
-    static std::vector<AIPathSegment> Segments(AIArtHandle path) { return Node(path).segments; }
-    static AIRealPoint Anchor(AIArtHandle path, size_t i) { return Node(path).segments.at(i).p; }
-    static AIRealPoint LastAnchor(AIArtHandle path) { return Node(path).segments.back().p; }
-    static const std::string& LabelText() { return Node(Dim().LabelFrames[0]).text.contents; }
-    static AIRealPoint LabelAnchor() {
-        const AIRealMatrix& m = Node(Dim().LabelFrames[0]).text.transform;
-        return AIRealPoint{m.tx, m.ty};
-    }
-    // The mean of a path's anchors: which side of a point an end mark lies on.
-    static AIRealPoint Centroid(AIArtHandle path) {
-        const std::vector<AIPathSegment> s = Segments(path);
-        double h = 0.0, v = 0.0;
-        for (const AIPathSegment& seg : s) {
-            h += seg.p.h;
-            v += seg.p.v;
+  protected:
+    void SetUp() override {
+        DimensionArtTest::SetUp();
+        gCurrentOptions.Unit = kUnitPoints;
+        gCurrentOptions.Decimals = 0;
+        gCurrentOptions.ShowUnit = 1;
+        gCurrentOptions.EndMarkSize = 100.0;
+        gCurrentOptions.TextSize = 10.0;
+        gCurrentOptions.SideTiesOn = 1;
+        gCurrentOptions.HorizontalText = 0;
+        gCurrentOptions.SegmentOffsetX = 0.0;
+        gCurrentOptions.SegmentOffsetY = 0.0;
+        gCurrentOptions.ArrowHeads = 1;
+        gCurrentOptions.ArrowPreset = 0;
+        ArrowHeadShape& s = gArrowHeadShape;
+        s = ArrowHeadShape();
+        s.PointCount = 3;
+        const float xs[3] = {0.0f, 9.0f, 9.0f}, ys[3] = {0.0f, 3.0f, -3.0f};
+        for (int k = 0; k < 3; ++k) {
+            s.AnchorX[k] = s.InX[k] = s.OutX[k] = xs[k];
+            s.AnchorY[k] = s.InY[k] = s.OutY[k] = ys[k];
         }
-        const double n = s.empty() ? 1.0 : static_cast<double>(s.size());
-        return AIRealPoint{static_cast<AIReal>(h / n), static_cast<AIReal>(v / n)};
+        s.LineStartOffset = {9.0f, 0.0f};
+        s.EndMarkClosed = 1;
     }
-    static AIRealPoint Polar(AIRealPoint c, double r, double a) {
-        return AIRealPoint{static_cast<AIReal>(c.h + r * std::cos(a)), static_cast<AIReal>(c.v + r * std::sin(a))};
+
+    static std::vector<AIPathSegment> Segments(AIArtHandle art) { return Node(art).segments; }
+    static std::vector<AIRealPoint> Anchors(AIArtHandle art) {
+        std::vector<AIRealPoint> points;
+        for (const AIPathSegment& s : Segments(art))
+            points.push_back(s.p);
+        return points;
     }
-    static AIPathSegment Corner(AIReal h, AIReal v) { return sim::CornerSegment(h, v); }
+    static std::string LabelText(size_t i = 0) { return Node(Dim().LabelFrames[i]).text.contents; }
+    static AIRealPoint LabelAnchor(size_t i = 0) {
+        const AIRealMatrix& m = Node(Dim().LabelFrames[i]).text.transform;
+        return {m.tx, m.ty};
+    }
+    static void Measure(AIRealPoint a, AIRealPoint b) {
+        gMeasuredPoints.FirstPoint.p = a;
+        gMeasuredPoints.SecondPoint.p = b;
+    }
 };
 
-}  // namespace dimtest
+// Two points equal within `tolerance` in both coordinates.
+inline ::testing::AssertionResult Near(AIRealPoint actual, AIRealPoint expected, double tolerance = 1e-3) {
+    if (std::abs(actual.h - expected.h) <= tolerance && std::abs(actual.v - expected.v) <= tolerance) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "(" << actual.h << ", " << actual.v << ") is not (" << expected.h << ", " << expected.v << ")";
+}
 
-#define EXPECT_POINT_NEAR(actual, expectedH, expectedV)            \
-    do {                                                           \
-        const AIRealPoint p_ = (actual);                           \
-        EXPECT_NEAR(p_.h, (expectedH), dimtest::kNear) << "h";     \
-        EXPECT_NEAR(p_.v, (expectedV), dimtest::kNear) << "v";     \
-    } while (0)
+} // namespace dimtest
