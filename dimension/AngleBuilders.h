@@ -24,18 +24,18 @@ double ShownSweep(double angle, bool reentrant);
 // Where one angle dimension's parts go: the arcs (their sweep after the re-entrant choice), the right-angle
 // square, and the label's anchor.
 struct AngleLayout {
-    double Start = 0.0;        // radians: where the arcs start
-    double Sweep = 0.0;        // radians, signed: what they cover (the re-entrant side when AngleFlip is set)
-    bool NullAngle = false;    // the sides coincide: no arc, no end marks
-    bool RightAngle = false;   // the square replaces the arcs
-    AIRealPoint Square[3];     // the square's corners on the start side, off the vertex, on the other side
-    double LabelRadius = 0.0;  // distance of the label's anchor from the vertex
-    double LabelDirection = 0.0;  // radians: its direction from the vertex
+    double Start = 0.0;       // radians: where the arcs start
+    double Sweep = 0.0;       // radians, signed: what they cover (the re-entrant side when AngleFlip is set)
+    bool NullAngle = false;   // the sides coincide: no arc, no end marks
+    bool RightAngle = false;  // the square replaces the arcs
+    AIRealPoint Square[3];    // the square's corners on the start side, off the vertex, on the other side
+    double LabelRadius = 0.0; // distance of the label's anchor from the vertex
+    double LabelDirection = 0.0; // radians: its direction from the vertex
 };
 
 // The layout at `vertex` of radius `radius` for the signed angle `angle` measured from direction `start`,
-// on the re-entrant side when `reentrant`; the square is chosen when `autoRightAngle` is set, the angle is not
-// re-entrant and lies within kRightAngleTolerance of a quarter turn. The label goes at 0.6 x radius plus
+// on the re-entrant side when `reentrant`; the square is chosen when `autoRightAngle` is set, the angle is
+// not re-entrant and lies within kRightAngleTolerance of a quarter turn. The label goes at 0.6 x radius plus
 // `offsetRadius`, in the middle of the arc turned by `offsetDegrees`.
 AngleLayout LayOutAngle(AIRealPoint vertex, double radius, double angle, double start, bool reentrant,
                         bool autoRightAngle, double offsetDegrees, double offsetRadius);
@@ -49,18 +49,18 @@ AIReal ArcWidthAt(int32_t type, double width, double factor, int32_t index);
 // from `start` over `sweep`, turned half a turn when `outside` (the mark sits off the arc, pointing in).
 double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outside);
 
-// Rebuilds the angle dimension at vertex (x, y): its arcs in `arcs` (AngleArcs; AngleArcs[0] always, more with
-// `multipleArcs` per ArcCount), the end marks (none while ActiveEndMarkSize is 0, pointing the other way with
-// Control or AngleArrowsFlag), the right-angle square per the stored "AngleDroitAuto" (RightAngleShown set
-// and the label left alone), and the label with FormatAngleText of the angle. Alt, the left Windows key and
-// right Shift change nothing here. Result: the last host error; kBadParameterErr for an angle or radius that
-// is not finite, leaving the art as it was.
+// Rebuilds the angle dimension at vertex (x, y): its arcs in `arcs` (AngleArcs; AngleArcs[0] always, more
+// with `multipleArcs` per ArcCount), the end marks (none while ActiveEndMarkSize is 0, pointing the other way
+// with Control or AngleArrowsFlag), the right-angle square per the stored "AngleDroitAuto" (RightAngleShown
+// set and the label left alone), and the label with FormatAngleText of the angle. Alt, the left Windows key
+// and right Shift change nothing here. Result: the last host error; kBadParameterErr for an angle or radius
+// that is not finite, leaving the art as it was.
 ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal start, AIArtHandle* arcs,
                          int8_t multipleArcs, int32_t withEnds, int32_t alt, int32_t dragModifier,
                          int32_t rightShift);
 // The angle of the circular arc from AnglePointB to AnglePointA around AngleVertex: the angle dimension at
 // the live "Rayon" (with AngleArcs and MultipleArcs), and the two radii in ExtensionLines[0] from each end of
-// the dimension arc through the centre; Control turns the end marks as for the vertex angle, the point and the
-// other modifiers change nothing.
+// the dimension arc through the centre; Control turns the end marks as for the vertex angle, the point and
+// the other modifiers change nothing.
 ASErr DrawArcAngleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t rightShift, int32_t alt,
                             int32_t dragModifier);

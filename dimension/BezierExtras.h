@@ -28,14 +28,14 @@ std::vector<int32_t> DivisionSteps(int32_t count, bool withEnds);
 
 // Ticks dividing the segment a-b, from each division point across the segment by the offset of `through`
 // from the line (centred on the line when `centred`); none when a and b coincide.
-std::vector<DivisionTick> SegmentDivisionTicks(AIRealPoint a, AIRealPoint b, AIRealPoint through, int32_t count,
-                                               bool withEnds, bool centred);
+std::vector<DivisionTick> SegmentDivisionTicks(AIRealPoint a, AIRealPoint b, AIRealPoint through,
+                                               int32_t count, bool withEnds, bool centred);
 // Rays from `vertex` dividing the angle from `start` over `sweep` (radians), as long as `through` is far from
 // the vertex; none when that length is nothing.
-std::vector<DivisionTick> AngleDivisionTicks(AIRealPoint vertex, double start, double sweep, AIRealPoint through,
-                                             int32_t count, bool withEnds);
-// Ticks along the normals of a polyline (the sampled curve) at equal lengths along it, as long as `through` is
-// far from `clicked` and on its side of the curve; none for a polyline without length.
+std::vector<DivisionTick> AngleDivisionTicks(AIRealPoint vertex, double start, double sweep,
+                                             AIRealPoint through, int32_t count, bool withEnds);
+// Ticks along the normals of a polyline (the sampled curve) at equal lengths along it, as long as `through`
+// is far from `clicked` and on its side of the curve; none for a polyline without length.
 std::vector<DivisionTick> PolylineDivisionTicks(const std::vector<AIRealPoint>& polyline, AIRealPoint clicked,
                                                 AIRealPoint through, int32_t count, bool withEnds);
 // The points of a path's curves, each segment sampled kCurveSamplesPerSegment times (the closing segment of a
@@ -54,8 +54,8 @@ ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t rightShift, 
 // The rays dividing the angle at AngleVertex from DivisionStartAngle over DivisionSweep (the re-entrant side
 // with AngleFlip), as long as (x, y) is far from the vertex.
 ASErr DrawAngleDivisions(AIReal x, AIReal y, int32_t alt, int32_t rightShift, int32_t withEnds);
-// The ticks dividing the whole curve of DivisionPath by length, as long as (x, y) is far from ClickPoint and on
-// its side of the curve.
+// The ticks dividing the whole curve of DivisionPath by length, as long as (x, y) is far from ClickPoint and
+// on its side of the curve.
 ASErr DrawCurveDivisions(AIReal x, AIReal y, int32_t alt, int32_t rightShift, int32_t withEnds);
 // The six paths of the reticle at CircleCentre: the two centre lines and four ticks at the quadrant points.
 ASErr DrawReticle();
@@ -68,6 +68,6 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t dragModifier, int32_t withEnds
 // sides of the point.
 ASErr DrawLocalTangent();
 // Redraws the current Bézier construction by BezierMode: the division of the kind clicked (from the point the
-// click computed, BezierPathLength from its base point), the reticle, the local radius at the point it was last
-// drawn at, or the local tangent.
+// click computed, BezierPathLength from its base point), the reticle, the local radius at the point it was
+// last drawn at, or the local tangent.
 ASErr RedrawBezierExtra();

@@ -29,7 +29,7 @@ AIPathSegment SegmentAt(AIRealPoint p) {
     return segment;
 }
 
-}  // namespace
+} // namespace
 
 CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPoint, double fallbackAngle,
                           bool diameter, bool radiusLineDrawn, bool marksOutside, double tieLength,
@@ -44,7 +44,8 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
     layout.LineShown = diameter || radiusLineDrawn;
     layout.SecondMark = diameter;
     layout.MarkDirections[0] = angle + flip;
-    // The circle point's mark has its line towards the centre while the line is drawn, else out to the leader.
+    // The circle point's mark has its line towards the centre while the line is drawn, else out to the
+    // leader.
     layout.MarkDirections[1] = (layout.LineShown ? angle + kPi : angle) + flip;
 
     layout.LabelAt = labelPoint;
@@ -73,26 +74,30 @@ ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t /*alt*/,
     const bool outside = (withEnds != 0) != (gArcMarkOptions.CircleArrowsFlag != 0);
     const AIRealPoint labelOffset{static_cast<AIReal>(gCurrentOptions.CircleOffsetX),
                                   static_cast<AIReal>(gCurrentOptions.CircleOffsetY)};
-    const CircleLayout layout = LayOutCircle(m.CircleCentre, radius, labelPoint, gDimensionValues.ArcMiddleAngle,
-                                             gCurrentOptions.Diameter != 0, gSettings.RadiusLineDrawn != 0,
-                                             outside, gCurrentOptions.CircleTieLength, labelOffset);
+    const CircleLayout layout = LayOutCircle(
+        m.CircleCentre, radius, labelPoint, gDimensionValues.ArcMiddleAngle, gCurrentOptions.Diameter != 0,
+        gSettings.RadiusLineDrawn != 0, outside, gCurrentOptions.CircleTieLength, labelOffset);
     gArcMarkOptions.CircleLabelDistance = static_cast<AIReal>(Distance(m.CircleCentre, labelPoint));
 
     CurrentDimension& d = gCurrentDimension;
     ASErr result = kNoErr;
     if (IsLiveArt(d.CircleParts[0])) {
-        KeepError(result, layout.LineShown ? SetLinePath(d.CircleParts[0], layout.LineEnds[0], layout.LineEnds[1])
-                                           : ClearPath(d.CircleParts[0]));
+        KeepError(result, layout.LineShown
+                              ? SetLinePath(d.CircleParts[0], layout.LineEnds[0], layout.LineEnds[1])
+                              : ClearPath(d.CircleParts[0]));
     }
     if (IsLiveArt(d.CircleParts[1])) {
-        KeepError(result, layout.LeaderCount > 0 ? SetStraightPath(d.CircleParts[1], layout.Leader, layout.LeaderCount)
-                                                 : ClearPath(d.CircleParts[1]));
+        KeepError(result, layout.LeaderCount > 0
+                              ? SetStraightPath(d.CircleParts[1], layout.Leader, layout.LeaderCount)
+                              : ClearPath(d.CircleParts[1]));
     }
     KeepError(result, PlaceEndMark(d.EndMarks[0][0], layout.LineEnds[1], layout.MarkDirections[1], nullptr));
     KeepError(result, PlaceEndMark(d.EndMarks[2][0], layout.LineEnds[1], layout.MarkDirections[1], nullptr));
     if (layout.SecondMark) {
-        KeepError(result, PlaceEndMark(d.EndMarks[1][0], layout.LineEnds[0], layout.MarkDirections[0], nullptr));
-        KeepError(result, PlaceEndMark(d.EndMarks[3][0], layout.LineEnds[0], layout.MarkDirections[0], nullptr));
+        KeepError(result,
+                  PlaceEndMark(d.EndMarks[1][0], layout.LineEnds[0], layout.MarkDirections[0], nullptr));
+        KeepError(result,
+                  PlaceEndMark(d.EndMarks[3][0], layout.LineEnds[0], layout.MarkDirections[0], nullptr));
     }
     gDimensionValues.DimensionLineEnds[0] = SegmentAt(layout.LineEnds[0]);
     gDimensionValues.DimensionLineEnds[1] = SegmentAt(layout.LineEnds[1]);

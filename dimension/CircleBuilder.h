@@ -8,13 +8,13 @@
 
 // Where one circle dimension's parts go.
 struct CircleLayout {
-    AIRealPoint LineEnds[2];   // the radius or diameter line: the centre (or the far end) and the circle point
-    bool LineShown = true;     // the radius line is drawn (always for a diameter)
-    double MarkDirections[2];  // radians: from each end into the line, turned for marks pointing in
-    bool SecondMark = false;   // a diameter has a mark at its far end too
-    AIRealPoint Leader[3];     // circle point, label point, end of the tie line
-    int16_t LeaderCount = 0;   // 0 when the label point lies on or inside the circle
-    AIRealPoint LabelAt;       // the label's anchor
+    AIRealPoint LineEnds[2];  // the radius or diameter line: the centre (or the far end) and the circle point
+    bool LineShown = true;    // the radius line is drawn (always for a diameter)
+    double MarkDirections[2]; // radians: from each end into the line, turned for marks pointing in
+    bool SecondMark = false;  // a diameter has a mark at its far end too
+    AIRealPoint Leader[3];    // circle point, label point, end of the tie line
+    int16_t LeaderCount = 0;  // 0 when the label point lies on or inside the circle
+    AIRealPoint LabelAt;      // the label's anchor
 };
 
 // The layout of the circle of `centre` and `radius` with its label towards `labelPoint` (in direction

@@ -17,7 +17,7 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kNear = 1e-3;
 
 class AngularBuilderTest : public BuilderTest {
-protected:
+  protected:
     void TearDown() override {
         gArcMarkOptions = ArcMarkOptions{};
         gBezierExtraValues = BezierExtraValues{};
@@ -38,16 +38,17 @@ protected:
         return AIRealPoint{static_cast<AIReal>(h / n), static_cast<AIReal>(v / n)};
     }
     static AIRealPoint Polar(AIRealPoint c, double r, double a) {
-        return AIRealPoint{static_cast<AIReal>(c.h + r * std::cos(a)), static_cast<AIReal>(c.v + r * std::sin(a))};
+        return AIRealPoint{static_cast<AIReal>(c.h + r * std::cos(a)),
+                           static_cast<AIReal>(c.v + r * std::sin(a))};
     }
     static AIPathSegment Corner(AIReal h, AIReal v) { return sim::CornerSegment(h, v); }
 };
 
-}  // namespace dimtest
+} // namespace dimtest
 
-#define EXPECT_POINT_NEAR(actual, expectedH, expectedV)        \
-    do {                                                       \
-        const AIRealPoint p_ = (actual);                       \
-        EXPECT_NEAR(p_.h, (expectedH), dimtest::kNear) << "h"; \
-        EXPECT_NEAR(p_.v, (expectedV), dimtest::kNear) << "v"; \
+#define EXPECT_POINT_NEAR(actual, expectedH, expectedV)                                                      \
+    do {                                                                                                     \
+        const AIRealPoint p_ = (actual);                                                                     \
+        EXPECT_NEAR(p_.h, (expectedH), dimtest::kNear) << "h";                                               \
+        EXPECT_NEAR(p_.v, (expectedV), dimtest::kNear) << "v";                                               \
     } while (0)

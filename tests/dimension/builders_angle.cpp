@@ -1,9 +1,9 @@
 // The angle builders: arcs, re-entrant sweeps, the right-angle square, multiple arcs, end marks and labels.
+#include "angular_fixture.h"
 #include "dimension/AngleBuilders.h"
 #include "dimension/Skeletons.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
-#include "angular_fixture.h"
 
 using dimtest::AngularBuilderTest;
 using dimtest::kPi;
@@ -13,7 +13,7 @@ namespace {
 constexpr AIRealPoint kVertex{100.0f, 100.0f};
 
 class AngleBuilder : public AngularBuilderTest {
-protected:
+  protected:
     void SetUp() override {
         AngularBuilderTest::SetUp();
         gCurrentOptions.EndMarkSize = 100.0;
@@ -24,8 +24,8 @@ protected:
         ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
     }
     static ASErr Draw(double degrees, int8_t multiple = 0, int32_t withEnds = 0) {
-        return DrawAngleDimension(kVertex.h, kVertex.v, 40.0f, static_cast<AIReal>(degrees * kPi / 180.0), 0.0f,
-                                  Dim().AngleArcs, multiple, withEnds, 0, 0, 0);
+        return DrawAngleDimension(kVertex.h, kVertex.v, 40.0f, static_cast<AIReal>(degrees * kPi / 180.0),
+                                  0.0f, Dim().AngleArcs, multiple, withEnds, 0, 0, 0);
     }
     static AIArtHandle Arc(size_t i = 0) { return Dim().AngleArcs[i]; }
 };
@@ -47,6 +47,11 @@ TEST_F(AngleBuilder, SixtyDegreesDrawsTheArcFromTheStartSideWithMarksAtBothEndsA
 TEST_F(AngleBuilder, ControlPutsTheMarksOutsideTheArcAndTheArrowsFlagTurnsThemBack) {
     ASSERT_EQ(Draw(60.0, 0, 1), kNoErr);
     EXPECT_LT(Centroid(Dim().EndMarks[0][0]).v, 100.0f);
+    // The arc runs on past each end under the marks: 6 points at radius 40.
+    const double tail = 6.0 / 40.0;
+    EXPECT_POINT_NEAR(Anchor(Arc(), 0), 100.0 + 40.0 * std::cos(-tail), 100.0 + 40.0 * std::sin(-tail));
+    EXPECT_POINT_NEAR(LastAnchor(Arc()), 100.0 + 40.0 * std::cos(kPi / 3.0 + tail),
+                      100.0 + 40.0 * std::sin(kPi / 3.0 + tail));
     gArcMarkOptions.AngleArrowsFlag = 1;
     ASSERT_EQ(Draw(60.0, 0, 1), kNoErr);
     EXPECT_GT(Centroid(Dim().EndMarks[0][0]).v, 100.0f);
@@ -60,7 +65,8 @@ TEST_F(AngleBuilder, AReentrantAngleRunsTheOtherWayRoundAndReadsThreeHundredDegr
     EXPECT_POINT_NEAR(LastAnchor(Arc()), 120.0, 100.0 + 40.0 * std::sqrt(3.0) / 2.0);
     // Four quarter-turn pieces at most: the arc passes below the vertex.
     double lowest = 1e9;
-    for (const AIPathSegment& s : Segments(Arc())) lowest = std::min(lowest, static_cast<double>(s.p.v));
+    for (const AIPathSegment& s : Segments(Arc()))
+        lowest = std::min(lowest, static_cast<double>(s.p.v));
     EXPECT_LT(lowest, 70.0);
     // In the middle of the re-entrant sweep: 300 degrees clockwise from the start side, half of it.
     EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 24.0 * std::cos(-5.0 * kPi / 6.0),
@@ -130,10 +136,21 @@ TEST_F(AngleBuilder, MultipleArcsAreMadeAboveTheFirstWithAlternateWidthsAndDropp
     EXPECT_FALSE(Live(second));
 }
 
+TEST_F(AngleBuilder, ADimensionWhoseFirstArcWasDeletedGetsNoNewArcs) {
+    gArcMarkOptions.ArcCount = 3;
+    const size_t parts = Children(Dim().DimensionGroup).size();
+    ASSERT_EQ(Doc().DisposeArt(Doc().MutableArt(Arc())), kNoErr);
+    ASSERT_EQ(Draw(60.0, 1), kNoErr);
+    EXPECT_EQ(Arc(1), nullptr);
+    EXPECT_EQ(Children(Dim().DimensionGroup).size(), parts - 1);
+    EXPECT_EQ(LabelText(), "60°");
+}
+
 TEST_F(AngleBuilder, TheArcCountIsHeldToWhatTheArcArrayTakes) {
     gArcMarkOptions.ArcCount = 500;
     ASSERT_EQ(Draw(30.0, 1), kNoErr);
-    for (size_t i = 0; i < kAngleArcCapacity; ++i) EXPECT_TRUE(Live(Arc(i))) << i;
+    for (size_t i = 0; i < kAngleArcCapacity; ++i)
+        EXPECT_TRUE(Live(Arc(i))) << i;
 }
 
 TEST_F(AngleBuilder, DegenerateAnglesDrawNoArcAndNoNaN) {
@@ -190,4 +207,4 @@ TEST(AngleLayoutGeometry, TheSweepAndTheEndMarkDirections) {
     EXPECT_EQ(ArcRadiusAt(40.0, -5, 3), 40.0);
 }
 
-}  // namespace
+} // namespace

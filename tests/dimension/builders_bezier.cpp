@@ -1,10 +1,10 @@
 // The Bézier constructions: division marks of a segment, an angle and a curve, the reticle, the local radius
 // and tangent, and their redraw from the panel.
+#include "angular_fixture.h"
 #include "dimension/BezierExtras.h"
 #include "dimension/Skeletons.h"
 #include "frame/Settings.h"
 #include "tools/ToolState.h"
-#include "angular_fixture.h"
 
 using dimtest::AngularBuilderTest;
 using dimtest::kPi;
@@ -12,7 +12,7 @@ using dimtest::kPi;
 namespace {
 
 class BezierExtra : public AngularBuilderTest {
-protected:
+  protected:
     void SetUp() override {
         AngularBuilderTest::SetUp();
         gCurrentOptions.DivisionCount = 3;
@@ -134,11 +134,12 @@ TEST_F(BezierExtra, TheReticleCrossesTheCentreAndTicksTheFourQuadrantPoints) {
     EXPECT_POINT_NEAR(Anchor(Dim().DimensionLines[4], 0), 0.0, 11.0);
     gMeasuredPoints.CircleRadius = 0.0f;
     ASSERT_EQ(DrawReticle(), kNoErr);
-    for (size_t i = 0; i < kReticlePathCount; ++i) EXPECT_TRUE(Segments(Dim().DimensionLines[i]).empty()) << i;
+    for (size_t i = 0; i < kReticlePathCount; ++i)
+        EXPECT_TRUE(Segments(Dim().DimensionLines[i]).empty()) << i;
 }
 
 class LocalRadius : public BezierExtra {
-protected:
+  protected:
     // The hover point and the normals of a circle of radius 50 around the origin, at angle 0 and 0.01.
     static void OnCircle() {
         const AIRealPoint origin{0.0f, 0.0f};
@@ -220,4 +221,4 @@ TEST_F(BezierExtra, TheRedrawRebuildsTheClickedKindAtTheNewPathLength) {
     EXPECT_POINT_NEAR(LabelAnchor(), 35.0, 4.0);
 }
 
-}  // namespace
+} // namespace

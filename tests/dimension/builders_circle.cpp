@@ -1,8 +1,8 @@
 // The circle builder: radius or diameter line, end marks, the leader with its tie line, the label.
+#include "angular_fixture.h"
 #include "dimension/CircleBuilder.h"
 #include "dimension/Skeletons.h"
 #include "frame/Settings.h"
-#include "angular_fixture.h"
 
 using dimtest::AngularBuilderTest;
 using dimtest::kPi;
@@ -10,7 +10,7 @@ using dimtest::kPi;
 namespace {
 
 class CircleBuilder : public AngularBuilderTest {
-protected:
+  protected:
     void SetUp() override {
         AngularBuilderTest::SetUp();
         gCurrentOptions.EndMarkSize = 100.0;
@@ -125,4 +125,4 @@ TEST_F(CircleBuilder, DeletedPartsAreSkippedAndTheRestIsBuilt) {
     EXPECT_EQ(LabelText(), "R20 pt");
 }
 
-}  // namespace
+} // namespace
