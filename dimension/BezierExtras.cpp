@@ -97,14 +97,6 @@ Vector2 PointAlong(const std::vector<AIRealPoint>& polyline, const std::vector<d
     return Vector2(polyline[i - 1]) + (Vector2(polyline[i]) - Vector2(polyline[i - 1])) * t;
 }
 
-AIPathSegment SegmentAt(AIRealPoint p) {
-    AIPathSegment segment{};
-    segment.p = p;
-    segment.in = p;
-    segment.out = p;
-    return segment;
-}
-
 // The base point of the Bézier click moved BezierPathLength in direction `angle`.
 AIRealPoint FromBase(AIRealPoint base, double angle) {
     return PointOnCircle(base, gCurrentOptions.BezierPathLength, angle);
@@ -307,8 +299,6 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t with
     const double direction = std::atan2(back.Y, back.X) + (outside ? kPi : 0.0);
     KeepError(result, PlaceEndMark(d.EndMarks[0][0], point, direction, nullptr));
     KeepError(result, PlaceEndMark(d.EndMarks[2][0], point, direction, nullptr));
-    gDimensionValues.DimensionLineEnds[0] = SegmentAt(centre);
-    gDimensionValues.DimensionLineEnds[1] = SegmentAt(point);
 
     FormatDimensionLength(back.Length());
     const AIRealPoint at{static_cast<AIReal>(x + gCurrentOptions.BezierOffsetX),

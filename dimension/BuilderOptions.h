@@ -1,11 +1,12 @@
-// Values the panel and the Bézier click set for the angle, circle and Bézier builders to read.
+// Values the panel and the Bézier click set for the angle, circle and Bézier builders, and what those leave.
 #pragma once
 
 #include <cstdint>
 
 #include "host/Types.h"
 
-// The arc marks and end-mark directions the panel's Angle, Cercle and Bézier pages toggle.
+// The arc marks and end-mark directions the panel's Angle, Cercle and Bézier pages toggle, and the circle
+// label's distance that the circle builder leaves for the Alt drag.
 struct ArcMarkOptions {
     int8_t MultipleArcs = 0;           // several concentric arcs mark the angle
     int32_t ArcCount = 0;              // arcs drawn with multiple arcs, 1..20 (0 counts as 1)
