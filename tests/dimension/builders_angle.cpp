@@ -1,0 +1,210 @@
+// The angle builders: arcs, re-entrant sweeps, the right-angle square, multiple arcs, end marks and labels.
+#include "angular_fixture.h"
+#include "dimension/AngleBuilders.h"
+#include "dimension/Skeletons.h"
+#include "frame/PathStyles.h"
+#include "frame/Settings.h"
+
+using dimtest::AngularBuilderTest;
+using dimtest::kPi;
+
+namespace {
+
+constexpr AIRealPoint kVertex{100.0f, 100.0f};
+
+class AngleBuilder : public AngularBuilderTest {
+  protected:
+    void SetUp() override {
+        AngularBuilderTest::SetUp();
+        gCurrentOptions.EndMarkSize = 100.0;
+        gDimensionValues.ActiveEndMarkSize = 100.0;
+        gCurrentOptions.AngleOffsetAngle = 0.0;
+        gCurrentOptions.AngleOffsetRadius = 0.0;
+        gSettings.AutoRightAngle = 1;
+        ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
+    }
+    static ASErr Draw(double degrees, int8_t multiple = 0, int32_t withEnds = 0) {
+        return DrawAngleDimension(kVertex.h, kVertex.v, 40.0f, static_cast<AIReal>(degrees * kPi / 180.0),
+                                  0.0f, Dim().AngleArcs, multiple, withEnds, 0, 0, 0);
+    }
+    static AIArtHandle Arc(size_t i = 0) { return Dim().AngleArcs[i]; }
+};
+
+TEST_F(AngleBuilder, SixtyDegreesDrawsTheArcFromTheStartSideWithMarksAtBothEndsAndTheLabelInside) {
+    ASSERT_EQ(Draw(60.0), kNoErr);
+    EXPECT_POINT_NEAR(Anchor(Arc(), 0), 140.0, 100.0);
+    EXPECT_POINT_NEAR(LastAnchor(Arc()), 120.0, 100.0 + 40.0 * std::sqrt(3.0) / 2.0);
+    EXPECT_EQ(gDimensionValues.RightAngleShown, 0);
+    EXPECT_EQ(LabelText(), "60°");
+    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 24.0 * std::cos(kPi / 6.0), 100.0 + 24.0 * std::sin(kPi / 6.0));
+    // The marks lie on the arc's side of each end: inside the angle, pointing out at the sides.
+    EXPECT_GT(Centroid(Dim().EndMarks[0][0]).v, 100.0f);
+    const AIRealPoint far = Centroid(Dim().EndMarks[1][0]);
+    EXPECT_LT(std::atan2(far.v - 100.0, far.h - 100.0), kPi / 3.0);
+    EXPECT_EQ(Children(Dim().DimensionGroup).front(), Dim().LabelFrames[0]);
+}
+
+TEST_F(AngleBuilder, ControlPutsTheMarksOutsideTheArcAndTheArrowsFlagTurnsThemBack) {
+    ASSERT_EQ(Draw(60.0, 0, 1), kNoErr);
+    EXPECT_LT(Centroid(Dim().EndMarks[0][0]).v, 100.0f);
+    // The arc runs on past each end under the marks: 6 points at radius 40.
+    const double tail = 6.0 / 40.0;
+    EXPECT_POINT_NEAR(Anchor(Arc(), 0), 100.0 + 40.0 * std::cos(-tail), 100.0 + 40.0 * std::sin(-tail));
+    EXPECT_POINT_NEAR(LastAnchor(Arc()), 100.0 + 40.0 * std::cos(kPi / 3.0 + tail),
+                      100.0 + 40.0 * std::sin(kPi / 3.0 + tail));
+    gArcMarkOptions.AngleArrowsFlag = 1;
+    ASSERT_EQ(Draw(60.0, 0, 1), kNoErr);
+    EXPECT_GT(Centroid(Dim().EndMarks[0][0]).v, 100.0f);
+}
+
+TEST_F(AngleBuilder, AReentrantAngleRunsTheOtherWayRoundAndReadsThreeHundredDegrees) {
+    gMeasuredPoints.AngleFlip = 1;
+    ASSERT_EQ(Draw(60.0), kNoErr);
+    EXPECT_EQ(LabelText(), "300°");
+    EXPECT_POINT_NEAR(Anchor(Arc(), 0), 140.0, 100.0);
+    EXPECT_POINT_NEAR(LastAnchor(Arc()), 120.0, 100.0 + 40.0 * std::sqrt(3.0) / 2.0);
+    // Four quarter-turn pieces at most: the arc passes below the vertex.
+    double lowest = 1e9;
+    for (const AIPathSegment& s : Segments(Arc()))
+        lowest = std::min(lowest, static_cast<double>(s.p.v));
+    EXPECT_LT(lowest, 70.0);
+    // In the middle of the re-entrant sweep: 300 degrees clockwise from the start side, half of it.
+    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 24.0 * std::cos(-5.0 * kPi / 6.0),
+                      100.0 + 24.0 * std::sin(-5.0 * kPi / 6.0));
+}
+
+TEST_F(AngleBuilder, ARightAngleIsMarkedByASquareAndTheLabelIsLeftAlone) {
+    ASSERT_EQ(Draw(90.0), kNoErr);
+    EXPECT_EQ(gDimensionValues.RightAngleShown, 1);
+    const std::vector<AIPathSegment> square = Segments(Arc());
+    ASSERT_EQ(square.size(), 3u);
+    EXPECT_POINT_NEAR(square[0].p, 120.0, 100.0);
+    EXPECT_POINT_NEAR(square[1].p, 120.0, 120.0);
+    EXPECT_POINT_NEAR(square[2].p, 100.0, 120.0);
+    EXPECT_TRUE(Segments(Dim().EndMarks[0][0]).empty());
+    EXPECT_TRUE(Segments(Dim().EndMarks[1][0]).empty());
+    EXPECT_EQ(LabelText(), "");
+
+    gSettings.AutoRightAngle = 0;
+    ASSERT_EQ(Draw(90.0), kNoErr);
+    EXPECT_EQ(gDimensionValues.RightAngleShown, 0);
+    EXPECT_GT(Segments(Arc()).size(), 1u);
+    EXPECT_EQ(LabelText(), "90°");
+}
+
+TEST_F(AngleBuilder, ARightAngleShownReentrantOrJustOffAQuarterTurnGetsItsArc) {
+    const struct {
+        double Degrees;
+        int32_t Flip;
+        int32_t Square;
+    } cases[] = {{90.0, 0, 1}, {-90.0, 0, 1}, {90.0, 1, 0}, {90.05, 0, 0}, {89.95, 0, 0}};
+    for (const auto& c : cases) {
+        gMeasuredPoints.AngleFlip = c.Flip;
+        ASSERT_EQ(Draw(c.Degrees), kNoErr);
+        EXPECT_EQ(gDimensionValues.RightAngleShown, c.Square) << c.Degrees << " flip " << c.Flip;
+    }
+}
+
+TEST_F(AngleBuilder, MultipleArcsAreMadeAboveTheFirstWithAlternateWidthsAndDroppedAgain) {
+    gArcMarkOptions.ArcCount = 3;
+    gArcMarkOptions.ArcGap = 5;
+    gSettings.MultipleArcType = 1;
+    gSettings.MultipleArcWidthFactor = 3.0;
+    gDimensionValues.ActiveEndMarkSize = 0.0;
+    const AIReal width = gPathStyles.DimensionLineStyle.stroke.width;
+    ASSERT_EQ(Draw(60.0, 1), kNoErr);
+    const double radii[] = {40.0, 45.0, 50.0};
+    const AIReal widths[] = {width, 3.0f * width, width};
+    for (size_t i = 0; i < 3; ++i) {
+        ASSERT_TRUE(Live(Arc(i))) << i;
+        EXPECT_POINT_NEAR(Anchor(Arc(i), 0), 100.0 + radii[i], 100.0);
+        EXPECT_FLOAT_EQ(Node(Arc(i)).style.stroke.width, widths[i]) << i;
+        EXPECT_EQ(TagsOf(Arc(i)).at("vek"), "jj");
+    }
+    EXPECT_FALSE(Live(Arc(3)));
+    EXPECT_TRUE(Segments(Dim().EndMarks[0][0]).empty());
+    const std::vector<AIArtHandle> order = Children(Dim().DimensionGroup);
+    ASSERT_GE(order.size(), 4u);
+    EXPECT_EQ(order[0], Dim().LabelFrames[0]);
+    EXPECT_EQ(order[1], Arc(2));
+    EXPECT_EQ(order[2], Arc(1));
+    EXPECT_EQ(order[3], Arc(0));
+
+    const AIArtHandle second = Arc(1);
+    ASSERT_EQ(Draw(60.0, 0), kNoErr);
+    EXPECT_EQ(Arc(1), nullptr);
+    EXPECT_FALSE(Live(second));
+}
+
+TEST_F(AngleBuilder, ADimensionWhoseFirstArcWasDeletedGetsNoNewArcs) {
+    gArcMarkOptions.ArcCount = 3;
+    const size_t parts = Children(Dim().DimensionGroup).size();
+    ASSERT_EQ(Doc().DisposeArt(Doc().MutableArt(Arc())), kNoErr);
+    ASSERT_EQ(Draw(60.0, 1), kNoErr);
+    EXPECT_EQ(Arc(1), nullptr);
+    EXPECT_EQ(Children(Dim().DimensionGroup).size(), parts - 1);
+    EXPECT_EQ(LabelText(), "60°");
+}
+
+TEST_F(AngleBuilder, TheArcCountIsHeldToWhatTheArcArrayTakes) {
+    gArcMarkOptions.ArcCount = 500;
+    ASSERT_EQ(Draw(30.0, 1), kNoErr);
+    for (size_t i = 0; i < kAngleArcCapacity; ++i)
+        EXPECT_TRUE(Live(Arc(i))) << i;
+}
+
+TEST_F(AngleBuilder, DegenerateAnglesDrawNoArcAndNoNaN) {
+    ASSERT_EQ(Draw(60.0), kNoErr);
+    const std::vector<AIPathSegment> before = Segments(Arc());
+    EXPECT_EQ(DrawAngleDimension(100.0f, 100.0f, 40.0f, std::nanf(""), 0.0f, Dim().AngleArcs, 0, 0, 0, 0, 0),
+              kBadParameterErr);
+    EXPECT_EQ(DrawAngleDimension(100.0f, 100.0f, 0.0f, 1.0f, 0.0f, Dim().AngleArcs, 0, 0, 0, 0, 0),
+              kBadParameterErr);
+    EXPECT_EQ(Segments(Arc()).size(), before.size());
+    ASSERT_EQ(Draw(0.0), kNoErr);
+    EXPECT_TRUE(Segments(Arc()).empty());
+    EXPECT_TRUE(Segments(Dim().EndMarks[0][0]).empty());
+    EXPECT_EQ(LabelText(), "0°");
+}
+
+TEST_F(AngleBuilder, TheLabelFollowsTheAngleOffsets) {
+    gCurrentOptions.AngleOffsetAngle = 30.0;
+    gCurrentOptions.AngleOffsetRadius = 6.0;
+    ASSERT_EQ(Draw(60.0), kNoErr);
+    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 30.0 * std::cos(kPi / 3.0), 100.0 + 30.0 * std::sin(kPi / 3.0));
+}
+
+TEST_F(AngleBuilder, TheArcOfACircularArcGetsItsRadiiThroughTheCentre) {
+    ASSERT_EQ(BuildArcAngleDimensionArt(), kNoErr);
+    gMeasuredPoints.AngleVertex = Corner(0.0f, 0.0f);
+    gMeasuredPoints.AnglePointB = Corner(0.0f, 30.0f);
+    gMeasuredPoints.AnglePointA = Corner(-30.0f, 0.0f);
+    gMeasuredPoints.AngleValue = static_cast<AIReal>(kPi / 2.0);
+    gCurrentOptions.ArcRadius = 40.0;
+    gSettings.AutoRightAngle = 0;
+    ASSERT_EQ(DrawArcAngleDimension(0.0f, 0.0f, 0, 0, 0, 0), kNoErr);
+    EXPECT_POINT_NEAR(Anchor(Arc(), 0), 0.0, 40.0);
+    EXPECT_POINT_NEAR(LastAnchor(Arc()), -40.0, 0.0);
+    const std::vector<AIPathSegment> radii = Segments(Dim().ExtensionLines[0]);
+    ASSERT_EQ(radii.size(), 3u);
+    EXPECT_POINT_NEAR(radii[0].p, 0.0, 42.0);
+    EXPECT_POINT_NEAR(radii[1].p, 0.0, 0.0);
+    EXPECT_POINT_NEAR(radii[2].p, -42.0, 0.0);
+    EXPECT_EQ(LabelText(), "90°");
+}
+
+TEST(AngleLayoutGeometry, TheSweepAndTheEndMarkDirections) {
+    EXPECT_NEAR(ShownSweep(kPi / 3.0, true), kPi / 3.0 - 2.0 * kPi, 1e-12);
+    EXPECT_NEAR(ShownSweep(-kPi / 3.0, true), 2.0 * kPi - kPi / 3.0, 1e-12);
+    EXPECT_EQ(ShownSweep(0.0, true), 0.0);
+    EXPECT_NEAR(ArcEndMarkDirection(0.0, kPi / 3.0, true, false), kPi / 2.0, 1e-12);
+    EXPECT_NEAR(ArcEndMarkDirection(0.0, kPi / 3.0, false, false), kPi / 3.0 - kPi / 2.0, 1e-12);
+    EXPECT_NEAR(ArcEndMarkDirection(0.0, -kPi / 3.0, true, true), -kPi / 2.0 + kPi, 1e-12);
+    EXPECT_FLOAT_EQ(ArcWidthAt(2, 0.5, 3.0, 0), 1.5f);
+    EXPECT_FLOAT_EQ(ArcWidthAt(2, 0.5, 3.0, 1), 0.5f);
+    EXPECT_FLOAT_EQ(ArcWidthAt(0, 0.5, 3.0, 1), 0.5f);
+    EXPECT_FLOAT_EQ(ArcWidthAt(1, 0.5, std::nan(""), 1), 0.5f);
+    EXPECT_EQ(ArcRadiusAt(40.0, -5, 3), 40.0);
+}
+
+} // namespace
