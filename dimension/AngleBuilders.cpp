@@ -19,8 +19,6 @@
 #include "panel/CurrentOptions.h"
 #include "tools/MeasuredPoints.h"
 
-ArcMarkOptions gArcMarkOptions;
-BezierExtraValues gBezierExtraValues;
 
 namespace {
 
@@ -49,7 +47,7 @@ double DirectionFrom(AIRealPoint from, AIRealPoint to) {
 int32_t ShownArcCount(int8_t multipleArcs) {
     if (multipleArcs == 0)
         return 1;
-    return std::clamp<int32_t>(gArcMarkOptions.ArcCount, 1, static_cast<int32_t>(kAngleArcCapacity));
+    return std::clamp<int32_t>(gCurrentOptions.ArcCount, 1, static_cast<int32_t>(kAngleArcCapacity));
 }
 
 // Arc `index` exists: element 0 from the skeleton, the others made above the arc before them.
@@ -106,7 +104,7 @@ ASErr DrawArcs(AIArtHandle* arcs, int32_t count, AIRealPoint vertex, double radi
             KeepError(result, EnsureArc(arcs, i));
         if (!IsLiveArt(arcs[i]))
             continue;
-        const double r = ArcRadiusAt(radius, gArcMarkOptions.ArcGap, i);
+        const double r = ArcRadiusAt(radius, gCurrentOptions.ArcGap, i);
         if (layout.NullAngle)
             KeepError(result, ClearPath(arcs[i]));
         else
@@ -204,7 +202,7 @@ ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal
                                            gCurrentOptions.AngleOffsetRadius);
     gDimensionValues.RightAngleShown = layout.RightAngle ? 1 : 0;
     ASErr result = kNoErr;
-    const bool outside = (withEnds != 0) != (gArcMarkOptions.AngleArrowsFlag != 0);
+    const bool outside = (withEnds != 0) != (gCurrentOptions.AngleArrowsFlag != 0);
     if (layout.RightAngle) {
         if (IsLiveArt(arcs[0]))
             KeepError(result, SetStraightPath(arcs[0], layout.Square, 3));
@@ -227,7 +225,7 @@ ASErr DrawArcAngleDimension(AIReal /*x*/, AIReal /*y*/, int32_t withEnds, int32_
     const auto radius = static_cast<AIReal>(gCurrentOptions.ArcRadius);
     ASErr result = DrawAngleDimension(centre.h, centre.v, radius, m.AngleValue,
                                       static_cast<AIReal>(startSide), gCurrentDimension.AngleArcs,
-                                      gArcMarkOptions.MultipleArcs, withEnds, alt, dragModifier, rightShift);
+                                      gCurrentOptions.MultipleArcs, withEnds, alt, dragModifier, rightShift);
     if (result == kBadParameterErr)
         return result;
     AIArtHandle radii = gCurrentDimension.ExtensionLines[0];

@@ -18,6 +18,8 @@
 #include "tools/MeasuredPoints.h"
 #include "tools/ToolState.h"
 
+BezierExtraValues gBezierExtraValues;
+
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -295,7 +297,7 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t with
     if (IsLiveArt(d.AuxLine))
         KeepError(result, SetLinePath(d.AuxLine, centre, point));
     const Vector2 back = Vector2(centre) - Vector2(point);
-    const bool outside = (withEnds != 0) != (gArcMarkOptions.BezierArrowsFlag != 0);
+    const bool outside = (withEnds != 0) != (gCurrentOptions.BezierArrowsFlag != 0);
     const double direction = std::atan2(back.Y, back.X) + (outside ? kPi : 0.0);
     KeepError(result, PlaceEndMark(d.EndMarks[0][0], point, direction, nullptr));
     KeepError(result, PlaceEndMark(d.EndMarks[2][0], point, direction, nullptr));

@@ -11,6 +11,7 @@
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
 #include "panel/CurrentOptions.h"
+#include "tools/ToolState.h"
 #include "tools/MeasuredPoints.h"
 
 namespace {
@@ -71,13 +72,13 @@ ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t /*alt*/,
         return kBadParameterErr;
     }
     const AIRealPoint labelPoint{x, y};
-    const bool outside = (withEnds != 0) != (gArcMarkOptions.CircleArrowsFlag != 0);
+    const bool outside = (withEnds != 0) != (gCurrentOptions.CircleArrowsFlag != 0);
     const AIRealPoint labelOffset{static_cast<AIReal>(gCurrentOptions.CircleOffsetX),
                                   static_cast<AIReal>(gCurrentOptions.CircleOffsetY)};
     const CircleLayout layout = LayOutCircle(
         m.CircleCentre, radius, labelPoint, gDimensionValues.ArcMiddleAngle, gCurrentOptions.Diameter != 0,
         gSettings.RadiusLineDrawn != 0, outside, gCurrentOptions.CircleTieLength, labelOffset);
-    gArcMarkOptions.CircleLabelDistance = static_cast<AIReal>(Distance(m.CircleCentre, labelPoint));
+    gToolState.CircleLabelDistance = static_cast<AIReal>(Distance(m.CircleCentre, labelPoint));
 
     CurrentDimension& d = gCurrentDimension;
     ASErr result = kNoErr;

@@ -52,6 +52,14 @@ struct CurrentOptions {
     int32_t SegmentCreateWithDimension = 0;  // live "CaseCreaSeg"
     int32_t SegmentCreateCentred = 0;     // live "CentreCreaSeg" (0 until its dialog has opened)
 
+    // Values the panel's Angle, Cercle and Bézier sections set when they are built.
+    int8_t MultipleArcs = 0;             // several concentric arcs mark the angle
+    int32_t ArcCount = 2;                // arcs drawn with multiple arcs, 1..20
+    int32_t ArcGap = 5;                  // points between two arcs
+    int32_t AngleArrowsFlag = 0;         // the angle's end marks point the other way
+    int32_t CircleArrowsFlag = 0;        // the circle's end marks point the other way
+    int32_t BezierArrowsFlag = 0;        // the local radius's end mark points the other way
+
     // Values derived from the live ones and kept beside them.
     int32_t FontIndex = 0;               // index of the label font in the host's font list
     float SeriesLabelStep = 0.0f;        // the larger of live "Corps" and 0.08 x live "Zoom"

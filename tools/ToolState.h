@@ -30,6 +30,7 @@ struct ToolState {
     // Text position of a linear dimension: 0 centred in a gap of the line, 1 shifted past the first end,
     // 2 past the second end.
     int8_t LabelPosition = 0;
+    float CircleLabelDistance = 0.0f;    // distance from the centre at which an Alt-drag places the circle label
 };
 
 extern ToolState gToolState;

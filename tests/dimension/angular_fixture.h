@@ -19,7 +19,7 @@ constexpr double kNear = 1e-3;
 class AngularBuilderTest : public BuilderTest {
   protected:
     void TearDown() override {
-        gArcMarkOptions = ArcMarkOptions{};
+        
         gBezierExtraValues = BezierExtraValues{};
         gMeasuredPoints.AngleFlip = 0;
         BuilderTest::TearDown();

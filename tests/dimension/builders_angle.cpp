@@ -52,7 +52,7 @@ TEST_F(AngleBuilder, ControlPutsTheMarksOutsideTheArcAndTheArrowsFlagTurnsThemBa
     EXPECT_POINT_NEAR(Anchor(Arc(), 0), 100.0 + 40.0 * std::cos(-tail), 100.0 + 40.0 * std::sin(-tail));
     EXPECT_POINT_NEAR(LastAnchor(Arc()), 100.0 + 40.0 * std::cos(kPi / 3.0 + tail),
                       100.0 + 40.0 * std::sin(kPi / 3.0 + tail));
-    gArcMarkOptions.AngleArrowsFlag = 1;
+    gCurrentOptions.AngleArrowsFlag = 1;
     ASSERT_EQ(Draw(60.0, 0, 1), kNoErr);
     EXPECT_GT(Centroid(Dim().EndMarks[0][0]).v, 100.0f);
 }
@@ -106,8 +106,8 @@ TEST_F(AngleBuilder, ARightAngleShownReentrantOrJustOffAQuarterTurnGetsItsArc) {
 }
 
 TEST_F(AngleBuilder, MultipleArcsAreMadeAboveTheFirstWithAlternateWidthsAndDroppedAgain) {
-    gArcMarkOptions.ArcCount = 3;
-    gArcMarkOptions.ArcGap = 5;
+    gCurrentOptions.ArcCount = 3;
+    gCurrentOptions.ArcGap = 5;
     gSettings.MultipleArcType = 1;
     gSettings.MultipleArcWidthFactor = 3.0;
     gDimensionValues.ActiveEndMarkSize = 0.0;
@@ -137,7 +137,7 @@ TEST_F(AngleBuilder, MultipleArcsAreMadeAboveTheFirstWithAlternateWidthsAndDropp
 }
 
 TEST_F(AngleBuilder, ADimensionWhoseFirstArcWasDeletedGetsNoNewArcs) {
-    gArcMarkOptions.ArcCount = 3;
+    gCurrentOptions.ArcCount = 3;
     const size_t parts = Children(Dim().DimensionGroup).size();
     ASSERT_EQ(Doc().DisposeArt(Doc().MutableArt(Arc())), kNoErr);
     ASSERT_EQ(Draw(60.0, 1), kNoErr);
@@ -147,7 +147,7 @@ TEST_F(AngleBuilder, ADimensionWhoseFirstArcWasDeletedGetsNoNewArcs) {
 }
 
 TEST_F(AngleBuilder, TheArcCountIsHeldToWhatTheArcArrayTakes) {
-    gArcMarkOptions.ArcCount = 500;
+    gCurrentOptions.ArcCount = 500;
     ASSERT_EQ(Draw(30.0, 1), kNoErr);
     for (size_t i = 0; i < kAngleArcCapacity; ++i)
         EXPECT_TRUE(Live(Arc(i))) << i;

@@ -162,7 +162,7 @@ TEST_F(LocalRadius, TheRadiusLineRunsFromTheCentreOfCurvatureWithItsMarkAndValue
     EXPECT_EQ(LabelText(), "50 pt");
     EXPECT_POINT_NEAR(LabelAnchor(), 27.0, 6.0);
     EXPECT_LT(Centroid(Dim().EndMarks[0][0]).h, 50.0f);
-    gArcMarkOptions.BezierArrowsFlag = 1;
+    gCurrentOptions.BezierArrowsFlag = 1;
     ASSERT_EQ(DrawLocalRadius(25.0f, 5.0f, 0, 0), kNoErr);
     EXPECT_GT(Centroid(Dim().EndMarks[0][0]).h, 50.0f);
 }

@@ -52,7 +52,7 @@ TEST_F(CircleBuilder, ARadiusRunsFromTheCentreToTheCircleWithALeaderAndTieOutToT
     EXPECT_LT(Centroid(Dim().EndMarks[0][0]).h, 20.0f);
     EXPECT_POINT_NEAR(gDimensionValues.DimensionLineEnds[0].p, 0.0, 0.0);
     EXPECT_POINT_NEAR(gDimensionValues.DimensionLineEnds[1].p, 20.0, 0.0);
-    EXPECT_FLOAT_EQ(gArcMarkOptions.CircleLabelDistance, 50.0f);
+    EXPECT_FLOAT_EQ(gToolState.CircleLabelDistance, 50.0f);
 }
 
 TEST_F(CircleBuilder, ADiameterCrossesTheCircleWithAMarkAtEachEndAndTheTieTurnsLeftOnTheLeft) {
@@ -74,7 +74,7 @@ TEST_F(CircleBuilder, ControlOrTheArrowsFlagPutTheMarksOutsideAndBothTogetherCan
         bool Outside;
     } cases[] = {{0, 0, false}, {1, 0, true}, {0, 1, true}, {1, 1, false}};
     for (const auto& c : cases) {
-        gArcMarkOptions.CircleArrowsFlag = c.Flag;
+        gCurrentOptions.CircleArrowsFlag = c.Flag;
         ASSERT_EQ(DrawCircleDimension(50.0f, 0.0f, c.WithEnds, 0, 0, 0), kNoErr);
         EXPECT_EQ(Centroid(Dim().EndMarks[0][0]).h > 20.0f, c.Outside) << c.WithEnds << c.Flag;
     }
