@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "dimension/BuilderOptions.h"
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
