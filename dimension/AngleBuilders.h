@@ -1,0 +1,66 @@
+// The angle dimension builders: the arc (or several), its end marks or right-angle mark, and the label, at a
+// vertex or at the centre of a circular arc.
+#pragma once
+
+#include <cstdint>
+
+#include "host/Types.h"
+
+// Angles within this many radians of a quarter turn are right angles.
+constexpr double kRightAngleTolerance = 1e-4;
+// Angles smaller than this many radians have no arc.
+constexpr double kNullAngle = 1e-6;
+// Side of the right-angle square per unit of arc radius.
+constexpr double kRightAngleSquareRatio = 0.5;
+// The label of an angle sits at this fraction of the arc radius, before the offsets.
+constexpr double kAngleLabelRadiusRatio = 0.6;
+// How far the radii of an arc's angle run past the dimension arc.
+constexpr double kArcRadiusOvershoot = 2.0;
+
+// The sweep an arc shows for the signed angle: the angle itself, or the rest of the turn the other way round
+// when `reentrant` (a null angle stays null).
+double ShownSweep(double angle, bool reentrant);
+
+// Where one angle dimension's parts go: the arcs (their sweep after the re-entrant choice), the right-angle
+// square, and the label's anchor.
+struct AngleLayout {
+    double Start = 0.0;        // radians: where the arcs start
+    double Sweep = 0.0;        // radians, signed: what they cover (the re-entrant side when AngleFlip is set)
+    bool NullAngle = false;    // the sides coincide: no arc, no end marks
+    bool RightAngle = false;   // the square replaces the arcs
+    AIRealPoint Square[3];     // the square's corners on the start side, off the vertex, on the other side
+    double LabelRadius = 0.0;  // distance of the label's anchor from the vertex
+    double LabelDirection = 0.0;  // radians: its direction from the vertex
+};
+
+// The layout at `vertex` of radius `radius` for the signed angle `angle` measured from direction `start`,
+// on the re-entrant side when `reentrant`; the square is chosen when `autoRightAngle` is set, the angle is not
+// re-entrant and lies within kRightAngleTolerance of a quarter turn. The label goes at 0.6 x radius plus
+// `offsetRadius`, in the middle of the arc turned by `offsetDegrees`.
+AngleLayout LayOutAngle(AIRealPoint vertex, double radius, double angle, double start, bool reentrant,
+                        bool autoRightAngle, double offsetDegrees, double offsetRadius);
+
+// The radius of arc `index` (0 the innermost) and its stroke width for multiple-arc type `type` (0 equal, 1
+// thin-thick-thin, 2 thick-thin-thick) with the line width `width` and the thick arcs `factor` times as wide.
+double ArcRadiusAt(double radius, int32_t gap, int32_t index);
+AIReal ArcWidthAt(int32_t type, double width, double factor, int32_t index);
+
+// The direction (radians) from an arc end into the arc: at the start end (`atStart`) or the far end of an arc
+// from `start` over `sweep`, turned half a turn when `outside` (the mark sits off the arc, pointing in).
+double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outside);
+
+// Rebuilds the angle dimension at vertex (x, y): its arcs in `arcs` (AngleArcs; AngleArcs[0] always, more with
+// `multipleArcs` per ArcCount), the end marks (none while ActiveEndMarkSize is 0, pointing the other way with
+// Control or AngleArrowsFlag), the right-angle square per the stored "AngleDroitAuto" (RightAngleShown set
+// and the label left alone), and the label with FormatAngleText of the angle. Alt, the left Windows key and
+// right Shift change nothing here. Result: the last host error; kBadParameterErr for an angle or radius that
+// is not finite, leaving the art as it was.
+ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal start, AIArtHandle* arcs,
+                         int8_t multipleArcs, int32_t withEnds, int32_t alt, int32_t dragModifier,
+                         int32_t rightShift);
+// The angle of the circular arc from AnglePointB to AnglePointA around AngleVertex: the angle dimension at
+// the live "Rayon" (with AngleArcs and MultipleArcs), and the two radii in ExtensionLines[0] from each end of
+// the dimension arc through the centre; Control turns the end marks as for the vertex angle, the point and the
+// other modifiers change nothing.
+ASErr DrawArcAngleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t rightShift, int32_t alt,
+                            int32_t dragModifier);

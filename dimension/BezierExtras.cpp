@@ -1,0 +1,317 @@
+#include "dimension/BezierExtras.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "dimension/AngleBuilders.h"
+#include "dimension/BuilderOptions.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
+#include "dimension/Geometry.h"
+#include "dimension/Labels.h"
+#include "dimension/Measures.h"
+#include "dimension/Skeletons.h"
+#include "dimension/ValueFormat.h"
+#include "frame/Settings.h"
+#include "panel/CurrentOptions.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// Element kinds of the Bézier click (BezierElementKind).
+enum BezierElement : int32_t {
+    kReticleElement = 0,
+    kArcElement = 1,
+    kAngleElement = 2,
+    kSegmentElement = 3,
+    kCurveElement = 4,
+};
+// Constructions of the Bézier tool (live "PartRayTanBez").
+enum BezierConstruction : int32_t { kDivideMode = 0, kLocalRadiusMode = 1, kLocalTangentMode = 2 };
+
+AIRealPoint At(Vector2 v) { return v.ToPoint(); }
+
+bool Finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+// The division count that the live "NbDivBez" gives.
+int32_t LiveDivisionCount() { return gCurrentOptions.DivisionCount; }
+
+bool EndTicks(int32_t withEnds) { return gSettings.DivisionEndTicks != 0 || withEnds != 0; }
+
+// Makes or drops marks in gDivisionMarks until there is one per tick, then shapes them, oldest first.
+ASErr LayDivisionMarks(const std::vector<DivisionTick>& ticks) {
+    ASErr result = kNoErr;
+    while (DivisionMarkCount() > ticks.size()) DropDivisionMark();
+    while (DivisionMarkCount() < ticks.size()) {
+        const size_t before = DivisionMarkCount();
+        KeepError(result, PushDivisionMark());
+        if (DivisionMarkCount() == before) return result;
+    }
+    size_t k = ticks.size();
+    for (DivisionMark* mark = gDivisionMarks.Head; mark != nullptr; mark = mark->Next) {
+        const DivisionTick& tick = ticks[--k];
+        if (IsLiveArt(mark->Path)) KeepError(result, SetLinePath(mark->Path, tick.From, tick.To));
+    }
+    return result;
+}
+
+// The unit normal (the direction turned a quarter turn counter-clockwise) of the polyline at sample i.
+Vector2 PolylineNormal(const std::vector<AIRealPoint>& polyline, size_t i) {
+    const size_t a = i == 0 ? 0 : i - 1;
+    const size_t b = std::min(i + 1, polyline.size() - 1);
+    return UnitVector(Vector2(polyline[b]) - Vector2(polyline[a])).Perpendicular();
+}
+
+size_t NearestSample(const std::vector<AIRealPoint>& polyline, AIRealPoint p) {
+    size_t best = 0;
+    for (size_t i = 1; i < polyline.size(); ++i) {
+        if (Distance(polyline[i], p) < Distance(polyline[best], p)) best = i;
+    }
+    return best;
+}
+
+// The point at `length` along the polyline (cumulative lengths in `along`), and the sample it lies after.
+Vector2 PointAlong(const std::vector<AIRealPoint>& polyline, const std::vector<double>& along, double length,
+                   size_t* sample) {
+    const auto it = std::lower_bound(along.begin(), along.end(), length);
+    size_t i = std::clamp<size_t>(static_cast<size_t>(it - along.begin()), 1, polyline.size() - 1);
+    const double piece = along[i] - along[i - 1];
+    const double t = piece > kGeometryEpsilon ? (length - along[i - 1]) / piece : 0.0;
+    *sample = i;
+    return Vector2(polyline[i - 1]) + (Vector2(polyline[i]) - Vector2(polyline[i - 1])) * t;
+}
+
+AIPathSegment SegmentAt(AIRealPoint p) {
+    AIPathSegment segment{};
+    segment.p = p;
+    segment.in = p;
+    segment.out = p;
+    return segment;
+}
+
+// The base point of the Bézier click moved BezierPathLength in direction `angle`.
+AIRealPoint FromBase(AIRealPoint base, double angle) {
+    return PointOnCircle(base, gCurrentOptions.BezierPathLength, angle);
+}
+
+ASErr RedrawDivision() {
+    const MeasuredPoints& m = gMeasuredPoints;
+    const BezierExtraValues& b = gBezierExtraValues;
+    AIRealPoint p;
+    switch (gToolState.BezierElementKind) {
+    case kSegmentElement:
+        p = FromBase(m.FirstPoint.p, b.SegmentDirection + kPi / 2.0);
+        return DrawSegmentDivisions(p.h, p.v, 0, 0, 0);
+    case kAngleElement:
+        p = FromBase(m.AngleVertex.p, b.DivisionStartAngle);
+        return DrawAngleDivisions(p.h, p.v, 0, 0, 0);
+    case kArcElement:
+    case kCurveElement:
+        p = FromBase(m.ClickPoint.p, b.DivisionStartAngle);
+        return DrawCurveDivisions(p.h, p.v, 0, 0, 0);
+    case kReticleElement: return DrawReticle();
+    default: return kNoErr;
+    }
+}
+
+}  // namespace
+
+std::vector<int32_t> DivisionSteps(int32_t count, bool withEnds) {
+    const int32_t parts = std::clamp(count, 1, kMaxDivisionCount);
+    std::vector<int32_t> steps;
+    for (int32_t k = withEnds ? 0 : 1; k <= (withEnds ? parts : parts - 1); ++k) steps.push_back(k);
+    return steps;
+}
+
+std::vector<DivisionTick> SegmentDivisionTicks(AIRealPoint a, AIRealPoint b, AIRealPoint through, int32_t count,
+                                               bool withEnds, bool centred) {
+    std::vector<DivisionTick> ticks;
+    const Vector2 along = Vector2(b) - Vector2(a);
+    if (along.IsDegenerate()) return ticks;
+    const Vector2 offset = Vector2(through) - Vector2(FootOfPerpendicular(through, a, b));
+    const int32_t parts = std::clamp(count, 1, kMaxDivisionCount);
+    for (int32_t k : DivisionSteps(count, withEnds)) {
+        const Vector2 point = Vector2(a) + along * (static_cast<double>(k) / parts);
+        ticks.push_back({At(centred ? point - offset : point), At(point + offset)});
+    }
+    return ticks;
+}
+
+std::vector<DivisionTick> AngleDivisionTicks(AIRealPoint vertex, double start, double sweep, AIRealPoint through,
+                                             int32_t count, bool withEnds) {
+    std::vector<DivisionTick> ticks;
+    const double length = Distance(vertex, through);
+    if (length < kNegligibleLength) return ticks;
+    const int32_t parts = std::clamp(count, 1, kMaxDivisionCount);
+    for (int32_t k : DivisionSteps(count, withEnds)) {
+        ticks.push_back({vertex, PointOnCircle(vertex, length, start + sweep * k / parts)});
+    }
+    return ticks;
+}
+
+std::vector<DivisionTick> PolylineDivisionTicks(const std::vector<AIRealPoint>& polyline, AIRealPoint clicked,
+                                                AIRealPoint through, int32_t count, bool withEnds) {
+    std::vector<DivisionTick> ticks;
+    if (polyline.size() < 2) return ticks;
+    std::vector<double> along(polyline.size(), 0.0);
+    for (size_t i = 1; i < polyline.size(); ++i) along[i] = along[i - 1] + Distance(polyline[i - 1], polyline[i]);
+    const double total = along.back();
+    if (total < kNegligibleLength) return ticks;
+    const Vector2 reach = Vector2(through) - Vector2(clicked);
+    const double side = Dot2(PolylineNormal(polyline, NearestSample(polyline, clicked)).ToPoint(), reach.ToPoint());
+    const double length = side < 0.0 ? -reach.Length() : reach.Length();
+    const int32_t parts = std::clamp(count, 1, kMaxDivisionCount);
+    for (int32_t k : DivisionSteps(count, withEnds)) {
+        size_t sample = 0;
+        const Vector2 point = PointAlong(polyline, along, total * k / parts, &sample);
+        ticks.push_back({At(point), At(point + PolylineNormal(polyline, sample) * length)});
+    }
+    return ticks;
+}
+
+std::vector<AIRealPoint> SampledPath(AIArtHandle path) {
+    std::vector<AIRealPoint> points;
+    std::vector<AIPathSegment> anchors;
+    bool closed = false;
+    if (!ReadPathAnchors(path, anchors, closed)) return points;
+    const size_t pieces = closed ? anchors.size() : anchors.size() - 1;
+    points.push_back(anchors[0].p);
+    for (size_t i = 0; i < pieces; ++i) {
+        const AIRealBezier curve = CurveBetween(anchors[i], anchors[(i + 1) % anchors.size()], 0);
+        for (int32_t s = 1; s <= kCurveSamplesPerSegment; ++s) {
+            points.push_back(BezierPoint(curve, static_cast<double>(s) / kCurveSamplesPerSegment).ToPoint());
+        }
+    }
+    return points;
+}
+
+bool CentreOfCurvature(AIRealPoint point, AIRealPoint normalTip, AIRealPoint next, AIRealPoint nextTip,
+                       AIRealPoint* centre) {
+    const LineIntersectionResult meeting = LineIntersection(point, normalTip, next, nextTip);
+    if (meeting.Status != LineMeeting::Crossing || !Finite(meeting.Point)) return false;
+    *centre = meeting.Point;
+    return true;
+}
+
+ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t /*rightShift*/, int32_t withEnds) {
+    const AIRealPoint through{x, y};
+    if (!Finite(through)) return kBadParameterErr;
+    const MeasuredPoints& m = gMeasuredPoints;
+    return LayDivisionMarks(SegmentDivisionTicks(m.FirstPoint.p, m.SecondPoint.p, through, LiveDivisionCount(),
+                                                 EndTicks(withEnds), alt != 0));
+}
+
+ASErr DrawAngleDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShift*/, int32_t withEnds) {
+    const AIRealPoint through{x, y};
+    if (!Finite(through)) return kBadParameterErr;
+    const MeasuredPoints& m = gMeasuredPoints;
+    const double shown = ShownSweep(gBezierExtraValues.DivisionSweep, m.AngleFlip != 0);
+    return LayDivisionMarks(AngleDivisionTicks(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle, shown,
+                                               through, LiveDivisionCount(), EndTicks(withEnds)));
+}
+
+ASErr DrawCurveDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShift*/, int32_t withEnds) {
+    const AIRealPoint through{x, y};
+    if (!Finite(through)) return kBadParameterErr;
+    const AIArtHandle path = gBezierExtraValues.DivisionPath;
+    if (!IsLiveArt(path)) return kStaleHandleErr;
+    return LayDivisionMarks(PolylineDivisionTicks(SampledPath(path), gMeasuredPoints.ClickPoint.p, through,
+                                                  LiveDivisionCount(), EndTicks(withEnds)));
+}
+
+ASErr DrawReticle() {
+    AIArtHandle(&lines)[kSeriesCapacity] = gCurrentDimension.DimensionLines;
+    const AIRealPoint c = gMeasuredPoints.CircleCentre;
+    const double r = gMeasuredPoints.CircleRadius;
+    ASErr result = kNoErr;
+    const bool shown = Finite(c) && std::isfinite(r) && r >= kNegligibleLength;
+    const double half = r * (1.0 + kReticleOvershootRatio);
+    const double tick = r * kReticleTickRatio;
+    for (size_t i = 0; i < kReticlePathCount; ++i) {
+        if (!IsLiveArt(lines[i])) continue;
+        if (!shown) {
+            KeepError(result, ClearPath(lines[i]));
+            continue;
+        }
+        if (i < 2) {
+            const double axis = i == 0 ? 0.0 : kPi / 2.0;
+            KeepError(result, SetLinePath(lines[i], PointOnCircle(c, half, axis + kPi), PointOnCircle(c, half, axis)));
+        } else {
+            const double quadrant = kPi / 2.0 * static_cast<double>(i - 2);
+            const AIRealPoint point = PointOnCircle(c, r, quadrant);
+            KeepError(result, SetLinePath(lines[i], PointOnCircle(point, tick, quadrant - kPi / 2.0),
+                                          PointOnCircle(point, tick, quadrant + kPi / 2.0)));
+        }
+    }
+    return result;
+}
+
+ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t withEnds) {
+    const AIRealPoint labelPoint{x, y};
+    if (!Finite(labelPoint)) return kBadParameterErr;
+    gBezierExtraValues.RadiusLabelPoint = labelPoint;
+    const MeasuredPoints& m = gMeasuredPoints;
+    CurrentDimension& d = gCurrentDimension;
+    const AIRealPoint point = m.ClickPoint.p;
+    AIRealPoint centre;
+    ASErr result = kNoErr;
+    if (!CentreOfCurvature(point, m.ClickCurvePoints[0], m.ClickCurvePoints[2], m.ClickCurvePoints[1], &centre) ||
+        Distance(centre, point) < kNegligibleLength) {
+        if (IsLiveArt(d.AuxLine)) KeepError(result, ClearPath(d.AuxLine));
+        if (IsLiveArt(d.EndMarks[0][0])) KeepError(result, ClearPath(d.EndMarks[0][0]));
+        if (IsLiveArt(d.EndMarks[2][0])) KeepError(result, ClearPath(d.EndMarks[2][0]));
+        return result;
+    }
+    if (IsLiveArt(d.AuxLine)) KeepError(result, SetLinePath(d.AuxLine, centre, point));
+    const Vector2 back = Vector2(centre) - Vector2(point);
+    const bool outside = (withEnds != 0) != (gArcMarkOptions.BezierArrowsFlag != 0);
+    const double direction = std::atan2(back.Y, back.X) + (outside ? kPi : 0.0);
+    KeepError(result, PlaceEndMark(d.EndMarks[0][0], point, direction, nullptr));
+    KeepError(result, PlaceEndMark(d.EndMarks[2][0], point, direction, nullptr));
+    gDimensionValues.DimensionLineEnds[0] = SegmentAt(centre);
+    gDimensionValues.DimensionLineEnds[1] = SegmentAt(point);
+
+    FormatDimensionLength(back.Length());
+    const AIRealPoint at{static_cast<AIReal>(x + gCurrentOptions.BezierOffsetX),
+                         static_cast<AIReal>(y + gCurrentOptions.BezierOffsetY)};
+    KeepError(result, SetDimensionLabel(&d.LabelFrames[0], at, static_cast<AIReal>(std::atan2(back.Y, back.X))));
+    return result;
+}
+
+ASErr DrawLocalTangent() {
+    const MeasuredPoints& m = gMeasuredPoints;
+    CurrentDimension& d = gCurrentDimension;
+    const AIRealPoint point = m.ClickPoint.p;
+    const Vector2 tangent = UnitVector(Vector2(m.ClickCurvePoints[2]) - Vector2(point));
+    Vector2 normal = UnitVector(Vector2(m.ClickCurvePoints[0]) - Vector2(point));
+    if (normal.IsDegenerate()) normal = tangent.Perpendicular();
+    const double half = gCurrentOptions.BezierPathLength;
+    ASErr result = kNoErr;
+    const bool shown = !tangent.IsDegenerate() && Finite(point) && std::isfinite(half);
+    const Vector2 p(point);
+    if (IsLiveArt(d.AuxLine)) {
+        KeepError(result, shown ? SetLinePath(d.AuxLine, At(p - tangent * half), At(p + tangent * half))
+                                : ClearPath(d.AuxLine));
+    }
+    if (IsLiveArt(d.DimensionLines[0])) {
+        KeepError(result, shown ? SetLinePath(d.DimensionLines[0], At(p - normal * half), At(p + normal * half))
+                                : ClearPath(d.DimensionLines[0]));
+    }
+    return result;
+}
+
+ASErr RedrawBezierExtra() {
+    switch (gCurrentOptions.BezierMode) {
+    case kDivideMode: return RedrawDivision();
+    case kLocalRadiusMode: {
+        const AIRealPoint p = gBezierExtraValues.RadiusLabelPoint;
+        return DrawLocalRadius(p.h, p.v, 0, 0);
+    }
+    case kLocalTangentMode: return DrawLocalTangent();
+    default: return kNoErr;
+    }
+}

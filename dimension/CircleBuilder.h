@@ -1,0 +1,36 @@
+// The circle dimension builder: a radius or diameter line with its end marks, a leader out to the label with
+// its tie line, and the label.
+#pragma once
+
+#include <cstdint>
+
+#include "host/Types.h"
+
+// Where one circle dimension's parts go.
+struct CircleLayout {
+    AIRealPoint LineEnds[2];   // the radius or diameter line: the centre (or the far end) and the circle point
+    bool LineShown = true;     // the radius line is drawn (always for a diameter)
+    double MarkDirections[2];  // radians: from each end into the line, turned for marks pointing in
+    bool SecondMark = false;   // a diameter has a mark at its far end too
+    AIRealPoint Leader[3];     // circle point, label point, end of the tie line
+    int16_t LeaderCount = 0;   // 0 when the label point lies on or inside the circle
+    AIRealPoint LabelAt;       // the label's anchor
+};
+
+// The layout of the circle of `centre` and `radius` with its label towards `labelPoint` (in direction
+// `fallbackAngle` when the point is the centre): a diameter or a radius, the radius line drawn or not
+// ("AvecRayTrace"), the marks pointing in from outside when `marksOutside`, a horizontal tie of `tieLength`
+// away from the circle, and the label above the tie's middle (or at the label point) moved by the offsets.
+CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPoint, double fallbackAngle,
+                          bool diameter, bool radiusLineDrawn, bool marksOutside, double tieLength,
+                          AIRealPoint labelOffset);
+
+// Rebuilds the circle dimension of CircleCentre and CircleRadius with its label towards (x, y) (towards
+// ArcMiddleAngle when the point is the centre): CircleParts[0] the radius or diameter line (live "Diametre"),
+// CircleParts[1] the leader and the tie line (live "Ligne"), the end marks (pointing the other way with
+// Control or CircleArrowsFlag), the label from FormatCircleDimensionText moved by the live "DecalageCerX" and
+// "DecalageCerY". Writes DimensionLineEnds and CircleLabelDistance. Alt, right Shift and the left Windows key
+// change nothing here (the drag has already placed the point). Result: the last host error; kBadParameterErr
+// for a radius below kNegligibleLength or a point that is not finite, leaving the art as it was.
+ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t alt, int32_t rightShift,
+                          int32_t dragModifier);

@@ -1,0 +1,210 @@
+#include "dimension/DimensionArt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "dimension/CurrentDimension.h"
+#include "dimension/Geometry.h"
+#include "dimension/Labels.h"
+#include "dimension/ValueFormat.h"
+#include "frame/ArrowHeads.h"
+#include "frame/SuiteTable.h"
+#include "host/PathSuite.h"
+#include "panel/CurrentOptions.h"
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// The end marks of one dimension: 0 and 1 at its first and second end, 2 and 3 their second variants.
+constexpr size_t kFirstEnd = 0;
+constexpr size_t kSecondEnd = 1;
+constexpr size_t kFirstEndVariant = 2;
+constexpr size_t kSecondEndVariant = 3;
+
+bool Finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+// A corner anchor with both handles on it.
+AIPathSegment Corner(AIRealPoint p) {
+    AIPathSegment segment;
+    segment.p = p;
+    segment.in = p;
+    segment.out = p;
+    segment.corner = 1;
+    return segment;
+}
+
+// Writes the segments into the path, growing or shrinking it to their number.
+ASErr WriteSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
+    if (!IsLiveArt(path)) return kNoErr;
+    ASErr result = sAIPath->SetPathSegmentCount(path, count);
+    if (result == kNoErr && count > 0) result = sAIPath->SetPathSegments(path, 0, count, segments);
+    return result;
+}
+
+// The shape point `k` (anchor and handles) placed at `tip`, turned by `direction` and scaled by `scale`.
+struct ShapePlacement {
+    AIRealPoint Tip;
+    double Cos = 1.0;
+    double Sin = 0.0;
+    double Scale = 1.0;
+    AIRealPoint Place(float x, float y) const {
+        const double sx = x * Scale, sy = y * Scale;
+        return {static_cast<AIReal>(Tip.h + sx * Cos - sy * Sin), static_cast<AIReal>(Tip.v + sx * Sin + sy * Cos)};
+    }
+};
+
+// A point moved `distance` along the unit direction `u`.
+AIRealPoint Along(AIRealPoint p, Vector2 u, double distance) { return (Vector2(p) + u * distance).ToPoint(); }
+
+// The end mark of one end and its second variant, laid at the tip; the line start the first one gives.
+ASErr PlaceEndMarkPair(size_t end, size_t variant, size_t index, AIRealPoint tip, double direction,
+                       AIRealPoint* lineStart) {
+    ASErr result = PlaceEndMark(gCurrentDimension.EndMarks[end][index], tip, direction, lineStart);
+    KeepError(result, PlaceEndMark(gCurrentDimension.EndMarks[variant][index], tip, direction, nullptr));
+    return result;
+}
+
+// The line of a dimension from a to b, cut around `gapCentre` by `halfGap` on each side when `cut`: the first
+// part runs from a to the gap, the second from the gap to b. A gap that reaches past an end leaves that part
+// empty.
+ASErr SetCutLine(size_t index, AIRealPoint a, AIRealPoint b, bool cut, AIRealPoint gapCentre, double halfGap) {
+    AIArtHandle line = gCurrentDimension.DimensionLines[index];
+    AIArtHandle half = gCurrentDimension.DimensionLineHalves[index];
+    const Vector2 span = Vector2(b) - Vector2(a);
+    const double length = span.Length();
+    if (!cut || span.IsDegenerate()) {
+        ASErr result = SetLinePath(line, a, b);
+        KeepError(result, ClearPath(half));
+        return result;
+    }
+    const Vector2 u = UnitVector(span);
+    const double centre = Dot2((Vector2(gapCentre) - Vector2(a)).ToPoint(), u.ToPoint());
+    const double gapStart = std::clamp(centre - halfGap, 0.0, length);
+    const double gapEnd = std::clamp(centre + halfGap, 0.0, length);
+    ASErr result = gapStart > kNegligibleLength ? SetLinePath(line, a, Along(a, u, gapStart)) : ClearPath(line);
+    KeepError(result, length - gapEnd > kNegligibleLength ? SetLinePath(half, Along(a, u, gapEnd), b)
+                                                          : ClearPath(half));
+    return result;
+}
+
+}  // namespace
+
+ASErr SetStraightPath(AIArtHandle path, const AIRealPoint* points, int16_t count) {
+    if (points == nullptr || count < 1 || count > kMaxStraightPoints) return kBadParameterErr;
+    AIPathSegment segments[kMaxStraightPoints];
+    for (int16_t i = 0; i < count; ++i) {
+        if (!Finite(points[i])) return kBadParameterErr;
+        segments[i] = Corner(points[i]);
+    }
+    return WriteSegments(path, segments, count);
+}
+
+ASErr SetLinePath(AIArtHandle path, AIRealPoint a, AIRealPoint b) {
+    const AIRealPoint points[2] = {a, b};
+    return SetStraightPath(path, points, 2);
+}
+
+ASErr ClearPath(AIArtHandle path) { return WriteSegments(path, nullptr, 0); }
+
+AIRealPoint PointOnCircle(AIRealPoint centre, double radius, double angle) {
+    return {static_cast<AIReal>(centre.h + radius * std::cos(angle)),
+            static_cast<AIReal>(centre.v + radius * std::sin(angle))};
+}
+
+ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double start, double sweep) {
+    if (!Finite(centre) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(sweep)) {
+        return kBadParameterErr;
+    }
+    if (std::abs(radius) < kNegligibleLength || std::abs(sweep) < kNegligibleLength) return ClearPath(path);
+    constexpr int kMaxPieces = 8;
+    const int pieces = std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - 1e-9)), 1,
+                                  kMaxPieces);
+    const double step = sweep / pieces;
+    const double handle = kArcHandleFactor * std::tan(step / 4.0) * radius;
+    AIPathSegment segments[kMaxPieces + 1];
+    for (int i = 0; i <= pieces; ++i) {
+        const double a = start + step * i;
+        const AIRealPoint p = PointOnCircle(centre, radius, a);
+        // The tangent runs along the sweep: (-sin, cos) scaled by the signed handle length.
+        const Vector2 tangent(-std::sin(a) * handle, std::cos(a) * handle);
+        segments[i].p = p;
+        segments[i].in = i == 0 ? p : (Vector2(p) - tangent).ToPoint();
+        segments[i].out = i == pieces ? p : (Vector2(p) + tangent).ToPoint();
+        segments[i].corner = 0;
+    }
+    return WriteSegments(path, segments, static_cast<int16_t>(pieces + 1));
+}
+
+double EndMarkScale() {
+    const double size = gCurrentOptions.EndMarkSize;
+    return std::isfinite(size) && size > 0.0 ? size / kEndMarkSizeUnit : 0.0;
+}
+
+ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart) {
+    if (lineStart != nullptr) *lineStart = tip;
+    const double scale = EndMarkScale();
+    const ArrowHeadShape& shape = gArrowHeadShape;
+    if (!Finite(tip) || !std::isfinite(direction)) return kBadParameterErr;
+    if (scale <= 0.0 || !IsLiveArt(mark) || shape.PointCount < 1) return kNoErr;
+    const ShapePlacement placed{tip, std::cos(direction), std::sin(direction), scale};
+    if (lineStart != nullptr) *lineStart = placed.Place(shape.LineStartOffset.h, shape.LineStartOffset.v);
+    const int16_t count = std::min<int16_t>(shape.PointCount, static_cast<int16_t>(kMaxShapePoints));
+    AIPathSegment segments[kMaxShapePoints];
+    for (int16_t k = 0; k < count; ++k) {
+        segments[k].p = placed.Place(shape.AnchorX[k], shape.AnchorY[k]);
+        segments[k].in = placed.Place(shape.InX[k], shape.InY[k]);
+        segments[k].out = placed.Place(shape.OutX[k], shape.OutY[k]);
+        segments[k].corner = 0;
+    }
+    return WriteSegments(mark, segments, count);
+}
+
+ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineEnd, double overshoot) {
+    const Vector2 reach = Vector2(lineEnd) - Vector2(measured);
+    const double length = reach.Length();
+    if (reach.IsDegenerate() || length + overshoot <= kExtensionLineGap) return ClearPath(line);
+    const Vector2 u = UnitVector(reach);
+    return SetLinePath(line, Along(measured, u, kExtensionLineGap), Along(measured, u, length + overshoot));
+}
+
+double TextHalfGap() {
+    const double size = std::isfinite(gCurrentOptions.TextSize) ? std::max(gCurrentOptions.TextSize, 0.0) : 0.0;
+    const double characters = static_cast<double>(gValueTextBuffer.Length);
+    return std::max(kMinimumTextHalfGap, characters * size * kTextGapPerCharacter);
+}
+
+ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
+    if (index >= kSeriesCapacity) return kBadParameterErr;
+    const AIRealPoint a = dimension.LineEnds[0], b = dimension.LineEnds[1];
+    if (!Finite(a) || !Finite(b) || !Finite(dimension.LabelAt) || !std::isfinite(dimension.LabelAngle)) {
+        return kBadParameterErr;
+    }
+    const Vector2 u = UnitVector(Vector2(b) - Vector2(a));
+    const double inward = std::atan2(u.Y, u.X);
+    const double first = dimension.MarksOutside ? inward + kPi : inward;
+    const double second = dimension.MarksOutside ? inward : inward + kPi;
+    AIRealPoint lineA = a, lineB = b;
+    ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, first, &lineA);
+    KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b, second, &lineB));
+    if (dimension.MarksOutside) {
+        lineA = Along(a, u, -kOutsideMarkTail * std::max(EndMarkScale(), 1.0));
+        lineB = Along(b, u, kOutsideMarkTail * std::max(EndMarkScale(), 1.0));
+    }
+    KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText, dimension.LabelAt, TextHalfGap()));
+    if (index == 0) {
+        for (size_t k = 0; k < kExtensionLineCount; ++k) {
+            AIArtHandle extension = gCurrentDimension.ExtensionLines[k];
+            KeepError(result, dimension.ExtensionLines ? SetExtensionLine(extension, dimension.Measured[k],
+                                                                          dimension.LineEnds[k],
+                                                                          dimension.ExtensionOvershoot)
+                                                       : ClearPath(extension));
+        }
+        gDimensionValues.DimensionLineEnds[0] = Corner(a);
+        gDimensionValues.DimensionLineEnds[1] = Corner(b);
+    }
+    KeepError(result, SetDimensionLabel(&gCurrentDimension.LabelFrames[index], dimension.LabelAt,
+                                        dimension.LabelAngle));
+    return result;
+}

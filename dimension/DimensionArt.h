@@ -1,0 +1,84 @@
+// The shared routine of the dimension builders: every kind computes only its defining points and hands the
+// paths, end marks, extension lines and label to these operations. Each reshapes a part the skeleton builders
+// made; a null or stale handle is skipped (no art is made), and no NaN reaches the document.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "host/Types.h"
+
+// The distances that shape a dimension, in artwork points.
+// Where an extension line starts: this far from the measured point, towards the dimension line ("Gap").
+constexpr double kExtensionLineGap = 2.0;
+// How far an extension line runs past the dimension line when no reach is set.
+constexpr double kExtensionLineOvershoot = 2.0;
+// Half the width of the gap a dimension line leaves around its label: this share of the text size per character
+// of the label, and never less than kMinimumTextHalfGap.
+constexpr double kTextGapPerCharacter = 0.3;
+constexpr double kMinimumTextHalfGap = 4.0;
+// How far below the line a label's baseline goes so that the text sits centred in the gap: this share of the
+// text size.
+constexpr double kBaselineDrop = 0.35;
+// How far a label sits beside the dimension line it belongs to (off the line, on the cursor side).
+constexpr double kLabelClearance = 2.0;
+// How far a dimension line runs on past an end mark that points inwards from outside.
+constexpr double kOutsideMarkTail = 6.0;
+// End-mark sizes are percentages of the shape: the live "Zoom" over this.
+constexpr double kEndMarkSizeUnit = 100.0;
+// Handle length of a cubic that follows a circular arc of one radian or less, per unit radius and tan(sweep/4).
+constexpr double kArcHandleFactor = 4.0 / 3.0;
+// The largest sweep one cubic of an arc path covers, radians (a quarter turn).
+constexpr double kMaxArcPieceSweep = 1.5707963267948966;
+// Sweeps and lengths below this count as nothing: no arc, no line.
+constexpr double kNegligibleLength = 1e-4;
+
+// A path of straight segments through `count` points (1..kMaxStraightPoints), left open; a point that is
+// not finite leaves the path as it was and answers kBadParameterErr.
+constexpr int16_t kMaxStraightPoints = 8;
+ASErr SetStraightPath(AIArtHandle path, const AIRealPoint* points, int16_t count);
+// The line from a to b.
+ASErr SetLinePath(AIArtHandle path, AIRealPoint a, AIRealPoint b);
+// An empty path (no anchors): a part that this build does not show, kept for the next build.
+ASErr ClearPath(AIArtHandle path);
+// A circular arc of centre `centre` and radius `radius` from direction `start` (radians) over `sweep`
+// (radians, signed: positive counter-clockwise), in cubic pieces of at most a quarter turn; a radius or sweep
+// below kNegligibleLength clears the path.
+ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double start, double sweep);
+// The point at `radius` from `centre` in direction `angle` (radians).
+AIRealPoint PointOnCircle(AIRealPoint centre, double radius, double angle);
+
+// The scale of end marks: the live "Zoom" over kEndMarkSizeUnit; 0 when no end marks are shown.
+double EndMarkScale();
+// Lays the end-mark shape of gArrowHeadShape at `tip`, its line side towards `direction` (radians, from the
+// tip into the dimension line), scaled by EndMarkScale(). Result: the point where the dimension line meets
+// the mark (the shape's line start offset, placed), written to *lineStart when given. A null or stale mark, or
+// no end marks shown, leaves the art alone and gives `tip`.
+ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart);
+
+// An extension line from the measured point towards the point where the dimension line ends: it starts
+// kExtensionLineGap from `measured` and runs `overshoot` past `lineEnd`; cleared when the two points coincide
+// or the gap would reach past the end.
+ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineEnd, double overshoot);
+
+// Half the gap a dimension line leaves around the text last formatted in ValueTextBuffer.
+double TextHalfGap();
+
+// The defining points of a straight dimension (linear, series or along an offset) that DrawStraightDimension
+// turns into art.
+struct StraightDimension {
+    AIRealPoint Measured[2];  // the two measured points
+    AIRealPoint LineEnds[2];  // where the dimension line ends (the end-mark tips)
+    AIRealPoint LabelAt;      // where the label's anchor goes
+    AIReal LabelAngle = 0.0f;  // the label's baseline direction, radians (turned upright by the label setter)
+    bool CutAroundText = false;  // the line leaves a gap around LabelAt (the second part holds the far side)
+    bool MarksOutside = false;   // the end marks point inwards from outside the line ends, the line runs on
+    bool ExtensionLines = true;  // extension lines from the measured points to the line ends
+    double ExtensionOvershoot = kExtensionLineOvershoot;  // how far they run past the line ends
+};
+
+// Shapes dimension `index` of CurrentDimension (0 for a single dimension; 0..kSeriesCapacity - 1): its line
+// (and second part), the end marks at both ends (variants 2 and 3 with them), the extension lines (index 0
+// only) and the label from ValueTextBuffer through SetDimensionLabel. Writes the two line ends into
+// DimensionLineEnds for index 0. Result: the last host error.
+ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index);

@@ -1,0 +1,4 @@
+#include "tools/MeasuredPoints.h"
+
+MeasuredPoints gMeasuredPoints;
+SeriesPointTable gSeriesPointTable;
