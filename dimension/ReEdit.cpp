@@ -1,10 +1,19 @@
 #include "dimension/ReEdit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
+#include "dimension/AngleBuilders.h"
+#include "dimension/BuilderOptions.h"
+#include "dimension/CircleBuilder.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
 #include "dimension/Links.h"
+#include "dimension/Skeletons.h"
+#include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
 #include "host/ArtSuite.h"
@@ -12,6 +21,9 @@
 #include "host/MdMemorySuite.h"
 #include "host/PathSuite.h"
 #include "host/TagSuite.h"
+#include "panel/CurrentOptions.h"
+#include "tools/HitState.h"
+#include "tools/MeasuredPoints.h"
 
 namespace {
 
@@ -143,3 +155,96 @@ std::vector<AIArtHandle> AngleDimensionsToUpdate() {
 }
 
 void AlertMeasuredPathNotFound() { sADMBasic->MessageAlert(kMeasuredPathNotFoundAlert); }
+
+namespace {
+
+// The direction from `from` to `to`, radians.
+double DirectionFrom(AIRealPoint from, AIRealPoint to) { return std::atan2(to.v - from.v, to.h - from.h); }
+
+// The direction from the centre to the middle of the arc between the two ends, the arc being the segment that
+// joins the two anchors (taken backwards when the first end follows the second on the path).
+double ArcMiddleDirection(const CircleAnchors& arc, AIRealPoint centre) {
+    const int16_t first = arc.First.Index;
+    const int16_t second = arc.Second.Index;
+    const bool forward = second == first + 1 || (first != second + 1 && second == 0);
+    const AIRealBezier curve = CurveBetween(arc.First.Anchor, arc.Second.Anchor, forward ? 0 : 1);
+    return DirectionFrom(centre, BezierPoint(curve, 0.5).ToPoint());
+}
+
+}  // namespace
+
+bool ReplaceDimensionGroup(AIArtHandle part) {
+    AIArtHandle group = GroupOf(part);
+    AIArtHandle layerGroup = nullptr;
+    if (!IsLiveArt(group) || sAIArt->GetArtParent(group, &layerGroup) != kNoErr || layerGroup == nullptr) {
+        return false;
+    }
+    AIArtHandle fresh = nullptr;
+    if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
+    DisposeArtIfValid(&group);
+    gCurrentDimension.DimensionGroup = fresh;
+    return true;
+}
+
+RebuildResult RebuildAngleDimensionOf(AIArtHandle part) {
+    AngleAnchors found;
+    if (!FindAngleAnchors(part, &found)) return {RebuildOutcome::PathNotFound, kNoErr};
+    if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
+    MeasuredPoints& m = gMeasuredPoints;
+    m.AngleVertex = found.Vertex.Anchor;
+    m.AnglePointB = found.Previous.Anchor;
+    m.AnglePointA = found.Next.Anchor;
+    const AIRealPoint vertex = m.AngleVertex.p;
+    m.AngleValue = static_cast<AIReal>(SignedAngle((Vector2(m.AnglePointB.p) - Vector2(vertex)).ToPoint(),
+                                                   (Vector2(m.AnglePointA.p) - Vector2(vertex)).ToPoint()));
+    gHitState.MeasuredArt = found.Vertex.Path;
+    ASErr result = BuildAngleDimensionArt();
+    KeepError(result, LinkAngle(found.Vertex.Path, found.Previous.Index, found.Vertex.Index, found.Next.Index));
+    KeepError(result, DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius),
+                                         m.AngleValue, static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)),
+                                         gCurrentDimension.AngleArcs, gArcMarkOptions.MultipleArcs, 0, 0, 0, 0));
+    return {RebuildOutcome::Rebuilt, result};
+}
+
+RebuildResult RebuildCircleDimensionOf(AIArtHandle part) {
+    CircleAnchors found;
+    AIPathSegment centre;
+    AIReal radius = 0.0f;
+    if (!FindCircleAnchors(part, &found) ||
+        !CircleFromChords(found.First.Anchor, found.Second.Anchor, &centre, &radius)) {
+        return {RebuildOutcome::PathNotFound, kNoErr};
+    }
+    if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
+    MeasuredPoints& m = gMeasuredPoints;
+    m.CircleCentre = centre.p;
+    m.CircleRadius = radius;
+    gDimensionValues.ArcMiddleAngle = static_cast<AIReal>(ArcMiddleDirection(found, centre.p));
+    gHitState.MeasuredArt = found.First.Path;
+    const double reach = radius + gCurrentOptions.EndMarkSize * 0.01 + kCircleLabelClearance;
+    const AIRealPoint label = PointOnCircle(centre.p, reach, gDimensionValues.ArcMiddleAngle);
+    ASErr result = BuildCircleDimensionArt();
+    KeepError(result, LinkCircle(found.First.Path, found.First.Index, found.Second.Index));
+    KeepError(result, DrawCircleDimension(label.h, label.v, 0, 0, 0, 0));
+    return {RebuildOutcome::Rebuilt, result};
+}
+
+ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildResult (*rebuild)(AIArtHandle)) {
+    bool everyFound = true;
+    ASErr result = kNoErr;
+    for (AIArtHandle part : parts) {
+        const RebuildResult rebuilt = rebuild(part);
+        if (rebuilt.Outcome == RebuildOutcome::PathNotFound) everyFound = false;
+        KeepError(result, rebuilt.Error);
+    }
+    if (!everyFound) AlertMeasuredPathNotFound();
+    return result;
+}
+
+ASErr ReEditAngleDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
+    if (gSettings.RedrawAll != 0) return RebuildEvery(AngleDimensionsToUpdate(), RebuildAngleDimensionOf);
+    return RebuildEvery({hit.object}, RebuildAngleDimensionOf);
+}
+
+ASErr RebuildCircleDimension(AIArtHandle* clickedArt) {
+    return RebuildEvery({clickedArt != nullptr ? *clickedArt : nullptr}, RebuildCircleDimensionOf);
+}

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/HitTestSuite.h"
+#include "host/Messages.h"
 #include "host/Types.h"
 
 // The alert shown when the path of a re-edited dimension, or one of its anchors, is no longer there.
@@ -66,3 +68,41 @@ std::vector<AIArtHandle> AngleDimensionsToUpdate();
 
 // Tells the user that the measured path of the dimension was not found.
 void AlertMeasuredPathNotFound();
+
+// How the rebuild of one dimension ended.
+enum class RebuildOutcome {
+    Rebuilt,       // a new group replaced the old one and was built from the anchors found again
+    PathNotFound,  // the link led to no anchor, or the anchors no longer make the dimension: nothing changed
+    Refused        // the new group could not be made (a locked layer): nothing changed
+};
+// The outcome and the last host error of the build.
+struct RebuildResult {
+    RebuildOutcome Outcome = RebuildOutcome::PathNotFound;
+    ASErr Error = kNoErr;
+};
+
+// The label of a rebuilt circle dimension sits this far beyond the circle and its end mark.
+constexpr double kCircleLabelClearance = 24.0;
+
+// Replaces the group holding `part` by a new empty group at its place in the paint order, made
+// DimensionGroup; false, changing nothing, when the part is in no dimension group or the group cannot be made.
+bool ReplaceDimensionGroup(AIArtHandle part);
+
+// Rebuilds the angle dimension of `part` with the current settings from its vertex and neighbours read
+// again: a new skeleton in a new group, the link written again, DrawAngleDimension at the live "Rayon".
+RebuildResult RebuildAngleDimensionOf(AIArtHandle part);
+// Rebuilds the circle dimension of `part` from the two arc ends read again (CircleFromChords), its label
+// towards the middle of the arc, kCircleLabelClearance beyond the circle and the live end-mark size.
+RebuildResult RebuildCircleDimensionOf(AIArtHandle part);
+
+// Rebuilds one kind of dimension for every part of the list; one alert after the pass when any of them was not
+// found. Result: the last host error of the builds.
+ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildResult (*rebuild)(AIArtHandle));
+
+// A click on an angle dimension: with "Redessiner" on, every angle dimension of the document is rebuilt;
+// else the clicked one (the art of the hit record), with the alert when its path is not found. Result: the
+// last host error of the rebuild.
+ASErr ReEditAngleDimension(const AIToolHitData& hit, const AIToolMessage& message);
+// A click on a circle dimension rebuilds only the clicked art's dimension ("Redessiner" plays no part), with
+// the alert when its path is not found. A null or unknown handle is not found.
+ASErr RebuildCircleDimension(AIArtHandle* clickedArt);
