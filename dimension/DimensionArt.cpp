@@ -16,6 +16,9 @@
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+// A sweep this much (in quarter turns) above a whole number of pieces, as single-precision angles give, takes no
+// extra piece.
+constexpr double kSweepTolerance = 1e-6;
 
 // The end marks of one dimension: 0 and 1 at its first and second end, 2 and 3 their second variants.
 constexpr size_t kFirstEnd = 0;
@@ -119,7 +122,7 @@ ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double sta
     }
     if (std::abs(radius) < kNegligibleLength || std::abs(sweep) < kNegligibleLength) return ClearPath(path);
     constexpr int kMaxPieces = 8;
-    const int pieces = std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - 1e-9)), 1,
+    const int pieces = std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - kSweepTolerance)), 1,
                                   kMaxPieces);
     const double step = sweep / pieces;
     const double handle = kArcHandleFactor * std::tan(step / 4.0) * radius;
@@ -175,6 +178,18 @@ double TextHalfGap() {
     return std::max(kMinimumTextHalfGap, characters * size * kTextGapPerCharacter);
 }
 
+double ExtensionOvershoot() {
+    const double scale = EndMarkScale();
+    return scale > 0.0 ? kExtensionReachPerEndMarkSize * scale * kEndMarkSizeUnit : kExtensionLineOvershoot;
+}
+
+AIRealPoint LabelAnchor(AIRealPoint onLine, double angle, AIRealPoint offset) {
+    const double upright = UprightAngle(static_cast<AIReal>(angle));
+    const double size = std::isfinite(gCurrentOptions.TextSize) ? std::max(gCurrentOptions.TextSize, 0.0) : 0.0;
+    const Vector2 down(std::sin(upright), -std::cos(upright));
+    return (Vector2(onLine) + down * (kBaselineDrop * size) + Vector2(offset)).ToPoint();
+}
+
 ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
     if (index >= kSeriesCapacity) return kBadParameterErr;
     const AIRealPoint a = dimension.LineEnds[0], b = dimension.LineEnds[1];
@@ -188,10 +203,11 @@ ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
     AIRealPoint lineA = a, lineB = b;
     ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, first, &lineA);
     KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b, second, &lineB));
-    if (dimension.MarksOutside) {
-        lineA = Along(a, u, -kOutsideMarkTail * std::max(EndMarkScale(), 1.0));
-        lineB = Along(b, u, kOutsideMarkTail * std::max(EndMarkScale(), 1.0));
+    const double tail = dimension.MarksOutside ? kOutsideMarkTail * std::max(EndMarkScale(), 1.0) : 0.0;
+    if (dimension.MarksOutside || dimension.RunOn[0] > 0.0) {
+        lineA = Along(a, u, -std::max(tail, dimension.RunOn[0]));
     }
+    if (dimension.MarksOutside || dimension.RunOn[1] > 0.0) lineB = Along(b, u, std::max(tail, dimension.RunOn[1]));
     KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText, dimension.LabelAt, TextHalfGap()));
     if (index == 0) {
         for (size_t k = 0; k < kExtensionLineCount; ++k) {

@@ -11,8 +11,10 @@
 // The distances that shape a dimension, in artwork points.
 // Where an extension line starts: this far from the measured point, towards the dimension line ("Gap").
 constexpr double kExtensionLineGap = 2.0;
-// How far an extension line runs past the dimension line when no reach is set.
+// How far an extension line runs past the dimension line when no end marks are shown.
 constexpr double kExtensionLineOvershoot = 2.0;
+// How far past the dimension line an extension line runs per unit of the live end-mark size "Zoom".
+constexpr double kExtensionReachPerEndMarkSize = 0.04;
 // Half the width of the gap a dimension line leaves around its label: this share of the text size per character
 // of the label, and never less than kMinimumTextHalfGap.
 constexpr double kTextGapPerCharacter = 0.3;
@@ -63,6 +65,12 @@ ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineE
 
 // Half the gap a dimension line leaves around the text last formatted in ValueTextBuffer.
 double TextHalfGap();
+// How far extension lines run past the dimension line: kExtensionReachPerEndMarkSize times the live "Zoom", or
+// kExtensionLineOvershoot while no end marks are shown.
+double ExtensionOvershoot();
+// Where a label's anchor goes for a label whose text is centred on `onLine` and reads along `angle`: dropped
+// by kBaselineDrop of the text size below its upright baseline, then moved by `offset` (the live label offsets).
+AIRealPoint LabelAnchor(AIRealPoint onLine, double angle, AIRealPoint offset);
 
 // The defining points of a straight dimension (linear, series or along an offset) that DrawStraightDimension
 // turns into art.
@@ -75,6 +83,7 @@ struct StraightDimension {
     bool MarksOutside = false;   // the end marks point inwards from outside the line ends, the line runs on
     bool ExtensionLines = true;  // extension lines from the measured points to the line ends
     double ExtensionOvershoot = kExtensionLineOvershoot;  // how far they run past the line ends
+    double RunOn[2] = {0.0, 0.0};  // how far the line runs on past each end (under a label shifted aside)
 };
 
 // Shapes dimension `index` of CurrentDimension (0 for a single dimension; 0..kSeriesCapacity - 1): its line

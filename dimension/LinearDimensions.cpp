@@ -1,0 +1,277 @@
+#include "dimension/LinearDimensions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
+#include "dimension/Geometry.h"
+#include "dimension/Labels.h"
+#include "dimension/ValueFormat.h"
+#include "frame/Settings.h"
+#include "panel/CurrentOptions.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
+
+LinearLabelState gLinearLabelState;
+
+namespace {
+
+// The label positions of LabelPosition.
+constexpr int8_t kLabelCentred = 0;
+constexpr int8_t kLabelPastFirstEnd = 1;
+constexpr int8_t kLabelPastSecondEnd = 2;
+
+// The line a linear dimension measures along: through Origin (the first measured point) in the unit
+// Direction, offsets counted along Normal (a quarter turn counter-clockwise from Direction).
+struct LinearFrame {
+    Vector2 Origin;
+    Vector2 Direction{1.0, 0.0};
+    Vector2 Normal{0.0, 1.0};
+
+    // The point `offset` off the measuring line and `along` it from the origin.
+    AIRealPoint At(double offset, double along) const { return (Origin + Normal * offset + Direction * along).ToPoint(); }
+    double OffsetOf(AIRealPoint p) const { return Dot2((Vector2(p) - Origin).ToPoint(), Normal.ToPoint()); }
+    double AlongOf(AIRealPoint p) const { return Dot2((Vector2(p) - Origin).ToPoint(), Direction.ToPoint()); }
+    double Angle() const { return std::atan2(Direction.Y, Direction.X); }
+};
+
+// The frame of a dimension from `first` measured along `kind`; a parallel dimension whose reference points
+// coincide (no direction of their own) lies along DimensionLineAngle.
+LinearFrame FrameFor(LinearOrientation kind, AIRealPoint first, AIRealPoint towards) {
+    LinearFrame frame;
+    frame.Origin = Vector2(first);
+    if (kind == kVerticalDimension) frame.Direction = {0.0, 1.0};
+    else if (kind == kParallelDimension) {
+        const Vector2 span = Vector2(towards) - Vector2(first);
+        const double fallback = gDimensionValues.DimensionLineAngle;
+        frame.Direction = span.IsDegenerate() ? Vector2(std::cos(fallback), std::sin(fallback)) : UnitVector(span);
+    }
+    frame.Normal = frame.Direction.Perpendicular();
+    return frame;
+}
+
+// What the drag's modifier keys turn on for one build.
+struct BuildOptions {
+    bool MarksOutside = false;    // end marks point inwards from outside
+    bool HorizontalText = false;  // the text reads horizontally rather than along the line
+    bool ExtensionLines = true;
+    bool RoundOffset = false;     // the offset goes up to a multiple of the stored "Attaches"
+    bool FreeText = false;        // the text follows the label point along the line
+};
+
+BuildOptions OptionsFor(int32_t withEnds, int32_t alt, int32_t rightShift, int32_t space, int32_t dragModifier) {
+    BuildOptions options;
+    options.MarksOutside = (withEnds != 0) != (gToolState.SegmentArrowsFlag != 0);
+    options.HorizontalText = (gCurrentOptions.HorizontalText != 0) != (alt != 0);
+    options.ExtensionLines = (gCurrentOptions.SideTiesOn != 0) != (dragModifier != 0);
+    options.RoundOffset = rightShift != 0;
+    options.FreeText = space != 0;
+    return options;
+}
+
+// The offset rounded away from zero to a whole multiple of `step`; unchanged for no usable step.
+double RoundedUp(double offset, double step) {
+    step = std::abs(step);
+    if (!std::isfinite(step) || step < kNegligibleLength) return offset;
+    return std::copysign(std::ceil(std::abs(offset) / step - 1e-9) * step, offset);
+}
+
+// The live label offsets of the Segment tool.
+AIRealPoint SegmentLabelOffset() {
+    return {SettingAsFloat(gCurrentOptions.SegmentOffsetX), SettingAsFloat(gCurrentOptions.SegmentOffsetY)};
+}
+
+double TextAngle(const LinearFrame& frame, const BuildOptions& options) {
+    return options.HorizontalText ? 0.0 : frame.Angle();
+}
+
+// A label standing on the line at `onLine`: its baseline kLabelClearance above the line.
+AIRealPoint LabelAbove(AIRealPoint onLine, double angle) {
+    const double upright = UprightAngle(static_cast<AIReal>(angle));
+    const Vector2 up(-std::sin(upright), std::cos(upright));
+    return (Vector2(onLine) + up * kLabelClearance + Vector2(SegmentLabelOffset())).ToPoint();
+}
+
+// The common part of every linear dimension: measured points, ends at `offset`, the value of its length.
+StraightDimension Between(const LinearFrame& frame, AIRealPoint first, AIRealPoint second, double offset,
+                          const BuildOptions& options) {
+    StraightDimension d;
+    d.Measured[0] = first;
+    d.Measured[1] = second;
+    d.LineEnds[0] = frame.At(offset, frame.AlongOf(first));
+    d.LineEnds[1] = frame.At(offset, frame.AlongOf(second));
+    d.MarksOutside = options.MarksOutside;
+    d.ExtensionLines = options.ExtensionLines;
+    d.ExtensionOvershoot = ExtensionOvershoot();
+    d.LabelAngle = static_cast<AIReal>(TextAngle(frame, options));
+    FormatDimensionLength(std::abs(frame.AlongOf(second) - frame.AlongOf(first)));
+    return d;
+}
+
+// The dimension with its text in a gap of the line, the line at the offset of the label point.
+ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint second, AIRealPoint label,
+                       const BuildOptions& options) {
+    const LinearFrame frame = FrameFor(kind, first, second);
+    double offset = frame.OffsetOf(label);
+    if (options.RoundOffset) offset = RoundedUp(offset, gSettings.SideTieLength);
+    StraightDimension d = Between(frame, first, second, offset, options);
+    const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
+    const AIRealPoint onLine = frame.At(offset, options.FreeText ? frame.AlongOf(label) : middle);
+    d.CutAroundText = true;
+    d.LabelAt = LabelAnchor(onLine, d.LabelAngle, SegmentLabelOffset());
+    gCurrentOptions.SideTieLength = offset;
+    return DrawStraightDimension(d, 0);
+}
+
+// The dimension with its text beside the line past the end LabelPosition names.
+ASErr BuildSideText(LinearOrientation kind, AIRealPoint first, AIRealPoint second, double offset,
+                    double overshoot, const BuildOptions& options) {
+    const LinearFrame frame = FrameFor(kind, first, second);
+    StraightDimension d = Between(frame, first, second, offset, options);
+    d.ExtensionOvershoot = overshoot;
+    const double span = frame.AlongOf(second) - frame.AlongOf(first);
+    const size_t end = gLinearLabelState.LabelPosition == kLabelPastFirstEnd ? 0 : 1;
+    const double outward = (end == 0 ? -1.0 : 1.0) * (span < 0.0 ? -1.0 : 1.0);
+    const double halfGap = TextHalfGap();
+    double shift = halfGap + kLabelClearance;
+    if (gDimensionValues.SideTextFlag != 0) shift += std::abs(span);
+    const AIRealPoint onLine = (Vector2(d.LineEnds[end]) + frame.Direction * (outward * shift)).ToPoint();
+    d.RunOn[end] = shift + halfGap;
+    d.LabelAt = LabelAbove(onLine, d.LabelAngle);
+    return DrawStraightDimension(d, 0);
+}
+
+AIRealPoint Point(AIReal x, AIReal y) { return {x, y}; }
+
+ASErr ProjectedWithTextGap(LinearOrientation kind, AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2,
+                           AIReal y2, const BuildOptions& options) {
+    return BuildWithTextGap(kind, Point(x1, y1), Point(x2, y2), Point(x, y), options);
+}
+
+ASErr ProjectedSideText(LinearOrientation kind, AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                        const BuildOptions& options) {
+    const LinearFrame frame = FrameFor(kind, Point(x1, y1), Point(x2, y2));
+    double offset = frame.OffsetOf(Point(x, y));
+    if (options.RoundOffset) offset = RoundedUp(offset, gSettings.SideTieLength);
+    return BuildSideText(kind, Point(x1, y1), Point(x2, y2), offset, ExtensionOvershoot(), options);
+}
+
+// The points of the series being built: ClickCount of them, at most the table's capacity.
+size_t SeriesPointCount() {
+    const int16_t clicks = gToolState.ClickCount;
+    return clicks < 0 ? 0 : std::min(static_cast<size_t>(clicks), kSeriesPointCapacity);
+}
+
+AIRealPoint SeriesPointAt(size_t i) { return gSeriesPointTable.SeriesPoint[i].p; }
+
+ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32_t withEnds) {
+    const size_t count = SeriesPointCount();
+    if (count < 2) return kNoErr;
+    const AIRealPoint origin = SeriesPointAt(0);
+    const LinearFrame frame = FrameFor(kind, origin, SeriesPointAt(count - 1));
+    const BuildOptions options = OptionsFor(withEnds, 0, 0, 0, 0);
+    const double base = frame.OffsetOf(Point(x, y));
+    const double stack = (base < 0.0 ? -1.0 : 1.0) * static_cast<double>(gDimensionValues.SeriesLabelStep);
+    double running = 0.0;
+    ASErr result = kNoErr;
+    for (size_t i = 0; i + 1 < count && i < kSeriesCapacity; ++i) {
+        const AIRealPoint from = chained ? SeriesPointAt(i) : origin;
+        const AIRealPoint to = SeriesPointAt(i + 1);
+        const double offset = chained ? base : base + stack * static_cast<double>(i);
+        StraightDimension d = Between(frame, from, to, offset, options);
+        d.ExtensionLines = false;
+        d.CutAroundText = true;
+        const double middle = (frame.AlongOf(from) + frame.AlongOf(to)) / 2.0;
+        d.LabelAt = LabelAnchor(frame.At(offset, middle), d.LabelAngle, SegmentLabelOffset());
+        const double length = std::abs(frame.AlongOf(to) - frame.AlongOf(from));
+        running = chained ? running + length : std::max(running, length);
+        KeepError(result, DrawStraightDimension(d, i));
+    }
+    gSeriesPointTable.SeriesRunningValue = static_cast<float>(running);
+    return result;
+}
+
+LinearOrientation LiveOrientation() {
+    const int32_t kind = gCurrentOptions.DimensionOrientation;
+    return kind == kHorizontalDimension || kind == kVerticalDimension ? static_cast<LinearOrientation>(kind)
+                                                                       : kParallelDimension;
+}
+
+}  // namespace
+
+ASErr DrawSegmentDimension() {
+    if (gToolState.ArcLengthMode != 0) return DrawArcLengthDimension(0, 0, 0, 0);
+    const AIRealPoint first = gMeasuredPoints.FirstPoint.p, second = gMeasuredPoints.SecondPoint.p;
+    const LinearOrientation kind = LiveOrientation();
+    const LinearFrame frame = FrameFor(kind, first, second);
+    const double offset = gCurrentOptions.SideTieLength;
+    const BuildOptions options = OptionsFor(0, 0, 0, 0, 0);
+    if (gLinearLabelState.LabelPosition == kLabelCentred) {
+        const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
+        return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options);
+    }
+    if (gLinearLabelState.LabelPosition != kLabelPastSecondEnd && gLinearLabelState.LabelPosition != kLabelPastFirstEnd) {
+        return kNoErr;
+    }
+    const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);
+    return BuildSideText(kind, first, second, offset, overshoot, options);
+}
+
+ASErr DrawParallelDimensionWithTextGap(AIReal x, AIReal y, int32_t withEnds, int32_t alt, int32_t rightShift,
+                                       int32_t space, int32_t dragModifier) {
+    return BuildWithTextGap(kParallelDimension, gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p,
+                            Point(x, y), OptionsFor(withEnds, alt, rightShift, space, dragModifier));
+}
+
+ASErr DrawHorizontalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                                         int32_t withEnds, int32_t rightShift, int32_t space,
+                                         int32_t dragModifier) {
+    return ProjectedWithTextGap(kHorizontalDimension, x, y, x1, y1, x2, y2,
+                                OptionsFor(withEnds, 0, rightShift, space, dragModifier));
+}
+
+ASErr DrawVerticalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                                       int32_t withEnds, int32_t rightShift, int32_t space, int32_t dragModifier) {
+    return ProjectedWithTextGap(kVerticalDimension, x, y, x1, y1, x2, y2,
+                                OptionsFor(withEnds, 0, rightShift, space, dragModifier));
+}
+
+ASErr DrawParallelDimensionSideText(int32_t withEnds, int32_t alt, int32_t dragModifier) {
+    const double offset = gCurrentOptions.SideTieLength;
+    const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);
+    return BuildSideText(kParallelDimension, gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p, offset,
+                         overshoot, OptionsFor(withEnds, alt, 0, 0, dragModifier));
+}
+
+ASErr DrawHorizontalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                                      int32_t withEnds, int32_t rightShift, int32_t dragModifier) {
+    return ProjectedSideText(kHorizontalDimension, x, y, x1, y1, x2, y2,
+                             OptionsFor(withEnds, 0, rightShift, 0, dragModifier));
+}
+
+ASErr DrawVerticalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                                    int32_t withEnds, int32_t rightShift, int32_t space, int32_t dragModifier) {
+    return ProjectedSideText(kVerticalDimension, x, y, x1, y1, x2, y2,
+                             OptionsFor(withEnds, 0, rightShift, space, dragModifier));
+}
+
+ASErr DrawSeriesFromOriginOblique(AIReal x, AIReal y, int32_t withEnds) {
+    return DrawSeries(kParallelDimension, false, x, y, withEnds);
+}
+ASErr DrawSeriesFromOriginHorizontal(AIReal x, AIReal y, int32_t withEnds) {
+    return DrawSeries(kHorizontalDimension, false, x, y, withEnds);
+}
+ASErr DrawSeriesFromOriginVertical(AIReal x, AIReal y, int32_t withEnds) {
+    return DrawSeries(kVerticalDimension, false, x, y, withEnds);
+}
+ASErr DrawSeriesChainOblique(AIReal x, AIReal y, int32_t withEnds) {
+    return DrawSeries(kParallelDimension, true, x, y, withEnds);
+}
+ASErr DrawSeriesChainHorizontal(AIReal x, AIReal y, int32_t withEnds) {
+    return DrawSeries(kHorizontalDimension, true, x, y, withEnds);
+}
+ASErr DrawSeriesChainVertical(AIReal x, AIReal y, int32_t withEnds) {
+    return DrawSeries(kVerticalDimension, true, x, y, withEnds);
+}

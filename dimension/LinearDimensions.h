@@ -1,0 +1,64 @@
+// The linear dimension builders: parallel, horizontal and vertical dimensions between FirstPoint and
+// SecondPoint, with the text in a gap of the line or shifted to a side, the six series builders and the
+// arc-length dimension. Each computes its defining points and hands them to DrawStraightDimension.
+#pragma once
+
+#include <cstdint>
+
+#include "host/Types.h"
+
+// Where the text of a linear dimension sits, as the Segment tool holds it (0 centred in a gap of the line,
+// 1 shifted past the first end, 2 past the second end); the tool state does not hold it yet.
+struct LinearLabelState {
+    int8_t LabelPosition = 0;
+};
+extern LinearLabelState gLinearLabelState;
+
+// The directions a linear dimension measures along, numbered as the live "RadioCoteType".
+enum LinearOrientation : int32_t { kParallelDimension = 0, kHorizontalDimension = 1, kVerticalDimension = 2 };
+
+// Builds or rebuilds the linear dimension of CurrentDimension from FirstPoint and SecondPoint at the live
+// "Attaches" (the signed offset of the line), by the live orientation and LabelPosition; ArcLengthMode hands
+// over to DrawArcLengthDimension. Result: the last host error.
+ASErr DrawSegmentDimension();
+
+// The drag builders: the line runs through the label point (x, y), the text sits in a gap of the line. With
+// WithEnds the end marks point inwards from outside; right Shift rounds the offset up to a multiple of the
+// stored "Attaches"; Space lets the text follow the label point along the line; Alt (parallel only) turns the
+// text the other way than the live "TexteHoriz"; DragModifier inverts the live "AvecAttaches" (extension
+// lines). Each writes the offset into the live "Attaches" and the line ends into DimensionLineEnds.
+ASErr DrawParallelDimensionWithTextGap(AIReal x, AIReal y, int32_t withEnds, int32_t alt, int32_t rightShift,
+                                       int32_t space, int32_t dragModifier);
+ASErr DrawHorizontalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                                         int32_t withEnds, int32_t rightShift, int32_t space,
+                                         int32_t dragModifier);
+ASErr DrawVerticalDimensionWithTextGap(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                                       int32_t withEnds, int32_t rightShift, int32_t space, int32_t dragModifier);
+
+// The side-text builders: the text stands beside the line past the end LabelPosition names, the line running on
+// under it; the text shift grows by the measured length while SideTextFlag is set. The parallel one lies at the
+// live "Attaches" and its extension lines reach ExtensionLineReach; the projected ones run through the label
+// point.
+ASErr DrawParallelDimensionSideText(int32_t withEnds, int32_t alt, int32_t dragModifier);
+ASErr DrawHorizontalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                                      int32_t withEnds, int32_t rightShift, int32_t dragModifier);
+ASErr DrawVerticalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,
+                                    int32_t withEnds, int32_t rightShift, int32_t space, int32_t dragModifier);
+
+// The series builders: dimension i of the points of SeriesPointTable, measured from the first point (stacked
+// SeriesLabelStep apart, away from the points) or chained point to point, the first line through the cursor.
+// The oblique ones measure along the line from the first to the last point. The series holds ClickCount points
+// (at most kSeriesPointCapacity); fewer than two build nothing. Series have no extension lines. SeriesRunningValue
+// takes the sum of the chained lengths, or the longest length measured from the first point.
+ASErr DrawSeriesFromOriginOblique(AIReal x, AIReal y, int32_t withEnds);
+ASErr DrawSeriesFromOriginHorizontal(AIReal x, AIReal y, int32_t withEnds);
+ASErr DrawSeriesFromOriginVertical(AIReal x, AIReal y, int32_t withEnds);
+ASErr DrawSeriesChainOblique(AIReal x, AIReal y, int32_t withEnds);
+ASErr DrawSeriesChainHorizontal(AIReal x, AIReal y, int32_t withEnds);
+ASErr DrawSeriesChainVertical(AIReal x, AIReal y, int32_t withEnds);
+
+// The arc-length dimension of the arc around AngleVertex from ArcFirstAnchor over -AngleValue (the sweep the
+// click measured): a concentric arc (AngleArcs[0]) at the live "Rayon", end marks at its ends, radial extension
+// lines and the text AngleValue x CircleRadius. WithEnds, Alt and DragModifier act as for the linear drag
+// builders; right Shift is the drag's (it rounds "Rayon").
+ASErr DrawArcLengthDimension(int32_t withEnds, int32_t rightShift, int32_t alt, int32_t dragModifier);

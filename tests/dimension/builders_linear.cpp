@@ -1,0 +1,142 @@
+// The linear builders: where the line, marks, extension lines and label go for each orientation and text place.
+#include <numbers>
+
+#include "builders_fixture.h"
+#include "dimension/LinearDimensions.h"
+#include "frame/Settings.h"
+
+using dimtest::BuilderTest;
+using dimtest::Near;
+
+namespace {
+
+class Linear : public BuilderTest {
+protected:
+    void SetUp() override {
+        BuilderTest::SetUp();
+        ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+        Measure({0.0f, 0.0f}, {100.0f, 0.0f});
+    }
+    static AIRealPoint End(size_t k) { return gDimensionValues.DimensionLineEnds[k].p; }
+};
+
+}  // namespace
+
+TEST_F(Linear, AParallelDimensionRunsThroughTheLabelPointWithItsTextCentredInAGap) {
+    ASSERT_EQ(DrawParallelDimensionWithTextGap(30.0f, 30.0f, 0, 0, 0, 0, 0), kNoErr);
+    EXPECT_TRUE(Near(End(0), {0.0f, 30.0f}));
+    EXPECT_TRUE(Near(End(1), {100.0f, 30.0f}));
+    EXPECT_EQ(LabelText(), "100 pt");
+    EXPECT_DOUBLE_EQ(gCurrentOptions.SideTieLength, 30.0);
+    // The line starts where the end marks leave it and stops short of the text on both sides alike.
+    const auto first = Anchors(Dim().DimensionLines[0]), second = Anchors(Dim().DimensionLineHalves[0]);
+    ASSERT_EQ(first.size(), 2u);
+    ASSERT_EQ(second.size(), 2u);
+    EXPECT_TRUE(Near(first[0], {9.0f, 30.0f}));
+    EXPECT_TRUE(Near(second[1], {91.0f, 30.0f}));
+    EXPECT_NEAR(50.0 - first[1].h, second[0].h - 50.0, 1e-4);
+    EXPECT_NEAR(second[0].h - first[1].h, 2.0 * TextHalfGap(), 1e-4);
+    // End marks at the two ends, pointing into the line.
+    EXPECT_TRUE(Near(Anchors(Dim().EndMarks[0][0])[1], {9.0f, 33.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[1], {91.0f, 27.0f}));
+    // Extension lines from the gap at the measured points to 0.04 x Zoom past the line.
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[0], {0.0f, 2.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[1], {0.0f, 34.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[1], {100.0f, 34.0f}));
+    // The label centred on the line, its baseline dropped by a share of the text size.
+    EXPECT_TRUE(Near(LabelAnchor(), {50.0f, static_cast<float>(30.0 - kBaselineDrop * 10.0)}));
+}
+
+TEST_F(Linear, AnObliqueDimensionKeepsTheTrueLengthAndTheSideOfTheLabelPoint) {
+    Measure({0.0f, 0.0f}, {30.0f, 40.0f});
+    ASSERT_EQ(DrawParallelDimensionWithTextGap(-40.0f, 30.0f, 0, 0, 0, 0, 0), kNoErr);
+    EXPECT_EQ(LabelText(), "50 pt");
+    EXPECT_TRUE(Near(End(0), {-40.0f, 30.0f}));
+    EXPECT_TRUE(Near(End(1), {-10.0f, 70.0f}));
+    EXPECT_NEAR(gCurrentOptions.SideTieLength, 50.0, 1e-4);
+}
+
+TEST_F(Linear, ModifiersTurnTheMarksOutsideRoundTheOffsetFreeTheTextAndDropTheExtensionLines) {
+    gSettings.SideTieLength = 10.0;
+    ASSERT_EQ(DrawParallelDimensionWithTextGap(80.0f, 23.0f, 1, 0, 1, 1, 1), kNoErr);
+    EXPECT_TRUE(Near(End(0), {0.0f, 30.0f}));
+    // Outside: the first mark lies before the first end, and the line runs on past it.
+    EXPECT_TRUE(Near(Anchors(Dim().EndMarks[0][0])[1], {-9.0f, 27.0f}));
+    EXPECT_LT(Anchors(Dim().DimensionLines[0])[0].h, 0.0f);
+    // Space: the text follows the label point along the line.
+    EXPECT_NEAR(LabelAnchor().h, 80.0f, 1e-4);
+    EXPECT_TRUE(Segments(Dim().ExtensionLines[0]).empty());
+}
+
+TEST_F(Linear, ProjectedDimensionsMeasureTheHorizontalOrVerticalSpanThroughTheLabelPoint) {
+    ASSERT_EQ(DrawHorizontalDimensionWithTextGap(20.0f, -40.0f, 0.0f, 0.0f, 100.0f, 60.0f, 0, 0, 0, 0), kNoErr);
+    EXPECT_TRUE(Near(End(0), {0.0f, -40.0f}));
+    EXPECT_TRUE(Near(End(1), {100.0f, -40.0f}));
+    EXPECT_EQ(LabelText(), "100 pt");
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[0], {100.0f, 58.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[1], {100.0f, -44.0f}));
+
+    ASSERT_EQ(DrawVerticalDimensionWithTextGap(130.0f, 20.0f, 0.0f, 0.0f, 100.0f, 60.0f, 0, 0, 0, 0), kNoErr);
+    EXPECT_TRUE(Near(End(0), {130.0f, 0.0f}));
+    EXPECT_TRUE(Near(End(1), {130.0f, 60.0f}));
+    EXPECT_EQ(LabelText(), "60 pt");
+}
+
+TEST_F(Linear, SideTextStandsPastTheNamedEndWithTheLineRunningOnUnderIt) {
+    gCurrentOptions.SideTieLength = 20.0;
+    gDimensionValues.ExtensionLineReach = 24.0;
+    struct Case {
+        int8_t Position;
+        bool PastSecond;
+    };
+    for (const Case c : {Case{2, true}, Case{1, false}}) {
+        gLinearLabelState.LabelPosition = c.Position;
+        ASSERT_EQ(DrawParallelDimensionSideText(0, 0, 0), kNoErr);
+        EXPECT_TRUE(Near(End(0), {0.0f, 20.0f}));
+        EXPECT_TRUE(Near(End(1), {100.0f, 20.0f}));
+        EXPECT_TRUE(Segments(Dim().DimensionLineHalves[0]).empty());
+        const auto line = Anchors(Dim().DimensionLines[0]);
+        ASSERT_EQ(line.size(), 2u);
+        const float shift = static_cast<float>(TextHalfGap() + kLabelClearance);
+        if (c.PastSecond) {
+            EXPECT_NEAR(LabelAnchor().h, 100.0f + shift, 1e-3);
+            EXPECT_GT(line[1].h, LabelAnchor().h);
+        } else {
+            EXPECT_NEAR(LabelAnchor().h, -shift, 1e-3);
+            EXPECT_LT(line[0].h, LabelAnchor().h);
+        }
+        EXPECT_NEAR(LabelAnchor().v, 20.0f + kLabelClearance, 1e-3);
+        EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[1], {0.0f, 24.0f}));
+    }
+    gDimensionValues.SideTextFlag = 1;
+    ASSERT_EQ(DrawParallelDimensionSideText(0, 0, 0), kNoErr);
+    EXPECT_NEAR(LabelAnchor().h, -100.0 - TextHalfGap() - kLabelClearance, 1e-3);
+}
+
+TEST_F(Linear, TheRebuildFollowsTheLiveOffsetOrientationAndTextPosition) {
+    gCurrentOptions.SideTieLength = -15.0;
+    gCurrentOptions.DimensionOrientation = kVerticalDimension;
+    Measure({0.0f, 0.0f}, {40.0f, 70.0f});
+    ASSERT_EQ(DrawSegmentDimension(), kNoErr);
+    EXPECT_TRUE(Near(End(0), {15.0f, 0.0f}));
+    EXPECT_TRUE(Near(End(1), {15.0f, 70.0f}));
+    EXPECT_EQ(LabelText(), "70 pt");
+    gLinearLabelState.LabelPosition = 3;
+    gCurrentOptions.SideTieLength = 5.0;
+    ASSERT_EQ(DrawSegmentDimension(), kNoErr);
+    EXPECT_TRUE(Near(End(0), {15.0f, 0.0f}));
+}
+
+TEST_F(Linear, CoincidentPointsGiveAZeroDimensionAlongTheLineAngleAndNoNaN) {
+    Measure({10.0f, 10.0f}, {10.0f, 10.0f});
+    gDimensionValues.DimensionLineAngle = static_cast<AIReal>(std::numbers::pi / 2.0);
+    ASSERT_EQ(DrawParallelDimensionWithTextGap(0.0f, 10.0f, 0, 0, 0, 0, 0), kNoErr);
+    EXPECT_EQ(LabelText(), "0 pt");
+    EXPECT_TRUE(Near(End(0), {0.0f, 10.0f}));
+    for (AIArtHandle part : Children(Dim().DimensionGroup)) {
+        for (const AIPathSegment& s : Segments(part)) {
+            EXPECT_TRUE(std::isfinite(s.p.h) && std::isfinite(s.p.v) && std::isfinite(s.in.h) &&
+                        std::isfinite(s.out.v));
+        }
+    }
+}
