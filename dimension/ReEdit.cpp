@@ -11,6 +11,7 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/LinearDimensions.h"
 #include "dimension/Links.h"
 #include "dimension/Skeletons.h"
 #include "frame/Settings.h"
@@ -186,6 +187,30 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     return true;
 }
 
+RebuildResult RebuildSegmentDimensionOf(AIArtHandle part) {
+    LinearAnchors found;
+    if (!FindLinearAnchors(part, &found)) return {RebuildOutcome::PathNotFound, kNoErr};
+    if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
+    MeasuredPoints& m = gMeasuredPoints;
+    m.FirstPoint = found.First.Anchor;
+    m.SecondPoint = found.Second.Anchor;
+    m.SegmentAngle = static_cast<AIReal>(DirectionFrom(m.FirstPoint.p, m.SecondPoint.p));
+    gHitState.MeasuredArt = found.Second.Path;
+    int32_t& overCentre = gHitState.HoverFlags.OverCentre;
+    const int32_t hovered = overCentre;
+    overCentre = 0;
+    ASErr result = BuildSegmentDimensionArt();
+    overCentre = hovered;
+    if (found.OnSegment) {
+        KeepError(result, LinkOnSegment(found.First.Path, found.First.Index, found.Second.Index));
+    } else {
+        KeepError(result, LinkFirstPoint(found.First.Path, found.First.Index));
+        KeepError(result, LinkSecondPoint(found.Second.Path, found.Second.Index));
+    }
+    KeepError(result, DrawSegmentDimension());
+    return {RebuildOutcome::Rebuilt, result};
+}
+
 RebuildResult RebuildAngleDimensionOf(AIArtHandle part) {
     AngleAnchors found;
     if (!FindAngleAnchors(part, &found)) return {RebuildOutcome::PathNotFound, kNoErr};
@@ -240,9 +265,22 @@ ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildResult (*rebuil
     return result;
 }
 
+namespace {
+
+// With "Redessiner" on every dimension the list names, else the clicked one.
+ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(),
+                    RebuildResult (*rebuild)(AIArtHandle)) {
+    return RebuildEvery(gSettings.RedrawAll != 0 ? every() : std::vector<AIArtHandle>{hit.object}, rebuild);
+}
+
+}  // namespace
+
+ASErr ReEditSegmentDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
+    return ReEditClicked(hit, LinearDimensionsToUpdate, RebuildSegmentDimensionOf);
+}
+
 ASErr ReEditAngleDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
-    if (gSettings.RedrawAll != 0) return RebuildEvery(AngleDimensionsToUpdate(), RebuildAngleDimensionOf);
-    return RebuildEvery({hit.object}, RebuildAngleDimensionOf);
+    return ReEditClicked(hit, AngleDimensionsToUpdate, RebuildAngleDimensionOf);
 }
 
 ASErr RebuildCircleDimension(AIArtHandle* clickedArt) {

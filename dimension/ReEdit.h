@@ -88,6 +88,10 @@ constexpr double kCircleLabelClearance = 24.0;
 // DimensionGroup; false, changing nothing, when the part is in no dimension group or the group cannot be made.
 bool ReplaceDimensionGroup(AIArtHandle part);
 
+// Rebuilds the linear dimension of `part` with the current settings from its two anchors read again: a new
+// skeleton in a new group (always re-editable: it carries "mods" whatever the hover flags say), the link
+// written again ("surseg", or "segpt1" and "segpt2"), DrawSegmentDimension.
+RebuildResult RebuildSegmentDimensionOf(AIArtHandle part);
 // Rebuilds the angle dimension of `part` with the current settings from its vertex and neighbours read
 // again: a new skeleton in a new group, the link written again, DrawAngleDimension at the live "Rayon".
 RebuildResult RebuildAngleDimensionOf(AIArtHandle part);
@@ -99,6 +103,10 @@ RebuildResult RebuildCircleDimensionOf(AIArtHandle part);
 // found. Result: the last host error of the builds.
 ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildResult (*rebuild)(AIArtHandle));
 
+// A click on a linear dimension: with "Redessiner" on, every linear dimension of the document is rebuilt;
+// else the clicked one (the art of the hit record), with the alert when its path is not found. Result: the
+// last host error of the rebuild.
+ASErr ReEditSegmentDimension(const AIToolHitData& hit, const AIToolMessage& message);
 // A click on an angle dimension: with "Redessiner" on, every angle dimension of the document is rebuilt;
 // else the clicked one (the art of the hit record), with the alert when its path is not found. Result: the
 // last host error of the rebuild.

@@ -19,12 +19,14 @@
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
 #include "skeleton_fixture.h"
+#include "tools/HitState.h"
 
 namespace dimtest {
 
 class ReEditTest : public DimensionArtTest {
 protected:
     void SetUp() override {
+        gHitState = HitState{};
         sim::ResetHost();
         sim::InstallHitTestSuite();
         sim::ThePlugin().Load(PluginMain, PluginResources);
