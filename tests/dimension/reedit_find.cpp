@@ -104,20 +104,6 @@ TEST_F(ReEditFindTest, AFirstPointWithoutASecondLinkIsNotFound) {
     EXPECT_FALSE(FindLinearAnchors(Dim().LabelFrames[0], &found));
 }
 
-TEST_F(ReEditFindTest, AnAngleLinkReadsTheVertexAndItsNeighbours) {
-    const AIArtHandle path = Path({{0, 0}, {50, 0}, {50, 40}, {0, 40}});
-    StartGroup();
-    ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
-    ASSERT_EQ(LinkAngle(path, 3, 0, 1), kNoErr);
-    AngleAnchors found;
-    ASSERT_TRUE(FindAngleAnchors(Dim().AngleArcs[0], &found));
-    ExpectAnchor(found.Previous, path, 3, {0, 40});
-    ExpectAnchor(found.Vertex, path, 0, {0, 0});
-    ExpectAnchor(found.Next, path, 1, {50, 0});
-    SetTag(Dim().AngleArcs[0], "num3", "4");
-    EXPECT_FALSE(FindAngleAnchors(Dim().AngleArcs[0], &found));
-}
-
 TEST_F(ReEditFindTest, ACircleLinkReadsTheArcEndsFromEitherPart) {
     const AIArtHandle path = Doc().DrawPath({sim::CurveSegment({100, 0}, {100, 0}, {100, 55.2285f}),
                                              sim::CurveSegment({0, 100}, {55.2285f, 100}, {0, 100})},
@@ -163,13 +149,6 @@ TEST_F(ReEditFindTest, UpdateAllVisitsEachLinkedDimensionOfItsKindOnce) {
     Doc().MutableArt(secondArc)->tags.erase("moda");
     EXPECT_EQ(AngleDimensionsToUpdate(), (std::vector<AIArtHandle>{angle}));
     EXPECT_EQ(TagsOf(path).count("red"), 0u);
-}
-
-TEST_F(ReEditFindTest, TheNotFoundAlertIsTheHostsMessageAlert) {
-    AlertMeasuredPathNotFound();
-    ASSERT_EQ(sim::TheLogs().alerts.size(), 1u);
-    EXPECT_EQ(sim::TheLogs().alerts[0].kind, "message");
-    EXPECT_EQ(sim::TheLogs().alerts[0].text, "Le tracé correspondant à cette cote n'a pas été trouvé !");
 }
 
 }  // namespace
