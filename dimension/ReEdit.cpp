@@ -1,0 +1,288 @@
+#include "dimension/ReEdit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "dimension/AngleBuilders.h"
+#include "dimension/BuilderOptions.h"
+#include "dimension/CircleBuilder.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
+#include "dimension/LinearDimensions.h"
+#include "dimension/Links.h"
+#include "dimension/Skeletons.h"
+#include "frame/Settings.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
+#include "host/ArtSuite.h"
+#include "host/MatchingArtSuite.h"
+#include "host/MdMemorySuite.h"
+#include "host/PathSuite.h"
+#include "host/TagSuite.h"
+#include "panel/CurrentOptions.h"
+#include "tools/HitState.h"
+#include "tools/MeasuredPoints.h"
+
+namespace {
+
+namespace format = DimensionArtFormat;
+
+// The largest anchor index a 16-bit index holds.
+constexpr int32_t kLargestAnchorIndex = INT16_MAX;
+
+// Every path of the document, from the top layer down, each group's paths top first.
+std::vector<AIArtHandle> DocumentPaths() {
+    const AIMatchingArtSpec paths{kPathArt, 0, 0};
+    AIMdMemoryHandle matches = nullptr;
+    int32_t count = 0;
+    std::vector<AIArtHandle> found;
+    if (sAIMatchingArt->GetMatchingArt(&paths, 1, &matches, &count) != kNoErr || matches == nullptr) return found;
+    void* block = nullptr;
+    if (sAIMdMemory->MdMemoryDeref(matches, &block) == kNoErr && block != nullptr) {
+        const auto* art = static_cast<const AIArtHandle*>(block);
+        found.assign(art, art + std::max(count, int32_t{0}));
+    }
+    sAIMdMemory->MdMemoryDisposeHandle(matches);
+    return found;
+}
+
+bool HasTag(AIArtHandle art, const char* key) {
+    const char* type = nullptr;
+    return sAITag->GetTagType(art, key, &type) == kNoErr;
+}
+
+// The record of anchor `index` of the path; false when the path has no such anchor.
+bool ReadAnchor(AIArtHandle path, int16_t index, AIPathSegment* anchor) {
+    int16_t count = 0;
+    if (sAIPath->GetPathSegmentCount(path, &count) != kNoErr || index < 0 || index >= count) return false;
+    return sAIPath->GetPathSegments(path, index, 1, anchor) == kNoErr;
+}
+
+// The parent group of each part, to count a dimension of several marked parts once.
+AIArtHandle GroupOf(AIArtHandle part) {
+    AIArtHandle parent = nullptr;
+    return sAIArt->GetArtParent(part, &parent) == kNoErr ? parent : nullptr;
+}
+
+}  // namespace
+
+bool ReadLinkIndex(AIArtHandle part, size_t which, int16_t* index) {
+    int32_t value = 0;
+    if (index == nullptr || which >= format::AnchorIndexKeyCount ||
+        !ReadLinkId(part, format::AnchorIndexKeys[which], &value) || value > kLargestAnchorIndex) {
+        return false;
+    }
+    *index = static_cast<int16_t>(value);
+    return true;
+}
+
+AIArtHandle FindLinkedPath(const char* key, int32_t id) {
+    for (AIArtHandle path : DocumentPaths()) {
+        int32_t pathId = 0;
+        if (!HasTag(path, format::Vek) && ReadLinkId(path, key, &pathId) && pathId == id) return path;
+    }
+    return nullptr;
+}
+
+bool FindLinkedAnchor(AIArtHandle part, const char* key, size_t which, LinkedAnchor* anchor) {
+    int32_t id = 0;
+    LinkedAnchor found;
+    if (anchor == nullptr || !ReadLinkId(part, key, &id) || !ReadLinkIndex(part, which, &found.Index)) return false;
+    found.Path = FindLinkedPath(key, id);
+    if (found.Path == nullptr || !ReadAnchor(found.Path, found.Index, &found.Anchor)) return false;
+    *anchor = found;
+    return true;
+}
+
+bool FindLinearAnchors(AIArtHandle part, LinearAnchors* anchors) {
+    if (anchors == nullptr) return false;
+    LinearAnchors found;
+    found.OnSegment = HasTag(part, format::OnSegmentLink);
+    const char* firstKey = found.OnSegment ? format::OnSegmentLink : format::FirstPointLink;
+    const char* secondKey = found.OnSegment ? format::OnSegmentLink : format::SecondPointLink;
+    if (!FindLinkedAnchor(part, firstKey, 0, &found.First) || !FindLinkedAnchor(part, secondKey, 1, &found.Second)) {
+        return false;
+    }
+    *anchors = found;
+    return true;
+}
+
+bool FindAngleAnchors(AIArtHandle part, AngleAnchors* anchors) {
+    AngleAnchors found;
+    if (anchors == nullptr || !FindLinkedAnchor(part, format::AngleLink, 0, &found.Previous) ||
+        !FindLinkedAnchor(part, format::AngleLink, 1, &found.Vertex) ||
+        !FindLinkedAnchor(part, format::AngleLink, 2, &found.Next)) {
+        return false;
+    }
+    *anchors = found;
+    return true;
+}
+
+bool FindCircleAnchors(AIArtHandle part, CircleAnchors* anchors) {
+    CircleAnchors found;
+    if (anchors == nullptr || !FindLinkedAnchor(part, format::CircleLink, 0, &found.First) ||
+        !FindLinkedAnchor(part, format::CircleLink, 1, &found.Second)) {
+        return false;
+    }
+    *anchors = found;
+    return true;
+}
+
+std::vector<AIArtHandle> LinearDimensionsToUpdate() {
+    std::vector<AIArtHandle> lines;
+    for (AIArtHandle path : DocumentPaths()) {
+        if (HasTag(path, format::RefreshMarker) &&
+            (HasTag(path, format::OnSegmentLink) || HasTag(path, format::FirstPointLink))) {
+            lines.push_back(path);
+        }
+    }
+    return lines;
+}
+
+std::vector<AIArtHandle> AngleDimensionsToUpdate() {
+    std::vector<AIArtHandle> arcs;
+    std::vector<AIArtHandle> groups;
+    for (AIArtHandle path : DocumentPaths()) {
+        if (!HasTag(path, format::AngleLink) || !HasTag(path, format::AngleMarker)) continue;
+        const AIArtHandle group = GroupOf(path);
+        if (std::find(groups.begin(), groups.end(), group) != groups.end()) continue;
+        groups.push_back(group);
+        arcs.push_back(path);
+    }
+    return arcs;
+}
+
+void AlertMeasuredPathNotFound() { sADMBasic->MessageAlert(kMeasuredPathNotFoundAlert); }
+
+namespace {
+
+// The direction from `from` to `to`, radians.
+double DirectionFrom(AIRealPoint from, AIRealPoint to) { return std::atan2(to.v - from.v, to.h - from.h); }
+
+// The direction from the centre to the middle of the arc between the two ends, the arc being the segment that
+// joins the two anchors (taken backwards when the first end follows the second on the path).
+double ArcMiddleDirection(const CircleAnchors& arc, AIRealPoint centre) {
+    const int16_t first = arc.First.Index;
+    const int16_t second = arc.Second.Index;
+    const bool forward = second == first + 1 || (first != second + 1 && second == 0);
+    const AIRealBezier curve = CurveBetween(arc.First.Anchor, arc.Second.Anchor, forward ? 0 : 1);
+    return DirectionFrom(centre, BezierPoint(curve, 0.5).ToPoint());
+}
+
+}  // namespace
+
+bool ReplaceDimensionGroup(AIArtHandle part) {
+    AIArtHandle group = GroupOf(part);
+    AIArtHandle layerGroup = nullptr;
+    if (!IsLiveArt(group) || sAIArt->GetArtParent(group, &layerGroup) != kNoErr || layerGroup == nullptr) {
+        return false;
+    }
+    AIArtHandle fresh = nullptr;
+    if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
+    DisposeArtIfValid(&group);
+    gCurrentDimension.DimensionGroup = fresh;
+    return true;
+}
+
+RebuildResult RebuildSegmentDimensionOf(AIArtHandle part) {
+    LinearAnchors found;
+    if (!FindLinearAnchors(part, &found)) return {RebuildOutcome::PathNotFound, kNoErr};
+    if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
+    MeasuredPoints& m = gMeasuredPoints;
+    m.FirstPoint = found.First.Anchor;
+    m.SecondPoint = found.Second.Anchor;
+    m.SegmentAngle = static_cast<AIReal>(DirectionFrom(m.FirstPoint.p, m.SecondPoint.p));
+    gHitState.MeasuredArt = found.Second.Path;
+    int32_t& overCentre = gHitState.HoverFlags.OverCentre;
+    const int32_t hovered = overCentre;
+    overCentre = 0;
+    ASErr result = BuildSegmentDimensionArt();
+    overCentre = hovered;
+    if (found.OnSegment) {
+        KeepError(result, LinkOnSegment(found.First.Path, found.First.Index, found.Second.Index));
+    } else {
+        KeepError(result, LinkFirstPoint(found.First.Path, found.First.Index));
+        KeepError(result, LinkSecondPoint(found.Second.Path, found.Second.Index));
+    }
+    KeepError(result, DrawSegmentDimension());
+    return {RebuildOutcome::Rebuilt, result};
+}
+
+RebuildResult RebuildAngleDimensionOf(AIArtHandle part) {
+    AngleAnchors found;
+    if (!FindAngleAnchors(part, &found)) return {RebuildOutcome::PathNotFound, kNoErr};
+    if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
+    MeasuredPoints& m = gMeasuredPoints;
+    m.AngleVertex = found.Vertex.Anchor;
+    m.AnglePointB = found.Previous.Anchor;
+    m.AnglePointA = found.Next.Anchor;
+    const AIRealPoint vertex = m.AngleVertex.p;
+    m.AngleValue = static_cast<AIReal>(SignedAngle((Vector2(m.AnglePointB.p) - Vector2(vertex)).ToPoint(),
+                                                   (Vector2(m.AnglePointA.p) - Vector2(vertex)).ToPoint()));
+    gHitState.MeasuredArt = found.Vertex.Path;
+    ASErr result = BuildAngleDimensionArt();
+    KeepError(result, LinkAngle(found.Vertex.Path, found.Previous.Index, found.Vertex.Index, found.Next.Index));
+    KeepError(result, DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius),
+                                         m.AngleValue, static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)),
+                                         gCurrentDimension.AngleArcs, gArcMarkOptions.MultipleArcs, 0, 0, 0, 0));
+    return {RebuildOutcome::Rebuilt, result};
+}
+
+RebuildResult RebuildCircleDimensionOf(AIArtHandle part) {
+    CircleAnchors found;
+    AIPathSegment centre;
+    AIReal radius = 0.0f;
+    if (!FindCircleAnchors(part, &found) ||
+        !CircleFromChords(found.First.Anchor, found.Second.Anchor, &centre, &radius)) {
+        return {RebuildOutcome::PathNotFound, kNoErr};
+    }
+    if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
+    MeasuredPoints& m = gMeasuredPoints;
+    m.CircleCentre = centre.p;
+    m.CircleRadius = radius;
+    gDimensionValues.ArcMiddleAngle = static_cast<AIReal>(ArcMiddleDirection(found, centre.p));
+    gHitState.MeasuredArt = found.First.Path;
+    const double reach = radius + gCurrentOptions.EndMarkSize * 0.01 + kCircleLabelClearance;
+    const AIRealPoint label = PointOnCircle(centre.p, reach, gDimensionValues.ArcMiddleAngle);
+    ASErr result = BuildCircleDimensionArt();
+    KeepError(result, LinkCircle(found.First.Path, found.First.Index, found.Second.Index));
+    KeepError(result, DrawCircleDimension(label.h, label.v, 0, 0, 0, 0));
+    return {RebuildOutcome::Rebuilt, result};
+}
+
+ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildResult (*rebuild)(AIArtHandle)) {
+    bool everyFound = true;
+    ASErr result = kNoErr;
+    for (AIArtHandle part : parts) {
+        const RebuildResult rebuilt = rebuild(part);
+        if (rebuilt.Outcome == RebuildOutcome::PathNotFound) everyFound = false;
+        KeepError(result, rebuilt.Error);
+    }
+    if (!everyFound) AlertMeasuredPathNotFound();
+    return result;
+}
+
+namespace {
+
+// With "Redessiner" on every dimension the list names, else the clicked one.
+ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(),
+                    RebuildResult (*rebuild)(AIArtHandle)) {
+    return RebuildEvery(gSettings.RedrawAll != 0 ? every() : std::vector<AIArtHandle>{hit.object}, rebuild);
+}
+
+}  // namespace
+
+ASErr ReEditSegmentDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
+    return ReEditClicked(hit, LinearDimensionsToUpdate, RebuildSegmentDimensionOf);
+}
+
+ASErr ReEditAngleDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
+    return ReEditClicked(hit, AngleDimensionsToUpdate, RebuildAngleDimensionOf);
+}
+
+ASErr RebuildCircleDimension(AIArtHandle* clickedArt) {
+    return RebuildEvery({clickedArt != nullptr ? *clickedArt : nullptr}, RebuildCircleDimensionOf);
+}
