@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "dimension/AngleBuilders.h"
-#include "dimension/BuilderOptions.h"
 #include "dimension/CircleBuilder.h"
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
@@ -227,7 +226,7 @@ RebuildResult RebuildAngleDimensionOf(AIArtHandle part) {
     KeepError(result, LinkAngle(found.Vertex.Path, found.Previous.Index, found.Vertex.Index, found.Next.Index));
     KeepError(result, DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius),
                                          m.AngleValue, static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)),
-                                         gCurrentDimension.AngleArcs, gArcMarkOptions.MultipleArcs, 0, 0, 0, 0));
+                                         gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, 0, 0, 0, 0));
     return {RebuildOutcome::Rebuilt, result};
 }
 

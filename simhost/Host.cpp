@@ -1,5 +1,7 @@
 #include "simhost/SimHost.h"
 
+#include "simhost/HitTest.h"
+
 namespace sim {
 
 Logs& TheLogs() {
@@ -17,6 +19,7 @@ void ResetHost(bool clearPreferences) {
     ResetText();
     InstallServiceSuites();
     InstallDocumentSuites();
+    InstallHitTestSuite();
     InstallColourSuites();
     InstallTextSuites();
 }

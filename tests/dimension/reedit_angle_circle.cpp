@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "dimension/AngleBuilders.h"
-#include "dimension/BuilderOptions.h"
+#include "tools/ToolState.h"
 #include "dimension/CircleBuilder.h"
 #include "dimension/Geometry.h"
 #include "dimension/Links.h"
@@ -172,7 +172,7 @@ TEST_F(ReEditAngleCircleTest, AClickedCircleIsRebuiltFromItsArcAsItStandsNowAndA
     EXPECT_NEAR(gMeasuredPoints.CircleRadius, 200.0, 1e-3);
     EXPECT_NEAR(gMeasuredPoints.CircleCentre.h, 0.0, 1e-3);
     EXPECT_NEAR(gDimensionValues.ArcMiddleAngle, std::numbers::pi / 4, 1e-4);
-    EXPECT_NEAR(gArcMarkOptions.CircleLabelDistance, 200.0 + 1.0 + 24.0, 1e-3);
+    EXPECT_NEAR(gToolState.CircleLabelDistance, 200.0 + 1.0 + 24.0, 1e-3);
     EXPECT_EQ(gHitState.MeasuredArt, path);
     const Tags first = TagsOf(Dim().CircleParts[0]);
     EXPECT_EQ(first.at("cer"), "2");
