@@ -22,6 +22,7 @@
 #include "host/PathSuite.h"
 #include "host/TagSuite.h"
 #include "panel/CurrentOptions.h"
+#include "tools/ToolState.h"
 #include "tools/HitState.h"
 #include "tools/MeasuredPoints.h"
 
@@ -266,10 +267,14 @@ ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildResult (*rebuil
 
 namespace {
 
-// With "Redessiner" on every dimension the list names, else the clicked one.
+// With "Redessiner" on every dimension the list names, after which no click is left in progress; else the
+// clicked one.
 ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(),
                     RebuildResult (*rebuild)(AIArtHandle)) {
-    return RebuildEvery(gSettings.RedrawAll != 0 ? every() : std::vector<AIArtHandle>{hit.object}, rebuild);
+    if (gSettings.RedrawAll == 0) return RebuildEvery({hit.object}, rebuild);
+    const ASErr result = RebuildEvery(every(), rebuild);
+    gToolState.ClickInProgress = 0;
+    return result;
 }
 
 }  // namespace

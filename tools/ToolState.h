@@ -21,6 +21,7 @@ struct ToolState {
     int32_t EditingAngle = 0;
     int32_t EditingCircle = 0;
     int32_t EditingBezier = 0;
+    int32_t ClickInProgress = 0;         // a click has been handled and its dimension is being placed
     int32_t ArcLengthMode = 0;           // the Segment tool measures the length of a circular arc
     int32_t CurveOffsetMode = 0;         // the Segment tool's dimension runs along a curve at an offset
     int32_t AngleOnArc = 0;              // the Angle tool measures the angle of a circular arc

@@ -8,6 +8,7 @@
 #include "dimension/Links.h"
 #include "dimension/ReEdit.h"
 #include "reedit_fixture.h"
+#include "tools/ToolState.h"
 #include "tools/HitState.h"
 #include "tools/MeasuredPoints.h"
 
@@ -113,9 +114,11 @@ TEST_F(ReEditSegmentTest, RedrawOnRebuildsEveryLinearDimensionAndNoOtherKind) {
     AIToolHitData hit;
     hit.hit = 1;
     hit.object = nullptr;
+    gToolState.ClickInProgress = 1;
 
     ReEditSegmentDimension(hit, Click({}));
 
+    EXPECT_EQ(gToolState.ClickInProgress, 0);
     EXPECT_FALSE(Live(onSegment));
     EXPECT_FALSE(Live(twoPoints));
     EXPECT_TRUE(Live(angle));
