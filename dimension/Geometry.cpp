@@ -66,7 +66,7 @@ double SignedAngle(AIRealPoint u, AIRealPoint v) {
     const Vector2 b = UnitVector(Vector2(v));
     if (a.IsDegenerate() || b.IsDegenerate()) return 0.0;
     const double angle = ClampedAcos(Dot(a, b));
-    return Cross(b, a) < 0.0 ? -angle : angle;
+    return Cross(a, b) < 0.0 ? -angle : angle;
 }
 
 LineIntersectionResult LineIntersection(AIRealPoint a1, AIRealPoint b1, AIRealPoint a2, AIRealPoint b2) {

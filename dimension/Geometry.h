@@ -41,8 +41,9 @@ double Cross2(AIRealPoint a1, AIRealPoint b1, AIRealPoint a2, AIRealPoint b2);
 
 // The arc cosine of an argument clamped to [-1, 1], so rounding never gives NaN.
 double ClampedAcos(double cosine);
-// The angle from u to v in radians, in [-pi, pi]: the arc cosine of the unit vectors' dot product, negated when
-// v x u is negative. Zero when either vector is degenerate.
+// The angle from u to v in radians, in [-pi, pi], counter-clockwise positive (v upward): the arc cosine of the
+// unit vectors' dot product, negated when u x v is negative, so a clockwise turn is negative. Zero when either
+// vector is degenerate.
 double SignedAngle(AIRealPoint u, AIRealPoint v);
 
 // How two lines meet.

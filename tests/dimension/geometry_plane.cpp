@@ -29,8 +29,8 @@ TEST(Geometry, DotAndCrossOfDirections) {
 }
 
 TEST(Geometry, SignedAngleIsNegatedWhenTheSecondSideTurnsClockwise) {
-    EXPECT_NEAR(SignedAngle(P(1, 0), P(0, 5)), -std::numbers::pi / 2, 1e-12);
-    EXPECT_NEAR(SignedAngle(P(0, 5), P(1, 0)), std::numbers::pi / 2, 1e-12);
+    EXPECT_NEAR(SignedAngle(P(1, 0), P(0, 5)), std::numbers::pi / 2, 1e-12);
+    EXPECT_NEAR(SignedAngle(P(0, 5), P(1, 0)), -std::numbers::pi / 2, 1e-12);
     EXPECT_NEAR(SignedAngle(P(1, 0), P(-3, 0)), std::numbers::pi, 1e-12);
     EXPECT_NEAR(SignedAngle(P(2, 2), P(4, 4)), 0.0, 1e-7);
     EXPECT_DOUBLE_EQ(SignedAngle(P(0, 0), P(1, 0)), 0.0);

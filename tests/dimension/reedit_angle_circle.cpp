@@ -84,7 +84,8 @@ TEST_F(ReEditAngleCircleTest, AClickedAngleIsRebuiltInANewGroupFromItsAnchorsAsT
     EXPECT_FALSE(Live(old));
     const AIArtHandle fresh = Dim().DimensionGroup;
     EXPECT_EQ(LayerGroups(), (std::vector<AIArtHandle>{above, fresh, path}));
-    EXPECT_NEAR(gMeasuredPoints.AngleValue, -std::numbers::pi / 3, 1e-6);
+    // Side A turns counter-clockwise from side B: a positive angle, and the arc runs between the two sides.
+    EXPECT_NEAR(gMeasuredPoints.AngleValue, std::numbers::pi / 3, 1e-6);
     const AIArtHandle arc = Dim().AngleArcs[0];
     EXPECT_EQ(Doc().Art(arc)->parent, Doc().Art(fresh));
     const Tags tags = TagsOf(arc);
@@ -99,7 +100,7 @@ TEST_F(ReEditAngleCircleTest, AClickedAngleIsRebuiltInANewGroupFromItsAnchorsAsT
     EXPECT_NEAR(anchors.front().p.h, 80.0, 1e-3);
     EXPECT_NEAR(anchors.front().p.v, 0.0, 1e-3);
     EXPECT_NEAR(std::hypot(anchors.back().p.h, anchors.back().p.v), 80.0, 1e-3);
-    EXPECT_NEAR(std::abs(std::atan2(anchors.back().p.v, anchors.back().p.h)), std::numbers::pi / 3, 1e-4);
+    EXPECT_NEAR(std::atan2(anchors.back().p.v, anchors.back().p.h), std::numbers::pi / 3, 1e-4);
     EXPECT_TRUE(Alerts().empty());
 }
 
