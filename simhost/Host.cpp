@@ -1,5 +1,6 @@
 #include "simhost/SimHost.h"
 
+#include "simhost/ArtConverter.h"
 #include "simhost/HitTest.h"
 
 namespace sim {
@@ -20,6 +21,7 @@ void ResetHost(bool clearPreferences) {
     InstallServiceSuites();
     InstallDocumentSuites();
     InstallHitTestSuite();
+    InstallArtConverterSuite();
     InstallColourSuites();
     InstallTextSuites();
 }

@@ -21,10 +21,6 @@ class OffsetTest : public BuilderTest {
   protected:
     void SetUp() override {
         BuilderTest::SetUp();
-        // The host unloads and reloads the plug-in, which acquires the art converter again.
-        sim::InstallArtConverterSuite();
-        ASSERT_EQ(sim::ThePlugin().Unload(), kNoErr);
-        ASSERT_EQ(sim::ThePlugin().Reload(), kNoErr);
         ASSERT_EQ(BuildOffsetDimensionArt(), kNoErr);
     }
 

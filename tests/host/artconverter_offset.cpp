@@ -16,7 +16,6 @@ class ArtConverterTest : public DocumentTest {
   protected:
     void SetUp() override {
         DocumentTest::SetUp();
-        sim::InstallArtConverterSuite();
         Acquire(kAIArtConverterSuite, kAIArtConverterSuiteVersion, &converter);
     }
 
