@@ -182,39 +182,50 @@ ASErr Divide(const AIRealBezier* b, AIReal t, AIRealBezier* first, AIRealBezier*
     return kNoErr;
 }
 
+// The length of the cubic, its pieces halved to `flatness`.
+double CubicLength(const Cubic& c, AIReal flatness) {
+    double total = 0.0;
+    for (const Piece& piece : Pieces(c, flatness))
+        total += piece.length;
+    return total;
+}
+
 ASErr BezierLength(const AIRealBezier* b, AIReal flatness, AIReal* length) {
     if (b == nullptr || length == nullptr)
         return kBadParameterErr;
     const Cubic c = ToCubic(*b);
     if (!IsFinite(c))
         return kBadParameterErr;
-    double total = 0.0;
-    for (const Piece& piece : Pieces(c, flatness))
-        total += piece.length;
-    *length = static_cast<AIReal>(total);
+    *length = static_cast<AIReal>(CubicLength(c, flatness));
     return kNoErr;
 }
 
+// Bisection steps of TAtLength: far below single precision.
+constexpr int kTAtLengthSteps = 48;
+
+// The t at which the curve has run `length` from its start, found by halving [0, 1] on the length of the part
+// before t, so that a curve whose speed varies (handles on their anchors, say) is measured truly.
 ASErr TAtLength(const AIRealBezier* b, AIReal length, AIReal flatness, AIReal* t) {
     if (b == nullptr || t == nullptr)
         return kBadParameterErr;
     const Cubic c = ToCubic(*b);
     if (!IsFinite(c))
         return kBadParameterErr;
-    double remaining = length;
-    double tStart = 0.0;
     *t = 0.0f;
-    if (!(remaining > 0.0))
+    if (!(length > 0.0f))
         return kNoErr;
-    for (const Piece& piece : Pieces(c, flatness)) {
-        if (remaining <= piece.length && piece.length > 0.0) {
-            *t = static_cast<AIReal>(tStart + (piece.tEnd - tStart) * (remaining / piece.length));
-            return kNoErr;
-        }
-        remaining -= piece.length;
-        tStart = piece.tEnd;
+    if (length >= CubicLength(c, flatness)) {
+        *t = 1.0f;
+        return kNoErr;
     }
-    *t = 1.0f;
+    double low = 0.0, high = 1.0;
+    for (int step = 0; step < kTAtLengthSteps; ++step) {
+        const double middle = 0.5 * (low + high);
+        Cubic before, after;
+        Split(c, middle, &before, &after);
+        (CubicLength(before, flatness) < length ? low : high) = middle;
+    }
+    *t = static_cast<AIReal>(0.5 * (low + high));
     return kNoErr;
 }
 

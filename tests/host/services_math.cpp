@@ -264,6 +264,15 @@ TEST_F(ServicesMath, ParameterAtALength) {
     AIReal t = 0.0f;
     ASSERT_EQ(bezier->AIRealBezierTAtLength(&q, Length(q) / 2, 0.0f, &t), kNoErr);
     EXPECT_NEAR(t, 0.5, 1e-3); // the quarter circle is symmetric
+    // A straight segment whose handles lie on its anchors runs slowly near its ends: the parameter found must
+    // still put the point at the length asked.
+    const AIRealBezier eased{{0, 0}, {0, 0}, {100, 0}, {100, 0}};
+    for (const AIReal length : {2.0f, 9.0f, 50.0f, 97.0f}) {
+        ASSERT_EQ(bezier->AIRealBezierTAtLength(&eased, length, 0.0f, &t), kNoErr);
+        AIRealPoint p;
+        ASSERT_EQ(bezier->AIRealBezierEvaluate(&eased, t, &p), kNoErr);
+        EXPECT_NEAR(p.h, length, 1e-3) << length;
+    }
 }
 
 TEST_F(ServicesMath, BezierRefusesNullAndNonFiniteInput) {
