@@ -18,7 +18,6 @@
 #include "panel/CurrentOptions.h"
 #include "tools/MeasuredPoints.h"
 
-
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -68,24 +67,30 @@ void DropArcsFrom(AIArtHandle* arcs, int32_t first) {
         DisposeArtIfValid(&arcs[i]);
 }
 
+// Gives the arc the stroke width; a width it already has is left alone (no restyle at every drag event).
 ASErr SetArcWidth(AIArtHandle arc, AIReal width) {
     AIPathStyle style;
     ASErr result = sAIPathStyle->GetPathStyle(arc, &style);
-    if (result != kNoErr)
+    if (result != kNoErr || style.stroke.width == width)
         return result;
     style.stroke.width = width;
     return sAIPathStyle->SetPathStyle(arc, &style);
 }
 
-// The arcs of the layout, `count` of them, with their widths.
+// The scale of the arcs' end marks: ActiveEndMarkSize over kEndMarkSizeUnit; 0 when it is no size.
+double ArcEndMarkScale() {
+    const double size = gDimensionValues.ActiveEndMarkSize;
+    return std::isfinite(size) && size > 0.0 ? size / kEndMarkSizeUnit : 0.0;
+}
+
 // The end marks of the arc are shown: marks are on, and the angle has an arc.
 bool ArcMarksShown(const AngleLayout& layout) {
-    return gDimensionValues.ActiveEndMarkSize > 0.0 && !layout.NullAngle && !layout.RightAngle;
+    return ArcEndMarkScale() > 0.0 && !layout.NullAngle && !layout.RightAngle;
 }
 
 // The angle by which an arc of `radius` runs on past marks that point in from outside its ends.
 double OutsideMarkTail(double radius) {
-    return kOutsideMarkTail * std::max(EndMarkScale(), 1.0) / radius;
+    return kOutsideMarkTail * std::max(ArcEndMarkScale(), 1.0) / radius;
 }
 
 // The arcs of the layout, `count` of them with their widths, running `tail` radians past both ends. Nothing
@@ -131,9 +136,9 @@ ASErr DrawArcEndMarks(AIRealPoint vertex, double radius, const AngleLayout& layo
             continue;
         }
         const AIRealPoint tip = Along(vertex, radius, ends[atStart ? 0 : 1]);
-        KeepError(result,
-                  PlaceEndMark(mark, tip, ArcEndMarkDirection(layout.Start, layout.Sweep, atStart, outside),
-                               nullptr));
+        KeepError(result, PlaceScaledEndMark(
+                              mark, tip, ArcEndMarkDirection(layout.Start, layout.Sweep, atStart, outside),
+                              ArcEndMarkScale(), nullptr));
     }
     return result;
 }

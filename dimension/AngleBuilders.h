@@ -50,11 +50,11 @@ AIReal ArcWidthAt(int32_t type, double width, double factor, int32_t index);
 double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outside);
 
 // Rebuilds the angle dimension at vertex (x, y): its arcs in `arcs` (AngleArcs; AngleArcs[0] always, more
-// with `multipleArcs` per ArcCount), the end marks (none while ActiveEndMarkSize is 0, pointing the other way
-// with Control or AngleArrowsFlag), the right-angle square per the stored "AngleDroitAuto" (RightAngleShown
-// set and the label left alone), and the label with FormatAngleText of the angle. Alt, the left Windows key
-// and right Shift change nothing here. Result: the last host error; kBadParameterErr for an angle or radius
-// that is not finite, leaving the art as it was.
+// with `multipleArcs` per ArcCount), the end marks (sized by ActiveEndMarkSize, none while it is 0, pointing
+// the other way with Control or AngleArrowsFlag), the right-angle square per the stored "AngleDroitAuto"
+// (RightAngleShown set and the label left alone), and the label with FormatAngleText of the angle. Alt, the
+// left Windows key and right Shift change nothing here. Result: the last host error; kBadParameterErr for an
+// angle or radius that is not finite, leaving the art as it was.
 ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal start, AIArtHandle* arcs,
                          int8_t multipleArcs, int32_t withEnds, int32_t alt, int32_t dragModifier,
                          int32_t rightShift);

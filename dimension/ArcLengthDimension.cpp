@@ -1,6 +1,7 @@
+#include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "dimension/AngleBuilders.h"
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
@@ -13,26 +14,17 @@
 
 namespace {
 
-constexpr double kHalfTurn = std::numbers::pi;
-constexpr double kQuarterTurn = std::numbers::pi / 2.0;
-
-// The end marks of the arc at its start and its end, each pointing along the arc into it (or out of it from
-// outside with `outside`).
+// The end marks of the arc at its start and its end, each pointing along the arc into it (or in from outside
+// with `outside`), at the live end-mark size.
 ASErr PlaceArcEndMarks(AIRealPoint centre, double radius, double start, double sweep, bool outside) {
-    const double turn = sweep < 0.0 ? -kQuarterTurn : kQuarterTurn;
-    const double end = start + sweep;
-    double intoFromStart = start + turn, intoFromEnd = end - turn;
-    if (outside) {
-        intoFromStart += kHalfTurn;
-        intoFromEnd += kHalfTurn;
-    }
     CurrentDimension& d = gCurrentDimension;
+    const AIRealPoint ends[2] = {PointOnCircle(centre, radius, start),
+                                 PointOnCircle(centre, radius, start + sweep)};
     ASErr result = kNoErr;
-    for (size_t set = 0; set < kEndMarkSets; set += 2) {
-        KeepError(result, PlaceEndMark(d.EndMarks[set][0], PointOnCircle(centre, radius, start),
-                                       intoFromStart, nullptr));
-        KeepError(result, PlaceEndMark(d.EndMarks[set + 1][0], PointOnCircle(centre, radius, end),
-                                       intoFromEnd, nullptr));
+    for (size_t set = 0; set < kEndMarkSets; ++set) {
+        const bool atStart = set % 2 == 0;
+        KeepError(result, PlaceEndMark(d.EndMarks[set][0], ends[atStart ? 0 : 1],
+                                       ArcEndMarkDirection(start, sweep, atStart, outside), nullptr));
     }
     return result;
 }
@@ -45,14 +37,21 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     const Vector2 towardsFirst = Vector2(m.ArcFirstAnchor.p) - Vector2(centre);
     const Vector2 towardsLast = Vector2(m.ArcLastAnchor.p) - Vector2(centre);
     const double radius = gCurrentOptions.ArcRadius;
-    if (towardsFirst.IsDegenerate() || towardsLast.IsDegenerate() || !std::isfinite(radius))
+    if (towardsFirst.IsDegenerate() || towardsLast.IsDegenerate() || !std::isfinite(radius) ||
+        radius < kNegligibleLength || !std::isfinite(m.AngleValue)) {
         return kBadParameterErr;
+    }
     const double start = std::atan2(towardsFirst.Y, towardsFirst.X);
-    const double sweep = -static_cast<double>(m.AngleValue);
+    // AngleValue turns counter-clockwise from the first anchor to the last when positive.
+    const double sweep = m.AngleValue;
     const bool outside = (withEnds != 0) != (gToolState.SegmentArrowsFlag != 0);
     FormatDimensionLength(std::abs(static_cast<double>(m.AngleValue) * m.CircleRadius));
     CurrentDimension& d = gCurrentDimension;
-    ASErr result = SetArcPath(d.AngleArcs[0], centre, radius, start, sweep);
+    // Marks that point in from outside leave the arc running on past them.
+    const double tail =
+        outside && EndMarkScale() > 0.0 ? kOutsideMarkTail * std::max(EndMarkScale(), 1.0) / radius : 0.0;
+    const double sign = sweep < 0.0 ? -1.0 : 1.0;
+    ASErr result = SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail, sweep + 2.0 * sign * tail);
     KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, outside));
     const bool extensions = (gCurrentOptions.SideTiesOn != 0) != (dragModifier != 0);
     const double overshoot = ExtensionOvershoot();
@@ -63,6 +62,7 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
         KeepError(result, extensions
                               ? SetExtensionLine(d.ExtensionLines[k], anchors[k], lineEnds[k], overshoot)
                               : ClearPath(d.ExtensionLines[k]));
+        gDimensionValues.DimensionLineEnds[k] = CornerSegment(lineEnds[k]);
     }
     const double middle = start + sweep / 2.0;
     const bool horizontal = (gCurrentOptions.HorizontalText != 0) != (alt != 0);

@@ -22,14 +22,6 @@ AIRealPoint Offset(AIRealPoint p, double dx, double dy) {
     return AIRealPoint{static_cast<AIReal>(p.h + dx), static_cast<AIReal>(p.v + dy)};
 }
 
-AIPathSegment SegmentAt(AIRealPoint p) {
-    AIPathSegment segment{};
-    segment.p = p;
-    segment.in = p;
-    segment.out = p;
-    return segment;
-}
-
 } // namespace
 
 CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPoint, double fallbackAngle,
@@ -100,8 +92,8 @@ ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t /*alt*/,
         KeepError(result,
                   PlaceEndMark(d.EndMarks[3][0], layout.LineEnds[0], layout.MarkDirections[0], nullptr));
     }
-    gDimensionValues.DimensionLineEnds[0] = SegmentAt(layout.LineEnds[0]);
-    gDimensionValues.DimensionLineEnds[1] = SegmentAt(layout.LineEnds[1]);
+    gDimensionValues.DimensionLineEnds[0] = CornerSegment(layout.LineEnds[0]);
+    gDimensionValues.DimensionLineEnds[1] = CornerSegment(layout.LineEnds[1]);
 
     FormatCircleDimensionText(static_cast<AIReal>(radius));
     KeepError(result, SetDimensionLabel(&d.LabelFrames[0], layout.LabelAt, 0.0f));

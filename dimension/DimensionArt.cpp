@@ -30,16 +30,6 @@ bool Finite(AIRealPoint p) {
     return std::isfinite(p.h) && std::isfinite(p.v);
 }
 
-// A corner anchor with both handles on it.
-AIPathSegment Corner(AIRealPoint p) {
-    AIPathSegment segment;
-    segment.p = p;
-    segment.in = p;
-    segment.out = p;
-    segment.corner = 1;
-    return segment;
-}
-
 // Writes the segments into the path, growing or shrinking it to their number.
 ASErr WriteSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (!IsLiveArt(path))
@@ -62,6 +52,17 @@ struct ShapePlacement {
                 static_cast<AIReal>(Tip.v + sx * Sin + sy * Cos)};
     }
 };
+
+// The live text size "Corps"; nothing when it is not a size.
+double LiveTextSize() {
+    return std::isfinite(gCurrentOptions.TextSize) ? std::max(gCurrentOptions.TextSize, 0.0) : 0.0;
+}
+
+// From a label's baseline up to its middle: kBaselineDrop of the text size across its upright baseline.
+Vector2 BaselineRise(double angle) {
+    const double upright = UprightAngle(static_cast<AIReal>(angle));
+    return Vector2(-std::sin(upright), std::cos(upright)) * (kBaselineDrop * LiveTextSize());
+}
 
 // A point moved `distance` along the unit direction `u`.
 AIRealPoint Along(AIRealPoint p, Vector2 u, double distance) {
@@ -103,6 +104,15 @@ ASErr SetCutLine(size_t index, AIRealPoint a, AIRealPoint b, bool cut, AIRealPoi
 
 } // namespace
 
+AIPathSegment CornerSegment(AIRealPoint p) {
+    AIPathSegment segment;
+    segment.p = p;
+    segment.in = p;
+    segment.out = p;
+    segment.corner = 1;
+    return segment;
+}
+
 ASErr SetStraightPath(AIArtHandle path, const AIRealPoint* points, int16_t count) {
     if (points == nullptr || count < 1 || count > kMaxStraightPoints)
         return kBadParameterErr;
@@ -110,7 +120,7 @@ ASErr SetStraightPath(AIArtHandle path, const AIRealPoint* points, int16_t count
     for (int16_t i = 0; i < count; ++i) {
         if (!Finite(points[i]))
             return kBadParameterErr;
-        segments[i] = Corner(points[i]);
+        segments[i] = CornerSegment(points[i]);
     }
     return WriteSegments(path, segments, count);
 }
@@ -160,13 +170,17 @@ double EndMarkScale() {
 }
 
 ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart) {
+    return PlaceScaledEndMark(mark, tip, direction, EndMarkScale(), lineStart);
+}
+
+ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, double scale,
+                         AIRealPoint* lineStart) {
     if (lineStart != nullptr)
         *lineStart = tip;
-    const double scale = EndMarkScale();
     const ArrowHeadShape& shape = gArrowHeadShape;
     if (!Finite(tip) || !std::isfinite(direction))
         return kBadParameterErr;
-    if (scale <= 0.0 || !IsLiveArt(mark) || shape.PointCount < 1)
+    if (!std::isfinite(scale) || scale <= 0.0 || !IsLiveArt(mark) || shape.PointCount < 1)
         return kNoErr;
     const ShapePlacement placed{tip, std::cos(direction), std::sin(direction), scale};
     if (lineStart != nullptr)
@@ -192,10 +206,15 @@ ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineE
 }
 
 double TextHalfGap() {
-    const double size =
-        std::isfinite(gCurrentOptions.TextSize) ? std::max(gCurrentOptions.TextSize, 0.0) : 0.0;
     const double characters = static_cast<double>(gValueTextBuffer.Length);
-    return std::max(kMinimumTextHalfGap, characters * size * kTextGapPerCharacter);
+    return std::max(kMinimumTextHalfGap, characters * LiveTextSize() * kTextGapPerCharacter);
+}
+
+double TextHalfGapAcross(double lineAngle, double textAngle) {
+    const double turn = UprightAngle(static_cast<AIReal>(textAngle)) - lineAngle;
+    const double along = std::abs(std::cos(turn)) * TextHalfGap();
+    const double across = std::abs(std::sin(turn)) * kTextGapPerHeight * LiveTextSize();
+    return std::max(kMinimumTextHalfGap, along + across);
 }
 
 double ExtensionOvershoot() {
@@ -204,11 +223,11 @@ double ExtensionOvershoot() {
 }
 
 AIRealPoint LabelAnchor(AIRealPoint onLine, double angle, AIRealPoint offset) {
-    const double upright = UprightAngle(static_cast<AIReal>(angle));
-    const double size =
-        std::isfinite(gCurrentOptions.TextSize) ? std::max(gCurrentOptions.TextSize, 0.0) : 0.0;
-    const Vector2 down(std::sin(upright), -std::cos(upright));
-    return (Vector2(onLine) + down * (kBaselineDrop * size) + Vector2(offset)).ToPoint();
+    return (Vector2(onLine) - BaselineRise(angle) + Vector2(offset)).ToPoint();
+}
+
+AIRealPoint LabelCentre(AIRealPoint anchor, double angle) {
+    return (Vector2(anchor) + BaselineRise(angle)).ToPoint();
 }
 
 ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
@@ -231,8 +250,9 @@ ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
     }
     if (dimension.MarksOutside || dimension.RunOn[1] > 0.0)
         lineB = Along(b, u, std::max(tail, dimension.RunOn[1]));
-    KeepError(result,
-              SetCutLine(index, lineA, lineB, dimension.CutAroundText, dimension.LabelAt, TextHalfGap()));
+    const double halfGap = dimension.CutAroundText ? TextHalfGapAcross(inward, dimension.LabelAngle) : 0.0;
+    KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText,
+                                 LabelCentre(dimension.LabelAt, dimension.LabelAngle), halfGap));
     if (index == 0) {
         for (size_t k = 0; k < kExtensionLineCount; ++k) {
             AIArtHandle extension = gCurrentDimension.ExtensionLines[k];
@@ -241,8 +261,8 @@ ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
                                                      dimension.ExtensionOvershoot)
                                   : ClearPath(extension));
         }
-        gDimensionValues.DimensionLineEnds[0] = Corner(a);
-        gDimensionValues.DimensionLineEnds[1] = Corner(b);
+        gDimensionValues.DimensionLineEnds[0] = CornerSegment(a);
+        gDimensionValues.DimensionLineEnds[1] = CornerSegment(b);
     }
     KeepError(result, SetDimensionLabel(&gCurrentDimension.LabelFrames[index], dimension.LabelAt,
                                         dimension.LabelAngle));

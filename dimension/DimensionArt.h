@@ -19,6 +19,9 @@ constexpr double kExtensionReachPerEndMarkSize = 0.04;
 // character of the label, and never less than kMinimumTextHalfGap.
 constexpr double kTextGapPerCharacter = 0.3;
 constexpr double kMinimumTextHalfGap = 4.0;
+// Half the gap across the text's height, for a label that does not read along its line: this share of the
+// text size.
+constexpr double kTextGapPerHeight = 0.6;
 // How far below the line a label's baseline goes so that the text sits centred in the gap: this share of the
 // text size.
 constexpr double kBaselineDrop = 0.35;
@@ -35,6 +38,9 @@ constexpr double kArcHandleFactor = 4.0 / 3.0;
 constexpr double kMaxArcPieceSweep = 1.5707963267948966;
 // Sweeps and lengths below this count as nothing: no arc, no line.
 constexpr double kNegligibleLength = 1e-4;
+
+// A corner anchor at `p` with both handles on it.
+AIPathSegment CornerSegment(AIRealPoint p);
 
 // A path of straight segments through `count` points (1..kMaxStraightPoints), left open; a point that is
 // not finite leaves the path as it was and answers kBadParameterErr.
@@ -58,6 +64,9 @@ double EndMarkScale();
 // the mark (the shape's line start offset, placed), written to *lineStart when given. A null or stale mark,
 // or no end marks shown, leaves the art alone and gives `tip`.
 ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart);
+// The same at the scale `scale` (a size over kEndMarkSizeUnit; 0 or less: no end mark).
+ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, double scale,
+                         AIRealPoint* lineStart);
 
 // An extension line from the measured point towards the point where the dimension line ends: it starts
 // kExtensionLineGap from `measured` and runs `overshoot` past `lineEnd`; cleared when the two points coincide
@@ -66,6 +75,10 @@ ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineE
 
 // Half the gap a dimension line leaves around the text last formatted in ValueTextBuffer.
 double TextHalfGap();
+// Half the gap a line running along `lineAngle` leaves around that text when its baseline reads along
+// `textAngle` (radians): the half extent of the text along the line, its width along its baseline and
+// kTextGapPerHeight of the text size across it; never less than kMinimumTextHalfGap.
+double TextHalfGapAcross(double lineAngle, double textAngle);
 // How far extension lines run past the dimension line: kExtensionReachPerEndMarkSize times the live "Zoom",
 // or kExtensionLineOvershoot while no end marks are shown.
 double ExtensionOvershoot();
@@ -73,6 +86,9 @@ double ExtensionOvershoot();
 // by kBaselineDrop of the text size below its upright baseline, then moved by `offset` (the live label
 // offsets).
 AIRealPoint LabelAnchor(AIRealPoint onLine, double angle, AIRealPoint offset);
+// The middle of a label anchored at `anchor` and reading along `angle`: the anchor raised by kBaselineDrop of
+// the text size across its upright baseline (what LabelAnchor dropped).
+AIRealPoint LabelCentre(AIRealPoint anchor, double angle);
 
 // The defining points of a straight dimension (linear, series or along an offset) that DrawStraightDimension
 // turns into art.
@@ -81,7 +97,8 @@ struct StraightDimension {
     AIRealPoint LineEnds[2];  // where the dimension line ends (the end-mark tips)
     AIRealPoint LabelAt;      // where the label's anchor goes
     AIReal LabelAngle = 0.0f; // the label's baseline direction, radians (turned upright by the label setter)
-    bool CutAroundText = false; // the line leaves a gap around LabelAt (the second part holds the far side)
+    bool CutAroundText = false; // the line leaves a gap around the label's middle (the second part holds the
+                                // far side)
     bool MarksOutside = false;  // the end marks point inwards from outside the line ends, the line runs on
     bool ExtensionLines = true; // extension lines from the measured points to the line ends
     double ExtensionOvershoot = kExtensionLineOvershoot; // how far they run past the line ends

@@ -14,7 +14,6 @@
 #include "tools/MeasuredPoints.h"
 #include "tools/ToolState.h"
 
-
 namespace {
 
 // The label positions of LabelPosition.
@@ -140,7 +139,7 @@ ASErr BuildSideText(LinearOrientation kind, AIRealPoint first, AIRealPoint secon
     const double span = frame.AlongOf(second) - frame.AlongOf(first);
     const size_t end = gToolState.LabelPosition == kLabelPastFirstEnd ? 0 : 1;
     const double outward = (end == 0 ? -1.0 : 1.0) * (span < 0.0 ? -1.0 : 1.0);
-    const double halfGap = TextHalfGap();
+    const double halfGap = TextHalfGapAcross(frame.Angle(), d.LabelAngle);
     double shift = halfGap + kLabelClearance;
     if (gDimensionValues.SideTextFlag != 0)
         shift += std::abs(span);
@@ -226,8 +225,7 @@ ASErr DrawSegmentDimension() {
         const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
         return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options);
     }
-    if (gToolState.LabelPosition != kLabelPastSecondEnd &&
-        gToolState.LabelPosition != kLabelPastFirstEnd) {
+    if (gToolState.LabelPosition != kLabelPastSecondEnd && gToolState.LabelPosition != kLabelPastFirstEnd) {
         return kNoErr;
     }
     const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);

@@ -53,8 +53,9 @@ ASErr DrawSeriesChainOblique(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesChainHorizontal(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesChainVertical(AIReal x, AIReal y, int32_t withEnds);
 
-// The arc-length dimension of the arc around AngleVertex from ArcFirstAnchor over -AngleValue (the sweep the
-// click measured): a concentric arc (AngleArcs[0]) at the live "Rayon", end marks at its ends, radial
-// extension lines and the text AngleValue x CircleRadius. WithEnds, Alt and DragModifier act as for the
-// linear drag builders; right Shift is the drag's (it rounds "Rayon").
+// The arc-length dimension of the arc around AngleVertex from ArcFirstAnchor over AngleValue (signed,
+// counter-clockwise positive): a concentric arc (AngleArcs[0]) at the live "Rayon", end marks at its ends
+// (the arc running on past marks that point in from outside), radial extension lines and the text
+// AngleValue x CircleRadius; the arc's two ends go into DimensionLineEnds. WithEnds, Alt and DragModifier
+// act as for the linear drag builders; right Shift is the drag's (it rounds "Rayon").
 ASErr DrawArcLengthDimension(int32_t withEnds, int32_t rightShift, int32_t alt, int32_t dragModifier);

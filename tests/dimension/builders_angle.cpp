@@ -44,6 +44,17 @@ TEST_F(AngleBuilder, SixtyDegreesDrawsTheArcFromTheStartSideWithMarksAtBothEndsA
     EXPECT_EQ(Children(Dim().DimensionGroup).front(), Dim().LabelFrames[0]);
 }
 
+TEST_F(AngleBuilder, TheArcMarksTakeTheActiveSizeNotTheLiveOne) {
+    gCurrentOptions.EndMarkSize = 50.0;
+    ASSERT_EQ(Draw(90.0 + 30.0), kNoErr);
+    // The first mark's tip at (140, 100), its body a full 9 units up the arc's tangent.
+    EXPECT_POINT_NEAR(Anchor(Dim().EndMarks[0][0], 0), 140.0, 100.0);
+    EXPECT_POINT_NEAR(Anchor(Dim().EndMarks[0][0], 1), 137.0, 109.0);
+    gDimensionValues.ActiveEndMarkSize = 0.0;
+    ASSERT_EQ(Draw(120.0), kNoErr);
+    EXPECT_TRUE(Segments(Dim().EndMarks[0][0]).empty());
+}
+
 TEST_F(AngleBuilder, ControlPutsTheMarksOutsideTheArcAndTheArrowsFlagTurnsThemBack) {
     ASSERT_EQ(Draw(60.0, 0, 1), kNoErr);
     EXPECT_LT(Centroid(Dim().EndMarks[0][0]).v, 100.0f);

@@ -4,8 +4,8 @@
 
 #include "builders_fixture.h"
 #include "dimension/LinearDimensions.h"
-#include "tools/ToolState.h"
 #include "frame/Settings.h"
+#include "tools/ToolState.h"
 
 using dimtest::BuilderTest;
 using dimtest::Near;
@@ -141,5 +141,29 @@ TEST_F(Linear, CoincidentPointsGiveAZeroDimensionAlongTheLineAngleAndNoNaN) {
             EXPECT_TRUE(std::isfinite(s.p.h) && std::isfinite(s.p.v) && std::isfinite(s.in.h) &&
                         std::isfinite(s.out.v));
         }
+    }
+}
+
+TEST_F(Linear, TheGapSurroundsAHorizontalLabelOnAnObliqueOrVerticalLine) {
+    gCurrentOptions.HorizontalText = 1;
+    struct Case {
+        AIRealPoint First, Second, Label;
+        bool Vertical;
+        AIRealPoint GapStart, GapEnd; // where the line's first part stops and its second part starts
+    };
+    // Oblique 3-4-5 line: the text's middle is the line's middle, and its 15-wide, 12-high box spans 13.8 of
+    // the line each side. Vertical line: only the text's height is cut, around the text's middle.
+    const Case cases[] = {
+        {{0.0f, 0.0f}, {30.0f, 40.0f}, {-40.0f, 30.0f}, false, {-33.28f, 38.96f}, {-16.72f, 61.04f}},
+        {{0.0f, 0.0f}, {0.0f, 100.0f}, {30.0f, 50.0f}, true, {30.0f, 44.0f}, {30.0f, 56.0f}},
+    };
+    for (const Case& c : cases) {
+        Measure(c.First, c.Second);
+        ASSERT_EQ(c.Vertical ? DrawVerticalDimensionWithTextGap(c.Label.h, c.Label.v, c.First.h, c.First.v,
+                                                                c.Second.h, c.Second.v, 0, 0, 0, 0)
+                             : DrawParallelDimensionWithTextGap(c.Label.h, c.Label.v, 0, 0, 0, 0, 0),
+                  kNoErr);
+        EXPECT_TRUE(Near(Anchors(Dim().DimensionLines[0])[1], c.GapStart));
+        EXPECT_TRUE(Near(Anchors(Dim().DimensionLineHalves[0])[0], c.GapEnd));
     }
 }

@@ -68,7 +68,7 @@ class ArcLengthTest : public BuilderTest {
         m.ArcFirstAnchor.p = {50.0f, 0.0f};
         m.ArcLastAnchor.p = {0.0f, 50.0f};
         m.CircleRadius = 50.0f;
-        m.AngleValue = -static_cast<AIReal>(std::numbers::pi / 2.0);
+        m.AngleValue = static_cast<AIReal>(std::numbers::pi / 2.0);
         gCurrentOptions.ArcRadius = 70.0;
         gToolState.ArcLengthMode = 1;
     }
@@ -90,4 +90,38 @@ TEST_F(ArcLengthTest, TheArcRunsAtTheLiveRadiusBetweenTheAnchorsDirectionsAndSho
     const AIRealPoint label = LabelAnchor();
     EXPECT_NEAR(std::hypot(label.h, label.v), 70.0 + kLabelClearance, 1e-3);
     EXPECT_NEAR(label.h, label.v, 1e-3);
+}
+
+TEST_F(ArcLengthTest, AClockwiseArcIsDimensionedOnItsOwnSideAndItsEndsAreRemembered) {
+    MeasuredPoints& m = gMeasuredPoints;
+    m.ArcLastAnchor.p = {0.0f, -50.0f};
+    m.AngleValue = -static_cast<AIReal>(std::numbers::pi / 2.0);
+    ASSERT_EQ(DrawSegmentDimension(), kNoErr);
+    const auto arc = Anchors(Dim().AngleArcs[0]);
+    ASSERT_EQ(arc.size(), 2u);
+    EXPECT_TRUE(Near(arc.front(), {70.0f, 0.0f}));
+    EXPECT_TRUE(Near(arc.back(), {0.0f, -70.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[1], {0.0f, -74.0f}));
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {70.0f, 0.0f}));
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {0.0f, -70.0f}));
+    const AIRealPoint label = LabelAnchor();
+    EXPECT_NEAR(label.h, -label.v, 1e-3);
+    EXPECT_GT(label.h, 0.0f);
+}
+
+TEST_F(ArcLengthTest, MarksPointingInFromOutsideSitPastTheEndsAndTheArcRunsOnUnderThem) {
+    MeasuredPoints& m = gMeasuredPoints;
+    m.ArcLastAnchor.p = {0.0f, -50.0f};
+    m.AngleValue = -static_cast<AIReal>(std::numbers::pi / 2.0);
+    ASSERT_EQ(DrawArcLengthDimension(1, 0, 0, 0), kNoErr);
+    // Each mark's tip at an end of the arc, its body past that end, pointing along the arc into it.
+    const auto mark = Anchors(Dim().EndMarks[0][0]);
+    EXPECT_TRUE(Near(mark[0], {70.0f, 0.0f}));
+    EXPECT_TRUE(Near(mark[1], {67.0f, 9.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[0], {0.0f, -70.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[1], {-9.0f, -73.0f}));
+    // The arc runs on kOutsideMarkTail past both ends.
+    const auto arc = Anchors(Dim().AngleArcs[0]);
+    EXPECT_TRUE(Near(arc.front(), {69.74306f, 5.99264f}));
+    EXPECT_TRUE(Near(arc.back(), {-5.99264f, -69.74306f}));
 }
