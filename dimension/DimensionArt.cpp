@@ -9,6 +9,7 @@
 #include "dimension/Labels.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/PathSuite.h"
 #include "panel/CurrentOptions.h"
@@ -199,22 +200,34 @@ ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, do
 ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineEnd, double overshoot) {
     const Vector2 reach = Vector2(lineEnd) - Vector2(measured);
     const double length = reach.Length();
-    if (reach.IsDegenerate() || length + overshoot <= kExtensionLineGap)
+    const double offset = std::isfinite(gSettings.ExtensionGap) ? gSettings.ExtensionGap : 0.0;
+    if (reach.IsDegenerate() || length + overshoot <= offset)
         return ClearPath(line);
     const Vector2 u = UnitVector(reach);
-    return SetLinePath(line, Along(measured, u, kExtensionLineGap), Along(measured, u, length + overshoot));
+    return SetLinePath(line, Along(measured, u, offset), Along(measured, u, length + overshoot));
 }
 
-double TextHalfGap() {
-    const double characters = static_cast<double>(gValueTextBuffer.Length);
-    return std::max(kMinimumTextHalfGap, characters * LiveTextSize() * kTextGapPerCharacter);
+namespace {
+
+// Half the width of the text last formatted in ValueTextBuffer.
+double TextHalfWidth() {
+    return static_cast<double>(gValueTextBuffer.Length) * LiveTextSize() * kTextGapPerCharacter;
 }
+
+// The stored space between a label and its dimension line, never negative.
+double StoredTextGap() {
+    return std::isfinite(gSettings.TextGap) ? std::max(gSettings.TextGap, 0.0) : 0.0;
+}
+
+}  // namespace
+
+double TextHalfGap() { return std::max(kMinimumTextHalfGap, TextHalfWidth() + StoredTextGap()); }
 
 double TextHalfGapAcross(double lineAngle, double textAngle) {
     const double turn = UprightAngle(static_cast<AIReal>(textAngle)) - lineAngle;
-    const double along = std::abs(std::cos(turn)) * TextHalfGap();
+    const double along = std::abs(std::cos(turn)) * TextHalfWidth();
     const double across = std::abs(std::sin(turn)) * kTextGapPerHeight * LiveTextSize();
-    return std::max(kMinimumTextHalfGap, along + across);
+    return std::max(kMinimumTextHalfGap, along + across + StoredTextGap());
 }
 
 double ExtensionOvershoot() {

@@ -9,14 +9,13 @@
 #include "host/Types.h"
 
 // The distances that shape a dimension, in artwork points.
-// Where an extension line starts: this far from the measured point, towards the dimension line ("Gap").
-constexpr double kExtensionLineGap = 2.0;
 // How far an extension line runs past the dimension line when no end marks are shown.
 constexpr double kExtensionLineOvershoot = 2.0;
 // How far past the dimension line an extension line runs per unit of the live end-mark size "Zoom".
 constexpr double kExtensionReachPerEndMarkSize = 0.04;
-// Half the width of the gap a dimension line leaves around its label: this share of the text size per
-// character of the label, and never less than kMinimumTextHalfGap.
+// Half the width of a label's text: this share of the text size per character. The gap a dimension line
+// leaves around its label adds the stored text gap "GapTexteSeg" on each side and is never less than
+// kMinimumTextHalfGap.
 constexpr double kTextGapPerCharacter = 0.3;
 constexpr double kMinimumTextHalfGap = 4.0;
 // Half the gap across the text's height, for a label that does not read along its line: this share of the
@@ -68,16 +67,17 @@ ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPo
 ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, double scale,
                          AIRealPoint* lineStart);
 
-// An extension line from the measured point towards the point where the dimension line ends: it starts
-// kExtensionLineGap from `measured` and runs `overshoot` past `lineEnd`; cleared when the two points coincide
-// or the gap would reach past the end.
+// An extension line from the measured point towards the point where the dimension line ends: it starts the
+// stored extension-line offset "Gap" from `measured` (before it when negative) and runs `overshoot` past
+// `lineEnd`; cleared when the two points coincide or the offset would reach past the end.
 ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineEnd, double overshoot);
 
-// Half the gap a dimension line leaves around the text last formatted in ValueTextBuffer.
+// Half the gap a dimension line leaves around the text last formatted in ValueTextBuffer: half its width and
+// the stored text gap "GapTexteSeg".
 double TextHalfGap();
 // Half the gap a line running along `lineAngle` leaves around that text when its baseline reads along
 // `textAngle` (radians): the half extent of the text along the line, its width along its baseline and
-// kTextGapPerHeight of the text size across it; never less than kMinimumTextHalfGap.
+// kTextGapPerHeight of the text size across it, and the stored text gap; never less than kMinimumTextHalfGap.
 double TextHalfGapAcross(double lineAngle, double textAngle);
 // How far extension lines run past the dimension line: kExtensionReachPerEndMarkSize times the live "Zoom",
 // or kExtensionLineOvershoot while no end marks are shown.

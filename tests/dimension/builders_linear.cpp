@@ -41,8 +41,9 @@ TEST_F(Linear, AParallelDimensionRunsThroughTheLabelPointWithItsTextCentredInAGa
     // End marks at the two ends, pointing into the line.
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[0][0])[1], {9.0f, 33.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[1], {91.0f, 27.0f}));
-    // Extension lines from the gap at the measured points to 0.04 x Zoom past the line.
-    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[0], {0.0f, 2.0f}));
+    // Extension lines from the stored offset "Gap" (0 by default) at the measured points to 0.04 x Zoom past
+    // the line.
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[0], {0.0f, 0.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[1], {0.0f, 34.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[1], {100.0f, 34.0f}));
     // The label centred on the line, its baseline dropped by a share of the text size.
@@ -76,7 +77,7 @@ TEST_F(Linear, ProjectedDimensionsMeasureTheHorizontalOrVerticalSpanThroughTheLa
     EXPECT_TRUE(Near(End(0), {0.0f, -40.0f}));
     EXPECT_TRUE(Near(End(1), {100.0f, -40.0f}));
     EXPECT_EQ(LabelText(), "100 pt");
-    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[0], {100.0f, 58.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[0], {100.0f, 60.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[1], {100.0f, -44.0f}));
 
     ASSERT_EQ(DrawVerticalDimensionWithTextGap(130.0f, 20.0f, 0.0f, 0.0f, 100.0f, 60.0f, 0, 0, 0, 0), kNoErr);
@@ -152,10 +153,11 @@ TEST_F(Linear, TheGapSurroundsAHorizontalLabelOnAnObliqueOrVerticalLine) {
         AIRealPoint GapStart, GapEnd; // where the line's first part stops and its second part starts
     };
     // Oblique 3-4-5 line: the text's middle is the line's middle, and its 15-wide, 12-high box spans 13.8 of
-    // the line each side. Vertical line: only the text's height is cut, around the text's middle.
+    // the line each side, and the stored text gap "GapTexteSeg" (2 by default) more. Vertical line: only the
+    // text's height is cut, around the text's middle, with the same text gap.
     const Case cases[] = {
-        {{0.0f, 0.0f}, {30.0f, 40.0f}, {-40.0f, 30.0f}, false, {-33.28f, 38.96f}, {-16.72f, 61.04f}},
-        {{0.0f, 0.0f}, {0.0f, 100.0f}, {30.0f, 50.0f}, true, {30.0f, 44.0f}, {30.0f, 56.0f}},
+        {{0.0f, 0.0f}, {30.0f, 40.0f}, {-40.0f, 30.0f}, false, {-34.48f, 37.36f}, {-15.52f, 62.64f}},
+        {{0.0f, 0.0f}, {0.0f, 100.0f}, {30.0f, 50.0f}, true, {30.0f, 42.0f}, {30.0f, 58.0f}},
     };
     for (const Case& c : cases) {
         Measure(c.First, c.Second);

@@ -81,7 +81,7 @@ TEST_F(ArcLengthTest, TheArcRunsAtTheLiveRadiusBetweenTheAnchorsDirectionsAndSho
     EXPECT_TRUE(Near(arc.front(), {70.0f, 0.0f}));
     EXPECT_TRUE(Near(arc.back(), {0.0f, 70.0f}));
     EXPECT_EQ(LabelText(), "79 pt");
-    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[0], {52.0f, 0.0f}));
+    EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[0], {50.0f, 0.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[1], {74.0f, 0.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[1])[1], {0.0f, 74.0f}));
     // The first mark points along the arc, counter-clockwise into it.

@@ -1,6 +1,7 @@
 // The shared drawing routine: arcs, end marks, extension lines, the cut line and its label.
 #include <numbers>
 
+#include "frame/Settings.h"
 #include "builders_fixture.h"
 
 using dimtest::BuilderTest;
@@ -70,13 +71,23 @@ TEST_F(SharedRoutine, AnEndMarkIsTheShapeTurnedAndScaledByTheLiveSizeAtItsTip) {
     EXPECT_TRUE(Near(lineStart, {50.0f, 50.0f}));
 }
 
-TEST_F(SharedRoutine, AnExtensionLineLeavesTheGapAtTheMeasuredPointAndRunsPastTheLine) {
+TEST_F(SharedRoutine, AnExtensionLineLeavesTheStoredGapAtTheMeasuredPointAndRunsPastTheLine) {
     const AIArtHandle line = Dim().ExtensionLines[0];
+    gSettings.ExtensionGap = 3.0;  // "Gap"
     ASSERT_EQ(SetExtensionLine(line, {0.0f, 0.0f}, {0.0f, 30.0f}, 4.0), kNoErr);
     std::vector<AIRealPoint> a = Anchors(line);
     ASSERT_EQ(a.size(), 2u);
-    EXPECT_TRUE(Near(a[0], {0.0f, static_cast<float>(kExtensionLineGap)}));
+    EXPECT_TRUE(Near(a[0], {0.0f, 3.0f}));
     EXPECT_TRUE(Near(a[1], {0.0f, 34.0f}));
+    // A negative offset starts the line inside the measured object.
+    gSettings.ExtensionGap = -2.0;
+    ASSERT_EQ(SetExtensionLine(line, {0.0f, 0.0f}, {0.0f, 30.0f}, 4.0), kNoErr);
+    EXPECT_TRUE(Near(Anchors(line)[0], {0.0f, -2.0f}));
+    // An offset reaching past the line leaves no extension line.
+    gSettings.ExtensionGap = 40.0;
+    ASSERT_EQ(SetExtensionLine(line, {0.0f, 0.0f}, {0.0f, 30.0f}, 4.0), kNoErr);
+    EXPECT_TRUE(Segments(line).empty());
+    gSettings.ExtensionGap = 0.0;
     ASSERT_EQ(SetExtensionLine(line, {5.0f, 5.0f}, {5.0f, 5.0f}, 4.0), kNoErr);
     EXPECT_TRUE(Segments(line).empty());
 }
