@@ -192,7 +192,10 @@ ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, do
         segments[k].p = placed.Place(shape.AnchorX[k], shape.AnchorY[k]);
         segments[k].in = placed.Place(shape.InX[k], shape.InY[k]);
         segments[k].out = placed.Place(shape.OutX[k], shape.OutY[k]);
-        segments[k].corner = 0;
+        // A point whose handles sit on it is a corner of the shape.
+        const bool handlesOnAnchor = shape.InX[k] == shape.AnchorX[k] && shape.InY[k] == shape.AnchorY[k] &&
+                                     shape.OutX[k] == shape.AnchorX[k] && shape.OutY[k] == shape.AnchorY[k];
+        segments[k].corner = handlesOnAnchor ? 1 : 0;
     }
     return WriteSegments(mark, segments, count);
 }
