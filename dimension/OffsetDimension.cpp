@@ -30,6 +30,11 @@ using Anchors = std::vector<AIPathSegment>;
 constexpr double kHalfTurn = std::numbers::pi;
 // A cursor closer than this to the clicked point's tangent tells no side.
 constexpr double kSideEpsilon = 1e-6;
+// A cursor within this slope of the tangent (about 0.06 degrees) tells no side either: a point laid along the
+// tangent in single precision strays from it by rounding alone.
+constexpr double kSideSlope = 1e-3;
+// The rounding of single-precision coordinates, per unit of their size.
+constexpr double kCoordinateRounding = 8.0 * std::numeric_limits<float>::epsilon();
 // A rounded offset this close above a whole multiple stays at that multiple.
 constexpr double kRoundingSlack = 1e-9;
 // The last anchor index of any path: a range to it measures a whole open path.
@@ -45,8 +50,11 @@ bool Finite(AIRealPoint p) {
 double OffsetSide(AIRealPoint cursor, double offset) {
     const MeasuredPoints& m = gMeasuredPoints;
     const Vector2 normal = UnitVector(Vector2(m.CurveNormalTip) - Vector2(m.CurveClickPoint));
-    const double side = Dot2((Vector2(cursor) - Vector2(m.CurveClickPoint)).ToPoint(), normal.ToPoint());
-    if (!normal.IsDegenerate() && std::abs(side) > kSideEpsilon)
+    const Vector2 fromClick = Vector2(cursor) - Vector2(m.CurveClickPoint);
+    const double side = Dot2(fromClick.ToPoint(), normal.ToPoint());
+    const double slack = kSideEpsilon + kSideSlope * fromClick.Length() +
+                         kCoordinateRounding * (std::abs(m.CurveClickPoint.h) + std::abs(m.CurveClickPoint.v));
+    if (!normal.IsDegenerate() && std::abs(side) > slack)
         return side > 0.0 ? 1.0 : -1.0;
     return offset < 0.0 ? -1.0 : 1.0;
 }

@@ -168,3 +168,24 @@ TEST_F(OffsetTest, AClosedStaleOrMissingPathOrBadNumbersBuildNothingAndShowNoAle
     EXPECT_TRUE(Segments(Dim().DimensionLines[0]).empty());
     EXPECT_TRUE(sim::TheLogs().alerts.empty());
 }
+
+// The panel refresh lays the cursor along the clicked point's tangent, in single precision: the sign of the
+// offset alone chooses the side, wherever the arc was clicked.
+TEST_F(OffsetTest, ACursorLaidAlongTheTangentByThePanelTakesTheSideOfTheOffsetsSign) {
+    MeasureQuarterCircle();
+    for (const float offset : {20.0f, -20.0f}) {
+        const double radius = 50.0 - offset;
+        for (int degrees = 1; degrees < 90; ++degrees) {
+            const double angle = degrees * std::numbers::pi / 180.0;
+            const AIRealPoint click = OnCircle(50.0, angle);
+            Measure(measured, click, OnCircle(-1.0, angle));
+            const AIRealPoint tip = gMeasuredPoints.CurveNormalTip;
+            const float along =
+                static_cast<float>(std::atan2(tip.v - click.v, tip.h - click.h)) + 1.5707963705062866f;
+            const AIRealPoint cursor{click.h + offset * std::cos(along), click.v + offset * std::sin(along)};
+            ASSERT_EQ(Draw(offset, cursor), kNoErr) << degrees;
+            EXPECT_TRUE(Near(End(0), {static_cast<float>(radius), 0.0f})) << offset << " at " << degrees;
+            EXPECT_TRUE(Near(End(1), {0.0f, static_cast<float>(radius)})) << offset << " at " << degrees;
+        }
+    }
+}
