@@ -22,9 +22,9 @@
 #include "host/PathSuite.h"
 #include "host/TagSuite.h"
 #include "panel/CurrentOptions.h"
-#include "tools/ToolState.h"
 #include "tools/HitState.h"
 #include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
 
 namespace {
 
