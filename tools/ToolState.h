@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "host/Types.h"
+
 // The five tools, numbered as the current tool holds them.
 enum ToolNumber : int32_t {
     kSegmentTool = 1,
@@ -12,26 +14,54 @@ enum ToolNumber : int32_t {
     kMeasureTool = 5
 };
 
+// Tools, and the host tool handles kept for them.
+constexpr int32_t kToolCount = 5;
+// Tools that can create a figure when their first click hits no art: segment, angle, circle, Bézier.
+constexpr int32_t kCreateOnClickCount = 4;
+
 struct ToolState {
     int32_t CurrentTool = 0;  // 0 none yet, 1 Segment, 2 Angle, 3 Cercle, 4 Bézier, 5 Longueurs & aires
+    AIToolHandle ToolHandles[kToolCount] = {};  // the host handle of tool k at k - 1
+    AILayerHandle CurrentLayer = nullptr;       // the layer that receives the next dimension group
+    AILayerHandle SavedLayer = nullptr;         // the host's current layer when the tool was selected
     int32_t SegmentArrowsFlag = 0;       // the Segment end marks point the other way
     int16_t ClickCount = 0;              // clicks of the running click sequence; 0 none under way
+    int16_t SeriesClickCount = 0;        // series points of the series just finished
     // A dimension of that tool is being built or re-edited: its art exists and follows the panel.
     int32_t EditingSegment = 0;
     int32_t EditingAngle = 0;
     int32_t EditingCircle = 0;
     int32_t EditingBezier = 0;
+    // Segment, angle, circle, Bézier: the first click hit no art, so a drag shapes a new figure and an
+    // unmoved mouse-up opens the tool's creation dialog.
+    int32_t CreateOnClick[kCreateOnClickCount] = {};
     int32_t ClickInProgress = 0;         // a click has been handled and its dimension is being placed
+    int32_t DimensionStarted = 0;        // the click sequence has taken its first element
+    int32_t AwaitingSegmentClick = 0;    // the measure between two segments waits for the second segment
     int32_t ArcLengthMode = 0;           // the Segment tool measures the length of a circular arc
     int32_t CurveOffsetMode = 0;         // the Segment tool's dimension runs along a curve at an offset
     int32_t AngleOnArc = 0;              // the Angle tool measures the angle of a circular arc
+    int32_t BezierMode = 0;              // 0 equal parts, 1 local radius, 2 local tangent
     // Element clicked with the Bézier tool: 0 crosshair, 1 arc, 2 angle, 3 segment, 4 curve, 5 local radius,
     // 6 local tangent, 7 creation; 8 once the tool is selected, before any element.
     int32_t BezierElementKind = 0;
     // Text position of a linear dimension: 0 centred in a gap of the line, 1 shifted past the first end,
     // 2 past the second end.
     int8_t LabelPosition = 0;
+    AIRealPoint CursorPoint;             // the point of the last mouse-down or drag message
+    AIRealPoint MarqueeStart;            // the first corner of the Longueurs & aires marquee
+    AIRealPoint ClickViewPoint;          // artwork point beside which the click hints are drawn
+    int32_t ClickCancelled = 0;          // the running click sequence was cancelled by holding Control
+    int32_t WithEnds = 0;                // Control held at the last cursor or drag message
+    int32_t DragModifier = 0;            // left Windows key held at the last drag message
+    int32_t SeriesPreview = 0;           // Alt held at the last drag message
+    int32_t SubtractArea = 0;            // the next path added to the measured set is subtracted
+    int32_t OffsetDragActive = 0;        // a drag has placed a dimension along a curve
+    float CircleLabelAngle = 0.0f;       // radians, from the circle's centre to the cursor during a drag
     float CircleLabelDistance = 0.0f;    // distance from the centre at which an Alt-drag places the circle label
+    AIArtSet MeasuredSet = nullptr;      // the paths chosen with the Longueurs & aires tool
+    uint32_t MeasuredCount = 0;          // paths in MeasuredSet
+    int16_t MeasuredAnchorIndex = 0;     // anchor of the first point of a two-point measure
 };
 
 extern ToolState gToolState;

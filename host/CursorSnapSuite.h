@@ -1,0 +1,15 @@
+// AI Cursor Snap: moves a point onto what the host's smart guides snap to near it.
+#pragma once
+
+#include "host/Messages.h"
+#include "host/Suites.h"
+#include "host/Types.h"
+
+// Every operation answers kBadParameterErr for a null view, control string or result.
+struct AICursorSnapSuite {
+    // Snaps `source` as the control string asks and writes the snapped point into `result`: "A" anchors,
+    // "i" crossings of two paths, "o" the outlines of paths; letters are separated by spaces. A point with
+    // nothing to snap to within the snap distance is written unchanged.
+    ASErr (*Track)(AIDocumentViewHandle view, AIRealPoint source, const AIEvent* event, const char* control,
+                   AIRealPoint* result);
+};

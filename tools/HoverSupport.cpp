@@ -1,0 +1,28 @@
+#include "tools/HoverSupport.h"
+
+#include "frame/SuiteTable.h"
+#include "host/DocumentViewSuite.h"
+#include "host/TagSuite.h"
+
+bool ArtHasTag(AIArtHandle art, const char* key) {
+    const char* type = nullptr;
+    return art != nullptr && sAITag->GetTagType(art, key, &type) == kNoErr;
+}
+
+bool HasKindMarker(AIArtHandle art, const char* const (&order)[3]) {
+    for (const char* marker : order) {
+        if (ArtHasTag(art, marker)) return true;
+    }
+    return false;
+}
+
+AIReal TouchViewZoom(ASErr* error) {
+    AIDocumentViewHandle view = nullptr;
+    AIReal zoom = 0.0f;
+    *error = sAIDocumentView->GetNthDocumentView(0, &view);
+    if (*error != kNoErr) return 0.0f;
+    *error = sAIDocumentView->GetDocumentViewZoom(view, &zoom);
+    if (*error != kNoErr) return 0.0f;
+    *error = sAIDocumentView->SetDocumentViewZoom(view, zoom);
+    return zoom;
+}

@@ -1,0 +1,230 @@
+#include "tools/HoverTests.h"
+
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
+#include "frame/SuiteTable.h"
+#include "host/ArtSuite.h"
+#include "host/CursorSnapSuite.h"
+#include "host/DocumentViewSuite.h"
+#include "host/HitTestSuite.h"
+#include "host/PathSuite.h"
+#include "tools/HitState.h"
+#include "tools/HoverSupport.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+namespace format = DimensionArtFormat;
+
+// How one of the four hit-test based tests differs from the others.
+struct HoverScheme {
+    int32_t Tool;
+    const char* const Markers[3];  // the order in which the kind markers are asked
+    bool CrossingTest;             // another path crossing the hovered one snaps the cursor
+};
+
+constexpr HoverScheme kSegmentScheme{kSegmentTool, {format::SegmentMarker, format::AngleMarker, format::CircleMarker}, true};
+constexpr HoverScheme kAngleScheme{kAngleTool, {format::AngleMarker, format::SegmentMarker, format::CircleMarker}, true};
+constexpr HoverScheme kCircleScheme{kCircleTool, {format::CircleMarker, format::AngleMarker, format::SegmentMarker}, true};
+constexpr HoverScheme kBezierScheme{kBezierTool, {format::SegmentMarker, format::AngleMarker, format::CircleMarker}, false};
+
+// One host hit test: its record and part type; a failed test is a miss.
+struct HostHit {
+    AIToolHitData Data;
+    int32_t Type = kNoHitType;
+};
+
+HostHit RunHitTest(AIRealPoint at, int32_t request, AIReal tolerance, ASErr* error) {
+    HostHit result;
+    AIHitRef ref = nullptr;
+    *error = sAIHitTest->HitTestEx(nullptr, at, request, tolerance, &ref);
+    if (*error == kNoErr && ref != nullptr) {
+        if (sAIHitTest->GetHitData(ref, &result.Data) != kNoErr) result.Data = AIToolHitData{};
+        if (sAIHitTest->GetType(ref, &result.Type) != kNoErr) result.Type = kNoHitType;
+    }
+    if (ref != nullptr) sAIHitTest->Release(ref);
+    return result;
+}
+
+bool IsSegmentHit(const HostHit& hit) {
+    return hit.Data.hit != 0 && hit.Data.object != nullptr && hit.Type == kSegmentHitType;
+}
+
+// Clears the flags the test owns: every hover flag, except the centre flag for all but the Segment tool, and
+// the vertex flag for the Angle and Bézier tools.
+void ClearOwnedFlags(int32_t tool) {
+    HoverFlagSet& flags = gHitState.HoverFlags;
+    const int32_t centre = flags.OverCentre;
+    const int32_t vertex = flags.NotAVertex;
+    flags = HoverFlagSet{};
+    if (tool != kSegmentTool) flags.OverCentre = centre;
+    if (tool != kAngleTool && tool != kBezierTool) flags.NotAVertex = vertex;
+}
+
+bool ReadRecord(AIArtHandle path, int16_t index, AIPathSegment* record) {
+    return sAIPath->GetPathSegments(path, index, 1, record) == kNoErr;
+}
+
+// The hovered anchor as a possible angle vertex; true when it stopped at an end of an open path.
+bool AnalyseVertex(AIArtHandle path, int16_t i) {
+    HitState& h = gHitState;
+    int16_t n = 0;
+    AIBoolean closed = false;
+    sAIPath->GetPathSegmentCount(path, &n);
+    sAIPath->GetPathClosed(path, &closed);
+    ReadRecord(path, i, &h.SnapSegment);
+    h.VertexIndex = i;
+    if (n < 2 || i < 0 || i >= n) {
+        h.HoverFlags.NotAVertex = 1;
+        return true;
+    }
+    if (!closed) {
+        if (i == 0 || i == n - 1) {
+            h.HoverFlags.NotAVertex = 1;
+            return true;
+        }
+        h.PreviousIndex = static_cast<int16_t>(i - 1);
+        h.NextIndex = static_cast<int16_t>(i + 1);
+    } else {
+        h.PreviousIndex = static_cast<int16_t>(i == 0 ? n - 1 : i - 1);
+        h.NextIndex = static_cast<int16_t>(i == 0 ? 1 : (i == n - 1 ? 0 : i + 1));
+    }
+    ReadRecord(path, h.PreviousIndex, &gMeasuredPoints.FirstPoint);
+    ReadRecord(path, h.NextIndex, &gMeasuredPoints.SecondPoint);
+    if (ArePointsEqual(gMeasuredPoints.FirstPoint, h.SnapSegment, gMeasuredPoints.SecondPoint) == 0) {
+        h.HoverFlags.NotAVertex = 1;
+    }
+    return false;
+}
+
+void AnchorBranch(const HoverScheme& scheme, const HostHit& hit) {
+    HitState& h = gHitState;
+    switch (scheme.Tool) {
+        case kSegmentTool:
+            h.SnapSegment.p = hit.Data.point;
+            if (hit.Type == kAnchorHitType) {
+                h.HoverFlags.OverAnchor = 1;
+                h.HitStartIndex = static_cast<int16_t>(hit.Data.segment);
+            } else {
+                h.HoverFlags.OverCentre = 1;
+            }
+            break;
+        case kAngleTool:
+            h.HoverFlags.OverAnchor = 1;
+            AnalyseVertex(hit.Data.object, static_cast<int16_t>(hit.Data.segment));
+            break;
+        case kCircleTool:
+            h.HoverFlags.OverAnchor = 1;
+            h.SnapSegment.p = hit.Data.point;
+            h.HitStartIndex = static_cast<int16_t>(hit.Data.segment);
+            break;
+        default:
+            h.HoverFlags.OverAnchor = 1;
+            gToolState.BezierElementKind = 2;
+            if (!AnalyseVertex(hit.Data.object, static_cast<int16_t>(hit.Data.segment))) h.HoverPoint = h.SnapSegment;
+            break;
+    }
+}
+
+// Another path under the cursor with the hovered one locked; true when the test ends there.
+bool CrossingTest(AIArtHandle art, const AIToolMessage& message, ASErr* error) {
+    sAIArt->SetArtUserAttr(art, kArtLocked, kArtLocked);
+    const HostHit other = RunHitTest(message.cursor, kSegmentHitRequest, kCrossingTolerance, error);
+    sAIArt->SetArtUserAttr(art, kArtLocked, 0);
+    if (!IsSegmentHit(other)) return false;
+    if (!ArtHasTag(art, format::Vek)) {
+        gHitState.HoverFlags.OverIntersection = 1;
+        AIDocumentViewHandle view = nullptr;
+        sAIDocumentView->GetNthDocumentView(0, &view);
+        if (sAICursorSnap->Track != nullptr) {
+            *error = sAICursorSnap->Track(view, message.cursor, message.event, kCrossingSnapControl,
+                                          &gHitState.SnapSegment.p);
+        }
+    }
+    return true;
+}
+
+void StraightSegment(const HoverScheme& scheme, const AIRealBezier& curve, bool dimension,
+                     const AIToolMessage& message, AIRealPoint hitPoint) {
+    HitState& h = gHitState;
+    (dimension ? h.HoverFlags.OverDimension : h.HoverFlags.OverSegment) = 1;
+    const bool plainOnly = scheme.Tool == kAngleTool || scheme.Tool == kBezierTool;
+    if (plainOnly && dimension) return;
+    h.SnapSegment.p = curve.p0;
+    h.HitSegment.p = curve.p3;
+    if (scheme.Tool == kAngleTool) h.HoverPoint.p = message.cursor;
+    if (scheme.Tool == kBezierTool) h.HoverPoint.p = hitPoint;
+}
+
+void CurvedSegment(const HoverScheme& scheme, AIArtHandle art, const AIRealBezier& curve, bool dimension,
+                   AIRealPoint hitPoint) {
+    HitState& h = gHitState;
+    AIPathSegment start{};
+    start.p = curve.p0;
+    start.out = curve.p1;
+    AIPathSegment end{};
+    end.p = curve.p3;
+    end.in = curve.p2;
+    const bool arc = IsCircularArc(art, start, end, 0) != 0;
+    if (arc && dimension) {
+        h.HoverFlags.OverDimensionArc = 1;
+        return;
+    }
+    if (arc) {
+        h.HoverArcCentre = gFoundArc.ArcCentreFound;
+        h.HoverFlags.OverArc = 1;
+    } else {
+        h.HoverFlags.OverCurve = 1;
+    }
+    if (scheme.Tool == kBezierTool) {
+        h.HoverPoint.p = hitPoint;
+    } else if (!(arc && scheme.Tool == kCircleTool)) {
+        h.CurveHitPoint = hitPoint;
+    }
+}
+
+ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
+    ASErr error = kNoErr;
+    HitState& h = gHitState;
+    ClearOwnedFlags(scheme.Tool);
+    TouchViewZoom(&error);
+    gToolState.ClickViewPoint = message.cursor;
+
+    const HostHit anchor = RunHitTest(message.cursor, kAnchorHitRequest, kHoverTolerance, &error);
+    if (anchor.Data.hit != 0 && anchor.Data.object != nullptr) {
+        h.HitArt = anchor.Data.object;
+        AnchorBranch(scheme, anchor);
+        return error;
+    }
+    if (ArtHasTag(anchor.Data.object, format::Vek)) return error;
+
+    const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
+    if (!IsSegmentHit(segment)) return error;
+    AIArtHandle art = segment.Data.object;
+    h.HitArt = art;
+    int16_t count = 0;
+    sAIPath->GetPathSegmentCount(art, &count);
+    h.HitEndIndex = static_cast<int16_t>(segment.Data.segment);
+    h.HitStartIndex = static_cast<int16_t>(segment.Data.segment == 0 ? count - 1 : segment.Data.segment - 1);
+
+    const bool dimension = HasKindMarker(art, scheme.Markers);
+    if (!dimension && ArtHasTag(art, format::Vek)) return error;
+    if (scheme.CrossingTest && CrossingTest(art, message, &error)) return error;
+
+    AIRealBezier curve{};
+    if (sAIPath->GetPathBezier(art, h.HitStartIndex, &curve) != kNoErr) return error;
+    if (SamePoint(curve.p1, curve.p0) && SamePoint(curve.p2, curve.p3)) {
+        StraightSegment(scheme, curve, dimension, message, segment.Data.point);
+    } else {
+        CurvedSegment(scheme, art, curve, dimension, segment.Data.point);
+    }
+    return error;
+}
+
+} // namespace
+
+ASErr HitTestSegmentTool(const AIToolMessage& message) { return RunScheme(kSegmentScheme, message); }
+ASErr HitTestAngleTool(const AIToolMessage& message) { return RunScheme(kAngleScheme, message); }
+ASErr HitTestCircleTool(const AIToolMessage& message) { return RunScheme(kCircleScheme, message); }
+ASErr HitTestBezierTool(const AIToolMessage& message) { return RunScheme(kBezierScheme, message); }

@@ -1,0 +1,27 @@
+// The segments whose end points the drag snaps to: a list, newest first, of at most half the stored count of
+// remembered end points.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct RememberedSegment {
+    RememberedSegment* Next = nullptr;  // null at the tail
+    float X1 = 0.0f;
+    float Y1 = 0.0f;
+    float X2 = 0.0f;
+    float Y2 = 0.0f;
+};
+
+struct RememberedSegments {
+    RememberedSegment* Head = nullptr;  // the newest segment
+};
+
+extern RememberedSegments gRememberedSegments;
+
+// Segments the list holds at most: half the stored count of remembered end points, at least one.
+int32_t RememberedSegmentLimit();
+// Nodes in the list.
+size_t RememberedSegmentCount();
+// Frees every node and empties the list.
+void FreeRememberedSegments();
