@@ -7,9 +7,10 @@
 
 // Every operation answers kBadParameterErr for a null view, control string or result.
 struct AICursorSnapSuite {
-    // Snaps `source` as the control string asks and writes the snapped point into `result`: "A" anchors,
-    // "i" crossings of two paths, "o" the outlines of paths; letters are separated by spaces. A point with
-    // nothing to snap to within the snap distance is written unchanged.
+    // Snaps `source` as the control string asks and writes the snapped point into `result`: "i" crossings of
+    // two paths, then "A" anchors, then "o" the outlines of visible paths, the nearest within the snap distance
+    // of the first kind that has one; letters are separated by spaces. A point with nothing to snap to is
+    // written unchanged.
     ASErr (*Track)(AIDocumentViewHandle view, AIRealPoint source, const AIEvent* event, const char* control,
                    AIRealPoint* result);
 };

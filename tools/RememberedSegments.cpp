@@ -2,6 +2,20 @@
 
 #include "frame/Settings.h"
 
+namespace {
+
+void FreeNodes(RememberedSegment*& head) {
+    while (head != nullptr) {
+        RememberedSegment* next = head->Next;
+        delete head;
+        head = next;
+    }
+}
+
+} // namespace
+
+RememberedSegments::~RememberedSegments() { FreeNodes(Head); }
+
 RememberedSegments gRememberedSegments;
 
 int32_t RememberedSegmentLimit() {
@@ -15,12 +29,4 @@ size_t RememberedSegmentCount() {
     return count;
 }
 
-void FreeRememberedSegments() {
-    RememberedSegment* node = gRememberedSegments.Head;
-    while (node != nullptr) {
-        RememberedSegment* next = node->Next;
-        delete node;
-        node = next;
-    }
-    gRememberedSegments.Head = nullptr;
-}
+void FreeRememberedSegments() { FreeNodes(gRememberedSegments.Head); }

@@ -13,8 +13,14 @@ struct RememberedSegment {
     float Y2 = 0.0f;
 };
 
+// The list owns its nodes: they live until the plug-in is unloaded.
 struct RememberedSegments {
     RememberedSegment* Head = nullptr;  // the newest segment
+
+    RememberedSegments() = default;
+    RememberedSegments(const RememberedSegments&) = delete;
+    RememberedSegments& operator=(const RememberedSegments&) = delete;
+    ~RememberedSegments();
 };
 
 extern RememberedSegments gRememberedSegments;
