@@ -1,6 +1,7 @@
 #include "simhost/SimHost.h"
 
 #include "simhost/ArtConverter.h"
+#include "simhost/CursorSnap.h"
 #include "simhost/HitTest.h"
 
 namespace sim {
@@ -21,6 +22,7 @@ void ResetHost(bool clearPreferences) {
     InstallServiceSuites();
     InstallDocumentSuites();
     InstallHitTestSuite();
+    InstallCursorSnapSuite();
     InstallArtConverterSuite();
     InstallColourSuites();
     InstallTextSuites();

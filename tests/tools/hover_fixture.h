@@ -31,7 +31,6 @@ class HoverTest : public ::testing::Test {
 protected:
     void SetUp() override {
         sim::ResetHost();
-        sim::InstallCursorSnapSuite();
         sim::ThePlugin().Load(PluginMain, PluginResources);
         ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
     }
