@@ -13,6 +13,16 @@ public:
 
     virtual bool IsShown() const = 0;
     virtual void SetShown(bool shown) = 0;
+
+    // What the tools ask of the panel while it exists: lay it out for the current tool (enabled) or cover and
+    // disable it, show the Segment or Angle page, enable or disable its flyout entries, and refresh its
+    // selection and figure-area read-outs.
+    virtual void LayoutPanelForTool(int32_t enabled) = 0;
+    virtual void ShowPanelSegmentPage(int32_t enabled) = 0;
+    virtual void ShowPanelAnglePage(int32_t enabled) = 0;
+    virtual void EnablePanelMenuEntries(int32_t enabled) = 0;
+    virtual void ShowSelectionMeasures() = 0;
+    virtual void ShowFigureArea() = 0;
 };
 
 // The dock position code of a panel that has never been docked elsewhere.

@@ -37,8 +37,15 @@ struct FakePanel : DockedPanel {
     }
     bool IsShown() const override { return Shown; }
     void SetShown(bool shown) override { Shown = shown; }
+    void LayoutPanelForTool(int32_t enabled) override { Calls.push_back("layout " + std::to_string(enabled)); }
+    void ShowPanelSegmentPage(int32_t enabled) override { Calls.push_back("segment " + std::to_string(enabled)); }
+    void ShowPanelAnglePage(int32_t enabled) override { Calls.push_back("angle " + std::to_string(enabled)); }
+    void EnablePanelMenuEntries(int32_t enabled) override { Calls.push_back("menu " + std::to_string(enabled)); }
+    void ShowSelectionMeasures() override { Calls.push_back("selection"); }
+    void ShowFigureArea() override { Calls.push_back("figure area"); }
 
     bool Shown = true;
+    std::vector<std::string> Calls;  // what the tools asked of the panel, in order
     int32_t DockCode;
     int* Destroyed;
 };
