@@ -5,7 +5,10 @@
 #include "driver/TreeDump.h"
 #include "simhost/Document.h"
 #include "simhost/Menus.h"
+#include "simhost/Platform.h"
+#include "simhost/PluginConnection.h"
 #include "simhost/PreferenceStore.h"
+#include "simhost/Tools.h"
 
 namespace driver {
 
@@ -66,6 +69,67 @@ AIPathStyle PathStyle(const PathCommand& path) {
     return style;
 }
 
+// The virtual-key code the platform reads for a key of the script.
+int32_t VirtualKey(Key key) {
+    switch (key) {
+    case Key::Shift:
+        return sim::VK_LSHIFT_CODE;
+    case Key::RightShift:
+        return VK_RSHIFT;
+    case Key::Alt:
+        return sim::VK_LMENU_CODE;
+    case Key::Control:
+        return sim::VK_LCONTROL_CODE;
+    case Key::Windows:
+        return VK_LWIN;
+    case Key::Space:
+        return VK_SPACE;
+    }
+    return 0;
+}
+
+// Holds keys for the time of a command: down when made, and up again when it ends, except those that were
+// already held.
+class HeldKeys {
+  public:
+    explicit HeldKeys(const std::vector<Key>& keys) {
+        sim::PlatformState& platform = sim::ThePlatform();
+        for (const Key key : keys) {
+            const int32_t code = VirtualKey(key);
+            if (platform.IsKeyDown(code))
+                continue;
+            platform.SetKeyDown(code, true);
+            pressed_.push_back(code);
+        }
+    }
+    ~HeldKeys() {
+        for (const int32_t code : pressed_)
+            sim::ThePlatform().SetKeyDown(code, false);
+    }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+  private:
+    std::vector<int32_t> pressed_;
+};
+
+// The selectors a mouse command sends, each at every point of the command.
+std::vector<const char*> MouseSelectors(MouseCommand::Kind kind) {
+    switch (kind) {
+    case MouseCommand::Kind::Move:
+        return {kSelectorAITrackToolCursor};
+    case MouseCommand::Kind::Down:
+        return {kSelectorAIToolMouseDown};
+    case MouseCommand::Kind::Drag:
+        return {kSelectorAIToolMouseDrag};
+    case MouseCommand::Kind::Up:
+        return {kSelectorAIToolMouseUp};
+    case MouseCommand::Kind::Click:
+        return {kSelectorAIToolMouseDown, kSelectorAIToolMouseUp};
+    }
+    return {};
+}
+
 std::vector<AIPathSegment> Segments(const PathCommand& path) {
     std::vector<AIPathSegment> segments;
     for (const AnchorSpec& anchor : path.anchors)
@@ -120,6 +184,10 @@ void Player::Play(const Command& command) {
                    [&](const PrefCommand& pref) { PlayPref(pref); },
                    [&](const DumpCommand& dump) { PlayDump(command, dump); },
                    [&](const MenuCommand& menu) { PlayMenu(command, menu); },
+                   [&](const ToolCommand& tool) { PlayTool(command, tool); },
+                   [&](const MouseCommand& mouse) { PlayMouse(command, mouse); },
+                   [&](const KeyCommand& keys) { PlayKeys(keys); },
+                   [&](const DrawCommand&) { PlayDraw(); },
                },
                command.action);
 }
@@ -220,6 +288,45 @@ void Player::PlayMenu(const Command& command, const MenuCommand& menu) {
     if (!item->enabled)
         Fail(command, "the menu item \"" + menu.text + "\" is disabled");
     menus.Choose(item->handle);
+}
+
+void Player::LogResult(ASErr result) {
+    if (result != kNoErr)
+        log_.Append("answered " + std::to_string(result));
+}
+
+void Player::PlayTool(const Command& command, const ToolCommand& tool) {
+    const sim::ToolRecord* found = nullptr;
+    for (const sim::ToolRecord& record : sim::TheTools().Records()) {
+        if (record.title == tool.title) {
+            found = &record;
+            break;
+        }
+    }
+    if (!found)
+        Fail(command, "no tool \"" + tool.title + "\"");
+    LogResult(sim::TheTools().Select(found->handle));
+}
+
+void Player::PlayMouse(const Command& command, const MouseCommand& mouse) {
+    const sim::ToolRecord* tool = sim::TheTools().SelectedRecord();
+    if (!tool || !sim::ThePlugin().IsSelf(tool->plugin))
+        Fail(command, "the selected tool \"" + (tool ? tool->title : std::string()) + "\" is not the plug-in's");
+    const AIToolHandle handle = tool->handle;
+    const HeldKeys held(mouse.keys);
+    for (const AIRealPoint& point : mouse.points) {
+        for (const char* selector : MouseSelectors(mouse.kind))
+            LogResult(sim::ThePlugin().SendTool(selector, handle, point));
+    }
+}
+
+void Player::PlayKeys(const KeyCommand& keys) {
+    for (const Key key : keys.keys)
+        sim::ThePlatform().SetKeyDown(VirtualKey(key), keys.down);
+}
+
+void Player::PlayDraw() {
+    LogResult(sim::ThePlugin().SendAnnotation(kSelectorAIDrawAnnotation));
 }
 
 } // namespace driver

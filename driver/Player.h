@@ -34,6 +34,12 @@ class Player {
     void PlayPref(const PrefCommand& pref);
     void PlayDump(const Command& command, const DumpCommand& dump);
     void PlayMenu(const Command& command, const MenuCommand& menu);
+    void PlayTool(const Command& command, const ToolCommand& tool);
+    void PlayMouse(const Command& command, const MouseCommand& mouse);
+    void PlayKeys(const KeyCommand& keys);
+    void PlayDraw();
+    // Logs what the plug-in answered when it is not success.
+    void LogResult(ASErr result);
     [[noreturn]] void Fail(const Command& command, const std::string& message) const;
 
     const Scenario& scenario_;

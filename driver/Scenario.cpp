@@ -379,6 +379,53 @@ Action ParseMenu(LineReader& in) {
     return command;
 }
 
+Action ParseTool(LineReader& in) {
+    ToolCommand command{in.Quoted("expected a tool title in double quotes")};
+    in.End();
+    return command;
+}
+
+constexpr std::string_view kKeyWords[] = {"shift", "rshift", "alt", "control", "win", "space"};
+constexpr const char* kKeyChoices = "a key (shift, rshift, alt, control, win or space)";
+
+Key ParseKey(LineReader& in, const std::string& expected) {
+    return static_cast<Key>(in.Choice({std::begin(kKeyWords), std::end(kKeyWords)}, expected));
+}
+
+// Reads the keys up to the end of the line.
+std::vector<Key> ParseKeys(LineReader& in, const std::string& expected) {
+    std::vector<Key> keys;
+    while (!in.AtEnd())
+        keys.push_back(ParseKey(in, expected));
+    return keys;
+}
+
+// Reads `POINT [KEY ...]`, or `POINT ... [KEY ...]` when the command takes several points.
+template <MouseCommand::Kind kind, bool severalPoints> Action ParseMouse(LineReader& in) {
+    MouseCommand command;
+    command.kind = kind;
+    command.points.push_back(in.Point("expected a point x,y"));
+    while (severalPoints && in.NextIsPoint())
+        command.points.push_back(in.Point("expected a point x,y"));
+    command.keys = ParseKeys(in, std::string("expected ") + (severalPoints ? "a point x,y or " : "") +
+                                     kKeyChoices);
+    return command;
+}
+
+template <bool down> Action ParseKeyCommand(LineReader& in) {
+    KeyCommand command;
+    command.down = down;
+    command.keys.push_back(ParseKey(in, std::string("expected ") + kKeyChoices));
+    const std::vector<Key> more = ParseKeys(in, std::string("expected ") + kKeyChoices);
+    command.keys.insert(command.keys.end(), more.begin(), more.end());
+    return command;
+}
+
+Action ParseDraw(LineReader& in) {
+    in.End();
+    return DrawCommand{};
+}
+
 // The command keywords and their parsers; a new command adds a row here and a case to the player.
 struct CommandSyntax {
     std::string_view keyword;
@@ -394,6 +441,15 @@ constexpr CommandSyntax kCommandSyntax[] = {
     {"pref", ParsePref},
     {"dump", ParseDump},
     {"menu", ParseMenu},
+    {"tool", ParseTool},
+    {"move", ParseMouse<MouseCommand::Kind::Move, true>},
+    {"down", ParseMouse<MouseCommand::Kind::Down, false>},
+    {"drag", ParseMouse<MouseCommand::Kind::Drag, true>},
+    {"up", ParseMouse<MouseCommand::Kind::Up, false>},
+    {"click", ParseMouse<MouseCommand::Kind::Click, false>},
+    {"press", ParseKeyCommand<true>},
+    {"release", ParseKeyCommand<false>},
+    {"draw", ParseDraw},
 };
 
 std::string CommandList() {
@@ -417,6 +473,10 @@ Action ParseCommand(LineReader& in) {
 }
 
 } // namespace
+
+const char* KeyWord(Key key) {
+    return kKeyWords[static_cast<size_t>(key)].data();
+}
 
 Scenario ParseScenario(const std::string& path, const std::string& text) {
     Scenario scenario;

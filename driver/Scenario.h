@@ -85,8 +85,34 @@ struct MenuCommand {
     std::string text;
 };
 
-using Action =
-    std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand, MenuCommand>;
+// A key the user holds: Shift (the left one), the right Shift, Alt, Control, the left Windows key, Space.
+enum class Key { Shift, RightShift, Alt, Control, Windows, Space };
+
+// Selects the tool of that title in the host's tool palette.
+struct ToolCommand {
+    std::string title;
+};
+
+// The mouse over the selected tool, with keys held for the time of the command: the cursor moved to each
+// point in turn, the button pressed, dragged through each point, released, or clicked (pressed and released).
+struct MouseCommand {
+    enum class Kind { Move, Down, Drag, Up, Click };
+    Kind kind = Kind::Move;
+    std::vector<AIRealPoint> points;
+    std::vector<Key> keys;
+};
+
+// Holds keys down, or releases them, until a later command changes them.
+struct KeyCommand {
+    bool down = true;
+    std::vector<Key> keys;
+};
+
+// Has the host draw the annotations of the document window, as it does after each change.
+struct DrawCommand {};
+
+using Action = std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand, MenuCommand,
+                            ToolCommand, MouseCommand, KeyCommand, DrawCommand>;
 
 struct Command {
     int line = 0;
@@ -102,6 +128,9 @@ struct Scenario {
 
 // Parses a whole script; throws ScenarioError at the first line that does not read.
 Scenario ParseScenario(const std::string& path, const std::string& text);
+
+// The word a script writes for `key`.
+const char* KeyWord(Key key);
 
 // The file name without its folder and last extension: "examples/segment.scn" gives "segment".
 std::string ScenarioName(const std::string& path);
