@@ -31,8 +31,19 @@ struct FeedbackText {
 // The view point of line `row` of a text whose hover point is `hover` in the view.
 AIPoint FeedbackLinePoint(const FeedbackText& text, AIPoint hover, int16_t row);
 
+// The values of the figure being created that the read-outs show, as the creation drag leaves them: the opening
+// and side length of an angle (radians, points), the radius and sweep of a circle, arc or sector (points, radians)
+// and the path the creation made for it.
+struct CreationReadings {
+    double AngleRotation = 0.0;
+    double AngleSide = 0.0;
+    double CircleRadius = 0.0;
+    double Sweep = 0.0;
+    AIArtHandle CirclePath = nullptr;
+};
+
 // The texts, built from the tool state as the next draw would show them.
-FeedbackText MeasureReadoutText();
+FeedbackText MeasureReadoutText(const CreationReadings& figure);
 FeedbackText SegmentHintText();
 FeedbackText AngleHintText();
 FeedbackText CircleHintText();
@@ -43,7 +54,7 @@ FeedbackText ModifyHintText();
 
 // The axis of a centred angle being created, from its vertex: drawn when exactly one of the live "CentreCreaAng"
 // and DragModifier is set. Result false when no axis shows.
-bool CreatedAngleAxis(AIRealPoint& from, AIRealPoint& to);
+bool CreatedAngleAxis(const CreationReadings& figure, AIRealPoint& from, AIRealPoint& to);
 
 // Draws a text at the view point of ClickViewPoint in the colour given, in the text's font preset.
 void DrawFeedbackText(AIAnnotatorMessage* message, const AIRGBColor& colour, const FeedbackText& text);
