@@ -1,0 +1,183 @@
+// The Angle tool's click: a re-edit, a vertex angle in one click, the angle between two clicked segments, the
+// angle of a circular arc, or the start of a figure on empty canvas.
+#include "dimension/AngleBuilders.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
+#include "dimension/Links.h"
+#include "dimension/ReEdit.h"
+#include "dimension/Skeletons.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
+#include "host/RealMathSuite.h"
+#include "panel/CurrentOptions.h"
+#include "tools/ClickSequences.h"
+#include "tools/ClickSupport.h"
+#include "tools/HitState.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
+
+namespace format = DimensionArtFormat;
+
+namespace {
+
+constexpr int32_t kAngleSlot = kAngleTool - 1;
+
+constexpr const char* kNotAVertexAlert = "Ce point n'est pas le sommet d'un angle.";
+constexpr const char* kParallelAlert = "Les deux côtés sont parallèles !";
+constexpr const char* kSecondSideAlert =
+    "Vous devez cliquer sur le second côté de l'angle\rou tenir la touche Contrôle enfoncée.";
+
+void Alert(const char* text) { sADMBasic->MessageAlert(text); }
+
+// The signed angle from side B to side A, then the dimension drawn at the vertex.
+ASErr DrawVertexAngle() {
+    MeasuredPoints& m = gMeasuredPoints;
+    m.AngleValue = SideAngle(m.AngleVertex.p, m.AnglePointB.p, m.AnglePointA.p);
+    const ASErr result =
+        DrawAngleDimension(m.AngleVertex.p.h, m.AngleVertex.p.v, static_cast<AIReal>(gCurrentOptions.ArcRadius),
+                           m.AngleValue, PointAngle(m.AngleVertex.p, m.AnglePointB.p), gCurrentDimension.AngleArcs,
+                           gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr VertexClick() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    ClickBeep(kPointClickFrequency);
+    if (gHitState.HoverFlags.NotAVertex != 0) {
+        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        Alert(kNotAVertexAlert);
+        return group.Error;
+    }
+    ASErr result = BuildAngleDimensionArt();
+    MeasuredPoints& m = gMeasuredPoints;
+    m.AngleVertex.p = gHitState.SnapSegment.p;
+    m.AnglePointB.p = m.FirstPoint.p;
+    m.AnglePointA.p = m.SecondPoint.p;
+    KeepError(result, LinkAngle(gHitState.HitArt, gHitState.PreviousIndex, gHitState.VertexIndex, gHitState.NextIndex));
+    KeepError(result, DrawVertexAngle());
+    return result;
+}
+
+void FirstSideClick() {
+    ClickBeep(kOneClickFrequency);
+    gToolState.ClickCount = 1;
+    gHitState.MeasuredArt = gHitState.HitArt;
+    MeasuredPoints& m = gMeasuredPoints;
+    m.ClickPoint.p = gHitState.HoverPoint.p;
+    m.AnglePointB = PathRecord(gHitState.MeasuredArt, gHitState.HitStartIndex);
+    m.AnglePointA = PathRecord(gHitState.MeasuredArt, gHitState.HitEndIndex);
+    gHitState.PreviousIndex = gHitState.HitStartIndex;
+    gHitState.NextIndex = gHitState.HitEndIndex;
+}
+
+// The two sides of one path meet at an anchor: the vertex there, the far ends as the sides, the link written.
+bool SharedAnchorVertex(const AIPathSegment& s0, const AIPathSegment& s1, ASErr* result) {
+    MeasuredPoints& m = gMeasuredPoints;
+    HitState& h = gHitState;
+    if (SamePoint(m.AnglePointB.p, s0.p)) {
+        m.AngleVertex.p = s0.p; h.VertexIndex = h.HitStartIndex; h.PreviousIndex = h.HitEndIndex; m.AnglePointB.p = s1.p;
+    } else if (SamePoint(m.AnglePointB.p, s1.p)) {
+        m.AngleVertex.p = s1.p; h.VertexIndex = h.HitEndIndex; h.PreviousIndex = h.HitStartIndex; m.AnglePointB.p = s0.p;
+    } else if (SamePoint(m.AnglePointA.p, s0.p)) {
+        m.AngleVertex.p = s0.p; h.VertexIndex = h.HitStartIndex; h.NextIndex = h.HitEndIndex; m.AnglePointA.p = s1.p;
+    } else if (SamePoint(m.AnglePointA.p, s1.p)) {
+        m.AngleVertex.p = s1.p; h.VertexIndex = h.HitEndIndex; h.NextIndex = h.HitStartIndex; m.AnglePointA.p = s0.p;
+    } else {
+        return false;
+    }
+    KeepError(*result, LinkAngle(h.HitArt, h.PreviousIndex, h.VertexIndex, h.NextIndex));
+    return true;
+}
+
+// Sides of two paths, or without a shared anchor: the vertex where their lines meet, each side the end of
+// its segment nearer where it was clicked.
+void CrossingVertex(const AIPathSegment& s0, const AIPathSegment& s1) {
+    MeasuredPoints& m = gMeasuredPoints;
+    m.AngleVertex.p = LineIntersection(m.AnglePointB.p, m.AnglePointA.p, s0.p, s1.p).Point;
+    const AIRealPoint clicked = m.ClickPoint.p;
+    if (Distance(m.AnglePointB.p, clicked) > Distance(m.AnglePointA.p, clicked)) m.AnglePointB = m.AnglePointA;
+    const AIRealPoint hover = gHitState.HoverPoint.p;
+    m.AnglePointA = Distance(s1.p, hover) < Distance(s0.p, hover) ? s1 : s0;
+}
+
+ASErr SecondSideClick() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    ClickBeep(kOneClickFrequency);
+    ++gToolState.ClickCount;
+    MeasuredPoints& m = gMeasuredPoints;
+    const AIPathSegment s0 = PathRecord(gHitState.HitArt, gHitState.HitStartIndex);
+    const AIPathSegment s1 = PathRecord(gHitState.HitArt, gHitState.HitEndIndex);
+    if (Cross2(m.AnglePointB.p, m.AnglePointA.p, s0.p, s1.p) == 0.0) {
+        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        Alert(kParallelAlert);
+        return group.Error;
+    }
+    ASErr result = BuildAngleDimensionArt();
+    const bool samePath = gHitState.HitArt == gHitState.MeasuredArt;
+    if (!samePath || !SharedAnchorVertex(s0, s1, &result)) CrossingVertex(s0, s1);
+    KeepError(result, DrawVertexAngle());
+    return result;
+}
+
+ASErr ArcClick() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    gHitState.MeasuredArt = gHitState.HitArt;
+    gToolState.AngleOnArc = 1;
+    ClickBeep(kOneClickFrequency);
+    ASErr result = BuildArcAngleDimensionArt();
+    MeasuredPoints& m = gMeasuredPoints;
+    m.AnglePointB = PathRecord(gHitState.MeasuredArt, gHitState.HitStartIndex);
+    m.AnglePointA = PathRecord(gHitState.MeasuredArt, gHitState.HitEndIndex);
+    m.AngleVertex = gHitState.HoverArcCentre;
+    const AIRealPoint radius{m.AnglePointB.p.h - m.AngleVertex.p.h, m.AnglePointB.p.v - m.AngleVertex.p.v};
+    m.CircleRadius = sAIRealMath->AIRealPointLength(&radius);
+    gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + gCurrentOptions.SideTieLength;
+    m.AngleValue = SideAngle(m.AngleVertex.p, m.AnglePointB.p, m.AnglePointA.p);
+    const AIRealPoint cursor = gToolState.CursorPoint;
+    KeepError(result, DrawArcAngleDimension(cursor.h, cursor.v, 0, 0, 0, 0));
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr EmptyCanvasClick() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
+    const ASErr result = BuildAngleDimensionArt();
+    gToolState.CreateOnClick[kAngleSlot] = 1;
+    gClickFlags.CreationStarted[kAngleSlot] = 0;
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+} // namespace
+
+ASErr AngleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
+    gToolState.CursorPoint = message->cursor;
+    gToolState.CreateOnClick[kAngleSlot] = 0;
+    gToolState.AngleOnArc = 0;
+    if (CarriesMarker(hit.object, format::SegmentMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, SegmentClick, hit, message);
+    if (CarriesMarker(hit.object, format::CircleMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, CircleClick, hit, message);
+    const HoverFlagSet& f = gHitState.HoverFlags;
+    if (f.OverDimensionArc != 0) return ReEditAngleDimension(hit, *message);
+    if (f.OverAnchor != 0) return VertexClick();
+    if (f.OverSegment != 0) {
+        gToolState.DimensionStarted = 1;
+        if (gToolState.ClickCount != 0) return SecondSideClick();
+        FirstSideClick();
+        return kNoErr;
+    }
+    if (gToolState.ClickCount == 1) {
+        Alert(kSecondSideAlert);
+        return kNoErr;
+    }
+    if (f.OverArc != 0) return ArcClick();
+    return EmptyCanvasClick();
+}

@@ -1,0 +1,198 @@
+// The Bézier tool's click: divisions of a segment, an angle, an arc or a curve, the reticle of a circle, the
+// local radius or tangent of a curve, or the start of a figure on empty canvas.
+#include <numbers>
+
+#include "dimension/BezierExtras.h"
+#include "dimension/BuilderOptions.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
+#include "dimension/Skeletons.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
+#include "panel/CurrentOptions.h"
+#include "tools/ClickSequences.h"
+#include "tools/ClickSupport.h"
+#include "tools/HitState.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
+
+namespace format = DimensionArtFormat;
+
+namespace {
+
+constexpr int32_t kBezierSlot = kBezierTool - 1;
+
+// The Bézier modes and the elements a click takes.
+enum BezierModeValue : int32_t { kDivideMode = 0, kRadiusMode = 1, kTangentMode = 2 };
+enum ElementKind : int32_t {
+    kReticleKind = 0, kArcKind = 1, kAngleKind = 2, kSegmentKind = 3, kCurveKind = 4,
+    kRadiusKind = 5, kTangentKind = 6, kCreationKind = 7
+};
+
+constexpr const char* kNotAVertexAlert = "Ce point n'est pas le sommet d'un angle.";
+constexpr AIReal kQuarterTurn = static_cast<AIReal>(std::numbers::pi / 2.0);
+
+// The point the division builders are given: `base` moved by the live path length in direction `angle`.
+AIRealPoint DivisionPoint(AIRealPoint base, AIReal angle) {
+    return MovedBy(base, gCurrentOptions.BezierPathLength, angle);
+}
+
+int32_t DivideKind() {
+    const HoverFlagSet& f = gHitState.HoverFlags;
+    if (f.OverAnchor != 0) return kAngleKind;
+    if (f.OverSegment != 0) return kSegmentKind;
+    if (f.OverCurve != 0) return kCurveKind;
+    if (f.OverArc != 0) return PathClosed(gHitState.HitArt) ? kReticleKind : kArcKind;
+    return kCreationKind;
+}
+
+ASErr DivideSegment() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    MeasuredPoints& m = gMeasuredPoints;
+    m.FirstPoint = PathRecord(gHitState.HitArt, gHitState.HitStartIndex);
+    m.SecondPoint = PathRecord(gHitState.HitArt, gHitState.HitEndIndex);
+    m.ClickPoint = gHitState.HoverPoint;
+    gBezierExtraValues.SegmentDirection = PointAngle(m.FirstPoint.p, m.SecondPoint.p);
+    ASErr result = StartDivisionTickList();
+    const AIRealPoint p = DivisionPoint(m.FirstPoint.p, gBezierExtraValues.SegmentDirection + kQuarterTurn);
+    ClickBeep(kOneClickFrequency);
+    KeepError(result, DrawSegmentDivisions(p.h, p.v, 0, 0, 0));
+    gToolState.DimensionStarted = 1;
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr DivideAngle() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    MeasuredPoints& m = gMeasuredPoints;
+    m.ClickPoint = gHitState.HoverPoint;
+    gHitState.MeasuredArt = gHitState.HitArt;
+    m.FirstPoint = PathRecord(gHitState.MeasuredArt, gHitState.PreviousIndex);
+    m.AngleVertex = PathRecord(gHitState.MeasuredArt, gHitState.VertexIndex);
+    m.SecondPoint = PathRecord(gHitState.MeasuredArt, gHitState.NextIndex);
+    if (gHitState.HoverFlags.NotAVertex != 0) {
+        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        sADMBasic->MessageAlert(kNotAVertexAlert);
+        return group.Error;
+    }
+    ASErr result = StartDivisionTickList();
+    gBezierExtraValues.DivisionSweep = SideAngle(m.AngleVertex.p, m.FirstPoint.p, m.SecondPoint.p);
+    gBezierExtraValues.DivisionStartAngle = PointAngle(m.AngleVertex.p, m.FirstPoint.p);
+    const AIRealPoint p = DivisionPoint(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle);
+    ClickBeep(kOneClickFrequency);
+    KeepError(result, DrawAngleDivisions(p.h, p.v, 0, 0, 0));
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr DivideCurve(const AIToolHitData& hit, const AIToolMessage& message) {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    ASErr result = StartDivisionTickList();
+    MeasuredPoints& m = gMeasuredPoints;
+    gBezierExtraValues.DivisionPath = hit.object;
+    m.ClickPoint = gHitState.HoverPoint;
+    const AIRealPoint normal = NormalTipAtHit(hit.object, hit);
+    m.CurveNormalTip = AIRealPoint{normal.h - hit.point.h + m.ClickPoint.p.h, normal.v - hit.point.v + m.ClickPoint.p.v};
+    gBezierExtraValues.DivisionStartAngle = PointAngle(message.cursor, m.ClickPoint.p);
+    const AIRealPoint p = DivisionPoint(m.ClickPoint.p, gBezierExtraValues.DivisionStartAngle);
+    ClickBeep(kOneClickFrequency);
+    KeepError(result, DrawCurveDivisions(p.h, p.v, 0, 0, 0));
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr Reticle() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    gMeasuredPoints.CircleCentre = gHitState.HoverArcCentre.p;
+    gMeasuredPoints.CircleRadius = gFoundArc.ArcRadiusFound;
+    ASErr result = BuildReticleArt();
+    ClickBeep(kOneClickFrequency);
+    KeepError(result, DrawReticle());
+    return result;
+}
+
+ASErr Creation() {
+    gToolState.BezierElementKind = kCreationKind;
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
+    gToolState.CreateOnClick[kBezierSlot] = 1;
+    gClickFlags.CreationStarted[kBezierSlot] = 0;
+    gToolState.ClickInProgress = 1;
+    return group.Error;
+}
+
+ASErr DivideClick(const AIToolHitData& hit, const AIToolMessage& message) {
+    gToolState.BezierElementKind = DivideKind();
+    switch (gToolState.BezierElementKind) {
+    case kSegmentKind: return DivideSegment();
+    case kAngleKind: return DivideAngle();
+    case kArcKind:
+    case kCurveKind: return DivideCurve(hit, message);
+    case kReticleKind: return Reticle();
+    default: return Creation();
+    }
+}
+
+// The hovered curve point and the normals kept after it, for the local radius and tangent builders.
+void KeepCurvePoints() {
+    MeasuredPoints& m = gMeasuredPoints;
+    m.ClickPoint = gHitState.HoverPoint;
+    m.ClickCurvePoints[0] = gHitState.NormalTipA;
+    m.ClickCurvePoints[1] = gHitState.NormalTipB;
+    m.ClickCurvePoints[2] = gHitState.NextCurvePoint;
+}
+
+bool OverCurveOrArc() { return gHitState.HoverFlags.OverCurve != 0 || gHitState.HoverFlags.OverArc != 0; }
+
+ASErr LocalRadiusClick() {
+    if (!OverCurveOrArc()) return Creation();
+    gToolState.BezierElementKind = kRadiusKind;
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    gMeasuredPoints.CircleCentre = gHitState.HoverArcCentre.p;
+    ClickBeep(kPointClickFrequency);
+    ASErr result = BuildLocalRadiusArt();
+    KeepCurvePoints();
+    const AIRealPoint cursor = gToolState.CursorPoint;
+    KeepError(result, DrawLocalRadius(cursor.h, cursor.v, 0, 0));
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr LocalTangentClick() {
+    if (!OverCurveOrArc()) return Creation();
+    gToolState.BezierElementKind = kTangentKind;
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    ClickBeep(kPointClickFrequency);
+    ASErr result = BuildLocalTangentArt();
+    KeepCurvePoints();
+    KeepError(result, DrawLocalTangent());
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+} // namespace
+
+ASErr BezierClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
+    gToolState.CreateOnClick[kBezierSlot] = 0;
+    gClickFlags.CreationStarted[kBezierSlot] = 0;
+    if (CarriesMarker(hit.object, format::SegmentMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, SegmentClick, hit, message);
+    if (CarriesMarker(hit.object, format::AngleMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kAngleTool, AngleClick, hit, message);
+    if (CarriesMarker(hit.object, format::CircleMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, CircleClick, hit, message);
+    switch (gCurrentOptions.BezierMode) {
+    case kDivideMode: return DivideClick(hit, *message);
+    case kRadiusMode: return LocalRadiusClick();
+    case kTangentMode: return LocalTangentClick();
+    default: return kNoErr;
+    }
+}

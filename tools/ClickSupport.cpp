@@ -1,0 +1,88 @@
+#include "tools/ClickSupport.h"
+
+#include "dimension/Geometry.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
+#include "host/PathSuite.h"
+#include "host/RealBezierSuite.h"
+#include "host/RealMathSuite.h"
+#include "host/TagSuite.h"
+#include "host/ToolSuite.h"
+#include "frame/TavorinePlugIn.h"
+#include "host/Platform.h"
+
+ClickFlags gClickFlags;
+
+bool KeyHeld(int32_t virtualKey) { return GetAsyncKeyState(virtualKey) != 0; }
+
+bool CarriesMarker(AIArtHandle art, const char* key) {
+    const char* type = nullptr;
+    return art != nullptr && sAITag->GetTagType(art, key, &type) == kNoErr;
+}
+
+static void ShowPanelFor(TavorinePlugIn* plugin, PanelStep step) {
+    DockedPanel* panel = plugin != nullptr ? plugin->PanelDialogue : nullptr;
+    if (panel == nullptr) return;
+    switch (step) {
+    case PanelStep::Layout: panel->LayoutPanelForTool(1); break;
+    case PanelStep::SegmentPage: panel->ShowPanelSegmentPage(1); break;
+    case PanelStep::AnglePage: panel->ShowPanelAnglePage(1); break;
+    }
+}
+
+ASErr HandOverClick(TavorinePlugIn* plugin, PanelStep step, int32_t tool, ClickSequence click,
+                    const AIToolHitData& hit, AIToolMessage* message) {
+    ShowPanelFor(plugin, step);
+    const ASErr result = sAITool->SetSelectedTool(gToolState.ToolHandles[tool - 1]);
+    click(plugin, hit, message);
+    return result;
+}
+
+AIPathSegment PathRecord(AIArtHandle path, int16_t index) {
+    AIPathSegment record;
+    if (sAIPath->GetPathSegments(path, index, 1, &record) != kNoErr) return AIPathSegment();
+    return record;
+}
+
+bool PathClosed(AIArtHandle path) {
+    AIBoolean closed = false;
+    return sAIPath->GetPathClosed(path, &closed) == kNoErr && closed;
+}
+
+AIReal PointAngle(AIRealPoint from, AIRealPoint to) {
+    const AIRealPoint direction{to.h - from.h, to.v - from.v};
+    return sAIRealMath->AIRealPointAngle(&direction);
+}
+
+AIRealPoint MovedBy(AIRealPoint base, AIReal length, AIReal angle) {
+    AIRealPoint step;
+    AIRealPoint moved;
+    sAIRealMath->AIRealPointLengthAngle(length, angle, &step);
+    sAIRealMath->AIRealPointAdd(&base, &step, &moved);
+    return moved;
+}
+
+AIRealPoint UnitTowards(AIRealPoint from, AIRealPoint to) {
+    AIRealPoint unit;
+    sAIRealMath->AIRealPointLengthAngle(1.0f, PointAngle(from, to), &unit);
+    return unit;
+}
+
+AIReal SideAngle(AIRealPoint vertex, AIRealPoint start, AIRealPoint end) {
+    return static_cast<AIReal>(SignedAngle(UnitTowards(vertex, start), UnitTowards(vertex, end)));
+}
+
+AIRealPoint NormalTipAtHit(AIArtHandle path, const AIToolHitData& hit) {
+    int16_t start = static_cast<int16_t>(hit.segment - 1);
+    if (start < 0) {
+        int16_t count = 0;
+        sAIPath->GetPathSegmentCount(path, &count);
+        start = static_cast<int16_t>(count - 1);
+    }
+    AIRealBezier curve;
+    AIRealPoint normal;
+    if (sAIPath->GetPathBezier(path, start, &curve) != kNoErr ||
+        sAIRealBezier->AIRealBezierNormal(&curve, hit.t, &normal) != kNoErr)
+        return hit.point;
+    return AIRealPoint{hit.point.h + normal.h, hit.point.v + normal.v};
+}

@@ -1,0 +1,62 @@
+// What the click sequences share: the flags they keep between clicks, the hand-over to the tool of a clicked
+// dimension's kind, path records and the point arithmetic of the host's real-math suite.
+#pragma once
+
+#include <cstdint>
+
+#include "host/HitTestSuite.h"
+#include "host/Messages.h"
+#include "host/Types.h"
+#include "tools/ToolState.h"
+
+class TavorinePlugIn;
+
+// Flags the click sequences keep besides the tool state.
+struct ClickFlags {
+    // Segment, angle, circle, Bézier: the drag of a creation has already made its figure.
+    int32_t CreationStarted[kCreateOnClickCount] = {};
+    int32_t FirstClickOnCentre = 0;  // the first point of a two-point linear dimension was a centre point
+};
+extern ClickFlags gClickFlags;
+
+// The click beeps: a point click, and a one-click dimension or a division.
+constexpr uint32_t kPointClickFrequency = 9000;
+constexpr uint32_t kOneClickFrequency = 9001;
+
+// Virtual keys read at a click.
+constexpr int32_t kShiftKey = 16;
+constexpr int32_t kAltKey = 18;
+
+// True while the platform reports the key held.
+bool KeyHeld(int32_t virtualKey);
+
+// True when the art carries the tag `key`.
+bool CarriesMarker(AIArtHandle art, const char* key);
+
+// A click sequence, as the hand-over runs it.
+using ClickSequence = ASErr (*)(TavorinePlugIn*, const AIToolHitData&, AIToolMessage*);
+// How the panel is shown for the tool taken over.
+enum class PanelStep : int32_t { Layout, SegmentPage, AnglePage };
+
+// Shows the panel for the tool, makes it the host's selected tool and runs its click sequence with the same
+// hit and message. Result: the result of selecting the tool.
+ASErr HandOverClick(TavorinePlugIn* plugin, PanelStep step, int32_t tool, ClickSequence click,
+                    const AIToolHitData& hit, AIToolMessage* message);
+
+// The anchor record `index` of the path; an empty record when the host has no such anchor.
+AIPathSegment PathRecord(AIArtHandle path, int16_t index);
+// True when the path is closed; false for an open path or one the host does not know.
+bool PathClosed(AIArtHandle path);
+
+// The angle (radians) of the direction from `from` to `to`.
+AIReal PointAngle(AIRealPoint from, AIRealPoint to);
+// `base` moved by `length` in direction `angle` (radians).
+AIRealPoint MovedBy(AIRealPoint base, AIReal length, AIReal angle);
+// The unit vector from `from` towards `to`.
+AIRealPoint UnitTowards(AIRealPoint from, AIRealPoint to);
+// The angle at `vertex` from the side through `start` to the side through `end`, counter-clockwise positive.
+AIReal SideAngle(AIRealPoint vertex, AIRealPoint start, AIRealPoint end);
+
+// The hit point plus the normal at the hit's t of the curve that ends at the hit's segment (the closing
+// segment of a closed path starts at its last anchor).
+AIRealPoint NormalTipAtHit(AIArtHandle path, const AIToolHitData& hit);

@@ -1,0 +1,180 @@
+// The Segment tool's click: a re-edit, a two-point dimension, a one-click dimension of a segment, a curve or an
+// arc, or the start of a figure on empty canvas.
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
+#include "dimension/LinearDimensions.h"
+#include "dimension/Links.h"
+#include "dimension/OffsetDimension.h"
+#include "dimension/ReEdit.h"
+#include "dimension/Skeletons.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
+#include "host/RealMathSuite.h"
+#include "host/TagSuite.h"
+#include "panel/CurrentOptions.h"
+#include "tools/ClickSequences.h"
+#include "tools/ClickSupport.h"
+#include "tools/HitState.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
+
+namespace format = DimensionArtFormat;
+
+namespace {
+
+constexpr int32_t kSegmentSlot = kSegmentTool - 1;
+
+constexpr const char* kSecondPointAlert =
+    "Vous devez cliquer sur un second point\r(point d'ancrage ou point d'intersection)\rou tenir la touche "
+    "Contrôle enfoncée.";
+constexpr const char* kOpenPathAlert = "Le tracé doit être ouvert.";
+
+void Alert(const char* text) { sADMBasic->MessageAlert(text); }
+
+bool OverPoint() {
+    const HoverFlagSet& f = gHitState.HoverFlags;
+    return f.OverAnchor != 0 || f.OverIntersection != 0 || f.OverCentre != 0;
+}
+
+// The link of the first point taken off a dimension finished on a centre point.
+void Unlink() {
+    AIArtHandle line = gCurrentDimension.DimensionLines[0];
+    AIArtHandle half = gCurrentDimension.DimensionLineHalves[0];
+    sAITag->DeleteTag(gHitState.MeasuredArt, format::SegmentMarker);
+    for (const char* key : {format::SegmentMarker, format::FirstPointLink, format::AnchorIndexKeys[0]}) {
+        sAITag->DeleteTag(line, key);
+        sAITag->DeleteTag(half, key);
+    }
+}
+
+ASErr FirstPointClick() {
+    gMeasuredPoints.FirstPoint.p = gHitState.SnapSegment.p;
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    ASErr result = BuildSegmentDimensionArt();
+    if (gHitState.HoverFlags.OverAnchor != 0) KeepError(result, LinkFirstPoint(gHitState.HitArt, gHitState.HitStartIndex));
+    gHitState.MeasuredArt = gHitState.HitArt;
+    gClickFlags.FirstClickOnCentre = gHitState.HoverFlags.OverCentre;
+    ClickBeep(kPointClickFrequency);
+    gToolState.ClickCount = 1;
+    return result;
+}
+
+ASErr SecondPointClick() {
+    ++gToolState.ClickCount;
+    gMeasuredPoints.SecondPoint.p = gHitState.SnapSegment.p;
+    ClickBeep(kPointClickFrequency);
+    const bool firstOnCentre = gClickFlags.FirstClickOnCentre != 0;
+    if (!firstOnCentre && gHitState.HoverFlags.OverCentre != 0) Unlink();
+    gHitState.MeasuredArt = gHitState.HitArt;
+    ASErr result = kNoErr;
+    if (gHitState.HoverFlags.OverAnchor != 0 && !firstOnCentre)
+        result = LinkSecondPoint(gHitState.HitArt, gHitState.HitStartIndex);
+    gMeasuredPoints.SegmentAngle = PointAngle(gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p);
+    gSeriesPointTable.SeriesRunningValue = 0.0f;
+    KeepError(result, DrawSegmentDimension());
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr StraightSegmentClick(const AIToolHitData& hit) {
+    ClickBeep(kOneClickFrequency);
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    ASErr result = BuildSegmentDimensionArt();
+    gMeasuredPoints.FirstPoint = gHitState.SnapSegment;
+    gMeasuredPoints.SecondPoint = gHitState.HitSegment;
+    gMeasuredPoints.SegmentAngle = PointAngle(gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p);
+    gSeriesPointTable.SeriesRunningValue = 0.0f;
+    gHitState.MeasuredArt = gHitState.HitArt;
+    KeepError(result, LinkOnSegment(hit.object, gHitState.HitStartIndex, gHitState.HitEndIndex));
+    KeepError(result, DrawSegmentDimension());
+    gToolState.DimensionStarted = 1;
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+// The new group of a curve or arc click, or false (the group disposed after the alert) for a closed path.
+bool OpenPathGroup(ASErr* error) {
+    const NewGroupResult group = NewDimensionGroup();
+    *error = group.Error;
+    if (!group.Made) return false;
+    ClickBeep(kOneClickFrequency);
+    gHitState.MeasuredArt = gHitState.HitArt;
+    if (!PathClosed(gHitState.MeasuredArt)) return true;
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    Alert(kOpenPathAlert);
+    return false;
+}
+
+ASErr CurveClick(const AIToolHitData& hit) {
+    ASErr result = kNoErr;
+    if (!OpenPathGroup(&result)) return result;
+    gMeasuredPoints.CurveClickPoint = hit.point;
+    gToolState.CurveOffsetMode = 1;
+    gMeasuredPoints.CurveNormalTip = NormalTipAtHit(gHitState.MeasuredArt, hit);
+    result = BuildOffsetDimensionArt();
+    const AIRealPoint cursor = gToolState.CursorPoint;
+    KeepError(result, DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines,
+                                          static_cast<AIReal>(gCurrentOptions.SideTieLength), cursor.h, cursor.v,
+                                          0, 0, 0));
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr ArcClick() {
+    ASErr result = kNoErr;
+    if (!OpenPathGroup(&result)) return result;
+    MeasuredPoints& m = gMeasuredPoints;
+    m.AngleVertex = gHitState.HoverArcCentre;
+    gToolState.ArcLengthMode = 1;
+    m.CircleRadius = gFoundArc.ArcRadiusFound;
+    gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + gCurrentOptions.SideTieLength;
+    m.ArcFirstAnchor = PathRecord(gHitState.MeasuredArt, gHitState.HitStartIndex);
+    m.ArcLastAnchor = PathRecord(gHitState.MeasuredArt, gHitState.HitEndIndex);
+    m.AngleValue = SideAngle(m.AngleVertex.p, m.ArcFirstAnchor.p, m.ArcLastAnchor.p);
+    result = BuildArcLengthDimensionArt();
+    KeepError(result, DrawArcLengthDimension(0, 0, 0, 0));
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+ASErr EmptyCanvasClick() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
+    gSeriesPointTable.SeriesRunningValue = 0.0f;
+    const ASErr result = BuildSegmentDimensionArt();
+    gToolState.CreateOnClick[kSegmentSlot] = 1;
+    gClickFlags.CreationStarted[kSegmentSlot] = 0;
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+} // namespace
+
+ASErr SegmentClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
+    const bool shift = KeyHeld(kShiftKey);
+    const bool alt = KeyHeld(kAltKey);
+    gToolState.CreateOnClick[kSegmentSlot] = 0;
+    if (CarriesMarker(hit.object, format::AngleMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kAngleTool, AngleClick, hit, message);
+    if (CarriesMarker(hit.object, format::CircleMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, CircleClick, hit, message);
+    const HoverFlagSet& f = gHitState.HoverFlags;
+    if (f.OverDimension != 0 && gCurrentOptions.SeriesOn == 0) return ReEditSegmentDimension(hit, *message);
+    if ((shift && alt) || gToolState.AwaitingSegmentClick != 0) return ReEditSegmentSeries(hit, message);
+    if (OverPoint()) {
+        if (gCurrentOptions.SeriesOn != 0) return AddSeriesPoint(hit, message);
+        return gToolState.ClickCount == 0 ? FirstPointClick() : SecondPointClick();
+    }
+    if (gToolState.ClickCount == 1) {
+        Alert(kSecondPointAlert);
+        return kNoErr;
+    }
+    if (f.OverSegment != 0) return StraightSegmentClick(hit);
+    if (f.OverCurve != 0) return CurveClick(hit);
+    if (f.OverArc != 0) return ArcClick();
+    return EmptyCanvasClick();
+}
