@@ -1,8 +1,17 @@
 #include "driver/LogWriter.h"
 
+#include <charconv>
 #include <vector>
 
 namespace driver {
+
+std::string RealText(AIReal value) {
+    if (value == 0.0f)
+        return "0";
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
 
 std::string OneLine(const std::string& text) {
     std::string line;

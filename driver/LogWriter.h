@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "host/Types.h"
 #include "simhost/SimHost.h"
 
 namespace driver {
@@ -30,6 +31,9 @@ class LogWriter {
     Marks marks_;
     std::string text_;
 };
+
+// The shortest decimal text that reads back as the same float: 71.046f gives "71.046", -0 gives "0".
+std::string RealText(AIReal value);
 
 // A text on one line: backslashes, line breaks and tabs written as escapes.
 std::string OneLine(const std::string& text);

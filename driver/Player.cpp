@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "driver/DrawingLog.h"
 #include "driver/TreeDump.h"
 #include "simhost/Document.h"
 #include "simhost/Menus.h"
@@ -326,7 +327,8 @@ void Player::PlayKeys(const KeyCommand& keys) {
 }
 
 void Player::PlayDraw() {
-    LogResult(sim::ThePlugin().SendAnnotation(kSelectorAIDrawAnnotation));
+    LogResult(sim::TheAnnotators().Draw());
+    log_.Append(DrawingText(sim::TheAnnotators().LastDrawing()));
 }
 
 } // namespace driver

@@ -1,5 +1,7 @@
 #include "driver/SvgWriter.h"
 
+#include "driver/LogWriter.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -22,13 +24,8 @@ constexpr float kGuideWidth = 0.5f;
 // The width of an average glyph as a share of the font size, to reckon the room a text takes.
 constexpr float kAverageGlyphWidth = 0.6f;
 
-// The shortest decimal text that reads back as the same float: 71.046f gives "71.046", -0 gives "0".
 std::string Number(AIReal value) {
-    if (value == 0.0f)
-        return "0";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return RealText(value);
 }
 
 bool SamePoint(AIRealPoint a, AIRealPoint b) {
