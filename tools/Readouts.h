@@ -42,6 +42,9 @@ struct CreationReadings {
     AIArtHandle CirclePath = nullptr;
 };
 
+// Written by the creation drag, read by the read-outs.
+extern CreationReadings gCreationReadings;
+
 // The texts, built from the tool state as the next draw would show them.
 FeedbackText MeasureReadoutText(const CreationReadings& figure);
 FeedbackText SegmentHintText();
