@@ -54,6 +54,9 @@ protected:
     // Draws the tools' feedback over the artwork; answers 0 until the annotator is built.
     ASErr DrawAnnotations(AIAnnotatorMessage* message);
 
+    // A press on the canvas with one of the tools: its click, its drag and its release.
+    ASErr ToolMouseUp(AIToolMessage* message) override;
+
 private:
     ASErr AddMenus();
     ASErr AddAboutMenuItem();

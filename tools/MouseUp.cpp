@@ -1,0 +1,92 @@
+// The mouse-up: the end of each tool's press.
+#include "dimension/CurrentDimension.h"
+#include "dimension/ValueFormat.h"
+#include "frame/TavorinePlugIn.h"
+#include "panel/CurrentOptions.h"
+#include "tools/DimensionParts.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+// Indexes of the tools that create a figure on an empty click.
+constexpr int32_t kSegmentCreate = kSegmentTool - 1;
+constexpr int32_t kAngleCreate = kAngleTool - 1;
+constexpr int32_t kCircleCreate = kCircleTool - 1;
+constexpr int32_t kBezierCreate = kBezierTool - 1;
+
+void EndTwoClickSequence() {
+    if (gToolState.ClickCount > 1) gToolState.ClickCount = 0;
+}
+
+void DropLabelWhen(bool noValue) {
+    if (noValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
+}
+
+// A created figure whose creation box asks for no dimension loses the group its click prepared.
+void DropFigureGroupWhen(int32_t create, int32_t withDimension) {
+    if (gToolState.CreateOnClick[create] != 0 && withDimension == 0)
+        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+}
+
+void SegmentMouseUp() {
+    SelectDimensionParts();
+    if (gCurrentOptions.SeriesOn == 0) EndTwoClickSequence();
+    if (gToolState.EditingSegment != 0 && gCurrentOptions.SeriesOn != 0) {
+        gToolState.SeriesClickCount = gToolState.ClickCount;
+        gToolState.ClickCount = 0;
+        gToolState.EditingSegment = 0;
+    }
+    RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
+    DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
+    DropFigureGroupWhen(kSegmentCreate, gCurrentOptions.SegmentCreateWithDimension);
+    gToolState.CreateOnClick[kSegmentCreate] = 0;
+    gToolState.OffsetDragActive = 0;
+    gToolState.DimensionStarted = 0;
+    gToolState.SeriesPreview = 0;
+}
+
+void AngleMouseUp() {
+    SelectDimensionParts();
+    DropLabelWhen(gValueFormat.AngleFormat == kAngleNoValue);
+    EndTwoClickSequence();
+    DropFigureGroupWhen(kAngleCreate, gCurrentOptions.AngleCreateWithDimension);
+    gToolState.CreateOnClick[kAngleCreate] = 0;
+}
+
+void CircleMouseUp() {
+    SelectDimensionParts();
+    DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
+    EndTwoClickSequence();
+    DropFigureGroupWhen(kCircleCreate, gCurrentOptions.CircleCreateWithDimension);
+    gToolState.CreateOnClick[kCircleCreate] = 0;
+}
+
+void BezierMouseUp() {
+    SelectDimensionParts();
+    DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gToolState.BezierMode == 1);
+    EndTwoClickSequence();
+    gToolState.CreateOnClick[kBezierCreate] = 0;
+    gToolState.ClickInProgress = 0;
+}
+
+void MeasureMouseUp(DockedPanel* panel) {
+    EndTwoClickSequence();
+    if (panel != nullptr) panel->ShowSelectionMeasures();
+    gToolState.ClickInProgress = 0;
+}
+
+}  // namespace
+
+ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage*) {
+    switch (gToolState.CurrentTool) {
+    case kSegmentTool: SegmentMouseUp(); break;
+    case kAngleTool: AngleMouseUp(); break;
+    case kCircleTool: CircleMouseUp(); break;
+    case kBezierTool: BezierMouseUp(); break;
+    case kMeasureTool: MeasureMouseUp(PanelDialogue); break;
+    default: break;
+    }
+    if (PanelDialogue != nullptr) PanelDialogue->ShowFigureArea();
+    return kNoErr;
+}

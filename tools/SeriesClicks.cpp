@@ -1,0 +1,75 @@
+// The clicks of a series of points and of the measure between two segments, which the Segment tool hands over.
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
+#include "dimension/LinearDimensions.h"
+#include "dimension/Skeletons.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
+#include "host/RealMathSuite.h"
+#include "host/TagSuite.h"
+#include "tools/ClickSequences.h"
+#include "tools/HitState.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+constexpr uint32_t kSeriesBeep = 9001;
+constexpr const char* kTooManyClicksAlert =
+    "Vous avez dépassé le nombre maximum de clics pour les cotes en série !";
+
+// The first click of the measure between two segments: the skeleton, kept from re-editing while it is built.
+ASErr StartSegmentMeasure() {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    gToolState.ClickCount = 1;
+    ClickBeep(kSeriesBeep);
+    ASErr result = BuildSegmentDimensionArt();
+    sAITag->DeleteTag(gCurrentDimension.DimensionLines[0], DimensionArtFormat::SegmentMarker);
+    sAITag->DeleteTag(gCurrentDimension.DimensionLineHalves[0], DimensionArtFormat::SegmentMarker);
+    gMeasuredPoints.FirstPoint = gHitState.SnapSegment;
+    gMeasuredPoints.SecondPoint = gHitState.HitSegment;
+    gToolState.AwaitingSegmentClick = 1;
+    return result;
+}
+
+// The second click: the dimension from the foot on the first segment to the second segment, along the cursor.
+ASErr FinishSegmentMeasure() {
+    gToolState.AwaitingSegmentClick = 0;
+    ++gToolState.ClickCount;
+    ClickBeep(kSeriesBeep);
+    MeasuredPoints& points = gMeasuredPoints;
+    const AIRealPoint cursor = gToolState.CursorPoint;
+    points.FirstPoint.p = FootOfPerpendicular(cursor, points.FirstPoint.p, points.SecondPoint.p);
+    points.SecondPoint.p =
+        LineIntersection(points.FirstPoint.p, cursor, gHitState.SnapSegment.p, gHitState.HitSegment.p).Point;
+    const AIRealPoint direction{points.SecondPoint.p.h - points.FirstPoint.p.h,
+                                points.SecondPoint.p.v - points.FirstPoint.p.v};
+    points.SegmentAngle = sAIRealMath->AIRealPointAngle(&direction);
+    gSeriesPointTable.SeriesRunningValue = 0.0f;
+    gHitState.MeasuredArt = gHitState.HitArt;
+    const ASErr result = DrawSegmentDimension();
+    gToolState.ClickInProgress = 1;
+    return result;
+}
+
+}  // namespace
+
+ASErr AddSeriesPoint(const AIToolHitData&, AIToolMessage*) {
+    ++gToolState.ClickCount;
+    ClickBeep(kSeriesBeep);
+    if (gToolState.ClickCount > static_cast<int16_t>(kSeriesPointCapacity)) {
+        gToolState.ClickCount = 0;
+        sADMBasic->MessageAlert(kTooManyClicksAlert);
+        return kNoErr;
+    }
+    AIPathSegment& point = gSeriesPointTable.SeriesPoint[gToolState.ClickCount - 1];
+    point.p = gHitState.SnapSegment.p;
+    gSeriesPointTable.SeriesRunningValue = 0.0f;
+    return NewDimensionGroup().Error;
+}
+
+ASErr ReEditSegmentSeries(const AIToolHitData&, AIToolMessage*) {
+    return gToolState.ClickCount == 0 ? StartSegmentMeasure() : FinishSegmentMeasure();
+}
