@@ -54,5 +54,53 @@ TEST(ToolCommand, SelectsAHostToolByItsTitleAndLogsTheChangeInItsSection) {
     EXPECT_EQ(Count(log, "Tool.SetSelectedTool"), 1u);
 }
 
+// The tip the Info panel shows tells which keys the plug-in read as held at a cursor move.
+TEST(MouseCommand, KeysAfterThePointsAreHeldForThatCommandOnlyAndPressedKeysUntilReleased) {
+    WorkFolder folder;
+    folder.Write("play.scn", "tool \"Outil Angle\"\n"
+                             "move 10,20 shift\n"
+                             "move 10,20\n"
+                             "press alt\n"
+                             "move 10,20\n"
+                             "move 10,20 rshift\n"
+                             "release alt\n"
+                             "move 30,40 rshift\n"
+                             "tool \"Select Tool\"\n");
+    const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string log = folder.Read("play.log");
+    const std::string track = "call message AI Tool/AI Track Cursor [Outil Angle]\ninfo: 15=10\ninfo: 16=20\n";
+    ExpectInOrder(log, {"== 1: tool \"Outil Angle\"\ncall Tool.SetSelectedTool Outil Angle\n"
+                        "call message AI Tool/AI Select [Outil Angle]\n",
+                        "== 2: move 10,20 shift\n" + track +
+                            "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
+                        "== 3: move 10,20\n" + track + "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
+                        "== 4: press alt\n== 5: move 10,20\n" + track +
+                            "info: 23=Affiche le panneau Vek-Tavorine.\ninfo: 19=\n",
+                        // Alt and the right Shift together are no gesture: the tool's own tip.
+                        "== 6: move 10,20 rshift\n" + track +
+                            "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
+                        "== 7: release alt\n== 8: move 30,40 rshift\n"
+                        "call message AI Tool/AI Track Cursor [Outil Angle]\ninfo: 15=30\ninfo: 16=40\n"
+                        "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
+                        "== 9: tool \"Select Tool\"\ncall Tool.SetSelectedTool Select Tool\n"
+                        "call message AI Tool/AI Deselect [Outil Angle]\n== shut-down\n"});
+}
+
+TEST(MouseCommand, AClickSendsDownThenUpAndADragOneMessagePerPoint) {
+    WorkFolder folder;
+    folder.Write("play.scn", "tool \"Outil Cercle\"\nclick 5,5\ndown 5,5\ndrag 6,6 7,7 8,8\nup 8,8\n");
+    const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string log = folder.Read("play.log");
+    ExpectInOrder(log, {"== 2: click 5,5\ncall message AI Tool/AI Mouse Down [Outil Cercle]\n"
+                        "call message AI Tool/AI Mouse Up [Outil Cercle]\n",
+                        "== 3: down 5,5\ncall message AI Tool/AI Mouse Down [Outil Cercle]\n",
+                        "== 4: drag 6,6 7,7 8,8\n", "== 5: up 8,8\ncall message AI Tool/AI Mouse Up [Outil Cercle]\n"});
+    const size_t drag = log.find("== 4: drag");
+    EXPECT_EQ(Count(log.substr(drag, log.find("== 5:") - drag), "call message AI Tool/AI Mouse Drag [Outil Cercle]\n"),
+              3u);
+}
+
 } // namespace
 } // namespace scenarios
