@@ -1,0 +1,123 @@
+// The examples of the five tools played end to end: the dimensions they leave in the document, its tree and
+// its SVG, and what the host recorded.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "scenarios/DriverRun.h"
+
+namespace scenarios {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+// Plays examples/NAME.scn into a fresh folder; the outputs go to out/.
+class ToolExample : public ::testing::Test {
+  protected:
+    void Play(const std::string& name) {
+        const DriverResult result = folder.Run(
+            {TAVORINE_SOURCE_DIR "/examples/" + name + ".scn", "-o", "out", "--prefs", "out/prefs.txt"});
+        ASSERT_EQ(result.status, 0) << result.errors;
+        ASSERT_EQ(result.errors, "");
+        tree = folder.Read("out/" + name + ".tree.txt");
+        svg = folder.Read("out/" + name + ".svg");
+        log = folder.Read("out/" + name + ".log");
+    }
+    // The section of the log that line `line` of the script opened.
+    std::string Section(int line) const {
+        const std::string title = "== " + std::to_string(line) + ": ";
+        const size_t start = log.find(title);
+        if (start == std::string::npos)
+            return {};
+        const size_t end = log.find("\n== ", start);
+        return log.substr(start, end == std::string::npos ? std::string::npos : end + 1 - start);
+    }
+    WorkFolder folder;
+    std::string tree, svg, log;
+};
+
+// The SVG text element of a label, its text in a span.
+std::string SvgLabel(const std::string& text) {
+    return "<tspan font-family=\"Arial\" font-size=\"12\" fill=\"#c4197f\">" + text + "</tspan></text>";
+}
+
+TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedToTheirPaths) {
+    Play("segment-tool");
+    // Newest on top: the groove's dimension, then the plate's.
+    ExpectInOrder(tree, {"  group \"Segment oblique\"", "contents=\"28,22 mm\"",
+                         "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, surseg=string:1, "
+                         "vek=string:jj}",
+                         "  group \"Segment oblique\"\n", "contents=\"56,44 mm\"",
+                         "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, segpt1=string:1, "
+                         "segpt2=string:1, vek=string:jj}",
+                         "  path \"Rainure\" open tags={surseg=string:1} ",
+                         "  path \"Plaque\" closed tags={segpt1=string:1, segpt2=string:1} "});
+    EXPECT_EQ(Count(tree, "  group "), 2u);
+    // The last dimension built is the one selected.
+    EXPECT_THAT(tree, HasSubstr("  group \"Segment oblique\" attrs=selected,fully-selected\n"));
+    EXPECT_THAT(svg, HasSubstr(SvgLabel("56,44 mm")));
+    EXPECT_THAT(svg, HasSubstr(SvgLabel("28,22 mm")));
+    // Two anchors beep 9000 Hz each, the one-click segment 9001 Hz.
+    EXPECT_THAT(Section(14), HasSubstr("beep 9000 Hz 100 ms\n"));
+    EXPECT_THAT(Section(16), HasSubstr("beep 9000 Hz 100 ms\n"));
+    EXPECT_THAT(Section(22), HasSubstr("beep 9001 Hz 100 ms\n"));
+    EXPECT_EQ(Count(log, "beep "), 3u);
+    EXPECT_THAT(log, Not(HasSubstr("alert ")));
+}
+
+TEST_F(ToolExample, AnAngleAtAVertexIsLinkedToItsThreeAnchors) {
+    Play("angle");
+    ExpectInOrder(tree, {"  group \"Angle\" attrs=selected,fully-selected\n", "contents=\"53,1°\"",
+                         "tags={ang=string:1, moda=string:jj, num1=string:0, num2=string:1, num3=string:2, "
+                         "vek=string:jj}",
+                         "  path \"Équerre\" open tags={ang=string:1} "});
+    EXPECT_EQ(Count(tree, "  group "), 1u);
+    EXPECT_THAT(svg, HasSubstr(SvgLabel("53,1°")));
+    // Over the vertex the annotator names it and reads the angle out before the click.
+    EXPECT_THAT(Section(11), HasSubstr("drawn text \"Point d'ancrage (sommet)\""));
+    EXPECT_THAT(Section(11), HasSubstr("drawn text \"Angle=53,1°\""));
+    EXPECT_THAT(Section(12), HasSubstr("beep 9000 Hz 100 ms\n"));
+}
+
+TEST_F(ToolExample, OneClickOnAnArcGivesItsRadiusLinkedToTheArc) {
+    Play("circle");
+    ExpectInOrder(tree, {"  group \"Cercle Rayon\" attrs=selected,fully-selected\n", "contents=\"R17,64 mm\"",
+                         // The radius line runs from the centre to the arc at the click.
+                         "tags={cer=string:1, modc=string:jj, num1=string:0, num2=string:1, red=string:jj, "
+                         "vek=string:jj} ",
+                         "anchors=[(0,0) (35.35534,35.35534)]",
+                         "  path \"Arc\" open tags={cer=string:1} "});
+    EXPECT_THAT(svg, HasSubstr(SvgLabel("R17,64 mm")));
+    EXPECT_THAT(Section(11), HasSubstr("beep 9001 Hz 100 ms\n"));
+    EXPECT_THAT(Section(12), HasSubstr("drawn text \"R17,64 mm\""));
+}
+
+TEST_F(ToolExample, ASegmentIsDividedIntoEqualPartsWithATickAtEachDivision) {
+    Play("bezier");
+    ExpectInOrder(tree, {"  group \"Bézier partage segment\" attrs=selected,fully-selected\n",
+                         "anchors=[(120,0) (120,14.173228)]", "anchors=[(80,0) (80,14.173228)]",
+                         "anchors=[(40,0) (40,14.173228)]", "anchors=[(0,0) (0,14.173228)]",
+                         "  path \"Barre\" open "});
+    EXPECT_EQ(Count(tree, "    path open "), 4u);
+    EXPECT_THAT(svg, HasSubstr("d=\"M80,0 L80,-14.173228\""));
+    EXPECT_THAT(Section(10), HasSubstr("beep 9001 Hz 100 ms\n"));
+    EXPECT_THAT(Section(11), HasSubstr("drawn text \"Partage en 3\""));
+}
+
+TEST_F(ToolExample, LengthsAndAreasGathersPathsAndMeasuresBetweenTwoAnchors) {
+    Play("lengths-areas");
+    // The tool builds no dimension; the hole taken with Shift and Alt is marked for subtraction.
+    EXPECT_EQ(Count(tree, "group "), 0u);
+    const std::string firstDump = Section(17);
+    EXPECT_THAT(firstDump, HasSubstr("  path \"Lumière\" closed attrs=selected,fully-selected tags={spa=string:jj} "));
+    EXPECT_THAT(firstDump, HasSubstr("  path \"Plaque\" closed attrs=selected,fully-selected stroke="));
+    // Between the two anchors: the whole outline and the part from the first anchor to the hovered one.
+    EXPECT_THAT(Section(24), HasSubstr("drawn text \"L totale courbe=211,67 mm\""));
+    EXPECT_THAT(Section(24), HasSubstr("drawn text \"L partie courbe=35,28 mm\""));
+    EXPECT_THAT(Section(22), HasSubstr("beep 9000 Hz 100 ms\n"));
+    EXPECT_THAT(Section(25), HasSubstr("beep 9000 Hz 100 ms\n"));
+    EXPECT_THAT(log, Not(HasSubstr("alert ")));
+}
+
+} // namespace
+} // namespace scenarios
