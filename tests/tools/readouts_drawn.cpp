@@ -1,4 +1,5 @@
 // The hints and read-outs as the host's annotation repaint draws them.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,36 @@ TEST_F(DrawnHintTest, EmptyLinesKeepTheirRoom) {
     EXPECT_EQ(texts[0].points[0].v, HoverInView().v + 12);
     EXPECT_EQ(texts[1].text.rfind("Aire=", 0), 0u);
     EXPECT_EQ(texts[1].points[0].v, HoverInView().v + 24);
+}
+
+TEST_F(DrawnHintTest, BezierCreationShowsNoText) {
+    gToolState.CurrentTool = kBezierTool;
+    gToolState.BezierMode = 1;
+    gHitState.HoverFlags.OverCurve = 1;
+    gHitState.HitArt = Line({{0, 0}, {10, 0}});
+    EXPECT_EQ(Texts().size(), 2u);
+    gToolState.CreateOnClick[3] = 1;
+    EXPECT_TRUE(Texts().empty());
+}
+
+TEST_F(DrawnHintTest, CentredAngleCreationDrawsItsAxis) {
+    gToolState.CurrentTool = kAngleTool;
+    gToolState.CreateOnClick[1] = 1;
+    gCurrentOptions.AngleCreateCentred = 1;
+    gCurrentOptions.AngleCreateAngle = 0.0;
+    gMeasuredPoints.AngleVertex.p = {100, 200};
+    gCreationReadings.AngleSide = 20.0;
+    gCreationReadings.AngleRotation = 0.78539816;
+    const std::vector<sim::DrawnShape> texts = Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "Angle=45°");
+    EXPECT_EQ(texts[1].text, "Angle Inclinaison=0°");
+    const std::vector<sim::DrawnShape>& shapes = sim::TheAnnotators().LastDrawing().shapes;
+    const auto axis = std::find_if(shapes.begin(), shapes.end(), [](const sim::DrawnShape& s) { return s.kind == "line"; });
+    ASSERT_NE(axis, shapes.end());
+    EXPECT_FLOAT_EQ(axis->width, 3.0f);
+    EXPECT_EQ(axis->points[0].v, axis->points[1].v);
+    EXPECT_GT(axis->points[1].h, axis->points[0].h);
 }
 
 } // namespace
