@@ -69,20 +69,26 @@ TEST(MouseCommand, KeysAfterThePointsAreHeldForThatCommandOnlyAndPressedKeysUnti
     const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
     ASSERT_EQ(result.status, 0) << result.errors;
     const std::string log = folder.Read("play.log");
-    const std::string track = "call message AI Tool/AI Track Cursor [Outil Angle]\ninfo: 15=10\ninfo: 16=20\n";
+    // The message, the cursor the plug-in chose, then the Info panel's point.
+    const auto track = [](const std::string& cursor, const std::string& point) {
+        return "call message AI Tool/AI Track Cursor [Outil Angle]\ncursor " + cursor + "\n" + point;
+    };
+    const std::string at = "info: 15=10\ninfo: 16=20\n";
     ExpectInOrder(log, {"== 1: tool \"Outil Angle\"\ncall Tool.SetSelectedTool Outil Angle\n"
                         "call message AI Tool/AI Select [Outil Angle]\n",
-                        "== 2: move 10,20 shift\n" + track +
+                        "== 2: move 10,20 shift\n" + track("1118", at) +
                             "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
-                        "== 3: move 10,20\n" + track + "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
-                        "== 4: press alt\n== 5: move 10,20\n" + track +
-                            "info: 23=Affiche le panneau Vek-Tavorine.\ninfo: 19=\n",
-                        // Alt and the right Shift together are no gesture: the tool's own tip.
-                        "== 6: move 10,20 rshift\n" + track +
+                        "== 3: move 10,20\n" + track("1102", at) +
                             "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
-                        "== 7: release alt\n== 8: move 30,40 rshift\n"
-                        "call message AI Tool/AI Track Cursor [Outil Angle]\ninfo: 15=30\ninfo: 16=40\n"
-                        "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
+                        "== 4: press alt\n== 5: move 10,20\n" + track("1103", at) +
+                            "info: 23=Affiche le panneau Vek-Tavorine.\ninfo: 19=\n",
+                        // Alt and the right Shift together are no gesture: the tool's own tip, and the Angle
+                        // tool's cursor for that pair.
+                        "== 6: move 10,20 rshift\n" + track("1104", at) +
+                            "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
+                        "== 7: release alt\n== 8: move 30,40 rshift\n" +
+                            track("1118", "info: 15=30\ninfo: 16=40\n") +
+                            "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
                         "== 9: tool \"Select Tool\"\ncall Tool.SetSelectedTool Select Tool\n"
                         "call message AI Tool/AI Deselect [Outil Angle]\n== shut-down\n"});
 }
