@@ -108,5 +108,37 @@ TEST(MouseCommand, AClickSendsDownThenUpAndADragOneMessagePerPoint) {
               3u);
 }
 
+// Control held by `press` reaches the plug-in at the next move: the two-anchor measure under way is cancelled.
+TEST(MouseCommand, ControlHeldAfterAFirstAnchorCancelsTheSegmentMeasure) {
+    WorkFolder folder;
+    folder.Write("play.scn", "path \"L\" 0,0 100,0\ntool \"Outil Segment\"\nmove 0,0\nclick 0,0\ndump\n"
+                             "press control\nmove 50,20\ndraw\nrelease control\ndump\n");
+    const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string log = folder.Read("play.log");
+    // The first anchor's skeleton is there before the cancel and gone after it.
+    ExpectInOrder(log, {"== 5: dump\n", "  group \"Segment oblique\" attrs=selected,fully-selected\n", "== 6: press control\n",
+                        "== 7: move 50,20\ncall message AI Tool/AI Track Cursor [Outil Segment]\n== 8: draw\n",
+                        "drawn text \"Clic annulé.\" (66,748)", "== 10: dump\n"});
+    const std::string last = log.substr(log.find("== 10: dump\n"));
+    EXPECT_EQ(Count(last, "group "), 0u) << last;
+}
+
+// Shift alone at a press hands over to the next tool; the press's release still goes to the tool it began with.
+TEST(MouseCommand, AClickWithShiftSelectsTheNextTool) {
+    WorkFolder folder;
+    folder.Write("play.scn", "tool \"Outil Longueurs & aires\"\nclick 30,30 shift\nmove 30,30\n");
+    const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string log = folder.Read("play.log");
+    ExpectInOrder(log, {"== 2: click 30,30 shift\ncall message AI Tool/AI Mouse Down [Outil Longueurs & aires]\n"
+                        "call Tool.SetSelectedTool Outil Segment\n"
+                        "call message AI Tool/AI Deselect [Outil Longueurs & aires]\n"
+                        "call message AI Tool/AI Select [Outil Segment]\n"
+                        "call message AI Tool/AI Mouse Up [Outil Longueurs & aires]\n",
+                        // Shift was held for the click only: the next move is a plain one of the new tool.
+                        "== 3: move 30,30\ncall message AI Tool/AI Track Cursor [Outil Segment]\ncursor 1102\n"});
+}
+
 } // namespace
 } // namespace scenarios
