@@ -312,7 +312,8 @@ void Player::PlayTool(const Command& command, const ToolCommand& tool) {
 void Player::PlayMouse(const Command& command, const MouseCommand& mouse) {
     const sim::ToolRecord* tool = sim::TheTools().SelectedRecord();
     if (!tool || !sim::ThePlugin().IsSelf(tool->plugin))
-        Fail(command, "the selected tool \"" + (tool ? tool->title : std::string()) + "\" is not the plug-in's");
+        Fail(command,
+             "the selected tool \"" + (tool ? tool->title : std::string()) + "\" is not the plug-in's");
     const AIToolHandle handle = tool->handle;
     const HeldKeys held(mouse.keys);
     for (const AIRealPoint& point : mouse.points) {

@@ -407,8 +407,8 @@ template <MouseCommand::Kind kind, bool severalPoints> Action ParseMouse(LineRea
     command.points.push_back(in.Point("expected a point x,y"));
     while (severalPoints && in.NextIsPoint())
         command.points.push_back(in.Point("expected a point x,y"));
-    command.keys = ParseKeys(in, std::string("expected ") + (severalPoints ? "a point x,y or " : "") +
-                                     kKeyChoices);
+    command.keys =
+        ParseKeys(in, std::string("expected ") + (severalPoints ? "a point x,y or " : "") + kKeyChoices);
     return command;
 }
 

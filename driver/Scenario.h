@@ -111,8 +111,8 @@ struct KeyCommand {
 // Has the host draw the annotations of the document window, as it does after each change.
 struct DrawCommand {};
 
-using Action = std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand, MenuCommand,
-                            ToolCommand, MouseCommand, KeyCommand, DrawCommand>;
+using Action = std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand,
+                            MenuCommand, ToolCommand, MouseCommand, KeyCommand, DrawCommand>;
 
 struct Command {
     int line = 0;

@@ -74,23 +74,23 @@ TEST(MouseCommand, KeysAfterThePointsAreHeldForThatCommandOnlyAndPressedKeysUnti
         return "call message AI Tool/AI Track Cursor [Outil Angle]\ncursor " + cursor + "\n" + point;
     };
     const std::string at = "info: 15=10\ninfo: 16=20\n";
-    ExpectInOrder(log, {"== 1: tool \"Outil Angle\"\ncall Tool.SetSelectedTool Outil Angle\n"
-                        "call message AI Tool/AI Select [Outil Angle]\n",
-                        "== 2: move 10,20 shift\n" + track("1118", at) +
-                            "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
-                        "== 3: move 10,20\n" + track("1102", at) +
-                            "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
-                        "== 4: press alt\n== 5: move 10,20\n" + track("1103", at) +
-                            "info: 23=Affiche le panneau Vek-Tavorine.\ninfo: 19=\n",
-                        // Alt and the right Shift together are no gesture: the tool's own tip, and the Angle
-                        // tool's cursor for that pair.
-                        "== 6: move 10,20 rshift\n" + track("1104", at) +
-                            "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
-                        "== 7: release alt\n== 8: move 30,40 rshift\n" +
-                            track("1118", "info: 15=30\ninfo: 16=40\n") +
-                            "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
-                        "== 9: tool \"Select Tool\"\ncall Tool.SetSelectedTool Select Tool\n"
-                        "call message AI Tool/AI Deselect [Outil Angle]\n== shut-down\n"});
+    ExpectInOrder(
+        log,
+        {"== 1: tool \"Outil Angle\"\ncall Tool.SetSelectedTool Outil Angle\n"
+         "call message AI Tool/AI Select [Outil Angle]\n",
+         "== 2: move 10,20 shift\n" + track("1118", at) +
+             "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
+         "== 3: move 10,20\n" + track("1102", at) + "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
+         "== 4: press alt\n== 5: move 10,20\n" + track("1103", at) +
+             "info: 23=Affiche le panneau Vek-Tavorine.\ninfo: 19=\n",
+         // Alt and the right Shift together are no gesture: the tool's own tip, and the Angle
+         // tool's cursor for that pair.
+         "== 6: move 10,20 rshift\n" + track("1104", at) +
+             "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
+         "== 7: release alt\n== 8: move 30,40 rshift\n" + track("1118", "info: 15=30\ninfo: 16=40\n") +
+             "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
+         "== 9: tool \"Select Tool\"\ncall Tool.SetSelectedTool Select Tool\n"
+         "call message AI Tool/AI Deselect [Outil Angle]\n== shut-down\n"});
 }
 
 TEST(MouseCommand, AClickSendsDownThenUpAndADragOneMessagePerPoint) {
@@ -102,13 +102,16 @@ TEST(MouseCommand, AClickSendsDownThenUpAndADragOneMessagePerPoint) {
     ExpectInOrder(log, {"== 2: click 5,5\ncall message AI Tool/AI Mouse Down [Outil Cercle]\n"
                         "call message AI Tool/AI Mouse Up [Outil Cercle]\n",
                         "== 3: down 5,5\ncall message AI Tool/AI Mouse Down [Outil Cercle]\n",
-                        "== 4: drag 6,6 7,7 8,8\n", "== 5: up 8,8\ncall message AI Tool/AI Mouse Up [Outil Cercle]\n"});
+                        "== 4: drag 6,6 7,7 8,8\n",
+                        "== 5: up 8,8\ncall message AI Tool/AI Mouse Up [Outil Cercle]\n"});
     const size_t drag = log.find("== 4: drag");
-    EXPECT_EQ(Count(log.substr(drag, log.find("== 5:") - drag), "call message AI Tool/AI Mouse Drag [Outil Cercle]\n"),
+    EXPECT_EQ(Count(log.substr(drag, log.find("== 5:") - drag),
+                    "call message AI Tool/AI Mouse Drag [Outil Cercle]\n"),
               3u);
 }
 
-// Control held by `press` reaches the plug-in at the next move: the two-anchor measure under way is cancelled.
+// Control held by `press` reaches the plug-in at the next move: the two-anchor measure under way is
+// cancelled.
 TEST(MouseCommand, ControlHeldAfterAFirstAnchorCancelsTheSegmentMeasure) {
     WorkFolder folder;
     folder.Write("play.scn", "path \"L\" 0,0 100,0\ntool \"Outil Segment\"\nmove 0,0\nclick 0,0\ndump\n"
@@ -117,27 +120,31 @@ TEST(MouseCommand, ControlHeldAfterAFirstAnchorCancelsTheSegmentMeasure) {
     ASSERT_EQ(result.status, 0) << result.errors;
     const std::string log = folder.Read("play.log");
     // The first anchor's skeleton is there before the cancel and gone after it.
-    ExpectInOrder(log, {"== 5: dump\n", "  group \"Segment oblique\" attrs=selected,fully-selected\n", "== 6: press control\n",
-                        "== 7: move 50,20\ncall message AI Tool/AI Track Cursor [Outil Segment]\n== 8: draw\n",
-                        "drawn text \"Clic annulé.\" (66,748)", "== 10: dump\n"});
+    ExpectInOrder(log,
+                  {"== 5: dump\n", "  group \"Segment oblique\" attrs=selected,fully-selected\n",
+                   "== 6: press control\n",
+                   "== 7: move 50,20\ncall message AI Tool/AI Track Cursor [Outil Segment]\n== 8: draw\n",
+                   "drawn text \"Clic annulé.\" (66,748)", "== 10: dump\n"});
     const std::string last = log.substr(log.find("== 10: dump\n"));
     EXPECT_EQ(Count(last, "group "), 0u) << last;
 }
 
-// Shift alone at a press hands over to the next tool; the press's release still goes to the tool it began with.
+// Shift alone at a press hands over to the next tool; the press's release still goes to the tool it began
+// with.
 TEST(MouseCommand, AClickWithShiftSelectsTheNextTool) {
     WorkFolder folder;
     folder.Write("play.scn", "tool \"Outil Longueurs & aires\"\nclick 30,30 shift\nmove 30,30\n");
     const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
     ASSERT_EQ(result.status, 0) << result.errors;
     const std::string log = folder.Read("play.log");
-    ExpectInOrder(log, {"== 2: click 30,30 shift\ncall message AI Tool/AI Mouse Down [Outil Longueurs & aires]\n"
-                        "call Tool.SetSelectedTool Outil Segment\n"
-                        "call message AI Tool/AI Deselect [Outil Longueurs & aires]\n"
-                        "call message AI Tool/AI Select [Outil Segment]\n"
-                        "call message AI Tool/AI Mouse Up [Outil Longueurs & aires]\n",
-                        // Shift was held for the click only: the next move is a plain one of the new tool.
-                        "== 3: move 30,30\ncall message AI Tool/AI Track Cursor [Outil Segment]\ncursor 1102\n"});
+    ExpectInOrder(log,
+                  {"== 2: click 30,30 shift\ncall message AI Tool/AI Mouse Down [Outil Longueurs & aires]\n"
+                   "call Tool.SetSelectedTool Outil Segment\n"
+                   "call message AI Tool/AI Deselect [Outil Longueurs & aires]\n"
+                   "call message AI Tool/AI Select [Outil Segment]\n"
+                   "call message AI Tool/AI Mouse Up [Outil Longueurs & aires]\n",
+                   // Shift was held for the click only: the next move is a plain one of the new tool.
+                   "== 3: move 30,30\ncall message AI Tool/AI Track Cursor [Outil Segment]\ncursor 1102\n"});
 }
 
 } // namespace

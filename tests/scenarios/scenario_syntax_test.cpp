@@ -16,10 +16,12 @@ struct MalformedCase {
 const MalformedCase kMalformedCases[] = {
     {"layer Calque\n", "bad.scn:1: expected a layer title in double quotes, found \"Calque\"\n"},
     {"# a comment\n\n   \nfrobnicate 1,2\n",
-     "bad.scn:4: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, tool, move, down, "
+     "bad.scn:4: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, tool, move, "
+     "down, "
      "drag, up, click, press, release, draw), found \"frobnicate\"\n"},
-    {"\"Calque\"\n", "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, "
-                     "tool, move, down, drag, up, click, press, release, draw), found the text \"Calque\"\n"},
+    {"\"Calque\"\n",
+     "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, "
+     "tool, move, down, drag, up, click, press, release, draw), found the text \"Calque\"\n"},
     {"layer \"A\" \"B\"\n", "bad.scn:1: expected end of line, found the text \"B\"\n"},
     {"lock\n", "bad.scn:1: expected a layer title in double quotes, found end of line\n"},
     {"layer \"Calque 1\n", "bad.scn:1: expected a closing double quote\n"},
@@ -59,13 +61,14 @@ const MalformedCase kMalformedCases[] = {
     {"tool Outil\n", "bad.scn:1: expected a tool title in double quotes, found \"Outil\"\n"},
     {"tool \"Outil Segment\" 1,2\n", "bad.scn:1: expected end of line, found \"1,2\"\n"},
     {"move\n", "bad.scn:1: expected a point x,y, found end of line\n"},
-    {"move 10,20 30,oops\n",
-     "bad.scn:1: expected a point x,y or a key (shift, rshift, alt, control, win or space), found \"30,oops\"\n"},
-    {"drag 10,20 shift 30,40\n",
-     "bad.scn:1: expected a point x,y or a key (shift, rshift, alt, control, win or space), found \"30,40\"\n"},
+    {"move 10,20 30,oops\n", "bad.scn:1: expected a point x,y or a key (shift, rshift, alt, control, win or "
+                             "space), found \"30,oops\"\n"},
+    {"drag 10,20 shift 30,40\n", "bad.scn:1: expected a point x,y or a key (shift, rshift, alt, control, win "
+                                 "or space), found \"30,40\"\n"},
     {"down 10,20 30,40\n",
      "bad.scn:1: expected a key (shift, rshift, alt, control, win or space), found \"30,40\"\n"},
-    {"up 10,20 ctrl\n", "bad.scn:1: expected a key (shift, rshift, alt, control, win or space), found \"ctrl\"\n"},
+    {"up 10,20 ctrl\n",
+     "bad.scn:1: expected a key (shift, rshift, alt, control, win or space), found \"ctrl\"\n"},
     {"click \"10,20\"\n", "bad.scn:1: expected a point x,y, found the text \"10,20\"\n"},
     {"click 10,20 Shift\n",
      "bad.scn:1: expected a key (shift, rshift, alt, control, win or space), found \"Shift\"\n"},

@@ -44,14 +44,15 @@ std::string SvgLabel(const std::string& text) {
 TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedToTheirPaths) {
     Play("segment-tool");
     // Newest on top: the groove's dimension, then the plate's.
-    ExpectInOrder(tree, {"  group \"Segment oblique\"", "contents=\"28,22 mm\"",
-                         "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, surseg=string:1, "
-                         "vek=string:jj}",
-                         "  group \"Segment oblique\"\n", "contents=\"56,44 mm\"",
-                         "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, segpt1=string:1, "
-                         "segpt2=string:1, vek=string:jj}",
-                         "  path \"Rainure\" open tags={surseg=string:1} ",
-                         "  path \"Plaque\" closed tags={segpt1=string:1, segpt2=string:1} "});
+    ExpectInOrder(tree,
+                  {"  group \"Segment oblique\"", "contents=\"28,22 mm\"",
+                   "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, surseg=string:1, "
+                   "vek=string:jj}",
+                   "  group \"Segment oblique\"\n", "contents=\"56,44 mm\"",
+                   "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, segpt1=string:1, "
+                   "segpt2=string:1, vek=string:jj}",
+                   "  path \"Rainure\" open tags={surseg=string:1} ",
+                   "  path \"Plaque\" closed tags={segpt1=string:1, segpt2=string:1} "});
     EXPECT_EQ(Count(tree, "  group "), 2u);
     // The last dimension built is the one selected.
     EXPECT_THAT(tree, HasSubstr("  group \"Segment oblique\" attrs=selected,fully-selected\n"));
@@ -85,8 +86,7 @@ TEST_F(ToolExample, OneClickOnAnArcGivesItsRadiusLinkedToTheArc) {
                          // The radius line runs from the centre to the arc at the click.
                          "tags={cer=string:1, modc=string:jj, num1=string:0, num2=string:1, red=string:jj, "
                          "vek=string:jj} ",
-                         "anchors=[(0,0) (35.35534,35.35534)]",
-                         "  path \"Arc\" open tags={cer=string:1} "});
+                         "anchors=[(0,0) (35.35534,35.35534)]", "  path \"Arc\" open tags={cer=string:1} "});
     EXPECT_THAT(svg, HasSubstr(SvgLabel("R17,64 mm")));
     EXPECT_THAT(Section(11), HasSubstr("beep 9001 Hz 100 ms\n"));
     EXPECT_THAT(Section(12), HasSubstr("drawn text \"R17,64 mm\""));
@@ -109,7 +109,8 @@ TEST_F(ToolExample, LengthsAndAreasGathersPathsAndMeasuresBetweenTwoAnchors) {
     // The tool builds no dimension; the hole taken with Shift and Alt is marked for subtraction.
     EXPECT_EQ(Count(tree, "group "), 0u);
     const std::string firstDump = Section(17);
-    EXPECT_THAT(firstDump, HasSubstr("  path \"Lumière\" closed attrs=selected,fully-selected tags={spa=string:jj} "));
+    EXPECT_THAT(firstDump,
+                HasSubstr("  path \"Lumière\" closed attrs=selected,fully-selected tags={spa=string:jj} "));
     EXPECT_THAT(firstDump, HasSubstr("  path \"Plaque\" closed attrs=selected,fully-selected stroke="));
     // Between the two anchors: the whole outline and the part from the first anchor to the hovered one.
     EXPECT_THAT(Section(24), HasSubstr("drawn text \"L totale courbe=211,67 mm\""));
