@@ -200,7 +200,7 @@ TEST_P(RefusedCommand, StopsWithStatusOneNamingTheLineAndWritesNoOutput) {
 INSTANTIATE_TEST_SUITE_P(Commands, RefusedCommand, ::testing::ValuesIn(kRefusedCases),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST(ExampleScenario, PlaysAndDrawsBothLayers) {
+TEST(ExampleScenario, PlaysAndDrawsBothLayersAndTheirDimensions) {
     WorkFolder folder;
     const DriverResult result =
         folder.Run({TAVORINE_SOURCE_DIR "/examples/segment.scn", "-o", "out", "--prefs", "out/prefs.txt"});
@@ -209,7 +209,16 @@ TEST(ExampleScenario, PlaysAndDrawsBothLayers) {
     EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Calque 1\">"));
     EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Détails\">"));
     EXPECT_THAT(svg, HasSubstr("data-name=\"Contour\" d=\"M0,0 L200,0 L200,-120 L0,-120 Z\""));
-    EXPECT_EQ(Count(svg, "<path "), 5u);
+    // The five drawn paths and the two dimensions' lines, end marks and extension lines, five paths each.
+    EXPECT_EQ(Count(svg, "<path "), 15u);
+    EXPECT_THAT(svg, HasSubstr(">70,56 mm</tspan></text>"));
+    EXPECT_THAT(svg, HasSubstr(">21,17 mm</tspan></text>"));
+    // Each dimension lies on the layer that was current at its click, linked to the path it measures.
+    ExpectInOrder(folder.Read("out/segment.tree.txt"),
+                  {"layer \"Détails\"", "  group \"Segment oblique\"", "contents=\"21,17 mm\"",
+                   "  path \"Patte\" closed tags={surseg=string:1} ", "layer \"Calque 1\"",
+                   "  group \"Segment oblique\"", "contents=\"70,56 mm\"",
+                   "  path \"Contour\" closed tags={segpt1=string:1, segpt2=string:1} "});
     EXPECT_TRUE(folder.Has("out/segment.tree.txt"));
     EXPECT_TRUE(folder.Has("out/segment.log"));
     // The example's stored settings are an earlier session's: the start-up keeps them.
