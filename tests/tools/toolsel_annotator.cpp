@@ -119,6 +119,20 @@ TEST_F(AnnotatorTest, PartialOutlineSwapsReversedIndexes) {
     EXPECT_EQ(shapes[1].points.back().h, 30);
 }
 
+TEST_F(AnnotatorTest, PartialOutlineStopsAtThePathsLastAnchor) {
+    const AIArtHandle zigzag = Line({{0, 0}, {10, 10}, {20, 0}});
+    Select(kMeasureTool);
+    sim::SetSmartGuides(false);
+    gHitState.HitArt = zigzag;
+    gHitState.HoverFlags.OverSegment = 1;
+    gToolState.ClickCount = 1;
+    gToolState.MeasuredAnchorIndex = 40;
+    gHitState.HitStartIndex = 1;
+    const std::vector<sim::DrawnShape> shapes = Draw();
+    ASSERT_EQ(Kinds(shapes), (Kinds_{"bezier"}));
+    EXPECT_EQ(shapes[0].points.back().h, 20);
+}
+
 TEST_F(AnnotatorTest, OneAnchorPathHasNoOutline) {
     const AIArtHandle dot = Line({{5, 5}});
     Select(kBezierTool);
