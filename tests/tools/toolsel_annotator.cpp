@@ -1,6 +1,7 @@
 // The annotator's draw pass: texts only with Smart Guides, markers, guide lines, outlines and the marquee.
 #include "host/ArtSuite.h"
 #include "simhost/CursorSnap.h"
+#include "simhost/PreferenceStore.h"
 #include "tools/Annotator.h"
 #include "toolsel_fixture.h"
 
@@ -118,6 +119,20 @@ TEST_F(AnnotatorTest, PartialOutlineSwapsReversedIndexes) {
     EXPECT_EQ(shapes[1].points.back().h, 30);
 }
 
+TEST_F(AnnotatorTest, PartialOutlineStopsAtThePathsLastAnchor) {
+    const AIArtHandle zigzag = Line({{0, 0}, {10, 10}, {20, 0}});
+    Select(kMeasureTool);
+    sim::SetSmartGuides(false);
+    gHitState.HitArt = zigzag;
+    gHitState.HoverFlags.OverSegment = 1;
+    gToolState.ClickCount = 1;
+    gToolState.MeasuredAnchorIndex = 40;
+    gHitState.HitStartIndex = 1;
+    const std::vector<sim::DrawnShape> shapes = Draw();
+    ASSERT_EQ(Kinds(shapes), (Kinds_{"bezier"}));
+    EXPECT_EQ(shapes[0].points.back().h, 20);
+}
+
 TEST_F(AnnotatorTest, OneAnchorPathHasNoOutline) {
     const AIArtHandle dot = Line({{5, 5}});
     Select(kBezierTool);
@@ -150,6 +165,22 @@ TEST_F(AnnotatorTest, MarqueeSelectsUntaggedPathsWhicheverWayItIsDragged) {
         EXPECT_EQ(Doc().Art(outside)->userAttr & kArtSelected, 0);
     }
     EXPECT_FALSE(sim::TheAnnotators().invalidated.empty());
+}
+
+TEST_F(AnnotatorTest, TextsTakeTheSmartGuidesColourTruncatedToSixteenBits) {
+    sim::ThePreferences().Put("", "snapomatic/Color/red", sim::PrefValue::Real(1.0));
+    sim::ThePreferences().Put("", "snapomatic/Color/green", sim::PrefValue::Real(0.5));
+    sim::ThePreferences().Remove("", "snapomatic/Color/blue");
+    Line({{100, 100}, {200, 150}});
+    Select(kSegmentTool);
+    Track({100, 101});
+    const std::vector<sim::DrawnShape> shapes = Draw();
+    ASSERT_FALSE(shapes.empty());
+    const sim::DrawnShape& hint = shapes.front();
+    EXPECT_EQ(hint.kind, "text");
+    EXPECT_EQ(hint.colour.red, 65535);
+    EXPECT_EQ(hint.colour.green, 32767);
+    EXPECT_EQ(hint.colour.blue, 0);
 }
 
 TEST_F(AnnotatorTest, NothingIsDrawnWhileAnotherToolIsCurrent) {

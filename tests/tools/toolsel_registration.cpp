@@ -1,4 +1,5 @@
 // The five tools in the palette, select and deselect, and the Info panel.
+#include "dimension/CurrentDimension.h"
 #include "frame/Settings.h"
 #include "frame/SettingsTable.h"
 #include "simhost/PreferenceStore.h"
@@ -80,6 +81,15 @@ TEST_F(ToolTest, DeselectLeavesTheLayerUnlessDimensionsHaveTheirOwn) {
     gToolState.SavedLayer = first;
     SelectHostTool();
     EXPECT_EQ(Doc().CurrentLayer(), first);
+}
+
+TEST_F(ToolTest, DeselectForgetsTheCurrentDimensionButKeepsItsArt) {
+    Select(kSegmentTool);
+    const AIArtHandle group = Doc().DrawPolyline({{0, 0}, {10, 0}}, false);
+    gCurrentDimension.DimensionGroup = group;
+    SelectHostTool();
+    EXPECT_EQ(gCurrentDimension.DimensionGroup, nullptr);
+    EXPECT_NE(Doc().Art(group), nullptr);
 }
 
 TEST_F(ToolTest, InfoPanelShowsPointTipAndValue) {
