@@ -83,6 +83,18 @@ TEST_F(CircleClicks, ASecondEndWithoutHandlesIsRefused) {
     EXPECT_EQ(gToolState.ClickCount, 0);
 }
 
+TEST_F(CircleClicks, EndsWhoseHandlesRunAlongTheChordMakeNoCircle) {
+    AIArtHandle path = Doc().DrawPath({sim::CurveSegment({0, 0}, {0, 0}, {30, 0}),
+                                       sim::CurveSegment({100, 0}, {70, 0}, {100, 0})},
+                                      false);
+    ClickAt({1, 1}, path);
+    ClickAt({99, 1}, path);
+    EXPECT_EQ(gToolState.ClickCount, 0) << "the sequence starts again";
+    EXPECT_EQ(gCurrentDimension.CircleParts[0], nullptr) << "nothing is built";
+    EXPECT_EQ(gToolState.ClickInProgress, 0);
+    EXPECT_TRUE(Alerts().empty());
+}
+
 TEST_F(CircleClicks, WhileAFirstEndWaitsAnArcClickIsRefused) {
     AIArtHandle arc = QuarterArc(50);
     ClickAt({49, 1}, arc);

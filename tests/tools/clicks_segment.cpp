@@ -124,3 +124,26 @@ TEST_F(SegmentClicks, ALockedLayerEndsTheClickWithNothingChanged) {
 
 } // namespace
 } // namespace clicktest
+
+namespace clicktest {
+namespace {
+
+class HandOverClicks : public ClickTest {};
+
+// A dimension part of another kind re-opens that dimension with its own tool: here an unlinked part, whose
+// path the re-edit does not find.
+TEST_F(HandOverClicks, APartOfAnotherKindRunsThatToolsClick) {
+    AIArtHandle part = Line({{0, 0}, {100, 0}});
+    MakeDimensionPart(part, DimensionArtFormat::AngleMarker);
+    AIToolMessage message = Press({50, 1});
+    gHitState.HoverFlags = HoverFlagSet();
+    gHitState.HoverFlags.OverDimensionArc = 1;
+    gToolState.AngleOnArc = 1;
+    SegmentClick(nullptr, Hit(part, 1, 0.5f, {50, 0}), &message);
+    EXPECT_EQ(gToolState.AngleOnArc, 0) << "the Angle tool's click ran";
+    EXPECT_EQ(Alerts(), std::vector<std::string>{"Le tracé correspondant à cette cote n'a pas été trouvé !"});
+    EXPECT_EQ(gToolState.CreateOnClick[kSegmentTool - 1], 0);
+}
+
+} // namespace
+} // namespace clicktest
