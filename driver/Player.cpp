@@ -306,6 +306,8 @@ void Player::PlayTool(const Command& command, const ToolCommand& tool) {
     }
     if (!found)
         Fail(command, "no tool \"" + tool.title + "\"");
+    if (buttonDown_)
+        Fail(command, "the mouse button is still down");
     LogResult(sim::TheTools().Select(found->handle));
 }
 
@@ -314,6 +316,13 @@ void Player::PlayMouse(const Command& command, const MouseCommand& mouse) {
     if (!tool || !sim::ThePlugin().IsSelf(tool->plugin))
         Fail(command,
              "the selected tool \"" + (tool ? tool->title : std::string()) + "\" is not the plug-in's");
+    const bool pressing = mouse.kind == MouseCommand::Kind::Drag || mouse.kind == MouseCommand::Kind::Up;
+    if (pressing && !buttonDown_)
+        Fail(command, "the mouse button is not down");
+    if (!pressing && buttonDown_)
+        Fail(command, "the mouse button is still down");
+    if (mouse.kind == MouseCommand::Kind::Down || mouse.kind == MouseCommand::Kind::Up)
+        buttonDown_ = mouse.kind == MouseCommand::Kind::Down;
     const AIToolHandle handle = tool->handle;
     const HeldKeys held(mouse.keys);
     for (const AIRealPoint& point : mouse.points) {

@@ -47,6 +47,7 @@ class Player {
     std::string outputDirectory_;
     size_t firstPlayed_ = 0; // the first command after the leading preferences
     int dumpFiles_ = 0;
+    bool buttonDown_ = false; // between a `down` and its `up`
 };
 
 // Writes `text` to `path`; throws std::runtime_error naming the file when it cannot.

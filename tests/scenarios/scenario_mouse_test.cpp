@@ -24,6 +24,15 @@ const RefusedCase kRefusedCases[] = {
     {"move 10,20\n", "play.scn:1: the selected tool \"Select Tool\" is not the plug-in's\n"},
     {"tool \"Eyedropper Tool\"\nclick 10,20 shift\n",
      "play.scn:2: the selected tool \"Eyedropper Tool\" is not the plug-in's\n"},
+    // The host sends a drag or a release only while the button is down, and no move, press or tool change
+    // then.
+    {"tool \"Outil Segment\"\ndrag 10,20\n", "play.scn:2: the mouse button is not down\n"},
+    {"tool \"Outil Segment\"\nclick 10,20\nup 10,20\n", "play.scn:3: the mouse button is not down\n"},
+    {"tool \"Outil Segment\"\ndown 10,20\nmove 10,30\n", "play.scn:3: the mouse button is still down\n"},
+    {"tool \"Outil Segment\"\ndown 10,20\nclick 10,30\n", "play.scn:3: the mouse button is still down\n"},
+    {"tool \"Outil Segment\"\ndown 10,20\ndown 10,30\n", "play.scn:3: the mouse button is still down\n"},
+    {"tool \"Outil Segment\"\ndown 10,20\ntool \"Outil Angle\"\n",
+     "play.scn:3: the mouse button is still down\n"},
 };
 
 class RefusedMouseCommand : public ::testing::TestWithParam<RefusedCase> {};
