@@ -55,6 +55,7 @@ protected:
     ASErr DrawAnnotations(AIAnnotatorMessage* message);
 
     // A press on the canvas with one of the tools: its click, its drag and its release.
+    ASErr ToolMouseDown(AIToolMessage* message) override;
     ASErr ToolMouseUp(AIToolMessage* message) override;
 
 private:

@@ -11,6 +11,10 @@
 #include "simhost/Platform.h"
 #include "tools/ClickSequences.h"
 #include "tools/DimensionParts.h"
+#include "frame/SuiteTable.h"
+#include "host/ArtSetSuite.h"
+#include "host/Messages.h"
+#include "host/Platform.h"
 
 namespace {
 
@@ -211,6 +215,48 @@ TEST_F(MouseTest, ReleaseOfACreatedFigureWithoutDimensionDropsItsGroup) {
     sim::ThePlugin().SendTool(kSelectorAIToolMouseUp, gToolState.ToolHandles[2], {0, 0});
     EXPECT_EQ(Doc().Describe(group), "invalid");
     EXPECT_EQ(gToolState.CreateOnClick[kCircleTool - 1], 0);
+}
+
+}  // namespace
+
+namespace {
+
+class MouseDownTest : public MouseTest {};
+
+TEST_F(MouseDownTest, AltAloneTogglesThePanelAndShiftAloneSelectsTheNextTool) {
+    gToolState.CurrentTool = kMeasureTool;
+    gToolState.ClickCount = 1;
+    gToolState.EditingSegment = 1;
+    const int32_t shown = gSettings.PanelVisible;
+    sim::ThePlatform().SetKeyDown(VK_MENU, true);
+    sim::ThePlugin().SendTool(kSelectorAIToolMouseDown, gToolState.ToolHandles[4], {3, 4});
+    EXPECT_EQ(gSettings.PanelVisible, shown == 0 ? 1 : 0);
+    sim::ThePlugin().SendTool(kSelectorAIToolMouseDown, gToolState.ToolHandles[4], {3, 4});
+    EXPECT_EQ(gSettings.PanelVisible, shown);
+    EXPECT_EQ(gToolState.ClickCount, 1);
+    EXPECT_EQ(gToolState.CurrentTool, kMeasureTool);
+    sim::ThePlatform().SetKeyDown(VK_MENU, false);
+    sim::ThePlatform().SetKeyDown(VK_SHIFT, true);
+    sim::ThePlugin().SendTool(kSelectorAIToolMouseDown, gToolState.ToolHandles[4], {3, 4});
+    EXPECT_EQ(gToolState.CurrentTool, kSegmentTool);
+    EXPECT_EQ(gToolState.EditingSegment, 0);
+    EXPECT_EQ(gToolState.CursorPoint.h, 3.0f);
+}
+
+TEST_F(MouseDownTest, MeasureClickOnEmptyCanvasClearsTheSetAndItsTags) {
+    const AIArtHandle path = Line({{0, 0}, {100, 0}});
+    Tag(path, "spa");
+    SetAttr(path, kArtFullySelected);
+    ASSERT_EQ(sAIArtSet->NewArtSet(&gToolState.MeasuredSet), kNoErr);
+    ASSERT_EQ(sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, path), kNoErr);
+    gToolState.MeasuredCount = 1;
+    gToolState.CurrentTool = kMeasureTool;
+    sim::ThePlugin().SendTool(kSelectorAIToolMouseDown, gToolState.ToolHandles[4], {500, 500});
+    EXPECT_EQ(gToolState.MeasuredCount, 0u);
+    EXPECT_EQ(Doc().Art(path)->tags.count("spa"), 0u);
+    EXPECT_EQ(Doc().Art(path)->userAttr & kArtFullySelected, 0);
+    EXPECT_EQ(gToolState.MarqueeStart.h, 500.0f);
+    EXPECT_EQ(gToolState.ClickInProgress, 1);
 }
 
 }  // namespace

@@ -1,0 +1,152 @@
+// The Longueurs & aires tool's clicks: the measured set of paths and the measure between two anchors.
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
+#include "frame/SuiteTable.h"
+#include "frame/TavorinePlugIn.h"
+#include "host/ADMBasicSuite.h"
+#include "host/ArtSetSuite.h"
+#include "host/ArtSuite.h"
+#include "host/MatchingArtSuite.h"
+#include "host/PathSuite.h"
+#include "host/TagSuite.h"
+#include "host/ToolSuite.h"
+#include "tools/ClickSequences.h"
+#include "tools/HitState.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+constexpr const char* kSubtractedTag = "spa";
+constexpr uint32_t kPointBeep = 9000;
+constexpr const char* kOtherPathAlert = "Les deux points doivent appartenir à un même tracé.";
+
+using ClickSequence = ASErr (*)(TavorinePlugIn*, const AIToolHitData&, AIToolMessage*);
+
+// A kind marker and the tool whose click re-edits the dimension that carries it.
+struct HandOver {
+    const char* Marker;
+    ToolNumber Tool;
+    ClickSequence Click;
+};
+
+constexpr HandOver kHandOvers[] = {
+    {DimensionArtFormat::SegmentMarker, kSegmentTool, SegmentClick},
+    {DimensionArtFormat::AngleMarker, kAngleTool, AngleClick},
+    {DimensionArtFormat::CircleMarker, kCircleTool, CircleClick},
+};
+
+bool HasTag(AIArtHandle art, const char* name) {
+    const char* type = nullptr;
+    return sAITag->GetTagType(art, name, &type) == kNoErr;
+}
+
+// Empties the measured set: its members lose the subtraction tag and their selection.
+ASErr ClearMeasuredSet() {
+    ASErr result = kNoErr;
+    int32_t count = 0;
+    KeepError(result, sAIArtSet->CountArtSet(gToolState.MeasuredSet, &count));
+    for (int32_t i = 0; i < count; ++i) {
+        AIArtHandle member = nullptr;
+        if (sAIArtSet->IndexArtSet(gToolState.MeasuredSet, i, &member) != kNoErr) continue;
+        sAITag->DeleteTag(member, kSubtractedTag);
+        KeepError(result, sAIArt->SetArtUserAttr(member, kArtFullySelected, 0));
+    }
+    KeepError(result, sAIArtSet->DisposeArtSet(&gToolState.MeasuredSet));
+    KeepError(result, sAIArtSet->NewArtSet(&gToolState.MeasuredSet));
+    gToolState.MeasuredCount = 0;
+    return result;
+}
+
+// Adds the clicked path to the set, or takes it out when it is a member already.
+ASErr ToggleMember(AIArtHandle art) {
+    ASErr result = kNoErr;
+    int32_t attr = 0;
+    KeepError(result, sAIArt->GetArtUserAttr(art, kArtFullySelected, &attr));
+    if (attr != 0) {
+        KeepError(result, sAIArtSet->RemoveArtFromArtSet(gToolState.MeasuredSet, art));
+        --gToolState.MeasuredCount;
+        KeepError(result, sAIMatchingArt->DeselectAll());
+        return result;
+    }
+    if (gToolState.SubtractArea != 0)
+        KeepError(result, sAITag->SetTag(art, kSubtractedTag, kTagTypeString, DimensionArtFormat::VekValue));
+    KeepError(result, sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, art));
+    ++gToolState.MeasuredCount;
+    return result;
+}
+
+// The selection becomes the set.
+ASErr SelectMembers() {
+    ASErr result = kNoErr;
+    int32_t count = 0;
+    KeepError(result, sAIArtSet->CountArtSet(gToolState.MeasuredSet, &count));
+    for (int32_t i = 0; i < count; ++i) {
+        AIArtHandle member = nullptr;
+        if (sAIArtSet->IndexArtSet(gToolState.MeasuredSet, i, &member) != kNoErr) continue;
+        KeepError(result, sAIArt->SetArtUserAttr(member, kArtFullySelected, kArtFullySelected));
+    }
+    return result;
+}
+
+// Renumbers a closed path's anchors so that the clicked anchor is anchor 0; the shape stays.
+ASErr StartAtClickedAnchor() {
+    AIArtHandle path = gHitState.MeasuredArt;
+    AIBoolean closed = false;
+    ASErr result = sAIPath->GetPathClosed(path, &closed);
+    if (result != kNoErr || !closed) return result;
+    AIArtHandle copy = nullptr;
+    result = sAIArt->DuplicateArt(path, kPlaceAbove, path, &copy);
+    if (result != kNoErr) return result;
+    int16_t count = 0;
+    KeepError(result, sAIPath->GetPathSegmentCount(copy, &count));
+    const int16_t first = gToolState.MeasuredAnchorIndex;
+    for (int16_t i = 0; i < count; ++i) {
+        AIPathSegment segment;
+        KeepError(result, sAIPath->GetPathSegments(copy, i, 1, &segment));
+        const int16_t to = static_cast<int16_t>(i >= first ? i - first : count + i - first);
+        KeepError(result, sAIPath->SetPathSegments(path, to, 1, &segment));
+    }
+    gToolState.MeasuredAnchorIndex = 0;
+    KeepError(result, sAIArt->DisposeArt(copy));
+    return result;
+}
+
+// The two-anchor measure: the first anchor, then the second on the same path.
+ASErr MeasureBetweenPoints(const AIToolHitData& hit) {
+    ClickBeep(kPointBeep);
+    if (gToolState.ClickCount == 0) {
+        gToolState.ClickCount = 1;
+        gHitState.MeasuredArt = gHitState.HitArt;
+        gToolState.MeasuredAnchorIndex = gHitState.HitStartIndex;
+        return StartAtClickedAnchor();
+    }
+    ++gToolState.ClickCount;
+    if (hit.object != gHitState.MeasuredArt) {
+        sADMBasic->MessageAlert(kOtherPathAlert);
+        gToolState.ClickCount = 0;
+    }
+    return kNoErr;
+}
+
+}  // namespace
+
+ASErr MeasureClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
+    for (const HandOver& handOver : kHandOvers) {
+        if (!HasTag(hit.object, handOver.Marker)) continue;
+        if (plugin->PanelDialogue != nullptr) plugin->PanelDialogue->LayoutPanelForTool(1);
+        sAITool->SetSelectedTool(gToolState.ToolHandles[handOver.Tool - 1]);
+        return handOver.Click(plugin, hit, message);
+    }
+    const HoverFlagSet& flags = gHitState.HoverFlags;
+    ASErr result = kNoErr;
+    if (flags.OverAnchor == 0 && flags.OverSegment == 0 && flags.OverCurve == 0 && flags.OverArc == 0) {
+        result = ClearMeasuredSet();
+    } else {
+        KeepError(result, ToggleMember(hit.object));
+        KeepError(result, SelectMembers());
+        if (flags.OverAnchor != 0) KeepError(result, MeasureBetweenPoints(hit));
+    }
+    gToolState.MarqueeStart = gToolState.CursorPoint;
+    gToolState.ClickInProgress = 1;
+    return result;
+}

@@ -1,0 +1,92 @@
+// The mouse-down: the per-click reset, the panel and next-tool gestures, and the hand-over to the click
+// sequence of the current tool.
+#include "dimension/Naming.h"
+#include "frame/Settings.h"
+#include "frame/SuiteTable.h"
+#include "frame/TavorinePlugIn.h"
+#include "host/HitTestSuite.h"
+#include "host/Platform.h"
+#include "host/ToolSuite.h"
+#include "panel/CurrentOptions.h"
+#include "tools/ClickSequences.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+constexpr AIReal kClickTolerance = 8.0f;
+
+// Clears the flags of the previous click and keeps the cursor point.
+void ResetClickState(const AIToolMessage* message) {
+    gToolState.CurveOffsetMode = 0;
+    gToolState.ArcLengthMode = 0;
+    gToolState.ClickInProgress = 0;
+    gToolState.DimensionStarted = 0;
+    gToolState.CursorPoint = message->cursor;
+}
+
+// The live creation values start from their stored settings.
+void RefreshCreationValues() {
+    gCurrentOptions.AngleCreateAngle = gSettings.AngleCreateAngle;
+    gCurrentOptions.SegmentCreateRotation = gSettings.SegmentCreateRotation;
+    gCurrentOptions.CircleCreateArc = gSettings.CircleCreateArc;
+    gCurrentOptions.CircleCreateSector = gSettings.CircleCreateSector;
+    gCurrentOptions.CircleCreateAngle = gSettings.CircleCreateAngle;
+    gCurrentOptions.SegmentCreateWidth = gSettings.SegmentCreateWidth;
+    gCurrentOptions.AngleCreateWidth = gSettings.AngleCreateWidth;
+    gCurrentOptions.CircleCreateWidth = gSettings.CircleCreateWidth;
+    gCurrentOptions.SegmentCreateWithDimension = gSettings.SegmentCreateWithDimension;
+    gCurrentOptions.AngleCreateWithDimension = gSettings.AngleCreateWithDimension;
+    gCurrentOptions.CircleCreateWithDimension = gSettings.CircleCreateWithDimension;
+}
+
+// Alt alone: shows or hides the panel.
+void TogglePanel(TavorinePlugIn* plugin) {
+    gSettings.PanelVisible = gSettings.PanelVisible != 0 ? 0 : 1;
+    if (plugin->PanelDialogue != nullptr) plugin->PanelDialogue->SetShown(gSettings.PanelVisible != 0);
+}
+
+// Shift alone: the next tool, selected in the host, with the panel laid out for it.
+ASErr SelectNextTool(TavorinePlugIn* plugin) {
+    gToolState.CurrentTool = gToolState.CurrentTool % kToolCount + 1;
+    gToolState.EditingSegment = 0;
+    gToolState.EditingAngle = 0;
+    gToolState.EditingCircle = 0;
+    gToolState.EditingBezier = 0;
+    const ASErr error = sAITool->SetSelectedTool(gToolState.ToolHandles[gToolState.CurrentTool - 1]);
+    if (plugin->PanelDialogue != nullptr) plugin->PanelDialogue->LayoutPanelForTool(1);
+    return error;
+}
+
+// The current tool's click sequence, the dimension tools' followed by the naming of the group.
+ASErr RunClickSequence(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
+    switch (gToolState.CurrentTool) {
+    case kSegmentTool: SegmentClick(plugin, hit, message); return NameDimensionArt();
+    case kAngleTool: AngleClick(plugin, hit, message); return NameDimensionArt();
+    case kCircleTool: CircleClick(plugin, hit, message); return NameDimensionArt();
+    case kBezierTool: BezierClick(plugin, hit, message); return NameDimensionArt();
+    case kMeasureTool: return MeasureClick(plugin, hit, message);
+    default: return kNoErr;
+    }
+}
+
+}  // namespace
+
+ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
+    ResetClickState(message);
+    RefreshCreationValues();
+    const bool shift = GetAsyncKeyState(VK_SHIFT) != 0;
+    const bool alt = GetAsyncKeyState(VK_MENU) != 0;
+    if (alt && !shift) {
+        TogglePanel(this);
+        return kNoErr;
+    }
+    if (shift && !alt) return SelectNextTool(this);
+    AIHitRef hitRef = nullptr;
+    ASErr error = sAIHitTest->HitTestEx(nullptr, message->cursor, 0, kClickTolerance, &hitRef);
+    if (error != kNoErr) return error;
+    AIToolHitData hit;
+    error = sAIHitTest->GetHitData(hitRef, &hit);
+    sAIHitTest->Release(hitRef);
+    if (error != kNoErr) return error;
+    return RunClickSequence(this, hit, message);
+}
