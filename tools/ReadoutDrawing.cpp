@@ -2,6 +2,7 @@
 #include "frame/SuiteTable.h"
 #include "host/AnnotatorDrawerSuite.h"
 #include "host/DocumentViewSuite.h"
+#include "tools/Annotator.h"
 #include "tools/Readouts.h"
 #include "tools/ToolState.h"
 
@@ -18,16 +19,11 @@ AIPoint ToView(AIRealPoint point) {
     return result;
 }
 
-// The axis of a centred angle, drawn as a 1.0 line, 3.0 when it lies along a row or column of the view.
+// The axis of a centred angle, a guide line 1.0 wide.
 void DrawAngleAxis(AIAnnotatorMessage* message, const AIRGBColor& colour) {
     AIRealPoint from;
     AIRealPoint to;
-    if (!CreatedAngleAxis(gCreationReadings, from, to)) return;
-    const AIPoint a = ToView(from);
-    const AIPoint b = ToView(to);
-    sAIAnnotatorDrawer->SetColor(message->drawer, &colour);
-    sAIAnnotatorDrawer->SetLineWidth(message->drawer, a.h == b.h || a.v == b.v ? 3.0f : 1.0f);
-    sAIAnnotatorDrawer->DrawLine(message->drawer, &a, &b);
+    if (CreatedAngleAxis(gCreationReadings, from, to)) DrawGuideLine(message, from, to, colour, 1.0f);
 }
 
 } // namespace

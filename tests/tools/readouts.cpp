@@ -163,4 +163,49 @@ TEST_F(ReadoutTest, LongLineIsCutAtTheBuffer) {
     EXPECT_EQ(text.Lines[0].Length, 44u);
 }
 
+TEST_F(ReadoutTest, AngleVertexShowsItsAngleOrReflex) {
+    gHitState.HoverFlags.OverAnchor = 1;
+    gHitState.HitArt = Line({{10, 0}, {0, 0}, {0, 10}});
+    gHitState.PreviousIndex = 0;
+    gHitState.VertexIndex = 1;
+    gHitState.NextIndex = 2;
+    EXPECT_EQ(Lines(AngleHintText()), (Column{"Point d'ancrage (sommet)", "Angle=90°"}));
+    gMeasuredPoints.AngleFlip = 1;
+    EXPECT_EQ(Lines(AngleHintText())[1], "Angle=270°");
+    gHitState.HoverFlags.NotAVertex = 1;
+    EXPECT_EQ(Lines(AngleHintText()), (Column{"Point d'ancrage (sommet)"}));
+}
+
+TEST_F(ReadoutTest, CircleArcHintAreaOnlyForClosedPath) {
+    gToolState.CurrentTool = kCircleTool;
+    gHitState.HoverFlags.OverArc = 1;
+    gMeasuredPoints.CircleRadius = 10.0f;
+    gHitState.HitArt = Line({{0, 0}, {10, 0}, {10, 10}}, true);
+    EXPECT_EQ(Lines(CircleHintText()), (Column{"", "Arc de cercle (rayon)", "R10 pt", "Aire=314 pt2"}));
+    gHitState.HitArt = Line({{0, 0}, {10, 0}, {10, 10}});
+    EXPECT_EQ(Lines(CircleHintText()), (Column{"", "Arc de cercle (rayon)", "R10 pt"}));
+    gCurrentOptions.Unit = kUnitNoValue;
+    EXPECT_EQ(Lines(CircleHintText()), (Column{"", "Arc de cercle (rayon)"}));
+}
+
+TEST_F(ReadoutTest, BezierLocalModesOnlyOverCurves) {
+    gHitState.HitArt = Line({{0, 0}, {10, 0}, {10, 20}});
+    gToolState.BezierMode = 2;
+    gHitState.HoverFlags.OverSegment = 1;
+    EXPECT_EQ(BezierHintText().LineCount, 0);
+    gHitState.HoverFlags.OverCurve = 1;
+    EXPECT_EQ(Lines(BezierHintText()), (Column{"Tangente locale", "L courbe=30 pt"}));
+    gToolState.BezierMode = 1;
+    EXPECT_EQ(Lines(BezierHintText())[0], "Rayon local");
+}
+
+TEST_F(ReadoutTest, SegmentCentreSecondPointShowsTheLength) {
+    gHitState.HoverFlags.OverCentre = 1;
+    EXPECT_EQ(Lines(SegmentHintText()), (Column{"Point 1 (centre de l'objet)"}));
+    gToolState.ClickCount = 1;
+    gMeasuredPoints.FirstPoint.p = {0, 0};
+    gHitState.SnapSegment.p = {0, 25};
+    EXPECT_EQ(Lines(SegmentHintText()), (Column{"Point 2 (centre de l'objet)", "Segment", "25 pt"}));
+}
+
 } // namespace
