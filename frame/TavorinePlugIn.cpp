@@ -6,6 +6,9 @@
 #include "frame/Settings.h"
 #include "frame/SettingsTable.h"
 #include "frame/SuiteTable.h"
+#include "tools/Annotator.h"
+#include "tools/CursorTracking.h"
+#include "tools/ToolSelection.h"
 
 PanelDock gPanelDock;
 
@@ -50,9 +53,9 @@ ASErr TavorinePlugIn::AddNotifiers() {
 
 ASErr TavorinePlugIn::LoadSettingsStep() { return LoadSettings(); }
 
-ASErr TavorinePlugIn::AddToolsStep() { return kNoErr; }
+ASErr TavorinePlugIn::AddToolsStep() { return AddTools(PluginRef); }
 
-ASErr TavorinePlugIn::AddAnnotatorStep() { return kNoErr; }
+ASErr TavorinePlugIn::AddAnnotatorStep() { return AddVekAnnotator(PluginRef, &AnnotatorHandle); }
 
 void TavorinePlugIn::CustomColourChangedStep() { CustomColourChangedNotify(); }
 
@@ -89,7 +92,19 @@ void TavorinePlugIn::WritePanelPreferences() {
     }
 }
 
-ASErr TavorinePlugIn::DrawAnnotations(AIAnnotatorMessage*) { return kNoErr; }
+ASErr TavorinePlugIn::DrawAnnotations(AIAnnotatorMessage* message) {
+    return AnnotatorHandle == nullptr ? kNoErr : DrawToolAnnotations(message);
+}
+
+ASErr TavorinePlugIn::ToolSelect(AIToolMessage* message) { return SelectTool(*message, AnnotatorHandle, PanelDialogue); }
+
+ASErr TavorinePlugIn::ToolDeselect(AIToolMessage*) { return DeselectTool(AnnotatorHandle, PanelDialogue); }
+
+ASErr TavorinePlugIn::ToolEditOptions(AIToolMessage*) { return kNoErr; }
+
+ASErr TavorinePlugIn::ToolTrackCursor(AIToolMessage* message) {
+    return TrackToolCursor(*message, PanelDialogue != nullptr && PanelDialogue->IsShown());
+}
 
 const char* TavorinePlugIn::AboutTitle() const { return kAboutTitle; }
 

@@ -51,6 +51,12 @@ protected:
     const char* AboutTitle() const override;
     const char* AboutText() const override;
 
+    // The tool messages without a press: select, deselect, options and cursor tracking.
+    ASErr ToolSelect(AIToolMessage* message) override;
+    ASErr ToolDeselect(AIToolMessage* message) override;
+    ASErr ToolEditOptions(AIToolMessage* message) override;
+    ASErr ToolTrackCursor(AIToolMessage* message) override;
+
     // Draws the tools' feedback over the artwork; answers 0 until the annotator is built.
     ASErr DrawAnnotations(AIAnnotatorMessage* message);
 

@@ -13,4 +13,6 @@ struct AICursorSnapSuite {
     // written unchanged.
     ASErr (*Track)(AIDocumentViewHandle view, AIRealPoint source, const AIEvent* event, const char* control,
                    AIRealPoint* result);
+    // True when the host's Smart Guides are in force for the view.
+    AIBoolean (*UseCustomSnap)(AIDocumentViewHandle view);
 };

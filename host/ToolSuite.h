@@ -26,6 +26,13 @@ constexpr int32_t kToolWantsBufferedDraggingOption = 1 << 2;
 constexpr int32_t kToolMaintainEditContextOption = 1 << 3;
 constexpr int32_t kToolIsTextToolOption = 1 << 4;
 
+// Info-panel variables a tool declares; a list of them ends with kInfoEndOfList.
+constexpr int32_t kInfoEndOfList = -1;
+constexpr int32_t kInfoCursorX = 15;   // value: const AIReal*
+constexpr int32_t kInfoCursorY = 16;   // value: const AIReal*
+constexpr int32_t kInfoValueText = 19; // value: const char* (UTF-8)
+constexpr int32_t kInfoTipText = 23;   // value: const char* (UTF-8)
+
 struct AIToolSuite {
     ASErr (*AddTool)(SPPluginRef self, const char* name, const AIAddToolData* data, int32_t options,
                      AIToolHandle* tool);
@@ -43,4 +50,11 @@ struct AIToolSuite {
     ASErr (*GetToolHandleFromName)(const char* name, AIToolHandle* tool);
     ASErr (*GetToolNumberFromHandle)(AIToolHandle tool, int32_t* number);
     ASErr (*GetToolHandleFromNumber)(int32_t number, AIToolHandle* tool);
+    // Declares the Info-panel variables the tool shows, a list ended by kInfoEndOfList (at most 16).
+    ASErr (*SetToolInfoVars)(AIToolHandle tool, const int32_t* infoVars);
+    // Shows values for variables of the selected tool: values[i] goes with infoVars[i], up to kInfoEndOfList.
+    // A variable the selected tool did not declare answers kBadParameterErr and nothing is shown.
+    ASErr (*SetToolInfoVarValues)(const int32_t* infoVars, void** values);
+    // Gives the tool the rollover icon of an icon resource.
+    ASErr (*SetToolRolloverIcon)(AIToolHandle tool, int32_t iconResID);
 };

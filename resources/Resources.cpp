@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "resources/ResourceIds.h"
+#include "resources/ToolCursors.h"
 
 namespace {
 
@@ -63,6 +64,10 @@ constexpr PluginResource Shell(int32_t id, const DialogShell& shell) {
     return PluginResource{kDialogResourceType, id, &shell, 1};
 }
 
+constexpr PluginResource ToolCursor(size_t index) {
+    return PluginResource{kCursorResourceType, kToolCursorIDs[index], &kCrosshairCursor, 1};
+}
+
 constexpr PluginResource kResources[] = {
     {kPiPLResourceType, kPluginPropertyListID, kPropertyList, std::size(kPropertyList)},
     {kStringListResourceType, kFrameErrorStringsID, kFrameErrorStrings, std::size(kFrameErrorStrings)},
@@ -79,6 +84,8 @@ constexpr PluginResource kResources[] = {
     Shell(kCircleCreationDialogID, kCircleCreationShell),
     Shell(kBezierCreationDialogID, kBezierCreationShell),
     Shell(kFreeTextDialogID, kFreeTextShell),
+    ToolCursor(0), ToolCursor(1), ToolCursor(2), ToolCursor(3), ToolCursor(4), ToolCursor(5),
+    ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
 };
 
 constexpr PluginResourceTable kResourceTable{kResources, std::size(kResources)};

@@ -148,14 +148,24 @@ ASErr Track(AIDocumentViewHandle view, AIRealPoint source, const AIEvent*, const
     return kNoErr;
 }
 
+// Whether the host's Smart Guides are on.
+bool gSmartGuidesOn = true;
+
+AIBoolean UseCustomSnap(AIDocumentViewHandle view) {
+    return view != nullptr && view == TheDocument().ViewHandle() && gSmartGuidesOn;
+}
+
 } // namespace
 
+void SetSmartGuides(bool on) { gSmartGuidesOn = on; }
+
 const AICursorSnapSuite& CursorSnapSuiteTable() {
-    static const AICursorSnapSuite table{.Track = Track};
+    static const AICursorSnapSuite table{.Track = Track, .UseCustomSnap = UseCustomSnap};
     return table;
 }
 
 void InstallCursorSnapSuite() {
+    gSmartGuidesOn = true;
     TheSuites().Register(kAICursorSnapSuite, kAICursorSnapSuiteVersion, &CursorSnapSuiteTable());
 }
 

@@ -10,7 +10,9 @@ constexpr double kCursorSnapDistance = 4.0;
 
 // The suite table of the cursor snapping.
 const AICursorSnapSuite& CursorSnapSuiteTable();
-// Registers the suite with the suite registry, replacing its blank table.
+// Registers the suite with the suite registry, replacing its blank table; the Smart Guides start on.
 void InstallCursorSnapSuite();
+// Turns the host's Smart Guides on or off.
+void SetSmartGuides(bool on);
 
 } // namespace sim

@@ -7,6 +7,7 @@
 #include "simhost/ServicesInternal.h"
 #include "simhost/SimHost.h"
 #include "simhost/SuiteRegistry.h"
+#include "simhost/Annotator.h"
 #include "simhost/Tools.h"
 
 namespace sim {
@@ -69,6 +70,7 @@ void ResetServices(bool clearPreferences) {
     TheNotifiers().Clear();
     TheMenus().Reset();
     TheTools().Reset();
+    TheAnnotators().Reset();
     ThePlatform().Reset();
 }
 
@@ -82,6 +84,8 @@ void InstallServiceSuites() {
     suites.Register(kSPBlocksSuite, kSPBlocksSuiteVersion, &BlocksSuiteTable());
     suites.Register(kAIMenuSuite, kAIMenuSuiteVersion, &MenuSuiteTable());
     suites.Register(kAIToolSuite, kAIToolSuiteVersion, &ToolSuiteTable());
+    suites.Register(kAIAnnotatorSuite, kAIAnnotatorSuiteVersion, &AnnotatorSuiteTable());
+    suites.Register(kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &AnnotatorDrawerSuiteTable());
     suites.Register(kAIURLSuite, kAIURLSuiteVersion, &URLSuiteTable());
     suites.Register(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &PreferenceSuiteTable());
     suites.Register(kAIPluginSuite, kAIPluginSuiteVersion, &kPluginSuite);

@@ -1,5 +1,8 @@
 #include "simhost/Tools.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "host/Messages.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/ServicesHandles.h"
@@ -179,6 +182,53 @@ ASErr GetToolHandleFromNumber(int32_t number, AIToolHandle* tool) {
     return record != nullptr ? kNoErr : kIndexOutOfRangeErr;
 }
 
+// The most Info-panel variables one tool declares.
+constexpr size_t kMaxInfoVars = 16;
+
+ASErr SetToolInfoVars(AIToolHandle tool, const int32_t* infoVars) {
+    if (infoVars == nullptr)
+        return kBadParameterErr;
+    std::vector<int32_t> list;
+    for (const int32_t* var = infoVars; *var != kInfoEndOfList; ++var) {
+        if (list.size() == kMaxInfoVars)
+            return kBadParameterErr;
+        list.push_back(*var);
+    }
+    return ChangeRecord(TheTools().Find(tool), [&list](ToolRecord& r) { r.infoVars = list; });
+}
+
+// One Info-panel value as the log shows it: "<variable>=<value>".
+std::string InfoValueText(int32_t var, const void* value) {
+    std::string text = std::to_string(var) + "=";
+    if (var == kInfoCursorX || var == kInfoCursorY) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%g", static_cast<double>(*static_cast<const AIReal*>(value)));
+        return text + number;
+    }
+    return text + static_cast<const char*>(value);
+}
+
+ASErr SetToolInfoVarValues(const int32_t* infoVars, void** values) {
+    const ToolRecord* tool = TheTools().SelectedRecord();
+    if (infoVars == nullptr || values == nullptr || tool == nullptr)
+        return kBadParameterErr;
+    std::vector<std::string> shown;
+    for (size_t i = 0; infoVars[i] != kInfoEndOfList; ++i) {
+        const bool declared =
+            std::find(tool->infoVars.begin(), tool->infoVars.end(), infoVars[i]) != tool->infoVars.end();
+        if (i == kMaxInfoVars || !declared || values[i] == nullptr)
+            return kBadParameterErr;
+        shown.push_back(InfoValueText(infoVars[i], values[i]));
+    }
+    for (std::string& entry : shown)
+        TheLogs().infoValues.push_back(std::move(entry));
+    return kNoErr;
+}
+
+ASErr SetToolRolloverIcon(AIToolHandle tool, int32_t iconResID) {
+    return ChangeRecord(TheTools().Find(tool), [iconResID](ToolRecord& r) { r.rolloverIcon = iconResID; });
+}
+
 } // namespace
 
 const AIToolSuite& ToolSuiteTable() {
@@ -194,7 +244,10 @@ const AIToolSuite& ToolSuiteTable() {
                                    GetSelectedTool,
                                    GetToolHandleFromName,
                                    GetToolNumberFromHandle,
-                                   GetToolHandleFromNumber};
+                                   GetToolHandleFromNumber,
+                                   SetToolInfoVars,
+                                   SetToolInfoVarValues,
+                                   SetToolRolloverIcon};
     return suite;
 }
 

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "host/ToolSuite.h"
 
@@ -21,6 +22,8 @@ struct ToolRecord {
     int32_t normalIcon = 0;
     int32_t darkIcon = 0;
     int32_t options = 0;
+    int32_t rolloverIcon = 0;
+    std::vector<int32_t> infoVars; // declared Info-panel variables, in order
 };
 
 class ToolRegistry {

@@ -13,7 +13,7 @@ TEST_F(ToolRecords, EveryRecordStartsAtZero) {
     EXPECT_EQ(gToolState.CurrentTool, 0);
     EXPECT_EQ(gToolState.ClickCount, 0);
     EXPECT_EQ(gToolState.SeriesClickCount, 0);
-    for (AIToolHandle handle : gToolState.ToolHandles) EXPECT_EQ(handle, nullptr);
+    for (AIToolHandle handle : gToolState.ToolHandles) EXPECT_NE(handle, nullptr);  // start-up adds the tools
     for (int32_t flag : gToolState.CreateOnClick) EXPECT_EQ(flag, 0);
     EXPECT_EQ(gToolState.CurrentLayer, nullptr);
     EXPECT_EQ(gToolState.SavedLayer, nullptr);

@@ -1,0 +1,124 @@
+#include "tools/CursorTracking.h"
+
+#include "dimension/CurrentDimension.h"
+#include "frame/SuiteTable.h"
+#include "host/DocumentViewSuite.h"
+#include "host/Platform.h"
+#include "panel/CurrentOptions.h"
+#include "tools/HitState.h"
+#include "tools/HoverTests.h"
+#include "tools/ToolSelection.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+bool KeyHeld(int32_t key) { return GetAsyncKeyState(key) != 0; }
+
+// Cancels the running click sequence: the view redraws without its feedback and "Clic annulé." shows.
+void CancelClickSequence(const AIToolMessage& message) {
+    AIDocumentViewHandle view = nullptr;
+    AIReal zoom = 1.0f;
+    sAIDocumentView->GetNthDocumentView(0, &view);
+    if (sAIDocumentView->GetDocumentViewZoom(view, &zoom) == kNoErr)
+        sAIDocumentView->SetDocumentViewZoom(view, zoom);
+    gToolState.ClickViewPoint = message.cursor;
+    gToolState.ClickCancelled = 1;
+    gToolState.ClickCount = 0;
+    if (gToolState.CurrentTool == kSegmentTool)
+        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
+}
+
+// Runs the hover test of the current tool.
+ASErr RunHoverTest(const AIToolMessage& message, bool bothModifiers) {
+    switch (gToolState.CurrentTool) {
+    case kSegmentTool:
+        return HitTestSegmentTool(message);
+    case kAngleTool:
+        return HitTestAngleTool(message);
+    case kCircleTool:
+        return HitTestCircleTool(message);
+    case kBezierTool:
+        return gToolState.BezierMode == 0 ? HitTestBezierTool(message) : HitTestBezierStageAndMeasure(message);
+    default: {
+        const ASErr error = HitTestBezierStageAndMeasure(message);
+        gToolState.SubtractArea = bothModifiers ? 1 : 0;
+        return error;
+    }
+    }
+}
+
+// The cursor over a path part shared by the Cercle, Bézier and Longueurs & aires tools, from curve on.
+int32_t PartCursor(const HoverFlagSet& f) {
+    if (f.OverCurve != 0)
+        return kCurveCursor;
+    if (f.OverArc != 0)
+        return kArcCursor;
+    if (f.OverIntersection != 0)
+        return kIntersectionCursor;
+    return -1;
+}
+
+int32_t SegmentToolCursor(const HoverFlagSet& f) {
+    if (f.OverAnchor != 0)
+        return kAnchorCursor;
+    if (f.OverSegment != 0 || gToolState.DimensionStarted != 0)
+        return kSegmentCursor;
+    if (const int32_t part = PartCursor(f); part >= 0)
+        return part;
+    if (f.OverCentre != 0)
+        return kCentreCursor;
+    if (gCurrentOptions.SeriesOn == 0 && (f.OverDimension != 0 || f.OverDimensionArc != 0))
+        return kReEditCursor;
+    return kNothingCursor;
+}
+
+int32_t AngleToolCursor(const HoverFlagSet& f, bool bothModifiers) {
+    const bool clicked = gToolState.ClickCount >= 1;
+    if (f.OverAnchor != 0 || (clicked && gToolState.DimensionStarted == 0) || bothModifiers)
+        return kAnchorCursor;
+    if (f.OverSegment != 0 || (gToolState.DimensionStarted != 0 && clicked))
+        return kSegmentCursor;
+    if (const int32_t part = PartCursor(f); part >= 0)
+        return part;
+    return f.OverDimension != 0 || f.OverDimensionArc != 0 ? kReEditCursor : kNothingCursor;
+}
+
+int32_t OtherToolCursor(const HoverFlagSet& f) {
+    if (f.OverAnchor != 0)
+        return kAnchorCursor;
+    if (f.OverSegment != 0)
+        return kSegmentCursor;
+    if (const int32_t part = PartCursor(f); part >= 0)
+        return part;
+    return f.OverDimension != 0 || f.OverDimensionArc != 0 ? kReEditCursor : kNothingCursor;
+}
+
+}  // namespace
+
+int32_t HoverCursor(bool bothModifiers) {
+    const HoverFlagSet& flags = gHitState.HoverFlags;
+    if (gToolState.CurrentTool == kSegmentTool)
+        return SegmentToolCursor(flags);
+    if (gToolState.CurrentTool == kAngleTool)
+        return AngleToolCursor(flags, bothModifiers);
+    return OtherToolCursor(flags);
+}
+
+ASErr TrackToolCursor(const AIToolMessage& message, bool panelVisible) {
+    const bool control = KeyHeld(kControlKey);
+    gToolState.WithEnds = control ? 1 : 0;
+    gToolState.ClickCancelled = 0;
+    if (control && gToolState.ClickCount >= 1) {
+        CancelClickSequence(message);
+        return kNoErr;
+    }
+    const bool shift = KeyHeld(kShiftKey);
+    const bool alt = KeyHeld(kAltKey);
+    ASErr error = SetToolTip(message, alt, shift, panelVisible);
+    if (shift != alt)
+        return sADMBasic->SetPlatformCursor(message.d.self, alt ? kPanelCursor : kNextToolCursor);
+    error = RunHoverTest(message, shift && alt);
+    error = sADMBasic->SetPlatformCursor(message.d.self, HoverCursor(shift && alt));
+    return error;
+}

@@ -1,0 +1,72 @@
+// Drawing the feedback texts through the annotator's drawer, beside the last hover point.
+#include "frame/SuiteTable.h"
+#include "host/AnnotatorDrawerSuite.h"
+#include "host/DocumentViewSuite.h"
+#include "tools/Readouts.h"
+#include "tools/ToolState.h"
+
+CreationReadings gCreationReadings;
+
+namespace {
+
+// The view point of an artwork point in the document's view.
+AIPoint ToView(AIRealPoint point) {
+    AIDocumentViewHandle view = nullptr;
+    AIPoint result;
+    sAIDocumentView->GetNthDocumentView(0, &view);
+    sAIDocumentView->ArtworkPointToViewPoint(view, &point, &result);
+    return result;
+}
+
+// The axis of a centred angle, drawn as a 1.0 line, 3.0 when it lies along a row or column of the view.
+void DrawAngleAxis(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    AIRealPoint from;
+    AIRealPoint to;
+    if (!CreatedAngleAxis(gCreationReadings, from, to)) return;
+    const AIPoint a = ToView(from);
+    const AIPoint b = ToView(to);
+    sAIAnnotatorDrawer->SetColor(message->drawer, &colour);
+    sAIAnnotatorDrawer->SetLineWidth(message->drawer, a.h == b.h || a.v == b.v ? 3.0f : 1.0f);
+    sAIAnnotatorDrawer->DrawLine(message->drawer, &a, &b);
+}
+
+} // namespace
+
+void DrawFeedbackText(AIAnnotatorMessage* message, const AIRGBColor& colour, const FeedbackText& text) {
+    if (text.LineCount == 0) return;
+    const AIPoint hover = ToView(gToolState.ClickViewPoint);
+    sAIAnnotatorDrawer->SetColor(message->drawer, &colour);
+    sAIAnnotatorDrawer->SetFontPreset(message->drawer, text.FontPreset);
+    for (int16_t row = 0; row < text.LineCount; ++row) {
+        if (text.Lines[row].Length == 0) continue;
+        const AIPoint origin = FeedbackLinePoint(text, hover, row);
+        sAIAnnotatorDrawer->DrawText(message->drawer, text.Lines[row].CStr(), &origin);
+    }
+}
+
+void DrawMeasureReadouts(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    DrawFeedbackText(message, colour, MeasureReadoutText(gCreationReadings));
+    DrawAngleAxis(message, colour);
+}
+
+void DrawSegmentHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    DrawFeedbackText(message, colour, SegmentHintText());
+}
+void DrawAngleHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    DrawFeedbackText(message, colour, AngleHintText());
+}
+void DrawCircleHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    DrawFeedbackText(message, colour, CircleHintText());
+}
+void DrawBezierHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    DrawFeedbackText(message, colour, BezierHintText());
+}
+void DrawLengthAreaHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    DrawFeedbackText(message, colour, LengthAreaHintText());
+}
+void DrawCancelledClickHint(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    DrawFeedbackText(message, colour, CancelledClickHintText());
+}
+void DrawModifyHint(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+    DrawFeedbackText(message, colour, ModifyHintText());
+}
