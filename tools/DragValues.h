@@ -16,6 +16,7 @@ struct DragValues {
     AIReal CreatedBezierScaleX = 0.0f;
     AIReal CreatedBezierScaleY = 0.0f;
     AIReal CreatedBezierRotation = 0.0f; // radians
+    AIArtHandle CreatedCirclePath = nullptr;  // the circle, arc or sector figure being made
 };
 
 extern DragValues gDragValues;
