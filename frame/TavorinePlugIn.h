@@ -62,6 +62,7 @@ protected:
 
     // A press on the canvas with one of the tools: its click, its drag and its release.
     ASErr ToolMouseDown(AIToolMessage* message) override;
+    ASErr ToolMouseDrag(AIToolMessage* message) override;
     ASErr ToolMouseUp(AIToolMessage* message) override;
 
 private:

@@ -9,6 +9,7 @@
 #include "host/ToolSuite.h"
 #include "panel/CurrentOptions.h"
 #include "tools/ClickSequences.h"
+#include "tools/DragValues.h"
 #include "tools/ToolState.h"
 
 namespace {
@@ -24,19 +25,13 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.CursorPoint = message->cursor;
 }
 
-// The live creation values start from their stored settings.
+// The live creation values start from their stored settings, and the figure of the click from nothing.
 void RefreshCreationValues() {
-    gCurrentOptions.AngleCreateAngle = gSettings.AngleCreateAngle;
-    gCurrentOptions.SegmentCreateRotation = gSettings.SegmentCreateRotation;
-    gCurrentOptions.CircleCreateArc = gSettings.CircleCreateArc;
-    gCurrentOptions.CircleCreateSector = gSettings.CircleCreateSector;
-    gCurrentOptions.CircleCreateAngle = gSettings.CircleCreateAngle;
-    gCurrentOptions.SegmentCreateWidth = gSettings.SegmentCreateWidth;
-    gCurrentOptions.AngleCreateWidth = gSettings.AngleCreateWidth;
-    gCurrentOptions.CircleCreateWidth = gSettings.CircleCreateWidth;
-    gCurrentOptions.SegmentCreateWithDimension = gSettings.SegmentCreateWithDimension;
-    gCurrentOptions.AngleCreateWithDimension = gSettings.AngleCreateWithDimension;
-    gCurrentOptions.CircleCreateWithDimension = gSettings.CircleCreateWithDimension;
+    LoadCreationOptions();
+    gDragValues.CreatedAngleSide = 0.0f;
+    gDragValues.CreatedAngleRotation = 0.0f;
+    gDragValues.CreatedCircleRadius = 0.0f;
+    gDragValues.ArcSweep = 0.0f;
 }
 
 // Alt alone: shows or hides the panel.

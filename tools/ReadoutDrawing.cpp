@@ -3,10 +3,15 @@
 #include "host/AnnotatorDrawerSuite.h"
 #include "host/DocumentViewSuite.h"
 #include "tools/Annotator.h"
+#include "tools/DragValues.h"
 #include "tools/Readouts.h"
 #include "tools/ToolState.h"
 
-CreationReadings gCreationReadings;
+CreationReadings CurrentCreationReadings() {
+    const DragValues& d = gDragValues;
+    return CreationReadings{d.CreatedAngleRotation, d.CreatedAngleSide, d.CreatedCircleRadius, d.ArcSweep,
+                            d.CreatedCirclePath};
+}
 
 namespace {
 
@@ -23,7 +28,7 @@ AIPoint ToView(AIRealPoint point) {
 void DrawAngleAxis(AIAnnotatorMessage* message, const AIRGBColor& colour) {
     AIRealPoint from;
     AIRealPoint to;
-    if (CreatedAngleAxis(gCreationReadings, from, to)) DrawGuideLine(message, from, to, colour, 1.0f);
+    if (CreatedAngleAxis(CurrentCreationReadings(), from, to)) DrawGuideLine(message, from, to, colour, 1.0f);
 }
 
 } // namespace
@@ -41,7 +46,7 @@ void DrawFeedbackText(AIAnnotatorMessage* message, const AIRGBColor& colour, con
 }
 
 void DrawMeasureReadouts(AIAnnotatorMessage* message, const AIRGBColor& colour) {
-    DrawFeedbackText(message, colour, MeasureReadoutText(gCreationReadings));
+    DrawFeedbackText(message, colour, MeasureReadoutText(CurrentCreationReadings()));
     DrawAngleAxis(message, colour);
 }
 

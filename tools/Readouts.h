@@ -42,8 +42,8 @@ struct CreationReadings {
     AIArtHandle CirclePath = nullptr;
 };
 
-// Written by the creation drag, read by the read-outs.
-extern CreationReadings gCreationReadings;
+// The readings of the figure being created, from what the creation drag left in the drag values.
+CreationReadings CurrentCreationReadings();
 
 // The texts, built from the tool state as the next draw would show them.
 FeedbackText MeasureReadoutText(const CreationReadings& figure);

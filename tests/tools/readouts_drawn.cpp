@@ -7,6 +7,7 @@
 #include "host/DocumentViewSuite.h"
 #include "hover_fixture.h"
 #include "simhost/Annotator.h"
+#include "tools/DragValues.h"
 #include "tools/Readouts.h"
 
 namespace {
@@ -106,8 +107,8 @@ TEST_F(DrawnHintTest, CentredAngleCreationDrawsItsAxis) {
     gCurrentOptions.AngleCreateCentred = 1;
     gCurrentOptions.AngleCreateAngle = 0.0;
     gMeasuredPoints.AngleVertex.p = {100, 200};
-    gCreationReadings.AngleSide = 20.0;
-    gCreationReadings.AngleRotation = 0.78539816;
+    gDragValues.CreatedAngleSide = 20.0f;
+    gDragValues.CreatedAngleRotation = 0.78539816f;
     const std::vector<sim::DrawnShape> texts = Texts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "Angle=45°");

@@ -1,0 +1,4 @@
+// The drag's own values.
+#include "tools/DragValues.h"
+
+DragValues gDragValues;

@@ -1,0 +1,22 @@
+// The values a drag sets that no other record holds: the inverted dimension line of a dimension along a
+// curve, and the measures of the figure being created, which the figure makers read.
+#pragma once
+
+#include <cstdint>
+
+#include "host/Types.h"
+
+struct DragValues {
+    int32_t LineFlipped = 0;             // the line along a curve lies against the curve's normal
+    AIReal CreatedSegmentLength = 0.0f;  // length of the segment figure
+    AIReal CreatedAngleRotation = 0.0f;  // radians: direction of the angle figure's moving side
+    AIReal CreatedAngleSide = 0.0f;      // length of the angle figure's sides
+    AIReal CreatedCircleRadius = 0.0f;
+    AIReal ArcSweep = 0.0f;              // radians, counter-clockwise from the live "AngCerCrea"
+    AIReal CreatedBezierScaleX = 0.0f;
+    AIReal CreatedBezierScaleY = 0.0f;
+    AIReal CreatedBezierRotation = 0.0f; // radians
+    AIArtHandle CreatedCirclePath = nullptr;  // the circle, arc or sector figure being made
+};
+
+extern DragValues gDragValues;

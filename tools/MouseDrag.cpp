@@ -1,0 +1,52 @@
+// The mouse drag: the modifier keys of the message, then the drag of the current tool.
+#include <cmath>
+
+#include "frame/SuiteTable.h"
+#include "frame/TavorinePlugIn.h"
+#include "host/Platform.h"
+#include "tools/MouseDrag.h"
+#include "tools/ToolState.h"
+
+namespace {
+
+int32_t Held(int32_t virtualKey) { return GetAsyncKeyState(virtualKey) != 0 ? 1 : 0; }
+
+// Reads the five keys of a drag into the tool state and the returned record.
+DragKeys ReadDragKeys() {
+    DragKeys keys;
+    keys.RightShift = Held(VK_RSHIFT);
+    keys.Alt = Held(VK_MENU);
+    keys.Space = Held(VK_SPACE);
+    gToolState.WithEnds = Held(VK_CONTROL);
+    gToolState.DragModifier = Held(VK_LWIN);
+    gToolState.SeriesPreview = keys.Alt;
+    return keys;
+}
+
+}  // namespace
+
+void SetDragCursor(const AIToolMessage& message, int32_t id) { sADMBasic->SetPlatformCursor(message.d.self, id); }
+
+AIReal RoundedUpTo(AIReal value, double step) {
+    if (!(step > 0.0)) return value;
+    return static_cast<AIReal>(std::ceil(value / step) * step);
+}
+
+AIReal RoundedDownTo(AIReal value, double step) {
+    if (!(step > 0.0)) return value;
+    return static_cast<AIReal>(std::floor(value / step) * step);
+}
+
+ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
+    gToolState.WithEnds = 0;
+    gToolState.DragModifier = 0;
+    const DragKeys keys = ReadDragKeys();
+    gToolState.CursorPoint = message->cursor;
+    switch (gToolState.CurrentTool) {
+    case kSegmentTool: return DragSegmentTool(*message, keys);
+    case kAngleTool: return DragAngleTool(*message, keys);
+    case kCircleTool: return DragCircleTool(*message, keys);
+    case kBezierTool: return DragBezierTool(*message, keys);
+    default: return kNoErr;
+    }
+}
