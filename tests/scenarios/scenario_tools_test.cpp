@@ -54,6 +54,14 @@ TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedTo
                    "  path \"Rainure\" open tags={surseg=string:1} ",
                    "  path \"Plaque\" closed tags={segpt1=string:1, segpt2=string:1} "});
     EXPECT_EQ(Count(tree, "  group "), 2u);
+    // The drags placed the lines: the plate's 20 below its edge, the groove's 20 above it, each line leaving
+    // room for its label in the middle and its extension lines running from the anchors past it.
+    ExpectInOrder(tree, {"anchors=[(42,140) (49.2,140)]", "anchors=[(110.8,140) (118,140)]",
+                         "anchors=[(40,120) (40,144)]", "anchors=[(120,120) (120,144)]",
+                         "anchors=[(2,-20) (49.2,-20)]", "anchors=[(110.8,-20) (158,-20)]",
+                         "anchors=[(0,0) (0,-24)]", "anchors=[(160,0) (160,-24)]"});
+    EXPECT_THAT(svg, HasSubstr("d=\"M2,20 L49.2,20\""));
+    EXPECT_THAT(svg, HasSubstr("d=\"M0,0 L0,24\""));
     // The last dimension built is the one selected.
     EXPECT_THAT(tree, HasSubstr("  group \"Segment oblique\" attrs=selected,fully-selected\n"));
     EXPECT_THAT(svg, HasSubstr(SvgLabel("56,44 mm")));
@@ -73,6 +81,10 @@ TEST_F(ToolExample, AnAngleAtAVertexIsLinkedToItsThreeAnchors) {
                          "vek=string:jj}",
                          "  path \"Équerre\" open tags={ang=string:1} "});
     EXPECT_EQ(Count(tree, "  group "), 1u);
+    // Dragged to 20,20: the arc's radius is the distance from the vertex, 28.284271, from side B (towards
+    // 100,0) to side A (towards 60,80).
+    EXPECT_THAT(tree, HasSubstr("anchors=[(28.284271,0 in 28.284271,0 out 28.284271,8.90268 smooth) "
+                                "(16.970564,22.627417 in "));
     EXPECT_THAT(svg, HasSubstr(SvgLabel("53,1°")));
     // Over the vertex the annotator names it and reads the angle out before the click.
     EXPECT_THAT(Section(11), HasSubstr("drawn text \"Point d'ancrage (sommet)\""));
