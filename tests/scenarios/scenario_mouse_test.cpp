@@ -156,5 +156,19 @@ TEST(MouseCommand, AClickWithShiftSelectsTheNextTool) {
                    "== 3: move 30,30\ncall message AI Tool/AI Track Cursor [Outil Segment]\ncursor 1102\n"});
 }
 
+// The alert of a refused click is logged in the section of the line that clicked.
+TEST(MouseCommand, AClickOnALockedLayerLogsTheAlertAndBuildsNothing) {
+    WorkFolder folder;
+    folder.Write("play.scn", "path \"L\" 0,0 100,0\nlock \"Calque 1\"\ntool \"Outil Segment\"\nmove 50,0\n"
+                             "click 50,0\n");
+    const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string log = folder.Read("play.log");
+    ExpectInOrder(log, {"== 5: click 50,0\ncall message AI Tool/AI Mouse Down [Outil Segment]\n"
+                        "call message AI Tool/AI Mouse Up [Outil Segment]\n"
+                        "alert message: Tavorine impossible. Calque verrouillé.\n== shut-down\n"});
+    EXPECT_EQ(Count(folder.Read("play.tree.txt"), "group"), 0u);
+}
+
 } // namespace
 } // namespace scenarios
