@@ -11,6 +11,7 @@
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
+#include "panel/CurrentOptions.h"
 #include "tools/HitState.h"
 #include "tools/ToolState.h"
 
@@ -121,8 +122,10 @@ ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, Dock
         MakeColourSwatches();
     ApplyStrokeColourToStyles(gColourSettings.GlobalSwatches);
     gToolState.CurrentTool = ToolNumberOf(message.tool);
-    if (gToolState.CurrentTool == kBezierTool)
+    if (gToolState.CurrentTool == kBezierTool) {
         gToolState.BezierElementKind = kBezierNoElement;
+        gToolState.BezierMode = gCurrentOptions.BezierMode;  // the hover follows the live choice the click reads
+    }
     gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
     if (panel != nullptr) {
         panel->LayoutPanelForTool(1);
