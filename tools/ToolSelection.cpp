@@ -73,9 +73,9 @@ const char* CurrentToolTip(bool altHeld, bool shiftHeld) {
     case kCircleTool:
         return gToolState.ClickCount < 1 ? "Clic point, arc ou cercle." : "Clic seconde extrémité de l'arc.";
     case kBezierTool:
-        if (gToolState.BezierMode == 1)
+        if (gCurrentOptions.BezierMode == 1)
             return "Rayon local de la courbe.";
-        if (gToolState.BezierMode == 2)
+        if (gCurrentOptions.BezierMode == 2)
             return "Tangente locale à la courbe.";
         return "Partager segment, angle, arc ou courbe.";
     default:
@@ -124,7 +124,6 @@ ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, Dock
     gToolState.CurrentTool = ToolNumberOf(message.tool);
     if (gToolState.CurrentTool == kBezierTool) {
         gToolState.BezierElementKind = kBezierNoElement;
-        gToolState.BezierMode = gCurrentOptions.BezierMode;  // the hover follows the live choice the click reads
     }
     gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
     if (panel != nullptr) {
