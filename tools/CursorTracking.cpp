@@ -39,7 +39,7 @@ ASErr RunHoverTest(const AIToolMessage& message, bool bothModifiers) {
     case kCircleTool:
         return HitTestCircleTool(message);
     case kBezierTool:
-        return gToolState.BezierMode == 0 ? HitTestBezierTool(message) : HitTestBezierStageAndMeasure(message);
+        return gCurrentOptions.BezierMode == 0 ? HitTestBezierTool(message) : HitTestBezierStageAndMeasure(message);
     default: {
         const ASErr error = HitTestBezierStageAndMeasure(message);
         gToolState.SubtractArea = bothModifiers ? 1 : 0;

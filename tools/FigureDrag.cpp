@@ -138,7 +138,7 @@ void DropLocalConstruction() {
     CurrentDimension& d = gCurrentDimension;
     DisposeArtIfValid(&d.AuxLine);
     DisposeArtIfValid(&d.DimensionLines[0]);
-    if (gToolState.BezierMode == 1) {
+    if (gCurrentOptions.BezierMode == 1) {
         DisposeArtIfValid(&d.LabelFrames[0]);
         DisposeArtIfValid(&d.EndMarks[0][0]);
         DisposeArtIfValid(&d.EndMarks[2][0]);
@@ -156,7 +156,7 @@ ASErr DragLocalConstruction(const AIToolMessage& message) {
         DropLocalConstruction();
         return kNoErr;
     }
-    const bool radius = gToolState.BezierMode == 1;
+    const bool radius = gCurrentOptions.BezierMode == 1;
     ASErr result = kNoErr;
     if (gToolState.EditingBezier == 0) KeepError(result, radius ? BuildLocalRadiusArt() : BuildLocalTangentArt());
     MeasuredPoints& m = gMeasuredPoints;
@@ -192,7 +192,7 @@ ASErr DragBezierTool(const AIToolMessage& message, const DragKeys& keys) {
         SetDragCursor(message, kShapeCursor);
         return kNoErr;
     }
-    if (gToolState.BezierMode == 0) return DragDivisions(message, keys);
-    if (gToolState.BezierMode == 1 || gToolState.BezierMode == 2) return DragLocalConstruction(message);
+    if (gCurrentOptions.BezierMode == 0) return DragDivisions(message, keys);
+    if (gCurrentOptions.BezierMode == 1 || gCurrentOptions.BezierMode == 2) return DragLocalConstruction(message);
     return kNoErr;
 }

@@ -64,7 +64,7 @@ void CircleMouseUp() {
 
 void BezierMouseUp() {
     SelectDimensionParts();
-    DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gToolState.BezierMode == 1);
+    DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
     EndTwoClickSequence();
     gToolState.CreateOnClick[kBezierCreate] = 0;
     gToolState.ClickInProgress = 0;

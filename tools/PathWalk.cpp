@@ -13,6 +13,7 @@
 #include "tools/HitState.h"
 #include "tools/HoverSupport.h"
 #include "tools/HoverTests.h"
+#include "panel/CurrentOptions.h"
 #include "tools/ToolState.h"
 
 namespace {
@@ -92,7 +93,7 @@ void CurveHit(const WalkContext& c, const WalkSegment& s, AIReal t) {
         h.HoverArcCentre = gFoundArc.ArcCentreFound;
     } else {
         h.HoverFlags.OverCurve = 1;
-        gToolState.BezierElementKind = gToolState.BezierMode == 1 ? 5 : 6;
+        gToolState.BezierElementKind = gCurrentOptions.BezierMode == 1 ? 5 : 6;
     }
     h.HoverPoint.p = h.CurveHitPoint;
     StoreNormalPoints(s.Curve, t, t + kNormalStep);

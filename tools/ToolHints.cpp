@@ -248,7 +248,7 @@ FeedbackText CircleHintText() {
 
 FeedbackText BezierHintText() {
     FeedbackText text;
-    const int32_t mode = gToolState.BezierMode;
+    const int32_t mode = gCurrentOptions.BezierMode;
     if (mode == 0) {
         DivisionModeHint(text);
     } else if ((mode == 1 || mode == 2) && (Flags().OverCurve != 0 || Flags().OverArc != 0)) {

@@ -11,6 +11,7 @@
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
+#include "panel/CurrentOptions.h"
 #include "tools/HitState.h"
 #include "tools/ToolState.h"
 
@@ -72,9 +73,9 @@ const char* CurrentToolTip(bool altHeld, bool shiftHeld) {
     case kCircleTool:
         return gToolState.ClickCount < 1 ? "Clic point, arc ou cercle." : "Clic seconde extrémité de l'arc.";
     case kBezierTool:
-        if (gToolState.BezierMode == 1)
+        if (gCurrentOptions.BezierMode == 1)
             return "Rayon local de la courbe.";
-        if (gToolState.BezierMode == 2)
+        if (gCurrentOptions.BezierMode == 2)
             return "Tangente locale à la courbe.";
         return "Partager segment, angle, arc ou courbe.";
     default:
@@ -121,8 +122,9 @@ ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, Dock
         MakeColourSwatches();
     ApplyStrokeColourToStyles(gColourSettings.GlobalSwatches);
     gToolState.CurrentTool = ToolNumberOf(message.tool);
-    if (gToolState.CurrentTool == kBezierTool)
+    if (gToolState.CurrentTool == kBezierTool) {
         gToolState.BezierElementKind = kBezierNoElement;
+    }
     gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
     if (panel != nullptr) {
         panel->LayoutPanelForTool(1);

@@ -41,7 +41,6 @@ struct ToolState {
     int32_t ArcLengthMode = 0;           // the Segment tool measures the length of a circular arc
     int32_t CurveOffsetMode = 0;         // the Segment tool's dimension runs along a curve at an offset
     int32_t AngleOnArc = 0;              // the Angle tool measures the angle of a circular arc
-    int32_t BezierMode = 0;              // 0 equal parts, 1 local radius, 2 local tangent
     // Element clicked with the Bézier tool: 0 crosshair, 1 arc, 2 angle, 3 segment, 4 curve, 5 local radius,
     // 6 local tangent, 7 creation; 8 once the tool is selected, before any element.
     int32_t BezierElementKind = 0;

@@ -84,7 +84,7 @@ TEST_F(PathWalk, ClosingSegmentRunsFromTheFirstAnchorToTheLast) {
 TEST_F(PathWalk, FreeCurveChoosesRadiusOrTangent) {
     SCurve();
     for (int32_t mode : {0, 1, 2}) {
-        gToolState.BezierMode = mode;
+        gCurrentOptions.BezierMode = mode;
         HitTestBezierStageAndMeasure(At({50, 1}));
         EXPECT_EQ(FlagList(), Only(kCurve));
         EXPECT_EQ(gToolState.BezierElementKind, mode == 1 ? 5 : 6);

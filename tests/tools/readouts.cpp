@@ -103,7 +103,7 @@ TEST_F(ReadoutTest, SegmentSideOfClosedPolygonShowsAreaLast) {
 }
 
 TEST_F(ReadoutTest, BezierDivisionEndsFlipWithControl) {
-    gToolState.BezierMode = 0;
+    gCurrentOptions.BezierMode = 0;
     gCurrentOptions.DivisionCount = 7;
     gSettings.DivisionEndTicks = 1;
     gHitState.HoverFlags.OverSegment = 1;
@@ -190,12 +190,12 @@ TEST_F(ReadoutTest, CircleArcHintAreaOnlyForClosedPath) {
 
 TEST_F(ReadoutTest, BezierLocalModesOnlyOverCurves) {
     gHitState.HitArt = Line({{0, 0}, {10, 0}, {10, 20}});
-    gToolState.BezierMode = 2;
+    gCurrentOptions.BezierMode = 2;
     gHitState.HoverFlags.OverSegment = 1;
     EXPECT_EQ(BezierHintText().LineCount, 0);
     gHitState.HoverFlags.OverCurve = 1;
     EXPECT_EQ(Lines(BezierHintText()), (Column{"Tangente locale", "L courbe=30 pt"}));
-    gToolState.BezierMode = 1;
+    gCurrentOptions.BezierMode = 1;
     EXPECT_EQ(Lines(BezierHintText())[0], "Rayon local");
 }
 

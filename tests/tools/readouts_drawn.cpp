@@ -93,7 +93,7 @@ TEST_F(DrawnHintTest, EmptyLinesKeepTheirRoom) {
 
 TEST_F(DrawnHintTest, BezierCreationShowsNoText) {
     gToolState.CurrentTool = kBezierTool;
-    gToolState.BezierMode = 1;
+    gCurrentOptions.BezierMode = 1;
     gHitState.HoverFlags.OverCurve = 1;
     gHitState.HitArt = Line({{0, 0}, {10, 0}});
     EXPECT_EQ(Texts().size(), 2u);

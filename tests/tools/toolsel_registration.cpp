@@ -123,7 +123,7 @@ TEST_F(ToolTest, TipTexts) {
     for (const Case& c : cases) {
         gToolState.CurrentTool = c.tool;
         gToolState.ClickCount = c.clicks;
-        gToolState.BezierMode = c.mode;
+        gCurrentOptions.BezierMode = c.mode;
         EXPECT_STREQ(ToolTipText(c.alt, c.shift, false), c.tip) << c.tool;
     }
     gToolState.CurrentTool = kAngleTool;
