@@ -1,5 +1,6 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
 #include "frame/PreferenceStore.h"
@@ -82,6 +83,7 @@ ASErr TavorinePlugIn::Shutdown(SPInterfaceMessage* message) {
     WritePanelPreferences();
     ClearSettings();
     ClearValueFormat();
+    ForgetDivisionMarks();
     return Plugin::Shutdown(message);
 }
 
