@@ -237,10 +237,10 @@ void DrawMarqueeSelection(AIAnnotatorMessage* message) {
     sAIAnnotator->InvalAnnotationRect(nullptr, &screen);
     sAIAnnotatorDrawer->SetLineDashed(message->drawer, true);
     sAIAnnotatorDrawer->DrawRect(message->drawer, &viewRect, false);
-    const AIMatchingArtSpec spec{kPathArt, 0, 0};
+    const AIMatchingArtSpec paths{kPathArt, 0, 0};
     AIMdMemoryHandle matches = nullptr;
     int32_t count = 0;
-    if (sAIMatchingArt->GetMatchingArt(&spec, 1, &matches, &count) != kNoErr || count == 0)
+    if (sAIMatchingArt->GetMatchingArt(&paths, 1, &matches, &count) != kNoErr || count == 0)
         return;
     const AIRealPoint a = gToolState.MarqueeStart;
     const AIRealPoint b = gToolState.CursorPoint;
