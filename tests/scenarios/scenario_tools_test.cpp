@@ -81,10 +81,10 @@ TEST_F(ToolExample, AnAngleAtAVertexIsLinkedToItsThreeAnchors) {
                          "vek=string:jj}",
                          "  path \"Équerre\" open tags={ang=string:1} "});
     EXPECT_EQ(Count(tree, "  group "), 1u);
-    // Dragged to 20,20: the arc's radius is the distance from the vertex, 28.284271, from side B (towards
+    // Dragged to 50,50: the arc's radius is the distance from the vertex, 70.71068, from side B (towards
     // 100,0) to side A (towards 60,80).
-    EXPECT_THAT(tree, HasSubstr("anchors=[(28.284271,0 in 28.284271,0 out 28.284271,8.90268 smooth) "
-                                "(16.970564,22.627417 in "));
+    EXPECT_THAT(tree, HasSubstr("anchors=[(70.71068,0 in 70.71068,0 out 70.71068,22.256702 smooth) "
+                                "(42.426407,56.568542 in "));
     EXPECT_THAT(svg, HasSubstr(SvgLabel("53,1°")));
     // Over the vertex the annotator names it and reads the angle out before the click.
     EXPECT_THAT(Section(11), HasSubstr("drawn text \"Point d'ancrage (sommet)\""));
