@@ -6,23 +6,7 @@
 #include "host/SPBasic.h"
 #include "host/Types.h"
 
-struct ADMOpaqueDialog;
-struct ADMOpaqueItem;
-struct ADMOpaqueList;
-struct ADMOpaqueEntry;
-struct ADMOpaqueNotifier;
-struct ADMOpaqueTracker;
-struct ADMOpaqueDrawer;
-struct ADMOpaqueIcon;
-
-using ADMDialogRef = ADMOpaqueDialog*;
-using ADMItemRef = ADMOpaqueItem*;
-using ADMListRef = ADMOpaqueList*;
-using ADMEntryRef = ADMOpaqueEntry*;
-using ADMNotifierRef = ADMOpaqueNotifier*;
-using ADMTrackerRef = ADMOpaqueTracker*;
-using ADMDrawerRef = ADMOpaqueDrawer*;
-using ADMIconRef = ADMOpaqueIcon*;
+// The refs (ADMDialogRef, ADMItemRef, ...) and ADMRGBColor are declared with the host's other handles.
 using ADMUserData = void*;
 using ADMBoolean = int32_t;
 
@@ -38,13 +22,6 @@ struct ADMPoint {
     int32_t h;
     int32_t v;
 };
-// A colour with 16-bit channels.
-struct ADMRGBColor {
-    uint16_t red;
-    uint16_t green;
-    uint16_t blue;
-};
-
 // Procedures a plug-in installs on dialogs and items.
 using ADMDialogInitProc = ASErr (*)(ADMDialogRef dialog);
 using ADMDialogDrawProc = void (*)(ADMDialogRef dialog, ADMDrawerRef drawer);
