@@ -1,0 +1,165 @@
+// Items: code sets values silently, the user's actions notify with the right types, input is clamped.
+#include <string>
+#include <vector>
+
+#include "adm_fixture.h"
+
+namespace {
+
+using admtest::AdmTest;
+
+// What each notification told the item's notify procedure: "id type value-text".
+std::vector<std::string>& Heard() {
+    static std::vector<std::string> heard;
+    return heard;
+}
+const ADMNotifierSuite* gNotifiers = nullptr;
+const ADMItemSuite* gItems = nullptr;
+
+void Listen(ADMItemRef item, ADMNotifierRef notifier) {
+    char type[64];
+    char text[64];
+    int32_t id = 0;
+    gNotifiers->GetNotifierType(notifier, type, sizeof type);
+    gItems->GetText(item, text, sizeof text);
+    gItems->GetID(item, &id);
+    Heard().push_back(std::to_string(id) + " " + type + " " + text);
+}
+
+class AdmItems : public AdmTest {
+  protected:
+    void SetUp() override {
+        AdmTest::SetUp();
+        gNotifiers = notifiers;
+        gItems = items;
+        Heard().clear();
+        panel = Palette();
+    }
+    ADMItemRef Listening(int32_t id, const char* type) {
+        ADMItemRef item = Make(panel, id, type);
+        EXPECT_EQ(items->SetNotifyProc(item, Listen), kNoErr);
+        return item;
+    }
+    ADMDialogRef panel = nullptr;
+};
+
+TEST_F(AdmItems, ValuesSetFromCodeFireNoNotifier) {
+    ADMItemRef spin = Listening(17, kADMSpinEditType);
+    ADMItemRef edit = Listening(41, kADMTextEditType);
+    EXPECT_EQ(items->SetIntValue(spin, 4), kNoErr);
+    EXPECT_EQ(items->SetFloatValue(spin, 2.5f), kNoErr);
+    EXPECT_EQ(items->SetText(edit, "0,25"), kNoErr);
+    EXPECT_TRUE(Heard().empty());
+    EXPECT_EQ(Text(spin), "2.5");
+    EXPECT_EQ(Text(edit), "0,25");
+}
+
+TEST_F(AdmItems, TypingNotifiesEachKeystrokeThenCommitClampsToTheRange) {
+    ADMItemRef spin = Listening(17, kADMSpinEditType);
+    items->SetPrecision(spin, 0);
+    items->SetMinIntValue(spin, 0);
+    items->SetMaxIntValue(spin, 6);
+    items->SetIntValue(spin, 2);
+    ASSERT_EQ(sim::TheDialogs().Enter(spin, "12"), kNoErr);
+    EXPECT_EQ(Heard(), (std::vector<std::string>{"17 ADM Intermediate Changed Notifier 1",
+                                                 "17 ADM Intermediate Changed Notifier 12",
+                                                 "17 ADM User Changed Notifier 6"}));
+    int32_t value = 0;
+    items->GetIntValue(spin, &value);
+    EXPECT_EQ(value, 6);
+    Heard().clear();
+    ASSERT_EQ(sim::TheDialogs().Enter(spin, "-3,6"), kNoErr);
+    items->GetIntValue(spin, &value);
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(Heard().back(), "17 ADM User Changed Notifier 0");
+}
+
+TEST_F(AdmItems, CodeMayExceedTheRangeAndUnreadableInputKeepsTheValue) {
+    ADMItemRef width = Listening(7, kADMSpinEditPopupType);
+    items->SetUnits(width, kADMPointUnits);
+    items->ShowUnits(width, 1);
+    items->SetPrecision(width, 1);
+    items->SetMinFloatValue(width, 0.0f);
+    items->SetMaxFloatValue(width, 20.0f);
+    items->SetFloatValue(width, 25.0f);
+    EXPECT_EQ(Text(width), "25.0 pt");
+    EXPECT_EQ(sim::TheDialogs().Enter(width, "abc"), kBadParameterErr);
+    EXPECT_EQ(Text(width), "25.0 pt");
+    EXPECT_EQ(Heard().size(), 3u);  // three keystrokes, no user change
+    float value = 0.0f;
+    items->GetFloatValue(width, &value);
+    EXPECT_EQ(value, 25.0f);
+}
+
+TEST_F(AdmItems, TextSelectionAndClicksUseTheirOwnNotifierTypes) {
+    ADMItemRef edit = Listening(57, kADMTextEditType);
+    ADMItemRef box = Listening(30, kADMTextCheckBoxType);
+    ASSERT_EQ(sim::TheDialogs().SelectText(edit), kNoErr);
+    ASSERT_EQ(sim::TheDialogs().Click(box), kNoErr);
+    ASSERT_EQ(sim::TheDialogs().Click(box), kNoErr);
+    EXPECT_EQ(Heard(), (std::vector<std::string>{"57 ADM Text Selection Change Notification ",
+                                                 "30 ADM User Changed Notifier 1", "30 ADM User Changed Notifier 0"}));
+}
+
+TEST_F(AdmItems, HiddenOrDisabledItemsRefuseTheUser) {
+    ADMItemRef button = Listening(5, kADMPicturePushButtonType);
+    items->Enable(button, 0);
+    EXPECT_EQ(sim::TheDialogs().Click(button), kBadParameterErr);
+    items->Enable(button, 1);
+    items->Show(button, 0);
+    EXPECT_EQ(sim::TheDialogs().Click(button), kBadParameterErr);
+    items->Show(button, 1);
+    EXPECT_EQ(sim::TheDialogs().Click(button), kNoErr);
+    EXPECT_EQ(Heard(), std::vector<std::string>{"5 ADM User Changed Notifier "});
+}
+
+TEST_F(AdmItems, MenuResourceFillsTheFlyoutAndChoosingNotifies) {
+    ADMItemRef menu = nullptr;
+    ASSERT_EQ(dialogs->GetItem(panel, kADMMenuItemID, &menu), kNoErr);
+    items->SetNotifyProc(menu, Listen);
+    ADMListRef list = nullptr;
+    ASSERT_EQ(items->GetList(menu, &list), kNoErr);
+    ASSERT_EQ(lists->SetMenuID(list, self, 128), kNoErr);
+    int32_t count = 0;
+    lists->NumberOfEntries(list, &count);
+    EXPECT_EQ(count, 4);
+    ADMEntryRef separator = nullptr;
+    ASSERT_EQ(lists->GetEntry(list, 3, &separator), kNoErr);
+    ADMBoolean flag = 0;
+    entries->IsSeparator(separator, &flag);
+    EXPECT_EQ(flag, 1);
+    ADMEntryRef first = nullptr;
+    lists->GetEntry(list, 1, &first);
+    entries->SetText(first, "Masquer les options");
+    char text[64];
+    entries->GetText(first, text, sizeof text);
+    EXPECT_STREQ(text, "Masquer les options");
+    EXPECT_EQ(sim::TheDialogs().Choose(menu, 4), kBadParameterErr);  // disabled by the resource
+    EXPECT_EQ(sim::TheDialogs().Choose(menu, 3), kBadParameterErr);  // a separator
+    EXPECT_EQ(sim::TheDialogs().Choose(menu, 2), kNoErr);
+    ADMEntryRef active = nullptr;
+    lists->GetActiveEntry(list, &active);
+    int32_t id = 0;
+    entries->GetID(active, &id);
+    EXPECT_EQ(id, 2);
+    EXPECT_EQ(Heard(), std::vector<std::string>{"-5 ADM User Changed Notifier "});
+}
+
+TEST_F(AdmItems, ChoosingInASpinPopupPutsTheClampedEntryInTheField) {
+    ADMItemRef size = Listening(9, kADMSpinEditPopupType);
+    items->SetMaxFloatValue(size, 200.0f);
+    ADMListRef list = nullptr;
+    items->GetList(size, &list);
+    const char* texts[] = {"100", "250"};
+    for (int32_t i = 0; i < 2; ++i) {
+        ADMEntryRef entry = nullptr;
+        ASSERT_EQ(lists->InsertEntry(list, i, &entry), kNoErr);
+        entries->SetID(entry, i + 1);
+        entries->SetText(entry, texts[i]);
+    }
+    ASSERT_EQ(sim::TheDialogs().Choose(size, 2), kNoErr);
+    EXPECT_EQ(Heard(), std::vector<std::string>{"9 ADM User Changed Notifier 200"});
+    EXPECT_EQ(sim::TheDialogs().Choose(size, 9), kBadParameterErr);
+}
+
+} // namespace
