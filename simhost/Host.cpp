@@ -2,6 +2,7 @@
 
 #include "simhost/ArtConverter.h"
 #include "simhost/CursorSnap.h"
+#include "simhost/DialogManager.h"
 #include "simhost/HitTest.h"
 
 namespace sim {
@@ -20,6 +21,7 @@ void ResetHost(bool clearPreferences) {
     ResetColours();
     ResetText();
     InstallServiceSuites();
+    InstallDialogSuites();
     InstallDocumentSuites();
     InstallHitTestSuite();
     InstallCursorSnapSuite();
