@@ -144,17 +144,6 @@ ASErr ArcClick() {
     return result;
 }
 
-ASErr EmptyCanvasClick() {
-    const NewGroupResult group = NewDimensionGroup();
-    if (!group.Made) return group.Error;
-    gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
-    const ASErr result = BuildAngleDimensionArt();
-    gToolState.CreateOnClick[kAngleSlot] = 1;
-    gClickFlags.CreationStarted[kAngleSlot] = 0;
-    gToolState.ClickInProgress = 1;
-    return result;
-}
-
 } // namespace
 
 ASErr AngleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
@@ -179,5 +168,5 @@ ASErr AngleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage
         return kNoErr;
     }
     if (f.OverArc != 0) return ArcClick();
-    return EmptyCanvasClick();
+    return StartCreationClick(kAngleSlot, BuildAngleDimensionArt, false);
 }

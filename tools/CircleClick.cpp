@@ -94,18 +94,6 @@ ASErr ArcClick(const AIToolMessage& message) {
     return result;
 }
 
-ASErr EmptyCanvasClick() {
-    const NewGroupResult group = NewDimensionGroup();
-    if (!group.Made) return group.Error;
-    gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
-    gSeriesPointTable.SeriesRunningValue = 0.0f;
-    const ASErr result = BuildCircleDimensionArt();
-    gToolState.CreateOnClick[kCircleSlot] = 1;
-    gClickFlags.CreationStarted[kCircleSlot] = 0;
-    gToolState.ClickInProgress = 1;
-    return result;
-}
-
 } // namespace
 
 ASErr CircleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
@@ -122,5 +110,5 @@ ASErr CircleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessag
         return kNoErr;
     }
     if (f.OverArc != 0) return ArcClick(*message);
-    return EmptyCanvasClick();
+    return StartCreationClick(kCircleSlot, BuildCircleDimensionArt, true);
 }

@@ -10,6 +10,9 @@
 #include "host/ToolSuite.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
+#include "tools/ToolState.h"
+#include "tools/MeasuredPoints.h"
+#include "tools/ClickSequences.h"
 
 ClickFlags gClickFlags;
 
@@ -85,4 +88,16 @@ AIRealPoint NormalTipAtHit(AIArtHandle path, const AIToolHitData& hit) {
         sAIRealBezier->AIRealBezierNormal(&curve, hit.t, &normal) != kNoErr)
         return hit.point;
     return AIRealPoint{hit.point.h + normal.h, hit.point.v + normal.v};
+}
+
+ASErr StartCreationClick(int32_t slot, ASErr (*buildSkeleton)(), bool restartSeriesValue) {
+    const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
+    if (restartSeriesValue) gSeriesPointTable.SeriesRunningValue = 0.0f;
+    const ASErr result = buildSkeleton();
+    gToolState.CreateOnClick[slot] = 1;
+    gClickFlags.CreationStarted[slot] = 0;
+    gToolState.ClickInProgress = 1;
+    return result;
 }

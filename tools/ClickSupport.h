@@ -57,6 +57,11 @@ AIRealPoint UnitTowards(AIRealPoint from, AIRealPoint to);
 // The angle at `vertex` from the side through `start` to the side through `end`, counter-clockwise positive.
 AIReal SideAngle(AIRealPoint vertex, AIRealPoint start, AIRealPoint end);
 
+// A click on empty canvas with the Segment, Angle or Cercle tool (`slot` 0, 1 or 2): a new dimension group with
+// the skeleton `buildSkeleton` makes, the click point kept, and the flags that let a drag make the tool's figure
+// or an unmoved release open its creation dialog; the series' running value starts again when asked.
+ASErr StartCreationClick(int32_t slot, ASErr (*buildSkeleton)(), bool restartSeriesValue);
+
 // The hit point plus the normal at the hit's t of the curve that ends at the hit's segment (the closing
 // segment of a closed path starts at its last anchor).
 AIRealPoint NormalTipAtHit(AIArtHandle path, const AIToolHitData& hit);

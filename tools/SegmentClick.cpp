@@ -140,18 +140,6 @@ ASErr ArcClick() {
     return result;
 }
 
-ASErr EmptyCanvasClick() {
-    const NewGroupResult group = NewDimensionGroup();
-    if (!group.Made) return group.Error;
-    gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
-    gSeriesPointTable.SeriesRunningValue = 0.0f;
-    const ASErr result = BuildSegmentDimensionArt();
-    gToolState.CreateOnClick[kSegmentSlot] = 1;
-    gClickFlags.CreationStarted[kSegmentSlot] = 0;
-    gToolState.ClickInProgress = 1;
-    return result;
-}
-
 } // namespace
 
 ASErr SegmentClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
@@ -176,5 +164,5 @@ ASErr SegmentClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessa
     if (f.OverSegment != 0) return StraightSegmentClick(hit);
     if (f.OverCurve != 0) return CurveClick(hit);
     if (f.OverArc != 0) return ArcClick();
-    return EmptyCanvasClick();
+    return StartCreationClick(kSegmentSlot, BuildSegmentDimensionArt, true);
 }
