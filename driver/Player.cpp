@@ -20,6 +20,8 @@ constexpr AIReal kDefaultStrokeWidth = 1.0f;
 constexpr AIReal kBlack = 1.0f;
 
 template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+// Spelled out for the compilers that do not yet deduce an aggregate's arguments from its bases.
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 AIColor HostColour(const PaintSpec& paint) {
     AIColor colour;

@@ -17,8 +17,6 @@ constexpr double kPercent = 100.0;
 constexpr double kLevels = 255.0;
 constexpr float kFullChannel = 65535.0f;
 constexpr int32_t kLevelToChannel = 255;
-// Buffer for a custom colour or swatch name read back from the host.
-constexpr size_t kNameBufferSize = 256;
 
 // `value` held to 0..maximum; NaN gives 0.
 double Clamp(double value, double maximum) {

@@ -28,7 +28,8 @@ struct AIRealBezierSuite {
     ASErr (*AIRealBezierCurvature)(const AIRealBezier* b, AIReal t, AIReal* curvature);
     // Splits at t into the part from p0 to t and the part from t to p3 (either output may be null).
     ASErr (*AIRealBezierDivide)(const AIRealBezier* b, AIReal t, AIRealBezier* first, AIRealBezier* second);
-    // The arc length, by adaptive subdivision down to `flatness`.
+    // The arc length. `flatness` bounds the error a host may make (the stand-in answers to a relative
+    // error below 1e-7 whatever it is).
     ASErr (*AIRealBezierLength)(const AIRealBezier* b, AIReal flatness, AIReal* length);
     // The parameter t at which the arc length from p0 reaches `length` (clamped to 0..1).
     ASErr (*AIRealBezierTAtLength)(const AIRealBezier* b, AIReal length, AIReal flatness, AIReal* t);

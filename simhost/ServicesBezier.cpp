@@ -11,8 +11,6 @@ namespace sim {
 
 namespace {
 
-// Halving stops at this depth whatever the flatness (at most 65536 pieces).
-constexpr int kMaxFlattenDepth = 16;
 // The parameter step used to find a direction where the derivative vanishes.
 constexpr double kDirectionStep = 1e-3;
 // Vectors shorter than this fraction of the curve's size count as zero.
@@ -75,42 +73,39 @@ bool Direction(const Cubic& c, double t, Vec* direction) {
     return false;
 }
 
-double DistanceToChord(Vec p, Vec a, Vec b) {
-    const Vec chord = b - a;
-    const double length = Length(chord);
-    return length == 0.0 ? Length(p - a) : std::fabs(Cross(chord, p - a)) / length;
+// Nodes and weights of the 8-point Gauss-Legendre rule on [-1, 1], by symmetric pairs.
+constexpr double kGaussNodes[] = {0.1834346424956498, 0.5255324099163290, 0.7966664774136267,
+                                  0.9602898564975363};
+constexpr double kGaussWeights[] = {0.3626837833783620, 0.3137066458778873, 0.2223810344533745,
+                                    0.1012285362903763};
+// A span is halved until its two halves agree with it to this fraction of the curve's control polygon, far
+// below the single precision of the answer; the depth bound only stops a curve made of NaN-free nonsense.
+constexpr double kLengthTolerance = 1e-12;
+constexpr int kMaxLengthDepth = 40;
+
+double Speed(const Cubic& c, double t) {
+    return Length(CubicDerivative(c, t));
 }
 
-// One flat piece of the curve: the parameter where it ends and its length.
-struct Piece {
-    double tEnd;
-    double length;
-};
-
-// Halves the curve until each piece's controls lie within `flatness` of its chord and its control polygon is
-// no more than `flatness` longer than the chord; a flat piece measures (chord + polygon) / 2.
-void Flatten(const Cubic& c, double t0, double t1, double flatness, int depth, std::vector<Piece>* pieces) {
-    const double chord = Length(c.p3 - c.p0);
-    const double polygon = Length(c.p1 - c.p0) + Length(c.p2 - c.p1) + Length(c.p3 - c.p2);
-    const bool flat =
-        std::max(DistanceToChord(c.p1, c.p0, c.p3), DistanceToChord(c.p2, c.p0, c.p3)) <= flatness &&
-        polygon - chord <= flatness;
-    if (flat || depth >= kMaxFlattenDepth) {
-        pieces->push_back({t1, (chord + polygon) / 2.0});
-        return;
+// The length of the curve between t0 and t1 by one Gauss-Legendre rule.
+double GaussLength(const Cubic& c, double t0, double t1) {
+    const double middle = 0.5 * (t0 + t1), half = 0.5 * (t1 - t0);
+    double sum = 0.0;
+    for (size_t i = 0; i < std::size(kGaussNodes); ++i) {
+        const double offset = half * kGaussNodes[i];
+        sum += kGaussWeights[i] * (Speed(c, middle - offset) + Speed(c, middle + offset));
     }
-    Cubic first, second;
-    Split(c, 0.5, &first, &second);
-    const double mid = (t0 + t1) / 2.0;
-    Flatten(first, t0, mid, flatness, depth + 1, pieces);
-    Flatten(second, mid, t1, flatness, depth + 1, pieces);
+    return half * sum;
 }
 
-std::vector<Piece> Pieces(const Cubic& c, AIReal flatness) {
-    std::vector<Piece> pieces;
-    const double tolerance = flatness > 0.0f ? static_cast<double>(flatness) : kDefaultBezierFlatness;
-    Flatten(c, 0.0, 1.0, tolerance, 0, &pieces);
-    return pieces;
+// Halves [t0, t1] until the halves' lengths add up to the whole's within `tolerance`.
+double AdaptiveLength(const Cubic& c, double t0, double t1, double whole, double tolerance, int depth) {
+    const double middle = 0.5 * (t0 + t1);
+    const double first = GaussLength(c, t0, middle), second = GaussLength(c, middle, t1);
+    if (depth >= kMaxLengthDepth || std::fabs(first + second - whole) <= tolerance)
+        return first + second;
+    return AdaptiveLength(c, t0, middle, first, 0.5 * tolerance, depth + 1) +
+           AdaptiveLength(c, middle, t1, second, 0.5 * tolerance, depth + 1);
 }
 
 ASErr BezierSet(AIRealBezier* b, const AIRealPoint* p0, const AIRealPoint* p1, const AIRealPoint* p2,
@@ -182,21 +177,22 @@ ASErr Divide(const AIRealBezier* b, AIReal t, AIRealBezier* first, AIRealBezier*
     return kNoErr;
 }
 
-// The length of the cubic, its pieces halved to `flatness`.
-double CubicLength(const Cubic& c, AIReal flatness) {
-    double total = 0.0;
-    for (const Piece& piece : Pieces(c, flatness))
-        total += piece.length;
-    return total;
+// The arc length of the cubic, whatever flatness the caller asks: a host answers lengths far more closely
+// than any label shows them.
+double CubicLength(const Cubic& c) {
+    const double polygon = Length(c.p1 - c.p0) + Length(c.p2 - c.p1) + Length(c.p3 - c.p2);
+    if (polygon == 0.0)
+        return 0.0;
+    return AdaptiveLength(c, 0.0, 1.0, GaussLength(c, 0.0, 1.0), kLengthTolerance * polygon, 0);
 }
 
-ASErr BezierLength(const AIRealBezier* b, AIReal flatness, AIReal* length) {
+ASErr BezierLength(const AIRealBezier* b, AIReal /*flatness*/, AIReal* length) {
     if (b == nullptr || length == nullptr)
         return kBadParameterErr;
     const Cubic c = ToCubic(*b);
     if (!IsFinite(c))
         return kBadParameterErr;
-    *length = static_cast<AIReal>(CubicLength(c, flatness));
+    *length = static_cast<AIReal>(CubicLength(c));
     return kNoErr;
 }
 
@@ -205,7 +201,7 @@ constexpr int kTAtLengthSteps = 48;
 
 // The t at which the curve has run `length` from its start, found by halving [0, 1] on the length of the part
 // before t, so that a curve whose speed varies (handles on their anchors, say) is measured truly.
-ASErr TAtLength(const AIRealBezier* b, AIReal length, AIReal flatness, AIReal* t) {
+ASErr TAtLength(const AIRealBezier* b, AIReal length, AIReal /*flatness*/, AIReal* t) {
     if (b == nullptr || t == nullptr)
         return kBadParameterErr;
     const Cubic c = ToCubic(*b);
@@ -214,7 +210,7 @@ ASErr TAtLength(const AIRealBezier* b, AIReal length, AIReal flatness, AIReal* t
     *t = 0.0f;
     if (!(length > 0.0f))
         return kNoErr;
-    if (length >= CubicLength(c, flatness)) {
+    if (length >= CubicLength(c)) {
         *t = 1.0f;
         return kNoErr;
     }
@@ -223,7 +219,7 @@ ASErr TAtLength(const AIRealBezier* b, AIReal length, AIReal flatness, AIReal* t
         const double middle = 0.5 * (low + high);
         Cubic before, after;
         Split(c, middle, &before, &after);
-        (CubicLength(before, flatness) < length ? low : high) = middle;
+        (CubicLength(before) < length ? low : high) = middle;
     }
     *t = static_cast<AIReal>(0.5 * (low + high));
     return kNoErr;

@@ -183,15 +183,20 @@ TEST_F(ServicesMath, StraightSegmentsMeasureExactly) {
     EXPECT_EQ(Length(b), 0.0f);
 }
 
-TEST_F(ServicesMath, OddCurvesMeasureLikeTheirChords) {
+// A host answers lengths well under what a label shows, whatever flatness the caller passes.
+TEST_F(ServicesMath, CurvesMeasureTrueToARelativeTenMillionth) {
     const AIRealBezier curves[] = {
-        {{0, 0}, {30, 0}, {-20, 0}, {10, 0}},     // straight, doubling back on itself
-        {{0, 0}, {100, 100}, {0, 100}, {100, 0}}, // crossing its own chord: a loop
-        {{0, 0}, {50, 80}, {50, -80}, {100, 0}},  // an S
-        {{0, 0}, {100, 50}, {0, 50}, {100, 0}},   // a cusp
+        {{0, 0}, {30, 0}, {-20, 0}, {10, 0}},         // straight, doubling back on itself
+        {{0, 0}, {100, 100}, {0, 100}, {100, 0}},     // crossing its own chord: a loop
+        {{0, 0}, {50, 80}, {50, -80}, {100, 0}},      // an S
+        {{0, 0}, {100, 50}, {0, 50}, {100, 0}},       // a cusp
+        {{10, 10}, {120, 90}, {-40, 90}, {70, 10}},   // a wide loop
+        {{0, 0}, {0, 0}, {0.001f, 0}, {1e4f, 3e3f}},  // all its bend in a thousandth of a point
     };
     for (const AIRealBezier& b : curves) {
-        EXPECT_NEAR(Length(b), BruteLength(b), 1e-3) << b.p1.h << "," << b.p1.v;
+        const double reference = BruteLength(b);
+        for (AIReal flatness : {0.0f, 0.01f, 1.0f, 50.0f})
+            EXPECT_NEAR(Length(b, flatness), reference, 1e-7 * reference) << b.p1.h << "," << b.p1.v << " f " << flatness;
     }
 }
 
