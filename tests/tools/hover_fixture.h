@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/ValueFormat.h"
 #include "frame/FrameEntry.h"
 #include "host/ArtSuite.h"
 #include "resources/Resources.h"
@@ -19,6 +20,7 @@
 #include "records/HitState.h"
 #include "tools/HoverTests.h"
 #include "records/MeasuredPoints.h"
+#include "records/Records.h"
 #include "tools/RememberedSegments.h"
 #include "records/ToolState.h"
 
@@ -30,6 +32,9 @@ constexpr float kQuarterArcHandle = 0.5522847f;
 class HoverTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ResetRecords();
+        gValueTextBuffer.Clear();  // the texts last formatted, which the Info panel shows
+        gAreaTextBuffer.Clear();
         sim::ResetHost();
         sim::ThePlugin().Load(PluginMain, PluginResources);
         ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
