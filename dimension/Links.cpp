@@ -87,6 +87,21 @@ ASErr WriteLink(AIArtHandle path, const char* key, LinkedKind kind, size_t first
     return result;
 }
 
+// Calls `visit` with every art of the document.
+template <typename Visit>
+void ForEveryArt(Visit visit) {
+    const AIMatchingArtSpec every{kAnyArt, 0, 0};
+    AIMdMemoryHandle matches = nullptr;
+    int32_t count = 0;
+    if (sAIMatchingArt->GetMatchingArt(&every, 1, &matches, &count) != kNoErr || matches == nullptr) return;
+    void* block = nullptr;
+    if (sAIMdMemory->MdMemoryDeref(matches, &block) == kNoErr && block != nullptr) {
+        const auto* art = static_cast<const AIArtHandle*>(block);
+        for (int32_t i = 0; i < count; ++i) visit(art[i]);
+    }
+    sAIMdMemory->MdMemoryDisposeHandle(matches);
+}
+
 }  // namespace
 
 bool ReadLinkId(AIArtHandle art, const char* key, int32_t* id) {
@@ -102,23 +117,23 @@ bool ReadLinkId(AIArtHandle art, const char* key, int32_t* id) {
 }
 
 int32_t NewLinkId(const char* key) {
-    const AIMatchingArtSpec every{kAnyArt, 0, 0};
-    AIMdMemoryHandle matches = nullptr;
-    int32_t count = 0;
     int32_t largest = 0;
-    if (sAIMatchingArt->GetMatchingArt(&every, 1, &matches, &count) != kNoErr || matches == nullptr) {
-        return largest + 1;
-    }
-    void* block = nullptr;
-    if (sAIMdMemory->MdMemoryDeref(matches, &block) == kNoErr && block != nullptr) {
-        const auto* art = static_cast<const AIArtHandle*>(block);
-        for (int32_t i = 0; i < count; ++i) {
-            int32_t id = 0;
-            if (ReadLinkId(art[i], key, &id) && id > largest) largest = id;
-        }
-    }
-    sAIMdMemory->MdMemoryDisposeHandle(matches);
+    ForEveryArt([key, &largest](AIArtHandle art) {
+        int32_t id = 0;
+        if (ReadLinkId(art, key, &id) && id > largest) largest = id;
+    });
     return largest + 1;
+}
+
+bool UnlinkOrphan(AIArtHandle path, const char* key) {
+    int32_t id = 0;
+    if (!ReadLinkId(path, key, &id)) return false;
+    bool shared = false;
+    ForEveryArt([&](AIArtHandle art) {
+        int32_t other = 0;
+        if (art != path && ReadLinkId(art, key, &other) && other == id) shared = true;
+    });
+    return !shared && sAITag->DeleteTag(path, key) == kNoErr;
 }
 
 ASErr LinkFirstPoint(AIArtHandle path, int16_t anchorIndex) {

@@ -12,6 +12,9 @@ bool ReadLinkId(AIArtHandle art, const char* key, int32_t* id);
 // One more than the largest id of `key` on any art of the document (1 in a document without one), so an id is
 // never given twice, even after the art that held the largest was deleted.
 int32_t NewLinkId(const char* key);
+// Takes the link `key` off the path when no other art of the document holds its id any more (its dimension is
+// gone). True when a tag was removed.
+bool UnlinkOrphan(AIArtHandle path, const char* key);
 
 // Each link writes `key` = id on the measured path and on the current dimension's parts, and the anchor
 // indexes ("num1".. in order) on the parts. The id is the path's own id of that key when it has one, else a

@@ -9,8 +9,10 @@
 #include "frame/SuiteTable.h"
 #include "host/PreferenceSuite.h"
 
-const PointKeyFamily kBezierPointKeys = {"PtBezierX99", "PtINOUTBeziXX99", 280.0, 180.0};
-const PointKeyFamily kArrowPointKeys = {"PtFlEditX99", "PtINOUTEditXX99", 6.0, 6.0};
+// The Bézier editor's points may lie anywhere on a drawing; the arrow's stay on its editor's canvas.
+const PointKeyFamily kBezierPointKeys = {"PtBezierX99", "PtINOUTBeziXX99", 280.0, 180.0, RealRange{}, RealRange{}};
+const PointKeyFamily kArrowPointKeys = {"PtFlEditX99", "PtINOUTEditXX99", 6.0, 6.0, RealRange{-6.0, 16.0},
+                                        RealRange{-6.0, 6.0}};
 
 namespace {
 
@@ -63,7 +65,7 @@ void ReadSetting(const SettingEntry& entry) {
         case SettingType::Real: {
             double value = 0.0;
             read = sAIPreference->GetRealPreference(kPrefix, entry.Key, &value) == kNoErr && std::isfinite(value);
-            if (read) *static_cast<double*>(entry.Address) = value;
+            if (read) *static_cast<double*>(entry.Address) = ClampToRange(value, entry.Reals);
             break;
         }
         case SettingType::String:
@@ -136,7 +138,13 @@ int32_t StoredPointSlots(int32_t count) {
 
 constexpr PointPart kPointParts[] = {PointPart::Anchor, PointPart::InHandle, PointPart::OutHandle};
 
-// Calls `visit(name, table, index, offset)` for every per-point key a shape of `count` points stores, in the
+// One axis of an editor's per-point keys: the offset the store adds, the range the coordinate is held to.
+struct PointAxis {
+    double Offset;
+    RealRange Range;
+};
+
+// Calls `visit(name, table, index, axis)` for every per-point key a shape of `count` points stores, in the
 // order in which they are written; `table` is the matching coordinate table of `points`.
 template <typename Tables, typename Visit>
 void ForEachPointKey(const PointKeyFamily& family, Tables& points, int32_t count, Visit visit) {
@@ -146,7 +154,9 @@ void ForEachPointKey(const PointKeyFamily& family, Tables& points, int32_t count
             for (char axis : {'X', 'Y'}) {
                 char name[kPointKeySize];
                 PointKeyName(name, family, part, axis, index);
-                visit(name, PointTable(points, part, axis), index, axis == 'X' ? family.OffsetX : family.OffsetY);
+                const PointAxis along = axis == 'X' ? PointAxis{family.OffsetX, family.RangeX}
+                                                    : PointAxis{family.OffsetY, family.RangeY};
+                visit(name, PointTable(points, part, axis), index, along);
             }
         }
     }
@@ -157,11 +167,10 @@ void ForEachPointKey(const PointKeyFamily& family, Tables& points, int32_t count
 void ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
                           const ShapePointTables& defaults, int32_t count) {
     points = defaults;
-    ForEachPointKey(family, points, count, [](const char* name, float* table, int32_t index, double offset) {
+    ForEachPointKey(family, points, count, [](const char* name, float* table, int32_t index, const PointAxis& axis) {
         double stored = 0.0;
-        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - offset)) {
-            table[index] = static_cast<float>(stored - offset);
-        }
+        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - axis.Offset))
+            table[index] = static_cast<float>(ClampToRange(stored - axis.Offset, axis.Range));
     });
 }
 
@@ -278,8 +287,9 @@ bool PointKeyName(char (&name)[kPointKeySize], const PointKeyFamily& family, Poi
 
 ASErr WritePointPreferences(const PointKeyFamily& family, const ShapePointTables& points, int32_t count) {
     ASErr first = kNoErr;
-    ForEachPointKey(family, points, count, [&first](const char* name, const float* table, int32_t index, double offset) {
-        const ASErr error = WriteRealPreference(name, static_cast<double>(table[index]) + offset);
+    ForEachPointKey(family, points, count,
+                    [&first](const char* name, const float* table, int32_t index, const PointAxis& axis) {
+        const ASErr error = WriteRealPreference(name, static_cast<double>(table[index]) + axis.Offset);
         if (first == kNoErr) first = error;
     });
     return first;

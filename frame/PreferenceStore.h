@@ -28,6 +28,8 @@ struct PointKeyFamily {
     const char* HandleTemplate;  // ends in "XX99": the letters become the handle (I or O) and the axis
     double OffsetX;
     double OffsetY;
+    RealRange RangeX;  // what a stored coordinate, less its offset, is held to
+    RealRange RangeY;
 };
 extern const PointKeyFamily kBezierPointKeys;  // "PtBezierX99", "PtINOUTBeziXX99"; + 280.0, + 180.0
 extern const PointKeyFamily kArrowPointKeys;   // "PtFlEditX99", "PtINOUTEditXX99"; + 6.0, + 6.0

@@ -24,6 +24,21 @@ struct IntegerRange {
     int32_t Maximum = INT32_MAX;
 };
 
+// The longest length a drawing can use, in points: the widest artboard a host lays out (227 inches).
+constexpr double kLongestDrawingLength = 16383.0;
+
+// The range a real setting is held to when read: the values a drawing can use. A stored value outside it takes
+// the nearest end; by default a signed length.
+struct RealRange {
+    double Minimum = -kLongestDrawingLength;
+    double Maximum = kLongestDrawingLength;
+};
+
+// A finite real held to the range.
+constexpr double ClampToRange(double value, const RealRange& range) {
+    return value < range.Minimum ? range.Minimum : value > range.Maximum ? range.Maximum : value;
+}
+
 struct SettingEntry {
     const char* Key;
     SettingType Type;
@@ -33,6 +48,7 @@ struct SettingEntry {
     void* Address;            // the variable in Settings or ColourSettings
     IntegerRange Range;       // integers only
     bool NotRead = false;     // written with the others but never read back at start-up
+    RealRange Reals{};        // reals only
 };
 
 // The prefix of every key of the plug-in.

@@ -58,6 +58,9 @@ ASErr VertexClick() {
     m.AnglePointA.p = m.SecondPoint.p;
     KeepError(result, LinkAngle(gHitState.HitArt, gHitState.PreviousIndex, gHitState.VertexIndex, gHitState.NextIndex));
     KeepError(result, DrawVertexAngle());
+    // The vertex makes a whole dimension: a side that waited for its second is dropped, so the next segment
+    // clicked starts a new angle instead of pairing with a side the user has moved on from.
+    gToolState.ClickCount = 0;
     return result;
 }
 

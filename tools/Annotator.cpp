@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <utility>
 
 #include "dimension/DimensionArtFormat.h"
@@ -21,6 +22,7 @@
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
+#include "tools/MeasuredSet.h"
 #include "tools/Readouts.h"
 #include "records/ToolState.h"
 
@@ -35,6 +37,8 @@ constexpr AIReal kPartialOutlineWidth = 3.0f;
 // Widths of the hover outlines: the usual one, and a closed path about to be subtracted.
 constexpr AIReal kOutlineWidth = 2.0f;
 constexpr AIReal kSubtractOutlineWidth = 4.0f;
+// A full 16-bit colour channel.
+constexpr uint16_t kFullChannel = 65535;
 // The Smart Guides colour preferences, read with no prefix.
 constexpr const char* kSmartGuidesChannels[] = {"snapomatic/Color/red", "snapomatic/Color/green",
                                                 "snapomatic/Color/blue"};
@@ -176,25 +180,40 @@ void DrawTexts(AIAnnotatorMessage* message, const AIRGBColor& colour) {
         DrawToolHints(message, colour);
 }
 
-// Selects the untagged paths the marquee's artwork rectangle holds, adding them to the measured set.
+// Selects the untagged paths within the user's reach that the marquee's artwork rectangle holds, adding them to
+// the measured set.
 void SelectMarqueedPaths(const AIRealRect& marquee, AIArtHandle* paths, int32_t count) {
     for (int32_t i = 0; i < count; ++i) {
+        const char* type = nullptr;
+        if (sAITag->GetTagType(paths[i], DimensionArtFormat::Vek, &type) == kNoErr || !UserCanSelect(paths[i]))
+            continue;
         AIRealRect bounds;
         sAIArt->GetArtBounds(paths[i], &bounds);
-        const char* type = nullptr;
-        if (sAITag->GetTagType(paths[i], DimensionArtFormat::Vek, &type) == kNoErr)
-            continue;
         if (sAIRealMath->AIRealRectInRect(&marquee, &bounds)) {
             sAIArt->SetArtUserAttr(paths[i], kArtSelected, kArtSelected);
             sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, paths[i]);
-            ++gToolState.MeasuredCount;
         } else {
             sAIArt->SetArtUserAttr(paths[i], kArtSelected | kArtFullySelected, 0);
         }
     }
+    RecountMeasuredSet();
+}
+
+// A Smart Guides channel as the host stores it (0..1) in 16 bits; out-of-range values take the nearest end.
+uint16_t ChannelFromReal(double value) {
+    if (!(value > 0.0)) return 0;
+    if (value >= 1.0) return kFullChannel;
+    return static_cast<uint16_t>(static_cast<float>(value) * static_cast<float>(kFullChannel));
 }
 
 }  // namespace
+
+AIPoint OffsetViewPoint(AIPoint p, int64_t dh, int64_t dv) {
+    const auto saturated = [](int64_t value) {
+        return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    return AIPoint{saturated(p.h + dh), saturated(p.v + dv)};
+}
 
 ASErr AddVekAnnotator(SPPluginRef plugin, AIAnnotatorHandle* annotator) {
     sAIAnnotator->AddAnnotator(plugin, kVekAnnotatorName, annotator);
@@ -208,7 +227,7 @@ AIRGBColor SmartGuidesColour(ASErr* status) {
         *status = sAIPreference->GetRealPreference(nullptr, kSmartGuidesChannels[i], &value);
         if (*status != kNoErr)
             value = 0.0;
-        channels[i] = static_cast<uint16_t>(static_cast<float>(value) * 65535.0f);
+        channels[i] = ChannelFromReal(value);
     }
     return AIRGBColor{channels[0], channels[1], channels[2]};
 }
@@ -226,17 +245,21 @@ ASErr DrawToolAnnotations(AIAnnotatorMessage* message) {
 }
 
 void DrawMarqueeSelection(AIAnnotatorMessage* message) {
+    const AIPoint start = ToView(gToolState.MarqueeStart);
+    const AIPoint end = ToView(gToolState.CursorPoint);
+    // A press the mouse has not dragged is no marquee: a repaint during a click leaves the set as it is.
+    if (start.h == end.h && start.v == end.v)
+        return;
     sAIArtSet->DisposeArtSet(&gToolState.MeasuredSet);
     sAIArtSet->NewArtSet(&gToolState.MeasuredSet);
     gToolState.MeasuredCount = 0;
-    const AIPoint start = ToView(gToolState.MarqueeStart);
-    const AIPoint end = ToView(gToolState.CursorPoint);
     const AIRect viewRect{start.h, start.v, end.h, end.v};
     AIRect screen;
     sAIDocumentView->GetDocumentViewBounds(AnnotationView(), &screen);
     sAIAnnotator->InvalAnnotationRect(nullptr, &screen);
     sAIAnnotatorDrawer->SetLineDashed(message->drawer, true);
     sAIAnnotatorDrawer->DrawRect(message->drawer, &viewRect, false);
+    sAIAnnotatorDrawer->SetLineDashed(message->drawer, false);
     const AIMatchingArtSpec paths{kPathArt, 0, 0};
     AIMdMemoryHandle matches = nullptr;
     int32_t count = 0;
@@ -255,7 +278,9 @@ void DrawPointMarker(AIAnnotatorMessage* message, int32_t inset, AIRealPoint poi
     sAIAnnotatorDrawer->SetColor(message->drawer, &colour);
     const AIPoint c = ToView(point);
     const int32_t half = kMarkerHalfSize - inset;
-    const AIRect rect{c.h - half, c.v - half, c.h + half, c.v + half};
+    const AIPoint topLeft = OffsetViewPoint(c, -half, -half);
+    const AIPoint bottomRight = OffsetViewPoint(c, half, half);
+    const AIRect rect{topLeft.h, topLeft.v, bottomRight.h, bottomRight.v};
     sAIAnnotatorDrawer->DrawEllipse(message->drawer, &rect, false);
 }
 
@@ -299,24 +324,36 @@ void DrawPartialPathOutline(AIAnnotatorMessage* message, const AIRGBColor& colou
     AIBoolean closed = false;
     sAIPath->GetPathSegmentCount(path, &count);
     sAIPath->GetPathClosed(path, &closed);
+    sAIAnnotatorDrawer->SetLineWidth(message->drawer, kPartialOutlineWidth);
+    sAIAnnotatorDrawer->SetColor(message->drawer, &colour);
+    if (count < 1)
+        return;
+    const auto drawPiece = [&](int16_t from, int16_t to) {
+        const AIPathSegment start = Anchor(path, from);
+        const AIPoint startPoint = ToView(start.p);
+        const AIAnnotatorBezierPiece piece = ViewPiece(start, Anchor(path, to));
+        sAIAnnotatorDrawer->DrawBezierChain(message->drawer, &startPoint, &piece, 1, false);
+    };
+    const auto wrapped = [count](int16_t index) { return static_cast<int16_t>(((index % count) + count) % count); };
+    if (closed && wrapped(anchorA) != wrapped(anchorB)) {
+        // On a closed path the part runs forward from the first anchor to the second, through the closing
+        // segment when need be, as its length is measured.
+        for (int16_t i = wrapped(anchorA); i != wrapped(anchorB); i = wrapped(static_cast<int16_t>(i + 1)))
+            drawPiece(i, wrapped(static_cast<int16_t>(i + 1)));
+        return;
+    }
     if (anchorA > anchorB)
         std::swap(anchorA, anchorB);
-    const bool whole = anchorA == anchorB;
+    const bool whole = closed || anchorA == anchorB;
     if (whole) {
         anchorA = 0;
         anchorB = static_cast<int16_t>(count - 1);
     }
     anchorA = std::max<int16_t>(anchorA, 0);
     anchorB = std::min<int16_t>(anchorB, static_cast<int16_t>(count - 1));
-    sAIAnnotatorDrawer->SetLineWidth(message->drawer, kPartialOutlineWidth);
-    sAIAnnotatorDrawer->SetColor(message->drawer, &colour);
-    for (int16_t i = anchorA; i < anchorB; ++i) {
-        const AIPathSegment from = Anchor(path, i);
-        const AIPoint start = ToView(from.p);
-        const AIAnnotatorBezierPiece piece = ViewPiece(from, Anchor(path, static_cast<int16_t>(i + 1)));
-        sAIAnnotatorDrawer->DrawBezierChain(message->drawer, &start, &piece, 1, false);
-    }
-    if (whole && closed && count > 0) {
+    for (int16_t i = anchorA; i < anchorB; ++i)
+        drawPiece(i, static_cast<int16_t>(i + 1));
+    if (whole && closed) {
         const AIPathSegment first = Anchor(path, 0);
         const AIPathSegment last = Anchor(path, static_cast<int16_t>(count - 1));
         const AIPoint start = ToView(first.p);

@@ -17,7 +17,11 @@ ASErr AddVekAnnotator(SPPluginRef plugin, AIAnnotatorHandle* annotator);
 // Draws the marquee, the texts and the hover markers of the current tool; the status of the last host query.
 ASErr DrawToolAnnotations(AIAnnotatorMessage* message);
 
-// The Smart Guides colour from the host's own preferences; a preference that cannot be read counts as 0.
+// The view point p moved by (dh, dv) pixels, held to the range of a view coordinate at either end.
+AIPoint OffsetViewPoint(AIPoint p, int64_t dh, int64_t dv);
+
+// The Smart Guides colour from the host's own preferences, each channel held to 0..1; a preference that cannot
+// be read counts as 0.
 AIRGBColor SmartGuidesColour(ASErr* status);
 
 // Drawing primitives, each in view pixels converted from artwork points at the draw.

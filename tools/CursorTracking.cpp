@@ -1,6 +1,8 @@
 #include "tools/CursorTracking.h"
 
 #include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentViewSuite.h"
 #include "host/Platform.h"
@@ -24,8 +26,11 @@ void CancelClickSequence(const AIToolMessage& message) {
     gToolState.ClickViewPoint = message.cursor;
     gToolState.ClickCancelled = 1;
     gToolState.ClickCount = 0;
-    if (gToolState.CurrentTool == kSegmentTool)
+    if (gToolState.CurrentTool == kSegmentTool) {
         DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        // The first point's link on the measured path would name a dimension that is gone.
+        UnlinkOrphan(gHitState.MeasuredArt, DimensionArtFormat::FirstPointLink);
+    }
     gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
 }
 
@@ -40,11 +45,13 @@ ASErr RunHoverTest(const AIToolMessage& message, bool bothModifiers) {
         return HitTestCircleTool(message);
     case kBezierTool:
         return gCurrentOptions.BezierMode == 0 ? HitTestBezierTool(message) : HitTestBezierStageAndMeasure(message);
-    default: {
+    case kMeasureTool: {
         const ASErr error = HitTestBezierStageAndMeasure(message);
         gToolState.SubtractArea = bothModifiers ? 1 : 0;
         return error;
     }
+    default:
+        return kNoErr;
     }
 }
 
@@ -106,6 +113,9 @@ int32_t HoverCursor(bool bothModifiers) {
 }
 
 ASErr TrackToolCursor(const AIToolMessage& message, bool panelVisible) {
+    // Before any of the tools has been selected there is no tool to track for.
+    if (gToolState.CurrentTool < kSegmentTool || gToolState.CurrentTool > kMeasureTool)
+        return kNoErr;
     const bool control = KeyHeld(kControlKey);
     gToolState.WithEnds = control ? 1 : 0;
     gToolState.ClickCancelled = 0;

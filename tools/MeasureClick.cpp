@@ -7,10 +7,10 @@
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
 #include "host/MatchingArtSuite.h"
-#include "host/PathSuite.h"
 #include "host/TagSuite.h"
 #include "host/ToolSuite.h"
 #include "tools/ClickSequences.h"
+#include "tools/MeasuredSet.h"
 #include "records/HitState.h"
 #include "records/ToolState.h"
 
@@ -60,18 +60,15 @@ ASErr ClearMeasuredSet() {
 // Adds the clicked path to the set, or takes it out when it is a member already.
 ASErr ToggleMember(AIArtHandle art) {
     ASErr result = kNoErr;
-    int32_t attr = 0;
-    KeepError(result, sAIArt->GetArtUserAttr(art, kArtFullySelected, &attr));
-    if (attr != 0) {
+    if (InMeasuredSet(art)) {
         KeepError(result, sAIArtSet->RemoveArtFromArtSet(gToolState.MeasuredSet, art));
-        --gToolState.MeasuredCount;
         KeepError(result, sAIMatchingArt->DeselectAll());
-        return result;
+    } else {
+        if (gToolState.SubtractArea != 0)
+            KeepError(result, sAITag->SetTag(art, kSubtractedTag, kTagTypeString, DimensionArtFormat::VekValue));
+        KeepError(result, sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, art));
     }
-    if (gToolState.SubtractArea != 0)
-        KeepError(result, sAITag->SetTag(art, kSubtractedTag, kTagTypeString, DimensionArtFormat::VekValue));
-    KeepError(result, sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, art));
-    ++gToolState.MeasuredCount;
+    RecountMeasuredSet();
     return result;
 }
 
@@ -88,37 +85,15 @@ ASErr SelectMembers() {
     return result;
 }
 
-// Renumbers a closed path's anchors so that the clicked anchor is anchor 0; the shape stays.
-ASErr StartAtClickedAnchor() {
-    AIArtHandle path = gHitState.MeasuredArt;
-    AIBoolean closed = false;
-    ASErr result = sAIPath->GetPathClosed(path, &closed);
-    if (result != kNoErr || !closed) return result;
-    AIArtHandle copy = nullptr;
-    result = sAIArt->DuplicateArt(path, kPlaceAbove, path, &copy);
-    if (result != kNoErr) return result;
-    int16_t count = 0;
-    KeepError(result, sAIPath->GetPathSegmentCount(copy, &count));
-    const int16_t first = gToolState.MeasuredAnchorIndex;
-    for (int16_t i = 0; i < count; ++i) {
-        AIPathSegment segment;
-        KeepError(result, sAIPath->GetPathSegments(copy, i, 1, &segment));
-        const int16_t to = static_cast<int16_t>(i >= first ? i - first : count + i - first);
-        KeepError(result, sAIPath->SetPathSegments(path, to, 1, &segment));
-    }
-    gToolState.MeasuredAnchorIndex = 0;
-    KeepError(result, sAIArt->DisposeArt(copy));
-    return result;
-}
-
 // The two-anchor measure: the first anchor, then the second on the same path.
 ASErr MeasureBetweenPoints(const AIToolHitData& hit) {
     ClickBeep(kPointBeep);
     if (gToolState.ClickCount == 0) {
         gToolState.ClickCount = 1;
         gHitState.MeasuredArt = gHitState.HitArt;
+        // The user's path keeps its numbering: the measure runs from this anchor modulo the anchor count.
         gToolState.MeasuredAnchorIndex = gHitState.HitStartIndex;
-        return StartAtClickedAnchor();
+        return kNoErr;
     }
     ++gToolState.ClickCount;
     if (hit.object != gHitState.MeasuredArt) {

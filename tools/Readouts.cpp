@@ -7,6 +7,7 @@
 #include "records/CurrentOptions.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
+#include "tools/Annotator.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ void FeedbackText::SetLine(int16_t row, const char* label, const char* value) {
 }
 
 AIPoint FeedbackLinePoint(const FeedbackText& text, AIPoint hover, int16_t row) {
-    return AIPoint{hover.h + text.StartOffset, hover.v + row * kFeedbackLineSpacing};
+    return OffsetViewPoint(hover, text.StartOffset, static_cast<int64_t>(row) * kFeedbackLineSpacing);
 }
 
 FeedbackText MeasureReadoutText(const CreationReadings& figure) {

@@ -6,7 +6,6 @@
 #include "dimension/Geometry.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
-#include "host/ArtSuite.h"
 #include "host/MatchingArtSuite.h"
 #include "host/PathSuite.h"
 #include "host/RealMathSuite.h"
@@ -14,6 +13,7 @@
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
+#include "tools/MeasuredSet.h"
 #include "tools/Readouts.h"
 #include "records/ToolState.h"
 
@@ -109,15 +109,18 @@ void SegmentCentreHint(FeedbackText& text) {
     text.SetLine(2, LengthBetween(gMeasuredPoints.FirstPoint.p, gHitState.SnapSegment.p));
 }
 
+// The radius of the arc under the cursor, as the hover test found it (the last click's radius may be another).
+AIReal HoveredArcRadius() { return gFoundArc.ArcRadiusFound; }
+
 void CircleArcHint(FeedbackText& text) {
     text.SetLine(1, gCurrentOptions.Diameter != 0 ? "Arc de cercle (diamètre)" : "Arc de cercle (rayon)");
     int16_t areaRow = 2;
     if (!NoValueUnit()) {
-        FormatCircleDimensionText(gMeasuredPoints.CircleRadius);
+        FormatCircleDimensionText(HoveredArcRadius());
         text.SetLine(2, gValueTextBuffer.CStr());
         areaRow = 3;
     }
-    const AIReal r = gMeasuredPoints.CircleRadius;
+    const AIReal r = HoveredArcRadius();
     if (FormatAreaText(&gHitState.HitArt, r * r * kCirclePi, 1) != 0) {
         text.SetLine(areaRow, "Aire=", gAreaTextBuffer.CStr());
     }
@@ -153,10 +156,6 @@ void DivisionModeHint(FeedbackText& text) {
     }
 }
 
-bool HitArtSelected() {
-    int32_t attr = 0;
-    return sAIArt->GetArtUserAttr(gHitState.HitArt, kArtSelected, &attr) == kNoErr && (attr & kArtSelected) != 0;
-}
 
 bool AreaSubtracted() {
     const char* type = nullptr;
@@ -173,7 +172,8 @@ void MeasureAnchorHint(FeedbackText& text) {
 }
 
 void MeasurePathHint(FeedbackText& text) {
-    if (HitArtSelected()) {
+    // What the click would do: take a member out of the measured set, or add the path.
+    if (InMeasuredSet(gHitState.HitArt)) {
         text.SetLine(0, "Retire le tracé de la sélection.");
     } else if (gToolState.MeasuredCount == 0) {
         text.SetLine(0, "Sélectionne le tracé.");

@@ -78,8 +78,10 @@ const char* CurrentToolTip(bool altHeld, bool shiftHeld) {
         if (gCurrentOptions.BezierMode == 2)
             return "Tangente locale à la courbe.";
         return "Partager segment, angle, arc ou courbe.";
-    default:
+    case kMeasureTool:
         return gToolState.ClickCount == 0 ? "Mesure premier point." : "Mesure second point.";
+    default:
+        return "";
     }
 }
 

@@ -1,4 +1,5 @@
 // The AI Document and AI Document View Suites over the stand-in document.
+#include <climits>
 #include <cmath>
 
 #include "simhost/document/Internal.h"
@@ -99,6 +100,14 @@ ASErr GetDocumentViewBounds(AIDocumentViewHandle view, AIRect* bounds) {
     return kNoErr;
 }
 
+// A view coordinate in whole pixels; beyond what a view point holds it stays at the nearest end (NaN reads 0).
+int32_t ViewCoordinate(double pixels) {
+    if (std::isnan(pixels)) return 0;
+    if (pixels >= static_cast<double>(INT32_MAX)) return INT32_MAX;
+    if (pixels <= static_cast<double>(INT32_MIN)) return INT32_MIN;
+    return static_cast<int32_t>(std::lround(pixels));
+}
+
 ASErr ArtworkPointToViewPoint(AIDocumentViewHandle view, const AIRealPoint* artworkPoint,
                               AIPoint* viewPoint) {
     ViewState* state = nullptr;
@@ -106,10 +115,8 @@ ASErr ArtworkPointToViewPoint(AIDocumentViewHandle view, const AIRealPoint* artw
         return error != kNoErr ? error : kBadParameterErr;
     }
     const double zoom = state->zoom;
-    viewPoint->h =
-        static_cast<int32_t>(std::lround((static_cast<double>(artworkPoint->h) - state->origin.h) * zoom));
-    viewPoint->v =
-        static_cast<int32_t>(std::lround((static_cast<double>(state->origin.v) - artworkPoint->v) * zoom));
+    viewPoint->h = ViewCoordinate((static_cast<double>(artworkPoint->h) - state->origin.h) * zoom);
+    viewPoint->v = ViewCoordinate((static_cast<double>(state->origin.v) - artworkPoint->v) * zoom);
     return kNoErr;
 }
 

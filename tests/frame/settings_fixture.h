@@ -21,6 +21,7 @@
 #include "simhost/PluginConnection.h"
 #include "simhost/PreferenceStore.h"
 #include "simhost/SimHost.h"
+#include "records/Records.h"
 #include "records/ToolState.h"
 
 namespace settingstest {
@@ -53,8 +54,7 @@ inline void ClearPluginState() {
     gColourSettings = ColourSettings();
     gPathStyles = PathStyles();
     gArrowHeadShape = ArrowHeadShape();
-    gCurrentOptions = CurrentOptions();
-    gToolState = ToolState();
+    ResetRecords();
 }
 
 class SettingsTest : public ::testing::Test {

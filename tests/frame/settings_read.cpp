@@ -23,18 +23,21 @@ protected:
         Store().ClearWriteLog();
     }
     static void Restart() { Start(); }
-    // The values seeded for point i: distinct for each part and axis.
+    // The values seeded for point i: distinct for each part and axis; the arrow's stay on its editor's canvas.
     static double SeededX(int i, int part) { return 1000.0 + 10.0 * i + part; }
     static double SeededY(int i, int part) { return 2000.0 + 10.0 * i + part; }
-    static void SeedPoints(const PointKeyFamily& family) {
+    static double ArrowX(int i, int part) { return 1.0 + 0.5 * i + 0.125 * part; }
+    static double ArrowY(int i, int part) { return 2.0 + 0.5 * i + 0.125 * part; }
+    static void SeedPoints(const PointKeyFamily& family, double (*seededX)(int, int) = SeededX,
+                           double (*seededY)(int, int) = SeededY) {
         const PointPart parts[] = {PointPart::Anchor, PointPart::InHandle, PointPart::OutHandle};
         for (int part = 0; part < 3; ++part) {
             for (int i = 0; i < 20; ++i) {
                 char x[kPointKeySize], y[kPointKeySize];
                 PointKeyName(x, family, parts[part], 'X', i);
                 PointKeyName(y, family, parts[part], 'Y', i);
-                Seed(x, PrefValue::Real(SeededX(i, part)));
-                Seed(y, PrefValue::Real(SeededY(i, part)));
+                Seed(x, PrefValue::Real(seededX(i, part)));
+                Seed(y, PrefValue::Real(seededY(i, part)));
             }
         }
     }
@@ -68,16 +71,16 @@ TEST_P(PointCountRead, TheBezierCurveReadsTenPointsUnlessItsCountIsAboveNine) {
 
 TEST_P(PointCountRead, ThePreferredArrowReadsTenPointsUnlessItsCountIsAboveNine) {
     const CountCase& c = GetParam();
-    SeedPoints(kArrowPointKeys);
+    SeedPoints(kArrowPointKeys, ArrowX, ArrowY);
     Seed("NbPtsFlEdit", PrefValue::Int(c.Stored));
     Restart();
     const PreferredArrow& arrow = gSettings.PreferredArrowShape;
     EXPECT_EQ(arrow.PointCount, c.Held);
     for (int i = 0; i < 20; ++i) {
         const bool read = i <= c.LastIndexRead;
-        EXPECT_EQ(arrow.Points.AnchorX[i], read ? static_cast<float>(SeededX(i, 0) - 6.0) : 0.0f) << i;
-        EXPECT_EQ(arrow.Points.InY[i], read ? static_cast<float>(SeededY(i, 1) - 6.0) : 0.0f) << i;
-        EXPECT_EQ(arrow.Points.OutX[i], read ? static_cast<float>(SeededX(i, 2) - 6.0) : 0.0f) << i;
+        EXPECT_EQ(arrow.Points.AnchorX[i], read ? static_cast<float>(ArrowX(i, 0) - 6.0) : 0.0f) << i;
+        EXPECT_EQ(arrow.Points.InY[i], read ? static_cast<float>(ArrowY(i, 1) - 6.0) : 0.0f) << i;
+        EXPECT_EQ(arrow.Points.OutX[i], read ? static_cast<float>(ArrowX(i, 2) - 6.0) : 0.0f) << i;
     }
     EXPECT_TRUE(WrittenKeys().empty());
 }
@@ -270,6 +273,51 @@ INSTANTIATE_TEST_SUITE_P(
                       ClampCase{"UnitePrefs", 12, 7}, ClampCase{"RadioFleche", 9, 3},
                       ClampCase{"TypeCoulTraits", -3, 0}, ClampCase{"NbDivBez", 0, 1},
                       ClampCase{"SymbolePoucePrefs", 5, 2}));
+
+// Stored reals a drawing cannot use are held to the nearest usable value, not rewritten; sound values stay.
+struct RealClampCase {
+    const char* Key;
+    double Stored;
+    double Held;
+};
+
+class RealClamp : public ReadTest, public ::testing::WithParamInterface<RealClampCase> {};
+
+TEST_P(RealClamp, HoldsTheNearestUsableValue) {
+    const RealClampCase& c = GetParam();
+    Seed(c.Key, PrefValue::Real(c.Stored));
+    Restart();
+    EXPECT_EQ(*static_cast<double*>(FindSetting(c.Key)->Address), c.Held);
+    EXPECT_EQ(Stored(c.Key), PrefValue::Real(c.Stored));
+    EXPECT_TRUE(WrittenKeys().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reals, RealClamp,
+    ::testing::Values(RealClampCase{"Corps", 1e300, 1296.0}, RealClampCase{"Corps", 0.0, 0.1},
+                      RealClampCase{"Corps", 9.5, 9.5}, RealClampCase{"EchelleDen", 1e300, 1e6},
+                      RealClampCase{"EchelleNum", 0.5, 1.0}, RealClampCase{"EchelleNumPersoReal", 1e300, 1e6},
+                      RealClampCase{"Epaisseur", 1e300, 1000.0}, RealClampCase{"Epaisseur", -2.0, 0.0},
+                      RealClampCase{"Zoom", 1e9, 1000.0}, RealClampCase{"Attaches", -1e30, -16383.0},
+                      RealClampCase{"Attaches", -20.0, -20.0}, RealClampCase{"DecalageSegX", 1e20, 16383.0},
+                      RealClampCase{"AnglePointe1", 400.0, 90.0}, RealClampCase{"Rouge", 300.0, 255.0},
+                      RealClampCase{"Gris", -5.0, 0.0}, RealClampCase{"TiretUn", 5000.0, 1000.0},
+                      RealClampCase{"AngCerCrea", 100.0, 3.14159265358979323846},
+                      RealClampCase{"DebEditSegX", 50.0, 16.0}),
+    [](const ::testing::TestParamInfo<RealClampCase>& info) {
+        return std::string(info.param.Key) + "_" + std::to_string(info.index);
+    });
+
+TEST_F(ReadTest, PerPointValuesStayWhereTheirEditorCanShowThem) {
+    Seed("PtBezierX1", PrefValue::Real(1e30));
+    Seed("PtFlEditX2", PrefValue::Real(900.0));
+    Seed("PtINOUTEditOY3", PrefValue::Real(-900.0));
+    Restart();
+    EXPECT_EQ(gSettings.BezierShape.Points.AnchorX[1], 16383.0f);
+    EXPECT_EQ(gSettings.PreferredArrowShape.Points.AnchorX[2], 16.0f);
+    EXPECT_EQ(gSettings.PreferredArrowShape.Points.OutY[3], -6.0f);
+    EXPECT_TRUE(WrittenKeys().empty());
+}
 
 TEST_F(ReadTest, EmptyStringsStayEmpty) {
     Seed("ChypreAvant", PrefValue::String(""));

@@ -1,5 +1,6 @@
 // Layers (order, titles, lock, visibility, colour) and the document view (zoom, origin, conversions,
 // requests).
+#include <climits>
 #include <limits>
 
 #include "document_fixture.h"
@@ -107,6 +108,26 @@ TEST_F(LayerTest, DeletingALayerDisposesItsArtAndKeepsTheLast) {
     EXPECT_EQ(first, current);
     EXPECT_EQ(kBadParameterErr, layer->DeleteLayer(first));
     EXPECT_EQ((Titles{"Calque 1"}), LayerTitles());
+}
+
+// Points beyond what a view point holds stay at its nearest edge instead of wrapping round to the far side.
+TEST_F(DocumentTest, ArtworkPointsBeyondTheViewsRangeStayAtItsEdges) {
+    AIDocumentViewHandle v = nullptr;
+    ASSERT_EQ(kNoErr, view->GetNthDocumentView(0, &v));
+    struct Case {
+        AIRealPoint artwork;
+        int32_t h;
+        int32_t v;
+    };
+    const AIReal kNaN = std::numeric_limits<AIReal>::quiet_NaN();
+    for (const Case& c : {Case{{2147483648.0f, 768.0f}, INT32_MAX, 0}, Case{{1e30f, -1e30f}, INT32_MAX, INT32_MAX},
+                          Case{{-1e30f, 1e30f}, INT32_MIN, INT32_MIN}, Case{{kNaN, 768.0f}, 0, 0},
+                          Case{{2147483520.0f, 768.0f}, 2147483520, 0}}) {
+        AIPoint p;
+        ASSERT_EQ(kNoErr, view->ArtworkPointToViewPoint(v, &c.artwork, &p));
+        EXPECT_EQ(p.h, c.h) << c.artwork.h;
+        EXPECT_EQ(p.v, c.v) << c.artwork.v;
+    }
 }
 
 TEST_F(DocumentTest, ArtworkToViewFlipsVAndRoundTrips) {

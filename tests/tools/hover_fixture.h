@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
 #include "dimension/ValueFormat.h"
 #include "frame/FrameEntry.h"
 #include "host/ArtSuite.h"
@@ -35,6 +36,7 @@ protected:
         ResetRecords();
         gValueTextBuffer.Clear();  // the texts last formatted, which the Info panel shows
         gAreaTextBuffer.Clear();
+        gFoundArc = FoundArc{};
         sim::ResetHost();
         sim::ThePlugin().Load(PluginMain, PluginResources);
         ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);

@@ -2,7 +2,10 @@
 #include <string>
 #include <vector>
 
+#include "dimension/Geometry.h"
 #include "dimension/ValueFormat.h"
+#include "frame/SuiteTable.h"
+#include "host/ArtSetSuite.h"
 #include "hover_fixture.h"
 #include "tools/Readouts.h"
 
@@ -129,7 +132,10 @@ TEST_F(ReadoutTest, MeasureToolAddsClosedPathForSubtraction) {
               (Column{"Ajoute le tracé à la sélection.", "Addition de l'aire à l'aire totale."}));
     gToolState.SubtractArea = 1;
     EXPECT_EQ(Lines(LengthAreaHintText())[1], "Soustraction de l'aire à l'aire totale.");
+    // Selected by hand is not measured: the click would add it.
     SetAttr(gHitState.HitArt, kArtSelected);
+    EXPECT_EQ(Lines(LengthAreaHintText())[0], "Ajoute le tracé à la sélection.");
+    ASSERT_EQ(sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, gHitState.HitArt), kNoErr);
     EXPECT_EQ(Lines(LengthAreaHintText()), (Column{"Retire le tracé de la sélection."}));
 }
 
@@ -179,7 +185,7 @@ TEST_F(ReadoutTest, AngleVertexShowsItsAngleOrReflex) {
 TEST_F(ReadoutTest, CircleArcHintAreaOnlyForClosedPath) {
     gToolState.CurrentTool = kCircleTool;
     gHitState.HoverFlags.OverArc = 1;
-    gMeasuredPoints.CircleRadius = 10.0f;
+    gFoundArc.ArcRadiusFound = 10.0f;  // as the hover test leaves it
     gHitState.HitArt = Line({{0, 0}, {10, 0}, {10, 10}}, true);
     EXPECT_EQ(Lines(CircleHintText()), (Column{"", "Arc de cercle (rayon)", "R10 pt", "Aire=314 pt2"}));
     gHitState.HitArt = Line({{0, 0}, {10, 0}, {10, 10}});

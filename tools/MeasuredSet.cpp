@@ -1,0 +1,52 @@
+#include "tools/MeasuredSet.h"
+
+#include "frame/SuiteTable.h"
+#include "host/ArtSetSuite.h"
+#include "host/ArtSuite.h"
+#include "host/LayerSuite.h"
+#include "records/ToolState.h"
+
+namespace {
+
+constexpr int32_t kOutOfReach = kArtLocked | kArtHidden;
+
+int32_t MemberCount() {
+    int32_t count = 0;
+    if (sAIArtSet->CountArtSet(gToolState.MeasuredSet, &count) != kNoErr || count < 0) return 0;
+    return count;
+}
+
+bool LayerOpen(AIArtHandle art) {
+    AILayerHandle layer = nullptr;
+    AIBoolean editable = false;
+    AIBoolean visible = false;
+    return sAIArt->GetLayerOfArt(art, &layer) == kNoErr && sAILayer->GetLayerEditable(layer, &editable) == kNoErr &&
+           sAILayer->GetLayerVisible(layer, &visible) == kNoErr && editable && visible;
+}
+
+}  // namespace
+
+bool InMeasuredSet(AIArtHandle art) {
+    if (art == nullptr) return false;
+    const int32_t count = MemberCount();
+    for (int32_t i = 0; i < count; ++i) {
+        AIArtHandle member = nullptr;
+        if (sAIArtSet->IndexArtSet(gToolState.MeasuredSet, i, &member) == kNoErr && member == art) return true;
+    }
+    return false;
+}
+
+void RecountMeasuredSet() { gToolState.MeasuredCount = static_cast<uint32_t>(MemberCount()); }
+
+bool UserCanSelect(AIArtHandle art) {
+    if (!LayerOpen(art)) return false;
+    // The art itself, then each group up to the layer's own group.
+    for (AIArtHandle at = art; at != nullptr;) {
+        int32_t attr = 0;
+        if (sAIArt->GetArtUserAttr(at, kOutOfReach, &attr) != kNoErr || (attr & kOutOfReach) != 0) return false;
+        AIArtHandle parent = nullptr;
+        if (sAIArt->GetArtParent(at, &parent) != kNoErr) break;
+        at = parent;
+    }
+    return true;
+}

@@ -1,0 +1,12 @@
+// The Longueurs & aires tool's measured set: membership, its count, and which paths a user may add to it.
+#pragma once
+
+#include "host/Types.h"
+
+// True when the art is a member of the measured set.
+bool InMeasuredSet(AIArtHandle art);
+// MeasuredCount becomes the number of members the set holds, so that it never drifts from the set.
+void RecountMeasuredSet();
+// True when the user could select the art by hand: neither it, nor a group that holds it, is locked or hidden,
+// and its layer is visible and editable.
+bool UserCanSelect(AIArtHandle art);
