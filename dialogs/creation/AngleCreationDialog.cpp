@@ -1,6 +1,7 @@
 #include "dialogs/creation/AngleCreationDialog.h"
 
 #include <cmath>
+#include <iterator>
 #include <cstdio>
 #include <numbers>
 
@@ -102,8 +103,6 @@ void ShowValueIn(ADMItemRef item, int32_t id) {
 
 void RedrawPreview(ADMItemRef anyItem) { RedrawItemIn(anyItem, kPreview); }
 
-void Toggle(int32_t& flag) { flag = flag != 0 ? 0 : 1; }
-
 // The preview's opening as the label shows it: whole degrees with the degree sign.
 void OpeningText(char (&text)[8]) {
     std::snprintf(text, sizeof text, "%.0f°", kPreviewOpening * 180.0 / std::numbers::pi);
@@ -131,13 +130,8 @@ void OpenAngleCreationDialog() {
 }
 
 ASErr AngleDialogInit(ADMDialogRef dialog) {
-    sADMDialog->SetDrawProc(dialog, AngleDialogDraw);
-    PlaceFigureDialog(dialog, kTitle, gDialogPositions.AngleDialogBounds);
-    for (const FigureDialogItem& spec : kItems) {
-        CopyStoredValueFor(spec.Id);
-        if (ADMItemRef item = CreateFigureDialogItem(dialog, spec)) ShowValueIn(item, spec.Id);
-    }
-    gDialogOpenFlags.AngleDialogOpen = 1;
+    BuildFigureDialog(dialog, AngleDialogDraw, kTitle, gDialogPositions.AngleDialogBounds, kItems, std::size(kItems),
+                      CopyStoredValueFor, ShowValueIn, gDialogOpenFlags.AngleDialogOpen);
     return kNoErr;
 }
 
@@ -146,28 +140,19 @@ void AngleDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
 }
 
 void AngleWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gCurrentOptions.AngleCreateWidth = value;
+    TakeFieldValue(item, notifier, gCurrentOptions.AngleCreateWidth);
 }
 
 void AngleOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gWorkingOrientation = value;
-    RedrawPreview(item);
+    if (TakeFieldValue(item, notifier, gWorkingOrientation)) RedrawPreview(item);
 }
 
 void AngleCentredNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    Toggle(gCurrentOptions.AngleCreateCentred);
-    RedrawPreview(item);
+    ToggleFlag(item, notifier, gCurrentOptions.AngleCreateCentred, kPreview);
 }
 
 void AngleWithDimensionNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    Toggle(gCurrentOptions.AngleCreateWithDimension);
-    RedrawPreview(item);
+    ToggleFlag(item, notifier, gCurrentOptions.AngleCreateWithDimension, kPreview);
 }
 
 void AngleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {

@@ -1,6 +1,8 @@
 #include "dialogs/creation/CircleCreationDialog.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 #include "dialogs/creation/FigureDialogCommon.h"
@@ -175,21 +177,12 @@ void OpenCircleCreationDialog() {
 }
 
 ASErr CircleDialogInit(ADMDialogRef dialog) {
-    sADMDialog->SetDrawProc(dialog, CircleDialogDraw);
-    PlaceFigureDialog(dialog, kTitle, gDialogPositions.CircleDialogBounds);
-    ADMItemRef any = nullptr;
-    for (const FigureDialogItem& spec : kItems) {
-        CopyStoredValueFor(spec.Id);
-        if (ADMItemRef item = CreateFigureDialogItem(dialog, spec)) {
-            ShowValueIn(item, spec.Id);
-            any = item;
-        }
+    BuildFigureDialog(dialog, CircleDialogDraw, kTitle, gDialogPositions.CircleDialogBounds, kItems, std::size(kItems),
+                      CopyStoredValueFor, ShowValueIn, gDialogOpenFlags.CircleDialogOpen);
+    if (ADMItemRef ok = FigureDialogItemOf(dialog, kOkItem)) {
+        ShowKind(ok);
+        EnableOrientation(ok);
     }
-    if (any != nullptr) {
-        ShowKind(any);
-        EnableOrientation(any);
-    }
-    gDialogOpenFlags.CircleDialogOpen = 1;
     return kNoErr;
 }
 
@@ -208,23 +201,18 @@ void CircleKindNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void CircleWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gCurrentOptions.CircleCreateWidth = value;
+    TakeFieldValue(item, notifier, gCurrentOptions.CircleCreateWidth);
 }
 
 void CircleOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gCurrentOptions.CircleCreateAngle = value * kPi / 180.0;
+    double degrees = 0.0;
+    if (!TakeFieldValue(item, notifier, degrees)) return;
+    gCurrentOptions.CircleCreateAngle = degrees * kPi / 180.0;
     RedrawPreview(item);
 }
 
 void CircleWithDimensionNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    int32_t& flag = gCurrentOptions.CircleCreateWithDimension;
-    flag = flag != 0 ? 0 : 1;
-    RedrawPreview(item);
+    ToggleFlag(item, notifier, gCurrentOptions.CircleCreateWithDimension, kPreview);
 }
 
 void CircleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {

@@ -66,6 +66,32 @@ void RunFigureDialog(int32_t resource, ADMDialogInitProc init, const int32_t& op
                       &result);
 }
 
+void BuildFigureDialog(ADMDialogRef dialog, ADMDialogDrawProc draw, const char* title, const ADMRect& remembered,
+                       const FigureDialogItem* items, size_t count, void (*copyStored)(int32_t id),
+                       void (*show)(ADMItemRef item, int32_t id), int32_t& openFlag) {
+    sADMDialog->SetDrawProc(dialog, draw);
+    PlaceFigureDialog(dialog, title, remembered);
+    for (size_t i = 0; i < count; ++i) {
+        copyStored(items[i].Id);
+        if (ADMItemRef item = CreateFigureDialogItem(dialog, items[i])) show(item, items[i].Id);
+    }
+    openFlag = 1;
+}
+
+bool TakeFieldValue(ADMItemRef field, ADMNotifierRef notifier, double& target) {
+    if (!IsUserChange(notifier)) return false;
+    float value = 0.0f;
+    if (sADMItem->GetFloatValue(field, &value) != kNoErr) return false;
+    target = value;
+    return true;
+}
+
+void ToggleFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t redrawn) {
+    if (!IsUserChange(notifier)) return;
+    flag = flag != 0 ? 0 : 1;
+    RedrawItemIn(item, redrawn);
+}
+
 ADMItemRef CreateFigureDialogItem(ADMDialogRef dialog, const FigureDialogItem& spec) {
     ADMItemRef item = nullptr;
     if (sADMItem->Create(dialog, spec.Id, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr)

@@ -39,6 +39,18 @@ SPPluginRef FigureDialogPlugin();
 // Runs the creation dialog of `resource` modally with `init`, while `openFlag` is 0.
 void RunFigureDialog(int32_t resource, ADMDialogInitProc init, const int32_t& openFlag);
 
+// The init every creation dialog runs: its draw procedure, title and place, then each item of the table in
+// order, `copyStored` copying the stored value an item shows into its working copy just before the item is
+// made and `show` giving the new item its value; the open flag set last.
+void BuildFigureDialog(ADMDialogRef dialog, ADMDialogDrawProc draw, const char* title, const ADMRect& remembered,
+                       const FigureDialogItem* items, size_t count, void (*copyStored)(int32_t id),
+                       void (*show)(ADMItemRef item, int32_t id), int32_t& openFlag);
+
+// On a user change: `target` takes the number the field shows; answers whether it changed.
+bool TakeFieldValue(ADMItemRef field, ADMNotifierRef notifier, double& target);
+// On a user change: the flag is inverted and the item `redrawn` of the same dialog redrawn.
+void ToggleFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t redrawn);
+
 // Creates the item of `spec` in the dialog, with its label, tip and procedures.
 ADMItemRef CreateFigureDialogItem(ADMDialogRef dialog, const FigureDialogItem& spec);
 // The dialog's item with `id`; null when it has none.

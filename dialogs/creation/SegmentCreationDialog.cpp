@@ -1,6 +1,7 @@
 #include "dialogs/creation/SegmentCreationDialog.h"
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 #include "dialogs/creation/FigureDialogCommon.h"
@@ -101,8 +102,6 @@ void ShowValueIn(ADMItemRef item, int32_t id) {
 
 void RedrawPreview(ADMItemRef anyItem) { RedrawItemIn(anyItem, kPreview); }
 
-void Toggle(int32_t& flag) { flag = flag != 0 ? 0 : 1; }
-
 // The preview's nine points: the segment from the origin along x, its extension and dimension lines, the
 // label point; moved half a length back when centred, turned by the orientation (y down), then centred.
 void PreviewPoints(ADMPoint (&points)[9]) {
@@ -140,13 +139,8 @@ void OpenSegmentCreationDialog() {
 }
 
 ASErr SegmentDialogInit(ADMDialogRef dialog) {
-    sADMDialog->SetDrawProc(dialog, SegmentDialogDraw);
-    PlaceFigureDialog(dialog, kTitle, gDialogPositions.SegmentDialogBounds);
-    for (const FigureDialogItem& spec : kItems) {
-        CopyStoredValueFor(spec.Id);
-        if (ADMItemRef item = CreateFigureDialogItem(dialog, spec)) ShowValueIn(item, spec.Id);
-    }
-    gDialogOpenFlags.SegmentDialogOpen = 1;
+    BuildFigureDialog(dialog, SegmentDialogDraw, kTitle, gDialogPositions.SegmentDialogBounds, kItems, std::size(kItems),
+                      CopyStoredValueFor, ShowValueIn, gDialogOpenFlags.SegmentDialogOpen);
     return kNoErr;
 }
 
@@ -155,28 +149,19 @@ void SegmentDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
 }
 
 void SegmentWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gCurrentOptions.SegmentCreateWidth = value;
+    TakeFieldValue(item, notifier, gCurrentOptions.SegmentCreateWidth);
 }
 
 void SegmentOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gWorkingOrientation = value;
-    RedrawPreview(item);
+    if (TakeFieldValue(item, notifier, gWorkingOrientation)) RedrawPreview(item);
 }
 
 void SegmentCentredNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    Toggle(gCurrentOptions.SegmentCreateCentred);
-    RedrawPreview(item);
+    ToggleFlag(item, notifier, gCurrentOptions.SegmentCreateCentred, kPreview);
 }
 
 void SegmentWithDimensionNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    Toggle(gCurrentOptions.SegmentCreateWithDimension);
-    RedrawPreview(item);
+    ToggleFlag(item, notifier, gCurrentOptions.SegmentCreateWithDimension, kPreview);
 }
 
 void SegmentDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
