@@ -1,5 +1,6 @@
 #include "tools/MeasuredSet.h"
 
+#include "dimension/CurrentDimension.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
@@ -36,7 +37,15 @@ bool InMeasuredSet(AIArtHandle art) {
     return false;
 }
 
-void RecountMeasuredSet() { gToolState.MeasuredCount = static_cast<uint32_t>(MemberCount()); }
+void RecountMeasuredSet() {
+    // A member the user has deleted since is no longer measured.
+    for (int32_t i = MemberCount() - 1; i >= 0; --i) {
+        AIArtHandle member = nullptr;
+        if (sAIArtSet->IndexArtSet(gToolState.MeasuredSet, i, &member) == kNoErr && !IsLiveArt(member))
+            sAIArtSet->RemoveArtFromArtSet(gToolState.MeasuredSet, member);
+    }
+    gToolState.MeasuredCount = static_cast<uint32_t>(MemberCount());
+}
 
 bool UserCanSelect(AIArtHandle art) {
     if (!LayerOpen(art)) return false;

@@ -118,6 +118,18 @@ TEST_F(MeasureUserTest, AManualSelectionIsAddedNotRemoved) {
     EXPECT_FALSE(Selected(square));
 }
 
+TEST_F(MeasureUserTest, APathTheUserDeletesIsNoLongerCounted) {
+    const AIArtHandle a = Line({{0, 0}, {100, 0}});
+    Line({{0, 50}, {100, 50}});
+    Line({{0, 100}, {100, 100}});
+    Click({50, 0});
+    ASSERT_EQ(Doc().DisposeArt(Doc().MutableArt(a)), kNoErr);
+    Click({50, 50});  // joins
+    Click({50, 50});  // leaves: nothing measured any more
+    Track({50, 100});
+    EXPECT_TRUE(Shows(Draw(), "Sélectionne le tracé."));
+}
+
 TEST_F(MeasureUserTest, TheMarqueeLeavesWhatTheUserCannotSelect) {
     const AIArtHandle open = Line({{0, 0}, {100, 0}});
     const AIArtHandle hidden = Line({{0, 10}, {100, 10}});
