@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "FuzzInput.h"
@@ -29,6 +31,8 @@ constexpr uint32_t kMostAnchors = 6;
 constexpr uint32_t kMostActions = 48;
 // Coordinates mostly lie on a small drawing, so that clicks find the art; now and then they are anything.
 constexpr float kDrawingSize = 400.0f;
+// The farthest a cursor point lies from the origin: a view scrolled far beyond the widest artboard.
+constexpr float kFarthestCursor = 1.0e7f;
 // The keys a user holds with the tools: Shift, right Shift, Control, Alt, left Windows, Space.
 constexpr int32_t kKeys[] = {sim::VK_LSHIFT_CODE, 161, sim::VK_LCONTROL_CODE, sim::VK_LMENU_CODE, 91, 32};
 
@@ -65,26 +69,47 @@ void DrawDocument(FuzzInput& in, std::vector<AIRealPoint>& anchors) {
     if (in.Below(8) == 0) document.SetLayerLocked(document.CurrentLayer(), true);
 }
 
+// A host reports the cursor where the view shows it: a finite point, however far the user has scrolled.
+AIRealPoint HostCursor(AIRealPoint p) {
+    const auto held = [](float value) {
+        if (std::isnan(value)) return 0.0f;
+        return value > kFarthestCursor ? kFarthestCursor : value < -kFarthestCursor ? -kFarthestCursor : value;
+    };
+    return AIRealPoint{held(p.h), held(p.v)};
+}
+
 // A cursor point: on an anchor drawn, between two of them, or anywhere.
 AIRealPoint CursorPoint(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     const AIRealPoint a = anchors[in.Below(static_cast<uint32_t>(anchors.size()))];
     const AIRealPoint b = anchors[in.Below(static_cast<uint32_t>(anchors.size()))];
     switch (in.Below(4)) {
-    case 0: return Point(in);
-    case 1: return AIRealPoint{(a.h + b.h) / 2.0f, (a.v + b.v) / 2.0f};
-    default: return Near(in, a);
+    case 0: return HostCursor(Point(in));
+    case 1: return HostCursor(AIRealPoint{(a.h + b.h) / 2.0f, (a.v + b.v) / 2.0f});
+    default: return HostCursor(Near(in, a));
     }
 }
 
+// With TAVORINE_FUZZ_TRACE set, each action and any art found faulty is written to the standard error, to read
+// what a crashing input did.
+const bool kTrace = std::getenv("TAVORINE_FUZZ_TRACE") != nullptr;
+
+void Trace(const char* what, AIRealPoint p = {}) {
+    if (kTrace) std::fprintf(stderr, "%s %.9g,%.9g\n", what, static_cast<double>(p.h), static_cast<double>(p.v));
+}
+
 void Send(const char* selector, AIRealPoint p) {
+    Trace(selector, p);
     sim::ThePlugin().SendTool(selector, sim::TheTools().Selected(), p);
 }
 
 void PlayAction(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     switch (in.Below(10)) {
-    case 0:
-        sim::TheTools().Select(gToolState.ToolHandles[in.Below(kToolCount)]);
+    case 0: {
+        const uint32_t tool = in.Below(kToolCount);
+        Trace("tool", AIRealPoint{static_cast<float>(tool + 1), 0.0f});
+        sim::TheTools().Select(gToolState.ToolHandles[tool]);
         break;
+    }
     case 1:
     case 2:
         Send(kSelectorAITrackToolCursor, CursorPoint(in, anchors));
@@ -105,15 +130,20 @@ void PlayAction(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     case 6:
         Send(kSelectorAIToolMouseUp, CursorPoint(in, anchors));
         break;
-    case 7:
-        sim::ThePlatform().SetKeyDown(kKeys[in.Below(std::size(kKeys))], in.Flag());
+    case 7: {
+        const int32_t key = kKeys[in.Below(std::size(kKeys))];
+        const bool down = in.Flag();
+        Trace(down ? "key down" : "key up", AIRealPoint{static_cast<float>(key), 0.0f});
+        sim::ThePlatform().SetKeyDown(key, down);
         break;
+    }
     case 8:
         gCurrentOptions.SeriesOn = in.Flag() ? 1 : 0;
         gCurrentOptions.BezierMode = static_cast<int32_t>(in.Below(3));
         gSettings.RedrawAll = in.Flag() ? 1 : 0;
         break;
     default:
+        Trace("draw");
         sim::TheAnnotators().Draw();
         break;
     }
@@ -157,7 +187,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (AIArtHandle art : NonFiniteArt()) {
         bool drawnSo = false;
         for (AIArtHandle drawn : drawnNonFinite) drawnSo = drawnSo || drawn == art;
-        if (!drawnSo) __builtin_trap();
+        if (drawnSo) continue;
+        if (kTrace) std::fprintf(stderr, "%s\n", sim::TheDocument().DescribeTree().c_str());
+        __builtin_trap();
     }
     sim::ThePlugin().Shutdown();
     ResetRecords();
