@@ -1,5 +1,6 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "dialogs/creation/PointEditorDialogs.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
@@ -37,6 +38,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
+    InstallPointEditorOpeners(PluginRef);
     ASErr error = AddMenus();
     error = AddNotifiers();
     error = LoadSettingsStep();

@@ -1,7 +1,10 @@
 #include "resources/Resources.h"
 
 #include <iterator>
+#include <span>
+#include <vector>
 
+#include "resources/EditorImages.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
 
@@ -88,10 +91,18 @@ constexpr PluginResource kResources[] = {
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
 };
 
-constexpr PluginResourceTable kResourceTable{kResources, std::size(kResources)};
+// The frame's resources followed by the point editors' pictures, icons and cursors.
+std::vector<PluginResource> AllResources() {
+    std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
+    const std::span<const PluginResource> editor = EditorResources();
+    all.insert(all.end(), editor.begin(), editor.end());
+    return all;
+}
 
 } // namespace
 
 extern "C" const PluginResourceTable* PluginResources() {
-    return &kResourceTable;
+    static const std::vector<PluginResource> resources = AllResources();
+    static const PluginResourceTable table{resources.data(), resources.size()};
+    return &table;
 }

@@ -13,6 +13,7 @@
 #include "records/CurrentOptions.h"
 #include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
+#include "records/DragValues.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -123,6 +124,7 @@ ASErr Creation() {
     gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
     gToolState.CreateOnClick[kBezierSlot] = 1;
     gClickFlags.CreationStarted[kBezierSlot] = 0;
+    gDragValues.BezierPathsMade = 0;
     gToolState.ClickInProgress = 1;
     return group.Error;
 }

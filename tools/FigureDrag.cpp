@@ -9,6 +9,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/Geometry.h"
 #include "dimension/Skeletons.h"
+#include "figures/BezierFigure.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentSuite.h"
@@ -190,7 +191,7 @@ ASErr DragBezierTool(const AIToolMessage& message, const DragKeys& keys) {
     if (gToolState.CreateOnClick[kBezierTool - 1] != 0) {
         ShapeCreatedBezier(message, keys);
         SetDragCursor(message, kShapeCursor);
-        return kNoErr;
+        return MakeCreatedBezier();
     }
     if (gCurrentOptions.BezierMode == 0) return DragDivisions(message, keys);
     if (gCurrentOptions.BezierMode == 1 || gCurrentOptions.BezierMode == 2) return DragLocalConstruction(message);

@@ -1,6 +1,7 @@
 // The mouse-up: the end of each tool's press.
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
+#include "frame/DialogOpeners.h"
 #include "frame/TavorinePlugIn.h"
 #include "records/CurrentOptions.h"
 #include "tools/DimensionParts.h"
@@ -62,10 +63,17 @@ void CircleMouseUp() {
     gToolState.CreateOnClick[kCircleCreate] = 0;
 }
 
-void BezierMouseUp() {
+// The release is where the press went down: no drag moved the cursor since.
+bool Unmoved(const AIToolMessage* message) {
+    return message != nullptr && message->cursor.h == gToolState.CursorPoint.h &&
+           message->cursor.v == gToolState.CursorPoint.v;
+}
+
+void BezierMouseUp(const AIToolMessage* message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
     EndTwoClickSequence();
+    if (gToolState.CreateOnClick[kBezierCreate] != 0 && Unmoved(message)) OpenModalDialog(ModalDialog::BezierCreation);
     gToolState.CreateOnClick[kBezierCreate] = 0;
     gToolState.ClickInProgress = 0;
 }
@@ -78,12 +86,12 @@ void MeasureMouseUp(DockedPanel* panel) {
 
 }  // namespace
 
-ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage*) {
+ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     switch (gToolState.CurrentTool) {
     case kSegmentTool: SegmentMouseUp(); break;
     case kAngleTool: AngleMouseUp(); break;
     case kCircleTool: CircleMouseUp(); break;
-    case kBezierTool: BezierMouseUp(); break;
+    case kBezierTool: BezierMouseUp(message); break;
     case kMeasureTool: MeasureMouseUp(PanelDialogue); break;
     default: break;
     }
