@@ -34,3 +34,10 @@ ADMRGBColor ReadHostGridColour() {
     }
     return ADMRGBColor{channels[0], channels[1], channels[2]};
 }
+
+void ResetPointEditors() {
+    gArrowEditor = PointEditor();
+    gBezierEditor = PointEditor();
+    gPointEditorModes = PointEditorModes();
+    gBezierEditReplicas = BezierReplicaEdit();
+}

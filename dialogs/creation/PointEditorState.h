@@ -104,3 +104,6 @@ const char* CornerButtonTip(int32_t isCorner);
 
 // The grid colour from the host's own preferences "Grid/Color/Lite/r", "g" and "b" (0..1, times 65535).
 ADMRGBColor ReadHostGridColour();
+
+// Puts both editors, their shared modes and the working replicas back to their start values.
+void ResetPointEditors();
