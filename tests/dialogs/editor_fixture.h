@@ -21,6 +21,9 @@
 #include "simhost/PluginConnection.h"
 #include "simhost/PreferenceStore.h"
 #include "simhost/SimHost.h"
+#include "simhost/Tools.h"
+#include "records/ToolState.h"
+#include "host/Messages.h"
 
 namespace editortest {
 
@@ -40,6 +43,24 @@ class EditorTest : public ::testing::Test {
     static void Run(ModalDialog which, std::function<void(ADMDialogRef)> hand) {
         sim::TheDialogs().QueueModalResponder(std::move(hand));
         OpenModalDialog(which);
+    }
+    // The Bézier tool's press and release at `p` on empty canvas, unmoved: the creation dialog opens, and
+    // `hand` acts on it.
+    static void BezierClickAt(AIRealPoint p, std::function<void(ADMDialogRef)> hand) {
+        ASSERT_EQ(sim::TheTools().Select(gToolState.ToolHandles[kBezierTool - 1]), kNoErr);
+        sim::TheDialogs().QueueModalResponder(std::move(hand));
+        const AIToolHandle tool = sim::TheTools().Selected();
+        sim::ThePlugin().SendTool(kSelectorAIToolMouseDown, tool, p);
+        sim::ThePlugin().SendTool(kSelectorAIToolMouseUp, tool, p);
+    }
+    // The paths of the current dimension group, top first.
+    static std::vector<const sim::ArtNode*> GroupPaths() {
+        std::vector<const sim::ArtNode*> paths;
+        if (gCurrentDimension.DimensionGroup == nullptr) return paths;
+        for (AIArtHandle child : sim::TheDocument().Children(gCurrentDimension.DimensionGroup))
+            if (const sim::ArtNode* node = sim::TheDocument().Art(child); node != nullptr && node->type == kPathArt)
+                paths.push_back(node);
+        return paths;
     }
     static ADMItemRef Item(ADMDialogRef dialog, int32_t id) { return sim::TheDialogs().FindItem(dialog, id); }
     static sim::ItemData& Data(ADMDialogRef dialog, int32_t id) { return *sim::TheDialogs().Item(Item(dialog, id)); }
