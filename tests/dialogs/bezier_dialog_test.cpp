@@ -140,7 +140,8 @@ TEST_F(BezierDialog, TheGridPopupStepsHidesAndSnaps) {
 
 TEST_F(BezierDialog, CanvasDragsSnapToTheGridUnlessShiftAndStayInsideTheCanvas) {
     Open([](ADMDialogRef dialog) {
-        DragCanvas(dialog, {{190, 190}, {203, 207}});
+        Enter(dialog, kPointNumberItem, "2");
+        DragCanvas(dialog, {{190, 190}, {191, 192}, {203, 207}});
         EXPECT_EQ(gBezierEditor.SelectedPoint, 0);  // the anchor before its handles, which lie on it
         EXPECT_FLOAT_EQ(Working().Points.AnchorX[0], -80.0f);
         EXPECT_FLOAT_EQ(Working().Points.AnchorY[0], 20.0f);
