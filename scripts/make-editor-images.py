@@ -233,7 +233,13 @@ def main():
     print('namespace {\n')
     for pid, img in sorted(pictures.items()):
         print(emit('kPicture%dRows' % pid, img))
+    first_of = {}
     for iid, img in sorted(icon_table.items()):
+        key = tuple(''.join(r) for r in img)
+        if key in first_of:
+            print('constexpr const char* const* kIcon%dRows = kIcon%dRows;  // the same picture\n' % (iid, first_of[key]))
+            continue
+        first_of[key] = iid
         print(emit('kIcon%dRows' % iid, img))
     for pid, img in sorted(pictures.items()):
         print('constexpr PixelImage kPicture%d{%d, %d, kPicture%dRows};' % (pid, len(img[0]), len(img), pid))

@@ -100,14 +100,7 @@ void LoadPreferredIntoWorking() {
     const PreferredArrow& preferred = gSettings.PreferredArrowShape;
     PointEditorShape& s = Shape();
     s.PointCount = ClampedPointCount(preferred.PointCount);
-    for (int32_t i = 0; i < s.PointCount; ++i) {
-        s.Points.AnchorX[i] = preferred.Points.AnchorX[i];
-        s.Points.AnchorY[i] = preferred.Points.AnchorY[i];
-        s.Points.InX[i] = preferred.Points.InX[i];
-        s.Points.InY[i] = preferred.Points.InY[i];
-        s.Points.OutX[i] = preferred.Points.OutX[i];
-        s.Points.OutY[i] = preferred.Points.OutY[i];
-    }
+    CopyShapePoints(preferred.Points, s.Points, s.PointCount);
     s.Closed = preferred.Closed != 0 ? 1 : 0;
     s.Hollow = preferred.Hollow != 0 ? 1 : 0;
     s.LineStartX = SettingAsFloat(preferred.LineStartX);
@@ -229,22 +222,8 @@ void SelectKind(ADMItemRef item, ADMNotifierRef notifier, SelectionKind kind) {
     InvalidateItems(item, {kAnchorKindItem, kInKindItem, kOutKindItem, kLineStartKindItem});
 }
 
-// The selection-kind buttons' drawing: an outline while their kind is selected, filled otherwise.
-void DrawKind(ADMDrawerRef drawer, bool selected, bool square) {
-    sADMDrawer->Clear(drawer);
-    const ADMRect outline{1, 3, 7, 9}, filled{2, 4, 6, 8};
-    if (square) {
-        if (selected) sADMDrawer->DrawRect(drawer, &outline); else sADMDrawer->FillRect(drawer, &filled);
-    } else {
-        if (selected) sADMDrawer->DrawOval(drawer, &outline); else sADMDrawer->FillOval(drawer, &filled);
-    }
-}
-
 void ToggleShapeFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag) {
-    if (!IsUserChange(notifier)) return;
-    flag = flag != 0 ? 0 : 1;
-    sADMItem->Invalidate(item);
-    InvalidateItems(item, {kCanvasItem, kPreviewItem});
+    ToggleEditorFlag(item, notifier, flag, kPreviewItem);
 }
 
 void RememberBounds(ADMItemRef item) {
@@ -267,16 +246,8 @@ void StoreAndWrite() {
     WriteRealPreference("DebEditSegX", preferred.LineStartX);
     preferred.LineStartY = s.LineStartY;
     WriteRealPreference("DebEditSegY", preferred.LineStartY);
-    ShapePointTables& p = preferred.Points;
-    for (int32_t i = 0; i < preferred.PointCount; ++i) {
-        p.AnchorX[i] = s.Points.AnchorX[i];
-        p.AnchorY[i] = s.Points.AnchorY[i];
-        p.InX[i] = s.Points.InX[i];
-        p.InY[i] = s.Points.InY[i];
-        p.OutX[i] = s.Points.OutX[i];
-        p.OutY[i] = s.Points.OutY[i];
-    }
-    WritePointPreferences(kArrowPointKeys, p, preferred.PointCount);
+    CopyShapePoints(s.Points, preferred.Points, preferred.PointCount);
+    WritePointPreferences(kArrowPointKeys, preferred.Points, preferred.PointCount);
 }
 
 void TipNotify(ADMItemRef item, ADMNotifierRef notifier, int32_t index) {
@@ -346,14 +317,14 @@ void SelectLineStartNotify(ADMItemRef item, ADMNotifierRef notifier) { SelectKin
 
 void AnchorKindButtonDraw(ADMItemRef, ADMDrawerRef drawer) {
     const int16_t code = E().SelectedPoint;
-    DrawKind(drawer, code < 199 && code != kLineStartSelection, true);
+    DrawKindButton(drawer, code < 199 && code != kLineStartSelection, true);
 }
 void InHandleButtonDraw(ADMItemRef, ADMDrawerRef drawer) {
     const int16_t code = E().SelectedPoint;
-    DrawKind(drawer, code >= kInHandleBase && code <= 398, false);
+    DrawKindButton(drawer, code >= kInHandleBase && code <= 398, false);
 }
-void OutHandleButtonDraw(ADMItemRef, ADMDrawerRef drawer) { DrawKind(drawer, E().SelectedPoint >= kOutHandleBase, false); }
-void LineStartButtonDraw(ADMItemRef, ADMDrawerRef drawer) { DrawKind(drawer, E().SelectedPoint == kLineStartSelection, true); }
+void OutHandleButtonDraw(ADMItemRef, ADMDrawerRef drawer) { DrawKindButton(drawer, E().SelectedPoint >= kOutHandleBase, false); }
+void LineStartButtonDraw(ADMItemRef, ADMDrawerRef drawer) { DrawKindButton(drawer, E().SelectedPoint == kLineStartSelection, true); }
 
 void GridPopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (IsUserChange(notifier)) ChooseGridEntry(item, E(), kArrowEditorLook.Mapping.PixelsPerUnit);

@@ -115,16 +115,7 @@ void LoadWorkingShape() {
     PointEditorShape& e = gBezierEditor.EditShape;
     const BezierCurveShape& stored = gSettings.BezierShape;
     e.PointCount = ClampedPointCount(stored.PointCount);
-    ShapePointTables& w = e.Points;
-    const ShapePointTables& s = stored.Points;
-    for (int32_t i = 0; i < e.PointCount; ++i) {
-        w.AnchorX[i] = s.AnchorX[i];
-        w.AnchorY[i] = s.AnchorY[i];
-        w.InX[i] = s.InX[i];
-        w.InY[i] = s.InY[i];
-        w.OutX[i] = s.OutX[i];
-        w.OutY[i] = s.OutY[i];
-    }
+    CopyShapePoints(stored.Points, e.Points, e.PointCount);
 }
 
 void LoadWorkingReplicas() {
@@ -268,20 +259,20 @@ void StoreAndWrite() {
     WriteRealPreference("DecalVBez", steps.VerticalStep);
     steps.ScaleStep = r.ScaleStep;
     WriteRealPreference("GrosReducBez", steps.ScaleStep);
-    ShapePointTables& s = shape.Points;
-    const ShapePointTables& w = e.Points;
-    for (int32_t i = 0; i < shape.PointCount; ++i) {
-        s.AnchorX[i] = w.AnchorX[i];
-        s.AnchorY[i] = w.AnchorY[i];
-        s.InX[i] = w.InX[i];
-        s.InY[i] = w.InY[i];
-        s.OutX[i] = w.OutX[i];
-        s.OutY[i] = w.OutY[i];
-    }
-    WritePointPreferences(kBezierPointKeys, s, shape.PointCount);
+    CopyShapePoints(e.Points, shape.Points, shape.PointCount);
+    WritePointPreferences(kBezierPointKeys, shape.Points, shape.PointCount);
 }
 
 void DefaultNotify(ADMItemRef item, ADMNotifierRef notifier) { sADMItem->DefaultNotify(item, notifier); }
+
+// A replica edit the user changed: its value becomes the working step, and the preview is redrawn.
+void TakeReplicaStep(ADMItemRef item, ADMNotifierRef notifier, double& step) {
+    if (!IsUserChange(notifier)) return;
+    float value = 0.0f;
+    sADMItem->GetFloatValue(item, &value);
+    step = value;
+    InvalidateItems(item, {kBezierPreviewItem});
+}
 
 }  // namespace
 
@@ -365,27 +356,15 @@ void BezierReplicaRotationNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void BezierReplicaOffsetHNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    sADMItem->GetFloatValue(item, &value);
-    gBezierEditReplicas.HorizontalStep = value;
-    InvalidateItems(item, {kBezierPreviewItem});
+    TakeReplicaStep(item, notifier, gBezierEditReplicas.HorizontalStep);
 }
 
 void BezierReplicaOffsetVNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    sADMItem->GetFloatValue(item, &value);
-    gBezierEditReplicas.VerticalStep = value;
-    InvalidateItems(item, {kBezierPreviewItem});
+    TakeReplicaStep(item, notifier, gBezierEditReplicas.VerticalStep);
 }
 
 void BezierReplicaScaleNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    sADMItem->GetFloatValue(item, &value);
-    gBezierEditReplicas.ScaleStep = value;
-    InvalidateItems(item, {kBezierPreviewItem});
+    TakeReplicaStep(item, notifier, gBezierEditReplicas.ScaleStep);
 }
 
 void BezierGridPopupNotify(ADMItemRef item, ADMNotifierRef notifier) {

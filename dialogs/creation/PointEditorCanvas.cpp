@@ -139,17 +139,6 @@ void DrawCanvas(ADMDrawerRef drawer, const PointEditorLook& look) {
     if (look.HasLineStart) DrawLineStart(drawer, look);
 }
 
-// The Bézier point-kind buttons: outlined while their kind is selected, filled otherwise.
-void DrawKindButton(ADMDrawerRef drawer, bool selected, bool square) {
-    sADMDrawer->Clear(drawer);
-    const ADMRect outline{1, 3, 7, 9}, filled{2, 4, 6, 8};
-    if (square) {
-        if (selected) sADMDrawer->DrawRect(drawer, &outline); else sADMDrawer->FillRect(drawer, &filled);
-    } else {
-        if (selected) sADMDrawer->DrawOval(drawer, &outline); else sADMDrawer->FillOval(drawer, &filled);
-    }
-}
-
 SelectionKind BezierSelectedKind() {
     return DecodeSelection(gBezierEditor.SelectedPoint, gBezierEditor.EditShape.PointCount).Kind;
 }
@@ -161,6 +150,16 @@ void DrawShapeOutline(ADMDrawerRef drawer, PointEditor& editor, const Affine& to
     OutlineShape(editor.EditShape, toPixels, gDragValues.FlattenDepth, editor.Polygon, lines);
     if (editor.EditShape.Hollow == 0 && editor.Polygon.Count > 0)
         sADMDrawer->FillPolygon(drawer, editor.Polygon.Points, editor.Polygon.Count);
+}
+
+void DrawKindButton(ADMDrawerRef drawer, bool selected, bool square) {
+    sADMDrawer->Clear(drawer);
+    const ADMRect outline{1, 3, 7, 9}, filled{2, 4, 6, 8};
+    if (square) {
+        if (selected) sADMDrawer->DrawRect(drawer, &outline); else sADMDrawer->FillRect(drawer, &filled);
+    } else {
+        if (selected) sADMDrawer->DrawOval(drawer, &outline); else sADMDrawer->FillOval(drawer, &filled);
+    }
 }
 
 void ArrowEditorCanvasDraw(ADMItemRef, ADMDrawerRef drawer) { DrawCanvas(drawer, kArrowEditorLook); }

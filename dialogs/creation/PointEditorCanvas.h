@@ -20,6 +20,8 @@ void BezierSelectOutDraw(ADMItemRef item, ADMDrawerRef drawer);
 void BezierCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer);
 void BezierDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer);
 
+// A point-kind button (10 x 10): an outlined square or circle while its kind is selected, a filled one otherwise.
+void DrawKindButton(ADMDrawerRef drawer, bool selected, bool square);
 // The legends of the X and Y edits and the lines joining the point-kind buttons, in the current colour.
 void DrawPointEditorLegends(ADMDrawerRef drawer);
 // Draws icon resource `iconID` of the plug-in with its top left at (h, v).

@@ -78,13 +78,6 @@ void SelectBezierKind(ADMItemRef item, ADMNotifierRef notifier, SelectionKind ki
     InvalidateItems(item, {kAnchorKindItem, kInKindItem, kOutKindItem});
 }
 
-void ToggleFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag) {
-    if (!IsUserChange(notifier)) return;
-    flag = flag != 0 ? 0 : 1;
-    sADMItem->Invalidate(item);
-    InvalidateItems(item, {kCanvasItem, kBezierPreviewItem});
-}
-
 }  // namespace
 
 int32_t ShownPointNumber(ADMItemRef anyItem, const PointEditorShape& shape) {
@@ -152,12 +145,19 @@ void BezierCornerButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
     InvalidateItems(item, {kCanvasItem, kBezierPreviewItem});
 }
 
+void ToggleEditorFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t previewItem) {
+    if (!IsUserChange(notifier)) return;
+    flag = flag != 0 ? 0 : 1;
+    sADMItem->Invalidate(item);
+    InvalidateItems(item, {kCanvasItem, previewItem});
+}
+
 void BezierClosedNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    ToggleFlag(item, notifier, gBezierEditor.EditShape.Closed);
+    ToggleEditorFlag(item, notifier, gBezierEditor.EditShape.Closed, kBezierPreviewItem);
 }
 
 void BezierHollowNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    ToggleFlag(item, notifier, gBezierEditor.EditShape.Hollow);
+    ToggleEditorFlag(item, notifier, gBezierEditor.EditShape.Hollow, kBezierPreviewItem);
 }
 
 void BezierDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {

@@ -26,6 +26,10 @@ void BezierHollowNotify(ADMItemRef item, ADMNotifierRef notifier);
 void BezierDialogPictureNotify(ADMItemRef item, ADMNotifierRef notifier);
 ADMBoolean BezierReplicaCountTrack(ADMItemRef item, ADMTrackerRef tracker);
 
+// The open/closed or filled/hollow button the user clicked: the flag inverted, the button, the canvas and the
+// preview redrawn.
+void ToggleEditorFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t previewItem);
+
 // Gives the keyboard focus to the item with `id` in the dialog of `item`.
 void FocusBezierDialogEdit(ADMItemRef item, int32_t id);
 

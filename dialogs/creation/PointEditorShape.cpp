@@ -60,6 +60,18 @@ int16_t EncodeSelection(SelectionKind kind, int32_t point) {
     }
 }
 
+void CopyShapePoints(const ShapePointTables& from, ShapePointTables& to, int32_t count) {
+    const int32_t n = std::clamp<int32_t>(count, 0, kShapeMaxPoints);
+    for (int32_t i = 0; i < n; ++i) {
+        to.AnchorX[i] = from.AnchorX[i];
+        to.AnchorY[i] = from.AnchorY[i];
+        to.InX[i] = from.InX[i];
+        to.InY[i] = from.InY[i];
+        to.OutX[i] = from.OutX[i];
+        to.OutY[i] = from.OutY[i];
+    }
+}
+
 int8_t ClampedPointCount(int32_t count) {
     return static_cast<int8_t>(std::clamp<int32_t>(count, kShapeMinPoints, kShapeMaxPoints));
 }

@@ -45,6 +45,9 @@ struct Selection {
 Selection DecodeSelection(int32_t code, int32_t count);
 int16_t EncodeSelection(SelectionKind kind, int32_t point);
 
+// Copies points 0 .. count - 1 (held to the tables) of the six tables; the others keep what they hold.
+void CopyShapePoints(const ShapePointTables& from, ShapePointTables& to, int32_t count);
+
 // The count held to 2..20 (a count read from the store or typed by the user).
 int8_t ClampedPointCount(int32_t count);
 
