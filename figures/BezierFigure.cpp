@@ -39,7 +39,7 @@ ASErr MakeReplicaPaths(int32_t count) {
         sAIPathStyle->SetPathStyle(path, &gPathStyles.DimensionLineStyle);
     }
     for (int32_t r = count; r < kMaxBezierReplicas; ++r) d.BezierPaths[r] = nullptr;
-    d.BezierPathsMade = 1;
+    gToolState.CreationStarted[kBezierTool - 1] = 1;
     return kNoErr;
 }
 
@@ -82,7 +82,7 @@ ASErr MakeCreatedBezier() {
     const int32_t replicas = std::clamp<int32_t>(steps.Count, 1, kMaxBezierReplicas);
     const int16_t points = static_cast<int16_t>(std::clamp<int32_t>(shape.PointCount, 2, kMaxShapePoints));
     DragValues& d = gDragValues;
-    if (d.BezierPathsMade == 0) {
+    if (gToolState.CreationStarted[kBezierTool - 1] == 0) {
         if (const ASErr error = MakeReplicaPaths(replicas); error != kNoErr) return error;
     }
     ASErr result = kNoErr;

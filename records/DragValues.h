@@ -1,5 +1,5 @@
 // The values a drag sets that no other record holds: the inverted dimension line of a dimension along a
-// curve, and the measures of the figure being created, which the figure makers read.
+// curve, the measures of the figure being created, which the figure makers read, and the paths they made.
 #pragma once
 
 #include <cstdint>
@@ -21,9 +21,12 @@ struct DragValues {
     double CreatedBezierScaleX = 0.0;    // horizontal scale of the Bézier figure's first replica
     double CreatedBezierScaleY = 0.0;    // vertical scale of the same
     AIReal CreatedBezierRotation = 0.0f; // radians: the turn of the same
+    // The path of the figure of the current creation click, null before the figure is made or when its
+    // dimension group had gone.
+    AIArtHandle CreatedSegmentPath = nullptr;
+    AIArtHandle CreatedAnglePath = nullptr;
     AIArtHandle CreatedCirclePath = nullptr;  // the circle, arc or sector figure being made
     AIArtHandle BezierPaths[kMaxBezierReplicas] = {};  // one path per replica of the Bézier figure being made
-    int32_t BezierPathsMade = 0;         // the paths of the current Bézier creation exist
     int8_t FlattenDepth = kFlattenDepth; // set by the panel's set-up and by every mouse-down
     int32_t DragTrackY = 0;              // pointer position of the last event of the value-stepping trackers
 };

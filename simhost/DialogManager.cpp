@@ -351,7 +351,7 @@ ASErr DialogManager::Track(ADMItemRef ref, int32_t action, ADMPoint point, int32
         item->captured = true;
     TrackerData& tracker = Add(trackers_);
     tracker.item = handle;
-    tracker.point = ADMPoint{point.h - item->bounds.left, point.v - item->bounds.top};
+    tracker.point = point;
     tracker.action = action;
     tracker.modifiers = modifiers;
     tracker.mouseState =
@@ -378,7 +378,7 @@ ASErr DialogManager::Click(ADMItemRef ref, int32_t modifiers) {
     ItemData* item = nullptr;
     if (ASErr error = UserItem(ref, item); error != kNoErr)
         return error;
-    const ADMPoint centre{(item->bounds.left + item->bounds.right) / 2, (item->bounds.top + item->bounds.bottom) / 2};
+    const ADMPoint centre{(item->bounds.right - item->bounds.left) / 2, (item->bounds.bottom - item->bounds.top) / 2};
     if (ASErr error = Track(ref, kADMButtonDownAction, centre, modifiers); error != kNoErr)
         return error;
     if (Item(ref) == nullptr || !Item(ref)->captured)

@@ -13,7 +13,6 @@
 #include "records/CurrentOptions.h"
 #include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
-#include "records/DragValues.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -123,8 +122,7 @@ ASErr Creation() {
     if (!group.Made) return group.Error;
     gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
     gToolState.CreateOnClick[kBezierSlot] = 1;
-    gClickFlags.CreationStarted[kBezierSlot] = 0;
-    gDragValues.BezierPathsMade = 0;
+    gToolState.CreationStarted[kBezierSlot] = 0;
     gToolState.ClickInProgress = 1;
     return group.Error;
 }
@@ -184,7 +182,7 @@ ASErr LocalTangentClick() {
 
 ASErr BezierClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CreateOnClick[kBezierSlot] = 0;
-    gClickFlags.CreationStarted[kBezierSlot] = 0;
+    gToolState.CreationStarted[kBezierSlot] = 0;
     if (CarriesMarker(hit.object, format::SegmentMarker))
         return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, SegmentClick, hit, message);
     if (CarriesMarker(hit.object, format::AngleMarker))

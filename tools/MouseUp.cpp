@@ -24,13 +24,20 @@ void DropLabelWhen(bool noValue) {
     if (noValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
 }
 
+// An empty click released where it went down (no drag moved the cursor point) opens the tool's creation dialog.
+void OpenCreationDialogWhen(int32_t create, const AIToolMessage& message, ModalDialog dialog) {
+    const AIRealPoint cursor = gToolState.CursorPoint;
+    if (gToolState.CreateOnClick[create] != 0 && message.cursor.h == cursor.h && message.cursor.v == cursor.v)
+        OpenModalDialog(dialog);
+}
+
 // A created figure whose creation box asks for no dimension loses the group its click prepared.
 void DropFigureGroupWhen(int32_t create, int32_t withDimension) {
     if (gToolState.CreateOnClick[create] != 0 && withDimension == 0)
         DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
 }
 
-void SegmentMouseUp() {
+void SegmentMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     if (gCurrentOptions.SeriesOn == 0) EndTwoClickSequence();
     if (gToolState.EditingSegment != 0 && gCurrentOptions.SeriesOn != 0) {
@@ -40,6 +47,7 @@ void SegmentMouseUp() {
     }
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
+    OpenCreationDialogWhen(kSegmentCreate, message, ModalDialog::SegmentCreation);
     DropFigureGroupWhen(kSegmentCreate, gCurrentOptions.SegmentCreateWithDimension);
     gToolState.CreateOnClick[kSegmentCreate] = 0;
     gToolState.OffsetDragActive = 0;
@@ -47,33 +55,29 @@ void SegmentMouseUp() {
     gToolState.SeriesPreview = 0;
 }
 
-void AngleMouseUp() {
+void AngleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.AngleFormat == kAngleNoValue);
+    OpenCreationDialogWhen(kAngleCreate, message, ModalDialog::AngleCreation);
     EndTwoClickSequence();
     DropFigureGroupWhen(kAngleCreate, gCurrentOptions.AngleCreateWithDimension);
     gToolState.CreateOnClick[kAngleCreate] = 0;
 }
 
-void CircleMouseUp() {
+void CircleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
+    OpenCreationDialogWhen(kCircleCreate, message, ModalDialog::CircleCreation);
     EndTwoClickSequence();
     DropFigureGroupWhen(kCircleCreate, gCurrentOptions.CircleCreateWithDimension);
     gToolState.CreateOnClick[kCircleCreate] = 0;
 }
 
-// The release is where the press went down: no drag moved the cursor since.
-bool Unmoved(const AIToolMessage* message) {
-    return message != nullptr && message->cursor.h == gToolState.CursorPoint.h &&
-           message->cursor.v == gToolState.CursorPoint.v;
-}
-
-void BezierMouseUp(const AIToolMessage* message) {
+void BezierMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
     EndTwoClickSequence();
-    if (gToolState.CreateOnClick[kBezierCreate] != 0 && Unmoved(message)) OpenModalDialog(ModalDialog::BezierCreation);
+    OpenCreationDialogWhen(kBezierCreate, message, ModalDialog::BezierCreation);
     gToolState.CreateOnClick[kBezierCreate] = 0;
     gToolState.ClickInProgress = 0;
 }
@@ -88,10 +92,10 @@ void MeasureMouseUp(DockedPanel* panel) {
 
 ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     switch (gToolState.CurrentTool) {
-    case kSegmentTool: SegmentMouseUp(); break;
-    case kAngleTool: AngleMouseUp(); break;
-    case kCircleTool: CircleMouseUp(); break;
-    case kBezierTool: BezierMouseUp(message); break;
+    case kSegmentTool: SegmentMouseUp(*message); break;
+    case kAngleTool: AngleMouseUp(*message); break;
+    case kCircleTool: CircleMouseUp(*message); break;
+    case kBezierTool: BezierMouseUp(*message); break;
     case kMeasureTool: MeasureMouseUp(PanelDialogue); break;
     default: break;
     }

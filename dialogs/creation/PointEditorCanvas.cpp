@@ -293,23 +293,10 @@ void ModeButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
     InvalidateItems(item, {kMoveModeItem, kAddDeleteModeItem});
 }
 
-void NoOpDraw(ADMItemRef, ADMDrawerRef) {}
-
-bool IsUserChange(ADMNotifierRef notifier) {
-    ADMBoolean matches = 0;
-    return sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier, &matches) == kNoErr && matches != 0;
-}
-
 ADMItemRef DialogItem(ADMDialogRef dialog, int32_t id) {
     ADMItemRef item = nullptr;
     if (dialog == nullptr || sADMDialog->GetItem(dialog, id, &item) != kNoErr) return nullptr;
     return item;
-}
-
-ADMItemRef SiblingItem(ADMItemRef item, int32_t id) {
-    ADMDialogRef dialog = nullptr;
-    if (item == nullptr || sADMItem->GetDialog(item, &dialog) != kNoErr) return nullptr;
-    return DialogItem(dialog, id);
 }
 
 void InvalidateItems(ADMItemRef item, std::initializer_list<int32_t> ids) {

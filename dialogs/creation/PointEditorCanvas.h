@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/PointEditorState.h"
 #include "host/ADMTypes.h"
 
@@ -37,13 +38,7 @@ void SetPointCountText(ADMItemRef item, int8_t count);
 // Both point editors' mode buttons, ids 8 (move) and 9 (add or delete).
 void ModeButtonDraw(ADMItemRef item, ADMDrawerRef drawer);
 void ModeButtonNotify(ADMItemRef item, ADMNotifierRef notifier);
-// Does nothing: the draw procedure of buttons that show the picture beneath them.
-void NoOpDraw(ADMItemRef item, ADMDrawerRef drawer);
-
-// True when the notifier is the user's change.
-bool IsUserChange(ADMNotifierRef notifier);
-// The item with `id` in the dialog of `item`, or null.
-ADMItemRef SiblingItem(ADMItemRef item, int32_t id);
+// The item with `id` in the dialog, or null.
 ADMItemRef DialogItem(ADMDialogRef dialog, int32_t id);
 // Invalidates the items with these ids in the dialog of `item`.
 void InvalidateItems(ADMItemRef item, std::initializer_list<int32_t> ids);

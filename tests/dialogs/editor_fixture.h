@@ -72,15 +72,11 @@ class EditorTest : public ::testing::Test {
     }
     // A drag on the canvas (item 12) between points in canvas pixels.
     static void DragCanvas(ADMDialogRef dialog, std::vector<ADMPoint> points, int32_t modifiers = 0) {
-        const ADMRect& b = Data(dialog, kCanvasItem).bounds;
-        for (ADMPoint& p : points) p = ADMPoint{p.h + b.left, p.v + b.top};
         ASSERT_EQ(sim::TheDialogs().Drag(Item(dialog, kCanvasItem), points, modifiers), kNoErr);
     }
     // One canvas event at a point in canvas pixels.
     static void TrackCanvas(ADMDialogRef dialog, int32_t action, ADMPoint p, int32_t modifiers = 0) {
-        const ADMRect& b = Data(dialog, kCanvasItem).bounds;
-        ASSERT_EQ(sim::TheDialogs().Track(Item(dialog, kCanvasItem), action, {p.h + b.left, p.v + b.top}, modifiers),
-                  kNoErr);
+        ASSERT_EQ(sim::TheDialogs().Track(Item(dialog, kCanvasItem), action, p, modifiers), kNoErr);
     }
     static std::vector<std::string> Alerts() {
         std::vector<std::string> texts;

@@ -23,7 +23,7 @@ class BezierFigure : public EditorTest {
         gDragValues.CreatedBezierScaleX = 1.0;
         gDragValues.CreatedBezierScaleY = 1.0;
         gDragValues.CreatedBezierRotation = 0.0f;
-        gDragValues.BezierPathsMade = 0;
+        gToolState.CreationStarted[kBezierTool - 1] = 0;
     }
     static BezierReplicaSteps& Steps() { return gSettings.BezierReplicas; }
 };
