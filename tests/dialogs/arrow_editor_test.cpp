@@ -188,3 +188,36 @@ TEST_F(ArrowEditor, StoredPointKeysOutOfRangeOpenOnASoundShape) {
 }
 
 }  // namespace
+
+namespace {
+
+struct TipCase {
+    int32_t Button;
+    const char* Count;
+    float LineStart;
+};
+
+class ArrowTipTable : public editortest::EditorTest, public ::testing::WithParamInterface<TipCase> {};
+
+TEST_P(ArrowTipTable, EachTipIsAClosedFilledSymmetricOutline) {
+    const TipCase c = GetParam();
+    Run(ModalDialog::ArrowEditor, [c](ADMDialogRef dialog) {
+        Click(dialog, 15);  // independent moves first: the tip turns symmetry on
+        Click(dialog, c.Button);
+        EXPECT_EQ(Data(dialog, kPointCountItem).text, c.Count);
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartX, c.LineStart);
+        EXPECT_EQ(gArrowEditor.EditShape.Closed, 1);
+        EXPECT_EQ(gArrowEditor.EditShape.Hollow, 0);
+        EXPECT_EQ(gPointEditorModes.SymmetricMoves, 1);
+        EXPECT_EQ(Data(dialog, 15).tip, "Déplacement symétrique des points.");
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.Points.AnchorX[0], 0.0f);
+        Click(dialog, 2);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Tips, ArrowTipTable,
+                         ::testing::Values(TipCase{18, "6 points.", 2.0f}, TipCase{19, "10 points.", 2.0f},
+                                           TipCase{20, "4 points.", 11.0f}, TipCase{21, "3 points.", 12.0f},
+                                           TipCase{22, "6 points.", 2.0f}, TipCase{23, "12 points.", 13.0f}));
+
+}  // namespace

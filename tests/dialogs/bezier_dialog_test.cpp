@@ -269,3 +269,65 @@ TEST_F(BezierDialog, DefautBringsBackTheStoredCurveAndKeepsTheDialogOpen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BezierDialog, ThePointKeysOfOkReadBackAtTheNextLaunch) {
+    Open([](ADMDialogRef dialog) { Click(dialog, kFirstPresetItem + 4); });
+    // A new launch: a fresh host that keeps only the preference store.
+    sim::ThePlugin().Shutdown();
+    const auto stored = sim::ThePreferences().Values();
+    sim::ResetHost();
+    ResetRecords();
+    ResetPointEditors();
+    for (const auto& [key, value] : stored) sim::ThePreferences().Put(key.first, key.second, value);
+    sim::ThePlugin().Load(PluginMain, PluginResources);
+    ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
+    Open([](ADMDialogRef dialog) {
+        EXPECT_EQ(Data(dialog, kPointCountItem).text, "6 points.");
+        EXPECT_EQ(Data(dialog, kReplicaCountItem).value, 8.0f);
+        EXPECT_NEAR(Data(dialog, 283).value, 45.0f, 1e-4);
+    }, true);
+    const PresetPoint* expected = kBezierPresets[4].Points;
+    const ShapePointTables& p = gBezierEditor.EditShape.Points;
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FLOAT_EQ(p.AnchorX[i], expected[i].AnchorX) << i;
+        EXPECT_FLOAT_EQ(p.InY[i], expected[i].InY) << i;
+        EXPECT_FLOAT_EQ(p.OutX[i], expected[i].OutX) << i;
+    }
+}
+
+struct PresetCase {
+    int32_t Button;
+    int8_t Points;
+    int32_t Closed, Hollow, Replicas;
+    float Degrees, StepH, StepV;
+};
+
+class BezierPresetTable : public BezierDialog, public ::testing::WithParamInterface<PresetCase> {};
+
+TEST_P(BezierPresetTable, EachPresetReplacesTheCurveAndItsReplicas) {
+    const PresetCase c = GetParam();
+    Open([c](ADMDialogRef dialog) {
+        Click(dialog, c.Button);
+        EXPECT_EQ(Working().PointCount, c.Points);
+        EXPECT_EQ(Working().Closed, c.Closed);
+        EXPECT_EQ(Working().Hollow, c.Hollow);
+        EXPECT_EQ(gBezierEditReplicas.Count, c.Replicas);
+        EXPECT_NEAR(Data(dialog, 283).value, c.Degrees, 1e-3);
+        EXPECT_NEAR(Data(dialog, 285).value, c.StepH, 1e-4);
+        EXPECT_NEAR(Data(dialog, 287).value, c.StepV, 1e-4);
+        EXPECT_EQ(gBezierEditor.SelectedPoint, 0);
+        EXPECT_TRUE(Data(dialog, 291).enabled);
+    }, true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Presets, BezierPresetTable,
+                         ::testing::Values(PresetCase{294, 2, 0, 1, 10, 0.0f, 0.0f, 14.173228f},
+                                           PresetCase{295, 2, 0, 1, 10, 0.0f, 14.173228f, 0.0f},
+                                           PresetCase{296, 3, 1, 0, 6, 60.0f, 0.0f, 0.0f},
+                                           PresetCase{297, 4, 1, 0, 5, 72.0f, 0.0f, 0.0f},
+                                           PresetCase{298, 6, 1, 0, 8, 45.0f, 0.0f, 0.0f},
+                                           PresetCase{299, 4, 1, 0, 3, 0.0f, 31.181102f, 0.0f}));
+
+}  // namespace
