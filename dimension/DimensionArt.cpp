@@ -304,24 +304,27 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
 
 namespace {
 
-// The side of the line an outside or raised value stands on: the side its text reads up from; beside a line
-// its text crosses square, the side away from the measured points.
-Vector2 ValueSide(const StraightDimension& d, Vector2 u, double textAngle) {
+// The side of the line an outside value stands on: the side its text reads up from; beside a line its text
+// crosses square, or for a value raised over its own line (where the extension lines run on the points' side),
+// the side away from the measured points.
+Vector2 ValueSide(const StraightDimension& d, Vector2 u, double textAngle, bool awayFromPoints) {
     Vector2 side = u.Perpendicular();
     const Vector2 up(-std::sin(textAngle), std::cos(textAngle));
     const double upward = up.X * side.X + up.Y * side.Y;
-    if (std::abs(upward) > kGeometryEpsilon)
+    if (std::abs(upward) > kGeometryEpsilon && !awayFromPoints)
         return upward < 0.0 ? side * -1.0 : side;
     const Vector2 away = Vector2(d.LineEnds[0]) - Vector2(d.Measured[0]);
     return away.X * side.X + away.Y * side.Y < 0.0 ? side * -1.0 : side;
 }
 
 // The value's middle put at `onLine` moved `across` off the line to its side, the line left uncut.
-void StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector2 onLine, Vector2 u, double lift) {
+void StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector2 onLine, Vector2 u, double lift,
+                      bool awayFromPoints) {
     const double textAngle = UprightAngle(d.LabelAngle);
     const double lineAngle = std::atan2(u.Y, u.X);
     const double halfAcross = extent.HalfAlong(textAngle - lineAngle - kPi / 2.0);
-    const Vector2 centre = onLine + ValueSide(d, u, textAngle) * (halfAcross + kLabelClearance + lift);
+    const Vector2 centre =
+        onLine + ValueSide(d, u, textAngle, awayFromPoints) * (halfAcross + kLabelClearance + lift);
     d.LabelAt = (Vector2(AnchorForCentre(centre, textAngle, extent)) + Vector2(d.LabelShift)).ToPoint();
     d.LabelAngle = static_cast<AIReal>(textAngle);
     d.CutAroundText = false;
@@ -334,13 +337,13 @@ void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end
     const double halfAlong = extent.HalfAlong(UprightAngle(d.LabelAngle) - std::atan2(u.Y, u.X));
     const Vector2 outward = end == 0 ? u * -1.0 : u;
     const double past = std::max(along, OutsideValueStart(d.MarksOutside) + halfAlong);
-    StandValueBeside(d, extent, Vector2(d.LineEnds[end]) + outward * past, u, lift);
+    StandValueBeside(d, extent, Vector2(d.LineEnds[end]) + outward * past, u, lift, false);
     d.RunOn[end] = std::max(d.RunOn[end], past + halfAlong);
 }
 
 void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift) {
     const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
-    StandValueBeside(d, extent, (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5, u, lift);
+    StandValueBeside(d, extent, (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5, u, lift, true);
 }
 
 void ApplyStraightFit(StraightDimension& d, const StraightFit& fit) {

@@ -127,7 +127,8 @@ StraightFit FitStraightDimension(const StraightDimension& dimension, const Label
 // further from the line.
 void PutValueOutside(StraightDimension& dimension, const LabelExtent& extent, size_t end, double along,
                      double lift);
-// The value of `dimension` raised `lift` above the middle of its line, clear of it, the line uncut.
+// The value of `dimension` raised `lift` off the middle of its line on the side away from the measured points
+// (beyond the extension lines), the line uncut.
 void PutValueAbove(StraightDimension& dimension, const LabelExtent& extent, double lift);
 // The clearance past a line end that an outside value keeps: the mark that stands there and the value gap.
 double OutsideValueStart(bool markThere);

@@ -342,7 +342,7 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
             }
         }
         const double middle = (ends[0] + ends[1]) / 2.0;
-        const double raised = std::max({EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot, tallest}) + gap;
+        const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
         for (int row = 1; !placed && row <= kRaisedRows; ++row) {
             const Stretch s{middle - half - gap, middle + half + gap, row, false};
             if (room.Free(line, s) || row == kRaisedRows) {
