@@ -396,12 +396,14 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     AIRealPoint lineA = a, lineB = b;
     ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, first, &lineA);
     KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b, second, &lineB));
-    const double tail = dimension.MarksOutside ? OutsideMarkTail(EndMarkScale()) : 0.0;
+    double tail[2] = {0.0, 0.0};
+    for (size_t k = 0; k < 2 && dimension.MarksOutside; ++k)
+        tail[k] = dimension.SharedEnd[k] ? EndMarkLength(EndMarkScale()) : OutsideMarkTail(EndMarkScale());
     if (dimension.MarksOutside || dimension.RunOn[0] > 0.0) {
-        lineA = Along(a, u, -std::max(tail, dimension.RunOn[0]));
+        lineA = Along(a, u, -std::max(tail[0], dimension.RunOn[0]));
     }
     if (dimension.MarksOutside || dimension.RunOn[1] > 0.0)
-        lineB = Along(b, u, std::max(tail, dimension.RunOn[1]));
+        lineB = Along(b, u, std::max(tail[1], dimension.RunOn[1]));
     const double halfGap = dimension.CutAroundText ? TextHalfGapAcross(inward, dimension.LabelAngle) : 0.0;
     KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText,
                                  LabelCentre(dimension.LabelAt, dimension.LabelAngle), halfGap));

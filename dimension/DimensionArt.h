@@ -108,6 +108,9 @@ struct StraightDimension {
     bool ValueBeside = false; // the label already stands beside the line past OutsideEnd (side text)
     bool FreeText = false;    // the user placed the label along the line: past an end the line runs on under it
     AIRealPoint LabelShift;   // the live label offsets, kept when the value moves outside
+    // An end shared with the next dimension of a chain: past a mark turned out there the line runs on no
+    // further than the mark, whose neighbour's line goes on.
+    bool SharedEnd[2] = {false, false};
 };
 
 // What the fit of a straight dimension decides, and the value's extent it was decided on.

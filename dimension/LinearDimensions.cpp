@@ -292,6 +292,8 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
         d = Between(frame, from, to, offset, options);
         d.ExtensionLines = false;
         d.CutAroundText = true;
+        d.SharedEnd[0] = chained && i > 0;
+        d.SharedEnd[1] = chained && i + 1 < dimensions;
         const double middle = (frame.AlongOf(from) + frame.AlongOf(to)) / 2.0;
         d.LabelAt = LabelAnchor(frame.At(offset, middle), d.LabelAngle, SegmentLabelOffset());
         // A chained value goes towards the cursor; one measured from the origin past its own point.
