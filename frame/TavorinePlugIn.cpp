@@ -1,5 +1,6 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "dialogs/creation/FigureDialogCommon.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
@@ -42,6 +43,7 @@ ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     error = LoadSettingsStep();
     error = AddToolsStep();
     error = AddAnnotatorStep();
+    InstallFigureCreationDialogs(PluginRef);
     SelectHostTool();
     return error;
 }
