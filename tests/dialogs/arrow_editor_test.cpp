@@ -221,3 +221,32 @@ INSTANTIATE_TEST_SUITE_P(Tips, ArrowTipTable,
                                            TipCase{22, "6 points.", 2.0f}, TipCase{23, "12 points.", 13.0f}));
 
 }  // namespace
+
+namespace {
+
+class CustomEndMark : public ArrowEditor {
+  protected:
+    static void Send(const char* selector, AIRealPoint p) {
+        const AIToolHandle tool = sim::TheTools().Selected();
+        sim::ThePlugin().SendTool(kSelectorAITrackToolCursor, tool, p);
+        sim::ThePlugin().SendTool(selector, tool, p);
+    }
+};
+
+TEST_F(CustomEndMark, TheEditorsArrowEndsTheNextSegmentDimension) {
+    gCurrentOptions.ArrowHeads = 1;
+    gCurrentOptions.ArrowPreset = 3;
+    Open([](ADMDialogRef dialog) { Click(dialog, kFirstTipItem + 2); });  // tip 3: four curved points
+    sim::TheDocument().DrawPolyline({{0, 0}, {200, 0}}, false);
+    ASSERT_EQ(sim::TheTools().Select(gToolState.ToolHandles[kSegmentTool - 1]), kNoErr);
+    Send(kSelectorAIToolMouseDown, {100, 0});
+    Send(kSelectorAIToolMouseDrag, {100, 40});
+    Send(kSelectorAIToolMouseUp, {100, 40});
+    const sim::ArtNode* mark = sim::TheDocument().Art(gCurrentDimension.EndMarks[0][0]);
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->segments.size(), 4u);
+    EXPECT_TRUE(mark->closed);
+    EXPECT_EQ(mark->style.fillPaint, 1);
+}
+
+}  // namespace
