@@ -633,10 +633,6 @@ constexpr PixelImage kIcon1125{19, 19, kIcon1125Rows};
 constexpr PixelImage kIcon1126{19, 19, kIcon1126Rows};
 constexpr PixelImage kIcon1127{19, 19, kIcon1127Rows};
 constexpr PixelImage kIcon1128{19, 19, kIcon1128Rows};
-
-// The cursors of the canvases and of the replica-count control.
-constexpr int32_t kEditorCursorIDs[] = {1100, 1111, 1112, 1113, 1114};
-
 constexpr PluginResource kEditorResources[] = {
     {kPictureResourceType, 1004, &kPicture1004, 1},
     {kPictureResourceType, 1005, &kPicture1005, 1},

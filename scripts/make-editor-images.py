@@ -245,13 +245,12 @@ def main():
         print('constexpr PixelImage kPicture%d{%d, %d, kPicture%dRows};' % (pid, len(img[0]), len(img), pid))
     for iid, img in sorted(icon_table.items()):
         print('constexpr PixelImage kIcon%d{%d, %d, kIcon%dRows};' % (iid, len(img[0]), len(img), iid))
-    print('\n// The cursors of the canvases and of the replica-count control.')
-    print('constexpr int32_t kEditorCursorIDs[] = {1100, 1111, 1112, 1113, 1114};\n')
     print('constexpr PluginResource kEditorResources[] = {')
     for pid in sorted(pictures):
         print('    {kPictureResourceType, %d, &kPicture%d, 1},' % (pid, pid))
     for iid in sorted(icon_table):
         print('    {kIconResourceType, %d, &kIcon%d, 1},' % (iid, iid))
+    # The cursors of the canvases and of the replica-count control.
     for cid in [1100, 1111, 1112, 1113, 1114]:
         print('    {kCursorResourceType, %d, &kCrosshairCursor, 1},' % cid)
     print('};\n')
