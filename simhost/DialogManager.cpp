@@ -333,7 +333,7 @@ ASErr DialogManager::Click(ADMItemRef ref, int32_t modifiers) {
     ItemData* item = nullptr;
     if (ASErr error = UserItem(ref, item); error != kNoErr)
         return error;
-    const ADMPoint centre{(item->bounds.left + item->bounds.right) / 2, (item->bounds.top + item->bounds.bottom) / 2};
+    const ADMPoint centre{(item->bounds.right - item->bounds.left) / 2, (item->bounds.bottom - item->bounds.top) / 2};
     if (ASErr error = Track(ref, kADMButtonDownAction, centre, modifiers); error != kNoErr)
         return error;
     if (Item(ref) == nullptr || !Item(ref)->captured)
