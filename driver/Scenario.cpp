@@ -69,6 +69,19 @@ bool ParsePoint(std::string_view text, AIRealPoint& point) {
     return ParseFloat(text.substr(0, comma), point.h) && ParseFloat(text.substr(comma + 1), point.v);
 }
 
+bool ParseWhole(std::string_view text, int32_t& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+// A point of whole pixels "h,v".
+bool ParseWholePoint(std::string_view text, ItemPoint& point) {
+    const size_t comma = text.find(',');
+    return comma != std::string_view::npos && ParseWhole(text.substr(0, comma), point.h) &&
+           ParseWhole(text.substr(comma + 1), point.v);
+}
+
 // Reads the tokens of one line and reports what it expected where it stops.
 class LineReader {
   public:
@@ -83,6 +96,17 @@ class LineReader {
     bool NextIsPoint() const {
         AIRealPoint point;
         return !AtEnd() && !tokens_[next_].quoted && ParsePoint(tokens_[next_].text, point);
+    }
+    bool NextIsWholePoint() const {
+        ItemPoint point;
+        return !AtEnd() && !tokens_[next_].quoted && ParseWholePoint(tokens_[next_].text, point);
+    }
+    ItemPoint WholePoint(const std::string& expected) {
+        ItemPoint point;
+        if (!NextIsWholePoint())
+            Fail(expected);
+        ParseWholePoint(tokens_[next_++].text, point);
+        return point;
     }
     bool NextIsNumber() const {
         double value = 0.0;
@@ -426,22 +450,7 @@ Action ParseDraw(LineReader& in) {
     return DrawCommand{};
 }
 
-ItemPoint ParseItemPoint(LineReader& in, const std::string& expected) {
-    const std::string word = in.Word(expected);
-    const size_t comma = word.find(',');
-    ItemPoint point;
-    const auto whole = [](std::string_view text, int32_t& value) {
-        const char* end = text.data() + text.size();
-        const auto result = std::from_chars(text.data(), end, value);
-        return !text.empty() && result.ec == std::errc() && result.ptr == end;
-    };
-    if (comma == std::string::npos || !whole(std::string_view(word).substr(0, comma), point.h) ||
-        !whole(std::string_view(word).substr(comma + 1), point.v))
-        in.Fail(expected);
-    return point;
-}
-
-bool NextIsItemPoint(const LineReader& in) { return in.NextIsPoint(); }
+ItemPoint ParseItemPoint(LineReader& in, const std::string& expected) { return in.WholePoint(expected); }
 
 constexpr const char* kItemID = "expected an item id";
 
@@ -481,7 +490,7 @@ ItemCommand ParseItemAction(LineReader& in) {
         command.points.push_back(ParseItemPoint(in, "expected a point h,v in whole pixels"));
         do {
             command.points.push_back(ParseItemPoint(in, "expected a point h,v in whole pixels"));
-        } while (NextIsItemPoint(in));
+        } while (in.NextIsWholePoint());
         command.keys = ParseKeys(in, std::string("expected a point h,v or ") + kKeyChoices);
         break;
     }

@@ -59,7 +59,8 @@ const char* const kHelpTexts[kHelpPageTotal] = {
     // 11
     "CRÉATION (SEGMENT).\r"
     "Un clic sans glisser sur une zone vide ouvre le dialogue du segment.\r\r"
-    "On y règle l'épaisseur, l'angle, la cote qui l'accompagne ou non, et le tracé à partir du milieu.",
+    "On y règle l'épaisseur, l'angle, la cote qui l'accompagne ou non, et le tracé à partir du milieu. Le "
+    "segment se place au point cliqué.",
     // 12
     "CRÉATION (ANGLE).\r"
     "Un glissé sur une zone vide crée un angle.\r\r"
@@ -68,7 +69,7 @@ const char* const kHelpTexts[kHelpPageTotal] = {
     // 13
     "CRÉATION (CERCLE ARC SECTEUR).\r"
     "Un glissé sur une zone vide crée un cercle, un arc ou un secteur, selon le réglage du dialogue.\r\r"
-    "Alt le fait tourner, Maj fait varier son angle par pas de 2°.",
+    "Alt le fait tourner, Maj fait varier son angle par pas de 2°. Le rayon suit le curseur.",
     // 14
     "CRÉATION (ANGLE).\r"
     "Un clic sans glisser sur une zone vide ouvre le dialogue de l'angle.\r\r"
@@ -124,12 +125,13 @@ const char* const kHelpTexts[kHelpPageTotal] = {
     // 25
     "CERCLE (1)\r"
     "Rayon ou diamètre d'un arc : un clic sur l'arc, ou sur ses deux extrémités.\r\r"
-    "En déplaçant le curseur, on fait varier l'orientation de la cote et la longueur de l'attache.",
+    "En déplaçant le curseur, on fait varier l'orientation de la cote et la longueur de l'attache. Le panneau "
+    "choisit le rayon ou le diamètre.",
     // 26
     "COMMANDE (CERCLE)\r"
     "Touches pendant le tracé d'une cote de cercle :\r\r"
     "Commande déplace librement le texte, Maj fait tourner la cote par pas de 45°, Ctrl inverse le sens des "
-    "pointes.",
+    "pointes. L'angle de la cote se règle aussi dans le panneau.",
     // 27
     "BÉZIER\r"
     "PARTAGE\r"
@@ -140,13 +142,14 @@ const char* const kHelpTexts[kHelpPageTotal] = {
     "BÉZIER\r"
     "PARTAGE\r"
     "Avec Alt, les séparations ne se tracent que d'un côté, comme un peigne.\r\r"
-    "Control affiche ou masque les séparations des extrémités pendant le tracé.",
+    "Control affiche ou masque les séparations des extrémités pendant le tracé.\r\r"
+    "Le nombre de parties se règle dans le panneau.",
     // 29
     "BÉZIER\r"
     "PARTAGE\r"
     "Un clic sur un cercle trace un réticule à la taille de l'objet : deux axes qui le traversent, "
     "prolongés au-delà du cercle.\r\r"
-    "Le réticule suit le cercle même s'il a été déformé.",
+    "Le réticule suit le cercle même s'il a été légèrement déformé.",
     // 30
     "BÉZIER\r"
     "RAYON LOCAL\r"
