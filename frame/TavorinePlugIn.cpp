@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/creation/FigureDialogCommon.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
@@ -46,6 +47,7 @@ ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     error = LoadSettingsStep();
     error = AddToolsStep();
     error = AddAnnotatorStep();
+    InstallFigureCreationDialogs(PluginRef);
     SelectHostTool();
     return error;
 }
