@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "driver/SvgWriter.h"
 #include "host/Resources.h"
 #include "simhost/DialogManager.h"
 #include "simhost/PluginConnection.h"
@@ -27,20 +28,6 @@ constexpr const char* kFrameColour = "#808080";
 constexpr const char* kTextColour = "#000000";
 constexpr double kDisabledOpacity = 0.4;
 
-std::string Escaped(const std::string& text) {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::string Number(double value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%g", value);
@@ -56,7 +43,7 @@ std::string RectElement(double x, double y, double w, double h, const std::strin
 std::string TextElement(double x, double y, const std::string& text, const std::string& anchor = "start",
                         const std::string& colour = kTextColour) {
     return "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" font-family=\"sans-serif\" font-size=\"" +
-           Number(kFontSize) + "\" fill=\"" + colour + "\" text-anchor=\"" + anchor + "\">" + Escaped(text) +
+           Number(kFontSize) + "\" fill=\"" + colour + "\" text-anchor=\"" + anchor + "\">" + XmlEscaped(text) +
            "</text>\n";
 }
 
@@ -326,7 +313,7 @@ std::string DefaultLook(const sim::ItemData& item) {
         const bool popup = TypeHas(item, "Popup");
         const double field = w - (spin ? kArrowWidth : 0) - (popup ? kArrowWidth : 0);
         out += RectElement(0.5, 0.5, field - 1, h - 1, kFieldColour, kFrameColour);
-        out += "<g><title>" + Escaped(item.text) + "</title>" + TextElement(3, baseline, item.text) + "</g>\n";
+        out += "<g><title>" + XmlEscaped(item.text) + "</title>" + TextElement(3, baseline, item.text) + "</g>\n";
         double x = field;
         if (spin) {
             out += RectElement(x + 0.5, 0.5, kArrowWidth - 1, h - 1, "#e8e6e0", kFrameColour);
@@ -350,13 +337,13 @@ std::string ItemElements(const sim::ItemData& item) {
     const double w = item.bounds.right - item.bounds.left;
     const double h = item.bounds.bottom - item.bounds.top;
     const std::string clip = "clip-item-" + std::to_string(item.handle);
-    std::string out = "<g id=\"item-" + std::to_string(item.id) + "\" data-type=\"" + Escaped(item.type) +
+    std::string out = "<g id=\"item-" + std::to_string(item.id) + "\" data-type=\"" + XmlEscaped(item.type) +
                       "\" transform=\"translate(" + Number(item.bounds.left) + "," + Number(item.bounds.top) + ")\"";
     if (!item.enabled)
         out += " opacity=\"" + Number(kDisabledOpacity) + "\" data-disabled=\"1\"";
     out += ">\n";
     if (!item.tip.empty() && item.tipEnabled)
-        out += "<title>" + Escaped(std::to_string(item.id) + ": " + item.tip) + "</title>\n";
+        out += "<title>" + XmlEscaped(std::to_string(item.id) + ": " + item.tip) + "</title>\n";
     out += "<clipPath id=\"" + clip + "\">" + RectElement(0, 0, w, h, "none", "none") + "</clipPath>\n";
     out += "<g clip-path=\"url(#" + clip + ")\">\n";
     const std::string look = DefaultLook(item);
@@ -404,7 +391,7 @@ std::string DialogSvg(ADMDialogRef dialog) {
     std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number((w + 2) * kPictureScale) +
                       "\" height=\"" + Number((h + kTitleHeight + 2) * kPictureScale) + "\" viewBox=\"-1 " +
                       Number(-kTitleHeight - 1) + " " + Number(w + 2) + " " + Number(h + kTitleHeight + 2) +
-                      "\" data-dialog=\"" + Escaped(data->name) + "\">\n";
+                      "\" data-dialog=\"" + XmlEscaped(data->name) + "\">\n";
     svg += RectElement(-1, -kTitleHeight - 1, w + 2, h + kTitleHeight + 2, "#5a5a5a", "none");
     svg += TextElement(4, -5, data->title.empty() ? data->name : data->title, "start", "#ffffff");
     svg += RectElement(0, 0, w, h, kBackground, "none");
