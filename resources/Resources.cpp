@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "resources/EditorImages.h"
+#include "resources/PanelIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
 
@@ -149,9 +150,12 @@ constexpr PluginResource kResources[] = {
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
 };
 
-// The frame's resources followed by the point editors' pictures, icons and cursors.
+// The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and
+// cursors.
 std::vector<PluginResource> AllResources() {
     std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
+    for (size_t i = 0; i < kPanelIconCount; ++i)
+        all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
     const std::span<const PluginResource> editor = EditorResources();
     all.insert(all.end(), editor.begin(), editor.end());
     return all;
@@ -160,7 +164,7 @@ std::vector<PluginResource> AllResources() {
 } // namespace
 
 extern "C" const PluginResourceTable* PluginResources() {
-    static const std::vector<PluginResource> resources = AllResources();
-    static const PluginResourceTable table{resources.data(), resources.size()};
+    static const std::vector<PluginResource> all = AllResources();
+    static const PluginResourceTable table{all.data(), all.size()};
     return &table;
 }
