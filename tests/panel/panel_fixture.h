@@ -16,6 +16,7 @@
 #include "simhost/PluginConnection.h"
 #include "simhost/PreferenceStore.h"
 #include "simhost/SimHost.h"
+#include "simhost/Tools.h"
 
 namespace paneltest {
 
@@ -45,6 +46,16 @@ protected:
         sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
         sim::ThePlugin().Shutdown();
         started_ = false;
+    }
+
+    // Selects a tool in the host's palette by its title, as a click in the palette does.
+    static void SelectTool(const std::string& title) {
+        for (const sim::ToolRecord& record : sim::TheTools().Records())
+            if (record.title == title) {
+                ASSERT_EQ(sim::TheTools().Select(record.handle), kNoErr);
+                return;
+            }
+        FAIL() << "no tool " << title;
     }
 
     static TavorinePlugIn* Plugin() { return static_cast<TavorinePlugIn*>(sim::ThePlugin().Globals()); }

@@ -15,6 +15,7 @@
 #include "simhost/DialogManager.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
+#include "simhost/Tools.h"
 
 namespace {
 
@@ -56,6 +57,8 @@ class DialogScenario : public ::testing::Test {
         sim::ThePlugin().Load(PluginMain, PluginResources);
         ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
         sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier);
+        for (const sim::ToolRecord& record : sim::TheTools().Records())
+            if (record.title == "Outil Segment") sim::TheTools().Select(record.handle);
         // The web-page button opens the test dialog in these tests.
         sADMItem->SetNotifyProc(sim::TheDialogs().FindItem(sim::TheDialogs().FindDialog("Tavorine"), 6),
                                 OpenTestDialog);
