@@ -58,6 +58,21 @@ protected:
         FAIL() << "no tool " << title;
     }
 
+    // The cursor over the canvas, then a press and release (or a drag) there, as the host sends them.
+    static void Tool(const char* selector, AIRealPoint p) {
+        sim::ThePlugin().SendTool(kSelectorAITrackToolCursor, sim::TheTools().Selected(), p);
+        sim::ThePlugin().SendTool(selector, sim::TheTools().Selected(), p);
+    }
+    static void ClickAt(AIRealPoint p) {
+        Tool(kSelectorAIToolMouseDown, p);
+        Tool(kSelectorAIToolMouseUp, p);
+    }
+    static void DragTo(AIRealPoint from, AIRealPoint to) {
+        Tool(kSelectorAIToolMouseDown, from);
+        Tool(kSelectorAIToolMouseDrag, to);
+        Tool(kSelectorAIToolMouseUp, to);
+    }
+
     static TavorinePlugIn* Plugin() { return static_cast<TavorinePlugIn*>(sim::ThePlugin().Globals()); }
     static ADMDialogRef Panel() { return sim::TheDialogs().FindDialog("Tavorine"); }
     static ADMItemRef ItemRef(int32_t id) { return sim::TheDialogs().FindItem(Panel(), id); }
