@@ -48,6 +48,14 @@ void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t coun
     for (size_t i = 0; i < count; ++i) MakePanelItem(dialog, specs[i]);
 }
 
+SPPluginRef PluginOfItem(ADMItemRef item) {
+    ADMDialogRef dialog = nullptr;
+    SPPluginRef plugin = nullptr;
+    if (sADMItem->GetDialog(item, &dialog) != kNoErr || sADMDialog->GetPluginRef(dialog, &plugin) != kNoErr)
+        return nullptr;
+    return plugin;
+}
+
 void SetSteps(ADMItemRef item, float small, float large) {
     sADMItem->SetSmallIncrement(item, small);
     sADMItem->SetLargeIncrement(item, large);

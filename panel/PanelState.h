@@ -103,6 +103,12 @@ enum PanelItemID : int32_t {
     kCoverItem = 100,
 };
 
+// The panel's width, with the help beside it, and its heights with the options hidden and shown.
+constexpr int32_t kPanelWidth = 240;
+constexpr int32_t kPanelWithHelpWidth = 480;
+constexpr int32_t kOptionsHiddenHeight = 106;
+constexpr int32_t kOptionsShownHeight = 172;
+
 // The dialog manager's font of every text-bearing panel item.
 constexpr int32_t kPanelFont = 13;
 
