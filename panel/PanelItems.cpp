@@ -11,7 +11,6 @@ ADMDialogRef PanelDialog = nullptr;
 AIRect ScreenBounds;
 int16_t HelpPage = 1;
 int16_t HelpPageCount = 0;
-int8_t FlattenDepth = 0;
 
 namespace {
 

@@ -13,8 +13,6 @@ extern AIRect ScreenBounds;
 // The help page shown, 1 to HelpPageCount, and the number of pages.
 extern int16_t HelpPage;
 extern int16_t HelpPageCount;
-// How many times the point editors' previews halve a curve before drawing it.
-extern int8_t FlattenDepth;
 
 // The panel's item ids. The flyout menu is the dialog's own menu item (kADMMenuItemID).
 enum PanelItemID : int32_t {

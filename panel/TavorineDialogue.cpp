@@ -30,8 +30,6 @@ namespace {
 
 constexpr const char* kPanelName = "Tavorine";
 constexpr size_t kDockGroupSize = 256;
-// How many times the point editors' previews halve a curve.
-constexpr int8_t kStartFlattenDepth = 4;
 constexpr int32_t kScaleMarkerPicture = 1076;
 
 // A modal dialog's size, and where its first position is kept.
@@ -75,8 +73,8 @@ void CopyStartingLiveValues() {
 }
 
 void ResetWorkingValues() {
-    FlattenDepth = kStartFlattenDepth;
     DragValues& drag = gDragValues;
+    drag.FlattenDepth = kFlattenDepth;
     drag.CreatedSegmentLength = drag.CreatedAngleSide = drag.CreatedAngleRotation = 0.0f;
     drag.CreatedCircleRadius = drag.ArcSweep = 0.0f;
     gCurrentOptions.BezierPathLength = kDefaultBezierPathLength;
