@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <iterator>
-#include <cstdio>
 #include <numbers>
 
 #include "dialogs/creation/FigureDialogCommon.h"
@@ -10,6 +9,7 @@
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMItemSuite.h"
@@ -48,6 +48,7 @@ constexpr double kLabelRadius = 30.0;
 constexpr int32_t kLabelHalfWidth = 30;
 constexpr int32_t kLabelHalfHeight = 10;
 constexpr int32_t kPreviewFont = 13;
+constexpr int32_t kOpeningTextLength = 6;
 
 double gWorkingOrientation = 0.0;
 
@@ -103,9 +104,11 @@ void ShowValueIn(ADMItemRef item, int32_t id) {
 
 void RedrawPreview(ADMItemRef anyItem) { RedrawItemIn(anyItem, kPreview); }
 
-// The preview's opening as the label shows it: whole degrees with the degree sign.
+// The preview's opening as the label shows it: the dialog manager's writing in whole degrees with the unit.
 void OpeningText(char (&text)[8]) {
-    std::snprintf(text, sizeof text, "%.0f°", kPreviewOpening * 180.0 / std::numbers::pi);
+    text[0] = '\0';
+    sADMBasic->ValueToString(static_cast<float>(kPreviewOpening * 180.0 / std::numbers::pi), text, kOpeningTextLength,
+                             kADMDegreeUnits, 0, 1);
 }
 
 void WriteStoredValues() {

@@ -1,6 +1,5 @@
 #include "dialogs/creation/CircleCreationDialog.h"
 
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <numbers>
@@ -55,6 +54,8 @@ constexpr int32_t kLeaderLength = 10;
 constexpr double kDotRadius = 2.0;
 constexpr double kCircleRadiusDirection = 0.7853981852531433;
 constexpr int32_t kPreviewFont = 13;
+constexpr int32_t kLabelWidth = 10;
+constexpr int32_t kLabelHalfHeight = 6;
 
 // The three kinds and the flags that hold them.
 enum class FigureKind { Circle, Arc, Sector };
@@ -164,8 +165,9 @@ void DrawRadiusMark(ADMDrawerRef drawer, double d) {
     const int32_t towards = std::cos(d) >= 0.0 ? kLeaderLength : -kLeaderLength;
     const ADMPoint end{bend.h + towards, bend.v};
     sADMDrawer->DrawLine(drawer, &bend, &end);
-    const int32_t left = std::min(bend.h, end.h), right = std::max(bend.h, end.h);
-    const ADMRect label{left, bend.v - 14, right, bend.v};
+    // The letter stands past the leader's end, centred on it, so that it stays inside the preview near its top.
+    const int32_t left = towards > 0 ? end.h : end.h - kLabelWidth;
+    const ADMRect label{left, bend.v - kLabelHalfHeight, left + kLabelWidth, bend.v + kLabelHalfHeight};
     sADMDrawer->SetFont(drawer, kPreviewFont);
     sADMDrawer->DrawTextCentered(drawer, "R", &label);
 }
