@@ -165,27 +165,29 @@ void AngleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
 void AnglePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     const double t0 = gWorkingOrientation * std::numbers::pi / 180.0;
     const double half = kPreviewOpening / 2.0;
+    // The orientation is the first side's direction, or the bisector's for a centred angle, as the figure takes it.
+    const double first = gCurrentOptions.AngleCreateCentred != 0 ? t0 - half : t0;
     sADMDrawer->Clear(drawer);
+    // The line along the orientation goes first, so that the side lying on it stays in sight.
+    sADMDrawer->SetADMColor(drawer, kADMShadowColor);
+    const ADMPoint from = kPreviewFrame.At(kPreviewSide, t0), to = kPreviewFrame.At(kPreviewSide, t0 + std::numbers::pi);
+    sADMDrawer->DrawLine(drawer, &from, &to);
     UseStrokeColour(drawer);
     if (gCurrentOptions.AngleCreateWithDimension != 0) {
-        FillPreviewBand(drawer, kPreviewFrame, kArcInner, kArcOuter, t0, kPreviewOpening);
+        FillPreviewBand(drawer, kPreviewFrame, kArcInner, kArcOuter, first, kPreviewOpening);
         char text[8];
         OpeningText(text);
-        const ADMPoint at = kPreviewFrame.At(kLabelRadius, t0 + half);
+        const ADMPoint at = kPreviewFrame.At(kLabelRadius, first + half);
         const ADMRect label{at.h - kLabelHalfWidth, at.v - kLabelHalfHeight, at.h + kLabelHalfWidth,
                             at.v + kLabelHalfHeight};
         sADMDrawer->SetFont(drawer, kPreviewFont);
         sADMDrawer->DrawTextCentered(drawer, text, &label);
     }
     const ADMPoint vertex{kPreviewFrame.CentreH, kPreviewFrame.CentreV};
-    for (double side : {t0 + kPreviewOpening, t0}) {
+    for (double side : {first + kPreviewOpening, first}) {
         const ADMPoint end = kPreviewFrame.At(kPreviewSide, side);
         sADMDrawer->DrawLine(drawer, &vertex, &end);
     }
-    sADMDrawer->SetADMColor(drawer, kADMShadowColor);
-    const double axis = gCurrentOptions.AngleCreateCentred != 0 ? t0 + half : t0;
-    const ADMPoint from = kPreviewFrame.At(kPreviewSide, axis), to = kPreviewFrame.At(kPreviewSide, axis + std::numbers::pi);
-    sADMDrawer->DrawLine(drawer, &from, &to);
 }
 
 ADMBoolean AnglePreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {

@@ -42,13 +42,12 @@ constexpr double kDefaultOrientation = 0.7853981633974483;
 constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
 constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -180.0f, 180.0f};
 
-// The preview: 120 x 104 about (60, 52); a ring of radius 38, a fixed sweep of 1.5 radians.
+// The preview: 120 x 104 about (60, 52); a one-pixel ring of radius 38, a fixed sweep of 1.5 radians.
 constexpr int32_t kPreviewWidth = 120;
 constexpr int32_t kPreviewHeight = 104;
 constexpr PreviewFrame kPreviewFrame{60, 52};
 constexpr double kPreviewSweep = 1.5;
-constexpr double kRingOuter = 38.0;
-constexpr double kRingInner = 37.0;
+constexpr double kRingRadius = 38.0;
 constexpr double kLeaderEnd = 46.0;
 constexpr int32_t kLeaderLength = 10;
 constexpr double kDotRadius = 2.0;
@@ -157,7 +156,7 @@ void WriteStoredValues() {
 // The radius mark of the preview in direction `d`: a dot on the ring, a line out to the leader, a short
 // horizontal leader and the letter R.
 void DrawRadiusMark(ADMDrawerRef drawer, double d) {
-    const ADMPoint onRing = kPreviewFrame.At(kRingOuter, d);
+    const ADMPoint onRing = kPreviewFrame.At(kRingRadius, d);
     const ADMRect dot = PreviewFrame{onRing.h, onRing.v}.Disc(kDotRadius);
     sADMDrawer->FillOval(drawer, &dot);
     const ADMPoint bend = kPreviewFrame.At(kLeaderEnd, d);
@@ -224,27 +223,25 @@ void CircleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
 void CirclePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     const double s = gCurrentOptions.CircleCreateAngle;
     sADMDrawer->Clear(drawer);
+    // The axes go first, so that the figure's edges that lie on them stay in sight.
+    DrawPreviewAxes(drawer, kPreviewFrame, kPreviewWidth, kPreviewHeight);
     UseStrokeColour(drawer);
     const FigureKind kind = CurrentKind();
     if (kind == FigureKind::Circle) {
-        const ADMRect outer = kPreviewFrame.Disc(kRingOuter), inner = kPreviewFrame.Disc(kRingInner);
-        sADMDrawer->FillOval(drawer, &outer);
-        sADMDrawer->SetADMColor(drawer, kADMBackgroundColor);
-        sADMDrawer->FillOval(drawer, &inner);
-        UseStrokeColour(drawer);
+        const ADMRect ring = kPreviewFrame.Disc(kRingRadius);
+        sADMDrawer->DrawOval(drawer, &ring);
     } else {
-        FillPreviewBand(drawer, kPreviewFrame, kRingInner, kRingOuter, s, kPreviewSweep);
+        DrawPreviewArc(drawer, kPreviewFrame, kRingRadius, s, kPreviewSweep);
     }
     if (kind == FigureKind::Sector) {
         const ADMPoint centre{kPreviewFrame.CentreH, kPreviewFrame.CentreV};
         for (double side : {s + kPreviewSweep, s}) {
-            const ADMPoint end = kPreviewFrame.At(kRingOuter, side);
+            const ADMPoint end = kPreviewFrame.At(kRingRadius, side);
             sADMDrawer->DrawLine(drawer, &centre, &end);
         }
     }
     if (gCurrentOptions.CircleCreateWithDimension != 0)
         DrawRadiusMark(drawer, kind == FigureKind::Circle ? kCircleRadiusDirection : s + kPreviewSweep / 2.0);
-    DrawPreviewAxes(drawer, kPreviewFrame, kPreviewWidth, kPreviewHeight);
 }
 
 ADMBoolean CirclePreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {

@@ -178,6 +178,29 @@ TEST_F(AngleDialog, ThePreviewLabelsItsOpeningInWholeDegreesWithTheUnit) {
     EXPECT_NE(std::find(drawing.begin(), drawing.end(), "TextCentered 56 36 116 56 38°"), drawing.end());
 }
 
+// Where `line` was drawn in `drawing`; the drawing's size when it was not.
+size_t DrawnAt(const std::vector<std::string>& drawing, const std::string& line) {
+    return static_cast<size_t>(std::find(drawing.begin(), drawing.end(), line) - drawing.begin());
+}
+
+TEST_F(AngleDialog, ACentredPreviewOpensAboutTheOrientationDrawnUnderItsSides) {
+    std::vector<std::string> drawing;
+    WhenOpen([&](ADMDialogRef d) {
+        Enter(d, kAngleOrientation, "0");
+        Click(d, kAngleCentred);
+        Click(d, kAngleDimension);
+        Dialogs().DrawItem(ItemOf(d, kAnglePreview));
+        drawing = Data(d, kAnglePreview).drawing;
+        Click(d, kCancel);
+    });
+    EmptyClick(kAngleTool);
+    // The orientation line first, then the sides 0.33 radians either side of it, as the centred figure is made.
+    const size_t guide = DrawnAt(drawing, "Line 146 73 0 73");
+    EXPECT_LT(guide, DrawnAt(drawing, "Line 73 73 142 49"));
+    EXPECT_LT(guide, DrawnAt(drawing, "Line 73 73 142 97"));
+    EXPECT_LT(DrawnAt(drawing, "Line 73 73 142 97"), drawing.size());
+}
+
 TEST_F(AngleDialog, DefaultAndAnnulerAsForTheSegment) {
     WhenOpen([](ADMDialogRef d) {
         ClickAt(d, kAnglePreview, {73, 0});
