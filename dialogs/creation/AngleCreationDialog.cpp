@@ -170,7 +170,8 @@ void AnglePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     sADMDrawer->Clear(drawer);
     // The line along the orientation goes first, so that the side lying on it stays in sight.
     sADMDrawer->SetADMColor(drawer, kADMShadowColor);
-    const ADMPoint from = kPreviewFrame.At(kPreviewSide, t0), to = kPreviewFrame.At(kPreviewSide, t0 + std::numbers::pi);
+    const ADMPoint from = kPreviewFrame.At(kPreviewSide, t0);
+    const ADMPoint to = kPreviewFrame.At(kPreviewSide, t0 + std::numbers::pi);
     sADMDrawer->DrawLine(drawer, &from, &to);
     UseStrokeColour(drawer);
     if (gCurrentOptions.AngleCreateWithDimension != 0) {
