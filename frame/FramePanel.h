@@ -21,9 +21,16 @@ public:
     virtual void ShowPanelSegmentPage(int32_t enabled) = 0;
     virtual void ShowPanelAnglePage(int32_t enabled) = 0;
     virtual void EnablePanelMenuEntries(int32_t enabled) = 0;
+    // Enables or disables one entry of the flyout menu by its id.
+    virtual void EnableFlyoutEntry(int32_t /*entryID*/, int32_t /*enabled*/) {}
     virtual void ShowSelectionMeasures() = 0;
     virtual void ShowFigureArea() = 0;
 };
+
+// The prefix and keys of the panel's dock position: the code written at shut-down, the group only read.
+#define kDockPrefix "Tavorine"
+#define kDockCodeKey "kADM_DPDockCodeStr"
+#define kDockGroupKey "kADM_DPDockGroupStr"
 
 // The dock position code of a panel that has never been docked elsewhere.
 constexpr int32_t kDefaultPanelDockCode = 7168;

@@ -1,6 +1,9 @@
 #include "frame/TavorinePlugIn.h"
 
+#include <new>
+
 #include "dialogs/creation/FigureDialogCommon.h"
+#include "dialogs/creation/PointEditorDialogs.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
@@ -10,6 +13,8 @@
 #include "frame/SettingsTable.h"
 #include "frame/SuiteTable.h"
 #include "panel/CurrentOptions.h"
+#include "panel/TavorineDialogue.h"
+#include "records/ToolState.h"
 #include "tools/Annotator.h"
 #include "tools/CursorTracking.h"
 #include "tools/ToolSelection.h"
@@ -38,6 +43,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
+    InstallPointEditorOpeners(PluginRef);
     ASErr error = AddMenus();
     error = AddNotifiers();
     error = LoadSettingsStep();
@@ -77,6 +83,17 @@ ASErr TavorinePlugIn::Notify(AINotifierMessage* message) {
         DestroyPanel();
     else if (IsNotifier(message, CustomColourNotifier, kAIArtCustomColorChangedNotifier))
         CustomColourChangedStep();
+    return kNoErr;
+}
+
+ASErr TavorinePlugIn::ApplicationStarted(AINotifierMessage*) {
+    if (PanelDialogue != nullptr) return kNoErr;
+    auto* panel = new (std::nothrow) TavorineDialogue(PluginRef);
+    PanelDialogue = panel;
+    gToolState.CurrentTool = kSegmentTool;
+    if (panel == nullptr) return kNoErr;
+    panel->LayoutPanelForTool(0);
+    panel->EnablePanelMenuEntries(0);
     return kNoErr;
 }
 

@@ -6,11 +6,21 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "simhost/ADMUnits.h"
 #include "simhost/SimHost.h"
 
 namespace sim {
 
 namespace {
+
+// Whether an action mask lets `action` reach the track procedure: its own bit, or the host's wide bit of
+// the moves with the button up and of the button-ups.
+bool MaskLetsThrough(int32_t mask, int32_t action) {
+    if ((mask & (1 << action)) != 0) return true;
+    if (action == kADMMouseMovedUpAction) return (mask & kADMWideMouseMovedUpMask) != 0;
+    if (action == kADMButtonUpAction) return (mask & kADMWideButtonUpMask) != 0;
+    return false;
+}
 
 // Handles count up across resets so that a ref from an earlier host stays stale.
 uintptr_t NextHandle() {
@@ -25,26 +35,17 @@ T* Lookup(std::map<uintptr_t, std::unique_ptr<T>>& table, uintptr_t handle) {
     return found == table.end() ? nullptr : found->second.get();
 }
 
-const char* UnitSuffix(int32_t units) {
-    switch (units) {
-        case kADMPointUnits: return " pt";
-        case kADMInchUnits: return " in";
-        case kADMMillimeterUnits: return " mm";
-        case kADMCentimeterUnits: return " cm";
-        case kADMPicaUnits: return " pc";
-        case kADMPercentUnits: return " %";
-        case kADMDegreeUnits: return "°";
-        default: return "";
-    }
-}
-
 bool HasList(const std::string& type) {
     return type == kADMPopupListType || type == kADMPopupMenuType || type == kADMSpinEditPopupType ||
-           type == kADMTextEditPopupType || type == kADMListBoxType;
+           type == kADMTextEditPopupType || type == kADMTextEditScrollingPopupType || type == kADMListBoxType;
 }
 
 bool IsNumericType(const std::string& type) {
     return type == kADMSpinEditType || type == kADMSpinEditPopupType || type == kADMSliderType;
+}
+
+bool IsSpinEditType(const std::string& type) {
+    return type == kADMSpinEditType || type == kADMSpinEditPopupType;
 }
 
 bool IsEditType(const std::string& type) {
@@ -59,17 +60,10 @@ bool IsRadioType(const std::string& type) {
     return type == kADMTextRadioButtonType || type == kADMPictureRadioButtonType;
 }
 
-// A number typed by the user, with a point or a comma before the decimals and an optional unit after it.
-bool ParseNumber(const std::string& text, float& value) {
-    std::string plain = text;
-    std::replace(plain.begin(), plain.end(), ',', '.');
-    const char* start = plain.c_str();
-    char* end = nullptr;
-    const double parsed = std::strtod(start, &end);
-    if (end == start || !std::isfinite(parsed))
-        return false;
-    value = static_cast<float>(parsed);
-    return true;
+// Buttons, check boxes and radio buttons: their text is their caption, their value their state.
+bool HasCaption(const std::string& type) {
+    return IsToggleType(type) || IsRadioType(type) || type == kADMTextPushButtonType ||
+           type == kADMPicturePushButtonType;
 }
 
 // The length of the UTF-8 character that starts with `lead`.
@@ -127,6 +121,8 @@ ItemData& DialogManager::NewItem(DialogData& dialog, int32_t itemID, const std::
     item.type = type;
     item.bounds = bounds;
     item.numeric = IsNumericType(type);
+    if (IsSpinEditType(type))
+        item.units = kADMPointUnits;
     if (HasList(type)) {
         ListData& list = Add(lists_);
         list.item = item.handle;
@@ -252,29 +248,13 @@ bool DialogManager::DefaultTrack(ItemData& item, const TrackerData& tracker) {
 }
 
 std::string DialogManager::FormatValue(const ItemData& item) const {
-    char buffer[64];
-    if (item.precision >= 0) {
-        std::snprintf(buffer, sizeof buffer, "%.*f", static_cast<int>(std::min(item.precision, 10)),
-                      static_cast<double>(item.value));
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%.4f", static_cast<double>(item.value));
-        std::string trimmed = buffer;
-        trimmed.erase(trimmed.find_last_not_of('0') + 1);
-        if (trimmed.back() == '.')
-            trimmed.pop_back();
-        if (trimmed == "-0")
-            trimmed = "0";
-        std::snprintf(buffer, sizeof buffer, "%s", trimmed.c_str());
-    }
-    std::string text = buffer;
-    if (item.showUnits)
-        text += UnitSuffix(item.units);
-    return text;
+    return UnitText(item.value, item.units, item.precision, item.showUnits);
 }
 
 void DialogManager::SetNumber(ItemData& item, float value) {
     item.value = value;
-    item.text = FormatValue(item);
+    if (!HasCaption(item.type))
+        item.text = FormatValue(item);
 }
 
 void DialogManager::SelectEntry(ListData& list, EntryData* chosen) {
@@ -349,7 +329,7 @@ ASErr DialogManager::Track(ADMItemRef ref, int32_t action, ADMPoint point, int32
         item->captured && action != kADMButtonUpAction ? kADMMouseCaptured : kADMMouseNotCaptured;
     const uintptr_t trackerHandle = tracker.handle;
     bool notify = false;
-    if (item->trackProc != nullptr && (item->mask & (1 << action)) != 0)
+    if (item->trackProc != nullptr && MaskLetsThrough(item->mask, action))
         notify = item->trackProc(ref, ToRef<ADMTrackerRef>(trackerHandle)) != 0;
     else
         notify = DefaultTrack(*item, tracker);
@@ -369,7 +349,7 @@ ASErr DialogManager::Click(ADMItemRef ref, int32_t modifiers) {
     ItemData* item = nullptr;
     if (ASErr error = UserItem(ref, item); error != kNoErr)
         return error;
-    const ADMPoint centre{(item->bounds.left + item->bounds.right) / 2, (item->bounds.top + item->bounds.bottom) / 2};
+    const ADMPoint centre{(item->bounds.right - item->bounds.left) / 2, (item->bounds.bottom - item->bounds.top) / 2};
     if (ASErr error = Track(ref, kADMButtonDownAction, centre, modifiers); error != kNoErr)
         return error;
     if (Item(ref) == nullptr || !Item(ref)->captured)
@@ -407,7 +387,7 @@ ASErr DialogManager::Choose(ADMItemRef ref, int32_t entryID) {
             return kBadParameterErr;
         SelectEntry(*list, entry);
         float number = 0.0f;
-        if (IsEditType(item->type) && ParseNumber(entry->text, number))
+        if (IsEditType(item->type) && item->numeric && ReadUnitText(entry->text, item->units, number))
             SetNumber(*item, std::clamp(number, item->minimum, item->maximum));
         else if (IsEditType(item->type))
             item->text = entry->text;
@@ -457,12 +437,12 @@ ASErr DialogManager::Commit(ADMItemRef ref) {
         return kBadParameterErr;
     if (item->numeric) {
         float number = 0.0f;
-        if (!ParseNumber(item->text, number)) {
+        if (!ReadUnitText(item->text, item->units, number)) {
             item->text = FormatValue(*item);
             return kBadParameterErr;
         }
         if (item->precision == 0)
-            number = std::round(number);
+            number = RoundToPrecision(number, item->units, 0);
         SetNumber(*item, std::clamp(number, item->minimum, item->maximum));
     }
     Notify(item->handle, kADMUserChangedNotifier);

@@ -61,10 +61,11 @@ struct ItemData {
     int32_t font = 0;
     int32_t justify = kADMLeftJustify;
     std::string tip;
+    bool tipEnabled = true;
     int32_t pictureID = 0;
     int32_t selectedPictureID = 0;
     int32_t disabledPictureID = 0;
-    int32_t units = kADMNoUnits;
+    int32_t units = kADMNoUnits;  // spin edits start in points
     bool showUnits = false;
     int32_t precision = -1;  // -1: as many decimals as the value needs, at most four
     float smallIncrement = 1.0f;
@@ -72,7 +73,7 @@ struct ItemData {
     float minimum = -1.0e30f;
     float maximum = 1.0e30f;
     bool numeric = false;  // the field edits a number: committed text is parsed and clamped
-    float value = 0.0f;
+    float value = 0.0f;  // in points for a length unit, else the number shown
     std::string text;
     uintptr_t list = 0;
     Drawing drawing;
@@ -161,7 +162,8 @@ class DialogManager {
     // Enter or leaving the field: a number is parsed and clamped, then the user-changed notification.
     ASErr Commit(ADMItemRef item);
     ASErr Enter(ADMItemRef item, const std::string& text);
-    // One mouse event on the item; a button-down captures the mouse until the button-up.
+    // One mouse event on the item at `point`, in pixels from the item's top left corner; a button-down captures
+    // the mouse until the button-up.
     ASErr Track(ADMItemRef item, int32_t action, ADMPoint point, int32_t modifiers = 0);
     // Down at the first point, moves with the button held through the others, up at the last.
     ASErr Drag(ADMItemRef item, const std::vector<ADMPoint>& points, int32_t modifiers = 0);
@@ -214,8 +216,9 @@ class DialogManager {
     // Delivers a notification of `type` to the item (its procedure, else the default).
     void Notify(uintptr_t item, const std::string& type);
     void SelectEntry(ListData& list, EntryData* entry);
-    // The text a numeric item shows for its value.
+    // The text a numeric item shows for its value: converted into its unit, with its precision and suffix.
     std::string FormatValue(const ItemData& item) const;
+    // Gives the item its value and shows it as its text; a button, check box or radio button keeps its caption.
     void SetNumber(ItemData& item, float value);
     Drawing* BeginDrawing(Drawing& target, const ADMRect& bounds, uintptr_t& drawer);
     void EndDrawing(uintptr_t drawer);
