@@ -288,7 +288,7 @@ AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool 
     path->segments = segments;
     path->closed = closed;
     path->name = name;
-    Attach(path, target->group, 0);
+    Attach(path, target->group, target->group->children.begin());
     return Handle(path);
 }
 
@@ -308,7 +308,7 @@ AIArtHandle Document::NewGroup(AIArtHandle parent, const std::string& name) {
     }
     ArtNode* group = MakeNode(kGroupArt, nullptr);
     group->name = name;
-    Insert(group, into, 0);
+    Insert(group, into, into->children.begin());
     return Handle(group);
 }
 
@@ -327,7 +327,7 @@ ASErr Document::MoveInto(AIArtHandle art, AIArtHandle group) {
     ArtNode* from = node->parent;
     Detach(node);
     RefreshSelectionUp(from);
-    Insert(node, into, 0);
+    Insert(node, into, into->children.begin());
     return kNoErr;
 }
 
@@ -399,11 +399,11 @@ ArtNode* Document::MakeNode(int16_t type, Layer* layer) {
     return raw;
 }
 
-ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index) {
+ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, ChildPlace* before) {
     ArtNode* anchor = nullptr;
     if (prep == nullptr) {
         *parent = current_->group;
-        *index = paintOrder == kPlaceBelowAll ? current_->group->children.size() : 0;
+        *before = paintOrder == kPlaceBelowAll ? current_->group->children.end() : current_->group->children.begin();
         return kNoErr;
     }
     if (const ASErr error = FindNode(prep, &anchor); error != kNoErr) {
@@ -411,55 +411,53 @@ ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent
     }
     switch (paintOrder) {
     case kPlaceAbove:
-    case kPlaceBelow: {
+    case kPlaceBelow:
         if (anchor->IsLayerGroup()) {
             return kBadParameterErr;
         }
-        auto& siblings = anchor->parent->children;
-        const auto at = std::find(siblings.begin(), siblings.end(), anchor) - siblings.begin();
         *parent = anchor->parent;
-        *index = static_cast<size_t>(at) + (paintOrder == kPlaceBelow ? 1 : 0);
+        *before = paintOrder == kPlaceBelow ? std::next(anchor->place) : anchor->place;
         return kNoErr;
-    }
     case kPlaceInsideOnTop:
     case kPlaceInsideOnBottom:
         if (anchor->type != kGroupArt) {
             return kBadParameterErr;
         }
         *parent = anchor;
-        *index = paintOrder == kPlaceInsideOnTop ? 0 : anchor->children.size();
+        *before = paintOrder == kPlaceInsideOnTop ? anchor->children.begin() : anchor->children.end();
         return kNoErr;
     case kPlaceAboveAll:
     case kPlaceBelowAll:
         *parent = anchor->layer->group;
-        *index = paintOrder == kPlaceAboveAll ? 0 : anchor->layer->group->children.size();
+        *before = paintOrder == kPlaceAboveAll ? anchor->layer->group->children.begin()
+                                               : anchor->layer->group->children.end();
         return kNoErr;
     default:
         return kBadParameterErr;
     }
 }
 
-ASErr Document::FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index) {
-    if (const ASErr error = FindPlace(paintOrder, prep, parent, index); error != kNoErr) {
+ASErr Document::FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, ChildPlace* before) {
+    if (const ASErr error = FindPlace(paintOrder, prep, parent, before); error != kNoErr) {
         return error;
     }
     return (*parent)->layer->locked ? kLockedErr : kNoErr;
 }
 
-void Document::Insert(ArtNode* node, ArtNode* parent, size_t index) {
-    Attach(node, parent, index);
+void Document::Insert(ArtNode* node, ArtNode* parent, ChildPlace before) {
+    Attach(node, parent, before);
     RefreshSelectionUp(node);
 }
 
-void Document::Attach(ArtNode* node, ArtNode* parent, size_t index) {
+void Document::Attach(ArtNode* node, ArtNode* parent, ChildPlace before) {
     node->parent = parent;
     SetLayerDown(node, parent->layer);
-    parent->children.insert(parent->children.begin() + static_cast<std::ptrdiff_t>(index), node);
+    node->place = parent->children.insert(before, node);
 }
 
 void Document::Detach(ArtNode* node) {
-    auto& siblings = node->parent->children;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), node));
+    node->parent->children.erase(node->place);
+    node->place = {};
 }
 
 void Document::Forget(ArtNode* node) {
@@ -474,12 +472,12 @@ ASErr Document::NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, ArtNo
         return kBadParameterErr;
     }
     ArtNode* parent = nullptr;
-    size_t index = 0;
-    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    ChildPlace before;
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &before); error != kNoErr) {
         return error;
     }
     *node = MakeNode(type, nullptr);
-    Insert(*node, parent, index);
+    Insert(*node, parent, before);
     return kNoErr;
 }
 
@@ -502,8 +500,8 @@ ASErr Document::ReorderArt(ArtNode* node, int16_t paintOrder, AIArtHandle prep) 
         return kNoErr;
     }
     ArtNode* parent = nullptr;
-    size_t index = 0;
-    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    ChildPlace before;
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &before); error != kNoErr) {
         return error;
     }
     if (IsInside(parent, node)) {
@@ -512,8 +510,8 @@ ASErr Document::ReorderArt(ArtNode* node, int16_t paintOrder, AIArtHandle prep) 
     ArtNode* from = node->parent;
     Detach(node);
     RefreshSelectionUp(from);
-    FindPlace(paintOrder, prep, &parent, &index);
-    Insert(node, parent, index);
+    FindPlace(paintOrder, prep, &parent, &before);
+    Insert(node, parent, before);
     return kNoErr;
 }
 
@@ -530,7 +528,7 @@ ArtNode* Document::Copy(const ArtNode* node, Layer* layer) {
     for (const ArtNode* child : node->children) {
         ArtNode* c = Copy(child, layer);
         c->parent = copy;
-        copy->children.push_back(c);
+        c->place = copy->children.insert(copy->children.end(), c);
     }
     return copy;
 }
@@ -540,12 +538,12 @@ ASErr Document::DuplicateArt(const ArtNode* node, int16_t paintOrder, AIArtHandl
         return kBadParameterErr;
     }
     ArtNode* parent = nullptr;
-    size_t index = 0;
-    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    ChildPlace before;
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &before); error != kNoErr) {
         return error;
     }
     *copy = Copy(node, parent->layer);
-    Insert(*copy, parent, index);
+    Insert(*copy, parent, before);
     return kNoErr;
 }
 

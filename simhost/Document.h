@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
@@ -65,7 +66,8 @@ struct ArtNode {
     int16_t type = kUnknownArt;
     Layer* layer = nullptr;
     ArtNode* parent = nullptr;      // null for a layer's group
-    std::vector<ArtNode*> children; // top first
+    std::list<ArtNode*> children;   // top first
+    std::list<ArtNode*>::iterator place; // where the art is among its parent's children, while it has one
     std::string name;               // empty: the default name of its kind
     int32_t userAttr = 0;           // kArtSelected | kArtLocked | kArtHidden | kArtFullySelected
     std::map<std::string, TagValue> tags;
@@ -201,12 +203,14 @@ class Document {
   private:
     static uintptr_t NextId();
     ArtNode* MakeNode(int16_t type, Layer* layer);
-    ASErr FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index);
+    using ChildPlace = std::list<ArtNode*>::iterator;
+    // The group new or moved art goes into, and the child it goes before (end: at the bottom).
+    ASErr FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, ChildPlace* before);
     // FindPlace, refused with kLockedErr on a locked layer.
-    ASErr FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index);
+    ASErr FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, ChildPlace* before);
     // Attach, then the selection of the new parents follows.
-    void Insert(ArtNode* node, ArtNode* parent, size_t index);
-    void Attach(ArtNode* node, ArtNode* parent, size_t index);
+    void Insert(ArtNode* node, ArtNode* parent, ChildPlace before);
+    void Attach(ArtNode* node, ArtNode* parent, ChildPlace before);
     void Detach(ArtNode* node);
     void Forget(ArtNode* node);
     ArtNode* Copy(const ArtNode* node, Layer* layer);
