@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "host/ArtSetSuite.h"
@@ -219,7 +220,7 @@ class Document {
     void DescribeInto(const ArtNode* node, int depth, std::string& out) const;
 
     std::vector<std::unique_ptr<Layer>> layers_; // top first
-    std::map<uintptr_t, std::unique_ptr<ArtNode>> art_;
+    std::unordered_map<uintptr_t, std::unique_ptr<ArtNode>> art_; // by id
     std::map<uintptr_t, std::vector<AIArtHandle>> artSets_;
     std::map<uintptr_t, std::vector<unsigned char>> memory_;
     Layer* current_ = nullptr;
