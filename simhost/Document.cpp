@@ -118,6 +118,8 @@ void Document::Reset() {
     memory_.clear();
     layers_.clear();
     art_.clear();
+    bounds_.Clear();
+    staleBounds_.clear();
     layersMade_ = 0;
     currentStyle_ = DefaultPathStyle();
     view_ = ViewState{};
@@ -167,7 +169,92 @@ const ArtNode* Document::Art(AIArtHandle art) const {
 
 ArtNode* Document::MutableArt(AIArtHandle art) {
     const auto found = art_.find(reinterpret_cast<uintptr_t>(art));
-    return found == art_.end() ? nullptr : found->second.get();
+    if (found == art_.end()) {
+        return nullptr;
+    }
+    GeometryChanged(found->second.get());
+    return found->second.get();
+}
+
+const ArtBoundsIndex& Document::Bounds() {
+    for (const uintptr_t id : staleBounds_) {
+        const auto found = art_.find(id);
+        if (found == art_.end()) {
+            continue;
+        }
+        found->second->boundsStale = false;
+        bounds_.File(found->second.get());
+    }
+    staleBounds_.clear();
+    return bounds_;
+}
+
+void Document::GeometryChanged(ArtNode* node) {
+    if (node == nullptr || node->type != kPathArt || node->boundsStale) {
+        return;
+    }
+    node->boundsStale = true;
+    staleBounds_.push_back(node->id);
+}
+
+bool Document::ComesBefore(const ArtNode* a, const ArtNode* b) const {
+    if (a == b || a == nullptr || b == nullptr) {
+        return false;
+    }
+    if (a->layer != b->layer) {
+        return LayerIndex(Handle(a->layer)) < LayerIndex(Handle(b->layer));
+    }
+    std::vector<const ArtNode*> chainA;
+    std::vector<const ArtNode*> chainB;
+    for (const ArtNode* n = a; n != nullptr; n = n->parent) {
+        chainA.push_back(n);
+    }
+    for (const ArtNode* n = b; n != nullptr; n = n->parent) {
+        chainB.push_back(n);
+    }
+    auto ia = chainA.rbegin();
+    auto ib = chainB.rbegin();
+    while (ia != chainA.rend() && ib != chainB.rend() && *ia == *ib) {
+        ++ia;
+        ++ib;
+    }
+    if (ia == chainA.rend()) {
+        return true; // a holds b
+    }
+    if (ib == chainB.rend()) {
+        return false; // b holds a
+    }
+    return (*ia)->order < (*ib)->order;
+}
+
+void Document::Order(ArtNode* node) {
+    auto& siblings = node->parent->children;
+    const bool first = node->place == siblings.begin();
+    const auto next = std::next(node->place);
+    const bool last = next == siblings.end();
+    if (first && last) {
+        node->order = 0.0;
+        return;
+    }
+    if (first) {
+        node->order = (*next)->order - 1.0;
+        return;
+    }
+    const double before = (*std::prev(node->place))->order;
+    if (last) {
+        node->order = before + 1.0;
+        return;
+    }
+    const double after = (*next)->order;
+    const double middle = before + (after - before) / 2.0;
+    if (middle > before && middle < after) {
+        node->order = middle;
+        return;
+    }
+    double k = 0.0;
+    for (ArtNode* sibling : siblings) {
+        sibling->order = k++;
+    }
 }
 
 const Layer* Document::LayerInfo(AILayerHandle layer) const {
@@ -396,6 +483,7 @@ ArtNode* Document::MakeNode(int16_t type, Layer* layer) {
     }
     ArtNode* raw = node.get();
     art_.emplace(raw->id, std::move(node));
+    GeometryChanged(raw);
     return raw;
 }
 
@@ -453,6 +541,7 @@ void Document::Attach(ArtNode* node, ArtNode* parent, ChildPlace before) {
     node->parent = parent;
     SetLayerDown(node, parent->layer);
     node->place = parent->children.insert(before, node);
+    Order(node);
 }
 
 void Document::Detach(ArtNode* node) {
@@ -464,6 +553,7 @@ void Document::Forget(ArtNode* node) {
     for (ArtNode* child : node->children) {
         Forget(child);
     }
+    bounds_.Remove(node);
     art_.erase(node->id);
 }
 
@@ -529,6 +619,7 @@ ArtNode* Document::Copy(const ArtNode* node, Layer* layer) {
         ArtNode* c = Copy(child, layer);
         c->parent = copy;
         c->place = copy->children.insert(copy->children.end(), c);
+        Order(c);
     }
     return copy;
 }

@@ -23,6 +23,7 @@
 #include "host/TagSuite.h"
 #include "host/TransformArtSuite.h"
 #include "host/Types.h"
+#include "simhost/ArtBounds.h"
 
 namespace sim {
 
@@ -69,6 +70,8 @@ struct ArtNode {
     ArtNode* parent = nullptr;      // null for a layer's group
     std::list<ArtNode*> children;   // top first
     std::list<ArtNode*>::iterator place; // where the art is among its parent's children, while it has one
+    double order = 0.0;             // grows from the top child to the bottom one among siblings
+    bool boundsStale = false;       // waits to be filed again in the document's bounds index
     std::string name;               // empty: the default name of its kind
     int32_t userAttr = 0;           // kArtSelected | kArtLocked | kArtHidden | kArtFullySelected
     std::map<std::string, TagValue> tags;
@@ -151,6 +154,14 @@ class Document {
     // Moves art into a group on top, for building nested trees.
     ASErr MoveInto(AIArtHandle art, AIArtHandle group);
 
+    // The bounds index of the paths, current. Whoever changes a path's anchors through a handle other than
+    // MutableArt tells the document with GeometryChanged.
+    const ArtBoundsIndex& Bounds();
+    void GeometryChanged(ArtNode* node);
+    // Whether `a` comes before `b` in paint order from the top (layers top first, a group before what it
+    // holds, children top first): the order in which AllArt lists them.
+    bool ComesBefore(const ArtNode* a, const ArtNode* b) const;
+
     // Walking and reading.
     std::vector<AIArtHandle> Children(AIArtHandle group) const; // top first, as the suites walk them
     std::vector<AIArtHandle> AllArt() const; // top layer first, each group before its children, top first
@@ -212,6 +223,9 @@ class Document {
     // Attach, then the selection of the new parents follows.
     void Insert(ArtNode* node, ArtNode* parent, ChildPlace before);
     void Attach(ArtNode* node, ArtNode* parent, ChildPlace before);
+    // Gives a child just placed an order between its neighbours', numbering all siblings again when none is
+    // left between them.
+    static void Order(ArtNode* node);
     void Detach(ArtNode* node);
     void Forget(ArtNode* node);
     ArtNode* Copy(const ArtNode* node, Layer* layer);
@@ -228,6 +242,8 @@ class Document {
     AIPathStyle currentStyle_;
     ViewState view_;
     uintptr_t documentId_ = 0;
+    ArtBoundsIndex bounds_;
+    std::vector<uintptr_t> staleBounds_; // ids of paths to file again
 };
 
 Document& TheDocument();
