@@ -10,8 +10,8 @@
 #include "host/ToolSuite.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
-#include "tools/ToolState.h"
-#include "tools/MeasuredPoints.h"
+#include "records/ToolState.h"
+#include "records/MeasuredPoints.h"
 #include "tools/ClickSequences.h"
 
 ClickFlags gClickFlags;
@@ -97,7 +97,7 @@ ASErr StartCreationClick(int32_t slot, ASErr (*buildSkeleton)(), bool restartSer
     if (restartSeriesValue) gSeriesPointTable.SeriesRunningValue = 0.0f;
     const ASErr result = buildSkeleton();
     gToolState.CreateOnClick[slot] = 1;
-    gClickFlags.CreationStarted[slot] = 0;
+    gToolState.CreationStarted[slot] = 0;
     gToolState.ClickInProgress = 1;
     return result;
 }
