@@ -15,7 +15,7 @@
 #include "simhost/SimHost.h"
 #include "simhost/Tools.h"
 #include "tools/RememberedSegments.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace bench {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bench/BenchDrawing.h"
-#include "panel/CurrentOptions.h"
+#include "records/CurrentOptions.h"
 
 namespace bench {
 namespace {

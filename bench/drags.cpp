@@ -7,8 +7,8 @@
 #include <string>
 
 #include "bench/BenchDrawing.h"
-#include "panel/CurrentOptions.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/ToolState.h"
 
 namespace bench {
 namespace {
