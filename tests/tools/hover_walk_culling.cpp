@@ -5,6 +5,7 @@
 #include "dimension/Geometry.h"
 #include "hover_fixture.h"
 #include "random_drawing.h"
+#include "records/Records.h"
 
 namespace hovertest {
 namespace {
@@ -44,6 +45,10 @@ void ExpectSame(const WalkAnswer& culled, const WalkAnswer& full) {
 
 class WalkCullingTest : public HoverTest {
 protected:
+    void SetUp() override {
+        ResetRecords();
+        HoverTest::SetUp();
+    }
     // The walk at `cursor` from one same starting state, which it partly keeps on a miss.
     static WalkAnswer Walk(AIRealPoint cursor, WalkCulling culling) {
         gHitState = HitState{};
