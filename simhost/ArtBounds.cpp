@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "simhost/Document.h"
+#include "simhost/document/Internal.h"
 
 namespace sim {
 
@@ -87,7 +88,7 @@ void ArtBoundsIndex::File(const ArtNode* path) {
     Remove(path);
     Entry entry;
     entry.box = PathControlBox(*path);
-    if (entry.box.Empty()) return;
+    if (entry.box.Empty() || !doc::NodeBounds(*path, &entry.geometric)) return;
     const ControlBox& b = entry.box;
     if (!std::isfinite(b.left) || !std::isfinite(b.right) || !std::isfinite(b.bottom) || !std::isfinite(b.top)) {
         entry.large = true;
@@ -111,6 +112,13 @@ void ArtBoundsIndex::File(const ArtNode* path) {
 ControlBox ArtBoundsIndex::BoxOf(const ArtNode* path) const {
     const auto found = entries_.find(path);
     return found == entries_.end() ? ControlBox{} : found->second.box;
+}
+
+bool ArtBoundsIndex::GeometricBoundsOf(const ArtNode* path, AIRealRect* bounds) const {
+    const auto found = entries_.find(path);
+    if (found == entries_.end()) return false;
+    *bounds = found->second.geometric;
+    return true;
 }
 
 std::vector<const ArtNode*> ArtBoundsIndex::Near(double h, double v, double reach) const {

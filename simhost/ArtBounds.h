@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/Types.h"
+
 namespace sim {
 
 struct ArtNode;
@@ -42,6 +44,9 @@ class ArtBoundsIndex {
     void Remove(const ArtNode* path);
     // The filed box of a path; empty for one not filed.
     ControlBox BoxOf(const ArtNode* path) const;
+    // The geometric bounds of a filed path (curves included, as GetArtBounds answers), worked out when it was
+    // filed; false for a path not filed.
+    bool GeometricBoundsOf(const ArtNode* path, AIRealRect* bounds) const;
     // The paths whose box grown by `reach` holds (h, v), in no particular order, each once.
     std::vector<const ArtNode*> Near(double h, double v, double reach) const;
     std::size_t Size() const { return entries_.size(); }
@@ -49,6 +54,7 @@ class ArtBoundsIndex {
   private:
     struct Entry {
         ControlBox box;
+        AIRealRect geometric{};
         bool large = false;  // filed in large_ rather than in cells
         int64_t column0 = 0, row0 = 0, column1 = -1, row1 = -1;
     };

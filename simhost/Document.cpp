@@ -687,7 +687,7 @@ AIArtSet Document::NewArtSet() {
     return reinterpret_cast<AIArtSet>(id);
 }
 
-ASErr Document::FindArtSet(AIArtSet set, std::vector<AIArtHandle>** members) {
+ASErr Document::FindArtSet(AIArtSet set, ArtSetMembers** members) {
     return FindEntry(artSets_, set, members);
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/ArtSetSuite.h"
@@ -104,6 +105,12 @@ struct ViewState {
     int32_t documentRedraws = 0;       // RedrawDocument requests
 };
 
+// The members of an art set in the order they were added, and the same members for a quick look-up.
+struct ArtSetMembers {
+    std::vector<AIArtHandle> order;
+    std::unordered_set<AIArtHandle> held;
+};
+
 // A straight corner anchor at (h, v).
 AIPathSegment CornerSegment(AIReal h, AIReal v);
 // An anchor with its in and out handles.
@@ -193,7 +200,7 @@ class Document {
 
     // Art sets.
     AIArtSet NewArtSet();
-    ASErr FindArtSet(AIArtSet set, std::vector<AIArtHandle>** members);
+    ASErr FindArtSet(AIArtSet set, ArtSetMembers** members);
     ASErr DisposeArtSet(AIArtSet set);
     size_t ArtSetCount() const { return artSets_.size(); }
 
@@ -235,7 +242,7 @@ class Document {
 
     std::vector<std::unique_ptr<Layer>> layers_; // top first
     std::unordered_map<uintptr_t, std::unique_ptr<ArtNode>> art_; // by id
-    std::map<uintptr_t, std::vector<AIArtHandle>> artSets_;
+    std::map<uintptr_t, ArtSetMembers> artSets_;
     std::map<uintptr_t, std::vector<unsigned char>> memory_;
     Layer* current_ = nullptr;
     int32_t layersMade_ = 0;

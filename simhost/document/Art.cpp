@@ -142,6 +142,9 @@ ASErr GetArtBounds(AIArtHandle art, AIRealRect* bounds) {
     if (const ASErr error = doc::FindArt(art, bounds, &node); error != kNoErr) {
         return error;
     }
+    if (node->type == kPathArt && TheDocument().Bounds().GeometricBoundsOf(node, bounds)) {
+        return kNoErr; // worked out when the path was last changed
+    }
     if (!doc::NodeBounds(*node, bounds)) {
         *bounds = AIRealRect{};
     }

@@ -118,6 +118,7 @@ ASErr SetFlag(AIArtHandle path, AIBoolean value, bool ArtNode::*flag) {
         return error;
     }
     node->*flag = value != 0;
+    TheDocument().GeometryChanged(node); // closing a path changes its bounds
     return kNoErr;
 }
 

@@ -6,6 +6,7 @@
 #include "host/TransformArtSuite.h"
 #include "random_drawing.h"
 #include "simhost/CursorSnap.h"
+#include "simhost/document/Internal.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ TEST_F(IndexedHitTest, ArtChangedThroughTheSuitesOrByHandIsFoundWhereItIsNow) {
     ASSERT_EQ(sim::PathSuiteTable().InsertPathSegments(drawing.paths[2], 1, 1, &moved), kNoErr);
     ASSERT_EQ(sim::PathSuiteTable().DeletePathSegments(drawing.paths[3], 0, 1), kNoErr);
     doc.MutableArt(drawing.paths[4])->segments[0] = sim::CornerSegment(700.0f, 60.0f);
+    ASSERT_EQ(sim::PathSuiteTable().SetPathClosed(drawing.paths[7], doc.Art(drawing.paths[7])->closed ? 0 : 1), kNoErr);
     ASSERT_EQ(sim::ArtSuiteTable().DisposeArt(drawing.paths[5]), kNoErr);
     ASSERT_EQ(sim::ArtSuiteTable().ReorderArt(drawing.paths[6], kPlaceAboveAll, drawing.paths[10]), kNoErr);
     AIArtHandle copy = nullptr;
@@ -70,6 +72,14 @@ TEST_F(IndexedHitTest, ArtChangedThroughTheSuitesOrByHandIsFoundWhereItIsNow) {
     }
     EXPECT_GT(ExpectSameAnswers(drawing.probes), 100);
     EXPECT_EQ(Hit({650.0f, 40.0f}, kAnchorHitRequest, 1.0f).object, drawing.paths[2]);
+    // The art suite's bounds, kept with the index, are those of the art as it is now.
+    for (AIArtHandle art : doc.AllArt()) {
+        AIRealRect kept;
+        AIRealRect now{};
+        ASSERT_EQ(sim::ArtSuiteTable().GetArtBounds(art, &kept), kNoErr);
+        sim::doc::NodeBounds(*doc.Art(art), &now);
+        EXPECT_TRUE(kept.left == now.left && kept.top == now.top && kept.right == now.right && kept.bottom == now.bottom);
+    }
 }
 
 TEST_F(IndexedHitTest, TheCursorSnapFindsTheSamePointAsALookAtEveryPath) {
