@@ -66,40 +66,43 @@ AIToolHitData HitOn(AIArtHandle art) {
     return hit;
 }
 
-void UpdateAllLinear(benchmark::State& state) {
+// One kind of dimension: the tool that makes it, where the press and the drag go, its link, and the
+// update-all of that kind.
+struct DimensionKind {
+    int32_t Tool;
+    const char* LinkKey;
+    int IndexCount;
+    std::vector<AIArtHandle> (*Every)();
+    ASErr (*ReEdit)(const AIToolHitData&, const AIToolMessage&);
+};
+
+void UpdateAll(benchmark::State& state, const DimensionKind& kind, AIRealPoint Drawing::*press, float rise) {
     const Drawing d = StartWithDrawing(state.range(0));
-    SelectTool(1);
-    MouseDown(d.SegmentMiddle);
-    MouseDrag({d.SegmentMiddle.h, d.SegmentMiddle.v + 40.0f});
-    MouseUp({d.SegmentMiddle.h, d.SegmentMiddle.v + 40.0f});
-    CopyDimensionToEveryPath(d, format::OnSegmentLink, 2);
+    SelectTool(kind.Tool);
+    const AIRealPoint at = d.*press;
+    const AIRealPoint placed{at.h, at.v + rise};
+    MouseDown(at);
+    MouseDrag(placed);
+    MouseUp(placed);
+    CopyDimensionToEveryPath(d, kind.LinkKey, kind.IndexCount);
     gSettings.RedrawAll = 1;
     const AIToolMessage message{};
     for (auto _ : state) {
-        const std::vector<AIArtHandle> lines = LinearDimensionsToUpdate();
-        benchmark::DoNotOptimize(ReEditSegmentDimension(HitOn(lines.front()), message));
+        benchmark::DoNotOptimize(kind.ReEdit(HitOn(kind.Every().front()), message));
         ForgetLogs();
     }
-    state.counters["dimensions"] = static_cast<double>(LinearDimensionsToUpdate().size());
+    state.counters["dimensions"] = static_cast<double>(kind.Every().size());
     StopPlugIn();
 }
 
+void UpdateAllLinear(benchmark::State& state) {
+    UpdateAll(state, {1, format::OnSegmentLink, 2, LinearDimensionsToUpdate, ReEditSegmentDimension},
+              &Drawing::SegmentMiddle, 40.0f);
+}
+
 void UpdateAllAngles(benchmark::State& state) {
-    const Drawing d = StartWithDrawing(state.range(0));
-    SelectTool(2);
-    MouseDown(d.Anchor);
-    MouseDrag({d.Anchor.h, d.Anchor.v + 30.0f});
-    MouseUp({d.Anchor.h, d.Anchor.v + 30.0f});
-    CopyDimensionToEveryPath(d, format::AngleLink, 3);
-    gSettings.RedrawAll = 1;
-    const AIToolMessage message{};
-    for (auto _ : state) {
-        const std::vector<AIArtHandle> arcs = AngleDimensionsToUpdate();
-        benchmark::DoNotOptimize(ReEditAngleDimension(HitOn(arcs.front()), message));
-        ForgetLogs();
-    }
-    state.counters["dimensions"] = static_cast<double>(AngleDimensionsToUpdate().size());
-    StopPlugIn();
+    UpdateAll(state, {2, format::AngleLink, 3, AngleDimensionsToUpdate, ReEditAngleDimension}, &Drawing::Anchor,
+              30.0f);
 }
 
 void Floor(benchmark::State& state) {
