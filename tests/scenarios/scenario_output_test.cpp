@@ -180,8 +180,8 @@ const RefusedCase kRefusedCases[] = {
     {"layer \"Cotes\"\nlock \"Cotes\"\npath 0,0 1,1\n",
      "play.scn:3: cannot draw on the locked layer \"Cotes\"\n"},
     {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n"},
-    // Without a panel shown the toggle reads "Afficher", never "Masquer".
-    {"menu \"Masquer Vek-Tavorine\"\n", "play.scn:1: no menu item \"Masquer Vek-Tavorine\"\n"},
+    // While the panel is shown the toggle reads "Masquer", never "Afficher".
+    {"menu \"Afficher Vek-Tavorine\"\n", "play.scn:1: no menu item \"Afficher Vek-Tavorine\"\n"},
     {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"\n"},
 };
 
@@ -209,8 +209,9 @@ TEST(ExampleScenario, PlaysAndDrawsBothLayersAndTheirDimensions) {
     EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Calque 1\">"));
     EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Détails\">"));
     EXPECT_THAT(svg, HasSubstr("data-name=\"Contour\" d=\"M0,0 L200,0 L200,-120 L0,-120 Z\""));
-    // The five drawn paths and the two dimensions' lines, end marks and extension lines, five paths each.
-    EXPECT_EQ(Count(svg, "<path "), 15u);
+    // The five drawn paths, the bottom edge's dimension (two line parts around its value, end marks and
+    // extension lines: six paths) and the lug's (its value moved past the line's end, one line: five paths).
+    EXPECT_EQ(Count(svg, "<path "), 16u);
     EXPECT_THAT(svg, HasSubstr(">70,56 mm</tspan></text>"));
     EXPECT_THAT(svg, HasSubstr(">21,17 mm</tspan></text>"));
     // Each dimension lies on the layer that was current at its click, linked to the path it measures.
