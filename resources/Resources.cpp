@@ -1,8 +1,10 @@
 #include "resources/Resources.h"
 
 #include <iterator>
+#include <span>
 #include <vector>
 
+#include "resources/EditorImages.h"
 #include "resources/PanelIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
@@ -146,13 +148,17 @@ constexpr PluginResource kResources[] = {
     Picture(1106, kArcOrientationPicture),
     ToolCursor(0), ToolCursor(1), ToolCursor(2), ToolCursor(3), ToolCursor(4), ToolCursor(5),
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
+    {kCursorResourceType, kDecimalsDragCursorID, &kCrosshairCursor, 1},
 };
 
-// The fixed resources, then one icon resource per panel picture.
+// The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and
+// cursors.
 std::vector<PluginResource> AllResources() {
     std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
     for (size_t i = 0; i < kPanelIconCount; ++i)
         all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
+    const std::span<const PluginResource> editor = EditorResources();
+    all.insert(all.end(), editor.begin(), editor.end());
     return all;
 }
 
