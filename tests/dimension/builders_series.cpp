@@ -43,8 +43,8 @@ TEST_F(Series, TheLineEndsLeftBehindAreThoseOfTheLastDimensionBuilt) {
     EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {40.0f, 30.0f}));
     EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {100.0f, 30.0f}));
     ASSERT_EQ(DrawSeriesFromOriginVertical(-20.0f, 0.0f, 0), kNoErr);
-    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {-32.0f, 0.0f}));
-    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {-32.0f, -5.0f}));
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {-34.0f, 0.0f}));
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {-34.0f, -5.0f}));
 }
 
 TEST_F(Series, FromTheOriginTheDimensionsStackAwayFromThePointsByTheLabelStep) {
