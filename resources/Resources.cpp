@@ -1,7 +1,9 @@
 #include "resources/Resources.h"
 
 #include <iterator>
+#include <vector>
 
+#include "resources/PanelIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
 
@@ -146,10 +148,18 @@ constexpr PluginResource kResources[] = {
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
 };
 
-constexpr PluginResourceTable kResourceTable{kResources, std::size(kResources)};
+// The fixed resources, then one icon resource per panel picture.
+std::vector<PluginResource> AllResources() {
+    std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
+    for (size_t i = 0; i < kPanelIconCount; ++i)
+        all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
+    return all;
+}
 
 } // namespace
 
 extern "C" const PluginResourceTable* PluginResources() {
-    return &kResourceTable;
+    static const std::vector<PluginResource> all = AllResources();
+    static const PluginResourceTable table{all.data(), all.size()};
+    return &table;
 }
