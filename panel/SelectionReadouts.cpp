@@ -11,6 +11,9 @@
 #include "host/MdMemorySuite.h"
 #include "host/PathSuite.h"
 #include "host/TagSuite.h"
+#include "host/ADMItemSuite.h"
+#include "panel/PanelProcedures.h"
+#include "panel/PanelState.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -48,6 +51,15 @@ std::string CountText(int32_t count) { return std::to_string(count) + "."; }
 bool HasTag(AIArtHandle art, const char* name) {
     const char* type = nullptr;
     return sAITag->GetTagType(art, name, &type) == kNoErr && type != nullptr;
+}
+
+// Read-out items of the Longueurs & aires page.
+constexpr int32_t kSelectionAreaItem = 90;
+constexpr int32_t kSelectionPointsItem = 91;
+constexpr int32_t kSelectionPathsItem = 92;
+
+void SetItemText(int32_t itemID, const char* text) {
+    if (ADMItemRef item = PanelItem(itemID)) sADMItem->SetText(item, text);
 }
 
 // A path's share of the totals: its anchors, its length and, closed, its enclosed area.
@@ -138,4 +150,17 @@ bool FigureAreaText(FigureAreaLine& line) {
     }
     line.Append(gAreaTextBuffer.View());
     return true;
+}
+
+void ShowSelectionMeasures() {
+    const SelectionReadout readout = SelectionReadoutLines(TotalSelectedPaths());
+    SetItemText(kSelectionLengthItem, readout.Length.CStr());
+    SetItemText(kSelectionAreaItem, readout.Area.CStr());
+    SetItemText(kSelectionPointsItem, readout.Points.CStr());
+    SetItemText(kSelectionPathsItem, readout.Paths.CStr());
+}
+
+void ShowFigureArea() {
+    FigureAreaLine line;
+    if (FigureAreaText(line)) SetItemText(kAreaTextItem, line.CStr());
 }

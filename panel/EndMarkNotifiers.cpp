@@ -1,0 +1,118 @@
+// The notifiers that change the end marks: the four shape presets, arrows or points, the arrow direction of
+// circle and Bézier dimensions, and the circle's diameter or radius (one end mark or two).
+#include "dimension/CurrentDimension.h"
+#include "dimension/Naming.h"
+#include "frame/ArrowHeads.h"
+#include "frame/Settings.h"
+#include "panel/PanelEditing.h"
+#include "panel/PanelProcedures.h"
+#include "panel/PanelState.h"
+#include "records/CurrentOptions.h"
+#include "records/ToolState.h"
+
+namespace {
+
+// The slant of the two-point tick of preset 2 drawn as points, and the half-height of preset 3's tick.
+constexpr float kTickSlant = 2.4508758f;
+constexpr float kCrossTickHeight = 4.5f;
+constexpr int16_t kTickAnchors = 2;
+
+void SetShapePointY(int index, float y) {
+    ArrowHeadShape& shape = gArrowHeadShape;
+    shape.AnchorY[index] = shape.InY[index] = shape.OutY[index] = y;
+}
+
+bool DrawnAsPoints(int32_t preset) {
+    return gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == preset;
+}
+
+// The oblique tick of preset 2 drawn as points leans the way the direction flag says.
+void LeanTick(int32_t flag) {
+    if (!DrawnAsPoints(kTriangleArrowPreset)) return;
+    const float first = flag == 0 ? kTickSlant : -kTickSlant;
+    SetShapePointY(0, first);
+    SetShapePointY(1, -first);
+}
+
+// Loads preset `preset` into the shape for the live arrows-or-points choice, leaving the stored preset alone;
+// preset 3 drawn as points is the cross's 45-degree tick (flat with the Angle tool).
+void LoadPanelPreset(int32_t preset) {
+    const int32_t stored = gSettings.ArrowPreset;
+    ApplyArrowPreset(preset);
+    gSettings.ArrowPreset = stored;
+    if (preset != kCustomArrowPreset || gCurrentOptions.ArrowHeads != 0) return;
+    float first = gToolState.CurrentTool == kAngleTool ? 0.0f : kCrossTickHeight;
+    if (gToolState.SegmentArrowsFlag != 0) first = -first;
+    SetShapePointY(0, first);
+    SetShapePointY(1, -first);
+}
+
+void ChooseArrowShape(ADMNotifierRef notifier, int32_t preset) {
+    if (!IsUserChange(notifier)) return;
+    DropCrossEndMarks();
+    gCurrentOptions.ArrowPreset = preset;
+    LoadPanelPreset(preset);
+    if (DrawnAsPoints(kCustomArrowPreset) && IsLiveArt(gCurrentDimension.DimensionGroup)) MakeCrossEndMarks();
+    RedrawPanelItems({kArrowShape1Item, kArrowShape1Item + 1, kArrowShape1Item + 2, kArrowShape4Item});
+    RefreshCurrentDimension();
+}
+
+}  // namespace
+
+void ArrowShape1Notify(ADMItemRef, ADMNotifierRef notifier) { ChooseArrowShape(notifier, kNotchedArrowPreset); }
+void ArrowShape2Notify(ADMItemRef, ADMNotifierRef notifier) { ChooseArrowShape(notifier, kOpenArrowPreset); }
+void ArrowShape3Notify(ADMItemRef, ADMNotifierRef notifier) { ChooseArrowShape(notifier, kTriangleArrowPreset); }
+void ArrowShape4Notify(ADMItemRef, ADMNotifierRef notifier) { ChooseArrowShape(notifier, kCustomArrowPreset); }
+
+void ArrowsPointsNotify(ADMItemRef, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    Flip(gCurrentOptions.ArrowHeads);
+    ApplyArrowPreset(gCurrentOptions.ArrowPreset);
+    if (DrawnAsPoints(kCustomArrowPreset)) {
+        if (!IsLiveArt(gCurrentDimension.EndMarks[2][0]) && IsLiveArt(gCurrentDimension.DimensionGroup))
+            MakeCrossEndMarks();
+    } else {
+        DropCrossEndMarks();
+    }
+    RedrawPanelItems({kArrowsPointsItem, kEndSizePictureItem, kArrowShape1Item, kArrowShape1Item + 1,
+                      kArrowShape1Item + 2, kArrowShape4Item});
+    RefreshCurrentDimension();
+}
+
+void CircleArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    Flip(gCurrentOptions.CircleArrowsFlag);
+    LeanTick(gCurrentOptions.CircleArrowsFlag);
+    RedrawPanelItems({kCircleArrowsItem});
+    RedrawCircle();
+}
+
+void BezierArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    Flip(gCurrentOptions.BezierArrowsFlag);
+    LeanTick(gCurrentOptions.BezierArrowsFlag);
+    RedrawPanelItems({kBezierArrowsItem});
+    RefreshCurrentDimension();
+}
+
+void DiameterRadiusNotify(ADMItemRef, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    Flip(gCurrentOptions.Diameter);
+    RedrawPanelItems({kDiameterRadiusItem});
+    if (!EditingCircleDimension()) return;
+    AIArtHandle(&marks)[kEndMarkSets][kSeriesCapacity] = gCurrentDimension.EndMarks;
+    const bool cross = DrawnAsPoints(kCustomArrowPreset);
+    if (gCurrentOptions.Diameter != 0) {
+        if (!IsLiveArt(marks[1][0])) marks[1][0] = NewEndMarkBelow(marks[0][0], kTickAnchors);
+        // The radius's own cross mark goes: the diameter's two are made anew below the second end.
+        if (cross) {
+            DropCrossEndMarks();
+            MakeCrossEndMarks();
+        }
+    } else {
+        DisposeArtIfValid(&marks[1][0]);
+        if (cross) DisposeArtIfValid(&marks[3][0]);
+    }
+    NameDimensionArt();
+    RedrawCircle();
+}
