@@ -9,6 +9,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Skeletons.h"
+#include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -123,11 +124,17 @@ bool EditingAngleDimension() {
     return gToolState.CurrentTool == kAngleTool && IsLiveArt(gCurrentDimension.AngleArcs[0]);
 }
 
+// An angle without value keeps no label, which the builders would make again empty.
+static void DropLabelWithoutValue() {
+    if (gValueFormat.AngleFormat == kAngleNoValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
+}
+
 void RedrawAngle(AIRealPoint towards) {
     if (!EditingAngleDimension()) return;
     if (gToolState.AngleOnArc != 0) {
         const AIRealPoint cursor = gToolState.CursorPoint;
         DrawArcAngleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
+        DropLabelWithoutValue();
         return;
     }
     RedrawAngleAtVertex(towards);
@@ -140,6 +147,7 @@ void RedrawAngleAtVertex(AIRealPoint towards) {
     DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius), m.AngleValue,
                        static_cast<AIReal>(DirectionFrom(vertex, towards)), gCurrentDimension.AngleArcs,
                        gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
+    DropLabelWithoutValue();
 }
 
 bool EditingCircleDimension() {

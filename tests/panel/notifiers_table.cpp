@@ -1,0 +1,134 @@
+// Each option notifier as the user reaches it: a notification of a type it does not take changes nothing, a
+// click or entry changes its live value and redraws what shows it, and nothing reaches the preference store.
+#include <functional>
+
+#include "notify_fixture.h"
+#include "frame/ArrowHeads.h"
+#include "records/DragValues.h"
+
+namespace paneltest {
+namespace {
+
+// Every item whose notifier acts only on the user's change (or on typing, for the two texts).
+constexpr int32_t kPickyItems[] = {0,  1,  11, 15, 19, 20, 21, 24, 25, 28, 29, 32, 33, 36, 37, 41, 47, 48,
+                                   49, 50, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 64, 65, 66, 68, 69,
+                                   72, 80, 81, 84, 85, 86, 87, 93, 94, 95, 100, 12};
+
+TEST_F(NotifyTest, ANotificationOfAnotherTypeChangesNothing) {
+    UseTool(kSegmentTool);
+    for (int32_t id : kPickyItems) {
+        SCOPED_TRACE(id);
+        const auto options = Bytes(gCurrentOptions), tools = Bytes(gToolState), shape = Bytes(gArrowHeadShape);
+        const auto drag = Bytes(gDragValues), points = Bytes(gMeasuredPoints);
+        const int32_t tolerance = gValueFormat.ToleranceOn, format = gValueFormat.AngleFormat;
+        const size_t art = Doc().ArtCount(), writes = Writes(), modals = sim::TheLogs().modalRuns.size();
+        Disturb(id);
+        EXPECT_EQ(Bytes(gCurrentOptions), options);
+        EXPECT_EQ(Bytes(gToolState), tools);
+        EXPECT_EQ(Bytes(gArrowHeadShape), shape);
+        EXPECT_EQ(Bytes(gDragValues), drag);
+        EXPECT_EQ(Bytes(gMeasuredPoints), points);
+        EXPECT_EQ(gValueFormat.ToleranceOn, tolerance);
+        EXPECT_EQ(gValueFormat.AngleFormat, format);
+        EXPECT_EQ(Doc().ArtCount(), art);
+        EXPECT_EQ(Writes(), writes);
+        EXPECT_EQ(sim::TheLogs().modalRuns.size(), modals);
+    }
+}
+
+TEST_F(NotifyTest, TheOrientationPicturesActOnAnyNotification) {
+    Disturb(kProjectedHorizontalItem);
+    EXPECT_EQ(gCurrentOptions.DimensionOrientation, 1);
+    EXPECT_EQ(gCurrentOptions.HorizontalText, 1);
+    EXPECT_FALSE(Item(kTextOrientationItem).enabled);
+    Disturb(kProjectedVerticalItem);
+    EXPECT_EQ(gCurrentOptions.DimensionOrientation, 2);
+    EXPECT_TRUE(Item(kTextOrientationItem).enabled);
+}
+
+// A click on a picture button, the value it flips or sets, and the item that shows it.
+struct Toggle {
+    int32_t Item;
+    std::function<int32_t()> Value;
+    int32_t After;    // the value after one click from the panel's start
+    int32_t Redrawn;  // the item redrawn (-1: the whole panel)
+};
+
+TEST_F(NotifyTest, EachPictureButtonChangesItsValueAndRedrawsWhatShowsIt) {
+    UseTool(kSegmentTool);
+    const Toggle toggles[] = {
+        {kToleranceButtonItem, [] { return gValueFormat.ToleranceOn; }, 1, kToleranceButtonItem},
+        {kWithTiesItem, [] { return gCurrentOptions.SideTiesOn; }, gCurrentOptions.SideTiesOn == 0 ? 1 : 0, -1},
+        {kSeriesOnItem, [] { return gCurrentOptions.SeriesOn; }, gCurrentOptions.SeriesOn == 0 ? 1 : 0,
+         kSeriesTypePictureItem},
+        {kSeriesTypeTwoItem, [] { return gCurrentOptions.SeriesKind; }, 1, kSeriesTypePictureItem},
+        {kSeriesTypeOneItem, [] { return gCurrentOptions.SeriesKind; }, 0, kSeriesTypePictureItem},
+        {kSegmentArrowsItem, [] { return gToolState.SegmentArrowsFlag; }, 1, kSegmentArrowsItem},
+        {kTextOrientationItem, [] { return gCurrentOptions.HorizontalText; },
+         gCurrentOptions.HorizontalText == 0 ? 1 : 0, kTextOrientationItem},
+        {kTextPositionItem, [] { return static_cast<int32_t>(gToolState.LabelPosition); }, 1, -1},
+        {kSalientReentrantItem, [] { return gMeasuredPoints.AngleFlip; }, 1, kSalientReentrantItem},
+        {kAngleArrowsItem, [] { return gCurrentOptions.AngleArrowsFlag; }, 1, kAngleArrowsItem},
+        {kCircleArrowsItem, [] { return gCurrentOptions.CircleArrowsFlag; }, 1, kCircleArrowsItem},
+        {kBezierArrowsItem, [] { return gCurrentOptions.BezierArrowsFlag; }, 1, kBezierArrowsItem},
+        {kDiameterRadiusItem, [] { return gCurrentOptions.Diameter; }, gCurrentOptions.Diameter == 0 ? 1 : 0,
+         kDiameterRadiusItem},
+        {kLocalRadiusItem, [] { return gCurrentOptions.BezierMode; }, 1, kLocalRadiusItem},
+        {kLocalTangentItem, [] { return gCurrentOptions.BezierMode; }, 2, kLocalTangentItem},
+        {kSharePathItem, [] { return gCurrentOptions.BezierMode; }, 0, kSharePathItem},
+        {kArrowsPointsItem, [] { return gCurrentOptions.ArrowHeads; }, gCurrentOptions.ArrowHeads == 0 ? 1 : 0,
+         kArrowsPointsItem},
+    };
+    const size_t writes = Writes();
+    for (const Toggle& t : toggles) {
+        SCOPED_TRACE(t.Item);
+        const int32_t itemBefore = t.Redrawn >= 0 ? Item(t.Redrawn).invalidations : 0;
+        const int32_t panelBefore = Dialog().invalidations;
+        ASSERT_EQ(ClickItem(t.Item), kNoErr);
+        EXPECT_EQ(t.Value(), t.After);
+        if (t.Redrawn >= 0)
+            EXPECT_GT(Item(t.Redrawn).invalidations, itemBefore);
+        else
+            EXPECT_GT(Dialog().invalidations, panelBefore);
+    }
+    EXPECT_EQ(Writes(), writes) << "the panel writes nothing to the store";
+}
+
+TEST_F(NotifyTest, TheToleranceButtonRetipsItselfAndOpensItsText) {
+    ASSERT_EQ(ClickItem(kToleranceButtonItem), kNoErr);
+    EXPECT_EQ(Item(kToleranceButtonItem).tip, "Désactive la zone de texte de tolérance.");
+    EXPECT_TRUE(Item(kToleranceTextItem).enabled);
+    EXPECT_TRUE(Item(kToleranceTextItem).active);
+    ASSERT_EQ(sim::TheDialogs().Type(ItemRef(kToleranceTextItem), "0,1"), kNoErr);
+    EXPECT_STREQ(gValueFormat.ToleranceText, "0,1");  // taken at each keystroke
+    ASSERT_EQ(ClickItem(kToleranceButtonItem), kNoErr);
+    EXPECT_EQ(Item(kToleranceButtonItem).tip, "Active la zone de texte de tolérance.");
+    EXPECT_FALSE(Item(kToleranceTextItem).enabled);
+}
+
+TEST_F(NotifyTest, TheTextPositionCyclesAndTheSideTextFollowsIt) {
+    const bool enabled[] = {true, true, false};
+    for (int step = 0; step < 3; ++step) {
+        ASSERT_EQ(ClickItem(kTextPositionItem), kNoErr);
+        EXPECT_EQ(gToolState.LabelPosition, (step + 1) % 3);
+        EXPECT_EQ(Item(kSideTextItem).enabled, enabled[step]);
+    }
+}
+
+TEST_F(NotifyTest, FieldsTakeTheirValuesAndTheTextSizeKeepsTheSeriesStepAboveTheEndMarks) {
+    gCurrentOptions.EndMarkSize = 100.0;
+    ASSERT_EQ(EnterIn(kTextSizeItem, "2"), kNoErr);
+    EXPECT_NEAR(gCurrentOptions.TextSize, 2.0, 1e-6);
+    EXPECT_FLOAT_EQ(gCurrentOptions.SeriesLabelStep, 8.0f);
+    ASSERT_EQ(EnterIn(kDecimalsItem, "3"), kNoErr);
+    EXPECT_EQ(gCurrentOptions.Decimals, 3);
+    const size_t before = Writes();
+    gCurrentOptions.Unit = kUnitPoints;
+    sim::TheDialogs().Item(ItemRef(kSegmentOffsetXItem))->units = kADMPointUnits;
+    ASSERT_EQ(EnterIn(kSegmentOffsetXItem, "12"), kNoErr);
+    EXPECT_NEAR(gCurrentOptions.SegmentOffsetX, 12.0, 1e-4);
+    EXPECT_EQ(Writes(), before);
+}
+
+}  // namespace
+}  // namespace paneltest
