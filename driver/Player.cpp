@@ -22,6 +22,7 @@ constexpr AIReal kDefaultStrokeWidth = 1.0f;
 constexpr AIReal kBlack = 1.0f;
 
 template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 AIColor HostColour(const PaintSpec& paint) {
     AIColor colour;
