@@ -130,5 +130,55 @@ TEST_F(NotifyTest, FieldsTakeTheirValuesAndTheTextSizeKeepsTheSeriesStepAboveThe
     EXPECT_EQ(Writes(), before);
 }
 
+TEST_F(NotifyTest, FlippingTheLineTwiceRestoresTheSideAndParallelMakesItPositive) {
+    gCurrentOptions.SideTieLength = 20.0;
+    gMeasuredPoints.FirstPoint.p = {10, 5};
+    ASSERT_EQ(ClickItem(kInvertLineItem), kNoErr);
+    EXPECT_DOUBLE_EQ(gCurrentOptions.SideTieLength, -20.0);
+    EXPECT_NEAR(ItemFloatValue(kSideTieItem), -20.0, 1e-4);
+    EXPECT_FLOAT_EQ(gToolState.CursorPoint.v, -15.0f);
+    EXPECT_EQ(gDragValues.LineFlipped, 1);
+    ASSERT_EQ(ClickItem(kInvertLineItem), kNoErr);
+    EXPECT_DOUBLE_EQ(gCurrentOptions.SideTieLength, 20.0);
+    EXPECT_EQ(gDragValues.LineFlipped, 0);
+
+    ASSERT_EQ(ClickItem(kInvertLineItem), kNoErr);
+    ASSERT_EQ(ClickItem(kProjectedVerticalItem), kNoErr);
+    EXPECT_LT(gCurrentOptions.SideTieLength, 0.0) << "a projected orientation keeps the sign";
+    ASSERT_EQ(ClickItem(kParallelItem), kNoErr);
+    EXPECT_NEAR(gCurrentOptions.SideTieLength, 20.0, 1e-4);
+    EXPECT_NEAR(ItemFloatValue(kSideTieItem), 20.0, 1e-4);
+}
+
+TEST_F(NotifyTest, TheFreeTextMenuAndFieldSetTheLabelTextOnlyWhileTheFieldIsEnabled) {
+    Item(kFreeTextItem).enabled = false;
+    ASSERT_EQ(sim::TheDialogs().Type(ItemRef(kFreeTextItem), "x"), kBadParameterErr);
+    EXPECT_EQ(gValueFormat.FreeLabelText, nullptr);
+    Item(kFreeTextMenuItem).enabled = true;
+    Item(kFreeTextItem).enabled = true;
+    ASSERT_EQ(ChooseIn(kFreeTextMenuItem, 0), kNoErr);
+    ASSERT_NE(gValueFormat.FreeLabelText, nullptr);
+    EXPECT_EQ(Item(kFreeTextItem).text, gValueFormat.FreeLabelText);
+    ASSERT_EQ(sim::TheDialogs().Type(ItemRef(kFreeTextItem), "Axe"), kNoErr);
+    EXPECT_STREQ(gValueFormat.FreeLabelText, "Axe");
+}
+
+TEST_F(NotifyTest, TheFontPopupSetsTheFontInUseAndItsName) {
+    const std::vector<std::string> fonts = Entries(kFontItem);
+    ASSERT_GE(fonts.size(), 2u);
+    const size_t writes = Writes();
+    ASSERT_EQ(ChooseIn(kFontItem, 1), kNoErr);
+    EXPECT_EQ(gCurrentOptions.FontIndex, 1);
+    EXPECT_EQ("1:" + std::string(gSettings.FontName), fonts[1]);
+    EXPECT_EQ(Writes(), writes);
+}
+
+TEST_F(NotifyTest, TheDivisionCountChangesOnlyForANewNumber) {
+    ASSERT_EQ(EnterIn(kDivisionCountItem, "7"), kNoErr);
+    EXPECT_EQ(gCurrentOptions.DivisionCount, 7);
+    ASSERT_EQ(EnterIn(kDivisionCountItem, "0"), kNoErr);
+    EXPECT_GE(gCurrentOptions.DivisionCount, 1);
+}
+
 }  // namespace
 }  // namespace paneltest

@@ -56,6 +56,7 @@ protected:
             for (const AIPathSegment& s : Doc().Art(art)->segments) points.push_back(s.p);
         return points;
     }
+    static double ItemFloatValue(int32_t id) { return Item(id).value; }
     static size_t Writes() { return sim::ThePreferences().WriteLog().size(); }
 };
 
