@@ -12,27 +12,9 @@
 
 namespace {
 
-// The slant of the two-point tick of preset 2 drawn as points, and the half-height of preset 3's tick.
-constexpr float kTickSlant = 2.4508758f;
+// The half-height of the tick of preset 3 drawn as points.
 constexpr float kCrossTickHeight = 4.5f;
 constexpr int16_t kTickAnchors = 2;
-
-void SetShapePointY(int index, float y) {
-    ArrowHeadShape& shape = gArrowHeadShape;
-    shape.AnchorY[index] = shape.InY[index] = shape.OutY[index] = y;
-}
-
-bool DrawnAsPoints(int32_t preset) {
-    return gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == preset;
-}
-
-// The oblique tick of preset 2 drawn as points leans the way the direction flag says.
-void LeanTick(int32_t flag) {
-    if (!DrawnAsPoints(kTriangleArrowPreset)) return;
-    const float first = flag == 0 ? kTickSlant : -kTickSlant;
-    SetShapePointY(0, first);
-    SetShapePointY(1, -first);
-}
 
 // Loads preset `preset` into the shape for the live arrows-or-points choice, leaving the stored preset alone;
 // preset 3 drawn as points is the cross's 45-degree tick (flat with the Angle tool).
@@ -52,7 +34,7 @@ void ChooseArrowShape(ADMNotifierRef notifier, int32_t preset) {
     DropCrossEndMarks();
     gCurrentOptions.ArrowPreset = preset;
     LoadPanelPreset(preset);
-    if (DrawnAsPoints(kCustomArrowPreset) && IsLiveArt(gCurrentDimension.DimensionGroup)) MakeCrossEndMarks();
+    if (PointStyleOf(kCustomArrowPreset) && IsLiveArt(gCurrentDimension.DimensionGroup)) MakeCrossEndMarks();
     RedrawPanelItems({kArrowShape1Item, kArrowShape1Item + 1, kArrowShape1Item + 2, kArrowShape4Item});
     RefreshCurrentDimension();
 }
@@ -68,7 +50,7 @@ void ArrowsPointsNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gCurrentOptions.ArrowHeads);
     ApplyArrowPreset(gCurrentOptions.ArrowPreset);
-    if (DrawnAsPoints(kCustomArrowPreset)) {
+    if (PointStyleOf(kCustomArrowPreset)) {
         if (!IsLiveArt(gCurrentDimension.EndMarks[2][0]) && IsLiveArt(gCurrentDimension.DimensionGroup))
             MakeCrossEndMarks();
     } else {
@@ -82,7 +64,7 @@ void ArrowsPointsNotify(ADMItemRef, ADMNotifierRef notifier) {
 void CircleArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gCurrentOptions.CircleArrowsFlag);
-    LeanTick(gCurrentOptions.CircleArrowsFlag);
+    LeanPointTick(gCurrentOptions.CircleArrowsFlag);
     RedrawPanelItems({kCircleArrowsItem});
     RedrawCircle();
 }
@@ -90,7 +72,7 @@ void CircleArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
 void BezierArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gCurrentOptions.BezierArrowsFlag);
-    LeanTick(gCurrentOptions.BezierArrowsFlag);
+    LeanPointTick(gCurrentOptions.BezierArrowsFlag);
     RedrawPanelItems({kBezierArrowsItem});
     RefreshCurrentDimension();
 }
@@ -101,7 +83,7 @@ void DiameterRadiusNotify(ADMItemRef, ADMNotifierRef notifier) {
     RedrawPanelItems({kDiameterRadiusItem});
     if (!EditingCircleDimension()) return;
     AIArtHandle(&marks)[kEndMarkSets][kSeriesCapacity] = gCurrentDimension.EndMarks;
-    const bool cross = DrawnAsPoints(kCustomArrowPreset);
+    const bool cross = PointStyleOf(kCustomArrowPreset);
     if (gCurrentOptions.Diameter != 0) {
         if (!IsLiveArt(marks[1][0])) marks[1][0] = NewEndMarkBelow(marks[0][0], kTickAnchors);
         // The radius's own cross mark goes: the diameter's two are made anew below the second end.

@@ -35,10 +35,26 @@ constexpr size_t kFirstCrossSet = 2;
 constexpr size_t kSecondCrossSet = 3;
 // The anchors of a tick of the cross.
 constexpr int16_t kTickAnchors = 2;
+// The slant of the two-point tick of preset 2 drawn as points.
+constexpr float kTickSlant = 2.4508758f;
 
 double DirectionFrom(AIRealPoint from, AIRealPoint to) { return std::atan2(to.v - from.v, to.h - from.h); }
 
 }  // namespace
+
+void SetShapePointY(int index, float y) {
+    ArrowHeadShape& shape = gArrowHeadShape;
+    shape.AnchorY[index] = shape.InY[index] = shape.OutY[index] = y;
+}
+
+bool PointStyleOf(int32_t preset) { return gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == preset; }
+
+void LeanPointTick(int32_t flag) {
+    if (!PointStyleOf(kTriangleArrowPreset)) return;
+    const float first = flag == 0 ? kTickSlant : -kTickSlant;
+    SetShapePointY(0, first);
+    SetShapePointY(1, -first);
+}
 
 void Flip(int32_t& flag) { flag = flag == 0 ? 1 : 0; }
 

@@ -40,6 +40,14 @@ void MakeCrossEndMarks();
 // Disposes end marks 3 and 4.
 void DropCrossEndMarks();
 
+// Rewrites the y of the anchor and both handles of point `index` of the end-mark shape.
+void SetShapePointY(int index, float y);
+// True while the end marks are drawn as points of preset `preset`.
+bool PointStyleOf(int32_t preset);
+// The oblique tick of preset 2 drawn as points leans the way an arrow-direction flag says: its first point
+// above the line while the flag is clear, below it while set; any other end mark is left alone.
+void LeanPointTick(int32_t flag);
+
 // Each rebuild below acts only while its tool is current and its dimension's first part is still in the
 // document, so that no other dimension's parts are reshaped and nothing is made for a deleted one.
 // True while an angle dimension is being edited with the Angle tool (its first arc still there).

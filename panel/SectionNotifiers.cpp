@@ -32,23 +32,12 @@
 namespace {
 
 constexpr float kQuarterTurn = 1.5707963705062866f;
-// The slant of the two-point tick of preset 2 drawn as points.
-constexpr float kTickSlant = 2.4508758f;
 
 // Items of the Segment and Angle pages these notifiers redraw, enable or fill.
 constexpr int32_t kHorizontalTextItem = 19;
 constexpr int32_t kShowAngleUnitEntry = 5;
 constexpr int32_t kAngleFormatSeparator = 4;
 constexpr int32_t kEndMarkAnchors = 6;
-
-// Rewrites the y of the anchor and both handles of shape point `index`.
-void SetShapePointY(int index, float y) {
-    ArrowHeadShape& shape = gArrowHeadShape;
-    shape.AnchorY[index] = shape.InY[index] = shape.OutY[index] = y;
-}
-
-// True for the oblique tick: preset 2 drawn as points.
-bool SlantedTick() { return gCurrentOptions.ArrowPreset == kTriangleArrowPreset && gCurrentOptions.ArrowHeads == 0; }
 
 void SetOrientation(int32_t orientation) {
     gCurrentOptions.DimensionOrientation = orientation;
@@ -151,14 +140,6 @@ void RecreateSingleArcEndMarks() {
     if (gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == kCustomArrowPreset) MakeCrossEndMarks();
 }
 
-// The arrow-direction flags turn the point style's oblique tick with them.
-void TurnSegmentTick() {
-    if (!SlantedTick()) return;
-    const float slant = gToolState.SegmentArrowsFlag != 0 ? -kTickSlant : kTickSlant;
-    SetShapePointY(0, slant);
-    SetShapePointY(1, -slant);
-}
-
 }  // namespace
 
 void ToleranceButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
@@ -237,7 +218,7 @@ void SegmentArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gToolState.SegmentArrowsFlag);
     RedrawPanelItems({kSegmentArrowsItem});
-    TurnSegmentTick();
+    LeanPointTick(gToolState.SegmentArrowsFlag);
     RefreshCurrentDimension();
 }
 
@@ -245,7 +226,7 @@ void AngleArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gCurrentOptions.AngleArrowsFlag);
     RedrawPanelItems({kAngleArrowsItem});
-    if (SlantedTick()) {
+    if (PointStyleOf(kTriangleArrowPreset)) {
         SetShapePointY(0, 0.0f);
         SetShapePointY(1, 0.0f);
     }

@@ -173,6 +173,24 @@ TEST_F(NotifyTest, TheFontPopupSetsTheFontInUseAndItsName) {
     EXPECT_EQ(Writes(), writes);
 }
 
+TEST_F(NotifyTest, TheArrowDirectionsLeanTheObliqueTickOfThePointStyleOnly) {
+    gCurrentOptions.ArrowHeads = 0;
+    gCurrentOptions.ArrowPreset = 2;
+    gArrowHeadShape.AnchorY[0] = 2.4508758f;
+    ASSERT_EQ(ClickItem(kSegmentArrowsItem), kNoErr);
+    EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[0], -2.4508758f);
+    EXPECT_FLOAT_EQ(gArrowHeadShape.OutY[1], 2.4508758f);
+    ASSERT_EQ(ClickItem(kCircleArrowsItem), kNoErr);  // flag now 1: the first point below the line
+    EXPECT_FLOAT_EQ(gArrowHeadShape.InY[0], -2.4508758f);
+    ASSERT_EQ(ClickItem(kAngleArrowsItem), kNoErr);  // the angle's tick lies flat
+    EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[0], 0.0f);
+    EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[1], 0.0f);
+    gCurrentOptions.ArrowPreset = 1;
+    const auto shape = Bytes(gArrowHeadShape);
+    ASSERT_EQ(ClickItem(kBezierArrowsItem), kNoErr);
+    EXPECT_EQ(Bytes(gArrowHeadShape), shape);
+}
+
 TEST_F(NotifyTest, TheDivisionCountChangesOnlyForANewNumber) {
     ASSERT_EQ(EnterIn(kDivisionCountItem, "7"), kNoErr);
     EXPECT_EQ(gCurrentOptions.DivisionCount, 7);
