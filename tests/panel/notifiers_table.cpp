@@ -196,6 +196,8 @@ TEST_F(NotifyTest, TheDivisionCountChangesOnlyForANewNumber) {
     EXPECT_EQ(gCurrentOptions.DivisionCount, 7);
     ASSERT_EQ(EnterIn(kDivisionCountItem, "0"), kNoErr);
     EXPECT_GE(gCurrentOptions.DivisionCount, 1);
+    ASSERT_EQ(EnterIn(kDivisionCountItem, "1000000"), kNoErr);
+    EXPECT_LE(gCurrentOptions.DivisionCount, 100) << "no more marks than a division takes";
 }
 
 }  // namespace
