@@ -18,6 +18,7 @@
 #include "panel/PanelState.h"
 #include "panel/ScalePopup.h"
 #include "panel/SectionItems.h"
+#include "panel/ToolPages.h"
 #include "panel/UnitPopups.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
@@ -223,19 +224,12 @@ void TavorineDialogue::SetShown(bool shown) {
     if (fDialogRef != nullptr) sADMDialog->Show(fDialogRef, shown ? 1 : 0);
 }
 
-void TavorineDialogue::LayoutPanelForTool(int32_t) {}
-void TavorineDialogue::ShowPanelSegmentPage(int32_t) {}
-void TavorineDialogue::ShowPanelAnglePage(int32_t) {}
-void TavorineDialogue::EnablePanelMenuEntries(int32_t enabled) {
-    ADMItemRef menu = nullptr;
-    ADMListRef list = nullptr;
-    if (fDialogRef == nullptr || sADMDialog->GetItem(fDialogRef, kADMMenuItemID, &menu) != kNoErr ||
-        sADMItem->GetList(menu, &list) != kNoErr)
-        return;
-    for (int32_t id = kFlyoutOptionsEntry; id <= kFlyoutHelpEntry; ++id) {
-        ADMEntryRef entry = nullptr;
-        if (sADMList->GetEntry(list, id, &entry) == kNoErr) sADMEntry->Enable(entry, enabled != 0 ? 1 : 0);
-    }
+void TavorineDialogue::LayoutPanelForTool(int32_t enabled) { ::LayoutPanelForTool(enabled); }
+void TavorineDialogue::ShowPanelSegmentPage(int32_t enabled) { ::ShowPanelSegmentPage(enabled); }
+void TavorineDialogue::ShowPanelAnglePage(int32_t enabled) { ::ShowPanelAnglePage(enabled); }
+void TavorineDialogue::EnablePanelMenuEntries(int32_t enabled) { ::EnablePanelMenuEntries(enabled); }
+void TavorineDialogue::EnableFlyoutEntry(int32_t entryID, int32_t enabled) {
+    EnableEntryByID(PanelItem(kADMMenuItemID), entryID, enabled != 0);
 }
 void TavorineDialogue::ShowSelectionMeasures() { ::ShowSelectionMeasures(); }
 void TavorineDialogue::ShowFigureArea() { ::ShowFigureArea(); }
