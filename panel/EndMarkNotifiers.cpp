@@ -35,6 +35,7 @@ void ChooseArrowShape(ADMNotifierRef notifier, int32_t preset) {
     gCurrentOptions.ArrowPreset = preset;
     LoadPanelPreset(preset);
     if (PointStyleOf(kCustomArrowPreset) && IsLiveArt(gCurrentDimension.DimensionGroup)) MakeCrossEndMarks();
+    RestyleEndMarks();
     RedrawPanelItems({kArrowShape1Item, kArrowShape1Item + 1, kArrowShape1Item + 2, kArrowShape4Item});
     RefreshCurrentDimension();
 }
@@ -56,6 +57,7 @@ void ArrowsPointsNotify(ADMItemRef, ADMNotifierRef notifier) {
     } else {
         DropCrossEndMarks();
     }
+    RestyleEndMarks();
     RedrawPanelItems({kArrowsPointsItem, kEndSizePictureItem, kArrowShape1Item, kArrowShape1Item + 1,
                       kArrowShape1Item + 2, kArrowShape4Item});
     RefreshCurrentDimension();

@@ -145,6 +145,18 @@ static void DropLabelWithoutValue() {
     if (gValueFormat.AngleFormat == kAngleNoValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
 }
 
+void RestyleEndMarks() {
+    const AIPathStyle style = EndMarkPathStyle();
+    const AIBoolean closed = gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0;
+    for (auto& set : gCurrentDimension.EndMarks) {
+        for (AIArtHandle mark : set) {
+            if (!IsLiveArt(mark)) continue;
+            sAIPathStyle->SetPathStyle(mark, &style);
+            sAIPath->SetPathClosed(mark, closed);
+        }
+    }
+}
+
 void RedrawAngle(AIRealPoint towards) {
     if (!EditingAngleDimension()) return;
     if (gToolState.AngleOnArc != 0) {

@@ -39,6 +39,9 @@ AIArtHandle NewEndMarkBelow(AIArtHandle above, int16_t anchors);
 void MakeCrossEndMarks();
 // Disposes end marks 3 and 4.
 void DropCrossEndMarks();
+// Gives every end mark of the dimension being edited the style and closed flag of the shape now loaded: a
+// filled arrow turned into an open tick would otherwise be filled and unstroked, that is invisible.
+void RestyleEndMarks();
 
 // Rewrites the y of the anchor and both handles of point `index` of the end-mark shape.
 void SetShapePointY(int index, float y);

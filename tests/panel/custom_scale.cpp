@@ -16,6 +16,10 @@ constexpr int32_t kCustomScale = 27;
 
 class CustomScaleTest : public NotifyTest {
 protected:
+    void SetUp() override {
+        NotifyTest::SetUp();
+        UseTool(kSegmentTool);  // the panel is covered until a tool of the plug-in is chosen
+    }
     // Queues the user's actions for the dialog's run, then chooses "Autre échelle…".
     static void RunDialog(std::function<void(ADMDialogRef)> actions) {
         sim::TheDialogs().QueueModalResponder(std::move(actions));

@@ -131,6 +131,12 @@ TEST_F(DocumentNotifyTest, ThePointCrossMakesTwoMoreEndMarksAndAnotherShapeDispo
     ASSERT_TRUE(Live(third));
     ASSERT_TRUE(Live(fourth));
     EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[0], 4.5f);
+    // Every mark is now an open stroked tick, the first ones too, which were made as filled arrows.
+    for (AIArtHandle mark : {gCurrentDimension.EndMarks[0][0], gCurrentDimension.EndMarks[1][0], third, fourth}) {
+        EXPECT_FALSE(Doc().Art(mark)->closed);
+        EXPECT_TRUE(Doc().Art(mark)->style.strokePaint);
+        EXPECT_FALSE(Doc().Art(mark)->style.fillPaint);
+    }
     ASSERT_EQ(ClickItem(kArrowShape1Item), kNoErr);
     EXPECT_FALSE(Doc().IsValid(third));
     EXPECT_FALSE(Doc().IsValid(fourth));

@@ -46,46 +46,49 @@ TEST_F(NotifyTest, TheOrientationPicturesActOnAnyNotification) {
     EXPECT_TRUE(Item(kTextOrientationItem).enabled);
 }
 
-// A click on a picture button, the value it flips or sets, and the item that shows it.
+// The y of the tick's two points, the first above the line.
+void SetTick(float y) {
+    for (int k = 0; k < 2; ++k) {
+        const float v = k == 0 ? y : -y;
+        gArrowHeadShape.AnchorY[k] = gArrowHeadShape.InY[k] = gArrowHeadShape.OutY[k] = v;
+    }
+}
+
+// A click on a picture button, the value it flips (or sets), and the item that shows it.
 struct Toggle {
     int32_t Item;
     std::function<int32_t()> Value;
-    int32_t After;    // the value after one click from the panel's start
+    int32_t Sets;     // the value one click sets, or -1 when the click flips it
     int32_t Redrawn;  // the item redrawn (-1: the whole panel)
 };
 
 TEST_F(NotifyTest, EachPictureButtonChangesItsValueAndRedrawsWhatShowsIt) {
-    UseTool(kSegmentTool);
     const Toggle toggles[] = {
-        {kToleranceButtonItem, [] { return gValueFormat.ToleranceOn; }, 1, kToleranceButtonItem},
-        {kWithTiesItem, [] { return gCurrentOptions.SideTiesOn; }, gCurrentOptions.SideTiesOn == 0 ? 1 : 0, -1},
-        {kSeriesOnItem, [] { return gCurrentOptions.SeriesOn; }, gCurrentOptions.SeriesOn == 0 ? 1 : 0,
-         kSeriesTypePictureItem},
-        {kSeriesTypeTwoItem, [] { return gCurrentOptions.SeriesKind; }, 1, kSeriesTypePictureItem},
-        {kSeriesTypeOneItem, [] { return gCurrentOptions.SeriesKind; }, 0, kSeriesTypePictureItem},
-        {kSegmentArrowsItem, [] { return gToolState.SegmentArrowsFlag; }, 1, kSegmentArrowsItem},
-        {kTextOrientationItem, [] { return gCurrentOptions.HorizontalText; },
-         gCurrentOptions.HorizontalText == 0 ? 1 : 0, kTextOrientationItem},
-        {kTextPositionItem, [] { return static_cast<int32_t>(gToolState.LabelPosition); }, 1, -1},
-        {kSalientReentrantItem, [] { return gMeasuredPoints.AngleFlip; }, 1, kSalientReentrantItem},
-        {kAngleArrowsItem, [] { return gCurrentOptions.AngleArrowsFlag; }, 1, kAngleArrowsItem},
-        {kCircleArrowsItem, [] { return gCurrentOptions.CircleArrowsFlag; }, 1, kCircleArrowsItem},
-        {kBezierArrowsItem, [] { return gCurrentOptions.BezierArrowsFlag; }, 1, kBezierArrowsItem},
-        {kDiameterRadiusItem, [] { return gCurrentOptions.Diameter; }, gCurrentOptions.Diameter == 0 ? 1 : 0,
-         kDiameterRadiusItem},
+        {kToleranceButtonItem, [] { return gValueFormat.ToleranceOn; }, -1, kToleranceButtonItem},
+        {kWithTiesItem, [] { return gCurrentOptions.SideTiesOn; }, -1, -1},
+        {kSeriesOnItem, [] { return gCurrentOptions.SeriesOn; }, -1, kSeriesTypePictureItem},
+        {kSegmentArrowsItem, [] { return gToolState.SegmentArrowsFlag; }, -1, kSegmentArrowsItem},
+        {kTextOrientationItem, [] { return gCurrentOptions.HorizontalText; }, -1, kTextOrientationItem},
+        {kSalientReentrantItem, [] { return gMeasuredPoints.AngleFlip; }, -1, kSalientReentrantItem},
+        {kAngleArrowsItem, [] { return gCurrentOptions.AngleArrowsFlag; }, -1, kAngleArrowsItem},
+        {kCircleArrowsItem, [] { return gCurrentOptions.CircleArrowsFlag; }, -1, kCircleArrowsItem},
+        {kDiameterRadiusItem, [] { return gCurrentOptions.Diameter; }, -1, kDiameterRadiusItem},
         {kLocalRadiusItem, [] { return gCurrentOptions.BezierMode; }, 1, kLocalRadiusItem},
         {kLocalTangentItem, [] { return gCurrentOptions.BezierMode; }, 2, kLocalTangentItem},
         {kSharePathItem, [] { return gCurrentOptions.BezierMode; }, 0, kSharePathItem},
-        {kArrowsPointsItem, [] { return gCurrentOptions.ArrowHeads; }, gCurrentOptions.ArrowHeads == 0 ? 1 : 0,
-         kArrowsPointsItem},
+        {kLocalRadiusItem, [] { return gCurrentOptions.BezierMode; }, 1, kLocalRadiusItem},
+        {kBezierArrowsItem, [] { return gCurrentOptions.BezierArrowsFlag; }, -1, kBezierArrowsItem},
+        {kArrowsPointsItem, [] { return gCurrentOptions.ArrowHeads; }, -1, kArrowsPointsItem},
     };
     const size_t writes = Writes();
     for (const Toggle& t : toggles) {
         SCOPED_TRACE(t.Item);
+        ASSERT_TRUE(ShowPageOf(t.Item));
+        const int32_t before = t.Value();
         const int32_t itemBefore = t.Redrawn >= 0 ? Item(t.Redrawn).invalidations : 0;
         const int32_t panelBefore = Dialog().invalidations;
         ASSERT_EQ(ClickItem(t.Item), kNoErr);
-        EXPECT_EQ(t.Value(), t.After);
+        EXPECT_EQ(t.Value(), t.Sets >= 0 ? t.Sets : (before == 0 ? 1 : 0));
         if (t.Redrawn >= 0)
             EXPECT_GT(Item(t.Redrawn).invalidations, itemBefore);
         else
@@ -94,7 +97,17 @@ TEST_F(NotifyTest, EachPictureButtonChangesItsValueAndRedrawsWhatShowsIt) {
     EXPECT_EQ(Writes(), writes) << "the panel writes nothing to the store";
 }
 
+TEST_F(NotifyTest, TheSeriesKindsFollowTheirButtons) {
+    Disturb(kSeriesOnItem);
+    gCurrentOptions.SeriesOn = 1;
+    sim::TheDialogs().Notify(Item(kSeriesTypeTwoItem).handle, kADMUserChangedNotifier);
+    EXPECT_EQ(gCurrentOptions.SeriesKind, 1);
+    sim::TheDialogs().Notify(Item(kSeriesTypeOneItem).handle, kADMUserChangedNotifier);
+    EXPECT_EQ(gCurrentOptions.SeriesKind, 0);
+}
+
 TEST_F(NotifyTest, TheToleranceButtonRetipsItselfAndOpensItsText) {
+    ASSERT_TRUE(ShowPageOf(kToleranceButtonItem));
     ASSERT_EQ(ClickItem(kToleranceButtonItem), kNoErr);
     EXPECT_EQ(Item(kToleranceButtonItem).tip, "Désactive la zone de texte de tolérance.");
     EXPECT_TRUE(Item(kToleranceTextItem).enabled);
@@ -107,6 +120,7 @@ TEST_F(NotifyTest, TheToleranceButtonRetipsItselfAndOpensItsText) {
 }
 
 TEST_F(NotifyTest, TheTextPositionCyclesAndTheSideTextFollowsIt) {
+    ASSERT_TRUE(ShowPageOf(kTextPositionItem));
     const bool enabled[] = {true, true, false};
     for (int step = 0; step < 3; ++step) {
         ASSERT_EQ(ClickItem(kTextPositionItem), kNoErr);
@@ -117,6 +131,7 @@ TEST_F(NotifyTest, TheTextPositionCyclesAndTheSideTextFollowsIt) {
 
 TEST_F(NotifyTest, FieldsTakeTheirValuesAndTheTextSizeKeepsTheSeriesStepAboveTheEndMarks) {
     gCurrentOptions.EndMarkSize = 100.0;
+    ASSERT_TRUE(ShowPageOf(kSegmentOffsetXItem));
     ASSERT_EQ(EnterIn(kTextSizeItem, "2"), kNoErr);
     EXPECT_NEAR(gCurrentOptions.TextSize, 2.0, 1e-6);
     EXPECT_FLOAT_EQ(gCurrentOptions.SeriesLabelStep, 8.0f);
@@ -131,15 +146,16 @@ TEST_F(NotifyTest, FieldsTakeTheirValuesAndTheTextSizeKeepsTheSeriesStepAboveThe
 }
 
 TEST_F(NotifyTest, FlippingTheLineTwiceRestoresTheSideAndParallelMakesItPositive) {
+    ASSERT_TRUE(ShowPageOf(kInvertLineItem));
     gCurrentOptions.SideTieLength = 20.0;
     gMeasuredPoints.FirstPoint.p = {10, 5};
     ASSERT_EQ(ClickItem(kInvertLineItem), kNoErr);
-    EXPECT_DOUBLE_EQ(gCurrentOptions.SideTieLength, -20.0);
+    EXPECT_NEAR(gCurrentOptions.SideTieLength, -20.0, 1e-4);
     EXPECT_NEAR(ItemFloatValue(kSideTieItem), -20.0, 1e-4);
     EXPECT_FLOAT_EQ(gToolState.CursorPoint.v, -15.0f);
     EXPECT_EQ(gDragValues.LineFlipped, 1);
     ASSERT_EQ(ClickItem(kInvertLineItem), kNoErr);
-    EXPECT_DOUBLE_EQ(gCurrentOptions.SideTieLength, 20.0);
+    EXPECT_NEAR(gCurrentOptions.SideTieLength, 20.0, 1e-4);
     EXPECT_EQ(gDragValues.LineFlipped, 0);
 
     ASSERT_EQ(ClickItem(kInvertLineItem), kNoErr);
@@ -164,6 +180,7 @@ TEST_F(NotifyTest, TheFreeTextMenuAndFieldSetTheLabelTextOnlyWhileTheFieldIsEnab
 }
 
 TEST_F(NotifyTest, TheFontPopupSetsTheFontInUseAndItsName) {
+    ASSERT_TRUE(ShowPageOf(kFontItem));
     const std::vector<std::string> fonts = Entries(kFontItem);
     ASSERT_GE(fonts.size(), 2u);
     const size_t writes = Writes();
@@ -174,24 +191,32 @@ TEST_F(NotifyTest, TheFontPopupSetsTheFontInUseAndItsName) {
 }
 
 TEST_F(NotifyTest, TheArrowDirectionsLeanTheObliqueTickOfThePointStyleOnly) {
-    gCurrentOptions.ArrowHeads = 0;
-    gCurrentOptions.ArrowPreset = 2;
-    gArrowHeadShape.AnchorY[0] = 2.4508758f;
-    ASSERT_EQ(ClickItem(kSegmentArrowsItem), kNoErr);
-    EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[0], -2.4508758f);
-    EXPECT_FLOAT_EQ(gArrowHeadShape.OutY[1], 2.4508758f);
-    ASSERT_EQ(ClickItem(kCircleArrowsItem), kNoErr);  // flag now 1: the first point below the line
-    EXPECT_FLOAT_EQ(gArrowHeadShape.InY[0], -2.4508758f);
-    ASSERT_EQ(ClickItem(kAngleArrowsItem), kNoErr);  // the angle's tick lies flat
-    EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[0], 0.0f);
-    EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[1], 0.0f);
-    gCurrentOptions.ArrowPreset = 1;
-    const auto shape = Bytes(gArrowHeadShape);
-    ASSERT_EQ(ClickItem(kBezierArrowsItem), kNoErr);
-    EXPECT_EQ(Bytes(gArrowHeadShape), shape);
+    struct Lean {
+        int32_t Item;
+        float First;  // the y of the tick's first point after a click from a flag at 0
+    };
+    const Lean leans[] = {{kSegmentArrowsItem, -2.4508758f}, {kCircleArrowsItem, -2.4508758f}, {kAngleArrowsItem, 0.0f}};
+    for (const Lean& lean : leans) {
+        SCOPED_TRACE(lean.Item);
+        ASSERT_TRUE(ShowPageOf(lean.Item));
+        gToolState.SegmentArrowsFlag = 0;
+        gCurrentOptions.CircleArrowsFlag = gCurrentOptions.AngleArrowsFlag = 0;
+        gCurrentOptions.ArrowHeads = 0;
+        gCurrentOptions.ArrowPreset = 2;
+        SetTick(2.4508758f);
+        ASSERT_EQ(ClickItem(lean.Item), kNoErr);
+        EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[0], lean.First);
+        EXPECT_FLOAT_EQ(gArrowHeadShape.InY[1], -lean.First);
+        // Any other end mark keeps its shape.
+        gCurrentOptions.ArrowPreset = 1;
+        SetTick(1.0f);
+        ASSERT_EQ(ClickItem(lean.Item), kNoErr);
+        EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[0], 1.0f);
+    }
 }
 
 TEST_F(NotifyTest, TheDivisionCountChangesOnlyForANewNumber) {
+    ASSERT_TRUE(ShowPageOf(kDivisionCountItem));
     ASSERT_EQ(EnterIn(kDivisionCountItem, "7"), kNoErr);
     EXPECT_EQ(gCurrentOptions.DivisionCount, 7);
     ASSERT_EQ(EnterIn(kDivisionCountItem, "0"), kNoErr);

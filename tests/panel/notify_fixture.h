@@ -42,6 +42,14 @@ protected:
     }
     static void Click(AIRealPoint p) { ClickDrag(p, p); }
 
+    // Chooses the first tool whose page shows the item enabled; false when none does.
+    static bool ShowPageOf(int32_t id) {
+        for (int32_t tool = kSegmentTool; tool <= kMeasureTool; ++tool) {
+            if (sim::TheTools().Select(gToolState.ToolHandles[tool - 1]) != kNoErr) continue;
+            if (Item(id).visible && Item(id).enabled) return true;
+        }
+        return false;
+    }
     static ASErr ClickItem(int32_t id, int32_t modifiers = 0) { return sim::TheDialogs().Click(ItemRef(id), modifiers); }
     static ASErr ChooseIn(int32_t id, int32_t entry) { return sim::TheDialogs().Choose(ItemRef(id), entry); }
     static ASErr EnterIn(int32_t id, const std::string& text) { return sim::TheDialogs().Enter(ItemRef(id), text); }
