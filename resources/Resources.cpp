@@ -1,8 +1,10 @@
 #include "resources/Resources.h"
 
 #include <iterator>
+#include <span>
 #include <vector>
 
+#include "resources/EditorImages.h"
 #include "resources/PanelIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
@@ -149,11 +151,14 @@ constexpr PluginResource kResources[] = {
     {kCursorResourceType, kDecimalsDragCursorID, &kCrosshairCursor, 1},
 };
 
-// The fixed resources, then one icon resource per panel picture.
+// The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and
+// cursors.
 std::vector<PluginResource> AllResources() {
     std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
     for (size_t i = 0; i < kPanelIconCount; ++i)
         all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
+    const std::span<const PluginResource> editor = EditorResources();
+    all.insert(all.end(), editor.begin(), editor.end());
     return all;
 }
 
