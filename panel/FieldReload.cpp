@@ -53,8 +53,6 @@ constexpr int16_t kTickAnchors = 2;
 // The beep of a division mark that cannot be allocated.
 constexpr uint32_t kAllocationBeepFrequency = 9001;
 constexpr uint32_t kAllocationBeepDuration = 100;
-// The factor of the end-mark size in the spacing of stacked series labels.
-constexpr double kSeriesStepPerEndMarkSize = 0.08;
 
 // End mark k (0 to 3) of the dimension: element 0 of its array.
 AIArtHandle& EndMark(size_t k) { return gCurrentDimension.EndMarks[k][0]; }
@@ -102,12 +100,6 @@ void SetItemFlag(int32_t id, int32_t value) {
 
 void InvalidatePanel() {
     if (PanelDialog != nullptr) sADMDialog->Invalidate(PanelDialog);
-}
-
-void UpdateSeriesLabelStep() {
-    const CurrentOptions& live = gCurrentOptions;
-    const double fromMarks = kSeriesStepPerEndMarkSize * live.EndMarkSize;
-    gCurrentOptions.SeriesLabelStep = SettingAsFloat(live.TextSize > fromMarks ? live.TextSize : fromMarks);
 }
 
 // The unit and its suffix, and the unit popup showing them.

@@ -10,6 +10,7 @@
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMIconSuite.h"
 #include "host/ADMItemSuite.h"
+#include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
 #include "records/CurrentDimension.h"
@@ -32,11 +33,6 @@ constexpr ADMColor kRed = kADMRedColor;
 SPPluginRef PluginOfDialog(ADMDialogRef dialog) {
     SPPluginRef plugin = nullptr;
     return sADMDialog->GetPluginRef(dialog, &plugin) == kNoErr ? plugin : nullptr;
-}
-
-SPPluginRef PluginOf(ADMItemRef item) {
-    ADMDialogRef dialog = nullptr;
-    return sADMItem->GetDialog(item, &dialog) == kNoErr ? PluginOfDialog(dialog) : nullptr;
 }
 
 template <typename Draw>
@@ -87,7 +83,7 @@ void DrawPicture(const PictureRule& rule, ADMItemRef item, ADMDrawerRef drawer) 
     const int32_t icon = rule.Icon();
     if (rule.At != nullptr) {
         const ADMPoint at = rule.At(icon);
-        DrawIconAt(PluginOf(item), drawer, icon, at.h, at.v);
+        DrawIconAt(PluginOfItem(item), drawer, icon, at.h, at.v);
     } else {
         DrawPanelIconCentred(item, drawer, icon, *rule.Square);
     }
@@ -248,11 +244,11 @@ ADMRGBColor ButtonColour(int32_t which) {
 }  // namespace
 
 void DrawPanelIcon(ADMItemRef item, ADMDrawerRef drawer, int32_t iconID, int32_t h, int32_t v) {
-    DrawIconAt(PluginOf(item), drawer, iconID, h, v);
+    DrawIconAt(PluginOfItem(item), drawer, iconID, h, v);
 }
 
 void DrawPanelIconCentred(ADMItemRef item, ADMDrawerRef drawer, int32_t iconID, const ADMRect& rect) {
-    WithIcon(PluginOf(item), iconID, [&](ADMIconRef icon) { sADMDrawer->DrawIconCentered(drawer, icon, &rect); });
+    WithIcon(PluginOfItem(item), iconID, [&](ADMIconRef icon) { sADMDrawer->DrawIconCentered(drawer, icon, &rect); });
 }
 
 void PanelDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {

@@ -48,14 +48,6 @@ bool CommandDown(ADMTrackerRef tracker) {
     return sADMTracker->TestModifier(tracker, kADMControlKeyModifier, &command) == kNoErr && command != 0;
 }
 
-SPPluginRef PluginOf(ADMItemRef item) {
-    ADMDialogRef dialog = nullptr;
-    SPPluginRef plugin = nullptr;
-    if (sADMItem->GetDialog(item, &dialog) != kNoErr || sADMDialog->GetPluginRef(dialog, &plugin) != kNoErr)
-        return nullptr;
-    return plugin;
-}
-
 }  // namespace
 
 ADMBoolean ResetLineWidthTrack(ADMItemRef item, ADMTrackerRef tracker) {
@@ -103,7 +95,7 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
     ADMPoint point{};
     if (sADMTracker->GetPoint(tracker, &point) != kNoErr || point.h < 0 || point.h > kDecimalsIndicatorWidth)
         return DefaultTracking(item, tracker);
-    sADMBasic->SetPlatformCursor(PluginOf(item), kDecimalsDragCursor);
+    sADMBasic->SetPlatformCursor(PluginOfItem(item), kDecimalsDragCursor);
     int32_t state = kADMMouseNotCaptured;
     if (sADMTracker->GetMouseState(tracker, &state) == kNoErr && state == kADMMouseCaptured) {
         int32_t& decimals = gCurrentOptions.Decimals;

@@ -29,14 +29,7 @@
 namespace {
 
 constexpr const char* kPanelName = "Tavorine";
-constexpr int32_t kPanelWidth = 240;
-constexpr int32_t kOptionsShownHeight = 172;
-constexpr int32_t kOptionsHiddenHeight = 106;
 constexpr size_t kDockGroupSize = 256;
-// How many times the point editors' previews halve a curve.
-constexpr int8_t kStartFlattenDepth = 4;
-// The factor of the end-mark size in the spacing of stacked series labels.
-constexpr double kSeriesStepPerEndMarkSize = 0.08;
 constexpr int32_t kScaleMarkerPicture = 1076;
 
 // A modal dialog's size, and where its first position is kept.
@@ -80,8 +73,8 @@ void CopyStartingLiveValues() {
 }
 
 void ResetWorkingValues() {
-    FlattenDepth = kStartFlattenDepth;
     DragValues& drag = gDragValues;
+    drag.FlattenDepth = kFlattenDepth;
     drag.CreatedSegmentLength = drag.CreatedAngleSide = drag.CreatedAngleRotation = 0.0f;
     drag.CreatedCircleRadius = drag.ArcSweep = 0.0f;
     gCurrentOptions.BezierPathLength = kDefaultBezierPathLength;
@@ -107,12 +100,6 @@ void BuildItemGroups(ADMDialogRef dialog) {
     BuildUnitPopups(dialog);
     MakeProjectionItems(dialog);
     MakeReadoutItems(dialog);
-}
-
-void UpdateSeriesLabelStep() {
-    const CurrentOptions& live = gCurrentOptions;
-    const double fromMarks = kSeriesStepPerEndMarkSize * live.EndMarkSize;
-    gCurrentOptions.SeriesLabelStep = SettingAsFloat(live.TextSize > fromMarks ? live.TextSize : fromMarks);
 }
 
 constexpr PanelItemSpec kScaleItems[] = {

@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int32_t kOptionsShownHeight = 172;
-constexpr int32_t kOptionsHiddenHeight = 106;
 // Where the cover goes while the panel is active: outside the panel at either width.
 constexpr int32_t kCoverAwayX = 480;
 // The items whose tips the relayout switches.

@@ -9,6 +9,8 @@
 #include "panel_fixture.h"
 #include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 #include "simhost/Document.h"
 
@@ -113,6 +115,24 @@ TEST_F(Reload, OnlyTheCurrentToolsPageReturnsToItsDefaults) {
     EXPECT_FLOAT_EQ(gCurrentOptions.BezierPathLength, 14.173228f);
     EXPECT_EQ(gCurrentOptions.DivisionCount, 4);
     EXPECT_EQ(Item(72).text, "4");
+}
+
+TEST_F(Reload, TheSegmentReloadDerivesARadiusOnlyForAMeasuredArc) {
+    SelectTool("Outil Segment");
+    gCurrentOptions.ArcRadius = 45.0;  // the Angle page's radius: not a value of the Segment page
+    gToolState.ArcLengthMode = 0;
+    ClickItem(5);
+    EXPECT_DOUBLE_EQ(gCurrentOptions.ArcRadius, 45.0);
+    // A quarter arc of radius 50 about the origin, measured by its length: the radius is derived again.
+    const AIArtHandle arc = sim::TheDocument().DrawPolyline({{50, 0}, {0, 50}}, false);
+    gHitState.MeasuredArt = arc;
+    gMeasuredPoints.AngleVertex.p = {0, 0};
+    gToolState.ArcLengthMode = 1;
+    ClickItem(5);
+    EXPECT_FLOAT_EQ(gMeasuredPoints.CircleRadius, 50.0f);
+    EXPECT_DOUBLE_EQ(gCurrentOptions.ArcRadius, 62.0);  // the radius and the stored side ties
+    gToolState.ArcLengthMode = 0;
+    gHitState.MeasuredArt = nullptr;
 }
 
 TEST_F(Reload, WithNoDimensionBeingEditedNothingIsMadeInTheDocument) {
