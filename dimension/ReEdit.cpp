@@ -272,6 +272,8 @@ RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* i
     const AIRealPoint vertex = m.AngleVertex.p;
     m.AngleValue = static_cast<AIReal>(SignedAngle((Vector2(m.AnglePointB.p) - Vector2(vertex)).ToPoint(),
                                                    (Vector2(m.AnglePointA.p) - Vector2(vertex)).ToPoint()));
+    // The re-entrant side belongs to the drag that chose it: a rebuilt angle starts on its salient side.
+    m.AngleFlip = 0;
     gHitState.MeasuredArt = found.Vertex.Path;
     ASErr result = BuildAngleDimensionArt();
     KeepError(result, LinkAngle(found.Vertex.Path, found.Previous.Index, found.Vertex.Index, found.Next.Index));
