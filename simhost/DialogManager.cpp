@@ -40,7 +40,7 @@ const char* UnitSuffix(int32_t units) {
 
 bool HasList(const std::string& type) {
     return type == kADMPopupListType || type == kADMPopupMenuType || type == kADMSpinEditPopupType ||
-           type == kADMTextEditPopupType || type == kADMListBoxType;
+           type == kADMTextEditPopupType || type == kADMTextEditScrollingPopupType || type == kADMListBoxType;
 }
 
 bool IsNumericType(const std::string& type) {
