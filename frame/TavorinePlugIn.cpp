@@ -4,6 +4,7 @@
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
 #include "frame/LiveOptions.h"
+#include "frame/PluginReference.h"
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
 #include "frame/SettingsTable.h"
@@ -23,9 +24,12 @@ constexpr const char* kAboutText =
 
 }  // namespace
 
-TavorinePlugIn::TavorinePlugIn(SPPluginRef pluginRef) : Plugin(pluginRef) {}
+TavorinePlugIn::TavorinePlugIn(SPPluginRef pluginRef) : Plugin(pluginRef) { SetOwnPluginRef(pluginRef); }
 
-TavorinePlugIn::~TavorinePlugIn() { DestroyPanel(); }
+TavorinePlugIn::~TavorinePlugIn() {
+    DestroyPanel();
+    SetOwnPluginRef(nullptr);
+}
 
 ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* message) {
     ASErr result = Plugin::Message(caller, selector, message);
