@@ -1,8 +1,10 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "dialogs/options/PreferencesDialog.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
+#include "frame/DialogOpeners.h"
 #include "frame/LiveOptions.h"
 #include "frame/PluginReference.h"
 #include "frame/PreferenceStore.h"
@@ -41,6 +43,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
+    InstallDialogOpener(ModalDialog::Preferences, OpenPreferencesDialog);
     ASErr error = AddMenus();
     error = AddNotifiers();
     error = LoadSettingsStep();
@@ -111,7 +114,10 @@ ASErr TavorinePlugIn::ToolSelect(AIToolMessage* message) { return SelectTool(*me
 
 ASErr TavorinePlugIn::ToolDeselect(AIToolMessage*) { return DeselectTool(AnnotatorHandle, PanelDialogue); }
 
-ASErr TavorinePlugIn::ToolEditOptions(AIToolMessage*) { return kNoErr; }
+ASErr TavorinePlugIn::ToolEditOptions(AIToolMessage*) {
+    OpenModalDialog(ModalDialog::Preferences);
+    return kNoErr;
+}
 
 ASErr TavorinePlugIn::ToolTrackCursor(AIToolMessage* message) {
     return TrackToolCursor(*message, PanelDialogue != nullptr && PanelDialogue->IsShown());

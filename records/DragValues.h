@@ -17,6 +17,7 @@ struct DragValues {
     AIReal CreatedBezierScaleY = 0.0f;
     AIReal CreatedBezierRotation = 0.0f; // radians
     AIArtHandle CreatedCirclePath = nullptr;  // the circle, arc or sector figure being made
+    int32_t DragTrackY = 0;  // pointer position of the previous event of a tracker that steps a value by dragging
 };
 
 extern DragValues gDragValues;

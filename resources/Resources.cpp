@@ -1,7 +1,9 @@
 #include "resources/Resources.h"
 
 #include <iterator>
+#include <vector>
 
+#include "resources/PreferencesIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
 
@@ -88,10 +90,20 @@ constexpr PluginResource kResources[] = {
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
 };
 
-constexpr PluginResourceTable kResourceTable{kResources, std::size(kResources)};
+// The resources of the frame and tools, then the pictures of each dialog.
+const std::vector<PluginResource>& AllResources() {
+    static const std::vector<PluginResource> all = [] {
+        std::vector<PluginResource> resources(std::begin(kResources), std::end(kResources));
+        const std::span<const PluginResource> pictures = PreferencesPictureResources();
+        resources.insert(resources.end(), pictures.begin(), pictures.end());
+        return resources;
+    }();
+    return all;
+}
 
 } // namespace
 
 extern "C" const PluginResourceTable* PluginResources() {
-    return &kResourceTable;
+    static const PluginResourceTable table{AllResources().data(), AllResources().size()};
+    return &table;
 }
