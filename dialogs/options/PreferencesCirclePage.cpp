@@ -38,12 +38,12 @@ constexpr const char* kPicture = kADMPicturePushButtonType;
 constexpr int32_t kDialogFont = 1;
 
 const PrefsItemSpec kCircleItems[] = {
-    {.Id = kRadiusDrawnItem, .Type = kADMTextRadioButtonType, .Bounds = {166, 274, 182, 290},
+    {.Id = kRadiusDrawnItem, .Type = kADMTextRadioButtonType, .Bounds = {162, 274, 178, 290},
      .Tip = kDrawRadiusTip, .Notify = RadiusLineNotify},
-    {.Id = kRadiusNotDrawnItem, .Type = kADMTextRadioButtonType, .Bounds = {214, 274, 230, 290},
+    {.Id = kRadiusNotDrawnItem, .Type = kADMTextRadioButtonType, .Bounds = {206, 274, 222, 290},
      .Tip = kNoRadiusTip, .Notify = RadiusLineNotify},
-    {.Id = kRadiusNotDrawnPicture, .Type = kADMUserType, .Bounds = {232, 272, 252, 292}, .Draw = DrawRadiusPicture},
-    {.Id = kRadiusDrawnPicture, .Type = kADMUserType, .Bounds = {184, 272, 204, 292}, .Draw = DrawRadiusPicture},
+    {.Id = kRadiusNotDrawnPicture, .Type = kADMUserType, .Bounds = {224, 272, 244, 292}, .Draw = DrawRadiusPicture},
+    {.Id = kRadiusDrawnPicture, .Type = kADMUserType, .Bounds = {180, 272, 200, 292}, .Draw = DrawRadiusPicture},
     {.Id = kSymbolPlaceItem, .Type = kADMPopupListType, .Bounds = {300, 215, 380, 233}, .Notify = SymbolPlaceNotify,
      .Font = kDialogFont},
     {.Id = kCircleSymbolItem, .Type = kADMTextCheckBoxType, .Bounds = {150, 215, 220, 233}, .Text = "R ou Ø",

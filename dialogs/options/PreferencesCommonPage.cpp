@@ -143,7 +143,7 @@ const PrefsItemSpec kCommonItems[] = {
     {.Id = kInchSymbolItem, .Type = kADMPopupListType, .Bounds = {384, 151, 434, 169},
      .Tip = "Choix du symbole pour les pouces.", .Notify = ChoiceNotify, .Value = {.Whole = &W::InchSymbol},
      .Font = kSmallFont},
-    {.Id = kSampleTextItem, .Type = kADMTextStaticType, .Bounds = {300, 275, 444, 291}, .Font = kDialogFont},
+    {.Id = kSampleTextItem, .Type = kADMTextStaticType, .Bounds = {308, 275, 444, 291}, .Font = kDialogFont},
 };
 
 const PrefsTipRule kCommonTips[] = {

@@ -74,7 +74,7 @@ const PrefsItemSpec kSegmentItems[] = {
 };
 
 const PrefsItemSpec kHorizontalText[] = {
-    {.Id = kHorizontalTextItem, .Type = kADMTextCheckBoxType, .Bounds = {170, 274, 240, 290}, .Text = "Horiz.",
+    {.Id = kHorizontalTextItem, .Type = kADMTextCheckBoxType, .Bounds = {248, 274, 298, 290}, .Text = "Horiz.",
      .Tip = "Texte horizontal ou non par défaut.", .Notify = FlagBoxNotify, .Value = {.Whole = &W::HorizontalText}},
 };
 
