@@ -116,7 +116,7 @@ TEST(ToolCommand, ADoubleClickOpensTheToolsOptions) {
                         "modal: bidon 16900\n", "== 2: tool \"Eyedropper Tool\" double\n"});
     EXPECT_EQ(Count(log, "AI Edit Options"), 1u);
     folder.Write("bad.scn", "tool \"Outil Angle\" twice\n");
-    EXPECT_THAT(folder.Run({"bad.scn"}).errors, HasSubstr("bad.scn:1: expected double or the end of the line"));
+    EXPECT_THAT(folder.Run({"bad.scn"}).errors, HasSubstr("bad.scn:1: expected double or end of line"));
 }
 
 TEST(MouseCommand, AClickSendsDownThenUpAndADragOneMessagePerPoint) {
