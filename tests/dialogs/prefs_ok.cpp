@@ -189,6 +189,12 @@ TEST_F(PrefsOk, OpensFromADoubleClickOnEachToolAndNeverTwice) {
         EXPECT_EQ(sim::ThePlugin().SendTool(kSelectorAIEditToolOptions, tool->handle, {0, 0}), kNoErr);
     }
     EXPECT_EQ(sim::TheLogs().modalRuns, std::vector<std::string>(tools.size(), "bidon 16900"));
+    for (int32_t tool : {0, 9}) {
+        Run([](const PrefsWindow& window) {
+            EXPECT_EQ(gPrefs.PrefsPage, kSegmentPrefsPage);
+            EXPECT_TRUE(window.Shown(kSideTieItem));
+        }, tool);
+    }
 }
 
 TEST_F(PrefsOk, ColourButtonsOpenTheColourDialogAndRedrawThePreferences) {
