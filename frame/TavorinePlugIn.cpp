@@ -1,5 +1,6 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/options/PreferencesDialog.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
@@ -49,6 +50,7 @@ ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     error = LoadSettingsStep();
     error = AddToolsStep();
     error = AddAnnotatorStep();
+    InstallFigureCreationDialogs(PluginRef);
     SelectHostTool();
     return error;
 }

@@ -880,15 +880,6 @@ constexpr const char* const kRows1078[] = {
 };
 constexpr PixelImage kImage1078{20, 20, kRows1078};
 
-constexpr const char* const kRows1079[] = {
-    "..#.......#..",
-    ".#.........#.",
-    "#############",
-    ".#.........#.",
-    "..#.......#..",
-};
-constexpr PixelImage kImage1079{13, 5, kRows1079};
-
 constexpr const char* const kRows1080[] = {
     "..........................",
     "..........................",
@@ -1239,7 +1230,6 @@ constexpr PluginResource kPreferencesPictures[] = {
     {kIconResourceType, 1075, &kImage1075, 1},
     {kIconResourceType, 1077, &kImage1077, 1},
     {kIconResourceType, 1078, &kImage1078, 1},
-    {kIconResourceType, 1079, &kImage1079, 1},
     {kIconResourceType, 1080, &kImage1080, 1},
     {kIconResourceType, 1081, &kImage1081, 1},
     {kIconResourceType, 1082, &kImage1082, 1},

@@ -4,6 +4,8 @@
 #include "dialogs/options/PreferencesPages.h"
 #include "frame/Settings.h"
 
+using namespace prefsitems;
+
 namespace {
 
 using W = PreferencesWorkingCopy;
@@ -117,7 +119,7 @@ void RightAngleNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 }  // namespace
 
-PrefsPageItems AnglePageItems() { return {kAngleItems, kAngleTips}; }
+PrefsPageItems prefsitems::AnglePageItems() { return {kAngleItems, kAngleTips}; }
 
 void BuildPreferencesAnglePage(ADMDialogRef dialog) {
     FillWorkingCopies();

@@ -10,6 +10,8 @@
 #include "frame/SuiteTable.h"
 #include "host/ADMDrawerSuite.h"
 
+using namespace prefsitems;
+
 namespace {
 
 using W = PreferencesWorkingCopy;
@@ -118,7 +120,7 @@ void Line(ADMDrawerRef drawer, int32_t h1, int32_t v1, int32_t h2, int32_t v2) {
 
 }  // namespace
 
-PrefsPageItems BezierPageItems() { return {kBezierItems, {}}; }
+PrefsPageItems prefsitems::BezierPageItems() { return {kBezierItems, {}}; }
 
 // A count outside 1..140 is drawn as the nearest of them, so the step is never zero and the marks end.
 void DrawDivisionPreview(ADMItemRef, ADMDrawerRef drawer) {

@@ -8,6 +8,8 @@
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMItemSuite.h"
 
+using namespace prefsitems;
+
 namespace {
 
 using W = PreferencesWorkingCopy;
@@ -166,7 +168,7 @@ void DrawDiameterPicture(ADMItemRef, ADMDrawerRef drawer) {
 
 }  // namespace
 
-PrefsPageItems CirclePageItems() { return {kCircleItems, kCircleTips}; }
+PrefsPageItems prefsitems::CirclePageItems() { return {kCircleItems, kCircleTips}; }
 
 void BuildPreferencesCirclePage(ADMDialogRef dialog) {
     FillWorkingCopies();

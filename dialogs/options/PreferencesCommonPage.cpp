@@ -27,6 +27,8 @@
 #include "records/DialogPositions.h"
 #include "records/DragValues.h"
 
+using namespace prefsitems;
+
 namespace {
 
 using W = PreferencesWorkingCopy;
@@ -501,7 +503,7 @@ void LayerNameNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 }  // namespace
 
-PrefsPageItems CommonPageItems() { return {kCommonItems, kCommonTips}; }
+PrefsPageItems prefsitems::CommonPageItems() { return {kCommonItems, kCommonTips}; }
 
 void BuildPreferencesCommonPage(ADMDialogRef dialog) {
     FillWorkingCopies();

@@ -14,6 +14,8 @@
 #include "records/ToolState.h"
 #include "resources/ResourceIds.h"
 
+using namespace prefsitems;
+
 PreferencesDialogState gPrefs;
 
 namespace {

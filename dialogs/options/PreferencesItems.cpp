@@ -11,6 +11,8 @@
 #include "host/ADMListSuite.h"
 #include "host/ADMNotifierSuite.h"
 
+namespace prefsitems {
+
 namespace {
 
 // The table entry an item was made from, kept in its user data.
@@ -206,3 +208,5 @@ void DrawPrefsIcon(ADMDrawerRef drawer, int32_t iconID, ADMPoint at) {
 void DrawPrefsIconCentred(ADMDrawerRef drawer, int32_t iconID, ADMRect in) {
     sADMDrawer->DrawResPictureCentered(drawer, OwnPluginRef(), iconID, &in);
 }
+
+}  // namespace prefsitems

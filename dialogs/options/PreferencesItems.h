@@ -92,6 +92,9 @@ constexpr int32_t kSeriesPicture = 174;
 constexpr int32_t kSeriesTypeOneItem = 175;
 constexpr int32_t kSeriesTypeTwoItem = 176;
 
+// The dialog's own helpers stand in a namespace of their own, apart from the other dialogs' alike.
+namespace prefsitems {
+
 // No bound on a numeric field.
 constexpr float kNoFieldBound = 1.0e30f;
 
@@ -188,3 +191,5 @@ void DrawPrefsIcon(ADMDrawerRef drawer, int32_t iconID, ADMPoint at);
 void DrawPrefsIconCentred(ADMDrawerRef drawer, int32_t iconID, ADMRect in);
 // The square in which a 16 by 16 picture button draws its icon.
 constexpr ADMRect kIconSquare{0, 0, 16, 16};
+
+}  // namespace prefsitems

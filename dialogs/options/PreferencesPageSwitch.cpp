@@ -7,6 +7,8 @@
 #include "frame/SuiteTable.h"
 #include "host/ADMDrawerSuite.h"
 
+using namespace prefsitems;
+
 namespace {
 
 // The pages an item belongs to, one bit per page number.

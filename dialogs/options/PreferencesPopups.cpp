@@ -13,6 +13,8 @@
 #include "host/ADMListSuite.h"
 #include "host/Platform.h"
 
+using namespace prefsitems;
+
 namespace {
 
 constexpr const char* kUnitNames[] = {"mm", "cm", "po (décimal)", "po (fractionnaire)", "pi po (fractionnaire)",

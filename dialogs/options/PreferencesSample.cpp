@@ -10,6 +10,8 @@
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
 
+using namespace prefsitems;
+
 namespace {
 
 constexpr int32_t kMaxSampleDecimals = 6;

@@ -7,6 +7,8 @@
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMItemSuite.h"
 
+using namespace prefsitems;
+
 namespace {
 
 using W = PreferencesWorkingCopy;
@@ -176,7 +178,7 @@ void MagneticPointsNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 }  // namespace
 
-PrefsPageItems SegmentPageItems() { return {kSegmentItems, {}}; }
+PrefsPageItems prefsitems::SegmentPageItems() { return {kSegmentItems, {}}; }
 
 void BuildPreferencesSegmentPage(ADMDialogRef dialog) {
     FillWorkingCopies();
