@@ -5,7 +5,7 @@
 #include "host/Suites.h"
 
 struct ADMTrackerSuite {
-    // The point in the item's dialog, in pixels.
+    // The point in pixels from the top-left corner of the item.
     ASErr (*GetPoint)(ADMTrackerRef tracker, ADMPoint* point);
     ASErr (*GetAction)(ADMTrackerRef tracker, int32_t* action);
     ASErr (*GetModifiers)(ADMTrackerRef tracker, int32_t* modifiers);

@@ -121,10 +121,11 @@ enum ADMColor : int32_t {
     kADMDisabledColor,
     kADMButtonUpColor,
     kADMButtonDownColor,
+    kADMButtonDownShadowColor,
     kADMToolTipBackgroundColor,
     kADMToolTipForegroundColor,
     kADMWindowColor,
     kADMForegroundColor,
     kADMTextColor,
-    kADMRedColor
+    kADMRedColor  // 16
 };

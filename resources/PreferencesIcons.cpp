@@ -592,46 +592,6 @@ constexpr const char* const kRows1061[] = {
 };
 constexpr PixelImage kImage1061{16, 16, kRows1061};
 
-constexpr const char* const kRows1064[] = {
-    "................",
-    "..#.............",
-    "..#.............",
-    "..####..........",
-    "..#..###........",
-    "..#.....##......",
-    "..####...##.....",
-    "..#..###..##....",
-    "..#....##..#....",
-    "..###...##..#...",
-    "..#.###..#..#...",
-    "..#...#..##.##..",
-    "..#...##..#..#..",
-    "..#....#..#..#..",
-    "..##############",
-    "................",
-};
-constexpr PixelImage kImage1064{16, 16, kRows1064};
-
-constexpr const char* const kRows1065[] = {
-    "################",
-    "#.#............#",
-    "#.#............#",
-    "#.####.........#",
-    "#.#..###.......#",
-    "#.#.....##.....#",
-    "#.####...##....#",
-    "#.#..###..##...#",
-    "#.#....##..#...#",
-    "#.###...##..#..#",
-    "#.#.###..#..#..#",
-    "#.#...#..##.##.#",
-    "#.#...##..#..#.#",
-    "#.#....#..#..#.#",
-    "#.##############",
-    "################",
-};
-constexpr PixelImage kImage1065{16, 16, kRows1065};
-
 constexpr const char* const kRows1066[] = {
     "................",
     "..#.............",
@@ -1216,8 +1176,6 @@ constexpr PluginResource kPreferencesPictures[] = {
     {kIconResourceType, 1059, &kImage1059, 1},
     {kIconResourceType, 1060, &kImage1060, 1},
     {kIconResourceType, 1061, &kImage1061, 1},
-    {kIconResourceType, 1064, &kImage1064, 1},
-    {kIconResourceType, 1065, &kImage1065, 1},
     {kIconResourceType, 1066, &kImage1066, 1},
     {kIconResourceType, 1067, &kImage1067, 1},
     {kIconResourceType, 1068, &kImage1068, 1},

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "resources/PanelIcons.h"
 #include "resources/PreferencesIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
@@ -148,20 +149,20 @@ constexpr PluginResource kResources[] = {
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
 };
 
-// The resources of the frame and tools, then the pictures of each dialog.
-const std::vector<PluginResource>& AllResources() {
-    static const std::vector<PluginResource> all = [] {
-        std::vector<PluginResource> resources(std::begin(kResources), std::end(kResources));
-        const std::span<const PluginResource> pictures = PreferencesPictureResources();
-        resources.insert(resources.end(), pictures.begin(), pictures.end());
-        return resources;
-    }();
+// The fixed resources, then one icon resource per panel picture, then the pictures of the preferences dialog.
+std::vector<PluginResource> AllResources() {
+    std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
+    for (size_t i = 0; i < kPanelIconCount; ++i)
+        all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
+    const std::span<const PluginResource> pictures = PreferencesPictureResources();
+    all.insert(all.end(), pictures.begin(), pictures.end());
     return all;
 }
 
 } // namespace
 
 extern "C" const PluginResourceTable* PluginResources() {
-    static const PluginResourceTable table{AllResources().data(), AllResources().size()};
+    static const std::vector<PluginResource> all = AllResources();
+    static const PluginResourceTable table{all.data(), all.size()};
     return &table;
 }

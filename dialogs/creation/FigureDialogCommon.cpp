@@ -138,12 +138,6 @@ int32_t ItemId(ADMItemRef item) {
     return id;
 }
 
-bool IsUserChange(ADMNotifierRef notifier) {
-    ADMBoolean matches = 0;
-    sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier, &matches);
-    return matches != 0;
-}
-
 void PlaceFigureDialog(ADMDialogRef dialog, const char* title, const ADMRect& remembered) {
     sADMDialog->SetText(dialog, title);
     const ADMRect bounds{remembered.left, remembered.top, remembered.left + kFigureDialogWidth,

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "host/ADMTypes.h"
+#include "panel/PanelProcedures.h"  // IsUserChange
 
 // One item of a dialog, created in table order.
 struct FigureDialogItem {
@@ -66,8 +67,6 @@ void EnableItemIn(ADMItemRef anyItem, int32_t id, bool enabled);
 void RedrawItemIn(ADMItemRef anyItem, int32_t id);
 // The id of the item.
 int32_t ItemId(ADMItemRef item);
-// True for the notification of a change the user made.
-bool IsUserChange(ADMNotifierRef notifier);
 
 // Sets the dialog's title and places it at the remembered top-left corner with the dialogs' size.
 void PlaceFigureDialog(ADMDialogRef dialog, const char* title, const ADMRect& remembered);
