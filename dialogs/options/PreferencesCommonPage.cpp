@@ -1,6 +1,5 @@
 // The common page: the defaults every tool shares, above the tool pages.
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -190,25 +189,23 @@ constexpr size_t kFontNameBufferSize = 1024;
 constexpr size_t kFontNameKept = 255;
 constexpr size_t kLayerNameEditable = 253;
 
-// The text of a list entry: the value with the unit, cut to `length` characters.
-std::string EntryText(double value, const char* format, size_t length) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    std::string entry = text;
-    if (entry.size() > length) entry.resize(length);
-    return entry;
+// The host's text of a list entry: the value in `units` with `decimals` and the unit, at most `length` characters.
+std::string EntryText(double value, int32_t units, int32_t decimals, size_t length) {
+    char text[32] = {};
+    sADMBasic->ValueToString(static_cast<float>(value), text, static_cast<int32_t>(length + 1), units, decimals, 1);
+    return text;
 }
 
 void FillValueLists(ADMDialogRef dialog) {
     if (ADMItemRef width = PrefsItem(dialog, kLineWidthItem))
         for (size_t i = 0; i < std::size(kLineWidths); ++i)
-            AppendEntry(width, EntryText(kLineWidths[i], "%.1f pt", kWidthEntryLength).c_str(),
+            AppendEntry(width, EntryText(kLineWidths[i], kADMPointUnits, 1, kWidthEntryLength).c_str(),
                         static_cast<int32_t>(i));
     if (ADMItemRef size = PrefsItem(dialog, kEndMarkSizeItem)) {
-        AppendEntry(size, EntryText(0.0, "%.0f %%", kSizeEntryLength).c_str(), 0);
+        AppendEntry(size, EntryText(0.0, kADMPercentUnits, 0, kSizeEntryLength).c_str(), 0);
         AppendEntry(size, nullptr, -1);
         for (size_t i = 0; i < std::size(kEndMarkSizes); ++i)
-            AppendEntry(size, EntryText(kEndMarkSizes[i], "%.0f %%", kSizeEntryLength).c_str(),
+            AppendEntry(size, EntryText(kEndMarkSizes[i], kADMPercentUnits, 0, kSizeEntryLength).c_str(),
                         static_cast<int32_t>(i + 1));
     }
 }
@@ -226,23 +223,7 @@ void FillNamedLists(ADMDialogRef dialog) {
 
 // The host's fonts in the font popup, the one of the working font name chosen.
 void FillFontPopup(ADMDialogRef dialog) {
-    ADMItemRef popup = PrefsItem(dialog, kFontPopupItem);
-    int32_t count = 0;
-    if (popup == nullptr || sAIFont == nullptr || sAIFont->CountFonts(&count) != kNoErr) return;
-    for (int32_t i = 0; i < count; ++i) {
-        AIFontKey font = nullptr;
-        char name[kFontNameBufferSize] = {};
-        if (sAIFont->IndexFontList(i, &font) != kNoErr) break;
-        sAIFont->GetFontName(font, name, sizeof name);
-        AppendEntry(popup, name, i);
-    }
-    gPrefs.Working.FontNumber = FontIndexForName(gPrefs.Working.FontName);
-    ChooseEntryWithId(popup, gPrefs.Working.FontNumber);
-    char chosen[kFontNameBufferSize] = {};
-    AIFontKey font = nullptr;
-    if (sAIFont->IndexFontList(gPrefs.Working.FontNumber, &font) == kNoErr &&
-        sAIFont->GetFontName(font, chosen, sizeof chosen) == kNoErr)
-        sADMItem->SetText(popup, chosen);
+    gPrefs.Working.FontNumber = SelectFontByName(PrefsItem(dialog, kFontPopupItem), gPrefs.Working.FontName);
 }
 
 void FillWorkingCopies() {
