@@ -34,15 +34,15 @@ const PrefsItemSpec kAngleItems[] = {
     {.Id = kArcRadiusItem, .Type = kADMSpinEditType, .Bounds = {34, 215, 100, 233}, .Tip = kRadiusTip,
      .Notify = RealFieldNotify, .Look = kRadiusLook, .Numeric = true, .Value = {.Real = &W::ArcRadius}},
     {.Id = kArcRadiusPicture, .Type = kPicture, .Bounds = {14, 216, 32, 233}, .Tip = kRadiusTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kAngleOffsetItem, .Type = kADMSpinEditType, .Bounds = {36, 245, 100, 263}, .Tip = kAngularTip,
      .Notify = RealFieldNotify, .Look = kAngularLook, .Numeric = true, .Value = {.Real = &W::AngleOffsetAngle}},
     {.Id = kAngleOffsetPicture, .Type = kPicture, .Bounds = {14, 244, 34, 263}, .Tip = kAngularTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kRadialOffsetItem, .Type = kADMSpinEditType, .Bounds = {165, 245, 229, 263}, .Tip = kRadialTip,
      .Notify = RealFieldNotify, .Look = kRadialLook, .Numeric = true, .Value = {.Real = &W::AngleOffsetRadius}},
     {.Id = kRadialOffsetPicture, .Type = kPicture, .Bounds = {143, 245, 163, 262}, .Tip = kRadialTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kArcTypeItem, .Type = kPicture, .Bounds = {380, 215, 396, 231},
      .Tip = "Type d'arcs multiples 1 (épaisseurs égales).", .Notify = ArcTypeNotify, .Draw = DrawArcTypePicture},
     {.Id = kArcTypeItem + 1, .Type = kPicture, .Bounds = {397, 215, 413, 231},
@@ -57,7 +57,7 @@ const PrefsItemSpec kAngleItems[] = {
     {.Id = kArcFactorItem, .Type = kADMSpinEditType, .Bounds = {368, 245, 430, 263}, .Tip = kFactorTip,
      .Notify = RealFieldNotify, .Look = kFactorLook, .Numeric = true, .Value = {.Real = &W::MultipleArcWidthFactor}},
     {.Id = kArcFactorPicture, .Type = kPicture, .Bounds = {352, 245, 366, 263}, .Tip = kFactorTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
 };
 
 const PrefsTipRule kAngleTips[] = {

@@ -35,7 +35,7 @@ const PrefsItemSpec kBezierItems[] = {
     {.Id = kDivisionsItem, .Type = kADMSpinEditType, .Bounds = {36, 215, 90, 233}, .Tip = kDivisionsTip,
      .Notify = DivisionsNotify, .Look = kDivisionsLook, .Numeric = true, .Value = {.Whole = &W::DivisionCount}},
     {.Id = kDivisionsPicture, .Type = kPicture, .Bounds = {16, 215, 34, 233}, .Tip = kDivisionsTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kDivisionPreviewItem, .Type = kADMUserType, .Bounds = {156, 212, 326, 236}, .Draw = DrawDivisionPreview},
     {.Id = kDivisionEndsItem, .Type = kADMTextCheckBoxType, .Bounds = {248, 274, 298, 290}, .Text = "Bouts.",
      .Tip = "Trait au début et à la fin du tracé par défaut.", .Notify = DivisionEndsNotify,
@@ -52,11 +52,11 @@ const PrefsItemSpec kBezierItems[] = {
     {.Id = kBezierOffsetXItem, .Type = kADMSpinEditType, .Bounds = {36, 245, 104, 263}, .Tip = kOffsetXTip,
      .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::BezierOffsetX}},
     {.Id = kBezierOffsetXPicture, .Type = kPicture, .Bounds = {14, 247, 34, 261}, .Tip = kOffsetXTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kBezierOffsetYItem, .Type = kADMSpinEditType, .Bounds = {214, 245, 282, 263}, .Tip = kOffsetYTip,
      .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::BezierOffsetY}},
     {.Id = kBezierOffsetYPicture, .Type = kPicture, .Bounds = {198, 245, 212, 264}, .Tip = kOffsetYTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
 };
 
 // Icons of the mode buttons: [mode][chosen, not chosen].

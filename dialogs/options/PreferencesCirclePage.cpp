@@ -55,15 +55,15 @@ const PrefsItemSpec kCircleItems[] = {
     {.Id = kTieLineItem, .Type = kADMSpinEditType, .Bounds = {34, 215, 100, 233}, .Tip = kTieLineTip,
      .Notify = RealFieldNotify, .Look = kTieLook, .Numeric = true, .Value = {.Real = &W::CircleTieLength}},
     {.Id = kTieLinePicture, .Type = kPicture, .Bounds = {12, 215, 32, 233}, .Tip = kTieLineTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kCircleOffsetXItem, .Type = kADMSpinEditType, .Bounds = {36, 245, 104, 263}, .Tip = kOffsetXTip,
      .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::CircleOffsetX}},
     {.Id = kCircleOffsetXPicture, .Type = kPicture, .Bounds = {14, 247, 34, 261}, .Tip = kOffsetXTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kCircleOffsetYItem, .Type = kADMSpinEditType, .Bounds = {214, 245, 282, 263}, .Tip = kOffsetYTip,
      .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::CircleOffsetY}},
     {.Id = kCircleOffsetYPicture, .Type = kPicture, .Bounds = {198, 245, 212, 264}, .Tip = kOffsetYTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
 };
 
 const PrefsTipRule kCircleTips[] = {
@@ -101,7 +101,7 @@ void ShowRadiusChoice(ADMDialogRef dialog) {
 
 void ShowSymbolPlace(ADMDialogRef dialog) {
     if (ADMItemRef popup = PrefsItem(dialog, kSymbolPlaceItem))
-        ChooseEntryWithId(popup, gPrefs.Working.CircleSymbolBefore != 0 ? kBeforeEntryId : kAfterEntryId);
+        SelectEntryByID(popup, gPrefs.Working.CircleSymbolBefore != 0 ? kBeforeEntryId : kAfterEntryId);
 }
 
 // The radio group: the clicked button gives the choice. Without the radius line the symbol is always shown.
@@ -137,7 +137,7 @@ void DrawRadiusPicture(ADMItemRef item, ADMDrawerRef drawer) {
 
 void SymbolPlaceNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gPrefs.Working.CircleSymbolBefore = ChosenEntryIndex(item) == 0 ? 1 : 0;
+    gPrefs.Working.CircleSymbolBefore = GetPopupIndex(item) == 0 ? 1 : 0;
     sADMItem->SetTipString(item, gPrefs.Working.CircleSymbolBefore != 0 ? kSymbolBeforeTip : kSymbolAfterTip);
     const ADMDialogRef dialog = DialogOf(item);
     RefreshSampleText(dialog);

@@ -84,15 +84,15 @@ const PrefsItemSpec kCommonItems[] = {
     {.Id = kLineWidthItem, .Type = kADMSpinEditPopupType, .Bounds = {34, 20, 110, 40}, .Tip = kWidthTip,
      .Notify = RealFieldNotify, .Look = kWidthLook, .Numeric = true, .Value = {.Real = &W::LineWidth}},
     {.Id = kLineWidthPicture, .Type = kPicture, .Bounds = {14, 17, 31, 23}, .Tip = kWidthTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kStrokeColourButton, .Type = kPicture, .Bounds = {18, 23, 28, 38}, .Tip = kColourTip,
-     .Notify = PrefsColourButtonNotify, .Draw = DrawNothing},
+     .Notify = PrefsColourButtonNotify, .Draw = NoOpProc},
     {.Id = kArrowsPointsItem, .Type = kPicture, .Bounds = {194, 24, 212, 37},
-     .Tip = "Bascule Flèches/Points par défaut.", .Notify = ToggleArrowsPointsNotify, .Draw = DrawNothing},
+     .Tip = "Bascule Flèches/Points par défaut.", .Notify = ToggleArrowsPointsNotify, .Draw = NoOpProc},
     {.Id = kEndMarkSizeItem, .Type = kADMSpinEditPopupType, .Bounds = {238, 20, 314, 40},
      .Notify = RealFieldNotify, .Look = kSizeLook, .Numeric = true, .Value = {.Real = &W::EndMarkSize}},
     {.Id = kEndMarkSizePicture, .Type = kPicture, .Bounds = {216, 22, 236, 38}, .Notify = CompanionButtonNotify,
-     .Draw = DrawNothing},
+     .Draw = NoOpProc},
     {.Id = kEndMarkShapeItem, .Type = kPicture, .Bounds = {340, 22, 358, 40}, .Notify = EndMarkShapeButtonNotify,
      .Draw = DrawEndMarkShapeButton},
     {.Id = kEndMarkShapeItem + 1, .Type = kPicture, .Bounds = {359, 22, 377, 40},
@@ -118,11 +118,11 @@ const PrefsItemSpec kCommonItems[] = {
     {.Id = kPrefixItem, .Type = kADMTextEditType, .Bounds = {170, 75, 246, 93}, .Tip = kPrefixTip,
      .Notify = PrefixNotify},
     {.Id = kPrefixPicture, .Type = kPicture, .Bounds = {154, 76, 168, 92}, .Tip = kPrefixTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kSuffixItem, .Type = kADMTextEditType, .Bounds = {318, 75, 394, 93}, .Tip = kSuffixTip,
      .Notify = PrefixNotify},
     {.Id = kSuffixPicture, .Type = kPicture, .Bounds = {302, 76, 316, 92}, .Tip = kSuffixTip,
-     .Notify = CompanionButtonNotify, .Draw = DrawNothing},
+     .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kFontPopupItem, .Type = kADMTextEditScrollingPopupType, .Bounds = {16, 102, 226, 120},
      .Tip = "Noms des polices installées.", .Notify = FontNotify},
     {.Id = kBodySizeItem, .Type = kADMSpinEditType, .Bounds = {366, 102, 434, 120}, .Tip = kBodySizeTip,
@@ -130,7 +130,7 @@ const PrefsItemSpec kCommonItems[] = {
     {.Id = kBodySizePicture, .Type = kPicture, .Bounds = {344, 104, 364, 118}, .Tip = kBodySizeTip,
      .Notify = CompanionButtonNotify, .Draw = DrawBodySizePicture},
     {.Id = kTextColourButton, .Type = kPicture, .Bounds = {326, 102, 342, 120}, .Tip = kColourTip,
-     .Notify = PrefsColourButtonNotify, .Draw = DrawNothing},
+     .Notify = PrefsColourButtonNotify, .Draw = NoOpProc},
     {.Id = kOwnLayerItem, .Type = kADMTextCheckBoxType, .Bounds = {16, 129, 196, 145},
      .Text = "Cotes sur calque séparé.", .Notify = OwnLayerNotify, .Value = {.Whole = &W::OwnLayer}},
     {.Id = kPipetteItem, .Type = kADMTextCheckBoxType, .Bounds = {16, 152, 270, 168},
@@ -267,7 +267,7 @@ void InvalidateShapeButtons(ADMDialogRef dialog) {
 
 void ToolPopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    const int32_t index = ChosenEntryIndex(item);
+    const int32_t index = GetPopupIndex(item);
     if (index < 0) return;
     const ADMDialogRef dialog = DialogOf(item);
     gPrefs.PrefsPage = index + 1;

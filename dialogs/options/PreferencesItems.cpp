@@ -9,7 +9,6 @@
 #include "host/ADMEntrySuite.h"
 #include "host/ADMItemSuite.h"
 #include "host/ADMListSuite.h"
-#include "host/ADMNotifierSuite.h"
 
 namespace prefsitems {
 
@@ -114,11 +113,9 @@ void FlagBoxNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void ChoiceNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const PrefsItemSpec* spec = SpecOf(item);
     if (!IsUserChange(notifier) || spec == nullptr || spec->Value.Whole == nullptr) return;
-    const int32_t index = ChosenEntryIndex(item);
+    const int32_t index = GetPopupIndex(item);
     if (index >= 0) gPrefs.Working.*spec->Value.Whole = index;
 }
-
-void DrawNothing(ADMItemRef, ADMDrawerRef) {}
 
 ADMItemRef PrefsItem(ADMDialogRef dialog, int32_t id) {
     ADMItemRef item = nullptr;
@@ -136,11 +133,6 @@ int32_t ItemId(ADMItemRef item) {
     int32_t id = 0;
     if (item == nullptr || sADMItem->GetID(item, &id) != kNoErr) return 0;
     return id;
-}
-
-bool IsUserChange(ADMNotifierRef notifier) {
-    ADMBoolean matches = 0;
-    return sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier, &matches) == kNoErr && matches != 0;
 }
 
 void EnableItem(ADMDialogRef dialog, int32_t id, bool enable) {
@@ -163,42 +155,11 @@ void SetItemTip(ADMDialogRef dialog, int32_t id, const char* tip) {
     if (ADMItemRef item = PrefsItem(dialog, id)) sADMItem->SetTipString(item, tip);
 }
 
-int32_t ChosenEntryIndex(ADMItemRef item) {
-    ADMListRef list = nullptr;
-    ADMEntryRef entry = nullptr;
-    int32_t index = -1;
-    if (sADMItem->GetList(item, &list) != kNoErr || sADMList->GetActiveEntry(list, &entry) != kNoErr ||
-        entry == nullptr || sADMEntry->GetIndex(entry, &index) != kNoErr)
-        return -1;
-    return index;
-}
-
 void ChooseEntryAt(ADMItemRef item, int32_t index) {
     ADMListRef list = nullptr;
     ADMEntryRef entry = nullptr;
     if (sADMItem->GetList(item, &list) == kNoErr && sADMList->IndexEntry(list, index, &entry) == kNoErr)
         sADMEntry->Select(entry, 1);
-}
-
-void ChooseEntryWithId(ADMItemRef item, int32_t entryID) {
-    ADMListRef list = nullptr;
-    ADMEntryRef entry = nullptr;
-    if (sADMItem->GetList(item, &list) == kNoErr && sADMList->GetEntry(list, entryID, &entry) == kNoErr)
-        sADMEntry->Select(entry, 1);
-}
-
-void AppendEntry(ADMItemRef item, const char* text, int32_t entryID) {
-    ADMListRef list = nullptr;
-    int32_t count = 0;
-    ADMEntryRef entry = nullptr;
-    if (sADMItem->GetList(item, &list) != kNoErr || sADMList->NumberOfEntries(list, &count) != kNoErr ||
-        sADMList->InsertEntry(list, count, &entry) != kNoErr)
-        return;
-    sADMEntry->SetID(entry, entryID);
-    if (text != nullptr)
-        sADMEntry->SetText(entry, text);
-    else
-        sADMEntry->MakeSeparator(entry, 1);
 }
 
 void DrawPrefsIcon(ADMDrawerRef drawer, int32_t iconID, ADMPoint at) {

@@ -7,6 +7,8 @@
 
 #include "dialogs/options/PreferencesDialog.h"
 #include "host/ADMTypes.h"
+#include "panel/PanelItems.h"
+#include "panel/PanelProcedures.h"
 
 // Item ids of the dialog.
 constexpr int32_t kPrefsOkItem = 1;
@@ -165,27 +167,18 @@ void RealFieldNotify(ADMItemRef item, ADMNotifierRef notifier);
 void WholeFieldNotify(ADMItemRef item, ADMNotifierRef notifier);
 void FlagBoxNotify(ADMItemRef item, ADMNotifierRef notifier);
 void ChoiceNotify(ADMItemRef item, ADMNotifierRef notifier);
-// The draw procedure of pictures and buttons that draw nothing themselves.
-void DrawNothing(ADMItemRef item, ADMDrawerRef drawer);
 
 // Small operations on the items of a dialog; a missing item is ignored.
 ADMItemRef PrefsItem(ADMDialogRef dialog, int32_t id);
 ADMDialogRef DialogOf(ADMItemRef item);
 int32_t ItemId(ADMItemRef item);
-bool IsUserChange(ADMNotifierRef notifier);
 void EnableItem(ADMDialogRef dialog, int32_t id, bool enable);
 void ShowItem(ADMDialogRef dialog, int32_t id, bool show);
 void InvalidateItem(ADMDialogRef dialog, int32_t id);
 void ActivateItem(ADMDialogRef dialog, int32_t id);
 void SetItemTip(ADMDialogRef dialog, int32_t id, const char* tip);
-// The index of a popup's chosen entry, -1 when none is chosen.
-int32_t ChosenEntryIndex(ADMItemRef item);
 // Chooses the entry at `index` of a popup.
 void ChooseEntryAt(ADMItemRef item, int32_t index);
-// Chooses the entry with `entryID` of a popup.
-void ChooseEntryWithId(ADMItemRef item, int32_t entryID);
-// Appends an entry with a text and an id to the item's list; a null text makes a separator.
-void AppendEntry(ADMItemRef item, const char* text, int32_t entryID);
 // Draws one of the plug-in's icons at a point, or centred in a rectangle, of the item or dialog being drawn.
 void DrawPrefsIcon(ADMDrawerRef drawer, int32_t iconID, ADMPoint at);
 void DrawPrefsIconCentred(ADMDrawerRef drawer, int32_t iconID, ADMRect in);

@@ -97,7 +97,7 @@ void ShowDefaultUnit(ADMDialogRef dialog) {
 
 void DefaultUnitPopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    const int32_t index = ChosenEntryIndex(item);
+    const int32_t index = GetPopupIndex(item);
     if (index >= 0 && index < kUnitCount) {
         gPrefs.Working.Unit = index;
     } else if (index == kShowUnitEntry) {
@@ -141,7 +141,7 @@ void SelectPreferencesScaleEntry(ADMItemRef item) {
 }
 
 void PreferencesScalePopupNotify(ADMItemRef item, ADMNotifierRef) {
-    const int32_t index = ChosenEntryIndex(item);
+    const int32_t index = GetPopupIndex(item);
     double numerator = 0.0;
     double denominator = 0.0;
     if (FixedScaleOfEntry(index, numerator, denominator)) {
