@@ -3,6 +3,7 @@
 #include <new>
 
 #include "dialogs/creation/FigureDialogCommon.h"
+#include "dialogs/creation/PointEditorDialogs.h"
 #include "dialogs/options/PreferencesDialog.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
@@ -48,6 +49,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
+    InstallPointEditorOpeners(PluginRef);
     InstallDialogOpener(ModalDialog::Preferences, OpenPreferencesDialog);
     ASErr error = AddMenus();
     error = AddNotifiers();

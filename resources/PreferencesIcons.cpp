@@ -1,10 +1,6 @@
 // Pictures of the preferences dialog, drawn as pixels ('#' ink, '.' clear).
 #include "resources/PreferencesIcons.h"
 
-#include <iterator>
-
-#include "resources/ToolCursors.h"
-
 namespace {
 
 constexpr const char* const kRows1023[] = {
@@ -1201,7 +1197,6 @@ constexpr PluginResource kPreferencesPictures[] = {
     {kIconResourceType, 1145, &kImage1145, 1},
     {kIconResourceType, 1146, &kImage1146, 1},
     {kIconResourceType, 1147, &kImage1147, 1},
-    {kCursorResourceType, kDecimalsGaugeCursorID, &kCrosshairCursor, 1},
 };
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "resources/Resources.h"
 
 #include <iterator>
+#include <span>
 #include <vector>
 
+#include "resources/EditorImages.h"
 #include "resources/PanelIcons.h"
 #include "resources/PreferencesIcons.h"
 #include "resources/ResourceIds.h"
@@ -149,11 +151,14 @@ constexpr PluginResource kResources[] = {
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
 };
 
-// The fixed resources, then one icon resource per panel picture, then the pictures of the preferences dialog.
+// The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and
+// cursors, then the pictures of the preferences dialog.
 std::vector<PluginResource> AllResources() {
     std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
     for (size_t i = 0; i < kPanelIconCount; ++i)
         all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
+    const std::span<const PluginResource> editor = EditorResources();
+    all.insert(all.end(), editor.begin(), editor.end());
     const std::span<const PluginResource> pictures = PreferencesPictureResources();
     all.insert(all.end(), pictures.begin(), pictures.end());
     return all;
