@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int32_t kNarrowWidth = 240;
-constexpr int32_t kHelpWidth = 480;
-constexpr int32_t kOptionsShownHeight = 172;
-constexpr int32_t kOptionsHiddenHeight = 106;
 
 ADMEntryRef FlyoutEntry(ADMItemRef menu, int32_t entryID) {
     ADMListRef list = nullptr;
@@ -52,12 +48,12 @@ void ToggleHelp(ADMItemRef menu, ADMEntryRef entry) {
     ADMEntryRef options = FlyoutEntry(menu, kFlyoutOptionsEntry);
     if (FirstLetter(entry) == 'M') {
         sADMEntry->SetText(entry, "Afficher l'aide");
-        bounds.right = bounds.left + kNarrowWidth;
+        bounds.right = bounds.left + kPanelWidth;
         bounds.bottom = bounds.top + (FirstLetter(options) == 'M' ? kOptionsShownHeight : kOptionsHiddenHeight);
         if (options != nullptr) sADMEntry->Enable(options, 1);
     } else {
         sADMEntry->SetText(entry, "Masquer l'aide");
-        bounds.right = bounds.left + kHelpWidth;
+        bounds.right = bounds.left + kPanelWithHelpWidth;
         bounds.bottom = bounds.top + kOptionsShownHeight;
         if (options != nullptr) sADMEntry->Enable(options, 0);
     }

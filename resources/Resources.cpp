@@ -149,6 +149,7 @@ constexpr PluginResource kResources[] = {
     Picture(1106, kArcOrientationPicture),
     ToolCursor(0), ToolCursor(1), ToolCursor(2), ToolCursor(3), ToolCursor(4), ToolCursor(5),
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
+    {kCursorResourceType, kDecimalsDragCursorID, &kCrosshairCursor, 1},
 };
 
 // The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and

@@ -94,11 +94,42 @@ TEST_F(AdmItems, CodeMayExceedTheRangeAndUnreadableInputKeepsTheValue) {
 TEST_F(AdmItems, TextSelectionAndClicksUseTheirOwnNotifierTypes) {
     ADMItemRef edit = Listening(57, kADMTextEditType);
     ADMItemRef box = Listening(30, kADMTextCheckBoxType);
+    items->SetText(box, "Centré.");
     ASSERT_EQ(sim::TheDialogs().SelectText(edit), kNoErr);
     ASSERT_EQ(sim::TheDialogs().Click(box), kNoErr);
+    ADMBoolean checked = 0;
+    items->GetBooleanValue(box, &checked);
+    EXPECT_EQ(checked, 1);
     ASSERT_EQ(sim::TheDialogs().Click(box), kNoErr);
+    items->GetBooleanValue(box, &checked);
+    EXPECT_EQ(checked, 0);
     EXPECT_EQ(Heard(), (std::vector<std::string>{"57 ADM Text Selection Change Notification ",
-                                                 "30 ADM User Changed Notifier 1", "30 ADM User Changed Notifier 0"}));
+                                                 "30 ADM User Changed Notifier Centré.",
+                                                 "30 ADM User Changed Notifier Centré."}));
+}
+
+// A click or a value set from code changes the state of a button, check box or radio button, never its caption.
+TEST_F(AdmItems, ClicksAndValuesKeepTheCaptionsOfButtonsAndBoxes) {
+    const struct {
+        const char* Type;
+        const char* Caption;
+    } captioned[] = {{kADMTextCheckBoxType, "Avec cote."}, {kADMTextRadioButtonType, "Arc."},
+                     {kADMTextPushButtonType, "OK"}};
+    int32_t id = 100;
+    for (const auto& c : captioned) {
+        ADMItemRef item = Make(panel, ++id, c.Type);
+        items->SetText(item, c.Caption);
+        ASSERT_EQ(sim::TheDialogs().Click(item), kNoErr);
+        EXPECT_EQ(Text(item), c.Caption) << c.Type;
+        items->SetIntValue(item, 0);
+        items->SetFloatValue(item, 1.0f);
+        EXPECT_EQ(Text(item), c.Caption) << c.Type;
+    }
+    ADMItemRef radio = Make(panel, ++id, kADMTextRadioButtonType);
+    ASSERT_EQ(sim::TheDialogs().Click(radio), kNoErr);
+    ADMBoolean on = 0;
+    items->GetBooleanValue(radio, &on);
+    EXPECT_EQ(on, 1);
 }
 
 TEST_F(AdmItems, HiddenOrDisabledItemsRefuseTheUser) {
