@@ -79,11 +79,10 @@ constexpr EditorItemSpec kArrowItems[] = {
 // The ranges and steps of the position edits, in shape units.
 constexpr float kMinX = -6.0f, kMaxX = 16.0f, kMinY = -6.0f, kMaxY = 6.0f;
 constexpr float kPositionSmallStep = 0.1f, kPositionLargeStep = 1.0f;
-// Pictures of the tips; icons of the states and of round or corner.
+// Pictures of the tips; icons of the states.
 constexpr int32_t kFirstTipPicture = 1050;
 constexpr int32_t kOpenIcon = 1121, kClosedIcon = 1122, kFilledIcon = 1123, kHollowIcon = 1124;
 constexpr int32_t kIndependentIcon = 1125, kSymmetricIcon = 1126;
-constexpr int32_t kSmoothIcon = 1127, kCornerIcon = 1128;
 // The handles of a point made smooth lie one unit from its anchor.
 constexpr float kSmoothHandleOffset = 1.0f;
 constexpr ADMRGBColor kArrowSelectionColour{0x4EFF, 0x7FFF, 0xFFFF};
@@ -289,10 +288,7 @@ void SymmetryToggleNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void ClosedToggleNotify(ADMItemRef item, ADMNotifierRef notifier) { ToggleShapeFlag(item, notifier, Shape().Closed); }
 void HollowToggleNotify(ADMItemRef item, ADMNotifierRef notifier) { ToggleShapeFlag(item, notifier, Shape().Hollow); }
 
-void SmoothCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer) {
-    sADMDrawer->Clear(drawer);
-    DrawPluginIcon(drawer, ItemPlugin(item), E().PointIsCorner != 0 ? kCornerIcon : kSmoothIcon, 0, 0);
-}
+void SmoothCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer) { DrawCornerButton(item, drawer, E()); }
 
 void SmoothCornerNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
