@@ -1,5 +1,6 @@
 #include "dialogs/creation/PointEditorCanvas.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "frame/Colours.h"
@@ -195,7 +196,7 @@ void BezierPreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     sADMDrawer->DrawSunkenRect(drawer, &whole);
     SetStrokeColour(drawer);
     const BezierReplicaEdit& r = gBezierEditReplicas;
-    const int32_t count = r.Count < 1 ? 1 : (r.Count > kMaxBezierReplicas ? kMaxBezierReplicas : r.Count);
+    const int32_t count = std::clamp<int32_t>(r.Count, 1, kMaxBezierReplicas);
     for (int32_t i = 0; i < count; ++i) {
         const float scale = static_cast<float>((1.0 + i * r.ScaleStep) / 6.0);
         const float angle = static_cast<float>(gDragValues.CreatedBezierRotation + i * r.RotationStep);
