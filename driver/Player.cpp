@@ -457,8 +457,10 @@ void Player::PlayPicture(const Command& command, const PictureCommand& picture, 
     if (!picture.label.empty())
         stem += "." + picture.label;
     const int count = ++pictures_[stem];
-    const std::string file =
-        JoinPath(outputDirectory_, stem + (count > 1 ? "." + std::to_string(count) : std::string()) + ".svg");
+    std::string name = stem;
+    if (count > 1)
+        name.append(".").append(std::to_string(count));
+    const std::string file = JoinPath(outputDirectory_, name + ".svg");
     const std::string svg = DialogSvg(dialog);
     LogNotifications();
     try {
