@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/creation/BezierPresets.h"
+#include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/PointEditorCanvas.h"
 #include "dialogs/creation/PointEditorDialogs.h"
 #include "dialogs/creation/PointEditorGrid.h"
@@ -312,7 +313,7 @@ void BezierDialogOk(ADMItemRef item, ADMNotifierRef notifier) {
 
 void BezierDialogCancel(ADMItemRef item, ADMNotifierRef notifier) {
     DefaultNotify(item, notifier);
-    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    DropClickGroup();
     gDialogOpenFlags.BezierDialogOpen = 0;
     RememberItemDialogBounds(item, gDialogPositions.BezierDialogBounds);
 }
