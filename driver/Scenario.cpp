@@ -405,6 +405,8 @@ Action ParseMenu(LineReader& in) {
 
 Action ParseTool(LineReader& in) {
     ToolCommand command{in.Quoted("expected a tool title in double quotes")};
+    if (!in.AtEnd())
+        command.doubleClick = in.Choice({"double"}, "expected double or end of line") == 0;
     in.End();
     return command;
 }
@@ -619,7 +621,7 @@ Scenario ParseScenario(const std::string& path, const std::string& text) {
              mark = ContinuationMark(line)) {
             ++nextLine;
             line.erase(mark);
-            line += " " + Trimmed(more);
+            line.append(" ").append(Trimmed(more));
         }
         SplitLine split = Split(path, lineNumber, line);
         if (split.tokens.empty())

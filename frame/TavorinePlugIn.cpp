@@ -4,10 +4,13 @@
 
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/PointEditorDialogs.h"
+#include "dialogs/options/PreferencesDialog.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
+#include "frame/DialogOpeners.h"
 #include "frame/LiveOptions.h"
+#include "frame/PluginReference.h"
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
 #include "frame/SettingsTable.h"
@@ -29,9 +32,12 @@ constexpr const char* kAboutText =
 
 }  // namespace
 
-TavorinePlugIn::TavorinePlugIn(SPPluginRef pluginRef) : Plugin(pluginRef) {}
+TavorinePlugIn::TavorinePlugIn(SPPluginRef pluginRef) : Plugin(pluginRef) { SetOwnPluginRef(pluginRef); }
 
-TavorinePlugIn::~TavorinePlugIn() { DestroyPanel(); }
+TavorinePlugIn::~TavorinePlugIn() {
+    DestroyPanel();
+    SetOwnPluginRef(nullptr);
+}
 
 ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* message) {
     ASErr result = Plugin::Message(caller, selector, message);
@@ -44,6 +50,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
     InstallPointEditorOpeners(PluginRef);
+    InstallDialogOpener(ModalDialog::Preferences, OpenPreferencesDialog);
     ASErr error = AddMenus();
     error = AddNotifiers();
     error = LoadSettingsStep();
@@ -126,7 +133,10 @@ ASErr TavorinePlugIn::ToolSelect(AIToolMessage* message) { return SelectTool(*me
 
 ASErr TavorinePlugIn::ToolDeselect(AIToolMessage*) { return DeselectTool(AnnotatorHandle, PanelDialogue); }
 
-ASErr TavorinePlugIn::ToolEditOptions(AIToolMessage*) { return kNoErr; }
+ASErr TavorinePlugIn::ToolEditOptions(AIToolMessage*) {
+    OpenModalDialog(ModalDialog::Preferences);
+    return kNoErr;
+}
 
 ASErr TavorinePlugIn::ToolTrackCursor(AIToolMessage* message) {
     return TrackToolCursor(*message, PanelDialogue != nullptr && PanelDialogue->IsShown());

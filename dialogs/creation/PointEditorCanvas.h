@@ -20,6 +20,8 @@ void BezierSelectInDraw(ADMItemRef item, ADMDrawerRef drawer);
 void BezierSelectOutDraw(ADMItemRef item, ADMDrawerRef drawer);
 void BezierCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer);
 void BezierDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer);
+// A round/corner button: the icon of the editor's selected point, corner or round.
+void DrawCornerButton(ADMItemRef item, ADMDrawerRef drawer, const PointEditor& editor);
 
 // A point-kind button (10 x 10): an outlined square or circle while its kind is selected, a filled one otherwise.
 void DrawKindButton(ADMDrawerRef drawer, bool selected, bool square);
@@ -38,7 +40,5 @@ void SetPointCountText(ADMItemRef item, int8_t count);
 // Both point editors' mode buttons, ids 8 (move) and 9 (add or delete).
 void ModeButtonDraw(ADMItemRef item, ADMDrawerRef drawer);
 void ModeButtonNotify(ADMItemRef item, ADMNotifierRef notifier);
-// The item with `id` in the dialog, or null.
-ADMItemRef DialogItem(ADMDialogRef dialog, int32_t id);
 // Invalidates the items with these ids in the dialog of `item`.
 void InvalidateItems(ADMItemRef item, std::initializer_list<int32_t> ids);
