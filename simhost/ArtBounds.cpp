@@ -15,7 +15,15 @@ constexpr double kCellSize = 64.0;
 // A path whose box covers more cells than this goes into the list that every query reads.
 constexpr int64_t kMostCells = 256;
 
-int64_t CellOf(double coordinate) { return static_cast<int64_t>(std::floor(coordinate / kCellSize)); }
+// Cells beyond this many from the origin fold into the outermost ones, so that far-away art (and NaN, in cell 0)
+// keeps cell numbers, and counts of cells, that an int64_t holds.
+constexpr double kFarthestCell = 1073741824.0;
+
+int64_t CellOf(double coordinate) {
+    const double cell = std::floor(coordinate / kCellSize);
+    if (std::isnan(cell)) return 0;
+    return static_cast<int64_t>(std::clamp(cell, -kFarthestCell, kFarthestCell));
+}
 
 void Erase(std::vector<const ArtNode*>& list, const ArtNode* path) {
     const auto found = std::find(list.begin(), list.end(), path);

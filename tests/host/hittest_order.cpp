@@ -1,5 +1,7 @@
 // Which art a hit test reports: the topmost unlocked, visible art in paint order, never a guide, a leaf and
 // never its group; and the contract of hit references.
+#include <limits>
+
 #include "hittest_fixture.h"
 
 namespace {
@@ -103,3 +105,19 @@ TEST_F(HitOrderTest, AReleasedReferenceIsNeverValidAgain) {
 }
 
 } // namespace
+
+namespace {
+
+// Art however far away, or with coordinates that are no numbers, is filed and found without harm.
+TEST_F(HitTestTest, FarAwayAndNonNumericArtIsFoundOrPassedOverSafely) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const AIArtHandle far = Polyline({{-2e35f, 40.0f}, {-1e35f, 40.0f}});
+    Polyline({{nan, 0.0f}, {10.0f, nan}});
+    const AIArtHandle near = Polyline({{0, 100}, {100, 100}});
+    EXPECT_EQ(Hit({-2e35f, 40.0f}, kAnchorHitRequest, 4.0f).object, far);
+    EXPECT_EQ(Hit({50, 100}, kSegmentHitRequest, 4.0f).object, near);
+    EXPECT_EQ(Hit({5, 0}, kAnyHitRequest, 4.0f).object, nullptr);
+    EXPECT_EQ(Hit({3e38f, -3e38f}, kAnyHitRequest, 4.0f).object, nullptr);
+}
+
+}  // namespace
