@@ -369,12 +369,23 @@ ASErr DialogManager::Click(ADMItemRef ref, int32_t modifiers) {
     ItemData* item = nullptr;
     if (ASErr error = UserItem(ref, item); error != kNoErr)
         return error;
-    const ADMPoint centre{(item->bounds.left + item->bounds.right) / 2, (item->bounds.top + item->bounds.bottom) / 2};
+    const ADMPoint centre{(item->bounds.right - item->bounds.left) / 2, (item->bounds.bottom - item->bounds.top) / 2};
     if (ASErr error = Track(ref, kADMButtonDownAction, centre, modifiers); error != kNoErr)
         return error;
     if (Item(ref) == nullptr || !Item(ref)->captured)
         return kNoErr;
     return Track(ref, kADMButtonUpAction, centre, modifiers);
+}
+
+ASErr DialogManager::Slide(ADMItemRef ref, float value) {
+    ItemData* item = nullptr;
+    if (ASErr error = UserItem(ref, item); error != kNoErr)
+        return error;
+    if (item->type != kADMSliderType || !std::isfinite(value))
+        return kBadParameterErr;
+    SetNumber(*item, std::clamp(value, item->minimum, item->maximum));
+    Notify(item->handle, kADMUserChangedNotifier);
+    return kNoErr;
 }
 
 ASErr DialogManager::Drag(ADMItemRef ref, const std::vector<ADMPoint>& points, int32_t modifiers) {

@@ -152,6 +152,8 @@ class DialogManager {
     size_t PendingResponders() const { return responders_.size(); }
     // A press and release in the middle of the item.
     ASErr Click(ADMItemRef item, int32_t modifiers = 0);
+    // Moves a slider's thumb to `value` (held to the slider's bounds), then the user-changed notification.
+    ASErr Slide(ADMItemRef item, float value);
     // Picks the entry with `entryID` of a popup, menu or list item.
     ASErr Choose(ADMItemRef item, int32_t entryID);
     // Replaces the field's text keystroke by keystroke: an intermediate notification after each character.
@@ -161,7 +163,8 @@ class DialogManager {
     // Enter or leaving the field: a number is parsed and clamped, then the user-changed notification.
     ASErr Commit(ADMItemRef item);
     ASErr Enter(ADMItemRef item, const std::string& text);
-    // One mouse event on the item; a button-down captures the mouse until the button-up.
+    // One mouse event on the item at `point` in the item's own pixels (0, 0 at its top left); a button-down
+    // captures the mouse until the button-up.
     ASErr Track(ADMItemRef item, int32_t action, ADMPoint point, int32_t modifiers = 0);
     // Down at the first point, moves with the button held through the others, up at the last.
     ASErr Drag(ADMItemRef item, const std::vector<ADMPoint>& points, int32_t modifiers = 0);

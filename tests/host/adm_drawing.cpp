@@ -89,6 +89,13 @@ TEST_F(AdmDrawing, TrackersReportActionStatePointAndModifierThroughTheMask) {
     EXPECT_EQ(gTracked, (std::vector<std::string>{"2 1 3 1", "1 1 7 1", "1 1 9 1"}));  // the release is masked
 }
 
+TEST_F(AdmDrawing, AClickPressesInTheMiddleOfTheItemInItsOwnPixels) {
+    ADMItemRef picture = Make(Palette(), 111, kADMPicturePushButtonType, {125, 6, 189, 36});
+    items->SetTrackProc(picture, Follow);
+    ASSERT_EQ(sim::TheDialogs().Click(picture), kNoErr);
+    EXPECT_EQ(gTracked, (std::vector<std::string>{"2 1 32 0", "3 0 32 0"}));
+}
+
 TEST_F(AdmDrawing, NullAndStaleRefsAnswerErrors) {
     ADMDialogRef panel = Palette();
     ADMItemRef item = Make(panel, 5, kADMTextEditType);

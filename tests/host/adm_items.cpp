@@ -101,6 +101,18 @@ TEST_F(AdmItems, TextSelectionAndClicksUseTheirOwnNotifierTypes) {
                                                  "30 ADM User Changed Notifier 1", "30 ADM User Changed Notifier 0"}));
 }
 
+TEST_F(AdmItems, SlidingHoldsTheThumbToTheSliderBoundsAndNotifiesOnlySliders) {
+    ADMItemRef slider = Listening(421, kADMSliderType);
+    items->SetMinFloatValue(slider, 0.0f);
+    items->SetMaxFloatValue(slider, 255.0f);
+    ASSERT_EQ(sim::TheDialogs().Slide(slider, 300.0f), kNoErr);
+    float value = 0.0f;
+    items->GetFloatValue(slider, &value);
+    EXPECT_EQ(value, 255.0f);
+    EXPECT_EQ(sim::TheDialogs().Slide(Listening(431, kADMTextEditType), 3.0f), kBadParameterErr);
+    EXPECT_EQ(Heard(), std::vector<std::string>{"421 ADM User Changed Notifier 255"});
+}
+
 TEST_F(AdmItems, HiddenOrDisabledItemsRefuseTheUser) {
     ADMItemRef button = Listening(5, kADMPicturePushButtonType);
     items->Enable(button, 0);
