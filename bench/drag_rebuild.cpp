@@ -13,7 +13,7 @@
 #include "simhost/Document.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
-#include "tools/MeasuredPoints.h"
+#include "records/MeasuredPoints.h"
 
 namespace {
 

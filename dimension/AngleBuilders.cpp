@@ -15,8 +15,8 @@
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
-#include "panel/CurrentOptions.h"
-#include "tools/MeasuredPoints.h"
+#include "records/CurrentOptions.h"
+#include "records/MeasuredPoints.h"
 
 namespace {
 

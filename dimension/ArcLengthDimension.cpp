@@ -8,9 +8,9 @@
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/ValueFormat.h"
-#include "panel/CurrentOptions.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 

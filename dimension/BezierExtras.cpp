@@ -14,9 +14,9 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
-#include "panel/CurrentOptions.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 BezierExtraValues gBezierExtraValues;
 

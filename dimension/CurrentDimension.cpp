@@ -4,9 +4,6 @@
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 
-CurrentDimension gCurrentDimension;
-DimensionValues gDimensionValues;
-
 bool IsLiveArt(AIArtHandle art) {
     return art != nullptr && sAIArt != nullptr && sAIArt->ValidArt(art, 1) != 0;
 }

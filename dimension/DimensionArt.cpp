@@ -12,7 +12,7 @@
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/PathSuite.h"
-#include "panel/CurrentOptions.h"
+#include "records/CurrentOptions.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "host/ArtSuite.h"
 #include "host/FontSuite.h"
 #include "host/TextFrameSuite.h"
-#include "panel/CurrentOptions.h"
+#include "records/CurrentOptions.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "dimension/Labels.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
-#include "panel/CurrentOptions.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "dimension/CurrentDimension.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
-#include "panel/CurrentOptions.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/ToolState.h"
 
 namespace {
 

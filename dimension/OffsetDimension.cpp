@@ -19,9 +19,9 @@
 #include "host/ArtSuite.h"
 #include "host/PathSuite.h"
 #include "host/RealBezierSuite.h"
-#include "panel/CurrentOptions.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 

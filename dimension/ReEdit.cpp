@@ -21,10 +21,10 @@
 #include "host/MdMemorySuite.h"
 #include "host/PathSuite.h"
 #include "host/TagSuite.h"
-#include "panel/CurrentOptions.h"
-#include "tools/HitState.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 

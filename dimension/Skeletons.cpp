@@ -13,9 +13,9 @@
 #include "host/PathSuite.h"
 #include "host/TagSuite.h"
 #include "host/TextFrameSuite.h"
-#include "panel/CurrentOptions.h"
-#include "tools/HitState.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/HitState.h"
+#include "records/ToolState.h"
 
 DivisionMarkList gDivisionMarks;
 

@@ -9,7 +9,7 @@
 
 #include "frame/Settings.h"
 #include "host/Types.h"
-#include "panel/CurrentOptions.h"
+#include "records/CurrentOptions.h"
 
 // A zero-terminated text of at most Capacity - 1 bytes. Appends are bounded: a text that does not fit is cut at
 // a UTF-8 character boundary, and once cut the text takes no more appends, so it never ends in a later piece.

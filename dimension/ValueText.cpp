@@ -9,7 +9,7 @@
 #include "dimension/ValueFormat.h"
 #include "frame/SuiteTable.h"
 #include "host/PathSuite.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace {
 

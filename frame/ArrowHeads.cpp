@@ -5,8 +5,8 @@
 
 #include "frame/ArrowTips.h"
 #include "frame/Colours.h"
-#include "panel/CurrentOptions.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/ToolState.h"
 
 ArrowHeadShape gArrowHeadShape;
 

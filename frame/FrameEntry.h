@@ -1,7 +1,7 @@
 // The module's entry: the host's messages arrive here and reach the plug-in object kept in the globals slot.
 #pragma once
 
-#include "frame/FrameExport.h"
+#include "host/Export.h"
 #include "frame/Plugin.h"
 #include "host/Messages.h"
 

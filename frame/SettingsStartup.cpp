@@ -2,12 +2,12 @@
 #include "frame/PathStyles.h"
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
-#include "panel/CurrentOptions.h"
+#include "frame/LiveOptions.h"
 
 ASErr LoadSettings() {
     const ASErr error = ReadPreferences();
     InitPathStyles();
-    LoadAllCurrentOptions();
+    LoadLiveOptions();
     ApplyStrokeColourToStyles(gColourSettings.GlobalSwatches);
     return error;
 }

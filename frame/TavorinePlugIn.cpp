@@ -3,10 +3,12 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
+#include "frame/LiveOptions.h"
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
 #include "frame/SettingsTable.h"
 #include "frame/SuiteTable.h"
+#include "panel/CurrentOptions.h"
 #include "tools/Annotator.h"
 #include "tools/CursorTracking.h"
 #include "tools/ToolSelection.h"
@@ -52,7 +54,10 @@ ASErr TavorinePlugIn::AddNotifiers() {
     return error;
 }
 
-ASErr TavorinePlugIn::LoadSettingsStep() { return LoadSettings(); }
+ASErr TavorinePlugIn::LoadSettingsStep() {
+    InstallLiveOptionsLoader(&LoadAllCurrentOptions);
+    return LoadSettings();
+}
 
 ASErr TavorinePlugIn::AddToolsStep() { return AddTools(PluginRef); }
 

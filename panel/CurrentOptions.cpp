@@ -4,8 +4,7 @@
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
 #include "panel/FontChoice.h"
-
-CurrentOptions gCurrentOptions;
+#include "tools/CreationOptions.h"
 
 namespace {
 
@@ -84,22 +83,6 @@ void LoadBezierOptions() {
     o.BezierMode = s.BezierMode;
     o.DivisionCount = s.DivisionCount;
     o.BezierPathLength = kDefaultBezierPathLength;
-}
-
-void LoadCreationOptions() {
-    const Settings& s = gSettings;
-    CurrentOptions& o = gCurrentOptions;
-    o.AngleCreateAngle = s.AngleCreateAngle;
-    o.AngleCreateWidth = s.AngleCreateWidth;
-    o.AngleCreateWithDimension = s.AngleCreateWithDimension;
-    o.CircleCreateWidth = s.CircleCreateWidth;
-    o.CircleCreateAngle = s.CircleCreateAngle;
-    o.CircleCreateWithDimension = s.CircleCreateWithDimension;
-    o.CircleCreateArc = s.CircleCreateArc;
-    o.CircleCreateSector = s.CircleCreateSector;
-    o.SegmentCreateRotation = s.SegmentCreateRotation;
-    o.SegmentCreateWidth = s.SegmentCreateWidth;
-    o.SegmentCreateWithDimension = s.SegmentCreateWithDimension;
 }
 
 void LoadAllCurrentOptions() {

@@ -1,7 +1,7 @@
 // The plug-in's resources, compiled into the module and handed to the host through `PluginResources`.
 #pragma once
 
-#include "frame/FrameExport.h"
+#include "host/Export.h"
 #include "host/Resources.h"
 
 extern "C" TAVORINE_PLUGIN_EXPORT const PluginResourceTable* PluginResources();

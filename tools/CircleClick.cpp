@@ -9,12 +9,12 @@
 #include "dimension/Skeletons.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
-#include "panel/CurrentOptions.h"
+#include "records/CurrentOptions.h"
 #include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
-#include "tools/HitState.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace format = DimensionArtFormat;
 

@@ -10,8 +10,8 @@
 #include "host/ToolSuite.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
-#include "tools/ToolState.h"
-#include "tools/MeasuredPoints.h"
+#include "records/ToolState.h"
+#include "records/MeasuredPoints.h"
 #include "tools/ClickSequences.h"
 
 ClickFlags gClickFlags;

@@ -7,7 +7,7 @@
 #include "host/HitTestSuite.h"
 #include "host/Messages.h"
 #include "host/Types.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 class TavorinePlugIn;
 

@@ -4,11 +4,11 @@
 #include "frame/SuiteTable.h"
 #include "host/DocumentViewSuite.h"
 #include "host/Platform.h"
-#include "panel/CurrentOptions.h"
-#include "tools/HitState.h"
+#include "records/CurrentOptions.h"
+#include "records/HitState.h"
 #include "tools/HoverTests.h"
 #include "tools/ToolSelection.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace {
 

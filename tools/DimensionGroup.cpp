@@ -9,7 +9,7 @@
 #include "host/LayerSuite.h"
 #include "host/Platform.h"
 #include "tools/ClickSequences.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace {
 

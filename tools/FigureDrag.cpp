@@ -12,14 +12,14 @@
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentSuite.h"
-#include "panel/CurrentOptions.h"
+#include "records/CurrentOptions.h"
 #include "tools/ClickSupport.h"
-#include "tools/DragValues.h"
-#include "tools/HitState.h"
+#include "records/DragValues.h"
+#include "records/HitState.h"
 #include "tools/HoverTests.h"
-#include "tools/MeasuredPoints.h"
+#include "records/MeasuredPoints.h"
 #include "tools/MouseDrag.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace {
 

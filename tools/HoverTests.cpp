@@ -8,10 +8,10 @@
 #include "host/DocumentViewSuite.h"
 #include "host/HitTestSuite.h"
 #include "host/PathSuite.h"
-#include "tools/HitState.h"
+#include "records/HitState.h"
 #include "tools/HoverSupport.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 

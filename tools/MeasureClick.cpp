@@ -11,8 +11,8 @@
 #include "host/TagSuite.h"
 #include "host/ToolSuite.h"
 #include "tools/ClickSequences.h"
-#include "tools/HitState.h"
-#include "tools/ToolState.h"
+#include "records/HitState.h"
+#include "records/ToolState.h"
 
 namespace {
 

@@ -7,10 +7,11 @@
 #include "host/HitTestSuite.h"
 #include "host/Platform.h"
 #include "host/ToolSuite.h"
-#include "panel/CurrentOptions.h"
+#include "records/CurrentOptions.h"
+#include "tools/CreationOptions.h"
 #include "tools/ClickSequences.h"
-#include "tools/DragValues.h"
-#include "tools/ToolState.h"
+#include "records/DragValues.h"
+#include "records/ToolState.h"
 
 namespace {
 

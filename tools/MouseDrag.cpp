@@ -5,7 +5,7 @@
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
 #include "tools/MouseDrag.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace {
 

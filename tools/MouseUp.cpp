@@ -2,10 +2,10 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
 #include "frame/TavorinePlugIn.h"
-#include "panel/CurrentOptions.h"
+#include "records/CurrentOptions.h"
 #include "tools/DimensionParts.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 

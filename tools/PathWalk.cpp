@@ -10,11 +10,11 @@
 #include "host/PathSuite.h"
 #include "host/RealBezierSuite.h"
 #include "host/RealMathSuite.h"
-#include "tools/HitState.h"
+#include "records/HitState.h"
 #include "tools/HoverSupport.h"
 #include "tools/HoverTests.h"
-#include "panel/CurrentOptions.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/ToolState.h"
 
 namespace {
 

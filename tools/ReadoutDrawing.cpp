@@ -3,9 +3,9 @@
 #include "host/AnnotatorDrawerSuite.h"
 #include "host/DocumentViewSuite.h"
 #include "tools/Annotator.h"
-#include "tools/DragValues.h"
+#include "records/DragValues.h"
 #include "tools/Readouts.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 CreationReadings CurrentCreationReadings() {
     const DragValues& d = gDragValues;

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "frame/Settings.h"
-#include "panel/CurrentOptions.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 

@@ -2,21 +2,6 @@
 
 #include "frame/Settings.h"
 
-namespace {
-
-void FreeNodes(RememberedSegment*& head) {
-    while (head != nullptr) {
-        RememberedSegment* next = head->Next;
-        delete head;
-        head = next;
-    }
-}
-
-} // namespace
-
-RememberedSegments::~RememberedSegments() { FreeNodes(Head); }
-
-RememberedSegments gRememberedSegments;
 
 int32_t RememberedSegmentLimit() {
     const int32_t segments = gSettings.RememberedPointCount / 2;
@@ -29,4 +14,4 @@ size_t RememberedSegmentCount() {
     return count;
 }
 
-void FreeRememberedSegments() { FreeNodes(gRememberedSegments.Head); }
+void FreeRememberedSegments() { FreeRememberedNodes(gRememberedSegments.Head); }

@@ -1,29 +1,10 @@
-// The segments whose end points the drag snaps to: a list, newest first, of at most half the stored count of
-// remembered end points.
+// Operations on the list of remembered segments.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-struct RememberedSegment {
-    RememberedSegment* Next = nullptr;  // null at the tail
-    float X1 = 0.0f;
-    float Y1 = 0.0f;
-    float X2 = 0.0f;
-    float Y2 = 0.0f;
-};
-
-// The list owns its nodes: they live until the plug-in is unloaded.
-struct RememberedSegments {
-    RememberedSegment* Head = nullptr;  // the newest segment
-
-    RememberedSegments() = default;
-    RememberedSegments(const RememberedSegments&) = delete;
-    RememberedSegments& operator=(const RememberedSegments&) = delete;
-    ~RememberedSegments();
-};
-
-extern RememberedSegments gRememberedSegments;
+#include "records/RememberedSegments.h"
 
 // Segments the list holds at most: half the stored count of remembered end points, at least one.
 int32_t RememberedSegmentLimit();
@@ -31,3 +12,4 @@ int32_t RememberedSegmentLimit();
 size_t RememberedSegmentCount();
 // Frees every node and empties the list.
 void FreeRememberedSegments();
+

@@ -13,13 +13,13 @@
 #include "host/ADMBasicSuite.h"
 #include "host/DocumentViewSuite.h"
 #include "host/RealMathSuite.h"
-#include "panel/CurrentOptions.h"
-#include "tools/DragValues.h"
-#include "tools/MeasuredPoints.h"
+#include "records/CurrentOptions.h"
+#include "records/DragValues.h"
+#include "records/MeasuredPoints.h"
 #include "tools/MouseDrag.h"
 #include "tools/RememberedSegments.h"
-#include "tools/ToolState.h"
-#include "tools/HitState.h"
+#include "records/ToolState.h"
+#include "records/HitState.h"
 
 namespace {
 

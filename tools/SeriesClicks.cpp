@@ -9,9 +9,9 @@
 #include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
 #include "tools/ClickSequences.h"
-#include "tools/HitState.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 

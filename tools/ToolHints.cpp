@@ -11,11 +11,11 @@
 #include "host/PathSuite.h"
 #include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
-#include "panel/CurrentOptions.h"
-#include "tools/HitState.h"
-#include "tools/MeasuredPoints.h"
+#include "records/CurrentOptions.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
 #include "tools/Readouts.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
-#include "panel/CurrentOptions.h"
-#include "tools/HitState.h"
-#include "tools/ToolState.h"
+#include "records/CurrentOptions.h"
+#include "records/HitState.h"
+#include "records/ToolState.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "dimension/BezierExtras.h"
 #include "dimension/Skeletons.h"
 #include "frame/Settings.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 using dimtest::AngularBuilderTest;
 using dimtest::kPi;

@@ -11,8 +11,8 @@
 #include "panel/CurrentOptions.h"
 #include "simhost/Text.h"
 #include "skeleton_fixture.h"
-#include "tools/MeasuredPoints.h"
-#include "tools/ToolState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace dimtest {
 

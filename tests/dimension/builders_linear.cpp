@@ -5,7 +5,7 @@
 #include "builders_fixture.h"
 #include "dimension/LinearDimensions.h"
 #include "frame/Settings.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 using dimtest::BuilderTest;
 using dimtest::Near;

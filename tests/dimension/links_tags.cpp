@@ -6,7 +6,7 @@
 #include "dimension/Links.h"
 #include "panel/CurrentOptions.h"
 #include "skeleton_fixture.h"
-#include "tools/HitState.h"
+#include "records/HitState.h"
 
 using dimtest::DimensionArtTest;
 using dimtest::Tags;

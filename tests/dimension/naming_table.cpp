@@ -5,7 +5,7 @@
 #include "dimension/Naming.h"
 #include "panel/CurrentOptions.h"
 #include "skeleton_fixture.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 using dimtest::DimensionArtTest;
 

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "dimension/AngleBuilders.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 #include "dimension/CircleBuilder.h"
 #include "dimension/Geometry.h"
 #include "dimension/Links.h"
 #include "dimension/ReEdit.h"
 #include "reedit_fixture.h"
-#include "tools/HitState.h"
-#include "tools/MeasuredPoints.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
 
 namespace dimtest {
 namespace {

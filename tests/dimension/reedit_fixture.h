@@ -19,7 +19,7 @@
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
 #include "skeleton_fixture.h"
-#include "tools/HitState.h"
+#include "records/HitState.h"
 
 namespace dimtest {
 

@@ -8,9 +8,9 @@
 #include "dimension/Links.h"
 #include "dimension/ReEdit.h"
 #include "reedit_fixture.h"
-#include "tools/ToolState.h"
-#include "tools/HitState.h"
-#include "tools/MeasuredPoints.h"
+#include "records/ToolState.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
 
 namespace dimtest {
 namespace {

@@ -2,7 +2,7 @@
 // and the list of division marks.
 #include "host/ArtSuite.h"
 #include "skeleton_fixture.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 using dimtest::DimensionArtTest;
 using dimtest::Tags;

@@ -7,8 +7,8 @@
 #include "host/ArtSuite.h"
 #include "panel/CurrentOptions.h"
 #include "skeleton_fixture.h"
-#include "tools/HitState.h"
-#include "tools/ToolState.h"
+#include "records/HitState.h"
+#include "records/ToolState.h"
 
 using dimtest::DimensionArtTest;
 using dimtest::Tags;

@@ -10,7 +10,7 @@
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
 #include "panel/CurrentOptions.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace valuetest {
 

@@ -16,11 +16,12 @@
 #include "frame/SettingsTable.h"
 #include "dimension/ValueFormat.h"
 #include "panel/CurrentOptions.h"
+#include "tools/CreationOptions.h"
 #include "resources/Resources.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/PreferenceStore.h"
 #include "simhost/SimHost.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace settingstest {
 

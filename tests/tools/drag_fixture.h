@@ -7,7 +7,7 @@
 #include "clicks_fixture.h"
 #include "host/Messages.h"
 #include "host/Platform.h"
-#include "tools/DragValues.h"
+#include "records/DragValues.h"
 
 namespace dragtest {
 

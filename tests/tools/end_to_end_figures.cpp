@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "end_to_end_fixture.h"
-#include "tools/MeasuredPoints.h"
+#include "records/MeasuredPoints.h"
 
 namespace endtoend {
 namespace {

@@ -16,11 +16,11 @@
 #include "simhost/HitTest.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
-#include "tools/HitState.h"
+#include "records/HitState.h"
 #include "tools/HoverTests.h"
-#include "tools/MeasuredPoints.h"
+#include "records/MeasuredPoints.h"
 #include "tools/RememberedSegments.h"
-#include "tools/ToolState.h"
+#include "records/ToolState.h"
 
 namespace hovertest {
 

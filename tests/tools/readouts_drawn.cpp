@@ -7,7 +7,7 @@
 #include "host/DocumentViewSuite.h"
 #include "hover_fixture.h"
 #include "simhost/Annotator.h"
-#include "tools/DragValues.h"
+#include "records/DragValues.h"
 #include "tools/Readouts.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "dimension/CurrentDimension.h"
+#include "records/CurrentDimension.h"
 #include "host/Types.h"
 
 struct MeasuredPoints {

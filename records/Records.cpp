@@ -1,0 +1,61 @@
+// The one instance of each shared record.
+#include "records/Records.h"
+
+#include <memory>
+
+#include "records/CurrentDimension.h"
+#include "records/CurrentOptions.h"
+#include "records/DialogPositions.h"
+#include "records/DragValues.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
+#include "records/RememberedSegments.h"
+#include "records/ToolState.h"
+
+// Options first: the builders' values refer to some of them.
+CurrentOptions gCurrentOptions;
+CurrentDimension gCurrentDimension;
+DimensionValues gDimensionValues;
+ToolState gToolState;
+HitState gHitState;
+MeasuredPoints gMeasuredPoints;
+SeriesPointTable gSeriesPointTable;
+RememberedSegments gRememberedSegments;
+DragValues gDragValues;
+DialogPositions gDialogPositions;
+DialogOpenFlags gDialogOpenFlags;
+
+void FreeRememberedNodes(RememberedSegment*& head) {
+    while (head != nullptr) {
+        RememberedSegment* next = head->Next;
+        delete head;
+        head = next;
+    }
+}
+
+RememberedSegments::~RememberedSegments() { FreeRememberedNodes(Head); }
+
+namespace {
+
+// Some records hold references into others, so they are rebuilt in place rather than assigned.
+template <typename Record>
+void Rebuild(Record& record) {
+    std::destroy_at(&record);
+    std::construct_at(&record);
+}
+
+}  // namespace
+
+void ResetRecords() {
+    Rebuild(gCurrentOptions);
+    Rebuild(gCurrentDimension);
+    Rebuild(gDimensionValues);
+    Rebuild(gToolState);
+    Rebuild(gHitState);
+    Rebuild(gMeasuredPoints);
+    Rebuild(gSeriesPointTable);
+    Rebuild(gRememberedSegments);
+    Rebuild(gDragValues);
+    Rebuild(gDialogPositions);
+    Rebuild(gDialogOpenFlags);
+}

@@ -1,4 +1,0 @@
-// The drag's own values.
-#include "tools/DragValues.h"
-
-DragValues gDragValues;

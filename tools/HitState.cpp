@@ -1,3 +1,0 @@
-#include "tools/HitState.h"
-
-HitState gHitState;

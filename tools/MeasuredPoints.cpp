@@ -1,4 +1,0 @@
-#include "tools/MeasuredPoints.h"
-
-MeasuredPoints gMeasuredPoints;
-SeriesPointTable gSeriesPointTable;

@@ -1,3 +1,0 @@
-#include "tools/ToolState.h"
-
-ToolState gToolState;
