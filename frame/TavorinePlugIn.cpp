@@ -1,8 +1,12 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "dialogs/options/ColourDialog.h"
+#include "dialogs/options/FreeTextDialog.h"
+#include "dialogs/options/OtherOptionsDialog.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
+#include "frame/DialogOpeners.h"
 #include "frame/LiveOptions.h"
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
@@ -37,6 +41,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
+    InstallDialogOpeners();
     ASErr error = AddMenus();
     error = AddNotifiers();
     error = LoadSettingsStep();
@@ -44,6 +49,13 @@ ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     error = AddAnnotatorStep();
     SelectHostTool();
     return error;
+}
+
+void TavorinePlugIn::InstallDialogOpeners() {
+    SetModalDialogPlugin(PluginRef);
+    InstallDialogOpener(ModalDialog::Colours, &OpenColourDialog);
+    InstallDialogOpener(ModalDialog::OtherOptions, &OpenOtherOptionsDialog);
+    InstallDialogOpener(ModalDialog::FreeTexts, &OpenFreeTextDialog);
 }
 
 ASErr TavorinePlugIn::AddNotifiers() {

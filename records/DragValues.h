@@ -17,6 +17,9 @@ struct DragValues {
     AIReal CreatedBezierScaleY = 0.0f;
     AIReal CreatedBezierRotation = 0.0f; // radians
     AIArtHandle CreatedCirclePath = nullptr;  // the circle, arc or sector figure being made
+    // The pointer position of the previous event of any tracker that steps a value while the mouse is dragged
+    // (the panel's and the dialogs'): vertical, or horizontal for the horizontal drag controls.
+    int32_t DragTrackY = 0;
 };
 
 extern DragValues gDragValues;
