@@ -244,10 +244,11 @@ void DialogManager::DefaultNotify(ItemData& item, const NotifierData& notifier) 
 bool DialogManager::DefaultTrack(ItemData& item, const TrackerData& tracker) {
     if (tracker.action != kADMButtonUpAction || !item.captured || tracker.aborted)
         return false;
+    // A check box or radio button keeps its text (its label); only its state changes.
     if (IsToggleType(item.type))
-        SetNumber(item, item.value != 0.0f ? 0.0f : 1.0f);
+        item.value = item.value != 0.0f ? 0.0f : 1.0f;
     else if (IsRadioType(item.type))
-        SetNumber(item, 1.0f);
+        item.value = 1.0f;
     return true;
 }
 

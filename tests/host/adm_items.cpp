@@ -94,11 +94,19 @@ TEST_F(AdmItems, CodeMayExceedTheRangeAndUnreadableInputKeepsTheValue) {
 TEST_F(AdmItems, TextSelectionAndClicksUseTheirOwnNotifierTypes) {
     ADMItemRef edit = Listening(57, kADMTextEditType);
     ADMItemRef box = Listening(30, kADMTextCheckBoxType);
+    items->SetText(box, "Couleurs globales");
+    ADMBoolean checked = 0;
     ASSERT_EQ(sim::TheDialogs().SelectText(edit), kNoErr);
     ASSERT_EQ(sim::TheDialogs().Click(box), kNoErr);
+    items->GetBooleanValue(box, &checked);
+    EXPECT_EQ(checked, 1);
     ASSERT_EQ(sim::TheDialogs().Click(box), kNoErr);
+    items->GetBooleanValue(box, &checked);
+    EXPECT_EQ(checked, 0);
+    // The box keeps its label: only its state changes.
     EXPECT_EQ(Heard(), (std::vector<std::string>{"57 ADM Text Selection Change Notification ",
-                                                 "30 ADM User Changed Notifier 1", "30 ADM User Changed Notifier 0"}));
+                                                 "30 ADM User Changed Notifier Couleurs globales",
+                                                 "30 ADM User Changed Notifier Couleurs globales"}));
 }
 
 TEST_F(AdmItems, SlidingHoldsTheThumbToTheSliderBoundsAndNotifiesOnlySliders) {
