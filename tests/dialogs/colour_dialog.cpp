@@ -2,6 +2,8 @@
 // pictures dragged, and what OK, "Défaut" and "Annuler" leave in the settings and the store.
 #include "options_fixture.h"
 
+#include <algorithm>
+
 #include "dialogs/options/ColourChannels.h"
 
 namespace optionstest {
@@ -125,6 +127,43 @@ TEST_F(ColourDialog, UnlockingFreesTheTextAndLockingCopiesTheStrokeModelAndValue
     });
     EXPECT_EQ(gColourSettings.TextModel, kRgbModel);
     EXPECT_EQ(gColourSettings.Text.Cyan, 23.0);  // CMYK text channels are not written under the RGB model
+}
+
+TEST_F(ColourDialog, CaptionsNameTheirChannelByModelAndFocusTheirEdit) {
+    RunColours([](ADMDialogRef dialog) {
+        Dialogs().Choose(Item(dialog, kColourModelPopup), kCmykModel);
+        const int32_t magentaCaption = kFirstChannelCaption + kMagentaChannel;
+        ASSERT_EQ(Press(dialog, magentaCaption), kNoErr);
+        EXPECT_TRUE(Data(dialog, kFirstChannelEdit + kMagentaChannel).active);
+        Dialogs().DrawItem(Item(dialog, magentaCaption));
+        EXPECT_TRUE(HasLine(*Dialogs().ItemDrawing(Item(dialog, magentaCaption)), "Text 6 13 M"));
+        EXPECT_EQ(Data(dialog, magentaCaption).tip, "Magenta");
+    });
+}
+
+TEST_F(ColourDialog, ThePercentSignsAndTheRampsFollowTheEditedSide) {
+    const auto percents = [](ADMDialogRef dialog) {
+        Dialogs().DrawDialog(dialog);
+        const sim::Drawing& drawn = *Dialogs().DialogDrawing(dialog);
+        return std::count_if(drawn.begin(), drawn.end(), [](const std::string& l) { return l.ends_with(" %"); });
+    };
+    RunColours([&](ADMDialogRef dialog) {
+        EXPECT_EQ(percents(dialog), 0);  // RGB
+        Press(dialog, kTextLockPicture);
+        Press(dialog, kTextTargetRadio);
+        Dialogs().Choose(Item(dialog, kColourModelPopup), kCmykModel);
+        EXPECT_EQ(percents(dialog), 4);
+        Enter(dialog, kFirstChannelEdit + kMagentaChannel, "50");  // the text's magenta; the strokes' stays 97
+        const ADMItemRef cyan = Item(dialog, kFirstChannelSlider + kCyanChannel);
+        Dialogs().DrawItem(cyan);
+        const sim::Drawing& ramp = *Dialogs().ItemDrawing(cyan);
+        ASSERT_GE(ramp.size(), 3u);
+        EXPECT_EQ(ramp[0], "DefaultDraw");
+        EXPECT_EQ(ramp[1], "RGB 65535 32767 62913");  // no cyan, half magenta, the text's yellow
+        EXPECT_EQ(ramp[2], "FillRect 2 2 7 6");
+        Dialogs().Choose(Item(dialog, kColourModelPopup), kGreyModel);
+        EXPECT_EQ(percents(dialog), 1);
+    });
 }
 
 TEST_F(ColourDialog, DraggingTheOpenArrowStepsTwoDegreesHeldToNinetyAndControlPutsBackTheCommittedAngle) {

@@ -118,6 +118,32 @@ TEST_F(OtherOptions, TheDialogReopensCollapsedWhereItWasClosed) {
     });
 }
 
+TEST_F(OtherOptions, PicturesHoldTheirMarksInsideForLargeOffsets) {
+    struct Case {
+        double Gap;
+        double ToleranceOffset;
+        int32_t Reduced;
+        std::string ExtensionLine;
+        std::string ToleranceText;
+    };
+    const Case cases[] = {
+        {0.0, 1.5, 1, "Line 0 11 0 30", "Text 0 33 ±0,25"},      {-5.0, -22.0, 1, "Line 0 11 0 35", "Text 0 57 ±0,25"},
+        {20.0, 30.0, 1, "Line 0 11 0 17", "Text 0 7 ±0,25"},     {-8.0, 25.0, 0, "Line 0 11 0 38", "Text 0 10 ±0,25"},
+        {1.0e30, -21.0, 0, "Line 0 11 0 17", "Text 0 57 ±0,25"},
+    };
+    for (const Case& c : cases) {
+        gSettings.ExtensionGap = c.Gap;
+        gSettings.ToleranceOffset = c.ToleranceOffset;
+        gSettings.ReducedToleranceText = c.Reduced;
+        RunOptions([&](ADMDialogRef dialog) {
+            for (int32_t id : {kTieOffsetPicture, kToleranceSample}) Dialogs().DrawItem(Item(dialog, id));
+            EXPECT_TRUE(HasLine(*Dialogs().ItemDrawing(Item(dialog, kTieOffsetPicture)), c.ExtensionLine)) << c.Gap;
+            EXPECT_TRUE(HasLine(*Dialogs().ItemDrawing(Item(dialog, kToleranceSample)), c.ToleranceText))
+                << c.ToleranceOffset;
+        });
+    }
+}
+
 TEST_F(OtherOptions, TheDashPreviewEndsWhateverTheLengths) {
     for (const double length : {0.0, 0.2, -4.0, 1.0e30}) {
         gSettings.Dashed = 1;
