@@ -264,7 +264,9 @@ void FontStepNotify(ADMItemRef item, ADMNotifierRef) {
     ReselectPanelFont();
 }
 
-void FontStepHintNotify(ADMItemRef item, ADMNotifierRef) { ActivateItem(ItemDialog(item), kFontStepEdit); }
+void FontStepHintNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (IsUserChange(notifier)) ActivateItem(ItemDialog(item), kFontStepEdit);
+}
 
 void DashNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
