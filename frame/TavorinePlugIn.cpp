@@ -1,5 +1,6 @@
 #include "frame/TavorinePlugIn.h"
 
+#include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/options/ColourDialog.h"
 #include "dialogs/options/FreeTextDialog.h"
 #include "dialogs/options/OtherOptionsDialog.h"
@@ -47,6 +48,7 @@ ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     error = LoadSettingsStep();
     error = AddToolsStep();
     error = AddAnnotatorStep();
+    InstallFigureCreationDialogs(PluginRef);
     SelectHostTool();
     return error;
 }

@@ -1,5 +1,5 @@
 // The values a drag sets that no other record holds: the inverted dimension line of a dimension along a
-// curve, and the measures of the figure being created, which the figure makers read.
+// curve, the measures of the figure being created, which the figure makers read, and the paths they made.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,10 @@ struct DragValues {
     AIReal CreatedBezierScaleX = 0.0f;
     AIReal CreatedBezierScaleY = 0.0f;
     AIReal CreatedBezierRotation = 0.0f; // radians
+    // The path of the figure of the current creation click, null before the figure is made or when its
+    // dimension group had gone.
+    AIArtHandle CreatedSegmentPath = nullptr;
+    AIArtHandle CreatedAnglePath = nullptr;
     AIArtHandle CreatedCirclePath = nullptr;  // the circle, arc or sector figure being made
     // The pointer position of the previous event of any tracker that steps a value while the mouse is dragged
     // (the panel's and the dialogs'): vertical, or horizontal for the horizontal drag controls.

@@ -35,6 +35,9 @@ struct ToolState {
     // Segment, angle, circle, Bézier: the first click hit no art, so a drag shapes a new figure and an
     // unmoved mouse-up opens the tool's creation dialog.
     int32_t CreateOnClick[kCreateOnClickCount] = {};
+    // Segment, angle, circle, Bézier: the figure of the current creation click has been made (its path exists
+    // unless its group had gone); cleared by the click that starts a creation.
+    int32_t CreationStarted[kCreateOnClickCount] = {};
     int32_t ClickInProgress = 0;         // a click has been handled and its dimension is being placed
     int32_t DimensionStarted = 0;        // the click sequence has taken its first element
     int32_t AwaitingSegmentClick = 0;    // the measure between two segments waits for the second segment

@@ -61,6 +61,60 @@ constexpr DialogShell kCircleCreationShell{"", 290, 220};
 constexpr DialogShell kBezierCreationShell{"", 620, 585};
 constexpr DialogShell kFreeTextShell{"", 260, 220};
 
+// Pictures of the creation dialogs: the colour button's small double arrow, and beside each orientation field
+// the figure whose orientation it sets (an inclined segment, an angle, an arc).
+constexpr const char* kColourButtonRows[] = {
+    "..#.......#..",
+    ".##.......##.",
+    "#############",
+    ".##.......##.",
+    "..#.......#..",
+};
+constexpr const char* kSegmentOrientationRows[] = {
+    "...........#",
+    "..........#.",
+    ".........#..",
+    "........#...",
+    ".......#..#.",
+    "......#....#",
+    ".....#.....#",
+    "....#......#",
+    "...#.......#",
+    "..#........#",
+    ".#.........#",
+    "############",
+};
+constexpr const char* kAngleOrientationRows[] = {
+    "........#...",
+    ".......#....",
+    "......#.....",
+    ".....#......",
+    "....#..#....",
+    "...#....#...",
+    "..#......#..",
+    ".#.......#..",
+    "############",
+};
+constexpr const char* kArcOrientationRows[] = {
+    "....####....",
+    "..##....##..",
+    ".#........#.",
+    "#..........#",
+    "#..........#",
+    "#.....#.....",
+    "#...........",
+    ".#..........",
+    "..##........",
+};
+constexpr PixelImage kColourButtonPicture{13, 5, kColourButtonRows};
+constexpr PixelImage kSegmentOrientationPicture{12, 12, kSegmentOrientationRows};
+constexpr PixelImage kAngleOrientationPicture{12, 9, kAngleOrientationRows};
+constexpr PixelImage kArcOrientationPicture{12, 9, kArcOrientationRows};
+
+constexpr PluginResource Picture(int32_t id, const PixelImage& image) {
+    return PluginResource{kPictureResourceType, id, &image, 1};
+}
+
 constexpr PluginResource Shell(int32_t id, const DialogShell& shell) {
     return PluginResource{kDialogResourceType, id, &shell, 1};
 }
@@ -93,6 +147,10 @@ constexpr PluginResource kResources[] = {
     Shell(kCircleCreationDialogID, kCircleCreationShell),
     Shell(kBezierCreationDialogID, kBezierCreationShell),
     Shell(kFreeTextDialogID, kFreeTextShell),
+    Picture(1079, kColourButtonPicture),
+    Picture(1100, kSegmentOrientationPicture),
+    Picture(1102, kAngleOrientationPicture),
+    Picture(1106, kArcOrientationPicture),
     ToolCursor(0), ToolCursor(1), ToolCursor(2), ToolCursor(3), ToolCursor(4), ToolCursor(5),
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
     // The option dialogs' lock, dash and line-end icons, and their drag cursors.

@@ -122,7 +122,7 @@ ASErr Creation() {
     if (!group.Made) return group.Error;
     gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
     gToolState.CreateOnClick[kBezierSlot] = 1;
-    gClickFlags.CreationStarted[kBezierSlot] = 0;
+    gToolState.CreationStarted[kBezierSlot] = 0;
     gToolState.ClickInProgress = 1;
     return group.Error;
 }
@@ -182,7 +182,7 @@ ASErr LocalTangentClick() {
 
 ASErr BezierClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CreateOnClick[kBezierSlot] = 0;
-    gClickFlags.CreationStarted[kBezierSlot] = 0;
+    gToolState.CreationStarted[kBezierSlot] = 0;
     if (CarriesMarker(hit.object, format::SegmentMarker))
         return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, SegmentClick, hit, message);
     if (CarriesMarker(hit.object, format::AngleMarker))

@@ -97,7 +97,7 @@ ASErr StartCreationClick(int32_t slot, ASErr (*buildSkeleton)(), bool restartSer
     if (restartSeriesValue) gSeriesPointTable.SeriesRunningValue = 0.0f;
     const ASErr result = buildSkeleton();
     gToolState.CreateOnClick[slot] = 1;
-    gClickFlags.CreationStarted[slot] = 0;
+    gToolState.CreationStarted[slot] = 0;
     gToolState.ClickInProgress = 1;
     return result;
 }

@@ -13,8 +13,6 @@ class TavorinePlugIn;
 
 // Flags the click sequences keep besides the tool state.
 struct ClickFlags {
-    // Segment, angle, circle, Bézier: the drag of a creation has already made its figure.
-    int32_t CreationStarted[kCreateOnClickCount] = {};
     int32_t FirstClickOnCentre = 0;  // the first point of a two-point linear dimension was a centre point
 };
 extern ClickFlags gClickFlags;

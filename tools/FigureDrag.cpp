@@ -9,6 +9,8 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/Geometry.h"
 #include "dimension/Skeletons.h"
+#include "figures/CircleFigure.h"
+#include "figures/SegmentFigure.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentSuite.h"
@@ -176,14 +178,16 @@ ASErr DragAngleTool(const AIToolMessage& message, const DragKeys& keys) {
     if (gToolState.CreateOnClick[kAngleTool - 1] == 0) return DragAngleDimension(keys);
     ShapeCreatedAngle(message, keys);
     SetDragCursor(message, kFollowCursor);
-    return kNoErr;
+    int32_t centred = gCurrentOptions.AngleCreateCentred != 0 ? 1 : 0;
+    if (gToolState.DragModifier != 0) centred = 1 - centred;
+    return MakeCreatedAngle(centred);
 }
 
 ASErr DragCircleTool(const AIToolMessage& message, const DragKeys& keys) {
     if (gToolState.CreateOnClick[kCircleTool - 1] == 0) return DragCircleDimension(keys);
     ShapeCreatedCircle(message, keys);
     SetDragCursor(message, kShapeCursor);
-    return kNoErr;
+    return MakeCreatedCircle();
 }
 
 ASErr DragBezierTool(const AIToolMessage& message, const DragKeys& keys) {

@@ -1,6 +1,7 @@
 // The mouse-up: the end of each tool's press.
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
+#include "frame/DialogOpeners.h"
 #include "frame/TavorinePlugIn.h"
 #include "records/CurrentOptions.h"
 #include "tools/DimensionParts.h"
@@ -23,13 +24,20 @@ void DropLabelWhen(bool noValue) {
     if (noValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
 }
 
+// An empty click released where it went down (no drag moved the cursor point) opens the tool's creation dialog.
+void OpenCreationDialogWhen(int32_t create, const AIToolMessage& message, ModalDialog dialog) {
+    const AIRealPoint cursor = gToolState.CursorPoint;
+    if (gToolState.CreateOnClick[create] != 0 && message.cursor.h == cursor.h && message.cursor.v == cursor.v)
+        OpenModalDialog(dialog);
+}
+
 // A created figure whose creation box asks for no dimension loses the group its click prepared.
 void DropFigureGroupWhen(int32_t create, int32_t withDimension) {
     if (gToolState.CreateOnClick[create] != 0 && withDimension == 0)
         DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
 }
 
-void SegmentMouseUp() {
+void SegmentMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     if (gCurrentOptions.SeriesOn == 0) EndTwoClickSequence();
     if (gToolState.EditingSegment != 0 && gCurrentOptions.SeriesOn != 0) {
@@ -39,6 +47,7 @@ void SegmentMouseUp() {
     }
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
+    OpenCreationDialogWhen(kSegmentCreate, message, ModalDialog::SegmentCreation);
     DropFigureGroupWhen(kSegmentCreate, gCurrentOptions.SegmentCreateWithDimension);
     gToolState.CreateOnClick[kSegmentCreate] = 0;
     gToolState.OffsetDragActive = 0;
@@ -46,17 +55,19 @@ void SegmentMouseUp() {
     gToolState.SeriesPreview = 0;
 }
 
-void AngleMouseUp() {
+void AngleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.AngleFormat == kAngleNoValue);
+    OpenCreationDialogWhen(kAngleCreate, message, ModalDialog::AngleCreation);
     EndTwoClickSequence();
     DropFigureGroupWhen(kAngleCreate, gCurrentOptions.AngleCreateWithDimension);
     gToolState.CreateOnClick[kAngleCreate] = 0;
 }
 
-void CircleMouseUp() {
+void CircleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
+    OpenCreationDialogWhen(kCircleCreate, message, ModalDialog::CircleCreation);
     EndTwoClickSequence();
     DropFigureGroupWhen(kCircleCreate, gCurrentOptions.CircleCreateWithDimension);
     gToolState.CreateOnClick[kCircleCreate] = 0;
@@ -78,11 +89,11 @@ void MeasureMouseUp(DockedPanel* panel) {
 
 }  // namespace
 
-ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage*) {
+ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     switch (gToolState.CurrentTool) {
-    case kSegmentTool: SegmentMouseUp(); break;
-    case kAngleTool: AngleMouseUp(); break;
-    case kCircleTool: CircleMouseUp(); break;
+    case kSegmentTool: SegmentMouseUp(*message); break;
+    case kAngleTool: AngleMouseUp(*message); break;
+    case kCircleTool: CircleMouseUp(*message); break;
     case kBezierTool: BezierMouseUp(); break;
     case kMeasureTool: MeasureMouseUp(PanelDialogue); break;
     default: break;

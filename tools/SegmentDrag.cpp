@@ -8,14 +8,17 @@
 #include "dimension/Naming.h"
 #include "dimension/OffsetDimension.h"
 #include "dimension/Skeletons.h"
+#include "figures/SegmentFigure.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
 #include "host/DocumentViewSuite.h"
+#include "host/PathSuite.h"
 #include "host/RealMathSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
 #include "records/MeasuredPoints.h"
+#include "tools/ClickSupport.h"
 #include "tools/MouseDrag.h"
 #include "tools/RememberedSegments.h"
 #include "records/ToolState.h"
@@ -27,6 +30,9 @@ namespace {
 constexpr AIReal kMagnetismPixels = 8.0f;
 // Share of the live end-mark size by which the extension lines of a side-shifted label reach past the line.
 constexpr double kReachPerEndMarkSize = 0.04;
+// The step of right Shift on a created segment's direction.
+constexpr double kSegmentRotationStep = 0.17453294;
+constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
 constexpr const char* kShortSeriesAlert =
     "Il faut cliquer sur plus de deux points pour réaliser des cotes en série.";
 
@@ -180,6 +186,39 @@ ASErr DragSideLabel(const DragKeys& keys) {
     }
 }
 
+// Where the segment of this creation click starts: its path's first anchor, or the click before the path is
+// made (a path kept from an earlier click is never read). False when the path has gone since.
+bool CreatedSegmentStart(AIRealPoint& start) {
+    start = gMeasuredPoints.ClickPoint.p;
+    if (gToolState.CreationStarted[kSegmentTool - 1] == 0) return true;
+    AIPathSegment first;
+    const AIArtHandle path = gDragValues.CreatedSegmentPath;
+    if (!IsLiveArt(path) || sAIPath->GetPathSegments(path, 0, 1, &first) != kNoErr) return false;
+    start = first.p;
+    return true;
+}
+
+// The segment figure follows the cursor: its length, and its direction with right Shift (10-degree steps) or
+// Alt (free); the left Windows key swaps centred and from the click for this step.
+ASErr DragCreatedSegment(const AIToolMessage& message, const DragKeys& keys) {
+    AIRealPoint start;
+    if (CreatedSegmentStart(start)) {
+        gDragValues.CreatedSegmentLength = static_cast<AIReal>(Distance(start, message.cursor));
+        const AIReal direction = PointAngle(start, message.cursor);
+        if (keys.Alt != 0)
+            gCurrentOptions.SegmentCreateRotation = direction * kDegreesPerRadian;
+        else if (keys.RightShift != 0)
+            gCurrentOptions.SegmentCreateRotation = RoundedUpTo(direction, kSegmentRotationStep) * kDegreesPerRadian;
+    }
+    SetDragCursor(message, kFollowCursor);
+    int32_t& centred = gCurrentOptions.SegmentCreateCentred;
+    const int32_t kept = centred;
+    if (gToolState.DragModifier != 0) centred = centred != 0 ? 0 : 1;
+    const ASErr result = MakeCreatedSegment();
+    centred = kept;
+    return result;
+}
+
 ASErr DragLinear(const DragKeys& keys) {
     switch (gToolState.LabelPosition) {
     case 0: return DragCentredLabel(keys);
@@ -193,10 +232,7 @@ ASErr DragLinear(const DragKeys& keys) {
 
 ASErr DragSegmentTool(const AIToolMessage& message, const DragKeys& keys) {
     if (gSettings.Magnetism != 0) SnapToRememberedEnds(message);
-    if (gToolState.CreateOnClick[kSegmentTool - 1] != 0) {
-        SetDragCursor(message, kFollowCursor);
-        return kNoErr;
-    }
+    if (gToolState.CreateOnClick[kSegmentTool - 1] != 0) return DragCreatedSegment(message, keys);
     if (gCurrentOptions.SeriesOn != 0 && gToolState.CurveOffsetMode == 0) return DragSeries(message, keys);
     if (gToolState.CurveOffsetMode != 0) return DragAlongCurve(keys);
     if (gToolState.ArcLengthMode != 0) return DragArcLength(keys);

@@ -103,7 +103,7 @@ TEST_F(SegmentClicks, EmptyCanvasStartsACreation) {
     gToolState.CreateOnClick[0] = 0;
     ClickAt({300, 300}, nullptr);
     EXPECT_EQ(gToolState.CreateOnClick[0], 1);
-    EXPECT_EQ(gClickFlags.CreationStarted[0], 0);
+    EXPECT_EQ(gToolState.CreationStarted[0], 0);
     EXPECT_POINT(gMeasuredPoints.ClickPoint.p, 300, 300);
     EXPECT_EQ(gToolState.ClickInProgress, 1);
     EXPECT_TRUE(GroupLive());

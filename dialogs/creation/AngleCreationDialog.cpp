@@ -1,0 +1,217 @@
+#include "dialogs/creation/AngleCreationDialog.h"
+
+#include <cmath>
+#include <iterator>
+#include <cstdio>
+#include <numbers>
+
+#include "dialogs/creation/FigureDialogCommon.h"
+#include "dialogs/creation/FigurePreview.h"
+#include "frame/PreferenceStore.h"
+#include "frame/Settings.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMDialogSuite.h"
+#include "host/ADMDrawerSuite.h"
+#include "host/ADMItemSuite.h"
+#include "records/CurrentOptions.h"
+#include "records/DialogPositions.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+constexpr int32_t kWidthField = 423;
+constexpr int32_t kWidthPicture = 424;
+constexpr int32_t kOrientationField = 425;
+constexpr int32_t kOrientationPicture = 426;
+constexpr int32_t kPreview = 427;
+constexpr int32_t kDimensionBox = 428;
+constexpr int32_t kCentredBox = 429;
+constexpr int32_t kPreviewFrameItem = 430;
+
+constexpr const char* kTitle = "Création d'un angle (Vek-Tavorine).";
+constexpr int32_t kOrientationPictureID = 1102;
+constexpr ADMPoint kOrientationPictureAt{2, 42};
+
+constexpr double kDefaultWidth = 2.5;
+constexpr double kDefaultOrientation = 45.0;
+
+constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
+constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -kNoLimit, kNoLimit};
+
+// The preview: 146 pixels square about (73, 73), an opening of 0.66 radians.
+constexpr PreviewFrame kPreviewFrame{73, 73};
+constexpr double kPreviewOpening = 0.66;
+constexpr double kPreviewSide = 73.0;
+constexpr double kArcOuter = 18.0;
+constexpr double kArcInner = 15.0;
+constexpr double kLabelRadius = 30.0;
+constexpr int32_t kLabelHalfWidth = 30;
+constexpr int32_t kLabelHalfHeight = 10;
+constexpr int32_t kPreviewFont = 13;
+
+double gWorkingOrientation = 0.0;
+
+const FigureDialogItem kItems[] = {
+    {kWidthField, kADMSpinEditType, {30, 10, 110, 32}, nullptr, "Épaisseur des côtés de l'angle qui sera créé.",
+     AngleWidthNotify, nullptr, nullptr},
+    {kColourButtonItem, kADMPictureRadioButtonType, {8, 10, 21, 32}, nullptr, "Dialogue des couleurs et options.",
+     OpenColourDialogNotify, ColourButtonSwatchDraw, nullptr},
+    {kWidthPicture, kADMPictureRadioButtonType, {21, 10, 30, 32}, nullptr, nullptr, AngleDialogPictureNotify,
+     DrawNothing, nullptr},
+    {kOrientationField, kADMSpinEditPopupType, {30, 37, 110, 59}, nullptr, "Orientation de l'angle à créer en degrés.",
+     AngleOrientationNotify, nullptr, nullptr},
+    {kOrientationPicture, kADMPictureRadioButtonType, {5, 37, 29, 59}, nullptr,
+     "Orientation de l'angle à créer en degrés.", AngleDialogPictureNotify, DrawNothing, nullptr},
+    {kCentredBox, kADMTextCheckBoxType, {30, 74, 120, 90}, "Centré.", "Création d'un angle centré ou non.",
+     AngleCentredNotify, nullptr, nullptr},
+    {kDimensionBox, kADMTextCheckBoxType, {30, 104, 120, 120}, "Avec cote.", "Afficher ou non la cote de l'angle.",
+     AngleWithDimensionNotify, nullptr, nullptr},
+    {kPreview, kADMPicturePushButtonType, {138, 5, 284, 151}, nullptr, nullptr, nullptr, AnglePreviewDraw,
+     AnglePreviewTrack},
+    {kPreviewFrameItem, kADMFrameType, {137, 4, 285, 152}, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {kCancelItem, kADMTextPushButtonType, {10, 162, 78, 182}, "Annuler", "Aucune modification (Esc).",
+     AngleDialogCancel, nullptr, nullptr},
+    {kDefaultItem, kADMTextPushButtonType, {113, 162, 185, 182}, "Défaut", "Retour aux valeurs par défaut.",
+     AngleDialogDefault, nullptr, nullptr},
+    {kOkItem, kADMTextPushButtonType, {221, 162, 279, 182}, "OK", "Validation des nouveaux réglages (Retour).",
+     AngleDialogOk, nullptr, nullptr},
+};
+
+void CopyStoredValueFor(int32_t id) {
+    CurrentOptions& live = gCurrentOptions;
+    switch (id) {
+    case kWidthField: live.AngleCreateWidth = gSettings.AngleCreateWidth; break;
+    case kOrientationField: gWorkingOrientation = gSettings.AngleCreateAngle; break;
+    case kCentredBox: live.AngleCreateCentred = gSettings.AngleCreateCentred; break;
+    case kDimensionBox: live.AngleCreateWithDimension = gSettings.AngleCreateWithDimension; break;
+    default: break;
+    }
+}
+
+void ShowValueIn(ADMItemRef item, int32_t id) {
+    switch (id) {
+    case kWidthField: SetUpNumberField(item, kWidthRange, gCurrentOptions.AngleCreateWidth); break;
+    case kOrientationField:
+        SetUpNumberField(item, kOrientationRange, gWorkingOrientation);
+        FillOrientationPopup(item);
+        break;
+    case kCentredBox: sADMItem->SetBooleanValue(item, gCurrentOptions.AngleCreateCentred); break;
+    case kDimensionBox: sADMItem->SetBooleanValue(item, gCurrentOptions.AngleCreateWithDimension); break;
+    default: break;
+    }
+}
+
+void RedrawPreview(ADMItemRef anyItem) { RedrawItemIn(anyItem, kPreview); }
+
+// The preview's opening as the label shows it: whole degrees with the degree sign.
+void OpeningText(char (&text)[8]) {
+    std::snprintf(text, sizeof text, "%.0f°", kPreviewOpening * 180.0 / std::numbers::pi);
+}
+
+void WriteStoredValues() {
+    Settings& s = gSettings;
+    const CurrentOptions& live = gCurrentOptions;
+    s.AngleCreateAngle = gWorkingOrientation;
+    WriteRealPreference("AngCrea", s.AngleCreateAngle);
+    s.AngleCreateWidth = live.AngleCreateWidth;
+    WriteRealPreference("AngEpaisCrea", s.AngleCreateWidth);
+    s.AngleCreateWithDimension = live.AngleCreateWithDimension;
+    WriteBooleanPreference("CaseCreaAng", s.AngleCreateWithDimension);
+    s.AngleCreateCentred = live.AngleCreateCentred;
+    WriteBooleanPreference("CentreCreaAng", s.AngleCreateCentred);
+}
+
+}  // namespace
+
+double AngleWorkingOrientation() { return gWorkingOrientation; }
+
+void OpenAngleCreationDialog() {
+    RunFigureDialog(kAngleCreationDialogID, AngleDialogInit, gDialogOpenFlags.AngleDialogOpen);
+}
+
+ASErr AngleDialogInit(ADMDialogRef dialog) {
+    BuildFigureDialog(dialog, AngleDialogDraw, kTitle, gDialogPositions.AngleDialogBounds, kItems, std::size(kItems),
+                      CopyStoredValueFor, ShowValueIn, gDialogOpenFlags.AngleDialogOpen);
+    return kNoErr;
+}
+
+void AngleDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
+    DrawDialogPicture(dialog, drawer, kOrientationPictureID, kOrientationPictureAt);
+}
+
+void AngleWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    TakeFieldValue(item, notifier, gCurrentOptions.AngleCreateWidth);
+}
+
+void AngleOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (TakeFieldValue(item, notifier, gWorkingOrientation)) RedrawPreview(item);
+}
+
+void AngleCentredNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    ToggleFlag(item, notifier, gCurrentOptions.AngleCreateCentred, kPreview);
+}
+
+void AngleWithDimensionNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    ToggleFlag(item, notifier, gCurrentOptions.AngleCreateWithDimension, kPreview);
+}
+
+void AngleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
+    FocusFigureDialogEdit(item, ItemId(item) == kWidthPicture ? kWidthField : kOrientationField);
+}
+
+void AnglePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
+    const double t0 = gWorkingOrientation * std::numbers::pi / 180.0;
+    const double half = kPreviewOpening / 2.0;
+    sADMDrawer->Clear(drawer);
+    UseStrokeColour(drawer);
+    if (gCurrentOptions.AngleCreateWithDimension != 0) {
+        FillPreviewBand(drawer, kPreviewFrame, kArcInner, kArcOuter, t0, kPreviewOpening);
+        char text[8];
+        OpeningText(text);
+        const ADMPoint at = kPreviewFrame.At(kLabelRadius, t0 + half);
+        const ADMRect label{at.h - kLabelHalfWidth, at.v - kLabelHalfHeight, at.h + kLabelHalfWidth,
+                            at.v + kLabelHalfHeight};
+        sADMDrawer->SetFont(drawer, kPreviewFont);
+        sADMDrawer->DrawTextCentered(drawer, text, &label);
+    }
+    const ADMPoint vertex{kPreviewFrame.CentreH, kPreviewFrame.CentreV};
+    for (double side : {t0 + kPreviewOpening, t0}) {
+        const ADMPoint end = kPreviewFrame.At(kPreviewSide, side);
+        sADMDrawer->DrawLine(drawer, &vertex, &end);
+    }
+    sADMDrawer->SetADMColor(drawer, kADMShadowColor);
+    const double axis = gCurrentOptions.AngleCreateCentred != 0 ? t0 + half : t0;
+    const ADMPoint from = kPreviewFrame.At(kPreviewSide, axis), to = kPreviewFrame.At(kPreviewSide, axis + std::numbers::pi);
+    sADMDrawer->DrawLine(drawer, &from, &to);
+}
+
+ADMBoolean AnglePreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {
+    gWorkingOrientation = TrackedDirection(tracker, kPreviewFrame) * 180.0 / std::numbers::pi;
+    ShowNumberIn(item, kOrientationField, gWorkingOrientation);
+    sADMItem->Invalidate(item);
+    return DefaultPreviewTrack(item, tracker);
+}
+
+void AngleDialogOk(ADMItemRef item, ADMNotifierRef notifier) {
+    EndFigureDialog(item, notifier, gDialogPositions.AngleDialogBounds);
+    WriteStoredValues();
+    gDialogOpenFlags.AngleDialogOpen = 0;
+}
+
+void AngleDialogCancel(ADMItemRef item, ADMNotifierRef notifier) {
+    CancelFigureDialog(item, notifier, gDialogPositions.AngleDialogBounds, gDialogOpenFlags.AngleDialogOpen);
+}
+
+void AngleDialogDefault(ADMItemRef item, ADMNotifierRef notifier) {
+    sADMItem->DefaultNotify(item, notifier);
+    gCurrentOptions.AngleCreateWidth = kDefaultWidth;
+    gWorkingOrientation = kDefaultOrientation;
+    gCurrentOptions.AngleCreateWithDimension = 1;
+    gCurrentOptions.AngleCreateCentred = 0;
+    ShowNumberIn(item, kWidthField, kDefaultWidth);
+    ShowNumberIn(item, kOrientationField, kDefaultOrientation);
+    ShowFlagIn(item, kDimensionBox, 1);
+    ShowFlagIn(item, kCentredBox, 0);
+    RedrawPreview(item);
+    FocusFigureDialogEdit(item, kWidthField);
+}

@@ -1,0 +1,254 @@
+#include "dialogs/creation/FigureDialogCommon.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "dialogs/creation/AngleCreationDialog.h"
+#include "dialogs/creation/CircleCreationDialog.h"
+#include "dialogs/creation/SegmentCreationDialog.h"
+#include "dimension/CurrentDimension.h"
+#include "frame/Colours.h"
+#include "frame/DialogOpeners.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMDialogSuite.h"
+#include "host/ADMDrawerSuite.h"
+#include "host/ADMEntrySuite.h"
+#include "host/ADMItemSuite.h"
+#include "host/ADMListSuite.h"
+#include "host/ADMNotifierSuite.h"
+
+namespace {
+
+SPPluginRef gFigureDialogPlugin = nullptr;
+
+// The colour button's picture and its swatch: the frame in black and the colour inside.
+constexpr int32_t kColourButtonPicture = 1079;
+constexpr ADMRect kSwatchFrame{3, 5, 10, 17};
+constexpr ADMRect kSwatchInside{4, 5, 9, 17};
+// Above this grey the swatch has no black frame (it would not show against the colour).
+constexpr double kFramelessGrey = 50.0;
+
+// The orientation popup: 30 degrees apart from -150 to 180, separators after -30 and after 0.
+constexpr int32_t kFirstOrientationStep = -5;
+constexpr int32_t kLastOrientationStep = 6;
+constexpr float kOrientationStep = 30.0f;
+constexpr int32_t kSeparatorAfterSteps[] = {-1, 0};
+constexpr int32_t kOrientationTextLength = 6;
+
+uint16_t Channel(double value) { return static_cast<uint16_t>(std::trunc(std::fmax(0.0, std::fmin(value, 65535.0)))); }
+
+void AppendEntry(ADMListRef list, int32_t id, const char* text, bool separator) {
+    int32_t count = 0;
+    sADMList->NumberOfEntries(list, &count);
+    ADMEntryRef entry = nullptr;
+    if (sADMList->InsertEntry(list, count, &entry) != kNoErr) return;
+    sADMEntry->SetID(entry, id);
+    sADMEntry->SetText(entry, text);
+    if (separator) sADMEntry->MakeSeparator(entry, 1);
+}
+
+}  // namespace
+
+void InstallFigureCreationDialogs(SPPluginRef plugin) {
+    gFigureDialogPlugin = plugin;
+    InstallDialogOpener(ModalDialog::SegmentCreation, OpenSegmentCreationDialog);
+    InstallDialogOpener(ModalDialog::AngleCreation, OpenAngleCreationDialog);
+    InstallDialogOpener(ModalDialog::CircleCreation, OpenCircleCreationDialog);
+}
+
+SPPluginRef FigureDialogPlugin() { return gFigureDialogPlugin; }
+
+void RunFigureDialog(int32_t resource, ADMDialogInitProc init, const int32_t& openFlag) {
+    if (openFlag != 0) return;
+    int32_t result = 0;
+    sADMDialog->Modal(gFigureDialogPlugin, kFigureDialogName, resource, kADMModalDialogStyle, init, nullptr, 0,
+                      &result);
+}
+
+void BuildFigureDialog(ADMDialogRef dialog, ADMDialogDrawProc draw, const char* title, const ADMRect& remembered,
+                       const FigureDialogItem* items, size_t count, void (*copyStored)(int32_t id),
+                       void (*show)(ADMItemRef item, int32_t id), int32_t& openFlag) {
+    sADMDialog->SetDrawProc(dialog, draw);
+    PlaceFigureDialog(dialog, title, remembered);
+    for (size_t i = 0; i < count; ++i) {
+        copyStored(items[i].Id);
+        if (ADMItemRef item = CreateFigureDialogItem(dialog, items[i])) show(item, items[i].Id);
+    }
+    openFlag = 1;
+}
+
+bool TakeFieldValue(ADMItemRef field, ADMNotifierRef notifier, double& target) {
+    if (!IsUserChange(notifier)) return false;
+    float value = 0.0f;
+    if (sADMItem->GetFloatValue(field, &value) != kNoErr) return false;
+    target = value;
+    return true;
+}
+
+void ToggleFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t redrawn) {
+    if (!IsUserChange(notifier)) return;
+    flag = flag != 0 ? 0 : 1;
+    RedrawItemIn(item, redrawn);
+}
+
+ADMItemRef CreateFigureDialogItem(ADMDialogRef dialog, const FigureDialogItem& spec) {
+    ADMItemRef item = nullptr;
+    if (sADMItem->Create(dialog, spec.Id, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr)
+        return nullptr;
+    if (spec.Label != nullptr) sADMItem->SetText(item, spec.Label);
+    if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
+    if (spec.Draw != nullptr) sADMItem->SetDrawProc(item, spec.Draw);
+    if (spec.Notify != nullptr) sADMItem->SetNotifyProc(item, spec.Notify);
+    if (spec.Track != nullptr) sADMItem->SetTrackProc(item, spec.Track);
+    return item;
+}
+
+ADMItemRef FigureDialogItemOf(ADMDialogRef dialog, int32_t id) {
+    ADMItemRef item = nullptr;
+    if (sADMDialog->GetItem(dialog, id, &item) != kNoErr) return nullptr;
+    return item;
+}
+
+ADMItemRef SiblingItem(ADMItemRef item, int32_t id) {
+    ADMDialogRef dialog = nullptr;
+    if (sADMItem->GetDialog(item, &dialog) != kNoErr) return nullptr;
+    return FigureDialogItemOf(dialog, id);
+}
+
+void ShowNumberIn(ADMItemRef anyItem, int32_t id, double value) {
+    if (ADMItemRef item = SiblingItem(anyItem, id)) sADMItem->SetFloatValue(item, static_cast<float>(value));
+}
+
+void ShowFlagIn(ADMItemRef anyItem, int32_t id, int32_t flag) {
+    if (ADMItemRef item = SiblingItem(anyItem, id)) sADMItem->SetBooleanValue(item, flag != 0 ? 1 : 0);
+}
+
+void EnableItemIn(ADMItemRef anyItem, int32_t id, bool enabled) {
+    if (ADMItemRef item = SiblingItem(anyItem, id)) sADMItem->Enable(item, enabled ? 1 : 0);
+}
+
+void RedrawItemIn(ADMItemRef anyItem, int32_t id) {
+    if (ADMItemRef item = SiblingItem(anyItem, id)) sADMItem->Invalidate(item);
+}
+
+int32_t ItemId(ADMItemRef item) {
+    int32_t id = 0;
+    sADMItem->GetID(item, &id);
+    return id;
+}
+
+bool IsUserChange(ADMNotifierRef notifier) {
+    ADMBoolean matches = 0;
+    sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier, &matches);
+    return matches != 0;
+}
+
+void PlaceFigureDialog(ADMDialogRef dialog, const char* title, const ADMRect& remembered) {
+    sADMDialog->SetText(dialog, title);
+    const ADMRect bounds{remembered.left, remembered.top, remembered.left + kFigureDialogWidth,
+                         remembered.top + kFigureDialogHeight};
+    sADMDialog->SetBoundsRect(dialog, &bounds);
+}
+
+void RememberFigureDialogBounds(ADMDialogRef dialog, ADMRect& remembered) {
+    ADMRect bounds{};
+    if (sADMDialog->GetBoundsRect(dialog, &bounds) == kNoErr) remembered = bounds;
+}
+
+void EndFigureDialog(ADMItemRef item, ADMNotifierRef notifier, ADMRect& remembered) {
+    sADMItem->DefaultNotify(item, notifier);
+    ADMDialogRef dialog = nullptr;
+    if (sADMItem->GetDialog(item, &dialog) == kNoErr) RememberFigureDialogBounds(dialog, remembered);
+}
+
+void CancelFigureDialog(ADMItemRef item, ADMNotifierRef notifier, ADMRect& remembered, int32_t& openFlag) {
+    sADMItem->DefaultNotify(item, notifier);
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    ForgetDimensionParts();
+    openFlag = 0;
+    ADMDialogRef dialog = nullptr;
+    if (sADMItem->GetDialog(item, &dialog) == kNoErr) RememberFigureDialogBounds(dialog, remembered);
+}
+
+void SetUpNumberField(ADMItemRef field, const FieldRange& range, double value) {
+    sADMItem->SetUnits(field, range.Units);
+    sADMItem->SetSmallIncrement(field, range.Small);
+    sADMItem->SetLargeIncrement(field, range.Large);
+    sADMItem->SetMinFloatValue(field, range.Minimum);
+    sADMItem->SetMaxFloatValue(field, range.Maximum);
+    sADMItem->SetFloatValue(field, static_cast<float>(value));
+}
+
+void OrientationEntryText(float degrees, char (&text)[8]) {
+    char number[kOrientationTextLength + 1] = {};
+    std::snprintf(number, sizeof number, "%.1f", static_cast<double>(degrees));
+    std::snprintf(text, sizeof text, " %s", number);
+}
+
+void FillOrientationPopup(ADMItemRef field) {
+    ADMListRef list = nullptr;
+    if (sADMItem->GetList(field, &list) != kNoErr || list == nullptr) return;
+    int32_t id = 0;
+    for (int32_t step = kFirstOrientationStep; step <= kLastOrientationStep; ++step, ++id) {
+        char text[8];
+        OrientationEntryText(static_cast<float>(step) * kOrientationStep, text);
+        AppendEntry(list, id, text, false);
+        for (int32_t after : kSeparatorAfterSteps)
+            if (step == after) AppendEntry(list, -1, "-", true);
+    }
+}
+
+void DrawNothing(ADMItemRef, ADMDrawerRef) {}
+
+void FocusFigureDialogEdit(ADMItemRef item, int32_t id) {
+    if (ADMItemRef field = SiblingItem(item, id)) sADMItem->Activate(field, 1);
+}
+
+void OpenColourDialogNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    OpenModalDialog(ModalDialog::Colours);
+    ADMDialogRef dialog = nullptr;
+    if (sADMItem->GetDialog(item, &dialog) == kNoErr) sADMDialog->Invalidate(dialog);
+}
+
+ADMRGBColor StrokeSwatchColour() {
+    const ColourValues& v = gColourSettings.Stroke;
+    ADMRGBColor colour;
+    switch (gColourSettings.StrokeModel) {
+    case kGreyModel: {
+        const uint16_t level = Channel((100.0 - v.Grey) * 255.0 * 255.0 / 100.0);
+        colour = {level, level, level};
+        break;
+    }
+    case kCmykModel:
+        CmykToDisplayRgb(&colour, static_cast<float>(v.Cyan * 0.01), static_cast<float>(v.Magenta * 0.01),
+                         static_cast<float>(v.Yellow * 0.01), static_cast<float>(v.Black * 0.01));
+        break;
+    default:
+        colour = {Channel(std::trunc(v.Red) * 255.0), Channel(std::trunc(v.Green) * 255.0),
+                  Channel(std::trunc(v.Blue) * 255.0)};
+        break;
+    }
+    return colour;
+}
+
+void ColourButtonSwatchDraw(ADMItemRef, ADMDrawerRef drawer) {
+    const ADMPoint origin{0, 0};
+    sADMDrawer->DrawResPicture(drawer, gFigureDialogPlugin, kColourButtonPicture, &origin);
+    const bool frameless = gColourSettings.StrokeModel == kGreyModel && gColourSettings.Stroke.Grey > kFramelessGrey;
+    if (frameless) {
+        sADMDrawer->ClearRect(drawer, &kSwatchFrame);
+    } else {
+        sADMDrawer->SetADMColor(drawer, kADMBlackColor);
+        sADMDrawer->DrawRect(drawer, &kSwatchFrame);
+    }
+    const ADMRGBColor colour = StrokeSwatchColour();
+    sADMDrawer->SetRGBColor(drawer, &colour);
+    sADMDrawer->FillRect(drawer, &kSwatchInside);
+}
+
+void DrawDialogPicture(ADMDialogRef dialog, ADMDrawerRef drawer, int32_t picture, ADMPoint at) {
+    sADMDialog->DefaultDraw(dialog, drawer);
+    sADMDrawer->DrawResPicture(drawer, gFigureDialogPlugin, picture, &at);
+}

@@ -1,0 +1,65 @@
+#include "dialogs/creation/FigurePreview.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "figures/SegmentFigureShape.h"
+#include "frame/Colours.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMDrawerSuite.h"
+#include "host/ADMItemSuite.h"
+#include "host/ADMTrackerSuite.h"
+
+namespace {
+
+// Points per radian along a band's edges: enough for a smooth edge at preview sizes.
+constexpr double kBandPointsPerRadian = 12.0;
+
+int32_t Pixel(double x) { return static_cast<int32_t>(std::lround(x)); }
+
+}  // namespace
+
+ADMPoint PreviewFrame::At(double r, double t) const {
+    return ADMPoint{Pixel(CentreH + r * std::cos(t)), Pixel(CentreV - r * std::sin(t))};
+}
+
+ADMRect PreviewFrame::Disc(double r) const {
+    const int32_t half = Pixel(r);
+    return ADMRect{CentreH - half, CentreV - half, CentreH + half, CentreV + half};
+}
+
+void DrawPreviewAxes(ADMDrawerRef drawer, const PreviewFrame& frame, int32_t width, int32_t height) {
+    sADMDrawer->SetADMColor(drawer, kADMShadowColor);
+    const ADMPoint left{0, frame.CentreV}, right{width, frame.CentreV};
+    const ADMPoint top{frame.CentreH, 0}, bottom{frame.CentreH, height};
+    sADMDrawer->DrawLine(drawer, &left, &right);
+    sADMDrawer->DrawLine(drawer, &top, &bottom);
+}
+
+void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inner, double outer, double from,
+                     double sweep) {
+    const int32_t steps = std::max(1, static_cast<int32_t>(std::ceil(std::fabs(sweep) * kBandPointsPerRadian)));
+    std::vector<ADMPoint> points;
+    for (int32_t i = 0; i <= steps; ++i) points.push_back(frame.At(outer, from + sweep * i / steps));
+    for (int32_t i = steps; i >= 0; --i) points.push_back(frame.At(inner, from + sweep * i / steps));
+    sADMDrawer->FillPolygon(drawer, points.data(), static_cast<int32_t>(points.size()));
+}
+
+void UseStrokeColour(ADMDrawerRef drawer) {
+    ADMRGBColor colour;
+    GetDisplayColour(&colour, kStrokeSide);
+    sADMDrawer->SetRGBColor(drawer, &colour);
+}
+
+double TrackedDirection(ADMTrackerRef tracker, const PreviewFrame& frame) {
+    ADMPoint point{frame.CentreH, frame.CentreV};
+    sADMTracker->GetPoint(tracker, &point);
+    return PreviewDirection(frame.CentreH, frame.CentreV, point.h, point.v);
+}
+
+ADMBoolean DefaultPreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {
+    ADMBoolean notify = 0;
+    sADMItem->DefaultTrack(item, tracker, &notify);
+    return notify;
+}

@@ -1,0 +1,97 @@
+#include "figures/CircleFigure.h"
+
+#include <cmath>
+
+#include "dimension/CircleBuilder.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/Geometry.h"
+#include "dimension/Links.h"
+#include "figures/CircleFigureShape.h"
+#include "figures/FigurePaths.h"
+#include "frame/PathStyles.h"
+#include "frame/SuiteTable.h"
+#include "host/PathStyleSuite.h"
+#include "host/PathSuite.h"
+#include "records/CurrentOptions.h"
+#include "records/DialogPositions.h"
+#include "records/DragValues.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
+
+namespace {
+
+constexpr int32_t kCircleSlot = kCircleTool - 1;
+// Segments of the path first made, before the first build reshapes it.
+constexpr int16_t kFirstSegmentCount = 2;
+// How far outside the figure the label of its dimension sits.
+constexpr double kLabelClearance = 20.0;
+
+// The figure's style: the live width with round ends.
+AIPathStyle CircleFigureStyle() { return FigureStyle(gCurrentOptions.CircleCreateWidth, kAIRoundCap); }
+
+// A value a drag set, or 0 where it is not a number.
+float Finite(double value) { return std::isfinite(value) ? static_cast<float>(value) : 0.0f; }
+
+// The label point of the dimension: `clearance` outside the circle on the ray from the centre to the cursor.
+AIRealPoint LabelPoint(AIRealPoint centre, double radius, AIRealPoint cursor) {
+    const double direction = std::atan2(cursor.v - centre.v, cursor.h - centre.h);
+    const double reach = radius + kLabelClearance;
+    return (Vector2(centre) + Vector2(std::cos(direction), std::sin(direction)) * reach).ToPoint();
+}
+
+ASErr DrawFigureDimension(AIArtHandle path, AIReal radius) {
+    MeasuredPoints& m = gMeasuredPoints;
+    m.CircleCentre = m.ClickPoint.p;
+    m.CircleRadius = radius;
+    gToolState.CursorPoint = LabelPoint(m.CircleCentre, radius, gToolState.CursorPoint);
+    gDimensionValues.ArcMiddleAngle =
+        Finite(gDragValues.ArcSweep * 0.5 + static_cast<AIReal>(gCurrentOptions.CircleCreateAngle));
+    ASErr result = LinkCircle(path, 0, 1);
+    KeepError(result, DrawCircleDimension(gToolState.CursorPoint.h, gToolState.CursorPoint.v, 0, 0, 0, 0));
+    return result;
+}
+
+}  // namespace
+
+ASErr BuildCirclePath(AIArtHandle* path, AIReal r, AIReal x, AIReal y) {
+    if (path == nullptr || !IsLiveArt(*path)) return kNoErr;
+    const AIPathStyle style = CircleFigureStyle();
+    ASErr result = sAIPathStyle->SetPathStyle(*path, &style);
+    AIPathSegment segments[kCircleSegmentCount];
+    CircleSegments(r, {x, y}, segments);
+    KeepError(result, WriteFigureSegments(*path, segments, static_cast<int16_t>(kCircleSegmentCount)));
+    KeepError(result, sAIPath->SetPathClosed(*path, 1));
+    return result;
+}
+
+void BuildArcPath(AIArtHandle* path, AIReal r, AIReal x, AIReal y, int32_t sector) {
+    if (path == nullptr || !IsLiveArt(*path)) return;
+    const float sweep = Finite(gDragValues.ArcSweep);
+    const float start = Finite(gCurrentOptions.CircleCreateAngle);
+    const AIPathStyle style = CircleFigureStyle();
+    sAIPathStyle->SetPathStyle(*path, &style);
+    sAIPath->SetPathClosed(*path, sector != 0 ? 1 : 0);
+    AIPathSegment segments[kArcSegmentCapacity];
+    const size_t count = ArcSegments(r, {x, y}, sweep, start, sector != 0, segments);
+    WriteFigureSegments(*path, segments, static_cast<int16_t>(count));
+}
+
+ASErr MakeCreatedCircle() {
+    AIArtHandle& path = gDragValues.CreatedCirclePath;
+    const FigurePathStep made = MakeFigurePathOnce(gToolState.CreationStarted[kCircleSlot], path,
+                                                   kFirstSegmentCount, gPathStyles.DimensionLineStyle);
+    ASErr result = made.Error;
+    if (!made.Refused) {
+        if (gDialogOpenFlags.CircleDialogOpen != 0) return result;
+        const AIReal radius = Finite(gDragValues.CreatedCircleRadius);
+        const AIRealPoint centre = gMeasuredPoints.ClickPoint.p;
+        if (gCurrentOptions.CircleCreateArc != 0 || gCurrentOptions.CircleCreateSector != 0)
+            BuildArcPath(&path, radius, centre.h, centre.v, gCurrentOptions.CircleCreateSector);
+        else
+            KeepError(result, BuildCirclePath(&path, radius, centre.h, centre.v));
+        if (gCurrentOptions.CircleCreateWithDimension != 0 && IsLiveArt(gCurrentDimension.DimensionGroup))
+            KeepError(result, DrawFigureDimension(path, radius));
+    }
+    ShiftCursorPastFigure();
+    return result;
+}

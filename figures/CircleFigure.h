@@ -1,0 +1,21 @@
+// The circle, arc or sector the Cercle tool drags out of an empty click, with its dimension.
+#pragma once
+
+#include <cstdint>
+
+#include "host/Types.h"
+
+// Lays the figure of the current creation click about ClickPoint with radius CreatedCircleRadius: a circle, or
+// (live "CreaArcCer" or "CreaSecteurCer") an arc or sector from the live "AngCerCrea" over ArcSweep; with the
+// live "CaseCreaCer", its circle dimension linked to it, the label 20 points outside the figure in the
+// cursor's direction. Writes CircleCentre, CircleRadius, ArcMiddleAngle and moves CursorPoint to the label
+// point. Does nothing past making the path while the circle dialog is open. Result: the last host error.
+ASErr MakeCreatedCircle();
+
+// Reshapes the path into the closed circle of radius `r` about (x, y) in the figure's style. Result: the last
+// host error, 0 when the host no longer knows the path.
+ASErr BuildCirclePath(AIArtHandle* path, AIReal r, AIReal x, AIReal y);
+
+// Reshapes the path into the arc (open) or sector (closed through the centre) of radius `r` about (x, y) from
+// the live "AngCerCrea" over ArcSweep, in the figure's style; nothing when the host no longer knows the path.
+void BuildArcPath(AIArtHandle* path, AIReal r, AIReal x, AIReal y, int32_t sector);

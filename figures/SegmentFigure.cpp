@@ -1,0 +1,86 @@
+#include "figures/SegmentFigure.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "dimension/AngleBuilders.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
+#include "dimension/LinearDimensions.h"
+#include "dimension/Links.h"
+#include "figures/FigurePaths.h"
+#include "figures/SegmentFigureShape.h"
+#include "records/CurrentOptions.h"
+#include "records/DialogPositions.h"
+#include "records/DragValues.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
+
+namespace {
+
+constexpr int32_t kSegmentSlot = kSegmentTool - 1;
+constexpr int32_t kAngleSlot = kAngleTool - 1;
+constexpr int16_t kSegmentFigurePoints = 2;
+constexpr int16_t kAngleFigurePoints = 3;
+
+AIReal Radians(double degrees) { return static_cast<AIReal>(static_cast<AIReal>(degrees) * std::numbers::pi / 180.0); }
+
+bool DimensionWanted(int32_t withDimension) {
+    return withDimension != 0 && IsLiveArt(gCurrentDimension.DimensionGroup);
+}
+
+}  // namespace
+
+ASErr MakeCreatedSegment() {
+    const AIReal angle = Radians(gCurrentOptions.SegmentCreateRotation);
+    const AIPathStyle style = FigureStyle(gCurrentOptions.SegmentCreateWidth, kAIButtCap);
+    AIArtHandle& path = gDragValues.CreatedSegmentPath;
+    const FigurePathStep made =
+        MakeFigurePathOnce(gToolState.CreationStarted[kSegmentSlot], path, kSegmentFigurePoints, style);
+    ASErr result = made.Error;
+    if (!made.Refused) {
+        if (gDialogOpenFlags.SegmentDialogOpen != 0) return result;
+        const SegmentPlacement placed =
+            PlaceCreatedSegment(gMeasuredPoints.ClickPoint.p, gToolState.CursorPoint,
+                                gDragValues.CreatedSegmentLength, angle, gCurrentOptions.SegmentCreateCentred != 0);
+        gDimensionValues.DimensionLineAngle = placed.LineAngle;
+        gMeasuredPoints.FirstPoint = CornerSegment(placed.First);
+        gMeasuredPoints.SecondPoint = CornerSegment(placed.Second);
+        const AIPathSegment ends[kSegmentFigurePoints] = {gMeasuredPoints.FirstPoint, gMeasuredPoints.SecondPoint};
+        KeepError(result, WriteFigureSegments(path, ends, kSegmentFigurePoints));
+        if (DimensionWanted(gCurrentOptions.SegmentCreateWithDimension)) {
+            KeepError(result, LinkOnSegment(path, 0, 1));
+            KeepError(result, DrawSegmentDimension());
+        }
+    }
+    ShiftCursorPastFigure();
+    return result;
+}
+
+ASErr MakeCreatedAngle(int32_t centred) {
+    const AIReal orientation = Radians(gCurrentOptions.AngleCreateAngle);
+    const AIPathStyle style = FigureStyle(gCurrentOptions.AngleCreateWidth, kAIRoundCap);
+    AIArtHandle& path = gDragValues.CreatedAnglePath;
+    const FigurePathStep made =
+        MakeFigurePathOnce(gToolState.CreationStarted[kAngleSlot], path, kAngleFigurePoints, style);
+    if (made.Refused) return made.Error;
+    if (gDialogOpenFlags.AngleDialogOpen != 0) return made.Error;
+    MeasuredPoints& m = gMeasuredPoints;
+    const AIRealPoint vertex = m.AngleVertex.p;
+    const AnglePlacement placed = PlaceCreatedAngle(vertex, gDragValues.CreatedAngleSide, orientation,
+                                                    gDragValues.CreatedAngleRotation, centred != 0);
+    const AIPathSegment sides[kAngleFigurePoints] = {CornerSegment(placed.First), m.AngleVertex,
+                                                     CornerSegment(placed.Second)};
+    ASErr result = WriteFigureSegments(path, sides, kAngleFigurePoints);
+    if (DimensionWanted(gCurrentOptions.AngleCreateWithDimension)) {
+        m.AngleValue = CreatedAngleValue(vertex, placed.First, placed.Second);
+        // The label shows the angle between the figure's own sides, whatever an earlier drag left.
+        m.AngleFlip = 0;
+        KeepError(result, LinkAngle(path, 0, 1, 2));
+        KeepError(result, DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius),
+                                             m.AngleValue, placed.StartAngle, gCurrentDimension.AngleArcs,
+                                             gCurrentOptions.MultipleArcs, 0, 0, 0, 0));
+    }
+    ShiftCursorPastFigure();
+    return result;
+}

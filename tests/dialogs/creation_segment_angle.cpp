@@ -1,0 +1,156 @@
+// The segment and angle creation dialogs: what they show, "Défaut", "Annuler", OK and the previews.
+#include <algorithm>
+
+#include "creation_fixture.h"
+
+namespace creationtest {
+namespace {
+
+constexpr int32_t kOk = 1, kCancel = 2, kDefault = 3;
+constexpr int32_t kSegmentWidth = 523, kSegmentOrientation = 526, kSegmentPreview = 528;
+constexpr int32_t kSegmentCentred = 529, kSegmentDimension = 530;
+constexpr int32_t kAngleWidth = 423, kAngleOrientation = 425, kAnglePreview = 427;
+constexpr int32_t kAngleDimension = 428, kAngleCentred = 429;
+
+using SegmentDialog = CreationDialogTest;
+
+TEST_F(SegmentDialog, AnUnmovedEmptyClickOpensItAndOkWritesItsFourKeysInOrderWithoutAFigure) {
+    WhenOpen([](ADMDialogRef d) {
+        EXPECT_EQ(Dialogs().Dialog(d)->title, "Création d'un segment (Vek-Tavorine).");
+        EXPECT_FLOAT_EQ(Data(d, kSegmentWidth).value, 2.5f);
+        EXPECT_FLOAT_EQ(Data(d, kSegmentOrientation).value, 45.0f);
+        EXPECT_EQ(Data(d, kSegmentWidth).tip, "Épaisseur du segment qui sera créé.");
+        EXPECT_EQ(Data(d, kSegmentCentred).text, "Centré.");
+        EXPECT_EQ(gDialogOpenFlags.SegmentDialogOpen, 1);
+        Enter(d, kSegmentOrientation, "30");
+        Enter(d, kSegmentWidth, "4");
+        Click(d, kSegmentCentred);
+        Click(d, kOk);
+    });
+    EmptyClick(kSegmentTool);
+    EXPECT_EQ(Runs(), std::vector<std::string>{"ModèleBidon 17400"});
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"SegRotCrea=30", "SegEpaisCrea=4", "CaseCreaSeg=true",
+                                                  "CentreCreaSeg=true"}));
+    EXPECT_EQ(gDialogOpenFlags.SegmentDialogOpen, 0);
+    EXPECT_EQ(gDragValues.CreatedSegmentPath, nullptr);
+    EXPECT_EQ(TopArt().size(), 1u);  // the click's group only, kept for its dimension
+    EXPECT_EQ(gDialogPositions.SegmentDialogBounds.right - gDialogPositions.SegmentDialogBounds.left, 290);
+}
+
+TEST_F(SegmentDialog, DefaultShowsTheFactoryValuesWritesNothingAndAnnulerDropsTheClicksGroup) {
+    std::vector<std::string> writesWhileOpen{"-"};
+    WhenOpen([&](ADMDialogRef d) {
+        Enter(d, kSegmentWidth, "7");
+        Click(d, kSegmentCentred);
+        Click(d, kSegmentDimension);
+        Click(d, kDefault);
+        EXPECT_FLOAT_EQ(Data(d, kSegmentWidth).value, 2.5f);
+        EXPECT_FLOAT_EQ(Data(d, kSegmentOrientation).value, 45.0f);
+        EXPECT_FLOAT_EQ(Data(d, kSegmentCentred).value, 0.0f);
+        EXPECT_FLOAT_EQ(Data(d, kSegmentDimension).value, 1.0f);
+        EXPECT_TRUE(Data(d, kSegmentWidth).active);
+        writesWhileOpen = Writes();
+        Click(d, kCancel);
+    });
+    EmptyClick(kSegmentTool);
+    EXPECT_TRUE(writesWhileOpen.empty());
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(gCurrentDimension.DimensionGroup, nullptr);
+    EXPECT_EQ(gCurrentDimension.LabelFrames[0], nullptr);
+    EXPECT_TRUE(TopArt().empty());
+    EXPECT_EQ(gDialogOpenFlags.SegmentDialogOpen, 0);
+}
+
+TEST_F(SegmentDialog, APreviewClickSetsTheOrientationFromItsCentreAndASecondOpeningIsIgnored) {
+    WhenOpen([](ADMDialogRef d) {
+        const struct {
+            ADMPoint At;
+            float Degrees;
+        } clicks[] = {{{140, 73}, 0.0f}, {{73, 73}, 0.0f}, {{73, 140}, -90.0f}, {{0, 73}, 180.0f}, {{73, 0}, 90.0f}};
+        for (const auto& click : clicks) {
+            ClickAt(d, kSegmentPreview, click.At);
+            EXPECT_FLOAT_EQ(Data(d, kSegmentOrientation).value, click.Degrees);
+        }
+        OpenModalDialog(ModalDialog::SegmentCreation);  // already up: nothing
+        Click(d, kOk);
+    });
+    EmptyClick(kSegmentTool);
+    EXPECT_EQ(Runs().size(), 1u);
+    EXPECT_EQ(Writes().front(), "SegRotCrea=90");
+}
+
+TEST_F(SegmentDialog, ThePreviewDrawsTheDimensionOnlyWithAvecCote) {
+    std::vector<std::string> withDimension, without;
+    WhenOpen([&](ADMDialogRef d) {
+        Dialogs().DrawItem(ItemOf(d, kSegmentPreview));
+        withDimension = Data(d, kSegmentPreview).drawing;
+        Click(d, kSegmentDimension);
+        Dialogs().DrawItem(ItemOf(d, kSegmentPreview));
+        without = Data(d, kSegmentPreview).drawing;
+        Click(d, kCancel);
+    });
+    EmptyClick(kSegmentTool);
+    auto has = [](const std::vector<std::string>& lines, const std::string& start) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; });
+    };
+    EXPECT_TRUE(has(withDimension, "TextCentered"));
+    EXPECT_TRUE(has(withDimension, "FillOval"));
+    EXPECT_FALSE(has(without, "TextCentered"));
+    EXPECT_TRUE(has(without, "FillPolygon 4"));
+}
+
+TEST_F(SegmentDialog, ANegativeWidthIsHeldAtZeroAndItsFiguresStillDraw) {
+    WhenOpen([](ADMDialogRef d) {
+        Enter(d, kSegmentWidth, "-3");
+        EXPECT_FLOAT_EQ(Data(d, kSegmentWidth).value, 0.0f);
+        Click(d, kOk);
+    });
+    EmptyClick(kSegmentTool);
+    EXPECT_DOUBLE_EQ(gSettings.SegmentCreateWidth, 0.0);
+    DragOut({0, 0}, {{30, 40}});
+    ASSERT_TRUE(Doc().IsValid(gDragValues.CreatedSegmentPath));
+    EXPECT_FLOAT_EQ(Node(gDragValues.CreatedSegmentPath).style.stroke.width, 0.0f);
+}
+
+using AngleDialog = CreationDialogTest;
+
+TEST_F(AngleDialog, OkWritesItsKeysInOrderAndTheCentredBoxReachesTheNextDrag) {
+    WhenOpen([](ADMDialogRef d) {
+        EXPECT_FLOAT_EQ(Data(d, kAngleOrientation).value, 45.0f);
+        EXPECT_EQ(Data(d, kAngleDimension).text, "Avec cote.");
+        ClickAt(d, kAnglePreview, {140, 73});
+        EXPECT_FLOAT_EQ(Data(d, kAngleOrientation).value, 0.0f);
+        Enter(d, kAngleWidth, "1.5");
+        Click(d, kAngleCentred);
+        Click(d, kOk);
+    });
+    EmptyClick(kAngleTool);
+    EXPECT_EQ(Runs(), std::vector<std::string>{"ModèleBidon 17500"});
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"AngCrea=0", "AngEpaisCrea=1.5", "CaseCreaAng=true",
+                                                  "CentreCreaAng=true"}));
+    EXPECT_EQ(gDragValues.CreatedAnglePath, nullptr);
+    DragOut({0, 0}, {{25, 43.30127f}});  // centred about 0: sides at -30 and +30 degrees
+    const auto& sides = Anchors(gDragValues.CreatedAnglePath);
+    EXPECT_POINT_AT(sides[0].p, 43.30127, -25);
+    EXPECT_POINT_AT(sides[2].p, 43.30127, 25);
+}
+
+TEST_F(AngleDialog, DefaultAndAnnulerAsForTheSegment) {
+    WhenOpen([](ADMDialogRef d) {
+        ClickAt(d, kAnglePreview, {73, 0});
+        EXPECT_FLOAT_EQ(Data(d, kAngleOrientation).value, 90.0f);
+        Click(d, kAngleDimension);
+        Click(d, kDefault);
+        EXPECT_FLOAT_EQ(Data(d, kAngleWidth).value, 2.5f);
+        EXPECT_FLOAT_EQ(Data(d, kAngleOrientation).value, 45.0f);
+        EXPECT_FLOAT_EQ(Data(d, kAngleCentred).value, 0.0f);
+        EXPECT_FLOAT_EQ(Data(d, kAngleDimension).value, 1.0f);
+        Click(d, kCancel);
+    });
+    EmptyClick(kAngleTool);
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_TRUE(TopArt().empty());
+}
+
+}  // namespace
+}  // namespace creationtest
