@@ -224,6 +224,22 @@ TEST_F(ColourDialog, ASecondOpeningWhileItRunsDoesNothing) {
     Dialogs().Reset();
 }
 
+TEST_F(ColourDialog, OpensOverACreationDialogFromItsColourButton) {
+    constexpr int32_t kCreationColourButton = 525;
+    Dialogs().QueueModalResponder([](ADMDialogRef creation) {
+        ASSERT_EQ(Press(creation, kCreationColourButton), kNoErr);
+        EXPECT_EQ(gDialogOpenFlags.ColourDialogRef, nullptr);
+    });
+    Dialogs().QueueModalResponder([](ADMDialogRef dialog) {
+        EXPECT_EQ(Dialogs().TopModal(), dialog);
+        Enter(dialog, kRedEdit, "0");
+        Press(dialog, kColourOkButton);
+    });
+    OpenModalDialog(ModalDialog::SegmentCreation);
+    EXPECT_EQ(sim::TheLogs().modalRuns.size(), 2u);
+    EXPECT_EQ(gColourSettings.Stroke.Red, 0.0);
+}
+
 TEST_F(ColourDialog, ARefusedWriteIsToldOnceAndKeepsTheStoredValueInMemory) {
     RefuseWrites("Rouge");
     RefuseWrites("TypeCoulTexte");
