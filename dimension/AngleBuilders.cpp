@@ -6,6 +6,7 @@
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
+#include "dimension/DimensionFit.h"
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
 #include "dimension/Skeletons.h"
@@ -89,8 +90,8 @@ bool ArcMarksShown(const AngleLayout& layout) {
 }
 
 // The angle by which an arc of `radius` runs on past marks that point in from outside its ends.
-double OutsideMarkTail(double radius) {
-    return kOutsideMarkTail * std::max(ArcEndMarkScale(), 1.0) / radius;
+double ArcOutsideTail(double radius) {
+    return OutsideMarkTail(ArcEndMarkScale()) / radius;
 }
 
 // The arcs of the layout, `count` of them with their widths, running `tail` radians past both ends. Nothing
@@ -143,11 +144,79 @@ ASErr DrawArcEndMarks(AIRealPoint vertex, double radius, const AngleLayout& layo
     return result;
 }
 
-// The label of the angle: its text, at the layout's place.
-ASErr DrawAngleLabel(AIRealPoint vertex, double angle, const AngleLayout& layout) {
+// True when the box, grown by the value gap, overlaps one of the arc's end marks inside it (each taken as
+// the triangle from its tip to its back, `length` along the arc and `halfWidth` either side).
+bool BoxMeetsArcMarks(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout, double length,
+                      double halfWidth) {
+    if (length <= kNegligibleLength) return false;
+    const double gap = OutsideValueStart(false);
+    const Vector2 corners[4] = {box.Corner(0, gap), box.Corner(1, gap), box.Corner(2, gap), box.Corner(3, gap)};
+    for (const bool atStart : {true, false}) {
+        const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
+        const Vector2 tip(Along(vertex, layout.Radius, end));
+        const double direction = ArcEndMarkDirection(layout.Start, layout.Sweep, atStart, false);
+        const Vector2 into(std::cos(direction), std::sin(direction));
+        const Vector2 back = tip + into * length;
+        const Vector2 mark[3] = {tip, back + into.Perpendicular() * halfWidth,
+                                 back - into.Perpendicular() * halfWidth};
+        if (ConvexPolygonsOverlap(corners, 4, mark, 3)) return true;
+    }
+    return false;
+}
+
+// True when every corner of `box`, grown by the value gap, lies inside the sector of the layout at `vertex`
+// and within `reach` of it.
+bool BoxInsideSector(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout, double reach) {
+    const double gap = OutsideValueStart(false);
+    const double sweep = std::fabs(layout.Sweep);
+    for (int k = 0; k < 4; ++k) {
+        const Vector2 towards = box.Corner(k, gap) - Vector2(vertex);
+        if (towards.Length() > reach)
+            return false;
+        const double turn = Sign(layout.Sweep) * (std::atan2(towards.Y, towards.X) - layout.Start);
+        const double inside = turn - 2.0 * kPi * std::floor(turn / (2.0 * kPi));
+        if (inside > sweep)
+            return false;
+    }
+    return true;
+}
+
+// The label of the angle: its text measured, kept at the layout's place when it fits inside the angle clear
+// of the sides, the arc and its marks, else outside the outermost arc along the same direction. The fit of
+// the value and of the marks is the one every dimension takes: the marks go outside on an arc too short for
+// them. Answers the marks' side.
+bool DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const AngleLayout& layout,
+                    bool outsideAsked, ASErr* result) {
     FormatAngleText(static_cast<AIReal>(angle), gMeasuredPoints.AngleFlip);
-    return SetAngleLabel(&gCurrentDimension.LabelFrames[0], vertex, static_cast<AIReal>(layout.LabelRadius),
-                         static_cast<AIReal>(layout.LabelDirection));
+    AIArtHandle* frame = &gCurrentDimension.LabelFrames[0];
+    KeepError(*result, WriteDimensionLabel(frame));
+    const LabelExtent extent = MeasureDimensionLabel(*frame);
+    const double textAngle = UprightAngle(static_cast<AIReal>(layout.LabelDirection - kPi / 2.0));
+    // The value stands on the arc's side of its place, as when it reads with its top away from the vertex,
+    // whichever way it reads.
+    const double along = layout.LabelDirection - kPi / 2.0;
+    const LabelBox outward = BoxAtAnchor(Along(vertex, layout.LabelRadius, layout.LabelDirection), along, extent);
+    AIRealPoint anchor = AnchorForCentre(outward.Centre, textAngle, extent);
+    const LabelBox box{outward.Centre, textAngle, extent};
+    const double scale = ArcMarksShown(layout) ? ArcEndMarkScale() : 0.0;
+    const double radius = layout.Radius;
+    FitRoom room;
+    room.MarksFitInside = MarksFitInside(radius * std::fabs(layout.Sweep), EndMarkLength(scale), 2);
+    room.ValueFitsBetweenEnds = extent.IsEmpty() || BoxInsideSector(box, vertex, layout, radius);
+    room.ValueFitsBetweenMarks =
+        room.ValueFitsBetweenEnds &&
+        (extent.IsEmpty() || !BoxMeetsArcMarks(box, vertex, layout, EndMarkLength(scale), EndMarkHalfWidth(scale)));
+    room.MarksOutsideAsked = outsideAsked;
+    const DimensionFit fit = DecideFit(room);
+    if (fit.ValueOutside) {
+        const Vector2 out(std::cos(layout.LabelDirection), std::sin(layout.LabelDirection));
+        const double clear = outerRadius + EndMarkHalfWidth(scale) + OutsideValueStart(false);
+        const double reach = std::max(clear + box.HalfExtentOn(out), layout.LabelRadius);
+        anchor = AnchorForCentre(Vector2(vertex) + out * reach, textAngle, extent);
+    }
+    if (*frame != nullptr)
+        KeepError(*result, PlaceDimensionLabel(*frame, anchor, static_cast<AIReal>(textAngle)));
+    return fit.MarksOutside;
 }
 
 } // namespace
@@ -171,6 +240,7 @@ AngleLayout LayOutAngle(AIRealPoint vertex, double radius, double angle, double 
     layout.Square[0] = Along(vertex, side, start);
     layout.Square[1] = Along(layout.Square[0], side, other);
     layout.Square[2] = Along(vertex, side, other);
+    layout.Radius = radius;
     layout.LabelRadius = radius * kAngleLabelRadiusRatio + offsetRadius;
     layout.LabelDirection = start + layout.Sweep / 2.0 + offsetDegrees * kDegree;
     return layout;
@@ -206,18 +276,22 @@ ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal
                                            gCurrentOptions.AngleOffsetRadius);
     gDimensionValues.RightAngleShown = layout.RightAngle ? 1 : 0;
     ASErr result = kNoErr;
-    const bool outside = (withEnds != 0) != (gCurrentOptions.AngleArrowsFlag != 0);
+    const bool asked = (withEnds != 0) != (gCurrentOptions.AngleArrowsFlag != 0);
     if (layout.RightAngle) {
+        // The mark says the value: no label stays behind, empty, in the group.
         if (IsLiveArt(arcs[0]))
             KeepError(result, SetStraightPath(arcs[0], layout.Square, 3));
         DropArcsFrom(arcs, 1);
-    } else {
-        const double tail = outside && ArcMarksShown(layout) ? OutsideMarkTail(radius) : 0.0;
-        KeepError(result, DrawArcs(arcs, ShownArcCount(multipleArcs), vertex, radius, layout, tail));
+        DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
+        KeepError(result, DrawArcEndMarks(vertex, radius, layout, asked));
+        return result;
     }
+    const int32_t count = ShownArcCount(multipleArcs);
+    const double outer = ArcRadiusAt(radius, gCurrentOptions.ArcGap, count - 1);
+    const bool outside = DrawAngleLabel(vertex, angle, outer, layout, asked, &result);
+    const double tail = outside && ArcMarksShown(layout) ? ArcOutsideTail(radius) : 0.0;
+    KeepError(result, DrawArcs(arcs, count, vertex, radius, layout, tail));
     KeepError(result, DrawArcEndMarks(vertex, radius, layout, outside));
-    if (!layout.RightAngle)
-        KeepError(result, DrawAngleLabel(vertex, angle, layout));
     return result;
 }
 

@@ -24,6 +24,7 @@ double ShownSweep(double angle, bool reentrant);
 // Where one angle dimension's parts go: the arcs (their sweep after the re-entrant choice), the right-angle
 // square, and the label's anchor.
 struct AngleLayout {
+    double Radius = 0.0;      // of the first arc
     double Start = 0.0;       // radians: where the arcs start
     double Sweep = 0.0;       // radians, signed: what they cover (the re-entrant side when AngleFlip is set)
     bool NullAngle = false;   // the sides coincide: no arc, no end marks
@@ -51,8 +52,9 @@ double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outsid
 
 // Rebuilds the angle dimension at vertex (x, y): its arcs in `arcs` (AngleArcs; AngleArcs[0] always, more
 // with `multipleArcs` per ArcCount), the end marks (sized by ActiveEndMarkSize, none while it is 0, pointing
-// the other way with Control or AngleArrowsFlag), the right-angle square per the stored "AngleDroitAuto"
-// (RightAngleShown set and the label left alone), and the label with FormatAngleText of the angle. Alt, the
+// the other way with Control or AngleArrowsFlag, and outside an arc too short for them), the right-angle square
+// per the stored "AngleDroitAuto" (RightAngleShown set and the label frame removed), and the label with
+// FormatAngleText of the angle (outside the arc, on the same direction, when it does not fit inside the angle). Alt, the
 // left Windows key and right Shift change nothing here. Result: the last host error; kBadParameterErr for an
 // angle or radius that is not finite, leaving the art as it was.
 ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal start, AIArtHandle* arcs,

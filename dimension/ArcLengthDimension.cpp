@@ -49,7 +49,7 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     CurrentDimension& d = gCurrentDimension;
     // Marks that point in from outside leave the arc running on past them.
     const double tail =
-        outside && EndMarkScale() > 0.0 ? kOutsideMarkTail * std::max(EndMarkScale(), 1.0) / radius : 0.0;
+        outside ? OutsideMarkTail(EndMarkScale()) / radius : 0.0;
     const double sign = sweep < 0.0 ? -1.0 : 1.0;
     ASErr result = SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail, sweep + 2.0 * sign * tail);
     KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, outside));

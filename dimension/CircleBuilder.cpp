@@ -26,30 +26,53 @@ AIRealPoint Offset(AIRealPoint p, double dx, double dy) {
 
 CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPoint, double fallbackAngle,
                           bool diameter, bool radiusLineDrawn, bool marksOutside, double tieLength,
-                          AIRealPoint labelOffset) {
+                          AIRealPoint labelOffset, const CircleRoom& room) {
     CircleLayout layout;
     const Vector2 towards = Vector2(labelPoint) - Vector2(centre);
     const double angle = towards.IsDegenerate() ? fallbackAngle : std::atan2(towards.Y, towards.X);
     const AIRealPoint onCircle = PointOnCircle(centre, radius, angle);
-    const double flip = marksOutside ? kPi : 0.0;
     layout.LineEnds[0] = diameter ? PointOnCircle(centre, radius, angle + kPi) : centre;
     layout.LineEnds[1] = onCircle;
     layout.LineShown = diameter || radiusLineDrawn;
     layout.SecondMark = diameter;
+    // The marks sit inside the line when it gives them room; a radius without its line has its mark outside.
+    FitRoom fitRoom;
+    fitRoom.MarksFitInside = !layout.LineShown ||
+                             MarksFitInside(diameter ? 2.0 * radius : radius, room.MarkLength, diameter ? 2 : 1);
+    fitRoom.MarksOutsideAsked = marksOutside;
+    layout.MarksOutside = DecideFit(fitRoom).MarksOutside;
+    const double flip = layout.MarksOutside ? kPi : 0.0;
     layout.MarkDirections[0] = angle + flip;
     // The circle point's mark has its line towards the centre while the line is drawn, else out to the
     // leader.
     layout.MarkDirections[1] = (layout.LineShown ? angle + kPi : angle) + flip;
 
+    const Vector2 out(std::cos(angle), std::sin(angle));
+    const bool leader = towards.Length() > radius + kNegligibleLength;
+    const double tail = layout.MarksOutside && layout.LineShown ? OutsideMarkTail(EndMarkScale()) : 0.0;
+    layout.LineDrawn[0] = diameter ? (Vector2(layout.LineEnds[0]) - out * tail).ToPoint() : layout.LineEnds[0];
+    layout.LineDrawn[1] = leader ? onCircle : (Vector2(onCircle) + out * tail).ToPoint();
+
+    const LabelExtent& value = room.Value;
     layout.LabelAt = labelPoint;
-    if (towards.Length() > radius + kNegligibleLength) {
+    if (leader) {
         const double side = std::cos(angle) < 0.0 ? -1.0 : 1.0;
-        const double tie = std::isfinite(tieLength) && tieLength > 0.0 ? tieLength : 0.0;
+        const double asked = std::isfinite(tieLength) && tieLength > 0.0 ? tieLength : 0.0;
+        const double shoulder = value.IsEmpty() ? 0.0 : value.Width + 2.0 * OutsideValueStart(false);
+        const double tie = std::max(asked, shoulder);
         layout.Leader[0] = onCircle;
         layout.Leader[1] = labelPoint;
         layout.Leader[2] = Offset(labelPoint, side * tie, 0.0);
         layout.LeaderCount = tie > 0.0 ? 3 : 2;
         layout.LabelAt = Offset(labelPoint, side * tie / 2.0, kLabelClearance);
+    } else if (!value.IsEmpty() && layout.LineShown) {
+        // Inside the circle the value stands beside the line, on its upper side, clear of it.
+        Vector2 beside = out.Perpendicular();
+        if (beside.Y < -kGeometryEpsilon || (std::abs(beside.Y) <= kGeometryEpsilon && beside.X < 0.0))
+            beside = beside * -1.0;
+        const LabelBox flat{Vector2(), 0.0, value};
+        const Vector2 middle = Vector2(labelPoint) + beside * (flat.HalfExtentOn(beside) + kLabelClearance);
+        layout.LabelAt = AnchorForCentre(middle, 0.0, value);
     }
     layout.LabelAt = Offset(layout.LabelAt, labelOffset.h, labelOffset.v);
     return layout;
@@ -67,16 +90,22 @@ ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t /*alt*/,
     const bool outside = (withEnds != 0) != (gCurrentOptions.CircleArrowsFlag != 0);
     const AIRealPoint labelOffset{static_cast<AIReal>(gCurrentOptions.CircleOffsetX),
                                   static_cast<AIReal>(gCurrentOptions.CircleOffsetY)};
-    const CircleLayout layout = LayOutCircle(
-        m.CircleCentre, radius, labelPoint, gDimensionValues.ArcMiddleAngle, gCurrentOptions.Diameter != 0,
-        gSettings.RadiusLineDrawn != 0, outside, gCurrentOptions.CircleTieLength, labelOffset);
-    gToolState.CircleLabelDistance = static_cast<AIReal>(Distance(m.CircleCentre, labelPoint));
-
     CurrentDimension& d = gCurrentDimension;
     ASErr result = kNoErr;
+    // The value first, measured, so that the shoulder holds it.
+    FormatCircleDimensionText(static_cast<AIReal>(radius));
+    CircleRoom room;
+    KeepError(result, WriteDimensionLabel(&d.LabelFrames[0]));
+    room.Value = MeasureDimensionLabel(d.LabelFrames[0]);
+    room.MarkLength = EndMarkLength(EndMarkScale());
+    const CircleLayout layout = LayOutCircle(
+        m.CircleCentre, radius, labelPoint, gDimensionValues.ArcMiddleAngle, gCurrentOptions.Diameter != 0,
+        gSettings.RadiusLineDrawn != 0, outside, gCurrentOptions.CircleTieLength, labelOffset, room);
+    gToolState.CircleLabelDistance = static_cast<AIReal>(Distance(m.CircleCentre, labelPoint));
+
     if (IsLiveArt(d.CircleParts[0])) {
         KeepError(result, layout.LineShown
-                              ? SetLinePath(d.CircleParts[0], layout.LineEnds[0], layout.LineEnds[1])
+                              ? SetLinePath(d.CircleParts[0], layout.LineDrawn[0], layout.LineDrawn[1])
                               : ClearPath(d.CircleParts[0]));
     }
     if (IsLiveArt(d.CircleParts[1])) {
@@ -95,7 +124,7 @@ ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t /*alt*/,
     gDimensionValues.DimensionLineEnds[0] = CornerSegment(layout.LineEnds[0]);
     gDimensionValues.DimensionLineEnds[1] = CornerSegment(layout.LineEnds[1]);
 
-    FormatCircleDimensionText(static_cast<AIReal>(radius));
-    KeepError(result, SetDimensionLabel(&d.LabelFrames[0], layout.LabelAt, 0.0f));
+    if (d.LabelFrames[0] != nullptr)
+        KeepError(result, PlaceDimensionLabel(d.LabelFrames[0], layout.LabelAt, 0.0f));
     return result;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "dimension/DimensionFit.h"
 #include "host/Types.h"
 
 // Where one circle dimension's parts go.
@@ -15,15 +16,26 @@ struct CircleLayout {
     AIRealPoint Leader[3];    // circle point, label point, end of the tie line
     int16_t LeaderCount = 0;  // 0 when the label point lies on or inside the circle
     AIRealPoint LabelAt;      // the label's anchor
+    AIRealPoint LineDrawn[2]; // the line as drawn: LineEnds, run on past marks that point in from outside
+    bool MarksOutside = false; // the marks point in from outside, as asked or for want of room
+};
+
+// What the label and end marks of a circle dimension take: the value's extent (none: as wide as nothing) and
+// the end mark's length (0: none).
+struct CircleRoom {
+    LabelExtent Value;
+    double MarkLength = 0.0;
 };
 
 // The layout of the circle of `centre` and `radius` with its label towards `labelPoint` (in direction
 // `fallbackAngle` when the point is the centre): a diameter or a radius, the radius line drawn or not
-// ("AvecRayTrace"), the marks pointing in from outside when `marksOutside`, a horizontal tie of `tieLength`
-// away from the circle, and the label above the tie's middle (or at the label point) moved by the offsets.
+// ("AvecRayTrace"), the marks pointing in from outside when `marksOutside` or when they do not fit inside the
+// line, a horizontal tie (the shoulder) of `tieLength` away from the circle, at least as long as the value and
+// its gaps, and the label above the tie's middle moved by the offsets. A label inside the circle stands beside
+// the line, clear of it.
 CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPoint, double fallbackAngle,
                           bool diameter, bool radiusLineDrawn, bool marksOutside, double tieLength,
-                          AIRealPoint labelOffset);
+                          AIRealPoint labelOffset, const CircleRoom& room = CircleRoom());
 
 // Rebuilds the circle dimension of CircleCentre and CircleRadius with its label towards (x, y) (towards
 // ArcMiddleAngle when the point is the centre): CircleParts[0] the radius or diameter line (live "Diametre"),

@@ -246,7 +246,143 @@ AIRealPoint LabelCentre(AIRealPoint anchor, double angle) {
     return (Vector2(anchor) + BaselineRise(angle)).ToPoint();
 }
 
+double ValueHalfGap(double lineAngle, double textAngle, const LabelExtent& extent) {
+    const double turn = UprightAngle(static_cast<AIReal>(textAngle)) - lineAngle;
+    return std::max(TextHalfGapAcross(lineAngle, textAngle), extent.HalfAlong(turn) + StoredTextGap());
+}
+
+double OutsideValueStart(bool markThere) {
+    const double mark = markThere ? EndMarkLength(EndMarkScale()) : 0.0;
+    return mark + std::max(StoredTextGap(), kValueClearance);
+}
+
+namespace {
+
+// Where the middle of the label lies along the line from its first end.
+double LabelAlong(const StraightDimension& d, Vector2 u) {
+    const Vector2 centre(LabelCentre(d.LabelAt, d.LabelAngle));
+    return Dot2((centre - Vector2(d.LineEnds[0])).ToPoint(), u.ToPoint());
+}
+
+// The end the text reads towards: the second unless the line runs against the reading direction.
+size_t ReadingEnd(Vector2 u, double textAngle) {
+    const double reading = UprightAngle(static_cast<AIReal>(textAngle));
+    return u.X * std::cos(reading) + u.Y * std::sin(reading) < -kGeometryEpsilon ? 0 : 1;
+}
+
+} // namespace
+
+StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& extent) {
+    StraightFit fit;
+    fit.Extent = extent;
+    const Vector2 span = Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]);
+    const Vector2 u = UnitVector(span);
+    const double length = span.Length();
+    const double lineAngle = std::atan2(u.Y, u.X);
+    const double mark = EndMarkLength(EndMarkScale());
+    const double needed = extent.IsEmpty() ? 0.0 : 2.0 * ValueHalfGap(lineAngle, d.LabelAngle, extent);
+    FitRoom room = StraightRoom(length, mark, 2, needed, d.MarksOutside);
+    fit.End = d.OutsideEnd == 0 || d.OutsideEnd == 1 ? static_cast<size_t>(d.OutsideEnd)
+                                                      : ReadingEnd(u, d.LabelAngle);
+    if (d.ValueBeside) {
+        room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds = true;
+    } else if (d.FreeText && !span.IsDegenerate()) {
+        const double along = LabelAlong(d, u);
+        if (along < 0.0 || along > length) {
+            fit.End = along < 0.0 ? 0 : 1;
+            fit.Along = (along < 0.0 ? -along : along - length);
+            room.ValueFitsBetweenEnds = false;
+            room.ValueFitsBetweenMarks = false;
+            fit.Fit = DecideFit(room);
+            fit.Fit.ValueOutside = true;
+            return fit;
+        }
+    }
+    fit.Fit = DecideFit(room);
+    return fit;
+}
+
+namespace {
+
+// The side of the line an outside value stands on: the side its text reads up from; beside a line its text
+// crosses square, or for a value raised over its own line (where the extension lines run on the points' side),
+// the side away from the measured points.
+Vector2 ValueSide(const StraightDimension& d, Vector2 u, double textAngle, bool awayFromPoints) {
+    Vector2 side = u.Perpendicular();
+    const Vector2 up(-std::sin(textAngle), std::cos(textAngle));
+    const double upward = up.X * side.X + up.Y * side.Y;
+    if (std::abs(upward) > kGeometryEpsilon && !awayFromPoints)
+        return upward < 0.0 ? side * -1.0 : side;
+    const Vector2 away = Vector2(d.LineEnds[0]) - Vector2(d.Measured[0]);
+    return away.X * side.X + away.Y * side.Y < 0.0 ? side * -1.0 : side;
+}
+
+// The value's middle put at `onLine` moved `across` off the line to its side, the line left uncut.
+void StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector2 onLine, Vector2 u, double lift,
+                      bool awayFromPoints) {
+    const double textAngle = UprightAngle(d.LabelAngle);
+    const double lineAngle = std::atan2(u.Y, u.X);
+    const double halfAcross = extent.HalfAlong(textAngle - lineAngle - kPi / 2.0);
+    const Vector2 centre =
+        onLine + ValueSide(d, u, textAngle, awayFromPoints) * (halfAcross + kLabelClearance + lift);
+    d.LabelAt = (Vector2(AnchorForCentre(centre, textAngle, extent)) + Vector2(d.LabelShift)).ToPoint();
+    d.LabelAngle = static_cast<AIReal>(textAngle);
+    d.CutAroundText = false;
+}
+
+} // namespace
+
+void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end, double along, double lift) {
+    const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
+    const double halfAlong = extent.HalfAlong(UprightAngle(d.LabelAngle) - std::atan2(u.Y, u.X));
+    const Vector2 outward = end == 0 ? u * -1.0 : u;
+    const double past = std::max(along, OutsideValueStart(d.MarksOutside) + halfAlong);
+    StandValueBeside(d, extent, Vector2(d.LineEnds[end]) + outward * past, u, lift, false);
+    d.RunOn[end] = std::max(d.RunOn[end], past + halfAlong);
+}
+
+void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift) {
+    const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
+    StandValueBeside(d, extent, (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5, u, lift, true);
+}
+
+void ApplyStraightFit(StraightDimension& d, const StraightFit& fit) {
+    const bool marksTurned = fit.Fit.MarksOutside && !d.MarksOutside;
+    d.MarksOutside = fit.Fit.MarksOutside;
+    if (fit.Fit.ValueOutside && !d.ValueBeside) {
+        PutValueOutside(d, fit.Extent, fit.End, fit.Along, 0.0);
+        return;
+    }
+    // A value beside the line moves past a mark turned out at its end.
+    if (d.ValueBeside && marksTurned) {
+        const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
+        const double shift = EndMarkLength(EndMarkScale());
+        const Vector2 outward = fit.End == 0 ? u * -1.0 : u;
+        d.LabelAt = (Vector2(d.LabelAt) + outward * shift).ToPoint();
+        d.RunOn[fit.End] += shift;
+    }
+}
+
+ASErr PrepareStraightLabel(size_t index, LabelExtent* extent) {
+    if (index >= kSeriesCapacity || extent == nullptr) return kBadParameterErr;
+    AIArtHandle* frame = &gCurrentDimension.LabelFrames[index];
+    const ASErr result = WriteDimensionLabel(frame);
+    *extent = MeasureDimensionLabel(*frame);
+    return result;
+}
+
 ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
+    if (index >= kSeriesCapacity)
+        return kBadParameterErr;
+    LabelExtent extent;
+    ASErr result = PrepareStraightLabel(index, &extent);
+    StraightDimension fitted = dimension;
+    ApplyStraightFit(fitted, FitStraightDimension(dimension, extent));
+    KeepError(result, DrawFittedStraightDimension(fitted, index));
+    return result;
+}
+
+ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t index) {
     if (index >= kSeriesCapacity)
         return kBadParameterErr;
     const AIRealPoint a = dimension.LineEnds[0], b = dimension.LineEnds[1];
@@ -260,12 +396,14 @@ ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
     AIRealPoint lineA = a, lineB = b;
     ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, first, &lineA);
     KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b, second, &lineB));
-    const double tail = dimension.MarksOutside ? kOutsideMarkTail * std::max(EndMarkScale(), 1.0) : 0.0;
+    double tail[2] = {0.0, 0.0};
+    for (size_t k = 0; k < 2 && dimension.MarksOutside; ++k)
+        tail[k] = dimension.SharedEnd[k] ? EndMarkLength(EndMarkScale()) : OutsideMarkTail(EndMarkScale());
     if (dimension.MarksOutside || dimension.RunOn[0] > 0.0) {
-        lineA = Along(a, u, -std::max(tail, dimension.RunOn[0]));
+        lineA = Along(a, u, -std::max(tail[0], dimension.RunOn[0]));
     }
     if (dimension.MarksOutside || dimension.RunOn[1] > 0.0)
-        lineB = Along(b, u, std::max(tail, dimension.RunOn[1]));
+        lineB = Along(b, u, std::max(tail[1], dimension.RunOn[1]));
     const double halfGap = dimension.CutAroundText ? TextHalfGapAcross(inward, dimension.LabelAngle) : 0.0;
     KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText,
                                  LabelCentre(dimension.LabelAt, dimension.LabelAngle), halfGap));
@@ -280,7 +418,7 @@ ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
         gDimensionValues.DimensionLineEnds[0] = CornerSegment(a);
         gDimensionValues.DimensionLineEnds[1] = CornerSegment(b);
     }
-    KeepError(result, SetDimensionLabel(&gCurrentDimension.LabelFrames[index], dimension.LabelAt,
-                                        dimension.LabelAngle));
+    KeepError(result,
+              PlaceDimensionLabel(gCurrentDimension.LabelFrames[index], dimension.LabelAt, dimension.LabelAngle));
     return result;
 }

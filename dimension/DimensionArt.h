@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "dimension/DimensionFit.h"
 #include "host/Types.h"
 
 // The distances that shape a dimension, in artwork points.
@@ -26,8 +27,6 @@ constexpr double kTextGapPerHeight = 0.6;
 constexpr double kBaselineDrop = 0.35;
 // How far a label sits beside the dimension line it belongs to (off the line, on the cursor side).
 constexpr double kLabelClearance = 2.0;
-// How far a dimension line runs on past an end mark that points inwards from outside.
-constexpr double kOutsideMarkTail = 6.0;
 // End-mark sizes are percentages of the shape: the live "Zoom" over this.
 constexpr double kEndMarkSizeUnit = 100.0;
 // Handle length of a cubic that follows a circular arc of one radian or less, per unit radius and
@@ -103,10 +102,52 @@ struct StraightDimension {
     bool ExtensionLines = true; // extension lines from the measured points to the line ends
     double ExtensionOvershoot = kExtensionLineOvershoot; // how far they run past the line ends
     double RunOn[2] = {0.0, 0.0}; // how far the line runs on past each end (under a label shifted aside)
+    // Where a value goes that does not fit: past end 0 or 1 (the cursor's side), or, at -1, past the end the
+    // text reads towards.
+    int8_t OutsideEnd = -1;
+    bool ValueBeside = false; // the label already stands beside the line past OutsideEnd (side text)
+    bool FreeText = false;    // the user placed the label along the line: past an end the line runs on under it
+    AIRealPoint LabelShift;   // the live label offsets, kept when the value moves outside
+    // An end shared with the next dimension of a chain: past a mark turned out there the line runs on no
+    // further than the mark, whose neighbour's line goes on.
+    bool SharedEnd[2] = {false, false};
 };
 
-// Shapes dimension `index` of CurrentDimension (0 for a single dimension; 0..kSeriesCapacity - 1): its line
-// (and second part), the end marks at both ends (variants 2 and 3 with them), the extension lines (index 0
-// only) and the label from ValueTextBuffer through SetDimensionLabel. Writes the two line ends into
-// DimensionLineEnds for index 0. Result: the last host error.
+// What the fit of a straight dimension decides, and the value's extent it was decided on.
+struct StraightFit {
+    DimensionFit Fit;
+    LabelExtent Extent;
+    size_t End = 1;      // the end past which an outside value goes
+    double Along = 0.0;  // how far past that end the middle of an outside value lies (0: as close as it may)
+};
+
+// The end marks of a straight dimension point in from outside when they do not fit (or as the user asked), and
+// the value moves past the end on the cursor's side when it does not fit between the extension lines; a label
+// the user slid past an end with FreeText stays there. Nothing is drawn.
+StraightFit FitStraightDimension(const StraightDimension& dimension, const LabelExtent& extent);
+// The value of `dimension` put outside past end `end`, `along` past it (at least clear of the marks and the
+// extension line), standing beside the line's continuation, the line running on under it; `lift` raises it
+// further from the line.
+void PutValueOutside(StraightDimension& dimension, const LabelExtent& extent, size_t end, double along,
+                     double lift);
+// The value of `dimension` raised `lift` off the middle of its line on the side away from the measured points
+// (beyond the extension lines), the line uncut.
+void PutValueAbove(StraightDimension& dimension, const LabelExtent& extent, double lift);
+// The clearance past a line end that an outside value keeps: the mark that stands there and the value gap.
+double OutsideValueStart(bool markThere);
+// The value gap on each side of a label that does not read along its line, and the half gap a line leaves
+// around a label measured at `extent`: never less than what TextHalfGapAcross gives.
+double ValueHalfGap(double lineAngle, double textAngle, const LabelExtent& extent);
+// Applies a fit: the marks turned, the value moved outside.
+void ApplyStraightFit(StraightDimension& dimension, const StraightFit& fit);
+
+// Writes ValueTextBuffer into the label of dimension `index` and measures it.
+ASErr PrepareStraightLabel(size_t index, LabelExtent* extent);
+// Shapes dimension `index` of CurrentDimension (0 for a single dimension; 0..kSeriesCapacity - 1): its label
+// from ValueTextBuffer, measured and fitted, then drawn by DrawFittedStraightDimension. Result: the last host
+// error.
 ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index);
+// Shapes dimension `index` as `dimension` says, its label already written: its line (and second part), the end
+// marks at both ends (variants 2 and 3 with them), the extension lines (index 0 only) and the label's place.
+// Writes the two line ends into DimensionLineEnds for index 0.
+ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t index);

@@ -128,22 +128,59 @@ AIRealMatrix PlacedAt(AIRealPoint at, AIReal angle) {
 
 AIReal UprightAngle(AIReal angle) {
     if (!std::isfinite(angle)) return 0.0f;
+    constexpr double kFlip = kPi / 2.0 + kRightReadingPastVertical;
     double a = std::remainder(static_cast<double>(angle), 2.0 * kPi);
-    if (a > kPi / 2.0 + 1e-6) a -= kPi;
-    else if (a <= -kPi / 2.0 + 1e-6) a += kPi;
+    if (a > kFlip + 1e-6) a -= kPi;
+    else if (a <= kFlip - kPi + 1e-6) a += kPi;
     return static_cast<AIReal>(a);
 }
 
-ASErr SetDimensionLabel(AIArtHandle* frame, AIRealPoint at, AIReal angle) {
-    if (frame == nullptr || !std::isfinite(at.h) || !std::isfinite(at.v)) return kBadParameterErr;
+ASErr WriteDimensionLabel(AIArtHandle* frame) {
+    if (frame == nullptr) return kBadParameterErr;
     if (!IsLiveArt(*frame)) {
         if (const ASErr error = NewDimensionPart(kTextFrameArt, nullptr, frame); *frame == nullptr) {
             return error;
         }
     }
-    ASErr result = WriteLabelText(*frame);
+    return WriteLabelText(*frame);
+}
+
+ASErr PlaceDimensionLabel(AIArtHandle frame, AIRealPoint at, AIReal angle) {
+    if (!std::isfinite(at.h) || !std::isfinite(at.v)) return kBadParameterErr;
+    if (!IsLiveArt(frame)) return kNoErr;
     const AIRealMatrix placed = PlacedAt(at, UprightAngle(angle));
-    KeepError(result, sAITextFrame->SetTextFrameMatrix(*frame, &placed));
+    return sAITextFrame->SetTextFrameMatrix(frame, &placed);
+}
+
+LabelExtent MeasureDimensionLabel(AIArtHandle frame) {
+    LabelExtent extent;
+    const ValueTextBuffer& text = gValueTextBuffer;
+    size_t characters = 0;
+    for (size_t i = 0; i < text.Length; ++i) {
+        if ((static_cast<unsigned char>(text.CStr()[i]) & 0xC0u) != 0x80u) ++characters;
+    }
+    const double size = UsableSize(gCurrentOptions.TextSize) ? gCurrentOptions.TextSize : 0.0;
+    extent.Width = static_cast<double>(characters) * size * kAverageAdvance;
+    extent.Top = size;
+    if (!IsLiveArt(frame)) return extent;
+    const AIRealMatrix flat = PlacedAt(AIRealPoint{}, 0.0f);
+    AIRealRect bounds{};
+    if (sAITextFrame->SetTextFrameMatrix(frame, &flat) != kNoErr || sAIArt->GetArtBounds(frame, &bounds) != kNoErr)
+        return extent;
+    const double width = static_cast<double>(bounds.right) - bounds.left;
+    const double height = static_cast<double>(bounds.top) - bounds.bottom;
+    if (!std::isfinite(width) || !std::isfinite(height) || width <= 0.0 || height <= 0.0) return extent;
+    extent.Width = width;
+    extent.Bottom = bounds.bottom;
+    extent.Top = bounds.top;
+    return extent;
+}
+
+ASErr SetDimensionLabel(AIArtHandle* frame, AIRealPoint at, AIReal angle) {
+    if (frame == nullptr || !std::isfinite(at.h) || !std::isfinite(at.v)) return kBadParameterErr;
+    ASErr result = WriteDimensionLabel(frame);
+    if (*frame == nullptr) return result;
+    KeepError(result, PlaceDimensionLabel(*frame, at, angle));
     return result;
 }
 

@@ -1,6 +1,7 @@
 // The labels of dimensions: point-text frames that show the value text last formatted.
 #pragma once
 
+#include "dimension/DimensionFit.h"
 #include "host/Types.h"
 
 // The size of the tolerance text against the label's while "TailleTexteTol" is on.
@@ -16,5 +17,20 @@ ASErr SetDimensionLabel(AIArtHandle* frame, AIRealPoint at, AIReal angle);
 // The label of an angle: anchored at `radius` from `vertex` in the direction `direction` (radians), its
 // baseline along the arc there.
 ASErr SetAngleLabel(AIArtHandle* frame, AIRealPoint vertex, AIReal radius, AIReal direction);
-// The direction in (-pi/2, pi/2] that reads the same line as `angle` without turning the text upside down.
+// Values read from the bottom or the right-hand side of the sheet. A line up to this far past vertical (leaning
+// left, the zone where dimension lines are best avoided) still reads from the right, as vertical lines do; beyond
+// it the value turns to read from the bottom, so lines on either side of vertical read the same way.
+constexpr double kRightReadingPastVertical = 0.5235987755982988;
+// The direction in (-pi/2 + kRightReadingPastVertical, pi/2 + kRightReadingPastVertical] that reads the same
+// line as `angle`, from the bottom or the right of the sheet.
 AIReal UprightAngle(AIReal angle);
+
+// The two steps of SetDimensionLabel, for builders that measure the text before they place it: the text, font,
+// size and colour written into *frame (a new frame made first when it is no live art), then its placement.
+ASErr WriteDimensionLabel(AIArtHandle* frame);
+ASErr PlaceDimensionLabel(AIArtHandle frame, AIRealPoint at, AIReal angle);
+// The extent of the frame's text in its own frame: the host's bounds of the text laid flat at the origin, or,
+// when the host answers none, kAverageAdvance of the size per character from the baseline up to the size.
+// Leaves the frame laid flat at the origin until it is placed.
+constexpr double kAverageAdvance = 0.6;
+LabelExtent MeasureDimensionLabel(AIArtHandle frame);

@@ -8,6 +8,8 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
+#include "dimension/Naming.h"
+#include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
 #include "records/CurrentOptions.h"
@@ -110,8 +112,20 @@ StraightDimension Between(const LinearFrame& frame, AIRealPoint first, AIRealPoi
     d.ExtensionLines = options.ExtensionLines;
     d.ExtensionOvershoot = ExtensionOvershoot();
     d.LabelAngle = static_cast<AIReal>(TextAngle(frame, options));
+    d.LabelShift = SegmentLabelOffset();
     FormatDimensionLength(std::abs(frame.AlongOf(second) - frame.AlongOf(first)));
     return d;
+}
+
+// The end nearer the point along the line: where a value that does not fit goes; -1 when the point lies
+// half-way.
+int8_t CursorEnd(const LinearFrame& frame, AIRealPoint first, AIRealPoint second, AIRealPoint point) {
+    const double along = frame.AlongOf(point);
+    const double toFirst = std::abs(along - frame.AlongOf(first));
+    const double toSecond = std::abs(along - frame.AlongOf(second));
+    if (std::abs(toFirst - toSecond) <= kNegligibleLength)
+        return -1;
+    return toFirst < toSecond ? 0 : 1;
 }
 
 // The dimension with its text in a gap of the line, the line at the offset of the label point.
@@ -125,9 +139,13 @@ ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint se
     const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
     const AIRealPoint onLine = frame.At(offset, options.FreeText ? frame.AlongOf(label) : middle);
     d.CutAroundText = true;
+    d.FreeText = options.FreeText;
+    d.OutsideEnd = CursorEnd(frame, first, second, label);
     d.LabelAt = LabelAnchor(onLine, d.LabelAngle, SegmentLabelOffset());
     gCurrentOptions.SideTieLength = offset;
-    return DrawStraightDimension(d, 0);
+    ASErr result = DrawStraightDimension(d, 0);
+    NameBuiltDimension(kind, LinearFamily::Single);
+    return result;
 }
 
 // The dimension with its text beside the line past the end LabelPosition names.
@@ -146,7 +164,11 @@ ASErr BuildSideText(LinearOrientation kind, AIRealPoint first, AIRealPoint secon
     const AIRealPoint onLine = (Vector2(d.LineEnds[end]) + frame.Direction * (outward * shift)).ToPoint();
     d.RunOn[end] = shift + halfGap;
     d.LabelAt = LabelAbove(onLine, d.LabelAngle);
-    return DrawStraightDimension(d, 0);
+    d.ValueBeside = true;
+    d.OutsideEnd = static_cast<int8_t>(end);
+    ASErr result = DrawStraightDimension(d, 0);
+    NameBuiltDimension(kind, LinearFamily::Single);
+    return result;
 }
 
 AIRealPoint Point(AIReal x, AIReal y) {
@@ -177,30 +199,172 @@ AIRealPoint SeriesPointAt(size_t i) {
     return gSeriesPointTable.SeriesPoint[i].p;
 }
 
+// A stretch of a series line that a value takes or must keep clear of, along the frame's direction.
+struct Stretch {
+    double From = 0.0;
+    double To = 0.0;
+    int Level = 0; // 0 on the line; 1 and up the rows of values raised above it
+    bool AllLevels = false; // an extension line that crosses every row
+    bool Overlaps(const Stretch& o) const {
+        return (Level == o.Level || AllLevels || o.AllLevels) && From < o.To && o.From < To;
+    }
+};
+
+// The rows of values raised above a series line that the placement tries before it gives up.
+constexpr int kRaisedRows = 3;
+
+// What the values of a series take along their lines while they are placed.
+class SeriesRoom {
+public:
+    // Line `line` (one per dimension, or one for a whole chain) holds the stretch.
+    void Take(size_t line, const Stretch& s) {
+        if (count_ < kCapacity) taken_[count_++] = {line, s};
+    }
+    bool Free(size_t line, const Stretch& s) const {
+        for (size_t i = 0; i < count_; ++i) {
+            if (taken_[i].Line == line && taken_[i].Piece.Overlaps(s))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    struct Taken {
+        size_t Line = 0;
+        Stretch Piece;
+    };
+    static constexpr size_t kCapacity = 4 * kSeriesCapacity * kSeriesCapacity;
+    Taken taken_[kCapacity];
+    size_t count_ = 0;
+};
+
+// The extension line of series point `k`, made on demand under the other parts when the series shows them.
+ASErr SeriesExtensionLine(size_t k, bool shown, AIRealPoint from, AIRealPoint to, double overshoot) {
+    AIArtHandle& line = gCurrentDimension.SeriesExtensionLines[k];
+    if (!shown)
+        return IsLiveArt(line) ? ClearPath(line) : kNoErr;
+    ASErr result = kNoErr;
+    if (!IsLiveArt(line)) {
+        result = NewSeriesExtensionLine(&line);
+        if (line == nullptr)
+            return result;
+    }
+    KeepError(result, SetExtensionLine(line, from, to, overshoot));
+    return result;
+}
+
+// A series measured along `kind` from the first point (stacked) or chained, through the cursor (x, y).
 ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32_t withEnds) {
     const size_t count = SeriesPointCount();
     if (count < 2)
         return kNoErr;
+    const size_t dimensions = std::min(count - 1, kSeriesCapacity);
     const AIRealPoint origin = SeriesPointAt(0);
     const LinearFrame frame = FrameFor(kind, origin, SeriesPointAt(count - 1));
     const BuildOptions options = OptionsFor(withEnds, 0, 0, 0, 0);
     const double base = frame.OffsetOf(Point(x, y));
-    const double stack = (base < 0.0 ? -1.0 : 1.0) * static_cast<double>(gDimensionValues.SeriesLabelStep);
-    double running = 0.0;
+    const double cursorAlong = frame.AlongOf(Point(x, y));
     ASErr result = kNoErr;
-    for (size_t i = 0; i + 1 < count && i < kSeriesCapacity; ++i) {
+
+    // The values first: each written into its label and measured, so that the stacked lines leave room for
+    // them.
+    LabelExtent extents[kSeriesCapacity];
+    double tallest = 0.0;
+    for (size_t i = 0; i < dimensions; ++i) {
+        (void)Between(frame, chained ? SeriesPointAt(i) : origin, SeriesPointAt(i + 1), 0.0, options);
+        KeepError(result, PrepareStraightLabel(i, &extents[i]));
+        tallest = std::max(tallest, extents[i].Height());
+    }
+    const double gap = OutsideValueStart(false);
+    const double step = std::max(static_cast<double>(gDimensionValues.SeriesLabelStep), tallest + 2.0 * gap);
+    const double stack = (base < 0.0 ? -1.0 : 1.0) * step;
+    const double mark = EndMarkLength(EndMarkScale());
+
+    StraightDimension dims[kSeriesCapacity];
+    StraightFit fits[kSeriesCapacity];
+    SeriesRoom room;
+    double running = 0.0;
+    for (size_t i = 0; i < dimensions; ++i) {
         const AIRealPoint from = chained ? SeriesPointAt(i) : origin;
         const AIRealPoint to = SeriesPointAt(i + 1);
         const double offset = chained ? base : base + stack * static_cast<double>(i);
-        StraightDimension d = Between(frame, from, to, offset, options);
+        StraightDimension& d = dims[i];
+        d = Between(frame, from, to, offset, options);
         d.ExtensionLines = false;
         d.CutAroundText = true;
+        d.SharedEnd[0] = chained && i > 0;
+        d.SharedEnd[1] = chained && i + 1 < dimensions;
         const double middle = (frame.AlongOf(from) + frame.AlongOf(to)) / 2.0;
         d.LabelAt = LabelAnchor(frame.At(offset, middle), d.LabelAngle, SegmentLabelOffset());
+        // A chained value goes towards the cursor; one measured from the origin past its own point.
+        d.OutsideEnd = chained ? (cursorAlong < middle) == (frame.AlongOf(from) < frame.AlongOf(to)) ? 0 : 1 : 1;
+        fits[i] = FitStraightDimension(d, extents[i]);
         const double length = std::abs(frame.AlongOf(to) - frame.AlongOf(from));
         running = chained ? running + length : std::max(running, length);
-        KeepError(result, DrawStraightDimension(d, i));
+        // What stays where it is on each line: the values inside, and the extension lines that cross it.
+        const size_t line = chained ? 0 : i;
+        if (!fits[i].Fit.ValueOutside) {
+            const double half = ValueHalfGap(frame.Angle(), d.LabelAngle, extents[i]);
+            room.Take(line, {middle - half, middle + half, 0, false});
+        }
+        const double pad = mark + gap;
+        for (size_t k = chained ? 0 : i + 2; k < count; ++k) {
+            const double at = frame.AlongOf(SeriesPointAt(k));
+            if (!chained || (k != i && k != i + 1))
+                room.Take(line, {at - pad, at + pad, 0, !chained});
+        }
+        if (!chained && i > 0)
+            room.Take(line, {frame.AlongOf(origin) - pad, frame.AlongOf(origin) + pad, 0, false});
     }
+    // The values that do not fit: past the preferred end, past the other, or raised in a free row.
+    for (size_t i = 0; i < dimensions; ++i) {
+        StraightDimension& d = dims[i];
+        const bool valueOutside = fits[i].Fit.ValueOutside;
+        d.MarksOutside = fits[i].Fit.MarksOutside;
+        if (!valueOutside) {
+            KeepError(result, DrawFittedStraightDimension(d, i));
+            continue;
+        }
+        const size_t line = chained ? 0 : i;
+        const double half = extents[i].HalfAlong(UprightAngle(d.LabelAngle) - frame.Angle());
+        const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
+        const double direction = ends[1] >= ends[0] ? 1.0 : -1.0;
+        bool placed = false;
+        for (const size_t end : {fits[i].End, 1 - fits[i].End}) {
+            // A chained neighbour's mark stands past a shared point.
+            const bool neighbour = chained && (end == 0 ? i > 0 : i + 1 < dimensions);
+            const double past = OutsideValueStart(d.MarksOutside || neighbour) + half;
+            const double centre = ends[end] + (end == 0 ? -direction : direction) * past;
+            const Stretch s{centre - half - gap, centre + half + gap, 0, false};
+            if (room.Free(line, s)) {
+                room.Take(line, s);
+                PutValueOutside(d, extents[i], end, past, 0.0);
+                placed = true;
+                break;
+            }
+        }
+        const double middle = (ends[0] + ends[1]) / 2.0;
+        const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
+        for (int row = 1; !placed && row <= kRaisedRows; ++row) {
+            const Stretch s{middle - half - gap, middle + half + gap, row, false};
+            if (room.Free(line, s) || row == kRaisedRows) {
+                room.Take(line, s);
+                PutValueAbove(d, extents[i], raised + (row - 1) * (tallest + gap));
+                placed = true;
+            }
+        }
+        KeepError(result, DrawFittedStraightDimension(d, i));
+    }
+    // Every point's extension line: out to the chain's line, or to the line of the dimension that ends at it
+    // (the origin's to the farthest one).
+    const double overshoot = ExtensionOvershoot();
+    for (size_t k = 0; k < count && k < kSeriesCapacity; ++k) {
+        AIRealPoint lineEnd = frame.At(base, frame.AlongOf(SeriesPointAt(k)));
+        if (!chained)
+            lineEnd = k == 0 ? dims[dimensions - 1].LineEnds[0] : dims[k - 1].LineEnds[1];
+        KeepError(result, SeriesExtensionLine(k, options.ExtensionLines, SeriesPointAt(k), lineEnd, overshoot));
+    }
+    NameBuiltDimension(kind, chained ? LinearFamily::Chained : LinearFamily::FromOrigin);
     gSeriesPointTable.SeriesRunningValue = static_cast<float>(running);
     return result;
 }

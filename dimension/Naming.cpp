@@ -46,10 +46,13 @@ constexpr int32_t kOrientationCount = 3;
 
 // The kinds of one family by orientation (parallel, horizontal, vertical); another orientation counts as
 // parallel.
-DimensionKind ByOrientation(DimensionKind parallel) {
-    const int32_t orientation = gCurrentOptions.DimensionOrientation;
+DimensionKind ByOrientation(DimensionKind parallel, int32_t orientation) {
     const int32_t step = orientation >= 0 && orientation < kOrientationCount ? orientation : 0;
     return static_cast<DimensionKind>(static_cast<int32_t>(parallel) + step);
+}
+
+DimensionKind ByOrientation(DimensionKind parallel) {
+    return ByOrientation(parallel, gCurrentOptions.DimensionOrientation);
 }
 
 DimensionKind SegmentKind() {
@@ -104,4 +107,16 @@ ASErr NameDimensionArt() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     if (!IsLiveArt(group) || !CurrentDimensionKind(&kind)) return kBadParameterErr;
     return sAIArt->SetArtName(group, DimensionKindName(kind));
+}
+
+ASErr NameBuiltDimension(int32_t orientation, LinearFamily family) {
+    const ToolState& t = gToolState;
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (t.CurrentTool != kSegmentTool || t.ArcLengthMode != 0 || t.CurveOffsetMode != 0 || !IsLiveArt(group))
+        return kNoErr;
+    constexpr DimensionKind kFamilies[] = {DimensionKind::SegmentParallel, DimensionKind::SeriesParallel,
+                                           DimensionKind::ChainParallel};
+    const auto index = static_cast<size_t>(family);
+    if (index >= std::size(kFamilies)) return kBadParameterErr;
+    return sAIArt->SetArtName(group, DimensionKindName(ByOrientation(kFamilies[index], orientation)));
 }

@@ -38,6 +38,13 @@ const char* DimensionKindName(DimensionKind kind);
 // chained) and orientation; Angle on a vertex or an arc; Cercle by radius or diameter; Bézier by the element
 // clicked. False when there is nothing to name (no drawing tool, or no Bézier element yet).
 bool CurrentDimensionKind(DimensionKind* kind);
+// The families of linear dimensions: one dimension, a series from a common origin, a chained series.
+enum class LinearFamily : int32_t { Single = 0, FromOrigin = 1, Chained = 2 };
+// Names DimensionGroup after the linear dimension a builder has just drawn along `orientation` (as the live
+// "RadioCoteType" numbers them: Alt may have swapped the live one for the drag) while the Segment tool measures
+// segments (neither an arc length nor along a curve); otherwise leaves the name alone. Result as for
+// NameDimensionArt, kNoErr when there is nothing to rename.
+ASErr NameBuiltDimension(int32_t orientation, LinearFamily family);
 // Names DimensionGroup after the current kind through the host's art-name operation; the host's error, or
 // kBadParameterErr when there is no group or nothing to name.
 ASErr NameDimensionArt();

@@ -207,7 +207,7 @@ ASErr PlaceMarksAndShapeLine(Anchors& line, bool outside) {
     KeepError(result, PlaceEndMark(d.EndMarks[2][0], start, into, nullptr));
     KeepError(result, PlaceEndMark(d.EndMarks[3][0], end, back, nullptr));
     if (outside) {
-        const double tail = kOutsideMarkTail * std::max(EndMarkScale(), 1.0);
+        const double tail = OutsideMarkTail(EndMarkScale());
         line.insert(line.begin(), CornerAt((Vector2(start) - startTravel * tail).ToPoint()));
         line.push_back(CornerAt((Vector2(end) + endTravel * tail).ToPoint()));
         return result;

@@ -271,6 +271,13 @@ ASErr TagSeriesArt() {
     return s.Result();
 }
 
+ASErr NewSeriesExtensionLine(AIArtHandle* line) {
+    ASErr result = NewDimensionPart(kPathArt, &gPathStyles.DimensionLineStyle, line);
+    if (line != nullptr && *line != nullptr)
+        KeepError(result, sAIArt->ReorderArt(*line, kPlaceInsideOnBottom, gCurrentDimension.DimensionGroup));
+    return result;
+}
+
 ASErr StartDivisionTickList() {
     Skeleton s;
     s.Make({}, &ToolState::EditingBezier);

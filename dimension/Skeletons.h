@@ -41,6 +41,9 @@ ASErr BuildReticleArt();
 // for dimension i, DimensionLines[i], DimensionLineHalves[i] and the end marks [k][i] under LabelFrames[i];
 // the handles of the elements past the series are forgotten. Sets EditingSegment.
 ASErr TagSeriesArt();
+// One more extension line of a series, made under every other part of DimensionGroup, tagged and styled as
+// the skeletons' extension lines are.
+ASErr NewSeriesExtensionLine(AIArtHandle* line);
 // Starts an empty list of division marks for DimensionGroup. Sets EditingBezier.
 ASErr StartDivisionTickList();
 

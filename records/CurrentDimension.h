@@ -25,6 +25,7 @@ struct CurrentDimension {
     AIArtHandle DimensionLineHalves[kSeriesCapacity] = {}; // second part of a line cut around its text
     AIArtHandle EndMarks[kEndMarkSets][kSeriesCapacity] = {};
     AIArtHandle ExtensionLines[kExtensionLineCount] = {};
+    AIArtHandle SeriesExtensionLines[kSeriesCapacity] = {}; // extension line of each point of a series
     AIArtHandle AngleArcs[kAngleArcCapacity] = {};         // arcs of an angle (several with multiple arcs)
     AIArtHandle CircleParts[kCirclePartCount] = {};        // the two paths of a circle or arc dimension
     AIArtHandle AuxLine = nullptr;                         // radius or tangent line of the Bézier extras

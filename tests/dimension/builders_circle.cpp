@@ -45,9 +45,11 @@ TEST_F(CircleBuilder, ARadiusRunsFromTheCentreToTheCircleWithALeaderAndTieOutToT
     ASSERT_EQ(leader.size(), 3u);
     EXPECT_POINT_NEAR(leader[0].p, 20.0, 0.0);
     EXPECT_POINT_NEAR(leader[1].p, 50.0, 0.0);
-    EXPECT_POINT_NEAR(leader[2].p, 60.0, 0.0);
+    // The shoulder holds the value and its gaps (six characters of 6 points, 2 points each side), longer than
+    // the live "Ligne".
+    EXPECT_POINT_NEAR(leader[2].p, 90.0, 0.0);
     EXPECT_EQ(LabelText(), "R20 pt");
-    EXPECT_POINT_NEAR(LabelAnchor(), 55.0, 2.0);
+    EXPECT_POINT_NEAR(LabelAnchor(), 70.0, 2.0);
     // The mark's tip is on the circle, its body inside towards the centre.
     EXPECT_LT(Centroid(Dim().EndMarks[0][0]).h, 20.0f);
     EXPECT_POINT_NEAR(gDimensionValues.DimensionLineEnds[0].p, 0.0, 0.0);
@@ -60,7 +62,7 @@ TEST_F(CircleBuilder, ADiameterCrossesTheCircleWithAMarkAtEachEndAndTheTieTurnsL
     ASSERT_EQ(DrawCircleDimension(-40.0f, 0.0f, 0, 0, 0, 0), kNoErr);
     EXPECT_POINT_NEAR(Anchor(Line(), 0), 20.0, 0.0);
     EXPECT_POINT_NEAR(Anchor(Line(), 1), -20.0, 0.0);
-    EXPECT_POINT_NEAR(LastAnchor(Leader()), -50.0, 0.0);
+    EXPECT_POINT_NEAR(LastAnchor(Leader()), -80.0, 0.0);
     EXPECT_EQ(LabelText(), "Ø40 pt");
     EXPECT_GT(Centroid(Dim().EndMarks[0][0]).h, -20.0f);
     EXPECT_LT(Centroid(Dim().EndMarks[1][0]).h, 20.0f);
@@ -89,14 +91,15 @@ TEST_F(CircleBuilder, WithoutTheRadiusLineOnlyTheLeaderIsDrawnAndTheMarkPointsIn
     EXPECT_GT(Centroid(Dim().EndMarks[0][0]).v, 20.0f);
 }
 
-TEST_F(CircleBuilder, ALabelInsideTheCircleHasNoLeaderAndSitsAtThePointMovedByTheOffsets) {
+TEST_F(CircleBuilder, ALabelInsideTheCircleHasNoLeaderAndStandsBesideTheLineMovedByTheOffsets) {
     gCurrentOptions.CircleOffsetX = 3.0;
     gCurrentOptions.CircleOffsetY = -4.0;
     Build(0);
     ASSERT_EQ(DrawCircleDimension(0.0f, 10.0f, 0, 0, 0, 0), kNoErr);
     EXPECT_TRUE(Segments(Leader()).empty());
     EXPECT_POINT_NEAR(Anchor(Line(), 1), 0.0, 20.0);
-    EXPECT_POINT_NEAR(LabelAnchor(), 3.0, 6.0);
+    // Beside the vertical radius, on its right: its middle half its width and 2 points off the line.
+    EXPECT_POINT_NEAR(LabelAnchor(), 2.0 + 18.0 + 3.0, 10.0 - 5.0 - 4.0);
 }
 
 TEST_F(CircleBuilder, ALabelPointOnTheCentreTakesTheArcMiddleDirection) {

@@ -128,8 +128,8 @@ TEST_F(OffsetTest, ModifiersRoundTheOffsetTurnTheMarksOutsideAndDropTheExtension
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[0][0])[1], {-9.0f, 27.0f}));
     const auto line = Anchors(Dim().DimensionLines[0]);
     ASSERT_EQ(line.size(), 4u);
-    EXPECT_TRUE(Near(line.front(), {static_cast<float>(-kOutsideMarkTail), 30.0f}));
-    EXPECT_TRUE(Near(line.back(), {static_cast<float>(100.0 + kOutsideMarkTail), 30.0f}));
+    EXPECT_TRUE(Near(line.front(), {static_cast<float>(-OutsideMarkTail(EndMarkScale())), 30.0f}));
+    EXPECT_TRUE(Near(line.back(), {static_cast<float>(100.0 + OutsideMarkTail(EndMarkScale())), 30.0f}));
     EXPECT_TRUE(Segments(Dim().ExtensionLines[0]).empty());
     EXPECT_TRUE(Segments(Dim().ExtensionLines[1]).empty());
 }

@@ -43,7 +43,8 @@ TEST_F(Series, FromTheOriginTheDimensionsStackAwayFromThePointsByTheLabelStep) {
     EXPECT_EQ(LabelText(0), "10 pt");
     EXPECT_EQ(LabelText(1), "5 pt");
     EXPECT_TRUE(Near(LineEnd(0, 1), {-20.0f, 10.0f}));
-    EXPECT_TRUE(Near(LineEnd(1, 1), {-32.0f, -5.0f}));
+    // The step grows to the value's height and its gaps (10 + 2 x 2) so that each line leaves room for its value.
+    EXPECT_TRUE(Near(LineEnd(1, 1), {-34.0f, -5.0f}));
     EXPECT_FLOAT_EQ(gSeriesPointTable.SeriesRunningValue, 10.0f);
 }
 
@@ -120,8 +121,8 @@ TEST_F(ArcLengthTest, MarksPointingInFromOutsideSitPastTheEndsAndTheArcRunsOnUnd
     EXPECT_TRUE(Near(mark[1], {67.0f, 9.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[0], {0.0f, -70.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[1], {-9.0f, -73.0f}));
-    // The arc runs on kOutsideMarkTail past both ends.
+    // The arc runs on past both ends: the 9-point mark and a run-out as long again.
     const auto arc = Anchors(Dim().AngleArcs[0]);
-    EXPECT_TRUE(Near(arc.front(), {69.74306f, 5.99264f}));
-    EXPECT_TRUE(Near(arc.back(), {-5.99264f, -69.74306f}));
+    EXPECT_TRUE(Near(arc.front(), {67.69844f, 17.80229f}));
+    EXPECT_TRUE(Near(arc.back(), {-17.80229f, -67.69844f}));
 }

@@ -209,8 +209,9 @@ TEST(ExampleScenario, PlaysAndDrawsBothLayersAndTheirDimensions) {
     EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Calque 1\">"));
     EXPECT_THAT(svg, HasSubstr("<g data-layer=\"Détails\">"));
     EXPECT_THAT(svg, HasSubstr("data-name=\"Contour\" d=\"M0,0 L200,0 L200,-120 L0,-120 Z\""));
-    // The five drawn paths and the two dimensions' lines, end marks and extension lines, five paths each.
-    EXPECT_EQ(Count(svg, "<path "), 15u);
+    // The five drawn paths, the bottom edge's dimension (two line parts around its value, end marks and
+    // extension lines: six paths) and the lug's (its value moved past the line's end, one line: five paths).
+    EXPECT_EQ(Count(svg, "<path "), 16u);
     EXPECT_THAT(svg, HasSubstr(">70,56 mm</tspan></text>"));
     EXPECT_THAT(svg, HasSubstr(">21,17 mm</tspan></text>"));
     // Each dimension lies on the layer that was current at its click, linked to the path it measures.

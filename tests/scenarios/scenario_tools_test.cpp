@@ -55,8 +55,10 @@ TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedTo
                    "  path \"Plaque\" closed tags={segpt1=string:1, segpt2=string:1} "});
     EXPECT_EQ(Count(tree, "  group "), 2u);
     // The drags placed the lines: the plate's 20 below its edge, the groove's 20 above it, each line leaving
-    // room for its label in the middle and its extension lines running from the anchors past it.
-    ExpectInOrder(tree, {"anchors=[(42,140) (49.2,140)]", "anchors=[(110.8,140) (118,140)]",
+    // room for its label in the middle and its extension lines running from the anchors past it. The groove's
+    // 80 points hold its value but not the value and two arrowheads: the arrowheads point in from outside,
+    // the line running on an arrowhead's length past each.
+    ExpectInOrder(tree, {"anchors=[(20,140) (49.2,140)]", "anchors=[(110.8,140) (140,140)]",
                          "anchors=[(40,120) (40,144)]", "anchors=[(120,120) (120,144)]",
                          "anchors=[(2,-20) (49.2,-20)]", "anchors=[(110.8,-20) (158,-20)]",
                          "anchors=[(0,0) (0,-24)]", "anchors=[(160,0) (160,-24)]"});

@@ -1,0 +1,127 @@
+#include "dimension/DimensionFit.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "frame/ArrowHeads.h"
+
+double LabelExtent::HalfAlong(double turn) const {
+    return (std::abs(std::cos(turn)) * Width + std::abs(std::sin(turn)) * Height()) / 2.0;
+}
+
+Vector2 LabelBox::Along() const { return {std::cos(Angle), std::sin(Angle)}; }
+
+Vector2 LabelBox::Up() const { return Along().Perpendicular(); }
+
+Vector2 LabelBox::Corner(int k, double margin) const {
+    const double along = (k == 0 || k == 3 ? -1.0 : 1.0) * (Extent.Width / 2.0 + margin);
+    const double across = (k < 2 ? -1.0 : 1.0) * (Extent.Height() / 2.0 + margin);
+    return Centre + Along() * along + Up() * across;
+}
+
+double LabelBox::HalfExtentOn(Vector2 unit) const {
+    const double a = unit.X * Along().X + unit.Y * Along().Y;
+    const double u = unit.X * Up().X + unit.Y * Up().Y;
+    return (std::abs(a) * Extent.Width + std::abs(u) * Extent.Height()) / 2.0;
+}
+
+namespace {
+
+// From the baseline's anchor up to the middle of the box.
+Vector2 AnchorToCentre(double angle, const LabelExtent& extent) {
+    return Vector2(-std::sin(angle), std::cos(angle)) * ((extent.Bottom + extent.Top) / 2.0);
+}
+
+// The largest reach of the end-mark shape's points (anchors and handles) along or across its line.
+double ShapeReach(bool across) {
+    const ArrowHeadShape& s = gArrowHeadShape;
+    const int count = std::clamp<int>(s.PointCount, 0, static_cast<int>(kMaxShapePoints));
+    double reach = 0.0;
+    for (int k = 0; k < count; ++k) {
+        const float values[3] = {across ? s.AnchorY[k] : s.AnchorX[k], across ? s.InY[k] : s.InX[k],
+                                 across ? s.OutY[k] : s.OutX[k]};
+        for (const float v : values) {
+            if (std::isfinite(v)) reach = std::max(reach, static_cast<double>(std::abs(v)));
+        }
+    }
+    return reach;
+}
+
+double Scaled(double reach, double scale) { return std::isfinite(scale) && scale > 0.0 ? reach * scale : 0.0; }
+
+} // namespace
+
+namespace {
+
+// The span of the polygon's points projected on `axis`.
+void Project(const Vector2* p, size_t count, Vector2 axis, double* low, double* high) {
+    *low = *high = p[0].X * axis.X + p[0].Y * axis.Y;
+    for (size_t i = 1; i < count; ++i) {
+        const double x = p[i].X * axis.X + p[i].Y * axis.Y;
+        *low = std::min(*low, x);
+        *high = std::max(*high, x);
+    }
+}
+
+// True when some edge normal of `edges` separates the two polygons.
+bool Separated(const Vector2* edges, size_t countEdges, const Vector2* a, size_t countA, const Vector2* b,
+               size_t countB) {
+    for (size_t i = 0; i < countEdges; ++i) {
+        const Vector2 edge = edges[(i + 1) % countEdges] - edges[i];
+        if (edge.IsDegenerate()) continue;
+        const Vector2 axis = edge.Perpendicular();
+        double lowA, highA, lowB, highB;
+        Project(a, countA, axis, &lowA, &highA);
+        Project(b, countB, axis, &lowB, &highB);
+        if (highA < lowB || highB < lowA) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool ConvexPolygonsOverlap(const Vector2* a, size_t countA, const Vector2* b, size_t countB) {
+    if (a == nullptr || b == nullptr || countA == 0 || countB == 0) return false;
+    return !Separated(a, countA, a, countA, b, countB) && !Separated(b, countB, a, countA, b, countB);
+}
+
+LabelBox BoxAtAnchor(AIRealPoint anchor, double angle, const LabelExtent& extent) {
+    return LabelBox{Vector2(anchor) + AnchorToCentre(angle, extent), angle, extent};
+}
+
+AIRealPoint AnchorForCentre(Vector2 centre, double angle, const LabelExtent& extent) {
+    return (centre - AnchorToCentre(angle, extent)).ToPoint();
+}
+
+double EndMarkLength(double scale) { return Scaled(ShapeReach(false), scale); }
+
+double EndMarkHalfWidth(double scale) { return Scaled(ShapeReach(true), scale); }
+
+double OutsideMarkTail(double scale) { return EndMarkLength(scale) * (1.0 + kOutsideRunOutPerMark); }
+
+bool MarksFitInside(double room, double markLength, int markCount) {
+    return markLength <= kGeometryEpsilon || room >= kMarkRoomPerMark * markLength * markCount;
+}
+
+DimensionFit DecideFit(const FitRoom& room) {
+    DimensionFit fit;
+    const bool inside = room.MarksFitInside && !room.MarksOutsideAsked;
+    if (inside && room.ValueFitsBetweenMarks) return fit;
+    if (room.ValueFitsBetweenEnds) {
+        fit.MarksOutside = true;
+        return fit;
+    }
+    fit.MarksOutside = !inside;
+    fit.ValueOutside = true;
+    return fit;
+}
+
+FitRoom StraightRoom(double length, double markLength, int markCount, double valueLength,
+                     bool marksOutsideAsked) {
+    FitRoom room;
+    room.MarksFitInside = MarksFitInside(length, markLength, markCount);
+    room.ValueFitsBetweenMarks = valueLength <= length - markLength * markCount;
+    room.ValueFitsBetweenEnds = valueLength <= length;
+    room.MarksOutsideAsked = marksOutsideAsked;
+    return room;
+}

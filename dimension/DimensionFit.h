@@ -1,0 +1,84 @@
+// How a dimension makes room for its value and end marks: the one fit decision every kind takes when space is
+// tight, the extent of a label's text, and the distances that shape what goes outside.
+#pragma once
+
+#include <cstddef>
+
+#include "dimension/Geometry.h"
+#include "host/Types.h"
+
+// End marks fit inside a line or arc that gives each of them this many of its lengths (two arrowheads need two
+// and a half arrowhead lengths, so some line shows between them).
+constexpr double kMarkRoomPerMark = 1.25;
+// Past an end mark that points in from outside, the line runs on beyond the mark's back by this many end-mark
+// lengths, so that the run-out shows.
+constexpr double kOutsideRunOutPerMark = 1.0;
+// The least space between a value and the lines, marks and other values around it.
+constexpr double kValueClearance = 2.0;
+
+// The extent of a label's text in its own frame: the baseline through the anchor, the text centred on it.
+struct LabelExtent {
+    double Width = 0.0;
+    double Bottom = 0.0; // the lowest point below (negative) or above the baseline
+    double Top = 0.0;    // the highest point above the baseline
+
+    double Height() const { return Top - Bottom; }
+    // Half the text's extent along a direction `turn` radians from its baseline.
+    double HalfAlong(double turn) const;
+    // True when there is no text to make room for.
+    bool IsEmpty() const { return Width <= kGeometryEpsilon; }
+};
+
+// A label as placed: the middle of its box, its baseline direction (already upright) and its extent.
+struct LabelBox {
+    Vector2 Centre;
+    double Angle = 0.0;
+    LabelExtent Extent;
+
+    // The unit vectors along the baseline and up across it.
+    Vector2 Along() const;
+    Vector2 Up() const;
+    // Corner k (0..3, counter-clockwise from the lower left) of the box grown by `margin` on every side.
+    Vector2 Corner(int k, double margin = 0.0) const;
+    // Half the box's extent along the unit direction `unit`.
+    double HalfExtentOn(Vector2 unit) const;
+};
+
+// True when the two convex polygons (points in order, either turn) overlap with some area or touch.
+bool ConvexPolygonsOverlap(const Vector2* a, size_t countA, const Vector2* b, size_t countB);
+
+// The box of a label anchored at `anchor` with its baseline along `angle` (upright).
+LabelBox BoxAtAnchor(AIRealPoint anchor, double angle, const LabelExtent& extent);
+// The anchor that puts the middle of the label's box at `centre`.
+AIRealPoint AnchorForCentre(Vector2 centre, double angle, const LabelExtent& extent);
+
+// The current end-mark shape at `scale`: its length along its line (from the tip to its farthest point) and
+// half its width across; 0 for no scale.
+double EndMarkLength(double scale);
+double EndMarkHalfWidth(double scale);
+// How far a line runs on past the tip of a mark at `scale` that points in from outside: the mark and its
+// run-out.
+double OutsideMarkTail(double scale);
+
+// The room one dimension has, as its kind measures it.
+struct FitRoom {
+    bool MarksFitInside = true;       // the end marks fit between the ends
+    bool ValueFitsBetweenMarks = true; // the value fits between the end marks as they stand inside
+    bool ValueFitsBetweenEnds = true;  // the value fits between the ends once the marks are outside
+    bool MarksOutsideAsked = false;    // the user turned the marks outside
+};
+// What goes outside.
+struct DimensionFit {
+    bool MarksOutside = false;
+    bool ValueOutside = false;
+};
+
+// End marks `markLength` long, `markCount` of them, fit inside `room`.
+bool MarksFitInside(double room, double markLength, int markCount);
+// The decision: value and marks inside when both fit (the user's outside marks kept); the marks outside when
+// they do not fit, or when that makes room for the value; the value outside when it does not fit between the
+// ends.
+DimensionFit DecideFit(const FitRoom& room);
+// The room of a straight line `length` long between its ends, with `markCount` marks of `markLength` and a
+// value that needs `valueLength` along it (its gaps included).
+FitRoom StraightRoom(double length, double markLength, int markCount, double valueLength, bool marksOutsideAsked);
