@@ -2,8 +2,10 @@
 
 #include <fstream>
 
+#include "driver/DialogSvg.h"
 #include "driver/DrawingLog.h"
 #include "driver/TreeDump.h"
+#include "simhost/DialogManager.h"
 #include "simhost/Document.h"
 #include "simhost/Menus.h"
 #include "simhost/Platform.h"
@@ -20,6 +22,7 @@ constexpr AIReal kDefaultStrokeWidth = 1.0f;
 constexpr AIReal kBlack = 1.0f;
 
 template <typename... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 AIColor HostColour(const PaintSpec& paint) {
     AIColor colour;
@@ -131,6 +134,28 @@ std::vector<const char*> MouseSelectors(MouseCommand::Kind kind) {
     return {};
 }
 
+// The docked panel's dialog name.
+constexpr const char* kPanelDialogName = "Tavorine";
+
+// The modifier flags a tracker event carries for the keys of a command.
+int32_t TrackerModifiers(const std::vector<Key>& keys) {
+    int32_t modifiers = 0;
+    for (const Key key : keys) {
+        if (key == Key::Shift || key == Key::RightShift)
+            modifiers |= kADMShiftKeyModifier;
+        else if (key == Key::Control)
+            modifiers |= kADMControlKeyModifier;
+        else if (key == Key::Alt)
+            modifiers |= kADMAltKeyModifier;
+    }
+    return modifiers;
+}
+
+std::string DialogName(ADMDialogRef dialog) {
+    const sim::DialogData* data = sim::TheDialogs().Dialog(dialog);
+    return data != nullptr ? data->name : std::string("?");
+}
+
 std::vector<AIPathSegment> Segments(const PathCommand& path) {
     std::vector<AIPathSegment> segments;
     for (const AnchorSpec& anchor : path.anchors)
@@ -189,8 +214,17 @@ void Player::Play(const Command& command) {
                    [&](const MouseCommand& mouse) { PlayMouse(command, mouse); },
                    [&](const KeyCommand& keys) { PlayKeys(keys); },
                    [&](const DrawCommand&) { PlayDraw(); },
+                   [&](const PanelCommand& panel) { PlayPanel(command, panel); },
+                   [&](const PictureCommand& picture) {
+                       PlayPicture(command, picture, sim::TheDialogs().FindDialog(kPanelDialogName), "panel");
+                   },
+                   [&](const DialogCommand& dialog) { PlayDialog(command, dialog); },
+                   [&](const ItemCommand&) { Fail(command, "an item action outside a dialog's actions"); },
+                   [&](const EndDialogCommand&) { Fail(command, "\"ok\" or \"cancel\" outside a dialog's actions"); },
                },
                command.action);
+    if (!std::holds_alternative<DialogCommand>(command.action))
+        CheckDialogsPlayed(command);
 }
 
 void Player::Fail(const Command& command, const std::string& message) const {
@@ -339,6 +373,158 @@ void Player::PlayKeys(const KeyCommand& keys) {
 void Player::PlayDraw() {
     LogResult(sim::TheAnnotators().Draw());
     log_.Append(DrawingText(sim::TheAnnotators().LastDrawing()));
+}
+
+} // namespace driver
+
+namespace driver {
+
+void Player::LogNotifications() {
+    const std::vector<sim::NotificationRecord>& records = sim::TheDialogs().Notifications();
+    std::string lines;
+    for (; notificationsLogged_ < records.size(); ++notificationsLogged_) {
+        const sim::NotificationRecord& record = records[notificationsLogged_];
+        lines += "notified " + record.dialog + " " + std::to_string(record.itemID) + " " + record.type + "\n";
+    }
+    if (!lines.empty())
+        log_.Append(lines);
+}
+
+void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCommand& action) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const ADMItemRef item = dialogs.FindItem(dialog, action.item);
+    if (item == nullptr)
+        Fail(command, "no item " + std::to_string(action.item) + " in the dialog \"" + DialogName(dialog) + "\"");
+    LogNotifications();
+    const HeldKeys held(action.keys);
+    const int32_t modifiers = TrackerModifiers(action.keys);
+    std::vector<ADMPoint> points;
+    for (const ItemPoint& point : action.points)
+        points.push_back({point.h, point.v});
+    ASErr result = kNoErr;
+    switch (action.kind) {
+    case ItemCommand::Kind::Click:
+        result = dialogs.Click(item, modifiers);
+        break;
+    case ItemCommand::Kind::Choose:
+        result = dialogs.Choose(item, action.entry);
+        break;
+    case ItemCommand::Kind::Type:
+        result = dialogs.Type(item, action.text);
+        break;
+    case ItemCommand::Kind::Commit:
+        result = dialogs.Commit(item);
+        break;
+    case ItemCommand::Kind::Enter:
+        result = dialogs.Enter(item, action.text);
+        break;
+    case ItemCommand::Kind::Track:
+        result = dialogs.Track(item, action.action, points.front(), modifiers);
+        break;
+    case ItemCommand::Kind::Drag:
+        result = dialogs.Drag(item, points, modifiers);
+        break;
+    }
+    LogNotifications();
+    if (result == kNoErr)
+        return;
+    const sim::ItemData* data = dialogs.Item(item);
+    std::string why = "the dialog manager refused the action";
+    if (data != nullptr && !data->visible)
+        why = "the item is hidden";
+    else if (data != nullptr && !data->enabled)
+        why = "the item is disabled";
+    else if (action.kind == ItemCommand::Kind::Choose)
+        why = "no enabled entry " + std::to_string(action.entry);
+    else if (action.kind == ItemCommand::Kind::Commit || action.kind == ItemCommand::Kind::Enter)
+        why = "the text does not read as a number; the field keeps " +
+              (data != nullptr ? "\"" + data->text + "\"" : std::string("its value"));
+    log_.Append("refused: item " + std::to_string(action.item) + ": " + why);
+}
+
+void Player::PlayPanel(const Command& command, const PanelCommand& panel) {
+    const ADMDialogRef dialog = sim::TheDialogs().FindDialog(kPanelDialogName);
+    if (dialog == nullptr)
+        Fail(command, "the panel does not exist");
+    PlayItem(command, dialog, panel.item);
+}
+
+void Player::PlayPicture(const Command& command, const PictureCommand& picture, ADMDialogRef dialog,
+                         const std::string& dialogName) {
+    if (dialog == nullptr)
+        Fail(command, "the panel does not exist");
+    std::string stem = scenario_.name + "." + dialogName;
+    if (!picture.label.empty())
+        stem += "." + picture.label;
+    const int count = ++pictures_[stem];
+    const std::string file =
+        JoinPath(outputDirectory_, stem + (count > 1 ? "." + std::to_string(count) : std::string()) + ".svg");
+    const std::string svg = DialogSvg(dialog);
+    LogNotifications();
+    try {
+        WriteTextFile(file, svg);
+    } catch (const std::runtime_error& error) {
+        Fail(command, error.what());
+    }
+    log_.Append("picture written to " + file);
+}
+
+void Player::PlayDialog(const Command& command, const DialogCommand& dialog) {
+    auto queued = std::make_shared<QueuedDialog>();
+    queued->label = dialog.label;
+    queued->line = command.line;
+    queuedDialogs_.push_back(queued);
+    const DialogCommand* actions = &dialog;
+    sim::TheDialogs().QueueModalResponder([this, queued, actions](ADMDialogRef running) {
+        queued->played = true;
+        PlayDialogSteps(running, *actions);
+    });
+}
+
+void Player::PlayDialogSteps(ADMDialogRef dialog, const DialogCommand& actions) {
+    LogNotifications();
+    log_.Append("dialog \"" + actions.label + "\" opened: " + DialogName(dialog));
+    for (const Command& step : actions.steps) {
+        if (!dialogFailure_.empty())
+            return;
+        try {
+            PlayDialogStep(dialog, actions, step);
+        } catch (const PlayError& error) {
+            dialogFailure_ = error.what();
+        }
+    }
+}
+
+void Player::PlayDialogStep(ADMDialogRef dialog, const DialogCommand& actions, const Command& step) {
+    log_.Append("dialog \"" + actions.label + "\" " + std::to_string(step.line) + ": " + step.text);
+    if (const auto* item = std::get_if<ItemCommand>(&step.action)) {
+        PlayItem(step, dialog, *item);
+    } else if (const auto* picture = std::get_if<PictureCommand>(&step.action)) {
+        PlayPicture(step, *picture, dialog, actions.label);
+    } else if (const auto* nested = std::get_if<DialogCommand>(&step.action)) {
+        PlayDialog(step, *nested);
+    } else if (const auto* end = std::get_if<EndDialogCommand>(&step.action)) {
+        const sim::DialogData* data = sim::TheDialogs().Dialog(dialog);
+        if (data == nullptr)
+            Fail(step, "the dialog \"" + actions.label + "\" has already closed");
+        ItemCommand click;
+        click.item = end->ok ? data->defaultItemID : data->cancelItemID;
+        PlayItem(step, dialog, click);
+    }
+}
+
+void Player::CheckDialogsPlayed(const Command& command) {
+    for (const auto& queued : queuedDialogs_) {
+        if (!queued->played)
+            Fail(command, "no modal dialog opened for the actions of the dialog \"" + queued->label +
+                              "\" written at line " + std::to_string(queued->line));
+    }
+    queuedDialogs_.clear();
+    if (!dialogFailure_.empty()) {
+        const std::string failure = dialogFailure_;
+        dialogFailure_.clear();
+        throw PlayError(failure);
+    }
 }
 
 } // namespace driver

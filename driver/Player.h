@@ -1,8 +1,13 @@
 // Plays a parsed scenario against the stand-in host, as the user would.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "host/ADMTypes.h"
 
 #include "driver/LogWriter.h"
 #include "driver/Scenario.h"
@@ -38,6 +43,20 @@ class Player {
     void PlayMouse(const Command& command, const MouseCommand& mouse);
     void PlayKeys(const KeyCommand& keys);
     void PlayDraw();
+    // The panel and the modal dialogs, as a hand acts on them.
+    void PlayPanel(const Command& command, const PanelCommand& panel);
+    void PlayPicture(const Command& command, const PictureCommand& picture, ADMDialogRef dialog,
+                     const std::string& dialogName);
+    void PlayDialog(const Command& command, const DialogCommand& dialog);
+    // Plays one action on an item of `dialog`; false (logged) when the dialog manager refused it.
+    void PlayItem(const Command& command, ADMDialogRef dialog, const ItemCommand& item);
+    // The queued actions of a modal dialog, played while it runs.
+    void PlayDialogSteps(ADMDialogRef dialog, const DialogCommand& actions);
+    void PlayDialogStep(ADMDialogRef dialog, const DialogCommand& actions, const Command& step);
+    // Logs the notifications the dialog manager delivered since the last call.
+    void LogNotifications();
+    // Fails when a dialog's actions were written before a command that opened no modal dialog.
+    void CheckDialogsPlayed(const Command& command);
     // Logs what the plug-in answered when it is not success.
     void LogResult(ASErr result);
     [[noreturn]] void Fail(const Command& command, const std::string& message) const;
@@ -48,6 +67,17 @@ class Player {
     size_t firstPlayed_ = 0; // the first command after the leading preferences
     int dumpFiles_ = 0;
     bool buttonDown_ = false; // between a `down` and its `up`
+
+    // A dialog's actions waiting for the modal dialog they belong to.
+    struct QueuedDialog {
+        std::string label;
+        int line = 0;
+        bool played = false;
+    };
+    std::vector<std::shared_ptr<QueuedDialog>> queuedDialogs_;
+    std::string dialogFailure_;           // the first failure inside a modal dialog, reported once it has closed
+    size_t notificationsLogged_ = 0;
+    std::map<std::string, int> pictures_; // pictures written per file stem, for the numbering of later ones
 };
 
 // Writes `text` to `path`; throws std::runtime_error naming the file when it cannot.

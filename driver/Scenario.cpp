@@ -69,6 +69,19 @@ bool ParsePoint(std::string_view text, AIRealPoint& point) {
     return ParseFloat(text.substr(0, comma), point.h) && ParseFloat(text.substr(comma + 1), point.v);
 }
 
+bool ParseWhole(std::string_view text, int32_t& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+// A point of whole pixels "h,v".
+bool ParseWholePoint(std::string_view text, ItemPoint& point) {
+    const size_t comma = text.find(',');
+    return comma != std::string_view::npos && ParseWhole(text.substr(0, comma), point.h) &&
+           ParseWhole(text.substr(comma + 1), point.v);
+}
+
 // Reads the tokens of one line and reports what it expected where it stops.
 class LineReader {
   public:
@@ -83,6 +96,17 @@ class LineReader {
     bool NextIsPoint() const {
         AIRealPoint point;
         return !AtEnd() && !tokens_[next_].quoted && ParsePoint(tokens_[next_].text, point);
+    }
+    bool NextIsWholePoint() const {
+        ItemPoint point;
+        return !AtEnd() && !tokens_[next_].quoted && ParseWholePoint(tokens_[next_].text, point);
+    }
+    ItemPoint WholePoint(const std::string& expected) {
+        ItemPoint point;
+        if (!NextIsWholePoint())
+            Fail(expected);
+        ParseWholePoint(tokens_[next_++].text, point);
+        return point;
     }
     bool NextIsNumber() const {
         double value = 0.0;
@@ -426,6 +450,79 @@ Action ParseDraw(LineReader& in) {
     return DrawCommand{};
 }
 
+ItemPoint ParseItemPoint(LineReader& in, const std::string& expected) { return in.WholePoint(expected); }
+
+constexpr const char* kItemID = "expected an item id";
+
+// Reads an action on a dialog item: the word, the item's id and what the action needs.
+ItemCommand ParseItemAction(LineReader& in) {
+    ItemCommand command;
+    command.kind = static_cast<ItemCommand::Kind>(
+        in.Choice({"click", "choose", "type", "commit", "enter", "track", "drag"},
+                  "expected an item action (click, choose, type, commit, enter, track or drag)"));
+    command.item = in.Integer(kItemID);
+    switch (command.kind) {
+    case ItemCommand::Kind::Click:
+        command.keys = ParseKeys(in, std::string("expected ") + kKeyChoices);
+        break;
+    case ItemCommand::Kind::Choose:
+        command.entry = in.Integer("expected an entry id");
+        in.End();
+        break;
+    case ItemCommand::Kind::Type:
+    case ItemCommand::Kind::Enter:
+        command.text = in.Quoted("expected a text in double quotes");
+        in.End();
+        break;
+    case ItemCommand::Kind::Commit:
+        in.End();
+        break;
+    case ItemCommand::Kind::Track: {
+        // The tracker actions as the dialog manager numbers them: moves with the button up, moves with it
+        // held, the button going down, the button going up.
+        command.action = static_cast<int32_t>(
+            in.Choice({"hover", "moved", "down", "up"}, "expected a mouse event (hover, moved, down or up)"));
+        command.points.push_back(ParseItemPoint(in, "expected a point h,v in whole pixels"));
+        command.keys = ParseKeys(in, std::string("expected ") + kKeyChoices);
+        break;
+    }
+    case ItemCommand::Kind::Drag:
+        command.points.push_back(ParseItemPoint(in, "expected a point h,v in whole pixels"));
+        do {
+            command.points.push_back(ParseItemPoint(in, "expected a point h,v in whole pixels"));
+        } while (in.NextIsWholePoint());
+        command.keys = ParseKeys(in, std::string("expected a point h,v or ") + kKeyChoices);
+        break;
+    }
+    return command;
+}
+
+Action ParsePicture(LineReader& in) {
+    PictureCommand picture;
+    if (in.NextIsQuoted())
+        picture.label = in.Quoted("expected a label in double quotes");
+    in.End();
+    return picture;
+}
+
+Action ParsePanel(LineReader& in) {
+    if (in.NextIsWord("draw")) {
+        in.Word("draw");
+        return ParsePicture(in);
+    }
+    if (!in.NextIsWord("click") && !in.NextIsWord("choose") && !in.NextIsWord("type") &&
+        !in.NextIsWord("commit") && !in.NextIsWord("enter") && !in.NextIsWord("track") && !in.NextIsWord("drag"))
+        in.Fail("expected a panel action (click, choose, type, commit, enter, track, drag or draw)");
+    return PanelCommand{ParseItemAction(in)};
+}
+
+Action ParseDialog(LineReader& in) {
+    DialogCommand dialog;
+    dialog.label = in.Quoted("expected a dialog label in double quotes");
+    in.End();
+    return dialog;
+}
+
 // The command keywords and their parsers; a new command adds a row here and a case to the player.
 struct CommandSyntax {
     std::string_view keyword;
@@ -450,6 +547,8 @@ constexpr CommandSyntax kCommandSyntax[] = {
     {"press", ParseKeyCommand<true>},
     {"release", ParseKeyCommand<false>},
     {"draw", ParseDraw},
+    {"panel", ParsePanel},
+    {"dialog", ParseDialog},
 };
 
 std::string CommandList() {
@@ -460,6 +559,28 @@ std::string CommandList() {
         list += syntax.keyword;
     }
     return list;
+}
+
+// Inside a dialog's actions: item actions, its picture, a nested dialog, OK, cancel and the end.
+Action ParseDialogStep(LineReader& in) {
+    if (in.NextIsWord("draw")) {
+        in.Word("draw");
+        return ParsePicture(in);
+    }
+    if (in.NextIsWord("ok") || in.NextIsWord("cancel")) {
+        const bool ok = in.Word("ok") == "ok";
+        in.End();
+        return EndDialogCommand{ok};
+    }
+    if (in.NextIsWord("dialog")) {
+        in.Word("dialog");
+        return ParseDialog(in);
+    }
+    if (!in.NextIsWord("click") && !in.NextIsWord("choose") && !in.NextIsWord("type") &&
+        !in.NextIsWord("commit") && !in.NextIsWord("enter") && !in.NextIsWord("track") && !in.NextIsWord("drag"))
+        in.Fail("expected a dialog action (click, choose, type, commit, enter, track, drag, draw, dialog, ok, "
+                "cancel or end)");
+    return ParseItemAction(in);
 }
 
 Action ParseCommand(LineReader& in) {
@@ -485,6 +606,12 @@ Scenario ParseScenario(const std::string& path, const std::string& text) {
     std::istringstream lines(text);
     std::string line;
     int nextLine = 0;
+    // The dialogs whose actions are being read, innermost last.
+    struct OpenDialog {
+        std::vector<Command>* steps;
+        int line;
+    };
+    std::vector<OpenDialog> open;
     while (std::getline(lines, line)) {
         const int lineNumber = ++nextLine;
         std::string more;
@@ -498,8 +625,30 @@ Scenario ParseScenario(const std::string& path, const std::string& text) {
         if (split.tokens.empty())
             continue;
         LineReader in(path, lineNumber, std::move(split.tokens));
-        scenario.commands.push_back({lineNumber, split.code, ParseCommand(in)});
+        if (open.empty()) {
+            scenario.commands.push_back({lineNumber, split.code, ParseCommand(in)});
+        } else if (in.NextIsWord("end")) {
+            in.Word("end");
+            in.End();
+            const OpenDialog& closing = open.back();
+            if (closing.steps->empty() || !std::holds_alternative<EndDialogCommand>(closing.steps->back().action))
+                throw ScenarioError(path, lineNumber, "expected \"ok\" or \"cancel\" before the end of the dialog "
+                                                      "started at line " + std::to_string(closing.line));
+            open.pop_back();
+            continue;
+        } else {
+            if (!open.back().steps->empty() &&
+                std::holds_alternative<EndDialogCommand>(open.back().steps->back().action))
+                throw ScenarioError(path, lineNumber, "expected \"end\" after \"ok\" or \"cancel\"");
+            open.back().steps->push_back({lineNumber, split.code, ParseDialogStep(in)});
+        }
+        std::vector<Command>& added = open.empty() ? scenario.commands : *open.back().steps;
+        if (auto* dialog = std::get_if<DialogCommand>(&added.back().action))
+            open.push_back({&dialog->steps, lineNumber});
     }
+    if (!open.empty())
+        throw ScenarioError(path, open.back().line,
+                            "expected \"end\" for the dialog started here before the end of the script");
     return scenario;
 }
 

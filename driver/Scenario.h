@@ -111,8 +111,53 @@ struct KeyCommand {
 // Has the host draw the annotations of the document window, as it does after each change.
 struct DrawCommand {};
 
+// A point of a dialog item, in whole pixels from the item's top-left corner.
+struct ItemPoint {
+    int32_t h = 0;
+    int32_t v = 0;
+};
+
+// A hand on an item of the panel or of a modal dialog, found by its id: a click (press and release in the
+// middle) with keys held, an entry chosen by its id, a text typed keystroke by keystroke, committed (Enter),
+// typed then committed, one mouse event (down, moved, up) at a point, or a drag through points.
+struct ItemCommand {
+    enum class Kind { Click, Choose, Type, Commit, Enter, Track, Drag };
+    Kind kind = Kind::Click;
+    int32_t item = 0;
+    int32_t entry = 0;
+    std::string text;
+    int32_t action = 0; // the tracker action of Track
+    std::vector<ItemPoint> points;
+    std::vector<Key> keys;
+};
+
+// Acts on an item of the docked panel.
+struct PanelCommand {
+    ItemCommand item;
+};
+
+// Draws the docked panel, or (inside a dialog's actions) the modal dialog, into an SVG file; the label, when
+// given, goes into the file name.
+struct PictureCommand {
+    std::string label;
+};
+
+// Ends a modal dialog by its OK (default) or its cancel item.
+struct EndDialogCommand {
+    bool ok = true;
+};
+
+struct Command;
+
+// The actions of the next modal dialog that opens, played when it runs; the last one ends it.
+struct DialogCommand {
+    std::string label; // names the dialog in the log and in the files its pictures go to
+    std::vector<Command> steps;
+};
+
 using Action = std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand,
-                            MenuCommand, ToolCommand, MouseCommand, KeyCommand, DrawCommand>;
+                            MenuCommand, ToolCommand, MouseCommand, KeyCommand, DrawCommand, PanelCommand,
+                            PictureCommand, ItemCommand, EndDialogCommand, DialogCommand>;
 
 struct Command {
     int line = 0;

@@ -32,29 +32,6 @@ bool SamePoint(AIRealPoint a, AIRealPoint b) {
     return a.h == b.h && a.v == b.v;
 }
 
-std::string XmlEscaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') ? ' ' : c;
-        }
-    }
-    return out;
-}
-
 // An SVG point: the artwork point with v negated.
 std::string SvgPoint(AIRealPoint point) {
     return Number(point.h) + "," + Number(-point.v);
@@ -259,6 +236,29 @@ std::string ViewBox(const Extent& extent) {
 }
 
 } // namespace
+
+std::string XmlEscaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') ? ' ' : c;
+        }
+    }
+    return out;
+}
 
 std::string SvgDocument() {
     const sim::Document& document = sim::TheDocument();

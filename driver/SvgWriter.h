@@ -8,4 +8,8 @@ namespace driver {
 
 std::string SvgDocument();
 
+// A text made safe inside SVG text and attributes: markup characters as entities, control characters as blanks
+// (line breaks and tabs kept).
+std::string XmlEscaped(const std::string& text);
+
 } // namespace driver

@@ -25,6 +25,11 @@ public:
     virtual void ShowFigureArea() = 0;
 };
 
+// The prefix and keys of the panel's dock position: the code written at shut-down, the group only read.
+#define kDockPrefix "Tavorine"
+#define kDockCodeKey "kADM_DPDockCodeStr"
+#define kDockGroupKey "kADM_DPDockGroupStr"
+
 // The dock position code of a panel that has never been docked elsewhere.
 constexpr int32_t kDefaultPanelDockCode = 7168;
 

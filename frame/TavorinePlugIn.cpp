@@ -1,5 +1,7 @@
 #include "frame/TavorinePlugIn.h"
 
+#include <new>
+
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/options/ColourDialog.h"
 #include "dialogs/options/FreeTextDialog.h"
@@ -14,6 +16,8 @@
 #include "frame/SettingsTable.h"
 #include "frame/SuiteTable.h"
 #include "panel/CurrentOptions.h"
+#include "panel/TavorineDialogue.h"
+#include "records/ToolState.h"
 #include "tools/Annotator.h"
 #include "tools/CursorTracking.h"
 #include "tools/ToolSelection.h"
@@ -89,6 +93,17 @@ ASErr TavorinePlugIn::Notify(AINotifierMessage* message) {
         DestroyPanel();
     else if (IsNotifier(message, CustomColourNotifier, kAIArtCustomColorChangedNotifier))
         CustomColourChangedStep();
+    return kNoErr;
+}
+
+ASErr TavorinePlugIn::ApplicationStarted(AINotifierMessage*) {
+    if (PanelDialogue != nullptr) return kNoErr;
+    auto* panel = new (std::nothrow) TavorineDialogue(PluginRef);
+    PanelDialogue = panel;
+    gToolState.CurrentTool = kSegmentTool;
+    if (panel == nullptr) return kNoErr;
+    panel->LayoutPanelForTool(0);
+    panel->EnablePanelMenuEntries(0);
     return kNoErr;
 }
 

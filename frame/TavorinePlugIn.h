@@ -6,9 +6,7 @@
 #include "frame/FramePanel.h"
 #include "frame/Plugin.h"
 
-// The prefix and key of the panel's dock position; the panel flags are settings like the others.
-#define kDockPrefix "Tavorine"
-#define kDockCodeKey "kADM_DPDockCodeStr"
+// The panel flags are settings like the others.
 #define kPanelVisibleKey "PanneauVisible"
 #define kOptionsShownKey "PanneauGrand"
 
@@ -46,6 +44,8 @@ protected:
     ASErr Startup(SPInterfaceMessage* message) override;
     ASErr Shutdown(SPInterfaceMessage* message) override;
     ASErr Notify(AINotifierMessage* message) override;
+    // Builds the docked panel once, when the host has finished starting.
+    ASErr ApplicationStarted(AINotifierMessage* message) override;
     ASErr GoMenuItem(AIMenuMessage* message) override;
     ASErr UpdateMenuItem(AIMenuMessage* message) override;
     const char* AboutTitle() const override;

@@ -1,6 +1,7 @@
 // ADM Basic: alerts, the about box, cursors, strings of the plug-in's string lists and the screen.
 #pragma once
 
+#include "host/ADMTypes.h"
 #include "host/Suites.h"
 #include "host/Types.h"
 
@@ -16,4 +17,11 @@ struct ADMBasicSuite {
     // The rectangle of the main screen, in pixels.
     ASErr (*GetScreenDimensions)(AIRect* dimensions);
     ASErr (*Beep)();
+    // The dialog manager's text of a number in `units` (a length given in points), with `precision` decimals and
+    // the unit's suffix when `alwaysAppendUnit`, in at most maxLen - 1 bytes.
+    ASErr (*ValueToString)(float value, char* text, int32_t maxLen, int32_t units, int32_t precision,
+                           ADMBoolean alwaysAppendUnit);
+    // Reads a number typed in `units`; a length comes back in points. Unreadable text answers kBadParameterErr
+    // and leaves the value.
+    ASErr (*StringToValue)(const char* text, float* value, int32_t units);
 };

@@ -84,4 +84,7 @@ struct ADMItemSuite {
     ASErr (*GetText)(ADMItemRef item, char* text, int32_t maxLen);
     // The length of the text in bytes, terminator excluded.
     ASErr (*GetTextLength)(ADMItemRef item, int32_t* length);
+    // Whether the item's tip shows when the pointer rests on it.
+    ASErr (*EnableTip)(ADMItemRef item, ADMBoolean enable);
+    ASErr (*IsTipEnabled)(ADMItemRef item, ADMBoolean* enabled);
 };

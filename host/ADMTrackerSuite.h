@@ -5,7 +5,7 @@
 #include "host/Suites.h"
 
 struct ADMTrackerSuite {
-    // The point in the item's own pixels, 0, 0 at its top left.
+    // The point in pixels from the top-left corner of the item.
     ASErr (*GetPoint)(ADMTrackerRef tracker, ADMPoint* point);
     ASErr (*GetAction)(ADMTrackerRef tracker, int32_t* action);
     ASErr (*GetModifiers)(ADMTrackerRef tracker, int32_t* modifiers);

@@ -60,6 +60,7 @@ constexpr int32_t kADMCancelItemID = 2;
 #define kADMSpinEditType "ADM Spin Edit Type"
 #define kADMSpinEditPopupType "ADM Spin Edit Popup Type"
 #define kADMTextEditPopupType "ADM Text Edit Popup Type"
+#define kADMTextEditScrollingPopupType "ADM Text Edit Scrolling Popup Type"
 #define kADMPopupListType "ADM Popup List Type"
 #define kADMPopupMenuType "ADM Popup Menu Type"
 #define kADMListBoxType "ADM List Box Type"
@@ -120,10 +121,11 @@ enum ADMColor : int32_t {
     kADMDisabledColor,
     kADMButtonUpColor,
     kADMButtonDownColor,
+    kADMButtonDownShadowColor,
     kADMToolTipBackgroundColor,
     kADMToolTipForegroundColor,
     kADMWindowColor,
     kADMForegroundColor,
     kADMTextColor,
-    kADMRedColor
+    kADMRedColor  // 16
 };

@@ -40,7 +40,9 @@ struct DialogShell {
     int32_t height;
 };
 
-// A small image (icon, cursor or picture) as rows of characters, one per pixel ('.' transparent).
+// A small image (icon, cursor or picture) as rows of characters, one per pixel: '.' transparent, '#' black,
+// 'w' white, 'l' light grey, 'g' grey, 'd' dark grey, 'r' red, 'o' orange, 'y' yellow, 'G' green, 'b' blue,
+// 'c' cyan, 'm' magenta.
 struct PixelImage {
     int32_t width;
     int32_t height;

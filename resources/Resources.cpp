@@ -1,8 +1,10 @@
 #include "resources/Resources.h"
 
 #include <iterator>
+#include <vector>
 
 #include "resources/DialogImages.h"
+#include "resources/PanelIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
 
@@ -162,10 +164,18 @@ constexpr PluginResource kResources[] = {
     Cursor(1115, dialogimages::kHollowTriangle), Cursor(1116, dialogimages::kFilledTriangle),
 };
 
-constexpr PluginResourceTable kResourceTable{kResources, std::size(kResources)};
+// The fixed resources, then one icon resource per panel picture.
+std::vector<PluginResource> AllResources() {
+    std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
+    for (size_t i = 0; i < kPanelIconCount; ++i)
+        all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
+    return all;
+}
 
 } // namespace
 
 extern "C" const PluginResourceTable* PluginResources() {
-    return &kResourceTable;
+    static const std::vector<PluginResource> all = AllResources();
+    static const PluginResourceTable table{all.data(), all.size()};
+    return &table;
 }

@@ -1,7 +1,9 @@
 // ADM Basic: alerts and the about box are recorded (never blocking), strings come from the plug-in's string
 // lists, cursors are recorded, the screen is the platform's, and a plain beep is recorded as 0 Hz for 0 ms.
+#include <cmath>
 #include <string>
 
+#include "simhost/ADMUnits.h"
 #include "simhost/Platform.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/ServicesInternal.h"
@@ -68,6 +70,29 @@ ASErr GetScreenDimensions(AIRect* dimensions) {
     return kNoErr;
 }
 
+ASErr ValueToString(float value, char* text, int32_t maxLen, int32_t units, int32_t precision,
+                    ADMBoolean alwaysAppendUnit) {
+    if (text == nullptr || maxLen <= 0)
+        return kBadParameterErr;
+    text[0] = '\0';
+    if (!std::isfinite(value))
+        return kBadParameterErr;
+    const std::string written =
+        FittedUnitText(value, units, precision, alwaysAppendUnit != 0, static_cast<size_t>(maxLen - 1));
+    CopyBounded(written.c_str(), text, static_cast<size_t>(maxLen));
+    return kNoErr;
+}
+
+ASErr StringToValue(const char* text, float* value, int32_t units) {
+    if (text == nullptr || value == nullptr)
+        return kBadParameterErr;
+    float read = 0.0f;
+    if (!ReadUnitText(text, units, read))
+        return kBadParameterErr;
+    *value = read;
+    return kNoErr;
+}
+
 ASErr SystemBeep() {
     TheLogs().beeps.push_back({0, 0});
     return kNoErr;
@@ -77,7 +102,8 @@ ASErr SystemBeep() {
 
 const ADMBasicSuite& ADMBasicSuiteTable() {
     static const ADMBasicSuite suite{MessageAlert,      ErrorAlert,          AboutBox,  GetIndexString,
-                                     SetPlatformCursor, GetScreenDimensions, SystemBeep};
+                                     SetPlatformCursor, GetScreenDimensions, SystemBeep, ValueToString,
+                                     StringToValue};
     return suite;
 }
 

@@ -227,7 +227,9 @@ const ADMItemSuite& ADMItemSuiteTable() {
         GetText,
         [](ADMItemRef i, int32_t* n) {
             return Read(i, n, [](const Item& x) { return static_cast<int32_t>(x.text.size()); });
-        }};
+        },
+        [](ADMItemRef i, ADMBoolean e) { return With(i, [&](Item& x) { x.tipEnabled = e != 0; }); },
+        [](ADMItemRef i, ADMBoolean* e) { return Read(i, e, [](const Item& x) { return x.tipEnabled; }); }};
     return suite;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "simhost/ADMUnits.h"
 #include "simhost/SimHost.h"
 
 namespace sim {
@@ -25,26 +26,17 @@ T* Lookup(std::map<uintptr_t, std::unique_ptr<T>>& table, uintptr_t handle) {
     return found == table.end() ? nullptr : found->second.get();
 }
 
-const char* UnitSuffix(int32_t units) {
-    switch (units) {
-        case kADMPointUnits: return " pt";
-        case kADMInchUnits: return " in";
-        case kADMMillimeterUnits: return " mm";
-        case kADMCentimeterUnits: return " cm";
-        case kADMPicaUnits: return " pc";
-        case kADMPercentUnits: return " %";
-        case kADMDegreeUnits: return "°";
-        default: return "";
-    }
-}
-
 bool HasList(const std::string& type) {
     return type == kADMPopupListType || type == kADMPopupMenuType || type == kADMSpinEditPopupType ||
-           type == kADMTextEditPopupType || type == kADMListBoxType;
+           type == kADMTextEditPopupType || type == kADMTextEditScrollingPopupType || type == kADMListBoxType;
 }
 
 bool IsNumericType(const std::string& type) {
     return type == kADMSpinEditType || type == kADMSpinEditPopupType || type == kADMSliderType;
+}
+
+bool IsSpinEditType(const std::string& type) {
+    return type == kADMSpinEditType || type == kADMSpinEditPopupType;
 }
 
 bool IsEditType(const std::string& type) {
@@ -57,19 +49,6 @@ bool IsToggleType(const std::string& type) {
 
 bool IsRadioType(const std::string& type) {
     return type == kADMTextRadioButtonType || type == kADMPictureRadioButtonType;
-}
-
-// A number typed by the user, with a point or a comma before the decimals and an optional unit after it.
-bool ParseNumber(const std::string& text, float& value) {
-    std::string plain = text;
-    std::replace(plain.begin(), plain.end(), ',', '.');
-    const char* start = plain.c_str();
-    char* end = nullptr;
-    const double parsed = std::strtod(start, &end);
-    if (end == start || !std::isfinite(parsed))
-        return false;
-    value = static_cast<float>(parsed);
-    return true;
 }
 
 // The length of the UTF-8 character that starts with `lead`.
@@ -127,6 +106,8 @@ ItemData& DialogManager::NewItem(DialogData& dialog, int32_t itemID, const std::
     item.type = type;
     item.bounds = bounds;
     item.numeric = IsNumericType(type);
+    if (IsSpinEditType(type))
+        item.units = kADMPointUnits;
     if (HasList(type)) {
         ListData& list = Add(lists_);
         list.item = item.handle;
@@ -253,24 +234,7 @@ bool DialogManager::DefaultTrack(ItemData& item, const TrackerData& tracker) {
 }
 
 std::string DialogManager::FormatValue(const ItemData& item) const {
-    char buffer[64];
-    if (item.precision >= 0) {
-        std::snprintf(buffer, sizeof buffer, "%.*f", static_cast<int>(std::min(item.precision, 10)),
-                      static_cast<double>(item.value));
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%.4f", static_cast<double>(item.value));
-        std::string trimmed = buffer;
-        trimmed.erase(trimmed.find_last_not_of('0') + 1);
-        if (trimmed.back() == '.')
-            trimmed.pop_back();
-        if (trimmed == "-0")
-            trimmed = "0";
-        std::snprintf(buffer, sizeof buffer, "%s", trimmed.c_str());
-    }
-    std::string text = buffer;
-    if (item.showUnits)
-        text += UnitSuffix(item.units);
-    return text;
+    return UnitText(item.value, item.units, item.precision, item.showUnits);
 }
 
 void DialogManager::SetNumber(ItemData& item, float value) {
@@ -419,7 +383,7 @@ ASErr DialogManager::Choose(ADMItemRef ref, int32_t entryID) {
             return kBadParameterErr;
         SelectEntry(*list, entry);
         float number = 0.0f;
-        if (IsEditType(item->type) && ParseNumber(entry->text, number))
+        if (IsEditType(item->type) && item->numeric && ReadUnitText(entry->text, item->units, number))
             SetNumber(*item, std::clamp(number, item->minimum, item->maximum));
         else if (IsEditType(item->type))
             item->text = entry->text;
@@ -469,12 +433,12 @@ ASErr DialogManager::Commit(ADMItemRef ref) {
         return kBadParameterErr;
     if (item->numeric) {
         float number = 0.0f;
-        if (!ParseNumber(item->text, number)) {
+        if (!ReadUnitText(item->text, item->units, number)) {
             item->text = FormatValue(*item);
             return kBadParameterErr;
         }
         if (item->precision == 0)
-            number = std::round(number);
+            number = RoundToPrecision(number, item->units, 0);
         SetNumber(*item, std::clamp(number, item->minimum, item->maximum));
     }
     Notify(item->handle, kADMUserChangedNotifier);

@@ -61,10 +61,11 @@ struct ItemData {
     int32_t font = 0;
     int32_t justify = kADMLeftJustify;
     std::string tip;
+    bool tipEnabled = true;
     int32_t pictureID = 0;
     int32_t selectedPictureID = 0;
     int32_t disabledPictureID = 0;
-    int32_t units = kADMNoUnits;
+    int32_t units = kADMNoUnits;  // spin edits start in points
     bool showUnits = false;
     int32_t precision = -1;  // -1: as many decimals as the value needs, at most four
     float smallIncrement = 1.0f;
@@ -72,7 +73,7 @@ struct ItemData {
     float minimum = -1.0e30f;
     float maximum = 1.0e30f;
     bool numeric = false;  // the field edits a number: committed text is parsed and clamped
-    float value = 0.0f;
+    float value = 0.0f;  // in points for a length unit, else the number shown
     std::string text;
     uintptr_t list = 0;
     Drawing drawing;
@@ -217,7 +218,7 @@ class DialogManager {
     // Delivers a notification of `type` to the item (its procedure, else the default).
     void Notify(uintptr_t item, const std::string& type);
     void SelectEntry(ListData& list, EntryData* entry);
-    // The text a numeric item shows for its value.
+    // The text a numeric item shows for its value: converted into its unit, with its precision and suffix.
     std::string FormatValue(const ItemData& item) const;
     void SetNumber(ItemData& item, float value);
     Drawing* BeginDrawing(Drawing& target, const ADMRect& bounds, uintptr_t& drawer);

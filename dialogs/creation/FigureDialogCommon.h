@@ -7,6 +7,7 @@
 
 #include "dialogs/options/DialogSupport.h"
 #include "host/ADMTypes.h"
+#include "panel/PanelProcedures.h"  // IsUserChange
 
 // One item of a dialog, created in table order.
 struct FigureDialogItem {

@@ -79,8 +79,6 @@ bool IsNotifierType(ADMNotifierRef notifier, const char* type) {
            sADMNotifier->IsNotifierType(notifier, type, &matches) == kNoErr && matches != 0;
 }
 
-bool IsUserChange(ADMNotifierRef notifier) { return IsNotifierType(notifier, kADMUserChangedNotifier); }
-
 float ItemFloat(ADMItemRef item) {
     float value = 0.0f;
     if (!HaveDialogs() || item == nullptr || sADMItem->GetFloatValue(item, &value) != kNoErr) return 0.0f;

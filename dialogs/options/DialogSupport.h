@@ -6,6 +6,7 @@
 
 #include "host/ADMTypes.h"
 #include "host/Types.h"
+#include "panel/PanelProcedures.h"  // IsUserChange and the do-nothing procedures
 
 // An item's font when the table gives none: the host's default.
 constexpr int32_t kDefaultItemFont = -1;
@@ -43,7 +44,6 @@ ADMItemRef SiblingItem(ADMItemRef item, int32_t itemID);
 
 // Notifications.
 bool IsNotifierType(ADMNotifierRef notifier, const char* type);
-bool IsUserChange(ADMNotifierRef notifier);
 
 // Item values and looks; each does nothing for an item the dialog does not have.
 float ItemFloat(ADMItemRef item);

@@ -45,7 +45,6 @@ ADMBoolean StepDragTrack(ADMItemRef item, ADMTrackerRef tracker);
 void OtherOptionsOk(ADMItemRef item, ADMNotifierRef notifier);
 void OtherOptionsCancel(ADMItemRef item, ADMNotifierRef notifier);
 void OtherOptionsDefault(ADMItemRef item, ADMNotifierRef notifier);
-void DrawNothing(ADMItemRef, ADMDrawerRef) {}
 
 constexpr const char* kTieOffsetTip = "Décalage des attaches (>0 ou <0).";
 constexpr const char* kTextGapTip = "Décalage entre le texte et le trait de cote (>0).";
@@ -80,7 +79,7 @@ const DialogItemSpec kOtherOptionsItems[] = {
     {.Id = kFontStepEdit, .Type = kADMSpinEditType, .Bounds = {232, 255, 292, 277}, .Tip = kFontStepTip,
      .Notify = FontStepNotify},
     {.Id = kFontStepHintButton, .Type = kADMPicturePushButtonType, .Bounds = {12, 245, 223, 295},
-     .Tip = kFontStepTip, .Notify = FontStepHintNotify, .Draw = DrawNothing},
+     .Tip = kFontStepTip, .Notify = FontStepHintNotify, .Draw = NoOpProc},
     {.Id = kDashButton, .Type = kADMPicturePushButtonType, .Bounds = {10, 60, 39, 72},
      .Tip = "Traits pointillés ou continus.", .Notify = DashNotify, .Draw = DashButtonDraw},
     {.Id = kDashEndsButton, .Type = kADMPicturePushButtonType, .Bounds = {10, 84, 39, 96},

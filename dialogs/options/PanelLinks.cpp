@@ -1,30 +1,21 @@
 #include "dialogs/options/PanelLinks.h"
 
+#include "frame/Settings.h"
 #include "frame/SuiteTable.h"
-#include "host/ADMDialogSuite.h"
 #include "host/ADMEntrySuite.h"
 #include "host/ADMItemSuite.h"
 #include "host/ADMListSuite.h"
-
-namespace {
-
-// The panel's dialog, or null while there is no panel.
-ADMDialogRef PanelDialogRef() { return nullptr; }
-
-}  // namespace
-
-ADMItemRef PanelItem(int32_t itemID) {
-    const ADMDialogRef panel = PanelDialogRef();
-    ADMItemRef item = nullptr;
-    if (panel == nullptr || sADMDialog == nullptr || sADMDialog->GetItem(panel, itemID, &item) != kNoErr) return nullptr;
-    return item;
-}
+#include "panel/FontChoice.h"
+#include "panel/PanelState.h"
+#include "records/CurrentOptions.h"
 
 void InvalidatePanelItem(int32_t itemID) {
     if (ADMItemRef item = PanelItem(itemID)) sADMItem->Invalidate(item);
 }
 
-void ReselectPanelFont() {}
+void ReselectPanelFont() {
+    gCurrentOptions.FontIndex = SelectFontByName(PanelItem(kPanelFontPopup), gSettings.FontName);
+}
 
 void RenamePanelFreeText(int32_t entryID, const char* text) {
     ADMItemRef popup = PanelItem(kPanelFreeTextPopup);

@@ -91,7 +91,7 @@ TEST(MouseCommand, KeysAfterThePointsAreHeldForThatCommandOnlyAndPressedKeysUnti
              "info: 23=Clic pour l'outil suivant de Vek-Tavorine.\ninfo: 19=\n",
          "== 3: move 10,20\n" + track("1102", at) + "info: 23=Clic sommet, côté angle ou arc.\ninfo: 19=\n",
          "== 4: press alt\n== 5: move 10,20\n" + track("1103", at) +
-             "info: 23=Affiche le panneau Vek-Tavorine.\ninfo: 19=\n",
+             "info: 23=Cache le panneau Vek-Tavorine.\ninfo: 19=\n",
          // Alt and the right Shift together are no gesture: the tool's own tip, and the Angle
          // tool's cursor for that pair.
          "== 6: move 10,20 rshift\n" + track("1104", at) +

@@ -180,8 +180,8 @@ const RefusedCase kRefusedCases[] = {
     {"layer \"Cotes\"\nlock \"Cotes\"\npath 0,0 1,1\n",
      "play.scn:3: cannot draw on the locked layer \"Cotes\"\n"},
     {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n"},
-    // Without a panel shown the toggle reads "Afficher", never "Masquer".
-    {"menu \"Masquer Vek-Tavorine\"\n", "play.scn:1: no menu item \"Masquer Vek-Tavorine\"\n"},
+    // While the panel is shown the toggle reads "Masquer", never "Afficher".
+    {"menu \"Afficher Vek-Tavorine\"\n", "play.scn:1: no menu item \"Afficher Vek-Tavorine\"\n"},
     {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"\n"},
 };
 

@@ -18,10 +18,10 @@ const MalformedCase kMalformedCases[] = {
     {"# a comment\n\n   \nfrobnicate 1,2\n",
      "bad.scn:4: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, tool, move, "
      "down, "
-     "drag, up, click, press, release, draw), found \"frobnicate\"\n"},
+     "drag, up, click, press, release, draw, panel, dialog), found \"frobnicate\"\n"},
     {"\"Calque\"\n",
      "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, "
-     "tool, move, down, drag, up, click, press, release, draw), found the text \"Calque\"\n"},
+     "tool, move, down, drag, up, click, press, release, draw, panel, dialog), found the text \"Calque\"\n"},
     {"layer \"A\" \"B\"\n", "bad.scn:1: expected end of line, found the text \"B\"\n"},
     {"lock\n", "bad.scn:1: expected a layer title in double quotes, found end of line\n"},
     {"layer \"Calque 1\n", "bad.scn:1: expected a closing double quote\n"},

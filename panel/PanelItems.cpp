@@ -1,0 +1,91 @@
+#include "panel/PanelItems.h"
+
+#include "frame/SuiteTable.h"
+#include "host/ADMDialogSuite.h"
+#include "host/ADMEntrySuite.h"
+#include "host/ADMItemSuite.h"
+#include "host/ADMListSuite.h"
+#include "panel/PanelState.h"
+
+ADMDialogRef PanelDialog = nullptr;
+AIRect ScreenBounds;
+int16_t HelpPage = 1;
+int16_t HelpPageCount = 0;
+int8_t FlattenDepth = 0;
+
+namespace {
+
+ADMEntryRef EntryByID(ADMItemRef item, int32_t entryID) {
+    ADMListRef list = nullptr;
+    ADMEntryRef entry = nullptr;
+    if (item == nullptr || sADMItem->GetList(item, &list) != kNoErr) return nullptr;
+    if (sADMList->GetEntry(list, entryID, &entry) != kNoErr) return nullptr;
+    return entry;
+}
+
+}  // namespace
+
+ADMItemRef PanelItem(int32_t itemID) {
+    ADMItemRef item = nullptr;
+    if (PanelDialog == nullptr || sADMDialog == nullptr) return nullptr;
+    return sADMDialog->GetItem(PanelDialog, itemID, &item) == kNoErr ? item : nullptr;
+}
+
+ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& spec) {
+    ADMItemRef item = nullptr;
+    if (sADMItem->Create(dialog, spec.Id, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr)
+        return nullptr;
+    if (spec.TextFont) sADMItem->SetFont(item, kPanelFont);
+    if (spec.SetUp != nullptr) spec.SetUp(item);
+    if (spec.Draw != nullptr) sADMItem->SetDrawProc(item, spec.Draw);
+    if (spec.Notify != nullptr) sADMItem->SetNotifyProc(item, spec.Notify);
+    if (spec.Track != nullptr) sADMItem->SetTrackProc(item, spec.Track);
+    if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
+    return item;
+}
+
+void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count) {
+    for (size_t i = 0; i < count; ++i) MakePanelItem(dialog, specs[i]);
+}
+
+void SetSteps(ADMItemRef item, float small, float large) {
+    sADMItem->SetSmallIncrement(item, small);
+    sADMItem->SetLargeIncrement(item, large);
+}
+
+void SetFloatValue(ADMItemRef item, double value) { sADMItem->SetFloatValue(item, static_cast<float>(value)); }
+
+void AppendEntry(ADMItemRef item, const char* text, int32_t entryID) {
+    ADMListRef list = nullptr;
+    int32_t count = 0;
+    ADMEntryRef entry = nullptr;
+    if (sADMItem->GetList(item, &list) != kNoErr || sADMList->NumberOfEntries(list, &count) != kNoErr) return;
+    if (sADMList->InsertEntry(list, count, &entry) != kNoErr) return;
+    if (text == nullptr) {
+        sADMEntry->MakeSeparator(entry, 1);
+        return;
+    }
+    sADMEntry->SetText(entry, text);
+    sADMEntry->SetID(entry, entryID);
+}
+
+bool SelectEntryByID(ADMItemRef item, int32_t entryID) {
+    ADMEntryRef entry = EntryByID(item, entryID);
+    return entry != nullptr && sADMEntry->Select(entry, 1) == kNoErr;
+}
+
+void CheckEntryByID(ADMItemRef item, int32_t entryID, bool checked) {
+    if (ADMEntryRef entry = EntryByID(item, entryID)) sADMEntry->Check(entry, checked ? 1 : 0);
+}
+
+void EnableEntryByID(ADMItemRef item, int32_t entryID, bool enabled) {
+    if (ADMEntryRef entry = EntryByID(item, entryID)) sADMEntry->Enable(entry, enabled ? 1 : 0);
+}
+
+void ShowPanelItem(int32_t itemID, bool shown) {
+    if (ADMItemRef item = PanelItem(itemID)) sADMItem->Show(item, shown ? 1 : 0);
+}
+
+void EnablePanelItem(int32_t itemID, bool enabled) {
+    if (ADMItemRef item = PanelItem(itemID)) sADMItem->Enable(item, enabled ? 1 : 0);
+}

@@ -1,0 +1,44 @@
+// The panel's items as data: one row per item, made in table order on the panel's dialog.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "host/ADMTypes.h"
+
+// One panel item: its id, type name, rectangle (left, top, right, bottom in panel pixels), tip, procedures,
+// whether it takes the panel's text font, and the set-up of its font, units, range, steps, value and entries.
+struct PanelItemSpec {
+    int32_t Id;
+    const char* Type;
+    ADMRect Bounds;
+    const char* Tip;            // null: no tip
+    ADMItemDrawProc Draw;       // null: the dialog manager draws it
+    ADMItemNotifyProc Notify;   // null: the dialog manager's own reaction
+    ADMItemTrackProc Track;     // null: the dialog manager's own tracking
+    bool TextFont;              // takes the panel's font 13
+    void (*SetUp)(ADMItemRef item);  // null: nothing more
+};
+
+// Makes one item on the dialog: creates it, then its font, set-up, procedures and tip, in that order.
+ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& spec);
+// Makes every row of a table in order.
+void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count);
+template <size_t N>
+void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec (&specs)[N]) {
+    MakePanelItems(dialog, specs, N);
+}
+
+// Small set-up steps the tables share.
+void SetSteps(ADMItemRef item, float small, float large);
+void SetFloatValue(ADMItemRef item, double value);  // the live double narrowed to the dialog manager's float
+// Appends an entry with a text and an id to the item's list; a null text makes a separator (no id).
+void AppendEntry(ADMItemRef item, const char* text, int32_t entryID);
+// Selects the entry of the item's list with that id; false when there is none.
+bool SelectEntryByID(ADMItemRef item, int32_t entryID);
+// Ticks or unticks the entry of the item's list with that id.
+void CheckEntryByID(ADMItemRef item, int32_t entryID, bool checked);
+void EnableEntryByID(ADMItemRef item, int32_t entryID, bool enabled);
+// Shows or hides, enables or disables, the panel's item with that id (no panel or no item: nothing).
+void ShowPanelItem(int32_t itemID, bool shown);
+void EnablePanelItem(int32_t itemID, bool enabled);

@@ -1,0 +1,208 @@
+// The panel and modal dialogs as a scenario plays them: item actions with their notifiers in the log, a
+// dialog's actions played while it runs, pictures of the panel and of the dialog, and the refusals.
+#include <gtest/gtest.h>
+
+#include "DriverRun.h"
+#include "driver/LogWriter.h"
+#include "driver/Player.h"
+#include "driver/Scenario.h"
+#include "frame/FrameEntry.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMDialogSuite.h"
+#include "host/ADMItemSuite.h"
+#include "records/Records.h"
+#include "resources/Resources.h"
+#include "simhost/DialogManager.h"
+#include "simhost/PluginConnection.h"
+#include "simhost/SimHost.h"
+
+namespace {
+
+using scenarios::Count;
+using scenarios::ExpectInOrder;
+using scenarios::WorkFolder;
+
+// What the little test dialog ended with: the id of the item that ended it and its field's value.
+int32_t gModalResult = 0;
+float gFieldValue = 0.0f;
+
+ASErr TestDialogInit(ADMDialogRef dialog) {
+    const ADMRect field{20, 14, 84, 36};
+    const ADMRect cancel{10, 62, 78, 82};
+    const ADMRect ok{131, 62, 189, 82};
+    ADMItemRef item = nullptr;
+    sADMItem->Create(dialog, 10, kADMSpinEditType, &field, nullptr, nullptr, 0, &item);
+    sADMItem->SetNotifyProc(item, [](ADMItemRef self, ADMNotifierRef) { sADMItem->GetFloatValue(self, &gFieldValue); });
+    sADMItem->Create(dialog, 2, kADMTextPushButtonType, &cancel, nullptr, nullptr, 0, &item);
+    sADMItem->SetText(item, "Annuler");
+    sADMItem->Create(dialog, 1, kADMTextPushButtonType, &ok, nullptr, nullptr, 0, &item);
+    sADMItem->SetText(item, "OK");
+    return kNoErr;
+}
+
+// Runs the test dialog modally; nested while `nested` is set.
+void OpenTestDialog(ADMItemRef, ADMNotifierRef) {
+    SPPluginRef plugin = nullptr;
+    ADMDialogRef panel = sim::TheDialogs().FindDialog("Tavorine");
+    sADMDialog->GetPluginRef(panel, &plugin);
+    sADMDialog->Modal(plugin, "bidon", 16401, kADMModalDialogStyle, TestDialogInit, nullptr, 0, &gModalResult);
+}
+
+class DialogScenario : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetRecords();
+        sim::ResetHost();
+        sim::ThePlugin().Load(PluginMain, PluginResources);
+        ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
+        sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier);
+        // The web-page button opens the test dialog in these tests.
+        sADMItem->SetNotifyProc(sim::TheDialogs().FindItem(sim::TheDialogs().FindDialog("Tavorine"), 6),
+                                OpenTestDialog);
+        gModalResult = 0;
+        gFieldValue = 0.0f;
+    }
+    void TearDown() override {
+        sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
+        sim::ThePlugin().Shutdown();
+    }
+    // Plays a script in-process; answers the failure, or "" when it went through.
+    std::string Play(const std::string& text) {
+        const driver::Scenario scenario = driver::ParseScenario("play.scn", text);
+        driver::Player player(scenario, log_, folder_.Path().string());
+        try {
+            player.PlayRest();
+        } catch (const driver::PlayError& error) {
+            return error.what();
+        }
+        return {};
+    }
+    std::string Log() { return log_.Text(); }
+
+    WorkFolder folder_;
+    driver::LogWriter log_;
+};
+
+TEST_F(DialogScenario, ADialogsActionsPlayWhileItRunsAndItsPictureIsWritten) {
+    ASSERT_EQ(Play("dialog \"test\"\n"
+                   "    enter 10 \"25,5\"\n"
+                   "    draw\n"
+                   "    ok\n"
+                   "end\n"
+                   "panel click 6\n"),
+              "");
+    EXPECT_EQ(gModalResult, 1);
+    EXPECT_FLOAT_EQ(gFieldValue, 25.5f);
+    ExpectInOrder(Log(), {"modal: bidon 16401\n", "notified Tavorine 6 ADM User Changed Notifier\n",
+                          "dialog \"test\" opened: bidon\n", "dialog \"test\" 2: enter 10 \"25,5\"\n",
+                          "notified bidon 10 ADM Intermediate Changed Notifier\n",
+                          "notified bidon 10 ADM User Changed Notifier\n", "dialog \"test\" 3: draw\n",
+                          "picture written to", "dialog \"test\" 4: ok\n", "notified bidon 1 ADM User Changed Notifier\n"});
+    const std::string svg = folder_.Read("play.test.svg");
+    EXPECT_NE(svg.find("data-dialog=\"bidon\""), std::string::npos);
+    EXPECT_NE(svg.find(">25.5<"), std::string::npos) << svg;  // the field's value
+    EXPECT_NE(svg.find(">OK<"), std::string::npos);
+    EXPECT_NE(svg.find(">Annuler<"), std::string::npos);
+}
+
+TEST_F(DialogScenario, CancelEndsTheDialogByItsCancelItem) {
+    ASSERT_EQ(Play("dialog \"test\"\n    cancel\nend\npanel click 6\n"), "");
+    EXPECT_EQ(gModalResult, 2);
+}
+
+TEST_F(DialogScenario, ActionsForADialogThatNeverOpensFailTheRun) {
+    const std::string failure = Play("dialog \"test\"\n    ok\nend\npanel click 5\n");
+    EXPECT_EQ(failure, "play.scn:4: no modal dialog opened for the actions of the dialog \"test\" written at line 1");
+}
+
+TEST_F(DialogScenario, AnItemThatDoesNotExistFailsTheRunByName) {
+    EXPECT_EQ(Play("panel click 3\n"), "play.scn:1: no item 3 in the dialog \"Tavorine\"");
+    EXPECT_EQ(Play("dialog \"test\"\n    click 44\n    ok\nend\npanel click 6\n"),
+              "play.scn:2: no item 44 in the dialog \"bidon\"");
+    EXPECT_EQ(gModalResult, 2);  // the dialog the failure left open was cancelled
+}
+
+TEST_F(DialogScenario, RefusedActionsAreLoggedAndThePlayGoesOn) {
+    ASSERT_EQ(Play("panel click 76\n"            // the previous help page: disabled on page 1
+                   "panel enter 17 \"deux\"\n"   // not a number: the decimals keep their value
+                   "panel choose 43 10\n"),      // a separator
+              "");
+    const std::string log = Log();
+    EXPECT_NE(log.find("refused: item 76: the item is disabled\n"), std::string::npos);
+    EXPECT_NE(log.find("refused: item 17: the text does not read as a number; the field keeps"), std::string::npos);
+    EXPECT_NE(log.find("refused: item 43: no enabled entry 10\n"), std::string::npos);
+    EXPECT_EQ(Count(log, "notified Tavorine 17 ADM Intermediate Changed Notifier"), 4u);
+    EXPECT_EQ(Count(log, "notified Tavorine 17 ADM User Changed Notifier"), 0u);
+}
+
+TEST_F(DialogScenario, ThePanelPictureShowsItsItemsByType) {
+    ASSERT_EQ(Play("panel choose 12 3\n"
+                   "panel draw\n"
+                   "panel draw \"encore\"\n"
+                   "panel draw\n"),
+              "");
+    const std::string svg = folder_.Read("play.panel.svg");
+    EXPECT_TRUE(folder_.Has("play.panel.encore.svg"));
+    EXPECT_TRUE(folder_.Has("play.panel.2.svg"));
+    EXPECT_NE(svg.find("id=\"item-12\""), std::string::npos);
+    EXPECT_NE(svg.find(">1/50<"), std::string::npos);            // the popup shows its chosen entry
+    EXPECT_NE(svg.find("data-picture=\"1001\""), std::string::npos);  // the reload button's picture
+    EXPECT_NE(svg.find("data-picture=\"1076\""), std::string::npos);  // the scale marker, now shown
+    EXPECT_NE(svg.find("id=\"item-76\" data-type=\"ADM Picture Push Button Type\" transform=\"translate(260,159)\" "
+                       "opacity=\"0.4\""),
+              std::string::npos);  // the disabled previous-page button is greyed
+}
+
+TEST(DialogSyntax, ADialogsActionsMustEndWithOkOrCancelThenEnd) {
+    const auto error = [](const std::string& text) {
+        try {
+            driver::ParseScenario("bad.scn", text);
+        } catch (const driver::ScenarioError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(error("dialog \"x\"\n  click 1\nend\n"),
+              "bad.scn:3: expected \"ok\" or \"cancel\" before the end of the dialog started at line 1");
+    EXPECT_EQ(error("dialog \"x\"\n  ok\n  click 1\nend\n"), "bad.scn:3: expected \"end\" after \"ok\" or \"cancel\"");
+    EXPECT_EQ(error("dialog \"x\"\n  ok\n"),
+              "bad.scn:1: expected \"end\" for the dialog started here before the end of the script");
+    EXPECT_EQ(error("panel click\n"), "bad.scn:1: expected an item id, found end of line");
+    EXPECT_EQ(error("panel drag 18 1,1\n"), "bad.scn:1: expected a point h,v in whole pixels, found end of line");
+    EXPECT_EQ(error("panel track 18 down 1.5,2\n"), "bad.scn:1: expected a point h,v in whole pixels, found \"1.5,2\"");
+    EXPECT_EQ(error("end\n"), "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, "
+                              "tool, move, down, drag, up, click, press, release, draw, panel, dialog), found \"end\"");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PanelExample, ThePanelExamplePlaysAndDrawsItsFourPictures) {
+    const scenarios::WorkFolder folder;
+    const scenarios::DriverResult result =
+        folder.Run({TAVORINE_SOURCE_DIR "/examples/panel.scn", "-o", "out", "--prefs", "out/prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string built = folder.Read("out/panel.panel.svg");
+    const std::string hidden = folder.Read("out/panel.panel.options-masquees.svg");
+    const std::string help = folder.Read("out/panel.panel.aide.svg");
+    const std::string scale = folder.Read("out/panel.panel.echelle.svg");
+    // The panel as built: 240 by 172, unit millimetres, scale 1, no marker.
+    EXPECT_NE(built.find("viewBox=\"-1 -17 242 190\""), std::string::npos);
+    EXPECT_NE(built.find(">mm<"), std::string::npos);
+    EXPECT_EQ(built.find("data-picture=\"1076\""), std::string::npos);
+    EXPECT_NE(hidden.find("viewBox=\"-1 -17 242 124\""), std::string::npos);  // 106 high
+    // The help beside the panel, at its second page.
+    EXPECT_NE(help.find("viewBox=\"-1 -17 482 190\""), std::string::npos);
+    EXPECT_NE(help.find(">FLéCHES/POINTS<"), std::string::npos);
+    EXPECT_NE(help.find(">2<"), std::string::npos);
+    EXPECT_NE(help.find(">36<"), std::string::npos);
+    // 1/50 chosen and the scale marker shown.
+    EXPECT_NE(scale.find(">1/50<"), std::string::npos);
+    EXPECT_NE(scale.find("data-picture=\"1076\""), std::string::npos);
+    const std::string log = folder.Read("out/panel.log");
+    EXPECT_NE(log.find("== 24: panel choose 12 3\nnotified Tavorine 12 ADM User Changed Notifier\n"), std::string::npos)
+        << log;
+}
+
+}  // namespace
