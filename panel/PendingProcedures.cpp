@@ -62,10 +62,8 @@ void LineWidthNotify(ADMItemRef, ADMNotifierRef) {}
 void EndMarkSizeNotify(ADMItemRef, ADMNotifierRef) {}
 void BezierLengthNotify(ADMItemRef, ADMNotifierRef) {}
 void CoverClickNotify(ADMItemRef, ADMNotifierRef) {}
-void ColourButtonNotify(ADMItemRef, ADMNotifierRef) {}
 void ArrowsPointsNotify(ADMItemRef, ADMNotifierRef) {}
 void DecimalsNotify(ADMItemRef, ADMNotifierRef) {}
-void FreeTextMenuNotify(ADMItemRef, ADMNotifierRef) {}
 void FreeTextEditNotify(ADMItemRef, ADMNotifierRef) {}
 void ToleranceTextNotify(ADMItemRef, ADMNotifierRef) {}
 void ToleranceButtonNotify(ADMItemRef, ADMNotifierRef) {}

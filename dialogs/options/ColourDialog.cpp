@@ -9,6 +9,7 @@
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMItemSuite.h"
+#include "panel/PanelItems.h"
 #include "records/DialogPositions.h"
 #include "resources/ResourceIds.h"
 
@@ -126,7 +127,7 @@ void LoadColourWorkingCopy() {
 
 void MakeModelPopup(ADMDialogRef dialog) {
     ADMItemRef popup = MakeItem(dialog, kModelPopup);
-    for (const ModelEntry& entry : kModelEntries) AddListEntry(popup, entry.Text, entry.Model);
+    for (const ModelEntry& entry : kModelEntries) AppendEntry(popup, entry.Text, entry.Model);
 }
 
 void MakeArrowItems(ADMDialogRef dialog) {
@@ -159,7 +160,7 @@ void MakeTargetItems(ADMDialogRef dialog) {
 
 // Shows the edited side: its model in the popup, its group, and its values in the rows.
 void ShowTarget(ADMDialogRef dialog) {
-    SelectListEntry(dialog, kColourModelPopup, TargetModel());
+    SelectEntryByID(DialogItem(dialog, kColourModelPopup), TargetModel());
     ShowModelGroup(dialog, TargetModel());
     ShowTargetChannelValues(dialog);
 }
@@ -260,7 +261,7 @@ ASErr ColourDialogInit(ADMDialogRef dialog) {
     SizeRememberedBounds(bounds, kColourDialogWidth, kColourDialogHeight);
     LoadColourWorkingCopy();
     MakeModelPopup(dialog);
-    SelectListEntry(dialog, kColourModelPopup, gColourWorkingCopy.StrokeModel);
+    SelectEntryByID(DialogItem(dialog, kColourModelPopup), gColourWorkingCopy.StrokeModel);
     sADMDialog->SetText(dialog, kColourDialogTitle);
     MakeGreySliderGroup(dialog);
     MakeRgbSliderGroup(dialog);

@@ -11,6 +11,7 @@
 #include "frame/PathStyles.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
+#include "panel/PanelItems.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
 
@@ -89,7 +90,7 @@ void ColourDialogDefault(ADMItemRef item, ADMNotifierRef notifier) {
     const ADMDialogRef dialog = ItemDialog(item);
     ColourDialogWorkingCopy& w = gColourWorkingCopy;
     w.StrokeModel = w.TextModel = kGreyModel;
-    SelectListEntry(dialog, kColourModelPopup, kGreyModel);
+    SelectEntryByID(DialogItem(dialog, kColourModelPopup), kGreyModel);
 
     w.GlobalSwatches = 0;
     SetItemBoolean(dialog, kGlobalSwatchesBox, false);

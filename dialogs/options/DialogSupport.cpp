@@ -132,32 +132,6 @@ void InvalidateDialog(ADMDialogRef dialog) {
     if (HaveDialogs() && dialog != nullptr) sADMDialog->Invalidate(dialog);
 }
 
-void AddListEntry(ADMItemRef item, const char* text, int32_t entryID) {
-    ADMListRef list = nullptr;
-    int32_t count = 0;
-    ADMEntryRef entry = nullptr;
-    if (!HaveDialogs() || item == nullptr || sADMList == nullptr || sADMEntry == nullptr ||
-        sADMItem->GetList(item, &list) != kNoErr || sADMList->NumberOfEntries(list, &count) != kNoErr ||
-        sADMList->InsertEntry(list, count, &entry) != kNoErr) {
-        return;
-    }
-    sADMEntry->SetText(entry, text);
-    sADMEntry->SetID(entry, entryID);
-}
-
-void SelectListEntry(ADMDialogRef dialog, int32_t itemID, int32_t entryID) {
-    ADMItemRef item = DialogItem(dialog, itemID);
-    ADMListRef list = nullptr;
-    ADMEntryRef entry = nullptr;
-    int32_t index = 0;
-    if (item == nullptr || sADMList == nullptr || sADMEntry == nullptr || sADMItem->GetList(item, &list) != kNoErr ||
-        sADMList->GetEntry(list, entryID, &entry) != kNoErr || sADMEntry->GetIndex(entry, &index) != kNoErr) {
-        return;
-    }
-    sADMEntry->Select(entry, 1);
-    sADMItem->SetIntValue(item, index);
-}
-
 int32_t ChosenEntryID(ADMItemRef item) {
     ADMListRef list = nullptr;
     ADMEntryRef entry = nullptr;

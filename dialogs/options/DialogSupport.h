@@ -58,10 +58,6 @@ void ShowItem(ADMDialogRef dialog, int32_t itemID, bool show);
 void ActivateItem(ADMDialogRef dialog, int32_t itemID);
 void InvalidateItem(ADMDialogRef dialog, int32_t itemID);
 void InvalidateDialog(ADMDialogRef dialog);
-// Appends an entry with `text` and `entryID` to a list item.
-void AddListEntry(ADMItemRef item, const char* text, int32_t entryID);
-// Selects the list entry with `entryID`; the item's value becomes that entry's index.
-void SelectListEntry(ADMDialogRef dialog, int32_t itemID, int32_t entryID);
 // The id of the chosen entry of a list item, or -1.
 int32_t ChosenEntryID(ADMItemRef item);
 

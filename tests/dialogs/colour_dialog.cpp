@@ -51,7 +51,7 @@ TEST_F(ColourDialog, DefaultThenCancelChangesNothingAndWritesNothing) {
     const ColourSettings before = gColourSettings;
     RunColours([](ADMDialogRef dialog) {
         Press(dialog, kColourDefaultButton);
-        EXPECT_EQ(Data(dialog, kColourModelPopup).value, 0.0f);  // "Gris"
+        EXPECT_EQ(Chosen(dialog, kColourModelPopup), "Gris");
         EXPECT_FALSE(Data(dialog, kStrokeTargetRadio).enabled);
         EXPECT_EQ(Press(dialog, kColourCancelButton), kNoErr);
     });

@@ -44,6 +44,13 @@ protected:
     }
     static ADMItemRef Item(ADMDialogRef dialog, int32_t id) { return Dialogs().FindItem(dialog, id); }
     static sim::ItemData& Data(ADMDialogRef dialog, int32_t id) { return *Dialogs().Item(Item(dialog, id)); }
+    // The text of the chosen entry of a list item, or "" when none is chosen.
+    static std::string Chosen(ADMDialogRef dialog, int32_t id) {
+        if (const sim::ListData* list = Dialogs().ListByHandle(Data(dialog, id).list))
+            for (uintptr_t handle : list->entries)
+                if (const sim::EntryData* entry = Dialogs().EntryByHandle(handle); entry->selected) return entry->text;
+        return std::string();
+    }
     static ASErr Press(ADMDialogRef dialog, int32_t id, int32_t modifiers = 0) {
         return Dialogs().Click(Item(dialog, id), modifiers);
     }
