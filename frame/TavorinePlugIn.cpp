@@ -3,6 +3,7 @@
 #include <new>
 
 #include "dialogs/creation/FigureDialogCommon.h"
+#include "dialogs/creation/PointEditorDialogs.h"
 #include "dialogs/options/ColourDialog.h"
 #include "dialogs/options/FreeTextDialog.h"
 #include "dialogs/options/OtherOptionsDialog.h"
@@ -46,6 +47,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
+    InstallPointEditorOpeners(PluginRef);
     InstallDialogOpeners();
     ASErr error = AddMenus();
     error = AddNotifiers();

@@ -101,6 +101,10 @@ constexpr int32_t kADMButtonDownMask = 1 << kADMButtonDownAction;
 constexpr int32_t kADMButtonUpMask = 1 << kADMButtonUpAction;
 constexpr int32_t kADMAllMouseActionsMask =
     kADMMouseMovedUpMask | kADMMouseMovedDownMask | kADMButtonDownMask | kADMButtonUpMask;
+// The host's wide bits for the same events: the mouse moving with the button up, and the button coming up.
+// A mask lets an event through when it holds either bit of that event.
+constexpr int32_t kADMWideMouseMovedUpMask = 0x20000;
+constexpr int32_t kADMWideButtonUpMask = 0x40000;
 // Tracker modifier flags.
 constexpr int32_t kADMShiftKeyModifier = 0x20;
 constexpr int32_t kADMControlKeyModifier = 0x40;  // Command on a Mac

@@ -6,6 +6,11 @@
 
 #include "host/Types.h"
 
+// The most replicas a Bézier figure lays, one path each.
+constexpr int32_t kMaxBezierReplicas = 24;
+// Halvings of a curved segment in the point editors' drawings: 16 pieces.
+constexpr int8_t kFlattenDepth = 4;
+
 struct DragValues {
     int32_t LineFlipped = 0;             // the line along a curve lies against the curve's normal
     AIReal CreatedSegmentLength = 0.0f;  // length of the segment figure
@@ -13,17 +18,17 @@ struct DragValues {
     AIReal CreatedAngleSide = 0.0f;      // length of the angle figure's sides
     AIReal CreatedCircleRadius = 0.0f;
     AIReal ArcSweep = 0.0f;              // radians, counter-clockwise from the live "AngCerCrea"
-    AIReal CreatedBezierScaleX = 0.0f;
-    AIReal CreatedBezierScaleY = 0.0f;
-    AIReal CreatedBezierRotation = 0.0f; // radians
+    double CreatedBezierScaleX = 0.0;    // horizontal scale of the Bézier figure's first replica
+    double CreatedBezierScaleY = 0.0;    // vertical scale of the same
+    AIReal CreatedBezierRotation = 0.0f; // radians: the turn of the same
     // The path of the figure of the current creation click, null before the figure is made or when its
     // dimension group had gone.
     AIArtHandle CreatedSegmentPath = nullptr;
     AIArtHandle CreatedAnglePath = nullptr;
     AIArtHandle CreatedCirclePath = nullptr;  // the circle, arc or sector figure being made
-    // The pointer position of the previous event of any tracker that steps a value while the mouse is dragged
-    // (the panel's and the dialogs'): vertical, or horizontal for the horizontal drag controls.
-    int32_t DragTrackY = 0;
+    AIArtHandle BezierPaths[kMaxBezierReplicas] = {};  // one path per replica of the Bézier figure being made
+    int8_t FlattenDepth = kFlattenDepth; // set by the panel's set-up and by every mouse-down
+    int32_t DragTrackY = 0;              // pointer position of the last event of the value-stepping trackers
 };
 
 extern DragValues gDragValues;

@@ -1,9 +1,11 @@
 #include "resources/Resources.h"
 
 #include <iterator>
+#include <span>
 #include <vector>
 
 #include "resources/DialogImages.h"
+#include "resources/EditorImages.h"
 #include "resources/PanelIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
@@ -164,11 +166,14 @@ constexpr PluginResource kResources[] = {
     Cursor(1115, dialogimages::kHollowTriangle), Cursor(1116, dialogimages::kFilledTriangle),
 };
 
-// The fixed resources, then one icon resource per panel picture.
+// The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and
+// cursors.
 std::vector<PluginResource> AllResources() {
     std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
     for (size_t i = 0; i < kPanelIconCount; ++i)
         all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
+    const std::span<const PluginResource> editor = EditorResources();
+    all.insert(all.end(), editor.begin(), editor.end());
     return all;
 }
 

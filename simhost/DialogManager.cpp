@@ -13,6 +13,15 @@ namespace sim {
 
 namespace {
 
+// Whether an action mask lets `action` reach the track procedure: its own bit, or the host's wide bit of
+// the moves with the button up and of the button-ups.
+bool MaskLetsThrough(int32_t mask, int32_t action) {
+    if ((mask & (1 << action)) != 0) return true;
+    if (action == kADMMouseMovedUpAction) return (mask & kADMWideMouseMovedUpMask) != 0;
+    if (action == kADMButtonUpAction) return (mask & kADMWideButtonUpMask) != 0;
+    return false;
+}
+
 // Handles count up across resets so that a ref from an earlier host stays stale.
 uintptr_t NextHandle() {
     static uintptr_t next = 0x1000;
@@ -314,7 +323,7 @@ ASErr DialogManager::Track(ADMItemRef ref, int32_t action, ADMPoint point, int32
         item->captured && action != kADMButtonUpAction ? kADMMouseCaptured : kADMMouseNotCaptured;
     const uintptr_t trackerHandle = tracker.handle;
     bool notify = false;
-    if (item->trackProc != nullptr && (item->mask & (1 << action)) != 0)
+    if (item->trackProc != nullptr && MaskLetsThrough(item->mask, action))
         notify = item->trackProc(ref, ToRef<ADMTrackerRef>(trackerHandle)) != 0;
     else
         notify = DefaultTrack(*item, tracker);

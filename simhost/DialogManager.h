@@ -164,8 +164,8 @@ class DialogManager {
     // Enter or leaving the field: a number is parsed and clamped, then the user-changed notification.
     ASErr Commit(ADMItemRef item);
     ASErr Enter(ADMItemRef item, const std::string& text);
-    // One mouse event on the item at `point` in the item's own pixels (0, 0 at its top left); a button-down
-    // captures the mouse until the button-up.
+    // One mouse event on the item at `point`, in pixels from the item's top left corner; a button-down captures
+    // the mouse until the button-up.
     ASErr Track(ADMItemRef item, int32_t action, ADMPoint point, int32_t modifiers = 0);
     // Down at the first point, moves with the button held through the others, up at the last.
     ASErr Drag(ADMItemRef item, const std::vector<ADMPoint>& points, int32_t modifiers = 0);

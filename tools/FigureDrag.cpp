@@ -9,6 +9,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/Geometry.h"
 #include "dimension/Skeletons.h"
+#include "figures/BezierFigure.h"
 #include "figures/CircleFigure.h"
 #include "figures/SegmentFigure.h"
 #include "frame/Settings.h"
@@ -194,7 +195,7 @@ ASErr DragBezierTool(const AIToolMessage& message, const DragKeys& keys) {
     if (gToolState.CreateOnClick[kBezierTool - 1] != 0) {
         ShapeCreatedBezier(message, keys);
         SetDragCursor(message, kShapeCursor);
-        return kNoErr;
+        return MakeCreatedBezier();
     }
     if (gCurrentOptions.BezierMode == 0) return DragDivisions(message, keys);
     if (gCurrentOptions.BezierMode == 1 || gCurrentOptions.BezierMode == 2) return DragLocalConstruction(message);

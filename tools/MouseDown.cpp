@@ -33,6 +33,7 @@ void RefreshCreationValues() {
     gDragValues.CreatedAngleRotation = 0.0f;
     gDragValues.CreatedCircleRadius = 0.0f;
     gDragValues.ArcSweep = 0.0f;
+    gDragValues.FlattenDepth = kFlattenDepth;
 }
 
 // Alt alone: shows or hides the panel.

@@ -73,10 +73,11 @@ void CircleMouseUp(const AIToolMessage& message) {
     gToolState.CreateOnClick[kCircleCreate] = 0;
 }
 
-void BezierMouseUp() {
+void BezierMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
     EndTwoClickSequence();
+    OpenCreationDialogWhen(kBezierCreate, message, ModalDialog::BezierCreation);
     gToolState.CreateOnClick[kBezierCreate] = 0;
     gToolState.ClickInProgress = 0;
 }
@@ -94,7 +95,7 @@ ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     case kSegmentTool: SegmentMouseUp(*message); break;
     case kAngleTool: AngleMouseUp(*message); break;
     case kCircleTool: CircleMouseUp(*message); break;
-    case kBezierTool: BezierMouseUp(); break;
+    case kBezierTool: BezierMouseUp(*message); break;
     case kMeasureTool: MeasureMouseUp(PanelDialogue); break;
     default: break;
     }

@@ -89,11 +89,23 @@ TEST_F(AdmDrawing, TrackersReportActionStatePointAndModifierThroughTheMask) {
     EXPECT_EQ(gTracked, (std::vector<std::string>{"2 1 3 1", "1 1 7 1", "1 1 9 1"}));  // the release is masked
 }
 
-TEST_F(AdmDrawing, AClickPressesInTheMiddleOfTheItemInItsOwnPixels) {
-    ADMItemRef picture = Make(Palette(), 111, kADMPicturePushButtonType, {125, 6, 189, 36});
-    items->SetTrackProc(picture, Follow);
-    ASSERT_EQ(sim::TheDialogs().Click(picture), kNoErr);
-    EXPECT_EQ(gTracked, (std::vector<std::string>{"2 1 32 0", "3 0 32 0"}));
+TEST_F(AdmDrawing, TrackersHonourTheHostsWideMaskBitsAndClicksHitTheItemsMiddle) {
+    ADMDialogRef panel = Palette();
+    ADMItemRef canvas = Make(panel, 12, kADMPicturePushButtonType, {30, 35, 610, 415});
+    items->SetTrackProc(canvas, Follow);
+    items->SetMask(canvas, 0x20004);  // hovers and button-downs
+    ASSERT_EQ(sim::TheDialogs().Track(canvas, kADMMouseMovedUpAction, {100, 25}), kNoErr);
+    ASSERT_EQ(sim::TheDialogs().Drag(canvas, {{10, 5}, {20, 5}}), kNoErr);
+    EXPECT_EQ(gTracked, (std::vector<std::string>{"0 0 100 0", "2 1 10 0"}));
+    gTracked.clear();
+    items->SetMask(canvas, 0x40002);  // drags and button-ups
+    ASSERT_EQ(sim::TheDialogs().Track(canvas, kADMMouseMovedUpAction, {100, 25}), kNoErr);
+    ASSERT_EQ(sim::TheDialogs().Drag(canvas, {{10, 5}, {20, 5}}), kNoErr);
+    EXPECT_EQ(gTracked, (std::vector<std::string>{"1 1 20 0", "3 0 20 0"}));
+    gTracked.clear();
+    items->SetMask(canvas, kADMAllMouseActionsMask);
+    ASSERT_EQ(sim::TheDialogs().Click(canvas), kNoErr);
+    EXPECT_EQ(gTracked, (std::vector<std::string>{"2 1 290 0", "3 0 290 0"}));
 }
 
 TEST_F(AdmDrawing, NullAndStaleRefsAnswerErrors) {

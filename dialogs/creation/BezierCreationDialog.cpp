@@ -1,0 +1,414 @@
+#include "dialogs/creation/BezierCreationDialog.h"
+
+#include <algorithm>
+
+#include "dialogs/creation/BezierPresets.h"
+#include "dialogs/creation/PointEditorCanvas.h"
+#include "dialogs/creation/PointEditorDialogs.h"
+#include "dialogs/creation/PointEditorGrid.h"
+#include "dialogs/creation/PointEditorItems.h"
+#include "dialogs/creation/PointEditorTracker.h"
+#include "dimension/CurrentDimension.h"
+#include "figures/BezierFigure.h"
+#include "frame/PreferenceStore.h"
+#include "frame/Settings.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMDialogSuite.h"
+#include "host/ADMItemSuite.h"
+#include "host/ArtSuite.h"
+#include "host/LayerSuite.h"
+#include "host/RealMathSuite.h"
+#include "records/CurrentDimension.h"
+#include "records/CurrentOptions.h"
+#include "records/DialogPositions.h"
+#include "records/DragValues.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+// The single-precision pi by which the rotation edit shows degrees.
+constexpr double kSinglePi = 3.1415927410125732;
+// The range of the rotation and offset edits.
+constexpr float kReplicaLimit = 359.989990234375f;
+
+enum BezierDialogItem : int32_t {
+    kXLabel = 180, kYLabel = 181, kRotationEdit = 283, kRotationLabel = 284, kOffsetHEdit = 285,
+    kOffsetHLabel = 286, kOffsetVEdit = 287, kOffsetVLabel = 288, kScaleEdit = 291, kScaleLabel = 292,
+    kCancelButton = 2, kDefaultButton = 3, kOkButton = 1,
+};
+
+#define kXTip "Position horizontale du point sélectionné."
+#define kYTip "Position verticale du point sélectionné."
+#define kCountTip "Nombre de répétions de la courbe de Bézier (de 1 à 24)."
+#define kRotationTip "Angle de rotation des répliques."
+#define kOffsetHTip "Décalage horizontal des répliques."
+#define kOffsetVTip "Décalage vertical des répliques."
+#define kScaleTip "Facteur de grossissement ou de réduction des répliques."
+
+constexpr const char* kPush = kADMPicturePushButtonType;
+constexpr const char* kSpin = kADMSpinEditType;
+
+// Every item in the order it is made.
+constexpr EditorItemSpec kBezierItems[] = {
+    {kPointXItem, kSpin, {30, 8, 95, 30}, kXTip, nullptr, BezierPointXNotify, nullptr},
+    {kXLabel, kPush, {2, 8, 28, 30}, kXTip, DrawNothing, BezierDialogPictureNotify, nullptr},
+    {kPointYItem, kSpin, {110, 8, 175, 30}, kYTip, nullptr, BezierPointYNotify, nullptr},
+    {kYLabel, kPush, {96, 8, 108, 30}, kYTip, DrawNothing, BezierDialogPictureNotify, nullptr},
+    {kAnchorKindItem, kPush, {177, 14, 187, 24}, "Sélection d'un point de contrôle.", BezierSelectAnchorDraw,
+     BezierSelectAnchorNotify, nullptr},
+    {kInKindItem, kPush, {202, 8, 212, 18}, "Sélection d'un point de tangence In.", BezierSelectInDraw,
+     BezierSelectInNotify, nullptr},
+    {kOutKindItem, kPush, {202, 20, 212, 30}, "Sélection d'un point de tangence Out.", BezierSelectOutDraw,
+     BezierSelectOutNotify, nullptr},
+    {kGridPopupItem, kADMPopupListType, {410, 8, 610, 30}, "Choix du pas de la grille.", nullptr,
+     BezierGridPopupNotify, nullptr},
+    {kPointNumberItem, kADMTextEditType, {238, 8, 262, 30}, nullptr, nullptr, BezierPointNumberNotify, nullptr},
+    {kMoveModeItem, kADMPictureRadioButtonType, {6, 35, 25, 54}, "Déplacer des points (avec ou sans Shift).",
+     ModeButtonDraw, ModeButtonNotify, nullptr},
+    {kAddDeleteModeItem, kADMPictureRadioButtonType, {6, 57, 25, 76}, "Ajouter ou supprimer des points.",
+     ModeButtonDraw, ModeButtonNotify, nullptr},
+    {kClosedItem, kPush, {6, 112, 25, 131}, "Ouvert ou fermé.", DrawNothing, BezierClosedNotify, nullptr},
+    {kHollowItem, kPush, {6, 134, 25, 153}, "Vide ou plein.", DrawNothing, BezierHollowNotify, nullptr},
+    {kCornerItem, kPush, {6, 156, 25, 175}, nullptr, BezierCornerButtonDraw, BezierCornerButtonNotify, nullptr},
+    {kCanvasItem, kPush, {30, 35, 610, 415}, nullptr, BezierCanvasDraw, nullptr, BezierCanvasTrack},
+    {kNextPointItem, kPush, {264, 14, 277, 25}, "Modifier le point suivant.", nullptr, BezierNextPointNotify, nullptr},
+    {kPreviousPointItem, kPush, {223, 14, 236, 25}, "Modifier le point précédent.", nullptr,
+     BezierPreviousPointNotify, nullptr},
+    {kReplicaCountItem, kSpin, {62, 420, 127, 442}, kCountTip, nullptr, BezierReplicaCountNotify, nullptr},
+    {kReplicaCountDragItem, kPush, {2, 420, 60, 442}, kCountTip, DrawNothing, nullptr, BezierReplicaCountTrack},
+    {kRotationEdit, kSpin, {153, 420, 218, 442}, kRotationTip, nullptr, BezierReplicaRotationNotify, nullptr},
+    {kRotationLabel, kPush, {128, 420, 151, 442}, kRotationTip, DrawNothing, BezierDialogPictureNotify, nullptr},
+    {kOffsetHEdit, kSpin, {243, 420, 308, 442}, kOffsetHTip, nullptr, BezierReplicaOffsetHNotify, nullptr},
+    {kOffsetHLabel, kPush, {219, 420, 242, 442}, kOffsetHTip, DrawNothing, BezierDialogPictureNotify, nullptr},
+    {kOffsetVEdit, kSpin, {336, 420, 401, 442}, kOffsetVTip, nullptr, BezierReplicaOffsetVNotify, nullptr},
+    {kOffsetVLabel, kPush, {309, 420, 334, 442}, kOffsetVTip, DrawNothing, BezierDialogPictureNotify, nullptr},
+    {kScaleEdit, kSpin, {429, 420, 494, 442}, kScaleTip, nullptr, BezierReplicaScaleNotify, nullptr},
+    {kScaleLabel, kPush, {402, 420, 427, 442}, kScaleTip, DrawNothing, BezierDialogPictureNotify, nullptr},
+    {kBezierPreviewItem, kADMPictureStaticType, {500, 420, 600, 520}, nullptr, BezierPreviewDraw, nullptr, nullptr},
+    {kPointCountItem, kADMTextStaticType, {280, 445, 360, 463}, "Nombre de points de la courbe de Bézier.", nullptr,
+     nullptr, nullptr},
+    {kFirstPresetItem, kPush, {6, 283, 25, 302}, "Courbe prédéfinie 1.", nullptr, BezierPreset1Notify, nullptr},
+    {kFirstPresetItem + 1, kPush, {6, 305, 25, 324}, "Courbe prédéfinie 2.", nullptr, BezierPreset2Notify, nullptr},
+    {kFirstPresetItem + 2, kPush, {6, 327, 25, 346}, "Courbe prédéfinie 3.", nullptr, BezierPreset3Notify, nullptr},
+    {kFirstPresetItem + 3, kPush, {6, 349, 25, 368}, "Courbe prédéfinie 4.", nullptr, BezierPreset4Notify, nullptr},
+    {kFirstPresetItem + 4, kPush, {6, 371, 25, 390}, "Courbe prédéfinie 5.", nullptr, BezierPreset5Notify, nullptr},
+    {kFirstPresetItem + 5, kPush, {6, 393, 25, 412}, "Courbe prédéfinie 6.", nullptr, BezierPreset6Notify, nullptr},
+    {kCancelButton, kADMTextPushButtonType, {10, 527, 78, 547}, "Aucune modification (Esc).", nullptr,
+     BezierDialogCancel, nullptr},
+    {kDefaultButton, kADMTextPushButtonType, {278, 527, 350, 547}, "Retour aux valeurs par défaut.", nullptr,
+     BezierDialogDefault, nullptr},
+    {kOkButton, kADMTextPushButtonType, {551, 527, 609, 547}, "Validation des nouveaux réglages (Retour).", nullptr,
+     BezierDialogOk, nullptr},
+};
+
+// The pictures of the next and previous buttons, normal and pressed, and of the presets.
+constexpr int32_t kNextPicture = 1004, kNextPressedPicture = 1005;
+constexpr int32_t kPreviousPicture = 1006, kPreviousPressedPicture = 1007;
+constexpr int32_t kFirstPresetPicture = 1129;
+// The mask of the replica-count drag control.
+constexpr int32_t kReplicaDragMask = 0x20046;
+// The colour that selects on the canvas when the layer gives none.
+constexpr ADMRGBColor kDefaultSelectionColour{0x4EFF, 0x7FFF, 0xFFFF};
+
+// Puts the stored curve into the working shape: the count, and the points below it.
+void LoadWorkingShape() {
+    PointEditorShape& e = gBezierEditor.EditShape;
+    const BezierCurveShape& stored = gSettings.BezierShape;
+    e.PointCount = ClampedPointCount(stored.PointCount);
+    CopyShapePoints(stored.Points, e.Points, e.PointCount);
+}
+
+void LoadWorkingReplicas() {
+    const BezierReplicaSteps& s = gSettings.BezierReplicas;
+    BezierReplicaEdit& w = gBezierEditReplicas;
+    w.Count = std::clamp<int32_t>(s.Count, 1, kMaxBezierReplicas);
+    w.RotationStep = s.RotationStep;
+    w.HorizontalStep = s.HorizontalStep;
+    w.VerticalStep = s.VerticalStep;
+    w.ScaleStep = s.ScaleStep;
+}
+
+// The colour of the layer that holds the current dimension; the default selection colour when none is known.
+ADMRGBColor LayerColour() {
+    const CurrentDimension& d = gCurrentDimension;
+    if (!IsLiveArt(d.DimensionGroup)) return kDefaultSelectionColour;
+    AILayerHandle layer = nullptr;
+    AIArtHandle holder = IsLiveArt(d.DimensionLines[0]) ? d.DimensionLines[0] : d.DimensionGroup;
+    AIRGBColor colour;
+    if (sAIArt->GetLayerOfArt(holder, &layer) != kNoErr || layer == nullptr ||
+        sAILayer->GetLayerColor(layer, &colour) != kNoErr)
+        return kDefaultSelectionColour;
+    return ADMRGBColor{colour.red, colour.green, colour.blue};
+}
+
+void SetPointCornerFlagFromPointZero() {
+    gBezierEditor.PointIsCorner = IsCornerPoint(gBezierEditor.EditShape, 0) ? 1 : 0;
+}
+
+void SetupSpin(ADMItemRef item, int32_t units, float small, float large) {
+    sADMItem->SetUnits(item, units);
+    sADMItem->SetSmallIncrement(item, small);
+    sADMItem->SetLargeIncrement(item, large);
+}
+
+void SetRange(ADMItemRef item, float minimum, float maximum) {
+    sADMItem->SetMinFloatValue(item, minimum);
+    sADMItem->SetMaxFloatValue(item, maximum);
+}
+
+// The values and looks of one item, set just after it is made.
+void SetUpItem(ADMItemRef item, int32_t id) {
+    PointEditor& e = gBezierEditor;
+    BezierReplicaEdit& r = gBezierEditReplicas;
+    switch (id) {
+        case kPointXItem:
+        case kPointYItem:
+            SetupSpin(item, kADMPointUnits, 1.0f, 10.0f);
+            sADMItem->SetFloatValue(item, id == kPointXItem ? e.EditShape.Points.AnchorX[0] : e.EditShape.Points.AnchorY[0]);
+            break;
+        case kGridPopupItem: FillGridPopup(item, e); break;
+        case kPointNumberItem:
+            sADMItem->SetJustify(item, kADMCenterJustify);
+            sADMItem->SetUnits(item, kADMNoUnits);
+            sADMItem->SetMinIntValue(item, 0);
+            sADMItem->SetMaxIntValue(item, e.EditShape.PointCount - 1);
+            sADMItem->SetIntValue(item, e.SelectedPoint);
+            break;
+        case kMoveModeItem: gPointEditorModes.PointEditMode = 0; break;
+        case kClosedItem: sADMItem->SetBooleanValue(item, e.EditShape.Closed); break;
+        case kHollowItem: sADMItem->SetBooleanValue(item, e.EditShape.Hollow); break;
+        case kCornerItem:
+            sADMItem->SetTipString(item, CornerButtonTip(e.PointIsCorner));
+            sADMItem->SetBooleanValue(item, e.PointIsCorner);
+            break;
+        case kCanvasItem: sADMItem->SetMask(item, kMoveModeMask); break;
+        case kNextPointItem:
+        case kPreviousPointItem:
+            sADMItem->SetPictureID(item, id == kNextPointItem ? kNextPicture : kPreviousPicture);
+            sADMItem->SetSelectedPictureID(item, id == kNextPointItem ? kNextPressedPicture : kPreviousPressedPicture);
+            sADMItem->SetBooleanValue(item, 0);
+            break;
+        case kReplicaCountItem:
+            SetupSpin(item, kADMNoUnits, 1.0f, 3.0f);
+            sADMItem->SetMinIntValue(item, 1);
+            sADMItem->SetMaxIntValue(item, kMaxBezierReplicas);
+            r.Count = std::clamp<int32_t>(gSettings.BezierReplicas.Count, 1, kMaxBezierReplicas);
+            sADMItem->SetIntValue(item, r.Count);
+            break;
+        case kReplicaCountDragItem: sADMItem->SetMask(item, kReplicaDragMask); break;
+        case kRotationEdit:
+            SetupSpin(item, kADMDegreeUnits, 1.0f, 10.0f);
+            SetRange(item, -kReplicaLimit, kReplicaLimit);
+            r.RotationStep = gSettings.BezierReplicas.RotationStep;
+            sADMItem->SetFloatValue(item, ReplicaRotationDegrees(r.RotationStep));
+            break;
+        case kOffsetHEdit:
+        case kOffsetVEdit: {
+            SetOffsetFieldUnits(item);
+            SetRange(item, -kReplicaLimit, kReplicaLimit);
+            double& step = id == kOffsetHEdit ? r.HorizontalStep : r.VerticalStep;
+            step = id == kOffsetHEdit ? gSettings.BezierReplicas.HorizontalStep : gSettings.BezierReplicas.VerticalStep;
+            sADMItem->SetFloatValue(item, static_cast<float>(step));
+            break;
+        }
+        case kScaleEdit:
+            SetupSpin(item, kADMNoUnits, 0.01f, 0.1f);
+            r.ScaleStep = gSettings.BezierReplicas.ScaleStep;
+            sADMItem->SetFloatValue(item, static_cast<float>(r.ScaleStep));
+            break;
+        case kPointCountItem:
+            sADMItem->SetJustify(item, kADMCenterJustify);
+            SetPointCountText(item, e.EditShape.PointCount);
+            break;
+        case kCancelButton: sADMItem->SetText(item, "Annuler"); break;
+        case kDefaultButton: sADMItem->SetText(item, "Défaut"); break;
+        case kOkButton:
+            sADMItem->SetText(item, "OK");
+            sADMItem->Enable(item, 1);
+            break;
+        default:
+            if (id >= kFirstPresetItem && id < kFirstPresetItem + kBezierPresetCount)
+                sADMItem->SetPictureID(item, kFirstPresetPicture + (id - kFirstPresetItem));
+            break;
+    }
+}
+
+void RememberBounds(ADMItemRef item) {
+    ADMDialogRef dialog = nullptr;
+    if (sADMItem->GetDialog(item, &dialog) == kNoErr) sADMDialog->GetBoundsRect(dialog, &gDialogPositions.BezierDialogBounds);
+}
+
+void StoreAndWrite() {
+    const PointEditorShape& e = gBezierEditor.EditShape;
+    const BezierReplicaEdit& r = gBezierEditReplicas;
+    BezierCurveShape& shape = gSettings.BezierShape;
+    BezierReplicaSteps& steps = gSettings.BezierReplicas;
+    shape.PointCount = ClampedPointCount(e.PointCount);
+    WriteIntegerPreference("NbPtsBez", shape.PointCount);
+    shape.Closed = e.Closed;
+    WriteBooleanPreference("FouOBez", shape.Closed);
+    shape.Hollow = e.Hollow;
+    WriteBooleanPreference("CouPBez", shape.Hollow);
+    steps.Count = std::clamp<int32_t>(r.Count, 1, kMaxBezierReplicas);
+    WriteIntegerPreference("RepBez", steps.Count);
+    steps.RotationStep = r.RotationStep;
+    WriteRealPreference("RotRepBez", steps.RotationStep);
+    steps.HorizontalStep = r.HorizontalStep;
+    WriteRealPreference("DecalHBez", steps.HorizontalStep);
+    steps.VerticalStep = r.VerticalStep;
+    WriteRealPreference("DecalVBez", steps.VerticalStep);
+    steps.ScaleStep = r.ScaleStep;
+    WriteRealPreference("GrosReducBez", steps.ScaleStep);
+    CopyShapePoints(e.Points, shape.Points, shape.PointCount);
+    WritePointPreferences(kBezierPointKeys, shape.Points, shape.PointCount);
+}
+
+void DefaultNotify(ADMItemRef item, ADMNotifierRef notifier) { sADMItem->DefaultNotify(item, notifier); }
+
+// A replica edit the user changed: its value becomes the working step, and the preview is redrawn.
+void TakeReplicaStep(ADMItemRef item, ADMNotifierRef notifier, double& step) {
+    if (!IsUserChange(notifier)) return;
+    float value = 0.0f;
+    sADMItem->GetFloatValue(item, &value);
+    step = value;
+    InvalidateItems(item, {kBezierPreviewItem});
+}
+
+}  // namespace
+
+float ReplicaRotationDegrees(double radians) { return static_cast<float>(radians * 180.0 / kSinglePi); }
+
+void SetOffsetFieldUnits(ADMItemRef item) {
+    struct UnitSteps {
+        int32_t Units;
+        float Small, Large;
+    };
+    constexpr UnitSteps kMillimetres{kADMMillimeterUnits, 2.8346457f, 28.346457f};
+    constexpr UnitSteps kCentimetres{kADMCentimeterUnits, 2.8346457f, 28.346457f};
+    constexpr UnitSteps kInches{kADMInchUnits, 7.2f, 72.0f};
+    constexpr UnitSteps kPoints{kADMPointUnits, 1.0f, 10.0f};
+    constexpr UnitSteps kPicas{kADMPicaUnits, 1.0f, 12.0f};
+    const UnitSteps* steps = nullptr;
+    switch (gCurrentOptions.Unit) {
+        case 0:
+        case 7: steps = &kMillimetres; break;
+        case 1: steps = &kCentimetres; break;
+        case 2:
+        case 3:
+        case 4: steps = &kInches; break;
+        case 5: steps = &kPoints; break;
+        case 6: steps = &kPicas; break;
+        default: return;
+    }
+    SetupSpin(item, steps->Units, steps->Small, steps->Large);
+}
+
+void OpenBezierCreationDialog() {
+    if (gDialogOpenFlags.BezierDialogOpen != 0) return;
+    int32_t result = 0;
+    sADMDialog->Modal(PointEditorPlugin(), kBezierDialogName, kBezierCreationDialogID, kADMModalDialogStyle,
+                      BezierDialogInit, nullptr, 0, &result);
+}
+
+ASErr BezierDialogInit(ADMDialogRef dialog) {
+    DragValues& d = gDragValues;
+    d.CreatedBezierRotation = 0.0f;
+    d.CreatedBezierScaleX = 1.0;
+    d.CreatedBezierScaleY = 1.0;
+    gBezierEditReplicas.Count = 1;
+    LoadWorkingShape();
+    sADMDialog->SetDrawProc(dialog, BezierDialogDraw);
+    sADMDialog->SetText(dialog, kBezierDialogTitle);
+    ADMRect& bounds = gDialogPositions.BezierDialogBounds;
+    bounds = PlacedBounds(bounds, kBezierDialogWidth, kBezierDialogHeight);
+    sADMDialog->SetBoundsRect(dialog, &bounds);
+    gBezierEditor.SelectionColour = LayerColour();
+    gBezierEditor.GridColour = ReadHostGridColour();
+    gBezierEditor.SelectedPoint = 0;
+    PointEditorShape& shape = gBezierEditor.EditShape;
+    shape.Closed = gSettings.BezierShape.Closed != 0 ? 1 : 0;
+    shape.Hollow = gSettings.BezierShape.Hollow != 0 ? 1 : 0;
+    SetPointCornerFlagFromPointZero();
+    gPointEditorModes.PickOnNextDrag = 1;
+    for (const EditorItemSpec& spec : kBezierItems) {
+        if (ADMItemRef item = CreateEditorItem(dialog, spec)) SetUpItem(item, spec.ID);
+    }
+    EnableReplicaItems(DialogItem(dialog, kOkButton), gBezierEditReplicas.Count);
+    gDialogOpenFlags.BezierDialogOpen = 1;
+    return kNoErr;
+}
+
+void BezierReplicaCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    int32_t count = 1;
+    sADMItem->GetIntValue(item, &count);
+    gBezierEditReplicas.Count = std::clamp<int32_t>(count, 1, kMaxBezierReplicas);
+    EnableReplicaItems(item, gBezierEditReplicas.Count);
+    InvalidateItems(item, {kBezierPreviewItem});
+}
+
+void BezierReplicaRotationNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    float degrees = 0.0f;
+    sADMItem->GetFloatValue(item, &degrees);
+    gBezierEditReplicas.RotationStep = sAIRealMath->AIDegreeToRadian(degrees);
+    InvalidateItems(item, {kBezierPreviewItem});
+}
+
+void BezierReplicaOffsetHNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    TakeReplicaStep(item, notifier, gBezierEditReplicas.HorizontalStep);
+}
+
+void BezierReplicaOffsetVNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    TakeReplicaStep(item, notifier, gBezierEditReplicas.VerticalStep);
+}
+
+void BezierReplicaScaleNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    TakeReplicaStep(item, notifier, gBezierEditReplicas.ScaleStep);
+}
+
+void BezierGridPopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (IsUserChange(notifier)) ChooseGridEntry(item, gBezierEditor, kBezierEditorLook.Mapping.PixelsPerUnit);
+}
+
+void BezierDialogOk(ADMItemRef item, ADMNotifierRef notifier) {
+    DefaultNotify(item, notifier);
+    RememberBounds(item);
+    StoreAndWrite();
+    MakeCreatedBezier();
+    gDialogOpenFlags.BezierDialogOpen = 0;
+}
+
+void BezierDialogCancel(ADMItemRef item, ADMNotifierRef notifier) {
+    DefaultNotify(item, notifier);
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    gDialogOpenFlags.BezierDialogOpen = 0;
+    RememberBounds(item);
+}
+
+void BezierDialogDefault(ADMItemRef item, ADMNotifierRef notifier) {
+    DefaultNotify(item, notifier);
+    PointEditor& e = gBezierEditor;
+    e.SelectedPoint = 0;
+    LoadWorkingShape();
+    if (ADMItemRef count = SiblingItem(item, kPointCountItem)) SetPointCountText(count, e.EditShape.PointCount);
+    if (ADMItemRef popup = SiblingItem(item, kGridPopupItem)) ResetGridPopup(popup, e);
+    LoadWorkingReplicas();
+    ShowBezierReplicaValues(item);
+    SetPointCornerFlagFromPointZero();
+    if (ADMItemRef corner = SiblingItem(item, kCornerItem)) sADMItem->SetTipString(corner, CornerButtonTip(e.PointIsCorner));
+    InvalidateItems(item, {kCanvasItem, kClosedItem, kHollowItem, kCornerItem});
+    e.EditShape.Closed = gSettings.BezierShape.Closed != 0 ? 1 : 0;
+    e.EditShape.Hollow = gSettings.BezierShape.Hollow != 0 ? 1 : 0;
+    InvalidateItems(item, {kBezierPreviewItem});
+}
+
+void ShowBezierReplicaValues(ADMItemRef anyItem) {
+    const BezierReplicaEdit& r = gBezierEditReplicas;
+    if (ADMItemRef count = SiblingItem(anyItem, kReplicaCountItem)) sADMItem->SetIntValue(count, r.Count);
+    if (ADMItemRef rotation = SiblingItem(anyItem, kRotationEdit))
+        sADMItem->SetFloatValue(rotation, sAIRealMath->AIRadianToDegree(static_cast<AIReal>(r.RotationStep)));
+    if (ADMItemRef h = SiblingItem(anyItem, kOffsetHEdit)) sADMItem->SetFloatValue(h, static_cast<float>(r.HorizontalStep));
+    if (ADMItemRef v = SiblingItem(anyItem, kOffsetVEdit)) sADMItem->SetFloatValue(v, static_cast<float>(r.VerticalStep));
+    if (ADMItemRef scale = SiblingItem(anyItem, kScaleEdit)) sADMItem->SetFloatValue(scale, static_cast<float>(r.ScaleStep));
+}

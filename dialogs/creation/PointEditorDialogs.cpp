@@ -1,0 +1,44 @@
+#include "dialogs/creation/PointEditorDialogs.h"
+
+#include "dialogs/creation/ArrowEditorDialog.h"
+#include "dialogs/creation/BezierCreationDialog.h"
+#include "frame/DialogOpeners.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMItemSuite.h"
+
+namespace {
+
+SPPluginRef gPointEditorPlugin = nullptr;
+
+}  // namespace
+
+ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& spec) {
+    ADMItemRef item = nullptr;
+    if (sADMItem->Create(dialog, spec.ID, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr) return nullptr;
+    if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
+    if (spec.Draw != nullptr) sADMItem->SetDrawProc(item, spec.Draw);
+    if (spec.Notify != nullptr) sADMItem->SetNotifyProc(item, spec.Notify);
+    if (spec.Track != nullptr) sADMItem->SetTrackProc(item, spec.Track);
+    return item;
+}
+
+const EditorItemSpec* FindItemSpec(std::span<const EditorItemSpec> table, int32_t id) {
+    for (const EditorItemSpec& spec : table) {
+        if (spec.ID == id) return &spec;
+    }
+    return nullptr;
+}
+
+void SetPointEditorPlugin(SPPluginRef plugin) { gPointEditorPlugin = plugin; }
+
+SPPluginRef PointEditorPlugin() { return gPointEditorPlugin; }
+
+void InstallPointEditorOpeners(SPPluginRef plugin) {
+    SetPointEditorPlugin(plugin);
+    InstallDialogOpener(ModalDialog::ArrowEditor, OpenArrowEditorDialog);
+    InstallDialogOpener(ModalDialog::BezierCreation, OpenBezierCreationDialog);
+}
+
+ADMRect PlacedBounds(const ADMRect& remembered, int32_t width, int32_t height) {
+    return ADMRect{remembered.left, remembered.top, remembered.left + width, remembered.top + height};
+}

@@ -1,0 +1,34 @@
+// What the two point-editor dialogs share to build themselves: an item table as data, and the plug-in for
+// which they run.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "host/ADMTypes.h"
+
+// One item of a dialog: id, host type, rectangle, tip and procedures (null where the item has none).
+struct EditorItemSpec {
+    int32_t ID;
+    const char* Type;
+    ADMRect Bounds;
+    const char* Tip;
+    ADMItemDrawProc Draw;
+    ADMItemNotifyProc Notify;
+    ADMItemTrackProc Track;
+};
+
+// Creates one item of the table; null when the host refuses it.
+ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& spec);
+// The spec of `id` in a table, or null.
+const EditorItemSpec* FindItemSpec(std::span<const EditorItemSpec> table, int32_t id);
+
+// The plug-in whose dialogs the point editors are; kept by start-up when it installs their openers.
+void SetPointEditorPlugin(SPPluginRef plugin);
+SPPluginRef PointEditorPlugin();
+
+// Installs the openers of the arrow-head editor and of the Bézier creation dialog for `plugin`.
+void InstallPointEditorOpeners(SPPluginRef plugin);
+
+// The dialog's rectangle placed at the remembered left and top with the given size.
+ADMRect PlacedBounds(const ADMRect& remembered, int32_t width, int32_t height);

@@ -1,0 +1,205 @@
+#include "dialogs/creation/PointEditorItems.h"
+
+#include <algorithm>
+
+#include "dialogs/creation/PointEditorCanvas.h"
+#include "dialogs/creation/PointEditorTracker.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMItemSuite.h"
+#include "host/ADMTrackerSuite.h"
+#include "records/DragValues.h"
+
+namespace {
+
+// The replica items that need more than one replica.
+constexpr int32_t kReplicaItems[] = {283, 284, 285, 286, 287, 288, 291, 292};
+// Picture buttons beside the Bézier edits, and the edit each focuses.
+struct FocusPair {
+    int32_t Button, Edit;
+};
+constexpr FocusPair kBezierFocusPairs[] = {{180, 10}, {181, 11}, {284, 283}, {286, 285}, {288, 287}, {292, 291}};
+// The replica-count drag control: its width, its cursor and the count's bounds.
+constexpr int32_t kReplicaDragWidth = 58;
+constexpr int32_t kReplicaDragCursor = 1100;
+// The handles of a point made round lie this many points either side of its anchor.
+constexpr float kRoundHandleOffset = 20.0f;
+
+int32_t ItemID(ADMItemRef item) {
+    int32_t id = 0;
+    sADMItem->GetID(item, &id);
+    return id;
+}
+
+// Previous or next: the selection steps within its kind; the edits and the point number follow.
+void StepPoint(ADMItemRef item, PointEditor& e, int32_t step) {
+    e.SelectedPoint = SteppedSelection(e.SelectedPoint, e.EditShape.PointCount, step);
+    ShowSelectedPosition(item, e);
+    const Selection s = DecodeSelection(e.SelectedPoint, e.EditShape.PointCount);
+    if (ADMItemRef number = SiblingItem(item, kPointNumberItem)) {
+        if (s.Kind != SelectionKind::None && s.Kind != SelectionKind::LineStart) sADMItem->SetIntValue(number, s.Point);
+        sADMItem->Activate(number, 1);
+    }
+    InvalidateItems(item, {kCanvasItem});
+}
+
+void PointNumber(ADMItemRef item, const PointEditorLook& look) {
+    PointEditor& e = *look.Editor;
+    const int32_t point = ShownPointNumber(item, e.EditShape);
+    e.SelectedPoint = NumberedSelection(e.SelectedPoint, point);
+    ShowSelectedPosition(item, e);
+    if (DecodeSelection(e.SelectedPoint, e.EditShape.PointCount).Kind == SelectionKind::Anchor) {
+        UpdateCornerFlag(item, e, point);
+        InvalidateItems(item, {kCornerItem});
+    }
+    InvalidateItems(item, {kAnchorKindItem, kInKindItem, kOutKindItem, kCanvasItem});
+    if (look.HasLineStart) InvalidateItems(item, {kLineStartKindItem});
+}
+
+// The Bézier X or Y edit: the selected element takes the value on that axis.
+void EditBezierAxis(ADMItemRef item, ADMNotifierRef notifier, bool horizontal) {
+    if (!IsUserChange(notifier)) return;
+    PointEditor& e = gBezierEditor;
+    const Selection s = DecodeSelection(e.SelectedPoint, e.EditShape.PointCount);
+    if (s.Kind == SelectionKind::None || s.Kind == SelectionKind::LineStart) return;
+    float value = 0.0f;
+    sADMItem->GetFloatValue(item, &value);
+    const EditorPoint now = SelectedPosition(e.EditShape, e.SelectedPoint);
+    PlaceSelection(e.EditShape, e.SelectedPoint, horizontal ? value : now.x, horizontal ? now.y : value);
+    UpdateCornerFlag(item, e, s.Point);
+    InvalidateItems(item, {kCornerItem, kCanvasItem, kBezierPreviewItem});
+}
+
+void SelectBezierKind(ADMItemRef item, ADMNotifierRef notifier, SelectionKind kind) {
+    if (!IsUserChange(notifier)) return;
+    PointEditor& e = gBezierEditor;
+    e.SelectedPoint = KindSelection(e.SelectedPoint, kind, e.EditShape.PointCount);
+    InvalidateItems(item, {kCanvasItem});
+    ShowSelectedPosition(item, e);
+    InvalidateItems(item, {kAnchorKindItem, kInKindItem, kOutKindItem});
+}
+
+}  // namespace
+
+int32_t ShownPointNumber(ADMItemRef anyItem, const PointEditorShape& shape) {
+    int32_t value = 0;
+    if (ADMItemRef number = SiblingItem(anyItem, kPointNumberItem)) sADMItem->GetIntValue(number, &value);
+    return std::clamp<int32_t>(value, 0, std::clamp<int32_t>(shape.PointCount, 1, kShapeMaxPoints) - 1);
+}
+
+void EnableReplicaItems(ADMItemRef anyItem, int32_t count) {
+    for (int32_t id : kReplicaItems) {
+        if (ADMItemRef target = SiblingItem(anyItem, id)) sADMItem->Enable(target, count > 1 ? 1 : 0);
+    }
+}
+
+void ArrowPreviousPointNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (IsUserChange(notifier)) StepPoint(item, gArrowEditor, -1);
+}
+
+void ArrowNextPointNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (IsUserChange(notifier)) StepPoint(item, gArrowEditor, 1);
+}
+
+void ArrowPointNumberNotify(ADMItemRef item, ADMNotifierRef) { PointNumber(item, kArrowEditorLook); }
+
+void BezierPreviousPointNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (IsUserChange(notifier)) StepPoint(item, gBezierEditor, -1);
+}
+
+void BezierNextPointNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (IsUserChange(notifier)) StepPoint(item, gBezierEditor, 1);
+}
+
+void BezierPointNumberNotify(ADMItemRef item, ADMNotifierRef) { PointNumber(item, kBezierEditorLook); }
+
+void BezierPointXNotify(ADMItemRef item, ADMNotifierRef notifier) { EditBezierAxis(item, notifier, true); }
+
+void BezierPointYNotify(ADMItemRef item, ADMNotifierRef notifier) { EditBezierAxis(item, notifier, false); }
+
+void BezierSelectAnchorNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    SelectBezierKind(item, notifier, SelectionKind::Anchor);
+}
+
+void BezierSelectInNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    SelectBezierKind(item, notifier, SelectionKind::InHandle);
+}
+
+void BezierSelectOutNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    SelectBezierKind(item, notifier, SelectionKind::OutHandle);
+}
+
+void BezierCornerButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    PointEditor& e = gBezierEditor;
+    const int32_t point = ShownPointNumber(item, e.EditShape);
+    e.PointIsCorner = e.PointIsCorner != 0 ? 0 : 1;
+    ShapePointTables& p = e.EditShape.Points;
+    if (e.PointIsCorner != 0) {
+        MakeCorner(e.EditShape, point);
+    } else {
+        p.InX[point] = p.AnchorX[point] - kRoundHandleOffset;
+        p.OutX[point] = p.AnchorX[point] + kRoundHandleOffset;
+    }
+    sADMItem->SetTipString(item, CornerButtonTip(e.PointIsCorner));
+    sADMItem->Invalidate(item);
+    InvalidateItems(item, {kCanvasItem, kBezierPreviewItem});
+}
+
+void ToggleEditorFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t previewItem) {
+    if (!IsUserChange(notifier)) return;
+    flag = flag != 0 ? 0 : 1;
+    sADMItem->Invalidate(item);
+    InvalidateItems(item, {kCanvasItem, previewItem});
+}
+
+void BezierClosedNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    ToggleEditorFlag(item, notifier, gBezierEditor.EditShape.Closed, kBezierPreviewItem);
+}
+
+void BezierHollowNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    ToggleEditorFlag(item, notifier, gBezierEditor.EditShape.Hollow, kBezierPreviewItem);
+}
+
+void BezierDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
+    const int32_t id = ItemID(item);
+    for (const FocusPair& pair : kBezierFocusPairs) {
+        if (pair.Button == id) FocusBezierDialogEdit(item, pair.Edit);
+    }
+}
+
+void FocusBezierDialogEdit(ADMItemRef item, int32_t id) {
+    if (ADMItemRef edit = SiblingItem(item, id)) sADMItem->Activate(edit, 1);
+}
+
+ADMBoolean BezierReplicaCountTrack(ADMItemRef item, ADMTrackerRef tracker) {
+    ADMPoint point{0, 0};
+    sADMTracker->GetPoint(tracker, &point);
+    if (point.h >= 0 && point.h <= kReplicaDragWidth) {
+        sADMBasic->SetPlatformCursor(ItemPlugin(item), kReplicaDragCursor);
+        int32_t state = kADMMouseNotCaptured;
+        sADMTracker->GetMouseState(tracker, &state);
+        if (state == kADMMouseCaptured) {
+            ADMBoolean control = 0;
+            sADMTracker->TestModifier(tracker, kADMControlKeyModifier, &control);
+            int32_t& count = gBezierEditReplicas.Count;
+            int32_t& last = gDragValues.DragTrackY;
+            if (control != 0) {
+                count = 1;
+            } else {
+                count += static_cast<int64_t>(last - point.h) * point.h < 1 ? 1 : -1;
+                last = point.h;
+            }
+            count = std::clamp<int32_t>(count, 1, kMaxBezierReplicas);
+            EnableReplicaItems(item, count);
+            sADMItem->Invalidate(item);
+            InvalidateItems(item, {kBezierPreviewItem});
+            if (ADMItemRef edit = SiblingItem(item, kReplicaCountItem)) {
+                sADMItem->SetIntValue(edit, count);
+                sADMItem->Activate(edit, 1);
+            }
+        }
+    }
+    ADMBoolean notify = 0;
+    sADMItem->DefaultTrack(item, tracker, &notify);
+    return notify;
+}

@@ -1,0 +1,16 @@
+// The Bézier figure: the stored curve and its replicas laid as paths inside the dimension group of the click.
+#pragma once
+
+#include "frame/Settings.h"
+#include "host/Types.h"
+
+// Makes the replica paths once per creation, inside the dimension group on top of its contents, and reshapes
+// them at later calls: replica r is the stored curve with its y negated, scaled by the base scale plus r scale
+// steps about its origin, turned by the base rotation plus r rotation steps, and moved to the clicked point
+// plus r offset steps. Adds 1.0 to the x of the cursor point, so that the release of a drag that made the figure
+// opens no dialog. Returns the error of a refused path (the routine stops there), else the last style's result.
+ASErr MakeCreatedBezier();
+
+// The transform of replica `replica` (0-based) of a Bézier figure laid at `origin`.
+AIRealMatrix BezierReplicaMatrix(const BezierReplicaSteps& steps, int32_t replica, double baseScaleX, double baseScaleY,
+                                 AIReal baseRotation, AIRealPoint origin);

@@ -1,0 +1,252 @@
+// The arrow-head editor driven through the stand-in's dialog manager: symmetric edits, round and corner
+// points, tips, grid, the keys its OK writes and the live end mark it updates.
+#include <cstring>
+
+#include "dialogs/creation/ArrowEditorDialog.h"
+#include "dialogs/creation/PointEditorCanvas.h"
+#include "editor_fixture.h"
+#include "frame/ArrowHeads.h"
+#include "records/CurrentOptions.h"
+#include "records/DialogPositions.h"
+
+namespace {
+
+using editortest::EditorTest;
+
+class ArrowEditor : public EditorTest {
+  protected:
+    void Open(std::function<void(ADMDialogRef)> edit, bool cancel = false) {
+        Run(ModalDialog::ArrowEditor, [=](ADMDialogRef dialog) {
+            edit(dialog);
+            Click(dialog, cancel ? 2 : 1);
+        });
+    }
+    static const ShapePointTables& P() { return gArrowEditor.EditShape.Points; }
+    static void SelectPoint(ADMDialogRef dialog, int32_t kind, int32_t point) {
+        Click(dialog, kind);
+        Enter(dialog, kPointNumberItem, std::to_string(point));
+    }
+};
+
+TEST_F(ArrowEditor, OpensOnTheFactoryArrowAndOkWritesItsKeysInOrder) {
+    Open([](ADMDialogRef dialog) {
+        EXPECT_EQ(sim::TheDialogs().Dialog(dialog)->title, "Éditeur de flèches (Vek-Tavorine).");
+        EXPECT_EQ(Data(dialog, kPointCountItem).text, "6 points.");
+        EXPECT_EQ(Data(dialog, kPointNumberItem).maximum, 5.0f);
+        EXPECT_EQ(Data(dialog, 15).tip, "Déplacement indépendant des points.");
+        EXPECT_EQ(Data(dialog, 1).tip, "Validation de la nouvelle flèche préférée (Retour).");
+        EXPECT_EQ(gDialogOpenFlags.ArrowEditorOpen, 1);
+    });
+    EXPECT_EQ(sim::TheLogs().modalRuns, std::vector<std::string>{"bidon 17000"});
+    EXPECT_EQ(gDialogOpenFlags.ArrowEditorOpen, 0);
+    const std::vector<std::string> keys = WrittenKeys();
+    ASSERT_EQ(keys.size(), 6u + 60u);
+    EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 8),
+              (std::vector<std::string>{"NbPtsFlEdit", "FouOEdit", "CouPEdit", "SymetriEdit", "DebEditSegX",
+                                        "DebEditSegY", "PtFlEditX0", "PtFlEditY0"}));
+    EXPECT_EQ(keys[26], "PtINOUTEditIX0");
+    EXPECT_EQ(keys.back(), "PtINOUTEditOY9");
+    EXPECT_EQ(Written("PtFlEditX0"), "6");  // the tip at (0, 0)
+}
+
+TEST_F(ArrowEditor, SymmetricEditsMoveTheMirrorPartner) {
+    Open([](ADMDialogRef dialog) {
+        Click(dialog, kFirstTipItem);  // tip 1: six corner points, symmetric moves
+        SelectPoint(dialog, kAnchorKindItem, 1);
+        Enter(dialog, kPointYItem, "2");
+        EXPECT_FLOAT_EQ(P().AnchorY[1], 2.0f);
+        EXPECT_FLOAT_EQ(P().AnchorY[5], -2.0f);
+        SelectPoint(dialog, kAnchorKindItem, 3);
+        Enter(dialog, kPointYItem, "3");
+        EXPECT_FLOAT_EQ(P().AnchorY[3], 0.0f);
+        EXPECT_EQ(Data(dialog, kPointYItem).value, 0.0f);
+        SelectPoint(dialog, kAnchorKindItem, 2);
+        Enter(dialog, kPointXItem, "9");
+        EXPECT_FLOAT_EQ(P().AnchorX[4], 9.0f);
+        SelectPoint(dialog, kInKindItem, 0);
+        Enter(dialog, kPointYItem, "1");
+        EXPECT_FLOAT_EQ(P().OutY[0], -1.0f);
+        SelectPoint(dialog, kOutKindItem, 2);
+        Enter(dialog, kPointXItem, "3");
+        EXPECT_FLOAT_EQ(P().InX[4], 3.0f);
+        // Independent moves leave the partner alone.
+        Click(dialog, 15);
+        SelectPoint(dialog, kAnchorKindItem, 1);
+        Enter(dialog, kPointYItem, "-4");
+        EXPECT_FLOAT_EQ(P().AnchorY[1], -4.0f);
+        EXPECT_FLOAT_EQ(P().AnchorY[5], -2.0f);
+    }, true);
+    EXPECT_TRUE(WrittenKeys().empty());
+}
+
+TEST_F(ArrowEditor, RoundAndCornerMirrorInSymmetricMode) {
+    Open([](ADMDialogRef dialog) {
+        Click(dialog, kFirstTipItem);
+        SelectPoint(dialog, kAnchorKindItem, 2);
+        EXPECT_EQ(gArrowEditor.PointIsCorner, 1);
+        Click(dialog, kCornerItem);
+        EXPECT_FLOAT_EQ(P().InX[2], 11.0f);
+        EXPECT_FLOAT_EQ(P().OutX[2], 9.0f);
+        EXPECT_FLOAT_EQ(P().InX[4], 9.0f);
+        EXPECT_FLOAT_EQ(P().OutX[4], 11.0f);
+        EXPECT_EQ(Data(dialog, kCornerItem).tip, "Transforme le point sélectionné en point d'angle.");
+        SelectPoint(dialog, kAnchorKindItem, 0);
+        Click(dialog, kCornerItem);
+        EXPECT_FLOAT_EQ(P().InY[0], -1.0f);
+        EXPECT_FLOAT_EQ(P().OutY[0], 1.0f);
+        // The line start selected: the stepping items are off and the button does nothing.
+        Click(dialog, kLineStartKindItem);
+        EXPECT_FALSE(Data(dialog, kPointNumberItem).enabled);
+        const int32_t flag = gArrowEditor.PointIsCorner;
+        Click(dialog, kCornerItem);
+        EXPECT_EQ(gArrowEditor.PointIsCorner, flag);
+    }, true);
+}
+
+TEST_F(ArrowEditor, TheLineStartStaysOnTheAxisAndRightOfTheTip) {
+    Open([](ADMDialogRef dialog) {
+        Click(dialog, kLineStartKindItem);
+        DragCanvas(dialog, {{500, 500}, {5, 200}});
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartX, 0.0f);
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartY, 0.0f);
+        DragCanvas(dialog, {{500, 500}, {211, 60}});
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartX, 4.0f);
+    }, true);
+}
+
+TEST_F(ArrowEditor, SymmetricDragsMirrorAndSnapToTheGrid) {
+    Open([](ADMDialogRef dialog) {
+        Click(dialog, kFirstTipItem);
+        // Anchor 1 of tip 1 is at (10, -5): canvas pixel (330, 30). The first move picks it.
+        DragCanvas(dialog, {{330, 30}, {332, 31}, {311, 51}});
+        EXPECT_EQ(gArrowEditor.SelectedPoint, 1);
+        EXPECT_FLOAT_EQ(P().AnchorX[1], 9.0f);
+        EXPECT_FLOAT_EQ(P().AnchorY[1], -4.0f);
+        EXPECT_FLOAT_EQ(P().AnchorY[5], 4.0f);
+        EXPECT_TRUE(Data(dialog, kNextPointItem).enabled);
+    }, true);
+}
+
+TEST_F(ArrowEditor, TipsTheGridAndDefaut) {
+    Open([](ADMDialogRef dialog) {
+        Click(dialog, kFirstTipItem + 5);
+        EXPECT_EQ(Data(dialog, kPointCountItem).text, "12 points.");
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartX, 13.0f);
+        ASSERT_EQ(sim::TheDialogs().Choose(Item(dialog, kGridPopupItem), 3), kNoErr);
+        EXPECT_EQ(Data(dialog, kPointXItem).largeIncrement, 2.5f);
+        const sim::Drawing& canvas = Draw(dialog, kCanvasItem);
+        int vertical = 0, horizontal = 0;
+        for (int x = 30; x <= 430; x += 50) vertical += CountLines(canvas, "Line " + std::to_string(x) + " 30 " + std::to_string(x) + " 230");
+        for (int y = 30; y <= 230; y += 50) horizontal += CountLines(canvas, "Line 30 " + std::to_string(y) + " 430 " + std::to_string(y));
+        EXPECT_EQ(vertical, 9);
+        EXPECT_EQ(horizontal, 5);
+        Click(dialog, 3);
+        EXPECT_EQ(gArrowEditor.EditShape.PointCount, 6);
+        EXPECT_FLOAT_EQ(P().AnchorX[1], 11.0f);
+        EXPECT_EQ(gArrowEditor.GridStep, 20);
+        EXPECT_EQ(gPointEditorModes.SymmetricMoves, 0);
+        EXPECT_EQ(Data(dialog, kPointCountItem).text, "6 points.");
+    }, true);
+}
+
+TEST_F(ArrowEditor, OkPutsTheArrowIntoTheLiveEndMarkOnlyWhenTheCustomArrowIsInUse) {
+    gCurrentOptions.ArrowHeads = 1;
+    gCurrentOptions.ArrowPreset = 0;
+    ApplyArrowPreset(0);
+    const ArrowHeadShape before = gArrowHeadShape;
+    Open([](ADMDialogRef dialog) { Click(dialog, kFirstTipItem + 3); });
+    EXPECT_EQ(gArrowHeadShape.PointCount, before.PointCount);
+    EXPECT_EQ(std::memcmp(gArrowHeadShape.AnchorX, before.AnchorX, sizeof before.AnchorX), 0);
+    gCurrentOptions.ArrowPreset = 3;
+    Open([](ADMDialogRef dialog) { Click(dialog, kFirstTipItem + 2); });
+    EXPECT_EQ(gArrowHeadShape.PointCount, 4);
+    EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorX[1], 16.0f);
+    EXPECT_FLOAT_EQ(gArrowHeadShape.OutX[0], 10.0f);  // the editor's In handle
+    EXPECT_FLOAT_EQ(gArrowHeadShape.InY[0], 1.0f);    // the editor's Out handle
+    EXPECT_FLOAT_EQ(gArrowHeadShape.LineStartOffset.h, 11.0f);
+    EXPECT_EQ(gSettings.PreferredArrowShape.Symmetric, 1);
+}
+
+TEST_F(ArrowEditor, TenPointsOrMoreWriteTwentyIndices) {
+    Open([](ADMDialogRef dialog) { Click(dialog, kFirstTipItem + 1); });
+    EXPECT_EQ(WrittenKeys().size(), 6u + 120u);
+    EXPECT_EQ(Written("PtFlEditX9"), "13.5");
+    EXPECT_EQ(WrittenKeys().back(), "PtINOUTEditOY19");
+}
+
+TEST_F(ArrowEditor, StoredPointKeysOutOfRangeOpenOnASoundShape) {
+    sim::ThePlugin().Shutdown();
+    sim::ThePreferences().Put("VekTavorine", "NbPtsFlEdit", sim::PrefValue::Int(40));
+    sim::ThePreferences().Put("VekTavorine", "PtFlEditX3", sim::PrefValue::String("loin"));
+    sim::ThePreferences().Remove("VekTavorine", "PtFlEditY15");
+    ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
+    Open([](ADMDialogRef dialog) {
+        EXPECT_EQ(Data(dialog, kPointCountItem).text, "20 points.");
+        Draw(dialog, kCanvasItem);
+        Draw(dialog, 16);
+    }, true);
+}
+
+}  // namespace
+
+namespace {
+
+struct TipCase {
+    int32_t Button;
+    const char* Count;
+    float LineStart;
+};
+
+class ArrowTipTable : public editortest::EditorTest, public ::testing::WithParamInterface<TipCase> {};
+
+TEST_P(ArrowTipTable, EachTipIsAClosedFilledSymmetricOutline) {
+    const TipCase c = GetParam();
+    Run(ModalDialog::ArrowEditor, [c](ADMDialogRef dialog) {
+        Click(dialog, 15);  // independent moves first: the tip turns symmetry on
+        Click(dialog, c.Button);
+        EXPECT_EQ(Data(dialog, kPointCountItem).text, c.Count);
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartX, c.LineStart);
+        EXPECT_EQ(gArrowEditor.EditShape.Closed, 1);
+        EXPECT_EQ(gArrowEditor.EditShape.Hollow, 0);
+        EXPECT_EQ(gPointEditorModes.SymmetricMoves, 1);
+        EXPECT_EQ(Data(dialog, 15).tip, "Déplacement symétrique des points.");
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.Points.AnchorX[0], 0.0f);
+        Click(dialog, 2);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Tips, ArrowTipTable,
+                         ::testing::Values(TipCase{18, "6 points.", 2.0f}, TipCase{19, "10 points.", 2.0f},
+                                           TipCase{20, "4 points.", 11.0f}, TipCase{21, "3 points.", 12.0f},
+                                           TipCase{22, "6 points.", 2.0f}, TipCase{23, "12 points.", 13.0f}));
+
+}  // namespace
+
+namespace {
+
+class CustomEndMark : public ArrowEditor {
+  protected:
+    static void Send(const char* selector, AIRealPoint p) {
+        const AIToolHandle tool = sim::TheTools().Selected();
+        sim::ThePlugin().SendTool(kSelectorAITrackToolCursor, tool, p);
+        sim::ThePlugin().SendTool(selector, tool, p);
+    }
+};
+
+TEST_F(CustomEndMark, TheEditorsArrowEndsTheNextSegmentDimension) {
+    gCurrentOptions.ArrowHeads = 1;
+    gCurrentOptions.ArrowPreset = 3;
+    Open([](ADMDialogRef dialog) { Click(dialog, kFirstTipItem + 2); });  // tip 3: four curved points
+    sim::TheDocument().DrawPolyline({{0, 0}, {200, 0}}, false);
+    ASSERT_EQ(sim::TheTools().Select(gToolState.ToolHandles[kSegmentTool - 1]), kNoErr);
+    Send(kSelectorAIToolMouseDown, {100, 0});
+    Send(kSelectorAIToolMouseDrag, {100, 40});
+    Send(kSelectorAIToolMouseUp, {100, 40});
+    const sim::ArtNode* mark = sim::TheDocument().Art(gCurrentDimension.EndMarks[0][0]);
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->segments.size(), 4u);
+    EXPECT_TRUE(mark->closed);
+    EXPECT_EQ(mark->style.fillPaint, 1);
+}
+
+}  // namespace

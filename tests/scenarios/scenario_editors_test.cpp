@@ -1,0 +1,32 @@
+// The point editors' example: the custom end mark drawn in the arrow-head editor ends the segment dimensioned
+// after it, and the Bézier dialog's preset is laid at its click and dragged out again with its replicas.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "scenarios/DriverRun.h"
+
+namespace {
+
+TEST(EditorsExample, TheEditedEndMarkAndTheCurvesReachTheDocument) {
+    const scenarios::WorkFolder folder;
+    const scenarios::DriverResult result =
+        folder.Run({TAVORINE_SOURCE_DIR "/examples/editors.scn", "-o", "out", "--prefs", "out/prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    EXPECT_TRUE(folder.Has("out/editors.fleche.pointe.svg"));
+    EXPECT_TRUE(folder.Has("out/editors.bezier.courbe.svg"));
+    const std::string tree = folder.Read("out/editors.tree.txt");
+    // Tip 3 with its upper barb pulled to (16, -5) and the mirror following, at the dimension line's start.
+    EXPECT_NE(tree.find("anchors=[(0,60 in 10,61 out 10,59 smooth) (16,55 in 14,58.5 out 16,58.5 smooth) "
+                        "(11,60 in 15,59 out 15,61 smooth) (16,65 in 16,61.5 out 14,61.5 smooth)]"),
+              std::string::npos)
+        << tree;
+    EXPECT_EQ(scenarios::Count(tree, "group \"Bézier courbe\""), 2u);
+    // Two creations of six replicas each, filled.
+    EXPECT_EQ(scenarios::Count(tree, "path closed attrs=selected,fully-selected stroke=none"), 6u);
+    const std::string prefs = folder.Read("out/prefs.txt");
+    EXPECT_NE(prefs.find("\"RepBez\" int 6"), std::string::npos) << prefs;
+    EXPECT_NE(prefs.find("\"PtFlEditY1\" real 1"), std::string::npos) << prefs;  // -5 stored as -5 + 6
+}
+
+}  // namespace
