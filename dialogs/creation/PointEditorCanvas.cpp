@@ -293,12 +293,6 @@ void ModeButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
     InvalidateItems(item, {kMoveModeItem, kAddDeleteModeItem});
 }
 
-ADMItemRef DialogItem(ADMDialogRef dialog, int32_t id) {
-    ADMItemRef item = nullptr;
-    if (dialog == nullptr || sADMDialog->GetItem(dialog, id, &item) != kNoErr) return nullptr;
-    return item;
-}
-
 void InvalidateItems(ADMItemRef item, std::initializer_list<int32_t> ids) {
     for (int32_t id : ids) {
         if (ADMItemRef other = SiblingItem(item, id)) sADMItem->Invalidate(other);

@@ -7,6 +7,7 @@
 
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/PointEditorState.h"
+#include "dialogs/options/DialogSupport.h"
 #include "host/ADMTypes.h"
 
 void ArrowEditorCanvasDraw(ADMItemRef item, ADMDrawerRef drawer);
@@ -38,7 +39,5 @@ void SetPointCountText(ADMItemRef item, int8_t count);
 // Both point editors' mode buttons, ids 8 (move) and 9 (add or delete).
 void ModeButtonDraw(ADMItemRef item, ADMDrawerRef drawer);
 void ModeButtonNotify(ADMItemRef item, ADMNotifierRef notifier);
-// The item with `id` in the dialog, or null.
-ADMItemRef DialogItem(ADMDialogRef dialog, int32_t id);
 // Invalidates the items with these ids in the dialog of `item`.
 void InvalidateItems(ADMItemRef item, std::initializer_list<int32_t> ids);

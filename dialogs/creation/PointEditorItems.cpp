@@ -24,12 +24,6 @@ constexpr int32_t kReplicaDragCursor = 1100;
 // The handles of a point made round lie this many points either side of its anchor.
 constexpr float kRoundHandleOffset = 20.0f;
 
-int32_t ItemID(ADMItemRef item) {
-    int32_t id = 0;
-    sADMItem->GetID(item, &id);
-    return id;
-}
-
 // Previous or next: the selection steps within its kind; the edits and the point number follow.
 void StepPoint(ADMItemRef item, PointEditor& e, int32_t step) {
     e.SelectedPoint = SteppedSelection(e.SelectedPoint, e.EditShape.PointCount, step);
