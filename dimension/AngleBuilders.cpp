@@ -138,7 +138,9 @@ ASErr DrawArcEndMarks(AIRealPoint vertex, double radius, const AngleLayout& layo
         }
         const AIRealPoint tip = Along(vertex, radius, ends[atStart ? 0 : 1]);
         KeepError(result, PlaceScaledEndMark(
-                              mark, tip, ArcEndMarkDirection(layout.Start, layout.Sweep, atStart, outside),
+                              mark, tip,
+                              EndMarkSetDirection(set, ArcEndMarkDirection(layout.Start, layout.Sweep, atStart,
+                                                                           outside)),
                               ArcEndMarkScale(), nullptr));
     }
     return result;

@@ -23,8 +23,9 @@ ASErr PlaceArcEndMarks(AIRealPoint centre, double radius, double start, double s
     ASErr result = kNoErr;
     for (size_t set = 0; set < kEndMarkSets; ++set) {
         const bool atStart = set % 2 == 0;
+        const double direction = ArcEndMarkDirection(start, sweep, atStart, outside);
         KeepError(result, PlaceEndMark(d.EndMarks[set][0], ends[atStart ? 0 : 1],
-                                       ArcEndMarkDirection(start, sweep, atStart, outside), nullptr));
+                                       EndMarkSetDirection(set, direction), nullptr));
     }
     return result;
 }

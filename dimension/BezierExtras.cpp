@@ -300,7 +300,7 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t with
     const bool outside = (withEnds != 0) != (gCurrentOptions.BezierArrowsFlag != 0);
     const double direction = std::atan2(back.Y, back.X) + (outside ? kPi : 0.0);
     KeepError(result, PlaceEndMark(d.EndMarks[0][0], point, direction, nullptr));
-    KeepError(result, PlaceEndMark(d.EndMarks[2][0], point, direction, nullptr));
+    KeepError(result, PlaceEndMark(d.EndMarks[2][0], point, EndMarkSetDirection(2, direction), nullptr));
 
     FormatDimensionLength(back.Length());
     const AIRealPoint at{static_cast<AIReal>(x + gCurrentOptions.BezierOffsetX),

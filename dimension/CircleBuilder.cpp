@@ -114,12 +114,14 @@ ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t /*alt*/,
                               : ClearPath(d.CircleParts[1]));
     }
     KeepError(result, PlaceEndMark(d.EndMarks[0][0], layout.LineEnds[1], layout.MarkDirections[1], nullptr));
-    KeepError(result, PlaceEndMark(d.EndMarks[2][0], layout.LineEnds[1], layout.MarkDirections[1], nullptr));
+    KeepError(result, PlaceEndMark(d.EndMarks[2][0], layout.LineEnds[1],
+                                   EndMarkSetDirection(2, layout.MarkDirections[1]), nullptr));
     if (layout.SecondMark) {
         KeepError(result,
                   PlaceEndMark(d.EndMarks[1][0], layout.LineEnds[0], layout.MarkDirections[0], nullptr));
         KeepError(result,
-                  PlaceEndMark(d.EndMarks[3][0], layout.LineEnds[0], layout.MarkDirections[0], nullptr));
+                  PlaceEndMark(d.EndMarks[3][0], layout.LineEnds[0],
+                               EndMarkSetDirection(3, layout.MarkDirections[0]), nullptr));
     }
     gDimensionValues.DimensionLineEnds[0] = CornerSegment(layout.LineEnds[0]);
     gDimensionValues.DimensionLineEnds[1] = CornerSegment(layout.LineEnds[1]);

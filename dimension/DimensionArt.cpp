@@ -74,7 +74,8 @@ AIRealPoint Along(AIRealPoint p, Vector2 u, double distance) {
 ASErr PlaceEndMarkPair(size_t end, size_t variant, size_t index, AIRealPoint tip, double direction,
                        AIRealPoint* lineStart) {
     ASErr result = PlaceEndMark(gCurrentDimension.EndMarks[end][index], tip, direction, lineStart);
-    KeepError(result, PlaceEndMark(gCurrentDimension.EndMarks[variant][index], tip, direction, nullptr));
+    KeepError(result, PlaceEndMark(gCurrentDimension.EndMarks[variant][index], tip,
+                                   EndMarkSetDirection(variant, direction), nullptr));
     return result;
 }
 
@@ -168,6 +169,10 @@ ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double sta
 double EndMarkScale() {
     const double size = gCurrentOptions.EndMarkSize;
     return std::isfinite(size) && size > 0.0 ? size / kEndMarkSizeUnit : 0.0;
+}
+
+double EndMarkSetDirection(size_t set, double direction) {
+    return set == kFirstEndVariant || set == kSecondEndVariant ? direction + kPi / 2.0 : direction;
 }
 
 ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart) {
@@ -415,9 +420,10 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
                                                      dimension.ExtensionOvershoot)
                                   : ClearPath(extension));
         }
-        gDimensionValues.DimensionLineEnds[0] = CornerSegment(a);
-        gDimensionValues.DimensionLineEnds[1] = CornerSegment(b);
     }
+    // Each dimension of a series leaves its own line ends, so that the last one built is the one remembered.
+    gDimensionValues.DimensionLineEnds[0] = CornerSegment(a);
+    gDimensionValues.DimensionLineEnds[1] = CornerSegment(b);
     KeepError(result,
               PlaceDimensionLabel(gCurrentDimension.LabelFrames[index], dimension.LabelAt, dimension.LabelAngle));
     return result;

@@ -62,6 +62,9 @@ double EndMarkScale();
 // the mark (the shape's line start offset, placed), written to *lineStart when given. A null or stale mark,
 // or no end marks shown, leaves the art alone and gives `tip`.
 ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart);
+// The second variant of each end (end-mark sets 2 and 3, the point style's second path) is laid a quarter turn
+// from the first, so that the two paths cross; sets 0 and 1 are laid at `direction`.
+double EndMarkSetDirection(size_t set, double direction);
 // The same at the scale `scale` (a size over kEndMarkSizeUnit; 0 or less: no end mark).
 ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, double scale,
                          AIRealPoint* lineStart);
@@ -149,5 +152,5 @@ ASErr PrepareStraightLabel(size_t index, LabelExtent* extent);
 ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index);
 // Shapes dimension `index` as `dimension` says, its label already written: its line (and second part), the end
 // marks at both ends (variants 2 and 3 with them), the extension lines (index 0 only) and the label's place.
-// Writes the two line ends into DimensionLineEnds for index 0.
+// Writes the two line ends into DimensionLineEnds, whatever the index.
 ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t index);

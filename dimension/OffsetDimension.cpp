@@ -20,6 +20,7 @@
 #include "host/PathSuite.h"
 #include "host/RealBezierSuite.h"
 #include "records/CurrentOptions.h"
+#include "records/DragValues.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 
@@ -204,8 +205,8 @@ ASErr PlaceMarksAndShapeLine(Anchors& line, bool outside) {
     ASErr result = kNoErr;
     KeepError(result, PlaceEndMark(d.EndMarks[0][0], start, into, &startLine));
     KeepError(result, PlaceEndMark(d.EndMarks[1][0], end, back, &endLine));
-    KeepError(result, PlaceEndMark(d.EndMarks[2][0], start, into, nullptr));
-    KeepError(result, PlaceEndMark(d.EndMarks[3][0], end, back, nullptr));
+    KeepError(result, PlaceEndMark(d.EndMarks[2][0], start, EndMarkSetDirection(2, into), nullptr));
+    KeepError(result, PlaceEndMark(d.EndMarks[3][0], end, EndMarkSetDirection(3, back), nullptr));
     if (outside) {
         const double tail = OutsideMarkTail(EndMarkScale());
         line.insert(line.begin(), CornerAt((Vector2(start) - startTravel * tail).ToPoint()));
@@ -258,6 +259,16 @@ ASErr PlaceExtensionLines(const Anchors& measured, AIRealPoint lineStart, AIReal
     return result;
 }
 
+// The alert of an offset too large: once in a drag (whose every event rebuilds), else at each build.
+void ShowOffsetAlert() {
+    const bool dragging = gToolState.OffsetDragActive != 0;
+    if (dragging && gDragValues.OffsetAlertShown != 0)
+        return;
+    if (sADMBasic != nullptr)
+        sADMBasic->MessageAlert(kOffsetTooLargeAlert);
+    gDragValues.OffsetAlertShown = dragging ? 1 : 0;
+}
+
 } // namespace
 
 ASErr DrawOffsetDimension(AIArtHandle* measuredArt, AIArtHandle* dimensionLines, AIReal offset, AIReal x,
@@ -277,8 +288,7 @@ ASErr DrawOffsetDimension(AIArtHandle* measuredArt, AIArtHandle* dimensionLines,
     const double distance = OffsetDistance(offset, rightShift != 0);
     Anchors outline;
     if (const ASErr error = MakeOutline(*measuredArt, side * distance, line, &outline); error != kNoErr) {
-        if (sADMBasic != nullptr)
-            sADMBasic->MessageAlert(kOffsetTooLargeAlert);
+        ShowOffsetAlert();
         return error;
     }
     if (rightShift != 0)

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <iterator>
+#include <unordered_set>
 
 #include "dimension/AngleBuilders.h"
 #include "dimension/CircleBuilder.h"
@@ -79,52 +82,102 @@ bool ReadLinkIndex(AIArtHandle part, size_t which, int16_t* index) {
     return true;
 }
 
-AIArtHandle FindLinkedPath(const char* key, int32_t id) {
+namespace {
+
+// The keys that link a measured path to its dimensions.
+constexpr const char* kLinkKeys[] = {format::FirstPointLink, format::SecondPointLink, format::OnSegmentLink,
+                                     format::AngleLink, format::CircleLink};
+
+// The place of a link key in kLinkKeys; -1 for another key.
+int LinkKeyIndex(const char* key) {
+    for (size_t k = 0; k < std::size(kLinkKeys); ++k) {
+        if (key != nullptr && std::strcmp(key, kLinkKeys[k]) == 0) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+// The path is a measured path linked by `key` = id: it carries that link and no `vek`.
+bool CarriesLink(AIArtHandle path, const char* key, int32_t id) {
+    int32_t pathId = 0;
+    return !HasTag(path, format::Vek) && ReadLinkId(path, key, &pathId) && pathId == id;
+}
+
+AIArtHandle WalkForLinkedPath(const char* key, int32_t id) {
     for (AIArtHandle path : DocumentPaths()) {
-        int32_t pathId = 0;
-        if (!HasTag(path, format::Vek) && ReadLinkId(path, key, &pathId) && pathId == id) return path;
+        if (CarriesLink(path, key, id)) return path;
     }
     return nullptr;
 }
 
-bool FindLinkedAnchor(AIArtHandle part, const char* key, size_t which, LinkedAnchor* anchor) {
+}  // namespace
+
+LinkedPathIndex::LinkedPathIndex() : byKey_(std::size(kLinkKeys)) {
+    for (AIArtHandle path : DocumentPaths()) {
+        if (HasTag(path, format::Vek)) continue;
+        for (size_t k = 0; k < std::size(kLinkKeys); ++k) {
+            int32_t id = 0;
+            if (ReadLinkId(path, kLinkKeys[k], &id)) byKey_[k][id].push_back(path);
+        }
+    }
+}
+
+AIArtHandle LinkedPathIndex::Find(const char* key, int32_t id) const {
+    const int k = LinkKeyIndex(key);
+    if (k < 0) return WalkForLinkedPath(key, id);
+    const auto& paths = byKey_[static_cast<size_t>(k)];
+    const auto found = paths.find(id);
+    if (found == paths.end()) return nullptr;
+    // A path disposed of since the pass, or whose tags changed, no longer answers.
+    for (AIArtHandle path : found->second) {
+        if (IsLiveArt(path) && CarriesLink(path, key, id)) return path;
+    }
+    return nullptr;
+}
+
+AIArtHandle FindLinkedPath(const char* key, int32_t id, const LinkedPathIndex* index) {
+    return index != nullptr ? index->Find(key, id) : WalkForLinkedPath(key, id);
+}
+
+bool FindLinkedAnchor(AIArtHandle part, const char* key, size_t which, LinkedAnchor* anchor,
+                      const LinkedPathIndex* index) {
     int32_t id = 0;
     LinkedAnchor found;
     if (anchor == nullptr || !ReadLinkId(part, key, &id) || !ReadLinkIndex(part, which, &found.Index)) return false;
-    found.Path = FindLinkedPath(key, id);
+    found.Path = FindLinkedPath(key, id, index);
     if (found.Path == nullptr || !ReadAnchor(found.Path, found.Index, &found.Anchor)) return false;
     *anchor = found;
     return true;
 }
 
-bool FindLinearAnchors(AIArtHandle part, LinearAnchors* anchors) {
+bool FindLinearAnchors(AIArtHandle part, LinearAnchors* anchors, const LinkedPathIndex* index) {
     if (anchors == nullptr) return false;
     LinearAnchors found;
     found.OnSegment = HasTag(part, format::OnSegmentLink);
     const char* firstKey = found.OnSegment ? format::OnSegmentLink : format::FirstPointLink;
     const char* secondKey = found.OnSegment ? format::OnSegmentLink : format::SecondPointLink;
-    if (!FindLinkedAnchor(part, firstKey, 0, &found.First) || !FindLinkedAnchor(part, secondKey, 1, &found.Second)) {
+    if (!FindLinkedAnchor(part, firstKey, 0, &found.First, index) ||
+        !FindLinkedAnchor(part, secondKey, 1, &found.Second, index)) {
         return false;
     }
     *anchors = found;
     return true;
 }
 
-bool FindAngleAnchors(AIArtHandle part, AngleAnchors* anchors) {
+bool FindAngleAnchors(AIArtHandle part, AngleAnchors* anchors, const LinkedPathIndex* index) {
     AngleAnchors found;
-    if (anchors == nullptr || !FindLinkedAnchor(part, format::AngleLink, 0, &found.Previous) ||
-        !FindLinkedAnchor(part, format::AngleLink, 1, &found.Vertex) ||
-        !FindLinkedAnchor(part, format::AngleLink, 2, &found.Next)) {
+    if (anchors == nullptr || !FindLinkedAnchor(part, format::AngleLink, 0, &found.Previous, index) ||
+        !FindLinkedAnchor(part, format::AngleLink, 1, &found.Vertex, index) ||
+        !FindLinkedAnchor(part, format::AngleLink, 2, &found.Next, index)) {
         return false;
     }
     *anchors = found;
     return true;
 }
 
-bool FindCircleAnchors(AIArtHandle part, CircleAnchors* anchors) {
+bool FindCircleAnchors(AIArtHandle part, CircleAnchors* anchors, const LinkedPathIndex* index) {
     CircleAnchors found;
-    if (anchors == nullptr || !FindLinkedAnchor(part, format::CircleLink, 0, &found.First) ||
-        !FindLinkedAnchor(part, format::CircleLink, 1, &found.Second)) {
+    if (anchors == nullptr || !FindLinkedAnchor(part, format::CircleLink, 0, &found.First, index) ||
+        !FindLinkedAnchor(part, format::CircleLink, 1, &found.Second, index)) {
         return false;
     }
     *anchors = found;
@@ -144,13 +197,10 @@ std::vector<AIArtHandle> LinearDimensionsToUpdate() {
 
 std::vector<AIArtHandle> AngleDimensionsToUpdate() {
     std::vector<AIArtHandle> arcs;
-    std::vector<AIArtHandle> groups;
+    std::unordered_set<AIArtHandle> groups;
     for (AIArtHandle path : DocumentPaths()) {
         if (!HasTag(path, format::AngleLink) || !HasTag(path, format::AngleMarker)) continue;
-        const AIArtHandle group = GroupOf(path);
-        if (std::find(groups.begin(), groups.end(), group) != groups.end()) continue;
-        groups.push_back(group);
-        arcs.push_back(path);
+        if (groups.insert(GroupOf(path)).second) arcs.push_back(path);
     }
     return arcs;
 }
@@ -187,9 +237,9 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     return true;
 }
 
-RebuildResult RebuildSegmentDimensionOf(AIArtHandle part) {
+RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
     LinearAnchors found;
-    if (!FindLinearAnchors(part, &found)) return {RebuildOutcome::PathNotFound, kNoErr};
+    if (!FindLinearAnchors(part, &found, index)) return {RebuildOutcome::PathNotFound, kNoErr};
     if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
     MeasuredPoints& m = gMeasuredPoints;
     m.FirstPoint = found.First.Anchor;
@@ -211,9 +261,9 @@ RebuildResult RebuildSegmentDimensionOf(AIArtHandle part) {
     return {RebuildOutcome::Rebuilt, result};
 }
 
-RebuildResult RebuildAngleDimensionOf(AIArtHandle part) {
+RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
     AngleAnchors found;
-    if (!FindAngleAnchors(part, &found)) return {RebuildOutcome::PathNotFound, kNoErr};
+    if (!FindAngleAnchors(part, &found, index)) return {RebuildOutcome::PathNotFound, kNoErr};
     if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
     MeasuredPoints& m = gMeasuredPoints;
     m.AngleVertex = found.Vertex.Anchor;
@@ -222,6 +272,8 @@ RebuildResult RebuildAngleDimensionOf(AIArtHandle part) {
     const AIRealPoint vertex = m.AngleVertex.p;
     m.AngleValue = static_cast<AIReal>(SignedAngle((Vector2(m.AnglePointB.p) - Vector2(vertex)).ToPoint(),
                                                    (Vector2(m.AnglePointA.p) - Vector2(vertex)).ToPoint()));
+    // The re-entrant side belongs to the drag that chose it: a rebuilt angle starts on its salient side.
+    m.AngleFlip = 0;
     gHitState.MeasuredArt = found.Vertex.Path;
     ASErr result = BuildAngleDimensionArt();
     KeepError(result, LinkAngle(found.Vertex.Path, found.Previous.Index, found.Vertex.Index, found.Next.Index));
@@ -231,11 +283,11 @@ RebuildResult RebuildAngleDimensionOf(AIArtHandle part) {
     return {RebuildOutcome::Rebuilt, result};
 }
 
-RebuildResult RebuildCircleDimensionOf(AIArtHandle part) {
+RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
     CircleAnchors found;
     AIPathSegment centre;
     AIReal radius = 0.0f;
-    if (!FindCircleAnchors(part, &found) ||
+    if (!FindCircleAnchors(part, &found, index) ||
         !CircleFromChords(found.First.Anchor, found.Second.Anchor, &centre, &radius)) {
         return {RebuildOutcome::PathNotFound, kNoErr};
     }
@@ -253,11 +305,12 @@ RebuildResult RebuildCircleDimensionOf(AIArtHandle part) {
     return {RebuildOutcome::Rebuilt, result};
 }
 
-ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildResult (*rebuild)(AIArtHandle)) {
+ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildOne rebuild) {
     bool everyFound = true;
     ASErr result = kNoErr;
+    const LinkedPathIndex index;
     for (AIArtHandle part : parts) {
-        const RebuildResult rebuilt = rebuild(part);
+        const RebuildResult rebuilt = rebuild(part, &index);
         if (rebuilt.Outcome == RebuildOutcome::PathNotFound) everyFound = false;
         KeepError(result, rebuilt.Error);
     }
@@ -269,8 +322,7 @@ namespace {
 
 // With "Redessiner" on every dimension the list names, after which no click is left in progress; else the
 // clicked one.
-ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(),
-                    RebuildResult (*rebuild)(AIArtHandle)) {
+ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(), RebuildOne rebuild) {
     if (gSettings.RedrawAll == 0) return RebuildEvery({hit.object}, rebuild);
     const ASErr result = RebuildEvery(every(), rebuild);
     gToolState.ClickInProgress = 0;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "host/HitTestSuite.h"
@@ -41,24 +42,42 @@ struct CircleAnchors {
     LinkedAnchor Second;
 };
 
+// The measured paths of the document by link, found in one pass over its paths: for each link key and id, the
+// paths that carry them and are no dimension parts, from the top. An update-all pass looks every anchor up
+// here instead of walking the document for each. A lookup answers what a walk of the document would answer
+// now as long as no path has gained a link since the pass, which holds while dimensions are rebuilt: their
+// new parts carry `vek`, and a measured path keeps the id it had.
+class LinkedPathIndex {
+  public:
+    LinkedPathIndex();
+    // The first path from the top that carries `key` = id and no `vek` and is still in the document; null
+    // when there is none. A key that is no link key is looked up by walking the document.
+    AIArtHandle Find(const char* key, int32_t id) const;
+
+  private:
+    std::vector<std::unordered_map<int32_t, std::vector<AIArtHandle>>> byKey_;  // in the order of LinkKeys
+};
+
 // The anchor index under "num1" (which 0), "num2" (1) or "num3" (2) of a part: false when the tag is absent or
 // holds no decimal number of 0..32767.
 bool ReadLinkIndex(AIArtHandle part, size_t which, int16_t* index);
 // The measured path linked by `key` = id: the first path of the document, from the top, that carries that
-// tag and is no dimension part (carries no `vek`); null when there is none.
-AIArtHandle FindLinkedPath(const char* key, int32_t id);
+// tag and is no dimension part (carries no `vek`); null when there is none. Looked up in `index` when one is
+// given, else by walking the document.
+AIArtHandle FindLinkedPath(const char* key, int32_t id, const LinkedPathIndex* index = nullptr);
 // The anchor found again: the path linked by the part's `key` and the index under the part's index key
 // `which`; false when the part has no such link or index, no path carries the id, or the path has no anchor
 // of that index any more.
-bool FindLinkedAnchor(AIArtHandle part, const char* key, size_t which, LinkedAnchor* anchor);
+bool FindLinkedAnchor(AIArtHandle part, const char* key, size_t which, LinkedAnchor* anchor,
+                      const LinkedPathIndex* index = nullptr);
 
 // The anchors of the linear dimension `part` belongs to: "surseg" with "num1" and "num2" on one path when
 // the part has it, else "segpt1" with "num1" and "segpt2" with "num2", each on its own path.
-bool FindLinearAnchors(AIArtHandle part, LinearAnchors* anchors);
+bool FindLinearAnchors(AIArtHandle part, LinearAnchors* anchors, const LinkedPathIndex* index = nullptr);
 // The anchors of an angle dimension: "ang" with "num1" to "num3".
-bool FindAngleAnchors(AIArtHandle part, AngleAnchors* anchors);
+bool FindAngleAnchors(AIArtHandle part, AngleAnchors* anchors, const LinkedPathIndex* index = nullptr);
 // The anchors of a circle dimension: "cer" with "num1" and "num2".
-bool FindCircleAnchors(AIArtHandle part, CircleAnchors* anchors);
+bool FindCircleAnchors(AIArtHandle part, CircleAnchors* anchors, const LinkedPathIndex* index = nullptr);
 
 // The dimensions an update-all pass rebuilds, as one part of each, in document order from the top:
 // linear dimensions by their line marked "red" with "surseg" or "segpt1"; angle dimensions by their first
@@ -91,17 +110,18 @@ bool ReplaceDimensionGroup(AIArtHandle part);
 // Rebuilds the linear dimension of `part` with the current settings from its two anchors read again: a new
 // skeleton in a new group (always re-editable: it carries "mods" whatever the hover flags say), the link
 // written again ("surseg", or "segpt1" and "segpt2"), DrawSegmentDimension.
-RebuildResult RebuildSegmentDimensionOf(AIArtHandle part);
+RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);
 // Rebuilds the angle dimension of `part` with the current settings from its vertex and neighbours read
 // again: a new skeleton in a new group, the link written again, DrawAngleDimension at the live "Rayon".
-RebuildResult RebuildAngleDimensionOf(AIArtHandle part);
+RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);
 // Rebuilds the circle dimension of `part` from the two arc ends read again (CircleFromChords), its label
 // towards the middle of the arc, kCircleLabelClearance beyond the circle and the live end-mark size.
-RebuildResult RebuildCircleDimensionOf(AIArtHandle part);
+RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);
 
-// Rebuilds one kind of dimension for every part of the list; one alert after the pass when any of them was not
-// found. Result: the last host error of the builds.
-ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildResult (*rebuild)(AIArtHandle));
+// Rebuilds one kind of dimension for every part of the list, the measured paths looked up in one index of the
+// document; one alert after the pass when any of them was not found. Result: the last host error of the builds.
+using RebuildOne = RebuildResult (*)(AIArtHandle part, const LinkedPathIndex* index);
+ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildOne rebuild);
 
 // A click on a linear dimension: with "Redessiner" on, every linear dimension of the document is rebuilt;
 // else the clicked one (the art of the hit record), with the alert when its path is not found. Result: the

@@ -4,6 +4,7 @@
 
 #include "driver/DialogSvg.h"
 #include "driver/DrawingLog.h"
+#include "driver/SvgWriter.h"
 #include "driver/TreeDump.h"
 #include "simhost/DialogManager.h"
 #include "simhost/Document.h"
@@ -298,14 +299,15 @@ void Player::PlayDump(const Command& command, const DumpCommand& dump) {
         log_.Append(TreeDump());
         return;
     }
-    const std::string file =
-        JoinPath(outputDirectory_, scenario_.name + "." + std::to_string(++dumpFiles_) + ".tree.txt");
+    const std::string base = JoinPath(outputDirectory_, scenario_.name + "." + std::to_string(++dumpFiles_));
     try {
-        WriteTextFile(file, TreeDump());
+        WriteTextFile(base + ".tree.txt", TreeDump());
+        WriteTextFile(base + ".svg", SvgDocument());
     } catch (const std::runtime_error& error) {
         Fail(command, error.what());
     }
-    log_.Append("tree written to " + file);
+    log_.Append("tree written to " + base + ".tree.txt");
+    log_.Append("picture written to " + base + ".svg");
 }
 
 void Player::PlayMenu(const Command& command, const MenuCommand& menu) {
@@ -457,8 +459,10 @@ void Player::PlayPicture(const Command& command, const PictureCommand& picture, 
     if (!picture.label.empty())
         stem += "." + picture.label;
     const int count = ++pictures_[stem];
-    const std::string file =
-        JoinPath(outputDirectory_, stem + (count > 1 ? "." + std::to_string(count) : std::string()) + ".svg");
+    std::string name = stem;
+    if (count > 1)
+        name.append(".").append(std::to_string(count));
+    const std::string file = JoinPath(outputDirectory_, name + ".svg");
     const std::string svg = DialogSvg(dialog);
     LogNotifications();
     try {

@@ -619,7 +619,7 @@ Scenario ParseScenario(const std::string& path, const std::string& text) {
              mark = ContinuationMark(line)) {
             ++nextLine;
             line.erase(mark);
-            line += " " + Trimmed(more);
+            line.append(" ").append(Trimmed(more));
         }
         SplitLine split = Split(path, lineNumber, line);
         if (split.tokens.empty())

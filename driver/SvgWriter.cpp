@@ -79,7 +79,8 @@ std::string SegmentData(const AIPathSegment& from, const AIPathSegment& to) {
 std::string PathData(const std::vector<AIPathSegment>& segments, bool closed) {
     if (segments.empty())
         return "";
-    std::string data = "M" + SvgPoint(segments.front().p);
+    std::string data = "M";
+    data += SvgPoint(segments.front().p);
     for (size_t i = 1; i < segments.size(); ++i)
         data += SegmentData(segments[i - 1], segments[i]);
     if (closed && segments.size() > 1) {
@@ -109,7 +110,7 @@ std::string StrokeAttributes(const AIStrokeStyle& stroke) {
     if (stroke.dash.length > 0) {
         std::string dashes;
         for (int i = 0; i < stroke.dash.length && i < kMaxDashComponents; ++i)
-            dashes += (i ? " " : "") + Number(stroke.dash.array[i]);
+            dashes.append(i ? " " : "").append(Number(stroke.dash.array[i]));
         text += Attribute("stroke-dasharray", dashes);
         if (stroke.dash.offset != 0.0f)
             text += Attribute("stroke-dashoffset", Number(stroke.dash.offset));

@@ -21,6 +21,8 @@ public:
     virtual void ShowPanelSegmentPage(int32_t enabled) = 0;
     virtual void ShowPanelAnglePage(int32_t enabled) = 0;
     virtual void EnablePanelMenuEntries(int32_t enabled) = 0;
+    // Enables or disables one entry of the flyout menu by its id.
+    virtual void EnableFlyoutEntry(int32_t /*entryID*/, int32_t /*enabled*/) {}
     virtual void ShowSelectionMeasures() = 0;
     virtual void ShowFigureArea() = 0;
 };

@@ -52,7 +52,7 @@ void LoadSegmentOptions() {
     o.SideTiesOn = s.SideTiesOn;
     o.SeriesOn = s.SeriesOn;
     o.SeriesKind = s.SeriesKind;
-    o.SeriesLabelStep = SeriesLabelStep(o);
+    UpdateSeriesLabelStep();
 }
 
 void LoadAngleOptions() {
@@ -94,3 +94,5 @@ void LoadAllCurrentOptions() {
     LoadCreationOptions();
     gCurrentOptions.ActiveEndMarkSize = gCurrentOptions.EndMarkSize;
 }
+
+void UpdateSeriesLabelStep() { gCurrentOptions.SeriesLabelStep = SeriesLabelStep(gCurrentOptions); }

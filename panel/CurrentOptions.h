@@ -21,3 +21,5 @@ void LoadCircleOptions();
 void LoadBezierOptions();
 // Every live value from Settings at once: the panel-free start-up copy.
 void LoadAllCurrentOptions();
+// SeriesLabelStep from the live values: the text size, raised to 0.08 x the end size when that is larger.
+void UpdateSeriesLabelStep();

@@ -11,7 +11,6 @@ ADMDialogRef PanelDialog = nullptr;
 AIRect ScreenBounds;
 int16_t HelpPage = 1;
 int16_t HelpPageCount = 0;
-int8_t FlattenDepth = 0;
 
 namespace {
 
@@ -46,6 +45,14 @@ ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& spec) {
 
 void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count) {
     for (size_t i = 0; i < count; ++i) MakePanelItem(dialog, specs[i]);
+}
+
+SPPluginRef PluginOfItem(ADMItemRef item) {
+    ADMDialogRef dialog = nullptr;
+    SPPluginRef plugin = nullptr;
+    if (sADMItem->GetDialog(item, &dialog) != kNoErr || sADMDialog->GetPluginRef(dialog, &plugin) != kNoErr)
+        return nullptr;
+    return plugin;
 }
 
 void SetSteps(ADMItemRef item, float small, float large) {

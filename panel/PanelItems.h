@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "host/ADMTypes.h"
+#include "host/SPBasic.h"
 
 // One panel item: its id, type name, rectangle (left, top, right, bottom in panel pixels), tip, procedures,
 // whether it takes the panel's text font, and the set-up of its font, units, range, steps, value and entries.
@@ -28,6 +29,9 @@ template <size_t N>
 void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec (&specs)[N]) {
     MakePanelItems(dialog, specs, N);
 }
+
+// The plug-in that owns the item's dialog, for its icons and cursors; null when the dialog manager does not say.
+SPPluginRef PluginOfItem(ADMItemRef item);
 
 // Small set-up steps the tables share.
 void SetSteps(ADMItemRef item, float small, float large);

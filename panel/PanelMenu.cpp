@@ -1,6 +1,4 @@
-// The panel's flyout menu: options and help shown or hidden, arrows or points, and the modal dialogs; the
-// colour buttons and the free-text menu.
-#include "dimension/ValueFormat.h"
+// The panel's flyout menu: options and help shown or hidden, arrows or points, and the modal dialogs.
 #include "frame/DialogOpeners.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -15,13 +13,6 @@
 
 namespace {
 
-constexpr int32_t kNarrowWidth = 240;
-constexpr int32_t kHelpWidth = 480;
-constexpr int32_t kOptionsShownHeight = 172;
-constexpr int32_t kOptionsHiddenHeight = 106;
-// The free-text menu's last entry, which opens the free-text dialog.
-constexpr int32_t kModifyFreeTextsEntry = 6;
-constexpr int32_t kFreeTextEntrySize = 1024;
 
 ADMEntryRef FlyoutEntry(ADMItemRef menu, int32_t entryID) {
     ADMListRef list = nullptr;
@@ -57,12 +48,12 @@ void ToggleHelp(ADMItemRef menu, ADMEntryRef entry) {
     ADMEntryRef options = FlyoutEntry(menu, kFlyoutOptionsEntry);
     if (FirstLetter(entry) == 'M') {
         sADMEntry->SetText(entry, "Afficher l'aide");
-        bounds.right = bounds.left + kNarrowWidth;
+        bounds.right = bounds.left + kPanelWidth;
         bounds.bottom = bounds.top + (FirstLetter(options) == 'M' ? kOptionsShownHeight : kOptionsHiddenHeight);
         if (options != nullptr) sADMEntry->Enable(options, 1);
     } else {
         sADMEntry->SetText(entry, "Masquer l'aide");
-        bounds.right = bounds.left + kHelpWidth;
+        bounds.right = bounds.left + kPanelWithHelpWidth;
         bounds.bottom = bounds.top + kOptionsShownHeight;
         if (options != nullptr) sADMEntry->Enable(options, 0);
     }
@@ -87,27 +78,4 @@ void PanelMenuNotify(ADMItemRef item, ADMNotifierRef notifier) {
         case kFlyoutHelpEntry: ToggleHelp(item, entry); break;
         default: break;
     }
-}
-
-void ColourButtonNotify(ADMItemRef, ADMNotifierRef notifier) {
-    if (IsUserChange(notifier)) OpenModalDialog(ModalDialog::Colours);
-}
-
-void FreeTextMenuNotify(ADMItemRef item, ADMNotifierRef) {
-    ADMListRef list = nullptr;
-    ADMEntryRef entry = nullptr;
-    int32_t entryID = -1;
-    if (sADMItem->GetList(item, &list) != kNoErr || sADMList->GetActiveEntry(list, &entry) != kNoErr ||
-        entry == nullptr || sADMEntry->GetID(entry, &entryID) != kNoErr) {
-        return;
-    }
-    if (entryID == kModifyFreeTextsEntry) {
-        OpenModalDialog(ModalDialog::FreeTexts);
-        return;
-    }
-    char text[kFreeTextEntrySize] = {};
-    sADMEntry->GetText(entry, text, sizeof text);
-    SetFreeLabelText(text);
-    if (ADMItemRef field = PanelItem(kFreeTextItem)) sADMItem->SetText(field, text);
-    RefreshCurrentDimension();
 }

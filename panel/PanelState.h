@@ -13,8 +13,6 @@ extern AIRect ScreenBounds;
 // The help page shown, 1 to HelpPageCount, and the number of pages.
 extern int16_t HelpPage;
 extern int16_t HelpPageCount;
-// How many times the point editors' previews halve a curve before drawing it.
-extern int8_t FlattenDepth;
 
 // The panel's item ids. The flyout menu is the dialog's own menu item (kADMMenuItemID).
 enum PanelItemID : int32_t {
@@ -102,6 +100,12 @@ enum PanelItemID : int32_t {
     kTextPositionPictureItem = 99,
     kCoverItem = 100,
 };
+
+// The panel's width, with the help beside it, and its heights with the options hidden and shown.
+constexpr int32_t kPanelWidth = 240;
+constexpr int32_t kPanelWithHelpWidth = 480;
+constexpr int32_t kOptionsHiddenHeight = 106;
+constexpr int32_t kOptionsShownHeight = 172;
 
 // The dialog manager's font of every text-bearing panel item.
 constexpr int32_t kPanelFont = 13;

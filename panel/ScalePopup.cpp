@@ -9,6 +9,7 @@
 #include "host/ADMEntrySuite.h"
 #include "host/ADMItemSuite.h"
 #include "host/ADMListSuite.h"
+#include "panel/CustomScaleDialog.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
@@ -118,6 +119,8 @@ void ScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (const FixedScale* scale = FixedScaleOf(id)) {
         live.ScaleNumerator = scale->Numerator;
         live.ScaleDenominator = scale->Denominator;
+    } else if (id == kOtherScaleEntry) {
+        OpenCustomScaleDialog();
     } else if (id == kCustomScaleEntry) {
         live.ScaleNumerator = gSettings.CustomScaleNumerator;
         live.ScaleDenominator = gSettings.CustomScaleDenominator;

@@ -18,6 +18,7 @@
 #include "panel/PanelState.h"
 #include "panel/ScalePopup.h"
 #include "panel/SectionItems.h"
+#include "panel/ToolPages.h"
 #include "panel/UnitPopups.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
@@ -28,14 +29,7 @@
 namespace {
 
 constexpr const char* kPanelName = "Tavorine";
-constexpr int32_t kPanelWidth = 240;
-constexpr int32_t kOptionsShownHeight = 172;
-constexpr int32_t kOptionsHiddenHeight = 106;
 constexpr size_t kDockGroupSize = 256;
-// How many times the point editors' previews halve a curve.
-constexpr int8_t kStartFlattenDepth = 4;
-// The factor of the end-mark size in the spacing of stacked series labels.
-constexpr double kSeriesStepPerEndMarkSize = 0.08;
 constexpr int32_t kScaleMarkerPicture = 1076;
 
 // A modal dialog's size, and where its first position is kept.
@@ -79,8 +73,8 @@ void CopyStartingLiveValues() {
 }
 
 void ResetWorkingValues() {
-    FlattenDepth = kStartFlattenDepth;
     DragValues& drag = gDragValues;
+    drag.FlattenDepth = kFlattenDepth;
     drag.CreatedSegmentLength = drag.CreatedAngleSide = drag.CreatedAngleRotation = 0.0f;
     drag.CreatedCircleRadius = drag.ArcSweep = 0.0f;
     gCurrentOptions.BezierPathLength = kDefaultBezierPathLength;
@@ -106,12 +100,6 @@ void BuildItemGroups(ADMDialogRef dialog) {
     BuildUnitPopups(dialog);
     MakeProjectionItems(dialog);
     MakeReadoutItems(dialog);
-}
-
-void UpdateSeriesLabelStep() {
-    const CurrentOptions& live = gCurrentOptions;
-    const double fromMarks = kSeriesStepPerEndMarkSize * live.EndMarkSize;
-    gCurrentOptions.SeriesLabelStep = SettingAsFloat(live.TextSize > fromMarks ? live.TextSize : fromMarks);
 }
 
 constexpr PanelItemSpec kScaleItems[] = {
@@ -223,19 +211,12 @@ void TavorineDialogue::SetShown(bool shown) {
     if (fDialogRef != nullptr) sADMDialog->Show(fDialogRef, shown ? 1 : 0);
 }
 
-void TavorineDialogue::LayoutPanelForTool(int32_t) {}
-void TavorineDialogue::ShowPanelSegmentPage(int32_t) {}
-void TavorineDialogue::ShowPanelAnglePage(int32_t) {}
-void TavorineDialogue::EnablePanelMenuEntries(int32_t enabled) {
-    ADMItemRef menu = nullptr;
-    ADMListRef list = nullptr;
-    if (fDialogRef == nullptr || sADMDialog->GetItem(fDialogRef, kADMMenuItemID, &menu) != kNoErr ||
-        sADMItem->GetList(menu, &list) != kNoErr)
-        return;
-    for (int32_t id = kFlyoutOptionsEntry; id <= kFlyoutHelpEntry; ++id) {
-        ADMEntryRef entry = nullptr;
-        if (sADMList->GetEntry(list, id, &entry) == kNoErr) sADMEntry->Enable(entry, enabled != 0 ? 1 : 0);
-    }
+void TavorineDialogue::LayoutPanelForTool(int32_t enabled) { ::LayoutPanelForTool(enabled); }
+void TavorineDialogue::ShowPanelSegmentPage(int32_t enabled) { ::ShowPanelSegmentPage(enabled); }
+void TavorineDialogue::ShowPanelAnglePage(int32_t enabled) { ::ShowPanelAnglePage(enabled); }
+void TavorineDialogue::EnablePanelMenuEntries(int32_t enabled) { ::EnablePanelMenuEntries(enabled); }
+void TavorineDialogue::EnableFlyoutEntry(int32_t entryID, int32_t enabled) {
+    EnableEntryByID(PanelItem(kADMMenuItemID), entryID, enabled != 0);
 }
 void TavorineDialogue::ShowSelectionMeasures() { ::ShowSelectionMeasures(); }
 void TavorineDialogue::ShowFigureArea() { ::ShowFigureArea(); }

@@ -24,6 +24,7 @@ public:
     void ShowPanelSegmentPage(int32_t enabled) override;
     void ShowPanelAnglePage(int32_t enabled) override;
     void EnablePanelMenuEntries(int32_t enabled) override;
+    void EnableFlyoutEntry(int32_t entryID, int32_t enabled) override;
     void ShowSelectionMeasures() override;
     void ShowFigureArea() override;
 

@@ -13,6 +13,7 @@ constexpr int8_t kFlattenDepth = 4;
 
 struct DragValues {
     int32_t LineFlipped = 0;             // the line along a curve lies against the curve's normal
+    int32_t OffsetAlertShown = 0;        // the drag under way has shown the too-large-offset alert
     AIReal CreatedSegmentLength = 0.0f;  // length of the segment figure
     AIReal CreatedAngleRotation = 0.0f;  // radians: direction of the angle figure's moving side
     AIReal CreatedAngleSide = 0.0f;      // length of the angle figure's sides

@@ -6,6 +6,8 @@
 constexpr int32_t kPluginPropertyListID = 16000;
 constexpr int32_t kFrameErrorStringsID = 16050;
 constexpr int32_t kPanelMenuID = 128;
+// The cursor of a drag across the panel's decimals indicator.
+constexpr int32_t kDecimalsDragCursorID = 1100;
 
 // Empty dialog shells on which the dialogs build their items in code.
 constexpr int32_t kPanelDialogID = 16400;

@@ -164,6 +164,7 @@ constexpr PluginResource kResources[] = {
     Icon(1143, dialogimages::kSquareEndsOff), Icon(1144, dialogimages::kRoundEndsOff),
     Cursor(1100, dialogimages::kHorizontalDrag), Cursor(1101, dialogimages::kVerticalDrag),
     Cursor(1115, dialogimages::kHollowTriangle), Cursor(1116, dialogimages::kFilledTriangle),
+    {kCursorResourceType, kDecimalsDragCursorID, &kCrosshairCursor, 1},
 };
 
 // The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and

@@ -14,7 +14,7 @@ namespace {
 std::string Numbers(std::initializer_list<int32_t> values) {
     std::string text;
     for (int32_t value : values)
-        text += " " + std::to_string(value);
+        text.append(" ").append(std::to_string(value));
     return text;
 }
 

@@ -123,7 +123,7 @@ ASErr Reformat(ADMItemRef item, Change change) {
     return With(item, [&](Item& x) {
         change(x);
         x.numeric = true;
-        x.text = TheDialogs().FormatValue(x);
+        TheDialogs().SetNumber(x, x.value);
     });
 }
 

@@ -1,12 +1,15 @@
 // The AI Cursor Snap Suite over the stand-in document: crossings of paths, anchors and outlines.
 #include "simhost/CursorSnap.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <vector>
 
 #include "host/ArtSuite.h"
 #include "simhost/Document.h"
+#include "simhost/HitTest.h"
 #include "simhost/ServicesGeometry.h"
 #include "simhost/SimHost.h"
 #include "simhost/SuiteRegistry.h"
@@ -46,20 +49,58 @@ Polyline Flatten(const ArtNode& path) {
     return points;
 }
 
+// The visible paths the snap looks at, in paint order from the top, flattened. When only pieces near the
+// source are kept (`near`), each line holds the pieces, as pairs of points, that come within the snap distance
+// of it, and only paths whose control box comes that near are looked at: no other piece can give a crossing,
+// an anchor or a foot within the snap distance.
 struct SnapPaths {
     std::vector<const ArtNode*> nodes;
     std::vector<Polyline> lines;
 };
 
-SnapPaths VisiblePaths() {
-    SnapPaths paths;
-    const Document& document = TheDocument();
-    for (AIArtHandle art : document.AllArt()) {
-        const ArtNode* node = document.Art(art);
-        if (node == nullptr || node->type != kPathArt || !Visible(*node)) continue;
-        paths.nodes.push_back(node);
-        paths.lines.push_back(Flatten(*node));
+// A piece from a to b comes within `reach` of p.
+bool PieceNear(Vec a, Vec b, Vec p, double reach) {
+    return p.x >= std::min(a.x, b.x) - reach && p.x <= std::max(a.x, b.x) + reach &&
+           p.y >= std::min(a.y, b.y) - reach && p.y <= std::max(a.y, b.y) + reach;
+}
+
+// The pieces of the line near p, each as its two ends.
+Polyline PiecesNear(const Polyline& line, Vec p, double reach) {
+    Polyline pieces;
+    for (size_t a = 1; a < line.size(); ++a) {
+        if (!PieceNear(line[a - 1], line[a], p, reach)) continue;
+        pieces.push_back(line[a - 1]);
+        pieces.push_back(line[a]);
     }
+    return pieces;
+}
+
+SnapPaths VisiblePaths(Vec source, HitSearch search) {
+    SnapPaths paths;
+    Document& document = TheDocument();
+    if (search == HitSearch::EveryArt) {
+        for (AIArtHandle art : document.AllArt()) {
+            const ArtNode* node = document.Art(art);
+            if (node == nullptr || node->type != kPathArt || !Visible(*node)) continue;
+            paths.nodes.push_back(node);
+            Polyline line = Flatten(*node);
+            Polyline pieces;
+            for (size_t a = 1; a < line.size(); ++a) {
+                pieces.push_back(line[a - 1]);
+                pieces.push_back(line[a]);
+            }
+            paths.lines.push_back(std::move(pieces));
+        }
+        return paths;
+    }
+    const double reach = SafeReach(kCursorSnapDistance, std::max(std::fabs(source.x), std::fabs(source.y)) +
+                                                            kCursorSnapDistance);
+    for (const ArtNode* node : document.Bounds().Near(source.x, source.y, reach)) {
+        if (Visible(*node)) paths.nodes.push_back(node);
+    }
+    std::sort(paths.nodes.begin(), paths.nodes.end(),
+              [&document](const ArtNode* a, const ArtNode* b) { return document.ComesBefore(a, b); });
+    for (const ArtNode* node : paths.nodes) paths.lines.push_back(PiecesNear(Flatten(*node), source, reach));
     return paths;
 }
 
@@ -94,9 +135,9 @@ void OfferCrossings(const SnapPaths& paths, Nearest& nearest) {
         for (size_t j = i + 1; j < paths.lines.size(); ++j) {
             const Polyline& p = paths.lines[i];
             const Polyline& q = paths.lines[j];
-            for (size_t a = 1; a < p.size(); ++a) {
-                for (size_t c = 1; c < q.size(); ++c) {
-                    if (const auto x = PieceCrossing(p[a - 1], p[a], q[c - 1], q[c])) nearest.Offer(*x);
+            for (size_t a = 0; a + 1 < p.size(); a += 2) {
+                for (size_t c = 0; c + 1 < q.size(); c += 2) {
+                    if (const auto x = PieceCrossing(p[a], p[a + 1], q[c], q[c + 1])) nearest.Offer(*x);
                 }
             }
         }
@@ -120,31 +161,33 @@ Vec FootOnPiece(Vec p, Vec a, Vec b) {
 }
 
 void OfferOutlines(const SnapPaths& paths, Nearest& nearest) {
-    for (const Polyline& line : paths.lines) {
-        for (size_t a = 1; a < line.size(); ++a) nearest.Offer(FootOnPiece(nearest.source, line[a - 1], line[a]));
+    for (const Polyline& pieces : paths.lines) {
+        for (size_t a = 0; a + 1 < pieces.size(); a += 2) nearest.Offer(FootOnPiece(nearest.source, pieces[a], pieces[a + 1]));
     }
 }
 
 bool Asks(const char* control, char letter) { return std::strchr(control, letter) != nullptr; }
 
-ASErr Track(AIDocumentViewHandle view, AIRealPoint source, const AIEvent*, const char* control,
-            AIRealPoint* result) {
-    LogCall("CursorSnap.Track");
-    if (view == nullptr || control == nullptr || result == nullptr) return kBadParameterErr;
-    if (view != TheDocument().ViewHandle()) return kBadParameterErr;
-    const SnapPaths paths = VisiblePaths();
+// The point snapped to, of the kinds the control string asks for in the order crossings, anchors, outlines.
+AIRealPoint Snapped(AIRealPoint source, const char* control, HitSearch search) {
+    const SnapPaths paths = VisiblePaths(ToVec(&source), search);
     using Offer = void (*)(const SnapPaths&, Nearest&);
     const std::pair<char, Offer> order[] = {{'i', OfferCrossings}, {'A', OfferAnchors}, {'o', OfferOutlines}};
     for (const auto& [letter, offer] : order) {
         if (!Asks(control, letter)) continue;
         Nearest nearest{ToVec(&source), std::nullopt, kCursorSnapDistance};
         offer(paths, nearest);
-        if (nearest.best) {
-            *result = ToPoint(*nearest.best);
-            return kNoErr;
-        }
+        if (nearest.best) return ToPoint(*nearest.best);
     }
-    *result = source;
+    return source;
+}
+
+ASErr Track(AIDocumentViewHandle view, AIRealPoint source, const AIEvent*, const char* control,
+            AIRealPoint* result) {
+    LogCall("CursorSnap.Track");
+    if (view == nullptr || control == nullptr || result == nullptr) return kBadParameterErr;
+    if (view != TheDocument().ViewHandle()) return kBadParameterErr;
+    *result = Snapped(source, control, HitSearch::NearPaths);
     return kNoErr;
 }
 
@@ -158,6 +201,10 @@ AIBoolean UseCustomSnap(AIDocumentViewHandle view) {
 } // namespace
 
 void SetSmartGuides(bool on) { gSmartGuidesOn = on; }
+
+AIRealPoint SnapWith(HitSearch search, AIRealPoint source, const char* control) {
+    return Snapped(source, control, search);
+}
 
 const AICursorSnapSuite& CursorSnapSuiteTable() {
     static const AICursorSnapSuite table{.Track = Track, .UseCustomSnap = UseCustomSnap};

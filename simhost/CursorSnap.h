@@ -2,6 +2,7 @@
 #pragma once
 
 #include "host/CursorSnapSuite.h"
+#include "simhost/HitTest.h"
 
 namespace sim {
 
@@ -14,5 +15,8 @@ const AICursorSnapSuite& CursorSnapSuiteTable();
 void InstallCursorSnapSuite();
 // Turns the host's Smart Guides on or off.
 void SetSmartGuides(bool on);
+// The point Track answers for `source` and the control string, the paths found the given way: near the
+// source through the bounds index, as Track does, or among all of the document's.
+AIRealPoint SnapWith(HitSearch search, AIRealPoint source, const char* control);
 
 } // namespace sim

@@ -60,6 +60,12 @@ bool IsRadioType(const std::string& type) {
     return type == kADMTextRadioButtonType || type == kADMPictureRadioButtonType;
 }
 
+// Buttons, check boxes and radio buttons: their text is their caption, their value their state.
+bool HasCaption(const std::string& type) {
+    return IsToggleType(type) || IsRadioType(type) || type == kADMTextPushButtonType ||
+           type == kADMPicturePushButtonType;
+}
+
 // The length of the UTF-8 character that starts with `lead`.
 size_t CharacterLength(unsigned char lead) {
     if (lead >= 0xF0)
@@ -248,7 +254,8 @@ std::string DialogManager::FormatValue(const ItemData& item) const {
 
 void DialogManager::SetNumber(ItemData& item, float value) {
     item.value = value;
-    item.text = FormatValue(item);
+    if (!HasCaption(item.type))
+        item.text = FormatValue(item);
 }
 
 void DialogManager::SelectEntry(ListData& list, EntryData* chosen) {

@@ -220,6 +220,7 @@ class DialogManager {
     void SelectEntry(ListData& list, EntryData* entry);
     // The text a numeric item shows for its value: converted into its unit, with its precision and suffix.
     std::string FormatValue(const ItemData& item) const;
+    // Gives the item its value and shows it as its text; a button, check box or radio button keeps its caption.
     void SetNumber(ItemData& item, float value);
     Drawing* BeginDrawing(Drawing& target, const ADMRect& bounds, uintptr_t& drawer);
     void EndDrawing(uintptr_t drawer);

@@ -118,6 +118,8 @@ void Document::Reset() {
     memory_.clear();
     layers_.clear();
     art_.clear();
+    bounds_.Clear();
+    staleBounds_.clear();
     layersMade_ = 0;
     currentStyle_ = DefaultPathStyle();
     view_ = ViewState{};
@@ -167,7 +169,92 @@ const ArtNode* Document::Art(AIArtHandle art) const {
 
 ArtNode* Document::MutableArt(AIArtHandle art) {
     const auto found = art_.find(reinterpret_cast<uintptr_t>(art));
-    return found == art_.end() ? nullptr : found->second.get();
+    if (found == art_.end()) {
+        return nullptr;
+    }
+    GeometryChanged(found->second.get());
+    return found->second.get();
+}
+
+const ArtBoundsIndex& Document::Bounds() {
+    for (const uintptr_t id : staleBounds_) {
+        const auto found = art_.find(id);
+        if (found == art_.end()) {
+            continue;
+        }
+        found->second->boundsStale = false;
+        bounds_.File(found->second.get());
+    }
+    staleBounds_.clear();
+    return bounds_;
+}
+
+void Document::GeometryChanged(ArtNode* node) {
+    if (node == nullptr || node->type != kPathArt || node->boundsStale) {
+        return;
+    }
+    node->boundsStale = true;
+    staleBounds_.push_back(node->id);
+}
+
+bool Document::ComesBefore(const ArtNode* a, const ArtNode* b) const {
+    if (a == b || a == nullptr || b == nullptr) {
+        return false;
+    }
+    if (a->layer != b->layer) {
+        return LayerIndex(Handle(a->layer)) < LayerIndex(Handle(b->layer));
+    }
+    std::vector<const ArtNode*> chainA;
+    std::vector<const ArtNode*> chainB;
+    for (const ArtNode* n = a; n != nullptr; n = n->parent) {
+        chainA.push_back(n);
+    }
+    for (const ArtNode* n = b; n != nullptr; n = n->parent) {
+        chainB.push_back(n);
+    }
+    auto ia = chainA.rbegin();
+    auto ib = chainB.rbegin();
+    while (ia != chainA.rend() && ib != chainB.rend() && *ia == *ib) {
+        ++ia;
+        ++ib;
+    }
+    if (ia == chainA.rend()) {
+        return true; // a holds b
+    }
+    if (ib == chainB.rend()) {
+        return false; // b holds a
+    }
+    return (*ia)->order < (*ib)->order;
+}
+
+void Document::Order(ArtNode* node) {
+    auto& siblings = node->parent->children;
+    const bool first = node->place == siblings.begin();
+    const auto next = std::next(node->place);
+    const bool last = next == siblings.end();
+    if (first && last) {
+        node->order = 0.0;
+        return;
+    }
+    if (first) {
+        node->order = (*next)->order - 1.0;
+        return;
+    }
+    const double before = (*std::prev(node->place))->order;
+    if (last) {
+        node->order = before + 1.0;
+        return;
+    }
+    const double after = (*next)->order;
+    const double middle = before + (after - before) / 2.0;
+    if (middle > before && middle < after) {
+        node->order = middle;
+        return;
+    }
+    double k = 0.0;
+    for (ArtNode* sibling : siblings) {
+        sibling->order = k++;
+    }
 }
 
 const Layer* Document::LayerInfo(AILayerHandle layer) const {
@@ -288,7 +375,7 @@ AIArtHandle Document::DrawPath(const std::vector<AIPathSegment>& segments, bool 
     path->segments = segments;
     path->closed = closed;
     path->name = name;
-    Attach(path, target->group, 0);
+    Attach(path, target->group, target->group->children.begin());
     return Handle(path);
 }
 
@@ -308,7 +395,7 @@ AIArtHandle Document::NewGroup(AIArtHandle parent, const std::string& name) {
     }
     ArtNode* group = MakeNode(kGroupArt, nullptr);
     group->name = name;
-    Insert(group, into, 0);
+    Insert(group, into, into->children.begin());
     return Handle(group);
 }
 
@@ -327,7 +414,7 @@ ASErr Document::MoveInto(AIArtHandle art, AIArtHandle group) {
     ArtNode* from = node->parent;
     Detach(node);
     RefreshSelectionUp(from);
-    Insert(node, into, 0);
+    Insert(node, into, into->children.begin());
     return kNoErr;
 }
 
@@ -396,14 +483,15 @@ ArtNode* Document::MakeNode(int16_t type, Layer* layer) {
     }
     ArtNode* raw = node.get();
     art_.emplace(raw->id, std::move(node));
+    GeometryChanged(raw);
     return raw;
 }
 
-ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index) {
+ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, ChildPlace* before) {
     ArtNode* anchor = nullptr;
     if (prep == nullptr) {
         *parent = current_->group;
-        *index = paintOrder == kPlaceBelowAll ? current_->group->children.size() : 0;
+        *before = paintOrder == kPlaceBelowAll ? current_->group->children.end() : current_->group->children.begin();
         return kNoErr;
     }
     if (const ASErr error = FindNode(prep, &anchor); error != kNoErr) {
@@ -411,61 +499,61 @@ ASErr Document::FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent
     }
     switch (paintOrder) {
     case kPlaceAbove:
-    case kPlaceBelow: {
+    case kPlaceBelow:
         if (anchor->IsLayerGroup()) {
             return kBadParameterErr;
         }
-        auto& siblings = anchor->parent->children;
-        const auto at = std::find(siblings.begin(), siblings.end(), anchor) - siblings.begin();
         *parent = anchor->parent;
-        *index = static_cast<size_t>(at) + (paintOrder == kPlaceBelow ? 1 : 0);
+        *before = paintOrder == kPlaceBelow ? std::next(anchor->place) : anchor->place;
         return kNoErr;
-    }
     case kPlaceInsideOnTop:
     case kPlaceInsideOnBottom:
         if (anchor->type != kGroupArt) {
             return kBadParameterErr;
         }
         *parent = anchor;
-        *index = paintOrder == kPlaceInsideOnTop ? 0 : anchor->children.size();
+        *before = paintOrder == kPlaceInsideOnTop ? anchor->children.begin() : anchor->children.end();
         return kNoErr;
     case kPlaceAboveAll:
     case kPlaceBelowAll:
         *parent = anchor->layer->group;
-        *index = paintOrder == kPlaceAboveAll ? 0 : anchor->layer->group->children.size();
+        *before = paintOrder == kPlaceAboveAll ? anchor->layer->group->children.begin()
+                                               : anchor->layer->group->children.end();
         return kNoErr;
     default:
         return kBadParameterErr;
     }
 }
 
-ASErr Document::FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index) {
-    if (const ASErr error = FindPlace(paintOrder, prep, parent, index); error != kNoErr) {
+ASErr Document::FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, ChildPlace* before) {
+    if (const ASErr error = FindPlace(paintOrder, prep, parent, before); error != kNoErr) {
         return error;
     }
     return (*parent)->layer->locked ? kLockedErr : kNoErr;
 }
 
-void Document::Insert(ArtNode* node, ArtNode* parent, size_t index) {
-    Attach(node, parent, index);
+void Document::Insert(ArtNode* node, ArtNode* parent, ChildPlace before) {
+    Attach(node, parent, before);
     RefreshSelectionUp(node);
 }
 
-void Document::Attach(ArtNode* node, ArtNode* parent, size_t index) {
+void Document::Attach(ArtNode* node, ArtNode* parent, ChildPlace before) {
     node->parent = parent;
     SetLayerDown(node, parent->layer);
-    parent->children.insert(parent->children.begin() + static_cast<std::ptrdiff_t>(index), node);
+    node->place = parent->children.insert(before, node);
+    Order(node);
 }
 
 void Document::Detach(ArtNode* node) {
-    auto& siblings = node->parent->children;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), node));
+    node->parent->children.erase(node->place);
+    node->place = {};
 }
 
 void Document::Forget(ArtNode* node) {
     for (ArtNode* child : node->children) {
         Forget(child);
     }
+    bounds_.Remove(node);
     art_.erase(node->id);
 }
 
@@ -474,12 +562,12 @@ ASErr Document::NewArt(int16_t type, int16_t paintOrder, AIArtHandle prep, ArtNo
         return kBadParameterErr;
     }
     ArtNode* parent = nullptr;
-    size_t index = 0;
-    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    ChildPlace before;
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &before); error != kNoErr) {
         return error;
     }
     *node = MakeNode(type, nullptr);
-    Insert(*node, parent, index);
+    Insert(*node, parent, before);
     return kNoErr;
 }
 
@@ -502,8 +590,8 @@ ASErr Document::ReorderArt(ArtNode* node, int16_t paintOrder, AIArtHandle prep) 
         return kNoErr;
     }
     ArtNode* parent = nullptr;
-    size_t index = 0;
-    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    ChildPlace before;
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &before); error != kNoErr) {
         return error;
     }
     if (IsInside(parent, node)) {
@@ -512,8 +600,8 @@ ASErr Document::ReorderArt(ArtNode* node, int16_t paintOrder, AIArtHandle prep) 
     ArtNode* from = node->parent;
     Detach(node);
     RefreshSelectionUp(from);
-    FindPlace(paintOrder, prep, &parent, &index);
-    Insert(node, parent, index);
+    FindPlace(paintOrder, prep, &parent, &before);
+    Insert(node, parent, before);
     return kNoErr;
 }
 
@@ -530,7 +618,8 @@ ArtNode* Document::Copy(const ArtNode* node, Layer* layer) {
     for (const ArtNode* child : node->children) {
         ArtNode* c = Copy(child, layer);
         c->parent = copy;
-        copy->children.push_back(c);
+        c->place = copy->children.insert(copy->children.end(), c);
+        Order(c);
     }
     return copy;
 }
@@ -540,12 +629,12 @@ ASErr Document::DuplicateArt(const ArtNode* node, int16_t paintOrder, AIArtHandl
         return kBadParameterErr;
     }
     ArtNode* parent = nullptr;
-    size_t index = 0;
-    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &index); error != kNoErr) {
+    ChildPlace before;
+    if (const ASErr error = FindEditablePlace(paintOrder, prep, &parent, &before); error != kNoErr) {
         return error;
     }
     *copy = Copy(node, parent->layer);
-    Insert(*copy, parent, index);
+    Insert(*copy, parent, before);
     return kNoErr;
 }
 
@@ -598,7 +687,7 @@ AIArtSet Document::NewArtSet() {
     return reinterpret_cast<AIArtSet>(id);
 }
 
-ASErr Document::FindArtSet(AIArtSet set, std::vector<AIArtHandle>** members) {
+ASErr Document::FindArtSet(AIArtSet set, ArtSetMembers** members) {
     return FindEntry(artSets_, set, members);
 }
 

@@ -4,9 +4,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/ArtSetSuite.h"
@@ -21,6 +24,7 @@
 #include "host/TagSuite.h"
 #include "host/TransformArtSuite.h"
 #include "host/Types.h"
+#include "simhost/ArtBounds.h"
 
 namespace sim {
 
@@ -65,7 +69,10 @@ struct ArtNode {
     int16_t type = kUnknownArt;
     Layer* layer = nullptr;
     ArtNode* parent = nullptr;      // null for a layer's group
-    std::vector<ArtNode*> children; // top first
+    std::list<ArtNode*> children;   // top first
+    std::list<ArtNode*>::iterator place; // where the art is among its parent's children, while it has one
+    double order = 0.0;             // grows from the top child to the bottom one among siblings
+    bool boundsStale = false;       // waits to be filed again in the document's bounds index
     std::string name;               // empty: the default name of its kind
     int32_t userAttr = 0;           // kArtSelected | kArtLocked | kArtHidden | kArtFullySelected
     std::map<std::string, TagValue> tags;
@@ -96,6 +103,12 @@ struct ViewState {
     std::vector<AIRect> invalidRects;  // every invalidation, the whole view for a zoom change
     int32_t annotationDrawsQueued = 0; // annotation draws requested and not yet taken
     int32_t documentRedraws = 0;       // RedrawDocument requests
+};
+
+// The members of an art set in the order they were added, and the same members for a quick look-up.
+struct ArtSetMembers {
+    std::vector<AIArtHandle> order;
+    std::unordered_set<AIArtHandle> held;
 };
 
 // A straight corner anchor at (h, v).
@@ -148,6 +161,14 @@ class Document {
     // Moves art into a group on top, for building nested trees.
     ASErr MoveInto(AIArtHandle art, AIArtHandle group);
 
+    // The bounds index of the paths, current. Whoever changes a path's anchors through a handle other than
+    // MutableArt tells the document with GeometryChanged.
+    const ArtBoundsIndex& Bounds();
+    void GeometryChanged(ArtNode* node);
+    // Whether `a` comes before `b` in paint order from the top (layers top first, a group before what it
+    // holds, children top first): the order in which AllArt lists them.
+    bool ComesBefore(const ArtNode* a, const ArtNode* b) const;
+
     // Walking and reading.
     std::vector<AIArtHandle> Children(AIArtHandle group) const; // top first, as the suites walk them
     std::vector<AIArtHandle> AllArt() const; // top layer first, each group before its children, top first
@@ -179,7 +200,7 @@ class Document {
 
     // Art sets.
     AIArtSet NewArtSet();
-    ASErr FindArtSet(AIArtSet set, std::vector<AIArtHandle>** members);
+    ASErr FindArtSet(AIArtSet set, ArtSetMembers** members);
     ASErr DisposeArtSet(AIArtSet set);
     size_t ArtSetCount() const { return artSets_.size(); }
 
@@ -201,12 +222,17 @@ class Document {
   private:
     static uintptr_t NextId();
     ArtNode* MakeNode(int16_t type, Layer* layer);
-    ASErr FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index);
+    using ChildPlace = std::list<ArtNode*>::iterator;
+    // The group new or moved art goes into, and the child it goes before (end: at the bottom).
+    ASErr FindPlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, ChildPlace* before);
     // FindPlace, refused with kLockedErr on a locked layer.
-    ASErr FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, size_t* index);
+    ASErr FindEditablePlace(int16_t paintOrder, AIArtHandle prep, ArtNode** parent, ChildPlace* before);
     // Attach, then the selection of the new parents follows.
-    void Insert(ArtNode* node, ArtNode* parent, size_t index);
-    void Attach(ArtNode* node, ArtNode* parent, size_t index);
+    void Insert(ArtNode* node, ArtNode* parent, ChildPlace before);
+    void Attach(ArtNode* node, ArtNode* parent, ChildPlace before);
+    // Gives a child just placed an order between its neighbours', numbering all siblings again when none is
+    // left between them.
+    static void Order(ArtNode* node);
     void Detach(ArtNode* node);
     void Forget(ArtNode* node);
     ArtNode* Copy(const ArtNode* node, Layer* layer);
@@ -215,14 +241,16 @@ class Document {
     void DescribeInto(const ArtNode* node, int depth, std::string& out) const;
 
     std::vector<std::unique_ptr<Layer>> layers_; // top first
-    std::map<uintptr_t, std::unique_ptr<ArtNode>> art_;
-    std::map<uintptr_t, std::vector<AIArtHandle>> artSets_;
+    std::unordered_map<uintptr_t, std::unique_ptr<ArtNode>> art_; // by id
+    std::map<uintptr_t, ArtSetMembers> artSets_;
     std::map<uintptr_t, std::vector<unsigned char>> memory_;
     Layer* current_ = nullptr;
     int32_t layersMade_ = 0;
     AIPathStyle currentStyle_;
     ViewState view_;
     uintptr_t documentId_ = 0;
+    ArtBoundsIndex bounds_;
+    std::vector<uintptr_t> staleBounds_; // ids of paths to file again
 };
 
 Document& TheDocument();

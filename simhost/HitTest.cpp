@@ -1,6 +1,7 @@
 // The AI Hit Test Suite over the stand-in document.
 #include "simhost/HitTest.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -142,12 +143,23 @@ std::optional<AIToolHitData> HitLeaf(const ArtNode& node, Vec point, int32_t req
     return std::nullopt;
 }
 
-// The first hit among the art and what it holds, top first.
-std::optional<AIToolHitData> HitTree(const ArtNode& node, Vec point, int32_t request, double tolerance) {
+// How far from a path's control box the point may lie and still be within the tolerance of the path.
+double ReachAround(Vec point, double tolerance) {
+    return SafeReach(tolerance, std::max(std::fabs(point.x), std::fabs(point.y)) + tolerance);
+}
+
+// The first hit among the art and what it holds, top first. With a bounds index, a path whose control box,
+// grown by the tolerance, does not hold the point is passed over without any curve work.
+std::optional<AIToolHitData> HitTree(const ArtNode& node, Vec point, int32_t request, double tolerance,
+                                     const ArtBoundsIndex* bounds) {
     if (node.type == kGroupArt) {
         for (const ArtNode* child : node.children) {
-            if (auto hit = HitTree(*child, point, request, tolerance)) return hit;
+            if (auto hit = HitTree(*child, point, request, tolerance, bounds)) return hit;
         }
+        return std::nullopt;
+    }
+    if (bounds != nullptr && node.type == kPathArt &&
+        !bounds->BoxOf(&node).Holds(point.x, point.y, ReachAround(point, tolerance))) {
         return std::nullopt;
     }
     if (!Hittable(node)) return std::nullopt;
@@ -158,18 +170,37 @@ bool KnownRequest(int32_t request) {
     return request == kAnyHitRequest || request == kAnchorHitRequest || request == kSegmentHitRequest;
 }
 
+// An anchor or segment test of the whole document: only the paths the bounds index finds near the point are
+// examined, and among those hit the one first in paint order wins, as in a walk of every layer from the top.
+std::optional<AIToolHitData> HitNearPaths(Document& doc, Vec point, int32_t request, double tolerance) {
+    std::optional<AIToolHitData> best;
+    const ArtNode* bestNode = nullptr;
+    for (const ArtNode* node : doc.Bounds().Near(point.x, point.y, ReachAround(point, tolerance))) {
+        if (!Hittable(*node) || (bestNode != nullptr && !doc.ComesBefore(node, bestNode))) continue;
+        if (auto hit = HitLeaf(*node, point, request, tolerance)) {
+            best = hit;
+            bestNode = node;
+        }
+    }
+    return best;
+}
+
 // The leaf art answering a hit test of `art`, or of every layer from the top when art is null.
-ASErr FindHit(AIArtHandle art, Vec point, int32_t request, double tolerance, AIToolHitData* data) {
+ASErr FindHit(AIArtHandle art, Vec point, int32_t request, double tolerance, AIToolHitData* data,
+              HitSearch search) {
     Document& doc = TheDocument();
+    const ArtBoundsIndex* bounds = search == HitSearch::NearPaths ? &doc.Bounds() : nullptr;
     std::optional<AIToolHitData> hit;
     if (art != nullptr) {
         ArtNode* node = nullptr;
         if (const ASErr error = doc.FindNode(art, &node); error != kNoErr) return error;
-        hit = HitTree(*node, point, request, tolerance);
+        hit = HitTree(*node, point, request, tolerance, bounds);
+    } else if (search == HitSearch::NearPaths && request != kAnyHitRequest) {
+        hit = HitNearPaths(doc, point, request, tolerance);
     } else {
         for (int32_t i = 0; i < doc.LayerCount() && !hit; ++i) {
             const ArtNode* group = doc.Art(doc.LayerGroup(doc.LayerAt(i)));
-            if (group != nullptr) hit = HitTree(*group, point, request, tolerance);
+            if (group != nullptr) hit = HitTree(*group, point, request, tolerance, bounds);
         }
     }
     *data = hit.value_or(AIToolHitData{});
@@ -181,7 +212,8 @@ ASErr HitTestEx(AIArtHandle art, AIRealPoint point, int32_t request, AIReal tole
     *hit = nullptr;
     if (!KnownRequest(request) || !(tolerance >= 0.0f)) return kBadParameterErr;
     AIToolHitData data;
-    if (const ASErr error = FindHit(art, ToVec(&point), request, tolerance, &data); error != kNoErr) {
+    if (const ASErr error = FindHit(art, ToVec(&point), request, tolerance, &data, HitSearch::NearPaths);
+        error != kNoErr) {
         return error;
     }
     HitRecords& records = Records();
@@ -238,5 +270,11 @@ void InstallHitTestSuite() {
 }
 
 size_t OutstandingHitRefs() { return Records().live.size(); }
+
+ASErr HitTestWith(HitSearch search, AIArtHandle art, AIRealPoint point, int32_t request, AIReal tolerance,
+                  AIToolHitData* data) {
+    if (data == nullptr || !KnownRequest(request) || !(tolerance >= 0.0f)) return kBadParameterErr;
+    return FindHit(art, ToVec(&point), request, tolerance, data, search);
+}
 
 } // namespace sim

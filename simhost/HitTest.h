@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "host/HitTestSuite.h"
+#include "host/Types.h"
 
 namespace sim {
 
@@ -14,5 +15,12 @@ const AIHitTestSuite& HitTestSuiteTable();
 void InstallHitTestSuite();
 // Hit references made and not yet released.
 size_t OutstandingHitRefs();
+
+// How a hit test finds its art: through the bounds index, as the suite does, or by examining every art of the
+// tree in paint order (the plain walk the index must always agree with).
+enum class HitSearch { NearPaths, EveryArt };
+// The answer HitTestEx would record, found the given way.
+ASErr HitTestWith(HitSearch search, AIArtHandle art, AIRealPoint point, int32_t request, AIReal tolerance,
+                  AIToolHitData* data);
 
 } // namespace sim

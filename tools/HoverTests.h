@@ -23,6 +23,9 @@ ASErr HitTestSegmentTool(const AIToolMessage& message);
 ASErr HitTestAngleTool(const AIToolMessage& message);
 ASErr HitTestCircleTool(const AIToolMessage& message);
 ASErr HitTestBezierTool(const AIToolMessage& message);
+// How the path walk skips paths and segments: by the box of their control points grown by the tolerance, which
+// cannot change its answer, or not at all.
+enum class WalkCulling { ByControlBoxes, None };
 // Walks every visible, unlocked path of the document itself: the Bézier tool's later stages, the Longueurs
 // & aires tool and dragging.
-ASErr HitTestBezierStageAndMeasure(const AIToolMessage& message);
+ASErr HitTestBezierStageAndMeasure(const AIToolMessage& message, WalkCulling culling = WalkCulling::ByControlBoxes);

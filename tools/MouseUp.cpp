@@ -4,6 +4,7 @@
 #include "frame/DialogOpeners.h"
 #include "frame/TavorinePlugIn.h"
 #include "records/CurrentOptions.h"
+#include "records/DragValues.h"
 #include "tools/DimensionParts.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -51,6 +52,7 @@ void SegmentMouseUp(const AIToolMessage& message) {
     DropFigureGroupWhen(kSegmentCreate, gCurrentOptions.SegmentCreateWithDimension);
     gToolState.CreateOnClick[kSegmentCreate] = 0;
     gToolState.OffsetDragActive = 0;
+    gDragValues.OffsetAlertShown = 0;
     gToolState.DimensionStarted = 0;
     gToolState.SeriesPreview = 0;
 }

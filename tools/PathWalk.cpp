@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "dimension/DimensionArtFormat.h"
@@ -39,6 +41,36 @@ struct WalkContext {
     bool Dimension;
     AIRealPoint Cursor;
     AIReal Tolerance;
+    WalkCulling Culling;
+};
+
+// A box around points, to skip what cannot be hit: a segment never leaves the box of its control points, so
+// neither its anchors nor any of its samples come within the tolerance of a cursor outside that box grown by
+// the tolerance. The box is grown a little more than that, for the rounding of the host's float answers.
+struct ControlBox {
+    float Left = INFINITY;
+    float Bottom = INFINITY;
+    float Right = -INFINITY;
+    float Top = -INFINITY;
+    void Add(const AIRealPoint& p) {
+        Left = std::min(Left, p.h);
+        Right = std::max(Right, p.h);
+        Bottom = std::min(Bottom, p.v);
+        Top = std::max(Top, p.v);
+    }
+    void Add(const AIPathSegment& s) {
+        Add(s.p);
+        Add(s.in);
+        Add(s.out);
+    }
+    bool Near(const AIRealPoint& cursor, AIReal tolerance) const {
+        // Relative and absolute room for float rounding, far above it and far below any tolerance.
+        const double size = std::max({std::fabs(Left), std::fabs(Right), std::fabs(Bottom), std::fabs(Top),
+                                      std::fabs(cursor.h), std::fabs(cursor.v)});
+        const double reach = static_cast<double>(tolerance) + 1e-3 + 1e-5 * size;
+        return cursor.h >= Left - reach && cursor.h <= Right + reach && cursor.v >= Bottom - reach &&
+               cursor.v <= Top + reach;
+    }
 };
 
 AIRealPoint CurvePoint(const AIRealBezier& curve, AIReal t) {
@@ -104,6 +136,14 @@ bool ExamineSegment(const WalkContext& c, const WalkSegment& s) {
     HitState& h = gHitState;
     h.SnapSegment = s.Start;
     h.HitSegment = s.End;
+    if (c.Culling == WalkCulling::ByControlBoxes) {
+        ControlBox box;
+        box.Add(s.Curve.p0);
+        box.Add(s.Curve.p1);
+        box.Add(s.Curve.p2);
+        box.Add(s.Curve.p3);
+        if (!box.Near(c.Cursor, c.Tolerance)) return false;
+    }
     if (sAIRealMath->AIRealPointClose(&s.Start.p, &c.Cursor, c.Tolerance)) {
         h.HoverFlags.OverAnchor = 1;
         h.HoverPoint.p = s.Start.p;
@@ -142,14 +182,21 @@ WalkSegment MakeSegment(const AIPathSegment& start, const AIPathSegment& end, in
     return s;
 }
 
-// True when the path is hit somewhere: its segments in order, then the closing segment of a closed path.
-bool ExaminePath(const WalkContext& c) {
+// The anchor records of a path and whether it is closed; false when the path has none to read.
+bool ReadPath(AIArtHandle path, std::vector<AIPathSegment>* records, AIBoolean* closed) {
     int16_t n = 0;
+    if (sAIPath->GetPathSegmentCount(path, &n) != kNoErr || n < 1) return false;
+    records->resize(static_cast<size_t>(n));
+    if (sAIPath->GetPathSegments(path, 0, n, records->data()) != kNoErr) return false;
+    if (closed != nullptr) sAIPath->GetPathClosed(path, closed);
+    return true;
+}
+
+// True when the path is hit somewhere: its segments in order, then the closing segment of a closed path.
+bool ExaminePath(const WalkContext& c, std::vector<AIPathSegment>& records) {
     AIBoolean closed = false;
-    if (sAIPath->GetPathSegmentCount(c.Art, &n) != kNoErr || n < 1) return false;
-    sAIPath->GetPathClosed(c.Art, &closed);
-    std::vector<AIPathSegment> records(static_cast<size_t>(n));
-    if (sAIPath->GetPathSegments(c.Art, 0, n, records.data()) != kNoErr) return false;
+    if (!ReadPath(c.Art, &records, &closed)) return false;
+    const auto n = static_cast<int16_t>(records.size());
     for (int16_t k = 0; k + 1 < n; ++k) {
         if (ExamineSegment(c, MakeSegment(records[k], records[k + 1], k, static_cast<int16_t>(k + 1), 0))) {
             return true;
@@ -179,9 +226,56 @@ void ClearWalkFlags() {
     f.OverAnchor = f.OverSegment = f.OverArc = f.OverCurve = f.OverDimension = f.OverDimensionArc = 0;
 }
 
-} // namespace
+// What the walk does with one path: skips it (a hidden one, or a plain path that is part of a dimension),
+// or examines it, after which it is the hit art; true when it is hit.
+bool WalkPath(AIArtHandle path, const AIToolMessage& message, AIReal tolerance, WalkCulling culling,
+              std::vector<AIPathSegment>& records) {
+    if (!Examinable(path)) return false;
+    gHitState.HitArt = path;
+    const bool dimension = HasKindMarker(path, kWalkMarkers);
+    if (!dimension && ArtHasTag(path, format::Vek)) return false;
+    return ExaminePath(WalkContext{path, dimension, message.cursor, tolerance, culling}, records);
+}
 
-ASErr HitTestBezierStageAndMeasure(const AIToolMessage& message) {
+// Whether the path's control points, grown by the tolerance, may hold the cursor; a path that cannot be read
+// is left to the walk.
+bool MayHoldCursor(AIArtHandle path, const AIRealPoint& cursor, AIReal tolerance,
+                   std::vector<AIPathSegment>& records) {
+    if (!ReadPath(path, &records, nullptr)) return true;
+    ControlBox box;
+    for (const AIPathSegment& record : records) box.Add(record);
+    return box.Near(cursor, tolerance);
+}
+
+// A walk that skipped paths far from the cursor and found nothing leaves the hit state as the whole walk
+// would have: the hit art is the last path examined, and the segment records those of the last segment of the
+// last path whose segments were examined. Only the last paths of the list are looked at again.
+void FinishMissedWalk(const AIArtHandle* paths, int32_t count, const AIToolMessage& message, AIReal tolerance,
+                      std::vector<AIPathSegment>& records) {
+    const AIArtHandle hitArt = gHitState.HitArt;
+    bool hitArtSet = false;
+    for (int32_t i = count - 1; i >= 0; --i) {
+        const AIArtHandle path = paths[i];
+        if (!Examinable(path)) continue;
+        if (!hitArtSet) {
+            gHitState.HitArt = path;
+            hitArtSet = true;
+        }
+        const bool dimension = HasKindMarker(path, kWalkMarkers);
+        if (!dimension && ArtHasTag(path, format::Vek)) continue;
+        AIBoolean closed = false;
+        if (!ReadPath(path, &records, &closed) || records.size() < 2) continue;
+        // Examined in full, the last segment gives the records, and no segment of the path is hit.
+        const WalkContext c{path, dimension, message.cursor, tolerance, WalkCulling::ByControlBoxes};
+        ExaminePath(c, records);
+        break;
+    }
+    if (!hitArtSet) gHitState.HitArt = hitArt;
+}
+
+}  // namespace
+
+ASErr HitTestBezierStageAndMeasure(const AIToolMessage& message, WalkCulling culling) {
     ASErr error = kNoErr;
     const AIReal zoom = TouchViewZoom(&error);
     const AIReal tolerance = zoom <= kWalkZoomLimit ? kWalkToleranceNear : kWalkToleranceFar;
@@ -196,14 +290,17 @@ ASErr HitTestBezierStageAndMeasure(const AIToolMessage& message) {
     void* block = nullptr;
     if (sAIMdMemory->MdMemoryDeref(matches, &block) == kNoErr && block != nullptr) {
         const auto* paths = static_cast<const AIArtHandle*>(block);
-        for (int32_t i = 0; i < count; ++i) {
-            AIArtHandle path = paths[i];
-            if (!Examinable(path)) continue;
-            gHitState.HitArt = path;
-            const bool dimension = HasKindMarker(path, kWalkMarkers);
-            if (!dimension && ArtHasTag(path, format::Vek)) continue;
-            if (ExaminePath(WalkContext{path, dimension, message.cursor, tolerance})) break;
+        std::vector<AIPathSegment> records;
+        bool hit = false;
+        bool skipped = false;
+        for (int32_t i = 0; i < count && !hit; ++i) {
+            if (culling == WalkCulling::ByControlBoxes && !MayHoldCursor(paths[i], message.cursor, tolerance, records)) {
+                skipped = true;
+                continue;
+            }
+            hit = WalkPath(paths[i], message, tolerance, culling, records);
         }
+        if (!hit && skipped) FinishMissedWalk(paths, count, message, tolerance, records);
     }
     sAIMdMemory->MdMemoryDisposeHandle(matches);
     return error;

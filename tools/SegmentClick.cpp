@@ -9,10 +9,12 @@
 #include "dimension/ReEdit.h"
 #include "dimension/Skeletons.h"
 #include "frame/SuiteTable.h"
+#include "frame/TavorinePlugIn.h"
 #include "host/ADMBasicSuite.h"
 #include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
 #include "records/CurrentOptions.h"
+#include "resources/ResourceIds.h"
 #include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
 #include "records/HitState.h"
@@ -151,7 +153,12 @@ ASErr SegmentClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessa
     if (CarriesMarker(hit.object, format::CircleMarker))
         return HandOverClick(plugin, PanelStep::Layout, kCircleTool, CircleClick, hit, message);
     const HoverFlagSet& f = gHitState.HoverFlags;
-    if (f.OverDimension != 0 && gCurrentOptions.SeriesOn == 0) return ReEditSegmentDimension(hit, *message);
+    if (f.OverDimension != 0 && gCurrentOptions.SeriesOn == 0) {
+        const ASErr result = ReEditSegmentDimension(hit, *message);
+        if (plugin != nullptr && plugin->PanelDialogue != nullptr)
+            plugin->PanelDialogue->EnableFlyoutEntry(kFlyoutColoursEntry, 1);
+        return result;
+    }
     if ((shift && alt) || gToolState.AwaitingSegmentClick != 0) return ReEditSegmentSeries(hit, message);
     if (OverPoint()) {
         if (gCurrentOptions.SeriesOn != 0) return AddSeriesPoint(hit, message);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <iterator>
-#include <cstdio>
 #include <numbers>
 
 #include "dialogs/creation/FigureDialogCommon.h"
@@ -10,6 +9,7 @@
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMItemSuite.h"
@@ -48,6 +48,7 @@ constexpr double kLabelRadius = 30.0;
 constexpr int32_t kLabelHalfWidth = 30;
 constexpr int32_t kLabelHalfHeight = 10;
 constexpr int32_t kPreviewFont = 13;
+constexpr int32_t kOpeningTextLength = 6;
 
 double gWorkingOrientation = 0.0;
 
@@ -103,9 +104,11 @@ void ShowValueIn(ADMItemRef item, int32_t id) {
 
 void RedrawPreview(ADMItemRef anyItem) { RedrawItemIn(anyItem, kPreview); }
 
-// The preview's opening as the label shows it: whole degrees with the degree sign.
+// The preview's opening as the label shows it: the dialog manager's writing in whole degrees with the unit.
 void OpeningText(char (&text)[8]) {
-    std::snprintf(text, sizeof text, "%.0f°", kPreviewOpening * 180.0 / std::numbers::pi);
+    text[0] = '\0';
+    sADMBasic->ValueToString(static_cast<float>(kPreviewOpening * 180.0 / std::numbers::pi), text, kOpeningTextLength,
+                             kADMDegreeUnits, 0, 1);
 }
 
 void WriteStoredValues() {
@@ -162,27 +165,30 @@ void AngleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
 void AnglePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     const double t0 = gWorkingOrientation * std::numbers::pi / 180.0;
     const double half = kPreviewOpening / 2.0;
+    // The orientation is the first side's direction, or the bisector's for a centred angle, as the figure takes it.
+    const double first = gCurrentOptions.AngleCreateCentred != 0 ? t0 - half : t0;
     sADMDrawer->Clear(drawer);
+    // The line along the orientation goes first, so that the side lying on it stays in sight.
+    sADMDrawer->SetADMColor(drawer, kADMShadowColor);
+    const ADMPoint from = kPreviewFrame.At(kPreviewSide, t0);
+    const ADMPoint to = kPreviewFrame.At(kPreviewSide, t0 + std::numbers::pi);
+    sADMDrawer->DrawLine(drawer, &from, &to);
     UseStrokeColour(drawer);
     if (gCurrentOptions.AngleCreateWithDimension != 0) {
-        FillPreviewBand(drawer, kPreviewFrame, kArcInner, kArcOuter, t0, kPreviewOpening);
+        FillPreviewBand(drawer, kPreviewFrame, kArcInner, kArcOuter, first, kPreviewOpening);
         char text[8];
         OpeningText(text);
-        const ADMPoint at = kPreviewFrame.At(kLabelRadius, t0 + half);
+        const ADMPoint at = kPreviewFrame.At(kLabelRadius, first + half);
         const ADMRect label{at.h - kLabelHalfWidth, at.v - kLabelHalfHeight, at.h + kLabelHalfWidth,
                             at.v + kLabelHalfHeight};
         sADMDrawer->SetFont(drawer, kPreviewFont);
         sADMDrawer->DrawTextCentered(drawer, text, &label);
     }
     const ADMPoint vertex{kPreviewFrame.CentreH, kPreviewFrame.CentreV};
-    for (double side : {t0 + kPreviewOpening, t0}) {
+    for (double side : {first + kPreviewOpening, first}) {
         const ADMPoint end = kPreviewFrame.At(kPreviewSide, side);
         sADMDrawer->DrawLine(drawer, &vertex, &end);
     }
-    sADMDrawer->SetADMColor(drawer, kADMShadowColor);
-    const double axis = gCurrentOptions.AngleCreateCentred != 0 ? t0 + half : t0;
-    const ADMPoint from = kPreviewFrame.At(kPreviewSide, axis), to = kPreviewFrame.At(kPreviewSide, axis + std::numbers::pi);
-    sADMDrawer->DrawLine(drawer, &from, &to);
 }
 
 ADMBoolean AnglePreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {

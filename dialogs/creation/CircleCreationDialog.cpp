@@ -1,6 +1,5 @@
 #include "dialogs/creation/CircleCreationDialog.h"
 
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <numbers>
@@ -43,18 +42,19 @@ constexpr double kDefaultOrientation = 0.7853981633974483;
 constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
 constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -180.0f, 180.0f};
 
-// The preview: 120 x 104 about (60, 52); a ring of radius 38, a fixed sweep of 1.5 radians.
+// The preview: 120 x 104 about (60, 52); a one-pixel ring of radius 38, a fixed sweep of 1.5 radians.
 constexpr int32_t kPreviewWidth = 120;
 constexpr int32_t kPreviewHeight = 104;
 constexpr PreviewFrame kPreviewFrame{60, 52};
 constexpr double kPreviewSweep = 1.5;
-constexpr double kRingOuter = 38.0;
-constexpr double kRingInner = 37.0;
+constexpr double kRingRadius = 38.0;
 constexpr double kLeaderEnd = 46.0;
 constexpr int32_t kLeaderLength = 10;
 constexpr double kDotRadius = 2.0;
 constexpr double kCircleRadiusDirection = 0.7853981852531433;
 constexpr int32_t kPreviewFont = 13;
+constexpr int32_t kLabelWidth = 10;
+constexpr int32_t kLabelHalfHeight = 6;
 
 // The three kinds and the flags that hold them.
 enum class FigureKind { Circle, Arc, Sector };
@@ -156,7 +156,7 @@ void WriteStoredValues() {
 // The radius mark of the preview in direction `d`: a dot on the ring, a line out to the leader, a short
 // horizontal leader and the letter R.
 void DrawRadiusMark(ADMDrawerRef drawer, double d) {
-    const ADMPoint onRing = kPreviewFrame.At(kRingOuter, d);
+    const ADMPoint onRing = kPreviewFrame.At(kRingRadius, d);
     const ADMRect dot = PreviewFrame{onRing.h, onRing.v}.Disc(kDotRadius);
     sADMDrawer->FillOval(drawer, &dot);
     const ADMPoint bend = kPreviewFrame.At(kLeaderEnd, d);
@@ -164,8 +164,9 @@ void DrawRadiusMark(ADMDrawerRef drawer, double d) {
     const int32_t towards = std::cos(d) >= 0.0 ? kLeaderLength : -kLeaderLength;
     const ADMPoint end{bend.h + towards, bend.v};
     sADMDrawer->DrawLine(drawer, &bend, &end);
-    const int32_t left = std::min(bend.h, end.h), right = std::max(bend.h, end.h);
-    const ADMRect label{left, bend.v - 14, right, bend.v};
+    // The letter stands past the leader's end, centred on it, so that it stays inside the preview near its top.
+    const int32_t left = towards > 0 ? end.h : end.h - kLabelWidth;
+    const ADMRect label{left, bend.v - kLabelHalfHeight, left + kLabelWidth, bend.v + kLabelHalfHeight};
     sADMDrawer->SetFont(drawer, kPreviewFont);
     sADMDrawer->DrawTextCentered(drawer, "R", &label);
 }
@@ -222,27 +223,25 @@ void CircleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
 void CirclePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     const double s = gCurrentOptions.CircleCreateAngle;
     sADMDrawer->Clear(drawer);
+    // The axes go first, so that the figure's edges that lie on them stay in sight.
+    DrawPreviewAxes(drawer, kPreviewFrame, kPreviewWidth, kPreviewHeight);
     UseStrokeColour(drawer);
     const FigureKind kind = CurrentKind();
     if (kind == FigureKind::Circle) {
-        const ADMRect outer = kPreviewFrame.Disc(kRingOuter), inner = kPreviewFrame.Disc(kRingInner);
-        sADMDrawer->FillOval(drawer, &outer);
-        sADMDrawer->SetADMColor(drawer, kADMBackgroundColor);
-        sADMDrawer->FillOval(drawer, &inner);
-        UseStrokeColour(drawer);
+        const ADMRect ring = kPreviewFrame.Disc(kRingRadius);
+        sADMDrawer->DrawOval(drawer, &ring);
     } else {
-        FillPreviewBand(drawer, kPreviewFrame, kRingInner, kRingOuter, s, kPreviewSweep);
+        DrawPreviewArc(drawer, kPreviewFrame, kRingRadius, s, kPreviewSweep);
     }
     if (kind == FigureKind::Sector) {
         const ADMPoint centre{kPreviewFrame.CentreH, kPreviewFrame.CentreV};
         for (double side : {s + kPreviewSweep, s}) {
-            const ADMPoint end = kPreviewFrame.At(kRingOuter, side);
+            const ADMPoint end = kPreviewFrame.At(kRingRadius, side);
             sADMDrawer->DrawLine(drawer, &centre, &end);
         }
     }
     if (gCurrentOptions.CircleCreateWithDimension != 0)
         DrawRadiusMark(drawer, kind == FigureKind::Circle ? kCircleRadiusDirection : s + kPreviewSweep / 2.0);
-    DrawPreviewAxes(drawer, kPreviewFrame, kPreviewWidth, kPreviewHeight);
 }
 
 ADMBoolean CirclePreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {

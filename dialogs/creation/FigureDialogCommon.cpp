@@ -1,7 +1,6 @@
 #include "dialogs/creation/FigureDialogCommon.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "dialogs/creation/AngleCreationDialog.h"
@@ -11,6 +10,7 @@
 #include "frame/Colours.h"
 #include "frame/DialogOpeners.h"
 #include "frame/SuiteTable.h"
+#include "host/ADMBasicSuite.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMEntrySuite.h"
@@ -144,16 +144,21 @@ void RememberFigureDialogBounds(ADMDialogRef dialog, ADMRect& remembered) {
     if (sADMDialog->GetBoundsRect(dialog, &bounds) == kNoErr) remembered = bounds;
 }
 
+void DropClickGroup() {
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    ForgetDimensionParts();
+}
+
 void EndFigureDialog(ADMItemRef item, ADMNotifierRef notifier, ADMRect& remembered) {
     sADMItem->DefaultNotify(item, notifier);
     ADMDialogRef dialog = nullptr;
     if (sADMItem->GetDialog(item, &dialog) == kNoErr) RememberFigureDialogBounds(dialog, remembered);
+    DropClickGroup();
 }
 
 void CancelFigureDialog(ADMItemRef item, ADMNotifierRef notifier, ADMRect& remembered, int32_t& openFlag) {
     sADMItem->DefaultNotify(item, notifier);
-    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
-    ForgetDimensionParts();
+    DropClickGroup();
     openFlag = 0;
     ADMDialogRef dialog = nullptr;
     if (sADMItem->GetDialog(item, &dialog) == kNoErr) RememberFigureDialogBounds(dialog, remembered);
@@ -169,9 +174,9 @@ void SetUpNumberField(ADMItemRef field, const FieldRange& range, double value) {
 }
 
 void OrientationEntryText(float degrees, char (&text)[8]) {
-    char number[kOrientationTextLength + 1] = {};
-    std::snprintf(number, sizeof number, "%.1f", static_cast<double>(degrees));
-    std::snprintf(text, sizeof text, " %s", number);
+    text[0] = ' ';
+    text[1] = '\0';
+    sADMBasic->ValueToString(degrees, text + 1, kOrientationTextLength, kADMNoUnits, 1, 0);
 }
 
 void FillOrientationPopup(ADMItemRef field) {

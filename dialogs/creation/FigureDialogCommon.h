@@ -72,8 +72,12 @@ void PlaceFigureDialog(ADMDialogRef dialog, const char* title, const ADMRect& re
 // Stores the dialog's bounds for its next opening.
 void RememberFigureDialogBounds(ADMDialogRef dialog, ADMRect& remembered);
 
-// OK's first steps: the host's handling (which ends the modal run once the notifier returns) and the
-// remembered bounds.
+// Disposes the dimension group that the click made for a figure and forgets its handles: a plain click that
+// opened a creation dialog draws no figure, so its group would stay empty (and selected) in the document and
+// remain the current dimension that the panel's changes rebuild.
+void DropClickGroup();
+// OK's first steps: the host's handling (which ends the modal run once the notifier returns), the remembered
+// bounds and the click's empty group dropped.
 void EndFigureDialog(ADMItemRef item, ADMNotifierRef notifier, ADMRect& remembered);
 // "Annuler": the host's handling, the click's dimension group disposed and its handles forgotten, the open flag
 // cleared and the bounds remembered. Nothing is written.
@@ -93,8 +97,8 @@ constexpr float kNoLimit = 1.0e30f;
 void SetUpNumberField(ADMItemRef field, const FieldRange& range, double value);
 // The orientation popup of a spin field: -150 to 180 degrees by 30, separators after -30 and after 0.
 void FillOrientationPopup(ADMItemRef field);
-// The text of an orientation entry: one blank, then the value with one decimal and no unit, at most 6
-// characters.
+// The text of an orientation entry: one blank, then the dialog manager's writing of the value with one decimal
+// and no unit, in at most 6 characters.
 void OrientationEntryText(float degrees, char (&text)[8]);
 
 // Draw procedure of items that draw nothing.

@@ -46,6 +46,16 @@ void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inne
     sADMDrawer->FillPolygon(drawer, points.data(), static_cast<int32_t>(points.size()));
 }
 
+void DrawPreviewArc(ADMDrawerRef drawer, const PreviewFrame& frame, double r, double from, double sweep) {
+    const int32_t steps = std::max(1, static_cast<int32_t>(std::ceil(std::fabs(sweep) * kBandPointsPerRadian)));
+    ADMPoint last = frame.At(r, from);
+    for (int32_t i = 1; i <= steps; ++i) {
+        const ADMPoint next = frame.At(r, from + sweep * i / steps);
+        sADMDrawer->DrawLine(drawer, &last, &next);
+        last = next;
+    }
+}
+
 void UseStrokeColour(ADMDrawerRef drawer) {
     ADMRGBColor colour;
     GetDisplayColour(&colour, kStrokeSide);

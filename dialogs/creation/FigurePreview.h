@@ -22,6 +22,8 @@ void DrawPreviewAxes(ADMDrawerRef drawer, const PreviewFrame& frame, int32_t wid
 // Fills the band between radii `inner` and `outer` from direction `from` over `sweep` radians.
 void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inner, double outer, double from,
                      double sweep);
+// Draws the one-pixel arc of radius `r` from direction `from` over `sweep` radians, as short straight lines.
+void DrawPreviewArc(ADMDrawerRef drawer, const PreviewFrame& frame, double r, double from, double sweep);
 // Takes the committed stroke colour as the drawing colour.
 void UseStrokeColour(ADMDrawerRef drawer);
 // The direction of the tracker's point from the preview's centre (radians, -pi..pi, +pi exactly left).

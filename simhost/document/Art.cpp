@@ -1,4 +1,6 @@
 // The AI Art Suite over the stand-in document.
+#include <iterator>
+
 #include "simhost/document/Internal.h"
 
 namespace sim {
@@ -59,21 +61,17 @@ template <typename Pick> ASErr Neighbour(AIArtHandle art, AIArtHandle* out, Pick
     return Answer(pick(node), out);
 }
 
-// The child `offset` places from `node` among its siblings, or null.
-const ArtNode* SiblingAt(const ArtNode* node, std::ptrdiff_t offset) {
+// The child just below `node` among its siblings (`below`), or just above; null at the end.
+const ArtNode* SiblingNextTo(const ArtNode* node, bool below) {
     if (node->IsLayerGroup()) {
         return nullptr;
     }
     const auto& siblings = node->parent->children;
-    for (size_t i = 0; i < siblings.size(); ++i) {
-        if (siblings[i] == node) {
-            const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(i) + offset;
-            return at < 0 || at >= static_cast<std::ptrdiff_t>(siblings.size())
-                       ? nullptr
-                       : siblings[static_cast<size_t>(at)];
-        }
+    if (below) {
+        const auto next = std::next(node->place);
+        return next == siblings.end() ? nullptr : *next;
     }
-    return nullptr;
+    return node->place == siblings.begin() ? nullptr : *std::prev(node->place);
 }
 
 ASErr GetArtParent(AIArtHandle art, AIArtHandle* parent) {
@@ -91,11 +89,11 @@ ASErr GetArtLastChild(AIArtHandle art, AIArtHandle* child) {
 }
 
 ASErr GetArtSibling(AIArtHandle art, AIArtHandle* sibling) {
-    return Neighbour(art, sibling, [](const ArtNode* n) { return SiblingAt(n, 1); });
+    return Neighbour(art, sibling, [](const ArtNode* n) { return SiblingNextTo(n, true); });
 }
 
 ASErr GetArtPriorSibling(AIArtHandle art, AIArtHandle* sibling) {
-    return Neighbour(art, sibling, [](const ArtNode* n) { return SiblingAt(n, -1); });
+    return Neighbour(art, sibling, [](const ArtNode* n) { return SiblingNextTo(n, false); });
 }
 
 ASErr GetArtUserAttr(AIArtHandle art, int32_t whichAttr, int32_t* attr) {
@@ -143,6 +141,9 @@ ASErr GetArtBounds(AIArtHandle art, AIRealRect* bounds) {
     ArtNode* node = nullptr;
     if (const ASErr error = doc::FindArt(art, bounds, &node); error != kNoErr) {
         return error;
+    }
+    if (node->type == kPathArt && TheDocument().Bounds().GeometricBoundsOf(node, bounds)) {
+        return kNoErr; // worked out when the path was last changed
     }
     if (!doc::NodeBounds(*node, bounds)) {
         *bounds = AIRealRect{};

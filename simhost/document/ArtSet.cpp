@@ -7,7 +7,7 @@ namespace sim {
 
 namespace {
 
-using Members = std::vector<AIArtHandle>;
+using Members = ArtSetMembers;
 
 ASErr NewArtSet(AIArtSet* artSet) {
     if (artSet == nullptr) {
@@ -33,7 +33,7 @@ ASErr CountArtSet(AIArtSet artSet, int32_t* count) {
     if (const ASErr error = TheDocument().FindArtSet(artSet, &members); error != kNoErr || count == nullptr) {
         return error != kNoErr ? error : kBadParameterErr;
     }
-    *count = static_cast<int32_t>(members->size());
+    *count = static_cast<int32_t>(members->order.size());
     return kNoErr;
 }
 
@@ -42,11 +42,11 @@ ASErr IndexArtSet(AIArtSet artSet, int32_t index, AIArtHandle* art) {
     if (const ASErr error = TheDocument().FindArtSet(artSet, &members); error != kNoErr || art == nullptr) {
         return error != kNoErr ? error : kBadParameterErr;
     }
-    if (index < 0 || static_cast<size_t>(index) >= members->size()) {
+    if (index < 0 || static_cast<size_t>(index) >= members->order.size()) {
         *art = nullptr;
         return kIndexOutOfRangeErr;
     }
-    *art = (*members)[static_cast<size_t>(index)];
+    *art = members->order[static_cast<size_t>(index)];
     return kNoErr;
 }
 
@@ -59,8 +59,8 @@ ASErr AddArtToArtSet(AIArtSet artSet, AIArtHandle art) {
     if (const ASErr error = TheDocument().FindNode(art, &node); error != kNoErr) {
         return error;
     }
-    if (std::find(members->begin(), members->end(), art) == members->end()) {
-        members->push_back(art);
+    if (members->held.insert(art).second) {
+        members->order.push_back(art);
     }
     return kNoErr;
 }
@@ -70,7 +70,9 @@ ASErr RemoveArtFromArtSet(AIArtSet artSet, AIArtHandle art) {
     if (const ASErr error = TheDocument().FindArtSet(artSet, &members); error != kNoErr || art == nullptr) {
         return error != kNoErr ? error : kBadParameterErr;
     }
-    members->erase(std::remove(members->begin(), members->end(), art), members->end());
+    if (members->held.erase(art) == 1) {
+        members->order.erase(std::find(members->order.begin(), members->order.end(), art));
+    }
     return kNoErr;
 }
 
@@ -79,7 +81,8 @@ ASErr ClearArtSet(AIArtSet artSet) {
     if (const ASErr error = TheDocument().FindArtSet(artSet, &members); error != kNoErr) {
         return error;
     }
-    members->clear();
+    members->order.clear();
+    members->held.clear();
     return kNoErr;
 }
 

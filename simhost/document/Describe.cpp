@@ -54,7 +54,7 @@ std::string Style(const AIPathStyle& s) {
         if (s.stroke.dash.length > 0) {
             out += " dash=[";
             for (int16_t i = 0; i < s.stroke.dash.length && i < kMaxDashComponents; ++i) {
-                out += (i > 0 ? "," : "") + Number(s.stroke.dash.array[i]);
+                out.append(i > 0 ? "," : "").append(Number(s.stroke.dash.array[i]));
             }
             out += "] offset=" + Number(s.stroke.dash.offset);
         }
@@ -67,7 +67,8 @@ std::string Style(const AIPathStyle& s) {
 
 std::string Anchor(const AIPathSegment& s) {
     const bool straight = s.in.h == s.p.h && s.in.v == s.p.v && s.out.h == s.p.h && s.out.v == s.p.v;
-    std::string out = "(" + Point(s.p);
+    std::string out = "(";
+    out += Point(s.p);
     if (!straight) {
         out += " in " + Point(s.in) + " out " + Point(s.out);
     }
@@ -163,7 +164,7 @@ std::string Document::Describe(AIArtHandle art) const {
     if (node->type == kPathArt) {
         out += Style(node->style) + " anchors=[";
         for (size_t i = 0; i < node->segments.size(); ++i) {
-            out += (i > 0 ? " " : "") + Anchor(node->segments[i]);
+            out.append(i > 0 ? " " : "").append(Anchor(node->segments[i]));
         }
         out += "]";
     }

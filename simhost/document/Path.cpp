@@ -42,6 +42,7 @@ ASErr SetPathSegmentCount(AIArtHandle path, int16_t count) {
         return kBadParameterErr;
     }
     node->segments.resize(static_cast<size_t>(count), CornerSegment(0.0f, 0.0f));
+    TheDocument().GeometryChanged(node);
     return kNoErr;
 }
 
@@ -66,6 +67,7 @@ ASErr SetPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, const 
         return error;
     }
     std::copy_n(segments, count, node->segments.begin() + At(segNumber));
+    TheDocument().GeometryChanged(node);
     return kNoErr;
 }
 
@@ -82,6 +84,7 @@ ASErr InsertPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, con
         return kBadParameterErr;
     }
     node->segments.insert(node->segments.begin() + At(segNumber), segments, segments + count);
+    TheDocument().GeometryChanged(node);
     return kNoErr;
 }
 
@@ -95,6 +98,7 @@ ASErr DeletePathSegments(AIArtHandle path, int16_t segNumber, int16_t count) {
     }
     node->segments.erase(node->segments.begin() + At(segNumber),
                          node->segments.begin() + At(segNumber) + count);
+    TheDocument().GeometryChanged(node);
     return kNoErr;
 }
 
@@ -114,6 +118,7 @@ ASErr SetFlag(AIArtHandle path, AIBoolean value, bool ArtNode::*flag) {
         return error;
     }
     node->*flag = value != 0;
+    TheDocument().GeometryChanged(node); // closing a path changes its bounds
     return kNoErr;
 }
 

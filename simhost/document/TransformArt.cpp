@@ -15,6 +15,7 @@ void Transform(ArtNode& node, const AIRealMatrix& m, AIReal lineScale, int32_t f
                 s.in = doc::TransformPoint(m, s.in);
                 s.out = doc::TransformPoint(m, s.out);
             }
+            TheDocument().GeometryChanged(&node);
         }
         if (flags & kScaleLines) {
             node.style.stroke.width *= std::fabs(lineScale);

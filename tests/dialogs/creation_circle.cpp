@@ -1,4 +1,5 @@
 // The circle, arc and sector creation dialog, and the colour button the three creation dialogs share.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -89,6 +90,28 @@ TEST_F(CircleDialog, APreviewClickSetsTheStartAndExactlyLeftKeepsPiWithoutTouchi
     EmptyClick(kCircleTool);
     EXPECT_TRUE(Writes().empty());
     EXPECT_EQ(gCurrentDimension.DimensionGroup, nullptr);
+}
+
+TEST_F(CircleDialog, ThePreviewDrawsItsAxesUnderTheSectorsEdges) {
+    std::vector<std::string> drawing;
+    WhenOpen([&](ADMDialogRef d) {
+        Click(d, kSector);
+        Enter(d, kOrientation, "0");
+        Dialogs().DrawItem(ItemOf(d, kPreview));
+        drawing = Data(d, kPreview).drawing;
+        Click(d, kCancel);
+    });
+    EmptyClick(kCircleTool);
+    const auto at = [&](const std::string& line) {
+        return static_cast<size_t>(std::find(drawing.begin(), drawing.end(), line) - drawing.begin());
+    };
+    // The radius along the start direction lies on the horizontal axis and is drawn over it; the arc is a run of
+    // one-pixel lines from that radius's end.
+    ASSERT_LT(at("Line 60 52 98 52"), drawing.size());
+    EXPECT_LT(at("Line 0 52 120 52"), at("Line 60 52 98 52"));
+    EXPECT_LT(at("Line 60 0 60 104"), at("Line 60 52 98 52"));
+    EXPECT_TRUE(std::any_of(drawing.begin(), drawing.end(),
+                            [](const std::string& l) { return l.rfind("Line 98 52 ", 0) == 0; }));
 }
 
 // Counts the colour dialog's openings in place of the real one.

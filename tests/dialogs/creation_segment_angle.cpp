@@ -33,7 +33,10 @@ TEST_F(SegmentDialog, AnUnmovedEmptyClickOpensItAndOkWritesItsFourKeysInOrderWit
                                                   "CentreCreaSeg=true"}));
     EXPECT_EQ(gDialogOpenFlags.SegmentDialogOpen, 0);
     EXPECT_EQ(gDragValues.CreatedSegmentPath, nullptr);
-    EXPECT_EQ(TopArt().size(), 1u);  // the click's group only, kept for its dimension
+    // No figure, so the click's dimension group goes too, "Avec cote." on or not, and its handles are forgotten.
+    EXPECT_TRUE(TopArt().empty());
+    EXPECT_EQ(gCurrentDimension.DimensionGroup, nullptr);
+    EXPECT_EQ(gCurrentDimension.LabelFrames[0], nullptr);
     EXPECT_EQ(gDialogPositions.SegmentDialogBounds.right - gDialogPositions.SegmentDialogBounds.left, 290);
 }
 
@@ -112,6 +115,34 @@ TEST_F(SegmentDialog, ANegativeWidthIsHeldAtZeroAndItsFiguresStillDraw) {
     EXPECT_FLOAT_EQ(Node(gDragValues.CreatedSegmentPath).style.stroke.width, 0.0f);
 }
 
+// The entry texts of an item's popup list, separators as "-".
+std::vector<std::string> EntryTexts(ADMDialogRef d, int32_t id) {
+    std::vector<std::string> texts;
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const sim::ListData* list = dialogs.ListByHandle(dialogs.Item(dialogs.FindItem(d, id))->list);
+    if (list == nullptr) return texts;
+    for (uintptr_t handle : list->entries) {
+        const sim::EntryData* entry = dialogs.EntryByHandle(handle);
+        texts.push_back(entry->separator ? "-" : entry->text);
+    }
+    return texts;
+}
+
+TEST_F(SegmentDialog, TheOrientationPopupIsWrittenByTheDialogManagerInSixCharactersAfterABlank) {
+    std::vector<std::string> texts;
+    WhenOpen([&](ADMDialogRef d) {
+        texts = EntryTexts(d, kSegmentOrientation);
+        Dialogs().Choose(ItemOf(d, kSegmentOrientation), 2);  // -90
+        EXPECT_FLOAT_EQ(Data(d, kSegmentOrientation).value, -90.0f);
+        Click(d, kOk);
+    });
+    EmptyClick(kSegmentTool);
+    // -150.0 and -120.0 do not fit: the dialog manager drops their decimal.
+    EXPECT_EQ(texts, (std::vector<std::string>{" -150", " -120", " -90.0", " -60.0", " -30.0", "-", " 0.0", "-",
+                                               " 30.0", " 60.0", " 90.0", " 120.0", " 150.0", " 180.0"}));
+    EXPECT_EQ(Writes().front(), "SegRotCrea=-90");
+}
+
 using AngleDialog = CreationDialogTest;
 
 TEST_F(AngleDialog, OkWritesItsKeysInOrderAndTheCentredBoxReachesTheNextDrag) {
@@ -133,6 +164,41 @@ TEST_F(AngleDialog, OkWritesItsKeysInOrderAndTheCentredBoxReachesTheNextDrag) {
     const auto& sides = Anchors(gDragValues.CreatedAnglePath);
     EXPECT_POINT_AT(sides[0].p, 43.30127, -25);
     EXPECT_POINT_AT(sides[2].p, 43.30127, 25);
+}
+
+TEST_F(AngleDialog, ThePreviewLabelsItsOpeningInWholeDegreesWithTheUnit) {
+    std::vector<std::string> drawing;
+    WhenOpen([&](ADMDialogRef d) {
+        Dialogs().DrawItem(ItemOf(d, kAnglePreview));
+        drawing = Data(d, kAnglePreview).drawing;
+        Click(d, kCancel);
+    });
+    EmptyClick(kAngleTool);
+    // 0.66 radians is 37.8 degrees, centred about the point 30 pixels out along 45 + 18.9 degrees.
+    EXPECT_NE(std::find(drawing.begin(), drawing.end(), "TextCentered 56 36 116 56 38°"), drawing.end());
+}
+
+// Where `line` was drawn in `drawing`; the drawing's size when it was not.
+size_t DrawnAt(const std::vector<std::string>& drawing, const std::string& line) {
+    return static_cast<size_t>(std::find(drawing.begin(), drawing.end(), line) - drawing.begin());
+}
+
+TEST_F(AngleDialog, ACentredPreviewOpensAboutTheOrientationDrawnUnderItsSides) {
+    std::vector<std::string> drawing;
+    WhenOpen([&](ADMDialogRef d) {
+        Enter(d, kAngleOrientation, "0");
+        Click(d, kAngleCentred);
+        Click(d, kAngleDimension);
+        Dialogs().DrawItem(ItemOf(d, kAnglePreview));
+        drawing = Data(d, kAnglePreview).drawing;
+        Click(d, kCancel);
+    });
+    EmptyClick(kAngleTool);
+    // The orientation line first, then the sides 0.33 radians either side of it, as the centred figure is made.
+    const size_t guide = DrawnAt(drawing, "Line 146 73 0 73");
+    EXPECT_LT(guide, DrawnAt(drawing, "Line 73 73 142 49"));
+    EXPECT_LT(guide, DrawnAt(drawing, "Line 73 73 142 97"));
+    EXPECT_LT(DrawnAt(drawing, "Line 73 73 142 97"), drawing.size());
 }
 
 TEST_F(AngleDialog, DefaultAndAnnulerAsForTheSegment) {

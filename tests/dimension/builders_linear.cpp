@@ -50,6 +50,29 @@ TEST_F(Linear, AParallelDimensionRunsThroughTheLabelPointWithItsTextCentredInAGa
     EXPECT_TRUE(Near(LabelAnchor(), {50.0f, static_cast<float>(30.0 - kBaselineDrop * 10.0)}));
 }
 
+TEST_F(Linear, ThePointStylesSecondMarkAtEachEndCrossesTheFirstAtItsTip) {
+    gCurrentOptions.ArrowHeads = 0;
+    gCurrentOptions.ArrowPreset = kCustomArrowPreset;
+    gToolState.CurrentTool = kSegmentTool;
+    ApplyArrowPreset(kCustomArrowPreset);
+    StartGroup();
+    ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+    ASSERT_EQ(DrawParallelDimensionWithTextGap(30.0f, 30.0f, 0, 0, 0, 0, 0), kNoErr);
+    const AIRealPoint tips[2] = {{0.0f, 30.0f}, {100.0f, 30.0f}};
+    for (size_t end = 0; end < 2; ++end) {
+        SCOPED_TRACE(end);
+        const auto first = Anchors(Dim().EndMarks[end][0]), second = Anchors(Dim().EndMarks[end + 2][0]);
+        ASSERT_EQ(first.size(), 2u);
+        ASSERT_EQ(second.size(), 2u);
+        const Vector2 a = Vector2(first[1]) - Vector2(first[0]), b = Vector2(second[1]) - Vector2(second[0]);
+        // Two ticks of one length through the tip, a quarter turn apart.
+        EXPECT_TRUE(Near(((Vector2(first[0]) + Vector2(first[1])) * 0.5).ToPoint(), tips[end]));
+        EXPECT_TRUE(Near(((Vector2(second[0]) + Vector2(second[1])) * 0.5).ToPoint(), tips[end]));
+        EXPECT_NEAR(a.Length(), b.Length(), 1e-4);
+        EXPECT_NEAR(a.X * b.X + a.Y * b.Y, 0.0, 1e-3);
+    }
+}
+
 TEST_F(Linear, AnObliqueDimensionKeepsTheTrueLengthAndTheSideOfTheLabelPoint) {
     Measure({0.0f, 0.0f}, {30.0f, 40.0f});
     ASSERT_EQ(DrawParallelDimensionWithTextGap(-40.0f, 30.0f, 0, 0, 0, 0, 0), kNoErr);

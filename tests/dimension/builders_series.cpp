@@ -38,6 +38,15 @@ TEST_F(Series, AChainMeasuresEachStepOnOneLineThroughTheCursor) {
     EXPECT_FLOAT_EQ(gSeriesPointTable.SeriesRunningValue, 100.0f);
 }
 
+TEST_F(Series, TheLineEndsLeftBehindAreThoseOfTheLastDimensionBuilt) {
+    ASSERT_EQ(DrawSeriesChainHorizontal(50.0f, 30.0f, 0), kNoErr);
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {40.0f, 30.0f}));
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {100.0f, 30.0f}));
+    ASSERT_EQ(DrawSeriesFromOriginVertical(-20.0f, 0.0f, 0), kNoErr);
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {-34.0f, 0.0f}));
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {-34.0f, -5.0f}));
+}
+
 TEST_F(Series, FromTheOriginTheDimensionsStackAwayFromThePointsByTheLabelStep) {
     ASSERT_EQ(DrawSeriesFromOriginVertical(-20.0f, 0.0f, 0), kNoErr);
     EXPECT_EQ(LabelText(0), "10 pt");

@@ -104,6 +104,23 @@ TEST_F(ReEditAngleCircleTest, AClickedAngleIsRebuiltInANewGroupFromItsAnchorsAsT
     EXPECT_TRUE(Alerts().empty());
 }
 
+TEST_F(ReEditAngleCircleTest, ARebuiltAngleShowsItsSalientSideWhateverTheLastDragChose) {
+    const AIArtHandle path = Path({{100, 0}, {0, 0}, {100, 100}});
+    MakeAngleDimension(path, 0, 1, 2);
+    const AIRealPoint click = ArcMiddle(Dim().AngleArcs[0]);
+    const AIToolHitData hit = MouseDownHit(click);
+    ASSERT_EQ(hit.object, Dim().AngleArcs[0]);
+    gMeasuredPoints.AngleFlip = 1;  // left by an earlier drag across another vertex
+
+    EXPECT_EQ(ReEditAngleDimension(hit, Click(click)), kNoErr);
+
+    EXPECT_EQ(gMeasuredPoints.AngleFlip, 0);
+    EXPECT_EQ(Node(Dim().LabelFrames[0]).text.contents.substr(0, 2), "45");
+    const std::vector<AIPathSegment>& anchors = Node(Dim().AngleArcs[0]).segments;
+    ASSERT_GE(anchors.size(), 2u);
+    EXPECT_NEAR(std::atan2(anchors.back().p.v, anchors.back().p.h), std::numbers::pi / 4, 1e-4);
+}
+
 TEST_F(ReEditAngleCircleTest, AnAngleWhosePathIsGoneGivesTheAlertAndStays) {
     const AIArtHandle path = Path({{100, 0}, {0, 0}, {100, 100}});
     const AIArtHandle group = MakeAngleDimension(path, 0, 1, 2);

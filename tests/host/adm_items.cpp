@@ -94,19 +94,18 @@ TEST_F(AdmItems, CodeMayExceedTheRangeAndUnreadableInputKeepsTheValue) {
 TEST_F(AdmItems, TextSelectionAndClicksUseTheirOwnNotifierTypes) {
     ADMItemRef edit = Listening(57, kADMTextEditType);
     ADMItemRef box = Listening(30, kADMTextCheckBoxType);
-    items->SetText(box, "Couleurs globales");
-    ADMBoolean checked = 0;
+    items->SetText(box, "Centré.");
     ASSERT_EQ(sim::TheDialogs().SelectText(edit), kNoErr);
     ASSERT_EQ(sim::TheDialogs().Click(box), kNoErr);
+    ADMBoolean checked = 0;
     items->GetBooleanValue(box, &checked);
     EXPECT_EQ(checked, 1);
     ASSERT_EQ(sim::TheDialogs().Click(box), kNoErr);
     items->GetBooleanValue(box, &checked);
     EXPECT_EQ(checked, 0);
-    // The box keeps its label: only its state changes.
     EXPECT_EQ(Heard(), (std::vector<std::string>{"57 ADM Text Selection Change Notification ",
-                                                 "30 ADM User Changed Notifier Couleurs globales",
-                                                 "30 ADM User Changed Notifier Couleurs globales"}));
+                                                 "30 ADM User Changed Notifier Centré.",
+                                                 "30 ADM User Changed Notifier Centré."}));
 }
 
 TEST_F(AdmItems, SlidingHoldsTheThumbToTheSliderBoundsAndNotifiesOnlySliders) {
@@ -119,6 +118,30 @@ TEST_F(AdmItems, SlidingHoldsTheThumbToTheSliderBoundsAndNotifiesOnlySliders) {
     EXPECT_EQ(value, 255.0f);
     EXPECT_EQ(sim::TheDialogs().Slide(Listening(431, kADMTextEditType), 3.0f), kBadParameterErr);
     EXPECT_EQ(Heard(), std::vector<std::string>{"421 ADM User Changed Notifier 255"});
+}
+
+// A click or a value set from code changes the state of a button, check box or radio button, never its caption.
+TEST_F(AdmItems, ClicksAndValuesKeepTheCaptionsOfButtonsAndBoxes) {
+    const struct {
+        const char* Type;
+        const char* Caption;
+    } captioned[] = {{kADMTextCheckBoxType, "Avec cote."}, {kADMTextRadioButtonType, "Arc."},
+                     {kADMTextPushButtonType, "OK"}};
+    int32_t id = 100;
+    for (const auto& c : captioned) {
+        ADMItemRef item = Make(panel, ++id, c.Type);
+        items->SetText(item, c.Caption);
+        ASSERT_EQ(sim::TheDialogs().Click(item), kNoErr);
+        EXPECT_EQ(Text(item), c.Caption) << c.Type;
+        items->SetIntValue(item, 0);
+        items->SetFloatValue(item, 1.0f);
+        EXPECT_EQ(Text(item), c.Caption) << c.Type;
+    }
+    ADMItemRef radio = Make(panel, ++id, kADMTextRadioButtonType);
+    ASSERT_EQ(sim::TheDialogs().Click(radio), kNoErr);
+    ADMBoolean on = 0;
+    items->GetBooleanValue(radio, &on);
+    EXPECT_EQ(on, 1);
 }
 
 TEST_F(AdmItems, HiddenOrDisabledItemsRefuseTheUser) {

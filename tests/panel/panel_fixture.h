@@ -16,6 +16,7 @@
 #include "simhost/PluginConnection.h"
 #include "simhost/PreferenceStore.h"
 #include "simhost/SimHost.h"
+#include "simhost/Tools.h"
 
 namespace paneltest {
 
@@ -45,6 +46,31 @@ protected:
         sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
         sim::ThePlugin().Shutdown();
         started_ = false;
+    }
+
+    // Selects a tool in the host's palette by its title, as a click in the palette does.
+    static void SelectTool(const std::string& title) {
+        for (const sim::ToolRecord& record : sim::TheTools().Records())
+            if (record.title == title) {
+                ASSERT_EQ(sim::TheTools().Select(record.handle), kNoErr);
+                return;
+            }
+        FAIL() << "no tool " << title;
+    }
+
+    // The cursor over the canvas, then a press and release (or a drag) there, as the host sends them.
+    static void Tool(const char* selector, AIRealPoint p) {
+        sim::ThePlugin().SendTool(kSelectorAITrackToolCursor, sim::TheTools().Selected(), p);
+        sim::ThePlugin().SendTool(selector, sim::TheTools().Selected(), p);
+    }
+    static void ClickAt(AIRealPoint p) {
+        Tool(kSelectorAIToolMouseDown, p);
+        Tool(kSelectorAIToolMouseUp, p);
+    }
+    static void DragTo(AIRealPoint from, AIRealPoint to) {
+        Tool(kSelectorAIToolMouseDown, from);
+        Tool(kSelectorAIToolMouseDrag, to);
+        Tool(kSelectorAIToolMouseUp, to);
     }
 
     static TavorinePlugIn* Plugin() { return static_cast<TavorinePlugIn*>(sim::ThePlugin().Globals()); }

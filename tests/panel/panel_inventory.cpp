@@ -51,6 +51,8 @@ struct Row {
     Track track;
 };
 
+// Rectangles as the items stand after start-up, when the inactive Segment page has placed items 12 and 18
+// (made at 153, 68 and 0, 48).
 const Row kRows[] = {
     {100, PS, {0, 0, 240, 172}, "Cliquez sur le panneau pour activer l'outil.", false, PanelNoOpProc, CoverClickNotify, nullptr},
     {5, PB, {216, 2, 236, 22}, nullptr, false, nullptr, ReloadPanelNotify, CancelDimensionTrack},
@@ -62,7 +64,7 @@ const Row kRows[] = {
     {10, PB, {8, 6, 20, 23}, kEndTip, false, PanelNoOpProc, ActivatePartnerItemNotify, ResetEndSizeTrack},
     {11, PB, {2, 6, 19, 22}, "Bascule Flèches/Points.", false, ArrowsPointsPictureDraw, ArrowsPointsNotify, nullptr},
     {17, SE, {25, 45, 57, 67}, kDecTip, true, nullptr, DecimalsNotify, nullptr},
-    {18, PB, {0, 48, 24, 64}, kDecTip, false, DecimalsIndicatorDraw, nullptr, DecimalsDragTrack},
+    {18, PB, {0, 47, 24, 63}, kDecTip, false, DecimalsIndicatorDraw, nullptr, DecimalsDragTrack},
     {40, kADMPopupMenuType, {94, 90, 110, 109}, "Texte libre.", true, nullptr, FreeTextMenuNotify, nullptr},
     {41, TE, {5, 90, 96, 109}, kNone, true, nullptr, FreeTextEditNotify, nullptr},
     {57, TE, {150, 90, 235, 109}, kNone, true, nullptr, ToleranceTextNotify, nullptr},
@@ -127,7 +129,7 @@ const Row kRows[] = {
     {92, TS, {5, 123, 235, 143}, "Nombre total de tracés sélectionnés.", true, nullptr, nullptr, nullptr},
     {84, PB, {113, 4, 129, 20}, kShapeTip, false, ArrowShape1PictureDraw, ArrowShape1Notify, nullptr},
     {87, PB, {161, 4, 177, 20}, "Forme des pointes des flèches ou Dialogue Éditeur de flèche…(touche ALT enfoncée).", false, ArrowShape4PictureDraw, ArrowShape4Notify, nullptr},
-    {12, PL, {153, 68, 236, 85}, "Échelle du dessin", true, nullptr, ScalePopupNotify, nullptr},
+    {12, PL, {151, 68, 234, 85}, "Échelle du dessin", true, nullptr, ScalePopupNotify, nullptr},
     {13, PB, {128, 70, 152, 86}, "Échelle du dessin", false, ScalePictureDraw, nullptr, ScalePictureTrack},
     {74, kADMTextStaticMultiLineType, {244, 2, 476, 157}, "Texte de l'aide.", true, nullptr, nullptr, nullptr},
     {75, PB, {443, 159, 456, 170}, "Page suivante de l'aide.", false, nullptr, HelpNextPageNotify, nullptr},

@@ -23,6 +23,7 @@ protected:
         Seed("Precision", sim::PrefValue::Int(2));
         Seed("UnitePrefs", sim::PrefValue::Int(0));
         Start();
+        SelectTool("Outil Segment");
     }
     static void ChooseUnit(int32_t entry) { ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(43), entry), kNoErr); }
 };
@@ -127,6 +128,7 @@ TEST_F(UnitTest, TheFractionPopupSetsTheDenominatorAndMovesForTheMeasureTool) {
 }
 
 TEST_F(UnitTest, NoValueRemovesTheLabelAndAUnitBringsAnEmptyOneBack) {
+    gToolState.CurrentTool = 0;  // no builder rebuilds this bare group
     sim::Document& document = sim::TheDocument();
     const AIArtHandle group = document.NewGroup();
     gCurrentDimension.DimensionGroup = group;

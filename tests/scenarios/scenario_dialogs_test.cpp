@@ -15,6 +15,7 @@
 #include "simhost/DialogManager.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
+#include "simhost/Tools.h"
 
 namespace {
 
@@ -56,6 +57,8 @@ class DialogScenario : public ::testing::Test {
         sim::ThePlugin().Load(PluginMain, PluginResources);
         ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
         sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier);
+        for (const sim::ToolRecord& record : sim::TheTools().Records())
+            if (record.title == "Outil Segment") sim::TheTools().Select(record.handle);
         // The web-page button opens the test dialog in these tests.
         sADMItem->SetNotifyProc(sim::TheDialogs().FindItem(sim::TheDialogs().FindDialog("Tavorine"), 6),
                                 OpenTestDialog);
@@ -178,30 +181,59 @@ TEST(DialogSyntax, ADialogsActionsMustEndWithOkOrCancelThenEnd) {
 
 namespace {
 
-TEST(PanelExample, ThePanelExamplePlaysAndDrawsItsFourPictures) {
+TEST(PanelExample, ThePanelExampleDrawsEachToolsPageTheCoverTheHelpTheScaleAndTheReload) {
     const scenarios::WorkFolder folder;
     const scenarios::DriverResult result =
         folder.Run({TAVORINE_SOURCE_DIR "/examples/panel.scn", "-o", "out", "--prefs", "out/prefs.txt"});
     ASSERT_EQ(result.status, 0) << result.errors;
-    const std::string built = folder.Read("out/panel.panel.svg");
-    const std::string hidden = folder.Read("out/panel.panel.options-masquees.svg");
-    const std::string help = folder.Read("out/panel.panel.aide.svg");
-    const std::string scale = folder.Read("out/panel.panel.echelle.svg");
-    // The panel as built: 240 by 172, unit millimetres, scale 1, no marker.
+    const auto picture = [&](const std::string& label) {
+        return folder.Read("out/panel.panel" + (label.empty() ? std::string() : "." + label) + ".svg");
+    };
+    const auto disabled = [](const std::string& svg, int32_t id) {
+        const size_t at = svg.find("id=\"item-" + std::to_string(id) + "\"");
+        return at != std::string::npos && svg.find("data-disabled=\"1\"", at) < svg.find('>', at);
+    };
+    // As built, before any tool: the Segment page, disabled under the cover; 240 by 172.
+    const std::string built = picture("");
     EXPECT_NE(built.find("viewBox=\"-1 -17 242 190\""), std::string::npos);
-    EXPECT_NE(built.find(">mm<"), std::string::npos);
-    EXPECT_EQ(built.find("data-picture=\"1076\""), std::string::npos);
-    EXPECT_NE(hidden.find("viewBox=\"-1 -17 242 124\""), std::string::npos);  // 106 high
-    // The help beside the panel, at its second page.
+    EXPECT_NE(built.find(">Segment 13.2<"), std::string::npos);
+    EXPECT_TRUE(disabled(built, 7));
+    // The Segment page: its fields in millimetres and its pictures.
+    const std::string segment = picture("segment");
+    EXPECT_FALSE(disabled(segment, 7));
+    EXPECT_NE(segment.find(">mm<"), std::string::npos);
+    EXPECT_NE(segment.find("id=\"item-15\""), std::string::npos);      // the side ties
+    EXPECT_EQ(segment.find("id=\"item-50\""), std::string::npos);      // not the arc radius
+    EXPECT_NE(segment.find("data-picture=\"1071\""), std::string::npos);  // parallel chosen
+    EXPECT_NE(segment.find("data-picture=\"1089\""), std::string::npos);  // the text centred
+    // The Angle page: the arc radius, the format popup, no unit popup.
+    const std::string angle = picture("angle");
+    EXPECT_NE(angle.find(">Angle 13.2<"), std::string::npos);
+    EXPECT_NE(angle.find("id=\"item-50\""), std::string::npos);
+    EXPECT_NE(angle.find(">Degrés (x,y°)<"), std::string::npos);
+    EXPECT_EQ(angle.find("id=\"item-43\""), std::string::npos);
+    EXPECT_NE(angle.find("data-picture=\"1120\""), std::string::npos);
+    // Longueurs & aires: the read-outs and the two warning lines.
+    const std::string measure = picture("longueurs");
+    EXPECT_NE(measure.find(">L (sélection)=<"), std::string::npos);
+    EXPECT_NE(measure.find(">sinon, elle est juste.<"), std::string::npos);
+    EXPECT_EQ(measure.find("id=\"item-7\""), std::string::npos);
+    // The host's tool chosen: the last page disabled under the cover, the unit popup still enabled.
+    const std::string covered = picture("desactive");
+    EXPECT_TRUE(disabled(covered, 12));
+    EXPECT_FALSE(disabled(covered, 43));
+    EXPECT_NE(picture("options-masquees").find("viewBox=\"-1 -17 242 124\""), std::string::npos);
+    const std::string help = picture("aide");
     EXPECT_NE(help.find("viewBox=\"-1 -17 482 190\""), std::string::npos);
     EXPECT_NE(help.find(">FLéCHES/POINTS<"), std::string::npos);
-    EXPECT_NE(help.find(">2<"), std::string::npos);
-    EXPECT_NE(help.find(">36<"), std::string::npos);
-    // 1/50 chosen and the scale marker shown.
-    EXPECT_NE(scale.find(">1/50<"), std::string::npos);
-    EXPECT_NE(scale.find("data-picture=\"1076\""), std::string::npos);
+    EXPECT_NE(picture("echelle").find(">1/50<"), std::string::npos);
+    EXPECT_NE(picture("echelle").find("data-picture=\"1076\""), std::string::npos);
+    const std::string reloaded = picture("rechargement");
+    EXPECT_EQ(reloaded.find(">1/50<"), std::string::npos);
+    EXPECT_EQ(reloaded.find("data-picture=\"1076\""), std::string::npos);
     const std::string log = folder.Read("out/panel.log");
-    EXPECT_NE(log.find("== 24: panel choose 12 3\nnotified Tavorine 12 ADM User Changed Notifier\n"), std::string::npos)
+    EXPECT_NE(log.find("== 42: panel choose 12 3\nnotified Tavorine 12 ADM User Changed Notifier\n"),
+              std::string::npos)
         << log;
 }
 

@@ -134,5 +134,60 @@ TEST_F(ToolExample, LengthsAndAreasGathersPathsAndMeasuresBetweenTwoAnchors) {
     EXPECT_THAT(log, Not(HasSubstr("alert ")));
 }
 
+TEST_F(ToolExample, EmptyClicksDragFiguresAndOpenTheCreationDialogsWhoseOkStoresTheNextFigures) {
+    Play("creation");
+    // Top first: the sector, the arc and the circle, four angles, four segments. Only the figures drawn with
+    // "Avec cote." on keep their click's group, linked to them; the clicks that opened a dialog leave nothing.
+    EXPECT_EQ(Count(tree, "\n  group \"Segment oblique\""), 2u);
+    EXPECT_EQ(Count(tree, "\n  group \"Angle\""), 2u);
+    EXPECT_EQ(Count(tree, "\n  group \"Cercle Rayon\""), 2u);
+    EXPECT_EQ(Count(tree, "\n  group "), 6u);
+    EXPECT_THAT(tree, Not(HasSubstr("contents=\"\"")));
+    ExpectInOrder(tree, {
+        // The sector of three quarters and a bit: closed through its centre, no dimension.
+        "  path closed stroke=", "(560,-460 in 556.51605,-460.58066 out 560,-460) (550,-400)]",
+        // A quarter arc from 0 degrees and the circle, each above its dimension.
+        "  path open tags={cer=string:2} ", "anchors=[(310,-400 in 310,-400 out 310,-366.8629) (250,-340 ",
+        "contents=\"R21,2 mm\"", "  path closed tags={cer=string:1} ", "anchors=[(-63.63961,-400 ",
+        "contents=\"R22,5 mm\"",
+        // The angles the dialog set: from 0 degrees (Windows key), then centred on 0, without dimensions.
+        "anchors=[(820.7107,-200) (750,-200) (800,-150)]",
+        "anchors=[(666.9061,-217.90906) (600,-200) (666.9061,-182.09094)]",
+        "contents=\"51,3°\"", "contents=\"60,0°\"",
+        // The segments the dialog set, 1.5 pt at 30 degrees: from the click (Windows key), then centred.
+        "width=1.5 cap=butt join=bevel miter=4 fill=none anchors=[(700,40) (754.7723,71.62278)]",
+        "width=1.5 cap=butt join=bevel miter=4 fill=none anchors=[(580.6351,28.819658) (619.3649,51.18034)]",
+        "anchors=[(235,24.999998) (265,55)]", "contents=\"15,0 mm\"", "anchors=[(0,0) (85.146935,85.146935)]",
+        "contents=\"42,5 mm\""});
+    // Each dialog ran once per unmoved click, and "Annuler" wrote nothing: the sector kind came from the last OK.
+    EXPECT_EQ(Count(log, "modal: ModèleBidon 17400\n"), 1u);
+    EXPECT_EQ(Count(log, "modal: ModèleBidon 17500\n"), 1u);
+    EXPECT_EQ(Count(log, "modal: ModèleBidon 17600\n"), 3u);
+    const std::string prefs = folder.Read("out/prefs.txt");
+    for (const char* stored :
+         {"\"SegRotCrea\" real 30\n", "\"SegEpaisCrea\" real 1.5\n", "\"CaseCreaSeg\" bool false\n",
+          "\"CentreCreaSeg\" bool true\n", "\"AngCrea\" real 0\n", "\"CaseCreaAng\" bool false\n",
+          "\"CentreCreaAng\" bool true\n", "\"AngCerCrea\" real 0\n", "\"CaseCreaCer\" bool false\n",
+          "\"CreaArcCer\" bool true\n", "\"CreaSecteurCer\" bool true\n"})
+        EXPECT_THAT(prefs, HasSubstr(stored));
+    // The dialogs drawn while they ran: their titles, captions, the values typed and the previews' drawings.
+    const std::string segment = folder.Read("out/creation.segment.regle.svg");
+    EXPECT_THAT(segment, HasSubstr(">Création d'un segment (Vek-Tavorine).<"));
+    EXPECT_THAT(segment, HasSubstr(">Centré.<"));
+    EXPECT_THAT(segment, HasSubstr(">1.5<"));
+    EXPECT_THAT(segment, HasSubstr(">30<"));
+    EXPECT_THAT(folder.Read("out/creation.angle.svg"), HasSubstr(">38°<"));
+    EXPECT_THAT(folder.Read("out/creation.angle.regle.svg"), HasSubstr(">Création d'un angle (Vek-Tavorine).<"));
+    const std::string circle = folder.Read("out/creation.cercle.svg");
+    EXPECT_THAT(circle, HasSubstr(">Création cercle/arc/secteur (Vek-Tavorine).<"));
+    EXPECT_THAT(circle, HasSubstr(">Arc.<"));
+    EXPECT_THAT(folder.Read("out/creation.cercle.arc.svg"), HasSubstr(">R<"));
+    EXPECT_THAT(folder.Read("out/creation.secteur.svg"), HasSubstr(">Secteur.<"));
+    for (const char* picture : {"segment", "angle", "cercle", "secteur"})
+        EXPECT_THAT(folder.Read(std::string("out/creation.") + picture + ".svg"), Not(HasSubstr(">1<")));
+    EXPECT_THAT(log, Not(HasSubstr("refused")));
+    EXPECT_THAT(log, Not(HasSubstr("alert ")));
+}
+
 } // namespace
 } // namespace scenarios

@@ -1,6 +1,7 @@
 #include "drag_fixture.h"
 
 #include "dimension/LinearDimensions.h"
+#include "dimension/Skeletons.h"
 #include "tools/DimensionParts.h"
 
 namespace dragtest {
@@ -145,6 +146,34 @@ TEST_F(SegmentDrag, ACreatedSegmentFollowsWithItsCursorAndBuildsNoDimension) {
     EXPECT_EQ(Drag({5, 5}), kNoErr);
     EXPECT_EQ(Cursors(), std::vector<int32_t>{1105});
     EXPECT_EQ(gCurrentDimension.DimensionGroup, nullptr);
+}
+
+TEST_F(SegmentDrag, AnOffsetTooLargeAlertsOnceADragNotAtEveryDragEvent) {
+    // A quarter circle of radius 50 about the origin, clicked at its middle: its normal points to the centre.
+    const float h = 50.0f * 0.55228475f;
+    gHitState.MeasuredArt = Doc().DrawPath({sim::CurveSegment({50, 0}, {50, 0}, {50, h}),
+                                            sim::CurveSegment({0, 50}, {h, 50}, {0, 50})},
+                                           false);
+    gToolState.CurrentTool = kSegmentTool;
+    gToolState.CurveOffsetMode = 1;
+    gMeasuredPoints.CurveClickPoint = {35.355339f, 35.355339f};
+    gMeasuredPoints.CurveNormalTip = {34.648232f, 34.648232f};
+    gCurrentDimension.DimensionGroup = Doc().NewGroup();
+    ASSERT_EQ(BuildOffsetDimensionArt(), kNoErr);
+    // Past the centre: no line can follow the arc that far inside.
+    const AIRealPoint pastCentre{-20, -20};
+    for (int event = 0; event < 3; ++event) Drag(pastCentre);
+    const std::vector<std::string> once{"Décalage trop grand, recommencez avec un décalage plus petit."};
+    EXPECT_EQ(Alerts(), once);
+    Drag({30, 30});
+    Drag(pastCentre);
+    EXPECT_EQ(Alerts(), once);
+    // The next drag is a new one: its first refusal alerts again.
+    sim::ThePlugin().SendTool(kSelectorAIToolMouseUp, nullptr, pastCentre);
+    sim::TheLogs().Clear();
+    Drag(pastCentre);
+    Drag(pastCentre);
+    EXPECT_EQ(Alerts(), once);
 }
 
 }  // namespace

@@ -1,0 +1,387 @@
+// The reload of the panel's fields from the stored settings, the end marks that follow them, the common refresh
+// of the dimension being edited, and the notifiers of the line width, end size, path length and web page.
+#include "panel/FieldReload.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "dimension/AngleBuilders.h"
+#include "dimension/BezierExtras.h"
+#include "dimension/CircleBuilder.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/LinearDimensions.h"
+#include "dimension/Naming.h"
+#include "dimension/OffsetDimension.h"
+#include "dimension/Skeletons.h"
+#include "dimension/ValueFormat.h"
+#include "frame/ArrowHeads.h"
+#include "frame/PathStyles.h"
+#include "frame/Settings.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMDialogSuite.h"
+#include "host/ADMItemSuite.h"
+#include "host/ArtSuite.h"
+#include "host/PathSuite.h"
+#include "host/Platform.h"
+#include "host/RealMathSuite.h"
+#include "host/TagSuite.h"
+#include "host/URLSuite.h"
+#include "panel/CurrentOptions.h"
+#include "panel/FontChoice.h"
+#include "panel/PanelItems.h"
+#include "panel/PanelProcedures.h"
+#include "panel/PanelState.h"
+#include "panel/ScalePopup.h"
+#include "panel/ToolPages.h"
+#include "panel/UnitPopups.h"
+#include "records/CurrentDimension.h"
+#include "records/CurrentOptions.h"
+#include "records/DragValues.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
+#include "tools/ClickSupport.h"
+
+namespace {
+
+constexpr const char* kWebPage = "http://www.vektoria.fr";
+// Anchors of the end marks this reload makes: circles and angles take six, the point ticks two; zero leaves the
+// count to the builder.
+constexpr int16_t kRoundEndMarkAnchors = 6;
+constexpr int16_t kTickAnchors = 2;
+// The beep of a division mark that cannot be allocated.
+constexpr uint32_t kAllocationBeepFrequency = 9001;
+constexpr uint32_t kAllocationBeepDuration = 100;
+
+// End mark k (0 to 3) of the dimension: element 0 of its array.
+AIArtHandle& EndMark(size_t k) { return gCurrentDimension.EndMarks[k][0]; }
+
+// The point variant of preset 3 needs two more end marks.
+bool SecondEndMarksWanted() {
+    return gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == kCustomArrowPreset;
+}
+
+// A new path at `order` from `prep`, with `anchors` anchors when that is above 0, tagged `vek` = "jj".
+bool NewEndMark(int16_t order, AIArtHandle prep, int16_t anchors, AIArtHandle& mark) {
+    AIArtHandle made = nullptr;
+    if (!IsLiveArt(prep)) return false;  // no dimension to put it in: no stray art
+    if (sAIArt->NewArt(kPathArt, order, prep, &made) != kNoErr || made == nullptr) return false;
+    if (anchors > 0) sAIPath->SetPathSegmentCount(made, anchors);
+    sAITag->SetTag(made, DimensionArtFormat::Vek, DimensionArtFormat::TagType, DimensionArtFormat::VekValue);
+    mark = made;
+    return true;
+}
+
+void DisposeEndMarks(std::initializer_list<size_t> marks) {
+    for (size_t k : marks) DisposeArtIfValid(&EndMark(k));
+}
+
+// End marks 2 and 3 below end mark 1: made anew (the paths they held disposed first), each with `anchors`;
+// false when a creation failed.
+bool MakeSecondEndMarks(int16_t anchors) {
+    if (!IsLiveArt(EndMark(1))) return false;
+    DisposeEndMarks({2, 3});
+    return NewEndMark(kPlaceBelow, EndMark(1), anchors, EndMark(2)) &&
+           NewEndMark(kPlaceBelow, EndMark(2), anchors, EndMark(3));
+}
+
+void SetItemFloat(int32_t id, double value) {
+    if (ADMItemRef item = PanelItem(id)) SetFloatValue(item, value);
+}
+
+void SetItemInt(int32_t id, int32_t value) {
+    if (ADMItemRef item = PanelItem(id)) sADMItem->SetIntValue(item, value);
+}
+
+void SetItemFlag(int32_t id, int32_t value) {
+    if (ADMItemRef item = PanelItem(id)) sADMItem->SetBooleanValue(item, value != 0 ? 1 : 0);
+}
+
+void InvalidatePanel() {
+    if (PanelDialog != nullptr) sADMDialog->Invalidate(PanelDialog);
+}
+
+// The unit and its suffix, and the unit popup showing them.
+void LoadUnitStep() {
+    gCurrentOptions.Unit = gSettings.Unit;
+    gCurrentOptions.ShowUnit = gSettings.ShowUnit;
+    ADMItemRef popup = PanelItem(kUnitPopupItem);
+    CheckEntryByID(popup, 11, gSettings.ShowUnit != 0);
+    SelectEntryByID(popup, gCurrentOptions.Unit);
+}
+
+// The radius of an arc measured by the Segment tool, from the arc's first anchor.
+void DeriveArcRadius() {
+    MeasuredPoints& m = gMeasuredPoints;
+    const AIArtHandle path = gHitState.MeasuredArt;
+    int16_t count = 0;
+    if (gToolState.ArcLengthMode == 0 || !IsLiveArt(path) || sAIPath->GetPathSegmentCount(path, &count) != kNoErr ||
+        count < 1)
+        return;
+    if (sAIPath->GetPathSegments(path, 0, 1, &m.ArcFirstAnchor) != kNoErr ||
+        sAIPath->GetPathSegments(path, static_cast<int16_t>(count - 1), 1, &m.ArcLastAnchor) != kNoErr)
+        return;
+    m.CircleRadius = sAIRealMath->AIRealPointDistance(&m.AngleVertex.p, &m.ArcFirstAnchor.p);
+    gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + gCurrentOptions.SideTieLength;
+}
+
+}  // namespace
+
+void ReloadPanelNotify(ADMItemRef, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    LoadGeneralFields();
+    switch (gToolState.CurrentTool) {
+        case kSegmentTool: LoadSegmentFields(); break;
+        case kAngleTool: LoadAngleFields(); break;
+        case kCircleTool: LoadCircleFields(); break;
+        case kBezierTool: LoadBezierFields(); break;
+        case kMeasureTool: LoadMeasureFields(); break;
+        default: break;
+    }
+    if (gToolState.CurrentTool >= kSegmentTool && gToolState.CurrentTool <= kBezierTool) {
+        NameDimensionArt();
+        InvalidatePanel();
+    }
+    LayoutPanelForTool(1);
+    RefreshCurrentDimension();
+    ShowFigureArea();
+}
+
+void LoadGeneralFields() {
+    const Settings& s = gSettings;
+    CurrentOptions& live = gCurrentOptions;
+    live.LineWidth = s.LineWidth;
+    gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(live.LineWidth);
+    SetItemFloat(kLineWidthItem, live.LineWidth);
+    live.ArrowHeads = s.ArrowHeads;
+    live.ArrowPreset = s.ArrowPreset;
+    ApplyArrowPreset(s.ArrowPreset);
+    if (live.EndMarkSize == 0.0 && s.EndMarkSize != 0.0)
+        RecreateEndMarks();
+    else if (live.EndMarkSize != 0.0 && s.EndMarkSize == 0.0)
+        DisposeEndMarks({0, 1, 2, 3});
+    live.EndMarkSize = s.EndMarkSize;
+    SetItemFloat(kEndSizeItem, live.EndMarkSize);
+    live.ScaleNumerator = s.ScaleNumerator;
+    live.ScaleDenominator = s.ScaleDenominator;
+    UpdateScaleRatio(live.ScaleNumerator, live.ScaleDenominator);
+    SelectPanelScaleEntry(PanelItem(kScalePopupItem));
+    ShowScaleMarker();
+    live.Decimals = s.Decimals;
+    SetItemInt(kDecimalsItem, live.Decimals);
+    live.TextSize = s.TextSize;
+    SetItemFloat(kTextSizeItem, live.TextSize);
+    live.FontIndex = SelectFontByName(PanelItem(kFontItem), s.PreferredFontName);
+}
+
+void LoadSegmentFields() {
+    const Settings& s = gSettings;
+    CurrentOptions& live = gCurrentOptions;
+    if (live.EndMarkSize <= 0.0 || !SecondEndMarksWanted())
+        DisposeEndMarks({2, 3});
+    else
+        MakeSecondEndMarks(0);
+    LoadUnitStep();
+    live.SegmentOffsetX = s.SegmentOffsetX;
+    live.SegmentOffsetY = s.SegmentOffsetY;
+    SetItemFloat(kSegmentOffsetXItem, live.SegmentOffsetX);
+    SetItemFloat(kSegmentOffsetYItem, live.SegmentOffsetY);
+    live.HorizontalText = s.HorizontalText;
+    live.DimensionOrientation = s.DimensionOrientation;
+    EnablePanelItem(kTextOrientationItem, live.DimensionOrientation != kHorizontalDimension);
+    live.SideTieLength = s.SideTieLength;
+    SetItemFloat(kSideTieItem, live.SideTieLength);
+    SetFieldUnits(PanelItem(kSideTieItem));
+    gToolState.SegmentArrowsFlag = 0;
+    gDragValues.LineFlipped = 0;
+    gToolState.LabelPosition = 0;
+    DeriveArcRadius();
+    live.SideTiesOn = s.SideTiesOn;
+    SetItemFlag(kWithTiesItem, live.SideTiesOn);
+    live.SeriesOn = s.SeriesOn;
+    live.SeriesKind = s.SeriesKind;
+    UpdateSeriesLabelStep();
+    InvalidatePanel();
+}
+
+void LoadAngleFields() {
+    const Settings& s = gSettings;
+    CurrentOptions& live = gCurrentOptions;
+    if (SecondEndMarksWanted()) MakeSecondEndMarks(kTickAnchors);
+    gValueFormat.AngleFormat = kAngleDecimalDegrees;
+    live.ShowAngleUnit = s.ShowAngleUnit;
+    ADMItemRef format = PanelItem(kAngleFormatItem);
+    CheckEntryByID(format, 5, s.ShowAngleUnit != 0);
+    SelectEntryByID(format, kAngleDecimalDegrees);
+    live.AngleOffsetAngle = s.AngleOffsetAngle;
+    live.AngleOffsetRadius = s.AngleOffsetRadius;
+    SetItemFloat(kAngleOffsetAItem, live.AngleOffsetAngle);
+    SetItemFloat(kAngleOffsetRItem, live.AngleOffsetRadius);
+    live.ArcRadius = s.ArcRadius;
+    SetFieldUnits(PanelItem(kArcRadiusItem));
+    SetItemFloat(kArcRadiusItem, live.ArcRadius);
+    for (int32_t id : {kArcGapItem, kArcGapPictureItem, kArcCountItem}) EnablePanelItem(id, false);
+    if (live.MultipleArcs != 0) {
+        live.MultipleArcs = 0;
+        EnablePanelItem(kEndSizePictureItem, true);
+        EnablePanelItem(kEndSizeItem, true);
+        live.EndMarkSize = s.EndMarkSize;
+        SetItemFloat(kEndSizeItem, live.EndMarkSize);
+    }
+    if (!IsLiveArt(EndMark(0)) && IsLiveArt(gCurrentDimension.DimensionGroup)) {
+        [&] {
+            if (!NewEndMark(kPlaceInsideOnBottom, gCurrentDimension.DimensionGroup, kRoundEndMarkAnchors, EndMark(0)))
+                return;
+            if (!NewEndMark(kPlaceBelow, EndMark(0), kRoundEndMarkAnchors, EndMark(1))) return;
+            if (SecondEndMarksWanted()) MakeSecondEndMarks(kTickAnchors);
+        }();
+    }
+    live.AngleArrowsFlag = 0;
+}
+
+void LoadCircleFields() {
+    const Settings& s = gSettings;
+    CurrentOptions& live = gCurrentOptions;
+    LoadUnitStep();
+    live.CircleOffsetX = s.CircleOffsetX;
+    live.CircleOffsetY = s.CircleOffsetY;
+    SetItemFloat(kCircleOffsetXItem, live.CircleOffsetX);
+    SetItemFloat(kCircleOffsetYItem, live.CircleOffsetY);
+    live.CircleTieLength = s.CircleTieLength;
+    SetItemFloat(kCircleTieItem, live.CircleTieLength);
+    SetFieldUnits(PanelItem(kCircleTieItem));
+    if (live.Diameter == 0 && s.Diameter != 0) {
+        if (!NewEndMark(kPlaceBelow, EndMark(0), kRoundEndMarkAnchors, EndMark(1))) return;
+    } else if (live.Diameter != 0 && s.Diameter == 0) {
+        DisposeEndMarks({1});
+    }
+    live.Diameter = s.Diameter;
+    SetItemFlag(kDiameterRadiusItem, live.Diameter);
+    live.CircleArrowsFlag = 0;
+}
+
+void LoadBezierFields() {
+    const Settings& s = gSettings;
+    CurrentOptions& live = gCurrentOptions;
+    LoadUnitStep();
+    live.BezierOffsetX = s.BezierOffsetX;
+    live.BezierOffsetY = s.BezierOffsetY;
+    SetItemFloat(kBezierOffsetXItem, live.BezierOffsetX);
+    SetItemFloat(kBezierOffsetYItem, live.BezierOffsetY);
+    live.BezierMode = s.BezierMode;
+    if (gToolState.EditingBezier != 0) {
+        for (int32_t count = live.DivisionCount; count < s.DivisionCount; ++count) {
+            if (PushDivisionMark() == kOutOfMemoryErr) {
+                Beep(kAllocationBeepFrequency, kAllocationBeepDuration);
+                break;
+            }
+        }
+        for (int32_t count = live.DivisionCount; count > s.DivisionCount && gDivisionMarks.Head != nullptr; --count)
+            DropDivisionMark();
+    }
+    live.DivisionCount = s.DivisionCount;
+    SetItemInt(kDivisionCountItem, live.DivisionCount);
+    live.BezierPathLength = kDefaultBezierPathLength;
+    SetItemFloat(kPathLengthItem, live.BezierPathLength);
+    live.BezierArrowsFlag = 0;
+}
+
+void LoadMeasureFields() { LoadUnitStep(); }
+
+void RecreateEndMarks() {
+    CurrentDimension& d = gCurrentDimension;
+    const auto make = [](size_t k, int16_t order, AIArtHandle prep, int16_t anchors) {
+        if (!IsLiveArt(EndMark(k))) NewEndMark(order, prep, anchors, EndMark(k));
+    };
+    const auto secondMarks = [&](int16_t anchors) {
+        if (!SecondEndMarksWanted()) return;
+        make(2, kPlaceBelow, EndMark(1), anchors);
+        make(3, kPlaceBelow, EndMark(2), anchors);
+    };
+    switch (gToolState.CurrentTool) {
+        case kSegmentTool:
+            make(0, kPlaceBelow, d.DimensionLines[0], 0);
+            make(1, kPlaceBelow, EndMark(0), 0);
+            secondMarks(0);
+            break;
+        case kAngleTool:
+            make(0, kPlaceBelow, d.AngleArcs[0], 0);
+            make(1, kPlaceBelow, EndMark(0), 0);
+            secondMarks(kTickAnchors);
+            break;
+        case kCircleTool:
+            make(0, kPlaceBelow, d.CircleParts[1], kRoundEndMarkAnchors);
+            make(1, kPlaceBelow, EndMark(0), kRoundEndMarkAnchors);
+            secondMarks(kTickAnchors);
+            break;
+        case kBezierTool:
+            make(0, kPlaceBelow, d.DimensionLineHalves[0], 0);
+            if (SecondEndMarksWanted()) make(2, kPlaceBelow, EndMark(0), kTickAnchors);
+            break;
+        default: break;
+    }
+}
+
+void RefreshCurrentDimension() {
+    const ToolState& tool = gToolState;
+    const MeasuredPoints& m = gMeasuredPoints;
+    const AIRealPoint cursor = tool.CursorPoint;
+    switch (tool.CurrentTool) {
+        case kSegmentTool:
+            if (gCurrentOptions.SeriesOn != 0) break;
+            if (tool.ArcLengthMode != 0)
+                DrawArcLengthDimension(0, 0, 0, 0);
+            else if (tool.CurveOffsetMode != 0)
+                DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines,
+                                    SettingAsFloat(gCurrentOptions.SideTieLength), cursor.h, cursor.v, 0, 0, 0);
+            else
+                DrawSegmentDimension();
+            break;
+        case kAngleTool:
+            if (tool.AngleOnArc != 0)
+                DrawArcAngleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
+            else
+                DrawAngleDimension(m.AngleVertex.p.h, m.AngleVertex.p.v, SettingAsFloat(gCurrentOptions.ArcRadius),
+                                   m.AngleValue, PointAngle(m.AngleVertex.p, m.AnglePointB.p),
+                                   gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
+            break;
+        case kCircleTool: DrawCircleDimension(cursor.h, cursor.v, 0, 0, 0, 0); break;
+        case kBezierTool: RedrawBezierExtra(); break;
+        case kMeasureTool: ShowSelectionMeasures(); break;
+        default: break;
+    }
+}
+
+void LineWidthNotify(ADMItemRef item, ADMNotifierRef) {
+    float width = 0.0f;
+    if (sADMItem->GetFloatValue(item, &width) != kNoErr) return;
+    gCurrentOptions.LineWidth = width;
+    gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
+    RefreshCurrentDimension();
+}
+
+void EndMarkSizeNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    float size = 0.0f;
+    if (!IsUserChange(notifier) || sADMItem->GetFloatValue(item, &size) != kNoErr) return;
+    gCurrentOptions.EndMarkSize = size;
+    gCurrentOptions.ActiveEndMarkSize = size;
+    UpdateSeriesLabelStep();
+    if (gCurrentOptions.EndMarkSize == 0.0)
+        DisposeEndMarks({0, 1, 2, 3});
+    else
+        RecreateEndMarks();
+    RefreshCurrentDimension();
+}
+
+void BezierLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    float length = 0.0f;
+    if (!IsUserChange(notifier) || sADMItem->GetFloatValue(item, &length) != kNoErr) return;
+    gCurrentOptions.BezierPathLength = length;
+    RedrawBezierExtra();
+}
+
+void OpenWebPageNotify(ADMItemRef, ADMNotifierRef notifier) {
+    if (!IsUserChange(notifier)) return;
+    if (sAIURL->IsBrowserAvailable()) sAIURL->OpenURL(kWebPage);
+}

@@ -1,0 +1,202 @@
+#include "panel/PanelEditing.h"
+
+#include <cmath>
+#include <vector>
+
+#include "dimension/AngleBuilders.h"
+#include "dimension/BezierExtras.h"
+#include "dimension/CircleBuilder.h"
+#include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Skeletons.h"
+#include "dimension/ValueFormat.h"
+#include "frame/ArrowHeads.h"
+#include "frame/SuiteTable.h"
+#include "host/ADMDialogSuite.h"
+#include "host/ADMItemSuite.h"
+#include "host/ArtSuite.h"
+#include "host/PathStyleSuite.h"
+#include "host/PathSuite.h"
+#include "host/TagSuite.h"
+#include "panel/PanelItems.h"
+#include "panel/PanelProcedures.h"
+#include "panel/PanelState.h"
+#include "panel/TavorineDialogue.h"
+#include "records/CurrentOptions.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
+#include "tools/DimensionParts.h"
+
+namespace {
+
+// End marks 3 and 4 of the cross are the second variants, sets 2 and 3.
+constexpr size_t kSecondEndSet = 1;
+constexpr size_t kFirstCrossSet = 2;
+constexpr size_t kSecondCrossSet = 3;
+// The anchors of a tick of the cross.
+constexpr int16_t kTickAnchors = 2;
+// The slant of the two-point tick of preset 2 drawn as points.
+constexpr float kTickSlant = 2.4508758f;
+
+double DirectionFrom(AIRealPoint from, AIRealPoint to) { return std::atan2(to.v - from.v, to.h - from.h); }
+
+}  // namespace
+
+void SetShapePointY(int index, float y) {
+    ArrowHeadShape& shape = gArrowHeadShape;
+    shape.AnchorY[index] = shape.InY[index] = shape.OutY[index] = y;
+}
+
+bool PointStyleOf(int32_t preset) { return gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == preset; }
+
+void LeanPointTick(int32_t flag) {
+    if (!PointStyleOf(kTriangleArrowPreset)) return;
+    const float first = flag == 0 ? kTickSlant : -kTickSlant;
+    SetShapePointY(0, first);
+    SetShapePointY(1, -first);
+}
+
+void Flip(int32_t& flag) { flag = flag == 0 ? 1 : 0; }
+
+float ItemFloat(ADMItemRef item) {
+    float value = 0.0f;
+    if (item == nullptr || sADMItem->GetFloatValue(item, &value) != kNoErr || !std::isfinite(value)) return 0.0f;
+    return value;
+}
+
+int32_t ItemInt(ADMItemRef item) {
+    int32_t value = 0;
+    if (item == nullptr || sADMItem->GetIntValue(item, &value) != kNoErr) return 0;
+    return value;
+}
+
+std::string ItemText(ADMItemRef item) {
+    int32_t length = 0;
+    if (item == nullptr || sADMItem->GetTextLength(item, &length) != kNoErr || length < 0) return {};
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    if (sADMItem->GetText(item, text.data(), length + 1) != kNoErr) return {};
+    return std::string(text.data());
+}
+
+void RedrawPanelItems(std::initializer_list<int32_t> itemIDs) {
+    for (int32_t id : itemIDs)
+        if (ADMItemRef item = PanelItem(id)) sADMItem->Invalidate(item);
+}
+
+void RedrawWholePanel() {
+    if (PanelDialog != nullptr) sADMDialog->Invalidate(PanelDialog);
+}
+
+void UpdateWholePanel() {
+    if (PanelDialog != nullptr) sADMDialog->Update(PanelDialog);
+}
+
+void EnablePanelItems(std::initializer_list<int32_t> itemIDs, bool enabled) {
+    for (int32_t id : itemIDs) EnablePanelItem(id, enabled);
+}
+
+void ShowPanelValue(int32_t itemID, double value) {
+    if (ADMItemRef item = PanelItem(itemID)) SetFloatValue(item, value);
+}
+
+void LayOutPanelAgain() {
+    ADMUserData data = nullptr;
+    if (PanelDialog == nullptr || sADMDialog->GetUserData(PanelDialog, &data) != kNoErr || data == nullptr) return;
+    auto* panel = static_cast<TavorineDialogue*>(static_cast<BaseADMDialog*>(data));
+    panel->LayoutPanelForTool(1);
+}
+
+AIArtHandle NewEndMarkBelow(AIArtHandle above, int16_t anchors) {
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (!IsLiveArt(group)) return nullptr;
+    const bool besides = IsLiveArt(above);
+    AIArtHandle mark = nullptr;
+    if (sAIArt->NewArt(kPathArt, besides ? kPlaceBelow : kPlaceInsideOnBottom, besides ? above : group, &mark) !=
+            kNoErr ||
+        mark == nullptr)
+        return nullptr;
+    sAIPath->SetPathSegmentCount(mark, anchors);
+    const AIPathStyle style = EndMarkPathStyle();
+    sAIPathStyle->SetPathStyle(mark, &style);
+    sAIPath->SetPathClosed(mark, gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0);
+    sAITag->SetTag(mark, DimensionArtFormat::Vek, DimensionArtFormat::TagType, DimensionArtFormat::VekValue);
+    return mark;
+}
+
+void MakeCrossEndMarks() {
+    AIArtHandle(&marks)[kEndMarkSets][kSeriesCapacity] = gCurrentDimension.EndMarks;
+    if (!IsLiveArt(marks[0][0])) return;  // a dimension without end marks has no cross to complete
+    const AIArtHandle above = IsLiveArt(marks[kSecondEndSet][0]) ? marks[kSecondEndSet][0] : marks[0][0];
+    marks[kFirstCrossSet][0] = NewEndMarkBelow(above, kTickAnchors);
+    marks[kSecondCrossSet][0] = NewEndMarkBelow(marks[kFirstCrossSet][0], kTickAnchors);
+}
+
+void DropCrossEndMarks() {
+    DisposeArtIfValid(&gCurrentDimension.EndMarks[kFirstCrossSet][0]);
+    DisposeArtIfValid(&gCurrentDimension.EndMarks[kSecondCrossSet][0]);
+}
+
+bool EditingAngleDimension() {
+    return gToolState.CurrentTool == kAngleTool && IsLiveArt(gCurrentDimension.AngleArcs[0]);
+}
+
+// An angle without value keeps no label, which the builders would make again empty.
+static void DropLabelWithoutValue() {
+    if (gValueFormat.AngleFormat == kAngleNoValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
+}
+
+void RestyleEndMarks() {
+    const AIPathStyle style = EndMarkPathStyle();
+    const AIBoolean closed = gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0;
+    for (auto& set : gCurrentDimension.EndMarks) {
+        for (AIArtHandle mark : set) {
+            if (!IsLiveArt(mark)) continue;
+            sAIPathStyle->SetPathStyle(mark, &style);
+            sAIPath->SetPathClosed(mark, closed);
+        }
+    }
+}
+
+void RedrawAngle(AIRealPoint towards) {
+    if (!EditingAngleDimension()) return;
+    if (gToolState.AngleOnArc != 0) {
+        const AIRealPoint cursor = gToolState.CursorPoint;
+        DrawArcAngleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
+        DropLabelWithoutValue();
+        return;
+    }
+    RedrawAngleAtVertex(towards);
+}
+
+void RedrawAngleAtVertex(AIRealPoint towards) {
+    if (!EditingAngleDimension()) return;
+    const MeasuredPoints& m = gMeasuredPoints;
+    const AIRealPoint vertex = m.AngleVertex.p;
+    DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius), m.AngleValue,
+                       static_cast<AIReal>(DirectionFrom(vertex, towards)), gCurrentDimension.AngleArcs,
+                       gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
+    DropLabelWithoutValue();
+}
+
+bool EditingCircleDimension() {
+    return gToolState.CurrentTool == kCircleTool && IsLiveArt(gCurrentDimension.CircleParts[0]);
+}
+
+void RedrawCircle() {
+    if (!EditingCircleDimension()) return;
+    const AIRealPoint cursor = gToolState.CursorPoint;
+    DrawCircleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
+}
+
+void RedrawLocalRadius() {
+    if (gToolState.CurrentTool != kBezierTool || gCurrentOptions.BezierMode != 1 ||
+        !IsLiveArt(gCurrentDimension.AuxLine))
+        return;
+    const AIRealPoint cursor = gToolState.CursorPoint;
+    DrawLocalRadius(cursor.h, cursor.v, 0, 0);
+}
+
+void RefreshAndRememberLine() {
+    RefreshCurrentDimension();
+    RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
+}

@@ -1,0 +1,166 @@
+#include "panel/SelectionReadouts.h"
+
+#include <cmath>
+#include <vector>
+
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Measures.h"
+#include "frame/SuiteTable.h"
+#include "host/ArtSuite.h"
+#include "host/MatchingArtSuite.h"
+#include "host/MdMemorySuite.h"
+#include "host/PathSuite.h"
+#include "host/TagSuite.h"
+#include "host/ADMItemSuite.h"
+#include "panel/PanelProcedures.h"
+#include "panel/PanelState.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
+
+namespace {
+
+// The value of pi the disc's area is taken with (single precision).
+constexpr float kDiscPi = 3.1415927f;
+
+bool ShowsNumber(int32_t unit) { return unit >= kUnitMillimetres && unit <= kUnitMetres; }
+
+// The rounded value and its suffix while ShowUnit is set.
+std::string DecimalLengthText(double value, std::string_view suffix) {
+    std::string text = RoundedText(value, gValueFormat.Decimals);
+    if (gValueFormat.ShowUnit != 0) text += suffix;
+    return text;
+}
+
+std::string LengthInUnitText(double length, int32_t unit) {
+    switch (unit) {
+        case kUnitMillimetres: return DecimalLengthText(length, " mm");
+        case kUnitCentimetres: return DecimalLengthText(length, " cm");
+        case kUnitDecimalInches: return DecimalLengthText(length, InchNotation(gSettings.InchSymbol));
+        case kUnitFractionalInches: return FractionalInchesText(length);
+        case kUnitFeetAndInches: return FeetAndInchesText(length);
+        case kUnitPicas: return DecimalLengthText(length, " pc");
+        case kUnitMetres: return DecimalLengthText(length, " m");
+        default: return DecimalLengthText(length, " pt");
+    }
+}
+
+// "%d" of a count, then ".".
+std::string CountText(int32_t count) { return std::to_string(count) + "."; }
+
+bool HasTag(AIArtHandle art, const char* name) {
+    const char* type = nullptr;
+    return sAITag->GetTagType(art, name, &type) == kNoErr && type != nullptr;
+}
+
+// Read-out items of the Longueurs & aires page.
+constexpr int32_t kSelectionAreaItem = 90;
+constexpr int32_t kSelectionPointsItem = 91;
+constexpr int32_t kSelectionPathsItem = 92;
+
+void SetItemText(int32_t itemID, const char* text) {
+    if (ADMItemRef item = PanelItem(itemID)) sADMItem->SetText(item, text);
+}
+
+// A path's share of the totals: its anchors, its length and, closed, its enclosed area.
+void AddPath(AIArtHandle path, SelectionTotals& totals) {
+    int16_t count = 0;
+    AIBoolean closed = 0;
+    sAIPath->GetPathSegmentCount(path, &count);
+    sAIPath->GetPathClosed(path, &closed);
+    if (count <= 0) return;
+    totals.PointCount += count;
+    const auto last = static_cast<uint16_t>(count - 1);
+    totals.LengthPoints += PathRangePoints(&path, 0, closed != 0 ? 0 : last);
+    if (closed == 0) return;
+    AIReal area = 0.0f;
+    if (sAIPath->GetPathArea(path, &area) == kNoErr && std::isfinite(area)) totals.AreaPoints += std::fabs(area);
+}
+
+}  // namespace
+
+int32_t ReadoutLengthUnit() {
+    if (ShowsNumber(gValueFormat.Unit)) return gValueFormat.Unit;
+    return ShowsNumber(gSettings.Unit) ? gSettings.Unit : static_cast<int32_t>(kUnitPoints);
+}
+
+std::string SelectionLengthText(double points) {
+    const int32_t unit = ReadoutLengthUnit();
+    return LengthInUnitText(ScaledLengthInUnit(points, unit), unit);
+}
+
+SelectionReadout SelectionReadoutLines(const SelectionTotals& totals) {
+    SelectionReadout readout;
+    gValueTextBuffer.Clear();
+    gValueTextBuffer.Append(SelectionLengthText(totals.LengthPoints));
+    readout.Length.Append("L (sélection)=");
+    readout.Length.Append(gValueTextBuffer.View());
+    FormatAreaText(nullptr, static_cast<AIReal>(totals.AreaPoints), 0);
+    readout.Area.Append("A (sélection)=");
+    readout.Area.Append(gAreaTextBuffer.View());
+    readout.Points.Append("Nombre de points=");
+    readout.Points.Append(CountText(totals.PointCount));
+    readout.Paths.Append("Nombre de tracés=");
+    readout.Paths.Append(CountText(totals.PathCount));
+    return readout;
+}
+
+SelectionTotals TotalSelectedPaths() {
+    SelectionTotals totals;
+    if (sAIMatchingArt == nullptr || sAIMdMemory == nullptr) return totals;
+    const AIMatchingArtSpec fullySelectedPaths{kPathArt, kArtFullySelected, kArtFullySelected};
+    AIMdMemoryHandle matches = nullptr;
+    int32_t count = 0;
+    if (sAIMatchingArt->GetMatchingArt(&fullySelectedPaths, 1, &matches, &count) != kNoErr || matches == nullptr)
+        return totals;
+    void* block = nullptr;
+    if (sAIMdMemory->MdMemoryDeref(matches, &block) == kNoErr && block != nullptr && count > 0) {
+        const std::vector<AIArtHandle> paths(static_cast<AIArtHandle*>(block),
+                                             static_cast<AIArtHandle*>(block) + count);
+        for (AIArtHandle path : paths) {
+            if (HasTag(path, DimensionArtFormat::Vek)) {
+                sAIArt->SetArtUserAttr(path, kArtFullySelected, 0);
+                continue;
+            }
+            ++totals.PathCount;
+            AddPath(path, totals);
+        }
+    }
+    sAIMdMemory->MdMemoryDisposeHandle(matches);
+    return totals;
+}
+
+bool FigureAreaText(FigureAreaLine& line) {
+    switch (gToolState.CurrentTool) {
+        case kSegmentTool:
+            if (IsCrossedPolygon(&gHitState.HitArt) == 0) return false;
+            line.Clear();
+            line.Append("Aire du polygone=");
+            break;
+        case kCircleTool: {
+            const AIReal radius = gMeasuredPoints.CircleRadius;
+            if (gHitState.MeasuredArt == nullptr ||
+                FormatAreaText(&gHitState.MeasuredArt, kDiscPi * radius * radius, 1) == 0)
+                return false;
+            line.Clear();
+            line.Append("Aire du disque=");
+            break;
+        }
+        default: return false;
+    }
+    line.Append(gAreaTextBuffer.View());
+    return true;
+}
+
+void ShowSelectionMeasures() {
+    const SelectionReadout readout = SelectionReadoutLines(TotalSelectedPaths());
+    SetItemText(kSelectionLengthItem, readout.Length.CStr());
+    SetItemText(kSelectionAreaItem, readout.Area.CStr());
+    SetItemText(kSelectionPointsItem, readout.Points.CStr());
+    SetItemText(kSelectionPathsItem, readout.Paths.CStr());
+}
+
+void ShowFigureArea() {
+    FigureAreaLine line;
+    if (FigureAreaText(line)) SetItemText(kAreaTextItem, line.CStr());
+}
