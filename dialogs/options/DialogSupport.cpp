@@ -79,18 +79,6 @@ bool IsNotifierType(ADMNotifierRef notifier, const char* type) {
            sADMNotifier->IsNotifierType(notifier, type, &matches) == kNoErr && matches != 0;
 }
 
-float ItemFloat(ADMItemRef item) {
-    float value = 0.0f;
-    if (!HaveDialogs() || item == nullptr || sADMItem->GetFloatValue(item, &value) != kNoErr) return 0.0f;
-    return value;
-}
-
-int32_t ItemInt(ADMItemRef item) {
-    int32_t value = 0;
-    if (!HaveDialogs() || item == nullptr || sADMItem->GetIntValue(item, &value) != kNoErr) return 0;
-    return value;
-}
-
 void SetItemFloat(ADMDialogRef dialog, int32_t itemID, double value) {
     const float shown = std::isfinite(value) ? static_cast<float>(value) : 0.0f;
     WithItem(dialog, itemID, [shown](ADMItemRef item) { sADMItem->SetFloatValue(item, shown); });

@@ -6,6 +6,7 @@
 
 #include "host/ADMTypes.h"
 #include "host/Types.h"
+#include "panel/PanelEditing.h"     // ItemFloat, ItemInt, ItemText
 #include "panel/PanelProcedures.h"  // IsUserChange and the do-nothing procedures
 
 // An item's font when the table gives none: the host's default.
@@ -46,8 +47,6 @@ ADMItemRef SiblingItem(ADMItemRef item, int32_t itemID);
 bool IsNotifierType(ADMNotifierRef notifier, const char* type);
 
 // Item values and looks; each does nothing for an item the dialog does not have.
-float ItemFloat(ADMItemRef item);
-int32_t ItemInt(ADMItemRef item);
 void SetItemFloat(ADMDialogRef dialog, int32_t itemID, double value);
 void SetItemInt(ADMDialogRef dialog, int32_t itemID, int32_t value);
 void SetItemBoolean(ADMDialogRef dialog, int32_t itemID, bool on);

@@ -1,7 +1,5 @@
 #include "dialogs/options/FreeTextDialog.h"
 
-#include <vector>
-
 #include "dialogs/options/DialogSupport.h"
 #include "dialogs/options/PanelLinks.h"
 #include "dialogs/options/SettingWrites.h"
@@ -59,15 +57,6 @@ DialogItemSpec FieldSpec(int32_t index) {
 
 int32_t FieldIndex(ADMItemRef item) { return ItemID(item) - kFirstFreeTextField; }
 
-// The field's whole text, however long.
-std::string FieldText(ADMItemRef item) {
-    int32_t length = 0;
-    if (sADMItem->GetTextLength(item, &length) != kNoErr || length <= 0) return std::string();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    if (sADMItem->GetText(item, buffer.data(), length + 1) != kNoErr) return std::string();
-    return std::string(buffer.data());
-}
-
 // Follows every keystroke and every move of the selection.
 void FreeTextEditNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsNotifierType(notifier, kADMIntermediateChangedNotifier) &&
@@ -76,7 +65,7 @@ void FreeTextEditNotify(ADMItemRef item, ADMNotifierRef notifier) {
     }
     const int32_t index = FieldIndex(item);
     if (index < 0 || index >= kFreeTextCount) return;
-    gFreeTextWorkingCopy.Texts[index] = FieldText(item);
+    gFreeTextWorkingCopy.Texts[index] = ItemText(item);
 }
 
 void CloseFreeTexts(ADMItemRef item) {

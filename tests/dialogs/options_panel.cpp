@@ -54,6 +54,7 @@ TEST_F(FromThePanel, ModifyInTheFreeTextMenuOpensTheDialogWhoseOkRenamesTheEntri
         Dialogs().Type(Item(dialog, kFirstFreeTextField + 3), "Épaisseur");
         Press(dialog, kFreeTextOkButton);
     });
+    ASSERT_EQ(Dialogs().Choose(PanelRef(kUnitPopupItem), 9), kNoErr);  // "Texte libre": the free-text menu opens up
     ASSERT_EQ(Dialogs().Choose(PanelRef(kFreeTextMenuItem), 6), kNoErr);
     EXPECT_EQ(sim::TheLogs().modalRuns, std::vector<std::string>{"bidon 17800"});
     EXPECT_EQ(EntryText(kFreeTextMenuItem, 3), "Épaisseur");

@@ -25,6 +25,7 @@ TEST(OptionsScenario, EachDialogIsDrawnAndTheDimensionTakesTheNewSettings) {
     EXPECT_THAT(document, HasSubstr("stroke-dasharray=\"8 3 1 3\""));
     EXPECT_THAT(document, HasSubstr("fill=\"#ff7300\""));            // CMYK 0, 55, 100, 0
     EXPECT_THAT(document, HasSubstr(">70.6 mm<"));
+    EXPECT_THAT(document, HasSubstr(">Longueur totale<"));
     const std::string prefs = folder.Read("out/prefs.txt");
     EXPECT_THAT(prefs, HasSubstr("Longueur totale"));
     EXPECT_THAT(folder.Read("out/options.log"), Not(HasSubstr("refused")));
