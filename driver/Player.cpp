@@ -345,6 +345,9 @@ void Player::PlayTool(const Command& command, const ToolCommand& tool) {
     if (buttonDown_)
         Fail(command, "the mouse button is still down");
     LogResult(sim::TheTools().Select(found->handle));
+    // The second click of a double-click: the host asks a plug-in tool for its options.
+    if (tool.doubleClick && sim::ThePlugin().IsSelf(found->plugin))
+        LogResult(sim::ThePlugin().SendTool(kSelectorAIEditToolOptions, found->handle, AIRealPoint{0, 0}));
 }
 
 void Player::PlayMouse(const Command& command, const MouseCommand& mouse) {

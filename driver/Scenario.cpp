@@ -405,6 +405,8 @@ Action ParseMenu(LineReader& in) {
 
 Action ParseTool(LineReader& in) {
     ToolCommand command{in.Quoted("expected a tool title in double quotes")};
+    if (!in.AtEnd())
+        command.doubleClick = in.Choice({"double"}, "expected double or end of line") == 0;
     in.End();
     return command;
 }

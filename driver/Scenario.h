@@ -88,9 +88,11 @@ struct MenuCommand {
 // A key the user holds: Shift (the left one), the right Shift, Alt, Control, the left Windows key, Space.
 enum class Key { Shift, RightShift, Alt, Control, Windows, Space };
 
-// Selects the tool of that title in the host's tool palette.
+// Selects the tool of that title in the host's tool palette; a double-click then asks a plug-in tool for its
+// options.
 struct ToolCommand {
     std::string title;
+    bool doubleClick = false;
 };
 
 // The mouse over the selected tool, with keys held for the time of the command: the cursor moved to each

@@ -4,6 +4,7 @@
 
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/PointEditorDialogs.h"
+#include "dialogs/options/PreferencesDialog.h"
 #include "dialogs/options/ColourDialog.h"
 #include "dialogs/options/FreeTextDialog.h"
 #include "dialogs/options/OtherOptionsDialog.h"
@@ -12,6 +13,7 @@
 #include "frame/Colours.h"
 #include "frame/DialogOpeners.h"
 #include "frame/LiveOptions.h"
+#include "frame/PluginReference.h"
 #include "frame/PreferenceStore.h"
 #include "frame/Settings.h"
 #include "frame/SettingsTable.h"
@@ -33,9 +35,12 @@ constexpr const char* kAboutText =
 
 }  // namespace
 
-TavorinePlugIn::TavorinePlugIn(SPPluginRef pluginRef) : Plugin(pluginRef) {}
+TavorinePlugIn::TavorinePlugIn(SPPluginRef pluginRef) : Plugin(pluginRef) { SetOwnPluginRef(pluginRef); }
 
-TavorinePlugIn::~TavorinePlugIn() { DestroyPanel(); }
+TavorinePlugIn::~TavorinePlugIn() {
+    DestroyPanel();
+    SetOwnPluginRef(nullptr);
+}
 
 ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* message) {
     ASErr result = Plugin::Message(caller, selector, message);
@@ -48,6 +53,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
     InstallPointEditorOpeners(PluginRef);
+    InstallDialogOpener(ModalDialog::Preferences, OpenPreferencesDialog);
     InstallDialogOpeners();
     ASErr error = AddMenus();
     error = AddNotifiers();
@@ -138,7 +144,10 @@ ASErr TavorinePlugIn::ToolSelect(AIToolMessage* message) { return SelectTool(*me
 
 ASErr TavorinePlugIn::ToolDeselect(AIToolMessage*) { return DeselectTool(AnnotatorHandle, PanelDialogue); }
 
-ASErr TavorinePlugIn::ToolEditOptions(AIToolMessage*) { return kNoErr; }
+ASErr TavorinePlugIn::ToolEditOptions(AIToolMessage*) {
+    OpenModalDialog(ModalDialog::Preferences);
+    return kNoErr;
+}
 
 ASErr TavorinePlugIn::ToolTrackCursor(AIToolMessage* message) {
     return TrackToolCursor(*message, PanelDialogue != nullptr && PanelDialogue->IsShown());

@@ -7,6 +7,7 @@
 #include "resources/DialogImages.h"
 #include "resources/EditorImages.h"
 #include "resources/PanelIcons.h"
+#include "resources/PreferencesIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
 
@@ -168,13 +169,15 @@ constexpr PluginResource kResources[] = {
 };
 
 // The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and
-// cursors.
+// cursors, then the pictures of the preferences dialog.
 std::vector<PluginResource> AllResources() {
     std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
     for (size_t i = 0; i < kPanelIconCount; ++i)
         all.push_back({kIconResourceType, kPanelIcons[i].Id, &kPanelIcons[i].Image, 1});
     const std::span<const PluginResource> editor = EditorResources();
     all.insert(all.end(), editor.begin(), editor.end());
+    const std::span<const PluginResource> pictures = PreferencesPictureResources();
+    all.insert(all.end(), pictures.begin(), pictures.end());
     return all;
 }
 

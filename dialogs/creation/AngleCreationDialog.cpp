@@ -6,7 +6,7 @@
 
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/FigurePreview.h"
-#include "frame/PreferenceStore.h"
+#include "dialogs/creation/OrientedFigureDialog.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
@@ -32,10 +32,6 @@ constexpr const char* kTitle = "Création d'un angle (Vek-Tavorine).";
 constexpr int32_t kOrientationPictureID = 1102;
 constexpr ADMPoint kOrientationPictureAt{2, 42};
 
-constexpr double kDefaultWidth = 2.5;
-constexpr double kDefaultOrientation = 45.0;
-
-constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
 constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -kNoLimit, kNoLimit};
 
 // The preview: 146 pixels square about (73, 73), an opening of 0.66 radians.
@@ -78,31 +74,26 @@ const FigureDialogItem kItems[] = {
      AngleDialogOk, nullptr, nullptr},
 };
 
-void CopyStoredValueFor(int32_t id) {
-    CurrentOptions& live = gCurrentOptions;
-    switch (id) {
-    case kWidthField: live.AngleCreateWidth = gSettings.AngleCreateWidth; break;
-    case kOrientationField: gWorkingOrientation = gSettings.AngleCreateAngle; break;
-    case kCentredBox: live.AngleCreateCentred = gSettings.AngleCreateCentred; break;
-    case kDimensionBox: live.AngleCreateWithDimension = gSettings.AngleCreateWithDimension; break;
-    default: break;
-    }
-}
+// The dialog's items and values for the procedures it shares with the other oriented figure.
+constexpr OrientedFigureDialog kDialog{
+    .WidthField = kWidthField, .WidthPicture = kWidthPicture, .OrientationField = kOrientationField,
+    .CentredBox = kCentredBox, .DimensionBox = kDimensionBox, .Preview = kPreview,
+    .OrientationRange = kOrientationRange, .Frame = kPreviewFrame,
+    .Bounds = &gDialogPositions.AngleDialogBounds, .OpenFlag = &gDialogOpenFlags.AngleDialogOpen,
+    .WorkingOrientation = &gWorkingOrientation,
+    .Width = &CurrentOptions::AngleCreateWidth,
+    .Centred = &CurrentOptions::AngleCreateCentred,
+    .WithDimension = &CurrentOptions::AngleCreateWithDimension,
+    .StoredOrientation = &Settings::AngleCreateAngle,
+    .StoredWidth = &Settings::AngleCreateWidth,
+    .StoredWithDimension = &Settings::AngleCreateWithDimension,
+    .StoredCentred = &Settings::AngleCreateCentred,
+    .OrientationKey = "AngCrea", .WidthKey = "AngEpaisCrea", .WithDimensionKey = "CaseCreaAng",
+    .CentredKey = "CentreCreaAng",
+};
 
-void ShowValueIn(ADMItemRef item, int32_t id) {
-    switch (id) {
-    case kWidthField: SetUpNumberField(item, kWidthRange, gCurrentOptions.AngleCreateWidth); break;
-    case kOrientationField:
-        SetUpNumberField(item, kOrientationRange, gWorkingOrientation);
-        FillOrientationPopup(item);
-        break;
-    case kCentredBox: sADMItem->SetBooleanValue(item, gCurrentOptions.AngleCreateCentred); break;
-    case kDimensionBox: sADMItem->SetBooleanValue(item, gCurrentOptions.AngleCreateWithDimension); break;
-    default: break;
-    }
-}
-
-void RedrawPreview(ADMItemRef anyItem) { RedrawItemIn(anyItem, kPreview); }
+void CopyStoredValueFor(int32_t id) { CopyOrientedStoredValue(kDialog, id); }
+void ShowValueIn(ADMItemRef item, int32_t id) { ShowOrientedValue(kDialog, item, id); }
 
 // The preview's opening as the label shows it: the dialog manager's writing in whole degrees with the unit.
 void OpeningText(char (&text)[8]) {
@@ -111,22 +102,7 @@ void OpeningText(char (&text)[8]) {
                              kADMDegreeUnits, 0, 1);
 }
 
-void WriteStoredValues() {
-    Settings& s = gSettings;
-    const CurrentOptions& live = gCurrentOptions;
-    s.AngleCreateAngle = gWorkingOrientation;
-    WriteRealPreference("AngCrea", s.AngleCreateAngle);
-    s.AngleCreateWidth = live.AngleCreateWidth;
-    WriteRealPreference("AngEpaisCrea", s.AngleCreateWidth);
-    s.AngleCreateWithDimension = live.AngleCreateWithDimension;
-    WriteBooleanPreference("CaseCreaAng", s.AngleCreateWithDimension);
-    s.AngleCreateCentred = live.AngleCreateCentred;
-    WriteBooleanPreference("CentreCreaAng", s.AngleCreateCentred);
-}
-
 }  // namespace
-
-double AngleWorkingOrientation() { return gWorkingOrientation; }
 
 void OpenAngleCreationDialog() {
     RunFigureDialog(kAngleCreationDialogID, AngleDialogInit, gDialogOpenFlags.AngleDialogOpen);
@@ -143,24 +119,22 @@ void AngleDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
 }
 
 void AngleWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    TakeFieldValue(item, notifier, gCurrentOptions.AngleCreateWidth);
+    OrientedWidthNotify(kDialog, item, notifier);
 }
 
 void AngleOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (TakeFieldValue(item, notifier, gWorkingOrientation)) RedrawPreview(item);
+    OrientedOrientationNotify(kDialog, item, notifier);
 }
 
 void AngleCentredNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    ToggleFlag(item, notifier, gCurrentOptions.AngleCreateCentred, kPreview);
+    OrientedCentredNotify(kDialog, item, notifier);
 }
 
 void AngleWithDimensionNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    ToggleFlag(item, notifier, gCurrentOptions.AngleCreateWithDimension, kPreview);
+    OrientedWithDimensionNotify(kDialog, item, notifier);
 }
 
-void AngleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
-    FocusFigureDialogEdit(item, ItemId(item) == kWidthPicture ? kWidthField : kOrientationField);
-}
+void AngleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) { OrientedPictureNotify(kDialog, item); }
 
 void AnglePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     const double t0 = gWorkingOrientation * std::numbers::pi / 180.0;
@@ -192,32 +166,15 @@ void AnglePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
 }
 
 ADMBoolean AnglePreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {
-    gWorkingOrientation = TrackedDirection(tracker, kPreviewFrame) * 180.0 / std::numbers::pi;
-    ShowNumberIn(item, kOrientationField, gWorkingOrientation);
-    sADMItem->Invalidate(item);
-    return DefaultPreviewTrack(item, tracker);
+    return OrientedPreviewTrack(kDialog, item, tracker);
 }
 
-void AngleDialogOk(ADMItemRef item, ADMNotifierRef notifier) {
-    EndFigureDialog(item, notifier, gDialogPositions.AngleDialogBounds);
-    WriteStoredValues();
-    gDialogOpenFlags.AngleDialogOpen = 0;
-}
+void AngleDialogOk(ADMItemRef item, ADMNotifierRef notifier) { OrientedDialogOk(kDialog, item, notifier); }
 
 void AngleDialogCancel(ADMItemRef item, ADMNotifierRef notifier) {
-    CancelFigureDialog(item, notifier, gDialogPositions.AngleDialogBounds, gDialogOpenFlags.AngleDialogOpen);
+    OrientedDialogCancel(kDialog, item, notifier);
 }
 
 void AngleDialogDefault(ADMItemRef item, ADMNotifierRef notifier) {
-    sADMItem->DefaultNotify(item, notifier);
-    gCurrentOptions.AngleCreateWidth = kDefaultWidth;
-    gWorkingOrientation = kDefaultOrientation;
-    gCurrentOptions.AngleCreateWithDimension = 1;
-    gCurrentOptions.AngleCreateCentred = 0;
-    ShowNumberIn(item, kWidthField, kDefaultWidth);
-    ShowNumberIn(item, kOrientationField, kDefaultOrientation);
-    ShowFlagIn(item, kDimensionBox, 1);
-    ShowFlagIn(item, kCentredBox, 0);
-    RedrawPreview(item);
-    FocusFigureDialogEdit(item, kWidthField);
+    OrientedDialogDefault(kDialog, item, notifier);
 }

@@ -20,6 +20,3 @@ ADMBoolean AnglePreviewTrack(ADMItemRef item, ADMTrackerRef tracker);
 void AngleDialogOk(ADMItemRef item, ADMNotifierRef notifier);
 void AngleDialogCancel(ADMItemRef item, ADMNotifierRef notifier);
 void AngleDialogDefault(ADMItemRef item, ADMNotifierRef notifier);
-
-// The dialog's working orientation (degrees): what its field and preview show until OK stores it.
-double AngleWorkingOrientation();

@@ -26,8 +26,6 @@ enum ArrowEditorItem : int32_t {
     kCancelButton = 2, kDefaultButton = 3, kOkButton = 1,
 };
 
-#define kXTip "Position horizontale du point sélectionné."
-#define kYTip "Position verticale du point sélectionné."
 #define kCountTip "Nombre de points d'ancrage de la pointe (<21 et >1)."
 #define kSymmetricTip "Déplacement symétrique des points."
 #define kIndependentTip "Déplacement indépendant des points."
@@ -36,10 +34,10 @@ enum ArrowEditorItem : int32_t {
 constexpr const char* kPush = kADMPicturePushButtonType;
 
 constexpr EditorItemSpec kArrowItems[] = {
-    {kPointXItem, kADMSpinEditType, {30, 8, 95, 30}, kXTip, nullptr, PointXEditNotify, nullptr},
-    {kXLabel, kPush, {2, 8, 28, 30}, kXTip, DrawNothing, ArrowEditorPictureNotify, nullptr},
-    {kPointYItem, kADMSpinEditType, {110, 8, 175, 30}, kYTip, nullptr, PointYEditNotify, nullptr},
-    {kYLabel, kPush, {96, 8, 108, 30}, kYTip, DrawNothing, ArrowEditorPictureNotify, nullptr},
+    {kPointXItem, kADMSpinEditType, {30, 8, 95, 30}, kPointXTip, nullptr, PointXEditNotify, nullptr},
+    {kXLabel, kPush, {2, 8, 28, 30}, kPointXTip, DrawNothing, ArrowEditorPictureNotify, nullptr},
+    {kPointYItem, kADMSpinEditType, {110, 8, 175, 30}, kPointYTip, nullptr, PointYEditNotify, nullptr},
+    {kYLabel, kPush, {96, 8, 108, 30}, kPointYTip, DrawNothing, ArrowEditorPictureNotify, nullptr},
     {kAnchorKindItem, kPush, {177, 14, 187, 24}, "Sélection d'un point de contrôle.", AnchorKindButtonDraw,
      SelectAnchorKindNotify, nullptr},
     {kLineStartKindItem, kPush, {290, 14, 300, 24}, "Sélection du point de début du trait de cote.",
@@ -81,13 +79,10 @@ constexpr EditorItemSpec kArrowItems[] = {
 // The ranges and steps of the position edits, in shape units.
 constexpr float kMinX = -6.0f, kMaxX = 16.0f, kMinY = -6.0f, kMaxY = 6.0f;
 constexpr float kPositionSmallStep = 0.1f, kPositionLargeStep = 1.0f;
-// Pictures of the stepping buttons and of the tips; icons of the states and of round or corner.
-constexpr int32_t kNextPicture = 1004, kNextPressedPicture = 1005;
-constexpr int32_t kPreviousPicture = 1006, kPreviousPressedPicture = 1007;
+// Pictures of the tips; icons of the states.
 constexpr int32_t kFirstTipPicture = 1050;
 constexpr int32_t kOpenIcon = 1121, kClosedIcon = 1122, kFilledIcon = 1123, kHollowIcon = 1124;
 constexpr int32_t kIndependentIcon = 1125, kSymmetricIcon = 1126;
-constexpr int32_t kSmoothIcon = 1127, kCornerIcon = 1128;
 // The handles of a point made smooth lie one unit from its anchor.
 constexpr float kSmoothHandleOffset = 1.0f;
 constexpr ADMRGBColor kArrowSelectionColour{0x4EFF, 0x7FFF, 0xFFFF};
@@ -129,7 +124,7 @@ void ShowPointZero(ADMItemRef item) {
 }
 
 void SetUpItem(ADMItemRef item, int32_t id) {
-    PointEditor& e = E();
+    if (SetUpSharedEditorItem(item, id, E())) return;
     switch (id) {
         case kPointXItem:
         case kPointYItem:
@@ -140,42 +135,9 @@ void SetUpItem(ADMItemRef item, int32_t id) {
             sADMItem->SetMaxFloatValue(item, id == kPointXItem ? kMaxX : kMaxY);
             sADMItem->SetFloatValue(item, id == kPointXItem ? Shape().Points.AnchorX[0] : Shape().Points.AnchorY[0]);
             break;
-        case kGridPopupItem: FillGridPopup(item, e); break;
-        case kMoveModeItem: gPointEditorModes.PointEditMode = 0; break;
         case kSymmetryItem:
             sADMItem->SetBooleanValue(item, gPointEditorModes.SymmetricMoves);
             sADMItem->SetTipString(item, gPointEditorModes.SymmetricMoves != 0 ? kSymmetricTip : kIndependentTip);
-            break;
-        case kClosedItem: sADMItem->SetBooleanValue(item, Shape().Closed); break;
-        case kHollowItem: sADMItem->SetBooleanValue(item, Shape().Hollow); break;
-        case kCornerItem:
-            sADMItem->SetBooleanValue(item, e.PointIsCorner);
-            sADMItem->SetTipString(item, CornerButtonTip(e.PointIsCorner));
-            break;
-        case kPointCountItem:
-            sADMItem->SetJustify(item, kADMCenterJustify);
-            SetPointCountText(item, Shape().PointCount);
-            break;
-        case kCanvasItem: sADMItem->SetMask(item, kMoveModeMask); break;
-        case kNextPointItem:
-        case kPreviousPointItem:
-            sADMItem->SetPictureID(item, id == kNextPointItem ? kNextPicture : kPreviousPicture);
-            sADMItem->SetSelectedPictureID(item, id == kNextPointItem ? kNextPressedPicture : kPreviousPressedPicture);
-            sADMItem->SetBooleanValue(item, 0);
-            break;
-        case kPointNumberItem:
-            sADMItem->SetJustify(item, kADMCenterJustify);
-            sADMItem->SetUnits(item, kADMNoUnits);
-            sADMItem->SetMinIntValue(item, 0);
-            sADMItem->SetMaxIntValue(item, Shape().PointCount - 1);
-            sADMItem->SetIntValue(item, 0);
-            break;
-        case kCancelButton: sADMItem->SetText(item, "Annuler"); break;
-        case kDefaultButton: sADMItem->SetText(item, "Défaut"); break;
-        case kOkButton:
-            sADMItem->SetText(item, "OK");
-            sADMItem->Enable(item, 1);
-            sADMItem->SetTipString(item, kOkTip);
             break;
         default:
             if (id >= kFirstTipItem && id < kFirstTipItem + kPredefinedTipCount)
@@ -226,11 +188,6 @@ void ToggleShapeFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag) {
     ToggleEditorFlag(item, notifier, flag, kPreviewItem);
 }
 
-void RememberBounds(ADMItemRef item) {
-    ADMDialogRef dialog = nullptr;
-    if (sADMItem->GetDialog(item, &dialog) == kNoErr) sADMDialog->GetBoundsRect(dialog, &gDialogPositions.ArrowEditorBounds);
-}
-
 void StoreAndWrite() {
     const PointEditorShape& s = Shape();
     PreferredArrow& preferred = gSettings.PreferredArrowShape;
@@ -257,18 +214,12 @@ void TipNotify(ADMItemRef item, ADMNotifierRef notifier, int32_t index) {
 }  // namespace
 
 void OpenArrowEditorDialog() {
-    if (gDialogOpenFlags.ArrowEditorOpen != 0) return;
-    int32_t result = 0;
-    sADMDialog->Modal(PointEditorPlugin(), kArrowEditorName, kArrowEditorDialogID, kADMModalDialogStyle,
-                      ArrowEditorInit, nullptr, 0, &result);
+    RunPointEditorDialog(kArrowEditorName, kArrowEditorDialogID, ArrowEditorInit, gDialogOpenFlags.ArrowEditorOpen);
 }
 
 ASErr ArrowEditorInit(ADMDialogRef dialog) {
-    ADMRect& bounds = gDialogPositions.ArrowEditorBounds;
-    bounds = PlacedBounds(bounds, kArrowEditorWidth, kArrowEditorHeight);
-    sADMDialog->SetBoundsRect(dialog, &bounds);
-    sADMDialog->SetText(dialog, kArrowEditorTitle);
-    sADMDialog->SetDrawProc(dialog, ArrowEditorDraw);
+    PlacePointEditorDialog(dialog, kArrowEditorTitle, ArrowEditorDraw, gDialogPositions.ArrowEditorBounds,
+                           kArrowEditorWidth, kArrowEditorHeight);
     PointEditor& e = E();
     e.SelectionColour = kArrowSelectionColour;
     e.GridColour = ReadHostGridColour();
@@ -279,7 +230,7 @@ ASErr ArrowEditorInit(ADMDialogRef dialog) {
         if (ADMItemRef item = CreateEditorItem(dialog, spec)) SetUpItem(item, spec.ID);
     }
     for (int32_t id : {kPointXItem, kPointYItem, kNextPointItem, kPreviousPointItem, kPointNumberItem}) {
-        if (ADMItemRef item = DialogItem(dialog, id)) sADMItem->Enable(item, 1);
+        if (ADMItemRef item = FigureDialogItemOf(dialog, id)) sADMItem->Enable(item, 1);
     }
     gPointEditorModes.PickOnNextDrag = 1;
     gDialogOpenFlags.ArrowEditorOpen = 1;
@@ -301,14 +252,10 @@ void PointXEditNotify(ADMItemRef item, ADMNotifierRef notifier) { EditPosition(i
 void PointYEditNotify(ADMItemRef item, ADMNotifierRef notifier) { EditPosition(item, notifier, false); }
 
 void ArrowEditorPictureNotify(ADMItemRef item, ADMNotifierRef) {
-    int32_t id = 0;
-    sADMItem->GetID(item, &id);
-    FocusArrowEditorEdit(item, id == kXLabel ? kPointXItem : kPointYItem);
+    FocusArrowEditorEdit(item, ItemId(item) == kXLabel ? kPointXItem : kPointYItem);
 }
 
-void FocusArrowEditorEdit(ADMItemRef item, int32_t id) {
-    if (ADMItemRef edit = SiblingItem(item, id)) sADMItem->Activate(edit, 1);
-}
+void FocusArrowEditorEdit(ADMItemRef item, int32_t id) { FocusFigureDialogEdit(item, id); }
 
 void SelectAnchorKindNotify(ADMItemRef item, ADMNotifierRef notifier) { SelectKind(item, notifier, SelectionKind::Anchor); }
 void SelectInHandleNotify(ADMItemRef item, ADMNotifierRef notifier) { SelectKind(item, notifier, SelectionKind::InHandle); }
@@ -341,10 +288,7 @@ void SymmetryToggleNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void ClosedToggleNotify(ADMItemRef item, ADMNotifierRef notifier) { ToggleShapeFlag(item, notifier, Shape().Closed); }
 void HollowToggleNotify(ADMItemRef item, ADMNotifierRef notifier) { ToggleShapeFlag(item, notifier, Shape().Hollow); }
 
-void SmoothCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer) {
-    sADMDrawer->Clear(drawer);
-    DrawPluginIcon(drawer, ItemPlugin(item), E().PointIsCorner != 0 ? kCornerIcon : kSmoothIcon, 0, 0);
-}
+void SmoothCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer) { DrawCornerButton(item, drawer, E()); }
 
 void SmoothCornerNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
@@ -414,7 +358,7 @@ void ArrowTipPreset6Notify(ADMItemRef item, ADMNotifierRef notifier) { TipNotify
 
 void ArrowEditorOk(ADMItemRef item, ADMNotifierRef notifier) {
     sADMItem->DefaultNotify(item, notifier);
-    RememberBounds(item);
+    RememberItemDialogBounds(item, gDialogPositions.ArrowEditorBounds);
     StoreAndWrite();
     if (gCurrentOptions.ArrowPreset == kCustomArrowPreset && gCurrentOptions.ArrowHeads != 0)
         LoadPreferredArrow(gSettings.PreferredArrowShape);
@@ -424,7 +368,7 @@ void ArrowEditorOk(ADMItemRef item, ADMNotifierRef notifier) {
 void ArrowEditorCancel(ADMItemRef item, ADMNotifierRef notifier) {
     sADMItem->DefaultNotify(item, notifier);
     gDialogOpenFlags.ArrowEditorOpen = 0;
-    RememberBounds(item);
+    RememberItemDialogBounds(item, gDialogPositions.ArrowEditorBounds);
 }
 
 void ArrowEditorDefault(ADMItemRef item, ADMNotifierRef notifier) {

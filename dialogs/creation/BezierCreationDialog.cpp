@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/creation/BezierPresets.h"
+#include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/PointEditorCanvas.h"
 #include "dialogs/creation/PointEditorDialogs.h"
 #include "dialogs/creation/PointEditorGrid.h"
@@ -18,6 +19,7 @@
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
 #include "host/RealMathSuite.h"
+#include "panel/UnitPopups.h"
 #include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
@@ -37,8 +39,6 @@ enum BezierDialogItem : int32_t {
     kCancelButton = 2, kDefaultButton = 3, kOkButton = 1,
 };
 
-#define kXTip "Position horizontale du point sélectionné."
-#define kYTip "Position verticale du point sélectionné."
 #define kCountTip "Nombre de répétions de la courbe de Bézier (de 1 à 24)."
 #define kRotationTip "Angle de rotation des répliques."
 #define kOffsetHTip "Décalage horizontal des répliques."
@@ -50,10 +50,10 @@ constexpr const char* kSpin = kADMSpinEditType;
 
 // Every item in the order it is made.
 constexpr EditorItemSpec kBezierItems[] = {
-    {kPointXItem, kSpin, {30, 8, 95, 30}, kXTip, nullptr, BezierPointXNotify, nullptr},
-    {kXLabel, kPush, {2, 8, 28, 30}, kXTip, DrawNothing, BezierDialogPictureNotify, nullptr},
-    {kPointYItem, kSpin, {110, 8, 175, 30}, kYTip, nullptr, BezierPointYNotify, nullptr},
-    {kYLabel, kPush, {96, 8, 108, 30}, kYTip, DrawNothing, BezierDialogPictureNotify, nullptr},
+    {kPointXItem, kSpin, {30, 8, 95, 30}, kPointXTip, nullptr, BezierPointXNotify, nullptr},
+    {kXLabel, kPush, {2, 8, 28, 30}, kPointXTip, DrawNothing, BezierDialogPictureNotify, nullptr},
+    {kPointYItem, kSpin, {110, 8, 175, 30}, kPointYTip, nullptr, BezierPointYNotify, nullptr},
+    {kYLabel, kPush, {96, 8, 108, 30}, kPointYTip, DrawNothing, BezierDialogPictureNotify, nullptr},
     {kAnchorKindItem, kPush, {177, 14, 187, 24}, "Sélection d'un point de contrôle.", BezierSelectAnchorDraw,
      BezierSelectAnchorNotify, nullptr},
     {kInKindItem, kPush, {202, 8, 212, 18}, "Sélection d'un point de tangence In.", BezierSelectInDraw,
@@ -101,9 +101,7 @@ constexpr EditorItemSpec kBezierItems[] = {
      BezierDialogOk, nullptr},
 };
 
-// The pictures of the next and previous buttons, normal and pressed, and of the presets.
-constexpr int32_t kNextPicture = 1004, kNextPressedPicture = 1005;
-constexpr int32_t kPreviousPicture = 1006, kPreviousPressedPicture = 1007;
+// The pictures of the presets.
 constexpr int32_t kFirstPresetPicture = 1129;
 // The mask of the replica-count drag control.
 constexpr int32_t kReplicaDragMask = 0x20046;
@@ -159,34 +157,13 @@ void SetRange(ADMItemRef item, float minimum, float maximum) {
 // The values and looks of one item, set just after it is made.
 void SetUpItem(ADMItemRef item, int32_t id) {
     PointEditor& e = gBezierEditor;
+    if (SetUpSharedEditorItem(item, id, e)) return;
     BezierReplicaEdit& r = gBezierEditReplicas;
     switch (id) {
         case kPointXItem:
         case kPointYItem:
             SetupSpin(item, kADMPointUnits, 1.0f, 10.0f);
             sADMItem->SetFloatValue(item, id == kPointXItem ? e.EditShape.Points.AnchorX[0] : e.EditShape.Points.AnchorY[0]);
-            break;
-        case kGridPopupItem: FillGridPopup(item, e); break;
-        case kPointNumberItem:
-            sADMItem->SetJustify(item, kADMCenterJustify);
-            sADMItem->SetUnits(item, kADMNoUnits);
-            sADMItem->SetMinIntValue(item, 0);
-            sADMItem->SetMaxIntValue(item, e.EditShape.PointCount - 1);
-            sADMItem->SetIntValue(item, e.SelectedPoint);
-            break;
-        case kMoveModeItem: gPointEditorModes.PointEditMode = 0; break;
-        case kClosedItem: sADMItem->SetBooleanValue(item, e.EditShape.Closed); break;
-        case kHollowItem: sADMItem->SetBooleanValue(item, e.EditShape.Hollow); break;
-        case kCornerItem:
-            sADMItem->SetTipString(item, CornerButtonTip(e.PointIsCorner));
-            sADMItem->SetBooleanValue(item, e.PointIsCorner);
-            break;
-        case kCanvasItem: sADMItem->SetMask(item, kMoveModeMask); break;
-        case kNextPointItem:
-        case kPreviousPointItem:
-            sADMItem->SetPictureID(item, id == kNextPointItem ? kNextPicture : kPreviousPicture);
-            sADMItem->SetSelectedPictureID(item, id == kNextPointItem ? kNextPressedPicture : kPreviousPressedPicture);
-            sADMItem->SetBooleanValue(item, 0);
             break;
         case kReplicaCountItem:
             SetupSpin(item, kADMNoUnits, 1.0f, 3.0f);
@@ -204,7 +181,7 @@ void SetUpItem(ADMItemRef item, int32_t id) {
             break;
         case kOffsetHEdit:
         case kOffsetVEdit: {
-            SetOffsetFieldUnits(item);
+            SetFieldUnits(item);
             SetRange(item, -kReplicaLimit, kReplicaLimit);
             double& step = id == kOffsetHEdit ? r.HorizontalStep : r.VerticalStep;
             step = id == kOffsetHEdit ? gSettings.BezierReplicas.HorizontalStep : gSettings.BezierReplicas.VerticalStep;
@@ -216,26 +193,11 @@ void SetUpItem(ADMItemRef item, int32_t id) {
             r.ScaleStep = gSettings.BezierReplicas.ScaleStep;
             sADMItem->SetFloatValue(item, static_cast<float>(r.ScaleStep));
             break;
-        case kPointCountItem:
-            sADMItem->SetJustify(item, kADMCenterJustify);
-            SetPointCountText(item, e.EditShape.PointCount);
-            break;
-        case kCancelButton: sADMItem->SetText(item, "Annuler"); break;
-        case kDefaultButton: sADMItem->SetText(item, "Défaut"); break;
-        case kOkButton:
-            sADMItem->SetText(item, "OK");
-            sADMItem->Enable(item, 1);
-            break;
         default:
             if (id >= kFirstPresetItem && id < kFirstPresetItem + kBezierPresetCount)
                 sADMItem->SetPictureID(item, kFirstPresetPicture + (id - kFirstPresetItem));
             break;
     }
-}
-
-void RememberBounds(ADMItemRef item) {
-    ADMDialogRef dialog = nullptr;
-    if (sADMItem->GetDialog(item, &dialog) == kNoErr) sADMDialog->GetBoundsRect(dialog, &gDialogPositions.BezierDialogBounds);
 }
 
 void StoreAndWrite() {
@@ -278,36 +240,9 @@ void TakeReplicaStep(ADMItemRef item, ADMNotifierRef notifier, double& step) {
 
 float ReplicaRotationDegrees(double radians) { return static_cast<float>(radians * 180.0 / kSinglePi); }
 
-void SetOffsetFieldUnits(ADMItemRef item) {
-    struct UnitSteps {
-        int32_t Units;
-        float Small, Large;
-    };
-    constexpr UnitSteps kMillimetres{kADMMillimeterUnits, 2.8346457f, 28.346457f};
-    constexpr UnitSteps kCentimetres{kADMCentimeterUnits, 2.8346457f, 28.346457f};
-    constexpr UnitSteps kInches{kADMInchUnits, 7.2f, 72.0f};
-    constexpr UnitSteps kPoints{kADMPointUnits, 1.0f, 10.0f};
-    constexpr UnitSteps kPicas{kADMPicaUnits, 1.0f, 12.0f};
-    const UnitSteps* steps = nullptr;
-    switch (gCurrentOptions.Unit) {
-        case 0:
-        case 7: steps = &kMillimetres; break;
-        case 1: steps = &kCentimetres; break;
-        case 2:
-        case 3:
-        case 4: steps = &kInches; break;
-        case 5: steps = &kPoints; break;
-        case 6: steps = &kPicas; break;
-        default: return;
-    }
-    SetupSpin(item, steps->Units, steps->Small, steps->Large);
-}
-
 void OpenBezierCreationDialog() {
-    if (gDialogOpenFlags.BezierDialogOpen != 0) return;
-    int32_t result = 0;
-    sADMDialog->Modal(PointEditorPlugin(), kBezierDialogName, kBezierCreationDialogID, kADMModalDialogStyle,
-                      BezierDialogInit, nullptr, 0, &result);
+    RunPointEditorDialog(kBezierDialogName, kBezierCreationDialogID, BezierDialogInit,
+                         gDialogOpenFlags.BezierDialogOpen);
 }
 
 ASErr BezierDialogInit(ADMDialogRef dialog) {
@@ -317,11 +252,8 @@ ASErr BezierDialogInit(ADMDialogRef dialog) {
     d.CreatedBezierScaleY = 1.0;
     gBezierEditReplicas.Count = 1;
     LoadWorkingShape();
-    sADMDialog->SetDrawProc(dialog, BezierDialogDraw);
-    sADMDialog->SetText(dialog, kBezierDialogTitle);
-    ADMRect& bounds = gDialogPositions.BezierDialogBounds;
-    bounds = PlacedBounds(bounds, kBezierDialogWidth, kBezierDialogHeight);
-    sADMDialog->SetBoundsRect(dialog, &bounds);
+    PlacePointEditorDialog(dialog, kBezierDialogTitle, BezierDialogDraw, gDialogPositions.BezierDialogBounds,
+                           kBezierDialogWidth, kBezierDialogHeight);
     gBezierEditor.SelectionColour = LayerColour();
     gBezierEditor.GridColour = ReadHostGridColour();
     gBezierEditor.SelectedPoint = 0;
@@ -333,7 +265,7 @@ ASErr BezierDialogInit(ADMDialogRef dialog) {
     for (const EditorItemSpec& spec : kBezierItems) {
         if (ADMItemRef item = CreateEditorItem(dialog, spec)) SetUpItem(item, spec.ID);
     }
-    EnableReplicaItems(DialogItem(dialog, kOkButton), gBezierEditReplicas.Count);
+    EnableReplicaItems(FigureDialogItemOf(dialog, kOkButton), gBezierEditReplicas.Count);
     gDialogOpenFlags.BezierDialogOpen = 1;
     return kNoErr;
 }
@@ -373,7 +305,7 @@ void BezierGridPopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void BezierDialogOk(ADMItemRef item, ADMNotifierRef notifier) {
     DefaultNotify(item, notifier);
-    RememberBounds(item);
+    RememberItemDialogBounds(item, gDialogPositions.BezierDialogBounds);
     StoreAndWrite();
     MakeCreatedBezier();
     gDialogOpenFlags.BezierDialogOpen = 0;
@@ -381,9 +313,9 @@ void BezierDialogOk(ADMItemRef item, ADMNotifierRef notifier) {
 
 void BezierDialogCancel(ADMItemRef item, ADMNotifierRef notifier) {
     DefaultNotify(item, notifier);
-    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    DropClickGroup();
     gDialogOpenFlags.BezierDialogOpen = 0;
-    RememberBounds(item);
+    RememberItemDialogBounds(item, gDialogPositions.BezierDialogBounds);
 }
 
 void BezierDialogDefault(ADMItemRef item, ADMNotifierRef notifier) {

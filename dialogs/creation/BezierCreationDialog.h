@@ -27,5 +27,3 @@ void BezierDialogDefault(ADMItemRef item, ADMNotifierRef notifier);
 void ShowBezierReplicaValues(ADMItemRef anyItem);
 // The rotation step of the working replicas in degrees, as the rotation edit shows it.
 float ReplicaRotationDegrees(double radians);
-// Sets an offset field's units and arrow steps from the live unit.
-void SetOffsetFieldUnits(ADMItemRef item);

@@ -144,6 +144,11 @@ void RememberFigureDialogBounds(ADMDialogRef dialog, ADMRect& remembered) {
     if (sADMDialog->GetBoundsRect(dialog, &bounds) == kNoErr) remembered = bounds;
 }
 
+void RememberItemDialogBounds(ADMItemRef item, ADMRect& remembered) {
+    ADMDialogRef dialog = nullptr;
+    if (sADMItem->GetDialog(item, &dialog) == kNoErr) RememberFigureDialogBounds(dialog, remembered);
+}
+
 void DropClickGroup() {
     DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
     ForgetDimensionParts();
@@ -151,8 +156,7 @@ void DropClickGroup() {
 
 void EndFigureDialog(ADMItemRef item, ADMNotifierRef notifier, ADMRect& remembered) {
     sADMItem->DefaultNotify(item, notifier);
-    ADMDialogRef dialog = nullptr;
-    if (sADMItem->GetDialog(item, &dialog) == kNoErr) RememberFigureDialogBounds(dialog, remembered);
+    RememberItemDialogBounds(item, remembered);
     DropClickGroup();
 }
 
@@ -160,8 +164,7 @@ void CancelFigureDialog(ADMItemRef item, ADMNotifierRef notifier, ADMRect& remem
     sADMItem->DefaultNotify(item, notifier);
     DropClickGroup();
     openFlag = 0;
-    ADMDialogRef dialog = nullptr;
-    if (sADMItem->GetDialog(item, &dialog) == kNoErr) RememberFigureDialogBounds(dialog, remembered);
+    RememberItemDialogBounds(item, remembered);
 }
 
 void SetUpNumberField(ADMItemRef field, const FieldRange& range, double value) {

@@ -71,6 +71,8 @@ int32_t ItemId(ADMItemRef item);
 void PlaceFigureDialog(ADMDialogRef dialog, const char* title, const ADMRect& remembered);
 // Stores the dialog's bounds for its next opening.
 void RememberFigureDialogBounds(ADMDialogRef dialog, ADMRect& remembered);
+// Stores the bounds of the dialog of `item` for its next opening.
+void RememberItemDialogBounds(ADMItemRef item, ADMRect& remembered);
 
 // Disposes the dimension group that the click made for a figure and forgets its handles: a plain click that
 // opened a creation dialog draws no figure, so its group would stay empty (and selected) in the document and

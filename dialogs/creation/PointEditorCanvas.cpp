@@ -1,5 +1,6 @@
 #include "dialogs/creation/PointEditorCanvas.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "frame/Colours.h"
@@ -25,6 +26,17 @@ struct PlacedIcon {
 };
 constexpr PlacedIcon kReplicaLegends[] = {{1107, 37, 424}, {1108, 130, 422}, {1109, 220, 425}, {1110, 313, 422},
                                           {1111, 406, 425}};
+// The legends of the X and Y edits: a square between arrows left and right, a square between arrows up and
+// down; then the lines from the anchor button to the In and Out buttons.
+constexpr ADMRect kLegendSquares[] = {{12, 17, 17, 22}, {99, 17, 104, 22}};
+struct LegendLine {
+    int32_t H1, V1, H2, V2;
+};
+constexpr LegendLine kLegendLines[] = {
+    {5, 19, 12, 19},   {5, 19, 8, 16},    {5, 19, 8, 22},    {17, 19, 23, 19},  {23, 19, 20, 16},
+    {23, 19, 20, 22},  {101, 11, 101, 17}, {101, 11, 98, 14}, {101, 11, 104, 14}, {101, 22, 101, 28},
+    {101, 28, 98, 25}, {101, 28, 104, 25}, {183, 19, 203, 14}, {183, 20, 203, 25},
+};
 // Bitmaps of the two mode buttons.
 constexpr int32_t kMoveModePicture = 1008, kAddDeleteModePicture = 1009;
 
@@ -184,7 +196,7 @@ void BezierPreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     sADMDrawer->DrawSunkenRect(drawer, &whole);
     SetStrokeColour(drawer);
     const BezierReplicaEdit& r = gBezierEditReplicas;
-    const int32_t count = r.Count < 1 ? 1 : (r.Count > kMaxBezierReplicas ? kMaxBezierReplicas : r.Count);
+    const int32_t count = std::clamp<int32_t>(r.Count, 1, kMaxBezierReplicas);
     for (int32_t i = 0; i < count; ++i) {
         const float scale = static_cast<float>((1.0 + i * r.ScaleStep) / 6.0);
         const float angle = static_cast<float>(gDragValues.CreatedBezierRotation + i * r.RotationStep);
@@ -207,32 +219,16 @@ void BezierSelectOutDraw(ADMItemRef, ADMDrawerRef drawer) {
     DrawKindButton(drawer, BezierSelectedKind() == SelectionKind::OutHandle, false);
 }
 
-void BezierCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer) {
+void BezierCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer) { DrawCornerButton(item, drawer, gBezierEditor); }
+
+void DrawCornerButton(ADMItemRef item, ADMDrawerRef drawer, const PointEditor& editor) {
     sADMDrawer->Clear(drawer);
-    DrawPluginIcon(drawer, ItemPlugin(item), gBezierEditor.PointIsCorner != 0 ? kCornerIcon : kSmoothIcon, 0, 0);
+    DrawPluginIcon(drawer, ItemPlugin(item), editor.PointIsCorner != 0 ? kCornerIcon : kSmoothIcon, 0, 0);
 }
 
 void DrawPointEditorLegends(ADMDrawerRef drawer) {
-    // The horizontal legend: a square between arrows to the left and right.
-    const ADMRect across{12, 17, 17, 22}, upDown{99, 17, 104, 22};
-    sADMDrawer->DrawRect(drawer, &across);
-    Line(drawer, 5, 19, 12, 19);
-    Line(drawer, 5, 19, 8, 16);
-    Line(drawer, 5, 19, 8, 22);
-    Line(drawer, 17, 19, 23, 19);
-    Line(drawer, 23, 19, 20, 16);
-    Line(drawer, 23, 19, 20, 22);
-    // The vertical legend: a square between arrows up and down.
-    sADMDrawer->DrawRect(drawer, &upDown);
-    Line(drawer, 101, 11, 101, 17);
-    Line(drawer, 101, 11, 98, 14);
-    Line(drawer, 101, 11, 104, 14);
-    Line(drawer, 101, 22, 101, 28);
-    Line(drawer, 101, 28, 98, 25);
-    Line(drawer, 101, 28, 104, 25);
-    // The lines from the anchor button to the In and Out buttons.
-    Line(drawer, 183, 19, 203, 14);
-    Line(drawer, 183, 20, 203, 25);
+    for (const ADMRect& square : kLegendSquares) sADMDrawer->DrawRect(drawer, &square);
+    for (const LegendLine& l : kLegendLines) Line(drawer, l.H1, l.V1, l.H2, l.V2);
 }
 
 void BezierDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
@@ -268,8 +264,7 @@ void SetPointCountText(ADMItemRef item, int8_t count) {
 }
 
 void ModeButtonDraw(ADMItemRef item, ADMDrawerRef drawer) {
-    int32_t id = 0;
-    sADMItem->GetID(item, &id);
+    const int32_t id = ItemId(item);
     if (id != kMoveModeItem && id != kAddDeleteModeItem) return;
     const bool current = (id == kMoveModeItem ? 0 : 1) == gPointEditorModes.PointEditMode;
     const ADMRect inner{1, 1, 18, 18}, frame{0, 0, 19, 19};
@@ -285,8 +280,7 @@ void ModeButtonDraw(ADMItemRef item, ADMDrawerRef drawer) {
 
 void ModeButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    int32_t id = 0;
-    sADMItem->GetID(item, &id);
+    const int32_t id = ItemId(item);
     const bool move = id == kMoveModeItem;
     gPointEditorModes.PointEditMode = move ? 0 : 1;
     if (ADMItemRef canvas = SiblingItem(item, kCanvasItem)) sADMItem->SetMask(canvas, move ? kMoveModeMask : kAddDeleteModeMask);

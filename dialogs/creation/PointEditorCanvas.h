@@ -21,6 +21,8 @@ void BezierSelectInDraw(ADMItemRef item, ADMDrawerRef drawer);
 void BezierSelectOutDraw(ADMItemRef item, ADMDrawerRef drawer);
 void BezierCornerButtonDraw(ADMItemRef item, ADMDrawerRef drawer);
 void BezierDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer);
+// A round/corner button: the icon of the editor's selected point, corner or round.
+void DrawCornerButton(ADMItemRef item, ADMDrawerRef drawer, const PointEditor& editor);
 
 // A point-kind button (10 x 10): an outlined square or circle while its kind is selected, a filled one otherwise.
 void DrawKindButton(ADMDrawerRef drawer, bool selected, bool square);

@@ -4,6 +4,7 @@
 #include "dialogs/creation/BezierCreationDialog.h"
 #include "frame/DialogOpeners.h"
 #include "frame/SuiteTable.h"
+#include "host/ADMDialogSuite.h"
 #include "host/ADMItemSuite.h"
 
 namespace {
@@ -41,4 +42,18 @@ void InstallPointEditorOpeners(SPPluginRef plugin) {
 
 ADMRect PlacedBounds(const ADMRect& remembered, int32_t width, int32_t height) {
     return ADMRect{remembered.left, remembered.top, remembered.left + width, remembered.top + height};
+}
+
+void RunPointEditorDialog(const char* name, int32_t resource, ADMDialogInitProc init, const int32_t& openFlag) {
+    if (openFlag != 0) return;
+    int32_t result = 0;
+    sADMDialog->Modal(gPointEditorPlugin, name, resource, kADMModalDialogStyle, init, nullptr, 0, &result);
+}
+
+void PlacePointEditorDialog(ADMDialogRef dialog, const char* title, ADMDialogDrawProc draw, ADMRect& remembered,
+                            int32_t width, int32_t height) {
+    remembered = PlacedBounds(remembered, width, height);
+    sADMDialog->SetBoundsRect(dialog, &remembered);
+    sADMDialog->SetText(dialog, title);
+    sADMDialog->SetDrawProc(dialog, draw);
 }

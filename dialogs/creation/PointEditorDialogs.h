@@ -30,5 +30,12 @@ SPPluginRef PointEditorPlugin();
 // Installs the openers of the arrow-head editor and of the Bézier creation dialog for `plugin`.
 void InstallPointEditorOpeners(SPPluginRef plugin);
 
+// Runs the editor `name` of `resource` modally with `init` for the plug-in, unless `openFlag` says it is open.
+void RunPointEditorDialog(const char* name, int32_t resource, ADMDialogInitProc init, const int32_t& openFlag);
+// Places the editor: its title, its draw procedure and its bounds, the remembered left and top with the given
+// size (kept as the remembered bounds).
+void PlacePointEditorDialog(ADMDialogRef dialog, const char* title, ADMDialogDrawProc draw, ADMRect& remembered,
+                            int32_t width, int32_t height);
+
 // The dialog's rectangle placed at the remembered left and top with the given size.
 ADMRect PlacedBounds(const ADMRect& remembered, int32_t width, int32_t height);

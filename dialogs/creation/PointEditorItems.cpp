@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/creation/PointEditorCanvas.h"
+#include "dialogs/creation/PointEditorGrid.h"
 #include "dialogs/creation/PointEditorTracker.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
@@ -23,6 +24,9 @@ constexpr int32_t kReplicaDragWidth = 58;
 constexpr int32_t kReplicaDragCursor = 1100;
 // The handles of a point made round lie this many points either side of its anchor.
 constexpr float kRoundHandleOffset = 20.0f;
+// The pictures of the next and previous buttons, normal and pressed.
+constexpr int32_t kNextPicture = 1004, kNextPressedPicture = 1005;
+constexpr int32_t kPreviousPicture = 1006, kPreviousPressedPicture = 1007;
 
 // Previous or next: the selection steps within its kind; the edits and the point number follow.
 void StepPoint(ADMItemRef item, PointEditor& e, int32_t step) {
@@ -73,6 +77,45 @@ void SelectBezierKind(ADMItemRef item, ADMNotifierRef notifier, SelectionKind ki
 }
 
 }  // namespace
+
+bool SetUpSharedEditorItem(ADMItemRef item, int32_t id, PointEditor& e) {
+    switch (id) {
+        case kGridPopupItem: FillGridPopup(item, e); break;
+        case kMoveModeItem: gPointEditorModes.PointEditMode = 0; break;
+        case kClosedItem: sADMItem->SetBooleanValue(item, e.EditShape.Closed); break;
+        case kHollowItem: sADMItem->SetBooleanValue(item, e.EditShape.Hollow); break;
+        case kCornerItem:
+            sADMItem->SetBooleanValue(item, e.PointIsCorner);
+            sADMItem->SetTipString(item, CornerButtonTip(e.PointIsCorner));
+            break;
+        case kPointCountItem:
+            sADMItem->SetJustify(item, kADMCenterJustify);
+            SetPointCountText(item, e.EditShape.PointCount);
+            break;
+        case kCanvasItem: sADMItem->SetMask(item, kMoveModeMask); break;
+        case kNextPointItem:
+        case kPreviousPointItem:
+            sADMItem->SetPictureID(item, id == kNextPointItem ? kNextPicture : kPreviousPicture);
+            sADMItem->SetSelectedPictureID(item, id == kNextPointItem ? kNextPressedPicture : kPreviousPressedPicture);
+            sADMItem->SetBooleanValue(item, 0);
+            break;
+        case kPointNumberItem:
+            sADMItem->SetJustify(item, kADMCenterJustify);
+            sADMItem->SetUnits(item, kADMNoUnits);
+            sADMItem->SetMinIntValue(item, 0);
+            sADMItem->SetMaxIntValue(item, e.EditShape.PointCount - 1);
+            sADMItem->SetIntValue(item, e.SelectedPoint);
+            break;
+        case kCancelItem: sADMItem->SetText(item, "Annuler"); break;
+        case kDefaultItem: sADMItem->SetText(item, "Défaut"); break;
+        case kOkItem:
+            sADMItem->SetText(item, "OK");
+            sADMItem->Enable(item, 1);
+            break;
+        default: return false;
+    }
+    return true;
+}
 
 int32_t ShownPointNumber(ADMItemRef anyItem, const PointEditorShape& shape) {
     int32_t value = 0;
@@ -155,15 +198,13 @@ void BezierHollowNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void BezierDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
-    const int32_t id = ItemID(item);
+    const int32_t id = ItemId(item);
     for (const FocusPair& pair : kBezierFocusPairs) {
         if (pair.Button == id) FocusBezierDialogEdit(item, pair.Edit);
     }
 }
 
-void FocusBezierDialogEdit(ADMItemRef item, int32_t id) {
-    if (ADMItemRef edit = SiblingItem(item, id)) sADMItem->Activate(edit, 1);
-}
+void FocusBezierDialogEdit(ADMItemRef item, int32_t id) { FocusFigureDialogEdit(item, id); }
 
 ADMBoolean BezierReplicaCountTrack(ADMItemRef item, ADMTrackerRef tracker) {
     ADMPoint point{0, 0};

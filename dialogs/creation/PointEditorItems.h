@@ -8,6 +8,15 @@
 #include "dialogs/creation/PointEditorState.h"
 #include "host/ADMTypes.h"
 
+// The tips of the X and Y edits and of the picture buttons beside them.
+constexpr const char* kPointXTip = "Position horizontale du point sélectionné.";
+constexpr const char* kPointYTip = "Position verticale du point sélectionné.";
+
+// The set-up both editors give the items they share (grid popup, edit mode, open/closed, filled/hollow,
+// round/corner, point count, canvas, stepping buttons, point number, "Annuler", "Défaut", OK) just after each is
+// made, from the working editor; false for an item that is not one of them.
+bool SetUpSharedEditorItem(ADMItemRef item, int32_t id, PointEditor& e);
+
 void ArrowPreviousPointNotify(ADMItemRef item, ADMNotifierRef notifier);
 void ArrowNextPointNotify(ADMItemRef item, ADMNotifierRef notifier);
 void ArrowPointNumberNotify(ADMItemRef item, ADMNotifierRef notifier);

@@ -6,7 +6,7 @@
 
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/FigurePreview.h"
-#include "frame/PreferenceStore.h"
+#include "dialogs/creation/OrientedFigureDialog.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -31,11 +31,6 @@ constexpr const char* kTitle = "Création d'un segment (Vek-Tavorine).";
 constexpr int32_t kOrientationPictureID = 1100;
 constexpr ADMPoint kOrientationPictureAt{4, 39};
 
-// "Défaut": the factory values.
-constexpr double kDefaultWidth = 2.5;
-constexpr double kDefaultOrientation = 45.0;
-
-constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
 constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -359.9f, 359.9f};
 
 // The preview: 146 pixels square about (73, 73); a 68-pixel segment with its dimension.
@@ -74,33 +69,26 @@ const FigureDialogItem kItems[] = {
      SegmentDialogOk, nullptr, nullptr},
 };
 
-// The stored value each item shows, copied into its working copy just before the item is made.
-void CopyStoredValueFor(int32_t id) {
-    CurrentOptions& live = gCurrentOptions;
-    switch (id) {
-    case kWidthField: live.SegmentCreateWidth = gSettings.SegmentCreateWidth; break;
-    case kOrientationField: gWorkingOrientation = gSettings.SegmentCreateRotation; break;
-    case kCentredBox: live.SegmentCreateCentred = gSettings.SegmentCreateCentred; break;
-    case kDimensionBox: live.SegmentCreateWithDimension = gSettings.SegmentCreateWithDimension; break;
-    default: break;
-    }
-}
+// The dialog's items and values for the procedures it shares with the other oriented figure.
+constexpr OrientedFigureDialog kDialog{
+    .WidthField = kWidthField, .WidthPicture = kWidthPicture, .OrientationField = kOrientationField,
+    .CentredBox = kCentredBox, .DimensionBox = kDimensionBox, .Preview = kPreview,
+    .OrientationRange = kOrientationRange, .Frame = kPreviewFrame,
+    .Bounds = &gDialogPositions.SegmentDialogBounds, .OpenFlag = &gDialogOpenFlags.SegmentDialogOpen,
+    .WorkingOrientation = &gWorkingOrientation,
+    .Width = &CurrentOptions::SegmentCreateWidth,
+    .Centred = &CurrentOptions::SegmentCreateCentred,
+    .WithDimension = &CurrentOptions::SegmentCreateWithDimension,
+    .StoredOrientation = &Settings::SegmentCreateRotation,
+    .StoredWidth = &Settings::SegmentCreateWidth,
+    .StoredWithDimension = &Settings::SegmentCreateWithDimension,
+    .StoredCentred = &Settings::SegmentCreateCentred,
+    .OrientationKey = "SegRotCrea", .WidthKey = "SegEpaisCrea", .WithDimensionKey = "CaseCreaSeg",
+    .CentredKey = "CentreCreaSeg",
+};
 
-// Gives the item its working value, range and list.
-void ShowValueIn(ADMItemRef item, int32_t id) {
-    switch (id) {
-    case kWidthField: SetUpNumberField(item, kWidthRange, gCurrentOptions.SegmentCreateWidth); break;
-    case kOrientationField:
-        SetUpNumberField(item, kOrientationRange, gWorkingOrientation);
-        FillOrientationPopup(item);
-        break;
-    case kCentredBox: sADMItem->SetBooleanValue(item, gCurrentOptions.SegmentCreateCentred); break;
-    case kDimensionBox: sADMItem->SetBooleanValue(item, gCurrentOptions.SegmentCreateWithDimension); break;
-    default: break;
-    }
-}
-
-void RedrawPreview(ADMItemRef anyItem) { RedrawItemIn(anyItem, kPreview); }
+void CopyStoredValueFor(int32_t id) { CopyOrientedStoredValue(kDialog, id); }
+void ShowValueIn(ADMItemRef item, int32_t id) { ShowOrientedValue(kDialog, item, id); }
 
 // The preview's nine points: the segment from the origin along x, its extension and dimension lines, the
 // label point; moved half a length back when centred, turned by the orientation (y down), then centred.
@@ -117,22 +105,7 @@ void PreviewPoints(ADMPoint (&points)[9]) {
     }
 }
 
-void WriteStoredValues() {
-    Settings& s = gSettings;
-    const CurrentOptions& live = gCurrentOptions;
-    s.SegmentCreateRotation = gWorkingOrientation;
-    WriteRealPreference("SegRotCrea", s.SegmentCreateRotation);
-    s.SegmentCreateWidth = live.SegmentCreateWidth;
-    WriteRealPreference("SegEpaisCrea", s.SegmentCreateWidth);
-    s.SegmentCreateWithDimension = live.SegmentCreateWithDimension;
-    WriteBooleanPreference("CaseCreaSeg", s.SegmentCreateWithDimension);
-    s.SegmentCreateCentred = live.SegmentCreateCentred;
-    WriteBooleanPreference("CentreCreaSeg", s.SegmentCreateCentred);
-}
-
 }  // namespace
-
-double SegmentWorkingOrientation() { return gWorkingOrientation; }
 
 void OpenSegmentCreationDialog() {
     RunFigureDialog(kSegmentCreationDialogID, SegmentDialogInit, gDialogOpenFlags.SegmentDialogOpen);
@@ -149,24 +122,22 @@ void SegmentDialogDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
 }
 
 void SegmentWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    TakeFieldValue(item, notifier, gCurrentOptions.SegmentCreateWidth);
+    OrientedWidthNotify(kDialog, item, notifier);
 }
 
 void SegmentOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (TakeFieldValue(item, notifier, gWorkingOrientation)) RedrawPreview(item);
+    OrientedOrientationNotify(kDialog, item, notifier);
 }
 
 void SegmentCentredNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    ToggleFlag(item, notifier, gCurrentOptions.SegmentCreateCentred, kPreview);
+    OrientedCentredNotify(kDialog, item, notifier);
 }
 
 void SegmentWithDimensionNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    ToggleFlag(item, notifier, gCurrentOptions.SegmentCreateWithDimension, kPreview);
+    OrientedWithDimensionNotify(kDialog, item, notifier);
 }
 
-void SegmentDialogPictureNotify(ADMItemRef item, ADMNotifierRef) {
-    FocusFigureDialogEdit(item, ItemId(item) == kWidthPicture ? kWidthField : kOrientationField);
-}
+void SegmentDialogPictureNotify(ADMItemRef item, ADMNotifierRef) { OrientedPictureNotify(kDialog, item); }
 
 void SegmentPreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     sADMDrawer->Clear(drawer);
@@ -192,32 +163,15 @@ void SegmentPreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
 }
 
 ADMBoolean SegmentPreviewTrack(ADMItemRef item, ADMTrackerRef tracker) {
-    gWorkingOrientation = TrackedDirection(tracker, kPreviewFrame) * 180.0 / std::numbers::pi;
-    ShowNumberIn(item, kOrientationField, gWorkingOrientation);
-    sADMItem->Invalidate(item);
-    return DefaultPreviewTrack(item, tracker);
+    return OrientedPreviewTrack(kDialog, item, tracker);
 }
 
-void SegmentDialogOk(ADMItemRef item, ADMNotifierRef notifier) {
-    EndFigureDialog(item, notifier, gDialogPositions.SegmentDialogBounds);
-    WriteStoredValues();
-    gDialogOpenFlags.SegmentDialogOpen = 0;
-}
+void SegmentDialogOk(ADMItemRef item, ADMNotifierRef notifier) { OrientedDialogOk(kDialog, item, notifier); }
 
 void SegmentDialogCancel(ADMItemRef item, ADMNotifierRef notifier) {
-    CancelFigureDialog(item, notifier, gDialogPositions.SegmentDialogBounds, gDialogOpenFlags.SegmentDialogOpen);
+    OrientedDialogCancel(kDialog, item, notifier);
 }
 
 void SegmentDialogDefault(ADMItemRef item, ADMNotifierRef notifier) {
-    sADMItem->DefaultNotify(item, notifier);
-    gCurrentOptions.SegmentCreateWidth = kDefaultWidth;
-    gWorkingOrientation = kDefaultOrientation;
-    gCurrentOptions.SegmentCreateWithDimension = 1;
-    gCurrentOptions.SegmentCreateCentred = 0;
-    ShowNumberIn(item, kWidthField, kDefaultWidth);
-    ShowNumberIn(item, kOrientationField, kDefaultOrientation);
-    ShowFlagIn(item, kDimensionBox, 1);
-    ShowFlagIn(item, kCentredBox, 0);
-    RedrawPreview(item);
-    FocusFigureDialogEdit(item, kWidthField);
+    OrientedDialogDefault(kDialog, item, notifier);
 }

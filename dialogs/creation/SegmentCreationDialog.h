@@ -20,6 +20,3 @@ ADMBoolean SegmentPreviewTrack(ADMItemRef item, ADMTrackerRef tracker);
 void SegmentDialogOk(ADMItemRef item, ADMNotifierRef notifier);
 void SegmentDialogCancel(ADMItemRef item, ADMNotifierRef notifier);
 void SegmentDialogDefault(ADMItemRef item, ADMNotifierRef notifier);
-
-// The dialog's working orientation (degrees): what its field and preview show until OK stores it.
-double SegmentWorkingOrientation();

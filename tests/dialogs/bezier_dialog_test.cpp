@@ -64,9 +64,14 @@ TEST_F(BezierDialog, OpensOnTheStoredDiamondAndOkLaysItAtTheClick) {
 }
 
 TEST_F(BezierDialog, AnnulerWritesNothingAndRemovesTheGroupOfTheClick) {
-    Open([](ADMDialogRef dialog) { Click(dialog, kFirstPresetItem + 2); }, true);
+    Open([](ADMDialogRef dialog) {
+        // A part handle left from the group's making must not outlive the group.
+        gCurrentDimension.DimensionLines[0] = gCurrentDimension.DimensionGroup;
+        Click(dialog, kFirstPresetItem + 2);
+    }, true);
     EXPECT_TRUE(WrittenKeys().empty());
     EXPECT_EQ(gCurrentDimension.DimensionGroup, nullptr);
+    EXPECT_EQ(gCurrentDimension.DimensionLines[0], nullptr);
     EXPECT_EQ(gSettings.BezierShape.PointCount, 4);
     EXPECT_EQ(gDialogOpenFlags.BezierDialogOpen, 0);
 }

@@ -206,3 +206,19 @@ TEST_F(AdmItems, ChoosingInASpinPopupPutsTheClampedEntryInTheField) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(AdmItems, ScrollingFontPopupTakesTheChosenEntryText) {
+    ADMItemRef fonts = Listening(146, kADMTextEditScrollingPopupType);
+    ADMListRef list = nullptr;
+    ASSERT_EQ(items->GetList(fonts, &list), kNoErr);
+    ADMEntryRef entry = nullptr;
+    ASSERT_EQ(lists->InsertEntry(list, 0, &entry), kNoErr);
+    entries->SetID(entry, 3);
+    entries->SetText(entry, "Gothique Sans");
+    ASSERT_EQ(sim::TheDialogs().Choose(fonts, 3), kNoErr);
+    EXPECT_EQ(Text(fonts), "Gothique Sans");
+}
+
+} // namespace

@@ -102,6 +102,23 @@ TEST(MouseCommand, KeysAfterThePointsAreHeldForThatCommandOnlyAndPressedKeysUnti
          "call message AI Tool/AI Deselect [Outil Angle]\n== shut-down\n"});
 }
 
+// A double-click on a plug-in tool selects it, then asks it for its options: the preferences dialog runs
+// (and, with no action given for it, closes as Escape would). A host tool is only selected.
+TEST(ToolCommand, ADoubleClickOpensTheToolsOptions) {
+    WorkFolder folder;
+    folder.Write("play.scn", "tool \"Outil Angle\" double\ntool \"Eyedropper Tool\" double\n");
+    const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string log = folder.Read("play.log");
+    ExpectInOrder(log, {"== 1: tool \"Outil Angle\" double\ncall Tool.SetSelectedTool Outil Angle\n"
+                        "call message AI Tool/AI Select [Outil Angle]\n"
+                        "call message AI Tool/AI Edit Options [Outil Angle]\n",
+                        "modal: bidon 16900\n", "== 2: tool \"Eyedropper Tool\" double\n"});
+    EXPECT_EQ(Count(log, "AI Edit Options"), 1u);
+    folder.Write("bad.scn", "tool \"Outil Angle\" twice\n");
+    EXPECT_THAT(folder.Run({"bad.scn"}).errors, HasSubstr("bad.scn:1: expected double or end of line"));
+}
+
 TEST(MouseCommand, AClickSendsDownThenUpAndADragOneMessagePerPoint) {
     WorkFolder folder;
     folder.Write("play.scn", "tool \"Outil Cercle\"\nclick 5,5\ndown 5,5\ndrag 6,6 7,7 8,8\nup 8,8\n");

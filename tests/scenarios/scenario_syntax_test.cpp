@@ -59,7 +59,7 @@ const MalformedCase kMalformedCases[] = {
     {"menu About\n", "bad.scn:1: expected a menu item text in double quotes, found \"About\"\n"},
     {"dump now\n", "bad.scn:1: expected end of line or \"file\", found \"now\"\n"},
     {"tool Outil\n", "bad.scn:1: expected a tool title in double quotes, found \"Outil\"\n"},
-    {"tool \"Outil Segment\" 1,2\n", "bad.scn:1: expected end of line, found \"1,2\"\n"},
+    {"tool \"Outil Segment\" 1,2\n", "bad.scn:1: expected double or end of line, found \"1,2\"\n"},
     {"move\n", "bad.scn:1: expected a point x,y, found end of line\n"},
     {"move 10,20 30,oops\n", "bad.scn:1: expected a point x,y or a key (shift, rshift, alt, control, win or "
                              "space), found \"30,oops\"\n"},

@@ -1,0 +1,11 @@
+#include "frame/PluginReference.h"
+
+namespace {
+
+SPPluginRef gOwnPluginRef = nullptr;
+
+}  // namespace
+
+void SetOwnPluginRef(SPPluginRef plugin) { gOwnPluginRef = plugin; }
+
+SPPluginRef OwnPluginRef() { return gOwnPluginRef; }
