@@ -240,6 +240,19 @@ TEST_F(ColourDialog, OpensOverACreationDialogFromItsColourButton) {
     EXPECT_EQ(gColourSettings.Stroke.Red, 0.0);
 }
 
+TEST_F(ColourDialog, OkOverThePreferencesDialogRedrawsIt) {
+    constexpr int32_t kPrefsStrokeColourButton = 140;
+    Dialogs().QueueModalResponder([](ADMDialogRef prefs) { ASSERT_EQ(Press(prefs, kPrefsStrokeColourButton), kNoErr); });
+    Dialogs().QueueModalResponder([](ADMDialogRef dialog) {
+        ASSERT_NE(gDialogOpenFlags.PrefsDialogOpen, 0);
+        const int32_t before = Dialogs().Dialog(gDialogOpenFlags.PrefsDialogRef)->invalidations;
+        Press(dialog, kColourOkButton);
+        EXPECT_EQ(Dialogs().Dialog(gDialogOpenFlags.PrefsDialogRef)->invalidations, before + 1);
+    });
+    OpenModalDialog(ModalDialog::Preferences);
+    EXPECT_EQ(Dialogs().PendingResponders(), 0u);
+}
+
 TEST_F(ColourDialog, ARefusedWriteIsToldOnceAndKeepsTheStoredValueInMemory) {
     RefuseWrites("Rouge");
     RefuseWrites("TypeCoulTexte");
