@@ -232,27 +232,33 @@ ADMRGBColor* CmykToDisplayRgb(ADMRGBColor* colour, float cyan, float magenta, fl
     return colour;
 }
 
-ADMRGBColor* GetDisplayColour(ADMRGBColor* colour, int32_t which) {
-    if (colour == nullptr) return nullptr;
-    const ColourValues& v = ColourValuesOf(which);
+ADMRGBColor DisplayColour(int32_t model, const ColourValues& v) {
     const auto level = [](double value) {
         return static_cast<uint16_t>(static_cast<int32_t>(Clamp(value, kLevels)) * kLevelToChannel);
     };
-    switch (ColourModelOf(which)) {
+    ADMRGBColor colour;
+    switch (model) {
         case kGreyModel: {
             const int32_t white = static_cast<int32_t>(kPercent - Clamp(v.Grey, kPercent));
             const uint16_t channel = static_cast<uint16_t>(white * kLevelToChannel * kLevelToChannel / 100);
-            *colour = ADMRGBColor{channel, channel, channel};
-            return colour;
+            colour = ADMRGBColor{channel, channel, channel};
+            break;
         }
         case kCmykModel:
-            return CmykToDisplayRgb(colour, static_cast<float>(v.Cyan / kPercent),
-                                    static_cast<float>(v.Magenta / kPercent), static_cast<float>(v.Yellow / kPercent),
-                                    static_cast<float>(v.Black / kPercent));
+            CmykToDisplayRgb(&colour, static_cast<float>(v.Cyan / kPercent), static_cast<float>(v.Magenta / kPercent),
+                             static_cast<float>(v.Yellow / kPercent), static_cast<float>(v.Black / kPercent));
+            break;
         default:
-            *colour = ADMRGBColor{level(v.Red), level(v.Green), level(v.Blue)};
-            return colour;
+            colour = ADMRGBColor{level(v.Red), level(v.Green), level(v.Blue)};
+            break;
     }
+    return colour;
+}
+
+ADMRGBColor* GetDisplayColour(ADMRGBColor* colour, int32_t which) {
+    if (colour == nullptr) return nullptr;
+    *colour = DisplayColour(ColourModelOf(which), ColourValuesOf(which));
+    return colour;
 }
 
 ASErr MakeColourSwatches() { return FillColourSwatchGroup(true); }

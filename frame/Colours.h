@@ -60,6 +60,9 @@ AIColor CommittedStrokeColour(int32_t globalSwatches);
 
 // The host colour of new art for strokes (0) or text (1); also kept as that side's committed record.
 AIColor* GetArtColour(AIColor* colour, int32_t which);
+// The screen colour of a model and its values, each level taken whole: grey g gives every channel
+// trunc(trunc(100 - g) x 255 x 255 / 100), RGB trunc(v) x 255, CMYK CmykToDisplayRgb of the percents / 100.
+ADMRGBColor DisplayColour(int32_t model, const ColourValues& values);
 // The screen colour of strokes (0) or text (1) from the committed model and values.
 ADMRGBColor* GetDisplayColour(ADMRGBColor* colour, int32_t which);
 // The screen colour of a CMYK colour given in 0..1: each channel (1 - k)(1 - x) x 65535, truncated.

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "host/SPBasic.h"
+
 enum class ModalDialog : int32_t {
     Preferences,
     Colours,
@@ -23,5 +25,9 @@ using DialogOpener = void (*)();
 void InstallDialogOpener(ModalDialog which, DialogOpener opener);
 // Runs the installed opener of the dialog; does nothing while none is installed.
 void OpenModalDialog(ModalDialog which);
-// Forgets every installed opener.
+// Forgets every installed opener and the dialogs' plug-in.
 void ClearDialogOpeners();
+
+// The plug-in for which the modal dialogs run; start-up records it beside the openers.
+void SetModalDialogPlugin(SPPluginRef plugin);
+SPPluginRef ModalDialogPlugin();

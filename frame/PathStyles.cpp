@@ -32,16 +32,20 @@ void InitPathStyles() {
 }
 
 void RebuildBasePathStyle() {
-    const Settings& s = gSettings;
     AIPathStyle& base = gPathStyles.BasePathStyle;
     base = gPathStyles.DimensionLineStyle;
     base.stroke.dash = AIDashStyle();
-    base.stroke.dash.length = s.Dashed != 0 ? kDashEntryCount : 0;
-    base.stroke.dash.array[0] = SettingAsLength(s.DashOne);
-    base.stroke.dash.array[1] = SettingAsLength(s.GapOne);
-    base.stroke.dash.array[2] = SettingAsLength(s.DashTwo);
-    base.stroke.dash.array[3] = SettingAsLength(s.GapTwo);
-    base.stroke.cap = s.RoundDashEnds != 0 ? kAIRoundCap : kAIButtCap;
+    ApplyDashSettings(base);
+}
+
+void ApplyDashSettings(AIPathStyle& style) {
+    const Settings& s = gSettings;
+    style.stroke.dash.length = s.Dashed != 0 ? kDashEntryCount : 0;
+    style.stroke.dash.array[0] = SettingAsLength(s.DashOne);
+    style.stroke.dash.array[1] = SettingAsLength(s.GapOne);
+    style.stroke.dash.array[2] = SettingAsLength(s.DashTwo);
+    style.stroke.dash.array[3] = SettingAsLength(s.GapTwo);
+    style.stroke.cap = s.RoundDashEnds != 0 ? kAIRoundCap : kAIButtCap;
 }
 
 void ApplyStrokeColourToStyles(int32_t globalSwatches) {

@@ -27,3 +27,6 @@ void InitPathStyles();
 void ApplyStrokeColourToStyles(int32_t globalSwatches);
 // Rebuilds BasePathStyle from DimensionLineStyle, the stored "Pointille", dash lengths and "BoutRond".
 void RebuildBasePathStyle();
+// Sets only the dash count, the four dash entries (negative lengths as 0) and the line cap of `style` from the
+// stored "Pointille", dash lengths and "BoutRond"; the dash offset and every other field stay.
+void ApplyDashSettings(AIPathStyle& style);

@@ -46,47 +46,49 @@ bool ReadStoredText(const char* key, char (&buffer)[kReadBufferSize]) {
     return true;
 }
 
-// Reads one entry into its variable; a missing, wrong-typed or unusable value takes the built-in default.
-void ReadSetting(const SettingEntry& entry) {
-    bool read = false;
+// Reads one entry into its variable; false, leaving the variable, when the store holds no usable value.
+bool ReadStored(const SettingEntry& entry) {
     switch (entry.Type) {
         case SettingType::Boolean: {
             AIBoolean value = 0;
-            read = sAIPreference->GetBooleanPreference(kPrefix, entry.Key, &value) == kNoErr;
-            if (read) *static_cast<int32_t*>(entry.Address) = value != 0 ? 1 : 0;
-            break;
+            if (sAIPreference->GetBooleanPreference(kPrefix, entry.Key, &value) != kNoErr) return false;
+            *static_cast<int32_t*>(entry.Address) = value != 0 ? 1 : 0;
+            return true;
         }
         case SettingType::Integer: {
             int32_t value = 0;
-            read = sAIPreference->GetIntegerPreference(kPrefix, entry.Key, &value) == kNoErr;
-            if (read) *static_cast<int32_t*>(entry.Address) = ClampToRange(value, entry.Range);
-            break;
+            if (sAIPreference->GetIntegerPreference(kPrefix, entry.Key, &value) != kNoErr) return false;
+            *static_cast<int32_t*>(entry.Address) = ClampToRange(value, entry.Range);
+            return true;
         }
         case SettingType::Real: {
             double value = 0.0;
-            read = sAIPreference->GetRealPreference(kPrefix, entry.Key, &value) == kNoErr && std::isfinite(value);
-            if (read) *static_cast<double*>(entry.Address) = ClampToRange(value, entry.Reals);
-            break;
+            if (sAIPreference->GetRealPreference(kPrefix, entry.Key, &value) != kNoErr || !std::isfinite(value))
+                return false;
+            *static_cast<double*>(entry.Address) = ClampToRange(value, entry.Reals);
+            return true;
         }
         case SettingType::String:
         case SettingType::Name: {
             char buffer[kReadBufferSize];
-            read = ReadStoredText(entry.Key, buffer);
-            if (read && entry.Type == SettingType::String) {
-                read = SetSettingString(*static_cast<char**>(entry.Address), buffer);
-            } else if (read) {
-                SetSettingName(static_cast<char*>(entry.Address), kSettingsNameSize, buffer);
-            }
-            break;
+            if (!ReadStoredText(entry.Key, buffer)) return false;
+            if (entry.Type == SettingType::String) return SetSettingString(*static_cast<char**>(entry.Address), buffer);
+            SetSettingName(static_cast<char*>(entry.Address), kSettingsNameSize, buffer);
+            return true;
         }
         case SettingType::Separator: {
             AIBoolean value = 0;
-            read = sAIPreference->GetBooleanPreference(kPrefix, entry.Key, &value) == kNoErr;
-            if (read) *static_cast<char*>(entry.Address) = value != 0 ? ',' : '.';
-            break;
+            if (sAIPreference->GetBooleanPreference(kPrefix, entry.Key, &value) != kNoErr) return false;
+            *static_cast<char*>(entry.Address) = value != 0 ? ',' : '.';
+            return true;
         }
     }
-    if (!read) SetSettingToDefault(entry);
+    return false;
+}
+
+// Reads one entry into its variable; a missing, wrong-typed or unusable value takes the built-in default.
+void ReadSetting(const SettingEntry& entry) {
+    if (!ReadStored(entry)) SetSettingToDefault(entry);
 }
 
 void ReadGroup(SettingGroup group) {
@@ -258,6 +260,8 @@ ASErr WriteSetting(const SettingEntry& entry) {
     }
     return kBadParameterErr;
 }
+
+bool ReadStoredSetting(const SettingEntry& entry) { return HavePreferences() && ReadStored(entry); }
 
 ASErr ReadHostRealPreference(const char* key, double* value) {
     if (!HavePreferences() || value == nullptr) return kBadParameterErr;

@@ -16,6 +16,9 @@ ASErr WriteRealPreference(const char* key, double value);
 ASErr WriteStringPreference(const char* key, const char* text);
 // Writes the value that an entry's variable holds now, with the entry's type.
 ASErr WriteSetting(const SettingEntry& entry);
+// Reads the stored value of one entry back into its variable; false, leaving the variable as it was, when the
+// store holds no usable value for it.
+bool ReadStoredSetting(const SettingEntry& entry);
 // Reads a host preference that has no prefix (such as "Grid/Color/Lite/r"); the value is untouched on failure.
 ASErr ReadHostRealPreference(const char* key, double* value);
 

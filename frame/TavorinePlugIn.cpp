@@ -5,6 +5,9 @@
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/PointEditorDialogs.h"
 #include "dialogs/options/PreferencesDialog.h"
+#include "dialogs/options/ColourDialog.h"
+#include "dialogs/options/FreeTextDialog.h"
+#include "dialogs/options/OtherOptionsDialog.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
@@ -51,6 +54,7 @@ ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
     InstallPointEditorOpeners(PluginRef);
     InstallDialogOpener(ModalDialog::Preferences, OpenPreferencesDialog);
+    InstallDialogOpeners();
     ASErr error = AddMenus();
     error = AddNotifiers();
     error = LoadSettingsStep();
@@ -59,6 +63,13 @@ ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     InstallFigureCreationDialogs(PluginRef);
     SelectHostTool();
     return error;
+}
+
+void TavorinePlugIn::InstallDialogOpeners() {
+    SetModalDialogPlugin(PluginRef);
+    InstallDialogOpener(ModalDialog::Colours, &OpenColourDialog);
+    InstallDialogOpener(ModalDialog::OtherOptions, &OpenOtherOptionsDialog);
+    InstallDialogOpener(ModalDialog::FreeTexts, &OpenFreeTextDialog);
 }
 
 ASErr TavorinePlugIn::AddNotifiers() {

@@ -66,6 +66,7 @@ protected:
     ASErr ToolMouseUp(AIToolMessage* message) override;
 
 private:
+    void InstallDialogOpeners();
     ASErr AddMenus();
     ASErr AddAboutMenuItem();
     ASErr AddPanelMenuItem();

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "resources/DialogImages.h"
 #include "resources/EditorImages.h"
 #include "resources/PanelIcons.h"
 #include "resources/PreferencesIcons.h"
@@ -123,6 +124,14 @@ constexpr PluginResource Shell(int32_t id, const DialogShell& shell) {
     return PluginResource{kDialogResourceType, id, &shell, 1};
 }
 
+constexpr PluginResource Icon(int32_t id, const PixelImage& image) {
+    return PluginResource{kIconResourceType, id, &image, 1};
+}
+
+constexpr PluginResource Cursor(int32_t id, const PixelImage& image) {
+    return PluginResource{kCursorResourceType, id, &image, 1};
+}
+
 constexpr PluginResource ToolCursor(size_t index) {
     return PluginResource{kCursorResourceType, kToolCursorIDs[index], &kCrosshairCursor, 1};
 }
@@ -149,6 +158,13 @@ constexpr PluginResource kResources[] = {
     Picture(1106, kArcOrientationPicture),
     ToolCursor(0), ToolCursor(1), ToolCursor(2), ToolCursor(3), ToolCursor(4), ToolCursor(5),
     ToolCursor(6), ToolCursor(7), ToolCursor(8), ToolCursor(9), ToolCursor(10),
+    // The option dialogs' lock, dash and line-end icons, and their drag cursors.
+    Icon(1026, dialogimages::kOpenLock), Icon(1027, dialogimages::kClosedLock),
+    Icon(1139, dialogimages::kDashesOn), Icon(1140, dialogimages::kDashesOff),
+    Icon(1141, dialogimages::kSquareEnds), Icon(1142, dialogimages::kRoundEnds),
+    Icon(1143, dialogimages::kSquareEndsOff), Icon(1144, dialogimages::kRoundEndsOff),
+    Cursor(1100, dialogimages::kHorizontalDrag), Cursor(1101, dialogimages::kVerticalDrag),
+    Cursor(1115, dialogimages::kHollowTriangle), Cursor(1116, dialogimages::kFilledTriangle),
     {kCursorResourceType, kDecimalsDragCursorID, &kCrosshairCursor, 1},
 };
 

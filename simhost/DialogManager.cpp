@@ -240,10 +240,11 @@ void DialogManager::DefaultNotify(ItemData& item, const NotifierData& notifier) 
 bool DialogManager::DefaultTrack(ItemData& item, const TrackerData& tracker) {
     if (tracker.action != kADMButtonUpAction || !item.captured || tracker.aborted)
         return false;
+    // A check box or radio button keeps its text (its label); only its state changes.
     if (IsToggleType(item.type))
-        SetNumber(item, item.value != 0.0f ? 0.0f : 1.0f);
+        item.value = item.value != 0.0f ? 0.0f : 1.0f;
     else if (IsRadioType(item.type))
-        SetNumber(item, 1.0f);
+        item.value = 1.0f;
     return true;
 }
 
@@ -355,6 +356,17 @@ ASErr DialogManager::Click(ADMItemRef ref, int32_t modifiers) {
     if (Item(ref) == nullptr || !Item(ref)->captured)
         return kNoErr;
     return Track(ref, kADMButtonUpAction, centre, modifiers);
+}
+
+ASErr DialogManager::Slide(ADMItemRef ref, float value) {
+    ItemData* item = nullptr;
+    if (ASErr error = UserItem(ref, item); error != kNoErr)
+        return error;
+    if (item->type != kADMSliderType || !std::isfinite(value))
+        return kBadParameterErr;
+    SetNumber(*item, std::clamp(value, item->minimum, item->maximum));
+    Notify(item->handle, kADMUserChangedNotifier);
+    return kNoErr;
 }
 
 ASErr DialogManager::Drag(ADMItemRef ref, const std::vector<ADMPoint>& points, int32_t modifiers) {

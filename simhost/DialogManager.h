@@ -153,6 +153,8 @@ class DialogManager {
     size_t PendingResponders() const { return responders_.size(); }
     // A press and release in the middle of the item.
     ASErr Click(ADMItemRef item, int32_t modifiers = 0);
+    // Moves a slider's thumb to `value` (held to the slider's bounds), then the user-changed notification.
+    ASErr Slide(ADMItemRef item, float value);
     // Picks the entry with `entryID` of a popup, menu or list item.
     ASErr Choose(ADMItemRef item, int32_t entryID);
     // Replaces the field's text keystroke by keystroke: an intermediate notification after each character.

@@ -110,12 +110,6 @@ ADMItemRef FigureDialogItemOf(ADMDialogRef dialog, int32_t id) {
     return item;
 }
 
-ADMItemRef SiblingItem(ADMItemRef item, int32_t id) {
-    ADMDialogRef dialog = nullptr;
-    if (sADMItem->GetDialog(item, &dialog) != kNoErr) return nullptr;
-    return FigureDialogItemOf(dialog, id);
-}
-
 void ShowNumberIn(ADMItemRef anyItem, int32_t id, double value) {
     if (ADMItemRef item = SiblingItem(anyItem, id)) sADMItem->SetFloatValue(item, static_cast<float>(value));
 }

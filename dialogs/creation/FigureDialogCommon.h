@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "dialogs/options/DialogSupport.h"
 #include "host/ADMTypes.h"
 #include "panel/PanelProcedures.h"  // IsUserChange
 
@@ -56,8 +57,6 @@ void ToggleFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t
 ADMItemRef CreateFigureDialogItem(ADMDialogRef dialog, const FigureDialogItem& spec);
 // The dialog's item with `id`; null when it has none.
 ADMItemRef FigureDialogItemOf(ADMDialogRef dialog, int32_t id);
-// The item of the same dialog as `item` with `id`.
-ADMItemRef SiblingItem(ADMItemRef item, int32_t id);
 // Shows a number or a flag in the item `id` of the same dialog as `anyItem`, firing no notifier.
 void ShowNumberIn(ADMItemRef anyItem, int32_t id, double value);
 void ShowFlagIn(ADMItemRef anyItem, int32_t id, int32_t flag);

@@ -7,6 +7,7 @@
 
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/PointEditorState.h"
+#include "dialogs/options/DialogSupport.h"
 #include "host/ADMTypes.h"
 
 void ArrowEditorCanvasDraw(ADMItemRef item, ADMDrawerRef drawer);

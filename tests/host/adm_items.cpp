@@ -108,6 +108,18 @@ TEST_F(AdmItems, TextSelectionAndClicksUseTheirOwnNotifierTypes) {
                                                  "30 ADM User Changed Notifier Centré."}));
 }
 
+TEST_F(AdmItems, SlidingHoldsTheThumbToTheSliderBoundsAndNotifiesOnlySliders) {
+    ADMItemRef slider = Listening(421, kADMSliderType);
+    items->SetMinFloatValue(slider, 0.0f);
+    items->SetMaxFloatValue(slider, 255.0f);
+    ASSERT_EQ(sim::TheDialogs().Slide(slider, 300.0f), kNoErr);
+    float value = 0.0f;
+    items->GetFloatValue(slider, &value);
+    EXPECT_EQ(value, 255.0f);
+    EXPECT_EQ(sim::TheDialogs().Slide(Listening(431, kADMTextEditType), 3.0f), kBadParameterErr);
+    EXPECT_EQ(Heard(), std::vector<std::string>{"421 ADM User Changed Notifier 255"});
+}
+
 // A click or a value set from code changes the state of a button, check box or radio button, never its caption.
 TEST_F(AdmItems, ClicksAndValuesKeepTheCaptionsOfButtonsAndBoxes) {
     const struct {
