@@ -105,26 +105,26 @@ const char* UnitSuffix(int32_t unit) {
     }
 }
 
-void MakeItem(ADMDialogRef dialog, const DialogItem& spec) {
+void MakeItem(ADMDialogRef dialog, const DialogItem& desc) {
     ADMItemRef item = nullptr;
-    if (sADMItem->Create(dialog, spec.Id, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr ||
+    if (sADMItem->Create(dialog, desc.Id, desc.Type, &desc.Bounds, nullptr, nullptr, 0, &item) != kNoErr ||
         item == nullptr)
         return;
-    if (spec.Id == kNumeratorField || spec.Id == kDenominatorField) {
+    if (desc.Id == kNumeratorField || desc.Id == kDenominatorField) {
         sADMItem->SetUnits(item, kADMNoUnits);
         sADMItem->SetMinFloatValue(item, kSmallestTerm);
         sADMItem->SetSmallIncrement(item, kSmallStep);
         sADMItem->SetLargeIncrement(item, kLargeStep);
         sADMItem->SetPrecision(item, kFieldDecimals);
-        const double value = spec.Id == kNumeratorField ? gWorking.Numerator : gWorking.Denominator;
+        const double value = desc.Id == kNumeratorField ? gWorking.Numerator : gWorking.Denominator;
         sADMItem->SetFloatValue(item, static_cast<float>(value));
-    } else if (spec.Type == std::string_view(kADMPicturePushButtonType)) {
+    } else if (desc.Type == std::string_view(kADMPicturePushButtonType)) {
         sADMItem->SetDrawProc(item, NoOpProc);
     }
-    if (spec.Text != nullptr) sADMItem->SetText(item, spec.Text);
-    if (spec.Id == kOkButton) sADMItem->Enable(item, 1);
-    if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
-    sADMItem->SetNotifyProc(item, spec.Notify);
+    if (desc.Text != nullptr) sADMItem->SetText(item, desc.Text);
+    if (desc.Id == kOkButton) sADMItem->Enable(item, 1);
+    if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
+    sADMItem->SetNotifyProc(item, desc.Notify);
 }
 
 // A term typed into a field; false for one the scale cannot take (the field keeps the last good one).

@@ -30,16 +30,16 @@ ADMItemRef PanelItem(int32_t itemID) {
     return sADMDialog->GetItem(PanelDialog, itemID, &item) == kNoErr ? item : nullptr;
 }
 
-ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& spec) {
+ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc) {
     ADMItemRef item = nullptr;
-    if (sADMItem->Create(dialog, spec.Id, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr)
+    if (sADMItem->Create(dialog, desc.Id, desc.Type, &desc.Bounds, nullptr, nullptr, 0, &item) != kNoErr)
         return nullptr;
-    if (spec.TextFont) sADMItem->SetFont(item, kPanelFont);
-    if (spec.SetUp != nullptr) spec.SetUp(item);
-    if (spec.Draw != nullptr) sADMItem->SetDrawProc(item, spec.Draw);
-    if (spec.Notify != nullptr) sADMItem->SetNotifyProc(item, spec.Notify);
-    if (spec.Track != nullptr) sADMItem->SetTrackProc(item, spec.Track);
-    if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
+    if (desc.TextFont) sADMItem->SetFont(item, kPanelFont);
+    if (desc.SetUp != nullptr) desc.SetUp(item);
+    if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
+    if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
+    if (desc.Track != nullptr) sADMItem->SetTrackProc(item, desc.Track);
+    if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
     return item;
 }
 

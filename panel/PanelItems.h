@@ -22,7 +22,7 @@ struct PanelItemSpec {
 };
 
 // Makes one item on the dialog: creates it, then its font, set-up, procedures and tip, in that order.
-ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& spec);
+ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc);
 // Makes every row of a table in order.
 void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count);
 template <size_t N>

@@ -311,9 +311,9 @@ void MakeTextOffsetItems(ADMDialogRef dialog) {
 void MakeReadoutItems(ADMDialogRef) {
     int32_t top = kFirstReadoutTop;
     for (const ReadoutRow& row : kReadoutRows) {
-        const PanelItemSpec spec{row.Id, kADMTextStaticType, {5, top, 235, top + kReadoutRowHeight}, row.Tip, nullptr,
+        const PanelItemSpec desc{row.Id, kADMTextStaticType, {5, top, 235, top + kReadoutRowHeight}, row.Tip, nullptr,
                                  nullptr, nullptr, true, nullptr};
-        if (ADMItemRef item = MakePanelItem(PanelDialog, spec)) sADMItem->SetText(item, row.Text);
+        if (ADMItemRef item = MakePanelItem(PanelDialog, desc)) sADMItem->SetText(item, row.Text);
         top += kReadoutRowStep;
     }
 }

@@ -226,8 +226,8 @@ ASErr ArrowEditorInit(ADMDialogRef dialog) {
     LoadPreferredIntoWorking();
     e.SelectedPoint = 0;
     e.PointIsCorner = IsCornerPoint(Shape(), 0) ? 1 : 0;
-    for (const EditorItemSpec& spec : kArrowItems) {
-        if (ADMItemRef item = CreateEditorItem(dialog, spec)) SetUpItem(item, spec.ID);
+    for (const EditorItemSpec& desc : kArrowItems) {
+        if (ADMItemRef item = CreateEditorItem(dialog, desc)) SetUpItem(item, desc.ID);
     }
     for (int32_t id : {kPointXItem, kPointYItem, kNextPointItem, kPreviousPointItem, kPointNumberItem}) {
         if (ADMItemRef item = FigureDialogItemOf(dialog, id)) sADMItem->Enable(item, 1);

@@ -262,8 +262,8 @@ ASErr BezierDialogInit(ADMDialogRef dialog) {
     shape.Hollow = gSettings.BezierShape.Hollow != 0 ? 1 : 0;
     SetPointCornerFlagFromPointZero();
     gPointEditorModes.PickOnNextDrag = 1;
-    for (const EditorItemSpec& spec : kBezierItems) {
-        if (ADMItemRef item = CreateEditorItem(dialog, spec)) SetUpItem(item, spec.ID);
+    for (const EditorItemSpec& desc : kBezierItems) {
+        if (ADMItemRef item = CreateEditorItem(dialog, desc)) SetUpItem(item, desc.ID);
     }
     EnableReplicaItems(FigureDialogItemOf(dialog, kOkButton), gBezierEditReplicas.Count);
     gDialogOpenFlags.BezierDialogOpen = 1;

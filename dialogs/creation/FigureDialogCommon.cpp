@@ -92,15 +92,15 @@ void ToggleFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t
     RedrawItemIn(item, redrawn);
 }
 
-ADMItemRef CreateFigureDialogItem(ADMDialogRef dialog, const FigureDialogItem& spec) {
+ADMItemRef CreateFigureDialogItem(ADMDialogRef dialog, const FigureDialogItem& desc) {
     ADMItemRef item = nullptr;
-    if (sADMItem->Create(dialog, spec.Id, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr)
+    if (sADMItem->Create(dialog, desc.Id, desc.Type, &desc.Bounds, nullptr, nullptr, 0, &item) != kNoErr)
         return nullptr;
-    if (spec.Label != nullptr) sADMItem->SetText(item, spec.Label);
-    if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
-    if (spec.Draw != nullptr) sADMItem->SetDrawProc(item, spec.Draw);
-    if (spec.Notify != nullptr) sADMItem->SetNotifyProc(item, spec.Notify);
-    if (spec.Track != nullptr) sADMItem->SetTrackProc(item, spec.Track);
+    if (desc.Label != nullptr) sADMItem->SetText(item, desc.Label);
+    if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
+    if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
+    if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
+    if (desc.Track != nullptr) sADMItem->SetTrackProc(item, desc.Track);
     return item;
 }
 

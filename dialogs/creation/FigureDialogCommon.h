@@ -53,8 +53,8 @@ bool TakeFieldValue(ADMItemRef field, ADMNotifierRef notifier, double& target);
 // On a user change: the flag is inverted and the item `redrawn` of the same dialog redrawn.
 void ToggleFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t redrawn);
 
-// Creates the item of `spec` in the dialog, with its label, tip and procedures.
-ADMItemRef CreateFigureDialogItem(ADMDialogRef dialog, const FigureDialogItem& spec);
+// Creates the item of `desc` in the dialog, with its label, tip and procedures.
+ADMItemRef CreateFigureDialogItem(ADMDialogRef dialog, const FigureDialogItem& desc);
 // The dialog's item with `id`; null when it has none.
 ADMItemRef FigureDialogItemOf(ADMDialogRef dialog, int32_t id);
 // Shows a number or a flag in the item `id` of the same dialog as `anyItem`, firing no notifier.

@@ -13,19 +13,19 @@ SPPluginRef gPointEditorPlugin = nullptr;
 
 }  // namespace
 
-ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& spec) {
+ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& desc) {
     ADMItemRef item = nullptr;
-    if (sADMItem->Create(dialog, spec.ID, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr) return nullptr;
-    if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
-    if (spec.Draw != nullptr) sADMItem->SetDrawProc(item, spec.Draw);
-    if (spec.Notify != nullptr) sADMItem->SetNotifyProc(item, spec.Notify);
-    if (spec.Track != nullptr) sADMItem->SetTrackProc(item, spec.Track);
+    if (sADMItem->Create(dialog, desc.ID, desc.Type, &desc.Bounds, nullptr, nullptr, 0, &item) != kNoErr) return nullptr;
+    if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
+    if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
+    if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
+    if (desc.Track != nullptr) sADMItem->SetTrackProc(item, desc.Track);
     return item;
 }
 
 const EditorItemSpec* FindItemSpec(std::span<const EditorItemSpec> table, int32_t id) {
-    for (const EditorItemSpec& spec : table) {
-        if (spec.ID == id) return &spec;
+    for (const EditorItemSpec& desc : table) {
+        if (desc.ID == id) return &desc;
     }
     return nullptr;
 }

@@ -19,8 +19,8 @@ struct EditorItemSpec {
 };
 
 // Creates one item of the table; null when the host refuses it.
-ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& spec);
-// The spec of `id` in a table, or null.
+ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& desc);
+// The desc of `id` in a table, or null.
 const EditorItemSpec* FindItemSpec(std::span<const EditorItemSpec> table, int32_t id);
 
 // The plug-in whose dialogs the point editors are; kept by start-up when it installs their openers.

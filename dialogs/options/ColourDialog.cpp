@@ -132,9 +132,9 @@ void MakeModelPopup(ADMDialogRef dialog) {
 
 void MakeArrowItems(ADMDialogRef dialog) {
     const ColourDialogWorkingCopy& w = gColourWorkingCopy;
-    for (const DialogItemSpec& spec : kArrowItems) {
-        ADMItemRef item = MakeItem(dialog, spec);
-        if (spec.Id != kOpenArrowAngleEdit && spec.Id != kTriangleArrowAngleEdit) continue;
+    for (const DialogItemSpec& desc : kArrowItems) {
+        ADMItemRef item = MakeItem(dialog, desc);
+        if (desc.Id != kOpenArrowAngleEdit && desc.Id != kTriangleArrowAngleEdit) continue;
         if (item == nullptr) continue;
         sADMItem->SetUnits(item, kADMNoUnits);
         sADMItem->SetMinFloatValue(item, kMinArrowAngle);
@@ -149,7 +149,7 @@ void MakeArrowItems(ADMDialogRef dialog) {
 
 void MakeTargetItems(ADMDialogRef dialog) {
     const int32_t locked = gColourWorkingCopy.TextLock;
-    for (const DialogItemSpec& spec : kTargetItems) MakeItem(dialog, spec);
+    for (const DialogItemSpec& desc : kTargetItems) MakeItem(dialog, desc);
     SetItemBoolean(dialog, kStrokeTargetRadio, true);
     SetItemBoolean(dialog, kTextTargetRadio, false);
     SetItemBoolean(dialog, kTextLockPicture, locked != 0);
@@ -273,7 +273,7 @@ ASErr ColourDialogInit(ADMDialogRef dialog) {
     SetItemBoolean(dialog, kGlobalSwatchesBox, gColourWorkingCopy.GlobalSwatches != 0);
     SetItemTip(dialog, kGlobalSwatchesBox, GlobalSwatchesTip(gColourWorkingCopy.GlobalSwatches));
     MakeTargetItems(dialog);
-    for (const DialogItemSpec& spec : kButtons) MakeItem(dialog, spec);
+    for (const DialogItemSpec& desc : kButtons) MakeItem(dialog, desc);
     gDialogOpenFlags.ColourDialogRef = dialog;
     return kNoErr;
 }

@@ -37,18 +37,18 @@ void WithItem(ADMDialogRef dialog, int32_t itemID, Change change) {
 
 }  // namespace
 
-ADMItemRef MakeItem(ADMDialogRef dialog, const DialogItemSpec& spec) {
+ADMItemRef MakeItem(ADMDialogRef dialog, const DialogItemSpec& desc) {
     if (!HaveDialogs() || dialog == nullptr) return nullptr;
     ADMItemRef item = nullptr;
-    if (sADMItem->Create(dialog, spec.Id, spec.Type, &spec.Bounds, nullptr, nullptr, 0, &item) != kNoErr) return nullptr;
-    if (spec.Font != kDefaultItemFont) sADMItem->SetFont(item, spec.Font);
-    if (spec.Text != nullptr) sADMItem->SetText(item, spec.Text);
-    if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
-    if (spec.Notify != nullptr) sADMItem->SetNotifyProc(item, spec.Notify);
-    if (spec.Draw != nullptr) sADMItem->SetDrawProc(item, spec.Draw);
-    if (spec.Track != nullptr) {
-        sADMItem->SetTrackProc(item, spec.Track);
-        sADMItem->SetMask(item, spec.Mask);
+    if (sADMItem->Create(dialog, desc.Id, desc.Type, &desc.Bounds, nullptr, nullptr, 0, &item) != kNoErr) return nullptr;
+    if (desc.Font != kDefaultItemFont) sADMItem->SetFont(item, desc.Font);
+    if (desc.Text != nullptr) sADMItem->SetText(item, desc.Text);
+    if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
+    if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
+    if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
+    if (desc.Track != nullptr) {
+        sADMItem->SetTrackProc(item, desc.Track);
+        sADMItem->SetMask(item, desc.Mask);
     }
     return item;
 }

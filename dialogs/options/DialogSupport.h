@@ -33,8 +33,8 @@ struct DialogItemSpec {
     int32_t Font = kDefaultItemFont;
 };
 
-// Creates the item that `spec` describes; null when the host refuses.
-ADMItemRef MakeItem(ADMDialogRef dialog, const DialogItemSpec& spec);
+// Creates the item that `desc` describes; null when the host refuses.
+ADMItemRef MakeItem(ADMDialogRef dialog, const DialogItemSpec& desc);
 
 // Items and dialogs.
 ADMItemRef DialogItem(ADMDialogRef dialog, int32_t itemID);

@@ -113,7 +113,7 @@ ASErr FreeTextInit(ADMDialogRef dialog) {
         SetItemText(dialog, kFirstFreeTextField + index, gFreeTextWorkingCopy.Texts[index].c_str());
     }
     ActivateItem(dialog, kFirstFreeTextField);
-    for (const DialogItemSpec& spec : kFreeTextButtons) MakeItem(dialog, spec);
+    for (const DialogItemSpec& desc : kFreeTextButtons) MakeItem(dialog, desc);
     EnableItem(dialog, kFreeTextOkButton, true);
     gDialogOpenFlags.FreeTextsOpen = 1;
     return kNoErr;

@@ -403,7 +403,7 @@ ASErr OtherOptionsInit(ADMDialogRef dialog) {
     PlaceDialog(dialog, bounds);
     sADMDialog->SetDrawProc(dialog, OtherOptionsDraw);
     LoadOtherOptionsWorkingCopy();
-    for (const DialogItemSpec& spec : kOtherOptionsItems) MakeItem(dialog, spec);
+    for (const DialogItemSpec& desc : kOtherOptionsItems) MakeItem(dialog, desc);
     ShowOtherOptions(dialog);
     EnableItem(dialog, kOtherOptionsOkButton, true);
     gDialogOpenFlags.OtherOptionsOpen = 1;

@@ -43,15 +43,15 @@ bool IsBoxType(const char* type) {
     return name == kADMTextCheckBoxType || name == kADMTextRadioButtonType || name == kADMPictureCheckBoxType;
 }
 
-void ShowValue(ADMItemRef item, const PrefsItemSpec& spec) {
+void ShowValue(ADMItemRef item, const PrefsItemSpec& desc) {
     PreferencesWorkingCopy& working = gPrefs.Working;
-    if (spec.Value.Real != nullptr) {
-        sADMItem->SetFloatValue(item, static_cast<float>(working.*spec.Value.Real));
-    } else if (spec.Value.Whole != nullptr) {
-        const int32_t value = working.*spec.Value.Whole;
-        if (IsListType(spec.Type))
+    if (desc.Value.Real != nullptr) {
+        sADMItem->SetFloatValue(item, static_cast<float>(working.*desc.Value.Real));
+    } else if (desc.Value.Whole != nullptr) {
+        const int32_t value = working.*desc.Value.Whole;
+        if (IsListType(desc.Type))
             ChooseEntryAt(item, value);
-        else if (IsBoxType(spec.Type))
+        else if (IsBoxType(desc.Type))
             sADMItem->SetBooleanValue(item, value != 0 ? 1 : 0);
         else
             sADMItem->SetIntValue(item, value);
@@ -61,24 +61,24 @@ void ShowValue(ADMItemRef item, const PrefsItemSpec& spec) {
 }  // namespace
 
 void CreatePrefsItems(ADMDialogRef dialog, std::span<const PrefsItemSpec> items) {
-    for (const PrefsItemSpec& spec : items) {
+    for (const PrefsItemSpec& desc : items) {
         ADMItemRef item = nullptr;
-        if (sADMItem->Create(dialog, spec.Id, spec.Type, &spec.Bounds, nullptr,
-                             const_cast<PrefsItemSpec*>(&spec), 0, &item) != kNoErr)
+        if (sADMItem->Create(dialog, desc.Id, desc.Type, &desc.Bounds, nullptr,
+                             const_cast<PrefsItemSpec*>(&desc), 0, &item) != kNoErr)
             continue;
-        if (spec.Font >= 0) sADMItem->SetFont(item, spec.Font);
-        if (spec.Text != nullptr) sADMItem->SetText(item, spec.Text);
-        if (spec.Tip != nullptr) sADMItem->SetTipString(item, spec.Tip);
-        if (spec.Numeric) ApplyLook(item, spec.Look);
-        if (spec.Draw != nullptr) sADMItem->SetDrawProc(item, spec.Draw);
-        if (spec.Notify != nullptr) sADMItem->SetNotifyProc(item, spec.Notify);
+        if (desc.Font >= 0) sADMItem->SetFont(item, desc.Font);
+        if (desc.Text != nullptr) sADMItem->SetText(item, desc.Text);
+        if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
+        if (desc.Numeric) ApplyLook(item, desc.Look);
+        if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
+        if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
     }
 }
 
 void ShowWorkingValues(ADMDialogRef dialog, const PrefsPageItems& page) {
-    for (const PrefsItemSpec& spec : page.Items) {
-        if (spec.Value.Real == nullptr && spec.Value.Whole == nullptr) continue;
-        if (ADMItemRef item = PrefsItem(dialog, spec.Id)) ShowValue(item, spec);
+    for (const PrefsItemSpec& desc : page.Items) {
+        if (desc.Value.Real == nullptr && desc.Value.Whole == nullptr) continue;
+        if (ADMItemRef item = PrefsItem(dialog, desc.Id)) ShowValue(item, desc);
     }
     ApplyTipRules(dialog, page.Tips);
 }
@@ -90,31 +90,31 @@ void ApplyTipRules(ADMDialogRef dialog, std::span<const PrefsTipRule> rules, int
 }
 
 void RealFieldNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    const PrefsItemSpec* spec = SpecOf(item);
-    if (!IsUserChange(notifier) || spec == nullptr || spec->Value.Real == nullptr) return;
+    const PrefsItemSpec* desc = SpecOf(item);
+    if (!IsUserChange(notifier) || desc == nullptr || desc->Value.Real == nullptr) return;
     float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gPrefs.Working.*spec->Value.Real = value;
+    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gPrefs.Working.*desc->Value.Real = value;
 }
 
 void WholeFieldNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    const PrefsItemSpec* spec = SpecOf(item);
-    if (!IsUserChange(notifier) || spec == nullptr || spec->Value.Whole == nullptr) return;
+    const PrefsItemSpec* desc = SpecOf(item);
+    if (!IsUserChange(notifier) || desc == nullptr || desc->Value.Whole == nullptr) return;
     int32_t value = 0;
-    if (sADMItem->GetIntValue(item, &value) == kNoErr) gPrefs.Working.*spec->Value.Whole = value;
+    if (sADMItem->GetIntValue(item, &value) == kNoErr) gPrefs.Working.*desc->Value.Whole = value;
 }
 
 void FlagBoxNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    const PrefsItemSpec* spec = SpecOf(item);
-    if (!IsUserChange(notifier) || spec == nullptr || spec->Value.Whole == nullptr) return;
+    const PrefsItemSpec* desc = SpecOf(item);
+    if (!IsUserChange(notifier) || desc == nullptr || desc->Value.Whole == nullptr) return;
     ADMBoolean value = 0;
-    if (sADMItem->GetBooleanValue(item, &value) == kNoErr) gPrefs.Working.*spec->Value.Whole = value != 0 ? 1 : 0;
+    if (sADMItem->GetBooleanValue(item, &value) == kNoErr) gPrefs.Working.*desc->Value.Whole = value != 0 ? 1 : 0;
 }
 
 void ChoiceNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    const PrefsItemSpec* spec = SpecOf(item);
-    if (!IsUserChange(notifier) || spec == nullptr || spec->Value.Whole == nullptr) return;
+    const PrefsItemSpec* desc = SpecOf(item);
+    if (!IsUserChange(notifier) || desc == nullptr || desc->Value.Whole == nullptr) return;
     const int32_t index = GetPopupIndex(item);
-    if (index >= 0) gPrefs.Working.*spec->Value.Whole = index;
+    if (index >= 0) gPrefs.Working.*desc->Value.Whole = index;
 }
 
 ADMItemRef PrefsItem(ADMDialogRef dialog, int32_t id) {

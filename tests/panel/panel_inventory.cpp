@@ -1,4 +1,4 @@
-// The panel's items as the host sees them after start-up, against the tables of the panel's specification.
+// The panel's items as the host sees them after start-up, against the tables the panel is built from.
 #include <cmath>
 
 #include "dimension/ValueFormat.h"
