@@ -75,7 +75,7 @@ struct ArtNode {
     bool boundsStale = false;       // waits to be filed again in the document's bounds index
     std::string name;               // empty: the default name of its kind
     int32_t userAttr = 0;           // kArtSelected | kArtLocked | kArtHidden | kArtFullySelected
-    std::map<std::string, TagValue> tags;
+    std::map<std::string, TagValue, std::less<>> tags;  // looked up by C string without a copy
     std::vector<AIPathSegment> segments;
     bool closed = false;
     bool guide = false;
