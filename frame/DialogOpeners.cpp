@@ -8,7 +8,6 @@ namespace {
 constexpr size_t kModalDialogCount = static_cast<size_t>(ModalDialog::BezierCreation) + 1;
 
 std::array<DialogOpener, kModalDialogCount> gOpeners{};
-SPPluginRef gDialogPlugin = nullptr;
 
 size_t SlotOf(ModalDialog which) { return static_cast<size_t>(which); }
 
@@ -23,11 +22,4 @@ void OpenModalDialog(ModalDialog which) {
     if (const DialogOpener opener = gOpeners[SlotOf(which)]) opener();
 }
 
-void ClearDialogOpeners() {
-    gOpeners.fill(nullptr);
-    gDialogPlugin = nullptr;
-}
-
-void SetModalDialogPlugin(SPPluginRef plugin) { gDialogPlugin = plugin; }
-
-SPPluginRef ModalDialogPlugin() { return gDialogPlugin; }
+void ClearDialogOpeners() { gOpeners.fill(nullptr); }

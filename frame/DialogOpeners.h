@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "host/SPBasic.h"
 
 enum class ModalDialog : int32_t {
     Preferences,
@@ -25,9 +24,5 @@ using DialogOpener = void (*)();
 void InstallDialogOpener(ModalDialog which, DialogOpener opener);
 // Runs the installed opener of the dialog; does nothing while none is installed.
 void OpenModalDialog(ModalDialog which);
-// Forgets every installed opener and the dialogs' plug-in.
+// Forgets every installed opener.
 void ClearDialogOpeners();
-
-// The plug-in for which the modal dialogs run; start-up records it beside the openers.
-void SetModalDialogPlugin(SPPluginRef plugin);
-SPPluginRef ModalDialogPlugin();

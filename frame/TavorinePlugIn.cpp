@@ -52,7 +52,7 @@ ASErr TavorinePlugIn::Message(const char* caller, const char* selector, void* me
 
 ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     if (ASErr error = Plugin::Startup(message); error != kNoErr) return error;
-    InstallPointEditorOpeners(PluginRef);
+    InstallPointEditorOpeners();
     InstallDialogOpener(ModalDialog::Preferences, OpenPreferencesDialog);
     InstallDialogOpeners();
     ASErr error = AddMenus();
@@ -60,13 +60,12 @@ ASErr TavorinePlugIn::Startup(SPInterfaceMessage* message) {
     error = LoadSettingsStep();
     error = AddToolsStep();
     error = AddAnnotatorStep();
-    InstallFigureCreationDialogs(PluginRef);
+    InstallFigureCreationDialogs();
     SelectHostTool();
     return error;
 }
 
 void TavorinePlugIn::InstallDialogOpeners() {
-    SetModalDialogPlugin(PluginRef);
     InstallDialogOpener(ModalDialog::Colours, &OpenColourDialog);
     InstallDialogOpener(ModalDialog::OtherOptions, &OpenOtherOptionsDialog);
     InstallDialogOpener(ModalDialog::FreeTexts, &OpenFreeTextDialog);

@@ -9,6 +9,7 @@
 #include "dimension/CurrentDimension.h"
 #include "frame/Colours.h"
 #include "frame/DialogOpeners.h"
+#include "frame/PluginReference.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
 #include "host/ADMDialogSuite.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-SPPluginRef gFigureDialogPlugin = nullptr;
 
 // The colour button's picture and its swatch: the frame in black and the colour inside.
 constexpr int32_t kColourButtonPicture = 1079;
@@ -50,19 +50,16 @@ void AppendEntry(ADMListRef list, int32_t id, const char* text, bool separator) 
 
 }  // namespace
 
-void InstallFigureCreationDialogs(SPPluginRef plugin) {
-    gFigureDialogPlugin = plugin;
+void InstallFigureCreationDialogs() {
     InstallDialogOpener(ModalDialog::SegmentCreation, OpenSegmentCreationDialog);
     InstallDialogOpener(ModalDialog::AngleCreation, OpenAngleCreationDialog);
     InstallDialogOpener(ModalDialog::CircleCreation, OpenCircleCreationDialog);
 }
 
-SPPluginRef FigureDialogPlugin() { return gFigureDialogPlugin; }
-
 void RunFigureDialog(int32_t resource, ADMDialogInitProc init, const int32_t& openFlag) {
     if (openFlag != 0) return;
     int32_t result = 0;
-    sADMDialog->Modal(gFigureDialogPlugin, kFigureDialogName, resource, kADMModalDialogStyle, init, nullptr, 0,
+    sADMDialog->Modal(OwnPluginRef(), kFigureDialogName, resource, kADMModalDialogStyle, init, nullptr, 0,
                       &result);
 }
 
@@ -231,7 +228,7 @@ ADMRGBColor StrokeSwatchColour() {
 
 void ColourButtonSwatchDraw(ADMItemRef, ADMDrawerRef drawer) {
     const ADMPoint origin{0, 0};
-    sADMDrawer->DrawResPicture(drawer, gFigureDialogPlugin, kColourButtonPicture, &origin);
+    sADMDrawer->DrawResPicture(drawer, OwnPluginRef(), kColourButtonPicture, &origin);
     const bool frameless = gColourSettings.StrokeModel == kGreyModel && gColourSettings.Stroke.Grey > kFramelessGrey;
     if (frameless) {
         sADMDrawer->ClearRect(drawer, &kSwatchFrame);
@@ -246,5 +243,5 @@ void ColourButtonSwatchDraw(ADMItemRef, ADMDrawerRef drawer) {
 
 void DrawDialogPicture(ADMDialogRef dialog, ADMDrawerRef drawer, int32_t picture, ADMPoint at) {
     sADMDialog->DefaultDraw(dialog, drawer);
-    sADMDrawer->DrawResPicture(drawer, gFigureDialogPlugin, picture, &at);
+    sADMDrawer->DrawResPicture(drawer, OwnPluginRef(), picture, &at);
 }

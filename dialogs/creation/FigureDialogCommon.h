@@ -33,10 +33,8 @@ constexpr int32_t kFigureDialogHeight = 220;
 // The name the creation dialogs run under.
 #define kFigureDialogName "ModèleBidon"
 
-// Keeps the plug-in that the creation dialogs run for and installs their three openers.
-void InstallFigureCreationDialogs(SPPluginRef plugin);
-// The plug-in kept by InstallFigureCreationDialogs.
-SPPluginRef FigureDialogPlugin();
+// Installs the openers of the three figure creation dialogs.
+void InstallFigureCreationDialogs();
 
 // Runs the creation dialog of `resource` modally with `init`, while `openFlag` is 0.
 void RunFigureDialog(int32_t resource, ADMDialogInitProc init, const int32_t& openFlag);

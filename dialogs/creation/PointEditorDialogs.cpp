@@ -3,13 +3,13 @@
 #include "dialogs/creation/ArrowEditorDialog.h"
 #include "dialogs/creation/BezierCreationDialog.h"
 #include "frame/DialogOpeners.h"
+#include "frame/PluginReference.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMItemSuite.h"
 
 namespace {
 
-SPPluginRef gPointEditorPlugin = nullptr;
 
 }  // namespace
 
@@ -30,12 +30,7 @@ const EditorItemSpec* FindItemSpec(std::span<const EditorItemSpec> table, int32_
     return nullptr;
 }
 
-void SetPointEditorPlugin(SPPluginRef plugin) { gPointEditorPlugin = plugin; }
-
-SPPluginRef PointEditorPlugin() { return gPointEditorPlugin; }
-
-void InstallPointEditorOpeners(SPPluginRef plugin) {
-    SetPointEditorPlugin(plugin);
+void InstallPointEditorOpeners() {
     InstallDialogOpener(ModalDialog::ArrowEditor, OpenArrowEditorDialog);
     InstallDialogOpener(ModalDialog::BezierCreation, OpenBezierCreationDialog);
 }
@@ -47,7 +42,7 @@ ADMRect PlacedBounds(const ADMRect& remembered, int32_t width, int32_t height) {
 void RunPointEditorDialog(const char* name, int32_t resource, ADMDialogInitProc init, const int32_t& openFlag) {
     if (openFlag != 0) return;
     int32_t result = 0;
-    sADMDialog->Modal(gPointEditorPlugin, name, resource, kADMModalDialogStyle, init, nullptr, 0, &result);
+    sADMDialog->Modal(OwnPluginRef(), name, resource, kADMModalDialogStyle, init, nullptr, 0, &result);
 }
 
 void PlacePointEditorDialog(ADMDialogRef dialog, const char* title, ADMDialogDrawProc draw, ADMRect& remembered,

@@ -23,12 +23,8 @@ ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& desc);
 // The desc of `id` in a table, or null.
 const EditorItemSpec* FindItemSpec(std::span<const EditorItemSpec> table, int32_t id);
 
-// The plug-in whose dialogs the point editors are; kept by start-up when it installs their openers.
-void SetPointEditorPlugin(SPPluginRef plugin);
-SPPluginRef PointEditorPlugin();
-
-// Installs the openers of the arrow-head editor and of the Bézier creation dialog for `plugin`.
-void InstallPointEditorOpeners(SPPluginRef plugin);
+// Installs the openers of the arrow-head editor and of the Bézier creation dialog.
+void InstallPointEditorOpeners();
 
 // Runs the editor `name` of `resource` modally with `init` for the plug-in, unless `openFlag` says it is open.
 void RunPointEditorDialog(const char* name, int32_t resource, ADMDialogInitProc init, const int32_t& openFlag);

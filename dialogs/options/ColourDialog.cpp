@@ -6,6 +6,7 @@
 #include "dialogs/options/DialogSupport.h"
 #include "frame/Colours.h"
 #include "frame/DialogOpeners.h"
+#include "frame/PluginReference.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMItemSuite.h"
@@ -281,7 +282,7 @@ ASErr ColourDialogInit(ADMDialogRef dialog) {
 void OpenColourDialog() {
     if (gDialogOpenFlags.ColourDialogRef != nullptr || sADMDialog == nullptr) return;
     int32_t result = 0;
-    sADMDialog->Modal(ModalDialogPlugin(), kColourDialogName, kColourDialogID, kADMModalDialogStyle, ColourDialogInit,
+    sADMDialog->Modal(OwnPluginRef(), kColourDialogName, kColourDialogID, kADMModalDialogStyle, ColourDialogInit,
                       nullptr, 0, &result);
     // However the run ended, the dialog is gone: the next opener may open it again.
     gDialogOpenFlags.ColourDialogRef = nullptr;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/DialogOpeners.h"
+#include "frame/PluginReference.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
 #include "host/ADMDialogSuite.h"
@@ -26,7 +27,7 @@ bool HaveDialogs() { return sADMDialog != nullptr && sADMItem != nullptr; }
 // The plug-in whose resources the item's dialog draws from.
 SPPluginRef ItemPlugin(ADMItemRef item) {
     SPPluginRef plugin = nullptr;
-    if (!HaveDialogs() || sADMDialog->GetPluginRef(ItemDialog(item), &plugin) != kNoErr) return ModalDialogPlugin();
+    if (!HaveDialogs() || sADMDialog->GetPluginRef(ItemDialog(item), &plugin) != kNoErr) return OwnPluginRef();
     return plugin;
 }
 

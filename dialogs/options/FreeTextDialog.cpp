@@ -4,6 +4,7 @@
 #include "dialogs/options/PanelLinks.h"
 #include "dialogs/options/SettingWrites.h"
 #include "frame/DialogOpeners.h"
+#include "frame/PluginReference.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMItemSuite.h"
@@ -122,7 +123,7 @@ ASErr FreeTextInit(ADMDialogRef dialog) {
 void OpenFreeTextDialog() {
     if (gDialogOpenFlags.FreeTextsOpen != 0 || sADMDialog == nullptr) return;
     int32_t result = 0;
-    sADMDialog->Modal(ModalDialogPlugin(), kFreeTextDialogName, kFreeTextDialogID, kADMModalDialogStyle, FreeTextInit,
+    sADMDialog->Modal(OwnPluginRef(), kFreeTextDialogName, kFreeTextDialogID, kADMModalDialogStyle, FreeTextInit,
                       nullptr, 0, &result);
     // However the run ended, the dialog is gone: the next opener may open it again.
     gDialogOpenFlags.FreeTextsOpen = 0;

@@ -8,6 +8,7 @@
 #include "dialogs/options/SettingWrites.h"
 #include "frame/DialogOpeners.h"
 #include "frame/PathStyles.h"
+#include "frame/PluginReference.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -413,7 +414,7 @@ ASErr OtherOptionsInit(ADMDialogRef dialog) {
 void OpenOtherOptionsDialog() {
     if (gDialogOpenFlags.OtherOptionsOpen != 0 || sADMDialog == nullptr) return;
     int32_t result = 0;
-    sADMDialog->Modal(ModalDialogPlugin(), kOtherOptionsDialogName, kOtherOptionsDialogID, kADMModalDialogStyle,
+    sADMDialog->Modal(OwnPluginRef(), kOtherOptionsDialogName, kOtherOptionsDialogID, kADMModalDialogStyle,
                       OtherOptionsInit, nullptr, 0, &result);
     // However the run ended, the dialog is gone: the next opener may open it again.
     gDialogOpenFlags.OtherOptionsOpen = 0;
