@@ -64,6 +64,9 @@ ASErr WriteLink(AIArtHandle path, const char* key, LinkedKind kind, size_t first
                 std::initializer_list<int16_t> indexes, const char* marker) {
     if (path == nullptr) return kBadParameterErr;
     if (!IsLiveArt(path)) return kStaleHandleErr;
+    // A dimension's own part is measured like any path, but never linked: its tags are its dimension's.
+    const char* type = nullptr;
+    if (sAITag->GetTagType(path, format::Vek, &type) == kNoErr) return kNoErr;
     int32_t id = 0;
     if (!ReadLinkId(path, key, &id)) id = NewLinkId(key);
     const NumberText idText(id);

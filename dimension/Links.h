@@ -21,7 +21,8 @@ bool UnlinkOrphan(AIArtHandle path, const char* key);
 // new id. The parts are the dimension line and its second part for the linear links, the angle arcs for the
 // angle link (which also marks them "moda"), the two circle parts for the circle link; a part the host no
 // longer knows is skipped. A path the host does not know gets no link: its error is returned and nothing is
-// written. Otherwise the result is the last host error (0 when every tag was written).
+// written. A part of a dimension (tagged `vek`) is never linked: nothing is written and the result is 0.
+// Otherwise the result is the last host error (0 when every tag was written).
 ASErr LinkFirstPoint(AIArtHandle path, int16_t anchorIndex);
 ASErr LinkSecondPoint(AIArtHandle path, int16_t anchorIndex);
 ASErr LinkOnSegment(AIArtHandle path, int16_t firstIndex, int16_t secondIndex);

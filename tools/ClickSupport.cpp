@@ -1,5 +1,6 @@
 #include "tools/ClickSupport.h"
 
+#include "dimension/CurrentDimension.h"
 #include "dimension/Geometry.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
@@ -10,6 +11,8 @@
 #include "host/ToolSuite.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
+#include "records/CurrentOptions.h"
+#include "records/HitState.h"
 #include "records/ToolState.h"
 #include "records/MeasuredPoints.h"
 #include "tools/ClickSequences.h"
@@ -39,6 +42,46 @@ ASErr HandOverClick(TavorinePlugIn* plugin, PanelStep step, int32_t tool, ClickS
     const ASErr result = sAITool->SetSelectedTool(gToolState.ToolHandles[tool - 1]);
     click(plugin, hit, message);
     return result;
+}
+
+namespace {
+
+// The Longueurs & aires tool, and the Bézier tool past its divide mode, hover by walking the paths: their test
+// leaves the centre and crossing flags as an earlier test left them.
+bool HoverWalksPaths() {
+    return gToolState.CurrentTool == kMeasureTool ||
+           (gToolState.CurrentTool == kBezierTool && gCurrentOptions.BezierMode != 0);
+}
+
+}  // namespace
+
+AIToolHitData HoveredArtHit(AIRealPoint cursor, AIReal tolerance, ASErr* error) {
+    *error = kNoErr;
+    const HoverFlagSet& f = gHitState.HoverFlags;
+    const bool onPart = f.OverSegment != 0 || f.OverArc != 0 || f.OverCurve != 0 || f.OverDimension != 0 ||
+                        f.OverDimensionArc != 0;
+    const bool ownsPointFlags = !HoverWalksPaths();
+    const bool onCrossing = ownsPointFlags && f.OverIntersection != 0;
+    const bool onCentre = ownsPointFlags && gToolState.CurrentTool == kSegmentTool && f.OverCentre != 0;
+    const AIArtHandle art = gHitState.HitArt;
+    if ((f.OverAnchor == 0 && !onPart && !onCrossing && !onCentre) || !IsLiveArt(art)) return AIToolHitData{};
+    const bool onAnchor = f.OverAnchor != 0;
+    const int32_t request = onAnchor ? kAnchorHitRequest : (onPart || onCrossing) ? kSegmentHitRequest : kAnyHitRequest;
+    AIHitRef ref = nullptr;
+    AIToolHitData hit;
+    *error = sAIHitTest->HitTestEx(art, cursor, request, tolerance, &ref);
+    if (*error == kNoErr && sAIHitTest->GetHitData(ref, &hit) != kNoErr) hit = AIToolHitData{};
+    if (ref != nullptr) sAIHitTest->Release(ref);
+    if (*error != kNoErr) return AIToolHitData{};
+    if (hit.hit != 0 && hit.object == art) return hit;
+    // The cursor has left the art since the hover: the click still takes what the hover showed.
+    hit = AIToolHitData{};
+    hit.hit = 1;
+    hit.type = onAnchor ? kAnchorHitType : kSegmentHitType;
+    hit.object = art;
+    hit.segment = onAnchor ? gHitState.HitStartIndex : gHitState.HitEndIndex;
+    hit.point = cursor;
+    return hit;
 }
 
 AIPathSegment PathRecord(AIArtHandle path, int16_t index) {

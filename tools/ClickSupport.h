@@ -13,7 +13,9 @@ class TavorinePlugIn;
 
 // Flags the click sequences keep besides the tool state.
 struct ClickFlags {
-    int32_t FirstClickOnCentre = 0;  // the first point of a two-point linear dimension was a centre point
+    // The first point of a two-point linear dimension was a centre point or an anchor of a dimension's part:
+    // nothing links the dimension.
+    int32_t FirstClickOnCentre = 0;
 };
 extern ClickFlags gClickFlags;
 
@@ -40,6 +42,12 @@ enum class PanelStep : int32_t { Layout, SegmentPage, AnglePage };
 // hit and message. Result: the result of selecting the tool.
 ASErr HandOverClick(TavorinePlugIn* plugin, PanelStep step, int32_t tool, ClickSequence click,
                     const AIToolHitData& hit, AIToolMessage* message);
+
+// The hit record a click acts on: the art the last hover test showed under the cursor (the art its hint and
+// outline named), hit at the click point within `tolerance` the way the hover found it (an anchor, or a
+// segment); the hover's own indexes and the cursor when the art lies farther. An empty record (no art) when
+// the hover showed nothing, or showed art the host no longer knows. `error` is the host's hit-test error.
+AIToolHitData HoveredArtHit(AIRealPoint cursor, AIReal tolerance, ASErr* error);
 
 // The anchor record `index` of the path; an empty record when the host has no such anchor.
 AIPathSegment PathRecord(AIArtHandle path, int16_t index);

@@ -1,5 +1,7 @@
 #include "tools/HoverTests.h"
 
+#include <array>
+
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
 #include "frame/SuiteTable.h"
@@ -45,6 +47,29 @@ HostHit RunHitTest(AIRealPoint at, int32_t request, AIReal tolerance, ASErr* err
     }
     if (ref != nullptr) sAIHitTest->Release(ref);
     return result;
+}
+
+// The most dimension parts set aside at one point while a user's anchor is looked for beneath them.
+constexpr size_t kMostPartsAtAPoint = 16;
+
+// The anchor under the cursor, a user's path before the dimension parts that share its point: while the hit
+// names a dimension's part, that part is locked for the time of the next test, which looks beneath it. Where
+// only dimension parts lie, the first of them.
+HostHit AnchorUnderCursor(AIRealPoint at, ASErr* error) {
+    const HostHit first = RunHitTest(at, kAnchorHitRequest, kHoverTolerance, error);
+    HostHit hit = first;
+    std::array<AIArtHandle, kMostPartsAtAPoint> setAside{};
+    size_t count = 0;
+    while (hit.Data.hit != 0 && hit.Data.object != nullptr && ArtHasTag(hit.Data.object, format::Vek) &&
+           count < setAside.size()) {
+        setAside[count++] = hit.Data.object;
+        sAIArt->SetArtUserAttr(hit.Data.object, kArtLocked, kArtLocked);
+        ASErr ignored = kNoErr;
+        hit = RunHitTest(at, kAnchorHitRequest, kHoverTolerance, &ignored);
+    }
+    for (size_t i = 0; i < count; ++i) sAIArt->SetArtUserAttr(setAside[i], kArtLocked, 0);
+    const bool userAnchor = hit.Data.hit != 0 && hit.Data.object != nullptr && !ArtHasTag(hit.Data.object, format::Vek);
+    return userAnchor ? hit : first;
 }
 
 bool IsSegmentHit(const HostHit& hit) {
@@ -191,7 +216,7 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     TouchViewZoom(&error);
     gToolState.ClickViewPoint = message.cursor;
 
-    const HostHit anchor = RunHitTest(message.cursor, kAnchorHitRequest, kHoverTolerance, &error);
+    const HostHit anchor = AnchorUnderCursor(message.cursor, &error);
     if (anchor.Data.hit != 0 && anchor.Data.object != nullptr) {
         h.HitArt = anchor.Data.object;
         AnchorBranch(scheme, anchor);

@@ -64,6 +64,8 @@ ASErr ToggleMember(AIArtHandle art) {
         KeepError(result, sAIArtSet->RemoveArtFromArtSet(gToolState.MeasuredSet, art));
         KeepError(result, sAIMatchingArt->DeselectAll());
     } else {
+        // A path the user could not select by hand, or a guide, is never measured.
+        if (!UserCanSelect(art) || IsGuide(art)) return result;
         if (gToolState.SubtractArea != 0)
             KeepError(result, sAITag->SetTag(art, kSubtractedTag, kTagTypeString, DimensionArtFormat::VekValue));
         KeepError(result, sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, art));

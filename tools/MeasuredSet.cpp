@@ -5,6 +5,7 @@
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
+#include "host/PathSuite.h"
 #include "records/ToolState.h"
 
 namespace {
@@ -58,4 +59,9 @@ bool UserCanSelect(AIArtHandle art) {
         at = parent;
     }
     return true;
+}
+
+bool IsGuide(AIArtHandle art) {
+    AIBoolean guide = false;
+    return sAIPath->GetPathGuide(art, &guide) == kNoErr && guide;
 }

@@ -11,3 +11,5 @@ void RecountMeasuredSet();
 // True when the user could select the art by hand: neither it, nor a group that holds it, is locked or hidden,
 // and its layer is visible and editable.
 bool UserCanSelect(AIArtHandle art);
+// True when the path is a guide: guides are never measured.
+bool IsGuide(AIArtHandle art);

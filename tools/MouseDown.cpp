@@ -4,12 +4,12 @@
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"
-#include "host/HitTestSuite.h"
 #include "host/Platform.h"
 #include "host/ToolSuite.h"
 #include "records/CurrentOptions.h"
 #include "tools/CreationOptions.h"
 #include "tools/ClickSequences.h"
+#include "tools/ClickSupport.h"
 #include "records/DragValues.h"
 #include "records/ToolState.h"
 
@@ -78,12 +78,9 @@ ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
         return kNoErr;
     }
     if (shift && !alt) return SelectNextTool(this);
-    AIHitRef hitRef = nullptr;
-    ASErr error = sAIHitTest->HitTestEx(nullptr, message->cursor, 0, kClickTolerance, &hitRef);
-    if (error != kNoErr) return error;
-    AIToolHitData hit;
-    error = sAIHitTest->GetHitData(hitRef, &hit);
-    sAIHitTest->Release(hitRef);
+    // The click takes the art the hover showed, whatever else lies within the click's tolerance.
+    ASErr error = kNoErr;
+    const AIToolHitData hit = HoveredArtHit(message->cursor, kClickTolerance, &error);
     if (error != kNoErr) return error;
     return RunClickSequence(this, hit, message);
 }

@@ -39,7 +39,21 @@ bool OverPoint() {
     return f.OverAnchor != 0 || f.OverIntersection != 0 || f.OverCentre != 0;
 }
 
-// The link of the first point taken off a dimension finished on a centre point.
+// A point no link can hold: a centre point, or an anchor of a dimension's own part. A dimension measured from
+// one is not linked and offers no re-edit.
+bool UnlinkablePoint() {
+    const HoverFlagSet& f = gHitState.HoverFlags;
+    return f.OverCentre != 0 || (f.OverAnchor != 0 && CarriesMarker(gHitState.HitArt, format::Vek));
+}
+
+// The dimension under construction no longer offers a re-edit.
+void DropKindMarker() {
+    sAITag->DeleteTag(gCurrentDimension.DimensionLines[0], format::SegmentMarker);
+    sAITag->DeleteTag(gCurrentDimension.DimensionLineHalves[0], format::SegmentMarker);
+}
+
+// The link of the first point taken off a dimension finished on a point no link can hold; the first path
+// keeps its link only while another dimension holds it.
 void Unlink() {
     AIArtHandle line = gCurrentDimension.DimensionLines[0];
     AIArtHandle half = gCurrentDimension.DimensionLineHalves[0];
@@ -48,16 +62,22 @@ void Unlink() {
         sAITag->DeleteTag(line, key);
         sAITag->DeleteTag(half, key);
     }
+    UnlinkOrphan(gHitState.MeasuredArt, format::FirstPointLink);
 }
 
 ASErr FirstPointClick() {
     gMeasuredPoints.FirstPoint.p = gHitState.SnapSegment.p;
     const NewGroupResult group = NewDimensionGroup();
     if (!group.Made) return group.Error;
+    const bool unlinked = UnlinkablePoint();
     ASErr result = BuildSegmentDimensionArt();
-    if (gHitState.HoverFlags.OverAnchor != 0) KeepError(result, LinkFirstPoint(gHitState.HitArt, gHitState.HitStartIndex));
+    if (unlinked) {
+        DropKindMarker();
+    } else if (gHitState.HoverFlags.OverAnchor != 0) {
+        KeepError(result, LinkFirstPoint(gHitState.HitArt, gHitState.HitStartIndex));
+    }
     gHitState.MeasuredArt = gHitState.HitArt;
-    gClickFlags.FirstClickOnCentre = gHitState.HoverFlags.OverCentre;
+    gClickFlags.FirstClickOnCentre = unlinked ? 1 : 0;
     ClickBeep(kPointClickFrequency);
     gToolState.ClickCount = 1;
     return result;
@@ -67,11 +87,12 @@ ASErr SecondPointClick() {
     ++gToolState.ClickCount;
     gMeasuredPoints.SecondPoint.p = gHitState.SnapSegment.p;
     ClickBeep(kPointClickFrequency);
-    const bool firstOnCentre = gClickFlags.FirstClickOnCentre != 0;
-    if (!firstOnCentre && gHitState.HoverFlags.OverCentre != 0) Unlink();
+    const bool firstUnlinked = gClickFlags.FirstClickOnCentre != 0;
+    const bool unlinkable = UnlinkablePoint();
+    if (!firstUnlinked && unlinkable) Unlink();
     gHitState.MeasuredArt = gHitState.HitArt;
     ASErr result = kNoErr;
-    if (gHitState.HoverFlags.OverAnchor != 0 && !firstOnCentre)
+    if (gHitState.HoverFlags.OverAnchor != 0 && !firstUnlinked && !unlinkable)
         result = LinkSecondPoint(gHitState.HitArt, gHitState.HitStartIndex);
     gMeasuredPoints.SegmentAngle = PointAngle(gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p);
     gSeriesPointTable.SeriesRunningValue = 0.0f;
