@@ -181,16 +181,19 @@ void DrawTexts(AIAnnotatorMessage* message, const AIRGBColor& colour) {
 }
 
 // Selects the untagged paths within the user's reach that the marquee's artwork rectangle holds, adding them to
-// the measured set.
+// the measured set: fully, as a click selects its members, so that the read-out counts them. Guides are never
+// measured.
 void SelectMarqueedPaths(const AIRealRect& marquee, AIArtHandle* paths, int32_t count) {
+    constexpr int32_t kWhollySelected = kArtSelected | kArtFullySelected;
     for (int32_t i = 0; i < count; ++i) {
         const char* type = nullptr;
-        if (sAITag->GetTagType(paths[i], DimensionArtFormat::Vek, &type) == kNoErr || !UserCanSelect(paths[i]))
+        if (sAITag->GetTagType(paths[i], DimensionArtFormat::Vek, &type) == kNoErr || !UserCanSelect(paths[i]) ||
+            IsGuide(paths[i]))
             continue;
         AIRealRect bounds;
         sAIArt->GetArtBounds(paths[i], &bounds);
         if (sAIRealMath->AIRealRectInRect(&marquee, &bounds)) {
-            sAIArt->SetArtUserAttr(paths[i], kArtSelected, kArtSelected);
+            sAIArt->SetArtUserAttr(paths[i], kWhollySelected, kWhollySelected);
             sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, paths[i]);
         } else {
             sAIArt->SetArtUserAttr(paths[i], kArtSelected | kArtFullySelected, 0);

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "end_to_end_fixture.h"
+#include "panel/SelectionReadouts.h"
 #include "simhost/CursorSnap.h"
+#include "tools/MeasuredSet.h"
 
 namespace endtoend {
 namespace {
@@ -151,6 +153,29 @@ TEST_F(MeasureUserTest, TheMarqueeLeavesWhatTheUserCannotSelect) {
     EXPECT_TRUE(Selected(open));
     for (AIArtHandle art : {hidden, inLockedGroup, onLockedLayer, onHiddenLayer}) EXPECT_FALSE(Selected(art));
     EXPECT_EQ(gToolState.MeasuredCount, 1u);
+}
+
+// The marquee selects its paths as a click does, so that the read-out counts what it measures; a guide it
+// encloses is never measured, neither then nor after a later click marks the set selected.
+TEST_F(MeasureUserTest, TheReadoutCountsWhatTheMarqueeMeasuresAndNoGuide) {
+    const AIArtHandle a = Line({{0, 0}, {100, 0}});
+    const AIArtHandle b = Line({{0, 50}, {100, 50}, {100, 80}, {0, 80}}, true);
+    const AIArtHandle guide = Line({{0, 25}, {100, 25}});
+    Doc().MutableArt(guide)->guide = true;
+    const AIArtHandle c = Line({{200, 0}, {300, 0}});
+    Marquee({-10, 90}, {110, -10});
+    EXPECT_EQ(gToolState.MeasuredCount, 2u);
+    EXPECT_FALSE(InMeasuredSet(guide));
+    SelectionTotals totals = TotalSelectedPaths();
+    EXPECT_EQ(totals.PathCount, 2);
+    EXPECT_EQ(totals.AreaPoints, 3000.0);
+
+    Click({250, 0});
+    EXPECT_TRUE(InMeasuredSet(a) && InMeasuredSet(b) && InMeasuredSet(c));
+    EXPECT_FALSE(Selected(guide));
+    totals = TotalSelectedPaths();
+    EXPECT_EQ(totals.PathCount, 3);
+    EXPECT_EQ(totals.LengthPoints, 460.0);
 }
 
 TEST_F(MeasureUserTest, TheTextAfterTheMarqueeIsNotDashed) {
