@@ -62,7 +62,11 @@ void SetItemText(int32_t itemID, const char* text) {
     if (ADMItemRef item = PanelItem(itemID)) sADMItem->SetText(item, text);
 }
 
-// A path's share of the totals: its anchors, its length and, closed, its enclosed area.
+// The tag of a path whose area counts negatively in the total.
+constexpr const char* kSubtractedTag = "spa";
+
+// A path's share of the totals: its anchors, its length and, closed, its enclosed area, taken away from the
+// total when the path carries the subtraction tag.
 void AddPath(AIArtHandle path, SelectionTotals& totals) {
     int16_t count = 0;
     AIBoolean closed = 0;
@@ -74,7 +78,9 @@ void AddPath(AIArtHandle path, SelectionTotals& totals) {
     totals.LengthPoints += PathRangePoints(&path, 0, closed != 0 ? 0 : last);
     if (closed == 0) return;
     AIReal area = 0.0f;
-    if (sAIPath->GetPathArea(path, &area) == kNoErr && std::isfinite(area)) totals.AreaPoints += std::fabs(area);
+    if (sAIPath->GetPathArea(path, &area) != kNoErr || !std::isfinite(area)) return;
+    const double enclosed = std::fabs(area);
+    totals.AreaPoints += HasTag(path, kSubtractedTag) ? -enclosed : enclosed;
 }
 
 }  // namespace

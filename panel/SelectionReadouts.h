@@ -14,7 +14,7 @@ using FigureAreaLine = BoundedText<45>;
 // What the selected paths add up to: lengths in points, before the scale; areas in square points.
 struct SelectionTotals {
     double LengthPoints = 0.0;  // closed paths whole, open paths from their first to their last anchor
-    double AreaPoints = 0.0;    // the enclosed area of the closed paths
+    double AreaPoints = 0.0;    // the enclosed area of the closed paths, less that of the paths tagged "spa"
     int32_t PointCount = 0;     // anchors of the measured paths
     int32_t PathCount = 0;      // paths measured (dimension parts are not)
 };

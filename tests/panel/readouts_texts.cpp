@@ -84,6 +84,19 @@ TEST_F(ReadoutTest, AreasComeInSquareUnitsDividedByTheSquaredScaleExceptPoints) 
     EXPECT_EQ(ItemText(90), "A (sélection)=5184 pt2");
 }
 
+// A member tagged "spa" takes its area away from the total: a plate of 20000 square points with a hole of 1600.
+TEST_F(ReadoutTest, ASubtractedPathTakesItsAreaAway) {
+    gCurrentOptions.Unit = kUnitPoints;
+    Selected({{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
+    const AIArtHandle hole = Selected({{80, 30}, {120, 30}, {120, 70}, {80, 70}}, true);
+    sim::TagValue subtracted;
+    subtracted.text = "jj";
+    Doc().MutableArt(hole)->tags["spa"] = subtracted;
+    ShowSelectionMeasures();
+    EXPECT_EQ(ItemText(90), "A (sélection)=18400 pt2");
+    EXPECT_EQ(ItemText(92), "Nombre de tracés=2.");
+}
+
 TEST_F(ReadoutTest, ASelectedDimensionIsDeselectedAndLeftOut) {
     gCurrentOptions.Unit = kUnitPoints;
     Doc().DrawPolyline({{0, 0}, {200, 0}}, false);

@@ -126,11 +126,15 @@ TEST_F(ToolExample, LengthsAndAreasGathersPathsAndMeasuresBetweenTwoAnchors) {
     EXPECT_THAT(firstDump,
                 HasSubstr("  path \"Lumière\" closed attrs=selected,fully-selected tags={spa=string:jj} "));
     EXPECT_THAT(firstDump, HasSubstr("  path \"Plaque\" closed attrs=selected,fully-selected stroke="));
+    // The panel's read-out: the plate's 20000 square points less the hole's 1600.
+    const std::string panel = folder.Read("out/lengths-areas.panel.svg");
+    EXPECT_THAT(panel, HasSubstr(">A (sélection)=2289,92 mm2<"));
+    EXPECT_THAT(panel, HasSubstr(">Nombre de tracés=2.<"));
     // Between the two anchors: the whole outline and the part from the first anchor to the hovered one.
-    EXPECT_THAT(Section(24), HasSubstr("drawn text \"L totale courbe=211,67 mm\""));
-    EXPECT_THAT(Section(24), HasSubstr("drawn text \"L partie courbe=35,28 mm\""));
-    EXPECT_THAT(Section(22), HasSubstr("beep 9000 Hz 100 ms\n"));
-    EXPECT_THAT(Section(25), HasSubstr("beep 9000 Hz 100 ms\n"));
+    EXPECT_THAT(Section(25), HasSubstr("drawn text \"L totale courbe=211,67 mm\""));
+    EXPECT_THAT(Section(25), HasSubstr("drawn text \"L partie courbe=35,28 mm\""));
+    EXPECT_THAT(Section(23), HasSubstr("beep 9000 Hz 100 ms\n"));
+    EXPECT_THAT(Section(26), HasSubstr("beep 9000 Hz 100 ms\n"));
     EXPECT_THAT(log, Not(HasSubstr("alert ")));
 }
 
