@@ -136,7 +136,7 @@ void TavorinePlugIn::WritePanelPreferences() {
 }
 
 ASErr TavorinePlugIn::DrawAnnotations(AIAnnotatorMessage* message) {
-    return AnnotatorHandle == nullptr ? kNoErr : DrawToolAnnotations(message);
+    return AnnotatorHandle == nullptr ? kNoErr : DrawToolAnnotations(message, PanelDialogue);
 }
 
 ASErr TavorinePlugIn::ToolSelect(AIToolMessage* message) { return SelectTool(*message, AnnotatorHandle, PanelDialogue); }

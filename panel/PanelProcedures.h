@@ -145,3 +145,5 @@ void RefreshCurrentDimension();
 // The Longueurs & aires read-outs of the measured paths, and the area text of the figure last clicked.
 void ShowSelectionMeasures();
 void ShowFigureArea();
+// The curve-part read-out follows the hover: the hint's "L partie courbe=" line as the text of item 89.
+void ShowCurvePartText(const char* line);

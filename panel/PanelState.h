@@ -92,6 +92,7 @@ enum PanelItemID : int32_t {
     kArrowShape1Item = 84,
     kArrowShape4Item = 87,
     kSelectionLengthItem = 88,
+    kCurvePartItem = 89,
     kSelectionCountItem = 92,
     kSeriesOnItem = 93,
     kWithTiesItem = 94,

@@ -45,6 +45,10 @@ std::string LengthInUnitText(double length, int32_t unit) {
     }
 }
 
+bool HasNonZeroDigit(std::string_view text) {
+    return text.find_first_of("123456789") != std::string_view::npos;
+}
+
 // "%d" of a count, then ".".
 std::string CountText(int32_t count) { return std::to_string(count) + "."; }
 
@@ -103,6 +107,8 @@ SelectionReadout SelectionReadoutLines(const SelectionTotals& totals) {
     readout.Length.Append(gValueTextBuffer.View());
     FormatAreaText(nullptr, static_cast<AIReal>(totals.AreaPoints), 0);
     readout.Area.Append("A (sélection)=");
+    // More taken away than added: the total keeps its sign.
+    if (totals.AreaPoints < 0.0 && HasNonZeroDigit(gAreaTextBuffer.View())) readout.Area.Append("-");
     readout.Area.Append(gAreaTextBuffer.View());
     readout.Points.Append("Nombre de points=");
     readout.Points.Append(CountText(totals.PointCount));
@@ -165,6 +171,8 @@ void ShowSelectionMeasures() {
     SetItemText(kSelectionPointsItem, readout.Points.CStr());
     SetItemText(kSelectionPathsItem, readout.Paths.CStr());
 }
+
+void ShowCurvePartText(const char* line) { SetItemText(kCurvePartItem, line); }
 
 void ShowFigureArea() {
     FigureAreaLine line;

@@ -220,3 +220,4 @@ void TavorineDialogue::EnableFlyoutEntry(int32_t entryID, int32_t enabled) {
 }
 void TavorineDialogue::ShowSelectionMeasures() { ::ShowSelectionMeasures(); }
 void TavorineDialogue::ShowFigureArea() { ::ShowFigureArea(); }
+void TavorineDialogue::ShowCurvePartText(const char* line) { ::ShowCurvePartText(line); }

@@ -27,6 +27,7 @@ public:
     void EnableFlyoutEntry(int32_t entryID, int32_t enabled) override;
     void ShowSelectionMeasures() override;
     void ShowFigureArea() override;
+    void ShowCurvePartText(const char* line) override;
 
 private:
     SPAccessRef fPluginAccess = nullptr;

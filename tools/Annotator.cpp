@@ -168,7 +168,7 @@ ASErr DrawHoverMarkers(AIAnnotatorMessage* message, const AIRGBColor& colour, AS
 }
 
 // Read-outs while a figure is created, else "Modifier" over a re-editable dimension, else the hints.
-void DrawTexts(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+void DrawTexts(AIAnnotatorMessage* message, const AIRGBColor& colour, DockedPanel* panel) {
     const bool creating = std::any_of(std::begin(gToolState.CreateOnClick), std::end(gToolState.CreateOnClick),
                                       [](int32_t flag) { return flag != 0; });
     const HoverFlagSet& f = gHitState.HoverFlags;
@@ -177,7 +177,7 @@ void DrawTexts(AIAnnotatorMessage* message, const AIRGBColor& colour) {
     else if (gCurrentOptions.SeriesOn == 0 && (f.OverDimension != 0 || f.OverDimensionArc != 0))
         DrawModifyHint(message, colour);
     else
-        DrawToolHints(message, colour);
+        DrawToolHints(message, colour, panel);
 }
 
 // Selects the untagged paths within the user's reach that the marquee's artwork rectangle holds, adding them to
@@ -235,7 +235,7 @@ AIRGBColor SmartGuidesColour(ASErr* status) {
     return AIRGBColor{channels[0], channels[1], channels[2]};
 }
 
-ASErr DrawToolAnnotations(AIAnnotatorMessage* message) {
+ASErr DrawToolAnnotations(AIAnnotatorMessage* message, DockedPanel* panel) {
     AILayerHandle layer = nullptr;
     AIRGBColor layerColour;
     sAILayer->GetCurrentLayer(&layer);
@@ -243,7 +243,7 @@ ASErr DrawToolAnnotations(AIAnnotatorMessage* message) {
     if (gToolState.CurrentTool == kMeasureTool && gToolState.ClickInProgress != 0)
         DrawMarqueeSelection(message);
     if (sAICursorSnap->UseCustomSnap(AnnotationView()))
-        DrawTexts(message, SmartGuidesColour(&status));
+        DrawTexts(message, SmartGuidesColour(&status), panel);
     return DrawHoverMarkers(message, layerColour, status);
 }
 
@@ -365,7 +365,7 @@ void DrawPartialPathOutline(AIAnnotatorMessage* message, const AIRGBColor& colou
     }
 }
 
-void DrawToolHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
+void DrawToolHints(AIAnnotatorMessage* message, const AIRGBColor& colour, DockedPanel* panel) {
     const bool cancelled = gToolState.ClickCancelled != 0;
     switch (gToolState.CurrentTool) {
     case kSegmentTool:
@@ -381,7 +381,7 @@ void DrawToolHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
         DrawBezierHints(message, colour);
         break;
     case kMeasureTool:
-        DrawLengthAreaHints(message, colour);
+        DrawLengthAreaHints(message, colour, panel);
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "frame/FramePanel.h"
 #include "host/LayerSuite.h"
 #include "host/Messages.h"
 #include "host/Types.h"
@@ -15,7 +16,8 @@ constexpr int32_t kMaxOutlinePieces = 32000;
 // Registers the annotator, inactive; the result of making it inactive.
 ASErr AddVekAnnotator(SPPluginRef plugin, AIAnnotatorHandle* annotator);
 // Draws the marquee, the texts and the hover markers of the current tool; the status of the last host query.
-ASErr DrawToolAnnotations(AIAnnotatorMessage* message);
+// The panel, when there is one, follows the hints it shows too.
+ASErr DrawToolAnnotations(AIAnnotatorMessage* message, DockedPanel* panel);
 
 // The view point p moved by (dh, dv) pixels, held to the range of a view coordinate at either end.
 AIPoint OffsetViewPoint(AIPoint p, int64_t dh, int64_t dv);
@@ -32,4 +34,4 @@ void DrawGuideLine(AIAnnotatorMessage* message, AIRealPoint a, AIRealPoint b, co
 void DrawPathOutline(AIAnnotatorMessage* message, const AIRGBColor& colour, AIReal width, AIArtHandle path);
 void DrawPartialPathOutline(AIAnnotatorMessage* message, const AIRGBColor& colour, AIArtHandle path,
                             int16_t anchorA, int16_t anchorB);
-void DrawToolHints(AIAnnotatorMessage* message, const AIRGBColor& colour);
+void DrawToolHints(AIAnnotatorMessage* message, const AIRGBColor& colour, DockedPanel* panel);

@@ -62,8 +62,10 @@ void DrawCircleHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
 void DrawBezierHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
     DrawFeedbackText(message, colour, BezierHintText());
 }
-void DrawLengthAreaHints(AIAnnotatorMessage* message, const AIRGBColor& colour) {
-    DrawFeedbackText(message, colour, LengthAreaHintText());
+void DrawLengthAreaHints(AIAnnotatorMessage* message, const AIRGBColor& colour, DockedPanel* panel) {
+    const FeedbackText text = LengthAreaHintText();
+    DrawFeedbackText(message, colour, text);
+    if (panel != nullptr && text.LineCount > kCurvePartRow) panel->ShowCurvePartText(text.Lines[kCurvePartRow].CStr());
 }
 void DrawCancelledClickHint(AIAnnotatorMessage* message, const AIRGBColor& colour) {
     DrawFeedbackText(message, colour, CancelledClickHintText());

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "dimension/ValueFormat.h"
+#include "frame/FramePanel.h"
 #include "host/LayerSuite.h"
 #include "host/Messages.h"
 #include "host/Types.h"
@@ -52,6 +53,8 @@ FeedbackText AngleHintText();
 FeedbackText CircleHintText();
 FeedbackText BezierHintText();
 FeedbackText LengthAreaHintText();
+// The row of the Longueurs & aires hint that holds the "L partie courbe=" line when it is drawn.
+constexpr int16_t kCurvePartRow = 2;
 FeedbackText CancelledClickHintText();
 FeedbackText ModifyHintText();
 
@@ -68,6 +71,7 @@ void DrawSegmentHints(AIAnnotatorMessage* message, const AIRGBColor& colour);
 void DrawAngleHints(AIAnnotatorMessage* message, const AIRGBColor& colour);
 void DrawCircleHints(AIAnnotatorMessage* message, const AIRGBColor& colour);
 void DrawBezierHints(AIAnnotatorMessage* message, const AIRGBColor& colour);
-void DrawLengthAreaHints(AIAnnotatorMessage* message, const AIRGBColor& colour);
+// The Longueurs & aires hints also give the panel, when there is one, the "L partie courbe=" line they draw.
+void DrawLengthAreaHints(AIAnnotatorMessage* message, const AIRGBColor& colour, DockedPanel* panel);
 void DrawCancelledClickHint(AIAnnotatorMessage* message, const AIRGBColor& colour);
 void DrawModifyHint(AIAnnotatorMessage* message, const AIRGBColor& colour);

@@ -87,7 +87,7 @@ TEST_F(ReadoutTest, AreasComeInSquareUnitsDividedByTheSquaredScaleExceptPoints) 
 // A member tagged "spa" takes its area away from the total: a plate of 20000 square points with a hole of 1600.
 TEST_F(ReadoutTest, ASubtractedPathTakesItsAreaAway) {
     gCurrentOptions.Unit = kUnitPoints;
-    Selected({{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
+    const AIArtHandle plate = Selected({{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
     const AIArtHandle hole = Selected({{80, 30}, {120, 30}, {120, 70}, {80, 70}}, true);
     sim::TagValue subtracted;
     subtracted.text = "jj";
@@ -95,6 +95,10 @@ TEST_F(ReadoutTest, ASubtractedPathTakesItsAreaAway) {
     ShowSelectionMeasures();
     EXPECT_EQ(ItemText(90), "A (sélection)=18400 pt2");
     EXPECT_EQ(ItemText(92), "Nombre de tracés=2.");
+    // The hole alone: more taken away than added.
+    Doc().MutableArt(plate)->userAttr &= ~(kArtSelected | kArtFullySelected);
+    ShowSelectionMeasures();
+    EXPECT_EQ(ItemText(90), "A (sélection)=-1600 pt2");
 }
 
 TEST_F(ReadoutTest, ASelectedDimensionIsDeselectedAndLeftOut) {

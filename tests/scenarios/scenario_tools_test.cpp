@@ -134,7 +134,10 @@ TEST_F(ToolExample, LengthsAndAreasGathersPathsAndMeasuresBetweenTwoAnchors) {
     EXPECT_THAT(Section(25), HasSubstr("drawn text \"L totale courbe=211,67 mm\""));
     EXPECT_THAT(Section(25), HasSubstr("drawn text \"L partie courbe=35,28 mm\""));
     EXPECT_THAT(Section(23), HasSubstr("beep 9000 Hz 100 ms\n"));
-    EXPECT_THAT(Section(26), HasSubstr("beep 9000 Hz 100 ms\n"));
+    EXPECT_THAT(Section(27), HasSubstr("beep 9000 Hz 100 ms\n"));
+    // The panel's curve-part line follows the hover.
+    EXPECT_THAT(panel, HasSubstr(">L partie courbe=<"));
+    EXPECT_THAT(folder.Read("out/lengths-areas.panel.partie.svg"), HasSubstr(">L partie courbe=35,28 mm<"));
     EXPECT_THAT(log, Not(HasSubstr("alert ")));
 }
 
