@@ -90,17 +90,26 @@ void MeasureMouseUp(DockedPanel* panel) {
     gToolState.ClickInProgress = 0;
 }
 
+// The end of the current tool's press.
+void EndPress(const AIToolMessage& message, DockedPanel* panel) {
+    switch (gToolState.CurrentTool) {
+    case kSegmentTool: SegmentMouseUp(message); break;
+    case kAngleTool: AngleMouseUp(message); break;
+    case kCircleTool: CircleMouseUp(message); break;
+    case kBezierTool: BezierMouseUp(message); break;
+    case kMeasureTool: MeasureMouseUp(panel); break;
+    default: break;
+    }
+}
+
 }  // namespace
 
 ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
-    switch (gToolState.CurrentTool) {
-    case kSegmentTool: SegmentMouseUp(*message); break;
-    case kAngleTool: AngleMouseUp(*message); break;
-    case kCircleTool: CircleMouseUp(*message); break;
-    case kBezierTool: BezierMouseUp(*message); break;
-    case kMeasureTool: MeasureMouseUp(PanelDialogue); break;
-    default: break;
-    }
+    // Whatever the tool and whatever the press, the release ends the gesture.
+    const bool consumed = gToolState.PressConsumed != 0;
+    gToolState.ClickInProgress = 0;
+    gToolState.PressConsumed = 0;
+    if (!consumed) EndPress(*message, PanelDialogue);
     if (PanelDialogue != nullptr) PanelDialogue->ShowFigureArea();
     return kNoErr;
 }

@@ -119,6 +119,7 @@ int32_t ToolNumberOf(AIToolHandle tool) {
 ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel) {
     sAILayer->GetCurrentLayer(&gToolState.SavedLayer);
     gToolState.ClickCount = 0;
+    gToolState.ClickInProgress = 0;  // a new tool starts with no gesture under way
     gToolState.CircleLabelDistance = 0.0f;
     if (gColourSettings.GlobalSwatches != 0)
         MakeColourSwatches();

@@ -1,0 +1,152 @@
+// What a press leaves behind when it is consumed, refused or abandoned: the drag and release of a refused
+// press, the state a release or a tool change clears, and the sequences a tool change or a cancel ends.
+#include <cmath>
+#include <functional>
+
+#include "end_to_end_fixture.h"
+#include "host/Platform.h"
+#include "records/DragValues.h"
+
+namespace endtoend {
+namespace {
+
+class GestureEnds : public UserTest {
+protected:
+    static void Down(AIRealPoint p) { Send(kSelectorAIToolMouseDown, p); }
+    static void DragTo(AIRealPoint p) { Send(kSelectorAIToolMouseDrag, p); }
+    static void Up(AIRealPoint p) { Send(kSelectorAIToolMouseUp, p); }
+    static void LockLayer() { Doc().SetLayerLocked(Doc().CurrentLayer(), true); }
+    // A Segment dimension of the straight line (0,0)-(200,0), its label placed at (100,40).
+    static void SegmentDimension() {
+        Line({{0, 0}, {200, 0}});
+        Select(kSegmentTool);
+        ClickDrag({100, 0}, {100, 40});
+    }
+    static size_t AlertCount() { return sim::TheLogs().alerts.size(); }
+    // Every path in the document whose anchors are missing, dimension parts included.
+    static size_t EmptyPaths() {
+        size_t count = 0;
+        for (AIArtHandle art : Doc().AllArt()) {
+            const sim::ArtNode* node = Doc().Art(art);
+            if (node != nullptr && node->type == kPathArt && node->segments.empty()) ++count;
+        }
+        return count;
+    }
+    static size_t TaggedArt(const char* key) {
+        size_t count = 0;
+        for (AIArtHandle art : Doc().AllArt())
+            if (HasTag(art, key)) ++count;
+        return count;
+    }
+};
+
+// A press that a gesture consumes or that the tool answers with an alert starts no gesture: from the state the
+// press left, its drag and its release change neither the document nor the alerts.
+struct RefusedPress {
+    const char* name;
+    std::function<void()> before;  // the state the press meets, the tool selected
+    AIRealPoint press;
+    int32_t key;                   // held for the press only, 0 none
+    const char* alert;             // the press's own alert, or nullptr
+};
+
+TEST_F(GestureEnds, TheDragAndReleaseOfARefusedPressChangeNothing) {
+    const std::vector<RefusedPress> presses = {
+        {"Alt over a locked dimension", [] { SegmentDimension(); LockLayer(); }, {50, 250}, VK_MENU, nullptr},
+        {"a locked layer", [] { SegmentDimension(); LockLayer(); }, {50, 250}, 0,
+         "Tavorine impossible. Calque verrouillé."},
+        {"Shift: the next tool", [] { SegmentDimension(); }, {50, 250}, VK_SHIFT, nullptr},
+        {"a second point off any point",
+         [] {
+             Line({{0, 0}, {100, 0}, {100, 60}});
+             Select(kSegmentTool);
+             Click({0, 0});
+         },
+         {50, 0}, 0,
+         "Vous devez cliquer sur un second point\r(point d'ancrage ou point d'intersection)\rou tenir la touche "
+         "Contrôle enfoncée."},
+        {"an arc of a closed path",
+         [] {
+             SegmentDimension();
+             const float k = hovertest::kQuarterArcHandle * 100.0f;
+             Doc().DrawPath({sim::CurveSegment({100, 300}, {100, 300}, {100, 300 + k}),
+                             sim::CurveSegment({0, 400}, {k, 400}, {0, 400})},
+                            true);
+         },
+         {70.7107f, 370.7107f}, 0, "Le tracé doit être ouvert."},
+        {"an end that is no vertex",
+         [] {
+             Line({{0, 0}, {100, 0}, {100, 60}});
+             Select(kAngleTool);
+         },
+         {0, 0}, 0, "Ce point n'est pas le sommet d'un angle."},
+        {"an eleventh series point",
+         [] {
+             std::vector<AIRealPoint> points;
+             for (int i = 0; i <= 10; ++i) points.push_back({100.0f * static_cast<float>(i), 0});
+             Line(points);
+             gCurrentOptions.SeriesOn = 1;
+             Select(kSegmentTool);
+             for (int i = 0; i < 10; ++i) Click(points[static_cast<size_t>(i)]);
+         },
+         {1000, 0}, 0, "Vous avez dépassé le nombre maximum de clics pour les cotes en série !"},
+    };
+    for (const RefusedPress& press : presses) {
+        SCOPED_TRACE(press.name);
+        TearDown();
+        SetUp();
+        press.before();
+        Track(press.press);
+        const size_t alertsBefore = AlertCount();
+        if (press.key != 0) Hold(press.key);
+        Down(press.press);
+        if (press.key != 0) Release(press.key);
+        ASSERT_EQ(AlertCount(), alertsBefore + (press.alert != nullptr ? 1u : 0u));
+        if (press.alert != nullptr) {
+            EXPECT_EQ(sim::TheLogs().alerts.back().text, press.alert);
+        }
+        const std::string tree = Doc().DescribeTree();
+        DragTo({press.press.h + 30, press.press.v + 40});
+        DragTo({press.press.h + 60, press.press.v + 10});
+        Up({press.press.h + 60, press.press.v + 10});
+        EXPECT_EQ(Doc().DescribeTree(), tree);
+        EXPECT_EQ(AlertCount(), alertsBefore + (press.alert != nullptr ? 1u : 0u));
+        EXPECT_EQ(gToolState.ClickInProgress, 0);
+    }
+}
+
+// A release ends the gesture of every tool: once Longueurs & aires is back, no marquee is drawn from the
+// press of another tool and the measured set keeps its path.
+TEST_F(GestureEnds, NoToolLeavesAClickInProgressForTheMarquee) {
+    struct Press {
+        int32_t tool;
+        AIRealPoint down, up;
+    };
+    const std::vector<Press> presses = {
+        {kSegmentTool, {100, 200}, {100, 240}},  // a dimension of the straight line
+        {kSegmentTool, {300, 300}, {350, 300}},  // a segment figure on empty canvas
+        {kAngleTool, {300, 300}, {350, 330}},
+        {kCircleTool, {300, 300}, {350, 300}},
+        {kBezierTool, {300, 300}, {350, 330}},
+    };
+    for (const Press& press : presses) {
+        SCOPED_TRACE(press.tool);
+        TearDown();
+        SetUp();
+        Line({{0, 0}, {40, 0}, {40, 40}, {0, 40}}, true);
+        Line({{0, 200}, {200, 200}});
+        Select(kMeasureTool);
+        Click({20, 0});
+        ASSERT_EQ(gToolState.MeasuredCount, 1u);
+        Select(press.tool);
+        ClickDrag(press.down, press.up);
+        EXPECT_EQ(gToolState.ClickInProgress, 0);
+        Select(kMeasureTool);
+        Track({50, 100});
+        for (const sim::DrawnShape& shape : Draw()) EXPECT_FALSE(shape.dashed) << shape.kind;
+        EXPECT_EQ(gToolState.MeasuredCount, 1u);
+    }
+}
+
+}  // namespace
+}  // namespace endtoend
