@@ -14,6 +14,7 @@
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/ToolState.h"
+#include "tools/CursorTracking.h"
 
 namespace {
 
@@ -137,7 +138,9 @@ ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, Dock
     return kNoErr;
 }
 
-ASErr DeselectTool(AIAnnotatorHandle annotator, DockedPanel* panel) {
+ASErr DeselectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel) {
+    // A sequence left half-way by the change of tool ends as a cancel ends it.
+    if (gToolState.ClickCount >= 1) EndClickSequence(ToolNumberOf(message.tool));
     if (panel != nullptr) {
         panel->EnablePanelMenuEntries(0);
         panel->LayoutPanelForTool(0);

@@ -148,5 +148,109 @@ TEST_F(GestureEnds, NoToolLeavesAClickInProgressForTheMarquee) {
     }
 }
 
+// A first Segment point abandoned by a tool change leaves no half-built dimension and no link to one, whether
+// the palette or the Shift gesture changes the tool.
+TEST_F(GestureEnds, AToolChangeAfterAFirstSegmentPointLeavesNoOrphan) {
+    for (const bool byGesture : {false, true}) {
+        SCOPED_TRACE(byGesture ? "Shift gesture" : "palette");
+        TearDown();
+        SetUp();
+        const AIArtHandle path = Line({{0, 0}, {100, 0}, {100, 60}});
+        Select(kSegmentTool);
+        Click({0, 0});
+        ASSERT_TRUE(HasTag(path, "segpt1"));
+        ASSERT_EQ(GroupCount(), 1u);
+        if (byGesture) {
+            Hold(VK_SHIFT);
+            Click({300, 300});
+            Release(VK_SHIFT);
+        } else {
+            Select(kAngleTool);
+        }
+        EXPECT_EQ(gToolState.CurrentTool, kAngleTool);
+        EXPECT_EQ(GroupCount(), 0u);
+        EXPECT_EQ(EmptyPaths(), 0u);
+        EXPECT_EQ(TaggedArt("segpt1"), 0u);
+        EXPECT_EQ(TaggedArt("red"), 0u);
+    }
+}
+
+// Two roads to the end of a sequence: a Control cancel and a tool change leave the same document, for every
+// tool's first click (the Segment tool's half-built dimension goes, the other tools keep their art).
+TEST_F(GestureEnds, AToolChangeEndsASequenceAsTheCancelDoes) {
+    struct FirstClick {
+        const char* name;
+        int32_t tool;
+        AIRealPoint at;
+        int32_t key;
+    };
+    const std::vector<FirstClick> clicks = {
+        {"Segment, an anchor", kSegmentTool, {0, 0}, 0},
+        {"Segment, two segments", kSegmentTool, {50, 0}, -1},
+        {"Angle, a side", kAngleTool, {50, 0}, 0},
+        {"Cercle, an arc's end", kCircleTool, {-50, 0}, 0},
+        {"Longueurs & aires, an anchor", kMeasureTool, {0, 0}, 0},
+    };
+    for (const FirstClick& click : clicks) {
+        SCOPED_TRACE(click.name);
+        std::string trees[2];
+        for (int road = 0; road < 2; ++road) {
+            TearDown();
+            SetUp();
+            Line({{0, 0}, {100, 0}, {100, 60}});
+            const float k = hovertest::kQuarterArcHandle * 50.0f;
+            Doc().DrawPath({sim::CurveSegment({-50, 0}, {-50, 0}, {-50, k}),
+                            sim::CurveSegment({-100, 50}, {-100 + k, 50}, {-100, 50})},
+                           false);
+            Select(click.tool);
+            if (click.key < 0) {
+                Hold(VK_SHIFT);
+                Hold(VK_MENU);
+            }
+            Click(click.at);
+            Release(VK_SHIFT);
+            Release(VK_MENU);
+            ASSERT_GE(gToolState.ClickCount, 1);
+            if (road == 0) {
+                Hold(VK_CONTROL);
+                Track({300, 300});
+                Release(VK_CONTROL);
+            } else {
+                Select(click.tool == kSegmentTool ? kAngleTool : kSegmentTool);
+            }
+            EXPECT_EQ(gToolState.ClickCount, 0);
+            EXPECT_EQ(gToolState.AwaitingSegmentClick, 0);
+            EXPECT_EQ(EmptyPaths(), 0u);
+            EXPECT_EQ(TaggedArt("segpt1"), 0u);
+            trees[road] = Doc().DescribeTree();
+        }
+        EXPECT_EQ(trees[0], trees[1]);
+    }
+}
+
+// A cancel leaves the Segment tool ready for a first click: the measure between two segments is no longer
+// armed, the tip says so, and the next anchor click is a first point.
+TEST_F(GestureEnds, ACancelDisarmsTheMeasureBetweenTwoSegments) {
+    const AIArtHandle path = Line({{0, 0}, {100, 0}, {100, 60}});
+    Select(kSegmentTool);
+    Hold(VK_SHIFT);
+    Hold(VK_MENU);
+    Click({50, 0});
+    Release(VK_SHIFT);
+    Release(VK_MENU);
+    ASSERT_EQ(gToolState.AwaitingSegmentClick, 1);
+    Hold(VK_CONTROL);
+    Track({300, 300});
+    Release(VK_CONTROL);
+    sim::TheLogs().infoValues.clear();
+    Track({300, 300});
+    ASSERT_EQ(sim::TheLogs().infoValues.size(), 4u);
+    EXPECT_EQ(sim::TheLogs().infoValues[2], "23=Clic point, segment, courbe ou arc.");
+    Click({100, 60});
+    EXPECT_EQ(gToolState.ClickCount, 1);
+    EXPECT_EQ(gToolState.AwaitingSegmentClick, 0);
+    EXPECT_TRUE(HasTag(path, "segpt1"));
+}
+
 }  // namespace
 }  // namespace endtoend
