@@ -25,11 +25,12 @@ void DropLabelWhen(bool noValue) {
     if (noValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
 }
 
-// An empty click released where it went down (no drag moved the cursor point) opens the tool's creation dialog.
+// An empty click released where it went down opens the tool's creation dialog. Whether it moved is told by the
+// drag messages, since far from the origin single precision cannot tell a moved cursor point from the first.
 void OpenCreationDialogWhen(int32_t create, const AIToolMessage& message, ModalDialog dialog) {
     const AIRealPoint cursor = gToolState.CursorPoint;
-    if (gToolState.CreateOnClick[create] != 0 && message.cursor.h == cursor.h && message.cursor.v == cursor.v)
-        OpenModalDialog(dialog);
+    const bool unmoved = gToolState.PressDragged == 0 && message.cursor.h == cursor.h && message.cursor.v == cursor.v;
+    if (gToolState.CreateOnClick[create] != 0 && unmoved) OpenModalDialog(dialog);
 }
 
 // A created figure whose creation box asks for no dimension loses the group its click prepared.

@@ -1,6 +1,8 @@
 // What a press leaves behind when it is consumed, refused or abandoned: the drag and release of a refused
 // press, the state a release or a tool change clears, and the sequences a tool change or a cancel ends.
 #include <cmath>
+#include <cstdio>
+#include <regex>
 #include <functional>
 
 #include "end_to_end_fixture.h"
@@ -250,6 +252,111 @@ TEST_F(GestureEnds, ACancelDisarmsTheMeasureBetweenTwoSegments) {
     EXPECT_EQ(gToolState.ClickCount, 1);
     EXPECT_EQ(gToolState.AwaitingSegmentClick, 0);
     EXPECT_TRUE(HasTag(path, "segpt1"));
+}
+
+// The anchors of a path, as the host holds them.
+std::vector<AIRealPoint> Anchors(AIArtHandle path) {
+    std::vector<AIRealPoint> points;
+    const sim::ArtNode* node = sim::TheDocument().Art(path);
+    if (node != nullptr)
+        for (const AIPathSegment& segment : node->segments) points.push_back(segment.p);
+    return points;
+}
+
+// A centred segment figure (left Windows key held) lies across the click, its length the distance from the click
+// to the cursor, at every drag event: the cursor resting at (100,0) does not make it grow.
+TEST_F(GestureEnds, ACentredSegmentFigureKeepsItsLengthWhileTheCursorRests) {
+    Select(kSegmentTool);
+    Down({0, 0});
+    Hold(VK_LWIN);
+    for (int event = 0; event < 4; ++event) {
+        SCOPED_TRACE(event);
+        DragTo({100, 0});
+        const std::vector<AIRealPoint> ends = Anchors(gDragValues.CreatedSegmentPath);
+        ASSERT_EQ(ends.size(), 2u);
+        EXPECT_NEAR(Distance(ends[0], ends[1]), 100.0, 1e-3);
+        EXPECT_NEAR((ends[0].h + ends[1].h) / 2.0, 0.0, 1e-3);
+        EXPECT_NEAR((ends[0].v + ends[1].v) / 2.0, 0.0, 1e-3);
+    }
+    Release(VK_LWIN);
+    Up({100, 0});
+}
+
+// The document tree with every number to two decimals, so that two roads compare beside float noise.
+std::string RoundedTree() {
+    static const std::regex number("-?[0-9]+\\.[0-9]+");
+    const std::string tree = sim::TheDocument().DescribeTree();
+    std::string out;
+    auto last = tree.cbegin();
+    for (std::sregex_iterator it(tree.begin(), tree.end(), number), end; it != end; ++it) {
+        out.append(last, tree.cbegin() + it->position());
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", std::stod(it->str()));
+        out += std::string(text) == "-0.00" ? "0.00" : text;
+        last = tree.cbegin() + it->position() + it->length();
+    }
+    out.append(last, tree.cend());
+    return out;
+}
+
+// Two roads to one figure: the drag events on the way never change where a figure ends up; one event at the
+// last point makes the same document, for every figure, centred or not, with and without Alt.
+TEST_F(GestureEnds, AFigureDependsOnTheLastCursorPointAloneNotOnTheEvents) {
+    struct Figure {
+        const char* name;
+        int32_t tool;
+        std::vector<int32_t> keys;
+    };
+    const std::vector<Figure> figures = {
+        {"segment", kSegmentTool, {}},
+        {"segment centred", kSegmentTool, {VK_LWIN}},
+        {"segment, Alt", kSegmentTool, {VK_MENU}},
+        {"segment centred, Alt", kSegmentTool, {VK_LWIN, VK_MENU}},
+        {"angle", kAngleTool, {}},
+        {"angle centred", kAngleTool, {VK_LWIN}},
+        {"circle", kCircleTool, {}},
+        {"Bézier", kBezierTool, {}},
+    };
+    const std::vector<AIRealPoint> way = {{30, 5}, {-40, 60}, {120, -30}, {80, 90}, {80, 90}, {80, 90}};
+    for (const Figure& figure : figures) {
+        SCOPED_TRACE(figure.name);
+        std::string trees[2];
+        for (int road = 0; road < 2; ++road) {
+            TearDown();
+            SetUp();
+            Select(figure.tool);
+            Down({10, 20});
+            for (int32_t key : figure.keys) Hold(key);
+            if (road == 0) {
+                DragTo(way.back());
+            } else {
+                for (const AIRealPoint& p : way) DragTo(p);
+            }
+            for (int32_t key : figure.keys) Release(key);
+            Up(way.back());
+            trees[road] = RoundedTree();
+        }
+        EXPECT_EQ(trees[1], trees[0]);
+    }
+}
+
+// A drag that moved never opens a creation dialog, even where single precision cannot tell the cursor's points
+// apart; a press released unmoved still does.
+TEST_F(GestureEnds, ADraggedFigureOpensNoDialogFarFromTheOrigin) {
+    const float far = 16777216.0f;  // 2^24: one more point is lost in single precision
+    for (const int32_t tool : {kSegmentTool, kAngleTool, kCircleTool, kBezierTool}) {
+        SCOPED_TRACE(tool);
+        TearDown();
+        SetUp();
+        Select(tool);
+        Down({far, 0});
+        DragTo({far, 100});
+        Up({far, 100});
+        EXPECT_TRUE(sim::TheLogs().modalRuns.empty());
+        Down({far, 300});
+        Up({far, 300});
+        EXPECT_EQ(sim::TheLogs().modalRuns.size(), 1u);
+    }
 }
 
 }  // namespace
