@@ -12,6 +12,8 @@
 namespace endtoend {
 namespace {
 
+constexpr double kPi = 3.14159265358979323846;
+
 class GestureEnds : public UserTest {
 protected:
     static void Down(AIRealPoint p) { Send(kSelectorAIToolMouseDown, p); }
@@ -356,6 +358,32 @@ TEST_F(GestureEnds, ADraggedFigureOpensNoDialogFarFromTheOrigin) {
         Down({far, 300});
         Up({far, 300});
         EXPECT_EQ(sim::TheLogs().modalRuns.size(), 1u);
+    }
+}
+
+// A segment figure started at the click runs towards the cursor's side of its orientation, whatever that
+// orientation: from (0,0) along "SegRotCrea" or against it, never away from the cursor.
+TEST_F(GestureEnds, ASegmentFigureRunsTowardsTheCursorsSide) {
+    const double rotations[] = {0.0, 45.0, 90.0, 135.0, 180.0, -90.0, 300.0};
+    const AIRealPoint cursors[] = {{100, 7}, {-5, 100}, {-100, -7}, {5, -100}, {-70, 60}, {60, -70}};
+    for (const double rotation : rotations) {
+        for (const AIRealPoint cursor : cursors) {
+            SCOPED_TRACE(::testing::Message() << rotation << " to " << cursor.h << "," << cursor.v);
+            TearDown();
+            SetUp();
+            gSettings.SegmentCreateRotation = rotation;
+            Select(kSegmentTool);
+            Down({0, 0});
+            DragTo(cursor);
+            const std::vector<AIRealPoint> ends = Anchors(gDragValues.CreatedSegmentPath);
+            Up(cursor);
+            ASSERT_EQ(ends.size(), 2u);
+            EXPECT_POINT_NEAR(ends[0], 0.0f, 0.0f, 1e-4);
+            EXPECT_GT(ends[1].h * cursor.h + ends[1].v * cursor.v, 0.0f);
+            EXPECT_NEAR(std::fabs(ends[1].h * std::sin(rotation * kPi / 180.0) -
+                                  ends[1].v * std::cos(rotation * kPi / 180.0)),
+                        0.0, 1e-3);
+        }
     }
 }
 
