@@ -1,6 +1,7 @@
 // The mouse-up: the end of each tool's press.
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
+#include "figures/CircleFigure.h"
 #include "frame/DialogOpeners.h"
 #include "frame/TavorinePlugIn.h"
 #include "records/CurrentOptions.h"
@@ -71,6 +72,7 @@ void CircleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
     OpenCreationDialogWhen(kCircleCreate, message, ModalDialog::CircleCreation);
+    if (gToolState.CreateOnClick[kCircleCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedCircle();
     EndTwoClickSequence();
     DropFigureGroupWhen(kCircleCreate, gCurrentOptions.CircleCreateWithDimension);
     gToolState.CreateOnClick[kCircleCreate] = 0;

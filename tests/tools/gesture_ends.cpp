@@ -387,5 +387,32 @@ TEST_F(GestureEnds, ASegmentFigureRunsTowardsTheCursorsSide) {
     }
 }
 
+// A circle figure dragged back onto its centre has no dimension while it has no size, gets it back when it
+// grows, and a release at no size leaves neither figure nor dimension; for a circle, an arc and a sector.
+TEST_F(GestureEnds, ACircleDraggedBackToItsCentreLeavesNothing) {
+    for (const int32_t kind : {0, 1, 2}) {
+        SCOPED_TRACE(kind);
+        TearDown();
+        SetUp();
+        Select(kCircleTool);
+        Down({600, 0});
+        gCurrentOptions.CircleCreateArc = kind == 1 ? 1 : 0;
+        gCurrentOptions.CircleCreateSector = kind == 2 ? 1 : 0;
+        DragTo({650, 10});
+        ASSERT_FALSE(Label(Group()).empty());
+        const std::string grown = Label(Group());
+        DragTo({600, 0});
+        EXPECT_TRUE(Doc().Children(Group()).empty());
+        EXPECT_EQ(TaggedArt("cer"), 0u);
+        DragTo({650, 10});
+        EXPECT_EQ(Label(Group()), grown);
+        EXPECT_EQ(EmptyPaths(), 0u);
+        DragTo({600, 0});
+        Up({600, 0});
+        EXPECT_TRUE(Doc().AllArt().empty()) << Doc().DescribeTree();
+        EXPECT_TRUE(sim::TheLogs().modalRuns.empty());
+    }
+}
+
 }  // namespace
 }  // namespace endtoend
