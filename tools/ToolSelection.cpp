@@ -14,6 +14,7 @@
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/ToolState.h"
+#include "tools/CursorTracking.h"
 
 namespace {
 
@@ -119,6 +120,7 @@ int32_t ToolNumberOf(AIToolHandle tool) {
 ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel) {
     sAILayer->GetCurrentLayer(&gToolState.SavedLayer);
     gToolState.ClickCount = 0;
+    gToolState.ClickInProgress = 0;  // a new tool starts with no gesture under way
     gToolState.CircleLabelDistance = 0.0f;
     if (gColourSettings.GlobalSwatches != 0)
         MakeColourSwatches();
@@ -136,7 +138,9 @@ ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, Dock
     return kNoErr;
 }
 
-ASErr DeselectTool(AIAnnotatorHandle annotator, DockedPanel* panel) {
+ASErr DeselectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel) {
+    // A sequence left half-way by the change of tool ends as a cancel ends it.
+    if (gToolState.ClickCount >= 1) EndClickSequence(ToolNumberOf(message.tool));
     if (panel != nullptr) {
         panel->EnablePanelMenuEntries(0);
         panel->LayoutPanelForTool(0);
