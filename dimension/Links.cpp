@@ -139,6 +139,20 @@ bool UnlinkOrphan(AIArtHandle path, const char* key) {
     return !shared && sAITag->DeleteTag(path, key) == kNoErr;
 }
 
+void UnlinkOrphans(const std::vector<const char*>& keys) {
+    if (keys.empty()) return;
+    std::vector<AIArtHandle> linked;
+    ForEveryArt([&](AIArtHandle art) {
+        const char* type = nullptr;
+        if (sAITag->GetTagType(art, format::Vek, &type) == kNoErr) return;  // a dimension's part keeps its links
+        int32_t id = 0;
+        for (const char* key : keys)
+            if (ReadLinkId(art, key, &id)) linked.push_back(art);
+    });
+    for (AIArtHandle art : linked)
+        for (const char* key : keys) UnlinkOrphan(art, key);
+}
+
 ASErr LinkFirstPoint(AIArtHandle path, int16_t anchorIndex) {
     return WriteLink(path, format::FirstPointLink, LinkedKind::Linear, 0, {anchorIndex}, nullptr);
 }

@@ -4,7 +4,15 @@
 
 #include <cstdint>
 
+#include <vector>
+
+#include "dimension/DimensionArtFormat.h"
 #include "host/Types.h"
+
+// The keys that link a measured path to its dimensions.
+inline constexpr const char* kDimensionLinkKeys[] = {
+    DimensionArtFormat::FirstPointLink, DimensionArtFormat::SecondPointLink, DimensionArtFormat::OnSegmentLink,
+    DimensionArtFormat::AngleLink, DimensionArtFormat::CircleLink};
 
 // The id that `key` holds on the art: false when the art has no such tag or its text is no decimal number
 // that fits.
@@ -15,6 +23,9 @@ int32_t NewLinkId(const char* key);
 // Takes the link `key` off the path when no other art of the document holds its id any more (its dimension is
 // gone). True when a tag was removed.
 bool UnlinkOrphan(AIArtHandle path, const char* key);
+// The same for every measured path of the document (no dimension's part) and each of the keys: after a
+// dimension is gone, no link names it.
+void UnlinkOrphans(const std::vector<const char*>& keys);
 
 // Each link writes `key` = id on the measured path and on the current dimension's parts, and the anchor
 // indexes ("num1".. in order) on the parts. The id is the path's own id of that key when it has one, else a

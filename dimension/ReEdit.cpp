@@ -84,9 +84,7 @@ bool ReadLinkIndex(AIArtHandle part, size_t which, int16_t* index) {
 
 namespace {
 
-// The keys that link a measured path to its dimensions.
-constexpr const char* kLinkKeys[] = {format::FirstPointLink, format::SecondPointLink, format::OnSegmentLink,
-                                     format::AngleLink, format::CircleLink};
+constexpr const auto& kLinkKeys = kDimensionLinkKeys;
 
 // The place of a link key in kLinkKeys; -1 for another key.
 int LinkKeyIndex(const char* key) {

@@ -253,6 +253,8 @@ void DrawMarqueeSelection(AIAnnotatorMessage* message) {
     // A press the mouse has not dragged is no marquee: a repaint during a click leaves the set as it is.
     if (start.h == end.h && start.v == end.v)
         return;
+    // The marquee makes the set, and the selection with it, anew.
+    sAIMatchingArt->DeselectAll();
     sAIArtSet->DisposeArtSet(&gToolState.MeasuredSet);
     sAIArtSet->NewArtSet(&gToolState.MeasuredSet);
     gToolState.MeasuredCount = 0;

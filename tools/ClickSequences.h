@@ -16,13 +16,17 @@ ASErr BezierClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessag
 ASErr MeasureClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message);
 
 // Where a new dimension goes: a new group on the target layer, kept in DimensionGroup. Refuses, after the alert
-// "Tavorine impossible. Calque verrouillé.", when that layer is locked: the result then says no group was made
-// and the caller ends its click at once.
+// "Tavorine impossible. Calque verrouillé.", when that layer is locked or hidden: the result then says no group
+// was made and the caller ends its click at once.
 struct NewGroupResult {
     bool Made = false;      // DimensionGroup holds a new empty group
     ASErr Error = kNoErr;   // the host error of the last host call
 };
 NewGroupResult NewDimensionGroup();
+// Once no click sequence is under way, a dimension whose builders drew nothing (its group holds paths, none
+// with an anchor, and no label with text) leaves nothing behind: the group goes, and the links it held leave
+// the paths it measured.
+void DropUnbuiltDimension();
 
 // One more point of a series (at most 10), and a two-click measure between segments.
 ASErr AddSeriesPoint(const AIToolHitData& hit, AIToolMessage* message);

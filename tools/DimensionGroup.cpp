@@ -1,12 +1,18 @@
 // Where a new dimension goes, and the click sound.
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "dimension/CurrentDimension.h"
+#include "dimension/Links.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
+#include "host/PathSuite.h"
+#include "host/TextFrameSuite.h"
+#include "host/ATESuites.h"
 #include "host/Platform.h"
 #include "tools/ClickSupport.h"
 #include "tools/ClickSequences.h"
@@ -17,11 +23,14 @@ namespace {
 constexpr const char* kLockedLayerAlert = "Tavorine impossible. Calque verrouillé.";
 constexpr uint32_t kBeepDuration = 100;
 
-// True when the host reports the layer editable.
+// True when the host reports the layer editable and shown: a hidden layer takes no dimension the user could
+// not see being made, as a locked one takes none.
 bool LayerEditable(AILayerHandle layer) {
     AIBoolean editable = false;
-    if (sAILayer->GetLayerEditable(layer, &editable) != kNoErr) return false;
-    return editable != 0;
+    AIBoolean visible = false;
+    if (sAILayer->GetLayerEditable(layer, &editable) != kNoErr || sAILayer->GetLayerVisible(layer, &visible) != kNoErr)
+        return false;
+    return editable != 0 && visible != 0;
 }
 
 // True when the layer's title equals the stored layer title; a longer title is cut where it cannot compare equal.
@@ -70,6 +79,55 @@ AILayerHandle TargetLayer() {
     return layer;
 }
 
+// True when the text frame holds some text.
+bool HoldsText(AIArtHandle frame) {
+    TextRangeRef range = nullptr;
+    if (sAITextFrame->GetATETextRange(frame, &range) != kNoErr || range == nullptr) return false;
+    int32_t size = 0;
+    const bool written = sATETextRange->GetSize(range, &size) == kNoErr && size > 0;
+    sATETextRange->Release(range);
+    return written;
+}
+
+// The parts of a group, first to last.
+std::vector<AIArtHandle> Parts(AIArtHandle group) {
+    std::vector<AIArtHandle> parts;
+    AIArtHandle child = nullptr;
+    sAIArt->GetArtFirstChild(group, &child);
+    while (child != nullptr) {
+        parts.push_back(child);
+        if (sAIArt->GetArtSibling(child, &child) != kNoErr) break;
+    }
+    return parts;
+}
+
+// True when the group holds paths, none with an anchor, and no label with text.
+bool Unbuilt(AIArtHandle group) {
+    bool paths = false;
+    for (AIArtHandle part : Parts(group)) {
+        int16_t type = kUnknownArt;
+        sAIArt->GetArtType(part, &type);
+        int16_t count = 0;
+        if (type == kPathArt && (paths = true, sAIPath->GetPathSegmentCount(part, &count) == kNoErr) && count > 0)
+            return false;
+        if (type == kTextFrameArt && HoldsText(part)) return false;
+    }
+    return paths;
+}
+
+// The link keys the group's parts carry.
+std::vector<const char*> LinkKeysHeld(AIArtHandle group) {
+    std::vector<const char*> keys;
+    for (AIArtHandle part : Parts(group)) {
+        for (const char* key : kDimensionLinkKeys) {
+            int32_t id = 0;
+            if (ReadLinkId(part, key, &id) && std::find(keys.begin(), keys.end(), key) == keys.end())
+                keys.push_back(key);
+        }
+    }
+    return keys;
+}
+
 // Disposes DimensionGroup when an abandoned click left it empty.
 void DisposeEmptyGroup() {
     if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return;
@@ -94,6 +152,15 @@ NewGroupResult NewDimensionGroup() {
     gCurrentDimension.DimensionGroup = group;
     result.Made = true;
     return result;
+}
+
+void DropUnbuiltDimension() {
+    if (gToolState.ClickCount != 0 || !IsLiveArt(gCurrentDimension.DimensionGroup) ||
+        !Unbuilt(gCurrentDimension.DimensionGroup))
+        return;
+    const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    UnlinkOrphans(keys);
 }
 
 void ClickBeep(uint32_t frequency) {

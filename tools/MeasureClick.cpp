@@ -52,18 +52,20 @@ ASErr ClearMeasuredSet() {
         sAITag->DeleteTag(member, kSubtractedTag);
         KeepError(result, sAIArt->SetArtUserAttr(member, kArtFullySelected, 0));
     }
+    // The selection follows the emptied set.
+    KeepError(result, sAIMatchingArt->DeselectAll());
     KeepError(result, sAIArtSet->DisposeArtSet(&gToolState.MeasuredSet));
     KeepError(result, sAIArtSet->NewArtSet(&gToolState.MeasuredSet));
     gToolState.MeasuredCount = 0;
     return result;
 }
 
-// Adds the clicked path to the set, or takes it out when it is a member already.
+// Adds the clicked path to the set, or takes it out when it is a member already (the selection follows when
+// the members are selected again).
 ASErr ToggleMember(AIArtHandle art) {
     ASErr result = kNoErr;
     if (InMeasuredSet(art)) {
         KeepError(result, sAIArtSet->RemoveArtFromArtSet(gToolState.MeasuredSet, art));
-        KeepError(result, sAIMatchingArt->DeselectAll());
     } else {
         // A path the user could not select by hand, or a guide, is never measured.
         if (!UserCanSelect(art) || IsGuide(art)) return result;
@@ -75,9 +77,9 @@ ASErr ToggleMember(AIArtHandle art) {
     return result;
 }
 
-// The selection becomes the set.
+// The selection becomes the set: what else was selected is no longer.
 ASErr SelectMembers() {
-    ASErr result = kNoErr;
+    ASErr result = sAIMatchingArt->DeselectAll();
     int32_t count = 0;
     KeepError(result, sAIArtSet->CountArtSet(gToolState.MeasuredSet, &count));
     for (int32_t i = 0; i < count; ++i) {
@@ -123,6 +125,9 @@ ASErr MeasureClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessa
         KeepError(result, ToggleMember(hit.object));
         KeepError(result, SelectMembers());
         if (flags.OverAnchor != 0) KeepError(result, MeasureBetweenPoints(hit));
+        // A second anchor refused: its release ends nothing, but the set this click changed is shown now.
+        if (gToolState.PressConsumed != 0 && plugin != nullptr && plugin->PanelDialogue != nullptr)
+            plugin->PanelDialogue->ShowSelectionMeasures();
     }
     gToolState.MarqueeStart = gToolState.CursorPoint;
     gToolState.ClickInProgress = 1;

@@ -56,13 +56,17 @@ ASErr SelectNextTool(TavorinePlugIn* plugin) {
     return error;
 }
 
+// Names the dimension group after the click's kind, unless the click was refused: the group is then an earlier
+// dimension's, perhaps on a layer locked since.
+ASErr NameUnlessRefused() { return gToolState.PressConsumed != 0 ? kNoErr : NameDimensionArt(); }
+
 // The current tool's click sequence, the dimension tools' followed by the naming of the group.
 ASErr RunClickSequence(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     switch (gToolState.CurrentTool) {
-    case kSegmentTool: SegmentClick(plugin, hit, message); return NameDimensionArt();
-    case kAngleTool: AngleClick(plugin, hit, message); return NameDimensionArt();
-    case kCircleTool: CircleClick(plugin, hit, message); return NameDimensionArt();
-    case kBezierTool: BezierClick(plugin, hit, message); return NameDimensionArt();
+    case kSegmentTool: SegmentClick(plugin, hit, message); return NameUnlessRefused();
+    case kAngleTool: AngleClick(plugin, hit, message); return NameUnlessRefused();
+    case kCircleTool: CircleClick(plugin, hit, message); return NameUnlessRefused();
+    case kBezierTool: BezierClick(plugin, hit, message); return NameUnlessRefused();
     case kMeasureTool: return MeasureClick(plugin, hit, message);
     default: return kNoErr;
     }

@@ -6,6 +6,7 @@
 #include "frame/TavorinePlugIn.h"
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
+#include "tools/ClickSequences.h"
 #include "tools/DimensionParts.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -103,6 +104,7 @@ void EndPress(const AIToolMessage& message, DockedPanel* panel) {
     case kMeasureTool: MeasureMouseUp(panel); break;
     default: break;
     }
+    if (gToolState.CurrentTool != kMeasureTool) DropUnbuiltDimension();
 }
 
 }  // namespace

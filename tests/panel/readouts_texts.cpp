@@ -101,6 +101,20 @@ TEST_F(ReadoutTest, ASubtractedPathTakesItsAreaAway) {
     EXPECT_EQ(ItemText(90), "A (sélection)=-1600 pt2");
 }
 
+// A second anchor on another path is refused with an alert, yet its click took that path into the set: the
+// read-out shows the set at once, since the refused press's release refreshes nothing.
+TEST_F(ReadoutTest, ARefusedSecondAnchorStillShowsTheSetItsClickChanged) {
+    gCurrentOptions.Unit = kUnitPoints;
+    Doc().DrawPolyline({{0, 0}, {100, 0}}, false);
+    Doc().DrawPolyline({{0, 50}, {100, 50}}, false);
+    UseTool(kMeasureTool);
+    Click({0, 0});
+    EXPECT_EQ(ItemText(92), "Nombre de tracés=1.");
+    Click({0, 50});
+    ASSERT_EQ(sim::TheLogs().alerts.size(), 1u);
+    EXPECT_EQ(ItemText(92), "Nombre de tracés=2.");
+}
+
 TEST_F(ReadoutTest, ASelectedDimensionIsDeselectedAndLeftOut) {
     gCurrentOptions.Unit = kUnitPoints;
     Doc().DrawPolyline({{0, 0}, {200, 0}}, false);
