@@ -1,14 +1,22 @@
-// The five tools on a generated document: the bytes draw a few paths (extreme coordinates included), then play
-// tool picks, cursor moves, presses, drags, releases, held keys, preference changes and repaints. Whatever
-// the user does, no art may end up holding a coordinate that is not a finite number.
+// A model check of the five tools on a generated document: the bytes draw a few paths on one or two layers
+// (extreme coordinates included), then play a user's gestures (tool picks, cursor moves, clicks, drags, the
+// next-tool and panel gestures, cancels, held keys, locks and hides of layers and art, option changes,
+// repaints, a creation dialog answered), with the cursor anywhere in the float range. After every gesture the
+// invariants of ToolInvariants.h must hold: no click left in progress by a mouse-up, no unbuilt skeleton once no
+// sequence is under way, no link naming no dimension, no change on a locked or hidden layer, no guide or
+// unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number.
+#include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "FuzzInput.h"
+#include "ToolInvariants.h"
 #include "frame/FrameEntry.h"
 #include "frame/Settings.h"
 #include "records/CurrentOptions.h"
@@ -16,6 +24,8 @@
 #include "records/ToolState.h"
 #include "resources/Resources.h"
 #include "simhost/Annotator.h"
+#include "simhost/CursorSnap.h"
+#include "simhost/DialogManager.h"
 #include "simhost/Document.h"
 #include "simhost/Platform.h"
 #include "simhost/PluginConnection.h"
@@ -28,13 +38,17 @@ using fuzz::FuzzInput;
 
 constexpr uint32_t kMostPaths = 6;
 constexpr uint32_t kMostAnchors = 6;
-constexpr uint32_t kMostActions = 48;
+constexpr uint32_t kMostGestures = 40;
+constexpr uint32_t kMostDragSteps = 4;
 // Coordinates mostly lie on a small drawing, so that clicks find the art; now and then they are anything.
 constexpr float kDrawingSize = 400.0f;
-// The farthest a cursor point lies from the origin: a view scrolled far beyond the widest artboard.
-constexpr float kFarthestCursor = 1.0e7f;
 // The keys a user holds with the tools: Shift, right Shift, Control, Alt, left Windows, Space.
 constexpr int32_t kKeys[] = {sim::VK_LSHIFT_CODE, 161, sim::VK_LCONTROL_CODE, sim::VK_LMENU_CODE, 91, 32};
+constexpr int32_t kShift = sim::VK_LSHIFT_CODE;
+constexpr int32_t kControl = sim::VK_LCONTROL_CODE;
+constexpr int32_t kAlt = sim::VK_LMENU_CODE;
+// The item a dialog's OK button has.
+constexpr int32_t kOkItem = 1;
 
 float Coordinate(FuzzInput& in) {
     switch (in.Below(16)) {
@@ -54,6 +68,7 @@ AIRealPoint Near(FuzzInput& in, AIRealPoint anchor) {
 
 void DrawDocument(FuzzInput& in, std::vector<AIRealPoint>& anchors) {
     sim::Document& document = sim::TheDocument();
+    if (in.Below(3) == 0) document.SetCurrentLayer(document.AddLayer("Dessus"));
     const uint32_t paths = 1 + in.Below(kMostPaths);
     for (uint32_t p = 0; p < paths; ++p) {
         std::vector<AIPathSegment> segments;
@@ -64,33 +79,37 @@ void DrawDocument(FuzzInput& in, std::vector<AIRealPoint>& anchors) {
                                          : sim::CornerSegment(anchor.h, anchor.v));
             anchors.push_back(anchor);
         }
-        document.DrawPath(segments, in.Flag());
+        const bool closed = in.Flag();
+        const AILayerHandle layer =
+            document.LayerAt(static_cast<int32_t>(in.Below(static_cast<uint32_t>(document.LayerCount()))));
+        const AIArtHandle path = document.DrawPath(segments, closed, {}, layer);
+        if (in.Below(8) == 0) document.MutableArt(path)->guide = true;
     }
-    if (in.Below(8) == 0) document.SetLayerLocked(document.CurrentLayer(), true);
 }
 
 // A host reports the cursor where the view shows it: a finite point, however far the user has scrolled.
 AIRealPoint HostCursor(AIRealPoint p) {
-    const auto held = [](float value) {
+    const auto finite = [](float value) {
         if (std::isnan(value)) return 0.0f;
-        return value > kFarthestCursor ? kFarthestCursor : value < -kFarthestCursor ? -kFarthestCursor : value;
+        return value > FLT_MAX ? FLT_MAX : value < -FLT_MAX ? -FLT_MAX : value;
     };
-    return AIRealPoint{held(p.h), held(p.v)};
+    return AIRealPoint{finite(p.h), finite(p.v)};
 }
 
 // A cursor point: on an anchor drawn, between two of them, or anywhere.
 AIRealPoint CursorPoint(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     const AIRealPoint a = anchors[in.Below(static_cast<uint32_t>(anchors.size()))];
     const AIRealPoint b = anchors[in.Below(static_cast<uint32_t>(anchors.size()))];
-    switch (in.Below(4)) {
+    switch (in.Below(5)) {
     case 0: return HostCursor(Point(in));
-    case 1: return HostCursor(AIRealPoint{(a.h + b.h) / 2.0f, (a.v + b.v) / 2.0f});
+    case 1: return HostCursor(AIRealPoint{in.AnyFloat(), in.AnyFloat()});
+    case 2: return HostCursor(AIRealPoint{(a.h + b.h) / 2.0f, (a.v + b.v) / 2.0f});
     default: return HostCursor(Near(in, a));
     }
 }
 
-// With TAVORINE_FUZZ_TRACE set, each action and any art found faulty is written to the standard error, to read
-// what a crashing input did.
+// With TAVORINE_FUZZ_TRACE set, each gesture and any breach found are written to the standard error, to read
+// what a failing input did.
 const bool kTrace = std::getenv("TAVORINE_FUZZ_TRACE") != nullptr;
 
 void Trace(const char* what, AIRealPoint p = {}) {
@@ -102,72 +121,183 @@ void Send(const char* selector, AIRealPoint p) {
     sim::ThePlugin().SendTool(selector, sim::TheTools().Selected(), p);
 }
 
-void PlayAction(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
-    switch (in.Below(10)) {
+void Draw() {
+    Trace("draw");
+    sim::TheAnnotators().Draw();
+}
+
+// Stops the run when a breach was found.
+void Require(const std::string& breach, const char* after) {
+    if (breach.empty()) return;
+    if (kTrace) std::fprintf(stderr, "BREACH after %s: %s\n%s\n", after, breach.c_str(), sim::TheDocument().DescribeTree().c_str());
+    __builtin_trap();
+}
+
+// What a gesture did, for the checks at its end.
+struct GestureEnd {
+    const char* Name = "";
+    bool Released = false;      // it ended with a mouse-up
+    bool MeasureTool = false;   // a Longueurs & aires click or drag: that tool current from its press to its release
+    bool LocksChanged = false;  // the user locked, hid or freed a layer or art
+};
+
+// A press at p, an optional drag through a few points (with repaints, which draw and apply the marquee) and
+// the release where the cursor last was.
+void PressAndRelease(FuzzInput& in, const std::vector<AIRealPoint>& anchors, AIRealPoint p, bool drag, GestureEnd& end) {
+    Send(kSelectorAITrackToolCursor, p);
+    const bool measuring = gToolState.CurrentTool == kMeasureTool;
+    Send(kSelectorAIToolMouseDown, p);
+    AIRealPoint last = p;
+    if (drag) {
+        const uint32_t steps = 1 + in.Below(kMostDragSteps);
+        for (uint32_t i = 0; i < steps; ++i) {
+            last = CursorPoint(in, anchors);
+            Send(kSelectorAIToolMouseDrag, last);
+            if (in.Flag()) Draw();
+        }
+    }
+    Send(kSelectorAIToolMouseUp, last);
+    end.Released = true;
+    end.MeasureTool = measuring && gToolState.CurrentTool == kMeasureTool;
+}
+
+// A gesture with one key held for it, the key's earlier state given back afterwards.
+template <typename Play>
+void WithKey(int32_t key, bool down, Play play) {
+    const bool before = sim::ThePlatform().IsKeyDown(key);
+    sim::ThePlatform().SetKeyDown(key, down);
+    play();
+    sim::ThePlatform().SetKeyDown(key, before);
+}
+
+void ChangeLayers(FuzzInput& in) {
+    sim::Document& document = sim::TheDocument();
+    const AILayerHandle layer = document.LayerAt(static_cast<int32_t>(in.Below(static_cast<uint32_t>(document.LayerCount()))));
+    const sim::Layer* info = document.LayerInfo(layer);
+    switch (in.Below(3)) {
+    case 0: Trace("layer lock"); document.SetLayerLocked(layer, !info->locked); break;
+    case 1: Trace("layer hide"); document.SetLayerVisible(layer, !info->visible); break;
+    default: Trace("layer current"); document.SetCurrentLayer(layer); break;
+    }
+}
+
+// Locks or hides, or frees, one art of the document, a user's path or a dimension's part.
+void ChangeArt(FuzzInput& in) {
+    sim::Document& document = sim::TheDocument();
+    const std::vector<AIArtHandle> art = document.AllArt();
+    if (art.empty()) return;
+    sim::ArtNode* node = document.MutableArt(art[in.Below(static_cast<uint32_t>(art.size()))]);
+    const int32_t attr = in.Flag() ? kArtLocked : kArtHidden;
+    Trace(attr == kArtLocked ? "art lock" : "art hide");
+    document.SetUserAttr(node, attr, (node->userAttr & attr) != 0 ? 0 : attr);
+}
+
+void ChangeOptions(FuzzInput& in) {
+    Trace("options");
+    gCurrentOptions.SeriesOn = in.Flag() ? 1 : 0;
+    gCurrentOptions.BezierMode = static_cast<int32_t>(in.Below(3));
+    gSettings.RedrawAll = in.Flag() ? 1 : 0;
+    constexpr int32_t kUnits[] = {kUnitMillimetres, kUnitPoints, kUnitNoValue, kUnitFreeText};
+    gCurrentOptions.Unit = kUnits[in.Below(std::size(kUnits))];
+    gSettings.SegmentCreateWithDimension = in.Flag() ? 1 : 0;
+    gSettings.AngleCreateWithDimension = in.Flag() ? 1 : 0;
+    gSettings.CircleCreateWithDimension = in.Flag() ? 1 : 0;
+    gSettings.CircleCreateArc = in.Flag() ? 1 : 0;
+    gSettings.CircleCreateSector = in.Flag() ? 1 : 0;
+    sim::SetSmartGuides(in.Flag());
+}
+
+GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
+    GestureEnd end;
+    switch (in.Below(14)) {
     case 0: {
         const uint32_t tool = in.Below(kToolCount);
         Trace("tool", AIRealPoint{static_cast<float>(tool + 1), 0.0f});
         sim::TheTools().Select(gToolState.ToolHandles[tool]);
+        end.Name = "a tool pick";
         break;
     }
     case 1:
     case 2:
         Send(kSelectorAITrackToolCursor, CursorPoint(in, anchors));
+        end.Name = "a cursor move";
         break;
-    case 3: {
-        const AIRealPoint p = CursorPoint(in, anchors);
-        Send(kSelectorAITrackToolCursor, p);
-        Send(kSelectorAIToolMouseDown, p);
-        Send(kSelectorAIToolMouseUp, p);
-        break;
-    }
+    case 3:
     case 4:
-        Send(kSelectorAIToolMouseDown, CursorPoint(in, anchors));
+        PressAndRelease(in, anchors, CursorPoint(in, anchors), false, end);
+        end.Name = "a click";
         break;
     case 5:
-        Send(kSelectorAIToolMouseDrag, CursorPoint(in, anchors));
-        break;
     case 6:
-        Send(kSelectorAIToolMouseUp, CursorPoint(in, anchors));
+        PressAndRelease(in, anchors, CursorPoint(in, anchors), true, end);
+        end.Name = "a drag";
         break;
     case 7: {
+        const bool alt = in.Flag();
+        const AIRealPoint p = CursorPoint(in, anchors);
+        const bool drag = in.Flag();
+        WithKey(alt ? kAlt : kShift, true, [&] { WithKey(alt ? kShift : kAlt, false, [&] { PressAndRelease(in, anchors, p, drag, end); }); });
+        end.Name = alt ? "the panel gesture" : "the next-tool gesture";
+        end.MeasureTool = false;
+        break;
+    }
+    case 8: {
+        const AIRealPoint p = CursorPoint(in, anchors);
+        WithKey(kControl, true, [&] { Send(kSelectorAITrackToolCursor, p); });
+        end.Name = "a cancel";
+        break;
+    }
+    case 9: {
         const int32_t key = kKeys[in.Below(std::size(kKeys))];
         const bool down = in.Flag();
         Trace(down ? "key down" : "key up", AIRealPoint{static_cast<float>(key), 0.0f});
         sim::ThePlatform().SetKeyDown(key, down);
+        end.Name = "a key";
         break;
     }
-    case 8:
-        gCurrentOptions.SeriesOn = in.Flag() ? 1 : 0;
-        gCurrentOptions.BezierMode = static_cast<int32_t>(in.Below(3));
-        gSettings.RedrawAll = in.Flag() ? 1 : 0;
+    case 10:
+        if (in.Flag()) {
+            ChangeLayers(in);
+        } else {
+            ChangeArt(in);
+        }
+        end.Name = "a lock or hide";
+        end.LocksChanged = true;
+        break;
+    case 11:
+        ChangeOptions(in);
+        end.Name = "an option change";
+        break;
+    case 12:
+        Trace("dialog ok");
+        sim::TheDialogs().QueueModalResponder([](ADMDialogRef dialog) {
+            sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, kOkItem));
+        });
+        end.Name = "an answer queued";
         break;
     default:
-        Trace("draw");
-        sim::TheAnnotators().Draw();
+        Draw();
+        end.Name = "a repaint";
         break;
     }
+    return end;
 }
 
-bool Finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
-
-// True when every coordinate, text placement and stroke width of the art is a finite number.
-bool HoldsOnlyFiniteNumbers(const sim::ArtNode& node) {
-    for (const AIPathSegment& segment : node.segments) {
-        if (!Finite(segment.p) || !Finite(segment.in) || !Finite(segment.out)) return false;
-    }
-    const AIRealMatrix& m = node.text.transform;
-    for (AIReal value : {m.a, m.b, m.c, m.d, m.tx, m.ty, node.text.size, node.style.stroke.width}) {
-        if (!std::isfinite(value)) return false;
-    }
-    return true;
+// The invariants at the end of a gesture.
+void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const std::set<AIArtHandle>& drawnNonFinite) {
+    if (end.Released && gToolState.ClickInProgress != 0) Require("a click is still in progress after the mouse-up", end.Name);
+    if (gToolState.ClickCount == 0) Require(fuzz::NoUnbuiltSkeleton(), end.Name);
+    Require(fuzz::LinksSound(), end.Name);
+    if (!end.LocksChanged) Require(fuzz::ClosedLayersUnchanged(start), end.Name);
+    Require(fuzz::MeasuredSetSound(start), end.Name);
+    if (end.MeasureTool) Require(fuzz::ReadoutFollowsTheSet(), end.Name);
+    Require(fuzz::OnlyFiniteNumbers(drawnNonFinite), end.Name);
 }
 
-// The art the bytes themselves drew with a non-finite coordinate: the one art the check leaves out.
-std::vector<AIArtHandle> NonFiniteArt() {
-    std::vector<AIArtHandle> found;
+std::set<AIArtHandle> NonFiniteArt() {
+    std::set<AIArtHandle> found;
     for (AIArtHandle art : sim::TheDocument().AllArt())
-        if (!HoldsOnlyFiniteNumbers(*sim::TheDocument().Art(art))) found.push_back(art);
+        if (!fuzz::HoldsOnlyFiniteNumbers(*sim::TheDocument().Art(art))) found.insert(art);
     return found;
 }
 
@@ -179,18 +309,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sim::ResetHost();
     sim::ThePlugin().Load(PluginMain, PluginResources);
     if (sim::ThePlugin().Startup() != kNoErr) __builtin_trap();
+    sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier);
     std::vector<AIRealPoint> anchors;
     DrawDocument(in, anchors);
-    const std::vector<AIArtHandle> drawnNonFinite = NonFiniteArt();
+    const std::set<AIArtHandle> drawnNonFinite = NonFiniteArt();
     sim::TheTools().Select(gToolState.ToolHandles[in.Below(kToolCount)]);
-    for (uint32_t i = 0; i < kMostActions && !in.Empty(); ++i) PlayAction(in, anchors);
-    for (AIArtHandle art : NonFiniteArt()) {
-        bool drawnSo = false;
-        for (AIArtHandle drawn : drawnNonFinite) drawnSo = drawnSo || drawn == art;
-        if (drawnSo) continue;
-        if (kTrace) std::fprintf(stderr, "%s\n", sim::TheDocument().DescribeTree().c_str());
-        __builtin_trap();
+    for (uint32_t i = 0; i < kMostGestures && !in.Empty(); ++i) {
+        const fuzz::GestureStart start = fuzz::TakeGestureStart();
+        const GestureEnd end = PlayGesture(in, anchors);
+        CheckGesture(start, end, drawnNonFinite);
     }
+    sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
     sim::ThePlugin().Shutdown();
     ResetRecords();
     ClearSettings();

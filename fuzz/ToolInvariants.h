@@ -1,0 +1,231 @@
+// What must hold of the document and the tools' state after each gesture a user makes with the five tools: the
+// model the tool-actions fuzzer checks. Each check returns the first breach it finds as a sentence, or an
+// empty text when everything holds.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Links.h"
+#include "frame/SuiteTable.h"
+#include "host/PathSuite.h"
+#include "panel/SelectionReadouts.h"
+#include "records/ToolState.h"
+#include "simhost/DialogManager.h"
+#include "simhost/Document.h"
+
+namespace fuzz {
+
+
+inline bool Finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+// True when every coordinate, text placement and stroke width of the art is a finite number.
+inline bool HoldsOnlyFiniteNumbers(const sim::ArtNode& node) {
+    for (const AIPathSegment& segment : node.segments) {
+        if (!Finite(segment.p) || !Finite(segment.in) || !Finite(segment.out)) return false;
+    }
+    const AIRealMatrix& m = node.text.transform;
+    for (AIReal value : {m.a, m.b, m.c, m.d, m.tx, m.ty, node.text.size, node.style.stroke.width}) {
+        if (!std::isfinite(value)) return false;
+    }
+    return true;
+}
+
+inline bool IsDimensionPart(const sim::ArtNode& node) { return node.tags.count(DimensionArtFormat::Vek) == 1; }
+
+// The art of a layer as a text, everything but the selection, which the host may change on any layer.
+inline std::string LayerContents(const sim::Document& doc, AILayerHandle layer) {
+    std::string text;
+    const AIArtHandle group = doc.LayerGroup(layer);
+    std::vector<AIArtHandle> pending{group};
+    while (!pending.empty()) {
+        const AIArtHandle art = pending.back();
+        pending.pop_back();
+        const sim::ArtNode* node = doc.Art(art);
+        if (node == nullptr) continue;
+        text += std::to_string(node->id) + " " + std::to_string(node->type) + " " + node->name + " attr=" +
+                std::to_string(node->userAttr & (kArtLocked | kArtHidden)) + (node->closed ? " closed" : "") +
+                (node->guide ? " guide" : "") + " text=" + node->text.contents + " tags=";
+        for (const auto& [key, value] : node->tags) text += key + ":" + value.text + ",";
+        for (const AIPathSegment& s : node->segments) {
+            for (float value : {s.p.h, s.p.v, s.in.h, s.in.v, s.out.h, s.out.v}) {
+                uint32_t bits = 0;
+                std::memcpy(&bits, &value, sizeof bits);
+                text += " " + std::to_string(bits);
+            }
+        }
+        text += "\n";
+        for (AIArtHandle child : doc.Children(art)) pending.push_back(child);
+    }
+    return text;
+}
+
+// The state a gesture starts from, against which its end is checked.
+struct GestureStart {
+    int16_t ClickCount = 0;                             // clicks of a sequence under way
+    std::map<AILayerHandle, std::string> ClosedLayers;  // locked or hidden layers and their art
+    std::set<AIArtHandle> Members;                      // the measured set
+};
+
+inline std::vector<AIArtHandle> MeasuredMembers() {
+    sim::ArtSetMembers* members = nullptr;
+    if (sim::TheDocument().FindArtSet(gToolState.MeasuredSet, &members) != kNoErr || members == nullptr) return {};
+    return members->order;
+}
+
+inline GestureStart TakeGestureStart() {
+    GestureStart start;
+    start.ClickCount = gToolState.ClickCount;
+    const sim::Document& doc = sim::TheDocument();
+    for (int32_t i = 0; i < doc.LayerCount(); ++i) {
+        const AILayerHandle layer = doc.LayerAt(i);
+        const sim::Layer* info = doc.LayerInfo(layer);
+        if (info != nullptr && (info->locked || !info->visible)) start.ClosedLayers[layer] = LayerContents(doc, layer);
+    }
+    for (AIArtHandle member : MeasuredMembers()) start.Members.insert(member);
+    return start;
+}
+
+// No art on a layer that was locked or hidden when the gesture began, and still is, has changed. A sequence
+// under way when the gesture began may end on such a layer: the plug-in finishes or takes away its own
+// dimension there.
+inline std::string ClosedLayersUnchanged(const GestureStart& start) {
+    if (start.ClickCount != 0) return {};
+    const sim::Document& doc = sim::TheDocument();
+    for (const auto& [layer, before] : start.ClosedLayers) {
+        const sim::Layer* info = doc.LayerInfo(layer);
+        if (info == nullptr || (!info->locked && info->visible)) continue;
+        const std::string after = LayerContents(doc, layer);
+        if (after == before) continue;
+        // The first line that differs, to read what changed.
+        size_t at = 0;
+        while (at < before.size() && at < after.size() && before[at] == after[at]) ++at;
+        const size_t line = before.rfind('\n', at) == std::string::npos ? 0 : before.rfind('\n', at) + 1;
+        return "art changed on the locked or hidden layer " + info->title + ": was " +
+               before.substr(line, before.find('\n', line) - line) + " now " + after.substr(line, after.find('\n', line) - line);
+    }
+    return {};
+}
+
+// True when a user could select the art by hand: it and its groups neither locked nor hidden, on an unlocked,
+// visible layer.
+inline bool WithinReach(const sim::ArtNode& node) {
+    if (node.layer == nullptr || node.layer->locked || !node.layer->visible) return false;
+    for (const sim::ArtNode* n = &node; n != nullptr; n = n->parent) {
+        if ((n->userAttr & (kArtLocked | kArtHidden)) != 0) return false;
+    }
+    return true;
+}
+
+// No guide in the measured set, and no path joined it that the user could not select.
+inline std::string MeasuredSetSound(const GestureStart& start) {
+    const sim::Document& doc = sim::TheDocument();
+    for (AIArtHandle member : MeasuredMembers()) {
+        const sim::ArtNode* node = doc.Art(member);
+        if (node == nullptr) continue;
+        if (node->guide) return "a guide is measured";
+        if (start.Members.count(member) == 0 && !WithinReach(*node))
+            return "a locked or hidden path joined the measured set";
+    }
+    return {};
+}
+
+// The read-out counts the measured set's paths and totals their areas, those tagged "spa" taken away.
+inline std::string ReadoutFollowsTheSet() {
+    const sim::Document& doc = sim::TheDocument();
+    double total = 0.0;
+    double magnitude = 0.0;
+    int32_t count = 0;
+    for (AIArtHandle member : MeasuredMembers()) {
+        const sim::ArtNode* node = doc.Art(member);
+        if (node == nullptr) continue;
+        ++count;
+        AIReal area = 0.0f;
+        if (!node->closed || node->segments.empty() || sAIPath->GetPathArea(member, &area) != kNoErr ||
+            !std::isfinite(area))
+            continue;
+        const double enclosed = std::fabs(static_cast<double>(area));
+        total += node->tags.count("spa") == 1 ? -enclosed : enclosed;
+        magnitude += enclosed;
+    }
+    const SelectionTotals totals = TotalSelectedPaths();
+    if (totals.PathCount != count)
+        return "the selection counts " + std::to_string(totals.PathCount) + " paths, the set " + std::to_string(count);
+    if (!(std::fabs(totals.AreaPoints - total) <= 1e-6 * magnitude + 1e-6))
+        return "the selection's area " + std::to_string(totals.AreaPoints) + " is not the set's " + std::to_string(total);
+    // What the panel shows is what the totals read now.
+    const SelectionReadout lines = SelectionReadoutLines(totals);
+    const ADMDialogRef panel = sim::TheDialogs().FindDialog("Tavorine");
+    if (panel == nullptr) return {};
+    for (const auto& [id, text] : {std::pair{90, lines.Area.CStr()}, std::pair{92, lines.Paths.CStr()}}) {
+        const sim::ItemData* item = sim::TheDialogs().Item(sim::TheDialogs().FindItem(panel, id));
+        if (item != nullptr && item->text != text) return "the panel shows " + item->text + " where the set gives " + text;
+    }
+    return {};
+}
+
+// Once no sequence is under way, no group is a skeleton never built: a group whose paths all lack anchors and
+// whose labels are empty (a first point's skeleton stays so only until its second point). A built dimension may
+// keep a part empty, an extension line of no length or a line the label does not cut, for a panel change to
+// fill again.
+inline std::string NoUnbuiltSkeleton() {
+    const sim::Document& doc = sim::TheDocument();
+    for (AIArtHandle art : doc.AllArt()) {
+        const sim::ArtNode* node = doc.Art(art);
+        if (node == nullptr || node->type != kGroupArt) continue;
+        bool paths = false;
+        bool drawn = false;
+        for (AIArtHandle child : doc.Children(art)) {
+            const sim::ArtNode* part = doc.Art(child);
+            if (part == nullptr) continue;
+            if (part->type == kTextFrameArt) drawn = drawn || !part->text.contents.empty();
+            if (part->type != kPathArt) continue;
+            paths = true;
+            drawn = drawn || !part->segments.empty();
+        }
+        if (paths && !drawn) return "a dimension group is a skeleton whose paths have no anchors";
+    }
+    return {};
+}
+
+// Every link names an existing dimension and a path it measures: a link on a user's path is held by some
+// dimension's part, and a link on a dimension's part by some user's path (no link was ever written on a part as
+// though it were the measured path).
+inline std::string LinksSound() {
+    const sim::Document& doc = sim::TheDocument();
+    std::set<std::pair<std::string, std::string>> onParts;
+    std::set<std::pair<std::string, std::string>> onPaths;
+    for (AIArtHandle art : doc.AllArt()) {
+        const sim::ArtNode* node = doc.Art(art);
+        if (node == nullptr) continue;
+        for (const char* key : kDimensionLinkKeys) {
+            const auto found = node->tags.find(key);
+            if (found == node->tags.end()) continue;
+            (IsDimensionPart(*node) ? onParts : onPaths).insert({key, found->second.text});
+        }
+    }
+    for (const auto& link : onPaths)
+        if (onParts.count(link) == 0) return "the link " + link.first + "=" + link.second + " names no dimension";
+    for (const auto& link : onParts)
+        if (onPaths.count(link) == 0) return "the link " + link.first + "=" + link.second + " of a dimension names no path";
+    return {};
+}
+
+// No art holds a coordinate that is not a finite number, but the art drawn so.
+inline std::string OnlyFiniteNumbers(const std::set<AIArtHandle>& drawnNonFinite) {
+    const sim::Document& doc = sim::TheDocument();
+    for (AIArtHandle art : doc.AllArt()) {
+        if (drawnNonFinite.count(art) == 1) continue;
+        if (!HoldsOnlyFiniteNumbers(*doc.Art(art))) return "art holds a coordinate that is not a finite number";
+    }
+    return {};
+}
+
+}  // namespace fuzz
