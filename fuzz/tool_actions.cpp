@@ -47,6 +47,9 @@ constexpr int32_t kKeys[] = {sim::VK_LSHIFT_CODE, 161, sim::VK_LCONTROL_CODE, si
 constexpr int32_t kShift = sim::VK_LSHIFT_CODE;
 constexpr int32_t kControl = sim::VK_LCONTROL_CODE;
 constexpr int32_t kAlt = sim::VK_LMENU_CODE;
+// Shift and Alt as the tools read them, either side.
+constexpr int32_t kGenericShift = 16;
+constexpr int32_t kGenericAlt = 18;
 // The item a dialog's OK button has.
 constexpr int32_t kOkItem = 1;
 
@@ -145,7 +148,9 @@ struct GestureEnd {
 // the release where the cursor last was.
 void PressAndRelease(FuzzInput& in, const std::vector<AIRealPoint>& anchors, AIRealPoint p, bool drag, GestureEnd& end) {
     Send(kSelectorAITrackToolCursor, p);
-    const bool measuring = gToolState.CurrentTool == kMeasureTool;
+    // Shift or Alt alone makes the press the next-tool or panel gesture, which measures nothing.
+    const bool gesture = sim::ThePlatform().IsKeyDown(kGenericShift) != sim::ThePlatform().IsKeyDown(kGenericAlt);
+    const bool measuring = gToolState.CurrentTool == kMeasureTool && !gesture;
     Send(kSelectorAIToolMouseDown, p);
     AIRealPoint last = p;
     if (drag) {
@@ -192,19 +197,22 @@ void ChangeArt(FuzzInput& in) {
     document.SetUserAttr(node, attr, (node->userAttr & attr) != 0 ? 0 : attr);
 }
 
+// The options the panel and the preferences change. The live ones change only between click sequences: the
+// panel's own notifiers, which may end a sequence, are another fuzzer's.
 void ChangeOptions(FuzzInput& in) {
     Trace("options");
-    gCurrentOptions.SeriesOn = in.Flag() ? 1 : 0;
-    gCurrentOptions.BezierMode = static_cast<int32_t>(in.Below(3));
-    gSettings.RedrawAll = in.Flag() ? 1 : 0;
-    constexpr int32_t kUnits[] = {kUnitMillimetres, kUnitPoints, kUnitNoValue, kUnitFreeText};
-    gCurrentOptions.Unit = kUnits[in.Below(std::size(kUnits))];
     gSettings.SegmentCreateWithDimension = in.Flag() ? 1 : 0;
     gSettings.AngleCreateWithDimension = in.Flag() ? 1 : 0;
     gSettings.CircleCreateWithDimension = in.Flag() ? 1 : 0;
     gSettings.CircleCreateArc = in.Flag() ? 1 : 0;
     gSettings.CircleCreateSector = in.Flag() ? 1 : 0;
     sim::SetSmartGuides(in.Flag());
+    if (gToolState.ClickCount != 0) return;
+    gCurrentOptions.SeriesOn = in.Flag() ? 1 : 0;
+    gCurrentOptions.BezierMode = static_cast<int32_t>(in.Below(3));
+    gSettings.RedrawAll = in.Flag() ? 1 : 0;
+    constexpr int32_t kUnits[] = {kUnitMillimetres, kUnitPoints, kUnitNoValue, kUnitFreeText};
+    gCurrentOptions.Unit = kUnits[in.Below(std::size(kUnits))];
 }
 
 GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
@@ -238,7 +246,6 @@ GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
         const bool drag = in.Flag();
         WithKey(alt ? kAlt : kShift, true, [&] { WithKey(alt ? kShift : kAlt, false, [&] { PressAndRelease(in, anchors, p, drag, end); }); });
         end.Name = alt ? "the panel gesture" : "the next-tool gesture";
-        end.MeasureTool = false;
         break;
     }
     case 8: {
