@@ -7,6 +7,7 @@
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
+#include "host/ADMIconSuite.h"
 #include "host/AnnotatorSuite.h"
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
@@ -86,11 +87,24 @@ const char* CurrentToolTip(bool altHeld, bool shiftHeld) {
     }
 }
 
+// False when the palette icon of tool k is of a type the dialog manager cannot read.
+bool PaletteIconReadable(SPPluginRef plugin, int32_t k) {
+    ADMIconRef icon = nullptr;
+    if (sADMIcon->GetFromResource(plugin, kToolIconResource + k, 0, &icon) != kNoErr || icon == nullptr)
+        return true;
+    int32_t type = 0;
+    const bool unknown = sADMIcon->GetType(icon, &type) == kNoErr && type == kADMUnknownIconType;
+    sADMIcon->Destroy(icon);
+    return !unknown;
+}
+
 }  // namespace
 
 ASErr AddTools(SPPluginRef plugin) {
     ASErr error = kNoErr;
     for (int32_t k = 0; k < kToolCount; ++k) {
+        // An unreadable icon ends the registration: no further tool, and no measured set.
+        if (!PaletteIconReadable(plugin, k)) return error;
         AIAddToolData data;
         data.title = kToolNames[k];
         data.tooltip = kToolTips[k];

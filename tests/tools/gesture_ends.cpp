@@ -414,5 +414,27 @@ TEST_F(GestureEnds, ACircleDraggedBackToItsCentreLeavesNothing) {
     }
 }
 
+// Over a path on a locked layer, Longueurs & aires hints what its click does, an empty click: neither
+// "Ajoute le tracé à la sélection." nor the path's outline shows, and the click adds nothing.
+TEST_F(GestureEnds, LengthsAndAreasOffersNothingOnALockedLayer) {
+    Line({{0, 0}, {100, 0}, {100, 100}, {0, 100}}, true);
+    Select(kMeasureTool);
+    Click({50, 0});
+    ASSERT_EQ(gToolState.MeasuredCount, 1u);
+    const AILayerHandle locked = Doc().AddLayer("Fond");
+    Doc().SetCurrentLayer(locked);
+    Line({{300, 0}, {400, 0}, {400, 100}}, false);
+    Doc().SetLayerLocked(locked, true);
+    Track({350, 0});
+    EXPECT_EQ(Flags().OverSegment, 0);
+    for (const sim::DrawnShape& shape : Draw()) {
+        EXPECT_NE(shape.text, "Ajoute le tracé à la sélection.");
+        EXPECT_NE(shape.kind, "bezier");
+        EXPECT_NE(shape.kind, "line");
+    }
+    Click({350, 0});
+    EXPECT_EQ(gToolState.MeasuredCount, 0u);  // an empty click: the set is emptied, nothing is added
+}
+
 }  // namespace
 }  // namespace endtoend
