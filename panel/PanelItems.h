@@ -40,6 +40,8 @@ void SetFloatValue(ADMItemRef item, double value);  // the live double narrowed 
 void AppendEntry(ADMItemRef item, const char* text, int32_t entryID);
 // Selects the entry of the item's list with that id; false when there is none.
 bool SelectEntryByID(ADMItemRef item, int32_t entryID);
+// Leaves the entry with that id unchosen.
+void DeselectEntryByID(ADMItemRef item, int32_t entryID);
 // Ticks or unticks the entry of the item's list with that id.
 void CheckEntryByID(ADMItemRef item, int32_t entryID, bool checked);
 void EnableEntryByID(ADMItemRef item, int32_t entryID, bool enabled);
