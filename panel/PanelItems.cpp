@@ -100,3 +100,8 @@ void ShowPanelItem(int32_t itemID, bool shown) {
 void EnablePanelItem(int32_t itemID, bool enabled) {
     if (ADMItemRef item = PanelItem(itemID)) sADMItem->Enable(item, enabled ? 1 : 0);
 }
+
+void EnableShiftedTextItems(bool enabled) {
+    EnablePanelItem(kSideTextItem, enabled);
+    EnablePanelItem(kTextPositionPictureItem, enabled);
+}

@@ -46,5 +46,7 @@ void DeselectEntryByID(ADMItemRef item, int32_t entryID);
 void CheckEntryByID(ADMItemRef item, int32_t entryID, bool checked);
 void EnableEntryByID(ADMItemRef item, int32_t entryID, bool enabled);
 // Shows or hides, enables or disables, the panel's item with that id (no panel or no item: nothing).
+// Enables or disables the two items of the shifted text: the side button (95) and its picture (99).
+void EnableShiftedTextItems(bool enabled);
 void ShowPanelItem(int32_t itemID, bool shown);
 void EnablePanelItem(int32_t itemID, bool enabled);

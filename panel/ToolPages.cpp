@@ -45,7 +45,7 @@ enum class Cell : uint8_t {
     FreeTextRule,   // shown, enabled with the flag for a free text
     ToleranceRule,  // shown, enabled exactly when the tolerance is on
     ArcRule,        // items 61, 62, 63 by the multiple arcs
-    TextSideRule,   // item 95 by the text position
+    TextSideRule,   // items 95 and 99 by the text position
 };
 
 // A run of item ids that a page treats alike, moved to (x, y) when x is not negative.
@@ -234,7 +234,10 @@ void ApplyCell(const ItemCell& cell, int32_t id, bool flag) {
         case Cell::ShownEnabled: SetItem(id, true, true, cell.X, cell.Y); break;
         case Cell::FreeTextRule: SetItem(id, true, flag && FreeTextChosen()); break;
         case Cell::ToleranceRule: SetItem(id, true, gValueFormat.ToleranceOn != 0); break;
-        case Cell::TextSideRule: SetItem(id, true, flag && gToolState.LabelPosition > 0); break;
+        case Cell::TextSideRule:
+            ShowPanelItem(id, true);
+            EnableShiftedTextItems(flag && gToolState.LabelPosition > 0);
+            break;
         case Cell::ArcRule: {
             const bool multiple = flag && live.MultipleArcs == 1;
             SetItem(id, true, id == kArcCountItem ? multiple : multiple && live.ArcCount > 1);
