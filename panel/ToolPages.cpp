@@ -323,6 +323,26 @@ void ApplyTickRule(bool flatTick) {
         SetTickHeights(half, -half);
 }
 
+// The page of a tool; null for a number that is no tool.
+const PageSpec* PageOf(int32_t tool) {
+    switch (tool) {
+        case kSegmentTool: return &kSegmentPage;
+        case kAngleTool: return &kAnglePage;
+        case kCircleTool: return &kCirclePage;
+        case kBezierTool: return &kBezierPage;
+        case kMeasureTool: return &kMeasurePage;
+        default: return nullptr;
+    }
+}
+
+// Whether the page keeps a flyout entry disabled whatever its flag.
+bool PageDisablesEntry(const PageSpec* page, int32_t entryID) {
+    if (page == nullptr) return false;
+    if (entryID == kFlyoutOptionsEntry || entryID == kFlyoutArrowsEntry)
+        return page->OptionsAndArrows == EntryState::Disabled;
+    return entryID == kFlyoutColoursEntry && page->Colours == EntryState::Disabled;
+}
+
 void SetEntries(const PageSpec& page, bool flag) {
     ADMItemRef menu = FlyoutMenu();
     SetEntry(menu, kFlyoutOptionsEntry, page.OptionsAndArrows, flag);
@@ -416,5 +436,9 @@ void LayoutPanelForTool(int32_t enable) {
 
 void EnablePanelMenuEntries(int32_t enable) {
     ADMItemRef menu = FlyoutMenu();
-    for (int32_t id = kFlyoutOptionsEntry; id <= kFlyoutHelpEntry; ++id) EnableEntryByID(menu, id, enable != 0);
+    // The entries the current page disables stay disabled: the Longueurs & aires page must not be shrunk by
+    // entry 1, nor open what it has no use for.
+    const PageSpec* page = PageOf(gToolState.CurrentTool);
+    for (int32_t id = kFlyoutOptionsEntry; id <= kFlyoutHelpEntry; ++id)
+        EnableEntryByID(menu, id, enable != 0 && !PageDisablesEntry(page, id));
 }
