@@ -144,6 +144,7 @@ struct DrawerData {
 struct IconData {
     uintptr_t handle = 0;
     int32_t resourceID = 0;
+    int32_t type = kADMBitmapIconType;  // kADMUnknownIconType when the resource holds no readable image
 };
 
 // One notification as the dialog manager delivered it.
