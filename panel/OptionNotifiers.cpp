@@ -211,12 +211,12 @@ void SegmentOffsetYNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void AngleOffsetANotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.AngleOffsetAngle))
-        RedrawAngleAtVertex(gMeasuredPoints.FirstPoint.p);
+        RedrawAngleAtVertex();
 }
 
 void AngleOffsetRNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.AngleOffsetRadius))
-        RedrawAngleAtVertex(gMeasuredPoints.FirstPoint.p);
+        RedrawAngleAtVertex();
 }
 
 void CircleOffsetXNotify(ADMItemRef item, ADMNotifierRef notifier) {

@@ -230,7 +230,7 @@ void AngleArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
         SetShapePointY(0, 0.0f);
         SetShapePointY(1, 0.0f);
     }
-    RedrawAngle(gMeasuredPoints.AnglePointB.p);
+    RedrawAngle();
 }
 
 // The three orientation pictures act on every notification.
@@ -258,7 +258,7 @@ void AngleFormatNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const int32_t index = GetPopupIndex(item);
     if (index != kAngleFormatSeparator) ApplyAngleFormat(item, index);
     if (gSettings.AutoRightAngle != 0 && gDimensionValues.RightAngleShown != 0) return;
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
 }
 
 void SingleArcNotify(ADMItemRef, ADMNotifierRef notifier) {
@@ -271,7 +271,7 @@ void SingleArcNotify(ADMItemRef, ADMNotifierRef notifier) {
                       kAngleArrowsItem},
                      true);
     EnablePanelItems({kArcGapItem, kArcGapPictureItem, kArcCountItem}, false);
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
 }
 
 void MultipleArcsNotify(ADMItemRef item, ADMNotifierRef notifier) {
@@ -286,33 +286,33 @@ void MultipleArcsNotify(ADMItemRef item, ADMNotifierRef notifier) {
                      false);
     EnablePanelItems({kArcGapItem, kArcGapPictureItem, kArcCountItem}, true);
     ActivateDialogItem(item, kArcCountItem);
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
 }
 
 void ArcCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     gCurrentOptions.ArcCount = std::clamp<int32_t>(ItemInt(item), 1, static_cast<int32_t>(kAngleArcCapacity));
     if (!IsLiveArt(gCurrentDimension.AngleArcs[0])) return;
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
     EnablePanelItems({kArcGapItem, kArcGapPictureItem}, gCurrentOptions.ArcCount > 1);
 }
 
 void ArcGapNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     gCurrentOptions.ArcGap = static_cast<int32_t>(std::trunc(ItemFloat(item)));
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
 }
 
 void ArcRadiusNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     const float radius = ItemFloat(PanelItem(kArcRadiusItem));
     if (radius > 0.0f) gCurrentOptions.ArcRadius = radius;
-    RedrawAngle(gMeasuredPoints.AnglePointB.p);
+    RedrawAngle();
 }
 
 void SalientReentrantNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gMeasuredPoints.AngleFlip);
     RedrawPanelItems({kSalientReentrantItem});
-    RedrawAngle(gMeasuredPoints.AnglePointB.p);
+    RedrawAngle();
 }
