@@ -32,15 +32,15 @@ constexpr const char* kPicture = kADMPicturePushButtonType;
 
 const PrefsItemSpec kAngleItems[] = {
     {.Id = kArcRadiusItem, .Type = kADMSpinEditType, .Bounds = {34, 215, 100, 233}, .Tip = kRadiusTip,
-     .Notify = RealFieldNotify, .Look = kRadiusLook, .Numeric = true, .Value = {.Real = &W::ArcRadius}},
+     .Notify = RealFieldNotify, .Look = kRadiusLook, .Numeric = true, .Value = {.Real = &W::ArcRadius}, .Key = "Rayon"},
     {.Id = kArcRadiusPicture, .Type = kPicture, .Bounds = {14, 216, 32, 233}, .Tip = kRadiusTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kAngleOffsetItem, .Type = kADMSpinEditType, .Bounds = {36, 245, 100, 263}, .Tip = kAngularTip,
-     .Notify = RealFieldNotify, .Look = kAngularLook, .Numeric = true, .Value = {.Real = &W::AngleOffsetAngle}},
+     .Notify = RealFieldNotify, .Look = kAngularLook, .Numeric = true, .Value = {.Real = &W::AngleOffsetAngle}, .Key = "DecalageAngA"},
     {.Id = kAngleOffsetPicture, .Type = kPicture, .Bounds = {14, 244, 34, 263}, .Tip = kAngularTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kRadialOffsetItem, .Type = kADMSpinEditType, .Bounds = {165, 245, 229, 263}, .Tip = kRadialTip,
-     .Notify = RealFieldNotify, .Look = kRadialLook, .Numeric = true, .Value = {.Real = &W::AngleOffsetRadius}},
+     .Notify = RealFieldNotify, .Look = kRadialLook, .Numeric = true, .Value = {.Real = &W::AngleOffsetRadius}, .Key = "DecalageAngR"},
     {.Id = kRadialOffsetPicture, .Type = kPicture, .Bounds = {143, 245, 163, 262}, .Tip = kRadialTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kArcTypeItem, .Type = kPicture, .Bounds = {380, 215, 396, 231},
@@ -55,7 +55,7 @@ const PrefsItemSpec kAngleItems[] = {
     {.Id = kRightAngleItem, .Type = kADMTextCheckBoxType, .Bounds = {16, 274, 178, 290},
      .Text = "Angles droits automatiques.", .Notify = RightAngleNotify, .Value = {.Whole = &W::AutoRightAngle}},
     {.Id = kArcFactorItem, .Type = kADMSpinEditType, .Bounds = {368, 245, 430, 263}, .Tip = kFactorTip,
-     .Notify = RealFieldNotify, .Look = kFactorLook, .Numeric = true, .Value = {.Real = &W::MultipleArcWidthFactor}},
+     .Notify = RealFieldNotify, .Look = kFactorLook, .Numeric = true, .Value = {.Real = &W::MultipleArcWidthFactor}, .Key = "CoefArcSpecial"},
     {.Id = kArcFactorPicture, .Type = kPicture, .Bounds = {352, 245, 366, 263}, .Tip = kFactorTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
 };
