@@ -16,6 +16,9 @@ constexpr int32_t kMaxRememberedPoints = 1000;
 // The highest index of a font, and the largest step from one font to another: a host counts its fonts in 16 bits.
 constexpr int32_t kMaxFontIndex = 32767;
 
+// Stroke widths and dash lengths, in points: the range of "Epaisseur" and the widths a dimension's art takes.
+constexpr RealRange kStrokeWidthRange{0.0, 1000.0};
+
 // A real as a 32-bit integer, truncated towards zero and saturated at the ends of int32_t; NaN gives
 // `fallback`. The one conversion of a real into an integer on input.
 constexpr int32_t CheckedInt32(double value, int32_t fallback) {

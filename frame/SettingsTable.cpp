@@ -20,8 +20,7 @@ constexpr IntegerRange Between(int32_t minimum, int32_t maximum) { return Intege
 constexpr double kPi = 3.14159265358979323846;
 constexpr RealRange kSignedLength{};
 constexpr RealRange kLength{0.0, kLongestDrawingLength};
-// Stroke widths and dash lengths, in points.
-constexpr RealRange kStrokeLength{0.0, 1000.0};
+constexpr RealRange kStrokeLength = kStrokeWidthRange;
 // End-mark size, percent (0: no end marks).
 constexpr RealRange kEndMarkPercent{0.0, 1000.0};
 // Label body size, in points.
