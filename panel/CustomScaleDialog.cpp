@@ -191,7 +191,9 @@ void CustomScaleDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
     sADMDrawer->DrawText(drawer, line.c_str(), &kConversionAt);
 }
 
-void CustomNumeratorNotify(ADMItemRef item, ADMNotifierRef notifier) { TakeTerm(item, notifier, "EchelleNumPersoReal", gWorking.Numerator); }
+void CustomNumeratorNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    TakeTerm(item, notifier, "EchelleNumPersoReal", gWorking.Numerator);
+}
 
 void CustomDenominatorNotify(ADMItemRef item, ADMNotifierRef notifier) {
     TakeTerm(item, notifier, "EchelleDenPersoReal", gWorking.Denominator);

@@ -4,7 +4,6 @@
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
-#include "panel/PanelEditing.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelState.h"
 #include "records/CurrentDimension.h"
@@ -73,8 +72,8 @@ void BoundPanelField(ADMItemRef item, int32_t itemID) {
 
 double HeldPanelValue(ADMItemRef item, double fallback) {
     RealRange range;
-    if (!PanelFieldRangeOf(IdOf(item), range)) return ItemFloat(item);
-    return HeldToRange(ItemFloat(item), range, fallback);
+    const double value = FieldReal(item, fallback);
+    return PanelFieldRangeOf(IdOf(item), range) ? HeldToRange(value, range, fallback) : value;
 }
 
 int32_t HeldPanelInt(ADMItemRef item, int32_t fallback) {

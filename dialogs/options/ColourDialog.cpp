@@ -232,7 +232,8 @@ void GlobalSwatchesNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void OpenArrowAngleNotify(ADMItemRef item, ADMNotifierRef) {
-    gColourWorkingCopy.OpenArrowAngle = HeldToSetting("AnglePointe1", FieldReal(item, gColourWorkingCopy.OpenArrowAngle));
+    gColourWorkingCopy.OpenArrowAngle =
+        HeldToSetting("AnglePointe1", FieldReal(item, gColourWorkingCopy.OpenArrowAngle));
     InvalidateItem(ItemDialog(item), kOpenArrowPicture);
 }
 

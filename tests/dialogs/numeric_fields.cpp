@@ -278,8 +278,8 @@ protected:
                 break;
             case kCircleTool: {
                 const float k = 0.5522847f * 50.0f;
-                Doc().DrawPath({sim::CurveSegment({50, 0}, {50, 0}, {50, k}), sim::CurveSegment({0, 50}, {k, 50}, {0, 50})},
-                               false);
+                Doc().DrawPath(
+                    {sim::CurveSegment({50, 0}, {50, 0}, {50, k}), sim::CurveSegment({0, 50}, {k, 50}, {0, 50})}, false);
                 UseTool(tool);
                 ClickDrag({35.355f, 35.355f}, {80, 80});
                 break;
