@@ -11,6 +11,7 @@
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
 #include "frame/PathStyles.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
@@ -152,7 +153,7 @@ ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double sta
         return ClearPath(path);
     constexpr int kMaxPieces = 8;
     const int pieces = std::clamp(
-        static_cast<int>(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - kSweepTolerance)), 1, kMaxPieces);
+        CheckedInt32(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - kSweepTolerance), kMaxPieces), 1, kMaxPieces);
     const double step = sweep / pieces;
     const double handle = kArcHandleFactor * std::tan(step / 4.0) * radius;
     AIPathSegment segments[kMaxPieces + 1];

@@ -369,16 +369,14 @@ void RefreshCurrentDimension() {
 }
 
 void LineWidthNotify(ADMItemRef item, ADMNotifierRef) {
-    float width = 0.0f;
-    if (sADMItem->GetFloatValue(item, &width) != kNoErr) return;
-    gCurrentOptions.LineWidth = width;
+    gCurrentOptions.LineWidth = HeldPanelValue(item, gCurrentOptions.LineWidth);
     gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
     RefreshCurrentDimension();
 }
 
 void EndMarkSizeNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    float size = 0.0f;
-    if (!IsUserChange(notifier) || sADMItem->GetFloatValue(item, &size) != kNoErr) return;
+    if (!IsUserChange(notifier)) return;
+    const double size = HeldPanelValue(item, gCurrentOptions.EndMarkSize);
     gCurrentOptions.EndMarkSize = size;
     gCurrentOptions.ActiveEndMarkSize = size;
     UpdateSeriesLabelStep();
@@ -390,9 +388,8 @@ void EndMarkSizeNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void BezierLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    float length = 0.0f;
-    if (!IsUserChange(notifier) || sADMItem->GetFloatValue(item, &length) != kNoErr) return;
-    gCurrentOptions.BezierPathLength = length;
+    if (!IsUserChange(notifier)) return;
+    gCurrentOptions.BezierPathLength = static_cast<float>(HeldPanelValue(item, gCurrentOptions.BezierPathLength));
     RedrawBezierExtra();
 }
 

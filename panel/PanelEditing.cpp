@@ -11,6 +11,7 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMItemSuite.h"
@@ -65,9 +66,9 @@ float ItemFloat(ADMItemRef item) {
 }
 
 int32_t ItemInt(ADMItemRef item) {
-    int32_t value = 0;
-    if (item == nullptr || sADMItem->GetIntValue(item, &value) != kNoErr) return 0;
-    return value;
+    float value = 0.0f;
+    if (item == nullptr || sADMItem->GetFloatValue(item, &value) != kNoErr) return 0;
+    return RoundedInt32(value, 0);
 }
 
 std::string ItemText(ADMItemRef item) {

@@ -36,6 +36,7 @@ ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc) {
         return nullptr;
     if (desc.TextFont) sADMItem->SetFont(item, kPanelFont);
     if (desc.SetUp != nullptr) desc.SetUp(item);
+    BoundPanelField(item, desc.Id);
     if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
     if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
     if (desc.Track != nullptr) sADMItem->SetTrackProc(item, desc.Track);

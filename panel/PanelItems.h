@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "frame/SettingsTable.h"
 #include "host/ADMTypes.h"
 #include "host/SPBasic.h"
 
@@ -23,6 +24,15 @@ struct PanelItemSpec {
 
 // Makes one item on the dialog: creates it, then its font, set-up, procedures and tip, in that order.
 ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc);
+// The range of a numeric panel field (in the field's own values: points, percent, degrees, counts); false for
+// an item that edits no number.
+bool PanelFieldRangeOf(int32_t itemID, RealRange& range);
+// Narrows a numeric panel field's minimum and maximum to its range (nothing for other items).
+void BoundPanelField(ADMItemRef item, int32_t itemID);
+// A field's number held to its range, as a notifier puts it in force; `fallback` stands for an unreadable one.
+double HeldPanelValue(ADMItemRef item, double fallback);
+int32_t HeldPanelInt(ADMItemRef item, int32_t fallback);
+
 // Makes every row of a table in order.
 void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count);
 template <size_t N>

@@ -12,6 +12,7 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMEntrySuite.h"
@@ -45,7 +46,7 @@ void SetOrientation(int32_t orientation) {
     EnablePanelItem(kHorizontalTextItem, orientation != kHorizontalDimension);
     RedrawPanelItems({kHorizontalTextItem});
     if (gToolState.CurrentTool == kSegmentTool && IsLiveArt(gCurrentDimension.DimensionGroup)) NameDimensionArt();
-    gCurrentOptions.SideTieLength = ItemFloat(PanelItem(kSideTieItem));
+    gCurrentOptions.SideTieLength = HeldPanelValue(PanelItem(kSideTieItem), gCurrentOptions.SideTieLength);
     if (orientation == kParallelDimension && gCurrentOptions.SideTieLength < 0.0) {
         gCurrentOptions.SideTieLength = -gCurrentOptions.SideTieLength;
         ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
@@ -291,7 +292,7 @@ void MultipleArcsNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void ArcCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gCurrentOptions.ArcCount = std::clamp<int32_t>(ItemInt(item), 1, static_cast<int32_t>(kAngleArcCapacity));
+    gCurrentOptions.ArcCount = HeldPanelInt(item, gCurrentOptions.ArcCount);
     if (!IsLiveArt(gCurrentDimension.AngleArcs[0])) return;
     RedrawAngle();
     EnablePanelItems({kArcGapItem, kArcGapPictureItem}, gCurrentOptions.ArcCount > 1);
@@ -299,14 +300,18 @@ void ArcCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void ArcGapNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gCurrentOptions.ArcGap = static_cast<int32_t>(std::trunc(ItemFloat(item)));
+    gCurrentOptions.ArcGap = CheckedInt32(HeldPanelValue(item, gCurrentOptions.ArcGap), gCurrentOptions.ArcGap);
     RedrawAngle();
 }
 
+// A radius of nothing is refused: the field shows the radius in force again.
 void ArcRadiusNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    const float radius = ItemFloat(PanelItem(kArcRadiusItem));
-    if (radius > 0.0f) gCurrentOptions.ArcRadius = radius;
+    const double radius = HeldPanelValue(PanelItem(kArcRadiusItem), gCurrentOptions.ArcRadius);
+    if (radius > 0.0)
+        gCurrentOptions.ArcRadius = radius;
+    else
+        ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
     RedrawAngle();
 }
 
