@@ -6,6 +6,7 @@
 
 #include "figures/SegmentFigureShape.h"
 #include "frame/Colours.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMItemSuite.h"
@@ -15,8 +16,14 @@ namespace {
 
 // Points per radian along a band's edges: enough for a smooth edge at preview sizes.
 constexpr double kBandPointsPerRadian = 12.0;
+// A band or arc is at most a whole turn.
+constexpr int32_t kMostBandSteps = 76;
 
-int32_t Pixel(double x) { return static_cast<int32_t>(std::lround(x)); }
+int32_t BandSteps(double sweep) {
+    return std::clamp(CheckedInt32(std::ceil(std::fabs(sweep) * kBandPointsPerRadian), 1), 1, kMostBandSteps);
+}
+
+int32_t Pixel(double x) { return RoundedInt32(x, 0); }
 
 }  // namespace
 
@@ -39,7 +46,7 @@ void DrawPreviewAxes(ADMDrawerRef drawer, const PreviewFrame& frame, int32_t wid
 
 void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inner, double outer, double from,
                      double sweep) {
-    const int32_t steps = std::max(1, static_cast<int32_t>(std::ceil(std::fabs(sweep) * kBandPointsPerRadian)));
+    const int32_t steps = BandSteps(sweep);
     std::vector<ADMPoint> points;
     for (int32_t i = 0; i <= steps; ++i) points.push_back(frame.At(outer, from + sweep * i / steps));
     for (int32_t i = steps; i >= 0; --i) points.push_back(frame.At(inner, from + sweep * i / steps));
@@ -47,7 +54,7 @@ void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inne
 }
 
 void DrawPreviewArc(ADMDrawerRef drawer, const PreviewFrame& frame, double r, double from, double sweep) {
-    const int32_t steps = std::max(1, static_cast<int32_t>(std::ceil(std::fabs(sweep) * kBandPointsPerRadian)));
+    const int32_t steps = BandSteps(sweep);
     ADMPoint last = frame.At(r, from);
     for (int32_t i = 1; i <= steps; ++i) {
         const ADMPoint next = frame.At(r, from + sweep * i / steps);
