@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -108,6 +110,23 @@ TEST_F(ServicesPreferences, StringReadIsBoundedAndNeverSplitsACharacter) {
     }
     char buffer[4];
     EXPECT_EQ(prefs->GetStringPreference(kPrefix, "Police", buffer, 0), kBadParameterErr);
+}
+
+TEST_F(ServicesPreferences, StringLengthTellsTheBufferThatReadsTheTextWhole) {
+    const std::string text = std::string(5000, 'a') + "Ø";
+    store.Put(kPrefix, "TexteLibre1", PrefValue::String(text));
+    store.Put(kPrefix, "Precision", PrefValue::Int(2));
+    size_t length = 7;
+    ASSERT_EQ(prefs->GetStringPreferenceLength(kPrefix, "TexteLibre1", &length), kNoErr);
+    EXPECT_EQ(length, 5002u);
+    std::vector<char> buffer(length + 1, 'x');
+    ASSERT_EQ(prefs->GetStringPreference(kPrefix, "TexteLibre1", buffer.data(), buffer.size()), kNoErr);
+    EXPECT_EQ(std::string(buffer.data()), text);
+    length = 7;
+    EXPECT_EQ(prefs->GetStringPreferenceLength(kPrefix, "Precision", &length), kWrongTypeErr);
+    EXPECT_EQ(prefs->GetStringPreferenceLength(kPrefix, "Absent", &length), kNoSuchKeyErr);
+    EXPECT_EQ(length, 7u);
+    EXPECT_EQ(prefs->GetStringPreferenceLength(kPrefix, "TexteLibre1", nullptr), kBadParameterErr);
 }
 
 TEST_F(ServicesPreferences, NullOrEmptyPrefixNamesAHostKeySeededAtReset) {
