@@ -289,6 +289,48 @@ TEST_F(ServicesPreferences, CorruptFilesNameTheLineAndChangeNothing) {
     }
 }
 
+// Saving over an existing file: a link is followed to its target and stays a link, and the file keeps its mode.
+TEST_F(ServicesPreferences, SaveWritesThroughLinksAndKeepsTheFilesMode) {
+    namespace fs = std::filesystem;
+    using Perms = fs::perms;
+    struct Case {
+        const char* Name;
+        const char* Saved;     // the path saved to, in the test's folder
+        const char* Target;    // the file that must hold the values
+        Perms Mode;            // the target's mode before and after
+        std::vector<std::pair<const char*, const char*>> Links;  // link -> what it points to
+    };
+    const Perms readOnly = Perms::owner_read | Perms::group_read | Perms::others_read;
+    const Perms ownerOnly = Perms::owner_read | Perms::owner_write;
+    const Case cases[] = {
+        {"plain file", "p.txt", "p.txt", ownerOnly, {}},
+        {"read-only file", "p.txt", "p.txt", readOnly, {}},
+        {"relative link", "p.txt", "real/p.txt", ownerOnly, {{"p.txt", "real/p.txt"}}},
+        {"chain of links", "p.txt", "real/q.txt", readOnly | Perms::owner_write,
+         {{"p.txt", "mid.txt"}, {"mid.txt", "real/q.txt"}}},
+        {"absolute link", "p.txt", "real/p.txt", ownerOnly, {{"p.txt", "ABSOLUTE"}}},
+    };
+    store.Put(kPrefix, "Son", PrefValue::Bool(true));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(dir);
+        fs::create_directories(dir / "real");
+        const fs::path target = dir / c.Target;
+        FileIn(c.Target, "# the user's own comment\n\"VekTavorine\" \"Son\" bool false\n");
+        fs::permissions(target, c.Mode);
+        for (const auto& [link, to] : c.Links)
+            fs::create_symlink(std::string(to) == "ABSOLUTE" ? target : fs::path(to), dir / link);
+        std::string error;
+        ASSERT_TRUE(store.Save((dir / c.Saved).string(), &error)) << error;
+        for (const auto& link : c.Links) EXPECT_TRUE(fs::is_symlink(dir / link.first)) << link.first;
+        EXPECT_EQ(fs::status(target).permissions() & Perms::all, c.Mode);
+        EXPECT_EQ(Read(target.string()), store.Serialize());
+        EXPECT_FALSE(fs::exists(target.string() + ".tmp"));
+        EXPECT_FALSE(fs::exists((dir / c.Saved).string() + ".tmp"));
+        fs::permissions(target, Perms::owner_all);
+    }
+}
+
 TEST_F(ServicesPreferences, SaveIntoAMissingDirectoryFails) {
     std::string error;
     EXPECT_FALSE(store.Save((dir / "no" / "such" / "p.txt").string(), &error));
