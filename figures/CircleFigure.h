@@ -13,6 +13,10 @@
 // leaves the path and the dimension as they were. Result: the last host error.
 ASErr MakeCreatedCircle();
 
+// At the release of a creation click that shaped a figure: a figure left with no size goes, its dimension
+// group with it.
+void DropCollapsedCircle();
+
 // What a reshape of the circle figure did.
 struct CircleFigureStep {
     ASErr Error = kNoErr;  // the host's last error
