@@ -26,7 +26,10 @@ TEST_F(UserTest, EveryToolClicksTheArtItsHoverShowed) {
                                      {kMeasureTool, format::SegmentMarker}};
     for (const NearbyDimension& c : cases) {
         SCOPED_TRACE(c.Tool);
-        SetUp();
+        if (c.Tool != cases[0].Tool) {
+            TearDown();
+            SetUp();
+        }
         const AIArtHandle path = Line({{0, 0}, {100, 0}});
         const AIArtHandle part = Line({{0, 7}, {100, 7}});
         MakeDimensionPart(part, c.OtherMarker);
@@ -37,9 +40,7 @@ TEST_F(UserTest, EveryToolClicksTheArtItsHoverShowed) {
         EXPECT_TRUE(Alerts().empty());
         EXPECT_EQ(HasTag(path, format::OnSegmentLink), c.Tool == kSegmentTool);
         EXPECT_EQ(InMeasuredSet(path), c.Tool == kMeasureTool);
-        TearDown();
     }
-    SetUp();
 }
 
 // The two-anchor measure ends on an anchor that a dimension's extension line also touches: the hover showed
