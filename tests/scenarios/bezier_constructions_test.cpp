@@ -1,5 +1,6 @@
 // The Bézier tool's constructions played end to end: what the panel rebuilds after the cursor has moved on,
 // and what a press dragged off the curve leaves.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +9,9 @@
 
 namespace scenarios {
 namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 constexpr const char* kFigures =
     "path \"Barre\" 0,0 200,0\n"
@@ -38,6 +42,27 @@ TEST_F(BezierConstruction, ADivisionRebuiltByThePanelAfterTheCursorCrossedAVerte
     ExpectInOrder(tree, {"  group \"Bézier partage segment\"", Tick("200"), Tick("166.66667"), Tick("133.33333"),
                          Tick("100"), Tick("66.666664"), Tick("33.333332"), Tick("0"), "  path \"Barre\""});
     EXPECT_EQ(Count(tree, "    path open "), 7u);
+}
+
+// A press on the arc dragged off it: the construction goes as the cursor leaves the curve, and the group the
+// press made goes with it when the button is released; the panel's rebuilds then find nothing to draw.
+TEST_F(BezierConstruction, ALocalConstructionDraggedOffTheCurveLeavesNothing) {
+    const struct {
+        const char* Mode;
+        const char* Group;
+    } modes[] = {{"panel click 55\n", "Bézier rayon local"}, {"panel click 56\n", "Bézier tangente locale"}};
+    for (const auto& mode : modes) {
+        const std::string press = std::string(mode.Mode) + "move 335.355,35.355\ndown 335.355,35.355\n";
+        const std::string tree =
+            Play(press + "drag 370,70 380,80\nup 380,80\npanel enter 36 \"5\"\npanel enter 22 \"14\"\n");
+        EXPECT_THAT(tree, Not(HasSubstr("group"))) << mode.Group << "\n" << tree;
+        EXPECT_EQ(Count(tree, "  path "), 3u) << mode.Group;
+
+        // Back on the curve before the release, the construction stands where the cursor left it.
+        const std::string back = Play(press + "drag 370,70 336,36\nup 336,36\n");
+        EXPECT_THAT(back, HasSubstr("  group \"" + std::string(mode.Group) + "\"")) << back;
+        EXPECT_THAT(back, Not(HasSubstr("anchors=[]"))) << back;
+    }
 }
 
 }  // namespace
