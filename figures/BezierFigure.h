@@ -8,7 +8,8 @@
 // them at later calls: replica r is the stored curve with its y negated, scaled by the base scale plus r scale
 // steps about its origin, turned by the base rotation plus r rotation steps, and moved to the clicked point
 // plus r offset steps. Adds 1.0 to the x of the cursor point, so that the release of a drag that made the figure
-// opens no dialog. Returns the error of a refused path (the routine stops there), else the last style's result.
+// opens no dialog. A figure with a point that would not be finite is not laid: the replicas keep their last
+// shape. Returns the error of a refused path (the routine stops there), else the last style's result.
 ASErr MakeCreatedBezier();
 
 // The transform of replica `replica` (0-based) of a Bézier figure laid at `origin`.

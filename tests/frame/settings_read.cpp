@@ -1,5 +1,5 @@
 // The start-up read: per-point keys by point count, the scale floors, the font and separator, and bad stored
-// values that take a sound value without being overwritten.
+// values that take their built-in default, which is written back; what the user set is never rewritten.
 #include <cmath>
 #include <limits>
 
@@ -180,7 +180,8 @@ TEST_F(ReadTest, AMissingFontIsTheHostsFirstFontAndNoFontListGivesAnEmptyName) {
     Restart();
     EXPECT_STREQ(gSettings.FontName, "Arial");
     EXPECT_STREQ(gSettings.PreferredFontName, "Arial");
-    EXPECT_TRUE(WrittenKeys().empty());
+    EXPECT_EQ(WrittenKeys(), std::vector<std::string>{"Police"});
+    EXPECT_EQ(Stored("Police"), PrefValue::String("Arial"));
 
     // A host whose font list is empty.
     AIFontSuite noFonts = *sAIFont;
@@ -192,7 +193,7 @@ TEST_F(ReadTest, AMissingFontIsTheHostsFirstFontAndNoFontListGivesAnEmptyName) {
     EXPECT_STREQ(gSettings.FontName, "");
 }
 
-// Bad stored values: the setting takes a sound value and the store keeps what it held.
+// Bad stored values: the setting takes its built-in default, and the store holds it from then on.
 struct BadValueCase {
     const char* Name;
     const char* Key;
@@ -201,31 +202,37 @@ struct BadValueCase {
 
 class BadStoredValue : public ReadTest, public ::testing::WithParamInterface<BadValueCase> {};
 
-TEST_P(BadStoredValue, TakesTheBuiltInDefaultAndStaysInTheStore) {
+// Expects the variable of the entry to hold its built-in default.
+void ExpectDefault(const SettingEntry& entry) {
+    switch (entry.Type) {
+        case SettingType::Boolean:
+        case SettingType::Integer:
+            EXPECT_EQ(*static_cast<int32_t*>(entry.Address), static_cast<int32_t>(entry.DefaultNumber)) << entry.Key;
+            break;
+        case SettingType::Real: EXPECT_EQ(*static_cast<double*>(entry.Address), entry.DefaultNumber); break;
+        case SettingType::String:
+            EXPECT_STREQ(SettingString(*static_cast<char**>(entry.Address)), entry.DefaultText);
+            break;
+        case SettingType::Name: EXPECT_STREQ(static_cast<char*>(entry.Address), entry.DefaultText); break;
+        case SettingType::Separator: EXPECT_EQ(*static_cast<char*>(entry.Address), ','); break;
+    }
+}
+
+TEST_P(BadStoredValue, TakesTheBuiltInDefaultWhichIsWrittenBack) {
     const BadValueCase& c = GetParam();
     Seed(c.Key, c.Bad);
     Restart();
     const SettingEntry* entry = FindSetting(c.Key);
     ASSERT_NE(entry, nullptr);
-    switch (entry->Type) {
-        case SettingType::Boolean:
-        case SettingType::Integer:
-            EXPECT_EQ(*static_cast<int32_t*>(entry->Address), static_cast<int32_t>(entry->DefaultNumber));
-            break;
-        case SettingType::Real: EXPECT_EQ(*static_cast<double*>(entry->Address), entry->DefaultNumber); break;
-        case SettingType::String:
-            EXPECT_STREQ(SettingString(*static_cast<char**>(entry->Address)), entry->DefaultText);
-            break;
-        case SettingType::Name: EXPECT_STREQ(static_cast<char*>(entry->Address), entry->DefaultText); break;
-        case SettingType::Separator: EXPECT_EQ(*static_cast<char*>(entry->Address), ','); break;
-    }
+    ExpectDefault(*entry);
+    EXPECT_EQ(WrittenKeys(), std::vector<std::string>{c.Key});
+    // The value written reads back as the same default at the next start, which writes nothing more.
+    sim::ThePlugin().Shutdown();
+    ClearPluginState();
+    Store().ClearWriteLog();
+    Restart();
+    ExpectDefault(*entry);
     EXPECT_TRUE(WrittenKeys().empty());
-    const std::optional<PrefValue> kept = Store().Get(kTavorinePreferencePrefix, c.Key);
-    ASSERT_TRUE(kept.has_value());
-    EXPECT_EQ(kept->type, c.Bad.type);
-    if (c.Bad.type != sim::PrefType::Real || !std::isnan(c.Bad.realValue)) {
-        EXPECT_EQ(*kept, c.Bad);
-    }
 }
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -330,7 +337,7 @@ TEST_F(ReadTest, EmptyStringsStayEmpty) {
     EXPECT_STREQ(gSettings.LayerName, "");
 }
 
-TEST_F(ReadTest, OverlongStringsAreCutWithoutSplittingACharacter) {
+TEST_F(ReadTest, OverlongNamesAreCutWithoutSplittingACharacterAndTextsAreReadWhole) {
     const std::string longName(300, 'a');
     // 254 plain bytes then "é" (two bytes): the cut at 255 bytes falls inside the "é", which is dropped whole.
     const std::string accented = std::string(254, 'b') + "\xC3\xA9" + "cd";
@@ -343,7 +350,8 @@ TEST_F(ReadTest, OverlongStringsAreCutWithoutSplittingACharacter) {
     EXPECT_EQ(std::string(gSettings.FontName), std::string(255, 'a'));
     EXPECT_EQ(std::string(gSettings.PreferredFontName), std::string(255, 'a'));
     EXPECT_EQ(std::string(gSettings.LayerName), std::string(254, 'b'));
-    EXPECT_EQ(std::string(SettingString(gSettings.FreeTexts[0])), std::string(255, 'x'));
+    // A text keeps what a free-text field holds: 5,000 bytes stay whole.
+    EXPECT_EQ(std::string(SettingString(gSettings.FreeTexts[0])), longText);
     EXPECT_STREQ(SettingString(gSettings.Suffix), "Ø mm");
     EXPECT_EQ(Stored("TexteLibre1"), PrefValue::String(longText));
     EXPECT_TRUE(WrittenKeys().empty());
@@ -360,7 +368,10 @@ TEST_F(ReadTest, UnusablePerPointValuesTakeTheirBuiltInCoordinates) {
     EXPECT_EQ(gSettings.BezierShape.Points.InX[3], 0.0f);
     EXPECT_EQ(gSettings.BezierShape.Points.AnchorX[2], 100.0f);
     EXPECT_EQ(gSettings.PreferredArrowShape.Points.AnchorY[1], -4.5f);
-    EXPECT_TRUE(WrittenKeys().empty());
+    // The built-in coordinates are written in place of what could not be used, the offsets added.
+    EXPECT_EQ(WrittenKeys(), (std::vector<std::string>{"PtBezierX1", "PtBezierY2", "PtINOUTBeziIX3", "PtFlEditY1"}));
+    EXPECT_EQ(Stored("PtBezierX1"), PrefValue::Real(280.0));
+    EXPECT_EQ(Stored("PtINOUTBeziIX3"), PrefValue::Real(280.0));
 }
 
 TEST_F(ReadTest, AStoredPresetIsLoadedIntoTheEndMarkAtStartUp) {

@@ -30,3 +30,34 @@ TEST(EditorsExample, TheEditedEndMarkAndTheCurvesReachTheDocument) {
 }
 
 }  // namespace
+
+namespace {
+
+// The Bézier dialog's first point at X 1e30 with two replicas a scale step of 1e30 apart, then the curve laid
+// and dragged out again: no replica lies beyond a float, and the document's picture keeps a finite view box.
+TEST(EditorsExample, ABezierCurveBeyondAFloatIsNotLaid) {
+    const scenarios::WorkFolder folder;
+    folder.Write("far.scn", "tool \"Outil Bézier\"\n"
+                            "move 400,-250\n"
+                            "down 400,-250\n"
+                            "dialog \"bezier\"\n"
+                            "    enter 10 \"1e30\"\n"
+                            "    enter 289 \"2\"\n"
+                            "    enter 291 \"1e30\"\n"
+                            "    ok\n"
+                            "end\n"
+                            "up 400,-250\n"
+                            "down -100,-250\n"
+                            "drag -50,-230 45,-187\n"
+                            "up 45,-187\n");
+    const scenarios::DriverResult result = folder.Run({"far.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const std::string tree = folder.Read("far.tree.txt");
+    EXPECT_EQ(tree.find("inf"), std::string::npos) << tree;
+    EXPECT_EQ(tree.find("nan"), std::string::npos) << tree;
+    const std::string svg = folder.Read("far.svg");
+    EXPECT_EQ(svg.find("inf"), std::string::npos) << svg;
+    EXPECT_EQ(svg.find("nan"), std::string::npos) << svg;
+}
+
+}  // namespace
