@@ -164,16 +164,23 @@ void ForEachPointKey(const PointKeyFamily& family, Tables& points, int32_t count
     }
 }
 
-// Reads the per-point keys of `count` points over the built-in points; a missing or unusable coordinate keeps
-// its built-in value.
+// Reads the per-point keys of the `count` points of a shape; past the count the built-in points stay. When any
+// coordinate of those points is missing, of another type or no finite float, the whole shape is the built-in
+// one: a shape mixed of two is neither.
 void ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
                           const ShapePointTables& defaults, int32_t count) {
     points = defaults;
-    ForEachPointKey(family, points, count, [](const char* name, float* table, int32_t index, const PointAxis& axis) {
+    bool whole = true;
+    ForEachPointKey(family, points, count,
+                    [count, &whole](const char* name, float* table, int32_t index, const PointAxis& axis) {
+        if (index >= count || !whole) return;
         double stored = 0.0;
         if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - axis.Offset))
             table[index] = static_cast<float>(ClampToRange(stored - axis.Offset, axis.Range));
+        else
+            whole = false;
     });
+    if (!whole) points = defaults;
 }
 
 // One editor's stored shape: its scalar keys, count key, per-point keys and built-in points.
@@ -340,5 +347,7 @@ ASErr ReadPreferences() {
     ApplyReadRules();
     ReadEditorShape(BezierStore());
     ReadEditorShape(ArrowStore());
+    // The dimension line starts on the arrow's axis, whatever "DebEditSegY" holds; the next OK writes 0.
+    gSettings.PreferredArrowShape.LineStartY = 0.0;
     return written;
 }
