@@ -99,12 +99,13 @@ void LoadPreferredIntoWorking() {
     s.Closed = preferred.Closed != 0 ? 1 : 0;
     s.Hollow = preferred.Hollow != 0 ? 1 : 0;
     s.LineStartX = SettingAsFloat(preferred.LineStartX);
-    s.LineStartY = SettingAsFloat(preferred.LineStartY);
+    s.LineStartY = 0.0f;  // the line start stays on the axis
     gPointEditorModes.SymmetricMoves = preferred.Symmetric != 0 ? 1 : 0;
 }
 
+// The stepping items and the Y edit, which the line start does not use: it stays on the axis.
 void EnableStepping(ADMItemRef item, bool enable) {
-    for (int32_t id : {kNextPointItem, kPreviousPointItem, kPointNumberItem}) {
+    for (int32_t id : {kNextPointItem, kPreviousPointItem, kPointNumberItem, kPointYItem}) {
         if (ADMItemRef stepping = SiblingItem(item, id)) sADMItem->Enable(stepping, enable ? 1 : 0);
     }
 }
@@ -201,7 +202,7 @@ void StoreAndWrite() {
     WriteBooleanPreference("SymetriEdit", preferred.Symmetric);
     preferred.LineStartX = s.LineStartX;
     WriteRealPreference("DebEditSegX", preferred.LineStartX);
-    preferred.LineStartY = s.LineStartY;
+    preferred.LineStartY = 0.0;
     WriteRealPreference("DebEditSegY", preferred.LineStartY);
     CopyShapePoints(s.Points, preferred.Points, preferred.PointCount);
     WritePointPreferences(kArrowPointKeys, preferred.Points, preferred.PointCount);

@@ -6,6 +6,8 @@
 #include "dialogs/creation/PointEditorCanvas.h"
 #include "editor_fixture.h"
 #include "frame/ArrowHeads.h"
+#include "frame/PreferenceStore.h"
+#include "frame/SettingsTable.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
 
@@ -112,6 +114,47 @@ TEST_F(ArrowEditor, TheLineStartStaysOnTheAxisAndRightOfTheTip) {
         DragCanvas(dialog, {{500, 500}, {211, 60}});
         EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartX, 4.0f);
     }, true);
+}
+
+// While the line start is selected, by its button or on the canvas, the Y edit is off and shows 0; an anchor
+// selected again turns it back on; OK writes "DebEditSegY" 0 whatever was held before.
+TEST_F(ArrowEditor, TheLineStartsYEditIsOffAndShowsZeroAndOkWritesZero) {
+    gSettings.PreferredArrowShape.LineStartY = 3.0;
+    Open([](ADMDialogRef dialog) {
+        Click(dialog, kLineStartKindItem);
+        EXPECT_FALSE(Data(dialog, kPointYItem).enabled);
+        EXPECT_EQ(Data(dialog, kPointYItem).value, 0.0f);
+        EXPECT_NE(sim::TheDialogs().Enter(Item(dialog, kPointYItem), "2"), kNoErr);  // refused: disabled
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartY, 0.0f);
+        DragCanvas(dialog, {{500, 500}, {211, 60}});  // to (4, 0), away from anchor 3 at (2, 0)
+        Click(dialog, kAnchorKindItem);
+        EXPECT_TRUE(Data(dialog, kPointYItem).enabled);
+        // Picked on the canvas at pixel (210, 130), then dragged up: it stays on the axis.
+        DragCanvas(dialog, {{210, 130}, {211, 131}, {251, 100}});
+        EXPECT_EQ(gArrowEditor.SelectedPoint, kLineStartSelection);
+        EXPECT_FALSE(Data(dialog, kPointYItem).enabled);
+        EXPECT_EQ(Data(dialog, kPointYItem).value, 0.0f);
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartY, 0.0f);
+    });
+    EXPECT_EQ(Written("DebEditSegY"), "0");
+    EXPECT_EQ(gSettings.PreferredArrowShape.LineStartY, 0.0);
+}
+
+// A stored shape that fell back whole to the built-in arrow at launch is what the editor opens on, and its OK
+// writes it whole.
+TEST_F(ArrowEditor, AShapeThatFellBackIsWrittenWholeByTheNextOk) {
+    sim::ThePlugin().Shutdown();
+    for (const char* key : {"PtFlEditX1", "PtFlEditY1", "PtINOUTEditIX1"})
+        sim::ThePreferences().Put(kTavorinePreferencePrefix, key, sim::PrefValue::Real(2.5));
+    sim::ThePreferences().Put(kTavorinePreferencePrefix, "PtINOUTEditOY3", sim::PrefValue::String("x"));
+    ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
+    sim::ThePreferences().ClearWriteLog();
+    Open([](ADMDialogRef) {});
+    const ShapePointTables builtIn = DefaultArrowPoints();
+    EXPECT_EQ(Written("PtFlEditX1"), "17");   // 11 + 6
+    EXPECT_EQ(Written("PtFlEditY1"), "1.5");  // -4.5 + 6
+    EXPECT_EQ(Written("PtINOUTEditIX1"), sim::PrefValue::Real(static_cast<double>(builtIn.InX[1]) + 6.0).Text());
+    EXPECT_EQ(Written("PtINOUTEditOY3"), sim::PrefValue::Real(static_cast<double>(builtIn.OutY[3]) + 6.0).Text());
 }
 
 TEST_F(ArrowEditor, SymmetricDragsMirrorAndSnapToTheGrid) {
