@@ -124,6 +124,11 @@ void LoadPreferredArrow(const PreferredArrow& arrow) {
     }
 }
 
+void LoadCustomArrow() {
+    LoadPreferredArrow(gSettings.PreferredArrowShape);
+    gArrowHeadShape.CustomArrow = 1;
+}
+
 void ApplyArrowPreset(int32_t preset) {
     if (preset < kNotchedArrowPreset || preset > kCustomArrowPreset) preset = kNotchedArrowPreset;
     ArrowHeadShape& shape = gArrowHeadShape;
@@ -144,7 +149,7 @@ void ApplyArrowPreset(int32_t preset) {
             }
             break;
         default:
-            if (arrows) LoadPreferredArrow(gSettings.PreferredArrowShape); else LoadTick(shape);
+            if (arrows) LoadCustomArrow(); else LoadTick(shape);
             break;
     }
     gSettings.ArrowPreset = preset;

@@ -362,7 +362,7 @@ void ArrowEditorOk(ADMItemRef item, ADMNotifierRef notifier) {
     RememberItemDialogBounds(item, gDialogPositions.ArrowEditorBounds);
     StoreAndWrite();
     if (gCurrentOptions.ArrowPreset == kCustomArrowPreset && gCurrentOptions.ArrowHeads != 0)
-        LoadPreferredArrow(gSettings.PreferredArrowShape);
+        LoadCustomArrow();
     gDialogOpenFlags.ArrowEditorOpen = 0;
 }
 

@@ -1,15 +1,22 @@
 // The arrow-head editor driven through the stand-in's dialog manager: symmetric edits, round and corner
 // points, tips, grid, the keys its OK writes and the live end mark it updates.
+#include <cmath>
 #include <cstring>
+#include <sstream>
+#include <utility>
+#include <vector>
 
 #include "dialogs/creation/ArrowEditorDialog.h"
 #include "dialogs/creation/PointEditorCanvas.h"
+#include "dimension/LinearDimensions.h"
+#include "dimension/Skeletons.h"
 #include "editor_fixture.h"
 #include "frame/ArrowHeads.h"
 #include "frame/PreferenceStore.h"
 #include "frame/SettingsTable.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
+#include "records/MeasuredPoints.h"
 
 namespace {
 
@@ -293,3 +300,94 @@ TEST_F(CustomEndMark, TheEditorsArrowEndsTheNextSegmentDimension) {
 }
 
 }  // namespace
+
+namespace {
+
+// The anchors of the filled copies the preview strip drew, in its pixels: the left copy first, then the one
+// mirrored left to right. Each copy of corner points is the polygon anchor, anchor, ... with every anchor but
+// the first given twice.
+std::vector<std::vector<std::pair<double, double>>> PreviewCopies(const sim::Drawing& preview) {
+    std::vector<std::vector<std::pair<double, double>>> copies;
+    for (const std::string& line : preview) {
+        std::istringstream in(line);
+        std::string kind;
+        int count = 0;
+        in >> kind >> count;
+        if (kind != "FillPolygon") continue;
+        std::vector<std::pair<double, double>> anchors;
+        for (int i = 0; i < count; ++i) {
+            double h = 0.0, v = 0.0;
+            in >> h >> v;
+            if (i % 2 == 0) anchors.emplace_back(h, v);
+        }
+        copies.push_back(anchors);
+    }
+    return copies;
+}
+
+}  // namespace
+
+// An uneven custom arrow (its long barb drawn upward in the editor) reaches the document as the preview strip
+// shows it: its left copy at the dimension's first end, its mirrored copy at the second, each turned to the
+// line's direction (the preview's rightward along the line from the first end to the second, its upward to the
+// line's left), whatever the slope; marks turned outside are the same copies turned half a turn.
+TEST_F(ArrowEditor, AnUnevenCustomArrowIsAtEachEndThePreviewsCopyForThatEnd) {
+    gCurrentOptions.ArrowPreset = kCustomArrowPreset;
+    gCurrentOptions.ArrowHeads = 1;
+    gCurrentOptions.EndMarkSize = 100.0;
+    std::vector<std::vector<std::pair<double, double>>> copies;
+    Open([&](ADMDialogRef dialog) {
+        PointEditorShape& s = gArrowEditor.EditShape;
+        s.PointCount = 3;
+        s.Closed = 1;
+        s.Hollow = 0;
+        s.LineStartX = 6.0f;
+        const float xs[3] = {0.0f, 8.0f, 6.0f}, ys[3] = {0.0f, -4.0f, 1.0f};
+        for (int k = 0; k < 3; ++k) {
+            s.Points.AnchorX[k] = s.Points.InX[k] = s.Points.OutX[k] = xs[k];
+            s.Points.AnchorY[k] = s.Points.InY[k] = s.Points.OutY[k] = ys[k];
+        }
+        copies = PreviewCopies(Draw(dialog, 16));  // the preview strip
+    });
+    ASSERT_EQ(copies.size(), 2u);
+    ASSERT_EQ(copies[0].size(), 3u);
+    ASSERT_EQ(copies[1].size(), 3u);
+    // Each copy in units from its tip, its y turned upward.
+    const double tips[2] = {copies[0][0].first, copies[1][0].first}, axis = copies[0][0].second;
+    const struct {
+        const char* name;
+        AIRealPoint a, b, label;
+        int32_t outside;
+    } cases[] = {
+        {"horizontal", {0, 0}, {100, 0}, {50, 30}, 0},
+        {"vertical", {0, 0}, {0, 100}, {-30, 50}, 0},
+        {"downward", {0, 0}, {0, -100}, {-30, -50}, 0},
+        {"oblique", {10, 20}, {90, 80}, {30, 70}, 0},
+        {"right to left", {100, 0}, {0, 0}, {50, -30}, 0},
+        {"outside", {0, 0}, {100, 0}, {50, 30}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        gCurrentDimension.DimensionGroup = sim::TheDocument().NewGroup();
+        ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+        gMeasuredPoints.FirstPoint.p = c.a;
+        gMeasuredPoints.SecondPoint.p = c.b;
+        ASSERT_EQ(DrawParallelDimensionWithTextGap(c.label.h, c.label.v, c.outside, 0, 0, 0, 0), kNoErr);
+        const AIRealPoint ends[2] = {gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p};
+        const double length = std::hypot(ends[1].h - ends[0].h, ends[1].v - ends[0].v);
+        const double ux = (ends[1].h - ends[0].h) / length, uy = (ends[1].v - ends[0].v) / length;
+        const double turn = c.outside != 0 ? -1.0 : 1.0;
+        for (size_t end = 0; end < 2; ++end) {
+            const sim::ArtNode* mark = sim::TheDocument().Art(gCurrentDimension.EndMarks[end][0]);
+            ASSERT_NE(mark, nullptr);
+            ASSERT_EQ(mark->segments.size(), 3u);
+            for (size_t k = 0; k < 3; ++k) {
+                const double along = turn * (copies[end][k].first - tips[end]) / 2.0;
+                const double up = turn * (axis - copies[end][k].second) / 2.0;
+                const AIRealPoint p = mark->segments[k].p;
+                EXPECT_NEAR(p.h, ends[end].h + along * ux - up * uy, 1e-3) << "end " << end << " anchor " << k;
+                EXPECT_NEAR(p.v, ends[end].v + along * uy + up * ux, 1e-3) << "end " << end << " anchor " << k;
+            }
+        }
+    }
+}

@@ -19,9 +19,10 @@ TEST(EditorsExample, TheEditedEndMarkAndTheCurvesReachTheDocument) {
     EXPECT_TRUE(folder.Has("out/editors.fleche.pointe.svg"));
     EXPECT_TRUE(folder.Has("out/editors.bezier.courbe.svg"));
     const std::string tree = folder.Read("out/editors.tree.txt");
-    // Tip 3 with its upper barb pulled to (16, -5) and the mirror following, at the dimension line's start.
-    EXPECT_NE(tree.find("anchors=[(0,60 in 10,61 out 10,59 smooth) (16,55 in 14,58.5 out 16,58.5 smooth) "
-                        "(11,60 in 15,59 out 15,61 smooth) (16,65 in 16,61.5 out 14,61.5 smooth)]"),
+    // Tip 3 with its upper barb pulled to (16, -5) and the mirror following, at the dimension line's start: the
+    // upper barb above the line, as the editor shows it.
+    EXPECT_NE(tree.find("anchors=[(0,60 in 10,59 out 10,61 smooth) (16,65 in 14,61.5 out 16,61.5 smooth) "
+                        "(11,60 in 15,61 out 15,59 smooth) (16,55 in 16,58.5 out 14,58.5 smooth)]"),
               std::string::npos)
         << tree;
     EXPECT_EQ(scenarios::Count(tree, "group \"Bézier courbe\""), 2u);
