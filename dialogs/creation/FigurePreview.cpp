@@ -13,10 +13,19 @@
 
 namespace {
 
-// Points per radian along a band's edges: enough for a smooth edge at preview sizes.
-constexpr double kBandPointsPerRadian = 12.0;
+// The longest step, in pixels, between two points of an arc or a band's edge: at a pixel or less the whole-pixel
+// points follow the circle as closely as the screen can show it.
+constexpr double kArcStepPixels = 1.0;
+// Steps an arc takes at most, whatever its radius and sweep.
+constexpr double kMaxArcSteps = 2048.0;
 
 int32_t Pixel(double x) { return static_cast<int32_t>(std::lround(x)); }
+
+// The steps that draw a sweep at radius r smoothly.
+int32_t ArcSteps(double r, double sweep) {
+    const double steps = std::ceil(std::fabs(sweep) * std::fabs(r) / kArcStepPixels);
+    return std::isfinite(steps) ? static_cast<int32_t>(std::clamp(steps, 1.0, kMaxArcSteps)) : 1;
+}
 
 }  // namespace
 
@@ -39,7 +48,7 @@ void DrawPreviewAxes(ADMDrawerRef drawer, const PreviewFrame& frame, int32_t wid
 
 void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inner, double outer, double from,
                      double sweep) {
-    const int32_t steps = std::max(1, static_cast<int32_t>(std::ceil(std::fabs(sweep) * kBandPointsPerRadian)));
+    const int32_t steps = ArcSteps(std::max(std::fabs(inner), std::fabs(outer)), sweep);
     std::vector<ADMPoint> points;
     for (int32_t i = 0; i <= steps; ++i) points.push_back(frame.At(outer, from + sweep * i / steps));
     for (int32_t i = steps; i >= 0; --i) points.push_back(frame.At(inner, from + sweep * i / steps));
@@ -47,10 +56,11 @@ void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inne
 }
 
 void DrawPreviewArc(ADMDrawerRef drawer, const PreviewFrame& frame, double r, double from, double sweep) {
-    const int32_t steps = std::max(1, static_cast<int32_t>(std::ceil(std::fabs(sweep) * kBandPointsPerRadian)));
+    const int32_t steps = ArcSteps(r, sweep);
     ADMPoint last = frame.At(r, from);
     for (int32_t i = 1; i <= steps; ++i) {
         const ADMPoint next = frame.At(r, from + sweep * i / steps);
+        if (next.h == last.h && next.v == last.v) continue;
         sADMDrawer->DrawLine(drawer, &last, &next);
         last = next;
     }
