@@ -62,8 +62,9 @@ constexpr EditorItemSpec kArrowItems[] = {
     {kFirstTipItem + 3, kPush, {6, 235, 25, 254}, "Pointe prédéfinie 4.", nullptr, ArrowTipPreset4Notify, nullptr},
     {kFirstTipItem + 4, kPush, {6, 255, 25, 274}, "Pointe prédéfinie 5.", nullptr, ArrowTipPreset5Notify, nullptr},
     {kFirstTipItem + 5, kPush, {6, 275, 25, 294}, "Pointe prédéfinie 6.", nullptr, ArrowTipPreset6Notify, nullptr},
-    {kPointCountItem, kADMTextStaticType, {210, 295, 290, 313}, kCountTip, nullptr, nullptr, nullptr},
-    {kPreviewItem, kADMPictureStaticType, {30, 304, 490, 332}, nullptr, ArrowPreviewDraw, nullptr, nullptr},
+    // The count text between the canvas and the preview strip, each clear of the other.
+    {kPointCountItem, kADMTextStaticType, {210, 296, 290, 312}, kCountTip, nullptr, nullptr, nullptr},
+    {kPreviewItem, kADMPictureStaticType, {30, 312, 490, 340}, nullptr, ArrowPreviewDraw, nullptr, nullptr},
     {kCanvasItem, kPush, {30, 35, 490, 295}, nullptr, ArrowEditorCanvasDraw, nullptr, ArrowEditorCanvasTrack},
     {kNextPointItem, kPush, {264, 14, 277, 25}, "Modifier le point suivant.", nullptr, ArrowNextPointNotify, nullptr},
     {kPreviousPointItem, kPush, {223, 14, 236, 25}, "Modifier le point précédent.", nullptr, ArrowPreviousPointNotify,

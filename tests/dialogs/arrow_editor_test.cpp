@@ -391,3 +391,21 @@ TEST_F(ArrowEditor, AnUnevenCustomArrowIsAtEachEndThePreviewsCopyForThatEnd) {
         }
     }
 }
+
+// The current mode's button shows pressed: its picture, then a sunken frame and its inner rectangle inverted;
+// the other is raised. The point count and the preview strip under the canvas do not overlap.
+TEST_F(ArrowEditor, TheCurrentModeButtonIsInvertedAndTheCountTextStaysClearOfThePreview) {
+    Open([](ADMDialogRef dialog) {
+        EXPECT_EQ(Draw(dialog, 8), (sim::Drawing{"PictureCentered 1008 1 1 18 18", "SunkenRect 0 0 19 19",
+                                                 "InvertRect 1 1 18 18"}));
+        EXPECT_EQ(Draw(dialog, 9), (sim::Drawing{"PictureCentered 1009 1 1 18 18", "RaisedRect 0 0 19 19"}));
+        Click(dialog, 9);
+        EXPECT_EQ(Draw(dialog, 8), (sim::Drawing{"PictureCentered 1008 1 1 18 18", "RaisedRect 0 0 19 19"}));
+        EXPECT_EQ(Draw(dialog, 9).back(), "InvertRect 1 1 18 18");
+        const ADMRect count = Data(dialog, kPointCountItem).bounds, strip = Data(dialog, 16).bounds,
+                      canvas = Data(dialog, kCanvasItem).bounds;
+        EXPECT_LE(count.bottom, strip.top);
+        EXPECT_GE(count.top, canvas.bottom);
+        EXPECT_GE(count.bottom - count.top, 16);  // a line of text
+    });
+}
