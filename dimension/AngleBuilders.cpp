@@ -12,6 +12,7 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/PathStyles.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
@@ -256,7 +257,7 @@ AIReal ArcWidthAt(int32_t type, double width, double factor, int32_t index) {
     const bool odd = index % 2 == 1;
     const bool thick = (type == 1 && odd) || (type == 2 && !odd);
     const double factorUsed = std::isfinite(factor) && factor > 0.0 ? factor : 1.0;
-    return static_cast<AIReal>(thick ? width * factorUsed : width);
+    return static_cast<AIReal>(ClampToRange(thick ? width * factorUsed : width, kStrokeWidthRange));
 }
 
 double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outside) {

@@ -60,9 +60,7 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
                                                        PointOnCircle(centre, radius, start + sweep)};
     const AIRealPoint anchors[kExtensionLineCount] = {m.ArcFirstAnchor.p, m.ArcLastAnchor.p};
     for (size_t k = 0; k < kExtensionLineCount; ++k) {
-        KeepError(result, extensions
-                              ? SetExtensionLine(d.ExtensionLines[k], anchors[k], lineEnds[k], overshoot)
-                              : ClearPath(d.ExtensionLines[k]));
+        KeepError(result, ShapeExtensionLine(k, extensions, anchors[k], lineEnds[k], overshoot));
         gDimensionValues.DimensionLineEnds[k] = CornerSegment(lineEnds[k]);
     }
     const double middle = start + sweep / 2.0;

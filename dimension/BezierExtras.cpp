@@ -43,10 +43,11 @@ bool Finite(AIRealPoint p) {
     return std::isfinite(p.h) && std::isfinite(p.v);
 }
 
-// The division count that the live "NbDivBez" gives.
-int32_t LiveDivisionCount() {
-    return gCurrentOptions.DivisionCount;
-}
+}  // namespace
+
+int32_t LiveDivisionCount() { return std::clamp(gCurrentOptions.DivisionCount, 1, kMaxDivisionCount); }
+
+namespace {
 
 bool EndTicks(int32_t withEnds) {
     return gSettings.DivisionEndTicks != 0 || withEnds != 0;

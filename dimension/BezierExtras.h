@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "frame/SettingRanges.h"
 #include "host/Types.h"
 
-// The most parts a division makes; larger counts are held to it.
-constexpr int32_t kMaxDivisionCount = 100;
 // Samples per curve segment when a curve is divided by length.
 constexpr int32_t kCurveSamplesPerSegment = 64;
 // The reticle's centre lines run past the circle by this fraction of the radius; the ticks across the circle
@@ -25,6 +24,8 @@ struct DivisionTick {
 // The parts a division shows: `count` (held to 1..kMaxDivisionCount), the inner division points, and both
 // ends too when `withEnds`; as the indexes k of the points k / count of the way.
 std::vector<int32_t> DivisionSteps(int32_t count, bool withEnds);
+// The parts a division of the live "NbDivBez" makes: the count the hint shows and the marks drawn.
+int32_t LiveDivisionCount();
 
 // Ticks dividing the segment a-b, from each division point across the segment by the offset of `through`
 // from the line (centred on the line when `centred`); none when a and b coincide.

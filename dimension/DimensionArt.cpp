@@ -7,10 +7,14 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
+#include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/PathStyles.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
+#include "host/ArtSuite.h"
 #include "host/PathSuite.h"
 #include "records/CurrentOptions.h"
 
@@ -150,7 +154,7 @@ ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double sta
         return ClearPath(path);
     constexpr int kMaxPieces = 8;
     const int pieces = std::clamp(
-        static_cast<int>(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - kSweepTolerance)), 1, kMaxPieces);
+        CheckedInt32(std::ceil(std::abs(sweep) / kMaxArcPieceSweep - kSweepTolerance), kMaxPieces), 1, kMaxPieces);
     const double step = sweep / pieces;
     const double handle = kArcHandleFactor * std::tan(step / 4.0) * radius;
     AIPathSegment segments[kMaxPieces + 1];
@@ -212,14 +216,60 @@ ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, do
     return WriteSegments(mark, segments, count);
 }
 
-ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineEnd, double overshoot) {
+namespace {
+
+// Where an extension line from `measured` towards `lineEnd` starts and ends; false when it has no length.
+bool ExtensionLineEnds(AIRealPoint measured, AIRealPoint lineEnd, double overshoot, AIRealPoint ends[2]) {
     const Vector2 reach = Vector2(lineEnd) - Vector2(measured);
     const double length = reach.Length();
     const double offset = std::isfinite(gSettings.ExtensionGap) ? gSettings.ExtensionGap : 0.0;
     if (reach.IsDegenerate() || length + overshoot <= offset)
-        return ClearPath(line);
+        return false;
     const Vector2 u = UnitVector(reach);
-    return SetLinePath(line, Along(measured, u, offset), Along(measured, u, length + overshoot));
+    ends[0] = Along(measured, u, offset);
+    ends[1] = Along(measured, u, length + overshoot);
+    return true;
+}
+
+// Extension line `k` of the dimension made again where the skeleton puts it: line 1 under every other part,
+// line 0 just above it.
+ASErr RemakeExtensionLine(size_t k) {
+    AIArtHandle* lines = gCurrentDimension.ExtensionLines;
+    ASErr result = NewDimensionPart(kPathArt, &gPathStyles.DimensionLineStyle, &lines[k]);
+    if (lines[k] == nullptr)
+        return result;
+    const bool aboveSecond = k == 0 && IsLiveArt(lines[1]);
+    KeepError(result, sAIArt->ReorderArt(lines[k], aboveSecond ? kPlaceAbove : kPlaceInsideOnBottom,
+                                         aboveSecond ? lines[1] : gCurrentDimension.DimensionGroup));
+    return result;
+}
+
+} // namespace
+
+ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineEnd, double overshoot) {
+    AIRealPoint ends[2];
+    if (!ExtensionLineEnds(measured, lineEnd, overshoot, ends))
+        return ClearPath(line);
+    return SetLinePath(line, ends[0], ends[1]);
+}
+
+ASErr ShapeExtensionLine(size_t k, bool shown, AIRealPoint measured, AIRealPoint lineEnd, double overshoot) {
+    if (k >= kExtensionLineCount)
+        return kBadParameterErr;
+    AIArtHandle& line = gCurrentDimension.ExtensionLines[k];
+    AIRealPoint ends[2];
+    if (!shown || !ExtensionLineEnds(measured, lineEnd, overshoot, ends)) {
+        DisposeArtIfValid(&line);
+        return kNoErr;
+    }
+    ASErr result = kNoErr;
+    if (!IsLiveArt(line)) {
+        if (!IsLiveArt(gCurrentDimension.DimensionGroup))
+            return kNoErr;
+        result = RemakeExtensionLine(k);
+    }
+    KeepError(result, SetLinePath(line, ends[0], ends[1]));
+    return result;
 }
 
 namespace {
@@ -421,11 +471,8 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
                                  LabelCentre(dimension.LabelAt, dimension.LabelAngle), halfGap));
     if (index == 0) {
         for (size_t k = 0; k < kExtensionLineCount; ++k) {
-            AIArtHandle extension = gCurrentDimension.ExtensionLines[k];
-            KeepError(result, dimension.ExtensionLines
-                                  ? SetExtensionLine(extension, dimension.Measured[k], dimension.LineEnds[k],
-                                                     dimension.ExtensionOvershoot)
-                                  : ClearPath(extension));
+            KeepError(result, ShapeExtensionLine(k, dimension.ExtensionLines, dimension.Measured[k],
+                                                 dimension.LineEnds[k], dimension.ExtensionOvershoot));
         }
     }
     // Each dimension of a series leaves its own line ends, so that the last one built is the one remembered.

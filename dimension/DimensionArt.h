@@ -74,6 +74,10 @@ ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, do
 // stored extension-line offset "Gap" from `measured` (before it when negative) and runs `overshoot` past
 // `lineEnd`; cleared when the two points coincide or the offset would reach past the end.
 ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineEnd, double overshoot);
+// Extension line `k` (0 or 1) of the dimension being edited, shaped as SetExtensionLine shapes it while it is
+// `shown` and has a length; otherwise it goes from the document (no empty path stays in the group), and comes
+// back, where the skeleton puts it, at the next build that shows it.
+ASErr ShapeExtensionLine(size_t k, bool shown, AIRealPoint measured, AIRealPoint lineEnd, double overshoot);
 
 // Half the gap a dimension line leaves around the text last formatted in ValueTextBuffer: half its width and
 // the stored text gap "GapTexteSeg".

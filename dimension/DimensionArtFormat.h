@@ -28,6 +28,11 @@ inline constexpr const char* OnSegmentLink = "surseg";
 inline constexpr const char* AngleLink = "ang";
 inline constexpr const char* CircleLink = "cer";
 
+// On the group of a linear dimension: the end ("0" or "1") past which its drag put a value that does not fit,
+// so that a rebuild without the cursor puts it there again. A group without it takes the end the text reads
+// towards.
+inline constexpr const char* OutsideEndKey = "hors";
+
 // Anchor indexes of a link, on the parts: decimal text.
 inline constexpr size_t AnchorIndexKeyCount = 3;
 inline constexpr const char* AnchorIndexKeys[AnchorIndexKeyCount] = {"num1", "num2", "num3"};

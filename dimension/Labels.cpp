@@ -137,6 +137,11 @@ AIReal UprightAngle(AIReal angle) {
 
 ASErr WriteDimensionLabel(AIArtHandle* frame) {
     if (frame == nullptr) return kBadParameterErr;
+    // A dimension without a value (its label removed by "Cote (sans)") gets no empty frame back.
+    if (!IsLiveArt(*frame) && gValueTextBuffer.Length == 0) {
+        *frame = nullptr;
+        return kNoErr;
+    }
     if (!IsLiveArt(*frame)) {
         if (const ASErr error = NewDimensionPart(kTextFrameArt, nullptr, frame); *frame == nullptr) {
             return error;

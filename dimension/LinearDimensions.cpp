@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
@@ -12,11 +13,15 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
+#include "frame/SuiteTable.h"
+#include "host/TagSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 
 namespace {
+
+namespace format = DimensionArtFormat;
 
 // The label positions of LabelPosition.
 constexpr int8_t kLabelCentred = 0;
@@ -128,9 +133,39 @@ int8_t CursorEnd(const LinearFrame& frame, AIRealPoint first, AIRealPoint second
     return toFirst < toSecond ? 0 : 1;
 }
 
-// The dimension with its text in a gap of the line, the line at the offset of the label point.
+// Keeps on the group the end the cursor chose for a value that does not fit; none when it chose none.
+void KeepOutsideEnd(int8_t end) {
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (!IsLiveArt(group))
+        return;
+    if (end == 0 || end == 1)
+        sAITag->SetTag(group, format::OutsideEndKey, format::TagType, end == 0 ? "0" : "1");
+    else
+        sAITag->DeleteTag(group, format::OutsideEndKey);
+}
+
+// The end the drag chose, kept on the group; -1 when it keeps none.
+int8_t KeptOutsideEnd() {
+    char end[2] = {};
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (!IsLiveArt(group) || sAITag->GetStringTag(group, format::OutsideEndKey, end, sizeof end) != kNoErr)
+        return -1;
+    return end[0] == '0' ? 0 : end[0] == '1' ? 1 : -1;
+}
+
+// How far the extension lines reach past the measured line for a dimension line at `offset`, signed as it is.
+double ExtensionReachAt(double offset) {
+    const double extra = gCurrentOptions.EndMarkSize * kExtensionReachPerEndMarkSize;
+    return offset < 0.0 ? offset - extra : offset + extra;
+}
+
+// Where the end a value that does not fit goes past comes from.
+enum class OutsideEndFrom { Cursor, Group };
+
+// The dimension with its text in a gap of the line, the line at the offset of the label point. A value that does
+// not fit goes past the end nearer the cursor (kept on the group), or in a rebuild past the end kept there.
 ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint second, AIRealPoint label,
-                       const BuildOptions& options) {
+                       const BuildOptions& options, OutsideEndFrom from = OutsideEndFrom::Cursor) {
     const LinearFrame frame = FrameFor(kind, first, second);
     double offset = frame.OffsetOf(label);
     if (options.RoundOffset)
@@ -140,9 +175,15 @@ ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint se
     const AIRealPoint onLine = frame.At(offset, options.FreeText ? frame.AlongOf(label) : middle);
     d.CutAroundText = true;
     d.FreeText = options.FreeText;
-    d.OutsideEnd = CursorEnd(frame, first, second, label);
+    if (from == OutsideEndFrom::Cursor) {
+        d.OutsideEnd = CursorEnd(frame, first, second, label);
+        KeepOutsideEnd(d.OutsideEnd);
+    } else {
+        d.OutsideEnd = KeptOutsideEnd();
+    }
     d.LabelAt = LabelAnchor(onLine, d.LabelAngle, SegmentLabelOffset());
     gCurrentOptions.SideTieLength = offset;
+    gDimensionValues.ExtensionLineReach = ExtensionReachAt(offset);
     ASErr result = DrawStraightDimension(d, 0);
     NameBuiltDimension(kind, LinearFamily::Single);
     return result;
@@ -387,7 +428,7 @@ ASErr DrawSegmentDimension() {
     const BuildOptions options = OptionsFor(0, 0, 0, 0, 0);
     if (gToolState.LabelPosition == kLabelCentred) {
         const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
-        return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options);
+        return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options, OutsideEndFrom::Group);
     }
     if (gToolState.LabelPosition != kLabelPastSecondEnd && gToolState.LabelPosition != kLabelPastFirstEnd) {
         return kNoErr;

@@ -251,11 +251,8 @@ ASErr PlaceExtensionLines(const Anchors& measured, AIRealPoint lineStart, AIReal
     const AIRealPoint from[kExtensionLineCount] = {measured.front().p, measured.back().p};
     const AIRealPoint to[kExtensionLineCount] = {lineStart, lineEnd};
     ASErr result = kNoErr;
-    for (size_t k = 0; k < kExtensionLineCount; ++k) {
-        AIArtHandle extension = gCurrentDimension.ExtensionLines[k];
-        KeepError(result, shown ? SetExtensionLine(extension, from[k], to[k], ExtensionOvershoot())
-                                : ClearPath(extension));
-    }
+    for (size_t k = 0; k < kExtensionLineCount; ++k)
+        KeepError(result, ShapeExtensionLine(k, shown, from[k], to[k], ExtensionOvershoot()));
     return result;
 }
 

@@ -33,6 +33,9 @@ namespace {
 
 namespace format = DimensionArtFormat;
 
+// Room for a dimension group's name.
+constexpr size_t kMaxArtNameLength = 256;
+
 // The largest anchor index a 16-bit index holds.
 constexpr int32_t kLargestAnchorIndex = INT16_MAX;
 
@@ -232,6 +235,15 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     }
     AIArtHandle fresh = nullptr;
     if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
+    // Its name (the kind it was built as) and the side its drag chose for a value that does not fit stay with
+    // the dimension.
+    char name[kMaxArtNameLength] = {};
+    AIBoolean isDefault = true;
+    if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault)
+        sAIArt->SetArtName(fresh, name);
+    char end[2] = {};
+    if (sAITag->GetStringTag(group, format::OutsideEndKey, end, sizeof end) == kNoErr)
+        sAITag->SetTag(fresh, format::OutsideEndKey, format::TagType, end);
     DisposeArtIfValid(&group);
     gCurrentDimension.DimensionGroup = fresh;
     return true;

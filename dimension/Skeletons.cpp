@@ -102,9 +102,8 @@ private:
         }
     }
     void EndMark(AIArtHandle& part) {
-        const AIPathStyle style = EndMarkPathStyle();
-        Keep(NewDimensionPart(kPathArt, &style, &part));
-        if (part != nullptr) Keep(sAIPath->SetPathClosed(part, gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0));
+        Keep(NewDimensionPart(kPathArt, nullptr, &part));
+        if (part != nullptr) Keep(StyleEndMark(part));
     }
     ASErr result_ = kNoErr;
 };
@@ -179,6 +178,44 @@ AIPathStyle EndMarkPathStyle() {
     // stroked so that it stays visible.
     const bool filled = gArrowHeadShape.Hollow == 0 && EndMarkEnclosesArea(gArrowHeadShape);
     return filled ? gPathStyles.EndMarkStyle : gPathStyles.DimensionLineStyle;
+}
+
+ASErr StyleEndMark(AIArtHandle mark) {
+    if (!IsLiveArt(mark)) return kNoErr;
+    const AIPathStyle style = EndMarkPathStyle();
+    ASErr result = sAIPathStyle->SetPathStyle(mark, &style);
+    KeepError(result, sAIPath->SetPathClosed(mark, gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0));
+    return result;
+}
+
+namespace {
+
+// The style of a kept part, set only where the part is live.
+void Restyle(AIArtHandle part, const AIPathStyle& style, ASErr& result) {
+    if (IsLiveArt(part)) KeepError(result, sAIPathStyle->SetPathStyle(part, &style));
+}
+
+}  // namespace
+
+ASErr RestyleDimensionParts() {
+    CurrentDimension& d = gCurrentDimension;
+    ASErr result = kNoErr;
+    const AIPathStyle& solid = gPathStyles.DimensionLineStyle;
+    const AIPathStyle line = DimensionLinePathStyle();
+    // The Bézier tool's reticle keeps its six paths in DimensionLines, solid as extension lines are.
+    const bool reticle = gToolState.CurrentTool == kBezierTool && gToolState.BezierElementKind == 0;
+    for (AIArtHandle part : d.ExtensionLines) Restyle(part, solid, result);
+    for (AIArtHandle part : d.SeriesExtensionLines) Restyle(part, solid, result);
+    for (AIArtHandle part : d.DimensionLines) Restyle(part, reticle ? solid : line, result);
+    for (AIArtHandle part : d.DimensionLineHalves) Restyle(part, line, result);
+    for (AIArtHandle part : d.AngleArcs) Restyle(part, line, result);
+    for (AIArtHandle part : d.CircleParts) Restyle(part, line, result);
+    Restyle(d.AuxLine, line, result);
+    for (const DivisionMark* mark = gDivisionMarks.Head; mark != nullptr; mark = mark->Next)
+        Restyle(mark->Path, solid, result);
+    for (auto& set : d.EndMarks)
+        for (AIArtHandle mark : set) KeepError(result, StyleEndMark(mark));
+    return result;
 }
 
 bool EndMarksShown() { return gCurrentOptions.EndMarkSize > 0.0; }

@@ -4,12 +4,16 @@
 
 #include "dimension/CircleBuilder.h"
 #include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Skeletons.h"
 #include "dimension/Geometry.h"
 #include "dimension/Links.h"
 #include "figures/CircleFigureShape.h"
 #include "figures/FigurePaths.h"
 #include "frame/PathStyles.h"
 #include "frame/SuiteTable.h"
+#include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
 #include "host/PathSuite.h"
 #include "records/CurrentOptions.h"
@@ -48,6 +52,33 @@ ASErr DrawFigureDimension(AIArtHandle path, AIReal radius) {
         Finite(gDragValues.ArcSweep * 0.5 + static_cast<AIReal>(gCurrentOptions.CircleCreateAngle));
     ASErr result = LinkCircle(path, 0, 1);
     KeepError(result, DrawCircleDimension(gToolState.CursorPoint.h, gToolState.CursorPoint.v, 0, 0, 0, 0));
+    return result;
+}
+
+// True while the figure has a size to dimension.
+bool HasSize(AIReal radius) { return radius >= kNegligibleLength; }
+
+// Removes the dimension's parts and the link they had on the figure, the group staying for their return.
+void RemoveDimensionParts(AIArtHandle path) {
+    AIArtHandle child = nullptr;
+    while (sAIArt->GetArtFirstChild(gCurrentDimension.DimensionGroup, &child) == kNoErr && child != nullptr) {
+        const AIArtHandle gone = child;
+        DisposeArtIfValid(&child);
+        if (child == gone) break;  // the host kept it
+    }
+    ForgetDimensionParts();
+    UnlinkOrphan(path, DimensionArtFormat::CircleLink);
+}
+
+// The figure's dimension at this step: none while the figure has no size, its parts made again when it grows.
+ASErr PlaceFigureDimension(AIArtHandle path, AIReal radius) {
+    if (!HasSize(radius)) {
+        RemoveDimensionParts(path);
+        return kNoErr;
+    }
+    ASErr result = kNoErr;
+    if (!IsLiveArt(gCurrentDimension.CircleParts[0])) result = BuildCircleDimensionArt();
+    KeepError(result, DrawFigureDimension(path, radius));
     return result;
 }
 
@@ -90,8 +121,15 @@ ASErr MakeCreatedCircle() {
         else
             KeepError(result, BuildCirclePath(&path, radius, centre.h, centre.v));
         if (gCurrentOptions.CircleCreateWithDimension != 0 && IsLiveArt(gCurrentDimension.DimensionGroup))
-            KeepError(result, DrawFigureDimension(path, radius));
+            KeepError(result, PlaceFigureDimension(path, radius));
     }
     ShiftCursorPastFigure();
     return result;
+}
+
+void DropCollapsedCircle() {
+    if (gToolState.CreationStarted[kCircleSlot] == 0 || HasSize(Finite(gDragValues.CreatedCircleRadius))) return;
+    DisposeArtIfValid(&gDragValues.CreatedCirclePath);
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    ForgetDimensionParts();
 }

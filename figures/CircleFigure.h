@@ -12,6 +12,10 @@
 // point. Does nothing past making the path while the circle dialog is open. Result: the last host error.
 ASErr MakeCreatedCircle();
 
+// At the release of a creation click that shaped a figure: a figure left with no size goes, its dimension
+// group with it.
+void DropCollapsedCircle();
+
 // Reshapes the path into the closed circle of radius `r` about (x, y) in the figure's style. Result: the last
 // host error, 0 when the host no longer knows the path.
 ASErr BuildCirclePath(AIArtHandle* path, AIReal r, AIReal x, AIReal y);

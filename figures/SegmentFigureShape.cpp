@@ -21,7 +21,11 @@ SegmentPlacement PlaceCreatedSegment(AIRealPoint click, AIRealPoint cursor, doub
         placed.First = Polar(click, length / 2.0, angle + kFigurePi);
     } else {
         placed.First = click;
-        if (cursor.h < click.h) placed.LineAngle = static_cast<AIReal>(angle + kFigurePi);
+        // Towards the cursor's side: against the orientation when the cursor lies behind it.
+        const Vector2 orientation(std::cos(angle), std::sin(angle));
+        const Vector2 offset = Vector2(cursor) - Vector2(click);
+        if (orientation.X * offset.X + orientation.Y * offset.Y < 0.0)
+            placed.LineAngle = static_cast<AIReal>(angle + kFigurePi);
     }
     placed.Second = Polar(placed.First, length, placed.LineAngle);
     return placed;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "frame/Colours.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/FontSuite.h"
@@ -19,15 +20,15 @@ constexpr IntegerRange Between(int32_t minimum, int32_t maximum) { return Intege
 constexpr double kPi = 3.14159265358979323846;
 constexpr RealRange kSignedLength{};
 constexpr RealRange kLength{0.0, kLongestDrawingLength};
-// Stroke widths and dash lengths, in points.
-constexpr RealRange kStrokeLength{0.0, 1000.0};
+constexpr RealRange kStrokeLength = kStrokeWidthRange;
 // End-mark size, percent (0: no end marks).
 constexpr RealRange kEndMarkPercent{0.0, 1000.0};
 // Label body size, in points.
 constexpr RealRange kTextSize{0.1, 1296.0};
-// Scale terms: below 1 the read rules give 1; the custom ones fall back to 1 below a ten-thousandth.
+// Scale terms: below 1 the read rules give 1; the custom ones fall back to 1 below a ten-thousandth (0: no
+// custom scale), and stay below ten thousand so that a custom ratio labels a drawing's lengths readably.
 constexpr RealRange kScale{1.0, 1.0e6};
-constexpr RealRange kCustomScale{-1.0e6, 1.0e6};
+constexpr RealRange kCustomScale{0.0, 1.0e4};
 constexpr RealRange kDegrees{-360.0, 360.0};
 constexpr RealRange kTurnRadians{-2.0 * kPi, 2.0 * kPi};
 constexpr RealRange kHalfTurnRadians{-kPi, kPi};
@@ -103,13 +104,13 @@ const SettingEntry kSettingsTable[] = {
     Flag("OutilsGroupe", 0, &s.ToolsGrouped),
     Flag("Calque", 0, &s.OwnLayer),
     FixedName("Police", kHostFirstFont, s.FontName),
-    SettingEntry{"NumPolice", Integer, General, 0, nullptr, &s.FontNumber, kAnyInteger, true},
+    SettingEntry{"NumPolice", Integer, General, 0, nullptr, &s.FontNumber, Between(0, kMaxFontIndex), true},
     Number("Corps", 12.0, &s.TextSize, kTextSize),
-    Whole("NombreSouvenirsPrefs", 20, &s.RememberedPointCount, Between(2, INT32_MAX)),
+    Whole("NombreSouvenirsPrefs", 20, &s.RememberedPointCount, Between(2, kMaxRememberedPoints)),
     Flag("Magnetisme", 1, &s.Magnetism),
     Number("Ligne", 34.01574803, &s.CircleTieLength),
     Number("Rayon", 34.01574803, &s.ArcRadius),
-    Whole("NbDivBez", 3, &s.DivisionCount, Between(1, INT32_MAX)),
+    Whole("NbDivBez", 3, &s.DivisionCount, Between(1, kMaxDivisionCount)),
     Whole("PartRayTanBez", 0, &s.BezierMode, Between(0, 2)),
     Flag("BoutsBez", 1, &s.DivisionEndTicks),
     Flag("RouD", 1, &s.CircleSymbolShown),
@@ -164,7 +165,7 @@ const SettingEntry kSettingsTable[] = {
     Number("TrouUn", 6.0, &s.GapOne, kStrokeLength),
     Number("TiretDeux", 0.0, &s.DashTwo, kStrokeLength),
     Number("TrouDeux", 0.0, &s.GapTwo, kStrokeLength),
-    Whole("VariablePolice", 0, &s.FontStep),
+    Whole("VariablePolice", 0, &s.FontStep, Between(-kMaxFontIndex, kMaxFontIndex)),
 
     // Preferred free texts.
     Text("TexteLibre1", "Longueur", &s.FreeTexts[0]),

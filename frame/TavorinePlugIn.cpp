@@ -141,7 +141,9 @@ ASErr TavorinePlugIn::DrawAnnotations(AIAnnotatorMessage* message) {
 
 ASErr TavorinePlugIn::ToolSelect(AIToolMessage* message) { return SelectTool(*message, AnnotatorHandle, PanelDialogue); }
 
-ASErr TavorinePlugIn::ToolDeselect(AIToolMessage*) { return DeselectTool(AnnotatorHandle, PanelDialogue); }
+ASErr TavorinePlugIn::ToolDeselect(AIToolMessage* message) {
+    return DeselectTool(*message, AnnotatorHandle, PanelDialogue);
+}
 
 ASErr TavorinePlugIn::ToolEditOptions(AIToolMessage*) {
     OpenModalDialog(ModalDialog::Preferences);

@@ -8,4 +8,5 @@ struct ADMIconSuite {
     ASErr (*GetFromResource)(SPPluginRef plugin, int32_t iconID, int32_t iconIndex, ADMIconRef* icon);
     ASErr (*Destroy)(ADMIconRef icon);
     ASErr (*GetResourceID)(ADMIconRef icon, int32_t* iconID);
+    ASErr (*GetType)(ADMIconRef icon, int32_t* type);  // one of the icon types of ADMTypes.h
 };

@@ -10,6 +10,10 @@
 using ADMUserData = void*;
 using ADMBoolean = int32_t;
 
+// Icon types: what the dialog manager made of an icon resource.
+constexpr int32_t kADMBitmapIconType = 4;   // an image it can draw
+constexpr int32_t kADMUnknownIconType = 7;  // a resource that holds no image it can read
+
 // A rectangle in dialog pixels, y growing downward.
 struct ADMRect {
     int32_t left;

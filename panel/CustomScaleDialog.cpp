@@ -6,6 +6,7 @@
 
 #include "dimension/ValueFormat.h"
 #include "frame/PreferenceStore.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -118,6 +119,7 @@ void MakeItem(ADMDialogRef dialog, const DialogItem& desc) {
         sADMItem->SetPrecision(item, kFieldDecimals);
         const double value = desc.Id == kNumeratorField ? gWorking.Numerator : gWorking.Denominator;
         sADMItem->SetFloatValue(item, static_cast<float>(value));
+        BoundFieldToSetting(item, desc.Id == kNumeratorField ? "EchelleNumPersoReal" : "EchelleDenPersoReal");
     } else if (desc.Type == std::string_view(kADMPicturePushButtonType)) {
         sADMItem->SetDrawProc(item, NoOpProc);
     }
@@ -128,12 +130,11 @@ void MakeItem(ADMDialogRef dialog, const DialogItem& desc) {
 }
 
 // A term typed into a field; false for one the scale cannot take (the field keeps the last good one).
-bool TakeTerm(ADMItemRef item, ADMNotifierRef notifier, double& term) {
+bool TakeTerm(ADMItemRef item, ADMNotifierRef notifier, const char* key, double& term) {
     if (!IsUserChange(notifier)) return false;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) != kNoErr || !std::isfinite(value) || value < kSmallestTerm)
-        return false;
-    term = value;
+    const double value = FieldReal(item, term);
+    if (value < kSmallestTerm) return false;
+    term = HeldToSetting(key, value);
     ADMDialogRef dialog = nullptr;
     if (sADMItem->GetDialog(item, &dialog) == kNoErr) sADMDialog->Invalidate(dialog);
     return true;
@@ -190,10 +191,12 @@ void CustomScaleDraw(ADMDialogRef dialog, ADMDrawerRef drawer) {
     sADMDrawer->DrawText(drawer, line.c_str(), &kConversionAt);
 }
 
-void CustomNumeratorNotify(ADMItemRef item, ADMNotifierRef notifier) { TakeTerm(item, notifier, gWorking.Numerator); }
+void CustomNumeratorNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    TakeTerm(item, notifier, "EchelleNumPersoReal", gWorking.Numerator);
+}
 
 void CustomDenominatorNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    TakeTerm(item, notifier, gWorking.Denominator);
+    TakeTerm(item, notifier, "EchelleDenPersoReal", gWorking.Denominator);
 }
 
 void CustomScalePictureNotify(ADMItemRef item, ADMNotifierRef) {
@@ -206,8 +209,8 @@ void CustomScalePictureNotify(ADMItemRef item, ADMNotifierRef) {
 void CustomScaleOk(ADMItemRef item, ADMNotifierRef notifier) {
     sADMItem->DefaultNotify(item, notifier);
     KeepBounds(item);
-    gSettings.CustomScaleNumerator = gWorking.Numerator;
-    gSettings.CustomScaleDenominator = gWorking.Denominator;
+    gSettings.CustomScaleNumerator = HeldToSetting("EchelleNumPersoReal", gWorking.Numerator);
+    gSettings.CustomScaleDenominator = HeldToSetting("EchelleDenPersoReal", gWorking.Denominator);
     SetCustomScaleEntry(PanelItem(kScalePopupItem));
     WriteRealPreference("EchelleNumPersoReal", gSettings.CustomScaleNumerator);
     WriteRealPreference("EchelleDenPersoReal", gSettings.CustomScaleDenominator);

@@ -62,13 +62,15 @@ bool SecondEndMarksWanted() {
     return gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == kCustomArrowPreset;
 }
 
-// A new path at `order` from `prep`, with `anchors` anchors when that is above 0, tagged `vek` = "jj".
+// A new path at `order` from `prep`, with `anchors` anchors when that is above 0, tagged `vek` = "jj" and
+// styled as the builders style end marks.
 bool NewEndMark(int16_t order, AIArtHandle prep, int16_t anchors, AIArtHandle& mark) {
     AIArtHandle made = nullptr;
     if (!IsLiveArt(prep)) return false;  // no dimension to put it in: no stray art
     if (sAIArt->NewArt(kPathArt, order, prep, &made) != kNoErr || made == nullptr) return false;
     if (anchors > 0) sAIPath->SetPathSegmentCount(made, anchors);
     sAITag->SetTag(made, DimensionArtFormat::Vek, DimensionArtFormat::TagType, DimensionArtFormat::VekValue);
+    StyleEndMark(made);
     mark = made;
     return true;
 }
@@ -162,6 +164,8 @@ void LoadGeneralFields() {
     else if (live.EndMarkSize != 0.0 && s.EndMarkSize == 0.0)
         DisposeEndMarks({0, 1, 2, 3});
     live.EndMarkSize = s.EndMarkSize;
+    // The angle builders draw their end marks at this size; multiple arcs keep theirs without.
+    live.ActiveEndMarkSize = live.MultipleArcs != 0 ? 0.0 : live.EndMarkSize;
     SetItemFloat(kEndSizeItem, live.EndMarkSize);
     live.ScaleNumerator = s.ScaleNumerator;
     live.ScaleDenominator = s.ScaleDenominator;
@@ -227,6 +231,7 @@ void LoadAngleFields() {
         EnablePanelItem(kEndSizePictureItem, true);
         EnablePanelItem(kEndSizeItem, true);
         live.EndMarkSize = s.EndMarkSize;
+        live.ActiveEndMarkSize = live.EndMarkSize;
         SetItemFloat(kEndSizeItem, live.EndMarkSize);
     }
     if (!IsLiveArt(EndMark(0)) && IsLiveArt(gCurrentDimension.DimensionGroup)) {
@@ -311,9 +316,14 @@ void RecreateEndMarks() {
             secondMarks(kTickAnchors);
             break;
         case kCircleTool:
+            // A radius has one end mark (and its cross tick), a diameter two.
             make(0, kPlaceBelow, d.CircleParts[1], kRoundEndMarkAnchors);
-            make(1, kPlaceBelow, EndMark(0), kRoundEndMarkAnchors);
-            secondMarks(kTickAnchors);
+            if (gCurrentOptions.Diameter != 0) {
+                make(1, kPlaceBelow, EndMark(0), kRoundEndMarkAnchors);
+                secondMarks(kTickAnchors);
+            } else if (SecondEndMarksWanted()) {
+                make(2, kPlaceBelow, EndMark(0), kTickAnchors);
+            }
             break;
         case kBezierTool:
             make(0, kPlaceBelow, d.DimensionLineHalves[0], 0);
@@ -327,6 +337,11 @@ void RefreshCurrentDimension() {
     const ToolState& tool = gToolState;
     const MeasuredPoints& m = gMeasuredPoints;
     const AIRealPoint cursor = tool.CursorPoint;
+    const bool rebuilt = tool.CurrentTool == kAngleTool || tool.CurrentTool == kCircleTool ||
+                         tool.CurrentTool == kBezierTool ||
+                         (tool.CurrentTool == kSegmentTool && gCurrentOptions.SeriesOn == 0);
+    // The parts the rebuild keeps take the styles now in force, as new parts would.
+    if (rebuilt) RestyleDimensionParts();
     switch (tool.CurrentTool) {
         case kSegmentTool:
             if (gCurrentOptions.SeriesOn != 0) break;
@@ -354,16 +369,14 @@ void RefreshCurrentDimension() {
 }
 
 void LineWidthNotify(ADMItemRef item, ADMNotifierRef) {
-    float width = 0.0f;
-    if (sADMItem->GetFloatValue(item, &width) != kNoErr) return;
-    gCurrentOptions.LineWidth = width;
+    gCurrentOptions.LineWidth = HeldPanelValue(item, gCurrentOptions.LineWidth);
     gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
     RefreshCurrentDimension();
 }
 
 void EndMarkSizeNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    float size = 0.0f;
-    if (!IsUserChange(notifier) || sADMItem->GetFloatValue(item, &size) != kNoErr) return;
+    if (!IsUserChange(notifier)) return;
+    const double size = HeldPanelValue(item, gCurrentOptions.EndMarkSize);
     gCurrentOptions.EndMarkSize = size;
     gCurrentOptions.ActiveEndMarkSize = size;
     UpdateSeriesLabelStep();
@@ -375,9 +388,8 @@ void EndMarkSizeNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void BezierLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    float length = 0.0f;
-    if (!IsUserChange(notifier) || sADMItem->GetFloatValue(item, &length) != kNoErr) return;
-    gCurrentOptions.BezierPathLength = length;
+    if (!IsUserChange(notifier)) return;
+    gCurrentOptions.BezierPathLength = static_cast<float>(HeldPanelValue(item, gCurrentOptions.BezierPathLength));
     RedrawBezierExtra();
 }
 

@@ -50,7 +50,7 @@ bool IsNotification(ADMNotifierRef notifier, const char* type) {
 // A value field's new value into a live option; false for a notification the field ignores.
 bool TakeValue(ADMItemRef item, ADMNotifierRef notifier, double& live) {
     if (!IsUserChange(notifier)) return false;
-    live = ItemFloat(item);
+    live = HeldPanelValue(item, live);
     return true;
 }
 
@@ -127,7 +127,7 @@ void CircleTieLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void DivisionCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     const int32_t old = gCurrentOptions.DivisionCount;
-    const int32_t count = std::clamp<int32_t>(ItemInt(item), 1, kMaxDivisionCount);
+    const int32_t count = HeldPanelInt(item, old);
     gCurrentOptions.DivisionCount = count;
     if (count == old) return;
     if (gToolState.EditingBezier != 0 && count < old && gToolState.BezierElementKind != kNoBezierElement)
@@ -139,7 +139,7 @@ void DivisionCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void CircleDimensionAngleNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gToolState.CircleLabelAngle = static_cast<float>(ItemFloat(item) * kRadiansPerDegree);
+    gToolState.CircleLabelAngle = static_cast<float>(HeldPanelValue(item, 0.0) * kRadiansPerDegree);
     const AIRealPoint centre = gMeasuredPoints.CircleCentre;
     const AIRealPoint cursor = gToolState.CursorPoint;
     const double distance = std::hypot(cursor.h - centre.h, cursor.v - centre.v);
@@ -195,7 +195,7 @@ void SideTieLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void DecimalsNotify(ADMItemRef item, ADMNotifierRef) {
-    gCurrentOptions.Decimals = std::clamp<int32_t>(ItemInt(item), 0, 6);
+    gCurrentOptions.Decimals = HeldPanelInt(item, gCurrentOptions.Decimals);
     RedrawPanelItems({kDecimalsPictureItem});
     RefreshCurrentDimension();
     ShowFigureArea();
@@ -211,12 +211,12 @@ void SegmentOffsetYNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void AngleOffsetANotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.AngleOffsetAngle))
-        RedrawAngleAtVertex(gMeasuredPoints.FirstPoint.p);
+        RedrawAngleAtVertex();
 }
 
 void AngleOffsetRNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.AngleOffsetRadius))
-        RedrawAngleAtVertex(gMeasuredPoints.FirstPoint.p);
+        RedrawAngleAtVertex();
 }
 
 void CircleOffsetXNotify(ADMItemRef item, ADMNotifierRef notifier) {
@@ -246,13 +246,13 @@ void TextPositionNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     const int32_t position = (gToolState.LabelPosition + 1) % kLabelPositions;
     gToolState.LabelPosition = static_cast<int8_t>(position < 0 ? 0 : position);
-    EnablePanelItem(kSideTextItem, gToolState.LabelPosition > 0);
+    EnableShiftedTextItems(gToolState.LabelPosition > 0);
     RedrawWholePanel();
     RefreshCurrentDimension();
 }
 
 void TextSizeNotify(ADMItemRef item, ADMNotifierRef) {
-    const double size = ItemFloat(item);
+    const double size = HeldPanelValue(item, gCurrentOptions.TextSize);
     gCurrentOptions.TextSize = size;
     gCurrentOptions.SeriesLabelStep =
         static_cast<float>(std::max(size, kSeriesStepPerEndMarkSize * gCurrentOptions.EndMarkSize));

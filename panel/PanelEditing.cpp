@@ -11,6 +11,7 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMItemSuite.h"
@@ -65,9 +66,9 @@ float ItemFloat(ADMItemRef item) {
 }
 
 int32_t ItemInt(ADMItemRef item) {
-    int32_t value = 0;
-    if (item == nullptr || sADMItem->GetIntValue(item, &value) != kNoErr) return 0;
-    return value;
+    float value = 0.0f;
+    if (item == nullptr || sADMItem->GetFloatValue(item, &value) != kNoErr) return 0;
+    return RoundedInt32(value, 0);
 }
 
 std::string ItemText(ADMItemRef item) {
@@ -116,19 +117,19 @@ AIArtHandle NewEndMarkBelow(AIArtHandle above, int16_t anchors) {
         mark == nullptr)
         return nullptr;
     sAIPath->SetPathSegmentCount(mark, anchors);
-    const AIPathStyle style = EndMarkPathStyle();
-    sAIPathStyle->SetPathStyle(mark, &style);
-    sAIPath->SetPathClosed(mark, gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0);
     sAITag->SetTag(mark, DimensionArtFormat::Vek, DimensionArtFormat::TagType, DimensionArtFormat::VekValue);
+    StyleEndMark(mark);
     return mark;
 }
 
 void MakeCrossEndMarks() {
     AIArtHandle(&marks)[kEndMarkSets][kSeriesCapacity] = gCurrentDimension.EndMarks;
     if (!IsLiveArt(marks[0][0])) return;  // a dimension without end marks has no cross to complete
-    const AIArtHandle above = IsLiveArt(marks[kSecondEndSet][0]) ? marks[kSecondEndSet][0] : marks[0][0];
+    // Each end that has a mark gets its tick: a radius has one end, so one tick.
+    const bool secondEnd = IsLiveArt(marks[kSecondEndSet][0]);
+    const AIArtHandle above = secondEnd ? marks[kSecondEndSet][0] : marks[0][0];
     marks[kFirstCrossSet][0] = NewEndMarkBelow(above, kTickAnchors);
-    marks[kSecondCrossSet][0] = NewEndMarkBelow(marks[kFirstCrossSet][0], kTickAnchors);
+    if (secondEnd) marks[kSecondCrossSet][0] = NewEndMarkBelow(marks[kFirstCrossSet][0], kTickAnchors);
 }
 
 void DropCrossEndMarks() {
@@ -146,18 +147,11 @@ static void DropLabelWithoutValue() {
 }
 
 void RestyleEndMarks() {
-    const AIPathStyle style = EndMarkPathStyle();
-    const AIBoolean closed = gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0;
-    for (auto& set : gCurrentDimension.EndMarks) {
-        for (AIArtHandle mark : set) {
-            if (!IsLiveArt(mark)) continue;
-            sAIPathStyle->SetPathStyle(mark, &style);
-            sAIPath->SetPathClosed(mark, closed);
-        }
-    }
+    for (auto& set : gCurrentDimension.EndMarks)
+        for (AIArtHandle mark : set) StyleEndMark(mark);
 }
 
-void RedrawAngle(AIRealPoint towards) {
+void RedrawAngle() {
     if (!EditingAngleDimension()) return;
     if (gToolState.AngleOnArc != 0) {
         const AIRealPoint cursor = gToolState.CursorPoint;
@@ -165,15 +159,15 @@ void RedrawAngle(AIRealPoint towards) {
         DropLabelWithoutValue();
         return;
     }
-    RedrawAngleAtVertex(towards);
+    RedrawAngleAtVertex();
 }
 
-void RedrawAngleAtVertex(AIRealPoint towards) {
+void RedrawAngleAtVertex() {
     if (!EditingAngleDimension()) return;
     const MeasuredPoints& m = gMeasuredPoints;
     const AIRealPoint vertex = m.AngleVertex.p;
     DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius), m.AngleValue,
-                       static_cast<AIReal>(DirectionFrom(vertex, towards)), gCurrentDimension.AngleArcs,
+                       static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)), gCurrentDimension.AngleArcs,
                        gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
     DropLabelWithoutValue();
 }

@@ -56,9 +56,10 @@ void LeanPointTick(int32_t flag);
 // True while an angle dimension is being edited with the Angle tool (its first arc still there).
 bool EditingAngleDimension();
 // Rebuilds the angle dimension being edited: on an arc at CursorPoint, else at AngleVertex.
-void RedrawAngle(AIRealPoint towards);
-// Rebuilds the angle at AngleVertex from the live "Rayon", AngleValue and the direction towards `towards`.
-void RedrawAngleAtVertex(AIRealPoint towards);
+void RedrawAngle();
+// Rebuilds the angle at AngleVertex from the live "Rayon" and AngleValue, starting towards the dimension's own
+// measured side AnglePointB (never FirstPoint, which the hover rewrites at every vertex the cursor crosses).
+void RedrawAngleAtVertex();
 // True while a circle dimension is being edited with the Cercle tool.
 bool EditingCircleDimension();
 // Rebuilds the circle dimension being edited with its label towards CursorPoint.

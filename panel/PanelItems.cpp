@@ -36,6 +36,7 @@ ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc) {
         return nullptr;
     if (desc.TextFont) sADMItem->SetFont(item, kPanelFont);
     if (desc.SetUp != nullptr) desc.SetUp(item);
+    BoundPanelField(item, desc.Id);
     if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
     if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
     if (desc.Track != nullptr) sADMItem->SetTrackProc(item, desc.Track);
@@ -81,6 +82,10 @@ bool SelectEntryByID(ADMItemRef item, int32_t entryID) {
     return entry != nullptr && sADMEntry->Select(entry, 1) == kNoErr;
 }
 
+void DeselectEntryByID(ADMItemRef item, int32_t entryID) {
+    if (ADMEntryRef entry = EntryByID(item, entryID)) sADMEntry->Select(entry, 0);
+}
+
 void CheckEntryByID(ADMItemRef item, int32_t entryID, bool checked) {
     if (ADMEntryRef entry = EntryByID(item, entryID)) sADMEntry->Check(entry, checked ? 1 : 0);
 }
@@ -95,4 +100,9 @@ void ShowPanelItem(int32_t itemID, bool shown) {
 
 void EnablePanelItem(int32_t itemID, bool enabled) {
     if (ADMItemRef item = PanelItem(itemID)) sADMItem->Enable(item, enabled ? 1 : 0);
+}
+
+void EnableShiftedTextItems(bool enabled) {
+    EnablePanelItem(kSideTextItem, enabled);
+    EnablePanelItem(kTextPositionPictureItem, enabled);
 }

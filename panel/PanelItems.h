@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "frame/SettingsTable.h"
 #include "host/ADMTypes.h"
 #include "host/SPBasic.h"
 
@@ -23,6 +24,15 @@ struct PanelItemSpec {
 
 // Makes one item on the dialog: creates it, then its font, set-up, procedures and tip, in that order.
 ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc);
+// The range of a numeric panel field (in the field's own values: points, percent, degrees, counts); false for
+// an item that edits no number.
+bool PanelFieldRangeOf(int32_t itemID, RealRange& range);
+// Narrows a numeric panel field's minimum and maximum to its range (nothing for other items).
+void BoundPanelField(ADMItemRef item, int32_t itemID);
+// A field's number held to its range, as a notifier puts it in force; `fallback` stands for an unreadable one.
+double HeldPanelValue(ADMItemRef item, double fallback);
+int32_t HeldPanelInt(ADMItemRef item, int32_t fallback);
+
 // Makes every row of a table in order.
 void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count);
 template <size_t N>
@@ -40,9 +50,13 @@ void SetFloatValue(ADMItemRef item, double value);  // the live double narrowed 
 void AppendEntry(ADMItemRef item, const char* text, int32_t entryID);
 // Selects the entry of the item's list with that id; false when there is none.
 bool SelectEntryByID(ADMItemRef item, int32_t entryID);
+// Leaves the entry with that id unchosen.
+void DeselectEntryByID(ADMItemRef item, int32_t entryID);
 // Ticks or unticks the entry of the item's list with that id.
 void CheckEntryByID(ADMItemRef item, int32_t entryID, bool checked);
 void EnableEntryByID(ADMItemRef item, int32_t entryID, bool enabled);
 // Shows or hides, enables or disables, the panel's item with that id (no panel or no item: nothing).
+// Enables or disables the two items of the shifted text: the side button (95) and its picture (99).
+void EnableShiftedTextItems(bool enabled);
 void ShowPanelItem(int32_t itemID, bool shown);
 void EnablePanelItem(int32_t itemID, bool enabled);

@@ -2,8 +2,11 @@
 // the two colour buttons and the decimals indicator.
 #include "panel/PanelPictures.h"
 
+#include <algorithm>
+
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -225,7 +228,9 @@ void Line(ADMDrawerRef drawer, int32_t h1, int32_t v1, int32_t h2, int32_t v2) {
 // The screen colour of the stroke (0) or text (1) colour, each channel's product truncated.
 ADMRGBColor ButtonColour(int32_t which) {
     const ColourValues& v = ColourValuesOf(which);
-    const auto channel = [](double value) { return static_cast<uint16_t>(static_cast<int32_t>(value)); };
+    const auto channel = [](double value) {
+        return static_cast<uint16_t>(std::clamp(CheckedInt32(value, 0), 0, UINT16_MAX));
+    };
     switch (ColourModelOf(which)) {
         case kGreyModel: {
             const uint16_t grey = channel((100.0 - v.Grey) * 255.0 * 2.55);

@@ -12,6 +12,7 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMEntrySuite.h"
@@ -45,7 +46,7 @@ void SetOrientation(int32_t orientation) {
     EnablePanelItem(kHorizontalTextItem, orientation != kHorizontalDimension);
     RedrawPanelItems({kHorizontalTextItem});
     if (gToolState.CurrentTool == kSegmentTool && IsLiveArt(gCurrentDimension.DimensionGroup)) NameDimensionArt();
-    gCurrentOptions.SideTieLength = ItemFloat(PanelItem(kSideTieItem));
+    gCurrentOptions.SideTieLength = HeldPanelValue(PanelItem(kSideTieItem), gCurrentOptions.SideTieLength);
     if (orientation == kParallelDimension && gCurrentOptions.SideTieLength < 0.0) {
         gCurrentOptions.SideTieLength = -gCurrentOptions.SideTieLength;
         ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
@@ -230,7 +231,7 @@ void AngleArrowsNotify(ADMItemRef, ADMNotifierRef notifier) {
         SetShapePointY(0, 0.0f);
         SetShapePointY(1, 0.0f);
     }
-    RedrawAngle(gMeasuredPoints.AnglePointB.p);
+    RedrawAngle();
 }
 
 // The three orientation pictures act on every notification.
@@ -258,7 +259,7 @@ void AngleFormatNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const int32_t index = GetPopupIndex(item);
     if (index != kAngleFormatSeparator) ApplyAngleFormat(item, index);
     if (gSettings.AutoRightAngle != 0 && gDimensionValues.RightAngleShown != 0) return;
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
 }
 
 void SingleArcNotify(ADMItemRef, ADMNotifierRef notifier) {
@@ -271,7 +272,7 @@ void SingleArcNotify(ADMItemRef, ADMNotifierRef notifier) {
                       kAngleArrowsItem},
                      true);
     EnablePanelItems({kArcGapItem, kArcGapPictureItem, kArcCountItem}, false);
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
 }
 
 void MultipleArcsNotify(ADMItemRef item, ADMNotifierRef notifier) {
@@ -286,33 +287,37 @@ void MultipleArcsNotify(ADMItemRef item, ADMNotifierRef notifier) {
                      false);
     EnablePanelItems({kArcGapItem, kArcGapPictureItem, kArcCountItem}, true);
     ActivateDialogItem(item, kArcCountItem);
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
 }
 
 void ArcCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gCurrentOptions.ArcCount = std::clamp<int32_t>(ItemInt(item), 1, static_cast<int32_t>(kAngleArcCapacity));
+    gCurrentOptions.ArcCount = HeldPanelInt(item, gCurrentOptions.ArcCount);
     if (!IsLiveArt(gCurrentDimension.AngleArcs[0])) return;
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    RedrawAngle();
     EnablePanelItems({kArcGapItem, kArcGapPictureItem}, gCurrentOptions.ArcCount > 1);
 }
 
 void ArcGapNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gCurrentOptions.ArcGap = static_cast<int32_t>(std::trunc(ItemFloat(item)));
-    RedrawAngle(gMeasuredPoints.FirstPoint.p);
+    gCurrentOptions.ArcGap = CheckedInt32(HeldPanelValue(item, gCurrentOptions.ArcGap), gCurrentOptions.ArcGap);
+    RedrawAngle();
 }
 
+// A radius of nothing is refused: the field shows the radius in force again.
 void ArcRadiusNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    const float radius = ItemFloat(PanelItem(kArcRadiusItem));
-    if (radius > 0.0f) gCurrentOptions.ArcRadius = radius;
-    RedrawAngle(gMeasuredPoints.AnglePointB.p);
+    const double radius = HeldPanelValue(PanelItem(kArcRadiusItem), gCurrentOptions.ArcRadius);
+    if (radius > 0.0)
+        gCurrentOptions.ArcRadius = radius;
+    else
+        ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
+    RedrawAngle();
 }
 
 void SalientReentrantNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gMeasuredPoints.AngleFlip);
     RedrawPanelItems({kSalientReentrantItem});
-    RedrawAngle(gMeasuredPoints.AnglePointB.p);
+    RedrawAngle();
 }

@@ -39,6 +39,10 @@ struct ToolState {
     // unless its group had gone); cleared by the click that starts a creation.
     int32_t CreationStarted[kCreateOnClickCount] = {};
     int32_t ClickInProgress = 0;         // a click has been handled and its dimension is being placed
+    // The press was taken by the Alt or Shift gesture or refused with an alert: it started no gesture, so its
+    // drag and its release change nothing.
+    int32_t PressConsumed = 0;
+    int32_t PressDragged = 0;            // a drag message has come since the press
     int32_t DimensionStarted = 0;        // the click sequence has taken its first element
     int32_t AwaitingSegmentClick = 0;    // the measure between two segments waits for the second segment
     int32_t ArcLengthMode = 0;           // the Segment tool measures the length of a circular arc

@@ -10,6 +10,7 @@
 #include "resources/PreferencesIcons.h"
 #include "resources/ResourceIds.h"
 #include "resources/ToolCursors.h"
+#include "resources/ToolIcons.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ constexpr PluginResource kResources[] = {
 };
 
 // The fixed resources, then one icon resource per panel picture, then the point editors' pictures, icons and
-// cursors, then the pictures of the preferences dialog.
+// cursors, then the pictures of the preferences dialog, then the tools' palette icons.
 std::vector<PluginResource> AllResources() {
     std::vector<PluginResource> all(std::begin(kResources), std::end(kResources));
     for (size_t i = 0; i < kPanelIconCount; ++i)
@@ -178,6 +179,8 @@ std::vector<PluginResource> AllResources() {
     all.insert(all.end(), editor.begin(), editor.end());
     const std::span<const PluginResource> pictures = PreferencesPictureResources();
     all.insert(all.end(), pictures.begin(), pictures.end());
+    const std::span<const PluginResource> tools = ToolIconResources();
+    all.insert(all.end(), tools.begin(), tools.end());
     return all;
 }
 

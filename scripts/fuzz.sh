@@ -16,7 +16,7 @@ if ! command -v clang++ >/dev/null || ! dpkg -s libclang-rt-14-dev >/dev/null 2>
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y clang libclang-rt-14-dev
 fi
 cmake --preset clang >/dev/null
-targets=(scenario preferences tool_actions)
+targets=(scenario preferences tool_actions dialog_actions)
 cmake --build --preset clang --target "${targets[@]/#/fuzz_}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

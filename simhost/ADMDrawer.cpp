@@ -129,7 +129,12 @@ ASErr GetFromResource(SPPluginRef plugin, int32_t iconID, int32_t, ADMIconRef* i
         return kBadParameterErr;
     if (ThePlugin().FindResource(kIconResourceType, iconID) == nullptr)
         return kNameNotFoundErr;
-    *icon = ToRef<ADMIconRef>(TheDialogs().NewIcon(iconID).handle);
+    const PluginResource* resource = ThePlugin().FindResource(kIconResourceType, iconID);
+    const auto* image = static_cast<const PixelImage*>(resource->data);
+    IconData& made = TheDialogs().NewIcon(iconID);
+    if (image == nullptr || image->rows == nullptr || image->width <= 0 || image->height <= 0)
+        made.type = kADMUnknownIconType;
+    *icon = ToRef<ADMIconRef>(made.handle);
     return kNoErr;
 }
 
@@ -169,7 +174,8 @@ const ADMIconSuite& ADMIconSuiteTable() {
     static const ADMIconSuite suite{
         GetFromResource,
         [](ADMIconRef i) { return With(i, [](IconData& x) { TheDialogs().DestroyIcon(x.handle); }); },
-        [](ADMIconRef i, int32_t* id) { return Read(i, id, [](const IconData& x) { return x.resourceID; }); }};
+        [](ADMIconRef i, int32_t* id) { return Read(i, id, [](const IconData& x) { return x.resourceID; }); },
+        [](ADMIconRef i, int32_t* type) { return Read(i, type, [](const IconData& x) { return x.type; }); }};
     return suite;
 }
 

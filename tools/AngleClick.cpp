@@ -28,7 +28,7 @@ constexpr const char* kParallelAlert = "Les deux côtés sont parallèles !";
 constexpr const char* kSecondSideAlert =
     "Vous devez cliquer sur le second côté de l'angle\rou tenir la touche Contrôle enfoncée.";
 
-void Alert(const char* text) { sADMBasic->MessageAlert(text); }
+void Alert(const char* text) { RefusePress(text); }
 
 // The signed angle from side B to side A, then the dimension drawn at the vertex.
 ASErr DrawVertexAngle() {
@@ -116,6 +116,8 @@ ASErr SecondSideClick() {
     const AIPathSegment s1 = PathRecord(gHitState.HitArt, gHitState.HitEndIndex);
     if (Cross2(m.AnglePointB.p, m.AnglePointA.p, s0.p, s1.p) == 0.0) {
         DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        // The refused press has no release to end its sequence: the next click is a first side again.
+        gToolState.ClickCount = 0;
         Alert(kParallelAlert);
         return group.Error;
     }

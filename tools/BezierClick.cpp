@@ -75,7 +75,7 @@ ASErr DivideAngle() {
     m.SecondPoint = PathRecord(gHitState.MeasuredArt, gHitState.NextIndex);
     if (gHitState.HoverFlags.NotAVertex != 0) {
         DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
-        sADMBasic->MessageAlert(kNotAVertexAlert);
+        RefusePress(kNotAVertexAlert);
         return group.Error;
     }
     ASErr result = StartDivisionTickList();

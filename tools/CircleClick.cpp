@@ -31,7 +31,7 @@ constexpr const char* kSecondEndAlert =
 constexpr AIReal kArcLabelClearance = 24.0f;
 constexpr double kEndMarkClearanceRatio = 0.01;
 
-void Alert(const char* text) { sADMBasic->MessageAlert(text); }
+void Alert(const char* text) { RefusePress(text); }
 
 // An anchor whose two handles both lie on it ends no arc.
 bool EndsAnArc(const AIPathSegment& anchor) { return !(SamePoint(anchor.in, anchor.p) && SamePoint(anchor.out, anchor.p)); }

@@ -16,6 +16,11 @@
 
 ClickFlags gClickFlags;
 
+void RefusePress(const char* text) {
+    sADMBasic->MessageAlert(text);
+    gToolState.PressConsumed = 1;
+}
+
 bool KeyHeld(int32_t virtualKey) { return GetAsyncKeyState(virtualKey) != 0; }
 
 bool CarriesMarker(AIArtHandle art, const char* key) {

@@ -55,6 +55,9 @@ AIRealPoint UnitTowards(AIRealPoint from, AIRealPoint to);
 // The angle at `vertex` from the side through `start` to the side through `end`, counter-clockwise positive.
 AIReal SideAngle(AIRealPoint vertex, AIRealPoint start, AIRealPoint end);
 
+// Answers the press with the alert `text`: the press starts no gesture, its drag and release change nothing.
+void RefusePress(const char* text);
+
 // A click on empty canvas with the Segment, Angle or Cercle tool (`slot` 0, 1 or 2): a new dimension group with
 // the skeleton `buildSkeleton` makes, the click point kept, and the flags that let a drag make the tool's figure
 // or an unmoved release open its creation dialog; the series' running value starts again when asked.

@@ -25,13 +25,7 @@ void CancelClickSequence(const AIToolMessage& message) {
         sAIDocumentView->SetDocumentViewZoom(view, zoom);
     gToolState.ClickViewPoint = message.cursor;
     gToolState.ClickCancelled = 1;
-    gToolState.ClickCount = 0;
-    if (gToolState.CurrentTool == kSegmentTool) {
-        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
-        // The first point's link on the measured path would name a dimension that is gone.
-        UnlinkOrphan(gHitState.MeasuredArt, DimensionArtFormat::FirstPointLink);
-    }
-    gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
+    EndClickSequence(gToolState.CurrentTool);
 }
 
 // Runs the hover test of the current tool.
@@ -102,6 +96,17 @@ int32_t OtherToolCursor(const HoverFlagSet& f) {
 }
 
 }  // namespace
+
+void EndClickSequence(int32_t tool) {
+    gToolState.ClickCount = 0;
+    gToolState.AwaitingSegmentClick = 0;
+    if (tool == kSegmentTool) {
+        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        // The first point's link on the measured path would name a dimension that is gone.
+        UnlinkOrphan(gHitState.MeasuredArt, DimensionArtFormat::FirstPointLink);
+    }
+    gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
+}
 
 int32_t HoverCursor(bool bothModifiers) {
     const HoverFlagSet& flags = gHitState.HoverFlags;

@@ -8,6 +8,7 @@
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
 #include "host/Platform.h"
+#include "tools/ClickSupport.h"
 #include "tools/ClickSequences.h"
 #include "records/ToolState.h"
 
@@ -65,7 +66,7 @@ AILayerHandle TargetLayer() {
         sAILayer->GetCurrentLayer(&layer);
         if (!LayerEditable(layer)) layer = nullptr;
     }
-    if (layer == nullptr) sADMBasic->MessageAlert(kLockedLayerAlert);
+    if (layer == nullptr) RefusePress(kLockedLayerAlert);
     return layer;
 }
 

@@ -9,6 +9,7 @@
 #include "host/MatchingArtSuite.h"
 #include "host/TagSuite.h"
 #include "host/ToolSuite.h"
+#include "tools/ClickSupport.h"
 #include "tools/ClickSequences.h"
 #include "tools/MeasuredSet.h"
 #include "records/HitState.h"
@@ -97,7 +98,7 @@ ASErr MeasureBetweenPoints(const AIToolHitData& hit) {
     }
     ++gToolState.ClickCount;
     if (hit.object != gHitState.MeasuredArt) {
-        sADMBasic->MessageAlert(kOtherPathAlert);
+        RefusePress(kOtherPathAlert);
         gToolState.ClickCount = 0;
     }
     return kNoErr;

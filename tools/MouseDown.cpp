@@ -22,6 +22,8 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.CurveOffsetMode = 0;
     gToolState.ArcLengthMode = 0;
     gToolState.ClickInProgress = 0;
+    gToolState.PressConsumed = 0;
+    gToolState.PressDragged = 0;
     gToolState.DimensionStarted = 0;
     gToolState.CursorPoint = message->cursor;
 }
@@ -73,6 +75,7 @@ ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
     RefreshCreationValues();
     const bool shift = GetAsyncKeyState(VK_SHIFT) != 0;
     const bool alt = GetAsyncKeyState(VK_MENU) != 0;
+    if (alt != shift) gToolState.PressConsumed = 1;
     if (alt && !shift) {
         TogglePanel(this);
         return kNoErr;

@@ -38,6 +38,8 @@ AIReal RoundedDownTo(AIReal value, double step) {
 }
 
 ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
+    gToolState.PressDragged = 1;
+    if (gToolState.PressConsumed != 0) return kNoErr;
     gToolState.WithEnds = 0;
     gToolState.DragModifier = 0;
     const DragKeys keys = ReadDragKeys();

@@ -1,6 +1,7 @@
 // The mouse-up: the end of each tool's press.
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
+#include "figures/CircleFigure.h"
 #include "frame/DialogOpeners.h"
 #include "frame/TavorinePlugIn.h"
 #include "records/CurrentOptions.h"
@@ -25,11 +26,12 @@ void DropLabelWhen(bool noValue) {
     if (noValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
 }
 
-// An empty click released where it went down (no drag moved the cursor point) opens the tool's creation dialog.
+// An empty click released where it went down opens the tool's creation dialog. Whether it moved is told by the
+// drag messages, since far from the origin single precision cannot tell a moved cursor point from the first.
 void OpenCreationDialogWhen(int32_t create, const AIToolMessage& message, ModalDialog dialog) {
     const AIRealPoint cursor = gToolState.CursorPoint;
-    if (gToolState.CreateOnClick[create] != 0 && message.cursor.h == cursor.h && message.cursor.v == cursor.v)
-        OpenModalDialog(dialog);
+    const bool unmoved = gToolState.PressDragged == 0 && message.cursor.h == cursor.h && message.cursor.v == cursor.v;
+    if (gToolState.CreateOnClick[create] != 0 && unmoved) OpenModalDialog(dialog);
 }
 
 // A created figure whose creation box asks for no dimension loses the group its click prepared.
@@ -70,6 +72,7 @@ void CircleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
     OpenCreationDialogWhen(kCircleCreate, message, ModalDialog::CircleCreation);
+    if (gToolState.CreateOnClick[kCircleCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedCircle();
     EndTwoClickSequence();
     DropFigureGroupWhen(kCircleCreate, gCurrentOptions.CircleCreateWithDimension);
     gToolState.CreateOnClick[kCircleCreate] = 0;
@@ -90,17 +93,26 @@ void MeasureMouseUp(DockedPanel* panel) {
     gToolState.ClickInProgress = 0;
 }
 
+// The end of the current tool's press.
+void EndPress(const AIToolMessage& message, DockedPanel* panel) {
+    switch (gToolState.CurrentTool) {
+    case kSegmentTool: SegmentMouseUp(message); break;
+    case kAngleTool: AngleMouseUp(message); break;
+    case kCircleTool: CircleMouseUp(message); break;
+    case kBezierTool: BezierMouseUp(message); break;
+    case kMeasureTool: MeasureMouseUp(panel); break;
+    default: break;
+    }
+}
+
 }  // namespace
 
 ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
-    switch (gToolState.CurrentTool) {
-    case kSegmentTool: SegmentMouseUp(*message); break;
-    case kAngleTool: AngleMouseUp(*message); break;
-    case kCircleTool: CircleMouseUp(*message); break;
-    case kBezierTool: BezierMouseUp(*message); break;
-    case kMeasureTool: MeasureMouseUp(PanelDialogue); break;
-    default: break;
-    }
+    // Whatever the tool and whatever the press, the release ends the gesture.
+    const bool consumed = gToolState.PressConsumed != 0;
+    gToolState.ClickInProgress = 0;
+    gToolState.PressConsumed = 0;
+    if (!consumed) EndPress(*message, PanelDialogue);
     if (PanelDialogue != nullptr) PanelDialogue->ShowFigureArea();
     return kNoErr;
 }

@@ -207,12 +207,14 @@ bool ExaminePath(const WalkContext& c, std::vector<AIPathSegment>& records) {
     return ExamineSegment(c, MakeSegment(records[0], records[last], 0, last, 1));
 }
 
-// A path the walk looks at: on a visible layer, not a guide, not hidden.
+// A path the walk looks at: on a visible layer that is not locked (a locked layer locks its art, which the walk
+// leaves as it leaves locked art: no click could take it), not a guide, not hidden.
 bool Examinable(AIArtHandle path) {
     AILayerHandle layer = nullptr;
     AIBoolean visible = false;
+    AIBoolean editable = false;
     if (sAIArt->GetLayerOfArt(path, &layer) != kNoErr || sAILayer->GetLayerVisible(layer, &visible) != kNoErr ||
-        !visible) {
+        !visible || sAILayer->GetLayerEditable(layer, &editable) != kNoErr || !editable) {
         return false;
     }
     AIBoolean guide = false;

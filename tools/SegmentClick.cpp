@@ -32,7 +32,7 @@ constexpr const char* kSecondPointAlert =
     "Contrôle enfoncée.";
 constexpr const char* kOpenPathAlert = "Le tracé doit être ouvert.";
 
-void Alert(const char* text) { sADMBasic->MessageAlert(text); }
+void Alert(const char* text) { RefusePress(text); }
 
 bool OverPoint() {
     const HoverFlagSet& f = gHitState.HoverFlags;

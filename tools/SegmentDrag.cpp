@@ -13,7 +13,6 @@
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
 #include "host/DocumentViewSuite.h"
-#include "host/PathSuite.h"
 #include "host/RealMathSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
@@ -186,23 +185,18 @@ ASErr DragSideLabel(const DragKeys& keys) {
     }
 }
 
-// Where the segment of this creation click starts: its path's first anchor, or the click before the path is
-// made (a path kept from an earlier click is never read). False when the path has gone since.
-bool CreatedSegmentStart(AIRealPoint& start) {
-    start = gMeasuredPoints.ClickPoint.p;
-    if (gToolState.CreationStarted[kSegmentTool - 1] == 0) return true;
-    AIPathSegment first;
-    const AIArtHandle path = gDragValues.CreatedSegmentPath;
-    if (!IsLiveArt(path) || sAIPath->GetPathSegments(path, 0, 1, &first) != kNoErr) return false;
-    start = first.p;
-    return true;
+// True while the segment of this creation click can still be shaped: before its path is made, or while that
+// path exists (a path kept from an earlier click is never read).
+bool CreatedSegmentLive() {
+    return gToolState.CreationStarted[kSegmentTool - 1] == 0 || IsLiveArt(gDragValues.CreatedSegmentPath);
 }
 
 // The segment figure follows the cursor: its length, and its direction with right Shift (10-degree steps) or
-// Alt (free); the left Windows key swaps centred and from the click for this step.
+// Alt (free), measured from the click, which a centred segment's first anchor is not; the left Windows key
+// swaps centred and from the click for this step.
 ASErr DragCreatedSegment(const AIToolMessage& message, const DragKeys& keys) {
-    AIRealPoint start;
-    if (CreatedSegmentStart(start)) {
+    if (CreatedSegmentLive()) {
+        const AIRealPoint start = gMeasuredPoints.ClickPoint.p;
         gDragValues.CreatedSegmentLength = static_cast<AIReal>(Distance(start, message.cursor));
         const AIReal direction = PointAngle(start, message.cursor);
         if (keys.Alt != 0)

@@ -8,6 +8,7 @@
 #include "host/ADMBasicSuite.h"
 #include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
+#include "tools/ClickSupport.h"
 #include "tools/ClickSequences.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
@@ -61,7 +62,7 @@ ASErr AddSeriesPoint(const AIToolHitData&, AIToolMessage*) {
     ClickBeep(kSeriesBeep);
     if (gToolState.ClickCount > static_cast<int16_t>(kSeriesPointCapacity)) {
         gToolState.ClickCount = 0;
-        sADMBasic->MessageAlert(kTooManyClicksAlert);
+        RefusePress(kTooManyClicksAlert);
         return kNoErr;
     }
     AIPathSegment& point = gSeriesPointTable.SeriesPoint[gToolState.ClickCount - 1];

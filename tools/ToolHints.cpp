@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "dimension/BezierExtras.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
 #include "frame/Settings.h"
@@ -133,7 +134,7 @@ const char* EndsText() {
 
 void DivisionHint(FeedbackText& text, const char* label) {
     char parts[32];
-    std::snprintf(parts, sizeof parts, "Partage en %d", static_cast<int>(gCurrentOptions.DivisionCount));
+    std::snprintf(parts, sizeof parts, "Partage en %d", static_cast<int>(LiveDivisionCount()));
     text.SetLine(0, label);
     text.SetLine(1, parts);
     text.SetLine(2, EndsText());

@@ -7,6 +7,7 @@
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
+#include "host/ADMIconSuite.h"
 #include "host/AnnotatorSuite.h"
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
@@ -14,6 +15,7 @@
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/ToolState.h"
+#include "tools/CursorTracking.h"
 
 namespace {
 
@@ -85,11 +87,24 @@ const char* CurrentToolTip(bool altHeld, bool shiftHeld) {
     }
 }
 
+// False when the palette icon of tool k is of a type the dialog manager cannot read.
+bool PaletteIconReadable(SPPluginRef plugin, int32_t k) {
+    ADMIconRef icon = nullptr;
+    if (sADMIcon->GetFromResource(plugin, kToolIconResource + k, 0, &icon) != kNoErr || icon == nullptr)
+        return true;
+    int32_t type = 0;
+    const bool unknown = sADMIcon->GetType(icon, &type) == kNoErr && type == kADMUnknownIconType;
+    sADMIcon->Destroy(icon);
+    return !unknown;
+}
+
 }  // namespace
 
 ASErr AddTools(SPPluginRef plugin) {
     ASErr error = kNoErr;
     for (int32_t k = 0; k < kToolCount; ++k) {
+        // An unreadable icon ends the registration: no further tool, and no measured set.
+        if (!PaletteIconReadable(plugin, k)) return error;
         AIAddToolData data;
         data.title = kToolNames[k];
         data.tooltip = kToolTips[k];
@@ -119,6 +134,7 @@ int32_t ToolNumberOf(AIToolHandle tool) {
 ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel) {
     sAILayer->GetCurrentLayer(&gToolState.SavedLayer);
     gToolState.ClickCount = 0;
+    gToolState.ClickInProgress = 0;  // a new tool starts with no gesture under way
     gToolState.CircleLabelDistance = 0.0f;
     if (gColourSettings.GlobalSwatches != 0)
         MakeColourSwatches();
@@ -136,7 +152,9 @@ ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, Dock
     return kNoErr;
 }
 
-ASErr DeselectTool(AIAnnotatorHandle annotator, DockedPanel* panel) {
+ASErr DeselectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel) {
+    // A sequence left half-way by the change of tool ends as a cancel ends it.
+    if (gToolState.ClickCount >= 1) EndClickSequence(ToolNumberOf(message.tool));
     if (panel != nullptr) {
         panel->EnablePanelMenuEntries(0);
         panel->LayoutPanelForTool(0);

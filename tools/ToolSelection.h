@@ -27,8 +27,9 @@ ASErr AddTools(SPPluginRef plugin);
 int32_t ToolNumberOf(AIToolHandle tool);
 // A tool was selected: resets the click sequence, takes the tool and turns the panel and annotator on.
 ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel);
-// The tool was deselected: turns the panel and annotator off and gives the layer back.
-ASErr DeselectTool(AIAnnotatorHandle annotator, DockedPanel* panel);
+// The tool of the message was deselected: ends its click sequence as a cancel does, turns the panel and
+// annotator off and gives the layer back.
+ASErr DeselectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel);
 // The tip text the Info panel shows for the current tool and the keys held.
 const char* ToolTipText(bool altHeld, bool shiftHeld, bool panelVisible);
 // Fills the Info panel: the point, the tip text and the value text.

@@ -10,6 +10,7 @@
 #include "frame/ArrowHeads.h"
 #include "frame/ArrowTips.h"
 #include "frame/PreferenceStore.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -136,6 +137,7 @@ void SetUpItem(ADMItemRef item, int32_t id) {
             sADMItem->SetMinFloatValue(item, id == kPointXItem ? kMinX : kMinY);
             sADMItem->SetMaxFloatValue(item, id == kPointXItem ? kMaxX : kMaxY);
             sADMItem->SetFloatValue(item, id == kPointXItem ? Shape().Points.AnchorX[0] : Shape().Points.AnchorY[0]);
+            BoundFieldTo(item, id == kPointXItem ? kArrowPointKeys.RangeX : kArrowPointKeys.RangeY);
             break;
         case kSymmetryItem:
             sADMItem->SetBooleanValue(item, gPointEditorModes.SymmetricMoves);
@@ -154,9 +156,9 @@ void EditPosition(ADMItemRef item, ADMNotifierRef notifier, bool horizontal) {
     PointEditor& e = E();
     const Selection s = DecodeSelection(e.SelectedPoint, Shape().PointCount);
     if (s.Kind == SelectionKind::None) return;
-    float v = 0.0f;
-    sADMItem->GetFloatValue(item, &v);
     const EditorPoint now = SelectedPosition(Shape(), e.SelectedPoint);
+    const RealRange& range = horizontal ? kArrowPointKeys.RangeX : kArrowPointKeys.RangeY;
+    const auto v = static_cast<float>(HeldToRange(FieldReal(item, horizontal ? now.x : now.y), range, 0.0));
     PlaceSelection(Shape(), e.SelectedPoint, horizontal ? v : now.x, horizontal ? now.y : v);
     if (s.Kind == SelectionKind::InHandle || s.Kind == SelectionKind::OutHandle) UpdateCornerFlag(item, e, s.Point);
     if (s.Kind != SelectionKind::LineStart && gPointEditorModes.SymmetricMoves != 0) {

@@ -12,6 +12,7 @@
 #include "dimension/CurrentDimension.h"
 #include "figures/BezierFigure.h"
 #include "frame/PreferenceStore.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -164,6 +165,7 @@ void SetUpItem(ADMItemRef item, int32_t id) {
         case kPointYItem:
             SetupSpin(item, kADMPointUnits, 1.0f, 10.0f);
             sADMItem->SetFloatValue(item, id == kPointXItem ? e.EditShape.Points.AnchorX[0] : e.EditShape.Points.AnchorY[0]);
+            BoundFieldTo(item, id == kPointXItem ? kBezierPointKeys.RangeX : kBezierPointKeys.RangeY);
             break;
         case kReplicaCountItem:
             SetupSpin(item, kADMNoUnits, 1.0f, 3.0f);
@@ -176,6 +178,7 @@ void SetUpItem(ADMItemRef item, int32_t id) {
         case kRotationEdit:
             SetupSpin(item, kADMDegreeUnits, 1.0f, 10.0f);
             SetRange(item, -kReplicaLimit, kReplicaLimit);
+            BoundFieldToSetting(item, "RotRepBez", 180.0 / kSinglePi);
             r.RotationStep = gSettings.BezierReplicas.RotationStep;
             sADMItem->SetFloatValue(item, ReplicaRotationDegrees(r.RotationStep));
             break;
@@ -183,6 +186,7 @@ void SetUpItem(ADMItemRef item, int32_t id) {
         case kOffsetVEdit: {
             SetFieldUnits(item);
             SetRange(item, -kReplicaLimit, kReplicaLimit);
+            BoundFieldToSetting(item, id == kOffsetHEdit ? "DecalHBez" : "DecalVBez");
             double& step = id == kOffsetHEdit ? r.HorizontalStep : r.VerticalStep;
             step = id == kOffsetHEdit ? gSettings.BezierReplicas.HorizontalStep : gSettings.BezierReplicas.VerticalStep;
             sADMItem->SetFloatValue(item, static_cast<float>(step));
@@ -192,6 +196,7 @@ void SetUpItem(ADMItemRef item, int32_t id) {
             SetupSpin(item, kADMNoUnits, 0.01f, 0.1f);
             r.ScaleStep = gSettings.BezierReplicas.ScaleStep;
             sADMItem->SetFloatValue(item, static_cast<float>(r.ScaleStep));
+            BoundFieldToSetting(item, "GrosReducBez");
             break;
         default:
             if (id >= kFirstPresetItem && id < kFirstPresetItem + kBezierPresetCount)
@@ -211,15 +216,15 @@ void StoreAndWrite() {
     WriteBooleanPreference("FouOBez", shape.Closed);
     shape.Hollow = e.Hollow;
     WriteBooleanPreference("CouPBez", shape.Hollow);
-    steps.Count = std::clamp<int32_t>(r.Count, 1, kMaxBezierReplicas);
+    steps.Count = HeldToSetting("RepBez", std::clamp<int32_t>(r.Count, 1, kMaxBezierReplicas));
     WriteIntegerPreference("RepBez", steps.Count);
-    steps.RotationStep = r.RotationStep;
+    steps.RotationStep = HeldToSetting("RotRepBez", r.RotationStep);
     WriteRealPreference("RotRepBez", steps.RotationStep);
-    steps.HorizontalStep = r.HorizontalStep;
+    steps.HorizontalStep = HeldToSetting("DecalHBez", r.HorizontalStep);
     WriteRealPreference("DecalHBez", steps.HorizontalStep);
-    steps.VerticalStep = r.VerticalStep;
+    steps.VerticalStep = HeldToSetting("DecalVBez", r.VerticalStep);
     WriteRealPreference("DecalVBez", steps.VerticalStep);
-    steps.ScaleStep = r.ScaleStep;
+    steps.ScaleStep = HeldToSetting("GrosReducBez", r.ScaleStep);
     WriteRealPreference("GrosReducBez", steps.ScaleStep);
     CopyShapePoints(e.Points, shape.Points, shape.PointCount);
     WritePointPreferences(kBezierPointKeys, shape.Points, shape.PointCount);
@@ -228,11 +233,9 @@ void StoreAndWrite() {
 void DefaultNotify(ADMItemRef item, ADMNotifierRef notifier) { sADMItem->DefaultNotify(item, notifier); }
 
 // A replica edit the user changed: its value becomes the working step, and the preview is redrawn.
-void TakeReplicaStep(ADMItemRef item, ADMNotifierRef notifier, double& step) {
+void TakeReplicaStep(ADMItemRef item, ADMNotifierRef notifier, const char* key, double& step) {
     if (!IsUserChange(notifier)) return;
-    float value = 0.0f;
-    sADMItem->GetFloatValue(item, &value);
-    step = value;
+    step = HeldToSetting(key, FieldReal(item, step));
     InvalidateItems(item, {kBezierPreviewItem});
 }
 
@@ -272,8 +275,7 @@ ASErr BezierDialogInit(ADMDialogRef dialog) {
 
 void BezierReplicaCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    int32_t count = 1;
-    sADMItem->GetIntValue(item, &count);
+    const int32_t count = HeldIntegerOf("RepBez", FieldReal(item, gBezierEditReplicas.Count));
     gBezierEditReplicas.Count = std::clamp<int32_t>(count, 1, kMaxBezierReplicas);
     EnableReplicaItems(item, gBezierEditReplicas.Count);
     InvalidateItems(item, {kBezierPreviewItem});
@@ -281,22 +283,22 @@ void BezierReplicaCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void BezierReplicaRotationNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    float degrees = 0.0f;
-    sADMItem->GetFloatValue(item, &degrees);
-    gBezierEditReplicas.RotationStep = sAIRealMath->AIDegreeToRadian(degrees);
+    const double degrees = FieldReal(item, ReplicaRotationDegrees(gBezierEditReplicas.RotationStep));
+    gBezierEditReplicas.RotationStep =
+        HeldToSetting("RotRepBez", sAIRealMath->AIDegreeToRadian(static_cast<AIReal>(degrees)));
     InvalidateItems(item, {kBezierPreviewItem});
 }
 
 void BezierReplicaOffsetHNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    TakeReplicaStep(item, notifier, gBezierEditReplicas.HorizontalStep);
+    TakeReplicaStep(item, notifier, "DecalHBez", gBezierEditReplicas.HorizontalStep);
 }
 
 void BezierReplicaOffsetVNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    TakeReplicaStep(item, notifier, gBezierEditReplicas.VerticalStep);
+    TakeReplicaStep(item, notifier, "DecalVBez", gBezierEditReplicas.VerticalStep);
 }
 
 void BezierReplicaScaleNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    TakeReplicaStep(item, notifier, gBezierEditReplicas.ScaleStep);
+    TakeReplicaStep(item, notifier, "GrosReducBez", gBezierEditReplicas.ScaleStep);
 }
 
 void BezierGridPopupNotify(ADMItemRef item, ADMNotifierRef notifier) {

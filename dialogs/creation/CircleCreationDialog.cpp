@@ -7,6 +7,7 @@
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/FigurePreview.h"
 #include "frame/PreferenceStore.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -126,7 +127,10 @@ void EnableOrientation(ADMItemRef anyItem) {
 
 void ShowValueIn(ADMItemRef item, int32_t id) {
     switch (id) {
-    case kWidthField: SetUpNumberField(item, kWidthRange, gCurrentOptions.CircleCreateWidth); break;
+    case kWidthField:
+        SetUpNumberField(item, kWidthRange, gCurrentOptions.CircleCreateWidth);
+        BoundFieldToSetting(item, "CerEpaisCrea");
+        break;
     case kOrientationField:
         SetUpNumberField(item, kOrientationRange, Degrees(gCurrentOptions.CircleCreateAngle));
         FillOrientationPopup(item);
@@ -141,9 +145,9 @@ void RedrawPreview(ADMItemRef anyItem) { RedrawItemIn(anyItem, kPreview); }
 void WriteStoredValues() {
     Settings& s = gSettings;
     const CurrentOptions& live = gCurrentOptions;
-    s.CircleCreateWidth = live.CircleCreateWidth;
+    s.CircleCreateWidth = HeldToSetting("CerEpaisCrea", live.CircleCreateWidth);
     WriteRealPreference("CerEpaisCrea", s.CircleCreateWidth);
-    s.CircleCreateAngle = live.CircleCreateAngle;
+    s.CircleCreateAngle = HeldToSetting("AngCerCrea", live.CircleCreateAngle);
     WriteRealPreference("AngCerCrea", s.CircleCreateAngle);
     s.CircleCreateWithDimension = live.CircleCreateWithDimension;
     WriteBooleanPreference("CaseCreaCer", s.CircleCreateWithDimension);
@@ -202,13 +206,14 @@ void CircleKindNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void CircleWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    TakeFieldValue(item, notifier, gCurrentOptions.CircleCreateWidth);
+    if (TakeFieldValue(item, notifier, gCurrentOptions.CircleCreateWidth))
+        gCurrentOptions.CircleCreateWidth = HeldToSetting("CerEpaisCrea", gCurrentOptions.CircleCreateWidth);
 }
 
 void CircleOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
     double degrees = 0.0;
     if (!TakeFieldValue(item, notifier, degrees)) return;
-    gCurrentOptions.CircleCreateAngle = degrees * kPi / 180.0;
+    gCurrentOptions.CircleCreateAngle = HeldToSetting("AngCerCrea", degrees * kPi / 180.0);
     RedrawPreview(item);
 }
 

@@ -6,6 +6,7 @@
 
 #include "figures/SegmentFigureShape.h"
 #include "frame/Colours.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMItemSuite.h"
@@ -16,15 +17,15 @@ namespace {
 // The longest step, in pixels, between two points of an arc or a band's edge: at a pixel or less the whole-pixel
 // points follow the circle as closely as the screen can show it.
 constexpr double kArcStepPixels = 1.0;
-// Steps an arc takes at most, whatever its radius and sweep.
-constexpr double kMaxArcSteps = 2048.0;
+// Steps an arc or a band takes at most: a whole turn at a radius of 320 pixels, wider than any preview.
+constexpr int32_t kMostArcSteps = 2048;
 
-int32_t Pixel(double x) { return static_cast<int32_t>(std::lround(x)); }
+int32_t Pixel(double x) { return RoundedInt32(x, 0); }
 
 // The steps that draw a sweep at radius r smoothly.
 int32_t ArcSteps(double r, double sweep) {
-    const double steps = std::ceil(std::fabs(sweep) * std::fabs(r) / kArcStepPixels);
-    return std::isfinite(steps) ? static_cast<int32_t>(std::clamp(steps, 1.0, kMaxArcSteps)) : 1;
+    return std::clamp(CheckedInt32(std::ceil(std::fabs(sweep) * std::fabs(r) / kArcStepPixels), 1), 1,
+                      kMostArcSteps);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "frame/PreferenceStore.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
 
@@ -33,8 +34,10 @@ void ShowOrientedValue(const OrientedFigureDialog& d, ADMItemRef item, int32_t i
     const CurrentOptions& live = gCurrentOptions;
     if (id == d.WidthField) {
         SetUpNumberField(item, kWidthRange, live.*d.Width);
+        BoundFieldToSetting(item, d.WidthKey);
     } else if (id == d.OrientationField) {
         SetUpNumberField(item, d.OrientationRange, *d.WorkingOrientation);
+        BoundFieldToSetting(item, d.OrientationKey);
         FillOrientationPopup(item);
     } else if (id == d.CentredBox) {
         sADMItem->SetBooleanValue(item, live.*d.Centred);
@@ -44,12 +47,14 @@ void ShowOrientedValue(const OrientedFigureDialog& d, ADMItemRef item, int32_t i
 }
 
 void OrientedWidthNotify(const OrientedFigureDialog& d, ADMItemRef item, ADMNotifierRef notifier) {
-    TakeFieldValue(item, notifier, gCurrentOptions.*d.Width);
+    if (TakeFieldValue(item, notifier, gCurrentOptions.*d.Width))
+        gCurrentOptions.*d.Width = HeldToSetting(d.WidthKey, gCurrentOptions.*d.Width);
 }
 
 void OrientedOrientationNotify(const OrientedFigureDialog& d, ADMItemRef item, ADMNotifierRef notifier) {
-    if (TakeFieldValue(item, notifier, *d.WorkingOrientation))
-        RedrawItemIn(item, d.Preview);
+    if (!TakeFieldValue(item, notifier, *d.WorkingOrientation)) return;
+    *d.WorkingOrientation = HeldToSetting(d.OrientationKey, *d.WorkingOrientation);
+    RedrawItemIn(item, d.Preview);
 }
 
 void OrientedCentredNotify(const OrientedFigureDialog& d, ADMItemRef item, ADMNotifierRef notifier) {
@@ -75,9 +80,9 @@ void OrientedDialogOk(const OrientedFigureDialog& d, ADMItemRef item, ADMNotifie
     EndFigureDialog(item, notifier, *d.Bounds);
     Settings& s = gSettings;
     const CurrentOptions& live = gCurrentOptions;
-    s.*d.StoredOrientation = *d.WorkingOrientation;
+    s.*d.StoredOrientation = HeldToSetting(d.OrientationKey, *d.WorkingOrientation);
     WriteRealPreference(d.OrientationKey, s.*d.StoredOrientation);
-    s.*d.StoredWidth = live.*d.Width;
+    s.*d.StoredWidth = HeldToSetting(d.WidthKey, live.*d.Width);
     WriteRealPreference(d.WidthKey, s.*d.StoredWidth);
     s.*d.StoredWithDimension = live.*d.WithDimension;
     WriteBooleanPreference(d.WithDimensionKey, s.*d.StoredWithDimension);

@@ -5,6 +5,8 @@
 #include "dialogs/creation/PointEditorCanvas.h"
 #include "dialogs/creation/PointEditorGrid.h"
 #include "dialogs/creation/PointEditorTracker.h"
+#include "frame/PreferenceStore.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
 #include "host/ADMTrackerSuite.h"
@@ -59,9 +61,9 @@ void EditBezierAxis(ADMItemRef item, ADMNotifierRef notifier, bool horizontal) {
     PointEditor& e = gBezierEditor;
     const Selection s = DecodeSelection(e.SelectedPoint, e.EditShape.PointCount);
     if (s.Kind == SelectionKind::None || s.Kind == SelectionKind::LineStart) return;
-    float value = 0.0f;
-    sADMItem->GetFloatValue(item, &value);
     const EditorPoint now = SelectedPosition(e.EditShape, e.SelectedPoint);
+    const RealRange& range = horizontal ? kBezierPointKeys.RangeX : kBezierPointKeys.RangeY;
+    const auto value = static_cast<float>(HeldToRange(FieldReal(item, horizontal ? now.x : now.y), range, 0.0));
     PlaceSelection(e.EditShape, e.SelectedPoint, horizontal ? value : now.x, horizontal ? now.y : value);
     UpdateCornerFlag(item, e, s.Point);
     InvalidateItems(item, {kCornerItem, kCanvasItem, kBezierPreviewItem});
@@ -118,8 +120,7 @@ bool SetUpSharedEditorItem(ADMItemRef item, int32_t id, PointEditor& e) {
 }
 
 int32_t ShownPointNumber(ADMItemRef anyItem, const PointEditorShape& shape) {
-    int32_t value = 0;
-    if (ADMItemRef number = SiblingItem(anyItem, kPointNumberItem)) sADMItem->GetIntValue(number, &value);
+    const int32_t value = FieldInt32(SiblingItem(anyItem, kPointNumberItem), 0);
     return std::clamp<int32_t>(value, 0, std::clamp<int32_t>(shape.PointCount, 1, kShapeMaxPoints) - 1);
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/SettingRanges.h"
+
 namespace {
 
 bool IsStraight(const Cubic& c) {
@@ -36,9 +38,9 @@ Affine ScaleRotateMove(float sx, float sy, float angle, float tx, float ty) {
     return Affine{cosine * sx, -sine * sy, sine * sx, cosine * sy, tx, ty};
 }
 
-ADMPoint Truncated(EditorPoint p) { return {static_cast<int32_t>(p.x), static_cast<int32_t>(p.y)}; }
+ADMPoint Truncated(EditorPoint p) { return {CheckedInt32(p.x, 0), CheckedInt32(p.y, 0)}; }
 
-ADMPoint Rounded(EditorPoint p) { return {static_cast<int32_t>(p.x + 0.5f), static_cast<int32_t>(p.y + 0.5f)}; }
+ADMPoint Rounded(EditorPoint p) { return {CheckedInt32(p.x + 0.5, 0), CheckedInt32(p.y + 0.5, 0)}; }
 
 void FlattenSegment(const Cubic& pixels, int8_t depth, bool hollow, PolygonBuffer& buffer, OutlineLines& lines) {
     if (IsStraight(pixels)) {

@@ -7,6 +7,7 @@
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/FigurePreview.h"
 #include "dialogs/creation/OrientedFigureDialog.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -100,8 +101,8 @@ void PreviewPoints(ADMPoint (&points)[9]) {
     const double c = std::cos(turn), s = std::sin(turn);
     for (size_t i = 0; i < 9; ++i) {
         const double x = raw[i][0] + shift, y = raw[i][1];
-        points[i] = ADMPoint{static_cast<int32_t>(std::lround(x * c - y * s + kPreviewFrame.CentreH)),
-                             static_cast<int32_t>(std::lround(x * s + y * c + kPreviewFrame.CentreV))};
+        points[i] = ADMPoint{RoundedInt32(x * c - y * s + kPreviewFrame.CentreH, 0),
+                             RoundedInt32(x * s + y * c + kPreviewFrame.CentreV, 0)};
     }
 }
 

@@ -7,6 +7,7 @@
 #include "frame/Colours.h"
 #include "frame/DialogOpeners.h"
 #include "frame/PluginReference.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMItemSuite.h"
@@ -140,6 +141,7 @@ void MakeArrowItems(ADMDialogRef dialog) {
         sADMItem->SetUnits(item, kADMNoUnits);
         sADMItem->SetMinFloatValue(item, kMinArrowAngle);
         sADMItem->SetMaxFloatValue(item, kMaxArrowAngle);
+        BoundFieldToSetting(item, desc.Id == kOpenArrowAngleEdit ? "AnglePointe1" : "AnglePointe2");
     }
     SetItemFloat(dialog, kOpenArrowAngleEdit, w.OpenArrowAngle);
     SetItemFloat(dialog, kTriangleArrowAngleEdit, w.TriangleArrowAngle);
@@ -230,12 +232,14 @@ void GlobalSwatchesNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void OpenArrowAngleNotify(ADMItemRef item, ADMNotifierRef) {
-    gColourWorkingCopy.OpenArrowAngle = ItemFloat(item);
+    gColourWorkingCopy.OpenArrowAngle =
+        HeldToSetting("AnglePointe1", FieldReal(item, gColourWorkingCopy.OpenArrowAngle));
     InvalidateItem(ItemDialog(item), kOpenArrowPicture);
 }
 
 void TriangleArrowAngleNotify(ADMItemRef item, ADMNotifierRef) {
-    gColourWorkingCopy.TriangleArrowAngle = ItemFloat(item);
+    gColourWorkingCopy.TriangleArrowAngle =
+        HeldToSetting("AnglePointe2", FieldReal(item, gColourWorkingCopy.TriangleArrowAngle));
     InvalidateItem(ItemDialog(item), kTriangleArrowPicture);
 }
 

@@ -1,9 +1,11 @@
 #include "dialogs/options/DialogSupport.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frame/DialogOpeners.h"
 #include "frame/PluginReference.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
 #include "host/ADMDialogSuite.h"
@@ -190,10 +192,8 @@ int64_t DragProduct(int32_t previous, int32_t current) {
 }
 
 int32_t WholePixels(double value) {
-    if (std::isnan(value)) return 0;
-    if (value > kPixelLimit) return static_cast<int32_t>(kPixelLimit);
-    if (value < -kPixelLimit) return static_cast<int32_t>(-kPixelLimit);
-    return static_cast<int32_t>(value);
+    const auto limit = static_cast<int32_t>(kPixelLimit);
+    return std::clamp(CheckedInt32(value, 0), -limit, limit);
 }
 
 void DrawLine(ADMDrawerRef drawer, int32_t h1, int32_t v1, int32_t h2, int32_t v2) {

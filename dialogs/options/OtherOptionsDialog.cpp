@@ -9,6 +9,7 @@
 #include "frame/DialogOpeners.h"
 #include "frame/PathStyles.h"
 #include "frame/PluginReference.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
@@ -102,8 +103,11 @@ const DialogItemSpec kOtherOptionsItems[] = {
 struct PointField {
     int32_t Id;
     bool FloorAtZero;
+    const char* Key;
 };
-constexpr PointField kPointFields[] = {{kTieOffsetEdit, false}, {kTextGapEdit, true}, {kToleranceOffsetEdit, false}};
+constexpr PointField kPointFields[] = {{kTieOffsetEdit, false, "Gap"},
+                                       {kTextGapEdit, true, "GapTexteSeg"},
+                                       {kToleranceOffsetEdit, false, "DecaleTexteTol"}};
 
 // The items that only dashed lines use.
 constexpr int32_t kDashItems[] = {kDashEndsButton, kDashOneEdit, kGapOneEdit, kDashTwoEdit, kGapTwoEdit};
@@ -112,11 +116,27 @@ constexpr int32_t kDashItems[] = {kDashEndsButton, kDashOneEdit, kGapOneEdit, kD
 struct DashField {
     int32_t Id;
     double OtherOptionsWorkingCopy::*Value;
+    const char* Key;
 };
-constexpr DashField kDashFields[] = {{kDashOneEdit, &OtherOptionsWorkingCopy::DashOne},
-                                     {kGapOneEdit, &OtherOptionsWorkingCopy::GapOne},
-                                     {kDashTwoEdit, &OtherOptionsWorkingCopy::DashTwo},
-                                     {kGapTwoEdit, &OtherOptionsWorkingCopy::GapTwo}};
+constexpr DashField kDashFields[] = {{kDashOneEdit, &OtherOptionsWorkingCopy::DashOne, "TiretUn"},
+                                     {kGapOneEdit, &OtherOptionsWorkingCopy::GapOne, "TrouUn"},
+                                     {kDashTwoEdit, &OtherOptionsWorkingCopy::DashTwo, "TiretDeux"},
+                                     {kGapTwoEdit, &OtherOptionsWorkingCopy::GapTwo, "TrouDeux"}};
+
+// The setting whose range bounds a numeric field of the dialog; null for another item.
+const char* FieldKey(int32_t id) {
+    for (const PointField& field : kPointFields)
+        if (field.Id == id) return field.Key;
+    for (const DashField& field : kDashFields)
+        if (field.Id == id) return field.Key;
+    return id == kFontStepEdit ? "VariablePolice" : nullptr;
+}
+
+// A field's number held to the range of the setting it edits.
+double HeldFieldValue(ADMItemRef item, double inForce) {
+    const char* key = FieldKey(ItemID(item));
+    return key != nullptr ? HeldToSetting(key, FieldReal(item, inForce)) : FieldReal(item, inForce);
+}
 
 // The three pictures that step a value while dragged.
 struct StepDrag {
@@ -186,6 +206,7 @@ void ShowOtherOptions(ADMDialogRef dialog) {
             sADMItem->SetSmallIncrement(item, kPointSmallStep);
             sADMItem->SetLargeIncrement(item, kPointLargeStep);
             if (field.FloorAtZero) sADMItem->SetMinFloatValue(item, 0.0f);
+            BoundFieldToSetting(item, field.Key);
         }
     }
     SetItemFloat(dialog, kTieOffsetEdit, w.ExtensionGap);
@@ -197,10 +218,14 @@ void ShowOtherOptions(ADMDialogRef dialog) {
         sADMItem->SetUnits(step, kADMNoUnits);
         sADMItem->SetPrecision(step, 0);
         sADMItem->SetSmallIncrement(step, kFontStepIncrement);
+        BoundFieldToSetting(step, "VariablePolice");
     }
     SetItemInt(dialog, kFontStepEdit, gSettings.FontStep);
     SetItemTip(dialog, kDashEndsButton, DashEndsTip(w.RoundDashEnds));
-    for (const DashField& field : kDashFields) SetItemFloat(dialog, field.Id, w.*field.Value);
+    for (const DashField& field : kDashFields) {
+        SetItemFloat(dialog, field.Id, w.*field.Value);
+        if (ADMItemRef item = DialogItem(dialog, field.Id)) BoundFieldToSetting(item, field.Key);
+    }
     EnableDashItems(dialog);
     // The dialog opens collapsed: the font step's row lies below the window.
     ShowItem(dialog, kFontStepEdit, false);
@@ -209,13 +234,13 @@ void ShowOtherOptions(ADMDialogRef dialog) {
 
 void TieOffsetNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    Working().ExtensionGap = ItemFloat(item);
+    Working().ExtensionGap = HeldFieldValue(item, Working().ExtensionGap);
     InvalidateItem(ItemDialog(item), kTieOffsetPicture);
 }
 
 void TextGapNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    Working().TextGap = ItemFloat(item);
+    Working().TextGap = HeldFieldValue(item, Working().TextGap);
     InvalidateItem(ItemDialog(item), kTextGapPicture);
 }
 
@@ -239,7 +264,7 @@ void ReducedToleranceNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void ToleranceOffsetNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    Working().ToleranceOffset = ItemFloat(item);
+    Working().ToleranceOffset = HeldFieldValue(item, Working().ToleranceOffset);
     InvalidateItem(ItemDialog(item), kToleranceSample);
 }
 
@@ -260,7 +285,7 @@ void ExpandNotify(ADMItemRef item, ADMNotifierRef notifier) {
 // The font step changes the setting at once, on every notification of its field, and the panel's font popup
 // follows it.
 void FontStepNotify(ADMItemRef item, ADMNotifierRef) {
-    gSettings.FontStep = ItemInt(item);
+    gSettings.FontStep = HeldIntegerOf("VariablePolice", FieldReal(item, gSettings.FontStep));
     ReselectPanelFont();
 }
 
@@ -289,7 +314,7 @@ void DashLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     const int32_t id = ItemID(item);
     for (const DashField& field : kDashFields) {
-        if (field.Id == id) Working().*field.Value = ItemFloat(item);
+        if (field.Id == id) Working().*field.Value = HeldFieldValue(item, Working().*field.Value);
     }
     InvalidateItem(ItemDialog(item), kDashPreview);
 }
@@ -312,6 +337,7 @@ void StepDraggedValue(const StepDrag& drag, double& value, ADMTrackerRef tracker
     const bool down = drag.RightIsUp ? product > 0 : product < 0;
     value += down ? -kDragStep : kDragStep;
     if (drag.FloorAtZero) value = std::max(value, 0.0);
+    if (const char* key = FieldKey(drag.Edit)) value = HeldToSetting(key, value);
     previous = position;
 }
 

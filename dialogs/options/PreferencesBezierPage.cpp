@@ -33,7 +33,8 @@ constexpr const char* kPicture = kADMPicturePushButtonType;
 
 const PrefsItemSpec kBezierItems[] = {
     {.Id = kDivisionsItem, .Type = kADMSpinEditType, .Bounds = {36, 215, 90, 233}, .Tip = kDivisionsTip,
-     .Notify = DivisionsNotify, .Look = kDivisionsLook, .Numeric = true, .Value = {.Whole = &W::DivisionCount}},
+     .Notify = DivisionsNotify, .Look = kDivisionsLook, .Numeric = true, .Value = {.Whole = &W::DivisionCount},
+     .Key = "NbDivBez"},
     {.Id = kDivisionsPicture, .Type = kPicture, .Bounds = {16, 215, 34, 233}, .Tip = kDivisionsTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kDivisionPreviewItem, .Type = kADMUserType, .Bounds = {156, 212, 326, 236}, .Draw = DrawDivisionPreview},
@@ -50,11 +51,13 @@ const PrefsItemSpec kBezierItems[] = {
      .Tip = "Tracé de la tangente locale à la courbe par défaut.", .Notify = BezierModeNotify,
      .Draw = DrawBezierModeButton},
     {.Id = kBezierOffsetXItem, .Type = kADMSpinEditType, .Bounds = {36, 245, 104, 263}, .Tip = kOffsetXTip,
-     .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::BezierOffsetX}},
+     .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::BezierOffsetX},
+     .Key = "DecalageBezierX"},
     {.Id = kBezierOffsetXPicture, .Type = kPicture, .Bounds = {14, 247, 34, 261}, .Tip = kOffsetXTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kBezierOffsetYItem, .Type = kADMSpinEditType, .Bounds = {214, 245, 282, 263}, .Tip = kOffsetYTip,
-     .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::BezierOffsetY}},
+     .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::BezierOffsetY},
+     .Key = "DecalageBezierY"},
     {.Id = kBezierOffsetYPicture, .Type = kPicture, .Bounds = {198, 245, 212, 264}, .Tip = kOffsetYTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
 };

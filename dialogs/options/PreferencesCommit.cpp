@@ -4,6 +4,7 @@
 
 #include "dialogs/options/PreferencesDialog.h"
 #include "frame/PreferenceStore.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "records/RememberedSegments.h"
 #include "tools/RememberedSegments.h"
@@ -108,7 +109,7 @@ const CommitRow kCommitRows[] = {
 // Stores the working copy and writes the key; a failed write puts the stored value back as it was.
 ASErr Commit(const char* key, const RealField& field) {
     const double old = gSettings.*field.Stored;
-    gSettings.*field.Stored = gPrefs.Working.*field.Working;
+    gSettings.*field.Stored = HeldToSetting(key, gPrefs.Working.*field.Working);
     const ASErr error = WriteRealPreference(key, gSettings.*field.Stored);
     if (error != kNoErr) gSettings.*field.Stored = old;
     return error;
@@ -117,7 +118,7 @@ ASErr Commit(const char* key, const RealField& field) {
 template <typename Whole>
 ASErr CommitWhole(const char* key, const Whole& field, ASErr (*write)(const char*, int32_t)) {
     const int32_t old = gSettings.*field.Stored;
-    gSettings.*field.Stored = gPrefs.Working.*field.Working;
+    gSettings.*field.Stored = HeldToSetting(key, gPrefs.Working.*field.Working);
     const ASErr error = write(key, gSettings.*field.Stored);
     if (error != kNoErr) gSettings.*field.Stored = old;
     return error;

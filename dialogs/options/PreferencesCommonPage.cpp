@@ -10,6 +10,7 @@
 #include "frame/Colours.h"
 #include "frame/DialogOpeners.h"
 #include "frame/PluginReference.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
@@ -82,7 +83,8 @@ constexpr const char* kPicture = kADMPicturePushButtonType;
 const PrefsItemSpec kCommonItems[] = {
     {.Id = kToolPopupItem, .Type = kADMPopupListType, .Bounds = {20, 189, 180, 207}, .Notify = ToolPopupNotify},
     {.Id = kLineWidthItem, .Type = kADMSpinEditPopupType, .Bounds = {34, 20, 110, 40}, .Tip = kWidthTip,
-     .Notify = RealFieldNotify, .Look = kWidthLook, .Numeric = true, .Value = {.Real = &W::LineWidth}},
+     .Notify = RealFieldNotify, .Look = kWidthLook, .Numeric = true, .Value = {.Real = &W::LineWidth},
+     .Key = "Epaisseur"},
     {.Id = kLineWidthPicture, .Type = kPicture, .Bounds = {14, 17, 31, 23}, .Tip = kWidthTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kStrokeColourButton, .Type = kPicture, .Bounds = {18, 23, 28, 38}, .Tip = kColourTip,
@@ -90,7 +92,8 @@ const PrefsItemSpec kCommonItems[] = {
     {.Id = kArrowsPointsItem, .Type = kPicture, .Bounds = {194, 24, 212, 37},
      .Tip = "Bascule Flèches/Points par défaut.", .Notify = ToggleArrowsPointsNotify, .Draw = NoOpProc},
     {.Id = kEndMarkSizeItem, .Type = kADMSpinEditPopupType, .Bounds = {238, 20, 314, 40},
-     .Notify = RealFieldNotify, .Look = kSizeLook, .Numeric = true, .Value = {.Real = &W::EndMarkSize}},
+     .Notify = RealFieldNotify, .Look = kSizeLook, .Numeric = true, .Value = {.Real = &W::EndMarkSize},
+     .Key = "Zoom"},
     {.Id = kEndMarkSizePicture, .Type = kPicture, .Bounds = {216, 22, 236, 38}, .Notify = CompanionButtonNotify,
      .Draw = NoOpProc},
     {.Id = kEndMarkShapeItem, .Type = kPicture, .Bounds = {340, 22, 358, 40}, .Notify = EndMarkShapeButtonNotify,
@@ -105,7 +108,8 @@ const PrefsItemSpec kCommonItems[] = {
      .Notify = PreferencesScalePopupNotify, .Font = kDialogFont},
     {.Id = kScaleLabel, .Type = kPicture, .Bounds = {16, 49, 46, 65}, .Draw = DrawScaleLabel},
     {.Id = kDecimalsItem, .Type = kADMSpinEditType, .Bounds = {196, 48, 240, 66}, .Tip = kDecimalsTip,
-     .Notify = DecimalsNotify, .Look = kDecimalsLook, .Numeric = true, .Value = {.Whole = &W::Decimals}},
+     .Notify = DecimalsNotify, .Look = kDecimalsLook, .Numeric = true, .Value = {.Whole = &W::Decimals},
+     .Key = "Precision"},
     {.Id = kDecimalsGauge, .Type = kPicture, .Bounds = {168, 46, 192, 68}, .Tip = kDecimalsTip,
      .Draw = DrawPrecisionGauge},
     {.Id = kSoundItem, .Type = kPicture, .Bounds = {414, 47, 434, 67},
@@ -126,7 +130,7 @@ const PrefsItemSpec kCommonItems[] = {
     {.Id = kFontPopupItem, .Type = kADMTextEditScrollingPopupType, .Bounds = {16, 102, 226, 120},
      .Tip = "Noms des polices installées.", .Notify = FontNotify},
     {.Id = kBodySizeItem, .Type = kADMSpinEditType, .Bounds = {366, 102, 434, 120}, .Tip = kBodySizeTip,
-     .Notify = RealFieldNotify, .Look = kBodyLook, .Numeric = true, .Value = {.Real = &W::TextSize}},
+     .Notify = RealFieldNotify, .Look = kBodyLook, .Numeric = true, .Value = {.Real = &W::TextSize}, .Key = "Corps"},
     {.Id = kBodySizePicture, .Type = kPicture, .Bounds = {344, 104, 364, 118}, .Tip = kBodySizeTip,
      .Notify = CompanionButtonNotify, .Draw = DrawBodySizePicture},
     {.Id = kTextColourButton, .Type = kPicture, .Bounds = {326, 102, 342, 120}, .Tip = kColourTip,
@@ -318,9 +322,7 @@ void DrawScaleLabel(ADMItemRef item, ADMDrawerRef drawer) {
 
 void DecimalsNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    int32_t value = 0;
-    if (sADMItem->GetIntValue(item, &value) != kNoErr) return;
-    gPrefs.Working.Decimals = value;
+    gPrefs.Working.Decimals = HeldIntegerOf("Precision", FieldReal(item, gPrefs.Working.Decimals));
     const ADMDialogRef dialog = DialogOf(item);
     InvalidateItem(dialog, kDecimalsGauge);
     RefreshSampleText(dialog);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "frame/PluginReference.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDialogSuite.h"
 #include "host/ADMDrawerSuite.h"
@@ -31,6 +32,12 @@ void ApplyLook(ADMItemRef item, const FieldLook& look) {
     if (look.LargeStep > 0.0f) sADMItem->SetLargeIncrement(item, look.LargeStep);
     sADMItem->SetMinFloatValue(item, look.Minimum);
     sADMItem->SetMaxFloatValue(item, look.Maximum);
+}
+
+// The field's number held to the range of the setting it edits.
+double HeldFieldValue(ADMItemRef item, const PrefsItemSpec& desc, double inForce) {
+    const double value = FieldReal(item, inForce);
+    return desc.Key != nullptr ? HeldToSetting(desc.Key, value) : value;
 }
 
 bool IsListType(const char* type) {
@@ -70,6 +77,7 @@ void CreatePrefsItems(ADMDialogRef dialog, std::span<const PrefsItemSpec> items)
         if (desc.Text != nullptr) sADMItem->SetText(item, desc.Text);
         if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
         if (desc.Numeric) ApplyLook(item, desc.Look);
+        if (desc.Key != nullptr) BoundFieldToSetting(item, desc.Key);
         if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
         if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
     }
@@ -92,15 +100,15 @@ void ApplyTipRules(ADMDialogRef dialog, std::span<const PrefsTipRule> rules, int
 void RealFieldNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const PrefsItemSpec* desc = SpecOf(item);
     if (!IsUserChange(notifier) || desc == nullptr || desc->Value.Real == nullptr) return;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(item, &value) == kNoErr) gPrefs.Working.*desc->Value.Real = value;
+    double& working = gPrefs.Working.*desc->Value.Real;
+    working = HeldFieldValue(item, *desc, working);
 }
 
 void WholeFieldNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const PrefsItemSpec* desc = SpecOf(item);
     if (!IsUserChange(notifier) || desc == nullptr || desc->Value.Whole == nullptr) return;
-    int32_t value = 0;
-    if (sADMItem->GetIntValue(item, &value) == kNoErr) gPrefs.Working.*desc->Value.Whole = value;
+    int32_t& working = gPrefs.Working.*desc->Value.Whole;
+    working = desc->Key != nullptr ? HeldIntegerOf(desc->Key, FieldReal(item, working)) : FieldInt32(item, working);
 }
 
 void FlagBoxNotify(ADMItemRef item, ADMNotifierRef notifier) {

@@ -130,6 +130,7 @@ struct PrefsItemSpec {
     bool Numeric = false;        // Look applies
     WorkingValue Value{};
     int32_t Font = -1;           // -1: the host's own
+    const char* Key = nullptr;   // the setting a numeric field edits: its range bounds the field
 };
 
 // A tip that follows a working flag.

@@ -2,6 +2,7 @@
 #include "dialogs/options/PreferencesDialog.h"
 #include "dialogs/options/PreferencesItems.h"
 #include "dialogs/options/PreferencesPages.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDrawerSuite.h"
@@ -38,7 +39,8 @@ constexpr const char* kPicture = kADMPicturePushButtonType;
 
 const PrefsItemSpec kSegmentItems[] = {
     {.Id = kSideTieItem, .Type = kADMSpinEditType, .Bounds = {42, 215, 104, 233}, .Tip = kSideTieTip,
-     .Notify = RealFieldNotify, .Look = kTieLook, .Numeric = true, .Value = {.Real = &W::SideTieLength}},
+     .Notify = RealFieldNotify, .Look = kTieLook, .Numeric = true, .Value = {.Real = &W::SideTieLength},
+     .Key = "Attaches"},
     {.Id = kSideTiesToggle, .Type = kPicture, .Bounds = {14, 228, 40, 235}, .Tip = "Avec ou sans attaches latérales.",
      .Notify = SideTiesToggleNotify, .Draw = NoOpProc},
     {.Id = kSideTiePicture, .Type = kPicture, .Bounds = {14, 213, 40, 235}, .Tip = kSideTieTip,
@@ -61,16 +63,18 @@ const PrefsItemSpec kSegmentItems[] = {
     {.Id = kOrientationItem + 2, .Type = kPicture, .Bounds = {418, 215, 436, 233},
      .Tip = "Cote projetée verticale par défaut.", .Notify = OrientationButtonNotify, .Draw = DrawOrientationButton},
     {.Id = kSegmentOffsetXItem, .Type = kADMSpinEditType, .Bounds = {36, 245, 104, 263}, .Tip = kOffsetXTip,
-     .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::SegmentOffsetX}},
+     .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::SegmentOffsetX},
+     .Key = "DecalageSegX"},
     {.Id = kSegmentOffsetXPicture, .Type = kPicture, .Bounds = {14, 247, 34, 261}, .Tip = kOffsetXTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kSegmentOffsetYItem, .Type = kADMSpinEditType, .Bounds = {214, 245, 282, 263}, .Tip = kOffsetYTip,
-     .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::SegmentOffsetY}},
+     .Notify = RealFieldNotify, .Look = kOffsetLook, .Numeric = true, .Value = {.Real = &W::SegmentOffsetY},
+     .Key = "DecalageSegY"},
     {.Id = kSegmentOffsetYPicture, .Type = kPicture, .Bounds = {198, 245, 212, 264}, .Tip = kOffsetYTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
     {.Id = kMagneticPointsItem, .Type = kADMSpinEditType, .Bounds = {352, 245, 410, 263}, .Tip = kMagneticPointsTip,
      .Notify = MagneticPointsNotify, .Look = kCountLook, .Numeric = true,
-     .Value = {.Whole = &W::RememberedPointCount}},
+     .Value = {.Whole = &W::RememberedPointCount}, .Key = "NombreSouvenirsPrefs"},
     {.Id = kMagneticPointsPicture, .Type = kPicture, .Bounds = {332, 245, 350, 263}, .Tip = kMagneticPointsTip,
      .Notify = CompanionButtonNotify, .Draw = NoOpProc},
 };
@@ -167,10 +171,9 @@ void DrawOrientationButton(ADMItemRef item, ADMDrawerRef drawer) {
 // The count of remembered end points stays even, two per remembered segment, and holds one segment at least.
 void MagneticPointsNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    int32_t count = 0;
-    if (sADMItem->GetIntValue(item, &count) != kNoErr) return;
-    const int32_t typed = count;
-    if (count % 2 != 0) ++count;
+    const double typed = FieldReal(item, gPrefs.Working.RememberedPointCount);
+    int32_t count = HeldIntegerOf("NombreSouvenirsPrefs", typed);
+    if (count % 2 != 0) count = count < kMaxRememberedPoints ? count + 1 : count - 1;
     if (count < kLeastRememberedPoints) count = kLeastRememberedPoints;
     gPrefs.Working.RememberedPointCount = count;
     if (count != typed) sADMItem->SetIntValue(item, count);

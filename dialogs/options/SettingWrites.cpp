@@ -1,6 +1,7 @@
 #include "dialogs/options/SettingWrites.h"
 
 #include "frame/PreferenceStore.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
@@ -26,13 +27,15 @@ void SettingWrites::Flag(const char* key, int32_t flag) {
     }
 }
 
-void SettingWrites::Integer(const char* key, int32_t value) {
+void SettingWrites::Integer(const char* key, int32_t typed) {
+    const int32_t value = HeldToSetting(key, typed);
     if (const SettingEntry* entry = Entry(key, SettingType::Integer)) {
         if (Accepted(*entry, WriteIntegerPreference(key, value))) *static_cast<int32_t*>(entry->Address) = value;
     }
 }
 
-void SettingWrites::Real(const char* key, double value) {
+void SettingWrites::Real(const char* key, double typed) {
+    const double value = HeldToSetting(key, typed);
     if (const SettingEntry* entry = Entry(key, SettingType::Real)) {
         if (Accepted(*entry, WriteRealPreference(key, value))) *static_cast<double*>(entry->Address) = value;
     }

@@ -14,7 +14,8 @@
 
 class SettingWrites {
 public:
-    // Each writes `key` with the type the settings table gives it (a key of another type counts as refused).
+    // Each writes `key` with the type the settings table gives it (a key of another type counts as refused);
+    // a number is held to the key's range first.
     void Flag(const char* key, int32_t flag);
     void Integer(const char* key, int32_t value);
     void Real(const char* key, double value);

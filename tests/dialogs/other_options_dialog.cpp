@@ -39,9 +39,9 @@ TEST_F(OtherOptions, OkWritesTheTwelveKeysInOrderAndDashesTheBaseStyle) {
 }
 
 TEST_F(OtherOptions, WithDashesOffOkStillWritesTheLengthsAndLeavesTheLineSolid) {
-    gSettings.DashOne = -3.0;  // a length no field would refuse
+    gSettings.DashOne = -3.0;  // a length below the range: OK writes the nearest length the reader keeps
     RunOptions([](ADMDialogRef dialog) { Press(dialog, kOtherOptionsOkButton); });
-    EXPECT_EQ(Writes()[2], "TiretUn real -3");
+    EXPECT_EQ(Writes()[2], "TiretUn real 0");
     EXPECT_EQ(Dashes(), (std::vector<float>{0, 0, 6, 0, 0}));  // a negative dash is no length
 }
 

@@ -220,6 +220,7 @@ TEST(AngleLayoutGeometry, TheSweepAndTheEndMarkDirections) {
     EXPECT_FLOAT_EQ(ArcWidthAt(2, 0.5, 3.0, 1), 0.5f);
     EXPECT_FLOAT_EQ(ArcWidthAt(0, 0.5, 3.0, 1), 0.5f);
     EXPECT_FLOAT_EQ(ArcWidthAt(1, 0.5, std::nan(""), 1), 0.5f);
+    EXPECT_FLOAT_EQ(ArcWidthAt(1, 1000.0, 100.0, 1), 1000.0f);  // the widest stroke a width setting holds
     EXPECT_EQ(ArcRadiusAt(40.0, -5, 3), 40.0);
 }
 

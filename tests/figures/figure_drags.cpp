@@ -41,9 +41,9 @@ TEST_F(FigureDrags, ASegmentFromTheClickLiesAboveItsGroupWithItsLinkedDimension)
     EXPECT_FLOAT_EQ(gToolState.CursorPoint.h, 61.0f);
 }
 
-TEST_F(FigureDrags, ASegmentLeftOfTheClickTurnsHalfATurnAndTheWindowsKeyCentresIt) {
+TEST_F(FigureDrags, ASegmentBehindItsOrientationTurnsHalfATurnAndTheWindowsKeyCentresIt) {
     Select(kSegmentTool);
-    DragOut({0, 0}, {{-30, 40}, {-60, 80}});
+    DragOut({0, 0}, {{-30, -40}, {-60, -80}});  // behind the orientation of 45 degrees
     const auto& left = Anchors(gDragValues.CreatedSegmentPath);
     EXPECT_POINT_AT(left[1].p, -100 * std::cos(kPi / 4), -100 * std::sin(kPi / 4));
     EXPECT_NEAR(gDimensionValues.DimensionLineAngle, kPi / 4 + kPi, 1e-5);

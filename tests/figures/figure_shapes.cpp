@@ -158,7 +158,7 @@ TEST(SegmentShape, CentredOnTheClickOrFromItTowardsTheCursorsSide) {
     const SegmentPlacement right = PlaceCreatedSegment({10, 20}, {50, 0}, 100, angle, false);
     EXPECT_AT(right.First, 10, 20);
     EXPECT_AT(right.Second, 10 + dx, 20 + dy);
-    const SegmentPlacement left = PlaceCreatedSegment({10, 20}, {9.5f, 90}, 100, angle, false);
+    const SegmentPlacement left = PlaceCreatedSegment({10, 20}, {0, 10}, 100, angle, false);  // behind the orientation
     EXPECT_AT(left.Second, 10 - dx, 20 - dy);
     EXPECT_NEAR(left.LineAngle, kPi / 6 + kPi, 1e-6);
     const SegmentPlacement none = PlaceCreatedSegment({10, 20}, {10, 20}, 0, angle, true);

@@ -12,26 +12,8 @@
 namespace paneltest {
 namespace {
 
-constexpr float kArcHandle = 0.5522847f;
-
 class DocumentNotifyTest : public NotifyTest {
 protected:
-    // The 45-degree angle at the origin between (100, 0) and (100, 100), its arc dragged out to radius 50.
-    void MakeAngle() {
-        Doc().DrawPolyline({{100, 0}, {0, 0}, {100, 100}}, false);
-        UseTool(kAngleTool);
-        ClickDrag({0, 0}, {40, 30});
-        ASSERT_TRUE(Live(gCurrentDimension.AngleArcs[0]));
-    }
-    // A quarter arc of radius 50 about the origin, its circle dimension dragged out.
-    void MakeCircle() {
-        const float k = kArcHandle * 50.0f;
-        Doc().DrawPath({sim::CurveSegment({50, 0}, {50, 0}, {50, k}), sim::CurveSegment({0, 50}, {k, 50}, {0, 50})},
-                       false);
-        UseTool(kCircleTool);
-        ClickDrag({35.355f, 35.355f}, {80, 80});
-        ASSERT_TRUE(Live(gCurrentDimension.CircleParts[0]));
-    }
     void MakeLinear() {
         Doc().DrawPolyline({{0, 0}, {200, 0}}, false);
         UseTool(kSegmentTool);

@@ -65,6 +65,23 @@ protected:
         return points;
     }
     static double ItemFloatValue(int32_t id) { return Item(id).value; }
+    // The 45-degree angle at the origin between (100, 0) and (100, 100), its arc dragged out to radius 50.
+    static void MakeAngle() {
+        Doc().DrawPolyline({{100, 0}, {0, 0}, {100, 100}}, false);
+        UseTool(kAngleTool);
+        ClickDrag({0, 0}, {40, 30});
+        ASSERT_TRUE(Live(gCurrentDimension.AngleArcs[0]));
+    }
+    // A quarter arc of radius 50 about the origin, its circle dimension dragged out.
+    static void MakeCircle() {
+        constexpr float kArcHandle = 0.5522847f;
+        const float k = kArcHandle * 50.0f;
+        Doc().DrawPath({sim::CurveSegment({50, 0}, {50, 0}, {50, k}), sim::CurveSegment({0, 50}, {k, 50}, {0, 50})},
+                       false);
+        UseTool(kCircleTool);
+        ClickDrag({35.355f, 35.355f}, {80, 80});
+        ASSERT_TRUE(Live(gCurrentDimension.CircleParts[0]));
+    }
     static size_t Writes() { return sim::ThePreferences().WriteLog().size(); }
 };
 

@@ -174,22 +174,23 @@ struct Field {
     int32_t precision;
 };
 
-constexpr float kOpen = 1.0e30f;
+constexpr float kLength = 16383.0f;
 constexpr float kMm = 2.8346457f;
 
-// With the built-in defaults: millimetres, 0.5 pt lines... the values are those the defaults give.
+// With the built-in defaults: millimetres, 0.5 pt lines... the values are those the defaults give. Each range is
+// the range of the setting the field edits (lengths to 16383 pt), the field's own minimum kept.
 const Field kFields[] = {
     {17, kADMPointUnits, false, 1.0f, 10.0f, 0.0f, 6.0f, 2.0f, 0},
-    {9, kADMPercentUnits, true, 5.0f, 50.0f, 0.0f, kOpen, 100.0f, -1},
-    {15, kADMMillimeterUnits, true, kMm, 28.346457f, -kOpen, kOpen, 10.0f, -1},
+    {9, kADMPercentUnits, true, 5.0f, 50.0f, 0.0f, 1000.0f, 100.0f, -1},
+    {15, kADMMillimeterUnits, true, kMm, 28.346457f, -kLength, kLength, 10.0f, -1},
     {61, kADMNoUnits, false, 1.0f, 10.0f, 1.0f, 20.0f, 2.0f, -1},
-    {62, kADMPointUnits, false, 1.0f, 10.0f, 0.0f, kOpen, 5.0f, -1},
-    {72, kADMNoUnits, false, 1.0f, 10.0f, 1.0f, kOpen, 5.0f, -1},
-    {70, kADMMillimeterUnits, false, kMm, 28.346457f, 0.0f, kOpen, 14.173228f, -1},
+    {62, kADMPointUnits, false, 1.0f, 10.0f, 0.0f, kLength, 5.0f, -1},
+    {72, kADMNoUnits, false, 1.0f, 10.0f, 1.0f, 100.0f, 5.0f, -1},
+    {70, kADMMillimeterUnits, false, kMm, 28.346457f, 0.0f, kLength, 14.173228f, -1},
     {65, kADMDegreeUnits, true, 1.0f, 10.0f, -180.0f, 180.0f, 45.0f, -1},
-    {28, kADMDegreeUnits, true, 1.0f, 10.0f, -kOpen, kOpen, 0.0f, -1},
-    {24, kADMPointUnits, true, 1.0f, 10.0f, -kOpen, kOpen, 0.0f, -1},
-    {22, kADMPointUnits, false, 1.0f, 4.0f, 0.1f, kOpen, 12.0f, -1},
+    {28, kADMDegreeUnits, true, 1.0f, 10.0f, -360.0f, 360.0f, 0.0f, -1},
+    {24, kADMPointUnits, true, 1.0f, 10.0f, -kLength, kLength, 0.0f, -1},
+    {22, kADMPointUnits, false, 1.0f, 4.0f, 0.1f, 1296.0f, 12.0f, -1},
 };
 
 class Fields : public PanelTest, public ::testing::WithParamInterface<Field> {};

@@ -48,7 +48,8 @@ TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedTo
                   {"  group \"Segment oblique\"", "contents=\"28,22 mm\"",
                    "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, surseg=string:1, "
                    "vek=string:jj}",
-                   "  group \"Segment oblique\"\n", "contents=\"56,44 mm\"",
+                   // The plate's drag ended nearer its second end: the side an outside value would take.
+                   "  group \"Segment oblique\" tags={hors=string:1}\n", "contents=\"56,44 mm\"",
                    "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, segpt1=string:1, "
                    "segpt2=string:1, vek=string:jj}",
                    "  path \"Rainure\" open tags={surseg=string:1} ",

@@ -1,0 +1,91 @@
+#include "frame/SettingRanges.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "frame/SuiteTable.h"
+#include "host/ADMItemSuite.h"
+
+namespace {
+
+// The widest bound a field takes: what the dialog manager's single-precision fields hold without infinities.
+constexpr double kWidestFieldBound = 1.0e30;
+
+const SettingEntry* EntryOfType(const char* key, SettingType type) {
+    const SettingEntry* entry = FindSetting(key);
+    return entry != nullptr && entry->Type == type ? entry : nullptr;
+}
+
+}  // namespace
+
+int32_t RoundedInt32(double value, int32_t fallback) { return CheckedInt32(std::round(value), fallback); }
+
+RealRange RealRangeOf(const char* key) {
+    const SettingEntry* entry = EntryOfType(key, SettingType::Real);
+    if (entry != nullptr) return entry->Reals;
+    if (const SettingEntry* whole = EntryOfType(key, SettingType::Integer))
+        return RealRange{static_cast<double>(whole->Range.Minimum), static_cast<double>(whole->Range.Maximum)};
+    return RealRange{-kWidestFieldBound, kWidestFieldBound};
+}
+
+IntegerRange IntegerRangeOf(const char* key) {
+    const SettingEntry* entry = EntryOfType(key, SettingType::Integer);
+    return entry != nullptr ? entry->Range : IntegerRange{};
+}
+
+double HeldToRange(double value, const RealRange& range, double fallback) {
+    if (std::isnan(value)) return fallback;
+    return ClampToRange(value, range);
+}
+
+double HeldToSetting(const char* key, double value) {
+    const SettingEntry* entry = EntryOfType(key, SettingType::Real);
+    if (entry == nullptr) return std::isnan(value) ? 0.0 : value;
+    return HeldToRange(value, entry->Reals, entry->DefaultNumber);
+}
+
+int32_t HeldToSetting(const char* key, int32_t value) {
+    const IntegerRange range = IntegerRangeOf(key);
+    return std::clamp(value, range.Minimum, range.Maximum);
+}
+
+int32_t HeldIntegerOf(const char* key, double value) {
+    const SettingEntry* entry = EntryOfType(key, SettingType::Integer);
+    const int32_t fallback = entry != nullptr ? static_cast<int32_t>(entry->DefaultNumber) : 0;
+    return HeldToSetting(key, RoundedInt32(value, fallback));
+}
+
+double FieldReal(ADMItemRef item, double fallback) {
+    float value = 0.0f;
+    if (item == nullptr || sADMItem == nullptr || sADMItem->GetFloatValue(item, &value) != kNoErr ||
+        !std::isfinite(value))
+        return fallback;
+    return value;
+}
+
+int32_t FieldInt32(ADMItemRef item, int32_t fallback) { return RoundedInt32(FieldReal(item, fallback), fallback); }
+
+void BoundFieldTo(ADMItemRef item, const RealRange& range, double fieldPerStored) {
+    if (item == nullptr || sADMItem == nullptr) return;
+    double low = range.Minimum * fieldPerStored, high = range.Maximum * fieldPerStored;
+    if (low > high) std::swap(low, high);
+    float minimum = -static_cast<float>(kWidestFieldBound), maximum = static_cast<float>(kWidestFieldBound);
+    if (sADMItem->GetMinFloatValue(item, &minimum) != kNoErr || !std::isfinite(minimum))
+        minimum = -static_cast<float>(kWidestFieldBound);
+    if (sADMItem->GetMaxFloatValue(item, &maximum) != kNoErr || !std::isfinite(maximum))
+        maximum = static_cast<float>(kWidestFieldBound);
+    const auto lowest = static_cast<float>(std::clamp(low, -kWidestFieldBound, kWidestFieldBound));
+    const auto highest = static_cast<float>(std::clamp(high, -kWidestFieldBound, kWidestFieldBound));
+    minimum = std::clamp(minimum, lowest, highest);
+    maximum = std::clamp(maximum, minimum, highest);
+    sADMItem->SetMinFloatValue(item, minimum);
+    sADMItem->SetMaxFloatValue(item, maximum);
+    float value = 0.0f;
+    if (sADMItem->GetFloatValue(item, &value) != kNoErr) return;
+    const float held = std::isfinite(value) ? std::clamp(value, minimum, maximum) : minimum;
+    if (held != value) sADMItem->SetFloatValue(item, held);
+}
+
+void BoundFieldToSetting(ADMItemRef item, const char* key, double fieldPerStored) {
+    BoundFieldTo(item, RealRangeOf(key), fieldPerStored);
+}

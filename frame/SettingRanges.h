@@ -1,0 +1,56 @@
+// The range of every stored setting, as the settings table declares it, and the checked conversions that hold
+// a typed, stored or computed number to it: the reader at launch, the panel's and dialogs' fields, their
+// notifiers and every OK use these, so that one stored file draws the same in every session and what a field
+// shows is what is in force.
+#pragma once
+
+#include <cstdint>
+
+#include "frame/SettingsTable.h"
+#include "host/ADMTypes.h"
+
+// The most parts a division makes; larger counts are held to it.
+constexpr int32_t kMaxDivisionCount = 100;
+// The most remembered end points: the magnetism walks the whole list at every cursor move of a drag.
+constexpr int32_t kMaxRememberedPoints = 1000;
+// The highest index of a font, and the largest step from one font to another: a host counts its fonts in 16 bits.
+constexpr int32_t kMaxFontIndex = 32767;
+
+// Stroke widths and dash lengths, in points: the range of "Epaisseur" and the widths a dimension's art takes.
+constexpr RealRange kStrokeWidthRange{0.0, 1000.0};
+
+// A real as a 32-bit integer, truncated towards zero and saturated at the ends of int32_t; NaN gives
+// `fallback`. The one conversion of a real into an integer on input.
+constexpr int32_t CheckedInt32(double value, int32_t fallback) {
+    if (value != value) return fallback;
+    if (value <= -2147483648.0) return INT32_MIN;
+    if (value >= 2147483647.0) return INT32_MAX;
+    return static_cast<int32_t>(value);
+}
+
+// A real rounded to the nearest integer (halves away from zero), then checked as above.
+int32_t RoundedInt32(double value, int32_t fallback);
+
+// The range of a real or integer setting; a key of another type, or unknown, gives the widest range.
+RealRange RealRangeOf(const char* key);
+IntegerRange IntegerRangeOf(const char* key);
+
+// A value held to the range of its setting; NaN takes the setting's built-in default.
+double HeldToSetting(const char* key, double value);
+int32_t HeldToSetting(const char* key, int32_t value);
+// A real of an integer setting (as a field holds it) held to the setting's range, then converted.
+int32_t HeldIntegerOf(const char* key, double value);
+
+// A real held to a range; NaN takes `fallback`.
+double HeldToRange(double value, const RealRange& range, double fallback);
+
+// A numeric field's value as a real, or as an integer through the checked conversion; `fallback` when the
+// field cannot be read or holds no number.
+double FieldReal(ADMItemRef item, double fallback);
+int32_t FieldInt32(ADMItemRef item, int32_t fallback);
+
+// Narrows a numeric field's minimum and maximum to `range` (scaled by `fieldPerStored`, e.g. degrees per
+// radian), keeping a tighter bound the field already has, and holds its value within them.
+void BoundFieldTo(ADMItemRef item, const RealRange& range, double fieldPerStored = 1.0);
+// The same with the range of a setting.
+void BoundFieldToSetting(ADMItemRef item, const char* key, double fieldPerStored = 1.0);

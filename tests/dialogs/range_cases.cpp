@@ -1,0 +1,208 @@
+// The numbers users typed that a field once took whole: a float too large for an integer (the arc gap, the
+// Bézier editor's position and scale step, the end marks of a dragged angle), an integer that wrapped (the
+// division count, the remembered points), a refused radius, a huge custom scale and a huge creation
+// orientation. Each is now held to its setting's range.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "creation_fixture.h"
+#include "dialogs/creation/PointEditorItems.h"
+#include "dialogs/creation/PointEditorState.h"
+#include "editor_fixture.h"
+#include "frame/DialogOpeners.h"
+#include "frame/Settings.h"
+#include "frame/SettingsTable.h"
+#include "panel/CustomScaleDialog.h"
+#include "panel/notify_fixture.h"
+#include "records/HitState.h"
+#include "records/RememberedSegments.h"
+#include "tools/Readouts.h"
+#include "tools/RememberedSegments.h"
+
+namespace {
+
+using paneltest::NotifyTest;
+
+// The preferences dialog's division count and remembered point count.
+constexpr int32_t kPrefsDivisions = 138;
+constexpr int32_t kPrefsMagneticPoints = 142;
+
+bool Finite(const std::vector<AIRealPoint>& points) {
+    for (const AIRealPoint& p : points)
+        if (!std::isfinite(p.h) || !std::isfinite(p.v)) return false;
+    return !points.empty();
+}
+
+class HeldNumbers : public NotifyTest {
+protected:
+    // The 45-degree angle at the origin between (100, 0) and (100, 100), dragged out.
+    void MakeAngle() {
+        Doc().DrawPolyline({{100, 0}, {0, 0}, {100, 100}}, false);
+        UseTool(kAngleTool);
+        ClickDrag({0, 0}, {40, 30});
+        ASSERT_TRUE(Live(gCurrentDimension.AngleArcs[0]));
+    }
+    // The preferences dialog on the page of `tool`; `hand` acts in it, then OK.
+    static void Preferences(int32_t tool, const std::function<void(ADMDialogRef)>& hand) {
+        UseTool(tool);
+        sim::TheDialogs().QueueModalResponder([hand](ADMDialogRef dialog) {
+            hand(dialog);
+            sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, 1));
+        });
+        OpenModalDialog(ModalDialog::Preferences);
+    }
+    static void EnterInDialog(ADMDialogRef dialog, int32_t id, const std::string& text) {
+        ASSERT_EQ(sim::TheDialogs().Enter(sim::TheDialogs().FindItem(dialog, id), text), kNoErr);
+    }
+    static float DialogValue(ADMDialogRef dialog, int32_t id) {
+        return sim::TheDialogs().Item(sim::TheDialogs().FindItem(dialog, id))->value;
+    }
+    static std::optional<sim::PrefValue> Stored(const std::string& key) {
+        return sim::ThePreferences().Get(kTavorinePreferencePrefix, key);
+    }
+    static double DistanceFromOrigin(AIArtHandle arc) {
+        const std::vector<AIRealPoint> anchors = Anchors(arc);
+        return anchors.empty() ? 0.0 : std::hypot(anchors.front().h, anchors.front().v);
+    }
+};
+
+TEST_F(HeldNumbers, AHugeArcGapIsHeldToTheLongestLengthAndKeepsTheArcsApart) {
+    MakeAngle();
+    ASSERT_EQ(ClickItem(kMultipleArcsItem), kNoErr);
+    ASSERT_EQ(EnterIn(kArcCountItem, "3"), kNoErr);
+    ASSERT_EQ(EnterIn(kArcGapItem, "1e30"), kNoErr);
+    EXPECT_EQ(gCurrentOptions.ArcGap, 16383);
+    EXPECT_FLOAT_EQ(Item(kArcGapItem).value, 16383.0f);
+    const double first = DistanceFromOrigin(gCurrentDimension.AngleArcs[0]);
+    const double second = DistanceFromOrigin(gCurrentDimension.AngleArcs[1]);
+    const double third = DistanceFromOrigin(gCurrentDimension.AngleArcs[2]);
+    EXPECT_GT(std::fabs(second - first), 1.0) << first << " " << second;
+    EXPECT_GT(std::fabs(third - second), 1.0) << second << " " << third;
+}
+
+TEST_F(HeldNumbers, ARefusedArcRadiusPutsTheRadiusInForceBackIntoTheField) {
+    MakeAngle();
+    const double inForce = gCurrentOptions.ArcRadius;
+    ASSERT_EQ(EnterIn(kArcRadiusItem, "0"), kNoErr);
+    EXPECT_EQ(gCurrentOptions.ArcRadius, inForce);
+    EXPECT_FLOAT_EQ(Item(kArcRadiusItem).value, static_cast<float>(inForce));
+}
+
+TEST_F(HeldNumbers, AHugeEndMarkSizeDrawsAnAngleDraggedOutAfterIt) {
+    UseTool(kAngleTool);
+    ASSERT_EQ(EnterIn(kEndSizeItem, "1e30"), kNoErr);
+    EXPECT_EQ(gCurrentOptions.EndMarkSize, 1000.0);
+    MakeAngle();
+    EXPECT_TRUE(Finite(Anchors(gCurrentDimension.AngleArcs[0])));
+    EXPECT_TRUE(Finite(Anchors(gCurrentDimension.EndMarks[0][0])));
+}
+
+TEST_F(HeldNumbers, TheDivisionCountTypedIsStoredReadShownAndDrawnAsOneNumber) {
+    for (const char* typed : {"3e9", "1e30"}) {
+        Preferences(kBezierTool, [typed](ADMDialogRef dialog) {
+            EnterInDialog(dialog, kPrefsDivisions, typed);
+            EXPECT_EQ(DialogValue(dialog, kPrefsDivisions), 100.0f) << typed;
+        });
+        EXPECT_EQ(Stored("NbDivBez"), sim::PrefValue::Int(100)) << typed;
+    }
+    ASSERT_EQ(ClickItem(kReloadItem), kNoErr);
+    EXPECT_EQ(gCurrentOptions.DivisionCount, 100);
+    gHitState.HoverFlags.OverSegment = 1;
+    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 100");
+}
+
+using HeldAtLaunch = paneltest::PanelTest;
+
+TEST_F(HeldAtLaunch, AStoredDivisionCountBeyondTheMarksDrawnIsReadAsTheMostThatAreDrawn) {
+    Seed("Precision", sim::PrefValue::Int(2));
+    Seed("NbDivBez", sim::PrefValue::Int(2000000000));
+    Start();
+    EXPECT_EQ(gSettings.DivisionCount, 100);
+    ASSERT_EQ(sim::TheTools().Select(gToolState.ToolHandles[kBezierTool - 1]), kNoErr);
+    gHitState.HoverFlags.OverSegment = 1;
+    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 100");
+}
+
+TEST_F(HeldNumbers, AHugeRememberedPointCountIsHeldAndKeepsTheRememberedSegments) {
+    gRememberedSegments.Head = new RememberedSegment{nullptr, 0, 0, 10, 0};
+    Preferences(kSegmentTool, [](ADMDialogRef dialog) {
+        EnterInDialog(dialog, kPrefsMagneticPoints, "3e9");
+        EXPECT_EQ(DialogValue(dialog, kPrefsMagneticPoints), 1000.0f);
+    });
+    EXPECT_EQ(Stored("NombreSouvenirsPrefs"), sim::PrefValue::Int(1000));
+    EXPECT_EQ(RememberedSegmentCount(), 1u);
+    EXPECT_TRUE(sim::TheLogs().alerts.empty());
+}
+
+TEST_F(HeldNumbers, ACustomScaleOfATenThousandthOverAHugeNumberLabelsWithItsUnit) {
+    Doc().DrawPolyline({{0, 0}, {200, 0}}, false);
+    UseTool(kSegmentTool);
+    sim::TheDialogs().QueueModalResponder([](ADMDialogRef dialog) {
+        EnterInDialog(dialog, 10, "0,0001");
+        EnterInDialog(dialog, 12, "1e30");
+        EXPECT_EQ(DialogValue(dialog, 12), 10000.0f);
+        sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, 1));
+    });
+    OpenCustomScaleDialog();
+    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(10000.0));
+    ASSERT_EQ(ChooseIn(kScalePopupItem, 27), kNoErr);
+    ClickDrag({100, 0}, {100, 40});
+    const std::string label = Text(gCurrentDimension.LabelFrames[0]);
+    EXPECT_NE(label.find(" mm"), std::string::npos) << label;
+    EXPECT_LE(label.size(), 24u) << label;
+}
+
+}  // namespace
+
+namespace creationtest {
+namespace {
+
+using HeldCreation = CreationDialogTest;
+
+TEST_F(HeldCreation, AHugeAngleOrientationLeavesTheNextAnglesTheirOpening) {
+    WhenOpen([](ADMDialogRef d) {
+        Enter(d, 425, "1e30");
+        EXPECT_EQ(Data(d, 425).value, 360.0f);
+        Click(d, 1);
+    });
+    EmptyClick(kAngleTool);
+    EXPECT_EQ(gSettings.AngleCreateAngle, 360.0);
+    DragOut({0, 0}, {{30, 40}});
+    const auto& sides = Anchors(gDragValues.CreatedAnglePath);
+    ASSERT_EQ(sides.size(), 3u);
+    const double opening = std::fabs(std::atan2(sides[0].p.h * sides[2].p.v - sides[0].p.v * sides[2].p.h,
+                                                sides[0].p.h * sides[2].p.h + sides[0].p.v * sides[2].p.v));
+    EXPECT_GT(opening, 0.5);
+}
+
+}  // namespace
+}  // namespace creationtest
+
+namespace editortest {
+namespace {
+
+using HeldEditor = EditorTest;
+
+TEST_F(HeldEditor, AHugeBezierPositionAndScaleStepAreHeldAndTheCurveStaysFinite) {
+    BezierClickAt({40, 40}, [](ADMDialogRef dialog) {
+        Enter(dialog, kPointXItem, "1e30");
+        EXPECT_EQ(Data(dialog, kPointXItem).value, 16383.0f);
+        Enter(dialog, kReplicaCountItem, "2");
+        Enter(dialog, 291, "1e30");
+        EXPECT_EQ(Data(dialog, 291).value, 100.0f);
+        sim::TheDialogs().DrawItem(Item(dialog, kBezierPreviewItem));
+        sim::TheDialogs().DrawItem(Item(dialog, kCanvasItem));
+        Click(dialog, 1);
+    });
+    ASSERT_GT(sim::TheDocument().ArtCount(), 0u);
+    for (AIArtHandle art : sim::TheDocument().AllArt()) {
+        for (const AIPathSegment& s : sim::TheDocument().Art(art)->segments) {
+            EXPECT_TRUE(std::isfinite(s.p.h) && std::isfinite(s.p.v) && std::isfinite(s.in.h) &&
+                        std::isfinite(s.out.v));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace editortest

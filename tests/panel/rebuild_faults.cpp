@@ -1,0 +1,190 @@
+// What a panel change, a reload or a rebuild without the cursor does to the dimension being edited, as the user
+// sees it: the reload gives angles their end marks back, an angle keeps its side whatever the cursor crossed,
+// end marks made again look as the builders make them, "Cote (sans)" leaves no label, the line width reaches
+// the kept parts, no extension line stays as an empty path, and an outside value keeps the side its drag chose.
+#include <cmath>
+#include <functional>
+
+#include "dimension/DimensionArtFormat.h"
+#include "dimension/Skeletons.h"
+#include "frame/PathStyles.h"
+#include "frame/SuiteTable.h"
+#include "host/TagSuite.h"
+#include "notify_fixture.h"
+#include "simhost/Tools.h"
+
+namespace paneltest {
+namespace {
+
+class RebuildFaults : public NotifyTest {
+protected:
+    // The segment from a to b measured by its two anchors, its line dragged to `to`.
+    static void MakeLinear(AIRealPoint a, AIRealPoint b, AIRealPoint to) {
+        Doc().DrawPolyline({a, b}, false);
+        UseTool(kSegmentTool);
+        Click(a);
+        ClickDrag(b, to);
+        ASSERT_TRUE(Live(gCurrentDimension.DimensionLines[0]));
+    }
+    // The paths and text frames of the dimension's group.
+    static std::vector<AIArtHandle> Parts() { return Doc().Children(gCurrentDimension.DimensionGroup); }
+    static size_t TextFrames() {
+        size_t count = 0;
+        for (AIArtHandle part : Parts()) count += Doc().Art(part)->type == kTextFrameArt ? 1 : 0;
+        return count;
+    }
+    static size_t EmptyPaths() {
+        size_t count = 0;
+        for (AIArtHandle part : Parts())
+            count += Doc().Art(part)->type == kPathArt && Doc().Art(part)->segments.empty() ? 1 : 0;
+        return count;
+    }
+    // An end mark as the builders make one with the default shape: closed and filled, without a stroke.
+    static void ExpectFilledEndMark(AIArtHandle art, const char* which) {
+        ASSERT_TRUE(Live(art)) << which;
+        const sim::ArtNode& mark = *Doc().Art(art);
+        EXPECT_TRUE(mark.closed) << which;
+        EXPECT_TRUE(mark.style.fillPaint) << which;
+        EXPECT_FALSE(mark.style.strokePaint) << which;
+    }
+    static float Width(AIArtHandle art) { return Doc().Art(art)->style.stroke.width; }
+    static AIRealPoint LabelAt() {
+        const AIRealMatrix& m = Doc().Art(gCurrentDimension.LabelFrames[0])->text.transform;
+        return {m.tx, m.ty};
+    }
+};
+
+TEST_F(RebuildFaults, TheReloadAfterMultipleArcsGivesTheAngleAndTheNextOnesTheirEndMarks) {
+    MakeAngle();
+    ASSERT_EQ(ClickItem(kMultipleArcsItem), kNoErr);
+    ASSERT_EQ(ClickItem(kReloadItem), kNoErr);
+    EXPECT_EQ(gCurrentOptions.MultipleArcs, 0);
+    EXPECT_EQ(gCurrentOptions.ActiveEndMarkSize, gCurrentOptions.EndMarkSize);
+    EXPECT_EQ(Anchors(gCurrentDimension.EndMarks[0][0]).size(), 6u) << "the single arc has its end marks";
+    EXPECT_EQ(Anchors(gCurrentDimension.EndMarks[1][0]).size(), 6u);
+
+    Doc().DrawPolyline({{400, 0}, {300, 0}, {350, 86.6f}}, false);
+    ClickDrag({300, 0}, {340, 20});
+    ASSERT_TRUE(Live(gCurrentDimension.AngleArcs[0]));
+    EXPECT_EQ(Text(gCurrentDimension.LabelFrames[0]).substr(0, 2), "60");
+    EXPECT_EQ(Anchors(gCurrentDimension.EndMarks[0][0]).size(), 6u) << "an angle measured afterwards too";
+}
+
+TEST_F(RebuildFaults, AnAngleRebuiltFromThePanelStartsOnItsOwnSideWhateverVertexTheCursorCrossed) {
+    MakeAngle();
+    Doc().DrawPolyline({{500, 300}, {400, 300}, {400, 400}}, false);
+    sim::ThePlugin().SendTool(kSelectorAITrackToolCursor, sim::TheTools().Selected(), {400, 300});
+    // Every notifier that rebuilds the angle: its arcs start on the side (100, 0), at direction 0 from the vertex.
+    const auto startsOnItsSide = [](const char* what) {
+        const std::vector<AIRealPoint> arc = Anchors(gCurrentDimension.AngleArcs[0]);
+        ASSERT_FALSE(arc.empty()) << what;
+        EXPECT_NEAR(std::atan2(arc.front().v, arc.front().h), 0.0, 1e-4) << what;
+        EXPECT_GT(arc.front().h, 0.0f) << what;
+    };
+    const struct {
+        const char* What;
+        std::function<ASErr()> Act;
+    } changes[] = {
+        {"angle format", [] { return ChooseIn(kAngleFormatItem, 1); }},
+        {"angular offset", [] { return EnterIn(kAngleOffsetAItem, "3"); }},
+        {"radial offset", [] { return EnterIn(kAngleOffsetRItem, "2"); }},
+        {"multiple arcs", [] { return ClickItem(kMultipleArcsItem); }},
+        {"arc count", [] { return EnterIn(kArcCountItem, "2"); }},
+        {"arc gap", [] { return EnterIn(kArcGapItem, "5"); }},
+        {"single arc", [] { return ClickItem(kSingleArcItem); }},
+    };
+    for (const auto& change : changes) {
+        ASSERT_EQ(change.Act(), kNoErr) << change.What;
+        startsOnItsSide(change.What);
+    }
+}
+
+TEST_F(RebuildFaults, EndMarksMadeAgainAreStyledAndShapedAsTheBuildersMakeThem) {
+    MakeLinear({0, 0}, {200, 0}, {100, -30});
+    const sim::ArtNode drawn = *Doc().Art(gCurrentDimension.EndMarks[0][0]);
+    ASSERT_TRUE(drawn.style.fillPaint);
+    ASSERT_EQ(EnterIn(kEndSizeItem, "0"), kNoErr);
+    EXPECT_FALSE(Live(gCurrentDimension.EndMarks[0][0]));
+    ASSERT_EQ(EnterIn(kEndSizeItem, "100"), kNoErr);
+    ExpectFilledEndMark(gCurrentDimension.EndMarks[0][0], "first end");
+    ExpectFilledEndMark(gCurrentDimension.EndMarks[1][0], "second end");
+    EXPECT_EQ(Doc().Art(gCurrentDimension.EndMarks[0][0])->segments.size(), drawn.segments.size());
+}
+
+TEST_F(RebuildFaults, TheReloadThatBringsBackTheDiameterMakesAFilledEndMark) {
+    gSettings.Diameter = 1;
+    MakeCircle();
+    ASSERT_FALSE(Live(gCurrentDimension.EndMarks[1][0])) << "a radius";
+    ASSERT_EQ(ClickItem(kReloadItem), kNoErr);
+    ExpectFilledEndMark(gCurrentDimension.EndMarks[1][0], "the diameter's second end");
+}
+
+TEST_F(RebuildFaults, NoValueLeavesNoLabelInSegmentAndCircleDimensions) {
+    MakeLinear({0, 0}, {200, 0}, {100, -30});
+    ASSERT_EQ(TextFrames(), 1u);
+    ASSERT_EQ(ChooseIn(kUnitPopupItem, kUnitNoValue), kNoErr);
+    EXPECT_EQ(TextFrames(), 0u);
+    ASSERT_EQ(EnterIn(kTextSizeItem, "14"), kNoErr);
+    EXPECT_EQ(TextFrames(), 0u) << "a later rebuild makes no empty frame either";
+    ASSERT_EQ(ChooseIn(kUnitPopupItem, kUnitMillimetres), kNoErr);
+    EXPECT_EQ(TextFrames(), 1u);
+    EXPECT_EQ(Text(gCurrentDimension.LabelFrames[0]), "71 mm");
+
+    UseTool(kSegmentTool);
+    MakeCircle();
+    ASSERT_EQ(ChooseIn(kUnitPopupItem, kUnitNoValue), kNoErr);
+    EXPECT_EQ(TextFrames(), 0u);
+}
+
+TEST_F(RebuildFaults, TheLineWidthReachesEveryStrokedPartOfTheDimensionBeingEdited) {
+    MakeLinear({0, 0}, {200, 0}, {100, -30});
+    ASSERT_EQ(EnterIn(kLineWidthItem, "2"), kNoErr);
+    for (AIArtHandle part : {gCurrentDimension.DimensionLines[0], gCurrentDimension.DimensionLineHalves[0],
+                             gCurrentDimension.ExtensionLines[0], gCurrentDimension.ExtensionLines[1]})
+        EXPECT_FLOAT_EQ(Width(part), 2.0f);
+
+    MakeCircle();
+    ASSERT_EQ(EnterIn(kLineWidthItem, "3"), kNoErr);
+    EXPECT_FLOAT_EQ(Width(gCurrentDimension.CircleParts[0]), 3.0f);
+    EXPECT_FLOAT_EQ(Width(gCurrentDimension.CircleParts[1]), 3.0f);
+}
+
+TEST_F(RebuildFaults, AnExtensionLineWithNoLengthLeavesNoEmptyPathAndComesBackWithItsLength) {
+    gSettings.ExtensionGap = 50.0;
+    MakeLinear({0, 0}, {200, 0}, {100, -40});
+    EXPECT_EQ(EmptyPaths(), 0u);
+    EXPECT_FALSE(Live(gCurrentDimension.ExtensionLines[0]));
+    EXPECT_FALSE(Live(gCurrentDimension.ExtensionLines[1]));
+    // A longer tie brings them back, under the other parts as a fresh dimension has them.
+    ASSERT_EQ(EnterIn(kSideTieItem, "-80"), kNoErr);
+    ASSERT_TRUE(Live(gCurrentDimension.ExtensionLines[0]));
+    ASSERT_TRUE(Live(gCurrentDimension.ExtensionLines[1]));
+    const std::vector<AIArtHandle> parts = Parts();
+    ASSERT_GE(parts.size(), 2u);
+    EXPECT_EQ(parts[parts.size() - 1], gCurrentDimension.ExtensionLines[1]);
+    EXPECT_EQ(parts[parts.size() - 2], gCurrentDimension.ExtensionLines[0]);
+    EXPECT_EQ(Anchors(gCurrentDimension.ExtensionLines[0]).size(), 2u);
+}
+
+TEST_F(RebuildFaults, TheEmptyEndMarksOfAMultipleArcAngleStay) {
+    MakeAngle();
+    ASSERT_EQ(ClickItem(kMultipleArcsItem), kNoErr);
+    EXPECT_TRUE(Live(gCurrentDimension.EndMarks[0][0]));
+    EXPECT_TRUE(Anchors(gCurrentDimension.EndMarks[0][0]).empty());
+}
+
+TEST_F(RebuildFaults, AnOutsideValueKeepsTheSideItsDragChoseThroughAPanelChange) {
+    // 20 points hold neither "7 mm" nor its marks: the drag's cursor, near the first end, puts it past that end.
+    MakeLinear({0, 0}, {20, 0}, {2, -30});
+    const float left = LabelAt().h;
+    ASSERT_LT(left, 0.0f);
+    ASSERT_EQ(EnterIn(kDecimalsItem, "1"), kNoErr);
+    EXPECT_LT(LabelAt().h, 0.0f) << "still past the first end";
+    // A dimension made before the side was kept: past the end its text reads towards.
+    sAITag->DeleteTag(gCurrentDimension.DimensionGroup, DimensionArtFormat::OutsideEndKey);
+    ASSERT_EQ(EnterIn(kDecimalsItem, "0"), kNoErr);
+    EXPECT_GT(LabelAt().h, 20.0f);
+}
+
+}  // namespace
+}  // namespace paneltest

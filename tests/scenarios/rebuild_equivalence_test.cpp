@@ -1,0 +1,301 @@
+// A dimension changed on the panel after its drag is the dimension a drag under that setting builds: for each
+// kind of dimension the panel rebuilds and each setting that changes it, the two roads (the setting chosen
+// before the drag; the setting chosen after it, with the cursor passing over other anchors in between) leave
+// the same art in the document: geometry, styles, names and tags. A reload gives back the dimension a fresh
+// drag under the stored settings builds, and update-all with nothing changed leaves the art as it was.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "DriverRun.h"
+#include "dimension/ReEdit.h"
+#include "driver/LogWriter.h"
+#include "driver/Player.h"
+#include "driver/Scenario.h"
+#include "frame/FrameEntry.h"
+#include "records/Records.h"
+#include "resources/Resources.h"
+#include "simhost/Document.h"
+#include "simhost/PluginConnection.h"
+#include "simhost/SimHost.h"
+
+namespace {
+
+using scenarios::WorkFolder;
+
+// Numbers rounded to what a user could tell apart.
+std::string Rounded(double x) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", std::abs(x) < 0.005 ? 0.0 : x);
+    return text;
+}
+
+std::string PointText(AIRealPoint p) { return Rounded(p.h) + "," + Rounded(p.v); }
+
+std::string ColourText(const AIColor& c) {
+    switch (c.kind) {
+        case kGrayColor: return "gray " + Rounded(c.g.gray);
+        case kThreeColor: return "rgb " + Rounded(c.rgb.red) + " " + Rounded(c.rgb.green) + " " + Rounded(c.rgb.blue);
+        case kFourColor:
+            return "cmyk " + Rounded(c.f.cyan) + " " + Rounded(c.f.magenta) + " " + Rounded(c.f.yellow) + " " +
+                   Rounded(c.f.black);
+        default: return "other";
+    }
+}
+
+std::string StyleText(const AIPathStyle& s) {
+    std::string out = " stroke ";
+    if (s.strokePaint) {
+        out += ColourText(s.stroke.color) + " width " + Rounded(s.stroke.width) + " cap " +
+               std::to_string(s.stroke.cap) + " join " + std::to_string(s.stroke.join) + " dash";
+        for (int16_t i = 0; i < s.stroke.dash.length && i < kMaxDashComponents; ++i)
+            out += " " + Rounded(s.stroke.dash.array[i]);
+    } else {
+        out += "none";
+    }
+    return out + " fill " + (s.fillPaint ? ColourText(s.fill.color) : std::string("none"));
+}
+
+// One art and what it holds, paint order from the top, indented by depth; no handle and no selection.
+void Describe(const sim::Document& doc, AIArtHandle art, int depth, std::string& out) {
+    const sim::ArtNode& node = *doc.Art(art);
+    out += std::string(static_cast<size_t>(depth) * 2, ' ');
+    out += node.type == kGroupArt ? "group" : node.type == kPathArt ? "path" : "text";
+    out += " \"" + node.name + "\"";
+    for (const auto& [key, value] : node.tags) out += " " + key + "=" + value.Describe();
+    if (node.type == kPathArt) {
+        out += node.closed ? " closed" : " open";
+        out += StyleText(node.style) + " [";
+        for (const AIPathSegment& s : node.segments)
+            out += " (" + PointText(s.p) + " " + PointText(s.in) + " " + PointText(s.out) + ")";
+        out += " ]";
+    }
+    if (node.type == kTextFrameArt) {
+        const sim::TextData& t = node.text;
+        const AIRealMatrix& m = t.transform;
+        out += " \"" + t.contents + "\" font " + t.font + " size " + Rounded(t.size) + " fill " +
+               ColourText(t.fill) + " just " + std::to_string(t.justification) + " matrix " + Rounded(m.a) + " " +
+               Rounded(m.b) + " " + Rounded(m.c) + " " + Rounded(m.d) + " at " + PointText({m.tx, m.ty});
+        for (const sim::TextRun& run : t.runs) out += " run " + std::to_string(run.length) + " " + Rounded(run.size) + " " + ColourText(run.fill);
+    }
+    out += "\n";
+    for (AIArtHandle child : doc.Children(art)) Describe(doc, child, depth + 1, out);
+}
+
+// Every layer's art as Describe gives it.
+std::string DocumentArt() {
+    const sim::Document& doc = sim::TheDocument();
+    std::string out;
+    for (int32_t i = 0; i < doc.LayerCount(); ++i)
+        for (AIArtHandle art : doc.Children(doc.LayerGroup(doc.LayerAt(i)))) Describe(doc, art, 0, out);
+    return out;
+}
+
+// A kind of dimension: the figures it is drawn on, the panel actions that choose the kind, its tool, the drag
+// that builds it, and the cursor's pass over another figure's anchors.
+struct DimensionKind {
+    const char* Name;
+    const char* Tool;
+    const char* Choose;   // panel actions that make this kind, before anything else
+    const char* Drag;
+    const char* Elsewhere;
+};
+
+constexpr const char* kFigures =
+    "path \"Barre\" 0,0 200,0\n"
+    "path \"Biais\" 0,-200 200,-150\n"
+    "path \"Arc\" 350,0 out 350,27.614 300,50 in 327.614,50\n"
+    "path \"Courbe\" 0,160 out 60,220 200,160 in 140,220\n"
+    "path \"Equerre\" 700,0 600,0 660,80\n"
+    "path \"Ailleurs\" 400,-300 500,-300 500,-200\n";
+
+// The cursor's pass over the anchors and the vertex of another figure.
+constexpr const char* kElsewhere = "move 400,-300 500,-300 500,-200 450,-250\n";
+
+const DimensionKind kKinds[] = {
+    {"parallel", "Outil Segment", "", "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n",
+     kElsewhere},
+    {"projected", "Outil Segment", "panel click 45\n",
+     "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 150,-200 100,-240\nup 100,-240\n", kElsewhere},
+    {"arc length", "Outil Segment", "", "move 335.355,35.355\ndown 335.355,35.355\ndrag 345,45 350,50\nup 350,50\n",
+     kElsewhere},
+    {"along a curve", "Outil Segment", "", "move 100,205\ndown 100,205\ndrag 100,215 100,230\nup 100,230\n",
+     kElsewhere},
+    {"angle", "Outil Angle", "", "move 600,0\ndown 600,0\ndrag 640,30 650,50\nup 650,50\n", kElsewhere},
+    {"angle with arcs", "Outil Angle", "panel click 60\npanel enter 61 \"3\"\n",
+     "move 600,0\ndown 600,0\ndrag 640,30 650,50\nup 650,50\n", kElsewhere},
+    {"radius", "Outil Cercle", "", "move 335.355,35.355\ndown 335.355,35.355\ndrag 370,70 380,80\nup 380,80\n",
+     kElsewhere},
+    {"diameter", "Outil Cercle", "panel click 68\n",
+     "move 335.355,35.355\ndown 335.355,35.355\ndrag 370,70 380,80\nup 380,80\n", kElsewhere},
+    // The Bézier tool's hover over a vertex rewrites the element kind and the measured points its dimension is
+    // rebuilt from: the cursor does not pass over other anchors here.
+    {"bezier division", "Outil Bézier", "", "move 60,0\nclick 60,0\n", ""},
+    {"local radius", "Outil Bézier", "panel click 55\n", "move 335.355,35.355\nclick 335.355,35.355\n", ""},
+    {"tangent", "Outil Bézier", "panel click 56\n", "move 335.355,35.355\nclick 335.355,35.355\n", ""},
+};
+
+// A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
+// by the dialog manager on both roads alike.
+struct PanelSetting {
+    const char* Name;
+    const char* Actions;
+};
+
+const PanelSetting kSettings[] = {
+    {"unit", "panel choose 43 1\n"},
+    {"unit shown", "panel choose 43 11\n"},
+    {"no value", "panel choose 43 8\n"},
+    {"precision", "panel enter 17 \"3\"\n"},
+    {"scale", "panel choose 12 5\n"},
+    {"end-mark preset", "panel click 85\n"},
+    {"end-mark preset 4", "panel click 87\n"},
+    {"end-mark size", "panel enter 9 \"150\"\n"},
+    {"no end marks", "panel enter 9 \"0\"\n"},
+    {"end-mark shape", "panel click 11\n"},
+    {"points preset 4", "panel click 11\npanel click 87\n"},
+    {"text position", "panel click 20\n"},
+    {"text side", "panel click 95\n"},
+    {"text orientation", "panel click 19\n"},
+    {"text size", "panel enter 22 \"14\"\n"},
+    {"line width", "panel enter 7 \"2\"\n"},
+    {"segment offsets", "panel enter 24 \"5\"\npanel enter 25 \"-3\"\n"},
+    {"angle offsets", "panel enter 28 \"5\"\npanel enter 29 \"-3\"\n"},
+    {"circle offsets", "panel enter 32 \"5\"\npanel enter 33 \"-3\"\n"},
+    {"bezier offsets", "panel enter 36 \"5\"\npanel enter 37 \"-3\"\n"},
+    {"circle tie", "panel enter 66 \"30\"\n"},
+    {"ties", "panel click 94\n"},
+    {"arc count", "panel enter 61 \"4\"\n"},
+    {"arc gap", "panel enter 61 \"2\"\npanel enter 62 \"8\"\n"},
+    {"angle format", "panel choose 48 1\n"},
+    {"angle without value", "panel choose 48 2\n"},
+    {"angle unit", "panel choose 48 5\n"},
+    {"divisions", "panel enter 72 \"6\"\n"},
+    {"tolerance", "panel click 58\n"},
+};
+
+class RebuildEquivalence : public ::testing::TestWithParam<DimensionKind> {
+protected:
+    void TearDown() override { Stop(); }
+
+    void Start() {
+        Stop();
+        ResetRecords();
+        sim::ResetHost();
+        sim::ThePlugin().Load(PluginMain, PluginResources);
+        ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
+        sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier);
+        started_ = true;
+    }
+    void Stop() {
+        if (!started_) return;
+        sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
+        sim::ThePlugin().Shutdown();
+        started_ = false;
+    }
+    // Plays the script on a fresh host and answers the document's art; a failed play fails the test.
+    std::string Play(const std::string& script) {
+        Start();
+        const driver::Scenario scenario = driver::ParseScenario("road.scn", script);
+        driver::LogWriter log;
+        driver::Player player(scenario, log, folder_.Path().string());
+        try {
+            player.SeedLeadingPreferences();
+            player.PlayRest();
+        } catch (const driver::PlayError& error) {
+            ADD_FAILURE() << error.what();
+        }
+        return DocumentArt();
+    }
+    // The script up to the end of the kind's drag, with `before` played just before the drag.
+    static std::string Drawn(const DimensionKind& kind, const std::string& before) {
+        return std::string(kFigures) + "tool \"" + kind.Tool + "\"\n" + kind.Choose + before + kind.Drag;
+    }
+
+    WorkFolder folder_;
+    bool started_ = false;
+};
+
+// The lines of `after` that `before` does not hold at the same place, and the reverse: what a failure shows.
+std::string LineDifferences(const std::string& before, const std::string& after) {
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        size_t start = 0;
+        for (size_t end = text.find('\n'); end != std::string::npos; start = end + 1, end = text.find('\n', start))
+            out.push_back(text.substr(start, end - start));
+        return out;
+    };
+    const std::vector<std::string> a = lines(before), b = lines(after);
+    std::string out;
+    for (size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+        const std::string x = i < a.size() ? a[i] : "(nothing)", y = i < b.size() ? b[i] : "(nothing)";
+        if (x != y) out += "  before: " + x + "\n  after:  " + y + "\n";
+    }
+    return out;
+}
+
+TEST_P(RebuildEquivalence, APanelChangeAfterTheDragBuildsWhatTheSameSettingBeforeItBuilds) {
+    const DimensionKind& kind = GetParam();
+    for (const PanelSetting& setting : kSettings) {
+        const std::string before = Play(Drawn(kind, setting.Actions));
+        const std::string after = Play(Drawn(kind, "") + kind.Elsewhere + setting.Actions);
+        EXPECT_TRUE(after == before) << kind.Name << ", " << setting.Name << ":\n" << LineDifferences(before, after);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, RebuildEquivalence, ::testing::ValuesIn(kKinds),
+                         [](const ::testing::TestParamInfo<DimensionKind>& info) {
+                             std::string name;
+                             for (const char* c = info.param.Name; *c != '\0'; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             return name;
+                         });
+
+}  // namespace
+
+namespace {
+
+// Live values changed on the panel before the drag, which the reload puts back to the stored ones.
+constexpr const char* kLiveChanges =
+    "panel enter 9 \"150\"\npanel enter 7 \"2\"\npanel choose 43 1\npanel enter 17 \"3\"\npanel enter 22 \"14\"\n";
+
+class ReloadEquivalence : public RebuildEquivalence {};
+
+// A kind, and the kind a reload turns it into: multiple arcs go back to one.
+struct ReloadCase {
+    DimensionKind Kind;
+    DimensionKind Reloaded;
+};
+
+const ReloadCase kReloadCases[] = {
+    {kKinds[0], kKinds[0]}, {kKinds[2], kKinds[2]}, {kKinds[3], kKinds[3]}, {kKinds[4], kKinds[4]},
+    {kKinds[5], kKinds[4]}, {kKinds[6], kKinds[6]}, {kKinds[8], kKinds[8]},
+};
+
+// The reload puts the dimension's own distances (offset, arc radius) back to the stored ones too: the fresh
+// build under the stored settings is a drag reloaded with nothing changed.
+TEST_F(ReloadEquivalence, AReloadAfterTheDragBuildsWhatAFreshDragUnderTheStoredSettingsBuilds) {
+    for (const ReloadCase& c : kReloadCases) {
+        const std::string fresh = Play(Drawn(c.Reloaded, "") + "panel click 5\n");
+        const std::string reloaded =
+            Play(Drawn(c.Kind, kLiveChanges) + c.Kind.Elsewhere + "panel click 5\n");
+        EXPECT_TRUE(reloaded == fresh) << c.Kind.Name << ":\n" << LineDifferences(fresh, reloaded);
+    }
+}
+
+TEST_F(ReloadEquivalence, UpdateAllWithNothingChangedLeavesEveryLinearAndAngleDimensionAsItWas) {
+    for (const DimensionKind& kind : {kKinds[0], kKinds[1], kKinds[4], kKinds[5]}) {
+        const std::string drawn = Play(Drawn(kind, "") + kind.Elsewhere);
+        ASSERT_EQ(RebuildEvery(LinearDimensionsToUpdate(), RebuildSegmentDimensionOf), kNoErr);
+        ASSERT_EQ(RebuildEvery(AngleDimensionsToUpdate(), RebuildAngleDimensionOf), kNoErr);
+        const std::string updated = DocumentArt();
+        EXPECT_TRUE(updated == drawn) << kind.Name << ":\n" << LineDifferences(drawn, updated);
+    }
+}
+
+}  // namespace
