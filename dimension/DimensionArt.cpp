@@ -51,8 +51,9 @@ struct ShapePlacement {
     double Cos = 1.0;
     double Sin = 0.0;
     double Scale = 1.0;
+    double AcrossScale = 1.0;  // the scale of y, negative to flip the shape across its axis
     AIRealPoint Place(float x, float y) const {
-        const double sx = x * Scale, sy = y * Scale;
+        const double sx = x * Scale, sy = y * AcrossScale;
         return {static_cast<AIReal>(Tip.h + sx * Cos - sy * Sin),
                 static_cast<AIReal>(Tip.v + sx * Sin + sy * Cos)};
     }
@@ -192,7 +193,13 @@ ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, do
         return kBadParameterErr;
     if (!std::isfinite(scale) || scale <= 0.0 || !IsLiveArt(mark) || shape.PointCount < 1)
         return kNoErr;
-    const ShapePlacement placed{tip, std::cos(direction), std::sin(direction), scale};
+    // The custom arrow is drawn in its editor with y downward; its preview shows the left copy at the first end
+    // and the copy mirrored left to right at the second. Turned to the line, the second end's copy is the shape
+    // as it stands (the mirror and the half turn undo each other's flip) and the first end's is flipped across
+    // the line, so that an uneven arrow keeps its barbs on the side the preview shows at both ends.
+    const bool firstEnd = EndMarkSetOf(mark) % 2 == 0;
+    const double across = shape.CustomArrow != 0 && firstEnd ? -scale : scale;
+    const ShapePlacement placed{tip, std::cos(direction), std::sin(direction), scale, across};
     if (lineStart != nullptr)
         *lineStart = placed.Place(shape.LineStartOffset.h, shape.LineStartOffset.v);
     const int16_t count = std::min<int16_t>(shape.PointCount, static_cast<int16_t>(kMaxShapePoints));

@@ -60,7 +60,8 @@ double EndMarkScale();
 // Lays the end-mark shape of gArrowHeadShape at `tip`, its line side towards `direction` (radians, from the
 // tip into the dimension line), scaled by EndMarkScale(). Result: the point where the dimension line meets
 // the mark (the shape's line start offset, placed), written to *lineStart when given. A null or stale mark,
-// or no end marks shown, leaves the art alone and gives `tip`.
+// or no end marks shown, leaves the art alone and gives `tip`. The custom arrow is laid as its editor's preview
+// shows it: flipped across the line at the first end (end-mark sets 0 and 2), as it stands at the second.
 ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart);
 // The second variant of each end (end-mark sets 2 and 3, the point style's second path) is laid a quarter turn
 // from the first, so that the two paths cross; sets 0 and 1 are laid at `direction`.
