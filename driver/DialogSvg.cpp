@@ -1,5 +1,6 @@
 #include "driver/DialogSvg.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
@@ -24,6 +25,7 @@ constexpr int kArrowWidth = 11;       // the arrows of a spin field and the butt
 
 constexpr const char* kBackground = "#d4d0c8";
 constexpr const char* kFieldColour = "#ffffff";
+constexpr const char* kSelectionColour = "#b5d5ff";  // the selected text of the active field
 constexpr const char* kFrameColour = "#808080";
 constexpr const char* kTextColour = "#000000";
 constexpr double kDisabledOpacity = 0.4;
@@ -245,6 +247,22 @@ std::vector<std::string> WrappedLines(const std::string& text, double width) {
 }
 
 // How the dialog manager paints an item that draws nothing of its own.
+// The selected characters of the active field, shaded behind its text (each character at the average advance).
+std::string SelectionElement(const sim::ItemData& item, double baseline, double field) {
+    const size_t end = std::min(item.selectionEnd, item.text.size());
+    if (!item.active || item.selectionStart >= end)
+        return std::string();
+    auto characters = [&](size_t from, size_t to) {
+        size_t count = 0;
+        for (size_t at = from; at < to; ++at)
+            count += (static_cast<unsigned char>(item.text[at]) & 0xC0) != 0x80 ? 1 : 0;
+        return static_cast<double>(count);
+    };
+    const double left = 3 + kCharWidth * characters(0, item.selectionStart);
+    const double width = std::min(kCharWidth * characters(item.selectionStart, end), field - 2 - left);
+    return RectElement(left, baseline - kFontSize, width, kFontSize + 2, kSelectionColour, "none");
+}
+
 std::string DefaultLook(const sim::ItemData& item) {
     const double w = item.bounds.right - item.bounds.left;
     const double h = item.bounds.bottom - item.bounds.top;
@@ -313,6 +331,7 @@ std::string DefaultLook(const sim::ItemData& item) {
         const bool popup = TypeHas(item, "Popup");
         const double field = w - (spin ? kArrowWidth : 0) - (popup ? kArrowWidth : 0);
         out += RectElement(0.5, 0.5, field - 1, h - 1, kFieldColour, kFrameColour);
+        out += SelectionElement(item, baseline, field);
         out += "<g><title>" + XmlEscaped(item.text) + "</title>" + TextElement(3, baseline, item.text) + "</g>\n";
         double x = field;
         if (spin) {

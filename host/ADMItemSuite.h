@@ -87,4 +87,8 @@ struct ADMItemSuite {
     // Whether the item's tip shows when the pointer rests on it.
     ASErr (*EnableTip)(ADMItemRef item, ADMBoolean enable);
     ASErr (*IsTipEnabled)(ADMItemRef item, ADMBoolean* enabled);
+    // The selection in a text item, in bytes from the start of its text: SelectAll selects the whole text (fires
+    // no notifier); GetSelectionRange reads where the selection starts and ends (equal for a bare caret).
+    ASErr (*SelectAll)(ADMItemRef item);
+    ASErr (*GetSelectionRange)(ADMItemRef item, int32_t* start, int32_t* end);
 };

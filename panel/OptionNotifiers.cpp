@@ -246,7 +246,7 @@ void TextPositionNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     const int32_t position = (gToolState.LabelPosition + 1) % kLabelPositions;
     gToolState.LabelPosition = static_cast<int8_t>(position < 0 ? 0 : position);
-    EnablePanelItem(kSideTextItem, gToolState.LabelPosition > 0);
+    EnableShiftedTextItems(gToolState.LabelPosition > 0);
     RedrawWholePanel();
     RefreshCurrentDimension();
 }

@@ -81,6 +81,10 @@ bool SelectEntryByID(ADMItemRef item, int32_t entryID) {
     return entry != nullptr && sADMEntry->Select(entry, 1) == kNoErr;
 }
 
+void DeselectEntryByID(ADMItemRef item, int32_t entryID) {
+    if (ADMEntryRef entry = EntryByID(item, entryID)) sADMEntry->Select(entry, 0);
+}
+
 void CheckEntryByID(ADMItemRef item, int32_t entryID, bool checked) {
     if (ADMEntryRef entry = EntryByID(item, entryID)) sADMEntry->Check(entry, checked ? 1 : 0);
 }
@@ -95,4 +99,9 @@ void ShowPanelItem(int32_t itemID, bool shown) {
 
 void EnablePanelItem(int32_t itemID, bool enabled) {
     if (ADMItemRef item = PanelItem(itemID)) sADMItem->Enable(item, enabled ? 1 : 0);
+}
+
+void EnableShiftedTextItems(bool enabled) {
+    EnablePanelItem(kSideTextItem, enabled);
+    EnablePanelItem(kTextPositionPictureItem, enabled);
 }

@@ -40,9 +40,13 @@ void SetFloatValue(ADMItemRef item, double value);  // the live double narrowed 
 void AppendEntry(ADMItemRef item, const char* text, int32_t entryID);
 // Selects the entry of the item's list with that id; false when there is none.
 bool SelectEntryByID(ADMItemRef item, int32_t entryID);
+// Leaves the entry with that id unchosen.
+void DeselectEntryByID(ADMItemRef item, int32_t entryID);
 // Ticks or unticks the entry of the item's list with that id.
 void CheckEntryByID(ADMItemRef item, int32_t entryID, bool checked);
 void EnableEntryByID(ADMItemRef item, int32_t entryID, bool enabled);
 // Shows or hides, enables or disables, the panel's item with that id (no panel or no item: nothing).
+// Enables or disables the two items of the shifted text: the side button (95) and its picture (99).
+void EnableShiftedTextItems(bool enabled);
 void ShowPanelItem(int32_t itemID, bool shown);
 void EnablePanelItem(int32_t itemID, bool enabled);

@@ -83,18 +83,28 @@ void SetCustomScaleEntry(ADMItemRef popup) {
     sADMEntry->Enable(entry, usable ? 1 : 0);
 }
 
-void SelectPanelScaleEntry(ADMItemRef popup) {
-    if (popup == nullptr) return;
-    for (int32_t id = 0; id <= kLastScaleEntry; ++id) CheckEntryByID(popup, id, false);
-    int32_t chosen = kCustomScaleEntry;
+int32_t ScaleEntryOf(double numerator, double denominator) {
     for (int32_t id : kMatchOrder) {
         const FixedScale* scale = FixedScaleOf(id);
-        if (scale->Numerator == gCurrentOptions.ScaleNumerator &&
-            scale->Denominator == gCurrentOptions.ScaleDenominator) {
-            chosen = id;
-            break;
-        }
+        if (scale->Numerator == numerator && scale->Denominator == denominator) return id;
     }
+    // The custom entry stands for the stored custom scale only while it shows it.
+    const double customNumerator = gSettings.CustomScaleNumerator;
+    const double customDenominator = gSettings.CustomScaleDenominator;
+    if (customNumerator != 0.0 && customDenominator != 0.0 && numerator == customNumerator &&
+        denominator == customDenominator)
+        return kCustomScaleEntry;
+    return kNoScaleEntry;
+}
+
+void SelectPanelScaleEntry(ADMItemRef popup) {
+    if (popup == nullptr) return;
+    for (int32_t id = 0; id <= kLastScaleEntry; ++id) {
+        CheckEntryByID(popup, id, false);
+        DeselectEntryByID(popup, id);
+    }
+    const int32_t chosen = ScaleEntryOf(gCurrentOptions.ScaleNumerator, gCurrentOptions.ScaleDenominator);
+    if (chosen == kNoScaleEntry) return;
     CheckEntryByID(popup, chosen, true);
     SelectEntryByID(popup, chosen);
 }
@@ -120,7 +130,13 @@ void ScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
         live.ScaleNumerator = scale->Numerator;
         live.ScaleDenominator = scale->Denominator;
     } else if (id == kOtherScaleEntry) {
+        // A custom scale in force stays the custom one: the scale the dialog's OK makes is the one in force.
+        const bool customInForce = ScaleEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kCustomScaleEntry;
         OpenCustomScaleDialog();
+        if (customInForce) {
+            live.ScaleNumerator = gSettings.CustomScaleNumerator;
+            live.ScaleDenominator = gSettings.CustomScaleDenominator;
+        }
     } else if (id == kCustomScaleEntry) {
         live.ScaleNumerator = gSettings.CustomScaleNumerator;
         live.ScaleDenominator = gSettings.CustomScaleDenominator;

@@ -9,8 +9,13 @@ void FillScaleEntries(ADMItemRef popup);
 // The text of the custom entry: the stored custom numerator and denominator written with "%g", or "…/…" when
 // either is 0 (the entry is then disabled).
 void SetCustomScaleEntry(ADMItemRef popup);
-// Ticks and selects the entry whose scale equals the live one exactly, the fixed scales first; any other scale
-// ticks the custom entry.
+// No entry of the scale popup stands for the scale.
+constexpr int32_t kNoScaleEntry = -1;
+// The id of the entry whose scale equals (numerator, denominator) exactly: the fixed scales first, then the
+// stored custom scale; kNoScaleEntry for any other pair.
+int32_t ScaleEntryOf(double numerator, double denominator);
+// Ticks and selects the entry of the live scale; a scale that no entry stands for leaves none chosen, so the
+// popup never shows a scale other than the one in force.
 void SelectPanelScaleEntry(ADMItemRef popup);
 // Shows the scale marker (item 14) exactly when the scale ratio is not 1, with its tip.
 void ShowScaleMarker();

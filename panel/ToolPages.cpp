@@ -45,7 +45,7 @@ enum class Cell : uint8_t {
     FreeTextRule,   // shown, enabled with the flag for a free text
     ToleranceRule,  // shown, enabled exactly when the tolerance is on
     ArcRule,        // items 61, 62, 63 by the multiple arcs
-    TextSideRule,   // item 95 by the text position
+    TextSideRule,   // items 95 and 99 by the text position
 };
 
 // A run of item ids that a page treats alike, moved to (x, y) when x is not negative.
@@ -234,7 +234,10 @@ void ApplyCell(const ItemCell& cell, int32_t id, bool flag) {
         case Cell::ShownEnabled: SetItem(id, true, true, cell.X, cell.Y); break;
         case Cell::FreeTextRule: SetItem(id, true, flag && FreeTextChosen()); break;
         case Cell::ToleranceRule: SetItem(id, true, gValueFormat.ToleranceOn != 0); break;
-        case Cell::TextSideRule: SetItem(id, true, flag && gToolState.LabelPosition > 0); break;
+        case Cell::TextSideRule:
+            ShowPanelItem(id, true);
+            EnableShiftedTextItems(flag && gToolState.LabelPosition > 0);
+            break;
         case Cell::ArcRule: {
             const bool multiple = flag && live.MultipleArcs == 1;
             SetItem(id, true, id == kArcCountItem ? multiple : multiple && live.ArcCount > 1);
@@ -318,6 +321,26 @@ void ApplyTickRule(bool flatTick) {
         SetTickHeights(-half, half);
     else
         SetTickHeights(half, -half);
+}
+
+// The page of a tool; null for a number that is no tool.
+const PageSpec* PageOf(int32_t tool) {
+    switch (tool) {
+        case kSegmentTool: return &kSegmentPage;
+        case kAngleTool: return &kAnglePage;
+        case kCircleTool: return &kCirclePage;
+        case kBezierTool: return &kBezierPage;
+        case kMeasureTool: return &kMeasurePage;
+        default: return nullptr;
+    }
+}
+
+// Whether the page keeps a flyout entry disabled whatever its flag.
+bool PageDisablesEntry(const PageSpec* page, int32_t entryID) {
+    if (page == nullptr) return false;
+    if (entryID == kFlyoutOptionsEntry || entryID == kFlyoutArrowsEntry)
+        return page->OptionsAndArrows == EntryState::Disabled;
+    return entryID == kFlyoutColoursEntry && page->Colours == EntryState::Disabled;
 }
 
 void SetEntries(const PageSpec& page, bool flag) {
@@ -413,5 +436,9 @@ void LayoutPanelForTool(int32_t enable) {
 
 void EnablePanelMenuEntries(int32_t enable) {
     ADMItemRef menu = FlyoutMenu();
-    for (int32_t id = kFlyoutOptionsEntry; id <= kFlyoutHelpEntry; ++id) EnableEntryByID(menu, id, enable != 0);
+    // The entries the current page disables stay disabled: the Longueurs & aires page must not be shrunk by
+    // entry 1, nor open what it has no use for.
+    const PageSpec* page = PageOf(gToolState.CurrentTool);
+    for (int32_t id = kFlyoutOptionsEntry; id <= kFlyoutHelpEntry; ++id)
+        EnableEntryByID(menu, id, enable != 0 && !PageDisablesEntry(page, id));
 }

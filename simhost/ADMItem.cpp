@@ -1,4 +1,5 @@
 // ADM Item: items made by type name; values set from code fire no notifier.
+#include <algorithm>
 #include <cmath>
 
 #include "simhost/DialogSuites.h"
@@ -139,7 +140,17 @@ ASErr SetNumber(ADMItemRef item, float value) {
 ASErr SetText(ADMItemRef item, const char* text) {
     if (text == nullptr)
         return kBadParameterErr;
-    return With(item, [&](Item& x) { x.text = text; });
+    return With(item, [&](Item& x) { x.SetTextWithCaret(text); });
+}
+
+ASErr GetSelectionRange(ADMItemRef item, int32_t* start, int32_t* end) {
+    if (start == nullptr || end == nullptr)
+        return kBadParameterErr;
+    return With(item, [&](Item& x) {
+        // Code that set the text through another road may have shortened it under the selection.
+        *start = static_cast<int32_t>(std::min(x.selectionStart, x.text.size()));
+        *end = static_cast<int32_t>(std::min(x.selectionEnd, x.text.size()));
+    });
 }
 
 ASErr GetText(ADMItemRef item, char* text, int32_t maxLen) {
@@ -229,7 +240,9 @@ const ADMItemSuite& ADMItemSuiteTable() {
             return Read(i, n, [](const Item& x) { return static_cast<int32_t>(x.text.size()); });
         },
         [](ADMItemRef i, ADMBoolean e) { return With(i, [&](Item& x) { x.tipEnabled = e != 0; }); },
-        [](ADMItemRef i, ADMBoolean* e) { return Read(i, e, [](const Item& x) { return x.tipEnabled; }); }};
+        [](ADMItemRef i, ADMBoolean* e) { return Read(i, e, [](const Item& x) { return x.tipEnabled; }); },
+        [](ADMItemRef i) { return With(i, [](Item& x) { x.SelectAll(); }); },
+        GetSelectionRange};
     return suite;
 }
 

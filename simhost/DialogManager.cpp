@@ -418,13 +418,16 @@ ASErr DialogManager::Type(ADMItemRef ref, const std::string& text) {
     if (!IsEditType(item->type))
         return kBadParameterErr;
     const uintptr_t handle = item->handle;
-    item->text.clear();
+    if (!item->text.empty()) {
+        item->SetTextWithCaret(std::string());
+        Notify(handle, kADMIntermediateChangedNotifier);
+    }
     for (size_t at = 0; at < text.size();) {
         const size_t length = std::min(CharacterLength(static_cast<unsigned char>(text[at])), text.size() - at);
         item = ItemByHandle(handle);
         if (item == nullptr)
             return kNoErr;
-        item->text += text.substr(at, length);
+        item->SetTextWithCaret(item->text + text.substr(at, length));
         at += length;
         Notify(handle, kADMIntermediateChangedNotifier);
     }

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/ADMTypes.h"
@@ -75,11 +76,24 @@ struct ItemData {
     bool numeric = false;  // the field edits a number: committed text is parsed and clamped
     float value = 0.0f;  // in points for a length unit, else the number shown
     std::string text;
+    // The selected bytes of the text, [selectionStart, selectionEnd); equal ends are a bare caret.
+    size_t selectionStart = 0;
+    size_t selectionEnd = 0;
     uintptr_t list = 0;
     Drawing drawing;
     int32_t invalidations = 0;
     bool invalid = false;
     bool captured = false;
+
+    // Replaces the text, the caret after its last byte.
+    void SetTextWithCaret(std::string replacement) {
+        text = std::move(replacement);
+        selectionStart = selectionEnd = text.size();
+    }
+    void SelectAll() {
+        selectionStart = 0;
+        selectionEnd = text.size();
+    }
 };
 
 struct ListData {
@@ -157,7 +171,8 @@ class DialogManager {
     ASErr Slide(ADMItemRef item, float value);
     // Picks the entry with `entryID` of a popup, menu or list item.
     ASErr Choose(ADMItemRef item, int32_t entryID);
-    // Replaces the field's text keystroke by keystroke: an intermediate notification after each character.
+    // Replaces the field's text keystroke by keystroke: the old text deleted first, with an intermediate
+    // notification as for any deletion, then an intermediate notification after each character.
     ASErr Type(ADMItemRef item, const std::string& text);
     // Moves the caret or the selection in a text field.
     ASErr SelectText(ADMItemRef item);

@@ -113,7 +113,9 @@ ASErr FreeTextInit(ADMDialogRef dialog) {
         MakeItem(dialog, FieldSpec(index));
         SetItemText(dialog, kFirstFreeTextField + index, gFreeTextWorkingCopy.Texts[index].c_str());
     }
+    // The first field takes the keys with its whole text selected, so typing replaces it.
     ActivateItem(dialog, kFirstFreeTextField);
+    if (ADMItemRef first = DialogItem(dialog, kFirstFreeTextField)) sADMItem->SelectAll(first);
     for (const DialogItemSpec& desc : kFreeTextButtons) MakeItem(dialog, desc);
     EnableItem(dialog, kFreeTextOkButton, true);
     gDialogOpenFlags.FreeTextsOpen = 1;

@@ -37,10 +37,12 @@ void PreferencesScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier);
 void FillPreferencesScaleList(ADMItemRef item);
 // The scale of a fixed entry of the scale popup; false for separators, the custom entry and other indices.
 bool FixedScaleOfEntry(int32_t index, double& numerator, double& denominator);
-// The index of the entry that stands for a scale: a fixed one, else the custom entry.
+// The index of the entry that stands for a scale: a fixed one, else the custom entry when the scale is the
+// stored custom one; kNoScaleIndex for any other scale, which no entry shows.
 int32_t ScaleEntryIndex(double numerator, double denominator);
 // The entry index of the custom scale.
 constexpr int32_t kCustomScaleEntry = 26;
+constexpr int32_t kNoScaleIndex = -1;
 constexpr int32_t kScaleEntryCount = 27;
 // The index of the unit popup's switch entry "Afficher l'unité.".
 constexpr int32_t kShowUnitEntry = 9;

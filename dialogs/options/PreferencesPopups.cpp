@@ -120,7 +120,11 @@ int32_t ScaleEntryIndex(double numerator, double denominator) {
         const ScaleEntry& entry = kScaleEntries[index];
         if (entry.Text != nullptr && entry.Numerator == numerator && entry.Denominator == denominator) return index;
     }
-    return kCustomScaleEntry;
+    // The custom entry stands for the stored custom scale only while it shows it.
+    if (gSettings.CustomScaleNumerator != 0.0 && numerator == gSettings.CustomScaleNumerator &&
+        denominator == gSettings.CustomScaleDenominator)
+        return kCustomScaleEntry;
+    return kNoScaleIndex;
 }
 
 void FillPreferencesScaleList(ADMItemRef item) {
@@ -134,8 +138,12 @@ void FillPreferencesScaleList(ADMItemRef item) {
 }
 
 void SelectPreferencesScaleEntry(ADMItemRef item) {
-    for (int32_t index = 0; index < kScaleEntryCount; ++index) CheckEntry(item, index, false);
+    for (int32_t index = 0; index < kScaleEntryCount; ++index) {
+        CheckEntry(item, index, false);
+        if (ADMEntryRef entry = EntryAt(item, index)) sADMEntry->Select(entry, 0);
+    }
     const int32_t index = ScaleEntryIndex(gPrefs.Working.ScaleNumerator, gPrefs.Working.ScaleDenominator);
+    if (index == kNoScaleIndex) return;
     CheckEntry(item, index, true);
     ChooseEntryAt(item, index);
 }

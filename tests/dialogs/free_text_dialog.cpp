@@ -1,5 +1,7 @@
 // The free-text dialog driven as a user would: typing follows every keystroke, OK stores and writes the five
 // texts, "Annuler" keeps them, "Défaut" brings back the built-in ones.
+#include "frame/SuiteTable.h"
+#include "host/ADMItemSuite.h"
 #include "options_fixture.h"
 
 namespace optionstest {
@@ -27,6 +29,25 @@ TEST_F(FreeTexts, TypingFollowsEachKeystrokeAndOkWritesTheFiveTexts) {
     EXPECT_EQ(Stored(1), "Épaisseur");
     EXPECT_EQ(Stored(4), "");
     EXPECT_EQ(gDialogOpenFlags.FreeTextsOpen, 0);
+}
+
+// A field emptied as a hand does it (the old text deleted, nothing typed) and OK: the empty text is written, stored
+// (the panel's menu shows it: options_panel.cpp); the first field opens with its whole text selected, so typing replaces it.
+TEST_F(FreeTexts, AnEmptiedFieldIsWrittenAsAnEmptyText) {
+    RunTexts([](ADMDialogRef dialog) {
+        ADMItemRef first = Item(dialog, kFirstFreeTextField);
+        int32_t start = -1;
+        int32_t end = -1;
+        ASSERT_EQ(sADMItem->GetSelectionRange(first, &start, &end), kNoErr);
+        EXPECT_EQ(start, 0);
+        EXPECT_EQ(end, static_cast<int32_t>(std::string("Longueur").size()));
+        ASSERT_EQ(Dialogs().Type(Item(dialog, kFirstFreeTextField + 2), ""), kNoErr);
+        EXPECT_EQ(gFreeTextWorkingCopy.Texts[2], "");
+        Press(dialog, kFreeTextOkButton);
+    });
+    EXPECT_EQ(Writes()[2], "TexteLibre3 string ");
+    EXPECT_EQ(StoredText("TexteLibre3"), "");
+    EXPECT_EQ(Stored(2), "");
 }
 
 TEST_F(FreeTexts, CancelKeepsTheStoredTextsAndTheNextOpeningShowsThem) {

@@ -63,6 +63,18 @@ TEST_F(FromThePanel, ModifyInTheFreeTextMenuOpensTheDialogWhoseOkRenamesTheEntri
     EXPECT_EQ(PanelData(kFreeTextItem).text, "Épaisseur");
 }
 
+TEST_F(FromThePanel, AFreeTextEmptiedInTheDialogEmptiesItsMenuEntry) {
+    Dialogs().QueueModalResponder([](ADMDialogRef dialog) {
+        Dialogs().Type(Item(dialog, kFirstFreeTextField + 2), "");
+        Press(dialog, kFreeTextOkButton);
+    });
+    ASSERT_EQ(Dialogs().Choose(PanelRef(kUnitPopupItem), 9), kNoErr);
+    ASSERT_EQ(Dialogs().Choose(PanelRef(kFreeTextMenuItem), 6), kNoErr);
+    EXPECT_EQ(EntryText(kFreeTextMenuItem, 2), "");
+    EXPECT_EQ(StoredText("TexteLibre3"), "");
+    EXPECT_EQ(EntryText(kFreeTextMenuItem, 1), "Largeur");
+}
+
 TEST_F(FromThePanel, TheFontStepMovesThePanelsFontAtOnce) {
     const int32_t before = gCurrentOptions.FontIndex;
     Dialogs().QueueModalResponder([](ADMDialogRef dialog) {

@@ -93,7 +93,9 @@ TEST_F(PrefsTest, ScaleEntriesStandForPairsNotRatios) {
     const struct {
         double Num, Den;
         int32_t Index;
-    } cases[] = {{1, 1, 12}, {50, 1, 21}, {1, 50, 3}, {125, 1, 24}, {1, 125, 0}, {2, 3, 26}, {4, 2, 26}};
+    } cases[] = {{1, 1, 12},  {50, 1, 21}, {1, 50, 3},
+                 {125, 1, 24}, {1, 125, 0}, {3, 7, 26},  // the stored custom scale, 3/7
+                 {2, 3, kNoScaleIndex}, {4, 2, kNoScaleIndex}};  // no entry stands for them
     for (const auto& c : cases) EXPECT_EQ(ScaleEntryIndex(c.Num, c.Den), c.Index) << c.Num << "/" << c.Den;
 
     gSettings.CustomScaleNumerator = 4.0;

@@ -61,7 +61,8 @@ TEST_F(AdmItems, TypingNotifiesEachKeystrokeThenCommitClampsToTheRange) {
     items->SetMaxIntValue(spin, 6);
     items->SetIntValue(spin, 2);
     ASSERT_EQ(sim::TheDialogs().Enter(spin, "12"), kNoErr);
-    EXPECT_EQ(Heard(), (std::vector<std::string>{"17 ADM Intermediate Changed Notifier 1",
+    EXPECT_EQ(Heard(), (std::vector<std::string>{"17 ADM Intermediate Changed Notifier ",
+                                                 "17 ADM Intermediate Changed Notifier 1",
                                                  "17 ADM Intermediate Changed Notifier 12",
                                                  "17 ADM User Changed Notifier 6"}));
     int32_t value = 0;
@@ -72,6 +73,39 @@ TEST_F(AdmItems, TypingNotifiesEachKeystrokeThenCommitClampsToTheRange) {
     items->GetIntValue(spin, &value);
     EXPECT_EQ(value, 0);
     EXPECT_EQ(Heard().back(), "17 ADM User Changed Notifier 0");
+}
+
+// Typing over a text deletes it first, and a host notifies a deletion as any other change: typing nothing
+// into a field that held a text is one notification, with the field empty.
+TEST_F(AdmItems, TypingOverATextNotifiesItsDeletionThenEachKeystroke) {
+    ADMItemRef edit = Listening(12, kADMTextEditType);
+    items->SetText(edit, "Hauteur");
+    ASSERT_EQ(sim::TheDialogs().Type(edit, ""), kNoErr);
+    EXPECT_EQ(Heard(), (std::vector<std::string>{"12 ADM Intermediate Changed Notifier "}));
+    Heard().clear();
+    ASSERT_EQ(sim::TheDialogs().Type(edit, "ab"), kNoErr);  // an empty field has nothing to delete
+    EXPECT_EQ(Heard(), (std::vector<std::string>{"12 ADM Intermediate Changed Notifier a",
+                                                 "12 ADM Intermediate Changed Notifier ab"}));
+}
+
+// The selection: SelectAll takes the whole text silently; typing or a text set from code leaves a caret at the
+// end; a null out-parameter is refused.
+TEST_F(AdmItems, SelectAllSelectsTheWholeTextAndTypingLeavesACaret) {
+    ADMItemRef edit = Listening(10, kADMTextEditType);
+    items->SetText(edit, "Longueur");
+    int32_t start = -1;
+    int32_t end = -1;
+    ASSERT_EQ(items->GetSelectionRange(edit, &start, &end), kNoErr);
+    EXPECT_EQ(std::vector<int32_t>({start, end}), std::vector<int32_t>({8, 8}));
+    ASSERT_EQ(items->SelectAll(edit), kNoErr);
+    items->GetSelectionRange(edit, &start, &end);
+    EXPECT_EQ(std::vector<int32_t>({start, end}), std::vector<int32_t>({0, 8}));
+    EXPECT_TRUE(Heard().empty());
+    sim::TheDialogs().Type(edit, "Cote");
+    items->GetSelectionRange(edit, &start, &end);
+    EXPECT_EQ(std::vector<int32_t>({start, end}), std::vector<int32_t>({4, 4}));
+    EXPECT_EQ(items->GetSelectionRange(edit, nullptr, &end), kBadParameterErr);
+    EXPECT_EQ(items->SelectAll(nullptr), kBadParameterErr);
 }
 
 TEST_F(AdmItems, CodeMayExceedTheRangeAndUnreadableInputKeepsTheValue) {
@@ -85,7 +119,7 @@ TEST_F(AdmItems, CodeMayExceedTheRangeAndUnreadableInputKeepsTheValue) {
     EXPECT_EQ(Text(width), "25.0 pt");
     EXPECT_EQ(sim::TheDialogs().Enter(width, "abc"), kBadParameterErr);
     EXPECT_EQ(Text(width), "25.0 pt");
-    EXPECT_EQ(Heard().size(), 3u);  // three keystrokes, no user change
+    EXPECT_EQ(Heard().size(), 4u);  // the old text deleted, three keystrokes, no user change
     float value = 0.0f;
     items->GetFloatValue(width, &value);
     EXPECT_EQ(value, 25.0f);

@@ -129,6 +129,23 @@ TEST_F(NotifyTest, TheTextPositionCyclesAndTheSideTextFollowsIt) {
     }
 }
 
+// Items 95 and 99 go together: enabled for both shifted positions, disabled while the text is centred, whether
+// the position comes from the notifier or from a relayout of the page.
+TEST_F(NotifyTest, TheSideTextButtonAndItsPictureFollowTheTextPositionTogether) {
+    ASSERT_TRUE(ShowPageOf(kTextPositionItem));
+    for (int step = 0; step < 3; ++step) {
+        ASSERT_EQ(ClickItem(kTextPositionItem), kNoErr);
+        const bool shifted = gToolState.LabelPosition > 0;
+        SCOPED_TRACE(gToolState.LabelPosition);
+        EXPECT_EQ(Item(kSideTextItem).enabled, shifted) << "after the notifier";
+        EXPECT_EQ(Item(kTextPositionPictureItem).enabled, shifted) << "after the notifier";
+        UseTool(kAngleTool);
+        UseTool(kSegmentTool);
+        EXPECT_EQ(Item(kSideTextItem).enabled, shifted) << "after the relayout";
+        EXPECT_EQ(Item(kTextPositionPictureItem).enabled, shifted) << "after the relayout";
+    }
+}
+
 TEST_F(NotifyTest, FieldsTakeTheirValuesAndTheTextSizeKeepsTheSeriesStepAboveTheEndMarks) {
     gCurrentOptions.EndMarkSize = 100.0;
     ASSERT_TRUE(ShowPageOf(kSegmentOffsetXItem));

@@ -1,6 +1,7 @@
 // The tool pages: every item's visibility, enable state and place for each tool, active or not, in every unit,
 // Bézier mode, angle format, tolerance, text position and multiple-arc state, against the page table; titles,
 // heights, the cover and the flyout entries after select and deselect.
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -254,12 +255,37 @@ TEST_F(PanelTest, HeightsFollowTheOptionsEntryAndTheMeasurePageNeverShrinks) {
     EXPECT_TRUE(Entry(kADMMenuItemID, 1)->enabled);  // the page enables it again with its flag
 }
 
+// The Longueurs & aires page needs its full height for the read-outs: its flyout entry 1 cannot be chosen after
+// the tool selection enables the menu, so the options-hidden height never cuts the read-outs off.
+TEST_F(PanelTest, TheMeasurePageCannotBeShrunkByTheOptionsEntry) {
+    Seed("Precision", sim::PrefValue::Int(2));
+    Seed("PanneauGrand", sim::PrefValue::Bool(false));
+    Start();
+    SelectTool("Outil Longueurs & aires");
+    ASSERT_EQ(Dialog().bounds.bottom, 172);
+    EXPECT_FALSE(Entry(kADMMenuItemID, 1)->enabled);
+    EXPECT_EQ(sim::TheDialogs().Choose(ItemRef(kADMMenuItemID), 1), kBadParameterErr);
+    EXPECT_EQ(Dialog().bounds.bottom, 172);
+    EXPECT_EQ(Entry(kADMMenuItemID, 1)->text, "Afficher les options");
+    EXPECT_TRUE(Entry(kADMMenuItemID, 10)->enabled);  // the help stays at hand
+}
+
 TEST_F(PanelTest, FlyoutEntriesAfterSelectAndDeselect) {
     Start();
     const std::vector<int32_t> ids = {1, 2, 4, 5, 6, 8, 10};
-    for (const char* tool : {"Outil Segment", "Outil Bézier", "Outil Longueurs & aires"}) {
-        SelectTool(tool);
-        for (int32_t id : ids) EXPECT_TRUE(Entry(kADMMenuItemID, id)->enabled) << tool << " " << id;
+    // Enabling the menu after the page keeps the entries the page disables: the colours on the Bézier page,
+    // the options, arrows and colours on the Longueurs & aires page.
+    const struct {
+        const char* Tool;
+        std::vector<int32_t> Disabled;
+    } pages[] = {{"Outil Segment", {}}, {"Outil Angle", {}}, {"Outil Cercle", {}}, {"Outil Bézier", {4}},
+                 {"Outil Longueurs & aires", {1, 2, 4}}};
+    for (const auto& page : pages) {
+        SelectTool(page.Tool);
+        for (int32_t id : ids) {
+            const bool held = std::find(page.Disabled.begin(), page.Disabled.end(), id) != page.Disabled.end();
+            EXPECT_EQ(Entry(kADMMenuItemID, id)->enabled, !held) << page.Tool << " " << id;
+        }
     }
     SelectTool("Select Tool");
     for (int32_t id : ids) EXPECT_FALSE(Entry(kADMMenuItemID, id)->enabled) << id;

@@ -139,7 +139,7 @@ TEST_F(DialogScenario, RefusedActionsAreLoggedAndThePlayGoesOn) {
     EXPECT_NE(log.find("refused: item 76: the item is disabled\n"), std::string::npos);
     EXPECT_NE(log.find("refused: item 17: the text does not read as a number; the field keeps"), std::string::npos);
     EXPECT_NE(log.find("refused: item 43: no enabled entry 10\n"), std::string::npos);
-    EXPECT_EQ(Count(log, "notified Tavorine 17 ADM Intermediate Changed Notifier"), 4u);
+    EXPECT_EQ(Count(log, "notified Tavorine 17 ADM Intermediate Changed Notifier"), 5u);  // deleted, 4 keys
     EXPECT_EQ(Count(log, "notified Tavorine 17 ADM User Changed Notifier"), 0u);
 }
 

@@ -1,0 +1,170 @@
+// The scale popups show the scale in force and nothing else: the panel's popup, the preferences dialog's popup
+// and the label of a dimension agree for a fixed scale, the custom scale in force or not, and a scale that no
+// entry stands for; and "Autre échelle…" with the custom scale in force puts the new custom scale in force.
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "frame/DialogOpeners.h"
+#include "notify_fixture.h"
+#include "simhost/Document.h"
+
+namespace paneltest {
+namespace {
+
+constexpr int32_t kOtherScale = 26;
+constexpr int32_t kCustomScale = 27;
+constexpr int32_t kPrefsScalePopup = 102;
+constexpr int32_t kPrefsCancel = 2;
+// The measured segment: 200 pt long.
+constexpr double kSegmentMillimetres = 200.0 * 25.4 / 72.0;
+
+// A scale as its entry reads: "1" for 1/1, else "num/den" written with "%g".
+std::string ScaleText(double numerator, double denominator) {
+    if (numerator == 1.0 && denominator == 1.0) return "1";
+    char text[40];
+    std::snprintf(text, sizeof text, "%g/%g", numerator, denominator);
+    return text;
+}
+
+// The label of the 200 pt segment at a scale, in millimetres with two decimals and a comma.
+std::string LabelAt(double numerator, double denominator) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.2f mm", kSegmentMillimetres * denominator / numerator);
+    std::string label = text;
+    label[label.find('.')] = ',';
+    return label;
+}
+
+// A popup as the user sees it: the text of its chosen entry ("" for none), the texts of its ticked entries, and
+// whether any enabled entry reads `wanted`.
+struct PopupView {
+    std::string Chosen;
+    std::string Ticked;
+    bool Offers = false;
+};
+
+PopupView ViewOf(const sim::ItemData& item, const std::string& wanted) {
+    PopupView view;
+    const sim::ListData* list = sim::TheDialogs().ListByHandle(item.list);
+    for (uintptr_t handle : list->entries) {
+        const sim::EntryData* entry = sim::TheDialogs().EntryByHandle(handle);
+        if (entry->separator) continue;
+        if (entry->selected) view.Chosen = entry->text;
+        if (entry->checked) view.Ticked += entry->text + ";";
+        if (entry->enabled && entry->text == wanted) view.Offers = true;
+    }
+    return view;
+}
+
+// The popup shows the scale in force: the entry that reads it when one does, else no entry at all.
+void ExpectShows(const PopupView& view, const std::string& inForce, const char* where) {
+    if (view.Offers) {
+        EXPECT_EQ(view.Chosen, inForce) << where;
+        EXPECT_EQ(view.Ticked, inForce + ";") << where;
+    } else {
+        EXPECT_EQ(view.Chosen, "") << where << ": no entry stands for " << inForce;
+        EXPECT_EQ(view.Ticked, "") << where;
+    }
+}
+
+class ScaleShownTest : public PanelTest {
+protected:
+    // A run whose preference file holds this default scale and this custom scale.
+    void StartWith(double numerator, double denominator, double customNumerator, double customDenominator) {
+        Seed("Precision", sim::PrefValue::Int(2));  // not a first run: the seeded keys stand
+        Seed("EchelleNum", sim::PrefValue::Real(numerator));
+        Seed("EchelleDen", sim::PrefValue::Real(denominator));
+        Seed("EchelleNumPersoReal", sim::PrefValue::Real(customNumerator));
+        Seed("EchelleDenPersoReal", sim::PrefValue::Real(customDenominator));
+        Start();
+        SelectTool("Outil Segment");
+        sim::TheDocument().DrawPolyline({{0, 0}, {200, 0}}, false);
+        DragTo({100, 0}, {100, 40});
+    }
+    static std::string Label() {
+        const AIArtHandle frame = gCurrentDimension.LabelFrames[0];
+        return frame != nullptr && sim::TheDocument().IsValid(frame) ? sim::TheDocument().Art(frame)->text.contents
+                                                                        : std::string("(no label)");
+    }
+    // The preferences dialog's scale popup as it opens, then Annuler.
+    static PopupView PreferencesView(const std::string& wanted) {
+        PopupView view;
+        sim::TheDialogs().QueueModalResponder([&](ADMDialogRef dialog) {
+            view = ViewOf(*sim::TheDialogs().Item(sim::TheDialogs().FindItem(dialog, kPrefsScalePopup)), wanted);
+            sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, kPrefsCancel));
+        });
+        OpenModalDialog(ModalDialog::Preferences);
+        return view;
+    }
+    // Chooses "Autre échelle…", types the two terms and presses OK.
+    static void CustomScaleOk(const char* numerator, const char* denominator) {
+        sim::TheDialogs().QueueModalResponder([=](ADMDialogRef dialog) {
+            sim::TheDialogs().Enter(sim::TheDialogs().FindItem(dialog, 10), numerator);
+            sim::TheDialogs().Enter(sim::TheDialogs().FindItem(dialog, 12), denominator);
+            sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, 1));
+        });
+        ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), kOtherScale), kNoErr);
+    }
+};
+
+// Every state of the scale: a fixed entry, the custom scale in force or beside a fixed one, a custom scale that
+// a fixed entry also reads, and a scale that no entry stands for.
+TEST_F(ScaleShownTest, ThePopupsAndTheLabelShowTheScaleInForce) {
+    const struct {
+        const char* State;
+        double Num, Den, CustomNum, CustomDen;
+    } states[] = {
+        {"fixed", 1, 100, 3, 7},          {"custom in force", 3, 7, 3, 7},   {"custom not in force", 1, 20, 3, 7},
+        {"custom equal to a fixed", 1, 100, 1, 100}, {"neither", 4, 2, 3, 7}, {"neither, custom 4/2 unlike 2/1", 2, 1, 4, 2},
+    };
+    for (const auto& s : states) {
+        SCOPED_TRACE(s.State);
+        StartWith(s.Num, s.Den, s.CustomNum, s.CustomDen);
+        const std::string inForce = ScaleText(s.Num, s.Den);
+        ExpectShows(ViewOf(Item(kScalePopupItem), inForce), inForce, "panel");
+        ExpectShows(PreferencesView(inForce), inForce, "preferences");
+        EXPECT_EQ(Label(), LabelAt(s.Num, s.Den));
+        Stop();
+        ResetRecords();
+        sim::ResetHost();
+        sim::ThePlugin().Load(PluginMain, PluginResources);
+    }
+}
+
+TEST_F(ScaleShownTest, AScaleNoEntryStandsForLeavesBothPopupsWithoutAChoice) {
+    StartWith(4, 2, 3, 7);
+    EXPECT_EQ(Chosen(kScalePopupItem), -1);
+    EXPECT_FALSE(Entry(kScalePopupItem, kCustomScale)->checked);
+    EXPECT_EQ(PreferencesView("4/2").Chosen, "");
+    EXPECT_EQ(Label(), "35,28 mm");
+}
+
+TEST_F(ScaleShownTest, OkWithTheCustomScaleInForcePutsTheNewCustomScaleInForce) {
+    StartWith(1, 1, 3, 7);
+    ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), kCustomScale), kNoErr);
+    ASSERT_EQ(Label(), "164,63 mm");
+    CustomScaleOk("1", "50");
+    EXPECT_EQ(gCurrentOptions.ScaleNumerator, 1.0);
+    EXPECT_EQ(gCurrentOptions.ScaleDenominator, 50.0);
+    EXPECT_DOUBLE_EQ(gSettings.ScaleRatio, 0.02);
+    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "1/50");
+    EXPECT_EQ(Chosen(kScalePopupItem), 3) << "1/50 is also a fixed entry, matched first";
+    EXPECT_EQ(Label(), "3527,78 mm");
+    CustomScaleOk("2", "9");  // 1/50 in force is a fixed entry now: the custom scale waits to be chosen
+    EXPECT_EQ(Chosen(kScalePopupItem), 3);
+    EXPECT_EQ(Label(), "3527,78 mm");
+}
+
+TEST_F(ScaleShownTest, OkWithACustomScaleNoFixedEntryReadsKeepsItChosen) {
+    StartWith(3, 7, 3, 7);
+    ASSERT_EQ(Chosen(kScalePopupItem), kCustomScale);
+    CustomScaleOk("2", "9");
+    EXPECT_EQ(Chosen(kScalePopupItem), kCustomScale);
+    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "2/9");
+    EXPECT_TRUE(Item(kScaleMarkerItem).visible);
+    EXPECT_EQ(Label(), LabelAt(2, 9));
+}
+
+}  // namespace
+}  // namespace paneltest
