@@ -379,17 +379,19 @@ Vector2 ValueSide(const StraightDimension& d, Vector2 u, double textAngle, bool 
     return away.X * side.X + away.Y * side.Y < 0.0 ? side * -1.0 : side;
 }
 
-// The value's middle put at `onLine` moved `across` off the line to its side, the line left uncut.
-void StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector2 onLine, Vector2 u, double lift,
-                      bool awayFromPoints) {
+// The value's middle put at `onLine` moved `across` off the line to its side, the line left uncut. Answers
+// the side.
+Vector2 StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector2 onLine, Vector2 u, double lift,
+                         bool awayFromPoints) {
     const double textAngle = UprightAngle(d.LabelAngle);
     const double lineAngle = std::atan2(u.Y, u.X);
     const double halfAcross = extent.HalfAlong(textAngle - lineAngle - kPi / 2.0);
-    const Vector2 centre =
-        onLine + ValueSide(d, u, textAngle, awayFromPoints) * (halfAcross + kLabelClearance + lift);
+    const Vector2 side = ValueSide(d, u, textAngle, awayFromPoints);
+    const Vector2 centre = onLine + side * (halfAcross + kLabelClearance + lift);
     d.LabelAt = (Vector2(AnchorForCentre(centre, textAngle, extent)) + Vector2(d.LabelShift)).ToPoint();
     d.LabelAngle = static_cast<AIReal>(textAngle);
     d.CutAroundText = false;
+    return side;
 }
 
 } // namespace
@@ -403,9 +405,14 @@ void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end
     d.RunOn[end] = std::max(d.RunOn[end], past + halfAlong);
 }
 
-void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift) {
+void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift, double shift) {
     const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
-    StandValueBeside(d, extent, (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5, u, lift, true);
+    const Vector2 middle = (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5;
+    const Vector2 side = StandValueBeside(d, extent, middle + u * shift, u, lift, true);
+    // The leader stops the label clearance short of the value, as the line does beside it.
+    d.HasLeader = lift > kNegligibleLength;
+    d.Leader[0] = middle.ToPoint();
+    d.Leader[1] = (middle + side * lift).ToPoint();
 }
 
 void ApplyStraightFit(StraightDimension& d, const StraightFit& fit) {
@@ -469,6 +476,11 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     const double halfGap = dimension.CutAroundText ? TextHalfGapAcross(inward, dimension.LabelAngle) : 0.0;
     KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText,
                                  LabelCentre(dimension.LabelAt, dimension.LabelAngle), halfGap));
+    if (dimension.HasLeader && !dimension.CutAroundText && Finite(dimension.Leader[0]) &&
+        Finite(dimension.Leader[1])) {
+        KeepError(result, SetLinePath(gCurrentDimension.DimensionLineHalves[index], dimension.Leader[0],
+                                      dimension.Leader[1]));
+    }
     if (index == 0) {
         for (size_t k = 0; k < kExtensionLineCount; ++k) {
             KeepError(result, ShapeExtensionLine(k, dimension.ExtensionLines, dimension.Measured[k],
