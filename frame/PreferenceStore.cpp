@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frame/ArrowHeads.h"
@@ -198,20 +199,37 @@ void ForEachPointKey(const PointKeyFamily& family, Tables& points, int32_t count
     }
 }
 
-// Reads the per-point keys of `count` points over the built-in points; a missing or unusable coordinate keeps
-// its built-in value, which is written. Answers the first failed write, else 0.
-ASErr ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points, const ShapePointTables& defaults,
-                           int32_t count) {
+// Reads the per-point keys of the `count` points of a shape; past the count the built-in points stay. When any
+// coordinate of those points is missing, of another type or no finite float, the whole shape is the built-in
+// one: a shape mixed of two is neither.
+ASErr ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
+                           const ShapePointTables& defaults, int32_t count) {
     points = defaults;
-    ASErr first = kNoErr;
+    bool whole = true;
+    bool readAsBuiltIn = true;  // every coordinate that could be read holds the built-in value
+    std::vector<std::pair<std::string, double>> unread;  // the keys that could not be read, with their built-in
     ForEachPointKey(family, points, count,
-                    [&first](const char* name, float* table, int32_t index, const PointAxis& axis) {
+                    [count, &whole, &readAsBuiltIn, &unread](const char* name, float* table, int32_t index,
+                                                             const PointAxis& axis) {
+        if (index >= count) return;
         double stored = 0.0;
-        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - axis.Offset))
-            table[index] = static_cast<float>(ClampToRange(stored - axis.Offset, axis.Range));
-        else
-            KeepFirst(first, WriteRealPreference(name, static_cast<double>(table[index]) + axis.Offset));
+        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - axis.Offset)) {
+            const float value = static_cast<float>(ClampToRange(stored - axis.Offset, axis.Range));
+            if (value != table[index]) readAsBuiltIn = false;
+            if (whole) table[index] = value;
+        } else {
+            whole = false;
+            unread.emplace_back(name, static_cast<double>(table[index]) + axis.Offset);
+        }
     });
+    if (whole) return kNoErr;
+    points = defaults;
+    // Writing the built-in coordinates in place of those that could not be read would mix two shapes at the
+    // next launch, unless what was read is the built-in shape already; otherwise the fallback stays in memory
+    // and the next OK writes it whole.
+    ASErr first = kNoErr;
+    if (readAsBuiltIn)
+        for (const auto& [name, value] : unread) KeepFirst(first, WriteRealPreference(name.c_str(), value));
     return first;
 }
 
@@ -399,5 +417,7 @@ ASErr ReadPreferences() {
     ApplyReadRules();
     KeepFirst(first, ReadEditorShape(BezierStore()));
     KeepFirst(first, ReadEditorShape(ArrowStore()));
+    // The dimension line starts on the arrow's axis, whatever "DebEditSegY" holds; the next OK writes 0.
+    gSettings.PreferredArrowShape.LineStartY = 0.0;
     return first;
 }

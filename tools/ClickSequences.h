@@ -27,6 +27,8 @@ NewGroupResult NewDimensionGroup();
 // with an anchor, and no label with text) leaves nothing behind: the group goes, and the links it held leave
 // the paths it measured.
 void DropUnbuiltDimension();
+// Disposes DimensionGroup when nothing is left in it (an abandoned click, a construction dragged away).
+void DisposeEmptyGroup();
 
 // One more point of a series (at most 10), and a two-click measure between segments.
 ASErr AddSeriesPoint(const AIToolHitData& hit, AIToolMessage* message);

@@ -123,7 +123,7 @@ void PlaceSelection(PointEditorShape& shape, int32_t code, float x, float y) {
         case SelectionKind::OutHandle: SetOut(shape.Points, s.Point, {x, y}); break;
         case SelectionKind::LineStart:
             shape.LineStartX = x;
-            shape.LineStartY = y;
+            shape.LineStartY = 0.0f;  // the line start stays on the axis
             break;
         default: break;
     }

@@ -227,7 +227,7 @@ TEST(PointEditorShapeFinite, APlaceBeyondAFloatLeavesTheShape) {
         {"anchor at infinity", SelectionKind::Anchor, inf, 0.0f},
         {"in handle not a number", SelectionKind::InHandle, 0.0f, nan},
         {"out handle at minus infinity", SelectionKind::OutHandle, -inf, 5.0f},
-        {"line start at infinity", SelectionKind::LineStart, 1.0f, inf},
+        {"line start at infinity", SelectionKind::LineStart, inf, 1.0f},
     };
     for (const Case& c : cases) {
         PointEditorShape shape = Square(true);

@@ -101,7 +101,10 @@ protected:
         sim::TheTools().Select(sim::TheTools().FindByName(kEyedropperToolName)->handle);
         sim::TheLogs().Clear();
     }
-    void TearDown() override { *sim::TheBasicSuite() = gHostBasic; }
+    void TearDown() override {
+        *sim::TheBasicSuite() = gHostBasic;
+        FrameTest::TearDown();
+    }
 };
 
 std::vector<std::string> ExpectedAcquisitions() {
