@@ -247,6 +247,9 @@ LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const L
     return LabelBox{centre, UprightAngle(static_cast<AIReal>(direction - kPi / 2.0)), extent};
 }
 
+// The most steps the value outside an angle takes along the arc's continuation, over a half turn.
+constexpr double kMostOutsideSteps = 3600.0;
+
 // The value outside the arc: on the bisector beyond the outermost arc while it crosses neither side; else past
 // the end of the arc on the cursor's side, standing beside the arc's continuation clear of the side and the
 // mark there, the arc running on under it, as a linear value stands past its extension line.
@@ -272,7 +275,8 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
     // clearance; then along the arc's continuation, in steps of a fraction of the value gap, until it clears.
     const double across = extent.HalfAlong(kPi / 2.0) + kLabelClearance;
     const double radius = outerRadius + across;
-    const double step = OutsideValueStart(false) / (4.0 * radius);
+    // On a huge arc the value gap is a vanishing turn: the steps are never more than kMostOutsideSteps.
+    const double step = std::max(OutsideValueStart(false) / (4.0 * radius), kPi / kMostOutsideSteps);
     double turn = 0.0;
     LabelBox box = BoxOnCircle(vertex, radius, end, extent);
     for (; turn < kPi; turn += step) {
