@@ -1,4 +1,8 @@
 // The angle builders: arcs, re-entrant sweeps, the right-angle square, multiple arcs, end marks and labels.
+#include <unistd.h>
+
+#include <cstdlib>
+
 #include "angular_fixture.h"
 #include "dimension/AngleBuilders.h"
 #include "dimension/Skeletons.h"
@@ -184,6 +188,19 @@ TEST_F(AngleBuilder, DegenerateAnglesDrawNoArcAndNoNaN) {
     EXPECT_TRUE(Segments(Arc()).empty());
     EXPECT_TRUE(Segments(Dim().EndMarks[0][0]).empty());
     EXPECT_EQ(LabelText(), "0°");
+}
+
+// A value too wide for an angle of nothing on an arc a world wide is placed past the arc's end in a bounded
+// number of steps: the drawing comes back (a child process that a stuck placement would leave to the alarm).
+TEST_F(AngleBuilder, AValuePastTheEndOfAWorldWideArcIsPlacedInBoundedTime) {
+    ASSERT_EXIT(
+        {
+            alarm(20);
+            const ASErr drawn = DrawAngleDimension(0.0f, 0.0f, 1.06408429e24f, 0.0f, 0.785398185f, Dim().AngleArcs,
+                                                   0, 0, 0, 0, 0);
+            std::_Exit(drawn == kNoErr ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(AngleBuilder, TheLabelFollowsTheAngleOffsets) {
