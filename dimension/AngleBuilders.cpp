@@ -289,23 +289,28 @@ double BlockedDepth(const LabelBox& box, double gap, const AngleSides& sides, co
         return std::min(halfAlong - std::fabs(d.X * along.X + d.Y * along.Y),
                         halfUp - std::fabs(d.X * up.X + d.Y * up.Y));
     };
+    // The deepest of a segment's points nearest the box's middle and crossing the box's two middle lines.
+    const auto deepestOf = [&](Vector2 a, Vector2 b) {
+        const Vector2 ab = b - a, from = a - box.Centre;
+        const double squared = ab.X * ab.X + ab.Y * ab.Y;
+        if (!(squared > 0.0)) return depth(a);
+        const double x0 = from.X * along.X + from.Y * along.Y, dx = ab.X * along.X + ab.Y * along.Y;
+        const double y0 = from.X * up.X + from.Y * up.Y, dy = ab.X * up.X + ab.Y * up.Y;
+        const double ts[3] = {-(from.X * ab.X + from.Y * ab.Y) / squared, dx != 0.0 ? -x0 / dx : 0.0,
+                              dy != 0.0 ? -y0 / dy : 0.0};
+        double deepest = 0.0;
+        for (const double t : ts) deepest = std::max(deepest, depth(a + ab * std::clamp(t, 0.0, 1.0)));
+        return deepest;
+    };
     double deepest = 0.0;
-    // Each side as BoxMeetsSides takes it; its points nearest the box's middle, across its middle and along it.
+    // Each side as BoxMeetsSides takes it, and each edge of the mark.
     const Vector2 vertex(sides.Vertex);
     const double reach = (box.Centre - vertex).Length() + box.Extent.Width + box.Extent.Height() + 2.0 * gap;
-    for (size_t k = 0; k < 2; ++k) {
-        const Vector2 side = sides.At(k, std::min(reach, sides.Lengths[k])) - vertex;
-        const double squared = side.X * side.X + side.Y * side.Y;
-        if (!(squared > 0.0)) continue;
-        const Vector2 from = vertex - box.Centre;
-        const double x0 = from.X * along.X + from.Y * along.Y, dx = side.X * along.X + side.Y * along.Y;
-        const double y0 = from.X * up.X + from.Y * up.Y, dy = side.X * up.X + side.Y * up.Y;
-        const double ts[3] = {-(from.X * side.X + from.Y * side.Y) / squared, dx != 0.0 ? -x0 / dx : 0.0,
-                              dy != 0.0 ? -y0 / dy : 0.0};
-        for (const double t : ts) deepest = std::max(deepest, depth(vertex + side * std::clamp(t, 0.0, 1.0)));
-    }
+    for (size_t k = 0; k < 2; ++k)
+        deepest = std::max(deepest, deepestOf(vertex, sides.At(k, std::min(reach, sides.Lengths[k]))));
     if (mark.Shown) {
-        for (const Vector2 p : mark.Points) deepest = std::max(deepest, depth(p));
+        for (size_t k = 0; k < 3; ++k)
+            deepest = std::max(deepest, deepestOf(mark.Points[k], mark.Points[(k + 1) % 3]));
     }
     return std::isfinite(deepest) ? deepest : 0.0;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <new>
+#include <optional>
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
@@ -180,12 +181,20 @@ AIPathStyle EndMarkPathStyle() {
     return filled ? gPathStyles.EndMarkStyle : gPathStyles.DimensionLineStyle;
 }
 
-ASErr StyleEndMark(AIArtHandle mark) {
-    if (!IsLiveArt(mark)) return kNoErr;
-    const AIPathStyle style = EndMarkPathStyle();
+namespace {
+
+// A live end mark given `style`, closed as the shape is.
+ASErr StyleLiveEndMark(AIArtHandle mark, const AIPathStyle& style) {
     ASErr result = sAIPathStyle->SetPathStyle(mark, &style);
     KeepError(result, sAIPath->SetPathClosed(mark, gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0));
     return result;
+}
+
+}  // namespace
+
+ASErr StyleEndMark(AIArtHandle mark) {
+    if (!IsLiveArt(mark)) return kNoErr;
+    return StyleLiveEndMark(mark, EndMarkPathStyle());
 }
 
 namespace {
@@ -213,8 +222,15 @@ ASErr RestyleDimensionParts() {
     Restyle(d.AuxLine, line, result);
     for (const DivisionMark* mark = gDivisionMarks.Head; mark != nullptr; mark = mark->Next)
         Restyle(mark->Path, solid, result);
-    for (auto& set : d.EndMarks)
-        for (AIArtHandle mark : set) KeepError(result, StyleEndMark(mark));
+    // Every end mark takes the one style the shape gives, found once.
+    std::optional<AIPathStyle> markStyle;
+    for (auto& set : d.EndMarks) {
+        for (AIArtHandle mark : set) {
+            if (!IsLiveArt(mark)) continue;
+            if (!markStyle) markStyle = EndMarkPathStyle();
+            KeepError(result, StyleLiveEndMark(mark, *markStyle));
+        }
+    }
     return result;
 }
 
