@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 #include "dimension/CurrentDimension.h"
@@ -261,16 +262,16 @@ class SeriesRoom {
 public:
     // Line `line` (one per dimension, or one for a whole chain) holds the stretch.
     void Take(size_t line, const Stretch& s) {
-        if (count_ < kCapacity) taken_[count_++] = {line, s};
+        if (count_ < kCapacity) std::construct_at(&taken_[count_++].Held, Taken{line, s});
     }
     // The stretch is free on the line; the room kept around the points `own` (a dimension's own two, past
     // which its value starts clear of their marks) does not count.
     bool Free(size_t line, const Stretch& s, const size_t (&own)[2] = kNone) const {
         for (size_t i = 0; i < count_; ++i) {
-            const Stretch& piece = taken_[i].Piece;
+            const Stretch& piece = taken_[i].Held.Piece;
             if (piece.Point != Stretch::kNoPoint && (piece.Point == own[0] || piece.Point == own[1]))
                 continue;
-            if (taken_[i].Line == line && piece.Overlaps(s))
+            if (taken_[i].Held.Line == line && piece.Overlaps(s))
                 return false;
         }
         return true;
@@ -283,7 +284,13 @@ private:
         Stretch Piece;
     };
     static constexpr size_t kCapacity = 4 * kSeriesCapacity * kSeriesCapacity;
-    Taken taken_[kCapacity];
+    // A slot is made only when a stretch is taken: a drag step places a series at every move, and clearing the
+    // whole room first would cost more than the placement.
+    union Slot {
+        Slot() {}
+        Taken Held;
+    };
+    Slot taken_[kCapacity];
     size_t count_ = 0;
 };
 

@@ -34,6 +34,8 @@ constexpr size_t kFirstEndVariant = 2;
 constexpr size_t kSecondEndVariant = 3;
 // A shape whose points all lie within this distance (shape units) of one line encloses no area.
 constexpr double kShapeFlatness = 1e-4;
+// Well beyond the relative rounding of a squared length computed in double precision.
+constexpr double kSquaredRounding = 1e-12;
 
 // What a part of a skeleton is, and so which style it gets.
 enum PartKind {
@@ -159,7 +161,11 @@ bool EndMarkEnclosesArea(const ArrowHeadShape& shape) {
     double reach = 0.0;
     for (int i = 0; i < n; ++i) {
         if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y)) return false;
-        const double d = (points[i] - points[0]).Length();
+        // A point plainly nearer than the farthest so far (its squared distance short by more than rounding) is
+        // passed without the square root.
+        const Vector2 off = points[i] - points[0];
+        if (off.X * off.X + off.Y * off.Y < reach * reach * (1.0 - kSquaredRounding)) continue;
+        const double d = off.Length();
         if (d > reach) {
             reach = d;
             farthest = i;
