@@ -4,6 +4,7 @@
 
 #include "dimension/CurrentDimension.h"
 #include "frame/PathStyles.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
@@ -21,11 +22,12 @@ constexpr int16_t kNewPathSegments = 2;
 // The nudge of the cursor point after a figure was made.
 constexpr AIReal kCursorNudge = 1.0f;
 
+// A point of the curve's shape through a replica's transform, held to the canvas.
 AIRealPoint Transformed(const AIRealMatrix& m, float x, float y) {
     const AIRealPoint p{x, -y};
     AIRealPoint result = p;
     sAIRealMath->AIRealMatrixXformPoint(&m, &p, &result);
-    return result;
+    return HeldOnCanvas(result);
 }
 
 ASErr MakeReplicaPaths(int32_t count) {

@@ -4,6 +4,7 @@
 
 #include "dimension/CurrentDimension.h"
 #include "frame/PathStyles.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
@@ -46,8 +47,7 @@ FigurePathStep MakeFigurePathOnce(int32_t& made, AIArtHandle& path, int16_t segm
 ASErr WriteFigureSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (!IsLiveArt(path)) return kNoErr;
     ASErr result = kNoErr;
-    KeepError(result, sAIPath->SetPathSegmentCount(path, count));
-    KeepError(result, sAIPath->SetPathSegments(path, 0, count, segments));
+    KeepError(result, WriteSegmentsOnCanvas(path, segments, count));
     return result;
 }
 
