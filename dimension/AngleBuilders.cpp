@@ -19,6 +19,7 @@
 #include "host/PathStyleSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 
@@ -95,10 +96,11 @@ double ArcOutsideTail(double radius) {
     return OutsideMarkTail(ArcEndMarkScale()) / radius;
 }
 
-// The arcs of the layout, `count` of them with their widths, running `tail` radians past both ends. Nothing
-// when the first arc is gone: the dimension has lost its arc, and no new ones are made for it.
+// The arcs of the layout, `count` of them with their widths, running tail[0] radians past the start end and
+// tail[1] past the far end. Nothing when the first arc is gone: the dimension has lost its arc, and no new ones
+// are made for it.
 ASErr DrawArcs(AIArtHandle* arcs, int32_t count, AIRealPoint vertex, double radius, const AngleLayout& layout,
-               double tail) {
+               const double (&tail)[2]) {
     if (!IsLiveArt(arcs[0]))
         return kNoErr;
     ASErr result = kNoErr;
@@ -114,8 +116,8 @@ ASErr DrawArcs(AIArtHandle* arcs, int32_t count, AIRealPoint vertex, double radi
         if (layout.NullAngle)
             KeepError(result, ClearPath(arcs[i]));
         else
-            KeepError(result, SetArcPath(arcs[i], vertex, r, layout.Start - sign * tail,
-                                         layout.Sweep + 2.0 * sign * tail));
+            KeepError(result, SetArcPath(arcs[i], vertex, r, layout.Start - sign * tail[0],
+                                         layout.Sweep + sign * (tail[0] + tail[1])));
         KeepError(result, SetArcWidth(arcs[i], ArcWidthAt(type, width, gSettings.MultipleArcWidthFactor, i)));
     }
     DropArcsFrom(arcs, count);
@@ -147,26 +149,6 @@ ASErr DrawArcEndMarks(AIRealPoint vertex, double radius, const AngleLayout& layo
     return result;
 }
 
-// True when the box, grown by the value gap, overlaps one of the arc's end marks inside it (each taken as
-// the triangle from its tip to its back, `length` along the arc and `halfWidth` either side).
-bool BoxMeetsArcMarks(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout, double length,
-                      double halfWidth) {
-    if (length <= kNegligibleLength) return false;
-    const double gap = OutsideValueStart(false);
-    const Vector2 corners[4] = {box.Corner(0, gap), box.Corner(1, gap), box.Corner(2, gap), box.Corner(3, gap)};
-    for (const bool atStart : {true, false}) {
-        const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
-        const Vector2 tip(Along(vertex, layout.Radius, end));
-        const double direction = ArcEndMarkDirection(layout.Start, layout.Sweep, atStart, false);
-        const Vector2 into(std::cos(direction), std::sin(direction));
-        const Vector2 back = tip + into * length;
-        const Vector2 mark[3] = {tip, back + into.Perpendicular() * halfWidth,
-                                 back - into.Perpendicular() * halfWidth};
-        if (ConvexPolygonsOverlap(corners, 4, mark, 3)) return true;
-    }
-    return false;
-}
-
 // True when every corner of `box`, grown by the value gap, lies inside the sector of the layout at `vertex`
 // and within `reach` of it.
 bool BoxInsideSector(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout, double reach) {
@@ -184,12 +166,134 @@ bool BoxInsideSector(const LabelBox& box, AIRealPoint vertex, const AngleLayout&
     return true;
 }
 
+// How far the measured side in direction `direction` runs from the vertex: to the measured point that lies on
+// it, or, when none does (a created figure, the radii of an arc), as far as anything may reach.
+double SideLength(AIRealPoint vertex, double direction) {
+    constexpr double kUnbounded = 1e30;
+    constexpr double kSameDirection = 1e-3;
+    for (const AIRealPoint p : {gMeasuredPoints.AnglePointB.p, gMeasuredPoints.AnglePointA.p}) {
+        const Vector2 towards = Vector2(p) - Vector2(vertex);
+        if (!Finite(p.h, p.v) || towards.IsDegenerate()) continue;
+        const double turn = std::remainder(std::atan2(towards.Y, towards.X) - direction, 2.0 * kPi);
+        if (std::fabs(turn) < kSameDirection) return towards.Length();
+    }
+    return kUnbounded;
+}
+
+// The sides of the angle as far as they matter to a box about `centre`: from the vertex, each as long as the
+// measured side or as far as the box can reach, whichever is shorter.
+struct AngleSides {
+    Vector2 Vertex;
+    Vector2 Ends[2];
+};
+AngleSides SidesNear(AIRealPoint vertex, const AngleLayout& layout, Vector2 centre, const LabelBox& box) {
+    const double reach = (centre - Vector2(vertex)).Length() + box.Extent.Width + box.Extent.Height() +
+                         2.0 * OutsideValueStart(false);
+    AngleSides sides{Vector2(vertex), {}};
+    const double directions[2] = {layout.Start, layout.Start + layout.Sweep};
+    for (size_t k = 0; k < 2; ++k)
+        sides.Ends[k] = Vector2(Along(vertex, std::min(reach, SideLength(vertex, directions[k])), directions[k]));
+    return sides;
+}
+
+// True when the box, grown by the value gap, meets either side of the angle.
+bool BoxMeetsSides(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout) {
+    const double gap = OutsideValueStart(false);
+    const Vector2 corners[4] = {box.Corner(0, gap), box.Corner(1, gap), box.Corner(2, gap), box.Corner(3, gap)};
+    const AngleSides sides = SidesNear(vertex, layout, box.Centre, box);
+    for (const Vector2 end : sides.Ends) {
+        const Vector2 side[2] = {sides.Vertex, end};
+        if (ConvexPolygonsOverlap(corners, 4, side, 2)) return true;
+    }
+    return false;
+}
+
+// True when the box, grown by the value gap, meets the end mark of the arc at its start end (`atStart`) or
+// far end, inside the arc or (`outside`) past its end pointing in; `length` along the arc, `halfWidth` across.
+bool BoxMeetsArcMark(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout, bool atStart,
+                     bool outside, double length, double halfWidth) {
+    if (length <= kNegligibleLength) return false;
+    const double gap = OutsideValueStart(false);
+    const Vector2 corners[4] = {box.Corner(0, gap), box.Corner(1, gap), box.Corner(2, gap), box.Corner(3, gap)};
+    const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
+    const Vector2 tip(Along(vertex, layout.Radius, end));
+    const double direction = ArcEndMarkDirection(layout.Start, layout.Sweep, atStart, outside);
+    const Vector2 into(std::cos(direction), std::sin(direction));
+    const Vector2 back = tip + into * length;
+    const Vector2 mark[3] = {tip, back + into.Perpendicular() * halfWidth, back - into.Perpendicular() * halfWidth};
+    return ConvexPolygonsOverlap(corners, 4, mark, 3);
+}
+
+// The end of the arc on the cursor's side: the start end when the cursor lies on the start side of the
+// bisector, else the far end (also when the cursor is on the vertex).
+bool CursorAtStartSide(AIRealPoint vertex, const AngleLayout& layout) {
+    const Vector2 towards = Vector2(gToolState.CursorPoint) - Vector2(vertex);
+    if (!Finite(gToolState.CursorPoint.h, gToolState.CursorPoint.v) || towards.IsDegenerate()) return false;
+    const double turn = std::remainder(std::atan2(towards.Y, towards.X) - (layout.Start + layout.Sweep / 2.0),
+                                       2.0 * kPi);
+    return Sign(layout.Sweep) * turn < 0.0;
+}
+
+// Where an angle's value goes when it does not fit inside, and how far the arc runs on under it.
+struct OutsideAngleValue {
+    Vector2 Centre;
+    double TextAngle = 0.0;
+    double Tail[2] = {0.0, 0.0}; // radians past the start and far ends
+};
+
+// The value's box at `direction` from the vertex, its middle `reach` off it, its baseline along the arc there.
+LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const LabelExtent& extent) {
+    const Vector2 centre(Along(vertex, reach, direction));
+    return LabelBox{centre, UprightAngle(static_cast<AIReal>(direction - kPi / 2.0)), extent};
+}
+
+// The value outside the arc: on the bisector beyond the outermost arc while it crosses neither side; else past
+// the end of the arc on the cursor's side, standing beside the arc's continuation clear of the side and the
+// mark there, the arc running on under it, as a linear value stands past its extension line.
+OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius, const AngleLayout& layout,
+                                         const LabelExtent& extent, double markScale, bool marksOutside) {
+    OutsideAngleValue placed;
+    const double bisector = layout.Start + layout.Sweep / 2.0;
+    const Vector2 out(std::cos(bisector), std::sin(bisector));
+    const double clear = outerRadius + EndMarkHalfWidth(markScale) + OutsideValueStart(false);
+    const LabelBox flat = BoxOnCircle(vertex, clear, bisector, extent);
+    const double reach = std::max(clear + flat.HalfExtentOn(out), layout.LabelRadius - layout.OffsetRadius);
+    const LabelBox onBisector = BoxOnCircle(vertex, reach, bisector, extent);
+    if (!BoxMeetsSides(onBisector, vertex, layout)) {
+        placed.Centre = onBisector.Centre;
+        placed.TextAngle = onBisector.Angle;
+        return placed;
+    }
+    const bool atStart = CursorAtStartSide(vertex, layout);
+    const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
+    const double outward = atStart ? -Sign(layout.Sweep) : Sign(layout.Sweep);
+    const double length = EndMarkLength(markScale), halfWidth = EndMarkHalfWidth(markScale);
+    // Beside the arc: the box's middle off the outermost arc by half its extent across the arc and the label
+    // clearance; then along the arc's continuation, in steps of a fraction of the value gap, until it clears.
+    const double across = extent.HalfAlong(kPi / 2.0) + kLabelClearance;
+    const double radius = outerRadius + across;
+    const double step = OutsideValueStart(false) / (4.0 * radius);
+    double turn = 0.0;
+    LabelBox box = BoxOnCircle(vertex, radius, end, extent);
+    for (; turn < kPi; turn += step) {
+        box = BoxOnCircle(vertex, radius, end + outward * turn, extent);
+        if (!BoxMeetsSides(box, vertex, layout) &&
+            !BoxMeetsArcMark(box, vertex, layout, atStart, marksOutside, length, halfWidth)) {
+            break;
+        }
+    }
+    placed.Centre = box.Centre;
+    placed.TextAngle = box.Angle;
+    placed.Tail[atStart ? 0 : 1] = turn + extent.HalfAlong(0.0) / radius;
+    return placed;
+}
+
 // The label of the angle: its text measured, kept at the layout's place when it fits inside the angle clear
-// of the sides, the arc and its marks, else outside the outermost arc along the same direction. The fit of
-// the value and of the marks is the one every dimension takes: the marks go outside on an arc too short for
-// them. Answers the marks' side.
-bool DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const AngleLayout& layout,
-                    bool outsideAsked, ASErr* result) {
+// of the sides, the arc and its marks, else outside (PlaceOutsideAngleValue), then moved by the user's
+// offsets. The fit of the value and of the marks is the one every dimension takes: the marks go outside on an
+// arc too short for them. Answers the fit, and how far the arc runs on past each end under an outside value.
+DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const AngleLayout& layout,
+                            bool outsideAsked, double (&valueTail)[2], ASErr* result) {
     FormatAngleText(static_cast<AIReal>(angle), gMeasuredPoints.AngleFlip);
     AIArtHandle* frame = &gCurrentDimension.LabelFrames[0];
     KeepError(*result, WriteDimensionLabel(frame));
@@ -208,18 +312,29 @@ bool DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const 
     room.ValueFitsBetweenEnds = extent.IsEmpty() || BoxInsideSector(box, vertex, layout, radius);
     room.ValueFitsBetweenMarks =
         room.ValueFitsBetweenEnds &&
-        (extent.IsEmpty() || !BoxMeetsArcMarks(box, vertex, layout, EndMarkLength(scale), EndMarkHalfWidth(scale)));
+        (extent.IsEmpty() ||
+         (!BoxMeetsArcMark(box, vertex, layout, true, false, EndMarkLength(scale), EndMarkHalfWidth(scale)) &&
+          !BoxMeetsArcMark(box, vertex, layout, false, false, EndMarkLength(scale), EndMarkHalfWidth(scale))));
     room.MarksOutsideAsked = outsideAsked;
     const DimensionFit fit = DecideFit(room);
+    double placedAngle = textAngle;
     if (fit.ValueOutside) {
-        const Vector2 out(std::cos(layout.LabelDirection), std::sin(layout.LabelDirection));
-        const double clear = outerRadius + EndMarkHalfWidth(scale) + OutsideValueStart(false);
-        const double reach = std::max(clear + box.HalfExtentOn(out), layout.LabelRadius);
-        anchor = AnchorForCentre(Vector2(vertex) + out * reach, textAngle, extent);
+        const OutsideAngleValue outside =
+            PlaceOutsideAngleValue(vertex, outerRadius, layout, extent, scale, fit.MarksOutside);
+        // The user's offsets after: a turn about the vertex, then a push off it.
+        const Vector2 from = outside.Centre - Vector2(vertex);
+        const double direction = std::atan2(from.Y, from.X) + layout.OffsetTurn;
+        const double reach = std::max(from.Length() + layout.OffsetRadius, 0.0);
+        const Vector2 centre(Along(vertex, reach, direction));
+        placedAngle = layout.OffsetTurn == 0.0 ? outside.TextAngle
+                                               : UprightAngle(static_cast<AIReal>(direction - kPi / 2.0));
+        anchor = AnchorForCentre(centre, placedAngle, extent);
+        valueTail[0] = outside.Tail[0];
+        valueTail[1] = outside.Tail[1];
     }
     if (*frame != nullptr)
-        KeepError(*result, PlaceDimensionLabel(*frame, anchor, static_cast<AIReal>(textAngle)));
-    return fit.MarksOutside;
+        KeepError(*result, PlaceDimensionLabel(*frame, anchor, static_cast<AIReal>(placedAngle)));
+    return fit;
 }
 
 } // namespace
@@ -246,6 +361,8 @@ AngleLayout LayOutAngle(AIRealPoint vertex, double radius, double angle, double 
     layout.Radius = radius;
     layout.LabelRadius = radius * kAngleLabelRadiusRatio + offsetRadius;
     layout.LabelDirection = start + layout.Sweep / 2.0 + offsetDegrees * kDegree;
+    layout.OffsetTurn = offsetDegrees * kDegree;
+    layout.OffsetRadius = offsetRadius;
     return layout;
 }
 
@@ -291,8 +408,10 @@ ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal
     }
     const int32_t count = ShownArcCount(multipleArcs);
     const double outer = ArcRadiusAt(radius, gCurrentOptions.ArcGap, count - 1);
-    const bool outside = DrawAngleLabel(vertex, angle, outer, layout, asked, &result);
-    const double tail = outside && ArcMarksShown(layout) ? ArcOutsideTail(radius) : 0.0;
+    double tail[2] = {0.0, 0.0};
+    const bool outside = DrawAngleLabel(vertex, angle, outer, layout, asked, tail, &result).MarksOutside;
+    const double markTail = outside && ArcMarksShown(layout) ? ArcOutsideTail(radius) : 0.0;
+    for (double& t : tail) t = std::max(t, markTail);
     KeepError(result, DrawArcs(arcs, count, vertex, radius, layout, tail));
     KeepError(result, DrawArcEndMarks(vertex, radius, layout, outside));
     return result;

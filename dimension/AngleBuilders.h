@@ -32,6 +32,8 @@ struct AngleLayout {
     AIRealPoint Square[3];    // the square's corners on the start side, off the vertex, on the other side
     double LabelRadius = 0.0; // distance of the label's anchor from the vertex
     double LabelDirection = 0.0; // radians: its direction from the vertex
+    double OffsetTurn = 0.0;     // radians: the user's turn of the label about the vertex (in LabelDirection)
+    double OffsetRadius = 0.0;   // the user's push of the label off the vertex (in LabelRadius)
 };
 
 // The layout at `vertex` of radius `radius` for the signed angle `angle` measured from direction `start`,

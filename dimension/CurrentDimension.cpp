@@ -25,3 +25,12 @@ void ClearCurrentDimension() {
     ForgetDimensionParts();
     gCurrentDimension.DimensionGroup = nullptr;
 }
+
+size_t EndMarkSetOf(AIArtHandle mark) {
+    if (mark == nullptr) return 0;
+    for (size_t set = 0; set < kEndMarkSets; ++set) {
+        for (AIArtHandle held : gCurrentDimension.EndMarks[set])
+            if (held == mark) return set;
+    }
+    return 0;
+}

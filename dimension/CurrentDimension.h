@@ -20,3 +20,5 @@ void ForgetDimensionParts();
 // Forgets the dimension being edited: its group, every part handle, the link and the division marks; the art
 // stays in the document.
 void ClearCurrentDimension();
+// The set (0..3) of the current dimension's end marks that holds `mark`; 0 when none does.
+size_t EndMarkSetOf(AIArtHandle mark);

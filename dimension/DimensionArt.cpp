@@ -48,8 +48,9 @@ struct ShapePlacement {
     double Cos = 1.0;
     double Sin = 0.0;
     double Scale = 1.0;
+    double AcrossScale = 1.0;  // the scale of y, negative to flip the shape across its axis
     AIRealPoint Place(float x, float y) const {
-        const double sx = x * Scale, sy = y * Scale;
+        const double sx = x * Scale, sy = y * AcrossScale;
         return {static_cast<AIReal>(Tip.h + sx * Cos - sy * Sin),
                 static_cast<AIReal>(Tip.v + sx * Sin + sy * Cos)};
     }
@@ -189,7 +190,13 @@ ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, do
         return kBadParameterErr;
     if (!std::isfinite(scale) || scale <= 0.0 || !IsLiveArt(mark) || shape.PointCount < 1)
         return kNoErr;
-    const ShapePlacement placed{tip, std::cos(direction), std::sin(direction), scale};
+    // The custom arrow is drawn in its editor with y downward; its preview shows the left copy at the first end
+    // and the copy mirrored left to right at the second. Turned to the line, the second end's copy is the shape
+    // as it stands (the mirror and the half turn undo each other's flip) and the first end's is flipped across
+    // the line, so that an uneven arrow keeps its barbs on the side the preview shows at both ends.
+    const bool firstEnd = EndMarkSetOf(mark) % 2 == 0;
+    const double across = shape.CustomArrow != 0 && firstEnd ? -scale : scale;
+    const ShapePlacement placed{tip, std::cos(direction), std::sin(direction), scale, across};
     if (lineStart != nullptr)
         *lineStart = placed.Place(shape.LineStartOffset.h, shape.LineStartOffset.v);
     const int16_t count = std::min<int16_t>(shape.PointCount, static_cast<int16_t>(kMaxShapePoints));
@@ -369,17 +376,19 @@ Vector2 ValueSide(const StraightDimension& d, Vector2 u, double textAngle, bool 
     return away.X * side.X + away.Y * side.Y < 0.0 ? side * -1.0 : side;
 }
 
-// The value's middle put at `onLine` moved `across` off the line to its side, the line left uncut.
-void StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector2 onLine, Vector2 u, double lift,
-                      bool awayFromPoints) {
+// The value's middle put at `onLine` moved `across` off the line to its side, the line left uncut. Answers
+// the side.
+Vector2 StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector2 onLine, Vector2 u, double lift,
+                         bool awayFromPoints) {
     const double textAngle = UprightAngle(d.LabelAngle);
     const double lineAngle = std::atan2(u.Y, u.X);
     const double halfAcross = extent.HalfAlong(textAngle - lineAngle - kPi / 2.0);
-    const Vector2 centre =
-        onLine + ValueSide(d, u, textAngle, awayFromPoints) * (halfAcross + kLabelClearance + lift);
+    const Vector2 side = ValueSide(d, u, textAngle, awayFromPoints);
+    const Vector2 centre = onLine + side * (halfAcross + kLabelClearance + lift);
     d.LabelAt = (Vector2(AnchorForCentre(centre, textAngle, extent)) + Vector2(d.LabelShift)).ToPoint();
     d.LabelAngle = static_cast<AIReal>(textAngle);
     d.CutAroundText = false;
+    return side;
 }
 
 } // namespace
@@ -393,9 +402,14 @@ void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end
     d.RunOn[end] = std::max(d.RunOn[end], past + halfAlong);
 }
 
-void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift) {
+void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift, double shift) {
     const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
-    StandValueBeside(d, extent, (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5, u, lift, true);
+    const Vector2 middle = (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5;
+    const Vector2 side = StandValueBeside(d, extent, middle + u * shift, u, lift, true);
+    // The leader stops the label clearance short of the value, as the line does beside it.
+    d.HasLeader = lift > kNegligibleLength;
+    d.Leader[0] = middle.ToPoint();
+    d.Leader[1] = (middle + side * lift).ToPoint();
 }
 
 void ApplyStraightFit(StraightDimension& d, const StraightFit& fit) {
@@ -459,6 +473,11 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     const double halfGap = dimension.CutAroundText ? TextHalfGapAcross(inward, dimension.LabelAngle) : 0.0;
     KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText,
                                  LabelCentre(dimension.LabelAt, dimension.LabelAngle), halfGap));
+    if (dimension.HasLeader && !dimension.CutAroundText && Finite(dimension.Leader[0]) &&
+        Finite(dimension.Leader[1])) {
+        KeepError(result, SetLinePath(gCurrentDimension.DimensionLineHalves[index], dimension.Leader[0],
+                                      dimension.Leader[1]));
+    }
     if (index == 0) {
         for (size_t k = 0; k < kExtensionLineCount; ++k) {
             KeepError(result, ShapeExtensionLine(k, dimension.ExtensionLines, dimension.Measured[k],

@@ -60,7 +60,8 @@ double EndMarkScale();
 // Lays the end-mark shape of gArrowHeadShape at `tip`, its line side towards `direction` (radians, from the
 // tip into the dimension line), scaled by EndMarkScale(). Result: the point where the dimension line meets
 // the mark (the shape's line start offset, placed), written to *lineStart when given. A null or stale mark,
-// or no end marks shown, leaves the art alone and gives `tip`.
+// or no end marks shown, leaves the art alone and gives `tip`. The custom arrow is laid as its editor's preview
+// shows it: flipped across the line at the first end (end-mark sets 0 and 2), as it stands at the second.
 ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart);
 // The second variant of each end (end-mark sets 2 and 3, the point style's second path) is laid a quarter turn
 // from the first, so that the two paths cross; sets 0 and 1 are laid at `direction`.
@@ -118,6 +119,10 @@ struct StraightDimension {
     // An end shared with the next dimension of a chain: past a mark turned out there the line runs on no
     // further than the mark, whose neighbour's line goes on.
     bool SharedEnd[2] = {false, false};
+    // A value staggered off its line keeps a leader to it: the line's second part runs from Leader[0] on the
+    // line to Leader[1] by the value (the line itself is not cut then).
+    bool HasLeader = false;
+    AIRealPoint Leader[2];
 };
 
 // What the fit of a straight dimension decides, and the value's extent it was decided on.
@@ -138,8 +143,9 @@ StraightFit FitStraightDimension(const StraightDimension& dimension, const Label
 void PutValueOutside(StraightDimension& dimension, const LabelExtent& extent, size_t end, double along,
                      double lift);
 // The value of `dimension` raised `lift` off the middle of its line on the side away from the measured points
-// (beyond the extension lines), the line uncut.
-void PutValueAbove(StraightDimension& dimension, const LabelExtent& extent, double lift);
+// (beyond the extension lines), slid `shift` along the line, the line uncut, with a leader from the middle of
+// the line to the value.
+void PutValueAbove(StraightDimension& dimension, const LabelExtent& extent, double lift, double shift = 0.0);
 // The clearance past a line end that an outside value keeps: the mark that stands there and the value gap.
 double OutsideValueStart(bool markThere);
 // The value gap on each side of a label that does not read along its line, and the half gap a line leaves

@@ -130,9 +130,12 @@ AIRealMatrix PlacedAt(AIRealPoint at, AIReal angle) {
 AIReal UprightAngle(AIReal angle) {
     if (!std::isfinite(angle)) return 0.0f;
     constexpr double kFlip = kPi / 2.0 + kRightReadingPastVertical;
+    // On the edge itself (within what single-precision angles carry) the value reads from the bottom or the
+    // right: its top points up and to the right, never down.
+    constexpr double kOnTheEdge = 1e-5;
     double a = std::remainder(static_cast<double>(angle), 2.0 * kPi);
-    if (a > kFlip + 1e-6) a -= kPi;
-    else if (a <= kFlip - kPi + 1e-6) a += kPi;
+    if (a > kFlip - kOnTheEdge) a -= kPi;
+    else if (a <= kFlip - kPi - kOnTheEdge) a += kPi;
     return static_cast<AIReal>(a);
 }
 

@@ -21,8 +21,8 @@ ASErr SetAngleLabel(AIArtHandle* frame, AIRealPoint vertex, AIReal radius, AIRea
 // left, the zone where dimension lines are best avoided) still reads from the right, as vertical lines do; beyond
 // it the value turns to read from the bottom, so lines on either side of vertical read the same way.
 constexpr double kRightReadingPastVertical = 0.5235987755982988;
-// The direction in (-pi/2 + kRightReadingPastVertical, pi/2 + kRightReadingPastVertical] that reads the same
-// line as `angle`, from the bottom or the right of the sheet.
+// The direction in [-pi/2 + kRightReadingPastVertical, pi/2 + kRightReadingPastVertical) that reads the same
+// line as `angle`, from the bottom or the right of the sheet: a line on the edge of the zone reads from there.
 AIReal UprightAngle(AIReal angle);
 
 // The two steps of SetDimensionLabel, for builders that measure the text before they place it: the text, font,

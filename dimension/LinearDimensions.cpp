@@ -246,13 +246,15 @@ struct Stretch {
     double To = 0.0;
     int Level = 0; // 0 on the line; 1 and up the rows of values raised above it
     bool AllLevels = false; // an extension line that crosses every row
+    size_t Point = kNoPoint; // the series point whose extension line and marks this is, if any
+    static constexpr size_t kNoPoint = ~size_t{0};
     bool Overlaps(const Stretch& o) const {
         return (Level == o.Level || AllLevels || o.AllLevels) && From < o.To && o.From < To;
     }
 };
 
 // The rows of values raised above a series line that the placement tries before it gives up.
-constexpr int kRaisedRows = 3;
+constexpr int kRaisedRows = static_cast<int>(kSeriesCapacity);
 
 // What the values of a series take along their lines while they are placed.
 class SeriesRoom {
@@ -261,13 +263,19 @@ public:
     void Take(size_t line, const Stretch& s) {
         if (count_ < kCapacity) taken_[count_++] = {line, s};
     }
-    bool Free(size_t line, const Stretch& s) const {
+    // The stretch is free on the line; the room kept around the points `own` (a dimension's own two, past
+    // which its value starts clear of their marks) does not count.
+    bool Free(size_t line, const Stretch& s, const size_t (&own)[2] = kNone) const {
         for (size_t i = 0; i < count_; ++i) {
-            if (taken_[i].Line == line && taken_[i].Piece.Overlaps(s))
+            const Stretch& piece = taken_[i].Piece;
+            if (piece.Point != Stretch::kNoPoint && (piece.Point == own[0] || piece.Point == own[1]))
+                continue;
+            if (taken_[i].Line == line && piece.Overlaps(s))
                 return false;
         }
         return true;
     }
+    static constexpr size_t kNone[2] = {Stretch::kNoPoint, Stretch::kNoPoint};
 
 private:
     struct Taken {
@@ -305,6 +313,7 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
     const BuildOptions options = OptionsFor(withEnds, 0, 0, 0, 0);
     const double base = frame.OffsetOf(Point(x, y));
     const double cursorAlong = frame.AlongOf(Point(x, y));
+    const double chainMiddle = (frame.AlongOf(origin) + frame.AlongOf(SeriesPointAt(count - 1))) / 2.0;
     ASErr result = kNoErr;
 
     // The values first: each written into its label and measured, so that the stacked lines leave room for
@@ -317,7 +326,10 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
         tallest = std::max(tallest, extents[i].Height());
     }
     const double gap = OutsideValueStart(false);
-    const double step = std::max(static_cast<double>(gDimensionValues.SeriesLabelStep), tallest + 2.0 * gap);
+    // A value beside its line keeps the value gap from the end marks of the next line, which reach half their
+    // width towards it.
+    const double step = std::max(static_cast<double>(gDimensionValues.SeriesLabelStep),
+                                 tallest + kLabelClearance + gap + EndMarkHalfWidth(EndMarkScale()));
     const double stack = (base < 0.0 ? -1.0 : 1.0) * step;
     const double mark = EndMarkLength(EndMarkScale());
 
@@ -342,26 +354,61 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
         fits[i] = FitStraightDimension(d, extents[i]);
         const double length = std::abs(frame.AlongOf(to) - frame.AlongOf(from));
         running = chained ? running + length : std::max(running, length);
-        // What stays where it is on each line: the values inside, and the extension lines that cross it.
+    }
+    // In a chain, a neighbour's mark turned out at a shared point stands inside the next span, its line running
+    // on under it: a value between its ends that would cross it moves out like one that does not fit.
+    for (size_t i = 0; chained && i < dimensions; ++i) {
+        if (fits[i].Fit.ValueOutside)
+            continue;
+        const StraightDimension& d = dims[i];
+        const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
+        const double middle = (ends[0] + ends[1]) / 2.0;
+        const double half = ValueHalfGap(frame.Angle(), d.LabelAngle, extents[i]);
+        const bool neighbourOut[2] = {i > 0 && fits[i - 1].Fit.MarksOutside,
+                                      i + 1 < dimensions && fits[i + 1].Fit.MarksOutside};
+        for (size_t end = 0; end < 2; ++end) {
+            if (neighbourOut[end] && std::abs(middle - ends[end]) < half + mark)
+                fits[i].Fit.ValueOutside = true;
+        }
+    }
+    // What stays where it is on each line: the values inside, and the extension lines that cross it.
+    for (size_t i = 0; i < dimensions; ++i) {
+        const StraightDimension& d = dims[i];
         const size_t line = chained ? 0 : i;
         if (!fits[i].Fit.ValueOutside) {
+            const double middle = (frame.AlongOf(d.LineEnds[0]) + frame.AlongOf(d.LineEnds[1])) / 2.0;
             const double half = ValueHalfGap(frame.Angle(), d.LabelAngle, extents[i]);
             room.Take(line, {middle - half, middle + half, 0, false});
         }
+        // The extension lines with the marks beside them: those a line from the origin crosses, or every
+        // point of a chain once.
         const double pad = mark + gap;
-        for (size_t k = chained ? 0 : i + 2; k < count; ++k) {
+        for (size_t k = chained ? (i == 0 ? 0 : count) : i + 2; k < count; ++k) {
             const double at = frame.AlongOf(SeriesPointAt(k));
-            if (!chained || (k != i && k != i + 1))
-                room.Take(line, {at - pad, at + pad, 0, !chained});
+            room.Take(line, {at - pad, at + pad, 0, !chained, k});
         }
-        if (!chained && i > 0)
-            room.Take(line, {frame.AlongOf(origin) - pad, frame.AlongOf(origin) + pad, 0, false});
     }
-    // The values that do not fit: past the preferred end, past the other, or raised in a free row.
+    // The values that do not fit: past the preferred end, past the other, or (in a chain) staggered in a free
+    // row with a leader to their line. Past the origin end of its own line a value from the origin always has
+    // room: nothing else stands there.
+    // They are placed from the ends of the series inwards, so that the inner ones find their leaders clear.
+    size_t order[kSeriesCapacity];
+    bool pending[kSeriesCapacity] = {};
+    double middles[kSeriesCapacity] = {};
     for (size_t i = 0; i < dimensions; ++i) {
+        order[i] = i;
+        middles[i] = (frame.AlongOf(dims[i].LineEnds[0]) + frame.AlongOf(dims[i].LineEnds[1])) / 2.0;
+        pending[i] = fits[i].Fit.ValueOutside;
+    }
+    std::stable_sort(order, order + dimensions, [&](size_t a, size_t b) {
+        return std::abs(middles[a] - chainMiddle) > std::abs(middles[b] - chainMiddle);
+    });
+    for (size_t at = 0; at < dimensions; ++at) {
+        const size_t i = order[at];
         StraightDimension& d = dims[i];
         const bool valueOutside = fits[i].Fit.ValueOutside;
         d.MarksOutside = fits[i].Fit.MarksOutside;
+        pending[i] = false;
         if (!valueOutside) {
             KeepError(result, DrawFittedStraightDimension(d, i));
             continue;
@@ -373,24 +420,51 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
         bool placed = false;
         for (const size_t end : {fits[i].End, 1 - fits[i].End}) {
             // A chained neighbour's mark stands past a shared point.
-            const bool neighbour = chained && (end == 0 ? i > 0 : i + 1 < dimensions);
+            // Past the origin, the marks of the other lines may stand there.
+            const bool neighbour = chained ? (end == 0 ? i > 0 : i + 1 < dimensions) : end == 0;
             const double past = OutsideValueStart(d.MarksOutside || neighbour) + half;
             const double centre = ends[end] + (end == 0 ? -direction : direction) * past;
             const Stretch s{centre - half - gap, centre + half + gap, 0, false};
-            if (room.Free(line, s)) {
+            const bool originEnd = !chained && end == 0;
+            const size_t own[2] = {chained ? i : 0, i + 1};
+            if (room.Free(line, s, own) || originEnd) {
                 room.Take(line, s);
                 PutValueOutside(d, extents[i], end, past, 0.0);
+                // Standing beside the line on the side of the rows (away from the points), it fills the first.
+                const Vector2 away = Vector2(d.LineEnds[0]) - Vector2(d.Measured[0]);
+                const Vector2 off = Vector2(LabelCentre(d.LabelAt, d.LabelAngle)) - Vector2(d.LineEnds[0]);
+                if (away.X * off.X + away.Y * off.Y > 0.0)
+                    room.Take(line, {s.From, s.To, 1, false});
                 placed = true;
                 break;
             }
         }
+        // Staggered: in the first row where the value and its leader from the middle of its line are free. The
+        // value may slide along its row (towards the nearer end of the chain first) as far as its leader still
+        // meets it, which leaves the leaders of its neighbours clear.
         const double middle = (ends[0] + ends[1]) / 2.0;
         const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
+        const double slide = std::max(half - 2.0 * gap, 0.0) * (middle < chainMiddle ? -1.0 : 1.0);
+        const Stretch leader{middle - gap, middle + gap, 0, false};
         for (int row = 1; !placed && row <= kRaisedRows; ++row) {
-            const Stretch s{middle - half - gap, middle + half + gap, row, false};
-            if (room.Free(line, s) || row == kRaisedRows) {
+            bool leaderFree = true;
+            for (int below = 1; below < row; ++below)
+                leaderFree = leaderFree && room.Free(line, {leader.From, leader.To, below, false});
+            for (const double shift : {slide, 0.0, -slide}) {
+                const Stretch s{middle + shift - half - gap, middle + shift + half + gap, row, false};
+                // Nor over the foot of a leader still to come.
+                bool clearOfLeaders = true;
+                for (size_t k = 0; k < dimensions; ++k) {
+                    if (pending[k] && middles[k] + gap > s.From && middles[k] - gap < s.To)
+                        clearOfLeaders = false;
+                }
+                const bool last = row == kRaisedRows && shift == -slide;
+                if (placed || !((room.Free(line, s) && leaderFree && clearOfLeaders) || last))
+                    continue;
                 room.Take(line, s);
-                PutValueAbove(d, extents[i], raised + (row - 1) * (tallest + gap));
+                for (int below = 1; below < row; ++below)
+                    room.Take(line, {leader.From, leader.To, below, false});
+                PutValueAbove(d, extents[i], raised + (row - 1) * (tallest + gap), shift * direction);
                 placed = true;
             }
         }

@@ -1,10 +1,13 @@
 #include "dimension/Skeletons.h"
 
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <new>
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
 #include "frame/ArrowHeads.h"
 #include "frame/PathStyles.h"
 #include "frame/SuiteTable.h"
@@ -28,6 +31,8 @@ constexpr size_t kFirstEnd = 0;
 constexpr size_t kSecondEnd = 1;
 constexpr size_t kFirstEndVariant = 2;
 constexpr size_t kSecondEndVariant = 3;
+// A shape whose points all lie within this distance (shape units) of one line encloses no area.
+constexpr double kShapeFlatness = 1e-4;
 
 // What a part of a skeleton is, and so which style it gets.
 enum PartKind {
@@ -139,8 +144,39 @@ AIPathStyle DimensionLinePathStyle() {
     return style;
 }
 
+bool EndMarkEnclosesArea(const ArrowHeadShape& shape) {
+    const int count = std::clamp<int>(shape.PointCount, 0, kMaxShapePoints);
+    Vector2 points[3 * kMaxShapePoints];
+    int n = 0;
+    for (int k = 0; k < count; ++k) {
+        points[n++] = Vector2(shape.AnchorX[k], shape.AnchorY[k]);
+        points[n++] = Vector2(shape.InX[k], shape.InY[k]);
+        points[n++] = Vector2(shape.OutX[k], shape.OutY[k]);
+    }
+    // The point farthest from the first gives the line the others must all lie on for the shape to be flat.
+    int farthest = 0;
+    double reach = 0.0;
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y)) return false;
+        const double d = (points[i] - points[0]).Length();
+        if (d > reach) {
+            reach = d;
+            farthest = i;
+        }
+    }
+    if (reach <= kShapeFlatness) return false;
+    const Vector2 along = UnitVector(points[farthest] - points[0]);
+    for (int i = 0; i < n; ++i) {
+        const Vector2 off = points[i] - points[0];
+        if (std::abs(off.X * along.Y - off.Y * along.X) > kShapeFlatness) return true;
+    }
+    return false;
+}
+
 AIPathStyle EndMarkPathStyle() {
-    const bool filled = gArrowHeadShape.EndMarkClosed != 0 && gArrowHeadShape.Hollow == 0;
+    // A filled shape is filled as the arrow-head editor shows it, open or closed; one that encloses no area is
+    // stroked so that it stays visible.
+    const bool filled = gArrowHeadShape.Hollow == 0 && EndMarkEnclosesArea(gArrowHeadShape);
     return filled ? gPathStyles.EndMarkStyle : gPathStyles.DimensionLineStyle;
 }
 

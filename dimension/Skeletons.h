@@ -7,6 +7,8 @@
 
 #include "host/Types.h"
 
+struct ArrowHeadShape;
+
 // Paths of a reticle, held in DimensionLines.
 constexpr size_t kReticlePathCount = 6;
 
@@ -53,8 +55,11 @@ ASErr NewDimensionPart(int16_t type, const AIPathStyle* style, AIArtHandle* part
 // The style of dimension lines, arcs and circle parts: BasePathStyle (dashes and line ends) at the width of
 // DimensionLineStyle.
 AIPathStyle DimensionLinePathStyle();
-// The style of an end mark of the current shape: stroked (DimensionLineStyle) when the shape is hollow or
-// open, filled (EndMarkStyle) only when it is closed and not hollow.
+// True when the points of the shape (anchors and handles) do not all lie on one line, so that filling it
+// shows something.
+bool EndMarkEnclosesArea(const ArrowHeadShape& shape);
+// The style of an end mark of the current shape: filled (EndMarkStyle) when the shape is not hollow, open or
+// closed, as the arrow-head editor shows it; stroked (DimensionLineStyle) when it is hollow or encloses no area.
 AIPathStyle EndMarkPathStyle();
 // End marks 0 and 1 exist while the live end-mark size is above 0; 2 and 3 besides them for the point variant
 // of preset 3.

@@ -151,6 +151,9 @@ class DrawingReplay {
             return RectElement(n[0] + 0.5, n[1] + 0.5, n[2] - n[0] - 1, n[3] - n[1] - 1, "none", colour_);
         if (kind == "FillRect" && numbers(4))
             return RectElement(n[0], n[1], n[2] - n[0], n[3] - n[1], colour_, "none");
+        if (kind == "InvertRect" && numbers(4))  // white in difference mode turns each colour to its inverse
+            return RectElement(n[0], n[1], n[2] - n[0], n[3] - n[1], "#ffffff", "none",
+                               " style=\"mix-blend-mode:difference\"");
         if ((kind == "Oval" || kind == "FillOval") && numbers(4)) {
             const bool filled = kind == "FillOval";
             return "<ellipse cx=\"" + Number((n[0] + n[2]) / 2) + "\" cy=\"" + Number((n[1] + n[3]) / 2) +

@@ -202,6 +202,7 @@ void Player::PlayRest() {
         log_.Section(std::to_string(command.line) + ": " + command.text);
         Play(command);
     }
+    CheckDialogsPlayedAtEnd();
 }
 
 void Player::Play(const Command& command) {
@@ -379,6 +380,16 @@ void Player::PlayKeys(const KeyCommand& keys) {
 void Player::PlayDraw() {
     LogResult(sim::TheAnnotators().Draw());
     log_.Append(DrawingText(sim::TheAnnotators().LastDrawing()));
+}
+
+void Player::CheckDialogsPlayedAtEnd() {
+    for (const auto& queued : queuedDialogs_) {
+        if (!queued->played)
+            throw PlayError(scenario_.path + ":" + std::to_string(queued->line) +
+                            ": the script ends and no modal dialog opened for the actions of the dialog \"" +
+                            queued->label + "\"");
+    }
+    queuedDialogs_.clear();
 }
 
 } // namespace driver

@@ -57,6 +57,8 @@ class Player {
     void LogNotifications();
     // Fails when a dialog's actions were written before a command that opened no modal dialog.
     void CheckDialogsPlayed(const Command& command);
+    // At the end of the script: fails when actions written for a dialog are still waiting for it.
+    void CheckDialogsPlayedAtEnd();
     // Logs what the plug-in answered when it is not success.
     void LogResult(ASErr result);
     [[noreturn]] void Fail(const Command& command, const std::string& message) const;

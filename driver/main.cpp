@@ -149,6 +149,7 @@ int Run(const Options& options) {
     player.SeedLeadingPreferences();
     const driver::ModuleLoader module(options.module);
     const PluginDisconnection disconnection;
+    sim::ThePlugin().SetModulePath(std::filesystem::absolute(options.module).lexically_normal().string());
     StartPlugin(module, log);
     try {
         player.PlayRest();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dimension/CurrentDimension.h"
+#include "figures/FigurePaths.h"
 #include "frame/PathStyles.h"
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
@@ -45,19 +46,23 @@ ASErr MakeReplicaPaths(int32_t count) {
     return kNoErr;
 }
 
-ASErr ShapeReplica(AIArtHandle path, const AIRealMatrix& m, const BezierCurveShape& shape, int16_t count) {
+// The segments of one replica: the curve's points through the replica's transform.
+void ReplicaSegments(const AIRealMatrix& m, const BezierCurveShape& shape, int16_t count, AIPathSegment* segments) {
     const ShapePointTables& p = shape.Points;
-    sAIPath->SetPathSegmentCount(path, count);
     for (int16_t i = 0; i < count; ++i) {
-        AIPathSegment segment;
+        AIPathSegment& segment = segments[i];
         segment.p = Transformed(m, p.AnchorX[i], p.AnchorY[i]);
         segment.in = Transformed(m, p.OutX[i], p.OutY[i]);
         segment.out = Transformed(m, p.InX[i], p.InY[i]);
         const bool corner = p.InX[i] == p.AnchorX[i] && p.InY[i] == p.AnchorY[i] && p.OutX[i] == p.AnchorX[i] &&
                             p.OutY[i] == p.AnchorY[i];
         segment.corner = corner ? 1 : 0;
-        sAIPath->SetPathSegments(path, i, 1, &segment);
     }
+}
+
+ASErr ShapeReplica(AIArtHandle path, const AIPathSegment* segments, const BezierCurveShape& shape, int16_t count) {
+    sAIPath->SetPathSegmentCount(path, count);
+    sAIPath->SetPathSegments(path, 0, count, segments);
     sAIPath->SetPathClosed(path, shape.Closed != 0 ? 1 : 0);
     const AIPathStyle& style = shape.Hollow != 0 ? gPathStyles.DimensionLineStyle : gPathStyles.EndMarkStyle;
     return sAIPathStyle->SetPathStyle(path, &style);
@@ -72,9 +77,11 @@ AIRealMatrix BezierReplicaMatrix(const BezierReplicaSteps& steps, int32_t replic
     const double r = replica;
     sAIRealMath->AIRealMatrixConcatScale(&m, static_cast<AIReal>(r * steps.ScaleStep + baseScaleX),
                                          static_cast<AIReal>(r * steps.ScaleStep + baseScaleY));
-    sAIRealMath->AIRealMatrixConcatRotate(&m, static_cast<AIReal>(r * steps.RotationStep + baseRotation));
+    // The editor and its preview count y downward: the steps turn the replicas clockwise and move them down,
+    // as the preview shows them; the base rotation is the drag's own, in the document's sense.
+    sAIRealMath->AIRealMatrixConcatRotate(&m, static_cast<AIReal>(baseRotation - r * steps.RotationStep));
     sAIRealMath->AIRealMatrixConcatTranslate(&m, static_cast<AIReal>(r * steps.HorizontalStep + origin.h),
-                                             static_cast<AIReal>(r * steps.VerticalStep + origin.v));
+                                             static_cast<AIReal>(origin.v - r * steps.VerticalStep));
     return m;
 }
 
@@ -84,15 +91,26 @@ ASErr MakeCreatedBezier() {
     const int32_t replicas = std::clamp<int32_t>(steps.Count, 1, kMaxBezierReplicas);
     const int16_t points = static_cast<int16_t>(std::clamp<int32_t>(shape.PointCount, 2, kMaxShapePoints));
     DragValues& d = gDragValues;
+    // Every replica is shaped before any is laid: one point beyond what a float holds leaves the whole figure
+    // as it was (and makes no paths yet).
+    AIPathSegment shaped[kMaxBezierReplicas][kMaxShapePoints];
+    bool sound = true;
+    for (int32_t r = 0; r < replicas && sound; ++r) {
+        const AIRealMatrix m = BezierReplicaMatrix(steps, r, d.CreatedBezierScaleX, d.CreatedBezierScaleY,
+                                                   d.CreatedBezierRotation, gMeasuredPoints.ClickPoint.p);
+        ReplicaSegments(m, shape, points, shaped[r]);
+        sound = FiniteSegments(shaped[r], static_cast<size_t>(points));
+    }
+    if (!sound) {
+        gToolState.CursorPoint.h += kCursorNudge;
+        return kNoErr;
+    }
     if (gToolState.CreationStarted[kBezierTool - 1] == 0) {
         if (const ASErr error = MakeReplicaPaths(replicas); error != kNoErr) return error;
     }
     ASErr result = kNoErr;
     for (int32_t r = 0; r < replicas; ++r) {
-        if (!IsLiveArt(d.BezierPaths[r])) continue;
-        const AIRealMatrix m = BezierReplicaMatrix(steps, r, d.CreatedBezierScaleX, d.CreatedBezierScaleY,
-                                                   d.CreatedBezierRotation, gMeasuredPoints.ClickPoint.p);
-        result = ShapeReplica(d.BezierPaths[r], m, shape, points);
+        if (IsLiveArt(d.BezierPaths[r])) result = ShapeReplica(d.BezierPaths[r], shaped[r], shape, points);
     }
     gToolState.CursorPoint.h += kCursorNudge;
     return result;

@@ -84,27 +84,32 @@ ASErr PlaceFigureDimension(AIArtHandle path, AIReal radius) {
 
 }  // namespace
 
-ASErr BuildCirclePath(AIArtHandle* path, AIReal r, AIReal x, AIReal y) {
-    if (path == nullptr || !IsLiveArt(*path)) return kNoErr;
-    const AIPathStyle style = CircleFigureStyle();
-    ASErr result = sAIPathStyle->SetPathStyle(*path, &style);
+CircleFigureStep BuildCirclePath(AIArtHandle* path, AIReal r, AIReal x, AIReal y) {
+    CircleFigureStep step;
     AIPathSegment segments[kCircleSegmentCount];
     CircleSegments(r, {x, y}, segments);
-    KeepError(result, WriteFigureSegments(*path, segments, static_cast<int16_t>(kCircleSegmentCount)));
-    KeepError(result, sAIPath->SetPathClosed(*path, 1));
-    return result;
+    step.Sound = FiniteSegments(segments, kCircleSegmentCount);
+    if (path == nullptr || !IsLiveArt(*path) || !step.Sound) return step;
+    const AIPathStyle style = CircleFigureStyle();
+    step.Error = sAIPathStyle->SetPathStyle(*path, &style);
+    KeepError(step.Error, WriteFigureSegments(*path, segments, static_cast<int16_t>(kCircleSegmentCount)));
+    KeepError(step.Error, sAIPath->SetPathClosed(*path, 1));
+    return step;
 }
 
-void BuildArcPath(AIArtHandle* path, AIReal r, AIReal x, AIReal y, int32_t sector) {
-    if (path == nullptr || !IsLiveArt(*path)) return;
+CircleFigureStep BuildArcPath(AIArtHandle* path, AIReal r, AIReal x, AIReal y, int32_t sector) {
+    CircleFigureStep step;
     const float sweep = Finite(gDragValues.ArcSweep);
     const float start = Finite(gCurrentOptions.CircleCreateAngle);
+    AIPathSegment segments[kArcSegmentCapacity];
+    const size_t count = ArcSegments(r, {x, y}, sweep, start, sector != 0, segments);
+    step.Sound = FiniteSegments(segments, count);
+    if (path == nullptr || !IsLiveArt(*path) || !step.Sound) return step;
     const AIPathStyle style = CircleFigureStyle();
     sAIPathStyle->SetPathStyle(*path, &style);
     sAIPath->SetPathClosed(*path, sector != 0 ? 1 : 0);
-    AIPathSegment segments[kArcSegmentCapacity];
-    const size_t count = ArcSegments(r, {x, y}, sweep, start, sector != 0, segments);
     WriteFigureSegments(*path, segments, static_cast<int16_t>(count));
+    return step;
 }
 
 ASErr MakeCreatedCircle() {
@@ -116,11 +121,13 @@ ASErr MakeCreatedCircle() {
         if (gDialogOpenFlags.CircleDialogOpen != 0) return result;
         const AIReal radius = Finite(gDragValues.CreatedCircleRadius);
         const AIRealPoint centre = gMeasuredPoints.ClickPoint.p;
-        if (gCurrentOptions.CircleCreateArc != 0 || gCurrentOptions.CircleCreateSector != 0)
-            BuildArcPath(&path, radius, centre.h, centre.v, gCurrentOptions.CircleCreateSector);
-        else
-            KeepError(result, BuildCirclePath(&path, radius, centre.h, centre.v));
-        if (gCurrentOptions.CircleCreateWithDimension != 0 && IsLiveArt(gCurrentDimension.DimensionGroup))
+        const bool arc = gCurrentOptions.CircleCreateArc != 0 || gCurrentOptions.CircleCreateSector != 0;
+        const CircleFigureStep built = arc ? BuildArcPath(&path, radius, centre.h, centre.v,
+                                                          gCurrentOptions.CircleCreateSector)
+                                           : BuildCirclePath(&path, radius, centre.h, centre.v);
+        if (!arc) KeepError(result, built.Error);
+        if (built.Sound && gCurrentOptions.CircleCreateWithDimension != 0 &&
+            IsLiveArt(gCurrentDimension.DimensionGroup))
             KeepError(result, PlaceFigureDimension(path, radius));
     }
     ShiftCursorPastFigure();

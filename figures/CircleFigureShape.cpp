@@ -32,6 +32,8 @@ int Sign(float x) { return (x > 0.0f) - (x < 0.0f); }
 
 }  // namespace
 
+double PartialArcHandle(double sweep) { return 4.0 / 3.0 * std::tan(sweep / 4.0); }
+
 void CircleSegments(AIReal r, AIRealPoint centre, AIPathSegment (&segments)[kCircleSegmentCount]) {
     const AIReal k = static_cast<AIReal>(r * kQuarterCircleHandle);
     const AIReal x = centre.h, y = centre.v;
@@ -61,9 +63,9 @@ size_t ArcSegmentsInPieces(int32_t pieces, AIReal r, AIRealPoint centre, float s
     const double sgn = Sign(sweep);
     const double quarter = static_cast<double>(kQuarterTurn);
     const double q = r * kQuarterCircleHandle;
-    // The partial piece: its signed sweep and its handle length in proportion.
+    // The partial piece: its signed sweep and the handle length that puts its middle on the circle.
     const double rest = sweep - sgn * quarters * quarter;
-    const double k = r * kQuarterCircleHandle * rest / quarter;
+    const double k = r * PartialArcHandle(rest);
     const ArcFrame frame{start, Vector2(centre)};
     const Vector2 anchor(r, 0.0);
     size_t count = 0;

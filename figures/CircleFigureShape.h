@@ -15,6 +15,10 @@ constexpr float kQuarterTurn = 1.5707963705062866f;
 constexpr float kHalfTurn = 3.1415927410125732f;
 constexpr float kThreeQuarterTurns = 4.71238899230957f;
 
+// The handle length, per unit radius, of one cubic piece of circle over `sweep` radians (signed): 4/3 x
+// tan(sweep / 4), which puts the piece's middle on the circle; a quarter piece gives about kQuarterCircleHandle.
+double PartialArcHandle(double sweep);
+
 // Segments of a full circle.
 constexpr size_t kCircleSegmentCount = 4;
 // Segments of an arc at most: three full quarters, the partial piece's two ends, and a sector's centre.

@@ -2,6 +2,7 @@
 // the click's dimension group.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "host/Types.h"
@@ -21,9 +22,18 @@ struct FigurePathStep {
 // the figure of an earlier one; when the host refuses the path, `made` stays 0.
 FigurePathStep MakeFigurePathOnce(int32_t& made, AIArtHandle& path, int16_t segmentCount, const AIPathStyle& style);
 
-// Writes `count` segments from index 0 into the path when the host still knows it; its last error.
+// True when every anchor and handle of the segments is a finite number. A figure is laid only in such a shape: a
+// drag or setting that would put a point beyond what a float holds leaves the figure in its last sound shape.
+bool FiniteSegments(const AIPathSegment* segments, size_t count);
+
+// Writes `count` segments from index 0 into the path when the host still knows it and they are finite; its
+// last error.
 ASErr WriteFigureSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count);
 
 // Moves the cursor point 1.0 to the right, so that the mouse-up ending a drag that shaped a figure never
 // finds the mouse where it went down and opens no creation dialog.
 void ShiftCursorPastFigure();
+
+// A drag step that leaves the figure as it is (its cursor lies beyond what a float measures): the cursor point
+// moves on as after any figure step. Answers 0.
+ASErr KeepCreatedFigure();

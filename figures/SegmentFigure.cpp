@@ -43,10 +43,14 @@ ASErr MakeCreatedSegment() {
         const SegmentPlacement placed =
             PlaceCreatedSegment(gMeasuredPoints.ClickPoint.p, gToolState.CursorPoint,
                                 gDragValues.CreatedSegmentLength, angle, gCurrentOptions.SegmentCreateCentred != 0);
+        const AIPathSegment ends[kSegmentFigurePoints] = {CornerSegment(placed.First), CornerSegment(placed.Second)};
+        if (!FiniteSegments(ends, kSegmentFigurePoints)) {
+            ShiftCursorPastFigure();
+            return result;
+        }
         gDimensionValues.DimensionLineAngle = placed.LineAngle;
-        gMeasuredPoints.FirstPoint = CornerSegment(placed.First);
-        gMeasuredPoints.SecondPoint = CornerSegment(placed.Second);
-        const AIPathSegment ends[kSegmentFigurePoints] = {gMeasuredPoints.FirstPoint, gMeasuredPoints.SecondPoint};
+        gMeasuredPoints.FirstPoint = ends[0];
+        gMeasuredPoints.SecondPoint = ends[1];
         KeepError(result, WriteFigureSegments(path, ends, kSegmentFigurePoints));
         if (DimensionWanted(gCurrentOptions.SegmentCreateWithDimension)) {
             KeepError(result, LinkOnSegment(path, 0, 1));
@@ -71,6 +75,10 @@ ASErr MakeCreatedAngle(int32_t centred) {
                                                     gDragValues.CreatedAngleRotation, centred != 0);
     const AIPathSegment sides[kAngleFigurePoints] = {CornerSegment(placed.First), m.AngleVertex,
                                                      CornerSegment(placed.Second)};
+    if (!FiniteSegments(sides, kAngleFigurePoints)) {
+        ShiftCursorPastFigure();
+        return made.Error;
+    }
     ASErr result = WriteFigureSegments(path, sides, kAngleFigurePoints);
     if (DimensionWanted(gCurrentOptions.AngleCreateWithDimension)) {
         m.AngleValue = CreatedAngleValue(vertex, placed.First, placed.Second);

@@ -117,11 +117,16 @@ void LoadPreferredArrow(const PreferredArrow& arrow) {
     ArrowHeadShape& shape = gArrowHeadShape;
     const int32_t count = ClampedPointCount(arrow.PointCount);
     BeginShape(shape, static_cast<int16_t>(count), arrow.Closed != 0 ? 1 : 0, arrow.Hollow != 0 ? 1 : 0,
-               AIRealPoint{SettingAsFloat(arrow.LineStartX), SettingAsFloat(arrow.LineStartY)});
+               AIRealPoint{SettingAsFloat(arrow.LineStartX), 0.0f});  // the line start stays on the axis
     const ShapePointTables& p = arrow.Points;
     for (int i = 0; i < count; ++i) {
         SetPoint(shape, i, ShapePoint{p.AnchorX[i], p.AnchorY[i], p.OutX[i], p.OutY[i], p.InX[i], p.InY[i]});
     }
+}
+
+void LoadCustomArrow() {
+    LoadPreferredArrow(gSettings.PreferredArrowShape);
+    gArrowHeadShape.CustomArrow = 1;
 }
 
 void ApplyArrowPreset(int32_t preset) {
@@ -144,7 +149,7 @@ void ApplyArrowPreset(int32_t preset) {
             }
             break;
         default:
-            if (arrows) LoadPreferredArrow(gSettings.PreferredArrowShape); else LoadTick(shape);
+            if (arrows) LoadCustomArrow(); else LoadTick(shape);
             break;
     }
     gSettings.ArrowPreset = preset;

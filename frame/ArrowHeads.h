@@ -20,6 +20,7 @@ struct ArrowHeadShape {
     int32_t EndMarkClosed = 0;         // the end-mark path is closed
     int32_t Hollow = 0;                // 1 stroked only (DimensionLineStyle), 0 filled (EndMarkStyle)
     int32_t Preset = 0;                // the preset last loaded, 0..3
+    int32_t CustomArrow = 0;           // the editor's preferred arrow, laid at each end as its preview shows it
 };
 
 extern ArrowHeadShape gArrowHeadShape;
@@ -50,3 +51,5 @@ PreferredArrow ArrowFromTip(const ArrowTip& tip);
 // Loads the preferred arrow of the editor into ArrowHeadShape as arrows: the editor's In handle of point k
 // becomes the out-handle of segment k and its Out handle the in-handle.
 void LoadPreferredArrow(const PreferredArrow& arrow);
+// Loads the stored preferred arrow into ArrowHeadShape as the custom arrow (end-mark choice 3 with arrows).
+void LoadCustomArrow();

@@ -1,8 +1,12 @@
 #include "frame/PreferenceStore.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "frame/ArrowHeads.h"
 #include "frame/ArrowTips.h"
@@ -17,14 +21,11 @@ const PointKeyFamily kArrowPointKeys = {"PtFlEditX99", "PtINOUTEditXX99", 6.0, 6
 namespace {
 
 constexpr const char* kPrefix = kTavorinePreferencePrefix;
-// The stored "Precision" outside this range marks a first run.
-constexpr int32_t kMinPrecision = 0;
-constexpr int32_t kMaxPrecision = 6;
 // Scales below these read as 1.0; the custom ones are compared in single precision.
 constexpr double kMinScale = 1.0;
 constexpr float kMinCustomScale = 0.0001f;
-// Buffer for reading a stored string before it is cut to what a setting keeps.
-constexpr size_t kReadBufferSize = 1024;
+// The most bytes one UTF-8 character takes.
+constexpr size_t kLongestCharacterBytes = 4;
 
 bool HavePreferences() { return sAIPreference != nullptr; }
 
@@ -37,64 +38,106 @@ int32_t ClampToRange(int32_t value, const IntegerRange& range) {
     return value;
 }
 
-// Reads one stored string into `buffer`, cut to kMaxSettingTextLength bytes at a character boundary.
-bool ReadStoredText(const char* key, char (&buffer)[kReadBufferSize]) {
-    buffer[0] = '\0';
-    if (sAIPreference->GetStringPreference(kPrefix, key, buffer, sizeof buffer) != kNoErr) return false;
-    buffer[sizeof buffer - 1] = '\0';
-    buffer[CutLength(buffer, kMaxSettingTextLength)] = '\0';
+// Reads one stored string whole, at the length the host gives, then cut to `limit` bytes at a character
+// boundary; false when the store holds no string under the key.
+bool ReadStoredText(const char* key, size_t limit, std::string& text) {
+    size_t length = 0;
+    if (sAIPreference->GetStringPreferenceLength(kPrefix, key, &length) != kNoErr) return false;
+    // A few bytes past the limit, so that the cut finds where the character at the limit starts.
+    std::vector<char> buffer(std::min(length, limit + kLongestCharacterBytes) + 1, '\0');
+    if (sAIPreference->GetStringPreference(kPrefix, key, buffer.data(), buffer.size()) != kNoErr) return false;
+    buffer.back() = '\0';
+    text.assign(buffer.data(), CutLength(buffer.data(), limit));
     return true;
 }
 
-// Reads one entry into its variable; false, leaving the variable, when the store holds no usable value.
-bool ReadStored(const SettingEntry& entry) {
+// What a read of one entry found.
+enum class StoredRead {
+    Kept,      // the stored value is in the variable
+    Unusable,  // the store holds no usable value: missing, of another type, not a number
+    NoMemory,  // a stored text that could not be copied; the variable is as it was
+};
+
+// Reads one entry into its variable; the variable is left as it was unless the value is kept.
+StoredRead ReadStored(const SettingEntry& entry) {
     switch (entry.Type) {
         case SettingType::Boolean: {
             AIBoolean value = 0;
-            if (sAIPreference->GetBooleanPreference(kPrefix, entry.Key, &value) != kNoErr) return false;
+            if (sAIPreference->GetBooleanPreference(kPrefix, entry.Key, &value) != kNoErr) return StoredRead::Unusable;
             *static_cast<int32_t*>(entry.Address) = value != 0 ? 1 : 0;
-            return true;
+            return StoredRead::Kept;
         }
         case SettingType::Integer: {
             int32_t value = 0;
-            if (sAIPreference->GetIntegerPreference(kPrefix, entry.Key, &value) != kNoErr) return false;
+            if (sAIPreference->GetIntegerPreference(kPrefix, entry.Key, &value) != kNoErr) return StoredRead::Unusable;
             *static_cast<int32_t*>(entry.Address) = ClampToRange(value, entry.Range);
-            return true;
+            return StoredRead::Kept;
         }
         case SettingType::Real: {
             double value = 0.0;
             if (sAIPreference->GetRealPreference(kPrefix, entry.Key, &value) != kNoErr || !std::isfinite(value))
-                return false;
+                return StoredRead::Unusable;
             *static_cast<double*>(entry.Address) = ClampToRange(value, entry.Reals);
-            return true;
+            return StoredRead::Kept;
         }
         case SettingType::String:
         case SettingType::Name: {
-            char buffer[kReadBufferSize];
-            if (!ReadStoredText(entry.Key, buffer)) return false;
-            if (entry.Type == SettingType::String) return SetSettingString(*static_cast<char**>(entry.Address), buffer);
-            SetSettingName(static_cast<char*>(entry.Address), kSettingsNameSize, buffer);
-            return true;
+            const bool name = entry.Type == SettingType::Name;
+            std::string text;
+            if (!ReadStoredText(entry.Key, name ? kSettingsNameSize - 1 : kMaxStoredTextLength, text))
+                return StoredRead::Unusable;
+            if (name) {
+                SetSettingName(static_cast<char*>(entry.Address), kSettingsNameSize, text.c_str());
+                return StoredRead::Kept;
+            }
+            return SetSettingString(*static_cast<char**>(entry.Address), text.c_str()) ? StoredRead::Kept
+                                                                                       : StoredRead::NoMemory;
         }
         case SettingType::Separator: {
             AIBoolean value = 0;
-            if (sAIPreference->GetBooleanPreference(kPrefix, entry.Key, &value) != kNoErr) return false;
+            if (sAIPreference->GetBooleanPreference(kPrefix, entry.Key, &value) != kNoErr) return StoredRead::Unusable;
             *static_cast<char*>(entry.Address) = value != 0 ? ',' : '.';
-            return true;
+            return StoredRead::Kept;
         }
     }
-    return false;
+    return StoredRead::Unusable;
 }
 
-// Reads one entry into its variable; a missing, wrong-typed or unusable value takes the built-in default.
-void ReadSetting(const SettingEntry& entry) {
-    if (!ReadStored(entry)) SetSettingToDefault(entry);
+// Keeps the first error of a series of writes.
+void KeepFirst(ASErr& first, ASErr error) {
+    if (first == kNoErr) first = error;
 }
 
-void ReadGroup(SettingGroup group) {
-    for (const SettingEntry& entry : SettingsTable()) {
-        if (entry.Group == group) ReadSetting(entry);
+// True when the store holds the key under the prefix, whatever its type.
+bool HoldsKey(const char* key) {
+    AIBoolean value = 0;
+    const ASErr error = sAIPreference->GetBooleanPreference(kPrefix, key, &value);
+    return error == kNoErr || error == kWrongTypeErr;
+}
+
+// Reads one entry into its variable; a missing, wrong-typed or unusable value takes the built-in default, which
+// is written so that the store holds it from now on. An entry never read is written only when missing.
+// Answers the failed write, else 0.
+ASErr ReadSetting(const SettingEntry& entry) {
+    if (entry.NotRead) {
+        SetSettingToDefault(entry);
+        return HoldsKey(entry.Key) ? kNoErr : WriteSetting(entry);
     }
+    switch (ReadStored(entry)) {
+        case StoredRead::Kept: return kNoErr;
+        case StoredRead::NoMemory: return kOutOfMemoryErr;
+        case StoredRead::Unusable: break;
+    }
+    SetSettingToDefault(entry);
+    return WriteSetting(entry);
+}
+
+ASErr ReadGroup(SettingGroup group) {
+    ASErr first = kNoErr;
+    for (const SettingEntry& entry : SettingsTable()) {
+        if (entry.Group == group) KeepFirst(first, ReadSetting(entry));
+    }
+    return first;
 }
 
 ASErr WriteGroup(SettingGroup group) {
@@ -102,17 +145,9 @@ ASErr WriteGroup(SettingGroup group) {
     for (const SettingEntry& entry : SettingsTable()) {
         if (entry.Group != group) continue;
         SetSettingToDefault(entry);
-        const ASErr error = WriteSetting(entry);
-        if (first == kNoErr) first = error;
+        KeepFirst(first, WriteSetting(entry));
     }
     return first;
-}
-
-// True when the stored "Precision" is missing, unreadable or outside 0..6.
-bool IsFirstRun() {
-    int32_t precision = -1;
-    if (sAIPreference->GetIntegerPreference(kPrefix, "Precision", &precision) != kNoErr) return true;
-    return precision < kMinPrecision || precision > kMaxPrecision;
 }
 
 // True when the stored point count of an editor reads exactly 0.
@@ -164,16 +199,38 @@ void ForEachPointKey(const PointKeyFamily& family, Tables& points, int32_t count
     }
 }
 
-// Reads the per-point keys of `count` points over the built-in points; a missing or unusable coordinate keeps
-// its built-in value.
-void ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
-                          const ShapePointTables& defaults, int32_t count) {
+// Reads the per-point keys of the `count` points of a shape; past the count the built-in points stay. When any
+// coordinate of those points is missing, of another type or no finite float, the whole shape is the built-in
+// one: a shape mixed of two is neither.
+ASErr ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
+                           const ShapePointTables& defaults, int32_t count) {
     points = defaults;
-    ForEachPointKey(family, points, count, [](const char* name, float* table, int32_t index, const PointAxis& axis) {
+    bool whole = true;
+    bool readAsBuiltIn = true;  // every coordinate that could be read holds the built-in value
+    std::vector<std::pair<std::string, double>> unread;  // the keys that could not be read, with their built-in
+    ForEachPointKey(family, points, count,
+                    [count, &whole, &readAsBuiltIn, &unread](const char* name, float* table, int32_t index,
+                                                             const PointAxis& axis) {
+        if (index >= count) return;
         double stored = 0.0;
-        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - axis.Offset))
-            table[index] = static_cast<float>(ClampToRange(stored - axis.Offset, axis.Range));
+        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - axis.Offset)) {
+            const float value = static_cast<float>(ClampToRange(stored - axis.Offset, axis.Range));
+            if (value != table[index]) readAsBuiltIn = false;
+            if (whole) table[index] = value;
+        } else {
+            whole = false;
+            unread.emplace_back(name, static_cast<double>(table[index]) + axis.Offset);
+        }
     });
+    if (whole) return kNoErr;
+    points = defaults;
+    // Writing the built-in coordinates in place of those that could not be read would mix two shapes at the
+    // next launch, unless what was read is the built-in shape already; otherwise the fallback stays in memory
+    // and the next OK writes it whole.
+    ASErr first = kNoErr;
+    if (readAsBuiltIn)
+        for (const auto& [name, value] : unread) KeepFirst(first, WriteRealPreference(name.c_str(), value));
+    return first;
 }
 
 // One editor's stored shape: its scalar keys, count key, per-point keys and built-in points.
@@ -204,14 +261,39 @@ ASErr WriteDefaultEditorShape(const EditorShapeStore& store) {
     return scalars != kNoErr ? scalars : points;
 }
 
-// Reads an editor's shape; a stored count of 0 writes the built-in shape instead.
-void ReadEditorShape(const EditorShapeStore& store) {
-    if (StoredCountIsZero(store.CountKey)) {
-        WriteDefaultEditorShape(store);
-        return;
+// Reads an editor's shape; a stored count of 0 writes the built-in shape instead. Answers the first failed
+// write, else 0.
+ASErr ReadEditorShape(const EditorShapeStore& store) {
+    if (StoredCountIsZero(store.CountKey)) return WriteDefaultEditorShape(store);
+    const ASErr scalars = ReadGroup(store.Group);
+    const ASErr points = ReadPointPreferences(store.Family, store.Points, store.DefaultPoints(), store.PointCount);
+    return scalars != kNoErr ? scalars : points;
+}
+
+// True when the store holds no key of the plug-in under its prefix: the plug-in has never run here.
+bool IsFirstRun() {
+    for (const SettingEntry& entry : SettingsTable()) {
+        if (HoldsKey(entry.Key)) return false;
     }
-    ReadGroup(store.Group);
-    ReadPointPreferences(store.Family, store.Points, store.DefaultPoints(), store.PointCount);
+    bool none = true;
+    for (const PointKeyFamily* family : {&kBezierPointKeys, &kArrowPointKeys}) {
+        ShapePointTables points;
+        ForEachPointKey(*family, points, kMaxShapePoints, [&none](const char* name, float*, int32_t, const PointAxis&) {
+            if (HoldsKey(name)) none = false;
+        });
+    }
+    return none;
+}
+
+// A stored "Precision" outside its range (0..6) is held to the nearest end and written back; a missing or wrong-typed one
+// takes the built-in default, written by the general read.
+ASErr HoldPrecision() {
+    const SettingEntry* entry = FindSetting("Precision");
+    int32_t precision = 0;
+    if (entry == nullptr || sAIPreference->GetIntegerPreference(kPrefix, entry->Key, &precision) != kNoErr)
+        return kNoErr;
+    const int32_t held = ClampToRange(precision, entry->Range);
+    return held == precision ? kNoErr : WriteIntegerPreference(entry->Key, held);
 }
 
 // The read rules that follow the plain read: scale floors, the preferred font, the scale ratio.
@@ -261,7 +343,9 @@ ASErr WriteSetting(const SettingEntry& entry) {
     return kBadParameterErr;
 }
 
-bool ReadStoredSetting(const SettingEntry& entry) { return HavePreferences() && ReadStored(entry); }
+bool ReadStoredSetting(const SettingEntry& entry) {
+    return HavePreferences() && ReadStored(entry) == StoredRead::Kept;
+}
 
 ASErr ReadHostRealPreference(const char* key, double* value) {
     if (!HavePreferences() || value == nullptr) return kBadParameterErr;
@@ -293,8 +377,7 @@ ASErr WritePointPreferences(const PointKeyFamily& family, const ShapePointTables
     ASErr first = kNoErr;
     ForEachPointKey(family, points, count,
                     [&first](const char* name, const float* table, int32_t index, const PointAxis& axis) {
-        const ASErr error = WriteRealPreference(name, static_cast<double>(table[index]) + axis.Offset);
-        if (first == kNoErr) first = error;
+        KeepFirst(first, WriteRealPreference(name, static_cast<double>(table[index]) + axis.Offset));
     });
     return first;
 }
@@ -328,17 +411,13 @@ ASErr WriteDefaultPreferences() {
 
 ASErr ReadPreferences() {
     if (!HavePreferences()) return kBadParameterErr;
-    const ASErr written = IsFirstRun() ? WriteDefaultPreferences() : kNoErr;
-    for (const SettingEntry& entry : SettingsTable()) {
-        if (entry.Group != SettingGroup::General) continue;
-        if (entry.NotRead) {
-            SetSettingToDefault(entry);
-        } else {
-            ReadSetting(entry);
-        }
-    }
+    // A first run writes every default; a later one keeps what the user set and writes only the keys it lacks.
+    ASErr first = IsFirstRun() ? WriteDefaultPreferences() : HoldPrecision();
+    KeepFirst(first, ReadGroup(SettingGroup::General));
     ApplyReadRules();
-    ReadEditorShape(BezierStore());
-    ReadEditorShape(ArrowStore());
-    return written;
+    KeepFirst(first, ReadEditorShape(BezierStore()));
+    KeepFirst(first, ReadEditorShape(ArrowStore()));
+    // The dimension line starts on the arrow's axis, whatever "DebEditSegY" holds; the next OK writes 0.
+    gSettings.PreferredArrowShape.LineStartY = 0.0;
+    return first;
 }

@@ -51,8 +51,10 @@ bool PointKeyName(char (&name)[kPointKeySize], const PointKeyFamily& family, Poi
 // anchors, then In handles, then Out handles, X then Y for each index. Returns the first failure, else 0.
 ASErr WritePointPreferences(const PointKeyFamily& family, const ShapePointTables& points, int32_t count);
 
-// Fills Settings (and ColourSettings) from the store at start-up; writes every built-in default first when the
-// stored "Precision" is missing or outside 0..6. Returns the first failed default write, else 0.
+// Fills Settings (and ColourSettings) from the store at start-up. A store that holds no key of the plug-in is a
+// first run: every built-in default is written first. Otherwise what the user set is kept: a "Precision" outside
+// 0..6 is held to the nearest end and written back, and every missing or unusable key takes its built-in
+// default, which is written. Returns the first failed write, else 0.
 ASErr ReadPreferences();
 // Sets and writes the built-in default of every key, the editors' per-point keys included.
 ASErr WriteDefaultPreferences();
@@ -65,5 +67,6 @@ ASErr WriteDefaultArrowEditorPreferences();
 ShapePointTables DefaultBezierPoints();
 ShapePointTables DefaultArrowPoints();
 
-// Longest text kept from a stored string setting, in bytes (cut at a character boundary).
-constexpr size_t kMaxSettingTextLength = kSettingsNameSize - 1;
+// Longest text kept from a stored text setting (prefix, suffix, free texts), in bytes, cut at a character
+// boundary: what a free-text field's 16-bit length holds. A stored name keeps kSettingsNameSize - 1 bytes.
+constexpr size_t kMaxStoredTextLength = 32767;

@@ -47,7 +47,7 @@ struct PreferredArrow {
     int32_t Hollow = 0;      // "CouPEdit": 1 stroked only, 0 filled
     int32_t Symmetric = 0;   // "SymetriEdit"
     double LineStartX = 0.0; // "DebEditSegX"
-    double LineStartY = 0.0; // "DebEditSegY"
+    double LineStartY = 0.0; // "DebEditSegY": always 0, the line start stays on the axis
     ShapePointTables Points; // "PtFlEditX99", "PtINOUTEditXX99" (stored + 6.0)
 };
 

@@ -33,4 +33,6 @@ struct ADMDrawerSuite {
     // A picture of the plug-in's resources, by number.
     ASErr (*DrawResPicture)(ADMDrawerRef drawer, SPPluginRef plugin, int32_t pictureID, const ADMPoint* point);
     ASErr (*DrawResPictureCentered)(ADMDrawerRef drawer, SPPluginRef plugin, int32_t pictureID, const ADMRect* rect);
+    // Inverts what is already drawn in the rectangle, as a pressed button shows.
+    ASErr (*InvertRect)(ADMDrawerRef drawer, const ADMRect* rect);
 };

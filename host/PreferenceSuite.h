@@ -18,4 +18,7 @@ struct AIPreferenceSuite {
     ASErr (*GetStringPreference)(const char* prefix, const char* suffix, char* buffer, size_t bufferSize);
     ASErr (*PutStringPreference)(const char* prefix, const char* suffix, const char* value);
     ASErr (*RemovePreference)(const char* prefix, const char* suffix);
+    // The length in bytes of a stored string, its terminating zero not counted: a buffer of length + 1 bytes
+    // reads it whole.
+    ASErr (*GetStringPreferenceLength)(const char* prefix, const char* suffix, size_t* length);
 };

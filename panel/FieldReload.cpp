@@ -35,6 +35,7 @@
 #include "panel/ScalePopup.h"
 #include "panel/ToolPages.h"
 #include "panel/UnitPopups.h"
+#include "panel/WebPage.h"
 #include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
@@ -45,7 +46,6 @@
 
 namespace {
 
-constexpr const char* kWebPage = "http://www.vektoria.fr";
 // Anchors of the end marks this reload makes: circles and angles take six, the point ticks two; zero leaves the
 // count to the builder.
 constexpr int16_t kRoundEndMarkAnchors = 6;
@@ -395,5 +395,6 @@ void BezierLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void OpenWebPageNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    if (sAIURL->IsBrowserAvailable()) sAIURL->OpenURL(kWebPage);
+    const std::string address = WebPageAddress();
+    if (!address.empty() && sAIURL->IsBrowserAvailable()) sAIURL->OpenURL(address.c_str());
 }

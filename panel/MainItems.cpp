@@ -42,7 +42,7 @@ constexpr int32_t kEndSizeTextSize = 5;
 constexpr const char* kCoverTip = "Cliquez sur le panneau pour activer l'outil.";
 constexpr const char* kReloadTip =
     "Applique les valeurs des préférences à la cote en cours\rClic+Commande->Annule la cote en cours.";
-constexpr const char* kWebPageTip = "www.vektoria.fr";
+constexpr const char* kWebPageTip = "Notice de Tavorine";
 constexpr const char* kLineWidthTip = "Épaisseur des traits\rClic+Commande->Épaisseur par défaut.";
 constexpr const char* kColourTip = "Dialogue des couleurs et options.";
 constexpr const char* kEndSizeTip = "Taille des extrémités\rClic+Commande->Taille par défaut.";

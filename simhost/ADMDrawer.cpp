@@ -165,7 +165,8 @@ const ADMDrawerSuite& ADMDrawerSuiteTable() {
         DrawIcon,
         DrawIconCentered,
         DrawResPicture,
-        DrawResPictureCentered};
+        DrawResPictureCentered,
+        [](ADMDrawerRef d, const ADMRect* r) { return RecordRect(d, "InvertRect", r); }};
     return suite;
 }
 

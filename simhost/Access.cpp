@@ -57,6 +57,18 @@ ASErr GetPluginName(SPPluginRef plugin, const char** name) {
     return *name != nullptr ? kNoErr : kNameNotFoundErr;
 }
 
+ASErr GetPluginFilePath(SPPluginRef plugin, const char** path) {
+    if (path == nullptr)
+        return kBadParameterErr;
+    *path = nullptr;
+    if (!ThePlugin().IsSelf(plugin))
+        return kBadParameterErr;
+    if (ThePlugin().ModulePath().empty())
+        return kNameNotFoundErr;
+    *path = ThePlugin().ModulePath().c_str();
+    return kNoErr;
+}
+
 ASErr PushAppContext(SPPluginRef plugin, AIAppContextHandle* context) {
     if (context == nullptr)
         return kBadParameterErr;
@@ -93,7 +105,7 @@ const SPAccessSuite& AccessSuiteTable() {
 }
 
 const SPPluginsSuite& PluginsSuiteTable() {
-    static const SPPluginsSuite suite{GetPluginName};
+    static const SPPluginsSuite suite{GetPluginName, GetPluginFilePath};
     return suite;
 }
 

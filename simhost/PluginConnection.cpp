@@ -27,6 +27,7 @@ void PluginConnection::Disconnect() {
     ref_ = nullptr;
     globals_ = nullptr;
     locks_ = 0;
+    modulePath_.clear();
 }
 
 bool PluginConnection::RemoveLock() {

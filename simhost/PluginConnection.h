@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "host/Messages.h"
 #include "host/Resources.h"
@@ -16,6 +17,10 @@ class PluginConnection {
     // A null entry answers kBadParameterErr. Each load gets a new plug-in reference; the globals slot starts
     // empty. A null resource procedure means a plug-in without resources.
     ASErr Load(SPPluginEntryProc entry, PluginResourcesProc resources);
+    // The path of the module file the plug-in was loaded from; empty (the host answers no path) for a plug-in
+    // linked into the program. Named before the load; a disconnection forgets it.
+    void SetModulePath(std::string path) { modulePath_ = std::move(path); }
+    const std::string& ModulePath() const { return modulePath_; }
     bool IsLoaded() const { return entry_ != nullptr; }
     SPPluginRef Ref() const { return ref_; }
     // True when `plugin` is the loaded plug-in's reference.
@@ -68,6 +73,7 @@ class PluginConnection {
     SPPluginRef ref_ = nullptr;
     void* globals_ = nullptr;
     int32_t locks_ = 0;
+    std::string modulePath_;
 };
 
 } // namespace sim

@@ -3,6 +3,7 @@
 #include <bit>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -12,6 +13,25 @@
 namespace sim {
 
 namespace {
+
+// The links followed at most before a path is taken as it stands (a loop of links ends there).
+constexpr int kMaxLinksFollowed = 40;
+
+// The file that `path` names: a symbolic link, or a chain of them, followed to its target; a relative link is
+// read from the link's own folder.
+std::filesystem::path LinkTarget(const std::filesystem::path& path) {
+    std::filesystem::path target = path;
+    std::error_code error;
+    for (int followed = 0; followed < kMaxLinksFollowed; ++followed) {
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, error)))
+            break;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error)
+            break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
 
 std::string RealText(double value) {
     char text[64];
@@ -186,7 +206,8 @@ void PreferenceStore::InjectFault(const std::string& prefix, const std::string& 
 }
 
 bool PreferenceStore::Save(const std::string& path, std::string* error) const {
-    const std::string temporary = path + ".tmp";
+    const std::filesystem::path target = LinkTarget(path);
+    const std::string temporary = target.string() + ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << Serialize();
@@ -198,9 +219,14 @@ bool PreferenceStore::Save(const std::string& path, std::string* error) const {
             return false;
         }
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    // The file keeps its mode: a read-only file stays read-only.
+    std::error_code missing, refused;
+    const std::filesystem::file_status kept = std::filesystem::status(target, missing);
+    if (!missing && std::filesystem::exists(kept))
+        std::filesystem::permissions(temporary, kept.permissions(), refused);
+    if (refused || std::rename(temporary.c_str(), target.c_str()) != 0) {
         if (error != nullptr)
-            *error = "cannot replace " + path;
+            *error = "cannot replace " + target.string();
         std::remove(temporary.c_str());
         return false;
     }

@@ -85,7 +85,9 @@ class PreferenceStore {
     void InjectFault(const std::string& prefix, const std::string& key, ASErr readError, ASErr writeError);
     void ClearFaults() { faults_.clear(); }
 
-    // Writes every value to `path` (through a temporary file renamed over it); false with `error` on failure.
+    // Writes every value to `path` through a temporary file renamed over it; a symbolic link is followed, so its
+    // target is rewritten and the link stays, and the file keeps its mode. Comments of the file read are not
+    // kept. False with `error` on failure.
     bool Save(const std::string& path, std::string* error = nullptr) const;
     // Replaces the store with the file's values (host keys seeded when absent). A missing file leaves the
     // store as it is; a corrupt one leaves it as it is and names the first bad line.

@@ -54,6 +54,10 @@ ASErr GetString(const char* prefix, const char* suffix, char* buffer, size_t buf
     return error;
 }
 
+ASErr GetStringLength(const char* prefix, const char* suffix, size_t* length) {
+    return ReadAs(prefix, suffix, PrefType::String, length, [](const PrefValue& v) { return v.stringValue.size(); });
+}
+
 ASErr PutString(const char* prefix, const char* suffix, const char* value) {
     return ThePreferences().Write(prefix, suffix, PrefValue::String(value == nullptr ? "" : value));
 }
@@ -65,8 +69,9 @@ ASErr RemovePreference(const char* prefix, const char* suffix) {
 } // namespace
 
 const AIPreferenceSuite& PreferenceSuiteTable() {
-    static const AIPreferenceSuite suite{GetBoolean, PutBoolean, GetInteger, PutInteger,      GetReal,
-                                         PutReal,    GetString,  PutString,  RemovePreference};
+    static const AIPreferenceSuite suite{GetBoolean, PutBoolean, GetInteger,       PutInteger,
+                                         GetReal,    PutReal,    GetString,        PutString,
+                                         RemovePreference,       GetStringLength};
     return suite;
 }
 

@@ -11,6 +11,7 @@
 #include "dimension/Skeletons.h"
 #include "figures/BezierFigure.h"
 #include "figures/CircleFigure.h"
+#include "figures/FigurePaths.h"
 #include "figures/SegmentFigure.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -56,19 +57,23 @@ ASErr DragAngleDimension(const DragKeys& keys) {
                               keys.RightShift);
 }
 
-// The vertex and the moving side of the angle figure being created.
-void ShapeCreatedAngle(const AIToolMessage& message, const DragKeys& keys) {
+// The vertex and the moving side of the angle figure being created; false, changing nothing, when the cursor is
+// so far away that the side is beyond a float.
+bool ShapeCreatedAngle(const AIToolMessage& message, const DragKeys& keys) {
     MeasuredPoints& m = gMeasuredPoints;
     const AIRealPoint vertex = m.ClickPoint.p;
+    const double side = Distance(vertex, message.cursor);
+    if (!FitsArtworkFloat(side)) return false;
     m.AngleVertex.p = m.AngleVertex.in = m.AngleVertex.out = vertex;
-    gDragValues.CreatedAngleSide = static_cast<AIReal>(Distance(vertex, message.cursor));
+    gDragValues.CreatedAngleSide = static_cast<AIReal>(side);
     const AIReal direction = PointAngle(vertex, message.cursor);
     if (keys.Alt == 0) {
         gDragValues.CreatedAngleRotation = keys.RightShift != 0 ? RoundedUpTo(direction, kAngleStep) : direction;
-        return;
+        return true;
     }
     const AIReal degrees = ToDegrees(direction);
     gCurrentOptions.AngleCreateAngle = keys.RightShift != 0 ? degrees : std::ceil(degrees);
+    return true;
 }
 
 // The counter-clockwise sweep from the live start direction to the cursor seen from the centre.
@@ -81,17 +86,22 @@ AIReal SweepTo(AIRealPoint cursor) {
     return static_cast<AIReal>(sweep);
 }
 
-void ShapeCreatedCircle(const AIToolMessage& message, const DragKeys& keys) {
+// The radius, and the sweep or start of an arc, of the circle figure being created; false, changing nothing,
+// when the cursor is so far away that the radius is beyond a float.
+bool ShapeCreatedCircle(const AIToolMessage& message, const DragKeys& keys) {
     const AIRealPoint centre = gMeasuredPoints.ClickPoint.p;
-    gDragValues.CreatedCircleRadius = static_cast<AIReal>(Distance(centre, message.cursor));
-    if (gCurrentOptions.CircleCreateArc == 0 && gCurrentOptions.CircleCreateSector == 0) return;
+    const double radius = Distance(centre, message.cursor);
+    if (!FitsArtworkFloat(radius)) return false;
+    gDragValues.CreatedCircleRadius = static_cast<AIReal>(radius);
+    if (gCurrentOptions.CircleCreateArc == 0 && gCurrentOptions.CircleCreateSector == 0) return true;
     if (keys.Alt == 0) {
         const AIReal sweep = SweepTo(message.cursor);
         gDragValues.ArcSweep = keys.RightShift != 0 ? RoundedUpTo(sweep, kAngleStep) : sweep;
-        return;
+        return true;
     }
     const AIReal direction = PointAngle(centre, message.cursor);
     gCurrentOptions.CircleCreateAngle = keys.RightShift != 0 ? direction : RoundedUpTo(direction, kDegree);
+    return true;
 }
 
 ASErr DragCircleDimension(const DragKeys& keys) {
@@ -177,8 +187,8 @@ ASErr DragLocalConstruction(const AIToolMessage& message) {
 ASErr DragAngleTool(const AIToolMessage& message, const DragKeys& keys) {
     if (gHitState.HoverFlags.NotAVertex != 0) return kNoErr;
     if (gToolState.CreateOnClick[kAngleTool - 1] == 0) return DragAngleDimension(keys);
-    ShapeCreatedAngle(message, keys);
     SetDragCursor(message, kFollowCursor);
+    if (!ShapeCreatedAngle(message, keys)) return KeepCreatedFigure();
     int32_t centred = gCurrentOptions.AngleCreateCentred != 0 ? 1 : 0;
     if (gToolState.DragModifier != 0) centred = 1 - centred;
     return MakeCreatedAngle(centred);
@@ -186,8 +196,8 @@ ASErr DragAngleTool(const AIToolMessage& message, const DragKeys& keys) {
 
 ASErr DragCircleTool(const AIToolMessage& message, const DragKeys& keys) {
     if (gToolState.CreateOnClick[kCircleTool - 1] == 0) return DragCircleDimension(keys);
-    ShapeCreatedCircle(message, keys);
     SetDragCursor(message, kShapeCursor);
+    if (!ShapeCreatedCircle(message, keys)) return KeepCreatedFigure();
     return MakeCreatedCircle();
 }
 

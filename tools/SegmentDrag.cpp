@@ -8,6 +8,7 @@
 #include "dimension/Naming.h"
 #include "dimension/OffsetDimension.h"
 #include "dimension/Skeletons.h"
+#include "figures/FigurePaths.h"
 #include "figures/SegmentFigure.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -193,18 +194,21 @@ bool CreatedSegmentLive() {
 
 // The segment figure follows the cursor: its length, and its direction with right Shift (10-degree steps) or
 // Alt (free), measured from the click, which a centred segment's first anchor is not; the left Windows key
-// swaps centred and from the click for this step.
+// swaps centred and from the click for this step. A cursor so far away that the length is beyond a float leaves
+// the figure as it is.
 ASErr DragCreatedSegment(const AIToolMessage& message, const DragKeys& keys) {
+    SetDragCursor(message, kFollowCursor);
+    const AIRealPoint start = gMeasuredPoints.ClickPoint.p;
+    const double length = Distance(start, message.cursor);
+    if (!FitsArtworkFloat(length)) return KeepCreatedFigure();
     if (CreatedSegmentLive()) {
-        const AIRealPoint start = gMeasuredPoints.ClickPoint.p;
-        gDragValues.CreatedSegmentLength = static_cast<AIReal>(Distance(start, message.cursor));
+        gDragValues.CreatedSegmentLength = static_cast<AIReal>(length);
         const AIReal direction = PointAngle(start, message.cursor);
         if (keys.Alt != 0)
             gCurrentOptions.SegmentCreateRotation = direction * kDegreesPerRadian;
         else if (keys.RightShift != 0)
             gCurrentOptions.SegmentCreateRotation = RoundedUpTo(direction, kSegmentRotationStep) * kDegreesPerRadian;
     }
-    SetDragCursor(message, kFollowCursor);
     int32_t& centred = gCurrentOptions.SegmentCreateCentred;
     const int32_t kept = centred;
     if (gToolState.DragModifier != 0) centred = centred != 0 ? 0 : 1;

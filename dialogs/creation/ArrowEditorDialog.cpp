@@ -63,8 +63,9 @@ constexpr EditorItemSpec kArrowItems[] = {
     {kFirstTipItem + 3, kPush, {6, 235, 25, 254}, "Pointe prédéfinie 4.", nullptr, ArrowTipPreset4Notify, nullptr},
     {kFirstTipItem + 4, kPush, {6, 255, 25, 274}, "Pointe prédéfinie 5.", nullptr, ArrowTipPreset5Notify, nullptr},
     {kFirstTipItem + 5, kPush, {6, 275, 25, 294}, "Pointe prédéfinie 6.", nullptr, ArrowTipPreset6Notify, nullptr},
-    {kPointCountItem, kADMTextStaticType, {210, 295, 290, 313}, kCountTip, nullptr, nullptr, nullptr},
-    {kPreviewItem, kADMPictureStaticType, {30, 304, 490, 332}, nullptr, ArrowPreviewDraw, nullptr, nullptr},
+    // The count text between the canvas and the preview strip, each clear of the other.
+    {kPointCountItem, kADMTextStaticType, {210, 296, 290, 312}, kCountTip, nullptr, nullptr, nullptr},
+    {kPreviewItem, kADMPictureStaticType, {30, 312, 490, 340}, nullptr, ArrowPreviewDraw, nullptr, nullptr},
     {kCanvasItem, kPush, {30, 35, 490, 295}, nullptr, ArrowEditorCanvasDraw, nullptr, ArrowEditorCanvasTrack},
     {kNextPointItem, kPush, {264, 14, 277, 25}, "Modifier le point suivant.", nullptr, ArrowNextPointNotify, nullptr},
     {kPreviousPointItem, kPush, {223, 14, 236, 25}, "Modifier le point précédent.", nullptr, ArrowPreviousPointNotify,
@@ -100,12 +101,13 @@ void LoadPreferredIntoWorking() {
     s.Closed = preferred.Closed != 0 ? 1 : 0;
     s.Hollow = preferred.Hollow != 0 ? 1 : 0;
     s.LineStartX = SettingAsFloat(preferred.LineStartX);
-    s.LineStartY = SettingAsFloat(preferred.LineStartY);
+    s.LineStartY = 0.0f;  // the line start stays on the axis
     gPointEditorModes.SymmetricMoves = preferred.Symmetric != 0 ? 1 : 0;
 }
 
+// The stepping items and the Y edit, which the line start does not use: it stays on the axis.
 void EnableStepping(ADMItemRef item, bool enable) {
-    for (int32_t id : {kNextPointItem, kPreviousPointItem, kPointNumberItem}) {
+    for (int32_t id : {kNextPointItem, kPreviousPointItem, kPointNumberItem, kPointYItem}) {
         if (ADMItemRef stepping = SiblingItem(item, id)) sADMItem->Enable(stepping, enable ? 1 : 0);
     }
 }
@@ -203,7 +205,7 @@ void StoreAndWrite() {
     WriteBooleanPreference("SymetriEdit", preferred.Symmetric);
     preferred.LineStartX = s.LineStartX;
     WriteRealPreference("DebEditSegX", preferred.LineStartX);
-    preferred.LineStartY = s.LineStartY;
+    preferred.LineStartY = 0.0;
     WriteRealPreference("DebEditSegY", preferred.LineStartY);
     CopyShapePoints(s.Points, preferred.Points, preferred.PointCount);
     WritePointPreferences(kArrowPointKeys, preferred.Points, preferred.PointCount);
@@ -363,7 +365,7 @@ void ArrowEditorOk(ADMItemRef item, ADMNotifierRef notifier) {
     RememberItemDialogBounds(item, gDialogPositions.ArrowEditorBounds);
     StoreAndWrite();
     if (gCurrentOptions.ArrowPreset == kCustomArrowPreset && gCurrentOptions.ArrowHeads != 0)
-        LoadPreferredArrow(gSettings.PreferredArrowShape);
+        LoadCustomArrow();
     gDialogOpenFlags.ArrowEditorOpen = 0;
 }
 

@@ -14,16 +14,19 @@
 
 namespace {
 
-// Points per radian along a band's edges: enough for a smooth edge at preview sizes.
-constexpr double kBandPointsPerRadian = 12.0;
-// A band or arc is at most a whole turn.
-constexpr int32_t kMostBandSteps = 76;
-
-int32_t BandSteps(double sweep) {
-    return std::clamp(CheckedInt32(std::ceil(std::fabs(sweep) * kBandPointsPerRadian), 1), 1, kMostBandSteps);
-}
+// The longest step, in pixels, between two points of an arc or a band's edge: at a pixel or less the whole-pixel
+// points follow the circle as closely as the screen can show it.
+constexpr double kArcStepPixels = 1.0;
+// Steps an arc or a band takes at most: a whole turn at a radius of 320 pixels, wider than any preview.
+constexpr int32_t kMostArcSteps = 2048;
 
 int32_t Pixel(double x) { return RoundedInt32(x, 0); }
+
+// The steps that draw a sweep at radius r smoothly.
+int32_t ArcSteps(double r, double sweep) {
+    return std::clamp(CheckedInt32(std::ceil(std::fabs(sweep) * std::fabs(r) / kArcStepPixels), 1), 1,
+                      kMostArcSteps);
+}
 
 }  // namespace
 
@@ -46,7 +49,7 @@ void DrawPreviewAxes(ADMDrawerRef drawer, const PreviewFrame& frame, int32_t wid
 
 void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inner, double outer, double from,
                      double sweep) {
-    const int32_t steps = BandSteps(sweep);
+    const int32_t steps = ArcSteps(std::max(std::fabs(inner), std::fabs(outer)), sweep);
     std::vector<ADMPoint> points;
     for (int32_t i = 0; i <= steps; ++i) points.push_back(frame.At(outer, from + sweep * i / steps));
     for (int32_t i = steps; i >= 0; --i) points.push_back(frame.At(inner, from + sweep * i / steps));
@@ -54,10 +57,11 @@ void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inne
 }
 
 void DrawPreviewArc(ADMDrawerRef drawer, const PreviewFrame& frame, double r, double from, double sweep) {
-    const int32_t steps = BandSteps(sweep);
+    const int32_t steps = ArcSteps(r, sweep);
     ADMPoint last = frame.At(r, from);
     for (int32_t i = 1; i <= steps; ++i) {
         const ADMPoint next = frame.At(r, from + sweep * i / steps);
+        if (next.h == last.h && next.v == last.v) continue;
         sADMDrawer->DrawLine(drawer, &last, &next);
         last = next;
     }

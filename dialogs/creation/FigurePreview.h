@@ -19,10 +19,12 @@ struct PreviewFrame {
 
 // Draws the two axes through the centre of a `width` x `height` preview in the host's shadow colour.
 void DrawPreviewAxes(ADMDrawerRef drawer, const PreviewFrame& frame, int32_t width, int32_t height);
-// Fills the band between radii `inner` and `outer` from direction `from` over `sweep` radians.
+// Fills the band between radii `inner` and `outer` from direction `from` over `sweep` radians; its edges take a
+// point at every pixel along them.
 void FillPreviewBand(ADMDrawerRef drawer, const PreviewFrame& frame, double inner, double outer, double from,
                      double sweep);
-// Draws the one-pixel arc of radius `r` from direction `from` over `sweep` radians, as short straight lines.
+// Draws the one-pixel arc of radius `r` from direction `from` over `sweep` radians, as straight lines a pixel
+// long, so that it shows as smooth as a drawn circle.
 void DrawPreviewArc(ADMDrawerRef drawer, const PreviewFrame& frame, double r, double from, double sweep);
 // Takes the committed stroke colour as the drawing colour.
 void UseStrokeColour(ADMDrawerRef drawer);

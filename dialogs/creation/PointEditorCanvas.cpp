@@ -268,14 +268,15 @@ void ModeButtonDraw(ADMItemRef item, ADMDrawerRef drawer) {
     if (id != kMoveModeItem && id != kAddDeleteModeItem) return;
     const bool current = (id == kMoveModeItem ? 0 : 1) == gPointEditorModes.PointEditMode;
     const ADMRect inner{1, 1, 18, 18}, frame{0, 0, 19, 19};
-    if (current) {
-        // The current mode's picture shows on the highlight, as pressed.
-        sADMDrawer->SetADMColor(drawer, kADMHiliteColor);
-        sADMDrawer->FillRect(drawer, &inner);
-    }
     sADMDrawer->DrawResPictureCentered(drawer, ItemPlugin(item), id == kMoveModeItem ? kMoveModePicture : kAddDeleteModePicture,
                                        &inner);
-    if (current) sADMDrawer->DrawSunkenRect(drawer, &frame); else sADMDrawer->DrawRaisedRect(drawer, &frame);
+    if (current) {
+        // The current mode's button shows pressed: sunken, its picture inverted.
+        sADMDrawer->DrawSunkenRect(drawer, &frame);
+        sADMDrawer->InvertRect(drawer, &inner);
+    } else {
+        sADMDrawer->DrawRaisedRect(drawer, &frame);
+    }
 }
 
 void ModeButtonNotify(ADMItemRef item, ADMNotifierRef notifier) {

@@ -106,7 +106,16 @@ void MoveAnchor(PointEditorShape& shape, int32_t point, float x, float y) {
     p.OutY[point] += dy;
 }
 
+bool IsFiniteShape(const PointEditorShape& shape) {
+    const ShapePointTables& p = shape.Points;
+    for (const float* table : {p.AnchorX, p.AnchorY, p.InX, p.InY, p.OutX, p.OutY})
+        if (!std::all_of(table, table + kShapeMaxPoints, [](float v) { return std::isfinite(v); })) return false;
+    return std::isfinite(shape.LineStartX) && std::isfinite(shape.LineStartY);
+}
+
 void PlaceSelection(PointEditorShape& shape, int32_t code, float x, float y) {
+    // A place that would take a coordinate beyond a float (a handle moved with its anchor) leaves the shape.
+    const PointEditorShape before = shape;
     const Selection s = DecodeSelection(code, shape.PointCount);
     switch (s.Kind) {
         case SelectionKind::Anchor: MoveAnchor(shape, s.Point, x, y); break;
@@ -114,10 +123,11 @@ void PlaceSelection(PointEditorShape& shape, int32_t code, float x, float y) {
         case SelectionKind::OutHandle: SetOut(shape.Points, s.Point, {x, y}); break;
         case SelectionKind::LineStart:
             shape.LineStartX = x;
-            shape.LineStartY = y;
+            shape.LineStartY = 0.0f;  // the line start stays on the axis
             break;
         default: break;
     }
+    if (!IsFiniteShape(shape)) shape = before;
 }
 
 void MakeCorner(PointEditorShape& shape, int32_t point) {

@@ -57,7 +57,11 @@ EditorPoint SelectedPosition(const PointEditorShape& shape, int32_t code);
 bool IsCornerPoint(const PointEditorShape& shape, int32_t point);
 // Moves anchor `point` to (x, y); its handles keep their offsets from it.
 void MoveAnchor(PointEditorShape& shape, int32_t point, float x, float y);
-// Puts the selected element at (x, y): an anchor with its handles, a handle alone, or the line start.
+// True when every coordinate of the shape, the line start included, is a finite number.
+bool IsFiniteShape(const PointEditorShape& shape);
+// Puts the selected element at (x, y): an anchor with its handles, a handle alone, or the line start at x on the
+// axis (its y stays 0). A place that would leave a coordinate that is not finite changes nothing: the editor's
+// result stays sound.
 void PlaceSelection(PointEditorShape& shape, int32_t code, float x, float y);
 // Puts both handles of `point` on its anchor.
 void MakeCorner(PointEditorShape& shape, int32_t point);

@@ -91,6 +91,7 @@ void InsertAt(ADMItemRef item, const PointEditorLook& look, const CanvasHit& hit
 void AddOrDelete(ADMItemRef item, const PointEditorLook& look, EditorPoint pixel, bool press) {
     PointEditor& e = *look.Editor;
     e.SelectedPoint = kNoSelection;
+    if (look.HasLineStart) EnableItems(item, {kPointYItem}, true);  // the line start is no longer selected
     if (!Inside(look.AddDeleteArea, pixel)) return;
     const CanvasHit hit = HitCanvas(look, pixel);
     switch (hit.What) {
@@ -134,12 +135,13 @@ void DragPoint(const PointEditorLook& look, int32_t x, int32_t y, ADMItemRef ite
         const EditorPoint at = DraggedPosition(m, start, e.GridStep, snap);
         e.EditShape.LineStartX = std::max(at.x, 0.0f);
         e.EditShape.LineStartY = 0.0f;
-        EnableItems(item, {kNextPointItem, kPreviousPointItem, kPointNumberItem}, false);
+        EnableItems(item, {kNextPointItem, kPreviousPointItem, kPointNumberItem, kPointYItem}, false);
     } else {
         const EditorPoint at = DraggedPosition(m, held, e.GridStep, snap);
         PlaceSelection(e.EditShape, e.SelectedPoint, at.x, at.y);
         UpdateCornerFlag(item, e, s.Point);
-        if (look.HasLineStart) EnableItems(item, {kNextPointItem, kPreviousPointItem, kPointNumberItem}, true);
+        if (look.HasLineStart)
+            EnableItems(item, {kNextPointItem, kPreviousPointItem, kPointNumberItem, kPointYItem}, true);
         if (look.Symmetric && gPointEditorModes.SymmetricMoves != 0) MirrorSelection(e.EditShape, e.SelectedPoint, true, true);
     }
     ShowSelectedPosition(item, e);

@@ -1,13 +1,22 @@
 // The arrow-head editor driven through the stand-in's dialog manager: symmetric edits, round and corner
 // points, tips, grid, the keys its OK writes and the live end mark it updates.
+#include <cmath>
 #include <cstring>
+#include <sstream>
+#include <utility>
+#include <vector>
 
 #include "dialogs/creation/ArrowEditorDialog.h"
 #include "dialogs/creation/PointEditorCanvas.h"
+#include "dimension/LinearDimensions.h"
+#include "dimension/Skeletons.h"
 #include "editor_fixture.h"
 #include "frame/ArrowHeads.h"
+#include "frame/PreferenceStore.h"
+#include "frame/SettingsTable.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
+#include "records/MeasuredPoints.h"
 
 namespace {
 
@@ -112,6 +121,47 @@ TEST_F(ArrowEditor, TheLineStartStaysOnTheAxisAndRightOfTheTip) {
         DragCanvas(dialog, {{500, 500}, {211, 60}});
         EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartX, 4.0f);
     }, true);
+}
+
+// While the line start is selected, by its button or on the canvas, the Y edit is off and shows 0; an anchor
+// selected again turns it back on; OK writes "DebEditSegY" 0 whatever was held before.
+TEST_F(ArrowEditor, TheLineStartsYEditIsOffAndShowsZeroAndOkWritesZero) {
+    gSettings.PreferredArrowShape.LineStartY = 3.0;
+    Open([](ADMDialogRef dialog) {
+        Click(dialog, kLineStartKindItem);
+        EXPECT_FALSE(Data(dialog, kPointYItem).enabled);
+        EXPECT_EQ(Data(dialog, kPointYItem).value, 0.0f);
+        EXPECT_NE(sim::TheDialogs().Enter(Item(dialog, kPointYItem), "2"), kNoErr);  // refused: disabled
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartY, 0.0f);
+        DragCanvas(dialog, {{500, 500}, {211, 60}});  // to (4, 0), away from anchor 3 at (2, 0)
+        Click(dialog, kAnchorKindItem);
+        EXPECT_TRUE(Data(dialog, kPointYItem).enabled);
+        // Picked on the canvas at pixel (210, 130), then dragged up: it stays on the axis.
+        DragCanvas(dialog, {{210, 130}, {211, 131}, {251, 100}});
+        EXPECT_EQ(gArrowEditor.SelectedPoint, kLineStartSelection);
+        EXPECT_FALSE(Data(dialog, kPointYItem).enabled);
+        EXPECT_EQ(Data(dialog, kPointYItem).value, 0.0f);
+        EXPECT_FLOAT_EQ(gArrowEditor.EditShape.LineStartY, 0.0f);
+    });
+    EXPECT_EQ(Written("DebEditSegY"), "0");
+    EXPECT_EQ(gSettings.PreferredArrowShape.LineStartY, 0.0);
+}
+
+// A stored shape that fell back whole to the built-in arrow at launch is what the editor opens on, and its OK
+// writes it whole.
+TEST_F(ArrowEditor, AShapeThatFellBackIsWrittenWholeByTheNextOk) {
+    sim::ThePlugin().Shutdown();
+    for (const char* key : {"PtFlEditX1", "PtFlEditY1", "PtINOUTEditIX1"})
+        sim::ThePreferences().Put(kTavorinePreferencePrefix, key, sim::PrefValue::Real(2.5));
+    sim::ThePreferences().Put(kTavorinePreferencePrefix, "PtINOUTEditOY3", sim::PrefValue::String("x"));
+    ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
+    sim::ThePreferences().ClearWriteLog();
+    Open([](ADMDialogRef) {});
+    const ShapePointTables builtIn = DefaultArrowPoints();
+    EXPECT_EQ(Written("PtFlEditX1"), "17");   // 11 + 6
+    EXPECT_EQ(Written("PtFlEditY1"), "1.5");  // -4.5 + 6
+    EXPECT_EQ(Written("PtINOUTEditIX1"), sim::PrefValue::Real(static_cast<double>(builtIn.InX[1]) + 6.0).Text());
+    EXPECT_EQ(Written("PtINOUTEditOY3"), sim::PrefValue::Real(static_cast<double>(builtIn.OutY[3]) + 6.0).Text());
 }
 
 TEST_F(ArrowEditor, SymmetricDragsMirrorAndSnapToTheGrid) {
@@ -250,3 +300,112 @@ TEST_F(CustomEndMark, TheEditorsArrowEndsTheNextSegmentDimension) {
 }
 
 }  // namespace
+
+namespace {
+
+// The anchors of the filled copies the preview strip drew, in its pixels: the left copy first, then the one
+// mirrored left to right. Each copy of corner points is the polygon anchor, anchor, ... with every anchor but
+// the first given twice.
+std::vector<std::vector<std::pair<double, double>>> PreviewCopies(const sim::Drawing& preview) {
+    std::vector<std::vector<std::pair<double, double>>> copies;
+    for (const std::string& line : preview) {
+        std::istringstream in(line);
+        std::string kind;
+        int count = 0;
+        in >> kind >> count;
+        if (kind != "FillPolygon") continue;
+        std::vector<std::pair<double, double>> anchors;
+        for (int i = 0; i < count; ++i) {
+            double h = 0.0, v = 0.0;
+            in >> h >> v;
+            if (i % 2 == 0) anchors.emplace_back(h, v);
+        }
+        copies.push_back(anchors);
+    }
+    return copies;
+}
+
+}  // namespace
+
+// An uneven custom arrow (its long barb drawn upward in the editor) reaches the document as the preview strip
+// shows it: its left copy at the dimension's first end, its mirrored copy at the second, each turned to the
+// line's direction (the preview's rightward along the line from the first end to the second, its upward to the
+// line's left), whatever the slope; marks turned outside are the same copies turned half a turn.
+TEST_F(ArrowEditor, AnUnevenCustomArrowIsAtEachEndThePreviewsCopyForThatEnd) {
+    gCurrentOptions.ArrowPreset = kCustomArrowPreset;
+    gCurrentOptions.ArrowHeads = 1;
+    gCurrentOptions.EndMarkSize = 100.0;
+    std::vector<std::vector<std::pair<double, double>>> copies;
+    Open([&](ADMDialogRef dialog) {
+        PointEditorShape& s = gArrowEditor.EditShape;
+        s.PointCount = 3;
+        s.Closed = 1;
+        s.Hollow = 0;
+        s.LineStartX = 6.0f;
+        const float xs[3] = {0.0f, 8.0f, 6.0f}, ys[3] = {0.0f, -4.0f, 1.0f};
+        for (int k = 0; k < 3; ++k) {
+            s.Points.AnchorX[k] = s.Points.InX[k] = s.Points.OutX[k] = xs[k];
+            s.Points.AnchorY[k] = s.Points.InY[k] = s.Points.OutY[k] = ys[k];
+        }
+        copies = PreviewCopies(Draw(dialog, 16));  // the preview strip
+    });
+    ASSERT_EQ(copies.size(), 2u);
+    ASSERT_EQ(copies[0].size(), 3u);
+    ASSERT_EQ(copies[1].size(), 3u);
+    // Each copy in units from its tip, its y turned upward.
+    const double tips[2] = {copies[0][0].first, copies[1][0].first}, axis = copies[0][0].second;
+    const struct {
+        const char* name;
+        AIRealPoint a, b, label;
+        int32_t outside;
+    } cases[] = {
+        {"horizontal", {0, 0}, {100, 0}, {50, 30}, 0},
+        {"vertical", {0, 0}, {0, 100}, {-30, 50}, 0},
+        {"downward", {0, 0}, {0, -100}, {-30, -50}, 0},
+        {"oblique", {10, 20}, {90, 80}, {30, 70}, 0},
+        {"right to left", {100, 0}, {0, 0}, {50, -30}, 0},
+        {"outside", {0, 0}, {100, 0}, {50, 30}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        gCurrentDimension.DimensionGroup = sim::TheDocument().NewGroup();
+        ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+        gMeasuredPoints.FirstPoint.p = c.a;
+        gMeasuredPoints.SecondPoint.p = c.b;
+        ASSERT_EQ(DrawParallelDimensionWithTextGap(c.label.h, c.label.v, c.outside, 0, 0, 0, 0), kNoErr);
+        const AIRealPoint ends[2] = {gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p};
+        const double length = std::hypot(ends[1].h - ends[0].h, ends[1].v - ends[0].v);
+        const double ux = (ends[1].h - ends[0].h) / length, uy = (ends[1].v - ends[0].v) / length;
+        const double turn = c.outside != 0 ? -1.0 : 1.0;
+        for (size_t end = 0; end < 2; ++end) {
+            const sim::ArtNode* mark = sim::TheDocument().Art(gCurrentDimension.EndMarks[end][0]);
+            ASSERT_NE(mark, nullptr);
+            ASSERT_EQ(mark->segments.size(), 3u);
+            for (size_t k = 0; k < 3; ++k) {
+                const double along = turn * (copies[end][k].first - tips[end]) / 2.0;
+                const double up = turn * (axis - copies[end][k].second) / 2.0;
+                const AIRealPoint p = mark->segments[k].p;
+                EXPECT_NEAR(p.h, ends[end].h + along * ux - up * uy, 1e-3) << "end " << end << " anchor " << k;
+                EXPECT_NEAR(p.v, ends[end].v + along * uy + up * ux, 1e-3) << "end " << end << " anchor " << k;
+            }
+        }
+    }
+}
+
+// The current mode's button shows pressed: its picture, then a sunken frame and its inner rectangle inverted;
+// the other is raised. The point count and the preview strip under the canvas do not overlap.
+TEST_F(ArrowEditor, TheCurrentModeButtonIsInvertedAndTheCountTextStaysClearOfThePreview) {
+    Open([](ADMDialogRef dialog) {
+        EXPECT_EQ(Draw(dialog, 8), (sim::Drawing{"PictureCentered 1008 1 1 18 18", "SunkenRect 0 0 19 19",
+                                                 "InvertRect 1 1 18 18"}));
+        EXPECT_EQ(Draw(dialog, 9), (sim::Drawing{"PictureCentered 1009 1 1 18 18", "RaisedRect 0 0 19 19"}));
+        Click(dialog, 9);
+        EXPECT_EQ(Draw(dialog, 8), (sim::Drawing{"PictureCentered 1008 1 1 18 18", "RaisedRect 0 0 19 19"}));
+        EXPECT_EQ(Draw(dialog, 9).back(), "InvertRect 1 1 18 18");
+        const ADMRect count = Data(dialog, kPointCountItem).bounds, strip = Data(dialog, 16).bounds,
+                      canvas = Data(dialog, kCanvasItem).bounds;
+        EXPECT_LE(count.bottom, strip.top);
+        EXPECT_GE(count.top, canvas.bottom);
+        EXPECT_GE(count.bottom - count.top, 16);  // a line of text
+    });
+}

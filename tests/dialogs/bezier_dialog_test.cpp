@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <sstream>
+#include <utility>
 
 #include "dialogs/creation/BezierCreationDialog.h"
 #include "dialogs/creation/BezierPresets.h"
@@ -336,3 +338,58 @@ INSTANTIATE_TEST_SUITE_P(Presets, BezierPresetTable,
                                            PresetCase{299, 4, 1, 0, 3, 0.0f, 31.181102f, 0.0f}));
 
 }  // namespace
+
+namespace {
+
+// The first point each replica of the preview drew (its anchor 0, in preview pixels, y downward): the first
+// point of each filled polygon, or of each line of a hollow shape.
+std::vector<std::pair<double, double>> PreviewAnchorsZero(const sim::Drawing& preview) {
+    std::vector<std::pair<double, double>> anchors;
+    for (const std::string& line : preview) {
+        std::istringstream in(line);
+        std::string kind;
+        in >> kind;
+        double h = 0.0, v = 0.0;
+        if (kind == "FillPolygon") {
+            int count = 0;
+            in >> count >> h >> v;
+        } else if (kind == "Line") {
+            in >> h >> v;
+        } else {
+            continue;
+        }
+        anchors.emplace_back(h, v);
+    }
+    return anchors;
+}
+
+}  // namespace
+
+// Each preset's replicas lie where the preview shows them: seen from replica 0, each replica of the document
+// lies in the direction the preview shows (turned the same way, stepped the same way up or down); the preview
+// shifts in unscaled pixels while it draws the shape at a sixth, so the distances differ.
+TEST_F(BezierDialog, EachPresetsReplicasTurnAndStepTheWayThePreviewShows) {
+    for (int32_t preset = 0; preset < kBezierPresetCount; ++preset) {
+        SCOPED_TRACE(preset + 1);
+        std::vector<std::pair<double, double>> shown;
+        Open([&](ADMDialogRef dialog) {
+            Click(dialog, kFirstPresetItem + preset);
+            shown = PreviewAnchorsZero(Draw(dialog, kBezierPreviewItem));
+        });
+        std::vector<const sim::ArtNode*> paths = GroupPaths();
+        std::reverse(paths.begin(), paths.end());  // replica 0 first
+        ASSERT_EQ(shown.size(), paths.size());
+        ASSERT_GE(paths.size(), 3u);
+        const AIRealPoint first = paths[0]->segments[0].p;
+        for (size_t r = 1; r < paths.size(); ++r) {
+            // The preview's step seen with y upward, against the document's.
+            const double ph = shown[r].first - shown[0].first, pv = shown[0].second - shown[r].second;
+            const double dh = paths[r]->segments[0].p.h - first.h, dv = paths[r]->segments[0].p.v - first.v;
+            const double pl = std::hypot(ph, pv), dl = std::hypot(dh, dv);
+            ASSERT_GT(pl, 0.0);
+            ASSERT_GT(dl, 0.0);
+            EXPECT_GT((ph * dh + pv * dv) / (pl * dl), 0.0) << "replica " << r;
+            EXPECT_NEAR((ph * dv - pv * dh) / (pl * dl), 0.0, 0.06) << "replica " << r;
+        }
+    }
+}

@@ -1,6 +1,7 @@
 // The circle, arc and sector creation dialog, and the colour button the three creation dialogs share.
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <numbers>
 
 #include "creation_fixture.h"
@@ -112,6 +113,34 @@ TEST_F(CircleDialog, ThePreviewDrawsItsAxesUnderTheSectorsEdges) {
     EXPECT_LT(at("Line 60 0 60 104"), at("Line 60 52 98 52"));
     EXPECT_TRUE(std::any_of(drawing.begin(), drawing.end(),
                             [](const std::string& l) { return l.rfind("Line 98 52 ", 0) == 0; }));
+}
+
+// The arc and the sector of the preview are drawn smoothly: the arc is a run of lines no longer than a pixel and a
+// half, each end on the ring of radius 38 about (60, 52).
+TEST_F(CircleDialog, ThePreviewsArcRunsPixelByPixelAlongItsRing) {
+    for (const int32_t kind : {kArc, kSector}) {
+        std::vector<std::string> drawing;
+        WhenOpen([&](ADMDialogRef d) {
+            Click(d, kind);
+            Enter(d, kOrientation, "30");
+            Dialogs().DrawItem(ItemOf(d, kPreview));
+            drawing = Data(d, kPreview).drawing;
+            Click(d, kCancel);
+        });
+        EmptyClick(kCircleTool);
+        int onRing = 0;
+        for (const std::string& line : drawing) {
+            if (line.rfind("Line ", 0) != 0) continue;
+            std::istringstream in(line.substr(5));
+            double h1 = 0, v1 = 0, h2 = 0, v2 = 0;
+            in >> h1 >> v1 >> h2 >> v2;
+            if (std::abs(std::hypot(h1 - 60, v1 - 52) - 38) > 1.0 || std::abs(std::hypot(h2 - 60, v2 - 52) - 38) > 1.0)
+                continue;
+            ++onRing;
+            EXPECT_LE(std::hypot(h2 - h1, v2 - v1), 1.5) << kind << ": " << line;
+        }
+        EXPECT_GE(onRing, 40) << kind;  // 1.5 radians of a ring of 38 pixels: 57 pixels long
+    }
 }
 
 // Counts the colour dialog's openings in place of the real one.

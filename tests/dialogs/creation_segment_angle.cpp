@@ -1,5 +1,10 @@
 // The segment and angle creation dialogs: what they show, "Défaut", "Annuler", OK and the previews.
 #include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <sstream>
+#include <utility>
+#include <vector>
 
 #include "creation_fixture.h"
 
@@ -199,6 +204,39 @@ TEST_F(AngleDialog, ACentredPreviewOpensAboutTheOrientationDrawnUnderItsSides) {
     EXPECT_LT(guide, DrawnAt(drawing, "Line 73 73 142 49"));
     EXPECT_LT(guide, DrawnAt(drawing, "Line 73 73 142 97"));
     EXPECT_LT(DrawnAt(drawing, "Line 73 73 142 97"), drawing.size());
+}
+
+// The preview's band follows its arcs smoothly: a point at every pixel along its edges, none more than a pixel
+// and a half from the next.
+TEST_F(AngleDialog, ThePreviewsBandFollowsItsArcsPixelByPixel) {
+    std::vector<std::string> drawing;
+    WhenOpen([&](ADMDialogRef d) {
+        Enter(d, kAngleOrientation, "20");
+        Dialogs().DrawItem(ItemOf(d, kAnglePreview));
+        drawing = Data(d, kAnglePreview).drawing;
+        Click(d, kCancel);
+    });
+    EmptyClick(kAngleTool);
+    const auto band = std::find_if(drawing.begin(), drawing.end(),
+                                   [](const std::string& l) { return l.rfind("FillPolygon ", 0) == 0; });
+    ASSERT_NE(band, drawing.end());
+    std::istringstream in(band->substr(std::strlen("FillPolygon ")));
+    int count = 0;
+    in >> count;
+    std::vector<std::pair<double, double>> points(static_cast<size_t>(count));
+    for (auto& [h, v] : points) in >> h >> v;
+    // A point at least every pixel of the outer edge (radius 18, 0.66 radians), on both edges.
+    ASSERT_GE(count, 2 * (0.66 * 18 + 1));
+    int edgeSteps = 0;
+    for (size_t i = 1; i < points.size(); ++i) {
+        const double r0 = std::hypot(points[i - 1].first - 73, points[i - 1].second - 73);
+        const double r1 = std::hypot(points[i].first - 73, points[i].second - 73);
+        if (std::abs(r1 - r0) > 1.5) continue;  // the step from the outer edge to the inner one
+        ++edgeSteps;
+        EXPECT_LE(std::hypot(points[i].first - points[i - 1].first, points[i].second - points[i - 1].second), 1.5)
+            << i;
+    }
+    EXPECT_EQ(edgeSteps, count - 2);
 }
 
 TEST_F(AngleDialog, DefaultAndAnnulerAsForTheSegment) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "dialogs/creation/PointEditorOutline.h"
@@ -211,3 +212,37 @@ TEST(PointEditorSelection, CornerPointsAndMirrorPartners) {
 }
 
 }  // namespace
+
+// A place that would leave a coordinate that is not finite leaves the shape as it was, for every kind of element.
+TEST(PointEditorShapeFinite, APlaceBeyondAFloatLeavesTheShape) {
+    struct Case {
+        const char* Name;
+        SelectionKind Kind;
+        float X, Y;
+    };
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const Case cases[] = {
+        {"anchor whose handle moves past the largest float", SelectionKind::Anchor, 3e38f, 0.0f},
+        {"anchor at infinity", SelectionKind::Anchor, inf, 0.0f},
+        {"in handle not a number", SelectionKind::InHandle, 0.0f, nan},
+        {"out handle at minus infinity", SelectionKind::OutHandle, -inf, 5.0f},
+        {"line start at infinity", SelectionKind::LineStart, inf, 1.0f},
+    };
+    for (const Case& c : cases) {
+        PointEditorShape shape = Square(true);
+        // Point 1 lies far to the left, its in handle further still.
+        SetPoint(shape, 1, {-3e38f, 0.0f}, {-3.2e38f, 0.0f}, {-3e38f, 0.0f});
+        const PointEditorShape before = shape;
+        PlaceSelection(shape, EncodeSelection(c.Kind, 1), c.X, c.Y);
+        EXPECT_TRUE(IsFiniteShape(shape)) << c.Name;
+        EXPECT_EQ(std::memcmp(&shape.Points, &before.Points, sizeof shape.Points), 0) << c.Name;
+        EXPECT_EQ(shape.LineStartX, before.LineStartX) << c.Name;
+        EXPECT_EQ(shape.LineStartY, before.LineStartY) << c.Name;
+    }
+    // A sound place still moves the anchor with its handles.
+    PointEditorShape shape = Square(true);
+    PlaceSelection(shape, EncodeSelection(SelectionKind::Anchor, 1), 150.0f, 10.0f);
+    EXPECT_EQ(shape.Points.AnchorX[1], 150.0f);
+    EXPECT_EQ(shape.Points.InY[1], 10.0f);
+}

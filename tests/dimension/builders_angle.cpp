@@ -36,9 +36,9 @@ TEST_F(AngleBuilder, SixtyDegreesDrawsTheArcFromTheStartSideWithMarksAtBothEndsA
     EXPECT_POINT_NEAR(LastAnchor(Arc()), 120.0, 100.0 + 40.0 * std::sqrt(3.0) / 2.0);
     EXPECT_EQ(gDimensionValues.RightAngleShown, 0);
     EXPECT_EQ(LabelText(), "60°");
-    // The value reads up the arc (from the right of the sheet), its box where a value reading down would stand:
-    // from 0.6 x the radius out, so its baseline lies a text size further out.
-    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 34.0 * std::cos(kPi / 6.0), 100.0 + 34.0 * std::sin(kPi / 6.0));
+    // The arc's tangent there lies on the edge of the zone past vertical: the value reads from the bottom, down
+    // the arc, its top away from the vertex and its baseline 0.6 x the radius out.
+    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 24.0 * std::cos(kPi / 6.0), 100.0 + 24.0 * std::sin(kPi / 6.0));
     // The marks lie on the arc's side of each end: inside the angle, pointing out at the sides.
     EXPECT_GT(Centroid(Dim().EndMarks[0][0]).v, 100.0f);
     const AIRealPoint far = Centroid(Dim().EndMarks[1][0]);
@@ -81,9 +81,13 @@ TEST_F(AngleBuilder, AReentrantAngleRunsTheOtherWayRoundAndReadsThreeHundredDegr
     for (const AIPathSegment& s : Segments(Arc()))
         lowest = std::min(lowest, static_cast<double>(s.p.v));
     EXPECT_LT(lowest, 70.0);
-    // In the middle of the re-entrant sweep: 300 degrees clockwise from the start side, half of it.
-    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 24.0 * std::cos(-5.0 * kPi / 6.0),
-                      100.0 + 24.0 * std::sin(-5.0 * kPi / 6.0));
+    // In the middle of the re-entrant sweep: 300 degrees clockwise from the start side, half of it. Its tangent
+    // lies on the edge of the zone past vertical, so the value reads from the bottom: its top towards the vertex
+    // (up and to the right), its baseline a text size beyond 0.6 x the radius.
+    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 34.0 * std::cos(-5.0 * kPi / 6.0),
+                      100.0 + 34.0 * std::sin(-5.0 * kPi / 6.0));
+    const AIRealMatrix& m = Node(Dim().LabelFrames[0]).text.transform;
+    EXPECT_GT(m.d, 0.0f);  // the top points up
 }
 
 TEST_F(AngleBuilder, ARightAngleIsMarkedByASquareAndLeavesNoLabelBehind) {

@@ -1,5 +1,5 @@
 // The styles skeleton parts get: dashed dimension lines at the live width, solid extension lines, end marks
-// filled only when closed and not hollow.
+// filled when not hollow (open or closed, as the arrow-head editor shows them) unless they enclose no area.
 #include "frame/ArrowHeads.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
@@ -76,13 +76,45 @@ TEST_F(SkeletonStyles, OpenOrHollowEndMarksAreStroked) {
     }
 }
 
-TEST_F(SkeletonStyles, AnOpenCustomArrowMarkedFilledIsStrokedNotLeftInvisible) {
-    gSettings.PreferredArrowShape.PointCount = 3;
-    gSettings.PreferredArrowShape.Closed = 0;
-    gSettings.PreferredArrowShape.Hollow = 0;
-    const sim::ArtNode& mark = EndMarkWith(kCustomArrowPreset, 1);
-    EXPECT_FALSE(mark.closed);
-    EXPECT_EQ(mark.style.strokePaint, 1);
-    EXPECT_EQ(mark.style.fillPaint, 0);
-    EXPECT_EQ(mark.style.stroke.width, gPathStyles.DimensionLineStyle.stroke.width);
+// A filled custom arrow is filled as its editor shows it, open or closed, keeping its open or closed path; a
+// filled one that encloses no area (two points, or all its points and handles on one line) is stroked so that
+// it stays visible, and so is a hollow one.
+TEST_F(SkeletonStyles, ACustomArrowIsFilledOpenOrClosedUnlessHollowOrWithoutArea) {
+    const struct {
+        const char* name;
+        int32_t count, closed, hollow;
+        float points[4][2];
+        bool filled;
+    } cases[] = {
+        {"open barb", 3, 0, 0, {{4, -2}, {0, 0}, {4, 2}}, true},
+        {"closed triangle", 3, 1, 0, {{0, 0}, {4, -2}, {4, 2}}, true},
+        {"open, hollow", 3, 0, 1, {{4, -2}, {0, 0}, {4, 2}}, false},
+        {"two points", 2, 0, 0, {{0, 0}, {4, 2}}, false},
+        {"on one line", 4, 1, 0, {{0, 0}, {2, 1}, {4, 2}, {-6, -3}}, false},
+    };
+    for (const auto& c : cases) {
+        PreferredArrow& arrow = gSettings.PreferredArrowShape;
+        arrow = PreferredArrow();
+        arrow.PointCount = c.count;
+        arrow.Closed = c.closed;
+        arrow.Hollow = c.hollow;
+        for (int i = 0; i < c.count; ++i) {
+            arrow.Points.AnchorX[i] = arrow.Points.InX[i] = arrow.Points.OutX[i] = c.points[i][0];
+            arrow.Points.AnchorY[i] = arrow.Points.InY[i] = arrow.Points.OutY[i] = c.points[i][1];
+        }
+        const sim::ArtNode& mark = EndMarkWith(kCustomArrowPreset, 1);
+        EXPECT_EQ(mark.closed, c.closed != 0) << c.name;
+        EXPECT_EQ(mark.style.fillPaint, c.filled ? 1 : 0) << c.name;
+        EXPECT_EQ(mark.style.strokePaint, c.filled ? 0 : 1) << c.name;
+    }
+}
+
+// A handle off the line gives a two-point shape an area.
+TEST_F(SkeletonStyles, AHandleOffTheLineGivesTwoPointsAnArea) {
+    ArrowHeadShape shape;
+    shape.PointCount = 2;
+    shape.AnchorX[1] = shape.InX[1] = shape.OutX[1] = 4.0f;
+    EXPECT_FALSE(EndMarkEnclosesArea(shape));
+    shape.OutY[0] = 1.0f;
+    EXPECT_TRUE(EndMarkEnclosesArea(shape));
 }

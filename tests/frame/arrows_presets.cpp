@@ -174,7 +174,7 @@ TEST_F(ArrowTest, PresetThreeAsArrowsCopiesThePreferredArrowWithInAndOutSwapped)
     Apply(3, true);
     // The factory preferred arrow is predefined tip 5.
     ExpectAnchors({{0, 0}, {11, -4.5f}, {13, -2}, {2, 0}, {13, 2}, {11, 4.5f}});
-    ExpectFlags(0, 1, 3.5f, -0.5f);
+    ExpectFlags(0, 1, 3.5f, 0.0f);  // the line start stays on the axis
     // The editor's In handle of point k is the out-handle of segment k, its Out handle the in-handle.
     EXPECT_EQ(gArrowHeadShape.OutX[1], 14.6f);
     EXPECT_EQ(gArrowHeadShape.OutY[1], -5.8f);

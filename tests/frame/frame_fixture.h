@@ -60,6 +60,11 @@ protected:
         gLastResult = kNoErr;
         Connect(PluginMain);
     }
+    // A plug-in a test left started is shut down, as the host does at quit, so that nothing it holds is lost
+    // when the next test starts from a fresh stand-in.
+    void TearDown() override {
+        if (sim::ThePlugin().IsLoaded() && Object() != nullptr) sim::ThePlugin().Shutdown();
+    }
 
     static void Connect(SPPluginEntryProc entry) { sim::ThePlugin().Load(entry, PluginResources); }
 

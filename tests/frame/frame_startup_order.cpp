@@ -22,8 +22,8 @@ AIPreferenceSuite gHostPreference;
 std::string gFailingNotifier;
 ASErr gMenuFailure = kNoErr;
 ASErr gLockFailure = kNoErr;
-// Whether the settings' integer reads are logged too.
-bool gLogIntegerReads = false;
+// Whether the settings' boolean and integer reads are logged too.
+bool gLogPreferenceReads = false;
 
 ASErr LoggedAcquireSuite(const char* name, int32_t version, const void** suite) {
     sim::LogCall(std::string("Basic.AcquireSuite ") + name + " " + std::to_string(version));
@@ -55,8 +55,13 @@ ASErr LoggedAddMenuItem(SPPluginRef self, const char* name, const AIPlatformAddM
 }
 
 ASErr LoggedGetIntegerPreference(const char* prefix, const char* suffix, int32_t* value) {
-    if (gLogIntegerReads) sim::LogCall(std::string("Preference.GetInteger ") + suffix);
+    if (gLogPreferenceReads) sim::LogCall(std::string("Preference.GetInteger ") + suffix);
     return gHostPreference.GetIntegerPreference(prefix, suffix, value);
+}
+
+ASErr LoggedGetBooleanPreference(const char* prefix, const char* suffix, AIBoolean* value) {
+    if (gLogPreferenceReads) sim::LogCall(std::string("Preference.GetBoolean ") + suffix);
+    return gHostPreference.GetBooleanPreference(prefix, suffix, value);
 }
 
 // Copies a host table and registers the copy with some of its operations replaced.
@@ -76,7 +81,7 @@ protected:
         gFailingNotifier.clear();
         gMenuFailure = kNoErr;
         gLockFailure = kNoErr;
-        gLogIntegerReads = false;
+        gLogPreferenceReads = false;
         SPBasicSuite* basic = sim::TheBasicSuite();
         gHostBasic = *basic;
         basic->AcquireSuite = LoggedAcquireSuite;
@@ -89,11 +94,17 @@ protected:
         Interpose(kAIMenuSuite, kAIMenuSuiteVersion, gHostMenu,
                   [](AIMenuSuite& s) { s.AddMenuItem = LoggedAddMenuItem; });
         Interpose(kAIPreferenceSuite, kAIPreferenceSuiteVersion, gHostPreference,
-                  [](AIPreferenceSuite& s) { s.GetIntegerPreference = LoggedGetIntegerPreference; });
+                  [](AIPreferenceSuite& s) {
+                      s.GetIntegerPreference = LoggedGetIntegerPreference;
+                      s.GetBooleanPreference = LoggedGetBooleanPreference;
+                  });
         sim::TheTools().Select(sim::TheTools().FindByName(kEyedropperToolName)->handle);
         sim::TheLogs().Clear();
     }
-    void TearDown() override { *sim::TheBasicSuite() = gHostBasic; }
+    void TearDown() override {
+        *sim::TheBasicSuite() = gHostBasic;
+        FrameTest::TearDown();
+    }
 };
 
 std::vector<std::string> ExpectedAcquisitions() {
@@ -132,15 +143,16 @@ TEST_F(StartupOrderTest, TheStepsRunInTheirOrder) {
 }
 
 TEST_F(StartupOrderTest, TheSettingsAreLoadedAfterTheNotifiersAndBeforeTheSelectToolIsMadeCurrent) {
-    gLogIntegerReads = true;
+    gLogPreferenceReads = true;
     sim::ThePlugin().Startup();
     const std::vector<std::string>& calls = sim::TheLogs().calls;
     const auto at = [&calls](const std::string& line) { return std::find(calls.begin(), calls.end(), line); };
     const auto firstRead = std::find_if(calls.begin(), calls.end(), [](const std::string& line) {
-        return line.rfind("Preference.GetInteger ", 0) == 0;
+        return line.rfind("Preference.Get", 0) == 0;
     });
     ASSERT_NE(firstRead, calls.end());
-    EXPECT_EQ(*firstRead, "Preference.GetInteger Precision");
+    // The first read asks whether the store holds the first key of the table: a store without one is a first run.
+    EXPECT_EQ(*firstRead, "Preference.GetBoolean Epaisseur");
     EXPECT_LT(at("Notifier.AddNotifier Couleur"), firstRead);
     const auto selected = at("Tool.SetSelectedTool Select Tool");
     ASSERT_NE(selected, calls.end());

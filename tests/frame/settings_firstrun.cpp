@@ -1,6 +1,8 @@
-// A first run writes every built-in default with its exact type and value; the stored "Precision" decides
-// what a first run is.
+// A first run (a store without a key of the plug-in) writes every built-in default with its exact type and value;
+// a later run keeps what the user set, holds a bad "Precision" and writes only the keys the store lacks.
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 
 #include "settings_fixture.h"
@@ -164,67 +166,126 @@ TEST_F(SettingsTest, AFirstRunLoadsTheDefaultsIntoMemory) {
     EXPECT_EQ(gColourSettings.HollowTriangle, 1);
 }
 
-// The stored "Precision" that makes a start a first run.
+// A store that holds some keys of the plug-in is not a first run, whatever its "Precision": a bad one is held to
+// 0..6 and written back, the missing keys take their defaults, and what the user set stays.
 struct PrecisionCase {
     const char* Name;
     std::optional<PrefValue> Precision;
-    bool Rewrites;
+    int32_t Held;  // the precision in force and in the store afterwards
+    bool Written;  // whether "Precision" is written
 };
 
 class PrecisionRule : public SettingsTest, public ::testing::WithParamInterface<PrecisionCase> {};
 
-TEST_P(PrecisionRule, OnlyAMissingOrOutOfRangePrecisionRewritesEverything) {
+TEST_P(PrecisionRule, ABadPrecisionIsHeldAndWrittenBackAndTheUsersKeysStay) {
     const PrecisionCase& c = GetParam();
     Seed("Zoom", PrefValue::Real(55.0));
     Seed("ChypreAvant", PrefValue::String("<<"));
     if (c.Precision) Seed("Precision", *c.Precision);
     Start();
-    if (c.Rewrites) {
-        EXPECT_EQ(WrittenKeys().size(), 242u);
-        EXPECT_EQ(Stored("Zoom"), PrefValue::Real(100.0));
-        EXPECT_EQ(Stored("ChypreAvant"), PrefValue::String("["));
-        EXPECT_EQ(Stored("Precision"), PrefValue::Int(0));
-        EXPECT_EQ(gSettings.EndMarkSize, 100.0);
-        EXPECT_EQ(gSettings.Decimals, 0);
-    } else {
-        EXPECT_TRUE(WrittenKeys().empty());
-        EXPECT_EQ(Stored("Zoom"), PrefValue::Real(55.0));
-        EXPECT_EQ(gSettings.EndMarkSize, 55.0);
-        EXPECT_STREQ(SettingString(gSettings.Prefix), "<<");
-        EXPECT_EQ(gSettings.Decimals, c.Precision->intValue);
-    }
+    EXPECT_EQ(Stored("Zoom"), PrefValue::Real(55.0));
+    EXPECT_EQ(Stored("ChypreAvant"), PrefValue::String("<<"));
+    EXPECT_EQ(gSettings.EndMarkSize, 55.0);
+    EXPECT_STREQ(SettingString(gSettings.Prefix), "<<");
+    EXPECT_EQ(gSettings.Decimals, c.Held);
+    EXPECT_EQ(Stored("Precision"), PrefValue::Int(c.Held));
+    const std::vector<std::string> written = WrittenKeys();
+    EXPECT_EQ(std::count(written.begin(), written.end(), "Precision"), c.Written ? 1 : 0);
+    // Every other key was missing and takes its default; the two the user set are not written.
+    // (The point slots past each editor's count are neither read nor written: 60 of the 242 keys.)
+    EXPECT_EQ(written.size(), 182u - 2u - (c.Written ? 0u : 1u));
+    EXPECT_EQ(Stored("Corps"), PrefValue::Real(12.0));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Precision, PrecisionRule,
-    ::testing::Values(PrecisionCase{"Missing", std::nullopt, true},
-                      PrecisionCase{"Seven", PrefValue::Int(7), true},
-                      PrecisionCase{"MinusOne", PrefValue::Int(-1), true},
-                      PrecisionCase{"WrongType", PrefValue::Real(3.0), true},
-                      PrecisionCase{"Six", PrefValue::Int(6), false},
-                      PrecisionCase{"Zero", PrefValue::Int(0), false},
-                      PrecisionCase{"Three", PrefValue::Int(3), false}),
+    ::testing::Values(PrecisionCase{"Missing", std::nullopt, 0, true},
+                      PrecisionCase{"Seven", PrefValue::Int(7), 6, true},
+                      PrecisionCase{"Nine", PrefValue::Int(9), 6, true},
+                      PrecisionCase{"MinusOne", PrefValue::Int(-1), 0, true},
+                      PrecisionCase{"WrongType", PrefValue::Real(3.0), 0, true},
+                      PrecisionCase{"String", PrefValue::String("2"), 0, true},
+                      PrecisionCase{"Six", PrefValue::Int(6), 6, false},
+                      PrecisionCase{"Zero", PrefValue::Int(0), 0, false},
+                      PrecisionCase{"Three", PrefValue::Int(3), 3, false}),
     [](const ::testing::TestParamInfo<PrecisionCase>& info) { return std::string(info.param.Name); });
 
-TEST_F(SettingsTest, AKeyMissingAfterTheFirstRunTakesItsDefaultAndIsNotWritten) {
+// A user's file: eleven keys set by hand over a first run's defaults, and a bad "Precision".
+class UsersFile : public SettingsTest, public ::testing::WithParamInterface<PrecisionCase> {};
+
+TEST_P(UsersFile, KeepsEveryKeyTheUserSetWhateverItsPrecision) {
+    StartFromDefaults();
+    sim::ThePlugin().Shutdown();
+    ClearPluginState();
+    Seed("NomCalque", PrefValue::String("MesCotes"));
+    Seed("TexteLibre1", PrefValue::String("Côté du jardin"));
+    Seed("Rouge", PrefValue::Real(12.0));
+    Seed("Corps", PrefValue::Real(18.0));
+    Seed("EchelleNum", PrefValue::Real(1.0));
+    Seed("EchelleDen", PrefValue::Real(50.0));
+    Seed("NbPtsBez", PrefValue::Int(5));
+    Seed("PtBezierX4", PrefValue::Real(330.0));
+    Seed("PtBezierY4", PrefValue::Real(240.0));
+    Seed("Son", PrefValue::Bool(true));
+    Seed("Calque", PrefValue::Bool(true));
+    Store().Remove(kTavorinePreferencePrefix, "Precision");
+    if (GetParam().Precision) Seed("Precision", *GetParam().Precision);
+    std::map<sim::PreferenceStore::Key, PrefValue> before = Store().Values();
+    before.erase({kTavorinePreferencePrefix, "Precision"});
+    Store().ClearWriteLog();
+
+    Start();
+    std::map<sim::PreferenceStore::Key, PrefValue> after = Store().Values();
+    const sim::PreferenceStore::Key precision{kTavorinePreferencePrefix, "Precision"};
+    EXPECT_EQ(after[precision], PrefValue::Int(GetParam().Held));
+    after.erase(precision);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(WrittenKeys(), std::vector<std::string>{"Precision"});
+    EXPECT_STREQ(gSettings.LayerName, "MesCotes");
+    EXPECT_STREQ(SettingString(gSettings.FreeTexts[0]), "Côté du jardin");
+    EXPECT_EQ(gSettings.TextSize, 18.0);
+    EXPECT_EQ(gSettings.ScaleRatio, 1.0 / 50.0);
+    EXPECT_EQ(gSettings.BezierShape.PointCount, 5);
+    EXPECT_EQ(gSettings.BezierShape.Points.AnchorX[4], 50.0f);
+    EXPECT_EQ(gSettings.Sound, 1);
+    EXPECT_EQ(gSettings.OwnLayer, 1);
+    EXPECT_EQ(gSettings.Decimals, GetParam().Held);
+}
+
+INSTANTIATE_TEST_SUITE_P(Precision, UsersFile,
+                         ::testing::Values(PrecisionCase{"Nine", PrefValue::Int(9), 6, true},
+                                           PrecisionCase{"Missing", std::nullopt, 0, true},
+                                           PrecisionCase{"String", PrefValue::String("3"), 0, true}),
+                         [](const ::testing::TestParamInfo<PrecisionCase>& info) {
+                             return std::string(info.param.Name);
+                         });
+
+TEST_F(SettingsTest, AKeyMissingAfterTheFirstRunTakesItsDefaultWhichIsWritten) {
     Start();
     sim::ThePlugin().Shutdown();
     Store().Remove(kTavorinePreferencePrefix, "Corps");
     Store().Remove(kTavorinePreferencePrefix, "TexteLibre2");
     Store().Remove(kTavorinePreferencePrefix, "Gris");
+    Store().Remove(kTavorinePreferencePrefix, "NumPolice");
+    Store().Remove(kTavorinePreferencePrefix, "PtFlEditX3");
     ClearPluginState();
     Store().ClearWriteLog();
     Start();
     EXPECT_EQ(gSettings.TextSize, 12.0);
     EXPECT_STREQ(SettingString(gSettings.FreeTexts[1]), "Largeur");
     EXPECT_EQ(gColourSettings.Stroke.Grey, 100.0);
-    EXPECT_TRUE(WrittenKeys().empty());
-    EXPECT_FALSE(Store().Has(kTavorinePreferencePrefix, "Corps"));
+    EXPECT_EQ(WrittenKeys(), (std::vector<std::string>{"NumPolice", "Corps", "Gris", "TexteLibre2", "PtFlEditX3"}));
+    EXPECT_EQ(Stored("Corps"), PrefValue::Real(12.0));
+    EXPECT_EQ(Stored("TexteLibre2"), PrefValue::String("Largeur"));
 }
 
 TEST_F(SettingsTest, AFailedDefaultWriteIsReportedAndTheOthersAreStillWritten) {
     Start();
-    for (const SettingEntry& entry : SettingsTable()) Store().Remove(kTavorinePreferencePrefix, entry.Key);
+    // No key of the plug-in left: a first run.
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : Store().Values())
+        if (key.first == kTavorinePreferencePrefix) keys.push_back(key.second);
+    for (const std::string& key : keys) Store().Remove(kTavorinePreferencePrefix, key);
     Store().InjectFault(kTavorinePreferencePrefix, "Zoom", 0, kOutOfMemoryErr);
     Store().ClearWriteLog();
     EXPECT_EQ(ReadPreferences(), kOutOfMemoryErr);

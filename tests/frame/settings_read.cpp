@@ -1,5 +1,5 @@
 // The start-up read: per-point keys by point count, the scale floors, the font and separator, and bad stored
-// values that take a sound value without being overwritten.
+// values that take their built-in default, which is written back; what the user set is never rewritten.
 #include <cmath>
 #include <limits>
 
@@ -43,7 +43,7 @@ protected:
     }
 };
 
-// Point counts and the indices read: 9 reads 0..9, 10 reads 0..19; the rest keep the built-in zeros.
+// Point counts and the indices read: the points within the count; the slots past it keep the built-in shape.
 struct CountCase {
     int32_t Stored;
     int32_t Held;
@@ -58,13 +58,14 @@ TEST_P(PointCountRead, TheBezierCurveReadsTenPointsUnlessItsCountIsAboveNine) {
     Seed("NbPtsBez", PrefValue::Int(c.Stored));
     Restart();
     const BezierCurveShape& shape = gSettings.BezierShape;
+    const ShapePointTables builtIn = DefaultBezierPoints();
     EXPECT_EQ(shape.PointCount, c.Held);
     for (int i = 0; i < 20; ++i) {
         const bool read = i <= c.LastIndexRead;
-        EXPECT_EQ(shape.Points.AnchorX[i], read ? static_cast<float>(SeededX(i, 0) - 280.0) : 0.0f) << i;
-        EXPECT_EQ(shape.Points.AnchorY[i], read ? static_cast<float>(SeededY(i, 0) - 180.0) : 0.0f) << i;
-        EXPECT_EQ(shape.Points.InX[i], read ? static_cast<float>(SeededX(i, 1) - 280.0) : 0.0f) << i;
-        EXPECT_EQ(shape.Points.OutY[i], read ? static_cast<float>(SeededY(i, 2) - 180.0) : 0.0f) << i;
+        EXPECT_EQ(shape.Points.AnchorX[i], read ? static_cast<float>(SeededX(i, 0) - 280.0) : builtIn.AnchorX[i]) << i;
+        EXPECT_EQ(shape.Points.AnchorY[i], read ? static_cast<float>(SeededY(i, 0) - 180.0) : builtIn.AnchorY[i]) << i;
+        EXPECT_EQ(shape.Points.InX[i], read ? static_cast<float>(SeededX(i, 1) - 280.0) : builtIn.InX[i]) << i;
+        EXPECT_EQ(shape.Points.OutY[i], read ? static_cast<float>(SeededY(i, 2) - 180.0) : builtIn.OutY[i]) << i;
     }
     EXPECT_TRUE(WrittenKeys().empty());
 }
@@ -75,20 +76,21 @@ TEST_P(PointCountRead, ThePreferredArrowReadsTenPointsUnlessItsCountIsAboveNine)
     Seed("NbPtsFlEdit", PrefValue::Int(c.Stored));
     Restart();
     const PreferredArrow& arrow = gSettings.PreferredArrowShape;
+    const ShapePointTables builtIn = DefaultArrowPoints();
     EXPECT_EQ(arrow.PointCount, c.Held);
     for (int i = 0; i < 20; ++i) {
         const bool read = i <= c.LastIndexRead;
-        EXPECT_EQ(arrow.Points.AnchorX[i], read ? static_cast<float>(ArrowX(i, 0) - 6.0) : 0.0f) << i;
-        EXPECT_EQ(arrow.Points.InY[i], read ? static_cast<float>(ArrowY(i, 1) - 6.0) : 0.0f) << i;
-        EXPECT_EQ(arrow.Points.OutX[i], read ? static_cast<float>(ArrowX(i, 2) - 6.0) : 0.0f) << i;
+        EXPECT_EQ(arrow.Points.AnchorX[i], read ? static_cast<float>(ArrowX(i, 0) - 6.0) : builtIn.AnchorX[i]) << i;
+        EXPECT_EQ(arrow.Points.InY[i], read ? static_cast<float>(ArrowY(i, 1) - 6.0) : builtIn.InY[i]) << i;
+        EXPECT_EQ(arrow.Points.OutX[i], read ? static_cast<float>(ArrowX(i, 2) - 6.0) : builtIn.OutX[i]) << i;
     }
     EXPECT_TRUE(WrittenKeys().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, PointCountRead,
-                         ::testing::Values(CountCase{9, 9, 9}, CountCase{10, 10, 19}, CountCase{2, 2, 9},
-                                           CountCase{20, 20, 19}, CountCase{25, 20, 19}, CountCase{-3, 2, 9},
-                                           CountCase{1, 2, 9}));
+                         ::testing::Values(CountCase{9, 9, 8}, CountCase{10, 10, 9}, CountCase{2, 2, 1},
+                                           CountCase{20, 20, 19}, CountCase{25, 20, 19}, CountCase{-3, 2, 1},
+                                           CountCase{1, 2, 1}));
 
 TEST_F(ReadTest, ACountOfZeroWritesTheBuiltInCurveAgain) {
     Seed("NbPtsBez", PrefValue::Int(0));
@@ -180,7 +182,8 @@ TEST_F(ReadTest, AMissingFontIsTheHostsFirstFontAndNoFontListGivesAnEmptyName) {
     Restart();
     EXPECT_STREQ(gSettings.FontName, "Arial");
     EXPECT_STREQ(gSettings.PreferredFontName, "Arial");
-    EXPECT_TRUE(WrittenKeys().empty());
+    EXPECT_EQ(WrittenKeys(), std::vector<std::string>{"Police"});
+    EXPECT_EQ(Stored("Police"), PrefValue::String("Arial"));
 
     // A host whose font list is empty.
     AIFontSuite noFonts = *sAIFont;
@@ -192,7 +195,7 @@ TEST_F(ReadTest, AMissingFontIsTheHostsFirstFontAndNoFontListGivesAnEmptyName) {
     EXPECT_STREQ(gSettings.FontName, "");
 }
 
-// Bad stored values: the setting takes a sound value and the store keeps what it held.
+// Bad stored values: the setting takes its built-in default, and the store holds it from then on.
 struct BadValueCase {
     const char* Name;
     const char* Key;
@@ -201,31 +204,37 @@ struct BadValueCase {
 
 class BadStoredValue : public ReadTest, public ::testing::WithParamInterface<BadValueCase> {};
 
-TEST_P(BadStoredValue, TakesTheBuiltInDefaultAndStaysInTheStore) {
+// Expects the variable of the entry to hold its built-in default.
+void ExpectDefault(const SettingEntry& entry) {
+    switch (entry.Type) {
+        case SettingType::Boolean:
+        case SettingType::Integer:
+            EXPECT_EQ(*static_cast<int32_t*>(entry.Address), static_cast<int32_t>(entry.DefaultNumber)) << entry.Key;
+            break;
+        case SettingType::Real: EXPECT_EQ(*static_cast<double*>(entry.Address), entry.DefaultNumber); break;
+        case SettingType::String:
+            EXPECT_STREQ(SettingString(*static_cast<char**>(entry.Address)), entry.DefaultText);
+            break;
+        case SettingType::Name: EXPECT_STREQ(static_cast<char*>(entry.Address), entry.DefaultText); break;
+        case SettingType::Separator: EXPECT_EQ(*static_cast<char*>(entry.Address), ','); break;
+    }
+}
+
+TEST_P(BadStoredValue, TakesTheBuiltInDefaultWhichIsWrittenBack) {
     const BadValueCase& c = GetParam();
     Seed(c.Key, c.Bad);
     Restart();
     const SettingEntry* entry = FindSetting(c.Key);
     ASSERT_NE(entry, nullptr);
-    switch (entry->Type) {
-        case SettingType::Boolean:
-        case SettingType::Integer:
-            EXPECT_EQ(*static_cast<int32_t*>(entry->Address), static_cast<int32_t>(entry->DefaultNumber));
-            break;
-        case SettingType::Real: EXPECT_EQ(*static_cast<double*>(entry->Address), entry->DefaultNumber); break;
-        case SettingType::String:
-            EXPECT_STREQ(SettingString(*static_cast<char**>(entry->Address)), entry->DefaultText);
-            break;
-        case SettingType::Name: EXPECT_STREQ(static_cast<char*>(entry->Address), entry->DefaultText); break;
-        case SettingType::Separator: EXPECT_EQ(*static_cast<char*>(entry->Address), ','); break;
-    }
+    ExpectDefault(*entry);
+    EXPECT_EQ(WrittenKeys(), std::vector<std::string>{c.Key});
+    // The value written reads back as the same default at the next start, which writes nothing more.
+    sim::ThePlugin().Shutdown();
+    ClearPluginState();
+    Store().ClearWriteLog();
+    Restart();
+    ExpectDefault(*entry);
     EXPECT_TRUE(WrittenKeys().empty());
-    const std::optional<PrefValue> kept = Store().Get(kTavorinePreferencePrefix, c.Key);
-    ASSERT_TRUE(kept.has_value());
-    EXPECT_EQ(kept->type, c.Bad.type);
-    if (c.Bad.type != sim::PrefType::Real || !std::isnan(c.Bad.realValue)) {
-        EXPECT_EQ(*kept, c.Bad);
-    }
 }
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -330,7 +339,7 @@ TEST_F(ReadTest, EmptyStringsStayEmpty) {
     EXPECT_STREQ(gSettings.LayerName, "");
 }
 
-TEST_F(ReadTest, OverlongStringsAreCutWithoutSplittingACharacter) {
+TEST_F(ReadTest, OverlongNamesAreCutWithoutSplittingACharacterAndTextsAreReadWhole) {
     const std::string longName(300, 'a');
     // 254 plain bytes then "é" (two bytes): the cut at 255 bytes falls inside the "é", which is dropped whole.
     const std::string accented = std::string(254, 'b') + "\xC3\xA9" + "cd";
@@ -343,7 +352,8 @@ TEST_F(ReadTest, OverlongStringsAreCutWithoutSplittingACharacter) {
     EXPECT_EQ(std::string(gSettings.FontName), std::string(255, 'a'));
     EXPECT_EQ(std::string(gSettings.PreferredFontName), std::string(255, 'a'));
     EXPECT_EQ(std::string(gSettings.LayerName), std::string(254, 'b'));
-    EXPECT_EQ(std::string(SettingString(gSettings.FreeTexts[0])), std::string(255, 'x'));
+    // A text keeps what a free-text field holds: 5,000 bytes stay whole.
+    EXPECT_EQ(std::string(SettingString(gSettings.FreeTexts[0])), longText);
     EXPECT_STREQ(SettingString(gSettings.Suffix), "Ø mm");
     EXPECT_EQ(Stored("TexteLibre1"), PrefValue::String(longText));
     EXPECT_TRUE(WrittenKeys().empty());
@@ -360,8 +370,65 @@ TEST_F(ReadTest, UnusablePerPointValuesTakeTheirBuiltInCoordinates) {
     EXPECT_EQ(gSettings.BezierShape.Points.InX[3], 0.0f);
     EXPECT_EQ(gSettings.BezierShape.Points.AnchorX[2], 100.0f);
     EXPECT_EQ(gSettings.PreferredArrowShape.Points.AnchorY[1], -4.5f);
-    EXPECT_TRUE(WrittenKeys().empty());
+    // The built-in coordinates are written in place of what could not be used, the offsets added.
+    EXPECT_EQ(WrittenKeys(), (std::vector<std::string>{"PtBezierX1", "PtBezierY2", "PtINOUTBeziIX3", "PtFlEditY1"}));
+    EXPECT_EQ(Stored("PtBezierX1"), PrefValue::Real(280.0));
+    EXPECT_EQ(Stored("PtINOUTBeziIX3"), PrefValue::Real(280.0));
 }
+
+// A stored shape with one coordinate that cannot be read (missing, of another type, not finite, no float) is
+// the built-in shape whole, for the arrow and for the curve; the count and the flags keep what they read, and a
+// broken key past the count is not read.
+struct BrokenKeyCase {
+    const char* Key;
+    PrefValue Value;
+    bool Remove;  // the key is missing instead
+    bool Arrow;
+    bool FallsBack;
+};
+
+class BrokenPointKey : public ReadTest, public ::testing::WithParamInterface<BrokenKeyCase> {};
+
+TEST_P(BrokenPointKey, MakesTheWholeShapeTheBuiltInOne) {
+    const BrokenKeyCase& c = GetParam();
+    SeedPoints(kBezierPointKeys);
+    SeedPoints(kArrowPointKeys, ArrowX, ArrowY);
+    Seed("NbPtsBez", PrefValue::Int(5));
+    Seed("NbPtsFlEdit", PrefValue::Int(5));
+    Seed("FouOEdit", PrefValue::Bool(false));
+    Seed("FouOBez", PrefValue::Bool(false));
+    if (c.Remove)
+        Store().Remove(kTavorinePreferencePrefix, c.Key);
+    else
+        Seed(c.Key, c.Value);
+    Restart();
+    const ShapePointTables& points =
+        c.Arrow ? gSettings.PreferredArrowShape.Points : gSettings.BezierShape.Points;
+    const ShapePointTables builtIn = c.Arrow ? DefaultArrowPoints() : DefaultBezierPoints();
+    const double offsetX = c.Arrow ? 6.0 : 280.0, offsetY = c.Arrow ? 6.0 : 180.0;
+    double (*seededX)(int, int) = c.Arrow ? ArrowX : SeededX;
+    double (*seededY)(int, int) = c.Arrow ? ArrowY : SeededY;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(points.AnchorX[i], c.FallsBack ? builtIn.AnchorX[i] : static_cast<float>(seededX(i, 0) - offsetX)) << i;
+        EXPECT_EQ(points.AnchorY[i], c.FallsBack ? builtIn.AnchorY[i] : static_cast<float>(seededY(i, 0) - offsetY)) << i;
+        EXPECT_EQ(points.InX[i], c.FallsBack ? builtIn.InX[i] : static_cast<float>(seededX(i, 1) - offsetX)) << i;
+        EXPECT_EQ(points.OutY[i], c.FallsBack ? builtIn.OutY[i] : static_cast<float>(seededY(i, 2) - offsetY)) << i;
+    }
+    EXPECT_EQ(c.Arrow ? gSettings.PreferredArrowShape.PointCount : gSettings.BezierShape.PointCount, 5);
+    EXPECT_EQ(c.Arrow ? gSettings.PreferredArrowShape.Closed : gSettings.BezierShape.Closed, 0);
+    EXPECT_TRUE(WrittenKeys().empty());  // the fallback lives in memory until the next OK
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, BrokenPointKey,
+    ::testing::Values(BrokenKeyCase{"PtFlEditX1", PrefValue::Real(kNaN), false, true, true},
+                      BrokenKeyCase{"PtINOUTEditOY4", PrefValue::String("7"), false, true, true},
+                      BrokenKeyCase{"PtINOUTEditIX0", PrefValue(), true, true, true},
+                      BrokenKeyCase{"PtFlEditY7", PrefValue::Real(kNaN), false, true, false},
+                      BrokenKeyCase{"PtBezierY2", PrefValue::Real(1e300), false, false, true},
+                      BrokenKeyCase{"PtINOUTBeziIX3", PrefValue::Int(380), false, false, true},
+                      BrokenKeyCase{"PtINOUTBeziOX9", PrefValue::Real(-kInfinity), false, false, false}),
+    [](const ::testing::TestParamInfo<BrokenKeyCase>& info) { return std::string(info.param.Key); });
 
 TEST_F(ReadTest, AStoredPresetIsLoadedIntoTheEndMarkAtStartUp) {
     Seed("RadioFleche", PrefValue::Int(2));

@@ -28,6 +28,7 @@ void Paint(ADMItemRef, ADMDrawerRef drawer) {
     gDrawers->FillOval(drawer, &box);
     gDrawers->DrawIconCentered(drawer, gIcon, &box);
     gDrawers->DrawText(drawer, "Échelle", &b);
+    gDrawers->InvertRect(drawer, &box);
 }
 
 ADMBoolean Follow(ADMItemRef, ADMTrackerRef tracker) {
@@ -68,7 +69,8 @@ TEST_F(AdmDrawing, DrawProceduresAreRecordedPerItemAndRedrawnWhenInvalid) {
                                             "SunkenRect 1 2 11 12",
                                             "FillOval 1 2 11 12",
                                             "IconCentered 1004 1 2 11 12",
-                                            "Text 10 5 Échelle"};
+                                            "Text 10 5 Échelle",
+                                            "InvertRect 1 2 11 12"};
     EXPECT_EQ(*sim::TheDialogs().ItemDrawing(picture), expected);
     ADMRect bounds{0, 0, 0, 0};
     EXPECT_EQ(drawers->GetBoundsRect(gKeptDrawer, &bounds), kStaleHandleErr);  // the drawing is over

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -108,6 +110,23 @@ TEST_F(ServicesPreferences, StringReadIsBoundedAndNeverSplitsACharacter) {
     }
     char buffer[4];
     EXPECT_EQ(prefs->GetStringPreference(kPrefix, "Police", buffer, 0), kBadParameterErr);
+}
+
+TEST_F(ServicesPreferences, StringLengthTellsTheBufferThatReadsTheTextWhole) {
+    const std::string text = std::string(5000, 'a') + "Ø";
+    store.Put(kPrefix, "TexteLibre1", PrefValue::String(text));
+    store.Put(kPrefix, "Precision", PrefValue::Int(2));
+    size_t length = 7;
+    ASSERT_EQ(prefs->GetStringPreferenceLength(kPrefix, "TexteLibre1", &length), kNoErr);
+    EXPECT_EQ(length, 5002u);
+    std::vector<char> buffer(length + 1, 'x');
+    ASSERT_EQ(prefs->GetStringPreference(kPrefix, "TexteLibre1", buffer.data(), buffer.size()), kNoErr);
+    EXPECT_EQ(std::string(buffer.data()), text);
+    length = 7;
+    EXPECT_EQ(prefs->GetStringPreferenceLength(kPrefix, "Precision", &length), kWrongTypeErr);
+    EXPECT_EQ(prefs->GetStringPreferenceLength(kPrefix, "Absent", &length), kNoSuchKeyErr);
+    EXPECT_EQ(length, 7u);
+    EXPECT_EQ(prefs->GetStringPreferenceLength(kPrefix, "TexteLibre1", nullptr), kBadParameterErr);
 }
 
 TEST_F(ServicesPreferences, NullOrEmptyPrefixNamesAHostKeySeededAtReset) {
@@ -267,6 +286,48 @@ TEST_F(ServicesPreferences, CorruptFilesNameTheLineAndChangeNothing) {
         EXPECT_EQ(outcome.error, c.error) << c.text;
         EXPECT_EQ(store.Count(), 1u) << c.text;
         EXPECT_EQ(Read(path), c.text); // the file is left as it was
+    }
+}
+
+// Saving over an existing file: a link is followed to its target and stays a link, and the file keeps its mode.
+TEST_F(ServicesPreferences, SaveWritesThroughLinksAndKeepsTheFilesMode) {
+    namespace fs = std::filesystem;
+    using Perms = fs::perms;
+    struct Case {
+        const char* Name;
+        const char* Saved;     // the path saved to, in the test's folder
+        const char* Target;    // the file that must hold the values
+        Perms Mode;            // the target's mode before and after
+        std::vector<std::pair<const char*, const char*>> Links;  // link -> what it points to
+    };
+    const Perms readOnly = Perms::owner_read | Perms::group_read | Perms::others_read;
+    const Perms ownerOnly = Perms::owner_read | Perms::owner_write;
+    const Case cases[] = {
+        {"plain file", "p.txt", "p.txt", ownerOnly, {}},
+        {"read-only file", "p.txt", "p.txt", readOnly, {}},
+        {"relative link", "p.txt", "real/p.txt", ownerOnly, {{"p.txt", "real/p.txt"}}},
+        {"chain of links", "p.txt", "real/q.txt", readOnly | Perms::owner_write,
+         {{"p.txt", "mid.txt"}, {"mid.txt", "real/q.txt"}}},
+        {"absolute link", "p.txt", "real/p.txt", ownerOnly, {{"p.txt", "ABSOLUTE"}}},
+    };
+    store.Put(kPrefix, "Son", PrefValue::Bool(true));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(dir);
+        fs::create_directories(dir / "real");
+        const fs::path target = dir / c.Target;
+        FileIn(c.Target, "# the user's own comment\n\"VekTavorine\" \"Son\" bool false\n");
+        fs::permissions(target, c.Mode);
+        for (const auto& [link, to] : c.Links)
+            fs::create_symlink(std::string(to) == "ABSOLUTE" ? target : fs::path(to), dir / link);
+        std::string error;
+        ASSERT_TRUE(store.Save((dir / c.Saved).string(), &error)) << error;
+        for (const auto& link : c.Links) EXPECT_TRUE(fs::is_symlink(dir / link.first)) << link.first;
+        EXPECT_EQ(fs::status(target).permissions() & Perms::all, c.Mode);
+        EXPECT_EQ(Read(target.string()), store.Serialize());
+        EXPECT_FALSE(fs::exists(target.string() + ".tmp"));
+        EXPECT_FALSE(fs::exists((dir / c.Saved).string() + ".tmp"));
+        fs::permissions(target, Perms::owner_all);
     }
 }
 

@@ -113,6 +113,11 @@ TEST_F(DialogScenario, CancelEndsTheDialogByItsCancelItem) {
     EXPECT_EQ(gModalResult, 2);
 }
 
+TEST_F(DialogScenario, ActionsForADialogLeftUnplayedAtTheEndOfTheScriptFailTheRun) {
+    EXPECT_EQ(Play("panel click 5\ndialog \"x\"\n    ok\nend\n"),
+              "play.scn:2: the script ends and no modal dialog opened for the actions of the dialog \"x\"");
+}
+
 TEST_F(DialogScenario, ActionsForADialogThatNeverOpensFailTheRun) {
     const std::string failure = Play("dialog \"test\"\n    ok\nend\npanel click 5\n");
     EXPECT_EQ(failure, "play.scn:4: no modal dialog opened for the actions of the dialog \"test\" written at line 1");

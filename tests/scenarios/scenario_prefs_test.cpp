@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 
 #include "scenarios/DriverRun.h"
 #include "simhost/PreferenceStore.h"
@@ -53,14 +54,14 @@ TEST(PreferenceFile, AMissingFileIsAFirstRunAndTheFileIsWrittenAtTheEnd) {
 
 TEST(PreferenceFile, ASecondRunKeepsWhatTheFirstSeededOrChanged) {
     WorkFolder folder;
-    // A stored precision makes the first run an ordinary one: nothing seeded is overwritten by the defaults.
+    // A store that holds keys of the plug-in makes the first run an ordinary one: nothing seeded is overwritten.
     folder.Write("first.scn", "pref \"VekTavorine\" \"Precision\" int 4\n"
                               "path 0,0 1,1\n"
                               "pref \"VekTavorine\" \"NomCalque\" string \"Cotes \\\"A\\\" Ø\"\n"
                               "pref \"VekTavorine\" \"EchelleNum\" real 0.1\n"
                               "pref \"\" \"Grid/Color/Lite/r\" real 0.25\n");
     folder.Write("second.scn", "path 2,2 3,3\n");
-    // A precision outside 0..6 at start-up writes every built-in default again.
+    // A precision outside 0..6 at start-up is held to the nearest end; what the user set stays.
     folder.Write("third.scn", "pref \"VekTavorine\" \"Precision\" int -3\ndump\n");
     ASSERT_EQ(folder.Run({"first.scn", "--prefs", "p.txt"}).status, 0);
     ASSERT_EQ(folder.Run({"second.scn", "--prefs", "p.txt"}).status, 0);
@@ -72,8 +73,8 @@ TEST(PreferenceFile, ASecondRunKeepsWhatTheFirstSeededOrChanged) {
 
     ASSERT_EQ(folder.Run({"third.scn", "--prefs", "p.txt"}).status, 0);
     const Values third = ReadPreferenceFile(folder, "p.txt");
-    ExpectValue(third, "VekTavorine", "NomCalque", sim::PrefValue::String("Dimensions"));
-    ExpectValue(third, "VekTavorine", "EchelleNum", sim::PrefValue::Real(1.0));
+    ExpectValue(third, "VekTavorine", "NomCalque", sim::PrefValue::String("Cotes \"A\" Ø"));
+    ExpectValue(third, "VekTavorine", "EchelleNum", sim::PrefValue::Real(0.1));
     ExpectValue(third, "VekTavorine", "Precision", sim::PrefValue::Int(0));
     ExpectValue(third, "", "Grid/Color/Lite/r", sim::PrefValue::Real(0.25));
 }
@@ -103,6 +104,40 @@ TEST(PreferenceFile, AnEmptyFileIsAFirstRun) {
     ExpectValue(values, "VekTavorine", "Precision", sim::PrefValue::Int(0));
     ExpectValue(values, "VekTavorine", "NomCalque", sim::PrefValue::String("Dimensions"));
     ExpectValue(values, "VekTavorine", "Son", sim::PrefValue::Bool(true));
+}
+
+// A long text: 5,000 bytes of letters, accents and quotes, which the file escapes.
+std::string LongFreeText() {
+    std::string text;
+    while (text.size() < 4990) text += "Côté \"nord\" du jardin, ";
+    return text.substr(0, 4990) + "éèàçù";
+}
+
+TEST(PreferenceFile, ALongFreeTextSurvivesTwoLaunchesAndAnOkByteForByte) {
+    WorkFolder folder;
+    const std::string text = LongFreeText();
+    ASSERT_EQ(text.size(), 5000u);
+    std::string quoted;
+    for (char c : text) quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
+    const std::string prefix(400, '<');
+    folder.Write("first.scn", "pref \"VekTavorine\" \"TexteLibre1\" string \"" + quoted + "\"\n"
+                              "pref \"VekTavorine\" \"ChypreAvant\" string \"" + prefix + "\"\n"
+                              "path 0,0 1,1\n");
+    folder.Write("second.scn", "path 2,2 3,3\n");
+    // The free-text dialog opened from the panel's free-text menu (unit "Texte libre") and closed by OK with
+    // nothing changed.
+    folder.Write("third.scn", "tool \"Outil Segment\"\n"
+                              "panel choose 43 9\n"
+                              "dialog \"textes\"\n    ok\nend\n"
+                              "panel choose 40 6\n");
+    for (const char* scenario : {"first.scn", "second.scn", "third.scn"}) {
+        const DriverResult run = folder.Run({scenario, "--prefs", "p.txt"});
+        ASSERT_EQ(run.status, 0) << scenario << ": " << run.errors;
+    }
+    EXPECT_NE(folder.Read("third.log").find("dialog \"textes\" opened"), std::string::npos);
+    const Values values = ReadPreferenceFile(folder, "p.txt");
+    ExpectValue(values, "VekTavorine", "TexteLibre1", sim::PrefValue::String(text));
+    ExpectValue(values, "VekTavorine", "ChypreAvant", sim::PrefValue::String(prefix));
 }
 
 } // namespace

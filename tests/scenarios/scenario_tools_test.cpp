@@ -146,7 +146,7 @@ TEST_F(ToolExample, EmptyClicksDragFiguresAndOpenTheCreationDialogsWhoseOkStores
     EXPECT_THAT(tree, Not(HasSubstr("contents=\"\"")));
     ExpectInOrder(tree, {
         // The sector of three quarters and a bit: closed through its centre, no dimension.
-        "  path closed stroke=", "(560,-460 in 556.51605,-460.58066 out 560,-460) (550,-400)]",
+        "  path closed stroke=", "(560,-460 in 556.6951,-460.5508 out 560,-460) (550,-400)]",
         // A quarter arc from 0 degrees and the circle, each above its dimension.
         "  path open tags={cer=string:2} ", "anchors=[(310,-400 in 310,-400 out 310,-366.8629) (250,-340 ",
         "contents=\"R21,2 mm\"", "  path closed tags={cer=string:1} ", "anchors=[(-63.63961,-400 ",

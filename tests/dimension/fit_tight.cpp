@@ -1,0 +1,254 @@
+// The tightest places checked on what is drawn: series whose values do not fit between their extension lines,
+// from an origin or chained, and small angles whose sides run on past the arc. Every value's box stays clear of
+// every other value, of every line and end mark of its group and of the measured path near it; a value
+// staggered off its line keeps a leader to it; an angle's value crosses neither side.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "dimension/AngleBuilders.h"
+#include "dimension/Labels.h"
+#include "dimension/LinearDimensions.h"
+#include "dimension/Skeletons.h"
+#include "fit_fixture.h"
+
+using dimtest::Box;
+using dimtest::Crosses;
+using dimtest::FitGeometry;
+using dimtest::kPi;
+using dimtest::P;
+
+namespace {
+
+// The four corners of a box, counter-clockwise from the lower left.
+std::vector<P> Corners(const Box& b) {
+    const double a[4] = {b.left, b.right, b.right, b.left}, u[4] = {b.bottom, b.bottom, b.top, b.top};
+    std::vector<P> corners;
+    for (int k = 0; k < 4; ++k) {
+        corners.push_back({b.origin.x + a[k] * b.along.x - u[k] * b.along.y,
+                           b.origin.y + a[k] * b.along.y + u[k] * b.along.x});
+    }
+    return corners;
+}
+
+// True when two boxes share some area: an edge of one crosses the other, or one holds the other's middle.
+bool Overlap(const Box& a, const Box& b) {
+    if (a.Contains(b.Centre()) || b.Contains(a.Centre())) return true;
+    for (const auto& [one, other] : {std::pair{&a, &b}, std::pair{&b, &a}}) {
+        const std::vector<P> c = Corners(*one);
+        for (int k = 0; k < 4; ++k) {
+            if (Crosses(*other, c[k], c[(k + 1) % 4])) return true;
+        }
+    }
+    return false;
+}
+
+// How far the box's nearest corner lies from the horizontal line at height `v`.
+double NearestTo(const Box& box, double v) {
+    double nearest = 1e9;
+    for (const P& c : Corners(box)) nearest = std::min(nearest, std::abs(c.y - v));
+    return nearest;
+}
+
+struct SeriesCase {
+    const char* Name;
+    bool Chained;
+    std::vector<AIRealPoint> Measured; // the measured path
+    std::vector<AIRealPoint> Points;   // the points clicked
+    AIRealPoint Cursor;                // where the drag leaves the line
+};
+
+// A comb of anchors `step` apart, `count` of them, every anchor a series point.
+SeriesCase Comb(const char* name, bool chained, float step, int count, float below) {
+    SeriesCase c{name, chained, {}, {}, {step * static_cast<float>(count) / 2.0f, -below}};
+    for (int k = 0; k < count; ++k) c.Points.push_back({step * static_cast<float>(k), 0.0f});
+    c.Measured = c.Points;
+    return c;
+}
+
+class TightFit : public FitGeometry {
+protected:
+    void SetUp() override {
+        FitGeometry::SetUp();
+        gCurrentOptions.SeriesLabelStep = 10.0f;
+        gDimensionValues.ActiveEndMarkSize = 100.0;
+        gCurrentOptions.AngleOffsetAngle = 0.0;
+        gCurrentOptions.AngleOffsetRadius = 0.0;
+    }
+    // Every value's box is clear of the others, of the group's paths and of the measured path.
+    static void ExpectValuesClear(size_t count, const std::vector<AIRealPoint>& measured) {
+        for (size_t i = 0; i < count; ++i) {
+            if (!Live(Dim().LabelFrames[i])) continue;  // a right angle's square says the value
+            SCOPED_TRACE("value " + std::to_string(i) + " " + LabelText(i));
+            const Box box = LabelBox(i);
+            EXPECT_TRUE(PartsCrossing(i).empty());
+            for (size_t j = i + 1; j < count; ++j) EXPECT_FALSE(Overlap(box, LabelBox(j))) << "and value " << j;
+            for (size_t k = 1; k < measured.size(); ++k) {
+                EXPECT_FALSE(Crosses(box, {measured[k - 1].h, measured[k - 1].v}, {measured[k].h, measured[k].v}))
+                    << "measured segment " << k;
+            }
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(TightFit, SeriesValuesClearEveryValueLineAndMarkAndStaggeredOnesKeepALeader) {
+    std::vector<SeriesCase> cases = {
+        {"the comb from its origin", false, {{0, 0}, {20, 0}, {40, 0}, {60, 0}}, {{0, 0}, {20, 0}, {40, 0}, {60, 0}},
+         {40, -30}},
+        {"the stepped profile chained",
+         true,
+         {{0, 0}, {0, 40}, {50, 40}, {50, 60}, {110, 60}, {110, 30}, {180, 30}, {180, 0}},
+         {{0, 40}, {50, 60}, {110, 30}, {180, 0}},
+         {100, -100}},
+    };
+    for (const bool chained : {false, true}) {
+        for (const float step : {10.0f, 15.0f, 20.0f, 30.0f, 45.0f}) {
+            for (const int count : {3, 5, 7}) {
+                for (const float below : {30.0f, -30.0f}) {
+                    SeriesCase c = Comb("comb", chained, step, count, below);
+                    c.Name = chained ? "chained comb" : "comb from its origin";
+                    cases.push_back(c);
+                }
+            }
+        }
+    }
+    for (const SeriesCase& c : cases) {
+        SCOPED_TRACE(std::string(c.Name) + ", " + std::to_string(c.Points.size()) + " points " +
+                     std::to_string(c.Points[1].h - c.Points[0].h) + " apart, cursor " +
+                     std::to_string(c.Cursor.v));
+        StartGroup();
+        Doc().DrawPolyline(c.Measured, false);
+        for (size_t i = 0; i < c.Points.size(); ++i) gSeriesPointTable.SeriesPoint[i].p = c.Points[i];
+        gToolState.ClickCount = static_cast<int16_t>(c.Points.size());
+        ASSERT_EQ(TagSeriesArt(), kNoErr);
+        ASSERT_EQ((c.Chained ? DrawSeriesChainHorizontal : DrawSeriesFromOriginHorizontal)(c.Cursor.h, c.Cursor.v, 0),
+                  kNoErr);
+        const size_t count = c.Points.size() - 1;
+        ExpectValuesClear(count, c.Measured);
+        // A value off its line (farther than a value standing beside it) has a leader from its line to it.
+        for (size_t i = 0; i < count; ++i) {
+            const auto line = Anchors(Dim().DimensionLines[i]);
+            ASSERT_FALSE(line.empty());
+            const double v = line.front().v;
+            const Box box = LabelBox(i);
+            if (NearestTo(box, v) <= 2.0 + 0.5 || box.Contains({box.Centre().x, v})) continue;
+            SCOPED_TRACE("staggered value " + std::to_string(i));
+            const auto leader = Anchors(Dim().DimensionLineHalves[i]);
+            ASSERT_EQ(leader.size(), 2u);
+            const double from = std::min(c.Points[c.Chained ? i : 0].h, c.Points[i + 1].h);
+            const double to = std::max(c.Points[c.Chained ? i : 0].h, c.Points[i + 1].h);
+            EXPECT_NEAR(leader[0].v, v, 1e-3);
+            EXPECT_GE(leader[0].h, from);
+            EXPECT_LE(leader[0].h, to);
+            // It reaches the value: up to the label clearance short of its box, under it.
+            const P end{leader[1].h, leader[1].v};
+            EXPECT_TRUE(box.Contains(end, 2.0 + 1e-3)) << end.x << ", " << end.y;
+        }
+    }
+}
+
+TEST_F(TightFit, ASmallAngleValueCrossesNeitherSideAtAnyArcRadius) {
+    // Sides 120 long; arcs from a fifth to twice that; the cursor on either side of the bisector.
+    constexpr double kSide = 120.0;
+    gCurrentOptions.Decimals = 1;
+    for (int degrees = 5; degrees <= 175; degrees += 5) {
+        const double sweep = degrees * kPi / 180.0;
+        const std::vector<AIRealPoint> sides = {
+            {static_cast<AIReal>(kSide), 0.0f},
+            {0.0f, 0.0f},
+            {static_cast<AIReal>(kSide * std::cos(sweep)), static_cast<AIReal>(kSide * std::sin(sweep))}};
+        for (const double share : {0.2, 0.35, 0.5, 0.65, 0.8, 1.0, 1.25, 1.5, 2.0}) {
+            for (const double cursorTurn : {0.1, 0.9}) {
+              // Measured by the tool (its points on the sides) or made by a creation drag (no measured points).
+              for (const bool measured : {true, false}) {
+                SCOPED_TRACE(std::to_string(degrees) + " degrees, radius " + std::to_string(share * kSide) +
+                             ", cursor at " + std::to_string(cursorTurn) + " of the sweep" +
+                             (measured ? ", measured" : ", created"));
+                gMeasuredPoints.AnglePointB.p = measured ? sides[0] : AIRealPoint{};
+                gMeasuredPoints.AnglePointA.p = measured ? sides[2] : AIRealPoint{};
+                StartGroup();
+                Doc().DrawPolyline(sides, false);
+                ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
+                const double radius = share * kSide;
+                gToolState.CursorPoint = {static_cast<AIReal>(radius * std::cos(cursorTurn * sweep)),
+                                          static_cast<AIReal>(radius * std::sin(cursorTurn * sweep))};
+                ASSERT_EQ(DrawAngleDimension(0.0f, 0.0f, static_cast<AIReal>(radius), static_cast<AIReal>(sweep),
+                                             0.0f, Dim().AngleArcs, 0, 0, 0, 0, 0),
+                          kNoErr);
+                ExpectValuesClear(1, sides);
+              }
+            }
+        }
+    }
+}
+
+TEST_F(TightFit, AValueThatCrossesASideGoesPastTheArcEndOnTheCursorsSideTheArcRunningOnUnderIt) {
+    // 15 degrees, the arc at 80 inside sides 120 long: on the bisector outside the arc it would cross both.
+    const double sweep = 15.0 * kPi / 180.0;
+    for (const bool startSide : {true, false}) {
+        SCOPED_TRACE(startSide ? "cursor by the start side" : "cursor by the far side");
+        StartGroup();
+        ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
+        const double towards = startSide ? 0.0 : sweep;
+        gToolState.CursorPoint = {static_cast<AIReal>(80.0 * std::cos(towards)),
+                                  static_cast<AIReal>(80.0 * std::sin(towards))};
+        ASSERT_EQ(DrawAngleDimension(0.0f, 0.0f, 80.0f, static_cast<AIReal>(sweep), 0.0f, Dim().AngleArcs, 0, 0, 0,
+                                     0, 0),
+                  kNoErr);
+        const P middle = LabelBox().Centre();
+        const double direction = std::atan2(middle.y, middle.x);
+        if (startSide) {
+            EXPECT_LT(direction, 0.0);
+        } else {
+            EXPECT_GT(direction, sweep);
+        }
+        // Beside the arc's continuation, outside it; the arc runs on past the value's middle.
+        EXPECT_GT(std::hypot(middle.x, middle.y), 80.0);
+        const auto arc = Anchors(Dim().AngleArcs[0]);
+        ASSERT_FALSE(arc.empty());
+        const AIRealPoint end = startSide ? arc.front() : arc.back();
+        const double reached = std::atan2(end.v, end.h);
+        EXPECT_TRUE(startSide ? reached < direction : reached > direction) << reached << " vs " << direction;
+    }
+    // Where the measured sides end before the arc, the value stays on the bisector outside it.
+    StartGroup();
+    ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
+    gMeasuredPoints.AnglePointB.p = {120.0f, 0.0f};
+    gMeasuredPoints.AnglePointA.p = {static_cast<AIReal>(120.0 * std::cos(sweep)),
+                                     static_cast<AIReal>(120.0 * std::sin(sweep))};
+    ASSERT_EQ(DrawAngleDimension(0.0f, 0.0f, 130.0f, static_cast<AIReal>(sweep), 0.0f, Dim().AngleArcs, 0, 0, 0, 0,
+                                 0),
+              kNoErr);
+    const P middle = LabelBox().Centre();
+    EXPECT_NEAR(std::atan2(middle.y, middle.x), sweep / 2.0, 1e-3);
+    EXPECT_GT(std::hypot(middle.x, middle.y), 130.0);
+}
+
+TEST_F(TightFit, OnTheEdgeOfTheZonePastVerticalAValueReadsFromTheBottom) {
+    // The line 120 degrees round, and the re-entrant angle whose arc's tangent lies there.
+    StartGroup();
+    ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+    const double a = 120.0 * kPi / 180.0;
+    Measure({0.0f, 0.0f}, {static_cast<AIReal>(200.0 * std::cos(a)), static_cast<AIReal>(200.0 * std::sin(a))});
+    ASSERT_EQ(DrawParallelDimensionWithTextGap(static_cast<AIReal>(-40.0 * std::sin(a)),
+                                               static_cast<AIReal>(40.0 * std::cos(a)), 0, 0, 0, 0, 0),
+              kNoErr);
+    const AIRealMatrix& line = Node(Dim().LabelFrames[0]).text.transform;
+    EXPECT_GT(line.d, 0.0f) << "the top points up";
+    EXPECT_LT(line.b, 0.0f) << "the baseline runs down to the right";
+    EXPECT_NEAR(UprightAngle(static_cast<AIReal>(a)), a - kPi, 1e-5);
+    EXPECT_NEAR(UprightAngle(static_cast<AIReal>(a - kPi)), a - kPi, 1e-5);
+    EXPECT_NEAR(UprightAngle(static_cast<AIReal>(a - 1e-3)), a - 1e-3, 1e-5);
+
+    StartGroup();
+    ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
+    gMeasuredPoints.AngleFlip = 1;
+    gToolState.CursorPoint = {30.0f, -40.0f};
+    ASSERT_EQ(DrawAngleDimension(0.0f, 0.0f, 50.0f, static_cast<AIReal>(kPi / 3.0), 0.0f, Dim().AngleArcs, 0, 0, 0,
+                                 0, 0),
+              kNoErr);
+    EXPECT_EQ(LabelText(), "300°");
+    EXPECT_GT(Node(Dim().LabelFrames[0]).text.transform.d, 0.0f) << "the top points up";
+}
