@@ -23,12 +23,11 @@ constexpr int16_t kNewPathSegments = 2;
 // The nudge of the cursor point after a figure was made.
 constexpr AIReal kCursorNudge = 1.0f;
 
-// A point of the curve's shape through a replica's transform, held to the canvas.
 AIRealPoint Transformed(const AIRealMatrix& m, float x, float y) {
     const AIRealPoint p{x, -y};
     AIRealPoint result = p;
     sAIRealMath->AIRealMatrixXformPoint(&m, &p, &result);
-    return HeldOnCanvas(result);
+    return result;
 }
 
 ASErr MakeReplicaPaths(int32_t count) {
@@ -61,8 +60,7 @@ void ReplicaSegments(const AIRealMatrix& m, const BezierCurveShape& shape, int16
 }
 
 ASErr ShapeReplica(AIArtHandle path, const AIPathSegment* segments, const BezierCurveShape& shape, int16_t count) {
-    sAIPath->SetPathSegmentCount(path, count);
-    sAIPath->SetPathSegments(path, 0, count, segments);
+    WriteSegmentsOnCanvas(path, segments, count);
     sAIPath->SetPathClosed(path, shape.Closed != 0 ? 1 : 0);
     const AIPathStyle& style = shape.Hollow != 0 ? gPathStyles.DimensionLineStyle : gPathStyles.EndMarkStyle;
     return sAIPathStyle->SetPathStyle(path, &style);

@@ -54,9 +54,7 @@ bool FiniteSegments(const AIPathSegment* segments, size_t count) {
 
 ASErr WriteFigureSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (!IsLiveArt(path) || count < 0 || !FiniteSegments(segments, static_cast<size_t>(count))) return kNoErr;
-    ASErr result = kNoErr;
-    KeepError(result, WriteSegmentsOnCanvas(path, segments, count));
-    return result;
+    return WriteSegmentsOnCanvas(path, segments, count);
 }
 
 void ShiftCursorPastFigure() { gToolState.CursorPoint.h += kCursorShift; }
