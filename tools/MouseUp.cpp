@@ -5,8 +5,10 @@
 #include "figures/SegmentFigure.h"
 #include "frame/DialogOpeners.h"
 #include "frame/TavorinePlugIn.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
+#include "tools/ClickSequences.h"
 #include "tools/DimensionParts.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -82,6 +84,9 @@ void CircleMouseUp(const AIToolMessage& message) {
 }
 
 void BezierMouseUp(const AIToolMessage& message) {
+    // A local construction dragged off its curve is gone, and the group its press made goes with it.
+    if (gToolState.CreateOnClick[kBezierCreate] == 0 && gBezierExtraValues.ConstructionKind == kNoBezierConstruction)
+        DisposeEmptyGroup();
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
     EndTwoClickSequence();
