@@ -275,6 +275,16 @@ bool CursorAtStartSide(AIRealPoint vertex, const AngleLayout& layout) {
     return Sign(layout.Sweep) * turn < 0.0;
 }
 
+// The end of the arc a value that does not fit goes past: while a press drags, the cursor's side, kept on the
+// group; in a build no drag places (the press on a dimension, update-all, a panel change after a click), the
+// end the drag kept there, else the far end, so that a cursor left by another gesture decides nothing.
+bool OutsideValueAtStart(AIRealPoint vertex, const AngleLayout& layout) {
+    if (gToolState.PressDragged == 0) return KeptOutsideEnd() == 0;
+    const bool atStart = CursorAtStartSide(vertex, layout);
+    KeepOutsideEnd(atStart ? 0 : 1);
+    return atStart;
+}
+
 // How deep the box, grown by the value gap, plainly meets a side or the arc's mark: the farthest a point of one
 // lies inside it from its edges; 0 or less when no point plainly does. A box this deep still meets them after
 // moving less than that, which lets the search along the arc pass over the steps where the value is still deep
@@ -340,7 +350,7 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
         placed.TextAngle = onBisector.Angle;
         return placed;
     }
-    const bool atStart = CursorAtStartSide(vertex, layout);
+    const bool atStart = OutsideValueAtStart(vertex, layout);
     const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
     const double outward = atStart ? -Sign(layout.Sweep) : Sign(layout.Sweep);
     const ArcMark mark = ArcMarkOf(vertex, layout, atStart, marksOutside, EndMarkLength(markScale),
@@ -396,6 +406,8 @@ namespace {
 DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const AngleLayout& layout,
                             bool outsideAsked, double (&valueTail)[2], ASErr* result) {
     FormatAngleText(static_cast<AIReal>(angle), gMeasuredPoints.AngleFlip);
+    // A drag keeps on the group only the end its last step sent the value past.
+    if (gToolState.PressDragged != 0) KeepOutsideEnd(-1);
     AIArtHandle* frame = &gCurrentDimension.LabelFrames[0];
     KeepError(*result, WriteDimensionLabel(frame));
     const LabelExtent extent = MeasureDimensionLabel(*frame);

@@ -65,8 +65,9 @@ struct OutsideAngleValue {
 enum class AngleValueSearch { EveryStep, PassOverBlocked };
 // The value of extent `extent` outside the arc of `layout` at `vertex` (its outermost arc at `outerRadius`, its
 // marks at `markScale`, outside when `marksOutside`): on the bisector beyond the outermost arc while it crosses
-// neither side; else past the end of the arc on the cursor's side, standing beside the arc's continuation clear
-// of the side and the mark there, the arc running on under it, as a linear value stands past its extension line.
+// neither side; else past the end of the arc a drag chose (the cursor's side while a press drags, kept on the
+// group; else the end kept there), standing beside the arc's continuation clear of the side and the mark there,
+// the arc running on under it, as a linear value stands past its extension line.
 OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius, const AngleLayout& layout,
                                          const LabelExtent& extent, double markScale, bool marksOutside,
                                          AngleValueSearch search = AngleValueSearch::PassOverBlocked);

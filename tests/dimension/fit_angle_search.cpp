@@ -17,7 +17,10 @@ using TightAngleSearch = FitGeometry;
 constexpr double kPi = 3.14159265358979323846;
 
 TEST_F(TightAngleSearch, PassingOverBlockedStepsFindsThePlaceEveryStepFinds) {
+    // A press that drags: the cursor's side chooses the arc end the value goes past.
+    gToolState.PressDragged = 1;
     int searched = 0;
+    int startEnds = 0;
     for (const AIRealPoint vertex : {AIRealPoint{0.0f, 0.0f}, AIRealPoint{-3000.5f, 12000.25f}}) {
         for (const double start : {0.0, 1.3, -2.9}) {
             for (int degrees = 2; degrees <= 178; degrees += 11) {
@@ -61,6 +64,7 @@ TEST_F(TightAngleSearch, PassingOverBlockedStepsFindsThePlaceEveryStepFinds) {
                                         EXPECT_EQ(passing.Tail[0], every.Tail[0]);
                                         EXPECT_EQ(passing.Tail[1], every.Tail[1]);
                                         if (every.Tail[0] + every.Tail[1] > 0.0) ++searched;
+                                        if (every.Tail[0] > 0.0) ++startEnds;
                                     }
                                 }
                             }
@@ -70,8 +74,9 @@ TEST_F(TightAngleSearch, PassingOverBlockedStepsFindsThePlaceEveryStepFinds) {
             }
         }
     }
-    // Most of the cases went past an arc's end, where the two searches differ in the work they do.
+    // Most of the cases went past an arc's end (at both ends), where the two searches differ in the work they do.
     EXPECT_GT(searched, 2000);
+    EXPECT_GT(startEnds, 500);
 }
 
 } // namespace
