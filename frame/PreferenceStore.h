@@ -67,6 +67,3 @@ ASErr WriteDefaultArrowEditorPreferences();
 ShapePointTables DefaultBezierPoints();
 ShapePointTables DefaultArrowPoints();
 
-// Longest text kept from a stored text setting (prefix, suffix, free texts), in bytes, cut at a character
-// boundary: what a free-text field's 16-bit length holds. A stored name keeps kSettingsNameSize - 1 bytes.
-constexpr size_t kMaxStoredTextLength = 32767;
