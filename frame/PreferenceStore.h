@@ -66,4 +66,3 @@ ASErr WriteDefaultArrowEditorPreferences();
 // The built-in point tables of the Bézier curve and of the preferred arrow.
 ShapePointTables DefaultBezierPoints();
 ShapePointTables DefaultArrowPoints();
-

@@ -82,6 +82,6 @@ int32_t HeldPanelInt(ADMItemRef item, int32_t fallback) {
 
 int32_t TakePanelInt(ADMItemRef item, int32_t fallback) {
     const int32_t value = HeldPanelInt(item, fallback);
-    if (item != nullptr && FieldReal(item, fallback) != static_cast<double>(value)) sADMItem->SetIntValue(item, value);
+    ShowWholeNumber(item, value);
     return value;
 }

@@ -1,7 +1,8 @@
-// The point-number field of both point editors: whatever the user types into it, once committed it shows the
-// number of the point it selected, and the X and Y edits show that point.
+// The whole-number fields of the point editors (the point number of both, the Bézier dialog's replica count):
+// whatever the user types into one, once committed it shows the whole number in force.
 #include <string>
 
+#include "dialogs/creation/PointEditorItems.h"
 #include "dialogs/creation/PointEditorShape.h"
 #include "editor_fixture.h"
 
@@ -39,6 +40,22 @@ TEST_F(PointNumberField, TheArrowEditorShowsThePointItSelected) {
 TEST_F(PointNumberField, TheBezierEditorShowsThePointItSelected) {
     BezierClickAt({300.0f, 200.0f}, [](ADMDialogRef dialog) {
         TypeEach(dialog, gBezierEditor);
+        Click(dialog, 2);
+    });
+}
+
+TEST_F(PointNumberField, TheReplicaCountShowsTheCountInForce) {
+    BezierClickAt({300.0f, 200.0f}, [](ADMDialogRef dialog) {
+        const auto most = static_cast<int32_t>(Data(dialog, kReplicaCountItem).maximum);
+        const struct {
+            const char* typed;
+            int32_t count;
+        } cases[] = {{"2,5", 3}, {"4.4", 4}, {"1e30", most}, {"-1", 1}, {"abc", 1}, {"1,5", 2}};
+        for (const auto& c : cases) {
+            sim::TheDialogs().Enter(Item(dialog, kReplicaCountItem), c.typed);
+            EXPECT_EQ(gBezierEditReplicas.Count, c.count) << '"' << c.typed << '"';
+            EXPECT_EQ(Data(dialog, kReplicaCountItem).text, std::to_string(c.count)) << '"' << c.typed << '"';
+        }
         Click(dialog, 2);
     });
 }

@@ -1,5 +1,5 @@
-// The value and area text buffers: every append bounded, cut at a character boundary, never overrun; the value
-// text holds a whole label, however long its prefix, suffix, tolerance or free text.
+// The value and area text buffers: every append bounded, cut at a character boundary, never overrun; the
+// value text holds a whole label, however long its prefix, suffix, tolerance or free text.
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -23,8 +23,8 @@ std::string Repeat(const std::string& piece, int count) {
 // The longest text the label buffer holds, in bytes.
 constexpr std::size_t kRoom = kLabelTextCapacity - 1;
 
-// A prefix of the longest stored length, in two-byte characters, and its like as a suffix: the label keeps both
-// whole with the value between them, whatever the routine that wrote the value.
+// A prefix of the longest stored length, in two-byte characters, and its like as a suffix: the label keeps
+// both whole with the value between them, whatever the routine that wrote the value.
 TEST_F(ValueTextTest, TheLongestPrefixAndSuffixKeepTheValueWholeBetweenThem) {
     const std::string prefix = Repeat("é", static_cast<int>(kMaxStoredTextLength / 2));
     const std::string suffix = Repeat("ø", static_cast<int>(kMaxStoredTextLength / 2));
@@ -35,7 +35,8 @@ TEST_F(ValueTextTest, TheLongestPrefixAndSuffixKeepTheValueWholeBetweenThem) {
         void (*format)();
     } cases[] = {
         {"a length", kUnitMillimetres, [] { FormatLengthText(0.0f, 0.0f, 28.346457f, 0.0f, 0); }},
-        {"a length in feet and inches", kUnitFeetAndInches, [] { FormatLengthText(0.0f, 0.0f, 1000.0f, 0.0f, 0); }},
+        {"a length in feet and inches", kUnitFeetAndInches,
+         [] { FormatLengthText(0.0f, 0.0f, 1000.0f, 0.0f, 0); }},
         {"an angle", kUnitMillimetres, [] { FormatAngleText(1.0f, 0); }},
         {"a radius", kUnitCentimetres, [] { FormatCircleDimensionText(100.0f); }},
         {"a free text", kUnitFreeText, [] { FormatLengthText(0.0f, 0.0f, 28.346457f, 0.0f, 0); }},
@@ -61,7 +62,8 @@ TEST_F(ValueTextTest, TheLongestPrefixAndSuffixKeepTheValueWholeBetweenThem) {
             EXPECT_EQ(Text(), prefix + value + suffix) << c.what << " tolerance " << toleranceOn;
             EXPECT_FALSE(gValueTextBuffer.Cut) << c.what;
             if (toleranceOn != 0 && c.unit != kUnitFreeText) {
-                EXPECT_EQ(gValueTextBuffer.ToleranceStart, prefix.size() + value.size() - tolerance.size() - 2)
+                EXPECT_EQ(gValueTextBuffer.ToleranceStart,
+                          prefix.size() + value.size() - tolerance.size() - 2)
                     << c.what;
                 EXPECT_EQ(gValueTextBuffer.ToleranceLength, tolerance.size() + 2) << c.what;
             }

@@ -178,8 +178,8 @@ TEST_F(DocumentNotifyTest, WithNoDimensionOrItsArtDeletedNothingIsMadeAndNothing
     EXPECT_EQ(Doc().ArtCount(), art);
 }
 
-// Every whole-number field of the panel, typed a decimal, a huge or a negative number: once committed it shows
-// the whole number in force, the one the rebuilt dimension was drawn with.
+// Every whole-number field of the panel, typed a decimal, a huge or a negative number: once committed it
+// shows the whole number in force, the one the rebuilt dimension was drawn with.
 TEST_F(DocumentNotifyTest, EveryWholeNumberFieldShowsTheWholeNumberInForce) {
     MakeAngle();
     ASSERT_EQ(ClickItem(kMultipleArcsItem), kNoErr);
@@ -192,13 +192,14 @@ TEST_F(DocumentNotifyTest, EveryWholeNumberFieldShowsTheWholeNumberInForce) {
                   {kDivisionCountItem, &gCurrentOptions.DivisionCount}};
     const struct {
         const char* typed;
-        double shown;  // before the field's own bounds
+        double shown; // before the field's own bounds
     } cases[] = {{"2,6", 3.0}, {"3,5", 4.0}, {"2.4", 2.0}, {"1e30", 1e30}, {"-1", -1.0}};
     for (const auto& f : fields) {
         if (f.id == kArcGapItem) {
-            ASSERT_EQ(EnterIn(kArcCountItem, "3"), kNoErr);  // the gap is off for a single arc
+            ASSERT_EQ(EnterIn(kArcCountItem, "3"), kNoErr); // the gap is off for a single arc
         }
-        if (f.id == kDivisionCountItem) UseTool(kBezierTool);
+        if (f.id == kDivisionCountItem)
+            UseTool(kBezierTool);
         for (const auto& c : cases) {
             const std::string where = "item " + std::to_string(f.id) + " at " + c.typed;
             ASSERT_TRUE(Item(f.id).enabled && Item(f.id).visible) << where;
