@@ -234,6 +234,16 @@ bool CursorAtStartSide(AIRealPoint vertex, const AngleLayout& layout) {
     return Sign(layout.Sweep) * turn < 0.0;
 }
 
+// The end of the arc a value that does not fit goes past: while a press drags, the cursor's side, kept on the
+// group; in a build no drag places (the press on a dimension, update-all, a panel change after a click), the
+// end the drag kept there, else the far end, so that a cursor left by another gesture decides nothing.
+bool OutsideValueAtStart(AIRealPoint vertex, const AngleLayout& layout) {
+    if (gToolState.PressDragged == 0) return KeptOutsideEnd() == 0;
+    const bool atStart = CursorAtStartSide(vertex, layout);
+    KeepOutsideEnd(atStart ? 0 : 1);
+    return atStart;
+}
+
 // Where an angle's value goes when it does not fit inside, and how far the arc runs on under it.
 struct OutsideAngleValue {
     Vector2 Centre;
@@ -264,7 +274,7 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
         placed.TextAngle = onBisector.Angle;
         return placed;
     }
-    const bool atStart = CursorAtStartSide(vertex, layout);
+    const bool atStart = OutsideValueAtStart(vertex, layout);
     const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
     const double outward = atStart ? -Sign(layout.Sweep) : Sign(layout.Sweep);
     const double length = EndMarkLength(markScale), halfWidth = EndMarkHalfWidth(markScale);
@@ -295,6 +305,8 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
 DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const AngleLayout& layout,
                             bool outsideAsked, double (&valueTail)[2], ASErr* result) {
     FormatAngleText(static_cast<AIReal>(angle), gMeasuredPoints.AngleFlip);
+    // A drag keeps on the group only the end its last step sent the value past.
+    if (gToolState.PressDragged != 0) KeepOutsideEnd(-1);
     AIArtHandle* frame = &gCurrentDimension.LabelFrames[0];
     KeepError(*result, WriteDimensionLabel(frame));
     const LabelExtent extent = MeasureDimensionLabel(*frame);

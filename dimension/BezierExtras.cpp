@@ -5,7 +5,6 @@
 #include <numbers>
 
 #include "dimension/AngleBuilders.h"
-#include "dimension/BuilderOptions.h"
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
@@ -14,11 +13,9 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 #include "records/MeasuredPoints.h"
-#include "records/ToolState.h"
-
-BezierExtraValues gBezierExtraValues;
 
 namespace {
 
@@ -32,9 +29,6 @@ enum BezierElement : int32_t {
     kSegmentElement = 3,
     kCurveElement = 4,
 };
-// Constructions of the Bézier tool (live "PartRayTanBez").
-enum BezierConstruction : int32_t { kDivideMode = 0, kLocalRadiusMode = 1, kLocalTangentMode = 2 };
-
 AIRealPoint At(Vector2 v) {
     return v.ToPoint();
 }
@@ -109,9 +103,9 @@ ASErr RedrawDivision() {
     const MeasuredPoints& m = gMeasuredPoints;
     const BezierExtraValues& b = gBezierExtraValues;
     AIRealPoint p;
-    switch (gToolState.BezierElementKind) {
+    switch (b.ConstructionKind) {
     case kSegmentElement:
-        p = FromBase(m.FirstPoint.p, b.SegmentDirection + kPi / 2.0);
+        p = FromBase(b.DividedSegment[0], b.SegmentDirection + kPi / 2.0);
         return DrawSegmentDivisions(p.h, p.v, 0, 0, 0);
     case kAngleElement:
         p = FromBase(m.AngleVertex.p, b.DivisionStartAngle);
@@ -219,8 +213,8 @@ ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t /*rightShift
     const AIRealPoint through{x, y};
     if (!Finite(through))
         return kBadParameterErr;
-    const MeasuredPoints& m = gMeasuredPoints;
-    return LayDivisionMarks(SegmentDivisionTicks(m.FirstPoint.p, m.SecondPoint.p, through,
+    const AIRealPoint(&ends)[2] = gBezierExtraValues.DividedSegment;
+    return LayDivisionMarks(SegmentDivisionTicks(ends[0], ends[1], through,
                                                  LiveDivisionCount(), EndTicks(withEnds), alt != 0));
 }
 
@@ -336,16 +330,14 @@ ASErr DrawLocalTangent() {
 }
 
 ASErr RedrawBezierExtra() {
-    switch (gCurrentOptions.BezierMode) {
-    case kDivideMode:
-        return RedrawDivision();
-    case kLocalRadiusMode: {
+    switch (gBezierExtraValues.ConstructionKind) {
+    case kRadiusConstruction: {
         const AIRealPoint p = gBezierExtraValues.RadiusLabelPoint;
         return DrawLocalRadius(p.h, p.v, 0, 0);
     }
-    case kLocalTangentMode:
+    case kTangentConstruction:
         return DrawLocalTangent();
     default:
-        return kNoErr;
+        return RedrawDivision();
     }
 }

@@ -48,7 +48,7 @@ std::vector<AIRealPoint> SampledPath(AIArtHandle path);
 bool CentreOfCurvature(AIRealPoint point, AIRealPoint normalTip, AIRealPoint next, AIRealPoint nextTip,
                        AIRealPoint* centre);
 
-// The division marks of the segment FirstPoint-SecondPoint into the live "NbDivBez" parts, across it by the
+// The division marks of the segment DividedSegment into the live "NbDivBez" parts, across it by the
 // offset of (x, y); the ends too with "BoutsBez" or Control; centred on the segment with Alt. Right Shift
 // changes nothing. Marks are made or dropped in gDivisionMarks to match.
 ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t rightShift, int32_t withEnds);
@@ -68,7 +68,7 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t dragModifier, int32_t withEnds
 // The tangent (AuxLine) and the normal (DimensionLines[0]) at ClickPoint, each BezierPathLength long on both
 // sides of the point.
 ASErr DrawLocalTangent();
-// Redraws the current Bézier construction by BezierMode: the division of the kind clicked (from the point the
-// click computed, BezierPathLength from its base point), the reticle, the local radius at the point it was
-// last drawn at, or the local tangent.
+// Redraws the Bézier construction of the current group by its ConstructionKind: the division of the kind
+// clicked (from the point the click computed, BezierPathLength from its base point), the reticle, the local
+// radius at the point it was last drawn at, or the local tangent; nothing when there is none.
 ASErr RedrawBezierExtra();

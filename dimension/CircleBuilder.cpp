@@ -3,13 +3,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "dimension/BuilderOptions.h"
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 #include "records/ToolState.h"
 #include "records/MeasuredPoints.h"

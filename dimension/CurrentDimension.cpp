@@ -3,6 +3,7 @@
 #include "dimension/Skeletons.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
+#include "records/BezierExtraValues.h"
 
 bool IsLiveArt(AIArtHandle art) {
     return art != nullptr && sAIArt != nullptr && sAIArt->ValidArt(art, 1) != 0;
@@ -16,6 +17,7 @@ void DisposeArtIfValid(AIArtHandle* art) {
 
 void ForgetDimensionParts() {
     ForgetDivisionMarks();
+    gBezierExtraValues.ConstructionKind = kNoBezierConstruction;
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     gCurrentDimension = CurrentDimension();
     gCurrentDimension.DimensionGroup = group;

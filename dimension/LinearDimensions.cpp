@@ -133,26 +133,6 @@ int8_t CursorEnd(const LinearFrame& frame, AIRealPoint first, AIRealPoint second
     return toFirst < toSecond ? 0 : 1;
 }
 
-// Keeps on the group the end the cursor chose for a value that does not fit; none when it chose none.
-void KeepOutsideEnd(int8_t end) {
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    if (!IsLiveArt(group))
-        return;
-    if (end == 0 || end == 1)
-        sAITag->SetTag(group, format::OutsideEndKey, format::TagType, end == 0 ? "0" : "1");
-    else
-        sAITag->DeleteTag(group, format::OutsideEndKey);
-}
-
-// The end the drag chose, kept on the group; -1 when it keeps none.
-int8_t KeptOutsideEnd() {
-    char end[2] = {};
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    if (!IsLiveArt(group) || sAITag->GetStringTag(group, format::OutsideEndKey, end, sizeof end) != kNoErr)
-        return -1;
-    return end[0] == '0' ? 0 : end[0] == '1' ? 1 : -1;
-}
-
 // How far the extension lines reach past the measured line for a dimension line at `offset`, signed as it is.
 double ExtensionReachAt(double offset) {
     const double extra = gCurrentOptions.EndMarkSize * kExtensionReachPerEndMarkSize;

@@ -5,6 +5,7 @@
 #include "dimension/CurrentDimension.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 #include "records/ToolState.h"
 
@@ -64,7 +65,7 @@ DimensionKind SegmentKind() {
                                                          : DimensionKind::SeriesParallel);
 }
 
-// The Bézier kinds by BezierElementKind 0 to 7.
+// The Bézier kinds by element kind 0 to 7.
 constexpr DimensionKind kBezierKinds[] = {
     DimensionKind::BezierReticle,       DimensionKind::BezierDivideArc,   DimensionKind::BezierDivideAngle,
     DimensionKind::BezierDivideSegment, DimensionKind::BezierDivideCurve, DimensionKind::BezierLocalRadius,
@@ -92,7 +93,8 @@ bool CurrentDimensionKind(DimensionKind* kind) {
         *kind = gCurrentOptions.Diameter != 0 ? DimensionKind::CircleDiameter : DimensionKind::CircleRadius;
         return true;
     case kBezierTool: {
-        const int32_t element = gToolState.BezierElementKind;
+        // The construction's own kind: the hover rewrites BezierElementKind at every vertex it crosses.
+        const int32_t element = gBezierExtraValues.ConstructionKind;
         if (element < 0 || element >= static_cast<int32_t>(std::size(kBezierKinds))) return false;
         *kind = kBezierKinds[element];
         return true;

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "records/BezierExtraValues.h"
 #include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
@@ -24,6 +25,7 @@ RememberedSegments gRememberedSegments;
 DragValues gDragValues;
 DialogPositions gDialogPositions;
 DialogOpenFlags gDialogOpenFlags;
+BezierExtraValues gBezierExtraValues;
 
 void FreeRememberedNodes(RememberedSegment*& head) {
     while (head != nullptr) {
@@ -58,4 +60,5 @@ void ResetRecords() {
     Rebuild(gDragValues);
     Rebuild(gDialogPositions);
     Rebuild(gDialogOpenFlags);
+    Rebuild(gBezierExtraValues);
 }

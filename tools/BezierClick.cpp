@@ -3,13 +3,13 @@
 #include <numbers>
 
 #include "dimension/BezierExtras.h"
-#include "dimension/BuilderOptions.h"
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
 #include "dimension/Skeletons.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 #include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
@@ -38,6 +38,9 @@ AIRealPoint DivisionPoint(AIRealPoint base, AIReal angle) {
     return MovedBy(base, gCurrentOptions.BezierPathLength, angle);
 }
 
+// The construction the click has just started in its group, which the panel's rebuilds redraw.
+void KeepConstruction(int32_t kind) { gBezierExtraValues.ConstructionKind = kind; }
+
 int32_t DivideKind() {
     const HoverFlagSet& f = gHitState.HoverFlags;
     if (f.OverAnchor != 0) return kAngleKind;
@@ -56,6 +59,9 @@ ASErr DivideSegment() {
     m.ClickPoint = gHitState.HoverPoint;
     gBezierExtraValues.SegmentDirection = PointAngle(m.FirstPoint.p, m.SecondPoint.p);
     ASErr result = StartDivisionTickList();
+    KeepConstruction(kSegmentKind);
+    gBezierExtraValues.DividedSegment[0] = m.FirstPoint.p;
+    gBezierExtraValues.DividedSegment[1] = m.SecondPoint.p;
     const AIRealPoint p = DivisionPoint(m.FirstPoint.p, gBezierExtraValues.SegmentDirection + kQuarterTurn);
     ClickBeep(kOneClickFrequency);
     KeepError(result, DrawSegmentDivisions(p.h, p.v, 0, 0, 0));
@@ -79,6 +85,7 @@ ASErr DivideAngle() {
         return group.Error;
     }
     ASErr result = StartDivisionTickList();
+    KeepConstruction(kAngleKind);
     gBezierExtraValues.DivisionSweep = SideAngle(m.AngleVertex.p, m.FirstPoint.p, m.SecondPoint.p);
     gBezierExtraValues.DivisionStartAngle = PointAngle(m.AngleVertex.p, m.FirstPoint.p);
     const AIRealPoint p = DivisionPoint(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle);
@@ -92,6 +99,7 @@ ASErr DivideCurve(const AIToolHitData& hit, const AIToolMessage& message) {
     const NewGroupResult group = NewDimensionGroup();
     if (!group.Made) return group.Error;
     ASErr result = StartDivisionTickList();
+    KeepConstruction(gToolState.BezierElementKind);
     MeasuredPoints& m = gMeasuredPoints;
     gBezierExtraValues.DivisionPath = hit.object;
     m.ClickPoint = gHitState.HoverPoint;
@@ -111,6 +119,7 @@ ASErr Reticle() {
     gMeasuredPoints.CircleCentre = gHitState.HoverArcCentre.p;
     gMeasuredPoints.CircleRadius = gFoundArc.ArcRadiusFound;
     ASErr result = BuildReticleArt();
+    KeepConstruction(kReticleKind);
     ClickBeep(kOneClickFrequency);
     KeepError(result, DrawReticle());
     return result;
@@ -121,6 +130,7 @@ ASErr Creation() {
     const NewGroupResult group = NewDimensionGroup();
     if (!group.Made) return group.Error;
     gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
+    KeepConstruction(kCreationKind);
     gToolState.CreateOnClick[kBezierSlot] = 1;
     gToolState.CreationStarted[kBezierSlot] = 0;
     gToolState.ClickInProgress = 1;
@@ -158,6 +168,7 @@ ASErr LocalRadiusClick() {
     gMeasuredPoints.CircleCentre = gHitState.HoverArcCentre.p;
     ClickBeep(kPointClickFrequency);
     ASErr result = BuildLocalRadiusArt();
+    KeepConstruction(kRadiusKind);
     KeepCurvePoints();
     const AIRealPoint cursor = gToolState.CursorPoint;
     KeepError(result, DrawLocalRadius(cursor.h, cursor.v, 0, 0));
@@ -172,6 +183,7 @@ ASErr LocalTangentClick() {
     if (!group.Made) return group.Error;
     ClickBeep(kPointClickFrequency);
     ASErr result = BuildLocalTangentArt();
+    KeepConstruction(kTangentKind);
     KeepCurvePoints();
     KeepError(result, DrawLocalTangent());
     gToolState.ClickInProgress = 1;

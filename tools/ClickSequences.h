@@ -23,6 +23,8 @@ struct NewGroupResult {
     ASErr Error = kNoErr;   // the host error of the last host call
 };
 NewGroupResult NewDimensionGroup();
+// Disposes DimensionGroup when nothing is left in it (an abandoned click, a construction dragged away).
+void DisposeEmptyGroup();
 
 // One more point of a series (at most 10), and a two-click measure between segments.
 ASErr AddSeriesPoint(const AIToolHitData& hit, AIToolMessage* message);

@@ -70,15 +70,14 @@ AILayerHandle TargetLayer() {
     return layer;
 }
 
-// Disposes DimensionGroup when an abandoned click left it empty.
+}  // namespace
+
 void DisposeEmptyGroup() {
     if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return;
     AIArtHandle child = nullptr;
     sAIArt->GetArtFirstChild(gCurrentDimension.DimensionGroup, &child);
     if (child == nullptr) DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
 }
-
-}  // namespace
 
 NewGroupResult NewDimensionGroup() {
     NewGroupResult result;

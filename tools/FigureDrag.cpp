@@ -16,6 +16,7 @@
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentSuite.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 #include "tools/ClickSupport.h"
 #include "records/DragValues.h"
@@ -159,6 +160,7 @@ void DropLocalConstruction() {
         DisposeArtIfValid(&d.AngleArcs[0]);
     }
     gToolState.EditingBezier = 0;
+    gBezierExtraValues.ConstructionKind = kNoBezierConstruction;
     sAIDocument->RedrawDocument();
 }
 
@@ -171,7 +173,10 @@ ASErr DragLocalConstruction(const AIToolMessage& message) {
     }
     const bool radius = gCurrentOptions.BezierMode == 1;
     ASErr result = kNoErr;
-    if (gToolState.EditingBezier == 0) KeepError(result, radius ? BuildLocalRadiusArt() : BuildLocalTangentArt());
+    if (gToolState.EditingBezier == 0) {
+        KeepError(result, radius ? BuildLocalRadiusArt() : BuildLocalTangentArt());
+        gBezierExtraValues.ConstructionKind = radius ? kRadiusConstruction : kTangentConstruction;
+    }
     MeasuredPoints& m = gMeasuredPoints;
     m.ClickPoint.p = m.ClickPoint.in = m.ClickPoint.out = gHitState.CurveHitPoint;
     m.ClickCurvePoints[0] = gHitState.NormalTipA;

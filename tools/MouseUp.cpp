@@ -2,10 +2,13 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
 #include "figures/CircleFigure.h"
+#include "figures/SegmentFigure.h"
 #include "frame/DialogOpeners.h"
 #include "frame/TavorinePlugIn.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
+#include "tools/ClickSequences.h"
 #include "tools/DimensionParts.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -51,6 +54,7 @@ void SegmentMouseUp(const AIToolMessage& message) {
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
     OpenCreationDialogWhen(kSegmentCreate, message, ModalDialog::SegmentCreation);
+    if (gToolState.CreateOnClick[kSegmentCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedSegment();
     DropFigureGroupWhen(kSegmentCreate, gCurrentOptions.SegmentCreateWithDimension);
     gToolState.CreateOnClick[kSegmentCreate] = 0;
     gToolState.OffsetDragActive = 0;
@@ -63,6 +67,7 @@ void AngleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.AngleFormat == kAngleNoValue);
     OpenCreationDialogWhen(kAngleCreate, message, ModalDialog::AngleCreation);
+    if (gToolState.CreateOnClick[kAngleCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedAngle();
     EndTwoClickSequence();
     DropFigureGroupWhen(kAngleCreate, gCurrentOptions.AngleCreateWithDimension);
     gToolState.CreateOnClick[kAngleCreate] = 0;
@@ -79,6 +84,9 @@ void CircleMouseUp(const AIToolMessage& message) {
 }
 
 void BezierMouseUp(const AIToolMessage& message) {
+    // A local construction dragged off its curve is gone, and the group its press made goes with it.
+    if (gToolState.CreateOnClick[kBezierCreate] == 0 && gBezierExtraValues.ConstructionKind == kNoBezierConstruction)
+        DisposeEmptyGroup();
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
     EndTwoClickSequence();

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "builders_fixture.h"
-#include "dimension/BuilderOptions.h"
 #include "dimension/CurrentDimension.h"
+#include "records/BezierExtraValues.h"
 
 namespace dimtest {
 

@@ -31,8 +31,8 @@ class BezierExtra : public AngularBuilderTest {
         return marks;
     }
     static void Segment(AIRealPoint a, AIRealPoint b) {
-        gMeasuredPoints.FirstPoint = Corner(a.h, a.v);
-        gMeasuredPoints.SecondPoint = Corner(b.h, b.v);
+        gBezierExtraValues.DividedSegment[0] = a;
+        gBezierExtraValues.DividedSegment[1] = b;
     }
 };
 
@@ -194,9 +194,8 @@ TEST_F(LocalRadius, TheTangentAndTheNormalCrossAtTheCurvePoint) {
 }
 
 TEST_F(BezierExtra, TheRedrawRebuildsTheClickedKindAtTheNewPathLength) {
-    gCurrentOptions.BezierMode = 0;
-    gToolState.BezierElementKind = 3;
     ASSERT_EQ(StartDivisionTickList(), kNoErr);
+    gBezierExtraValues.ConstructionKind = 3;
     Segment({0.0f, 0.0f}, {0.0f, 60.0f});
     gBezierExtraValues.SegmentDirection = static_cast<AIReal>(kPi / 2.0);
     gCurrentOptions.BezierPathLength = 7.0f;
@@ -206,8 +205,8 @@ TEST_F(BezierExtra, TheRedrawRebuildsTheClickedKindAtTheNewPathLength) {
     EXPECT_POINT_NEAR(marks[1][0].p, 0.0, 20.0);
     EXPECT_POINT_NEAR(marks[1][1].p, -7.0, 20.0);
 
-    gCurrentOptions.BezierMode = 1;
     ASSERT_EQ(BuildLocalRadiusArt(), kNoErr);
+    gBezierExtraValues.ConstructionKind = kRadiusConstruction;
     const AIRealPoint origin{0.0f, 0.0f};
     gMeasuredPoints.ClickPoint = Corner(50.0f, 0.0f);
     gMeasuredPoints.ClickCurvePoints[0] = Polar(origin, 49.0, 0.0);

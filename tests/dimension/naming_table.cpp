@@ -4,6 +4,7 @@
 
 #include "dimension/Naming.h"
 #include "panel/CurrentOptions.h"
+#include "records/BezierExtraValues.h"
 #include "skeleton_fixture.h"
 #include "records/ToolState.h"
 
@@ -27,7 +28,7 @@ void Segment(int32_t orientation, int32_t series, int32_t seriesKind) {
 
 void Bezier(int32_t element) {
     gToolState.CurrentTool = kBezierTool;
-    gToolState.BezierElementKind = element;
+    gBezierExtraValues.ConstructionKind = element;
 }
 
 const NameCase kNames[] = {

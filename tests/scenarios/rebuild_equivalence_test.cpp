@@ -133,11 +133,10 @@ const DimensionKind kKinds[] = {
      kElsewhere},
     {"diameter", "Outil Cercle", "panel click 68\n",
      "move 335.355,35.355\ndown 335.355,35.355\ndrag 370,70 380,80\nup 380,80\n", kElsewhere},
-    // The Bézier tool's hover over a vertex rewrites the element kind and the measured points its dimension is
-    // rebuilt from: the cursor does not pass over other anchors here.
-    {"bezier division", "Outil Bézier", "", "move 60,0\nclick 60,0\n", ""},
-    {"local radius", "Outil Bézier", "panel click 55\n", "move 335.355,35.355\nclick 335.355,35.355\n", ""},
-    {"tangent", "Outil Bézier", "panel click 56\n", "move 335.355,35.355\nclick 335.355,35.355\n", ""},
+    {"bezier division", "Outil Bézier", "", "move 60,0\nclick 60,0\n", kElsewhere},
+    {"local radius", "Outil Bézier", "panel click 55\n", "move 335.355,35.355\nclick 335.355,35.355\n",
+     kElsewhere},
+    {"tangent", "Outil Bézier", "panel click 56\n", "move 335.355,35.355\nclick 335.355,35.355\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused

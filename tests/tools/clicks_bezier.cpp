@@ -1,8 +1,8 @@
 #include "clicks_fixture.h"
 
 #include "dimension/BezierExtras.h"
-#include "dimension/BuilderOptions.h"
 #include "dimension/Skeletons.h"
+#include "records/BezierExtraValues.h"
 
 namespace clicktest {
 namespace {

@@ -1,0 +1,28 @@
+// What the Bézier click sets for the Bézier construction builders, and what those leave: the construction in
+// the current group, as data.
+#pragma once
+
+#include <cstdint>
+
+#include "host/Types.h"
+
+// Element kinds (BezierElementKind) of the local constructions, and of no construction: nothing for the
+// panel's rebuilds to redraw.
+constexpr int32_t kRadiusConstruction = 5;
+constexpr int32_t kTangentConstruction = 6;
+constexpr int32_t kNoBezierConstruction = 8;
+
+// What the Bézier click writes for its construction builders, and where the local radius's label went. The
+// construction keeps its own kind and measured ends here, so that the hover, which rewrites BezierElementKind
+// and the measured points at every vertex it crosses, never changes what the panel's rebuilds redraw.
+struct BezierExtraValues {
+    int32_t ConstructionKind = kNoBezierConstruction; // element kind of the construction in the current group
+    AIRealPoint DividedSegment[2] = {};               // the ends of a divided segment
+    AIArtHandle DivisionPath = nullptr; // the path whose curve is divided
+    AIReal SegmentDirection = 0.0f;     // radians: from the first end to the second of a divided segment
+    AIReal DivisionSweep = 0.0f;        // radians, signed: the divided angle at AngleVertex
+    AIReal DivisionStartAngle = 0.0f; // radians: from the vertex towards FirstPoint, or cursor to curve point
+    AIRealPoint RadiusLabelPoint;     // the point the local radius was last drawn at
+};
+
+extern BezierExtraValues gBezierExtraValues;
