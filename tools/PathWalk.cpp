@@ -100,6 +100,32 @@ bool Straight(const WalkSegment& s) {
                              : SamePoint(s.Start.in, s.Start.p) && SamePoint(s.End.out, s.End.p);
 }
 
+// The parameter of sample i of a segment's curve.
+AIReal SampleParameter(int32_t i) { return static_cast<AIReal>(i) / static_cast<AIReal>(kWalkSamples); }
+
+AIReal SampleDistance(const AIRealBezier& curve, AIReal t, const AIRealPoint& cursor) {
+    const AIRealPoint sample = CurvePoint(curve, t);
+    AIRealPoint offset{};
+    sAIRealMath->AIRealPointSubtract(&sample, &cursor, &offset);
+    return sAIRealMath->AIRealPointLength(&offset);
+}
+
+// The sample nearest the cursor in the run of samples within the tolerance that starts at `first`: the curve
+// point under the cursor, not the one where the curve enters the tolerance (a tolerance's length before it).
+int32_t NearestSampleFrom(const AIRealBezier& curve, int32_t first, const WalkContext& c) {
+    int32_t nearest = first;
+    AIReal nearestDistance = SampleDistance(curve, SampleParameter(first), c.Cursor);
+    for (int32_t i = first + 1; i < kWalkSamples; ++i) {
+        const AIReal distance = SampleDistance(curve, SampleParameter(i), c.Cursor);
+        if (!(distance < c.Tolerance)) break;
+        if (distance < nearestDistance) {
+            nearest = i;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
 // The curve point hit at parameter t.
 void CurveHit(const WalkContext& c, const WalkSegment& s, AIReal t) {
     HitState& h = gHitState;
@@ -160,12 +186,9 @@ bool ExamineSegment(const WalkContext& c, const WalkSegment& s) {
         return true;
     }
     for (int32_t i = 0; i < kWalkSamples; ++i) {
-        const AIReal t = static_cast<AIReal>(i) / static_cast<AIReal>(kWalkSamples);
-        const AIRealPoint sample = CurvePoint(s.Curve, t);
-        AIRealPoint offset{};
-        sAIRealMath->AIRealPointSubtract(&sample, &c.Cursor, &offset);
-        if (sAIRealMath->AIRealPointLength(&offset) < c.Tolerance) {
-            h.CurveHitPoint = sample;
+        if (SampleDistance(s.Curve, SampleParameter(i), c.Cursor) < c.Tolerance) {
+            const AIReal t = SampleParameter(NearestSampleFrom(s.Curve, i, c));
+            h.CurveHitPoint = CurvePoint(s.Curve, t);
             CurveHit(c, s, t);
             return true;
         }
