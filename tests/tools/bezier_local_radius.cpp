@@ -58,7 +58,10 @@ TEST_P(LocalRadiusClicks, TheRadiusLineEndsOnTheCurveUnderTheCursor) {
 
 INSTANTIATE_TEST_SUITE_P(
     Circles, LocalRadiusClicks,
-    ::testing::Values(RadiusCase{"medium, middle", 40, 45, 40, true},
+    ::testing::Values(RadiusCase{"small, middle of a quarter", 8, 45, 8, true},
+                      RadiusCase{"small, a third of a quarter", 8, 30, 8, true},
+                      RadiusCase{"small, beside an anchor", 8, 5, 8, false},
+                      RadiusCase{"medium, middle", 40, 45, 40, true},
                       RadiusCase{"large, middle", 200, 45, 200, true},
                       RadiusCase{"large, near the start of a quarter", 200, 20, 200, true},
                       RadiusCase{"large, cursor outside", 200, 60, 203, true},
@@ -68,4 +71,3 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace endtoend
-
