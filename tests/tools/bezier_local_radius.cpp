@@ -1,10 +1,13 @@
-// The Bézier tool's local radius on circles small and large, as a user hovers and clicks them.
+// The Bézier tool's local radius on circles small and large, and its Info-panel value, as a user hovers and
+// clicks.
 #include <cmath>
 #include <numbers>
 
 #include "end_to_end_fixture.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
+#include "simhost/Annotator.h"
+#include "simhost/CursorSnap.h"
 
 namespace endtoend {
 namespace {
@@ -68,6 +71,59 @@ INSTANTIATE_TEST_SUITE_P(
                       RadiusCase{"large, cursor inside", 200, 150, 197, true},
                       RadiusCase{"large, on an anchor", 200, 90, 200, false}),
     [](const ::testing::TestParamInfo<RadiusCase>& info) { return "Case" + std::to_string(info.index); });
+
+// The Info panel's value after each move of a walk over two curves and empty canvas, in each mode: the value of
+// what lies under the cursor at that move, which is the value the hint drawn there shows after "L courbe=", and
+// nothing where the hint shows none (a value left by the local radius just built, or by the curve hovered before,
+// no longer stays).
+class BezierInfoValue : public UserTest {
+protected:
+    static std::string InfoValue() {
+        const std::vector<std::string>& values = sim::TheLogs().infoValues;
+        return values.empty() ? std::string("-") : values.back();
+    }
+    // The value of the hint drawn now after "L courbe=", or "" when no such line is drawn.
+    static std::string HintedLength() {
+        EXPECT_EQ(sim::TheAnnotators().Draw(), kNoErr);
+        const std::string label = "L courbe=";
+        for (const sim::DrawnShape& shape : sim::TheAnnotators().LastDrawing().shapes)
+            if (shape.kind == "text" && shape.text.rfind(label, 0) == 0) return shape.text.substr(label.size());
+        return "";
+    }
+};
+
+TEST_F(BezierInfoValue, IsTheValueOfWhatLiesUnderTheCursorNow) {
+    gSettings.Sound = 1;
+    gValueFormat.Decimals = 2;
+    Circle(60);                               // length 120 pi points: 133,01 mm
+    Doc().DrawPath({sim::CurveSegment({100, 0}, {100, 0}, {150, 80}), sim::CurveSegment({250, 0}, {200, 80}, {250, 0})},
+                   false);                    // 70,58 mm
+    sim::SetSmartGuides(true);
+    struct Step {
+        int32_t mode;
+        AIRealPoint at;
+        bool click;
+        const char* value;  // in the Info panel after the move (and the click)
+    };
+    const Step steps[] = {
+        {1, {42.4264f, 42.4264f}, false, "133,01 mm"},
+        {1, {42.4264f, 42.4264f}, true, "133,01 mm"},
+        {1, {175, 59}, false, "70,58 mm"},
+        {1, {300, 200}, false, ""},
+        {2, {175, 59}, false, "70,58 mm"},
+        {2, {42.4264f, 42.4264f}, false, "133,01 mm"},
+        {0, {175, 59}, false, ""},
+    };
+    Select(4);
+    for (const Step& step : steps) {
+        gCurrentOptions.BezierMode = step.mode;
+        if (step.click) Click(step.at);
+        Track(step.at);
+        EXPECT_EQ(InfoValue(), std::string("19=") + step.value)
+            << step.mode << " " << step.at.h << (step.click ? " after the click" : "");
+        EXPECT_EQ(HintedLength(), step.value) << step.mode << " " << step.at.h;
+    }
+}
 
 }  // namespace
 }  // namespace endtoend
