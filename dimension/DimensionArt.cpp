@@ -37,14 +37,11 @@ bool Finite(AIRealPoint p) {
     return std::isfinite(p.h) && std::isfinite(p.v);
 }
 
-// Writes the segments into the path, growing or shrinking it to their number.
+// Writes the segments into the path, growing or shrinking it to their number, held to the canvas.
 ASErr WriteSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (!IsLiveArt(path))
         return kNoErr;
-    ASErr result = sAIPath->SetPathSegmentCount(path, count);
-    if (result == kNoErr && count > 0)
-        result = sAIPath->SetPathSegments(path, 0, count, segments);
-    return result;
+    return WriteSegmentsOnCanvas(path, segments, count);
 }
 
 // The shape point `k` (anchor and handles) placed at `tip`, turned by `direction` and scaled by `scale`.

@@ -5,6 +5,7 @@
 
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
+#include "host/PathSuite.h"
 
 namespace {
 
@@ -16,7 +17,40 @@ const SettingEntry* EntryOfType(const char* key, SettingType type) {
     return entry != nullptr && entry->Type == type ? entry : nullptr;
 }
 
+// How many segments a path write holds to the canvas at once.
+constexpr int16_t kHeldSegmentsPerWrite = 32;
+
+AIReal HeldCoordinate(AIReal x) {
+    constexpr auto reach = static_cast<AIReal>(kCanvasReach);
+    return std::isfinite(x) ? std::clamp(x, -reach, reach) : x;
+}
+
+bool FinitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
 }  // namespace
+
+AIRealPoint HeldOnCanvas(AIRealPoint p) { return {HeldCoordinate(p.h), HeldCoordinate(p.v)}; }
+
+ASErr WriteSegmentsOnCanvas(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
+    if (count < 0 || (count > 0 && segments == nullptr) || sAIPath == nullptr) return kBadParameterErr;
+    const bool finite = std::all_of(segments, segments + count, [](const AIPathSegment& s) {
+        return FinitePoint(s.p) && FinitePoint(s.in) && FinitePoint(s.out);
+    });
+    if (!finite) return kBadParameterErr;
+    ASErr result = sAIPath->SetPathSegmentCount(path, count);
+    AIPathSegment held[kHeldSegmentsPerWrite];
+    for (int16_t first = 0; first < count && result == kNoErr; first += kHeldSegmentsPerWrite) {
+        const auto n = static_cast<int16_t>(std::min<int32_t>(kHeldSegmentsPerWrite, count - first));
+        for (int16_t k = 0; k < n; ++k) {
+            held[k] = segments[first + k];
+            held[k].p = HeldOnCanvas(held[k].p);
+            held[k].in = HeldOnCanvas(held[k].in);
+            held[k].out = HeldOnCanvas(held[k].out);
+        }
+        result = sAIPath->SetPathSegments(path, first, n, held);
+    }
+    return result;
+}
 
 int32_t RoundedInt32(double value, int32_t fallback) { return CheckedInt32(std::round(value), fallback); }
 
