@@ -115,6 +115,14 @@ double FieldReal(ADMItemRef item, double fallback) {
 
 int32_t FieldInt32(ADMItemRef item, int32_t fallback) { return RoundedInt32(FieldReal(item, fallback), fallback); }
 
+void ShowWholeNumber(ADMItemRef item, int32_t value) {
+    float shown = 0.0f;
+    if (item == nullptr || sADMItem == nullptr) return;
+    if (sADMItem->GetFloatValue(item, &shown) != kNoErr ||
+        static_cast<double>(shown) != static_cast<double>(value))
+        sADMItem->SetIntValue(item, value);
+}
+
 void BoundFieldTo(ADMItemRef item, const RealRange& range, double fieldPerStored) {
     if (item == nullptr || sADMItem == nullptr) return;
     double low = range.Minimum * fieldPerStored, high = range.Maximum * fieldPerStored;

@@ -63,6 +63,9 @@ double HeldToRange(double value, const RealRange& range, double fallback);
 // field cannot be read or holds no number.
 double FieldReal(ADMItemRef item, double fallback);
 int32_t FieldInt32(ADMItemRef item, int32_t fallback);
+// Shows `value` in a whole-number field that holds anything else: a decimal or a number past its bounds typed
+// there, once the value in force is known.
+void ShowWholeNumber(ADMItemRef item, int32_t value);
 
 // Narrows a numeric field's minimum and maximum to `range` (scaled by `fieldPerStored`, e.g. degrees per
 // radian), keeping a tighter bound the field already has, and holds its value within them.

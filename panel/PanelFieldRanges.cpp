@@ -84,3 +84,9 @@ double HeldPanelValue(ADMItemRef item, double fallback) {
 int32_t HeldPanelInt(ADMItemRef item, int32_t fallback) {
     return RoundedInt32(HeldPanelValue(item, fallback), fallback);
 }
+
+int32_t TakePanelInt(ADMItemRef item, int32_t fallback) {
+    const int32_t value = HeldPanelInt(item, fallback);
+    ShowWholeNumber(item, value);
+    return value;
+}
