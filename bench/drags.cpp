@@ -1,6 +1,8 @@
 // A drag per tool over a drawing of many paths: each step is one mouse-drag message and the annotation pass
 // that follows it. Segment places a linear dimension, Angle an angle's arc, Cercle a circle dimension, Bézier
-// follows an arc with its local radius, and Longueurs & aires draws a marquee.
+// follows an arc with its local radius, and Longueurs & aires draws a marquee. The angle and the series are
+// tight: the angle's value does not fit inside its arc and is placed past the arc's end on the cursor's side,
+// and the values of a series of points 34 apart, from the origin or chained, go past their ends or stagger.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -52,6 +54,31 @@ void AngleDrag(benchmark::State& state) {
     StopPlugIn();
 }
 
+// A series of five anchors along the target's lower row, 34 apart, clicked one by one with the Segment tool;
+// the press on the last places the series while the cursor circles below the row.
+void SeriesDrag(benchmark::State& state, int32_t kind) {
+    const Drawing d = StartWithDrawing(state.range(0));
+    gCurrentOptions.SeriesOn = 1;
+    gCurrentOptions.SeriesKind = kind;
+    SelectTool(1);
+    constexpr int kSeriesPoints = 5;
+    AIRealPoint last{};
+    for (int j = 0; j < kSeriesPoints; ++j) {
+        last = {d.Anchor.h + 34.0f * static_cast<float>(j - 2), d.Anchor.v};
+        MoveCursor(last);
+        if (j + 1 < kSeriesPoints) {
+            MouseDown(last);
+            MouseUp(last);
+        }
+    }
+    const AIRealPoint below{d.Anchor.h, d.Anchor.v - 40.0f};
+    Drag(state, last, [&](int k) { return Around(below, 15.0f, k); });
+    StopPlugIn();
+}
+
+void SeriesFromOriginDrag(benchmark::State& state) { SeriesDrag(state, 0); }
+void ChainDrag(benchmark::State& state) { SeriesDrag(state, 1); }
+
 void CircleDrag(benchmark::State& state) {
     const Drawing d = StartWithDrawing(state.range(0));
     SelectTool(3);
@@ -87,6 +114,8 @@ void MarqueeDrag(benchmark::State& state) {
 #define DRAWING_SIZES ->Arg(kSmallDrawing)->Arg(kMediumDrawing)->Arg(kLargeDrawing)->Unit(benchmark::kMicrosecond)
 BENCHMARK(SegmentDrag) DRAWING_SIZES;
 BENCHMARK(AngleDrag) DRAWING_SIZES;
+BENCHMARK(SeriesFromOriginDrag) DRAWING_SIZES;
+BENCHMARK(ChainDrag) DRAWING_SIZES;
 BENCHMARK(CircleDrag) DRAWING_SIZES;
 BENCHMARK(BezierRadiusDrag) DRAWING_SIZES;
 BENCHMARK(MarqueeDrag) DRAWING_SIZES;

@@ -180,48 +180,89 @@ double SideLength(AIRealPoint vertex, double direction) {
     return kUnbounded;
 }
 
-// The sides of the angle as far as they matter to a box about `centre`: from the vertex, each as long as the
-// measured side or as far as the box can reach, whichever is shorter.
-struct AngleSides {
-    Vector2 Vertex;
-    Vector2 Ends[2];
+// The box grown by the value gap, as its four corners.
+struct GrownBox {
+    Vector2 Corners[4];
 };
-AngleSides SidesNear(AIRealPoint vertex, const AngleLayout& layout, Vector2 centre, const LabelBox& box) {
-    const double reach = (centre - Vector2(vertex)).Length() + box.Extent.Width + box.Extent.Height() +
-                         2.0 * OutsideValueStart(false);
-    AngleSides sides{Vector2(vertex), {}};
+GrownBox Grow(const LabelBox& box, double gap) {
+    GrownBox grown;
+    box.Corners(gap, grown.Corners);
+    return grown;
+}
+
+// What single-precision rounding may move a point of a label's box, per unit of the coordinates involved.
+constexpr double kRoundingSlack = 1e-6;
+
+// What a value keeps clear of beside an angle: the sides, each in its direction from the vertex and as long as
+// the measured side (SideLength). They hold for every box tried in one placement, so they are found once.
+struct AngleSides {
+    AIRealPoint Vertex;
+    double Cos[2];
+    double Sin[2];
+    double Lengths[2];
+    // The point of side k at `length` from the vertex, as Along puts it.
+    Vector2 At(size_t k, double length) const {
+        return Vector2(static_cast<AIReal>(Vertex.h + length * Cos[k]),
+                       static_cast<AIReal>(Vertex.v + length * Sin[k]));
+    }
+};
+AngleSides SidesOf(AIRealPoint vertex, const AngleLayout& layout) {
+    AngleSides sides{vertex, {}, {}, {}};
     const double directions[2] = {layout.Start, layout.Start + layout.Sweep};
-    for (size_t k = 0; k < 2; ++k)
-        sides.Ends[k] = Vector2(Along(vertex, std::min(reach, SideLength(vertex, directions[k])), directions[k]));
+    for (size_t k = 0; k < 2; ++k) {
+        sides.Cos[k] = std::cos(directions[k]);
+        sides.Sin[k] = std::sin(directions[k]);
+        sides.Lengths[k] = SideLength(vertex, directions[k]);
+    }
     return sides;
 }
 
-// True when the box, grown by the value gap, meets either side of the angle.
-bool BoxMeetsSides(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout) {
-    const double gap = OutsideValueStart(false);
-    const Vector2 corners[4] = {box.Corner(0, gap), box.Corner(1, gap), box.Corner(2, gap), box.Corner(3, gap)};
-    const AngleSides sides = SidesNear(vertex, layout, box.Centre, box);
-    for (const Vector2 end : sides.Ends) {
-        const Vector2 side[2] = {sides.Vertex, end};
-        if (ConvexPolygonsOverlap(corners, 4, side, 2)) return true;
+// True when the box, grown by the value gap (`grown`), meets either side of the angle, each taken as far as it
+// matters to the box: as long as the measured side or as far as the box can reach, whichever is shorter.
+bool BoxMeetsSides(const LabelBox& box, const GrownBox& grown, const AngleSides& sides, double gap) {
+    const Vector2 vertex(sides.Vertex);
+    const double reach = (box.Centre - vertex).Length() + box.Extent.Width + box.Extent.Height() + 2.0 * gap;
+    for (size_t k = 0; k < 2; ++k) {
+        const Vector2 side[2] = {vertex, sides.At(k, std::min(reach, sides.Lengths[k]))};
+        if (ConvexPolygonsOverlap(grown.Corners, 4, side, 2)) return true;
     }
     return false;
 }
 
-// True when the box, grown by the value gap, meets the end mark of the arc at its start end (`atStart`) or
-// far end, inside the arc or (`outside`) past its end pointing in; `length` along the arc, `halfWidth` across.
-bool BoxMeetsArcMark(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout, bool atStart,
-                     bool outside, double length, double halfWidth) {
-    if (length <= kNegligibleLength) return false;
-    const double gap = OutsideValueStart(false);
-    const Vector2 corners[4] = {box.Corner(0, gap), box.Corner(1, gap), box.Corner(2, gap), box.Corner(3, gap)};
+// The end mark of the arc at its start end (`atStart`) or far end, inside the arc or (`outside`) past its end
+// pointing in, as the triangle from its tip to its back: `length` along the arc, `halfWidth` across. None
+// (`Shown` false) when the marks have no length.
+struct ArcMark {
+    bool Shown = false;
+    Vector2 Points[3];
+};
+ArcMark ArcMarkOf(AIRealPoint vertex, const AngleLayout& layout, bool atStart, bool outside, double length,
+                  double halfWidth) {
+    ArcMark mark;
+    if (length <= kNegligibleLength) return mark;
     const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
     const Vector2 tip(Along(vertex, layout.Radius, end));
     const double direction = ArcEndMarkDirection(layout.Start, layout.Sweep, atStart, outside);
     const Vector2 into(std::cos(direction), std::sin(direction));
     const Vector2 back = tip + into * length;
-    const Vector2 mark[3] = {tip, back + into.Perpendicular() * halfWidth, back - into.Perpendicular() * halfWidth};
-    return ConvexPolygonsOverlap(corners, 4, mark, 3);
+    mark.Shown = true;
+    mark.Points[0] = tip;
+    mark.Points[1] = back + into.Perpendicular() * halfWidth;
+    mark.Points[2] = back - into.Perpendicular() * halfWidth;
+    return mark;
+}
+
+// True when the box grown by the value gap (`grown`) meets the mark.
+bool BoxMeetsArcMark(const GrownBox& grown, const ArcMark& mark) {
+    return mark.Shown && ConvexPolygonsOverlap(grown.Corners, 4, mark.Points, 3);
+}
+
+// True when the box, grown by the value gap, meets either end mark inside the arc, the marks at `scale`.
+bool ArcMarksMeet(const LabelBox& box, AIRealPoint vertex, const AngleLayout& layout, double scale) {
+    const GrownBox grown = Grow(box, OutsideValueStart(false));
+    const double length = EndMarkLength(scale), halfWidth = EndMarkHalfWidth(scale);
+    return BoxMeetsArcMark(grown, ArcMarkOf(vertex, layout, true, false, length, halfWidth)) ||
+           BoxMeetsArcMark(grown, ArcMarkOf(vertex, layout, false, false, length, halfWidth));
 }
 
 // The end of the arc on the cursor's side: the start end when the cursor lies on the start side of the
@@ -234,12 +275,55 @@ bool CursorAtStartSide(AIRealPoint vertex, const AngleLayout& layout) {
     return Sign(layout.Sweep) * turn < 0.0;
 }
 
-// Where an angle's value goes when it does not fit inside, and how far the arc runs on under it.
-struct OutsideAngleValue {
-    Vector2 Centre;
-    double TextAngle = 0.0;
-    double Tail[2] = {0.0, 0.0}; // radians past the start and far ends
-};
+// The end of the arc a value that does not fit goes past: while a press drags, the cursor's side, kept on the
+// group; in a build no drag places (the press on a dimension, update-all, a panel change after a click), the
+// end the drag kept there, else the far end, so that a cursor left by another gesture decides nothing.
+bool OutsideValueAtStart(AIRealPoint vertex, const AngleLayout& layout) {
+    if (gToolState.PressDragged == 0) return KeptOutsideEnd() == 0;
+    const bool atStart = CursorAtStartSide(vertex, layout);
+    KeepOutsideEnd(atStart ? 0 : 1);
+    return atStart;
+}
+
+// How deep the box, grown by the value gap, plainly meets a side or the arc's mark: the farthest a point of one
+// lies inside it from its edges; 0 or less when no point plainly does. A box this deep still meets them after
+// moving less than that, which lets the search along the arc pass over the steps where the value is still deep
+// in a side or the mark; what this cheap test cannot tell, the exact overlap tests decide.
+double BlockedDepth(const LabelBox& box, double gap, const AngleSides& sides, const ArcMark& mark) {
+    const Vector2 along = box.Along();
+    const Vector2 up = along.Perpendicular();
+    const double halfAlong = box.Extent.Width / 2.0 + gap;
+    const double halfUp = box.Extent.Height() / 2.0 + gap;
+    const auto depth = [&](Vector2 p) {
+        const Vector2 d = p - box.Centre;
+        return std::min(halfAlong - std::fabs(d.X * along.X + d.Y * along.Y),
+                        halfUp - std::fabs(d.X * up.X + d.Y * up.Y));
+    };
+    // The deepest of a segment's points nearest the box's middle and crossing the box's two middle lines.
+    const auto deepestOf = [&](Vector2 a, Vector2 b) {
+        const Vector2 ab = b - a, from = a - box.Centre;
+        const double squared = ab.X * ab.X + ab.Y * ab.Y;
+        if (!(squared > 0.0)) return depth(a);
+        const double x0 = from.X * along.X + from.Y * along.Y, dx = ab.X * along.X + ab.Y * along.Y;
+        const double y0 = from.X * up.X + from.Y * up.Y, dy = ab.X * up.X + ab.Y * up.Y;
+        const double ts[3] = {-(from.X * ab.X + from.Y * ab.Y) / squared, dx != 0.0 ? -x0 / dx : 0.0,
+                              dy != 0.0 ? -y0 / dy : 0.0};
+        double deepest = 0.0;
+        for (const double t : ts) deepest = std::max(deepest, depth(a + ab * std::clamp(t, 0.0, 1.0)));
+        return deepest;
+    };
+    double deepest = 0.0;
+    // Each side as BoxMeetsSides takes it, and each edge of the mark.
+    const Vector2 vertex(sides.Vertex);
+    const double reach = (box.Centre - vertex).Length() + box.Extent.Width + box.Extent.Height() + 2.0 * gap;
+    for (size_t k = 0; k < 2; ++k)
+        deepest = std::max(deepest, deepestOf(vertex, sides.At(k, std::min(reach, sides.Lengths[k]))));
+    if (mark.Shown) {
+        for (size_t k = 0; k < 3; ++k)
+            deepest = std::max(deepest, deepestOf(mark.Points[k], mark.Points[(k + 1) % 3]));
+    }
+    return std::isfinite(deepest) ? deepest : 0.0;
+}
 
 // The value's box at `direction` from the vertex, its middle `reach` off it, its baseline along the arc there.
 LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const LabelExtent& extent) {
@@ -250,11 +334,11 @@ LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const L
 // The most steps the value outside an angle takes along the arc's continuation, over a half turn.
 constexpr double kMostOutsideSteps = 3600.0;
 
-// The value outside the arc: on the bisector beyond the outermost arc while it crosses neither side; else past
-// the end of the arc on the cursor's side, standing beside the arc's continuation clear of the side and the
-// mark there, the arc running on under it, as a linear value stands past its extension line.
+} // namespace
+
 OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius, const AngleLayout& layout,
-                                         const LabelExtent& extent, double markScale, bool marksOutside) {
+                                         const LabelExtent& extent, double markScale, bool marksOutside,
+                                         AngleValueSearch search) {
     OutsideAngleValue placed;
     const double bisector = layout.Start + layout.Sweep / 2.0;
     const Vector2 out(std::cos(bisector), std::sin(bisector));
@@ -262,35 +346,62 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
     const LabelBox flat = BoxOnCircle(vertex, clear, bisector, extent);
     const double reach = std::max(clear + flat.HalfExtentOn(out), layout.LabelRadius - layout.OffsetRadius);
     const LabelBox onBisector = BoxOnCircle(vertex, reach, bisector, extent);
-    if (!BoxMeetsSides(onBisector, vertex, layout)) {
+    const double gap = OutsideValueStart(false);
+    const AngleSides sides = SidesOf(vertex, layout);
+    if (!BoxMeetsSides(onBisector, Grow(onBisector, gap), sides, gap)) {
         placed.Centre = onBisector.Centre;
         placed.TextAngle = onBisector.Angle;
         return placed;
     }
-    const bool atStart = CursorAtStartSide(vertex, layout);
+    const bool atStart = OutsideValueAtStart(vertex, layout);
     const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
     const double outward = atStart ? -Sign(layout.Sweep) : Sign(layout.Sweep);
-    const double length = EndMarkLength(markScale), halfWidth = EndMarkHalfWidth(markScale);
+    const ArcMark mark = ArcMarkOf(vertex, layout, atStart, marksOutside, EndMarkLength(markScale),
+                                   EndMarkHalfWidth(markScale));
     // Beside the arc: the box's middle off the outermost arc by half its extent across the arc and the label
     // clearance; then along the arc's continuation, in steps of a fraction of the value gap, until it clears.
     const double across = extent.HalfAlong(kPi / 2.0) + kLabelClearance;
     const double radius = outerRadius + across;
     // On a huge arc the value gap is a vanishing turn: the steps are never more than kMostOutsideSteps.
-    const double step = std::max(OutsideValueStart(false) / (4.0 * radius), kPi / kMostOutsideSteps);
+    const double step = std::max(gap / (4.0 * radius), kPi / kMostOutsideSteps);
+    // A step moves no point of the box farther than `drift`; `slack` covers the rounding of the box's middle and
+    // baseline to single precision, so that a box plainly blocked deeper than both stays blocked.
+    const double halfDiagonal = std::hypot(extent.Width / 2.0 + gap, extent.Height() / 2.0 + gap);
+    const double drift = (radius + halfDiagonal) * step;
+    const double slack = kRoundingSlack * (1.0 + std::fabs(vertex.h) + std::fabs(vertex.v) + radius + halfDiagonal);
     double turn = 0.0;
+    double direction = end;
+    double passOver = 0.0; // the steps still plainly blocked
+    bool cleared = false;
     LabelBox box = BoxOnCircle(vertex, radius, end, extent);
     for (; turn < kPi; turn += step) {
-        box = BoxOnCircle(vertex, radius, end + outward * turn, extent);
-        if (!BoxMeetsSides(box, vertex, layout) &&
-            !BoxMeetsArcMark(box, vertex, layout, atStart, marksOutside, length, halfWidth)) {
+        direction = end + outward * turn;
+        if (passOver >= 1.0) {
+            passOver -= 1.0;
+            continue;
+        }
+        box = BoxOnCircle(vertex, radius, direction, extent);
+        if (search == AngleValueSearch::PassOverBlocked) {
+            const double depth = BlockedDepth(box, gap, sides, mark) - slack;
+            if (depth > 0.0) {
+                passOver = drift > 0.0 ? std::floor(std::min(depth / drift, kPi / step)) : 0.0;
+                continue;
+            }
+        }
+        const GrownBox grown = Grow(box, gap);
+        if (!BoxMeetsSides(box, grown, sides, gap) && !BoxMeetsArcMark(grown, mark)) {
+            cleared = true;
             break;
         }
     }
+    if (!cleared) box = BoxOnCircle(vertex, radius, direction, extent);
     placed.Centre = box.Centre;
     placed.TextAngle = box.Angle;
     placed.Tail[atStart ? 0 : 1] = turn + extent.HalfAlong(0.0) / radius;
     return placed;
 }
+
+namespace {
 
 // The label of the angle: its text measured, kept at the layout's place when it fits inside the angle clear
 // of the sides, the arc and its marks, else outside (PlaceOutsideAngleValue), then moved by the user's
@@ -299,6 +410,8 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
 DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const AngleLayout& layout,
                             bool outsideAsked, double (&valueTail)[2], ASErr* result) {
     FormatAngleText(static_cast<AIReal>(angle), gMeasuredPoints.AngleFlip);
+    // A drag keeps on the group only the end its last step sent the value past.
+    if (gToolState.PressDragged != 0) KeepOutsideEnd(-1);
     AIArtHandle* frame = &gCurrentDimension.LabelFrames[0];
     KeepError(*result, WriteDimensionLabel(frame));
     const LabelExtent extent = MeasureDimensionLabel(*frame);
@@ -316,9 +429,7 @@ DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius
     room.ValueFitsBetweenEnds = extent.IsEmpty() || BoxInsideSector(box, vertex, layout, radius);
     room.ValueFitsBetweenMarks =
         room.ValueFitsBetweenEnds &&
-        (extent.IsEmpty() ||
-         (!BoxMeetsArcMark(box, vertex, layout, true, false, EndMarkLength(scale), EndMarkHalfWidth(scale)) &&
-          !BoxMeetsArcMark(box, vertex, layout, false, false, EndMarkLength(scale), EndMarkHalfWidth(scale))));
+        (extent.IsEmpty() || !ArcMarksMeet(box, vertex, layout, scale));
     room.MarksOutsideAsked = outsideAsked;
     const DimensionFit fit = DecideFit(room);
     double placedAngle = textAngle;

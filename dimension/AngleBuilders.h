@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "dimension/DimensionFit.h"
+#include "dimension/Geometry.h"
 #include "host/Types.h"
 
 // Angles within this many radians of a quarter turn are right angles.
@@ -51,6 +53,24 @@ AIReal ArcWidthAt(int32_t type, double width, double factor, int32_t index);
 // The direction (radians) from an arc end into the arc: at the start end (`atStart`) or the far end of an arc
 // from `start` over `sweep`, turned half a turn when `outside` (the mark sits off the arc, pointing in).
 double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outside);
+
+// Where an angle's value goes when it does not fit inside, and how far the arc runs on under it.
+struct OutsideAngleValue {
+    Vector2 Centre;
+    double TextAngle = 0.0;
+    double Tail[2] = {0.0, 0.0}; // radians past the start and far ends
+};
+// How the search along the arc's continuation goes: trying every step, or passing over the steps where the
+// value plainly still meets a side or the mark (the same place, found with less work; a drag uses this one).
+enum class AngleValueSearch { EveryStep, PassOverBlocked };
+// The value of extent `extent` outside the arc of `layout` at `vertex` (its outermost arc at `outerRadius`, its
+// marks at `markScale`, outside when `marksOutside`): on the bisector beyond the outermost arc while it crosses
+// neither side; else past the end of the arc a drag chose (the cursor's side while a press drags, kept on the
+// group; else the end kept there), standing beside the arc's continuation clear of the side and the mark there,
+// the arc running on under it, as a linear value stands past its extension line.
+OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius, const AngleLayout& layout,
+                                         const LabelExtent& extent, double markScale, bool marksOutside,
+                                         AngleValueSearch search = AngleValueSearch::PassOverBlocked);
 
 // Rebuilds the angle dimension at vertex (x, y): its arcs in `arcs` (AngleArcs; AngleArcs[0] always, more
 // with `multipleArcs` per ArcCount), the end marks (sized by ActiveEndMarkSize, none while it is 0, pointing

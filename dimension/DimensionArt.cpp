@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
 #include "dimension/Skeletons.h"
@@ -16,6 +17,7 @@
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/PathSuite.h"
+#include "host/TagSuite.h"
 #include "records/CurrentOptions.h"
 
 namespace {
@@ -35,14 +37,11 @@ bool Finite(AIRealPoint p) {
     return std::isfinite(p.h) && std::isfinite(p.v);
 }
 
-// Writes the segments into the path, growing or shrinking it to their number.
+// Writes the segments into the path, growing or shrinking it to their number, held to the canvas.
 ASErr WriteSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (!IsLiveArt(path))
         return kNoErr;
-    ASErr result = sAIPath->SetPathSegmentCount(path, count);
-    if (result == kNoErr && count > 0)
-        result = sAIPath->SetPathSegments(path, 0, count, segments);
-    return result;
+    return WriteSegmentsOnCanvas(path, segments, count);
 }
 
 // The shape point `k` (anchor and handles) placed at `tip`, turned by `direction` and scaled by `scale`.
@@ -493,4 +492,23 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     KeepError(result,
               PlaceDimensionLabel(gCurrentDimension.LabelFrames[index], dimension.LabelAt, dimension.LabelAngle));
     return result;
+}
+
+void KeepOutsideEnd(int8_t end) {
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (!IsLiveArt(group))
+        return;
+    if (end == 0 || end == 1)
+        sAITag->SetTag(group, DimensionArtFormat::OutsideEndKey, DimensionArtFormat::TagType, end == 0 ? "0" : "1");
+    else
+        sAITag->DeleteTag(group, DimensionArtFormat::OutsideEndKey);
+}
+
+int8_t KeptOutsideEnd() {
+    char end[2] = {};
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (!IsLiveArt(group) ||
+        sAITag->GetStringTag(group, DimensionArtFormat::OutsideEndKey, end, sizeof end) != kNoErr)
+        return -1;
+    return end[0] == '0' ? 0 : end[0] == '1' ? 1 : -1;
 }

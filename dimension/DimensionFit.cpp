@@ -13,10 +13,22 @@ Vector2 LabelBox::Along() const { return {std::cos(Angle), std::sin(Angle)}; }
 
 Vector2 LabelBox::Up() const { return Along().Perpendicular(); }
 
-Vector2 LabelBox::Corner(int k, double margin) const {
-    const double along = (k == 0 || k == 3 ? -1.0 : 1.0) * (Extent.Width / 2.0 + margin);
-    const double across = (k < 2 ? -1.0 : 1.0) * (Extent.Height() / 2.0 + margin);
-    return Centre + Along() * along + Up() * across;
+namespace {
+
+// Corner k of the box grown by `margin`, the box's baseline direction `a` given.
+Vector2 CornerOf(const LabelBox& box, Vector2 a, int k, double margin) {
+    const double along = (k == 0 || k == 3 ? -1.0 : 1.0) * (box.Extent.Width / 2.0 + margin);
+    const double across = (k < 2 ? -1.0 : 1.0) * (box.Extent.Height() / 2.0 + margin);
+    return box.Centre + a * along + a.Perpendicular() * across;
+}
+
+} // namespace
+
+Vector2 LabelBox::Corner(int k, double margin) const { return CornerOf(*this, Along(), k, margin); }
+
+void LabelBox::Corners(double margin, Vector2 (&corners)[4]) const {
+    const Vector2 a = Along();
+    for (int k = 0; k < 4; ++k) corners[k] = CornerOf(*this, a, k, margin);
 }
 
 double LabelBox::HalfExtentOn(Vector2 unit) const {

@@ -40,6 +40,8 @@ struct LabelBox {
     Vector2 Up() const;
     // Corner k (0..3, counter-clockwise from the lower left) of the box grown by `margin` on every side.
     Vector2 Corner(int k, double margin = 0.0) const;
+    // The four corners at once, in that order.
+    void Corners(double margin, Vector2 (&corners)[4]) const;
     // Half the box's extent along the unit direction `unit`.
     double HalfExtentOn(Vector2 unit) const;
 };

@@ -21,8 +21,11 @@ struct Vector2 {
     constexpr Vector2 operator-(Vector2 o) const { return {X - o.X, Y - o.Y}; }
     constexpr Vector2 operator*(double k) const { return {X * k, Y * k}; }
     double Length() const;
-    // True when the vector is too short to give a direction.
-    bool IsDegenerate() const { return Length() <= kGeometryEpsilon; }
+    // True when the vector is too short to give a direction. A vector plainly longer than that (its squared
+    // length past four times the squared limit) is told without the square root.
+    bool IsDegenerate() const {
+        return X * X + Y * Y <= 4.0 * kGeometryEpsilon * kGeometryEpsilon && Length() <= kGeometryEpsilon;
+    }
     // The vector turned a quarter turn counter-clockwise.
     constexpr Vector2 Perpendicular() const { return {-Y, X}; }
     AIRealPoint ToPoint() const;

@@ -7,6 +7,7 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ATEPaintSuite.h"
@@ -156,7 +157,7 @@ ASErr WriteDimensionLabel(AIArtHandle* frame) {
 ASErr PlaceDimensionLabel(AIArtHandle frame, AIRealPoint at, AIReal angle) {
     if (!std::isfinite(at.h) || !std::isfinite(at.v)) return kBadParameterErr;
     if (!IsLiveArt(frame)) return kNoErr;
-    const AIRealMatrix placed = PlacedAt(at, UprightAngle(angle));
+    const AIRealMatrix placed = PlacedAt(HeldOnCanvas(at), UprightAngle(angle));
     return sAITextFrame->SetTextFrameMatrix(frame, &placed);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 #include "dimension/CurrentDimension.h"
@@ -133,26 +134,6 @@ int8_t CursorEnd(const LinearFrame& frame, AIRealPoint first, AIRealPoint second
     return toFirst < toSecond ? 0 : 1;
 }
 
-// Keeps on the group the end the cursor chose for a value that does not fit; none when it chose none.
-void KeepOutsideEnd(int8_t end) {
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    if (!IsLiveArt(group))
-        return;
-    if (end == 0 || end == 1)
-        sAITag->SetTag(group, format::OutsideEndKey, format::TagType, end == 0 ? "0" : "1");
-    else
-        sAITag->DeleteTag(group, format::OutsideEndKey);
-}
-
-// The end the drag chose, kept on the group; -1 when it keeps none.
-int8_t KeptOutsideEnd() {
-    char end[2] = {};
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    if (!IsLiveArt(group) || sAITag->GetStringTag(group, format::OutsideEndKey, end, sizeof end) != kNoErr)
-        return -1;
-    return end[0] == '0' ? 0 : end[0] == '1' ? 1 : -1;
-}
-
 // How far the extension lines reach past the measured line for a dimension line at `offset`, signed as it is.
 double ExtensionReachAt(double offset) {
     const double extra = gCurrentOptions.EndMarkSize * kExtensionReachPerEndMarkSize;
@@ -261,16 +242,16 @@ class SeriesRoom {
 public:
     // Line `line` (one per dimension, or one for a whole chain) holds the stretch.
     void Take(size_t line, const Stretch& s) {
-        if (count_ < kCapacity) taken_[count_++] = {line, s};
+        if (count_ < kCapacity) std::construct_at(&taken_[count_++].Held, Taken{line, s});
     }
     // The stretch is free on the line; the room kept around the points `own` (a dimension's own two, past
     // which its value starts clear of their marks) does not count.
     bool Free(size_t line, const Stretch& s, const size_t (&own)[2] = kNone) const {
         for (size_t i = 0; i < count_; ++i) {
-            const Stretch& piece = taken_[i].Piece;
+            const Stretch& piece = taken_[i].Held.Piece;
             if (piece.Point != Stretch::kNoPoint && (piece.Point == own[0] || piece.Point == own[1]))
                 continue;
-            if (taken_[i].Line == line && piece.Overlaps(s))
+            if (taken_[i].Held.Line == line && piece.Overlaps(s))
                 return false;
         }
         return true;
@@ -283,7 +264,13 @@ private:
         Stretch Piece;
     };
     static constexpr size_t kCapacity = 4 * kSeriesCapacity * kSeriesCapacity;
-    Taken taken_[kCapacity];
+    // A slot is made only when a stretch is taken: a drag step places a series at every move, and clearing the
+    // whole room first would cost more than the placement.
+    union Slot {
+        Slot() {}
+        Taken Held;
+    };
+    Slot taken_[kCapacity];
     size_t count_ = 0;
 };
 

@@ -12,6 +12,7 @@
 #include "dimension/Labels.h"
 #include "dimension/Measures.h"
 #include "dimension/ValueFormat.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
@@ -221,11 +222,7 @@ ASErr PlaceMarksAndShapeLine(Anchors& line, bool outside) {
 ASErr WriteLine(AIArtHandle path, const Anchors& line) {
     if (line.size() > static_cast<size_t>(std::numeric_limits<int16_t>::max()))
         return kBadParameterErr;
-    const auto count = static_cast<int16_t>(line.size());
-    ASErr result = sAIPath->SetPathSegmentCount(path, count);
-    if (result == kNoErr)
-        result = sAIPath->SetPathSegments(path, 0, count, line.data());
-    return result;
+    return WriteSegmentsOnCanvas(path, line.data(), static_cast<int16_t>(line.size()));
 }
 
 // The label outside the line at its middle: its baseline kLabelClearance off the line when the text stands

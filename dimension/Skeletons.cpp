@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <new>
+#include <optional>
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
@@ -33,6 +34,8 @@ constexpr size_t kFirstEndVariant = 2;
 constexpr size_t kSecondEndVariant = 3;
 // A shape whose points all lie within this distance (shape units) of one line encloses no area.
 constexpr double kShapeFlatness = 1e-4;
+// Well beyond the relative rounding of a squared length computed in double precision.
+constexpr double kSquaredRounding = 1e-12;
 
 // What a part of a skeleton is, and so which style it gets.
 enum PartKind {
@@ -158,7 +161,11 @@ bool EndMarkEnclosesArea(const ArrowHeadShape& shape) {
     double reach = 0.0;
     for (int i = 0; i < n; ++i) {
         if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y)) return false;
-        const double d = (points[i] - points[0]).Length();
+        // A point plainly nearer than the farthest so far (its squared distance short by more than rounding) is
+        // passed without the square root.
+        const Vector2 off = points[i] - points[0];
+        if (off.X * off.X + off.Y * off.Y < reach * reach * (1.0 - kSquaredRounding)) continue;
+        const double d = off.Length();
         if (d > reach) {
             reach = d;
             farthest = i;
@@ -180,12 +187,20 @@ AIPathStyle EndMarkPathStyle() {
     return filled ? gPathStyles.EndMarkStyle : gPathStyles.DimensionLineStyle;
 }
 
-ASErr StyleEndMark(AIArtHandle mark) {
-    if (!IsLiveArt(mark)) return kNoErr;
-    const AIPathStyle style = EndMarkPathStyle();
+namespace {
+
+// A live end mark given `style`, closed as the shape is.
+ASErr StyleLiveEndMark(AIArtHandle mark, const AIPathStyle& style) {
     ASErr result = sAIPathStyle->SetPathStyle(mark, &style);
     KeepError(result, sAIPath->SetPathClosed(mark, gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0));
     return result;
+}
+
+}  // namespace
+
+ASErr StyleEndMark(AIArtHandle mark) {
+    if (!IsLiveArt(mark)) return kNoErr;
+    return StyleLiveEndMark(mark, EndMarkPathStyle());
 }
 
 namespace {
@@ -213,8 +228,15 @@ ASErr RestyleDimensionParts() {
     Restyle(d.AuxLine, line, result);
     for (const DivisionMark* mark = gDivisionMarks.Head; mark != nullptr; mark = mark->Next)
         Restyle(mark->Path, solid, result);
-    for (auto& set : d.EndMarks)
-        for (AIArtHandle mark : set) KeepError(result, StyleEndMark(mark));
+    // Every end mark takes the one style the shape gives, found once.
+    std::optional<AIPathStyle> markStyle;
+    for (auto& set : d.EndMarks) {
+        for (AIArtHandle mark : set) {
+            if (!IsLiveArt(mark)) continue;
+            if (!markStyle) markStyle = EndMarkPathStyle();
+            KeepError(result, StyleLiveEndMark(mark, *markStyle));
+        }
+    }
     return result;
 }
 

@@ -48,12 +48,18 @@ struct BoundedText {
     const char* CStr() const { return Text; }
 };
 
-// The text of the value last formatted, and where its tolerance run lies (for the label's smaller, shifted run).
-struct ValueTextBuffer : BoundedText<40> {
+// Room for the longest label a dimension shows: the prefix, the suffix, the tolerance or free text (each at
+// most kMaxStoredTextLength bytes) and the value itself, so that no label loses its value or unit to a long
+// text.
+inline constexpr std::size_t kLabelTextCapacity = 4 * (kMaxStoredTextLength + 1);
+
+// The text of the value last formatted, and where its tolerance run lies (for the label's smaller, shifted
+// run). The read-outs and hints copy it into lines of their own, which keep their own lengths.
+struct ValueTextBuffer : BoundedText<kLabelTextCapacity> {
     std::size_t ToleranceStart = 0;
     std::size_t ToleranceLength = 0;
     void Clear() {
-        BoundedText<40>::Clear();
+        BoundedText<kLabelTextCapacity>::Clear();
         ToleranceStart = 0;
         ToleranceLength = 0;
     }

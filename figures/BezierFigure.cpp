@@ -5,6 +5,7 @@
 #include "dimension/CurrentDimension.h"
 #include "figures/FigurePaths.h"
 #include "frame/PathStyles.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
@@ -59,8 +60,7 @@ void ReplicaSegments(const AIRealMatrix& m, const BezierCurveShape& shape, int16
 }
 
 ASErr ShapeReplica(AIArtHandle path, const AIPathSegment* segments, const BezierCurveShape& shape, int16_t count) {
-    sAIPath->SetPathSegmentCount(path, count);
-    sAIPath->SetPathSegments(path, 0, count, segments);
+    WriteSegmentsOnCanvas(path, segments, count);
     sAIPath->SetPathClosed(path, shape.Closed != 0 ? 1 : 0);
     const AIPathStyle& style = shape.Hollow != 0 ? gPathStyles.DimensionLineStyle : gPathStyles.EndMarkStyle;
     return sAIPathStyle->SetPathStyle(path, &style);

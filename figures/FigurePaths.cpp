@@ -5,6 +5,7 @@
 
 #include "dimension/CurrentDimension.h"
 #include "frame/PathStyles.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
@@ -53,10 +54,7 @@ bool FiniteSegments(const AIPathSegment* segments, size_t count) {
 
 ASErr WriteFigureSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (!IsLiveArt(path) || count < 0 || !FiniteSegments(segments, static_cast<size_t>(count))) return kNoErr;
-    ASErr result = kNoErr;
-    KeepError(result, sAIPath->SetPathSegmentCount(path, count));
-    KeepError(result, sAIPath->SetPathSegments(path, 0, count, segments));
-    return result;
+    return WriteSegmentsOnCanvas(path, segments, count);
 }
 
 void ShiftCursorPastFigure() { gToolState.CursorPoint.h += kCursorShift; }

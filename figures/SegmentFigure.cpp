@@ -29,6 +29,15 @@ bool DimensionWanted(int32_t withDimension) {
     return withDimension != 0 && IsLiveArt(gCurrentDimension.DimensionGroup);
 }
 
+// The figure of this creation slot, shaped by its drag to `size` (a length), goes with its dimension group
+// when that size is negligible (or not a number).
+void DropCollapsedFigure(int32_t slot, AIReal size, AIArtHandle* path) {
+    if (gToolState.CreationStarted[slot] == 0 || size >= kNegligibleLength) return;
+    DisposeArtIfValid(path);
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    ForgetDimensionParts();
+}
+
 }  // namespace
 
 ASErr MakeCreatedSegment() {
@@ -91,4 +100,12 @@ ASErr MakeCreatedAngle(int32_t centred) {
     }
     ShiftCursorPastFigure();
     return result;
+}
+
+void DropCollapsedSegment() {
+    DropCollapsedFigure(kSegmentSlot, gDragValues.CreatedSegmentLength, &gDragValues.CreatedSegmentPath);
+}
+
+void DropCollapsedAngle() {
+    DropCollapsedFigure(kAngleSlot, gDragValues.CreatedAngleSide, &gDragValues.CreatedAnglePath);
 }

@@ -18,3 +18,8 @@ ASErr MakeCreatedSegment();
 // "Rayon", linked to it. Writes AngleValue. Does nothing past making the path while the angle dialog is open.
 // Result: the last host error.
 ASErr MakeCreatedAngle(int32_t centred);
+
+// At the release of a creation click that shaped a figure: a segment left with no length, or an angle whose
+// sides have none, goes, its dimension group with it.
+void DropCollapsedSegment();
+void DropCollapsedAngle();

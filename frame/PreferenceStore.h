@@ -66,7 +66,3 @@ ASErr WriteDefaultArrowEditorPreferences();
 // The built-in point tables of the Bézier curve and of the preferred arrow.
 ShapePointTables DefaultBezierPoints();
 ShapePointTables DefaultArrowPoints();
-
-// Longest text kept from a stored text setting (prefix, suffix, free texts), in bytes, cut at a character
-// boundary: what a free-text field's 16-bit length holds. A stored name keeps kSettingsNameSize - 1 bytes.
-constexpr size_t kMaxStoredTextLength = 32767;

@@ -5,6 +5,7 @@
 
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
+#include "host/PathSuite.h"
 
 namespace {
 
@@ -16,7 +17,56 @@ const SettingEntry* EntryOfType(const char* key, SettingType type) {
     return entry != nullptr && entry->Type == type ? entry : nullptr;
 }
 
+// How many segments a path write holds to the canvas at once.
+constexpr int16_t kHeldSegmentsPerWrite = 32;
+
+AIReal HeldCoordinate(AIReal x) {
+    constexpr auto reach = static_cast<AIReal>(kCanvasReach);
+    return std::isfinite(x) ? std::clamp(x, -reach, reach) : x;
+}
+
+bool FinitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+// True when the point lies on the canvas, where HeldCoordinate leaves both coordinates as they are.
+bool PointOnCanvas(AIRealPoint p) {
+    constexpr auto reach = static_cast<AIReal>(kCanvasReach);
+    return p.h >= -reach && p.h <= reach && p.v >= -reach && p.v <= reach;
+}
+
+// Segments first .. first + n - 1 (at most kHeldSegmentsPerWrite) written held to the canvas.
+ASErr WriteHeldSegments(AIArtHandle path, const AIPathSegment* segments, int16_t first, int16_t n) {
+    AIPathSegment held[kHeldSegmentsPerWrite];
+    for (int16_t k = 0; k < n; ++k) {
+        held[k] = segments[first + k];
+        held[k].p = HeldOnCanvas(held[k].p);
+        held[k].in = HeldOnCanvas(held[k].in);
+        held[k].out = HeldOnCanvas(held[k].out);
+    }
+    return sAIPath->SetPathSegments(path, first, n, held);
+}
+
 }  // namespace
+
+AIRealPoint HeldOnCanvas(AIRealPoint p) { return {HeldCoordinate(p.h), HeldCoordinate(p.v)}; }
+
+ASErr WriteSegmentsOnCanvas(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
+    if (count < 0 || (count > 0 && segments == nullptr) || sAIPath == nullptr) return kBadParameterErr;
+    const bool finite = std::all_of(segments, segments + count, [](const AIPathSegment& s) {
+        return FinitePoint(s.p) && FinitePoint(s.in) && FinitePoint(s.out);
+    });
+    if (!finite) return kBadParameterErr;
+    ASErr result = sAIPath->SetPathSegmentCount(path, count);
+    // Segments already on the canvas (a drag's every step) are written as they are: holding them changes nothing.
+    const bool onCanvas = std::all_of(segments, segments + count, [](const AIPathSegment& s) {
+        return PointOnCanvas(s.p) && PointOnCanvas(s.in) && PointOnCanvas(s.out);
+    });
+    for (int16_t first = 0; first < count && result == kNoErr; first += kHeldSegmentsPerWrite) {
+        const auto n = static_cast<int16_t>(std::min<int32_t>(kHeldSegmentsPerWrite, count - first));
+        result = onCanvas ? sAIPath->SetPathSegments(path, first, n, segments + first)
+                          : WriteHeldSegments(path, segments, first, n);
+    }
+    return result;
+}
 
 int32_t RoundedInt32(double value, int32_t fallback) { return CheckedInt32(std::round(value), fallback); }
 
@@ -64,6 +114,14 @@ double FieldReal(ADMItemRef item, double fallback) {
 }
 
 int32_t FieldInt32(ADMItemRef item, int32_t fallback) { return RoundedInt32(FieldReal(item, fallback), fallback); }
+
+void ShowWholeNumber(ADMItemRef item, int32_t value) {
+    float shown = 0.0f;
+    if (item == nullptr || sADMItem == nullptr) return;
+    if (sADMItem->GetFloatValue(item, &shown) != kNoErr ||
+        static_cast<double>(shown) != static_cast<double>(value))
+        sADMItem->SetIntValue(item, value);
+}
 
 void BoundFieldTo(ADMItemRef item, const RealRange& range, double fieldPerStored) {
     if (item == nullptr || sADMItem == nullptr) return;

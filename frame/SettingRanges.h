@@ -8,6 +8,7 @@
 
 #include "frame/SettingsTable.h"
 #include "host/ADMTypes.h"
+#include "host/Types.h"
 
 // The most parts a division makes; larger counts are held to it.
 constexpr int32_t kMaxDivisionCount = 100;
@@ -18,6 +19,20 @@ constexpr int32_t kMaxFontIndex = 32767;
 
 // Stroke widths and dash lengths, in points: the range of "Epaisseur" and the widths a dimension's art takes.
 constexpr RealRange kStrokeWidthRange{0.0, 1000.0};
+
+// The farthest from the origin, in points, that a coordinate of the art the plug-in lays may lie: the host's
+// canvas. Lengths of settings add up (an offset, a tie and a text gap beside the drawing's own place), so no
+// range alone keeps the art on the canvas; every anchor, handle and label anchor is held to it where it is
+// written.
+constexpr double kCanvasReach = kLongestDrawingLength;
+
+// A point held to the canvas: each finite coordinate to ±kCanvasReach. A coordinate that is not finite stays
+// as it is, for the writer to refuse.
+AIRealPoint HeldOnCanvas(AIRealPoint p);
+
+// The one write of a path's shape: `count` segments from index 0, every anchor and handle held to the canvas.
+// Any coordinate that is not finite leaves the path as it was and answers kBadParameterErr.
+ASErr WriteSegmentsOnCanvas(AIArtHandle path, const AIPathSegment* segments, int16_t count);
 
 // A real as a 32-bit integer, truncated towards zero and saturated at the ends of int32_t; NaN gives
 // `fallback`. The one conversion of a real into an integer on input.
@@ -48,6 +63,9 @@ double HeldToRange(double value, const RealRange& range, double fallback);
 // field cannot be read or holds no number.
 double FieldReal(ADMItemRef item, double fallback);
 int32_t FieldInt32(ADMItemRef item, int32_t fallback);
+// Shows `value` in a whole-number field that holds anything else: a decimal or a number past its bounds typed
+// there, once the value in force is known.
+void ShowWholeNumber(ADMItemRef item, int32_t value);
 
 // Narrows a numeric field's minimum and maximum to `range` (scaled by `fieldPerStored`, e.g. degrees per
 // radian), keeping a tighter bound the field already has, and holds its value within them.

@@ -12,6 +12,9 @@ constexpr int kMaxShapePoints = 20;
 constexpr size_t kSettingsNameSize = 256;
 // Number of preferred free texts.
 constexpr int kFreeTextCount = 5;
+// Longest text kept from a stored text setting (prefix, suffix, free texts), in bytes, cut at a character
+// boundary: what a free-text field's 16-bit length holds. A stored name keeps kSettingsNameSize - 1 bytes.
+constexpr size_t kMaxStoredTextLength = 32767;
 
 // Six point tables of an editor shape: anchors and the two handles of each point, in shape units.
 struct ShapePointTables {

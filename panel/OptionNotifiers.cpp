@@ -127,7 +127,7 @@ void CircleTieLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void DivisionCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     const int32_t old = gCurrentOptions.DivisionCount;
-    const int32_t count = HeldPanelInt(item, old);
+    const int32_t count = TakePanelInt(item, old);
     gCurrentOptions.DivisionCount = count;
     if (count == old) return;
     if (gToolState.EditingBezier != 0 && count < old && gToolState.BezierElementKind != kNoBezierElement)

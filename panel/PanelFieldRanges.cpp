@@ -19,6 +19,11 @@ struct PanelFieldRange {
 
 constexpr RealRange kDrawingLength{0.0, kLongestDrawingLength};
 constexpr RealRange kArcCount{1.0, static_cast<double>(kAngleArcCapacity)};
+// The gap between two arcs of an angle, a whole number of points: the most arcs side by side span at most the
+// longest length, so that the gap alone never lays the outer arcs past the canvas's edge.
+constexpr double kLongestArcGap = static_cast<double>(static_cast<int32_t>(kLongestDrawingLength) /
+                                                      static_cast<int32_t>(kAngleArcCapacity - 1));
+constexpr RealRange kArcGap{0.0, kLongestArcGap};
 constexpr RealRange kHalfTurnDegrees{-180.0, 180.0};
 
 constexpr PanelFieldRange kPanelFieldRanges[] = {
@@ -37,7 +42,7 @@ constexpr PanelFieldRange kPanelFieldRanges[] = {
     {kBezierOffsetYItem, "DecalageBezierY", {}},
     {kArcRadiusItem, "Rayon", {}},
     {kArcCountItem, nullptr, kArcCount},
-    {kArcGapItem, nullptr, kDrawingLength},
+    {kArcGapItem, nullptr, kArcGap},
     {kCircleAngleItem, nullptr, kHalfTurnDegrees},
     {kCircleTieItem, "Ligne", {}},
     {kPathLengthItem, nullptr, kDrawingLength},
@@ -78,4 +83,10 @@ double HeldPanelValue(ADMItemRef item, double fallback) {
 
 int32_t HeldPanelInt(ADMItemRef item, int32_t fallback) {
     return RoundedInt32(HeldPanelValue(item, fallback), fallback);
+}
+
+int32_t TakePanelInt(ADMItemRef item, int32_t fallback) {
+    const int32_t value = HeldPanelInt(item, fallback);
+    ShowWholeNumber(item, value);
+    return value;
 }

@@ -32,6 +32,9 @@ void BoundPanelField(ADMItemRef item, int32_t itemID);
 // A field's number held to its range, as a notifier puts it in force; `fallback` stands for an unreadable one.
 double HeldPanelValue(ADMItemRef item, double fallback);
 int32_t HeldPanelInt(ADMItemRef item, int32_t fallback);
+// A whole-number field committed by the user: its number held and rounded as above, then shown in the field
+// in place of what was typed.
+int32_t TakePanelInt(ADMItemRef item, int32_t fallback);
 
 // Makes every row of a table in order.
 void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count);

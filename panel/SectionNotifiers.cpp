@@ -292,7 +292,7 @@ void MultipleArcsNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void ArcCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gCurrentOptions.ArcCount = HeldPanelInt(item, gCurrentOptions.ArcCount);
+    gCurrentOptions.ArcCount = TakePanelInt(item, gCurrentOptions.ArcCount);
     if (!IsLiveArt(gCurrentDimension.AngleArcs[0])) return;
     RedrawAngle();
     EnablePanelItems({kArcGapItem, kArcGapPictureItem}, gCurrentOptions.ArcCount > 1);
@@ -300,7 +300,7 @@ void ArcCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void ArcGapNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gCurrentOptions.ArcGap = CheckedInt32(HeldPanelValue(item, gCurrentOptions.ArcGap), gCurrentOptions.ArcGap);
+    gCurrentOptions.ArcGap = TakePanelInt(item, gCurrentOptions.ArcGap);
     RedrawAngle();
 }
 

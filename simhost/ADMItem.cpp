@@ -1,6 +1,7 @@
 // ADM Item: items made by type name; values set from code fire no notifier.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "simhost/DialogSuites.h"
 
@@ -9,6 +10,16 @@ namespace sim {
 namespace {
 
 using Item = ItemData;
+
+// An item's value as the nearest 32-bit integer, as a host reads a float field as an integer: values beyond
+// the range of int32_t give its nearest end, a value that is not a number gives 0.
+int32_t NearestInt32(float value) {
+    if (std::isnan(value)) return 0;
+    const double rounded = std::round(static_cast<double>(value));
+    if (rounded <= static_cast<double>(INT32_MIN)) return INT32_MIN;
+    if (rounded >= static_cast<double>(INT32_MAX)) return INT32_MAX;
+    return static_cast<int32_t>(rounded);
+}
 
 ASErr Create(ADMDialogRef dialog, int32_t itemID, const char* type, const ADMRect* bounds, ADMItemInitProc initProc,
              ADMUserData data, int32_t, ADMItemRef* item) {
@@ -227,9 +238,7 @@ const ADMItemSuite& ADMItemSuiteTable() {
         [](ADMItemRef i, int32_t v) { return With(i, [&](Item& x) { x.minimum = static_cast<float>(v); }); },
         [](ADMItemRef i, int32_t v) { return With(i, [&](Item& x) { x.maximum = static_cast<float>(v); }); },
         [](ADMItemRef i, int32_t v) { return SetNumber(i, static_cast<float>(v)); },
-        [](ADMItemRef i, int32_t* v) {
-            return Read(i, v, [](const Item& x) { return static_cast<int32_t>(std::lround(x.value)); });
-        },
+        [](ADMItemRef i, int32_t* v) { return Read(i, v, [](const Item& x) { return NearestInt32(x.value); }); },
         SetNumber,
         [](ADMItemRef i, float* v) { return Read(i, v, [](const Item& x) { return x.value; }); },
         [](ADMItemRef i, ADMBoolean b) { return With(i, [&](Item& x) { x.value = b != 0 ? 1.0f : 0.0f; }); },

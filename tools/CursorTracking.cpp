@@ -9,6 +9,7 @@
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "tools/HoverTests.h"
+#include "tools/Readouts.h"
 #include "tools/ToolSelection.h"
 #include "records/ToolState.h"
 
@@ -130,10 +131,17 @@ ASErr TrackToolCursor(const AIToolMessage& message, bool panelVisible) {
     }
     const bool shift = KeyHeld(kShiftKey);
     const bool alt = KeyHeld(kAltKey);
-    ASErr error = SetToolTip(message, alt, shift, panelVisible);
+    // The Bézier tool's Info panel shows the element under the cursor now, not the value some earlier build or
+    // draw left: its hover test runs first, and the value is that of its hint.
+    const bool infoAfterHover = gToolState.CurrentTool == kBezierTool && shift == alt;
+    ASErr error = infoAfterHover ? kNoErr : SetToolTip(message, alt, shift, panelVisible);
     if (shift != alt)
         return sADMBasic->SetPlatformCursor(message.d.self, alt ? kPanelCursor : kNextToolCursor);
     error = RunHoverTest(message, shift && alt);
+    if (infoAfterHover) {
+        FormatBezierHoverValue();
+        error = SetToolTip(message, alt, shift, panelVisible);
+    }
     error = sADMBasic->SetPlatformCursor(message.d.self, HoverCursor(shift && alt));
     return error;
 }

@@ -2,6 +2,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
 #include "figures/CircleFigure.h"
+#include "figures/SegmentFigure.h"
 #include "frame/DialogOpeners.h"
 #include "frame/TavorinePlugIn.h"
 #include "records/BezierExtraValues.h"
@@ -53,6 +54,7 @@ void SegmentMouseUp(const AIToolMessage& message) {
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
     OpenCreationDialogWhen(kSegmentCreate, message, ModalDialog::SegmentCreation);
+    if (gToolState.CreateOnClick[kSegmentCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedSegment();
     DropFigureGroupWhen(kSegmentCreate, gCurrentOptions.SegmentCreateWithDimension);
     gToolState.CreateOnClick[kSegmentCreate] = 0;
     gToolState.OffsetDragActive = 0;
@@ -65,6 +67,7 @@ void AngleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.AngleFormat == kAngleNoValue);
     OpenCreationDialogWhen(kAngleCreate, message, ModalDialog::AngleCreation);
+    if (gToolState.CreateOnClick[kAngleCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedAngle();
     EndTwoClickSequence();
     DropFigureGroupWhen(kAngleCreate, gCurrentOptions.AngleCreateWithDimension);
     gToolState.CreateOnClick[kAngleCreate] = 0;

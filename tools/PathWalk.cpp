@@ -25,6 +25,10 @@ namespace format = DimensionArtFormat;
 constexpr const char* const kWalkMarkers[3] = {format::SegmentMarker, format::AngleMarker, format::CircleMarker};
 // The parameter step between the curve point and the next one that gives the normal line's direction.
 constexpr AIReal kNormalStep = 0.001f;
+// The share of a segment's chord that the cursor may be from one of its anchors and still take the anchor.
+constexpr AIReal kAnchorReachOfChord = 0.25f;
+// A chord shorter than this joins two anchors at one place.
+constexpr AIReal kDegenerateChord = 1e-3f;
 
 // One segment the walk examines: its two records, its curve and how its handles pair.
 struct WalkSegment {
@@ -100,6 +104,43 @@ bool Straight(const WalkSegment& s) {
                              : SamePoint(s.Start.in, s.Start.p) && SamePoint(s.End.out, s.End.p);
 }
 
+// The parameter of sample i of a segment's curve.
+AIReal SampleParameter(int32_t i) { return static_cast<AIReal>(i) / static_cast<AIReal>(kWalkSamples); }
+
+AIReal SampleDistance(const AIRealBezier& curve, AIReal t, const AIRealPoint& cursor) {
+    const AIRealPoint sample = CurvePoint(curve, t);
+    AIRealPoint offset{};
+    sAIRealMath->AIRealPointSubtract(&sample, &cursor, &offset);
+    return sAIRealMath->AIRealPointLength(&offset);
+}
+
+// The sample nearest the cursor in the run of samples within the tolerance that starts at `first`: the curve
+// point under the cursor, not the one where the curve enters the tolerance (a tolerance's length before it).
+int32_t NearestSampleFrom(const AIRealBezier& curve, int32_t first, const WalkContext& c) {
+    int32_t nearest = first;
+    AIReal nearestDistance = SampleDistance(curve, SampleParameter(first), c.Cursor);
+    for (int32_t i = first + 1; i < kWalkSamples; ++i) {
+        const AIReal distance = SampleDistance(curve, SampleParameter(i), c.Cursor);
+        if (!(distance < c.Tolerance)) break;
+        if (distance < nearestDistance) {
+            nearest = i;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+// How near an anchor of the segment the cursor must be to take the anchor: the tolerance, but never more than a
+// quarter of the segment's chord, so that the middle half of a short segment (a small circle's quarter) stays
+// the curve's and the anchors do not cover it whole. A segment whose ends coincide is its anchor alone.
+AIReal AnchorReach(const WalkSegment& s, AIReal tolerance) {
+    AIRealPoint chord{};
+    sAIRealMath->AIRealPointSubtract(&s.End.p, &s.Start.p, &chord);
+    const AIReal length = sAIRealMath->AIRealPointLength(&chord);
+    if (length < kDegenerateChord) return tolerance;
+    return std::min(tolerance, length * kAnchorReachOfChord);
+}
+
 // The curve point hit at parameter t.
 void CurveHit(const WalkContext& c, const WalkSegment& s, AIReal t) {
     HitState& h = gHitState;
@@ -144,14 +185,15 @@ bool ExamineSegment(const WalkContext& c, const WalkSegment& s) {
         box.Add(s.Curve.p3);
         if (!box.Near(c.Cursor, c.Tolerance)) return false;
     }
-    if (sAIRealMath->AIRealPointClose(&s.Start.p, &c.Cursor, c.Tolerance)) {
+    const AIReal anchorReach = AnchorReach(s, c.Tolerance);
+    if (sAIRealMath->AIRealPointClose(&s.Start.p, &c.Cursor, anchorReach)) {
         h.HoverFlags.OverAnchor = 1;
         h.HoverPoint.p = s.Start.p;
         StoreNormalPoints(s.Curve, 0.0f, kNormalStep);
         h.HitStartIndex = s.StartIndex;
         return true;
     }
-    if (sAIRealMath->AIRealPointClose(&s.End.p, &c.Cursor, c.Tolerance)) {
+    if (sAIRealMath->AIRealPointClose(&s.End.p, &c.Cursor, anchorReach)) {
         h.HoverFlags.OverAnchor = 1;
         h.SnapSegment.p = s.End.p;
         h.HoverPoint.p = s.End.p;
@@ -160,12 +202,9 @@ bool ExamineSegment(const WalkContext& c, const WalkSegment& s) {
         return true;
     }
     for (int32_t i = 0; i < kWalkSamples; ++i) {
-        const AIReal t = static_cast<AIReal>(i) / static_cast<AIReal>(kWalkSamples);
-        const AIRealPoint sample = CurvePoint(s.Curve, t);
-        AIRealPoint offset{};
-        sAIRealMath->AIRealPointSubtract(&sample, &c.Cursor, &offset);
-        if (sAIRealMath->AIRealPointLength(&offset) < c.Tolerance) {
-            h.CurveHitPoint = sample;
+        if (SampleDistance(s.Curve, SampleParameter(i), c.Cursor) < c.Tolerance) {
+            const AIReal t = SampleParameter(NearestSampleFrom(s.Curve, i, c));
+            h.CurveHitPoint = CurvePoint(s.Curve, t);
             CurveHit(c, s, t);
             return true;
         }

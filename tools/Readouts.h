@@ -58,6 +58,10 @@ constexpr int16_t kCurvePartRow = 2;
 FeedbackText CancelledClickHintText();
 FeedbackText ModifyHintText();
 
+// Leaves in the value buffer the value the Bézier tool's hint shows for what it hovers now: the length of the
+// hovered curve or arc in the radius and tangent modes, else nothing. The Info panel shows it.
+void FormatBezierHoverValue();
+
 // The axis of a centred angle being created, from its vertex: drawn when exactly one of the live "CentreCreaAng"
 // and DragModifier is set. Result false when no axis shows.
 bool CreatedAngleAxis(const CreationReadings& figure, AIRealPoint& from, AIRealPoint& to);

@@ -18,6 +18,7 @@
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
 #include "records/MeasuredPoints.h"
+#include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
 #include "tools/MouseDrag.h"
 #include "tools/RememberedSegments.h"
@@ -86,6 +87,8 @@ ASErr DragSeries(const AIToolMessage& message, const DragKeys& keys) {
     if (gToolState.ClickCount < 3) {
         sADMBasic->MessageAlert(kShortSeriesAlert);
         gToolState.ClickCount = 0;
+        // The series restarts: the group its first click made, still empty, goes with it.
+        DisposeEmptyGroup();
         return kNoErr;
     }
     ASErr result = kNoErr;

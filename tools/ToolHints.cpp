@@ -247,16 +247,29 @@ FeedbackText CircleHintText() {
     return text;
 }
 
+// True when the Bézier tool, in its radius or tangent mode, hovers a curve or an arc whose length it shows.
+bool BezierShowsCurveLength() {
+    const int32_t mode = gCurrentOptions.BezierMode;
+    return (mode == 1 || mode == 2) && (Flags().OverCurve != 0 || Flags().OverArc != 0);
+}
+
 FeedbackText BezierHintText() {
     FeedbackText text;
-    const int32_t mode = gCurrentOptions.BezierMode;
-    if (mode == 0) {
+    if (gCurrentOptions.BezierMode == 0) {
         DivisionModeHint(text);
-    } else if ((mode == 1 || mode == 2) && (Flags().OverCurve != 0 || Flags().OverArc != 0)) {
-        text.SetLine(0, mode == 1 ? "Rayon local" : "Tangente locale");
+    } else if (BezierShowsCurveLength()) {
+        text.SetLine(0, gCurrentOptions.BezierMode == 1 ? "Rayon local" : "Tangente locale");
         text.SetLine(1, "L courbe=", CurveLength());
     }
     return text;
+}
+
+void FormatBezierHoverValue() {
+    if (BezierShowsCurveLength()) {
+        CurveLength();
+    } else {
+        gValueTextBuffer.Clear();
+    }
 }
 
 FeedbackText LengthAreaHintText() {

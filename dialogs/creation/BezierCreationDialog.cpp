@@ -277,6 +277,7 @@ void BezierReplicaCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     const int32_t count = HeldIntegerOf("RepBez", FieldReal(item, gBezierEditReplicas.Count));
     gBezierEditReplicas.Count = std::clamp<int32_t>(count, 1, kMaxBezierReplicas);
+    ShowWholeNumber(item, gBezierEditReplicas.Count);
     EnableReplicaItems(item, gBezierEditReplicas.Count);
     InvalidateItems(item, {kBezierPreviewItem});
 }

@@ -42,9 +42,12 @@ void StepPoint(ADMItemRef item, PointEditor& e, int32_t step) {
     InvalidateItems(item, {kCanvasItem});
 }
 
-void PointNumber(ADMItemRef item, const PointEditorLook& look) {
+// The point-number field after any change: it selects the point of its number held to the shape; once the
+// user commits, the field shows that whole number in place of what was typed.
+void PointNumber(ADMItemRef item, ADMNotifierRef notifier, const PointEditorLook& look) {
     PointEditor& e = *look.Editor;
     const int32_t point = ShownPointNumber(item, e.EditShape);
+    if (IsUserChange(notifier)) ShowWholeNumber(item, point);
     e.SelectedPoint = NumberedSelection(e.SelectedPoint, point);
     ShowSelectedPosition(item, e);
     if (DecodeSelection(e.SelectedPoint, e.EditShape.PointCount).Kind == SelectionKind::Anchor) {
@@ -138,7 +141,9 @@ void ArrowNextPointNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (IsUserChange(notifier)) StepPoint(item, gArrowEditor, 1);
 }
 
-void ArrowPointNumberNotify(ADMItemRef item, ADMNotifierRef) { PointNumber(item, kArrowEditorLook); }
+void ArrowPointNumberNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    PointNumber(item, notifier, kArrowEditorLook);
+}
 
 void BezierPreviousPointNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (IsUserChange(notifier)) StepPoint(item, gBezierEditor, -1);
@@ -148,7 +153,9 @@ void BezierNextPointNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (IsUserChange(notifier)) StepPoint(item, gBezierEditor, 1);
 }
 
-void BezierPointNumberNotify(ADMItemRef item, ADMNotifierRef) { PointNumber(item, kBezierEditorLook); }
+void BezierPointNumberNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    PointNumber(item, notifier, kBezierEditorLook);
+}
 
 void BezierPointXNotify(ADMItemRef item, ADMNotifierRef notifier) { EditBezierAxis(item, notifier, true); }
 

@@ -67,13 +67,14 @@ protected:
     }
 };
 
-TEST_F(HeldNumbers, AHugeArcGapIsHeldToTheLongestLengthAndKeepsTheArcsApart) {
+// The gap is held so that twenty arcs span at most the longest length: 16383 / 19 points, whole.
+TEST_F(HeldNumbers, AHugeArcGapIsHeldToTheLongestGapAndKeepsTheArcsApart) {
     MakeAngle();
     ASSERT_EQ(ClickItem(kMultipleArcsItem), kNoErr);
     ASSERT_EQ(EnterIn(kArcCountItem, "3"), kNoErr);
     ASSERT_EQ(EnterIn(kArcGapItem, "1e30"), kNoErr);
-    EXPECT_EQ(gCurrentOptions.ArcGap, 16383);
-    EXPECT_FLOAT_EQ(Item(kArcGapItem).value, 16383.0f);
+    EXPECT_EQ(gCurrentOptions.ArcGap, 862);
+    EXPECT_FLOAT_EQ(Item(kArcGapItem).value, 862.0f);
     const double first = DistanceFromOrigin(gCurrentDimension.AngleArcs[0]);
     const double second = DistanceFromOrigin(gCurrentDimension.AngleArcs[1]);
     const double third = DistanceFromOrigin(gCurrentDimension.AngleArcs[2]);

@@ -2,8 +2,10 @@
 // and curve-length label, and the alert when the offset is too large for the curve.
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "builders_fixture.h"
+#include "canvas_art.h"
 #include "dimension/OffsetDimension.h"
 #include "simhost/ArtConverter.h"
 #include "simhost/PluginConnection.h"
@@ -132,6 +134,19 @@ TEST_F(OffsetTest, ModifiersRoundTheOffsetTurnTheMarksOutsideAndDropTheExtension
     EXPECT_TRUE(Near(line.back(), {static_cast<float>(100.0 + OutsideMarkTail(EndMarkScale())), 30.0f}));
     EXPECT_FALSE(IsLiveArt(Dim().ExtensionLines[0])) << "an extension line not shown leaves no empty path";
     EXPECT_FALSE(IsLiveArt(Dim().ExtensionLines[1])) << "an extension line not shown leaves no empty path";
+}
+
+// The offset rounded up to the longest stored tie length puts the line past the canvas's edge: every part
+// stops at the edge.
+TEST_F(OffsetTest, AnOffsetRoundedToTheLongestTieLengthLaysThePartsOnlyOnTheCanvas) {
+    Measure(Path({{0.0f, 100.0f}, {100.0f, 100.0f}}), {50.0f, 100.0f}, {0.0f, 1.0f});
+    gSettings.SideTieLength = kLongestDrawingLength;
+    ASSERT_EQ(Draw(20.0f, {50.0f, 120.0f}, 1), kNoErr);
+    EXPECT_DOUBLE_EQ(gCurrentOptions.SideTieLength, kLongestDrawingLength);
+    const auto line = Anchors(Dim().DimensionLines[0]);
+    ASSERT_EQ(line.size(), 2u);
+    EXPECT_TRUE(Near(line.back(), {91.0f, static_cast<float>(kCanvasReach)}));
+    for (const std::string& art : canvastest::ArtOffTheCanvas()) ADD_FAILURE() << art;
 }
 
 TEST_F(OffsetTest, ACursorOnNeitherSideFollowsTheSignOfTheOffsetAndNoNaNReachesTheDocument) {

@@ -192,6 +192,7 @@ TEST_F(TightFit, AValueThatCrossesASideGoesPastTheArcEndOnTheCursorsSideTheArcRu
         StartGroup();
         ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
         const double towards = startSide ? 0.0 : sweep;
+        gToolState.PressDragged = 1;  // the cursor of a drag decides
         gToolState.CursorPoint = {static_cast<AIReal>(80.0 * std::cos(towards)),
                                   static_cast<AIReal>(80.0 * std::sin(towards))};
         ASSERT_EQ(DrawAngleDimension(0.0f, 0.0f, 80.0f, static_cast<AIReal>(sweep), 0.0f, Dim().AngleArcs, 0, 0, 0,

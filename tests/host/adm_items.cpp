@@ -1,5 +1,7 @@
 // Items: code sets values silently, the user's actions notify with the right types, input is clamped.
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "adm_fixture.h"
@@ -123,6 +125,21 @@ TEST_F(AdmItems, CodeMayExceedTheRangeAndUnreadableInputKeepsTheValue) {
     float value = 0.0f;
     items->GetFloatValue(width, &value);
     EXPECT_EQ(value, 25.0f);
+}
+
+// A float field read as an integer gives the nearest one, and the nearest end of int32_t beyond its range.
+TEST_F(AdmItems, IntegerReadOfAFloatFieldRoundsAndSaturates) {
+    ADMItemRef field = Make(panel, 9, kADMSpinEditType);
+    const std::vector<std::pair<float, int32_t>> cases = {
+        {2.5f, 3},           {-2.5f, -3},         {2147483520.0f, 2147483520}, {3.0e9f, INT32_MAX},
+        {-3.0e9f, INT32_MIN}, {1.0e30f, INT32_MAX}, {-3.4e38f, INT32_MIN},
+    };
+    for (const auto& [value, expected] : cases) {
+        ASSERT_EQ(items->SetFloatValue(field, value), kNoErr) << value;
+        int32_t read = 0;
+        EXPECT_EQ(items->GetIntValue(field, &read), kNoErr) << value;
+        EXPECT_EQ(read, expected) << value;
+    }
 }
 
 TEST_F(AdmItems, TextSelectionAndClicksUseTheirOwnNotifierTypes) {

@@ -1,7 +1,9 @@
 // The notifiers that rebuild the dimension being edited with its own builder, seen in the document: the
 // angle's radius, side, arcs and text format, the circle's diameter and label angle, the end-mark shapes,
 // the cover, the openers; and the same notifiers with no dimension, or with its art deleted.
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "frame/ArrowHeads.h"
 #include "frame/DialogOpeners.h"
@@ -174,6 +176,41 @@ TEST_F(DocumentNotifyTest, WithNoDimensionOrItsArtDeletedNothingIsMadeAndNothing
     ASSERT_EQ(ChooseIn(kAngleFormatItem, 2), kNoErr);
     ASSERT_EQ(ChooseIn(kAngleFormatItem, 0), kNoErr);
     EXPECT_EQ(Doc().ArtCount(), art);
+}
+
+// Every whole-number field of the panel, typed a decimal, a huge or a negative number: once committed it
+// shows the whole number in force, the one the rebuilt dimension was drawn with.
+TEST_F(DocumentNotifyTest, EveryWholeNumberFieldShowsTheWholeNumberInForce) {
+    MakeAngle();
+    ASSERT_EQ(ClickItem(kMultipleArcsItem), kNoErr);
+    const struct {
+        int32_t id;
+        const int32_t* live;
+    } fields[] = {{kDecimalsItem, &gCurrentOptions.Decimals},
+                  {kArcCountItem, &gCurrentOptions.ArcCount},
+                  {kArcGapItem, &gCurrentOptions.ArcGap},
+                  {kDivisionCountItem, &gCurrentOptions.DivisionCount}};
+    const struct {
+        const char* typed;
+        double shown; // before the field's own bounds
+    } cases[] = {{"2,6", 3.0}, {"3,5", 4.0}, {"2.4", 2.0}, {"1e30", 1e30}, {"-1", -1.0}};
+    for (const auto& f : fields) {
+        if (f.id == kArcGapItem) {
+            ASSERT_EQ(EnterIn(kArcCountItem, "3"), kNoErr); // the gap is off for a single arc
+        }
+        if (f.id == kDivisionCountItem)
+            UseTool(kBezierTool);
+        for (const auto& c : cases) {
+            const std::string where = "item " + std::to_string(f.id) + " at " + c.typed;
+            ASSERT_TRUE(Item(f.id).enabled && Item(f.id).visible) << where;
+            ASSERT_EQ(EnterIn(f.id, c.typed), kNoErr) << where;
+            const double held = std::clamp(c.shown, static_cast<double>(Item(f.id).minimum),
+                                           static_cast<double>(Item(f.id).maximum));
+            EXPECT_EQ(*f.live, static_cast<int32_t>(held)) << where;
+            EXPECT_EQ(ItemFloatValue(f.id), static_cast<float>(*f.live)) << where;
+            EXPECT_EQ(Item(f.id).text, std::to_string(*f.live)) << where;
+        }
+    }
 }
 
 }  // namespace

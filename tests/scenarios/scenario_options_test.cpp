@@ -35,5 +35,25 @@ TEST(OptionsScenario, EachDialogIsDrawnAndTheDimensionTakesTheNewSettings) {
     EXPECT_THAT(folder.Read("out/options.log"), Not(HasSubstr("refused")));
 }
 
+// A prefix and a suffix a user writes in full: the label shows them with the whole value and its unit.
+TEST(OptionsScenario, ALongPrefixAndSuffixKeepTheValueAndItsUnit) {
+    const WorkFolder folder;
+    folder.Write("prefixe.scn",
+                 "pref \"VekTavorine\" \"Precision\" int 2\n"
+                 "pref \"VekTavorine\" \"ChypreVF\" bool true\n"
+                 "pref \"VekTavorine\" \"ChypreAvant\" string \"Longueur hors tout de la tôle : \"\n"
+                 "pref \"VekTavorine\" \"ChypreApres\" string \" (cotée après pliage)\"\n"
+                 "path \"Plaque\" 0,0 200,0 200,100 0,100 closed width 1.5\n"
+                 "tool \"Outil Segment\"\n"
+                 "move 100,0\n"
+                 "down 100,0\n"
+                 "drag 100,-20 100,-30\n"
+                 "up 100,-30\n");
+    const DriverResult result = folder.Run({"prefixe.scn", "-o", "out", "--prefs", "out/prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    EXPECT_THAT(folder.Read("out/prefixe.tree.txt"),
+                HasSubstr("contents=\"Longueur hors tout de la tôle : 70,56 mm (cotée après pliage)\""));
+}
+
 }  // namespace
 }  // namespace scenarios

@@ -69,13 +69,6 @@ protected:
     static AIArtHandle Line0() { return gCurrentDimension.DimensionLines[0]; }
     static bool GroupLive() { return IsLiveArt(gCurrentDimension.DimensionGroup); }
 
-    // A circle of radius r about the origin: four quarter arcs, closed.
-    static AIArtHandle Circle(float r) {
-        const float k = hovertest::kQuarterArcHandle * r;
-        return Doc().DrawPath({sim::CurveSegment({r, 0}, {r, -k}, {r, k}), sim::CurveSegment({0, r}, {k, r}, {-k, r}),
-                               sim::CurveSegment({-r, 0}, {-r, k}, {-r, -k}), sim::CurveSegment({0, -r}, {-k, -r}, {k, -r})},
-                              true);
-    }
 };
 
 } // namespace clicktest

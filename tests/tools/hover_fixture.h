@@ -59,6 +59,13 @@ protected:
         return Doc().DrawPath({sim::CurveSegment({r, 0}, {r, 0}, {r, k}), sim::CurveSegment({0, r}, {k, r}, {0, r})},
                               false);
     }
+    // A circle of radius r about the origin: four quarter arcs, closed.
+    static AIArtHandle Circle(float r) {
+        const float k = kQuarterArcHandle * r;
+        return Doc().DrawPath({sim::CurveSegment({r, 0}, {r, -k}, {r, k}), sim::CurveSegment({0, r}, {k, r}, {-k, r}),
+                               sim::CurveSegment({-r, 0}, {-r, k}, {-r, -k}), sim::CurveSegment({0, -r}, {-k, -r}, {k, -r})},
+                              true);
+    }
     // A curve from (0, 0) to (100, 0) that swings up then down: no circle follows it.
     static AIArtHandle SCurve() {
         return Doc().DrawPath({sim::CurveSegment({0, 0}, {0, 0}, {30, 60}), sim::CurveSegment({100, 0}, {70, -60}, {100, 0})},
