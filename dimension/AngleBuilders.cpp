@@ -510,6 +510,8 @@ ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal
                                            gSettings.AutoRightAngle != 0, gCurrentOptions.AngleOffsetAngle,
                                            gCurrentOptions.AngleOffsetRadius);
     gDimensionValues.RightAngleShown = layout.RightAngle ? 1 : 0;
+    // The arc it is drawn with stays with the dimension, for the rebuilds no drag places.
+    KeepAngleArc({radius, gMeasuredPoints.AngleFlip != 0});
     ASErr result = kNoErr;
     const bool asked = (withEnds != 0) != (gCurrentOptions.AngleArrowsFlag != 0);
     if (layout.RightAngle) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <numbers>
 
 #include "dimension/CurrentDimension.h"
@@ -511,4 +513,33 @@ int8_t KeptOutsideEnd() {
         sAITag->GetStringTag(group, DimensionArtFormat::OutsideEndKey, end, sizeof end) != kNoErr)
         return -1;
     return end[0] == '0' ? 0 : end[0] == '1' ? 1 : -1;
+}
+
+void KeepAngleArc(AngleArc arc) {
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (!IsLiveArt(group) || !std::isfinite(arc.Radius))
+        return;
+    // Nine significant digits give the float back exactly.
+    char radius[32] = {};
+    std::snprintf(radius, sizeof radius, "%.9g", static_cast<double>(arc.Radius));
+    sAITag->SetTag(group, DimensionArtFormat::ArcRadiusKey, DimensionArtFormat::TagType, radius);
+    sAITag->SetTag(group, DimensionArtFormat::ReentrantKey, DimensionArtFormat::TagType, arc.Reentrant ? "1" : "0");
+}
+
+bool KeptAngleArc(AngleArc* arc) {
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    char radius[32] = {};
+    char reentrant[2] = {};
+    if (arc == nullptr || !IsLiveArt(group) ||
+        sAITag->GetStringTag(group, DimensionArtFormat::ArcRadiusKey, radius, sizeof radius) != kNoErr ||
+        sAITag->GetStringTag(group, DimensionArtFormat::ReentrantKey, reentrant, sizeof reentrant) != kNoErr)
+        return false;
+    char* end = nullptr;
+    const double value = std::strtod(radius, &end);
+    if (end == radius || *end != '\0' || !std::isfinite(value) || value < kNegligibleLength ||
+        !FitsArtworkFloat(value) || (reentrant[0] != '0' && reentrant[0] != '1'))
+        return false;
+    arc->Radius = static_cast<AIReal>(value);
+    arc->Reentrant = reentrant[0] == '1';
+    return true;
 }

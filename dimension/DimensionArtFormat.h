@@ -32,6 +32,13 @@ inline constexpr const char* CircleLink = "cer";
 // so that a rebuild without the cursor puts it there again. A group without it takes the end the text reads
 // towards.
 inline constexpr const char* OutsideEndKey = "hors";
+// On the group of an angle dimension: the radius of its first arc (decimal text) and its side ("1" re-entrant,
+// "0" salient) as its last build drew them, so that update-all draws it there again. A group without them takes
+// the live "Rayon" and the salient side.
+inline constexpr const char* ArcRadiusKey = "rayon";
+inline constexpr const char* ReentrantKey = "rentrant";
+// Every tag of a dimension's group that stays with it when a rebuild replaces the group.
+inline constexpr const char* GroupKeys[] = {OutsideEndKey, ArcRadiusKey, ReentrantKey};
 
 // Anchor indexes of a link, on the parts: decimal text.
 inline constexpr size_t AnchorIndexKeyCount = 3;

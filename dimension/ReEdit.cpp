@@ -33,8 +33,9 @@ namespace {
 
 namespace format = DimensionArtFormat;
 
-// Room for a dimension group's name.
+// Room for a dimension group's name, and for the text of a tag kept on the group.
 constexpr size_t kMaxArtNameLength = 256;
+constexpr size_t kMaxGroupTagLength = 32;
 
 // The largest anchor index a 16-bit index holds.
 constexpr int32_t kLargestAnchorIndex = INT16_MAX;
@@ -233,15 +234,17 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     }
     AIArtHandle fresh = nullptr;
     if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
-    // Its name (the kind it was built as) and the side its drag chose for a value that does not fit stay with
-    // the dimension.
+    // Its name (the kind it was built as), the side its drag chose for a value that does not fit and the arc an
+    // angle was drawn with stay with the dimension.
     char name[kMaxArtNameLength] = {};
     AIBoolean isDefault = true;
     if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault)
         sAIArt->SetArtName(fresh, name);
-    char end[2] = {};
-    if (sAITag->GetStringTag(group, format::OutsideEndKey, end, sizeof end) == kNoErr)
-        sAITag->SetTag(fresh, format::OutsideEndKey, format::TagType, end);
+    for (const char* key : format::GroupKeys) {
+        char kept[kMaxGroupTagLength] = {};
+        if (sAITag->GetStringTag(group, key, kept, sizeof kept) == kNoErr)
+            sAITag->SetTag(fresh, key, format::TagType, kept);
+    }
     DisposeArtIfValid(&group);
     gCurrentDimension.DimensionGroup = fresh;
     return true;
@@ -271,7 +274,11 @@ RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex*
     return {RebuildOutcome::Rebuilt, result};
 }
 
-RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
+namespace {
+
+// Rebuilds the angle dimension of `part`: at the radius and on the side its group keeps, or, when `keptRadius`
+// is false or the group keeps none, at the live "Rayon"; a group that keeps no side starts on the salient side.
+RebuildResult RebuildAngleDimension(AIArtHandle part, const LinkedPathIndex* index, bool keptRadius) {
     AngleAnchors found;
     if (!FindAngleAnchors(part, &found, index)) return {RebuildOutcome::PathNotFound, kNoErr};
     if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
@@ -282,15 +289,28 @@ RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* i
     const AIRealPoint vertex = m.AngleVertex.p;
     m.AngleValue = static_cast<AIReal>(SignedAngle((Vector2(m.AnglePointB.p) - Vector2(vertex)).ToPoint(),
                                                    (Vector2(m.AnglePointA.p) - Vector2(vertex)).ToPoint()));
-    // The re-entrant side belongs to the drag that chose it: a rebuilt angle starts on its salient side.
-    m.AngleFlip = 0;
+    AngleArc arc{static_cast<AIReal>(gCurrentOptions.ArcRadius), false};
+    const AIReal liveRadius = arc.Radius;
+    // The side is the dimension's own, never one a drag of another left behind.
+    if (KeptAngleArc(&arc) && !keptRadius) arc.Radius = liveRadius;
+    m.AngleFlip = arc.Reentrant ? 1 : 0;
     gHitState.MeasuredArt = found.Vertex.Path;
     ASErr result = BuildAngleDimensionArt();
     KeepError(result, LinkAngle(found.Vertex.Path, found.Previous.Index, found.Vertex.Index, found.Next.Index));
-    KeepError(result, DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius),
-                                         m.AngleValue, static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)),
+    KeepError(result, DrawAngleDimension(vertex.h, vertex.v, arc.Radius, m.AngleValue,
+                                         static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)),
                                          gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, 0, 0, 0, 0));
     return {RebuildOutcome::Rebuilt, result};
+}
+
+}  // namespace
+
+RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
+    return RebuildAngleDimension(part, index, true);
+}
+
+RebuildResult RebuildClickedAngleDimension(AIArtHandle part, const LinkedPathIndex* index) {
+    return RebuildAngleDimension(part, index, false);
 }
 
 RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
@@ -330,10 +350,11 @@ ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildOne rebuild) {
 
 namespace {
 
-// With "Redessiner" on every dimension the list names, after which no click is left in progress; else the
-// clicked one.
-ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(), RebuildOne rebuild) {
-    if (gSettings.RedrawAll == 0) return RebuildEvery({hit.object}, rebuild);
+// With "Redessiner" on every dimension the list names (`rebuild`), after which no click is left in progress;
+// else the clicked one (`clicked`).
+ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(), RebuildOne rebuild,
+                    RebuildOne clicked) {
+    if (gSettings.RedrawAll == 0) return RebuildEvery({hit.object}, clicked);
     const ASErr result = RebuildEvery(every(), rebuild);
     gToolState.ClickInProgress = 0;
     return result;
@@ -342,11 +363,11 @@ ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(
 }  // namespace
 
 ASErr ReEditSegmentDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
-    return ReEditClicked(hit, LinearDimensionsToUpdate, RebuildSegmentDimensionOf);
+    return ReEditClicked(hit, LinearDimensionsToUpdate, RebuildSegmentDimensionOf, RebuildSegmentDimensionOf);
 }
 
 ASErr ReEditAngleDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
-    return ReEditClicked(hit, AngleDimensionsToUpdate, RebuildAngleDimensionOf);
+    return ReEditClicked(hit, AngleDimensionsToUpdate, RebuildAngleDimensionOf, RebuildClickedAngleDimension);
 }
 
 ASErr RebuildCircleDimension(AIArtHandle* clickedArt) {

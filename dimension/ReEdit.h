@@ -112,8 +112,13 @@ bool ReplaceDimensionGroup(AIArtHandle part);
 // written again ("surseg", or "segpt1" and "segpt2"), DrawSegmentDimension.
 RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);
 // Rebuilds the angle dimension of `part` with the current settings from its vertex and neighbours read
-// again: a new skeleton in a new group, the link written again, DrawAngleDimension at the live "Rayon".
+// again: a new skeleton in a new group, the link written again, DrawAngleDimension at the arc radius and on the
+// side (salient or re-entrant) its group keeps; a group that keeps none is drawn at the live "Rayon" on the
+// salient side. What update-all does to each angle.
 RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);
+// The same for the one angle dimension a click re-opens: at the live "Rayon" (the radius the panel shows is the
+// one the click applies), on the side its group keeps.
+RebuildResult RebuildClickedAngleDimension(AIArtHandle part, const LinkedPathIndex* index = nullptr);
 // Rebuilds the circle dimension of `part` from the two arc ends read again (CircleFromChords), its label
 // towards the middle of the arc, kCircleLabelClearance beyond the circle and the live end-mark size.
 RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);

@@ -11,6 +11,8 @@
 #include "dimension/Geometry.h"
 #include "dimension/Links.h"
 #include "dimension/ReEdit.h"
+#include "frame/SuiteTable.h"
+#include "host/TagSuite.h"
 #include "reedit_fixture.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
@@ -119,6 +121,47 @@ TEST_F(ReEditAngleCircleTest, ARebuiltAngleShowsItsSalientSideWhateverTheLastDra
     const std::vector<AIPathSegment>& anchors = Node(Dim().AngleArcs[0]).segments;
     ASSERT_GE(anchors.size(), 2u);
     EXPECT_NEAR(std::atan2(anchors.back().p.v, anchors.back().p.h), std::numbers::pi / 4, 1e-4);
+}
+
+TEST_F(ReEditAngleCircleTest, AnAngleIsRebuiltAtTheArcItsGroupKeepsAndAnOlderOneAsBefore) {
+    struct Case {
+        const char* keptRadius;  // nullptr: a group from before the arc was kept
+        const char* keptReentrant;
+        RebuildOne rebuild;
+        double radius;
+        const char* value;
+    };
+    // The live "Rayon" is 80; the 45-degree corner reads "315" on its re-entrant side.
+    const Case cases[] = {{nullptr, nullptr, RebuildAngleDimensionOf, 80.0, "45"},
+                          {nullptr, nullptr, RebuildClickedAngleDimension, 80.0, "45"},
+                          {"42.5", "1", RebuildAngleDimensionOf, 42.5, "315"},
+                          {"42.5", "1", RebuildClickedAngleDimension, 80.0, "315"},
+                          {"42.5", "0", RebuildAngleDimensionOf, 42.5, "45"},
+                          {"-3", "1", RebuildAngleDimensionOf, 80.0, "45"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.keptRadius != nullptr ? c.keptRadius : "none") + " " +
+                     (c.rebuild == RebuildAngleDimensionOf ? "update-all" : "clicked"));
+        const AIArtHandle path = Path({{100, 0}, {0, 0}, {100, 100}});
+        const AIArtHandle group = MakeAngleDimension(path, 0, 1, 2);
+        sAITag->DeleteTag(group, "rayon");
+        sAITag->DeleteTag(group, "rentrant");
+        if (c.keptRadius != nullptr) {
+            ASSERT_EQ(sAITag->SetTag(group, "rayon", kTagTypeString, c.keptRadius), kNoErr);
+            ASSERT_EQ(sAITag->SetTag(group, "rentrant", kTagTypeString, c.keptReentrant), kNoErr);
+        }
+        gMeasuredPoints.AngleFlip = 1;  // left by a drag of another angle
+
+        ASSERT_EQ(c.rebuild(Dim().AngleArcs[0], nullptr).Outcome, RebuildOutcome::Rebuilt);
+
+        EXPECT_EQ(Node(Dim().LabelFrames[0]).text.contents.substr(0, std::string(c.value).size()), c.value);
+        const std::vector<AIPathSegment>& anchors = Node(Dim().AngleArcs[0]).segments;
+        ASSERT_GE(anchors.size(), 2u);
+        EXPECT_NEAR(std::hypot(anchors.front().p.h, anchors.front().p.v), c.radius, 1e-3);
+        // What it was drawn with stays with it, for the next rebuild.
+        const Tags kept = TagsOf(Dim().DimensionGroup);
+        EXPECT_NEAR(std::stod(kept.at("rayon")), c.radius, 1e-4);
+        EXPECT_EQ(kept.at("rentrant"), std::string(c.value) == "315" ? "1" : "0");
+    }
 }
 
 TEST_F(ReEditAngleCircleTest, AnAngleWhosePathIsGoneGivesTheAlertAndStays) {

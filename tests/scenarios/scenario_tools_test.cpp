@@ -79,7 +79,9 @@ TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedTo
 
 TEST_F(ToolExample, AnAngleAtAVertexIsLinkedToItsThreeAnchors) {
     Play("angle");
-    ExpectInOrder(tree, {"  group \"Angle\" attrs=selected,fully-selected\n", "contents=\"53,1°\"",
+    ExpectInOrder(tree, {"  group \"Angle\" attrs=selected,fully-selected tags={rayon=string:70.7106781, "
+                         "rentrant=string:0}\n",
+                         "contents=\"53,1°\"",
                          "tags={ang=string:1, moda=string:jj, num1=string:0, num2=string:1, num3=string:2, "
                          "vek=string:jj}",
                          "  path \"Équerre\" open tags={ang=string:1} "});
