@@ -433,12 +433,16 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
         const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
         const double slide = std::max(half - 2.0 * gap, 0.0) * (middle < chainMiddle ? -1.0 : 1.0);
         const Stretch leader{middle - gap, middle + gap, 0, false};
+        // A value stands a line's height clear of the values already in its row (each holds the gap around
+        // it), so that two side by side never read as one text; a leader still passes the gap from them.
+        const double apart = std::max(gap, tallest - gap);
         for (int row = 1; !placed && row <= kRaisedRows; ++row) {
             bool leaderFree = true;
             for (int below = 1; below < row; ++below)
                 leaderFree = leaderFree && room.Free(line, {leader.From, leader.To, below, false});
             for (const double shift : {slide, 0.0, -slide}) {
                 const Stretch s{middle + shift - half - gap, middle + shift + half + gap, row, false};
+                const Stretch clear{middle + shift - half - apart, middle + shift + half + apart, row, false};
                 // Nor over the foot of a leader still to come.
                 bool clearOfLeaders = true;
                 for (size_t k = 0; k < dimensions; ++k) {
@@ -446,7 +450,7 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
                         clearOfLeaders = false;
                 }
                 const bool last = row == kRaisedRows && shift == -slide;
-                if (placed || !((room.Free(line, s) && leaderFree && clearOfLeaders) || last))
+                if (placed || !((room.Free(line, clear) && leaderFree && clearOfLeaders) || last))
                     continue;
                 room.Take(line, s);
                 for (int below = 1; below < row; ++below)

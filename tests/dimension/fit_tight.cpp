@@ -2,6 +2,7 @@
 // from an origin or chained, and small angles whose sides run on past the arc. Every value's box stays clear of
 // every other value, of every line and end mark of its group and of the measured path near it; a value
 // staggered off its line keeps a leader to it; an angle's value crosses neither side.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -127,7 +128,9 @@ TEST_F(TightFit, SeriesValuesClearEveryValueLineAndMarkAndStaggeredOnesKeepALead
                   kNoErr);
         const size_t count = c.Points.size() - 1;
         ExpectValuesClear(count, c.Measured);
-        // A value off its line (farther than a value standing beside it) has a leader from its line to it.
+        // A value off its line (farther than a value standing beside it) has a leader from its line to it, and
+        // stands a line's height clear of any other value staggered beside it in its row.
+        std::vector<Box> staggered;
         for (size_t i = 0; i < count; ++i) {
             const auto line = Anchors(Dim().DimensionLines[i]);
             ASSERT_FALSE(line.empty());
@@ -145,6 +148,14 @@ TEST_F(TightFit, SeriesValuesClearEveryValueLineAndMarkAndStaggeredOnesKeepALead
             // It reaches the value: up to the label clearance short of its box, under it.
             const P end{leader[1].h, leader[1].v};
             EXPECT_TRUE(box.Contains(end, 2.0 + 1e-3)) << end.x << ", " << end.y;
+            for (const Box& other : staggered) {
+                const bool sameRow = box.origin.y + box.bottom < other.origin.y + other.top &&
+                                     other.origin.y + other.bottom < box.origin.y + box.top;
+                const double apart = std::max(other.origin.x + other.left - (box.origin.x + box.right),
+                                              box.origin.x + box.left - (other.origin.x + other.right));
+                EXPECT_TRUE(!sameRow || apart >= box.top - box.bottom - 1e-3) << apart;
+            }
+            staggered.push_back(box);
         }
     }
 }
