@@ -134,12 +134,6 @@ int8_t CursorEnd(const LinearFrame& frame, AIRealPoint first, AIRealPoint second
     return toFirst < toSecond ? 0 : 1;
 }
 
-// How far the extension lines reach past the measured line for a dimension line at `offset`, signed as it is.
-double ExtensionReachAt(double offset) {
-    const double extra = gCurrentOptions.EndMarkSize * kExtensionReachPerEndMarkSize;
-    return offset < 0.0 ? offset - extra : offset + extra;
-}
-
 // Where the end a value that does not fit goes past comes from.
 enum class OutsideEndFrom { Cursor, Group };
 
@@ -208,6 +202,9 @@ ASErr ProjectedSideText(LinearOrientation kind, AIReal x, AIReal y, AIReal x1, A
     double offset = frame.OffsetOf(Point(x, y));
     if (options.RoundOffset)
         offset = RoundedUp(offset, gSettings.SideTieLength);
+    // The line's offset across the projection is the length in force, as a rebuild without the cursor takes it.
+    gCurrentOptions.SideTieLength = offset;
+    gDimensionValues.ExtensionLineReach = ExtensionReachAt(offset);
     return BuildSideText(kind, Point(x1, y1), Point(x2, y2), offset, ExtensionOvershoot(), options);
 }
 
@@ -482,6 +479,11 @@ LinearOrientation LiveOrientation() {
 }
 
 } // namespace
+
+double ExtensionReachAt(double offset) {
+    const double extra = gCurrentOptions.EndMarkSize * kExtensionReachPerEndMarkSize;
+    return offset < 0.0 ? offset - extra : offset + extra;
+}
 
 ASErr DrawSegmentDimension() {
     if (gToolState.ArcLengthMode != 0)

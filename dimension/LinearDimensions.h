@@ -15,6 +15,10 @@ enum LinearOrientation : int32_t { kParallelDimension = 0, kHorizontalDimension 
 // over to DrawArcLengthDimension. Result: the last host error.
 ASErr DrawSegmentDimension();
 
+// How far the extension lines reach past the measured line for a dimension line at the signed `offset`: the
+// offset and the live end-mark share beyond it, signed as the offset is.
+double ExtensionReachAt(double offset);
+
 // The drag builders: the line runs through the label point (x, y), the text sits in a gap of the line. With
 // WithEnds the end marks point inwards from outside; right Shift rounds the offset up to a multiple of the
 // stored "Attaches"; Space lets the text follow the label point along the line; Alt (parallel only) turns the

@@ -25,6 +25,8 @@ public:
     virtual void EnableFlyoutEntry(int32_t /*entryID*/, int32_t /*enabled*/) {}
     virtual void ShowSelectionMeasures() = 0;
     virtual void ShowFigureArea() = 0;
+    // Shows the live "Attaches" in force in the tie length field, its sign the side of the line.
+    virtual void ShowSideTieLength() {}
     // Shows the line the Longueurs & aires hint draws for the part of a path between two anchors.
     virtual void ShowCurvePartText(const char* /*line*/) {}
 };

@@ -8,6 +8,7 @@
 
 #include "dimension/BezierExtras.h"
 #include "dimension/CurrentDimension.h"
+#include "dimension/LinearDimensions.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/DialogOpeners.h"
@@ -23,7 +24,9 @@
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
+#include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
+#include "records/DragValues.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 #include "tools/DimensionParts.h"
@@ -72,7 +75,9 @@ AIRealPoint CursorForSideTie(double a) {
         gCurrentOptions.ArcRadius = std::hypot(moved.h - centre.h, moved.v - centre.v);
         return moved;
     }
-    if (gToolState.CurveOffsetMode != 0) return MovedTowards(m.CurveClickPoint, m.CurveNormalTip, a);
+    // Along a curve the length is a distance on the side the drag chose, towards the normal's tip or away.
+    if (gToolState.CurveOffsetMode != 0)
+        return MovedTowards(m.CurveClickPoint, m.CurveNormalTip, gDragValues.LineFlipped != 0 ? -a : a);
     const AIRealPoint first = m.FirstPoint.p;
     switch (gCurrentOptions.DimensionOrientation) {
         case 1: return {first.h, static_cast<AIReal>(first.v + a)};
@@ -188,9 +193,21 @@ void ColourButtonNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (IsUserChange(notifier)) OpenModalDialog(ModalDialog::Colours);
 }
 
+// A length typed for a linear dimension is a distance on the side of the line in force (the sign of the live
+// "Attaches", which the drag and the line's flip button set); the field shows it signed as it then stands, and
+// the extension lines reach past it as a drag to it makes them.
 void SideTieLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    if (!TakeValue(item, notifier, gCurrentOptions.SideTieLength)) return;
-    gToolState.CursorPoint = CursorForSideTie(gCurrentOptions.SideTieLength);
+    if (!IsUserChange(notifier)) return;
+    double& live = gCurrentOptions.SideTieLength;
+    const double typed = HeldPanelValue(item, live);
+    if (gToolState.ArcLengthMode != 0 || gToolState.CurveOffsetMode != 0) {
+        live = typed;
+    } else {
+        live = std::copysign(std::abs(typed), live);
+        ShowPanelValue(kSideTieItem, live);
+        gDimensionValues.ExtensionLineReach = ExtensionReachAt(live);
+    }
+    gToolState.CursorPoint = CursorForSideTie(live);
     RefreshAndRememberLine();
 }
 

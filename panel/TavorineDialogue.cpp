@@ -13,6 +13,7 @@
 #include "panel/CurrentOptions.h"
 #include "panel/HelpPages.h"
 #include "panel/MainItems.h"
+#include "panel/PanelEditing.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
@@ -221,3 +222,5 @@ void TavorineDialogue::EnableFlyoutEntry(int32_t entryID, int32_t enabled) {
 void TavorineDialogue::ShowSelectionMeasures() { ::ShowSelectionMeasures(); }
 void TavorineDialogue::ShowFigureArea() { ::ShowFigureArea(); }
 void TavorineDialogue::ShowCurvePartText(const char* line) { ::ShowCurvePartText(line); }
+
+void TavorineDialogue::ShowSideTieLength() { ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength); }

@@ -4,6 +4,8 @@
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
+#include "frame/FramePanel.h"
+#include "records/CurrentOptions.h"
 #include "tools/MouseDrag.h"
 #include "records/ToolState.h"
 
@@ -45,7 +47,13 @@ ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
     const DragKeys keys = ReadDragKeys();
     gToolState.CursorPoint = message->cursor;
     switch (gToolState.CurrentTool) {
-    case kSegmentTool: return DragSegmentTool(*message, keys);
+    case kSegmentTool: {
+        // The drag may set the live "Attaches"; the tie length field then shows the length in force.
+        const double tie = gCurrentOptions.SideTieLength;
+        const ASErr result = DragSegmentTool(*message, keys);
+        if (PanelDialogue != nullptr && gCurrentOptions.SideTieLength != tie) PanelDialogue->ShowSideTieLength();
+        return result;
+    }
     case kAngleTool: return DragAngleTool(*message, keys);
     case kCircleTool: return DragCircleTool(*message, keys);
     case kBezierTool: return DragBezierTool(*message, keys);

@@ -186,5 +186,117 @@ TEST_F(RebuildFaults, AnOutsideValueKeepsTheSideItsDragChoseThroughAPanelChange)
     EXPECT_GT(LabelAt().h, 20.0f);
 }
 
+// The tie length field after a drag: it shows the length the drag put in force, and a length typed in it is a
+// distance on the side the drag chose, for every orientation and label position; the dimension so edited is the
+// one a drag straight to that distance builds.
+class TieLength : public RebuildFaults {
+protected:
+    void SetUp() override {
+        RebuildFaults::SetUp();
+        gCurrentOptions.Unit = kUnitPoints;
+        sim::TheDialogs().Item(ItemRef(kSideTieItem))->units = kADMPointUnits;
+    }
+    struct Built {
+        std::vector<AIRealPoint> Line, FirstTie, SecondTie;
+        AIRealPoint Label{};
+    };
+    static Built Now() {
+        return {Anchors(gCurrentDimension.DimensionLines[0]), Anchors(gCurrentDimension.ExtensionLines[0]),
+                Anchors(gCurrentDimension.ExtensionLines[1]), LabelAt()};
+    }
+    static void ExpectSame(const std::vector<AIRealPoint>& a, const std::vector<AIRealPoint>& b, const char* what) {
+        ASSERT_EQ(a.size(), b.size()) << what;
+        for (size_t i = 0; i < a.size(); ++i) {
+            EXPECT_NEAR(a[i].h, b[i].h, 1e-3) << what << " anchor " << i;
+            EXPECT_NEAR(a[i].v, b[i].v, 1e-3) << what << " anchor " << i;
+        }
+    }
+};
+
+TEST_F(TieLength, TheFieldShowsTheDraggedLengthAndATypedLengthKeepsTheLineBelowTheSegment) {
+    MakeLinear({0, 0}, {200, 0}, {100, -30});
+    EXPECT_NEAR(ItemFloatValue(kSideTieItem), -30.0, 1e-3) << "the length in force, its sign the side";
+    ASSERT_EQ(EnterIn(kSideTieItem, "5"), kNoErr);
+    const std::vector<AIRealPoint> line = Anchors(gCurrentDimension.DimensionLines[0]);
+    ASSERT_FALSE(line.empty());
+    EXPECT_NEAR(line.front().v, -5.0f, 1e-3) << "still below the segment, not flipped into the plate";
+    EXPECT_NEAR(ItemFloatValue(kSideTieItem), -5.0, 1e-3);
+    EXPECT_NEAR(gCurrentOptions.SideTieLength, -5.0, 1e-3);
+}
+
+TEST_F(TieLength, ATypedLengthBuildsWhatADragToThatDistanceOnTheSameSideBuilds) {
+    struct Case {
+        int32_t OrientationItem;
+        int8_t Position; // 0 centred, 1 and 2 past an end
+    };
+    // A drag-built twin is measured this far up, clear of the first dimension.
+    constexpr AIReal kTwinRise = 2000.0f;
+    AIReal across = 0.0f;
+    for (const Case c : {Case{kParallelItem, 0}, Case{kProjectedHorizontalItem, 0}, Case{kProjectedVerticalItem, 0},
+                         Case{kParallelItem, 1}, Case{kProjectedHorizontalItem, 2}, Case{kProjectedVerticalItem, 1}})
+        for (const double side : {1.0, -1.0}) {
+            SCOPED_TRACE(testing::Message() << "orientation item " << c.OrientationItem << ", position "
+                                            << int{c.Position} << ", side " << side);
+            across += 600.0f;
+            // The point `offset` off the segment from (h, v) to (h + 200, v + 100) across the orientation's
+            // direction, by its middle.
+            const auto at = [&](AIReal v, double offset) {
+                if (c.OrientationItem == kProjectedHorizontalItem)
+                    return AIRealPoint{across + 100, static_cast<AIReal>(v + offset)};
+                if (c.OrientationItem == kProjectedVerticalItem)
+                    return AIRealPoint{static_cast<AIReal>(across - offset), v + 50};
+                const double n = std::hypot(200.0, 100.0);
+                return AIRealPoint{static_cast<AIReal>(across + 100 - offset * 100 / n),
+                                   static_cast<AIReal>(v + 50 + offset * 200 / n)};
+            };
+            UseTool(kSegmentTool);
+            ASSERT_EQ(ClickItem(c.OrientationItem), kNoErr);
+            while (gToolState.LabelPosition != c.Position) ASSERT_EQ(ClickItem(kTextPositionItem), kNoErr);
+            MakeLinear({across, 0}, {across + 200, 100}, at(0, side * 30.0));
+            EXPECT_NEAR(ItemFloatValue(kSideTieItem), gCurrentOptions.SideTieLength, 1e-3);
+            EXPECT_NEAR(std::abs(gCurrentOptions.SideTieLength), 30.0, 1e-2);
+            ASSERT_EQ(EnterIn(kSideTieItem, "12"), kNoErr);
+            Built typed = Now();
+            EXPECT_NEAR(ItemFloatValue(kSideTieItem), gCurrentOptions.SideTieLength, 1e-3);
+
+            MakeLinear({across, kTwinRise}, {across + 200, kTwinRise + 100}, at(kTwinRise, side * 12.0));
+            Built dragged = Now();
+            for (std::vector<AIRealPoint>* part : {&dragged.Line, &dragged.FirstTie, &dragged.SecondTie})
+                for (AIRealPoint& p : *part) p.v -= kTwinRise;
+            ExpectSame(typed.Line, dragged.Line, "dimension line");
+            ExpectSame(typed.FirstTie, dragged.FirstTie, "first extension line");
+            ExpectSame(typed.SecondTie, dragged.SecondTie, "second extension line");
+            EXPECT_NEAR(typed.Label.h, dragged.Label.h, 1e-3);
+            EXPECT_NEAR(typed.Label.v, dragged.Label.v - kTwinRise, 1e-3);
+        }
+}
+
+TEST_F(TieLength, ALengthTypedAlongACurveStaysOnTheSideTheDragChose) {
+    // An S-shaped curve through (150, 0), measured there, its line dragged to either side; a twin drawn higher up.
+    constexpr AIReal kTwinRise = 2000.0f;
+    AIReal h = 0.0f;
+    const auto curve = [&h](AIReal v) {
+        return std::vector<AIPathSegment>{sim::CurveSegment({h, v}, {h, v}, {h + 100, v + 150}),
+                                          sim::CurveSegment({h + 300, v}, {h + 200, v - 150}, {h + 300, v})};
+    };
+    for (const AIReal side : {1.0f, -1.0f}) {
+        SCOPED_TRACE(testing::Message() << "side " << side);
+        h += 600.0f;
+        UseTool(kSegmentTool);
+        Doc().DrawPath(curve(0), false);
+        ClickDrag({h + 150, 0}, {h + 150, 30 * side});
+        ASSERT_EQ(gToolState.CurveOffsetMode, 1);
+        EXPECT_NEAR(ItemFloatValue(kSideTieItem), gCurrentOptions.SideTieLength, 1e-3);
+        ASSERT_EQ(EnterIn(kSideTieItem, "12"), kNoErr);
+        const std::vector<AIRealPoint> typed = Anchors(gCurrentDimension.DimensionLines[0]);
+
+        Doc().DrawPath(curve(kTwinRise), false);
+        ClickDrag({h + 150, kTwinRise}, {h + 150, kTwinRise + 12 * side});
+        std::vector<AIRealPoint> dragged = Anchors(gCurrentDimension.DimensionLines[0]);
+        for (AIRealPoint& p : dragged) p.v -= kTwinRise;
+        ExpectSame(typed, dragged, "dimension line");
+    }
+}
+
 }  // namespace
 }  // namespace paneltest
