@@ -131,17 +131,15 @@ ASErr TrackToolCursor(const AIToolMessage& message, bool panelVisible) {
     }
     const bool shift = KeyHeld(kShiftKey);
     const bool alt = KeyHeld(kAltKey);
-    // The Bézier tool's Info panel shows the element under the cursor now, not the value some earlier build or
-    // draw left: its hover test runs first, and the value is that of its hint.
-    const bool infoAfterHover = gToolState.CurrentTool == kBezierTool && shift == alt;
-    ASErr error = infoAfterHover ? kNoErr : SetToolTip(message, alt, shift, panelVisible);
-    if (shift != alt)
+    // With one modifier held the Info panel shows a tip and no value. Otherwise it shows the value of what lies
+    // under the cursor now, so it is filled after the hover test, never from what an earlier build or draw left.
+    if (shift != alt) {
+        SetToolTip(message, alt, shift, panelVisible);
         return sADMBasic->SetPlatformCursor(message.d.self, alt ? kPanelCursor : kNextToolCursor);
-    error = RunHoverTest(message, shift && alt);
-    if (infoAfterHover) {
-        FormatBezierHoverValue();
-        error = SetToolTip(message, alt, shift, panelVisible);
     }
-    error = sADMBasic->SetPlatformCursor(message.d.self, HoverCursor(shift && alt));
+    RunHoverTest(message, shift && alt);
+    FormatHoverValue();
+    SetToolTip(message, alt, shift, panelVisible);
+    const ASErr error = sADMBasic->SetPlatformCursor(message.d.self, HoverCursor(shift && alt));
     return error;
 }

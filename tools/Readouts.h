@@ -58,9 +58,9 @@ constexpr int16_t kCurvePartRow = 2;
 FeedbackText CancelledClickHintText();
 FeedbackText ModifyHintText();
 
-// Leaves in the value buffer the value the Bézier tool's hint shows for what it hovers now: the length of the
-// hovered curve or arc in the radius and tangent modes, else nothing. The Info panel shows it.
-void FormatBezierHoverValue();
+// Leaves in the value buffer the value the current tool's hint shows for what the last hover test found (a
+// length, an angle, a radius), else nothing. The Info panel shows it.
+void FormatHoverValue();
 
 // The axis of a centred angle being created, from its vertex: drawn when exactly one of the live "CentreCreaAng"
 // and DragModifier is set. Result false when no axis shows.

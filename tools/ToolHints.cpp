@@ -264,12 +264,100 @@ FeedbackText BezierHintText() {
     return text;
 }
 
-void FormatBezierHoverValue() {
-    if (BezierShowsCurveLength()) {
+namespace {
+
+// Each leaves in the value buffer the value its tool's hint shows for what is hovered now, checking the hover
+// flags in the hint's own order; false when that hint shows no value.
+bool FormatSegmentHoverValue() {
+    const HoverFlagSet& f = Flags();
+    const int16_t count = gToolState.ClickCount;
+    if (f.OverAnchor != 0) {
+        if (count == 0 || gCurrentOptions.SeriesOn != 0) return false;
+        LengthBetween(gMeasuredPoints.FirstPoint.p, gHitState.SnapSegment.p);
+    } else if (f.OverSegment != 0) {
+        // A crossed polygon's side shows only its area when the unit writes no value.
+        if (NoValueUnit() && IsCrossedPolygon(&gHitState.HitArt) != 0) return false;
+        LengthBetween(gHitState.SnapSegment.p, gHitState.HitSegment.p);
+    } else if (f.OverArc != 0) {
+        return false;
+    } else if (f.OverCurve != 0) {
         CurveLength();
+    } else if (f.OverCentre != 0) {
+        if (count == 0) return false;
+        LengthBetween(gMeasuredPoints.FirstPoint.p, gHitState.SnapSegment.p);
     } else {
-        gValueTextBuffer.Clear();
+        return false;
     }
+    return true;
+}
+
+bool FormatAngleHoverValue() {
+    const HoverFlagSet& f = Flags();
+    if (f.OverAnchor != 0) {
+        if (f.NotAVertex != 0) return false;
+        // The angle formats that write nothing leave the buffer as it was: empty, not an earlier value.
+        gValueTextBuffer.Clear();
+        FormatAngleText(VertexAngle(), gMeasuredPoints.AngleFlip);
+        return true;
+    }
+    if (f.OverSegment != 0 || f.OverArc != 0 || f.OverCurve == 0) return false;
+    CurveLength();
+    return true;
+}
+
+bool FormatCircleHoverValue() {
+    const HoverFlagSet& f = Flags();
+    if (f.OverAnchor != 0) return false;
+    if (f.OverArc != 0) {
+        if (NoValueUnit()) return false;
+        FormatCircleDimensionText(HoveredArcRadius());
+        return true;
+    }
+    if (f.OverSegment != 0 || f.OverCurve == 0) return false;
+    CurveLength();
+    return true;
+}
+
+// Over an anchor the hint shows the whole path's length, then, once a first point is taken, the part's length:
+// the value the next click measures.
+bool FormatLengthAreaHoverValue() {
+    if (Flags().OverAnchor == 0 || gToolState.ClickInProgress != 0) return false;
+    if (gToolState.ClickCount > 0) {
+        FormatMeasure(gHitState.HitArt, static_cast<uint16_t>(gToolState.MeasuredAnchorIndex),
+                      static_cast<uint16_t>(gHitState.HitStartIndex));
+    } else {
+        CurveLength();
+    }
+    return true;
+}
+
+bool FormatBezierHoverValue() {
+    if (!BezierShowsCurveLength()) return false;
+    CurveLength();
+    return true;
+}
+
+bool FormatToolHoverValue() {
+    switch (gToolState.CurrentTool) {
+    case kSegmentTool:
+        return FormatSegmentHoverValue();
+    case kAngleTool:
+        return FormatAngleHoverValue();
+    case kCircleTool:
+        return FormatCircleHoverValue();
+    case kBezierTool:
+        return FormatBezierHoverValue();
+    case kMeasureTool:
+        return FormatLengthAreaHoverValue();
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void FormatHoverValue() {
+    if (!FormatToolHoverValue()) gValueTextBuffer.Clear();
 }
 
 FeedbackText LengthAreaHintText() {
