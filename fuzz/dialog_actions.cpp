@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
+#include "ToolInvariants.h"
 #include "frame/DialogOpeners.h"
 #include "frame/FrameEntry.h"
 #include "frame/SettingRanges.h"
@@ -191,20 +192,6 @@ void PlayAction(FuzzInput& in) {
     }
 }
 
-bool Finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
-
-// True when every coordinate, text placement and stroke width of the art is a finite number.
-bool HoldsOnlyFiniteNumbers(const sim::ArtNode& node) {
-    for (const AIPathSegment& segment : node.segments) {
-        if (!Finite(segment.p) || !Finite(segment.in) || !Finite(segment.out)) return false;
-    }
-    const AIRealMatrix& m = node.text.transform;
-    for (AIReal value : {m.a, m.b, m.c, m.d, m.tx, m.ty, node.text.size, node.style.stroke.width}) {
-        if (!std::isfinite(value)) return false;
-    }
-    return true;
-}
-
 [[noreturn]] void Fail(const std::string& why) {
     std::fprintf(stderr, "%s\n", why.c_str());
     if (kTrace) std::fprintf(stderr, "%s\n", sim::TheDocument().DescribeTree().c_str());
@@ -213,7 +200,7 @@ bool HoldsOnlyFiniteNumbers(const sim::ArtNode& node) {
 
 void CheckArt() {
     for (AIArtHandle art : sim::TheDocument().AllArt())
-        if (!HoldsOnlyFiniteNumbers(*sim::TheDocument().Art(art))) Fail("art with a number that is not finite");
+        if (!fuzz::HoldsOnlyFiniteNumbers(*sim::TheDocument().Art(art))) Fail("art with a number that is not finite");
 }
 
 // Every numeric setting in force and every numeric key stored lies within its setting's range.
