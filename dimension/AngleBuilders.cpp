@@ -26,22 +26,8 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kDegree = kPi / 180.0;
 
-double Sign(double x) {
-    return x < 0.0 ? -1.0 : 1.0;
-}
-
 AIRealPoint Along(AIRealPoint from, double length, double angle) {
     return PointOnCircle(from, length, angle);
-}
-
-bool Finite(AIReal x, AIReal y) {
-    return std::isfinite(x) && std::isfinite(y);
-}
-
-// The direction (radians) from one point to another; 0 when they coincide.
-double DirectionFrom(AIRealPoint from, AIRealPoint to) {
-    const Vector2 d = Vector2(to) - Vector2(from);
-    return d.IsDegenerate() ? 0.0 : std::atan2(d.Y, d.X);
 }
 
 // The arcs this build shows: one, or ArcCount with multiple arcs, within what AngleArcs holds.
@@ -158,7 +144,7 @@ bool BoxInsideSector(const LabelBox& box, AIRealPoint vertex, const AngleLayout&
         const Vector2 towards = box.Corner(k, gap) - Vector2(vertex);
         if (towards.Length() > reach)
             return false;
-        const double turn = Sign(layout.Sweep) * (std::atan2(towards.Y, towards.X) - layout.Start);
+        const double turn = TurnSense(layout.Sweep) * (std::atan2(towards.Y, towards.X) - layout.Start);
         const double inside = turn - 2.0 * kPi * std::floor(turn / (2.0 * kPi));
         if (inside > sweep)
             return false;
@@ -173,7 +159,7 @@ double SideLength(AIRealPoint vertex, double direction) {
     constexpr double kSameDirection = 1e-3;
     for (const AIRealPoint p : {gMeasuredPoints.AnglePointB.p, gMeasuredPoints.AnglePointA.p}) {
         const Vector2 towards = Vector2(p) - Vector2(vertex);
-        if (!Finite(p.h, p.v) || towards.IsDegenerate()) continue;
+        if (!IsFinitePoint(p) || towards.IsDegenerate()) continue;
         const double turn = std::remainder(std::atan2(towards.Y, towards.X) - direction, 2.0 * kPi);
         if (std::fabs(turn) < kSameDirection) return towards.Length();
     }
@@ -269,10 +255,10 @@ bool ArcMarksMeet(const LabelBox& box, AIRealPoint vertex, const AngleLayout& la
 // bisector, else the far end (also when the cursor is on the vertex).
 bool CursorAtStartSide(AIRealPoint vertex, const AngleLayout& layout) {
     const Vector2 towards = Vector2(gToolState.CursorPoint) - Vector2(vertex);
-    if (!Finite(gToolState.CursorPoint.h, gToolState.CursorPoint.v) || towards.IsDegenerate()) return false;
+    if (!IsFinitePoint(gToolState.CursorPoint) || towards.IsDegenerate()) return false;
     const double turn = std::remainder(std::atan2(towards.Y, towards.X) - (layout.Start + layout.Sweep / 2.0),
                                        2.0 * kPi);
-    return Sign(layout.Sweep) * turn < 0.0;
+    return TurnSense(layout.Sweep) * turn < 0.0;
 }
 
 // The end of the arc a value that does not fit goes past: while a press drags, the cursor's side, kept on the
@@ -355,7 +341,7 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
     }
     const bool atStart = OutsideValueAtStart(vertex, layout);
     const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
-    const double outward = atStart ? -Sign(layout.Sweep) : Sign(layout.Sweep);
+    const double outward = atStart ? -TurnSense(layout.Sweep) : TurnSense(layout.Sweep);
     const ArcMark mark = ArcMarkOf(vertex, layout, atStart, marksOutside, EndMarkLength(markScale),
                                    EndMarkHalfWidth(markScale));
     // Beside the arc: the box's middle off the outermost arc by half its extent across the arc and the label
@@ -457,7 +443,7 @@ DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius
 double ShownSweep(double angle, bool reentrant) {
     if (!reentrant || std::fabs(angle) < kNullAngle)
         return angle;
-    return angle - Sign(angle) * 2.0 * kPi;
+    return angle - TurnSense(angle) * 2.0 * kPi;
 }
 
 AngleLayout LayOutAngle(AIRealPoint vertex, double radius, double angle, double start, bool reentrant,
@@ -493,7 +479,7 @@ AIReal ArcWidthAt(int32_t type, double width, double factor, int32_t index) {
 }
 
 double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outside) {
-    const double turn = Sign(sweep) * kPi / 2.0;
+    const double turn = TurnSense(sweep) * kPi / 2.0;
     const double inward = atStart ? start + turn : start + sweep - turn;
     return outside ? inward + kPi : inward;
 }
@@ -501,7 +487,7 @@ double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outsid
 ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal start, AIArtHandle* arcs,
                          int8_t multipleArcs, int32_t withEnds, int32_t /*alt*/, int32_t /*dragModifier*/,
                          int32_t /*rightShift*/) {
-    if (arcs == nullptr || !Finite(x, y) || !Finite(radius, angle) || !std::isfinite(start) ||
+    if (arcs == nullptr || !IsFinitePoint({x, y}) || !std::isfinite(radius) || !std::isfinite(angle) || !std::isfinite(start) ||
         radius < kNegligibleLength) {
         return kBadParameterErr;
     }

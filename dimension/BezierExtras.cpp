@@ -12,6 +12,7 @@
 #include "dimension/Measures.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
@@ -21,20 +22,8 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// Element kinds of the Bézier click (BezierElementKind).
-enum BezierElement : int32_t {
-    kReticleElement = 0,
-    kArcElement = 1,
-    kAngleElement = 2,
-    kSegmentElement = 3,
-    kCurveElement = 4,
-};
 AIRealPoint At(Vector2 v) {
     return v.ToPoint();
-}
-
-bool Finite(AIRealPoint p) {
-    return std::isfinite(p.h) && std::isfinite(p.v);
 }
 
 }  // namespace
@@ -203,7 +192,7 @@ std::vector<AIRealPoint> SampledPath(AIArtHandle path) {
 bool CentreOfCurvature(AIRealPoint point, AIRealPoint normalTip, AIRealPoint next, AIRealPoint nextTip,
                        AIRealPoint* centre) {
     const LineIntersectionResult meeting = LineIntersection(point, normalTip, next, nextTip);
-    if (meeting.Status != LineMeeting::Crossing || !Finite(meeting.Point))
+    if (meeting.Status != LineMeeting::Crossing || !IsFinitePoint(meeting.Point))
         return false;
     *centre = meeting.Point;
     return true;
@@ -211,7 +200,7 @@ bool CentreOfCurvature(AIRealPoint point, AIRealPoint normalTip, AIRealPoint nex
 
 ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t /*rightShift*/, int32_t withEnds) {
     const AIRealPoint through{x, y};
-    if (!Finite(through))
+    if (!IsFinitePoint(through))
         return kBadParameterErr;
     const AIRealPoint(&ends)[2] = gBezierExtraValues.DividedSegment;
     return LayDivisionMarks(SegmentDivisionTicks(ends[0], ends[1], through,
@@ -220,7 +209,7 @@ ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t /*rightShift
 
 ASErr DrawAngleDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShift*/, int32_t withEnds) {
     const AIRealPoint through{x, y};
-    if (!Finite(through))
+    if (!IsFinitePoint(through))
         return kBadParameterErr;
     const MeasuredPoints& m = gMeasuredPoints;
     const double shown = ShownSweep(gBezierExtraValues.DivisionSweep, m.AngleFlip != 0);
@@ -230,7 +219,7 @@ ASErr DrawAngleDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShi
 
 ASErr DrawCurveDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShift*/, int32_t withEnds) {
     const AIRealPoint through{x, y};
-    if (!Finite(through))
+    if (!IsFinitePoint(through))
         return kBadParameterErr;
     const AIArtHandle path = gBezierExtraValues.DivisionPath;
     if (!IsLiveArt(path))
@@ -244,7 +233,7 @@ ASErr DrawReticle() {
     const AIRealPoint c = gMeasuredPoints.CircleCentre;
     const double r = gMeasuredPoints.CircleRadius;
     ASErr result = kNoErr;
-    const bool shown = Finite(c) && std::isfinite(r) && r >= kNegligibleLength;
+    const bool shown = IsFinitePoint(c) && std::isfinite(r) && r >= kNegligibleLength;
     const double half = r * (1.0 + kReticleOvershootRatio);
     const double tick = r * kReticleTickRatio;
     for (size_t i = 0; i < kReticlePathCount; ++i) {
@@ -270,7 +259,7 @@ ASErr DrawReticle() {
 
 ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t withEnds) {
     const AIRealPoint labelPoint{x, y};
-    if (!Finite(labelPoint))
+    if (!IsFinitePoint(labelPoint))
         return kBadParameterErr;
     gBezierExtraValues.RadiusLabelPoint = labelPoint;
     const MeasuredPoints& m = gMeasuredPoints;
@@ -315,7 +304,7 @@ ASErr DrawLocalTangent() {
         normal = tangent.Perpendicular();
     const double half = gCurrentOptions.BezierPathLength;
     ASErr result = kNoErr;
-    const bool shown = !tangent.IsDegenerate() && Finite(point) && std::isfinite(half);
+    const bool shown = !tangent.IsDegenerate() && IsFinitePoint(point) && std::isfinite(half);
     const Vector2 p(point);
     if (IsLiveArt(d.AuxLine)) {
         KeepError(result, shown ? SetLinePath(d.AuxLine, At(p - tangent * half), At(p + tangent * half))
@@ -331,11 +320,11 @@ ASErr DrawLocalTangent() {
 
 ASErr RedrawBezierExtra() {
     switch (gBezierExtraValues.ConstructionKind) {
-    case kRadiusConstruction: {
+    case kRadiusElement: {
         const AIRealPoint p = gBezierExtraValues.RadiusLabelPoint;
         return DrawLocalRadius(p.h, p.v, 0, 0);
     }
-    case kTangentConstruction:
+    case kTangentElement:
         return DrawLocalTangent();
     default:
         return RedrawDivision();

@@ -17,7 +17,7 @@ void DisposeArtIfValid(AIArtHandle* art) {
 
 void ForgetDimensionParts() {
     ForgetDivisionMarks();
-    gBezierExtraValues.ConstructionKind = kNoBezierConstruction;
+    gBezierExtraValues.ConstructionKind = kNoBezierElement;
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     gCurrentDimension = CurrentDimension();
     gCurrentDimension.DimensionGroup = group;

@@ -35,10 +35,6 @@ constexpr size_t kSecondEnd = 1;
 constexpr size_t kFirstEndVariant = 2;
 constexpr size_t kSecondEndVariant = 3;
 
-bool Finite(AIRealPoint p) {
-    return std::isfinite(p.h) && std::isfinite(p.v);
-}
-
 // Writes the segments into the path, growing or shrinking it to their number, held to the canvas.
 ASErr WriteSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (!IsLiveArt(path))
@@ -126,7 +122,7 @@ ASErr SetStraightPath(AIArtHandle path, const AIRealPoint* points, int16_t count
         return kBadParameterErr;
     AIPathSegment segments[kMaxStraightPoints];
     for (int16_t i = 0; i < count; ++i) {
-        if (!Finite(points[i]))
+        if (!IsFinitePoint(points[i]))
             return kBadParameterErr;
         segments[i] = CornerSegment(points[i]);
     }
@@ -148,7 +144,7 @@ AIRealPoint PointOnCircle(AIRealPoint centre, double radius, double angle) {
 }
 
 ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double start, double sweep) {
-    if (!Finite(centre) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(sweep)) {
+    if (!IsFinitePoint(centre) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(sweep)) {
         return kBadParameterErr;
     }
     if (std::abs(radius) < kNegligibleLength || std::abs(sweep) < kNegligibleLength)
@@ -190,7 +186,7 @@ ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, do
     if (lineStart != nullptr)
         *lineStart = tip;
     const ArrowHeadShape& shape = gArrowHeadShape;
-    if (!Finite(tip) || !std::isfinite(direction))
+    if (!IsFinitePoint(tip) || !std::isfinite(direction))
         return kBadParameterErr;
     if (!std::isfinite(scale) || scale <= 0.0 || !IsLiveArt(mark) || shape.PointCount < 1)
         return kNoErr;
@@ -456,7 +452,7 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     if (index >= kSeriesCapacity)
         return kBadParameterErr;
     const AIRealPoint a = dimension.LineEnds[0], b = dimension.LineEnds[1];
-    if (!Finite(a) || !Finite(b) || !Finite(dimension.LabelAt) || !std::isfinite(dimension.LabelAngle)) {
+    if (!IsFinitePoint(a) || !IsFinitePoint(b) || !IsFinitePoint(dimension.LabelAt) || !std::isfinite(dimension.LabelAngle)) {
         return kBadParameterErr;
     }
     const Vector2 u = UnitVector(Vector2(b) - Vector2(a));
@@ -477,8 +473,8 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     const double halfGap = dimension.CutAroundText ? TextHalfGapAcross(inward, dimension.LabelAngle) : 0.0;
     KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText,
                                  LabelCentre(dimension.LabelAt, dimension.LabelAngle), halfGap));
-    if (dimension.HasLeader && !dimension.CutAroundText && Finite(dimension.Leader[0]) &&
-        Finite(dimension.Leader[1])) {
+    if (dimension.HasLeader && !dimension.CutAroundText && IsFinitePoint(dimension.Leader[0]) &&
+        IsFinitePoint(dimension.Leader[1])) {
         KeepError(result, SetLinePath(gCurrentDimension.DimensionLineHalves[index], dimension.Leader[0],
                                       dimension.Leader[1]));
     }

@@ -25,11 +25,19 @@ Vector2 UnitVector(Vector2 v) {
 
 double Distance(AIRealPoint a, AIRealPoint b) { return (Vector2(b) - Vector2(a)).Length(); }
 
+int Sign(double x) { return (x > 0.0) - (x < 0.0); }
+
+double TurnSense(double sweep) { return sweep < 0.0 ? -1.0 : 1.0; }
+
+double DirectionFrom(AIRealPoint from, AIRealPoint to) {
+    const Vector2 d = Vector2(to) - Vector2(from);
+    return d.IsDegenerate() ? 0.0 : std::atan2(d.Y, d.X);
+}
+
 namespace {
 
 double Dot(Vector2 u, Vector2 v) { return u.X * v.X + u.Y * v.Y; }
 double Cross(Vector2 u, Vector2 v) { return u.X * v.Y - u.Y * v.X; }
-int Sign(double x) { return (x > 0.0) - (x < 0.0); }
 
 // A tangent line of an arc: an anchor and a direction along one of its handles (no direction when none is off it).
 struct ArcTangent {

@@ -38,6 +38,14 @@ bool FitsArtworkFloat(double value);
 // The unit vector of v, or no direction (a zero vector) when v is degenerate.
 Vector2 UnitVector(Vector2 v);
 double Distance(AIRealPoint a, AIRealPoint b);
+// -1, 0 or +1 as x is negative, zero or positive.
+int Sign(double x);
+// The sense of a turn by `sweep` radians: -1 for a clockwise one, +1 otherwise (a null sweep included), so a
+// step along the turn always has a direction.
+double TurnSense(double sweep);
+// The direction (radians, counter-clockwise from the x axis) from one point to another; 0 when they are too
+// close to give one.
+double DirectionFrom(AIRealPoint from, AIRealPoint to);
 
 // The dot product of two direction vectors.
 double Dot2(AIRealPoint u, AIRealPoint v);

@@ -107,6 +107,11 @@ void ForEveryArt(Visit visit) {
 
 }  // namespace
 
+bool ArtHasTag(AIArtHandle art, const char* key) {
+    const char* type = nullptr;
+    return art != nullptr && sAITag->GetTagType(art, key, &type) == kNoErr && type != nullptr;
+}
+
 bool ReadLinkId(AIArtHandle art, const char* key, int32_t* id) {
     char text[kNumberTextSize] = {};
     if (id == nullptr || sAITag->GetStringTag(art, key, text, sizeof text) != kNoErr) return false;

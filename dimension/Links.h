@@ -14,6 +14,9 @@ inline constexpr const char* kDimensionLinkKeys[] = {
     DimensionArtFormat::FirstPointLink, DimensionArtFormat::SecondPointLink, DimensionArtFormat::OnSegmentLink,
     DimensionArtFormat::AngleLink, DimensionArtFormat::CircleLink};
 
+// True when the art carries the tag `key` (the tag suite finds it and names its type); false for no art.
+bool ArtHasTag(AIArtHandle art, const char* key);
+
 // The id that `key` holds on the art: false when the art has no such tag or its text is no decimal number
 // that fits.
 bool ReadLinkId(AIArtHandle art, const char* key, int32_t* id);

@@ -44,10 +44,6 @@ constexpr uint16_t kLastAnchor = std::numeric_limits<uint16_t>::max();
 // Halvings of the search for the point where the line leaves an end mark.
 constexpr int kCutSearchSteps = 40;
 
-bool Finite(AIRealPoint p) {
-    return std::isfinite(p.h) && std::isfinite(p.v);
-}
-
 // +1 when the dimension goes on the left of the curve's travel (the side of CurveNormalTip), -1 on its right.
 double OffsetSide(AIRealPoint cursor, double offset) {
     const MeasuredPoints& m = gMeasuredPoints;
@@ -84,7 +80,7 @@ ASErr MakeOutline(AIArtHandle measured, double distance, AIArtHandle line, Ancho
     if (!ReadPathAnchors(made, *outline, closed) || outline->size() < 2)
         result = kBadParameterErr;
     for (const AIPathSegment& s : *outline) {
-        if (!Finite(s.p) || !Finite(s.in) || !Finite(s.out))
+        if (!IsFinitePoint(s.p) || !IsFinitePoint(s.in) || !IsFinitePoint(s.out))
             result = kBadParameterErr;
     }
     DisposeArtIfValid(&made);
@@ -105,7 +101,7 @@ double PieceLength(const AIRealBezier& piece) {
 // The unit direction of travel at t of the piece (the chord's where the host finds none).
 Vector2 TravelAt(const AIRealBezier& piece, AIReal t) {
     AIRealPoint tangent{0.0f, 0.0f};
-    if (sAIRealBezier->AIRealBezierTangent(&piece, t, &tangent) == kNoErr && Finite(tangent))
+    if (sAIRealBezier->AIRealBezierTangent(&piece, t, &tangent) == kNoErr && IsFinitePoint(tangent))
         return Vector2(tangent);
     return UnitVector(Vector2(piece.p3) - Vector2(piece.p0));
 }

@@ -56,11 +56,6 @@ std::vector<AIArtHandle> DocumentPaths() {
     return found;
 }
 
-bool HasTag(AIArtHandle art, const char* key) {
-    const char* type = nullptr;
-    return sAITag->GetTagType(art, key, &type) == kNoErr;
-}
-
 // The record of anchor `index` of the path; false when the path has no such anchor.
 bool ReadAnchor(AIArtHandle path, int16_t index, AIPathSegment* anchor) {
     int16_t count = 0;
@@ -101,7 +96,7 @@ int LinkKeyIndex(const char* key) {
 // The path is a measured path linked by `key` = id: it carries that link and no `vek`.
 bool CarriesLink(AIArtHandle path, const char* key, int32_t id) {
     int32_t pathId = 0;
-    return !HasTag(path, format::Vek) && ReadLinkId(path, key, &pathId) && pathId == id;
+    return !ArtHasTag(path, format::Vek) && ReadLinkId(path, key, &pathId) && pathId == id;
 }
 
 AIArtHandle WalkForLinkedPath(const char* key, int32_t id) {
@@ -115,7 +110,7 @@ AIArtHandle WalkForLinkedPath(const char* key, int32_t id) {
 
 LinkedPathIndex::LinkedPathIndex() : byKey_(std::size(kLinkKeys)) {
     for (AIArtHandle path : DocumentPaths()) {
-        if (HasTag(path, format::Vek)) continue;
+        if (ArtHasTag(path, format::Vek)) continue;
         for (size_t k = 0; k < std::size(kLinkKeys); ++k) {
             int32_t id = 0;
             if (ReadLinkId(path, kLinkKeys[k], &id)) byKey_[k][id].push_back(path);
@@ -154,7 +149,7 @@ bool FindLinkedAnchor(AIArtHandle part, const char* key, size_t which, LinkedAnc
 bool FindLinearAnchors(AIArtHandle part, LinearAnchors* anchors, const LinkedPathIndex* index) {
     if (anchors == nullptr) return false;
     LinearAnchors found;
-    found.OnSegment = HasTag(part, format::OnSegmentLink);
+    found.OnSegment = ArtHasTag(part, format::OnSegmentLink);
     const char* firstKey = found.OnSegment ? format::OnSegmentLink : format::FirstPointLink;
     const char* secondKey = found.OnSegment ? format::OnSegmentLink : format::SecondPointLink;
     if (!FindLinkedAnchor(part, firstKey, 0, &found.First, index) ||
@@ -189,8 +184,8 @@ bool FindCircleAnchors(AIArtHandle part, CircleAnchors* anchors, const LinkedPat
 std::vector<AIArtHandle> LinearDimensionsToUpdate() {
     std::vector<AIArtHandle> lines;
     for (AIArtHandle path : DocumentPaths()) {
-        if (HasTag(path, format::RefreshMarker) &&
-            (HasTag(path, format::OnSegmentLink) || HasTag(path, format::FirstPointLink))) {
+        if (ArtHasTag(path, format::RefreshMarker) &&
+            (ArtHasTag(path, format::OnSegmentLink) || ArtHasTag(path, format::FirstPointLink))) {
             lines.push_back(path);
         }
     }
@@ -201,7 +196,7 @@ std::vector<AIArtHandle> AngleDimensionsToUpdate() {
     std::vector<AIArtHandle> arcs;
     std::unordered_set<AIArtHandle> groups;
     for (AIArtHandle path : DocumentPaths()) {
-        if (!HasTag(path, format::AngleLink) || !HasTag(path, format::AngleMarker)) continue;
+        if (!ArtHasTag(path, format::AngleLink) || !ArtHasTag(path, format::AngleMarker)) continue;
         if (groups.insert(GroupOf(path)).second) arcs.push_back(path);
     }
     return arcs;
@@ -210,9 +205,6 @@ std::vector<AIArtHandle> AngleDimensionsToUpdate() {
 void AlertMeasuredPathNotFound() { sADMBasic->MessageAlert(kMeasuredPathNotFoundAlert); }
 
 namespace {
-
-// The direction from `from` to `to`, radians.
-double DirectionFrom(AIRealPoint from, AIRealPoint to) { return std::atan2(to.v - from.v, to.h - from.h); }
 
 // The direction from the centre to the middle of the arc between the two ends, the arc being the segment that
 // joins the two anchors (taken backwards when the first end follows the second on the path).

@@ -218,7 +218,7 @@ ASErr RestyleDimensionParts() {
     const AIPathStyle& solid = gPathStyles.DimensionLineStyle;
     const AIPathStyle line = DimensionLinePathStyle();
     // The Bézier tool's reticle keeps its six paths in DimensionLines, solid as extension lines are.
-    const bool reticle = gToolState.CurrentTool == kBezierTool && gToolState.BezierElementKind == 0;
+    const bool reticle = gToolState.CurrentTool == kBezierTool && gToolState.BezierElementKind == kReticleElement;
     for (AIArtHandle part : d.ExtensionLines) Restyle(part, solid, result);
     for (AIArtHandle part : d.SeriesExtensionLines) Restyle(part, solid, result);
     for (AIArtHandle part : d.DimensionLines) Restyle(part, reticle ? solid : line, result);

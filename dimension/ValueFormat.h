@@ -131,29 +131,10 @@ void ClearValueFormat();
 // value gives no digits.
 std::string RoundedText(double value, int decimals);
 
-// Writes RoundedText of value into text, bounded. Result: the number of bytes written.
-template <std::size_t Capacity>
-std::size_t FormatRounded(float value, int8_t decimals, BoundedText<Capacity>& text) {
-    return text.Append(RoundedText(value, decimals));
-}
-
 // The inch notation (0 "''", 1 " po", 2 " in"; any other value as 0) and the foot notation between blanks
 // (0 " ' ", 1 " pi ", 2 " ft "; any other value as 0).
 std::string_view InchNotation(int32_t notation);
 std::string_view FootNotation(int32_t notation);
-
-// Writes the inch notation into text. Result 0.
-template <std::size_t Capacity>
-int32_t InchSuffix(int16_t notation, BoundedText<Capacity>& text) {
-    text.Append(InchNotation(notation));
-    return 0;
-}
-// Writes the foot notation into text. Result 0.
-template <std::size_t Capacity>
-int32_t FootSuffix(int16_t notation, BoundedText<Capacity>& text) {
-    text.Append(FootNotation(notation));
-    return 0;
-}
 
 // True when ScaleRatio can divide: finite and above zero. Otherwise lengths are left undivided.
 bool ScaleDivides();

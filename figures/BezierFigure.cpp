@@ -97,7 +97,7 @@ ASErr MakeCreatedBezier() {
         const AIRealMatrix m = BezierReplicaMatrix(steps, r, d.CreatedBezierScaleX, d.CreatedBezierScaleY,
                                                    d.CreatedBezierRotation, gMeasuredPoints.ClickPoint.p);
         ReplicaSegments(m, shape, points, shaped[r]);
-        sound = FiniteSegments(shaped[r], static_cast<size_t>(points));
+        sound = AreSegmentsFinite(shaped[r], static_cast<size_t>(points));
     }
     if (!sound) {
         gToolState.CursorPoint.h += kCursorNudge;

@@ -6,12 +6,13 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
-#include "dimension/Skeletons.h"
 #include "dimension/Geometry.h"
 #include "dimension/Links.h"
+#include "dimension/Skeletons.h"
 #include "figures/CircleFigureShape.h"
 #include "figures/FigurePaths.h"
 #include "frame/PathStyles.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
@@ -34,7 +35,7 @@ constexpr double kLabelClearance = 20.0;
 AIPathStyle CircleFigureStyle() { return FigureStyle(gCurrentOptions.CircleCreateWidth, kAIRoundCap); }
 
 // A value a drag set, or 0 where it is not a number.
-float Finite(double value) { return std::isfinite(value) ? static_cast<float>(value) : 0.0f; }
+float NumberOrZero(double value) { return std::isfinite(value) ? static_cast<float>(value) : 0.0f; }
 
 // The label point of the dimension: `clearance` outside the circle on the ray from the centre to the cursor.
 AIRealPoint LabelPoint(AIRealPoint centre, double radius, AIRealPoint cursor) {
@@ -49,7 +50,7 @@ ASErr DrawFigureDimension(AIArtHandle path, AIReal radius) {
     m.CircleRadius = radius;
     gToolState.CursorPoint = LabelPoint(m.CircleCentre, radius, gToolState.CursorPoint);
     gDimensionValues.ArcMiddleAngle =
-        Finite(gDragValues.ArcSweep * 0.5 + static_cast<AIReal>(gCurrentOptions.CircleCreateAngle));
+        NumberOrZero(gDragValues.ArcSweep * 0.5 + static_cast<AIReal>(gCurrentOptions.CircleCreateAngle));
     ASErr result = LinkCircle(path, 0, 1);
     KeepError(result, DrawCircleDimension(gToolState.CursorPoint.h, gToolState.CursorPoint.v, 0, 0, 0, 0));
     return result;
@@ -88,7 +89,7 @@ CircleFigureStep BuildCirclePath(AIArtHandle* path, AIReal r, AIReal x, AIReal y
     CircleFigureStep step;
     AIPathSegment segments[kCircleSegmentCount];
     CircleSegments(r, {x, y}, segments);
-    step.Sound = FiniteSegments(segments, kCircleSegmentCount);
+    step.Sound = AreSegmentsFinite(segments, kCircleSegmentCount);
     if (path == nullptr || !IsLiveArt(*path) || !step.Sound) return step;
     const AIPathStyle style = CircleFigureStyle();
     step.Error = sAIPathStyle->SetPathStyle(*path, &style);
@@ -99,11 +100,11 @@ CircleFigureStep BuildCirclePath(AIArtHandle* path, AIReal r, AIReal x, AIReal y
 
 CircleFigureStep BuildArcPath(AIArtHandle* path, AIReal r, AIReal x, AIReal y, int32_t sector) {
     CircleFigureStep step;
-    const float sweep = Finite(gDragValues.ArcSweep);
-    const float start = Finite(gCurrentOptions.CircleCreateAngle);
+    const float sweep = NumberOrZero(gDragValues.ArcSweep);
+    const float start = NumberOrZero(gCurrentOptions.CircleCreateAngle);
     AIPathSegment segments[kArcSegmentCapacity];
     const size_t count = ArcSegments(r, {x, y}, sweep, start, sector != 0, segments);
-    step.Sound = FiniteSegments(segments, count);
+    step.Sound = AreSegmentsFinite(segments, count);
     if (path == nullptr || !IsLiveArt(*path) || !step.Sound) return step;
     const AIPathStyle style = CircleFigureStyle();
     sAIPathStyle->SetPathStyle(*path, &style);
@@ -119,7 +120,7 @@ ASErr MakeCreatedCircle() {
     ASErr result = made.Error;
     if (!made.Refused) {
         if (gDialogOpenFlags.CircleDialogOpen != 0) return result;
-        const AIReal radius = Finite(gDragValues.CreatedCircleRadius);
+        const AIReal radius = NumberOrZero(gDragValues.CreatedCircleRadius);
         const AIRealPoint centre = gMeasuredPoints.ClickPoint.p;
         const bool arc = gCurrentOptions.CircleCreateArc != 0 || gCurrentOptions.CircleCreateSector != 0;
         const CircleFigureStep built = arc ? BuildArcPath(&path, radius, centre.h, centre.v,
@@ -135,7 +136,7 @@ ASErr MakeCreatedCircle() {
 }
 
 void DropCollapsedCircle() {
-    if (gToolState.CreationStarted[kCircleSlot] == 0 || HasSize(Finite(gDragValues.CreatedCircleRadius))) return;
+    if (gToolState.CreationStarted[kCircleSlot] == 0 || HasSize(NumberOrZero(gDragValues.CreatedCircleRadius))) return;
     DisposeArtIfValid(&gDragValues.CreatedCirclePath);
     DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
     ForgetDimensionParts();

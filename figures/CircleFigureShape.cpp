@@ -28,8 +28,6 @@ struct ArcFrame {
     }
 };
 
-int Sign(float x) { return (x > 0.0f) - (x < 0.0f); }
-
 }  // namespace
 
 double PartialArcHandle(double sweep) { return 4.0 / 3.0 * std::tan(sweep / 4.0); }

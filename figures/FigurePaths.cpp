@@ -1,7 +1,6 @@
 #include "figures/FigurePaths.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "dimension/CurrentDimension.h"
 #include "frame/PathStyles.h"
@@ -45,15 +44,8 @@ FigurePathStep MakeFigurePathOnce(int32_t& made, AIArtHandle& path, int16_t segm
     return step;
 }
 
-bool FiniteSegments(const AIPathSegment* segments, size_t count) {
-    const auto finite = [](AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); };
-    return std::all_of(segments, segments + count, [&finite](const AIPathSegment& s) {
-        return finite(s.p) && finite(s.in) && finite(s.out);
-    });
-}
-
 ASErr WriteFigureSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
-    if (!IsLiveArt(path) || count < 0 || !FiniteSegments(segments, static_cast<size_t>(count))) return kNoErr;
+    if (!IsLiveArt(path) || count < 0 || !AreSegmentsFinite(segments, static_cast<size_t>(count))) return kNoErr;
     return WriteSegmentsOnCanvas(path, segments, count);
 }
 

@@ -22,10 +22,6 @@ struct FigurePathStep {
 // the figure of an earlier one; when the host refuses the path, `made` stays 0.
 FigurePathStep MakeFigurePathOnce(int32_t& made, AIArtHandle& path, int16_t segmentCount, const AIPathStyle& style);
 
-// True when every anchor and handle of the segments is a finite number. A figure is laid only in such a shape: a
-// drag or setting that would put a point beyond what a float holds leaves the figure in its last sound shape.
-bool FiniteSegments(const AIPathSegment* segments, size_t count);
-
 // Writes `count` segments from index 0 into the path when the host still knows it and they are finite; its
 // last error.
 ASErr WriteFigureSegments(AIArtHandle path, const AIPathSegment* segments, int16_t count);

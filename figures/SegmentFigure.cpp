@@ -10,6 +10,7 @@
 #include "dimension/Links.h"
 #include "figures/FigurePaths.h"
 #include "figures/SegmentFigureShape.h"
+#include "frame/SettingRanges.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
 #include "records/DragValues.h"
@@ -53,7 +54,7 @@ ASErr MakeCreatedSegment() {
             PlaceCreatedSegment(gMeasuredPoints.ClickPoint.p, gToolState.CursorPoint,
                                 gDragValues.CreatedSegmentLength, angle, gCurrentOptions.SegmentCreateCentred != 0);
         const AIPathSegment ends[kSegmentFigurePoints] = {CornerSegment(placed.First), CornerSegment(placed.Second)};
-        if (!FiniteSegments(ends, kSegmentFigurePoints)) {
+        if (!AreSegmentsFinite(ends, kSegmentFigurePoints)) {
             ShiftCursorPastFigure();
             return result;
         }
@@ -84,7 +85,7 @@ ASErr MakeCreatedAngle(int32_t centred) {
                                                     gDragValues.CreatedAngleRotation, centred != 0);
     const AIPathSegment sides[kAngleFigurePoints] = {CornerSegment(placed.First), m.AngleVertex,
                                                      CornerSegment(placed.Second)};
-    if (!FiniteSegments(sides, kAngleFigurePoints)) {
+    if (!AreSegmentsFinite(sides, kAngleFigurePoints)) {
         ShiftCursorPastFigure();
         return made.Error;
     }

@@ -25,8 +25,6 @@ AIReal HeldCoordinate(AIReal x) {
     return std::isfinite(x) ? std::clamp(x, -reach, reach) : x;
 }
 
-bool FinitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
-
 // True when the point lies on the canvas, where HeldCoordinate leaves both coordinates as they are.
 bool PointOnCanvas(AIRealPoint p) {
     constexpr auto reach = static_cast<AIReal>(kCanvasReach);
@@ -47,14 +45,19 @@ ASErr WriteHeldSegments(AIArtHandle path, const AIPathSegment* segments, int16_t
 
 }  // namespace
 
+bool IsFinitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+bool AreSegmentsFinite(const AIPathSegment* segments, size_t count) {
+    return std::all_of(segments, segments + count, [](const AIPathSegment& s) {
+        return IsFinitePoint(s.p) && IsFinitePoint(s.in) && IsFinitePoint(s.out);
+    });
+}
+
 AIRealPoint HeldOnCanvas(AIRealPoint p) { return {HeldCoordinate(p.h), HeldCoordinate(p.v)}; }
 
 ASErr WriteSegmentsOnCanvas(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (count < 0 || (count > 0 && segments == nullptr) || sAIPath == nullptr) return kBadParameterErr;
-    const bool finite = std::all_of(segments, segments + count, [](const AIPathSegment& s) {
-        return FinitePoint(s.p) && FinitePoint(s.in) && FinitePoint(s.out);
-    });
-    if (!finite) return kBadParameterErr;
+    if (!AreSegmentsFinite(segments, static_cast<size_t>(count))) return kBadParameterErr;
     ASErr result = sAIPath->SetPathSegmentCount(path, count);
     // Segments already on the canvas (a drag's every step) are written as they are: holding them changes nothing.
     const bool onCanvas = std::all_of(segments, segments + count, [](const AIPathSegment& s) {

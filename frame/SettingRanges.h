@@ -4,6 +4,7 @@
 // shows is what is in force.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "frame/SettingsTable.h"
@@ -25,6 +26,11 @@ constexpr RealRange kStrokeWidthRange{0.0, 1000.0};
 // range alone keeps the art on the canvas; every anchor, handle and label anchor is held to it where it is
 // written.
 constexpr double kCanvasReach = kLongestDrawingLength;
+
+// True when both coordinates of the point are finite numbers.
+bool IsFinitePoint(AIRealPoint p);
+// True when every anchor and handle of the `count` segments is a finite point.
+bool AreSegmentsFinite(const AIPathSegment* segments, size_t count);
 
 // A point held to the canvas: each finite coordinate to ±kCanvasReach. A coordinate that is not finite stays
 // as it is, for the writer to refuse.

@@ -14,6 +14,7 @@
 
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Links.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/PathSuite.h"
 #include "panel/SelectionReadouts.h"
@@ -23,13 +24,10 @@
 
 namespace fuzz {
 
-
-inline bool Finite(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
-
 // True when every coordinate, text placement and stroke width of the art is a finite number.
 inline bool HoldsOnlyFiniteNumbers(const sim::ArtNode& node) {
     for (const AIPathSegment& segment : node.segments) {
-        if (!Finite(segment.p) || !Finite(segment.in) || !Finite(segment.out)) return false;
+        if (!IsFinitePoint(segment.p) || !IsFinitePoint(segment.in) || !IsFinitePoint(segment.out)) return false;
     }
     const AIRealMatrix& m = node.text.transform;
     for (AIReal value : {m.a, m.b, m.c, m.d, m.tx, m.ty, node.text.size, node.style.stroke.width}) {

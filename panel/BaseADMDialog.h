@@ -24,7 +24,6 @@ public:
     // The host destroyed the dialog before the object: the object forgets it.
     virtual void DialogDestroyed() { fDialogRef = nullptr; }
 
-    ADMDialogRef GetDialogRef() const { return fDialogRef; }
     SPPluginRef GetPluginRef() const { return fPluginRef; }
 
 protected:

@@ -41,8 +41,6 @@ constexpr double kSeriesStepPerEndMarkSize = 0.08;
 constexpr size_t kFontNameBufferSize = 1024;
 // The last entry of the free-text menu opens the preferred free texts.
 constexpr int32_t kEditFreeTextsIndex = 6;
-// Bézier element kind set when the tool is selected, before any element is clicked.
-constexpr int32_t kNoBezierElement = 8;
 constexpr int32_t kLabelPositions = 3;
 
 bool IsNotification(ADMNotifierRef notifier, const char* type) {

@@ -26,7 +26,6 @@ constexpr PartnerPair kPartners[] = {
 
 void PanelNoOpProc(ADMItemRef, ADMDrawerRef) {}
 void NoOpProc(ADMItemRef, ADMDrawerRef) {}
-void NoOpNotifyProc(ADMItemRef, ADMNotifierRef) {}
 
 bool IsUserChange(ADMNotifierRef notifier) {
     ADMBoolean matches = 0;

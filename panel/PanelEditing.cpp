@@ -8,6 +8,7 @@
 #include "dimension/CircleBuilder.h"
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/Geometry.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
@@ -38,8 +39,6 @@ constexpr size_t kSecondCrossSet = 3;
 constexpr int16_t kTickAnchors = 2;
 // The slant of the two-point tick of preset 2 drawn as points.
 constexpr float kTickSlant = 2.4508758f;
-
-double DirectionFrom(AIRealPoint from, AIRealPoint to) { return std::atan2(to.v - from.v, to.h - from.h); }
 
 }  // namespace
 

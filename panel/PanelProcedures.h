@@ -7,9 +7,8 @@
 
 // Does nothing: the draw procedure of the panel's items that draw nothing themselves.
 void PanelNoOpProc(ADMItemRef item, ADMDrawerRef drawer);
-// Does nothing: the draw or notify procedure of the modal dialogs' items that must neither draw nor react.
+// Does nothing: the draw procedure of the modal dialogs' items that must not draw.
 void NoOpProc(ADMItemRef item, ADMDrawerRef drawer);
-void NoOpNotifyProc(ADMItemRef item, ADMNotifierRef notifier);
 
 // The panel's own draw procedure.
 void PanelDraw(ADMDialogRef dialog, ADMDrawerRef drawer);

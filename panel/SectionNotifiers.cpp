@@ -57,7 +57,7 @@ void SetOrientation(int32_t orientation) {
     RefreshAndRememberLine();
 }
 
-void SetBezierMode(ADMItemRef item, int32_t mode, int32_t elementKind, const char* tip) {
+void SetBezierMode(ADMItemRef item, int32_t mode, BezierElement elementKind, const char* tip) {
     gCurrentOptions.BezierMode = mode;
     gToolState.BezierElementKind = elementKind;
     gToolState.EditingBezier = 0;
@@ -241,17 +241,17 @@ void ProjectedVerticalNotify(ADMItemRef, ADMNotifierRef) { SetOrientation(kVerti
 
 void SharePathNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    SetBezierMode(item, 0, 4, "Partager le tracé (segment, angle, arc ou courbe).");
+    SetBezierMode(item, 0, kCurveElement, "Partager le tracé (segment, angle, arc ou courbe).");
 }
 
 void LocalRadiusNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    SetBezierMode(item, 1, 5, "Tracé du rayon local.");
+    SetBezierMode(item, 1, kRadiusElement, "Tracé du rayon local.");
 }
 
 void LocalTangentNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    SetBezierMode(item, 2, 6, "Tracé de la tangente locale.");
+    SetBezierMode(item, 2, kTangentElement, "Tracé de la tangente locale.");
 }
 
 void AngleFormatNotify(ADMItemRef item, ADMNotifierRef notifier) {

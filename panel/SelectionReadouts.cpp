@@ -4,14 +4,15 @@
 #include <vector>
 
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/Links.h"
 #include "dimension/Measures.h"
 #include "frame/SuiteTable.h"
+#include "host/ADMItemSuite.h"
 #include "host/ArtSuite.h"
 #include "host/MatchingArtSuite.h"
 #include "host/MdMemorySuite.h"
 #include "host/PathSuite.h"
 #include "host/TagSuite.h"
-#include "host/ADMItemSuite.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
 #include "records/HitState.h"
@@ -52,11 +53,6 @@ bool HasNonZeroDigit(std::string_view text) {
 // "%d" of a count, then ".".
 std::string CountText(int32_t count) { return std::to_string(count) + "."; }
 
-bool HasTag(AIArtHandle art, const char* name) {
-    const char* type = nullptr;
-    return sAITag->GetTagType(art, name, &type) == kNoErr && type != nullptr;
-}
-
 // Read-out items of the Longueurs & aires page.
 constexpr int32_t kSelectionAreaItem = 90;
 constexpr int32_t kSelectionPointsItem = 91;
@@ -84,7 +80,7 @@ void AddPath(AIArtHandle path, SelectionTotals& totals) {
     AIReal area = 0.0f;
     if (sAIPath->GetPathArea(path, &area) != kNoErr || !std::isfinite(area)) return;
     const double enclosed = std::fabs(area);
-    totals.AreaPoints += HasTag(path, kSubtractedTag) ? -enclosed : enclosed;
+    totals.AreaPoints += ArtHasTag(path, kSubtractedTag) ? -enclosed : enclosed;
 }
 
 }  // namespace
@@ -130,7 +126,7 @@ SelectionTotals TotalSelectedPaths() {
         const std::vector<AIArtHandle> paths(static_cast<AIArtHandle*>(block),
                                              static_cast<AIArtHandle*>(block) + count);
         for (AIArtHandle path : paths) {
-            if (HasTag(path, DimensionArtFormat::Vek)) {
+            if (ArtHasTag(path, DimensionArtFormat::Vek)) {
                 sAIArt->SetArtUserAttr(path, kArtFullySelected, 0);
                 continue;
             }

@@ -5,18 +5,13 @@
 #include <cstdint>
 
 #include "host/Types.h"
-
-// Element kinds (BezierElementKind) of the local constructions, and of no construction: nothing for the
-// panel's rebuilds to redraw.
-constexpr int32_t kRadiusConstruction = 5;
-constexpr int32_t kTangentConstruction = 6;
-constexpr int32_t kNoBezierConstruction = 8;
+#include "records/BezierElement.h"
 
 // What the Bézier click writes for its construction builders, and where the local radius's label went. The
 // construction keeps its own kind and measured ends here, so that the hover, which rewrites BezierElementKind
 // and the measured points at every vertex it crosses, never changes what the panel's rebuilds redraw.
 struct BezierExtraValues {
-    int32_t ConstructionKind = kNoBezierConstruction; // element kind of the construction in the current group
+    BezierElement ConstructionKind = kNoBezierElement; // element kind of the construction in the current group
     AIRealPoint DividedSegment[2] = {};               // the ends of a divided segment
     AIArtHandle DivisionPath = nullptr; // the path whose curve is divided
     AIReal SegmentDirection = 0.0f;     // radians: from the first end to the second of a divided segment

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "host/Types.h"
+#include "records/BezierElement.h"
 
 // The five tools, numbered as the current tool holds them.
 enum ToolNumber : int32_t {
@@ -48,9 +49,8 @@ struct ToolState {
     int32_t ArcLengthMode = 0;           // the Segment tool measures the length of a circular arc
     int32_t CurveOffsetMode = 0;         // the Segment tool's dimension runs along a curve at an offset
     int32_t AngleOnArc = 0;              // the Angle tool measures the angle of a circular arc
-    // Element clicked with the Bézier tool: 0 crosshair, 1 arc, 2 angle, 3 segment, 4 curve, 5 local radius,
-    // 6 local tangent, 7 creation; 8 once the tool is selected, before any element.
-    int32_t BezierElementKind = 0;
+    // Element the Bézier tool works on; kNoBezierElement once the tool is selected, before any element.
+    BezierElement BezierElementKind = kReticleElement;
     // Text position of a linear dimension: 0 centred in a gap of the line, 1 shifted past the first end,
     // 2 past the second end.
     int8_t LabelPosition = 0;

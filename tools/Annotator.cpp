@@ -111,8 +111,8 @@ void DrawBezierToolMarkers(AIAnnotatorMessage* message, const AIRGBColor& colour
     const HoverFlagSet& f = gHitState.HoverFlags;
     if (OverAnyPart(f))
         DrawPathOutline(message, colour, kOutlineWidth, gHitState.HitArt);
-    const int32_t kind = gToolState.BezierElementKind;
-    if (!((kind >= 1 && kind <= 4) || kind == 8))
+    const BezierElement kind = gToolState.BezierElementKind;
+    if (!((kind >= kArcElement && kind <= kCurveElement) || kind == kNoBezierElement))
         return;
     if (f.OverAnchor != 0)
         DrawPointMarker(message, 0, gHitState.SnapSegment.p, colour);

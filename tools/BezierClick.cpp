@@ -25,10 +25,6 @@ constexpr int32_t kBezierSlot = kBezierTool - 1;
 
 // The Bézier modes and the elements a click takes.
 enum BezierModeValue : int32_t { kDivideMode = 0, kRadiusMode = 1, kTangentMode = 2 };
-enum ElementKind : int32_t {
-    kReticleKind = 0, kArcKind = 1, kAngleKind = 2, kSegmentKind = 3, kCurveKind = 4,
-    kRadiusKind = 5, kTangentKind = 6, kCreationKind = 7
-};
 
 constexpr const char* kNotAVertexAlert = "Ce point n'est pas le sommet d'un angle.";
 constexpr AIReal kQuarterTurn = static_cast<AIReal>(std::numbers::pi / 2.0);
@@ -39,15 +35,15 @@ AIRealPoint DivisionPoint(AIRealPoint base, AIReal angle) {
 }
 
 // The construction the click has just started in its group, which the panel's rebuilds redraw.
-void KeepConstruction(int32_t kind) { gBezierExtraValues.ConstructionKind = kind; }
+void KeepConstruction(BezierElement kind) { gBezierExtraValues.ConstructionKind = kind; }
 
-int32_t DivideKind() {
+BezierElement DivideKind() {
     const HoverFlagSet& f = gHitState.HoverFlags;
-    if (f.OverAnchor != 0) return kAngleKind;
-    if (f.OverSegment != 0) return kSegmentKind;
-    if (f.OverCurve != 0) return kCurveKind;
-    if (f.OverArc != 0) return PathClosed(gHitState.HitArt) ? kReticleKind : kArcKind;
-    return kCreationKind;
+    if (f.OverAnchor != 0) return kAngleElement;
+    if (f.OverSegment != 0) return kSegmentElement;
+    if (f.OverCurve != 0) return kCurveElement;
+    if (f.OverArc != 0) return PathClosed(gHitState.HitArt) ? kReticleElement : kArcElement;
+    return kCreationElement;
 }
 
 ASErr DivideSegment() {
@@ -59,7 +55,7 @@ ASErr DivideSegment() {
     m.ClickPoint = gHitState.HoverPoint;
     gBezierExtraValues.SegmentDirection = PointAngle(m.FirstPoint.p, m.SecondPoint.p);
     ASErr result = StartDivisionTickList();
-    KeepConstruction(kSegmentKind);
+    KeepConstruction(kSegmentElement);
     gBezierExtraValues.DividedSegment[0] = m.FirstPoint.p;
     gBezierExtraValues.DividedSegment[1] = m.SecondPoint.p;
     const AIRealPoint p = DivisionPoint(m.FirstPoint.p, gBezierExtraValues.SegmentDirection + kQuarterTurn);
@@ -85,7 +81,7 @@ ASErr DivideAngle() {
         return group.Error;
     }
     ASErr result = StartDivisionTickList();
-    KeepConstruction(kAngleKind);
+    KeepConstruction(kAngleElement);
     gBezierExtraValues.DivisionSweep = SideAngle(m.AngleVertex.p, m.FirstPoint.p, m.SecondPoint.p);
     gBezierExtraValues.DivisionStartAngle = PointAngle(m.AngleVertex.p, m.FirstPoint.p);
     const AIRealPoint p = DivisionPoint(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle);
@@ -119,18 +115,18 @@ ASErr Reticle() {
     gMeasuredPoints.CircleCentre = gHitState.HoverArcCentre.p;
     gMeasuredPoints.CircleRadius = gFoundArc.ArcRadiusFound;
     ASErr result = BuildReticleArt();
-    KeepConstruction(kReticleKind);
+    KeepConstruction(kReticleElement);
     ClickBeep(kOneClickFrequency);
     KeepError(result, DrawReticle());
     return result;
 }
 
 ASErr Creation() {
-    gToolState.BezierElementKind = kCreationKind;
+    gToolState.BezierElementKind = kCreationElement;
     const NewGroupResult group = NewDimensionGroup();
     if (!group.Made) return group.Error;
     gMeasuredPoints.ClickPoint.p = gToolState.CursorPoint;
-    KeepConstruction(kCreationKind);
+    KeepConstruction(kCreationElement);
     gToolState.CreateOnClick[kBezierSlot] = 1;
     gToolState.CreationStarted[kBezierSlot] = 0;
     gToolState.ClickInProgress = 1;
@@ -140,11 +136,11 @@ ASErr Creation() {
 ASErr DivideClick(const AIToolHitData& hit, const AIToolMessage& message) {
     gToolState.BezierElementKind = DivideKind();
     switch (gToolState.BezierElementKind) {
-    case kSegmentKind: return DivideSegment();
-    case kAngleKind: return DivideAngle();
-    case kArcKind:
-    case kCurveKind: return DivideCurve(hit, message);
-    case kReticleKind: return Reticle();
+    case kSegmentElement: return DivideSegment();
+    case kAngleElement: return DivideAngle();
+    case kArcElement:
+    case kCurveElement: return DivideCurve(hit, message);
+    case kReticleElement: return Reticle();
     default: return Creation();
     }
 }
@@ -162,13 +158,13 @@ bool OverCurveOrArc() { return gHitState.HoverFlags.OverCurve != 0 || gHitState.
 
 ASErr LocalRadiusClick() {
     if (!OverCurveOrArc()) return Creation();
-    gToolState.BezierElementKind = kRadiusKind;
+    gToolState.BezierElementKind = kRadiusElement;
     const NewGroupResult group = NewDimensionGroup();
     if (!group.Made) return group.Error;
     gMeasuredPoints.CircleCentre = gHitState.HoverArcCentre.p;
     ClickBeep(kPointClickFrequency);
     ASErr result = BuildLocalRadiusArt();
-    KeepConstruction(kRadiusKind);
+    KeepConstruction(kRadiusElement);
     KeepCurvePoints();
     const AIRealPoint cursor = gToolState.CursorPoint;
     KeepError(result, DrawLocalRadius(cursor.h, cursor.v, 0, 0));
@@ -178,12 +174,12 @@ ASErr LocalRadiusClick() {
 
 ASErr LocalTangentClick() {
     if (!OverCurveOrArc()) return Creation();
-    gToolState.BezierElementKind = kTangentKind;
+    gToolState.BezierElementKind = kTangentElement;
     const NewGroupResult group = NewDimensionGroup();
     if (!group.Made) return group.Error;
     ClickBeep(kPointClickFrequency);
     ASErr result = BuildLocalTangentArt();
-    KeepConstruction(kTangentKind);
+    KeepConstruction(kTangentElement);
     KeepCurvePoints();
     KeepError(result, DrawLocalTangent());
     gToolState.ClickInProgress = 1;

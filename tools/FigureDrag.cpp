@@ -134,15 +134,15 @@ ASErr DragDivisions(const AIToolMessage& message, const DragKeys& keys) {
     const AIReal x = message.cursor.h, y = message.cursor.v;
     const int32_t ends = gToolState.WithEnds;
     switch (gToolState.BezierElementKind) {
-    case 1:
-    case 4: return DrawCurveDivisions(x, y, keys.Alt, keys.RightShift, ends);
-    case 2: {
+    case kArcElement:
+    case kCurveElement: return DrawCurveDivisions(x, y, keys.Alt, keys.RightShift, ends);
+    case kAngleElement: {
         if (gHitState.HoverFlags.NotAVertex != 0) return kNoErr;
         MeasuredPoints& m = gMeasuredPoints;
         m.AngleFlip = SegmentsCross(m.FirstPoint.p, m.AngleVertex.p, m.SecondPoint.p, gToolState.CursorPoint);
         return DrawAngleDivisions(x, y, keys.Alt, keys.RightShift, ends);
     }
-    case 3: return DrawSegmentDivisions(x, y, keys.Alt, keys.RightShift, ends);
+    case kSegmentElement: return DrawSegmentDivisions(x, y, keys.Alt, keys.RightShift, ends);
     default: return kNoErr;
     }
 }
@@ -160,7 +160,7 @@ void DropLocalConstruction() {
         DisposeArtIfValid(&d.AngleArcs[0]);
     }
     gToolState.EditingBezier = 0;
-    gBezierExtraValues.ConstructionKind = kNoBezierConstruction;
+    gBezierExtraValues.ConstructionKind = kNoBezierElement;
     sAIDocument->RedrawDocument();
 }
 
@@ -175,7 +175,7 @@ ASErr DragLocalConstruction(const AIToolMessage& message) {
     ASErr result = kNoErr;
     if (gToolState.EditingBezier == 0) {
         KeepError(result, radius ? BuildLocalRadiusArt() : BuildLocalTangentArt());
-        gBezierExtraValues.ConstructionKind = radius ? kRadiusConstruction : kTangentConstruction;
+        gBezierExtraValues.ConstructionKind = radius ? kRadiusElement : kTangentElement;
     }
     MeasuredPoints& m = gMeasuredPoints;
     m.ClickPoint.p = m.ClickPoint.in = m.ClickPoint.out = gHitState.CurveHitPoint;

@@ -1,13 +1,8 @@
 #include "tools/HoverSupport.h"
 
+#include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentViewSuite.h"
-#include "host/TagSuite.h"
-
-bool ArtHasTag(AIArtHandle art, const char* key) {
-    const char* type = nullptr;
-    return art != nullptr && sAITag->GetTagType(art, key, &type) == kNoErr;
-}
 
 bool HasKindMarker(AIArtHandle art, const char* const (&order)[3]) {
     for (const char* marker : order) {

@@ -4,6 +4,7 @@
 
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/CursorSnapSuite.h"
@@ -11,9 +12,9 @@
 #include "host/HitTestSuite.h"
 #include "host/PathSuite.h"
 #include "records/HitState.h"
-#include "tools/HoverSupport.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
+#include "tools/HoverSupport.h"
 
 namespace {
 
@@ -146,7 +147,7 @@ void AnchorBranch(const HoverScheme& scheme, const HostHit& hit) {
             break;
         default:
             h.HoverFlags.OverAnchor = 1;
-            gToolState.BezierElementKind = 2;
+            gToolState.BezierElementKind = kAngleElement;
             if (!AnalyseVertex(hit.Data.object, static_cast<int16_t>(hit.Data.segment))) h.HoverPoint = h.SnapSegment;
             break;
     }

@@ -1,6 +1,7 @@
 // The Longueurs & aires tool's clicks: the measured set of paths and the measure between two anchors.
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/ADMBasicSuite.h"
@@ -9,11 +10,11 @@
 #include "host/MatchingArtSuite.h"
 #include "host/TagSuite.h"
 #include "host/ToolSuite.h"
-#include "tools/ClickSupport.h"
-#include "tools/ClickSequences.h"
-#include "tools/MeasuredSet.h"
 #include "records/HitState.h"
 #include "records/ToolState.h"
+#include "tools/ClickSequences.h"
+#include "tools/ClickSupport.h"
+#include "tools/MeasuredSet.h"
 
 namespace {
 
@@ -35,11 +36,6 @@ constexpr HandOver kHandOvers[] = {
     {DimensionArtFormat::AngleMarker, kAngleTool, AngleClick},
     {DimensionArtFormat::CircleMarker, kCircleTool, CircleClick},
 };
-
-bool HasTag(AIArtHandle art, const char* name) {
-    const char* type = nullptr;
-    return sAITag->GetTagType(art, name, &type) == kNoErr;
-}
 
 // Empties the measured set: its members lose the subtraction tag and their selection.
 ASErr ClearMeasuredSet() {
@@ -112,7 +108,7 @@ ASErr MeasureBetweenPoints(const AIToolHitData& hit) {
 
 ASErr MeasureClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     for (const HandOver& handOver : kHandOvers) {
-        if (!HasTag(hit.object, handOver.Marker)) continue;
+        if (!ArtHasTag(hit.object, handOver.Marker)) continue;
         if (plugin->PanelDialogue != nullptr) plugin->PanelDialogue->LayoutPanelForTool(1);
         sAITool->SetSelectedTool(gToolState.ToolHandles[handOver.Tool - 1]);
         return handOver.Click(plugin, hit, message);

@@ -85,7 +85,7 @@ void CircleMouseUp(const AIToolMessage& message) {
 
 void BezierMouseUp(const AIToolMessage& message) {
     // A local construction dragged off its curve is gone, and the group its press made goes with it.
-    if (gToolState.CreateOnClick[kBezierCreate] == 0 && gBezierExtraValues.ConstructionKind == kNoBezierConstruction)
+    if (gToolState.CreateOnClick[kBezierCreate] == 0 && gBezierExtraValues.ConstructionKind == kNoBezierElement)
         DisposeEmptyGroup();
     SelectDimensionParts();
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);

@@ -4,6 +4,7 @@
 
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
@@ -12,11 +13,11 @@
 #include "host/PathSuite.h"
 #include "host/RealBezierSuite.h"
 #include "host/RealMathSuite.h"
+#include "records/CurrentOptions.h"
 #include "records/HitState.h"
+#include "records/ToolState.h"
 #include "tools/HoverSupport.h"
 #include "tools/HoverTests.h"
-#include "records/CurrentOptions.h"
-#include "records/ToolState.h"
 
 namespace {
 
@@ -166,7 +167,7 @@ void CurveHit(const WalkContext& c, const WalkSegment& s, AIReal t) {
         h.HoverArcCentre = gFoundArc.ArcCentreFound;
     } else {
         h.HoverFlags.OverCurve = 1;
-        gToolState.BezierElementKind = gCurrentOptions.BezierMode == 1 ? 5 : 6;
+        gToolState.BezierElementKind = gCurrentOptions.BezierMode == 1 ? kRadiusElement : kTangentElement;
     }
     h.HoverPoint.p = h.CurveHitPoint;
     StoreNormalPoints(s.Curve, t, t + kNormalStep);

@@ -141,7 +141,7 @@ ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, Dock
     ApplyStrokeColourToStyles(gColourSettings.GlobalSwatches);
     gToolState.CurrentTool = ToolNumberOf(message.tool);
     if (gToolState.CurrentTool == kBezierTool) {
-        gToolState.BezierElementKind = kBezierNoElement;
+        gToolState.BezierElementKind = kNoBezierElement;
     }
     gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
     if (panel != nullptr) {

@@ -18,8 +18,6 @@ constexpr const char* kCompanionToolNames[] = {"Outil Vek-Cotes", "Outil Vek-Tra
 // First icon resources of the palette icons and of the rollover icons; tool k takes the resource first + k.
 constexpr int32_t kToolIconResource = 1012;
 constexpr int32_t kToolRolloverIconResource = 1017;
-// Element kind of the Bézier tool once selected, before any element is clicked.
-constexpr int32_t kBezierNoElement = 8;
 
 // Adds the five tools to the palette and creates the measured set; the host error of the last host call.
 ASErr AddTools(SPPluginRef plugin);

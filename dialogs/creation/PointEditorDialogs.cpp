@@ -23,13 +23,6 @@ ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& desc) {
     return item;
 }
 
-const EditorItemSpec* FindItemSpec(std::span<const EditorItemSpec> table, int32_t id) {
-    for (const EditorItemSpec& desc : table) {
-        if (desc.ID == id) return &desc;
-    }
-    return nullptr;
-}
-
 void InstallPointEditorOpeners() {
     InstallDialogOpener(ModalDialog::ArrowEditor, OpenArrowEditorDialog);
     InstallDialogOpener(ModalDialog::BezierCreation, OpenBezierCreationDialog);

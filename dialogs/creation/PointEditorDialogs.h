@@ -20,8 +20,6 @@ struct EditorItemSpec {
 
 // Creates one item of the table; null when the host refuses it.
 ADMItemRef CreateEditorItem(ADMDialogRef dialog, const EditorItemSpec& desc);
-// The desc of `id` in a table, or null.
-const EditorItemSpec* FindItemSpec(std::span<const EditorItemSpec> table, int32_t id);
 
 // Installs the openers of the arrow-head editor and of the Bézier creation dialog.
 void InstallPointEditorOpeners();

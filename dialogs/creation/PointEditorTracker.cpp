@@ -179,12 +179,6 @@ ADMBoolean TrackCanvas(const PointEditorLook& look, ADMItemRef item, ADMTrackerR
     return notify;
 }
 
-bool ShiftHeld(ADMTrackerRef tracker) {
-    ADMBoolean shift = 0;
-    sADMTracker->TestModifier(tracker, kADMShiftKeyModifier, &shift);
-    return shift != 0;
-}
-
 }  // namespace
 
 int16_t PickAt(const PointEditorLook& look, EditorPoint pixel) {
@@ -235,11 +229,3 @@ void UpdateCornerFlag(ADMItemRef item, PointEditor& editor, int32_t point) {
 ADMBoolean ArrowEditorCanvasTrack(ADMItemRef item, ADMTrackerRef tracker) { return TrackCanvas(kArrowEditorLook, item, tracker); }
 
 ADMBoolean BezierCanvasTrack(ADMItemRef item, ADMTrackerRef tracker) { return TrackCanvas(kBezierEditorLook, item, tracker); }
-
-void ArrowEditorDragPoint(int32_t x, int32_t y, ADMItemRef item, ADMTrackerRef tracker) {
-    DragPoint(kArrowEditorLook, x, y, item, ShiftHeld(tracker));
-}
-
-void BezierEditorDragPoint(int32_t x, int32_t y, ADMItemRef item, ADMTrackerRef tracker) {
-    DragPoint(kBezierEditorLook, x, y, item, ShiftHeld(tracker));
-}

@@ -11,10 +11,6 @@
 ADMBoolean ArrowEditorCanvasTrack(ADMItemRef item, ADMTrackerRef tracker);
 ADMBoolean BezierCanvasTrack(ADMItemRef item, ADMTrackerRef tracker);
 
-// The drag routines: pick under the cursor when asked, then move the selected element to (x, y).
-void ArrowEditorDragPoint(int32_t x, int32_t y, ADMItemRef item, ADMTrackerRef tracker);
-void BezierEditorDragPoint(int32_t x, int32_t y, ADMItemRef item, ADMTrackerRef tracker);
-
 // The selection under canvas pixel (x, y) within 6 pixels: anchors, then In handles, then Out handles, then the
 // line start; 100 when nothing lies there.
 int16_t PickAt(const PointEditorLook& look, EditorPoint pixel);

@@ -322,10 +322,6 @@ void MakeCmykSliderGroup(ADMDialogRef dialog) { MakeChannelGroup(dialog, kChanne
 
 void ShowGreyGroup(ADMDialogRef dialog) { ShowRows(dialog, kGreyModel); }
 
-void ShowRgbGroup(ADMDialogRef dialog) { ShowRows(dialog, kRgbModel); }
-
-void ShowCmykGroup(ADMDialogRef dialog) { ShowRows(dialog, kCmykModel); }
-
 void ShowModelGroup(ADMDialogRef dialog, int32_t model) { ShowRows(dialog, model); }
 
 void ShowTargetChannelValues(ADMDialogRef dialog) {

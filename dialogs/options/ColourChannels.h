@@ -27,10 +27,8 @@ void MakeGreySliderGroup(ADMDialogRef dialog);
 void MakeRgbSliderGroup(ADMDialogRef dialog);
 void MakeCmykSliderGroup(ADMDialogRef dialog);
 
-// Show and enable one group's rows; hide and disable the other two groups' rows (the frames stay).
+// Shows and enables the grey rows; hides and disables the RGB and CMYK rows (the frames stay).
 void ShowGreyGroup(ADMDialogRef dialog);
-void ShowRgbGroup(ADMDialogRef dialog);
-void ShowCmykGroup(ADMDialogRef dialog);
 // The group of `model`.
 void ShowModelGroup(ADMDialogRef dialog, int32_t model);
 // Sets the slider and the edit of every row of the edited side's group to that side's working value.

@@ -22,7 +22,6 @@ public:
     void Separator(const char* key, char separator);
     void Text(const char* key, const char* text);
 
-    bool AnyRefused() const { return Refused; }
     // Shows the alert once when a write was refused.
     void TellUser() const;
 

@@ -195,7 +195,7 @@ TEST_F(LocalRadius, TheTangentAndTheNormalCrossAtTheCurvePoint) {
 
 TEST_F(BezierExtra, TheRedrawRebuildsTheClickedKindAtTheNewPathLength) {
     ASSERT_EQ(StartDivisionTickList(), kNoErr);
-    gBezierExtraValues.ConstructionKind = 3;
+    gBezierExtraValues.ConstructionKind = kSegmentElement;
     Segment({0.0f, 0.0f}, {0.0f, 60.0f});
     gBezierExtraValues.SegmentDirection = static_cast<AIReal>(kPi / 2.0);
     gCurrentOptions.BezierPathLength = 7.0f;
@@ -206,7 +206,7 @@ TEST_F(BezierExtra, TheRedrawRebuildsTheClickedKindAtTheNewPathLength) {
     EXPECT_POINT_NEAR(marks[1][1].p, -7.0, 20.0);
 
     ASSERT_EQ(BuildLocalRadiusArt(), kNoErr);
-    gBezierExtraValues.ConstructionKind = kRadiusConstruction;
+    gBezierExtraValues.ConstructionKind = kRadiusElement;
     const AIRealPoint origin{0.0f, 0.0f};
     gMeasuredPoints.ClickPoint = Corner(50.0f, 0.0f);
     gMeasuredPoints.ClickCurvePoints[0] = Polar(origin, 49.0, 0.0);

@@ -37,6 +37,19 @@ TEST(Geometry, SignedAngleIsNegatedWhenTheSecondSideTurnsClockwise) {
     EXPECT_DOUBLE_EQ(SignedAngle(P(1, 0), P(0, 0)), 0.0);
 }
 
+TEST(Geometry, SignsAndDirectionsOfDegenerateInputs) {
+    EXPECT_EQ(Sign(-2.0), -1);
+    EXPECT_EQ(Sign(0.0), 0);
+    EXPECT_EQ(Sign(3.0), 1);
+    // A turn always has a sense, so a step along a null sweep still goes somewhere.
+    EXPECT_DOUBLE_EQ(TurnSense(-0.5), -1.0);
+    EXPECT_DOUBLE_EQ(TurnSense(0.0), 1.0);
+    EXPECT_NEAR(DirectionFrom(P(1, 1), P(1, 3)), std::numbers::pi / 2, 1e-12);
+    // Points closer than the geometry's epsilon give no direction: 0, never the angle of rounding noise.
+    EXPECT_DOUBLE_EQ(DirectionFrom(P(1, 1), P(1, 1)), 0.0);
+    EXPECT_DOUBLE_EQ(DirectionFrom(P(0, 0), P(-1e-12f, -1e-12f)), 0.0);
+}
+
 TEST(Geometry, ArcCosineArgumentsAreClamped) {
     EXPECT_DOUBLE_EQ(ClampedAcos(1.0000001), 0.0);
     EXPECT_DOUBLE_EQ(ClampedAcos(-1.0000001), std::numbers::pi);

@@ -26,7 +26,7 @@ void Segment(int32_t orientation, int32_t series, int32_t seriesKind) {
     gCurrentOptions.SeriesKind = seriesKind;
 }
 
-void Bezier(int32_t element) {
+void Bezier(BezierElement element) {
     gToolState.CurrentTool = kBezierTool;
     gBezierExtraValues.ConstructionKind = element;
 }
@@ -48,14 +48,14 @@ const NameCase kNames[] = {
     {"Angle arc", [] { gToolState.CurrentTool = kAngleTool; gToolState.AngleOnArc = 1; }},
     {"Cercle Rayon", [] { gToolState.CurrentTool = kCircleTool; gCurrentOptions.Diameter = 0; }},
     {"Cercle Diamètre", [] { gToolState.CurrentTool = kCircleTool; gCurrentOptions.Diameter = 1; }},
-    {"Bézier réticule", [] { Bezier(0); }},
-    {"Bézier partage arc", [] { Bezier(1); }},
-    {"Bézier partage angle", [] { Bezier(2); }},
-    {"Bézier partage segment", [] { Bezier(3); }},
-    {"Bézier partage courbe", [] { Bezier(4); }},
-    {"Bézier rayon local", [] { Bezier(5); }},
-    {"Bézier tangente locale", [] { Bezier(6); }},
-    {"Bézier courbe", [] { Bezier(7); }},
+    {"Bézier réticule", [] { Bezier(kReticleElement); }},
+    {"Bézier partage arc", [] { Bezier(kArcElement); }},
+    {"Bézier partage angle", [] { Bezier(kAngleElement); }},
+    {"Bézier partage segment", [] { Bezier(kSegmentElement); }},
+    {"Bézier partage courbe", [] { Bezier(kCurveElement); }},
+    {"Bézier rayon local", [] { Bezier(kRadiusElement); }},
+    {"Bézier tangente locale", [] { Bezier(kTangentElement); }},
+    {"Bézier courbe", [] { Bezier(kCreationElement); }},
 };
 
 class GroupNames : public DimensionArtTest, public ::testing::WithParamInterface<NameCase> {};
@@ -75,7 +75,7 @@ TEST_F(DimensionArtTest, NothingIsNamedWithoutADrawingToolOrBeforeABezierElement
         gToolState.CurrentTool = tool;
         EXPECT_EQ(NameDimensionArt(), kBadParameterErr);
     }
-    Bezier(8);
+    Bezier(kNoBezierElement);
     EXPECT_EQ(NameDimensionArt(), kBadParameterErr);
     EXPECT_EQ(Doc().DisplayName(Dim().DimensionGroup), "<Groupe>");
 }

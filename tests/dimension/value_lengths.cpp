@@ -155,7 +155,7 @@ TEST_F(ValueTextTest, NoValueUnitKeepsOnlyTheDecorations) {
     EXPECT_EQ(Text(), "[±0,25]");
 }
 
-TEST_F(ValueTextTest, FormatRoundedRoundsHalfAwayFromZeroAndNeverWritesMinusZero) {
+TEST_F(ValueTextTest, RoundedTextRoundsHalfAwayFromZeroAndNeverWritesMinusZero) {
     struct {
         float value;
         int8_t decimals;
@@ -169,26 +169,17 @@ TEST_F(ValueTextTest, FormatRoundedRoundsHalfAwayFromZeroAndNeverWritesMinusZero
     };
     for (const auto& c : cases) {
         gValueFormat.DecimalSeparator = c.separator;
-        BoundedText<40> text;
-        const size_t written = FormatRounded(c.value, c.decimals, text);
-        EXPECT_EQ(std::string(text.View()), c.expected) << c.value;
-        EXPECT_EQ(written, std::string(c.expected).size());
+        EXPECT_EQ(RoundedText(c.value, c.decimals), c.expected) << c.value;
     }
-    BoundedText<40> text;
-    EXPECT_EQ(FormatRounded(std::numeric_limits<float>::infinity(), 2, text), 0u);
-    EXPECT_EQ(FormatRounded(std::numeric_limits<float>::quiet_NaN(), 2, text), 0u);
-    EXPECT_EQ(text.Length, 0u);
+    EXPECT_EQ(RoundedText(std::numeric_limits<float>::infinity(), 2), "");
+    EXPECT_EQ(RoundedText(std::numeric_limits<float>::quiet_NaN(), 2), "");
 }
 
-TEST_F(ValueTextTest, InchAndFootSuffixesWriteTheStoredNotation) {
+TEST_F(ValueTextTest, InchAndFootNotationsFollowTheStoredNotation) {
     const char* const inches[] = {"''", " po", " in", "''"};
     const char* const feet[] = {" ' ", " pi ", " ft ", " ' "};
-    for (int16_t notation = 0; notation < 4; ++notation) {
-        BoundedText<4> inch;
-        BoundedText<5> foot;
-        EXPECT_EQ(InchSuffix(notation, inch), 0);
-        EXPECT_EQ(FootSuffix(notation, foot), 0);
-        EXPECT_EQ(std::string(inch.View()), inches[notation]);
-        EXPECT_EQ(std::string(foot.View()), feet[notation]);
+    for (int32_t notation = 0; notation < 4; ++notation) {
+        EXPECT_EQ(InchNotation(notation), inches[notation]);
+        EXPECT_EQ(FootNotation(notation), feet[notation]);
     }
 }

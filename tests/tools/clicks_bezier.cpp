@@ -125,7 +125,7 @@ TEST_F(BezierClicks, LocalRadiusKeepsTheCurvePointsAndBeepsAsAPoint) {
 
 TEST_F(BezierClicks, AnotherModeDoesNothing) {
     gCurrentOptions.BezierMode = 3;
-    gToolState.BezierElementKind = 8;
+    gToolState.BezierElementKind = kNoBezierElement;
     ClickAt({300, 300}, nullptr);
     EXPECT_EQ(gToolState.BezierElementKind, 8);
     EXPECT_EQ(gCurrentDimension.DimensionGroup, nullptr);

@@ -111,7 +111,7 @@ TEST_F(VertexHover, CircleToolRecognisesItsOwnMarker) {
 
 TEST_F(VertexHover, BezierAnchorTakesTheVertexAsHoverPoint) {
     Line({{0, 0}, {100, 0}, {100, 100}});
-    gToolState.BezierElementKind = 8;
+    gToolState.BezierElementKind = kNoBezierElement;
     HitTestBezierTool(At({99, 1}));
     EXPECT_EQ(FlagList(), Only(kAnchor));
     EXPECT_EQ(gToolState.BezierElementKind, 2);

@@ -55,7 +55,7 @@ protected:
         gHitState.HitArt = reinterpret_cast<AIArtHandle>(uintptr_t{0x5eed});
         gHitState.SnapSegment = sim::CornerSegment(-1.0f, -2.0f);
         gHitState.HitSegment = sim::CornerSegment(-3.0f, -4.0f);
-        gToolState.BezierElementKind = 7;
+        gToolState.BezierElementKind = kCreationElement;
         gFoundArc = FoundArc{};
         HitTestBezierStageAndMeasure(At(cursor), culling);
         return WalkAnswer{gHitState, gToolState.BezierElementKind, gToolState.ClickViewPoint, gFoundArc};

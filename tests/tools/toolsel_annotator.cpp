@@ -139,7 +139,7 @@ TEST_F(AnnotatorTest, OneAnchorPathHasNoOutline) {
     sim::SetSmartGuides(false);
     gHitState.HitArt = dot;
     gHitState.HoverFlags.OverCurve = 1;
-    gToolState.BezierElementKind = 0;
+    gToolState.BezierElementKind = kReticleElement;
     EXPECT_EQ(Kinds(Draw()), Kinds_{});
 }
 
