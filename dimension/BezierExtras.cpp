@@ -278,19 +278,25 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t with
             KeepError(result, ClearPath(d.EndMarks[2][0]));
         return result;
     }
-    if (IsLiveArt(d.AuxLine))
-        KeepError(result, SetLinePath(d.AuxLine, centre, point));
+    // The radius line runs from the curve point along its normal towards the centre; a centre beyond the canvas
+    // (an inflection, a nearly straight piece) cuts it at the canvas's edge, and the value stays the radius.
     const Vector2 back = Vector2(centre) - Vector2(point);
+    Vector2 normal = UnitVector(Vector2(m.ClickCurvePoints[0]) - Vector2(point));
+    if (Dot2(normal.ToPoint(), back.ToPoint()) < 0.0) normal = normal * -1.0;
+    const double radius = back.Length();
+    const Vector2 far = CutAtSquare(Vector2(point), Vector2(point) + normal * radius, kCanvasReach);
+    if (IsLiveArt(d.AuxLine))
+        KeepError(result, SetLinePath(d.AuxLine, far.ToPoint(), point));
+    const double towardCentre = std::atan2(normal.Y, normal.X);
     const bool outside = (withEnds != 0) != (gCurrentOptions.BezierArrowsFlag != 0);
-    const double direction = std::atan2(back.Y, back.X) + (outside ? kPi : 0.0);
+    const double direction = towardCentre + (outside ? kPi : 0.0);
     KeepError(result, PlaceEndMark(d.EndMarks[0][0], point, direction, nullptr));
     KeepError(result, PlaceEndMark(d.EndMarks[2][0], point, EndMarkSetDirection(2, direction), nullptr));
 
-    FormatDimensionLength(back.Length());
+    FormatDimensionLength(radius);
     const AIRealPoint at{static_cast<AIReal>(x + gCurrentOptions.BezierOffsetX),
                          static_cast<AIReal>(y + gCurrentOptions.BezierOffsetY)};
-    KeepError(result,
-              SetDimensionLabel(&d.LabelFrames[0], at, static_cast<AIReal>(std::atan2(back.Y, back.X))));
+    KeepError(result, SetDimensionLabel(&d.LabelFrames[0], at, static_cast<AIReal>(towardCentre)));
     return result;
 }
 

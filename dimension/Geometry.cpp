@@ -109,6 +109,18 @@ AIRealPoint FootOfPerpendicular(AIRealPoint p, AIRealPoint a, AIRealPoint b) {
     return (Vector2(a) + d * t).ToPoint();
 }
 
+Vector2 CutAtSquare(Vector2 from, Vector2 to, double reach) {
+    const Vector2 d = to - from;
+    double kept = 1.0;  // the share of the segment inside the square
+    const auto cut = [&](double start, double step) {
+        if (step > 0.0 && start + step > reach) kept = std::min(kept, (reach - start) / step);
+        if (step < 0.0 && start + step < -reach) kept = std::min(kept, (-reach - start) / step);
+    };
+    cut(from.X, d.X);
+    cut(from.Y, d.Y);
+    return from + d * std::max(kept, 0.0);
+}
+
 int32_t SegmentsCross(AIRealPoint a, AIRealPoint b, AIRealPoint c, AIRealPoint d) {
     const Vector2 pa(a), pb(b), pc(c), pd(d);
     const int side1 = Sign(Cross(pb - pa, pc - pa));

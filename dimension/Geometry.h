@@ -78,6 +78,11 @@ LineIntersectionResult LineIntersection(AIRealPoint a1, AIRealPoint b1, AIRealPo
 // The foot of the perpendicular from p to the line a-b; a itself when a and b coincide.
 AIRealPoint FootOfPerpendicular(AIRealPoint p, AIRealPoint a, AIRealPoint b);
 
+// The segment from `from` (inside the square of half-side `reach` about the origin) to `to`, cut where it
+// leaves that square: `to` itself when it lies inside, else the point where the segment crosses the square's
+// edge, on the same line.
+Vector2 CutAtSquare(Vector2 from, Vector2 to, double reach);
+
 // Non-zero when segment a-b and segment c-d cross at one point inside both; touching ends and collinear overlaps
 // do not cross.
 int32_t SegmentsCross(AIRealPoint a, AIRealPoint b, AIRealPoint c, AIRealPoint d);

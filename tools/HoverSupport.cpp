@@ -1,5 +1,8 @@
 #include "tools/HoverSupport.h"
 
+#include <algorithm>
+
+#include "dimension/Geometry.h"
 #include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentViewSuite.h"
@@ -9,6 +12,22 @@ bool HasKindMarker(AIArtHandle art, const char* const (&order)[3]) {
         if (ArtHasTag(art, marker)) return true;
     }
     return false;
+}
+
+namespace {
+
+// The share of a curve's chord within which one of its anchors takes the cursor.
+constexpr double kAnchorReachOfChord = 0.25;
+// A chord shorter than this joins two anchors at one place.
+constexpr double kDegenerateChord = 1e-3;
+
+}  // namespace
+
+AIReal AnchorReach(const AIRealBezier& curve, AIReal tolerance) {
+    if (SamePoint(curve.p1, curve.p0) && SamePoint(curve.p2, curve.p3)) return tolerance;
+    const double chord = Distance(curve.p0, curve.p3);
+    if (chord < kDegenerateChord) return tolerance;
+    return static_cast<AIReal>(std::min(static_cast<double>(tolerance), chord * kAnchorReachOfChord));
 }
 
 AIReal TouchViewZoom(ASErr* error) {

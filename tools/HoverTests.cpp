@@ -77,6 +77,27 @@ bool IsSegmentHit(const HostHit& hit) {
     return hit.Data.hit != 0 && hit.Data.object != nullptr && hit.Type == kSegmentHitType;
 }
 
+// The index of the anchor where the hit segment starts: the one before its end, or the path's last anchor for
+// the closing segment (index 0) of a closed path.
+int16_t StartOfSegment(const HostHit& segment) {
+    if (segment.Data.segment != 0) return static_cast<int16_t>(segment.Data.segment - 1);
+    int16_t count = 0;
+    sAIPath->GetPathSegmentCount(segment.Data.object, &count);
+    return static_cast<int16_t>(count - 1);
+}
+
+// True when the cursor, within the tolerance of the hit anchor, lies on a curve of the anchor's path farther
+// from the anchor than that curve's anchor reach: the curve under the cursor (the nearest segment the host
+// finds), not its anchor, is hovered. On a straight segment the anchor within the tolerance wins.
+bool CurveTakesCursor(const HostHit& anchor, const HostHit& segment, AIRealPoint cursor) {
+    if (anchor.Type != kAnchorHitType || !IsSegmentHit(segment) || segment.Data.object != anchor.Data.object) {
+        return false;
+    }
+    AIRealBezier curve{};
+    if (sAIPath->GetPathBezier(segment.Data.object, StartOfSegment(segment), &curve) != kNoErr) return false;
+    return Distance(anchor.Data.point, cursor) > AnchorReach(curve, kHoverTolerance);
+}
+
 // Clears the flags the test owns: every hover flag, except the centre flag for all but the Segment tool, and
 // the vertex flag for the Angle and Bézier tools.
 void ClearOwnedFlags(int32_t tool) {
@@ -218,21 +239,19 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     gToolState.ClickViewPoint = message.cursor;
 
     const HostHit anchor = AnchorUnderCursor(message.cursor, &error);
-    if (anchor.Data.hit != 0 && anchor.Data.object != nullptr) {
+    const bool anchorHit = anchor.Data.hit != 0 && anchor.Data.object != nullptr;
+    if (!anchorHit && ArtHasTag(anchor.Data.object, format::Vek)) return error;
+    const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
+    if (anchorHit && !CurveTakesCursor(anchor, segment, message.cursor)) {
         h.HitArt = anchor.Data.object;
         AnchorBranch(scheme, anchor);
         return error;
     }
-    if (ArtHasTag(anchor.Data.object, format::Vek)) return error;
-
-    const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
     if (!IsSegmentHit(segment)) return error;
     AIArtHandle art = segment.Data.object;
     h.HitArt = art;
-    int16_t count = 0;
-    sAIPath->GetPathSegmentCount(art, &count);
     h.HitEndIndex = static_cast<int16_t>(segment.Data.segment);
-    h.HitStartIndex = static_cast<int16_t>(segment.Data.segment == 0 ? count - 1 : segment.Data.segment - 1);
+    h.HitStartIndex = StartOfSegment(segment);
 
     const bool dimension = HasKindMarker(art, scheme.Markers);
     if (!dimension && ArtHasTag(art, format::Vek)) return error;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "dimension/DimensionArtFormat.h"
@@ -26,10 +27,6 @@ namespace format = DimensionArtFormat;
 constexpr const char* const kWalkMarkers[3] = {format::SegmentMarker, format::AngleMarker, format::CircleMarker};
 // The parameter step between the curve point and the next one that gives the normal line's direction.
 constexpr AIReal kNormalStep = 0.001f;
-// The share of a segment's chord that the cursor may be from one of its anchors and still take the anchor.
-constexpr AIReal kAnchorReachOfChord = 0.25f;
-// A chord shorter than this joins two anchors at one place.
-constexpr AIReal kDegenerateChord = 1e-3f;
 
 // One segment the walk examines: its two records, its curve and how its handles pair.
 struct WalkSegment {
@@ -47,6 +44,8 @@ struct WalkContext {
     AIRealPoint Cursor;
     AIReal Tolerance;
     WalkCulling Culling;
+    const std::vector<AIPathSegment>* Records = nullptr;  // the path's anchors, once read
+    bool Closed = false;
 };
 
 // A box around points, to skip what cannot be hit: a segment never leaves the box of its control points, so
@@ -131,17 +130,6 @@ int32_t NearestSampleFrom(const AIRealBezier& curve, int32_t first, const WalkCo
     return nearest;
 }
 
-// How near an anchor of the segment the cursor must be to take the anchor: the tolerance, but never more than a
-// quarter of the segment's chord, so that the middle half of a short segment (a small circle's quarter) stays
-// the curve's and the anchors do not cover it whole. A segment whose ends coincide is its anchor alone.
-AIReal AnchorReach(const WalkSegment& s, AIReal tolerance) {
-    AIRealPoint chord{};
-    sAIRealMath->AIRealPointSubtract(&s.End.p, &s.Start.p, &chord);
-    const AIReal length = sAIRealMath->AIRealPointLength(&chord);
-    if (length < kDegenerateChord) return tolerance;
-    return std::min(tolerance, length * kAnchorReachOfChord);
-}
-
 // The curve point hit at parameter t.
 void CurveHit(const WalkContext& c, const WalkSegment& s, AIReal t) {
     HitState& h = gHitState;
@@ -173,6 +161,63 @@ void CurveHit(const WalkContext& c, const WalkSegment& s, AIReal t) {
     StoreNormalPoints(s.Curve, t, t + kNormalStep);
 }
 
+WalkSegment MakeSegment(const AIPathSegment& start, const AIPathSegment& end, int16_t startIndex,
+                        int16_t endIndex, int32_t handleFlag) {
+    WalkSegment s{start, end, {}, startIndex, endIndex, handleFlag};
+    const AIRealPoint& first = handleFlag == 0 ? start.out : start.in;
+    const AIRealPoint& second = handleFlag == 0 ? end.in : end.out;
+    sAIRealBezier->AIRealBezierSet(&s.Curve, &start.p, &first, &second, &end.p);
+    return s;
+}
+
+// The distance from the cursor to the nearest of the curve's samples, its two ends included.
+double NearestSampleDistance(const AIRealBezier& curve, AIRealPoint cursor) {
+    double nearest = Distance(curve.p0, cursor);
+    for (int32_t i = 1; i <= kWalkSamples; ++i) {
+        const double t = static_cast<double>(i) / kWalkSamples;
+        nearest = std::min(nearest, Distance(BezierPoint(curve, t).ToPoint(), cursor));
+    }
+    return nearest;
+}
+
+// The other segment that meets the examined one at its anchor `anchor`, when the path has one there: segment
+// k runs from anchor k to anchor k + 1, and the closing segment of a closed path joins the last anchor to the
+// first.
+std::optional<WalkSegment> OtherSegmentAt(const WalkContext& c, const WalkSegment& s, int16_t anchor) {
+    if (c.Records == nullptr) return std::nullopt;
+    const std::vector<AIPathSegment>& r = *c.Records;
+    const auto n = static_cast<int16_t>(r.size());
+    const int16_t closing = static_cast<int16_t>(n - 1);
+    const int16_t examined = s.HandleFlag == 1 ? closing : s.StartIndex;
+    const int16_t before = anchor > 0 ? static_cast<int16_t>(anchor - 1) : (c.Closed ? closing : int16_t{-1});
+    const int16_t after = anchor < closing ? anchor : (c.Closed ? closing : int16_t{-1});
+    const int16_t other = before == examined ? after : before;
+    if (other < 0 || other == examined) return std::nullopt;
+    if (other == closing && c.Closed) return MakeSegment(r[0], r[static_cast<size_t>(closing)], 0, closing, 1);
+    return MakeSegment(r[static_cast<size_t>(other)], r[static_cast<size_t>(other) + 1], other,
+                       static_cast<int16_t>(other + 1), 0);
+}
+
+// Whether the cursor takes the segment's anchor at `point` (index `anchor`). The segment of the two meeting
+// there that lies nearer the cursor decides, by its anchor reach: the whole tolerance on a straight segment,
+// less on a short curve. *yielded is set when the cursor lies within the tolerance of the anchor but on the
+// other segment, which takes it in its turn. The segments are measured only when their reaches disagree.
+bool TakesAnchor(const WalkContext& c, const WalkSegment& s, const AIRealPoint& point, int16_t anchor,
+                 bool* yielded) {
+    if (!sAIRealMath->AIRealPointClose(&point, &c.Cursor, c.Tolerance)) return false;
+    const bool inOwnReach = sAIRealMath->AIRealPointClose(&point, &c.Cursor, AnchorReach(s.Curve, c.Tolerance));
+    const std::optional<WalkSegment> other = OtherSegmentAt(c, s, anchor);
+    if (!other.has_value()) return inOwnReach;
+    const bool inOtherReach =
+        sAIRealMath->AIRealPointClose(&point, &c.Cursor, AnchorReach(other->Curve, c.Tolerance));
+    if (inOwnReach && inOtherReach) return true;
+    const bool otherNearer = NearestSampleDistance(other->Curve, c.Cursor) < NearestSampleDistance(s.Curve, c.Cursor);
+    if (!otherNearer) return inOwnReach;
+    if (inOtherReach) return true;
+    *yielded = true;
+    return false;
+}
+
 // True when the segment is hit: its start anchor, its end anchor or its curve.
 bool ExamineSegment(const WalkContext& c, const WalkSegment& s) {
     HitState& h = gHitState;
@@ -186,15 +231,15 @@ bool ExamineSegment(const WalkContext& c, const WalkSegment& s) {
         box.Add(s.Curve.p3);
         if (!box.Near(c.Cursor, c.Tolerance)) return false;
     }
-    const AIReal anchorReach = AnchorReach(s, c.Tolerance);
-    if (sAIRealMath->AIRealPointClose(&s.Start.p, &c.Cursor, anchorReach)) {
+    bool yielded = false;
+    if (TakesAnchor(c, s, s.Start.p, s.StartIndex, &yielded)) {
         h.HoverFlags.OverAnchor = 1;
         h.HoverPoint.p = s.Start.p;
         StoreNormalPoints(s.Curve, 0.0f, kNormalStep);
         h.HitStartIndex = s.StartIndex;
         return true;
     }
-    if (sAIRealMath->AIRealPointClose(&s.End.p, &c.Cursor, anchorReach)) {
+    if (TakesAnchor(c, s, s.End.p, s.EndIndex, &yielded)) {
         h.HoverFlags.OverAnchor = 1;
         h.SnapSegment.p = s.End.p;
         h.HoverPoint.p = s.End.p;
@@ -202,6 +247,7 @@ bool ExamineSegment(const WalkContext& c, const WalkSegment& s) {
         h.HitStartIndex = s.EndIndex;
         return true;
     }
+    if (yielded) return false;
     for (int32_t i = 0; i < kWalkSamples; ++i) {
         if (SampleDistance(s.Curve, SampleParameter(i), c.Cursor) < c.Tolerance) {
             const AIReal t = SampleParameter(NearestSampleFrom(s.Curve, i, c));
@@ -211,15 +257,6 @@ bool ExamineSegment(const WalkContext& c, const WalkSegment& s) {
         }
     }
     return false;
-}
-
-WalkSegment MakeSegment(const AIPathSegment& start, const AIPathSegment& end, int16_t startIndex,
-                        int16_t endIndex, int32_t handleFlag) {
-    WalkSegment s{start, end, {}, startIndex, endIndex, handleFlag};
-    const AIRealPoint& first = handleFlag == 0 ? start.out : start.in;
-    const AIRealPoint& second = handleFlag == 0 ? end.in : end.out;
-    sAIRealBezier->AIRealBezierSet(&s.Curve, &start.p, &first, &second, &end.p);
-    return s;
 }
 
 // The anchor records of a path and whether it is closed; false when the path has none to read.
@@ -233,9 +270,11 @@ bool ReadPath(AIArtHandle path, std::vector<AIPathSegment>* records, AIBoolean* 
 }
 
 // True when the path is hit somewhere: its segments in order, then the closing segment of a closed path.
-bool ExaminePath(const WalkContext& c, std::vector<AIPathSegment>& records) {
+bool ExaminePath(WalkContext c, std::vector<AIPathSegment>& records) {
     AIBoolean closed = false;
     if (!ReadPath(c.Art, &records, &closed)) return false;
+    c.Records = &records;
+    c.Closed = closed != 0;
     const auto n = static_cast<int16_t>(records.size());
     for (int16_t k = 0; k + 1 < n; ++k) {
         if (ExamineSegment(c, MakeSegment(records[k], records[k + 1], k, static_cast<int16_t>(k + 1), 0))) {

@@ -1,9 +1,11 @@
-// The Bézier tool's local radius on circles small and large, and its Info-panel value, as a user hovers and
-// clicks.
+// The Bézier tool's local radius and the Cercle tool's radius on circles small and large and on a curve through an
+// inflection, and the Bézier tool's Info-panel value, as a user hovers and clicks.
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "end_to_end_fixture.h"
+#include "frame/SettingRanges.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
 #include "simhost/Annotator.h"
@@ -14,38 +16,62 @@ namespace {
 
 struct RadiusCase {
     const char* name;
-    float radius;   // of the circle about the origin
+    int32_t tool;   // 4 the Bézier tool's local radius, 3 the Cercle tool's radius of a clicked arc
+    float radius;   // of the circle about the origin; 0 for the curve that turns through an inflection at (100, 0)
     float degrees;  // where the cursor is, counter-clockwise from the first anchor
     float reach;    // the cursor's distance from the centre: on the circle, or a little off it
-    bool curve;     // the click takes the curve (else the anchor, which starts a creation)
+    bool curve;     // the click takes the curve (else the anchor: a creation, or the Cercle tool's first end)
 };
 void PrintTo(const RadiusCase& c, std::ostream* out) { *out << c.name; }
 
-// Through the host's messages: hover, press and release in the local-radius mode; a click on the curve draws the
-// radius line from the centre of curvature to the curve point under the cursor, one near an anchor takes the
-// anchor. A tolerance wider than a quarter of a small circle's side no longer makes the whole circle an anchor.
+// The curve from (0, 0) up and over to (200, 0) and back through itself: it turns through an inflection at t = 0.5,
+// the point (100, 0), where its tangent runs along (3, -2).
+constexpr AIRealPoint kInflection{100, 0};
+
+// Through the host's messages: hover, press and release. A click on the curve draws the radius line from the centre
+// of curvature to the curve point under the cursor (the Cercle tool: the radius dimension of the arc), one near an
+// anchor takes the anchor. A tolerance wider than a quarter of a small circle's side no longer makes the whole
+// circle an anchor. Where the centre lies beyond the canvas, the line runs on the normal to the canvas's edge.
 class LocalRadiusClicks : public UserTest, public ::testing::WithParamInterface<RadiusCase> {};
 
 TEST_P(LocalRadiusClicks, TheRadiusLineEndsOnTheCurveUnderTheCursor) {
     const RadiusCase& c = GetParam();
-    Circle(c.radius);
+    if (c.radius > 0) {
+        Circle(c.radius);
+    } else {
+        Doc().DrawPath({sim::CurveSegment({0, 0}, {0, 0}, {50, 100}), sim::CurveSegment({200, 0}, {150, -100}, {200, 0})},
+                       false);
+    }
     gSettings.Sound = 1;
     gCurrentOptions.BezierMode = 1;
-    Select(4);
+    Select(c.tool);
     const double angle = static_cast<double>(c.degrees) * std::numbers::pi / 180.0;
     const auto at = [&](float reach) {
+        if (c.radius <= 0) return kInflection;
         return AIRealPoint{static_cast<float>(reach * std::cos(angle)), static_cast<float>(reach * std::sin(angle))};
     };
     Click(at(c.reach));
+    EXPECT_TRUE(Alerts().empty()) << c.name;
     if (!c.curve) {
         EXPECT_EQ(gHitState.HoverFlags.OverAnchor, 1) << c.name;
+        if (c.tool == kCircleTool) {
+            EXPECT_EQ(gToolState.ClickCount, 1) << c.name << ": the first end of an arc";
+            return;
+        }
         EXPECT_EQ(gToolState.BezierElementKind, 7) << c.name;
         EXPECT_EQ(sim::TheLogs().modalRuns.size(), 1u) << c.name << ": the creation dialog";
         return;
     }
-    ASSERT_EQ(gHitState.HoverFlags.OverArc, 1) << c.name;
-    EXPECT_EQ(gToolState.BezierElementKind, 5) << c.name;
     EXPECT_TRUE(sim::TheLogs().modalRuns.empty()) << c.name;
+    if (c.tool == kCircleTool) {
+        EXPECT_EQ(Beeps(), (std::vector<uint32_t>{9001})) << c.name;
+        EXPECT_EQ(gToolState.ClickCount, 0) << c.name << ": no first end waits";
+        EXPECT_EQ(Label(Group()).rfind("R", 0), 0u) << c.name << ": " << Label(Group());
+        EXPECT_NEAR(gMeasuredPoints.CircleRadius, c.radius, 0.05f * c.radius) << c.name;
+        return;
+    }
+    ASSERT_EQ(c.radius > 0 ? gHitState.HoverFlags.OverArc : gHitState.HoverFlags.OverCurve, 1) << c.name;
+    EXPECT_EQ(gToolState.BezierElementKind, 5) << c.name;
     EXPECT_EQ(Beeps(), (std::vector<uint32_t>{9000})) << c.name;
     const sim::ArtNode* line = Doc().Art(gCurrentDimension.AuxLine);
     ASSERT_NE(line, nullptr) << c.name;
@@ -56,20 +82,37 @@ TEST_P(LocalRadiusClicks, TheRadiusLineEndsOnTheCurveUnderTheCursor) {
     // The samples of a quarter lie a quarter's length / 1000 apart: under 0.32 on the largest circle here.
     EXPECT_NEAR(end.h, onCurve.h, 0.4f) << c.name;
     EXPECT_NEAR(end.v, onCurve.v, 0.4f) << c.name;
-    EXPECT_NEAR(std::hypot(end.h - centre.h, end.v - centre.v), c.radius, 0.01f * c.radius) << c.name;
+    if (c.radius > 0) {
+        EXPECT_NEAR(std::hypot(end.h - centre.h, end.v - centre.v), c.radius, 0.01f * c.radius) << c.name;
+        return;
+    }
+    // Beyond the canvas: the line leaves the curve point square to its tangent and stops at the canvas's edge,
+    // not at a corner; the value is the radius, longer than any line on the canvas.
+    const double along = (centre.h - end.h) * 3.0 + (centre.v - end.v) * -2.0;
+    EXPECT_NEAR(along / std::hypot(centre.h - end.h, centre.v - end.v), 0.0, 1e-3) << c.name;
+    EXPECT_NEAR(std::max(std::fabs(centre.h), std::fabs(centre.v)), kCanvasReach, 0.5) << c.name;
+    EXPECT_LT(std::min(std::fabs(centre.h), std::fabs(centre.v)), kCanvasReach - 1.0) << c.name;
+    const std::string value = Label(Group());
+    EXPECT_GT(std::strtod(value.c_str(), nullptr), kCanvasReach * 25.4 / 72.0) << c.name << ": " << value;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Circles, LocalRadiusClicks,
-    ::testing::Values(RadiusCase{"small, middle of a quarter", 8, 45, 8, true},
-                      RadiusCase{"small, a third of a quarter", 8, 30, 8, true},
-                      RadiusCase{"small, beside an anchor", 8, 5, 8, false},
-                      RadiusCase{"medium, middle", 40, 45, 40, true},
-                      RadiusCase{"large, middle", 200, 45, 200, true},
-                      RadiusCase{"large, near the start of a quarter", 200, 20, 200, true},
-                      RadiusCase{"large, cursor outside", 200, 60, 203, true},
-                      RadiusCase{"large, cursor inside", 200, 150, 197, true},
-                      RadiusCase{"large, on an anchor", 200, 90, 200, false}),
+    ::testing::Values(RadiusCase{"small, middle of a quarter", 4, 8, 45, 8, true},
+                      RadiusCase{"small, a third of a quarter", 4, 8, 30, 8, true},
+                      RadiusCase{"small, beside an anchor", 4, 8, 5, 8, false},
+                      RadiusCase{"medium, middle", 4, 40, 45, 40, true},
+                      RadiusCase{"large, middle", 4, 200, 45, 200, true},
+                      RadiusCase{"large, near the start of a quarter", 4, 200, 20, 200, true},
+                      RadiusCase{"large, cursor outside", 4, 200, 60, 203, true},
+                      RadiusCase{"large, cursor inside", 4, 200, 150, 197, true},
+                      RadiusCase{"large, on an anchor", 4, 200, 90, 200, false},
+                      RadiusCase{"inflection, centre beyond the canvas", 4, 0, 0, 0, true},
+                      RadiusCase{"Cercle, radius 3, middle of a quarter", 3, 3, 45, 3, true},
+                      RadiusCase{"Cercle, radius 4, middle of a quarter", 3, 4, 135, 4, true},
+                      RadiusCase{"Cercle, radius 5, middle of a quarter", 3, 5, 225, 5, true},
+                      RadiusCase{"Cercle, radius 6, middle of a quarter", 3, 6, 315, 6, true},
+                      RadiusCase{"Cercle, radius 3, on an anchor", 3, 3, 90, 3.3f, false}),
     [](const ::testing::TestParamInfo<RadiusCase>& info) { return "Case" + std::to_string(info.index); });
 
 // The Info panel's value after each move of a walk over two curves and empty canvas, in each mode: the value of

@@ -39,8 +39,15 @@ protected:
                 return true;
         return false;
     }
-    // Two straight paths of 100 and 150 points, two open corners (90 and 45 degrees), two circles, two curves.
+    // Two straight paths of 100 and 150 points, two open corners (90 and 45 degrees), two circles, two curves, and
+    // a closed square of side 10 whose corners lie nearer one another than two tolerances of the path walk, and a
+    // side of 40 that ends in a half circle of radius 4.
     static void DrawThings() {
+        Line({{500, 0}, {510, 0}, {510, 10}, {500, 10}}, true);
+        const float h = 4.0f * 4.0f / 3.0f;
+        Doc().DrawPath({sim::CurveSegment({600, 0}, {600, 0}, {600, 0}), sim::CurveSegment({640, 0}, {640, 0}, {640 + h, 0}),
+                        sim::CurveSegment({640, 8}, {640 + h, 8}, {640, 8})},
+                       false);
         Line({{0, 0}, {100, 0}});
         Line({{0, 200}, {0, 350}});
         Line({{-200, 0}, {-100, 0}, {-100, 100}});
@@ -90,8 +97,18 @@ INSTANTIATE_TEST_SUITE_P(
                  {{kOnCircle60, "133,01 mm"}, {{175, -241}, "70,58 mm"}, {kEmpty, ""}, {kOnCircle60, "133,01 mm"},
                   {kEmpty, ""}}},
         InfoWalk{"Longueurs et aires: two anchors", 5,
-                 {{{0, 0}, "35,28 mm"}, {{0, 350}, "52,92 mm"}, {kEmpty, ""}, {{0, 0}, "35,28 mm"}, {kEmpty, ""}}}),
-    [](const ::testing::TestParamInfo<InfoWalk>& info) { return "Tool" + std::to_string(info.param.tool); });
+                 {{{0, 0}, "35,28 mm"}, {{0, 350}, "52,92 mm"}, {kEmpty, ""}, {{0, 0}, "35,28 mm"}, {kEmpty, ""}}},
+        // The anchor within the tolerance wins over a straight segment however short: 40 points round.
+        InfoWalk{"Longueurs et aires: corners of a small square", 5,
+                 {{{503, 0}, "14,11 mm"}, {{510, 7}, "14,11 mm"}, {kEmpty, ""}, {{0, 0}, "35,28 mm"}, {{497, 10}, "14,11 mm"}}},
+        // Where a straight side meets a short curve, the part under the cursor decides: 3 from the corner along the
+        // side takes the anchor; 3 from it along the curve, past a quarter of its chord, the curve.
+        InfoWalk{"Longueurs et aires: a side ending in a small half circle", 5,
+                 {{{637, 0}, "18,59 mm"}, {{642.83f, 1.17f}, ""}, {kEmpty, ""}, {{637, 0}, "18,59 mm"}, {{0, 0}, "35,28 mm"}}}),
+    [](const ::testing::TestParamInfo<InfoWalk>& info) {
+        const std::string tool = "Tool" + std::to_string(info.param.tool);
+        return info.index < 5 ? tool : tool + "_" + std::to_string(info.index);
+    });
 
 }  // namespace
 }  // namespace endtoend
