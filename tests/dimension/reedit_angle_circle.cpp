@@ -214,6 +214,28 @@ TEST_F(ReEditAngleCircleTest, ADimensionOnALockedLayerIsLeftAloneWithoutAlert) {
     EXPECT_TRUE(Alerts().empty());
 }
 
+TEST_F(ReEditAngleCircleTest, ACircleKeepsItsOwnLeaderBendAndAnOlderOneTheBendItsLeaderShows) {
+    for (const bool kept : {true, false}) {
+        SCOPED_TRACE(kept ? "bend kept on its group" : "a group from before the bend was kept");
+        const AIArtHandle group = MakeCircleDimension(QuarterArc(100), {150, 150});
+        if (!kept) {
+            ASSERT_EQ(sAITag->DeleteTag(group, "coude"), kNoErr);
+        }
+        gToolState.CursorPoint = {40, -300};  // where another gesture left the cursor
+        AIArtHandle clicked = Dim().CircleParts[1];
+
+        ASSERT_EQ(RebuildCircleDimension(&clicked), kNoErr);
+
+        EXPECT_NEAR(gToolState.CircleLabelDistance, std::hypot(150.0, 150.0), 1e-3);
+        const std::vector<AIPathSegment>& leader = Node(Dim().CircleParts[1]).segments;
+        ASSERT_EQ(leader.size(), 3u);
+        EXPECT_NEAR(leader[1].p.h, 150.0, 1e-3);
+        EXPECT_NEAR(leader[1].p.v, 150.0, 1e-3);
+        EXPECT_NEAR(gToolState.CursorPoint.h, 150.0, 1e-3) << "in force for the panel's changes after it";
+        Doc().DisposeArt(Doc().MutableArt(Dim().DimensionGroup));
+    }
+}
+
 TEST_F(ReEditAngleCircleTest, AClickedCircleIsRebuiltFromItsArcAsItStandsNowAndAloneEvenWithRedrawOn) {
     gSettings.RedrawAll = 1;
     const AIArtHandle other = QuarterArc(50);
