@@ -1,6 +1,5 @@
 #include "dimension/Placement.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -117,12 +116,4 @@ void KeepAngleArc(AngleArc arc) {
     placement.ArcRadius = arc.Radius;
     placement.Reentrant = arc.Reentrant;
     KeepPlacement(placement);
-}
-
-bool KeptAngleArc(AngleArc* arc) {
-    const DimensionPlacement kept = KeptPlacement();
-    if (arc == nullptr || !kept.ArcRadius || !kept.Reentrant) return false;
-    arc->Radius = static_cast<AIReal>(*kept.ArcRadius);
-    arc->Reentrant = *kept.Reentrant;
-    return true;
 }

@@ -41,7 +41,5 @@ struct AngleArc {
     AIReal Radius = 0.0f;
     bool Reentrant = false;
 };
-// Keeps on the current dimension's group the arc its build drew. KeptAngleArc answers it; false, leaving *arc
-// alone, when the group keeps none (or a radius that is not finite or below kNegligibleLength).
+// Keeps on the current dimension's group the arc its build drew.
 void KeepAngleArc(AngleArc arc);
-bool KeptAngleArc(AngleArc* arc);
