@@ -8,6 +8,7 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionFit.h"
 #include "dimension/Geometry.h"
+#include "dimension/Placement.h"
 #include "dimension/Labels.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
@@ -261,14 +262,12 @@ bool CursorAtStartSide(AIRealPoint vertex, const AngleLayout& layout) {
     return TurnSense(layout.Sweep) * turn < 0.0;
 }
 
-// The end of the arc a value that does not fit goes past: while a press drags, the cursor's side, kept on the
-// group; in a build no drag places (the press on a dimension, update-all, a panel change after a click), the
+// The end of the arc a value that does not fit goes past: while a press drags, the cursor's side (which
+// DrawAngleLabel keeps on the group); in a build no drag places (the press on a dimension, update-all, a panel change after a click), the
 // end the drag kept there, else the far end, so that a cursor left by another gesture decides nothing.
 bool OutsideValueAtStart(AIRealPoint vertex, const AngleLayout& layout) {
     if (gToolState.PressDragged == 0) return KeptOutsideEnd() == 0;
-    const bool atStart = CursorAtStartSide(vertex, layout);
-    KeepOutsideEnd(atStart ? 0 : 1);
-    return atStart;
+    return CursorAtStartSide(vertex, layout);
 }
 
 // How deep the box, grown by the value gap, plainly meets a side or the arc's mark: the farthest a point of one
@@ -396,8 +395,9 @@ namespace {
 DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const AngleLayout& layout,
                             bool outsideAsked, double (&valueTail)[2], ASErr* result) {
     FormatAngleText(static_cast<AIReal>(angle), gMeasuredPoints.AngleFlip);
-    // A drag keeps on the group only the end its last step sent the value past.
-    if (gToolState.PressDragged != 0) KeepOutsideEnd(-1);
+    // A drag keeps on the group the end its cursor is nearer, past which the value goes when it does not fit,
+    // now or in a rebuild under another setting.
+    if (gToolState.PressDragged != 0) KeepOutsideEnd(CursorAtStartSide(vertex, layout) ? 0 : 1);
     AIArtHandle* frame = &gCurrentDimension.LabelFrames[0];
     KeepError(*result, WriteDimensionLabel(frame));
     const LabelExtent extent = MeasureDimensionLabel(*frame);

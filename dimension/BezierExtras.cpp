@@ -8,6 +8,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
+#include "dimension/Placement.h"
 #include "dimension/Labels.h"
 #include "dimension/Measures.h"
 #include "dimension/Skeletons.h"
@@ -83,6 +84,19 @@ Vector2 PointAlong(const std::vector<AIRealPoint>& polyline, const std::vector<d
     return Vector2(polyline[i - 1]) + (Vector2(polyline[i]) - Vector2(polyline[i - 1])) * t;
 }
 
+// The length and side of the ticks a division is drawn with (the side of a segment's or a curve's; an angle's
+// rays have none), put in force (the live path length, which the panel's rebuilds draw them at) and kept with
+// the division.
+void KeepTicks(double length, double direction) {
+    if (!FitsArtworkFloat(length))
+        return;
+    gCurrentOptions.BezierPathLength = static_cast<float>(length);
+    gBezierExtraValues.TickDirection = direction;
+    DimensionPlacement placement;
+    placement.TickLength = length;
+    KeepPlacement(placement);
+}
+
 // The base point of the Bézier click moved BezierPathLength in direction `angle`.
 AIRealPoint FromBase(AIRealPoint base, double angle) {
     return PointOnCircle(base, gCurrentOptions.BezierPathLength, angle);
@@ -94,14 +108,14 @@ ASErr RedrawDivision() {
     AIRealPoint p;
     switch (b.ConstructionKind) {
     case kSegmentElement:
-        p = FromBase(b.DividedSegment[0], b.SegmentDirection + kPi / 2.0);
+        p = FromBase(b.DividedSegment[0], b.TickDirection);
         return DrawSegmentDivisions(p.h, p.v, 0, 0, 0);
     case kAngleElement:
         p = FromBase(m.AngleVertex.p, b.DivisionStartAngle);
         return DrawAngleDivisions(p.h, p.v, 0, 0, 0);
     case kArcElement:
     case kCurveElement:
-        p = FromBase(m.ClickPoint.p, b.DivisionStartAngle);
+        p = FromBase(m.ClickPoint.p, b.TickDirection);
         return DrawCurveDivisions(p.h, p.v, 0, 0, 0);
     case kReticleElement:
         return DrawReticle();
@@ -203,6 +217,13 @@ ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t /*rightShift
     if (!IsFinitePoint(through))
         return kBadParameterErr;
     const AIRealPoint(&ends)[2] = gBezierExtraValues.DividedSegment;
+    const Vector2 span = Vector2(ends[1]) - Vector2(ends[0]);
+    if (!span.IsDegenerate()) {
+        const Vector2 across = UnitVector(span).Perpendicular();
+        const double offset = Dot2((Vector2(through) - Vector2(ends[0])).ToPoint(), across.ToPoint());
+        const Vector2 side = offset < 0.0 ? across * -1.0 : across;
+        KeepTicks(std::abs(offset), std::atan2(side.Y, side.X));
+    }
     return LayDivisionMarks(SegmentDivisionTicks(ends[0], ends[1], through,
                                                  LiveDivisionCount(), EndTicks(withEnds), alt != 0));
 }
@@ -212,6 +233,7 @@ ASErr DrawAngleDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShi
     if (!IsFinitePoint(through))
         return kBadParameterErr;
     const MeasuredPoints& m = gMeasuredPoints;
+    KeepTicks(Distance(m.AngleVertex.p, through), gBezierExtraValues.TickDirection);
     const double shown = ShownSweep(gBezierExtraValues.DivisionSweep, m.AngleFlip != 0);
     return LayDivisionMarks(AngleDivisionTicks(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle, shown,
                                                through, LiveDivisionCount(), EndTicks(withEnds)));
@@ -224,6 +246,8 @@ ASErr DrawCurveDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShi
     const AIArtHandle path = gBezierExtraValues.DivisionPath;
     if (!IsLiveArt(path))
         return kStaleHandleErr;
+    const AIRealPoint clicked = gMeasuredPoints.ClickPoint.p;
+    KeepTicks(Distance(clicked, through), std::atan2(through.v - clicked.v, through.h - clicked.h));
     return LayDivisionMarks(PolylineDivisionTicks(SampledPath(path), gMeasuredPoints.ClickPoint.p, through,
                                                   LiveDivisionCount(), EndTicks(withEnds)));
 }

@@ -6,6 +6,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
+#include "dimension/Placement.h"
 #include "dimension/Labels.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
@@ -102,6 +103,9 @@ ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t /*alt*/,
         m.CircleCentre, radius, labelPoint, gDimensionValues.ArcMiddleAngle, gCurrentOptions.Diameter != 0,
         gSettings.RadiusLineDrawn != 0, outside, gCurrentOptions.CircleTieLength, labelOffset, room);
     gToolState.CircleLabelDistance = static_cast<AIReal>(Distance(m.CircleCentre, labelPoint));
+    DimensionPlacement placement;
+    placement.LeaderBend = (Vector2(labelPoint) - Vector2(m.CircleCentre)).ToPoint();
+    KeepPlacement(placement);
 
     if (IsLiveArt(d.CircleParts[0])) {
         KeepError(result, layout.LineShown

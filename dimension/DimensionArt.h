@@ -55,23 +55,6 @@ ASErr SetArcPath(AIArtHandle path, AIRealPoint centre, double radius, double sta
 // The point at `radius` from `centre` in direction `angle` (radians).
 AIRealPoint PointOnCircle(AIRealPoint centre, double radius, double angle);
 
-// Keeps on the current dimension's group the end a drag chose for a value that does not fit (0 or 1: the
-// first end of a line, the start of an arc; the other), so that a rebuild no drag places puts it there again;
-// any other value removes it. KeptOutsideEnd answers it, -1 when none is kept.
-void KeepOutsideEnd(int8_t end);
-int8_t KeptOutsideEnd();
-
-// The radius of an angle dimension's first arc and whether it shows the re-entrant side.
-struct AngleArc {
-    AIReal Radius = 0.0f;
-    bool Reentrant = false;
-};
-// Keeps on the current dimension's group the arc its build drew, so that a rebuild no drag places draws it
-// there again. KeptAngleArc answers it; false, leaving *arc alone, when the group keeps none (or a radius that
-// is not finite or below kNegligibleLength).
-void KeepAngleArc(AngleArc arc);
-bool KeptAngleArc(AngleArc* arc);
-
 // The scale of end marks: the live "Zoom" over kEndMarkSizeUnit; 0 when no end marks are shown.
 double EndMarkScale();
 // Lays the end-mark shape of gArrowHeadShape at `tip`, its line side towards `direction` (radians, from the

@@ -28,17 +28,22 @@ inline constexpr const char* OnSegmentLink = "surseg";
 inline constexpr const char* AngleLink = "ang";
 inline constexpr const char* CircleLink = "cer";
 
-// On the group of a linear dimension: the end ("0" or "1") past which its drag put a value that does not fit,
-// so that a rebuild without the cursor puts it there again. A group without it takes the end the text reads
-// towards.
+// The placement a drag gave a dimension, on its group (see dimension/Placement.h): numbers as decimal text.
+// A linear dimension's signed offset of its line from the measured points.
+inline constexpr const char* OffsetKey = "attaches";
+// The end ("0" or "1") past which a linear or angle dimension's drag put a value that does not fit. A group
+// without it takes the end the text reads towards.
 inline constexpr const char* OutsideEndKey = "hors";
-// On the group of an angle dimension: the radius of its first arc (decimal text) and its side ("1" re-entrant,
-// "0" salient) as its last build drew them, so that update-all draws it there again. A group without them takes
-// the live "Rayon" and the salient side.
+// An angle dimension's radius of its first arc and its side ("1" re-entrant, "0" salient).
 inline constexpr const char* ArcRadiusKey = "rayon";
 inline constexpr const char* ReentrantKey = "rentrant";
+// A circle dimension's leader bend, from the circle's centre: two numbers apart by a blank.
+inline constexpr const char* LeaderBendKey = "coude";
+// A division's tick length.
+inline constexpr const char* TickLengthKey = "tic";
 // Every tag of a dimension's group that stays with it when a rebuild replaces the group.
-inline constexpr const char* GroupKeys[] = {OutsideEndKey, ArcRadiusKey, ReentrantKey};
+inline constexpr const char* GroupKeys[] = {OffsetKey, OutsideEndKey, ArcRadiusKey, ReentrantKey, LeaderBendKey,
+                                            TickLengthKey};
 
 // Anchor indexes of a link, on the parts: decimal text.
 inline constexpr size_t AnchorIndexKeyCount = 3;

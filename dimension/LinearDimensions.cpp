@@ -9,6 +9,7 @@
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
+#include "dimension/Placement.h"
 #include "dimension/Labels.h"
 #include "dimension/Naming.h"
 #include "dimension/Skeletons.h"
@@ -150,15 +151,17 @@ ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint se
     const AIRealPoint onLine = frame.At(offset, options.FreeText ? frame.AlongOf(label) : middle);
     d.CutAroundText = true;
     d.FreeText = options.FreeText;
+    DimensionPlacement placement;
+    placement.Offset = offset;
     if (from == OutsideEndFrom::Cursor) {
         d.OutsideEnd = CursorEnd(frame, first, second, label);
-        KeepOutsideEnd(d.OutsideEnd);
+        placement.OutsideEnd = d.OutsideEnd;
     } else {
         d.OutsideEnd = KeptOutsideEnd();
     }
+    KeepPlacement(placement);
     d.LabelAt = LabelAnchor(onLine, d.LabelAngle, SegmentLabelOffset());
-    gCurrentOptions.SideTieLength = offset;
-    gDimensionValues.ExtensionLineReach = ExtensionReachAt(offset);
+    UseLinearOffset(offset);
     ASErr result = DrawStraightDimension(d, 0);
     NameBuiltDimension(kind, LinearFamily::Single);
     return result;
@@ -170,6 +173,9 @@ ASErr BuildSideText(LinearOrientation kind, AIRealPoint first, AIRealPoint secon
     const LinearFrame frame = FrameFor(kind, first, second);
     StraightDimension d = Between(frame, first, second, offset, options);
     d.ExtensionOvershoot = overshoot;
+    DimensionPlacement placement;
+    placement.Offset = offset;
+    KeepPlacement(placement);
     const double span = frame.AlongOf(second) - frame.AlongOf(first);
     const size_t end = gToolState.LabelPosition == kLabelPastFirstEnd ? 0 : 1;
     const double outward = (end == 0 ? -1.0 : 1.0) * (span < 0.0 ? -1.0 : 1.0);
@@ -203,8 +209,7 @@ ASErr ProjectedSideText(LinearOrientation kind, AIReal x, AIReal y, AIReal x1, A
     if (options.RoundOffset)
         offset = RoundedUp(offset, gSettings.SideTieLength);
     // The line's offset across the projection is the length in force, as a rebuild without the cursor takes it.
-    gCurrentOptions.SideTieLength = offset;
-    gDimensionValues.ExtensionLineReach = ExtensionReachAt(offset);
+    UseLinearOffset(offset);
     return BuildSideText(kind, Point(x1, y1), Point(x2, y2), offset, ExtensionOvershoot(), options);
 }
 
@@ -483,6 +488,15 @@ LinearOrientation LiveOrientation() {
 double ExtensionReachAt(double offset) {
     const double extra = gCurrentOptions.EndMarkSize * kExtensionReachPerEndMarkSize;
     return offset < 0.0 ? offset - extra : offset + extra;
+}
+
+double LinearOffsetOf(AIRealPoint p) {
+    return FrameFor(LiveOrientation(), gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p).OffsetOf(p);
+}
+
+void UseLinearOffset(double offset) {
+    gCurrentOptions.SideTieLength = offset;
+    gDimensionValues.ExtensionLineReach = ExtensionReachAt(offset);
 }
 
 ASErr DrawSegmentDimension() {

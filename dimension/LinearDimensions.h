@@ -15,6 +15,12 @@ enum LinearOrientation : int32_t { kParallelDimension = 0, kHorizontalDimension 
 // over to DrawArcLengthDimension. Result: the last host error.
 ASErr DrawSegmentDimension();
 
+// The signed offset of `p` from FirstPoint and SecondPoint across the live orientation: the live "Attaches" of a
+// line through it.
+double LinearOffsetOf(AIRealPoint p);
+// Puts a linear dimension's own offset in force: the live "Attaches" and the extension lines' reach with it.
+void UseLinearOffset(double offset);
+
 // How far the extension lines reach past the measured line for a dimension line at the signed `offset`: the
 // offset and the live end-mark share beyond it, signed as the offset is.
 double ExtensionReachAt(double offset);

@@ -13,6 +13,7 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/Placement.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Links.h"
 #include "dimension/Skeletons.h"
@@ -67,6 +68,24 @@ bool ReadAnchor(AIArtHandle path, int16_t index, AIPathSegment* anchor) {
 AIArtHandle GroupOf(AIArtHandle part) {
     AIArtHandle parent = nullptr;
     return sAIArt->GetArtParent(part, &parent) == kNoErr ? parent : nullptr;
+}
+
+// Anchor `index` of the first path of `group` that carries `marker` and not `unless` (when given); false when
+// there is none. A dimension made before its placement was kept gives it back from its own parts so.
+bool MarkedPartAnchor(AIArtHandle group, const char* marker, const char* unless, int16_t index, AIRealPoint* p) {
+    AIArtHandle child = nullptr;
+    if (!IsLiveArt(group) || sAIArt->GetArtFirstChild(group, &child) != kNoErr) return false;
+    while (child != nullptr) {
+        AIPathSegment anchor;
+        if (HasTag(child, marker) && (unless == nullptr || !HasTag(child, unless)) && ReadAnchor(child, index, &anchor)) {
+            *p = anchor.p;
+            return true;
+        }
+        AIArtHandle next = nullptr;
+        if (sAIArt->GetArtSibling(child, &next) != kNoErr) return false;
+        child = next;
+    }
+    return false;
 }
 
 }  // namespace
@@ -245,11 +264,17 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
 RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
     LinearAnchors found;
     if (!FindLinearAnchors(part, &found, index)) return {RebuildOutcome::PathNotFound, kNoErr};
+    const AIArtHandle group = GroupOf(part);
+    const DimensionPlacement kept = ReadPlacement(group);
+    AIRealPoint onLine{};
+    const bool lineFound = MarkedPartAnchor(group, format::RefreshMarker, nullptr, 0, &onLine);
     if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
     MeasuredPoints& m = gMeasuredPoints;
     m.FirstPoint = found.First.Anchor;
     m.SecondPoint = found.Second.Anchor;
     m.SegmentAngle = static_cast<AIReal>(DirectionFrom(m.FirstPoint.p, m.SecondPoint.p));
+    // Its own offset, else the one its line shows, else the stored one: never the one another drag left.
+    UseLinearOffset(kept.Offset ? *kept.Offset : lineFound ? LinearOffsetOf(onLine) : gSettings.SideTieLength);
     gHitState.MeasuredArt = found.Second.Path;
     int32_t& overCentre = gHitState.HoverFlags.OverCentre;
     const int32_t hovered = overCentre;
@@ -266,13 +291,13 @@ RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex*
     return {RebuildOutcome::Rebuilt, result};
 }
 
-namespace {
-
-// Rebuilds the angle dimension of `part`: at the radius and on the side its group keeps, or, when `keptRadius`
-// is false or the group keeps none, at the live "Rayon"; a group that keeps no side starts on the salient side.
-RebuildResult RebuildAngleDimension(AIArtHandle part, const LinkedPathIndex* index, bool keptRadius) {
+RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
     AngleAnchors found;
     if (!FindAngleAnchors(part, &found, index)) return {RebuildOutcome::PathNotFound, kNoErr};
+    const AIArtHandle group = GroupOf(part);
+    const DimensionPlacement kept = ReadPlacement(group);
+    AIRealPoint onArc{};
+    const bool arcFound = MarkedPartAnchor(group, format::AngleMarker, nullptr, 0, &onArc);
     if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
     MeasuredPoints& m = gMeasuredPoints;
     m.AngleVertex = found.Vertex.Anchor;
@@ -281,28 +306,19 @@ RebuildResult RebuildAngleDimension(AIArtHandle part, const LinkedPathIndex* ind
     const AIRealPoint vertex = m.AngleVertex.p;
     m.AngleValue = static_cast<AIReal>(SignedAngle((Vector2(m.AnglePointB.p) - Vector2(vertex)).ToPoint(),
                                                    (Vector2(m.AnglePointA.p) - Vector2(vertex)).ToPoint()));
-    AngleArc arc{static_cast<AIReal>(gCurrentOptions.ArcRadius), false};
-    const AIReal liveRadius = arc.Radius;
-    // The side is the dimension's own, never one a drag of another left behind.
-    if (KeptAngleArc(&arc) && !keptRadius) arc.Radius = liveRadius;
-    m.AngleFlip = arc.Reentrant ? 1 : 0;
+    // Its own arc, else the one its first arc shows, else the stored radius; its own side, else the salient one.
+    const double fromArc = arcFound ? Distance(vertex, onArc) : 0.0;
+    gCurrentOptions.ArcRadius = kept.ArcRadius                     ? *kept.ArcRadius
+                                : fromArc >= kNegligibleLength ? fromArc
+                                                               : gSettings.ArcRadius;
+    m.AngleFlip = kept.Reentrant.value_or(false) ? 1 : 0;
     gHitState.MeasuredArt = found.Vertex.Path;
     ASErr result = BuildAngleDimensionArt();
     KeepError(result, LinkAngle(found.Vertex.Path, found.Previous.Index, found.Vertex.Index, found.Next.Index));
-    KeepError(result, DrawAngleDimension(vertex.h, vertex.v, arc.Radius, m.AngleValue,
+    KeepError(result, DrawAngleDimension(vertex.h, vertex.v, SettingAsFloat(gCurrentOptions.ArcRadius), m.AngleValue,
                                          static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)),
                                          gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, 0, 0, 0, 0));
     return {RebuildOutcome::Rebuilt, result};
-}
-
-}  // namespace
-
-RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
-    return RebuildAngleDimension(part, index, true);
-}
-
-RebuildResult RebuildClickedAngleDimension(AIArtHandle part, const LinkedPathIndex* index) {
-    return RebuildAngleDimension(part, index, false);
 }
 
 RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* index) {
@@ -313,14 +329,26 @@ RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* 
         !CircleFromChords(found.First.Anchor, found.Second.Anchor, &centre, &radius)) {
         return {RebuildOutcome::PathNotFound, kNoErr};
     }
+    const AIArtHandle group = GroupOf(part);
+    const DimensionPlacement kept = ReadPlacement(group);
+    AIRealPoint bend{};
+    const bool leaderFound = MarkedPartAnchor(group, format::CircleMarker, format::RefreshMarker, 1, &bend);
     if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
     MeasuredPoints& m = gMeasuredPoints;
     m.CircleCentre = centre.p;
     m.CircleRadius = radius;
     gDimensionValues.ArcMiddleAngle = static_cast<AIReal>(ArcMiddleDirection(found, centre.p));
     gHitState.MeasuredArt = found.First.Path;
+    // Its own leader bend, else the one its leader shows, else towards the middle of its arc.
     const double reach = radius + gCurrentOptions.EndMarkSize * 0.01 + kCircleLabelClearance;
-    const AIRealPoint label = PointOnCircle(centre.p, reach, gDimensionValues.ArcMiddleAngle);
+    AIRealPoint label = PointOnCircle(centre.p, reach, gDimensionValues.ArcMiddleAngle);
+    if (kept.LeaderBend)
+        label = (Vector2(centre.p) + Vector2(*kept.LeaderBend)).ToPoint();
+    else if (leaderFound)
+        label = bend;
+    // The label point is in force for the panel's changes that follow, as a drag leaves it.
+    gToolState.CursorPoint = label;
+    gToolState.CircleLabelAngle = static_cast<AIReal>(DirectionFrom(centre.p, label));
     ASErr result = BuildCircleDimensionArt();
     KeepError(result, LinkCircle(found.First.Path, found.First.Index, found.Second.Index));
     KeepError(result, DrawCircleDimension(label.h, label.v, 0, 0, 0, 0));
@@ -342,12 +370,15 @@ ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildOne rebuild) {
 
 namespace {
 
-// With "Redessiner" on every dimension the list names (`rebuild`), after which no click is left in progress;
-// else the clicked one (`clicked`).
-ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(), RebuildOne rebuild,
-                    RebuildOne clicked) {
-    if (gSettings.RedrawAll == 0) return RebuildEvery({hit.object}, clicked);
-    const ASErr result = RebuildEvery(every(), rebuild);
+// With "Redessiner" on every dimension the list names, after which no click is left in progress; else the
+// clicked one.
+ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(), RebuildOne rebuild) {
+    if (gSettings.RedrawAll == 0) return RebuildEvery({hit.object}, rebuild);
+    // The clicked dimension is rebuilt last, so that it is the one the panel's changes rebuild after the pass.
+    std::vector<AIArtHandle> parts = every();
+    const AIArtHandle clicked = GroupOf(hit.object);
+    std::stable_partition(parts.begin(), parts.end(), [clicked](AIArtHandle part) { return GroupOf(part) != clicked; });
+    const ASErr result = RebuildEvery(parts, rebuild);
     gToolState.ClickInProgress = 0;
     return result;
 }
@@ -355,11 +386,11 @@ ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(
 }  // namespace
 
 ASErr ReEditSegmentDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
-    return ReEditClicked(hit, LinearDimensionsToUpdate, RebuildSegmentDimensionOf, RebuildSegmentDimensionOf);
+    return ReEditClicked(hit, LinearDimensionsToUpdate, RebuildSegmentDimensionOf);
 }
 
 ASErr ReEditAngleDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
-    return ReEditClicked(hit, AngleDimensionsToUpdate, RebuildAngleDimensionOf, RebuildClickedAngleDimension);
+    return ReEditClicked(hit, AngleDimensionsToUpdate, RebuildAngleDimensionOf);
 }
 
 ASErr RebuildCircleDimension(AIArtHandle* clickedArt) {

@@ -107,20 +107,21 @@ constexpr double kCircleLabelClearance = 24.0;
 // DimensionGroup; false, changing nothing, when the part is in no dimension group or the group cannot be made.
 bool ReplaceDimensionGroup(AIArtHandle part);
 
+// Each rebuild below puts the dimension back where its own drag placed it: the placement its group keeps
+// (dimension/Placement.h), or for a group from before it was kept the place its own parts show, never one another
+// dimension's drag left; that placement is put in force in the live values (the offset "Attaches", the arc radius
+// "Rayon", the label point), so that a panel change after it rebuilds the dimension in place.
 // Rebuilds the linear dimension of `part` with the current settings from its two anchors read again: a new
 // skeleton in a new group (always re-editable: it carries "mods" whatever the hover flags say), the link
-// written again ("surseg", or "segpt1" and "segpt2"), DrawSegmentDimension.
+// written again ("surseg", or "segpt1" and "segpt2"), DrawSegmentDimension at its own offset.
 RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);
 // Rebuilds the angle dimension of `part` with the current settings from its vertex and neighbours read
-// again: a new skeleton in a new group, the link written again, DrawAngleDimension at the arc radius and on the
-// side (salient or re-entrant) its group keeps; a group that keeps none is drawn at the live "Rayon" on the
-// salient side. What update-all does to each angle.
+// again: a new skeleton in a new group, the link written again, DrawAngleDimension at its own arc radius and on
+// its own side (salient or re-entrant; salient when it keeps none).
 RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);
-// The same for the one angle dimension a click re-opens: at the live "Rayon" (the radius the panel shows is the
-// one the click applies), on the side its group keeps.
-RebuildResult RebuildClickedAngleDimension(AIArtHandle part, const LinkedPathIndex* index = nullptr);
-// Rebuilds the circle dimension of `part` from the two arc ends read again (CircleFromChords), its label
-// towards the middle of the arc, kCircleLabelClearance beyond the circle and the live end-mark size.
+// Rebuilds the circle dimension of `part` from the two arc ends read again (CircleFromChords), its leader
+// bent at its own point; a dimension that shows none takes its label towards the middle of the arc,
+// kCircleLabelClearance beyond the circle and the live end-mark size.
 RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* index = nullptr);
 
 // Rebuilds one kind of dimension for every part of the list, the measured paths looked up in one index of the

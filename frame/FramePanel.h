@@ -25,8 +25,9 @@ public:
     virtual void EnableFlyoutEntry(int32_t /*entryID*/, int32_t /*enabled*/) {}
     virtual void ShowSelectionMeasures() = 0;
     virtual void ShowFigureArea() = 0;
-    // Shows the live "Attaches" in force in the tie length field, its sign the side of the line.
-    virtual void ShowSideTieLength() {}
+    // Shows the placement values in force, as a drag or a re-open left them: the live "Attaches" in the tie
+    // length field (its sign the side of the line), the live "Rayon" and the tick length.
+    virtual void ShowPlacementValues() {}
     // Shows the line the Longueurs & aires hint draws for the part of a path between two anchors.
     virtual void ShowCurvePartText(const char* /*line*/) {}
 };

@@ -198,13 +198,11 @@ void SideTieLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     double& live = gCurrentOptions.SideTieLength;
     const double typed = HeldPanelValue(item, live);
-    if (gToolState.ArcLengthMode != 0 || gToolState.CurveOffsetMode != 0) {
+    // The field shows the signed length in force: a typed number keeps its sign, the side of the line.
+    if (gToolState.ArcLengthMode != 0 || gToolState.CurveOffsetMode != 0)
         live = typed;
-    } else {
-        live = std::copysign(std::abs(typed), live);
-        ShowPanelValue(kSideTieItem, live);
-        gDimensionValues.ExtensionLineReach = ExtensionReachAt(live);
-    }
+    else
+        UseLinearOffset(typed);
     gToolState.CursorPoint = CursorForSideTie(live);
     RefreshAndRememberLine();
 }

@@ -223,4 +223,8 @@ void TavorineDialogue::ShowSelectionMeasures() { ::ShowSelectionMeasures(); }
 void TavorineDialogue::ShowFigureArea() { ::ShowFigureArea(); }
 void TavorineDialogue::ShowCurvePartText(const char* line) { ::ShowCurvePartText(line); }
 
-void TavorineDialogue::ShowSideTieLength() { ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength); }
+void TavorineDialogue::ShowPlacementValues() {
+    ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
+    ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
+    ShowPanelValue(kPathLengthItem, gCurrentOptions.BezierPathLength);
+}

@@ -28,7 +28,7 @@ public:
     void ShowSelectionMeasures() override;
     void ShowFigureArea() override;
     void ShowCurvePartText(const char* line) override;
-    void ShowSideTieLength() override;
+    void ShowPlacementValues() override;
 
 private:
     SPAccessRef fPluginAccess = nullptr;

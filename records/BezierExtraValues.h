@@ -18,6 +18,7 @@ struct BezierExtraValues {
     AIReal DivisionSweep = 0.0f;        // radians, signed: the divided angle at AngleVertex
     AIReal DivisionStartAngle = 0.0f; // radians: from the vertex towards FirstPoint, or cursor to curve point
     AIRealPoint RadiusLabelPoint;     // the point the local radius was last drawn at
+    double TickDirection = 0.0;       // radians: the side a segment's or curve's division ticks were drawn on
 };
 
 extern BezierExtraValues gBezierExtraValues;

@@ -10,6 +10,7 @@
 #include "tools/CreationOptions.h"
 #include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
+#include "tools/MouseDrag.h"
 #include "records/DragValues.h"
 #include "records/ToolState.h"
 
@@ -89,5 +90,9 @@ ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
     ASErr error = kNoErr;
     const AIToolHitData hit = HoveredArtHit(message->cursor, kClickTolerance, &error);
     if (error != kNoErr) return error;
-    return RunClickSequence(this, hit, message);
+    // A re-open puts the dimension's own placement in force; the panel then shows it.
+    const ShownPlacement before = LivePlacement();
+    const ASErr result = RunClickSequence(this, hit, message);
+    ShowPlacementIfChanged(this, before);
+    return result;
 }

@@ -39,6 +39,15 @@ AIReal RoundedDownTo(AIReal value, double step) {
     return static_cast<AIReal>(std::floor(value / step) * step);
 }
 
+ShownPlacement LivePlacement() {
+    const CurrentOptions& live = gCurrentOptions;
+    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength};
+}
+
+void ShowPlacementIfChanged(TavorinePlugIn* plugin, const ShownPlacement& before) {
+    if (plugin->PanelDialogue != nullptr && !(LivePlacement() == before)) plugin->PanelDialogue->ShowPlacementValues();
+}
+
 ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
     gToolState.PressDragged = 1;
     if (gToolState.PressConsumed != 0) return kNoErr;
@@ -46,17 +55,16 @@ ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
     gToolState.DragModifier = 0;
     const DragKeys keys = ReadDragKeys();
     gToolState.CursorPoint = message->cursor;
+    // The drag may put another offset, arc radius or tick length in force; the panel then shows it.
+    const ShownPlacement before = LivePlacement();
+    ASErr result = kNoErr;
     switch (gToolState.CurrentTool) {
-    case kSegmentTool: {
-        // The drag may set the live "Attaches"; the tie length field then shows the length in force.
-        const double tie = gCurrentOptions.SideTieLength;
-        const ASErr result = DragSegmentTool(*message, keys);
-        if (PanelDialogue != nullptr && gCurrentOptions.SideTieLength != tie) PanelDialogue->ShowSideTieLength();
-        return result;
+    case kSegmentTool: result = DragSegmentTool(*message, keys); break;
+    case kAngleTool: result = DragAngleTool(*message, keys); break;
+    case kCircleTool: result = DragCircleTool(*message, keys); break;
+    case kBezierTool: result = DragBezierTool(*message, keys); break;
+    default: break;
     }
-    case kAngleTool: return DragAngleTool(*message, keys);
-    case kCircleTool: return DragCircleTool(*message, keys);
-    case kBezierTool: return DragBezierTool(*message, keys);
-    default: return kNoErr;
-    }
+    ShowPlacementIfChanged(this, before);
+    return result;
 }

@@ -26,6 +26,19 @@ void SetDragCursor(const AIToolMessage& message, int32_t id);
 AIReal RoundedUpTo(AIReal value, double step);
 AIReal RoundedDownTo(AIReal value, double step);
 
+class TavorinePlugIn;
+
+// The placement values in force that the panel shows: the live "Attaches", "Rayon" and the tick length.
+struct ShownPlacement {
+    double Offset = 0.0;
+    double ArcRadius = 0.0;
+    float TickLength = 0.0f;
+    bool operator==(const ShownPlacement&) const = default;
+};
+ShownPlacement LivePlacement();
+// Shows them in the panel when a press (its click or its drag) changed them since `before`.
+void ShowPlacementIfChanged(TavorinePlugIn* plugin, const ShownPlacement& before);
+
 // Each answers the result of the last builder it called, 0 when none ran.
 ASErr DragSegmentTool(const AIToolMessage& message, const DragKeys& keys);
 ASErr DragAngleTool(const AIToolMessage& message, const DragKeys& keys);

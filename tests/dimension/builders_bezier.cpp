@@ -198,6 +198,7 @@ TEST_F(BezierExtra, TheRedrawRebuildsTheClickedKindAtTheNewPathLength) {
     gBezierExtraValues.ConstructionKind = kSegmentElement;
     Segment({0.0f, 0.0f}, {0.0f, 60.0f});
     gBezierExtraValues.SegmentDirection = static_cast<AIReal>(kPi / 2.0);
+    gBezierExtraValues.TickDirection = kPi;  // the side its click drew the ticks on
     gCurrentOptions.BezierPathLength = 7.0f;
     ASSERT_EQ(RedrawBezierExtra(), kNoErr);
     const auto marks = Marks();

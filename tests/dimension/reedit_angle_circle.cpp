@@ -123,24 +123,21 @@ TEST_F(ReEditAngleCircleTest, ARebuiltAngleShowsItsSalientSideWhateverTheLastDra
     EXPECT_NEAR(std::atan2(anchors.back().p.v, anchors.back().p.h), std::numbers::pi / 4, 1e-4);
 }
 
-TEST_F(ReEditAngleCircleTest, AnAngleIsRebuiltAtTheArcItsGroupKeepsAndAnOlderOneAsBefore) {
+TEST_F(ReEditAngleCircleTest, AnAngleIsRebuiltAtTheArcItsGroupKeepsAndAnOlderOneAtTheArcItShows) {
     struct Case {
         const char* keptRadius;  // nullptr: a group from before the arc was kept
         const char* keptReentrant;
-        RebuildOne rebuild;
+        double live;  // the live "Rayon" another dimension's drag left
         double radius;
         const char* value;
     };
-    // The live "Rayon" is 80; the 45-degree corner reads "315" on its re-entrant side.
-    const Case cases[] = {{nullptr, nullptr, RebuildAngleDimensionOf, 80.0, "45"},
-                          {nullptr, nullptr, RebuildClickedAngleDimension, 80.0, "45"},
-                          {"42.5", "1", RebuildAngleDimensionOf, 42.5, "315"},
-                          {"42.5", "1", RebuildClickedAngleDimension, 80.0, "315"},
-                          {"42.5", "0", RebuildAngleDimensionOf, 42.5, "45"},
-                          {"-3", "1", RebuildAngleDimensionOf, 80.0, "45"}};
+    // Each is built at 80; the 45-degree corner reads "315" on its re-entrant side.
+    const Case cases[] = {{nullptr, nullptr, 80.0, 80.0, "45"},  {nullptr, nullptr, 30.0, 80.0, "45"},
+                          {"42.5", "1", 80.0, 42.5, "315"},      {"42.5", "1", 30.0, 42.5, "315"},
+                          {"42.5", "0", 80.0, 42.5, "45"},       {"-3", "1", 30.0, 80.0, "45"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.keptRadius != nullptr ? c.keptRadius : "none") + " " +
-                     (c.rebuild == RebuildAngleDimensionOf ? "update-all" : "clicked"));
+        SCOPED_TRACE(std::string(c.keptRadius != nullptr ? c.keptRadius : "none") + " live " +
+                     std::to_string(c.live));
         const AIArtHandle path = Path({{100, 0}, {0, 0}, {100, 100}});
         const AIArtHandle group = MakeAngleDimension(path, 0, 1, 2);
         sAITag->DeleteTag(group, "rayon");
@@ -150,8 +147,10 @@ TEST_F(ReEditAngleCircleTest, AnAngleIsRebuiltAtTheArcItsGroupKeepsAndAnOlderOne
             ASSERT_EQ(sAITag->SetTag(group, "rentrant", kTagTypeString, c.keptReentrant), kNoErr);
         }
         gMeasuredPoints.AngleFlip = 1;  // left by a drag of another angle
+        gCurrentOptions.ArcRadius = c.live;
 
-        ASSERT_EQ(c.rebuild(Dim().AngleArcs[0], nullptr).Outcome, RebuildOutcome::Rebuilt);
+        ASSERT_EQ(RebuildAngleDimensionOf(Dim().AngleArcs[0], nullptr).Outcome, RebuildOutcome::Rebuilt);
+        EXPECT_NEAR(gCurrentOptions.ArcRadius, c.radius, 1e-3) << "its own radius is the one in force";
 
         EXPECT_EQ(Node(Dim().LabelFrames[0]).text.contents.substr(0, std::string(c.value).size()), c.value);
         const std::vector<AIPathSegment>& anchors = Node(Dim().AngleArcs[0]).segments;
@@ -215,6 +214,28 @@ TEST_F(ReEditAngleCircleTest, ADimensionOnALockedLayerIsLeftAloneWithoutAlert) {
     EXPECT_TRUE(Alerts().empty());
 }
 
+TEST_F(ReEditAngleCircleTest, ACircleKeepsItsOwnLeaderBendAndAnOlderOneTheBendItsLeaderShows) {
+    for (const bool kept : {true, false}) {
+        SCOPED_TRACE(kept ? "bend kept on its group" : "a group from before the bend was kept");
+        const AIArtHandle group = MakeCircleDimension(QuarterArc(100), {150, 150});
+        if (!kept) {
+            ASSERT_EQ(sAITag->DeleteTag(group, "coude"), kNoErr);
+        }
+        gToolState.CursorPoint = {40, -300};  // where another gesture left the cursor
+        AIArtHandle clicked = Dim().CircleParts[1];
+
+        ASSERT_EQ(RebuildCircleDimension(&clicked), kNoErr);
+
+        EXPECT_NEAR(gToolState.CircleLabelDistance, std::hypot(150.0, 150.0), 1e-3);
+        const std::vector<AIPathSegment>& leader = Node(Dim().CircleParts[1]).segments;
+        ASSERT_EQ(leader.size(), 3u);
+        EXPECT_NEAR(leader[1].p.h, 150.0, 1e-3);
+        EXPECT_NEAR(leader[1].p.v, 150.0, 1e-3);
+        EXPECT_NEAR(gToolState.CursorPoint.h, 150.0, 1e-3) << "in force for the panel's changes after it";
+        Doc().DisposeArt(Doc().MutableArt(Dim().DimensionGroup));
+    }
+}
+
 TEST_F(ReEditAngleCircleTest, AClickedCircleIsRebuiltFromItsArcAsItStandsNowAndAloneEvenWithRedrawOn) {
     gSettings.RedrawAll = 1;
     const AIArtHandle other = QuarterArc(50);
@@ -233,7 +254,8 @@ TEST_F(ReEditAngleCircleTest, AClickedCircleIsRebuiltFromItsArcAsItStandsNowAndA
     EXPECT_NEAR(gMeasuredPoints.CircleRadius, 200.0, 1e-3);
     EXPECT_NEAR(gMeasuredPoints.CircleCentre.h, 0.0, 1e-3);
     EXPECT_NEAR(gDimensionValues.ArcMiddleAngle, std::numbers::pi / 4, 1e-4);
-    EXPECT_NEAR(gToolState.CircleLabelDistance, 200.0 + 1.0 + 24.0, 1e-3);
+    // Its leader keeps the bend its own drag gave it, not a fixed distance from the circle.
+    EXPECT_NEAR(gToolState.CircleLabelDistance, std::hypot(150.0, 150.0), 1e-3);
     EXPECT_EQ(gHitState.MeasuredArt, path);
     const Tags first = TagsOf(Dim().CircleParts[0]);
     EXPECT_EQ(first.at("cer"), "2");

@@ -7,6 +7,8 @@
 #include "dimension/LinearDimensions.h"
 #include "dimension/Links.h"
 #include "dimension/ReEdit.h"
+#include "frame/SuiteTable.h"
+#include "host/TagSuite.h"
 #include "reedit_fixture.h"
 #include "records/ToolState.h"
 #include "records/HitState.h"
@@ -80,6 +82,28 @@ TEST_F(ReEditSegmentTest, AClickedSegmentDimensionIsRebuiltFromTheAnchorsAsTheyS
     EXPECT_EQ(line.at("red"), "jj");
     EXPECT_EQ(TagsOf(path).at("surseg"), "1");
     EXPECT_TRUE(Alerts().empty());
+}
+
+TEST_F(ReEditSegmentTest, ARebuiltDimensionKeepsItsOwnOffsetAndAnOlderOneTheOffsetItsLineShows) {
+    // Built at 20; another dimension's drag then left -45 in force.
+    for (const bool kept : {true, false}) {
+        SCOPED_TRACE(kept ? "offset kept on its group" : "a group from before the offset was kept");
+        gCurrentOptions.SideTieLength = 20.0;
+        const AIArtHandle path = Path({{0, 0}, {100, 0}});
+        const AIArtHandle group = MakeLinearDimension(path, 0, path, 1, true);
+        if (!kept) {
+            ASSERT_EQ(sAITag->DeleteTag(group, "attaches"), kNoErr);
+        }
+        gCurrentOptions.SideTieLength = -45.0;
+
+        ASSERT_EQ(RebuildSegmentDimensionOf(Dim().DimensionLines[0]).Outcome, RebuildOutcome::Rebuilt);
+
+        EXPECT_NEAR(gCurrentOptions.SideTieLength, 20.0, 1e-3) << "its own offset is the one in force";
+        ASSERT_FALSE(Node(Dim().DimensionLines[0]).segments.empty());
+        EXPECT_NEAR(Node(Dim().DimensionLines[0]).segments.front().p.v, 20.0, 1e-3);
+        EXPECT_EQ(TagsOf(Dim().DimensionGroup).at("attaches"), "20");
+        Doc().DisposeArt(Doc().MutableArt(Dim().DimensionGroup));
+    }
 }
 
 TEST_F(ReEditSegmentTest, ARebuiltDimensionStaysReEditableWhateverTheCentreFlagSays) {

@@ -213,15 +213,25 @@ protected:
     }
 };
 
-TEST_F(TieLength, TheFieldShowsTheDraggedLengthAndATypedLengthKeepsTheLineBelowTheSegment) {
-    MakeLinear({0, 0}, {200, 0}, {100, -30});
-    EXPECT_NEAR(ItemFloatValue(kSideTieItem), -30.0, 1e-3) << "the length in force, its sign the side";
-    ASSERT_EQ(EnterIn(kSideTieItem, "5"), kNoErr);
-    const std::vector<AIRealPoint> line = Anchors(gCurrentDimension.DimensionLines[0]);
-    ASSERT_FALSE(line.empty());
-    EXPECT_NEAR(line.front().v, -5.0f, 1e-3) << "still below the segment, not flipped into the plate";
-    EXPECT_NEAR(ItemFloatValue(kSideTieItem), -5.0, 1e-3);
-    EXPECT_NEAR(gCurrentOptions.SideTieLength, -5.0, 1e-3);
+TEST_F(TieLength, TheFieldShowsTheDraggedLengthAndATypedLengthKeepsItsSign) {
+    // The field shows the signed length in force; a typed number is that signed length, its sign the side.
+    struct Case {
+        const char* Typed;
+        double Line;
+    };
+    AIReal h = 0.0f;  // each case on a segment of its own
+    for (const Case c : {Case{"-5", -5.0}, Case{"5", 5.0}, Case{"-20", -20.0}, Case{"20", 20.0}}) {
+        SCOPED_TRACE(c.Typed);
+        MakeLinear({h, 0}, {h + 200, 0}, {h + 100, -30});
+        h += 1000.0f;
+        EXPECT_NEAR(ItemFloatValue(kSideTieItem), -30.0, 1e-3) << "the length in force, its sign the side";
+        ASSERT_EQ(EnterIn(kSideTieItem, c.Typed), kNoErr);
+        const std::vector<AIRealPoint> line = Anchors(gCurrentDimension.DimensionLines[0]);
+        ASSERT_FALSE(line.empty());
+        EXPECT_NEAR(line.front().v, c.Line, 1e-3);
+        EXPECT_NEAR(ItemFloatValue(kSideTieItem), c.Line, 1e-3);
+        EXPECT_NEAR(gCurrentOptions.SideTieLength, c.Line, 1e-3);
+    }
 }
 
 TEST_F(TieLength, ATypedLengthBuildsWhatADragToThatDistanceOnTheSameSideBuilds) {
@@ -255,7 +265,7 @@ TEST_F(TieLength, ATypedLengthBuildsWhatADragToThatDistanceOnTheSameSideBuilds) 
             MakeLinear({across, 0}, {across + 200, 100}, at(0, side * 30.0));
             EXPECT_NEAR(ItemFloatValue(kSideTieItem), gCurrentOptions.SideTieLength, 1e-3);
             EXPECT_NEAR(std::abs(gCurrentOptions.SideTieLength), 30.0, 1e-2);
-            ASSERT_EQ(EnterIn(kSideTieItem, "12"), kNoErr);
+            ASSERT_EQ(EnterIn(kSideTieItem, gCurrentOptions.SideTieLength < 0.0 ? "-12" : "12"), kNoErr);
             Built typed = Now();
             EXPECT_NEAR(ItemFloatValue(kSideTieItem), gCurrentOptions.SideTieLength, 1e-3);
 

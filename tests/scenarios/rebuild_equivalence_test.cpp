@@ -96,6 +96,19 @@ std::string DocumentArt() {
     return out;
 }
 
+// Each dimension group of the document as Describe gives it, in paint order from the top.
+std::vector<std::string> DimensionGroups() {
+    const sim::Document& doc = sim::TheDocument();
+    std::vector<std::string> groups;
+    for (int32_t i = 0; i < doc.LayerCount(); ++i)
+        for (AIArtHandle art : doc.Children(doc.LayerGroup(doc.LayerAt(i)))) {
+            if (doc.Art(art)->type != kGroupArt) continue;
+            groups.emplace_back();
+            Describe(doc, art, 0, groups.back());
+        }
+    return groups;
+}
+
 // A kind of dimension: the figures it is drawn on, the panel actions that choose the kind, its tool, the drag
 // that builds it, and the cursor's pass over another figure's anchors.
 struct DimensionKind {
@@ -112,7 +125,11 @@ constexpr const char* kFigures =
     "path \"Arc\" 350,0 out 350,27.614 300,50 in 327.614,50\n"
     "path \"Courbe\" 0,160 out 60,220 200,160 in 140,220\n"
     "path \"Equerre\" 700,0 600,0 660,80\n"
-    "path \"Ailleurs\" 400,-300 500,-300 500,-200\n";
+    "path \"Ailleurs\" 400,-300 500,-300 500,-200\n"
+    "path \"Barre2\" 1000,0 1200,0\n"
+    "path \"Biais2\" 1000,-200 1200,-150\n"
+    "path \"Arc2\" 1350,0 out 1350,27.614 1300,50 in 1327.614,50\n"
+    "path \"Equerre2\" 1700,0 1600,0 1660,80\n";
 
 // The cursor's pass over the anchors and the vertex of another figure.
 constexpr const char* kElsewhere = "move 400,-300 500,-300 500,-200 450,-250\n";
@@ -137,6 +154,10 @@ const DimensionKind kKinds[] = {
     {"local radius", "Outil Bézier", "panel click 55\n", "move 335.355,35.355\nclick 335.355,35.355\n",
      kElsewhere},
     {"tangent", "Outil Bézier", "panel click 56\n", "move 335.355,35.355\nclick 335.355,35.355\n", kElsewhere},
+    {"bezier division dragged", "Outil Bézier", "", "move 60,0\ndown 60,0\ndrag 60,10 60,20\nup 60,20\n",
+     kElsewhere},
+    {"curve division dragged", "Outil Bézier", "",
+     "move 100,205\ndown 100,205\ndrag 100,215 100,230\nup 100,230\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
@@ -178,7 +199,8 @@ const PanelSetting kSettings[] = {
     {"tolerance", "panel click 58\n"},
 };
 
-class RebuildEquivalence : public ::testing::TestWithParam<DimensionKind> {
+// Plays scripts on a fresh host each.
+class Roads : public ::testing::Test {
 protected:
     void TearDown() override { Stop(); }
 
@@ -220,6 +242,8 @@ protected:
     bool started_ = false;
 };
 
+class RebuildEquivalence : public Roads, public ::testing::WithParamInterface<DimensionKind> {};
+
 // The lines of `after` that `before` does not hold at the same place, and the reverse: what a failure shows.
 std::string LineDifferences(const std::string& before, const std::string& after) {
     const auto lines = [](const std::string& text) {
@@ -247,12 +271,88 @@ TEST_P(RebuildEquivalence, APanelChangeAfterTheDragBuildsWhatTheSameSettingBefor
     }
 }
 
+// The numeric fields of the panel: Enter in one with nothing typed takes the value it shows.
+constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 66, 70, 72};
+
+TEST_P(RebuildEquivalence, EnterWithNothingTypedChangesNoArt) {
+    const DimensionKind& kind = GetParam();
+    const std::string drawn = Play(Drawn(kind, "") + kind.Elsewhere);
+    for (const int32_t field : kNumericFields) {
+        const std::string entered =
+            Play(Drawn(kind, "") + kind.Elsewhere + "panel commit " + std::to_string(field) + "\n");
+        EXPECT_TRUE(entered == drawn) << kind.Name << ", field " << field << ":\n" << LineDifferences(drawn, entered);
+    }
+}
+
+std::string ParamName(const char* kindName) {
+    std::string name;
+    for (const char* c = kindName; *c != '\0'; ++c)
+        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, RebuildEquivalence, ::testing::ValuesIn(kKinds),
-                         [](const ::testing::TestParamInfo<DimensionKind>& info) {
-                             std::string name;
-                             for (const char* c = info.param.Name; *c != '\0'; ++c)
-                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-                             return name;
+                         [](const ::testing::TestParamInfo<DimensionKind>& info) { return ParamName(info.param.Name); });
+
+// A kind a click re-opens: a second dimension of the kind dragged elsewhere to another offset, radius or label
+// point, and the click on a part of the first that re-opens it.
+struct ReopenedKind {
+    DimensionKind Kind;
+    const char* Second;
+    const char* Reopen;
+};
+
+constexpr const char* kSecondAngle = "move 1600,0\ndown 1600,0\ndrag 1640,30 1670,70\nup 1670,70\n";
+constexpr const char* kSecondCircle =
+    "move 1335.355,35.355\ndown 1335.355,35.355\ndrag 1370,90 1390,110\nup 1390,110\n";
+
+const ReopenedKind kReopenedKinds[] = {
+    {kKinds[0], "move 1000,0\nclick 1000,0\nmove 1200,0\ndown 1200,0\ndrag 1150,-40 1100,-60\nup 1100,-60\n",
+     "move 40,-30\nclick 40,-30\n"},
+    {kKinds[1],
+     "move 1000,-200\nclick 1000,-200\nmove 1200,-150\ndown 1200,-150\ndrag 1150,-230 1100,-290\nup 1100,-290\n",
+     "move 40,-240\nclick 40,-240\n"},
+    {kKinds[4], kSecondAngle, "move 667.25,21.85\nclick 667.25,21.85\n"},
+    {kKinds[5], kSecondAngle, "move 667.25,21.85\nclick 667.25,21.85\n"},
+    {kKinds[6], kSecondCircle, "move 360,60\nclick 360,60\n"},
+    {kKinds[7], kSecondCircle, "move 360,60\nclick 360,60\n"},
+};
+
+class ReopenEquivalence : public Roads, public ::testing::WithParamInterface<ReopenedKind> {};
+
+// Road A: the setting chosen, then the drag. Road C: the drag, a second dimension dragged elsewhere, a click
+// re-opening the first, the setting. Road D: road C with update-all on. The first dimension of each is the same
+// art; the second of road D is the one its own drag made.
+TEST_P(ReopenEquivalence, AReopenedDimensionChangedOnThePanelIsTheOneItsOwnDragUnderThatSettingBuilds) {
+    const ReopenedKind& c = GetParam();
+    const DimensionKind& kind = c.Kind;
+    const std::string redraw = "pref \"VekTavorine\" \"Redessiner\" bool true\n";
+    Play(Drawn(kind, "") + c.Second);
+    const std::vector<std::string> fresh = DimensionGroups();
+    ASSERT_EQ(fresh.size(), 2u);
+    for (const PanelSetting& setting : kSettings) {
+        Play(Drawn(kind, setting.Actions));
+        const std::vector<std::string> a = DimensionGroups();
+        const std::string reopened = Drawn(kind, "") + c.Second + c.Reopen + setting.Actions;
+        Play(reopened);
+        const std::vector<std::string> roadC = DimensionGroups();
+        Play(redraw + reopened);
+        const std::vector<std::string> roadD = DimensionGroups();
+        ASSERT_EQ(a.size(), 1u);
+        ASSERT_EQ(roadC.size(), 2u) << kind.Name << ", " << setting.Name;
+        ASSERT_EQ(roadD.size(), 2u) << kind.Name << ", " << setting.Name;
+        EXPECT_TRUE(roadC[1] == a[0]) << kind.Name << ", " << setting.Name << ", re-opened:\n"
+                                      << LineDifferences(a[0], roadC[1]);
+        EXPECT_TRUE(roadD[1] == a[0]) << kind.Name << ", " << setting.Name << ", update-all:\n"
+                                      << LineDifferences(a[0], roadD[1]);
+        EXPECT_TRUE(roadD[0] == fresh[0]) << kind.Name << ", " << setting.Name << ", the other after update-all:\n"
+                                          << LineDifferences(fresh[0], roadD[0]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ReopenEquivalence, ::testing::ValuesIn(kReopenedKinds),
+                         [](const ::testing::TestParamInfo<ReopenedKind>& info) {
+                             return ParamName(info.param.Kind.Name);
                          });
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedTo
                    "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, surseg=string:1, "
                    "vek=string:jj}",
                    // The plate's drag ended nearer its second end: the side an outside value would take.
-                   "  group \"Segment oblique\" tags={hors=string:1}\n", "contents=\"56,44 mm\"",
+                   "  group \"Segment oblique\" tags={attaches=string:-20, hors=string:1}\n", "contents=\"56,44 mm\"",
                    "tags={mods=string:jj, num1=string:0, num2=string:1, red=string:jj, segpt1=string:1, "
                    "segpt2=string:1, vek=string:jj}",
                    "  path \"Rainure\" open tags={surseg=string:1} ",
@@ -66,7 +66,7 @@ TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedTo
     EXPECT_THAT(svg, HasSubstr("d=\"M2,20 L49.2,20\""));
     EXPECT_THAT(svg, HasSubstr("d=\"M0,0 L0,24\""));
     // The last dimension built is the one selected.
-    EXPECT_THAT(tree, HasSubstr("  group \"Segment oblique\" attrs=selected,fully-selected\n"));
+    EXPECT_THAT(tree, HasSubstr("  group \"Segment oblique\" attrs=selected,fully-selected tags={attaches=string:20}\n"));
     EXPECT_THAT(svg, HasSubstr(SvgLabel("56,44 mm")));
     EXPECT_THAT(svg, HasSubstr(SvgLabel("28,22 mm")));
     // Two anchors beep 9000 Hz each, the one-click segment 9001 Hz.
@@ -79,7 +79,7 @@ TEST_F(ToolExample, SegmentDimensionsBetweenTwoAnchorsAndOfOneSegmentAreLinkedTo
 
 TEST_F(ToolExample, AnAngleAtAVertexIsLinkedToItsThreeAnchors) {
     Play("angle");
-    ExpectInOrder(tree, {"  group \"Angle\" attrs=selected,fully-selected tags={rayon=string:70.7106781, "
+    ExpectInOrder(tree, {"  group \"Angle\" attrs=selected,fully-selected tags={hors=string:1, rayon=string:70.7106781, "
                          "rentrant=string:0}\n",
                          "contents=\"53,1°\"",
                          "tags={ang=string:1, moda=string:jj, num1=string:0, num2=string:1, num3=string:2, "
@@ -99,7 +99,7 @@ TEST_F(ToolExample, AnAngleAtAVertexIsLinkedToItsThreeAnchors) {
 
 TEST_F(ToolExample, OneClickOnAnArcGivesItsRadiusLinkedToTheArc) {
     Play("circle");
-    ExpectInOrder(tree, {"  group \"Cercle Rayon\" attrs=selected,fully-selected\n", "contents=\"R17,64 mm\"",
+    ExpectInOrder(tree, {"  group \"Cercle Rayon\" attrs=selected,fully-selected tags={coude=string:53.0330086 53.0330086}\n", "contents=\"R17,64 mm\"",
                          // The radius line runs from the centre to the arc at the click.
                          "tags={cer=string:1, modc=string:jj, num1=string:0, num2=string:1, red=string:jj, "
                          "vek=string:jj} ",
@@ -111,7 +111,7 @@ TEST_F(ToolExample, OneClickOnAnArcGivesItsRadiusLinkedToTheArc) {
 
 TEST_F(ToolExample, ASegmentIsDividedIntoEqualPartsWithATickAtEachDivision) {
     Play("bezier");
-    ExpectInOrder(tree, {"  group \"Bézier partage segment\" attrs=selected,fully-selected\n",
+    ExpectInOrder(tree, {"  group \"Bézier partage segment\" attrs=selected,fully-selected tags={tic=string:14.1732283}\n",
                          "anchors=[(120,0) (120,14.173228)]", "anchors=[(80,0) (80,14.173228)]",
                          "anchors=[(40,0) (40,14.173228)]", "anchors=[(0,0) (0,14.173228)]",
                          "  path \"Barre\" open "});
