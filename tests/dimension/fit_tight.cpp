@@ -11,6 +11,7 @@
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Skeletons.h"
+#include "frame/ArrowHeads.h"
 #include "fit_fixture.h"
 
 using dimtest::Box;
@@ -165,6 +166,7 @@ TEST_F(TightFit, SeriesValuesClearEveryValueLineAndMarkAndStaggeredOnesKeepALead
             }
         }
     }
+    const ArrowHeadShape fixtureMarks = gArrowHeadShape;
     for (const SeriesCase& c : cases) {
         const double step = std::hypot(c.Points[1].h - c.Points[0].h, c.Points[1].v - c.Points[0].v);
         SCOPED_TRACE(std::string(c.Name) + " along " + std::to_string(c.Kind) + ", " +
@@ -172,6 +174,9 @@ TEST_F(TightFit, SeriesValuesClearEveryValueLineAndMarkAndStaggeredOnesKeepALead
                      std::to_string(c.Cursor.h) + ", " + std::to_string(c.Cursor.v));
         StartGroup();
         gCurrentOptions.Decimals = c.Decimals;
+        // Dense chains carry the default end marks, 10 long.
+        gArrowHeadShape = fixtureMarks;
+        if (c.Dense) ApplyArrowPreset(kNotchedArrowPreset);
         Doc().DrawPolyline(c.Measured, false);
         for (size_t i = 0; i < c.Points.size(); ++i) gSeriesPointTable.SeriesPoint[i].p = c.Points[i];
         gToolState.ClickCount = static_cast<int16_t>(c.Points.size());
