@@ -76,22 +76,20 @@ AIRealPoint Along(AIRealPoint p, Vector2 u, double distance) {
     return (Vector2(p) + u * distance).ToPoint();
 }
 
-// The end mark of one end and its second variant, laid at the tip as `kind` says (restyled first when
-// `restyle`); the line start the first one gives (the tip itself at a dot).
+// The end mark of one end and its second variant, laid at the tip as the dimension's end `end` says: the mark
+// (a second end's mark that a chain may have made a dot styled as a mark again), its dot, or nothing. Writes the
+// line start the first one gives (the tip itself at a dot).
 ASErr PlaceEndMarkPair(size_t end, size_t variant, size_t index, AIRealPoint tip, double direction,
                        const StraightDimension& d, AIRealPoint* lineStart) {
-    const LineEnd kind = d.Ends[end];
-    const bool restyle = d.RestyleMarks;
     AIArtHandle mark = gCurrentDimension.EndMarks[end][index];
     AIArtHandle second = gCurrentDimension.EndMarks[variant][index];
-    if (kind != LineEnd::Mark) {
+    if (d.Ends[end] != LineEnd::Mark) {
         *lineStart = tip;
-        ASErr result = kind == LineEnd::Dot ? PlaceChainDot(mark, tip, d.DotScale) : ClearPath(mark);
+        ASErr result = d.Ends[end] == LineEnd::Dot ? PlaceChainDot(mark, tip, d.DotScale) : ClearPath(mark);
         KeepError(result, ClearPath(second));
         return result;
     }
-    ASErr result = restyle ? StyleEndMark(mark) : kNoErr;
-    if (restyle) KeepError(result, StyleEndMark(second));
+    ASErr result = d.RestyleMarks && end == kSecondEnd ? StyleEndMark(mark) : kNoErr;
     KeepError(result, PlaceEndMark(mark, tip, direction, lineStart));
     KeepError(result, PlaceEndMark(second, tip, EndMarkSetDirection(variant, direction), nullptr));
     return result;

@@ -146,7 +146,7 @@ struct StraightDimension {
     bool SharedEnd[2] = {false, false};
     LineEnd Ends[2] = {LineEnd::Mark, LineEnd::Mark};
     double DotScale = 0.0;     // the scale of the dot at a Dot end
-    bool RestyleMarks = false; // the marks are styled again (a chain whose marks may have been dots)
+    bool RestyleMarks = false; // a second end's mark is styled again (in a chain it may have been a dot)
     // A value staggered off its line keeps a leader to it: the line's second part runs from Leader[0] on the
     // line to Leader[1] by the value (the line itself is not cut then).
     bool HasLeader = false;
