@@ -69,8 +69,8 @@ protected:
                    0.0,
                    static_cast<double>(n.text.size)};
     }
-    // The points along a path's straight or curved pieces.
-    static std::vector<P> Trace(AIArtHandle art) {
+    // The points along a path's straight or curved pieces; with `straightInOne`, a straight piece by its ends only.
+    static std::vector<P> Trace(AIArtHandle art, bool straightInOne = false) {
         std::vector<P> points;
         if (!Live(art)) return points;
         const sim::ArtNode& n = Node(art);
@@ -79,7 +79,9 @@ protected:
         for (size_t i = 0; i < pieces; ++i) {
             const AIPathSegment& s = n.segments[i];
             const AIPathSegment& e = n.segments[(i + 1) % count];
-            for (int k = 0; k <= 16; ++k) {
+            const bool straight = straightInOne && s.out.h == s.p.h && s.out.v == s.p.v && e.in.h == e.p.h &&
+                                  e.in.v == e.p.v;
+            for (int k = 0; k <= 16; k += straight ? 16 : 1) {
                 const double t = k / 16.0, r = 1.0 - t;
                 const double b0 = r * r * r, b1 = 3 * r * r * t, b2 = 3 * r * t * t, b3 = t * t * t;
                 points.push_back({b0 * s.p.h + b1 * s.out.h + b2 * e.in.h + b3 * e.p.h,

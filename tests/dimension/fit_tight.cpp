@@ -191,7 +191,7 @@ TEST_F(TightFit, SeriesValuesClearEveryValueLineAndMarkAndStaggeredOnesKeepALead
         std::vector<std::vector<P>> marks;
         for (const auto& set : Dim().EndMarks) {
             for (size_t i = 0; c.Dense && i < count; ++i) {
-                if (Live(set[i]) && Node(set[i]).segments.size() > 1) marks.push_back(Trace(set[i]));
+                if (Live(set[i]) && Node(set[i]).segments.size() > 1) marks.push_back(Trace(set[i], true));
             }
         }
         for (size_t m = 0; m < marks.size(); ++m) {
