@@ -313,7 +313,7 @@ double BlockedDepth(const LabelBox& box, double gap, const AngleSides& sides, co
 // The value's box at `direction` from the vertex, its middle `reach` off it, its baseline along the arc there.
 LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const LabelExtent& extent) {
     const Vector2 centre(Along(vertex, reach, direction));
-    return LabelBox{centre, UprightAngle(static_cast<AIReal>(direction - kPi / 2.0)), extent};
+    return LabelBox{centre, LevelAngle(static_cast<AIReal>(direction - kPi / 2.0)), extent};
 }
 
 // The most steps the value outside an angle takes along the arc's continuation, over a half turn.
@@ -401,7 +401,7 @@ DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius
     AIArtHandle* frame = &gCurrentDimension.LabelFrames[0];
     KeepError(*result, WriteDimensionLabel(frame));
     const LabelExtent extent = MeasureDimensionLabel(*frame);
-    const double textAngle = UprightAngle(static_cast<AIReal>(layout.LabelDirection - kPi / 2.0));
+    const double textAngle = LevelAngle(static_cast<AIReal>(layout.LabelDirection - kPi / 2.0));
     // The value stands on the arc's side of its place, as when it reads with its top away from the vertex,
     // whichever way it reads.
     const double along = layout.LabelDirection - kPi / 2.0;
@@ -428,13 +428,14 @@ DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius
         const double reach = std::max(from.Length() + layout.OffsetRadius, 0.0);
         const Vector2 centre(Along(vertex, reach, direction));
         placedAngle = layout.OffsetTurn == 0.0 ? outside.TextAngle
-                                               : UprightAngle(static_cast<AIReal>(direction - kPi / 2.0));
+                                               : LevelAngle(static_cast<AIReal>(direction - kPi / 2.0));
         anchor = AnchorForCentre(centre, placedAngle, extent);
         valueTail[0] = outside.Tail[0];
         valueTail[1] = outside.Tail[1];
     }
     if (*frame != nullptr)
-        KeepError(*result, PlaceDimensionLabel(*frame, anchor, static_cast<AIReal>(placedAngle)));
+        KeepError(*result,
+                  PlaceDimensionLabel(*frame, anchor, static_cast<AIReal>(placedAngle), LabelReading::Level));
     return fit;
 }
 

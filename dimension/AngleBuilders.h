@@ -76,8 +76,9 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
 // with `multipleArcs` per ArcCount), the end marks (sized by ActiveEndMarkSize, none while it is 0, pointing
 // the other way with Control or AngleArrowsFlag, and outside an arc too short for them), the right-angle square
 // per the stored "AngleDroitAuto" (RightAngleShown set and the label frame removed), and the label with
-// FormatAngleText of the angle (outside the arc, on the same direction, when it does not fit inside the angle). Alt, the
-// left Windows key and right Shift change nothing here. Result: the last host error; kBadParameterErr for an
+// FormatAngleText of the angle (outside the arc, on the same direction, when it does not fit inside the angle),
+// its baseline within a quarter turn of horizontal (LevelAngle). Alt, the left Windows key and right Shift
+// change nothing here. Result: the last host error; kBadParameterErr for an
 // angle or radius that is not finite, leaving the art as it was.
 ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal start, AIArtHandle* arcs,
                          int8_t multipleArcs, int32_t withEnds, int32_t alt, int32_t dragModifier,

@@ -72,12 +72,22 @@ AIRealPoint Along(AIRealPoint p, Vector2 u, double distance) {
     return (Vector2(p) + u * distance).ToPoint();
 }
 
-// The end mark of one end and its second variant, laid at the tip; the line start the first one gives.
+// The end mark of one end and its second variant, laid at the tip as the dimension's end `end` says: the mark
+// (a second end's mark that a chain may have made a dot styled as a mark again), its dot, or nothing. Writes the
+// line start the first one gives (the tip itself at a dot).
 ASErr PlaceEndMarkPair(size_t end, size_t variant, size_t index, AIRealPoint tip, double direction,
-                       AIRealPoint* lineStart) {
-    ASErr result = PlaceEndMark(gCurrentDimension.EndMarks[end][index], tip, direction, lineStart);
-    KeepError(result, PlaceEndMark(gCurrentDimension.EndMarks[variant][index], tip,
-                                   EndMarkSetDirection(variant, direction), nullptr));
+                       const StraightDimension& d, AIRealPoint* lineStart) {
+    AIArtHandle mark = gCurrentDimension.EndMarks[end][index];
+    AIArtHandle second = gCurrentDimension.EndMarks[variant][index];
+    if (d.Ends[end] != LineEnd::Mark) {
+        *lineStart = tip;
+        ASErr result = d.Ends[end] == LineEnd::Dot ? PlaceChainDot(mark, tip, d.DotScale) : ClearPath(mark);
+        KeepError(result, ClearPath(second));
+        return result;
+    }
+    ASErr result = d.RestyleMarks && end == kSecondEnd ? StyleEndMark(mark) : kNoErr;
+    KeepError(result, PlaceEndMark(mark, tip, direction, lineStart));
+    KeepError(result, PlaceEndMark(second, tip, EndMarkSetDirection(variant, direction), nullptr));
     return result;
 }
 
@@ -181,11 +191,13 @@ ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPo
     return PlaceScaledEndMark(mark, tip, direction, EndMarkScale(), lineStart);
 }
 
-ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, double scale,
-                         AIRealPoint* lineStart) {
+namespace {
+
+// Lays `shape` at `tip` as PlaceScaledEndMark says.
+ASErr PlaceShape(AIArtHandle mark, const ArrowHeadShape& shape, AIRealPoint tip, double direction, double scale,
+                 AIRealPoint* lineStart) {
     if (lineStart != nullptr)
         *lineStart = tip;
-    const ArrowHeadShape& shape = gArrowHeadShape;
     if (!IsFinitePoint(tip) || !std::isfinite(direction))
         return kBadParameterErr;
     if (!std::isfinite(scale) || scale <= 0.0 || !IsLiveArt(mark) || shape.PointCount < 1)
@@ -211,6 +223,22 @@ ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, do
         segments[k].corner = handlesOnAnchor ? 1 : 0;
     }
     return WriteSegments(mark, segments, count);
+}
+
+} // namespace
+
+ASErr PlaceScaledEndMark(AIArtHandle mark, AIRealPoint tip, double direction, double scale,
+                         AIRealPoint* lineStart) {
+    return PlaceShape(mark, gArrowHeadShape, tip, direction, scale, lineStart);
+}
+
+ASErr PlaceChainDot(AIArtHandle mark, AIRealPoint point, double scale) {
+    if (!std::isfinite(scale) || scale <= 0.0)
+        return ClearPath(mark);
+    static const ArrowHeadShape dot = FilledRoundPoint();
+    ASErr result = PlaceShape(mark, dot, point, 0.0, scale, nullptr);
+    KeepError(result, StyleChainDot(mark));
+    return result;
 }
 
 namespace {
@@ -460,11 +488,13 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     const double first = dimension.MarksOutside ? inward + kPi : inward;
     const double second = dimension.MarksOutside ? inward : inward + kPi;
     AIRealPoint lineA = a, lineB = b;
-    ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, first, &lineA);
-    KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b, second, &lineB));
+    ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, first, dimension, &lineA);
+    KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b, second, dimension, &lineB));
     double tail[2] = {0.0, 0.0};
-    for (size_t k = 0; k < 2 && dimension.MarksOutside; ++k)
-        tail[k] = dimension.SharedEnd[k] ? EndMarkLength(EndMarkScale()) : OutsideMarkTail(EndMarkScale());
+    for (size_t k = 0; k < 2 && dimension.MarksOutside; ++k) {
+        if (dimension.Ends[k] == LineEnd::Mark)
+            tail[k] = dimension.SharedEnd[k] ? EndMarkLength(EndMarkScale()) : OutsideMarkTail(EndMarkScale());
+    }
     if (dimension.MarksOutside || dimension.RunOn[0] > 0.0) {
         lineA = Along(a, u, -std::max(tail[0], dimension.RunOn[0]));
     }

@@ -63,6 +63,9 @@ double EndMarkScale();
 // or no end marks shown, leaves the art alone and gives `tip`. The custom arrow is laid as its editor's preview
 // shows it: flipped across the line at the first end (end-mark sets 0 and 2), as it stands at the second.
 ASErr PlaceEndMark(AIArtHandle mark, AIRealPoint tip, double direction, AIRealPoint* lineStart);
+// The dot of a dense chain laid at `point`: the filled round point of the points end-mark set at the scale
+// `scale`, styled filled and closed; no scale clears the mark.
+ASErr PlaceChainDot(AIArtHandle mark, AIRealPoint point, double scale);
 // The second variant of each end (end-mark sets 2 and 3, the point style's second path) is laid a quarter turn
 // from the first, so that the two paths cross; sets 0 and 1 are laid at `direction`.
 double EndMarkSetDirection(size_t set, double direction);
@@ -97,6 +100,11 @@ AIRealPoint LabelAnchor(AIRealPoint onLine, double angle, AIRealPoint offset);
 // the text size across its upright baseline (what LabelAnchor dropped).
 AIRealPoint LabelCentre(AIRealPoint anchor, double angle);
 
+// How a dimension line ends at one of its two points: with its end mark, or, at an inner point of a dense
+// chain, with the one dot the two spans that meet there share: the span before draws it (Dot), the span after
+// draws nothing there (DotOfNeighbour). The line runs up to the point under the dot.
+enum class LineEnd : uint8_t { Mark, Dot, DotOfNeighbour };
+
 // The defining points of a straight dimension (linear, series or along an offset) that DrawStraightDimension
 // turns into art.
 struct StraightDimension {
@@ -119,6 +127,9 @@ struct StraightDimension {
     // An end shared with the next dimension of a chain: past a mark turned out there the line runs on no
     // further than the mark, whose neighbour's line goes on.
     bool SharedEnd[2] = {false, false};
+    LineEnd Ends[2] = {LineEnd::Mark, LineEnd::Mark};
+    double DotScale = 0.0;     // the scale of the dot at a Dot end
+    bool RestyleMarks = false; // a second end's mark is styled again (in a chain it may have been a dot)
     // A value staggered off its line keeps a leader to it: the line's second part runs from Leader[0] on the
     // line to Leader[1] by the value (the line itself is not cut then).
     bool HasLeader = false;

@@ -139,6 +139,16 @@ AIReal UprightAngle(AIReal angle) {
     return static_cast<AIReal>(a);
 }
 
+AIReal LevelAngle(AIReal angle) {
+    if (!std::isfinite(angle)) return 0.0f;
+    // Within what single-precision angles carry of vertical, the value reads from the right.
+    constexpr double kOnTheEdge = 1e-5;
+    double a = std::remainder(static_cast<double>(angle), 2.0 * kPi);
+    if (a > kPi / 2.0 + kOnTheEdge) a -= kPi;
+    else if (a <= -kPi / 2.0 + kOnTheEdge) a += kPi;
+    return static_cast<AIReal>(a);
+}
+
 ASErr WriteDimensionLabel(AIArtHandle* frame) {
     if (frame == nullptr) return kBadParameterErr;
     // A dimension without a value (its label removed by "Cote (sans)") gets no empty frame back.
@@ -154,10 +164,11 @@ ASErr WriteDimensionLabel(AIArtHandle* frame) {
     return WriteLabelText(*frame);
 }
 
-ASErr PlaceDimensionLabel(AIArtHandle frame, AIRealPoint at, AIReal angle) {
+ASErr PlaceDimensionLabel(AIArtHandle frame, AIRealPoint at, AIReal angle, LabelReading reading) {
     if (!std::isfinite(at.h) || !std::isfinite(at.v)) return kBadParameterErr;
     if (!IsLiveArt(frame)) return kNoErr;
-    const AIRealMatrix placed = PlacedAt(HeldOnCanvas(at), UprightAngle(angle));
+    const AIReal turned = reading == LabelReading::Level ? LevelAngle(angle) : UprightAngle(angle);
+    const AIRealMatrix placed = PlacedAt(HeldOnCanvas(at), turned);
     return sAITextFrame->SetTextFrameMatrix(frame, &placed);
 }
 

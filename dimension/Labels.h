@@ -24,11 +24,17 @@ constexpr double kRightReadingPastVertical = 0.5235987755982988;
 // The direction in [-pi/2 + kRightReadingPastVertical, pi/2 + kRightReadingPastVertical) that reads the same
 // line as `angle`, from the bottom or the right of the sheet: a line on the edge of the zone reads from there.
 AIReal UprightAngle(AIReal angle);
+// The direction in (-pi/2, pi/2] that reads the same line as `angle`: the baseline of a value whose place
+// around its arc is the builder's choice (an angle's), read from the bottom, or from the right when vertical.
+AIReal LevelAngle(AIReal angle);
+// How a placed label's baseline is turned to read: as its line reads (UprightAngle) or level (LevelAngle).
+enum class LabelReading { AlongLine, Level };
 
 // The two steps of SetDimensionLabel, for builders that measure the text before they place it: the text, font,
 // size and colour written into *frame (a new frame made first when it is no live art), then its placement.
 ASErr WriteDimensionLabel(AIArtHandle* frame);
-ASErr PlaceDimensionLabel(AIArtHandle frame, AIRealPoint at, AIReal angle);
+ASErr PlaceDimensionLabel(AIArtHandle frame, AIRealPoint at, AIReal angle,
+                          LabelReading reading = LabelReading::AlongLine);
 // The extent of the frame's text in its own frame: the host's bounds of the text laid flat at the origin, or,
 // when the host answers none, kAverageAdvance of the size per character from the baseline up to the size.
 // Leaves the frame laid flat at the origin until it is placed.

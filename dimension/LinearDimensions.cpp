@@ -14,6 +14,7 @@
 #include "dimension/Naming.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
+#include "frame/ArrowHeads.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/TagSuite.h"
@@ -236,6 +237,11 @@ struct Stretch {
     }
 };
 
+// How far a staggered value slid towards the chain's end may leave its leader's end beside its corner: this
+// share of the label clearance (the leader still points at the value).
+constexpr double kLeaderTuck = 0.75;
+// The most of its shorter span a chain's dot covers across its point, so that neighbouring dots stand apart.
+constexpr double kDotSpanShare = 0.8;
 // The rows of values raised above a series line that the placement tries before it gives up.
 constexpr int kRaisedRows = static_cast<int>(kSeriesCapacity);
 
@@ -291,6 +297,11 @@ ASErr SeriesExtensionLine(size_t k, bool shown, AIRealPoint from, AIRealPoint to
     return result;
 }
 
+// The length of a dimension's line along the frame.
+double LengthAlong(const LinearFrame& frame, const StraightDimension& d) {
+    return std::abs(frame.AlongOf(d.LineEnds[1]) - frame.AlongOf(d.LineEnds[0]));
+}
+
 // A series measured along `kind` from the first point (stacked) or chained, through the cursor (x, y).
 ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32_t withEnds) {
     const size_t count = SeriesPointCount();
@@ -344,6 +355,22 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
         const double length = std::abs(frame.AlongOf(to) - frame.AlongOf(from));
         running = chained ? running + length : std::max(running, length);
     }
+    // In a chain with arrows, an inner point next to a span shorter than its two end marks ends both spans with
+    // one dot, drawn by the span before it: turned-out marks of short spans would cross there.
+    const bool dots = chained && gCurrentOptions.ArrowHeads != 0 && mark > kGeometryEpsilon;
+    for (size_t i = 0; dots && i < dimensions; ++i) {
+        dims[i].RestyleMarks = true;
+        if (i + 1 == dimensions)
+            break;
+        const double spans[2] = {LengthAlong(frame, dims[i]), LengthAlong(frame, dims[i + 1])};
+        const double shortest = std::min(spans[0], spans[1]);
+        if (shortest < 2.0 * mark) {
+            dims[i].Ends[1] = LineEnd::Dot;
+            // Where the points stand closer than the dot is wide, it shrinks to keep clear of its neighbours.
+            dims[i].DotScale = std::min(EndMarkScale(), shortest * kDotSpanShare / (2.0 * kRoundPointRadius));
+            dims[i + 1].Ends[0] = LineEnd::DotOfNeighbour;
+        }
+    }
     // In a chain, a neighbour's mark turned out at a shared point stands inside the next span, its line running
     // on under it: a value between its ends that would cross it moves out like one that does not fit.
     for (size_t i = 0; chained && i < dimensions; ++i) {
@@ -353,8 +380,9 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
         const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
         const double middle = (ends[0] + ends[1]) / 2.0;
         const double half = ValueHalfGap(frame.Angle(), d.LabelAngle, extents[i]);
-        const bool neighbourOut[2] = {i > 0 && fits[i - 1].Fit.MarksOutside,
-                                      i + 1 < dimensions && fits[i + 1].Fit.MarksOutside};
+        const bool neighbourOut[2] = {i > 0 && fits[i - 1].Fit.MarksOutside && d.Ends[0] == LineEnd::Mark,
+                                      i + 1 < dimensions && fits[i + 1].Fit.MarksOutside &&
+                                          d.Ends[1] == LineEnd::Mark};
         for (size_t end = 0; end < 2; ++end) {
             if (neighbourOut[end] && std::abs(middle - ends[end]) < half + mark)
                 fits[i].Fit.ValueOutside = true;
@@ -429,12 +457,16 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
             }
         }
         // Staggered: in the first row where the value and its leader from the middle of its line are free. The
-        // value may slide along its row (towards the nearer end of the chain first) as far as its leader still
-        // meets it, which leaves the leaders of its neighbours clear.
+        // value may slide along its row towards the nearer end of the chain, as far as its leader still meets
+        // it (at most up to its corner), which leaves the leaders of its inner neighbours clear; in a dense chain
+        // the rows so stack outward from the ends in, no row holding two values closer than a line's height.
         const double middle = (ends[0] + ends[1]) / 2.0;
         const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
-        const double slide = std::max(half - 2.0 * gap, 0.0) * (middle < chainMiddle ? -1.0 : 1.0);
-        const Stretch leader{middle - gap, middle + gap, 0, false};
+        const double outward = middle < chainMiddle ? -1.0 : 1.0;
+        const double slide = std::max(half - 2.0 * gap, 0.0) * outward;
+        const double tucked = (half + kLabelClearance * kLeaderTuck) * outward;
+        const double leaderPad = gap / 4.0;
+        const Stretch leader{middle - leaderPad, middle + leaderPad, 0, false};
         // A value stands a line's height clear of the values already in its row (each holds the gap around
         // it), so that two side by side never read as one text; a leader still passes the gap from them.
         const double apart = std::max(gap, tallest - gap);
@@ -442,13 +474,13 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
             bool leaderFree = true;
             for (int below = 1; below < row; ++below)
                 leaderFree = leaderFree && room.Free(line, {leader.From, leader.To, below, false});
-            for (const double shift : {slide, 0.0, -slide}) {
+            for (const double shift : {slide, half * outward, tucked, 0.0, -slide}) {
                 const Stretch s{middle + shift - half - gap, middle + shift + half + gap, row, false};
                 const Stretch clear{middle + shift - half - apart, middle + shift + half + apart, row, false};
                 // Nor over the foot of a leader still to come.
                 bool clearOfLeaders = true;
                 for (size_t k = 0; k < dimensions; ++k) {
-                    if (pending[k] && middles[k] + gap > s.From && middles[k] - gap < s.To)
+                    if (pending[k] && middles[k] + leaderPad > s.From && middles[k] - leaderPad < s.To)
                         clearOfLeaders = false;
                 }
                 const bool last = row == kRaisedRows && shift == -slide;

@@ -55,7 +55,9 @@ ASErr DrawVerticalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AI
 // The oblique ones measure along the line from the first to the last point. The series holds ClickCount
 // points (at most kSeriesPointCapacity); fewer than two build nothing. Series have no extension lines.
 // SeriesRunningValue takes the sum of the chained lengths, or the longest length measured from the first
-// point.
+// point. A chained value that fits nowhere on the line stands in a row off it with a leader, the rows stacked
+// outward; with arrows, an inner point of a chain next to a span shorter than two end marks has one dot that
+// both spans share.
 ASErr DrawSeriesFromOriginOblique(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesFromOriginHorizontal(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesFromOriginVertical(AIReal x, AIReal y, int32_t withEnds);

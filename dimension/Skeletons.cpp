@@ -189,10 +189,11 @@ AIPathStyle EndMarkPathStyle() {
 
 namespace {
 
-// A live end mark given `style`, closed as the shape is.
-ASErr StyleLiveEndMark(AIArtHandle mark, const AIPathStyle& style) {
+// A live end mark given `style`, closed as `closed` says (as the shape is, by default).
+ASErr StyleLiveEndMark(AIArtHandle mark, const AIPathStyle& style,
+                       bool closed = gArrowHeadShape.EndMarkClosed != 0) {
     ASErr result = sAIPathStyle->SetPathStyle(mark, &style);
-    KeepError(result, sAIPath->SetPathClosed(mark, gArrowHeadShape.EndMarkClosed != 0 ? 1 : 0));
+    KeepError(result, sAIPath->SetPathClosed(mark, closed ? 1 : 0));
     return result;
 }
 
@@ -201,6 +202,11 @@ ASErr StyleLiveEndMark(AIArtHandle mark, const AIPathStyle& style) {
 ASErr StyleEndMark(AIArtHandle mark) {
     if (!IsLiveArt(mark)) return kNoErr;
     return StyleLiveEndMark(mark, EndMarkPathStyle());
+}
+
+ASErr StyleChainDot(AIArtHandle mark) {
+    if (!IsLiveArt(mark)) return kNoErr;
+    return StyleLiveEndMark(mark, gPathStyles.EndMarkStyle, true);
 }
 
 namespace {

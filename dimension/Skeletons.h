@@ -67,6 +67,8 @@ bool EndMarksShown();
 bool SecondEndMarksShown();
 // Gives an end mark, however it was made, the end marks' style and closed flag of the current shape.
 ASErr StyleEndMark(AIArtHandle mark);
+// A live end mark styled as the dot a dense chain shares at an inner point: filled and closed.
+ASErr StyleChainDot(AIArtHandle mark);
 // Gives every part of the dimension being edited that a rebuild keeps the style the skeletons give a new
 // one: extension lines (and a reticle's paths, and division marks) DimensionLineStyle, lines, arcs and circle
 // parts DimensionLinePathStyle, end marks StyleEndMark. Handles that are no live art are skipped.

@@ -104,6 +104,12 @@ int32_t ClampedPointCount(int32_t count) {
 
 }  // namespace
 
+ArrowHeadShape FilledRoundPoint() {
+    ArrowHeadShape shape;
+    LoadRoundPoint(shape, 0);
+    return shape;
+}
+
 PreferredArrow ArrowFromTip(const ArrowTip& tip) {
     PreferredArrow arrow;
     arrow.PointCount = tip.PointCount;

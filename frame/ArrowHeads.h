@@ -42,6 +42,9 @@ constexpr float kTickHalfHeight = 2.4508758f;
 constexpr float kRoundPointRadius = 2.25f;
 constexpr float kQuarterCircleHandle = 0.5522847771644592f;
 
+// The filled round point of the points end-mark set (preset 0 as points), whatever the live end marks are.
+ArrowHeadShape FilledRoundPoint();
+
 // Loads preset `preset` (0..3; another number loads preset 0) into ArrowHeadShape, as arrows or as points
 // by the live "FouP", and records it as the stored "RadioFleche" (in memory only).
 void ApplyArrowPreset(int32_t preset);

@@ -2,6 +2,8 @@
 // them.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -30,14 +32,25 @@ struct Box {
     }
 };
 
-// True when the segment passes through the inside of the box (sampled finely: a test, not a drawing).
+// True when the segment passes through the inside of the box: the part of it within both slabs of the box (along
+// and across its baseline) has some length, or the segment is a point inside.
 inline bool Crosses(const Box& box, P a, P b) {
-    constexpr int kSamples = 400;
-    for (int i = 0; i <= kSamples; ++i) {
-        const double t = static_cast<double>(i) / kSamples;
-        if (box.Contains({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t})) return true;
+    const double ax = (a.x - box.origin.x) * box.along.x + (a.y - box.origin.y) * box.along.y;
+    const double ay = -(a.x - box.origin.x) * box.along.y + (a.y - box.origin.y) * box.along.x;
+    const double dx = (b.x - a.x) * box.along.x + (b.y - a.y) * box.along.y;
+    const double dy = -(b.x - a.x) * box.along.y + (b.y - a.y) * box.along.x;
+    double t0 = 0.0, t1 = 1.0;
+    const double slabs[2][4] = {{ax, dx, box.left, box.right}, {ay, dy, box.bottom, box.top}};
+    for (const auto& [p, d, low, high] : slabs) {
+        if (std::abs(d) < 1e-12) {
+            if (!(p > low && p < high)) return false;
+            continue;
+        }
+        const double ta = (low - p) / d, tb = (high - p) / d;
+        t0 = std::max(t0, std::min(ta, tb));
+        t1 = std::min(t1, std::max(ta, tb));
     }
-    return false;
+    return t0 < t1 || (t0 == t1 && box.Contains({a.x + (b.x - a.x) * t0, a.y + (b.y - a.y) * t0}));
 }
 
 class FitGeometry : public AngularBuilderTest {
@@ -56,8 +69,8 @@ protected:
                    0.0,
                    static_cast<double>(n.text.size)};
     }
-    // The points along a path's straight or curved pieces.
-    static std::vector<P> Trace(AIArtHandle art) {
+    // The points along a path's straight or curved pieces; with `straightInOne`, a straight piece by its ends only.
+    static std::vector<P> Trace(AIArtHandle art, bool straightInOne = false) {
         std::vector<P> points;
         if (!Live(art)) return points;
         const sim::ArtNode& n = Node(art);
@@ -66,7 +79,9 @@ protected:
         for (size_t i = 0; i < pieces; ++i) {
             const AIPathSegment& s = n.segments[i];
             const AIPathSegment& e = n.segments[(i + 1) % count];
-            for (int k = 0; k <= 16; ++k) {
+            const bool straight = straightInOne && s.out.h == s.p.h && s.out.v == s.p.v && e.in.h == e.p.h &&
+                                  e.in.v == e.p.v;
+            for (int k = 0; k <= 16; k += straight ? 16 : 1) {
                 const double t = k / 16.0, r = 1.0 - t;
                 const double b0 = r * r * r, b1 = 3 * r * r * t, b2 = 3 * r * t * t, b3 = t * t * t;
                 points.push_back({b0 * s.p.h + b1 * s.out.h + b2 * e.in.h + b3 * e.p.h,

@@ -11,6 +11,7 @@
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Skeletons.h"
+#include "frame/ArrowHeads.h"
 #include "fit_fixture.h"
 
 using dimtest::Box;
@@ -57,7 +58,47 @@ struct SeriesCase {
     std::vector<AIRealPoint> Measured; // the measured path
     std::vector<AIRealPoint> Points;   // the points clicked
     AIRealPoint Cursor;                // where the drag leaves the line
+    LinearOrientation Kind = kHorizontalDimension;
+    int16_t Decimals = 0;
+    bool Dense = false; // a dense chain: its end marks are checked too
 };
+
+// A chain of `count` anchors `step` apart along the direction `turn` (radians), measured along `kind`, dragged
+// `below` off its line (to the right of its direction), with values of two decimals.
+SeriesCase DenseChain(LinearOrientation kind, double turn, float step, int count, float below) {
+    const double c = std::cos(turn), s = std::sin(turn), middle = step * (count - 1) / 2.0;
+    SeriesCase chain{"dense chain", true, {}, {}, {}, kind, 2, true};
+    chain.Cursor = {static_cast<AIReal>(middle * c + below * s), static_cast<AIReal>(middle * s - below * c)};
+    for (int k = 0; k < count; ++k)
+        chain.Points.push_back({static_cast<AIReal>(step * k * c), static_cast<AIReal>(step * k * s)});
+    chain.Measured = chain.Points;
+    return chain;
+}
+
+P Mean(const std::vector<P>& points) {
+    P mean{0.0, 0.0};
+    for (const P& p : points) mean = {mean.x + p.x / points.size(), mean.y + p.y / points.size()};
+    return mean;
+}
+
+// True when the point lies inside the closed outline (its points in order, the last back at the first).
+bool Inside(P p, const std::vector<P>& outline) {
+    bool inside = false;
+    for (size_t k = 1; k < outline.size(); ++k) {
+        const P a = outline[k - 1], b = outline[k];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
+    }
+    return inside;
+}
+
+// True when segment a-b crosses segment c-d where neither only touches the other.
+bool CrossProperly(P a, P b, P c, P d) {
+    const auto side = [](P o, P p, P q) { return (p.x - o.x) * (q.y - o.y) - (p.y - o.y) * (q.x - o.x); };
+    constexpr double kTouch = 1e-2;
+    const double d1 = side(c, d, a), d2 = side(c, d, b), d3 = side(a, b, c), d4 = side(a, b, d);
+    return ((d1 > kTouch && d2 < -kTouch) || (d1 < -kTouch && d2 > kTouch)) &&
+           ((d3 > kTouch && d4 < -kTouch) || (d3 < -kTouch && d4 > kTouch));
+}
 
 // A comb of anchors `step` apart, `count` of them, every anchor a series point.
 SeriesCase Comb(const char* name, bool chained, float step, int count, float below) {
@@ -115,19 +156,56 @@ TEST_F(TightFit, SeriesValuesClearEveryValueLineAndMarkAndStaggeredOnesKeepALead
             }
         }
     }
+    // Dense chains, horizontal, vertical and oblique, dragged out to either side: values two decimals wide.
+    const std::pair<LinearOrientation, double> directions[] = {
+        {kHorizontalDimension, 0.0}, {kVerticalDimension, kPi / 2.0}, {kParallelDimension, kPi / 6.0}};
+    for (const auto& [kind, turn] : directions) {
+        for (const float step : {2.0f, 3.0f, 5.0f, 7.0f, 9.0f, 12.0f, 19.0f}) {
+            for (int count = 4; count <= 10; ++count) {
+                for (const float below : {30.0f, -30.0f}) cases.push_back(DenseChain(kind, turn, step, count, below));
+            }
+        }
+    }
+    const ArrowHeadShape fixtureMarks = gArrowHeadShape;
     for (const SeriesCase& c : cases) {
-        SCOPED_TRACE(std::string(c.Name) + ", " + std::to_string(c.Points.size()) + " points " +
-                     std::to_string(c.Points[1].h - c.Points[0].h) + " apart, cursor " +
-                     std::to_string(c.Cursor.v));
+        const double step = std::hypot(c.Points[1].h - c.Points[0].h, c.Points[1].v - c.Points[0].v);
+        SCOPED_TRACE(std::string(c.Name) + " along " + std::to_string(c.Kind) + ", " +
+                     std::to_string(c.Points.size()) + " points " + std::to_string(step) + " apart, cursor " +
+                     std::to_string(c.Cursor.h) + ", " + std::to_string(c.Cursor.v));
         StartGroup();
+        gCurrentOptions.Decimals = c.Decimals;
+        // Dense chains carry the default end marks, 10 long.
+        gArrowHeadShape = fixtureMarks;
+        if (c.Dense) ApplyArrowPreset(kNotchedArrowPreset);
         Doc().DrawPolyline(c.Measured, false);
         for (size_t i = 0; i < c.Points.size(); ++i) gSeriesPointTable.SeriesPoint[i].p = c.Points[i];
         gToolState.ClickCount = static_cast<int16_t>(c.Points.size());
         ASSERT_EQ(TagSeriesArt(), kNoErr);
-        ASSERT_EQ((c.Chained ? DrawSeriesChainHorizontal : DrawSeriesFromOriginHorizontal)(c.Cursor.h, c.Cursor.v, 0),
-                  kNoErr);
+        const auto chain = c.Kind == kHorizontalDimension ? DrawSeriesChainHorizontal
+                           : c.Kind == kVerticalDimension ? DrawSeriesChainVertical
+                                                          : DrawSeriesChainOblique;
+        ASSERT_EQ((c.Chained ? chain : DrawSeriesFromOriginHorizontal)(c.Cursor.h, c.Cursor.v, 0), kNoErr);
         const size_t count = c.Points.size() - 1;
         ExpectValuesClear(count, c.Measured);
+        // No two end marks of a dense chain cross: where marks would, the two spans share one dot.
+        std::vector<std::vector<P>> marks;
+        for (const auto& set : Dim().EndMarks) {
+            for (size_t i = 0; c.Dense && i < count; ++i) {
+                if (Live(set[i]) && Node(set[i]).segments.size() > 1) marks.push_back(Trace(set[i], true));
+            }
+        }
+        for (size_t m = 0; m < marks.size(); ++m) {
+            for (size_t n = m + 1; n < marks.size(); ++n) {
+                bool cross = false;
+                for (size_t a = 1; a < marks[m].size() && !cross; ++a) {
+                    for (size_t b = 1; b < marks[n].size() && !cross; ++b)
+                        cross = CrossProperly(marks[m][a - 1], marks[m][a], marks[n][b - 1], marks[n][b]);
+                }
+                EXPECT_FALSE(cross || Inside(Mean(marks[m]), marks[n]) || Inside(Mean(marks[n]), marks[m]))
+                    << "marks " << m << " and " << n;
+            }
+        }
+        if (c.Kind != kHorizontalDimension) continue;
         // A value off its line (farther than a value standing beside it) has a leader from its line to it, and
         // stands a line's height clear of any other value staggered beside it in its row.
         std::vector<Box> staggered;
@@ -263,4 +341,47 @@ TEST_F(TightFit, OnTheEdgeOfTheZonePastVerticalAValueReadsFromTheBottom) {
               kNoErr);
     EXPECT_EQ(LabelText(), "300°");
     EXPECT_GT(Node(Dim().LabelFrames[0]).text.transform.d, 0.0f) << "the top points up";
+}
+
+TEST_F(TightFit, EveryAngleValueReadsFromTheBottomOrTheRight) {
+    // Every angle from 1 to 359 degrees (the re-entrant side past a half turn), its first side at four
+    // directions, sides short and long, the cursor by either side, measured or made by a creation drag: the
+    // value's baseline stays within a quarter turn of horizontal, on the arc or beside it.
+    gCurrentOptions.Decimals = 2;
+    for (int degrees = 1; degrees <= 359; ++degrees) {
+        const bool reentrant = degrees > 180;
+        const double sweep = (reentrant ? 360 - degrees : degrees) * kPi / 180.0;
+        for (const double base : {0.0, kPi / 2.0, kPi, 3.0 * kPi / 2.0}) {
+            for (const double side : {40.0, 120.0}) {
+                for (const double cursorTurn : {0.1, 0.9}) {
+                    for (const bool measured : {true, false}) {
+                        SCOPED_TRACE(std::to_string(degrees) + " degrees from " + std::to_string(base) +
+                                     ", sides " + std::to_string(side) + ", cursor at " +
+                                     std::to_string(cursorTurn) + (measured ? ", measured" : ", created"));
+                        const auto at = [&](double r, double a) {
+                            return AIRealPoint{static_cast<AIReal>(r * std::cos(a)),
+                                               static_cast<AIReal>(r * std::sin(a))};
+                        };
+                        gMeasuredPoints.AnglePointB.p = measured ? at(side, base) : AIRealPoint{};
+                        gMeasuredPoints.AnglePointA.p = measured ? at(side, base + sweep) : AIRealPoint{};
+                        gMeasuredPoints.AngleFlip = reentrant ? 1 : 0;
+                        StartGroup();
+                        ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
+                        gToolState.PressDragged = 1;
+                        const double radius = side * 0.5;
+                        const double shown = reentrant ? sweep - 2.0 * kPi : sweep;
+                        gToolState.CursorPoint = at(radius, base + cursorTurn * shown);
+                        ASSERT_EQ(DrawAngleDimension(0.0f, 0.0f, static_cast<AIReal>(radius),
+                                                     static_cast<AIReal>(sweep), static_cast<AIReal>(base),
+                                                     Dim().AngleArcs, 0, 0, 0, 0, 0),
+                                  kNoErr);
+                        if (!Live(Dim().LabelFrames[0])) continue; // the right angle's square
+                        const AIRealMatrix& m = Node(Dim().LabelFrames[0]).text.transform;
+                        EXPECT_TRUE(m.a > 1e-6f || (std::abs(m.a) <= 1e-6f && m.b > 0.0f))
+                            << LabelText() << " reads along " << std::atan2(m.b, m.a) * 180.0 / kPi;
+                    }
+                }
+            }
+        }
+    }
 }
