@@ -49,7 +49,8 @@ int32_t ClampToRange(int32_t value, const IntegerRange& range) {
 // in the system's own encoding and is read as Windows-1252.
 bool ReadStoredText(const char* key, size_t limit, std::string& text) {
     size_t length = 0;
-    if (sAIPreference->GetStringPreferenceLength == nullptr) {
+    const bool lengthKnown = sAIPreference->GetStringPreferenceLength != nullptr;
+    if (!lengthKnown) {
         length = kFixedReadBufferSize - 1;
         limit = std::min(limit, kFixedReadLimit);
     } else if (sAIPreference->GetStringPreferenceLength(kPrefix, key, &length) != kNoErr) {
@@ -60,8 +61,8 @@ bool ReadStoredText(const char* key, size_t limit, std::string& text) {
     if (sAIPreference->GetStringPreference(kPrefix, key, buffer.data(), buffer.size()) != kNoErr) return false;
     buffer.back() = '\0';
     const std::string_view read(buffer.data());
-    // A read that filled the buffer may end inside a character.
-    const bool cut = read.size() + 1 == buffer.size();
+    // A read shorter than the text, or one that filled a buffer of a guessed size, may end inside a character.
+    const bool cut = lengthKnown ? read.size() < length : read.size() + 1 == buffer.size();
     const std::string decoded = IsUtf8(read, cut) ? std::string(read) : Windows1252ToUtf8(read);
     text.assign(decoded.c_str(), CutLength(decoded.c_str(), limit));
     return true;

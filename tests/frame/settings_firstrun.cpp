@@ -177,7 +177,7 @@ struct PrecisionCase {
     std::optional<PrefValue> Precision;
     int32_t Held;  // the precision in force and in the store afterwards
     bool Written;  // whether "Precision" is written
-    bool Latin1 = false;     // "ChypreApres" saved by an editor in Latin-1: " été" as bytes E9
+    bool Latin1 = false;     // "ChypreApres" saved by an editor in Latin-1: " été café", each é a byte E9
     bool OlderHost = false;  // a host whose suites lack every call the plug-in added to them
 };
 
@@ -236,7 +236,7 @@ TEST_P(UsersFile, KeepsEveryKeyTheUserSetWhateverItsPrecision) {
     Seed("Calque", PrefValue::Bool(true));
     Store().Remove(kTavorinePreferencePrefix, "Precision");
     if (GetParam().Precision) Seed("Precision", *GetParam().Precision);
-    if (GetParam().Latin1) Seed("ChypreApres", PrefValue::String(" \xE9t\xE9"));
+    if (GetParam().Latin1) Seed("ChypreApres", PrefValue::String(" \xE9t\xE9 caf\xE9"));
     Seed("TexteLibre2", PrefValue::String(std::string(300, 'x')));
     // Kept until the plug-in has shut down, after the test's own end.
     static AIPreferenceSuite older;
@@ -266,7 +266,7 @@ TEST_P(UsersFile, KeepsEveryKeyTheUserSetWhateverItsPrecision) {
     EXPECT_STREQ(SettingString(gSettings.FreeTexts[0]), "Côté du jardin");
     // Read whole through the host's length, else through the fixed buffer that keeps 255 bytes.
     EXPECT_EQ(std::string(SettingString(gSettings.FreeTexts[1])), std::string(GetParam().OlderHost ? 255 : 300, 'x'));
-    EXPECT_STREQ(SettingString(gSettings.Suffix), GetParam().Latin1 ? " été" : "]");
+    EXPECT_STREQ(SettingString(gSettings.Suffix), GetParam().Latin1 ? " été café" : "]");
     EXPECT_EQ(gSettings.TextSize, 18.0);
     EXPECT_EQ(gSettings.ScaleRatio, 1.0 / 50.0);
     EXPECT_EQ(gSettings.BezierShape.PointCount, 5);
