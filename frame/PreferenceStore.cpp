@@ -4,7 +4,9 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -26,6 +28,9 @@ constexpr double kMinScale = 1.0;
 constexpr float kMinCustomScale = 0.0001f;
 // The most bytes one UTF-8 character takes.
 constexpr size_t kLongestCharacterBytes = 4;
+// The buffer through which a text is read when the host cannot give its length, and what is kept of it.
+constexpr size_t kFixedReadBufferSize = 1024;
+constexpr size_t kFixedReadLimit = 255;
 
 bool HavePreferences() { return sAIPreference != nullptr; }
 
@@ -39,15 +44,27 @@ int32_t ClampToRange(int32_t value, const IntegerRange& range) {
 }
 
 // Reads one stored string whole, at the length the host gives, then cut to `limit` bytes at a character
-// boundary; false when the store holds no string under the key.
+// boundary; false when the store holds no string under the key. A host that cannot give the length has the
+// text read through a fixed buffer and cut at 255 bytes. A text that is not UTF-8 was saved
+// in the system's own encoding and is read as Windows-1252.
 bool ReadStoredText(const char* key, size_t limit, std::string& text) {
     size_t length = 0;
-    if (sAIPreference->GetStringPreferenceLength(kPrefix, key, &length) != kNoErr) return false;
+    const bool lengthKnown = sAIPreference->GetStringPreferenceLength != nullptr;
+    if (!lengthKnown) {
+        length = kFixedReadBufferSize - 1;
+        limit = std::min(limit, kFixedReadLimit);
+    } else if (sAIPreference->GetStringPreferenceLength(kPrefix, key, &length) != kNoErr) {
+        return false;
+    }
     // A few bytes past the limit, so that the cut finds where the character at the limit starts.
     std::vector<char> buffer(std::min(length, limit + kLongestCharacterBytes) + 1, '\0');
     if (sAIPreference->GetStringPreference(kPrefix, key, buffer.data(), buffer.size()) != kNoErr) return false;
     buffer.back() = '\0';
-    text.assign(buffer.data(), CutLength(buffer.data(), limit));
+    const std::string_view read(buffer.data());
+    // A read shorter than the text, or one that filled a buffer of a guessed size, may end inside a character.
+    const bool cut = lengthKnown ? read.size() < length : read.size() + 1 == buffer.size();
+    const std::string decoded = IsUtf8(read, cut) ? std::string(read) : Windows1252ToUtf8(read);
+    text.assign(decoded.c_str(), CutLength(decoded.c_str(), limit));
     return true;
 }
 
@@ -199,58 +216,71 @@ void ForEachPointKey(const PointKeyFamily& family, Tables& points, int32_t count
     }
 }
 
-// Reads the per-point keys of the `count` points of a shape; past the count the built-in points stay. When any
-// coordinate of those points is missing, of another type or no finite float, the whole shape is the built-in
-// one: a shape mixed of two is neither.
-ASErr ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
-                           const ShapePointTables& defaults, int32_t count) {
+// What a read of an editor's per-point keys found.
+struct PointKeysRead {
+    bool Whole = true;         // every coordinate of the points within the count was read
+    bool ReadAsBuiltIn = true;  // every coordinate read holds the built-in value
+    std::vector<std::pair<std::string, double>> Unread;  // the keys that could not be read, with their built-in
+};
+
+// Reads the per-point keys of a shape of `count` points, every slot that is stored: the points within the count
+// and the slots past it, which the next OK writes back as they are. A slot that cannot be read keeps its
+// built-in coordinate.
+PointKeysRead ReadPointPreferences(const PointKeyFamily& family, ShapePointTables& points,
+                                   const ShapePointTables& defaults, int32_t count) {
     points = defaults;
-    bool whole = true;
-    bool readAsBuiltIn = true;  // every coordinate that could be read holds the built-in value
-    std::vector<std::pair<std::string, double>> unread;  // the keys that could not be read, with their built-in
+    PointKeysRead read;
     ForEachPointKey(family, points, count,
-                    [count, &whole, &readAsBuiltIn, &unread](const char* name, float* table, int32_t index,
-                                                             const PointAxis& axis) {
-        if (index >= count) return;
+                    [count, &read](const char* name, float* table, int32_t index, const PointAxis& axis) {
         double stored = 0.0;
         if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - axis.Offset)) {
             const float value = static_cast<float>(ClampToRange(stored - axis.Offset, axis.Range));
-            if (value != table[index]) readAsBuiltIn = false;
-            if (whole) table[index] = value;
+            if (value != table[index]) read.ReadAsBuiltIn = false;
+            table[index] = value;
         } else {
-            whole = false;
-            unread.emplace_back(name, static_cast<double>(table[index]) + axis.Offset);
+            if (index < count) read.Whole = false;
+            read.Unread.emplace_back(name, static_cast<double>(table[index]) + axis.Offset);
         }
     });
-    if (whole) return kNoErr;
-    points = defaults;
-    // Writing the built-in coordinates in place of those that could not be read would mix two shapes at the
-    // next launch, unless what was read is the built-in shape already; otherwise the fallback stays in memory
-    // and the next OK writes it whole.
-    ASErr first = kNoErr;
-    if (readAsBuiltIn)
-        for (const auto& [name, value] : unread) KeepFirst(first, WriteRealPreference(name.c_str(), value));
-    return first;
+    return read;
 }
 
-// One editor's stored shape: its scalar keys, count key, per-point keys and built-in points.
+// One editor's stored shape: its scalar keys, the keys that belong to the shape itself, its count key,
+// per-point keys and built-in points.
 struct EditorShapeStore {
     SettingGroup Group;
     const char* CountKey;
+    std::span<const char* const> ShapeKeys;  // count, flags and line start: the shape beside its points
     const PointKeyFamily& Family;
     ShapePointTables& Points;
     const int32_t& PointCount;
     ShapePointTables (*DefaultPoints)();
 };
 
+constexpr const char* kBezierShapeKeys[] = {"NbPtsBez", "FouOBez", "CouPBez"};
+constexpr const char* kArrowShapeKeys[] = {"NbPtsFlEdit", "FouOEdit", "CouPEdit", "DebEditSegX", "DebEditSegY"};
+
 EditorShapeStore BezierStore() {
-    return {SettingGroup::BezierCurve, "NbPtsBez", kBezierPointKeys, gSettings.BezierShape.Points,
+    return {SettingGroup::BezierCurve, "NbPtsBez", kBezierShapeKeys, kBezierPointKeys, gSettings.BezierShape.Points,
             gSettings.BezierShape.PointCount, DefaultBezierPoints};
 }
 
 EditorShapeStore ArrowStore() {
-    return {SettingGroup::PreferredArrow, "NbPtsFlEdit", kArrowPointKeys, gSettings.PreferredArrowShape.Points,
-            gSettings.PreferredArrowShape.PointCount, DefaultArrowPoints};
+    return {SettingGroup::PreferredArrow, "NbPtsFlEdit", kArrowShapeKeys, kArrowPointKeys,
+            gSettings.PreferredArrowShape.Points, gSettings.PreferredArrowShape.PointCount, DefaultArrowPoints};
+}
+
+// True when a numeric entry's variable holds its built-in default.
+bool HoldsBuiltIn(const SettingEntry& entry) {
+    switch (entry.Type) {
+        case SettingType::Boolean:
+        case SettingType::Integer: return *static_cast<const int32_t*>(entry.Address) == entry.DefaultNumber;
+        case SettingType::Real: return *static_cast<const double*>(entry.Address) == entry.DefaultNumber;
+        case SettingType::String:
+        case SettingType::Name:
+        case SettingType::Separator: break;
+    }
+    return false;
 }
 
 // Sets and writes an editor's built-in shape: its scalars, then its per-point keys.
@@ -261,13 +291,29 @@ ASErr WriteDefaultEditorShape(const EditorShapeStore& store) {
     return scalars != kNoErr ? scalars : points;
 }
 
-// Reads an editor's shape; a stored count of 0 writes the built-in shape instead. Answers the first failed
-// write, else 0.
+// Reads an editor's shape; a stored count of 0 writes the built-in shape instead. When a coordinate of the
+// points within the count cannot be read, the shape is the built-in one whole: its points, count, flags and
+// line start (a shape mixed of two is neither); the replica settings keep what their keys read. Writing the
+// built-in coordinates in place of those that could not be read would mix two shapes at the next launch, unless
+// what was read is the built-in shape already; otherwise the fallback stays in memory and the next OK writes it
+// whole. Answers the first failed write, else 0.
 ASErr ReadEditorShape(const EditorShapeStore& store) {
     if (StoredCountIsZero(store.CountKey)) return WriteDefaultEditorShape(store);
-    const ASErr scalars = ReadGroup(store.Group);
-    const ASErr points = ReadPointPreferences(store.Family, store.Points, store.DefaultPoints(), store.PointCount);
-    return scalars != kNoErr ? scalars : points;
+    ASErr first = ReadGroup(store.Group);
+    const ShapePointTables defaults = store.DefaultPoints();
+    const PointKeysRead read = ReadPointPreferences(store.Family, store.Points, defaults, store.PointCount);
+    if (read.Whole) return first;
+    bool builtIn = read.ReadAsBuiltIn;
+    for (const char* key : store.ShapeKeys) {
+        const SettingEntry* entry = FindSetting(key);
+        if (entry == nullptr) continue;
+        if (!HoldsBuiltIn(*entry)) builtIn = false;
+        SetSettingToDefault(*entry);
+    }
+    store.Points = defaults;
+    if (builtIn)
+        for (const auto& [name, value] : read.Unread) KeepFirst(first, WriteRealPreference(name.c_str(), value));
+    return first;
 }
 
 // True when the store holds no key of the plug-in under its prefix: the plug-in has never run here.

@@ -3,6 +3,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "host/Types.h"
 
@@ -169,6 +171,12 @@ const char* SettingString(const char* text);
 void SetSettingName(char* target, size_t size, const char* text);
 // The longest prefix of `text`, at most `limit` bytes, that ends at a UTF-8 character boundary.
 size_t CutLength(const char* text, size_t limit);
+// True when `text` is well-formed UTF-8 (no overlong form, surrogate or code point past U+10FFFF). With
+// `cutAtEnd`, a character begun but not ended by the last bytes counts as well formed: a read cut short there.
+bool IsUtf8(std::string_view text, bool cutAtEnd);
+// The UTF-8 text of `text` read as Windows-1252; the five bytes that code page leaves unassigned stand for the
+// control characters of the same number.
+std::string Windows1252ToUtf8(std::string_view text);
 // A stored real as a single-precision value: NaN gives 0, values beyond the float range the nearest limit.
 float SettingAsFloat(double value);
 // A stored length as a single-precision length: NaN and negative values give 0, values beyond the float range

@@ -308,13 +308,30 @@ ASErr DialogManager::UserItem(ADMItemRef ref, ItemData*& item) {
     return kNoErr;
 }
 
+ASErr DialogManager::TurnTo(ADMItemRef ref, ItemData*& item) {
+    if (ASErr error = UserItem(ref, item); error != kNoErr)
+        return error;
+    const uintptr_t handle = item->handle;
+    if (DialogData* dialog = DialogByHandle(item->dialog)) {
+        const std::vector<uintptr_t> items = dialog->items;
+        for (const uintptr_t other : items) {
+            ItemData* field = ItemByHandle(other);
+            if (other == handle || field == nullptr || !field->edited)
+                continue;
+            field->edited = false;
+            Commit(ToRef<ADMItemRef>(other));
+        }
+    }
+    return UserItem(ref, item);
+}
+
 void DialogManager::QueueModalResponder(Responder responder) {
     responders_.push_back(std::move(responder));
 }
 
 ASErr DialogManager::Track(ADMItemRef ref, int32_t action, ADMPoint point, int32_t modifiers) {
     ItemData* item = nullptr;
-    if (ASErr error = UserItem(ref, item); error != kNoErr)
+    if (ASErr error = action == kADMButtonDownAction ? TurnTo(ref, item) : UserItem(ref, item); error != kNoErr)
         return error;
     if (action < kADMMouseMovedUpAction || action > kADMButtonUpAction)
         return kBadParameterErr;
@@ -360,7 +377,7 @@ ASErr DialogManager::Click(ADMItemRef ref, int32_t modifiers) {
 
 ASErr DialogManager::Slide(ADMItemRef ref, float value) {
     ItemData* item = nullptr;
-    if (ASErr error = UserItem(ref, item); error != kNoErr)
+    if (ASErr error = TurnTo(ref, item); error != kNoErr)
         return error;
     if (item->type != kADMSliderType || !std::isfinite(value))
         return kBadParameterErr;
@@ -386,7 +403,7 @@ ASErr DialogManager::Drag(ADMItemRef ref, const std::vector<ADMPoint>& points, i
 
 ASErr DialogManager::Choose(ADMItemRef ref, int32_t entryID) {
     ItemData* item = nullptr;
-    if (ASErr error = UserItem(ref, item); error != kNoErr)
+    if (ASErr error = TurnTo(ref, item); error != kNoErr)
         return error;
     ListData* list = ListByHandle(item->list);
     if (list == nullptr)
@@ -413,13 +430,14 @@ ASErr DialogManager::Choose(ADMItemRef ref, int32_t entryID) {
 
 ASErr DialogManager::Type(ADMItemRef ref, const std::string& text) {
     ItemData* item = nullptr;
-    if (ASErr error = UserItem(ref, item); error != kNoErr)
+    if (ASErr error = TurnTo(ref, item); error != kNoErr)
         return error;
     if (!IsEditType(item->type))
         return kBadParameterErr;
     const uintptr_t handle = item->handle;
     if (!item->text.empty()) {
         item->SetTextWithCaret(std::string());
+        item->edited = true;
         Notify(handle, kADMIntermediateChangedNotifier);
     }
     for (size_t at = 0; at < text.size();) {
@@ -428,6 +446,7 @@ ASErr DialogManager::Type(ADMItemRef ref, const std::string& text) {
         if (item == nullptr)
             return kNoErr;
         item->SetTextWithCaret(item->text + text.substr(at, length));
+        item->edited = true;
         at += length;
         Notify(handle, kADMIntermediateChangedNotifier);
     }
@@ -436,7 +455,7 @@ ASErr DialogManager::Type(ADMItemRef ref, const std::string& text) {
 
 ASErr DialogManager::SelectText(ADMItemRef ref) {
     ItemData* item = nullptr;
-    if (ASErr error = UserItem(ref, item); error != kNoErr)
+    if (ASErr error = TurnTo(ref, item); error != kNoErr)
         return error;
     if (!IsEditType(item->type))
         return kBadParameterErr;
@@ -450,6 +469,7 @@ ASErr DialogManager::Commit(ADMItemRef ref) {
         return error;
     if (!IsEditType(item->type))
         return kBadParameterErr;
+    item->edited = false;
     if (item->numeric) {
         float number = 0.0f;
         if (!ReadUnitText(item->text, item->units, number)) {

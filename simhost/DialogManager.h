@@ -79,6 +79,7 @@ struct ItemData {
     // The selected bytes of the text, [selectionStart, selectionEnd); equal ends are a bare caret.
     size_t selectionStart = 0;
     size_t selectionEnd = 0;
+    bool edited = false;  // typed into since its last commit: it commits when the user turns to another item
     uintptr_t list = 0;
     Drawing drawing;
     int32_t invalidations = 0;
@@ -177,7 +178,9 @@ class DialogManager {
     ASErr Type(ADMItemRef item, const std::string& text);
     // Moves the caret or the selection in a text field.
     ASErr SelectText(ADMItemRef item);
-    // Enter or leaving the field: a number is parsed and clamped, then the user-changed notification.
+    // Enter or leaving the field: a number is parsed and clamped, then the user-changed notification. A field
+    // typed into commits by itself when the user turns to another item of its dialog (a click, a pick, a slide,
+    // typing elsewhere), as when OK is clicked.
     ASErr Commit(ADMItemRef item);
     ASErr Enter(ADMItemRef item, const std::string& text);
     // One mouse event on the item at `point`, in pixels from the item's top left corner; a button-down captures
@@ -247,6 +250,9 @@ class DialogManager {
     void Teardown(uintptr_t dialog);
     void Finish(uintptr_t dialog);
     ASErr UserItem(ADMItemRef ref, ItemData*& item);
+    // UserItem for an action that turns the user to the item: the fields typed into elsewhere in its dialog
+    // commit first.
+    ASErr TurnTo(ADMItemRef ref, ItemData*& item);
 
     std::map<uintptr_t, std::unique_ptr<DialogData>> dialogs_;
     std::map<uintptr_t, std::unique_ptr<ItemData>> items_;

@@ -5,7 +5,11 @@
 #include <map>
 #include <set>
 
+#include "host/PreferenceSuite.h"
+#include "host/SPPluginsSuite.h"
+#include "host/Suites.h"
 #include "settings_fixture.h"
+#include "simhost/SuiteRegistry.h"
 
 namespace settingstest {
 namespace {
@@ -173,6 +177,8 @@ struct PrecisionCase {
     std::optional<PrefValue> Precision;
     int32_t Held;  // the precision in force and in the store afterwards
     bool Written;  // whether "Precision" is written
+    bool Latin1 = false;     // "ChypreApres" saved by an editor in Latin-1: " été café", each é a byte E9
+    bool OlderHost = false;  // a host whose suites lack every call the plug-in added to them
 };
 
 class PrecisionRule : public SettingsTest, public ::testing::WithParamInterface<PrecisionCase> {};
@@ -192,8 +198,8 @@ TEST_P(PrecisionRule, ABadPrecisionIsHeldAndWrittenBackAndTheUsersKeysStay) {
     const std::vector<std::string> written = WrittenKeys();
     EXPECT_EQ(std::count(written.begin(), written.end(), "Precision"), c.Written ? 1 : 0);
     // Every other key was missing and takes its default; the two the user set are not written.
-    // (The point slots past each editor's count are neither read nor written: 60 of the 242 keys.)
-    EXPECT_EQ(written.size(), 182u - 2u - (c.Written ? 0u : 1u));
+    // (The point slots past each editor's count are read and written like the others: all of the 242 keys.)
+    EXPECT_EQ(written.size(), 242u - 2u - (c.Written ? 0u : 1u));
     EXPECT_EQ(Stored("Corps"), PrefValue::Real(12.0));
 }
 
@@ -230,6 +236,21 @@ TEST_P(UsersFile, KeepsEveryKeyTheUserSetWhateverItsPrecision) {
     Seed("Calque", PrefValue::Bool(true));
     Store().Remove(kTavorinePreferencePrefix, "Precision");
     if (GetParam().Precision) Seed("Precision", *GetParam().Precision);
+    if (GetParam().Latin1) Seed("ChypreApres", PrefValue::String(" \xE9t\xE9 caf\xE9"));
+    Seed("TexteLibre2", PrefValue::String(std::string(300, 'x')));
+    // Kept until the plug-in has shut down, after the test's own end.
+    static AIPreferenceSuite older;
+    older = *static_cast<const AIPreferenceSuite*>(
+        sim::TheSuites().Table(kAIPreferenceSuite, kAIPreferenceSuiteVersion));
+    older.GetStringPreferenceLength = nullptr;
+    static SPPluginsSuite olderPlugins;
+    olderPlugins =
+        *static_cast<const SPPluginsSuite*>(sim::TheSuites().Table(kSPPluginsSuite, kSPPluginsSuiteVersion));
+    olderPlugins.GetPluginFilePath = nullptr;
+    if (GetParam().OlderHost) {
+        sim::TheSuites().Register(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &older);
+        sim::TheSuites().Register(kSPPluginsSuite, kSPPluginsSuiteVersion, &olderPlugins);
+    }
     std::map<sim::PreferenceStore::Key, PrefValue> before = Store().Values();
     before.erase({kTavorinePreferencePrefix, "Precision"});
     Store().ClearWriteLog();
@@ -243,6 +264,9 @@ TEST_P(UsersFile, KeepsEveryKeyTheUserSetWhateverItsPrecision) {
     EXPECT_EQ(WrittenKeys(), std::vector<std::string>{"Precision"});
     EXPECT_STREQ(gSettings.LayerName, "MesCotes");
     EXPECT_STREQ(SettingString(gSettings.FreeTexts[0]), "Côté du jardin");
+    // Read whole through the host's length, else through the fixed buffer that keeps 255 bytes.
+    EXPECT_EQ(std::string(SettingString(gSettings.FreeTexts[1])), std::string(GetParam().OlderHost ? 255 : 300, 'x'));
+    EXPECT_STREQ(SettingString(gSettings.Suffix), GetParam().Latin1 ? " été café" : "]");
     EXPECT_EQ(gSettings.TextSize, 18.0);
     EXPECT_EQ(gSettings.ScaleRatio, 1.0 / 50.0);
     EXPECT_EQ(gSettings.BezierShape.PointCount, 5);
@@ -255,7 +279,10 @@ TEST_P(UsersFile, KeepsEveryKeyTheUserSetWhateverItsPrecision) {
 INSTANTIATE_TEST_SUITE_P(Precision, UsersFile,
                          ::testing::Values(PrecisionCase{"Nine", PrefValue::Int(9), 6, true},
                                            PrecisionCase{"Missing", std::nullopt, 0, true},
-                                           PrecisionCase{"String", PrefValue::String("3"), 0, true}),
+                                           PrecisionCase{"String", PrefValue::String("3"), 0, true},
+                                           PrecisionCase{"Latin1Suffix", PrefValue::Int(9), 6, true, true},
+                                           PrecisionCase{"OlderHost", PrefValue::Int(9), 6, true, false, true},
+                                           PrecisionCase{"Latin1OnOlderHost", PrefValue::Int(9), 6, true, true, true}),
                          [](const ::testing::TestParamInfo<PrecisionCase>& info) {
                              return std::string(info.param.Name);
                          });

@@ -43,7 +43,8 @@ protected:
     }
 };
 
-// Point counts and the indices read: the points within the count; the slots past it keep the built-in shape.
+// Point counts and the indices read: indices 0 to 9, and 10 to 19 when the count is above 9, the slots past the
+// count included (an OK writes them back as they are); past those the built-in slots stay.
 struct CountCase {
     int32_t Stored;
     int32_t Held;
@@ -88,9 +89,9 @@ TEST_P(PointCountRead, ThePreferredArrowReadsTenPointsUnlessItsCountIsAboveNine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, PointCountRead,
-                         ::testing::Values(CountCase{9, 9, 8}, CountCase{10, 10, 9}, CountCase{2, 2, 1},
-                                           CountCase{20, 20, 19}, CountCase{25, 20, 19}, CountCase{-3, 2, 1},
-                                           CountCase{1, 2, 1}));
+                         ::testing::Values(CountCase{9, 9, 9}, CountCase{10, 10, 19}, CountCase{2, 2, 9},
+                                           CountCase{20, 20, 19}, CountCase{25, 20, 19}, CountCase{-3, 2, 9},
+                                           CountCase{1, 2, 9}));
 
 TEST_F(ReadTest, ACountOfZeroWritesTheBuiltInCurveAgain) {
     Seed("NbPtsBez", PrefValue::Int(0));
@@ -376,15 +377,16 @@ TEST_F(ReadTest, UnusablePerPointValuesTakeTheirBuiltInCoordinates) {
     EXPECT_EQ(Stored("PtINOUTBeziIX3"), PrefValue::Real(280.0));
 }
 
-// A stored shape with one coordinate that cannot be read (missing, of another type, not finite, no float) is
-// the built-in shape whole, for the arrow and for the curve; the count and the flags keep what they read, and a
-// broken key past the count is not read.
+// A stored shape with one coordinate of its points that cannot be read (missing, of another type, not finite,
+// no float) is the built-in shape whole, for the arrow and for the curve: its points, count, flags and line
+// start. A broken key past the count changes nothing else: the other slots past the count keep what they read.
 struct BrokenKeyCase {
     const char* Key;
     PrefValue Value;
     bool Remove;  // the key is missing instead
     bool Arrow;
     bool FallsBack;
+    int32_t Count = 5;  // the stored point count
 };
 
 class BrokenPointKey : public ReadTest, public ::testing::WithParamInterface<BrokenKeyCase> {};
@@ -393,10 +395,12 @@ TEST_P(BrokenPointKey, MakesTheWholeShapeTheBuiltInOne) {
     const BrokenKeyCase& c = GetParam();
     SeedPoints(kBezierPointKeys);
     SeedPoints(kArrowPointKeys, ArrowX, ArrowY);
-    Seed("NbPtsBez", PrefValue::Int(5));
-    Seed("NbPtsFlEdit", PrefValue::Int(5));
+    Seed("NbPtsBez", PrefValue::Int(c.Count));
+    Seed("NbPtsFlEdit", PrefValue::Int(c.Count));
     Seed("FouOEdit", PrefValue::Bool(false));
     Seed("FouOBez", PrefValue::Bool(false));
+    Seed("DebEditSegX", PrefValue::Real(11.0));
+    Seed("RepBez", PrefValue::Int(10));
     if (c.Remove)
         Store().Remove(kTavorinePreferencePrefix, c.Key);
     else
@@ -408,14 +412,26 @@ TEST_P(BrokenPointKey, MakesTheWholeShapeTheBuiltInOne) {
     const double offsetX = c.Arrow ? 6.0 : 280.0, offsetY = c.Arrow ? 6.0 : 180.0;
     double (*seededX)(int, int) = c.Arrow ? ArrowX : SeededX;
     double (*seededY)(int, int) = c.Arrow ? ArrowY : SeededY;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 10; ++i) {
+        char anchorY[kPointKeySize];
+        PointKeyName(anchorY, c.Arrow ? kArrowPointKeys : kBezierPointKeys, PointPart::Anchor, 'Y', i);
         EXPECT_EQ(points.AnchorX[i], c.FallsBack ? builtIn.AnchorX[i] : static_cast<float>(seededX(i, 0) - offsetX)) << i;
-        EXPECT_EQ(points.AnchorY[i], c.FallsBack ? builtIn.AnchorY[i] : static_cast<float>(seededY(i, 0) - offsetY)) << i;
         EXPECT_EQ(points.InX[i], c.FallsBack ? builtIn.InX[i] : static_cast<float>(seededX(i, 1) - offsetX)) << i;
         EXPECT_EQ(points.OutY[i], c.FallsBack ? builtIn.OutY[i] : static_cast<float>(seededY(i, 2) - offsetY)) << i;
+        // A broken anchor y past the count keeps its built-in slot.
+        const float keptY = std::string(c.Key) == anchorY ? builtIn.AnchorY[i]
+                                                           : static_cast<float>(seededY(i, 0) - offsetY);
+        EXPECT_EQ(points.AnchorY[i], c.FallsBack ? builtIn.AnchorY[i] : keptY) << i;
     }
-    EXPECT_EQ(c.Arrow ? gSettings.PreferredArrowShape.PointCount : gSettings.BezierShape.PointCount, 5);
-    EXPECT_EQ(c.Arrow ? gSettings.PreferredArrowShape.Closed : gSettings.BezierShape.Closed, 0);
+    if (c.Arrow) {
+        EXPECT_EQ(gSettings.PreferredArrowShape.PointCount, c.FallsBack ? 6 : c.Count);
+        EXPECT_EQ(gSettings.PreferredArrowShape.Closed, c.FallsBack ? 1 : 0);
+        EXPECT_EQ(gSettings.PreferredArrowShape.LineStartX, c.FallsBack ? 2.0 : 11.0);
+    } else {
+        EXPECT_EQ(gSettings.BezierShape.PointCount, c.FallsBack ? 4 : c.Count);
+        EXPECT_EQ(gSettings.BezierShape.Closed, c.FallsBack ? 1 : 0);
+    }
+    EXPECT_EQ(gSettings.BezierReplicas.Count, 10);  // the replicas keep their own keys
     EXPECT_TRUE(WrittenKeys().empty());  // the fallback lives in memory until the next OK
 }
 
@@ -424,11 +440,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BrokenKeyCase{"PtFlEditX1", PrefValue::Real(kNaN), false, true, true},
                       BrokenKeyCase{"PtINOUTEditOY4", PrefValue::String("7"), false, true, true},
                       BrokenKeyCase{"PtINOUTEditIX0", PrefValue(), true, true, true},
+                      BrokenKeyCase{"PtINOUTEditIX2", PrefValue(), true, true, true, 4},
                       BrokenKeyCase{"PtFlEditY7", PrefValue::Real(kNaN), false, true, false},
+                      BrokenKeyCase{"PtBezierX0", PrefValue(), true, false, true, 6},
                       BrokenKeyCase{"PtBezierY2", PrefValue::Real(1e300), false, false, true},
                       BrokenKeyCase{"PtINOUTBeziIX3", PrefValue::Int(380), false, false, true},
-                      BrokenKeyCase{"PtINOUTBeziOX9", PrefValue::Real(-kInfinity), false, false, false}),
-    [](const ::testing::TestParamInfo<BrokenKeyCase>& info) { return std::string(info.param.Key); });
+                      BrokenKeyCase{"PtINOUTBeziOX9", PrefValue::Real(-kInfinity), false, false, false},
+                      BrokenKeyCase{"PtBezierY7", PrefValue(), true, false, false},
+                      // A count held to 20 whose slot 12 is missing: the built-in diamond, not 20 points.
+                      BrokenKeyCase{"PtBezierX12", PrefValue(), true, false, true, 1000000}),
+    [](const ::testing::TestParamInfo<BrokenKeyCase>& info) {
+        return std::string(info.param.Key) + "_" + std::to_string(info.param.Count);
+    });
 
 TEST_F(ReadTest, AStoredPresetIsLoadedIntoTheEndMarkAtStartUp) {
     Seed("RadioFleche", PrefValue::Int(2));

@@ -75,6 +75,17 @@ TEST_F(AdmItems, TypingNotifiesEachKeystrokeThenCommitClampsToTheRange) {
     items->GetIntValue(spin, &value);
     EXPECT_EQ(value, 0);
     EXPECT_EQ(Heard().back(), "17 ADM User Changed Notifier 0");
+    // Typed without Enter, the field commits once when the user turns to another item, as OK is clicked.
+    ADMItemRef ok = Listening(1, kADMTextPushButtonType);
+    items->SetText(ok, "OK");
+    ASSERT_EQ(sim::TheDialogs().Type(spin, "9"), kNoErr);
+    Heard().clear();
+    ASSERT_EQ(sim::TheDialogs().Click(ok), kNoErr);
+    ASSERT_EQ(sim::TheDialogs().Click(ok), kNoErr);
+    EXPECT_EQ(Heard(), (std::vector<std::string>{"17 ADM User Changed Notifier 6", "1 ADM User Changed Notifier OK",
+                                                 "1 ADM User Changed Notifier OK"}));
+    items->GetIntValue(spin, &value);
+    EXPECT_EQ(value, 6);
 }
 
 // Typing over a text deletes it first, and a host notifies a deletion as any other change: typing nothing

@@ -35,25 +35,56 @@ TEST(OptionsScenario, EachDialogIsDrawnAndTheDimensionTakesTheNewSettings) {
     EXPECT_THAT(folder.Read("out/options.log"), Not(HasSubstr("refused")));
 }
 
-// A prefix and a suffix a user writes in full: the label shows them with the whole value and its unit.
-TEST(OptionsScenario, ALongPrefixAndSuffixKeepTheValueAndItsUnit) {
+// A prefix and a suffix, stored or typed in the preferences dialog: the label shows them with the whole value
+// and its unit.
+struct PrefixCase {
+    const char* Name;
+    const char* Script;  // what comes before the segment is dimensioned
+    const char* Contents;
+};
+
+class PrefixAndSuffix : public ::testing::TestWithParam<PrefixCase> {};
+
+TEST_P(PrefixAndSuffix, KeepTheValueAndItsUnit) {
     const WorkFolder folder;
-    folder.Write("prefixe.scn",
-                 "pref \"VekTavorine\" \"Precision\" int 2\n"
-                 "pref \"VekTavorine\" \"ChypreVF\" bool true\n"
-                 "pref \"VekTavorine\" \"ChypreAvant\" string \"Longueur hors tout de la tôle : \"\n"
-                 "pref \"VekTavorine\" \"ChypreApres\" string \" (cotée après pliage)\"\n"
-                 "path \"Plaque\" 0,0 200,0 200,100 0,100 closed width 1.5\n"
-                 "tool \"Outil Segment\"\n"
-                 "move 100,0\n"
-                 "down 100,0\n"
-                 "drag 100,-20 100,-30\n"
-                 "up 100,-30\n");
+    folder.Write("prefixe.scn", std::string("pref \"VekTavorine\" \"Precision\" int 2\n") + GetParam().Script +
+                                    "path \"Plaque\" 0,0 200,0 200,100 0,100 closed width 1.5\n"
+                                    "tool \"Outil Segment\"\n"
+                                    "move 100,0\n"
+                                    "down 100,0\n"
+                                    "drag 100,-20 100,-30\n"
+                                    "up 100,-30\n");
     const DriverResult result = folder.Run({"prefixe.scn", "-o", "out", "--prefs", "out/prefs.txt"});
     ASSERT_EQ(result.status, 0) << result.errors;
     EXPECT_THAT(folder.Read("out/prefixe.tree.txt"),
-                HasSubstr("contents=\"Longueur hors tout de la tôle : 70,56 mm (cotée après pliage)\""));
+                HasSubstr(std::string("contents=\"") + GetParam().Contents + "\""));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PrefixAndSuffix,
+    ::testing::Values(
+        PrefixCase{"LongOnes",
+                   "pref \"VekTavorine\" \"ChypreVF\" bool true\n"
+                   "pref \"VekTavorine\" \"ChypreAvant\" string \"Longueur hors tout de la tôle : \"\n"
+                   "pref \"VekTavorine\" \"ChypreApres\" string \" (cotée après pliage)\"\n",
+                   "Longueur hors tout de la tôle : 70,56 mm (cotée après pliage)"},
+        // A file edited in a Latin-1 editor: " été" stored as bytes E9.
+        PrefixCase{"Latin1Suffix",
+                   "pref \"VekTavorine\" \"ChypreVF\" bool true\n"
+                   "pref \"VekTavorine\" \"ChypreAvant\" string \"\"\n"
+                   "pref \"VekTavorine\" \"ChypreApres\" string \" \xE9t\xE9\"\n",
+                   "70,56 mm été"},
+        // Typed and confirmed with OK, Enter never pressed.
+        PrefixCase{"TypedThenOk",
+                   "dialog \"segment\"\n"
+                   "    click 122\n"
+                   "    type 123 \"AB\"\n"
+                   "    type 124 \" cd\"\n"
+                   "    ok\n"
+                   "end\n"
+                   "tool \"Outil Segment\" double\n",
+                   "AB70,56 mm cd"}),
+    [](const ::testing::TestParamInfo<PrefixCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace scenarios
