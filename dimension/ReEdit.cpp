@@ -77,7 +77,7 @@ bool MarkedPartAnchor(AIArtHandle group, const char* marker, const char* unless,
     if (!IsLiveArt(group) || sAIArt->GetArtFirstChild(group, &child) != kNoErr) return false;
     while (child != nullptr) {
         AIPathSegment anchor;
-        if (HasTag(child, marker) && (unless == nullptr || !HasTag(child, unless)) && ReadAnchor(child, index, &anchor)) {
+        if (ArtHasTag(child, marker) && (unless == nullptr || !ArtHasTag(child, unless)) && ReadAnchor(child, index, &anchor)) {
             *p = anchor.p;
             return true;
         }
