@@ -8,6 +8,7 @@
 
 #include "creation_fixture.h"
 #include "dialogs/creation/PointEditorItems.h"
+#include "dimension/Skeletons.h"
 #include "dialogs/creation/PointEditorState.h"
 #include "editor_fixture.h"
 #include "frame/DialogOpeners.h"
@@ -103,18 +104,24 @@ TEST_F(HeldNumbers, AHugeEndMarkSizeDrawsAnAngleDraggedOutAfterIt) {
     EXPECT_TRUE(Finite(Anchors(gCurrentDimension.EndMarks[0][0])));
 }
 
+// The count has no upper bound of its own: a protractor's 360 marks are taken as typed; only a count past what
+// a drag lays interactively (10 000) is held.
 TEST_F(HeldNumbers, TheDivisionCountTypedIsStoredReadShownAndDrawnAsOneNumber) {
-    for (const char* typed : {"3e9", "1e30"}) {
-        Preferences(kBezierTool, [typed](ADMDialogRef dialog) {
+    for (const auto& [typed, taken] : {std::pair{"3e9", 10000}, std::pair{"1e30", 10000}, std::pair{"360", 360}}) {
+        Preferences(kBezierTool, [typed, taken](ADMDialogRef dialog) {
             EnterInDialog(dialog, kPrefsDivisions, typed);
-            EXPECT_EQ(DialogValue(dialog, kPrefsDivisions), 100.0f) << typed;
+            EXPECT_EQ(DialogValue(dialog, kPrefsDivisions), static_cast<float>(taken)) << typed;
         });
-        EXPECT_EQ(Stored("NbDivBez"), sim::PrefValue::Int(100)) << typed;
+        EXPECT_EQ(Stored("NbDivBez"), sim::PrefValue::Int(taken)) << typed;
     }
     ASSERT_EQ(ClickItem(kReloadItem), kNoErr);
-    EXPECT_EQ(gCurrentOptions.DivisionCount, 100);
+    EXPECT_EQ(gCurrentOptions.DivisionCount, 360);
     gHitState.HoverFlags.OverSegment = 1;
-    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 100");
+    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 360");
+    // A segment divided in 360 parts, its ends marked too: 361 marks.
+    Doc().DrawPolyline({{0, 0}, {360, 0}}, false);
+    ClickDrag({180, 0}, {180, 20});
+    EXPECT_EQ(DivisionMarkCount(), 361u);
 }
 
 using HeldAtLaunch = paneltest::PanelTest;
@@ -123,10 +130,10 @@ TEST_F(HeldAtLaunch, AStoredDivisionCountBeyondTheMarksDrawnIsReadAsTheMostThatA
     Seed("Precision", sim::PrefValue::Int(2));
     Seed("NbDivBez", sim::PrefValue::Int(2000000000));
     Start();
-    EXPECT_EQ(gSettings.DivisionCount, 100);
+    EXPECT_EQ(gSettings.DivisionCount, 10000);
     ASSERT_EQ(sim::TheTools().Select(gToolState.ToolHandles[kBezierTool - 1]), kNoErr);
     gHitState.HoverFlags.OverSegment = 1;
-    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 100");
+    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 10000");
 }
 
 TEST_F(HeldNumbers, AHugeRememberedPointCountIsHeldAndKeepsTheRememberedSegments) {
