@@ -108,7 +108,9 @@ TEST_F(HeldNumbers, AHugeEndMarkSizeDrawsAnAngleDraggedOutAfterIt) {
 // The count has no upper bound of its own: a protractor's 360 marks are taken as typed; only a count past what
 // a drag lays interactively (10 000) is held.
 TEST_F(HeldNumbers, TheDivisionCountTypedIsStoredReadShownAndDrawnAsOneNumber) {
-    for (const auto& [typed, taken] : {std::pair{"3e9", 10000}, std::pair{"1e30", 10000}, std::pair{"360", 360}}) {
+    for (const auto& row : {std::pair{"3e9", 10000}, std::pair{"1e30", 10000}, std::pair{"360", 360}}) {
+        const char* typed = row.first;
+        const int32_t taken = row.second;
         Preferences(kBezierTool, [typed, taken](ADMDialogRef dialog) {
             EnterInDialog(dialog, kPrefsDivisions, typed);
             EXPECT_EQ(DialogValue(dialog, kPrefsDivisions), static_cast<float>(taken)) << typed;
@@ -197,7 +199,9 @@ using HeldCreation = CreationDialogTest;
 // The orientation field has no bounds: beyond a turn, what is typed is the same direction within one, on the
 // side of its sign; a huge number still leaves the angles their opening.
 TEST_F(HeldCreation, AnAngleOrientationBeyondATurnIsTakenWithinOneKeepingItsSign) {
-    for (const auto& [typed, taken] : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"1e30", std::nan("")}}) {
+    for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"1e30", std::nan("")}}) {
+        const char* typed = row.first;
+        const double taken = row.second;
         WhenOpen([typed, taken](ADMDialogRef d) {
             Enter(d, 425, typed);
             if (!std::isnan(taken)) {
