@@ -101,6 +101,19 @@ void BezierRadiusDrag(benchmark::State& state) {
     StopPlugIn();
 }
 
+// Divides the quarter arc into as many parts as the argument says and drags the marks' reach round a loop
+// outside the arc: every step lays one mark per division point again.
+void BezierDivisionDrag(benchmark::State& state) {
+    const Drawing d = StartWithDrawing(kMediumDrawing);
+    gCurrentOptions.BezierMode = 0;
+    gCurrentOptions.DivisionCount = static_cast<int32_t>(state.range(0));
+    SelectTool(4);
+    const float out = d.ArcRadius + 20.0f, diagonal = 0.70710678f;
+    const AIRealPoint beyond{d.ArcCentre.h + out * diagonal, d.ArcCentre.v + out * diagonal};
+    Drag(state, d.ArcMiddle, [&](int k) { return Around(beyond, 8.0f, k); });
+    StopPlugIn();
+}
+
 void MarqueeDrag(benchmark::State& state) {
     const Drawing d = StartWithDrawing(state.range(0));
     SelectTool(5);
@@ -118,6 +131,8 @@ BENCHMARK(SeriesFromOriginDrag) DRAWING_SIZES;
 BENCHMARK(ChainDrag) DRAWING_SIZES;
 BENCHMARK(CircleDrag) DRAWING_SIZES;
 BENCHMARK(BezierRadiusDrag) DRAWING_SIZES;
+// The division count up to the most a drag takes (kMaxDivisionCount), on a drawing of medium size.
+BENCHMARK(BezierDivisionDrag)->Arg(100)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MarqueeDrag) DRAWING_SIZES;
 #undef DRAWING_SIZES
 

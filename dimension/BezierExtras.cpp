@@ -40,12 +40,14 @@ bool EndTicks(int32_t withEnds) {
 // Makes or drops marks in gDivisionMarks until there is one per tick, then shapes them, oldest first.
 ASErr LayDivisionMarks(const std::vector<DivisionTick>& ticks) {
     ASErr result = kNoErr;
-    while (DivisionMarkCount() > ticks.size())
+    // The marks are counted once: counting the list at every mark made would cost the square of the count.
+    size_t count = DivisionMarkCount();
+    for (; count > ticks.size(); --count)
         DropDivisionMark();
-    while (DivisionMarkCount() < ticks.size()) {
-        const size_t before = DivisionMarkCount();
+    for (; count < ticks.size(); ++count) {
+        const DivisionMark* before = gDivisionMarks.Head;
         KeepError(result, PushDivisionMark());
-        if (DivisionMarkCount() == before)
+        if (gDivisionMarks.Head == before)
             return result;
     }
     size_t k = ticks.size();

@@ -75,11 +75,11 @@ AIRealMatrix BezierReplicaMatrix(const BezierReplicaSteps& steps, int32_t replic
     const double r = replica;
     sAIRealMath->AIRealMatrixConcatScale(&m, static_cast<AIReal>(r * steps.ScaleStep + baseScaleX),
                                          static_cast<AIReal>(r * steps.ScaleStep + baseScaleY));
-    // The editor and its preview count y downward: the steps turn the replicas clockwise and move them down,
-    // as the preview shows them; the base rotation is the drag's own, in the document's sense.
-    sAIRealMath->AIRealMatrixConcatRotate(&m, static_cast<AIReal>(baseRotation - r * steps.RotationStep));
+    // The stored steps are in the document's sense (y up): a positive rotation step turns the replicas
+    // counter-clockwise and a positive vertical step moves them up; the dialog's preview shows the same.
+    sAIRealMath->AIRealMatrixConcatRotate(&m, static_cast<AIReal>(r * steps.RotationStep + baseRotation));
     sAIRealMath->AIRealMatrixConcatTranslate(&m, static_cast<AIReal>(r * steps.HorizontalStep + origin.h),
-                                             static_cast<AIReal>(origin.v - r * steps.VerticalStep));
+                                             static_cast<AIReal>(r * steps.VerticalStep + origin.v));
     return m;
 }
 

@@ -6,9 +6,8 @@
 
 // Makes the replica paths once per creation, inside the dimension group on top of its contents, and reshapes
 // them at later calls: replica r is the stored curve with its y negated, scaled by the base scale plus r scale
-// steps about its origin, turned by the base rotation and r rotation steps clockwise, and moved to the clicked
-// point plus r horizontal steps and r vertical steps downward: the replicas turn and step as the preview shows.
-// Adds 1.0 to the x of the cursor point, so that the release of a drag that made the figure opens no dialog. A
+// steps about its origin, turned by the base rotation plus r rotation steps (counter-clockwise in the document,
+// y up), and moved to the clicked point plus r offset steps (a positive vertical step moves up). Adds 1.0 to the x of the cursor point, so that the release of a drag that made the figure opens no dialog. A
 // figure with a point that would not be finite is not laid: the replicas keep their last shape. Returns the error
 // of a refused path (the routine stops there), else the last style's result.
 ASErr MakeCreatedBezier();

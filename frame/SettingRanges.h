@@ -11,8 +11,10 @@
 #include "host/ADMTypes.h"
 #include "host/Types.h"
 
-// The most parts a division makes; larger counts are held to it.
-constexpr int32_t kMaxDivisionCount = 100;
+// The most parts a division makes; larger counts are held to it. Every drag step lays one mark per part again:
+// the division drag of the benchmarks takes about 0.3 ms per thousand marks, so at this count a step stays
+// within a few milliseconds, and a protractor's 360 or a scale's 1000 parts are far inside it.
+constexpr int32_t kMaxDivisionCount = 10000;
 // The most remembered end points: the magnetism walks the whole list at every cursor move of a drag.
 constexpr int32_t kMaxRememberedPoints = 1000;
 // The highest index of a font, and the largest step from one font to another: a host counts its fonts in 16 bits.

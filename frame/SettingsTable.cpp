@@ -26,9 +26,10 @@ constexpr RealRange kEndMarkPercent{0.0, 1000.0};
 // Label body size, in points.
 constexpr RealRange kTextSize{0.1, 1296.0};
 // Scale terms: below 1 the read rules give 1; the custom ones fall back to 1 below a ten-thousandth (0: no
-// custom scale), and stay below ten thousand so that a custom ratio labels a drawing's lengths readably.
-constexpr RealRange kScale{1.0, 1.0e6};
-constexpr RealRange kCustomScale{0.0, 1.0e4};
+// custom scale). Both reach a million, so that a map's scale (1:25 000, 1:1 000 000) can be set either way.
+constexpr double kLargestScaleTerm = 1.0e6;
+constexpr RealRange kScale{1.0, kLargestScaleTerm};
+constexpr RealRange kCustomScale{0.0, kLargestScaleTerm};
 constexpr RealRange kDegrees{-360.0, 360.0};
 constexpr RealRange kTurnRadians{-2.0 * kPi, 2.0 * kPi};
 constexpr RealRange kHalfTurnRadians{-kPi, kPi};
@@ -36,7 +37,9 @@ constexpr RealRange kArrowTipDegrees{0.0, 90.0};
 constexpr RealRange kPercentChannel{0.0, 100.0};
 constexpr RealRange kByteChannel{0.0, 255.0};
 constexpr RealRange kFactor{0.0, 100.0};
-constexpr RealRange kSignedFactor{-100.0, 100.0};
+// The replicas' scale step has no bound of its own; past the canvas's width in points a replica of even a
+// one-point shape would lie beyond the canvas, and the scaled points would leave what a float holds.
+constexpr RealRange kReplicaScaleStep{-kLongestDrawingLength, kLongestDrawingLength};
 // The arrow-head editor's canvas, in its units.
 constexpr RealRange kArrowEditorX{-6.0, 16.0};
 constexpr RealRange kArrowEditorY{-6.0, 6.0};
@@ -197,7 +200,7 @@ const SettingEntry kSettingsTable[] = {
     Number("RotRepBez", 0.0, &s.BezierReplicas.RotationStep, kTurnRadians, BezierCurve),
     Number("DecalHBez", 0.0, &s.BezierReplicas.HorizontalStep, kSignedLength, BezierCurve),
     Number("DecalVBez", 0.0, &s.BezierReplicas.VerticalStep, kSignedLength, BezierCurve),
-    Number("GrosReducBez", 0.0, &s.BezierReplicas.ScaleStep, kSignedFactor, BezierCurve),
+    Number("GrosReducBez", 0.0, &s.BezierReplicas.ScaleStep, kReplicaScaleStep, BezierCurve),
 
     // The preferred arrow, in the order its editor writes them; per-point keys follow them.
     Whole("NbPtsFlEdit", 6, &s.PreferredArrowShape.PointCount, Between(2, kMaxShapePoints), PreferredArrow),

@@ -300,7 +300,10 @@ void ArcCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void ArcGapNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gCurrentOptions.ArcGap = TakePanelInt(item, gCurrentOptions.ArcGap);
+    // The gap is whole points, the typed value truncated (2.6 is 2), and shown as it is taken.
+    const int32_t gap = CheckedInt32(HeldPanelValue(item, gCurrentOptions.ArcGap), gCurrentOptions.ArcGap);
+    ShowWholeNumber(item, gap);
+    gCurrentOptions.ArcGap = gap;
     RedrawAngle();
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/creation/OrientedFigureDialog.h"
 
+#include <cmath>
 #include <numbers>
 
 #include "frame/PreferenceStore.h"
@@ -14,6 +15,11 @@ constexpr double kDefaultWidth = 2.5;
 constexpr double kDefaultOrientation = 45.0;
 
 constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
+constexpr double kDegreesPerTurn = 360.0;
+
+// An orientation typed beyond a turn is the same direction within it, on the side of its sign: 400 is 40,
+// -400 is -40. The field's own range (the segment's ±359.9) holds it first; the angle's field has none.
+double WithinTurn(double degrees) { return std::fmod(degrees, kDegreesPerTurn); }
 
 } // namespace
 
@@ -37,7 +43,6 @@ void ShowOrientedValue(const OrientedFigureDialog& d, ADMItemRef item, int32_t i
         BoundFieldToSetting(item, d.WidthKey);
     } else if (id == d.OrientationField) {
         SetUpNumberField(item, d.OrientationRange, *d.WorkingOrientation);
-        BoundFieldToSetting(item, d.OrientationKey);
         FillOrientationPopup(item);
     } else if (id == d.CentredBox) {
         sADMItem->SetBooleanValue(item, live.*d.Centred);
@@ -53,7 +58,9 @@ void OrientedWidthNotify(const OrientedFigureDialog& d, ADMItemRef item, ADMNoti
 
 void OrientedOrientationNotify(const OrientedFigureDialog& d, ADMItemRef item, ADMNotifierRef notifier) {
     if (!TakeFieldValue(item, notifier, *d.WorkingOrientation)) return;
-    *d.WorkingOrientation = HeldToSetting(d.OrientationKey, *d.WorkingOrientation);
+    const double typed = *d.WorkingOrientation;
+    *d.WorkingOrientation = HeldToSetting(d.OrientationKey, WithinTurn(typed));
+    if (*d.WorkingOrientation != typed) ShowNumberIn(item, d.OrientationField, *d.WorkingOrientation);
     RedrawItemIn(item, d.Preview);
 }
 
@@ -80,7 +87,7 @@ void OrientedDialogOk(const OrientedFigureDialog& d, ADMItemRef item, ADMNotifie
     EndFigureDialog(item, notifier, *d.Bounds);
     Settings& s = gSettings;
     const CurrentOptions& live = gCurrentOptions;
-    s.*d.StoredOrientation = HeldToSetting(d.OrientationKey, *d.WorkingOrientation);
+    s.*d.StoredOrientation = HeldToSetting(d.OrientationKey, WithinTurn(*d.WorkingOrientation));
     WriteRealPreference(d.OrientationKey, s.*d.StoredOrientation);
     s.*d.StoredWidth = HeldToSetting(d.WidthKey, live.*d.Width);
     WriteRealPreference(d.WidthKey, s.*d.StoredWidth);

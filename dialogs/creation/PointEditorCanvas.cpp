@@ -18,6 +18,10 @@ namespace {
 constexpr int32_t kMarker = 2;
 constexpr int32_t kSelectedMarker = 3;
 
+// The Bézier preview draws the figure at a sixth of its size about the centre of its 100-pixel square.
+constexpr double kBezierPreviewReduction = 6.0;
+constexpr double kBezierPreviewCentre = 50.0;
+
 // Icons of the Bézier dialog: open or closed, filled or hollow, the replica legends, round or corner.
 constexpr int32_t kOpenIcon = 1112, kClosedIcon = 1113, kFilledIcon = 1114, kHollowIcon = 1115;
 constexpr int32_t kSmoothIcon = 1127, kCornerIcon = 1128;
@@ -195,13 +199,17 @@ void BezierPreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
     sADMDrawer->FillRect(drawer, &whole);
     sADMDrawer->DrawSunkenRect(drawer, &whole);
     SetStrokeColour(drawer);
+    // The document's replica transform at a sixth of the size, offsets included. The shape is drawn as the
+    // editor shows it (y down), which is how the document shows it too; the document's rotation and vertical
+    // step count y upward, so in these y-down pixels they change sign.
     const BezierReplicaEdit& r = gBezierEditReplicas;
     const int32_t count = std::clamp<int32_t>(r.Count, 1, kMaxBezierReplicas);
     for (int32_t i = 0; i < count; ++i) {
-        const float scale = static_cast<float>((1.0 + i * r.ScaleStep) / 6.0);
-        const float angle = static_cast<float>(gDragValues.CreatedBezierRotation + i * r.RotationStep);
-        const Affine replica = ScaleRotateMove(scale, scale, angle, static_cast<float>(50.0 + i * r.HorizontalStep),
-                                               static_cast<float>(50.0 + i * r.VerticalStep));
+        const float scale = static_cast<float>((1.0 + i * r.ScaleStep) / kBezierPreviewReduction);
+        const float angle = static_cast<float>(-(gDragValues.CreatedBezierRotation + i * r.RotationStep));
+        const double h = kBezierPreviewCentre + i * r.HorizontalStep / kBezierPreviewReduction;
+        const double v = kBezierPreviewCentre - i * r.VerticalStep / kBezierPreviewReduction;
+        const Affine replica = ScaleRotateMove(scale, scale, angle, static_cast<float>(h), static_cast<float>(v));
         DrawShapeOutline(drawer, gBezierEditor, replica);
     }
 }

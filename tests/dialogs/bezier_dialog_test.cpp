@@ -309,37 +309,10 @@ struct PresetCase {
     int8_t Points;
     int32_t Closed, Hollow, Replicas;
     float Degrees, StepH, StepV;
+    // Where replica 1's anchor 0 lies from replica 0's in the document (y up): the stored rotation turns
+    // counter-clockwise and the vertical step moves up.
+    double FirstStepH, FirstStepV;
 };
-
-class BezierPresetTable : public BezierDialog, public ::testing::WithParamInterface<PresetCase> {};
-
-TEST_P(BezierPresetTable, EachPresetReplacesTheCurveAndItsReplicas) {
-    const PresetCase c = GetParam();
-    Open([c](ADMDialogRef dialog) {
-        Click(dialog, c.Button);
-        EXPECT_EQ(Working().PointCount, c.Points);
-        EXPECT_EQ(Working().Closed, c.Closed);
-        EXPECT_EQ(Working().Hollow, c.Hollow);
-        EXPECT_EQ(gBezierEditReplicas.Count, c.Replicas);
-        EXPECT_NEAR(Data(dialog, 283).value, c.Degrees, 1e-3);
-        EXPECT_NEAR(Data(dialog, 285).value, c.StepH, 1e-4);
-        EXPECT_NEAR(Data(dialog, 287).value, c.StepV, 1e-4);
-        EXPECT_EQ(gBezierEditor.SelectedPoint, 0);
-        EXPECT_TRUE(Data(dialog, 291).enabled);
-    }, true);
-}
-
-INSTANTIATE_TEST_SUITE_P(Presets, BezierPresetTable,
-                         ::testing::Values(PresetCase{294, 2, 0, 1, 10, 0.0f, 0.0f, 14.173228f},
-                                           PresetCase{295, 2, 0, 1, 10, 0.0f, 14.173228f, 0.0f},
-                                           PresetCase{296, 3, 1, 0, 6, 60.0f, 0.0f, 0.0f},
-                                           PresetCase{297, 4, 1, 0, 5, 72.0f, 0.0f, 0.0f},
-                                           PresetCase{298, 6, 1, 0, 8, 45.0f, 0.0f, 0.0f},
-                                           PresetCase{299, 4, 1, 0, 3, 0.0f, 31.181102f, 0.0f}));
-
-}  // namespace
-
-namespace {
 
 // The first point each replica of the preview drew (its anchor 0, in preview pixels, y downward): the first
 // point of each filled polygon, or of each line of a hollow shape.
@@ -363,33 +336,60 @@ std::vector<std::pair<double, double>> PreviewAnchorsZero(const sim::Drawing& pr
     return anchors;
 }
 
-}  // namespace
+class BezierPresetTable : public BezierDialog, public ::testing::WithParamInterface<PresetCase> {};
 
-// Each preset's replicas lie where the preview shows them: seen from replica 0, each replica of the document
-// lies in the direction the preview shows (turned the same way, stepped the same way up or down); the preview
-// shifts in unscaled pixels while it draws the shape at a sixth, so the distances differ.
-TEST_F(BezierDialog, EachPresetsReplicasTurnAndStepTheWayThePreviewShows) {
-    for (int32_t preset = 0; preset < kBezierPresetCount; ++preset) {
-        SCOPED_TRACE(preset + 1);
-        std::vector<std::pair<double, double>> shown;
-        Open([&](ADMDialogRef dialog) {
-            Click(dialog, kFirstPresetItem + preset);
-            shown = PreviewAnchorsZero(Draw(dialog, kBezierPreviewItem));
-        });
-        std::vector<const sim::ArtNode*> paths = GroupPaths();
-        std::reverse(paths.begin(), paths.end());  // replica 0 first
-        ASSERT_EQ(shown.size(), paths.size());
-        ASSERT_GE(paths.size(), 3u);
-        const AIRealPoint first = paths[0]->segments[0].p;
-        for (size_t r = 1; r < paths.size(); ++r) {
-            // The preview's step seen with y upward, against the document's.
-            const double ph = shown[r].first - shown[0].first, pv = shown[0].second - shown[r].second;
-            const double dh = paths[r]->segments[0].p.h - first.h, dv = paths[r]->segments[0].p.v - first.v;
-            const double pl = std::hypot(ph, pv), dl = std::hypot(dh, dv);
-            ASSERT_GT(pl, 0.0);
-            ASSERT_GT(dl, 0.0);
-            EXPECT_GT((ph * dh + pv * dv) / (pl * dl), 0.0) << "replica " << r;
-            EXPECT_NEAR((ph * dv - pv * dh) / (pl * dl), 0.0, 0.06) << "replica " << r;
-        }
+TEST_P(BezierPresetTable, EachPresetReplacesTheCurveAndItsReplicas) {
+    const PresetCase c = GetParam();
+    Open([c](ADMDialogRef dialog) {
+        Click(dialog, c.Button);
+        EXPECT_EQ(Working().PointCount, c.Points);
+        EXPECT_EQ(Working().Closed, c.Closed);
+        EXPECT_EQ(Working().Hollow, c.Hollow);
+        EXPECT_EQ(gBezierEditReplicas.Count, c.Replicas);
+        EXPECT_NEAR(Data(dialog, 283).value, c.Degrees, 1e-3);
+        EXPECT_NEAR(Data(dialog, 285).value, c.StepH, 1e-4);
+        EXPECT_NEAR(Data(dialog, 287).value, c.StepV, 1e-4);
+        EXPECT_EQ(gBezierEditor.SelectedPoint, 0);
+        EXPECT_TRUE(Data(dialog, 291).enabled);
+    }, true);
+}
+
+// The document lays each replica where the stored steps say, and the preview shows the same figure at a sixth
+// of its size, offsets included: seen with y upward and scaled up six times, each replica of the preview lies
+// where the document's lies from replica 0 (within the preview's whole pixels).
+TEST_P(BezierPresetTable, EachPresetsReplicasLieInTheDocumentAndThePreviewAsTheKeysSay) {
+    const PresetCase c = GetParam();
+    std::vector<std::pair<double, double>> shown;
+    Open([&](ADMDialogRef dialog) {
+        Click(dialog, c.Button);
+        shown = PreviewAnchorsZero(Draw(dialog, kBezierPreviewItem));
+    });
+    std::vector<const sim::ArtNode*> paths = GroupPaths();
+    std::reverse(paths.begin(), paths.end());  // replica 0 first
+    ASSERT_EQ(paths.size(), static_cast<size_t>(c.Replicas));
+    ASSERT_EQ(shown.size(), paths.size());
+    const AIRealPoint first = paths[0]->segments[0].p;
+    EXPECT_NEAR(paths[1]->segments[0].p.h - first.h, c.FirstStepH, 1e-2);
+    EXPECT_NEAR(paths[1]->segments[0].p.v - first.v, c.FirstStepV, 1e-2);
+    constexpr double kPreviewReduction = 6.0, kPixel = 1.0;
+    for (size_t r = 1; r < paths.size(); ++r) {
+        const double ph = shown[r].first - shown[0].first, pv = shown[0].second - shown[r].second;
+        const double dh = paths[r]->segments[0].p.h - first.h, dv = paths[r]->segments[0].p.v - first.v;
+        EXPECT_NEAR(ph * kPreviewReduction, dh, kPixel * kPreviewReduction) << "replica " << r;
+        EXPECT_NEAR(pv * kPreviewReduction, dv, kPixel * kPreviewReduction) << "replica " << r;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Presets, BezierPresetTable,
+    ::testing::Values(PresetCase{294, 2, 0, 1, 10, 0.0f, 0.0f, 14.173228f, 0.0, 14.173228},  // lines stepping up
+                      PresetCase{295, 2, 0, 1, 10, 0.0f, 14.173228f, 0.0f, 14.173228, 0.0},
+                      // Anchor 0 at (-240, 0) turned 60 degrees counter-clockwise: (-120, -207.846).
+                      PresetCase{296, 3, 1, 0, 6, 60.0f, 0.0f, 0.0f, 120.0, -207.846097},
+                      // (-160, 60) turned 72 degrees: (-106.506, -133.628).
+                      PresetCase{297, 4, 1, 0, 5, 72.0f, 0.0f, 0.0f, 53.494, -193.628},
+                      // (-260, 0) turned 45 degrees: (-183.848, -183.848).
+                      PresetCase{298, 6, 1, 0, 8, 45.0f, 0.0f, 0.0f, 76.152, -183.848},
+                      PresetCase{299, 4, 1, 0, 3, 0.0f, 31.181102f, 0.0f, 31.181102, 0.0}));
+
+}  // namespace

@@ -1,13 +1,15 @@
 // The numbers users typed that a field once took whole: a float too large for an integer (the arc gap, the
 // Bézier editor's position and scale step, the end marks of a dragged angle), an integer that wrapped (the
 // division count, the remembered points), a refused radius, a huge custom scale and a huge creation
-// orientation. Each is now held to its setting's range.
+// orientation. Each is now held to its setting's range, and a range holds no more than it must: a map's scale,
+// 360 divisions, a scale step of 150 and an orientation beyond a turn keep what the user meant.
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "creation_fixture.h"
 #include "dialogs/creation/PointEditorItems.h"
+#include "dimension/Skeletons.h"
 #include "dialogs/creation/PointEditorState.h"
 #include "editor_fixture.h"
 #include "frame/DialogOpeners.h"
@@ -80,6 +82,10 @@ TEST_F(HeldNumbers, AHugeArcGapIsHeldToTheLongestGapAndKeepsTheArcsApart) {
     const double third = DistanceFromOrigin(gCurrentDimension.AngleArcs[2]);
     EXPECT_GT(std::fabs(second - first), 1.0) << first << " " << second;
     EXPECT_GT(std::fabs(third - second), 1.0) << second << " " << third;
+    // A gap typed with decimals is truncated to whole points, not rounded.
+    ASSERT_EQ(EnterIn(kArcGapItem, "2.6"), kNoErr);
+    EXPECT_EQ(gCurrentOptions.ArcGap, 2);
+    EXPECT_FLOAT_EQ(Item(kArcGapItem).value, 2.0f);
 }
 
 TEST_F(HeldNumbers, ARefusedArcRadiusPutsTheRadiusInForceBackIntoTheField) {
@@ -99,18 +105,26 @@ TEST_F(HeldNumbers, AHugeEndMarkSizeDrawsAnAngleDraggedOutAfterIt) {
     EXPECT_TRUE(Finite(Anchors(gCurrentDimension.EndMarks[0][0])));
 }
 
+// The count has no upper bound of its own: a protractor's 360 marks are taken as typed; only a count past what
+// a drag lays interactively (10 000) is held.
 TEST_F(HeldNumbers, TheDivisionCountTypedIsStoredReadShownAndDrawnAsOneNumber) {
-    for (const char* typed : {"3e9", "1e30"}) {
-        Preferences(kBezierTool, [typed](ADMDialogRef dialog) {
+    for (const auto& row : {std::pair{"3e9", 10000}, std::pair{"1e30", 10000}, std::pair{"360", 360}}) {
+        const char* typed = row.first;
+        const int32_t taken = row.second;
+        Preferences(kBezierTool, [typed, taken](ADMDialogRef dialog) {
             EnterInDialog(dialog, kPrefsDivisions, typed);
-            EXPECT_EQ(DialogValue(dialog, kPrefsDivisions), 100.0f) << typed;
+            EXPECT_EQ(DialogValue(dialog, kPrefsDivisions), static_cast<float>(taken)) << typed;
         });
-        EXPECT_EQ(Stored("NbDivBez"), sim::PrefValue::Int(100)) << typed;
+        EXPECT_EQ(Stored("NbDivBez"), sim::PrefValue::Int(taken)) << typed;
     }
     ASSERT_EQ(ClickItem(kReloadItem), kNoErr);
-    EXPECT_EQ(gCurrentOptions.DivisionCount, 100);
+    EXPECT_EQ(gCurrentOptions.DivisionCount, 360);
     gHitState.HoverFlags.OverSegment = 1;
-    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 100");
+    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 360");
+    // A segment divided in 360 parts, its ends marked too: 361 marks.
+    Doc().DrawPolyline({{0, 0}, {360, 0}}, false);
+    ClickDrag({180, 0}, {180, 20});
+    EXPECT_EQ(DivisionMarkCount(), 361u);
 }
 
 using HeldAtLaunch = paneltest::PanelTest;
@@ -119,10 +133,10 @@ TEST_F(HeldAtLaunch, AStoredDivisionCountBeyondTheMarksDrawnIsReadAsTheMostThatA
     Seed("Precision", sim::PrefValue::Int(2));
     Seed("NbDivBez", sim::PrefValue::Int(2000000000));
     Start();
-    EXPECT_EQ(gSettings.DivisionCount, 100);
+    EXPECT_EQ(gSettings.DivisionCount, 10000);
     ASSERT_EQ(sim::TheTools().Select(gToolState.ToolHandles[kBezierTool - 1]), kNoErr);
     gHitState.HoverFlags.OverSegment = 1;
-    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 100");
+    EXPECT_EQ(std::string(BezierHintText().Lines[1].CStr()), "Partage en 10000");
 }
 
 TEST_F(HeldNumbers, AHugeRememberedPointCountIsHeldAndKeepsTheRememberedSegments) {
@@ -142,16 +156,37 @@ TEST_F(HeldNumbers, ACustomScaleOfATenThousandthOverAHugeNumberLabelsWithItsUnit
     sim::TheDialogs().QueueModalResponder([](ADMDialogRef dialog) {
         EnterInDialog(dialog, 10, "0,0001");
         EnterInDialog(dialog, 12, "1e30");
-        EXPECT_EQ(DialogValue(dialog, 12), 10000.0f);
+        EXPECT_EQ(DialogValue(dialog, 12), 1.0e6f);
         sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, 1));
     });
     OpenCustomScaleDialog();
-    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(10000.0));
+    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(1.0e6));
     ASSERT_EQ(ChooseIn(kScalePopupItem, 27), kNoErr);
     ClickDrag({100, 0}, {100, 40});
     const std::string label = Text(gCurrentDimension.LabelFrames[0]);
     EXPECT_NE(label.find(" mm"), std::string::npos) << label;
     EXPECT_LE(label.size(), 24u) << label;
+}
+
+// A map's scale reaches the custom scale as the working scale takes it: 1 over 25 000 typed, stored, shown in
+// the popup, and in force on a 100 mm segment.
+TEST_F(HeldNumbers, AMapScaleTypedInTheCustomScaleDialogIsStoredShownAndInForce) {
+    constexpr AIReal kHundredMillimetres = 283.46457f;
+    Doc().DrawPolyline({{0, 0}, {kHundredMillimetres, 0}}, false);
+    UseTool(kSegmentTool);
+    sim::TheDialogs().QueueModalResponder([](ADMDialogRef dialog) {
+        EnterInDialog(dialog, 10, "1");
+        EnterInDialog(dialog, 12, "25000");
+        EXPECT_EQ(DialogValue(dialog, 12), 25000.0f);
+        sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, 1));
+    });
+    OpenCustomScaleDialog();
+    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(25000.0));
+    EXPECT_EQ(Entry(kScalePopupItem, 27)->text, "1/25000");
+    ASSERT_EQ(ChooseIn(kScalePopupItem, 27), kNoErr);
+    EXPECT_DOUBLE_EQ(gSettings.ScaleRatio, 1.0 / 25000.0);
+    ClickDrag({kHundredMillimetres / 2, 0}, {kHundredMillimetres / 2, 40});
+    EXPECT_EQ(Text(gCurrentDimension.LabelFrames[0]), "2500000 mm");
 }
 
 }  // namespace
@@ -161,14 +196,25 @@ namespace {
 
 using HeldCreation = CreationDialogTest;
 
-TEST_F(HeldCreation, AHugeAngleOrientationLeavesTheNextAnglesTheirOpening) {
-    WhenOpen([](ADMDialogRef d) {
-        Enter(d, 425, "1e30");
-        EXPECT_EQ(Data(d, 425).value, 360.0f);
-        Click(d, 1);
-    });
-    EmptyClick(kAngleTool);
-    EXPECT_EQ(gSettings.AngleCreateAngle, 360.0);
+// The orientation field has no bounds: beyond a turn, what is typed is the same direction within one, on the
+// side of its sign; a huge number still leaves the angles their opening.
+TEST_F(HeldCreation, AnAngleOrientationBeyondATurnIsTakenWithinOneKeepingItsSign) {
+    for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"1e30", std::nan("")}}) {
+        const char* typed = row.first;
+        const double taken = row.second;
+        WhenOpen([typed, taken](ADMDialogRef d) {
+            Enter(d, 425, typed);
+            if (!std::isnan(taken)) {
+                EXPECT_EQ(Data(d, 425).value, static_cast<float>(taken)) << typed;
+            }
+            Click(d, 1);
+        });
+        EmptyClick(kAngleTool);
+        if (!std::isnan(taken)) {
+            EXPECT_EQ(gSettings.AngleCreateAngle, taken) << typed;
+        }
+    }
+    EXPECT_LT(std::fabs(gSettings.AngleCreateAngle), 360.0);
     DragOut({0, 0}, {{30, 40}});
     const auto& sides = Anchors(gDragValues.CreatedAnglePath);
     ASSERT_EQ(sides.size(), 3u);
@@ -191,7 +237,7 @@ TEST_F(HeldEditor, AHugeBezierPositionAndScaleStepAreHeldAndTheCurveStaysFinite)
         EXPECT_EQ(Data(dialog, kPointXItem).value, 16383.0f);
         Enter(dialog, kReplicaCountItem, "2");
         Enter(dialog, 291, "1e30");
-        EXPECT_EQ(Data(dialog, 291).value, 100.0f);
+        EXPECT_EQ(Data(dialog, 291).value, 16383.0f);
         sim::TheDialogs().DrawItem(Item(dialog, kBezierPreviewItem));
         sim::TheDialogs().DrawItem(Item(dialog, kCanvasItem));
         Click(dialog, 1);
@@ -203,6 +249,18 @@ TEST_F(HeldEditor, AHugeBezierPositionAndScaleStepAreHeldAndTheCurveStaysFinite)
                         std::isfinite(s.out.v));
         }
     }
+}
+
+// The scale step has no bound in its field: a step of 150 is stored as typed.
+TEST_F(HeldEditor, AReplicaScaleStepBeyondAHundredIsStoredAsTyped) {
+    BezierClickAt({40, 40}, [](ADMDialogRef dialog) {
+        Enter(dialog, kReplicaCountItem, "2");
+        Enter(dialog, 291, "150");
+        EXPECT_EQ(Data(dialog, 291).value, 150.0f);
+        Click(dialog, 1);
+    });
+    EXPECT_EQ(Written("GrosReducBez"), "150");
+    EXPECT_EQ(gSettings.BezierReplicas.ScaleStep, 150.0);
 }
 
 }  // namespace

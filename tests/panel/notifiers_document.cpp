@@ -179,21 +179,23 @@ TEST_F(DocumentNotifyTest, WithNoDimensionOrItsArtDeletedNothingIsMadeAndNothing
 }
 
 // Every whole-number field of the panel, typed a decimal, a huge or a negative number: once committed it
-// shows the whole number in force, the one the rebuilt dimension was drawn with.
+// shows the whole number in force, the one the rebuilt dimension was drawn with. The arc gap truncates what
+// is typed; the others round it.
 TEST_F(DocumentNotifyTest, EveryWholeNumberFieldShowsTheWholeNumberInForce) {
     MakeAngle();
     ASSERT_EQ(ClickItem(kMultipleArcsItem), kNoErr);
     const struct {
         int32_t id;
         const int32_t* live;
-    } fields[] = {{kDecimalsItem, &gCurrentOptions.Decimals},
-                  {kArcCountItem, &gCurrentOptions.ArcCount},
-                  {kArcGapItem, &gCurrentOptions.ArcGap},
-                  {kDivisionCountItem, &gCurrentOptions.DivisionCount}};
+        bool truncates;
+    } fields[] = {{kDecimalsItem, &gCurrentOptions.Decimals, false},
+                  {kArcCountItem, &gCurrentOptions.ArcCount, false},
+                  {kArcGapItem, &gCurrentOptions.ArcGap, true},
+                  {kDivisionCountItem, &gCurrentOptions.DivisionCount, false}};
     const struct {
         const char* typed;
-        double shown; // before the field's own bounds
-    } cases[] = {{"2,6", 3.0}, {"3,5", 4.0}, {"2.4", 2.0}, {"1e30", 1e30}, {"-1", -1.0}};
+        double rounded, truncated;  // before the field's own bounds
+    } cases[] = {{"2,6", 3.0, 2.0}, {"3,5", 4.0, 3.0}, {"2.4", 2.0, 2.0}, {"1e30", 1e30, 1e30}, {"-1", -1.0, -1.0}};
     for (const auto& f : fields) {
         if (f.id == kArcGapItem) {
             ASSERT_EQ(EnterIn(kArcCountItem, "3"), kNoErr); // the gap is off for a single arc
@@ -204,7 +206,8 @@ TEST_F(DocumentNotifyTest, EveryWholeNumberFieldShowsTheWholeNumberInForce) {
             const std::string where = "item " + std::to_string(f.id) + " at " + c.typed;
             ASSERT_TRUE(Item(f.id).enabled && Item(f.id).visible) << where;
             ASSERT_EQ(EnterIn(f.id, c.typed), kNoErr) << where;
-            const double held = std::clamp(c.shown, static_cast<double>(Item(f.id).minimum),
+            const double typed = f.truncates ? c.truncated : c.rounded;
+            const double held = std::clamp(typed, static_cast<double>(Item(f.id).minimum),
                                            static_cast<double>(Item(f.id).maximum));
             EXPECT_EQ(*f.live, static_cast<int32_t>(held)) << where;
             EXPECT_EQ(ItemFloatValue(f.id), static_cast<float>(*f.live)) << where;

@@ -185,7 +185,7 @@ const Field kFields[] = {
     {15, kADMMillimeterUnits, true, kMm, 28.346457f, -kLength, kLength, 10.0f, -1},
     {61, kADMNoUnits, false, 1.0f, 10.0f, 1.0f, 20.0f, 2.0f, -1},
     {62, kADMPointUnits, false, 1.0f, 10.0f, 0.0f, 862.0f, 5.0f, -1},  // twenty arcs span at most 16383 pt
-    {72, kADMNoUnits, false, 1.0f, 10.0f, 1.0f, 100.0f, 5.0f, -1},
+    {72, kADMNoUnits, false, 1.0f, 10.0f, 1.0f, 10000.0f, 5.0f, -1},
     {70, kADMMillimeterUnits, false, kMm, 28.346457f, 0.0f, kLength, 14.173228f, -1},
     {65, kADMDegreeUnits, true, 1.0f, 10.0f, -180.0f, 180.0f, 45.0f, -1},
     {28, kADMDegreeUnits, true, 1.0f, 10.0f, -360.0f, 360.0f, 0.0f, -1},
