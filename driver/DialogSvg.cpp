@@ -205,6 +205,25 @@ const sim::EntryData* ChosenEntry(const sim::ItemData& item) {
     return nullptr;
 }
 
+// The entries of an item's list with the ids a script chooses them by: `entries: 0 "mm", 1 "cm"`, a disabled
+// one marked; empty for an item without entries. Separators are left out: nothing chooses them.
+std::string EntriesText(const sim::ItemData& item) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const sim::ListData* list = dialogs.ListByHandle(item.list);
+    if (list == nullptr)
+        return {};
+    std::string text;
+    for (uintptr_t handle : list->entries) {
+        const sim::EntryData* entry = dialogs.EntryByHandle(handle);
+        if (entry == nullptr || entry->separator)
+            continue;
+        text += (text.empty() ? "entries: " : ", ") + std::to_string(entry->id) + " \"" + entry->text + "\"";
+        if (!entry->enabled)
+            text += " (disabled)";
+    }
+    return text;
+}
+
 bool TypeHas(const sim::ItemData& item, const char* word) { return item.type.find(word) != std::string::npos; }
 
 // The lines of a multi-line text wrapped to the width.
@@ -364,8 +383,14 @@ std::string ItemElements(const sim::ItemData& item) {
     if (!item.enabled)
         out += " opacity=\"" + Number(kDisabledOpacity) + "\" data-disabled=\"1\"";
     out += ">\n";
+    // The title: the item's id and tip, and for a popup or list the entries it draws only one of.
+    std::string title;
     if (!item.tip.empty() && item.tipEnabled)
-        out += "<title>" + XmlEscaped(std::to_string(item.id) + ": " + item.tip) + "</title>\n";
+        title = std::to_string(item.id) + ": " + item.tip;
+    if (const std::string entries = EntriesText(item); !entries.empty())
+        title += (title.empty() ? std::to_string(item.id) + ": " : std::string("\n")) + entries;
+    if (!title.empty())
+        out += "<title>" + XmlEscaped(title) + "</title>\n";
     out += "<clipPath id=\"" + clip + "\">" + RectElement(0, 0, w, h, "none", "none") + "</clipPath>\n";
     out += "<g clip-path=\"url(#" + clip + ")\">\n";
     const std::string look = DefaultLook(item);

@@ -183,7 +183,13 @@ void WriteTextFile(const std::string& path, const std::string& text) {
 }
 
 Player::Player(const Scenario& scenario, LogWriter& log, std::string outputDirectory)
-    : scenario_(scenario), log_(log), outputDirectory_(std::move(outputDirectory)) {}
+    : scenario_(scenario), log_(log), outputDirectory_(std::move(outputDirectory)) {
+    sim::TheDialogs().SetUnansweredResponder([this](ADMDialogRef running) { LogUnanswered(running); });
+}
+
+Player::~Player() {
+    sim::TheDialogs().SetUnansweredResponder({});
+}
 
 void Player::SeedLeadingPreferences() {
     for (; firstPlayed_ < scenario_.commands.size(); ++firstPlayed_) {
@@ -201,6 +207,8 @@ void Player::PlayRest() {
         const Command& command = scenario_.commands[i];
         log_.Section(std::to_string(command.line) + ": " + command.text);
         Play(command);
+        // The cancel press that ended a dialog nobody answered belongs to this line.
+        LogNotifications();
     }
     CheckDialogsPlayedAtEnd();
 }
@@ -405,6 +413,13 @@ void Player::LogNotifications() {
     }
     if (!lines.empty())
         log_.Append(lines);
+}
+
+void Player::LogUnanswered(ADMDialogRef dialog) {
+    LogNotifications();
+    const sim::DialogData* data = sim::TheDialogs().Dialog(dialog);
+    const std::string title = data == nullptr ? std::string("?") : data->title.empty() ? data->name : data->title;
+    log_.Append("dialog \"" + OneLine(title) + "\" cancelled: the script gave it no dialog block");
 }
 
 void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCommand& action) {

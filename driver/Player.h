@@ -23,7 +23,12 @@ class PlayError : public std::runtime_error {
 class Player {
   public:
     // Plays `scenario`, logs into `log` and writes numbered dumps into `outputDirectory`.
+    // While it lives, a modal dialog that the script wrote no actions for is logged before the dialog
+    // manager cancels it.
     Player(const Scenario& scenario, LogWriter& log, std::string outputDirectory);
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
 
     // Seeds the store with the `pref` lines that open the script, before anything else: the plug-in reads
     // them at its start-up as if the preference file held them.
@@ -53,6 +58,8 @@ class Player {
     // The queued actions of a modal dialog, played while it runs.
     void PlayDialogSteps(ADMDialogRef dialog, const DialogCommand& actions);
     void PlayDialogStep(ADMDialogRef dialog, const DialogCommand& actions, const Command& step);
+    // Logs a modal dialog that runs without actions of the script, which the dialog manager then cancels.
+    void LogUnanswered(ADMDialogRef dialog);
     // Logs the notifications the dialog manager delivered since the last call.
     void LogNotifications();
     // Fails when a dialog's actions were written before a command that opened no modal dialog.

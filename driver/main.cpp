@@ -6,6 +6,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #include "driver/LogWriter.h"
 #include "driver/ModuleLoader.h"
@@ -21,7 +22,8 @@ namespace {
 
 // Exit statuses.
 constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;   // the run failed: unreadable script, corrupt preferences, module, host
+constexpr int kExitFailure = 1;   // the run failed: unreadable script, output folder, corrupt preferences,
+                                  // module, a command the host refused
 constexpr int kExitMalformed = 2; // a line of the script does not read
 constexpr int kExitUsage = 64;    // the command line is wrong
 
@@ -39,23 +41,27 @@ struct Options {
     std::string module = TAVORINE_MODULE_PATH;
 };
 
-// Reads the command line; false when it is wrong.
-bool ReadOptions(int argc, char** argv, Options& options) {
+// Reads the command line; answers what is wrong with it, or "" when it reads.
+std::string ReadOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (argument == "-o" && hasValue)
-            options.outputDirectory = argv[++i];
-        else if (argument == "--prefs" && hasValue)
-            options.preferences = argv[++i];
-        else if (argument == "--module" && hasValue)
-            options.module = argv[++i];
-        else if (!argument.empty() && argument[0] != '-' && options.scenario.empty())
+        std::string* value = argument == "-o"        ? &options.outputDirectory
+                             : argument == "--prefs"  ? &options.preferences
+                             : argument == "--module" ? &options.module
+                                                      : nullptr;
+        if (value != nullptr) {
+            if (i + 1 >= argc)
+                return "the option " + argument + " needs a value";
+            *value = argv[++i];
+        } else if (!argument.empty() && argument[0] == '-') {
+            return "unknown option " + argument;
+        } else if (!options.scenario.empty()) {
+            return "a second scenario " + argument + " (one run plays one scenario)";
+        } else {
             options.scenario = argument;
-        else
-            return false;
+        }
     }
-    return !options.scenario.empty();
+    return options.scenario.empty() ? "no scenario" : "";
 }
 
 // True when `path` is a file that opens for reading.
@@ -115,14 +121,32 @@ void StopPlugin(driver::LogWriter& log) {
     sim::ThePlugin().Shutdown();
 }
 
+// Writes the document, its tree and the log as they stand.
 void WriteOutputs(const Options& options, const driver::Scenario& scenario, driver::LogWriter& log) {
     const std::string base = driver::JoinPath(options.outputDirectory, scenario.name);
     driver::WriteTextFile(base + ".svg", driver::SvgDocument());
     driver::WriteTextFile(base + ".tree.txt", driver::TreeDump());
     driver::WriteTextFile(base + ".log", log.Text());
+}
+
+void SavePreferences(const Options& options) {
     std::string error;
     if (!sim::ThePreferences().Save(options.preferences, &error))
         throw std::runtime_error("cannot write the preference file " + options.preferences + ": " + error);
+}
+
+// Makes the output folder when it is missing; false (reported) when it cannot be made.
+bool MakeOutputFolder(const std::string& folder) {
+    if (folder.empty())
+        return true;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!error && !std::filesystem::is_directory(folder, error))
+        error = std::make_error_code(std::errc::not_a_directory);
+    if (!error)
+        return true;
+    std::cerr << "tavorine-host: cannot make the output folder " << folder << ": " << error.message() << "\n";
+    return false;
 }
 
 int Run(const Options& options) {
@@ -138,8 +162,8 @@ int Run(const Options& options) {
         std::cerr << error.what() << "\n";
         return kExitMalformed;
     }
-    if (!options.outputDirectory.empty())
-        std::filesystem::create_directories(options.outputDirectory);
+    if (!MakeOutputFolder(options.outputDirectory))
+        return kExitFailure;
 
     sim::ResetHost(true);
     if (!LoadPreferences(options.preferences))
@@ -153,12 +177,23 @@ int Run(const Options& options) {
     StartPlugin(module, log);
     try {
         player.PlayRest();
+    } catch (const driver::PlayError& error) {
+        // A failed run keeps what it did up to its failing line; it changes no settings.
+        log.Append(std::string("stopped: ") + error.what());
+        try {
+            WriteOutputs(options, scenario, log);
+        } catch (const std::runtime_error& writing) {
+            std::cerr << "tavorine-host: " << writing.what() << "\n";
+        }
+        StopPlugin(log);
+        throw;
     } catch (...) {
         StopPlugin(log);
         throw;
     }
     StopPlugin(log);
     WriteOutputs(options, scenario, log);
+    SavePreferences(options);
     return kExitSuccess;
 }
 
@@ -166,7 +201,10 @@ int Run(const Options& options) {
 
 int main(int argc, char** argv) {
     Options options;
-    if (!ReadOptions(argc, argv, options)) {
+    if (const std::string wrong = ReadOptions(argc, argv, options); !wrong.empty()) {
+        // Without any argument the usage alone says what is missing.
+        if (argc > 1)
+            std::cerr << "tavorine-host: " << wrong << "\n";
         std::cerr << kUsage;
         return kExitUsage;
     }

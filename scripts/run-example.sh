@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Builds the plug-in and the stand-in host, then plays an example scenario.
-# Writes out/segment.svg, out/segment.tree.txt, out/segment.log and the preference file out/tavorine-prefs.txt.
+# Builds the plug-in module and the driver (not the tests: scripts/test.sh builds those), then plays an example
+# scenario. Writes out/NAME.svg, out/NAME.tree.txt, out/NAME.log and the preference file out/tavorine-prefs.txt,
+# NAME being the scenario's file name without its extension (segment by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scenario="${1:-examples/segment.scn}"
 bash scripts/deps.sh
 cmake --preset default
-cmake --build --preset default
+cmake --build --preset default --target tavorine-host
 mkdir -p out
-./build/default/tavorine-host "$scenario" -o out --prefs out/tavorine-prefs.txt
-echo "Wrote out/$(basename "${scenario%.*}").svg and out/tavorine-prefs.txt"
+name="$(basename "${scenario%.*}")"
+status=0
+./build/default/tavorine-host "$scenario" -o out --prefs out/tavorine-prefs.txt || status=$?
+if [ "$status" -eq 0 ]; then
+  echo "Wrote out/$name.svg, out/$name.tree.txt, out/$name.log and out/tavorine-prefs.txt"
+fi
+exit "$status"

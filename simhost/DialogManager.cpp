@@ -277,6 +277,8 @@ int32_t DialogManager::RunModal(DialogData& dialog, ADMDialogInitProc initProc) 
             Responder responder = std::move(responders_.front());
             responders_.pop_front();
             responder(ToRef<ADMDialogRef>(handle));
+        } else if (unanswered_) {
+            unanswered_(ToRef<ADMDialogRef>(handle));
         }
         DialogData* running = DialogByHandle(handle);
         if (running != nullptr && !running->ending) {

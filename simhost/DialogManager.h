@@ -167,6 +167,9 @@ class DialogManager {
     // dialog manager no longer knows.
     void QueueModalResponder(Responder responder);
     size_t PendingResponders() const { return responders_.size(); }
+    // Called for a modal run that no queued responder answers, before the dialog manager presses its cancel
+    // item (a driver logs it); an empty one forgets it.
+    void SetUnansweredResponder(Responder responder) { unanswered_ = std::move(responder); }
     // A press and release in the middle of the item.
     ASErr Click(ADMItemRef item, int32_t modifiers = 0);
     // Moves a slider's thumb to `value` (held to the slider's bounds), then the user-changed notification.
@@ -263,6 +266,7 @@ class DialogManager {
     std::map<uintptr_t, std::unique_ptr<DrawerData>> drawers_;
     std::map<uintptr_t, std::unique_ptr<IconData>> icons_;
     std::deque<Responder> responders_;
+    Responder unanswered_;
     std::vector<uintptr_t> modalStack_;
     std::vector<NotificationRecord> notifications_;
 };

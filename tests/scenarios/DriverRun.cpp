@@ -77,6 +77,28 @@ void ExpectInOrder(const std::string& text, const std::vector<std::string>& part
     }
 }
 
+void ExpectStoppedAt(const WorkFolder& folder, const std::string& name, const std::string& script,
+                     const std::string& message) {
+    // The failing line's number follows the script's name in the message: "NAME.scn:LINE: ...".
+    const size_t colon = message.find(':');
+    ASSERT_NE(colon, std::string::npos) << message;
+    const int line = std::stoi(message.substr(colon + 1));
+    std::istringstream lines(script);
+    std::string text;
+    for (int i = 0; i < line && std::getline(lines, text); ++i) {
+    }
+    const std::string log = folder.Read(name + ".log");
+    const std::string section = "== " + std::to_string(line) + ": " + text + "\n";
+    const size_t at = log.rfind("\n== ");
+    ASSERT_NE(at, std::string::npos) << log;
+    EXPECT_EQ(log.substr(at + 1, section.size()), section) << log;
+    const std::string stopped = "stopped: " + message;
+    ASSERT_GE(log.size(), stopped.size()) << log;
+    EXPECT_EQ(log.substr(log.size() - stopped.size()), stopped) << log;
+    EXPECT_TRUE(folder.Has(name + ".svg"));
+    EXPECT_TRUE(folder.Has(name + ".tree.txt"));
+}
+
 size_t Count(const std::string& text, const std::string& part) {
     size_t count = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))

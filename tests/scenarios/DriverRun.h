@@ -37,6 +37,12 @@ class WorkFolder {
 // Expects every part in `text`, each after the one before it.
 void ExpectInOrder(const std::string& text, const std::vector<std::string>& parts);
 
+// Expects what a run stopped by a command leaves in `folder`: NAME.log up to and including the section of the
+// failing line of `script`, which ends with the reason `message` (as the error stream gave it, line break
+// included), and the document and its tree as they stood.
+void ExpectStoppedAt(const WorkFolder& folder, const std::string& name, const std::string& script,
+                     const std::string& message);
+
 // The number of times `part` occurs in `text`.
 size_t Count(const std::string& text, const std::string& part);
 

@@ -111,6 +111,14 @@ TEST_F(DialogScenario, ADialogsActionsPlayWhileItRunsAndItsPictureIsWritten) {
 TEST_F(DialogScenario, CancelEndsTheDialogByItsCancelItem) {
     ASSERT_EQ(Play("dialog \"test\"\n    cancel\nend\npanel click 6\n"), "");
     EXPECT_EQ(gModalResult, 2);
+    EXPECT_EQ(Log().find("cancelled: the script gave it no dialog block"), std::string::npos);
+    // Without actions the dialog manager cancels it, and the log says which dialog and why.
+    gModalResult = 0;
+    ASSERT_EQ(Play("panel click 6\n"), "");
+    EXPECT_EQ(gModalResult, 2);
+    ExpectInOrder(Log(), {"== 1: panel click 6\n", "modal: bidon 16401\nnotified Tavorine 6 ADM User Changed Notifier\n"
+                          "dialog \"bidon\" cancelled: the script gave it no dialog block\n"
+                          "notified bidon 2 ADM User Changed Notifier\n"});
 }
 
 TEST_F(DialogScenario, ActionsForADialogLeftUnplayedAtTheEndOfTheScriptFailTheRun) {
@@ -154,6 +162,11 @@ TEST_F(DialogScenario, ThePanelPictureShowsItsItemsByType) {
     EXPECT_TRUE(folder_.Has("play.panel.2.svg"));
     EXPECT_NE(svg.find("id=\"item-12\""), std::string::npos);
     EXPECT_NE(svg.find(">1/50<"), std::string::npos);            // the popup shows its chosen entry
+    EXPECT_EQ(svg.find(">1/125<"), std::string::npos);           // and no other
+    // Its title names every entry by the id a script chooses it by, separators left out.
+    EXPECT_NE(svg.find("<title>12: Échelle du dessin\nentries: 0 &quot;1/125&quot;, 1 &quot;1/100&quot;, "),
+              std::string::npos);
+    EXPECT_NE(svg.find(", 9 &quot;Texte libre&quot;, 11 &quot;Afficher l'unité.&quot;</title>"), std::string::npos);
     EXPECT_NE(svg.find("data-picture=\"1001\""), std::string::npos);  // the reload button's picture
     EXPECT_NE(svg.find("data-picture=\"1076\""), std::string::npos);  // the scale marker, now shown
     EXPECT_NE(svg.find("id=\"item-76\" data-type=\"ADM Picture Push Button Type\" transform=\"translate(260,159)\" "

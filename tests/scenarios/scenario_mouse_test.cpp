@@ -37,14 +37,14 @@ const RefusedCase kRefusedCases[] = {
 
 class RefusedMouseCommand : public ::testing::TestWithParam<RefusedCase> {};
 
-TEST_P(RefusedMouseCommand, StopsWithStatusOneNamingTheLineAndWritesNoOutput) {
+TEST_P(RefusedMouseCommand, StopsWithStatusOneNamingTheLineAndKeepsTheLogUpToIt) {
     WorkFolder folder;
     folder.Write("play.scn", GetParam().script);
     const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
     EXPECT_EQ(result.status, kRunFailed);
     EXPECT_EQ(result.errors, GetParam().message);
-    EXPECT_FALSE(folder.Has("play.svg"));
-    EXPECT_FALSE(folder.Has("play.log"));
+    ExpectStoppedAt(folder, "play", GetParam().script, GetParam().message);
+    EXPECT_FALSE(folder.Has("prefs.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, RefusedMouseCommand, ::testing::ValuesIn(kRefusedCases),
@@ -113,7 +113,10 @@ TEST(ToolCommand, ADoubleClickOpensTheToolsOptions) {
     ExpectInOrder(log, {"== 1: tool \"Outil Angle\" double\ncall Tool.SetSelectedTool Outil Angle\n"
                         "call message AI Tool/AI Select [Outil Angle]\n"
                         "call message AI Tool/AI Edit Options [Outil Angle]\n",
-                        "modal: bidon 16900\n", "== 2: tool \"Eyedropper Tool\" double\n"});
+                        "modal: bidon 16900\n"
+                        "dialog \"Préférences (Vek-Tavorine).\" cancelled: the script gave it no dialog block\n"
+                        "notified bidon 2 ADM User Changed Notifier\n",
+                        "== 2: tool \"Eyedropper Tool\" double\n"});
     EXPECT_EQ(Count(log, "AI Edit Options"), 1u);
     folder.Write("bad.scn", "tool \"Outil Angle\" twice\n");
     EXPECT_THAT(folder.Run({"bad.scn"}).errors, HasSubstr("bad.scn:1: expected double or end of line"));
@@ -125,8 +128,11 @@ TEST(MouseCommand, AClickSendsDownThenUpAndADragOneMessagePerPoint) {
     const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
     ASSERT_EQ(result.status, 0) << result.errors;
     const std::string log = folder.Read("play.log");
+    // The click on empty canvas opened the Cercle tool's creation dialog, which nobody answered.
     ExpectInOrder(log, {"== 2: click 5,5\ncall message AI Tool/AI Mouse Down [Outil Cercle]\n"
-                        "call message AI Tool/AI Mouse Up [Outil Cercle]\n",
+                        "call message AI Tool/AI Mouse Up [Outil Cercle]\nmodal: ModèleBidon 17600\n"
+                        "dialog \"Création cercle/arc/secteur (Vek-Tavorine).\" cancelled: the script gave it no "
+                        "dialog block\nnotified ModèleBidon 2 ADM User Changed Notifier\n",
                         "== 3: down 5,5\ncall message AI Tool/AI Mouse Down [Outil Cercle]\n",
                         "== 4: drag 6,6 7,7 8,8\n",
                         "== 5: up 8,8\ncall message AI Tool/AI Mouse Up [Outil Cercle]\n"});

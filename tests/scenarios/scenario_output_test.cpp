@@ -172,29 +172,37 @@ TEST_F(PlayedScenario, LeadingPreferencesAreSeededBeforeStartUpAndLaterOnesWhere
 struct RefusedCase {
     const char* script;
     const char* message;
+    const char* drawn = ""; // a part of the tree the lines before the failing one made
 };
 
 const RefusedCase kRefusedCases[] = {
-    {"path 0,0 1,1\nlock \"Absent\"\n", "play.scn:2: no layer \"Absent\"\n"},
+    {"path 0,0 1,1\nlock \"Absent\"\n", "play.scn:2: no layer \"Absent\"\n", "anchors=[(0,0) (1,1)]"},
     {"show \"Absent\"\n", "play.scn:1: no layer \"Absent\"\n"},
     {"layer \"Cotes\"\nlock \"Cotes\"\npath 0,0 1,1\n",
-     "play.scn:3: cannot draw on the locked layer \"Cotes\"\n"},
-    {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n"},
+     "play.scn:3: cannot draw on the locked layer \"Cotes\"\n", "layer \"Cotes\" visible locked"},
+    {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n",
+     "layer \"Calque 1\" hidden unlocked"},
     // While the panel is shown the toggle reads "Masquer", never "Afficher".
     {"menu \"Afficher Vek-Tavorine\"\n", "play.scn:1: no menu item \"Afficher Vek-Tavorine\"\n"},
     {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"\n"},
+    {"path \"Trait\" 0,0 10,0\ntool \"Outil Segment\"\npanel click 555\n",
+     "play.scn:3: no item 555 in the dialog \"Tavorine\"\n", "path \"Trait\" open"},
 };
 
 class RefusedCommand : public ::testing::TestWithParam<RefusedCase> {};
 
-TEST_P(RefusedCommand, StopsWithStatusOneNamingTheLineAndWritesNoOutput) {
+// A failed run keeps the log, the document and the tree up to its failing line, and changes no settings.
+TEST_P(RefusedCommand, StopsWithStatusOneNamingTheLineAndKeepsWhatTheLinesBeforeDid) {
     WorkFolder folder;
+    const std::string stored = "\"VekTavorine\" \"Precision\" int 3\n";
+    folder.Write("prefs.txt", stored);
     folder.Write("play.scn", GetParam().script);
     const DriverResult result = folder.Run({"play.scn", "--prefs", "prefs.txt"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.errors, GetParam().message);
-    EXPECT_FALSE(folder.Has("play.svg"));
-    EXPECT_FALSE(folder.Has("prefs.txt"));
+    ExpectStoppedAt(folder, "play", GetParam().script, GetParam().message);
+    EXPECT_THAT(folder.Read("play.tree.txt"), HasSubstr(GetParam().drawn));
+    EXPECT_EQ(folder.Read("prefs.txt"), stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, RefusedCommand, ::testing::ValuesIn(kRefusedCases),

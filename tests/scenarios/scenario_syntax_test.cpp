@@ -129,7 +129,11 @@ TEST(CommandLine, AnOptionWithoutItsValueIsAUsageError) {
     WorkFolder folder;
     folder.Write("a.scn", "dump\n");
     EXPECT_EQ(folder.Run({"a.scn", "-o"}).status, 64);
-    EXPECT_EQ(folder.Run({"a.scn", "--colour", "red"}).status, 64);
+    const DriverResult unknown = folder.Run({"a.scn", "--colour", "red"});
+    EXPECT_EQ(unknown.status, 64);
+    // The usage follows the line that names what is wrong.
+    EXPECT_EQ(unknown.errors.rfind("tavorine-host: unknown option --colour\nusage: tavorine-host SCENARIO", 0), 0u)
+        << unknown.errors;
 }
 
 TEST(CommandLine, AMissingScenarioIsReported) {
