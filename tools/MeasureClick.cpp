@@ -31,9 +31,9 @@ struct HandOver {
 };
 
 constexpr HandOver kHandOvers[] = {
-    {DimensionArtFormat::SegmentMarker, kSegmentTool, SegmentClick},
-    {DimensionArtFormat::AngleMarker, kAngleTool, AngleClick},
-    {DimensionArtFormat::CircleMarker, kCircleTool, CircleClick},
+    {DimensionArtFormat::SegmentMarker, kSegmentTool, ReOpenSegmentDimension},
+    {DimensionArtFormat::AngleMarker, kAngleTool, ReOpenAngleDimension},
+    {DimensionArtFormat::CircleMarker, kCircleTool, ReOpenCircleDimension},
 };
 
 bool HasTag(AIArtHandle art, const char* name) {
