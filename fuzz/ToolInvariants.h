@@ -18,6 +18,7 @@
 #include "frame/SuiteTable.h"
 #include "host/PathSuite.h"
 #include "panel/SelectionReadouts.h"
+#include "records/CurrentOptions.h"
 #include "records/ToolState.h"
 #include "simhost/DialogManager.h"
 #include "simhost/Document.h"
@@ -229,6 +230,21 @@ inline std::string NoEmptyGroup() {
         if (node == nullptr || node->type != kGroupArt || !doc.Children(art).empty() || IsLayerGroup(doc, art)) continue;
         if (gToolState.ClickCount != 0 && art == gCurrentDimension.DimensionGroup) continue;
         return "an empty group is left: " + node->name;
+    }
+    return {};
+}
+
+// A two-point length waiting for its second point has measured nothing yet: the group its first point made shows
+// no value.
+inline std::string WaitingSequenceShowsNoValue() {
+    if (gToolState.ClickCount != 1 || gToolState.CurrentTool != kSegmentTool || gCurrentOptions.SeriesOn != 0 ||
+        gToolState.AwaitingSegmentClick != 0 || !IsLiveArt(gCurrentDimension.DimensionGroup))
+        return {};
+    const sim::Document& doc = sim::TheDocument();
+    for (AIArtHandle child : doc.Children(gCurrentDimension.DimensionGroup)) {
+        const sim::ArtNode* part = doc.Art(child);
+        if (part != nullptr && part->type == kTextFrameArt && !part->text.contents.empty())
+            return "a first point waiting for its second shows the value " + part->text.contents;
     }
     return {};
 }

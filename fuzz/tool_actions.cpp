@@ -324,6 +324,7 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
     if (end.MeasureTool) Require(fuzz::ReadoutFollowsTheSet(), end.Name);
     Require(fuzz::OnlyFiniteNumbers(drawnNonFinite), end.Name);
     Require(fuzz::NoEmptyGroup(), end.Name);
+    if (end.Released) Require(fuzz::WaitingSequenceShowsNoValue(), end.Name);
     if (end.Alerts > 1) Require("one press raised " + std::to_string(end.Alerts) + " alerts", end.Name);
     // The dimension a press re-opened is rebuilt; update-all rebuilds them all.
     const AIArtHandle own = end.ReOpening ? gCurrentDimension.DimensionGroup : nullptr;

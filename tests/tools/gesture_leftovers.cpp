@@ -179,7 +179,9 @@ const PressRow kPressRows[] = {
          PressRows::Press({0, 0});
          PressRows::Press({100, 0}, {{100, -10}, {100, -20}});
      },
-     [] { PressRows::Press({100, 60}, {{101, 61}}); }},
+     [] { PressRows::Press({100, 60}, {{101, 61}}); },
+     false,
+     [] { EXPECT_EQ(PressRows::TextCount(), 1u); }},
     {"TheSquareMarkOfARightAngleReOpensIt",
      PressRows::RightAngle,
      [] { PressRows::Press({210, 17.007874f}, {{211, 18}}); },
@@ -190,7 +192,7 @@ const PressRow kPressRows[] = {
          PressRows::RightAngle();
          PressRows::Select(kSegmentTool);
      },
-     [] { PressRows::Press({217.00787f, 8}); },
+     [] { PressRows::Press({217.00787f, 8}, {{218, 9}}); },
      true,
      [] {
          EXPECT_EQ(PressRows::GroupCount(), 1u);
