@@ -325,7 +325,11 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
     Require(fuzz::OnlyFiniteNumbers(drawnNonFinite), end.Name);
     Require(fuzz::NoEmptyGroup(), end.Name);
     if (end.Released) Require(fuzz::WaitingSequenceShowsNoValue(), end.Name);
-    if (end.Alerts > 1) Require("one press raised " + std::to_string(end.Alerts) + " alerts", end.Name);
+    if (end.Alerts > 1) {
+        std::string texts;
+        for (const auto& alert : sim::TheLogs().alerts) texts += " | " + alert.text;
+        Require("one press raised " + std::to_string(end.Alerts) + " alerts" + texts, end.Name);
+    }
     // The dimension a press re-opened is rebuilt; update-all rebuilds them all.
     const AIArtHandle own = end.ReOpening ? gCurrentDimension.DimensionGroup : nullptr;
     if (!end.LocksChanged && gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);

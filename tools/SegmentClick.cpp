@@ -137,12 +137,13 @@ ASErr CurveClick(const AIToolHitData& hit) {
     gMeasuredPoints.CurveClickPoint = hit.point;
     gToolState.CurveOffsetMode = 1;
     gMeasuredPoints.CurveNormalTip = NormalTipAtHit(gHitState.MeasuredArt, hit);
+    // The press is under way from here: an offset alert of this click is its drag's too.
+    gToolState.ClickInProgress = 1;
     result = BuildOffsetDimensionArt();
     const AIRealPoint cursor = gToolState.CursorPoint;
     KeepError(result, DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines,
                                           static_cast<AIReal>(gCurrentOptions.SideTieLength), cursor.h, cursor.v,
                                           0, 0, 0));
-    gToolState.ClickInProgress = 1;
     return result;
 }
 
