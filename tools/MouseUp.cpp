@@ -114,7 +114,10 @@ void EndPress(const AIToolMessage& message, DockedPanel* panel) {
     case kMeasureTool: MeasureMouseUp(panel); break;
     default: break;
     }
-    if (gToolState.CurrentTool != kMeasureTool) DropUnbuiltDimension();
+    if (gToolState.CurrentTool == kMeasureTool) return;
+    DropUnbuiltDimension();
+    // A press that drew nothing into its group (divisions too far out to lay) leaves no empty group.
+    if (gToolState.ClickCount == 0) DisposeEmptyGroup();
 }
 
 }  // namespace
