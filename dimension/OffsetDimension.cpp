@@ -249,9 +249,10 @@ ASErr PlaceExtensionLines(const Anchors& measured, AIRealPoint lineStart, AIReal
     return result;
 }
 
-// The alert of an offset too large: once in a drag (whose every event rebuilds), else at each build.
+// The alert of an offset too large: once in a press, its click and its drag (whose every event rebuilds), else
+// at each build.
 void ShowOffsetAlert() {
-    const bool dragging = gToolState.OffsetDragActive != 0;
+    const bool dragging = gToolState.ClickInProgress != 0 || gToolState.OffsetDragActive != 0;
     if (dragging && gDragValues.OffsetAlertShown != 0)
         return;
     if (sADMBasic != nullptr)

@@ -20,7 +20,7 @@ constexpr double kLabelCapHeight = 0.7;
 // on past them, with WithEnds against the Segment arrows flag); the extension lines run from the curve's end
 // anchors (DragModifier inverts the live "AvecAttaches"); the label shows the curve's length at the middle of
 // the line, outside it. Writes the line's ends into DimensionLineEnds. When the line cannot be made, the
-// alert kOffsetTooLargeAlert is shown (once in a drag along the curve, OffsetDragActive set) and the parts stay as
-// they were. Result: the last host error.
+// alert kOffsetTooLargeAlert is shown (once in a press along the curve, its click and its drag) and the parts
+// stay as they were. Result: the last host error.
 ASErr DrawOffsetDimension(AIArtHandle* measuredArt, AIArtHandle* dimensionLines, AIReal offset, AIReal x,
                           AIReal y, int32_t rightShift, int32_t withEnds, int32_t dragModifier);

@@ -1,8 +1,10 @@
 #include "figures/BezierFigure.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
 #include "figures/FigurePaths.h"
 #include "frame/PathStyles.h"
 #include "frame/SettingRanges.h"
@@ -112,4 +114,38 @@ ASErr MakeCreatedBezier() {
     }
     gToolState.CursorPoint.h += kCursorNudge;
     return result;
+}
+
+namespace {
+
+// True when every anchor and handle of the laid replicas lies on the first one.
+bool ReplicasCollapsed() {
+    bool first = true;
+    AIRealPoint at{};
+    for (AIArtHandle path : gDragValues.BezierPaths) {
+        if (!IsLiveArt(path)) continue;
+        int16_t count = 0;
+        if (sAIPath->GetPathSegmentCount(path, &count) != kNoErr) continue;
+        for (int16_t i = 0; i < count; ++i) {
+            AIPathSegment segment{};
+            if (sAIPath->GetPathSegments(path, i, 1, &segment) != kNoErr) continue;
+            if (first) at = segment.p;
+            first = false;
+            for (const AIRealPoint& p : {segment.p, segment.in, segment.out}) {
+                const double h = static_cast<double>(p.h) - static_cast<double>(at.h);
+                const double v = static_cast<double>(p.v) - static_cast<double>(at.v);
+                if (!(std::fabs(h) < kNegligibleLength && std::fabs(v) < kNegligibleLength)) return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void DropCollapsedBezier() {
+    if (gToolState.CreationStarted[kBezierTool - 1] == 0 || !ReplicasCollapsed()) return;
+    for (AIArtHandle& path : gDragValues.BezierPaths) DisposeArtIfValid(&path);
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    ForgetDimensionParts();
 }

@@ -12,6 +12,10 @@
 // of a refused path (the routine stops there), else the last style's result.
 ASErr MakeCreatedBezier();
 
+// The figure of a creation drag that came back to its press (every anchor of every replica on one point) goes
+// with its dimension group; a figure with some size stays.
+void DropCollapsedBezier();
+
 // The transform of replica `replica` (0-based) of a Bézier figure laid at `origin`.
 AIRealMatrix BezierReplicaMatrix(const BezierReplicaSteps& steps, int32_t replica, double baseScaleX, double baseScaleY,
                                  AIReal baseRotation, AIRealPoint origin);

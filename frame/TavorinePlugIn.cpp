@@ -22,6 +22,7 @@
 #include "panel/TavorineDialogue.h"
 #include "records/ToolState.h"
 #include "tools/Annotator.h"
+#include "tools/ClickSequences.h"
 #include "tools/CursorTracking.h"
 #include "tools/ToolSelection.h"
 
@@ -96,8 +97,11 @@ void TavorinePlugIn::SelectHostTool() {
 }
 
 ASErr TavorinePlugIn::Notify(AINotifierMessage* message) {
-    if (IsNotifier(message, ShutdownNotifier, kAIApplicationShutdownNotifier))
+    if (IsNotifier(message, ShutdownNotifier, kAIApplicationShutdownNotifier)) {
+        // A first point left waiting is no dimension: the document keeps none of it.
+        AbandonClickSequence();
         DestroyPanel();
+    }
     else if (IsNotifier(message, CustomColourNotifier, kAIArtCustomColorChangedNotifier))
         CustomColourChangedStep();
     return kNoErr;

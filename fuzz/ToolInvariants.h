@@ -12,12 +12,14 @@
 #include <utility>
 #include <vector>
 
+#include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Links.h"
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/PathSuite.h"
 #include "panel/SelectionReadouts.h"
+#include "records/CurrentOptions.h"
 #include "records/ToolState.h"
 #include "simhost/DialogManager.h"
 #include "simhost/Document.h"
@@ -38,11 +40,10 @@ inline bool HoldsOnlyFiniteNumbers(const sim::ArtNode& node) {
 
 inline bool IsDimensionPart(const sim::ArtNode& node) { return node.tags.count(DimensionArtFormat::Vek) == 1; }
 
-// The art of a layer as a text, everything but the selection, which the host may change on any layer.
-inline std::string LayerContents(const sim::Document& doc, AILayerHandle layer) {
+// The art of a subtree as a text, everything but the selection, which the host may change on any layer.
+inline std::string ArtContents(const sim::Document& doc, AIArtHandle top) {
     std::string text;
-    const AIArtHandle group = doc.LayerGroup(layer);
-    std::vector<AIArtHandle> pending{group};
+    std::vector<AIArtHandle> pending{top};
     while (!pending.empty()) {
         const AIArtHandle art = pending.back();
         pending.pop_back();
@@ -52,6 +53,9 @@ inline std::string LayerContents(const sim::Document& doc, AILayerHandle layer) 
                 std::to_string(node->userAttr & (kArtLocked | kArtHidden)) + (node->closed ? " closed" : "") +
                 (node->guide ? " guide" : "") + " text=" + node->text.contents + " tags=";
         for (const auto& [key, value] : node->tags) text += key + ":" + value.text + ",";
+        const AIPathStyle& style = node->style;
+        for (float value : {style.stroke.width, style.stroke.miterLimit}) text += " " + std::to_string(value);
+        text += " " + std::to_string(style.strokePaint) + std::to_string(style.fillPaint);
         for (const AIPathSegment& s : node->segments) {
             for (float value : {s.p.h, s.p.v, s.in.h, s.in.v, s.out.h, s.out.v}) {
                 uint32_t bits = 0;
@@ -65,9 +69,40 @@ inline std::string LayerContents(const sim::Document& doc, AILayerHandle layer) 
     return text;
 }
 
+inline std::string LayerContents(const sim::Document& doc, AILayerHandle layer) {
+    return ArtContents(doc, doc.LayerGroup(layer));
+}
+
+
+// True when the art is some layer's own group.
+inline bool IsLayerGroup(const sim::Document& doc, AIArtHandle art) {
+    for (int32_t i = 0; i < doc.LayerCount(); ++i)
+        if (doc.LayerGroup(doc.LayerAt(i)) == art) return true;
+    return false;
+}
+
+// Each dimension group (a group with a dimension's part in it) and its contents.
+inline std::map<AIArtHandle, std::string> DimensionGroups() {
+    const sim::Document& doc = sim::TheDocument();
+    std::map<AIArtHandle, std::string> groups;
+    for (AIArtHandle art : doc.AllArt()) {
+        const sim::ArtNode* node = doc.Art(art);
+        if (node == nullptr || node->type != kGroupArt) continue;
+        for (AIArtHandle child : doc.Children(art)) {
+            const sim::ArtNode* part = doc.Art(child);
+            if (part == nullptr || !IsDimensionPart(*part)) continue;
+            groups[art] = ArtContents(doc, art);
+            break;
+        }
+    }
+    return groups;
+}
+
 // The state a gesture starts from, against which its end is checked.
 struct GestureStart {
     int16_t ClickCount = 0;                             // clicks of a sequence under way
+    AIArtHandle Current = nullptr;                      // the group of the dimension the plug-in works on
+    std::map<AIArtHandle, std::string> Groups;          // the dimension groups and their contents
     std::map<AILayerHandle, std::string> ClosedLayers;  // locked or hidden layers and their art
     std::set<AIArtHandle> Members;                      // the measured set
 };
@@ -81,6 +116,8 @@ inline std::vector<AIArtHandle> MeasuredMembers() {
 inline GestureStart TakeGestureStart() {
     GestureStart start;
     start.ClickCount = gToolState.ClickCount;
+    start.Current = gCurrentDimension.DimensionGroup;
+    start.Groups = DimensionGroups();
     const sim::Document& doc = sim::TheDocument();
     for (int32_t i = 0; i < doc.LayerCount(); ++i) {
         const AILayerHandle layer = doc.LayerAt(i);
@@ -165,6 +202,47 @@ inline std::string ReadoutFollowsTheSet() {
     for (const auto& [id, text] : {std::pair{90, lines.Area.CStr()}, std::pair{92, lines.Paths.CStr()}}) {
         const sim::ItemData* item = sim::TheDialogs().Item(sim::TheDialogs().FindItem(panel, id));
         if (item != nullptr && item->text != text) return "the panel shows " + item->text + " where the set gives " + text;
+    }
+    return {};
+}
+
+// A gesture changes no dimension but its own: every dimension group it began with and left in place is as it
+// was, but `own` (the group it re-opened or built) and the group of a sequence it found under way.
+inline std::string OtherDimensionsUnchanged(const GestureStart& start, AIArtHandle own) {
+    const std::map<AIArtHandle, std::string> now = DimensionGroups();
+    for (const auto& [group, before] : start.Groups) {
+        if (group == own || (start.ClickCount != 0 && group == start.Current)) continue;
+        const auto found = now.find(group);
+        if (found == now.end() || found->second == before) continue;
+        return "the gesture changed another dimension: was " + before.substr(0, before.find('\n')) + " now " +
+               found->second.substr(0, found->second.find('\n'));
+    }
+    return {};
+}
+
+// No group is left empty, but the group of a first point waiting for its second.
+inline std::string NoEmptyGroup() {
+    const sim::Document& doc = sim::TheDocument();
+    for (AIArtHandle art : doc.AllArt()) {
+        const sim::ArtNode* node = doc.Art(art);
+        if (node == nullptr || node->type != kGroupArt || !doc.Children(art).empty() || IsLayerGroup(doc, art)) continue;
+        if (gToolState.ClickCount != 0 && art == gCurrentDimension.DimensionGroup) continue;
+        return "an empty group is left: " + node->name;
+    }
+    return {};
+}
+
+// A two-point length waiting for its second point has measured nothing yet: the group its first point made shows
+// no value.
+inline std::string WaitingSequenceShowsNoValue() {
+    if (gToolState.ClickCount != 1 || gToolState.CurrentTool != kSegmentTool || gCurrentOptions.SeriesOn != 0 ||
+        gToolState.AwaitingSegmentClick != 0 || !IsLiveArt(gCurrentDimension.DimensionGroup))
+        return {};
+    const sim::Document& doc = sim::TheDocument();
+    for (AIArtHandle child : doc.Children(gCurrentDimension.DimensionGroup)) {
+        const sim::ArtNode* part = doc.Art(child);
+        if (part != nullptr && part->type == kTextFrameArt && !part->text.contents.empty())
+            return "a first point waiting for its second shows the value " + part->text.contents;
     }
     return {};
 }

@@ -4,7 +4,9 @@
 // repaints, a creation dialog answered), with the cursor anywhere in the float range. After every gesture the
 // invariants of ToolInvariants.h must hold: no click left in progress by a mouse-up, no unbuilt skeleton once no
 // sequence is under way, no link naming no dimension, no change on a locked or hidden layer, no guide or
-// unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number.
+// unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number, no
+// empty group, one alert at most per press, and no dimension changed but the one a gesture built or re-opened.
+// Presses tremble too: drags of a few points, either side of the line below which a press stays a click.
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
@@ -23,6 +25,7 @@
 #include "records/Records.h"
 #include "records/ToolState.h"
 #include "resources/Resources.h"
+#include "tools/CursorTracking.h"
 #include "simhost/Annotator.h"
 #include "simhost/CursorSnap.h"
 #include "simhost/DialogManager.h"
@@ -142,21 +145,36 @@ struct GestureEnd {
     bool Released = false;      // it ended with a mouse-up
     bool MeasureTool = false;   // a Longueurs & aires click or drag: that tool current from its press to its release
     bool LocksChanged = false;  // the user locked, hid or freed a layer or art
+    bool ReOpening = false;     // its press came where the hover showed the re-edit cursor
+    size_t Alerts = 0;          // alerts raised from its press to its release
 };
+
+// How a press's drag moves: far through the drawing, or within a few points of the press, a hand's tremor on
+// either side of the 2-point line at zoom 1.
+enum class DragKind { None, Far, Tremor };
+
+// A point within 3 points of p on each axis, in half points.
+AIRealPoint Trembled(FuzzInput& in, AIRealPoint p) {
+    const auto offset = [&in] { return static_cast<float>(static_cast<int32_t>(in.Below(13)) - 6) * 0.5f; };
+    return HostCursor(AIRealPoint{p.h + offset(), p.v + offset()});
+}
 
 // A press at p, an optional drag through a few points (with repaints, which draw and apply the marquee) and
 // the release where the cursor last was.
-void PressAndRelease(FuzzInput& in, const std::vector<AIRealPoint>& anchors, AIRealPoint p, bool drag, GestureEnd& end) {
+void PressAndRelease(FuzzInput& in, const std::vector<AIRealPoint>& anchors, AIRealPoint p, DragKind drag, GestureEnd& end) {
     Send(kSelectorAITrackToolCursor, p);
+    const std::vector<int32_t>& cursors = sim::TheLogs().cursors;
+    end.ReOpening = !cursors.empty() && cursors.back() == kReEditCursor;
     // Shift or Alt alone makes the press the next-tool or panel gesture, which measures nothing.
     const bool gesture = sim::ThePlatform().IsKeyDown(kGenericShift) != sim::ThePlatform().IsKeyDown(kGenericAlt);
     const bool measuring = gToolState.CurrentTool == kMeasureTool && !gesture;
+    const size_t alerts = sim::TheLogs().alerts.size();
     Send(kSelectorAIToolMouseDown, p);
     AIRealPoint last = p;
-    if (drag) {
+    if (drag != DragKind::None) {
         const uint32_t steps = 1 + in.Below(kMostDragSteps);
         for (uint32_t i = 0; i < steps; ++i) {
-            last = CursorPoint(in, anchors);
+            last = drag == DragKind::Far ? CursorPoint(in, anchors) : Trembled(in, p);
             Send(kSelectorAIToolMouseDrag, last);
             if (in.Flag()) Draw();
         }
@@ -164,6 +182,7 @@ void PressAndRelease(FuzzInput& in, const std::vector<AIRealPoint>& anchors, AIR
     Send(kSelectorAIToolMouseUp, last);
     end.Released = true;
     end.MeasureTool = measuring && gToolState.CurrentTool == kMeasureTool;
+    end.Alerts = sim::TheLogs().alerts.size() - alerts;
 }
 
 // A gesture with one key held for it, the key's earlier state given back afterwards.
@@ -217,7 +236,7 @@ void ChangeOptions(FuzzInput& in) {
 
 GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     GestureEnd end;
-    switch (in.Below(14)) {
+    switch (in.Below(16)) {
     case 0: {
         const uint32_t tool = in.Below(kToolCount);
         Trace("tool", AIRealPoint{static_cast<float>(tool + 1), 0.0f});
@@ -232,18 +251,23 @@ GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
         break;
     case 3:
     case 4:
-        PressAndRelease(in, anchors, CursorPoint(in, anchors), false, end);
+        PressAndRelease(in, anchors, CursorPoint(in, anchors), DragKind::None, end);
         end.Name = "a click";
         break;
     case 5:
     case 6:
-        PressAndRelease(in, anchors, CursorPoint(in, anchors), true, end);
+        PressAndRelease(in, anchors, CursorPoint(in, anchors), DragKind::Far, end);
         end.Name = "a drag";
+        break;
+    case 14:
+    case 15:
+        PressAndRelease(in, anchors, CursorPoint(in, anchors), DragKind::Tremor, end);
+        end.Name = "a trembling click";
         break;
     case 7: {
         const bool alt = in.Flag();
         const AIRealPoint p = CursorPoint(in, anchors);
-        const bool drag = in.Flag();
+        const DragKind drag = in.Flag() ? DragKind::Far : DragKind::None;
         WithKey(alt ? kAlt : kShift, true, [&] { WithKey(alt ? kShift : kAlt, false, [&] { PressAndRelease(in, anchors, p, drag, end); }); });
         end.Name = alt ? "the panel gesture" : "the next-tool gesture";
         break;
@@ -299,6 +323,16 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
     Require(fuzz::MeasuredSetSound(start), end.Name);
     if (end.MeasureTool) Require(fuzz::ReadoutFollowsTheSet(), end.Name);
     Require(fuzz::OnlyFiniteNumbers(drawnNonFinite), end.Name);
+    Require(fuzz::NoEmptyGroup(), end.Name);
+    if (end.Released) Require(fuzz::WaitingSequenceShowsNoValue(), end.Name);
+    if (end.Alerts > 1) {
+        std::string texts;
+        for (const auto& alert : sim::TheLogs().alerts) texts += " | " + alert.text;
+        Require("one press raised " + std::to_string(end.Alerts) + " alerts" + texts, end.Name);
+    }
+    // The dimension a press re-opened is rebuilt; update-all rebuilds them all.
+    const AIArtHandle own = end.ReOpening ? gCurrentDimension.DimensionGroup : nullptr;
+    if (!end.LocksChanged && gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);
 }
 
 std::set<AIArtHandle> NonFiniteArt() {

@@ -43,7 +43,10 @@ struct ToolState {
     // The press was taken by the Alt or Shift gesture or refused with an alert: it started no gesture, so its
     // drag and its release change nothing.
     int32_t PressConsumed = 0;
-    int32_t PressDragged = 0;            // a drag message has come since the press
+    int32_t PressDragged = 0;            // the cursor has left the press by more than a hand's tremor
+    // The press re-opened a dimension or took a series point: its drag places that dimension, as it places one
+    // the press built.
+    int32_t PressOpened = 0;
     int32_t DimensionStarted = 0;        // the click sequence has taken its first element
     int32_t AwaitingSegmentClick = 0;    // the measure between two segments waits for the second segment
     int32_t ArcLengthMode = 0;           // the Segment tool measures the length of a circular arc
@@ -55,6 +58,7 @@ struct ToolState {
     // 2 past the second end.
     int8_t LabelPosition = 0;
     AIRealPoint CursorPoint;             // the point of the last mouse-down or drag message
+    AIRealPoint PressPoint;              // the point of the last mouse-down
     AIRealPoint MarqueeStart;            // the first corner of the Longueurs & aires marquee
     AIRealPoint ClickViewPoint;          // artwork point beside which the click hints are drawn
     int32_t ClickCancelled = 0;          // the running click sequence was cancelled by holding Control

@@ -151,16 +151,28 @@ ASErr ArcClick() {
 
 } // namespace
 
+ASErr ReOpenAngleDimension(TavorinePlugIn*, const AIToolHitData& hit, AIToolMessage* message) {
+    gToolState.CreateOnClick[kAngleSlot] = 0;
+    gToolState.AngleOnArc = 0;
+    const AIArtHandle before = gCurrentDimension.DimensionGroup;
+    const ASErr result = ReEditAngleDimension(hit, *message);
+    NoteReOpened(before);
+    return result;
+}
+
 ASErr AngleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CursorPoint = message->cursor;
     gToolState.CreateOnClick[kAngleSlot] = 0;
     gToolState.AngleOnArc = 0;
-    if (CarriesMarker(hit.object, format::SegmentMarker))
-        return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, SegmentClick, hit, message);
-    if (CarriesMarker(hit.object, format::CircleMarker))
-        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, CircleClick, hit, message);
+    // Another kind's dimension re-opens in its own tool when the hover showed its part; its anchors are points.
+    if (OverDimensionPart() && CarriesMarker(hit.object, format::SegmentMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, ReOpenSegmentDimension, hit, message);
+    if (OverDimensionPart() && CarriesMarker(hit.object, format::CircleMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, ReOpenCircleDimension, hit, message);
     const HoverFlagSet& f = gHitState.HoverFlags;
-    if (f.OverDimensionArc != 0) return ReEditAngleDimension(hit, *message);
+    // The arc of an angle, or the square mark of a right one.
+    if (f.OverDimensionArc != 0 || (f.OverDimension != 0 && CarriesMarker(hit.object, format::AngleMarker)))
+        return ReOpenAngleDimension(plugin, hit, message);
     if (f.OverAnchor != 0) return VertexClick();
     if (f.OverSegment != 0) {
         gToolState.DimensionStarted = 1;

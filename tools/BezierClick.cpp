@@ -192,11 +192,11 @@ ASErr BezierClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessag
     gToolState.CreateOnClick[kBezierSlot] = 0;
     gToolState.CreationStarted[kBezierSlot] = 0;
     if (CarriesMarker(hit.object, format::SegmentMarker))
-        return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, SegmentClick, hit, message);
+        return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, ReOpenSegmentDimension, hit, message);
     if (CarriesMarker(hit.object, format::AngleMarker))
-        return HandOverClick(plugin, PanelStep::Layout, kAngleTool, AngleClick, hit, message);
+        return HandOverClick(plugin, PanelStep::Layout, kAngleTool, ReOpenAngleDimension, hit, message);
     if (CarriesMarker(hit.object, format::CircleMarker))
-        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, CircleClick, hit, message);
+        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, ReOpenCircleDimension, hit, message);
     switch (gCurrentOptions.BezierMode) {
     case kDivideMode: return DivideClick(hit, *message);
     case kRadiusMode: return LocalRadiusClick();

@@ -57,12 +57,18 @@ ASErr SecondEndClick() {
     if (!group.Made) return group.Error;
     ClickBeep(kPointClickFrequency);
     ++gToolState.ClickCount;
-    if (gHitState.HitArt != gHitState.MeasuredArt) return RefuseEnd(kSamePathAlert, group.Error);
+    // A refused end leaves no group: the one this click made goes before the alert.
+    const auto refuse = [&group](const char* text) {
+        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        return RefuseEnd(text, group.Error);
+    };
+    if (gHitState.HitArt != gHitState.MeasuredArt) return refuse(kSamePathAlert);
     MeasuredPoints& m = gMeasuredPoints;
     m.SecondPoint = PathRecord(gHitState.MeasuredArt, gHitState.HitStartIndex);
-    if (!EndsAnArc(m.SecondPoint)) return RefuseEnd(kNotAnArcEndAlert, group.Error);
+    if (!EndsAnArc(m.SecondPoint)) return refuse(kNotAnArcEndAlert);
     AIPathSegment centre;
     if (!CircleFromChords(m.FirstPoint, m.SecondPoint, &centre, &m.CircleRadius)) {
+        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
         gToolState.ClickCount = 0;
         return group.Error;
     }
@@ -96,14 +102,23 @@ ASErr ArcClick(const AIToolMessage& message) {
 
 } // namespace
 
+ASErr ReOpenCircleDimension(TavorinePlugIn*, const AIToolHitData&, AIToolMessage*) {
+    gToolState.CreateOnClick[kCircleSlot] = 0;
+    const AIArtHandle before = gCurrentDimension.DimensionGroup;
+    const ASErr result = RebuildCircleDimension(&gHitState.HitArt);
+    NoteReOpened(before);
+    return result;
+}
+
 ASErr CircleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CreateOnClick[kCircleSlot] = 0;
-    if (CarriesMarker(hit.object, format::SegmentMarker))
-        return HandOverClick(plugin, PanelStep::SegmentPage, kSegmentTool, SegmentClick, hit, message);
-    if (CarriesMarker(hit.object, format::AngleMarker))
-        return HandOverClick(plugin, PanelStep::AnglePage, kAngleTool, AngleClick, hit, message);
+    // Another kind's dimension re-opens in its own tool when the hover showed its part; its anchors are points.
+    if (OverDimensionPart() && CarriesMarker(hit.object, format::SegmentMarker))
+        return HandOverClick(plugin, PanelStep::SegmentPage, kSegmentTool, ReOpenSegmentDimension, hit, message);
+    if (OverDimensionPart() && CarriesMarker(hit.object, format::AngleMarker))
+        return HandOverClick(plugin, PanelStep::AnglePage, kAngleTool, ReOpenAngleDimension, hit, message);
     const HoverFlagSet& f = gHitState.HoverFlags;
-    if (f.OverDimension != 0) return RebuildCircleDimension(&gHitState.HitArt);
+    if (f.OverDimension != 0) return ReOpenCircleDimension(plugin, hit, message);
     if (f.OverAnchor != 0) return gToolState.ClickCount == 0 ? FirstEndClick() : SecondEndClick();
     if (gToolState.ClickCount == 1) {
         Alert(kSecondEndAlert);

@@ -15,6 +15,12 @@ ASErr CircleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessag
 ASErr BezierClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message);
 ASErr MeasureClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message);
 
+// Re-open the clicked dimension of each kind, as a click on its re-editable part does in its own tool or in a
+// tool that hands the click over: nothing else of the click sequence runs. The press then owns the drag.
+ASErr ReOpenSegmentDimension(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message);
+ASErr ReOpenAngleDimension(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message);
+ASErr ReOpenCircleDimension(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message);
+
 // Where a new dimension goes: a new group on the target layer, kept in DimensionGroup. Refuses, after the alert
 // "Tavorine impossible. Calque verrouillé.", when that layer is locked or hidden: the result then says no group
 // was made and the caller ends its click at once.
@@ -27,6 +33,9 @@ NewGroupResult NewDimensionGroup();
 // with an anchor, and no label with text) leaves nothing behind: the group goes, and the links it held leave
 // the paths it measured.
 void DropUnbuiltDimension();
+// Gives up the click sequence under way (a tool change, the host shutting down): the group of a first point,
+// side or end still waiting, unbuilt or empty, goes with the links it held.
+void AbandonClickSequence();
 // Disposes DimensionGroup when nothing is left in it (an abandoned click, a construction dragged away).
 void DisposeEmptyGroup();
 

@@ -2,8 +2,10 @@
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/Geometry.h"
+#include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
+#include "host/DocumentViewSuite.h"
 #include "host/PathSuite.h"
 #include "host/RealBezierSuite.h"
 #include "host/RealMathSuite.h"
@@ -18,6 +20,29 @@
 #include "tools/ClickSequences.h"
 
 ClickFlags gClickFlags;
+
+namespace {
+
+// How far from the press, in screen pixels, the cursor may tremble while the press stays a click.
+constexpr AIReal kTremorPixels = 2.0f;
+
+}  // namespace
+
+AIReal ViewPixels(AIReal pixels) {
+    AIDocumentViewHandle view = nullptr;
+    AIReal zoom = 1.0f;
+    if (sAIDocumentView->GetNthDocumentView(0, &view) != kNoErr ||
+        sAIDocumentView->GetDocumentViewZoom(view, &zoom) != kNoErr || !(zoom > 0.0f))
+        return pixels;
+    return pixels / zoom;
+}
+
+bool WithinTremor(AIRealPoint cursor) {
+    const double h = static_cast<double>(cursor.h) - static_cast<double>(gToolState.PressPoint.h);
+    const double v = static_cast<double>(cursor.v) - static_cast<double>(gToolState.PressPoint.v);
+    const double reach = static_cast<double>(ViewPixels(kTremorPixels));
+    return h * h + v * v <= reach * reach;
+}
 
 void RefusePress(const char* text) {
     sADMBasic->MessageAlert(text);
@@ -39,6 +64,16 @@ static void ShowPanelFor(TavorinePlugIn* plugin, PanelStep step) {
     case PanelStep::SegmentPage: panel->ShowPanelSegmentPage(1); break;
     case PanelStep::AnglePage: panel->ShowPanelAnglePage(1); break;
     }
+}
+
+bool OverDimensionPart() {
+    const HoverFlagSet& f = gHitState.HoverFlags;
+    return f.OverDimension != 0 || f.OverDimensionArc != 0;
+}
+
+void NoteReOpened(AIArtHandle before) {
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    gToolState.PressOpened = gSettings.RedrawAll == 0 && group != before && IsLiveArt(group) ? 1 : 0;
 }
 
 ASErr HandOverClick(TavorinePlugIn* plugin, PanelStep step, int32_t tool, ClickSequence click,

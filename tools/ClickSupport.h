@@ -38,8 +38,8 @@ using ClickSequence = ASErr (*)(TavorinePlugIn*, const AIToolHitData&, AIToolMes
 // How the panel is shown for the tool taken over.
 enum class PanelStep : int32_t { Layout, SegmentPage, AnglePage };
 
-// Shows the panel for the tool, makes it the host's selected tool and runs its click sequence with the same
-// hit and message. Result: the result of selecting the tool.
+// Shows the panel for the tool, makes it the host's selected tool and runs `click` (the re-open of the clicked
+// dimension of that tool's kind) with the same hit and message. Result: the result of selecting the tool.
 ASErr HandOverClick(TavorinePlugIn* plugin, PanelStep step, int32_t tool, ClickSequence click,
                     const AIToolHitData& hit, AIToolMessage* message);
 
@@ -62,6 +62,18 @@ AIRealPoint MovedBy(AIRealPoint base, AIReal length, AIReal angle);
 AIRealPoint UnitTowards(AIRealPoint from, AIRealPoint to);
 // The angle at `vertex` from the side through `start` to the side through `end`, counter-clockwise positive.
 AIReal SideAngle(AIRealPoint vertex, AIRealPoint start, AIRealPoint end);
+
+// `pixels` of the first document view, in artwork units; as many units when the host tells no zoom.
+AIReal ViewPixels(AIReal pixels);
+// True while the cursor lies within a hand's tremor of the press (2 pixels at the view's zoom): a drag that goes
+// no farther was not meant, and the press stays a click.
+bool WithinTremor(AIRealPoint cursor);
+
+// True when the hover showed the re-editable part of a dimension (its line, arc or mark) rather than an anchor.
+bool OverDimensionPart();
+// After a re-open: the press owns its drag when a dimension was rebuilt into a new group of its own (`before` the
+// group the press found); after an update of every dimension, or a re-open refused, it owns none.
+void NoteReOpened(AIArtHandle before);
 
 // Answers the press with the alert `text`: the press starts no gesture, its drag and release change nothing.
 void RefusePress(const char* text);

@@ -162,6 +162,12 @@ void DropUnbuiltDimension() {
     UnlinkOrphans(keys);
 }
 
+void AbandonClickSequence() {
+    gToolState.ClickCount = 0;
+    DropUnbuiltDimension();
+    DisposeEmptyGroup();
+}
+
 void ClickBeep(uint32_t frequency) {
     if (gSettings.Sound != 0) Beep(frequency, kBeepDuration);
 }

@@ -32,9 +32,9 @@ struct HandOver {
 };
 
 constexpr HandOver kHandOvers[] = {
-    {DimensionArtFormat::SegmentMarker, kSegmentTool, SegmentClick},
-    {DimensionArtFormat::AngleMarker, kAngleTool, AngleClick},
-    {DimensionArtFormat::CircleMarker, kCircleTool, CircleClick},
+    {DimensionArtFormat::SegmentMarker, kSegmentTool, ReOpenSegmentDimension},
+    {DimensionArtFormat::AngleMarker, kAngleTool, ReOpenAngleDimension},
+    {DimensionArtFormat::CircleMarker, kCircleTool, ReOpenCircleDimension},
 };
 
 // Empties the measured set: its members lose the subtraction tag and their selection.

@@ -1,5 +1,6 @@
 // The mouse-down: the per-click reset, the panel and next-tool gestures, and the hand-over to the click
 // sequence of the current tool.
+#include "dimension/CurrentDimension.h"
 #include "dimension/Naming.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -25,8 +26,10 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.ClickInProgress = 0;
     gToolState.PressConsumed = 0;
     gToolState.PressDragged = 0;
+    gToolState.PressOpened = 0;
     gToolState.DimensionStarted = 0;
     gToolState.CursorPoint = message->cursor;
+    gToolState.PressPoint = message->cursor;
 }
 
 // The live creation values start from their stored settings, and the figure of the click from nothing.
@@ -57,17 +60,23 @@ ASErr SelectNextTool(TavorinePlugIn* plugin) {
     return error;
 }
 
-// Names the dimension group after the click's kind, unless the click was refused: the group is then an earlier
-// dimension's, perhaps on a layer locked since.
-ASErr NameUnlessRefused() { return gToolState.PressConsumed != 0 ? kNoErr : NameDimensionArt(); }
+// Names the dimension group after the click's kind when the click made that group or re-opened a dimension;
+// a refused click, or one that took only a first point, side or end, leaves the group it found (an earlier
+// dimension's, perhaps on a layer locked since) as it was.
+ASErr NameWhenMade(AIArtHandle before) {
+    if (gToolState.PressConsumed != 0) return kNoErr;
+    if (gCurrentDimension.DimensionGroup == before && gToolState.PressOpened == 0) return kNoErr;
+    return NameDimensionArt();
+}
 
 // The current tool's click sequence, the dimension tools' followed by the naming of the group.
 ASErr RunClickSequence(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
+    const AIArtHandle before = gCurrentDimension.DimensionGroup;
     switch (gToolState.CurrentTool) {
-    case kSegmentTool: SegmentClick(plugin, hit, message); return NameUnlessRefused();
-    case kAngleTool: AngleClick(plugin, hit, message); return NameUnlessRefused();
-    case kCircleTool: CircleClick(plugin, hit, message); return NameUnlessRefused();
-    case kBezierTool: BezierClick(plugin, hit, message); return NameUnlessRefused();
+    case kSegmentTool: SegmentClick(plugin, hit, message); return NameWhenMade(before);
+    case kAngleTool: AngleClick(plugin, hit, message); return NameWhenMade(before);
+    case kCircleTool: CircleClick(plugin, hit, message); return NameWhenMade(before);
+    case kBezierTool: BezierClick(plugin, hit, message); return NameWhenMade(before);
     case kMeasureTool: return MeasureClick(plugin, hit, message);
     default: return kNoErr;
     }

@@ -6,6 +6,7 @@
 #include "host/Platform.h"
 #include "frame/FramePanel.h"
 #include "records/CurrentOptions.h"
+#include "tools/ClickSupport.h"
 #include "tools/MouseDrag.h"
 #include "records/ToolState.h"
 
@@ -49,8 +50,13 @@ void ShowPlacementIfChanged(TavorinePlugIn* plugin, const ShownPlacement& before
 }
 
 ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
-    gToolState.PressDragged = 1;
     if (gToolState.PressConsumed != 0) return kNoErr;
+    // A hand's tremor is no drag: the press stays a click until the cursor leaves it.
+    if (gToolState.PressDragged == 0 && WithinTremor(message->cursor)) return kNoErr;
+    gToolState.PressDragged = 1;
+    // A press that took only a first point, side or end has no dimension of its own to place: the one the
+    // dimension records still name is an earlier, finished one.
+    if (gToolState.ClickInProgress == 0 && gToolState.PressOpened == 0) return kNoErr;
     gToolState.WithEnds = 0;
     gToolState.DragModifier = 0;
     const DragKeys keys = ReadDragKeys();

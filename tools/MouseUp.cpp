@@ -1,6 +1,7 @@
 // The mouse-up: the end of each tool's press.
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
+#include "figures/BezierFigure.h"
 #include "figures/CircleFigure.h"
 #include "figures/SegmentFigure.h"
 #include "frame/DialogOpeners.h"
@@ -9,6 +10,7 @@
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
 #include "tools/ClickSequences.h"
+#include "tools/ClickSupport.h"
 #include "tools/DimensionParts.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -29,11 +31,11 @@ void DropLabelWhen(bool noValue) {
     if (noValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
 }
 
-// An empty click released where it went down opens the tool's creation dialog. Whether it moved is told by the
-// drag messages, since far from the origin single precision cannot tell a moved cursor point from the first.
+// An empty click released where it went down, give or take a hand's tremor, opens the tool's creation dialog.
+// Whether it moved farther is told by the drag messages, since far from the origin single precision cannot tell
+// a moved cursor point from the first.
 void OpenCreationDialogWhen(int32_t create, const AIToolMessage& message, ModalDialog dialog) {
-    const AIRealPoint cursor = gToolState.CursorPoint;
-    const bool unmoved = gToolState.PressDragged == 0 && message.cursor.h == cursor.h && message.cursor.v == cursor.v;
+    const bool unmoved = gToolState.PressDragged == 0 && WithinTremor(message.cursor);
     if (gToolState.CreateOnClick[create] != 0 && unmoved) OpenModalDialog(dialog);
 }
 
@@ -91,6 +93,7 @@ void BezierMouseUp(const AIToolMessage& message) {
     DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
     EndTwoClickSequence();
     OpenCreationDialogWhen(kBezierCreate, message, ModalDialog::BezierCreation);
+    if (gToolState.CreateOnClick[kBezierCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedBezier();
     gToolState.CreateOnClick[kBezierCreate] = 0;
     gToolState.ClickInProgress = 0;
 }
@@ -111,7 +114,10 @@ void EndPress(const AIToolMessage& message, DockedPanel* panel) {
     case kMeasureTool: MeasureMouseUp(panel); break;
     default: break;
     }
-    if (gToolState.CurrentTool != kMeasureTool) DropUnbuiltDimension();
+    if (gToolState.CurrentTool == kMeasureTool) return;
+    DropUnbuiltDimension();
+    // A press that drew nothing into its group (divisions too far out to lay) leaves no empty group.
+    if (gToolState.ClickCount == 0) DisposeEmptyGroup();
 }
 
 }  // namespace

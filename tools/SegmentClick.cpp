@@ -137,12 +137,13 @@ ASErr CurveClick(const AIToolHitData& hit) {
     gMeasuredPoints.CurveClickPoint = hit.point;
     gToolState.CurveOffsetMode = 1;
     gMeasuredPoints.CurveNormalTip = NormalTipAtHit(gHitState.MeasuredArt, hit);
+    // The press is under way from here: an offset alert of this click is its drag's too.
+    gToolState.ClickInProgress = 1;
     result = BuildOffsetDimensionArt();
     const AIRealPoint cursor = gToolState.CursorPoint;
     KeepError(result, DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines,
                                           static_cast<AIReal>(gCurrentOptions.SideTieLength), cursor.h, cursor.v,
                                           0, 0, 0));
-    gToolState.ClickInProgress = 1;
     return result;
 }
 
@@ -165,21 +166,27 @@ ASErr ArcClick() {
 
 } // namespace
 
+ASErr ReOpenSegmentDimension(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
+    gToolState.CreateOnClick[kSegmentSlot] = 0;
+    const AIArtHandle before = gCurrentDimension.DimensionGroup;
+    const ASErr result = ReEditSegmentDimension(hit, *message);
+    NoteReOpened(before);
+    if (plugin != nullptr && plugin->PanelDialogue != nullptr)
+        plugin->PanelDialogue->EnableFlyoutEntry(kFlyoutColoursEntry, 1);
+    return result;
+}
+
 ASErr SegmentClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     const bool shift = KeyHeld(kShiftKey);
     const bool alt = KeyHeld(kAltKey);
     gToolState.CreateOnClick[kSegmentSlot] = 0;
-    if (CarriesMarker(hit.object, format::AngleMarker))
-        return HandOverClick(plugin, PanelStep::Layout, kAngleTool, AngleClick, hit, message);
-    if (CarriesMarker(hit.object, format::CircleMarker))
-        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, CircleClick, hit, message);
+    // Another kind's dimension re-opens in its own tool when the hover showed its part; its anchors are points.
+    if (OverDimensionPart() && CarriesMarker(hit.object, format::AngleMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kAngleTool, ReOpenAngleDimension, hit, message);
+    if (OverDimensionPart() && CarriesMarker(hit.object, format::CircleMarker))
+        return HandOverClick(plugin, PanelStep::Layout, kCircleTool, ReOpenCircleDimension, hit, message);
     const HoverFlagSet& f = gHitState.HoverFlags;
-    if (f.OverDimension != 0 && gCurrentOptions.SeriesOn == 0) {
-        const ASErr result = ReEditSegmentDimension(hit, *message);
-        if (plugin != nullptr && plugin->PanelDialogue != nullptr)
-            plugin->PanelDialogue->EnableFlyoutEntry(kFlyoutColoursEntry, 1);
-        return result;
-    }
+    if (f.OverDimension != 0 && gCurrentOptions.SeriesOn == 0) return ReOpenSegmentDimension(plugin, hit, message);
     if ((shift && alt) || gToolState.AwaitingSegmentClick != 0) return ReEditSegmentSeries(hit, message);
     if (OverPoint()) {
         if (gCurrentOptions.SeriesOn != 0) return AddSeriesPoint(hit, message);

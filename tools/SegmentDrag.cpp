@@ -12,8 +12,6 @@
 #include "figures/SegmentFigure.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
-#include "host/ADMBasicSuite.h"
-#include "host/DocumentViewSuite.h"
 #include "host/RealMathSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/DragValues.h"
@@ -37,16 +35,6 @@ constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
 constexpr const char* kShortSeriesAlert =
     "Il faut cliquer sur plus de deux points pour réaliser des cotes en série.";
 
-// The snapping tolerance: 8 pixels of the first view, in artwork units.
-AIReal MagnetismTolerance() {
-    AIDocumentViewHandle view = nullptr;
-    AIReal zoom = 1.0f;
-    if (sAIDocumentView->GetNthDocumentView(0, &view) != kNoErr ||
-        sAIDocumentView->GetDocumentViewZoom(view, &zoom) != kNoErr || !(zoom > 0.0f))
-        return kMagnetismPixels;
-    return kMagnetismPixels / zoom;
-}
-
 // True, with the cursor moved onto it, when `end` is close to the cursor point.
 bool SnapOnto(AIRealPoint end, AIReal tolerance) {
     if (!sAIRealMath->AIRealPointClose(&end, &gToolState.CursorPoint, tolerance)) return false;
@@ -56,7 +44,7 @@ bool SnapOnto(AIRealPoint end, AIReal tolerance) {
 
 // Moves the cursor point onto the first close end of the newest remembered segment that has one.
 void SnapToRememberedEnds(const AIToolMessage& message) {
-    const AIReal tolerance = MagnetismTolerance();
+    const AIReal tolerance = ViewPixels(kMagnetismPixels);
     for (const RememberedSegment* node = gRememberedSegments.Head; node != nullptr; node = node->Next) {
         if (SnapOnto({node->X1, node->Y1}, tolerance) || SnapOnto({node->X2, node->Y2}, tolerance)) {
             SetDragCursor(message, kSnappedCursor);
@@ -85,10 +73,11 @@ SeriesBuilder ChosenSeriesBuilder(int32_t alt) {
 
 ASErr DragSeries(const AIToolMessage& message, const DragKeys& keys) {
     if (gToolState.ClickCount < 3) {
-        sADMBasic->MessageAlert(kShortSeriesAlert);
         gToolState.ClickCount = 0;
-        // The series restarts: the group its first click made, still empty, goes with it.
+        // The series restarts: the group its first click made, still empty, goes with it. The alert ends the
+        // press, so that its further moves raise it no more.
         DisposeEmptyGroup();
+        RefusePress(kShortSeriesAlert);
         return kNoErr;
     }
     ASErr result = kNoErr;

@@ -62,13 +62,18 @@ ASErr AddSeriesPoint(const AIToolHitData&, AIToolMessage*) {
     ClickBeep(kSeriesBeep);
     if (gToolState.ClickCount > static_cast<int16_t>(kSeriesPointCapacity)) {
         gToolState.ClickCount = 0;
+        // The series starts again: the group the last point made, still empty, goes with it.
+        DisposeEmptyGroup();
         RefusePress(kTooManyClicksAlert);
         return kNoErr;
     }
     AIPathSegment& point = gSeriesPointTable.SeriesPoint[gToolState.ClickCount - 1];
     point.p = gHitState.SnapSegment.p;
     gSeriesPointTable.SeriesRunningValue = 0.0f;
-    return NewDimensionGroup().Error;
+    const NewGroupResult group = NewDimensionGroup();
+    // The drag of this press places the series in the group just made.
+    if (group.Made) gToolState.PressOpened = 1;
+    return group.Error;
 }
 
 ASErr ReEditSegmentSeries(const AIToolHitData&, AIToolMessage*) {

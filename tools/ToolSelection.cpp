@@ -1,5 +1,7 @@
 #include "tools/ToolSelection.h"
 
+#include "tools/ClickSequences.h"
+
 #include "dimension/CurrentDimension.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
@@ -133,7 +135,7 @@ int32_t ToolNumberOf(AIToolHandle tool) {
 
 ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel) {
     sAILayer->GetCurrentLayer(&gToolState.SavedLayer);
-    gToolState.ClickCount = 0;
+    AbandonClickSequence();
     gToolState.ClickInProgress = 0;  // a new tool starts with no gesture under way
     gToolState.CircleLabelDistance = 0.0f;
     if (gColourSettings.GlobalSwatches != 0)

@@ -78,6 +78,7 @@ TEST_F(FigureDrags, AFirstDragAtTheClickMakesAPointAndAnEarlierFigureNeverMoves)
     const AIArtHandle first = gDragValues.CreatedSegmentPath;
     const std::vector<AIPathSegment> kept = Anchors(first);
     Down({300, 300});
+    Drag({310, 300});  // past a hand's tremor, then back onto the press
     Drag({300, 300});
     const AIArtHandle second = gDragValues.CreatedSegmentPath;
     ASSERT_NE(second, first);

@@ -13,6 +13,12 @@ namespace dragtest {
 
 class DragTest : public clicktest::ClickTest {
 protected:
+    // The drags follow a press that owns them, the cursor already past a hand's tremor.
+    void SetUp() override {
+        ClickTest::SetUp();
+        gToolState.PressOpened = 1;
+        gToolState.PressDragged = 1;
+    }
     static ASErr Drag(AIRealPoint cursor) {
         return sim::ThePlugin().SendTool(kSelectorAIToolMouseDrag, nullptr, cursor);
     }

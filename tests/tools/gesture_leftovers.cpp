@@ -1,6 +1,7 @@
 // What the tools' model check found, each as a user meets it: a gesture leaves no unbuilt dimension behind, no
 // change on a hidden or locked layer, and a Longueurs & aires selection that is the measured set.
 #include "end_to_end_fixture.h"
+#include "fuzz/ToolInvariants.h"
 #include "panel/SelectionReadouts.h"
 #include "tools/MeasuredSet.h"
 
@@ -18,7 +19,10 @@ TEST_F(UserTest, ADimensionLeftUndrawnIsGoneAtTheRelease) {
     Line({{0, 0}, {100, 0}, {50, 86.60254f}});
     const AIArtHandle second = Line({{300, 0}, {400, 0}, {350, 86.60254f}});
     Select(kAngleTool);
-    ClickDrag({100, 0}, {100.00001f, 0});
+    Send(kSelectorAIToolMouseDown, {100, 0});
+    Send(kSelectorAIToolMouseDrag, {130, 30});  // a drag, then back to a hair's breadth of the vertex
+    Send(kSelectorAIToolMouseDrag, {100.00001f, 0});
+    Send(kSelectorAIToolMouseUp, {100.00001f, 0});
     ASSERT_EQ(GroupCount(), 1u);
     const AIArtHandle drawn = Group();
     Click({400, 0});
@@ -92,6 +96,175 @@ TEST_F(UserTest, TheMarqueeLeavesTheSetAloneSelected) {
     EXPECT_FALSE(Selected(locked));
     EXPECT_EQ(TotalSelectedPaths().PathCount, 1);
 }
+
+
+// A press acts only on what it starts, as a real hand plays it: a click whose cursor trembles a point or two
+// before the release, a click refused, a drag out and back. Each row draws and plays what comes before the press,
+// then the press; after it, every dimension but the one the press built or re-opened is as it was, no group is
+// left empty and the press raised one alert at most; a row may ask more.
+class PressRows : public UserTest {
+public:
+    static void Press(AIRealPoint p, std::vector<AIRealPoint> drags = {}) {
+        Track(p);
+        Send(kSelectorAIToolMouseDown, p);
+        for (AIRealPoint q : drags) Send(kSelectorAIToolMouseDrag, q);
+        Send(kSelectorAIToolMouseUp, drags.empty() ? p : drags.back());
+    }
+    static AIArtHandle Arc(AIRealPoint from, AIRealPoint fromOut, AIRealPoint toIn, AIRealPoint to) {
+        return Doc().DrawPath({sim::CurveSegment(from, from, fromOut), sim::CurveSegment(to, toIn, to)}, false);
+    }
+    static void RightAngle() {
+        Line({{200, 100}, {200, 0}, {300, 0}});
+        Select(kAngleTool);
+        Press({200, 0});
+    }
+    static void SeriesOn() {
+        Select(kSegmentTool);
+        gCurrentOptions.SeriesOn = 1;
+    }
+    // Labels with a text.
+    static size_t TextCount() {
+        size_t count = 0;
+        for (AIArtHandle art : Doc().AllArt()) {
+            const sim::ArtNode* node = Doc().Art(art);
+            count += node->type == kTextFrameArt && !node->text.contents.empty() ? 1 : 0;
+        }
+        return count;
+    }
+    using UserTest::GroupCount;
+    using UserTest::Line;
+    using UserTest::Select;
+};
+
+struct PressRow {
+    const char* Name;
+    void (*Before)();
+    void (*Play)();
+    bool ReOpens = false;       // the press re-opens the dimension it lies on
+    void (*Then)() = nullptr;   // what else must hold
+};
+
+const PressRow kPressRows[] = {
+    {"ATremorOnAFirstSideLeavesTheFinishedAngle",
+     [] {
+         PressRows::Line({{200, 100}, {200, 0}, {300, 0}});
+         PressRows::Line({{0, -100}, {100, -100}});
+         PressRows::RightAngle();
+     },
+     [] { PressRows::Press({50, -100}, {{51, -99}}); }},
+    {"ATremorOnAFirstEndLeavesTheFinishedRadius",
+     [] {
+         PressRows::Arc({500, 0}, {500, 55.23f}, {455.23f, 100}, {400, 100});
+         PressRows::Select(kCircleTool);
+         PressRows::Press({470.71f, 70.71f});
+     },
+     [] { PressRows::Press({500, 0}, {{501, 1}}); }},
+    {"ATremorOnAFirstAnchorDrawsNoDimensionAndShutDownLeavesNone",
+     [] {
+         PressRows::Line({{0, 0}, {100, 0}});
+         PressRows::Select(kSegmentTool);
+     },
+     [] { PressRows::Press({0, 0}, {{1, 1}}); },
+     false,
+     [] {
+         EXPECT_EQ(PressRows::TextCount(), 0u);
+         sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
+         EXPECT_EQ(PressRows::GroupCount(), 0u);
+     }},
+    {"ATremorOnAFirstAnchorLeavesTheFinishedLength",
+     [] {
+         PressRows::Line({{0, 0}, {100, 0}});
+         PressRows::Line({{100, 60}, {200, 60}});
+         PressRows::Select(kSegmentTool);
+         PressRows::Press({0, 0});
+         PressRows::Press({100, 0}, {{100, -10}, {100, -20}});
+     },
+     [] { PressRows::Press({100, 60}, {{101, 61}}); },
+     false,
+     [] { EXPECT_EQ(PressRows::TextCount(), 1u); }},
+    {"TheSquareMarkOfARightAngleReOpensIt",
+     PressRows::RightAngle,
+     [] { PressRows::Press({210, 17.007874f}, {{211, 18}}); },
+     true,
+     [] { EXPECT_EQ(PressRows::GroupCount(), 1u); }},
+    {"TheSquareMarkReOpensTheAngleFromTheSegmentTool",
+     [] {
+         PressRows::RightAngle();
+         PressRows::Select(kSegmentTool);
+     },
+     [] { PressRows::Press({217.00787f, 8}, {{218, 9}}); },
+     true,
+     [] {
+         EXPECT_EQ(PressRows::GroupCount(), 1u);
+         EXPECT_EQ(gToolState.CurrentTool, kAngleTool);
+     }},
+    {"ASecondEndOnAnotherArcLeavesNoGroup",
+     [] {
+         PressRows::Arc({100, 0}, {100, 55.23f}, {55.23f, 100}, {0, 100});
+         PressRows::Arc({200, 100}, {200, 155.23f}, {155.23f, 200}, {100, 200});
+         PressRows::Select(kCircleTool);
+         PressRows::Press({100, 0});
+     },
+     [] { PressRows::Press({200, 100}); }},
+    {"TheEleventhSeriesClickLeavesNoGroup",
+     [] {
+         std::vector<AIRealPoint> points;
+         for (int32_t i = 0; i <= 10; ++i) points.push_back({static_cast<float>(20 * i), 0});
+         PressRows::Line(points);
+         PressRows::SeriesOn();
+         for (int32_t i = 0; i < 10; ++i) PressRows::Press({static_cast<float>(20 * i), 0});
+     },
+     [] { PressRows::Press({200, 0}); }},
+    {"ASeriesDraggedTooSoonAlertsOnce",
+     [] {
+         PressRows::Line({{0, 0}, {20, 0}, {40, 0}, {60, 0}});
+         PressRows::SeriesOn();
+         PressRows::Press({0, 0});
+     },
+     [] { PressRows::Press({20, 0}, {{20, 10}, {20, 20}, {20, 30}, {20, 40}, {20, 50}, {20, 60}}); }},
+    {"ABezierFigureDraggedOutAndBackLeavesNothing",
+     [] {
+         PressRows::Select(kBezierTool);
+         gCurrentOptions.BezierMode = 0;
+     },
+     [] { PressRows::Press({0, -300}, {{100, -350}, {0, -300}}); },
+     false,
+     [] { EXPECT_EQ(PressRows::GroupCount(), 0u); }},
+    {"ASegmentClickOnAnAngleArcsAnchorTakesItAsTheSecondPoint",
+     [] {
+         PressRows::Line({{300, 0}, {200, 0}, {260, 80}});
+         PressRows::Line({{0, 0}, {0, -50}});
+         PressRows::Select(kAngleTool);
+         PressRows::Press({200, 0});
+         PressRows::Select(kSegmentTool);
+         PressRows::Press({0, 0});
+     },
+     [] { PressRows::Press({233, 3}); },
+     false,
+     [] {
+         EXPECT_EQ(gToolState.CurrentTool, kSegmentTool);
+         EXPECT_EQ(PressRows::GroupCount(), 2u);
+     }},
+};
+
+void PrintTo(const PressRow& row, std::ostream* out) { *out << row.Name; }
+
+class PressActsOnItsOwn : public PressRows, public ::testing::WithParamInterface<PressRow> {};
+
+TEST_P(PressActsOnItsOwn, AndLeavesEveryOtherDimensionNoEmptyGroupAndOneAlertAtMost) {
+    const PressRow& row = GetParam();
+    row.Before();
+    const fuzz::GestureStart start = fuzz::TakeGestureStart();
+    sim::TheLogs().Clear();
+    row.Play();
+    EXPECT_EQ(fuzz::OtherDimensionsUnchanged(start, row.ReOpens ? Group() : nullptr), "");
+    EXPECT_EQ(fuzz::NoEmptyGroup(), "");
+    EXPECT_LE(Alerts().size(), 1u);
+    if (row.Then != nullptr) row.Then();
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, PressActsOnItsOwn, ::testing::ValuesIn(kPressRows),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace endtoend
