@@ -335,6 +335,7 @@ void RecreateEndMarks() {
 
 void RefreshCurrentDimension() {
     const ToolState& tool = gToolState;
+    if (FirstPickWaiting()) return;
     const MeasuredPoints& m = gMeasuredPoints;
     const AIRealPoint cursor = tool.CursorPoint;
     const bool rebuilt = tool.CurrentTool == kAngleTool || tool.CurrentTool == kCircleTool ||

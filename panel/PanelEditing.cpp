@@ -27,6 +27,7 @@
 #include "records/CurrentOptions.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
+#include "tools/ClickSupport.h"
 #include "tools/DimensionParts.h"
 
 namespace {
@@ -137,7 +138,7 @@ void DropCrossEndMarks() {
 }
 
 bool EditingAngleDimension() {
-    return gToolState.CurrentTool == kAngleTool && IsLiveArt(gCurrentDimension.AngleArcs[0]);
+    return gToolState.CurrentTool == kAngleTool && IsLiveArt(gCurrentDimension.AngleArcs[0]) && !FirstPickWaiting();
 }
 
 // An angle without value keeps no label, which the builders would make again empty.
@@ -172,7 +173,7 @@ void RedrawAngleAtVertex() {
 }
 
 bool EditingCircleDimension() {
-    return gToolState.CurrentTool == kCircleTool && IsLiveArt(gCurrentDimension.CircleParts[0]);
+    return gToolState.CurrentTool == kCircleTool && IsLiveArt(gCurrentDimension.CircleParts[0]) && !FirstPickWaiting();
 }
 
 void RedrawCircle() {

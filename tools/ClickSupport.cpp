@@ -51,6 +51,13 @@ void RefusePress(const char* text) {
 
 bool KeyHeld(int32_t virtualKey) { return GetAsyncKeyState(virtualKey) != 0; }
 
+bool FirstPickWaiting() {
+    const ToolState& tool = gToolState;
+    const bool twoPicks =
+        tool.CurrentTool == kSegmentTool || tool.CurrentTool == kAngleTool || tool.CurrentTool == kCircleTool;
+    return twoPicks && tool.ClickCount == 1;
+}
+
 bool CarriesMarker(AIArtHandle art, const char* key) {
     const char* type = nullptr;
     return art != nullptr && sAITag->GetTagType(art, key, &type) == kNoErr;

@@ -23,6 +23,11 @@ extern ClickFlags gClickFlags;
 constexpr uint32_t kPointClickFrequency = 9000;
 constexpr uint32_t kOneClickFrequency = 9001;
 
+// True while the first pick of a two-pick dimension (a point, a side, an arc's end) waits for the next with the
+// Segment, Angle or Cercle tool. Nothing of that dimension is drawn yet, and the cursor and measured points hold
+// the waiting pick, not the last dimension's: a panel change then rebuilds nothing.
+bool FirstPickWaiting();
+
 // Virtual keys read at a click.
 constexpr int32_t kShiftKey = 16;
 constexpr int32_t kAltKey = 18;
