@@ -73,6 +73,14 @@ HostHit AnchorUnderCursor(AIRealPoint at, ASErr* error) {
     return userAnchor ? hit : first;
 }
 
+// An anchor of a part of the tool's own kind of dimension (an angle's arc or square mark under the Angle tool, a
+// circle dimension's leader under the Cercle tool) belongs to that dimension, which its segments re-open: no
+// vertex or arc end is taken there. The Segment tool keeps every anchor as a point to measure from.
+bool OwnDimensionAnchor(const HoverScheme& scheme, const HostHit& anchor) {
+    return (scheme.Tool == kAngleTool || scheme.Tool == kCircleTool) &&
+           ArtHasTag(anchor.Data.object, scheme.Markers[0]);
+}
+
 bool IsSegmentHit(const HostHit& hit) {
     return hit.Data.hit != 0 && hit.Data.object != nullptr && hit.Type == kSegmentHitType;
 }
@@ -242,7 +250,7 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     const bool anchorHit = anchor.Data.hit != 0 && anchor.Data.object != nullptr;
     if (!anchorHit && ArtHasTag(anchor.Data.object, format::Vek)) return error;
     const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
-    if (anchorHit && !CurveTakesCursor(anchor, segment, message.cursor)) {
+    if (anchorHit && !CurveTakesCursor(anchor, segment, message.cursor) && !OwnDimensionAnchor(scheme, anchor)) {
         h.HitArt = anchor.Data.object;
         AnchorBranch(scheme, anchor);
         return error;
