@@ -73,13 +73,13 @@ HostHit AnchorUnderCursor(AIRealPoint at, ASErr* error) {
     return userAnchor ? hit : first;
 }
 
-// An anchor of a part of the tool's own kind of dimension (an angle's arc or square mark under the Angle tool, a
-// circle dimension's leader under the Cercle tool) belongs to that dimension: it is hovered as the part's segment
-// there, which re-opens it, and no vertex or arc end is taken. The Segment tool keeps every anchor as a point to
-// measure from.
-bool OwnDimensionAnchor(const HoverScheme& scheme, const HostHit& anchor) {
+// An anchor of a re-editable dimension's part (an angle's arc or square mark, a circle dimension's leader, a
+// linear dimension's line) is, under the Angle and Cercle tools, that part: it is hovered as the part's segment
+// there, which re-opens the dimension in its own tool, and no vertex or arc end is taken on it. The Segment tool
+// keeps every anchor as a point to measure from.
+bool DimensionAnchor(const HoverScheme& scheme, const HostHit& anchor) {
     return (scheme.Tool == kAngleTool || scheme.Tool == kCircleTool) &&
-           ArtHasTag(anchor.Data.object, scheme.Markers[0]);
+           HasKindMarker(anchor.Data.object, scheme.Markers);
 }
 
 bool IsSegmentHit(const HostHit& hit) {
@@ -277,7 +277,7 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     const bool anchorHit = anchor.Data.hit != 0 && anchor.Data.object != nullptr;
     if (!anchorHit && ArtHasTag(anchor.Data.object, format::Vek)) return error;
     const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
-    if (anchorHit && OwnDimensionAnchor(scheme, anchor)) {
+    if (anchorHit && DimensionAnchor(scheme, anchor)) {
         DimensionPartAtAnchor(scheme, anchor, message);
         return error;
     }

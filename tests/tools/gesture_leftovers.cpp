@@ -226,6 +226,16 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({520, 120}, {{521, 121}}); },
      true,
      PressRows::OneGroupNoAlert},
+    {"TheBendOfARadiusLeaderReOpensItFromTheAngleTool",
+     [] {
+         PressRows::Arc({500, 0}, {500, 55.23f}, {455.23f, 100}, {400, 100});
+         PressRows::Select(kCircleTool);
+         PressRows::Press({470.71f, 70.71f}, {{520, 120}});
+         PressRows::Select(kAngleTool);
+     },
+     [] { PressRows::Press({520, 120}, {{521, 121}}); },
+     true,
+     PressRows::OneGroupNoAlert},
     {"ASecondEndOnAnotherArcLeavesNoGroup",
      [] {
          PressRows::Arc({100, 0}, {100, 55.23f}, {55.23f, 100}, {0, 100});
