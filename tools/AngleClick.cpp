@@ -164,7 +164,7 @@ ASErr AngleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage
     gToolState.CursorPoint = message->cursor;
     gToolState.CreateOnClick[kAngleSlot] = 0;
     gToolState.AngleOnArc = 0;
-    // Another kind's dimension re-opens in its own tool when the hover showed its part; its anchors are points.
+    // Another kind's dimension re-opens in its own tool when the hover showed its part, its anchors included.
     if (OverDimensionPart() && CarriesMarker(hit.object, format::SegmentMarker))
         return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, ReOpenSegmentDimension, hit, message);
     if (OverDimensionPart() && CarriesMarker(hit.object, format::CircleMarker))

@@ -112,7 +112,7 @@ ASErr ReOpenCircleDimension(TavorinePlugIn*, const AIToolHitData&, AIToolMessage
 
 ASErr CircleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CreateOnClick[kCircleSlot] = 0;
-    // Another kind's dimension re-opens in its own tool when the hover showed its part; its anchors are points.
+    // Another kind's dimension re-opens in its own tool when the hover showed its part, its anchors included.
     if (OverDimensionPart() && CarriesMarker(hit.object, format::SegmentMarker))
         return HandOverClick(plugin, PanelStep::SegmentPage, kSegmentTool, ReOpenSegmentDimension, hit, message);
     if (OverDimensionPart() && CarriesMarker(hit.object, format::AngleMarker))

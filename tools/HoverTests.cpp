@@ -73,6 +73,15 @@ HostHit AnchorUnderCursor(AIRealPoint at, ASErr* error) {
     return userAnchor ? hit : first;
 }
 
+// An anchor of a re-editable dimension's part (an angle's arc or square mark, a circle dimension's leader, a
+// linear dimension's line) is, under the Angle and Cercle tools, that part: it is hovered as the part's segment
+// there, which re-opens the dimension in its own tool, and no vertex or arc end is taken on it. The Segment tool
+// keeps every anchor as a point to measure from.
+bool DimensionAnchor(const HoverScheme& scheme, const HostHit& anchor) {
+    return (scheme.Tool == kAngleTool || scheme.Tool == kCircleTool) &&
+           HasKindMarker(anchor.Data.object, scheme.Markers);
+}
+
 bool IsSegmentHit(const HostHit& hit) {
     return hit.Data.hit != 0 && hit.Data.object != nullptr && hit.Type == kSegmentHitType;
 }
@@ -231,6 +240,32 @@ void CurvedSegment(const HoverScheme& scheme, AIArtHandle art, const AIRealBezie
     }
 }
 
+// The hovered segment of `art`, from anchor HitStartIndex: straight, a circular arc or a free curve.
+void ShapeTest(const HoverScheme& scheme, AIArtHandle art, bool dimension, const AIToolMessage& message,
+               AIRealPoint hitPoint) {
+    AIRealBezier curve{};
+    if (sAIPath->GetPathBezier(art, gHitState.HitStartIndex, &curve) != kNoErr) return;
+    if (SamePoint(curve.p1, curve.p0) && SamePoint(curve.p2, curve.p3)) {
+        StraightSegment(scheme, curve, dimension, message, hitPoint);
+    } else {
+        CurvedSegment(scheme, art, curve, dimension, hitPoint);
+    }
+}
+
+// The part whose anchor is hovered, taken by its segment that starts there (that ends there, at its last anchor).
+void DimensionPartAtAnchor(const HoverScheme& scheme, const HostHit& anchor, const AIToolMessage& message) {
+    HitState& h = gHitState;
+    const AIArtHandle art = anchor.Data.object;
+    int16_t count = 0;
+    if (sAIPath->GetPathSegmentCount(art, &count) != kNoErr || count < 2) return;
+    if (anchor.Data.segment < 0 || anchor.Data.segment >= count) return;
+    const auto index = static_cast<int16_t>(anchor.Data.segment);
+    h.HitArt = art;
+    h.HitStartIndex = index < count - 1 ? index : static_cast<int16_t>(count - 2);
+    h.HitEndIndex = static_cast<int16_t>(h.HitStartIndex + 1);
+    ShapeTest(scheme, art, true, message, anchor.Data.point);
+}
+
 ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     ASErr error = kNoErr;
     HitState& h = gHitState;
@@ -242,6 +277,10 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     const bool anchorHit = anchor.Data.hit != 0 && anchor.Data.object != nullptr;
     if (!anchorHit && ArtHasTag(anchor.Data.object, format::Vek)) return error;
     const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
+    if (anchorHit && DimensionAnchor(scheme, anchor)) {
+        DimensionPartAtAnchor(scheme, anchor, message);
+        return error;
+    }
     if (anchorHit && !CurveTakesCursor(anchor, segment, message.cursor)) {
         h.HitArt = anchor.Data.object;
         AnchorBranch(scheme, anchor);
@@ -257,13 +296,7 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     if (!dimension && ArtHasTag(art, format::Vek)) return error;
     if (scheme.CrossingTest && CrossingTest(art, message, &error)) return error;
 
-    AIRealBezier curve{};
-    if (sAIPath->GetPathBezier(art, h.HitStartIndex, &curve) != kNoErr) return error;
-    if (SamePoint(curve.p1, curve.p0) && SamePoint(curve.p2, curve.p3)) {
-        StraightSegment(scheme, curve, dimension, message, segment.Data.point);
-    } else {
-        CurvedSegment(scheme, art, curve, dimension, segment.Data.point);
-    }
+    ShapeTest(scheme, art, dimension, message, segment.Data.point);
     return error;
 }
 

@@ -131,6 +131,11 @@ public:
         }
         return count;
     }
+    // The press re-opened the one dimension there is, and said nothing.
+    static void OneGroupNoAlert() {
+        EXPECT_EQ(GroupCount(), 1u);
+        EXPECT_EQ(Alerts(), std::vector<std::string>{});
+    }
     using UserTest::GroupCount;
     using UserTest::Line;
     using UserTest::Select;
@@ -198,6 +203,39 @@ const PressRow kPressRows[] = {
          EXPECT_EQ(PressRows::GroupCount(), 1u);
          EXPECT_EQ(gToolState.CurrentTool, kAngleTool);
      }},
+    {"TheCornerOfASquareMarkReOpensTheAngle",
+     PressRows::RightAngle,
+     [] { PressRows::Press({217.00787f, 17.007874f}, {{218, 18}}); },
+     true,
+     [] { EXPECT_EQ(PressRows::GroupCount(), 1u); }},
+    {"TheEndOfAnAnglesArcReOpensIt",
+     [] {
+         PressRows::Line({{300, 0}, {200, 0}, {260, 80}});
+         PressRows::Select(kAngleTool);
+         PressRows::Press({200, 0});
+     },
+     [] { PressRows::Press({234.015747f, 0}, {{235, 1}}); },
+     true,
+     PressRows::OneGroupNoAlert},
+    {"TheBendOfARadiusLeaderReOpensIt",
+     [] {
+         PressRows::Arc({500, 0}, {500, 55.23f}, {455.23f, 100}, {400, 100});
+         PressRows::Select(kCircleTool);
+         PressRows::Press({470.71f, 70.71f}, {{520, 120}});
+     },
+     [] { PressRows::Press({520, 120}, {{521, 121}}); },
+     true,
+     PressRows::OneGroupNoAlert},
+    {"TheBendOfARadiusLeaderReOpensItFromTheAngleTool",
+     [] {
+         PressRows::Arc({500, 0}, {500, 55.23f}, {455.23f, 100}, {400, 100});
+         PressRows::Select(kCircleTool);
+         PressRows::Press({470.71f, 70.71f}, {{520, 120}});
+         PressRows::Select(kAngleTool);
+     },
+     [] { PressRows::Press({520, 120}, {{521, 121}}); },
+     true,
+     PressRows::OneGroupNoAlert},
     {"ASecondEndOnAnotherArcLeavesNoGroup",
      [] {
          PressRows::Arc({100, 0}, {100, 55.23f}, {55.23f, 100}, {0, 100});
