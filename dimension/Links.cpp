@@ -65,8 +65,7 @@ ASErr WriteLink(AIArtHandle path, const char* key, LinkedKind kind, size_t first
     if (path == nullptr) return kBadParameterErr;
     if (!IsLiveArt(path)) return kStaleHandleErr;
     // A dimension's own part is measured like any path, but never linked: its tags are its dimension's.
-    const char* type = nullptr;
-    if (sAITag->GetTagType(path, format::Vek, &type) == kNoErr) return kNoErr;
+    if (ArtHasTag(path, format::Vek)) return kNoErr;
     int32_t id = 0;
     if (!ReadLinkId(path, key, &id)) id = NewLinkId(key);
     const NumberText idText(id);
@@ -148,8 +147,7 @@ void UnlinkOrphans(const std::vector<const char*>& keys) {
     if (keys.empty()) return;
     std::vector<AIArtHandle> linked;
     ForEveryArt([&](AIArtHandle art) {
-        const char* type = nullptr;
-        if (sAITag->GetTagType(art, format::Vek, &type) == kNoErr) return;  // a dimension's part keeps its links
+        if (ArtHasTag(art, format::Vek)) return;  // a dimension's part keeps its links
         int32_t id = 0;
         for (const char* key : keys)
             if (ReadLinkId(art, key, &id)) linked.push_back(art);

@@ -165,13 +165,13 @@ ASErr AngleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage
     gToolState.CreateOnClick[kAngleSlot] = 0;
     gToolState.AngleOnArc = 0;
     // Another kind's dimension re-opens in its own tool when the hover showed its part, its anchors included.
-    if (OverDimensionPart() && CarriesMarker(hit.object, format::SegmentMarker))
+    if (OverDimensionPart() && ArtHasTag(hit.object, format::SegmentMarker))
         return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, ReOpenSegmentDimension, hit, message);
-    if (OverDimensionPart() && CarriesMarker(hit.object, format::CircleMarker))
+    if (OverDimensionPart() && ArtHasTag(hit.object, format::CircleMarker))
         return HandOverClick(plugin, PanelStep::Layout, kCircleTool, ReOpenCircleDimension, hit, message);
     const HoverFlagSet& f = gHitState.HoverFlags;
     // The arc of an angle, or the square mark of a right one.
-    if (f.OverDimensionArc != 0 || (f.OverDimension != 0 && CarriesMarker(hit.object, format::AngleMarker)))
+    if (f.OverDimensionArc != 0 || (f.OverDimension != 0 && ArtHasTag(hit.object, format::AngleMarker)))
         return ReOpenAngleDimension(plugin, hit, message);
     if (f.OverAnchor != 0) return VertexClick();
     if (f.OverSegment != 0) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "host/AnnotatorDrawerSuite.h"
 #include "host/AnnotatorSuite.h"
@@ -18,7 +19,6 @@
 #include "host/PathSuite.h"
 #include "host/PreferenceSuite.h"
 #include "host/RealMathSuite.h"
-#include "host/TagSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
@@ -186,8 +186,7 @@ void DrawTexts(AIAnnotatorMessage* message, const AIRGBColor& colour, DockedPane
 void SelectMarqueedPaths(const AIRealRect& marquee, AIArtHandle* paths, int32_t count) {
     constexpr int32_t kWhollySelected = kArtSelected | kArtFullySelected;
     for (int32_t i = 0; i < count; ++i) {
-        const char* type = nullptr;
-        if (sAITag->GetTagType(paths[i], DimensionArtFormat::Vek, &type) == kNoErr || !UserCanSelect(paths[i]) ||
+        if (ArtHasTag(paths[i], DimensionArtFormat::Vek) || !UserCanSelect(paths[i]) ||
             IsGuide(paths[i]))
             continue;
         AIRealRect bounds;

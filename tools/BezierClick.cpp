@@ -6,6 +6,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/Links.h"
 #include "dimension/Skeletons.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
@@ -191,11 +192,11 @@ ASErr LocalTangentClick() {
 ASErr BezierClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CreateOnClick[kBezierSlot] = 0;
     gToolState.CreationStarted[kBezierSlot] = 0;
-    if (CarriesMarker(hit.object, format::SegmentMarker))
+    if (ArtHasTag(hit.object, format::SegmentMarker))
         return HandOverClick(plugin, PanelStep::Layout, kSegmentTool, ReOpenSegmentDimension, hit, message);
-    if (CarriesMarker(hit.object, format::AngleMarker))
+    if (ArtHasTag(hit.object, format::AngleMarker))
         return HandOverClick(plugin, PanelStep::Layout, kAngleTool, ReOpenAngleDimension, hit, message);
-    if (CarriesMarker(hit.object, format::CircleMarker))
+    if (ArtHasTag(hit.object, format::CircleMarker))
         return HandOverClick(plugin, PanelStep::Layout, kCircleTool, ReOpenCircleDimension, hit, message);
     switch (gCurrentOptions.BezierMode) {
     case kDivideMode: return DivideClick(hit, *message);

@@ -113,9 +113,9 @@ ASErr ReOpenCircleDimension(TavorinePlugIn*, const AIToolHitData&, AIToolMessage
 ASErr CircleClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CreateOnClick[kCircleSlot] = 0;
     // Another kind's dimension re-opens in its own tool when the hover showed its part, its anchors included.
-    if (OverDimensionPart() && CarriesMarker(hit.object, format::SegmentMarker))
+    if (OverDimensionPart() && ArtHasTag(hit.object, format::SegmentMarker))
         return HandOverClick(plugin, PanelStep::SegmentPage, kSegmentTool, ReOpenSegmentDimension, hit, message);
-    if (OverDimensionPart() && CarriesMarker(hit.object, format::AngleMarker))
+    if (OverDimensionPart() && ArtHasTag(hit.object, format::AngleMarker))
         return HandOverClick(plugin, PanelStep::AnglePage, kAngleTool, ReOpenAngleDimension, hit, message);
     const HoverFlagSet& f = gHitState.HoverFlags;
     if (f.OverDimension != 0) return ReOpenCircleDimension(plugin, hit, message);

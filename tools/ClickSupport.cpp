@@ -9,7 +9,6 @@
 #include "host/PathSuite.h"
 #include "host/RealBezierSuite.h"
 #include "host/RealMathSuite.h"
-#include "host/TagSuite.h"
 #include "host/ToolSuite.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
@@ -56,11 +55,6 @@ bool FirstPickWaiting() {
     const bool twoPicks =
         tool.CurrentTool == kSegmentTool || tool.CurrentTool == kAngleTool || tool.CurrentTool == kCircleTool;
     return twoPicks && tool.ClickCount == 1;
-}
-
-bool CarriesMarker(AIArtHandle art, const char* key) {
-    const char* type = nullptr;
-    return art != nullptr && sAITag->GetTagType(art, key, &type) == kNoErr;
 }
 
 static void ShowPanelFor(TavorinePlugIn* plugin, PanelStep step) {

@@ -35,8 +35,6 @@ constexpr int32_t kAltKey = 18;
 // True while the platform reports the key held.
 bool KeyHeld(int32_t virtualKey);
 
-// True when the art carries the tag `key`.
-bool CarriesMarker(AIArtHandle art, const char* key);
 
 // A click sequence, as the hand-over runs it.
 using ClickSequence = ASErr (*)(TavorinePlugIn*, const AIToolHitData&, AIToolMessage*);

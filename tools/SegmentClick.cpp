@@ -43,7 +43,7 @@ bool OverPoint() {
 // one is not linked and offers no re-edit.
 bool UnlinkablePoint() {
     const HoverFlagSet& f = gHitState.HoverFlags;
-    return f.OverCentre != 0 || (f.OverAnchor != 0 && CarriesMarker(gHitState.HitArt, format::Vek));
+    return f.OverCentre != 0 || (f.OverAnchor != 0 && ArtHasTag(gHitState.HitArt, format::Vek));
 }
 
 // The dimension under construction no longer offers a re-edit.
@@ -181,9 +181,9 @@ ASErr SegmentClick(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessa
     const bool alt = KeyHeld(kAltKey);
     gToolState.CreateOnClick[kSegmentSlot] = 0;
     // Another kind's dimension re-opens in its own tool when the hover showed its part; its anchors are points.
-    if (OverDimensionPart() && CarriesMarker(hit.object, format::AngleMarker))
+    if (OverDimensionPart() && ArtHasTag(hit.object, format::AngleMarker))
         return HandOverClick(plugin, PanelStep::Layout, kAngleTool, ReOpenAngleDimension, hit, message);
-    if (OverDimensionPart() && CarriesMarker(hit.object, format::CircleMarker))
+    if (OverDimensionPart() && ArtHasTag(hit.object, format::CircleMarker))
         return HandOverClick(plugin, PanelStep::Layout, kCircleTool, ReOpenCircleDimension, hit, message);
     const HoverFlagSet& f = gHitState.HoverFlags;
     if (f.OverDimension != 0 && gCurrentOptions.SeriesOn == 0) return ReOpenSegmentDimension(plugin, hit, message);

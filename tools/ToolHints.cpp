@@ -5,12 +5,12 @@
 #include "dimension/BezierExtras.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/Links.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/MatchingArtSuite.h"
 #include "host/PathSuite.h"
 #include "host/RealMathSuite.h"
-#include "host/TagSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
@@ -159,8 +159,7 @@ void DivisionModeHint(FeedbackText& text) {
 
 
 bool AreaSubtracted() {
-    const char* type = nullptr;
-    return gToolState.SubtractArea != 0 || sAITag->GetTagType(gHitState.HitArt, kSubtractedAreaTag, &type) == kNoErr;
+    return gToolState.SubtractArea != 0 || ArtHasTag(gHitState.HitArt, kSubtractedAreaTag);
 }
 
 void MeasureAnchorHint(FeedbackText& text) {
