@@ -41,9 +41,6 @@ inline constexpr const char* ReentrantKey = "rentrant";
 inline constexpr const char* LeaderBendKey = "coude";
 // A division's tick length.
 inline constexpr const char* TickLengthKey = "tic";
-// Every tag of a dimension's group that stays with it when a rebuild replaces the group.
-inline constexpr const char* GroupKeys[] = {OffsetKey, OutsideEndKey, ArcRadiusKey, ReentrantKey, LeaderBendKey,
-                                            TickLengthKey};
 
 // Anchor indexes of a link, on the parts: decimal text.
 inline constexpr size_t AnchorIndexKeyCount = 3;

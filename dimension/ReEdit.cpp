@@ -24,7 +24,6 @@
 #include "host/MatchingArtSuite.h"
 #include "host/MdMemorySuite.h"
 #include "host/PathSuite.h"
-#include "host/TagSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
@@ -34,9 +33,8 @@ namespace {
 
 namespace format = DimensionArtFormat;
 
-// Room for a dimension group's name, and for the text of a tag kept on the group.
+// Room for a dimension group's name.
 constexpr size_t kMaxArtNameLength = 256;
-constexpr size_t kMaxGroupTagLength = 32;
 
 // The largest anchor index a 16-bit index holds.
 constexpr int32_t kLargestAnchorIndex = INT16_MAX;
@@ -102,12 +100,10 @@ bool ReadLinkIndex(AIArtHandle part, size_t which, int16_t* index) {
 
 namespace {
 
-constexpr const auto& kLinkKeys = kDimensionLinkKeys;
-
-// The place of a link key in kLinkKeys; -1 for another key.
+// The place of a link key in kDimensionLinkKeys; -1 for another key.
 int LinkKeyIndex(const char* key) {
-    for (size_t k = 0; k < std::size(kLinkKeys); ++k) {
-        if (key != nullptr && std::strcmp(key, kLinkKeys[k]) == 0) return static_cast<int>(k);
+    for (size_t k = 0; k < std::size(kDimensionLinkKeys); ++k) {
+        if (key != nullptr && std::strcmp(key, kDimensionLinkKeys[k]) == 0) return static_cast<int>(k);
     }
     return -1;
 }
@@ -127,12 +123,12 @@ AIArtHandle WalkForLinkedPath(const char* key, int32_t id) {
 
 }  // namespace
 
-LinkedPathIndex::LinkedPathIndex() : byKey_(std::size(kLinkKeys)) {
+LinkedPathIndex::LinkedPathIndex() : byKey_(std::size(kDimensionLinkKeys)) {
     for (AIArtHandle path : DocumentPaths()) {
         if (ArtHasTag(path, format::Vek)) continue;
-        for (size_t k = 0; k < std::size(kLinkKeys); ++k) {
+        for (size_t k = 0; k < std::size(kDimensionLinkKeys); ++k) {
             int32_t id = 0;
-            if (ReadLinkId(path, kLinkKeys[k], &id)) byKey_[k][id].push_back(path);
+            if (ReadLinkId(path, kDimensionLinkKeys[k], &id)) byKey_[k][id].push_back(path);
         }
     }
 }
@@ -245,19 +241,15 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     }
     AIArtHandle fresh = nullptr;
     if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
-    // Its name (the kind it was built as), the side its drag chose for a value that does not fit and the arc an
-    // angle was drawn with stay with the dimension.
+    // Its name (the kind it was built as) and its placement stay with the dimension.
     char name[kMaxArtNameLength] = {};
     AIBoolean isDefault = true;
     if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault)
         sAIArt->SetArtName(fresh, name);
-    for (const char* key : format::GroupKeys) {
-        char kept[kMaxGroupTagLength] = {};
-        if (sAITag->GetStringTag(group, key, kept, sizeof kept) == kNoErr)
-            sAITag->SetTag(fresh, key, format::TagType, kept);
-    }
+    const DimensionPlacement kept = ReadPlacement(group);
     DisposeArtIfValid(&group);
     gCurrentDimension.DimensionGroup = fresh;
+    KeepPlacement(kept);
     return true;
 }
 
