@@ -6,6 +6,7 @@
 #include "driver/DrawingLog.h"
 #include "driver/SvgWriter.h"
 #include "driver/TreeDump.h"
+#include "simhost/ArtEdits.h"
 #include "simhost/DialogManager.h"
 #include "simhost/Document.h"
 #include "simhost/Menus.h"
@@ -218,6 +219,7 @@ void Player::Play(const Command& command) {
                    [&](const LayerCommand& layer) { PlayLayer(command, layer); },
                    [&](const LayerStateCommand& change) { PlayLayerState(command, change); },
                    [&](const PathCommand& path) { PlayPath(command, path); },
+                   [&](const PathEditCommand& edit) { PlayPathEdit(command, edit); },
                    [&](const PrefCommand& pref) { PlayPref(pref); },
                    [&](const DumpCommand& dump) { PlayDump(command, dump); },
                    [&](const MenuCommand& menu) { PlayMenu(command, menu); },
@@ -283,6 +285,43 @@ void Player::PlayPath(const Command& command, const PathCommand& path) {
         Fail(command, "the host made no path");
     node->style = PathStyle(path);
     node->guide = path.guide;
+}
+
+void Player::PlayPathEdit(const Command& command, const PathEditCommand& edit) {
+    sim::Document& document = sim::TheDocument();
+    AIArtHandle path = nullptr;
+    for (const AIArtHandle art : document.AllArt()) {
+        const sim::ArtNode* node = document.Art(art);
+        if (node->type == kPathArt && !edit.name.empty() && node->name == edit.name) {
+            path = art;
+            break;
+        }
+    }
+    if (!path)
+        Fail(command, "no path \"" + edit.name + "\"");
+    const sim::ArtNode& node = *document.Art(path);
+    if (node.layer->locked || !node.layer->visible)
+        Fail(command, "cannot change the path \"" + edit.name + "\" on the " +
+                          (node.layer->locked ? "locked" : "hidden") + " layer \"" + node.layer->title +
+                          "\"");
+    const size_t anchors = node.segments.size();
+    if (edit.kind == PathEditCommand::Kind::MoveAnchor && static_cast<size_t>(edit.anchor) >= anchors)
+        Fail(command, "the path \"" + edit.name + "\" has no anchor " + std::to_string(edit.anchor) +
+                          ": its " + std::to_string(anchors) + " anchors are numbered from 0");
+    ASErr result = kNoErr;
+    switch (edit.kind) {
+    case PathEditCommand::Kind::Move:
+        result = sim::UserMovesPath(path, edit.by);
+        break;
+    case PathEditCommand::Kind::MoveAnchor:
+        result = sim::UserMovesAnchor(path, edit.anchor, edit.by);
+        break;
+    case PathEditCommand::Kind::Delete:
+        result = sim::UserDeletesPath(path);
+        break;
+    }
+    if (result != kNoErr)
+        Fail(command, "the host cannot move the path \"" + edit.name + "\" that far");
 }
 
 void Player::PlayPref(const PrefCommand& pref) {

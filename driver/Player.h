@@ -41,6 +41,7 @@ class Player {
     void PlayLayer(const Command& command, const LayerCommand& layer);
     void PlayLayerState(const Command& command, const LayerStateCommand& change);
     void PlayPath(const Command& command, const PathCommand& path);
+    void PlayPathEdit(const Command& command, const PathEditCommand& edit);
     void PlayPref(const PrefCommand& pref);
     void PlayDump(const Command& command, const DumpCommand& dump);
     void PlayMenu(const Command& command, const MenuCommand& menu);

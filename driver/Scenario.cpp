@@ -139,12 +139,7 @@ class LineReader {
     }
     // A number from `low` to `high`.
     double NumberIn(double low, double high, const std::string& expected) {
-        double value = 0.0;
-        if (AtEnd() || tokens_[next_].quoted || !ParseDouble(tokens_[next_].text, value) || value < low ||
-            value > high)
-            Fail(expected);
-        ++next_;
-        return value;
+        return InRange(ParseDouble, low, high, expected);
     }
     int32_t Integer(const std::string& expected) {
         if (AtEnd() || tokens_[next_].quoted)
@@ -157,6 +152,10 @@ class LineReader {
             Fail(expected);
         ++next_;
         return value;
+    }
+    // An integer from `low` to `high`.
+    int32_t IntegerIn(int32_t low, int32_t high, const std::string& expected) {
+        return InRange(ParseWhole, low, high, expected);
     }
     // Reads one of `choices` and answers its index.
     size_t Choice(const std::vector<std::string_view>& choices, const std::string& expected) {
@@ -178,6 +177,16 @@ class LineReader {
     }
 
   private:
+    // The next word as `parse` reads it, from `low` to `high`.
+    template <typename T>
+    T InRange(bool (*parse)(std::string_view, T&), T low, T high, const std::string& expected) {
+        T value{};
+        if (AtEnd() || tokens_[next_].quoted || !parse(tokens_[next_].text, value) || value < low ||
+            value > high)
+            Fail(expected);
+        ++next_;
+        return value;
+    }
     std::string Found() const {
         if (AtEnd())
             return "end of line";
@@ -360,6 +369,23 @@ Action ParsePath(LineReader& in) {
                 "dash, cap, join)");
     }
     return path;
+}
+
+constexpr const char* kPathName = "expected a path name in double quotes";
+constexpr const char* kVector = "expected a vector dx,dy";
+
+template <PathEditCommand::Kind kind> Action ParsePathEdit(LineReader& in) {
+    PathEditCommand edit;
+    edit.kind = kind;
+    edit.name = in.Quoted(kPathName);
+    if (kind == PathEditCommand::Kind::MoveAnchor) {
+        edit.anchor =
+            in.IntegerIn(0, std::numeric_limits<int32_t>::max(), "expected an anchor index of at least 0");
+    }
+    if (kind != PathEditCommand::Kind::Delete)
+        edit.by = in.Point(kVector);
+    in.End();
+    return edit;
 }
 
 Action ParsePref(LineReader& in) {
@@ -551,6 +577,9 @@ constexpr CommandSyntax kCommandSyntax[] = {
     {"draw", ParseDraw},
     {"panel", ParsePanel},
     {"dialog", ParseDialog},
+    {"translate", ParsePathEdit<PathEditCommand::Kind::Move>},
+    {"reshape", ParsePathEdit<PathEditCommand::Kind::MoveAnchor>},
+    {"delete", ParsePathEdit<PathEditCommand::Kind::Delete>},
 };
 
 std::string CommandList() {

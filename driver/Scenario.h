@@ -51,6 +51,17 @@ struct PathCommand {
     std::optional<AILineJoin> join;
 };
 
+// Changes a drawn path, found by its name, as the user does with the host's own tools: moves it by a vector
+// (the selection tool's drag), moves one of its anchors with its handles by a vector (the direct selection
+// tool's drag), or deletes it (the Delete key).
+struct PathEditCommand {
+    enum class Kind { Move, MoveAnchor, Delete };
+    Kind kind = Kind::Move;
+    std::string name;
+    int32_t anchor = 0; // MoveAnchor: its index, from 0
+    AIRealPoint by{0.0f, 0.0f};
+};
+
 // Makes the layer of that title current, creating it on top of the others when there is none.
 struct LayerCommand {
     std::string title;
@@ -159,7 +170,7 @@ struct DialogCommand {
 
 using Action = std::variant<LayerCommand, LayerStateCommand, PathCommand, PrefCommand, DumpCommand,
                             MenuCommand, ToolCommand, MouseCommand, KeyCommand, DrawCommand, PanelCommand,
-                            PictureCommand, ItemCommand, EndDialogCommand, DialogCommand>;
+                            PictureCommand, ItemCommand, EndDialogCommand, DialogCommand, PathEditCommand>;
 
 struct Command {
     int line = 0;

@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "host/MenuSuite.h"
 #include "host/NotifierSuite.h"
 #include "host/Platform.h"
 #include "host/ToolSuite.h"
 #include "services_fake_plugin.h"
+#include "simhost/ArtEdits.h"
+#include "simhost/Document.h"
 #include "simhost/Menus.h"
 #include "simhost/Notifiers.h"
 #include "simhost/Platform.h"
@@ -260,6 +263,27 @@ TEST_F(ServicesDispatch, NotifiersOfAnotherPluginOrStaleHandlesAreRefused) {
     EXPECT_EQ(notifiers->SetNotifierActive(notifier, 0), kStaleHandleErr);
     EXPECT_EQ(sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier), kNoErr);
     EXPECT_TRUE(fake::Messages().empty());
+}
+
+// The user's own edits of the drawing reach only the notifiers registered for art changes; a refused edit
+// changes nothing and sends nothing.
+TEST_F(ServicesDispatch, TheUsersEditsOfAPathReachOnlyTheNotifiersOfArtChanges) {
+    AINotifierHandle colour = nullptr, changed = nullptr;
+    ASSERT_EQ(notifiers->AddNotifier(self, "Couleur", kAIArtCustomColorChangedNotifier, &colour), kNoErr);
+    ASSERT_EQ(notifiers->AddNotifier(self, "Suivi", sim::kArtSelectionChangedNotifier, &changed), kNoErr);
+    sim::Document& document = sim::TheDocument();
+    const AIArtHandle path = document.DrawPath(
+        {sim::CornerSegment(0, 0), sim::CurveSegment({100, 0}, {90, 10}, {110, -10})}, false, "Trait");
+    EXPECT_EQ(sim::UserMovesPath(path, {5, 5}), kNoErr);
+    EXPECT_EQ(sim::UserMovesAnchor(path, 1, {0, -5}), kNoErr);
+    EXPECT_NE(document.Describe(path).find("anchors=[(5,5) (105,0 in 95,10 out 115,-10 smooth)]"),
+              std::string::npos);
+    EXPECT_EQ(sim::UserMovesAnchor(path, 2, {1, 1}), kBadParameterErr);
+    EXPECT_EQ(sim::UserMovesPath(path, {std::numeric_limits<float>::infinity(), 0}), kBadParameterErr);
+    EXPECT_EQ(sim::UserDeletesPath(path), kNoErr);
+    EXPECT_EQ(sim::UserDeletesPath(path), kStaleHandleErr);
+    ASSERT_EQ(fake::Messages().size(), 3u);
+    EXPECT_EQ(fake::Messages()[2].notifier, changed);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -417,3 +418,150 @@ TEST_F(ReloadEquivalence, UpdateAllWithNothingChangedLeavesEveryLinearAndAngleDi
 }
 
 }  // namespace
+
+namespace {
+
+// The description with every number rounded to what a user could tell apart: a placement kept in a tag and
+// one a drag measured on a turned line differ in their last float digits only.
+std::string RoundedNumbers(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const bool sign =
+            c == '-' && i + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[i + 1]));
+        if (std::isalpha(c) || c == '_') {
+            for (; i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '_');
+                 ++i)
+                out += text[i];
+        } else if (std::isdigit(c) || sign) {
+            char* end = nullptr;
+            const double x = std::strtod(text.c_str() + i, &end);
+            out += Rounded(x);
+            i = static_cast<size_t>(end - text.c_str());
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+// Road F: a dimension dragged, its measured path then changed by the user with the host's tools (moved, or
+// one measured anchor moved), then re-opened by a click on one of its parts (or, with "Redessiner" on, that
+// click rebuilding every dimension of its kind). The dimension follows: the document is the one a fresh drag
+// on the changed path at the same placement (offset, arc radius and side, leader bend) builds.
+// A kind of linked dimension: its tool and panel choice, its drag on the figures as drawn, a click on one of
+// its parts where that drag left it, and whether its tool rebuilds every dimension of its kind with
+// "Redessiner" on.
+struct LinkedKind {
+    const char* Tool;
+    const char* Choose;
+    const char* Drag;
+    const char* Reopen;
+    bool UpdateAll;
+};
+
+const LinkedKind kParallel{"Outil Segment", "",
+                           "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n",
+                           "move 40,-30\nclick 40,-30\n", true};
+const LinkedKind kBetweenTwoPaths{
+    "Outil Segment", "", "move 0,0\nclick 0,0\nmove 200,-150\ndown 200,-150\ndrag 82,-99\nup 82,-99\n",
+    "move 22,-54\nclick 22,-54\n", true};
+const LinkedKind kHorizontal{
+    "Outil Segment", "panel click 45\n",
+    "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 150,-200 100,-240\nup 100,-240\n",
+    "move 40,-240\nclick 40,-240\n", true};
+const LinkedKind kVertical{
+    "Outil Segment", "panel click 46\n",
+    "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 220,-170 240,-175\nup 240,-175\n",
+    "move 240,-215\nclick 240,-215\n", true};
+const LinkedKind kAngle{"Outil Angle", "", "move 600,0\ndown 600,0\ndrag 640,30 650,50\nup 650,50\n",
+                        "move 667.25,21.85\nclick 667.25,21.85\n", true};
+constexpr const char* kCircleDrag =
+    "move 335.355,35.355\ndown 335.355,35.355\ndrag 370,70 380,80\nup 380,80\n";
+const LinkedKind kRadius{"Outil Cercle", "", kCircleDrag, "move 360,60\nclick 360,60\n", false};
+const LinkedKind kDiameter{"Outil Cercle", "panel click 68\n", kCircleDrag, "move 360,60\nclick 360,60\n",
+                           false};
+
+// A change of a dimension's measured path, and the drag on the changed path that gives the dimension the same
+// placement.
+struct ChangedPath {
+    const char* Name;
+    const LinkedKind& Kind;
+    const char* Change;
+    const char* FreshDrag;
+};
+
+const ChangedPath kChangedPaths[] = {
+    {"parallel, path moved", kParallel, "translate \"Barre\" 50,40\n",
+     "move 50,40\nclick 50,40\nmove 250,40\ndown 250,40\ndrag 200,25 150,10\nup 150,10\n"},
+    {"parallel, anchor moved", kParallel, "reshape \"Barre\" 1 0,40\n",
+     "move 0,0\nclick 0,0\nmove 200,40\ndown 200,40\ndrag 105.883484,-9.41742\nup 105.883484,-9.41742\n"},
+    {"parallel between two paths, the second moved", kBetweenTwoPaths, "translate \"Biais\" -200,100\n",
+     "move 0,0\nclick 0,0\nmove 0,-50\ndown 0,-50\ndrag -30,-25\nup -30,-25\n"},
+    {"horizontal, path moved", kHorizontal, "translate \"Biais\" 30,-20\n",
+     "move 30,-220\nclick 30,-220\nmove 230,-170\ndown 230,-170\ndrag 180,-220 130,-260\nup 130,-260\n"},
+    {"horizontal, anchor moved", kHorizontal, "reshape \"Biais\" 0 -40,10\n",
+     "move -40,-190\nclick -40,-190\nmove 200,-150\ndown 200,-150\ndrag 80,-230\nup 80,-230\n"},
+    {"vertical, path moved", kVertical, "translate \"Biais\" 30,-20\n",
+     "move 30,-220\nclick 30,-220\nmove 230,-170\ndown 230,-170\ndrag 250,-190 270,-195\nup 270,-195\n"},
+    {"vertical, anchor moved", kVertical, "reshape \"Biais\" 0 30,-10\n",
+     "move 30,-210\nclick 30,-210\nmove 200,-150\ndown 200,-150\ndrag 270,-180\nup 270,-180\n"},
+    {"angle, path moved", kAngle, "translate \"Equerre\" -50,30\n",
+     "move 550,30\ndown 550,30\ndrag 590,60 600,80\nup 600,80\n"},
+    {"angle, side's anchor moved", kAngle, "reshape \"Equerre\" 2 -40,0\n", kAngle.Drag},
+    {"angle, vertex moved", kAngle, "reshape \"Equerre\" 1 -20,10\n",
+     "move 580,10\ndown 580,10\ndrag 638.514192,49.6999916\nup 638.514192,49.6999916\n"},
+    {"radius, path moved", kRadius, "translate \"Arc\" 10,20\n",
+     "move 345.355,55.355\ndown 345.355,55.355\ndrag 380,90 390,100\nup 390,100\n"},
+    {"diameter, path moved", kDiameter, "translate \"Arc\" 10,20\n",
+     "move 345.355,55.355\ndown 345.355,55.355\ndrag 380,90 390,100\nup 390,100\n"},
+};
+
+// The figures, then `before`, then the kind's tool and its panel choice.
+std::string KindScript(const LinkedKind& kind, const std::string& before) {
+    return std::string(kFigures) + before + "tool \"" + kind.Tool + "\"\n" + kind.Choose;
+}
+
+class FollowedPath : public Roads, public ::testing::WithParamInterface<ChangedPath> {};
+
+TEST_P(FollowedPath, AReopenAfterTheMeasuredPathChangedBuildsWhatAFreshDragOnTheChangedPathBuilds) {
+    const ChangedPath& c = GetParam();
+    const std::string fresh = RoundedNumbers(Play(KindScript(c.Kind, c.Change) + c.FreshDrag));
+    const std::string changed = KindScript(c.Kind, "") + c.Kind.Drag + c.Change + c.Kind.Reopen;
+    const std::string reopened = RoundedNumbers(Play(changed));
+    EXPECT_TRUE(reopened == fresh) << c.Name << ", re-opened:\n" << LineDifferences(fresh, reopened);
+    EXPECT_TRUE(sim::TheLogs().alerts.empty()) << c.Name << ": " << sim::TheLogs().alerts.front().text;
+    if (!c.Kind.UpdateAll)
+        return;
+    const std::string updated =
+        RoundedNumbers(Play("pref \"VekTavorine\" \"Redessiner\" bool true\n" + changed));
+    EXPECT_TRUE(updated == fresh) << c.Name << ", update-all:\n" << LineDifferences(fresh, updated);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, FollowedPath, ::testing::ValuesIn(kChangedPaths),
+                         [](const ::testing::TestParamInfo<ChangedPath>& info) {
+                             return ParamName(info.param.Name);
+                         });
+
+// A measured path deleted under its dimension: the re-open click (and update-all) finds no path, says so once
+// and leaves the dimension as its drag left it.
+TEST_F(Roads, ADimensionWhoseMeasuredPathIsDeletedStaysAsItWasAndTheUserIsToldOnce) {
+    const struct {
+        const LinkedKind& Kind;
+        const char* Deleted;
+    } deletions[] = {{kParallel, "Barre"}, {kBetweenTwoPaths, "Biais"}, {kHorizontal, "Biais"},
+                     {kVertical, "Biais"}, {kAngle, "Equerre"},         {kRadius, "Arc"}};
+    for (const auto& d : deletions) {
+        const std::string drawn = KindScript(d.Kind, "") + d.Kind.Drag;
+        Play(drawn);
+        const std::vector<std::string> before = DimensionGroups();
+        for (const char* redraw : {"", "pref \"VekTavorine\" \"Redessiner\" bool true\n"}) {
+            Play(redraw + drawn + "delete \"" + d.Deleted + "\"\n" + d.Kind.Reopen);
+            EXPECT_EQ(DimensionGroups(), before) << d.Kind.Drag << redraw;
+            ASSERT_EQ(sim::TheLogs().alerts.size(), 1u) << d.Kind.Drag << redraw;
+            EXPECT_EQ(sim::TheLogs().alerts[0].text, kMeasuredPathNotFoundAlert);
+        }
+    }
+}
+
+} // namespace

@@ -192,7 +192,8 @@ TEST(DialogSyntax, ADialogsActionsMustEndWithOkOrCancelThenEnd) {
     EXPECT_EQ(error("panel drag 18 1,1\n"), "bad.scn:1: expected a point h,v in whole pixels, found end of line");
     EXPECT_EQ(error("panel track 18 down 1.5,2\n"), "bad.scn:1: expected a point h,v in whole pixels, found \"1.5,2\"");
     EXPECT_EQ(error("end\n"), "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, "
-                              "tool, move, down, drag, up, click, press, release, draw, panel, dialog), found \"end\"");
+                              "tool, move, down, drag, up, click, press, release, draw, panel, dialog, translate, "
+                              "reshape, delete), found \"end\"");
 }
 
 }  // namespace

@@ -187,6 +187,15 @@ const RefusedCase kRefusedCases[] = {
     {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"\n"},
     {"path \"Trait\" 0,0 10,0\ntool \"Outil Segment\"\npanel click 555\n",
      "play.scn:3: no item 555 in the dialog \"Tavorine\"\n", "path \"Trait\" open"},
+    // The drawing changed as with the host's own tools: by a path's name, never an unnamed path.
+    {"path \"Trait\" 0,0 10,0\ntranslate \"Trait\" 5,5\ndelete \"Absent\"\n",
+     "play.scn:3: no path \"Absent\"\n", "anchors=[(5,5) (15,5)]"},
+    {"path 0,0 10,0\ntranslate \"\" 5,5\n", "play.scn:2: no path \"\"\n", "anchors=[(0,0) (10,0)]"},
+    {"path \"Trait\" 0,0 10,0\nreshape \"Trait\" 1 0,5\nreshape \"Trait\" 2 0,5\n",
+     "play.scn:3: the path \"Trait\" has no anchor 2: its 2 anchors are numbered from 0\n",
+     "anchors=[(0,0) (10,5)]"},
+    {"layer \"Cotes\"\npath \"Trait\" 0,0 10,0\nlock \"Cotes\"\ndelete \"Trait\"\n",
+     "play.scn:4: cannot change the path \"Trait\" on the locked layer \"Cotes\"\n", "path \"Trait\" open"},
 };
 
 class RefusedCommand : public ::testing::TestWithParam<RefusedCase> {};

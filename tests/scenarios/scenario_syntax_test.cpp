@@ -18,10 +18,13 @@ const MalformedCase kMalformedCases[] = {
     {"# a comment\n\n   \nfrobnicate 1,2\n",
      "bad.scn:4: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, tool, move, "
      "down, "
-     "drag, up, click, press, release, draw, panel, dialog), found \"frobnicate\"\n"},
+     "drag, up, click, press, release, draw, panel, dialog, translate, reshape, delete), found "
+     "\"frobnicate\"\n"},
     {"\"Calque\"\n",
      "bad.scn:1: expected a command (layer, lock, unlock, hide, show, path, pref, dump, menu, "
-     "tool, move, down, drag, up, click, press, release, draw, panel, dialog), found the text \"Calque\"\n"},
+     "tool, move, down, drag, up, click, press, release, draw, panel, dialog, translate, reshape, delete), "
+     "found "
+     "the text \"Calque\"\n"},
     {"layer \"A\" \"B\"\n", "bad.scn:1: expected end of line, found the text \"B\"\n"},
     {"lock\n", "bad.scn:1: expected a layer title in double quotes, found end of line\n"},
     {"layer \"Calque 1\n", "bad.scn:1: expected a closing double quote\n"},
@@ -76,6 +79,12 @@ const MalformedCase kMalformedCases[] = {
     {"release shift meta\n",
      "bad.scn:1: expected a key (shift, rshift, alt, control, win or space), found \"meta\"\n"},
     {"draw all\n", "bad.scn:1: expected end of line, found \"all\"\n"},
+    {"translate Barre 10,0\n", "bad.scn:1: expected a path name in double quotes, found \"Barre\"\n"},
+    {"translate \"Barre\" 10\n", "bad.scn:1: expected a vector dx,dy, found \"10\"\n"},
+    {"reshape \"Barre\" -1 0,10\n", "bad.scn:1: expected an anchor index of at least 0, found \"-1\"\n"},
+    {"reshape \"Barre\" 0,10\n", "bad.scn:1: expected an anchor index of at least 0, found \"0,10\"\n"},
+    {"reshape \"Barre\" 1\n", "bad.scn:1: expected a vector dx,dy, found end of line\n"},
+    {"delete \"Barre\" 1,1\n", "bad.scn:1: expected end of line, found \"1,1\"\n"},
     // A continued line counts from where the command starts; the line after it keeps its own number.
     {"path \"P\" 0,0 \\\n  10,0 \\\n  10,oops\n",
      "bad.scn:1: expected a point x,y or a path option (in, out, "
