@@ -78,6 +78,13 @@ bool ArcMarksShown(const AngleLayout& layout) {
     return ArcEndMarkScale() > 0.0 && !layout.NullAngle && !layout.RightAngle;
 }
 
+// How far an arc may run on past each end and stay in front of the vertex: up to the line through the vertex
+// square to the bisector, so that the arc with its run-ons spans at most a half turn and never wraps round the
+// vertex; nothing past the ends of a re-entrant arc.
+double FrontRunOn(const AngleLayout& layout) {
+    return std::max((kPi - std::fabs(layout.Sweep)) / 2.0, 0.0);
+}
+
 // The angle by which an arc of `radius` runs on past marks that point in from outside its ends.
 double ArcOutsideTail(double radius) {
     return OutsideMarkTail(ArcEndMarkScale()) / radius;
@@ -319,6 +326,20 @@ LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const L
 // The most steps the value outside an angle takes along the arc's continuation, over a half turn.
 constexpr double kMostOutsideSteps = 3600.0;
 
+// The box moved out along the bisector from `box`, a value gap at a time, until it meets neither side (past the
+// end of a measured side at the latest); at most kMostOutsideSteps steps.
+LabelBox BisectorClearOfSides(AIRealPoint vertex, const LabelBox& box, const AngleSides& sides, double gap) {
+    const Vector2 from = box.Centre - Vector2(vertex);
+    const Vector2 out = from.IsDegenerate() ? box.Up() : UnitVector(from);
+    LabelBox moved = box;
+    for (double k = 0.0; k < kMostOutsideSteps; k += 1.0) {
+        moved.Centre = box.Centre + out * (k * gap);
+        if (!BoxMeetsSides(moved, Grow(moved, gap), sides, gap))
+            break;
+    }
+    return moved;
+}
+
 } // namespace
 
 OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius, const AngleLayout& layout,
@@ -354,12 +375,14 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
     const double halfDiagonal = std::hypot(extent.Width / 2.0 + gap, extent.Height() / 2.0 + gap);
     const double drift = (radius + halfDiagonal) * step;
     const double slack = kRoundingSlack * (1.0 + std::fabs(vertex.h) + std::fabs(vertex.v) + radius + halfDiagonal);
+    // The value stays in front of the vertex: its middle no farther round than the arc may run on.
+    const double front = FrontRunOn(layout);
     double turn = 0.0;
     double direction = end;
     double passOver = 0.0; // the steps still plainly blocked
     bool cleared = false;
     LabelBox box = BoxOnCircle(vertex, radius, end, extent);
-    for (; turn < kPi; turn += step) {
+    for (; turn <= front; turn += step) {
         direction = end + outward * turn;
         if (passOver >= 1.0) {
             passOver -= 1.0;
@@ -379,10 +402,16 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
             break;
         }
     }
-    if (!cleared) box = BoxOnCircle(vertex, radius, direction, extent);
+    if (!cleared) {
+        // No room past the end in front of the vertex (an arc round it at a small radius): on the bisector,
+        // out as far as the sides leave the value room.
+        placed.Centre = BisectorClearOfSides(vertex, onBisector, sides, gap).Centre;
+        placed.TextAngle = onBisector.Angle;
+        return placed;
+    }
     placed.Centre = box.Centre;
     placed.TextAngle = box.Angle;
-    placed.Tail[atStart ? 0 : 1] = turn + extent.HalfAlong(0.0) / radius;
+    placed.Tail[atStart ? 0 : 1] = std::min(turn + extent.HalfAlong(0.0) / radius, front);
     return placed;
 }
 
@@ -515,7 +544,7 @@ ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal
     double tail[2] = {0.0, 0.0};
     const bool outside = DrawAngleLabel(vertex, angle, outer, layout, asked, tail, &result).MarksOutside;
     const double markTail = outside && ArcMarksShown(layout) ? ArcOutsideTail(radius) : 0.0;
-    for (double& t : tail) t = std::max(t, markTail);
+    for (double& t : tail) t = std::min(std::max(t, markTail), FrontRunOn(layout));
     KeepError(result, DrawArcs(arcs, count, vertex, radius, layout, tail));
     KeepError(result, DrawArcEndMarks(vertex, radius, layout, outside));
     return result;

@@ -84,6 +84,11 @@ AIRealPoint LabelAbove(AIRealPoint onLine, double angle) {
     return (Vector2(onLine) + up * kLabelClearance + Vector2(SegmentLabelOffset())).ToPoint();
 }
 
+// The length a dimension measures between two points along the frame.
+double LengthBetween(const LinearFrame& frame, AIRealPoint first, AIRealPoint second) {
+    return std::abs(frame.AlongOf(second) - frame.AlongOf(first));
+}
+
 // The common part of every linear dimension: measured points, ends at `offset`, the value of its length.
 StraightDimension Between(const LinearFrame& frame, AIRealPoint first, AIRealPoint second, double offset,
                           const BuildOptions& options) {
@@ -97,7 +102,7 @@ StraightDimension Between(const LinearFrame& frame, AIRealPoint first, AIRealPoi
     d.ExtensionOvershoot = ExtensionOvershoot();
     d.LabelAngle = static_cast<AIReal>(TextAngle(frame, options));
     d.LabelShift = SegmentLabelOffset();
-    FormatDimensionLength(std::abs(frame.AlongOf(second) - frame.AlongOf(first)));
+    FormatDimensionLength(LengthBetween(frame, first, second));
     return d;
 }
 
@@ -252,7 +257,7 @@ ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32
     ASErr result = MeasureSeriesValues(layout);
     LaySeriesLines(layout);
     PlaceChainDots(layout);
-    MoveValuesOffTurnedMarks(layout);
+    MoveValuesOffSharedPoints(layout);
     SeriesRoom room;
     ReserveSeriesRoom(layout, room);
     KeepError(result, PlaceSeriesValues(layout, room));
@@ -319,7 +324,7 @@ void LaySeriesLines(SeriesLayout& layout) {
         const bool towardsFirst = (layout.CursorAlong < middle) == (frame.AlongOf(from) < frame.AlongOf(to));
         d.OutsideEnd = chained && towardsFirst ? 0 : 1;
         layout.Fits[i] = FitStraightDimension(d, layout.Extents[i]);
-        const double length = std::abs(frame.AlongOf(to) - frame.AlongOf(from));
+        const double length = LengthBetween(frame, from, to);
         layout.Running = chained ? layout.Running + length : std::max(layout.Running, length);
     }
 }
@@ -329,6 +334,9 @@ void PlaceChainDots(SeriesLayout& layout) {
     if (!layout.Chained || gCurrentOptions.ArrowHeads == 0 || mark <= kGeometryEpsilon)
         return;
     StraightDimension* dims = layout.Dims;
+    // The dots of one chain share one size: the end-mark size, or where points stand closer than that dot is
+    // wide, the size at which the dots of the tightest point keep clear of their neighbours.
+    double scale = EndMarkScale();
     for (size_t i = 0; i < layout.Dimensions; ++i) {
         dims[i].RestyleMarks = true;
         if (i + 1 == layout.Dimensions)
@@ -337,14 +345,18 @@ void PlaceChainDots(SeriesLayout& layout) {
         const double shortest = std::min(spans[0], spans[1]);
         if (shortest < 2.0 * mark) {
             dims[i].Ends[1] = LineEnd::Dot;
-            // Where the points stand closer than the dot is wide, it shrinks to keep clear of its neighbours.
-            dims[i].DotScale = std::min(EndMarkScale(), shortest * kDotSpanShare / (2.0 * kRoundPointRadius));
             dims[i + 1].Ends[0] = LineEnd::DotOfNeighbour;
+            scale = std::min(scale, shortest * kDotSpanShare / (2.0 * kRoundPointRadius));
         }
+    }
+    layout.DotScale = scale;
+    for (size_t i = 0; i < layout.Dimensions; ++i) {
+        if (dims[i].Ends[1] == LineEnd::Dot)
+            dims[i].DotScale = scale;
     }
 }
 
-void MoveValuesOffTurnedMarks(SeriesLayout& layout) {
+void MoveValuesOffSharedPoints(SeriesLayout& layout) {
     const size_t dimensions = layout.Dimensions;
     for (size_t i = 0; layout.Chained && i < dimensions; ++i) {
         StraightFit* fits = layout.Fits;
@@ -357,8 +369,12 @@ void MoveValuesOffTurnedMarks(SeriesLayout& layout) {
         const bool neighbourOut[2] = {i > 0 && fits[i - 1].Fit.MarksOutside && d.Ends[0] == LineEnd::Mark,
                                       i + 1 < dimensions && fits[i + 1].Fit.MarksOutside &&
                                           d.Ends[1] == LineEnd::Mark};
+        // A dot at a point reaches its radius into the spans on either side.
+        const double dot = layout.DotScale * kRoundPointRadius;
         for (size_t end = 0; end < 2; ++end) {
-            if (neighbourOut[end] && std::abs(middle - ends[end]) < half + layout.Mark)
+            const double reach = std::abs(middle - ends[end]);
+            if ((neighbourOut[end] && reach < half + layout.Mark) ||
+                (d.Ends[end] != LineEnd::Mark && reach < half + dot))
                 fits[i].Fit.ValueOutside = true;
         }
     }
@@ -483,6 +499,8 @@ ASErr PlaceSeriesValues(SeriesLayout& layout, SeriesRoom& room) {
         pending[i] = false;
         if (layout.Fits[i].Fit.ValueOutside && !PlaceValuePastEnd(layout, room, i))
             StaggerValue(layout, room, i, pending);
+        // The line is cut around its own value, not the last one the series wrote.
+        FormatDimensionLength(LengthBetween(layout.Frame, SeriesFrom(layout, i), SeriesPointAt(i + 1)));
         KeepError(result, DrawFittedStraightDimension(d, i));
     }
     return result;

@@ -105,6 +105,7 @@ struct SeriesLayout {
     double Mark = 0.0;         // the end-mark length
     StraightDimension Dims[kSeriesCapacity];
     StraightFit Fits[kSeriesCapacity];
+    double DotScale = 0.0;     // the one size of the chain's dots (none without dots)
     double Running = 0.0;      // the chain's sum, or the longest length from the origin
 };
 
@@ -117,11 +118,13 @@ ASErr MeasureSeriesValues(SeriesLayout& layout);
 // away from the points; each fitted to its value, the running value summed.
 void LaySeriesLines(SeriesLayout& layout);
 // In a chain with arrows, an inner point next to a span shorter than its two end marks ends both spans with
-// one dot, drawn by the span before it: turned-out marks of short spans would cross there.
+// one dot, drawn by the span before it: turned-out marks of short spans would cross there. Every dot of the
+// chain takes one size (DotScale): the end-mark size, or less where the tightest point cannot hold it.
 void PlaceChainDots(SeriesLayout& layout);
 // In a chain, a neighbour's mark turned out at a shared point stands inside the next span, its line running
-// on under it: a value between its ends that would cross it moves out like one that does not fit.
-void MoveValuesOffTurnedMarks(SeriesLayout& layout);
+// on under it: a value between its ends that would cross it, or the dot at one of its ends, moves out like one
+// that does not fit.
+void MoveValuesOffSharedPoints(SeriesLayout& layout);
 // What stays where it is on each line: the values inside, and the extension lines that cross it.
 void ReserveSeriesRoom(const SeriesLayout& layout, SeriesRoom& room);
 // Value `i`, which does not fit, past its preferred end or the other where the room is free (past the origin
