@@ -366,52 +366,48 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
                                    EndMarkHalfWidth(markScale));
     // Beside the arc: the box's middle off the outermost arc by half its extent across the arc and the label
     // clearance; then along the arc's continuation, in steps of a fraction of the value gap, until it clears.
+    // Where the marks of an arc at a small radius stand in its way, the same again beyond their reach.
     const double across = extent.HalfAlong(kPi / 2.0) + kLabelClearance;
-    const double radius = outerRadius + across;
-    // On a huge arc the value gap is a vanishing turn: the steps are never more than kMostOutsideSteps.
-    const double step = std::max(gap / (4.0 * radius), kPi / kMostOutsideSteps);
-    // A step moves no point of the box farther than `drift`; `slack` covers the rounding of the box's middle and
-    // baseline to single precision, so that a box plainly blocked deeper than both stays blocked.
-    const double halfDiagonal = std::hypot(extent.Width / 2.0 + gap, extent.Height() / 2.0 + gap);
-    const double drift = (radius + halfDiagonal) * step;
-    const double slack = kRoundingSlack * (1.0 + std::fabs(vertex.h) + std::fabs(vertex.v) + radius + halfDiagonal);
+    const double markReach =
+        std::hypot(layout.Radius + EndMarkHalfWidth(markScale), EndMarkLength(markScale)) + gap;
+    const double radii[2] = {outerRadius + across, std::max(outerRadius, markReach) + across};
     // The value stays in front of the vertex: its middle no farther round than the arc may run on.
     const double front = FrontRunOn(layout);
-    double turn = 0.0;
-    double direction = end;
-    double passOver = 0.0; // the steps still plainly blocked
-    bool cleared = false;
-    LabelBox box = BoxOnCircle(vertex, radius, end, extent);
-    for (; turn <= front; turn += step) {
-        direction = end + outward * turn;
-        if (passOver >= 1.0) {
-            passOver -= 1.0;
-            continue;
-        }
-        box = BoxOnCircle(vertex, radius, direction, extent);
-        if (search == AngleValueSearch::PassOverBlocked) {
-            const double depth = BlockedDepth(box, gap, sides, mark) - slack;
-            if (depth > 0.0) {
-                passOver = drift > 0.0 ? std::floor(std::min(depth / drift, kPi / step)) : 0.0;
+    const double halfDiagonal = std::hypot(extent.Width / 2.0 + gap, extent.Height() / 2.0 + gap);
+    for (const double radius : radii) {
+        // On a huge arc the value gap is a vanishing turn: the steps are never more than kMostOutsideSteps.
+        const double step = std::max(gap / (4.0 * radius), kPi / kMostOutsideSteps);
+        // A step moves no point of the box farther than `drift`; `slack` covers the rounding of the box's middle
+        // and baseline to single precision, so that a box plainly blocked deeper than both stays blocked.
+        const double drift = (radius + halfDiagonal) * step;
+        const double slack =
+            kRoundingSlack * (1.0 + std::fabs(vertex.h) + std::fabs(vertex.v) + radius + halfDiagonal);
+        double passOver = 0.0; // the steps still plainly blocked
+        for (double turn = 0.0; turn <= front; turn += step) {
+            if (passOver >= 1.0) {
+                passOver -= 1.0;
                 continue;
             }
-        }
-        const GrownBox grown = Grow(box, gap);
-        if (!BoxMeetsSides(box, grown, sides, gap) && !BoxMeetsArcMark(grown, mark)) {
-            cleared = true;
-            break;
+            const LabelBox box = BoxOnCircle(vertex, radius, end + outward * turn, extent);
+            if (search == AngleValueSearch::PassOverBlocked) {
+                const double depth = BlockedDepth(box, gap, sides, mark) - slack;
+                if (depth > 0.0) {
+                    passOver = drift > 0.0 ? std::floor(std::min(depth / drift, kPi / step)) : 0.0;
+                    continue;
+                }
+            }
+            const GrownBox grown = Grow(box, gap);
+            if (!BoxMeetsSides(box, grown, sides, gap) && !BoxMeetsArcMark(grown, mark)) {
+                placed.Centre = box.Centre;
+                placed.TextAngle = box.Angle;
+                placed.Tail[atStart ? 0 : 1] = std::min(turn + extent.HalfAlong(0.0) / radius, front);
+                return placed;
+            }
         }
     }
-    if (!cleared) {
-        // No room past the end in front of the vertex (an arc round it at a small radius): on the bisector,
-        // out as far as the sides leave the value room.
-        placed.Centre = BisectorClearOfSides(vertex, onBisector, sides, gap).Centre;
-        placed.TextAngle = onBisector.Angle;
-        return placed;
-    }
-    placed.Centre = box.Centre;
-    placed.TextAngle = box.Angle;
-    placed.Tail[atStart ? 0 : 1] = std::min(turn + extent.HalfAlong(0.0) / radius, front);
+    // No room past the end in front of the vertex: on the bisector, out as far as the sides leave the value room.
+    placed.Centre = BisectorClearOfSides(vertex, onBisector, sides, gap).Centre;
+    placed.TextAngle = onBisector.Angle;
     return placed;
 }
 
