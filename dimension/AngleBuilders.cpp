@@ -78,6 +78,13 @@ bool ArcMarksShown(const AngleLayout& layout) {
     return ArcEndMarkScale() > 0.0 && !layout.NullAngle && !layout.RightAngle;
 }
 
+// How far an arc may run on past each end and stay in front of the vertex: up to the line through the vertex
+// square to the bisector, so that the arc with its run-ons spans at most a half turn and never wraps round the
+// vertex; nothing past the ends of a re-entrant arc.
+double FrontRunOn(const AngleLayout& layout) {
+    return std::max((kPi - std::fabs(layout.Sweep)) / 2.0, 0.0);
+}
+
 // The angle by which an arc of `radius` runs on past marks that point in from outside its ends.
 double ArcOutsideTail(double radius) {
     return OutsideMarkTail(ArcEndMarkScale()) / radius;
@@ -319,6 +326,20 @@ LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const L
 // The most steps the value outside an angle takes along the arc's continuation, over a half turn.
 constexpr double kMostOutsideSteps = 3600.0;
 
+// The box moved out along the bisector from `box`, a value gap at a time, until it meets neither side (past the
+// end of a measured side at the latest); at most kMostOutsideSteps steps.
+LabelBox BisectorClearOfSides(AIRealPoint vertex, const LabelBox& box, const AngleSides& sides, double gap) {
+    const Vector2 from = box.Centre - Vector2(vertex);
+    const Vector2 out = from.IsDegenerate() ? box.Up() : UnitVector(from);
+    LabelBox moved = box;
+    for (double k = 0.0; k < kMostOutsideSteps; k += 1.0) {
+        moved.Centre = box.Centre + out * (k * gap);
+        if (!BoxMeetsSides(moved, Grow(moved, gap), sides, gap))
+            break;
+    }
+    return moved;
+}
+
 } // namespace
 
 OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius, const AngleLayout& layout,
@@ -345,44 +366,48 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
                                    EndMarkHalfWidth(markScale));
     // Beside the arc: the box's middle off the outermost arc by half its extent across the arc and the label
     // clearance; then along the arc's continuation, in steps of a fraction of the value gap, until it clears.
+    // Where the marks of an arc at a small radius stand in its way, the same again beyond their reach.
     const double across = extent.HalfAlong(kPi / 2.0) + kLabelClearance;
-    const double radius = outerRadius + across;
-    // On a huge arc the value gap is a vanishing turn: the steps are never more than kMostOutsideSteps.
-    const double step = std::max(gap / (4.0 * radius), kPi / kMostOutsideSteps);
-    // A step moves no point of the box farther than `drift`; `slack` covers the rounding of the box's middle and
-    // baseline to single precision, so that a box plainly blocked deeper than both stays blocked.
+    const double markReach =
+        std::hypot(layout.Radius + EndMarkHalfWidth(markScale), EndMarkLength(markScale)) + gap;
+    const double radii[2] = {outerRadius + across, std::max(outerRadius, markReach) + across};
+    // The value stays in front of the vertex: its middle no farther round than the arc may run on.
+    const double front = FrontRunOn(layout);
     const double halfDiagonal = std::hypot(extent.Width / 2.0 + gap, extent.Height() / 2.0 + gap);
-    const double drift = (radius + halfDiagonal) * step;
-    const double slack = kRoundingSlack * (1.0 + std::fabs(vertex.h) + std::fabs(vertex.v) + radius + halfDiagonal);
-    double turn = 0.0;
-    double direction = end;
-    double passOver = 0.0; // the steps still plainly blocked
-    bool cleared = false;
-    LabelBox box = BoxOnCircle(vertex, radius, end, extent);
-    for (; turn < kPi; turn += step) {
-        direction = end + outward * turn;
-        if (passOver >= 1.0) {
-            passOver -= 1.0;
-            continue;
-        }
-        box = BoxOnCircle(vertex, radius, direction, extent);
-        if (search == AngleValueSearch::PassOverBlocked) {
-            const double depth = BlockedDepth(box, gap, sides, mark) - slack;
-            if (depth > 0.0) {
-                passOver = drift > 0.0 ? std::floor(std::min(depth / drift, kPi / step)) : 0.0;
+    for (const double radius : radii) {
+        // On a huge arc the value gap is a vanishing turn: the steps are never more than kMostOutsideSteps.
+        const double step = std::max(gap / (4.0 * radius), kPi / kMostOutsideSteps);
+        // A step moves no point of the box farther than `drift`; `slack` covers the rounding of the box's middle
+        // and baseline to single precision, so that a box plainly blocked deeper than both stays blocked.
+        const double drift = (radius + halfDiagonal) * step;
+        const double slack =
+            kRoundingSlack * (1.0 + std::fabs(vertex.h) + std::fabs(vertex.v) + radius + halfDiagonal);
+        double passOver = 0.0; // the steps still plainly blocked
+        for (double turn = 0.0; turn <= front; turn += step) {
+            if (passOver >= 1.0) {
+                passOver -= 1.0;
                 continue;
             }
-        }
-        const GrownBox grown = Grow(box, gap);
-        if (!BoxMeetsSides(box, grown, sides, gap) && !BoxMeetsArcMark(grown, mark)) {
-            cleared = true;
-            break;
+            const LabelBox box = BoxOnCircle(vertex, radius, end + outward * turn, extent);
+            if (search == AngleValueSearch::PassOverBlocked) {
+                const double depth = BlockedDepth(box, gap, sides, mark) - slack;
+                if (depth > 0.0) {
+                    passOver = drift > 0.0 ? std::floor(std::min(depth / drift, kPi / step)) : 0.0;
+                    continue;
+                }
+            }
+            const GrownBox grown = Grow(box, gap);
+            if (!BoxMeetsSides(box, grown, sides, gap) && !BoxMeetsArcMark(grown, mark)) {
+                placed.Centre = box.Centre;
+                placed.TextAngle = box.Angle;
+                placed.Tail[atStart ? 0 : 1] = std::min(turn + extent.HalfAlong(0.0) / radius, front);
+                return placed;
+            }
         }
     }
-    if (!cleared) box = BoxOnCircle(vertex, radius, direction, extent);
-    placed.Centre = box.Centre;
-    placed.TextAngle = box.Angle;
-    placed.Tail[atStart ? 0 : 1] = turn + extent.HalfAlong(0.0) / radius;
+    // No room past the end in front of the vertex: on the bisector, out as far as the sides leave the value room.
+    placed.Centre = BisectorClearOfSides(vertex, onBisector, sides, gap).Centre;
+    placed.TextAngle = onBisector.Angle;
     return placed;
 }
 
@@ -515,7 +540,7 @@ ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal
     double tail[2] = {0.0, 0.0};
     const bool outside = DrawAngleLabel(vertex, angle, outer, layout, asked, tail, &result).MarksOutside;
     const double markTail = outside && ArcMarksShown(layout) ? ArcOutsideTail(radius) : 0.0;
-    for (double& t : tail) t = std::max(t, markTail);
+    for (double& t : tail) t = std::min(std::max(t, markTail), FrontRunOn(layout));
     KeepError(result, DrawArcs(arcs, count, vertex, radius, layout, tail));
     KeepError(result, DrawArcEndMarks(vertex, radius, layout, outside));
     return result;

@@ -29,6 +29,10 @@ constexpr double kPi = std::numbers::pi;
 // no extra piece.
 constexpr double kSweepTolerance = 1e-6;
 
+// How much nearer than the label clearance a value beside its line may stand: what single-precision anchors
+// lose.
+constexpr double kLabelFitSlack = 1e-3;
+
 // The end marks of one dimension: 0 and 1 at its first and second end, 2 and 3 their second variants.
 constexpr size_t kFirstEnd = 0;
 constexpr size_t kSecondEnd = 1;
@@ -440,6 +444,36 @@ void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift,
     d.Leader[1] = (middle + side * lift).ToPoint();
 }
 
+namespace {
+
+// A value beside its line's run-on past end `end` that comes nearer the line than the label clearance (a
+// horizontal value beside an inclined line) stands off it by the clearance, as a value reading along the line
+// does: on the side its text reads up from, or away from the measured points beside a line its text crosses
+// square; and at least the clearance past the end, clear of the extension line there, the run-on following.
+// The user's label offsets stay on top.
+void StandClearOfLine(StraightDimension& d, const LabelExtent& extent, size_t end) {
+    const Vector2 span = Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]);
+    if (extent.IsEmpty() || span.IsDegenerate())
+        return;
+    const Vector2 u = UnitVector(span);
+    const double textAngle = UprightAngle(d.LabelAngle);
+    const Vector2 anchor = Vector2(d.LabelAt) - Vector2(d.LabelShift);
+    const LabelBox box = BoxAtAnchor(anchor.ToPoint(), textAngle, extent);
+    const Vector2 side = ValueSide(d, u, textAngle, false);
+    const Vector2 off = box.Centre - Vector2(d.LineEnds[end]);
+    const double across = off.X * side.X + off.Y * side.Y;
+    const double needed = box.HalfExtentOn(side) + kLabelClearance;
+    if (across >= needed - kLabelFitSlack)
+        return;
+    const Vector2 outward = end == 0 ? u * -1.0 : u;
+    const double past = off.X * outward.X + off.Y * outward.Y;
+    const double further = std::max(box.HalfExtentOn(u) + kLabelClearance - past, 0.0);
+    d.LabelAt = (Vector2(d.LabelAt) + side * (needed - across) + outward * further).ToPoint();
+    d.RunOn[end] += further;
+}
+
+} // namespace
+
 void ApplyStraightFit(StraightDimension& d, const StraightFit& fit) {
     const bool marksTurned = fit.Fit.MarksOutside && !d.MarksOutside;
     d.MarksOutside = fit.Fit.MarksOutside;
@@ -455,6 +489,8 @@ void ApplyStraightFit(StraightDimension& d, const StraightFit& fit) {
         d.LabelAt = (Vector2(d.LabelAt) + outward * shift).ToPoint();
         d.RunOn[fit.End] += shift;
     }
+    if (d.ValueBeside)
+        StandClearOfLine(d, fit.Extent, fit.End);
 }
 
 ASErr PrepareStraightLabel(size_t index, LabelExtent* extent) {

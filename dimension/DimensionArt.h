@@ -162,7 +162,8 @@ double OutsideValueStart(bool markThere);
 // The value gap on each side of a label that does not read along its line, and the half gap a line leaves
 // around a label measured at `extent`: never less than what TextHalfGapAcross gives.
 double ValueHalfGap(double lineAngle, double textAngle, const LabelExtent& extent);
-// Applies a fit: the marks turned, the value moved outside.
+// Applies a fit: the marks turned, the value moved outside; a value beside the line (side text) that would
+// come nearer its run-on than the label clearance stands off it by that clearance, past the extension line.
 void ApplyStraightFit(StraightDimension& dimension, const StraightFit& fit);
 
 // Writes ValueTextBuffer into the label of dimension `index` and measures it.

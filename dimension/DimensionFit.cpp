@@ -132,7 +132,7 @@ FitRoom StraightRoom(double length, double markLength, int markCount, double val
                      bool marksOutsideAsked) {
     FitRoom room;
     room.MarksFitInside = MarksFitInside(length, markLength, markCount);
-    room.ValueFitsBetweenMarks = valueLength <= length - markLength * markCount;
+    room.ValueFitsBetweenMarks = valueLength <= length - (1.0 + kLineShownPerMark) * markLength * markCount;
     room.ValueFitsBetweenEnds = valueLength <= length;
     room.MarksOutsideAsked = marksOutsideAsked;
     return room;

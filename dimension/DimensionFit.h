@@ -10,6 +10,9 @@
 // End marks fit inside a line or arc that gives each of them this many of its lengths (two arrowheads need two
 // and a half arrowhead lengths, so some line shows between them).
 constexpr double kMarkRoomPerMark = 1.25;
+// A value fits between end marks that stand inside only where this many end-mark lengths of dimension line
+// still show between each mark and the value.
+constexpr double kLineShownPerMark = 0.5;
 // Past an end mark that points in from outside, the line runs on beyond the mark's back by this many end-mark
 // lengths, so that the run-out shows.
 constexpr double kOutsideRunOutPerMark = 1.0;
@@ -82,5 +85,6 @@ bool MarksFitInside(double room, double markLength, int markCount);
 // ends.
 DimensionFit DecideFit(const FitRoom& room);
 // The room of a straight line `length` long between its ends, with `markCount` marks of `markLength` and a
-// value that needs `valueLength` along it (its gaps included).
+// value that needs `valueLength` along it (its gaps included); between the marks the value leaves
+// kLineShownPerMark of a mark's length of line beside each.
 FitRoom StraightRoom(double length, double markLength, int markCount, double valueLength, bool marksOutsideAsked);

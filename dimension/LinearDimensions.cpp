@@ -12,6 +12,7 @@
 #include "dimension/Placement.h"
 #include "dimension/Labels.h"
 #include "dimension/Naming.h"
+#include "dimension/SeriesLayout.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
@@ -31,22 +32,6 @@ constexpr int8_t kLabelCentred = 0;
 constexpr int8_t kLabelPastFirstEnd = 1;
 constexpr int8_t kLabelPastSecondEnd = 2;
 
-// The line a linear dimension measures along: through Origin (the first measured point) in the unit
-// Direction, offsets counted along Normal (a quarter turn counter-clockwise from Direction).
-struct LinearFrame {
-    Vector2 Origin;
-    Vector2 Direction{1.0, 0.0};
-    Vector2 Normal{0.0, 1.0};
-
-    // The point `offset` off the measuring line and `along` it from the origin.
-    AIRealPoint At(double offset, double along) const {
-        return (Origin + Normal * offset + Direction * along).ToPoint();
-    }
-    double OffsetOf(AIRealPoint p) const { return Dot2((Vector2(p) - Origin).ToPoint(), Normal.ToPoint()); }
-    double AlongOf(AIRealPoint p) const { return Dot2((Vector2(p) - Origin).ToPoint(), Direction.ToPoint()); }
-    double Angle() const { return std::atan2(Direction.Y, Direction.X); }
-};
-
 // The frame of a dimension from `first` measured along `kind`; a parallel dimension whose reference points
 // coincide (no direction of their own) lies along DimensionLineAngle.
 LinearFrame FrameFor(LinearOrientation kind, AIRealPoint first, AIRealPoint towards) {
@@ -63,15 +48,6 @@ LinearFrame FrameFor(LinearOrientation kind, AIRealPoint first, AIRealPoint towa
     frame.Normal = frame.Direction.Perpendicular();
     return frame;
 }
-
-// What the drag's modifier keys turn on for one build.
-struct BuildOptions {
-    bool MarksOutside = false;   // end marks point inwards from outside
-    bool HorizontalText = false; // the text reads horizontally rather than along the line
-    bool ExtensionLines = true;
-    bool RoundOffset = false; // the offset goes up to a multiple of the stored "Attaches"
-    bool FreeText = false;    // the text follows the label point along the line
-};
 
 BuildOptions OptionsFor(int32_t withEnds, int32_t alt, int32_t rightShift, int32_t space,
                         int32_t dragModifier) {
@@ -108,6 +84,11 @@ AIRealPoint LabelAbove(AIRealPoint onLine, double angle) {
     return (Vector2(onLine) + up * kLabelClearance + Vector2(SegmentLabelOffset())).ToPoint();
 }
 
+// The length a dimension measures between two points along the frame.
+double LengthBetween(const LinearFrame& frame, AIRealPoint first, AIRealPoint second) {
+    return std::abs(frame.AlongOf(second) - frame.AlongOf(first));
+}
+
 // The common part of every linear dimension: measured points, ends at `offset`, the value of its length.
 StraightDimension Between(const LinearFrame& frame, AIRealPoint first, AIRealPoint second, double offset,
                           const BuildOptions& options) {
@@ -121,7 +102,7 @@ StraightDimension Between(const LinearFrame& frame, AIRealPoint first, AIRealPoi
     d.ExtensionOvershoot = ExtensionOvershoot();
     d.LabelAngle = static_cast<AIReal>(TextAngle(frame, options));
     d.LabelShift = SegmentLabelOffset();
-    FormatDimensionLength(std::abs(frame.AlongOf(second) - frame.AlongOf(first)));
+    FormatDimensionLength(LengthBetween(frame, first, second));
     return d;
 }
 
@@ -224,64 +205,6 @@ AIRealPoint SeriesPointAt(size_t i) {
     return gSeriesPointTable.SeriesPoint[i].p;
 }
 
-// A stretch of a series line that a value takes or must keep clear of, along the frame's direction.
-struct Stretch {
-    double From = 0.0;
-    double To = 0.0;
-    int Level = 0; // 0 on the line; 1 and up the rows of values raised above it
-    bool AllLevels = false; // an extension line that crosses every row
-    size_t Point = kNoPoint; // the series point whose extension line and marks this is, if any
-    static constexpr size_t kNoPoint = ~size_t{0};
-    bool Overlaps(const Stretch& o) const {
-        return (Level == o.Level || AllLevels || o.AllLevels) && From < o.To && o.From < To;
-    }
-};
-
-// How far a staggered value slid towards the chain's end may leave its leader's end beside its corner: this
-// share of the label clearance (the leader still points at the value).
-constexpr double kLeaderTuck = 0.75;
-// The most of its shorter span a chain's dot covers across its point, so that neighbouring dots stand apart.
-constexpr double kDotSpanShare = 0.8;
-// The rows of values raised above a series line that the placement tries before it gives up.
-constexpr int kRaisedRows = static_cast<int>(kSeriesCapacity);
-
-// What the values of a series take along their lines while they are placed.
-class SeriesRoom {
-public:
-    // Line `line` (one per dimension, or one for a whole chain) holds the stretch.
-    void Take(size_t line, const Stretch& s) {
-        if (count_ < kCapacity) std::construct_at(&taken_[count_++].Held, Taken{line, s});
-    }
-    // The stretch is free on the line; the room kept around the points `own` (a dimension's own two, past
-    // which its value starts clear of their marks) does not count.
-    bool Free(size_t line, const Stretch& s, const size_t (&own)[2] = kNone) const {
-        for (size_t i = 0; i < count_; ++i) {
-            const Stretch& piece = taken_[i].Held.Piece;
-            if (piece.Point != Stretch::kNoPoint && (piece.Point == own[0] || piece.Point == own[1]))
-                continue;
-            if (taken_[i].Held.Line == line && piece.Overlaps(s))
-                return false;
-        }
-        return true;
-    }
-    static constexpr size_t kNone[2] = {Stretch::kNoPoint, Stretch::kNoPoint};
-
-private:
-    struct Taken {
-        size_t Line = 0;
-        Stretch Piece;
-    };
-    static constexpr size_t kCapacity = 4 * kSeriesCapacity * kSeriesCapacity;
-    // A slot is made only when a stretch is taken: a drag step places a series at every move, and clearing the
-    // whole room first would cost more than the placement.
-    union Slot {
-        Slot() {}
-        Taken Held;
-    };
-    Slot taken_[kCapacity];
-    size_t count_ = 0;
-};
-
 // The extension line of series point `k`, made on demand under the other parts when the series shows them.
 ASErr SeriesExtensionLine(size_t k, bool shown, AIRealPoint from, AIRealPoint to, double overshoot) {
     AIArtHandle& line = gCurrentDimension.SeriesExtensionLines[k];
@@ -302,212 +225,302 @@ double LengthAlong(const LinearFrame& frame, const StraightDimension& d) {
     return std::abs(frame.AlongOf(d.LineEnds[1]) - frame.AlongOf(d.LineEnds[0]));
 }
 
+// How far a staggered value slid towards the chain's end may leave its leader's end beside its corner: this
+// share of the label clearance (the leader still points at the value).
+constexpr double kLeaderTuck = 0.75;
+// The most of its shorter span a chain's dot covers across its point, so that neighbouring dots stand apart.
+constexpr double kDotSpanShare = 0.8;
+// The rows of values raised above a series line that the placement tries before it gives up.
+constexpr int kRaisedRows = static_cast<int>(kSeriesCapacity);
+
+// The measured points of dimension `i`.
+AIRealPoint SeriesFrom(const SeriesLayout& layout, size_t i) {
+    return SeriesPointAt(layout.Chained ? i : 0);
+}
+
+// The line of the series that dimension `i` stands on: one per dimension from the origin, one for a chain.
+size_t SeriesLine(const SeriesLayout& layout, size_t i) {
+    return layout.Chained ? 0 : i;
+}
+
+// The middle of dimension `i`'s line along the frame.
+double MiddleAlong(const SeriesLayout& layout, size_t i) {
+    const StraightDimension& d = layout.Dims[i];
+    return (layout.Frame.AlongOf(d.LineEnds[0]) + layout.Frame.AlongOf(d.LineEnds[1])) / 2.0;
+}
+
 // A series measured along `kind` from the first point (stacked) or chained, through the cursor (x, y).
 ASErr DrawSeries(LinearOrientation kind, bool chained, AIReal x, AIReal y, int32_t withEnds) {
-    const size_t count = SeriesPointCount();
-    if (count < 2)
+    SeriesLayout layout = StartSeriesLayout(kind, chained, Point(x, y), withEnds);
+    if (layout.Dimensions == 0)
         return kNoErr;
-    const size_t dimensions = std::min(count - 1, kSeriesCapacity);
-    const AIRealPoint origin = SeriesPointAt(0);
-    const LinearFrame frame = FrameFor(kind, origin, SeriesPointAt(count - 1));
-    const BuildOptions options = OptionsFor(withEnds, 0, 0, 0, 0);
-    const double base = frame.OffsetOf(Point(x, y));
-    const double cursorAlong = frame.AlongOf(Point(x, y));
-    const double chainMiddle = (frame.AlongOf(origin) + frame.AlongOf(SeriesPointAt(count - 1))) / 2.0;
-    ASErr result = kNoErr;
+    ASErr result = MeasureSeriesValues(layout);
+    LaySeriesLines(layout);
+    PlaceChainDots(layout);
+    MoveValuesOffSharedPoints(layout);
+    SeriesRoom room;
+    ReserveSeriesRoom(layout, room);
+    KeepError(result, PlaceSeriesValues(layout, room));
+    KeepError(result, DrawSeriesExtensionLines(layout));
+    NameBuiltDimension(kind, chained ? LinearFamily::Chained : LinearFamily::FromOrigin);
+    gSeriesPointTable.SeriesRunningValue = static_cast<float>(layout.Running);
+    return result;
+}
 
-    // The values first: each written into its label and measured, so that the stacked lines leave room for
-    // them.
-    LabelExtent extents[kSeriesCapacity];
-    double tallest = 0.0;
-    for (size_t i = 0; i < dimensions; ++i) {
-        (void)Between(frame, chained ? SeriesPointAt(i) : origin, SeriesPointAt(i + 1), 0.0, options);
-        KeepError(result, PrepareStraightLabel(i, &extents[i]));
-        tallest = std::max(tallest, extents[i].Height());
+} // namespace
+
+SeriesLayout StartSeriesLayout(LinearOrientation kind, bool chained, AIRealPoint cursor, int32_t withEnds) {
+    SeriesLayout layout;
+    layout.Chained = chained;
+    layout.Count = SeriesPointCount();
+    if (layout.Count < 2)
+        return layout;
+    layout.Dimensions = std::min(layout.Count - 1, kSeriesCapacity);
+    const AIRealPoint origin = SeriesPointAt(0);
+    const AIRealPoint last = SeriesPointAt(layout.Count - 1);
+    layout.Frame = FrameFor(kind, origin, last);
+    layout.Options = OptionsFor(withEnds, 0, 0, 0, 0);
+    layout.Base = layout.Frame.OffsetOf(cursor);
+    layout.CursorAlong = layout.Frame.AlongOf(cursor);
+    layout.ChainMiddle = (layout.Frame.AlongOf(origin) + layout.Frame.AlongOf(last)) / 2.0;
+    return layout;
+}
+
+ASErr MeasureSeriesValues(SeriesLayout& layout) {
+    ASErr result = kNoErr;
+    layout.Tallest = 0.0;
+    for (size_t i = 0; i < layout.Dimensions; ++i) {
+        (void)Between(layout.Frame, SeriesFrom(layout, i), SeriesPointAt(i + 1), 0.0, layout.Options);
+        KeepError(result, PrepareStraightLabel(i, &layout.Extents[i]));
+        layout.Tallest = std::max(layout.Tallest, layout.Extents[i].Height());
     }
-    const double gap = OutsideValueStart(false);
+    layout.Gap = OutsideValueStart(false);
+    layout.Mark = EndMarkLength(EndMarkScale());
+    return result;
+}
+
+void LaySeriesLines(SeriesLayout& layout) {
+    const LinearFrame& frame = layout.Frame;
+    const bool chained = layout.Chained;
     // A value beside its line keeps the value gap from the end marks of the next line, which reach half their
     // width towards it.
     const double step = std::max(static_cast<double>(gDimensionValues.SeriesLabelStep),
-                                 tallest + kLabelClearance + gap + EndMarkHalfWidth(EndMarkScale()));
-    const double stack = (base < 0.0 ? -1.0 : 1.0) * step;
-    const double mark = EndMarkLength(EndMarkScale());
-
-    StraightDimension dims[kSeriesCapacity];
-    StraightFit fits[kSeriesCapacity];
-    SeriesRoom room;
-    double running = 0.0;
-    for (size_t i = 0; i < dimensions; ++i) {
-        const AIRealPoint from = chained ? SeriesPointAt(i) : origin;
+                                 layout.Tallest + kLabelClearance + layout.Gap + EndMarkHalfWidth(EndMarkScale()));
+    const double stack = (layout.Base < 0.0 ? -1.0 : 1.0) * step;
+    layout.Running = 0.0;
+    for (size_t i = 0; i < layout.Dimensions; ++i) {
+        const AIRealPoint from = SeriesFrom(layout, i);
         const AIRealPoint to = SeriesPointAt(i + 1);
-        const double offset = chained ? base : base + stack * static_cast<double>(i);
-        StraightDimension& d = dims[i];
-        d = Between(frame, from, to, offset, options);
+        const double offset = chained ? layout.Base : layout.Base + stack * static_cast<double>(i);
+        StraightDimension& d = layout.Dims[i];
+        d = Between(frame, from, to, offset, layout.Options);
         d.ExtensionLines = false;
         d.CutAroundText = true;
         d.SharedEnd[0] = chained && i > 0;
-        d.SharedEnd[1] = chained && i + 1 < dimensions;
+        d.SharedEnd[1] = chained && i + 1 < layout.Dimensions;
         const double middle = (frame.AlongOf(from) + frame.AlongOf(to)) / 2.0;
         d.LabelAt = LabelAnchor(frame.At(offset, middle), d.LabelAngle, SegmentLabelOffset());
         // A chained value goes towards the cursor; one measured from the origin past its own point.
-        d.OutsideEnd = chained ? (cursorAlong < middle) == (frame.AlongOf(from) < frame.AlongOf(to)) ? 0 : 1 : 1;
-        fits[i] = FitStraightDimension(d, extents[i]);
-        const double length = std::abs(frame.AlongOf(to) - frame.AlongOf(from));
-        running = chained ? running + length : std::max(running, length);
+        const bool towardsFirst = (layout.CursorAlong < middle) == (frame.AlongOf(from) < frame.AlongOf(to));
+        d.OutsideEnd = chained && towardsFirst ? 0 : 1;
+        layout.Fits[i] = FitStraightDimension(d, layout.Extents[i]);
+        const double length = LengthBetween(frame, from, to);
+        layout.Running = chained ? layout.Running + length : std::max(layout.Running, length);
     }
-    // In a chain with arrows, an inner point next to a span shorter than its two end marks ends both spans with
-    // one dot, drawn by the span before it: turned-out marks of short spans would cross there.
-    const bool dots = chained && gCurrentOptions.ArrowHeads != 0 && mark > kGeometryEpsilon;
-    for (size_t i = 0; dots && i < dimensions; ++i) {
+}
+
+void PlaceChainDots(SeriesLayout& layout) {
+    const double mark = layout.Mark;
+    if (!layout.Chained || gCurrentOptions.ArrowHeads == 0 || mark <= kGeometryEpsilon)
+        return;
+    StraightDimension* dims = layout.Dims;
+    // The dots of one chain share one size: the end-mark size, or where points stand closer than that dot is
+    // wide, the size at which the dots of the tightest point keep clear of their neighbours.
+    double scale = EndMarkScale();
+    for (size_t i = 0; i < layout.Dimensions; ++i) {
         dims[i].RestyleMarks = true;
-        if (i + 1 == dimensions)
+        if (i + 1 == layout.Dimensions)
             break;
-        const double spans[2] = {LengthAlong(frame, dims[i]), LengthAlong(frame, dims[i + 1])};
+        const double spans[2] = {LengthAlong(layout.Frame, dims[i]), LengthAlong(layout.Frame, dims[i + 1])};
         const double shortest = std::min(spans[0], spans[1]);
         if (shortest < 2.0 * mark) {
             dims[i].Ends[1] = LineEnd::Dot;
-            // Where the points stand closer than the dot is wide, it shrinks to keep clear of its neighbours.
-            dims[i].DotScale = std::min(EndMarkScale(), shortest * kDotSpanShare / (2.0 * kRoundPointRadius));
             dims[i + 1].Ends[0] = LineEnd::DotOfNeighbour;
+            scale = std::min(scale, shortest * kDotSpanShare / (2.0 * kRoundPointRadius));
         }
     }
-    // In a chain, a neighbour's mark turned out at a shared point stands inside the next span, its line running
-    // on under it: a value between its ends that would cross it moves out like one that does not fit.
-    for (size_t i = 0; chained && i < dimensions; ++i) {
+    layout.DotScale = scale;
+    for (size_t i = 0; i < layout.Dimensions; ++i) {
+        if (dims[i].Ends[1] == LineEnd::Dot)
+            dims[i].DotScale = scale;
+    }
+}
+
+void MoveValuesOffSharedPoints(SeriesLayout& layout) {
+    const size_t dimensions = layout.Dimensions;
+    for (size_t i = 0; layout.Chained && i < dimensions; ++i) {
+        StraightFit* fits = layout.Fits;
         if (fits[i].Fit.ValueOutside)
             continue;
-        const StraightDimension& d = dims[i];
-        const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
+        const StraightDimension& d = layout.Dims[i];
+        const double ends[2] = {layout.Frame.AlongOf(d.LineEnds[0]), layout.Frame.AlongOf(d.LineEnds[1])};
         const double middle = (ends[0] + ends[1]) / 2.0;
-        const double half = ValueHalfGap(frame.Angle(), d.LabelAngle, extents[i]);
+        const double half = ValueHalfGap(layout.Frame.Angle(), d.LabelAngle, layout.Extents[i]);
         const bool neighbourOut[2] = {i > 0 && fits[i - 1].Fit.MarksOutside && d.Ends[0] == LineEnd::Mark,
                                       i + 1 < dimensions && fits[i + 1].Fit.MarksOutside &&
                                           d.Ends[1] == LineEnd::Mark};
+        // A dot at a point reaches its radius into the spans on either side.
+        const double dot = layout.DotScale * kRoundPointRadius;
         for (size_t end = 0; end < 2; ++end) {
-            if (neighbourOut[end] && std::abs(middle - ends[end]) < half + mark)
+            const double reach = std::abs(middle - ends[end]);
+            if ((neighbourOut[end] && reach < half + layout.Mark) ||
+                (d.Ends[end] != LineEnd::Mark && reach < half + dot))
                 fits[i].Fit.ValueOutside = true;
         }
     }
-    // What stays where it is on each line: the values inside, and the extension lines that cross it.
-    for (size_t i = 0; i < dimensions; ++i) {
-        const StraightDimension& d = dims[i];
-        const size_t line = chained ? 0 : i;
-        if (!fits[i].Fit.ValueOutside) {
-            const double middle = (frame.AlongOf(d.LineEnds[0]) + frame.AlongOf(d.LineEnds[1])) / 2.0;
-            const double half = ValueHalfGap(frame.Angle(), d.LabelAngle, extents[i]);
+}
+
+void ReserveSeriesRoom(const SeriesLayout& layout, SeriesRoom& room) {
+    const bool chained = layout.Chained;
+    const size_t count = layout.Count;
+    for (size_t i = 0; i < layout.Dimensions; ++i) {
+        const StraightDimension& d = layout.Dims[i];
+        const size_t line = SeriesLine(layout, i);
+        if (!layout.Fits[i].Fit.ValueOutside) {
+            const double middle = MiddleAlong(layout, i);
+            const double half = ValueHalfGap(layout.Frame.Angle(), d.LabelAngle, layout.Extents[i]);
             room.Take(line, {middle - half, middle + half, 0, false});
         }
         // The extension lines with the marks beside them: those a line from the origin crosses, or every
         // point of a chain once.
-        const double pad = mark + gap;
+        const double pad = layout.Mark + layout.Gap;
         for (size_t k = chained ? (i == 0 ? 0 : count) : i + 2; k < count; ++k) {
-            const double at = frame.AlongOf(SeriesPointAt(k));
+            const double at = layout.Frame.AlongOf(SeriesPointAt(k));
             room.Take(line, {at - pad, at + pad, 0, !chained, k});
         }
     }
-    // The values that do not fit: past the preferred end, past the other, or (in a chain) staggered in a free
-    // row with a leader to their line. Past the origin end of its own line a value from the origin always has
-    // room: nothing else stands there.
-    // They are placed from the ends of the series inwards, so that the inner ones find their leaders clear.
+}
+
+bool PlaceValuePastEnd(SeriesLayout& layout, SeriesRoom& room, size_t i) {
+    const bool chained = layout.Chained;
+    const LinearFrame& frame = layout.Frame;
+    StraightDimension& d = layout.Dims[i];
+    const size_t line = SeriesLine(layout, i);
+    const double half = layout.Extents[i].HalfAlong(UprightAngle(d.LabelAngle) - frame.Angle());
+    const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
+    const double direction = ends[1] >= ends[0] ? 1.0 : -1.0;
+    for (const size_t end : {layout.Fits[i].End, 1 - layout.Fits[i].End}) {
+        // A chained neighbour's mark stands past a shared point.
+        // Past the origin, the marks of the other lines may stand there.
+        const bool neighbour = chained ? (end == 0 ? i > 0 : i + 1 < layout.Dimensions) : end == 0;
+        const double past = OutsideValueStart(d.MarksOutside || neighbour) + half;
+        const double centre = ends[end] + (end == 0 ? -direction : direction) * past;
+        const Stretch s{centre - half - layout.Gap, centre + half + layout.Gap, 0, false};
+        const bool originEnd = !chained && end == 0;
+        const size_t own[2] = {chained ? i : 0, i + 1};
+        if (!room.Free(line, s, own) && !originEnd)
+            continue;
+        room.Take(line, s);
+        PutValueOutside(d, layout.Extents[i], end, past, 0.0);
+        // Standing beside the line on the side of the rows (away from the points), it fills the first.
+        const Vector2 away = Vector2(d.LineEnds[0]) - Vector2(d.Measured[0]);
+        const Vector2 off = Vector2(LabelCentre(d.LabelAt, d.LabelAngle)) - Vector2(d.LineEnds[0]);
+        if (away.X * off.X + away.Y * off.Y > 0.0)
+            room.Take(line, {s.From, s.To, 1, false});
+        return true;
+    }
+    return false;
+}
+
+void StaggerValue(SeriesLayout& layout, SeriesRoom& room, size_t i, const bool (&pending)[kSeriesCapacity]) {
+    // The value may slide along its row towards the nearer end of the chain, as far as its leader still meets
+    // it (at most up to its corner), which leaves the leaders of its inner neighbours clear; in a dense chain
+    // the rows so stack outward from the ends in, no row holding two values closer than a line's height.
+    const LinearFrame& frame = layout.Frame;
+    StraightDimension& d = layout.Dims[i];
+    const size_t line = SeriesLine(layout, i);
+    const double gap = layout.Gap;
+    const double half = layout.Extents[i].HalfAlong(UprightAngle(d.LabelAngle) - frame.Angle());
+    const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
+    const double direction = ends[1] >= ends[0] ? 1.0 : -1.0;
+    const double middle = (ends[0] + ends[1]) / 2.0;
+    const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
+    const double outward = middle < layout.ChainMiddle ? -1.0 : 1.0;
+    const double slide = std::max(half - 2.0 * gap, 0.0) * outward;
+    const double tucked = (half + kLabelClearance * kLeaderTuck) * outward;
+    const double leaderPad = gap / 4.0;
+    const Stretch leader{middle - leaderPad, middle + leaderPad, 0, false};
+    // A value stands a line's height clear of the values already in its row (each holds the gap around
+    // it), so that two side by side never read as one text; a leader still passes the gap from them.
+    const double apart = std::max(gap, layout.Tallest - gap);
+    for (int row = 1; row <= kRaisedRows; ++row) {
+        bool leaderFree = true;
+        for (int below = 1; below < row; ++below)
+            leaderFree = leaderFree && room.Free(line, {leader.From, leader.To, below, false});
+        for (const double shift : {slide, half * outward, tucked, 0.0, -slide}) {
+            const Stretch s{middle + shift - half - gap, middle + shift + half + gap, row, false};
+            const Stretch clear{middle + shift - half - apart, middle + shift + half + apart, row, false};
+            // Nor over the foot of a leader still to come.
+            bool clearOfLeaders = true;
+            for (size_t k = 0; k < layout.Dimensions; ++k) {
+                const double foot = MiddleAlong(layout, k);
+                if (pending[k] && foot + leaderPad > s.From && foot - leaderPad < s.To)
+                    clearOfLeaders = false;
+            }
+            const bool last = row == kRaisedRows && shift == -slide;
+            if (!((room.Free(line, clear) && leaderFree && clearOfLeaders) || last))
+                continue;
+            room.Take(line, s);
+            for (int below = 1; below < row; ++below)
+                room.Take(line, {leader.From, leader.To, below, false});
+            PutValueAbove(d, layout.Extents[i], raised + (row - 1) * (layout.Tallest + gap), shift * direction);
+            return;
+        }
+    }
+}
+
+ASErr PlaceSeriesValues(SeriesLayout& layout, SeriesRoom& room) {
+    const size_t dimensions = layout.Dimensions;
     size_t order[kSeriesCapacity];
     bool pending[kSeriesCapacity] = {};
-    double middles[kSeriesCapacity] = {};
     for (size_t i = 0; i < dimensions; ++i) {
         order[i] = i;
-        middles[i] = (frame.AlongOf(dims[i].LineEnds[0]) + frame.AlongOf(dims[i].LineEnds[1])) / 2.0;
-        pending[i] = fits[i].Fit.ValueOutside;
+        pending[i] = layout.Fits[i].Fit.ValueOutside;
     }
     std::stable_sort(order, order + dimensions, [&](size_t a, size_t b) {
-        return std::abs(middles[a] - chainMiddle) > std::abs(middles[b] - chainMiddle);
+        return std::abs(MiddleAlong(layout, a) - layout.ChainMiddle) >
+               std::abs(MiddleAlong(layout, b) - layout.ChainMiddle);
     });
+    ASErr result = kNoErr;
     for (size_t at = 0; at < dimensions; ++at) {
         const size_t i = order[at];
-        StraightDimension& d = dims[i];
-        const bool valueOutside = fits[i].Fit.ValueOutside;
-        d.MarksOutside = fits[i].Fit.MarksOutside;
+        StraightDimension& d = layout.Dims[i];
+        d.MarksOutside = layout.Fits[i].Fit.MarksOutside;
         pending[i] = false;
-        if (!valueOutside) {
-            KeepError(result, DrawFittedStraightDimension(d, i));
-            continue;
-        }
-        const size_t line = chained ? 0 : i;
-        const double half = extents[i].HalfAlong(UprightAngle(d.LabelAngle) - frame.Angle());
-        const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
-        const double direction = ends[1] >= ends[0] ? 1.0 : -1.0;
-        bool placed = false;
-        for (const size_t end : {fits[i].End, 1 - fits[i].End}) {
-            // A chained neighbour's mark stands past a shared point.
-            // Past the origin, the marks of the other lines may stand there.
-            const bool neighbour = chained ? (end == 0 ? i > 0 : i + 1 < dimensions) : end == 0;
-            const double past = OutsideValueStart(d.MarksOutside || neighbour) + half;
-            const double centre = ends[end] + (end == 0 ? -direction : direction) * past;
-            const Stretch s{centre - half - gap, centre + half + gap, 0, false};
-            const bool originEnd = !chained && end == 0;
-            const size_t own[2] = {chained ? i : 0, i + 1};
-            if (room.Free(line, s, own) || originEnd) {
-                room.Take(line, s);
-                PutValueOutside(d, extents[i], end, past, 0.0);
-                // Standing beside the line on the side of the rows (away from the points), it fills the first.
-                const Vector2 away = Vector2(d.LineEnds[0]) - Vector2(d.Measured[0]);
-                const Vector2 off = Vector2(LabelCentre(d.LabelAt, d.LabelAngle)) - Vector2(d.LineEnds[0]);
-                if (away.X * off.X + away.Y * off.Y > 0.0)
-                    room.Take(line, {s.From, s.To, 1, false});
-                placed = true;
-                break;
-            }
-        }
-        // Staggered: in the first row where the value and its leader from the middle of its line are free. The
-        // value may slide along its row towards the nearer end of the chain, as far as its leader still meets
-        // it (at most up to its corner), which leaves the leaders of its inner neighbours clear; in a dense chain
-        // the rows so stack outward from the ends in, no row holding two values closer than a line's height.
-        const double middle = (ends[0] + ends[1]) / 2.0;
-        const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
-        const double outward = middle < chainMiddle ? -1.0 : 1.0;
-        const double slide = std::max(half - 2.0 * gap, 0.0) * outward;
-        const double tucked = (half + kLabelClearance * kLeaderTuck) * outward;
-        const double leaderPad = gap / 4.0;
-        const Stretch leader{middle - leaderPad, middle + leaderPad, 0, false};
-        // A value stands a line's height clear of the values already in its row (each holds the gap around
-        // it), so that two side by side never read as one text; a leader still passes the gap from them.
-        const double apart = std::max(gap, tallest - gap);
-        for (int row = 1; !placed && row <= kRaisedRows; ++row) {
-            bool leaderFree = true;
-            for (int below = 1; below < row; ++below)
-                leaderFree = leaderFree && room.Free(line, {leader.From, leader.To, below, false});
-            for (const double shift : {slide, half * outward, tucked, 0.0, -slide}) {
-                const Stretch s{middle + shift - half - gap, middle + shift + half + gap, row, false};
-                const Stretch clear{middle + shift - half - apart, middle + shift + half + apart, row, false};
-                // Nor over the foot of a leader still to come.
-                bool clearOfLeaders = true;
-                for (size_t k = 0; k < dimensions; ++k) {
-                    if (pending[k] && middles[k] + leaderPad > s.From && middles[k] - leaderPad < s.To)
-                        clearOfLeaders = false;
-                }
-                const bool last = row == kRaisedRows && shift == -slide;
-                if (placed || !((room.Free(line, clear) && leaderFree && clearOfLeaders) || last))
-                    continue;
-                room.Take(line, s);
-                for (int below = 1; below < row; ++below)
-                    room.Take(line, {leader.From, leader.To, below, false});
-                PutValueAbove(d, extents[i], raised + (row - 1) * (tallest + gap), shift * direction);
-                placed = true;
-            }
-        }
+        if (layout.Fits[i].Fit.ValueOutside && !PlaceValuePastEnd(layout, room, i))
+            StaggerValue(layout, room, i, pending);
+        // The line is cut around its own value, not the last one the series wrote.
+        FormatDimensionLength(LengthBetween(layout.Frame, SeriesFrom(layout, i), SeriesPointAt(i + 1)));
         KeepError(result, DrawFittedStraightDimension(d, i));
     }
-    // Every point's extension line: out to the chain's line, or to the line of the dimension that ends at it
-    // (the origin's to the farthest one).
-    const double overshoot = ExtensionOvershoot();
-    for (size_t k = 0; k < count && k < kSeriesCapacity; ++k) {
-        AIRealPoint lineEnd = frame.At(base, frame.AlongOf(SeriesPointAt(k)));
-        if (!chained)
-            lineEnd = k == 0 ? dims[dimensions - 1].LineEnds[0] : dims[k - 1].LineEnds[1];
-        KeepError(result, SeriesExtensionLine(k, options.ExtensionLines, SeriesPointAt(k), lineEnd, overshoot));
-    }
-    NameBuiltDimension(kind, chained ? LinearFamily::Chained : LinearFamily::FromOrigin);
-    gSeriesPointTable.SeriesRunningValue = static_cast<float>(running);
     return result;
 }
+
+ASErr DrawSeriesExtensionLines(const SeriesLayout& layout) {
+    const LinearFrame& frame = layout.Frame;
+    const double overshoot = ExtensionOvershoot();
+    ASErr result = kNoErr;
+    for (size_t k = 0; k < layout.Count && k < kSeriesCapacity; ++k) {
+        AIRealPoint lineEnd = frame.At(layout.Base, frame.AlongOf(SeriesPointAt(k)));
+        if (!layout.Chained)
+            lineEnd = k == 0 ? layout.Dims[layout.Dimensions - 1].LineEnds[0] : layout.Dims[k - 1].LineEnds[1];
+        KeepError(result,
+                  SeriesExtensionLine(k, layout.Options.ExtensionLines, SeriesPointAt(k), lineEnd, overshoot));
+    }
+    return result;
+}
+
+namespace {
 
 LinearOrientation LiveOrientation() {
     const int32_t kind = gCurrentOptions.DimensionOrientation;

@@ -57,7 +57,7 @@ ASErr DrawVerticalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AI
 // SeriesRunningValue takes the sum of the chained lengths, or the longest length measured from the first
 // point. A chained value that fits nowhere on the line stands in a row off it with a leader, the rows stacked
 // outward; with arrows, an inner point of a chain next to a span shorter than two end marks has one dot that
-// both spans share.
+// both spans share, every dot of the chain of one size. The phases are declared in SeriesLayout.h.
 ASErr DrawSeriesFromOriginOblique(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesFromOriginHorizontal(AIReal x, AIReal y, int32_t withEnds);
 ASErr DrawSeriesFromOriginVertical(AIReal x, AIReal y, int32_t withEnds);

@@ -10,6 +10,7 @@
 #include "dimension/AngleBuilders.h"
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
+#include "dimension/SeriesLayout.h"
 #include "dimension/Skeletons.h"
 #include "frame/ArrowHeads.h"
 #include "fit_fixture.h"
@@ -382,6 +383,160 @@ TEST_F(TightFit, EveryAngleValueReadsFromTheBottomOrTheRight) {
                     }
                 }
             }
+        }
+    }
+}
+
+TEST_F(TightFit, AnAngleArcAtASmallRadiusStaysInFrontOfTheVertexAndSoDoesItsValue) {
+    // Angles of 10 to 170 degrees and their re-entrant sides, arcs of radius 6 to 40, the cursor by either side,
+    // measured (sides 120 long) or made by a creation drag: the arc with its run-ons spans no more than its angle
+    // or a half turn, whichever is more, and the value's middle lies on the angle's side of the vertex.
+    gCurrentOptions.Decimals = 1;
+    for (int degrees = 10; degrees <= 170; degrees += 20) {
+        for (const bool reentrant : {false, true}) {
+            const double angle = degrees * kPi / 180.0;
+            const double sweep = reentrant ? angle - 2.0 * kPi : angle;
+            const double bisector = sweep / 2.0;
+            const std::vector<AIRealPoint> sides = {
+                {120.0f, 0.0f}, {0.0f, 0.0f},
+                {static_cast<AIReal>(120.0 * std::cos(angle)), static_cast<AIReal>(120.0 * std::sin(angle))}};
+            for (const double radius : {6.0, 8.0, 10.0, 12.0, 15.0, 20.0, 30.0, 40.0}) {
+                for (const double cursorTurn : {0.1, 0.9}) {
+                    for (const bool measured : {true, false}) {
+                        SCOPED_TRACE(std::to_string(degrees) + (reentrant ? " degrees re-entrant" : " degrees") +
+                                     ", radius " + std::to_string(radius) + ", cursor at " +
+                                     std::to_string(cursorTurn) + (measured ? ", measured" : ", created"));
+                        gMeasuredPoints.AnglePointB.p = measured ? sides[0] : AIRealPoint{};
+                        gMeasuredPoints.AnglePointA.p = measured ? sides[2] : AIRealPoint{};
+                        gMeasuredPoints.AngleFlip = reentrant ? 1 : 0;
+                        StartGroup();
+                        Doc().DrawPolyline(sides, false);
+                        ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
+                        gToolState.PressDragged = 1;
+                        gToolState.CursorPoint = {static_cast<AIReal>(radius * std::cos(cursorTurn * sweep)),
+                                                  static_cast<AIReal>(radius * std::sin(cursorTurn * sweep))};
+                        ASSERT_EQ(DrawAngleDimension(0.0f, 0.0f, static_cast<AIReal>(radius),
+                                                     static_cast<AIReal>(angle), 0.0f, Dim().AngleArcs, 0, 0, 0,
+                                                     0, 0),
+                                  kNoErr);
+                        if (!Live(Dim().LabelFrames[0])) continue; // the right angle's square
+                        const std::vector<P> arc = Trace(Dim().AngleArcs[0]);
+                        double spanned = 0.0;
+                        for (size_t k = 1; k < arc.size(); ++k) {
+                            spanned += std::abs(std::remainder(
+                                std::atan2(arc[k].y, arc[k].x) - std::atan2(arc[k - 1].y, arc[k - 1].x),
+                                2.0 * kPi));
+                        }
+                        EXPECT_LE(spanned, std::max(std::abs(sweep), kPi) + 1e-3);
+                        const P middle = LabelBox().Centre();
+                        EXPECT_GT(middle.x * std::cos(bisector) + middle.y * std::sin(bisector), 0.0)
+                            << LabelText() << " at " << middle.x << ", " << middle.y;
+                        ExpectValuesClear(1, measured ? sides : std::vector<AIRealPoint>{});
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST_F(TightFit, AHorizontalValueBesideAnInclinedLineStandsClearOfIt) {
+    // Lines 60 long at 0 to 180 degrees, the value past either end, pushed past the measured length or not,
+    // the text horizontal: no line or mark of the dimension runs through it, nor the measured line.
+    gCurrentOptions.HorizontalText = 1;
+    gCurrentOptions.Decimals = 2;
+    gCurrentOptions.SideTieLength = 20.0;
+    gDimensionValues.ExtensionLineReach = 24.0;
+    for (int degrees = 0; degrees <= 180; degrees += 15) {
+        const double a = degrees * kPi / 180.0;
+        const AIRealPoint first{0.0f, 0.0f};
+        const AIRealPoint second{static_cast<AIReal>(60.0 * std::cos(a)), static_cast<AIReal>(60.0 * std::sin(a))};
+        for (const int8_t position : {int8_t{1}, int8_t{2}}) {
+            for (const int16_t pushed : {int16_t{0}, int16_t{1}}) {
+                SCOPED_TRACE(std::to_string(degrees) + " degrees, past end " + std::to_string(position) +
+                             (pushed != 0 ? ", pushed past the length" : ""));
+                gToolState.LabelPosition = position;
+                gDimensionValues.SideTextFlag = pushed;
+                StartGroup();
+                ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+                Measure(first, second);
+                ASSERT_EQ(DrawParallelDimensionSideText(0, 0, 0), kNoErr);
+                ExpectValuesClear(1, {first, second});
+            }
+        }
+    }
+    gDimensionValues.SideTextFlag = 0;
+    gToolState.LabelPosition = 0;
+}
+
+TEST_F(TightFit, AValueBetweenItsMarksLeavesHalfAMarkOfLineBesideEach) {
+    // Lengths in the band where the value just fits between marks 9 long, single or the one dimension of a series
+    // from an origin: where the marks stay inside, each piece of line beside the value is at least 4.5 long.
+    gCurrentOptions.Decimals = 0;
+    for (double length = 30.0; length <= 70.0; length += 0.5) {
+        for (const bool series : {false, true}) {
+            SCOPED_TRACE(std::to_string(length) + (series ? " in a series from an origin" : " alone"));
+            const AIRealPoint first{0.0f, 0.0f}, second{static_cast<AIReal>(length), 0.0f};
+            StartGroup();
+            Doc().DrawPolyline({first, second}, false);
+            if (series) {
+                gSeriesPointTable.SeriesPoint[0].p = first;
+                gSeriesPointTable.SeriesPoint[1].p = second;
+                gToolState.ClickCount = 2;
+                ASSERT_EQ(TagSeriesArt(), kNoErr);
+                ASSERT_EQ(DrawSeriesFromOriginHorizontal(static_cast<AIReal>(length / 2.0), -20.0f, 0), kNoErr);
+            } else {
+                ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+                Measure(first, second);
+                ASSERT_EQ(DrawParallelDimensionWithTextGap(static_cast<AIReal>(length / 2.0), -20.0f, 0, 0, 0, 0,
+                                                           0),
+                          kNoErr);
+            }
+            ExpectValuesClear(1, {first, second});
+            // Skipped: the marks pointing in from outside, or the value past an end (the line not cut).
+            if (MeanH(Dim().EndMarks[0][0]) < 0.0 || Anchors(Dim().DimensionLineHalves[0]).empty()) continue;
+            for (AIArtHandle piece : {Dim().DimensionLines[0], Dim().DimensionLineHalves[0]}) {
+                const auto ends = Anchors(piece);
+                ASSERT_EQ(ends.size(), 2u);
+                EXPECT_GE(std::abs(ends[1].h - ends[0].h), 4.5 - 1e-3) << LabelText();
+            }
+        }
+    }
+}
+
+TEST_F(TightFit, TheDotsOfAChainShareOneSizeAndNoValueTouchesOne) {
+    // Chains of uneven spans, some shorter than two marks: every dot one size, laid out phase by phase as the
+    // series builder does; drawn, no value crosses a dot, a mark or a line.
+    ApplyArrowPreset(kNotchedArrowPreset);
+    const std::vector<std::vector<float>> chains = {
+        {2, 40, 5, 20, 3}, {3, 9, 2, 30}, {6, 1.5, 18, 4, 45, 2.5}, {12, 3, 3, 12}, {5, 25, 5, 25, 5}, {6, 34.25f, 6}};
+    for (const int16_t decimals : {int16_t{0}, int16_t{2}}) {
+        for (const std::vector<float>& spans : chains) {
+            std::string name = std::to_string(decimals) + " decimals, spans";
+            std::vector<AIRealPoint> points = {{0.0f, 0.0f}};
+            for (const float s : spans) {
+                points.push_back({points.back().h + s, 0.0f});
+                name += " " + std::to_string(s);
+            }
+            SCOPED_TRACE(name);
+            gCurrentOptions.Decimals = decimals;
+            StartGroup();
+            Doc().DrawPolyline(points, false);
+            for (size_t i = 0; i < points.size(); ++i) gSeriesPointTable.SeriesPoint[i].p = points[i];
+            gToolState.ClickCount = static_cast<int16_t>(points.size());
+            ASSERT_EQ(TagSeriesArt(), kNoErr);
+            const AIRealPoint cursor{points.back().h / 2.0f, -25.0f};
+            SeriesLayout layout = StartSeriesLayout(kHorizontalDimension, true, cursor, 0);
+            ASSERT_EQ(MeasureSeriesValues(layout), kNoErr);
+            LaySeriesLines(layout);
+            PlaceChainDots(layout);
+            double size = 0.0;
+            for (size_t i = 0; i < layout.Dimensions; ++i) {
+                if (layout.Dims[i].Ends[1] != LineEnd::Dot) continue;
+                if (size == 0.0) size = layout.Dims[i].DotScale;
+                EXPECT_EQ(layout.Dims[i].DotScale, size) << "the dot after span " << i;
+            }
+            ASSERT_EQ(DrawSeriesChainHorizontal(cursor.h, cursor.v, 0), kNoErr);
+            ExpectValuesClear(spans.size(), points);
         }
     }
 }
