@@ -235,7 +235,7 @@ void DefaultNotify(ADMItemRef item, ADMNotifierRef notifier) { sADMItem->Default
 // A replica edit the user changed: its value becomes the working step, and the preview is redrawn.
 void TakeReplicaStep(ADMItemRef item, ADMNotifierRef notifier, const char* key, double& step) {
     if (!IsUserChange(notifier)) return;
-    step = HeldToSetting(key, FieldReal(item, step));
+    step = TakenSettingValue(item, step, key);
     InvalidateItems(item, {kBezierPreviewItem});
 }
 

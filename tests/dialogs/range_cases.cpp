@@ -14,6 +14,7 @@
 #include "editor_fixture.h"
 #include "frame/DialogOpeners.h"
 #include "frame/Settings.h"
+#include "frame/SettingRanges.h"
 #include "frame/SettingsTable.h"
 #include "panel/CustomScaleDialog.h"
 #include "panel/notify_fixture.h"
@@ -88,12 +89,12 @@ TEST_F(HeldNumbers, AHugeArcGapIsHeldToTheLongestGapAndKeepsTheArcsApart) {
     EXPECT_FLOAT_EQ(Item(kArcGapItem).value, 2.0f);
 }
 
-TEST_F(HeldNumbers, ARefusedArcRadiusPutsTheRadiusInForceBackIntoTheField) {
+// A radius of nothing draws nothing: it is held to the smallest radius that draws the arc.
+TEST_F(HeldNumbers, AnArcRadiusOfNothingIsTheSmallestThatDrawsTheArc) {
     MakeAngle();
-    const double inForce = gCurrentOptions.ArcRadius;
     ASSERT_EQ(EnterIn(kArcRadiusItem, "0"), kNoErr);
-    EXPECT_EQ(gCurrentOptions.ArcRadius, inForce);
-    EXPECT_FLOAT_EQ(Item(kArcRadiusItem).value, static_cast<float>(inForce));
+    EXPECT_EQ(gCurrentOptions.ArcRadius, kSmallestArcRadius);
+    EXPECT_FALSE(Anchors(gCurrentDimension.AngleArcs[0]).empty());
 }
 
 TEST_F(HeldNumbers, AHugeEndMarkSizeDrawsAnAngleDraggedOutAfterIt) {
@@ -156,11 +157,11 @@ TEST_F(HeldNumbers, ACustomScaleOfATenThousandthOverAHugeNumberLabelsWithItsUnit
     sim::TheDialogs().QueueModalResponder([](ADMDialogRef dialog) {
         EnterInDialog(dialog, 10, "0,0001");
         EnterInDialog(dialog, 12, "1e30");
-        EXPECT_EQ(DialogValue(dialog, 12), 1.0e6f);
+        EXPECT_EQ(DialogValue(dialog, 12), 1.0e8f);
         sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, 1));
     });
     OpenCustomScaleDialog();
-    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(1.0e6));
+    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(1.0e8));
     ASSERT_EQ(ChooseIn(kScalePopupItem, 27), kNoErr);
     ClickDrag({100, 0}, {100, 40});
     const std::string label = Text(gCurrentDimension.LabelFrames[0]);
