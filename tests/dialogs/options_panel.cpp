@@ -1,7 +1,10 @@
 // The option dialogs opened from the docked panel, and what their OKs change on it.
 #include "options_fixture.h"
 
+#include "frame/ArrowHeads.h"
 #include "panel/PanelState.h"
+#include "records/CurrentOptions.h"
+#include "simhost/Platform.h"
 #include "resources/ResourceIds.h"
 
 namespace optionstest {
@@ -35,6 +38,35 @@ TEST_F(FromThePanel, EachColourButtonOpensTheColourDialogWhoseOkRedrawsThem) {
         EXPECT_EQ(PanelData(kTextColourPictureItem).invalidations, textBefore + 1);
     }
     EXPECT_EQ(sim::TheLogs().modalRuns, (std::vector<std::string>{"ModèleBidon 16700", "ModèleBidon 16700"}));
+}
+
+// Each road from the panel to a modal dialog: a click (with the keys held) or a flyout entry, and the dialog run.
+TEST_F(FromThePanel, EachRoadOpensItsDialog) {
+    struct Road {
+        int32_t Item;
+        int32_t Entry;  // -1: a click
+        bool Alt;
+        const char* Modal;  // nullptr: none opens
+    };
+    const Road roads[] = {
+        {kLineColourItem, -1, false, "ModèleBidon 16700"},
+        {kADMMenuItemID, kFlyoutArrowEditorEntry, false, "bidon 17000"},
+        {kArrowShape4Item, -1, true, "bidon 17000"},  // the editor of the shape, as the button's tip says
+        {kArrowShape4Item, -1, false, nullptr},       // the shape it drew
+    };
+    for (const Road& road : roads) {
+        sim::TheLogs().modalRuns.clear();
+        sim::ThePlatform().SetKeyDown(VK_MENU, road.Alt);
+        if (road.Modal != nullptr) Dialogs().QueueModalResponder([](ADMDialogRef dialog) { Press(dialog, 2); });
+        ASSERT_EQ(road.Entry < 0 ? Dialogs().Click(PanelRef(road.Item)) : Dialogs().Choose(PanelRef(road.Item), road.Entry),
+                  kNoErr);
+        sim::ThePlatform().SetKeyDown(VK_MENU, false);
+        EXPECT_EQ(sim::TheLogs().modalRuns,
+                  road.Modal != nullptr ? std::vector<std::string>{road.Modal} : std::vector<std::string>{})
+            << road.Item << (road.Alt ? " with Alt" : "");
+        EXPECT_EQ(Dialogs().PendingResponders(), 0u) << road.Item;
+    }
+    EXPECT_EQ(gCurrentOptions.ArrowPreset, kCustomArrowPreset);
 }
 
 TEST_F(FromThePanel, TheFlyoutOpensTheOtherOptionsWhoseOkRedrawsTheDecimalsIndicator) {
