@@ -187,6 +187,10 @@ const RefusedCase kRefusedCases[] = {
     {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"\n"},
     {"path \"Trait\" 0,0 10,0\ntool \"Outil Segment\"\npanel click 555\n",
      "play.scn:3: no item 555 in the dialog \"Tavorine\"\n", "path \"Trait\" open"},
+    // The action that was to open the dialog was refused: the reason is said, not only logged.
+    {"dialog \"prefs\"\n    ok\nend\npanel choose -5 8\n",
+     "play.scn:4: no modal dialog opened for the actions of the dialog \"prefs\" written at line 1 (refused: item "
+     "-5: no enabled entry 8)\n"},
 };
 
 class RefusedCommand : public ::testing::TestWithParam<RefusedCase> {};
