@@ -288,16 +288,20 @@ TEST_F(HeldEditor, AHugeBezierPositionAndScaleStepAreHeldAndTheCurveStaysFinite)
     }
 }
 
-// The scale step has no bound in its field: a step of 150 is stored as typed.
-TEST_F(HeldEditor, AReplicaScaleStepBeyondAHundredIsStoredAsTyped) {
+// The scale step has no bound in its field: a step of 150 is stored as typed. A rotation step beyond a turn is
+// the same rotation within one.
+TEST_F(HeldEditor, AReplicaScaleStepBeyondAHundredIsStoredAsTypedAndARotationBeyondATurnWithinOne) {
     BezierClickAt({40, 40}, [](ADMDialogRef dialog) {
         Enter(dialog, kReplicaCountItem, "2");
         Enter(dialog, 291, "150");
         EXPECT_EQ(Data(dialog, 291).value, 150.0f);
+        Enter(dialog, 283, "-400");
+        EXPECT_NEAR(Data(dialog, 283).value, -40.0f, 1e-4f);
         Click(dialog, 1);
     });
     EXPECT_EQ(Written("GrosReducBez"), "150");
     EXPECT_EQ(gSettings.BezierReplicas.ScaleStep, 150.0);
+    EXPECT_NEAR(gSettings.BezierReplicas.RotationStep, -40.0 * 3.14159265358979323846 / 180.0, 1e-6);
 }
 
 }  // namespace

@@ -125,6 +125,8 @@ const EnteredField kEnteredFields[] = {
      "tool \"Outil Segment\"\ndialog \"e\"\n commit 10\n ok\nend\npanel choose 12 26\n"},
     {"DecalHBez", "1.23456789",
      "tool \"Outil Bézier\"\nmove 400,-250\ndown 400,-250\ndialog \"b\"\n commit 285\n ok\nend\nup 400,-250\n"},
+    {"RotRepBez", "0.123456789",
+     "tool \"Outil Bézier\"\nmove 400,-250\ndown 400,-250\ndialog \"b\"\n commit 283\n ok\nend\nup 400,-250\n"},
 };
 
 TEST(PreferenceFile, EnterWithNothingTypedInADialogFieldStoresTheValueAsItWas) {
