@@ -40,31 +40,17 @@ TEST_F(FromThePanel, EachColourButtonOpensTheColourDialogWhoseOkRedrawsThem) {
     EXPECT_EQ(sim::TheLogs().modalRuns, (std::vector<std::string>{"ModèleBidon 16700", "ModèleBidon 16700"}));
 }
 
-// Each road from the panel to a modal dialog: a click (with the keys held) or a flyout entry, and the dialog run.
-TEST_F(FromThePanel, EachRoadOpensItsDialog) {
-    struct Road {
-        int32_t Item;
-        int32_t Entry;  // -1: a click
-        bool Alt;
-        const char* Modal;  // nullptr: none opens
-    };
-    const Road roads[] = {
-        {kLineColourItem, -1, false, "ModèleBidon 16700"},
-        {kADMMenuItemID, kFlyoutArrowEditorEntry, false, "bidon 17000"},
-        {kArrowShape4Item, -1, true, "bidon 17000"},  // the editor of the shape, as the button's tip says
-        {kArrowShape4Item, -1, false, nullptr},       // the shape it drew
-    };
-    for (const Road& road : roads) {
+// The fourth end-mark shape's button: with Alt held it opens the arrow-head editor, as its tip says; without,
+// it chooses the shape.
+TEST_F(FromThePanel, TheFourthShapeButtonWithAltOpensTheArrowHeadEditor) {
+    for (const bool alt : {true, false}) {
         sim::TheLogs().modalRuns.clear();
-        sim::ThePlatform().SetKeyDown(VK_MENU, road.Alt);
-        if (road.Modal != nullptr) Dialogs().QueueModalResponder([](ADMDialogRef dialog) { Press(dialog, 2); });
-        ASSERT_EQ(road.Entry < 0 ? Dialogs().Click(PanelRef(road.Item)) : Dialogs().Choose(PanelRef(road.Item), road.Entry),
-                  kNoErr);
+        sim::ThePlatform().SetKeyDown(VK_MENU, alt);
+        if (alt) Dialogs().QueueModalResponder([](ADMDialogRef dialog) { Press(dialog, 2); });
+        ASSERT_EQ(Dialogs().Click(PanelRef(kArrowShape4Item)), kNoErr);
         sim::ThePlatform().SetKeyDown(VK_MENU, false);
-        EXPECT_EQ(sim::TheLogs().modalRuns,
-                  road.Modal != nullptr ? std::vector<std::string>{road.Modal} : std::vector<std::string>{})
-            << road.Item << (road.Alt ? " with Alt" : "");
-        EXPECT_EQ(Dialogs().PendingResponders(), 0u) << road.Item;
+        EXPECT_EQ(sim::TheLogs().modalRuns, alt ? std::vector<std::string>{"bidon 17000"} : std::vector<std::string>{});
+        EXPECT_EQ(Dialogs().PendingResponders(), 0u);
     }
     EXPECT_EQ(gCurrentOptions.ArrowPreset, kCustomArrowPreset);
 }
