@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "dimension/DimensionFit.h"
+#include "frame/SettingsTable.h"
 #include "host/Types.h"
 
 // The distances that shape a dimension, in artwork points.
@@ -35,7 +36,7 @@ constexpr double kArcHandleFactor = 4.0 / 3.0;
 // The largest sweep one cubic of an arc path covers, radians (a quarter turn).
 constexpr double kMaxArcPieceSweep = 1.5707963267948966;
 // Sweeps and lengths below this count as nothing: no arc, no line.
-constexpr double kNegligibleLength = 1e-4;
+constexpr double kNegligibleLength = kShortestDrawnLength;
 
 // A corner anchor at `p` with both handles on it.
 AIPathSegment CornerSegment(AIRealPoint p);

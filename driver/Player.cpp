@@ -159,6 +159,16 @@ std::string DialogName(ADMDialogRef dialog) {
     return data != nullptr ? data->name : std::string("?");
 }
 
+// A dialog as a script's reader knows it: by the label of its block and its title (several dialogs share one
+// modal name), or the panel by its name.
+std::string DialogCalled(ADMDialogRef dialog, const std::string& label) {
+    if (label.empty())
+        return "the dialog \"" + DialogName(dialog) + "\"";
+    const sim::DialogData* data = sim::TheDialogs().Dialog(dialog);
+    const std::string titled = data != nullptr && !data->title.empty() ? " (title \"" + OneLine(data->title) + "\")" : "";
+    return "the dialog \"" + label + "\"" + titled;
+}
+
 std::vector<AIPathSegment> Segments(const PathCommand& path) {
     std::vector<AIPathSegment> segments;
     for (const AnchorSpec& anchor : path.anchors)
@@ -461,11 +471,12 @@ void Player::LogUnanswered(ADMDialogRef dialog) {
     log_.Append("dialog \"" + OneLine(title) + "\" cancelled: the script gave it no dialog block");
 }
 
-void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCommand& action) {
+void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCommand& action,
+                      const std::string& label) {
     sim::DialogManager& dialogs = sim::TheDialogs();
     const ADMItemRef item = dialogs.FindItem(dialog, action.item);
     if (item == nullptr)
-        Fail(command, "no item " + std::to_string(action.item) + " in the dialog \"" + DialogName(dialog) + "\"");
+        Fail(command, "no item " + std::to_string(action.item) + " in " + DialogCalled(dialog, label));
     LogNotifications();
     const HeldKeys held(action.keys);
     const int32_t modifiers = TrackerModifiers(action.keys);
@@ -510,14 +521,15 @@ void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCom
     else if (action.kind == ItemCommand::Kind::Commit || action.kind == ItemCommand::Kind::Enter)
         why = "the text does not read as a number; the field keeps " +
               (data != nullptr ? "\"" + data->text + "\"" : std::string("its value"));
-    log_.Append("refused: item " + std::to_string(action.item) + ": " + why);
+    lastRefusal_ = "refused: item " + std::to_string(action.item) + ": " + why;
+    log_.Append(lastRefusal_);
 }
 
 void Player::PlayPanel(const Command& command, const PanelCommand& panel) {
     const ADMDialogRef dialog = sim::TheDialogs().FindDialog(kPanelDialogName);
     if (dialog == nullptr)
         Fail(command, "the panel does not exist");
-    PlayItem(command, dialog, panel.item);
+    PlayItem(command, dialog, panel.item, std::string());
 }
 
 void Player::PlayPicture(const Command& command, const PictureCommand& picture, ADMDialogRef dialog,
@@ -571,7 +583,7 @@ void Player::PlayDialogSteps(ADMDialogRef dialog, const DialogCommand& actions) 
 void Player::PlayDialogStep(ADMDialogRef dialog, const DialogCommand& actions, const Command& step) {
     log_.Append("dialog \"" + actions.label + "\" " + std::to_string(step.line) + ": " + step.text);
     if (const auto* item = std::get_if<ItemCommand>(&step.action)) {
-        PlayItem(step, dialog, *item);
+        PlayItem(step, dialog, *item, actions.label);
     } else if (const auto* picture = std::get_if<PictureCommand>(&step.action)) {
         PlayPicture(step, *picture, dialog, actions.label);
     } else if (const auto* nested = std::get_if<DialogCommand>(&step.action)) {
@@ -582,15 +594,18 @@ void Player::PlayDialogStep(ADMDialogRef dialog, const DialogCommand& actions, c
             Fail(step, "the dialog \"" + actions.label + "\" has already closed");
         ItemCommand click;
         click.item = end->ok ? data->defaultItemID : data->cancelItemID;
-        PlayItem(step, dialog, click);
+        PlayItem(step, dialog, click, actions.label);
     }
 }
 
 void Player::CheckDialogsPlayed(const Command& command) {
+    // What the dialog manager refused in this command is why a dialog did not open, when none did.
+    const std::string refusal = lastRefusal_.empty() ? std::string() : " (" + lastRefusal_ + ")";
+    lastRefusal_.clear();
     for (const auto& queued : queuedDialogs_) {
         if (!queued->played)
             Fail(command, "no modal dialog opened for the actions of the dialog \"" + queued->label +
-                              "\" written at line " + std::to_string(queued->line));
+                              "\" written at line " + std::to_string(queued->line) + refusal);
     }
     queuedDialogs_.clear();
     if (!dialogFailure_.empty()) {

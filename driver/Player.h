@@ -54,8 +54,9 @@ class Player {
     void PlayPicture(const Command& command, const PictureCommand& picture, ADMDialogRef dialog,
                      const std::string& dialogName);
     void PlayDialog(const Command& command, const DialogCommand& dialog);
-    // Plays one action on an item of `dialog`; false (logged) when the dialog manager refused it.
-    void PlayItem(const Command& command, ADMDialogRef dialog, const ItemCommand& item);
+    // Plays one action on an item of `dialog`, which the script calls `label` (empty: the panel); a refusal of
+    // the dialog manager is logged and kept for the command's failure, if it fails.
+    void PlayItem(const Command& command, ADMDialogRef dialog, const ItemCommand& item, const std::string& label);
     // The queued actions of a modal dialog, played while it runs.
     void PlayDialogSteps(ADMDialogRef dialog, const DialogCommand& actions);
     void PlayDialogStep(ADMDialogRef dialog, const DialogCommand& actions, const Command& step);
@@ -86,6 +87,7 @@ class Player {
     };
     std::vector<std::shared_ptr<QueuedDialog>> queuedDialogs_;
     std::string dialogFailure_;           // the first failure inside a modal dialog, reported once it has closed
+    std::string lastRefusal_;             // what the dialog manager last refused in the command under way
     size_t notificationsLogged_ = 0;
     std::map<std::string, int> pictures_; // pictures written per file stem, for the numbering of later ones
 };

@@ -1,5 +1,6 @@
 // tavorine-host: plays the host for the plug-in module. Starts the stand-in host, loads the module, plays a
 // scenario script as the user and writes the document, its tree, the host's log and the preference file.
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -64,29 +65,40 @@ std::string ReadOptions(int argc, char** argv, Options& options) {
     return options.scenario.empty() ? "no scenario" : "";
 }
 
-// True when `path` is a file that opens for reading.
-bool Readable(const std::string& path) {
+
+// Why `path` is no file that opens for reading; empty when it is one.
+std::string Unreadable(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && std::ifstream(path, std::ios::binary).is_open();
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return error && error != std::errc::no_such_file_or_directory ? error.message() : "there is no such file";
+    if (std::filesystem::is_directory(status))
+        return "it is a folder";
+    if (!std::filesystem::is_regular_file(status))
+        return "it is no ordinary file";
+    errno = 0;
+    if (!std::ifstream(path, std::ios::binary).is_open())
+        return errno != 0 ? std::generic_category().message(errno) : "it does not open for reading";
+    return "";
 }
 
-// The whole file, or false when it cannot be read.
-bool ReadFile(const std::string& path, std::string& text) {
-    if (!Readable(path))
-        return false;
+// The whole file, or why it cannot be read.
+std::string ReadFile(const std::string& path, std::string& text) {
+    if (std::string why = Unreadable(path); !why.empty())
+        return why;
     std::ifstream file(path, std::ios::binary);
     std::ostringstream contents;
     contents << file.rdbuf();
     if (!file.good() && !file.eof())
-        return false;
+        return "the read failed";
     text = contents.str();
-    return true;
+    return "";
 }
 
 // Loads the preference file into the store. A missing or unreadable file is a first run (an empty store);
 // a corrupt one is reported and false is answered, the file left as it is.
 bool LoadPreferences(const std::string& path) {
-    if (!Readable(path))
+    if (!Unreadable(path).empty())
         return true;
     const sim::PrefLoadOutcome outcome = sim::ThePreferences().Load(path);
     if (outcome.result != sim::PrefLoadResult::Corrupt)
@@ -151,8 +163,8 @@ bool MakeOutputFolder(const std::string& folder) {
 
 int Run(const Options& options) {
     std::string text;
-    if (!ReadFile(options.scenario, text)) {
-        std::cerr << "tavorine-host: cannot read the scenario " << options.scenario << "\n";
+    if (const std::string why = ReadFile(options.scenario, text); !why.empty()) {
+        std::cerr << "tavorine-host: cannot read the scenario " << options.scenario << ": " << why << "\n";
         return kExitFailure;
     }
     driver::Scenario scenario;

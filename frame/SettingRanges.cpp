@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
@@ -43,6 +44,30 @@ ASErr WriteHeldSegments(AIArtHandle path, const AIPathSegment* segments, int16_t
     return sAIPath->SetPathSegments(path, first, n, held);
 }
 
+// Points in one unit of a length field's unit; 1 for a field that holds the number it shows.
+double PointsPerFieldUnit(int32_t units) {
+    switch (units) {
+        case kADMInchUnits: return 72.0;
+        case kADMMillimeterUnits: return 72.0 / 25.4;
+        case kADMCentimeterUnits: return 720.0 / 25.4;
+        case kADMPicaUnits: return 12.0;
+        default: return 1.0;
+    }
+}
+
+// The decimals a field shows when its precision asks for as many as the value needs.
+constexpr int32_t kMostFieldDecimals = 4;
+
+// Half the last decimal the field shows, as the field holds its value: a value read back from the field's text
+// within it of the one shown is the one shown.
+double FieldResolution(ADMItemRef item) {
+    int32_t units = kADMNoUnits, precision = -1;
+    if (sADMItem->GetUnits(item, &units) != kNoErr) units = kADMNoUnits;
+    if (sADMItem->GetPrecision(item, &precision) != kNoErr || precision < 0 || precision > kMostFieldDecimals)
+        precision = kMostFieldDecimals;
+    return 0.5 * std::pow(10.0, -precision) * PointsPerFieldUnit(units);
+}
+
 }  // namespace
 
 bool IsFinitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
@@ -69,6 +94,29 @@ ASErr WriteSegmentsOnCanvas(AIArtHandle path, const AIPathSegment* segments, int
                           : WriteHeldSegments(path, segments, first, n);
     }
     return result;
+}
+
+void ScaleTermText(char* text, size_t size, double term) {
+    // Whole numbers print in full up to where a double stops holding every one of them.
+    constexpr double kLargestWholeTerm = 1.0e15;
+    if (std::isfinite(term) && term == std::trunc(term) && std::fabs(term) <= kLargestWholeTerm)
+        std::snprintf(text, size, "%.0f", term);
+    else
+        std::snprintf(text, size, "%g", term);
+}
+
+void ScaleText(char* text, size_t size, double numerator, double denominator) {
+    char first[kScaleTermTextSize] = "", second[kScaleTermTextSize] = "";
+    ScaleTermText(first, sizeof first, numerator);
+    ScaleTermText(second, sizeof second, denominator);
+    std::snprintf(text, size, "%s/%s", first, second);
+}
+
+void RaiseScaleTerms(double& numerator, double& denominator) {
+    const double smaller = std::min(numerator, denominator);
+    if (!(smaller > 0.0) || smaller >= 1.0) return;
+    numerator = std::min(numerator / smaller, kLargestScaleTerm);
+    denominator = std::min(denominator / smaller, kLargestScaleTerm);
 }
 
 int32_t RoundedInt32(double value, int32_t fallback) { return CheckedInt32(std::round(value), fallback); }
@@ -116,6 +164,26 @@ double FieldReal(ADMItemRef item, double fallback) {
     return value;
 }
 
+double KeptFieldValue(ADMItemRef item, double shown) {
+    const double value = FieldReal(item, shown);
+    if (item != nullptr && sADMItem != nullptr && std::abs(value - shown) <= FieldResolution(item)) return shown;
+    return value;
+}
+
+double TakenFieldValue(ADMItemRef item, double shown, const RealRange& range) {
+    const double value = KeptFieldValue(item, shown);
+    if (value == shown) return shown;
+    const double held = HeldToRange(value, range, shown);
+    if (held != value && item != nullptr && sADMItem != nullptr)
+        sADMItem->SetFloatValue(item, static_cast<float>(held));
+    return held;
+}
+
+double TakenSettingValue(ADMItemRef item, double shown, const char* key) {
+    const SettingEntry* entry = EntryOfType(key, SettingType::Real);
+    return entry != nullptr ? TakenFieldValue(item, shown, entry->Reals) : KeptFieldValue(item, shown);
+}
+
 int32_t FieldInt32(ADMItemRef item, int32_t fallback) { return RoundedInt32(FieldReal(item, fallback), fallback); }
 
 void ShowWholeNumber(ADMItemRef item, int32_t value) {
@@ -128,7 +196,9 @@ void ShowWholeNumber(ADMItemRef item, int32_t value) {
 
 void BoundFieldTo(ADMItemRef item, const RealRange& range, double fieldPerStored) {
     if (item == nullptr || sADMItem == nullptr) return;
-    double low = range.Minimum * fieldPerStored, high = range.Maximum * fieldPerStored;
+    // A direction is taken modulo its turn by whoever reads the field: the field itself holds any number.
+    const RealRange bounds = range.Turn > 0.0 ? RealRange{-kWidestFieldBound, kWidestFieldBound} : range;
+    double low = bounds.Minimum * fieldPerStored, high = bounds.Maximum * fieldPerStored;
     if (low > high) std::swap(low, high);
     float minimum = -static_cast<float>(kWidestFieldBound), maximum = static_cast<float>(kWidestFieldBound);
     if (sADMItem->GetMinFloatValue(item, &minimum) != kNoErr || !std::isfinite(minimum))

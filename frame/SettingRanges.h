@@ -20,6 +20,24 @@ constexpr int32_t kMaxRememberedPoints = 1000;
 // The highest index of a font, and the largest step from one font to another: a host counts its fonts in 16 bits.
 constexpr int32_t kMaxFontIndex = 32767;
 
+// The largest term of a scale, drawn or custom: a map's 1:100 000 000 (a whole number a float field holds
+// exactly, and that ScaleTermText prints whole).
+constexpr double kLargestScaleTerm = 1.0e8;
+
+// The smallest radius of an angle's arc that draws it: the shortest drawn length, with room for its rounding
+// to single precision.
+constexpr double kSmallestArcRadius = kShortestDrawnLength * 1.000001;
+
+// A scale term as a label shows it: a whole number in full (1 over 100000000 is no "1e+08"), any other with
+// "%g". A buffer of kScaleTermTextSize holds any term; ScaleText joins two with "/".
+constexpr size_t kScaleTermTextSize = 32;
+void ScaleTermText(char* text, size_t size, double term);
+void ScaleText(char* text, size_t size, double numerator, double denominator);
+
+// A scale with a term below 1 as the same ratio with both terms at least 1 (0.5/1 is 1/2), each then held to
+// kLargestScaleTerm: the drawn scale's terms are read at least 1.
+void RaiseScaleTerms(double& numerator, double& denominator);
+
 // Stroke widths and dash lengths, in points: the range of "Epaisseur" and the widths a dimension's art takes.
 constexpr RealRange kStrokeWidthRange{0.0, 1000.0};
 
@@ -71,6 +89,14 @@ double HeldToRange(double value, const RealRange& range, double fallback);
 // field cannot be read or holds no number.
 double FieldReal(ADMItemRef item, double fallback);
 int32_t FieldInt32(ADMItemRef item, int32_t fallback);
+// A numeric field's value as Enter left it: `shown` itself while the field still shows it (Enter with nothing
+// typed takes back the value in force, not its text rounded to the decimals shown), else the field's value.
+double KeptFieldValue(ADMItemRef item, double shown);
+// The same, a new value held to `range` (a direction taken within its turn); the field then shows the value
+// held when it differs from the one typed.
+double TakenFieldValue(ADMItemRef item, double shown, const RealRange& range);
+// The same with the range of a real setting (an unknown key: no range).
+double TakenSettingValue(ADMItemRef item, double shown, const char* key);
 // Shows `value` in a whole-number field that holds anything else: a decimal or a number past its bounds typed
 // there, once the value in force is known.
 void ShowWholeNumber(ADMItemRef item, int32_t value);

@@ -26,13 +26,15 @@ constexpr RealRange kEndMarkPercent{0.0, 1000.0};
 // Label body size, in points.
 constexpr RealRange kTextSize{0.1, 1296.0};
 // Scale terms: below 1 the read rules give 1; the custom ones fall back to 1 below a ten-thousandth (0: no
-// custom scale). Both reach a million, so that a map's scale (1:25 000, 1:1 000 000) can be set either way.
-constexpr double kLargestScaleTerm = 1.0e6;
+// custom scale). Both reach kLargestScaleTerm, so that a map's scale can be set either way.
 constexpr RealRange kScale{1.0, kLargestScaleTerm};
 constexpr RealRange kCustomScale{0.0, kLargestScaleTerm};
-constexpr RealRange kDegrees{-360.0, 360.0};
-constexpr RealRange kTurnRadians{-2.0 * kPi, 2.0 * kPi};
-constexpr RealRange kHalfTurnRadians{-kPi, kPi};
+// Directions: a value beyond a turn is the same direction within one.
+constexpr RealRange kDegrees{-360.0, 360.0, 360.0};
+constexpr RealRange kTurnRadians{-2.0 * kPi, 2.0 * kPi, 2.0 * kPi};
+constexpr RealRange kHalfTurnRadians{-kPi, kPi, 2.0 * kPi};
+// The angle's radius: the smallest that draws an arc, so that no click draws nothing.
+constexpr RealRange kArcRadius{kSmallestArcRadius, kLongestDrawingLength};
 constexpr RealRange kArrowTipDegrees{0.0, 90.0};
 constexpr RealRange kPercentChannel{0.0, 100.0};
 constexpr RealRange kByteChannel{0.0, 255.0};
@@ -112,7 +114,7 @@ const SettingEntry kSettingsTable[] = {
     Whole("NombreSouvenirsPrefs", 20, &s.RememberedPointCount, Between(2, kMaxRememberedPoints)),
     Flag("Magnetisme", 1, &s.Magnetism),
     Number("Ligne", 34.01574803, &s.CircleTieLength),
-    Number("Rayon", 34.01574803, &s.ArcRadius),
+    Number("Rayon", 34.01574803, &s.ArcRadius, kArcRadius),
     Whole("NbDivBez", 3, &s.DivisionCount, Between(1, kMaxDivisionCount)),
     Whole("PartRayTanBez", 0, &s.BezierMode, Between(0, 2)),
     Flag("BoutsBez", 1, &s.DivisionEndTicks),

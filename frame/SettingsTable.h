@@ -1,6 +1,7 @@
 // The one table of stored settings: key, type, built-in default and the variable that holds the value.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <span>
 
@@ -27,15 +28,26 @@ struct IntegerRange {
 // The longest length a drawing can use, in points: the widest artboard a host lays out (227 inches).
 constexpr double kLongestDrawingLength = 16383.0;
 
+// The shortest length a drawing draws, in points: a path, arc or radius below it is not drawn.
+constexpr double kShortestDrawnLength = 1e-4;
+
 // The range a real setting is held to when read: the values a drawing can use. A stored value outside it takes
-// the nearest end; by default a signed length.
+// the nearest end; by default a signed length. A direction (an orientation, an angular offset) has a turn: a
+// value beyond it is the same direction within one turn, on the side of its sign, not the nearest end.
 struct RealRange {
     double Minimum = -kLongestDrawingLength;
     double Maximum = kLongestDrawingLength;
+    double Turn = 0.0;  // a direction's full turn, in the setting's unit; 0 for anything else
 };
 
-// A finite real held to the range.
-constexpr double ClampToRange(double value, const RealRange& range) {
+// A finite real held to the range: a direction taken modulo its turn (keeping its sign, then by a turn more or
+// less into the range), anything else to the nearest end. An infinite direction has no direction: 0.
+inline double ClampToRange(double value, const RealRange& range) {
+    if (range.Turn > 0.0) {
+        value = std::isfinite(value) ? std::fmod(value, range.Turn) : 0.0;
+        if (value > range.Maximum) value -= range.Turn;
+        if (value < range.Minimum) value += range.Turn;
+    }
     return value < range.Minimum ? range.Minimum : value > range.Maximum ? range.Maximum : value;
 }
 

@@ -32,12 +32,12 @@ std::string WrittenTwice(const std::map<PreferenceStore::Key, sim::PrefValue>& v
     return first;
 }
 
-// Every real setting the plug-in holds is a number a drawing can use.
+// Every real setting the plug-in holds is a number a drawing can use: within its setting's range.
 void CheckHeldReals() {
     for (const SettingEntry& entry : SettingsTable()) {
         if (entry.Type != SettingType::Real) continue;
         const double value = *static_cast<const double*>(entry.Address);
-        if (!std::isfinite(value) || std::fabs(value) > kLongestDrawingLength * 100.0) __builtin_trap();
+        if (!std::isfinite(value) || value < entry.Reals.Minimum || value > entry.Reals.Maximum) __builtin_trap();
     }
 }
 

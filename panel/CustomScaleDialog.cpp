@@ -132,7 +132,7 @@ void MakeItem(ADMDialogRef dialog, const DialogItem& desc) {
 // A term typed into a field; false for one the scale cannot take (the field keeps the last good one).
 bool TakeTerm(ADMItemRef item, ADMNotifierRef notifier, const char* key, double& term) {
     if (!IsUserChange(notifier)) return false;
-    const double value = FieldReal(item, term);
+    const double value = KeptFieldValue(item, term);
     if (value < kSmallestTerm) return false;
     term = HeldToSetting(key, value);
     ADMDialogRef dialog = nullptr;
@@ -149,9 +149,9 @@ void KeepBounds(ADMItemRef item) {
 }  // namespace
 
 std::string CustomScaleConversionText(int32_t unit, double numerator, double denominator) {
-    char ratio[32] = "";
+    char ratio[kScaleTermTextSize] = "";
     if (numerator != 0.0 && std::isfinite(denominator / numerator))
-        std::snprintf(ratio, sizeof ratio, "%g", denominator / numerator);
+        ScaleTermText(ratio, sizeof ratio, denominator / numerator);
     std::string text = ratio;
     if (const size_t point = text.find('.'); point != std::string::npos && gSettings.DecimalSeparator == ',')
         text[point] = ',';

@@ -3,7 +3,9 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/Naming.h"
 #include "frame/ArrowHeads.h"
+#include "frame/DialogOpeners.h"
 #include "frame/Settings.h"
+#include "host/Platform.h"
 #include "panel/PanelEditing.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
@@ -45,7 +47,14 @@ void ChooseArrowShape(ADMNotifierRef notifier, int32_t preset) {
 void ArrowShape1Notify(ADMItemRef, ADMNotifierRef notifier) { ChooseArrowShape(notifier, kNotchedArrowPreset); }
 void ArrowShape2Notify(ADMItemRef, ADMNotifierRef notifier) { ChooseArrowShape(notifier, kOpenArrowPreset); }
 void ArrowShape3Notify(ADMItemRef, ADMNotifierRef notifier) { ChooseArrowShape(notifier, kTriangleArrowPreset); }
-void ArrowShape4Notify(ADMItemRef, ADMNotifierRef notifier) { ChooseArrowShape(notifier, kCustomArrowPreset); }
+// With Alt held, the fourth shape's button opens the arrow-head editor that draws that shape, as its tip says.
+void ArrowShape4Notify(ADMItemRef, ADMNotifierRef notifier) {
+    if (IsUserChange(notifier) && GetAsyncKeyState(VK_MENU) != 0) {
+        OpenModalDialog(ModalDialog::ArrowEditor);
+        return;
+    }
+    ChooseArrowShape(notifier, kCustomArrowPreset);
+}
 
 void ArrowsPointsNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;

@@ -1,8 +1,6 @@
 // The range of every numeric field of the panel: the range of the setting whose live value it edits, or, for a
 // live value no key stores, the lengths a drawing can use. Set as the field's minimum and maximum when the
 // field is made, and held by the notifiers before a live value changes.
-#include <cmath>
-
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
@@ -26,7 +24,7 @@ constexpr RealRange kArcCount{1.0, static_cast<double>(kAngleArcCapacity)};
 constexpr double kLongestArcGap = static_cast<double>(static_cast<int32_t>(kLongestDrawingLength) /
                                                       static_cast<int32_t>(kAngleArcCapacity - 1));
 constexpr RealRange kArcGap{0.0, kLongestArcGap};
-constexpr RealRange kHalfTurnDegrees{-180.0, 180.0};
+constexpr RealRange kHalfTurnDegrees{-180.0, 180.0, 360.0};
 
 constexpr PanelFieldRange kPanelFieldRanges[] = {
     {kLineWidthItem, "Epaisseur", {}},
@@ -63,30 +61,6 @@ int32_t IdOf(ADMItemRef item) {
     return id;
 }
 
-// Points in one unit of a length field's unit; 1 for a field that holds the number it shows.
-double PointsPerFieldUnit(int32_t units) {
-    switch (units) {
-        case kADMInchUnits: return 72.0;
-        case kADMMillimeterUnits: return 72.0 / 25.4;
-        case kADMCentimeterUnits: return 720.0 / 25.4;
-        case kADMPicaUnits: return 12.0;
-        default: return 1.0;
-    }
-}
-
-// The decimals a field shows when its precision asks for as many as the value needs.
-constexpr int32_t kMostFieldDecimals = 4;
-
-// Half the last decimal the field shows, as the field holds its value: a value read back from the field's text
-// within it of the one shown is the one shown.
-double FieldResolution(ADMItemRef item) {
-    int32_t units = kADMNoUnits, precision = -1;
-    if (sADMItem->GetUnits(item, &units) != kNoErr) units = kADMNoUnits;
-    if (sADMItem->GetPrecision(item, &precision) != kNoErr || precision < 0 || precision > kMostFieldDecimals)
-        precision = kMostFieldDecimals;
-    return 0.5 * std::pow(10.0, -precision) * PointsPerFieldUnit(units);
-}
-
 }  // namespace
 
 bool PanelFieldRangeOf(int32_t itemID, RealRange& range) {
@@ -103,10 +77,8 @@ void BoundPanelField(ADMItemRef item, int32_t itemID) {
 
 double HeldPanelValue(ADMItemRef item, double fallback) {
     RealRange range;
-    const double value = FieldReal(item, fallback);
-    // Enter with nothing typed takes back the value the field shows: the one in force, not its rounded text.
-    if (item != nullptr && std::abs(value - fallback) <= FieldResolution(item)) return fallback;
-    return PanelFieldRangeOf(IdOf(item), range) ? HeldToRange(value, range, fallback) : value;
+    return PanelFieldRangeOf(IdOf(item), range) ? TakenFieldValue(item, fallback, range)
+                                                : KeptFieldValue(item, fallback);
 }
 
 int32_t HeldPanelInt(ADMItemRef item, int32_t fallback) {

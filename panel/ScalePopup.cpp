@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMEntrySuite.h"
@@ -73,7 +74,7 @@ void SetCustomScaleEntry(ADMItemRef popup) {
     const double denominator = gSettings.CustomScaleDenominator;
     char text[kCustomTextSize] = "…/…";
     const bool usable = numerator != 0.0 && denominator != 0.0;
-    if (usable) std::snprintf(text, sizeof text, "%g/%g", numerator, denominator);
+    if (usable) ScaleText(text, sizeof text, numerator, denominator);
     ADMListRef list = nullptr;
     ADMEntryRef entry = nullptr;
     if (popup == nullptr || sADMItem->GetList(popup, &list) != kNoErr ||

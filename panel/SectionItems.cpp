@@ -108,8 +108,6 @@ void SetUpCircleAngle(ADMItemRef item) {
     }
     sADMItem->SetUnits(item, kADMDegreeUnits);
     sADMItem->ShowUnits(item, 1);
-    sADMItem->SetMaxFloatValue(item, 180.0f);
-    sADMItem->SetMinFloatValue(item, -180.0f);
     sADMItem->SetFloatValue(item, sAIRealMath->AIRadianToDegree(gToolState.CircleLabelAngle));
 }
 

@@ -307,14 +307,10 @@ void ArcGapNotify(ADMItemRef item, ADMNotifierRef notifier) {
     RedrawAngle();
 }
 
-// A radius of nothing is refused: the field shows the radius in force again.
+// A radius of nothing is held by the setting's range to the smallest that draws the arc.
 void ArcRadiusNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    const double radius = HeldPanelValue(PanelItem(kArcRadiusItem), gCurrentOptions.ArcRadius);
-    if (radius > 0.0)
-        gCurrentOptions.ArcRadius = radius;
-    else
-        ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
+    gCurrentOptions.ArcRadius = HeldPanelValue(PanelItem(kArcRadiusItem), gCurrentOptions.ArcRadius);
     RedrawAngle();
 }
 

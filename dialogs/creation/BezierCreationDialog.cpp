@@ -176,8 +176,8 @@ void SetUpItem(ADMItemRef item, int32_t id) {
             break;
         case kReplicaCountDragItem: sADMItem->SetMask(item, kReplicaDragMask); break;
         case kRotationEdit:
+            // No bounds: a rotation beyond a turn is taken within one when read.
             SetupSpin(item, kADMDegreeUnits, 1.0f, 10.0f);
-            SetRange(item, -kReplicaLimit, kReplicaLimit);
             BoundFieldToSetting(item, "RotRepBez", 180.0 / kSinglePi);
             r.RotationStep = gSettings.BezierReplicas.RotationStep;
             sADMItem->SetFloatValue(item, ReplicaRotationDegrees(r.RotationStep));
@@ -235,7 +235,7 @@ void DefaultNotify(ADMItemRef item, ADMNotifierRef notifier) { sADMItem->Default
 // A replica edit the user changed: its value becomes the working step, and the preview is redrawn.
 void TakeReplicaStep(ADMItemRef item, ADMNotifierRef notifier, const char* key, double& step) {
     if (!IsUserChange(notifier)) return;
-    step = HeldToSetting(key, FieldReal(item, step));
+    step = TakenSettingValue(item, step, key);
     InvalidateItems(item, {kBezierPreviewItem});
 }
 
@@ -284,9 +284,15 @@ void BezierReplicaCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void BezierReplicaRotationNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    const double degrees = FieldReal(item, ReplicaRotationDegrees(gBezierEditReplicas.RotationStep));
-    gBezierEditReplicas.RotationStep =
-        HeldToSetting("RotRepBez", sAIRealMath->AIDegreeToRadian(static_cast<AIReal>(degrees)));
+    // Enter with nothing typed keeps the step in force; a new one is taken within a turn and shown as taken.
+    const float shown = ReplicaRotationDegrees(gBezierEditReplicas.RotationStep);
+    const double degrees = KeptFieldValue(item, shown);
+    if (degrees != static_cast<double>(shown)) {
+        gBezierEditReplicas.RotationStep =
+            HeldToSetting("RotRepBez", sAIRealMath->AIDegreeToRadian(static_cast<AIReal>(degrees)));
+        const float taken = ReplicaRotationDegrees(gBezierEditReplicas.RotationStep);
+        if (static_cast<double>(taken) != degrees) sADMItem->SetFloatValue(item, taken);
+    }
     InvalidateItems(item, {kBezierPreviewItem});
 }
 

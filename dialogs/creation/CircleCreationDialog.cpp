@@ -41,7 +41,8 @@ constexpr double kDefaultWidth = 2.5;
 constexpr double kDefaultOrientation = 0.7853981633974483;
 
 constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
-constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -180.0f, 180.0f};
+// No bounds: an orientation beyond a half turn is the same direction within one (HeldToSetting).
+constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -kNoLimit, kNoLimit};
 
 // The preview: 120 x 104 about (60, 52); a one-pixel ring of radius 38, a fixed sweep of 1.5 radians.
 constexpr int32_t kPreviewWidth = 120;
@@ -214,6 +215,8 @@ void CircleOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
     double degrees = 0.0;
     if (!TakeFieldValue(item, notifier, degrees)) return;
     gCurrentOptions.CircleCreateAngle = HeldToSetting("AngCerCrea", degrees * kPi / 180.0);
+    if (Degrees(gCurrentOptions.CircleCreateAngle) != degrees)
+        ShowNumberIn(item, kOrientationField, Degrees(gCurrentOptions.CircleCreateAngle));
     RedrawPreview(item);
 }
 

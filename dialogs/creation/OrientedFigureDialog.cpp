@@ -15,11 +15,6 @@ constexpr double kDefaultWidth = 2.5;
 constexpr double kDefaultOrientation = 45.0;
 
 constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
-constexpr double kDegreesPerTurn = 360.0;
-
-// An orientation typed beyond a turn is the same direction within it, on the side of its sign: 400 is 40,
-// -400 is -40. The field's own range (the segment's ±359.9) holds it first; the angle's field has none.
-double WithinTurn(double degrees) { return std::fmod(degrees, kDegreesPerTurn); }
 
 } // namespace
 
@@ -59,7 +54,7 @@ void OrientedWidthNotify(const OrientedFigureDialog& d, ADMItemRef item, ADMNoti
 void OrientedOrientationNotify(const OrientedFigureDialog& d, ADMItemRef item, ADMNotifierRef notifier) {
     if (!TakeFieldValue(item, notifier, *d.WorkingOrientation)) return;
     const double typed = *d.WorkingOrientation;
-    *d.WorkingOrientation = HeldToSetting(d.OrientationKey, WithinTurn(typed));
+    *d.WorkingOrientation = HeldToSetting(d.OrientationKey, typed);
     if (*d.WorkingOrientation != typed) ShowNumberIn(item, d.OrientationField, *d.WorkingOrientation);
     RedrawItemIn(item, d.Preview);
 }
@@ -87,7 +82,7 @@ void OrientedDialogOk(const OrientedFigureDialog& d, ADMItemRef item, ADMNotifie
     EndFigureDialog(item, notifier, *d.Bounds);
     Settings& s = gSettings;
     const CurrentOptions& live = gCurrentOptions;
-    s.*d.StoredOrientation = HeldToSetting(d.OrientationKey, WithinTurn(*d.WorkingOrientation));
+    s.*d.StoredOrientation = HeldToSetting(d.OrientationKey, *d.WorkingOrientation);
     WriteRealPreference(d.OrientationKey, s.*d.StoredOrientation);
     s.*d.StoredWidth = HeldToSetting(d.WidthKey, live.*d.Width);
     WriteRealPreference(d.WidthKey, s.*d.StoredWidth);

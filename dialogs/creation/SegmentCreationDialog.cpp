@@ -32,7 +32,8 @@ constexpr const char* kTitle = "Création d'un segment (Vek-Tavorine).";
 constexpr int32_t kOrientationPictureID = 1100;
 constexpr ADMPoint kOrientationPictureAt{4, 39};
 
-constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -359.9f, 359.9f};
+// No bounds: an orientation beyond a turn is taken within one (HeldToSetting), not stopped at its end.
+constexpr FieldRange kOrientationRange{kADMDegreeUnits, 1.0f, 10.0f, -kNoLimit, kNoLimit};
 
 // The preview: 146 pixels square about (73, 73); a 68-pixel segment with its dimension.
 constexpr int32_t kPreviewSize = 146;

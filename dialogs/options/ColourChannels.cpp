@@ -5,6 +5,7 @@
 #include "dialogs/options/ColourWorkingCopy.h"
 #include "dialogs/options/DialogSupport.h"
 #include "frame/Colours.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMItemSuite.h"
@@ -125,8 +126,8 @@ void ColourValueNotify(ADMItemRef item, ADMNotifierRef) {
     const int32_t id = ItemID(item);
     const int32_t channel = ChannelOfItem(id);
     if (channel < 0) return;
-    const float value = ItemFloat(item);
     ColourDialogWorkingCopy& working = gColourWorkingCopy;
+    const double value = KeptFieldValue(item, ChannelValue(WorkingValues(working.Target), channel));
     ChannelValue(WorkingValues(working.Target), channel) = value;
     if (working.Target == kStrokeSide && working.TextLock != 0) ChannelValue(working.Text, channel) = value;
     const ADMDialogRef dialog = ItemDialog(item);

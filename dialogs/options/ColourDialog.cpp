@@ -233,13 +233,13 @@ void GlobalSwatchesNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void OpenArrowAngleNotify(ADMItemRef item, ADMNotifierRef) {
     gColourWorkingCopy.OpenArrowAngle =
-        HeldToSetting("AnglePointe1", FieldReal(item, gColourWorkingCopy.OpenArrowAngle));
+        TakenSettingValue(item, gColourWorkingCopy.OpenArrowAngle, "AnglePointe1");
     InvalidateItem(ItemDialog(item), kOpenArrowPicture);
 }
 
 void TriangleArrowAngleNotify(ADMItemRef item, ADMNotifierRef) {
     gColourWorkingCopy.TriangleArrowAngle =
-        HeldToSetting("AnglePointe2", FieldReal(item, gColourWorkingCopy.TriangleArrowAngle));
+        TakenSettingValue(item, gColourWorkingCopy.TriangleArrowAngle, "AnglePointe2");
     InvalidateItem(ItemDialog(item), kTriangleArrowPicture);
 }
 

@@ -135,7 +135,7 @@ const char* FieldKey(int32_t id) {
 // A field's number held to the range of the setting it edits.
 double HeldFieldValue(ADMItemRef item, double inForce) {
     const char* key = FieldKey(ItemID(item));
-    return key != nullptr ? HeldToSetting(key, FieldReal(item, inForce)) : FieldReal(item, inForce);
+    return key != nullptr ? TakenSettingValue(item, inForce, key) : KeptFieldValue(item, inForce);
 }
 
 // The three pictures that step a value while dragged.

@@ -234,6 +234,8 @@ void SetFactory(std::span<const FactoryValue> values) {
 bool CommitPreferences() {
     const int32_t oldLimit = gSettings.RememberedPointCount;
     bool allWritten = true;
+    // A default scale below 1 is stored as the same ratio in terms the read at launch keeps.
+    RaiseScaleTerms(gPrefs.Working.ScaleNumerator, gPrefs.Working.ScaleDenominator);
     for (const CommitRow& row : kCommitRows) {
         const ASErr error = std::visit([&](const auto& field) { return Commit(row.Key, field); }, row.Setting);
         if (error != kNoErr) {

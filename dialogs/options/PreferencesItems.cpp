@@ -36,8 +36,7 @@ void ApplyLook(ADMItemRef item, const FieldLook& look) {
 
 // The field's number held to the range of the setting it edits.
 double HeldFieldValue(ADMItemRef item, const PrefsItemSpec& desc, double inForce) {
-    const double value = FieldReal(item, inForce);
-    return desc.Key != nullptr ? HeldToSetting(desc.Key, value) : value;
+    return desc.Key != nullptr ? TakenSettingValue(item, inForce, desc.Key) : KeptFieldValue(item, inForce);
 }
 
 bool IsListType(const char* type) {

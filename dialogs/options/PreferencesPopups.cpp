@@ -6,6 +6,7 @@
 #include "dialogs/options/PreferencesDialog.h"
 #include "dialogs/options/PreferencesItems.h"
 #include "dialogs/options/PreferencesPages.h"
+#include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMEntrySuite.h"
@@ -69,7 +70,7 @@ void CustomScaleText(char (&text)[64]) {
         std::snprintf(text, sizeof text, "%s", kUnknownCustomScale);
         return;
     }
-    std::snprintf(text, sizeof text, "%g/%g", gSettings.CustomScaleNumerator, gSettings.CustomScaleDenominator);
+    ScaleText(text, sizeof text, gSettings.CustomScaleNumerator, gSettings.CustomScaleDenominator);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // The option dialogs opened from the docked panel, and what their OKs change on it.
 #include "options_fixture.h"
 
+#include "frame/ArrowHeads.h"
 #include "panel/PanelState.h"
+#include "records/CurrentOptions.h"
+#include "simhost/Platform.h"
 #include "resources/ResourceIds.h"
 
 namespace optionstest {
@@ -35,6 +38,21 @@ TEST_F(FromThePanel, EachColourButtonOpensTheColourDialogWhoseOkRedrawsThem) {
         EXPECT_EQ(PanelData(kTextColourPictureItem).invalidations, textBefore + 1);
     }
     EXPECT_EQ(sim::TheLogs().modalRuns, (std::vector<std::string>{"ModèleBidon 16700", "ModèleBidon 16700"}));
+}
+
+// The fourth end-mark shape's button: with Alt held it opens the arrow-head editor, as its tip says; without,
+// it chooses the shape.
+TEST_F(FromThePanel, TheFourthShapeButtonWithAltOpensTheArrowHeadEditor) {
+    for (const bool alt : {true, false}) {
+        sim::TheLogs().modalRuns.clear();
+        sim::ThePlatform().SetKeyDown(VK_MENU, alt);
+        if (alt) Dialogs().QueueModalResponder([](ADMDialogRef dialog) { Press(dialog, 2); });
+        ASSERT_EQ(Dialogs().Click(PanelRef(kArrowShape4Item)), kNoErr);
+        sim::ThePlatform().SetKeyDown(VK_MENU, false);
+        EXPECT_EQ(sim::TheLogs().modalRuns, alt ? std::vector<std::string>{"bidon 17000"} : std::vector<std::string>{});
+        EXPECT_EQ(Dialogs().PendingResponders(), 0u);
+    }
+    EXPECT_EQ(gCurrentOptions.ArrowPreset, kCustomArrowPreset);
 }
 
 TEST_F(FromThePanel, TheFlyoutOpensTheOtherOptionsWhoseOkRedrawsTheDecimalsIndicator) {

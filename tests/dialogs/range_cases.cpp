@@ -14,6 +14,7 @@
 #include "editor_fixture.h"
 #include "frame/DialogOpeners.h"
 #include "frame/Settings.h"
+#include "frame/SettingRanges.h"
 #include "frame/SettingsTable.h"
 #include "panel/CustomScaleDialog.h"
 #include "panel/notify_fixture.h"
@@ -88,12 +89,12 @@ TEST_F(HeldNumbers, AHugeArcGapIsHeldToTheLongestGapAndKeepsTheArcsApart) {
     EXPECT_FLOAT_EQ(Item(kArcGapItem).value, 2.0f);
 }
 
-TEST_F(HeldNumbers, ARefusedArcRadiusPutsTheRadiusInForceBackIntoTheField) {
+// A radius of nothing draws nothing: it is held to the smallest radius that draws the arc.
+TEST_F(HeldNumbers, AnArcRadiusOfNothingIsTheSmallestThatDrawsTheArc) {
     MakeAngle();
-    const double inForce = gCurrentOptions.ArcRadius;
     ASSERT_EQ(EnterIn(kArcRadiusItem, "0"), kNoErr);
-    EXPECT_EQ(gCurrentOptions.ArcRadius, inForce);
-    EXPECT_FLOAT_EQ(Item(kArcRadiusItem).value, static_cast<float>(inForce));
+    EXPECT_EQ(gCurrentOptions.ArcRadius, kSmallestArcRadius);
+    EXPECT_FALSE(Anchors(gCurrentDimension.AngleArcs[0]).empty());
 }
 
 TEST_F(HeldNumbers, AHugeEndMarkSizeDrawsAnAngleDraggedOutAfterIt) {
@@ -127,6 +128,30 @@ TEST_F(HeldNumbers, TheDivisionCountTypedIsStoredReadShownAndDrawnAsOneNumber) {
     EXPECT_EQ(DivisionMarkCount(), 361u);
 }
 
+// Typed where the user sets them: a direction beyond a turn is the same direction within one, in the
+// preferences (field 151) and on the panel (field 28); a radius of nothing typed into field 149 is the smallest
+// that draws an arc; a map's scale beyond a million is the scale typed, shown whole in the popup.
+TEST_F(HeldNumbers, ATypedValueIsTheOneItsSettingMeans) {
+    Preferences(kAngleTool, [](ADMDialogRef dialog) {
+        EnterInDialog(dialog, 151, "400");
+        EXPECT_EQ(DialogValue(dialog, 151), 40.0f);
+        EnterInDialog(dialog, 149, "-5");
+    });
+    EXPECT_EQ(Stored("DecalageAngA"), sim::PrefValue::Real(40.0));
+    EXPECT_EQ(Stored("Rayon"), sim::PrefValue::Real(kSmallestArcRadius));
+    ASSERT_EQ(EnterIn(kAngleOffsetAItem, "-400"), kNoErr);
+    EXPECT_EQ(gCurrentOptions.AngleOffsetAngle, -40.0);
+    EXPECT_EQ(Item(kAngleOffsetAItem).value, -40.0f);
+    sim::TheDialogs().QueueModalResponder([](ADMDialogRef dialog) {
+        EnterInDialog(dialog, 10, "1");
+        EnterInDialog(dialog, 12, "2000000");
+        sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, 1));
+    });
+    OpenCustomScaleDialog();
+    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(2.0e6));
+    EXPECT_EQ(Entry(kScalePopupItem, 27)->text, "1/2000000");
+}
+
 using HeldAtLaunch = paneltest::PanelTest;
 
 TEST_F(HeldAtLaunch, AStoredDivisionCountBeyondTheMarksDrawnIsReadAsTheMostThatAreDrawn) {
@@ -156,11 +181,11 @@ TEST_F(HeldNumbers, ACustomScaleOfATenThousandthOverAHugeNumberLabelsWithItsUnit
     sim::TheDialogs().QueueModalResponder([](ADMDialogRef dialog) {
         EnterInDialog(dialog, 10, "0,0001");
         EnterInDialog(dialog, 12, "1e30");
-        EXPECT_EQ(DialogValue(dialog, 12), 1.0e6f);
+        EXPECT_EQ(DialogValue(dialog, 12), 1.0e8f);
         sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, 1));
     });
     OpenCustomScaleDialog();
-    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(1.0e6));
+    EXPECT_EQ(Stored("EchelleDenPersoReal"), sim::PrefValue::Real(1.0e8));
     ASSERT_EQ(ChooseIn(kScalePopupItem, 27), kNoErr);
     ClickDrag({100, 0}, {100, 40});
     const std::string label = Text(gCurrentDimension.LabelFrames[0]);
@@ -196,25 +221,37 @@ namespace {
 
 using HeldCreation = CreationDialogTest;
 
-// The orientation field has no bounds: beyond a turn, what is typed is the same direction within one, on the
-// side of its sign; a huge number still leaves the angles their opening.
-TEST_F(HeldCreation, AnAngleOrientationBeyondATurnIsTakenWithinOneKeepingItsSign) {
-    for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"1e30", std::nan("")}}) {
-        const char* typed = row.first;
-        const double taken = row.second;
-        WhenOpen([typed, taken](ADMDialogRef d) {
-            Enter(d, 425, typed);
+// The orientation fields have no bounds: beyond a turn, what is typed is the same direction within one, on the
+// side of its sign, in the angle's dialog and in the segment's; a huge number still leaves the angles their
+// opening.
+TEST_F(HeldCreation, AnOrientationBeyondATurnIsTakenWithinOneKeepingItsSign) {
+    struct Orientation {
+        int32_t Tool;
+        int32_t Field;
+        const double* Stored;
+    };
+    const Orientation fields[] = {{kAngleTool, 425, &gSettings.AngleCreateAngle},
+                                  {kSegmentTool, 526, &gSettings.SegmentCreateRotation}};
+    for (const Orientation& field : fields) {
+        for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"1e30", std::nan("")}}) {
+            const char* typed = row.first;
+            const double taken = row.second;
+            const int32_t id = field.Field;
+            WhenOpen([typed, taken, id](ADMDialogRef d) {
+                Enter(d, id, typed);
+                if (!std::isnan(taken)) {
+                    EXPECT_EQ(Data(d, id).value, static_cast<float>(taken)) << typed;
+                }
+                Click(d, 1);
+            });
+            EmptyClick(field.Tool);
             if (!std::isnan(taken)) {
-                EXPECT_EQ(Data(d, 425).value, static_cast<float>(taken)) << typed;
+                EXPECT_EQ(*field.Stored, taken) << typed << " in " << id;
             }
-            Click(d, 1);
-        });
-        EmptyClick(kAngleTool);
-        if (!std::isnan(taken)) {
-            EXPECT_EQ(gSettings.AngleCreateAngle, taken) << typed;
         }
+        EXPECT_LT(std::fabs(*field.Stored), 360.0);
     }
-    EXPECT_LT(std::fabs(gSettings.AngleCreateAngle), 360.0);
+    Select(kAngleTool);
     DragOut({0, 0}, {{30, 40}});
     const auto& sides = Anchors(gDragValues.CreatedAnglePath);
     ASSERT_EQ(sides.size(), 3u);
@@ -251,16 +288,20 @@ TEST_F(HeldEditor, AHugeBezierPositionAndScaleStepAreHeldAndTheCurveStaysFinite)
     }
 }
 
-// The scale step has no bound in its field: a step of 150 is stored as typed.
-TEST_F(HeldEditor, AReplicaScaleStepBeyondAHundredIsStoredAsTyped) {
+// The scale step has no bound in its field: a step of 150 is stored as typed. A rotation step beyond a turn is
+// the same rotation within one.
+TEST_F(HeldEditor, AReplicaScaleStepBeyondAHundredIsStoredAsTypedAndARotationBeyondATurnWithinOne) {
     BezierClickAt({40, 40}, [](ADMDialogRef dialog) {
         Enter(dialog, kReplicaCountItem, "2");
         Enter(dialog, 291, "150");
         EXPECT_EQ(Data(dialog, 291).value, 150.0f);
+        Enter(dialog, 283, "-400");
+        EXPECT_NEAR(Data(dialog, 283).value, -40.0f, 1e-4f);
         Click(dialog, 1);
     });
     EXPECT_EQ(Written("GrosReducBez"), "150");
     EXPECT_EQ(gSettings.BezierReplicas.ScaleStep, 150.0);
+    EXPECT_NEAR(gSettings.BezierReplicas.RotationStep, -40.0 * 3.14159265358979323846 / 180.0, 1e-6);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/FontSuite.h"
 #include "settings_fixture.h"
@@ -284,7 +285,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ClampCase{"TypeCoulTraits", -3, 0}, ClampCase{"NbDivBez", 0, 1},
                       ClampCase{"SymbolePoucePrefs", 5, 2}));
 
-// Stored reals a drawing cannot use are held to the nearest usable value, not rewritten; sound values stay.
+// Stored reals a drawing cannot use are held to the nearest usable value, not rewritten; sound values stay. A
+// map's scale is sound; a direction beyond a turn is the same direction within one, keeping its sign; a radius
+// of nothing is the smallest that draws an arc.
+constexpr double kTurn = 2.0 * 3.14159265358979323846;
+
 struct RealClampCase {
     const char* Key;
     double Stored;
@@ -305,14 +310,18 @@ TEST_P(RealClamp, HoldsTheNearestUsableValue) {
 INSTANTIATE_TEST_SUITE_P(
     Reals, RealClamp,
     ::testing::Values(RealClampCase{"Corps", 1e300, 1296.0}, RealClampCase{"Corps", 0.0, 0.1},
-                      RealClampCase{"Corps", 9.5, 9.5}, RealClampCase{"EchelleDen", 1e300, 1e6},
-                      RealClampCase{"EchelleNum", 0.5, 1.0}, RealClampCase{"EchelleNumPersoReal", 1e300, 1e6},
+                      RealClampCase{"Corps", 9.5, 9.5}, RealClampCase{"EchelleDen", 1e300, 1e8},
+                      RealClampCase{"EchelleNum", 0.5, 1.0}, RealClampCase{"EchelleNumPersoReal", 1e300, 1e8},
+                      RealClampCase{"EchelleDen", 2e6, 2e6}, RealClampCase{"EchelleDen", 1e8, 1e8},
+                      RealClampCase{"DecalageAngA", 400.0, 40.0}, RealClampCase{"AngCrea", 400.0, 40.0},
+                      RealClampCase{"SegRotCrea", -400.0, -40.0}, RealClampCase{"RotRepBez", -7.0, -7.0 + kTurn},
+                      RealClampCase{"Rayon", 0.0, kSmallestArcRadius}, RealClampCase{"Rayon", -14.17, kSmallestArcRadius},
                       RealClampCase{"Epaisseur", 1e300, 1000.0}, RealClampCase{"Epaisseur", -2.0, 0.0},
                       RealClampCase{"Zoom", 1e9, 1000.0}, RealClampCase{"Attaches", -1e30, -16383.0},
                       RealClampCase{"Attaches", -20.0, -20.0}, RealClampCase{"DecalageSegX", 1e20, 16383.0},
                       RealClampCase{"AnglePointe1", 400.0, 90.0}, RealClampCase{"Rouge", 300.0, 255.0},
                       RealClampCase{"Gris", -5.0, 0.0}, RealClampCase{"TiretUn", 5000.0, 1000.0},
-                      RealClampCase{"AngCerCrea", 100.0, 3.14159265358979323846},
+                      RealClampCase{"AngCerCrea", 100.0, std::fmod(100.0, kTurn) - kTurn},
                       RealClampCase{"DebEditSegX", 50.0, 16.0}),
     [](const ::testing::TestParamInfo<RealClampCase>& info) {
         return std::string(info.param.Key) + "_" + std::to_string(info.index);

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "dimension/ValueFormat.h"
+#include "frame/SettingRanges.h"
 #include "panel/PanelProcedures.h"
 #include "records/CurrentDimension.h"
 #include "panel_fixture.h"
@@ -176,6 +177,7 @@ struct Field {
 
 constexpr float kLength = 16383.0f;
 constexpr float kMm = 2.8346457f;
+constexpr float kAnyNumber = 1.0e30f;
 
 // With the built-in defaults: millimetres, 0.5 pt lines... the values are those the defaults give. Each range is
 // the range of the setting the field edits (lengths to 16383 pt), the field's own minimum kept.
@@ -187,8 +189,9 @@ const Field kFields[] = {
     {62, kADMPointUnits, false, 1.0f, 10.0f, 0.0f, 862.0f, 5.0f, -1},  // twenty arcs span at most 16383 pt
     {72, kADMNoUnits, false, 1.0f, 10.0f, 1.0f, 10000.0f, 5.0f, -1},
     {70, kADMMillimeterUnits, false, kMm, 28.346457f, 0.0f, kLength, 14.173228f, -1},
-    {65, kADMDegreeUnits, true, 1.0f, 10.0f, -180.0f, 180.0f, 45.0f, -1},
-    {28, kADMDegreeUnits, true, 1.0f, 10.0f, -360.0f, 360.0f, 0.0f, -1},
+    {65, kADMDegreeUnits, true, 1.0f, 10.0f, -kAnyNumber, kAnyNumber, 45.0f, -1},  // directions: within a turn
+    {28, kADMDegreeUnits, true, 1.0f, 10.0f, -kAnyNumber, kAnyNumber, 0.0f, -1},   // when read, not stopped
+    {50, kADMMillimeterUnits, false, kMm, 28.346457f, static_cast<float>(kSmallestArcRadius), kLength, 34.015748f, -1},
     {24, kADMPointUnits, true, 1.0f, 10.0f, -kLength, kLength, 0.0f, -1},
     {22, kADMPointUnits, false, 1.0f, 4.0f, 0.1f, 1296.0f, 12.0f, -1},
 };

@@ -196,6 +196,10 @@ const RefusedCase kRefusedCases[] = {
      "anchors=[(0,0) (10,5)]"},
     {"layer \"Cotes\"\npath \"Trait\" 0,0 10,0\nlock \"Cotes\"\ndelete \"Trait\"\n",
      "play.scn:4: cannot change the path \"Trait\" on the locked layer \"Cotes\"\n", "path \"Trait\" open"},
+    // The action that was to open the dialog was refused: the reason is said, not only logged.
+    {"dialog \"prefs\"\n    ok\nend\npanel choose -5 8\n",
+     "play.scn:4: no modal dialog opened for the actions of the dialog \"prefs\" written at line 1 (refused: item "
+     "-5: no enabled entry 8)\n"},
 };
 
 class RefusedCommand : public ::testing::TestWithParam<RefusedCase> {};

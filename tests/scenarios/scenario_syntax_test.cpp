@@ -145,11 +145,19 @@ TEST(CommandLine, AnOptionWithoutItsValueIsAUsageError) {
         << unknown.errors;
 }
 
-TEST(CommandLine, AMissingScenarioIsReported) {
+// A scenario that cannot be read is reported with the reason.
+TEST(CommandLine, AScenarioThatCannotBeReadIsReportedWithWhy) {
     WorkFolder folder;
-    const DriverResult result = folder.Run({"absent.scn"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.errors, "tavorine-host: cannot read the scenario absent.scn\n");
+    std::filesystem::create_directories(folder.Path() / "folder.scn");
+    const std::pair<const char*, const char*> cases[] = {
+        {"absent.scn", "tavorine-host: cannot read the scenario absent.scn: there is no such file\n"},
+        {"folder.scn", "tavorine-host: cannot read the scenario folder.scn: it is a folder\n"},
+    };
+    for (const auto& [name, errors] : cases) {
+        const DriverResult result = folder.Run({name});
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_EQ(result.errors, errors);
+    }
 }
 
 TEST(CommandLine, AModuleThatDoesNotLoadStopsTheRunAndLeavesThePreferenceFileAlone) {

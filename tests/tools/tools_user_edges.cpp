@@ -105,8 +105,8 @@ TEST_F(UserTest, AbsurdStoredValuesStillMakeAReadableDimension) {
     Click({0, 0});
     ClickDrag({100, 0}, {50, -30});
 
-    // 100 points at a scale of 1 to a million: 35 277 778 mm.
-    EXPECT_EQ(Label(Group()), "35277778 mm");
+    // 100 points at a scale of 1 to a hundred million: 3 527 777 778 mm.
+    EXPECT_EQ(Label(Group()), "3527777778 mm");
     // The two end marks and the two extension lines are drawn (the label is wider than the line it cuts).
     size_t drawnPaths = 0;
     for (AIArtHandle part : Doc().Children(Group())) {
