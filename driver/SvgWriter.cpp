@@ -159,8 +159,11 @@ std::string TextElement(const sim::ArtNode& node) {
         element += "<tspan";
         if (!run.font.empty())
             element += Attribute("font-family", run.font);
-        element += Attribute("font-size", Number(run.size)) + Attribute("fill", SvgColour(run.fill)) + ">" +
-                   XmlEscaped(text.contents.substr(start, run.length)) + "</tspan>";
+        element += Attribute("font-size", Number(run.size)) + Attribute("fill", SvgColour(run.fill));
+        // A raised or lowered run (a tolerance) keeps its shift, upward in the text's own frame as in SVG's.
+        if (run.baselineShift != 0.0f)
+            element += Attribute("baseline-shift", Number(run.baselineShift));
+        element += ">" + XmlEscaped(text.contents.substr(start, run.length)) + "</tspan>";
     }
     return element + "</text>";
 }

@@ -16,7 +16,8 @@ struct P {
     double x, y;
 };
 
-// A label's box as drawn: the text's advance by its size, from the baseline up, turned by its matrix.
+// A label's box as drawn: the text's advance by its size, from its descent below the baseline to its size above,
+// turned by its matrix.
 struct Box {
     P origin; // the anchor
     P along;  // unit baseline direction
@@ -66,7 +67,7 @@ protected:
                    {n.text.transform.a, n.text.transform.b},
                    -width / 2.0,
                    width / 2.0,
-                   0.0,
+                   -static_cast<double>(sim::kCharacterDescent * n.text.size),
                    static_cast<double>(n.text.size)};
     }
     // The points along a path's straight or curved pieces; with `straightInOne`, a straight piece by its ends only.
