@@ -91,11 +91,16 @@ protected:
         }
         return points;
     }
-    // Every other part of the group that crosses the box of label `i`.
-    static std::vector<AIArtHandle> PartsCrossing(size_t i) {
-        const Box box = LabelBox(i);
+    // Every other part of the group, and every measured outline of `measured`, that crosses the box of label `i`.
+    static std::vector<AIArtHandle> PartsCrossing(size_t i, std::vector<AIArtHandle> measured = {}) {
+        // A part that only touches the box, within the rounding of art to single precision, does not cross it.
+        constexpr double kTouch = 1e-4;
+        Box box = LabelBox(i);
+        box.left += kTouch, box.right -= kTouch, box.bottom += kTouch, box.top -= kTouch;
         std::vector<AIArtHandle> crossing;
-        for (AIArtHandle part : Children(Dim().DimensionGroup)) {
+        std::vector<AIArtHandle> parts = Children(Dim().DimensionGroup);
+        parts.insert(parts.end(), measured.begin(), measured.end());
+        for (AIArtHandle part : parts) {
             if (Node(part).type != kPathArt) continue;
             const std::vector<P> points = Trace(part);
             bool hit = points.size() == 1 && box.Contains(points[0]);

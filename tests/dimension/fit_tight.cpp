@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dimension/AngleBuilders.h"
+#include "dimension/CircleBuilder.h"
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Skeletons.h"
@@ -106,6 +107,16 @@ SeriesCase Comb(const char* name, bool chained, float step, int count, float bel
     for (int k = 0; k < count; ++k) c.Points.push_back({step * static_cast<float>(k), 0.0f});
     c.Measured = c.Points;
     return c;
+}
+
+// The circle of `radius` round the origin as the measured outline: a closed polygon of 144 sides.
+AIArtHandle DrawCircleOutline(double radius) {
+    std::vector<AIRealPoint> points;
+    for (int k = 0; k < 144; ++k) {
+        const double a = 2.0 * kPi * k / 144.0;
+        points.push_back({static_cast<AIReal>(radius * std::cos(a)), static_cast<AIReal>(radius * std::sin(a))});
+    }
+    return sim::TheDocument().DrawPolyline(points, true);
 }
 
 class TightFit : public FitGeometry {
@@ -380,6 +391,41 @@ TEST_F(TightFit, EveryAngleValueReadsFromTheBottomOrTheRight) {
                         EXPECT_TRUE(m.a > 1e-6f || (std::abs(m.a) <= 1e-6f && m.b > 0.0f))
                             << LabelText() << " reads along " << std::atan2(m.b, m.a) * 180.0 / kPi;
                     }
+                }
+            }
+        }
+    }
+}
+
+TEST_F(TightFit, ARadiusOrDiameterValueClearsTheOutlineAndTheMarksInsideTheCircleOrOnItsLeaderOutside) {
+    // Label points inside (a third and two thirds of the radius) and outside (just past the outline and well
+    // away), in eight directions, on circles from the smallest to the largest.
+    gCurrentOptions.Decimals = 2;
+    gCurrentOptions.CircleTieLength = 10.0;
+    for (const double radius : {5.0, 8.0, 12.0, 20.0, 35.0, 60.0, 100.0, 200.0}) {
+        for (const int32_t diameter : {0, 1}) {
+            for (int octant = 0; octant < 8; ++octant) {
+                for (const double reach : {radius / 3.0, radius * 2.0 / 3.0, radius + 3.0, radius + 40.0}) {
+                    const double a = octant * kPi / 4.0;
+                    SCOPED_TRACE((diameter != 0 ? "diameter of radius " : "radius ") + std::to_string(radius) +
+                                 ", label point " + std::to_string(reach) + " off the centre at " +
+                                 std::to_string(octant * 45) + " degrees");
+                    StartGroup();
+                    gMeasuredPoints.CircleCentre = {0.0f, 0.0f};
+                    gMeasuredPoints.CircleRadius = static_cast<AIReal>(radius);
+                    gCurrentOptions.Diameter = diameter;
+                    ASSERT_EQ(BuildCircleDimensionArt(), kNoErr);
+                    const AIArtHandle outline = DrawCircleOutline(radius);
+                    ASSERT_EQ(DrawCircleDimension(static_cast<AIReal>(reach * std::cos(a)),
+                                                  static_cast<AIReal>(reach * std::sin(a)), 0, 0, 0, 0),
+                              kNoErr);
+                    EXPECT_TRUE(PartsCrossing(0, {outline}).empty()) << LabelText();
+                    // A leader runs out from the arc in the label point's direction from the centre.
+                    const auto leader = Anchors(Dim().CircleParts[1]);
+                    if (leader.size() < 2) continue;
+                    EXPECT_NEAR(std::atan2(leader[0].v, leader[0].h), std::atan2(std::sin(a), std::cos(a)), 1e-4);
+                    EXPECT_NEAR(leader[1].h * std::sin(a) - leader[1].v * std::cos(a), 0.0, 1e-3);
+                    EXPECT_GT(std::hypot(leader[1].h, leader[1].v), radius);
                 }
             }
         }
