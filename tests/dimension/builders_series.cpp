@@ -100,7 +100,8 @@ TEST_F(ArcLengthTest, TheArcRunsAtTheLiveRadiusBetweenTheAnchorsDirectionsAndSho
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[0][0])[1], {67.0f, 9.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[1], {9.0f, 73.0f}));
     const AIRealPoint label = LabelAnchor();
-    EXPECT_NEAR(std::hypot(label.h, label.v), 70.0 + kLabelClearance, 1e-3);
+    // Its box, the descent below its baseline (2) included, kLabelClearance off the arc.
+    EXPECT_NEAR(std::hypot(label.h, label.v), 70.0 + kLabelClearance + 2.0, 1e-3);
     EXPECT_NEAR(label.h, label.v, 1e-3);
 }
 

@@ -431,3 +431,45 @@ TEST_F(TightFit, ARadiusOrDiameterValueClearsTheOutlineAndTheMarksInsideTheCircl
         }
     }
 }
+
+TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfItsMarksAndLines) {
+    // Measured arcs from the smallest to the largest, bulging up or down, over short to long sweeps, the
+    // dimension arc dragged just outside, well outside and inside them, the value along the arc or level.
+    gCurrentOptions.Decimals = 2;
+    for (const double measured : {8.0, 12.0, 20.0, 35.0, 60.0, 100.0, 200.0}) {
+      for (const int32_t level : {0, 1}) {
+        gCurrentOptions.HorizontalText = level;
+        for (const double bulge : {kPi / 2.0, -kPi / 2.0}) {
+            for (const double degrees : {30.0, 90.0, 160.0}) {
+                for (const double drag : {3.0, 25.0, -0.4 * measured}) {
+                    const double sweep = degrees * kPi / 180.0, start = bulge - sweep / 2.0;
+                    const double radius = measured + drag;
+                    SCOPED_TRACE("arc of radius " + std::to_string(measured) + " over " + std::to_string(degrees) +
+                                 " degrees bulging " + (bulge > 0.0 ? "up" : "down") + ", dimensioned at " +
+                                 std::to_string(radius) + (level != 0 ? ", level" : ""));
+                    StartGroup();
+                    ASSERT_EQ(BuildArcLengthDimensionArt(), kNoErr);
+                    MeasuredPoints& m = gMeasuredPoints;
+                    const auto at = [](double r, double a) {
+                        return AIRealPoint{static_cast<AIReal>(r * std::cos(a)), static_cast<AIReal>(r * std::sin(a))};
+                    };
+                    m.AngleVertex.p = {0.0f, 0.0f};
+                    m.ArcFirstAnchor.p = at(measured, start);
+                    m.ArcLastAnchor.p = at(measured, start + sweep);
+                    m.CircleRadius = static_cast<AIReal>(measured);
+                    m.AngleValue = static_cast<AIReal>(sweep);
+                    gCurrentOptions.ArcRadius = radius;
+                    std::vector<AIRealPoint> arc;
+                    for (int k = 0; k <= 64; ++k) arc.push_back(at(measured, start + sweep * k / 64.0));
+                    const AIArtHandle outline = Doc().DrawPolyline(arc, false);
+                    ASSERT_EQ(DrawArcLengthDimension(0, 0, 0, 0), kNoErr);
+                    EXPECT_TRUE(PartsCrossing(0, {outline}).empty()) << LabelText();
+                    // Outside a dimension arc that lies outside the measured arc.
+                    const P middle = LabelBox().Centre();
+                    EXPECT_TRUE(drag < 0.0 || std::hypot(middle.x, middle.y) > radius) << LabelText();
+                }
+            }
+        }
+      }
+    }
+}
