@@ -150,8 +150,10 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds && (extent.IsEmpty() || !parts.MarksMeet(box, gap, false));
     room.MarksOutsideAsked = outside;
     const DimensionFit fit = DecideFit(room);
-    // Marks that point in from outside leave the arc running on past them.
-    const double tail = fit.MarksOutside ? OutsideMarkTail(parts.MarkScale) / radius : 0.0;
+    // Marks that point in from outside leave the arc running on past them, as far as it stays within the
+    // mark's width of the mark's straight body: on a small arc it would else curl round behind the centre.
+    const double underMark = std::acos(std::max(-1.0, 1.0 - EndMarkHalfWidth(parts.MarkScale) / radius));
+    const double tail = fit.MarksOutside ? std::min(OutsideMarkTail(parts.MarkScale) / radius, underMark) : 0.0;
     const double sign = sweep < 0.0 ? -1.0 : 1.0;
     KeepError(result, SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail, sweep + 2.0 * sign * tail));
     KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, fit.MarksOutside));
