@@ -9,6 +9,8 @@
 
 #include "dimension/AngleBuilders.h"
 #include "dimension/CircleBuilder.h"
+#include "dimension/DimensionArt.h"
+#include "dimension/DimensionFit.h"
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Skeletons.h"
@@ -467,6 +469,13 @@ TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfIts
                     // Outside a dimension arc that lies outside the measured arc.
                     const P middle = LabelBox().Centre();
                     EXPECT_TRUE(drag < 0.0 || std::hypot(middle.x, middle.y) > radius) << LabelText();
+                    // A run-on past a mark that points in from outside stays within the mark's width of the
+                    // line of the mark's body, the tangent at the arc's end.
+                    const auto drawn = Anchors(Dim().AngleArcs[0]);
+                    ASSERT_FALSE(drawn.empty());
+                    const AIRealPoint end = at(radius, start);
+                    EXPECT_LE(std::abs((drawn[0].h - end.h) * std::cos(start) + (drawn[0].v - end.v) * std::sin(start)),
+                              EndMarkHalfWidth(EndMarkScale()) + 1e-3);
                 }
             }
         }
