@@ -1,9 +1,12 @@
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <vector>
 
 #include "dimension/AngleBuilders.h"
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArt.h"
+#include "dimension/DimensionFit.h"
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
@@ -13,6 +16,8 @@
 #include "records/ToolState.h"
 
 namespace {
+
+constexpr double kPi = std::numbers::pi;
 
 // The end marks of the arc at its start and its end, each pointing along the arc into it (or in from outside
 // with `outside`), at the live end-mark size.
@@ -29,6 +34,65 @@ ASErr PlaceArcEndMarks(AIRealPoint centre, double radius, double start, double s
     }
     return result;
 }
+
+// The points of the arc of `centre` and `radius` from direction `from` over `sweep`, in steps of a few degrees.
+std::vector<Vector2> ArcPoints(AIRealPoint centre, double radius, double from, double sweep) {
+    constexpr double kStep = 0.05; // radians
+    const size_t pieces = static_cast<size_t>(std::clamp(std::ceil(std::abs(sweep) / kStep), 1.0, 400.0));
+    std::vector<Vector2> points;
+    for (size_t k = 0; k <= pieces; ++k)
+        points.push_back(Vector2(PointOnCircle(centre, radius, from + sweep * static_cast<double>(k) / pieces)));
+    return points;
+}
+
+// True when every corner of the box grown by `margin` lies within the sweep from `start` seen from `centre`.
+bool BoxWithinSweep(const LabelBox& box, double margin, AIRealPoint centre, double start, double sweep) {
+    Vector2 corners[4];
+    box.Corners(margin, corners);
+    for (const Vector2& c : corners) {
+        const Vector2 d = c - Vector2(centre);
+        const double turn = std::remainder(std::atan2(d.Y, d.X) - (start + sweep / 2.0), 2.0 * kPi);
+        if (std::abs(turn) > std::abs(sweep) / 2.0) return false;
+    }
+    return true;
+}
+
+// What an arc-length value must keep clear of: its arc as drawn, the measured arc, the extension lines and the
+// end marks, at their places for marks inside or outside.
+struct ArcLengthParts {
+    AIRealPoint Centre;
+    double Radius = 0.0;
+    double Start = 0.0;
+    double Sweep = 0.0;
+    double MeasuredRadius = 0.0;
+    double MarkScale = 0.0;
+    bool Extensions = false;
+    Vector2 ExtensionLines[kExtensionLineCount][2];
+
+    bool MarksMeet(const LabelBox& box, double gap, bool outside) const {
+        const AIRealPoint ends[2] = {PointOnCircle(Centre, Radius, Start),
+                                     PointOnCircle(Centre, Radius, Start + Sweep)};
+        for (size_t set = 0; set < kEndMarkSets; ++set) {
+            const bool atStart = set % 2 == 0;
+            const double direction = EndMarkSetDirection(set, ArcEndMarkDirection(Start, Sweep, atStart, outside));
+            if (BoxMeetsEndMark(box, gap, Vector2(ends[atStart ? 0 : 1]), direction, MarkScale)) return true;
+        }
+        return false;
+    }
+    bool LinesMeet(const LabelBox& box, double gap, double tail) const {
+        const double sign = Sweep < 0.0 ? -1.0 : 1.0;
+        const std::vector<Vector2> arc = ArcPoints(Centre, Radius, Start - sign * tail, Sweep + 2.0 * sign * tail);
+        const std::vector<Vector2> measured = ArcPoints(Centre, MeasuredRadius, Start, Sweep);
+        // The value stands kLabelClearance off its own arc where the arc comes nearest.
+        if (BoxMeetsPolyline(box, kLabelClearance / 2.0, arc.data(), arc.size()) ||
+            BoxMeetsPolyline(box, gap, measured.data(), measured.size()))
+            return true;
+        for (size_t k = 0; Extensions && k < kExtensionLineCount; ++k) {
+            if (BoxMeetsPolyline(box, gap, ExtensionLines[k], 2)) return true;
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -48,12 +112,7 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     const bool outside = (withEnds != 0) != (gToolState.SegmentArrowsFlag != 0);
     FormatDimensionLength(std::abs(static_cast<double>(m.AngleValue) * m.CircleRadius));
     CurrentDimension& d = gCurrentDimension;
-    // Marks that point in from outside leave the arc running on past them.
-    const double tail =
-        outside ? OutsideMarkTail(EndMarkScale()) / radius : 0.0;
-    const double sign = sweep < 0.0 ? -1.0 : 1.0;
-    ASErr result = SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail, sweep + 2.0 * sign * tail);
-    KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, outside));
+    ASErr result = kNoErr;
     const bool extensions = (gCurrentOptions.SideTiesOn != 0) != (dragModifier != 0);
     const double overshoot = ExtensionOvershoot();
     const AIRealPoint lineEnds[kExtensionLineCount] = {PointOnCircle(centre, radius, start),
@@ -63,12 +122,58 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
         KeepError(result, ShapeExtensionLine(k, extensions, anchors[k], lineEnds[k], overshoot));
         gDimensionValues.DimensionLineEnds[k] = CornerSegment(lineEnds[k]);
     }
+    // The value first, measured, so that the fit can place it and the marks.
+    KeepError(result, WriteDimensionLabel(&d.LabelFrames[0]));
+    const LabelExtent extent = MeasureDimensionLabel(d.LabelFrames[0]);
     const double middle = start + sweep / 2.0;
+    const Vector2 radial(std::cos(middle), std::sin(middle));
     const bool horizontal = (gCurrentOptions.HorizontalText != 0) != (alt != 0);
-    const AIRealPoint onArc = PointOnCircle(centre, radius + kLabelClearance, middle);
-    KeepError(result, horizontal ? SetDimensionLabel(&d.LabelFrames[0], onArc, 0.0f)
-                                 : SetAngleLabel(&d.LabelFrames[0], centre,
-                                                 static_cast<AIReal>(radius + kLabelClearance),
-                                                 static_cast<AIReal>(middle)));
+    const double textAngle = horizontal ? 0.0 : UprightAngle(static_cast<AIReal>(middle - kPi / 2.0));
+    // The value stands on the side of its arc away from the measured arc, its box kLabelClearance off it,
+    // whichever way it reads.
+    const double away = radius >= m.CircleRadius ? 1.0 : -1.0;
+    const double halfAcross = LabelBox{Vector2(), textAngle, extent}.HalfExtentOn(radial);
+    const auto boxAt = [&](double reach) {
+        return LabelBox{Vector2(centre) + radial * reach, textAngle, extent};
+    };
+    LabelBox box = boxAt(radius + away * (kLabelClearance + halfAcross));
+    ArcLengthParts parts{centre, radius, start, sweep, m.CircleRadius, EndMarkScale(), extensions, {}};
+    for (size_t k = 0; k < kExtensionLineCount; ++k) {
+        const Vector2 from(anchors[k]);
+        parts.ExtensionLines[k][0] = from;
+        parts.ExtensionLines[k][1] = Vector2(lineEnds[k]) + UnitVector(Vector2(lineEnds[k]) - from) * overshoot;
+    }
+    const double gap = OutsideValueStart(false);
+    FitRoom room;
+    room.MarksFitInside = MarksFitInside(radius * std::abs(sweep), EndMarkLength(parts.MarkScale), 2);
+    room.ValueFitsBetweenEnds = extent.IsEmpty() || BoxWithinSweep(box, gap, centre, start, sweep);
+    room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds && (extent.IsEmpty() || !parts.MarksMeet(box, gap, false));
+    room.MarksOutsideAsked = outside;
+    const DimensionFit fit = DecideFit(room);
+    // Marks that point in from outside leave the arc running on past them, as far as it stays within the
+    // mark's width of the mark's straight body: on a small arc it would else curl round behind the centre.
+    const double underMark = std::acos(std::max(-1.0, 1.0 - EndMarkHalfWidth(parts.MarkScale) / radius));
+    const double tail = fit.MarksOutside ? std::min(OutsideMarkTail(parts.MarkScale) / radius, underMark) : 0.0;
+    const double sign = sweep < 0.0 ? -1.0 : 1.0;
+    KeepError(result, SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail, sweep + 2.0 * sign * tail));
+    KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, fit.MarksOutside));
+    // A value that does not fit, or that the marks turned outside still meet, goes out along the bisector
+    // beyond both arcs until it clears every part.
+    const auto meets = [&](const LabelBox& b) {
+        return parts.LinesMeet(b, gap, tail) || parts.MarksMeet(b, gap, fit.MarksOutside);
+    };
+    if (!extent.IsEmpty() && (fit.ValueOutside || meets(box))) {
+        const double from = std::max(radius, static_cast<double>(m.CircleRadius)) + kLabelClearance + halfAcross;
+        const double farthest = from + OutsideMarkTail(parts.MarkScale) + overshoot + extent.Width +
+                                extent.Height() + 4.0 * gap;
+        for (double reach = from; reach < farthest; reach += gap / 2.0) {
+            box = boxAt(reach);
+            if (!meets(box)) break;
+        }
+    }
+    if (d.LabelFrames[0] != nullptr) {
+        KeepError(result, PlaceDimensionLabel(d.LabelFrames[0], AnchorForCentre(box.Centre, textAngle, extent),
+                                              static_cast<AIReal>(textAngle)));
+    }
     return result;
 }

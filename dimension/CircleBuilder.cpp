@@ -23,6 +23,26 @@ AIRealPoint Offset(AIRealPoint p, double dx, double dy) {
     return AIRealPoint{static_cast<AIReal>(p.h + dx), static_cast<AIReal>(p.v + dy)};
 }
 
+// True when the box grown by `gap` meets an end mark of the layout, either variant of it.
+bool BoxMeetsMarks(const LabelBox& box, const CircleLayout& layout, double scale, double gap) {
+    // The circle point's marks are sets 0 and 2, the far end's sets 1 and 3.
+    for (size_t end = layout.SecondMark ? 0 : 1; end < 2; ++end) {
+        const Vector2 tip(layout.LineEnds[end]);
+        const double direction = layout.MarkDirections[end];
+        if (BoxMeetsEndMark(box, gap, tip, direction, scale) ||
+            BoxMeetsEndMark(box, gap, tip, EndMarkSetDirection(end == 1 ? 2 : 3, direction), scale))
+            return true;
+    }
+    return false;
+}
+
+// True when the value's box grown by `gap` stands inside the circle, clear of its outline and of the marks.
+bool ValueClearInside(const LabelBox& box, const CircleLayout& layout, AIRealPoint centre, double radius,
+                      double scale, double gap) {
+    return BoxAgainstCircle(box, gap, Vector2(centre), radius) == CircleSide::Inside &&
+           !BoxMeetsMarks(box, layout, scale, gap);
+}
+
 } // namespace
 
 CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPoint, double fallbackAngle,
@@ -49,31 +69,53 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
     layout.MarkDirections[1] = (layout.LineShown ? angle + kPi : angle) + flip;
 
     const Vector2 out(std::cos(angle), std::sin(angle));
-    const bool leader = towards.Length() > radius + kNegligibleLength;
-    const double tail = layout.MarksOutside && layout.LineShown ? OutsideMarkTail(EndMarkScale()) : 0.0;
-    layout.LineDrawn[0] = diameter ? (Vector2(layout.LineEnds[0]) - out * tail).ToPoint() : layout.LineEnds[0];
-    layout.LineDrawn[1] = leader ? onCircle : (Vector2(onCircle) + out * tail).ToPoint();
-
+    bool leader = towards.Length() > radius + kNegligibleLength;
+    const double scale = EndMarkScale();
+    const double gap = OutsideValueStart(false);
     const LabelExtent& value = room.Value;
     layout.LabelAt = labelPoint;
+    AIRealPoint bend = labelPoint;
+    if (!leader && !value.IsEmpty()) {
+        if (layout.LineShown) {
+            // Inside the circle the value stands beside the line, on its upper side, clear of it.
+            Vector2 beside = out.Perpendicular();
+            if (beside.Y < -kGeometryEpsilon || (std::abs(beside.Y) <= kGeometryEpsilon && beside.X < 0.0))
+                beside = beside * -1.0;
+            const LabelBox flat{Vector2(), 0.0, value};
+            const Vector2 middle = Vector2(labelPoint) + beside * (flat.HalfExtentOn(beside) + kLabelClearance);
+            layout.LabelAt = AnchorForCentre(middle, 0.0, value);
+        }
+        // Where it does not stand inside clear of the outline and the marks, it goes on the leader's
+        // continuation outside the circle.
+        if (!ValueClearInside(BoxAtAnchor(layout.LabelAt, 0.0, value), layout, centre, radius, scale, gap)) {
+            leader = true;
+            bend = (Vector2(onCircle) + out * OutsideMarkTail(scale)).ToPoint();
+        }
+    }
+    const double tail = layout.MarksOutside && layout.LineShown ? OutsideMarkTail(scale) : 0.0;
+    layout.LineDrawn[0] = diameter ? (Vector2(layout.LineEnds[0]) - out * tail).ToPoint() : layout.LineEnds[0];
+    layout.LineDrawn[1] = leader ? onCircle : (Vector2(onCircle) + out * tail).ToPoint();
     if (leader) {
         const double side = std::cos(angle) < 0.0 ? -1.0 : 1.0;
         const double asked = std::isfinite(tieLength) && tieLength > 0.0 ? tieLength : 0.0;
-        const double shoulder = value.IsEmpty() ? 0.0 : value.Width + 2.0 * OutsideValueStart(false);
+        const double shoulder = value.IsEmpty() ? 0.0 : value.Width + 2.0 * gap;
         const double tie = std::max(asked, shoulder);
+        // The bend goes out along the leader until the value on the shoulder clears the outline and the marks.
+        const double step = gap / 2.0;
+        const double farthest = radius + tie + value.Width + value.Height() + 4.0 * gap + OutsideMarkTail(scale);
+        for (double reach = (Vector2(bend) - Vector2(centre)).Length(); !value.IsEmpty() && reach < farthest;
+             reach += step) {
+            bend = (Vector2(centre) + out * reach).ToPoint();
+            const LabelBox box = BoxAtAnchor(Offset(bend, side * tie / 2.0, kLabelClearance), 0.0, value);
+            if (BoxAgainstCircle(box, gap, Vector2(centre), radius) == CircleSide::Outside &&
+                !BoxMeetsMarks(box, layout, scale, gap))
+                break;
+        }
         layout.Leader[0] = onCircle;
-        layout.Leader[1] = labelPoint;
-        layout.Leader[2] = Offset(labelPoint, side * tie, 0.0);
+        layout.Leader[1] = bend;
+        layout.Leader[2] = Offset(bend, side * tie, 0.0);
         layout.LeaderCount = tie > 0.0 ? 3 : 2;
-        layout.LabelAt = Offset(labelPoint, side * tie / 2.0, kLabelClearance);
-    } else if (!value.IsEmpty() && layout.LineShown) {
-        // Inside the circle the value stands beside the line, on its upper side, clear of it.
-        Vector2 beside = out.Perpendicular();
-        if (beside.Y < -kGeometryEpsilon || (std::abs(beside.Y) <= kGeometryEpsilon && beside.X < 0.0))
-            beside = beside * -1.0;
-        const LabelBox flat{Vector2(), 0.0, value};
-        const Vector2 middle = Vector2(labelPoint) + beside * (flat.HalfExtentOn(beside) + kLabelClearance);
-        layout.LabelAt = AnchorForCentre(middle, 0.0, value);
+        layout.LabelAt = Offset(bend, side * tie / 2.0, kLabelClearance);
     }
     layout.LabelAt = Offset(layout.LabelAt, labelOffset.h, labelOffset.v);
     return layout;

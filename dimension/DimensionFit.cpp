@@ -137,3 +137,51 @@ FitRoom StraightRoom(double length, double markLength, int markCount, double val
     room.MarksOutsideAsked = marksOutsideAsked;
     return room;
 }
+
+bool BoxMeetsPolyline(const LabelBox& box, double margin, const Vector2* points, size_t count) {
+    if (points == nullptr) return false;
+    Vector2 corners[4];
+    box.Corners(margin, corners);
+    for (size_t k = 0; k < count; ++k) {
+        const size_t pieceCount = k + 1 < count ? 2 : (count == 1 ? 1 : 0);
+        if (pieceCount > 0 && ConvexPolygonsOverlap(corners, 4, points + k, pieceCount)) return true;
+    }
+    return false;
+}
+
+bool BoxMeetsEndMark(const LabelBox& box, double margin, Vector2 tip, double direction, double scale) {
+    if (!(std::isfinite(scale) && scale > 0.0)) return false;
+    // Along the line: from the shape's lowest to its highest point, the tip included.
+    const ArrowHeadShape& s = gArrowHeadShape;
+    const int count = std::clamp<int>(s.PointCount, 0, static_cast<int>(kMaxShapePoints));
+    double low = 0.0, high = 0.0;
+    for (int k = 0; k < count; ++k) {
+        for (const float x : {s.AnchorX[k], s.InX[k], s.OutX[k]}) {
+            if (!std::isfinite(x)) continue;
+            low = std::min(low, static_cast<double>(x));
+            high = std::max(high, static_cast<double>(x));
+        }
+    }
+    const Vector2 along(std::cos(direction), std::sin(direction));
+    const Vector2 across = along.Perpendicular() * EndMarkHalfWidth(scale);
+    const Vector2 hull[4] = {tip + along * (low * scale) - across, tip + along * (high * scale) - across,
+                             tip + along * (high * scale) + across, tip + along * (low * scale) + across};
+    Vector2 corners[4];
+    box.Corners(margin, corners);
+    return ConvexPolygonsOverlap(corners, 4, hull, 4);
+}
+
+CircleSide BoxAgainstCircle(const LabelBox& box, double margin, Vector2 centre, double radius) {
+    Vector2 corners[4];
+    box.Corners(margin, corners);
+    double farthest = 0.0;
+    for (const Vector2& c : corners) farthest = std::max(farthest, (c - centre).Length());
+    if (farthest < radius) return CircleSide::Inside;
+    // The box's nearest point to the centre, in the box's own axes.
+    const Vector2 d = centre - box.Centre;
+    const double a = d.X * box.Along().X + d.Y * box.Along().Y;
+    const double u = d.X * box.Up().X + d.Y * box.Up().Y;
+    const double halfA = box.Extent.Width / 2.0 + margin, halfU = box.Extent.Height() / 2.0 + margin;
+    const double nearest = std::hypot(std::max(std::abs(a) - halfA, 0.0), std::max(std::abs(u) - halfU, 0.0));
+    return nearest > radius ? CircleSide::Outside : CircleSide::Across;
+}

@@ -88,3 +88,12 @@ DimensionFit DecideFit(const FitRoom& room);
 // value that needs `valueLength` along it (its gaps included); between the marks the value leaves
 // kLineShownPerMark of a mark's length of line beside each.
 FitRoom StraightRoom(double length, double markLength, int markCount, double valueLength, bool marksOutsideAsked);
+
+// True when the box grown by `margin` meets the polyline through `count` points.
+bool BoxMeetsPolyline(const LabelBox& box, double margin, const Vector2* points, size_t count);
+// True when the box grown by `margin` meets the end mark at `scale` laid at `tip` with its line side towards
+// `direction` (radians), taken as the rectangle its shape's points span along and across its line.
+bool BoxMeetsEndMark(const LabelBox& box, double margin, Vector2 tip, double direction, double scale);
+// Where the box grown by `margin` lies against the circle of `centre` and `radius`.
+enum class CircleSide { Inside, Outside, Across };
+CircleSide BoxAgainstCircle(const LabelBox& box, double margin, Vector2 centre, double radius);

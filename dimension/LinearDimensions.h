@@ -68,6 +68,9 @@ ASErr DrawSeriesChainVertical(AIReal x, AIReal y, int32_t withEnds);
 // The arc-length dimension of the arc around AngleVertex from ArcFirstAnchor over AngleValue (signed,
 // counter-clockwise positive): a concentric arc (AngleArcs[0]) at the live "Rayon", end marks at its ends
 // (the arc running on past marks that point in from outside), radial extension lines and the text
-// AngleValue x CircleRadius; the arc's two ends go into DimensionLineEnds. WithEnds, Alt and DragModifier
-// act as for the linear drag builders; right Shift is the drag's (it rounds "Rayon").
+// AngleValue x CircleRadius; the arc's two ends go into DimensionLineEnds. The value stands on the side of its
+// arc away from the measured arc, whichever way it reads; where it or the marks do not fit, they go outside as
+// on an angle: the marks past the ends pointing in, the value out along the bisector beyond both arcs until it
+// clears every part. WithEnds, Alt and DragModifier act as for the linear drag builders; right Shift is the
+// drag's (it rounds "Rayon").
 ASErr DrawArcLengthDimension(int32_t withEnds, int32_t rightShift, int32_t alt, int32_t dragModifier);

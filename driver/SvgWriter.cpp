@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "simhost/Document.h"
+#include "simhost/Text.h"
 
 namespace driver {
 
@@ -21,8 +22,6 @@ constexpr float kMarginShare = 0.05f;
 // How guides look on screen.
 constexpr const char* kGuideStroke = "#4affff";
 constexpr float kGuideWidth = 0.5f;
-// The width of an average glyph as a share of the font size, to reckon the room a text takes.
-constexpr float kAverageGlyphWidth = 0.6f;
 
 std::string Number(AIReal value) {
     return RealText(value);
@@ -159,8 +158,11 @@ std::string TextElement(const sim::ArtNode& node) {
         element += "<tspan";
         if (!run.font.empty())
             element += Attribute("font-family", run.font);
-        element += Attribute("font-size", Number(run.size)) + Attribute("fill", SvgColour(run.fill)) + ">" +
-                   XmlEscaped(text.contents.substr(start, run.length)) + "</tspan>";
+        element += Attribute("font-size", Number(run.size)) + Attribute("fill", SvgColour(run.fill));
+        // A raised or lowered run (a tolerance) keeps its shift, upward in the text's own frame as in SVG's.
+        if (run.baselineShift != 0.0f)
+            element += Attribute("baseline-shift", Number(run.baselineShift));
+        element += ">" + XmlEscaped(text.contents.substr(start, run.length)) + "</tspan>";
     }
     return element + "</text>";
 }
@@ -194,11 +196,11 @@ void Measure(const sim::Document& document, AIArtHandle art, Extent& extent) {
     }
     if (node->type == kPathArt && node->style.strokePaint)
         extent.stroke = std::max(extent.stroke, node->style.stroke.width);
-    if (node->type == kTextFrameArt) {
-        const AIReal h = node->text.transform.tx, v = node->text.transform.ty, size = node->text.size;
-        const AIReal width = size * kAverageGlyphWidth * static_cast<AIReal>(node->text.contents.size());
-        extent.Add({h - width, v - size});
-        extent.Add({h + width, v + size});
+    // A text takes the box the host measures it by, turned as it is drawn.
+    AIRealRect bounds;
+    if (node->type == kTextFrameArt && sim::TextFrameBounds(art, &bounds)) {
+        extent.Add({bounds.left, bounds.bottom});
+        extent.Add({bounds.right, bounds.top});
     }
     for (AIArtHandle child : document.Children(art))
         Measure(document, child, extent);

@@ -23,9 +23,11 @@ struct FontInfo {
 // The fixed font list, in the host's order. "Arial" comes before "Arial Black", whose name it begins.
 const std::vector<FontInfo>& FontList();
 
-// Metrics: every character advances kCharacterAdvance x its size; a line is as high as its size, from the
-// baseline (moved by the character's baseline shift) up.
+// Metrics: every character advances kCharacterAdvance x its size; a line reaches its size above the baseline
+// (moved by the character's baseline shift) and kCharacterDescent x its size below it, as a font's descenders
+// (the comma, the tails of g and p) do.
 constexpr AIReal kCharacterAdvance = 0.6f;
+constexpr AIReal kCharacterDescent = 0.2f;
 // What a new text frame gets before anything is set: the first font of the list, this size, black.
 constexpr AIReal kDefaultTextSize = 12.0f;
 

@@ -146,7 +146,8 @@ AIRealRect LocalTextBox(const ArtNode& frame) {
         if ((static_cast<unsigned char>(frame.text.contents[i]) & 0xC0u) == 0x80u) continue;
         const text::CharStyle& s = styles[i];
         width += static_cast<double>(kCharacterAdvance) * s.size;
-        bottom = any ? std::min<double>(bottom, s.shift) : s.shift;
+        const double low = static_cast<double>(s.shift) - static_cast<double>(kCharacterDescent) * s.size;
+        bottom = any ? std::min(bottom, low) : low;
         top = any ? std::max<double>(top, s.shift + s.size) : s.shift + s.size;
         any = true;
     }

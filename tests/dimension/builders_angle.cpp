@@ -87,9 +87,10 @@ TEST_F(AngleBuilder, AReentrantAngleRunsTheOtherWayRoundAndReadsThreeHundredDegr
     EXPECT_LT(lowest, 70.0);
     // In the middle of the re-entrant sweep: 300 degrees clockwise from the start side, half of it. Its tangent
     // lies on the edge of the zone past vertical, so the value reads from the bottom: its top towards the vertex
-    // (up and to the right), its baseline a text size beyond 0.6 x the radius.
-    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 34.0 * std::cos(-5.0 * kPi / 6.0),
-                      100.0 + 34.0 * std::sin(-5.0 * kPi / 6.0));
+    // (up and to the right), its box where it would stand reading outward from 0.6 x the radius, its descent
+    // towards the vertex: its baseline a text size less the descent beyond that (24 + 10 - 2).
+    EXPECT_POINT_NEAR(LabelAnchor(), 100.0 + 32.0 * std::cos(-5.0 * kPi / 6.0),
+                      100.0 + 32.0 * std::sin(-5.0 * kPi / 6.0));
     const AIRealMatrix& m = Node(Dim().LabelFrames[0]).text.transform;
     EXPECT_GT(m.d, 0.0f);  // the top points up
 }

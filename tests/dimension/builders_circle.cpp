@@ -94,12 +94,14 @@ TEST_F(CircleBuilder, WithoutTheRadiusLineOnlyTheLeaderIsDrawnAndTheMarkPointsIn
 TEST_F(CircleBuilder, ALabelInsideTheCircleHasNoLeaderAndStandsBesideTheLineMovedByTheOffsets) {
     gCurrentOptions.CircleOffsetX = 3.0;
     gCurrentOptions.CircleOffsetY = -4.0;
+    gMeasuredPoints.CircleRadius = 60.0f; // room for the value inside
     Build(0);
     ASSERT_EQ(DrawCircleDimension(0.0f, 10.0f, 0, 0, 0, 0), kNoErr);
     EXPECT_TRUE(Segments(Leader()).empty());
-    EXPECT_POINT_NEAR(Anchor(Line(), 1), 0.0, 20.0);
-    // Beside the vertical radius, on its right: its middle half its width and 2 points off the line.
-    EXPECT_POINT_NEAR(LabelAnchor(), 2.0 + 18.0 + 3.0, 10.0 - 5.0 - 4.0);
+    EXPECT_POINT_NEAR(Anchor(Line(), 1), 0.0, 60.0);
+    // Beside the vertical radius, on its right: its middle half its width and 2 points off the line, its box
+    // (the descent below the baseline, 2, and the text size above) centred on the point.
+    EXPECT_POINT_NEAR(LabelAnchor(), 2.0 + 18.0 + 3.0, 10.0 - 4.0 - 4.0);
 }
 
 TEST_F(CircleBuilder, ALabelPointOnTheCentreTakesTheArcMiddleDirection) {

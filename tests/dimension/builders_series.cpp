@@ -43,8 +43,8 @@ TEST_F(Series, TheLineEndsLeftBehindAreThoseOfTheLastDimensionBuilt) {
     EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {40.0f, 30.0f}));
     EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {100.0f, 30.0f}));
     ASSERT_EQ(DrawSeriesFromOriginVertical(-20.0f, 0.0f, 0), kNoErr);
-    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {-37.0f, 0.0f}));
-    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {-37.0f, -5.0f}));
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[0].p, {-39.0f, 0.0f}));
+    EXPECT_TRUE(Near(gDimensionValues.DimensionLineEnds[1].p, {-39.0f, -5.0f}));
 }
 
 TEST_F(Series, FromTheOriginTheDimensionsStackAwayFromThePointsByTheLabelStep) {
@@ -52,9 +52,10 @@ TEST_F(Series, FromTheOriginTheDimensionsStackAwayFromThePointsByTheLabelStep) {
     EXPECT_EQ(LabelText(0), "10 pt");
     EXPECT_EQ(LabelText(1), "5 pt");
     EXPECT_TRUE(Near(LineEnd(0, 1), {-20.0f, 10.0f}));
-    // The step grows so that each line leaves room for its value beside it: the value's height, its clearance
-    // from its line, the value gap, and half the width of the next line's end marks (10 + 2 + 2 + 3).
-    EXPECT_TRUE(Near(LineEnd(1, 1), {-37.0f, -5.0f}));
+    // The step grows so that each line leaves room for its value beside it: the value's height with its
+    // descent, its clearance from its line, the value gap, and half the width of the next line's end marks
+    // (12 + 2 + 2 + 3).
+    EXPECT_TRUE(Near(LineEnd(1, 1), {-39.0f, -5.0f}));
     EXPECT_FLOAT_EQ(gSeriesPointTable.SeriesRunningValue, 10.0f);
 }
 
@@ -99,7 +100,8 @@ TEST_F(ArcLengthTest, TheArcRunsAtTheLiveRadiusBetweenTheAnchorsDirectionsAndSho
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[0][0])[1], {67.0f, 9.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[1], {9.0f, 73.0f}));
     const AIRealPoint label = LabelAnchor();
-    EXPECT_NEAR(std::hypot(label.h, label.v), 70.0 + kLabelClearance, 1e-3);
+    // Its box, the descent below its baseline (2) included, kLabelClearance off the arc.
+    EXPECT_NEAR(std::hypot(label.h, label.v), 70.0 + kLabelClearance + 2.0, 1e-3);
     EXPECT_NEAR(label.h, label.v, 1e-3);
 }
 

@@ -16,7 +16,8 @@ struct P {
     double x, y;
 };
 
-// A label's box as drawn: the text's advance by its size, from the baseline up, turned by its matrix.
+// A label's box as drawn: the text's advance by its size, from its descent below the baseline to its size above,
+// turned by its matrix.
 struct Box {
     P origin; // the anchor
     P along;  // unit baseline direction
@@ -66,7 +67,7 @@ protected:
                    {n.text.transform.a, n.text.transform.b},
                    -width / 2.0,
                    width / 2.0,
-                   0.0,
+                   -static_cast<double>(sim::kCharacterDescent * n.text.size),
                    static_cast<double>(n.text.size)};
     }
     // The points along a path's straight or curved pieces; with `straightInOne`, a straight piece by its ends only.
@@ -90,11 +91,16 @@ protected:
         }
         return points;
     }
-    // Every other part of the group that crosses the box of label `i`.
-    static std::vector<AIArtHandle> PartsCrossing(size_t i) {
-        const Box box = LabelBox(i);
+    // Every other part of the group, and every measured outline of `measured`, that crosses the box of label `i`.
+    static std::vector<AIArtHandle> PartsCrossing(size_t i, std::vector<AIArtHandle> measured = {}) {
+        // A part that only touches the box, within the rounding of art to single precision, does not cross it.
+        constexpr double kTouch = 1e-4;
+        Box box = LabelBox(i);
+        box.left += kTouch, box.right -= kTouch, box.bottom += kTouch, box.top -= kTouch;
         std::vector<AIArtHandle> crossing;
-        for (AIArtHandle part : Children(Dim().DimensionGroup)) {
+        std::vector<AIArtHandle> parts = Children(Dim().DimensionGroup);
+        parts.insert(parts.end(), measured.begin(), measured.end());
+        for (AIArtHandle part : parts) {
             if (Node(part).type != kPathArt) continue;
             const std::vector<P> points = Trace(part);
             bool hit = points.size() == 1 && box.Contains(points[0]);

@@ -12,6 +12,9 @@
 #include "dimension/LinearDimensions.h"
 #include "dimension/SeriesLayout.h"
 #include "dimension/Skeletons.h"
+#include "dimension/CircleBuilder.h"
+#include "dimension/DimensionArt.h"
+#include "dimension/DimensionFit.h"
 #include "frame/ArrowHeads.h"
 #include "fit_fixture.h"
 
@@ -107,6 +110,16 @@ SeriesCase Comb(const char* name, bool chained, float step, int count, float bel
     for (int k = 0; k < count; ++k) c.Points.push_back({step * static_cast<float>(k), 0.0f});
     c.Measured = c.Points;
     return c;
+}
+
+// The circle of `radius` round the origin as the measured outline: a closed polygon of 144 sides.
+AIArtHandle DrawCircleOutline(double radius) {
+    std::vector<AIRealPoint> points;
+    for (int k = 0; k < 144; ++k) {
+        const double a = 2.0 * kPi * k / 144.0;
+        points.push_back({static_cast<AIReal>(radius * std::cos(a)), static_cast<AIReal>(radius * std::sin(a))});
+    }
+    return sim::TheDocument().DrawPolyline(points, true);
 }
 
 class TightFit : public FitGeometry {
@@ -538,5 +551,89 @@ TEST_F(TightFit, TheDotsOfAChainShareOneSizeAndNoValueTouchesOne) {
             ASSERT_EQ(DrawSeriesChainHorizontal(cursor.h, cursor.v, 0), kNoErr);
             ExpectValuesClear(spans.size(), points);
         }
+    }
+}
+
+TEST_F(TightFit, ARadiusOrDiameterValueClearsTheOutlineAndTheMarksInsideTheCircleOrOnItsLeaderOutside) {
+    // Label points inside (a third and two thirds of the radius) and outside (just past the outline and well
+    // away), in eight directions, on circles from the smallest to the largest.
+    gCurrentOptions.Decimals = 2;
+    gCurrentOptions.CircleTieLength = 10.0;
+    for (const double radius : {5.0, 8.0, 12.0, 20.0, 35.0, 60.0, 100.0, 200.0}) {
+        for (const int32_t diameter : {0, 1}) {
+            for (int octant = 0; octant < 8; ++octant) {
+                for (const double reach : {radius / 3.0, radius * 2.0 / 3.0, radius + 3.0, radius + 40.0}) {
+                    const double a = octant * kPi / 4.0;
+                    SCOPED_TRACE((diameter != 0 ? "diameter of radius " : "radius ") + std::to_string(radius) +
+                                 ", label point " + std::to_string(reach) + " off the centre at " +
+                                 std::to_string(octant * 45) + " degrees");
+                    StartGroup();
+                    gMeasuredPoints.CircleCentre = {0.0f, 0.0f};
+                    gMeasuredPoints.CircleRadius = static_cast<AIReal>(radius);
+                    gCurrentOptions.Diameter = diameter;
+                    ASSERT_EQ(BuildCircleDimensionArt(), kNoErr);
+                    const AIArtHandle outline = DrawCircleOutline(radius);
+                    ASSERT_EQ(DrawCircleDimension(static_cast<AIReal>(reach * std::cos(a)),
+                                                  static_cast<AIReal>(reach * std::sin(a)), 0, 0, 0, 0),
+                              kNoErr);
+                    EXPECT_TRUE(PartsCrossing(0, {outline}).empty()) << LabelText();
+                    // A leader runs out from the arc in the label point's direction from the centre.
+                    const auto leader = Anchors(Dim().CircleParts[1]);
+                    if (leader.size() < 2) continue;
+                    EXPECT_NEAR(std::atan2(leader[0].v, leader[0].h), std::atan2(std::sin(a), std::cos(a)), 1e-4);
+                    EXPECT_NEAR(leader[1].h * std::sin(a) - leader[1].v * std::cos(a), 0.0, 1e-3);
+                    EXPECT_GT(std::hypot(leader[1].h, leader[1].v), radius);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfItsMarksAndLines) {
+    // Measured arcs from the smallest to the largest, bulging up or down, over short to long sweeps, the
+    // dimension arc dragged just outside, well outside and inside them, the value along the arc or level.
+    gCurrentOptions.Decimals = 2;
+    for (const double measured : {8.0, 12.0, 20.0, 35.0, 60.0, 100.0, 200.0}) {
+      for (const int32_t level : {0, 1}) {
+        gCurrentOptions.HorizontalText = level;
+        for (const double bulge : {kPi / 2.0, -kPi / 2.0}) {
+            for (const double degrees : {30.0, 90.0, 160.0}) {
+                for (const double drag : {3.0, 25.0, -0.4 * measured}) {
+                    const double sweep = degrees * kPi / 180.0, start = bulge - sweep / 2.0;
+                    const double radius = measured + drag;
+                    SCOPED_TRACE("arc of radius " + std::to_string(measured) + " over " + std::to_string(degrees) +
+                                 " degrees bulging " + (bulge > 0.0 ? "up" : "down") + ", dimensioned at " +
+                                 std::to_string(radius) + (level != 0 ? ", level" : ""));
+                    StartGroup();
+                    ASSERT_EQ(BuildArcLengthDimensionArt(), kNoErr);
+                    MeasuredPoints& m = gMeasuredPoints;
+                    const auto at = [](double r, double a) {
+                        return AIRealPoint{static_cast<AIReal>(r * std::cos(a)), static_cast<AIReal>(r * std::sin(a))};
+                    };
+                    m.AngleVertex.p = {0.0f, 0.0f};
+                    m.ArcFirstAnchor.p = at(measured, start);
+                    m.ArcLastAnchor.p = at(measured, start + sweep);
+                    m.CircleRadius = static_cast<AIReal>(measured);
+                    m.AngleValue = static_cast<AIReal>(sweep);
+                    gCurrentOptions.ArcRadius = radius;
+                    std::vector<AIRealPoint> arc;
+                    for (int k = 0; k <= 64; ++k) arc.push_back(at(measured, start + sweep * k / 64.0));
+                    const AIArtHandle outline = Doc().DrawPolyline(arc, false);
+                    ASSERT_EQ(DrawArcLengthDimension(0, 0, 0, 0), kNoErr);
+                    EXPECT_TRUE(PartsCrossing(0, {outline}).empty()) << LabelText();
+                    // Outside a dimension arc that lies outside the measured arc.
+                    const P middle = LabelBox().Centre();
+                    EXPECT_TRUE(drag < 0.0 || std::hypot(middle.x, middle.y) > radius) << LabelText();
+                    // A run-on past a mark that points in from outside stays within the mark's width of the
+                    // line of the mark's body, the tangent at the arc's end.
+                    const auto drawn = Anchors(Dim().AngleArcs[0]);
+                    ASSERT_FALSE(drawn.empty());
+                    const AIRealPoint end = at(radius, start);
+                    EXPECT_LE(std::abs((drawn[0].h - end.h) * std::cos(start) + (drawn[0].v - end.v) * std::sin(start)),
+                              EndMarkHalfWidth(EndMarkScale()) + 1e-3);
+                }
+            }
+        }
+      }
     }
 }

@@ -70,7 +70,7 @@ TEST_F(Labels, TheLabelShowsTheValueInTheLabelFontSizeAndTextColourCentredOnItsA
     ASSERT_TRUE(sim::TextFrameBounds(Dim().LabelFrames[0], &bounds));
     EXPECT_FLOAT_EQ(bounds.left, 100.0f - 3.0f * 0.6f * 14.0f);
     EXPECT_FLOAT_EQ(bounds.right, 100.0f + 3.0f * 0.6f * 14.0f);
-    EXPECT_FLOAT_EQ(bounds.bottom, 50.0f);
+    EXPECT_FLOAT_EQ(bounds.bottom, 50.0f - 0.2f * 14.0f);
     EXPECT_FLOAT_EQ(bounds.top, 64.0f);
     EXPECT_EQ(sim::LiveTextReferences(), 0u);
 }

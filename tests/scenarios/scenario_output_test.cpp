@@ -78,6 +78,22 @@ TEST_F(PlayedScenario, SvgWritesEveryPartOfThePathStyle) {
     EXPECT_THAT(svg, HasSubstr("d=\"M0,-40 L10,-40 L10,-50 Z\" stroke=\"none\" fill=\"#ffffff\"/>"));
 }
 
+TEST_F(PlayedScenario, SvgRaisesAToleranceByItsBaselineShiftAndLeavesTheValueOnTheBaseline) {
+    const std::string script = R"(pref "VekTavorine" "Precision" int 2
+path "Bord" 0,0 80,0
+tool "Outil Segment"
+panel click 58
+move 40,0
+down 40,0
+drag 40,-20
+up 40,-20
+)";
+    Play("tolerance", script);
+    const std::string value = "font-size=\"12\" fill=\"#c4197f\">28,22 mm</tspan>";
+    const std::string tolerance = "font-size=\"8.4\" fill=\"#c4197f\" baseline-shift=\"1.5\">±0,25</tspan>";
+    EXPECT_THAT(folder.Read("tolerance.svg"), HasSubstr(value + "<tspan font-family=\"Arial\" " + tolerance));
+}
+
 TEST_F(PlayedScenario, SvgDrawsGuidesAsGuidesAndEscapesNames) {
     Play("guides", "path \"<Repère> & \\\"axe\\\"\" 0,0 0,100 guide width 3\n");
     const std::string svg = folder.Read("guides.svg");
