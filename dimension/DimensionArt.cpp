@@ -446,8 +446,8 @@ void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift,
 
 namespace {
 
-// A value beside its line's run-on past end `end` that comes nearer the line than the label clearance (a
-// horizontal value beside an inclined line) stands off it by the clearance, as a value reading along the line
+// A value beside its line's run-on past end `end`, not reading along it, that comes nearer the line than the
+// label clearance (a horizontal value beside an inclined line) stands off it by the clearance, as a value reading along the line
 // does: on the side its text reads up from, or away from the measured points beside a line its text crosses
 // square; and at least the clearance past the end, clear of the extension line there, the run-on following.
 // The user's label offsets stay on top.
@@ -457,6 +457,9 @@ void StandClearOfLine(StraightDimension& d, const LabelExtent& extent, size_t en
         return;
     const Vector2 u = UnitVector(span);
     const double textAngle = UprightAngle(d.LabelAngle);
+    // A value reading along its line stands where the builder put it.
+    if (std::abs(std::sin(textAngle - std::atan2(u.Y, u.X))) < kGeometryEpsilon)
+        return;
     const Vector2 anchor = Vector2(d.LabelAt) - Vector2(d.LabelShift);
     const LabelBox box = BoxAtAnchor(anchor.ToPoint(), textAngle, extent);
     const Vector2 side = ValueSide(d, u, textAngle, false);
