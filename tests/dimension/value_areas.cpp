@@ -1,6 +1,7 @@
 // Area texts: the square unit of the live unit (or of the stored unit), the scale squared except for points.
 #include <ostream>
 
+#include "case_name.h"
 #include "value_fixture.h"
 
 using valuetest::ValueTextTest;
@@ -56,7 +57,7 @@ TEST_P(AreaTable, WritesTheAreaInTheSquareUnit) {
 
 INSTANTIATE_TEST_SUITE_P(EveryUnit, AreaTable, ::testing::ValuesIn(kAreaCases),
                          [](const ::testing::TestParamInfo<AreaCase>& info) {
-                             return valuetest::CaseName(info.param.what);
+                             return CaseName(info.param.what);
                          });
 
 TEST_F(ValueTextTest, AreaRequiringAClosedPathWithoutAPathWritesNothing) {

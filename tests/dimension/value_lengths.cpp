@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "case_name.h"
 #include "value_fixture.h"
 
 using valuetest::ValueTextTest;
@@ -89,7 +90,7 @@ TEST_P(LengthTable, WritesTheLabelText) {
 
 INSTANTIATE_TEST_SUITE_P(EveryUnit, LengthTable, ::testing::ValuesIn(kLengthCases),
                          [](const ::testing::TestParamInfo<LengthCase>& info) {
-                             return valuetest::CaseName(info.param.what);
+                             return CaseName(info.param.what);
                          });
 
 TEST_F(ValueTextTest, FreeTextUnitWritesTheFreeLabelInsteadOfANumber) {
