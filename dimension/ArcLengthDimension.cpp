@@ -51,7 +51,7 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     // Marks that point in from outside leave the arc running on past them.
     const double tail =
         outside ? OutsideMarkTail(EndMarkScale()) / radius : 0.0;
-    const double sign = sweep < 0.0 ? -1.0 : 1.0;
+    const double sign = TurnSense(sweep);
     ASErr result = SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail, sweep + 2.0 * sign * tail);
     KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, outside));
     const bool extensions = (gCurrentOptions.SideTiesOn != 0) != (dragModifier != 0);

@@ -25,7 +25,6 @@
 #include "host/PathSuite.h"
 #include "host/Platform.h"
 #include "host/RealMathSuite.h"
-#include "host/TagSuite.h"
 #include "host/URLSuite.h"
 #include "panel/CurrentOptions.h"
 #include "panel/FontChoice.h"
@@ -69,7 +68,7 @@ bool NewEndMark(int16_t order, AIArtHandle prep, int16_t anchors, AIArtHandle& m
     if (!IsLiveArt(prep)) return false;  // no dimension to put it in: no stray art
     if (sAIArt->NewArt(kPathArt, order, prep, &made) != kNoErr || made == nullptr) return false;
     if (anchors > 0) sAIPath->SetPathSegmentCount(made, anchors);
-    sAITag->SetTag(made, DimensionArtFormat::Vek, DimensionArtFormat::TagType, DimensionArtFormat::VekValue);
+    MarkAsDimensionPart(made);
     StyleEndMark(made);
     mark = made;
     return true;

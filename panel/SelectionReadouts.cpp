@@ -62,9 +62,6 @@ void SetItemText(int32_t itemID, const char* text) {
     if (ADMItemRef item = PanelItem(itemID)) sADMItem->SetText(item, text);
 }
 
-// The tag of a path whose area counts negatively in the total.
-constexpr const char* kSubtractedTag = "spa";
-
 // A path's share of the totals: its anchors, its length and, closed, its enclosed area, taken away from the
 // total when the path carries the subtraction tag.
 void AddPath(AIArtHandle path, SelectionTotals& totals) {
@@ -80,7 +77,7 @@ void AddPath(AIArtHandle path, SelectionTotals& totals) {
     AIReal area = 0.0f;
     if (sAIPath->GetPathArea(path, &area) != kNoErr || !std::isfinite(area)) return;
     const double enclosed = std::fabs(area);
-    totals.AreaPoints += ArtHasTag(path, kSubtractedTag) ? -enclosed : enclosed;
+    totals.AreaPoints += ArtHasTag(path, DimensionArtFormat::SubtractedAreaMarker) ? -enclosed : enclosed;
 }
 
 }  // namespace
