@@ -28,8 +28,8 @@ bool ShowsNumber(int32_t unit) { return unit >= kUnitMillimetres && unit <= kUni
 
 // The rounded value and its suffix while ShowUnit is set.
 std::string DecimalLengthText(double value, std::string_view suffix) {
-    std::string text = RoundedText(value, gValueFormat.Decimals);
-    if (gValueFormat.ShowUnit != 0) text += suffix;
+    std::string text = RoundedText(value, gCurrentOptions.Decimals);
+    if (gCurrentOptions.ShowUnit != 0) text += suffix;
     return text;
 }
 
@@ -83,7 +83,7 @@ void AddPath(AIArtHandle path, SelectionTotals& totals) {
 }  // namespace
 
 int32_t ReadoutLengthUnit() {
-    if (ShowsNumber(gValueFormat.Unit)) return gValueFormat.Unit;
+    if (ShowsNumber(gCurrentOptions.Unit)) return gCurrentOptions.Unit;
     return ShowsNumber(gSettings.Unit) ? gSettings.Unit : static_cast<int32_t>(kUnitPoints);
 }
 

@@ -46,11 +46,11 @@ class AreaTable : public ValueTextTest, public ::testing::WithParamInterface<Are
 
 TEST_P(AreaTable, WritesTheAreaInTheSquareUnit) {
     const AreaCase& c = GetParam();
-    gValueFormat.Unit = c.unit;
+    gCurrentOptions.Unit = c.unit;
     gSettings.Unit = c.storedUnit;
-    gValueFormat.Decimals = c.decimals;
-    gValueFormat.ScaleRatio = c.scale;
-    gValueFormat.ShowUnit = 0;
+    gCurrentOptions.Decimals = c.decimals;
+    gSettings.ScaleRatio = c.scale;
+    gCurrentOptions.ShowUnit = 0;
     EXPECT_EQ(FormatAreaText(nullptr, c.area, 0), 1);
     EXPECT_EQ(Area(), c.expected) << c.what;
 }

@@ -24,12 +24,12 @@ inline void UseDefaultFormat() {
     gToolState = ToolState();
     gValueTextBuffer.Clear();
     gAreaTextBuffer.Clear();
-    gValueFormat.Unit = kUnitMillimetres;
-    gValueFormat.Decimals = 0;
-    gValueFormat.ShowUnit = 1;
-    gValueFormat.ShowAngleUnit = 1;
-    gValueFormat.DecimalSeparator = ',';
-    gValueFormat.ScaleRatio = 1.0;
+    gCurrentOptions.Unit = kUnitMillimetres;
+    gCurrentOptions.Decimals = 0;
+    gCurrentOptions.ShowUnit = 1;
+    gCurrentOptions.ShowAngleUnit = 1;
+    gSettings.DecimalSeparator = ',';
+    gSettings.ScaleRatio = 1.0;
     gValueFormat.InchFraction = 8;
     gSettings.InchSymbol = 0;
     gSettings.FootSymbol = 0;

@@ -138,7 +138,7 @@ protected:
 
 TEST_F(BezierInfoValue, IsTheValueOfWhatLiesUnderTheCursorNow) {
     gSettings.Sound = 1;
-    gValueFormat.Decimals = 2;
+    gCurrentOptions.Decimals = 2;
     Circle(60);                               // length 120 pi points: 133,01 mm
     Doc().DrawPath({sim::CurveSegment({100, 0}, {100, 0}, {150, 80}), sim::CurveSegment({250, 0}, {200, 80}, {250, 0})},
                    false);                    // 70,58 mm
