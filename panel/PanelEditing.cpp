@@ -19,6 +19,7 @@
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
 #include "host/PathSuite.h"
+#include "host/TagSuite.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
