@@ -98,7 +98,7 @@ ASErr DrawArcs(AIArtHandle* arcs, int32_t count, AIRealPoint vertex, double radi
     if (!IsLiveArt(arcs[0]))
         return kNoErr;
     ASErr result = kNoErr;
-    const double sign = layout.Sweep < 0.0 ? -1.0 : 1.0;
+    const double sign = TurnSense(layout.Sweep);
     const double width = gPathStyles.DimensionLineStyle.stroke.width;
     const int32_t type = count > 1 ? gSettings.MultipleArcType : 0;
     for (int32_t i = 0; i < count; ++i) {

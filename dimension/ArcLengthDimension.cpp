@@ -80,7 +80,7 @@ struct ArcLengthParts {
         return false;
     }
     bool LinesMeet(const LabelBox& box, double gap, double tail) const {
-        const double sign = Sweep < 0.0 ? -1.0 : 1.0;
+        const double sign = TurnSense(Sweep);
         const std::vector<Vector2> arc = ArcPoints(Centre, Radius, Start - sign * tail, Sweep + 2.0 * sign * tail);
         const std::vector<Vector2> measured = ArcPoints(Centre, MeasuredRadius, Start, Sweep);
         // The value stands kLabelClearance off its own arc where the arc comes nearest.
@@ -154,7 +154,7 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     // mark's width of the mark's straight body: on a small arc it would else curl round behind the centre.
     const double underMark = std::acos(std::max(-1.0, 1.0 - EndMarkHalfWidth(parts.MarkScale) / radius));
     const double tail = fit.MarksOutside ? std::min(OutsideMarkTail(parts.MarkScale) / radius, underMark) : 0.0;
-    const double sign = sweep < 0.0 ? -1.0 : 1.0;
+    const double sign = TurnSense(sweep);
     KeepError(result, SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail, sweep + 2.0 * sign * tail));
     KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, fit.MarksOutside));
     // A value that does not fit, or that the marks turned outside still meet, goes out along the bisector

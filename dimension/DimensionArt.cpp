@@ -315,8 +315,6 @@ double StoredTextGap() {
 
 }  // namespace
 
-double TextHalfGap() { return std::max(kMinimumTextHalfGap, TextHalfWidth() + StoredTextGap()); }
-
 double TextHalfGapAcross(double lineAngle, double textAngle) {
     const double turn = UprightAngle(static_cast<AIReal>(textAngle)) - lineAngle;
     const double along = std::abs(std::cos(turn)) * TextHalfWidth();

@@ -83,9 +83,6 @@ ASErr SetExtensionLine(AIArtHandle line, AIRealPoint measured, AIRealPoint lineE
 // back, where the skeleton puts it, at the next build that shows it.
 ASErr ShapeExtensionLine(size_t k, bool shown, AIRealPoint measured, AIRealPoint lineEnd, double overshoot);
 
-// Half the gap a dimension line leaves around the text last formatted in ValueTextBuffer: half its width and
-// the stored text gap "GapTexteSeg".
-double TextHalfGap();
 // Half the gap a line running along `lineAngle` leaves around that text when its baseline reads along
 // `textAngle` (radians): the half extent of the text along the line, its width along its baseline and
 // kTextGapPerHeight of the text size across it, and the stored text gap; never less than kMinimumTextHalfGap.

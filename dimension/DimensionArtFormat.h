@@ -20,6 +20,8 @@ inline constexpr const char* SegmentMarker = "mods";
 inline constexpr const char* AngleMarker = "moda";
 inline constexpr const char* CircleMarker = "modc";
 inline constexpr const char* RefreshMarker = "red";
+// On a path of the Longueurs & aires tool's measured set whose area the total takes away; its value is VekValue.
+inline constexpr const char* SubtractedAreaMarker = "spa";
 
 // Link keys, on the measured path and on the parts: the link id as decimal text.
 inline constexpr const char* FirstPointLink = "segpt1";

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 FoundArc gFoundArc;
 
@@ -11,10 +10,6 @@ double Vector2::Length() const { return std::hypot(X, Y); }
 
 AIRealPoint Vector2::ToPoint() const {
     return AIRealPoint{static_cast<AIReal>(X), static_cast<AIReal>(Y)};
-}
-
-bool FitsArtworkFloat(double value) {
-    return std::isfinite(value) && std::fabs(value) <= static_cast<double>(std::numeric_limits<AIReal>::max());
 }
 
 Vector2 UnitVector(Vector2 v) {

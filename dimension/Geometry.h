@@ -31,10 +31,6 @@ struct Vector2 {
     AIRealPoint ToPoint() const;
 };
 
-// True when a length or coordinate computed in double precision fits an artwork float: finite and within its
-// range. A figure drag beyond that keeps the figure's last measure.
-bool FitsArtworkFloat(double value);
-
 // The unit vector of v, or no direction (a zero vector) when v is degenerate.
 Vector2 UnitVector(Vector2 v);
 double Distance(AIRealPoint a, AIRealPoint b);

@@ -28,11 +28,6 @@ struct NumberText {
     explicit NumberText(int32_t value) { std::snprintf(Text, sizeof Text, "%d", static_cast<int>(value)); }
 };
 
-// A string tag whose value is VekValue.
-ASErr SetMarker(AIArtHandle art, const char* marker) {
-    return sAITag->SetTag(art, marker, format::TagType, format::VekValue);
-}
-
 // Which parts of the current dimension carry a link.
 enum class LinkedKind { Linear, Angle, Circle };
 
@@ -105,6 +100,10 @@ void ForEveryArt(Visit visit) {
 }
 
 }  // namespace
+
+ASErr SetMarker(AIArtHandle art, const char* marker) {
+    return sAITag->SetTag(art, marker, format::TagType, format::VekValue);
+}
 
 bool ArtHasTag(AIArtHandle art, const char* key) {
     const char* type = nullptr;

@@ -14,6 +14,9 @@ inline constexpr const char* kDimensionLinkKeys[] = {
     DimensionArtFormat::FirstPointLink, DimensionArtFormat::SecondPointLink, DimensionArtFormat::OnSegmentLink,
     DimensionArtFormat::AngleLink, DimensionArtFormat::CircleLink};
 
+// Writes the string tag `marker` with the value VekValue on the art: `vek` on each part the plug-in makes, the
+// kind and refresh markers, the measured set's subtracted area.
+ASErr SetMarker(AIArtHandle art, const char* marker);
 // True when the art carries the tag `key` (the tag suite finds it and names its type); false for no art.
 bool ArtHasTag(AIArtHandle art, const char* key);
 

@@ -41,7 +41,7 @@ double RangeLength(const std::vector<AIPathSegment>& anchors, bool closed, size_
     return ForwardLength(anchors, std::min(first, second), first > second ? first - second : second - first);
 }
 
-AIReal InLiveUnit(double points) { return static_cast<AIReal>(ScaledLengthInUnit(points, gValueFormat.Unit)); }
+AIReal InLiveUnit(double points) { return static_cast<AIReal>(ScaledLengthInUnit(points, gCurrentOptions.Unit)); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/TagSuite.h"
 #include "records/CurrentDimension.h"

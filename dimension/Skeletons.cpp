@@ -8,6 +8,7 @@
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
+#include "dimension/Links.h"
 #include "dimension/Geometry.h"
 #include "frame/ArrowHeads.h"
 #include "frame/PathStyles.h"
@@ -15,7 +16,6 @@
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
 #include "host/PathSuite.h"
-#include "host/TagSuite.h"
 #include "host/TextFrameSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
@@ -86,7 +86,7 @@ public:
         }
     }
     void Marker(AIArtHandle part, const char* marker) {
-        if (part != nullptr) Keep(sAITag->SetTag(part, marker, format::TagType, format::VekValue));
+        if (part != nullptr) Keep(SetMarker(part, marker));
     }
     ASErr Result() const { return result_; }
 
@@ -120,6 +120,8 @@ size_t SeriesDimensionCount(int32_t points) {
 
 }  // namespace
 
+ASErr MarkAsDimensionPart(AIArtHandle art) { return SetMarker(art, format::Vek); }
+
 ASErr NewDimensionPart(int16_t type, const AIPathStyle* style, AIArtHandle* part) {
     if (part == nullptr) return kBadParameterErr;
     *part = nullptr;
@@ -134,7 +136,7 @@ ASErr NewDimensionPart(int16_t type, const AIPathStyle* style, AIArtHandle* part
         *part = nullptr;
         return made;
     }
-    ASErr result = sAITag->SetTag(*part, format::Vek, format::TagType, format::VekValue);
+    ASErr result = MarkAsDimensionPart(*part);
     if (style != nullptr && type == kPathArt) {
         if (const ASErr styled = sAIPathStyle->SetPathStyle(*part, style); styled != kNoErr) result = styled;
     }

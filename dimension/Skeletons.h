@@ -49,6 +49,8 @@ ASErr NewSeriesExtensionLine(AIArtHandle* line);
 // Starts an empty list of division marks for DimensionGroup. Sets EditingBezier.
 ASErr StartDivisionTickList();
 
+// Tags art the plug-in made as a part of a dimension: `vek` = "jj".
+ASErr MarkAsDimensionPart(AIArtHandle art);
 // The one routine that makes a part: new art of `type` (a path, or a point-text frame) on top inside
 // DimensionGroup, tagged `vek` = "jj", a path given `style` when one is given.
 ASErr NewDimensionPart(int16_t type, const AIPathStyle* style, AIArtHandle* part);

@@ -58,7 +58,7 @@ std::string RoundedText(double value, int decimals) {
     if (decimals > 0) {
         const size_t width = static_cast<size_t>(decimals) + 1;
         if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-        digits.insert(digits.size() - static_cast<size_t>(decimals), 1, gValueFormat.DecimalSeparator);
+        digits.insert(digits.size() - static_cast<size_t>(decimals), 1, gSettings.DecimalSeparator);
     }
     if (value < 0.0 && whole != 0.0L) digits.insert(0, 1, '-');
     return digits;
@@ -80,10 +80,10 @@ std::string_view FootNotation(int32_t notation) {
     }
 }
 
-bool ScaleDivides() { return std::isfinite(gValueFormat.ScaleRatio) && gValueFormat.ScaleRatio > 0.0; }
+bool ScaleDivides() { return std::isfinite(gSettings.ScaleRatio) && gSettings.ScaleRatio > 0.0; }
 
 double ScaledLengthInUnit(double points, int32_t unit) {
-    const double length = ScaleDivides() ? points / gValueFormat.ScaleRatio : points;
+    const double length = ScaleDivides() ? points / gSettings.ScaleRatio : points;
     switch (unit) {
         case kUnitMillimetres: return length * kMillimetresPerInch / kPointsPerInch;
         case kUnitCentimetres: return length * kCentimetresPerInch / kPointsPerInch;

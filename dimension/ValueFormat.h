@@ -92,20 +92,15 @@ enum AngleFormatCode : int32_t {
     kAngleFreeText = 3,
 };
 
-// The live value format. Unit, Decimals, ShowUnit and ShowAngleUnit are the live options of CurrentOptions,
-// DecimalSeparator and ScaleRatio the variables of Settings: one variable each, reached under both names.
+// The live value format, beside what the value texts also read under their own names: the unit (0..9,
+// UnitCode), the decimals (0..6) and whether the unit suffix and the degree sign are written are the live
+// options of CurrentOptions; the decimal separator and the scale ratio lengths are divided by are Settings's.
 struct ValueFormat {
-    int32_t& Unit = gCurrentOptions.Unit;                    // 0..9, UnitCode
-    int32_t& Decimals = gCurrentOptions.Decimals;            // 0..6
-    int16_t InchFraction = 8;                                // denominator 1, 2, 4, 8, 16 or 32
-    int32_t& ShowUnit = gCurrentOptions.ShowUnit;            // the unit suffix is written
-    int32_t& ShowAngleUnit = gCurrentOptions.ShowAngleUnit;  // the degree sign is written
-    int32_t AngleFormat = kAngleDecimalDegrees;              // AngleFormatCode
-    char& DecimalSeparator = gSettings.DecimalSeparator;     // ',' or '.'
-    double& ScaleRatio = gSettings.ScaleRatio;               // measured lengths are divided by it
-    int32_t ToleranceOn = 0;                                 // the tolerance text is written
-    char* ToleranceText = nullptr;                           // owned heap text; null counts as empty
-    char* FreeLabelText = nullptr;                           // owned heap text written for unit 9
+    int16_t InchFraction = 8;                    // denominator 1, 2, 4, 8, 16 or 32
+    int32_t AngleFormat = kAngleDecimalDegrees;  // AngleFormatCode
+    int32_t ToleranceOn = 0;                     // the tolerance text is written
+    char* ToleranceText = nullptr;               // owned heap text; null counts as empty
+    char* FreeLabelText = nullptr;               // owned heap text written for unit 9
 };
 
 extern ValueFormat gValueFormat;
@@ -127,7 +122,7 @@ bool SetFreeLabelText(const char* text);
 void ClearValueFormat();
 
 // The digits of value rounded half away from zero to decimals places (clamped to 0..6): the integer digits, then,
-// when decimals is above 0, the decimal separator of the value format and the decimals; never "-0". A non-finite
+// when decimals is above 0, the stored decimal separator and the decimals; never "-0". A non-finite
 // value gives no digits.
 std::string RoundedText(double value, int decimals);
 

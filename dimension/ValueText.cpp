@@ -59,7 +59,7 @@ std::string FractionText(const InchParts& parts) {
 }
 
 std::string InchNotationIfShown() {
-    return gValueFormat.ShowUnit != 0 ? std::string(InchNotation(gSettings.InchSymbol)) : std::string();
+    return gCurrentOptions.ShowUnit != 0 ? std::string(InchNotation(gSettings.InchSymbol)) : std::string();
 }
 
 std::string WithSign(double value, const std::string& magnitudeText) {
@@ -70,8 +70,8 @@ std::string FreeLabel() { return gValueFormat.FreeLabelText != nullptr ? gValueF
 
 // The rounded value with the unit suffix while ShowUnit is set.
 std::string DecimalText(double value, std::string_view suffix) {
-    std::string text = RoundedText(value, gValueFormat.Decimals);
-    if (gValueFormat.ShowUnit != 0) text += suffix;
+    std::string text = RoundedText(value, gCurrentOptions.Decimals);
+    if (gCurrentOptions.ShowUnit != 0) text += suffix;
     return text;
 }
 
@@ -95,8 +95,8 @@ std::string DegreesMinutesSecondsText(double degrees) {
 
 // A measured length for a read-out: the unit's text, or the bare rounded number for units without a number.
 std::string MeasureText(double lengthInUnit) {
-    if (HasNumber(gValueFormat.Unit)) return UnitLengthText(lengthInUnit);
-    return RoundedText(lengthInUnit, gValueFormat.Decimals);
+    if (HasNumber(gCurrentOptions.Unit)) return UnitLengthText(lengthInUnit);
+    return RoundedText(lengthInUnit, gCurrentOptions.Decimals);
 }
 
 bool HasCurvedSide(const std::vector<AIPathSegment>& segments) {
@@ -163,7 +163,7 @@ std::string FeetAndInchesText(double inches) {
 }
 
 std::string UnitLengthText(double lengthInUnit) {
-    switch (gValueFormat.Unit) {
+    switch (gCurrentOptions.Unit) {
         case kUnitMillimetres: return DecimalText(lengthInUnit, " mm");
         case kUnitCentimetres: return DecimalText(lengthInUnit, " cm");
         case kUnitDecimalInches: return DecimalText(lengthInUnit, InchNotation(gSettings.InchSymbol));
@@ -196,7 +196,7 @@ void EndDimensionText() {
 
 void FormatDimensionLength(double points) {
     BeginDimensionText();
-    gValueTextBuffer.Append(UnitLengthText(ScaledLengthInUnit(points, gValueFormat.Unit)));
+    gValueTextBuffer.Append(UnitLengthText(ScaledLengthInUnit(points, gCurrentOptions.Unit)));
     EndDimensionText();
 }
 
@@ -219,8 +219,8 @@ void FormatAngleText(AIReal radians, int32_t reflex) {
     if (std::isfinite(degrees)) {
         switch (gValueFormat.AngleFormat) {
             case kAngleDecimalDegrees:
-                gValueTextBuffer.Append(RoundedText(degrees, gValueFormat.Decimals));
-                if (gValueFormat.ShowAngleUnit != 0) gValueTextBuffer.Append(kDegreeSign);
+                gValueTextBuffer.Append(RoundedText(degrees, gCurrentOptions.Decimals));
+                if (gCurrentOptions.ShowAngleUnit != 0) gValueTextBuffer.Append(kDegreeSign);
                 break;
             case kAngleDegreesMinutesSeconds:
                 gValueTextBuffer.Append(WithSign(degrees, DegreesMinutesSecondsText(std::fabs(degrees))));
@@ -236,11 +236,11 @@ void FormatCircleDimensionText(AIReal radius) {
     const bool diameter = gCurrentOptions.Diameter != 0;
     const double points = std::fabs(static_cast<double>(radius)) * (diameter ? 2.0 : 1.0);
     const std::string_view sign = diameter ? kDiameterSign : kRadiusSign;
-    const bool signShown = gSettings.CircleSymbolShown != 0 && HasNumber(gValueFormat.Unit);
+    const bool signShown = gSettings.CircleSymbolShown != 0 && HasNumber(gCurrentOptions.Unit);
     const bool signBefore = gSettings.CircleSymbolBefore != 0;
     BeginDimensionText();
     if (signShown && signBefore) gValueTextBuffer.Append(sign);
-    gValueTextBuffer.Append(UnitLengthText(ScaledLengthInUnit(points, gValueFormat.Unit)));
+    gValueTextBuffer.Append(UnitLengthText(ScaledLengthInUnit(points, gCurrentOptions.Unit)));
     if (signShown && !signBefore) gValueTextBuffer.Append(sign);
     EndDimensionText();
 }
@@ -257,9 +257,9 @@ void FormatMeasure(AIArtHandle path, uint16_t firstIndex, uint16_t secondIndex) 
 
 int32_t FormatAreaText(const AIArtHandle* path, AIReal area, int32_t closedRequired) {
     if (closedRequired != 0 && !IsClosedPath(path)) return 0;
-    int32_t unit = gValueFormat.Unit;
+    int32_t unit = gCurrentOptions.Unit;
     if (unit == kUnitNoValue || unit == kUnitFreeText) unit = gSettings.Unit;
-    const double scaleSquared = ScaleDivides() ? gValueFormat.ScaleRatio * gValueFormat.ScaleRatio : 1.0;
+    const double scaleSquared = ScaleDivides() ? gSettings.ScaleRatio * gSettings.ScaleRatio : 1.0;
     const double squarePoints = std::fabs(static_cast<double>(area));
     double value = squarePoints;
     std::string_view suffix;
@@ -275,7 +275,7 @@ int32_t FormatAreaText(const AIArtHandle* path, AIReal area, int32_t closedRequi
         default: break;
     }
     gAreaTextBuffer.Clear();
-    gAreaTextBuffer.Append(RoundedText(value, gValueFormat.Decimals));
+    gAreaTextBuffer.Append(RoundedText(value, gCurrentOptions.Decimals));
     gAreaTextBuffer.Append(suffix);
     return 1;
 }
@@ -284,7 +284,7 @@ int32_t IsCrossedPolygon(const AIArtHandle* path) {
     if (path == nullptr || *path == nullptr) return 0;
     const int32_t tool = gToolState.CurrentTool;
     if (tool == kCircleTool || tool == kBezierTool || tool == kMeasureTool) return 0;
-    if (gValueFormat.Unit == kUnitFreeText) return 0;
+    if (gCurrentOptions.Unit == kUnitFreeText) return 0;
     std::vector<AIPathSegment> corners;
     bool closed = false;
     if (!ReadPathAnchors(*path, corners, closed) || !closed || HasCurvedSide(corners)) return 0;

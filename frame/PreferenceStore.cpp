@@ -1,7 +1,6 @@
 #include "frame/PreferenceStore.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <span>
@@ -12,6 +11,7 @@
 
 #include "frame/ArrowHeads.h"
 #include "frame/ArrowTips.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/PreferenceSuite.h"
 
@@ -33,9 +33,6 @@ constexpr size_t kFixedReadBufferSize = 1024;
 constexpr size_t kFixedReadLimit = 255;
 
 bool HavePreferences() { return sAIPreference != nullptr; }
-
-// A stored real that a float coordinate can hold.
-bool FitsFloat(double value) { return std::isfinite(value) && std::fabs(value) <= FLT_MAX; }
 
 int32_t ClampToRange(int32_t value, const IntegerRange& range) {
     if (value < range.Minimum) return range.Minimum;
@@ -233,7 +230,7 @@ PointKeysRead ReadPointPreferences(const PointKeyFamily& family, ShapePointTable
     ForEachPointKey(family, points, count,
                     [count, &read](const char* name, float* table, int32_t index, const PointAxis& axis) {
         double stored = 0.0;
-        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsFloat(stored - axis.Offset)) {
+        if (sAIPreference->GetRealPreference(kPrefix, name, &stored) == kNoErr && FitsArtworkFloat(stored - axis.Offset)) {
             const float value = static_cast<float>(ClampToRange(stored - axis.Offset, axis.Range));
             if (value != table[index]) read.ReadAsBuiltIn = false;
             table[index] = value;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
@@ -71,6 +72,10 @@ double FieldResolution(ADMItemRef item) {
 }  // namespace
 
 bool IsFinitePoint(AIRealPoint p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+bool FitsArtworkFloat(double value) {
+    return std::isfinite(value) && std::fabs(value) <= static_cast<double>(std::numeric_limits<AIReal>::max());
+}
 
 bool AreSegmentsFinite(const AIPathSegment* segments, size_t count) {
     return std::all_of(segments, segments + count, [](const AIPathSegment& s) {

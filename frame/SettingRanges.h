@@ -49,6 +49,9 @@ constexpr double kCanvasReach = kLongestDrawingLength;
 
 // True when both coordinates of the point are finite numbers.
 bool IsFinitePoint(AIRealPoint p);
+// True when a length or coordinate computed in double precision fits an artwork float: finite and within its
+// range. A figure drag beyond that keeps the figure's last measure; a stored point beyond it is not read.
+bool FitsArtworkFloat(double value);
 // True when every anchor and handle of the `count` segments is a finite point.
 bool AreSegmentsFinite(const AIPathSegment* segments, size_t count);
 

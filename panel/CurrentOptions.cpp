@@ -1,6 +1,7 @@
 #include "panel/CurrentOptions.h"
 
 #include "frame/ArrowHeads.h"
+#include "frame/LiveOptions.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
 #include "panel/FontChoice.h"
@@ -19,70 +20,33 @@ float SeriesLabelStep(const CurrentOptions& o) {
 }  // namespace
 
 void LoadGeneralOptions() {
-    const Settings& s = gSettings;
+    LoadLiveSection(LiveSection::General);
     CurrentOptions& o = gCurrentOptions;
-    o.LineWidth = s.LineWidth;
     gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(o.LineWidth);
-    o.ArrowHeads = s.ArrowHeads;
-    o.ArrowPreset = s.ArrowPreset;
-    ApplyArrowPreset(s.ArrowPreset);
-    o.EndMarkSize = s.EndMarkSize;
-    o.ScaleNumerator = s.ScaleNumerator;
-    o.ScaleDenominator = s.ScaleDenominator;
+    ApplyArrowPreset(gSettings.ArrowPreset);
     UpdateScaleRatio(o.ScaleNumerator, o.ScaleDenominator);
-    o.Decimals = s.Decimals;
-    o.TextSize = s.TextSize;
-    o.FontIndex = FontIndexForName(s.FontName);
+    o.FontIndex = FontIndexForName(gSettings.FontName);
 }
 
-void LoadUnitOptions() {
-    gCurrentOptions.Unit = gSettings.Unit;
-    gCurrentOptions.ShowUnit = gSettings.ShowUnit;
-}
+void LoadUnitOptions() { LoadLiveSection(LiveSection::Unit); }
 
 void LoadSegmentOptions() {
-    const Settings& s = gSettings;
-    CurrentOptions& o = gCurrentOptions;
     LoadUnitOptions();
-    o.SegmentOffsetX = s.SegmentOffsetX;
-    o.SegmentOffsetY = s.SegmentOffsetY;
-    o.HorizontalText = s.HorizontalText;
-    o.DimensionOrientation = s.DimensionOrientation;
-    o.SideTieLength = s.SideTieLength;
-    o.SideTiesOn = s.SideTiesOn;
-    o.SeriesOn = s.SeriesOn;
-    o.SeriesKind = s.SeriesKind;
+    LoadLiveSection(LiveSection::Segment);
     UpdateSeriesLabelStep();
 }
 
-void LoadAngleOptions() {
-    const Settings& s = gSettings;
-    CurrentOptions& o = gCurrentOptions;
-    o.ShowAngleUnit = s.ShowAngleUnit;
-    o.AngleOffsetAngle = s.AngleOffsetAngle;
-    o.AngleOffsetRadius = s.AngleOffsetRadius;
-    o.ArcRadius = s.ArcRadius;
-}
+void LoadAngleOptions() { LoadLiveSection(LiveSection::Angle); }
 
 void LoadCircleOptions() {
-    const Settings& s = gSettings;
-    CurrentOptions& o = gCurrentOptions;
     LoadUnitOptions();
-    o.CircleOffsetX = s.CircleOffsetX;
-    o.CircleOffsetY = s.CircleOffsetY;
-    o.CircleTieLength = s.CircleTieLength;
-    o.Diameter = s.Diameter;
+    LoadLiveSection(LiveSection::Circle);
 }
 
 void LoadBezierOptions() {
-    const Settings& s = gSettings;
-    CurrentOptions& o = gCurrentOptions;
     LoadUnitOptions();
-    o.BezierOffsetX = s.BezierOffsetX;
-    o.BezierOffsetY = s.BezierOffsetY;
-    o.BezierMode = s.BezierMode;
-    o.DivisionCount = s.DivisionCount;
-    o.BezierPathLength = kDefaultBezierPathLength;
+    LoadLiveSection(LiveSection::Bezier);
+    gCurrentOptions.BezierPathLength = kDefaultBezierPathLength;
 }
 
 void LoadAllCurrentOptions() {

@@ -16,6 +16,7 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/LiveOptions.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -25,7 +26,6 @@
 #include "host/PathSuite.h"
 #include "host/Platform.h"
 #include "host/RealMathSuite.h"
-#include "host/TagSuite.h"
 #include "host/URLSuite.h"
 #include "panel/CurrentOptions.h"
 #include "panel/FontChoice.h"
@@ -69,7 +69,7 @@ bool NewEndMark(int16_t order, AIArtHandle prep, int16_t anchors, AIArtHandle& m
     if (!IsLiveArt(prep)) return false;  // no dimension to put it in: no stray art
     if (sAIArt->NewArt(kPathArt, order, prep, &made) != kNoErr || made == nullptr) return false;
     if (anchors > 0) sAIPath->SetPathSegmentCount(made, anchors);
-    sAITag->SetTag(made, DimensionArtFormat::Vek, DimensionArtFormat::TagType, DimensionArtFormat::VekValue);
+    MarkAsDimensionPart(made);
     StyleEndMark(made);
     mark = made;
     return true;
@@ -106,8 +106,8 @@ void InvalidatePanel() {
 
 // The unit and its suffix, and the unit popup showing them.
 void LoadUnitStep() {
-    gCurrentOptions.Unit = gSettings.Unit;
-    gCurrentOptions.ShowUnit = gSettings.ShowUnit;
+    LoadLiveOption(&CurrentOptions::Unit);
+    LoadLiveOption(&CurrentOptions::ShowUnit);
     ADMItemRef popup = PanelItem(kUnitPopupItem);
     CheckEntryByID(popup, 11, gSettings.ShowUnit != 0);
     SelectEntryByID(popup, gCurrentOptions.Unit);
@@ -153,58 +153,57 @@ void ReloadPanelNotify(ADMItemRef, ADMNotifierRef notifier) {
 void LoadGeneralFields() {
     const Settings& s = gSettings;
     CurrentOptions& live = gCurrentOptions;
-    live.LineWidth = s.LineWidth;
+    LoadLiveOption(&CurrentOptions::LineWidth);
     gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(live.LineWidth);
     SetItemFloat(kLineWidthItem, live.LineWidth);
-    live.ArrowHeads = s.ArrowHeads;
-    live.ArrowPreset = s.ArrowPreset;
+    LoadLiveOption(&CurrentOptions::ArrowHeads);
+    LoadLiveOption(&CurrentOptions::ArrowPreset);
     ApplyArrowPreset(s.ArrowPreset);
     if (live.EndMarkSize == 0.0 && s.EndMarkSize != 0.0)
         RecreateEndMarks();
     else if (live.EndMarkSize != 0.0 && s.EndMarkSize == 0.0)
         DisposeEndMarks({0, 1, 2, 3});
-    live.EndMarkSize = s.EndMarkSize;
+    LoadLiveOption(&CurrentOptions::EndMarkSize);
     // The angle builders draw their end marks at this size; multiple arcs keep theirs without.
     live.ActiveEndMarkSize = live.MultipleArcs != 0 ? 0.0 : live.EndMarkSize;
     SetItemFloat(kEndSizeItem, live.EndMarkSize);
-    live.ScaleNumerator = s.ScaleNumerator;
-    live.ScaleDenominator = s.ScaleDenominator;
+    LoadLiveOption(&CurrentOptions::ScaleNumerator);
+    LoadLiveOption(&CurrentOptions::ScaleDenominator);
     UpdateScaleRatio(live.ScaleNumerator, live.ScaleDenominator);
     SelectPanelScaleEntry(PanelItem(kScalePopupItem));
     ShowScaleMarker();
-    live.Decimals = s.Decimals;
+    LoadLiveOption(&CurrentOptions::Decimals);
     SetItemInt(kDecimalsItem, live.Decimals);
-    live.TextSize = s.TextSize;
+    LoadLiveOption(&CurrentOptions::TextSize);
     SetItemFloat(kTextSizeItem, live.TextSize);
     live.FontIndex = SelectFontByName(PanelItem(kFontItem), s.PreferredFontName);
 }
 
 void LoadSegmentFields() {
-    const Settings& s = gSettings;
     CurrentOptions& live = gCurrentOptions;
     if (live.EndMarkSize <= 0.0 || !SecondEndMarksWanted())
         DisposeEndMarks({2, 3});
     else
         MakeSecondEndMarks(0);
     LoadUnitStep();
-    live.SegmentOffsetX = s.SegmentOffsetX;
-    live.SegmentOffsetY = s.SegmentOffsetY;
+    LoadLiveOption(&CurrentOptions::SegmentOffsetX);
+    LoadLiveOption(&CurrentOptions::SegmentOffsetY);
     SetItemFloat(kSegmentOffsetXItem, live.SegmentOffsetX);
     SetItemFloat(kSegmentOffsetYItem, live.SegmentOffsetY);
-    live.HorizontalText = s.HorizontalText;
-    live.DimensionOrientation = s.DimensionOrientation;
+    LoadLiveOption(&CurrentOptions::HorizontalText);
+    LoadLiveOption(&CurrentOptions::DimensionOrientation);
     EnablePanelItem(kTextOrientationItem, live.DimensionOrientation != kHorizontalDimension);
-    live.SideTieLength = s.SideTieLength;
+    LoadLiveOption(&CurrentOptions::SideTieLength);
     SetItemFloat(kSideTieItem, live.SideTieLength);
     SetFieldUnits(PanelItem(kSideTieItem));
     gToolState.SegmentArrowsFlag = 0;
     gDragValues.LineFlipped = 0;
     gToolState.LabelPosition = 0;
     DeriveArcRadius();
-    live.SideTiesOn = s.SideTiesOn;
+    LoadLiveOption(&CurrentOptions::SideTiesOn);
     SetItemFlag(kWithTiesItem, live.SideTiesOn);
-    live.SeriesOn = s.SeriesOn;
-    live.SeriesKind = s.SeriesKind;
+    LoadLiveOption(&CurrentOptions::SeriesOn);
+    LoadLiveOption(&CurrentOptions::SeriesKind);
     UpdateSeriesLabelStep();
     InvalidatePanel();
 }
@@ -214,15 +213,15 @@ void LoadAngleFields() {
     CurrentOptions& live = gCurrentOptions;
     if (SecondEndMarksWanted()) MakeSecondEndMarks(kTickAnchors);
     gValueFormat.AngleFormat = kAngleDecimalDegrees;
-    live.ShowAngleUnit = s.ShowAngleUnit;
+    LoadLiveOption(&CurrentOptions::ShowAngleUnit);
     ADMItemRef format = PanelItem(kAngleFormatItem);
     CheckEntryByID(format, 5, s.ShowAngleUnit != 0);
     SelectEntryByID(format, kAngleDecimalDegrees);
-    live.AngleOffsetAngle = s.AngleOffsetAngle;
-    live.AngleOffsetRadius = s.AngleOffsetRadius;
+    LoadLiveOption(&CurrentOptions::AngleOffsetAngle);
+    LoadLiveOption(&CurrentOptions::AngleOffsetRadius);
     SetItemFloat(kAngleOffsetAItem, live.AngleOffsetAngle);
     SetItemFloat(kAngleOffsetRItem, live.AngleOffsetRadius);
-    live.ArcRadius = s.ArcRadius;
+    LoadLiveOption(&CurrentOptions::ArcRadius);
     SetFieldUnits(PanelItem(kArcRadiusItem));
     SetItemFloat(kArcRadiusItem, live.ArcRadius);
     for (int32_t id : {kArcGapItem, kArcGapPictureItem, kArcCountItem}) EnablePanelItem(id, false);
@@ -230,7 +229,7 @@ void LoadAngleFields() {
         live.MultipleArcs = 0;
         EnablePanelItem(kEndSizePictureItem, true);
         EnablePanelItem(kEndSizeItem, true);
-        live.EndMarkSize = s.EndMarkSize;
+        LoadLiveOption(&CurrentOptions::EndMarkSize);
         live.ActiveEndMarkSize = live.EndMarkSize;
         SetItemFloat(kEndSizeItem, live.EndMarkSize);
     }
@@ -249,11 +248,11 @@ void LoadCircleFields() {
     const Settings& s = gSettings;
     CurrentOptions& live = gCurrentOptions;
     LoadUnitStep();
-    live.CircleOffsetX = s.CircleOffsetX;
-    live.CircleOffsetY = s.CircleOffsetY;
+    LoadLiveOption(&CurrentOptions::CircleOffsetX);
+    LoadLiveOption(&CurrentOptions::CircleOffsetY);
     SetItemFloat(kCircleOffsetXItem, live.CircleOffsetX);
     SetItemFloat(kCircleOffsetYItem, live.CircleOffsetY);
-    live.CircleTieLength = s.CircleTieLength;
+    LoadLiveOption(&CurrentOptions::CircleTieLength);
     SetItemFloat(kCircleTieItem, live.CircleTieLength);
     SetFieldUnits(PanelItem(kCircleTieItem));
     if (live.Diameter == 0 && s.Diameter != 0) {
@@ -261,7 +260,7 @@ void LoadCircleFields() {
     } else if (live.Diameter != 0 && s.Diameter == 0) {
         DisposeEndMarks({1});
     }
-    live.Diameter = s.Diameter;
+    LoadLiveOption(&CurrentOptions::Diameter);
     SetItemFlag(kDiameterRadiusItem, live.Diameter);
     live.CircleArrowsFlag = 0;
 }
@@ -270,11 +269,11 @@ void LoadBezierFields() {
     const Settings& s = gSettings;
     CurrentOptions& live = gCurrentOptions;
     LoadUnitStep();
-    live.BezierOffsetX = s.BezierOffsetX;
-    live.BezierOffsetY = s.BezierOffsetY;
+    LoadLiveOption(&CurrentOptions::BezierOffsetX);
+    LoadLiveOption(&CurrentOptions::BezierOffsetY);
     SetItemFloat(kBezierOffsetXItem, live.BezierOffsetX);
     SetItemFloat(kBezierOffsetYItem, live.BezierOffsetY);
-    live.BezierMode = s.BezierMode;
+    LoadLiveOption(&CurrentOptions::BezierMode);
     if (gToolState.EditingBezier != 0) {
         for (int32_t count = live.DivisionCount; count < s.DivisionCount; ++count) {
             if (PushDivisionMark() == kOutOfMemoryErr) {
@@ -285,7 +284,7 @@ void LoadBezierFields() {
         for (int32_t count = live.DivisionCount; count > s.DivisionCount && gDivisionMarks.Head != nullptr; --count)
             DropDivisionMark();
     }
-    live.DivisionCount = s.DivisionCount;
+    LoadLiveOption(&CurrentOptions::DivisionCount);
     SetItemInt(kDivisionCountItem, live.DivisionCount);
     live.BezierPathLength = kDefaultBezierPathLength;
     SetItemFloat(kPathLengthItem, live.BezierPathLength);

@@ -5,6 +5,7 @@
 
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/LiveOptions.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -224,31 +225,31 @@ void ResetToleranceText() {
 
 void MakeMainPanelItems(ADMDialogRef dialog) {
     CurrentOptions& live = gCurrentOptions;
-    live.ArrowPreset = gSettings.ArrowPreset;
+    LoadLiveOption(&CurrentOptions::ArrowPreset);
     MakePanelItems(dialog, kCoverAndButtons);
     MakeArrowShapeItems(dialog);
-    live.LineWidth = gSettings.LineWidth;
+    LoadLiveOption(&CurrentOptions::LineWidth);
     gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(live.LineWidth);
-    live.EndMarkSize = gSettings.EndMarkSize;
+    LoadLiveOption(&CurrentOptions::EndMarkSize);
     live.ActiveEndMarkSize = live.EndMarkSize;
-    live.Decimals = gSettings.Decimals;
+    LoadLiveOption(&CurrentOptions::Decimals);
     ResetToleranceText();
     MakePanelItems(dialog, kMainFields);
 }
 
 void MakeSegmentDimensionItems(ADMDialogRef dialog) {
     CurrentOptions& live = gCurrentOptions;
-    live.SideTieLength = gSettings.SideTieLength;
+    LoadLiveOption(&CurrentOptions::SideTieLength);
     gDimensionValues.ExtensionLineReach = live.SideTieLength + kReachPerEndMarkSize * live.EndMarkSize;
-    live.SeriesOn = gSettings.SeriesOn;
-    live.SeriesKind = gSettings.SeriesKind;
-    live.HorizontalText = gSettings.HorizontalText;
+    LoadLiveOption(&CurrentOptions::SeriesOn);
+    LoadLiveOption(&CurrentOptions::SeriesKind);
+    LoadLiveOption(&CurrentOptions::HorizontalText);
     gDragValues.LineFlipped = 0;
     gToolState.SegmentArrowsFlag = 0;
     MakePanelItems(dialog, kSegmentItems);
 }
 
 void MakeFontItems(ADMDialogRef dialog) {
-    gCurrentOptions.TextSize = gSettings.TextSize;
+    LoadLiveOption(&CurrentOptions::TextSize);
     MakePanelItems(dialog, kFontItems);
 }

@@ -38,8 +38,6 @@ constexpr size_t kFirstCrossSet = 2;
 constexpr size_t kSecondCrossSet = 3;
 // The anchors of a tick of the cross.
 constexpr int16_t kTickAnchors = 2;
-// The slant of the two-point tick of preset 2 drawn as points.
-constexpr float kTickSlant = 2.4508758f;
 
 }  // namespace
 
@@ -52,7 +50,7 @@ bool PointStyleOf(int32_t preset) { return gCurrentOptions.ArrowHeads == 0 && gC
 
 void LeanPointTick(int32_t flag) {
     if (!PointStyleOf(kTriangleArrowPreset)) return;
-    const float first = flag == 0 ? kTickSlant : -kTickSlant;
+    const float first = flag == 0 ? kTickHalfHeight : -kTickHalfHeight;
     SetShapePointY(0, first);
     SetShapePointY(1, -first);
 }
@@ -117,7 +115,7 @@ AIArtHandle NewEndMarkBelow(AIArtHandle above, int16_t anchors) {
         mark == nullptr)
         return nullptr;
     sAIPath->SetPathSegmentCount(mark, anchors);
-    sAITag->SetTag(mark, DimensionArtFormat::Vek, DimensionArtFormat::TagType, DimensionArtFormat::VekValue);
+    MarkAsDimensionPart(mark);
     StyleEndMark(mark);
     return mark;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dimension/CurrentDimension.h"
+#include "frame/LiveOptions.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -52,7 +53,7 @@ bool CommandDown(ADMTrackerRef tracker) {
 
 ADMBoolean ResetLineWidthTrack(ADMItemRef item, ADMTrackerRef tracker) {
     if (IsCommandClick(tracker)) {
-        gCurrentOptions.LineWidth = gSettings.LineWidth;
+        LoadLiveOption(&CurrentOptions::LineWidth);
         if (ADMItemRef field = PanelItem(kLineWidthItem)) SetFloatValue(field, gCurrentOptions.LineWidth);
         gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
         RefreshCurrentDimension();
@@ -71,8 +72,8 @@ ADMBoolean CancelDimensionTrack(ADMItemRef item, ADMTrackerRef tracker) {
 ADMBoolean ScalePictureTrack(ADMItemRef item, ADMTrackerRef tracker) {
     if (IsCommandClick(tracker)) {
         CurrentOptions& live = gCurrentOptions;
-        live.ScaleNumerator = gSettings.ScaleNumerator;
-        live.ScaleDenominator = gSettings.ScaleDenominator;
+        LoadLiveOption(&CurrentOptions::ScaleNumerator);
+        LoadLiveOption(&CurrentOptions::ScaleDenominator);
         UpdateScaleRatio(live.ScaleNumerator, live.ScaleDenominator);
         SelectPanelScaleEntry(PanelItem(kScalePopupItem));
         ShowScaleMarker();
@@ -83,7 +84,7 @@ ADMBoolean ScalePictureTrack(ADMItemRef item, ADMTrackerRef tracker) {
 
 ADMBoolean ResetEndSizeTrack(ADMItemRef item, ADMTrackerRef tracker) {
     if (IsCommandClick(tracker)) {
-        gCurrentOptions.EndMarkSize = gSettings.EndMarkSize;
+        LoadLiveOption(&CurrentOptions::EndMarkSize);
         gCurrentOptions.ActiveEndMarkSize = gSettings.EndMarkSize;
         if (ADMItemRef field = PanelItem(kEndSizeItem)) SetFloatValue(field, gCurrentOptions.EndMarkSize);
         RefreshCurrentDimension();

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "frame/SettingRanges.h"
+#include "frame/LiveOptions.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMEntrySuite.h"
@@ -63,8 +64,8 @@ void FillScaleEntries(ADMItemRef popup) {
     }
     AppendEntry(popup, nullptr, 0);
     AppendEntry(popup, "Autre échelle…", kOtherScaleEntry);
-    gCurrentOptions.ScaleNumerator = gSettings.ScaleNumerator;
-    gCurrentOptions.ScaleDenominator = gSettings.ScaleDenominator;
+    LoadLiveOption(&CurrentOptions::ScaleNumerator);
+    LoadLiveOption(&CurrentOptions::ScaleDenominator);
     AppendEntry(popup, "", kCustomScaleEntry);
     SetCustomScaleEntry(popup);
 }

@@ -2,6 +2,7 @@
 #include "panel/SectionItems.h"
 
 #include "dimension/ValueFormat.h"
+#include "frame/LiveOptions.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"
@@ -257,21 +258,21 @@ void MakeLengthItems(ADMDialogRef dialog) {
     CurrentOptions& live = gCurrentOptions;
     live.BezierArrowsFlag = 0;
     live.BezierPathLength = kDefaultBezierPathLength;
-    live.DivisionCount = gSettings.DivisionCount;
+    LoadLiveOption(&CurrentOptions::DivisionCount);
     MakePanelItems(dialog, kLengthItems);
     MakeSharePathItems(dialog);
 }
 
 void MakeSharePathItems(ADMDialogRef dialog) {
-    gCurrentOptions.BezierMode = gSettings.BezierMode;
+    LoadLiveOption(&CurrentOptions::BezierMode);
     MakePanelItems(dialog, kSharePathItems);
 }
 
 void MakeCircleDimensionItems(ADMDialogRef dialog) {
     CurrentOptions& live = gCurrentOptions;
     live.CircleArrowsFlag = 0;
-    live.Diameter = gSettings.Diameter;
-    live.CircleTieLength = gSettings.CircleTieLength;
+    LoadLiveOption(&CurrentOptions::Diameter);
+    LoadLiveOption(&CurrentOptions::CircleTieLength);
     gToolState.CircleLabelAngle = kStartCircleLabelAngle;
     MakePanelItems(dialog, kCircleItems);
 }
@@ -280,28 +281,26 @@ void MakeAngleDimensionItems(ADMDialogRef dialog) {
     CurrentOptions& live = gCurrentOptions;
     MakePanelItems(dialog, kAngleFormatPopup);
     MakeMultiArcItems(dialog);
-    live.ArcRadius = gSettings.ArcRadius;
+    LoadLiveOption(&CurrentOptions::ArcRadius);
     live.AngleArrowsFlag = 0;
     gMeasuredPoints.AngleFlip = 0;
     MakePanelItems(dialog, kAngleItems);
 }
 
 void MakeProjectionItems(ADMDialogRef dialog) {
-    gCurrentOptions.DimensionOrientation = gSettings.DimensionOrientation;
+    LoadLiveOption(&CurrentOptions::DimensionOrientation);
     MakePanelItems(dialog, kProjectionItems);
 }
 
 void MakeTextOffsetItems(ADMDialogRef dialog) {
-    const Settings& s = gSettings;
-    CurrentOptions& live = gCurrentOptions;
-    live.SegmentOffsetX = s.SegmentOffsetX;
-    live.SegmentOffsetY = s.SegmentOffsetY;
-    live.AngleOffsetAngle = s.AngleOffsetAngle;
-    live.AngleOffsetRadius = s.AngleOffsetRadius;
-    live.CircleOffsetX = s.CircleOffsetX;
-    live.CircleOffsetY = s.CircleOffsetY;
-    live.BezierOffsetX = s.BezierOffsetX;
-    live.BezierOffsetY = s.BezierOffsetY;
+    LoadLiveOption(&CurrentOptions::SegmentOffsetX);
+    LoadLiveOption(&CurrentOptions::SegmentOffsetY);
+    LoadLiveOption(&CurrentOptions::AngleOffsetAngle);
+    LoadLiveOption(&CurrentOptions::AngleOffsetRadius);
+    LoadLiveOption(&CurrentOptions::CircleOffsetX);
+    LoadLiveOption(&CurrentOptions::CircleOffsetY);
+    LoadLiveOption(&CurrentOptions::BezierOffsetX);
+    LoadLiveOption(&CurrentOptions::BezierOffsetY);
     MakePanelItems(dialog, kTextOffsetItems);
     if (ADMItemRef angular = PanelItem(kAngleOffsetAItem)) sADMItem->SetUnits(angular, kADMDegreeUnits);
 }

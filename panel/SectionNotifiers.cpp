@@ -48,10 +48,8 @@ void SetOrientation(int32_t orientation) {
     if (gToolState.CurrentTool == kSegmentTool && IsLiveArt(gCurrentDimension.DimensionGroup)) NameDimensionArt();
     gCurrentOptions.SideTieLength = HeldPanelValue(PanelItem(kSideTieItem), gCurrentOptions.SideTieLength);
     if (orientation == kParallelDimension && gCurrentOptions.SideTieLength < 0.0) {
-        gCurrentOptions.SideTieLength = -gCurrentOptions.SideTieLength;
+        UseLinearOffset(-gCurrentOptions.SideTieLength);
         ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
-        gDimensionValues.ExtensionLineReach =
-            gCurrentOptions.EndMarkSize * kExtensionReachPerEndMarkSize + gCurrentOptions.SideTieLength;
     }
     RedrawPanelItems({kParallelItem, kProjectedHorizontalItem, kProjectedVerticalItem});
     RefreshAndRememberLine();

@@ -28,8 +28,8 @@ bool ShowsNumber(int32_t unit) { return unit >= kUnitMillimetres && unit <= kUni
 
 // The rounded value and its suffix while ShowUnit is set.
 std::string DecimalLengthText(double value, std::string_view suffix) {
-    std::string text = RoundedText(value, gValueFormat.Decimals);
-    if (gValueFormat.ShowUnit != 0) text += suffix;
+    std::string text = RoundedText(value, gCurrentOptions.Decimals);
+    if (gCurrentOptions.ShowUnit != 0) text += suffix;
     return text;
 }
 
@@ -62,9 +62,6 @@ void SetItemText(int32_t itemID, const char* text) {
     if (ADMItemRef item = PanelItem(itemID)) sADMItem->SetText(item, text);
 }
 
-// The tag of a path whose area counts negatively in the total.
-constexpr const char* kSubtractedTag = "spa";
-
 // A path's share of the totals: its anchors, its length and, closed, its enclosed area, taken away from the
 // total when the path carries the subtraction tag.
 void AddPath(AIArtHandle path, SelectionTotals& totals) {
@@ -80,13 +77,13 @@ void AddPath(AIArtHandle path, SelectionTotals& totals) {
     AIReal area = 0.0f;
     if (sAIPath->GetPathArea(path, &area) != kNoErr || !std::isfinite(area)) return;
     const double enclosed = std::fabs(area);
-    totals.AreaPoints += ArtHasTag(path, kSubtractedTag) ? -enclosed : enclosed;
+    totals.AreaPoints += ArtHasTag(path, DimensionArtFormat::SubtractedAreaMarker) ? -enclosed : enclosed;
 }
 
 }  // namespace
 
 int32_t ReadoutLengthUnit() {
-    if (ShowsNumber(gValueFormat.Unit)) return gValueFormat.Unit;
+    if (ShowsNumber(gCurrentOptions.Unit)) return gCurrentOptions.Unit;
     return ShowsNumber(gSettings.Unit) ? gSettings.Unit : static_cast<int32_t>(kUnitPoints);
 }
 

@@ -2,6 +2,7 @@
 
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
+#include "frame/LiveOptions.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -56,21 +57,19 @@ void ClearDialogOpenFlags() {
 
 // The live copies the panel's set-up takes before its items are built.
 void CopyStartingLiveValues() {
-    const Settings& s = gSettings;
-    CurrentOptions& live = gCurrentOptions;
-    live.Unit = s.Unit;
-    live.SideTiesOn = s.SideTiesOn;
-    live.SeriesOn = s.SeriesOn;
-    live.SeriesKind = s.SeriesKind;
-    live.ShowUnit = s.ShowUnit;
-    live.ShowAngleUnit = s.ShowAngleUnit;
-    live.AngleCreateAngle = s.AngleCreateAngle;
-    live.CircleCreateAngle = s.CircleCreateAngle;
-    live.CircleCreateArc = s.CircleCreateArc;
-    live.CircleCreateSector = s.CircleCreateSector;
-    live.SegmentCreateWithDimension = s.SegmentCreateWithDimension;
-    live.AngleCreateWithDimension = s.AngleCreateWithDimension;
-    live.CircleCreateWithDimension = s.CircleCreateWithDimension;
+    LoadLiveOption(&CurrentOptions::Unit);
+    LoadLiveOption(&CurrentOptions::SideTiesOn);
+    LoadLiveOption(&CurrentOptions::SeriesOn);
+    LoadLiveOption(&CurrentOptions::SeriesKind);
+    LoadLiveOption(&CurrentOptions::ShowUnit);
+    LoadLiveOption(&CurrentOptions::ShowAngleUnit);
+    LoadLiveOption(&CurrentOptions::AngleCreateAngle);
+    LoadLiveOption(&CurrentOptions::CircleCreateAngle);
+    LoadLiveOption(&CurrentOptions::CircleCreateArc);
+    LoadLiveOption(&CurrentOptions::CircleCreateSector);
+    LoadLiveOption(&CurrentOptions::SegmentCreateWithDimension);
+    LoadLiveOption(&CurrentOptions::AngleCreateWithDimension);
+    LoadLiveOption(&CurrentOptions::CircleCreateWithDimension);
 }
 
 void ResetWorkingValues() {

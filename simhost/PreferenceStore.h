@@ -1,5 +1,7 @@
 // The host's typed preference store: (prefix, key) -> bool, int32, double or string, with a write log,
-// per-key fault injection and a text file that the driver saves and loads between runs.
+// per-key fault injection and a text file that the driver saves and loads between runs. The store is
+// PreferenceStore.cpp, its file's text PreferenceStoreFile.cpp, the host's preference suite over it
+// ServicesPreferenceSuite.cpp.
 #pragma once
 
 #include <cstdint>
@@ -92,7 +94,7 @@ class PreferenceStore {
     // Replaces the store with the file's values (host keys seeded when absent). A missing file leaves the
     // store as it is; a corrupt one leaves it as it is and names the first bad line.
     PrefLoadOutcome Load(const std::string& path);
-    // The file text of the store, and its parser (used by Save and Load).
+    // The file text of the store, and its parser (used by Save and Load; PreferenceStoreFile.cpp).
     std::string Serialize() const;
     static PrefLoadOutcome Parse(const std::string& text, std::map<Key, PrefValue>* values);
 

@@ -14,6 +14,7 @@
 #include "figures/FigurePaths.h"
 #include "figures/SegmentFigure.h"
 #include "frame/Settings.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentSuite.h"
 #include "records/BezierExtraValues.h"

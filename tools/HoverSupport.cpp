@@ -6,6 +6,7 @@
 #include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentViewSuite.h"
+#include "tools/HoverTests.h"
 
 bool HasKindMarker(AIArtHandle art, const char* const (&order)[3]) {
     for (const char* marker : order) {
@@ -28,6 +29,15 @@ AIReal AnchorReach(const AIRealBezier& curve, AIReal tolerance) {
     const double chord = Distance(curve.p0, curve.p3);
     if (chord < kDegenerateChord) return tolerance;
     return static_cast<AIReal>(std::min(static_cast<double>(tolerance), chord * kAnchorReachOfChord));
+}
+
+double NearestSampleDistance(const AIRealBezier& curve, AIRealPoint cursor) {
+    double nearest = Distance(curve.p0, cursor);
+    for (int32_t i = 1; i <= kWalkSamples; ++i) {
+        const double t = static_cast<double>(i) / kWalkSamples;
+        nearest = std::min(nearest, Distance(BezierPoint(curve, t).ToPoint(), cursor));
+    }
+    return nearest;
 }
 
 AIReal TouchViewZoom(ASErr* error) {

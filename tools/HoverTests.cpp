@@ -1,5 +1,6 @@
 #include "tools/HoverTests.h"
 
+#include <algorithm>
 #include <array>
 
 #include "dimension/DimensionArtFormat.h"
@@ -95,16 +96,35 @@ int16_t StartOfSegment(const HostHit& segment) {
     return static_cast<int16_t>(count - 1);
 }
 
-// True when the cursor, within the tolerance of the hit anchor, lies on a curve of the anchor's path farther
-// from the anchor than that curve's anchor reach: the curve under the cursor (the nearest segment the host
-// finds), not its anchor, is hovered. On a straight segment the anchor within the tolerance wins.
-bool CurveTakesCursor(const HostHit& anchor, const HostHit& segment, AIRealPoint cursor) {
-    if (anchor.Type != kAnchorHitType || !IsSegmentHit(segment) || segment.Data.object != anchor.Data.object) {
-        return false;
-    }
-    AIRealBezier curve{};
-    if (sAIPath->GetPathBezier(segment.Data.object, StartOfSegment(segment), &curve) != kNoErr) return false;
-    return Distance(anchor.Data.point, cursor) > AnchorReach(curve, kHoverTolerance);
+// True when the cursor, within the tolerance of the hit anchor, lies on a curve that meets at the anchor
+// farther from the anchor than that curve's anchor reach: the curve, not its anchor, is hovered. Of the two
+// segments that meet there (segment k runs from anchor k to the next, the last of a closed path to the
+// first), the one nearer the cursor decides; they are measured only when their reaches disagree about the
+// cursor. On a straight segment the anchor within the tolerance wins.
+bool CurveTakesCursor(const HostHit& anchor, AIRealPoint cursor) {
+    if (anchor.Type != kAnchorHitType) return false;
+    const AIArtHandle path = anchor.Data.object;
+    int16_t count = 0;
+    AIBoolean closed = false;
+    if (sAIPath->GetPathSegmentCount(path, &count) != kNoErr || count < 2) return false;
+    if (anchor.Data.segment < 0 || anchor.Data.segment >= count) return false;
+    sAIPath->GetPathClosed(path, &closed);
+    const auto index = static_cast<int16_t>(anchor.Data.segment);
+    const auto last = static_cast<int16_t>(count - 1);
+    std::array<AIRealBezier, 2> curves{};
+    size_t found = 0;
+    const int16_t before = index > 0 ? static_cast<int16_t>(index - 1) : last;
+    if ((index > 0 || closed) && sAIPath->GetPathBezier(path, before, &curves[found]) == kNoErr) ++found;
+    if ((index < last || closed) && sAIPath->GetPathBezier(path, index, &curves[found]) == kNoErr) ++found;
+    if (found == 0) return false;
+    const double fromAnchor = Distance(anchor.Data.point, cursor);
+    const AIReal reach = AnchorReach(curves[0], kHoverTolerance);
+    if (found == 1) return fromAnchor > reach;
+    const AIReal otherReach = AnchorReach(curves[1], kHoverTolerance);
+    if (fromAnchor <= std::min(reach, otherReach)) return false;
+    if (fromAnchor > std::max(reach, otherReach)) return true;
+    const bool otherNearer = NearestSampleDistance(curves[1], cursor) < NearestSampleDistance(curves[0], cursor);
+    return fromAnchor > (otherNearer ? otherReach : reach);
 }
 
 // Clears the flags the test owns: every hover flag, except the centre flag for all but the Segment tool, and
@@ -276,16 +296,19 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     const HostHit anchor = AnchorUnderCursor(message.cursor, &error);
     const bool anchorHit = anchor.Data.hit != 0 && anchor.Data.object != nullptr;
     if (!anchorHit && ArtHasTag(anchor.Data.object, format::Vek)) return error;
-    const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
     if (anchorHit && DimensionAnchor(scheme, anchor)) {
         DimensionPartAtAnchor(scheme, anchor, message);
         return error;
     }
-    if (anchorHit && !CurveTakesCursor(anchor, segment, message.cursor)) {
+    const auto hoverAnchor = [&] {
         h.HitArt = anchor.Data.object;
         AnchorBranch(scheme, anchor);
         return error;
-    }
+    };
+    if (anchorHit && !CurveTakesCursor(anchor, message.cursor)) return hoverAnchor();
+    const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
+    // A curve of the anchor's path takes the cursor only where the host finds that path's segment under it.
+    if (anchorHit && !(IsSegmentHit(segment) && segment.Data.object == anchor.Data.object)) return hoverAnchor();
     if (!IsSegmentHit(segment)) return error;
     AIArtHandle art = segment.Data.object;
     h.HitArt = art;

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr const char* kSubtractedTag = "spa";
 constexpr uint32_t kPointBeep = 9000;
 constexpr const char* kOtherPathAlert = "Les deux points doivent appartenir à un même tracé.";
 
@@ -45,7 +44,7 @@ ASErr ClearMeasuredSet() {
     for (int32_t i = 0; i < count; ++i) {
         AIArtHandle member = nullptr;
         if (sAIArtSet->IndexArtSet(gToolState.MeasuredSet, i, &member) != kNoErr) continue;
-        sAITag->DeleteTag(member, kSubtractedTag);
+        sAITag->DeleteTag(member, DimensionArtFormat::SubtractedAreaMarker);
         KeepError(result, sAIArt->SetArtUserAttr(member, kArtFullySelected, 0));
     }
     // The selection follows the emptied set.
@@ -66,7 +65,7 @@ ASErr ToggleMember(AIArtHandle art) {
         // A path the user could not select by hand, or a guide, is never measured.
         if (!UserCanSelect(art) || IsGuide(art)) return result;
         if (gToolState.SubtractArea != 0)
-            KeepError(result, sAITag->SetTag(art, kSubtractedTag, kTagTypeString, DimensionArtFormat::VekValue));
+            KeepError(result, SetMarker(art, DimensionArtFormat::SubtractedAreaMarker));
         KeepError(result, sAIArtSet->AddArtToArtSet(gToolState.MeasuredSet, art));
     }
     RecountMeasuredSet();

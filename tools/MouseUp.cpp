@@ -54,7 +54,7 @@ void SegmentMouseUp(const AIToolMessage& message) {
         gToolState.EditingSegment = 0;
     }
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
-    DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
+    DropLabelWhen(gCurrentOptions.Unit == kUnitNoValue);
     OpenCreationDialogWhen(kSegmentCreate, message, ModalDialog::SegmentCreation);
     if (gToolState.CreateOnClick[kSegmentCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedSegment();
     DropFigureGroupWhen(kSegmentCreate, gCurrentOptions.SegmentCreateWithDimension);
@@ -77,7 +77,7 @@ void AngleMouseUp(const AIToolMessage& message) {
 
 void CircleMouseUp(const AIToolMessage& message) {
     SelectDimensionParts();
-    DropLabelWhen(gValueFormat.Unit == kUnitNoValue);
+    DropLabelWhen(gCurrentOptions.Unit == kUnitNoValue);
     OpenCreationDialogWhen(kCircleCreate, message, ModalDialog::CircleCreation);
     if (gToolState.CreateOnClick[kCircleCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedCircle();
     EndTwoClickSequence();
@@ -90,7 +90,7 @@ void BezierMouseUp(const AIToolMessage& message) {
     if (gToolState.CreateOnClick[kBezierCreate] == 0 && gBezierExtraValues.ConstructionKind == kNoBezierElement)
         DisposeEmptyGroup();
     SelectDimensionParts();
-    DropLabelWhen(gValueFormat.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
+    DropLabelWhen(gCurrentOptions.Unit == kUnitNoValue && gCurrentOptions.BezierMode == 1);
     EndTwoClickSequence();
     OpenCreationDialogWhen(kBezierCreate, message, ModalDialog::BezierCreation);
     if (gToolState.CreateOnClick[kBezierCreate] != 0 && gToolState.PressDragged != 0) DropCollapsedBezier();

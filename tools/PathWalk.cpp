@@ -170,16 +170,6 @@ WalkSegment MakeSegment(const AIPathSegment& start, const AIPathSegment& end, in
     return s;
 }
 
-// The distance from the cursor to the nearest of the curve's samples, its two ends included.
-double NearestSampleDistance(const AIRealBezier& curve, AIRealPoint cursor) {
-    double nearest = Distance(curve.p0, cursor);
-    for (int32_t i = 1; i <= kWalkSamples; ++i) {
-        const double t = static_cast<double>(i) / kWalkSamples;
-        nearest = std::min(nearest, Distance(BezierPoint(curve, t).ToPoint(), cursor));
-    }
-    return nearest;
-}
-
 // The other segment that meets the examined one at its anchor `anchor`, when the path has one there: segment
 // k runs from anchor k to anchor k + 1, and the closing segment of a closed path joins the last anchor to the
 // first.

@@ -11,6 +11,7 @@
 #include "figures/FigurePaths.h"
 #include "figures/SegmentFigure.h"
 #include "frame/Settings.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/RealMathSuite.h"
 #include "records/CurrentOptions.h"

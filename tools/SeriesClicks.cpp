@@ -6,7 +6,6 @@
 #include "dimension/Skeletons.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
-#include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
 #include "tools/ClickSupport.h"
 #include "tools/ClickSequences.h"
@@ -45,9 +44,7 @@ ASErr FinishSegmentMeasure() {
     points.FirstPoint.p = FootOfPerpendicular(cursor, points.FirstPoint.p, points.SecondPoint.p);
     points.SecondPoint.p =
         LineIntersection(points.FirstPoint.p, cursor, gHitState.SnapSegment.p, gHitState.HitSegment.p).Point;
-    const AIRealPoint direction{points.SecondPoint.p.h - points.FirstPoint.p.h,
-                                points.SecondPoint.p.v - points.FirstPoint.p.v};
-    points.SegmentAngle = sAIRealMath->AIRealPointAngle(&direction);
+    points.SegmentAngle = PointAngle(points.FirstPoint.p, points.SecondPoint.p);
     gSeriesPointTable.SeriesRunningValue = 0.0f;
     gHitState.MeasuredArt = gHitState.HitArt;
     const ASErr result = DrawSegmentDimension();

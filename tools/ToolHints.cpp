@@ -9,11 +9,10 @@
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/MatchingArtSuite.h"
-#include "host/PathSuite.h"
-#include "host/RealMathSuite.h"
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
+#include "tools/ClickSupport.h"
 #include "tools/MeasuredSet.h"
 #include "tools/Readouts.h"
 #include "records/ToolState.h"
@@ -22,22 +21,9 @@ namespace {
 
 // Pi as the circle area takes it, in single precision.
 constexpr AIReal kCirclePi = 3.1415927f;
-// The tag a path carries once its area is subtracted from the total.
-constexpr const char* kSubtractedAreaTag = "spa";
 
 const HoverFlagSet& Flags() { return gHitState.HoverFlags; }
 bool NoValueUnit() { return gCurrentOptions.Unit == kUnitNoValue || gCurrentOptions.Unit == kUnitFreeText; }
-
-bool PathClosed(AIArtHandle path) {
-    AIBoolean closed = 0;
-    return sAIPath->GetPathClosed(path, &closed) == kNoErr && closed != 0;
-}
-
-AIRealPoint Anchor(AIArtHandle path, int16_t index) {
-    AIPathSegment segment;
-    sAIPath->GetPathSegments(path, index, 1, &segment);
-    return segment.p;
-}
 
 // The length text between two anchors, as a linear dimension between them shows it.
 const char* LengthBetween(AIRealPoint a, AIRealPoint b) {
@@ -50,20 +36,12 @@ const char* CurveLength() {
     return gValueTextBuffer.CStr();
 }
 
-// The unit vector from `from` toward `to`, by the host's point angle.
-AIRealPoint UnitToward(AIRealPoint from, AIRealPoint to) {
-    const AIRealPoint d{to.h - from.h, to.v - from.v};
-    AIRealPoint unit;
-    sAIRealMath->AIRealPointLengthAngle(1.0f, sAIRealMath->AIRealPointAngle(&d), &unit);
-    return unit;
-}
-
 // The signed angle at the hovered vertex between its two neighbours.
 AIReal VertexAngle() {
     const AIArtHandle art = gHitState.HitArt;
-    const AIRealPoint vertex = Anchor(art, gHitState.VertexIndex);
-    const AIRealPoint u = UnitToward(vertex, Anchor(art, gHitState.PreviousIndex));
-    const AIRealPoint w = UnitToward(vertex, Anchor(art, gHitState.NextIndex));
+    const AIRealPoint vertex = PathRecord(art, gHitState.VertexIndex).p;
+    const AIRealPoint u = UnitTowards(vertex, PathRecord(art, gHitState.PreviousIndex).p);
+    const AIRealPoint w = UnitTowards(vertex, PathRecord(art, gHitState.NextIndex).p);
     const double cosine = std::fmax(-1.0, std::fmin(1.0, Dot2(u, w)));
     const double angle = std::acos(cosine);
     return static_cast<AIReal>(Cross2(w, u) < 0.0 ? -angle : angle);
@@ -159,7 +137,7 @@ void DivisionModeHint(FeedbackText& text) {
 
 
 bool AreaSubtracted() {
-    return gToolState.SubtractArea != 0 || ArtHasTag(gHitState.HitArt, kSubtractedAreaTag);
+    return gToolState.SubtractArea != 0 || ArtHasTag(gHitState.HitArt, DimensionArtFormat::SubtractedAreaMarker);
 }
 
 void MeasureAnchorHint(FeedbackText& text) {

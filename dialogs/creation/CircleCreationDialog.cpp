@@ -6,6 +6,7 @@
 
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/FigurePreview.h"
+#include "frame/LiveOptions.h"
 #include "frame/PreferenceStore.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"
@@ -102,12 +103,11 @@ const FigureDialogItem kItems[] = {
 };
 
 void CopyStoredValueFor(int32_t id) {
-    CurrentOptions& live = gCurrentOptions;
     switch (id) {
-    case kCircleRadio: live.CircleCreateArc = gSettings.CircleCreateArc; break;
-    case kSectorRadio: live.CircleCreateSector = gSettings.CircleCreateSector; break;
-    case kWidthField: live.CircleCreateWidth = gSettings.CircleCreateWidth; break;
-    case kDimensionBox: live.CircleCreateWithDimension = gSettings.CircleCreateWithDimension; break;
+    case kCircleRadio: LoadLiveOption(&CurrentOptions::CircleCreateArc); break;
+    case kSectorRadio: LoadLiveOption(&CurrentOptions::CircleCreateSector); break;
+    case kWidthField: LoadLiveOption(&CurrentOptions::CircleCreateWidth); break;
+    case kDimensionBox: LoadLiveOption(&CurrentOptions::CircleCreateWithDimension); break;
     default: break;
     }
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "case_name.h"
 #include "dialogs/creation/ArrowEditorDialog.h"
 #include "dialogs/creation/PointEditorCanvas.h"
 #include "dimension/LinearDimensions.h"
@@ -269,7 +270,8 @@ TEST_P(ArrowTipTable, EachTipIsAClosedFilledSymmetricOutline) {
 INSTANTIATE_TEST_SUITE_P(Tips, ArrowTipTable,
                          ::testing::Values(TipCase{18, "6 points.", 2.0f}, TipCase{19, "10 points.", 2.0f},
                                            TipCase{20, "4 points.", 11.0f}, TipCase{21, "3 points.", 12.0f},
-                                           TipCase{22, "6 points.", 2.0f}, TipCase{23, "12 points.", 13.0f}));
+                                           TipCase{22, "6 points.", 2.0f}, TipCase{23, "12 points.", 13.0f}),
+                         [](const auto& info) { return CaseName("Button", info.param.Button); });
 
 }  // namespace
 

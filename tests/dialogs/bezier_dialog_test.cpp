@@ -6,6 +6,7 @@
 #include <sstream>
 #include <utility>
 
+#include "case_name.h"
 #include "dialogs/creation/BezierCreationDialog.h"
 #include "dialogs/creation/BezierPresets.h"
 #include "dialogs/creation/PointEditorItems.h"
@@ -390,6 +391,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PresetCase{297, 4, 1, 0, 5, 72.0f, 0.0f, 0.0f, 53.494, -193.628},
                       // (-260, 0) turned 45 degrees: (-183.848, -183.848).
                       PresetCase{298, 6, 1, 0, 8, 45.0f, 0.0f, 0.0f, 76.152, -183.848},
-                      PresetCase{299, 4, 1, 0, 3, 0.0f, 31.181102f, 0.0f, 31.181102, 0.0}));
+                      PresetCase{299, 4, 1, 0, 3, 0.0f, 31.181102f, 0.0f, 31.181102, 0.0}),
+    [](const auto& info) { return CaseName("Button", info.param.Button); });
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The tool pages: which items each shows and enables, and what "Par défaut" restores on each.
 #include <map>
 
+#include "case_name.h"
 #include "prefs_fixture.h"
 
 namespace {
@@ -37,7 +38,8 @@ TEST_P(PrefsPages, ToolPopupShowsOnlyThePageItems) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(EachPage, PrefsPages, ::testing::Values(1, 2, 3, 4, 5));
+INSTANTIATE_TEST_SUITE_P(EachPage, PrefsPages, ::testing::Values(1, 2, 3, 4, 5),
+                         [](const auto& info) { return CaseName("Page", info.param); });
 
 TEST_F(PrefsTest, ConditionalItemsFollowTheirWorkingValues) {
     Run([](const PrefsWindow& window) {

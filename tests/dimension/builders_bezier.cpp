@@ -18,9 +18,9 @@ class BezierExtra : public AngularBuilderTest {
         gCurrentOptions.DivisionCount = 3;
         gCurrentOptions.EndMarkSize = 100.0;
         gSettings.DivisionEndTicks = 1;
-        gValueFormat.Unit = 5;
-        gValueFormat.ShowUnit = 1;
-        gValueFormat.Decimals = 0;
+        gCurrentOptions.Unit = 5;
+        gCurrentOptions.ShowUnit = 1;
+        gCurrentOptions.Decimals = 0;
     }
     // The marks oldest first, each as its two anchors.
     static std::vector<std::vector<AIPathSegment>> Marks() {

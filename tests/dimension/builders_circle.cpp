@@ -18,9 +18,9 @@ class CircleBuilder : public AngularBuilderTest {
         gCurrentOptions.CircleOffsetX = 0.0;
         gCurrentOptions.CircleOffsetY = 0.0;
         gCurrentOptions.Unit = 5;
-        gValueFormat.Unit = 5;
-        gValueFormat.ShowUnit = 1;
-        gValueFormat.Decimals = 0;
+        gCurrentOptions.Unit = 5;
+        gCurrentOptions.ShowUnit = 1;
+        gCurrentOptions.Decimals = 0;
         gSettings.CircleSymbolShown = 1;
         gSettings.CircleSymbolBefore = 1;
         gSettings.RadiusLineDrawn = 1;

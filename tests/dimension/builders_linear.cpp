@@ -37,7 +37,8 @@ TEST_F(Linear, AParallelDimensionRunsThroughTheLabelPointWithItsTextCentredInAGa
     EXPECT_TRUE(Near(first[0], {9.0f, 30.0f}));
     EXPECT_TRUE(Near(second[1], {91.0f, 30.0f}));
     EXPECT_NEAR(50.0 - first[1].h, second[0].h - 50.0, 1e-4);
-    EXPECT_NEAR(second[0].h - first[1].h, 2.0 * TextHalfGap(), 1e-4);
+    // The gap: half the text's width and the stored text gap on each side of its middle, 20 a side.
+    EXPECT_NEAR(second[0].h - first[1].h, 40.0, 1e-4);
     // End marks at the two ends, pointing into the line.
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[0][0])[1], {9.0f, 33.0f}));
     EXPECT_TRUE(Near(Anchors(Dim().EndMarks[1][0])[1], {91.0f, 27.0f}));
@@ -124,7 +125,8 @@ TEST_F(Linear, SideTextStandsPastTheNamedEndWithTheLineRunningOnUnderIt) {
         EXPECT_TRUE(Segments(Dim().DimensionLineHalves[0]).empty());
         const auto line = Anchors(Dim().DimensionLines[0]);
         ASSERT_EQ(line.size(), 2u);
-        const float shift = static_cast<float>(TextHalfGap() + kLabelClearance);
+        // Past the end by the half gap around "100 pt" (20) and the label's clearance (2).
+        constexpr float shift = 22.0f;
         if (c.PastSecond) {
             EXPECT_NEAR(LabelAnchor().h, 100.0f + shift, 1e-3);
             EXPECT_GT(line[1].h, LabelAnchor().h);
@@ -137,7 +139,7 @@ TEST_F(Linear, SideTextStandsPastTheNamedEndWithTheLineRunningOnUnderIt) {
     }
     gDimensionValues.SideTextFlag = 1;
     ASSERT_EQ(DrawParallelDimensionSideText(0, 0, 0), kNoErr);
-    EXPECT_NEAR(LabelAnchor().h, -100.0 - TextHalfGap() - kLabelClearance, 1e-3);
+    EXPECT_NEAR(LabelAnchor().h, -122.0, 1e-3);
 }
 
 TEST_F(Linear, TheRebuildFollowsTheLiveOffsetOrientationAndTextPosition) {

@@ -107,11 +107,11 @@ TEST_F(Labels, TheFontIsTheEntryAtFontIndexEvenWhenAnotherFontsNameBeginsIt) {
 }
 
 TEST_F(Labels, TheToleranceRunIsSmallerAndRaised) {
-    gValueFormat.Unit = kUnitMillimetres;
-    gValueFormat.Decimals = 1;
-    gValueFormat.ShowUnit = 1;
-    gValueFormat.DecimalSeparator = ',';
-    gValueFormat.ScaleRatio = 1.0;
+    gCurrentOptions.Unit = kUnitMillimetres;
+    gCurrentOptions.Decimals = 1;
+    gCurrentOptions.ShowUnit = 1;
+    gSettings.DecimalSeparator = ',';
+    gSettings.ScaleRatio = 1.0;
     gValueFormat.ToleranceOn = 1;
     SetToleranceText("0,1");
     gSettings.PrefixSuffixOn = 1;

@@ -25,7 +25,7 @@ protected:
         sim::ThePlugin().Load(PluginMain, PluginResources);
         ASSERT_EQ(sim::ThePlugin().Startup(), kNoErr);
         valuetest::UseDefaultFormat();
-        gValueFormat.Unit = kUnitPoints;
+        gCurrentOptions.Unit = kUnitPoints;
     }
     void TearDown() override {
         sim::ThePlugin().Shutdown();

@@ -53,7 +53,7 @@ TEST_F(MeasureTest, CircularQuartersMeasureTheirArcs) {
 
 TEST_F(MeasureTest, LengthsComeInTheLiveUnitDividedByTheScale) {
     AIArtHandle square = Polyline({{0, 0}, {100, 0}, {100, 100}, {0, 100}}, true);
-    gValueFormat.ScaleRatio = 2.0;
+    gSettings.ScaleRatio = 2.0;
     struct {
         int32_t unit;
         double expected;
@@ -65,11 +65,11 @@ TEST_F(MeasureTest, LengthsComeInTheLiveUnitDividedByTheScale) {
         {kUnitNoValue, 200.0},                   {kUnitFreeText, 200.0},
     };
     for (const auto& c : cases) {
-        gValueFormat.Unit = c.unit;
+        gCurrentOptions.Unit = c.unit;
         EXPECT_FLOAT_EQ(PathRangeLength(&square, 0, 0), static_cast<float>(c.expected)) << "unit " << c.unit;
     }
-    gValueFormat.Unit = kUnitPoints;
-    gValueFormat.ScaleRatio = 0.0;
+    gCurrentOptions.Unit = kUnitPoints;
+    gSettings.ScaleRatio = 0.0;
     EXPECT_FLOAT_EQ(PathRangeLength(&square, 0, 0), 400.0f);
 }
 
@@ -85,20 +85,20 @@ TEST_F(MeasureTest, NoPathOrADisposedPathMeasuresZero) {
 
 TEST_F(MeasureTest, CurveLengthAndMeasureTextsUseTheUnitAndItsSuffix) {
     AIArtHandle square = Polyline({{0, 0}, {100, 0}, {100, 100}, {0, 100}}, true);
-    gValueFormat.Unit = kUnitMillimetres;
-    gValueFormat.Decimals = 1;
+    gCurrentOptions.Unit = kUnitMillimetres;
+    gCurrentOptions.Decimals = 1;
     gSettings.PrefixSuffixOn = 1;
     FormatCurveLengthText(square);
     EXPECT_EQ(Text(), "141,1 mm");
     FormatMeasure(square, 3, 1);
     EXPECT_EQ(Text(), "70,6 mm");
-    gValueFormat.ShowUnit = 0;
+    gCurrentOptions.ShowUnit = 0;
     FormatMeasure(square, 0, 1);
     EXPECT_EQ(Text(), "35,3");
 
     AIArtHandle open = Polyline({{0, 0}, {72, 0}, {72, 108}}, false);
-    gValueFormat.Unit = kUnitFractionalInches;
-    gValueFormat.ShowUnit = 1;
+    gCurrentOptions.Unit = kUnitFractionalInches;
+    gCurrentOptions.ShowUnit = 1;
     FormatCurveLengthText(open);
     EXPECT_EQ(Text(), "2 1/2''");
 }
@@ -107,7 +107,7 @@ TEST_F(MeasureTest, CurveLengthWithoutAUnitNumberShowsThePointsBare) {
     AIArtHandle open = Polyline({{0, 0}, {72, 0}, {72, 108}}, false);
     SetFreeLabelText("Longueur");
     for (int32_t unit : {kUnitNoValue, kUnitFreeText}) {
-        gValueFormat.Unit = unit;
+        gCurrentOptions.Unit = unit;
         FormatCurveLengthText(open);
         EXPECT_EQ(Text(), "180") << "unit " << unit;
     }

@@ -2,6 +2,7 @@
 #include <functional>
 #include <ostream>
 
+#include "case_name.h"
 #include "dimension/Naming.h"
 #include "panel/CurrentOptions.h"
 #include "records/BezierExtraValues.h"
@@ -68,7 +69,8 @@ TEST_P(GroupNames, TheGroupIsNamedAfterTheKindOfItsDimension) {
     EXPECT_EQ(Doc().DisplayName(Dim().DimensionGroup), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, GroupNames, ::testing::ValuesIn(kNames));
+INSTANTIATE_TEST_SUITE_P(EveryKind, GroupNames, ::testing::ValuesIn(kNames),
+                         [](const auto& info) { return CaseName(info.param.expected, info.index); });
 
 TEST_F(DimensionArtTest, NothingIsNamedWithoutADrawingToolOrBeforeABezierElement) {
     for (const int32_t tool : {0, static_cast<int32_t>(kMeasureTool)}) {

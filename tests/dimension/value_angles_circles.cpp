@@ -25,9 +25,9 @@ TEST_F(ValueTextTest, DecimalDegreesFollowDecimalsSignAndReflexFlag) {
         {179.6, 0, 0, 1, ',', "180°"},     {0.0, 0, 0, 1, ',', "0°"},
     };
     for (const auto& c : cases) {
-        gValueFormat.Decimals = c.decimals;
-        gValueFormat.ShowAngleUnit = c.sign;
-        gValueFormat.DecimalSeparator = c.separator;
+        gCurrentOptions.Decimals = c.decimals;
+        gCurrentOptions.ShowAngleUnit = c.sign;
+        gSettings.DecimalSeparator = c.separator;
         FormatAngleText(Radians(c.degrees), c.reflex);
         EXPECT_EQ(Text(), c.expected) << c.degrees << " reflex " << c.reflex;
     }
@@ -35,8 +35,8 @@ TEST_F(ValueTextTest, DecimalDegreesFollowDecimalsSignAndReflexFlag) {
 
 TEST_F(ValueTextTest, DegreesMinutesSecondsCarrySecondsAndMinutes) {
     gValueFormat.AngleFormat = kAngleDegreesMinutesSeconds;
-    gValueFormat.ShowAngleUnit = 0;
-    gValueFormat.Decimals = 3;
+    gCurrentOptions.ShowAngleUnit = 0;
+    gCurrentOptions.Decimals = 3;
     struct {
         double degrees;
         int32_t reflex;
@@ -69,13 +69,13 @@ TEST_F(ValueTextTest, AnglesTakeToleranceAndDecorationsLikeLengths) {
     gSettings.PrefixSuffixOn = 1;
     gValueFormat.ToleranceOn = 1;
     SetToleranceText("0,5");
-    gValueFormat.Decimals = 1;
+    gCurrentOptions.Decimals = 1;
     FormatAngleText(Radians(48.5), 0);
     EXPECT_EQ(Text(), "[48,5°±0,5]");
 }
 
 TEST_F(ValueTextTest, CircleSignStandsBeforeTheValueOrAfterTheUnit) {
-    gValueFormat.Unit = kUnitPoints;
+    gCurrentOptions.Unit = kUnitPoints;
     struct {
         int32_t diameter;
         int32_t shown;
@@ -96,26 +96,26 @@ TEST_F(ValueTextTest, CircleSignStandsBeforeTheValueOrAfterTheUnit) {
 
 TEST_F(ValueTextTest, CircleTextUsesUnitScaleDecimalsAndDecorations) {
     gCurrentOptions.Diameter = 1;
-    gValueFormat.Decimals = 1;
-    gValueFormat.DecimalSeparator = '.';
+    gCurrentOptions.Decimals = 1;
+    gSettings.DecimalSeparator = '.';
     gSettings.PrefixSuffixOn = 1;
-    gValueFormat.ScaleRatio = 2.0;
+    gSettings.ScaleRatio = 2.0;
     FormatCircleDimensionText(static_cast<float>(72.9 * valuetest::kPointsPerMillimetre));
     EXPECT_EQ(Text(), "[Ø72.9 mm]");
 
-    gValueFormat.Unit = kUnitFractionalInches;
+    gCurrentOptions.Unit = kUnitFractionalInches;
     gCurrentOptions.Diameter = 0;
     gSettings.PrefixSuffixOn = 0;
-    gValueFormat.ScaleRatio = 1.0;
+    gSettings.ScaleRatio = 1.0;
     FormatCircleDimensionText(180.0f);
     EXPECT_EQ(Text(), "R2 1/2''");
 }
 
 TEST_F(ValueTextTest, CircleTextWithoutANumberCarriesNoSign) {
-    gValueFormat.Unit = kUnitNoValue;
+    gCurrentOptions.Unit = kUnitNoValue;
     FormatCircleDimensionText(36.0f);
     EXPECT_EQ(Text(), "");
-    gValueFormat.Unit = kUnitFreeText;
+    gCurrentOptions.Unit = kUnitFreeText;
     SetFreeLabelText("Trou");
     FormatCircleDimensionText(36.0f);
     EXPECT_EQ(Text(), "Trou");

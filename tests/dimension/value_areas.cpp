@@ -1,6 +1,7 @@
 // Area texts: the square unit of the live unit (or of the stored unit), the scale squared except for points.
 #include <ostream>
 
+#include "case_name.h"
 #include "value_fixture.h"
 
 using valuetest::ValueTextTest;
@@ -45,18 +46,18 @@ class AreaTable : public ValueTextTest, public ::testing::WithParamInterface<Are
 
 TEST_P(AreaTable, WritesTheAreaInTheSquareUnit) {
     const AreaCase& c = GetParam();
-    gValueFormat.Unit = c.unit;
+    gCurrentOptions.Unit = c.unit;
     gSettings.Unit = c.storedUnit;
-    gValueFormat.Decimals = c.decimals;
-    gValueFormat.ScaleRatio = c.scale;
-    gValueFormat.ShowUnit = 0;
+    gCurrentOptions.Decimals = c.decimals;
+    gSettings.ScaleRatio = c.scale;
+    gCurrentOptions.ShowUnit = 0;
     EXPECT_EQ(FormatAreaText(nullptr, c.area, 0), 1);
     EXPECT_EQ(Area(), c.expected) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryUnit, AreaTable, ::testing::ValuesIn(kAreaCases),
                          [](const ::testing::TestParamInfo<AreaCase>& info) {
-                             return valuetest::CaseName(info.param.what);
+                             return CaseName(info.param.what);
                          });
 
 TEST_F(ValueTextTest, AreaRequiringAClosedPathWithoutAPathWritesNothing) {

@@ -44,8 +44,8 @@ TEST_F(ValueTextTest, TheLongestPrefixAndSuffixKeepTheValueWholeBetweenThem) {
     for (const auto& c : cases) {
         for (const int32_t toleranceOn : {0, 1}) {
             UseDefaultFormat();
-            gValueFormat.Unit = c.unit;
-            gValueFormat.Decimals = 2;
+            gCurrentOptions.Unit = c.unit;
+            gCurrentOptions.Decimals = 2;
             gValueFormat.ToleranceOn = toleranceOn;
             SetFreeLabelText(Repeat("€", static_cast<int>(kMaxStoredTextLength / 3)).c_str());
             SetToleranceText(tolerance.c_str());
@@ -85,7 +85,7 @@ TEST_F(ValueTextTest, APrefixBeyondTheBufferIsCutBeforeACharacterWouldBeSplit) {
 TEST_F(ValueTextTest, ACutTextTakesNothingAfterTheCut) {
     gSettings.PrefixSuffixOn = 1;
     gValueFormat.ToleranceOn = 1;
-    gValueFormat.Decimals = 2;
+    gCurrentOptions.Decimals = 2;
     const std::string prefix = Repeat("x", static_cast<int>(kRoom - 4));
     SetSettingString(gSettings.Prefix, prefix.c_str());
     FormatLengthText(0.0f, 0.0f, 28.346457f, 0.0f, 0);
@@ -97,7 +97,7 @@ TEST_F(ValueTextTest, ACutTextTakesNothingAfterTheCut) {
 TEST_F(ValueTextTest, ToleranceRunIsWhatActuallyFitted) {
     gSettings.PrefixSuffixOn = 1;
     gValueFormat.ToleranceOn = 1;
-    gValueFormat.Unit = kUnitNoValue;
+    gCurrentOptions.Unit = kUnitNoValue;
     SetSettingString(gSettings.Prefix, Repeat("x", static_cast<int>(kRoom - 2)).c_str());
     FormatLengthText(0.0f, 0.0f, 28.346457f, 0.0f, 0);
     EXPECT_EQ(Text(), Repeat("x", static_cast<int>(kRoom - 2)) + "±");
@@ -111,7 +111,7 @@ TEST_F(ValueTextTest, ToleranceRunIsWhatActuallyFitted) {
 }
 
 TEST_F(ValueTextTest, AFreeLabelOfTheLongestStoredLengthIsWrittenWhole) {
-    gValueFormat.Unit = kUnitFreeText;
+    gCurrentOptions.Unit = kUnitFreeText;
     const std::string text = Repeat("€", static_cast<int>(kMaxStoredTextLength / 3));
     SetFreeLabelText(text.c_str());
     FormatLengthText(0.0f, 0.0f, 1.0f, 0.0f, 0);
@@ -134,8 +134,8 @@ TEST(BoundedText, AppendsAreBoundedAndCountWhatTheyWrote) {
 }
 
 TEST_F(ValueTextTest, AHugeAreaIsCutWithinTheAreaBuffer) {
-    gValueFormat.Unit = kUnitPoints;
-    gValueFormat.Decimals = 6;
+    gCurrentOptions.Unit = kUnitPoints;
+    gCurrentOptions.Decimals = 6;
     EXPECT_EQ(FormatAreaText(nullptr, std::numeric_limits<float>::max(), 0), 1);
     EXPECT_EQ(gAreaTextBuffer.Length, 39u);
     EXPECT_EQ(Area().substr(0, 6), "340282");

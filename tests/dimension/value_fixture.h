@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdint>
 #include <string>
 
@@ -25,12 +24,12 @@ inline void UseDefaultFormat() {
     gToolState = ToolState();
     gValueTextBuffer.Clear();
     gAreaTextBuffer.Clear();
-    gValueFormat.Unit = kUnitMillimetres;
-    gValueFormat.Decimals = 0;
-    gValueFormat.ShowUnit = 1;
-    gValueFormat.ShowAngleUnit = 1;
-    gValueFormat.DecimalSeparator = ',';
-    gValueFormat.ScaleRatio = 1.0;
+    gCurrentOptions.Unit = kUnitMillimetres;
+    gCurrentOptions.Decimals = 0;
+    gCurrentOptions.ShowUnit = 1;
+    gCurrentOptions.ShowAngleUnit = 1;
+    gSettings.DecimalSeparator = ',';
+    gSettings.ScaleRatio = 1.0;
     gValueFormat.InchFraction = 8;
     gSettings.InchSymbol = 0;
     gSettings.FootSymbol = 0;
@@ -55,22 +54,6 @@ protected:
     static std::string Text() { return std::string(gValueTextBuffer.View()); }
     static std::string Area() { return std::string(gAreaTextBuffer.View()); }
 };
-
-// A test name made of the letters and digits of a description, words joined by underscores.
-inline std::string CaseName(const std::string& what) {
-    std::string name;
-    bool gap = false;
-    for (unsigned char c : what) {
-        if (std::isalnum(c) != 0) {
-            if (gap && !name.empty()) name += '_';
-            name += static_cast<char>(c);
-            gap = false;
-        } else {
-            gap = true;
-        }
-    }
-    return name;
-}
 
 // True when text is well-formed UTF-8 (no character cut in the middle).
 inline bool IsWholeUtf8(const std::string& text) {

@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "case_name.h"
 #include "value_fixture.h"
 
 using valuetest::ValueTextTest;
@@ -75,25 +76,25 @@ class LengthTable : public ValueTextTest, public ::testing::WithParamInterface<L
 
 TEST_P(LengthTable, WritesTheLabelText) {
     const LengthCase& c = GetParam();
-    gValueFormat.Unit = c.unit;
-    gValueFormat.Decimals = c.decimals;
-    gValueFormat.DecimalSeparator = c.separator;
-    gValueFormat.ShowUnit = c.showUnit;
+    gCurrentOptions.Unit = c.unit;
+    gCurrentOptions.Decimals = c.decimals;
+    gSettings.DecimalSeparator = c.separator;
+    gCurrentOptions.ShowUnit = c.showUnit;
     gSettings.InchSymbol = c.inchSymbol;
     gSettings.FootSymbol = c.footSymbol;
     gValueFormat.InchFraction = c.fraction;
-    gValueFormat.ScaleRatio = c.scale;
+    gSettings.ScaleRatio = c.scale;
     FormatLengthText(10.0f, 20.0f, 10.0f + c.points, 20.0f, 0);
     EXPECT_EQ(Text(), c.expected) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryUnit, LengthTable, ::testing::ValuesIn(kLengthCases),
                          [](const ::testing::TestParamInfo<LengthCase>& info) {
-                             return valuetest::CaseName(info.param.what);
+                             return CaseName(info.param.what);
                          });
 
 TEST_F(ValueTextTest, FreeTextUnitWritesTheFreeLabelInsteadOfANumber) {
-    gValueFormat.Unit = kUnitFreeText;
+    gCurrentOptions.Unit = kUnitFreeText;
     SetFreeLabelText("Longueur");
     FormatLengthText(0.0f, 0.0f, 100.0f, 0.0f, 0);
     EXPECT_EQ(Text(), "Longueur");
@@ -103,7 +104,7 @@ TEST_F(ValueTextTest, FreeTextUnitWritesTheFreeLabelInsteadOfANumber) {
 }
 
 TEST_F(ValueTextTest, OrientationPicksTrueHorizontalOrVerticalDistanceAndTheFlagSwapsThem) {
-    gValueFormat.Unit = kUnitPoints;
+    gCurrentOptions.Unit = kUnitPoints;
     struct {
         int32_t orientation;
         int32_t swap;
@@ -120,7 +121,7 @@ TEST_F(ValueTextTest, OrientationPicksTrueHorizontalOrVerticalDistanceAndTheFlag
 TEST_F(ValueTextTest, PrefixValueUnitToleranceAndSuffixComeInThatOrder) {
     gSettings.PrefixSuffixOn = 1;
     gValueFormat.ToleranceOn = 1;
-    gValueFormat.Decimals = 2;
+    gCurrentOptions.Decimals = 2;
     FormatLengthText(0.0f, 0.0f, 0.0f, 28.346457f, 0);
     EXPECT_EQ(Text(), "[10,00 mm±0,25]");
     EXPECT_EQ(gValueTextBuffer.ToleranceStart, std::string("[10,00 mm").size());
@@ -150,7 +151,7 @@ TEST_F(ValueTextTest, DecorationsFollowTheirSwitchesOnly) {
 TEST_F(ValueTextTest, NoValueUnitKeepsOnlyTheDecorations) {
     gSettings.PrefixSuffixOn = 1;
     gValueFormat.ToleranceOn = 1;
-    gValueFormat.Unit = kUnitNoValue;
+    gCurrentOptions.Unit = kUnitNoValue;
     FormatLengthText(0.0f, 0.0f, 0.0f, 28.346457f, 0);
     EXPECT_EQ(Text(), "[±0,25]");
 }
@@ -168,7 +169,7 @@ TEST_F(ValueTextTest, RoundedTextRoundsHalfAwayFromZeroAndNeverWritesMinusZero) 
         {3.0f, -1, ',', "3"},         {1.0f / 3.0f, 9, ',', "0,333333"},
     };
     for (const auto& c : cases) {
-        gValueFormat.DecimalSeparator = c.separator;
+        gSettings.DecimalSeparator = c.separator;
         EXPECT_EQ(RoundedText(c.value, c.decimals), c.expected) << c.value;
     }
     EXPECT_EQ(RoundedText(std::numeric_limits<float>::infinity(), 2), "");

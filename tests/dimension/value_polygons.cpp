@@ -10,7 +10,7 @@ protected:
     void SetUp() override {
         MeasureTest::SetUp();
         gToolState.CurrentTool = kSegmentTool;
-        gValueFormat.Unit = kUnitPoints;
+        gCurrentOptions.Unit = kUnitPoints;
     }
 };
 
@@ -18,8 +18,8 @@ protected:
 
 TEST_F(PolygonTest, ClosedTriangleWritesItsArea) {
     AIArtHandle triangle = Polyline({{0, 0}, {72, 0}, {0, 72}}, true);
-    gValueFormat.Unit = kUnitDecimalInches;
-    gValueFormat.Decimals = 2;
+    gCurrentOptions.Unit = kUnitDecimalInches;
+    gCurrentOptions.Decimals = 2;
     EXPECT_EQ(IsCrossedPolygon(&triangle), 1);
     EXPECT_EQ(Area(), "0,50 po2");
 }
@@ -42,10 +42,10 @@ TEST_F(PolygonTest, ConcavePolygonIsNotCrossed) {
 
 TEST_F(PolygonTest, AreaIgnoresTheScaleOnlyInPoints) {
     AIArtHandle square = Polyline({{0, 0}, {72, 0}, {72, 72}, {0, 72}}, true);
-    gValueFormat.ScaleRatio = 2.0;
+    gSettings.ScaleRatio = 2.0;
     EXPECT_EQ(IsCrossedPolygon(&square), 1);
     EXPECT_EQ(Area(), "5184 pt2");
-    gValueFormat.Unit = kUnitMillimetres;
+    gCurrentOptions.Unit = kUnitMillimetres;
     EXPECT_EQ(IsCrossedPolygon(&square), 1);
     EXPECT_EQ(Area(), "161 mm2");
 }
@@ -69,13 +69,13 @@ TEST_F(PolygonTest, NothingIsWrittenForPathsAndToolsThatHaveNoPolygonArea) {
         EXPECT_EQ(IsCrossedPolygon(&triangle), 0) << "tool " << tool;
     }
     gToolState.CurrentTool = kAngleTool;
-    gValueFormat.Unit = kUnitFreeText;
+    gCurrentOptions.Unit = kUnitFreeText;
     EXPECT_EQ(IsCrossedPolygon(&triangle), 0);
     EXPECT_EQ(Area(), "avant");
 
-    gValueFormat.Unit = kUnitNoValue;
+    gCurrentOptions.Unit = kUnitNoValue;
     gSettings.Unit = kUnitCentimetres;
-    gValueFormat.Decimals = 1;
+    gCurrentOptions.Decimals = 1;
     EXPECT_EQ(IsCrossedPolygon(&triangle), 1);
     EXPECT_EQ(Area(), "6,2 cm2");
 }
@@ -85,7 +85,7 @@ TEST_F(PolygonTest, AreaOfACircleRequiresAClosedPath) {
     AIArtHandle arc = Doc().DrawPath({sim::CurveSegment({36, 0}, {36, 0}, {36, 20}),
                                       sim::CurveSegment({0, 36}, {20, 36}, {0, 36})},
                                      false);
-    gValueFormat.Decimals = 2;
+    gCurrentOptions.Decimals = 2;
     const float disc = 3.1415927f * 36.0f * 36.0f;
     EXPECT_EQ(FormatAreaText(&circle, disc, 1), 1);
     EXPECT_EQ(Area(), "4071,50 pt2");

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "case_name.h"
 #include "figures/CircleFigureShape.h"
 #include "figures/SegmentFigureShape.h"
 
@@ -71,7 +72,10 @@ INSTANTIATE_TEST_SUITE_P(Sweeps, ArcShape,
                                            ArcCase{static_cast<float>(3 * kPi / 2 + 0.01), 4, 5},
                                            ArcCase{static_cast<float>(2 * kPi), 4, 5},
                                            ArcCase{static_cast<float>(-kPi / 3), 1, 2},
-                                           ArcCase{static_cast<float>(-kPi * 1.25), 3, 4}));
+                                           ArcCase{static_cast<float>(-kPi * 1.25), 3, 4}),
+                         [](const auto& info) {
+                             return CaseName("Sweep", std::lround(info.param.Sweep * 180.0 / kPi), "degrees");
+                         });
 
 TEST(ArcShapeDetail, AQuarterHasFullHandlesAndAZeroSweepHasNone) {
     AIPathSegment s[kArcSegmentCapacity];

@@ -1,6 +1,7 @@
 // The four end-mark presets in both variants, for the Angle tool and the others.
 #include <cmath>
 
+#include "case_name.h"
 #include "frame/ArrowTips.h"
 #include "settings_fixture.h"
 
@@ -134,7 +135,11 @@ INSTANTIATE_TEST_SUITE_P(Angles, ArrowAngleGuard,
                                            GuardCase{0.0, 9.0f, 0.0f}, GuardCase{-15.0, 9.0f, 0.0f},
                                            GuardCase{45.0, 9.0f, 9.0f},
                                            GuardCase{89.9, 9.0f, 5156.6149f},
-                                           GuardCase{std::nan(""), 9.0f, 0.0f}));
+                                           GuardCase{std::nan(""), 9.0f, 0.0f}),
+                         [](const auto& info) {
+                             return CaseName("Angle", info.param.Angle, "length", info.param.Length, "half width",
+                                             info.param.HalfWidth);
+                         });
 
 // The two-point tick of presets 2 and 3 as points: the Angle tool flat, the others slanted by the flag.
 struct TickCase {
@@ -163,7 +168,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TickCase{3, kAngleTool, 1, 0.0f}, TickCase{2, kSegmentTool, 1, -2.4508758f},
                       TickCase{2, kSegmentTool, 0, 2.4508758f}, TickCase{3, kSegmentTool, 1, -2.4508758f},
                       TickCase{3, kSegmentTool, 0, 2.4508758f}, TickCase{2, kCircleTool, 0, 2.4508758f},
-                      TickCase{3, kBezierTool, 1, -2.4508758f}, TickCase{2, kMeasureTool, 1, -2.4508758f}));
+                      TickCase{3, kBezierTool, 1, -2.4508758f}, TickCase{2, kMeasureTool, 1, -2.4508758f}),
+    [](const auto& info) {
+        return CaseName("Preset", info.param.Preset, "tool", info.param.Tool, "flag", info.param.Flag);
+    });
 
 TEST_F(ArrowTest, PresetThreeAsArrowsCopiesThePreferredArrowWithInAndOutSwapped) {
     PreferredArrow& arrow = gSettings.PreferredArrowShape;

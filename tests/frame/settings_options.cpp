@@ -116,7 +116,7 @@ TEST_F(SettingsTest, AScaleWithoutARatioKeepsTheLastRatio) {
         gSettings.ScaleDenominator = denominator;
         LoadGeneralOptions();
         EXPECT_EQ(gSettings.ScaleRatio, 1.5) << numerator << " / " << denominator;
-        EXPECT_EQ(gValueFormat.ScaleRatio, 1.5);
+        EXPECT_EQ(gSettings.ScaleRatio, 1.5);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "frame/SettingRanges.h"
+#include "case_name.h"
 #include "frame/SuiteTable.h"
 #include "host/FontSuite.h"
 #include "settings_fixture.h"
@@ -92,7 +93,8 @@ TEST_P(PointCountRead, ThePreferredArrowReadsTenPointsUnlessItsCountIsAboveNine)
 INSTANTIATE_TEST_SUITE_P(Counts, PointCountRead,
                          ::testing::Values(CountCase{9, 9, 9}, CountCase{10, 10, 19}, CountCase{2, 2, 9},
                                            CountCase{20, 20, 19}, CountCase{25, 20, 19}, CountCase{-3, 2, 9},
-                                           CountCase{1, 2, 9}));
+                                           CountCase{1, 2, 9}),
+                         [](const auto& info) { return CaseName("Stored", info.param.Stored); });
 
 TEST_F(ReadTest, ACountOfZeroWritesTheBuiltInCurveAgain) {
     Seed("NbPtsBez", PrefValue::Int(0));
@@ -154,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{"EchelleNumPersoReal", 0.0, 1.0}, ScaleCase{"EchelleNumPersoReal", 0.0001, 0.0001},
                       ScaleCase{"EchelleNumPersoReal", 0.0001 - 1e-13, 0.0001 - 1e-13},
                       ScaleCase{"EchelleDenPersoReal", 0.0001 - 1e-11, 1.0},
-                      ScaleCase{"EchelleDenPersoReal", 0.25, 0.25}));
+                      ScaleCase{"EchelleDenPersoReal", 0.25, 0.25}),
+    [](const auto& info) { return CaseName(info.param.Key, info.index); });
 
 TEST_F(ReadTest, TheScaleRatioComesFromTheStoredScaleInSinglePrecision) {
     Seed("EchelleNum", PrefValue::Real(1.1));
@@ -283,7 +286,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ClampCase{"NombreSouvenirsPrefs", -8, 2}, ClampCase{"NombreSouvenirsPrefs", 40, 40},
                       ClampCase{"UnitePrefs", 12, 7}, ClampCase{"RadioFleche", 9, 3},
                       ClampCase{"TypeCoulTraits", -3, 0}, ClampCase{"NbDivBez", 0, 1},
-                      ClampCase{"SymbolePoucePrefs", 5, 2}));
+                      ClampCase{"SymbolePoucePrefs", 5, 2}),
+    [](const auto& info) { return CaseName(info.param.Key, info.param.Stored); });
 
 // Stored reals a drawing cannot use are held to the nearest usable value, not rewritten; sound values stay. A
 // map's scale is sound; a direction beyond a turn is the same direction within one, keeping its sign; a radius

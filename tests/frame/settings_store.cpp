@@ -1,6 +1,7 @@
 // The store's write side: one write per type, the per-point key names and the per-point writes.
 #include <set>
 
+#include "case_name.h"
 #include "settings_fixture.h"
 
 namespace settingstest {
@@ -110,7 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{&kArrowPointKeys, PointPart::OutHandle, 'Y', 19, "PtINOUTEditOY19"},
                       KeyCase{&kBezierPointKeys, PointPart::Anchor, 'X', 20, ""},
                       KeyCase{&kArrowPointKeys, PointPart::InHandle, 'X', -1, ""},
-                      KeyCase{&kArrowPointKeys, PointPart::Anchor, 'Z', 3, ""}));
+                      KeyCase{&kArrowPointKeys, PointPart::Anchor, 'Z', 3, ""}),
+    [](const auto& info) {
+        return info.param.Name[0] != 0 ? CaseName(info.param.Name) : CaseName("None", info.index);
+    });
 
 TEST(PointKeyFamilies, GiveTwoHundredAndFortyDistinctNamesThatFitTheirBuffer) {
     std::set<std::string> names;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "adm_fixture.h"
+#include "case_name.h"
 #include "host/ADMBasicSuite.h"
 
 namespace {
@@ -56,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Units, EachUnit,
                                            // Units that are not lengths hold the number shown.
                                            UnitCase{kADMPercentUnits, "28.35%", "150 %", 150.0f},
                                            UnitCase{kADMDegreeUnits, "28.35°", "-45°", -45.0f},
-                                           UnitCase{kADMNoUnits, "28.35", "7", 7.0f}));
+                                           UnitCase{kADMNoUnits, "28.35", "7", 7.0f}),
+                         [](const auto& info) { return CaseName(info.param.shown, "typed", info.param.typed); });
 
 TEST_F(AdmUnits, ALengthTypedInAnotherUnitIsConverted) {
     items->SetUnits(field, kADMMillimeterUnits);

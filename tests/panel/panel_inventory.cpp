@@ -1,6 +1,7 @@
 // The panel's items as the host sees them after start-up, against the tables the panel is built from.
 #include <cmath>
 
+#include "case_name.h"
 #include "dimension/ValueFormat.h"
 #include "frame/SettingRanges.h"
 #include "panel/PanelProcedures.h"
@@ -160,7 +161,8 @@ TEST_P(Inventory, EachItemHasItsTypePlaceTipFontAndProcedures) {
     EXPECT_EQ(item.trackProc, row.track);
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, Inventory, ::testing::ValuesIn(kRows));
+INSTANTIATE_TEST_SUITE_P(Items, Inventory, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return CaseName("Item", info.param.id); });
 
 // A numeric field: its unit (shown or not), steps, range and starting value in points or its own number.
 struct Field {
@@ -218,7 +220,8 @@ TEST_P(Fields, EachFieldHasItsUnitStepsRangeAndValue) {
     EXPECT_EQ(item.precision, f.precision);
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, Fields, ::testing::ValuesIn(kFields));
+INSTANTIATE_TEST_SUITE_P(Items, Fields, ::testing::ValuesIn(kFields),
+                         [](const auto& info) { return CaseName("Item", info.param.id); });
 
 TEST_F(PanelTest, PopupsListTheirEntriesWithIdsSeparatorsAndTicks) {
     Seed("Precision", sim::PrefValue::Int(2));

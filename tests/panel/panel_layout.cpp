@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "case_name.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
 #include "frame/Settings.h"
@@ -213,7 +214,11 @@ TEST_P(PageMatrix, EveryItemFollowsThePageTable) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageMatrix,
                          ::testing::Combine(::testing::Values(1, 2, 3, 4, 5), ::testing::Bool(),
-                                            ::testing::Values(0, 3, 9), ::testing::Values(0, 1, 2)));
+                                            ::testing::Values(0, 3, 9), ::testing::Values(0, 1, 2)),
+                         [](const auto& info) {
+                             return CaseName("Tool", std::get<0>(info.param), "flag", std::get<1>(info.param), "unit",
+                                             std::get<2>(info.param), "mode", std::get<3>(info.param));
+                         });
 
 TEST_F(PanelTest, AnotherToolNumberLaysOutOnlyTheCoverAndTheButtons) {
     Start();
@@ -337,6 +342,10 @@ INSTANTIATE_TEST_SUITE_P(Presets, TickRule,
                          ::testing::Values(TickCase{1, 0, 2, 0, 2.4508758f}, TickCase{1, 0, 2, 1, -2.4508758f},
                                            TickCase{3, 0, 3, 0, 4.5f}, TickCase{4, 1, 3, 1, -4.5f},
                                            TickCase{2, 0, 2, 0, 0.0f}, TickCase{4, 0, 2, 0, 99.0f},
-                                           TickCase{5, 0, 3, 0, 99.0f}, TickCase{1, 0, 1, 0, 99.0f}));
+                                           TickCase{5, 0, 3, 0, 99.0f}, TickCase{1, 0, 1, 0, 99.0f}),
+                         [](const auto& info) {
+                             return CaseName("Tool", info.param.tool, "mode", info.param.mode, "preset",
+                                             info.param.preset, "flag", info.param.arrowsFlag);
+                         });
 
 }  // namespace

@@ -2,6 +2,7 @@
 // panel's own drawing.
 #include <functional>
 
+#include "case_name.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Colours.h"
 #include "frame/Settings.h"
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                     23,
                     {"Icon 1025 0 0", "RGB 65025 0 2550", "Line 4 0 4 3", "Line 15 0 15 3", "Line 5 0 5 2",
                      "Line 14 0 14 2", "FillRect 6 0 14 2", "FillRect 9 2 11 12", "Line 7 12 12 12"}}),
-    [](const ::testing::TestParamInfo<PictureCase>& info) { return "Case" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<PictureCase>& info) { return CaseName(info.param.name); });
 
 TEST_F(PanelTest, ThePanelDrawsItsBackgroundPicturesForEachTool) {
     Start();

@@ -1,6 +1,7 @@
 // The reload button puts the stored settings back into the live values and the fields, writing nothing; the
 // common refresh rebuilds the dimension being edited, or nothing when none is; the trackers reset values and
 // step the decimals.
+#include "case_name.h"
 #include "dimension/ValueFormat.h"
 #include "frame/PathStyles.h"
 #include "frame/Settings.h"
@@ -234,7 +235,8 @@ INSTANTIATE_TEST_SUITE_P(
         DragCase{{{20, 5}, {16, 5}, {12, 5}, {8, 5}, {4, 5}, {2, 5}, {1, 5}}, 0, 0},  // held at 0
         DragCase{{{1, 5}, {3, 5}, {5, 5}, {7, 5}, {9, 5}}, 0, 6},                     // held at 6
         DragCase{{{12, 5}, {4, 5}}, kADMControlKeyModifier, 2},                        // the stored precision
-        DragCase{{{30, 5}, {40, 5}}, 0, 3}));                                          // outside the indicator
+        DragCase{{{30, 5}, {40, 5}}, 0, 3}),                                           // outside the indicator
+    [](const auto& info) { return CaseName("Decimals", info.param.decimals); });
 
 TEST_F(Reload, AnUnknownTrackerEventChangesNothing) {
     SelectTool("Outil Segment");

@@ -1,5 +1,6 @@
 // The panel's set-up: dialog positions from the screen, docking, size and visibility, the scale marker and the
 // custom scale entry, a second application-started notifier, and what shut-down keeps of the panel.
+#include "case_name.h"
 #include "frame/FramePanel.h"
 #include "panel/PanelProcedures.h"
 #include "panel/ScalePopup.h"
@@ -76,7 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DockCase{false, {}, false, {}, "SDK Dialogs", 7168},
                       DockCase{true, sim::PrefValue::String("Outils"), true, sim::PrefValue::Int(3), "Outils", 3},
                       // A group or code of the wrong type keeps the default.
-                      DockCase{true, sim::PrefValue::Int(4), true, sim::PrefValue::String("7"), "SDK Dialogs", 7168}));
+                      DockCase{true, sim::PrefValue::Int(4), true, sim::PrefValue::String("7"), "SDK Dialogs", 7168}),
+    [](const auto& info) {
+        return CaseName(info.param.expectedGroup, info.param.expectedCode, "from", info.index);
+    });
 
 struct SizeCase {
     bool optionsShown;
@@ -97,7 +101,8 @@ TEST_P(Size, TheOptionsSettingGivesTheHeightAndTheFlyoutText) {
 
 INSTANTIATE_TEST_SUITE_P(Options, Size,
                          ::testing::Values(SizeCase{false, 106, "Afficher les options"},
-                                           SizeCase{true, 172, "Masquer les options"}));
+                                           SizeCase{true, 172, "Masquer les options"}),
+                         [](const auto& info) { return CaseName(info.param.entryText); });
 
 TEST_F(PanelTest, TheFlyoutComesFromMenu128DisabledUntilAToolIsChosen) {
     Start();
@@ -172,7 +177,8 @@ TEST_P(ScaleAtStart, TheStoredScaleChoosesItsEntryAndTheMarker) {
 INSTANTIATE_TEST_SUITE_P(Stored, ScaleAtStart,
                          ::testing::Values(ScaleCase{1, 1, false, 12}, ScaleCase{1, 100, true, 1},
                                            ScaleCase{125, 1, true, 24}, ScaleCase{3, 7, true, 27},
-                                           ScaleCase{2.5, 1, true, -1}));  // no entry reads 2.5/1
+                                           ScaleCase{2.5, 1, true, -1}),  // no entry reads 2.5/1
+                         [](const auto& info) { return CaseName(info.param.numerator, "to", info.param.denominator); });
 
 struct CustomCase {
     double numerator;
@@ -194,6 +200,7 @@ TEST_P(CustomEntry, TheCustomScaleEntryReadsBothValues) {
 
 INSTANTIATE_TEST_SUITE_P(Stored, CustomEntry,
                          ::testing::Values(CustomCase{3, 7, "3/7", true}, CustomCase{2.5, 1, "2.5/1", true},
-                                           CustomCase{0, 7, "…/…", false}, CustomCase{3, 0, "…/…", false}));
+                                           CustomCase{0, 7, "…/…", false}, CustomCase{3, 0, "…/…", false}),
+                         [](const auto& info) { return CaseName(info.param.numerator, "to", info.param.denominator); });
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The unit and fraction popups, the field units they give, the scale popup, and the font list.
+#include "case_name.h"
 #include "dimension/ValueFormat.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -74,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UnitCase{6, false, true, true, false, true, true, true, kADMPicaUnits},
                       UnitCase{7, false, true, true, false, true, true, true, kADMMillimeterUnits},
                       UnitCase{8, false, true, false, false, false, false, false, kADMMillimeterUnits},
-                      UnitCase{9, true, true, false, false, false, true, false, kADMMillimeterUnits}));
+                      UnitCase{9, true, true, false, false, false, true, false, kADMMillimeterUnits}),
+    [](const auto& info) { return CaseName("Unit", info.param.unit); });
 
 TEST_F(UnitTest, FieldStepsFollowTheUnitInPoints) {
     const struct {
@@ -190,7 +192,11 @@ INSTANTIATE_TEST_SUITE_P(Names, FontChoice,
                          ::testing::Values(FontCase{"Arial Black", 0, 1}, FontCase{"Arial Bold", 0, 0},
                                            FontCase{"Georgia Italic", 0, 4}, FontCase{"Arial Black", 2, 3},
                                            FontCase{"Verdana", 3, 6}, FontCase{"Courier New", -5, 0},
-                                           FontCase{"Helvetica", 0, 0}, FontCase{"", 1, 0}));
+                                           FontCase{"Helvetica", 0, 0}, FontCase{"", 1, 0}),
+                         [](const auto& info) {
+                             return CaseName(info.param.wanted[0] != 0 ? info.param.wanted : "None", "step",
+                                             info.param.step);
+                         });
 
 TEST_F(PanelTest, TheFontListNamesEveryFontByItsIndex) {
     Seed("Precision", sim::PrefValue::Int(2));

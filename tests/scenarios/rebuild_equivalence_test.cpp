@@ -5,7 +5,6 @@
 // drag under the stored settings builds, and update-all with nothing changed leaves the art as it was.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "DriverRun.h"
+#include "case_name.h"
 #include "dimension/ReEdit.h"
 #include "driver/LogWriter.h"
 #include "driver/Player.h"
@@ -304,15 +304,8 @@ TEST_P(RebuildEquivalence, EnterWithNothingTypedChangesNoArt) {
     }
 }
 
-std::string ParamName(const char* kindName) {
-    std::string name;
-    for (const char* c = kindName; *c != '\0'; ++c)
-        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-    return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Kinds, RebuildEquivalence, ::testing::ValuesIn(kKinds),
-                         [](const ::testing::TestParamInfo<DimensionKind>& info) { return ParamName(info.param.Name); });
+                         [](const ::testing::TestParamInfo<DimensionKind>& info) { return CaseName(info.param.Name); });
 
 // A kind a click re-opens: a second dimension of the kind dragged elsewhere to another offset, radius or label
 // point, and the click on a part of the first that re-opens it.
@@ -372,7 +365,7 @@ TEST_P(ReopenEquivalence, AReopenedDimensionChangedOnThePanelIsTheOneItsOwnDragU
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ReopenEquivalence, ::testing::ValuesIn(kReopenedKinds),
                          [](const ::testing::TestParamInfo<ReopenedKind>& info) {
-                             return ParamName(info.param.Kind.Name);
+                             return CaseName(info.param.Kind.Name);
                          });
 
 }  // namespace

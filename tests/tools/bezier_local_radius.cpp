@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "case_name.h"
 #include "end_to_end_fixture.h"
 #include "frame/SettingRanges.h"
 #include "records/HitState.h"
@@ -113,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RadiusCase{"Cercle, radius 5, middle of a quarter", 3, 5, 225, 5, true},
                       RadiusCase{"Cercle, radius 6, middle of a quarter", 3, 6, 315, 6, true},
                       RadiusCase{"Cercle, radius 3, on an anchor", 3, 3, 90, 3.3f, false}),
-    [](const ::testing::TestParamInfo<RadiusCase>& info) { return "Case" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<RadiusCase>& info) { return CaseName(info.param.name); });
 
 // The Info panel's value after each move of a walk over two curves and empty canvas, in each mode: the value of
 // what lies under the cursor at that move, which is the value the hint drawn there shows after "L courbe=", and
@@ -137,7 +138,7 @@ protected:
 
 TEST_F(BezierInfoValue, IsTheValueOfWhatLiesUnderTheCursorNow) {
     gSettings.Sound = 1;
-    gValueFormat.Decimals = 2;
+    gCurrentOptions.Decimals = 2;
     Circle(60);                               // length 120 pi points: 133,01 mm
     Doc().DrawPath({sim::CurveSegment({100, 0}, {100, 0}, {150, 80}), sim::CurveSegment({250, 0}, {200, 80}, {250, 0})},
                    false);                    // 70,58 mm

@@ -66,7 +66,7 @@ protected:
 TEST_P(InfoValueWalk, ShowsTheValueOfWhatLiesUnderTheCursorNow) {
     const InfoWalk& walk = GetParam();
     gSettings.Sound = 1;
-    gValueFormat.Decimals = 2;
+    gCurrentOptions.Decimals = 2;
     gCurrentOptions.BezierMode = 1;
     DrawThings();
     sim::SetSmartGuides(true);

@@ -17,11 +17,11 @@ class ReadoutTest : public HoverTest {
 protected:
     void SetUp() override {
         HoverTest::SetUp();
-        gValueFormat.Unit = kUnitPoints;
-        gValueFormat.Decimals = 0;
-        gValueFormat.ShowUnit = 1;
-        gValueFormat.ShowAngleUnit = 1;
-        gValueFormat.ScaleRatio = 1.0;
+        gCurrentOptions.Unit = kUnitPoints;
+        gCurrentOptions.Decimals = 0;
+        gCurrentOptions.ShowUnit = 1;
+        gCurrentOptions.ShowAngleUnit = 1;
+        gSettings.ScaleRatio = 1.0;
         gCurrentOptions.Unit = kUnitPoints;
         gCurrentOptions.Decimals = 0;
         gCurrentOptions.ShowUnit = 1;

@@ -1,5 +1,6 @@
 #include <type_traits>
 
+#include "case_name.h"
 #include "frame/PreferenceStore.h"
 #include "hover_fixture.h"
 #include "simhost/PreferenceStore.h"
@@ -47,7 +48,8 @@ TEST_P(RememberedLimit, HalfTheStoredEndPoints) {
 
 INSTANTIATE_TEST_SUITE_P(Stored, RememberedLimit,
                          ::testing::Values(LimitCase{20, 10}, LimitCase{7, 3}, LimitCase{1, 1}, LimitCase{-4, 1},
-                                           LimitCase{40, 20}));
+                                           LimitCase{40, 20}),
+                         [](const auto& info) { return CaseName("Stored", info.param.Stored); });
 
 TEST_F(ToolRecords, FreeingTheListEmptiesIt) {
     for (int i = 0; i < 3; ++i) {
