@@ -533,7 +533,7 @@ TEST_P(FollowedPath, AReopenAfterTheMeasuredPathChangedBuildsWhatAFreshDragOnThe
 
 INSTANTIATE_TEST_SUITE_P(Changes, FollowedPath, ::testing::ValuesIn(kChangedPaths),
                          [](const ::testing::TestParamInfo<ChangedPath>& info) {
-                             return ParamName(info.param.Name);
+                             return CaseName(info.param.Name);
                          });
 
 // A measured path deleted under its dimension: the re-open click (and update-all) finds no path, says so once
