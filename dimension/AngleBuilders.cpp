@@ -325,8 +325,9 @@ LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const L
 
 // The most steps the value outside an angle takes along the arc's continuation, over a half turn.
 constexpr double kMostOutsideSteps = 3600.0;
-// The most radii farther off at which that search is tried again before the value goes out on the bisector.
-constexpr double kMostFartherRadii = 64.0;
+// Each radius farther off at which that search is tried again lies at most this share of its own length past
+// the one before (and no nearer than the value's half height), so that a few tens of radii reach any bisector.
+constexpr double kFartherRadiusShare = 0.125;
 
 // The box moved out along the bisector from `box`, a value gap at a time, until it meets neither side (past the
 // end of a measured side at the latest); at most kMostOutsideSteps steps.
@@ -413,10 +414,10 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
     const double markReach =
         std::hypot(layout.Radius + EndMarkHalfWidth(markScale), EndMarkLength(markScale)) + gap;
     const double nearest = std::max(outerRadius, markReach) + across;
-    const double apart = std::max(across, (bisectorReach - nearest) / kMostFartherRadii);
     if (pastEnd(nearest)) return placed;
-    for (double radius = nearest + apart; radius < bisectorReach; radius += apart) {
-        if (pastEnd(radius)) return placed;
+    for (double radius = nearest; radius < bisectorReach;) {
+        radius += std::max({across, gap, radius * kFartherRadiusShare});
+        if (radius < bisectorReach && pastEnd(radius)) return placed;
     }
     // No room past the end nearer the vertex: on the bisector.
     placed.Centre = outOnBisector;
