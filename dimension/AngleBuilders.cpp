@@ -325,6 +325,9 @@ LabelBox BoxOnCircle(AIRealPoint vertex, double reach, double direction, const L
 
 // The most steps the value outside an angle takes along the arc's continuation, over a half turn.
 constexpr double kMostOutsideSteps = 3600.0;
+// Each radius farther off at which that search is tried again lies at most this share of its own length past
+// the one before (and no nearer than the value's half height), so that a few tens of radii reach any bisector.
+constexpr double kFartherRadiusShare = 0.125;
 
 // The box moved out along the bisector from `box`, a value gap at a time, until it meets neither side (past the
 // end of a measured side at the latest); at most kMostOutsideSteps steps.
@@ -366,15 +369,11 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
                                    EndMarkHalfWidth(markScale));
     // Beside the arc: the box's middle off the outermost arc by half its extent across the arc and the label
     // clearance; then along the arc's continuation, in steps of a fraction of the value gap, until it clears.
-    // Where the marks of an arc at a small radius stand in its way, the same again beyond their reach.
     const double across = extent.HalfAlong(kPi / 2.0) + kLabelClearance;
-    const double markReach =
-        std::hypot(layout.Radius + EndMarkHalfWidth(markScale), EndMarkLength(markScale)) + gap;
-    const double radii[2] = {outerRadius + across, std::max(outerRadius, markReach) + across};
     // The value stays in front of the vertex: its middle no farther round than the arc may run on.
     const double front = FrontRunOn(layout);
     const double halfDiagonal = std::hypot(extent.Width / 2.0 + gap, extent.Height() / 2.0 + gap);
-    for (const double radius : radii) {
+    const auto pastEnd = [&](double radius) {
         // On a huge arc the value gap is a vanishing turn: the steps are never more than kMostOutsideSteps.
         const double step = std::max(gap / (4.0 * radius), kPi / kMostOutsideSteps);
         // A step moves no point of the box farther than `drift`; `slack` covers the rounding of the box's middle
@@ -401,12 +400,27 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
                 placed.Centre = box.Centre;
                 placed.TextAngle = box.Angle;
                 placed.Tail[atStart ? 0 : 1] = std::min(turn + extent.HalfAlong(0.0) / radius, front);
-                return placed;
+                return true;
             }
         }
+        return false;
+    };
+    if (pastEnd(outerRadius + across)) return placed;
+    // Where the marks of an arc at a small radius, or the side for a value wider than the arc is round, stand in
+    // its way: the same again farther off, as long as that stays nearer the vertex than the value would stand on
+    // the bisector, out as far as the sides leave it room.
+    const Vector2 outOnBisector = BisectorClearOfSides(vertex, onBisector, sides, gap).Centre;
+    const double bisectorReach = (outOnBisector - Vector2(vertex)).Length();
+    const double markReach =
+        std::hypot(layout.Radius + EndMarkHalfWidth(markScale), EndMarkLength(markScale)) + gap;
+    const double nearest = std::max(outerRadius, markReach) + across;
+    if (pastEnd(nearest)) return placed;
+    for (double radius = nearest; radius < bisectorReach;) {
+        radius += std::max({across, gap, radius * kFartherRadiusShare});
+        if (radius < bisectorReach && pastEnd(radius)) return placed;
     }
-    // No room past the end in front of the vertex: on the bisector, out as far as the sides leave the value room.
-    placed.Centre = BisectorClearOfSides(vertex, onBisector, sides, gap).Centre;
+    // No room past the end nearer the vertex: on the bisector.
+    placed.Centre = outOnBisector;
     placed.TextAngle = onBisector.Angle;
     return placed;
 }

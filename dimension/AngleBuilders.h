@@ -67,7 +67,9 @@ enum class AngleValueSearch { EveryStep, PassOverBlocked };
 // marks at `markScale`, outside when `marksOutside`): on the bisector beyond the outermost arc while it crosses
 // neither side; else past the end of the arc a drag chose (the cursor's side while a press drags, kept on the
 // group; else the end kept there), standing beside the arc's continuation clear of the side and the mark there,
-// the arc running on under it, as a linear value stands past its extension line.
+// the arc running on under it, as a linear value stands past its extension line; farther off the arc where the
+// marks or the side leave it no room there, but never farther from the vertex than on the bisector out past the
+// sides, where it goes last.
 OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius, const AngleLayout& layout,
                                          const LabelExtent& extent, double markScale, bool marksOutside,
                                          AngleValueSearch search = AngleValueSearch::PassOverBlocked);

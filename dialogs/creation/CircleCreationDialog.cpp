@@ -212,8 +212,9 @@ void CircleWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
 }
 
 void CircleOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
-    double degrees = 0.0;
-    if (!TakeFieldValue(item, notifier, degrees)) return;
+    const double shown = Degrees(gCurrentOptions.CircleCreateAngle);
+    double degrees = shown;
+    if (!TakeFieldValue(item, notifier, degrees) || degrees == shown) return;
     gCurrentOptions.CircleCreateAngle = HeldToSetting("AngCerCrea", degrees * kPi / 180.0);
     if (Degrees(gCurrentOptions.CircleCreateAngle) != degrees)
         ShowNumberIn(item, kOrientationField, Degrees(gCurrentOptions.CircleCreateAngle));

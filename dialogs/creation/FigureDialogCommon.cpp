@@ -10,6 +10,7 @@
 #include "frame/Colours.h"
 #include "frame/DialogOpeners.h"
 #include "frame/PluginReference.h"
+#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
 #include "host/ADMDialogSuite.h"
@@ -77,9 +78,7 @@ void BuildFigureDialog(ADMDialogRef dialog, ADMDialogDrawProc draw, const char* 
 
 bool TakeFieldValue(ADMItemRef field, ADMNotifierRef notifier, double& target) {
     if (!IsUserChange(notifier)) return false;
-    float value = 0.0f;
-    if (sADMItem->GetFloatValue(field, &value) != kNoErr) return false;
-    target = value;
+    target = KeptFieldValue(field, target);
     return true;
 }
 

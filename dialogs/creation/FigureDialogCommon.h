@@ -46,7 +46,8 @@ void BuildFigureDialog(ADMDialogRef dialog, ADMDialogDrawProc draw, const char* 
                        const FigureDialogItem* items, size_t count, void (*copyStored)(int32_t id),
                        void (*show)(ADMItemRef item, int32_t id), int32_t& openFlag);
 
-// On a user change: `target` takes the number the field shows; answers whether it changed.
+// On a user change: `target` takes the number the field shows, or keeps its own while the field still shows it
+// (Enter with nothing typed); answers whether the user changed the field.
 bool TakeFieldValue(ADMItemRef field, ADMNotifierRef notifier, double& target);
 // On a user change: the flag is inverted and the item `redrawn` of the same dialog redrawn.
 void ToggleFlag(ADMItemRef item, ADMNotifierRef notifier, int32_t& flag, int32_t redrawn);

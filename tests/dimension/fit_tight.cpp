@@ -11,6 +11,7 @@
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/SeriesLayout.h"
+#include "dimension/ValueFormat.h"
 #include "dimension/Skeletons.h"
 #include "dimension/CircleBuilder.h"
 #include "dimension/DimensionArt.h"
@@ -401,10 +402,16 @@ TEST_F(TightFit, EveryAngleValueReadsFromTheBottomOrTheRight) {
 }
 
 TEST_F(TightFit, AnAngleArcAtASmallRadiusStaysInFrontOfTheVertexAndSoDoesItsValue) {
-    // Angles of 10 to 170 degrees and their re-entrant sides, arcs of radius 6 to 40, the cursor by either side,
-    // measured (sides 120 long) or made by a creation drag: the arc with its run-ons spans no more than its angle
-    // or a half turn, whichever is more, and the value's middle lies on the angle's side of the vertex.
+    // Angles of 10 to 170 degrees and their re-entrant sides, arcs of radius 4 to 40, the cursor by either side,
+    // measured (sides 120 long) or made by a creation drag, the value in decimal degrees or in degrees, minutes
+    // and seconds with a tolerance: the arc with its run-ons spans no more than its angle or a half turn,
+    // whichever is more, and the value's middle lies on the angle's side of the vertex, no farther from it than
+    // the arc's radius and the value's length.
     gCurrentOptions.Decimals = 1;
+    SetToleranceText("0,1");
+    for (const bool longValue : {false, true}) {
+    gValueFormat.AngleFormat = longValue ? kAngleDegreesMinutesSeconds : kAngleDecimalDegrees;
+    gValueFormat.ToleranceOn = longValue ? 1 : 0;
     for (int degrees = 10; degrees <= 170; degrees += 20) {
         for (const bool reentrant : {false, true}) {
             const double angle = degrees * kPi / 180.0;
@@ -413,7 +420,7 @@ TEST_F(TightFit, AnAngleArcAtASmallRadiusStaysInFrontOfTheVertexAndSoDoesItsValu
             const std::vector<AIRealPoint> sides = {
                 {120.0f, 0.0f}, {0.0f, 0.0f},
                 {static_cast<AIReal>(120.0 * std::cos(angle)), static_cast<AIReal>(120.0 * std::sin(angle))}};
-            for (const double radius : {6.0, 8.0, 10.0, 12.0, 15.0, 20.0, 30.0, 40.0}) {
+            for (const double radius : {4.0, 6.0, 8.0, 10.0, 12.0, 15.0, 20.0, 30.0, 40.0}) {
                 for (const double cursorTurn : {0.1, 0.9}) {
                     for (const bool measured : {true, false}) {
                         SCOPED_TRACE(std::to_string(degrees) + (reentrant ? " degrees re-entrant" : " degrees") +
@@ -441,8 +448,11 @@ TEST_F(TightFit, AnAngleArcAtASmallRadiusStaysInFrontOfTheVertexAndSoDoesItsValu
                                 2.0 * kPi));
                         }
                         EXPECT_LE(spanned, std::max(std::abs(sweep), kPi) + 1e-3);
-                        const P middle = LabelBox().Centre();
+                        const Box box = LabelBox();
+                        const P middle = box.Centre();
                         EXPECT_GT(middle.x * std::cos(bisector) + middle.y * std::sin(bisector), 0.0)
+                            << LabelText() << " at " << middle.x << ", " << middle.y;
+                        EXPECT_LE(std::hypot(middle.x, middle.y), radius + box.right - box.left)
                             << LabelText() << " at " << middle.x << ", " << middle.y;
                         ExpectValuesClear(1, measured ? sides : std::vector<AIRealPoint>{});
                     }
@@ -450,6 +460,8 @@ TEST_F(TightFit, AnAngleArcAtASmallRadiusStaysInFrontOfTheVertexAndSoDoesItsValu
             }
         }
     }
+    }
+    ClearValueFormat();
 }
 
 TEST_F(TightFit, AHorizontalValueBesideAnInclinedLineStandsClearOfIt) {

@@ -127,6 +127,13 @@ const EnteredField kEnteredFields[] = {
      "tool \"Outil Bézier\"\nmove 400,-250\ndown 400,-250\ndialog \"b\"\n commit 285\n ok\nend\nup 400,-250\n"},
     {"RotRepBez", "0.123456789",
      "tool \"Outil Bézier\"\nmove 400,-250\ndown 400,-250\ndialog \"b\"\n commit 283\n ok\nend\nup 400,-250\n"},
+    {"SegEpaisCrea", "1.23456789", "tool \"Outil Segment\"\ndialog \"s\"\n commit 523\n ok\nend\nclick 0,0\n"},
+    {"SegRotCrea", "12.3456789", "tool \"Outil Segment\"\ndialog \"s\"\n commit 526\n ok\nend\nclick 0,0\n"},
+    {"AngEpaisCrea", "1.23456789", "tool \"Outil Angle\"\ndialog \"a\"\n commit 423\n ok\nend\nclick 0,0\n"},
+    {"AngCrea", "33.3333333", "tool \"Outil Angle\"\ndialog \"a\"\n commit 425\n ok\nend\nclick 0,0\n"},
+    {"CerEpaisCrea", "1.23456789", "tool \"Outil Cercle\"\ndialog \"c\"\n commit 607\n ok\nend\nclick 0,0\n"},
+    {"AngCerCrea", "0.123456789",
+     "tool \"Outil Cercle\"\ndialog \"c\"\n click 602\n commit 609\n ok\nend\nclick 0,0\n"},
 };
 
 TEST(PreferenceFile, EnterWithNothingTypedInADialogFieldStoresTheValueAsItWas) {
