@@ -53,16 +53,28 @@ HostHit RunHitTest(AIRealPoint at, int32_t request, AIReal tolerance, ASErr* err
 // The most dimension parts set aside at one point while a user's anchor is looked for beneath them.
 constexpr size_t kMostPartsAtAPoint = 16;
 
+// True for a dimension's end mark (an arrowhead, a dot): a part that re-opens nothing and is no extension line,
+// that is, closed or with other than the two anchors of a line.
+bool IsEndMark(AIArtHandle art) {
+    if (!ArtHasTag(art, format::Vek) || HasKindMarker(art, kSegmentScheme.Markers)) return false;
+    int16_t count = 0;
+    AIBoolean closed = false;
+    return sAIPath->GetPathSegmentCount(art, &count) == kNoErr && sAIPath->GetPathClosed(art, &closed) == kNoErr &&
+           (closed != 0 || count != 2);
+}
+
 // The anchor under the cursor, a user's path before the dimension parts that share its point: while the hit
 // names a dimension's part, that part is locked for the time of the next test, which looks beneath it. Where
-// only dimension parts lie, the first of them.
+// only dimension parts lie, the first of them that is no end mark: an end mark's anchors are no anchors to any
+// tool, and a miss is answered where only end marks lie.
 HostHit AnchorUnderCursor(AIRealPoint at, ASErr* error) {
-    const HostHit first = RunHitTest(at, kAnchorHitRequest, kHoverTolerance, error);
-    HostHit hit = first;
+    HostHit hit = RunHitTest(at, kAnchorHitRequest, kHoverTolerance, error);
+    HostHit part;
     std::array<AIArtHandle, kMostPartsAtAPoint> setAside{};
     size_t count = 0;
     while (hit.Data.hit != 0 && hit.Data.object != nullptr && ArtHasTag(hit.Data.object, format::Vek) &&
            count < setAside.size()) {
+        if (part.Data.hit == 0 && !IsEndMark(hit.Data.object)) part = hit;
         setAside[count++] = hit.Data.object;
         sAIArt->SetArtUserAttr(hit.Data.object, kArtLocked, kArtLocked);
         ASErr ignored = kNoErr;
@@ -70,7 +82,7 @@ HostHit AnchorUnderCursor(AIRealPoint at, ASErr* error) {
     }
     for (size_t i = 0; i < count; ++i) sAIArt->SetArtUserAttr(setAside[i], kArtLocked, 0);
     const bool userAnchor = hit.Data.hit != 0 && hit.Data.object != nullptr && !ArtHasTag(hit.Data.object, format::Vek);
-    return userAnchor ? hit : first;
+    return userAnchor ? hit : part;
 }
 
 // An anchor of a re-editable dimension's part (an angle's arc or square mark, a circle dimension's leader, a
@@ -273,7 +285,9 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     TouchViewZoom(&error);
     gToolState.ClickViewPoint = message.cursor;
 
-    const HostHit anchor = AnchorUnderCursor(message.cursor, &error);
+    HostHit anchor = AnchorUnderCursor(message.cursor, &error);
+    // The centre point a shape shows is a point to measure from for the Segment tool only.
+    if (scheme.Tool != kSegmentTool && anchor.Data.hit != 0 && anchor.Type != kAnchorHitType) anchor = HostHit{};
     const bool anchorHit = anchor.Data.hit != 0 && anchor.Data.object != nullptr;
     if (!anchorHit && ArtHasTag(anchor.Data.object, format::Vek)) return error;
     const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
