@@ -22,6 +22,7 @@
 
 #include "FuzzInput.h"
 #include "ToolInvariants.h"
+#include "figures/CircleFigureShape.h"
 #include "frame/FrameEntry.h"
 #include "frame/Settings.h"
 #include "records/CurrentOptions.h"
@@ -78,26 +79,21 @@ AIRealPoint Near(FuzzInput& in, AIRealPoint anchor) {
 // Circles that show their centre as a host's ellipses do (holes), and quarter or half arcs of circles: their
 // centres and ends join the points the cursor goes to.
 void DrawCircularShapes(FuzzInput& in, std::vector<AIRealPoint>& anchors) {
-    // The handle length of a quarter circle of radius 1.
-    constexpr float kQuarterHandle = 0.55228475f;
     const uint32_t shapes = in.Below(3);
     for (uint32_t i = 0; i < shapes; ++i) {
         const AIRealPoint c = Point(in);
-        const float r = static_cast<float>(1 + in.Below(16)) * 5.0f;
-        const float k = kQuarterHandle * r;
-        const auto at = [c](float h, float v) { return AIRealPoint{c.h + h, c.v + v}; };
-        std::vector<AIPathSegment> quarters{sim::CurveSegment(at(r, 0), at(r, -k), at(r, k)),
-                                            sim::CurveSegment(at(0, r), at(k, r), at(-k, r)),
-                                            sim::CurveSegment(at(-r, 0), at(-r, k), at(-r, -k)),
-                                            sim::CurveSegment(at(0, -r), at(-k, -r), at(k, -r))};
+        AIPathSegment circle[kCircleSegmentCount];
+        CircleSegments(static_cast<float>(1 + in.Below(16)) * 5.0f, c, circle);
         const uint32_t kind = in.Below(3);  // 0 a circle, 1 a quarter arc, 2 a half arc
-        if (kind != 0) quarters.resize(kind + 1);
-        if (kind != 0) quarters.front().in = quarters.front().p;
-        if (kind != 0) quarters.back().out = quarters.back().p;
-        const AIArtHandle path = sim::TheDocument().DrawPath(quarters, kind == 0);
+        std::vector<AIPathSegment> segments(circle, circle + (kind == 0 ? kCircleSegmentCount : kind + 1));
+        if (kind != 0) {
+            segments.front().in = segments.front().p;
+            segments.back().out = segments.back().p;
+        }
+        const AIArtHandle path = sim::TheDocument().DrawPath(segments, kind == 0);
         sim::TheDocument().MutableArt(path)->showsCentre = kind == 0 || in.Flag();
         anchors.push_back(c);
-        for (const AIPathSegment& segment : quarters) anchors.push_back(segment.p);
+        for (const AIPathSegment& segment : segments) anchors.push_back(segment.p);
     }
 }
 

@@ -1,6 +1,7 @@
 // The Segment tool as a user drives it: two anchors, one straight segment, the series, re-editing a dimension
 // by its line, and the Shift and Alt gestures.
 #include "end_to_end_fixture.h"
+#include "figures/CircleFigureShape.h"
 #include "tools/CursorTracking.h"
 
 namespace endtoend {
@@ -49,14 +50,9 @@ class SegmentPointPairs : public SegmentRoads, public ::testing::WithParamInterf
 protected:
     // A circle of radius 20 about c that shows its centre, as a host's ellipse does.
     static AIArtHandle Hole(AIRealPoint c) {
-        const float r = 20.0f;
-        const float k = hovertest::kQuarterArcHandle * r;
-        const auto at = [c](float h, float v) { return AIRealPoint{c.h + h, c.v + v}; };
-        const AIArtHandle hole = Doc().DrawPath({sim::CurveSegment(at(r, 0), at(r, -k), at(r, k)),
-                                                 sim::CurveSegment(at(0, r), at(k, r), at(-k, r)),
-                                                 sim::CurveSegment(at(-r, 0), at(-r, k), at(-r, -k)),
-                                                 sim::CurveSegment(at(0, -r), at(-k, -r), at(k, -r))},
-                                                true);
+        AIPathSegment circle[kCircleSegmentCount];
+        CircleSegments(20.0f, c, circle);
+        const AIArtHandle hole = Doc().DrawPath({std::begin(circle), std::end(circle)}, true);
         Doc().MutableArt(hole)->showsCentre = true;
         return hole;
     }
@@ -85,6 +81,13 @@ TEST_F(SegmentPointPairs, ACentreShowsItsCursorAndIsTheSnappedPoint) {
     EXPECT_EQ(LastCursor(), kCentreCursor);
     EXPECT_EQ(gHitState.HoverFlags.OverCentre, 1);
     EXPECT_POINT(gHitState.SnapSegment.p, 0, 0);
+    // To the other tools a centre is no point: nothing lies under the cursor.
+    for (int32_t tool : {kAngleTool, kCircleTool, kBezierTool}) {
+        Select(tool);
+        Track({1, 1});
+        EXPECT_EQ(gHitState.HoverFlags.OverAnchor, 0) << tool;
+        EXPECT_EQ(LastCursor(), kNothingCursor) << tool;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SegmentPointPairs, ::testing::ValuesIn(kPointPairRows),
