@@ -269,6 +269,14 @@ inline std::string OtherDimensionsUnchanged(const GestureStart& start, AIArtHand
     return {};
 }
 
+// The group a gesture may change as its own: the one its press re-opened where the hover showed the re-edit
+// cursor, or a group it made current that it did not begin with (a dimension it built, or one it re-opened into
+// a new group while the cursor showed a pick under way).
+inline AIArtHandle OwnGroup(const GestureStart& start, bool reOpening) {
+    const AIArtHandle current = gCurrentDimension.DimensionGroup;
+    return reOpening || start.Groups.count(current) == 0 ? current : nullptr;
+}
+
 // No group is left empty, but the group of a first point waiting for its second.
 inline std::string NoEmptyGroup() {
     const sim::Document& doc = sim::TheDocument();

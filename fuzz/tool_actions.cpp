@@ -306,8 +306,7 @@ void RefusedSeriesClick(FuzzInput& in, const std::vector<AIRealPoint>& anchors, 
     end.Name = "a series point refused with its layer";
     end.LocksChanged = true;
     Require(fuzz::ClosedLayersUnchanged(start), end.Name);
-    const AIArtHandle own = end.ReOpening ? gCurrentDimension.DimensionGroup : nullptr;
-    if (gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);
+    if (gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, fuzz::OwnGroup(start, end.ReOpening)), end.Name);
 }
 
 // The gestures that meet a click sequence: a press on a dimension's part or end mark (a re-open, perhaps while a
@@ -433,8 +432,8 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
         for (const auto& alert : sim::TheLogs().alerts) texts += " | " + alert.text;
         Require("one press raised " + std::to_string(end.Alerts) + " alerts" + texts, end.Name);
     }
-    // The dimension a press re-opened is rebuilt; update-all rebuilds them all.
-    const AIArtHandle own = end.ReOpening ? gCurrentDimension.DimensionGroup : nullptr;
+    // The dimension a press built or re-opened is its own; update-all rebuilds them all.
+    const AIArtHandle own = fuzz::OwnGroup(start, end.ReOpening);
     if (!end.LocksChanged && gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);
 }
 
