@@ -332,6 +332,7 @@ GestureEnd PlaySequenceGesture(FuzzInput& in, const std::vector<AIRealPoint>& an
         RefusedSeriesClick(in, anchors, end);
         break;
     }
+    Trace(end.Name);
     return end;
 }
 
