@@ -295,6 +295,7 @@ void Player::PlayPath(const Command& command, const PathCommand& path) {
         Fail(command, "the host made no path");
     node->style = PathStyle(path);
     node->guide = path.guide;
+    node->showsCentre = path.centre;
 }
 
 void Player::PlayPathEdit(const Command& command, const PathEditCommand& edit) {

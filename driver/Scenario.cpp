@@ -330,6 +330,9 @@ bool ParsePathOption(LineReader& in, PathCommand& path) {
     } else if (in.NextIsWord("guide")) {
         in.Word("guide");
         path.guide = true;
+    } else if (in.NextIsWord("centre")) {
+        in.Word("centre");
+        path.centre = true;
     } else if (in.NextIsWord("width")) {
         in.Word("width");
         path.width = static_cast<float>(
@@ -365,7 +368,7 @@ Action ParsePath(LineReader& in) {
             path.anchors.push_back({in.Point("expected a point x,y"), std::nullopt, std::nullopt, false});
         else if (!ParsePathOption(in, path))
             in.Fail(
-                "expected a point x,y or a path option (in, out, smooth, closed, guide, width, stroke, fill, "
+                "expected a point x,y or a path option (in, out, smooth, closed, guide, centre, width, stroke, fill, "
                 "dash, cap, join)");
     }
     return path;

@@ -43,6 +43,7 @@ struct PathCommand {
     std::vector<AnchorSpec> anchors;
     bool closed = false;
     bool guide = false;
+    bool centre = false;  // the path shows its centre point
     std::optional<float> width;
     std::optional<PaintSpec> stroke;
     std::optional<PaintSpec> fill;

@@ -95,6 +95,8 @@ CircleFigureStep BuildCirclePath(AIArtHandle* path, AIReal r, AIReal x, AIReal y
     step.Error = sAIPathStyle->SetPathStyle(*path, &style);
     KeepError(step.Error, WriteFigureSegments(*path, segments, static_cast<int16_t>(kCircleSegmentCount)));
     KeepError(step.Error, sAIPath->SetPathClosed(*path, 1));
+    // A hole's centre is what its distance to another is measured from.
+    KeepError(step.Error, sAIPath->SetPathCentreShown(*path, 1));
     return step;
 }
 

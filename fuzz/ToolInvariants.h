@@ -3,6 +3,7 @@
 // empty text when everything holds.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -98,10 +99,43 @@ inline std::map<AIArtHandle, std::string> DimensionGroups() {
     return groups;
 }
 
+// True when the group holds paths, none with an anchor, and no label with a text: a skeleton nothing was
+// measured into yet.
+inline bool IsSkeleton(const sim::Document& doc, AIArtHandle group) {
+    bool paths = false;
+    for (AIArtHandle child : doc.Children(group)) {
+        const sim::ArtNode* part = doc.Art(child);
+        if (part == nullptr) continue;
+        if (part->type == kTextFrameArt && !part->text.contents.empty()) return false;
+        if (part->type != kPathArt) continue;
+        if (!part->segments.empty()) return false;
+        paths = true;
+    }
+    return paths;
+}
+
+// The links (key and id) the parts of a group carry.
+inline std::set<std::pair<std::string, std::string>> GroupLinks(const sim::Document& doc, AIArtHandle group) {
+    std::set<std::pair<std::string, std::string>> links;
+    for (AIArtHandle child : doc.Children(group)) {
+        const sim::ArtNode* part = doc.Art(child);
+        if (part == nullptr) continue;
+        for (const char* key : kDimensionLinkKeys) {
+            const auto found = part->tags.find(key);
+            if (found != part->tags.end()) links.insert({key, found->second.text});
+        }
+    }
+    return links;
+}
+
 // The state a gesture starts from, against which its end is checked.
 struct GestureStart {
     int16_t ClickCount = 0;                             // clicks of a sequence under way
     AIArtHandle Current = nullptr;                      // the group of the dimension the plug-in works on
+    // The skeleton the first pick of a sequence under way made: the current group while a sequence waits and
+    // nothing is measured into it yet.
+    AIArtHandle Skeleton = nullptr;
+    std::map<AIArtHandle, std::set<std::pair<std::string, std::string>>> Links;  // each dimension group's links
     std::map<AIArtHandle, std::string> Groups;          // the dimension groups and their contents
     std::map<AILayerHandle, std::string> ClosedLayers;  // locked or hidden layers and their art
     std::set<AIArtHandle> Members;                      // the measured set
@@ -119,6 +153,9 @@ inline GestureStart TakeGestureStart() {
     start.Current = gCurrentDimension.DimensionGroup;
     start.Groups = DimensionGroups();
     const sim::Document& doc = sim::TheDocument();
+    if (start.ClickCount != 0 && doc.Art(start.Current) != nullptr && IsSkeleton(doc, start.Current))
+        start.Skeleton = start.Current;
+    for (const auto& entry : start.Groups) start.Links[entry.first] = GroupLinks(doc, entry.first);
     for (int32_t i = 0; i < doc.LayerCount(); ++i) {
         const AILayerHandle layer = doc.LayerAt(i);
         const sim::Layer* info = doc.LayerInfo(layer);
@@ -206,18 +243,38 @@ inline std::string ReadoutFollowsTheSet() {
     return {};
 }
 
-// A gesture changes no dimension but its own: every dimension group it began with and left in place is as it
-// was, but `own` (the group it re-opened or built) and the group of a sequence it found under way.
+// A gesture changes no dimension but its own: every dimension group it began with is there and as it was, but
+// `own` (the group it built or re-opened), the group `own` took the place of (a re-opened dimension is rebuilt
+// into a new group, its links with it), and the skeleton of a sequence it found waiting. A finished dimension
+// is never the waiting sequence's, whatever the plug-in works on.
 inline std::string OtherDimensionsUnchanged(const GestureStart& start, AIArtHandle own) {
+    const sim::Document& doc = sim::TheDocument();
     const std::map<AIArtHandle, std::string> now = DimensionGroups();
+    const std::set<std::pair<std::string, std::string>> ownLinks =
+        own != nullptr && doc.Art(own) != nullptr ? GroupLinks(doc, own) : std::set<std::pair<std::string, std::string>>{};
     for (const auto& [group, before] : start.Groups) {
-        if (group == own || (start.ClickCount != 0 && group == start.Current)) continue;
+        if (group == own || group == start.Skeleton) continue;
         const auto found = now.find(group);
-        if (found == now.end() || found->second == before) continue;
+        if (found == now.end()) {
+            const auto& links = start.Links.at(group);
+            const bool replaced = own != nullptr && now.count(own) == 1 && !links.empty() &&
+                                  std::includes(ownLinks.begin(), ownLinks.end(), links.begin(), links.end());
+            if (replaced) continue;
+            return "the gesture took away another dimension: " + before.substr(0, before.find('\n'));
+        }
+        if (found->second == before) continue;
         return "the gesture changed another dimension: was " + before.substr(0, before.find('\n')) + " now " +
                found->second.substr(0, found->second.find('\n'));
     }
     return {};
+}
+
+// The group a gesture may change as its own: the one its press re-opened where the hover showed the re-edit
+// cursor, or a group it made current that it did not begin with (a dimension it built, or one it re-opened into
+// a new group while the cursor showed a pick under way).
+inline AIArtHandle OwnGroup(const GestureStart& start, bool reOpening) {
+    const AIArtHandle current = gCurrentDimension.DimensionGroup;
+    return reOpening || start.Groups.count(current) == 0 ? current : nullptr;
 }
 
 // No group is left empty, but the group of a first point waiting for its second.

@@ -7,6 +7,9 @@
 // unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number, no
 // empty group, one alert at most per press, and no dimension changed but the one a gesture built or re-opened.
 // Presses tremble too: drags of a few points, either side of the line below which a press stays a click.
+// The documents hold circles that show their centre and circular arcs; the gestures meet click sequences on
+// purpose: presses on dimensions' parts and end marks (re-opens while a pick waits), Shift+Alt presses, and
+// series points refused on a locked or hidden layer.
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
@@ -19,6 +22,7 @@
 
 #include "FuzzInput.h"
 #include "ToolInvariants.h"
+#include "figures/CircleFigureShape.h"
 #include "frame/FrameEntry.h"
 #include "frame/Settings.h"
 #include "records/CurrentOptions.h"
@@ -72,6 +76,27 @@ AIRealPoint Near(FuzzInput& in, AIRealPoint anchor) {
     return AIRealPoint{anchor.h + static_cast<float>(in.Below(9)) - 4.0f, anchor.v + static_cast<float>(in.Below(9)) - 4.0f};
 }
 
+// Circles that show their centre as a host's ellipses do (holes), and quarter or half arcs of circles: their
+// centres and ends join the points the cursor goes to.
+void DrawCircularShapes(FuzzInput& in, std::vector<AIRealPoint>& anchors) {
+    const uint32_t shapes = in.Below(3);
+    for (uint32_t i = 0; i < shapes; ++i) {
+        const AIRealPoint c = Point(in);
+        AIPathSegment circle[kCircleSegmentCount];
+        CircleSegments(static_cast<float>(1 + in.Below(16)) * 5.0f, c, circle);
+        const uint32_t kind = in.Below(3);  // 0 a circle, 1 a quarter arc, 2 a half arc
+        std::vector<AIPathSegment> segments(circle, circle + (kind == 0 ? kCircleSegmentCount : kind + 1));
+        if (kind != 0) {
+            segments.front().in = segments.front().p;
+            segments.back().out = segments.back().p;
+        }
+        const AIArtHandle path = sim::TheDocument().DrawPath(segments, kind == 0);
+        sim::TheDocument().MutableArt(path)->showsCentre = kind == 0 || in.Flag();
+        anchors.push_back(c);
+        for (const AIPathSegment& segment : segments) anchors.push_back(segment.p);
+    }
+}
+
 void DrawDocument(FuzzInput& in, std::vector<AIRealPoint>& anchors) {
     sim::Document& document = sim::TheDocument();
     if (in.Below(3) == 0) document.SetCurrentLayer(document.AddLayer("Dessus"));
@@ -91,6 +116,7 @@ void DrawDocument(FuzzInput& in, std::vector<AIRealPoint>& anchors) {
         const AIArtHandle path = document.DrawPath(segments, closed, {}, layer);
         if (in.Below(8) == 0) document.MutableArt(path)->guide = true;
     }
+    DrawCircularShapes(in, anchors);
 }
 
 // A host reports the cursor where the view shows it: a finite point, however far the user has scrolled.
@@ -234,7 +260,84 @@ void ChangeOptions(FuzzInput& in) {
     gCurrentOptions.Unit = kUnits[in.Below(std::size(kUnits))];
 }
 
+// A point of some dimension's part or end mark: one of its anchors, or the middle of one of its segments, a
+// hair off now and then; any cursor point when the document holds no dimension.
+AIRealPoint DimensionPartPoint(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
+    const sim::Document& document = sim::TheDocument();
+    std::vector<const sim::ArtNode*> parts;
+    for (AIArtHandle art : document.AllArt()) {
+        const sim::ArtNode* node = document.Art(art);
+        if (node != nullptr && node->type == kPathArt && !node->segments.empty() && fuzz::IsDimensionPart(*node))
+            parts.push_back(node);
+    }
+    if (parts.empty()) return CursorPoint(in, anchors);
+    const std::vector<AIPathSegment>& segments = parts[in.Below(static_cast<uint32_t>(parts.size()))]->segments;
+    const size_t i = in.Below(static_cast<uint32_t>(segments.size()));
+    AIRealPoint p = segments[i].p;
+    if (in.Flag() && i + 1 < segments.size()) {
+        // The point of the segment's curve at its middle.
+        const AIPathSegment& a = segments[i];
+        const AIPathSegment& b = segments[i + 1];
+        p = AIRealPoint{(a.p.h + 3.0f * a.out.h + 3.0f * b.in.h + b.p.h) / 8.0f,
+                        (a.p.v + 3.0f * a.out.v + 3.0f * b.in.v + b.p.v) / 8.0f};
+    }
+    return in.Below(4) == 0 ? Trembled(in, p) : HostCursor(p);
+}
+
+// A series point refused with its layer: the current layer locked or hidden, then a Segment click in series mode.
+// The lock is a gesture of its own, so what the click changed is checked here against the state after it.
+void RefusedSeriesClick(FuzzInput& in, const std::vector<AIRealPoint>& anchors, GestureEnd& end) {
+    if (gToolState.CurrentTool != kSegmentTool) {
+        Trace("tool", AIRealPoint{static_cast<float>(kSegmentTool), 0.0f});
+        sim::TheTools().Select(gToolState.ToolHandles[kSegmentTool - 1]);
+    }
+    if (gToolState.ClickCount == 0) gCurrentOptions.SeriesOn = 1;
+    sim::Document& document = sim::TheDocument();
+    const AILayerHandle layer = document.CurrentLayer();
+    if (in.Flag()) {
+        Trace("layer hide");
+        document.SetLayerVisible(layer, false);
+    } else {
+        Trace("layer lock");
+        document.SetLayerLocked(layer, true);
+    }
+    const fuzz::GestureStart start = fuzz::TakeGestureStart();
+    PressAndRelease(in, anchors, CursorPoint(in, anchors), in.Flag() ? DragKind::Far : DragKind::None, end);
+    end.Name = "a series point refused with its layer";
+    end.LocksChanged = true;
+    Require(fuzz::ClosedLayersUnchanged(start), end.Name);
+    if (gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, fuzz::OwnGroup(start, end.ReOpening)), end.Name);
+}
+
+// The gestures that meet a click sequence: a press on a dimension's part or end mark (a re-open, perhaps while a
+// pick waits), a Shift+Alt press (with a pick waiting or not) and a series point refused with its layer.
+GestureEnd PlaySequenceGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
+    GestureEnd end;
+    switch (in.Below(3)) {
+    case 0: {
+        const AIRealPoint p = DimensionPartPoint(in, anchors);
+        const DragKind drag = static_cast<DragKind>(in.Below(3));
+        PressAndRelease(in, anchors, p, drag, end);
+        end.Name = "a press on a dimension's part";
+        break;
+    }
+    case 1: {
+        const AIRealPoint p = in.Flag() ? DimensionPartPoint(in, anchors) : CursorPoint(in, anchors);
+        const DragKind drag = static_cast<DragKind>(in.Below(3));
+        WithKey(kShift, true, [&] { WithKey(kAlt, true, [&] { PressAndRelease(in, anchors, p, drag, end); }); });
+        end.Name = "a Shift+Alt press";
+        break;
+    }
+    default:
+        RefusedSeriesClick(in, anchors, end);
+        break;
+    }
+    Trace(end.Name);
+    return end;
+}
+
 GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
+    if (in.Below(6) == 0) return PlaySequenceGesture(in, anchors);
     GestureEnd end;
     switch (in.Below(16)) {
     case 0: {
@@ -330,8 +433,8 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
         for (const auto& alert : sim::TheLogs().alerts) texts += " | " + alert.text;
         Require("one press raised " + std::to_string(end.Alerts) + " alerts" + texts, end.Name);
     }
-    // The dimension a press re-opened is rebuilt; update-all rebuilds them all.
-    const AIArtHandle own = end.ReOpening ? gCurrentDimension.DimensionGroup : nullptr;
+    // The dimension a press built or re-opened is its own; update-all rebuilds them all.
+    const AIArtHandle own = fuzz::OwnGroup(start, end.ReOpening);
     if (!end.LocksChanged && gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);
 }
 

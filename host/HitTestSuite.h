@@ -19,6 +19,7 @@ enum AIHitRequest : int32_t {
 enum AIHitType : int32_t {
     kNoHitType = -1,     // nothing was hit
     kAnchorHitType = 0,  // an anchor of a path
+    kCentreHitType = 2,  // the centre point a path shows (an anchor request finds it)
     kSegmentHitType = 3, // a segment of a path between its anchors
     kTextHitType = 4     // the area of a text frame
 };

@@ -32,4 +32,8 @@ struct AIPathSuite {
     // The length of the path (its closing segment included when closed), curves measured to within
     // `flatness`.
     ASErr (*GetPathLength)(AIArtHandle path, AIReal flatness, AIReal* length);
+    // Whether the path shows its centre point (the centre of its bounds), as the host's ellipses and
+    // rectangles do: an anchor hit test finds that point, with a part type that is not an anchor.
+    ASErr (*GetPathCentreShown)(AIArtHandle path, AIBoolean* shown);
+    ASErr (*SetPathCentreShown)(AIArtHandle path, AIBoolean shown);
 };

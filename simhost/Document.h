@@ -79,6 +79,7 @@ struct ArtNode {
     std::vector<AIPathSegment> segments;
     bool closed = false;
     bool guide = false;
+    bool showsCentre = false;       // the path shows its centre point, which anchor hit tests find
     AIPathStyle style;
     TextData text;
     bool IsLayerGroup() const { return parent == nullptr; }

@@ -63,6 +63,16 @@ std::optional<AIToolHitData> HitAnchor(const ArtNode& path, Vec point, double to
     return best;
 }
 
+// The centre point the path shows, when it lies within tolerance: the centre of the box of its control points,
+// which is its bounds' centre for the ellipses and rectangles that show one.
+std::optional<AIToolHitData> HitCentre(const ArtNode& path, Vec point, double tolerance) {
+    const ControlBox box = PathControlBox(path);
+    if (!path.showsCentre || box.Empty()) return std::nullopt;
+    const Vec centre{(box.left + box.right) / 2.0, (box.bottom + box.top) / 2.0};
+    if (!(Length(centre - point) <= tolerance)) return std::nullopt;
+    return AIToolHitData{1, kCentreHitType, Document::Handle(&path), 0, 0.0f, ToPoint(centre)};
+}
+
 // The parameter of the point of the cubic nearest `point`: the nearest of evenly spaced samples, refined
 // inside the bracket of its two neighbours.
 double NearestParameter(const Cubic& c, Vec point) {
@@ -138,6 +148,7 @@ std::optional<AIToolHitData> HitLeaf(const ArtNode& node, Vec point, int32_t req
     if (node.type != kPathArt) return std::nullopt;
     if (request != kSegmentHitRequest) {
         if (auto anchor = HitAnchor(node, point, tolerance)) return anchor;
+        if (auto centre = HitCentre(node, point, tolerance)) return centre;
     }
     if (request != kAnchorHitRequest) return HitSegment(node, point, tolerance);
     return std::nullopt;

@@ -154,6 +154,7 @@ ASErr ArcClick() {
 ASErr ReOpenAngleDimension(TavorinePlugIn*, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CreateOnClick[kAngleSlot] = 0;
     gToolState.AngleOnArc = 0;
+    EndWaitingSequence();
     const AIArtHandle before = gCurrentDimension.DimensionGroup;
     const ASErr result = ReEditAngleDimension(hit, *message);
     NoteReOpened(before);

@@ -104,6 +104,7 @@ ASErr ArcClick(const AIToolMessage& message) {
 
 ASErr ReOpenCircleDimension(TavorinePlugIn*, const AIToolHitData&, AIToolMessage*) {
     gToolState.CreateOnClick[kCircleSlot] = 0;
+    EndWaitingSequence();
     const AIArtHandle before = gCurrentDimension.DimensionGroup;
     const ASErr result = RebuildCircleDimension(&gHitState.HitArt);
     NoteReOpened(before);

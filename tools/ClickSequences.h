@@ -36,6 +36,13 @@ void DropUnbuiltDimension();
 // Gives up the click sequence under way (a tool change, the host shutting down): the group of a first point,
 // side or end still waiting, unbuilt or empty, goes with the links it held.
 void AbandonClickSequence();
+// The skeleton the first pick of the running sequence made (SequenceGroup) goes with the links it held; no
+// other group is touched.
+void DropSequenceSkeleton();
+// Ends the click sequence under way, if any, when a gesture does not continue it (a re-open, a cancel, a new
+// measure between segments): no click counted, no second segment awaited, the sequence's skeleton and an empty
+// group gone. A finished or re-opened dimension stays as it is.
+void EndWaitingSequence();
 // Disposes DimensionGroup when nothing is left in it (an abandoned click, a construction dragged away).
 void DisposeEmptyGroup();
 

@@ -1,13 +1,11 @@
 #include "tools/CursorTracking.h"
 
-#include "dimension/CurrentDimension.h"
-#include "dimension/DimensionArtFormat.h"
-#include "dimension/Links.h"
 #include "frame/SuiteTable.h"
 #include "host/DocumentViewSuite.h"
 #include "host/Platform.h"
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
+#include "tools/ClickSequences.h"
 #include "tools/HoverTests.h"
 #include "tools/Readouts.h"
 #include "tools/ToolSelection.h"
@@ -26,7 +24,7 @@ void CancelClickSequence(const AIToolMessage& message) {
         sAIDocumentView->SetDocumentViewZoom(view, zoom);
     gToolState.ClickViewPoint = message.cursor;
     gToolState.ClickCancelled = 1;
-    EndClickSequence(gToolState.CurrentTool);
+    EndClickSequence();
 }
 
 // Runs the hover test of the current tool.
@@ -98,14 +96,8 @@ int32_t OtherToolCursor(const HoverFlagSet& f) {
 
 }  // namespace
 
-void EndClickSequence(int32_t tool) {
-    gToolState.ClickCount = 0;
-    gToolState.AwaitingSegmentClick = 0;
-    if (tool == kSegmentTool) {
-        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
-        // The first point's link on the measured path would name a dimension that is gone.
-        UnlinkOrphan(gHitState.MeasuredArt, DimensionArtFormat::FirstPointLink);
-    }
+void EndClickSequence() {
+    EndWaitingSequence();
     gToolState.EditingSegment = gToolState.EditingAngle = gToolState.EditingCircle = gToolState.EditingBezier = 0;
 }
 

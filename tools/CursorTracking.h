@@ -26,9 +26,9 @@ constexpr int32_t kAltKey = 18;
 
 // The cursor the current tool shows over what the last hover test found, with both or neither of Shift and Alt.
 int32_t HoverCursor(bool bothModifiers);
-// Ends the click sequence under way with `tool`, as a cancel or a change of tool does: the tool is ready for a
-// new first click; the Segment tool's half-built dimension and its link on the measured path go, the other tools
-// keep their art.
-void EndClickSequence(int32_t tool);
+// Ends the click sequence under way, as a cancel or a change of tool does: the tool is ready for a new first
+// click; the skeleton the sequence's first pick made goes with its links, every finished or re-opened dimension
+// stays.
+void EndClickSequence();
 // Handles one cursor move; the result of the last host step.
 ASErr TrackToolCursor(const AIToolMessage& message, bool panelVisible);

@@ -132,6 +132,8 @@ std::vector<const char*> LinkKeysHeld(AIArtHandle group) {
 
 void DisposeEmptyGroup() {
     if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return;
+    int16_t type = kUnknownArt;
+    if (sAIArt->GetArtType(gCurrentDimension.DimensionGroup, &type) != kNoErr || type != kGroupArt) return;
     AIArtHandle child = nullptr;
     sAIArt->GetArtFirstChild(gCurrentDimension.DimensionGroup, &child);
     if (child == nullptr) DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
@@ -162,10 +164,25 @@ void DropUnbuiltDimension() {
     UnlinkOrphans(keys);
 }
 
-void AbandonClickSequence() {
+void DropSequenceSkeleton() {
+    AIArtHandle skeleton = gToolState.SequenceGroup;
+    gToolState.SequenceGroup = nullptr;
+    if (!IsLiveArt(skeleton)) return;
+    const std::vector<const char*> keys = LinkKeysHeld(skeleton);
+    DisposeArtIfValid(skeleton == gCurrentDimension.DimensionGroup ? &gCurrentDimension.DimensionGroup : &skeleton);
+    UnlinkOrphans(keys);
+}
+
+void EndWaitingSequence() {
     gToolState.ClickCount = 0;
-    DropUnbuiltDimension();
+    gToolState.AwaitingSegmentClick = 0;
+    DropSequenceSkeleton();
     DisposeEmptyGroup();
+}
+
+void AbandonClickSequence() {
+    EndWaitingSequence();
+    DropUnbuiltDimension();
 }
 
 void ClickBeep(uint32_t frequency) {

@@ -54,24 +54,66 @@ HostHit RunHitTest(AIRealPoint at, int32_t request, AIReal tolerance, ASErr* err
 // The most dimension parts set aside at one point while a user's anchor is looked for beneath them.
 constexpr size_t kMostPartsAtAPoint = 16;
 
+// True for a dimension's end mark (an arrowhead, a dot): a part that re-opens nothing and is no extension line,
+// that is, closed or with other than the two anchors of a line.
+bool IsEndMark(AIArtHandle art) {
+    if (!ArtHasTag(art, format::Vek) || HasKindMarker(art, kSegmentScheme.Markers)) return false;
+    int16_t count = 0;
+    AIBoolean closed = false;
+    return sAIPath->GetPathSegmentCount(art, &count) == kNoErr && sAIPath->GetPathClosed(art, &closed) == kNoErr &&
+           (closed != 0 || count != 2);
+}
+
+// Art locked for the time of the tests that look beneath it, freed again when this goes.
+class SetAside {
+public:
+    SetAside() = default;
+    SetAside(const SetAside&) = delete;
+    SetAside& operator=(const SetAside&) = delete;
+    ~SetAside() {
+        for (size_t i = 0; i < count_; ++i) sAIArt->SetArtUserAttr(parts_[i], kArtLocked, 0);
+    }
+    // False, locking nothing, once the most parts at a point are set aside.
+    bool Add(AIArtHandle art) {
+        if (count_ == parts_.size()) return false;
+        parts_[count_++] = art;
+        sAIArt->SetArtUserAttr(art, kArtLocked, kArtLocked);
+        return true;
+    }
+
+private:
+    std::array<AIArtHandle, kMostPartsAtAPoint> parts_{};
+    size_t count_ = 0;
+};
+
 // The anchor under the cursor, a user's path before the dimension parts that share its point: while the hit
-// names a dimension's part, that part is locked for the time of the next test, which looks beneath it. Where
-// only dimension parts lie, the first of them.
+// names a dimension's part, that part is set aside for the next test, which looks beneath it. Where only
+// dimension parts lie, the first of them that is no end mark: an end mark's anchors are no anchors to any tool,
+// and a miss is answered where only end marks lie.
 HostHit AnchorUnderCursor(AIRealPoint at, ASErr* error) {
-    const HostHit first = RunHitTest(at, kAnchorHitRequest, kHoverTolerance, error);
-    HostHit hit = first;
-    std::array<AIArtHandle, kMostPartsAtAPoint> setAside{};
-    size_t count = 0;
-    while (hit.Data.hit != 0 && hit.Data.object != nullptr && ArtHasTag(hit.Data.object, format::Vek) &&
-           count < setAside.size()) {
-        setAside[count++] = hit.Data.object;
-        sAIArt->SetArtUserAttr(hit.Data.object, kArtLocked, kArtLocked);
+    HostHit hit = RunHitTest(at, kAnchorHitRequest, kHoverTolerance, error);
+    HostHit part;
+    SetAside parts;
+    while (hit.Data.hit != 0 && hit.Data.object != nullptr && ArtHasTag(hit.Data.object, format::Vek)) {
+        if (part.Data.hit == 0 && !IsEndMark(hit.Data.object)) part = hit;
+        if (!parts.Add(hit.Data.object)) break;
         ASErr ignored = kNoErr;
         hit = RunHitTest(at, kAnchorHitRequest, kHoverTolerance, &ignored);
     }
-    for (size_t i = 0; i < count; ++i) sAIArt->SetArtUserAttr(setAside[i], kArtLocked, 0);
     const bool userAnchor = hit.Data.hit != 0 && hit.Data.object != nullptr && !ArtHasTag(hit.Data.object, format::Vek);
-    return userAnchor ? hit : first;
+    return userAnchor ? hit : part;
+}
+
+// The segment within `tolerance` of the cursor, the end marks that lie over it set aside: a press on a mark
+// takes the part or the path beneath it, and a mark crosses no path.
+HostHit SegmentUnderCursor(AIRealPoint at, AIReal tolerance, ASErr* error) {
+    HostHit hit = RunHitTest(at, kSegmentHitRequest, tolerance, error);
+    SetAside marks;
+    while (hit.Data.hit != 0 && hit.Data.object != nullptr && IsEndMark(hit.Data.object) && marks.Add(hit.Data.object)) {
+        ASErr ignored = kNoErr;
+        hit = RunHitTest(at, kSegmentHitRequest, tolerance, &ignored);
+    }
+    return hit;
 }
 
 // An anchor of a re-editable dimension's part (an angle's arc or square mark, a circle dimension's leader, a
@@ -206,7 +248,7 @@ void AnchorBranch(const HoverScheme& scheme, const HostHit& hit) {
 // Another path under the cursor with the hovered one locked; true when the test ends there.
 bool CrossingTest(AIArtHandle art, const AIToolMessage& message, ASErr* error) {
     sAIArt->SetArtUserAttr(art, kArtLocked, kArtLocked);
-    const HostHit other = RunHitTest(message.cursor, kSegmentHitRequest, kCrossingTolerance, error);
+    const HostHit other = SegmentUnderCursor(message.cursor, kCrossingTolerance, error);
     sAIArt->SetArtUserAttr(art, kArtLocked, 0);
     if (!IsSegmentHit(other)) return false;
     if (!ArtHasTag(art, format::Vek)) {
@@ -293,7 +335,9 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
     TouchViewZoom(&error);
     gToolState.ClickViewPoint = message.cursor;
 
-    const HostHit anchor = AnchorUnderCursor(message.cursor, &error);
+    HostHit anchor = AnchorUnderCursor(message.cursor, &error);
+    // The centre point a shape shows is a point to measure from for the Segment tool only.
+    if (scheme.Tool != kSegmentTool && anchor.Data.hit != 0 && anchor.Type != kAnchorHitType) anchor = HostHit{};
     const bool anchorHit = anchor.Data.hit != 0 && anchor.Data.object != nullptr;
     if (!anchorHit && ArtHasTag(anchor.Data.object, format::Vek)) return error;
     if (anchorHit && DimensionAnchor(scheme, anchor)) {
@@ -306,7 +350,7 @@ ASErr RunScheme(const HoverScheme& scheme, const AIToolMessage& message) {
         return error;
     };
     if (anchorHit && !CurveTakesCursor(anchor, message.cursor)) return hoverAnchor();
-    const HostHit segment = RunHitTest(message.cursor, kSegmentHitRequest, kHoverTolerance, &error);
+    const HostHit segment = SegmentUnderCursor(message.cursor, kHoverTolerance, &error);
     // A curve of the anchor's path takes the cursor only where the host finds that path's segment under it.
     if (anchorHit && !(IsSegmentHit(segment) && segment.Data.object == anchor.Data.object)) return hoverAnchor();
     if (!IsSegmentHit(segment)) return error;

@@ -140,6 +140,8 @@ void CurveHit(const WalkContext& c, const WalkSegment& s, AIReal t) {
             h.HoverFlags.OverSegment = 1;
             h.HitStartIndex = s.StartIndex;
             h.HitEndIndex = s.EndIndex;
+            // The Bézier tool's marker shows the point of the segment under the cursor.
+            h.HoverPoint.p = h.CurveHitPoint;
         }
         return;
     }

@@ -77,6 +77,7 @@ ASErr FirstPointClick() {
         KeepError(result, LinkFirstPoint(gHitState.HitArt, gHitState.HitStartIndex));
     }
     gHitState.MeasuredArt = gHitState.HitArt;
+    gToolState.SequenceGroup = gCurrentDimension.DimensionGroup;
     gClickFlags.FirstClickOnCentre = unlinked ? 1 : 0;
     ClickBeep(kPointClickFrequency);
     gToolState.ClickCount = 1;
@@ -85,6 +86,8 @@ ASErr FirstPointClick() {
 
 ASErr SecondPointClick() {
     ++gToolState.ClickCount;
+    // The skeleton is the dimension from here: it stays when the sequence ends.
+    gToolState.SequenceGroup = nullptr;
     gMeasuredPoints.SecondPoint.p = gHitState.SnapSegment.p;
     ClickBeep(kPointClickFrequency);
     const bool firstUnlinked = gClickFlags.FirstClickOnCentre != 0;
@@ -168,6 +171,7 @@ ASErr ArcClick() {
 
 ASErr ReOpenSegmentDimension(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolMessage* message) {
     gToolState.CreateOnClick[kSegmentSlot] = 0;
+    EndWaitingSequence();
     const AIArtHandle before = gCurrentDimension.DimensionGroup;
     const ASErr result = ReEditSegmentDimension(hit, *message);
     NoteReOpened(before);

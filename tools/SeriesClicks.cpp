@@ -19,10 +19,13 @@ constexpr uint32_t kSeriesBeep = 9001;
 constexpr const char* kTooManyClicksAlert =
     "Vous avez dépassé le nombre maximum de clics pour les cotes en série !";
 
-// The first click of the measure between two segments: the skeleton, kept from re-editing while it is built.
+// The first click of the measure between two segments: the skeleton, kept from re-editing while it is built. A
+// sequence that waited (a first point, series points) ends once the new group is made.
 ASErr StartSegmentMeasure() {
     const NewGroupResult group = NewDimensionGroup();
     if (!group.Made) return group.Error;
+    DropSequenceSkeleton();
+    gToolState.SequenceGroup = gCurrentDimension.DimensionGroup;
     gToolState.ClickCount = 1;
     ClickBeep(kSeriesBeep);
     ASErr result = BuildSegmentDimensionArt();
@@ -37,6 +40,7 @@ ASErr StartSegmentMeasure() {
 // The second click: the dimension from the foot on the first segment to the second segment, along the cursor.
 ASErr FinishSegmentMeasure() {
     gToolState.AwaitingSegmentClick = 0;
+    gToolState.SequenceGroup = nullptr;
     ++gToolState.ClickCount;
     ClickBeep(kSeriesBeep);
     MeasuredPoints& points = gMeasuredPoints;
@@ -55,24 +59,30 @@ ASErr FinishSegmentMeasure() {
 }  // namespace
 
 ASErr AddSeriesPoint(const AIToolHitData&, AIToolMessage*) {
-    ++gToolState.ClickCount;
     ClickBeep(kSeriesBeep);
-    if (gToolState.ClickCount > static_cast<int16_t>(kSeriesPointCapacity)) {
+    if (gToolState.ClickCount >= static_cast<int16_t>(kSeriesPointCapacity)) {
         gToolState.ClickCount = 0;
         // The series starts again: the group the last point made, still empty, goes with it.
         DisposeEmptyGroup();
         RefusePress(kTooManyClicksAlert);
         return kNoErr;
     }
-    AIPathSegment& point = gSeriesPointTable.SeriesPoint[gToolState.ClickCount - 1];
-    point.p = gHitState.SnapSegment.p;
-    gSeriesPointTable.SeriesRunningValue = 0.0f;
+    // A point refused with the layer is no point of the series: the count, the table and the group stay.
     const NewGroupResult group = NewDimensionGroup();
+    if (!group.Made) return group.Error;
+    ++gToolState.ClickCount;
+    gSeriesPointTable.SeriesPoint[gToolState.ClickCount - 1].p = gHitState.SnapSegment.p;
+    gSeriesPointTable.SeriesRunningValue = 0.0f;
     // The drag of this press places the series in the group just made.
-    if (group.Made) gToolState.PressOpened = 1;
+    gToolState.PressOpened = 1;
     return group.Error;
 }
 
 ASErr ReEditSegmentSeries(const AIToolHitData&, AIToolMessage*) {
-    return gToolState.ClickCount == 0 ? StartSegmentMeasure() : FinishSegmentMeasure();
+    // Each click of the measure takes a segment; elsewhere the press takes nothing, and what waited still waits.
+    if (gHitState.HoverFlags.OverSegment == 0) {
+        gToolState.PressConsumed = 1;
+        return kNoErr;
+    }
+    return gToolState.AwaitingSegmentClick == 0 ? StartSegmentMeasure() : FinishSegmentMeasure();
 }

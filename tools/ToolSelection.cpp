@@ -154,9 +154,9 @@ ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, Dock
     return kNoErr;
 }
 
-ASErr DeselectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel) {
+ASErr DeselectTool(const AIToolMessage&, AIAnnotatorHandle annotator, DockedPanel* panel) {
     // A sequence left half-way by the change of tool ends as a cancel ends it.
-    if (gToolState.ClickCount >= 1) EndClickSequence(ToolNumberOf(message.tool));
+    if (gToolState.ClickCount >= 1) EndClickSequence();
     if (panel != nullptr) {
         panel->EnablePanelMenuEntries(0);
         panel->LayoutPanelForTool(0);

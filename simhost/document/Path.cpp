@@ -135,6 +135,13 @@ ASErr SetPathGuide(AIArtHandle path, AIBoolean isGuide) {
     return SetFlag(path, isGuide, &ArtNode::guide);
 }
 
+ASErr GetPathCentreShown(AIArtHandle path, AIBoolean* shown) {
+    return GetFlag(path, shown, &ArtNode::showsCentre);
+}
+ASErr SetPathCentreShown(AIArtHandle path, AIBoolean shown) {
+    return SetFlag(path, shown, &ArtNode::showsCentre);
+}
+
 ASErr GetPathBezier(AIArtHandle path, int16_t segNumber, AIRealBezier* bezier) {
     ArtNode* node = nullptr;
     if (const ASErr error = FindPath(path, bezier, &node); error != kNoErr) {
@@ -192,6 +199,8 @@ const AIPathSuite& PathSuiteTable() {
         .GetPathBezier = GetPathBezier,
         .GetPathArea = GetPathArea,
         .GetPathLength = GetPathLength,
+        .GetPathCentreShown = GetPathCentreShown,
+        .SetPathCentreShown = SetPathCentreShown,
     };
     return table;
 }

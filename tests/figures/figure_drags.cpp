@@ -149,6 +149,7 @@ TEST_F(FigureDrags, ACircleStartsLeftmostClosedWithRoundEndsAndItsLabelOutside) 
     EXPECT_POINT_AT(anchors[0].p, 50, 100);
     EXPECT_POINT_AT(anchors[1].p, 100, 150);
     EXPECT_TRUE(Node(path).closed);
+    EXPECT_TRUE(Node(path).showsCentre);
     EXPECT_EQ(Node(path).style.stroke.cap, kAIRoundCap);
     EXPECT_TRUE(HasTag(path, "cer"));
     // The label point: 20 beyond the radius on the ray through the cursor, then shifted by 1.

@@ -31,7 +31,7 @@ const MalformedCase kMalformedCases[] = {
     {"layer \"a\\tb\"\n", "bad.scn:1: expected \\\", \\\\ or \\n after a backslash\n"},
     {"path \"P\"\n", "bad.scn:1: expected a point x,y, found end of line\n"},
     {"path 0,0 10;10\n", "bad.scn:1: expected a point x,y or a path option (in, out, smooth, closed, guide, "
-                         "width, stroke, fill, dash, "
+                         "centre, width, stroke, fill, dash, "
                          "cap, join), found \"10;10\"\n"},
     {"path in 3,4 0,0\n", "bad.scn:1: expected a point x,y, found \"in\"\n"},
     {"path 0,0 out\n", "bad.scn:1: expected a point x,y for the out handle, found end of line\n"},
@@ -43,10 +43,10 @@ const MalformedCase kMalformedCases[] = {
     {"path 0,0 10,0 cap square\n",
      "bad.scn:1: expected a line cap (butt, round or projecting), found \"square\"\n"},
     {"path 0,0 10,0 dash 1 2 3 4 5\n", "bad.scn:1: expected a point x,y or a path option (in, out, smooth, "
-                                       "closed, guide, width, stroke, fill, dash, "
+                                       "closed, guide, centre, width, stroke, fill, dash, "
                                        "cap, join), found \"5\"\n"},
     {"path 0,0 1e39,0\n", "bad.scn:1: expected a point x,y or a path option (in, out, smooth, closed, guide, "
-                          "width, stroke, fill, dash, "
+                          "centre, width, stroke, fill, dash, "
                           "cap, join), found \"1e39,0\"\n"},
     {"pref \"VekTavorine\" \"Precision\" integer 3\n",
      "bad.scn:1: expected a preference type (bool, int, real or string), found \"integer\"\n"},
@@ -88,7 +88,7 @@ const MalformedCase kMalformedCases[] = {
     // A continued line counts from where the command starts; the line after it keeps its own number.
     {"path \"P\" 0,0 \\\n  10,0 \\\n  10,oops\n",
      "bad.scn:1: expected a point x,y or a path option (in, out, "
-     "smooth, closed, guide, width, stroke, fill, dash, cap, join), found \"10,oops\"\n"},
+     "smooth, closed, guide, centre, width, stroke, fill, dash, cap, join), found \"10,oops\"\n"},
     {"path \"P\" 0,0 \\\n  10,0\nlayer\n",
      "bad.scn:3: expected a layer title in double quotes, found end of line\n"},
     // A backslash inside a comment continues nothing.

@@ -1,6 +1,8 @@
 // The Segment tool as a user drives it: two anchors, one straight segment, the series, re-editing a dimension
 // by its line, and the Shift and Alt gestures.
 #include "end_to_end_fixture.h"
+#include "figures/CircleFigureShape.h"
+#include "tools/CursorTracking.h"
 
 namespace endtoend {
 namespace {
@@ -26,6 +28,70 @@ TEST_F(SegmentRoads, TwoAnchorsBeepOnBothClicksAndLinkBothEnds) {
     EXPECT_TRUE(HasTag(path, "segpt2"));
     EXPECT_TRUE(Alerts().empty());
 }
+
+// Two holes of radius 20 that show their centres, 100 apart, and a bar 60 above them: a centre is a point to
+// measure from as an anchor is, and a dimension with a centre at either end is linked to no path and offers no
+// re-edit.
+struct PointPairRow {
+    const char* Name;
+    AIRealPoint First;
+    AIRealPoint Second;
+    const char* Label;
+};
+void PrintTo(const PointPairRow& row, std::ostream* out) { *out << row.Name; }
+
+const PointPairRow kPointPairRows[] = {
+    {"CentreToCentre", {0, 0}, {100, 0}, "35 mm"},
+    {"AnchorToCentre", {0, 60}, {100, 0}, "41 mm"},
+    {"CentreToAnchor", {0, 0}, {100, 60}, "41 mm"},
+};
+
+class SegmentPointPairs : public SegmentRoads, public ::testing::WithParamInterface<PointPairRow> {
+protected:
+    // A circle of radius 20 about c that shows its centre, as a host's ellipse does.
+    static AIArtHandle Hole(AIRealPoint c) {
+        AIPathSegment circle[kCircleSegmentCount];
+        CircleSegments(20.0f, c, circle);
+        const AIArtHandle hole = Doc().DrawPath({std::begin(circle), std::end(circle)}, true);
+        Doc().MutableArt(hole)->showsCentre = true;
+        return hole;
+    }
+};
+
+TEST_P(SegmentPointPairs, MeasureTheDistanceAndLinkNothingWhereACentreIsTaken) {
+    const PointPairRow& row = GetParam();
+    Hole({0, 0});
+    Hole({100, 0});
+    Line({{0, 60}, {100, 60}});
+    Select(kSegmentTool);
+    Click(row.First);
+    EXPECT_EQ(gToolState.ClickCount, 1);
+    ClickDrag(row.Second, {row.Second.h, row.Second.v - 40});
+    EXPECT_EQ(Label(Group()), row.Label);
+    EXPECT_TRUE(Alerts().empty());
+    EXPECT_EQ(Beeps(), (std::vector<uint32_t>{9000, 9000}));
+    for (AIArtHandle art : Doc().AllArt())
+        for (const char* key : {"segpt1", "segpt2", "mods"}) EXPECT_FALSE(HasTag(art, key)) << key;
+}
+
+TEST_F(SegmentPointPairs, ACentreShowsItsCursorAndIsTheSnappedPoint) {
+    Hole({0, 0});
+    Select(kSegmentTool);
+    Track({1, 1});
+    EXPECT_EQ(LastCursor(), kCentreCursor);
+    EXPECT_EQ(gHitState.HoverFlags.OverCentre, 1);
+    EXPECT_POINT(gHitState.SnapSegment.p, 0, 0);
+    // To the other tools a centre is no point: nothing lies under the cursor.
+    for (int32_t tool : {kAngleTool, kCircleTool, kBezierTool}) {
+        Select(tool);
+        Track({1, 1});
+        EXPECT_EQ(gHitState.HoverFlags.OverAnchor, 0) << tool;
+        EXPECT_EQ(LastCursor(), kNothingCursor) << tool;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SegmentPointPairs, ::testing::ValuesIn(kPointPairRows),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(SegmentRoads, AStraightSegmentBeepsOnceAndIsLinkedOnTheSegment) {
     const AIArtHandle path = Line({{0, 0}, {200, 0}});

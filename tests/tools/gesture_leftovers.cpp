@@ -3,6 +3,7 @@
 #include "end_to_end_fixture.h"
 #include "fuzz/ToolInvariants.h"
 #include "panel/SelectionReadouts.h"
+#include "tools/CursorTracking.h"
 #include "tools/MeasuredSet.h"
 
 namespace endtoend {
@@ -136,9 +137,52 @@ public:
         EXPECT_EQ(GroupCount(), 1u);
         EXPECT_EQ(Alerts(), std::vector<std::string>{});
     }
+    // A plate and a bar beside it; the plate's width dimensioned 30 below it with the Segment tool.
+    static void Plate() {
+        plate = Line({{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
+        Line({{300, 0}, {300, 100}});
+        Select(kSegmentTool);
+        Press({100, 0}, {{100, -30}});
+    }
+    // The same, and a first point waiting at the plate's corner.
+    static void PlateAndFirstPoint() {
+        Plate();
+        Press({0, 100});
+    }
+    // The press at p with Shift and Alt held.
+    static void ShiftAltPress(AIRealPoint p) {
+        Hold(kShiftKey);
+        Hold(kAltKey);
+        Press(p);
+        Release(kShiftKey);
+        Release(kAltKey);
+    }
+    static void Cancel() {
+        Hold(kControlKey);
+        Track({70, -60});
+        Release(kControlKey);
+    }
+    // A layer made current and locked.
+    static void LockedCurrentLayer() {
+        const AILayerHandle layer = Doc().AddLayer("Verrou");
+        Doc().SetCurrentLayer(layer);
+        Doc().SetLayerLocked(layer, true);
+    }
+    // The gesture leaves every dimension there is as it was.
+    static void LeavesEveryDimension(void (*gesture)()) {
+        const fuzz::GestureStart start = fuzz::TakeGestureStart();
+        gesture();
+        EXPECT_EQ(fuzz::OtherDimensionsUnchanged(start, nullptr), "");
+    }
+    static bool PlateLinked(const char* key) { return HasTag(plate, key); }
+    static inline AIArtHandle plate = nullptr;
+    using UserTest::Alerts;
+    using UserTest::Doc;
+    using UserTest::Draw;
     using UserTest::GroupCount;
     using UserTest::Line;
     using UserTest::Select;
+    using UserTest::Track;
 };
 
 struct PressRow {
@@ -282,6 +326,106 @@ const PressRow kPressRows[] = {
      [] {
          EXPECT_EQ(gToolState.CurrentTool, kSegmentTool);
          EXPECT_EQ(PressRows::GroupCount(), 2u);
+     }},
+    // A re-open ends the sequence that waited: its skeleton and link go, and the next point starts anew instead of
+    // finishing the re-opened dimension.
+    {"AReOpenWhileAFirstPointWaitsEndsThatSequence",
+     PressRows::PlateAndFirstPoint,
+     [] { PressRows::Press({60, -30}); },
+     true,
+     [] {
+         EXPECT_EQ(PressRows::GroupCount(), 1u);
+         EXPECT_FALSE(PressRows::PlateLinked("segpt1"));
+         PressRows::LeavesEveryDimension([] { PressRows::Press({300, 100}); });
+     }},
+    {"ACancelAfterAReOpenKeepsTheReOpenedDimension",
+     PressRows::PlateAndFirstPoint,
+     [] { PressRows::Press({60, -30}); },
+     true,
+     [] {
+         PressRows::LeavesEveryDimension(PressRows::Cancel);
+         EXPECT_EQ(PressRows::TextCount(), 1u);
+     }},
+    {"AToolChangeAfterAReOpenKeepsTheReOpenedDimension",
+     PressRows::PlateAndFirstPoint,
+     [] { PressRows::Press({60, -30}); },
+     true,
+     [] {
+         PressRows::LeavesEveryDimension([] { PressRows::Select(kAngleTool); });
+         EXPECT_EQ(PressRows::TextCount(), 1u);
+     }},
+    // A series point refused with the locked layer counts nothing: a cancel then finds no sequence to end.
+    {"ARefusedSeriesPointLeavesTheDimensionBeforeItToACancel",
+     [] {
+         PressRows::Plate();
+         PressRows::SeriesOn();
+         PressRows::LockedCurrentLayer();
+     },
+     [] { PressRows::Press({200, 100}); },
+     false,
+     [] {
+         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{"Tavorine impossible. Calque verrouillé."});
+         EXPECT_EQ(gToolState.ClickCount, 0);
+         PressRows::LeavesEveryDimension(PressRows::Cancel);
+     }},
+    {"ARefusedSeriesPointLeavesTheDimensionOnItsLockedLayerToAToolChange",
+     [] {
+         gSettings.OwnLayer = 1;
+         PressRows::Plate();
+         PressRows::SeriesOn();
+         PressRows::Doc().SetLayerLocked(gToolState.CurrentLayer, true);
+     },
+     [] { PressRows::Press({200, 100}); },
+     false,
+     [] { PressRows::LeavesEveryDimension([] { PressRows::Select(kAngleTool); }); }},
+    // Shift+Alt ends a waiting first point and starts the measure between segments, which needs a segment.
+    {"ShiftAltWhileAFirstPointWaitsStartsTheMeasureAnew",
+     PressRows::PlateAndFirstPoint,
+     [] { PressRows::ShiftAltPress({300, 50}); },
+     false,
+     [] {
+         EXPECT_EQ(gToolState.AwaitingSegmentClick, 1);
+         EXPECT_EQ(PressRows::TextCount(), 1u);
+         EXPECT_FALSE(PressRows::PlateLinked("segpt1"));
+     }},
+    {"ShiftAltOnNothingTakesNothing",
+     [] { PressRows::Select(kSegmentTool); },
+     [] { PressRows::ShiftAltPress({500, 500}); },
+     false,
+     [] {
+         EXPECT_EQ(PressRows::GroupCount(), 0u);
+         EXPECT_EQ(gToolState.ClickCount, 0);
+     }},
+    // An end mark's barb is no anchor: the press takes the arc beneath it, which re-opens the angle.
+    {"APressOnAnAnglesEndMarkReOpensTheAngle",
+     [] {
+         PressRows::Line({{100, 0}, {0, 0}, {60, 80}});
+         PressRows::Select(kAngleTool);
+         PressRows::Press({0, 0}, {{30, 20}});
+     },
+     [] { PressRows::Press({35.17f, 7.93f}, {{36, 9}}); },
+     true,
+     PressRows::OneGroupNoAlert},
+    // Over a straight segment the Bézier tool's local-radius marker is the segment's point under the cursor.
+    {"TheLocalRadiusMarkerOverASegmentIsUnderTheCursor",
+     [] {
+         PressRows::Line({{0, 0}, {100, 0}, {100, 60}});
+         PressRows::Select(kBezierTool);
+         gCurrentOptions.BezierMode = 1;
+     },
+     [] { PressRows::Track({50, 3}); },
+     false,
+     [] {
+         size_t markers = 0;
+         for (const sim::DrawnShape& shape : PressRows::Draw()) {
+             if (shape.kind != "ellipse") continue;
+             ++markers;
+             // At zoom 1 the view shows the artwork from its origin, v downward.
+             const AIRealPoint origin = PressRows::Doc().View().origin;
+             EXPECT_NEAR((shape.points[0].h + shape.points[1].h) / 2.0f, 50.0f - origin.h, 1.0f);
+             EXPECT_NEAR((shape.points[0].v + shape.points[1].v) / 2.0f, origin.v - 0.0f, 1.0f);
+         }
+         EXPECT_EQ(markers, 1u);
      }},
 };
 

@@ -48,6 +48,7 @@ TEST_F(ToolTest, ControlCancelsAHalfBuiltSegmentDimension) {
     Select(kSegmentTool);
     const AIArtHandle group = Doc().DrawPolyline({{0, 0}, {10, 0}}, false);
     gCurrentDimension.DimensionGroup = group;
+    gToolState.SequenceGroup = group;  // what the first point made
     gToolState.ClickCount = 1;
     gToolState.EditingSegment = 1;
     const size_t cursors = sim::TheLogs().cursors.size();
