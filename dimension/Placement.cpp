@@ -9,7 +9,13 @@
 #include "dimension/Geometry.h"
 #include "frame/SuiteTable.h"
 #include "host/TagSuite.h"
+#include "host/ArtSuite.h"
 #include "records/CurrentDimension.h"
+#include "records/DimensionDefinition.h"
+#include "records/DragValues.h"
+#include "records/HitState.h"
+#include "records/MeasuredPoints.h"
+#include "records/ToolState.h"
 
 namespace {
 
@@ -17,6 +23,8 @@ namespace format = DimensionArtFormat;
 
 // Room for the text of one placement tag: two numbers of nine significant digits.
 constexpr size_t kMaxPlacementTagLength = 64;
+// Room for a dimension group's name.
+constexpr size_t kMaxKindNameLength = 256;
 
 // Nine significant digits give a float back exactly; a double as closely as art coordinates need.
 void WriteNumbers(AIArtHandle group, const char* key, double first, const double* second = nullptr) {
@@ -62,6 +70,11 @@ std::optional<bool> ReadFlag(AIArtHandle group, const char* key) {
 DimensionPlacement ReadPlacement(AIArtHandle group) {
     DimensionPlacement kept;
     if (!IsLiveArt(group)) return kept;
+    char name[kMaxKindNameLength] = {};
+    AIBoolean isDefault = true;
+    DimensionKind kind{};
+    if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault && KindNamed(name, &kind))
+        kept.Kind = kind;
     double a = 0.0, b = 0.0;
     if (ReadNumbers(group, format::OffsetKey, &a)) kept.Offset = a;
     if (const std::optional<bool> end = ReadFlag(group, format::OutsideEndKey)) kept.OutsideEnd = *end ? 1 : 0;
@@ -116,4 +129,53 @@ void KeepAngleArc(AngleArc arc) {
     placement.ArcRadius = arc.Radius;
     placement.Reentrant = arc.Reentrant;
     KeepPlacement(placement);
+}
+
+bool CurrentBuiltKind(DimensionKind* kind) {
+    const std::optional<DimensionKind> built = KeptPlacement().Kind;
+    if (!built) return false;
+    *kind = *built;
+    return true;
+}
+
+namespace {
+
+// Copies between a piece of the kept definition and the live value it is built from: into the definition when
+// `keep`, else back into force.
+template <typename Value>
+void Carry(bool keep, Value& kept, Value& live) {
+    if (keep)
+        kept = live;
+    else
+        live = kept;
+}
+
+// Every piece of the definition and its live value, carried one way.
+void CarryDefinition(bool keep) {
+    DimensionDefinition& d = gDimensionDefinition;
+    Carry(keep, d.Points, static_cast<MeasuredValues&>(gMeasuredPoints));
+    Carry(keep, d.SegmentAngle, gMeasuredPoints.SegmentAngle);
+    Carry(keep, d.MeasuredPath, gHitState.MeasuredArt);
+    Carry(keep, d.ArcLengthMode, gToolState.ArcLengthMode);
+    Carry(keep, d.CurveOffsetMode, gToolState.CurveOffsetMode);
+    Carry(keep, d.AngleOnArc, gToolState.AngleOnArc);
+    Carry(keep, d.LineFlipped, gDragValues.LineFlipped);
+    Carry(keep, d.LabelPoint, gToolState.CursorPoint);
+    Carry(keep, d.CircleLabelAngle, gToolState.CircleLabelAngle);
+    Carry(keep, d.CircleLabelDistance, gToolState.CircleLabelDistance);
+    Carry(keep, d.ArcMiddleAngle, gDimensionValues.ArcMiddleAngle);
+}
+
+}  // namespace
+
+void KeepDefinition() {
+    gDimensionDefinition.Group = gCurrentDimension.DimensionGroup;
+    CarryDefinition(true);
+}
+
+bool UseDefinition() {
+    const AIArtHandle group = gDimensionDefinition.Group;
+    if (group == nullptr || group != gCurrentDimension.DimensionGroup || !IsLiveArt(group)) return false;
+    CarryDefinition(false);
+    return true;
 }

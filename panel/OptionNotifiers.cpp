@@ -224,12 +224,12 @@ void SegmentOffsetYNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void AngleOffsetANotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.AngleOffsetAngle))
-        RedrawAngleAtVertex();
+        RedrawAngle();
 }
 
 void AngleOffsetRNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.AngleOffsetRadius))
-        RedrawAngleAtVertex();
+        RedrawAngle();
 }
 
 void CircleOffsetXNotify(ADMItemRef item, ADMNotifierRef notifier) {

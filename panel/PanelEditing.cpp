@@ -9,6 +9,8 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/Placement.h"
+#include "dimension/Redraw.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
@@ -152,23 +154,9 @@ void RestyleEndMarks() {
 }
 
 void RedrawAngle() {
-    if (!EditingAngleDimension()) return;
-    if (gToolState.AngleOnArc != 0) {
-        const AIRealPoint cursor = gToolState.CursorPoint;
-        DrawArcAngleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
-        DropLabelWithoutValue();
-        return;
-    }
-    RedrawAngleAtVertex();
-}
-
-void RedrawAngleAtVertex() {
-    if (!EditingAngleDimension()) return;
-    const MeasuredPoints& m = gMeasuredPoints;
-    const AIRealPoint vertex = m.AngleVertex.p;
-    DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius), m.AngleValue,
-                       static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)), gCurrentDimension.AngleArcs,
-                       gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
+    DimensionKind kind{};
+    if (!EditingAngleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kAngleTool) return;
+    RedrawDimensionAs(kind);
     DropLabelWithoutValue();
 }
 
@@ -177,9 +165,9 @@ bool EditingCircleDimension() {
 }
 
 void RedrawCircle() {
-    if (!EditingCircleDimension()) return;
-    const AIRealPoint cursor = gToolState.CursorPoint;
-    DrawCircleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
+    DimensionKind kind{};
+    if (!EditingCircleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kCircleTool) return;
+    RedrawDimensionAs(kind);
 }
 
 void RedrawLocalRadius() {
@@ -193,4 +181,11 @@ void RedrawLocalRadius() {
 void RefreshAndRememberLine() {
     RefreshCurrentDimension();
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
+}
+
+void NotifyCurrentDimension(ADMItemNotifyProc notify, ADMItemRef item, ADMNotifierRef notifier) {
+    if (notify == nullptr) return;
+    const bool defined = !FirstPickWaiting() && UseDefinition();
+    notify(item, notifier);
+    if (defined && !FirstPickWaiting()) KeepDefinition();
 }

@@ -1,6 +1,7 @@
 // The mouse drag: the modifier keys of the message, then the drag of the current tool.
 #include <cmath>
 
+#include "dimension/Placement.h"
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
@@ -71,6 +72,8 @@ ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
     case kBezierTool: result = DragBezierTool(*message, keys); break;
     default: break;
     }
+    // The drag placed the dimension its press built or re-opened: that is the dimension's definition now.
+    if (!FirstPickWaiting()) KeepDefinition();
     ShowPlacementIfChanged(this, before);
     return result;
 }

@@ -303,6 +303,37 @@ TEST_P(RebuildEquivalence, EnterWithNothingTypedChangesNoArt) {
     }
 }
 
+// Presses that build and re-open nothing: the panel hidden and shown again with two Alt-clicks; a click on
+// another path's corner, which the Cercle tool refuses (it takes only an arc's end); a click on a locked layer.
+struct IdlePress {
+    const char* Name;
+    const char* Press;
+    const char* Tool;  // the one tool it is played under; null: every tool
+};
+
+const IdlePress kIdlePresses[] = {
+    {"two Alt-clicks", "click 300,-200 alt\nclick 300,-200 alt\n", nullptr},
+    {"a refused corner", "move 400,-300\nclick 400,-300\n", "Outil Cercle"},
+    {"a locked layer",
+     "layer \"Verrou\"\npath \"Cale\" 2000,-500 2100,-500 2100,-400\nlock \"Verrou\"\nmove 2100,-500\nclick 2100,-500\n",
+     nullptr},
+};
+
+// Road E: the drag, a press that builds nothing, then the setting: the dimension of road A (the same press after
+// it, which changes nothing).
+TEST_P(RebuildEquivalence, APressThatBuildsNothingLeavesTheDimensionThePanelRebuilds) {
+    const DimensionKind& kind = GetParam();
+    for (const IdlePress& press : kIdlePresses) {
+        if (press.Tool != nullptr && std::string(kind.Tool) != press.Tool) continue;
+        for (const PanelSetting& setting : kSettings) {
+            const std::string before = Play(Drawn(kind, setting.Actions) + press.Press);
+            const std::string after = Play(Drawn(kind, "") + press.Press + setting.Actions);
+            EXPECT_TRUE(after == before) << kind.Name << ", " << press.Name << ", " << setting.Name << ":\n"
+                                         << LineDifferences(before, after);
+        }
+    }
+}
+
 std::string ParamName(const char* kindName) {
     std::string name;
     for (const char* c = kindName; *c != '\0'; ++c)
