@@ -101,6 +101,8 @@ int32_t KindOrientation(DimensionKind kind) {
     return -1;
 }
 
+DimensionKind LinearKindInForce() { return ByOrientation(DimensionKind::SegmentParallel); }
+
 int32_t KindTool(DimensionKind kind) {
     if (kind <= DimensionKind::CurveOffset) return kSegmentTool;
     if (kind <= DimensionKind::ArcAngle) return kAngleTool;

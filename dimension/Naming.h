@@ -38,6 +38,8 @@ const char* DimensionKindName(DimensionKind kind);
 bool KindNamed(const char* name, DimensionKind* kind);
 // The orientation of a linear kind, as the live "RadioCoteType" numbers them; -1 for a kind that has none.
 int32_t KindOrientation(DimensionKind kind);
+// The single linear kind along the orientation in force.
+DimensionKind LinearKindInForce();
 // The tool that builds the kind (records/ToolState.h numbers them).
 int32_t KindTool(DimensionKind kind);
 // The kind the current tool would build now: Segment by arc length, curve offset, series (from the origin or

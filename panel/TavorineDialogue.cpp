@@ -13,6 +13,7 @@
 #include "panel/CurrentOptions.h"
 #include "panel/HelpPages.h"
 #include "panel/MainItems.h"
+#include "dimension/LinearDimensions.h"
 #include "panel/PanelEditing.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
@@ -227,4 +228,7 @@ void TavorineDialogue::ShowPlacementValues() {
     ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
     ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
     ShowPanelValue(kPathLengthItem, gCurrentOptions.BezierPathLength);
+    // The orientation in force, and the text orientation a horizontal dimension does not offer.
+    EnablePanelItem(kTextOrientationItem, gCurrentOptions.DimensionOrientation != kHorizontalDimension);
+    RedrawPanelItems({kTextOrientationItem, kParallelItem, kProjectedHorizontalItem, kProjectedVerticalItem});
 }

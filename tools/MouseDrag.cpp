@@ -43,7 +43,7 @@ AIReal RoundedDownTo(AIReal value, double step) {
 
 ShownPlacement LivePlacement() {
     const CurrentOptions& live = gCurrentOptions;
-    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength};
+    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength, live.DimensionOrientation};
 }
 
 void ShowPlacementIfChanged(TavorinePlugIn* plugin, const ShownPlacement& before) {

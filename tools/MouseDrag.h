@@ -28,11 +28,13 @@ AIReal RoundedDownTo(AIReal value, double step);
 
 class TavorinePlugIn;
 
-// The placement values in force that the panel shows: the live "Attaches", "Rayon" and the tick length.
+// The placement values in force that the panel shows: the live "Attaches", "Rayon", the tick length and the
+// orientation of a linear dimension ("RadioCoteType").
 struct ShownPlacement {
     double Offset = 0.0;
     double ArcRadius = 0.0;
     float TickLength = 0.0f;
+    int32_t Orientation = 0;
     bool operator==(const ShownPlacement&) const = default;
 };
 ShownPlacement LivePlacement();

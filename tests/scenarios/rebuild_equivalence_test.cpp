@@ -437,6 +437,27 @@ TEST_F(ReloadEquivalence, AReloadAfterTheDragBuildsWhatAFreshDragUnderTheStoredS
     }
 }
 
+// Linear dimensions of mixed orientations: the orientation chosen while the next one's first point waits, or
+// swapped by Alt for one drag; each is rebuilt by update-all along its own.
+struct MixedOrientations {
+    const char* Name;
+    const char* Script;
+};
+
+const MixedOrientations kMixedOrientations[] = {
+    {"horizontal, then vertical chosen for the next",
+     "path \"Plaque\" 0,0 200,0 200,100 0,100 closed\ntool \"Outil Segment\"\npanel click 45\n"
+     "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 100,-20 100,-30\nup 100,-30\n"
+     "move 200,0\nclick 200,0\npanel click 46\nmove 200,100\ndown 200,100\ndrag 230,50 240,50\nup 240,50\n"},
+    {"vertical by an Alt drag with horizontal in force",
+     "path \"Biais\" 0,-200 200,-150\ntool \"Outil Segment\"\npanel click 45\n"
+     "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 230,-170 240,-180 alt\nup 240,-180 alt\n"},
+    {"horizontal, then parallel chosen for the next",
+     "path \"Barre\" 0,0 200,0\npath \"Biais\" 0,-200 200,-150\ntool \"Outil Segment\"\npanel click 45\n"
+     "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 150,-200 100,-240\nup 100,-240\n"
+     "move 0,0\nclick 0,0\npanel click 44\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n"},
+};
+
 TEST_F(ReloadEquivalence, UpdateAllWithNothingChangedLeavesEveryLinearAndAngleDimensionAsItWas) {
     for (const DimensionKind& kind : {kKinds[0], kKinds[1], kKinds[4], kKinds[5]}) {
         const std::string drawn = Play(Drawn(kind, "") + kind.Elsewhere);
@@ -444,6 +465,16 @@ TEST_F(ReloadEquivalence, UpdateAllWithNothingChangedLeavesEveryLinearAndAngleDi
         ASSERT_EQ(RebuildEvery(AngleDimensionsToUpdate(), RebuildAngleDimensionOf), kNoErr);
         const std::string updated = DocumentArt();
         EXPECT_TRUE(updated == drawn) << kind.Name << ":\n" << LineDifferences(drawn, updated);
+    }
+}
+
+// Update-all, and a re-open click with update-all on, keep each linear dimension along its own orientation.
+TEST_F(ReloadEquivalence, UpdateAllKeepsEachLinearDimensionAlongItsOwnOrientation) {
+    for (const MixedOrientations& row : kMixedOrientations) {
+        const std::string drawn = Play(row.Script);
+        ASSERT_EQ(RebuildEvery(LinearDimensionsToUpdate(), RebuildSegmentDimensionOf), kNoErr);
+        const std::string updated = DocumentArt();
+        EXPECT_TRUE(updated == drawn) << row.Name << ":\n" << LineDifferences(drawn, updated);
     }
 }
 
