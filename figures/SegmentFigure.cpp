@@ -92,6 +92,9 @@ ASErr MakeCreatedAngle(int32_t centred) {
     ASErr result = WriteFigureSegments(path, sides, kAngleFigurePoints);
     if (DimensionWanted(gCurrentOptions.AngleCreateWithDimension)) {
         m.AngleValue = CreatedAngleValue(vertex, placed.First, placed.Second);
+        // The figure's sides are the dimension's measured sides, which its rebuilds start from.
+        m.AnglePointB = sides[0];
+        m.AnglePointA = sides[2];
         // The label shows the angle between the figure's own sides, whatever an earlier drag left.
         m.AngleFlip = 0;
         KeepError(result, LinkAngle(path, 0, 1, 2));

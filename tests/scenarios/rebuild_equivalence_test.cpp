@@ -129,7 +129,9 @@ constexpr const char* kFigures =
     "path \"Barre2\" 1000,0 1200,0\n"
     "path \"Biais2\" 1000,-200 1200,-150\n"
     "path \"Arc2\" 1350,0 out 1350,27.614 1300,50 in 1327.614,50\n"
-    "path \"Equerre2\" 1700,0 1600,0 1660,80\n";
+    "path \"Equerre2\" 1700,0 1600,0 1660,80\n"
+    "path \"Rond\" 2050,300 in 2050,272.386 out 2050,327.614 2000,350 in 2027.614,350 out 1972.386,350 "
+    "1950,300 in 1950,327.614 out 1950,272.386 2000,250 in 1972.386,250 out 2027.614,250 closed\n";
 
 // The cursor's pass over the anchors and the vertex of another figure.
 constexpr const char* kElsewhere = "move 400,-300 500,-300 500,-200 450,-250\n";
@@ -158,6 +160,9 @@ const DimensionKind kKinds[] = {
      kElsewhere},
     {"curve division dragged", "Outil Bézier", "",
      "move 100,205\ndown 100,205\ndrag 100,215 100,230\nup 100,230\n", kElsewhere},
+    {"figure angle", "Outil Angle", "", "move 100,100\ndown 100,100\ndrag 150,110 180,120\nup 180,120\n",
+     kElsewhere},
+    {"reticle", "Outil Bézier", "", "move 2035.355,335.355\nclick 2035.355,335.355\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
