@@ -151,8 +151,7 @@ void Carry(bool keep, Value& kept, Value& live) {
 }
 
 // Every piece of the definition and its live value, carried one way.
-void CarryDefinition(bool keep) {
-    DimensionDefinition& d = gDimensionDefinition;
+void CarryDefinition(DimensionDefinition& d, bool keep) {
     Carry(keep, d.Points, static_cast<MeasuredValues&>(gMeasuredPoints));
     Carry(keep, d.SegmentAngle, gMeasuredPoints.SegmentAngle);
     Carry(keep, d.MeasuredPath, gHitState.MeasuredArt);
@@ -166,16 +165,34 @@ void CarryDefinition(bool keep) {
     Carry(keep, d.ArcMiddleAngle, gDimensionValues.ArcMiddleAngle);
 }
 
+// The definition kept for `group`; null when none is.
+DimensionDefinition* DefinitionOf(AIArtHandle group) {
+    for (DimensionDefinition& d : gDimensionDefinitions)
+        if (d.Group == group) return &d;
+    return nullptr;
+}
+
 }  // namespace
 
 void KeepDefinition() {
-    gDimensionDefinition.Group = gCurrentDimension.DimensionGroup;
-    CarryDefinition(true);
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    if (!IsLiveArt(group)) return;
+    // The groups gone from the document take their definitions with them.
+    std::erase_if(gDimensionDefinitions, [](const DimensionDefinition& d) { return !IsLiveArt(d.Group); });
+    DimensionDefinition* kept = DefinitionOf(group);
+    if (kept == nullptr) kept = &gDimensionDefinitions.emplace_back();
+    kept->Group = group;
+    CarryDefinition(*kept, true);
+    // A circle dimension's label stands where its build hung it, which a created figure's cursor has since been
+    // moved past.
+    DimensionKind kind{};
+    if (CurrentBuiltKind(&kind) && KindTool(kind) == kCircleTool) kept->LabelPoint = gDimensionValues.CircleLabelPoint;
 }
 
 bool UseDefinition() {
-    const AIArtHandle group = gDimensionDefinition.Group;
-    if (group == nullptr || group != gCurrentDimension.DimensionGroup || !IsLiveArt(group)) return false;
-    CarryDefinition(false);
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    DimensionDefinition* kept = group != nullptr && IsLiveArt(group) ? DefinitionOf(group) : nullptr;
+    if (kept == nullptr) return false;
+    CarryDefinition(*kept, false);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "panel/PanelEditing.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "dimension/AngleBuilders.h"
@@ -21,6 +22,7 @@
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
 #include "host/PathSuite.h"
+#include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
@@ -158,6 +160,12 @@ void RedrawAngle() {
     if (!EditingAngleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kAngleTool) return;
     RedrawDimensionAs(kind);
     DropLabelWithoutValue();
+}
+
+float CircleAngleInForce() {
+    const std::optional<AIRealPoint> bend = KeptPlacement().LeaderBend;
+    const double radians = bend ? std::atan2(bend->v, bend->h) : gToolState.CircleLabelAngle;
+    return sAIRealMath->AIRadianToDegree(static_cast<AIReal>(radians));
 }
 
 bool EditingCircleDimension() {

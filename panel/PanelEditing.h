@@ -58,6 +58,9 @@ bool EditingAngleDimension();
 // Rebuilds the angle dimension being edited as its own kind (RedrawDimensionAs): on its arc, or at its vertex
 // from the live "Rayon", starting towards its own measured side AnglePointB.
 void RedrawAngle();
+// The angle in degrees from the current circle dimension's centre to the bend of its leader, which its placement
+// keeps; the angle in force when it keeps none.
+float CircleAngleInForce();
 // True while a circle dimension is being edited with the Cercle tool.
 bool EditingCircleDimension();
 // Rebuilds the circle dimension being edited as its own kind, its label towards the label point in force.

@@ -228,6 +228,7 @@ void TavorineDialogue::ShowPlacementValues() {
     ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
     ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
     ShowPanelValue(kPathLengthItem, gCurrentOptions.BezierPathLength);
+    ShowPanelValue(kCircleAngleItem, CircleAngleInForce());
     // The orientation in force, and the text orientation a horizontal dimension does not offer.
     EnablePanelItem(kTextOrientationItem, gCurrentOptions.DimensionOrientation != kHorizontalDimension);
     RedrawPanelItems({kTextOrientationItem, kParallelItem, kProjectedHorizontalItem, kProjectedVerticalItem});

@@ -4,12 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "host/Types.h"
 #include "records/MeasuredPoints.h"
 
 struct DimensionDefinition {
-    AIArtHandle Group = nullptr;      // the dimension group it belongs to; null when none was kept
+    AIArtHandle Group = nullptr;      // the dimension group it belongs to
     MeasuredValues Points;            // its measured points, angle and circle
     AIReal SegmentAngle = 0.0f;       // radians: the direction of its measured segment
     AIArtHandle MeasuredPath = nullptr;  // the path it measures
@@ -23,4 +24,6 @@ struct DimensionDefinition {
     AIReal ArcMiddleAngle = 0.0f;     // radians: the middle of the arc a circle dimension measures
 };
 
-extern DimensionDefinition gDimensionDefinition;
+// The definition of each dimension built or re-opened since start-up whose group is still in the document: a
+// press that built nothing may give the current dimension back to an earlier group.
+extern std::vector<DimensionDefinition> gDimensionDefinitions;

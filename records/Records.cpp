@@ -27,7 +27,7 @@ DragValues gDragValues;
 DialogPositions gDialogPositions;
 DialogOpenFlags gDialogOpenFlags;
 BezierExtraValues gBezierExtraValues;
-DimensionDefinition gDimensionDefinition;
+std::vector<DimensionDefinition> gDimensionDefinitions;
 
 void FreeRememberedNodes(RememberedSegment*& head) {
     while (head != nullptr) {
@@ -60,7 +60,7 @@ void ResetRecords() {
     Rebuild(gSeriesPointTable);
     Rebuild(gRememberedSegments);
     Rebuild(gDragValues);
-    Rebuild(gDimensionDefinition);
+    Rebuild(gDimensionDefinitions);
     Rebuild(gDialogPositions);
     Rebuild(gDialogOpenFlags);
     Rebuild(gBezierExtraValues);

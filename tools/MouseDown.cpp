@@ -28,6 +28,7 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.PressConsumed = 0;
     gToolState.PressDragged = 0;
     gToolState.PressOpened = 0;
+    gToolState.PressBuilt = 0;
     gToolState.DimensionStarted = 0;
     gToolState.CursorPoint = message->cursor;
     gToolState.PressPoint = message->cursor;
@@ -114,7 +115,10 @@ ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
     const ASErr result = RunClickSequence(this, hit, message);
     // A press that built or re-opened a dimension makes its definition; any other press leaves the current
     // dimension's as it was.
-    if (BuiltOrOpened(group)) KeepDefinition();
+    if (BuiltOrOpened(group)) {
+        gToolState.PressBuilt = 1;
+        KeepDefinition();
+    }
     ShowPlacementIfChanged(this, before);
     return result;
 }

@@ -43,7 +43,8 @@ AIReal RoundedDownTo(AIReal value, double step) {
 
 ShownPlacement LivePlacement() {
     const CurrentOptions& live = gCurrentOptions;
-    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength, live.DimensionOrientation};
+    const AIRealPoint bend = KeptPlacement().LeaderBend.value_or(AIRealPoint{});
+    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength, live.DimensionOrientation, bend.h, bend.v};
 }
 
 void ShowPlacementIfChanged(TavorinePlugIn* plugin, const ShownPlacement& before) {
@@ -73,7 +74,10 @@ ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
     default: break;
     }
     // The drag placed the dimension its press built or re-opened: that is the dimension's definition now.
-    if (!FirstPickWaiting()) KeepDefinition();
+    if (!FirstPickWaiting()) {
+        gToolState.PressBuilt = 1;
+        KeepDefinition();
+    }
     ShowPlacementIfChanged(this, before);
     return result;
 }

@@ -163,6 +163,8 @@ const DimensionKind kKinds[] = {
     {"figure angle", "Outil Angle", "", "move 100,100\ndown 100,100\ndrag 150,110 180,120\nup 180,120\n",
      kElsewhere},
     {"reticle", "Outil Bézier", "", "move 2035.355,335.355\nclick 2035.355,335.355\n", kElsewhere},
+    {"radius straight up", "Outil Cercle", "",
+     "move 335.355,35.355\ndown 335.355,35.355\ndrag 320,70 300,100\nup 300,100\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
@@ -277,7 +279,7 @@ TEST_P(RebuildEquivalence, APanelChangeAfterTheDragBuildsWhatTheSameSettingBefor
 }
 
 // The numeric fields of the panel: Enter in one with nothing typed takes the value it shows.
-constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 66, 70, 72};
+constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
 
 // The first pick of a new dimension, by tool, which then waits for the second: a point, a side, an arc's end.
 struct WaitingPick {
