@@ -178,6 +178,7 @@ struct GestureEnd {
     bool LocksChanged = false;  // the user locked, hid or freed a layer or art
     bool ReOpening = false;     // its press came where the hover showed the re-edit cursor
     size_t Alerts = 0;          // alerts raised from its press to its release
+    bool OptionsChanged = false;  // it set live options directly, as no panel action does
 };
 
 // How a press's drag moves: far through the drawing, or within a few points of the press, a hand's tremor on
@@ -329,6 +330,7 @@ GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     case 11:
         ChangeOptions(in);
         end.Name = "an option change";
+        end.OptionsChanged = true;
         break;
     case 12:
         Trace("dialog ok");
@@ -369,9 +371,17 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
 // The panel's numeric fields, one taken Enter after each gesture in turn.
 constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
 
+// The precision field, whose Enter rebuilds the current dimension under every tool.
+constexpr int32_t kDecimalsField = 17;
+
 // After the gesture, a refresh with the settings unchanged changes no art: Enter with nothing typed in one of
-// the panel's numeric fields.
-void CheckRefreshChangesNothing(uint32_t gesture) {
+// the panel's numeric fields. An option change sets the live options behind the panel's back: a first Enter
+// rebuilds the current dimension with them, and the check starts from there.
+void CheckRefreshChangesNothing(uint32_t gesture, const GestureEnd& end) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
+    const ADMItemRef decimals = panel != nullptr ? dialogs.FindItem(panel, kDecimalsField) : nullptr;
+    if (end.OptionsChanged && decimals != nullptr) dialogs.Commit(decimals);
     const int32_t field = kNumericFields[gesture % std::size(kNumericFields)];
     Trace("enter", AIRealPoint{static_cast<float>(field), 0.0f});
     Require(fuzz::EnterWithNothingTypedChangesNoArt(field), "an Enter with nothing typed");
@@ -402,7 +412,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const fuzz::GestureStart start = fuzz::TakeGestureStart();
         const GestureEnd end = PlayGesture(in, anchors);
         CheckGesture(start, end, drawnNonFinite);
-        CheckRefreshChangesNothing(i);
+        CheckRefreshChangesNothing(i, end);
     }
     sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
     sim::ThePlugin().Shutdown();
