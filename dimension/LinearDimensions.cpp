@@ -549,6 +549,8 @@ ASErr DrawSegmentDimension() {
     if (gToolState.LabelPosition != kLabelPastSecondEnd && gToolState.LabelPosition != kLabelPastFirstEnd) {
         return kNoErr;
     }
+    // The extension lines reach past the line by the end-mark size in force, not the one of the drag.
+    gDimensionValues.ExtensionLineReach = ExtensionReachAt(offset);
     const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);
     return BuildSideText(kind, first, second, offset, overshoot, options);
 }

@@ -204,6 +204,7 @@ const PanelSetting kSettings[] = {
     {"angle unit", "panel choose 48 5\n"},
     {"divisions", "panel enter 72 \"6\"\n"},
     {"tolerance", "panel click 58\n"},
+    {"end-mark size, text beside", "panel click 20\npanel enter 9 \"150\"\n"},
 };
 
 // Plays scripts on a fresh host each.
