@@ -182,8 +182,7 @@ void RedrawLocalRadius() {
     if (gToolState.CurrentTool != kBezierTool || gCurrentOptions.BezierMode != 1 ||
         !IsLiveArt(gCurrentDimension.AuxLine))
         return;
-    const AIRealPoint cursor = gToolState.CursorPoint;
-    DrawLocalRadius(cursor.h, cursor.v, 0, 0);
+    RedrawDimensionAs(DimensionKind::BezierLocalRadius);
 }
 
 void RefreshAndRememberLine() {

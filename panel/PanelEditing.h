@@ -65,7 +65,7 @@ float CircleAngleInForce();
 bool EditingCircleDimension();
 // Rebuilds the circle dimension being edited as its own kind, its label towards the label point in force.
 void RedrawCircle();
-// Rebuilds the local radius being edited with the Bézier tool at CursorPoint.
+// Rebuilds the local radius being edited with the Bézier tool where it was last drawn.
 void RedrawLocalRadius();
 // Runs a panel item's notifier with the current dimension's definition in force (UseDefinition), so that it
 // changes the dimension its press built and not what a later press or hover left in the live values; what the
