@@ -18,8 +18,10 @@
 #include "driver/Player.h"
 #include "driver/Scenario.h"
 #include "frame/FrameEntry.h"
+#include "records/CurrentOptions.h"
 #include "records/Records.h"
 #include "resources/Resources.h"
+#include "simhost/DialogManager.h"
 #include "simhost/Document.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
@@ -450,20 +452,25 @@ TEST_F(ReloadEquivalence, AReloadAfterTheDragBuildsWhatAFreshDragUnderTheStoredS
 struct MixedOrientations {
     const char* Name;
     const char* Script;
+    const char* Reopen;   // a click on the first dimension's line, which re-opens it
+    int32_t Orientation;  // the first dimension's own, as "RadioCoteType" numbers them
 };
 
 const MixedOrientations kMixedOrientations[] = {
     {"horizontal, then vertical chosen for the next",
      "path \"Plaque\" 0,0 200,0 200,100 0,100 closed\ntool \"Outil Segment\"\npanel click 45\n"
      "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 100,-20 100,-30\nup 100,-30\n"
-     "move 200,0\nclick 200,0\npanel click 46\nmove 200,100\ndown 200,100\ndrag 230,50 240,50\nup 240,50\n"},
+     "move 200,0\nclick 200,0\npanel click 46\nmove 200,100\ndown 200,100\ndrag 230,50 240,50\nup 240,50\n",
+     "move 40,-30\nclick 40,-30\n", 1},
     {"vertical by an Alt drag with horizontal in force",
      "path \"Biais\" 0,-200 200,-150\ntool \"Outil Segment\"\npanel click 45\n"
-     "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 230,-170 240,-180 alt\nup 240,-180 alt\n"},
+     "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 230,-170 240,-180 alt\nup 240,-180 alt\n",
+     "move 240,-192\nclick 240,-192\n", 2},
     {"horizontal, then parallel chosen for the next",
      "path \"Barre\" 0,0 200,0\npath \"Biais\" 0,-200 200,-150\ntool \"Outil Segment\"\npanel click 45\n"
      "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 150,-200 100,-240\nup 100,-240\n"
-     "move 0,0\nclick 0,0\npanel click 44\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n"},
+     "move 0,0\nclick 0,0\npanel click 44\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n",
+     "move 40,-240\nclick 40,-240\n", 1},
 };
 
 TEST_F(ReloadEquivalence, UpdateAllWithNothingChangedLeavesEveryLinearAndAngleDimensionAsItWas) {
@@ -483,6 +490,20 @@ TEST_F(ReloadEquivalence, UpdateAllKeepsEachLinearDimensionAlongItsOwnOrientatio
         ASSERT_EQ(RebuildEvery(LinearDimensionsToUpdate(), RebuildSegmentDimensionOf), kNoErr);
         const std::string updated = DocumentArt();
         EXPECT_TRUE(updated == drawn) << row.Name << ":\n" << LineDifferences(drawn, updated);
+    }
+}
+
+// A re-open puts the dimension's own orientation in force, and the panel shows it: the text orientation, which a
+// horizontal dimension does not offer, is enabled for the others only.
+TEST_F(ReloadEquivalence, AReopenPutsTheDimensionsOwnOrientationInForceAndShowsIt) {
+    for (const MixedOrientations& row : kMixedOrientations) {
+        Play(std::string(row.Script) + row.Reopen);
+        EXPECT_EQ(gCurrentOptions.DimensionOrientation, row.Orientation) << row.Name;
+        const ADMDialogRef panel = sim::TheDialogs().FindDialog("Tavorine");
+        ASSERT_NE(panel, nullptr);
+        const sim::ItemData* textOrientation = sim::TheDialogs().Item(sim::TheDialogs().FindItem(panel, 19));
+        ASSERT_NE(textOrientation, nullptr);
+        EXPECT_EQ(textOrientation->enabled, row.Orientation != 1) << row.Name;
     }
 }
 
