@@ -23,8 +23,6 @@ namespace format = DimensionArtFormat;
 
 // Room for the text of one placement tag: two numbers of nine significant digits.
 constexpr size_t kMaxPlacementTagLength = 64;
-// Room for a dimension group's name.
-constexpr size_t kMaxKindNameLength = 256;
 
 // Nine significant digits give a float back exactly; a double as closely as art coordinates need.
 void WriteNumbers(AIArtHandle group, const char* key, double first, const double* second = nullptr) {
@@ -70,7 +68,7 @@ std::optional<bool> ReadFlag(AIArtHandle group, const char* key) {
 DimensionPlacement ReadPlacement(AIArtHandle group) {
     DimensionPlacement kept;
     if (!IsLiveArt(group)) return kept;
-    char name[kMaxKindNameLength] = {};
+    char name[kMaxGroupNameLength] = {};
     AIBoolean isDefault = true;
     DimensionKind kind{};
     if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault && KindNamed(name, &kind))
@@ -177,11 +175,13 @@ DimensionDefinition* DefinitionOf(AIArtHandle group) {
 void KeepDefinition() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     if (!IsLiveArt(group)) return;
-    // The groups gone from the document take their definitions with them.
-    std::erase_if(gDimensionDefinitions, [](const DimensionDefinition& d) { return !IsLiveArt(d.Group); });
     DimensionDefinition* kept = DefinitionOf(group);
-    if (kept == nullptr) kept = &gDimensionDefinitions.emplace_back();
-    kept->Group = group;
+    if (kept == nullptr) {
+        // A new dimension: the groups gone from the document take their definitions with them first.
+        std::erase_if(gDimensionDefinitions, [](const DimensionDefinition& d) { return !IsLiveArt(d.Group); });
+        kept = &gDimensionDefinitions.emplace_back();
+        kept->Group = group;
+    }
     CarryDefinition(*kept, true);
     // A circle dimension's label stands where its build hung it, which a created figure's cursor has since been
     // moved past.

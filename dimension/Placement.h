@@ -7,11 +7,15 @@
 // press or hover left in the live values.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
 #include "dimension/Naming.h"
 #include "host/Types.h"
+
+// Room for a dimension group's name.
+constexpr size_t kMaxGroupNameLength = 256;
 
 // The placement of one dimension; each kind holds the pieces it has, the others stay empty.
 struct DimensionPlacement {

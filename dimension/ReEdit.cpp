@@ -34,9 +34,6 @@ namespace {
 
 namespace format = DimensionArtFormat;
 
-// Room for a dimension group's name.
-constexpr size_t kMaxArtNameLength = 256;
-
 // The largest anchor index a 16-bit index holds.
 constexpr int32_t kLargestAnchorIndex = INT16_MAX;
 
@@ -243,7 +240,7 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     AIArtHandle fresh = nullptr;
     if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
     // Its name (the kind it was built as) and its placement stay with the dimension.
-    char name[kMaxArtNameLength] = {};
+    char name[kMaxGroupNameLength] = {};
     AIBoolean isDefault = true;
     if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault)
         sAIArt->SetArtName(fresh, name);

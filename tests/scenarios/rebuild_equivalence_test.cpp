@@ -207,6 +207,7 @@ const PanelSetting kSettings[] = {
     {"divisions", "panel enter 72 \"6\"\n"},
     {"tolerance", "panel click 58\n"},
     {"end-mark size, text beside", "panel click 20\npanel enter 9 \"150\"\n"},
+    {"horizontal orientation", "panel click 45\n"},
 };
 
 // Plays scripts on a fresh host each.
