@@ -1,6 +1,6 @@
-// What the current dimension measures and how it was constructed, as the press, drag or re-open that built it
-// left it: a copy of the live values its builders read, which a later press or hover rewrites for its own ends.
-// dimension/Placement.h takes it and puts it in force again; nothing else reads or writes it.
+// What a dimension measures and how it was constructed, as the press, drag, re-open or panel change that last
+// built it left it: a copy of the live values its builders read, which a later press or hover rewrites for its own
+// ends. dimension/Placement.h keeps it and puts it in force again; nothing else reads or writes it.
 #pragma once
 
 #include <cstdint>
