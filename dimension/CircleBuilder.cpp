@@ -148,6 +148,7 @@ ASErr DrawCircleDimension(AIReal x, AIReal y, int32_t withEnds, int32_t /*alt*/,
     DimensionPlacement placement;
     placement.LeaderBend = (Vector2(labelPoint) - Vector2(m.CircleCentre)).ToPoint();
     KeepPlacement(placement);
+    gDimensionValues.CircleLabelPoint = labelPoint;
 
     if (IsLiveArt(d.CircleParts[0])) {
         KeepError(result, layout.LineShown

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <optional>
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
@@ -121,11 +122,13 @@ int8_t CursorEnd(const LinearFrame& frame, AIRealPoint first, AIRealPoint second
 enum class OutsideEndFrom { Cursor, Group };
 
 // The dimension with its text in a gap of the line, the line at the offset of the label point. A value that does
-// not fit goes past the end nearer the cursor (kept on the group), or in a rebuild past the end kept there.
+// not fit goes past the end nearer the cursor (kept on the group), or in a rebuild past the end kept there; a
+// rebuild draws the line at its own offset `kept`, not at one read back from a point rounded to floats.
 ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint second, AIRealPoint label,
-                       const BuildOptions& options, OutsideEndFrom from = OutsideEndFrom::Cursor) {
+                       const BuildOptions& options, OutsideEndFrom from = OutsideEndFrom::Cursor,
+                       std::optional<double> kept = std::nullopt) {
     const LinearFrame frame = FrameFor(kind, first, second);
-    double offset = frame.OffsetOf(label);
+    double offset = kept.value_or(frame.OffsetOf(label));
     if (options.RoundOffset)
         offset = RoundedUp(offset, gSettings.SideTieLength);
     StraightDimension d = Between(frame, first, second, offset, options);
@@ -554,11 +557,13 @@ ASErr DrawSegmentDimension() {
     const BuildOptions options = OptionsFor(0, 0, 0, 0, 0);
     if (gToolState.LabelPosition == kLabelCentred) {
         const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
-        return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options, OutsideEndFrom::Group);
+        return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options, OutsideEndFrom::Group, offset);
     }
     if (gToolState.LabelPosition != kLabelPastSecondEnd && gToolState.LabelPosition != kLabelPastFirstEnd) {
         return kNoErr;
     }
+    // The extension lines reach past the line by the end-mark size in force, not the one of the drag.
+    gDimensionValues.ExtensionLineReach = ExtensionReachAt(offset);
     const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);
     return BuildSideText(kind, first, second, offset, overshoot, options);
 }

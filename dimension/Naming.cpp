@@ -1,5 +1,6 @@
 #include "dimension/Naming.h"
 
+#include <cstring>
 #include <iterator>
 
 #include "dimension/CurrentDimension.h"
@@ -79,6 +80,34 @@ const char* DimensionKindName(DimensionKind kind) {
         if (entry.Kind == kind) return entry.Name;
     }
     return "";
+}
+
+bool KindNamed(const char* name, DimensionKind* kind) {
+    for (const DimensionName& entry : kDimensionNames) {
+        if (name != nullptr && std::strcmp(entry.Name, name) == 0) {
+            *kind = entry.Kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+int32_t KindOrientation(DimensionKind kind) {
+    for (const DimensionKind parallel :
+         {DimensionKind::SegmentParallel, DimensionKind::SeriesParallel, DimensionKind::ChainParallel}) {
+        const int32_t step = static_cast<int32_t>(kind) - static_cast<int32_t>(parallel);
+        if (step >= 0 && step < kOrientationCount) return step;
+    }
+    return -1;
+}
+
+DimensionKind LinearKindInForce() { return ByOrientation(DimensionKind::SegmentParallel); }
+
+int32_t KindTool(DimensionKind kind) {
+    if (kind <= DimensionKind::CurveOffset) return kSegmentTool;
+    if (kind <= DimensionKind::ArcAngle) return kAngleTool;
+    if (kind <= DimensionKind::CircleDiameter) return kCircleTool;
+    return kBezierTool;
 }
 
 bool CurrentDimensionKind(DimensionKind* kind) {

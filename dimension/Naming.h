@@ -34,6 +34,14 @@ enum class DimensionKind : int32_t {
 
 // The name of a kind ("Segment horiz", "Cercle Rayon", ...).
 const char* DimensionKindName(DimensionKind kind);
+// The kind a group named `name` was built as; false for a name no kind has.
+bool KindNamed(const char* name, DimensionKind* kind);
+// The orientation of a linear kind, as the live "RadioCoteType" numbers them; -1 for a kind that has none.
+int32_t KindOrientation(DimensionKind kind);
+// The single linear kind along the orientation in force.
+DimensionKind LinearKindInForce();
+// The tool that builds the kind (records/ToolState.h numbers them).
+int32_t KindTool(DimensionKind kind);
 // The kind the current tool would build now: Segment by arc length, curve offset, series (from the origin or
 // chained) and orientation; Angle on a vertex or an arc; Cercle by radius or diameter; Bézier by the element
 // clicked. False when there is nothing to name (no drawing tool, or no Bézier element yet).

@@ -1,15 +1,27 @@
-// Where a drag put a dimension: what a drag decided belongs to the dimension, not to the tool. It is kept on the
-// dimension's group as tags, read and written here only, so that every rebuild without the cursor (a re-open
-// click, a panel change after it, update-all) puts the dimension back where its own drag put it.
+// A dimension's definition: what it is (its kind as built, with its orientation), what it measures, how it was
+// constructed and where a drag put it. What a drag decided belongs to the dimension, not to the tool. The kind is
+// the group's name; the placement is kept on the dimension's group as tags, read and written here only; what the
+// current dimension measures is kept beside its group (records/DimensionDefinition.h), its measured points found
+// again through its link when it is re-opened. So every rebuild without the cursor (a re-open click, a panel
+// change after it, update-all) builds the dimension as its own press and drag built it, never as what a later
+// press or hover left in the live values.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
+#include "dimension/Naming.h"
 #include "host/Types.h"
+
+// Room for a dimension group's name.
+constexpr size_t kMaxGroupNameLength = 256;
 
 // The placement of one dimension; each kind holds the pieces it has, the others stay empty.
 struct DimensionPlacement {
+    // The kind it was built as, with its orientation: the group's name (see dimension/Naming.h), which the
+    // naming writes; KeepPlacement leaves it alone.
+    std::optional<DimensionKind> Kind;
     // A linear dimension: the signed distance of its line from the measured points (its sign the side).
     std::optional<double> Offset;
     // The end (0 or 1) past which its drag put a value that does not fit; -1 when it has none.
@@ -43,3 +55,15 @@ struct AngleArc {
 };
 // Keeps on the current dimension's group the arc its build drew.
 void KeepAngleArc(AngleArc arc);
+
+// The kind the current dimension was built as; false when its group has no dimension's name.
+bool CurrentBuiltKind(DimensionKind* kind);
+
+// Keeps what the current dimension measures and how it was constructed, from the live values the press, drag or
+// re-open that built it left: called when a press, drag or re-open has built the current dimension, and after a
+// panel change rebuilt it.
+void KeepDefinition();
+// Puts back in force the live values the current dimension was built from, which a later press or hover may
+// have rewritten (its measured points, path, label point, arc and curve modes); false, changing nothing, when
+// none is kept for the current group.
+bool UseDefinition();

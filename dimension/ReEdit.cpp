@@ -14,6 +14,7 @@
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
 #include "dimension/Placement.h"
+#include "dimension/Redraw.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Links.h"
 #include "dimension/Skeletons.h"
@@ -32,9 +33,6 @@
 namespace {
 
 namespace format = DimensionArtFormat;
-
-// Room for a dimension group's name.
-constexpr size_t kMaxArtNameLength = 256;
 
 // The largest anchor index a 16-bit index holds.
 constexpr int32_t kLargestAnchorIndex = INT16_MAX;
@@ -242,7 +240,7 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     AIArtHandle fresh = nullptr;
     if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
     // Its name (the kind it was built as) and its placement stay with the dimension.
-    char name[kMaxArtNameLength] = {};
+    char name[kMaxGroupNameLength] = {};
     AIBoolean isDefault = true;
     if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault)
         sAIArt->SetArtName(fresh, name);
@@ -258,6 +256,10 @@ RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex*
     if (!FindLinearAnchors(part, &found, index)) return {RebuildOutcome::PathNotFound, kNoErr};
     const AIArtHandle group = GroupOf(part);
     const DimensionPlacement kept = ReadPlacement(group);
+    // Its own kind and orientation, put in force: the panel then shows them, and its changes keep them.
+    const DimensionKind kind =
+        kept.Kind && *kept.Kind <= DimensionKind::SegmentVertical ? *kept.Kind : LinearKindInForce();
+    gCurrentOptions.DimensionOrientation = KindOrientation(kind);
     AIRealPoint onLine{};
     const bool lineFound = MarkedPartAnchor(group, format::RefreshMarker, nullptr, 0, &onLine);
     if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
@@ -265,6 +267,8 @@ RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex*
     m.FirstPoint = found.First.Anchor;
     m.SecondPoint = found.Second.Anchor;
     m.SegmentAngle = static_cast<AIReal>(DirectionFrom(m.FirstPoint.p, m.SecondPoint.p));
+    gToolState.ArcLengthMode = 0;
+    gToolState.CurveOffsetMode = 0;
     // Its own offset, else the one its line shows, else the stored one: never the one another drag left.
     UseLinearOffset(kept.Offset ? *kept.Offset : lineFound ? LinearOffsetOf(onLine) : gSettings.SideTieLength);
     gHitState.MeasuredArt = found.Second.Path;
@@ -279,7 +283,7 @@ RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex*
         KeepError(result, LinkFirstPoint(found.First.Path, found.First.Index));
         KeepError(result, LinkSecondPoint(found.Second.Path, found.Second.Index));
     }
-    KeepError(result, DrawSegmentDimension());
+    KeepError(result, RedrawDimensionAs(kind));
     return {RebuildOutcome::Rebuilt, result};
 }
 
@@ -305,11 +309,10 @@ RebuildResult RebuildAngleDimensionOf(AIArtHandle part, const LinkedPathIndex* i
                                                                : gSettings.ArcRadius;
     m.AngleFlip = kept.Reentrant.value_or(false) ? 1 : 0;
     gHitState.MeasuredArt = found.Vertex.Path;
+    gToolState.AngleOnArc = 0;
     ASErr result = BuildAngleDimensionArt();
     KeepError(result, LinkAngle(found.Vertex.Path, found.Previous.Index, found.Vertex.Index, found.Next.Index));
-    KeepError(result, DrawAngleDimension(vertex.h, vertex.v, SettingAsFloat(gCurrentOptions.ArcRadius), m.AngleValue,
-                                         static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)),
-                                         gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, 0, 0, 0, 0));
+    KeepError(result, RedrawDimensionAs(DimensionKind::Angle));
     return {RebuildOutcome::Rebuilt, result};
 }
 
@@ -343,7 +346,7 @@ RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* 
     gToolState.CircleLabelAngle = static_cast<AIReal>(DirectionFrom(centre.p, label));
     ASErr result = BuildCircleDimensionArt();
     KeepError(result, LinkCircle(found.First.Path, found.First.Index, found.Second.Index));
-    KeepError(result, DrawCircleDimension(label.h, label.v, 0, 0, 0, 0));
+    KeepError(result, RedrawDimensionAs(DimensionKind::CircleRadius));
     return {RebuildOutcome::Rebuilt, result};
 }
 

@@ -17,6 +17,7 @@
 #include "host/PathStyleSuite.h"
 #include "host/PathSuite.h"
 #include "host/TextFrameSuite.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 #include "records/HitState.h"
 #include "records/ToolState.h"
@@ -225,8 +226,10 @@ ASErr RestyleDimensionParts() {
     ASErr result = kNoErr;
     const AIPathStyle& solid = gPathStyles.DimensionLineStyle;
     const AIPathStyle line = DimensionLinePathStyle();
-    // The Bézier tool's reticle keeps its six paths in DimensionLines, solid as extension lines are.
-    const bool reticle = gToolState.CurrentTool == kBezierTool && gToolState.BezierElementKind == kReticleElement;
+    // The Bézier tool's reticle keeps its six paths in DimensionLines, solid as extension lines are: the
+    // construction's own kind, not what the hover last found.
+    const bool reticle =
+        gToolState.CurrentTool == kBezierTool && gBezierExtraValues.ConstructionKind == kReticleElement;
     for (AIArtHandle part : d.ExtensionLines) Restyle(part, solid, result);
     for (AIArtHandle part : d.SeriesExtensionLines) Restyle(part, solid, result);
     for (AIArtHandle part : d.DimensionLines) Restyle(part, reticle ? solid : line, result);

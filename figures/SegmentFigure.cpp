@@ -8,6 +8,7 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Links.h"
+#include "dimension/Redraw.h"
 #include "figures/FigurePaths.h"
 #include "figures/SegmentFigureShape.h"
 #include "frame/SettingRanges.h"
@@ -92,12 +93,14 @@ ASErr MakeCreatedAngle(int32_t centred) {
     ASErr result = WriteFigureSegments(path, sides, kAngleFigurePoints);
     if (DimensionWanted(gCurrentOptions.AngleCreateWithDimension)) {
         m.AngleValue = CreatedAngleValue(vertex, placed.First, placed.Second);
+        // The figure's sides are the dimension's measured sides, which its build and rebuilds start from.
+        m.AnglePointB = sides[0];
+        m.AnglePointA = sides[2];
         // The label shows the angle between the figure's own sides, whatever an earlier drag left.
         m.AngleFlip = 0;
         KeepError(result, LinkAngle(path, 0, 1, 2));
-        KeepError(result, DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius),
-                                             m.AngleValue, placed.StartAngle, gCurrentDimension.AngleArcs,
-                                             gCurrentOptions.MultipleArcs, 0, 0, 0, 0));
+        // Drawn by the angle's one rebuild, so that a panel change after it draws the same.
+        KeepError(result, RedrawDimensionAs(DimensionKind::Angle));
     }
     ShiftCursorPastFigure();
     return result;

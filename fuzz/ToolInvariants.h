@@ -361,4 +361,34 @@ inline std::string OnlyFiniteNumbers(const std::set<AIArtHandle>& drawnNonFinite
     return {};
 }
 
+// The art of every layer, as ArtContents gives it.
+inline std::string DocumentContents() {
+    const sim::Document& doc = sim::TheDocument();
+    std::string text;
+    for (int32_t i = 0; i < doc.LayerCount(); ++i) text += LayerContents(doc, doc.LayerAt(i));
+    return text;
+}
+
+// A refresh with the settings unchanged changes no art: Enter with nothing typed in the panel's numeric field
+// `field` (the value it shows, taken again) leaves the document as it was. A field the panel hides or disables
+// takes no Enter.
+inline std::string EnterWithNothingTypedChangesNoArt(int32_t field) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
+    if (panel == nullptr) return {};
+    const ADMItemRef item = dialogs.FindItem(panel, field);
+    const sim::ItemData* data = dialogs.Item(item);
+    if (item == nullptr || data == nullptr || !data->visible || !data->enabled) return {};
+    const std::string before = DocumentContents();
+    dialogs.Commit(item);
+    const std::string after = DocumentContents();
+    if (after == before) return {};
+    size_t at = 0;
+    while (at < before.size() && at < after.size() && before[at] == after[at]) ++at;
+    const size_t line = before.rfind('\n', at) == std::string::npos ? 0 : before.rfind('\n', at) + 1;
+    return "Enter with nothing typed in field " + std::to_string(field) + " changed the art: was " +
+           before.substr(line, before.find('\n', line) - line) + " now " +
+           after.substr(line, after.find('\n', line) - line);
+}
+
 }  // namespace fuzz

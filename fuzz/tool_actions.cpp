@@ -5,7 +5,9 @@
 // invariants of ToolInvariants.h must hold: no click left in progress by a mouse-up, no unbuilt skeleton once no
 // sequence is under way, no link naming no dimension, no change on a locked or hidden layer, no guide or
 // unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number, no
-// empty group, one alert at most per press, and no dimension changed but the one a gesture built or re-opened.
+// empty group, one alert at most per press, and no dimension changed but the one a gesture built or re-opened;
+// and, after each, a refresh with the settings unchanged (Enter with nothing typed in a numeric panel field)
+// changes no art. Round paths beside the generated ones give the kinds only arcs, circles and curves give.
 // Presses tremble too: drags of a few points, either side of the line below which a press stays a click.
 // The documents hold circles that show their centre and circular arcs; the gestures meet click sequences on
 // purpose: presses on dimensions' parts and end marks (re-opens while a pick waits), Shift+Alt presses, and
@@ -119,6 +121,35 @@ void DrawDocument(FuzzInput& in, std::vector<AIRealPoint>& anchors) {
     DrawCircularShapes(in, anchors);
 }
 
+// Round paths beside the generated ones, so that the gestures reach the kinds only arcs, circles and curves
+// give (an arc's length, a dimension along a curve, a local radius, a reticle): a quarter circle, a whole circle
+// of four arcs and an S curve. Their anchors and the middles of their arcs join the points the cursor goes to.
+// They take no byte of the input.
+void DrawRoundPaths(std::vector<AIRealPoint>& anchors) {
+    constexpr float k = 0.5523f;  // a quarter circle's handle length over its radius
+    constexpr float r = 50.0f;
+    sim::Document& document = sim::TheDocument();
+    const AILayerHandle layer = document.LayerAt(0);
+    const AIRealPoint c{300.0f, 300.0f};
+    document.DrawPath({sim::CurveSegment({c.h + r, c.v}, {c.h + r, c.v}, {c.h + r, c.v + k * r}),
+                       sim::CurveSegment({c.h, c.v + r}, {c.h + k * r, c.v + r}, {c.h, c.v + r})},
+                      false, {}, layer);
+    const AIRealPoint o{100.0f, 300.0f};
+    document.DrawPath({sim::CurveSegment({o.h + r, o.v}, {o.h + r, o.v - k * r}, {o.h + r, o.v + k * r}),
+                       sim::CurveSegment({o.h, o.v + r}, {o.h + k * r, o.v + r}, {o.h - k * r, o.v + r}),
+                       sim::CurveSegment({o.h - r, o.v}, {o.h - r, o.v + k * r}, {o.h - r, o.v - k * r}),
+                       sim::CurveSegment({o.h, o.v - r}, {o.h - k * r, o.v - r}, {o.h + k * r, o.v - r})},
+                      true, {}, layer);
+    document.DrawPath({sim::CurveSegment({0.0f, 160.0f}, {0.0f, 160.0f}, {60.0f, 220.0f}),
+                       sim::CurveSegment({200.0f, 160.0f}, {140.0f, 220.0f}, {200.0f, 160.0f})},
+                      false, {}, layer);
+    const float diagonal = r * 0.70710678f;
+    for (const AIRealPoint p : {AIRealPoint{c.h + r, c.v}, AIRealPoint{c.h, c.v + r}, AIRealPoint{c.h + diagonal, c.v + diagonal},
+                                AIRealPoint{o.h + diagonal, o.v + diagonal}, AIRealPoint{o.h + r, o.v}, AIRealPoint{100.0f, 205.0f},
+                                AIRealPoint{0.0f, 160.0f}})
+        anchors.push_back(p);
+}
+
 // A host reports the cursor where the view shows it: a finite point, however far the user has scrolled.
 AIRealPoint HostCursor(AIRealPoint p) {
     const auto finite = [](float value) {
@@ -173,6 +204,7 @@ struct GestureEnd {
     bool LocksChanged = false;  // the user locked, hid or freed a layer or art
     bool ReOpening = false;     // its press came where the hover showed the re-edit cursor
     size_t Alerts = 0;          // alerts raised from its press to its release
+    bool OptionsChanged = false;  // it set live options directly, as no panel action does
 };
 
 // How a press's drag moves: far through the drawing, or within a few points of the press, a hand's tremor on
@@ -401,6 +433,7 @@ GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     case 11:
         ChangeOptions(in);
         end.Name = "an option change";
+        end.OptionsChanged = true;
         break;
     case 12:
         Trace("dialog ok");
@@ -438,6 +471,25 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
     if (!end.LocksChanged && gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);
 }
 
+// The panel's numeric fields, one taken Enter after each gesture in turn.
+constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
+
+// The precision field, whose Enter rebuilds the current dimension under every tool.
+constexpr int32_t kDecimalsField = 17;
+
+// After the gesture, a refresh with the settings unchanged changes no art: Enter with nothing typed in one of
+// the panel's numeric fields. An option change sets the live options behind the panel's back: a first Enter
+// rebuilds the current dimension with them, and the check starts from there.
+void CheckRefreshChangesNothing(uint32_t gesture, const GestureEnd& end) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
+    const ADMItemRef decimals = panel != nullptr ? dialogs.FindItem(panel, kDecimalsField) : nullptr;
+    if (end.OptionsChanged && decimals != nullptr) dialogs.Commit(decimals);
+    const int32_t field = kNumericFields[gesture % std::size(kNumericFields)];
+    Trace("enter", AIRealPoint{static_cast<float>(field), 0.0f});
+    Require(fuzz::EnterWithNothingTypedChangesNoArt(field), "an Enter with nothing typed");
+}
+
 std::set<AIArtHandle> NonFiniteArt() {
     std::set<AIArtHandle> found;
     for (AIArtHandle art : sim::TheDocument().AllArt())
@@ -456,12 +508,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier);
     std::vector<AIRealPoint> anchors;
     DrawDocument(in, anchors);
+    DrawRoundPaths(anchors);
     const std::set<AIArtHandle> drawnNonFinite = NonFiniteArt();
     sim::TheTools().Select(gToolState.ToolHandles[in.Below(kToolCount)]);
     for (uint32_t i = 0; i < kMostGestures && !in.Empty(); ++i) {
         const fuzz::GestureStart start = fuzz::TakeGestureStart();
         const GestureEnd end = PlayGesture(in, anchors);
         CheckGesture(start, end, drawnNonFinite);
+        CheckRefreshChangesNothing(i, end);
     }
     sim::ThePlugin().SendNotifier(kAIApplicationShutdownNotifier);
     sim::ThePlugin().Shutdown();

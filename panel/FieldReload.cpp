@@ -13,6 +13,8 @@
 #include "dimension/LinearDimensions.h"
 #include "dimension/Naming.h"
 #include "dimension/OffsetDimension.h"
+#include "dimension/Placement.h"
+#include "dimension/Redraw.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
@@ -335,37 +337,24 @@ void RecreateEndMarks() {
 void RefreshCurrentDimension() {
     const ToolState& tool = gToolState;
     if (FirstPickWaiting()) return;
-    const MeasuredPoints& m = gMeasuredPoints;
-    const AIRealPoint cursor = tool.CursorPoint;
-    const bool rebuilt = tool.CurrentTool == kAngleTool || tool.CurrentTool == kCircleTool ||
-                         tool.CurrentTool == kBezierTool ||
-                         (tool.CurrentTool == kSegmentTool && gCurrentOptions.SeriesOn == 0);
-    // The parts the rebuild keeps take the styles now in force, as new parts would.
-    if (rebuilt) RestyleDimensionParts();
-    switch (tool.CurrentTool) {
-        case kSegmentTool:
-            if (gCurrentOptions.SeriesOn != 0) break;
-            if (tool.ArcLengthMode != 0)
-                DrawArcLengthDimension(0, 0, 0, 0);
-            else if (tool.CurveOffsetMode != 0)
-                DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines,
-                                    SettingAsFloat(gCurrentOptions.SideTieLength), cursor.h, cursor.v, 0, 0, 0);
-            else
-                DrawSegmentDimension();
-            break;
-        case kAngleTool:
-            if (tool.AngleOnArc != 0)
-                DrawArcAngleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
-            else
-                DrawAngleDimension(m.AngleVertex.p.h, m.AngleVertex.p.v, SettingAsFloat(gCurrentOptions.ArcRadius),
-                                   m.AngleValue, PointAngle(m.AngleVertex.p, m.AnglePointB.p),
-                                   gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
-            break;
-        case kCircleTool: DrawCircleDimension(cursor.h, cursor.v, 0, 0, 0, 0); break;
-        case kBezierTool: RedrawBezierExtra(); break;
-        case kMeasureTool: ShowSelectionMeasures(); break;
-        default: break;
+    if (tool.CurrentTool == kMeasureTool) {
+        ShowSelectionMeasures();
+        return;
     }
+    // The current dimension's own kind, as its press built it, if the current tool builds it; a Bézier
+    // construction not yet named is redrawn as its own kind.
+    DimensionKind kind{};
+    const bool built = CurrentBuiltKind(&kind) && KindTool(kind) == tool.CurrentTool;
+    if (!built && tool.CurrentTool != kBezierTool) return;
+    // A series is drawn by its clicks only.
+    if (tool.CurrentTool == kSegmentTool && gCurrentOptions.SeriesOn != 0) return;
+    if (built && KindOrientation(kind) >= 0 && kind > DimensionKind::SegmentVertical) return;
+    // The parts the rebuild keeps take the styles now in force, as new parts would.
+    RestyleDimensionParts();
+    if (built)
+        RedrawDimensionAs(kind);
+    else
+        RedrawBezierExtra();
 }
 
 void LineWidthNotify(ADMItemRef item, ADMNotifierRef) {

@@ -35,6 +35,8 @@ namespace {
 
 constexpr double kQuarterTurn = std::numbers::pi / 2.0;
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+// Two leader angles closer than this, in degrees, are the same: a float's rounding of the one shown.
+constexpr double kSameAngleDegrees = 1e-4;
 // The spacing of stacked series labels is never less than this share of the end-mark size.
 constexpr double kSeriesStepPerEndMarkSize = 0.08;
 // The font name read from the host, at most this long.
@@ -142,7 +144,11 @@ void DivisionCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void CircleDimensionAngleNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    gToolState.CircleLabelAngle = static_cast<float>(HeldPanelValue(item, 0.0) * kRadiansPerDegree);
+    // The angle in force, which the field shows, taken again changes nothing.
+    const float shown = CircleAngleInForce();
+    const double typed = HeldPanelValue(item, shown);
+    if (std::abs(typed - shown) <= kSameAngleDegrees) return;
+    gToolState.CircleLabelAngle = static_cast<float>(typed * kRadiansPerDegree);
     const AIRealPoint centre = gMeasuredPoints.CircleCentre;
     const AIRealPoint cursor = gToolState.CursorPoint;
     const double distance = std::hypot(cursor.h - centre.h, cursor.v - centre.v);
@@ -224,12 +230,12 @@ void SegmentOffsetYNotify(ADMItemRef item, ADMNotifierRef notifier) {
 
 void AngleOffsetANotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.AngleOffsetAngle))
-        RedrawAngleAtVertex();
+        RedrawAngle();
 }
 
 void AngleOffsetRNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.AngleOffsetRadius))
-        RedrawAngleAtVertex();
+        RedrawAngle();
 }
 
 void CircleOffsetXNotify(ADMItemRef item, ADMNotifierRef notifier) {

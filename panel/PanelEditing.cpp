@@ -1,6 +1,7 @@
 #include "panel/PanelEditing.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "dimension/AngleBuilders.h"
@@ -9,6 +10,8 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/Placement.h"
+#include "dimension/Redraw.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
@@ -19,6 +22,7 @@
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"
 #include "host/PathSuite.h"
+#include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
@@ -150,24 +154,16 @@ void RestyleEndMarks() {
 }
 
 void RedrawAngle() {
-    if (!EditingAngleDimension()) return;
-    if (gToolState.AngleOnArc != 0) {
-        const AIRealPoint cursor = gToolState.CursorPoint;
-        DrawArcAngleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
-        DropLabelWithoutValue();
-        return;
-    }
-    RedrawAngleAtVertex();
+    DimensionKind kind{};
+    if (!EditingAngleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kAngleTool) return;
+    RedrawDimensionAs(kind);
+    DropLabelWithoutValue();
 }
 
-void RedrawAngleAtVertex() {
-    if (!EditingAngleDimension()) return;
-    const MeasuredPoints& m = gMeasuredPoints;
-    const AIRealPoint vertex = m.AngleVertex.p;
-    DrawAngleDimension(vertex.h, vertex.v, static_cast<AIReal>(gCurrentOptions.ArcRadius), m.AngleValue,
-                       static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)), gCurrentDimension.AngleArcs,
-                       gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
-    DropLabelWithoutValue();
+float CircleAngleInForce() {
+    const std::optional<AIRealPoint> bend = KeptPlacement().LeaderBend;
+    const double radians = bend ? std::atan2(bend->v, bend->h) : gToolState.CircleLabelAngle;
+    return sAIRealMath->AIRadianToDegree(static_cast<AIReal>(radians));
 }
 
 bool EditingCircleDimension() {
@@ -175,20 +171,26 @@ bool EditingCircleDimension() {
 }
 
 void RedrawCircle() {
-    if (!EditingCircleDimension()) return;
-    const AIRealPoint cursor = gToolState.CursorPoint;
-    DrawCircleDimension(cursor.h, cursor.v, 0, 0, 0, 0);
+    DimensionKind kind{};
+    if (!EditingCircleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kCircleTool) return;
+    RedrawDimensionAs(kind);
 }
 
 void RedrawLocalRadius() {
     if (gToolState.CurrentTool != kBezierTool || gCurrentOptions.BezierMode != 1 ||
         !IsLiveArt(gCurrentDimension.AuxLine))
         return;
-    const AIRealPoint cursor = gToolState.CursorPoint;
-    DrawLocalRadius(cursor.h, cursor.v, 0, 0);
+    RedrawDimensionAs(DimensionKind::BezierLocalRadius);
 }
 
 void RefreshAndRememberLine() {
     RefreshCurrentDimension();
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
+}
+
+void NotifyCurrentDimension(ADMItemNotifyProc notify, ADMItemRef item, ADMNotifierRef notifier) {
+    if (notify == nullptr) return;
+    const bool defined = !FirstPickWaiting() && UseDefinition();
+    notify(item, notifier);
+    if (defined && !FirstPickWaiting()) KeepDefinition();
 }

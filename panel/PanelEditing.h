@@ -55,16 +55,22 @@ void LeanPointTick(int32_t flag);
 // document, so that no other dimension's parts are reshaped and nothing is made for a deleted one.
 // True while an angle dimension is being edited with the Angle tool (its first arc still there).
 bool EditingAngleDimension();
-// Rebuilds the angle dimension being edited: on an arc at CursorPoint, else at AngleVertex.
+// Rebuilds the angle dimension being edited as its own kind (RedrawDimensionAs): on its arc, or at its vertex
+// from the live "Rayon", starting towards its own measured side AnglePointB.
 void RedrawAngle();
-// Rebuilds the angle at AngleVertex from the live "Rayon" and AngleValue, starting towards the dimension's own
-// measured side AnglePointB (never FirstPoint, which the hover rewrites at every vertex the cursor crosses).
-void RedrawAngleAtVertex();
+// The angle in degrees from the current circle dimension's centre to the bend of its leader, which its placement
+// keeps; the angle in force when it keeps none.
+float CircleAngleInForce();
 // True while a circle dimension is being edited with the Cercle tool.
 bool EditingCircleDimension();
-// Rebuilds the circle dimension being edited with its label towards CursorPoint.
+// Rebuilds the circle dimension being edited as its own kind, its label towards the label point in force.
 void RedrawCircle();
-// Rebuilds the local radius being edited with the Bézier tool at CursorPoint.
+// Rebuilds the local radius being edited with the Bézier tool where it was last drawn.
 void RedrawLocalRadius();
+// Runs a panel item's notifier with the current dimension's definition in force (UseDefinition), so that it
+// changes the dimension its press built and not what a later press or hover left in the live values; what the
+// notifier then leaves in force is the dimension's definition. While a first pick waits the live values are the
+// pick's, and are left alone.
+void NotifyCurrentDimension(ADMItemNotifyProc notify, ADMItemRef item, ADMNotifierRef notifier);
 // Rebuilds the linear dimension being edited and remembers its new line for snapping.
 void RefreshAndRememberLine();

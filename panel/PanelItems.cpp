@@ -5,6 +5,7 @@
 #include "host/ADMEntrySuite.h"
 #include "host/ADMItemSuite.h"
 #include "host/ADMListSuite.h"
+#include "panel/PanelEditing.h"
 #include "panel/PanelState.h"
 
 ADMDialogRef PanelDialog = nullptr;
@@ -20,6 +21,14 @@ ADMEntryRef EntryByID(ADMItemRef item, int32_t entryID) {
     if (item == nullptr || sADMItem->GetList(item, &list) != kNoErr) return nullptr;
     if (sADMList->GetEntry(list, entryID, &entry) != kNoErr) return nullptr;
     return entry;
+}
+
+// Every panel notification acts on the current dimension as it was built: the item's own notifier, reached
+// through the spec the item was made from, runs with the dimension's definition in force.
+void NotifyPanelItem(ADMItemRef item, ADMNotifierRef notifier) {
+    ADMUserData data = nullptr;
+    if (sADMItem->GetUserData(item, &data) != kNoErr || data == nullptr) return;
+    NotifyCurrentDimension(static_cast<const PanelItemSpec*>(data)->Notify, item, notifier);
 }
 
 }  // namespace
@@ -38,7 +47,11 @@ ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc) {
     if (desc.SetUp != nullptr) desc.SetUp(item);
     BoundPanelField(item, desc.Id);
     if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
-    if (desc.Notify != nullptr) sADMItem->SetNotifyProc(item, desc.Notify);
+    if (desc.Notify != nullptr) {
+        // The specs are tables of static storage, which outlive their items.
+        sADMItem->SetUserData(item, const_cast<PanelItemSpec*>(&desc));
+        sADMItem->SetNotifyProc(item, NotifyPanelItem);
+    }
     if (desc.Track != nullptr) sADMItem->SetTrackProc(item, desc.Track);
     if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
     return item;

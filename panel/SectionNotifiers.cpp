@@ -164,9 +164,7 @@ void FlipLineNotify(ADMItemRef, ADMNotifierRef notifier) {
         const auto offset = static_cast<AIReal>(live.SideTieLength);
         gToolState.CursorPoint = {static_cast<AIReal>(click.h + offset * std::cos(along)),
                                   static_cast<AIReal>(click.v + offset * std::sin(along))};
-        if (gToolState.CurrentTool == kSegmentTool)
-            DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines, offset,
-                                gToolState.CursorPoint.h, gToolState.CursorPoint.v, 0, 0, 0);
+        RefreshCurrentDimension();
         return;
     }
     live.SideTieLength = -live.SideTieLength;

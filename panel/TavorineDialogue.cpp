@@ -14,6 +14,7 @@
 #include "panel/CurrentOptions.h"
 #include "panel/HelpPages.h"
 #include "panel/MainItems.h"
+#include "dimension/LinearDimensions.h"
 #include "panel/PanelEditing.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
@@ -226,4 +227,8 @@ void TavorineDialogue::ShowPlacementValues() {
     ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
     ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
     ShowPanelValue(kPathLengthItem, gCurrentOptions.BezierPathLength);
+    ShowPanelValue(kCircleAngleItem, CircleAngleInForce());
+    // The orientation in force, and the text orientation a horizontal dimension does not offer.
+    EnablePanelItem(kTextOrientationItem, gCurrentOptions.DimensionOrientation != kHorizontalDimension);
+    RedrawPanelItems({kTextOrientationItem, kParallelItem, kProjectedHorizontalItem, kProjectedVerticalItem});
 }

@@ -46,6 +46,7 @@ struct DimensionValues {
     AIPathSegment DimensionLineEnds[2];  // the two ends of the dimension line built last
     double ExtensionLineReach = 0.0;   // how far the extension lines reach (signed for a side-shifted label)
     int32_t SideTextFlag = 0;          // the shifted-text builders add the measured length to the text shift
+    AIRealPoint CircleLabelPoint{};    // the point the last circle build hung its label from
     double& ActiveEndMarkSize = gCurrentOptions.ActiveEndMarkSize;  // end-mark size of the angle arcs
 };
 

@@ -8,12 +8,10 @@
 #include "records/CurrentDimension.h"
 #include "host/Types.h"
 
-struct MeasuredPoints {
+// The measured values themselves, which a dimension's definition keeps a copy of (dimension/Placement.h).
+struct MeasuredValues {
     AIPathSegment FirstPoint;  // first measured anchor of a linear dimension
     AIPathSegment SecondPoint; // second measured anchor
-    // Radians: inclination of the line from FirstPoint to SecondPoint; the same variable as the dimension
-    // line's direction that the linear builders and the segment figure maker share.
-    AIReal& SegmentAngle = gDimensionValues.DimensionLineAngle;
     AIPathSegment AnglePointB; // point on the side the angle is measured from
     AIPathSegment AnglePointA; // point on the other side
     // The vertex (or an arc's centre) in the anchor; the two handle points are kept equal to it while a
@@ -31,6 +29,12 @@ struct MeasuredPoints {
     AIRealPoint CurveNormalTip;   // that point plus the curve's normal: with it, the line an offset follows
     AIPathSegment ArcFirstAnchor; // the two anchors of the circular arc an arc-length dimension measures
     AIPathSegment ArcLastAnchor;
+};
+
+struct MeasuredPoints : MeasuredValues {
+    // Radians: inclination of the line from FirstPoint to SecondPoint; the same variable as the dimension
+    // line's direction that the linear builders and the segment figure maker share.
+    AIReal& SegmentAngle = gDimensionValues.DimensionLineAngle;
 };
 
 extern MeasuredPoints gMeasuredPoints;

@@ -7,6 +7,7 @@
 #include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
+#include "records/DimensionDefinition.h"
 #include "records/DragValues.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
@@ -26,6 +27,7 @@ DragValues gDragValues;
 DialogPositions gDialogPositions;
 DialogOpenFlags gDialogOpenFlags;
 BezierExtraValues gBezierExtraValues;
+std::vector<DimensionDefinition> gDimensionDefinitions;
 
 void FreeRememberedNodes(RememberedSegment*& head) {
     while (head != nullptr) {
@@ -58,6 +60,7 @@ void ResetRecords() {
     Rebuild(gSeriesPointTable);
     Rebuild(gRememberedSegments);
     Rebuild(gDragValues);
+    Rebuild(gDimensionDefinitions);
     Rebuild(gDialogPositions);
     Rebuild(gDialogOpenFlags);
     Rebuild(gBezierExtraValues);

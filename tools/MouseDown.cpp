@@ -2,6 +2,7 @@
 // sequence of the current tool.
 #include "dimension/CurrentDimension.h"
 #include "dimension/Naming.h"
+#include "dimension/Placement.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"
@@ -27,6 +28,7 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.PressConsumed = 0;
     gToolState.PressDragged = 0;
     gToolState.PressOpened = 0;
+    gToolState.PressBuilt = 0;
     gToolState.DimensionStarted = 0;
     gToolState.CursorPoint = message->cursor;
     gToolState.PressPoint = message->cursor;
@@ -82,6 +84,14 @@ ASErr RunClickSequence(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolM
     }
 }
 
+// The press built a dimension or re-opened one: it was taken, and it made the current group or re-opened it, or
+// it ended a sequence; a first pick waits for its next one.
+bool BuiltOrOpened(AIArtHandle before) {
+    const ToolState& t = gToolState;
+    if (t.PressConsumed != 0 || FirstPickWaiting() || !IsLiveArt(gCurrentDimension.DimensionGroup)) return false;
+    return gCurrentDimension.DimensionGroup != before || t.PressOpened != 0 || t.ClickInProgress != 0;
+}
+
 }  // namespace
 
 ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
@@ -101,7 +111,14 @@ ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
     if (error != kNoErr) return error;
     // A re-open puts the dimension's own placement in force; the panel then shows it.
     const ShownPlacement before = LivePlacement();
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
     const ASErr result = RunClickSequence(this, hit, message);
+    // A press that built or re-opened a dimension makes its definition; any other press leaves the current
+    // dimension's as it was.
+    if (BuiltOrOpened(group)) {
+        gToolState.PressBuilt = 1;
+        KeepDefinition();
+    }
     ShowPlacementIfChanged(this, before);
     return result;
 }

@@ -1,6 +1,7 @@
 // The mouse drag: the modifier keys of the message, then the drag of the current tool.
 #include <cmath>
 
+#include "dimension/Placement.h"
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"
 #include "host/Platform.h"
@@ -42,7 +43,8 @@ AIReal RoundedDownTo(AIReal value, double step) {
 
 ShownPlacement LivePlacement() {
     const CurrentOptions& live = gCurrentOptions;
-    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength};
+    const AIRealPoint bend = KeptPlacement().LeaderBend.value_or(AIRealPoint{});
+    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength, live.DimensionOrientation, bend.h, bend.v};
 }
 
 void ShowPlacementIfChanged(TavorinePlugIn* plugin, const ShownPlacement& before) {
@@ -70,6 +72,11 @@ ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
     case kCircleTool: result = DragCircleTool(*message, keys); break;
     case kBezierTool: result = DragBezierTool(*message, keys); break;
     default: break;
+    }
+    // The drag placed the dimension its press built or re-opened: that is the dimension's definition now.
+    if (!FirstPickWaiting()) {
+        gToolState.PressBuilt = 1;
+        KeepDefinition();
     }
     ShowPlacementIfChanged(this, before);
     return result;

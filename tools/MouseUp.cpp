@@ -1,5 +1,6 @@
 // The mouse-up: the end of each tool's press.
 #include "dimension/CurrentDimension.h"
+#include "dimension/Placement.h"
 #include "dimension/ValueFormat.h"
 #include "figures/BezierFigure.h"
 #include "figures/CircleFigure.h"
@@ -128,6 +129,9 @@ ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     gToolState.ClickInProgress = 0;
     gToolState.PressConsumed = 0;
     if (!consumed) EndPress(*message, PanelDialogue);
+    // The creation dialog a release opens may have built the dimension again.
+    if (gToolState.PressBuilt != 0 && !FirstPickWaiting()) KeepDefinition();
+    gToolState.PressBuilt = 0;
     if (PanelDialogue != nullptr) PanelDialogue->ShowFigureArea();
     return kNoErr;
 }

@@ -4,6 +4,7 @@
 #include "case_name.h"
 #include "dimension/ValueFormat.h"
 #include "frame/SettingRanges.h"
+#include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "records/CurrentDimension.h"
 #include "panel_fixture.h"
@@ -157,7 +158,10 @@ TEST_P(Inventory, EachItemHasItsTypePlaceTipFontAndProcedures) {
     }
     EXPECT_EQ(item.font == kPanelFont, row.font);
     EXPECT_EQ(item.drawProc, row.draw);
-    EXPECT_EQ(item.notifyProc, row.notify);
+    // A notifier runs through the panel's one notification, which finds it in the spec the item was made from.
+    const auto* spec = static_cast<const PanelItemSpec*>(item.userData);
+    EXPECT_EQ(spec != nullptr ? spec->Notify : nullptr, row.notify);
+    EXPECT_EQ(item.notifyProc != nullptr, row.notify != nullptr);
     EXPECT_EQ(item.trackProc, row.track);
 }
 

@@ -19,8 +19,10 @@
 #include "driver/Player.h"
 #include "driver/Scenario.h"
 #include "frame/FrameEntry.h"
+#include "records/CurrentOptions.h"
 #include "records/Records.h"
 #include "resources/Resources.h"
+#include "simhost/DialogManager.h"
 #include "simhost/Document.h"
 #include "simhost/PluginConnection.h"
 #include "simhost/SimHost.h"
@@ -130,7 +132,9 @@ constexpr const char* kFigures =
     "path \"Barre2\" 1000,0 1200,0\n"
     "path \"Biais2\" 1000,-200 1200,-150\n"
     "path \"Arc2\" 1350,0 out 1350,27.614 1300,50 in 1327.614,50\n"
-    "path \"Equerre2\" 1700,0 1600,0 1660,80\n";
+    "path \"Equerre2\" 1700,0 1600,0 1660,80\n"
+    "path \"Rond\" 2050,300 in 2050,272.386 out 2050,327.614 2000,350 in 2027.614,350 out 1972.386,350 "
+    "1950,300 in 1950,327.614 out 1950,272.386 2000,250 in 1972.386,250 out 2027.614,250 closed\n";
 
 // The cursor's pass over the anchors and the vertex of another figure.
 constexpr const char* kElsewhere = "move 400,-300 500,-300 500,-200 450,-250\n";
@@ -159,6 +163,11 @@ const DimensionKind kKinds[] = {
      kElsewhere},
     {"curve division dragged", "Outil Bézier", "",
      "move 100,205\ndown 100,205\ndrag 100,215 100,230\nup 100,230\n", kElsewhere},
+    {"figure angle", "Outil Angle", "", "move 100,100\ndown 100,100\ndrag 150,110 180,120\nup 180,120\n",
+     kElsewhere},
+    {"reticle", "Outil Bézier", "", "move 2035.355,335.355\nclick 2035.355,335.355\n", kElsewhere},
+    {"radius straight up", "Outil Cercle", "",
+     "move 335.355,35.355\ndown 335.355,35.355\ndrag 320,70 300,100\nup 300,100\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
@@ -198,6 +207,8 @@ const PanelSetting kSettings[] = {
     {"angle unit", "panel choose 48 5\n"},
     {"divisions", "panel enter 72 \"6\"\n"},
     {"tolerance", "panel click 58\n"},
+    {"end-mark size, text beside", "panel click 20\npanel enter 9 \"150\"\n"},
+    {"horizontal orientation", "panel click 45\n"},
 };
 
 // Plays scripts on a fresh host each.
@@ -273,7 +284,7 @@ TEST_P(RebuildEquivalence, APanelChangeAfterTheDragBuildsWhatTheSameSettingBefor
 }
 
 // The numeric fields of the panel: Enter in one with nothing typed takes the value it shows.
-constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 66, 70, 72};
+constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
 
 // The first pick of a new dimension, by tool, which then waits for the second: a point, a side, an arc's end.
 struct WaitingPick {
@@ -300,6 +311,37 @@ TEST_P(RebuildEquivalence, EnterWithNothingTypedChangesNoArt) {
             const std::string entered = Play(Drawn(kind, "") + then + "panel commit " + std::to_string(field) + "\n");
             EXPECT_TRUE(entered == drawn) << kind.Name << ", field " << field << (then == kind.Elsewhere ? "" : ", a pick waiting")
                                           << ":\n" << LineDifferences(drawn, entered);
+        }
+    }
+}
+
+// Presses that build and re-open nothing: the panel hidden and shown again with two Alt-clicks; a click on
+// another path's corner, which the Cercle tool refuses (it takes only an arc's end); a click on a locked layer.
+struct IdlePress {
+    const char* Name;
+    const char* Press;
+    const char* Tool;  // the one tool it is played under; null: every tool
+};
+
+const IdlePress kIdlePresses[] = {
+    {"two Alt-clicks", "click 300,-200 alt\nclick 300,-200 alt\n", nullptr},
+    {"a refused corner", "move 400,-300\nclick 400,-300\n", "Outil Cercle"},
+    {"a locked layer",
+     "layer \"Verrou\"\npath \"Cale\" 2000,-500 2100,-500 2100,-400\nlock \"Verrou\"\nmove 2100,-500\nclick 2100,-500\n",
+     nullptr},
+};
+
+// Road E: the drag, a press that builds nothing, then the setting: the dimension of road A (the same press after
+// it, which changes nothing).
+TEST_P(RebuildEquivalence, APressThatBuildsNothingLeavesTheDimensionThePanelRebuilds) {
+    const DimensionKind& kind = GetParam();
+    for (const IdlePress& press : kIdlePresses) {
+        if (press.Tool != nullptr && std::string(kind.Tool) != press.Tool) continue;
+        for (const PanelSetting& setting : kSettings) {
+            const std::string before = Play(Drawn(kind, setting.Actions) + press.Press);
+            const std::string after = Play(Drawn(kind, "") + press.Press + setting.Actions);
+            EXPECT_TRUE(after == before) << kind.Name << ", " << press.Name << ", " << setting.Name << ":\n"
+                                         << LineDifferences(before, after);
         }
     }
 }
@@ -400,6 +442,32 @@ TEST_F(ReloadEquivalence, AReloadAfterTheDragBuildsWhatAFreshDragUnderTheStoredS
     }
 }
 
+// Linear dimensions of mixed orientations: the orientation chosen while the next one's first point waits, or
+// swapped by Alt for one drag; each is rebuilt by update-all along its own.
+struct MixedOrientations {
+    const char* Name;
+    const char* Script;
+    const char* Reopen;   // a click on the first dimension's line, which re-opens it
+    int32_t Orientation;  // the first dimension's own, as "RadioCoteType" numbers them
+};
+
+const MixedOrientations kMixedOrientations[] = {
+    {"horizontal, then vertical chosen for the next",
+     "path \"Plaque\" 0,0 200,0 200,100 0,100 closed\ntool \"Outil Segment\"\npanel click 45\n"
+     "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 100,-20 100,-30\nup 100,-30\n"
+     "move 200,0\nclick 200,0\npanel click 46\nmove 200,100\ndown 200,100\ndrag 230,50 240,50\nup 240,50\n",
+     "move 40,-30\nclick 40,-30\n", 1},
+    {"vertical by an Alt drag with horizontal in force",
+     "path \"Biais\" 0,-200 200,-150\ntool \"Outil Segment\"\npanel click 45\n"
+     "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 230,-170 240,-180 alt\nup 240,-180 alt\n",
+     "move 240,-192\nclick 240,-192\n", 2},
+    {"horizontal, then parallel chosen for the next",
+     "path \"Barre\" 0,0 200,0\npath \"Biais\" 0,-200 200,-150\ntool \"Outil Segment\"\npanel click 45\n"
+     "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 150,-200 100,-240\nup 100,-240\n"
+     "move 0,0\nclick 0,0\npanel click 44\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n",
+     "move 40,-240\nclick 40,-240\n", 1},
+};
+
 TEST_F(ReloadEquivalence, UpdateAllWithNothingChangedLeavesEveryLinearAndAngleDimensionAsItWas) {
     for (const DimensionKind& kind : {kKinds[0], kKinds[1], kKinds[4], kKinds[5]}) {
         const std::string drawn = Play(Drawn(kind, "") + kind.Elsewhere);
@@ -407,6 +475,30 @@ TEST_F(ReloadEquivalence, UpdateAllWithNothingChangedLeavesEveryLinearAndAngleDi
         ASSERT_EQ(RebuildEvery(AngleDimensionsToUpdate(), RebuildAngleDimensionOf), kNoErr);
         const std::string updated = DocumentArt();
         EXPECT_TRUE(updated == drawn) << kind.Name << ":\n" << LineDifferences(drawn, updated);
+    }
+}
+
+// Update-all, and a re-open click with update-all on, keep each linear dimension along its own orientation.
+TEST_F(ReloadEquivalence, UpdateAllKeepsEachLinearDimensionAlongItsOwnOrientation) {
+    for (const MixedOrientations& row : kMixedOrientations) {
+        const std::string drawn = Play(row.Script);
+        ASSERT_EQ(RebuildEvery(LinearDimensionsToUpdate(), RebuildSegmentDimensionOf), kNoErr);
+        const std::string updated = DocumentArt();
+        EXPECT_TRUE(updated == drawn) << row.Name << ":\n" << LineDifferences(drawn, updated);
+    }
+}
+
+// A re-open puts the dimension's own orientation in force, and the panel shows it: the text orientation, which a
+// horizontal dimension does not offer, is enabled for the others only.
+TEST_F(ReloadEquivalence, AReopenPutsTheDimensionsOwnOrientationInForceAndShowsIt) {
+    for (const MixedOrientations& row : kMixedOrientations) {
+        Play(std::string(row.Script) + row.Reopen);
+        EXPECT_EQ(gCurrentOptions.DimensionOrientation, row.Orientation) << row.Name;
+        const ADMDialogRef panel = sim::TheDialogs().FindDialog("Tavorine");
+        ASSERT_NE(panel, nullptr);
+        const sim::ItemData* textOrientation = sim::TheDialogs().Item(sim::TheDialogs().FindItem(panel, 19));
+        ASSERT_NE(textOrientation, nullptr);
+        EXPECT_EQ(textOrientation->enabled, row.Orientation != 1) << row.Name;
     }
 }
 
