@@ -399,8 +399,13 @@ void Player::PlayTool(const Command& command, const ToolCommand& tool) {
             break;
         }
     }
-    if (!found)
-        Fail(command, "no tool \"" + tool.title + "\"");
+    if (!found) {
+        // A title is matched exactly, case included: name the ones there are.
+        std::string titles;
+        for (const sim::ToolRecord& record : sim::TheTools().Records())
+            titles += (titles.empty() ? "" : ", ") + ("\"" + record.title + "\"");
+        Fail(command, "no tool \"" + tool.title + "\" (the tools: " + titles + ")");
+    }
     if (buttonDown_)
         Fail(command, "the mouse button is still down");
     LogResult(sim::TheTools().Select(found->handle));
