@@ -174,9 +174,13 @@ TEST_F(PlayedScenario, AMenuChoiceUpdatesTheItemsThatAskThenReachesThePlugInAndL
 }
 
 TEST_F(PlayedScenario, LeadingPreferencesAreSeededBeforeStartUpAndLaterOnesWhereThePlayReachesThem) {
-    Play("seed",
-         "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" \"Precision\" int 3\n"
-         "path 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
+    folder.Write("seed.scn", "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" "
+                             "\"Precision\" int 3\npath 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
+    const DriverResult result = folder.Run({"seed.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    // The plug-in read its settings at start-up, before the later line wrote.
+    EXPECT_EQ(result.errors, "seed.scn:6: warning: the plug-in did not read \"VekTavorine\" \"Precision\" after "
+                             "this line wrote it\n");
     const std::string log = folder.Read("seed.log");
     EXPECT_EQ(log.find("== 2: pref \"VekTavorine\" \"Son\" bool true\n"), 0u) << log;
     ExpectInOrder(log, {"== 2: pref \"VekTavorine\" \"Son\" bool true\n",
