@@ -537,7 +537,10 @@ void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCom
         return;
     const sim::ItemData* data = dialogs.Item(item);
     std::string why = "the dialog manager refused the action";
-    if (data != nullptr && !data->visible)
+    const sim::DialogData* shown = dialogs.Dialog(dialog);
+    if (shown != nullptr && !shown->visible)
+        why = label.empty() ? "the panel is hidden" : "the dialog is hidden";
+    else if (data != nullptr && !data->visible)
         why = "the item is hidden";
     else if (data != nullptr && !data->enabled)
         why = "the item is disabled";
