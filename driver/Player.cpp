@@ -399,8 +399,13 @@ void Player::PlayMenu(const Command& command, const MenuCommand& menu) {
     for (AIMenuItemHandle item : shown)
         menus.Update(item);
     const sim::MenuItemRecord* item = menus.FindByText(menu.text);
-    if (!item)
-        Fail(command, "no menu item \"" + menu.text + "\"");
+    if (!item) {
+        // Name the texts the items show now, as the tool titles are named.
+        std::string texts;
+        for (const sim::MenuItemRecord& record : menus.Items())
+            texts += (texts.empty() ? "" : ", ") + ("\"" + record.text + "\"");
+        Fail(command, "no menu item \"" + menu.text + "\" (the items: " + texts + ")");
+    }
     if (!item->enabled)
         Fail(command, "the menu item \"" + menu.text + "\" is disabled");
     menus.Choose(item->handle);
