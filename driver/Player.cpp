@@ -177,6 +177,16 @@ std::vector<AIPathSegment> Segments(const PathCommand& path) {
     return segments;
 }
 
+// The texts of `records` in double quotes, separated by commas: what an error names when a script's text
+// matches none of them.
+template <typename Records, typename Record>
+std::string QuotedList(const Records& records, std::string Record::*text) {
+    std::string list;
+    for (const Record& record : records)
+        list += (list.empty() ? "\"" : ", \"") + record.*text + "\"";
+    return list;
+}
+
 // The value a `pref` line writes, in its type.
 sim::PrefValue PrefValueOf(const PrefCommand& pref) {
     switch (pref.type) {
@@ -400,11 +410,8 @@ void Player::PlayMenu(const Command& command, const MenuCommand& menu) {
         menus.Update(item);
     const sim::MenuItemRecord* item = menus.FindByText(menu.text);
     if (!item) {
-        // Name the texts the items show now, as the tool titles are named.
-        std::string texts;
-        for (const sim::MenuItemRecord& record : menus.Items())
-            texts += (texts.empty() ? "" : ", ") + ("\"" + record.text + "\"");
-        Fail(command, "no menu item \"" + menu.text + "\" (the items: " + texts + ")");
+        Fail(command, "no menu item \"" + menu.text + "\" (the items: " +
+                          QuotedList(menus.Items(), &sim::MenuItemRecord::text) + ")");
     }
     if (!item->enabled)
         Fail(command, "the menu item \"" + menu.text + "\" is disabled");
@@ -426,10 +433,8 @@ void Player::PlayTool(const Command& command, const ToolCommand& tool) {
     }
     if (!found) {
         // A title is matched exactly, case included: name the ones there are.
-        std::string titles;
-        for (const sim::ToolRecord& record : sim::TheTools().Records())
-            titles += (titles.empty() ? "" : ", ") + ("\"" + record.title + "\"");
-        Fail(command, "no tool \"" + tool.title + "\" (the tools: " + titles + ")");
+        Fail(command, "no tool \"" + tool.title + "\" (the tools: " +
+                          QuotedList(sim::TheTools().Records(), &sim::ToolRecord::title) + ")");
     }
     if (buttonDown_)
         Fail(command, "the mouse button is still down");
