@@ -177,6 +177,31 @@ std::vector<AIPathSegment> Segments(const PathCommand& path) {
     return segments;
 }
 
+// The texts of `records` in double quotes, separated by commas: what an error names when a script's text
+// matches none of them.
+template <typename Records, typename Record>
+std::string QuotedList(const Records& records, std::string Record::*text) {
+    std::string list;
+    for (const Record& record : records)
+        list += (list.empty() ? "\"" : ", \"") + record.*text + "\"";
+    return list;
+}
+
+// The value a `pref` line writes, in its type.
+sim::PrefValue PrefValueOf(const PrefCommand& pref) {
+    switch (pref.type) {
+    case PrefCommand::Type::Bool:
+        return sim::PrefValue::Bool(pref.boolValue);
+    case PrefCommand::Type::Int:
+        return sim::PrefValue::Int(pref.intValue);
+    case PrefCommand::Type::Real:
+        return sim::PrefValue::Real(pref.realValue);
+    case PrefCommand::Type::String:
+        return sim::PrefValue::String(pref.stringValue);
+    }
+    return sim::PrefValue::String(pref.stringValue);
+}
+
 } // namespace
 
 std::string JoinPath(const std::string& directory, const std::string& file) {
@@ -209,7 +234,7 @@ void Player::SeedLeadingPreferences() {
         if (!pref)
             break;
         log_.Section(std::to_string(command.line) + ": " + command.text);
-        PlayPref(*pref);
+        PlayPref(command, *pref);
     }
 }
 
@@ -230,7 +255,7 @@ void Player::Play(const Command& command) {
                    [&](const LayerStateCommand& change) { PlayLayerState(command, change); },
                    [&](const PathCommand& path) { PlayPath(command, path); },
                    [&](const PathEditCommand& edit) { PlayPathEdit(command, edit); },
-                   [&](const PrefCommand& pref) { PlayPref(pref); },
+                   [&](const PrefCommand& pref) { PlayPref(command, pref); },
                    [&](const DumpCommand& dump) { PlayDump(command, dump); },
                    [&](const MenuCommand& menu) { PlayMenu(command, menu); },
                    [&](const ToolCommand& tool) { PlayTool(command, tool); },
@@ -335,23 +360,28 @@ void Player::PlayPathEdit(const Command& command, const PathEditCommand& edit) {
         Fail(command, "the host cannot move the path \"" + edit.name + "\" that far");
 }
 
-void Player::PlayPref(const PrefCommand& pref) {
-    sim::PrefValue value;
-    switch (pref.type) {
-    case PrefCommand::Type::Bool:
-        value = sim::PrefValue::Bool(pref.boolValue);
-        break;
-    case PrefCommand::Type::Int:
-        value = sim::PrefValue::Int(pref.intValue);
-        break;
-    case PrefCommand::Type::Real:
-        value = sim::PrefValue::Real(pref.realValue);
-        break;
-    case PrefCommand::Type::String:
-        value = sim::PrefValue::String(pref.stringValue);
-        break;
+void Player::PlayPref(const Command& command, const PrefCommand& pref) {
+    prefsWritten_.push_back(PrefWritten{&command, &pref, sim::ThePreferences().ReadCount()});
+    sim::ThePreferences().Put(pref.prefix, pref.key, PrefValueOf(pref));
+}
+
+std::vector<std::string> Player::UnreadPreferences() const {
+    std::vector<std::string> warnings;
+    for (const PrefWritten& written : prefsWritten_) {
+        const PrefCommand& pref = *written.pref;
+        const std::string where = scenario_.path + ":" + std::to_string(written.command->line) + ": warning: ";
+        const std::string key = "\"" + pref.prefix + "\" \"" + pref.key + "\"";
+        const std::optional<sim::PrefReadMark> read = sim::ThePreferences().LastRead(pref.prefix, pref.key);
+        if (!read || read->sequence <= written.readsBefore) {
+            warnings.push_back(where + "the plug-in did not read " + key + " after this line wrote it");
+            continue;
+        }
+        const sim::PrefType writtenType = PrefValueOf(pref).type;
+        if (read->type != writtenType)
+            warnings.push_back(where + "the plug-in reads " + key + " as " + sim::PrefTypeName(read->type) +
+                               ", not " + sim::PrefTypeName(writtenType));
     }
-    sim::ThePreferences().Put(pref.prefix, pref.key, value);
+    return warnings;
 }
 
 void Player::PlayDump(const Command& command, const DumpCommand& dump) {
@@ -380,8 +410,10 @@ void Player::PlayMenu(const Command& command, const MenuCommand& menu) {
     for (AIMenuItemHandle item : shown)
         menus.Update(item);
     const sim::MenuItemRecord* item = menus.FindByText(menu.text);
-    if (!item)
-        Fail(command, "no menu item \"" + menu.text + "\"");
+    if (!item) {
+        Fail(command, "no menu item \"" + menu.text + "\" (the items: " +
+                          QuotedList(menus.Items(), &sim::MenuItemRecord::text) + ")");
+    }
     if (!item->enabled)
         Fail(command, "the menu item \"" + menu.text + "\" is disabled");
     menus.Choose(item->handle);
@@ -400,8 +432,11 @@ void Player::PlayTool(const Command& command, const ToolCommand& tool) {
             break;
         }
     }
-    if (!found)
-        Fail(command, "no tool \"" + tool.title + "\"");
+    if (!found) {
+        // A title is matched exactly, case included: name the ones there are.
+        Fail(command, "no tool \"" + tool.title + "\" (the tools: " +
+                          QuotedList(sim::TheTools().Records(), &sim::ToolRecord::title) + ")");
+    }
     if (buttonDown_)
         Fail(command, "the mouse button is still down");
     LogResult(sim::TheTools().Select(found->handle));
@@ -513,7 +548,10 @@ void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCom
         return;
     const sim::ItemData* data = dialogs.Item(item);
     std::string why = "the dialog manager refused the action";
-    if (data != nullptr && !data->visible)
+    const sim::DialogData* shown = dialogs.Dialog(dialog);
+    if (shown != nullptr && !shown->visible)
+        why = label.empty() ? "the panel is hidden" : "the dialog is hidden";
+    else if (data != nullptr && !data->visible)
         why = "the item is hidden";
     else if (data != nullptr && !data->enabled)
         why = "the item is disabled";

@@ -35,6 +35,9 @@ class Player {
     void SeedLeadingPreferences();
     // Plays every other command in order; throws PlayError at the first that fails.
     void PlayRest();
+    // After shut-down: each `pref` line whose key the plug-in did not read after it, or read as another type,
+    // as "SCENARIO:LINE: warning: ..." (a misspelt key or a wrong type changes nothing and says nothing else).
+    std::vector<std::string> UnreadPreferences() const;
 
   private:
     void Play(const Command& command);
@@ -42,7 +45,7 @@ class Player {
     void PlayLayerState(const Command& command, const LayerStateCommand& change);
     void PlayPath(const Command& command, const PathCommand& path);
     void PlayPathEdit(const Command& command, const PathEditCommand& edit);
-    void PlayPref(const PrefCommand& pref);
+    void PlayPref(const Command& command, const PrefCommand& pref);
     void PlayDump(const Command& command, const DumpCommand& dump);
     void PlayMenu(const Command& command, const MenuCommand& menu);
     void PlayTool(const Command& command, const ToolCommand& tool);
@@ -90,6 +93,14 @@ class Player {
     std::string lastRefusal_;             // what the dialog manager last refused in the command under way
     size_t notificationsLogged_ = 0;
     std::map<std::string, int> pictures_; // pictures written per file stem, for the numbering of later ones
+
+    // A `pref` line played, with the count of the plug-in's reads when it wrote.
+    struct PrefWritten {
+        const Command* command = nullptr;
+        const PrefCommand* pref = nullptr;
+        uint64_t readsBefore = 0;
+    };
+    std::vector<PrefWritten> prefsWritten_;
 };
 
 // Writes `text` to `path`; throws std::runtime_error naming the file when it cannot.

@@ -204,6 +204,10 @@ int Run(const Options& options) {
         throw;
     }
     StopPlugin(log);
+    for (const std::string& warning : player.UnreadPreferences()) {
+        log.Append(warning);
+        std::cerr << warning << "\n";
+    }
     WriteOutputs(options, scenario, log);
     SavePreferences(options);
     return kExitSuccess;

@@ -305,7 +305,8 @@ ASErr DialogManager::UserItem(ADMItemRef ref, ItemData*& item) {
     if (item == nullptr)
         return kStaleHandleErr;
     DialogData* dialog = DialogByHandle(item->dialog);
-    if (dialog == nullptr || dialog->ending || !item->visible || !item->enabled)
+    // A hand reaches only the items of a dialog on the screen.
+    if (dialog == nullptr || dialog->ending || !dialog->visible || !item->visible || !item->enabled)
         return kBadParameterErr;
     return kNoErr;
 }

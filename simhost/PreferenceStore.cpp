@@ -140,6 +140,8 @@ void PreferenceStore::Clear() {
     values_.clear();
     writes_.clear();
     faults_.clear();
+    readCount_ = 0;
+    lastReads_.clear();
 }
 
 void PreferenceStore::SeedHostKeys() {
@@ -158,6 +160,7 @@ ASErr PreferenceStore::Read(const char* prefix, const char* key, PrefType type, 
     if (key == nullptr || value == nullptr)
         return kBadParameterErr;
     const Key where{Prefix(prefix), key};
+    lastReads_[where] = PrefReadMark{++readCount_, type};
     if (const ASErr fault = Fault(where, false); fault != kNoErr)
         return fault;
     auto it = values_.find(where);
@@ -167,6 +170,13 @@ ASErr PreferenceStore::Read(const char* prefix, const char* key, PrefType type, 
         return kWrongTypeErr;
     *value = it->second;
     return kNoErr;
+}
+
+std::optional<PrefReadMark> PreferenceStore::LastRead(const std::string& prefix, const std::string& key) const {
+    const auto it = lastReads_.find(Key{prefix, key});
+    if (it == lastReads_.end())
+        return std::nullopt;
+    return it->second;
 }
 
 ASErr PreferenceStore::Write(const char* prefix, const char* key, const PrefValue& value) {

@@ -44,6 +44,12 @@ struct PrefWrite {
     std::string value; // PrefValue::Text()
 };
 
+// The last read the plug-in made of a key: its place among all reads (from 1) and the type it asked for.
+struct PrefReadMark {
+    uint64_t sequence = 0;
+    PrefType type = PrefType::Bool;
+};
+
 enum class PrefLoadResult { Loaded, Missing, Corrupt };
 struct PrefLoadOutcome {
     PrefLoadResult result = PrefLoadResult::Missing;
@@ -81,6 +87,9 @@ class PreferenceStore {
     ASErr Erase(const char* prefix, const char* key);
 
     const std::vector<PrefWrite>& WriteLog() const { return writes_; }
+    // How many reads the plug-in has made, and its last read of (prefix, key), whether the key was there or not.
+    uint64_t ReadCount() const { return readCount_; }
+    std::optional<PrefReadMark> LastRead(const std::string& prefix, const std::string& key) const;
     void ClearWriteLog() { writes_.clear(); }
 
     // Makes reads and/or writes of (prefix, key) answer the error (0 = no fault on that side).
@@ -105,6 +114,8 @@ class PreferenceStore {
     std::map<Key, PrefValue> values_;
     std::vector<PrefWrite> writes_;
     std::map<Key, std::pair<ASErr, ASErr>> faults_;
+    mutable uint64_t readCount_ = 0;
+    mutable std::map<Key, PrefReadMark> lastReads_;
 };
 
 } // namespace sim

@@ -144,12 +144,17 @@ TEST_F(DialogScenario, AnItemThatDoesNotExistFailsTheRunByName) {
 TEST_F(DialogScenario, RefusedActionsAreLoggedAndThePlayGoesOn) {
     ASSERT_EQ(Play("panel click 76\n"            // the previous help page: disabled on page 1
                    "panel enter 17 \"deux\"\n"   // not a number: the decimals keep their value
-                   "panel choose 43 10\n"),      // a separator
+                   "panel choose 43 10\n"       // a separator
+                   "tool \"Outil Segment\"\n"
+                   "click 0,0 alt\n"             // Alt-click hides the panel: a hand reaches none of its items
+                   "panel click 5\n"),
               "");
     const std::string log = Log();
     EXPECT_NE(log.find("refused: item 76: the item is disabled\n"), std::string::npos);
     EXPECT_NE(log.find("refused: item 17: the text does not read as a number; the field keeps"), std::string::npos);
     EXPECT_NE(log.find("refused: item 43: no enabled entry 10\n"), std::string::npos);
+    EXPECT_NE(log.find("refused: item 5: the panel is hidden\n"), std::string::npos);
+    EXPECT_EQ(Count(log, "notified Tavorine 5 "), 0u);
     EXPECT_EQ(Count(log, "notified Tavorine 17 ADM Intermediate Changed Notifier"), 5u);  // deleted, 4 keys
     EXPECT_EQ(Count(log, "notified Tavorine 17 ADM User Changed Notifier"), 0u);
 }

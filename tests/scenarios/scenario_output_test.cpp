@@ -174,9 +174,13 @@ TEST_F(PlayedScenario, AMenuChoiceUpdatesTheItemsThatAskThenReachesThePlugInAndL
 }
 
 TEST_F(PlayedScenario, LeadingPreferencesAreSeededBeforeStartUpAndLaterOnesWhereThePlayReachesThem) {
-    Play("seed",
-         "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" \"Precision\" int 3\n"
-         "path 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
+    folder.Write("seed.scn", "# settings\npref \"VekTavorine\" \"Son\" bool true\n\npref \"VekTavorine\" "
+                             "\"Precision\" int 3\npath 0,0 1,1\npref \"VekTavorine\" \"Precision\" int 4\n");
+    const DriverResult result = folder.Run({"seed.scn", "--prefs", "prefs.txt"});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    // The plug-in read its settings at start-up, before the later line wrote.
+    EXPECT_EQ(result.errors, "seed.scn:6: warning: the plug-in did not read \"VekTavorine\" \"Precision\" after "
+                             "this line wrote it\n");
     const std::string log = folder.Read("seed.log");
     EXPECT_EQ(log.find("== 2: pref \"VekTavorine\" \"Son\" bool true\n"), 0u) << log;
     ExpectInOrder(log, {"== 2: pref \"VekTavorine\" \"Son\" bool true\n",
@@ -191,6 +195,9 @@ struct RefusedCase {
     const char* drawn = ""; // a part of the tree the lines before the failing one made
 };
 
+// What a text that no menu item shows is told: the texts the items show.
+#define TAVORINE_MENU_TEXTS " (the items: \"Modules Vektoria\", \"Vek-Tavorine...\", \"Masquer Vek-Tavorine\")\n"
+
 const RefusedCase kRefusedCases[] = {
     {"path 0,0 1,1\nlock \"Absent\"\n", "play.scn:2: no layer \"Absent\"\n", "anchors=[(0,0) (1,1)]"},
     {"show \"Absent\"\n", "play.scn:1: no layer \"Absent\"\n"},
@@ -199,8 +206,8 @@ const RefusedCase kRefusedCases[] = {
     {"hide \"Calque 1\"\npath 0,0 1,1\n", "play.scn:2: cannot draw on the hidden layer \"Calque 1\"\n",
      "layer \"Calque 1\" hidden unlocked"},
     // While the panel is shown the toggle reads "Masquer", never "Afficher".
-    {"menu \"Afficher Vek-Tavorine\"\n", "play.scn:1: no menu item \"Afficher Vek-Tavorine\"\n"},
-    {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"\n"},
+    {"menu \"Afficher Vek-Tavorine\"\n", "play.scn:1: no menu item \"Afficher Vek-Tavorine\"" TAVORINE_MENU_TEXTS},
+    {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"" TAVORINE_MENU_TEXTS},
     {"path \"Trait\" 0,0 10,0\ntool \"Outil Segment\"\npanel click 555\n",
      "play.scn:3: no item 555 in the dialog \"Tavorine\"\n", "path \"Trait\" open"},
     // The drawing changed as with the host's own tools: by a path's name, never an unnamed path.
@@ -217,6 +224,7 @@ const RefusedCase kRefusedCases[] = {
      "play.scn:4: no modal dialog opened for the actions of the dialog \"prefs\" written at line 1 (refused: item "
      "-5: no enabled entry 8)\n"},
 };
+#undef TAVORINE_MENU_TEXTS
 
 class RefusedCommand : public ::testing::TestWithParam<RefusedCase> {};
 

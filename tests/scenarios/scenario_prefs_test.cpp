@@ -213,5 +213,33 @@ TEST(PreferenceFile, ALongFreeTextSurvivesTwoLaunchesAndAnOkByteForByte) {
     ExpectValue(values, "VekTavorine", "ChypreAvant", sim::PrefValue::String(prefix));
 }
 
+// A `pref` line that changes nothing the plug-in reads (a misspelt key, another type, a line after start-up) is
+// named on the error stream and in the log; the run goes on.
+struct UnreadPreference {
+    const char* Script;
+    const char* Warnings;
+};
+
+const UnreadPreference kUnreadPreferences[] = {
+    {"pref \"VekTavorine\" \"Precision\" int 2\npref \"VekTavorine\" \"NomCalque\" string \"Cotes\"\n", ""},
+    {"pref \"VekTavorine\" \"Precison\" int 2\n",
+     "run.scn:1: warning: the plug-in did not read \"VekTavorine\" \"Precison\" after this line wrote it\n"},
+    {"pref \"VekTavorine\" \"Precision\" real 2\n",
+     "run.scn:1: warning: the plug-in reads \"VekTavorine\" \"Precision\" as int, not real\n"},
+    {"tool \"Outil Segment\"\npref \"VekTavorine\" \"Son\" bool true\npanel click 5\n",
+     "run.scn:2: warning: the plug-in did not read \"VekTavorine\" \"Son\" after this line wrote it\n"},
+};
+
+TEST(PreferenceFile, APrefLineThePlugInDoesNotReadIsNamedAndTheRunGoesOn) {
+    for (const UnreadPreference& row : kUnreadPreferences) {
+        WorkFolder folder;
+        folder.Write("run.scn", row.Script);
+        const DriverResult run = folder.Run({"run.scn", "--prefs", "p.txt"});
+        ASSERT_EQ(run.status, 0) << row.Script << run.errors;
+        EXPECT_EQ(run.errors, row.Warnings) << row.Script;
+        EXPECT_NE(folder.Read("run.log").find(row.Warnings), std::string::npos) << row.Script;
+    }
+}
+
 } // namespace
 } // namespace scenarios
