@@ -130,13 +130,21 @@ std::vector<const char*> LinkKeysHeld(AIArtHandle group) {
 
 }  // namespace
 
+void DropNewGroup() {
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    if (group != nullptr && group == gReplacedDimension.By && IsLiveArt(gReplacedDimension.Dimension.DimensionGroup))
+        gCurrentDimension = gReplacedDimension.Dimension;
+    gReplacedDimension = {};
+}
+
 void DisposeEmptyGroup() {
     if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return;
     int16_t type = kUnknownArt;
     if (sAIArt->GetArtType(gCurrentDimension.DimensionGroup, &type) != kNoErr || type != kGroupArt) return;
     AIArtHandle child = nullptr;
     sAIArt->GetArtFirstChild(gCurrentDimension.DimensionGroup, &child);
-    if (child == nullptr) DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    if (child == nullptr) DropNewGroup();
 }
 
 NewGroupResult NewDimensionGroup() {
@@ -150,6 +158,11 @@ NewGroupResult NewDimensionGroup() {
     AIArtHandle group = nullptr;
     result.Error = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, top, &group);
     if (result.Error != kNoErr) return result;
+    // The skeleton of a sequence that waits is no dimension to give back: the one it replaced still is.
+    const AIArtHandle current = gCurrentDimension.DimensionGroup;
+    if (current == nullptr || current != gToolState.SequenceGroup)
+        gReplacedDimension.Dimension = gCurrentDimension;
+    gReplacedDimension.By = group;
     gCurrentDimension.DimensionGroup = group;
     result.Made = true;
     return result;
@@ -160,7 +173,7 @@ void DropUnbuiltDimension() {
         !Unbuilt(gCurrentDimension.DimensionGroup))
         return;
     const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);
-    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    DropNewGroup();
     UnlinkOrphans(keys);
 }
 
@@ -169,7 +182,10 @@ void DropSequenceSkeleton() {
     gToolState.SequenceGroup = nullptr;
     if (!IsLiveArt(skeleton)) return;
     const std::vector<const char*> keys = LinkKeysHeld(skeleton);
-    DisposeArtIfValid(skeleton == gCurrentDimension.DimensionGroup ? &gCurrentDimension.DimensionGroup : &skeleton);
+    if (skeleton == gCurrentDimension.DimensionGroup)
+        DropNewGroup();
+    else
+        DisposeArtIfValid(&skeleton);
     UnlinkOrphans(keys);
 }
 

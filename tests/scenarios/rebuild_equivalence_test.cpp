@@ -316,31 +316,57 @@ TEST_P(RebuildEquivalence, EnterWithNothingTypedChangesNoArt) {
 }
 
 // Presses that build and re-open nothing: the panel hidden and shown again with two Alt-clicks; a click on
-// another path's corner, which the Cercle tool refuses (it takes only an arc's end); a click on a locked layer.
+// another path's end, which the Cercle tool refuses (it takes only an arc's end), as the Angle tool and the Bézier
+// tool's divisions do (it is no vertex); a press on a closed path's arc, whose length the Segment tool refuses; a
+// click on a locked layer; after the first pick of a new dimension, a cancel with Control, a second end on another
+// path or a side parallel to the first, which the tools refuse. A change of tool (a Shift-click, or one in the
+// palette after a first pick) forgets the current dimension: the setting chosen after the tool comes back changes
+// no art.
 struct IdlePress {
     const char* Name;
     const char* Press;
-    const char* Tool;  // the one tool it is played under; null: every tool
+    const char* Tools;       // the tools it is played under, or the kinds, each name between bars; null: all
+    bool AfterPick = false;  // played after the kind's tool's first pick (kWaitingPicks); kinds without one skip it
+    bool ToolChange = false; // it changes tool; the kind's tool is chosen again after it
 };
 
 const IdlePress kIdlePresses[] = {
     {"two Alt-clicks", "click 300,-200 alt\nclick 300,-200 alt\n", nullptr},
-    {"a refused corner", "move 400,-300\nclick 400,-300\n", "Outil Cercle"},
+    {"a refused end", "move 400,-300\nclick 400,-300\n",
+     "|Outil Cercle|Outil Angle|bezier division|bezier division dragged|curve division dragged|reticle|"},
+    {"a refused closed path", "move 2035.355,335.355\nclick 2035.355,335.355\n", "|Outil Segment|"},
     {"a locked layer",
      "layer \"Verrou\"\npath \"Cale\" 2000,-500 2100,-500 2100,-400\nlock \"Verrou\"\nmove 2100,-500\nclick 2100,-500\n",
      nullptr},
+    {"a Shift-click to the next tool", "click 300,-200 shift\n", nullptr, false, true},
+    {"a first pick cancelled with Control", "move 300,-200 control\n", nullptr, true},
+    {"a first pick, then a change of tool", "tool \"Select Tool\"\n", nullptr, true, true},
+    {"a first end, then a refused second end", "move 350,0\nclick 350,0\n", "|Outil Cercle|", true},
+    {"a first side, then a parallel side", "move 100,0\nclick 100,0\n", "|Outil Angle|", true},
 };
 
 // Road E: the drag, a press that builds nothing, then the setting: the dimension of road A (the same press after
 // it, which changes nothing).
 TEST_P(RebuildEquivalence, APressThatBuildsNothingLeavesTheDimensionThePanelRebuilds) {
     const DimensionKind& kind = GetParam();
-    for (const IdlePress& press : kIdlePresses) {
-        if (press.Tool != nullptr && std::string(kind.Tool) != press.Tool) continue;
+    for (const IdlePress& row : kIdlePresses) {
+        const auto named = [&row](const char* name) {
+            return std::string(row.Tools).find(std::string("|") + name + "|") != std::string::npos;
+        };
+        if (row.Tools != nullptr && !named(kind.Tool) && !named(kind.Name)) continue;
+        std::string press = row.Press;
+        if (row.AfterPick) {
+            const auto pick = std::find_if(std::begin(kWaitingPicks), std::end(kWaitingPicks),
+                                           [&kind](const WaitingPick& p) { return std::string(p.Tool) == kind.Tool; });
+            if (pick == std::end(kWaitingPicks)) continue;
+            press = pick->Pick + press;
+        }
+        if (row.ToolChange) press += std::string("tool \"") + kind.Tool + "\"\n";
+        const std::string forgotten = row.ToolChange ? Play(Drawn(kind, "") + press) : std::string();
         for (const PanelSetting& setting : kSettings) {
-            const std::string before = Play(Drawn(kind, setting.Actions) + press.Press);
-            const std::string after = Play(Drawn(kind, "") + press.Press + setting.Actions);
-            EXPECT_TRUE(after == before) << kind.Name << ", " << press.Name << ", " << setting.Name << ":\n"
+            const std::string before = row.ToolChange ? forgotten : Play(Drawn(kind, setting.Actions) + press);
+            const std::string after = Play(Drawn(kind, "") + press + setting.Actions);
+            EXPECT_TRUE(after == before) << kind.Name << ", " << row.Name << ", " << setting.Name << ":\n"
                                          << LineDifferences(before, after);
         }
     }
