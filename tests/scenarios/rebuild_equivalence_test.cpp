@@ -655,19 +655,26 @@ INSTANTIATE_TEST_SUITE_P(Changes, FollowedPath, ::testing::ValuesIn(kChangedPath
                          });
 
 // A measured path deleted under its dimension: the re-open click (and update-all) finds no path, says so once
-// and leaves the dimension as its drag left it.
+// and leaves the dimension as its drag left it. Another dimension of its kind, dragged after it, was the
+// current one before the click; the click leaves none current, so that the next panel change changes neither.
 TEST_F(Roads, ADimensionWhoseMeasuredPathIsDeletedStaysAsItWasAndTheUserIsToldOnce) {
+    constexpr const char* kSecondParallel =
+        "move 1000,0\nclick 1000,0\nmove 1200,0\ndown 1200,0\ndrag 1150,-40 1100,-60\nup 1100,-60\n";
+    constexpr const char* kSecondProjected = "move 1000,-200\nclick 1000,-200\nmove 1200,-150\ndown 1200,-150\n"
+                                             "drag 1150,-230 1100,-290\nup 1100,-290\n";
     const struct {
         const LinkedKind& Kind;
         const char* Deleted;
-    } deletions[] = {{kParallel, "Barre"}, {kBetweenTwoPaths, "Biais"}, {kHorizontal, "Biais"},
-                     {kVertical, "Biais"}, {kAngle, "Equerre"},         {kRadius, "Arc"}};
+        const char* Other;
+    } deletions[] = {{kParallel, "Barre", kSecondParallel},    {kBetweenTwoPaths, "Biais", kSecondParallel},
+                     {kHorizontal, "Biais", kSecondProjected}, {kVertical, "Biais", kSecondProjected},
+                     {kAngle, "Equerre", kSecondAngle},        {kRadius, "Arc", kSecondCircle}};
     for (const auto& d : deletions) {
-        const std::string drawn = KindScript(d.Kind, "") + d.Kind.Drag;
+        const std::string drawn = KindScript(d.Kind, "") + d.Kind.Drag + d.Other;
         Play(drawn);
         const std::vector<std::string> before = DimensionGroups();
         for (const char* redraw : {"", "pref \"VekTavorine\" \"Redessiner\" bool true\n"}) {
-            Play(redraw + drawn + "delete \"" + d.Deleted + "\"\n" + d.Kind.Reopen);
+            Play(redraw + drawn + "delete \"" + d.Deleted + "\"\n" + d.Kind.Reopen + "panel enter 7 \"2\"\n");
             EXPECT_EQ(DimensionGroups(), before) << d.Kind.Drag << redraw;
             ASSERT_EQ(sim::TheLogs().alerts.size(), 1u) << d.Kind.Drag << redraw;
             EXPECT_EQ(sim::TheLogs().alerts[0].text, kMeasuredPathNotFoundAlert);
