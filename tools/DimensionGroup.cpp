@@ -133,8 +133,9 @@ std::vector<const char*> LinkKeysHeld(AIArtHandle group) {
 void DropNewGroup() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
-    if (group != nullptr && group == gReplacedDimension.By && IsLiveArt(gReplacedDimension.Dimension.DimensionGroup))
-        gCurrentDimension = gReplacedDimension.Dimension;
+    const CurrentDimension& replaced = gReplacedDimension.Dimension;
+    if (group != nullptr && group == gReplacedDimension.By && IsLiveArt(replaced.DimensionGroup))
+        gCurrentDimension = replaced;
     gReplacedDimension = {};
 }
 

@@ -326,7 +326,7 @@ struct IdlePress {
     const char* Name;
     const char* Press;
     const char* Tools;       // the tools it is played under, or the kinds, each name between bars; null: all
-    bool AfterPick = false;  // played after the kind's tool's first pick (kWaitingPicks); kinds without one skip it
+    bool AfterPick = false;  // played after the kind's tool's first pick (kWaitingPicks); none: the kind skips it
     bool ToolChange = false; // it changes tool; the kind's tool is chosen again after it
 };
 
@@ -356,8 +356,9 @@ TEST_P(RebuildEquivalence, APressThatBuildsNothingLeavesTheDimensionThePanelRebu
         if (row.Tools != nullptr && !named(kind.Tool) && !named(kind.Name)) continue;
         std::string press = row.Press;
         if (row.AfterPick) {
-            const auto pick = std::find_if(std::begin(kWaitingPicks), std::end(kWaitingPicks),
-                                           [&kind](const WaitingPick& p) { return std::string(p.Tool) == kind.Tool; });
+            const auto pick =
+                std::find_if(std::begin(kWaitingPicks), std::end(kWaitingPicks),
+                             [&kind](const WaitingPick& p) { return std::string(p.Tool) == kind.Tool; });
             if (pick == std::end(kWaitingPicks)) continue;
             press = pick->Pick + press;
         }
