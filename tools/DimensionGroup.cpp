@@ -137,6 +137,9 @@ void DropNewGroup() {
     if (group != nullptr && group == gReplacedDimension.By && IsLiveArt(replaced.DimensionGroup))
         gCurrentDimension = replaced;
     gReplacedDimension = {};
+    // The press built nothing that stays: its release keeps no definition from its live values, which are not
+    // those of the dimension given back.
+    gToolState.PressBuilt = 0;
 }
 
 void DisposeEmptyGroup() {
