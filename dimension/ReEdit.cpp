@@ -350,35 +350,54 @@ RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* 
     return {RebuildOutcome::Rebuilt, result};
 }
 
-ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildOne rebuild) {
+namespace {
+
+// The last host error of a pass, and how the rebuild of its last part ended.
+struct RebuildPass {
+    ASErr Error = kNoErr;
+    RebuildOutcome Last = RebuildOutcome::Rebuilt;
+};
+
+RebuildPass RebuildAll(const std::vector<AIArtHandle>& parts, RebuildOne rebuild) {
     bool everyFound = true;
-    ASErr result = kNoErr;
+    RebuildPass pass;
     const LinkedPathIndex index;
     for (AIArtHandle part : parts) {
         const RebuildResult rebuilt = rebuild(part, &index);
         if (rebuilt.Outcome == RebuildOutcome::PathNotFound) everyFound = false;
-        KeepError(result, rebuilt.Error);
+        KeepError(pass.Error, rebuilt.Error);
+        pass.Last = rebuilt.Outcome;
     }
     if (!everyFound) AlertMeasuredPathNotFound();
-    return result;
+    return pass;
 }
 
-namespace {
+// A pass whose last part is the clicked dimension's. When that one's path is not found, no dimension is left
+// current: the user pointed at it, so the panel's changes after the click change no other.
+ASErr RebuildClickedLast(const std::vector<AIArtHandle>& parts, RebuildOne rebuild) {
+    const RebuildPass pass = RebuildAll(parts, rebuild);
+    if (pass.Last == RebuildOutcome::PathNotFound) ClearCurrentDimension();
+    return pass.Error;
+}
 
 // With "Redessiner" on every dimension the list names, after which no click is left in progress; else the
 // clicked one.
 ASErr ReEditClicked(const AIToolHitData& hit, std::vector<AIArtHandle> (*every)(), RebuildOne rebuild) {
-    if (gSettings.RedrawAll == 0) return RebuildEvery({hit.object}, rebuild);
+    if (gSettings.RedrawAll == 0) return RebuildClickedLast({hit.object}, rebuild);
     // The clicked dimension is rebuilt last, so that it is the one the panel's changes rebuild after the pass.
     std::vector<AIArtHandle> parts = every();
     const AIArtHandle clicked = GroupOf(hit.object);
     std::stable_partition(parts.begin(), parts.end(), [clicked](AIArtHandle part) { return GroupOf(part) != clicked; });
-    const ASErr result = RebuildEvery(parts, rebuild);
+    const ASErr result = RebuildClickedLast(parts, rebuild);
     gToolState.ClickInProgress = 0;
     return result;
 }
 
 }  // namespace
+
+ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildOne rebuild) {
+    return RebuildAll(parts, rebuild).Error;
+}
 
 ASErr ReEditSegmentDimension(const AIToolHitData& hit, const AIToolMessage& /*message*/) {
     return ReEditClicked(hit, LinearDimensionsToUpdate, RebuildSegmentDimensionOf);
@@ -389,5 +408,5 @@ ASErr ReEditAngleDimension(const AIToolHitData& hit, const AIToolMessage& /*mess
 }
 
 ASErr RebuildCircleDimension(AIArtHandle* clickedArt) {
-    return RebuildEvery({clickedArt != nullptr ? *clickedArt : nullptr}, RebuildCircleDimensionOf);
+    return RebuildClickedLast({clickedArt != nullptr ? *clickedArt : nullptr}, RebuildCircleDimensionOf);
 }

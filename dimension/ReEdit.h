@@ -129,6 +129,8 @@ RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* 
 using RebuildOne = RebuildResult (*)(AIArtHandle part, const LinkedPathIndex* index);
 ASErr RebuildEvery(const std::vector<AIArtHandle>& parts, RebuildOne rebuild);
 
+// A click that re-opens a dimension whose path is not found leaves no dimension current: the panel's changes
+// after it change neither the clicked dimension nor the one current before the click.
 // A click on a linear dimension: with "Redessiner" on, every linear dimension of the document is rebuilt;
 // else the clicked one (the art of the hit record), with the alert when its path is not found. Result: the
 // last host error of the rebuild.

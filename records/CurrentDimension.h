@@ -35,6 +35,14 @@ struct CurrentDimension {
 };
 
 extern CurrentDimension gCurrentDimension;
+// The dimension that was current when a press's new group took its place: disposing of that group unbuilt (a
+// refusal, a cancelled first pick, a press that drew nothing) makes it current again.
+struct ReplacedDimension {
+    AIArtHandle By = nullptr;   // the new group
+    CurrentDimension Dimension; // what was current before it
+};
+
+extern ReplacedDimension gReplacedDimension;
 
 // The values the dimension builders share with the tools and the panel. SeriesLabelStep and ActiveEndMarkSize
 // are the live values the panel keeps in CurrentOptions, reached here under their own names.

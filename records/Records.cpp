@@ -17,6 +17,7 @@
 // Options first: the builders' values refer to some of them.
 CurrentOptions gCurrentOptions;
 CurrentDimension gCurrentDimension;
+ReplacedDimension gReplacedDimension;
 DimensionValues gDimensionValues;
 ToolState gToolState;
 HitState gHitState;
@@ -53,6 +54,7 @@ void Rebuild(Record& record) {
 void ResetRecords() {
     Rebuild(gCurrentOptions);
     Rebuild(gCurrentDimension);
+    Rebuild(gReplacedDimension);
     Rebuild(gDimensionValues);
     Rebuild(gToolState);
     Rebuild(gHitState);

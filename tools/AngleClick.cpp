@@ -47,7 +47,7 @@ ASErr VertexClick() {
     if (!group.Made) return group.Error;
     ClickBeep(kPointClickFrequency);
     if (gHitState.HoverFlags.NotAVertex != 0) {
-        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        DropNewGroup();
         Alert(kNotAVertexAlert);
         return group.Error;
     }
@@ -115,7 +115,7 @@ ASErr SecondSideClick() {
     const AIPathSegment s0 = PathRecord(gHitState.HitArt, gHitState.HitStartIndex);
     const AIPathSegment s1 = PathRecord(gHitState.HitArt, gHitState.HitEndIndex);
     if (Cross2(m.AnglePointB.p, m.AnglePointA.p, s0.p, s1.p) == 0.0) {
-        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        DropNewGroup();
         // The refused press has no release to end its sequence: the next click is a first side again.
         gToolState.ClickCount = 0;
         Alert(kParallelAlert);

@@ -77,7 +77,7 @@ ASErr DivideAngle() {
     m.AngleVertex = PathRecord(gHitState.MeasuredArt, gHitState.VertexIndex);
     m.SecondPoint = PathRecord(gHitState.MeasuredArt, gHitState.NextIndex);
     if (gHitState.HoverFlags.NotAVertex != 0) {
-        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        DropNewGroup();
         RefusePress(kNotAVertexAlert);
         return group.Error;
     }

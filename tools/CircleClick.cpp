@@ -59,7 +59,7 @@ ASErr SecondEndClick() {
     ++gToolState.ClickCount;
     // A refused end leaves no group: the one this click made goes before the alert.
     const auto refuse = [&group](const char* text) {
-        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        DropNewGroup();
         return RefuseEnd(text, group.Error);
     };
     if (gHitState.HitArt != gHitState.MeasuredArt) return refuse(kSamePathAlert);
@@ -68,7 +68,7 @@ ASErr SecondEndClick() {
     if (!EndsAnArc(m.SecondPoint)) return refuse(kNotAnArcEndAlert);
     AIPathSegment centre;
     if (!CircleFromChords(m.FirstPoint, m.SecondPoint, &centre, &m.CircleRadius)) {
-        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+        DropNewGroup();
         gToolState.ClickCount = 0;
         return group.Error;
     }

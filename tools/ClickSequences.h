@@ -30,8 +30,8 @@ struct NewGroupResult {
 };
 NewGroupResult NewDimensionGroup();
 // Once no click sequence is under way, a dimension whose builders drew nothing (its group holds paths, none
-// with an anchor, and no label with text) leaves nothing behind: the group goes, and the links it held leave
-// the paths it measured.
+// with an anchor, and no label with text) leaves nothing behind: the group goes as DropNewGroup takes it, and
+// the links it held leave the paths it measured.
 void DropUnbuiltDimension();
 // Gives up the click sequence under way (a tool change, the host shutting down): the group of a first point,
 // side or end still waiting, unbuilt or empty, goes with the links it held.
@@ -43,8 +43,13 @@ void DropSequenceSkeleton();
 // measure between segments): no click counted, no second segment awaited, the sequence's skeleton and an empty
 // group gone. A finished or re-opened dimension stays as it is.
 void EndWaitingSequence();
-// Disposes DimensionGroup when nothing is left in it (an abandoned click, a construction dragged away).
+// Disposes DimensionGroup when nothing is left in it (an abandoned click, a construction dragged away), as
+// DropNewGroup does.
 void DisposeEmptyGroup();
+// Disposes DimensionGroup, a group a press made and built nothing in (a refusal, a cancelled first pick); the
+// dimension that was current when NewDimensionGroup made it, if still in the document, is current again, so that
+// the panel goes on changing the dimension the user last built or re-opened.
+void DropNewGroup();
 
 // One more point of a series (at most 10), and a two-click measure between segments.
 ASErr AddSeriesPoint(const AIToolHitData& hit, AIToolMessage* message);

@@ -130,13 +130,25 @@ std::vector<const char*> LinkKeysHeld(AIArtHandle group) {
 
 }  // namespace
 
+void DropNewGroup() {
+    const AIArtHandle group = gCurrentDimension.DimensionGroup;
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    const CurrentDimension& replaced = gReplacedDimension.Dimension;
+    if (group != nullptr && group == gReplacedDimension.By && IsLiveArt(replaced.DimensionGroup))
+        gCurrentDimension = replaced;
+    gReplacedDimension = {};
+    // The press built nothing that stays: its release keeps no definition from its live values, which are not
+    // those of the dimension given back.
+    gToolState.PressBuilt = 0;
+}
+
 void DisposeEmptyGroup() {
     if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return;
     int16_t type = kUnknownArt;
     if (sAIArt->GetArtType(gCurrentDimension.DimensionGroup, &type) != kNoErr || type != kGroupArt) return;
     AIArtHandle child = nullptr;
     sAIArt->GetArtFirstChild(gCurrentDimension.DimensionGroup, &child);
-    if (child == nullptr) DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    if (child == nullptr) DropNewGroup();
 }
 
 NewGroupResult NewDimensionGroup() {
@@ -150,6 +162,11 @@ NewGroupResult NewDimensionGroup() {
     AIArtHandle group = nullptr;
     result.Error = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, top, &group);
     if (result.Error != kNoErr) return result;
+    // The skeleton of a sequence that waits is no dimension to give back: the one it replaced still is.
+    const AIArtHandle current = gCurrentDimension.DimensionGroup;
+    if (current == nullptr || current != gToolState.SequenceGroup)
+        gReplacedDimension.Dimension = gCurrentDimension;
+    gReplacedDimension.By = group;
     gCurrentDimension.DimensionGroup = group;
     result.Made = true;
     return result;
@@ -160,7 +177,7 @@ void DropUnbuiltDimension() {
         !Unbuilt(gCurrentDimension.DimensionGroup))
         return;
     const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);
-    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    DropNewGroup();
     UnlinkOrphans(keys);
 }
 
@@ -169,7 +186,10 @@ void DropSequenceSkeleton() {
     gToolState.SequenceGroup = nullptr;
     if (!IsLiveArt(skeleton)) return;
     const std::vector<const char*> keys = LinkKeysHeld(skeleton);
-    DisposeArtIfValid(skeleton == gCurrentDimension.DimensionGroup ? &gCurrentDimension.DimensionGroup : &skeleton);
+    if (skeleton == gCurrentDimension.DimensionGroup)
+        DropNewGroup();
+    else
+        DisposeArtIfValid(&skeleton);
     UnlinkOrphans(keys);
 }
 

@@ -129,7 +129,7 @@ bool OpenPathGroup(ASErr* error) {
     ClickBeep(kOneClickFrequency);
     gHitState.MeasuredArt = gHitState.HitArt;
     if (!PathClosed(gHitState.MeasuredArt)) return true;
-    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    DropNewGroup();
     Alert(kOpenPathAlert);
     return false;
 }

@@ -316,31 +316,58 @@ TEST_P(RebuildEquivalence, EnterWithNothingTypedChangesNoArt) {
 }
 
 // Presses that build and re-open nothing: the panel hidden and shown again with two Alt-clicks; a click on
-// another path's corner, which the Cercle tool refuses (it takes only an arc's end); a click on a locked layer.
+// another path's end, which the Cercle tool refuses (it takes only an arc's end), as the Angle tool and the Bézier
+// tool's divisions do (it is no vertex); a press on a closed path's arc, whose length the Segment tool refuses; a
+// click on a locked layer; after the first pick of a new dimension, a cancel with Control, a second end on another
+// path or a side parallel to the first, which the tools refuse. A change of tool (a Shift-click, or one in the
+// palette after a first pick) forgets the current dimension: the setting chosen after the tool comes back changes
+// no art.
 struct IdlePress {
     const char* Name;
     const char* Press;
-    const char* Tool;  // the one tool it is played under; null: every tool
+    const char* Tools;       // the tools it is played under, or the kinds, each name between bars; null: all
+    bool AfterPick = false;  // played after the kind's tool's first pick (kWaitingPicks); none: the kind skips it
+    bool ToolChange = false; // it changes tool; the kind's tool is chosen again after it
 };
 
 const IdlePress kIdlePresses[] = {
     {"two Alt-clicks", "click 300,-200 alt\nclick 300,-200 alt\n", nullptr},
-    {"a refused corner", "move 400,-300\nclick 400,-300\n", "Outil Cercle"},
+    {"a refused end", "move 400,-300\nclick 400,-300\n",
+     "|Outil Cercle|Outil Angle|bezier division|bezier division dragged|curve division dragged|reticle|"},
+    {"a refused closed path", "move 2035.355,335.355\nclick 2035.355,335.355\n", "|Outil Segment|"},
     {"a locked layer",
      "layer \"Verrou\"\npath \"Cale\" 2000,-500 2100,-500 2100,-400\nlock \"Verrou\"\nmove 2100,-500\nclick 2100,-500\n",
      nullptr},
+    {"a Shift-click to the next tool", "click 300,-200 shift\n", nullptr, false, true},
+    {"a first pick cancelled with Control", "move 300,-200 control\n", nullptr, true},
+    {"a first pick, then a change of tool", "tool \"Select Tool\"\n", nullptr, true, true},
+    {"a first end, then a refused second end", "move 350,0\nclick 350,0\n", "|Outil Cercle|", true},
+    {"a first side, then a parallel side", "move 100,0\nclick 100,0\n", "|Outil Angle|", true},
 };
 
 // Road E: the drag, a press that builds nothing, then the setting: the dimension of road A (the same press after
 // it, which changes nothing).
 TEST_P(RebuildEquivalence, APressThatBuildsNothingLeavesTheDimensionThePanelRebuilds) {
     const DimensionKind& kind = GetParam();
-    for (const IdlePress& press : kIdlePresses) {
-        if (press.Tool != nullptr && std::string(kind.Tool) != press.Tool) continue;
+    for (const IdlePress& row : kIdlePresses) {
+        const auto named = [&row](const char* name) {
+            return std::string(row.Tools).find(std::string("|") + name + "|") != std::string::npos;
+        };
+        if (row.Tools != nullptr && !named(kind.Tool) && !named(kind.Name)) continue;
+        std::string press = row.Press;
+        if (row.AfterPick) {
+            const auto pick =
+                std::find_if(std::begin(kWaitingPicks), std::end(kWaitingPicks),
+                             [&kind](const WaitingPick& p) { return std::string(p.Tool) == kind.Tool; });
+            if (pick == std::end(kWaitingPicks)) continue;
+            press = pick->Pick + press;
+        }
+        if (row.ToolChange) press += std::string("tool \"") + kind.Tool + "\"\n";
+        const std::string forgotten = row.ToolChange ? Play(Drawn(kind, "") + press) : std::string();
         for (const PanelSetting& setting : kSettings) {
-            const std::string before = Play(Drawn(kind, setting.Actions) + press.Press);
-            const std::string after = Play(Drawn(kind, "") + press.Press + setting.Actions);
-            EXPECT_TRUE(after == before) << kind.Name << ", " << press.Name << ", " << setting.Name << ":\n"
+            const std::string before = row.ToolChange ? forgotten : Play(Drawn(kind, setting.Actions) + press);
+            const std::string after = Play(Drawn(kind, "") + press + setting.Actions);
+            EXPECT_TRUE(after == before) << kind.Name << ", " << row.Name << ", " << setting.Name << ":\n"
                                          << LineDifferences(before, after);
         }
     }
@@ -629,19 +656,26 @@ INSTANTIATE_TEST_SUITE_P(Changes, FollowedPath, ::testing::ValuesIn(kChangedPath
                          });
 
 // A measured path deleted under its dimension: the re-open click (and update-all) finds no path, says so once
-// and leaves the dimension as its drag left it.
+// and leaves the dimension as its drag left it. Another dimension of its kind, dragged after it, was the
+// current one before the click; the click leaves none current, so that the next panel change changes neither.
 TEST_F(Roads, ADimensionWhoseMeasuredPathIsDeletedStaysAsItWasAndTheUserIsToldOnce) {
+    constexpr const char* kSecondParallel =
+        "move 1000,0\nclick 1000,0\nmove 1200,0\ndown 1200,0\ndrag 1150,-40 1100,-60\nup 1100,-60\n";
+    constexpr const char* kSecondProjected = "move 1000,-200\nclick 1000,-200\nmove 1200,-150\ndown 1200,-150\n"
+                                             "drag 1150,-230 1100,-290\nup 1100,-290\n";
     const struct {
         const LinkedKind& Kind;
         const char* Deleted;
-    } deletions[] = {{kParallel, "Barre"}, {kBetweenTwoPaths, "Biais"}, {kHorizontal, "Biais"},
-                     {kVertical, "Biais"}, {kAngle, "Equerre"},         {kRadius, "Arc"}};
+        const char* Other;
+    } deletions[] = {{kParallel, "Barre", kSecondParallel},    {kBetweenTwoPaths, "Biais", kSecondParallel},
+                     {kHorizontal, "Biais", kSecondProjected}, {kVertical, "Biais", kSecondProjected},
+                     {kAngle, "Equerre", kSecondAngle},        {kRadius, "Arc", kSecondCircle}};
     for (const auto& d : deletions) {
-        const std::string drawn = KindScript(d.Kind, "") + d.Kind.Drag;
+        const std::string drawn = KindScript(d.Kind, "") + d.Kind.Drag + d.Other;
         Play(drawn);
         const std::vector<std::string> before = DimensionGroups();
         for (const char* redraw : {"", "pref \"VekTavorine\" \"Redessiner\" bool true\n"}) {
-            Play(redraw + drawn + "delete \"" + d.Deleted + "\"\n" + d.Kind.Reopen);
+            Play(redraw + drawn + "delete \"" + d.Deleted + "\"\n" + d.Kind.Reopen + "panel enter 7 \"2\"\n");
             EXPECT_EQ(DimensionGroups(), before) << d.Kind.Drag << redraw;
             ASSERT_EQ(sim::TheLogs().alerts.size(), 1u) << d.Kind.Drag << redraw;
             EXPECT_EQ(sim::TheLogs().alerts[0].text, kMeasuredPathNotFoundAlert);
