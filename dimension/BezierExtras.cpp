@@ -104,6 +104,30 @@ AIRealPoint FromBase(AIRealPoint base, double angle) {
     return PointOnCircle(base, gCurrentOptions.BezierPathLength, angle);
 }
 
+// The ticks of each division through `through`, laid with the length and side in force left as they are.
+ASErr LaySegmentDivisions(AIRealPoint through, int32_t alt, int32_t withEnds) {
+    const AIRealPoint(&ends)[2] = gBezierExtraValues.DividedSegment;
+    return LayDivisionMarks(SegmentDivisionTicks(ends[0], ends[1], through,
+                                                 LiveDivisionCount(), EndTicks(withEnds), alt != 0));
+}
+
+ASErr LayAngleDivisions(AIRealPoint through, int32_t withEnds) {
+    const MeasuredPoints& m = gMeasuredPoints;
+    const double shown = ShownSweep(gBezierExtraValues.DivisionSweep, m.AngleFlip != 0);
+    return LayDivisionMarks(AngleDivisionTicks(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle, shown,
+                                               through, LiveDivisionCount(), EndTicks(withEnds)));
+}
+
+ASErr LayCurveDivisions(AIRealPoint through, int32_t withEnds) {
+    const AIArtHandle path = gBezierExtraValues.DivisionPath;
+    if (!IsLiveArt(path))
+        return kStaleHandleErr;
+    return LayDivisionMarks(PolylineDivisionTicks(SampledPath(path), gMeasuredPoints.ClickPoint.p, through,
+                                                  LiveDivisionCount(), EndTicks(withEnds)));
+}
+
+// A redraw lays the ticks at the length and side kept: the point it draws them through is rounded to a float,
+// and a length measured back from it would drift at every refresh far out on the canvas.
 ASErr RedrawDivision() {
     const MeasuredPoints& m = gMeasuredPoints;
     const BezierExtraValues& b = gBezierExtraValues;
@@ -111,14 +135,14 @@ ASErr RedrawDivision() {
     switch (b.ConstructionKind) {
     case kSegmentElement:
         p = FromBase(b.DividedSegment[0], b.TickDirection);
-        return DrawSegmentDivisions(p.h, p.v, 0, 0, 0);
+        return IsFinitePoint(p) ? LaySegmentDivisions(p, 0, 0) : kBadParameterErr;
     case kAngleElement:
         p = FromBase(m.AngleVertex.p, b.DivisionStartAngle);
-        return DrawAngleDivisions(p.h, p.v, 0, 0, 0);
+        return IsFinitePoint(p) ? LayAngleDivisions(p, 0) : kBadParameterErr;
     case kArcElement:
     case kCurveElement:
         p = FromBase(m.ClickPoint.p, b.TickDirection);
-        return DrawCurveDivisions(p.h, p.v, 0, 0, 0);
+        return IsFinitePoint(p) ? LayCurveDivisions(p, 0) : kBadParameterErr;
     case kReticleElement:
         return DrawReticle();
     default:
@@ -226,32 +250,26 @@ ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t /*rightShift
         const Vector2 side = offset < 0.0 ? across * -1.0 : across;
         KeepTicks(std::abs(offset), std::atan2(side.Y, side.X));
     }
-    return LayDivisionMarks(SegmentDivisionTicks(ends[0], ends[1], through,
-                                                 LiveDivisionCount(), EndTicks(withEnds), alt != 0));
+    return LaySegmentDivisions(through, alt, withEnds);
 }
 
 ASErr DrawAngleDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShift*/, int32_t withEnds) {
     const AIRealPoint through{x, y};
     if (!IsFinitePoint(through))
         return kBadParameterErr;
-    const MeasuredPoints& m = gMeasuredPoints;
-    KeepTicks(Distance(m.AngleVertex.p, through), gBezierExtraValues.TickDirection);
-    const double shown = ShownSweep(gBezierExtraValues.DivisionSweep, m.AngleFlip != 0);
-    return LayDivisionMarks(AngleDivisionTicks(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle, shown,
-                                               through, LiveDivisionCount(), EndTicks(withEnds)));
+    KeepTicks(Distance(gMeasuredPoints.AngleVertex.p, through), gBezierExtraValues.TickDirection);
+    return LayAngleDivisions(through, withEnds);
 }
 
 ASErr DrawCurveDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShift*/, int32_t withEnds) {
     const AIRealPoint through{x, y};
     if (!IsFinitePoint(through))
         return kBadParameterErr;
-    const AIArtHandle path = gBezierExtraValues.DivisionPath;
-    if (!IsLiveArt(path))
+    if (!IsLiveArt(gBezierExtraValues.DivisionPath))
         return kStaleHandleErr;
     const AIRealPoint clicked = gMeasuredPoints.ClickPoint.p;
     KeepTicks(Distance(clicked, through), std::atan2(through.v - clicked.v, through.h - clicked.h));
-    return LayDivisionMarks(PolylineDivisionTicks(SampledPath(path), gMeasuredPoints.ClickPoint.p, through,
-                                                  LiveDivisionCount(), EndTicks(withEnds)));
+    return LayCurveDivisions(through, withEnds);
 }
 
 ASErr DrawReticle() {

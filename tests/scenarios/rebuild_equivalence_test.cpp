@@ -163,6 +163,8 @@ const DimensionKind kKinds[] = {
      kElsewhere},
     {"curve division dragged", "Outil Bézier", "",
      "move 100,205\ndown 100,205\ndrag 100,215 100,230\nup 100,230\n", kElsewhere},
+    {"arc division dragged to an uneven length", "Outil Bézier", "",
+     "move 335.355,35.355\ndown 335.355,35.355\ndrag 330,0 300,-100\nup 300,-100\n", kElsewhere},
     {"figure angle", "Outil Angle", "", "move 100,100\ndown 100,100\ndrag 150,110 180,120\nup 180,120\n",
      kElsewhere},
     {"reticle", "Outil Bézier", "", "move 2035.355,335.355\nclick 2035.355,335.355\n", kElsewhere},
