@@ -167,6 +167,7 @@ const DimensionKind kKinds[] = {
      "move 335.355,35.355\ndown 335.355,35.355\ndrag 330,0 300,-100\nup 300,-100\n", kElsewhere},
     {"parallel dragged past the canvas", "Outil Segment", "",
      "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30000\nup 100,-30000\n", kElsewhere},
+    {"along a curve, clicked below it", "Outil Segment", "", "move 100,201\nclick 100,201\n", kElsewhere},
     {"figure angle", "Outil Angle", "", "move 100,100\ndown 100,100\ndrag 150,110 180,120\nup 180,120\n",
      kElsewhere},
     {"reticle", "Outil Bézier", "", "move 2035.355,335.355\nclick 2035.355,335.355\n", kElsewhere},
