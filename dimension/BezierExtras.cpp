@@ -88,15 +88,16 @@ Vector2 PointAlong(const std::vector<AIRealPoint>& polyline, const std::vector<d
 
 // The length and side of the ticks a division is drawn with (the side of a segment's or a curve's; an angle's
 // rays have none), put in force (the live path length, which the panel's rebuilds draw them at) and kept with
-// the division.
-void KeepTicks(double length, double direction) {
+// the division; false for a length no artwork float holds, which is not kept.
+bool KeepTicks(double length, double direction) {
     if (!FitsArtworkFloat(length))
-        return;
+        return false;
     gCurrentOptions.BezierPathLength = static_cast<float>(length);
     gBezierExtraValues.TickDirection = direction;
     DimensionPlacement placement;
     placement.TickLength = length;
     KeepPlacement(placement);
+    return true;
 }
 
 // The base point of the Bézier click moved BezierPathLength in direction `angle`.
@@ -104,21 +105,63 @@ AIRealPoint FromBase(AIRealPoint base, double angle) {
     return PointOnCircle(base, gCurrentOptions.BezierPathLength, angle);
 }
 
-ASErr RedrawDivision() {
+// The point each division's ticks are laid through: its base moved the length and side in force. A drag lays
+// them through it too, once it has kept them, so that a redraw lays the very same ticks.
+AIRealPoint SegmentTicksThrough() {
+    return FromBase(gBezierExtraValues.DividedSegment[0], gBezierExtraValues.TickDirection);
+}
+
+AIRealPoint AngleTicksThrough() {
+    return FromBase(gMeasuredPoints.AngleVertex.p, gBezierExtraValues.DivisionStartAngle);
+}
+
+AIRealPoint CurveTicksThrough() {
+    return FromBase(gMeasuredPoints.ClickPoint.p, gBezierExtraValues.TickDirection);
+}
+
+// The point a drag lays the ticks through: the one their kept length and side give, or the cursor's when none
+// was kept.
+AIRealPoint DraggedTicksThrough(bool kept, AIRealPoint keptThrough, AIRealPoint cursor) {
+    return kept && IsFinitePoint(keptThrough) ? keptThrough : cursor;
+}
+
+// The ticks of each division through `through`, laid with the length and side in force left as they are.
+ASErr LaySegmentDivisions(AIRealPoint through, int32_t alt, int32_t withEnds) {
+    const AIRealPoint(&ends)[2] = gBezierExtraValues.DividedSegment;
+    return LayDivisionMarks(SegmentDivisionTicks(ends[0], ends[1], through,
+                                                 LiveDivisionCount(), EndTicks(withEnds), alt != 0));
+}
+
+ASErr LayAngleDivisions(AIRealPoint through, int32_t withEnds) {
     const MeasuredPoints& m = gMeasuredPoints;
-    const BezierExtraValues& b = gBezierExtraValues;
+    const double shown = ShownSweep(gBezierExtraValues.DivisionSweep, m.AngleFlip != 0);
+    return LayDivisionMarks(AngleDivisionTicks(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle, shown,
+                                               through, LiveDivisionCount(), EndTicks(withEnds)));
+}
+
+ASErr LayCurveDivisions(AIRealPoint through, int32_t withEnds) {
+    const AIArtHandle path = gBezierExtraValues.DivisionPath;
+    if (!IsLiveArt(path))
+        return kStaleHandleErr;
+    return LayDivisionMarks(PolylineDivisionTicks(SampledPath(path), gMeasuredPoints.ClickPoint.p, through,
+                                                  LiveDivisionCount(), EndTicks(withEnds)));
+}
+
+// A redraw lays the ticks at the length and side kept: the point it draws them through is rounded to a float,
+// and a length measured back from it would drift at every refresh.
+ASErr RedrawDivision() {
     AIRealPoint p;
-    switch (b.ConstructionKind) {
+    switch (gBezierExtraValues.ConstructionKind) {
     case kSegmentElement:
-        p = FromBase(b.DividedSegment[0], b.TickDirection);
-        return DrawSegmentDivisions(p.h, p.v, 0, 0, 0);
+        p = SegmentTicksThrough();
+        return IsFinitePoint(p) ? LaySegmentDivisions(p, 0, 0) : kBadParameterErr;
     case kAngleElement:
-        p = FromBase(m.AngleVertex.p, b.DivisionStartAngle);
-        return DrawAngleDivisions(p.h, p.v, 0, 0, 0);
+        p = AngleTicksThrough();
+        return IsFinitePoint(p) ? LayAngleDivisions(p, 0) : kBadParameterErr;
     case kArcElement:
     case kCurveElement:
-        p = FromBase(m.ClickPoint.p, b.TickDirection);
-        return DrawCurveDivisions(p.h, p.v, 0, 0, 0);
+        p = CurveTicksThrough();
+        return IsFinitePoint(p) ? LayCurveDivisions(p, 0) : kBadParameterErr;
     case kReticleElement:
         return DrawReticle();
     default:
@@ -220,38 +263,33 @@ ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t /*rightShift
         return kBadParameterErr;
     const AIRealPoint(&ends)[2] = gBezierExtraValues.DividedSegment;
     const Vector2 span = Vector2(ends[1]) - Vector2(ends[0]);
+    bool kept = false;
     if (!span.IsDegenerate()) {
         const Vector2 across = UnitVector(span).Perpendicular();
         const double offset = Dot2((Vector2(through) - Vector2(ends[0])).ToPoint(), across.ToPoint());
         const Vector2 side = offset < 0.0 ? across * -1.0 : across;
-        KeepTicks(std::abs(offset), std::atan2(side.Y, side.X));
+        kept = KeepTicks(std::abs(offset), std::atan2(side.Y, side.X));
     }
-    return LayDivisionMarks(SegmentDivisionTicks(ends[0], ends[1], through,
-                                                 LiveDivisionCount(), EndTicks(withEnds), alt != 0));
+    return LaySegmentDivisions(DraggedTicksThrough(kept, SegmentTicksThrough(), through), alt, withEnds);
 }
 
 ASErr DrawAngleDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShift*/, int32_t withEnds) {
     const AIRealPoint through{x, y};
     if (!IsFinitePoint(through))
         return kBadParameterErr;
-    const MeasuredPoints& m = gMeasuredPoints;
-    KeepTicks(Distance(m.AngleVertex.p, through), gBezierExtraValues.TickDirection);
-    const double shown = ShownSweep(gBezierExtraValues.DivisionSweep, m.AngleFlip != 0);
-    return LayDivisionMarks(AngleDivisionTicks(m.AngleVertex.p, gBezierExtraValues.DivisionStartAngle, shown,
-                                               through, LiveDivisionCount(), EndTicks(withEnds)));
+    const bool kept = KeepTicks(Distance(gMeasuredPoints.AngleVertex.p, through), gBezierExtraValues.TickDirection);
+    return LayAngleDivisions(DraggedTicksThrough(kept, AngleTicksThrough(), through), withEnds);
 }
 
 ASErr DrawCurveDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShift*/, int32_t withEnds) {
     const AIRealPoint through{x, y};
     if (!IsFinitePoint(through))
         return kBadParameterErr;
-    const AIArtHandle path = gBezierExtraValues.DivisionPath;
-    if (!IsLiveArt(path))
+    if (!IsLiveArt(gBezierExtraValues.DivisionPath))
         return kStaleHandleErr;
     const AIRealPoint clicked = gMeasuredPoints.ClickPoint.p;
-    KeepTicks(Distance(clicked, through), std::atan2(through.v - clicked.v, through.h - clicked.h));
-    return LayDivisionMarks(PolylineDivisionTicks(SampledPath(path), gMeasuredPoints.ClickPoint.p, through,
-                                                  LiveDivisionCount(), EndTicks(withEnds)));
+    const bool kept = KeepTicks(Distance(clicked, through), std::atan2(through.v - clicked.v, through.h - clicked.h));
+    return LayCurveDivisions(DraggedTicksThrough(kept, CurveTicksThrough(), through), withEnds);
 }
 
 ASErr DrawReticle() {

@@ -44,19 +44,6 @@ constexpr uint16_t kLastAnchor = std::numeric_limits<uint16_t>::max();
 // Halvings of the search for the point where the line leaves an end mark.
 constexpr int kCutSearchSteps = 40;
 
-// +1 when the dimension goes on the left of the curve's travel (the side of CurveNormalTip), -1 on its right.
-double OffsetSide(AIRealPoint cursor, double offset) {
-    const MeasuredPoints& m = gMeasuredPoints;
-    const Vector2 normal = UnitVector(Vector2(m.CurveNormalTip) - Vector2(m.CurveClickPoint));
-    const Vector2 fromClick = Vector2(cursor) - Vector2(m.CurveClickPoint);
-    const double side = Dot2(fromClick.ToPoint(), normal.ToPoint());
-    const double slack = kSideEpsilon + kSideSlope * fromClick.Length() +
-                         kCoordinateRounding * (std::abs(m.CurveClickPoint.h) + std::abs(m.CurveClickPoint.v));
-    if (!normal.IsDegenerate() && std::abs(side) > slack)
-        return side > 0.0 ? 1.0 : -1.0;
-    return offset < 0.0 ? -1.0 : 1.0;
-}
-
 // The distance of the line from the curve; right Shift rounds it up to a multiple of the stored "Attaches".
 double OffsetDistance(double offset, bool rounded) {
     double distance = std::abs(offset);
@@ -261,6 +248,19 @@ void ShowOffsetAlert() {
 }
 
 } // namespace
+
+// +1 when the dimension goes on the left of the curve's travel (the side of CurveNormalTip), -1 on its right.
+double OffsetSide(AIRealPoint cursor, double offset) {
+    const MeasuredPoints& m = gMeasuredPoints;
+    const Vector2 normal = UnitVector(Vector2(m.CurveNormalTip) - Vector2(m.CurveClickPoint));
+    const Vector2 fromClick = Vector2(cursor) - Vector2(m.CurveClickPoint);
+    const double side = Dot2(fromClick.ToPoint(), normal.ToPoint());
+    const double slack = kSideEpsilon + kSideSlope * fromClick.Length() +
+                         kCoordinateRounding * (std::abs(m.CurveClickPoint.h) + std::abs(m.CurveClickPoint.v));
+    if (!normal.IsDegenerate() && std::abs(side) > slack)
+        return side > 0.0 ? 1.0 : -1.0;
+    return offset < 0.0 ? -1.0 : 1.0;
+}
 
 ASErr DrawOffsetDimension(AIArtHandle* measuredArt, AIArtHandle* dimensionLines, AIReal offset, AIReal x,
                           AIReal y, int32_t rightShift, int32_t withEnds, int32_t dragModifier) {

@@ -12,6 +12,10 @@ inline constexpr const char kOffsetTooLargeAlert[] =
 // How far a label's letters rise above its baseline: this share of the text size.
 constexpr double kLabelCapHeight = 0.7;
 
+// +1 when the dimension goes on the left of the curve's travel (the side of CurveNormalTip), -1 on its right:
+// the side of `cursor`, or the sign of `offset` for a cursor on the curve's tangent.
+double OffsetSide(AIRealPoint cursor, double offset);
+
 // Builds the dimension of the open path *measuredArt in the parts of CurrentDimension: the line
 // (dimensionLines[0]) runs at the distance |offset| (right Shift: rounded up to a multiple of the stored
 // "Attaches", written back into the live "Attaches") on the side of the curve where the point (x, y) lies

@@ -169,9 +169,25 @@ double FieldReal(ADMItemRef item, double fallback) {
     return value;
 }
 
+namespace {
+
+// What a field shows of `value`: the value held to the field's bounds (a drag may put in force a length past
+// them, which the field shows at its bound).
+double ShownWithinBounds(ADMItemRef item, double value) {
+    float minimum = 0.0f, maximum = 0.0f;
+    if (sADMItem->GetMinFloatValue(item, &minimum) != kNoErr || sADMItem->GetMaxFloatValue(item, &maximum) != kNoErr ||
+        !(minimum <= maximum))
+        return value;
+    return std::clamp(value, static_cast<double>(minimum), static_cast<double>(maximum));
+}
+
+}  // namespace
+
 double KeptFieldValue(ADMItemRef item, double shown) {
     const double value = FieldReal(item, shown);
-    if (item != nullptr && sADMItem != nullptr && std::abs(value - shown) <= FieldResolution(item)) return shown;
+    if (item != nullptr && sADMItem != nullptr &&
+        std::abs(value - ShownWithinBounds(item, shown)) <= FieldResolution(item))
+        return shown;
     return value;
 }
 

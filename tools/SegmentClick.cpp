@@ -14,6 +14,7 @@
 #include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
 #include "records/CurrentOptions.h"
+#include "records/DragValues.h"
 #include "resources/ResourceIds.h"
 #include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
@@ -144,9 +145,12 @@ ASErr CurveClick(const AIToolHitData& hit) {
     gToolState.ClickInProgress = 1;
     result = BuildOffsetDimensionArt();
     const AIRealPoint cursor = gToolState.CursorPoint;
+    // The side the click lays the line on is the dimension's own, as a drag's is: a length typed afterwards
+    // keeps the line there.
+    const double offset = gCurrentOptions.SideTieLength;
+    gDragValues.LineFlipped = (OffsetSide(cursor, offset) > 0.0) != (offset >= 0.0) ? 1 : 0;
     KeepError(result, DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines,
-                                          static_cast<AIReal>(gCurrentOptions.SideTieLength), cursor.h, cursor.v,
-                                          0, 0, 0));
+                                          static_cast<AIReal>(offset), cursor.h, cursor.v, 0, 0, 0));
     return result;
 }
 
