@@ -21,6 +21,7 @@
 #include "frame/SuiteTable.h"
 #include "host/TagSuite.h"
 #include "records/CurrentOptions.h"
+#include "records/DragValues.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 
@@ -549,12 +550,12 @@ void UseLinearOffset(double offset) {
 
 ASErr DrawSegmentDimension() {
     if (gToolState.ArcLengthMode != 0)
-        return DrawArcLengthDimension(0, 0, 0, 0);
+        return DrawArcLengthDimension(gDragValues.MarksTurned, 0, 0, gDragValues.ExtensionLinesToggled);
     const AIRealPoint first = gMeasuredPoints.FirstPoint.p, second = gMeasuredPoints.SecondPoint.p;
     const LinearOrientation kind = LiveOrientation();
     const LinearFrame frame = FrameFor(kind, first, second);
     const double offset = gCurrentOptions.SideTieLength;
-    const BuildOptions options = OptionsFor(0, 0, 0, 0, 0);
+    const BuildOptions options = OptionsFor(gDragValues.MarksTurned, 0, 0, 0, gDragValues.ExtensionLinesToggled);
     if (gToolState.LabelPosition == kLabelCentred) {
         const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
         return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options, OutsideEndFrom::Group, offset);

@@ -9,6 +9,7 @@
 #include "dimension/OffsetDimension.h"
 #include "frame/Settings.h"
 #include "records/CurrentOptions.h"
+#include "records/DragValues.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
@@ -34,10 +35,12 @@ ASErr RedrawDimensionAs(DimensionKind kind) {
     case DimensionKind::SegmentParallel:
     case DimensionKind::SegmentHorizontal:
     case DimensionKind::SegmentVertical: return RedrawLinear(KindOrientation(kind));
-    case DimensionKind::ArcLength: return DrawArcLengthDimension(0, 0, 0, 0);
+    case DimensionKind::ArcLength:
+        return DrawArcLengthDimension(gDragValues.MarksTurned, 0, 0, gDragValues.ExtensionLinesToggled);
     case DimensionKind::CurveOffset:
         return DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines,
-                                   SettingAsFloat(gCurrentOptions.SideTieLength), label.h, label.v, 0, 0, 0);
+                                   SettingAsFloat(gCurrentOptions.SideTieLength), label.h, label.v, 0,
+                                   gDragValues.MarksTurned, gDragValues.ExtensionLinesToggled);
     case DimensionKind::Angle: {
         const AIRealPoint vertex = m.AngleVertex.p;
         return DrawAngleDimension(vertex.h, vertex.v, SettingAsFloat(gCurrentOptions.ArcRadius), m.AngleValue,

@@ -30,6 +30,8 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.PressOpened = 0;
     gToolState.PressBuilt = 0;
     gToolState.DimensionStarted = 0;
+    gDragValues.MarksTurned = 0;
+    gDragValues.ExtensionLinesToggled = 0;
     gToolState.CursorPoint = message->cursor;
     gToolState.PressPoint = message->cursor;
 }

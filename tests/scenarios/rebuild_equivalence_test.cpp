@@ -187,6 +187,13 @@ const DimensionKind kKinds[] = {
     {"reticle", "Outil Bézier", "", "move 2035.355,335.355\nclick 2035.355,335.355\n", kElsewhere},
     {"radius straight up", "Outil Cercle", "",
      "move 335.355,35.355\ndown 335.355,35.355\ndrag 320,70 300,100\nup 300,100\n", kElsewhere},
+    // Control turns the end marks, the left Windows key the extension lines, for the drag and every rebuild.
+    {"parallel dragged with Control and Windows", "Outil Segment", "",
+     "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30 control win\nup 100,-30\n", kElsewhere},
+    {"arc length dragged with Control and Windows", "Outil Segment", "",
+     "move 335.355,35.355\ndown 335.355,35.355\ndrag 345,45 350,50 control win\nup 350,50\n", kElsewhere},
+    {"along a curve dragged with Control and Windows", "Outil Segment", "",
+     "move 100,205\ndown 100,205\ndrag 100,215 100,230 control win\nup 100,230\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
