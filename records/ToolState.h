@@ -43,7 +43,7 @@ struct ToolState {
     // The press was taken by the Alt or Shift gesture or refused with an alert: it started no gesture, so its
     // drag and its release change nothing.
     int32_t PressConsumed = 0;
-    int32_t PressDragged = 0;            // the cursor has left the press by more than a hand's tremor
+    int32_t PressDragged = 0;            // the cursor has left the press by more than a hand's tremor, until the release
     // The press re-opened a dimension or took a series point: its drag places that dimension, as it places one
     // the press built.
     int32_t PressOpened = 0;

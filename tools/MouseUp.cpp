@@ -132,6 +132,8 @@ ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     // The creation dialog a release opens may have built the dimension again.
     if (gToolState.PressBuilt != 0 && !FirstPickWaiting()) KeepDefinition();
     gToolState.PressBuilt = 0;
+    // No drag places anything after it: a rebuild (a panel change, update-all) takes the end the drag kept.
+    gToolState.PressDragged = 0;
     if (PanelDialogue != nullptr) PanelDialogue->ShowFigureArea();
     return kNoErr;
 }

@@ -184,6 +184,9 @@ const DimensionKind kKinds[] = {
     {"along a curve, clicked below it", "Outil Segment", "", "move 100,201\nclick 100,201\n", kElsewhere},
     {"figure angle", "Outil Angle", "", "move 100,100\ndown 100,100\ndrag 150,110 180,120\nup 180,120\n",
      kElsewhere},
+    // The drag ends a tenth of a point past the bisector, which the cursor shifted past the figure crosses back.
+    {"figure angle dragged to its bisector", "Outil Angle", "",
+     "move 100,100\ndown 100,100\ndrag 150,110 99.9,200\nup 99.9,200\n", kElsewhere},
     {"reticle", "Outil Bézier", "", "move 2035.355,335.355\nclick 2035.355,335.355\n", kElsewhere},
     {"radius straight up", "Outil Cercle", "",
      "move 335.355,35.355\ndown 335.355,35.355\ndrag 320,70 300,100\nup 300,100\n", kElsewhere},
