@@ -125,6 +125,13 @@ AIRealPoint DraggedTicksThrough(bool kept, AIRealPoint keptThrough, AIRealPoint 
     return kept && IsFinitePoint(keptThrough) ? keptThrough : cursor;
 }
 
+// Keeps the keys a division is drawn with, for every redraw: Alt (a segment's ticks centred across it) and
+// Control (ticks at the ends too).
+void KeepDivisionKeys(int32_t alt, int32_t withEnds) {
+    gBezierExtraValues.TicksCentred = alt;
+    gBezierExtraValues.WithEnds = withEnds;
+}
+
 // The ticks of each division through `through`, laid with the length and side in force left as they are.
 ASErr LaySegmentDivisions(AIRealPoint through, int32_t alt, int32_t withEnds) {
     const AIRealPoint(&ends)[2] = gBezierExtraValues.DividedSegment;
@@ -147,21 +154,22 @@ ASErr LayCurveDivisions(AIRealPoint through, int32_t withEnds) {
                                                   LiveDivisionCount(), EndTicks(withEnds)));
 }
 
-// A redraw lays the ticks at the length and side kept: the point it draws them through is rounded to a float,
-// and a length measured back from it would drift at every refresh.
+// A redraw lays the ticks at the length and side kept, with the keys the drag held: the point it draws them
+// through is rounded to a float, and a length measured back from it would drift at every refresh.
 ASErr RedrawDivision() {
+    const BezierExtraValues& kept = gBezierExtraValues;
     AIRealPoint p;
-    switch (gBezierExtraValues.ConstructionKind) {
+    switch (kept.ConstructionKind) {
     case kSegmentElement:
         p = SegmentTicksThrough();
-        return IsFinitePoint(p) ? LaySegmentDivisions(p, 0, 0) : kBadParameterErr;
+        return IsFinitePoint(p) ? LaySegmentDivisions(p, kept.TicksCentred, kept.WithEnds) : kBadParameterErr;
     case kAngleElement:
         p = AngleTicksThrough();
-        return IsFinitePoint(p) ? LayAngleDivisions(p, 0) : kBadParameterErr;
+        return IsFinitePoint(p) ? LayAngleDivisions(p, kept.WithEnds) : kBadParameterErr;
     case kArcElement:
     case kCurveElement:
         p = CurveTicksThrough();
-        return IsFinitePoint(p) ? LayCurveDivisions(p, 0) : kBadParameterErr;
+        return IsFinitePoint(p) ? LayCurveDivisions(p, kept.WithEnds) : kBadParameterErr;
     case kReticleElement:
         return DrawReticle();
     default:
@@ -261,6 +269,7 @@ ASErr DrawSegmentDivisions(AIReal x, AIReal y, int32_t alt, int32_t /*rightShift
     const AIRealPoint through{x, y};
     if (!IsFinitePoint(through))
         return kBadParameterErr;
+    KeepDivisionKeys(alt, withEnds);
     const AIRealPoint(&ends)[2] = gBezierExtraValues.DividedSegment;
     const Vector2 span = Vector2(ends[1]) - Vector2(ends[0]);
     bool kept = false;
@@ -277,6 +286,7 @@ ASErr DrawAngleDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShi
     const AIRealPoint through{x, y};
     if (!IsFinitePoint(through))
         return kBadParameterErr;
+    KeepDivisionKeys(0, withEnds);
     const bool kept = KeepTicks(Distance(gMeasuredPoints.AngleVertex.p, through), gBezierExtraValues.TickDirection);
     return LayAngleDivisions(DraggedTicksThrough(kept, AngleTicksThrough(), through), withEnds);
 }
@@ -287,6 +297,7 @@ ASErr DrawCurveDivisions(AIReal x, AIReal y, int32_t /*alt*/, int32_t /*rightShi
         return kBadParameterErr;
     if (!IsLiveArt(gBezierExtraValues.DivisionPath))
         return kStaleHandleErr;
+    KeepDivisionKeys(0, withEnds);
     const AIRealPoint clicked = gMeasuredPoints.ClickPoint.p;
     const bool kept = KeepTicks(Distance(clicked, through), std::atan2(through.v - clicked.v, through.h - clicked.h));
     return LayCurveDivisions(DraggedTicksThrough(kept, CurveTicksThrough(), through), withEnds);
@@ -326,6 +337,7 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t with
     if (!IsFinitePoint(labelPoint))
         return kBadParameterErr;
     gBezierExtraValues.RadiusLabelPoint = labelPoint;
+    gBezierExtraValues.WithEnds = withEnds;
     const MeasuredPoints& m = gMeasuredPoints;
     CurrentDimension& d = gCurrentDimension;
     const AIRealPoint point = m.ClickPoint.p;
@@ -392,7 +404,7 @@ ASErr RedrawBezierExtra() {
     switch (gBezierExtraValues.ConstructionKind) {
     case kRadiusElement: {
         const AIRealPoint p = gBezierExtraValues.RadiusLabelPoint;
-        return DrawLocalRadius(p.h, p.v, 0, 0);
+        return DrawLocalRadius(p.h, p.v, 0, gBezierExtraValues.WithEnds);
     }
     case kTangentElement:
         return DrawLocalTangent();

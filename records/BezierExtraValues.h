@@ -19,6 +19,8 @@ struct BezierExtraValues {
     AIReal DivisionStartAngle = 0.0f; // radians: from the vertex towards FirstPoint, or cursor to curve point
     AIRealPoint RadiusLabelPoint;     // the point the local radius was last drawn at
     double TickDirection = 0.0;       // radians: the side a segment's or curve's division ticks were drawn on
+    int32_t TicksCentred = 0;         // the drag's Alt laid a segment's division ticks across it
+    int32_t WithEnds = 0;             // the drag's Control: ticks at the ends too, or a local radius's marks turned
 };
 
 extern BezierExtraValues gBezierExtraValues;

@@ -197,6 +197,9 @@ const DimensionKind kKinds[] = {
      "move 335.355,35.355\ndown 335.355,35.355\ndrag 345,45 350,50 control win\nup 350,50\n", kElsewhere},
     {"along a curve dragged with Control and Windows", "Outil Segment", "",
      "move 100,205\ndown 100,205\ndrag 100,215 100,230 control win\nup 100,230\n", kElsewhere},
+    // Alt lays a segment's ticks across it, Control adds ticks at its ends, for the drag and every rebuild.
+    {"bezier division dragged with Alt and Control", "Outil Bézier", "",
+     "move 60,0\ndown 60,0\ndrag 60,10 60,20 alt control\nup 60,20\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
