@@ -12,6 +12,7 @@
 #include "host/ArtSuite.h"
 #include "host/TagSuite.h"
 #include "records/CurrentDimension.h"
+#include "records/CurrentOptions.h"
 #include "records/DimensionDefinition.h"
 #include "records/DragValues.h"
 #include "records/HitState.h"
@@ -164,6 +165,7 @@ void CarryDefinition(DimensionDefinition& d, bool keep) {
     Carry(keep, d.CircleLabelAngle, gToolState.CircleLabelAngle);
     Carry(keep, d.CircleLabelDistance, gToolState.CircleLabelDistance);
     Carry(keep, d.ArcMiddleAngle, gDimensionValues.ArcMiddleAngle);
+    Carry(keep, d.SideTieLength, gCurrentOptions.SideTieLength);
 }
 
 // The definition kept for `group`; null when none is.

@@ -24,6 +24,7 @@ struct DimensionDefinition {
     AIReal CircleLabelAngle = 0.0f;   // radians: from the circle's centre towards its label
     AIReal CircleLabelDistance = 0.0f;
     AIReal ArcMiddleAngle = 0.0f;     // radians: the middle of the arc a circle dimension measures
+    double SideTieLength = 0.0;       // the offset of its line from what it measures
 };
 
 // The definition of each dimension built or re-opened since start-up whose group is still in the document: a

@@ -5,6 +5,7 @@
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/Links.h"
+#include "dimension/Placement.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
@@ -134,12 +135,13 @@ void DropNewGroup() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
     const CurrentDimension& replaced = gReplacedDimension.Dimension;
-    if (group != nullptr && group == gReplacedDimension.By && IsLiveArt(replaced.DimensionGroup))
-        gCurrentDimension = replaced;
+    const bool givenBack = group != nullptr && group == gReplacedDimension.By && IsLiveArt(replaced.DimensionGroup);
+    if (givenBack) gCurrentDimension = replaced;
     gReplacedDimension = {};
     // The press built nothing that stays: its release keeps no definition from its live values, which are not
-    // those of the dimension given back.
+    // those of the dimension given back; that dimension's own are in force again, for any refresh after it.
     gToolState.PressBuilt = 0;
+    if (givenBack) UseDefinition();
 }
 
 void DisposeEmptyGroup() {

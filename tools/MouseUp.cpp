@@ -13,6 +13,7 @@
 #include "tools/ClickSequences.h"
 #include "tools/ClickSupport.h"
 #include "tools/DimensionParts.h"
+#include "tools/MouseDrag.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 
@@ -128,7 +129,10 @@ ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     const bool consumed = gToolState.PressConsumed != 0;
     gToolState.ClickInProgress = 0;
     gToolState.PressConsumed = 0;
+    // A release that drops the dimension its press built puts the one given back in force; the panel then shows it.
+    const ShownPlacement before = LivePlacement();
     if (!consumed) EndPress(*message, PanelDialogue);
+    ShowPlacementIfChanged(this, before);
     // The creation dialog a release opens may have built the dimension again.
     if (gToolState.PressBuilt != 0 && !FirstPickWaiting()) KeepDefinition();
     gToolState.PressBuilt = 0;

@@ -148,7 +148,8 @@ constexpr const char* kFigures =
     "path \"Arc2\" 1350,0 out 1350,27.614 1300,50 in 1327.614,50\n"
     "path \"Equerre2\" 1700,0 1600,0 1660,80\n"
     "path \"Rond\" 2050,300 in 2050,272.386 out 2050,327.614 2000,350 in 2027.614,350 out 1972.386,350 "
-    "1950,300 in 1950,327.614 out 1950,272.386 2000,250 in 1972.386,250 out 2027.614,250 closed\n";
+    "1950,300 in 1950,327.614 out 1950,272.386 2000,250 in 1972.386,250 out 2027.614,250 closed\n"
+    "path \"Crochet\" 2150,130 in 2153,133 out 2146,134 2230,290 in 2230,290 out 2229,289\n";
 
 // The cursor's pass over the anchors and the vertex of another figure.
 constexpr const char* kElsewhere = "move 400,-300 500,-300 500,-200 450,-250\n";
@@ -200,6 +201,11 @@ const DimensionKind kKinds[] = {
     // Alt lays a segment's ticks across it, Control adds ticks at its ends, for the drag and every rebuild.
     {"bezier division dragged with Alt and Control", "Outil Bézier", "",
      "move 60,0\ndown 60,0\ndrag 60,10 60,20 alt control\nup 60,20\n", kElsewhere},
+    // A press on the hooked segment: its drag builds a dimension, its release drops it for drawing nothing and
+    // gives the current dimension back with its own offset, not the one the drag left in force.
+    {"parallel, then a dimension dropped at the release", "Outil Segment", "",
+     "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n",
+     "move 2209,244\ndown 2209,244\ndrag 2225,252.5\nup 2225,252.5\n"},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
