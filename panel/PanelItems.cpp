@@ -24,7 +24,7 @@ ADMEntryRef EntryByID(ADMItemRef item, int32_t entryID) {
 }
 
 // Every panel notification acts on the current dimension as it was built: the item's own notifier, reached
-// through the spec the item was made from, runs with the dimension's definition in force.
+// through the table row the item was made from, runs with the dimension's definition in force.
 void NotifyPanelItem(ADMItemRef item, ADMNotifierRef notifier) {
     ADMUserData data = nullptr;
     if (sADMItem->GetUserData(item, &data) != kNoErr || data == nullptr) return;

@@ -158,7 +158,7 @@ TEST_P(Inventory, EachItemHasItsTypePlaceTipFontAndProcedures) {
     }
     EXPECT_EQ(item.font == kPanelFont, row.font);
     EXPECT_EQ(item.drawProc, row.draw);
-    // A notifier runs through the panel's one notification, which finds it in the spec the item was made from.
+    // A notifier runs through the panel's one notification, which finds it in the item's table row.
     const auto* spec = static_cast<const PanelItemSpec*>(item.userData);
     EXPECT_EQ(spec != nullptr ? spec->Notify : nullptr, row.notify);
     EXPECT_EQ(item.notifyProc != nullptr, row.notify != nullptr);
