@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dimension/AngleBuilders.h"
+#include "dimension/BezierExtras.h"
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/SeriesLayout.h"
@@ -647,5 +648,73 @@ TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfIts
             }
         }
       }
+    }
+}
+
+TEST_F(TightFit, ALocalRadiusValueStandsPastItsMarkAwayFromTheCentreClearOfTheCurve) {
+    // Arcs of radius 20 to 300 clicked at several points, the mark pointing in or out: the value reads on the
+    // radius line's continuation beyond the curve, crossing neither the curve nor its own line and mark.
+    gCurrentOptions.Decimals = 1;
+    const AIRealPoint centre{30.0f, -40.0f};
+    for (const double radius : {20.0, 35.0, 60.0, 100.0, 180.0, 300.0}) {
+        for (const int degrees : {-90, -30, 0, 45, 100, 200}) {
+            for (const int32_t outward : {0, 1}) {
+                SCOPED_TRACE("radius " + std::to_string(radius) + " at " + std::to_string(degrees) + " degrees" +
+                             (outward != 0 ? ", mark outside" : ""));
+                const double a = degrees * kPi / 180.0, next = a + 0.001;
+                const auto at = [&](double r, double t) {
+                    return AIRealPoint{static_cast<AIReal>(centre.h + r * std::cos(t)),
+                                       static_cast<AIReal>(centre.v + r * std::sin(t))};
+                };
+                std::vector<AIRealPoint> arc;
+                for (int k = -32; k <= 32; ++k) arc.push_back(at(radius, a + k / 32.0));
+                StartGroup();
+                gToolState.EditingBezier = 0;
+                gCurrentOptions.BezierArrowsFlag = outward;
+                const AIArtHandle curve = Doc().DrawPolyline(arc, false);
+                ASSERT_EQ(BuildLocalRadiusArt(), kNoErr);
+                MeasuredPoints& m = gMeasuredPoints;
+                m.ClickPoint.p = at(radius, a);
+                m.ClickCurvePoints[0] = at(radius + 1.0, a);
+                m.ClickCurvePoints[1] = at(radius + 1.0, next);
+                m.ClickCurvePoints[2] = at(radius, next);
+                ASSERT_EQ(DrawLocalRadius(m.ClickPoint.p.h, m.ClickPoint.p.v, 0, 0), kNoErr);
+                EXPECT_TRUE(PartsCrossing(0, {curve}).empty()) << LabelText();
+                const P middle = LabelBox().Centre();
+                const double out = (middle.x - m.ClickPoint.p.h) * std::cos(a) + (middle.y - m.ClickPoint.p.v) * std::sin(a);
+                const double across = -(middle.x - centre.h) * std::sin(a) + (middle.y - centre.v) * std::cos(a);
+                EXPECT_GT(out, 0.0);
+                EXPECT_LT(out, LabelBox().right - LabelBox().left + 2.0 * EndMarkLength(EndMarkScale()));
+                EXPECT_NEAR(across, 0.0, 1e-3);
+            }
+        }
+    }
+    gCurrentOptions.BezierArrowsFlag = 0;
+}
+
+TEST_F(TightFit, ADiameterValueThatFitsInsideItsCircleStaysInsideSlidClearOfTheMarksAndTheOutline) {
+    // Diameters of circles of radius 50 to 80, dragged to half the radius or less in directions where the value
+    // stands beside the line: no leader, the value inside the circle, crossing neither the outline nor a mark.
+    gCurrentOptions.Decimals = 2;
+    gCurrentOptions.Diameter = 1;
+    for (const double radius : {50.0, 60.0, 70.0, 80.0}) {
+        for (const int degrees : {0, 15, 165, 180, 200, 340}) {
+            for (const double reach : {radius / 4.0, radius / 2.0}) {
+                const double a = degrees * kPi / 180.0;
+                SCOPED_TRACE("radius " + std::to_string(radius) + ", label point " + std::to_string(reach) +
+                             " off the centre at " + std::to_string(degrees) + " degrees");
+                StartGroup();
+                gMeasuredPoints.CircleCentre = {0.0f, 0.0f};
+                gMeasuredPoints.CircleRadius = static_cast<AIReal>(radius);
+                ASSERT_EQ(BuildCircleDimensionArt(), kNoErr);
+                const AIArtHandle outline = DrawCircleOutline(radius);
+                ASSERT_EQ(DrawCircleDimension(static_cast<AIReal>(reach * std::cos(a)),
+                                              static_cast<AIReal>(reach * std::sin(a)), 0, 0, 0, 0),
+                          kNoErr);
+                EXPECT_TRUE(Anchors(Dim().CircleParts[1]).empty()) << LabelText();
+                EXPECT_TRUE(PartsCrossing(0, {outline}).empty()) << LabelText();
+                for (const P& corner : Corners(LabelBox())) EXPECT_LT(std::hypot(corner.x, corner.y), radius);
+            }
+        }
     }
 }
