@@ -656,11 +656,18 @@ TEST_F(TightFit, ALocalRadiusValueStandsPastItsMarkAwayFromTheCentreClearOfTheCu
     // radius line's continuation beyond the curve, crossing neither the curve nor its own line and mark.
     gCurrentOptions.Decimals = 1;
     const AIRealPoint centre{30.0f, -40.0f};
+    // The fixture's marks, then slanted ticks with their copies turned across the line.
+    for (const bool ticks : {false, true}) {
+    if (ticks) {
+        gCurrentOptions.ArrowHeads = 0;
+        gCurrentOptions.ArrowPreset = kCustomArrowPreset;
+        ApplyArrowPreset(kCustomArrowPreset);
+    }
     for (const double radius : {20.0, 35.0, 60.0, 100.0, 180.0, 300.0}) {
         for (const int degrees : {-90, -30, 0, 45, 100, 200}) {
             for (const int32_t outward : {0, 1}) {
                 SCOPED_TRACE("radius " + std::to_string(radius) + " at " + std::to_string(degrees) + " degrees" +
-                             (outward != 0 ? ", mark outside" : ""));
+                             (outward != 0 ? ", mark outside" : "") + (ticks ? ", ticks" : ""));
                 const double a = degrees * kPi / 180.0, next = a + 0.001;
                 const auto at = [&](double r, double t) {
                     return AIRealPoint{static_cast<AIReal>(centre.h + r * std::cos(t)),
@@ -686,8 +693,10 @@ TEST_F(TightFit, ALocalRadiusValueStandsPastItsMarkAwayFromTheCentreClearOfTheCu
                 EXPECT_GT(out, 0.0);
                 EXPECT_LT(out, LabelBox().right - LabelBox().left + 2.0 * EndMarkLength(EndMarkScale()));
                 EXPECT_NEAR(across, 0.0, 1e-3);
+                EXPECT_EQ(Live(Dim().EndMarks[2][0]), ticks);
             }
         }
+    }
     }
     gCurrentOptions.BezierArrowsFlag = 0;
 }
