@@ -572,7 +572,7 @@ TEST_F(TightFit, ARadiusOrDiameterValueClearsTheOutlineAndTheMarksInsideTheCircl
     // away), in eight directions, on circles from the smallest to the largest.
     gCurrentOptions.Decimals = 2;
     gCurrentOptions.CircleTieLength = 10.0;
-    for (const double radius : {5.0, 8.0, 12.0, 20.0, 35.0, 60.0, 100.0, 200.0}) {
+    for (const double radius : {5.0, 8.0, 12.0, 20.0, 35.0, 50.0, 60.0, 80.0, 100.0, 200.0}) {
         for (const int32_t diameter : {0, 1}) {
             for (int octant = 0; octant < 8; ++octant) {
                 for (const double reach : {radius / 3.0, radius * 2.0 / 3.0, radius + 3.0, radius + 40.0}) {
@@ -592,6 +592,9 @@ TEST_F(TightFit, ARadiusOrDiameterValueClearsTheOutlineAndTheMarksInsideTheCircl
                     EXPECT_TRUE(PartsCrossing(0, {outline}).empty()) << LabelText();
                     // A leader runs out from the arc in the label point's direction from the centre.
                     const auto leader = Anchors(Dim().CircleParts[1]);
+                    // A level diameter of 50 to 80 that fits inside slides clear, with no leader.
+                    EXPECT_TRUE(!diameter || radius < 50.0 || radius > 80.0 || reach > radius / 2.0 ||
+                                octant % 4 != 0 || leader.empty());
                     if (leader.size() < 2) continue;
                     EXPECT_NEAR(std::atan2(leader[0].v, leader[0].h), std::atan2(std::sin(a), std::cos(a)), 1e-4);
                     EXPECT_NEAR(leader[1].h * std::sin(a) - leader[1].v * std::cos(a), 0.0, 1e-3);
@@ -652,77 +655,25 @@ TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfIts
 }
 
 TEST_F(TightFit, ALocalRadiusValueStandsPastItsMarkAwayFromTheCentreClearOfTheCurve) {
-    // Arcs of radius 20 to 300 clicked at several points, the mark pointing in or out: the value reads on the
-    // radius line's continuation beyond the curve, crossing neither the curve nor its own line and mark.
-    gCurrentOptions.Decimals = 1;
-    const AIRealPoint centre{30.0f, -40.0f};
-    // The fixture's marks, then slanted ticks with their copies turned across the line.
-    for (const bool ticks : {false, true}) {
-    if (ticks) {
-        gCurrentOptions.ArrowHeads = 0;
-        gCurrentOptions.ArrowPreset = kCustomArrowPreset;
-        ApplyArrowPreset(kCustomArrowPreset);
-    }
-    for (const double radius : {20.0, 35.0, 60.0, 100.0, 180.0, 300.0}) {
-        for (const int degrees : {-90, -30, 0, 45, 100, 200}) {
-            for (const int32_t outward : {0, 1}) {
-                SCOPED_TRACE("radius " + std::to_string(radius) + " at " + std::to_string(degrees) + " degrees" +
-                             (outward != 0 ? ", mark outside" : "") + (ticks ? ", ticks" : ""));
-                const double a = degrees * kPi / 180.0, next = a + 0.001;
-                const auto at = [&](double r, double t) {
-                    return AIRealPoint{static_cast<AIReal>(centre.h + r * std::cos(t)),
-                                       static_cast<AIReal>(centre.v + r * std::sin(t))};
-                };
-                std::vector<AIRealPoint> arc;
-                for (int k = -32; k <= 32; ++k) arc.push_back(at(radius, a + k / 32.0));
+    // Circles of radius 20 to 300 clicked at several points; arrows, then ticks with turned copies; marks in, out.
+    for (int marks = 0; marks < 4; ++marks) {
+        if (marks == 2)
+            gCurrentOptions.ArrowHeads = 0, ApplyArrowPreset(gCurrentOptions.ArrowPreset = kCustomArrowPreset);
+        gCurrentOptions.BezierArrowsFlag = marks % 2;
+        for (const double radius : {20.0, 35.0, 60.0, 100.0, 180.0, 300.0}) {
+            for (const double a : {-1.6, -0.5, 0.0, 0.8, 1.7, 3.5}) {
                 StartGroup();
                 gToolState.EditingBezier = 0;
-                gCurrentOptions.BezierArrowsFlag = outward;
-                const AIArtHandle curve = Doc().DrawPolyline(arc, false);
+                const AIArtHandle curve = DrawCircleOutline(radius);
                 ASSERT_EQ(BuildLocalRadiusArt(), kNoErr);
-                MeasuredPoints& m = gMeasuredPoints;
-                m.ClickPoint.p = at(radius, a);
-                m.ClickCurvePoints[0] = at(radius + 1.0, a);
-                m.ClickCurvePoints[1] = at(radius + 1.0, next);
-                m.ClickCurvePoints[2] = at(radius, next);
-                ASSERT_EQ(DrawLocalRadius(m.ClickPoint.p.h, m.ClickPoint.p.v, 0, 0), kNoErr);
-                EXPECT_TRUE(PartsCrossing(0, {curve}).empty()) << LabelText();
-                const P middle = LabelBox().Centre();
-                const double out = (middle.x - m.ClickPoint.p.h) * std::cos(a) + (middle.y - m.ClickPoint.p.v) * std::sin(a);
-                const double across = -(middle.x - centre.h) * std::sin(a) + (middle.y - centre.v) * std::cos(a);
-                EXPECT_GT(out, 0.0);
-                EXPECT_LT(out, LabelBox().right - LabelBox().left + 2.0 * EndMarkLength(EndMarkScale()));
-                EXPECT_NEAR(across, 0.0, 1e-3);
-                EXPECT_EQ(Live(Dim().EndMarks[2][0]), ticks);
-            }
-        }
-    }
-    }
-    gCurrentOptions.BezierArrowsFlag = 0;
-}
-
-TEST_F(TightFit, ADiameterValueThatFitsInsideItsCircleStaysInsideSlidClearOfTheMarksAndTheOutline) {
-    // Diameters of circles of radius 50 to 80, dragged to half the radius or less in directions where the value
-    // stands beside the line: no leader, the value inside the circle, crossing neither the outline nor a mark.
-    gCurrentOptions.Decimals = 2;
-    gCurrentOptions.Diameter = 1;
-    for (const double radius : {50.0, 60.0, 70.0, 80.0}) {
-        for (const int degrees : {0, 15, 165, 180, 200, 340}) {
-            for (const double reach : {radius / 4.0, radius / 2.0}) {
-                const double a = degrees * kPi / 180.0;
-                SCOPED_TRACE("radius " + std::to_string(radius) + ", label point " + std::to_string(reach) +
-                             " off the centre at " + std::to_string(degrees) + " degrees");
-                StartGroup();
-                gMeasuredPoints.CircleCentre = {0.0f, 0.0f};
-                gMeasuredPoints.CircleRadius = static_cast<AIReal>(radius);
-                ASSERT_EQ(BuildCircleDimensionArt(), kNoErr);
-                const AIArtHandle outline = DrawCircleOutline(radius);
-                ASSERT_EQ(DrawCircleDimension(static_cast<AIReal>(reach * std::cos(a)),
-                                              static_cast<AIReal>(reach * std::sin(a)), 0, 0, 0, 0),
-                          kNoErr);
-                EXPECT_TRUE(Anchors(Dim().CircleParts[1]).empty()) << LabelText();
-                EXPECT_TRUE(PartsCrossing(0, {outline}).empty()) << LabelText();
-                for (const P& corner : Corners(LabelBox())) EXPECT_LT(std::hypot(corner.x, corner.y), radius);
+                const AIRealPoint p[4] = {Polar({}, radius, a), Polar({}, radius + 1.0, a),
+                                          Polar({}, radius + 1.0, a + 1e-3), Polar({}, radius, a + 1e-3)};
+                gMeasuredPoints.ClickPoint.p = p[0];
+                std::copy(p + 1, p + 4, gMeasuredPoints.ClickCurvePoints);
+                ASSERT_EQ(DrawLocalRadius(p[0].h, p[0].v, 0, 0), kNoErr);
+                EXPECT_TRUE(PartsCrossing(0, {curve}).empty()) << radius << " at " << a << ", marks " << marks;
+                const P m = LabelBox().Centre(); // past the curve, away from the centre
+                EXPECT_GT(m.x * std::cos(a) + m.y * std::sin(a), radius);
             }
         }
     }
