@@ -343,7 +343,9 @@ AIRealPoint LocalRadiusValueAt(AIRealPoint point, Vector2 away, double direction
     const double scale = EndMarkScale();
     const double gap = OutsideValueStart(false);
     const double halfAlong = LabelBox{Vector2(), angle, extent}.HalfExtentOn(away);
-    const auto boxAt = [&](double past) { return LabelBox{Vector2(point) + away * (past + halfAlong), angle, extent}; };
+    const auto boxAt = [&](double past) {
+        return LabelBox{Vector2(point) + away * (past + halfAlong), angle, extent};
+    };
     const auto meetsMark = [&](const LabelBox& box) {
         return BoxMeetsEndMark(box, gap, Vector2(point), direction, scale) ||
                BoxMeetsEndMark(box, gap, Vector2(point), EndMarkSetDirection(2, direction), scale);
@@ -392,7 +394,8 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t with
     // The value never stands between the centre and the curve: it goes past the mark, which points in from
     // outside as asked or where the line is too short for it.
     FitRoom room;
-    room.MarksFitInside = MarksFitInside((Vector2(far) - Vector2(point)).Length(), EndMarkLength(EndMarkScale()), 1);
+    room.MarksFitInside =
+        MarksFitInside((Vector2(far) - Vector2(point)).Length(), EndMarkLength(EndMarkScale()), 1);
     room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds = false;
     room.MarksOutsideAsked = (withEnds != 0) != (gCurrentOptions.BezierArrowsFlag != 0);
     const DimensionFit fit = DecideFit(room);

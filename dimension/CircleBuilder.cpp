@@ -1,5 +1,6 @@
 #include "dimension/CircleBuilder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -43,13 +44,17 @@ bool ValueClearInside(const LabelBox& box, const CircleLayout& layout, AIRealPoi
            !BoxMeetsMarks(box, layout, scale, gap);
 }
 
+// The places a value slid along its line inside a circle tries lie half a value gap apart, or the line's length
+// over this where that is farther, so that a drag over a large circle stays quick.
+constexpr double kMostSlidePlaces = 256.0;
+
 // Slides the value anchored at *anchor along the line in direction `out` (its label point `reach` from the
 // centre, `from` to `to` along the line) to the nearest place where it stands clear inside; false when there is
 // none, *anchor left as it was.
 bool SlideClearInside(AIRealPoint* anchor, Vector2 out, double reach, double from, double to,
                       const LabelExtent& value, const CircleLayout& layout, AIRealPoint centre, double radius,
                       double scale, double gap) {
-    const double step = gap / 2.0;
+    const double step = std::max(gap / 2.0, (to - from) / kMostSlidePlaces);
     for (double shift = step; reach - shift >= from || reach + shift <= to; shift += step) {
         for (const double along : {-shift, shift}) {
             if (reach + along < from || reach + along > to) continue;
