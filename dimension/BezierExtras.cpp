@@ -332,6 +332,33 @@ ASErr DrawReticle() {
     return result;
 }
 
+namespace {
+
+// The anchor of a local radius's value, reading along its line: on the line's continuation past the curve
+// point (`away` from the centre), clear of the curve and, its near end past the mark when the mark stands on
+// that side, clear of the mark laid in `direction` and its variant.
+AIRealPoint LocalRadiusValueAt(AIRealPoint point, Vector2 away, double direction, const LabelExtent& extent,
+                               bool markOutside) {
+    const double angle = UprightAngle(static_cast<AIReal>(direction));
+    const double scale = EndMarkScale();
+    const double gap = OutsideValueStart(false);
+    const double halfAlong = LabelBox{Vector2(), angle, extent}.HalfExtentOn(away);
+    const auto boxAt = [&](double past) {
+        return LabelBox{Vector2(point) + away * (past + halfAlong), angle, extent};
+    };
+    const auto meetsMark = [&](const LabelBox& box) {
+        return BoxMeetsEndMark(box, gap, Vector2(point), direction, scale) ||
+               BoxMeetsEndMark(box, gap, Vector2(point), EndMarkSetDirection(2, direction), scale);
+    };
+    // A mark turned across the line reaches out on both sides of it: the value steps on past it.
+    const double farthest = OutsideValueStart(true) + EndMarkLength(scale) + gap;
+    double past = OutsideValueStart(markOutside);
+    while (past < farthest && meetsMark(boxAt(past))) past += gap / 2.0;
+    return AnchorForCentre(boxAt(past).Centre, angle, extent);
+}
+
+} // namespace
+
 ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t withEnds) {
     const AIRealPoint labelPoint{x, y};
     if (!IsFinitePoint(labelPoint))
@@ -364,15 +391,25 @@ ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t /*dragModifier*/, int32_t with
     if (IsLiveArt(d.AuxLine))
         KeepError(result, SetLinePath(d.AuxLine, far.ToPoint(), point));
     const double towardCentre = std::atan2(normal.Y, normal.X);
-    const bool outside = (withEnds != 0) != (gCurrentOptions.BezierArrowsFlag != 0);
-    const double direction = towardCentre + (outside ? kPi : 0.0);
+    // The value never stands between the centre and the curve: it goes past the mark, which points in from
+    // outside as asked or where the line is too short for it.
+    FitRoom room;
+    room.MarksFitInside =
+        MarksFitInside((Vector2(far) - Vector2(point)).Length(), EndMarkLength(EndMarkScale()), 1);
+    room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds = false;
+    room.MarksOutsideAsked = (withEnds != 0) != (gCurrentOptions.BezierArrowsFlag != 0);
+    const DimensionFit fit = DecideFit(room);
+    const double direction = towardCentre + (fit.MarksOutside ? kPi : 0.0);
     KeepError(result, PlaceEndMark(d.EndMarks[0][0], point, direction, nullptr));
     KeepError(result, PlaceEndMark(d.EndMarks[2][0], point, EndMarkSetDirection(2, direction), nullptr));
 
     FormatDimensionLength(radius);
-    const AIRealPoint at{static_cast<AIReal>(x + gCurrentOptions.BezierOffsetX),
-                         static_cast<AIReal>(y + gCurrentOptions.BezierOffsetY)};
-    KeepError(result, SetDimensionLabel(&d.LabelFrames[0], at, static_cast<AIReal>(towardCentre)));
+    KeepError(result, WriteDimensionLabel(&d.LabelFrames[0]));
+    const LabelExtent extent = MeasureDimensionLabel(d.LabelFrames[0]);
+    const Vector2 at = Vector2(LocalRadiusValueAt(point, normal * -1.0, direction, extent, fit.MarksOutside)) +
+                       Vector2(gCurrentOptions.BezierOffsetX, gCurrentOptions.BezierOffsetY);
+    if (d.LabelFrames[0] != nullptr)
+        KeepError(result, PlaceDimensionLabel(d.LabelFrames[0], at.ToPoint(), static_cast<AIReal>(direction)));
     return result;
 }
 

@@ -61,8 +61,10 @@ ASErr DrawCurveDivisions(AIReal x, AIReal y, int32_t alt, int32_t rightShift, in
 // The six paths of the reticle at CircleCentre: the two centre lines and four ticks at the quadrant points.
 ASErr DrawReticle();
 // The radius line from the centre of curvature at ClickPoint (from the normals kept after it) to ClickPoint,
-// its end mark at ClickPoint (the other way with Control or BezierArrowsFlag) and the radius as the label at
-// (x, y) moved by the live "DecalageBezierX" and "DecalageBezierY". A straight curve clears the line and the
+// its end mark at ClickPoint (the other way with Control or BezierArrowsFlag, or where the line is shorter than
+// the mark needs) and the radius as the label, reading along the line on its continuation past the curve
+// point, away from the centre, clear of the curve and the mark, moved by the live "DecalageBezierX" and
+// "DecalageBezierY". (x, y) is kept as the point the redraw draws at. A straight curve clears the line and the
 // mark and leaves the label.
 ASErr DrawLocalRadius(AIReal x, AIReal y, int32_t dragModifier, int32_t withEnds);
 // The tangent (AuxLine) and the normal (DimensionLines[0]) at ClickPoint, each BezierPathLength long on both

@@ -1,5 +1,6 @@
 #include "dimension/CircleBuilder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -41,6 +42,30 @@ bool ValueClearInside(const LabelBox& box, const CircleLayout& layout, AIRealPoi
                       double scale, double gap) {
     return BoxAgainstCircle(box, gap, Vector2(centre), radius) == CircleSide::Inside &&
            !BoxMeetsMarks(box, layout, scale, gap);
+}
+
+// The places a value slid along its line inside a circle tries lie half a value gap apart, or the line's length
+// over this where that is farther, so that a drag over a large circle stays quick.
+constexpr double kMostSlidePlaces = 256.0;
+
+// Slides the value anchored at *anchor along the line in direction `out` (its label point `reach` from the
+// centre, `from` to `to` along the line) to the nearest place where it stands clear inside; false when there is
+// none, *anchor left as it was.
+bool SlideClearInside(AIRealPoint* anchor, Vector2 out, double reach, double from, double to,
+                      const LabelExtent& value, const CircleLayout& layout, AIRealPoint centre, double radius,
+                      double scale, double gap) {
+    const double step = std::max(gap / 2.0, (to - from) / kMostSlidePlaces);
+    for (double shift = step; reach - shift >= from || reach + shift <= to; shift += step) {
+        for (const double along : {-shift, shift}) {
+            if (reach + along < from || reach + along > to) continue;
+            const AIRealPoint moved = (Vector2(*anchor) + out * along).ToPoint();
+            if (ValueClearInside(BoxAtAnchor(moved, 0.0, value), layout, centre, radius, scale, gap)) {
+                *anchor = moved;
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -85,9 +110,11 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
             const Vector2 middle = Vector2(labelPoint) + beside * (flat.HalfExtentOn(beside) + kLabelClearance);
             layout.LabelAt = AnchorForCentre(middle, 0.0, value);
         }
-        // Where it does not stand inside clear of the outline and the marks, it goes on the leader's
-        // continuation outside the circle.
-        if (!ValueClearInside(BoxAtAnchor(layout.LabelAt, 0.0, value), layout, centre, radius, scale, gap)) {
+        // Where it does not stand inside clear of the outline and the marks, it slides along its line to where
+        // it does; where it does nowhere, it goes on the leader's continuation outside the circle.
+        if (!ValueClearInside(BoxAtAnchor(layout.LabelAt, 0.0, value), layout, centre, radius, scale, gap) &&
+            !SlideClearInside(&layout.LabelAt, out, towards.Length(), diameter ? -radius : 0.0, radius, value,
+                              layout, centre, radius, scale, gap)) {
             leader = true;
             bend = (Vector2(onCircle) + out * OutsideMarkTail(scale)).ToPoint();
         }

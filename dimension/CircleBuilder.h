@@ -32,8 +32,9 @@ struct CircleRoom {
 // ("AvecRayTrace"), the marks pointing in from outside when `marksOutside` or when they do not fit inside the
 // line, a horizontal tie (the shoulder) of `tieLength` away from the circle, at least as long as the value and
 // its gaps, and the label above the tie's middle moved by the offsets. A label inside the circle stands beside
-// the line, clear of it; where its box grown by the value gap would cross the outline or a mark, it goes on the
-// leader's continuation outside the circle. The bend goes out along the leader as far as the value on the
+// the line, clear of it; where its box grown by the value gap would cross the outline or a mark, it slides along
+// the line to the nearest place where it stands clear, and only where there is none it goes on the leader's
+// continuation outside the circle. The bend goes out along the leader as far as the value on the
 // shoulder needs to clear the outline and the marks.
 CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPoint, double fallbackAngle,
                           bool diameter, bool radiusLineDrawn, bool marksOutside, double tieLength,

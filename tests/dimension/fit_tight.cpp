@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dimension/AngleBuilders.h"
+#include "dimension/BezierExtras.h"
 #include "dimension/Labels.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/SeriesLayout.h"
@@ -571,7 +572,7 @@ TEST_F(TightFit, ARadiusOrDiameterValueClearsTheOutlineAndTheMarksInsideTheCircl
     // away), in eight directions, on circles from the smallest to the largest.
     gCurrentOptions.Decimals = 2;
     gCurrentOptions.CircleTieLength = 10.0;
-    for (const double radius : {5.0, 8.0, 12.0, 20.0, 35.0, 60.0, 100.0, 200.0}) {
+    for (const double radius : {5.0, 8.0, 12.0, 20.0, 35.0, 50.0, 60.0, 80.0, 100.0, 200.0}) {
         for (const int32_t diameter : {0, 1}) {
             for (int octant = 0; octant < 8; ++octant) {
                 for (const double reach : {radius / 3.0, radius * 2.0 / 3.0, radius + 3.0, radius + 40.0}) {
@@ -591,6 +592,9 @@ TEST_F(TightFit, ARadiusOrDiameterValueClearsTheOutlineAndTheMarksInsideTheCircl
                     EXPECT_TRUE(PartsCrossing(0, {outline}).empty()) << LabelText();
                     // A leader runs out from the arc in the label point's direction from the centre.
                     const auto leader = Anchors(Dim().CircleParts[1]);
+                    // A level diameter of 50 to 80 that fits inside slides clear, with no leader.
+                    EXPECT_TRUE(!diameter || radius < 50.0 || radius > 80.0 || reach > radius / 2.0 ||
+                                octant % 4 != 0 || leader.empty());
                     if (leader.size() < 2) continue;
                     EXPECT_NEAR(std::atan2(leader[0].v, leader[0].h), std::atan2(std::sin(a), std::cos(a)), 1e-4);
                     EXPECT_NEAR(leader[1].h * std::sin(a) - leader[1].v * std::cos(a), 0.0, 1e-3);
@@ -647,5 +651,30 @@ TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfIts
             }
         }
       }
+    }
+}
+
+TEST_F(TightFit, ALocalRadiusValueStandsPastItsMarkAwayFromTheCentreClearOfTheCurve) {
+    // Circles of radius 20 to 300 clicked at several points; arrows, then ticks with turned copies; marks in, out.
+    for (int marks = 0; marks < 4; ++marks) {
+        if (marks == 2)
+            gCurrentOptions.ArrowHeads = 0, ApplyArrowPreset(gCurrentOptions.ArrowPreset = kCustomArrowPreset);
+        gCurrentOptions.BezierArrowsFlag = marks % 2;
+        for (const double radius : {20.0, 35.0, 60.0, 100.0, 180.0, 300.0}) {
+            for (const double a : {-1.6, -0.5, 0.0, 0.8, 1.7, 3.5}) {
+                StartGroup();
+                gToolState.EditingBezier = 0;
+                const AIArtHandle curve = DrawCircleOutline(radius);
+                ASSERT_EQ(BuildLocalRadiusArt(), kNoErr);
+                const AIRealPoint p[4] = {Polar({}, radius, a), Polar({}, radius + 1.0, a),
+                                          Polar({}, radius + 1.0, a + 1e-3), Polar({}, radius, a + 1e-3)};
+                gMeasuredPoints.ClickPoint.p = p[0];
+                std::copy(p + 1, p + 4, gMeasuredPoints.ClickCurvePoints);
+                ASSERT_EQ(DrawLocalRadius(p[0].h, p[0].v, 0, 0), kNoErr);
+                EXPECT_TRUE(PartsCrossing(0, {curve}).empty()) << radius << " at " << a << ", marks " << marks;
+                const P m = LabelBox().Centre(); // past the curve, away from the centre
+                EXPECT_GT(m.x * std::cos(a) + m.y * std::sin(a), radius);
+            }
+        }
     }
 }
