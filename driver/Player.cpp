@@ -588,9 +588,8 @@ void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCom
                           ", whose items are " + ItemIds(dialog));
     if (action.kind == ItemCommand::Kind::Choose && !HasEntry(*dialogs.Item(item), action.entry)) {
         const std::string entries = EntriesText(*dialogs.Item(item));
-        Fail(command, "no entry " + std::to_string(action.entry) + " in item " + std::to_string(action.item) +
-                          " of " + DialogCalled(dialog, label) + " (" + (entries.empty() ? "it has no entries" : entries) +
-                          ")");
+        Fail(command, "no entry " + std::to_string(action.entry) + " in item " + std::to_string(action.item) + " of " +
+                          DialogCalled(dialog, label) + " (" + (entries.empty() ? "it has no entries" : entries) + ")");
     }
     LogNotifications();
     const HeldKeys held(action.keys);

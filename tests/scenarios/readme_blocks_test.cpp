@@ -98,7 +98,8 @@ TEST(ReadmeBlocks, EveryExampleBlockPlaysAsWritten) {
         }
     }
     for (size_t row = 0; row < shown.size(); ++row)
-        EXPECT_EQ(shown[row], 1u) << "a block with \"" << kStatedOutcomes[row].Line << "\" shows " << kStatedOutcomes[row].Shows;
+        EXPECT_EQ(shown[row], 1u) << "a block with \"" << kStatedOutcomes[row].Line << "\" shows "
+                                  << kStatedOutcomes[row].Shows;
     // The path and preference examples, the about box, the mouse and keys at least.
     EXPECT_GE(played, 4u);
 }

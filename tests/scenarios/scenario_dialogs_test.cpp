@@ -133,13 +133,14 @@ TEST_F(DialogScenario, ActionsForADialogThatNeverOpensFailTheRun) {
 }
 
 TEST_F(DialogScenario, AnItemThatDoesNotExistFailsTheRunByName) {
-    EXPECT_EQ(Play("panel click 3\n"), "play.scn:1: no item 3 in the dialog \"Tavorine\", whose items are -5, 0, 1, 5 to 96, 99, 100");
+    EXPECT_EQ(Play("panel click 3\n"),
+              "play.scn:1: no item 3 in the dialog \"Tavorine\", whose items are -5, 0, 1, 5 to 96, 99, 100");
     EXPECT_EQ(Play("dialog \"test\"\n    click 44\n    ok\nend\npanel click 6\n"),
               "play.scn:2: no item 44 in the dialog \"test\", whose items are -5, 1, 2, 10");
     // A dialog is named by its block's label and its title: several dialogs share one modal name.
     EXPECT_EQ(Play("dialog \"echelle\"\n    click 9999\n    ok\nend\npanel choose 12 26\n"),
-              "play.scn:2: no item 9999 in the dialog \"echelle\" (title \"Échelle personnalisée.\"), whose items are -5, "
-              "1, 2, 10 to 13");
+              "play.scn:2: no item 9999 in the dialog \"echelle\" (title \"Échelle personnalisée.\"), whose items "
+              "are -5, 1, 2, 10 to 13");
     EXPECT_EQ(gModalResult, 2);  // the dialog the failure left open was cancelled
 }
 

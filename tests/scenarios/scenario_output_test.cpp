@@ -211,8 +211,9 @@ const RefusedCase kRefusedCases[] = {
     {"path \"Trait\" 0,0 10,0\ntool \"Outil Segment\"\npanel click 555\n",
      "play.scn:3: no item 555 in the dialog \"Tavorine\", whose items are -5, 0, 1, 5 to 96, 99, 100\n",
      "path \"Trait\" open"},
-    {"panel choose 43 99\n", "play.scn:1: no entry 99 in item 43 of the dialog \"Tavorine\" (entries: 0 \"mm\", 1 \"cm\", "
-     "2 \"po (décimal)\", 3 \"po (fractionnaire)\", 4 \"pi po (fractionnaire)\", 5 \"Point\", 6 \"Pica\", 7 \"m\", "
+    {"panel choose 43 99\n",
+     "play.scn:1: no entry 99 in item 43 of the dialog \"Tavorine\" (entries: 0 \"mm\", 1 \"cm\", 2 \"po (décimal)\", "
+     "3 \"po (fractionnaire)\", 4 \"pi po (fractionnaire)\", 5 \"Point\", 6 \"Pica\", 7 \"m\", "
      "8 \"Cote (sans)\" (disabled), 9 \"Texte libre\" (disabled), 11 \"Afficher l'unité.\" (disabled))\n"},
     // The drawing changed as with the host's own tools: by a path's name, never an unnamed path.
     {"path \"Trait\" 0,0 10,0\ntranslate \"Trait\" 5,5\ndelete \"Absent\"\n",
