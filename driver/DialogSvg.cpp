@@ -205,25 +205,6 @@ const sim::EntryData* ChosenEntry(const sim::ItemData& item) {
     return nullptr;
 }
 
-// The entries of an item's list with the ids a script chooses them by: `entries: 0 "mm", 1 "cm"`, a disabled
-// one marked; empty for an item without entries. Separators are left out: nothing chooses them.
-std::string EntriesText(const sim::ItemData& item) {
-    sim::DialogManager& dialogs = sim::TheDialogs();
-    const sim::ListData* list = dialogs.ListByHandle(item.list);
-    if (list == nullptr)
-        return {};
-    std::string text;
-    for (uintptr_t handle : list->entries) {
-        const sim::EntryData* entry = dialogs.EntryByHandle(handle);
-        if (entry == nullptr || entry->separator)
-            continue;
-        text += (text.empty() ? "entries: " : ", ") + std::to_string(entry->id) + " \"" + entry->text + "\"";
-        if (!entry->enabled)
-            text += " (disabled)";
-    }
-    return text;
-}
-
 bool TypeHas(const sim::ItemData& item, const char* word) { return item.type.find(word) != std::string::npos; }
 
 // The lines of a multi-line text wrapped to the width.
@@ -402,6 +383,23 @@ std::string ItemElements(const sim::ItemData& item) {
 }
 
 } // namespace
+
+std::string EntriesText(const sim::ItemData& item) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const sim::ListData* list = dialogs.ListByHandle(item.list);
+    if (list == nullptr)
+        return {};
+    std::string text;
+    for (uintptr_t handle : list->entries) {
+        const sim::EntryData* entry = dialogs.EntryByHandle(handle);
+        if (entry == nullptr || entry->separator)
+            continue;
+        text += (text.empty() ? "entries: " : ", ") + std::to_string(entry->id) + " \"" + entry->text + "\"";
+        if (!entry->enabled)
+            text += " (disabled)";
+    }
+    return text;
+}
 
 std::string PixelColour(char pixel) {
     switch (pixel) {

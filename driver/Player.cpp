@@ -1,5 +1,6 @@
 #include "driver/Player.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "driver/DialogSvg.h"
@@ -202,6 +203,74 @@ sim::PrefValue PrefValueOf(const PrefCommand& pref) {
     return sim::PrefValue::String(pref.stringValue);
 }
 
+// The ids of a dialog's items, in order, a run of consecutive ids written as one range: "-5, 1 to 20, 43".
+std::string ItemIds(ADMDialogRef dialog) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const sim::DialogData* data = dialogs.Dialog(dialog);
+    std::vector<int32_t> ids;
+    for (const uintptr_t handle : data != nullptr ? data->items : std::vector<uintptr_t>()) {
+        if (const sim::ItemData* item = dialogs.ItemByHandle(handle))
+            ids.push_back(item->id);
+    }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    std::string text;
+    for (size_t first = 0; first < ids.size();) {
+        size_t last = first;
+        while (last + 1 < ids.size() && ids[last + 1] == ids[last] + 1)
+            ++last;
+        text += (text.empty() ? "" : ", ") + std::to_string(ids[first]);
+        if (last > first)
+            text += (last == first + 1 ? ", " : " to ") + std::to_string(ids[last]);
+        first = last + 1;
+    }
+    return text;
+}
+
+// True when the item's list holds an entry of that id, a separator or a disabled one included.
+bool HasEntry(const sim::ItemData& item, int32_t entryID) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const sim::ListData* list = dialogs.ListByHandle(item.list);
+    for (const uintptr_t handle : list != nullptr ? list->entries : std::vector<uintptr_t>()) {
+        const sim::EntryData* entry = dialogs.EntryByHandle(handle);
+        if (entry != nullptr && entry->id == entryID)
+            return true;
+    }
+    return false;
+}
+
+// How many single-character edits turn one text into the other.
+size_t EditDistance(const std::string& from, const std::string& to) {
+    std::vector<size_t> row(to.size() + 1);
+    for (size_t j = 0; j < row.size(); ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= from.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= to.size(); ++j) {
+            const size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (from[i - 1] == to[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// The key the plug-in read that lies nearest to (prefix, key), prefix and key spelt: what a misspelt `pref` line
+// meant; empty when it read none.
+std::string NearestKeyRead(const std::string& prefix, const std::string& key) {
+    std::string nearest;
+    size_t best = 0;
+    for (const auto& [read, mark] : sim::ThePreferences().Reads()) {
+        const size_t distance = EditDistance(prefix, read.first) + EditDistance(key, read.second);
+        if (nearest.empty() || distance < best) {
+            nearest = "\"" + read.first + "\" \"" + read.second + "\"";
+            best = distance;
+        }
+    }
+    return nearest;
+}
+
 } // namespace
 
 std::string JoinPath(const std::string& directory, const std::string& file) {
@@ -373,7 +442,10 @@ std::vector<std::string> Player::UnreadPreferences() const {
         const std::string key = "\"" + pref.prefix + "\" \"" + pref.key + "\"";
         const std::optional<sim::PrefReadMark> read = sim::ThePreferences().LastRead(pref.prefix, pref.key);
         if (!read || read->sequence <= written.readsBefore) {
-            warnings.push_back(where + "the plug-in did not read " + key + " after this line wrote it");
+            // A key it never read is misspelt: name the one it reads that is spelt nearest.
+            const std::string nearest = read ? std::string() : NearestKeyRead(pref.prefix, pref.key);
+            warnings.push_back(where + "the plug-in did not read " + key + " after this line wrote it" +
+                               (nearest.empty() ? "" : " (the nearest key it reads: " + nearest + ")"));
             continue;
         }
         const sim::PrefType writtenType = PrefValueOf(pref).type;
@@ -512,7 +584,13 @@ void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCom
     sim::DialogManager& dialogs = sim::TheDialogs();
     const ADMItemRef item = dialogs.FindItem(dialog, action.item);
     if (item == nullptr)
-        Fail(command, "no item " + std::to_string(action.item) + " in " + DialogCalled(dialog, label));
+        Fail(command, "no item " + std::to_string(action.item) + " in " + DialogCalled(dialog, label) +
+                          ", whose items are " + ItemIds(dialog));
+    if (action.kind == ItemCommand::Kind::Choose && !HasEntry(*dialogs.Item(item), action.entry)) {
+        const std::string entries = EntriesText(*dialogs.Item(item));
+        Fail(command, "no entry " + std::to_string(action.entry) + " in item " + std::to_string(action.item) + " of " +
+                          DialogCalled(dialog, label) + " (" + (entries.empty() ? "it has no entries" : entries) + ")");
+    }
     LogNotifications();
     const HeldKeys held(action.keys);
     const int32_t modifiers = TrackerModifiers(action.keys);
@@ -638,13 +716,16 @@ void Player::PlayDialogStep(ADMDialogRef dialog, const DialogCommand& actions, c
 }
 
 void Player::CheckDialogsPlayed(const Command& command) {
-    // What the dialog manager refused in this command is why a dialog did not open, when none did.
-    const std::string refusal = lastRefusal_.empty() ? std::string() : " (" + lastRefusal_ + ")";
+    // What the dialog manager refused in this command is why a dialog did not open, when none did; a command
+    // that was not refused stands between the block and the command that opens its dialog.
+    const std::string why = lastRefusal_.empty()
+                                ? ": this line opens no dialog; the block goes right before the line that opens it"
+                                : " (" + lastRefusal_ + ")";
     lastRefusal_.clear();
     for (const auto& queued : queuedDialogs_) {
         if (!queued->played)
             Fail(command, "no modal dialog opened for the actions of the dialog \"" + queued->label +
-                              "\" written at line " + std::to_string(queued->line) + refusal);
+                              "\" written at line " + std::to_string(queued->line) + why);
     }
     queuedDialogs_.clear();
     if (!dialogFailure_.empty()) {

@@ -122,10 +122,34 @@ void KeepFirst(ASErr& first, ASErr error) {
     if (first == kNoErr) first = error;
 }
 
-// True when the store holds the key under the prefix, whatever its type.
-bool HoldsKey(const char* key) {
-    AIBoolean value = 0;
-    const ASErr error = sAIPreference->GetBooleanPreference(kPrefix, key, &value);
+// True when the store holds the key under the prefix, whatever its type. The question is asked in the key's own
+// type, so that a host that watches the reads sees the key asked for as what it is.
+bool HoldsKey(const char* key, SettingType type) {
+    ASErr error = kNoErr;
+    switch (type) {
+        case SettingType::Integer: {
+            int32_t value = 0;
+            error = sAIPreference->GetIntegerPreference(kPrefix, key, &value);
+            break;
+        }
+        case SettingType::Real: {
+            double value = 0.0;
+            error = sAIPreference->GetRealPreference(kPrefix, key, &value);
+            break;
+        }
+        case SettingType::String:
+        case SettingType::Name: {
+            char first = '\0';
+            error = sAIPreference->GetStringPreference(kPrefix, key, &first, sizeof first);
+            break;
+        }
+        case SettingType::Boolean:
+        case SettingType::Separator: {
+            AIBoolean value = 0;
+            error = sAIPreference->GetBooleanPreference(kPrefix, key, &value);
+            break;
+        }
+    }
     return error == kNoErr || error == kWrongTypeErr;
 }
 
@@ -135,7 +159,7 @@ bool HoldsKey(const char* key) {
 ASErr ReadSetting(const SettingEntry& entry) {
     if (entry.NotRead) {
         SetSettingToDefault(entry);
-        return HoldsKey(entry.Key) ? kNoErr : WriteSetting(entry);
+        return HoldsKey(entry.Key, entry.Type) ? kNoErr : WriteSetting(entry);
     }
     switch (ReadStored(entry)) {
         case StoredRead::Kept: return kNoErr;
@@ -316,13 +340,13 @@ ASErr ReadEditorShape(const EditorShapeStore& store) {
 // True when the store holds no key of the plug-in under its prefix: the plug-in has never run here.
 bool IsFirstRun() {
     for (const SettingEntry& entry : SettingsTable()) {
-        if (HoldsKey(entry.Key)) return false;
+        if (HoldsKey(entry.Key, entry.Type)) return false;
     }
     bool none = true;
     for (const PointKeyFamily* family : {&kBezierPointKeys, &kArrowPointKeys}) {
         ShapePointTables points;
         ForEachPointKey(*family, points, kMaxShapePoints, [&none](const char* name, float*, int32_t, const PointAxis&) {
-            if (HoldsKey(name)) none = false;
+            if (HoldsKey(name, SettingType::Real)) none = false;
         });
     }
     return none;

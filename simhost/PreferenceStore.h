@@ -90,6 +90,8 @@ class PreferenceStore {
     // How many reads the plug-in has made, and its last read of (prefix, key), whether the key was there or not.
     uint64_t ReadCount() const { return readCount_; }
     std::optional<PrefReadMark> LastRead(const std::string& prefix, const std::string& key) const;
+    // Every key the plug-in has read, with its last read.
+    const std::map<Key, PrefReadMark>& Reads() const { return lastReads_; }
     void ClearWriteLog() { writes_.clear(); }
 
     // Makes reads and/or writes of (prefix, key) answer the error (0 = no fault on that side).

@@ -64,6 +64,11 @@ ASErr LoggedGetBooleanPreference(const char* prefix, const char* suffix, AIBoole
     return gHostPreference.GetBooleanPreference(prefix, suffix, value);
 }
 
+ASErr LoggedGetRealPreference(const char* prefix, const char* suffix, double* value) {
+    if (gLogPreferenceReads) sim::LogCall(std::string("Preference.GetReal ") + suffix);
+    return gHostPreference.GetRealPreference(prefix, suffix, value);
+}
+
 // Copies a host table and registers the copy with some of its operations replaced.
 template <class Suite, class Edit>
 void Interpose(const char* name, int32_t version, Suite& host, Edit edit) {
@@ -97,6 +102,7 @@ protected:
                   [](AIPreferenceSuite& s) {
                       s.GetIntegerPreference = LoggedGetIntegerPreference;
                       s.GetBooleanPreference = LoggedGetBooleanPreference;
+                      s.GetRealPreference = LoggedGetRealPreference;
                   });
         sim::TheTools().Select(sim::TheTools().FindByName(kEyedropperToolName)->handle);
         sim::TheLogs().Clear();
@@ -151,8 +157,9 @@ TEST_F(StartupOrderTest, TheSettingsAreLoadedAfterTheNotifiersAndBeforeTheSelect
         return line.rfind("Preference.Get", 0) == 0;
     });
     ASSERT_NE(firstRead, calls.end());
-    // The first read asks whether the store holds the first key of the table: a store without one is a first run.
-    EXPECT_EQ(*firstRead, "Preference.GetBoolean Epaisseur");
+    // The first read asks, in the key's own type, whether the store holds the first key of the table: a store
+    // without one is a first run.
+    EXPECT_EQ(*firstRead, "Preference.GetReal Epaisseur");
     EXPECT_LT(at("Notifier.AddNotifier Couleur"), firstRead);
     const auto selected = at("Tool.SetSelectedTool Select Tool");
     ASSERT_NE(selected, calls.end());

@@ -66,7 +66,20 @@ bool IsForm(const std::string& text) {
     return false;
 }
 
+// What a block's comments say it does, by a line of the block, and what its log or tree shows of it.
+struct StatedOutcome {
+    const char* Line;
+    const char* Shows;
+};
+
+const StatedOutcome kStatedOutcomes[] = {
+    // A re-open takes the panel's unit; an arc length is not re-opened.
+    {"click 40,-30 ", "contents=\"7 cm\""},
+    {"click 50,150 ", "dialog \"creation\" opened"},
+};
+
 TEST(ReadmeBlocks, EveryExampleBlockPlaysAsWritten) {
+    std::vector<size_t> shown(std::size(kStatedOutcomes));
     size_t played = 0;
     for (const Block& block : IndentedBlocks()) {
         if (IsForm(block.Text)) continue;
@@ -78,7 +91,15 @@ TEST(ReadmeBlocks, EveryExampleBlockPlaysAsWritten) {
         EXPECT_EQ(run.errors, "") << "README line " << block.Line;
         const std::string log = folder.Read("out/block.log");
         EXPECT_EQ(log.find("\nrefused: "), std::string::npos) << "README line " << block.Line << ":\n" << log;
+        const std::string outputs = log + folder.Read("out/block.tree.txt");
+        for (size_t row = 0; row < shown.size(); ++row) {
+            if (block.Text.find(kStatedOutcomes[row].Line) != std::string::npos)
+                shown[row] += outputs.find(kStatedOutcomes[row].Shows) != std::string::npos;
+        }
     }
+    for (size_t row = 0; row < shown.size(); ++row)
+        EXPECT_EQ(shown[row], 1u) << "a block with \"" << kStatedOutcomes[row].Line << "\" shows "
+                                  << kStatedOutcomes[row].Shows;
     // The path and preference examples, the about box, the mouse and keys at least.
     EXPECT_GE(played, 4u);
 }

@@ -128,23 +128,25 @@ TEST_F(DialogScenario, ActionsForADialogLeftUnplayedAtTheEndOfTheScriptFailTheRu
 
 TEST_F(DialogScenario, ActionsForADialogThatNeverOpensFailTheRun) {
     const std::string failure = Play("dialog \"test\"\n    ok\nend\npanel click 5\n");
-    EXPECT_EQ(failure, "play.scn:4: no modal dialog opened for the actions of the dialog \"test\" written at line 1");
+    EXPECT_EQ(failure, "play.scn:4: no modal dialog opened for the actions of the dialog \"test\" written at line 1: "
+                       "this line opens no dialog; the block goes right before the line that opens it");
 }
 
 TEST_F(DialogScenario, AnItemThatDoesNotExistFailsTheRunByName) {
-    EXPECT_EQ(Play("panel click 3\n"), "play.scn:1: no item 3 in the dialog \"Tavorine\"");
+    EXPECT_EQ(Play("panel click 3\n"),
+              "play.scn:1: no item 3 in the dialog \"Tavorine\", whose items are -5, 0, 1, 5 to 96, 99, 100");
     EXPECT_EQ(Play("dialog \"test\"\n    click 44\n    ok\nend\npanel click 6\n"),
-              "play.scn:2: no item 44 in the dialog \"test\"");
+              "play.scn:2: no item 44 in the dialog \"test\", whose items are -5, 1, 2, 10");
     // A dialog is named by its block's label and its title: several dialogs share one modal name.
     EXPECT_EQ(Play("dialog \"echelle\"\n    click 9999\n    ok\nend\npanel choose 12 26\n"),
-              "play.scn:2: no item 9999 in the dialog \"echelle\" (title \"Échelle personnalisée.\")");
+              "play.scn:2: no item 9999 in the dialog \"echelle\" (title \"Échelle personnalisée.\"), whose items "
+              "are -5, 1, 2, 10 to 13");
     EXPECT_EQ(gModalResult, 2);  // the dialog the failure left open was cancelled
 }
 
 TEST_F(DialogScenario, RefusedActionsAreLoggedAndThePlayGoesOn) {
     ASSERT_EQ(Play("panel click 76\n"            // the previous help page: disabled on page 1
                    "panel enter 17 \"deux\"\n"   // not a number: the decimals keep their value
-                   "panel choose 43 10\n"       // a separator
                    "tool \"Outil Segment\"\n"
                    "click 0,0 alt\n"             // Alt-click hides the panel: a hand reaches none of its items
                    "panel click 5\n"),
@@ -152,7 +154,6 @@ TEST_F(DialogScenario, RefusedActionsAreLoggedAndThePlayGoesOn) {
     const std::string log = Log();
     EXPECT_NE(log.find("refused: item 76: the item is disabled\n"), std::string::npos);
     EXPECT_NE(log.find("refused: item 17: the text does not read as a number; the field keeps"), std::string::npos);
-    EXPECT_NE(log.find("refused: item 43: no enabled entry 10\n"), std::string::npos);
     EXPECT_NE(log.find("refused: item 5: the panel is hidden\n"), std::string::npos);
     EXPECT_EQ(Count(log, "notified Tavorine 5 "), 0u);
     EXPECT_EQ(Count(log, "notified Tavorine 17 ADM Intermediate Changed Notifier"), 5u);  // deleted, 4 keys

@@ -209,7 +209,12 @@ const RefusedCase kRefusedCases[] = {
     {"menu \"Afficher Vek-Tavorine\"\n", "play.scn:1: no menu item \"Afficher Vek-Tavorine\"" TAVORINE_MENU_TEXTS},
     {"menu \"Aide\"\n", "play.scn:1: no menu item \"Aide\"" TAVORINE_MENU_TEXTS},
     {"path \"Trait\" 0,0 10,0\ntool \"Outil Segment\"\npanel click 555\n",
-     "play.scn:3: no item 555 in the dialog \"Tavorine\"\n", "path \"Trait\" open"},
+     "play.scn:3: no item 555 in the dialog \"Tavorine\", whose items are -5, 0, 1, 5 to 96, 99, 100\n",
+     "path \"Trait\" open"},
+    {"panel choose 43 99\n",
+     "play.scn:1: no entry 99 in item 43 of the dialog \"Tavorine\" (entries: 0 \"mm\", 1 \"cm\", 2 \"po (décimal)\", "
+     "3 \"po (fractionnaire)\", 4 \"pi po (fractionnaire)\", 5 \"Point\", 6 \"Pica\", 7 \"m\", "
+     "8 \"Cote (sans)\" (disabled), 9 \"Texte libre\" (disabled), 11 \"Afficher l'unité.\" (disabled))\n"},
     // The drawing changed as with the host's own tools: by a path's name, never an unnamed path.
     {"path \"Trait\" 0,0 10,0\ntranslate \"Trait\" 5,5\ndelete \"Absent\"\n",
      "play.scn:3: no path \"Absent\"\n", "anchors=[(5,5) (15,5)]"},
@@ -223,6 +228,9 @@ const RefusedCase kRefusedCases[] = {
     {"dialog \"prefs\"\n    ok\nend\npanel choose -5 8\n",
      "play.scn:4: no modal dialog opened for the actions of the dialog \"prefs\" written at line 1 (refused: item "
      "-5: no enabled entry 8)\n"},
+    {"tool \"Outil Segment\"\ndialog \"creation\"\n    ok\nend\nmove 0,0\nclick 0,0\n",
+     "play.scn:5: no modal dialog opened for the actions of the dialog \"creation\" written at line 2: this line opens "
+     "no dialog; the block goes right before the line that opens it\n"},
 };
 #undef TAVORINE_MENU_TEXTS
 

@@ -223,7 +223,12 @@ struct UnreadPreference {
 const UnreadPreference kUnreadPreferences[] = {
     {"pref \"VekTavorine\" \"Precision\" int 2\npref \"VekTavorine\" \"NomCalque\" string \"Cotes\"\n", ""},
     {"pref \"VekTavorine\" \"Precison\" int 2\n",
-     "run.scn:1: warning: the plug-in did not read \"VekTavorine\" \"Precison\" after this line wrote it\n"},
+     "run.scn:1: warning: the plug-in did not read \"VekTavorine\" \"Precison\" after this line wrote it (the nearest "
+     "key it reads: \"VekTavorine\" \"Precision\")\n"},
+    // A key the plug-in only asks whether it holds is asked in its own type.
+    {"pref \"VekTavorine\" \"NumPolice\" int 3\n", ""},
+    {"pref \"VekTavorine\" \"NumPolice\" bool true\n",
+     "run.scn:1: warning: the plug-in reads \"VekTavorine\" \"NumPolice\" as int, not bool\n"},
     {"pref \"VekTavorine\" \"Precision\" real 2\n",
      "run.scn:1: warning: the plug-in reads \"VekTavorine\" \"Precision\" as int, not real\n"},
     {"tool \"Outil Segment\"\npref \"VekTavorine\" \"Son\" bool true\npanel click 5\n",
