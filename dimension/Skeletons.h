@@ -54,6 +54,11 @@ ASErr MarkAsDimensionPart(AIArtHandle art);
 // The one routine that makes a part: new art of `type` (a path, or a point-text frame) on top inside
 // DimensionGroup, tagged `vek` = "jj", a path given `style` when one is given.
 ASErr NewDimensionPart(int16_t type, const AIPathStyle* style, AIArtHandle* part);
+// The one routine that makes an end mark, for the skeletons and the panel alike: a new path at `order` from
+// `prep`, with `anchors` anchors when that is above 0, tagged `vek` = "jj" and as an end mark, styled by
+// StyleEndMark. *mark is the new path, or null when none was made (a null prep: kBadParameterErr, one the host
+// does not know: kStaleHandleErr).
+ASErr NewEndMarkPart(int16_t order, AIArtHandle prep, int16_t anchors, AIArtHandle* mark);
 // The style of dimension lines, arcs and circle parts: BasePathStyle (dashes and line ends) at the width of
 // DimensionLineStyle.
 AIPathStyle DimensionLinePathStyle();

@@ -1,6 +1,10 @@
 // What the tools' model check found, each as a user meets it: a gesture leaves no unbuilt dimension behind, no
 // change on a hidden or locked layer, and a Longueurs & aires selection that is the measured set.
+#include <algorithm>
+#include <cmath>
+
 #include "end_to_end_fixture.h"
+#include "frame/ArrowHeads.h"
 #include "fuzz/ToolInvariants.h"
 #include "panel/SelectionReadouts.h"
 #include "tools/CursorTracking.h"
@@ -175,7 +179,45 @@ public:
         EXPECT_EQ(fuzz::OtherDimensionsUnchanged(start, nullptr), "");
     }
     static bool PlateLinked(const char* key) { return HasTag(plate, key); }
+    // The plate's dimension with end marks of `preset` as arrows or points, large enough that their ends lie
+    // clear of every other part; `target` is its first end mark.
+    static void PlateMarked(int32_t arrowHeads, int32_t preset, int16_t points = 0) {
+        gCurrentOptions.EndMarkSize = 300.0;
+        gCurrentOptions.ArrowHeads = arrowHeads;
+        ApplyArrowPreset(preset);
+        if (points > 0) gArrowHeadShape.PointCount = points, gArrowHeadShape.EndMarkClosed = 0;
+        Plate();
+        target = gCurrentDimension.EndMarks[0][0];
+    }
+    // A press on the anchor of `target` farthest from every other path's anchors: a point to measure from, unless
+    // the target is an end mark.
+    static void PressOwnAnchor(bool point) {
+        AIRealPoint own{};
+        double clearest = -1.0;
+        for (const AIPathSegment& s : Doc().Art(target)->segments) {
+            double nearest = 1e9;
+            for (AIArtHandle other : Doc().AllArt()) {
+                if (other == target) continue;
+                for (const AIPathSegment& o : Doc().Art(other)->segments)
+                    nearest = std::min(nearest, std::hypot(double(s.p.h - o.p.h), double(s.p.v - o.p.v)));
+            }
+            if (nearest > clearest) clearest = nearest, own = s.p;
+        }
+        Select(kAngleTool);
+        Select(kSegmentTool);
+        Press(own);
+        EXPECT_EQ(gToolState.ClickCount, point ? 1 : 0);
+    }
+    // An angle of 120 degrees marked by three arcs.
+    static void ThreeArcs() {
+        Line({{300, 0}, {200, 0}, {150, 86.6f}});
+        Select(kAngleTool);
+        gCurrentOptions.MultipleArcs = 1;
+        gCurrentOptions.ArcCount = 3;
+        Press({200, 0}, {{190, 40}});
+    }
     static inline AIArtHandle plate = nullptr;
+    static inline AIArtHandle target = nullptr;
     using UserTest::Alerts;
     using UserTest::Doc;
     using UserTest::Draw;
@@ -406,6 +448,33 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({35.17f, 7.93f}, {{36, 9}}); },
      true,
      PressRows::OneGroupNoAlert},
+    // An end mark is no point to measure from, whatever its shape; every other part's anchors are.
+    {"AnArrowsEndIsNoPoint", [] { PressRows::PlateMarked(1, 0); }, [] { PressRows::PressOwnAnchor(false); }},
+    {"ADotsEndIsNoPoint", [] { PressRows::PlateMarked(0, 0); }, [] { PressRows::PressOwnAnchor(false); }},
+    {"ATicksEndIsNoPoint", [] { PressRows::PlateMarked(0, 2); }, [] { PressRows::PressOwnAnchor(false); }},
+    {"AClosedCustomMarksEndIsNoPoint", [] { PressRows::PlateMarked(1, 3); }, [] { PressRows::PressOwnAnchor(false); }},
+    {"AnOpenCustomMarksEndIsNoPoint", [] { PressRows::PlateMarked(1, 3, 2); },
+     [] { PressRows::PressOwnAnchor(false); }},
+    {"AStraightLinesEndIsAPoint",
+     [] {
+         PressRows::Plate();
+         PressRows::target = gCurrentDimension.DimensionLines[0];
+     },
+     [] { PressRows::PressOwnAnchor(true); }},
+    {"AnAnchorOfALineAlongACurveIsAPoint",
+     [] {
+         PressRows::Arc({0, 200}, {60, 280}, {140, 280}, {200, 200});
+         PressRows::Select(kSegmentTool);
+         PressRows::Press({100, 260}, {{100, 280}, {100, 300}});
+         PressRows::target = gCurrentDimension.DimensionLines[0];
+     },
+     [] { PressRows::PressOwnAnchor(true); }},
+    {"AnAnchorOfAnAnglesFirstArcIsAPoint", [] { PressRows::ThreeArcs(), PressRows::target = gCurrentDimension.AngleArcs[0]; },
+     [] { PressRows::PressOwnAnchor(true); }},
+    {"AnAnchorOfAnAnglesSecondArcIsAPoint", [] { PressRows::ThreeArcs(), PressRows::target = gCurrentDimension.AngleArcs[1]; },
+     [] { PressRows::PressOwnAnchor(true); }},
+    {"AnAnchorOfAnAnglesThirdArcIsAPoint", [] { PressRows::ThreeArcs(), PressRows::target = gCurrentDimension.AngleArcs[2]; },
+     [] { PressRows::PressOwnAnchor(true); }},
     // Over a straight segment the Bézier tool's local-radius marker is the segment's point under the cursor.
     {"TheLocalRadiusMarkerOverASegmentIsUnderTheCursor",
      [] {
