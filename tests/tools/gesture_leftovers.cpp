@@ -179,8 +179,8 @@ public:
         EXPECT_EQ(fuzz::OtherDimensionsUnchanged(start, nullptr), "");
     }
     static bool PlateLinked(const char* key) { return HasTag(plate, key); }
-    // The plate's dimension with end marks of `preset` as arrows or points, large enough that their ends lie
-    // clear of every other part; `target` is its first end mark.
+    // The plate's dimension with end marks of `preset` as arrows or points (`points` of them, open, when
+    // given), large enough that their ends lie clear of every other part; `target` is its first end mark.
     static void PlateMarked(int32_t arrowHeads, int32_t preset, int16_t points = 0) {
         gCurrentOptions.EndMarkSize = 300.0;
         gCurrentOptions.ArrowHeads = arrowHeads;
@@ -189,8 +189,25 @@ public:
         Plate();
         target = gCurrentDimension.EndMarks[0][0];
     }
-    // A press on the anchor of `target` farthest from every other path's anchors: a point to measure from, unless
-    // the target is an end mark.
+    static void PlateLine() { Plate(), target = gCurrentDimension.DimensionLines[0]; }
+    // A dimension along a curve; `target` is its line.
+    static void AlongACurve() {
+        Arc({0, 200}, {60, 280}, {140, 280}, {200, 200});
+        Select(kSegmentTool);
+        Press({100, 260}, {{100, 280}, {100, 300}});
+        target = gCurrentDimension.DimensionLines[0];
+    }
+    // An angle of 120 degrees marked by three arcs; `target` is arc `arc`.
+    static void ThreeArcs(size_t arc) {
+        Line({{300, 0}, {200, 0}, {150, 86.6f}});
+        Select(kAngleTool);
+        gCurrentOptions.MultipleArcs = 1;
+        gCurrentOptions.ArcCount = 3;
+        Press({200, 0}, {{190, 40}});
+        target = gCurrentDimension.AngleArcs[arc];
+    }
+    // A Segment press on the anchor of `target` farthest from every other path's anchors: a point to measure
+    // from, unless the target is an end mark.
     static void PressOwnAnchor(bool point) {
         AIRealPoint own{};
         double clearest = -1.0;
@@ -208,14 +225,8 @@ public:
         Press(own);
         EXPECT_EQ(gToolState.ClickCount, point ? 1 : 0);
     }
-    // An angle of 120 degrees marked by three arcs.
-    static void ThreeArcs() {
-        Line({{300, 0}, {200, 0}, {150, 86.6f}});
-        Select(kAngleTool);
-        gCurrentOptions.MultipleArcs = 1;
-        gCurrentOptions.ArcCount = 3;
-        Press({200, 0}, {{190, 40}});
-    }
+    static void PressMark() { PressOwnAnchor(false); }
+    static void PressPoint() { PressOwnAnchor(true); }
     static inline AIArtHandle plate = nullptr;
     static inline AIArtHandle target = nullptr;
     using UserTest::Alerts;
@@ -449,32 +460,16 @@ const PressRow kPressRows[] = {
      true,
      PressRows::OneGroupNoAlert},
     // An end mark is no point to measure from, whatever its shape; every other part's anchors are.
-    {"AnArrowsEndIsNoPoint", [] { PressRows::PlateMarked(1, 0); }, [] { PressRows::PressOwnAnchor(false); }},
-    {"ADotsEndIsNoPoint", [] { PressRows::PlateMarked(0, 0); }, [] { PressRows::PressOwnAnchor(false); }},
-    {"ATicksEndIsNoPoint", [] { PressRows::PlateMarked(0, 2); }, [] { PressRows::PressOwnAnchor(false); }},
-    {"AClosedCustomMarksEndIsNoPoint", [] { PressRows::PlateMarked(1, 3); }, [] { PressRows::PressOwnAnchor(false); }},
-    {"AnOpenCustomMarksEndIsNoPoint", [] { PressRows::PlateMarked(1, 3, 2); },
-     [] { PressRows::PressOwnAnchor(false); }},
-    {"AStraightLinesEndIsAPoint",
-     [] {
-         PressRows::Plate();
-         PressRows::target = gCurrentDimension.DimensionLines[0];
-     },
-     [] { PressRows::PressOwnAnchor(true); }},
-    {"AnAnchorOfALineAlongACurveIsAPoint",
-     [] {
-         PressRows::Arc({0, 200}, {60, 280}, {140, 280}, {200, 200});
-         PressRows::Select(kSegmentTool);
-         PressRows::Press({100, 260}, {{100, 280}, {100, 300}});
-         PressRows::target = gCurrentDimension.DimensionLines[0];
-     },
-     [] { PressRows::PressOwnAnchor(true); }},
-    {"AnAnchorOfAnAnglesFirstArcIsAPoint", [] { PressRows::ThreeArcs(), PressRows::target = gCurrentDimension.AngleArcs[0]; },
-     [] { PressRows::PressOwnAnchor(true); }},
-    {"AnAnchorOfAnAnglesSecondArcIsAPoint", [] { PressRows::ThreeArcs(), PressRows::target = gCurrentDimension.AngleArcs[1]; },
-     [] { PressRows::PressOwnAnchor(true); }},
-    {"AnAnchorOfAnAnglesThirdArcIsAPoint", [] { PressRows::ThreeArcs(), PressRows::target = gCurrentDimension.AngleArcs[2]; },
-     [] { PressRows::PressOwnAnchor(true); }},
+    {"AnArrowsEndIsNoPoint", [] { PressRows::PlateMarked(1, 0); }, PressRows::PressMark},
+    {"ADotsEndIsNoPoint", [] { PressRows::PlateMarked(0, 0); }, PressRows::PressMark},
+    {"ATicksEndIsNoPoint", [] { PressRows::PlateMarked(0, 2); }, PressRows::PressMark},
+    {"AClosedCustomMarksEndIsNoPoint", [] { PressRows::PlateMarked(1, 3); }, PressRows::PressMark},
+    {"AnOpenCustomMarksEndIsNoPoint", [] { PressRows::PlateMarked(1, 3, 2); }, PressRows::PressMark},
+    {"AStraightLinesEndIsAPoint", PressRows::PlateLine, PressRows::PressPoint},
+    {"AnAnchorOfALineAlongACurveIsAPoint", PressRows::AlongACurve, PressRows::PressPoint},
+    {"AnAnchorOfAnAnglesFirstArcIsAPoint", [] { PressRows::ThreeArcs(0); }, PressRows::PressPoint},
+    {"AnAnchorOfAnAnglesSecondArcIsAPoint", [] { PressRows::ThreeArcs(1); }, PressRows::PressPoint},
+    {"AnAnchorOfAnAnglesThirdArcIsAPoint", [] { PressRows::ThreeArcs(2); }, PressRows::PressPoint},
     // Over a straight segment the Bézier tool's local-radius marker is the segment's point under the cursor.
     {"TheLocalRadiusMarkerOverASegmentIsUnderTheCursor",
      [] {
