@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "dimension/AngleBuilders.h"
 #include "dimension/CurrentDimension.h"
@@ -154,6 +155,15 @@ ASErr LayCurveDivisions(AIRealPoint through, int32_t withEnds) {
                                                   LiveDivisionCount(), EndTicks(withEnds)));
 }
 
+// The length in force, which a redraw lays the ticks at, kept with the division (a panel change of it shows
+// there at once), unless what is kept already says it to a float's precision, as a drag wrote it.
+void KeepDrawnTickLength() {
+    const std::optional<double> kept = KeptPlacement().TickLength;
+    const float drawn = gCurrentOptions.BezierPathLength;
+    if (!kept || static_cast<float>(*kept) != drawn)
+        KeepTicks(drawn, gBezierExtraValues.TickDirection);
+}
+
 // A redraw lays the ticks at the length and side kept, with the keys the drag held: the point it draws them
 // through is rounded to a float, and a length measured back from it would drift at every refresh.
 ASErr RedrawDivision() {
@@ -161,13 +171,16 @@ ASErr RedrawDivision() {
     AIRealPoint p;
     switch (kept.ConstructionKind) {
     case kSegmentElement:
+        KeepDrawnTickLength();
         p = SegmentTicksThrough();
         return IsFinitePoint(p) ? LaySegmentDivisions(p, kept.TicksCentred, kept.WithEnds) : kBadParameterErr;
     case kAngleElement:
+        KeepDrawnTickLength();
         p = AngleTicksThrough();
         return IsFinitePoint(p) ? LayAngleDivisions(p, kept.WithEnds) : kBadParameterErr;
     case kArcElement:
     case kCurveElement:
+        KeepDrawnTickLength();
         p = CurveTicksThrough();
         return IsFinitePoint(p) ? LayCurveDivisions(p, kept.WithEnds) : kBadParameterErr;
     case kReticleElement:

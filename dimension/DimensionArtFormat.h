@@ -20,6 +20,9 @@ inline constexpr const char* SegmentMarker = "mods";
 inline constexpr const char* AngleMarker = "moda";
 inline constexpr const char* CircleMarker = "modc";
 inline constexpr const char* RefreshMarker = "red";
+// On each end mark (an arrowhead, a dot, a tick, a custom mark, a chain's dot), written by the one routine that
+// makes them; its value is VekValue.
+inline constexpr const char* EndMarkMarker = "fle";
 // On a path of the Longueurs & aires tool's measured set whose area the total takes away; its value is VekValue.
 inline constexpr const char* SubtractedAreaMarker = "spa";
 

@@ -110,6 +110,8 @@ bool ArtHasTag(AIArtHandle art, const char* key) {
     return art != nullptr && sAITag->GetTagType(art, key, &type) == kNoErr && type != nullptr;
 }
 
+bool IsEndMark(AIArtHandle art) { return ArtHasTag(art, format::EndMarkMarker); }
+
 bool ReadLinkId(AIArtHandle art, const char* key, int32_t* id) {
     char text[kNumberTextSize] = {};
     if (id == nullptr || sAITag->GetStringTag(art, key, text, sizeof text) != kNoErr) return false;

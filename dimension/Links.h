@@ -19,6 +19,8 @@ inline constexpr const char* kDimensionLinkKeys[] = {
 ASErr SetMarker(AIArtHandle art, const char* marker);
 // True when the art carries the tag `key` (the tag suite finds it and names its type); false for no art.
 bool ArtHasTag(AIArtHandle art, const char* key);
+// True for a dimension's end mark: a part its builder made as one, whatever its shape or the end marks now set.
+bool IsEndMark(AIArtHandle art);
 
 // The id that `key` holds on the art: false when the art has no such tag or its text is no decimal number
 // that fits.

@@ -106,8 +106,7 @@ private:
         }
     }
     void EndMark(AIArtHandle& part) {
-        Keep(NewDimensionPart(kPathArt, nullptr, &part));
-        if (part != nullptr) Keep(StyleEndMark(part));
+        Keep(NewEndMarkPart(kPlaceInsideOnTop, gCurrentDimension.DimensionGroup, 0, &part));
     }
     ASErr result_ = kNoErr;
 };
@@ -141,6 +140,22 @@ ASErr NewDimensionPart(int16_t type, const AIPathStyle* style, AIArtHandle* part
     if (style != nullptr && type == kPathArt) {
         if (const ASErr styled = sAIPathStyle->SetPathStyle(*part, style); styled != kNoErr) result = styled;
     }
+    return result;
+}
+
+ASErr NewEndMarkPart(int16_t order, AIArtHandle prep, int16_t anchors, AIArtHandle* mark) {
+    if (mark == nullptr) return kBadParameterErr;
+    *mark = nullptr;
+    if (prep == nullptr) return kBadParameterErr;
+    if (!IsLiveArt(prep)) return kStaleHandleErr;
+    AIArtHandle made = nullptr;
+    if (const ASErr error = sAIArt->NewArt(kPathArt, order, prep, &made); error != kNoErr || made == nullptr)
+        return error;
+    *mark = made;
+    ASErr result = anchors > 0 ? sAIPath->SetPathSegmentCount(made, anchors) : kNoErr;
+    KeepError(result, MarkAsDimensionPart(made));
+    KeepError(result, SetMarker(made, format::EndMarkMarker));
+    KeepError(result, StyleEndMark(made));
     return result;
 }
 

@@ -15,9 +15,9 @@ constexpr size_t kReticlePathCount = 6;
 // Each builder first forgets the part handles and the division marks of the previous dimension (its art
 // stays, and no later edit reaches into it), then makes its parts on top inside DimensionGroup, each tagged
 // `vek` = "jj": from the bottom, the extension lines, the end marks (0 and 1 while the live end-mark size is
-// above 0; 2 and 3 too for the point variant of preset 3), the lines, and on top the label frames. It sets
-// the editing flag of its tool. Result: the last host error; a DimensionGroup the host does not know makes
-// nothing and answers kStaleHandleErr (null: kBadParameterErr).
+// above 0; 2 and 3 too for the point variant of preset 3; made by NewEndMarkPart), the lines, and on top the
+// label frames. It sets the editing flag of its tool. Result: the last host error; a DimensionGroup the host
+// does not know makes nothing and answers kStaleHandleErr (null: kBadParameterErr).
 
 // Label, dimension line and its second part, end marks, two extension lines. Unless OverCentre is set, the
 // line and its second part carry "mods" and the line "red". Sets EditingSegment.
@@ -54,6 +54,11 @@ ASErr MarkAsDimensionPart(AIArtHandle art);
 // The one routine that makes a part: new art of `type` (a path, or a point-text frame) on top inside
 // DimensionGroup, tagged `vek` = "jj", a path given `style` when one is given.
 ASErr NewDimensionPart(int16_t type, const AIPathStyle* style, AIArtHandle* part);
+// The one routine that makes an end mark, for the skeletons and the panel alike: a new path at `order` from
+// `prep`, with `anchors` anchors when that is above 0, tagged `vek` = "jj" and as an end mark, styled by
+// StyleEndMark. *mark is the new path, or null when none was made (a null prep: kBadParameterErr, one the host
+// does not know: kStaleHandleErr).
+ASErr NewEndMarkPart(int16_t order, AIArtHandle prep, int16_t anchors, AIArtHandle* mark);
 // The style of dimension lines, arcs and circle parts: BasePathStyle (dashes and line ends) at the width of
 // DimensionLineStyle.
 AIPathStyle DimensionLinePathStyle();

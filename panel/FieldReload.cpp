@@ -64,15 +64,12 @@ bool SecondEndMarksWanted() {
     return gCurrentOptions.ArrowHeads == 0 && gCurrentOptions.ArrowPreset == kCustomArrowPreset;
 }
 
-// A new path at `order` from `prep`, with `anchors` anchors when that is above 0, tagged `vek` = "jj" and
-// styled as the builders style end marks.
+// A new end mark at `order` from `prep`, with `anchors` anchors when that is above 0, made as the builders make
+// theirs, into `mark`; false, leaving `mark` as it was, when none was made.
 bool NewEndMark(int16_t order, AIArtHandle prep, int16_t anchors, AIArtHandle& mark) {
     AIArtHandle made = nullptr;
-    if (!IsLiveArt(prep)) return false;  // no dimension to put it in: no stray art
-    if (sAIArt->NewArt(kPathArt, order, prep, &made) != kNoErr || made == nullptr) return false;
-    if (anchors > 0) sAIPath->SetPathSegmentCount(made, anchors);
-    MarkAsDimensionPart(made);
-    StyleEndMark(made);
+    NewEndMarkPart(order, prep, anchors, &made);  // no dimension to put it in: no stray art
+    if (made == nullptr) return false;
     mark = made;
     return true;
 }

@@ -114,13 +114,7 @@ AIArtHandle NewEndMarkBelow(AIArtHandle above, int16_t anchors) {
     if (!IsLiveArt(group)) return nullptr;
     const bool besides = IsLiveArt(above);
     AIArtHandle mark = nullptr;
-    if (sAIArt->NewArt(kPathArt, besides ? kPlaceBelow : kPlaceInsideOnBottom, besides ? above : group, &mark) !=
-            kNoErr ||
-        mark == nullptr)
-        return nullptr;
-    sAIPath->SetPathSegmentCount(mark, anchors);
-    MarkAsDimensionPart(mark);
-    StyleEndMark(mark);
+    NewEndMarkPart(besides ? kPlaceBelow : kPlaceInsideOnBottom, besides ? above : group, anchors, &mark);
     return mark;
 }
 

@@ -54,16 +54,6 @@ HostHit RunHitTest(AIRealPoint at, int32_t request, AIReal tolerance, ASErr* err
 // The most dimension parts set aside at one point while a user's anchor is looked for beneath them.
 constexpr size_t kMostPartsAtAPoint = 16;
 
-// True for a dimension's end mark (an arrowhead, a dot): a part that re-opens nothing and is no extension line,
-// that is, closed or with other than the two anchors of a line.
-bool IsEndMark(AIArtHandle art) {
-    if (!ArtHasTag(art, format::Vek) || HasKindMarker(art, kSegmentScheme.Markers)) return false;
-    int16_t count = 0;
-    AIBoolean closed = false;
-    return sAIPath->GetPathSegmentCount(art, &count) == kNoErr && sAIPath->GetPathClosed(art, &closed) == kNoErr &&
-           (closed != 0 || count != 2);
-}
-
 // Art locked for the time of the tests that look beneath it, freed again when this goes.
 class SetAside {
 public:

@@ -57,6 +57,14 @@ protected:
         return tags;
     }
 
+    // The tags of a part without link or kind: `vek`, and the end-mark marker on an end mark.
+    static Tags BareTags(AIArtHandle part) {
+        for (const auto& set : gCurrentDimension.EndMarks)
+            for (AIArtHandle mark : set)
+                if (part != nullptr && mark == part) return {{"vek", "jj"}, {"fle", "jj"}};
+        return {{"vek", "jj"}};
+    }
+
     static std::vector<AIArtHandle> Children(AIArtHandle group) { return Doc().Children(group); }
     static bool Live(AIArtHandle art) { return Doc().IsValid(art); }
     static const sim::ArtNode& Node(AIArtHandle art) { return *Doc().Art(art); }

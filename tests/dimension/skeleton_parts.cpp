@@ -125,7 +125,7 @@ TEST_F(DimensionArtTest, OnlyTheCircleAndLinearLinesCarryKindAndRefreshMarkers) 
         StartGroup();
         ASSERT_EQ(build(), kNoErr);
         for (AIArtHandle part : Children(Dim().DimensionGroup))
-            EXPECT_EQ(TagsOf(part), (Tags{{"vek", "jj"}}));
+            EXPECT_EQ(TagsOf(part), BareTags(part));
     }
 }
 
@@ -171,7 +171,7 @@ TEST_F(DimensionArtTest, ASeriesMakesOneDimensionBetweenEachTwoPointsWithTheLabe
     EXPECT_EQ(RoleOf(parts[3]), "DimensionLines[0]");
     EXPECT_EQ(RoleOf(parts[14]), "EndMarks[1][2]");
     EXPECT_EQ(Dim().LabelFrames[3], nullptr);
-    for (AIArtHandle part : parts) EXPECT_EQ(TagsOf(part), (Tags{{"vek", "jj"}}));
+    for (AIArtHandle part : parts) EXPECT_EQ(TagsOf(part), BareTags(part));
     EXPECT_EQ(gToolState.EditingSegment, 1);
 }
 

@@ -1,6 +1,10 @@
 // What the tools' model check found, each as a user meets it: a gesture leaves no unbuilt dimension behind, no
 // change on a hidden or locked layer, and a Longueurs & aires selection that is the measured set.
+#include <algorithm>
+#include <cmath>
+
 #include "end_to_end_fixture.h"
+#include "frame/ArrowHeads.h"
 #include "fuzz/ToolInvariants.h"
 #include "panel/SelectionReadouts.h"
 #include "tools/CursorTracking.h"
@@ -175,7 +179,56 @@ public:
         EXPECT_EQ(fuzz::OtherDimensionsUnchanged(start, nullptr), "");
     }
     static bool PlateLinked(const char* key) { return HasTag(plate, key); }
+    // The plate's dimension with end marks of `preset` as arrows or points (`points` of them, open, when
+    // given), large enough that their ends lie clear of every other part; `target` is its first end mark.
+    static void PlateMarked(int32_t arrowHeads, int32_t preset, int16_t points = 0) {
+        gCurrentOptions.EndMarkSize = 300.0;
+        gCurrentOptions.ArrowHeads = arrowHeads;
+        ApplyArrowPreset(preset);
+        if (points > 0) gArrowHeadShape.PointCount = points, gArrowHeadShape.EndMarkClosed = 0;
+        Plate();
+        target = gCurrentDimension.EndMarks[0][0];
+    }
+    static void PlateLine() { Plate(), target = gCurrentDimension.DimensionLines[0]; }
+    // A dimension along a curve; `target` is its line.
+    static void AlongACurve() {
+        Arc({0, 200}, {60, 280}, {140, 280}, {200, 200});
+        Select(kSegmentTool);
+        Press({100, 260}, {{100, 280}, {100, 300}});
+        target = gCurrentDimension.DimensionLines[0];
+    }
+    // An angle of 120 degrees marked by three arcs; `target` is arc `arc`.
+    static void ThreeArcs(size_t arc) {
+        Line({{300, 0}, {200, 0}, {150, 86.6f}});
+        Select(kAngleTool);
+        gCurrentOptions.MultipleArcs = 1;
+        gCurrentOptions.ArcCount = 3;
+        Press({200, 0}, {{190, 40}});
+        target = gCurrentDimension.AngleArcs[arc];
+    }
+    // A Segment press on the anchor of `target` farthest from every other path's anchors: a point to measure
+    // from, unless the target is an end mark.
+    static void PressOwnAnchor(bool point) {
+        AIRealPoint own{};
+        double clearest = -1.0;
+        for (const AIPathSegment& s : Doc().Art(target)->segments) {
+            double nearest = 1e9;
+            for (AIArtHandle other : Doc().AllArt()) {
+                if (other == target) continue;
+                for (const AIPathSegment& o : Doc().Art(other)->segments)
+                    nearest = std::min(nearest, std::hypot(double(s.p.h - o.p.h), double(s.p.v - o.p.v)));
+            }
+            if (nearest > clearest) clearest = nearest, own = s.p;
+        }
+        Select(kAngleTool);
+        Select(kSegmentTool);
+        Press(own);
+        EXPECT_EQ(gToolState.ClickCount, point ? 1 : 0);
+    }
+    static void PressMark() { PressOwnAnchor(false); }
+    static void PressPoint() { PressOwnAnchor(true); }
     static inline AIArtHandle plate = nullptr;
+    static inline AIArtHandle target = nullptr;
     using UserTest::Alerts;
     using UserTest::Doc;
     using UserTest::Draw;
@@ -406,6 +459,17 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({35.17f, 7.93f}, {{36, 9}}); },
      true,
      PressRows::OneGroupNoAlert},
+    // An end mark is no point to measure from, whatever its shape; every other part's anchors are.
+    {"AnArrowsEndIsNoPoint", [] { PressRows::PlateMarked(1, 0); }, PressRows::PressMark},
+    {"ADotsEndIsNoPoint", [] { PressRows::PlateMarked(0, 0); }, PressRows::PressMark},
+    {"ATicksEndIsNoPoint", [] { PressRows::PlateMarked(0, 2); }, PressRows::PressMark},
+    {"AClosedCustomMarksEndIsNoPoint", [] { PressRows::PlateMarked(1, 3); }, PressRows::PressMark},
+    {"AnOpenCustomMarksEndIsNoPoint", [] { PressRows::PlateMarked(1, 3, 2); }, PressRows::PressMark},
+    {"AStraightLinesEndIsAPoint", PressRows::PlateLine, PressRows::PressPoint},
+    {"AnAnchorOfALineAlongACurveIsAPoint", PressRows::AlongACurve, PressRows::PressPoint},
+    {"AnAnchorOfAnAnglesFirstArcIsAPoint", [] { PressRows::ThreeArcs(0); }, PressRows::PressPoint},
+    {"AnAnchorOfAnAnglesSecondArcIsAPoint", [] { PressRows::ThreeArcs(1); }, PressRows::PressPoint},
+    {"AnAnchorOfAnAnglesThirdArcIsAPoint", [] { PressRows::ThreeArcs(2); }, PressRows::PressPoint},
     // Over a straight segment the Bézier tool's local-radius marker is the segment's point under the cursor.
     {"TheLocalRadiusMarkerOverASegmentIsUnderTheCursor",
      [] {
