@@ -45,7 +45,10 @@ void SetOrientation(int32_t orientation) {
     if (orientation == kHorizontalDimension) gCurrentOptions.HorizontalText = 1;
     EnablePanelItem(kHorizontalTextItem, orientation != kHorizontalDimension);
     RedrawPanelItems({kHorizontalTextItem});
-    if (gToolState.CurrentTool == kSegmentTool && IsLiveArt(gCurrentDimension.DimensionGroup)) NameDimensionArt();
+    // The single linear dimension the change rebuilds takes the orientation; a series, drawn by its clicks only,
+    // and a dimension of another kind keep their names.
+    DimensionKind kind{};
+    if (RebuiltKind(&kind) && KindOrientation(kind) >= 0) NameBuiltDimension(orientation, LinearFamily::Single);
     gCurrentOptions.SideTieLength = HeldPanelValue(PanelItem(kSideTieItem), gCurrentOptions.SideTieLength);
     if (orientation == kParallelDimension && gCurrentOptions.SideTieLength < 0.0) {
         UseLinearOffset(-gCurrentOptions.SideTieLength);
