@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr float kQuarterTurn = 1.5707963705062866f;
-
 // Items of the Segment and Angle pages these notifiers redraw, enable or fill.
 constexpr int32_t kHorizontalTextItem = 19;
 constexpr int32_t kShowAngleUnitEntry = 5;
@@ -160,13 +158,9 @@ void FlipLineNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gDragValues.LineFlipped);
     CurrentOptions& live = gCurrentOptions;
+    // Along a curve the line goes to the other side at its offset.
     if (gToolState.CurveOffsetMode != 0) {
-        const AIRealPoint click = gMeasuredPoints.CurveClickPoint;
-        const AIRealPoint tip = gMeasuredPoints.CurveNormalTip;
-        const double along = std::atan2(tip.v - click.v, tip.h - click.h) + kQuarterTurn;
-        const auto offset = static_cast<AIReal>(live.SideTieLength);
-        gToolState.CursorPoint = {static_cast<AIReal>(click.h + offset * std::cos(along)),
-                                  static_cast<AIReal>(click.v + offset * std::sin(along))};
+        gToolState.CursorPoint = CursorForSideTie(live.SideTieLength);
         RefreshCurrentDimension();
         return;
     }
