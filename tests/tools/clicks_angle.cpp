@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "clicks_fixture.h"
 
 namespace clicktest {
@@ -58,17 +60,35 @@ TEST_F(AngleClicks, TwoSegmentsOfOnePathMeetAtTheirSharedAnchor) {
     EXPECT_EQ(Beeps(), (std::vector<uint32_t>{9001, 9001}));
 }
 
+// Each side runs from where the lines meet towards where it was clicked, also when it ends at that point.
 TEST_F(AngleClicks, SegmentsOfTwoPathsMeetWhereTheirLinesCross) {
-    AIArtHandle across = Line({{0, 0}, {100, 0}});
-    AIArtHandle up = Line({{200, 100}, {200, 10}});
-    ClickAt({10, 1}, across, 1, 0.1f);
-    ClickAt({199, 90}, up, 1, 0.1f);
-    EXPECT_POINT_NEAR(gMeasuredPoints.AngleVertex.p, 200, 0, 1e-4);
-    EXPECT_POINT(gMeasuredPoints.AnglePointB.p, 0, 0);
-    EXPECT_POINT(gMeasuredPoints.AnglePointA.p, 200, 100);
-    EXPECT_NEAR(gMeasuredPoints.AngleValue, -kHalfPi, 1e-6);
-    EXPECT_FALSE(HasTag(across, format::AngleLink));
-    EXPECT_FALSE(HasTag(up, format::AngleLink));
+    struct Sides {
+        AIRealPoint FirstFrom, FirstTo, FirstClick, SecondFrom, SecondTo, SecondClick, Vertex;
+        double Angle;
+    };
+    const double corner = std::atan2(60.0, 80.0);
+    const Sides rows[] = {
+        {{0, 0}, {100, 0}, {10, 0}, {200, 100}, {200, 10}, {200, 90}, {200, 0}, -kHalfPi},
+        {{400, 0}, {500, 0}, {410, 0}, {400, 0}, {480, 60}, {420, 15}, {400, 0}, corner},
+        {{400, 0}, {480, 60}, {420, 15}, {400, 0}, {500, 0}, {410, 0}, {400, 0}, -corner},
+        {{400, 0}, {500, 0}, {470, 0}, {400, 0}, {480, 60}, {420, 15}, {400, 0}, corner},
+        {{0, 0}, {-80, 60}, {-60, 45}, {0, 0}, {-100, 0}, {-30, 0}, {0, 0}, corner},
+    };
+    AIReal apart = 0.0f;  // each row clear of the others' dimensions
+    for (const Sides& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.FirstClick.h << "," << row.FirstClick.v);
+        apart += 1000.0f;
+        const auto at = [apart](AIRealPoint p) { return AIRealPoint{p.h, p.v + apart}; };
+        AIArtHandle first = Line({at(row.FirstFrom), at(row.FirstTo)});
+        AIArtHandle second = Line({at(row.SecondFrom), at(row.SecondTo)});
+        ClickAt(at(row.FirstClick), first, 1, 0.1f);
+        ClickAt(at(row.SecondClick), second, 1, 0.1f);
+        EXPECT_POINT_NEAR(gMeasuredPoints.AngleVertex.p, row.Vertex.h, row.Vertex.v + apart, 1e-4);
+        EXPECT_NEAR(gMeasuredPoints.AngleValue, row.Angle, 1e-6);
+        EXPECT_FALSE(HasTag(first, format::AngleLink));
+        EXPECT_FALSE(HasTag(second, format::AngleLink));
+        gToolState.ClickCount = 0;
+    }
 }
 
 TEST_F(AngleClicks, ParallelSidesAreRefused) {
