@@ -113,6 +113,13 @@ std::string DocumentArt() {
     return out;
 }
 
+// The alerts the host showed, one a line.
+std::string Alerts() {
+    std::string out;
+    for (const auto& alert : sim::TheLogs().alerts) out += alert.text + "\n";
+    return out;
+}
+
 // Each dimension group of the document as Describe gives it, in paint order from the top.
 std::vector<std::string> DimensionGroups() {
     const sim::Document& doc = sim::TheDocument();
@@ -203,6 +210,10 @@ const DimensionKind kKinds[] = {
      "move 60,0\ndown 60,0\ndrag 60,10 60,20 alt control\nup 60,20\n", kElsewhere},
     // A press on the hooked segment: its drag builds a dimension, its release drops it for drawing nothing and
     // gives the current dimension back with its own offset, not the one the drag left in force.
+    // Its drag ends past the curve's reach, which is refused with one alert: the offset it was last drawn at
+    // stays in force.
+    {"along a curve dragged past its reach", "Outil Segment", "",
+     "move 100,205\ndown 100,205\ndrag 100,195 100,60\nup 100,60\n", kElsewhere},
     {"parallel, then a dimension dropped at the release", "Outil Segment", "",
      "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n",
      "move 2209,244\ndown 2209,244\ndrag 2225,252.5\nup 2225,252.5\n"},
@@ -404,11 +415,14 @@ TEST_P(RebuildEquivalence, APressThatBuildsNothingLeavesTheDimensionThePanelRebu
         }
         if (row.ToolChange) press += std::string("tool \"") + kind.Tool + "\"\n";
         const std::string forgotten = row.ToolChange ? Play(Drawn(kind, "") + press) : std::string();
+        const std::string forgottenAlerts = Alerts();
         for (const PanelSetting& setting : kSettings) {
             const std::string before = row.ToolChange ? forgotten : Play(Drawn(kind, setting.Actions) + press);
+            const std::string beforeAlerts = row.ToolChange ? forgottenAlerts : Alerts();
             const std::string after = Play(Drawn(kind, "") + press + setting.Actions);
             EXPECT_TRUE(after == before) << kind.Name << ", " << row.Name << ", " << setting.Name << ":\n"
                                          << LineDifferences(before, after);
+            EXPECT_EQ(Alerts(), beforeAlerts) << kind.Name << ", " << row.Name << ", " << setting.Name;
         }
     }
 }
