@@ -62,28 +62,23 @@ TEST_F(AngleClicks, TwoSegmentsOfOnePathMeetAtTheirSharedAnchor) {
 
 // Each side runs from where the lines meet towards where it was clicked, also when it ends at that point.
 TEST_F(AngleClicks, SegmentsOfTwoPathsMeetWhereTheirLinesCross) {
-    struct Sides {
-        AIRealPoint FirstFrom, FirstTo, FirstClick, SecondFrom, SecondTo, SecondClick, Vertex;
-        double Angle;
-    };
     const double corner = std::atan2(60.0, 80.0);
-    const Sides rows[] = {
+    const struct {
+        AIRealPoint From1, To1, Click1, From2, To2, Click2, Vertex;
+        double Angle;
+    } rows[] = {
         {{0, 0}, {100, 0}, {10, 0}, {200, 100}, {200, 10}, {200, 90}, {200, 0}, -kHalfPi},
-        {{400, 0}, {500, 0}, {410, 0}, {400, 0}, {480, 60}, {420, 15}, {400, 0}, corner},
-        {{400, 0}, {480, 60}, {420, 15}, {400, 0}, {500, 0}, {410, 0}, {400, 0}, -corner},
-        {{400, 0}, {500, 0}, {470, 0}, {400, 0}, {480, 60}, {420, 15}, {400, 0}, corner},
-        {{0, 0}, {-80, 60}, {-60, 45}, {0, 0}, {-100, 0}, {-30, 0}, {0, 0}, corner},
+        {{0, 1e3}, {100, 1e3}, {10, 1e3}, {0, 1e3}, {80, 1060}, {20, 1015}, {0, 1e3}, corner},
+        {{0, 2e3}, {80, 2060}, {20, 2015}, {0, 2e3}, {100, 2e3}, {10, 2e3}, {0, 2e3}, -corner},
+        {{0, 3e3}, {100, 3e3}, {70, 3e3}, {0, 3e3}, {80, 3060}, {20, 3015}, {0, 3e3}, corner},
+        {{0, 4e3}, {-80, 4060}, {-60, 4045}, {0, 4e3}, {-100, 4e3}, {-30, 4e3}, {0, 4e3}, corner},
     };
-    AIReal apart = 0.0f;  // each row clear of the others' dimensions
-    for (const Sides& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.FirstClick.h << "," << row.FirstClick.v);
-        apart += 1000.0f;
-        const auto at = [apart](AIRealPoint p) { return AIRealPoint{p.h, p.v + apart}; };
-        AIArtHandle first = Line({at(row.FirstFrom), at(row.FirstTo)});
-        AIArtHandle second = Line({at(row.SecondFrom), at(row.SecondTo)});
-        ClickAt(at(row.FirstClick), first, 1, 0.1f);
-        ClickAt(at(row.SecondClick), second, 1, 0.1f);
-        EXPECT_POINT_NEAR(gMeasuredPoints.AngleVertex.p, row.Vertex.h, row.Vertex.v + apart, 1e-4);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.Click1.h << "," << row.Click1.v);
+        AIArtHandle first = Line({row.From1, row.To1}), second = Line({row.From2, row.To2});
+        ClickAt(row.Click1, first, 1, 0.1f);
+        ClickAt(row.Click2, second, 1, 0.1f);
+        EXPECT_POINT_NEAR(gMeasuredPoints.AngleVertex.p, row.Vertex.h, row.Vertex.v, 1e-4);
         EXPECT_NEAR(gMeasuredPoints.AngleValue, row.Angle, 1e-6);
         EXPECT_FALSE(HasTag(first, format::AngleLink));
         EXPECT_FALSE(HasTag(second, format::AngleLink));
