@@ -11,6 +11,7 @@
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
 #include "dimension/Measures.h"
+#include "dimension/Placement.h"
 #include "dimension/ValueFormat.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"
@@ -280,6 +281,8 @@ ASErr DrawOffsetDimension(AIArtHandle* measuredArt, AIArtHandle* dimensionLines,
     Anchors outline;
     if (const ASErr error = MakeOutline(*measuredArt, side * distance, line, &outline); error != kNoErr) {
         ShowOffsetAlert();
+        // The dimension stays as it was last drawn, and so do the offset and side in force.
+        UseDefinition();
         return error;
     }
     if (rightShift != 0)

@@ -326,6 +326,11 @@ RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* 
     }
     const AIArtHandle group = GroupOf(part);
     const DimensionPlacement kept = ReadPlacement(group);
+    // Its own radius or diameter, put in force: the panel then shows it, and its changes keep it.
+    const DimensionKind kind = kept.Kind && KindTool(*kept.Kind) == kCircleTool ? *kept.Kind
+                               : gCurrentOptions.Diameter != 0                 ? DimensionKind::CircleDiameter
+                                                                               : DimensionKind::CircleRadius;
+    gCurrentOptions.Diameter = kind == DimensionKind::CircleDiameter ? 1 : 0;
     AIRealPoint bend{};
     const bool leaderFound = MarkedPartAnchor(group, format::CircleMarker, format::RefreshMarker, 1, &bend);
     if (!ReplaceDimensionGroup(part)) return {RebuildOutcome::Refused, kNoErr};
@@ -346,7 +351,7 @@ RebuildResult RebuildCircleDimensionOf(AIArtHandle part, const LinkedPathIndex* 
     gToolState.CircleLabelAngle = static_cast<AIReal>(DirectionFrom(centre.p, label));
     ASErr result = BuildCircleDimensionArt();
     KeepError(result, LinkCircle(found.First.Path, found.First.Index, found.Second.Index));
-    KeepError(result, RedrawDimensionAs(DimensionKind::CircleRadius));
+    KeepError(result, RedrawDimensionAs(kind));
     return {RebuildOutcome::Rebuilt, result};
 }
 

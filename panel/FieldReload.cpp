@@ -31,6 +31,7 @@
 #include "host/URLSuite.h"
 #include "panel/CurrentOptions.h"
 #include "panel/FontChoice.h"
+#include "panel/PanelEditing.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
@@ -93,10 +94,6 @@ void SetItemFloat(int32_t id, double value) {
 
 void SetItemInt(int32_t id, int32_t value) {
     if (ADMItemRef item = PanelItem(id)) sADMItem->SetIntValue(item, value);
-}
-
-void SetItemFlag(int32_t id, int32_t value) {
-    if (ADMItemRef item = PanelItem(id)) sADMItem->SetBooleanValue(item, value != 0 ? 1 : 0);
 }
 
 void InvalidatePanel() {
@@ -331,6 +328,14 @@ void RecreateEndMarks() {
     }
 }
 
+bool RebuiltKind(DimensionKind* kind) {
+    const int32_t tool = gToolState.CurrentTool;
+    if (FirstPickWaiting() || !CurrentBuiltKind(kind) || KindTool(*kind) != tool) return false;
+    // A series is drawn by its clicks only.
+    if (tool == kSegmentTool && gCurrentOptions.SeriesOn != 0) return false;
+    return KindOrientation(*kind) < 0 || *kind <= DimensionKind::SegmentVertical;
+}
+
 void RefreshCurrentDimension() {
     const ToolState& tool = gToolState;
     if (FirstPickWaiting()) return;
@@ -338,14 +343,11 @@ void RefreshCurrentDimension() {
         ShowSelectionMeasures();
         return;
     }
-    // The current dimension's own kind, as its press built it, if the current tool builds it; a Bézier
-    // construction not yet named is redrawn as its own kind.
+    // The current dimension's own kind, as its press built it; a Bézier construction not yet named is redrawn as
+    // its own kind.
     DimensionKind kind{};
-    const bool built = CurrentBuiltKind(&kind) && KindTool(kind) == tool.CurrentTool;
+    const bool built = RebuiltKind(&kind);
     if (!built && tool.CurrentTool != kBezierTool) return;
-    // A series is drawn by its clicks only.
-    if (tool.CurrentTool == kSegmentTool && gCurrentOptions.SeriesOn != 0) return;
-    if (built && KindOrientation(kind) >= 0 && kind > DimensionKind::SegmentVertical) return;
     // The parts the rebuild keeps take the styles now in force, as new parts would.
     RestyleDimensionParts();
     if (built)

@@ -65,32 +65,6 @@ AIRealPoint MovedTowards(AIRealPoint from, AIRealPoint towards, double distance)
     return {static_cast<AIReal>(from.h + dx / length * distance), static_cast<AIReal>(from.v + dy / length * distance)};
 }
 
-// Where the cursor stands for a side-tie length `a` of the dimension being edited.
-AIRealPoint CursorForSideTie(double a) {
-    const MeasuredPoints& m = gMeasuredPoints;
-    if (gToolState.ArcLengthMode != 0) {
-        const AIRealPoint centre = m.AngleVertex.p, anchor = m.ArcFirstAnchor.p;
-        const AIRealPoint beyond{anchor.h + (anchor.h - centre.h), anchor.v + (anchor.v - centre.v)};
-        // The arc's radius is the measured arc's and the length together, as the click and the drag make it,
-        // not one measured back from the rounded point.
-        gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + a;
-        return MovedTowards(anchor, beyond, a);
-    }
-    // Along a curve the length is a distance on the side the drag chose, towards the normal's tip or away.
-    if (gToolState.CurveOffsetMode != 0)
-        return MovedTowards(m.CurveClickPoint, m.CurveNormalTip, gDragValues.LineFlipped != 0 ? -a : a);
-    const AIRealPoint first = m.FirstPoint.p;
-    switch (gCurrentOptions.DimensionOrientation) {
-        case 1: return {first.h, static_cast<AIReal>(first.v + a)};
-        case 2: return {static_cast<AIReal>(first.h + a), first.v};
-        default: {
-            const double across = m.SegmentAngle + kQuarterTurn;
-            return {static_cast<AIReal>(first.h + a * std::cos(across)),
-                    static_cast<AIReal>(first.v + a * std::sin(across))};
-        }
-    }
-}
-
 // The text of the chosen entry of a popup, or nothing.
 bool ChosenEntryText(ADMItemRef item, std::string& text) {
     ADMListRef list = nullptr;
@@ -125,6 +99,31 @@ std::string FontNameAt(int32_t index) {
 }
 
 }  // namespace
+
+AIRealPoint CursorForSideTie(double a) {
+    const MeasuredPoints& m = gMeasuredPoints;
+    if (gToolState.ArcLengthMode != 0) {
+        const AIRealPoint centre = m.AngleVertex.p, anchor = m.ArcFirstAnchor.p;
+        const AIRealPoint beyond{anchor.h + (anchor.h - centre.h), anchor.v + (anchor.v - centre.v)};
+        // The arc's radius is the measured arc's and the length together, as the click and the drag make it,
+        // not one measured back from the rounded point.
+        gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + a;
+        return MovedTowards(anchor, beyond, a);
+    }
+    // Along a curve the length is a distance on the side the drag chose, towards the normal's tip or away.
+    if (gToolState.CurveOffsetMode != 0)
+        return MovedTowards(m.CurveClickPoint, m.CurveNormalTip, gDragValues.LineFlipped != 0 ? -a : a);
+    const AIRealPoint first = m.FirstPoint.p;
+    switch (gCurrentOptions.DimensionOrientation) {
+        case 1: return {first.h, static_cast<AIReal>(first.v + a)};
+        case 2: return {static_cast<AIReal>(first.h + a), first.v};
+        default: {
+            const double across = m.SegmentAngle + kQuarterTurn;
+            return {static_cast<AIReal>(first.h + a * std::cos(across)),
+                    static_cast<AIReal>(first.v + a * std::sin(across))};
+        }
+    }
+}
 
 void CircleTieLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (TakeValue(item, notifier, gCurrentOptions.CircleTieLength)) RedrawCircle();

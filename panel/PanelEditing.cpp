@@ -102,6 +102,10 @@ void ShowPanelValue(int32_t itemID, double value) {
     if (ADMItemRef item = PanelItem(itemID)) SetFloatValue(item, value);
 }
 
+void SetItemFlag(int32_t id, int32_t value) {
+    if (ADMItemRef item = PanelItem(id)) sADMItem->SetBooleanValue(item, value != 0 ? 1 : 0);
+}
+
 void LayOutPanelAgain() {
     ADMUserData data = nullptr;
     if (PanelDialog == nullptr || sADMDialog->GetUserData(PanelDialog, &data) != kNoErr || data == nullptr) return;

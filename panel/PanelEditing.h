@@ -26,6 +26,11 @@ void UpdateWholePanel();
 void EnablePanelItems(std::initializer_list<int32_t> itemIDs, bool enabled);
 // Shows a value in a panel field (nothing while there is no panel or field).
 void ShowPanelValue(int32_t itemID, double value);
+// Where the cursor stands for a side-tie length `a` of the dimension being edited: along a curve, on the side
+// its line lies (LineFlipped).
+AIRealPoint CursorForSideTie(double a);
+// Shows a flag (0 or not) in a panel button (nothing while there is no panel or button).
+void SetItemFlag(int32_t id, int32_t value);
 
 // The panel lays itself out again for the current tool (its items follow the options just changed).
 void LayOutPanelAgain();

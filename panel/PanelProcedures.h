@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "dimension/Naming.h"
 #include "host/ADMTypes.h"
 
 // Does nothing: the draw procedure of the panel's items that draw nothing themselves.
@@ -139,6 +140,9 @@ int32_t GetPopupIndex(ADMItemRef item);
 // True when the notification is a user's change.
 bool IsUserChange(ADMNotifierRef notifier);
 
+// The kind of the current dimension as its press built it, when a panel change rebuilds it: the current tool
+// builds that kind, no pick waits and it is no series (drawn by its clicks only). False otherwise.
+bool RebuiltKind(DimensionKind* kind);
 // Rebuilds the dimension being edited by the current tool after a panel change.
 void RefreshCurrentDimension();
 // The Longueurs & aires read-outs of the measured paths, and the area text of the figure last clicked.

@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr float kQuarterTurn = 1.5707963705062866f;
-
 // Items of the Segment and Angle pages these notifiers redraw, enable or fill.
 constexpr int32_t kHorizontalTextItem = 19;
 constexpr int32_t kShowAngleUnitEntry = 5;
@@ -45,7 +43,10 @@ void SetOrientation(int32_t orientation) {
     if (orientation == kHorizontalDimension) gCurrentOptions.HorizontalText = 1;
     EnablePanelItem(kHorizontalTextItem, orientation != kHorizontalDimension);
     RedrawPanelItems({kHorizontalTextItem});
-    if (gToolState.CurrentTool == kSegmentTool && IsLiveArt(gCurrentDimension.DimensionGroup)) NameDimensionArt();
+    // The single linear dimension the change rebuilds takes the orientation; a series, drawn by its clicks only,
+    // and a dimension of another kind keep their names.
+    DimensionKind kind{};
+    if (RebuiltKind(&kind) && KindOrientation(kind) >= 0) NameBuiltDimension(orientation, LinearFamily::Single);
     gCurrentOptions.SideTieLength = HeldPanelValue(PanelItem(kSideTieItem), gCurrentOptions.SideTieLength);
     if (orientation == kParallelDimension && gCurrentOptions.SideTieLength < 0.0) {
         UseLinearOffset(-gCurrentOptions.SideTieLength);
@@ -157,13 +158,9 @@ void FlipLineNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gDragValues.LineFlipped);
     CurrentOptions& live = gCurrentOptions;
+    // Along a curve the line goes to the other side at its offset.
     if (gToolState.CurveOffsetMode != 0) {
-        const AIRealPoint click = gMeasuredPoints.CurveClickPoint;
-        const AIRealPoint tip = gMeasuredPoints.CurveNormalTip;
-        const double along = std::atan2(tip.v - click.v, tip.h - click.h) + kQuarterTurn;
-        const auto offset = static_cast<AIReal>(live.SideTieLength);
-        gToolState.CursorPoint = {static_cast<AIReal>(click.h + offset * std::cos(along)),
-                                  static_cast<AIReal>(click.v + offset * std::sin(along))};
+        gToolState.CursorPoint = CursorForSideTie(live.SideTieLength);
         RefreshCurrentDimension();
         return;
     }

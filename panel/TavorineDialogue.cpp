@@ -228,7 +228,9 @@ void TavorineDialogue::ShowPlacementValues() {
     ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
     ShowPanelValue(kPathLengthItem, gCurrentOptions.BezierPathLength);
     ShowPanelValue(kCircleAngleItem, CircleAngleInForce());
+    SetItemFlag(kDiameterRadiusItem, gCurrentOptions.Diameter);
     // The orientation in force, and the text orientation a horizontal dimension does not offer.
     EnablePanelItem(kTextOrientationItem, gCurrentOptions.DimensionOrientation != kHorizontalDimension);
-    RedrawPanelItems({kTextOrientationItem, kParallelItem, kProjectedHorizontalItem, kProjectedVerticalItem});
+    RedrawPanelItems({kTextOrientationItem, kParallelItem, kProjectedHorizontalItem, kProjectedVerticalItem,
+                      kDiameterRadiusItem});
 }

@@ -2,6 +2,7 @@
 // angle of a circular arc, or the start of a figure on empty canvas.
 #include "dimension/AngleBuilders.h"
 #include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
 #include "dimension/Links.h"
@@ -95,15 +96,25 @@ bool SharedAnchorVertex(const AIPathSegment& s0, const AIPathSegment& s1, ASErr*
     return true;
 }
 
-// Sides of two paths, or without a shared anchor: the vertex where their lines meet, each side the end of
-// its segment nearer where it was clicked.
+// The end of a clicked segment that its side runs to from the vertex, towards where it was clicked: the end
+// nearer the click, unless that end is the vertex itself or lies past the vertex from the click; then the other.
+AIPathSegment SideEnd(const AIPathSegment& s0, const AIPathSegment& s1, AIRealPoint vertex, AIRealPoint clicked) {
+    const bool firstNearer = Distance(s0.p, clicked) <= Distance(s1.p, clicked);
+    const AIPathSegment& nearer = firstNearer ? s0 : s1;
+    const Vector2 toEnd = Vector2(nearer.p) - Vector2(vertex);
+    const Vector2 toClick = Vector2(clicked) - Vector2(vertex);
+    const bool away =
+        Distance(nearer.p, vertex) < kNegligibleLength || Dot2(toEnd.ToPoint(), toClick.ToPoint()) < 0.0;
+    return away ? (firstNearer ? s1 : s0) : nearer;
+}
+
+// Sides of two paths, or without a shared anchor: the vertex where their lines meet, each side running from it
+// towards where it was clicked.
 void CrossingVertex(const AIPathSegment& s0, const AIPathSegment& s1) {
     MeasuredPoints& m = gMeasuredPoints;
     m.AngleVertex.p = LineIntersection(m.AnglePointB.p, m.AnglePointA.p, s0.p, s1.p).Point;
-    const AIRealPoint clicked = m.ClickPoint.p;
-    if (Distance(m.AnglePointB.p, clicked) > Distance(m.AnglePointA.p, clicked)) m.AnglePointB = m.AnglePointA;
-    const AIRealPoint hover = gHitState.HoverPoint.p;
-    m.AnglePointA = Distance(s1.p, hover) < Distance(s0.p, hover) ? s1 : s0;
+    m.AnglePointB = SideEnd(m.AnglePointB, m.AnglePointA, m.AngleVertex.p, m.ClickPoint.p);
+    m.AnglePointA = SideEnd(s0, s1, m.AngleVertex.p, gHitState.HoverPoint.p);
 }
 
 ASErr SecondSideClick() {

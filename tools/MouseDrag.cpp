@@ -44,7 +44,7 @@ AIReal RoundedDownTo(AIReal value, double step) {
 ShownPlacement LivePlacement() {
     const CurrentOptions& live = gCurrentOptions;
     const AIRealPoint bend = KeptPlacement().LeaderBend.value_or(AIRealPoint{});
-    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength, live.DimensionOrientation, bend.h, bend.v};
+    return {live.SideTieLength, live.ArcRadius, live.BezierPathLength, live.DimensionOrientation, live.Diameter, bend.h, bend.v};
 }
 
 void ShowPlacementIfChanged(TavorinePlugIn* plugin, const ShownPlacement& before) {

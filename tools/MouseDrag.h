@@ -29,12 +29,14 @@ AIReal RoundedDownTo(AIReal value, double step);
 class TavorinePlugIn;
 
 // The placement values in force that the panel shows: the live "Attaches", "Rayon", the tick length and the
-// orientation of a linear dimension ("RadioCoteType") and the bend of a circle dimension's leader.
+// orientation of a linear dimension ("RadioCoteType"), the radius or diameter ("Diametre") and the bend of a
+// circle dimension's leader.
 struct ShownPlacement {
     double Offset = 0.0;
     double ArcRadius = 0.0;
     float TickLength = 0.0f;
     int32_t Orientation = 0;
+    int32_t Diameter = 0;
     float BendH = 0.0f;  // a circle dimension's leader bend from its centre; 0, 0 for none
     float BendV = 0.0f;
     bool operator==(const ShownPlacement&) const = default;

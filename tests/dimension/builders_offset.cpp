@@ -184,7 +184,7 @@ TEST_F(OffsetTest, AClosedStaleOrMissingPathOrBadNumbersBuildNothingAndShowNoAle
     EXPECT_TRUE(sim::TheLogs().alerts.empty());
 }
 
-// The panel refresh lays the cursor along the clicked point's tangent, in single precision: the sign of the
+// A cursor laid along the clicked point's tangent, in single precision, is on neither side: the sign of the
 // offset alone chooses the side, wherever the arc was clicked.
 TEST_F(OffsetTest, ACursorLaidAlongTheTangentByThePanelTakesTheSideOfTheOffsetsSign) {
     MeasureQuarterCircle();

@@ -283,8 +283,10 @@ TEST_F(TieLength, ATypedLengthBuildsWhatADragToThatDistanceOnTheSameSideBuilds) 
 
 TEST_F(TieLength, ALengthTypedAlongACurveStaysOnTheSideTheDragChose) {
     // An S-shaped curve through (150, 0), measured there, its line dragged to either side; a twin drawn higher up.
+    // The line flipped goes to the other side at its length, and back: where the other side's drag put it.
     constexpr AIReal kTwinRise = 2000.0f;
     AIReal h = 0.0f;
+    std::vector<AIRealPoint> typedOn[2], flippedFrom[2];  // by side, from the curve's start
     const auto curve = [&h](AIReal v) {
         return std::vector<AIPathSegment>{sim::CurveSegment({h, v}, {h, v}, {h + 100, v + 150}),
                                           sim::CurveSegment({h + 300, v}, {h + 200, v - 150}, {h + 300, v})};
@@ -299,6 +301,12 @@ TEST_F(TieLength, ALengthTypedAlongACurveStaysOnTheSideTheDragChose) {
         EXPECT_NEAR(ItemFloatValue(kSideTieItem), gCurrentOptions.SideTieLength, 1e-3);
         ASSERT_EQ(EnterIn(kSideTieItem, "12"), kNoErr);
         const std::vector<AIRealPoint> typed = Anchors(gCurrentDimension.DimensionLines[0]);
+        const size_t k = side > 0.0f ? 0 : 1;
+        ASSERT_EQ(ClickItem(kInvertLineItem), kNoErr);
+        for (AIRealPoint p : Anchors(gCurrentDimension.DimensionLines[0])) flippedFrom[k].push_back({p.h - h, p.v});
+        for (AIRealPoint p : typed) typedOn[k].push_back({p.h - h, p.v});
+        ASSERT_EQ(ClickItem(kInvertLineItem), kNoErr);
+        ExpectSame(Anchors(gCurrentDimension.DimensionLines[0]), typed, "flipped twice");
 
         Doc().DrawPath(curve(kTwinRise), false);
         ClickDrag({h + 150, kTwinRise}, {h + 150, kTwinRise + 12 * side});
@@ -306,6 +314,8 @@ TEST_F(TieLength, ALengthTypedAlongACurveStaysOnTheSideTheDragChose) {
         for (AIRealPoint& p : dragged) p.v -= kTwinRise;
         ExpectSame(typed, dragged, "dimension line");
     }
+    ExpectSame(flippedFrom[0], typedOn[1], "flipped");
+    ExpectSame(flippedFrom[1], typedOn[0], "flipped");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "clicks_fixture.h"
 
 namespace clicktest {
@@ -58,17 +60,30 @@ TEST_F(AngleClicks, TwoSegmentsOfOnePathMeetAtTheirSharedAnchor) {
     EXPECT_EQ(Beeps(), (std::vector<uint32_t>{9001, 9001}));
 }
 
+// Each side runs from where the lines meet towards where it was clicked, also when it ends at that point.
 TEST_F(AngleClicks, SegmentsOfTwoPathsMeetWhereTheirLinesCross) {
-    AIArtHandle across = Line({{0, 0}, {100, 0}});
-    AIArtHandle up = Line({{200, 100}, {200, 10}});
-    ClickAt({10, 1}, across, 1, 0.1f);
-    ClickAt({199, 90}, up, 1, 0.1f);
-    EXPECT_POINT_NEAR(gMeasuredPoints.AngleVertex.p, 200, 0, 1e-4);
-    EXPECT_POINT(gMeasuredPoints.AnglePointB.p, 0, 0);
-    EXPECT_POINT(gMeasuredPoints.AnglePointA.p, 200, 100);
-    EXPECT_NEAR(gMeasuredPoints.AngleValue, -kHalfPi, 1e-6);
-    EXPECT_FALSE(HasTag(across, format::AngleLink));
-    EXPECT_FALSE(HasTag(up, format::AngleLink));
+    const double corner = std::atan2(60.0, 80.0);
+    const struct {
+        AIRealPoint From1, To1, Click1, From2, To2, Click2, Vertex;
+        double Angle;
+    } rows[] = {
+        {{0, 0}, {100, 0}, {10, 0}, {200, 100}, {200, 10}, {200, 90}, {200, 0}, -kHalfPi},
+        {{0, 1e3}, {100, 1e3}, {10, 1e3}, {0, 1e3}, {80, 1060}, {20, 1015}, {0, 1e3}, corner},
+        {{0, 2e3}, {80, 2060}, {20, 2015}, {0, 2e3}, {100, 2e3}, {10, 2e3}, {0, 2e3}, -corner},
+        {{0, 3e3}, {100, 3e3}, {70, 3e3}, {0, 3e3}, {80, 3060}, {20, 3015}, {0, 3e3}, corner},
+        {{0, 4e3}, {-80, 4060}, {-60, 4045}, {0, 4e3}, {-100, 4e3}, {-30, 4e3}, {0, 4e3}, corner},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.Click1.h << "," << row.Click1.v);
+        AIArtHandle first = Line({row.From1, row.To1}), second = Line({row.From2, row.To2});
+        ClickAt(row.Click1, first, 1, 0.1f);
+        ClickAt(row.Click2, second, 1, 0.1f);
+        EXPECT_POINT_NEAR(gMeasuredPoints.AngleVertex.p, row.Vertex.h, row.Vertex.v, 1e-4);
+        EXPECT_NEAR(gMeasuredPoints.AngleValue, row.Angle, 1e-6);
+        EXPECT_FALSE(HasTag(first, format::AngleLink));
+        EXPECT_FALSE(HasTag(second, format::AngleLink));
+        gToolState.ClickCount = 0;
+    }
 }
 
 TEST_F(AngleClicks, ParallelSidesAreRefused) {
