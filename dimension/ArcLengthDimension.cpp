@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -57,6 +58,29 @@ bool BoxWithinSweep(const LabelBox& box, double margin, AIRealPoint centre, doub
     return true;
 }
 
+// The baseline of a value at `direction` from the centre: level, or along the arc there reading from the
+// bottom or the right.
+double TextAngleAt(bool level, double direction) {
+    return level ? 0.0 : UprightAngle(static_cast<AIReal>(direction - kPi / 2.0));
+}
+
+// How far from the centre, towards `direction`, the middle of a value's box turned to `textAngle` stands with
+// every corner kLabelClearance within the circle of `radius`; not a number where the box is too wide for it.
+double ReachWithin(double radius, double direction, double textAngle, const LabelExtent& extent) {
+    const Vector2 radial(std::cos(direction), std::sin(direction));
+    const Vector2 across = radial.Perpendicular();
+    Vector2 corners[4];
+    LabelBox{Vector2(), textAngle, extent}.Corners(0.0, corners);
+    const double room = radius - kLabelClearance;
+    double reach = room;
+    for (const Vector2& c : corners) {
+        const double side = c.X * across.X + c.Y * across.Y;
+        if (!(room > std::abs(side))) return std::numeric_limits<double>::quiet_NaN();
+        reach = std::min(reach, std::sqrt(room * room - side * side) - (c.X * radial.X + c.Y * radial.Y));
+    }
+    return reach;
+}
+
 // What an arc-length value must keep clear of: its arc as drawn, the measured arc, the extension lines and the
 // end marks, at their places for marks inside or outside.
 struct ArcLengthParts {
@@ -79,9 +103,11 @@ struct ArcLengthParts {
         }
         return false;
     }
-    bool LinesMeet(const LabelBox& box, double gap, double tail) const {
+    // The arc runs on `tail[0]` radians past its start end and `tail[1]` past its far end.
+    bool LinesMeet(const LabelBox& box, double gap, const double (&tail)[2]) const {
         const double sign = TurnSense(Sweep);
-        const std::vector<Vector2> arc = ArcPoints(Centre, Radius, Start - sign * tail, Sweep + 2.0 * sign * tail);
+        const std::vector<Vector2> arc =
+            ArcPoints(Centre, Radius, Start - sign * tail[0], Sweep + sign * (tail[0] + tail[1]));
         const std::vector<Vector2> measured = ArcPoints(Centre, MeasuredRadius, Start, Sweep);
         // The value stands kLabelClearance off its own arc where the arc comes nearest.
         if (BoxMeetsPolyline(box, kLabelClearance / 2.0, arc.data(), arc.size()) ||
@@ -93,6 +119,60 @@ struct ArcLengthParts {
         return false;
     }
 };
+
+// How far round past the end at `end`, turning `outward` (1 counter-clockwise, -1 clockwise), the box reaches
+// seen from the centre: the arc runs on that far under a value past that end.
+double TurnPast(const LabelBox& box, AIRealPoint centre, double end, double outward) {
+    Vector2 corners[4];
+    box.Corners(0.0, corners);
+    double most = 0.0;
+    for (const Vector2& c : corners) {
+        const Vector2 d = c - Vector2(centre);
+        most = std::max(most, outward * std::remainder(std::atan2(d.Y, d.X) - end, 2.0 * kPi));
+    }
+    return most;
+}
+
+// A value that does not fit inside a dimension arc drawn inside the measured arc goes past an end of its arc,
+// as on an angle, turned from the far end or the start end a step at a time until it clears every part, no
+// farther round than half the circle the arc leaves free; the arc runs on under it (`tail`). It stands on the
+// centre's side of the arc's continuation, or, on a circle too small for it there, on the other side within
+// the measured circle. False, changing nothing, where no place clears.
+bool ValuePastEnd(const ArcLengthParts& parts, const LabelExtent& extent, bool level, double gap, bool marksOutside,
+                  double (&tail)[2], LabelBox& box) {
+    const double sign = TurnSense(parts.Sweep);
+    const double free = kPi - std::abs(parts.Sweep) / 2.0;
+    const double step = std::max(gap / (2.0 * parts.Radius), free / kMostSearchSteps);
+    for (const bool towardsCentre : {true, false}) {
+        for (int32_t k = 0; k <= kMostSearchSteps && step * k <= free; ++k) {
+            const double turn = step * k;
+            for (const size_t end : {size_t{1}, size_t{0}}) {
+                const double endDirection = end == 0 ? parts.Start : parts.Start + parts.Sweep;
+                const double outward = end == 0 ? -sign : sign;
+                const double direction = endDirection + outward * turn;
+                const double angle = TextAngleAt(level, direction);
+                const Vector2 radial(std::cos(direction), std::sin(direction));
+                const double reach =
+                    towardsCentre ? ReachWithin(parts.Radius, direction, angle, extent)
+                                  : parts.Radius + kLabelClearance +
+                                        LabelBox{Vector2(), angle, extent}.HalfExtentOn(radial);
+                if (!std::isfinite(reach)) continue;
+                const LabelBox at{Vector2(parts.Centre) + radial * reach, angle, extent};
+                if (!towardsCentre &&
+                    BoxAgainstCircle(at, gap, Vector2(parts.Centre), parts.MeasuredRadius) != CircleSide::Inside)
+                    continue;
+                double runOn[2] = {tail[0], tail[1]};
+                runOn[end] = std::max(runOn[end], TurnPast(at, parts.Centre, endDirection, outward));
+                if (parts.LinesMeet(at, gap, runOn) || parts.MarksMeet(at, gap, marksOutside)) continue;
+                box = at;
+                tail[0] = runOn[0];
+                tail[1] = runOn[1];
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -128,15 +208,18 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     const double middle = start + sweep / 2.0;
     const Vector2 radial(std::cos(middle), std::sin(middle));
     const bool horizontal = (gCurrentOptions.HorizontalText != 0) != (alt != 0);
-    const double textAngle = horizontal ? 0.0 : UprightAngle(static_cast<AIReal>(middle - kPi / 2.0));
+    const double textAngle = TextAngleAt(horizontal, middle);
     // The value stands on the side of its arc away from the measured arc, its box kLabelClearance off it,
-    // whichever way it reads.
-    const double away = radius >= m.CircleRadius ? 1.0 : -1.0;
+    // whichever way it reads: outside the arc its middle that far past it, inside every corner that far within.
+    const bool inside = radius < m.CircleRadius;
     const double halfAcross = LabelBox{Vector2(), textAngle, extent}.HalfExtentOn(radial);
     const auto boxAt = [&](double reach) {
         return LabelBox{Vector2(centre) + radial * reach, textAngle, extent};
     };
-    LabelBox box = boxAt(radius + away * (kLabelClearance + halfAcross));
+    const double within = inside ? ReachWithin(radius, middle, textAngle, extent) : 0.0;
+    LabelBox box = boxAt(!inside               ? radius + kLabelClearance + halfAcross
+                         : std::isfinite(within) ? within
+                                                 : radius - kLabelClearance - halfAcross);
     ArcLengthParts parts{centre, radius, start, sweep, m.CircleRadius, EndMarkScale(), extensions, {}};
     for (size_t k = 0; k < kExtensionLineCount; ++k) {
         const Vector2 from(anchors[k]);
@@ -153,27 +236,32 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     // Marks that point in from outside leave the arc running on past them, as far as it stays within the
     // mark's width of the mark's straight body: on a small arc it would else curl round behind the centre.
     const double underMark = std::acos(std::max(-1.0, 1.0 - EndMarkHalfWidth(parts.MarkScale) / radius));
-    const double tail = fit.MarksOutside ? std::min(OutsideMarkTail(parts.MarkScale) / radius, underMark) : 0.0;
-    const double sign = TurnSense(sweep);
-    KeepError(result, SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail, sweep + 2.0 * sign * tail));
-    KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, fit.MarksOutside));
-    // A value that does not fit, or that the marks turned outside still meet, goes out along the bisector
-    // beyond both arcs until it clears every part.
+    const double markTail = fit.MarksOutside ? std::min(OutsideMarkTail(parts.MarkScale) / radius, underMark) : 0.0;
+    double tail[2] = {markTail, markTail};
+    // A value that does not fit, or that the marks turned outside still meet: inside the measured arc, past an
+    // end of its own arc; else, or where that finds no room, out along the bisector beyond both arcs until it
+    // clears every part.
     const auto meets = [&](const LabelBox& b) {
         return parts.LinesMeet(b, gap, tail) || parts.MarksMeet(b, gap, fit.MarksOutside);
     };
-    if (!extent.IsEmpty() && (fit.ValueOutside || meets(box))) {
+    if (!extent.IsEmpty() && (fit.ValueOutside || meets(box)) &&
+        !(inside && ValuePastEnd(parts, extent, horizontal, gap, fit.MarksOutside, tail, box))) {
         const double from = std::max(radius, static_cast<double>(m.CircleRadius)) + kLabelClearance + halfAcross;
         const double farthest = from + OutsideMarkTail(parts.MarkScale) + overshoot + extent.Width +
                                 extent.Height() + 4.0 * gap;
-        for (double reach = from; reach < farthest; reach += gap / 2.0) {
+        int32_t steps = 0;
+        for (double reach = from; reach < farthest && steps < kMostSearchSteps; reach += gap / 2.0, ++steps) {
             box = boxAt(reach);
             if (!meets(box)) break;
         }
     }
+    const double sign = TurnSense(sweep);
+    KeepError(result, SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail[0],
+                                 sweep + sign * (tail[0] + tail[1])));
+    KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, fit.MarksOutside));
     if (d.LabelFrames[0] != nullptr) {
-        KeepError(result, PlaceDimensionLabel(d.LabelFrames[0], AnchorForCentre(box.Centre, textAngle, extent),
-                                              static_cast<AIReal>(textAngle)));
+        KeepError(result, PlaceDimensionLabel(d.LabelFrames[0], AnchorForCentre(box.Centre, box.Angle, extent),
+                                              static_cast<AIReal>(box.Angle)));
     }
     return result;
 }

@@ -130,8 +130,9 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
         // The bend goes out along the leader until the value on the shoulder clears the outline and the marks.
         const double step = gap / 2.0;
         const double farthest = radius + tie + value.Width + value.Height() + 4.0 * gap + OutsideMarkTail(scale);
-        for (double reach = (Vector2(bend) - Vector2(centre)).Length(); !value.IsEmpty() && reach < farthest;
-             reach += step) {
+        int32_t steps = 0;
+        for (double reach = (Vector2(bend) - Vector2(centre)).Length();
+             !value.IsEmpty() && reach < farthest && steps < kMostSearchSteps; reach += step, ++steps) {
             bend = (Vector2(centre) + out * reach).ToPoint();
             const LabelBox box = BoxAtAnchor(Offset(bend, side * tie / 2.0, kLabelClearance), 0.0, value);
             if (BoxAgainstCircle(box, gap, Vector2(centre), radius) == CircleSide::Outside &&

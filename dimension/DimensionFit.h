@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "dimension/Geometry.h"
 #include "host/Types.h"
@@ -18,6 +19,10 @@ constexpr double kLineShownPerMark = 0.5;
 constexpr double kOutsideRunOutPerMark = 1.0;
 // The least space between a value and the lines, marks and other values around it.
 constexpr double kValueClearance = 2.0;
+// The most steps a search for a value's or a leader's place takes along a length or a turn: past it the
+// search stops where it stands, at any scale (far from the origin a step of a few points no longer moves a
+// coordinate).
+constexpr int32_t kMostSearchSteps = 4096;
 
 // The extent of a label's text in its own frame: the baseline through the anchor, the text centred on it.
 struct LabelExtent {

@@ -56,6 +56,14 @@ ASErr DrawFigureDimension(AIArtHandle path, AIReal radius) {
     return result;
 }
 
+// The radius held so that the whole circle about `centre` lies on the canvas (an arc or a sector as its circle).
+AIReal HeldRadius(AIRealPoint centre, AIReal radius) {
+    AIPathSegment circle[kCircleSegmentCount];
+    CircleSegments(radius, centre, circle);
+    const double share = CanvasShare(centre, circle, kCircleSegmentCount);
+    return share < 1.0 ? static_cast<AIReal>(radius * share) : radius;
+}
+
 // True while the figure has a size to dimension.
 bool HasSize(AIReal radius) { return radius >= kNegligibleLength; }
 
@@ -122,8 +130,9 @@ ASErr MakeCreatedCircle() {
     ASErr result = made.Error;
     if (!made.Refused) {
         if (gDialogOpenFlags.CircleDialogOpen != 0) return result;
-        const AIReal radius = NumberOrZero(gDragValues.CreatedCircleRadius);
         const AIRealPoint centre = gMeasuredPoints.ClickPoint.p;
+        const AIReal radius = HeldRadius(centre, NumberOrZero(gDragValues.CreatedCircleRadius));
+        gDragValues.CreatedCircleRadius = radius;
         const bool arc = gCurrentOptions.CircleCreateArc != 0 || gCurrentOptions.CircleCreateSector != 0;
         const CircleFigureStep built = arc ? BuildArcPath(&path, radius, centre.h, centre.v,
                                                           gCurrentOptions.CircleCreateSector)

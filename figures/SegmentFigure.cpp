@@ -40,6 +40,16 @@ void DropCollapsedFigure(int32_t slot, AIReal size, AIArtHandle* path) {
     ForgetDimensionParts();
 }
 
+// Holds a figure of `count` segments made at `size` to the canvas about `about`: true, `size` made the share
+// of it at which the figure lies on the canvas, when it did not; false, nothing changed, when it did.
+template <size_t count>
+bool HoldOnCanvas(AIRealPoint about, const AIPathSegment (&segments)[count], AIReal& size) {
+    const double share = CanvasShare(about, segments, count);
+    if (share >= 1.0) return false;
+    size = static_cast<AIReal>(size * share);
+    return true;
+}
+
 }  // namespace
 
 ASErr MakeCreatedSegment() {
@@ -51,10 +61,19 @@ ASErr MakeCreatedSegment() {
     ASErr result = made.Error;
     if (!made.Refused) {
         if (gDialogOpenFlags.SegmentDialogOpen != 0) return result;
-        const SegmentPlacement placed =
-            PlaceCreatedSegment(gMeasuredPoints.ClickPoint.p, gToolState.CursorPoint,
-                                gDragValues.CreatedSegmentLength, angle, gCurrentOptions.SegmentCreateCentred != 0);
-        const AIPathSegment ends[kSegmentFigurePoints] = {CornerSegment(placed.First), CornerSegment(placed.Second)};
+        const auto place = [&] {
+            return PlaceCreatedSegment(gMeasuredPoints.ClickPoint.p, gToolState.CursorPoint,
+                                       gDragValues.CreatedSegmentLength, angle,
+                                       gCurrentOptions.SegmentCreateCentred != 0);
+        };
+        SegmentPlacement placed = place();
+        AIPathSegment ends[kSegmentFigurePoints] = {CornerSegment(placed.First), CornerSegment(placed.Second)};
+        // Held to the canvas about the click, from which it runs or about which it is centred.
+        if (HoldOnCanvas(gMeasuredPoints.ClickPoint.p, ends, gDragValues.CreatedSegmentLength)) {
+            placed = place();
+            ends[0] = CornerSegment(placed.First);
+            ends[1] = CornerSegment(placed.Second);
+        }
         if (!AreSegmentsFinite(ends, kSegmentFigurePoints)) {
             ShiftCursorPastFigure();
             return result;
@@ -82,10 +101,18 @@ ASErr MakeCreatedAngle(int32_t centred) {
     if (gDialogOpenFlags.AngleDialogOpen != 0) return made.Error;
     MeasuredPoints& m = gMeasuredPoints;
     const AIRealPoint vertex = m.AngleVertex.p;
-    const AnglePlacement placed = PlaceCreatedAngle(vertex, gDragValues.CreatedAngleSide, orientation,
-                                                    gDragValues.CreatedAngleRotation, centred != 0);
-    const AIPathSegment sides[kAngleFigurePoints] = {CornerSegment(placed.First), m.AngleVertex,
-                                                     CornerSegment(placed.Second)};
+    const auto place = [&] {
+        return PlaceCreatedAngle(vertex, gDragValues.CreatedAngleSide, orientation, gDragValues.CreatedAngleRotation,
+                                 centred != 0);
+    };
+    AnglePlacement placed = place();
+    AIPathSegment sides[kAngleFigurePoints] = {CornerSegment(placed.First), m.AngleVertex,
+                                               CornerSegment(placed.Second)};
+    if (HoldOnCanvas(vertex, sides, gDragValues.CreatedAngleSide)) {
+        placed = place();
+        sides[0] = CornerSegment(placed.First);
+        sides[2] = CornerSegment(placed.Second);
+    }
     if (!AreSegmentsFinite(sides, kAngleFigurePoints)) {
         ShiftCursorPastFigure();
         return made.Error;

@@ -85,6 +85,23 @@ bool AreSegmentsFinite(const AIPathSegment* segments, size_t count) {
 
 AIRealPoint HeldOnCanvas(AIRealPoint p) { return {HeldCoordinate(p.h), HeldCoordinate(p.v)}; }
 
+double CanvasShare(AIRealPoint about, const AIPathSegment* segments, size_t count) {
+    if (!IsFinitePoint(about) || !PointOnCanvas(about)) return 1.0;
+    double share = 1.0;
+    const auto hold = [&share](double from, double to) {
+        const double edge = to > kCanvasReach ? kCanvasReach : to < -kCanvasReach ? -kCanvasReach : to;
+        if (edge != to) share = std::min(share, (edge - from) / (to - from));
+    };
+    for (size_t k = 0; k < count; ++k) {
+        for (const AIRealPoint& p : {segments[k].p, segments[k].in, segments[k].out}) {
+            if (!IsFinitePoint(p)) return 1.0;
+            hold(about.h, p.h);
+            hold(about.v, p.v);
+        }
+    }
+    return std::max(share, 0.0);
+}
+
 ASErr WriteSegmentsOnCanvas(AIArtHandle path, const AIPathSegment* segments, int16_t count) {
     if (count < 0 || (count > 0 && segments == nullptr) || sAIPath == nullptr) return kBadParameterErr;
     if (!AreSegmentsFinite(segments, static_cast<size_t>(count))) return kBadParameterErr;

@@ -59,6 +59,13 @@ bool AreSegmentsFinite(const AIPathSegment* segments, size_t count);
 // as it is, for the writer to refuse.
 AIRealPoint HeldOnCanvas(AIRealPoint p);
 
+// The share (0 to 1) of a figure's size at which every anchor and handle of its `count` segments, the figure
+// scaled about `about`, lies on the canvas: 1 for a figure already on it, about a point off it, which no share
+// brings on (the writer holds each of its points), and for one with a point that is no number (the maker
+// refuses it). A figure made from a drag or a typed size is held
+// to the canvas at that share, its measure with it.
+double CanvasShare(AIRealPoint about, const AIPathSegment* segments, size_t count);
+
 // The one write of a path's shape: `count` segments from index 0, every anchor and handle held to the canvas.
 // Any coordinate that is not finite leaves the path as it was and answers kBadParameterErr.
 ASErr WriteSegmentsOnCanvas(AIArtHandle path, const AIPathSegment* segments, int16_t count);

@@ -20,15 +20,17 @@ targets=(scenario preferences tool_actions dialog_actions)
 cmake --build --preset clang --target "${targets[@]/#/fuzz_}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# An input that runs longer than this many seconds is a hang: a search that never ends fails the run.
+timeout=10
 for name in "${targets[@]}"; do
   binary="build/clang/fuzz_$name"
   if [ "$mode" = "--replay" ]; then
     echo "== replaying fuzz/corpus/$name"
-    "$binary" -runs=0 "fuzz/corpus/$name"
+    "$binary" -runs=0 -timeout="$timeout" "fuzz/corpus/$name"
   else
     echo "== fuzzing $name for $mode s"
     mkdir -p "build/clang/corpus/$name" "build/clang/crashes/$name"
-    "$binary" -max_total_time="$mode" -artifact_prefix="build/clang/crashes/$name/" \
+    "$binary" -max_total_time="$mode" -timeout="$timeout" -artifact_prefix="build/clang/crashes/$name/" \
       "build/clang/corpus/$name" "fuzz/corpus/$name"
   fi
 done

@@ -1,4 +1,6 @@
 // The circle builder: radius or diameter line, end marks, the leader with its tie line, the label.
+#include <unistd.h>
+
 #include "angular_fixture.h"
 #include "dimension/CircleBuilder.h"
 #include "dimension/Skeletons.h"
@@ -119,6 +121,12 @@ TEST_F(CircleBuilder, ANullRadiusOrAPointThatIsNoNumberLeavesTheArtAsItWas) {
     EXPECT_EQ(DrawCircleDimension(60.0f, 0.0f, 0, 0, 0, 0), kBadParameterErr);
     EXPECT_POINT_NEAR(Anchor(Line(), 1), 20.0, 0.0);
     EXPECT_EQ(LabelText(), "R20 pt");
+    // A circle so large that a step of the leader's search no longer moves a point: the search still ends (the
+    // alarm stops a run that would not).
+    gMeasuredPoints.CircleRadius = 1e16f;
+    alarm(10);
+    EXPECT_EQ(DrawCircleDimension(1e16f, 0.0f, 0, 0, 0, 0), kNoErr);
+    alarm(0);
 }
 
 TEST_F(CircleBuilder, DeletedPartsAreSkippedAndTheRestIsBuilt) {

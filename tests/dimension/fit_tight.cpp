@@ -614,7 +614,7 @@ TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfIts
         gCurrentOptions.HorizontalText = level;
         for (const double bulge : {kPi / 2.0, -kPi / 2.0}) {
             for (const double degrees : {30.0, 90.0, 160.0}) {
-                for (const double drag : {3.0, 25.0, -0.4 * measured}) {
+                for (const double drag : {3.0, 25.0, -0.15 * measured, -0.4 * measured, -0.7 * measured}) {
                     const double sweep = degrees * kPi / 180.0, start = bulge - sweep / 2.0;
                     const double radius = measured + drag;
                     SCOPED_TRACE("arc of radius " + std::to_string(measured) + " over " + std::to_string(degrees) +
@@ -640,13 +640,29 @@ TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfIts
                     // Outside a dimension arc that lies outside the measured arc.
                     const P middle = LabelBox().Centre();
                     EXPECT_TRUE(drag < 0.0 || std::hypot(middle.x, middle.y) > radius) << LabelText();
+                    // Inside a measured arc wider than the value: never beyond it, on the centre's side of a
+                    // dimension arc as wide, and within three text heights of the dimension arc.
+                    const Box value = LabelBox();
+                    const double width = value.right - value.left;
+                    double nearest = 1e9;
+                    for (const P& p : Trace(Dim().AngleArcs[0]))
+                        nearest = std::min(nearest, std::hypot(p.x - middle.x, p.y - middle.y));
+                    if (drag < 0.0 && measured > width) {
+                        EXPECT_LT(std::hypot(middle.x, middle.y), measured) << LabelText();
+                        EXPECT_TRUE(radius < width || std::hypot(middle.x, middle.y) < radius) << LabelText();
+                        EXPECT_LE(nearest, 3.0 * value.top) << LabelText();
+                    }
                     // A run-on past a mark that points in from outside stays within the mark's width of the
-                    // line of the mark's body, the tangent at the arc's end.
+                    // line of the mark's body, the tangent at the arc's end, where no value stands past it.
                     const auto drawn = Anchors(Dim().AngleArcs[0]);
                     ASSERT_FALSE(drawn.empty());
                     const AIRealPoint end = at(radius, start);
-                    EXPECT_LE(std::abs((drawn[0].h - end.h) * std::cos(start) + (drawn[0].v - end.v) * std::sin(start)),
-                              EndMarkHalfWidth(EndMarkScale()) + 1e-3);
+                    const bool valuePastStart = std::remainder(std::atan2(middle.y, middle.x) - bulge, 2.0 * kPi) <
+                                                -sweep / 2.0;
+                    EXPECT_TRUE(valuePastStart ||
+                                std::abs((drawn[0].h - end.h) * std::cos(start) +
+                                         (drawn[0].v - end.v) * std::sin(start)) <=
+                                    EndMarkHalfWidth(EndMarkScale()) + 1e-3);
                 }
             }
         }

@@ -79,6 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"CircleBeyondAFloat", kCircleTool, {kFar, 0}, AIRealPoint{kFar, 100}, {kFar, 1e38f}, Nothing},
         HostileCase{"ArcBeyondAFloat", kCircleTool, {kFar, 0}, AIRealPoint{kFar, 100}, {kFar, 1e38f},
                     [] { gCurrentOptions.CircleCreateArc = 1; }},
+        // A cursor far past the canvas, after one just past it: the figure stays held to the canvas.
+        HostileCase{"SegmentFarPastTheCanvas", kSegmentTool, {0, 0}, AIRealPoint{1e6f, 0}, {1e12f, 0}, Nothing},
+        HostileCase{"CircleFarPastTheCanvas", kCircleTool, {0, 0}, AIRealPoint{1e6f, 0}, {1e12f, 0}, Nothing},
         // A Bézier curve whose replicas lie beyond a float: laid first, or made so after a sound drag.
         HostileCase{"BezierReplicasSpoiled", kBezierTool, {0, 0}, AIRealPoint{290, 190}, {300, 200},
                     SpoilBezierCurve},
