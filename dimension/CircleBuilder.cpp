@@ -100,7 +100,7 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
         const double asked = std::isfinite(tieLength) && tieLength > 0.0 ? tieLength : 0.0;
         const double shoulder = value.IsEmpty() ? 0.0 : value.Width + 2.0 * gap;
         const double tie = std::max(asked, shoulder);
-        // The value stands on the shoulder, its lowest point (the font's descent) the label clearance above it.
+        // The value stands on the shoulder, its lowest point (its descent) the label clearance above it.
         const double lift = kLabelClearance - value.Bottom;
         // The bend goes out along the leader until the value on the shoulder clears the outline and the marks.
         const double step = gap / 2.0;

@@ -359,8 +359,8 @@ Vector2 LineDirection(const StraightDimension& d) {
     return span.IsDegenerate() ? d.Direction : UnitVector(span);
 }
 
-// The direction (radians) from the tip of the mark at end `end` into its body: along the line from a mark inside,
-// out along its continuation from one that points in from outside.
+// The direction (radians) from the tip of the mark at end `end` into its body: along the line from a mark
+// inside, out along its continuation from one that points in from outside.
 double MarkDirection(const StraightDimension& d, Vector2 u, size_t end) {
     const double inward = std::atan2(u.Y, u.X);
     return (end == kFirstEnd) == d.MarksOutside ? inward + kPi : inward;
@@ -399,8 +399,9 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
         // reaching past one.
         const double along = LabelAlong(d, u);
         const bool middlePast = d.FreeText && (along < 0.0 || along > length);
-        const bool gapPast = d.UserPlaced && room.ValueFitsBetweenEnds && (along < needed / 2.0 - kLabelFitSlack ||
-                                                       along > length - needed / 2.0 + kLabelFitSlack);
+        const bool gapPast =
+            d.UserPlaced && room.ValueFitsBetweenEnds &&
+            (along < needed / 2.0 - kLabelFitSlack || along > length - needed / 2.0 + kLabelFitSlack);
         if (middlePast || gapPast) {
             fit.End = along < length / 2.0 ? 0 : 1;
             fit.Along = fit.End == 0 ? -along : along - length;
@@ -470,11 +471,11 @@ void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift,
 namespace {
 
 // A value beside its line's run-on past end `end` that comes nearer the line than the label clearance (a
-// horizontal value beside an inclined line, or the descent of one reading along its line) stands off it by the
-// clearance, as a value put outside does: on the side its text reads up from, or away from the measured points
-// beside a line its text crosses square; and at least the clearance past the end, clear of the extension line
-// there, the run-on following. Where it then meets the end mark there, whose barbs reach wider than the
-// clearance, it goes on past the mark by the value gap. The user's label offsets stay on top.
+// horizontal value beside an inclined line, or the descent of one reading along its line) stands off it by
+// the clearance, as a value put outside does: on the side its text reads up from, or away from the measured
+// points beside a line its text crosses square; and at least the clearance past the end, clear of the
+// extension line there, the run-on following. Where it then meets the end mark there, whose barbs reach wider
+// than the clearance, it goes on past the mark by the value gap. The user's label offsets stay on top.
 void StandClearOfLine(StraightDimension& d, const LabelExtent& extent, size_t end) {
     const Vector2 u = LineDirection(d);
     if (extent.IsEmpty() || u.IsDegenerate())
@@ -494,11 +495,13 @@ void StandClearOfLine(StraightDimension& d, const LabelExtent& extent, size_t en
         move = side * (needed - across) + outward * further;
     }
     box.Centre = box.Centre + move;
+    const Vector2 tip(d.LineEnds[end]);
     const double direction = MarkDirection(d, u, end);
-    const double variantDirection = EndMarkSetDirection(end == kFirstEnd ? kFirstEndVariant : kSecondEndVariant, direction);
+    const double second =
+        EndMarkSetDirection(end == kFirstEnd ? kFirstEndVariant : kSecondEndVariant, direction);
     const double scale = EndMarkScale(), gap = OutsideValueStart(false);
-    if (d.Ends[end] == LineEnd::Mark && (BoxMeetsEndMark(box, gap, Vector2(d.LineEnds[end]), direction, scale) ||
-                                         BoxMeetsEndMark(box, gap, Vector2(d.LineEnds[end]), variantDirection, scale))) {
+    if (d.Ends[end] == LineEnd::Mark &&
+        (BoxMeetsEndMark(box, gap, tip, direction, scale) || BoxMeetsEndMark(box, gap, tip, second, scale))) {
         const double beyond = OutsideValueStart(d.MarksOutside) + box.HalfExtentOn(u) - (past + further);
         if (beyond > kLabelFitSlack) {
             move = move + outward * beyond;
@@ -564,8 +567,8 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     const Vector2 u = LineDirection(dimension);
     const double inward = std::atan2(u.Y, u.X);
     AIRealPoint lineA = a, lineB = b;
-    ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, MarkDirection(dimension, u, kFirstEnd),
-                                    dimension, &lineA);
+    ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a,
+                                    MarkDirection(dimension, u, kFirstEnd), dimension, &lineA);
     KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b,
                                        MarkDirection(dimension, u, kSecondEnd), dimension, &lineB));
     double tail[2] = {0.0, 0.0};

@@ -480,7 +480,8 @@ TEST_F(TightFit, AHorizontalValueBesideAnInclinedLineStandsClearOfIt) {
         const AIRealPoint second{static_cast<AIReal>(length * std::cos(a)), static_cast<AIReal>(length * std::sin(a))};
         for (const int8_t position : {int8_t{1}, int8_t{2}}) {
             for (const int16_t pushed : {int16_t{0}, int16_t{1}}) {
-                SCOPED_TRACE(std::to_string(length) + " long at " + std::to_string(degrees) + " degrees, past end " + std::to_string(position) +
+                SCOPED_TRACE(std::to_string(length) + " long at " + std::to_string(degrees) + " degrees, past end " +
+                             std::to_string(position) +
                              (pushed != 0 ? ", pushed past the length" : ""));
                 gToolState.LabelPosition = position;
                 gDimensionValues.SideTextFlag = pushed;
@@ -656,7 +657,9 @@ TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfIts
 }
 
 TEST_F(TightFit, AZeroLengthValueOrOneTheLabelOffsetTakesPastAnExtensionLineStandsOnTheLineRunOnUnderIt) {
-    for (const auto& [second, shift] : {std::pair{AIRealPoint{0.0f, 40.0f}, 0.0}, std::pair{AIRealPoint{200.0f, 0.0f}, -150.0},
+    // A zero-length projection, and a bar 200 long whose value the label offsets take 150 to either side.
+    for (const auto& [second, shift] : {std::pair{AIRealPoint{0.0f, 40.0f}, 0.0},
+                                        std::pair{AIRealPoint{200.0f, 0.0f}, -150.0},
                                         std::pair{AIRealPoint{200.0f, 0.0f}, 150.0}}) {
         gCurrentOptions.SegmentOffsetX = shift;
         StartGroup();
