@@ -366,6 +366,11 @@ double MarkDirection(const StraightDimension& d, Vector2 u, size_t end) {
     return (end == kFirstEnd) == d.MarksOutside ? inward + kPi : inward;
 }
 
+// Half the value's extent along its line.
+double HalfAlongLine(const StraightDimension& d, const LabelExtent& extent, Vector2 u) {
+    return extent.HalfAlong(UprightAngle(d.LabelAngle) - std::atan2(u.Y, u.X));
+}
+
 // Where the middle of the label lies along the line from its first end.
 double LabelAlong(const StraightDimension& d, Vector2 u) {
     const Vector2 centre(LabelCentre(d.LabelAt, d.LabelAngle));
@@ -414,6 +419,13 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
         }
     }
     fit.Fit = DecideFit(room);
+    // A value alone on its line that goes outside goes on where the label offsets take it along the line.
+    if (fit.Fit.ValueOutside && d.UserPlaced) {
+        const Vector2 shift(d.LabelShift);
+        const double least = OutsideValueStart(fit.Fit.MarksOutside) + HalfAlongLine(d, extent, u);
+        fit.Along = least + (fit.End == 0 ? -1.0 : 1.0) * (shift.X * u.X + shift.Y * u.Y);
+        fit.Placed = true;
+    }
     return fit;
 }
 
@@ -451,7 +463,7 @@ Vector2 StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector
 
 void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end, double along, double lift) {
     const Vector2 u = LineDirection(d);
-    const double halfAlong = extent.HalfAlong(UprightAngle(d.LabelAngle) - std::atan2(u.Y, u.X));
+    const double halfAlong = HalfAlongLine(d, extent, u);
     const Vector2 outward = end == 0 ? u * -1.0 : u;
     const double past = std::max(along, OutsideValueStart(d.MarksOutside) + halfAlong);
     StandValueBeside(d, extent, Vector2(d.LineEnds[end]) + outward * past, u, lift, false);

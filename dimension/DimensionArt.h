@@ -143,13 +143,14 @@ struct StraightFit {
     LabelExtent Extent;
     size_t End = 1;      // the end past which an outside value goes
     double Along = 0.0;  // how far past that end the middle of an outside value lies (0: as close as it may)
-    bool Placed = false; // the user's placement took it past the end: Along counts its offsets along the line
+    bool Placed = false; // Along counts the label offsets along the line (for a value alone on its line)
 };
 
 // The end marks of a straight dimension point in from outside when they do not fit (or as the user asked),
 // and the value moves past the end on the cursor's side when it does not fit between the extension lines; a
 // label the user slid past an end (along the line with FreeText, or by the label offsets) stays there, the
-// line running on under it, once it clears the mark and the extension line there. Nothing is drawn.
+// line running on under it, once it clears the mark and the extension line there; a value alone on its line
+// that goes outside goes on as far as the label offsets take it along the line. Nothing is drawn.
 StraightFit FitStraightDimension(const StraightDimension& dimension, const LabelExtent& extent);
 // The value of `dimension` put outside past end `end`, `along` past it (at least clear of the marks and the
 // extension line), standing beside the line's continuation, the line running on under it; `lift` raises it

@@ -657,10 +657,12 @@ TEST_F(TightFit, AnArcLengthValueStandsOffItsArcAwayFromTheMeasuredArcClearOfIts
 }
 
 TEST_F(TightFit, AZeroLengthValueOrOneTheLabelOffsetTakesPastAnExtensionLineStandsOnTheLineRunOnUnderIt) {
-    // A zero-length projection, and a bar 200 long whose value the label offsets take 150 to either side.
+    // A zero-length projection, a bar 200 long whose value the label offsets take 150 to either side, and one
+    // 30 long whose value, outside, they take on.
     for (const auto& [second, shift] : {std::pair{AIRealPoint{0.0f, 40.0f}, 0.0},
                                         std::pair{AIRealPoint{200.0f, 0.0f}, -150.0},
-                                        std::pair{AIRealPoint{200.0f, 0.0f}, 150.0}}) {
+                                        std::pair{AIRealPoint{200.0f, 0.0f}, 150.0},
+                                        std::pair{AIRealPoint{30.0f, 0.0f}, 45.0}}) {
         gCurrentOptions.SegmentOffsetX = shift;
         StartGroup();
         ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
