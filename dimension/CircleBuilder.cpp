@@ -127,6 +127,8 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
         const double asked = std::isfinite(tieLength) && tieLength > 0.0 ? tieLength : 0.0;
         const double shoulder = value.IsEmpty() ? 0.0 : value.Width + 2.0 * gap;
         const double tie = std::max(asked, shoulder);
+        // The value stands on the shoulder, its lowest point (its descent) the label clearance above it.
+        const double lift = kLabelClearance - value.Bottom;
         // The bend goes out along the leader until the value on the shoulder clears the outline and the marks.
         const double step = gap / 2.0;
         const double farthest = radius + tie + value.Width + value.Height() + 4.0 * gap + OutsideMarkTail(scale);
@@ -134,7 +136,7 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
         for (double reach = (Vector2(bend) - Vector2(centre)).Length();
              !value.IsEmpty() && reach < farthest && steps < kMostSearchSteps; reach += step, ++steps) {
             bend = (Vector2(centre) + out * reach).ToPoint();
-            const LabelBox box = BoxAtAnchor(Offset(bend, side * tie / 2.0, kLabelClearance), 0.0, value);
+            const LabelBox box = BoxAtAnchor(Offset(bend, side * tie / 2.0, lift), 0.0, value);
             if (BoxAgainstCircle(box, gap, Vector2(centre), radius) == CircleSide::Outside &&
                 !BoxMeetsMarks(box, layout, scale, gap))
                 break;
@@ -143,7 +145,7 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
         layout.Leader[1] = bend;
         layout.Leader[2] = Offset(bend, side * tie, 0.0);
         layout.LeaderCount = tie > 0.0 ? 3 : 2;
-        layout.LabelAt = Offset(bend, side * tie / 2.0, kLabelClearance);
+        layout.LabelAt = Offset(bend, side * tie / 2.0, lift);
     }
     layout.LabelAt = Offset(layout.LabelAt, labelOffset.h, labelOffset.v);
     return layout;

@@ -96,8 +96,9 @@ ASErr PlaceEndMarkPair(size_t end, size_t variant, size_t index, AIRealPoint tip
 }
 
 // The line of a dimension from a to b, cut around `gapCentre` by `halfGap` on each side when `cut`: the first
-// part runs from a to the gap, the second from the gap to b. A gap that reaches past an end leaves that part
-// empty.
+// part runs from a to the gap, the second from the gap to b. A gap that reaches past an end leaves the second
+// part empty, the first holding what is left of the line, so that the line itself (the part a rebuild reads)
+// never stands with no point.
 ASErr SetCutLine(size_t index, AIRealPoint a, AIRealPoint b, bool cut, AIRealPoint gapCentre,
                  double halfGap) {
     AIArtHandle line = gCurrentDimension.DimensionLines[index];
@@ -113,10 +114,14 @@ ASErr SetCutLine(size_t index, AIRealPoint a, AIRealPoint b, bool cut, AIRealPoi
     const double centre = Dot2((Vector2(gapCentre) - Vector2(a)).ToPoint(), u.ToPoint());
     const double gapStart = std::clamp(centre - halfGap, 0.0, length);
     const double gapEnd = std::clamp(centre + halfGap, 0.0, length);
-    ASErr result =
-        gapStart > kNegligibleLength ? SetLinePath(line, a, Along(a, u, gapStart)) : ClearPath(line);
-    KeepError(result, length - gapEnd > kNegligibleLength ? SetLinePath(half, Along(a, u, gapEnd), b)
-                                                          : ClearPath(half));
+    const bool before = gapStart > kNegligibleLength, after = length - gapEnd > kNegligibleLength;
+    if (!before && after) {
+        ASErr result = SetLinePath(line, Along(a, u, gapEnd), b);
+        KeepError(result, ClearPath(half));
+        return result;
+    }
+    ASErr result = before ? SetLinePath(line, a, Along(a, u, gapStart)) : ClearPath(line);
+    KeepError(result, after ? SetLinePath(half, Along(a, u, gapEnd), b) : ClearPath(half));
     return result;
 }
 
@@ -347,6 +352,25 @@ double OutsideValueStart(bool markThere) {
 
 namespace {
 
+// The unit direction of the line from its first end to its second; where the ends coincide (a zero-length
+// measure), the direction the dimension measures along.
+Vector2 LineDirection(const StraightDimension& d) {
+    const Vector2 span = Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]);
+    return span.IsDegenerate() ? d.Direction : UnitVector(span);
+}
+
+// The direction (radians) from the tip of the mark at end `end` into its body: along the line from a mark
+// inside, out along its continuation from one that points in from outside.
+double MarkDirection(const StraightDimension& d, Vector2 u, size_t end) {
+    const double inward = std::atan2(u.Y, u.X);
+    return (end == kFirstEnd) == d.MarksOutside ? inward + kPi : inward;
+}
+
+// Half the value's extent along its line.
+double HalfAlongLine(const StraightDimension& d, const LabelExtent& extent, Vector2 u) {
+    return extent.HalfAlong(UprightAngle(d.LabelAngle) - std::atan2(u.Y, u.X));
+}
+
 // Where the middle of the label lies along the line from its first end.
 double LabelAlong(const StraightDimension& d, Vector2 u) {
     const Vector2 centre(LabelCentre(d.LabelAt, d.LabelAngle));
@@ -365,7 +389,7 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
     StraightFit fit;
     fit.Extent = extent;
     const Vector2 span = Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]);
-    const Vector2 u = UnitVector(span);
+    const Vector2 u = LineDirection(d);
     const double length = span.Length();
     const double lineAngle = std::atan2(u.Y, u.X);
     const double mark = EndMarkLength(EndMarkScale());
@@ -375,11 +399,18 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
                                                       : ReadingEnd(u, d.LabelAngle);
     if (d.ValueBeside) {
         room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds = true;
-    } else if (d.FreeText && !span.IsDegenerate()) {
+    } else if (!span.IsDegenerate()) {
+        // Placed by the user with its middle past an end, or, where it fits between the ends, with its gap
+        // reaching past one.
         const double along = LabelAlong(d, u);
-        if (along < 0.0 || along > length) {
-            fit.End = along < 0.0 ? 0 : 1;
-            fit.Along = (along < 0.0 ? -along : along - length);
+        const bool middlePast = d.FreeText && (along < 0.0 || along > length);
+        const bool gapPast =
+            d.UserPlaced && room.ValueFitsBetweenEnds &&
+            (along < needed / 2.0 - kLabelFitSlack || along > length - needed / 2.0 + kLabelFitSlack);
+        if (middlePast || gapPast) {
+            fit.End = along < length / 2.0 ? 0 : 1;
+            fit.Along = fit.End == 0 ? -along : along - length;
+            fit.Placed = true;
             room.ValueFitsBetweenEnds = false;
             room.ValueFitsBetweenMarks = false;
             fit.Fit = DecideFit(room);
@@ -388,6 +419,13 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
         }
     }
     fit.Fit = DecideFit(room);
+    // A value alone on its line that goes outside goes on where the label offsets take it along the line.
+    if (fit.Fit.ValueOutside && d.UserPlaced) {
+        const Vector2 shift(d.LabelShift);
+        const double least = OutsideValueStart(fit.Fit.MarksOutside) + HalfAlongLine(d, extent, u);
+        fit.Along = least + (fit.End == 0 ? -1.0 : 1.0) * (shift.X * u.X + shift.Y * u.Y);
+        fit.Placed = true;
+    }
     return fit;
 }
 
@@ -424,8 +462,8 @@ Vector2 StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector
 } // namespace
 
 void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end, double along, double lift) {
-    const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
-    const double halfAlong = extent.HalfAlong(UprightAngle(d.LabelAngle) - std::atan2(u.Y, u.X));
+    const Vector2 u = LineDirection(d);
+    const double halfAlong = HalfAlongLine(d, extent, u);
     const Vector2 outward = end == 0 ? u * -1.0 : u;
     const double past = std::max(along, OutsideValueStart(d.MarksOutside) + halfAlong);
     StandValueBeside(d, extent, Vector2(d.LineEnds[end]) + outward * past, u, lift, false);
@@ -433,7 +471,7 @@ void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end
 }
 
 void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift, double shift) {
-    const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
+    const Vector2 u = LineDirection(d);
     const Vector2 middle = (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5;
     const Vector2 side = StandValueBeside(d, extent, middle + u * shift, u, lift, true);
     // The leader stops the label clearance short of the value, as the line does beside it.
@@ -444,32 +482,45 @@ void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift,
 
 namespace {
 
-// A value beside its line's run-on past end `end`, not reading along it, that comes nearer the line than the
-// label clearance (a horizontal value beside an inclined line) stands off it by the clearance, as a value reading along the line
-// does: on the side its text reads up from, or away from the measured points beside a line its text crosses
-// square; and at least the clearance past the end, clear of the extension line there, the run-on following.
-// The user's label offsets stay on top.
+// A value beside its line's run-on past end `end` that comes nearer the line than the label clearance (a
+// horizontal value beside an inclined line, or the descent of one reading along its line) stands off it by
+// the clearance, as a value put outside does: on the side its text reads up from, or away from the measured
+// points beside a line its text crosses square; and at least the clearance past the end, clear of the
+// extension line there, the run-on following. Where it then meets the end mark there, whose barbs reach wider
+// than the clearance, it goes on past the mark by the value gap. The user's label offsets stay on top.
 void StandClearOfLine(StraightDimension& d, const LabelExtent& extent, size_t end) {
-    const Vector2 span = Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]);
-    if (extent.IsEmpty() || span.IsDegenerate())
+    const Vector2 u = LineDirection(d);
+    if (extent.IsEmpty() || u.IsDegenerate())
         return;
-    const Vector2 u = UnitVector(span);
     const double textAngle = UprightAngle(d.LabelAngle);
-    // A value reading along its line stands where the builder put it.
-    if (std::abs(std::sin(textAngle - std::atan2(u.Y, u.X))) < kGeometryEpsilon)
-        return;
-    const Vector2 anchor = Vector2(d.LabelAt) - Vector2(d.LabelShift);
-    const LabelBox box = BoxAtAnchor(anchor.ToPoint(), textAngle, extent);
+    LabelBox box = BoxAtAnchor((Vector2(d.LabelAt) - Vector2(d.LabelShift)).ToPoint(), textAngle, extent);
     const Vector2 side = ValueSide(d, u, textAngle, false);
+    const Vector2 outward = end == 0 ? u * -1.0 : u;
     const Vector2 off = box.Centre - Vector2(d.LineEnds[end]);
     const double across = off.X * side.X + off.Y * side.Y;
-    const double needed = box.HalfExtentOn(side) + kLabelClearance;
-    if (across >= needed - kLabelFitSlack)
-        return;
-    const Vector2 outward = end == 0 ? u * -1.0 : u;
     const double past = off.X * outward.X + off.Y * outward.Y;
-    const double further = std::max(box.HalfExtentOn(u) + kLabelClearance - past, 0.0);
-    d.LabelAt = (Vector2(d.LabelAt) + side * (needed - across) + outward * further).ToPoint();
+    const double needed = box.HalfExtentOn(side) + kLabelClearance;
+    Vector2 move;
+    double further = 0.0;
+    if (across < needed - kLabelFitSlack) {
+        further = std::max(box.HalfExtentOn(u) + kLabelClearance - past, 0.0);
+        move = side * (needed - across) + outward * further;
+    }
+    box.Centre = box.Centre + move;
+    const Vector2 tip(d.LineEnds[end]);
+    const double direction = MarkDirection(d, u, end);
+    const double second =
+        EndMarkSetDirection(end == kFirstEnd ? kFirstEndVariant : kSecondEndVariant, direction);
+    const double scale = EndMarkScale(), gap = OutsideValueStart(false);
+    if (d.Ends[end] == LineEnd::Mark &&
+        (BoxMeetsEndMark(box, gap, tip, direction, scale) || BoxMeetsEndMark(box, gap, tip, second, scale))) {
+        const double beyond = OutsideValueStart(d.MarksOutside) + box.HalfExtentOn(u) - (past + further);
+        if (beyond > kLabelFitSlack) {
+            move = move + outward * beyond;
+            further += beyond;
+        }
+    }
+    d.LabelAt = (Vector2(d.LabelAt) + move).ToPoint();
     d.RunOn[end] += further;
 }
 
@@ -479,12 +530,17 @@ void ApplyStraightFit(StraightDimension& d, const StraightFit& fit) {
     const bool marksTurned = fit.Fit.MarksOutside && !d.MarksOutside;
     d.MarksOutside = fit.Fit.MarksOutside;
     if (fit.Fit.ValueOutside && !d.ValueBeside) {
+        // Where the user's placement took it, its offsets along the line are already counted in how far past.
+        if (fit.Placed) {
+            const Vector2 u = LineDirection(d), shift(d.LabelShift);
+            d.LabelShift = (shift - u * (shift.X * u.X + shift.Y * u.Y)).ToPoint();
+        }
         PutValueOutside(d, fit.Extent, fit.End, fit.Along, 0.0);
         return;
     }
     // A value beside the line moves past a mark turned out at its end.
     if (d.ValueBeside && marksTurned) {
-        const Vector2 u = UnitVector(Vector2(d.LineEnds[1]) - Vector2(d.LineEnds[0]));
+        const Vector2 u = LineDirection(d);
         const double shift = EndMarkLength(EndMarkScale());
         const Vector2 outward = fit.End == 0 ? u * -1.0 : u;
         d.LabelAt = (Vector2(d.LabelAt) + outward * shift).ToPoint();
@@ -520,13 +576,13 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
     if (!IsFinitePoint(a) || !IsFinitePoint(b) || !IsFinitePoint(dimension.LabelAt) || !std::isfinite(dimension.LabelAngle)) {
         return kBadParameterErr;
     }
-    const Vector2 u = UnitVector(Vector2(b) - Vector2(a));
+    const Vector2 u = LineDirection(dimension);
     const double inward = std::atan2(u.Y, u.X);
-    const double first = dimension.MarksOutside ? inward + kPi : inward;
-    const double second = dimension.MarksOutside ? inward : inward + kPi;
     AIRealPoint lineA = a, lineB = b;
-    ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a, first, dimension, &lineA);
-    KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b, second, dimension, &lineB));
+    ASErr result = PlaceEndMarkPair(kFirstEnd, kFirstEndVariant, index, a,
+                                    MarkDirection(dimension, u, kFirstEnd), dimension, &lineA);
+    KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b,
+                                       MarkDirection(dimension, u, kSecondEnd), dimension, &lineB));
     double tail[2] = {0.0, 0.0};
     for (size_t k = 0; k < 2 && dimension.MarksOutside; ++k) {
         if (dimension.Ends[k] == LineEnd::Mark)

@@ -110,6 +110,7 @@ struct StraightDimension {
     AIRealPoint LineEnds[2];  // where the dimension line ends (the end-mark tips)
     AIRealPoint LabelAt;      // where the label's anchor goes
     AIReal LabelAngle = 0.0f; // the label's baseline direction, radians (turned upright by the label setter)
+    Vector2 Direction;        // the direction it measures along, the line's where its ends coincide
     bool CutAroundText = false; // the line leaves a gap around the label's middle (the second part holds the
                                 // far side)
     bool MarksOutside = false;  // the end marks point inwards from outside the line ends, the line runs on
@@ -121,6 +122,8 @@ struct StraightDimension {
     int8_t OutsideEnd = -1;
     bool ValueBeside = false; // the label already stands beside the line past OutsideEnd (side text)
     bool FreeText = false;    // the user placed the label along the line: past an end the line runs on under it
+    bool UserPlaced = false;  // a value alone on its line: the label offsets (or FreeText) may take it past
+                              // an end, where it stays, the line running on under it
     AIRealPoint LabelShift;   // the live label offsets, kept when the value moves outside
     // An end shared with the next dimension of a chain: past a mark turned out there the line runs on no
     // further than the mark, whose neighbour's line goes on.
@@ -140,11 +143,14 @@ struct StraightFit {
     LabelExtent Extent;
     size_t End = 1;      // the end past which an outside value goes
     double Along = 0.0;  // how far past that end the middle of an outside value lies (0: as close as it may)
+    bool Placed = false; // Along counts the label offsets along the line (for a value alone on its line)
 };
 
-// The end marks of a straight dimension point in from outside when they do not fit (or as the user asked), and
-// the value moves past the end on the cursor's side when it does not fit between the extension lines; a label
-// the user slid past an end with FreeText stays there. Nothing is drawn.
+// The end marks of a straight dimension point in from outside when they do not fit (or as the user asked),
+// and the value moves past the end on the cursor's side when it does not fit between the extension lines; a
+// label the user slid past an end (along the line with FreeText, or by the label offsets) stays there, the
+// line running on under it, once it clears the mark and the extension line there; a value alone on its line
+// that goes outside goes on as far as the label offsets take it along the line. Nothing is drawn.
 StraightFit FitStraightDimension(const StraightDimension& dimension, const LabelExtent& extent);
 // The value of `dimension` put outside past end `end`, `along` past it (at least clear of the marks and the
 // extension line), standing beside the line's continuation, the line running on under it; `lift` raises it
@@ -161,7 +167,8 @@ double OutsideValueStart(bool markThere);
 // around a label measured at `extent`: never less than what TextHalfGapAcross gives.
 double ValueHalfGap(double lineAngle, double textAngle, const LabelExtent& extent);
 // Applies a fit: the marks turned, the value moved outside; a value beside the line (side text) that would
-// come nearer its run-on than the label clearance stands off it by that clearance, past the extension line.
+// come nearer its run-on than the label clearance stands off it by that clearance, past the extension line,
+// and past the end mark there where it would meet it.
 void ApplyStraightFit(StraightDimension& dimension, const StraightFit& fit);
 
 // Writes ValueTextBuffer into the label of dimension `index` and measures it.

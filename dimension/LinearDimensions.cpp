@@ -103,6 +103,7 @@ StraightDimension Between(const LinearFrame& frame, AIRealPoint first, AIRealPoi
     d.ExtensionLines = options.ExtensionLines;
     d.ExtensionOvershoot = ExtensionOvershoot();
     d.LabelAngle = static_cast<AIReal>(TextAngle(frame, options));
+    d.Direction = frame.Direction;
     d.LabelShift = SegmentLabelOffset();
     FormatDimensionLength(LengthBetween(frame, first, second));
     return d;
@@ -137,6 +138,7 @@ ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint se
     const AIRealPoint onLine = frame.At(offset, options.FreeText ? frame.AlongOf(label) : middle);
     d.CutAroundText = true;
     d.FreeText = options.FreeText;
+    d.UserPlaced = true;
     DimensionPlacement placement;
     placement.Offset = offset;
     if (from == OutsideEndFrom::Cursor) {

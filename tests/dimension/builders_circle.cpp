@@ -51,7 +51,7 @@ TEST_F(CircleBuilder, ARadiusRunsFromTheCentreToTheCircleWithALeaderAndTieOutToT
     // the live "Ligne".
     EXPECT_POINT_NEAR(leader[2].p, 90.0, 0.0);
     EXPECT_EQ(LabelText(), "R20 pt");
-    EXPECT_POINT_NEAR(LabelAnchor(), 70.0, 2.0);
+    EXPECT_POINT_NEAR(LabelAnchor(), 70.0, 4.0); // its descent, 2, the label clearance above the shoulder
     // The mark's tip is on the circle, its body inside towards the centre.
     EXPECT_LT(Centroid(Dim().EndMarks[0][0]).h, 20.0f);
     EXPECT_POINT_NEAR(gDimensionValues.DimensionLineEnds[0].p, 0.0, 0.0);

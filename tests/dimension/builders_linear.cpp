@@ -134,7 +134,8 @@ TEST_F(Linear, SideTextStandsPastTheNamedEndWithTheLineRunningOnUnderIt) {
             EXPECT_NEAR(LabelAnchor().h, -shift, 1e-3);
             EXPECT_LT(line[0].h, LabelAnchor().h);
         }
-        EXPECT_NEAR(LabelAnchor().v, 20.0f + kLabelClearance, 1e-3);
+        // Its descent (2 at size 10) the label clearance above the line.
+        EXPECT_NEAR(LabelAnchor().v, 20.0f + kLabelClearance + 2.0f, 1e-3);
         EXPECT_TRUE(Near(Anchors(Dim().ExtensionLines[0])[1], {0.0f, 24.0f}));
     }
     gDimensionValues.SideTextFlag = 1;

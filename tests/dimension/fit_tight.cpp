@@ -466,19 +466,23 @@ TEST_F(TightFit, AnAngleArcAtASmallRadiusStaysInFrontOfTheVertexAndSoDoesItsValu
 }
 
 TEST_F(TightFit, AHorizontalValueBesideAnInclinedLineStandsClearOfIt) {
-    // Lines 60 long at 0 to 180 degrees, the value past either end, pushed past the measured length or not,
-    // the text horizontal: no line or mark of the dimension runs through it, nor the measured line.
+    // Lines 60 long, or 14 with their marks turned out, at 0 to 180 degrees, the value past either end, pushed
+    // past the measured length or not, the text horizontal and 12 high (its descent deeper than the clearance):
+    // no line or mark of the dimension runs through it, nor the measured line.
     gCurrentOptions.HorizontalText = 1;
+    gCurrentOptions.TextSize = 12.0;
     gCurrentOptions.Decimals = 2;
     gCurrentOptions.SideTieLength = 20.0;
     gDimensionValues.ExtensionLineReach = 24.0;
     for (int degrees = 0; degrees <= 180; degrees += 15) {
+      for (const double length : {60.0, 14.0}) {
         const double a = degrees * kPi / 180.0;
         const AIRealPoint first{0.0f, 0.0f};
-        const AIRealPoint second{static_cast<AIReal>(60.0 * std::cos(a)), static_cast<AIReal>(60.0 * std::sin(a))};
+        const AIRealPoint second{static_cast<AIReal>(length * std::cos(a)), static_cast<AIReal>(length * std::sin(a))};
         for (const int8_t position : {int8_t{1}, int8_t{2}}) {
             for (const int16_t pushed : {int16_t{0}, int16_t{1}}) {
-                SCOPED_TRACE(std::to_string(degrees) + " degrees, past end " + std::to_string(position) +
+                SCOPED_TRACE(std::to_string(length) + " long at " + std::to_string(degrees) + " degrees, past end " +
+                             std::to_string(position) +
                              (pushed != 0 ? ", pushed past the length" : ""));
                 gToolState.LabelPosition = position;
                 gDimensionValues.SideTextFlag = pushed;
@@ -489,6 +493,7 @@ TEST_F(TightFit, AHorizontalValueBesideAnInclinedLineStandsClearOfIt) {
                 ExpectValuesClear(1, {first, second});
             }
         }
+      }
     }
     gDimensionValues.SideTextFlag = 0;
     gToolState.LabelPosition = 0;
@@ -571,6 +576,7 @@ TEST_F(TightFit, ARadiusOrDiameterValueClearsTheOutlineAndTheMarksInsideTheCircl
     // Label points inside (a third and two thirds of the radius) and outside (just past the outline and well
     // away), in eight directions, on circles from the smallest to the largest.
     gCurrentOptions.Decimals = 2;
+    gCurrentOptions.TextSize = 12.0; // a descent deeper than the clearance under a value on its shoulder
     gCurrentOptions.CircleTieLength = 10.0;
     for (const double radius : {5.0, 8.0, 12.0, 20.0, 35.0, 50.0, 60.0, 80.0, 100.0, 200.0}) {
         for (const int32_t diameter : {0, 1}) {
@@ -692,5 +698,25 @@ TEST_F(TightFit, ALocalRadiusValueStandsPastItsMarkAwayFromTheCentreClearOfTheCu
                 EXPECT_GT(m.x * std::cos(a) + m.y * std::sin(a), radius);
             }
         }
+    }
+}
+
+TEST_F(TightFit, AZeroLengthValueOrOneTheLabelOffsetTakesPastAnExtensionLineStandsOnTheLineRunOnUnderIt) {
+    // A zero-length projection, a bar 200 long whose value the label offsets take 150 to either side, and one
+    // 30 long whose value, outside, they take on.
+    for (const auto& [second, shift] : {std::pair{AIRealPoint{0.0f, 40.0f}, 0.0},
+                                        std::pair{AIRealPoint{200.0f, 0.0f}, -150.0},
+                                        std::pair{AIRealPoint{200.0f, 0.0f}, 150.0},
+                                        std::pair{AIRealPoint{30.0f, 0.0f}, 45.0}}) {
+        gCurrentOptions.SegmentOffsetX = shift;
+        StartGroup();
+        ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+        Measure({0.0f, 0.0f}, second);
+        ASSERT_EQ(DrawHorizontalDimensionWithTextGap(100.0f, -30.0f, 0, 0, second.h, second.v, 0, 0, 0, 0), kNoErr);
+        ExpectValuesClear(1, {{0.0f, 0.0f}, second});
+        const Box box = LabelBox();
+        const auto line = Anchors(Dim().DimensionLines[0]);
+        EXPECT_TRUE(line.size() == 2 && line[0].h <= box.origin.x + box.left + 1e-3 &&
+                    line[1].h >= box.origin.x + box.right - 1e-3) << "offset " << shift;
     }
 }
