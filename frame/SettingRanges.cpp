@@ -185,10 +185,14 @@ double ShownWithinBounds(ADMItemRef item, double value) {
 
 double KeptFieldValue(ADMItemRef item, double shown) {
     const double value = FieldReal(item, shown);
-    if (item != nullptr && sADMItem != nullptr &&
-        std::abs(value - ShownWithinBounds(item, shown)) <= FieldResolution(item))
-        return shown;
-    return value;
+    if (item == nullptr || sADMItem == nullptr) return value;
+    const double within = ShownWithinBounds(item, shown);
+    if (std::abs(value - within) > FieldResolution(item)) return value;
+    // The field holds the value in force again, not the number its text read back: a later Enter, in this unit
+    // or after a change of unit, still finds it.
+    if (value != static_cast<double>(static_cast<float>(within)))
+        sADMItem->SetFloatValue(item, static_cast<float>(within));
+    return shown;
 }
 
 double TakenFieldValue(ADMItemRef item, double shown, const RealRange& range) {

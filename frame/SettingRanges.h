@@ -94,7 +94,8 @@ double FieldReal(ADMItemRef item, double fallback);
 int32_t FieldInt32(ADMItemRef item, int32_t fallback);
 // A numeric field's value as Enter left it: `shown` itself while the field still shows it (Enter with nothing
 // typed takes back the value in force, not its text rounded to the decimals shown nor held to the field's
-// bounds), else the field's value.
+// bounds), else the field's value. A field that shows it again holds it again, so that the next Enter, after a
+// change of unit too, takes it back exact.
 double KeptFieldValue(ADMItemRef item, double shown);
 // The same, a new value held to `range` (a direction taken within its turn); the field then shows the value
 // held when it differs from the one typed.

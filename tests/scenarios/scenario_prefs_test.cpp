@@ -134,11 +134,18 @@ const EnteredField kEnteredFields[] = {
     {"CerEpaisCrea", "1.23456789", "tool \"Outil Cercle\"\ndialog \"c\"\n commit 607\n ok\nend\nclick 0,0\n"},
     {"AngCerCrea", "0.123456789",
      "tool \"Outil Cercle\"\ndialog \"c\"\n click 602\n commit 609\n ok\nend\nclick 0,0\n"},
+    {"PtBezierX0", "180.01234436035156", "tool \"Outil Bézier\"\nmove 400,-250\ndown 400,-250\ndialog \"b\"\n commit 10\n"
+                                         " commit 11\n ok\nend\nup 400,-250\n"},
+    {"PtFlEditX1", "17.024691581726074",
+     "tool \"Outil Segment\"\ndialog \"f\"\n click 24\n commit 10\n ok\nend\npanel choose -5 6\n"},
 };
 
 TEST(PreferenceFile, EnterWithNothingTypedInADialogFieldStoresTheValueAsItWas) {
     for (const EnteredField& field : kEnteredFields) {
         WorkFolder folder;
+        // A store a first run wrote whole: a point is read with the rest of its shape.
+        folder.Write("first.scn", "path 0,0 1,1\n");
+        ASSERT_EQ(folder.Run({"first.scn", "--prefs", "p.txt"}).status, 0);
         const std::string seed = std::string("pref \"VekTavorine\" \"Precision\" int 2\n"
                                              "pref \"VekTavorine\" \"RepBez\" int 2\n"
                                              "pref \"VekTavorine\" \"") + field.Key + "\" real " + field.Stored + "\n";
