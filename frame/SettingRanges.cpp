@@ -134,6 +134,18 @@ RealRange RealRangeOf(const char* key) {
     return RealRange{-kWidestFieldBound, kWidestFieldBound};
 }
 
+double DirectionOfField(const char* key, double typed, double fieldTurn) {
+    const RealRange range = RealRangeOf(key);
+    if (!(range.Turn > 0.0) || !(fieldTurn > 0.0)) return HeldToSetting(key, typed);
+    const RealRange typedRange{range.Minimum / range.Turn * fieldTurn, range.Maximum / range.Turn * fieldTurn, fieldTurn};
+    return ClampToRange(typed, typedRange) / fieldTurn * range.Turn;
+}
+
+double FieldOfDirection(const char* key, double stored, double fieldTurn) {
+    const RealRange range = RealRangeOf(key);
+    return range.Turn > 0.0 && fieldTurn > 0.0 ? stored / range.Turn * fieldTurn : stored;
+}
+
 IntegerRange IntegerRangeOf(const char* key) {
     const SettingEntry* entry = EntryOfType(key, SettingType::Integer);
     return entry != nullptr ? entry->Range : IntegerRange{};

@@ -85,6 +85,14 @@ int32_t HeldToSetting(const char* key, int32_t value);
 // A real of an integer setting (as a field holds it) held to the setting's range, then converted.
 int32_t HeldIntegerOf(const char* key, double value);
 
+// A direction typed in a field of another unit than its setting's (degrees for a setting in radians), `fieldTurn`
+// a turn in the field's unit: taken modulo a turn in the unit typed, then converted, so that it lands within the
+// setting's range as a direction typed in its own unit does (180 degrees is a half turn, not past it).
+constexpr double kTurnDegrees = 360.0;
+double DirectionOfField(const char* key, double typed, double fieldTurn = kTurnDegrees);
+// The stored direction in the field's unit, by the same conversion.
+double FieldOfDirection(const char* key, double stored, double fieldTurn = kTurnDegrees);
+
 // A real held to a range; NaN takes `fallback`.
 double HeldToRange(double value, const RealRange& range, double fallback);
 
