@@ -28,14 +28,15 @@ constexpr double kLargestScaleTerm = 1.0e8;
 // to single precision.
 constexpr double kSmallestArcRadius = kShortestDrawnLength * 1.000001;
 
-// A scale term as a label shows it: a whole number in full (1 over 100000000 is no "1e+08"), any other with
-// "%g". A buffer of kScaleTermTextSize holds any term; ScaleText joins two with "/".
+// A scale term as a label shows it: a whole number in full (1 over 100000000 is no "1e+08"), a term typed in a
+// field as typed (1234567.5, not "1.23457e+06"), any other with "%g"; with a point. A buffer of kScaleTermTextSize holds any term; ScaleText joins
+// two with "/".
 constexpr size_t kScaleTermTextSize = 32;
 void ScaleTermText(char* text, size_t size, double term);
 void ScaleText(char* text, size_t size, double numerator, double denominator);
 
-// A scale with a term below 1 as the same ratio with both terms at least 1 (0.5/1 is 1/2), each then held to
-// kLargestScaleTerm: the drawn scale's terms are read at least 1.
+// A scale with a term below 1 as the same ratio with both terms at least 1 (0.5/1 is 1/2, 0.2/1 from a field 1/5
+// whole), each then held to kLargestScaleTerm: the drawn scale's terms are read at least 1.
 void RaiseScaleTerms(double& numerator, double& denominator);
 
 // Stroke widths and dash lengths, in points: the range of "Epaisseur" and the widths a dimension's art takes.
