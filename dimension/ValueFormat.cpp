@@ -64,6 +64,25 @@ std::string RoundedText(double value, int decimals) {
     return digits;
 }
 
+std::string FittedRoundedText(double value, int decimals, std::size_t room) {
+    std::string text;
+    for (int fewer = std::clamp(decimals, 0, kMaxDecimals); fewer >= 0; --fewer) {
+        text = RoundedText(value, fewer);
+        if (text.size() <= room) return text;
+    }
+    // Beyond what whole digits hold: the significant digits that fit, then the power of ten.
+    constexpr int kMostSignificantDecimals = 15;
+    for (int digits = kMostSignificantDecimals; digits >= 0; --digits) {
+        char buffer[48];
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits, value);
+        std::string shorter = buffer;
+        if (const size_t point = shorter.find('.'); point != std::string::npos)
+            shorter[point] = gSettings.DecimalSeparator;
+        if (shorter.size() <= room) return shorter;
+    }
+    return text;
+}
+
 std::string_view InchNotation(int32_t notation) {
     switch (notation) {
         case 1: return " po";

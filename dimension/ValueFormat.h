@@ -125,6 +125,10 @@ void ClearValueFormat();
 // when decimals is above 0, the stored decimal separator and the decimals; never "-0". A non-finite
 // value gives no digits.
 std::string RoundedText(double value, int decimals);
+// The same within `room` bytes: with fewer decimals when the text would not fit, then, when even the whole
+// number would not, with as many significant digits as fit and its power of ten ("1,000000042e+20"). A read-out
+// keeps its unit after it rather than lose it to a cut.
+std::string FittedRoundedText(double value, int decimals, std::size_t room);
 
 // The inch notation (0 "''", 1 " po", 2 " in"; any other value as 0) and the foot notation between blanks
 // (0 " ' ", 1 " pi ", 2 " ft "; any other value as 0).
@@ -172,8 +176,11 @@ void FormatMeasure(AIArtHandle path, uint16_t firstIndex, uint16_t secondIndex);
 // Writes an area in square points into AreaTextBuffer in the square unit of the live unit (of the stored unit
 // while the live one is 8 or 9), divided by the square of the scale except for points. Result 1, or 0 with nothing
 // written when closedRequired is set and the path is not a closed path.
-int32_t FormatAreaText(const AIArtHandle* path, AIReal area, int32_t closedRequired);
+// The number and its square unit take at most `room` bytes (FittedRoundedText): the line that shows them keeps
+// the unit.
+int32_t FormatAreaText(const AIArtHandle* path, AIReal area, int32_t closedRequired,
+                       std::size_t room = AreaTextBuffer::kMaxLength);
 // The area of a closed polygon of straight sides into AreaTextBuffer, or "Polygone croisé" when two of its
 // non-adjacent sides cross. Result 0, writing nothing, for no path, the Cercle, Bézier and Longueurs & aires
 // tools, unit 9, an open path or a curved side.
-int32_t IsCrossedPolygon(const AIArtHandle* path);
+int32_t IsCrossedPolygon(const AIArtHandle* path, std::size_t room = AreaTextBuffer::kMaxLength);

@@ -1,4 +1,5 @@
 // The value texts: lengths, angles, circles, curve lengths and areas as dimension labels and read-outs show them.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -255,7 +256,7 @@ void FormatMeasure(AIArtHandle path, uint16_t firstIndex, uint16_t secondIndex) 
     gValueTextBuffer.Append(MeasureText(PathRangeLength(&path, firstIndex, secondIndex)));
 }
 
-int32_t FormatAreaText(const AIArtHandle* path, AIReal area, int32_t closedRequired) {
+int32_t FormatAreaText(const AIArtHandle* path, AIReal area, int32_t closedRequired, std::size_t room) {
     if (closedRequired != 0 && !IsClosedPath(path)) return 0;
     int32_t unit = gCurrentOptions.Unit;
     if (unit == kUnitNoValue || unit == kUnitFreeText) unit = gSettings.Unit;
@@ -275,12 +276,13 @@ int32_t FormatAreaText(const AIArtHandle* path, AIReal area, int32_t closedRequi
         default: break;
     }
     gAreaTextBuffer.Clear();
-    gAreaTextBuffer.Append(RoundedText(value, gCurrentOptions.Decimals));
+    const std::size_t numberRoom = std::min(room, AreaTextBuffer::kMaxLength) - std::min(room, suffix.size());
+    gAreaTextBuffer.Append(FittedRoundedText(value, gCurrentOptions.Decimals, numberRoom));
     gAreaTextBuffer.Append(suffix);
     return 1;
 }
 
-int32_t IsCrossedPolygon(const AIArtHandle* path) {
+int32_t IsCrossedPolygon(const AIArtHandle* path, std::size_t room) {
     if (path == nullptr || *path == nullptr) return 0;
     const int32_t tool = gToolState.CurrentTool;
     if (tool == kCircleTool || tool == kBezierTool || tool == kMeasureTool) return 0;
@@ -293,5 +295,5 @@ int32_t IsCrossedPolygon(const AIArtHandle* path) {
         gAreaTextBuffer.Append(kCrossedPolygonText);
         return 1;
     }
-    return FormatAreaText(path, static_cast<AIReal>(ShoelaceArea(corners)), 1);
+    return FormatAreaText(path, static_cast<AIReal>(ShoelaceArea(corners)), 1, room);
 }

@@ -1,6 +1,7 @@
 #include "frame/SettingRanges.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -119,12 +120,24 @@ ASErr WriteSegmentsOnCanvas(AIArtHandle path, const AIPathSegment* segments, int
 }
 
 void ScaleTermText(char* text, size_t size, double term) {
+    if (text == nullptr || size == 0) return;
     // Whole numbers print in full up to where a double stops holding every one of them.
     constexpr double kLargestWholeTerm = 1.0e15;
-    if (std::isfinite(term) && term == std::trunc(term) && std::fabs(term) <= kLargestWholeTerm)
+    if (std::isfinite(term) && term == std::trunc(term) && std::fabs(term) <= kLargestWholeTerm) {
         std::snprintf(text, size, "%.0f", term);
-    else
-        std::snprintf(text, size, "%g", term);
+        return;
+    }
+    // A term typed in a field (a single-precision number) as typed: the fewest decimals that read back as it
+    // (1234567.5, 0.2). Any other, a ratio worked out, or one too long for the text, with "%g".
+    const auto single = static_cast<float>(term);
+    if (static_cast<double>(single) == term) {
+        const std::to_chars_result written = std::to_chars(text, text + size - 1, single, std::chars_format::fixed);
+        if (written.ec == std::errc()) {
+            *written.ptr = '\0';
+            return;
+        }
+    }
+    std::snprintf(text, size, "%g", term);
 }
 
 void ScaleText(char* text, size_t size, double numerator, double denominator) {
@@ -134,11 +147,22 @@ void ScaleText(char* text, size_t size, double numerator, double denominator) {
     std::snprintf(text, size, "%s/%s", first, second);
 }
 
+namespace {
+
+// A raised term within a single-precision rounding of a whole number is that number: the terms come from float
+// fields, so 0.2 raised over itself gives 1 over 4.99999992549, which is 1 over 5.
+double WholeWhenNear(double term) {
+    const double whole = std::round(term);
+    return std::fabs(term - whole) <= term * std::numeric_limits<float>::epsilon() ? whole : term;
+}
+
+}  // namespace
+
 void RaiseScaleTerms(double& numerator, double& denominator) {
     const double smaller = std::min(numerator, denominator);
     if (!(smaller > 0.0) || smaller >= 1.0) return;
-    numerator = std::min(numerator / smaller, kLargestScaleTerm);
-    denominator = std::min(denominator / smaller, kLargestScaleTerm);
+    numerator = std::min(WholeWhenNear(numerator / smaller), kLargestScaleTerm);
+    denominator = std::min(WholeWhenNear(denominator / smaller), kLargestScaleTerm);
 }
 
 int32_t RoundedInt32(double value, int32_t fallback) { return CheckedInt32(std::round(value), fallback); }
@@ -149,6 +173,18 @@ RealRange RealRangeOf(const char* key) {
     if (const SettingEntry* whole = EntryOfType(key, SettingType::Integer))
         return RealRange{static_cast<double>(whole->Range.Minimum), static_cast<double>(whole->Range.Maximum)};
     return RealRange{-kWidestFieldBound, kWidestFieldBound};
+}
+
+double DirectionOfField(const char* key, double typed, double fieldTurn) {
+    const RealRange range = RealRangeOf(key);
+    if (!(range.Turn > 0.0) || !(fieldTurn > 0.0)) return HeldToSetting(key, typed);
+    const RealRange typedRange{range.Minimum / range.Turn * fieldTurn, range.Maximum / range.Turn * fieldTurn, fieldTurn};
+    return ClampToRange(typed, typedRange) / fieldTurn * range.Turn;
+}
+
+double FieldOfDirection(const char* key, double stored, double fieldTurn) {
+    const RealRange range = RealRangeOf(key);
+    return range.Turn > 0.0 && fieldTurn > 0.0 ? stored / range.Turn * fieldTurn : stored;
 }
 
 IntegerRange IntegerRangeOf(const char* key) {
@@ -202,10 +238,14 @@ double ShownWithinBounds(ADMItemRef item, double value) {
 
 double KeptFieldValue(ADMItemRef item, double shown) {
     const double value = FieldReal(item, shown);
-    if (item != nullptr && sADMItem != nullptr &&
-        std::abs(value - ShownWithinBounds(item, shown)) <= FieldResolution(item))
-        return shown;
-    return value;
+    if (item == nullptr || sADMItem == nullptr) return value;
+    const double within = ShownWithinBounds(item, shown);
+    if (std::abs(value - within) > FieldResolution(item)) return value;
+    // The field holds the value in force again, not the number its text read back: a later Enter, in this unit
+    // or after a change of unit, still finds it.
+    if (value != static_cast<double>(static_cast<float>(within)))
+        sADMItem->SetFloatValue(item, static_cast<float>(within));
+    return shown;
 }
 
 double TakenFieldValue(ADMItemRef item, double shown, const RealRange& range) {

@@ -28,14 +28,15 @@ constexpr double kLargestScaleTerm = 1.0e8;
 // to single precision.
 constexpr double kSmallestArcRadius = kShortestDrawnLength * 1.000001;
 
-// A scale term as a label shows it: a whole number in full (1 over 100000000 is no "1e+08"), any other with
-// "%g". A buffer of kScaleTermTextSize holds any term; ScaleText joins two with "/".
+// A scale term as a label shows it: a whole number in full (1 over 100000000 is no "1e+08"), a term typed in a
+// field as typed (1234567.5, not "1.23457e+06"), any other with "%g"; with a point. A buffer of kScaleTermTextSize holds any term; ScaleText joins
+// two with "/".
 constexpr size_t kScaleTermTextSize = 32;
 void ScaleTermText(char* text, size_t size, double term);
 void ScaleText(char* text, size_t size, double numerator, double denominator);
 
-// A scale with a term below 1 as the same ratio with both terms at least 1 (0.5/1 is 1/2), each then held to
-// kLargestScaleTerm: the drawn scale's terms are read at least 1.
+// A scale with a term below 1 as the same ratio with both terms at least 1 (0.5/1 is 1/2, 0.2/1 from a field 1/5
+// whole), each then held to kLargestScaleTerm: the drawn scale's terms are read at least 1.
 void RaiseScaleTerms(double& numerator, double& denominator);
 
 // Stroke widths and dash lengths, in points: the range of "Epaisseur" and the widths a dimension's art takes.
@@ -92,6 +93,14 @@ int32_t HeldToSetting(const char* key, int32_t value);
 // A real of an integer setting (as a field holds it) held to the setting's range, then converted.
 int32_t HeldIntegerOf(const char* key, double value);
 
+// A direction typed in a field of another unit than its setting's (degrees for a setting in radians), `fieldTurn`
+// a turn in the field's unit: taken modulo a turn in the unit typed, then converted, so that it lands within the
+// setting's range as a direction typed in its own unit does (180 degrees is a half turn, not past it).
+constexpr double kTurnDegrees = 360.0;
+double DirectionOfField(const char* key, double typed, double fieldTurn = kTurnDegrees);
+// The stored direction in the field's unit, by the same conversion.
+double FieldOfDirection(const char* key, double stored, double fieldTurn = kTurnDegrees);
+
 // A real held to a range; NaN takes `fallback`.
 double HeldToRange(double value, const RealRange& range, double fallback);
 
@@ -101,7 +110,8 @@ double FieldReal(ADMItemRef item, double fallback);
 int32_t FieldInt32(ADMItemRef item, int32_t fallback);
 // A numeric field's value as Enter left it: `shown` itself while the field still shows it (Enter with nothing
 // typed takes back the value in force, not its text rounded to the decimals shown nor held to the field's
-// bounds), else the field's value.
+// bounds), else the field's value. A field that shows it again holds it again, so that the next Enter, after a
+// change of unit too, takes it back exact.
 double KeptFieldValue(ADMItemRef item, double shown);
 // The same, a new value held to `range` (a direction taken within its turn); the field then shows the value
 // held when it differs from the one typed.

@@ -49,6 +49,24 @@ const FixedScale* FixedScaleOf(int32_t id) {
     return nullptr;
 }
 
+int32_t FixedEntryOf(double numerator, double denominator) {
+    for (int32_t id : kMatchOrder) {
+        const FixedScale* scale = FixedScaleOf(id);
+        if (scale->Numerator == numerator && scale->Denominator == denominator) return id;
+    }
+    return kNoScaleEntry;
+}
+
+// The scale the custom entry stands for: the scale in force when no fixed entry reads it (a default scale that
+// is no longer the stored custom one), so that the popup shows it; else the stored custom scale.
+void CustomEntryScale(double& numerator, double& denominator) {
+    const CurrentOptions& live = gCurrentOptions;
+    const bool inForce = live.ScaleNumerator > 0.0 && live.ScaleDenominator > 0.0 &&
+                         FixedEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kNoScaleEntry;
+    numerator = inForce ? live.ScaleNumerator : gSettings.CustomScaleNumerator;
+    denominator = inForce ? live.ScaleDenominator : gSettings.CustomScaleDenominator;
+}
+
 // The scale ratio of the live scale; a ratio that cannot divide keeps the old one.
 void UpdateLiveScaleRatio() {
     const double ratio = gCurrentOptions.ScaleNumerator / gCurrentOptions.ScaleDenominator;
@@ -71,8 +89,8 @@ void FillScaleEntries(ADMItemRef popup) {
 }
 
 void SetCustomScaleEntry(ADMItemRef popup) {
-    const double numerator = gSettings.CustomScaleNumerator;
-    const double denominator = gSettings.CustomScaleDenominator;
+    double numerator = 0.0, denominator = 0.0;
+    CustomEntryScale(numerator, denominator);
     char text[kCustomTextSize] = "…/…";
     const bool usable = numerator != 0.0 && denominator != 0.0;
     if (usable) ScaleText(text, sizeof text, numerator, denominator);
@@ -86,13 +104,10 @@ void SetCustomScaleEntry(ADMItemRef popup) {
 }
 
 int32_t ScaleEntryOf(double numerator, double denominator) {
-    for (int32_t id : kMatchOrder) {
-        const FixedScale* scale = FixedScaleOf(id);
-        if (scale->Numerator == numerator && scale->Denominator == denominator) return id;
-    }
-    // The custom entry stands for the stored custom scale only while it shows it.
-    const double customNumerator = gSettings.CustomScaleNumerator;
-    const double customDenominator = gSettings.CustomScaleDenominator;
+    if (const int32_t fixed = FixedEntryOf(numerator, denominator); fixed != kNoScaleEntry) return fixed;
+    // The custom entry stands for the scale it shows.
+    double customNumerator = 0.0, customDenominator = 0.0;
+    CustomEntryScale(customNumerator, customDenominator);
     if (customNumerator != 0.0 && customDenominator != 0.0 && numerator == customNumerator &&
         denominator == customDenominator)
         return kCustomScaleEntry;
@@ -101,6 +116,7 @@ int32_t ScaleEntryOf(double numerator, double denominator) {
 
 void SelectPanelScaleEntry(ADMItemRef popup) {
     if (popup == nullptr) return;
+    SetCustomScaleEntry(popup);
     for (int32_t id = 0; id <= kLastScaleEntry; ++id) {
         CheckEntryByID(popup, id, false);
         DeselectEntryByID(popup, id);
@@ -133,15 +149,16 @@ void ScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
         live.ScaleDenominator = scale->Denominator;
     } else if (id == kOtherScaleEntry) {
         // A custom scale in force stays the custom one: the scale the dialog's OK makes is the one in force.
-        const bool customInForce = ScaleEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kCustomScaleEntry;
+        const bool customInForce = FixedEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kNoScaleEntry &&
+                                   live.ScaleNumerator == gSettings.CustomScaleNumerator &&
+                                   live.ScaleDenominator == gSettings.CustomScaleDenominator;
         OpenCustomScaleDialog();
         if (customInForce) {
             live.ScaleNumerator = gSettings.CustomScaleNumerator;
             live.ScaleDenominator = gSettings.CustomScaleDenominator;
         }
     } else if (id == kCustomScaleEntry) {
-        live.ScaleNumerator = gSettings.CustomScaleNumerator;
-        live.ScaleDenominator = gSettings.CustomScaleDenominator;
+        CustomEntryScale(live.ScaleNumerator, live.ScaleDenominator);
     }
     UpdateLiveScaleRatio();
     SelectPanelScaleEntry(item);

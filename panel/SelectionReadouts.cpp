@@ -1,5 +1,6 @@
 #include "panel/SelectionReadouts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -26,25 +27,37 @@ constexpr float kDiscPi = 3.1415927f;
 
 bool ShowsNumber(int32_t unit) { return unit >= kUnitMillimetres && unit <= kUnitMetres; }
 
-// The rounded value and its suffix while ShowUnit is set.
-std::string DecimalLengthText(double value, std::string_view suffix) {
-    std::string text = RoundedText(value, gCurrentOptions.Decimals);
-    if (gCurrentOptions.ShowUnit != 0) text += suffix;
+// The rounded value and its suffix while ShowUnit is set, within `room` bytes: fewer digits, never a cut unit.
+std::string DecimalLengthText(double value, std::string_view suffix, size_t room) {
+    const bool shown = gCurrentOptions.ShowUnit != 0;
+    std::string text = FittedRoundedText(value, gCurrentOptions.Decimals, room - std::min(room, shown ? suffix.size() : 0));
+    if (shown) text += suffix;
     return text;
 }
 
-std::string LengthInUnitText(double length, int32_t unit) {
+std::string LengthInUnitText(double length, int32_t unit, size_t room) {
     switch (unit) {
-        case kUnitMillimetres: return DecimalLengthText(length, " mm");
-        case kUnitCentimetres: return DecimalLengthText(length, " cm");
-        case kUnitDecimalInches: return DecimalLengthText(length, InchNotation(gSettings.InchSymbol));
+        case kUnitMillimetres: return DecimalLengthText(length, " mm", room);
+        case kUnitCentimetres: return DecimalLengthText(length, " cm", room);
+        case kUnitDecimalInches: return DecimalLengthText(length, InchNotation(gSettings.InchSymbol), room);
         case kUnitFractionalInches: return FractionalInchesText(length);
         case kUnitFeetAndInches: return FeetAndInchesText(length);
-        case kUnitPicas: return DecimalLengthText(length, " pc");
-        case kUnitMetres: return DecimalLengthText(length, " m");
-        default: return DecimalLengthText(length, " pt");
+        case kUnitPicas: return DecimalLengthText(length, " pc", room);
+        case kUnitMetres: return DecimalLengthText(length, " m", room);
+        default: return DecimalLengthText(length, " pt", room);
     }
 }
+
+// The bytes a read-out line leaves after its label.
+template <size_t Capacity>
+size_t RoomAfter(std::string_view label) {
+    return BoundedText<Capacity>::kMaxLength - std::min(label.size(), BoundedText<Capacity>::kMaxLength);
+}
+
+constexpr std::string_view kLengthLabel = "L (sélection)=";
+constexpr std::string_view kAreaLabel = "A (sélection)=";
+constexpr std::string_view kPolygonAreaLabel = "Aire du polygone=";
+constexpr std::string_view kDiscAreaLabel = "Aire du disque=";
 
 bool HasNonZeroDigit(std::string_view text) {
     return text.find_first_of("123456789") != std::string_view::npos;
@@ -87,21 +100,24 @@ int32_t ReadoutLengthUnit() {
     return ShowsNumber(gSettings.Unit) ? gSettings.Unit : static_cast<int32_t>(kUnitPoints);
 }
 
-std::string SelectionLengthText(double points) {
+std::string SelectionLengthText(double points, size_t room) {
     const int32_t unit = ReadoutLengthUnit();
-    return LengthInUnitText(ScaledLengthInUnit(points, unit), unit);
+    return LengthInUnitText(ScaledLengthInUnit(points, unit), unit, room);
 }
 
 SelectionReadout SelectionReadoutLines(const SelectionTotals& totals) {
     SelectionReadout readout;
     gValueTextBuffer.Clear();
-    gValueTextBuffer.Append(SelectionLengthText(totals.LengthPoints));
-    readout.Length.Append("L (sélection)=");
+    gValueTextBuffer.Append(SelectionLengthText(totals.LengthPoints, RoomAfter<sizeof readout.Length.Text>(kLengthLabel)));
+    readout.Length.Append(kLengthLabel);
     readout.Length.Append(gValueTextBuffer.View());
-    FormatAreaText(nullptr, static_cast<AIReal>(totals.AreaPoints), 0);
-    readout.Area.Append("A (sélection)=");
+    // Room for a minus sign too.
+    const bool less = totals.AreaPoints < 0.0;
+    FormatAreaText(nullptr, static_cast<AIReal>(totals.AreaPoints), 0,
+                   RoomAfter<sizeof readout.Area.Text>(kAreaLabel) - (less ? 1 : 0));
+    readout.Area.Append(kAreaLabel);
     // More taken away than added: the total keeps its sign.
-    if (totals.AreaPoints < 0.0 && HasNonZeroDigit(gAreaTextBuffer.View())) readout.Area.Append("-");
+    if (less && HasNonZeroDigit(gAreaTextBuffer.View())) readout.Area.Append("-");
     readout.Area.Append(gAreaTextBuffer.View());
     readout.Points.Append("Nombre de points=");
     readout.Points.Append(CountText(totals.PointCount));
@@ -138,17 +154,18 @@ SelectionTotals TotalSelectedPaths() {
 bool FigureAreaText(FigureAreaLine& line) {
     switch (gToolState.CurrentTool) {
         case kSegmentTool:
-            if (IsCrossedPolygon(&gHitState.HitArt) == 0) return false;
+            if (IsCrossedPolygon(&gHitState.HitArt, RoomAfter<sizeof line.Text>(kPolygonAreaLabel)) == 0) return false;
             line.Clear();
-            line.Append("Aire du polygone=");
+            line.Append(kPolygonAreaLabel);
             break;
         case kCircleTool: {
             const AIReal radius = gMeasuredPoints.CircleRadius;
             if (gHitState.MeasuredArt == nullptr ||
-                FormatAreaText(&gHitState.MeasuredArt, kDiscPi * radius * radius, 1) == 0)
+                FormatAreaText(&gHitState.MeasuredArt, kDiscPi * radius * radius, 1,
+                               RoomAfter<sizeof line.Text>(kDiscAreaLabel)) == 0)
                 return false;
             line.Clear();
-            line.Append("Aire du disque=");
+            line.Append(kDiscAreaLabel);
             break;
         }
         default: return false;

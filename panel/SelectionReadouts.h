@@ -31,8 +31,9 @@ struct SelectionReadout {
 // (8, 9), or points when neither does.
 int32_t ReadoutLengthUnit();
 // A length in points as the read-out writes it: divided by the scale, in ReadoutLengthUnit() with the live
-// decimals, the unit suffix while ShowUnit is set, the fractional forms for units 3 and 4.
-std::string SelectionLengthText(double points);
+// decimals, the unit suffix while ShowUnit is set, the fractional forms for units 3 and 4; a decimal form within
+// `room` bytes, with fewer digits rather than a cut unit.
+std::string SelectionLengthText(double points, size_t room = std::string::npos);
 // The read-out lines of the totals; the length text is left in ValueTextBuffer and the area text in
 // AreaTextBuffer, as the other formatters leave theirs.
 SelectionReadout SelectionReadoutLines(const SelectionTotals& totals);

@@ -158,7 +158,7 @@ void EditPosition(ADMItemRef item, ADMNotifierRef notifier, bool horizontal) {
     if (s.Kind == SelectionKind::None) return;
     const EditorPoint now = SelectedPosition(Shape(), e.SelectedPoint);
     const RealRange& range = horizontal ? kArrowPointKeys.RangeX : kArrowPointKeys.RangeY;
-    const auto v = static_cast<float>(HeldToRange(FieldReal(item, horizontal ? now.x : now.y), range, 0.0));
+    const auto v = static_cast<float>(TakenFieldValue(item, horizontal ? now.x : now.y, range));
     PlaceSelection(Shape(), e.SelectedPoint, horizontal ? v : now.x, horizontal ? now.y : v);
     if (s.Kind == SelectionKind::InHandle || s.Kind == SelectionKind::OutHandle) UpdateCornerFlag(item, e, s.Point);
     if (s.Kind != SelectionKind::LineStart && gPointEditorModes.SymmetricMoves != 0) {

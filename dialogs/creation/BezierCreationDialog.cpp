@@ -19,7 +19,6 @@
 #include "host/ADMItemSuite.h"
 #include "host/ArtSuite.h"
 #include "host/LayerSuite.h"
-#include "host/RealMathSuite.h"
 #include "panel/UnitPopups.h"
 #include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
@@ -29,8 +28,6 @@
 
 namespace {
 
-// The single-precision pi by which the rotation edit shows degrees.
-constexpr double kSinglePi = 3.1415927410125732;
 // The range of the rotation and offset edits.
 constexpr float kReplicaLimit = 359.989990234375f;
 
@@ -178,7 +175,7 @@ void SetUpItem(ADMItemRef item, int32_t id) {
         case kRotationEdit:
             // No bounds: a rotation beyond a turn is taken within one when read.
             SetupSpin(item, kADMDegreeUnits, 1.0f, 10.0f);
-            BoundFieldToSetting(item, "RotRepBez", 180.0 / kSinglePi);
+            BoundFieldToSetting(item, "RotRepBez");
             r.RotationStep = gSettings.BezierReplicas.RotationStep;
             sADMItem->SetFloatValue(item, ReplicaRotationDegrees(r.RotationStep));
             break;
@@ -241,7 +238,7 @@ void TakeReplicaStep(ADMItemRef item, ADMNotifierRef notifier, const char* key, 
 
 }  // namespace
 
-float ReplicaRotationDegrees(double radians) { return static_cast<float>(radians * 180.0 / kSinglePi); }
+float ReplicaRotationDegrees(double radians) { return static_cast<float>(FieldOfDirection("RotRepBez", radians)); }
 
 void OpenBezierCreationDialog() {
     RunPointEditorDialog(kBezierDialogName, kBezierCreationDialogID, BezierDialogInit,
@@ -288,8 +285,7 @@ void BezierReplicaRotationNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const float shown = ReplicaRotationDegrees(gBezierEditReplicas.RotationStep);
     const double degrees = KeptFieldValue(item, shown);
     if (degrees != static_cast<double>(shown)) {
-        gBezierEditReplicas.RotationStep =
-            HeldToSetting("RotRepBez", sAIRealMath->AIDegreeToRadian(static_cast<AIReal>(degrees)));
+        gBezierEditReplicas.RotationStep = DirectionOfField("RotRepBez", degrees);
         const float taken = ReplicaRotationDegrees(gBezierEditReplicas.RotationStep);
         if (static_cast<double>(taken) != degrees) sADMItem->SetFloatValue(item, taken);
     }
@@ -348,7 +344,7 @@ void ShowBezierReplicaValues(ADMItemRef anyItem) {
     const BezierReplicaEdit& r = gBezierEditReplicas;
     if (ADMItemRef count = SiblingItem(anyItem, kReplicaCountItem)) sADMItem->SetIntValue(count, r.Count);
     if (ADMItemRef rotation = SiblingItem(anyItem, kRotationEdit))
-        sADMItem->SetFloatValue(rotation, sAIRealMath->AIRadianToDegree(static_cast<AIReal>(r.RotationStep)));
+        sADMItem->SetFloatValue(rotation, ReplicaRotationDegrees(r.RotationStep));
     if (ADMItemRef h = SiblingItem(anyItem, kOffsetHEdit)) sADMItem->SetFloatValue(h, static_cast<float>(r.HorizontalStep));
     if (ADMItemRef v = SiblingItem(anyItem, kOffsetVEdit)) sADMItem->SetFloatValue(v, static_cast<float>(r.VerticalStep));
     if (ADMItemRef scale = SiblingItem(anyItem, kScaleEdit)) sADMItem->SetFloatValue(scale, static_cast<float>(r.ScaleStep));

@@ -36,8 +36,6 @@ constexpr const char* kOrientationTip = "Orientation de l'arc ou du secteur à c
 constexpr int32_t kOrientationPictureID = 1106;
 constexpr ADMPoint kOrientationPictureAt{6, 39};
 
-// pi as the host's float holds it: the orientation is shown in degrees with it.
-constexpr double kPi = 3.1415927410125732;
 constexpr double kDefaultWidth = 2.5;
 constexpr double kDefaultOrientation = 0.7853981633974483;
 
@@ -70,7 +68,7 @@ FigureKind CurrentKind() {
 
 bool HasOrientation() { return CurrentKind() != FigureKind::Circle; }
 
-double Degrees(double radians) { return radians * 180.0 / kPi; }
+double Degrees(double radians) { return FieldOfDirection("AngCerCrea", radians); }
 
 const FigureDialogItem kItems[] = {
     {kCircleRadio, kADMTextRadioButtonType, {30, 120, 110, 140}, "Cercle.", "Création d'un cercle.", CircleKindNotify,
@@ -215,7 +213,7 @@ void CircleOrientationNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const double shown = Degrees(gCurrentOptions.CircleCreateAngle);
     double degrees = shown;
     if (!TakeFieldValue(item, notifier, degrees) || degrees == shown) return;
-    gCurrentOptions.CircleCreateAngle = HeldToSetting("AngCerCrea", degrees * kPi / 180.0);
+    gCurrentOptions.CircleCreateAngle = DirectionOfField("AngCerCrea", degrees);
     if (Degrees(gCurrentOptions.CircleCreateAngle) != degrees)
         ShowNumberIn(item, kOrientationField, Degrees(gCurrentOptions.CircleCreateAngle));
     RedrawPreview(item);

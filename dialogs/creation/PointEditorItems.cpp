@@ -66,7 +66,7 @@ void EditBezierAxis(ADMItemRef item, ADMNotifierRef notifier, bool horizontal) {
     if (s.Kind == SelectionKind::None || s.Kind == SelectionKind::LineStart) return;
     const EditorPoint now = SelectedPosition(e.EditShape, e.SelectedPoint);
     const RealRange& range = horizontal ? kBezierPointKeys.RangeX : kBezierPointKeys.RangeY;
-    const auto value = static_cast<float>(HeldToRange(FieldReal(item, horizontal ? now.x : now.y), range, 0.0));
+    const auto value = static_cast<float>(TakenFieldValue(item, horizontal ? now.x : now.y, range));
     PlaceSelection(e.EditShape, e.SelectedPoint, horizontal ? value : now.x, horizontal ? now.y : value);
     UpdateCornerFlag(item, e, s.Point);
     InvalidateItems(item, {kCornerItem, kCanvasItem, kBezierPreviewItem});

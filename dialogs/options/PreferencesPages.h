@@ -37,8 +37,8 @@ void PreferencesScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier);
 void FillPreferencesScaleList(ADMItemRef item);
 // The scale of a fixed entry of the scale popup; false for separators, the custom entry and other indices.
 bool FixedScaleOfEntry(int32_t index, double& numerator, double& denominator);
-// The index of the entry that stands for a scale: a fixed one, else the custom entry when the scale is the
-// stored custom one; kNoScaleIndex for any other scale, which no entry shows.
+// The index of the entry that stands for a scale: a fixed one, else the custom entry when the scale is the one it
+// shows (the working scale that no fixed entry reads, else the stored custom one); kNoScaleIndex for any other.
 int32_t ScaleEntryIndex(double numerator, double denominator);
 // The entry index of the custom scale.
 constexpr int32_t kCustomScaleEntry = 26;

@@ -64,13 +64,39 @@ void EnableEntry(ADMItemRef item, int32_t index, bool enabled) {
     if (ADMEntryRef entry = EntryAt(item, index)) sADMEntry->Enable(entry, enabled ? 1 : 0);
 }
 
-// The custom entry's text: the stored custom scale, or "…/…" while its numerator is 0.
-void CustomScaleText(char (&text)[64]) {
-    if (gSettings.CustomScaleNumerator == 0.0) {
-        std::snprintf(text, sizeof text, "%s", kUnknownCustomScale);
-        return;
+int32_t FixedEntryIndex(double numerator, double denominator) {
+    for (int32_t index = 0; index < kCustomScaleEntry; ++index) {
+        const ScaleEntry& entry = kScaleEntries[index];
+        if (entry.Text != nullptr && entry.Numerator == numerator && entry.Denominator == denominator) return index;
     }
-    ScaleText(text, sizeof text, gSettings.CustomScaleNumerator, gSettings.CustomScaleDenominator);
+    return kNoScaleIndex;
+}
+
+// The working scale when no fixed entry reads it (a default scale that is no longer the stored custom one): the
+// custom entry then stands for it, so that the popup shows it.
+bool WorkingScaleIsNoFixedEntry() {
+    const double numerator = gPrefs.Working.ScaleNumerator, denominator = gPrefs.Working.ScaleDenominator;
+    return numerator > 0.0 && denominator > 0.0 && FixedEntryIndex(numerator, denominator) == kNoScaleIndex;
+}
+
+// The scale the custom entry stands for: the working one that no fixed entry reads, else the stored custom one.
+void CustomEntryScale(double& numerator, double& denominator) {
+    const bool working = WorkingScaleIsNoFixedEntry();
+    numerator = working ? gPrefs.Working.ScaleNumerator : gSettings.CustomScaleNumerator;
+    denominator = working ? gPrefs.Working.ScaleDenominator : gSettings.CustomScaleDenominator;
+}
+
+// The custom entry's text and state: the scale it stands for, or "…/…" (disabled) while its numerator is 0.
+void ShowCustomEntry(ADMItemRef item) {
+    double numerator = 0.0, denominator = 0.0;
+    CustomEntryScale(numerator, denominator);
+    char text[64];
+    if (numerator == 0.0)
+        std::snprintf(text, sizeof text, "%s", kUnknownCustomScale);
+    else
+        ScaleText(text, sizeof text, numerator, denominator);
+    if (ADMEntryRef entry = EntryAt(item, kCustomScaleEntry)) sADMEntry->SetText(entry, text);
+    EnableEntry(item, kCustomScaleEntry, numerator != 0.0);
 }
 
 }  // namespace
@@ -117,13 +143,11 @@ bool FixedScaleOfEntry(int32_t index, double& numerator, double& denominator) {
 }
 
 int32_t ScaleEntryIndex(double numerator, double denominator) {
-    for (int32_t index = 0; index < kCustomScaleEntry; ++index) {
-        const ScaleEntry& entry = kScaleEntries[index];
-        if (entry.Text != nullptr && entry.Numerator == numerator && entry.Denominator == denominator) return index;
-    }
-    // The custom entry stands for the stored custom scale only while it shows it.
-    if (gSettings.CustomScaleNumerator != 0.0 && numerator == gSettings.CustomScaleNumerator &&
-        denominator == gSettings.CustomScaleDenominator)
+    if (const int32_t fixed = FixedEntryIndex(numerator, denominator); fixed != kNoScaleIndex) return fixed;
+    // The custom entry stands for the scale it shows.
+    double customNumerator = 0.0, customDenominator = 0.0;
+    CustomEntryScale(customNumerator, customDenominator);
+    if (customNumerator != 0.0 && numerator == customNumerator && denominator == customDenominator)
         return kCustomScaleEntry;
     return kNoScaleIndex;
 }
@@ -132,13 +156,12 @@ void FillPreferencesScaleList(ADMItemRef item) {
     for (int32_t index = 0; index < kCustomScaleEntry; ++index) AppendEntry(item, kScaleEntries[index].Text, index);
     gPrefs.Working.ScaleNumerator = gSettings.ScaleNumerator;
     gPrefs.Working.ScaleDenominator = gSettings.ScaleDenominator;
-    char custom[64];
-    CustomScaleText(custom);
-    AppendEntry(item, custom, kCustomScaleEntry);
-    EnableEntry(item, kCustomScaleEntry, gSettings.CustomScaleNumerator != 0.0);
+    AppendEntry(item, "", kCustomScaleEntry);
+    ShowCustomEntry(item);
 }
 
 void SelectPreferencesScaleEntry(ADMItemRef item) {
+    ShowCustomEntry(item);
     for (int32_t index = 0; index < kScaleEntryCount; ++index) {
         CheckEntry(item, index, false);
         if (ADMEntryRef entry = EntryAt(item, index)) sADMEntry->Select(entry, 0);
@@ -156,7 +179,7 @@ void PreferencesScalePopupNotify(ADMItemRef item, ADMNotifierRef) {
     if (FixedScaleOfEntry(index, numerator, denominator)) {
         gPrefs.Working.ScaleNumerator = numerator;
         gPrefs.Working.ScaleDenominator = denominator;
-    } else if (index == kCustomScaleEntry) {
+    } else if (index == kCustomScaleEntry && !WorkingScaleIsNoFixedEntry()) {
         if (gSettings.CustomScaleNumerator == 0.0) {
             Beep(kRefusedFrequency, kRefusedDuration);
             EnableEntry(item, kCustomScaleEntry, false);

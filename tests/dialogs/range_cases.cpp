@@ -4,6 +4,7 @@
 // orientation. Each is now held to its setting's range, and a range holds no more than it must: a map's scale,
 // 360 divisions, a scale step of 150 and an orientation beyond a turn keep what the user meant.
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -229,15 +230,20 @@ TEST_F(HeldCreation, AnOrientationBeyondATurnIsTakenWithinOneKeepingItsSign) {
         int32_t Tool;
         int32_t Field;
         const double* Stored;
+        double StoredPerDegree = 1.0;
+        int32_t Kind = 0;  // the kind clicked first, that has an orientation
     };
     const Orientation fields[] = {{kAngleTool, 425, &gSettings.AngleCreateAngle},
-                                  {kSegmentTool, 526, &gSettings.SegmentCreateRotation}};
+                                  {kSegmentTool, 526, &gSettings.SegmentCreateRotation},
+                                  {kCircleTool, 609, &gSettings.CircleCreateAngle, std::numbers::pi / 180.0, 602}};
     for (const Orientation& field : fields) {
-        for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"1e30", std::nan("")}}) {
+        for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"180", 180.0},
+                                std::pair{"1e30", std::nan("")}}) {
             const char* typed = row.first;
             const double taken = row.second;
-            const int32_t id = field.Field;
-            WhenOpen([typed, taken, id](ADMDialogRef d) {
+            const int32_t id = field.Field, kind = field.Kind;
+            WhenOpen([typed, taken, id, kind](ADMDialogRef d) {
+                if (kind != 0) Click(d, kind);
                 Enter(d, id, typed);
                 if (!std::isnan(taken)) {
                     EXPECT_EQ(Data(d, id).value, static_cast<float>(taken)) << typed;
@@ -246,7 +252,7 @@ TEST_F(HeldCreation, AnOrientationBeyondATurnIsTakenWithinOneKeepingItsSign) {
             });
             EmptyClick(field.Tool);
             if (!std::isnan(taken)) {
-                EXPECT_EQ(*field.Stored, taken) << typed << " in " << id;
+                EXPECT_DOUBLE_EQ(*field.Stored, taken * field.StoredPerDegree) << typed << " in " << id;
             }
         }
         EXPECT_LT(std::fabs(*field.Stored), 360.0);
@@ -295,6 +301,8 @@ TEST_F(HeldEditor, AReplicaScaleStepBeyondAHundredIsStoredAsTypedAndARotationBey
         Enter(dialog, kReplicaCountItem, "2");
         Enter(dialog, 291, "150");
         EXPECT_EQ(Data(dialog, 291).value, 150.0f);
+        Enter(dialog, 283, "1e6");
+        EXPECT_EQ(Data(dialog, 283).value, 280.0f);
         Enter(dialog, 283, "-400");
         EXPECT_NEAR(Data(dialog, 283).value, -40.0f, 1e-4f);
         Click(dialog, 1);

@@ -91,6 +91,7 @@ TEST_F(CustomScaleTest, TheConversionLineReadsInTheUnitWithTheDecimalSeparator) 
     EXPECT_EQ(CustomScaleConversionText(1, 3.0, 7.0), "1 cm -> 2,33333 cm");
     EXPECT_EQ(CustomScaleConversionText(3, 1.0, 2.0), "1 in -> 2 po");
     EXPECT_EQ(CustomScaleConversionText(6, 1.0, 4.0), "1 pi -> 4 pi");
+    EXPECT_EQ(CustomScaleConversionText(0, 1.0, 1234567.5), "1 mm -> 1234567,5 mm");
     gSettings.DecimalSeparator = '.';
     EXPECT_EQ(CustomScaleConversionText(9, 2.0, 5.0), "1 mm -> 2.5 mm");
 }

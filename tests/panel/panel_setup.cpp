@@ -177,7 +177,7 @@ TEST_P(ScaleAtStart, TheStoredScaleChoosesItsEntryAndTheMarker) {
 INSTANTIATE_TEST_SUITE_P(Stored, ScaleAtStart,
                          ::testing::Values(ScaleCase{1, 1, false, 12}, ScaleCase{1, 100, true, 1},
                                            ScaleCase{125, 1, true, 24}, ScaleCase{3, 7, true, 27},
-                                           ScaleCase{2.5, 1, true, -1}),  // no entry reads 2.5/1
+                                           ScaleCase{2.5, 1, true, 27}),  // no fixed entry reads 2.5/1
                          [](const auto& info) { return CaseName(info.param.numerator, "to", info.param.denominator); });
 
 struct CustomCase {
@@ -200,6 +200,7 @@ TEST_P(CustomEntry, TheCustomScaleEntryReadsBothValues) {
 
 INSTANTIATE_TEST_SUITE_P(Stored, CustomEntry,
                          ::testing::Values(CustomCase{3, 7, "3/7", true}, CustomCase{2.5, 1, "2.5/1", true},
+                                           CustomCase{1, 1234567.5, "1/1234567.5", true},
                                            CustomCase{0, 7, "…/…", false}, CustomCase{3, 0, "…/…", false}),
                          [](const auto& info) { return CaseName(info.param.numerator, "to", info.param.denominator); });
 

@@ -152,16 +152,35 @@ TEST_F(ReadoutTest, TheFigureAreaOfAPolygonACrossedOneADiscAndNotAnArc) {
     EXPECT_EQ(ItemText(kAreaTextItem), "Aire du disque=4072 pt2");
 }
 
-TEST_F(ReadoutTest, ALongValueIsCutAtTheLinesLimitNeverPastIt) {
-    gCurrentOptions.Unit = kUnitPoints;
-    gCurrentOptions.Decimals = 6;
-    SelectionTotals totals;
-    totals.LengthPoints = 1e30;
-    totals.AreaPoints = 1e30;
-    const SelectionReadout readout = SelectionReadoutLines(totals);
-    EXPECT_LE(readout.Length.Length, 39u);
-    EXPECT_LE(readout.Area.Length, 39u);
-    EXPECT_EQ(std::string(readout.Length.View().substr(0, 15)), "L (sélection)=");
+// A value too long for its line keeps its unit: fewer decimals, then fewer significant digits with the power of
+// ten, never a cut unit (an area that reads as a length), and never past the line's limit.
+TEST_F(ReadoutTest, ALongValueKeepsItsUnitWithFewerDigitsWithinTheLinesLimit) {
+    const struct {
+        int32_t Unit, Decimals;
+        double Ratio, LengthPoints, AreaPoints;
+        const char* Length;
+        const char* Area;
+    } rows[] = {
+        {kUnitPoints, 6, 1.0, 1e30, 1e30, "L (sélection)=1,000000000000000e+30 pt",
+         "A (sélection)=1,00000001504747e+30 pt2"},
+        // A 100-mm square at 1:100 000 000, then in metres at 1:100 000 000 with 6 decimals.
+        {kUnitMillimetres, 0, 1e-8, 4 * 283.46457, 283.46457 * 283.46457, "L (sélection)=40000000433 mm",
+         "A (sélection)=1,00000004179326e+20 mm2"},
+        {kUnitMetres, 6, 1e-8, 4 * 283.46457, 283.46457 * 283.46457, "L (sélection)=40000000,433333 m",
+         "A (sélection)=100000004179325,79688 m2"},
+    };
+    for (const auto& row : rows) {
+        gCurrentOptions.Unit = row.Unit;
+        gCurrentOptions.Decimals = row.Decimals;
+        gSettings.ScaleRatio = row.Ratio;
+        SelectionTotals totals;
+        totals.LengthPoints = row.LengthPoints;
+        totals.AreaPoints = row.AreaPoints;
+        const SelectionReadout readout = SelectionReadoutLines(totals);
+        EXPECT_EQ(readout.Length.CStr(), std::string(row.Length));
+        EXPECT_EQ(readout.Area.CStr(), std::string(row.Area));
+        EXPECT_LE(readout.Area.Length, 39u);
+    }
 }
 
 }  // namespace

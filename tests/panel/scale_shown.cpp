@@ -1,6 +1,6 @@
 // The scale popups show the scale in force and nothing else: the panel's popup, the preferences dialog's popup
 // and the label of a dimension agree for a fixed scale, the custom scale in force or not, and a scale that no
-// entry stands for; and "Autre échelle…" with the custom scale in force puts the new custom scale in force.
+// fixed entry reads, which the custom entry then shows; and "Autre échelle…" with the custom scale in force puts the new custom scale in force.
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -19,11 +19,11 @@ constexpr int32_t kPrefsCancel = 2;
 // The measured segment: 200 pt long.
 constexpr double kSegmentMillimetres = 200.0 * 25.4 / 72.0;
 
-// A scale as its entry reads: "1" for 1/1, else "num/den" written with "%g".
+// A scale as its entry reads: "1" for 1/1, else "num/den" with each term as it was typed.
 std::string ScaleText(double numerator, double denominator) {
     if (numerator == 1.0 && denominator == 1.0) return "1";
     char text[40];
-    std::snprintf(text, sizeof text, "%g/%g", numerator, denominator);
+    std::snprintf(text, sizeof text, "%.10g/%.10g", numerator, denominator);
     return text;
 }
 
@@ -117,6 +117,7 @@ TEST_F(ScaleShownTest, ThePopupsAndTheLabelShowTheScaleInForce) {
     } states[] = {
         {"fixed", 1, 100, 3, 7},          {"custom in force", 3, 7, 3, 7},   {"custom not in force", 1, 20, 3, 7},
         {"custom equal to a fixed", 1, 100, 1, 100}, {"neither", 4, 2, 3, 7}, {"neither, custom 4/2 unlike 2/1", 2, 1, 4, 2},
+        {"custom with a term not whole", 1, 1234567.5, 1, 1234567.5},
     };
     for (const auto& s : states) {
         SCOPED_TRACE(s.State);
@@ -132,12 +133,17 @@ TEST_F(ScaleShownTest, ThePopupsAndTheLabelShowTheScaleInForce) {
     }
 }
 
-TEST_F(ScaleShownTest, AScaleNoEntryStandsForLeavesBothPopupsWithoutAChoice) {
+// A scale no fixed entry reads, and no longer the stored custom one: the custom entry shows it in both popups
+// until another scale is chosen, and choosing it keeps it.
+TEST_F(ScaleShownTest, AScaleNoFixedEntryReadsIsShownByTheCustomEntryInBothPopups) {
     StartWith(4, 2, 3, 7);
-    EXPECT_EQ(Chosen(kScalePopupItem), -1);
-    EXPECT_FALSE(Entry(kScalePopupItem, kCustomScale)->checked);
-    EXPECT_EQ(PreferencesView("4/2").Chosen, "");
+    EXPECT_EQ(Chosen(kScalePopupItem), kCustomScale);
+    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "4/2");
+    EXPECT_EQ(PreferencesView("4/2").Chosen, "4/2");
+    ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), kCustomScale), kNoErr);
     EXPECT_EQ(Label(), "35,28 mm");
+    ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), 10), kNoErr);
+    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "3/7");
 }
 
 TEST_F(ScaleShownTest, OkWithTheCustomScaleInForcePutsTheNewCustomScaleInForce) {

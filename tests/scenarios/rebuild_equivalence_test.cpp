@@ -339,8 +339,10 @@ TEST_P(RebuildEquivalence, APanelChangeAfterTheDragBuildsWhatTheSameSettingBefor
     }
 }
 
-// The numeric fields of the panel: Enter in one with nothing typed takes the value it shows.
-constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
+// The numeric fields of the panel: Enter in one with nothing typed takes the value it shows, in any unit.
+const std::string kNothingTyped[] = {
+    "7", "9", "15", "17", "22", "24", "25", "28", "29", "32", "33", "36", "37", "50", "61", "62", "65", "66", "70", "72",
+    "15\npanel choose 43 1\npanel commit 15\npanel choose 43 5\npanel commit 15\npanel choose 43 0"};
 
 // The first pick of a new dimension, by tool, which then waits for the second: a point, a side, an arc's end.
 struct WaitingPick {
@@ -365,8 +367,8 @@ TEST_P(RebuildEquivalence, EnterWithNothingTypedChangesNoArt) {
         if (std::string(pick.Tool) == kind.Tool) waiting = pick.Pick;
     for (const std::string& then : {std::string(kind.Elsewhere), kind.Elsewhere + waiting}) {
         const std::string drawn = Play(Drawn(kind, "") + then);
-        for (const int32_t field : kNumericFields) {
-            const std::string entered = Play(Drawn(kind, "") + then + "panel commit " + std::to_string(field) + "\n");
+        for (const std::string& field : kNothingTyped) {
+            const std::string entered = Play(Drawn(kind, "") + then + "panel commit " + field + "\n");
             EXPECT_TRUE(entered == drawn) << kind.Name << ", field " << field << (then == kind.Elsewhere ? "" : ", a pick waiting")
                                           << ":\n" << LineDifferences(drawn, entered);
         }

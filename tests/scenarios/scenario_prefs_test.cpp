@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "scenarios/DriverRun.h"
 #include "simhost/PreferenceStore.h"
@@ -134,11 +135,18 @@ const EnteredField kEnteredFields[] = {
     {"CerEpaisCrea", "1.23456789", "tool \"Outil Cercle\"\ndialog \"c\"\n commit 607\n ok\nend\nclick 0,0\n"},
     {"AngCerCrea", "0.123456789",
      "tool \"Outil Cercle\"\ndialog \"c\"\n click 602\n commit 609\n ok\nend\nclick 0,0\n"},
+    {"PtBezierX0", "180.01234436035156", "tool \"Outil Bézier\"\nmove 400,-250\ndown 400,-250\ndialog \"b\"\n commit 10\n"
+                                         " commit 11\n ok\nend\nup 400,-250\n"},
+    {"PtFlEditX1", "17.024691581726074",
+     "tool \"Outil Segment\"\ndialog \"f\"\n click 24\n commit 10\n ok\nend\npanel choose -5 6\n"},
 };
 
 TEST(PreferenceFile, EnterWithNothingTypedInADialogFieldStoresTheValueAsItWas) {
     for (const EnteredField& field : kEnteredFields) {
         WorkFolder folder;
+        // A store a first run wrote whole: a point is read with the rest of its shape.
+        folder.Write("first.scn", "path 0,0 1,1\n");
+        ASSERT_EQ(folder.Run({"first.scn", "--prefs", "p.txt"}).status, 0);
         const std::string seed = std::string("pref \"VekTavorine\" \"Precision\" int 2\n"
                                              "pref \"VekTavorine\" \"RepBez\" int 2\n"
                                              "pref \"VekTavorine\" \"") + field.Key + "\" real " + field.Stored + "\n";
@@ -152,11 +160,14 @@ TEST(PreferenceFile, EnterWithNothingTypedInADialogFieldStoresTheValueAsItWas) {
 }
 
 // A default scale of 0.5/1 chosen in the preferences is stored as 1/2: in force at once (item 5 puts the stored
-// values back) and kept by the read at the next launch, which takes a term below 1 as 1.
+// values back) and kept by the read at the next launch, which takes a term below 1 as 1. A term typed in the
+// custom-scale dialog is a float: 0.2 raised is 1/5 whole.
 TEST(PreferenceFile, ADefaultScaleBelowOneIsStoredAsTheSameRatioInTermsOfAtLeastOne) {
-    WorkFolder folder;
-    folder.Write("run.scn", R"(pref "VekTavorine" "Precision" int 2
-pref "VekTavorine" "EchelleNumPersoReal" real 0.5
+    for (const auto& [custom, label, denominator] : {std::tuple{"0.5", "141,11 mm", 2.0},
+                                                      std::tuple{"0.20000000298023224", "352,78 mm", 5.0}}) {
+        WorkFolder folder;
+        folder.Write("run.scn", std::string(R"(pref "VekTavorine" "Precision" int 2
+pref "VekTavorine" "EchelleNumPersoReal" real )") + custom + R"(
 pref "VekTavorine" "EchelleDenPersoReal" real 1
 path 0,0 200,0
 tool "Outil Segment"
@@ -171,12 +182,13 @@ down 100,0
 drag 100,-20
 up 100,-20
 )");
-    const DriverResult run = folder.Run({"run.scn", "--prefs", "p.txt"});
-    ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_NE(folder.Read("run.tree.txt").find("contents=\"141,11 mm\""), std::string::npos);
-    const Values values = ReadPreferenceFile(folder, "p.txt");
-    ExpectValue(values, "VekTavorine", "EchelleNum", sim::PrefValue::Real(1.0));
-    ExpectValue(values, "VekTavorine", "EchelleDen", sim::PrefValue::Real(2.0));
+        const DriverResult run = folder.Run({"run.scn", "--prefs", "p.txt"});
+        ASSERT_EQ(run.status, 0) << run.errors;
+        EXPECT_NE(folder.Read("run.tree.txt").find(std::string("contents=\"") + label + "\""), std::string::npos);
+        const Values values = ReadPreferenceFile(folder, "p.txt");
+        ExpectValue(values, "VekTavorine", "EchelleNum", sim::PrefValue::Real(1.0));
+        ExpectValue(values, "VekTavorine", "EchelleDen", sim::PrefValue::Real(denominator));
+    }
 }
 
 // A long text: 5,000 bytes of letters, accents and quotes, which the file escapes.
