@@ -162,11 +162,12 @@ public:
         Track({70, -60});
         Release(kControlKey);
     }
+    // A layer made current, for the dimensions.
+    static void DimensionLayer() { Doc().SetCurrentLayer(Doc().AddLayer("Verrou")); }
     // A layer made current and locked.
     static void LockedCurrentLayer() {
-        const AILayerHandle layer = Doc().AddLayer("Verrou");
-        Doc().SetCurrentLayer(layer);
-        Doc().SetLayerLocked(layer, true);
+        DimensionLayer();
+        Doc().SetLayerLocked(Doc().CurrentLayer(), true);
     }
     // The gesture leaves every dimension there is as it was.
     static void LeavesEveryDimension(void (*gesture)()) {
@@ -378,6 +379,35 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({200, 100}); },
      false,
      [] { PressRows::LeavesEveryDimension([] { PressRows::Select(kAngleTool); }); }},
+    // A second point, or the second segment of the measure between two, on a layer locked since the first is
+    // refused as the first would be: the first still waits.
+    {"ASecondPointOnALayerLockedSinceTheFirstIsRefused",
+     [] {
+         PressRows::Plate();
+         PressRows::DimensionLayer();
+         PressRows::Press({0, 100});
+         PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), true);
+     },
+     [] { PressRows::Press({200, 100}); },
+     false,
+     [] {
+         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{"Tavorine impossible. Calque verrouillé."});
+         EXPECT_EQ(gToolState.ClickCount, 1);
+         EXPECT_TRUE(PressRows::PlateLinked("segpt1"));
+     }},
+    {"ASecondSegmentOnALayerLockedSinceTheFirstIsRefused",
+     [] {
+         PressRows::Plate();
+         PressRows::DimensionLayer();
+         PressRows::ShiftAltPress({300, 50});
+         PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), true);
+     },
+     [] { PressRows::Press({100, 100}); },
+     false,
+     [] {
+         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{"Tavorine impossible. Calque verrouillé."});
+         EXPECT_EQ(gToolState.AwaitingSegmentClick, 1);
+     }},
     // Shift+Alt ends a waiting first point and starts the measure between segments, which needs a segment.
     {"ShiftAltWhileAFirstPointWaitsStartsTheMeasureAnew",
      PressRows::PlateAndFirstPoint,
