@@ -169,6 +169,19 @@ public:
         DimensionLayer();
         Doc().SetLayerLocked(Doc().CurrentLayer(), true);
     }
+    // The plate dimensioned, a layer of its own made current for the next dimension and its first pick, then that
+    // layer locked.
+    static void LockedSince(void (*firstPick)()) {
+        Plate();
+        DimensionLayer();
+        firstPick();
+        Doc().SetLayerLocked(Doc().CurrentLayer(), true);
+    }
+    // The press was refused with the layer's alert, and the first pick still waits.
+    static void RefusedWithTheLayer() {
+        EXPECT_EQ(Alerts(), std::vector<std::string>{"Tavorine impossible. Calque verrouillé."});
+        EXPECT_EQ(gToolState.ClickCount, 1);
+    }
     // The gesture leaves every dimension there is as it was.
     static void LeavesEveryDimension(void (*gesture)()) {
         const fuzz::GestureStart start = fuzz::TakeGestureStart();
@@ -382,30 +395,19 @@ const PressRow kPressRows[] = {
     // A second point, or the second segment of the measure between two, on a layer locked since the first is
     // refused as the first would be: the first still waits.
     {"ASecondPointOnALayerLockedSinceTheFirstIsRefused",
-     [] {
-         PressRows::Plate();
-         PressRows::DimensionLayer();
-         PressRows::Press({0, 100});
-         PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), true);
-     },
+     [] { PressRows::LockedSince([] { PressRows::Press({0, 100}); }); },
      [] { PressRows::Press({200, 100}); },
      false,
      [] {
-         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{"Tavorine impossible. Calque verrouillé."});
-         EXPECT_EQ(gToolState.ClickCount, 1);
+         PressRows::RefusedWithTheLayer();
          EXPECT_TRUE(PressRows::PlateLinked("segpt1"));
      }},
     {"ASecondSegmentOnALayerLockedSinceTheFirstIsRefused",
-     [] {
-         PressRows::Plate();
-         PressRows::DimensionLayer();
-         PressRows::ShiftAltPress({300, 50});
-         PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), true);
-     },
+     [] { PressRows::LockedSince([] { PressRows::ShiftAltPress({300, 50}); }); },
      [] { PressRows::Press({100, 100}); },
      false,
      [] {
-         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{"Tavorine impossible. Calque verrouillé."});
+         PressRows::RefusedWithTheLayer();
          EXPECT_EQ(gToolState.AwaitingSegmentClick, 1);
      }},
     // Shift+Alt ends a waiting first point and starts the measure between segments, which needs a segment.
