@@ -231,9 +231,7 @@ void CancelCurrentDimension() {
         EndWaitingSequence();
         return;
     }
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    if (!IsLiveArt(group)) return;
-    const std::vector<const char*> keys = LinkKeysHeld(group);
+    const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);
     DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
     UnlinkOrphans(keys);
 }
