@@ -1,17 +1,17 @@
-// A model check of the five tools on a generated document: the bytes draw a few paths on one or two layers
-// (extreme coordinates included), then play a user's gestures (tool picks, cursor moves, clicks, drags, the
-// next-tool and panel gestures, cancels, held keys, locks and hides of layers and art, option changes,
-// repaints, a creation dialog answered), with the cursor anywhere in the float range. After every gesture the
-// invariants of ToolInvariants.h must hold: no click left in progress by a mouse-up, no unbuilt skeleton once no
-// sequence is under way, no link naming no dimension, no change on a locked or hidden layer, no guide or
-// unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number, no
-// empty group, one alert at most per press, and no dimension changed but the one a gesture built or re-opened;
+// A model check of the five tools on a generated document: the bytes draw a few paths on one or two layers (extreme
+// coordinates included), then play a user's gestures (tool picks, cursor moves, clicks, drags, the next-tool and
+// panel gestures, cancels, held keys, locks and hides of layers and art, option changes, repaints, a creation
+// dialog answered, the panel's cancel and series switch), with the cursor anywhere in the float range. After every
+// gesture the invariants of ToolInvariants.h must hold: no click left in progress by a mouse-up, no unbuilt
+// skeleton once no sequence is under way, no link naming no dimension, no change on a locked or hidden layer, no
+// guide or unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number,
+// no empty group, one alert at most per press, and no dimension changed but the one a gesture built or re-opened;
 // and, after each, a refresh with the settings unchanged (Enter with nothing typed in a numeric panel field)
-// changes no art. Round paths beside the generated ones give the kinds only arcs, circles and curves give.
-// Presses tremble too: drags of a few points, either side of the line below which a press stays a click.
-// The documents hold circles that show their centre and circular arcs; the gestures meet click sequences on
-// purpose: presses on dimensions' parts and end marks (re-opens while a pick waits), Shift+Alt presses, and
-// series points refused on a locked or hidden layer.
+// changes no art. Round paths beside the generated ones give the kinds only arcs, circles and curves give. Presses
+// tremble too: drags of a few points, either side of the line below which a press stays a click. The documents hold
+// circles that show their centre and circular arcs; the gestures meet click sequences on purpose: presses on
+// dimensions' parts and end marks (re-opens while a pick waits), Shift+Alt presses, series points refused on a
+// locked or hidden layer, and the panel's cancel and series switch while a pick waits.
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
@@ -61,6 +61,9 @@ constexpr int32_t kGenericShift = 16;
 constexpr int32_t kGenericAlt = 18;
 // The item a dialog's OK button has.
 constexpr int32_t kOkItem = 1;
+// The panel's cancel button and its series switch.
+constexpr int32_t kCancelItem = 5;
+constexpr int32_t kSeriesItem = 93;
 
 float Coordinate(FuzzInput& in) {
     switch (in.Below(16)) {
@@ -205,6 +208,7 @@ struct GestureEnd {
     bool ReOpening = false;     // its press came where the hover showed the re-edit cursor
     size_t Alerts = 0;          // alerts raised from its press to its release
     bool OptionsChanged = false;  // it set live options directly, as no panel action does
+    bool Cancelled = false;     // the panel's cancel: the current dimension is its own, and may go
 };
 
 // How a press's drag moves: far through the drawing, or within a few points of the press, a hand's tremor on
@@ -341,11 +345,33 @@ void RefusedSeriesClick(FuzzInput& in, const std::vector<AIRealPoint>& anchors, 
     if (gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, fuzz::OwnGroup(start, end.ReOpening)), end.Name);
 }
 
+// The panel's cancel (Control held as item 5 is pressed, then its release, which reloads the panel) or the series
+// switched on or off (item 93), which end the sequence under way. With none under way the cancel takes the
+// current dimension away, as its own gesture.
+void PanelEnding(FuzzInput& in, GestureEnd& end) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
+    if (panel == nullptr) return;
+    if (in.Flag()) {
+        Trace("panel cancel");
+        const ADMItemRef cancel = dialogs.FindItem(panel, kCancelItem);
+        dialogs.Track(cancel, kADMButtonDownAction, {5, 5}, kADMControlKeyModifier);
+        if (in.Flag()) dialogs.Track(cancel, kADMButtonUpAction, {5, 5}, kADMControlKeyModifier);
+        end.Name = "the panel's cancel";
+        end.Cancelled = true;
+    } else {
+        Trace("series switch");
+        dialogs.Click(dialogs.FindItem(panel, kSeriesItem));
+        end.Name = "the series switch";
+    }
+}
+
 // The gestures that meet a click sequence: a press on a dimension's part or end mark (a re-open, perhaps while a
-// pick waits), a Shift+Alt press (with a pick waiting or not) and a series point refused with its layer.
+// pick waits), a Shift+Alt press (with a pick waiting or not), a series point refused with its layer, and the
+// panel's cancel or series switch.
 GestureEnd PlaySequenceGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     GestureEnd end;
-    switch (in.Below(3)) {
+    switch (in.Below(4)) {
     case 0: {
         const AIRealPoint p = DimensionPartPoint(in, anchors);
         const DragKind drag = static_cast<DragKind>(in.Below(3));
@@ -360,8 +386,11 @@ GestureEnd PlaySequenceGesture(FuzzInput& in, const std::vector<AIRealPoint>& an
         end.Name = "a Shift+Alt press";
         break;
     }
-    default:
+    case 2:
         RefusedSeriesClick(in, anchors, end);
+        break;
+    default:
+        PanelEnding(in, end);
         break;
     }
     Trace(end.Name);
@@ -466,8 +495,10 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
         for (const auto& alert : sim::TheLogs().alerts) texts += " | " + alert.text;
         Require("one press raised " + std::to_string(end.Alerts) + " alerts" + texts, end.Name);
     }
-    // The dimension a press built or re-opened is its own; update-all rebuilds them all.
-    const AIArtHandle own = fuzz::OwnGroup(start, end.ReOpening);
+    // The dimension a press built or re-opened is its own; the panel's cancel takes the current one away, or
+    // ends a sequence and gives back the one before it, which its release reloads; update-all rebuilds them all.
+    const AIArtHandle own = !end.Cancelled ? fuzz::OwnGroup(start, end.ReOpening)
+                            : start.ClickCount != 0 ? gCurrentDimension.DimensionGroup : start.Current;
     if (!end.LocksChanged && gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);
 }
 

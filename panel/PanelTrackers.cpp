@@ -19,6 +19,7 @@
 #include "records/CurrentOptions.h"
 #include "records/ToolState.h"
 #include "resources/ResourceIds.h"
+#include "tools/ClickSequences.h"
 
 int32_t DragTrackX = 0;
 
@@ -62,10 +63,7 @@ ADMBoolean ResetLineWidthTrack(ADMItemRef item, ADMTrackerRef tracker) {
 }
 
 ADMBoolean CancelDimensionTrack(ADMItemRef item, ADMTrackerRef tracker) {
-    if (IsCommandClick(tracker)) {
-        DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
-        gToolState.ClickCount = 0;
-    }
+    if (IsCommandClick(tracker)) CancelCurrentDimension();
     return DefaultTracking(item, tracker);
 }
 

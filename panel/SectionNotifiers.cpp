@@ -29,6 +29,7 @@
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
+#include "tools/ClickSequences.h"
 
 namespace {
 
@@ -191,7 +192,8 @@ void SeriesOnNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gCurrentOptions.SeriesOn);
     gCurrentOptions.SeriesKind = 0;
-    gToolState.ClickCount = 0;
+    // The points or the first pick taken before the switch make nothing: that sequence ends as a cancel ends it.
+    EndWaitingSequence();
     gToolState.EditingSegment = 0;
     RedrawPanelItems({kSeriesTypePictureItem});
 }

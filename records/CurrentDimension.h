@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "host/Types.h"
+#include "records/BezierExtraValues.h"
 #include "records/CurrentOptions.h"
 
 // Handles per array of a series (element i is the i-th dimension; element 0 a single dimension).
@@ -40,6 +41,7 @@ extern CurrentDimension gCurrentDimension;
 struct ReplacedDimension {
     AIArtHandle By = nullptr;   // the new group
     CurrentDimension Dimension; // what was current before it
+    BezierExtraValues Construction;  // the Bézier construction it was, which a click on empty canvas rewrites
 };
 
 extern ReplacedDimension gReplacedDimension;

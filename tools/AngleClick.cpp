@@ -126,9 +126,9 @@ ASErr SecondSideClick() {
     const AIPathSegment s0 = PathRecord(gHitState.HitArt, gHitState.HitStartIndex);
     const AIPathSegment s1 = PathRecord(gHitState.HitArt, gHitState.HitEndIndex);
     if (Cross2(m.AnglePointB.p, m.AnglePointA.p, s0.p, s1.p) == 0.0) {
-        DropNewGroup();
         // The refused press has no release to end its sequence: the next click is a first side again.
         gToolState.ClickCount = 0;
+        DropNewGroup();
         Alert(kParallelAlert);
         return group.Error;
     }

@@ -59,6 +59,7 @@ ASErr SecondEndClick() {
     ++gToolState.ClickCount;
     // A refused end leaves no group: the one this click made goes before the alert.
     const auto refuse = [&group](const char* text) {
+        gToolState.ClickCount = 0;
         DropNewGroup();
         return RefuseEnd(text, group.Error);
     };
@@ -68,8 +69,8 @@ ASErr SecondEndClick() {
     if (!EndsAnArc(m.SecondPoint)) return refuse(kNotAnArcEndAlert);
     AIPathSegment centre;
     if (!CircleFromChords(m.FirstPoint, m.SecondPoint, &centre, &m.CircleRadius)) {
-        DropNewGroup();
         gToolState.ClickCount = 0;
+        DropNewGroup();
         return group.Error;
     }
     m.CircleCentre = centre.p;

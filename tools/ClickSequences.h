@@ -29,10 +29,17 @@ struct NewGroupResult {
     ASErr Error = kNoErr;   // the host error of the last host call
 };
 NewGroupResult NewDimensionGroup();
+// True, after the same alert, when the next pick of a waiting sequence could not be built: the layer a new group
+// would go to, or the layer of the sequence's skeleton, has been locked or hidden since the first pick. The
+// caller ends its click at once and the sequence goes on waiting.
+bool SequenceLayerRefused();
 // Once no click sequence is under way, a dimension whose builders drew nothing (its group holds paths, none
 // with an anchor, and no label with text) leaves nothing behind: the group goes as DropNewGroup takes it, and
 // the links it held leave the paths it measured.
 void DropUnbuiltDimension();
+// The panel's cancel: a sequence under way ends as EndWaitingSequence ends it, the dimension current before it
+// given back; else the current dimension leaves the document, and the links it held leave the paths it measured.
+void CancelCurrentDimension();
 // Gives up the click sequence under way (a tool change, the host shutting down): the group of a first point,
 // side or end still waiting, unbuilt or empty, goes with the links it held.
 void AbandonClickSequence();

@@ -15,6 +15,7 @@
 #include "host/TextFrameSuite.h"
 #include "host/ATESuites.h"
 #include "host/Platform.h"
+#include "records/BezierExtraValues.h"
 #include "tools/ClickSupport.h"
 #include "tools/ClickSequences.h"
 #include "records/ToolState.h"
@@ -80,6 +81,16 @@ AILayerHandle TargetLayer() {
     return layer;
 }
 
+// True when the layer holding the art is editable and shown; true for art the host no longer knows.
+bool ArtLayerEditable(AIArtHandle art) {
+    AILayerHandle layer = nullptr;
+    if (!IsLiveArt(art) || sAIArt->GetLayerOfArt(art, &layer) != kNoErr) return true;
+    return LayerEditable(layer);
+}
+
+// True while a click sequence is under way: a pick waits, or a series has points.
+bool SequenceUnderWay() { return gToolState.ClickCount != 0 || gToolState.AwaitingSegmentClick != 0; }
+
 // True when the text frame holds some text.
 bool HoldsText(AIArtHandle frame) {
     TextRangeRef range = nullptr;
@@ -136,12 +147,23 @@ void DropNewGroup() {
     DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
     const CurrentDimension& replaced = gReplacedDimension.Dimension;
     const bool givenBack = group != nullptr && group == gReplacedDimension.By && IsLiveArt(replaced.DimensionGroup);
-    if (givenBack) gCurrentDimension = replaced;
+    if (givenBack) {
+        gCurrentDimension = replaced;
+        gBezierExtraValues = gReplacedDimension.Construction;
+    }
     gReplacedDimension = {};
     // The press built nothing that stays: its release keeps no definition from its live values, which are not
-    // those of the dimension given back; that dimension's own are in force again, for any refresh after it.
+    // those of the dimension given back; that dimension's own are in force again, for any refresh after it. A
+    // sequence still under way (a series between its points) keeps its own modes and points.
     gToolState.PressBuilt = 0;
-    if (givenBack) UseDefinition();
+    if (givenBack && !SequenceUnderWay()) UseDefinition();
+}
+
+bool SequenceLayerRefused() {
+    if (TargetLayer() == nullptr) return true;
+    if (ArtLayerEditable(gToolState.SequenceGroup)) return false;
+    RefusePress(kLockedLayerAlert);
+    return true;
 }
 
 void DisposeEmptyGroup() {
@@ -166,8 +188,10 @@ NewGroupResult NewDimensionGroup() {
     if (result.Error != kNoErr) return result;
     // The skeleton of a sequence that waits is no dimension to give back: the one it replaced still is.
     const AIArtHandle current = gCurrentDimension.DimensionGroup;
-    if (current == nullptr || current != gToolState.SequenceGroup)
+    if (current == nullptr || current != gToolState.SequenceGroup) {
         gReplacedDimension.Dimension = gCurrentDimension;
+        gReplacedDimension.Construction = gBezierExtraValues;
+    }
     gReplacedDimension.By = group;
     gCurrentDimension.DimensionGroup = group;
     result.Made = true;
@@ -200,6 +224,16 @@ void EndWaitingSequence() {
     gToolState.AwaitingSegmentClick = 0;
     DropSequenceSkeleton();
     DisposeEmptyGroup();
+}
+
+void CancelCurrentDimension() {
+    if (SequenceUnderWay()) {
+        EndWaitingSequence();
+        return;
+    }
+    const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);
+    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
+    UnlinkOrphans(keys);
 }
 
 void AbandonClickSequence() {

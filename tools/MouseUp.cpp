@@ -41,9 +41,11 @@ void OpenCreationDialogWhen(int32_t create, const AIToolMessage& message, ModalD
     if (gToolState.CreateOnClick[create] != 0 && unmoved) OpenModalDialog(dialog);
 }
 
-// A created figure whose creation box asks for no dimension loses the group its click prepared.
+// A created figure whose creation box asks for no dimension loses the group its click prepared; a creation
+// dialog has already dropped that group and given the earlier dimension back, which stays.
 void DropFigureGroupWhen(int32_t create, int32_t withDimension) {
-    if (gToolState.CreateOnClick[create] != 0 && withDimension == 0)
+    if (gToolState.CreateOnClick[create] != 0 && withDimension == 0 &&
+        gCurrentDimension.DimensionGroup == gReplacedDimension.By)
         DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
 }
 

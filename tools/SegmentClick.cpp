@@ -86,6 +86,7 @@ ASErr FirstPointClick() {
 }
 
 ASErr SecondPointClick() {
+    if (SequenceLayerRefused()) return kNoErr;
     ++gToolState.ClickCount;
     // The skeleton is the dimension from here: it stays when the sequence ends.
     gToolState.SequenceGroup = nullptr;

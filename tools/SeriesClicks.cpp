@@ -39,6 +39,7 @@ ASErr StartSegmentMeasure() {
 
 // The second click: the dimension from the foot on the first segment to the second segment, along the cursor.
 ASErr FinishSegmentMeasure() {
+    if (SequenceLayerRefused()) return kNoErr;
     gToolState.AwaitingSegmentClick = 0;
     gToolState.SequenceGroup = nullptr;
     ++gToolState.ClickCount;

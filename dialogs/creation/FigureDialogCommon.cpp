@@ -19,6 +19,7 @@
 #include "host/ADMItemSuite.h"
 #include "host/ADMListSuite.h"
 #include "host/ADMNotifierSuite.h"
+#include "tools/ClickSequences.h"
 
 namespace {
 
@@ -146,8 +147,8 @@ void RememberItemDialogBounds(ADMItemRef item, ADMRect& remembered) {
 }
 
 void DropClickGroup() {
-    DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
-    ForgetDimensionParts();
+    DropNewGroup();
+    if (gCurrentDimension.DimensionGroup == nullptr) ForgetDimensionParts();
 }
 
 void EndFigureDialog(ADMItemRef item, ADMNotifierRef notifier, ADMRect& remembered) {

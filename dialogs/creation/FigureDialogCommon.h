@@ -73,9 +73,9 @@ void RememberFigureDialogBounds(ADMDialogRef dialog, ADMRect& remembered);
 // Stores the bounds of the dialog of `item` for its next opening.
 void RememberItemDialogBounds(ADMItemRef item, ADMRect& remembered);
 
-// Disposes the dimension group that the click made for a figure and forgets its handles: a plain click that
-// opened a creation dialog draws no figure, so its group would stay empty (and selected) in the document and
-// remain the current dimension that the panel's changes rebuild.
+// Disposes the dimension group that the click made for a figure, as DropNewGroup does: a plain click that opened
+// a creation dialog draws no figure, so it builds nothing, and the dimension current before it is current again
+// for the panel's changes; with none to give back, the group's handles are forgotten.
 void DropClickGroup();
 // OK's first steps: the host's handling (which ends the modal run once the notifier returns), the remembered
 // bounds and the click's empty group dropped.

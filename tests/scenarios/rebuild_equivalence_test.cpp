@@ -403,6 +403,10 @@ const IdlePress kIdlePresses[] = {
     {"a first pick, then a change of tool", "tool \"Select Tool\"\n", nullptr, true, true},
     {"a first end, then a refused second end", "move 350,0\nclick 350,0\n", "|Outil Cercle|", true},
     {"a first side, then a parallel side", "move 100,0\nclick 100,0\n", "|Outil Angle|", true},
+    {"a first pick cancelled on the panel", "panel track 5 down 5,5 control\n", nullptr, true},
+    {"a first pick, then the series switched on and off", "panel click 93\npanel click 93\n", "|Outil Segment|",
+     true},
+    {"a click whose creation dialog is cancelled", "move 600,600\nclick 600,600\n", nullptr},
 };
 
 // Road E: the drag, a press that builds nothing, then the setting: the dimension of road A (the same press after
@@ -434,6 +438,19 @@ TEST_P(RebuildEquivalence, APressThatBuildsNothingLeavesTheDimensionThePanelRebu
                                          << LineDifferences(before, after);
             EXPECT_EQ(Alerts(), beforeAlerts) << kind.Name << ", " << row.Name << ", " << setting.Name;
         }
+    }
+}
+
+// A series after a dimension of any kind is the series drawn alone: the dimension given back at its points lends
+// it none of its modes.
+TEST_F(Roads, ASeriesAfterADimensionOfAnyKindIsTheSeriesDrawnAlone) {
+    const std::string series = "tool \"Outil Segment\"\npanel click 93\nmove 1700,0\nclick 1700,0\nmove 1600,0\n"
+                               "click 1600,0\nmove 1660,80\ndown 1660,80\ndrag 1700,90 1720,80\nup 1720,80\n";
+    Play(kFigures + series);
+    const std::string alone = DimensionGroups().at(0);
+    for (const size_t k : {2u, 3u, 4u, 6u}) {  // an arc's length, along a curve, an angle, a radius
+        Play(Drawn(kKinds[k], "") + series);
+        EXPECT_TRUE(DimensionGroups().at(0) == alone) << kKinds[k].Name << LineDifferences(alone, DimensionGroups()[0]);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "end_to_end_fixture.h"
 #include "host/Platform.h"
 #include "records/DragValues.h"
+#include "simhost/DialogManager.h"
 
 namespace endtoend {
 namespace {
@@ -36,6 +37,13 @@ protected:
         }
         return count;
     }
+    // The panel, built as the application-started notifier builds it, and its item `id`.
+    static void BuildPanel() { sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier); }
+    static ADMItemRef PanelItem(int32_t id) {
+        return sim::TheDialogs().FindItem(sim::TheDialogs().FindDialog("Tavorine"), id);
+    }
+    // The panel's cancel: Control held as item 5 is pressed.
+    static void PanelCancel() { sim::TheDialogs().Track(PanelItem(5), kADMButtonDownAction, {5, 5}, kADMControlKeyModifier); }
     static size_t TaggedArt(const char* key) {
         size_t count = 0;
         for (AIArtHandle art : Doc().AllArt())
@@ -179,8 +187,9 @@ TEST_F(GestureEnds, AToolChangeAfterAFirstSegmentPointLeavesNoOrphan) {
     }
 }
 
-// Two roads to the end of a sequence: a Control cancel and a tool change leave the same document, for every
-// tool's first click (the Segment tool's half-built dimension goes, the other tools keep their art).
+// Roads to the end of a sequence: a Control cancel, a tool change, the panel's cancel and (with the Segment tool)
+// the series switched on leave the same document, for every tool's first click (the Segment tool's half-built
+// dimension goes, the other tools keep their art).
 TEST_F(GestureEnds, AToolChangeEndsASequenceAsTheCancelDoes) {
     struct FirstClick {
         const char* name;
@@ -197,10 +206,11 @@ TEST_F(GestureEnds, AToolChangeEndsASequenceAsTheCancelDoes) {
     };
     for (const FirstClick& click : clicks) {
         SCOPED_TRACE(click.name);
-        std::string trees[2];
-        for (int road = 0; road < 2; ++road) {
+        std::string trees[4];
+        for (int road = 0; road < (click.tool == kSegmentTool ? 4 : 3); ++road) {
             TearDown();
             SetUp();
+            BuildPanel();
             Line({{0, 0}, {100, 0}, {100, 60}});
             const float k = hovertest::kQuarterArcHandle * 50.0f;
             Doc().DrawPath({sim::CurveSegment({-50, 0}, {-50, 0}, {-50, k}),
@@ -219,8 +229,10 @@ TEST_F(GestureEnds, AToolChangeEndsASequenceAsTheCancelDoes) {
                 Hold(VK_CONTROL);
                 Track({300, 300});
                 Release(VK_CONTROL);
-            } else {
+            } else if (road == 1) {
                 Select(click.tool == kSegmentTool ? kAngleTool : kSegmentTool);
+            } else {
+                road == 2 ? PanelCancel() : static_cast<void>(sim::TheDialogs().Click(PanelItem(93)));
             }
             EXPECT_EQ(gToolState.ClickCount, 0);
             EXPECT_EQ(gToolState.AwaitingSegmentClick, 0);
@@ -229,7 +241,20 @@ TEST_F(GestureEnds, AToolChangeEndsASequenceAsTheCancelDoes) {
             trees[road] = Doc().DescribeTree();
         }
         EXPECT_EQ(trees[0], trees[1]);
+        EXPECT_EQ(trees[0], trees[2]);
+        if (click.tool == kSegmentTool) {
+            EXPECT_EQ(trees[0], trees[3]);
+        }
     }
+}
+
+// The panel's cancel takes the finished dimension away with the links it held.
+TEST_F(GestureEnds, ThePanelsCancelTakesAFinishedDimensionAwayWithItsLinks) {
+    BuildPanel();
+    SegmentDimension();
+    PanelCancel();
+    EXPECT_EQ(GroupCount(), 0u);
+    EXPECT_EQ(TaggedArt("surseg"), 0u);
 }
 
 // A cancel leaves the Segment tool ready for a first click: the measure between two segments is no longer

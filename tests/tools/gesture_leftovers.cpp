@@ -172,6 +172,19 @@ public:
         Doc().SetCurrentLayer(layer);
         Doc().SetLayerLocked(layer, true);
     }
+    // The plate dimensioned, a layer of its own made current for the next dimension and its first pick, then that
+    // layer locked.
+    static void LockedSince(void (*firstPick)()) {
+        Plate();
+        Doc().SetCurrentLayer(Doc().AddLayer("Cotes"));
+        firstPick();
+        Doc().SetLayerLocked(Doc().CurrentLayer(), true);
+    }
+    // The press was refused with the layer's alert, and the first pick still waits.
+    static void RefusedWithTheLayer() {
+        EXPECT_EQ(Alerts(), std::vector<std::string>{"Tavorine impossible. Calque verrouillé."});
+        EXPECT_EQ(gToolState.ClickCount, 1);
+    }
     // The gesture leaves every dimension there is as it was.
     static void LeavesEveryDimension(void (*gesture)()) {
         const fuzz::GestureStart start = fuzz::TakeGestureStart();
@@ -431,6 +444,14 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({200, 100}); },
      false,
      [] { PressRows::LeavesEveryDimension([] { PressRows::Select(kAngleTool); }); }},
+    // A second point, or the second segment of the measure between two, on a layer locked since the first is
+    // refused as the first would be: the first still waits.
+    {"ASecondPointOnALayerLockedSinceTheFirstIsRefused",
+     [] { PressRows::LockedSince([] { PressRows::Press({0, 100}); }); }, [] { PressRows::Press({200, 100}); }, false,
+     PressRows::RefusedWithTheLayer},
+    {"ASecondSegmentOnALayerLockedSinceTheFirstIsRefused",
+     [] { PressRows::LockedSince([] { PressRows::ShiftAltPress({300, 50}); }); }, [] { PressRows::Press({100, 100}); },
+     false, PressRows::RefusedWithTheLayer},
     // Shift+Alt ends a waiting first point and starts the measure between segments, which needs a segment.
     {"ShiftAltWhileAFirstPointWaitsStartsTheMeasureAnew",
      PressRows::PlateAndFirstPoint,
