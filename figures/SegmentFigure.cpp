@@ -59,7 +59,7 @@ ASErr MakeCreatedSegment() {
             ShiftCursorPastFigure();
             return result;
         }
-        gDimensionValues.DimensionLineAngle = placed.LineAngle;
+        gMeasuredPoints.SegmentAngle = placed.LineAngle;
         gMeasuredPoints.FirstPoint = ends[0];
         gMeasuredPoints.SecondPoint = ends[1];
         KeepError(result, WriteFigureSegments(path, ends, kSegmentFigurePoints));
