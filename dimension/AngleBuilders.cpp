@@ -12,6 +12,7 @@
 #include "dimension/Labels.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
+#include "frame/CanvasWrites.h"
 #include "frame/PathStyles.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"

@@ -12,7 +12,7 @@
 #include "dimension/Labels.h"
 #include "dimension/Measures.h"
 #include "dimension/ValueFormat.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"

@@ -7,7 +7,7 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/TagSuite.h"

@@ -11,7 +11,7 @@
 #include "dimension/Redraw.h"
 #include "figures/FigurePaths.h"
 #include "figures/SegmentFigureShape.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
 #include "records/DragValues.h"

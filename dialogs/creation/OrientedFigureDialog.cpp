@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "frame/LiveOptions.h"
+#include "frame/NumericFields.h"
 #include "frame/PreferenceStore.h"
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
