@@ -12,6 +12,7 @@
 #include "dimension/Labels.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
+#include "frame/CanvasWrites.h"
 #include "frame/PathStyles.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"
@@ -69,7 +70,7 @@ ASErr SetArcWidth(AIArtHandle arc, AIReal width) {
 
 // The scale of the arcs' end marks: ActiveEndMarkSize over kEndMarkSizeUnit; 0 when it is no size.
 double ArcEndMarkScale() {
-    const double size = gDimensionValues.ActiveEndMarkSize;
+    const double size = gCurrentOptions.ActiveEndMarkSize;
     return std::isfinite(size) && size > 0.0 ? size / kEndMarkSizeUnit : 0.0;
 }
 

@@ -14,6 +14,7 @@
 #include "dimension/Measures.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
+#include "frame/CanvasWrites.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "records/BezierExtraValues.h"

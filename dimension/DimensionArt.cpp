@@ -13,6 +13,7 @@
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
+#include "frame/CanvasWrites.h"
 #include "frame/PathStyles.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"

@@ -35,7 +35,7 @@ constexpr int8_t kLabelPastFirstEnd = 1;
 constexpr int8_t kLabelPastSecondEnd = 2;
 
 // The frame of a dimension from `first` measured along `kind`; a parallel dimension whose reference points
-// coincide (no direction of their own) lies along DimensionLineAngle.
+// coincide (no direction of their own) lies along the measured segment's direction.
 LinearFrame FrameFor(LinearOrientation kind, AIRealPoint first, AIRealPoint towards) {
     LinearFrame frame;
     frame.Origin = Vector2(first);
@@ -43,7 +43,7 @@ LinearFrame FrameFor(LinearOrientation kind, AIRealPoint first, AIRealPoint towa
         frame.Direction = {0.0, 1.0};
     else if (kind == kParallelDimension) {
         const Vector2 span = Vector2(towards) - Vector2(first);
-        const double fallback = gDimensionValues.DimensionLineAngle;
+        const double fallback = gMeasuredPoints.SegmentAngle;
         frame.Direction =
             span.IsDegenerate() ? Vector2(std::cos(fallback), std::sin(fallback)) : UnitVector(span);
     }
@@ -310,7 +310,7 @@ void LaySeriesLines(SeriesLayout& layout) {
     const bool chained = layout.Chained;
     // A value beside its line keeps the value gap from the end marks of the next line, which reach half their
     // width towards it.
-    const double step = std::max(static_cast<double>(gDimensionValues.SeriesLabelStep),
+    const double step = std::max(static_cast<double>(gCurrentOptions.SeriesLabelStep),
                                  layout.Tallest + kLabelClearance + layout.Gap + EndMarkHalfWidth(EndMarkScale()));
     const double stack = (layout.Base < 0.0 ? -1.0 : 1.0) * step;
     layout.Running = 0.0;

@@ -13,7 +13,7 @@
 #include "dimension/Measures.h"
 #include "dimension/Placement.h"
 #include "dimension/ValueFormat.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"

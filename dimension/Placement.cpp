@@ -7,7 +7,7 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/TagSuite.h"
@@ -140,32 +140,35 @@ bool CurrentBuiltKind(DimensionKind* kind) {
 
 namespace {
 
-// Copies between a piece of the kept definition and the live value it is built from: into the definition when
-// `keep`, else back into force.
+// The way a definition is carried: the live values kept into it, or its values put back into force.
+enum class CarryWay { IntoDefinition, IntoForce };
+
+// Copies between a piece of the kept definition and the live value it is built from, in the direction
+// `way` names.
 template <typename Value>
-void Carry(bool keep, Value& kept, Value& live) {
-    if (keep)
+void Carry(CarryWay way, Value& kept, Value& live) {
+    if (way == CarryWay::IntoDefinition)
         kept = live;
     else
         live = kept;
 }
 
 // Every piece of the definition and its live value, carried one way.
-void CarryDefinition(DimensionDefinition& d, bool keep) {
-    Carry(keep, d.Points, static_cast<MeasuredValues&>(gMeasuredPoints));
-    Carry(keep, d.SegmentAngle, gMeasuredPoints.SegmentAngle);
-    Carry(keep, d.MeasuredPath, gHitState.MeasuredArt);
-    Carry(keep, d.ArcLengthMode, gToolState.ArcLengthMode);
-    Carry(keep, d.CurveOffsetMode, gToolState.CurveOffsetMode);
-    Carry(keep, d.AngleOnArc, gToolState.AngleOnArc);
-    Carry(keep, d.LineFlipped, gDragValues.LineFlipped);
-    Carry(keep, d.MarksTurned, gDragValues.MarksTurned);
-    Carry(keep, d.ExtensionLinesToggled, gDragValues.ExtensionLinesToggled);
-    Carry(keep, d.LabelPoint, gToolState.CursorPoint);
-    Carry(keep, d.CircleLabelAngle, gToolState.CircleLabelAngle);
-    Carry(keep, d.CircleLabelDistance, gToolState.CircleLabelDistance);
-    Carry(keep, d.ArcMiddleAngle, gDimensionValues.ArcMiddleAngle);
-    Carry(keep, d.SideTieLength, gCurrentOptions.SideTieLength);
+void CarryDefinition(DimensionDefinition& d, CarryWay way) {
+    Carry(way, d.Points, static_cast<MeasuredValues&>(gMeasuredPoints));
+    Carry(way, d.SegmentAngle, gMeasuredPoints.SegmentAngle);
+    Carry(way, d.MeasuredPath, gHitState.MeasuredArt);
+    Carry(way, d.ArcLengthMode, gToolState.ArcLengthMode);
+    Carry(way, d.CurveOffsetMode, gToolState.CurveOffsetMode);
+    Carry(way, d.AngleOnArc, gToolState.AngleOnArc);
+    Carry(way, d.LineFlipped, gDragValues.LineFlipped);
+    Carry(way, d.MarksTurned, gDragValues.MarksTurned);
+    Carry(way, d.ExtensionLinesToggled, gDragValues.ExtensionLinesToggled);
+    Carry(way, d.LabelPoint, gToolState.CursorPoint);
+    Carry(way, d.CircleLabelAngle, gToolState.CircleLabelAngle);
+    Carry(way, d.CircleLabelDistance, gToolState.CircleLabelDistance);
+    Carry(way, d.ArcMiddleAngle, gDimensionValues.ArcMiddleAngle);
+    Carry(way, d.SideTieLength, gCurrentOptions.SideTieLength);
 }
 
 // The definition kept for `group`; null when none is.
@@ -187,7 +190,7 @@ void KeepDefinition() {
         kept = &gDimensionDefinitions.emplace_back();
         kept->Group = group;
     }
-    CarryDefinition(*kept, true);
+    CarryDefinition(*kept, CarryWay::IntoDefinition);
     // A circle dimension's label stands where its build hung it, which a created figure's cursor has since been
     // moved past.
     DimensionKind kind{};
@@ -198,6 +201,6 @@ bool UseDefinition() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     DimensionDefinition* kept = group != nullptr && IsLiveArt(group) ? DefinitionOf(group) : nullptr;
     if (kept == nullptr) return false;
-    CarryDefinition(*kept, false);
+    CarryDefinition(*kept, CarryWay::IntoForce);
     return true;
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "dimension/CurrentDimension.h"
+#include "frame/CanvasWrites.h"
 #include "frame/PathStyles.h"
-#include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
 #include "host/PathStyleSuite.h"

@@ -11,7 +11,7 @@
 #include "dimension/Redraw.h"
 #include "figures/FigurePaths.h"
 #include "figures/SegmentFigureShape.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
 #include "records/DragValues.h"
@@ -78,7 +78,7 @@ ASErr MakeCreatedSegment() {
             ShiftCursorPastFigure();
             return result;
         }
-        gDimensionValues.DimensionLineAngle = placed.LineAngle;
+        gMeasuredPoints.SegmentAngle = placed.LineAngle;
         gMeasuredPoints.FirstPoint = ends[0];
         gMeasuredPoints.SecondPoint = ends[1];
         KeepError(result, WriteFigureSegments(path, ends, kSegmentFigurePoints));

@@ -8,7 +8,7 @@
 // Lays the segment of the current creation click: CreatedSegmentLength long in the live "SegRotCrea"
 // direction, centred on the click or from it towards the cursor's side, in the live width with butt ends; with
 // the live "CaseCreaSeg", its linear dimension linked to it in the click's group. Writes FirstPoint,
-// SecondPoint and DimensionLineAngle. Does nothing past making the path while the segment dialog is open.
+// SecondPoint and SegmentAngle. Does nothing past making the path while the segment dialog is open.
 // Result: the last host error.
 ASErr MakeCreatedSegment();
 

@@ -13,8 +13,3 @@ public:
     // The host error code the message answers.
     ASErr Code;
 };
-
-// Throws the code of a failed host call; success passes.
-inline void ThrowIfError(ASErr error) {
-    if (error != kNoErr) throw HostError(error);
-}

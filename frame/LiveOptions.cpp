@@ -70,6 +70,8 @@ constexpr LiveOptionPair kLiveOptionsTable[] = {
     Real(Creation, &S::SegmentCreateRotation, &O::SegmentCreateRotation),
     Real(Creation, &S::SegmentCreateWidth, &O::SegmentCreateWidth),
     Integer(Creation, &S::SegmentCreateWithDimension, &O::SegmentCreateWithDimension),
+    Integer(DialogOnly, &S::AngleCreateCentred, &O::AngleCreateCentred),
+    Integer(DialogOnly, &S::SegmentCreateCentred, &O::SegmentCreateCentred),
 };
 
 void Copy(const LiveOptionPair& pair) {

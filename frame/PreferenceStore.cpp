@@ -11,7 +11,7 @@
 
 #include "frame/ArrowHeads.h"
 #include "frame/ArrowTips.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "frame/SuiteTable.h"
 #include "host/PreferenceSuite.h"
 

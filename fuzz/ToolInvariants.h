@@ -16,7 +16,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Links.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "frame/SuiteTable.h"
 #include "host/PathSuite.h"
 #include "panel/SelectionReadouts.h"

@@ -5,7 +5,9 @@
 #include <iterator>
 
 #include "dimension/ValueFormat.h"
+#include "frame/NumericFields.h"
 #include "frame/PreferenceStore.h"
+#include "frame/ScaleText.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"

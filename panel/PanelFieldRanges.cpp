@@ -1,6 +1,7 @@
 // The range of every numeric field of the panel: the range of the setting whose live value it edits, or, for a
 // live value no key stores, the lengths a drawing can use. Set as the field's minimum and maximum when the
 // field is made, and held by the notifiers before a live value changes.
+#include "frame/NumericFields.h"
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMItemSuite.h"

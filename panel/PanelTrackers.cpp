@@ -83,7 +83,7 @@ ADMBoolean ScalePictureTrack(ADMItemRef item, ADMTrackerRef tracker) {
 ADMBoolean ResetEndSizeTrack(ADMItemRef item, ADMTrackerRef tracker) {
     if (IsCommandClick(tracker)) {
         LoadLiveOption(&CurrentOptions::EndMarkSize);
-        gCurrentOptions.ActiveEndMarkSize = gSettings.EndMarkSize;
+        gCurrentOptions.ActiveEndMarkSize = gCurrentOptions.EndMarkSize;
         if (ADMItemRef field = PanelItem(kEndSizeItem)) SetFloatValue(field, gCurrentOptions.EndMarkSize);
         RefreshCurrentDimension();
     }
@@ -99,7 +99,7 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
     if (sADMTracker->GetMouseState(tracker, &state) == kNoErr && state == kADMMouseCaptured) {
         int32_t& decimals = gCurrentOptions.Decimals;
         if (CommandDown(tracker)) {
-            decimals = gSettings.Decimals;
+            LoadLiveOption(&CurrentOptions::Decimals);
         } else {
             const int64_t leftward = static_cast<int64_t>(DragTrackX - point.h) * point.h;
             decimals += leftward > 0 ? -1 : 1;

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <iterator>
 
-#include "frame/SettingRanges.h"
 #include "frame/LiveOptions.h"
+#include "frame/ScaleText.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMEntrySuite.h"

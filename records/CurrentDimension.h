@@ -7,7 +7,6 @@
 
 #include "host/Types.h"
 #include "records/BezierExtraValues.h"
-#include "records/CurrentOptions.h"
 
 // Handles per array of a series (element i is the i-th dimension; element 0 a single dimension).
 constexpr size_t kSeriesCapacity = 10;
@@ -46,18 +45,14 @@ struct ReplacedDimension {
 
 extern ReplacedDimension gReplacedDimension;
 
-// The values the dimension builders share with the tools and the panel. SeriesLabelStep and ActiveEndMarkSize
-// are the live values the panel keeps in CurrentOptions, reached here under their own names.
+// The values the dimension builders share with the tools and the panel.
 struct DimensionValues {
-    AIReal DimensionLineAngle = 0.0f;  // radians: direction of the line the linear builders draw
     AIReal ArcMiddleAngle = 0.0f;      // radians: start plus half the sweep of the arc being dimensioned
-    float& SeriesLabelStep = gCurrentOptions.SeriesLabelStep;  // step between stacked series dimensions
     int32_t RightAngleShown = 0;       // the last angle build drew the right-angle mark
     AIPathSegment DimensionLineEnds[2];  // the two ends of the dimension line built last
     double ExtensionLineReach = 0.0;   // how far the extension lines reach (signed for a side-shifted label)
     int32_t SideTextFlag = 0;          // the shifted-text builders add the measured length to the text shift
     AIRealPoint CircleLabelPoint{};    // the point the last circle build hung its label from
-    double& ActiveEndMarkSize = gCurrentOptions.ActiveEndMarkSize;  // end-mark size of the angle arcs
 };
 
 extern DimensionValues gDimensionValues;

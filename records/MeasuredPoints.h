@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "records/CurrentDimension.h"
 #include "host/Types.h"
 
 // The measured values themselves, which a dimension's definition keeps a copy of (dimension/Placement.h).
@@ -32,9 +31,9 @@ struct MeasuredValues {
 };
 
 struct MeasuredPoints : MeasuredValues {
-    // Radians: inclination of the line from FirstPoint to SecondPoint; the same variable as the dimension
-    // line's direction that the linear builders and the segment figure maker share.
-    AIReal& SegmentAngle = gDimensionValues.DimensionLineAngle;
+    // Radians: inclination of the line from FirstPoint to SecondPoint, which the segment figure maker also
+    // writes; a parallel dimension whose points coincide lies along it.
+    AIReal SegmentAngle = 0.0f;
 };
 
 extern MeasuredPoints gMeasuredPoints;

@@ -14,7 +14,6 @@
 #include "records/RememberedSegments.h"
 #include "records/ToolState.h"
 
-// Options first: the builders' values refer to some of them.
 CurrentOptions gCurrentOptions;
 CurrentDimension gCurrentDimension;
 ReplacedDimension gReplacedDimension;
@@ -42,7 +41,7 @@ RememberedSegments::~RememberedSegments() { FreeRememberedNodes(Head); }
 
 namespace {
 
-// Some records hold references into others, so they are rebuilt in place rather than assigned.
+// Each record is rebuilt in place: destroying one frees what it owns (the remembered segments' nodes).
 template <typename Record>
 void Rebuild(Record& record) {
     std::destroy_at(&record);

@@ -52,8 +52,9 @@ struct ToolState {
     int32_t PressBuilt = 0;
     int32_t DimensionStarted = 0;        // the click sequence has taken its first element
     int32_t AwaitingSegmentClick = 0;    // the measure between two segments waits for the second segment
-    // The group the first pick of the running click sequence made, its skeleton until the sequence ends: the
-    // only art a cancel, a tool change or a re-open takes away with the sequence. Null when that pick made none.
+    // The group the first pick of the running click sequence made, its skeleton until the sequence ends. A
+    // cancel, a tool change or a re-open takes that skeleton away with the links it held, and gives back the
+    // dimension that was current before it. Null when that pick made none.
     AIArtHandle SequenceGroup = nullptr;
     int32_t ArcLengthMode = 0;           // the Segment tool measures the length of a circular arc
     int32_t CurveOffsetMode = 0;         // the Segment tool's dimension runs along a curve at an offset

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "simhost/Document.h"
 
 namespace canvastest {

@@ -46,7 +46,8 @@ constexpr int32_t kLabelHalfHeight = 10;
 constexpr int32_t kPreviewFont = 13;
 constexpr int32_t kOpeningTextLength = 6;
 
-double gWorkingOrientation = 0.0;
+// The orientation the dialog shows and OK stores; the live one is the drags'.
+double gAngleDialogOrientation = 0.0;
 
 const FigureDialogItem kItems[] = {
     {kWidthField, kADMSpinEditType, {30, 10, 110, 32}, nullptr, "Épaisseur des côtés de l'angle qui sera créé.",
@@ -80,7 +81,7 @@ constexpr OrientedFigureDialog kDialog{
     .CentredBox = kCentredBox, .DimensionBox = kDimensionBox, .Preview = kPreview,
     .OrientationRange = kOrientationRange, .Frame = kPreviewFrame,
     .Bounds = &gDialogPositions.AngleDialogBounds, .OpenFlag = &gDialogOpenFlags.AngleDialogOpen,
-    .WorkingOrientation = &gWorkingOrientation,
+    .WorkingOrientation = &gAngleDialogOrientation,
     .Width = &CurrentOptions::AngleCreateWidth,
     .Centred = &CurrentOptions::AngleCreateCentred,
     .WithDimension = &CurrentOptions::AngleCreateWithDimension,
@@ -137,7 +138,7 @@ void AngleWithDimensionNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void AngleDialogPictureNotify(ADMItemRef item, ADMNotifierRef) { OrientedPictureNotify(kDialog, item); }
 
 void AnglePreviewDraw(ADMItemRef, ADMDrawerRef drawer) {
-    const double t0 = gWorkingOrientation * std::numbers::pi / 180.0;
+    const double t0 = gAngleDialogOrientation * std::numbers::pi / 180.0;
     const double half = kPreviewOpening / 2.0;
     // The orientation is the first side's direction, or the bisector's for a centred angle, as the figure takes it.
     const double first = gCurrentOptions.AngleCreateCentred != 0 ? t0 - half : t0;

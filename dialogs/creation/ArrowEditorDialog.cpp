@@ -9,6 +9,7 @@
 #include "dialogs/creation/PointEditorTracker.h"
 #include "frame/ArrowHeads.h"
 #include "frame/ArrowTips.h"
+#include "frame/NumericFields.h"
 #include "frame/PreferenceStore.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"

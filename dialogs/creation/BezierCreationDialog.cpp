@@ -11,6 +11,7 @@
 #include "dialogs/creation/PointEditorTracker.h"
 #include "dimension/CurrentDimension.h"
 #include "figures/BezierFigure.h"
+#include "frame/NumericFields.h"
 #include "frame/PreferenceStore.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"

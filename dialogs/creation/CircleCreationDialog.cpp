@@ -7,6 +7,7 @@
 #include "dialogs/creation/FigureDialogCommon.h"
 #include "dialogs/creation/FigurePreview.h"
 #include "frame/LiveOptions.h"
+#include "frame/NumericFields.h"
 #include "frame/PreferenceStore.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "frame/LiveOptions.h"
+#include "frame/NumericFields.h"
 #include "frame/PreferenceStore.h"
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"
@@ -19,16 +21,14 @@ constexpr FieldRange kWidthRange{kADMPointUnits, 0.1f, 1.0f, 0.0f, kNoLimit};
 } // namespace
 
 void CopyOrientedStoredValue(const OrientedFigureDialog& d, int32_t id) {
-    CurrentOptions& live = gCurrentOptions;
-    const Settings& stored = gSettings;
     if (id == d.WidthField)
-        live.*d.Width = stored.*d.StoredWidth;
+        LoadLiveOption(d.Width);
     else if (id == d.OrientationField)
-        *d.WorkingOrientation = stored.*d.StoredOrientation;
+        *d.WorkingOrientation = gSettings.*d.StoredOrientation;
     else if (id == d.CentredBox)
-        live.*d.Centred = stored.*d.StoredCentred;
+        LoadLiveOption(d.Centred);
     else if (id == d.DimensionBox)
-        live.*d.WithDimension = stored.*d.StoredWithDimension;
+        LoadLiveOption(d.WithDimension);
 }
 
 void ShowOrientedValue(const OrientedFigureDialog& d, ADMItemRef item, int32_t id) {

@@ -5,6 +5,7 @@
 #include "dialogs/creation/PointEditorCanvas.h"
 #include "dialogs/creation/PointEditorGrid.h"
 #include "dialogs/creation/PointEditorTracker.h"
+#include "frame/NumericFields.h"
 #include "frame/PreferenceStore.h"
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"

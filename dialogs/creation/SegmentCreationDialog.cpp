@@ -43,7 +43,7 @@ constexpr double kPreviewDotRadius = 3.0;
 constexpr int32_t kPreviewFont = 13;
 
 // The orientation the dialog shows and OK stores; the live one is the drags'.
-double gWorkingOrientation = 0.0;
+double gSegmentDialogOrientation = 0.0;
 
 const FigureDialogItem kItems[] = {
     {kWidthField, kADMSpinEditType, {30, 10, 110, 32}, nullptr, "Épaisseur du segment qui sera créé.",
@@ -77,7 +77,7 @@ constexpr OrientedFigureDialog kDialog{
     .CentredBox = kCentredBox, .DimensionBox = kDimensionBox, .Preview = kPreview,
     .OrientationRange = kOrientationRange, .Frame = kPreviewFrame,
     .Bounds = &gDialogPositions.SegmentDialogBounds, .OpenFlag = &gDialogOpenFlags.SegmentDialogOpen,
-    .WorkingOrientation = &gWorkingOrientation,
+    .WorkingOrientation = &gSegmentDialogOrientation,
     .Width = &CurrentOptions::SegmentCreateWidth,
     .Centred = &CurrentOptions::SegmentCreateCentred,
     .WithDimension = &CurrentOptions::SegmentCreateWithDimension,
@@ -98,7 +98,7 @@ void PreviewPoints(ADMPoint (&points)[9]) {
     constexpr double raw[9][2] = {{0, -18}, {0, 0}, {68, 0}, {68, -18}, {0, -12},
                                   {68, -12}, {34, -18}, {0, 3}, {68, 3}};
     const double shift = gCurrentOptions.SegmentCreateCentred != 0 ? -kPreviewLength / 2.0 : 0.0;
-    const double turn = -gWorkingOrientation * std::numbers::pi / 180.0;
+    const double turn = -gSegmentDialogOrientation * std::numbers::pi / 180.0;
     const double c = std::cos(turn), s = std::sin(turn);
     for (size_t i = 0; i < 9; ++i) {
         const double x = raw[i][0] + shift, y = raw[i][1];

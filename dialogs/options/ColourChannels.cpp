@@ -5,7 +5,7 @@
 #include "dialogs/options/ColourWorkingCopy.h"
 #include "dialogs/options/DialogSupport.h"
 #include "frame/Colours.h"
-#include "frame/SettingRanges.h"
+#include "frame/NumericFields.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMDrawerSuite.h"
 #include "host/ADMItemSuite.h"

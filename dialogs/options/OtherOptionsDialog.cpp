@@ -7,6 +7,7 @@
 #include "dialogs/options/PanelLinks.h"
 #include "dialogs/options/SettingWrites.h"
 #include "frame/DialogOpeners.h"
+#include "frame/NumericFields.h"
 #include "frame/PathStyles.h"
 #include "frame/PluginReference.h"
 #include "frame/SettingRanges.h"

@@ -9,6 +9,7 @@
 #include "dialogs/options/PreferencesPages.h"
 #include "frame/Colours.h"
 #include "frame/DialogOpeners.h"
+#include "frame/NumericFields.h"
 #include "frame/PluginReference.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "frame/NumericFields.h"
 #include "frame/PluginReference.h"
 #include "frame/SettingRanges.h"
 #include "frame/SuiteTable.h"

@@ -6,7 +6,7 @@
 #include "dialogs/options/PreferencesDialog.h"
 #include "dialogs/options/PreferencesItems.h"
 #include "dialogs/options/PreferencesPages.h"
-#include "frame/SettingRanges.h"
+#include "frame/ScaleText.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMEntrySuite.h"

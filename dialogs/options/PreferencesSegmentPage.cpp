@@ -2,6 +2,7 @@
 #include "dialogs/options/PreferencesDialog.h"
 #include "dialogs/options/PreferencesItems.h"
 #include "dialogs/options/PreferencesPages.h"
+#include "frame/NumericFields.h"
 #include "frame/SettingRanges.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"

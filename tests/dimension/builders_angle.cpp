@@ -21,7 +21,7 @@ class AngleBuilder : public AngularBuilderTest {
     void SetUp() override {
         AngularBuilderTest::SetUp();
         gCurrentOptions.EndMarkSize = 100.0;
-        gDimensionValues.ActiveEndMarkSize = 100.0;
+        gCurrentOptions.ActiveEndMarkSize = 100.0;
         gCurrentOptions.AngleOffsetAngle = 0.0;
         gCurrentOptions.AngleOffsetRadius = 0.0;
         gSettings.AutoRightAngle = 1;
@@ -56,7 +56,7 @@ TEST_F(AngleBuilder, TheArcMarksTakeTheActiveSizeNotTheLiveOne) {
     // The first mark's tip at (140, 100), its body a full 9 units up the arc's tangent.
     EXPECT_POINT_NEAR(Anchor(Dim().EndMarks[0][0], 0), 140.0, 100.0);
     EXPECT_POINT_NEAR(Anchor(Dim().EndMarks[0][0], 1), 137.0, 109.0);
-    gDimensionValues.ActiveEndMarkSize = 0.0;
+    gCurrentOptions.ActiveEndMarkSize = 0.0;
     ASSERT_EQ(Draw(120.0), kNoErr);
     EXPECT_TRUE(Segments(Dim().EndMarks[0][0]).empty());
 }
@@ -134,7 +134,7 @@ TEST_F(AngleBuilder, MultipleArcsAreMadeAboveTheFirstWithAlternateWidthsAndDropp
     gCurrentOptions.ArcGap = 5;
     gSettings.MultipleArcType = 1;
     gSettings.MultipleArcWidthFactor = 3.0;
-    gDimensionValues.ActiveEndMarkSize = 0.0;
+    gCurrentOptions.ActiveEndMarkSize = 0.0;
     const AIReal width = gPathStyles.DimensionLineStyle.stroke.width;
     ASSERT_EQ(Draw(60.0, 1), kNoErr);
     const double radii[] = {40.0, 45.0, 50.0};

@@ -159,7 +159,7 @@ TEST_F(Linear, TheRebuildFollowsTheLiveOffsetOrientationAndTextPosition) {
 
 TEST_F(Linear, CoincidentPointsGiveAZeroDimensionAlongTheLineAngleAndNoNaN) {
     Measure({10.0f, 10.0f}, {10.0f, 10.0f});
-    gDimensionValues.DimensionLineAngle = static_cast<AIReal>(std::numbers::pi / 2.0);
+    gMeasuredPoints.SegmentAngle = static_cast<AIReal>(std::numbers::pi / 2.0);
     ASSERT_EQ(DrawParallelDimensionWithTextGap(0.0f, 10.0f, 0, 0, 0, 0, 0), kNoErr);
     EXPECT_EQ(LabelText(), "0 pt");
     EXPECT_TRUE(Near(End(0), {0.0f, 10.0f}));

@@ -116,7 +116,7 @@ TEST_F(FitGeometry, AnglesKeepTheirValueInsideOnlyWhenItClearsTheSidesAndTheArc)
     const Case cases[] = {{100.0, 80.0f, true, false}, {60.0, 40.0f, true, false}, {30.0, 80.0f, true, false},
                           {15.0, 200.0f, true, false}, {15.0, 80.0f, false, true},  {12.0, 150.0f, false, false},
                           {8.0, 100.0f, false, true}};
-    gDimensionValues.ActiveEndMarkSize = 100.0;
+    gCurrentOptions.ActiveEndMarkSize = 100.0;
     gCurrentOptions.AngleOffsetAngle = 0.0;
     gCurrentOptions.AngleOffsetRadius = 0.0;
     gCurrentOptions.Decimals = 0;

@@ -129,7 +129,7 @@ protected:
     void SetUp() override {
         FitGeometry::SetUp();
         gCurrentOptions.SeriesLabelStep = 10.0f;
-        gDimensionValues.ActiveEndMarkSize = 100.0;
+        gCurrentOptions.ActiveEndMarkSize = 100.0;
         gCurrentOptions.AngleOffsetAngle = 0.0;
         gCurrentOptions.AngleOffsetRadius = 0.0;
     }

@@ -139,7 +139,7 @@ const FittingCase kCases[] = {
      }},
     {"angle of 100 degrees",
      [] {
-         gDimensionValues.ActiveEndMarkSize = 100.0;
+         gCurrentOptions.ActiveEndMarkSize = 100.0;
          ASSERT_EQ(BuildAngleDimensionArt(), kNoErr);
          ASSERT_EQ(DrawAngleDimension(0.0f, 0.0f, 80.0f, static_cast<AIReal>(100.0 * kPi / 180.0), 0.0f,
                                       gCurrentDimension.AngleArcs, 0, 0, 0, 0, 0),

@@ -46,7 +46,7 @@ TEST_F(FigureDrags, ASegmentBehindItsOrientationTurnsHalfATurnAndTheWindowsKeyCe
     DragOut({0, 0}, {{-30, -40}, {-60, -80}});  // behind the orientation of 45 degrees
     const auto& left = Anchors(gDragValues.CreatedSegmentPath);
     EXPECT_POINT_AT(left[1].p, -100 * std::cos(kPi / 4), -100 * std::sin(kPi / 4));
-    EXPECT_NEAR(gDimensionValues.DimensionLineAngle, kPi / 4 + kPi, 1e-5);
+    EXPECT_NEAR(gMeasuredPoints.SegmentAngle, kPi / 4 + kPi, 1e-5);
     Hold(VK_LWIN);
     DragOut({200, 0}, {{200, 50}});
     const auto& centred = Anchors(gDragValues.CreatedSegmentPath);

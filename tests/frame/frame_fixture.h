@@ -9,6 +9,7 @@
 #include "frame/Settings.h"
 #include "frame/FrameEntry.h"
 #include "frame/FramePanel.h"
+#include "frame/HostError.h"
 #include "frame/Plugin.h"
 #include "frame/Report.h"
 #include "frame/SuiteTable.h"
@@ -21,6 +22,11 @@ namespace frametest {
 
 // The frame's own result of the last message, which PluginMain does not pass on.
 inline ASErr gLastResult = kNoErr;
+
+// Throws the code of a failed host call, as an operation of a plug-in built on the frame may; success passes.
+inline void ThrowIfError(ASErr error) {
+    if (error != kNoErr) throw HostError(error);
+}
 
 // An entry that hands the host the frame's own result, so a test can read what each operation answered.
 inline ASErr ResultEntry(const char* caller, const char* selector, void* message) {

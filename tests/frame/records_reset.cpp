@@ -10,7 +10,7 @@
 #include "records/RememberedSegments.h"
 #include "records/ToolState.h"
 
-TEST(SharedRecords, ResetClearsEveryRecordAndKeepsTheSharedValuesBound) {
+TEST(SharedRecords, ResetClearsEveryRecord) {
     gToolState.CurrentTool = kAngleTool;
     gToolState.ClickCount = 2;
     gCurrentOptions.SeriesLabelStep = 12.0f;
@@ -23,11 +23,7 @@ TEST(SharedRecords, ResetClearsEveryRecordAndKeepsTheSharedValuesBound) {
     EXPECT_EQ(gToolState.ClickCount, 0);
     EXPECT_EQ(gDialogOpenFlags.PrefsDialogOpen, 0);
     EXPECT_EQ(gRememberedSegments.Head, nullptr);
-    // The builders' names for live values still reach the live values after a reset.
-    gCurrentOptions.SeriesLabelStep = 7.5f;
-    EXPECT_EQ(gDimensionValues.SeriesLabelStep, 7.5f);
-    gDimensionValues.DimensionLineAngle = 0.25f;
-    EXPECT_EQ(gMeasuredPoints.SegmentAngle, 0.25f);
+    EXPECT_EQ(gCurrentOptions.SeriesLabelStep, 0.0f);
 }
 
 namespace {

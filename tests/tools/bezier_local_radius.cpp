@@ -6,7 +6,7 @@
 
 #include "case_name.h"
 #include "end_to_end_fixture.h"
-#include "frame/SettingRanges.h"
+#include "frame/CanvasWrites.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
 #include "simhost/Annotator.h"
