@@ -233,7 +233,8 @@ TEST_F(HeldCreation, AnOrientationBeyondATurnIsTakenWithinOneKeepingItsSign) {
     const Orientation fields[] = {{kAngleTool, 425, &gSettings.AngleCreateAngle},
                                   {kSegmentTool, 526, &gSettings.SegmentCreateRotation}};
     for (const Orientation& field : fields) {
-        for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"1e30", std::nan("")}}) {
+        for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"-800", -80.0},
+                                std::pair{"1e30", std::nan("")}}) {
             const char* typed = row.first;
             const double taken = row.second;
             const int32_t id = field.Field;
