@@ -13,6 +13,12 @@ extern AIRect ScreenBounds;
 // The help page shown, 1 to HelpPageCount, and the number of pages.
 extern int16_t HelpPage;
 extern int16_t HelpPageCount;
+// The cursor's horizontal position at the decimals drag's last step.
+extern int32_t DragTrackX;
+
+// Puts the panel's state above back to its start value: no dialog, no screen, the first help page, no drag.
+// For a fresh start of the plug-in's state, as in a new test.
+void ResetPanelState();
 
 // The panel's item ids. The flyout menu is the dialog's own menu item (kADMMenuItemID).
 enum PanelItemID : int32_t {

@@ -3,30 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "dimension/Skeletons.h"
-#include "dimension/ValueFormat.h"
-#include "frame/DialogOpeners.h"
-#include "frame/FrameEntry.h"
-#include "frame/FramePanel.h"
-#include "frame/Report.h"
-#include "frame/SuiteTable.h"
-#include "frame/TavorinePlugIn.h"
+#include "dialogs/creation/PointEditorState.h"
+#include "dialogs/options/OptionsDialogsState.h"
+#include "dimension/DimensionState.h"
+#include "frame/FrameState.h"
+#include "panel/PanelState.h"
 #include "records/Records.h"
 #include "simhost/SimHost.h"
+#include "tools/ToolsState.h"
 
 namespace tavotest {
 namespace {
-
-// A table left acquired by a test that never shut the plug-in down is forgotten: no count, no pointers.
-void ForgetSuites(SuiteTable& table) {
-    for (size_t i = 0; i < table.Count; ++i) {
-        void* none = nullptr;
-        std::memcpy(table.Entries[i].Pointer, &none, sizeof none);
-    }
-    table.UseCount = 0;
-}
 
 // Runs the fresh start before each test, ahead of its fixture's own set-up.
 class FreshStartListener : public ::testing::EmptyTestEventListener {
@@ -35,17 +22,16 @@ class FreshStartListener : public ::testing::EmptyTestEventListener {
 
 }  // namespace
 
+// The stand-in host, then every folder through its own reset, from the records up.
 void StartFresh() {
     sim::ResetHost();
     ResetRecords();
-    ForgetSuites(gFrameSuiteTable);
-    ForgetSuites(gSuiteTable);
-    gFrameEntry = FrameEntry{};
-    gPanelDock = PanelDock{};
-    gReportState = ReportState{};
-    ClearDialogOpeners();
-    ForgetDivisionMarks();
-    ClearValueFormat();
+    ResetFrameState();
+    ResetDimensionState();
+    ResetToolsState();
+    ResetPanelState();
+    ResetOptionsDialogsState();
+    ResetPointEditors();
 }
 
 }  // namespace tavotest

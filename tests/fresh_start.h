@@ -4,8 +4,8 @@
 
 namespace tavotest {
 
-// Resets the stand-in host (document, services, logs, preferences), the shared records, the suite tables and
-// the other process-wide values of the frame and the dimension folder that a test may have left behind.
+// Resets the stand-in host (document, services, logs, preferences), then each folder's process-wide state
+// through that folder's own reset, whatever a test may have left behind.
 void StartFresh();
 
 }  // namespace tavotest

@@ -237,8 +237,8 @@ TEST_F(HeldCreation, AnOrientationBeyondATurnIsTakenWithinOneKeepingItsSign) {
                                   {kSegmentTool, 526, &gSettings.SegmentCreateRotation},
                                   {kCircleTool, 609, &gSettings.CircleCreateAngle, std::numbers::pi / 180.0, 602}};
     for (const Orientation& field : fields) {
-        for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"180", 180.0},
-                                std::pair{"1e30", std::nan("")}}) {
+        for (const auto& row : {std::pair{"400", 40.0}, std::pair{"-400", -40.0}, std::pair{"-800", -80.0},
+                                std::pair{"180", 180.0}, std::pair{"1e30", std::nan("")}}) {
             const char* typed = row.first;
             const double taken = row.second;
             const int32_t id = field.Field, kind = field.Kind;

@@ -160,6 +160,11 @@ TEST_F(TightFit, SeriesValuesClearEveryValueLineAndMarkAndStaggeredOnesKeepALead
          {{0, 0}, {0, 40}, {50, 40}, {50, 60}, {110, 60}, {110, 30}, {180, 30}, {180, 0}},
          {{0, 40}, {50, 60}, {110, 30}, {180, 0}},
          {100, -100}},
+        {"a dense chain tightest at its first point",
+         true,
+         {{0, 0}, {2, 0}, {4, 0}, {34, 0}, {52, 0}, {70, 0}},
+         {{0, 0}, {2, 0}, {4, 0}, {34, 0}, {52, 0}, {70, 0}},
+         {35, -30}, kHorizontalDimension, 2, true},
     };
     for (const bool chained : {false, true}) {
         for (const float step : {10.0f, 15.0f, 20.0f, 30.0f, 45.0f}) {

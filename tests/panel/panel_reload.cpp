@@ -15,8 +15,6 @@
 #include "records/ToolState.h"
 #include "simhost/Document.h"
 
-extern int32_t DragTrackX;
-
 namespace {
 
 using paneltest::PanelTest;
@@ -37,7 +35,6 @@ protected:
         Seed("Diametre", sim::PrefValue::Bool(true));
         Seed("NbDivBez", sim::PrefValue::Int(4));
         Start();
-        DragTrackX = 0;
     }
     static size_t ArtCount() { return sim::TheDocument().AllArt().size(); }
     static void ClickItem(int32_t id, int32_t modifiers = 0) {

@@ -245,6 +245,10 @@ const UnreadPreference kUnreadPreferences[] = {
      "run.scn:1: warning: the plug-in reads \"VekTavorine\" \"Precision\" as int, not real\n"},
     {"tool \"Outil Segment\"\npref \"VekTavorine\" \"Son\" bool true\npanel click 5\n",
      "run.scn:2: warning: the plug-in did not read \"VekTavorine\" \"Son\" after this line wrote it\n"},
+    // The dock code is the last key start-up reads: read just before the line, never after it.
+    {"tool \"Outil Segment\"\npref \"Tavorine\" \"kADM_DPDockCodeStr\" int 1\n",
+     "run.scn:2: warning: the plug-in did not read \"Tavorine\" \"kADM_DPDockCodeStr\" after this line "
+     "wrote it\n"},
 };
 
 TEST(PreferenceFile, APrefLineThePlugInDoesNotReadIsNamedAndTheRunGoesOn) {

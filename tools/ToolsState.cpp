@@ -1,0 +1,5 @@
+#include "tools/ToolsState.h"
+
+#include "tools/ClickSupport.h"
+
+void ResetToolsState() { gClickFlags = ClickFlags{}; }
