@@ -79,11 +79,11 @@ bool ArcMarksShown(const AngleLayout& layout) {
     return ArcEndMarkScale() > 0.0 && !layout.NullAngle && !layout.RightAngle;
 }
 
-// How far an arc may run on past each end and stay in front of the vertex: up to the line through the vertex
-// square to the bisector, so that the arc with its run-ons spans at most a half turn and never wraps round the
-// vertex; nothing past the ends of a re-entrant arc.
-double FrontRunOn(const AngleLayout& layout) {
-    return std::max((kPi - std::fabs(layout.Sweep)) / 2.0, 0.0);
+// The arc of the layout, running on past each end only as far as it stays in front of the vertex: up to the
+// line through the vertex square to the bisector, so that the arc with its run-ons spans at most a half turn and
+// never wraps round the vertex; nothing past the ends of a re-entrant arc.
+RunOnArc RunOnInFront(const AngleLayout& layout) {
+    return {layout.Start, layout.Sweep, std::max((kPi - std::fabs(layout.Sweep)) / 2.0, 0.0)};
 }
 
 // The angle by which an arc of `radius` runs on past marks that point in from outside its ends.
@@ -91,17 +91,17 @@ double ArcOutsideTail(double radius) {
     return OutsideMarkTail(ArcEndMarkScale()) / radius;
 }
 
-// The arcs of the layout, `count` of them with their widths, running tail[0] radians past the start end and
-// tail[1] past the far end. Nothing when the first arc is gone: the dimension has lost its arc, and no new ones
-// are made for it.
+// The arcs of the layout, `count` of them with their widths, each running on as `arc` does. Nothing when the
+// first arc is gone: the dimension has lost its arc, and no new ones are made for it.
 ASErr DrawArcs(AIArtHandle* arcs, int32_t count, AIRealPoint vertex, double radius, const AngleLayout& layout,
-               const double (&tail)[2]) {
+               const RunOnArc& arc) {
     if (!IsLiveArt(arcs[0]))
         return kNoErr;
     ASErr result = kNoErr;
-    const double sign = TurnSense(layout.Sweep);
     const double width = gPathStyles.DimensionLineStyle.stroke.width;
     const int32_t type = count > 1 ? gSettings.MultipleArcType : 0;
+    const double from = arc.DrawnStart();
+    const double sweep = arc.DrawnSweep();
     for (int32_t i = 0; i < count; ++i) {
         if (i > 0)
             KeepError(result, EnsureArc(arcs, i));
@@ -111,8 +111,7 @@ ASErr DrawArcs(AIArtHandle* arcs, int32_t count, AIRealPoint vertex, double radi
         if (layout.NullAngle)
             KeepError(result, ClearPath(arcs[i]));
         else
-            KeepError(result, SetArcPath(arcs[i], vertex, r, layout.Start - sign * tail[0],
-                                         layout.Sweep + sign * (tail[0] + tail[1])));
+            KeepError(result, SetArcPath(arcs[i], vertex, r, from, sweep));
         KeepError(result, SetArcWidth(arcs[i], ArcWidthAt(type, width, gSettings.MultipleArcWidthFactor, i)));
     }
     DropArcsFrom(arcs, count);
@@ -350,6 +349,7 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
                                          const LabelExtent& extent, double markScale, bool marksOutside,
                                          AngleValueSearch search) {
     OutsideAngleValue placed;
+    placed.Arc = RunOnInFront(layout);
     const double bisector = layout.Start + layout.Sweep / 2.0;
     const Vector2 out(std::cos(bisector), std::sin(bisector));
     const double clear = outerRadius + EndMarkHalfWidth(markScale) + OutsideValueStart(false);
@@ -364,15 +364,16 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
         return placed;
     }
     const bool atStart = OutsideValueAtStart(vertex, layout);
-    const double end = atStart ? layout.Start : layout.Start + layout.Sweep;
-    const double outward = atStart ? -TurnSense(layout.Sweep) : TurnSense(layout.Sweep);
+    const size_t end = atStart ? 0 : 1;
+    const double endDirection = placed.Arc.EndDirection(end);
+    const double outward = placed.Arc.Outward(end);
     const ArcMark mark = ArcMarkOf(vertex, layout, atStart, marksOutside, EndMarkLength(markScale),
                                    EndMarkHalfWidth(markScale));
     // Beside the arc: the box's middle off the outermost arc by half its extent across the arc and the label
     // clearance; then along the arc's continuation, in steps of a fraction of the value gap, until it clears.
     const double across = extent.HalfAlong(kPi / 2.0) + kLabelClearance;
     // The value stays in front of the vertex: its middle no farther round than the arc may run on.
-    const double front = FrontRunOn(layout);
+    const double front = placed.Arc.Limit;
     const double halfDiagonal = std::hypot(extent.Width / 2.0 + gap, extent.Height() / 2.0 + gap);
     const auto pastEnd = [&](double radius) {
         // On a huge arc the value gap is a vanishing turn: the steps are never more than kMostOutsideSteps.
@@ -388,7 +389,7 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
                 passOver -= 1.0;
                 continue;
             }
-            const LabelBox box = BoxOnCircle(vertex, radius, end + outward * turn, extent);
+            const LabelBox box = BoxOnCircle(vertex, radius, endDirection + outward * turn, extent);
             if (search == AngleValueSearch::PassOverBlocked) {
                 const double depth = BlockedDepth(box, gap, sides, mark) - slack;
                 if (depth > 0.0) {
@@ -400,7 +401,7 @@ OutsideAngleValue PlaceOutsideAngleValue(AIRealPoint vertex, double outerRadius,
             if (!BoxMeetsSides(box, grown, sides, gap) && !BoxMeetsArcMark(grown, mark)) {
                 placed.Centre = box.Centre;
                 placed.TextAngle = box.Angle;
-                placed.Tail[atStart ? 0 : 1] = std::min(turn + extent.HalfAlong(0.0) / radius, front);
+                placed.Arc.RunOnUnder(end, turn + extent.HalfAlong(0.0) / radius);
                 return true;
             }
         }
@@ -431,9 +432,9 @@ namespace {
 // The label of the angle: its text measured, kept at the layout's place when it fits inside the angle clear
 // of the sides, the arc and its marks, else outside (PlaceOutsideAngleValue), then moved by the user's
 // offsets. The fit of the value and of the marks is the one every dimension takes: the marks go outside on an
-// arc too short for them. Answers the fit, and how far the arc runs on past each end under an outside value.
+// arc too short for them. Answers the fit; `arc` runs on under an outside value.
 DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius, const AngleLayout& layout,
-                            bool outsideAsked, double (&valueTail)[2], ASErr* result) {
+                            bool outsideAsked, RunOnArc& arc, ASErr* result) {
     FormatAngleText(static_cast<AIReal>(angle), gMeasuredPoints.AngleFlip);
     // A drag keeps on the group the end its cursor is nearer, past which the value goes when it does not fit,
     // now or in a rebuild under another setting.
@@ -470,8 +471,7 @@ DimensionFit DrawAngleLabel(AIRealPoint vertex, double angle, double outerRadius
         placedAngle = layout.OffsetTurn == 0.0 ? outside.TextAngle
                                                : LevelAngle(static_cast<AIReal>(direction - kPi / 2.0));
         anchor = AnchorForCentre(centre, placedAngle, extent);
-        valueTail[0] = outside.Tail[0];
-        valueTail[1] = outside.Tail[1];
+        arc = outside.Arc;
     }
     if (*frame != nullptr)
         KeepError(*result,
@@ -552,11 +552,11 @@ ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal
     }
     const int32_t count = ShownArcCount(multipleArcs);
     const double outer = ArcRadiusAt(radius, gCurrentOptions.ArcGap, count - 1);
-    double tail[2] = {0.0, 0.0};
-    const bool outside = DrawAngleLabel(vertex, angle, outer, layout, asked, tail, &result).MarksOutside;
+    RunOnArc arc = RunOnInFront(layout);
+    const bool outside = DrawAngleLabel(vertex, angle, outer, layout, asked, arc, &result).MarksOutside;
     const double markTail = outside && ArcMarksShown(layout) ? ArcOutsideTail(radius) : 0.0;
-    for (double& t : tail) t = std::min(std::max(t, markTail), FrontRunOn(layout));
-    KeepError(result, DrawArcs(arcs, count, vertex, radius, layout, tail));
+    for (const size_t end : {size_t{0}, size_t{1}}) arc.RunOnUnder(end, markTail);
+    KeepError(result, DrawArcs(arcs, count, vertex, radius, layout, arc));
     KeepError(result, DrawArcEndMarks(vertex, radius, layout, outside));
     return result;
 }

@@ -2,7 +2,10 @@
 // vertex or at the centre of a circular arc.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 
 #include "dimension/DimensionFit.h"
 #include "dimension/Geometry.h"
@@ -54,11 +57,31 @@ AIReal ArcWidthAt(int32_t type, double width, double factor, int32_t index);
 // from `start` over `sweep`, turned half a turn when `outside` (the mark sits off the arc, pointing in).
 double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outside);
 
-// Where an angle's value goes when it does not fit inside, and how far the arc runs on under it.
+// An arc from direction `Start` over the signed `Sweep` (radians) that runs on past its ends, as a linear
+// dimension's line runs on past its extension lines: past marks that point in from outside, and under a value
+// set past an end, as far round as the value reaches; never farther than `Limit` past either end.
+struct RunOnArc {
+    double Start = 0.0;
+    double Sweep = 0.0;
+    double Limit = std::numeric_limits<double>::infinity();
+    double Tail[2] = {0.0, 0.0}; // radians past the start end (0) and past the far end (1)
+
+    // The direction of end `end`, and the sense (1 counter-clockwise, -1 clockwise) that turns away from the
+    // arc past it.
+    double EndDirection(size_t end) const { return end == 0 ? Start : Start + Sweep; }
+    double Outward(size_t end) const { return end == 0 ? -TurnSense(Sweep) : TurnSense(Sweep); }
+    // The arc runs on at least `reach` radians past end `end`, within Limit.
+    void RunOnUnder(size_t end, double reach) { Tail[end] = std::min(std::max(Tail[end], reach), Limit); }
+    // The arc as drawn: where it starts, and its signed sweep, run-ons included.
+    double DrawnStart() const { return Start - TurnSense(Sweep) * Tail[0]; }
+    double DrawnSweep() const { return Sweep + TurnSense(Sweep) * (Tail[0] + Tail[1]); }
+};
+
+// Where an angle's value goes when it does not fit inside, and the layout's arc running on under it.
 struct OutsideAngleValue {
     Vector2 Centre;
     double TextAngle = 0.0;
-    double Tail[2] = {0.0, 0.0}; // radians past the start and far ends
+    RunOnArc Arc;
 };
 // How the search along the arc's continuation goes: trying every step, or passing over the steps where the
 // value plainly still meets a side or the mark (the same place, found with less work; a drag uses this one).

@@ -103,11 +103,9 @@ struct ArcLengthParts {
         }
         return false;
     }
-    // The arc runs on `tail[0]` radians past its start end and `tail[1]` past its far end.
-    bool LinesMeet(const LabelBox& box, double gap, const double (&tail)[2]) const {
-        const double sign = TurnSense(Sweep);
-        const std::vector<Vector2> arc =
-            ArcPoints(Centre, Radius, Start - sign * tail[0], Sweep + sign * (tail[0] + tail[1]));
+    // The arc runs on as `runOn` does.
+    bool LinesMeet(const LabelBox& box, double gap, const RunOnArc& runOn) const {
+        const std::vector<Vector2> arc = ArcPoints(Centre, Radius, runOn.DrawnStart(), runOn.DrawnSweep());
         const std::vector<Vector2> measured = ArcPoints(Centre, MeasuredRadius, Start, Sweep);
         // The value stands kLabelClearance off its own arc where the arc comes nearest.
         if (BoxMeetsPolyline(box, kLabelClearance / 2.0, arc.data(), arc.size()) ||
@@ -135,20 +133,19 @@ double TurnPast(const LabelBox& box, AIRealPoint centre, double end, double outw
 
 // A value that does not fit inside a dimension arc drawn inside the measured arc goes past an end of its arc,
 // as on an angle, turned from the far end or the start end a step at a time until it clears every part, no
-// farther round than half the circle the arc leaves free; the arc runs on under it (`tail`). It stands on the
+// farther round than half the circle the arc leaves free; the arc runs on under it (`arc`). It stands on the
 // centre's side of the arc's continuation, or, on a circle too small for it there, on the other side within
 // the measured circle. False, changing nothing, where no place clears.
 bool ValuePastEnd(const ArcLengthParts& parts, const LabelExtent& extent, bool level, double gap, bool marksOutside,
-                  double (&tail)[2], LabelBox& box) {
-    const double sign = TurnSense(parts.Sweep);
+                  RunOnArc& arc, LabelBox& box) {
     const double free = kPi - std::abs(parts.Sweep) / 2.0;
     const double step = std::max(gap / (2.0 * parts.Radius), free / kMostSearchSteps);
     for (const bool towardsCentre : {true, false}) {
         for (int32_t k = 0; k <= kMostSearchSteps && step * k <= free; ++k) {
             const double turn = step * k;
             for (const size_t end : {size_t{1}, size_t{0}}) {
-                const double endDirection = end == 0 ? parts.Start : parts.Start + parts.Sweep;
-                const double outward = end == 0 ? -sign : sign;
+                const double endDirection = arc.EndDirection(end);
+                const double outward = arc.Outward(end);
                 const double direction = endDirection + outward * turn;
                 const double angle = TextAngleAt(level, direction);
                 const Vector2 radial(std::cos(direction), std::sin(direction));
@@ -161,12 +158,11 @@ bool ValuePastEnd(const ArcLengthParts& parts, const LabelExtent& extent, bool l
                 if (!towardsCentre &&
                     BoxAgainstCircle(at, gap, Vector2(parts.Centre), parts.MeasuredRadius) != CircleSide::Inside)
                     continue;
-                double runOn[2] = {tail[0], tail[1]};
-                runOn[end] = std::max(runOn[end], TurnPast(at, parts.Centre, endDirection, outward));
+                RunOnArc runOn = arc;
+                runOn.RunOnUnder(end, TurnPast(at, parts.Centre, endDirection, outward));
                 if (parts.LinesMeet(at, gap, runOn) || parts.MarksMeet(at, gap, marksOutside)) continue;
                 box = at;
-                tail[0] = runOn[0];
-                tail[1] = runOn[1];
+                arc = runOn;
                 return true;
             }
         }
@@ -237,15 +233,16 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
     // mark's width of the mark's straight body: on a small arc it would else curl round behind the centre.
     const double underMark = std::acos(std::max(-1.0, 1.0 - EndMarkHalfWidth(parts.MarkScale) / radius));
     const double markTail = fit.MarksOutside ? std::min(OutsideMarkTail(parts.MarkScale) / radius, underMark) : 0.0;
-    double tail[2] = {markTail, markTail};
+    RunOnArc arc{start, sweep};
+    for (const size_t end : {size_t{0}, size_t{1}}) arc.RunOnUnder(end, markTail);
     // A value that does not fit, or that the marks turned outside still meet: inside the measured arc, past an
     // end of its own arc; else, or where that finds no room, out along the bisector beyond both arcs until it
     // clears every part.
     const auto meets = [&](const LabelBox& b) {
-        return parts.LinesMeet(b, gap, tail) || parts.MarksMeet(b, gap, fit.MarksOutside);
+        return parts.LinesMeet(b, gap, arc) || parts.MarksMeet(b, gap, fit.MarksOutside);
     };
     if (!extent.IsEmpty() && (fit.ValueOutside || meets(box)) &&
-        !(inside && ValuePastEnd(parts, extent, horizontal, gap, fit.MarksOutside, tail, box))) {
+        !(inside && ValuePastEnd(parts, extent, horizontal, gap, fit.MarksOutside, arc, box))) {
         const double from = std::max(radius, static_cast<double>(m.CircleRadius)) + kLabelClearance + halfAcross;
         const double farthest = from + OutsideMarkTail(parts.MarkScale) + overshoot + extent.Width +
                                 extent.Height() + 4.0 * gap;
@@ -255,9 +252,7 @@ ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t a
             if (!meets(box)) break;
         }
     }
-    const double sign = TurnSense(sweep);
-    KeepError(result, SetArcPath(d.AngleArcs[0], centre, radius, start - sign * tail[0],
-                                 sweep + sign * (tail[0] + tail[1])));
+    KeepError(result, SetArcPath(d.AngleArcs[0], centre, radius, arc.DrawnStart(), arc.DrawnSweep()));
     KeepError(result, PlaceArcEndMarks(centre, radius, start, sweep, fit.MarksOutside));
     if (d.LabelFrames[0] != nullptr) {
         KeepError(result, PlaceDimensionLabel(d.LabelFrames[0], AnchorForCentre(box.Centre, box.Angle, extent),

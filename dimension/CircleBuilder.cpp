@@ -123,7 +123,7 @@ CircleLayout LayOutCircle(AIRealPoint centre, double radius, AIRealPoint labelPo
     layout.LineDrawn[0] = diameter ? (Vector2(layout.LineEnds[0]) - out * tail).ToPoint() : layout.LineEnds[0];
     layout.LineDrawn[1] = leader ? onCircle : (Vector2(onCircle) + out * tail).ToPoint();
     if (leader) {
-        const double side = std::cos(angle) < 0.0 ? -1.0 : 1.0;
+        const double side = TurnSense(std::cos(angle));
         const double asked = std::isfinite(tieLength) && tieLength > 0.0 ? tieLength : 0.0;
         const double shoulder = value.IsEmpty() ? 0.0 : value.Width + 2.0 * gap;
         const double tie = std::max(asked, shoulder);

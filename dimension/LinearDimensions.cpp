@@ -166,7 +166,7 @@ ASErr BuildSideText(LinearOrientation kind, AIRealPoint first, AIRealPoint secon
     KeepPlacement(placement);
     const double span = frame.AlongOf(second) - frame.AlongOf(first);
     const size_t end = gToolState.LabelPosition == kLabelPastFirstEnd ? 0 : 1;
-    const double outward = (end == 0 ? -1.0 : 1.0) * (span < 0.0 ? -1.0 : 1.0);
+    const double outward = (end == 0 ? -1.0 : 1.0) * TurnSense(span);
     const double halfGap = TextHalfGapAcross(frame.Angle(), d.LabelAngle);
     double shift = halfGap + kLabelClearance;
     if (gDimensionValues.SideTextFlag != 0)
@@ -312,7 +312,7 @@ void LaySeriesLines(SeriesLayout& layout) {
     // width towards it.
     const double step = std::max(static_cast<double>(gCurrentOptions.SeriesLabelStep),
                                  layout.Tallest + kLabelClearance + layout.Gap + EndMarkHalfWidth(EndMarkScale()));
-    const double stack = (layout.Base < 0.0 ? -1.0 : 1.0) * step;
+    const double stack = TurnSense(layout.Base) * step;
     layout.Running = 0.0;
     for (size_t i = 0; i < layout.Dimensions; ++i) {
         const AIRealPoint from = SeriesFrom(layout, i);
@@ -414,7 +414,7 @@ bool PlaceValuePastEnd(SeriesLayout& layout, SeriesRoom& room, size_t i) {
     const size_t line = SeriesLine(layout, i);
     const double half = layout.Extents[i].HalfAlong(UprightAngle(d.LabelAngle) - frame.Angle());
     const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
-    const double direction = ends[1] >= ends[0] ? 1.0 : -1.0;
+    const double direction = TurnSense(ends[1] - ends[0]);
     for (const size_t end : {layout.Fits[i].End, 1 - layout.Fits[i].End}) {
         // A chained neighbour's mark stands past a shared point.
         // Past the origin, the marks of the other lines may stand there.
@@ -448,10 +448,10 @@ void StaggerValue(SeriesLayout& layout, SeriesRoom& room, size_t i, const bool (
     const double gap = layout.Gap;
     const double half = layout.Extents[i].HalfAlong(UprightAngle(d.LabelAngle) - frame.Angle());
     const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
-    const double direction = ends[1] >= ends[0] ? 1.0 : -1.0;
+    const double direction = TurnSense(ends[1] - ends[0]);
     const double middle = (ends[0] + ends[1]) / 2.0;
     const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
-    const double outward = middle < layout.ChainMiddle ? -1.0 : 1.0;
+    const double outward = TurnSense(middle - layout.ChainMiddle);
     const double slide = std::max(half - 2.0 * gap, 0.0) * outward;
     const double tucked = (half + kLabelClearance * kLeaderTuck) * outward;
     const double leaderPad = gap / 4.0;

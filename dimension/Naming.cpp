@@ -103,7 +103,7 @@ int32_t KindOrientation(DimensionKind kind) {
 
 DimensionKind LinearKindInForce() { return ByOrientation(DimensionKind::SegmentParallel); }
 
-int32_t KindTool(DimensionKind kind) {
+ToolNumber KindTool(DimensionKind kind) {
     if (kind <= DimensionKind::CurveOffset) return kSegmentTool;
     if (kind <= DimensionKind::ArcAngle) return kAngleTool;
     if (kind <= DimensionKind::CircleDiameter) return kCircleTool;

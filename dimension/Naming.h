@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "host/Types.h"
+#include "records/ToolState.h"
 
 // Every kind of dimension a group is named after.
 enum class DimensionKind : int32_t {
@@ -40,8 +41,8 @@ bool KindNamed(const char* name, DimensionKind* kind);
 int32_t KindOrientation(DimensionKind kind);
 // The single linear kind along the orientation in force.
 DimensionKind LinearKindInForce();
-// The tool that builds the kind (records/ToolState.h numbers them).
-int32_t KindTool(DimensionKind kind);
+// The tool that builds the kind.
+ToolNumber KindTool(DimensionKind kind);
 // The kind the current tool would build now: Segment by arc length, curve offset, series (from the origin or
 // chained) and orientation; Angle on a vertex or an arc; Cercle by radius or diameter; Bézier by the element
 // clicked. False when there is nothing to name (no drawing tool, or no Bézier element yet).

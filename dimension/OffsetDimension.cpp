@@ -259,8 +259,8 @@ double OffsetSide(AIRealPoint cursor, double offset) {
     const double slack = kSideEpsilon + kSideSlope * fromClick.Length() +
                          kCoordinateRounding * (std::abs(m.CurveClickPoint.h) + std::abs(m.CurveClickPoint.v));
     if (!normal.IsDegenerate() && std::abs(side) > slack)
-        return side > 0.0 ? 1.0 : -1.0;
-    return offset < 0.0 ? -1.0 : 1.0;
+        return TurnSense(side);
+    return TurnSense(offset);
 }
 
 ASErr DrawOffsetDimension(AIArtHandle* measuredArt, AIArtHandle* dimensionLines, AIReal offset, AIReal x,

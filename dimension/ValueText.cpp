@@ -284,7 +284,7 @@ int32_t FormatAreaText(const AIArtHandle* path, AIReal area, int32_t closedRequi
 
 int32_t IsCrossedPolygon(const AIArtHandle* path, std::size_t room) {
     if (path == nullptr || *path == nullptr) return 0;
-    const int32_t tool = gToolState.CurrentTool;
+    const ToolNumber tool = gToolState.CurrentTool;
     if (tool == kCircleTool || tool == kBezierTool || tool == kMeasureTool) return 0;
     if (gCurrentOptions.Unit == kUnitFreeText) return 0;
     std::vector<AIPathSegment> corners;

@@ -329,7 +329,7 @@ void RecreateEndMarks() {
 }
 
 bool RebuiltKind(DimensionKind* kind) {
-    const int32_t tool = gToolState.CurrentTool;
+    const ToolNumber tool = gToolState.CurrentTool;
     if (FirstPickWaiting() || !CurrentBuiltKind(kind) || KindTool(*kind) != tool) return false;
     // A series is drawn by its clicks only.
     if (tool == kSegmentTool && gCurrentOptions.SeriesOn != 0) return false;

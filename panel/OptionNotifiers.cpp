@@ -188,7 +188,7 @@ void FreeTextMenuNotify(ADMItemRef item, ADMNotifierRef) {
 
 void CoverClickNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
-    const int32_t tool = gToolState.CurrentTool;
+    const ToolNumber tool = gToolState.CurrentTool;
     if (tool < kSegmentTool || tool > kMeasureTool || gToolState.ToolHandles[tool - 1] == nullptr) return;
     sAITool->SetSelectedTool(gToolState.ToolHandles[tool - 1]);
 }

@@ -51,7 +51,7 @@ void DrawIconAt(SPPluginRef plugin, ADMDrawerRef drawer, int32_t iconID, int32_t
     WithIcon(plugin, iconID, [&](ADMIconRef icon) { sADMDrawer->DrawIcon(drawer, icon, &at); });
 }
 
-int32_t Tool() { return gToolState.CurrentTool; }
+ToolNumber Tool() { return gToolState.CurrentTool; }
 bool On(int32_t flag) { return flag != 0; }
 
 // Who draws a picture, whether the item is cleared first (inside the tool condition, or always), the icon its

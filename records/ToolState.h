@@ -8,6 +8,7 @@
 
 // The five tools, numbered as the current tool holds them.
 enum ToolNumber : int32_t {
+    kNoToolSelected = 0,  // before the first selection
     kSegmentTool = 1,
     kAngleTool = 2,
     kCircleTool = 3,
@@ -21,7 +22,7 @@ constexpr int32_t kToolCount = 5;
 constexpr int32_t kCreateOnClickCount = 4;
 
 struct ToolState {
-    int32_t CurrentTool = 0;  // 0 none yet, 1 Segment, 2 Angle, 3 Cercle, 4 Bézier, 5 Longueurs & aires
+    ToolNumber CurrentTool = kNoToolSelected;
     AIToolHandle ToolHandles[kToolCount] = {};  // the host handle of tool k at k - 1
     AILayerHandle CurrentLayer = nullptr;       // the layer that receives the next dimension group
     AILayerHandle SavedLayer = nullptr;         // the host's current layer when the tool was selected

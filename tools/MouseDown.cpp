@@ -54,7 +54,7 @@ void TogglePanel(TavorinePlugIn* plugin) {
 
 // Shift alone: the next tool, selected in the host, with the panel laid out for it.
 ASErr SelectNextTool(TavorinePlugIn* plugin) {
-    gToolState.CurrentTool = gToolState.CurrentTool % kToolCount + 1;
+    gToolState.CurrentTool = static_cast<ToolNumber>(gToolState.CurrentTool % kToolCount + 1);
     gToolState.EditingSegment = 0;
     gToolState.EditingAngle = 0;
     gToolState.EditingCircle = 0;

@@ -125,10 +125,10 @@ ASErr AddTools(SPPluginRef plugin) {
     return error;
 }
 
-int32_t ToolNumberOf(AIToolHandle tool) {
+ToolNumber ToolNumberOf(AIToolHandle tool) {
     for (int32_t k = 0; k < kBezierTool; ++k) {
         if (tool != nullptr && tool == gToolState.ToolHandles[k])
-            return k + 1;
+            return static_cast<ToolNumber>(k + 1);
     }
     return kMeasureTool;
 }

@@ -5,6 +5,7 @@
 
 #include "host/Messages.h"
 #include "host/Types.h"
+#include "records/ToolState.h"
 
 class DockedPanel;
 
@@ -22,7 +23,7 @@ constexpr int32_t kToolRolloverIconResource = 1017;
 // Adds the five tools to the palette and creates the measured set; the host error of the last host call.
 ASErr AddTools(SPPluginRef plugin);
 // The tool number (1 to 5) of a tool handle; anything that is not one of the first four counts as 5.
-int32_t ToolNumberOf(AIToolHandle tool);
+ToolNumber ToolNumberOf(AIToolHandle tool);
 // A tool was selected: resets the click sequence, takes the tool and turns the panel and annotator on.
 ASErr SelectTool(const AIToolMessage& message, AIAnnotatorHandle annotator, DockedPanel* panel);
 // The tool of the message was deselected: ends its click sequence as a cancel does, turns the panel and

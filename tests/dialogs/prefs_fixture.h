@@ -97,7 +97,7 @@ protected:
 
     // Opens the dialog with the current tool set as given; `act` plays the user while it is up. Without a
     // closing click, the run ends as Escape would.
-    static void Run(const std::function<void(const PrefsWindow&)>& act, int32_t tool = kSegmentPrefsPage) {
+    static void Run(const std::function<void(const PrefsWindow&)>& act, ToolNumber tool = kSegmentTool) {
         gToolState.CurrentTool = tool;
         Dialogs().QueueModalResponder([act](ADMDialogRef dialog) { act(PrefsWindow{dialog}); });
         OpenModalDialog(ModalDialog::Preferences);

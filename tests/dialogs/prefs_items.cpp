@@ -173,7 +173,7 @@ TEST_F(PrefsTest, DivisionPreviewMarksAndAlwaysEnds) {
             EXPECT_EQ(window.Draw(kDivisionPreviewItem), sim::Drawing{"Clear"});
             Cancel(window);
         },
-        kBezierPrefsPage);
+        kBezierTool);
 }
 
 }  // namespace

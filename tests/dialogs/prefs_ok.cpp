@@ -189,7 +189,7 @@ TEST_F(PrefsOk, OpensFromADoubleClickOnEachToolAndNeverTwice) {
         EXPECT_EQ(sim::ThePlugin().SendTool(kSelectorAIEditToolOptions, tool->handle, {0, 0}), kNoErr);
     }
     EXPECT_EQ(sim::TheLogs().modalRuns, std::vector<std::string>(tools.size(), "bidon 16900"));
-    for (int32_t tool : {0, 9}) {
+    for (ToolNumber tool : {kNoToolSelected, static_cast<ToolNumber>(9)}) {
         Run([](const PrefsWindow& window) {
             EXPECT_EQ(gPrefs.PrefsPage, kSegmentPrefsPage);
             EXPECT_TRUE(window.Shown(kSideTieItem));

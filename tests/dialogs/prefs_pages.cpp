@@ -150,7 +150,7 @@ TEST_P(PrefsDefaults, RestoreTheCommonPageAndThePageOnShowOnly) {
                       "En cas de clic sur une cote pour la modifier, seule la cote cliquée sera modifiée.");
             Ok(window);
         },
-        expected.Page);
+        static_cast<ToolNumber>(expected.Page));
     EXPECT_EQ(Stored("Epaisseur")->realValue, 0.24);
     EXPECT_EQ(Stored("Corps")->realValue, 12.0);
     EXPECT_EQ(Stored("Precision")->intValue, 0);
@@ -183,7 +183,7 @@ TEST_F(PrefsTest, DefaultsShowTheirItemsOnTheCirclePage) {
             EXPECT_EQ(window.Sample(), "R36 mm");
             Cancel(window);
         },
-        kCirclePrefsPage);
+        kCircleTool);
     EXPECT_TRUE(Written().empty());
     EXPECT_TRUE(Stored("Diametre")->boolValue);
 }

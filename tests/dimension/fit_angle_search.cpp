@@ -61,10 +61,10 @@ TEST_F(TightAngleSearch, PassingOverBlockedStepsFindsThePlaceEveryStepFinds) {
                                         EXPECT_EQ(passing.Centre.X, every.Centre.X);
                                         EXPECT_EQ(passing.Centre.Y, every.Centre.Y);
                                         EXPECT_EQ(passing.TextAngle, every.TextAngle);
-                                        EXPECT_EQ(passing.Tail[0], every.Tail[0]);
-                                        EXPECT_EQ(passing.Tail[1], every.Tail[1]);
-                                        if (every.Tail[0] + every.Tail[1] > 0.0) ++searched;
-                                        if (every.Tail[0] > 0.0) ++startEnds;
+                                        EXPECT_EQ(passing.Arc.Tail[0], every.Arc.Tail[0]);
+                                        EXPECT_EQ(passing.Arc.Tail[1], every.Arc.Tail[1]);
+                                        if (every.Arc.Tail[0] + every.Arc.Tail[1] > 0.0) ++searched;
+                                        if (every.Arc.Tail[0] > 0.0) ++startEnds;
                                     }
                                 }
                             }

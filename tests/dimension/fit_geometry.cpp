@@ -240,5 +240,5 @@ TEST_F(FitGeometry, TheGroupIsNamedAfterTheOrientationTheDragBuiltNotTheLiveOne)
     ASSERT_EQ(DrawSeriesChainVertical(60.0f, 0.0f, 0), kNoErr);
     EXPECT_EQ(Node(Dim().DimensionGroup).name, "Segment série chaînée verti");
     gCurrentOptions.SeriesOn = 0;
-    gToolState.CurrentTool = 0;
+    gToolState.CurrentTool = kNoToolSelected;
 }

@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, GroupNames, ::testing::ValuesIn(kNames),
                          [](const auto& info) { return CaseName(info.param.expected, info.index); });
 
 TEST_F(DimensionArtTest, NothingIsNamedWithoutADrawingToolOrBeforeABezierElement) {
-    for (const int32_t tool : {0, static_cast<int32_t>(kMeasureTool)}) {
+    for (const ToolNumber tool : {kNoToolSelected, kMeasureTool}) {
         gToolState.CurrentTool = tool;
         EXPECT_EQ(NameDimensionArt(), kBadParameterErr);
     }

@@ -64,7 +64,7 @@ TEST_F(PolygonTest, NothingIsWrittenForPathsAndToolsThatHaveNoPolygonArea) {
     EXPECT_EQ(IsCrossedPolygon(&withCurve), 0);
     EXPECT_EQ(IsCrossedPolygon(&none), 0);
     EXPECT_EQ(IsCrossedPolygon(nullptr), 0);
-    for (int32_t tool : {kCircleTool, kBezierTool, kMeasureTool}) {
+    for (ToolNumber tool : {kCircleTool, kBezierTool, kMeasureTool}) {
         gToolState.CurrentTool = tool;
         EXPECT_EQ(IsCrossedPolygon(&triangle), 0) << "tool " << tool;
     }

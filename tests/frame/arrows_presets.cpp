@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Angles, ArrowAngleGuard,
 // The two-point tick of presets 2 and 3 as points: the Angle tool flat, the others slanted by the flag.
 struct TickCase {
     int32_t Preset;
-    int32_t Tool;
+    ToolNumber Tool;
     int32_t Flag;
     float FirstY;
 };

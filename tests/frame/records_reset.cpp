@@ -19,7 +19,7 @@ TEST(SharedRecords, ResetClearsEveryRecord) {
 
     ResetRecords();
 
-    EXPECT_EQ(gToolState.CurrentTool, 0);
+    EXPECT_EQ(gToolState.CurrentTool, kNoToolSelected);
     EXPECT_EQ(gToolState.ClickCount, 0);
     EXPECT_EQ(gDialogOpenFlags.PrefsDialogOpen, 0);
     EXPECT_EQ(gRememberedSegments.Head, nullptr);

@@ -132,7 +132,7 @@ TEST_F(DocumentNotifyTest, TheCoverSelectsTheCurrentToolAgain) {
     ASSERT_EQ(ClickItem(kCoverItem), kNoErr);
     EXPECT_EQ(sim::TheTools().Selected(), gToolState.ToolHandles[kAngleTool - 1]);
     const AIToolHandle selected = sim::TheTools().Selected();
-    gToolState.CurrentTool = 0;
+    gToolState.CurrentTool = kNoToolSelected;
     ASSERT_EQ(ClickItem(kCoverItem), kNoErr);
     EXPECT_EQ(sim::TheTools().Selected(), selected);
 }

@@ -167,7 +167,7 @@ TEST_P(PageMatrix, EveryItemFollowsThePageTable) {
                     s.labelPosition = position;
                     s.multipleArcs = multiple;
                     s.arcCount = count;
-                    gToolState.CurrentTool = s.tool;
+                    gToolState.CurrentTool = static_cast<ToolNumber>(s.tool);
                     gCurrentOptions.Unit = s.unit;
                     gCurrentOptions.BezierMode = s.mode;
                     gValueFormat.AngleFormat = format;
@@ -224,13 +224,13 @@ TEST_F(PanelTest, AnotherToolNumberLaysOutOnlyTheCoverAndTheButtons) {
     Start();
     SelectTool("Outil Segment");
     const std::string title = Dialog().title;
-    gToolState.CurrentTool = 7;
+    gToolState.CurrentTool = static_cast<ToolNumber>(7);
     LayoutPanelForTool(0);
     EXPECT_EQ(Item(100).bounds.left, 0);
     EXPECT_FALSE(Item(5).enabled);
     EXPECT_EQ(Dialog().title, title);
     EXPECT_TRUE(Item(7).enabled);  // no page applied
-    gToolState.CurrentTool = 4;
+    gToolState.CurrentTool = kBezierTool;
     gCurrentOptions.BezierMode = 5;  // a mode outside 0..2 leaves the mode items as they were
     LayoutPanelForTool(1);
     EXPECT_TRUE(Item(7).enabled);
@@ -329,7 +329,7 @@ TEST_P(TickRule, ThePagesSetTheTickOfPointEndMarks) {
     ApplyArrowPreset(c.preset);
     for (float* y : {gArrowHeadShape.AnchorY, gArrowHeadShape.InY, gArrowHeadShape.OutY}) y[0] = y[1] = 99.0f;
     gToolState.SegmentArrowsFlag = c.arrowsFlag;
-    gToolState.CurrentTool = c.tool;
+    gToolState.CurrentTool = static_cast<ToolNumber>(c.tool);
     gCurrentOptions.BezierMode = c.mode;
     LayoutPanelForTool(1);
     EXPECT_FLOAT_EQ(gArrowHeadShape.AnchorY[0], c.first);

@@ -31,7 +31,7 @@ class Pictures : public PanelTest, public ::testing::WithParamInterface<PictureC
 TEST_P(Pictures, EachPictureDrawsTheIconOfItsState) {
     Start();
     const PictureCase& c = GetParam();
-    gToolState.CurrentTool = c.tool;
+    gToolState.CurrentTool = static_cast<ToolNumber>(c.tool);
     if (c.state) c.state();
     LayoutPanelForTool(1);  // the page of the tool shows its items
     sim::TheDialogs().Item(ItemRef(c.item))->visible = true;  // and the picture is drawn even where it hides

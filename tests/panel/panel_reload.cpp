@@ -248,7 +248,7 @@ TEST_F(PanelTest, BeforeThePanelExistsTheLayoutAndTheRefreshDoNothing) {
     ASSERT_EQ(PanelDialog, nullptr);
     const size_t before = sim::TheDocument().AllArt().size();
     for (int32_t tool = 0; tool <= 6; ++tool) {
-        gToolState.CurrentTool = tool;
+        gToolState.CurrentTool = static_cast<ToolNumber>(tool);
         LayoutPanelForTool(1);
         EnablePanelMenuEntries(1);
         RefreshCurrentDimension();

@@ -130,7 +130,7 @@ TEST_F(UnitTest, TheFractionPopupSetsTheDenominatorAndMovesForTheMeasureTool) {
 }
 
 TEST_F(UnitTest, NoValueRemovesTheLabelAndAUnitBringsAnEmptyOneBack) {
-    gToolState.CurrentTool = 0;  // no builder rebuilds this bare group
+    gToolState.CurrentTool = kNoToolSelected;  // no builder rebuilds this bare group
     sim::Document& document = sim::TheDocument();
     const AIArtHandle group = document.NewGroup();
     gCurrentDimension.DimensionGroup = group;

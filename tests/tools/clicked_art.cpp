@@ -11,7 +11,7 @@ namespace format = DimensionArtFormat;
 
 // One tool, and the kind marker of a dimension part that would hand its click to another tool.
 struct NearbyDimension {
-    int32_t Tool;
+    ToolNumber Tool;
     const char* OtherMarker;
 };
 

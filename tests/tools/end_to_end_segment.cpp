@@ -147,14 +147,14 @@ TEST_F(SegmentRoads, ShiftOnTheCanvasSelectsTheNextToolAndMakesNothing) {
     Select(1);
     Hold(16);
     Click({100, 0});
-    EXPECT_EQ(gToolState.CurrentTool, 2);
+    EXPECT_EQ(gToolState.CurrentTool, kAngleTool);
     EXPECT_EQ(sim::TheTools().Selected(), gToolState.ToolHandles[1]);
     EXPECT_EQ(GroupCount(), 0u);
     Click({100, 0});
     Click({100, 0});
     Click({100, 0});
     Click({100, 0});
-    EXPECT_EQ(gToolState.CurrentTool, 1);
+    EXPECT_EQ(gToolState.CurrentTool, kSegmentTool);
     EXPECT_EQ(sim::TheTools().Selected(), gToolState.ToolHandles[0]);
     EXPECT_TRUE(Beeps().empty());
 }

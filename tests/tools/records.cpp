@@ -11,7 +11,7 @@ namespace {
 class ToolRecords : public HoverTest {};
 
 TEST_F(ToolRecords, EveryRecordStartsAtZero) {
-    EXPECT_EQ(gToolState.CurrentTool, 0);
+    EXPECT_EQ(gToolState.CurrentTool, kNoToolSelected);
     EXPECT_EQ(gToolState.ClickCount, 0);
     EXPECT_EQ(gToolState.SeriesClickCount, 0);
     for (AIToolHandle handle : gToolState.ToolHandles) EXPECT_NE(handle, nullptr);  // start-up adds the tools

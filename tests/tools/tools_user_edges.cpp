@@ -142,7 +142,7 @@ TEST_F(UserTest, BeforeAnyToolIsSelectedTrackingDoesNothing) {
     Doc().DrawPolyline({{0, 0}, {100, 0}}, false);
     sim::TheLogs().infoValues.clear();
     const size_t cursors = sim::TheLogs().cursors.size();
-    ASSERT_EQ(gToolState.CurrentTool, 0);
+    ASSERT_EQ(gToolState.CurrentTool, kNoToolSelected);
     EXPECT_EQ(sim::ThePlugin().SendTool(kSelectorAITrackToolCursor, gToolState.ToolHandles[kMeasureTool - 1], {50, 0}),
               kNoErr);
     EXPECT_TRUE(sim::TheLogs().infoValues.empty());

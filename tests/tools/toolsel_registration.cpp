@@ -101,7 +101,7 @@ TEST_F(ToolTest, InfoPanelShowsPointTipAndValue) {
 
 TEST_F(ToolTest, TipTexts) {
     struct Case {
-        int32_t tool;
+        ToolNumber tool;
         int16_t clicks;
         int32_t mode;
         bool alt, shift;
