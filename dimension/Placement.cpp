@@ -161,6 +161,7 @@ void CarryDefinition(DimensionDefinition& d, bool keep) {
     Carry(keep, d.LineFlipped, gDragValues.LineFlipped);
     Carry(keep, d.MarksTurned, gDragValues.MarksTurned);
     Carry(keep, d.ExtensionLinesToggled, gDragValues.ExtensionLinesToggled);
+    Carry(keep, d.TextTurned, gDragValues.TextTurned);
     Carry(keep, d.LabelPoint, gToolState.CursorPoint);
     Carry(keep, d.CircleLabelAngle, gToolState.CircleLabelAngle);
     Carry(keep, d.CircleLabelDistance, gToolState.CircleLabelDistance);
