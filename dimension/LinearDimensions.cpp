@@ -552,12 +552,15 @@ void UseLinearOffset(double offset) {
 
 ASErr DrawSegmentDimension() {
     if (gToolState.ArcLengthMode != 0)
-        return DrawArcLengthDimension(gDragValues.MarksTurned, 0, 0, gDragValues.ExtensionLinesToggled);
+        return DrawArcLengthDimension(gDragValues.MarksTurned, 0, gDragValues.TextTurned,
+                                      gDragValues.ExtensionLinesToggled);
     const AIRealPoint first = gMeasuredPoints.FirstPoint.p, second = gMeasuredPoints.SecondPoint.p;
     const LinearOrientation kind = LiveOrientation();
     const LinearFrame frame = FrameFor(kind, first, second);
     const double offset = gCurrentOptions.SideTieLength;
-    const BuildOptions options = OptionsFor(gDragValues.MarksTurned, 0, 0, 0, gDragValues.ExtensionLinesToggled);
+    // Alt turns the value of a parallel dimension only: a projected one's drag took it as the other orientation.
+    const int32_t turned = kind == kParallelDimension ? gDragValues.TextTurned : 0;
+    const BuildOptions options = OptionsFor(gDragValues.MarksTurned, turned, 0, 0, gDragValues.ExtensionLinesToggled);
     if (gToolState.LabelPosition == kLabelCentred) {
         const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
         return BuildWithTextGap(kind, first, second, frame.At(offset, middle), options, OutsideEndFrom::Group, offset);

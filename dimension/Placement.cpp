@@ -164,6 +164,7 @@ void CarryDefinition(DimensionDefinition& d, CarryWay way) {
     Carry(way, d.LineFlipped, gDragValues.LineFlipped);
     Carry(way, d.MarksTurned, gDragValues.MarksTurned);
     Carry(way, d.ExtensionLinesToggled, gDragValues.ExtensionLinesToggled);
+    Carry(way, d.TextTurned, gDragValues.TextTurned);
     Carry(way, d.LabelPoint, gToolState.CursorPoint);
     Carry(way, d.CircleLabelAngle, gToolState.CircleLabelAngle);
     Carry(way, d.CircleLabelDistance, gToolState.CircleLabelDistance);

@@ -36,7 +36,8 @@ ASErr RedrawDimensionAs(DimensionKind kind) {
     case DimensionKind::SegmentHorizontal:
     case DimensionKind::SegmentVertical: return RedrawLinear(KindOrientation(kind));
     case DimensionKind::ArcLength:
-        return DrawArcLengthDimension(gDragValues.MarksTurned, 0, 0, gDragValues.ExtensionLinesToggled);
+        return DrawArcLengthDimension(gDragValues.MarksTurned, 0, gDragValues.TextTurned,
+                                      gDragValues.ExtensionLinesToggled);
     case DimensionKind::CurveOffset:
         return DrawOffsetDimension(&gHitState.MeasuredArt, gCurrentDimension.DimensionLines,
                                    SettingAsFloat(gCurrentOptions.SideTieLength), label.h, label.v, 0,

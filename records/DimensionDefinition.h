@@ -20,6 +20,7 @@ struct DimensionDefinition {
     int32_t LineFlipped = 0;          // its line along a curve lies against the curve's normal
     int32_t MarksTurned = 0;          // its drag turned its end marks
     int32_t ExtensionLinesToggled = 0;  // its drag toggled its extension lines
+    int32_t TextTurned = 0;           // its drag turned its value
     AIRealPoint LabelPoint{};         // the point its drag left its label at
     AIReal CircleLabelAngle = 0.0f;   // radians: from the circle's centre towards its label
     AIReal CircleLabelDistance = 0.0f;

@@ -15,9 +15,11 @@ struct DragValues {
     int32_t LineFlipped = 0;             // the line along a curve lies against the curve's normal
     // What the keys held during the current dimension's drag chose, for its rebuilds: its end marks turned the
     // other way than the live flag (Control), its extension lines the other way than "AvecAttaches" (left
-    // Windows key). A press starts them from neither.
+    // Windows key), its value along a line or an arc read the other way than "TexteHoriz" (Alt). A press starts
+    // them from none.
     int32_t MarksTurned = 0;
     int32_t ExtensionLinesToggled = 0;
+    int32_t TextTurned = 0;
     int32_t OffsetAlertShown = 0;        // the drag under way has shown the too-large-offset alert
     AIReal CreatedSegmentLength = 0.0f;  // length of the segment figure
     AIReal CreatedAngleRotation = 0.0f;  // radians: direction of the angle figure's moving side

@@ -32,6 +32,7 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.DimensionStarted = 0;
     gDragValues.MarksTurned = 0;
     gDragValues.ExtensionLinesToggled = 0;
+    gDragValues.TextTurned = 0;
     gToolState.CursorPoint = message->cursor;
     gToolState.PressPoint = message->cursor;
 }

@@ -225,9 +225,10 @@ ASErr DragSegmentTool(const AIToolMessage& message, const DragKeys& keys) {
     if (gSettings.Magnetism != 0) SnapToRememberedEnds(message);
     if (gToolState.CreateOnClick[kSegmentTool - 1] != 0) return DragCreatedSegment(message, keys);
     if (gCurrentOptions.SeriesOn != 0 && gToolState.CurveOffsetMode == 0) return DragSeries(message, keys);
-    // The dimension keeps what Control and the left Windows key chose, which its rebuilds take again.
+    // The dimension keeps what Control, the left Windows key and Alt chose, which its rebuilds take again.
     gDragValues.MarksTurned = gToolState.WithEnds;
     gDragValues.ExtensionLinesToggled = gToolState.DragModifier;
+    gDragValues.TextTurned = keys.Alt;
     if (gToolState.CurveOffsetMode != 0) return DragAlongCurve(keys);
     if (gToolState.ArcLengthMode != 0) return DragArcLength(keys);
     return DragLinear(keys);

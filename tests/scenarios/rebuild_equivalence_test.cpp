@@ -203,6 +203,9 @@ const DimensionKind kKinds[] = {
      "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30 control win\nup 100,-30\n", kElsewhere},
     {"arc length dragged with Control and Windows", "Outil Segment", "",
      "move 335.355,35.355\ndown 335.355,35.355\ndrag 345,45 350,50 control win\nup 350,50\n", kElsewhere},
+    // Alt turns the value along an arc or a line the other way, for the drag and every rebuild.
+    {"arc length dragged with Alt", "Outil Segment", "",
+     "move 335.355,35.355\ndown 335.355,35.355\ndrag 345,45 350,50 alt\nup 350,50\n", kElsewhere},
     {"along a curve dragged with Control and Windows", "Outil Segment", "",
      "move 100,205\ndown 100,205\ndrag 100,215 100,230 control win\nup 100,230\n", kElsewhere},
     // Alt lays a segment's ticks across it, Control adds ticks at its ends, for the drag and every rebuild.
