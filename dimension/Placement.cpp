@@ -12,12 +12,6 @@
 #include "host/ArtSuite.h"
 #include "host/TagSuite.h"
 #include "records/CurrentDimension.h"
-#include "records/CurrentOptions.h"
-#include "records/DimensionDefinition.h"
-#include "records/DragValues.h"
-#include "records/HitState.h"
-#include "records/MeasuredPoints.h"
-#include "records/ToolState.h"
 
 namespace {
 
@@ -135,69 +129,5 @@ bool CurrentBuiltKind(DimensionKind* kind) {
     const std::optional<DimensionKind> built = KeptPlacement().Kind;
     if (!built) return false;
     *kind = *built;
-    return true;
-}
-
-namespace {
-
-// Copies between a piece of the kept definition and the live value it is built from: into the definition when
-// `keep`, else back into force.
-template <typename Value>
-void Carry(bool keep, Value& kept, Value& live) {
-    if (keep)
-        kept = live;
-    else
-        live = kept;
-}
-
-// Every piece of the definition and its live value, carried one way.
-void CarryDefinition(DimensionDefinition& d, bool keep) {
-    Carry(keep, d.Points, static_cast<MeasuredValues&>(gMeasuredPoints));
-    Carry(keep, d.SegmentAngle, gMeasuredPoints.SegmentAngle);
-    Carry(keep, d.MeasuredPath, gHitState.MeasuredArt);
-    Carry(keep, d.ArcLengthMode, gToolState.ArcLengthMode);
-    Carry(keep, d.CurveOffsetMode, gToolState.CurveOffsetMode);
-    Carry(keep, d.AngleOnArc, gToolState.AngleOnArc);
-    Carry(keep, d.LineFlipped, gDragValues.LineFlipped);
-    Carry(keep, d.MarksTurned, gDragValues.MarksTurned);
-    Carry(keep, d.ExtensionLinesToggled, gDragValues.ExtensionLinesToggled);
-    Carry(keep, d.LabelPoint, gToolState.CursorPoint);
-    Carry(keep, d.CircleLabelAngle, gToolState.CircleLabelAngle);
-    Carry(keep, d.CircleLabelDistance, gToolState.CircleLabelDistance);
-    Carry(keep, d.ArcMiddleAngle, gDimensionValues.ArcMiddleAngle);
-    Carry(keep, d.SideTieLength, gCurrentOptions.SideTieLength);
-}
-
-// The definition kept for `group`; null when none is.
-DimensionDefinition* DefinitionOf(AIArtHandle group) {
-    for (DimensionDefinition& d : gDimensionDefinitions)
-        if (d.Group == group) return &d;
-    return nullptr;
-}
-
-}  // namespace
-
-void KeepDefinition() {
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    if (!IsLiveArt(group)) return;
-    DimensionDefinition* kept = DefinitionOf(group);
-    if (kept == nullptr) {
-        // A new dimension: the groups gone from the document take their definitions with them first.
-        std::erase_if(gDimensionDefinitions, [](const DimensionDefinition& d) { return !IsLiveArt(d.Group); });
-        kept = &gDimensionDefinitions.emplace_back();
-        kept->Group = group;
-    }
-    CarryDefinition(*kept, true);
-    // A circle dimension's label stands where its build hung it, which a created figure's cursor has since been
-    // moved past.
-    DimensionKind kind{};
-    if (CurrentBuiltKind(&kind) && KindTool(kind) == kCircleTool) kept->LabelPoint = gDimensionValues.CircleLabelPoint;
-}
-
-bool UseDefinition() {
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    DimensionDefinition* kept = group != nullptr && IsLiveArt(group) ? DefinitionOf(group) : nullptr;
-    if (kept == nullptr) return false;
-    CarryDefinition(*kept, false);
     return true;
 }

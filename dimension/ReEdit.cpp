@@ -10,6 +10,7 @@
 #include "dimension/AngleBuilders.h"
 #include "dimension/CircleBuilder.h"
 #include "dimension/CurrentDimension.h"
+#include "dimension/Definitions.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
@@ -239,12 +240,13 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     }
     AIArtHandle fresh = nullptr;
     if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
-    // Its name (the kind it was built as) and its placement stay with the dimension.
+    // Its name (the kind it was built as), its placement and its definition stay with the dimension.
     char name[kMaxGroupNameLength] = {};
     AIBoolean isDefault = true;
     if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault)
         sAIArt->SetArtName(fresh, name);
     const DimensionPlacement kept = ReadPlacement(group);
+    MoveDefinition(group, fresh);
     DisposeArtIfValid(&group);
     gCurrentDimension.DimensionGroup = fresh;
     KeepPlacement(kept);

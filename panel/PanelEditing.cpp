@@ -10,6 +10,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/Definitions.h"
 #include "dimension/Placement.h"
 #include "dimension/Redraw.h"
 #include "dimension/Skeletons.h"
