@@ -18,6 +18,7 @@
 #include "dimension/Redraw.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Links.h"
+#include "dimension/LiveValueSwap.h"
 #include "dimension/Skeletons.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -274,11 +275,11 @@ RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex*
     // Its own offset, else the one its line shows, else the stored one: never the one another drag left.
     UseLinearOffset(kept.Offset ? *kept.Offset : lineFound ? LinearOffsetOf(onLine) : gSettings.SideTieLength);
     gHitState.MeasuredArt = found.Second.Path;
-    int32_t& overCentre = gHitState.HoverFlags.OverCentre;
-    const int32_t hovered = overCentre;
-    overCentre = 0;
-    ASErr result = BuildSegmentDimensionArt();
-    overCentre = hovered;
+    ASErr result = kNoErr;
+    {
+        const LiveValueSwap notOverCentre(gHitState.HoverFlags.OverCentre, 0);
+        result = BuildSegmentDimensionArt();
+    }
     if (found.OnSegment) {
         KeepError(result, LinkOnSegment(found.First.Path, found.First.Index, found.Second.Index));
     } else {

@@ -10,7 +10,6 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
-#include "dimension/Definitions.h"
 #include "dimension/Placement.h"
 #include "dimension/Redraw.h"
 #include "dimension/Skeletons.h"
@@ -185,11 +184,4 @@ void RedrawLocalRadius() {
 void RefreshAndRememberLine() {
     RefreshCurrentDimension();
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
-}
-
-void NotifyCurrentDimension(ADMItemNotifyProc notify, ADMItemRef item, ADMNotifierRef notifier) {
-    if (notify == nullptr) return;
-    const bool defined = !FirstPickWaiting() && UseDefinition();
-    notify(item, notifier);
-    if (defined && !FirstPickWaiting()) KeepDefinition();
 }
