@@ -203,6 +203,7 @@ ASErr DragCreatedSegment(const AIToolMessage& message, const DragKeys& keys) {
         else if (keys.RightShift != 0)
             gCurrentOptions.SegmentCreateRotation = RoundedUpTo(direction, kSegmentRotationStep) * kDegreesPerRadian;
     }
+    // The drag's modifier turns the centring over for this segment only.
     const int32_t centred = gCurrentOptions.SegmentCreateCentred;
     const LiveValueSwap inForce(gCurrentOptions.SegmentCreateCentred,
                                 gToolState.DragModifier != 0 ? (centred != 0 ? 0 : 1) : centred);
