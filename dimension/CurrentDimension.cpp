@@ -1,5 +1,6 @@
 #include "dimension/CurrentDimension.h"
 
+#include "dimension/Definitions.h"
 #include "dimension/Skeletons.h"
 #include "frame/SuiteTable.h"
 #include "host/ArtSuite.h"
@@ -12,6 +13,8 @@ bool IsLiveArt(AIArtHandle art) {
 void DisposeArtIfValid(AIArtHandle* art) {
     if (art == nullptr || *art == nullptr) return;
     if (IsLiveArt(*art) && sAIArt->DisposeArt(*art) != kNoErr) return;
+    // A dimension group takes its definition with it.
+    ForgetDefinition(*art);
     *art = nullptr;
 }
 

@@ -12,7 +12,8 @@ inline void KeepError(ASErr& result, ASErr error) {
 // True while the host still knows the art (a null handle is not).
 bool IsLiveArt(AIArtHandle art);
 // Disposes the art when the host still knows it, and sets the handle to null once the art is gone (disposed
-// here or before); a handle whose art the host refused to dispose is kept.
+// here or before); a handle whose art the host refused to dispose is kept. A dimension group's definition goes
+// with it.
 void DisposeArtIfValid(AIArtHandle* art);
 
 // Forgets the handles of the parts, the link kept with them and the list of division marks; disposes nothing.

@@ -11,7 +11,7 @@
 #include "dimension/Geometry.h"
 #include "dimension/Labels.h"
 #include "dimension/Measures.h"
-#include "dimension/Placement.h"
+#include "dimension/Definitions.h"
 #include "dimension/ValueFormat.h"
 #include "frame/CanvasWrites.h"
 #include "frame/Settings.h"

@@ -12,12 +12,6 @@
 #include "host/ArtSuite.h"
 #include "host/TagSuite.h"
 #include "records/CurrentDimension.h"
-#include "records/CurrentOptions.h"
-#include "records/DimensionDefinition.h"
-#include "records/DragValues.h"
-#include "records/HitState.h"
-#include "records/MeasuredPoints.h"
-#include "records/ToolState.h"
 
 namespace {
 
@@ -135,73 +129,5 @@ bool CurrentBuiltKind(DimensionKind* kind) {
     const std::optional<DimensionKind> built = KeptPlacement().Kind;
     if (!built) return false;
     *kind = *built;
-    return true;
-}
-
-namespace {
-
-// The way a definition is carried: the live values kept into it, or its values put back into force.
-enum class CarryWay { IntoDefinition, IntoForce };
-
-// Copies between a piece of the kept definition and the live value it is built from, in the direction
-// `way` names.
-template <typename Value>
-void Carry(CarryWay way, Value& kept, Value& live) {
-    if (way == CarryWay::IntoDefinition)
-        kept = live;
-    else
-        live = kept;
-}
-
-// Every piece of the definition and its live value, carried one way.
-void CarryDefinition(DimensionDefinition& d, CarryWay way) {
-    Carry(way, d.Points, static_cast<MeasuredValues&>(gMeasuredPoints));
-    Carry(way, d.SegmentAngle, gMeasuredPoints.SegmentAngle);
-    Carry(way, d.MeasuredPath, gHitState.MeasuredArt);
-    Carry(way, d.ArcLengthMode, gToolState.ArcLengthMode);
-    Carry(way, d.CurveOffsetMode, gToolState.CurveOffsetMode);
-    Carry(way, d.AngleOnArc, gToolState.AngleOnArc);
-    Carry(way, d.LineFlipped, gDragValues.LineFlipped);
-    Carry(way, d.MarksTurned, gDragValues.MarksTurned);
-    Carry(way, d.ExtensionLinesToggled, gDragValues.ExtensionLinesToggled);
-    Carry(way, d.TextTurned, gDragValues.TextTurned);
-    Carry(way, d.LabelPoint, gToolState.CursorPoint);
-    Carry(way, d.CircleLabelAngle, gToolState.CircleLabelAngle);
-    Carry(way, d.CircleLabelDistance, gToolState.CircleLabelDistance);
-    Carry(way, d.ArcMiddleAngle, gDimensionValues.ArcMiddleAngle);
-    Carry(way, d.SideTieLength, gCurrentOptions.SideTieLength);
-}
-
-// The definition kept for `group`; null when none is.
-DimensionDefinition* DefinitionOf(AIArtHandle group) {
-    for (DimensionDefinition& d : gDimensionDefinitions)
-        if (d.Group == group) return &d;
-    return nullptr;
-}
-
-}  // namespace
-
-void KeepDefinition() {
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    if (!IsLiveArt(group)) return;
-    DimensionDefinition* kept = DefinitionOf(group);
-    if (kept == nullptr) {
-        // A new dimension: the groups gone from the document take their definitions with them first.
-        std::erase_if(gDimensionDefinitions, [](const DimensionDefinition& d) { return !IsLiveArt(d.Group); });
-        kept = &gDimensionDefinitions.emplace_back();
-        kept->Group = group;
-    }
-    CarryDefinition(*kept, CarryWay::IntoDefinition);
-    // A circle dimension's label stands where its build hung it, which a created figure's cursor has since been
-    // moved past.
-    DimensionKind kind{};
-    if (CurrentBuiltKind(&kind) && KindTool(kind) == kCircleTool) kept->LabelPoint = gDimensionValues.CircleLabelPoint;
-}
-
-bool UseDefinition() {
-    const AIArtHandle group = gCurrentDimension.DimensionGroup;
-    DimensionDefinition* kept = group != nullptr && IsLiveArt(group) ? DefinitionOf(group) : nullptr;
-    if (kept == nullptr) return false;
-    CarryDefinition(*kept, CarryWay::IntoForce);
     return true;
 }

@@ -1,7 +1,7 @@
 // A dimension's definition: what it is (its kind as built, with its orientation), what it measures, how it was
 // constructed and where a drag put it. What a drag decided belongs to the dimension, not to the tool. The kind is
 // the group's name; the placement is kept on the dimension's group as tags, read and written here only; what the
-// current dimension measures is kept beside its group (records/DimensionDefinition.h), its measured points found
+// current dimension measures is kept beside its group (dimension/Definitions.h), its measured points found
 // again through its link when it is re-opened. So every rebuild without the cursor (a re-open click, a panel
 // change after it, update-all) builds the dimension as its own press and drag built it, never as what a later
 // press or hover left in the live values.
@@ -58,12 +58,3 @@ void KeepAngleArc(AngleArc arc);
 
 // The kind the current dimension was built as; false when its group has no dimension's name.
 bool CurrentBuiltKind(DimensionKind* kind);
-
-// Keeps what the current dimension measures and how it was constructed, from the live values the press, drag or
-// re-open that built it left: called when a press, drag or re-open has built the current dimension, and after a
-// panel change rebuilt it.
-void KeepDefinition();
-// Puts back in force the live values the current dimension was built from, which a later press or hover may
-// have rewritten (its measured points, path, label point, arc and curve modes); false, changing nothing, when
-// none is kept for the current group.
-bool UseDefinition();

@@ -10,6 +10,7 @@
 #include "dimension/AngleBuilders.h"
 #include "dimension/CircleBuilder.h"
 #include "dimension/CurrentDimension.h"
+#include "dimension/Definitions.h"
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
@@ -17,6 +18,7 @@
 #include "dimension/Redraw.h"
 #include "dimension/LinearDimensions.h"
 #include "dimension/Links.h"
+#include "dimension/LiveValueSwap.h"
 #include "dimension/Skeletons.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -239,12 +241,13 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     }
     AIArtHandle fresh = nullptr;
     if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
-    // Its name (the kind it was built as) and its placement stay with the dimension.
+    // Its name (the kind it was built as), its placement and its definition stay with the dimension.
     char name[kMaxGroupNameLength] = {};
     AIBoolean isDefault = true;
     if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault)
         sAIArt->SetArtName(fresh, name);
     const DimensionPlacement kept = ReadPlacement(group);
+    MoveDefinition(group, fresh);
     DisposeArtIfValid(&group);
     gCurrentDimension.DimensionGroup = fresh;
     KeepPlacement(kept);
@@ -272,11 +275,11 @@ RebuildResult RebuildSegmentDimensionOf(AIArtHandle part, const LinkedPathIndex*
     // Its own offset, else the one its line shows, else the stored one: never the one another drag left.
     UseLinearOffset(kept.Offset ? *kept.Offset : lineFound ? LinearOffsetOf(onLine) : gSettings.SideTieLength);
     gHitState.MeasuredArt = found.Second.Path;
-    int32_t& overCentre = gHitState.HoverFlags.OverCentre;
-    const int32_t hovered = overCentre;
-    overCentre = 0;
-    ASErr result = BuildSegmentDimensionArt();
-    overCentre = hovered;
+    ASErr result = kNoErr;
+    {
+        const LiveValueSwap notOverCentre(gHitState.HoverFlags.OverCentre, 0);
+        result = BuildSegmentDimensionArt();
+    }
     if (found.OnSegment) {
         KeepError(result, LinkOnSegment(found.First.Path, found.First.Index, found.Second.Index));
     } else {

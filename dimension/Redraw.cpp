@@ -6,6 +6,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/Geometry.h"
 #include "dimension/LinearDimensions.h"
+#include "dimension/LiveValueSwap.h"
 #include "dimension/OffsetDimension.h"
 #include "frame/Settings.h"
 #include "records/CurrentOptions.h"
@@ -18,12 +19,8 @@ namespace {
 
 // A linear dimension along `orientation`, the live orientation given back after the build.
 ASErr RedrawLinear(int32_t orientation) {
-    int32_t& live = gCurrentOptions.DimensionOrientation;
-    const int32_t kept = live;
-    live = orientation;
-    const ASErr result = DrawSegmentDimension();
-    live = kept;
-    return result;
+    const LiveValueSwap inForce(gCurrentOptions.DimensionOrientation, orientation);
+    return DrawSegmentDimension();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The notifiers that change the end marks: the four shape presets, arrows or points, the arrow direction of
 // circle and Bézier dimensions, and the circle's diameter or radius (one end mark or two).
 #include "dimension/CurrentDimension.h"
+#include "dimension/LiveValueSwap.h"
 #include "dimension/Naming.h"
 #include "frame/ArrowHeads.h"
 #include "frame/DialogOpeners.h"
@@ -21,9 +22,10 @@ constexpr int16_t kTickAnchors = 2;
 // Loads preset `preset` into the shape for the live arrows-or-points choice, leaving the stored preset alone;
 // preset 3 drawn as points is the cross's 45-degree tick (flat with the Angle tool).
 void LoadPanelPreset(int32_t preset) {
-    const int32_t stored = gSettings.ArrowPreset;
-    ApplyArrowPreset(preset);
-    gSettings.ArrowPreset = stored;
+    {
+        const LiveValueSwap storedKept(gSettings.ArrowPreset);
+        ApplyArrowPreset(preset);
+    }
     if (preset != kCustomArrowPreset || gCurrentOptions.ArrowHeads != 0) return;
     float first = gToolState.CurrentTool == kAngleTool ? 0.0f : kCrossTickHeight;
     if (gToolState.SegmentArrowsFlag != 0) first = -first;

@@ -185,10 +185,3 @@ void RefreshAndRememberLine() {
     RefreshCurrentDimension();
     RememberSegment(gDimensionValues.DimensionLineEnds[0].p, gDimensionValues.DimensionLineEnds[1].p);
 }
-
-void NotifyCurrentDimension(ADMItemNotifyProc notify, ADMItemRef item, ADMNotifierRef notifier) {
-    if (notify == nullptr) return;
-    const bool defined = !FirstPickWaiting() && UseDefinition();
-    notify(item, notifier);
-    if (defined && !FirstPickWaiting()) KeepDefinition();
-}

@@ -72,10 +72,5 @@ bool EditingCircleDimension();
 void RedrawCircle();
 // Rebuilds the local radius being edited with the Bézier tool where it was last drawn.
 void RedrawLocalRadius();
-// Runs a panel item's notifier with the current dimension's definition in force (UseDefinition), so that it
-// changes the dimension its press built and not what a later press or hover left in the live values; what the
-// notifier then leaves in force is the dimension's definition. While a first pick waits the live values are the
-// pick's, and are left alone.
-void NotifyCurrentDimension(ADMItemNotifyProc notify, ADMItemRef item, ADMNotifierRef notifier);
 // Rebuilds the linear dimension being edited and remembers its new line for snapping.
 void RefreshAndRememberLine();

@@ -7,6 +7,7 @@
 #include "host/ADMListSuite.h"
 #include "panel/PanelEditing.h"
 #include "panel/PanelState.h"
+#include "tools/ClickSupport.h"
 
 ADMDialogRef PanelDialog = nullptr;
 AIRect ScreenBounds;
@@ -24,11 +25,13 @@ ADMEntryRef EntryByID(ADMItemRef item, int32_t entryID) {
 }
 
 // Every panel notification acts on the current dimension as it was built: the item's own notifier, reached
-// through the table row the item was made from, runs with the dimension's definition in force.
+// through the table row the item was made from, runs with the dimension's definition in force (the one helper
+// every rebuild without the cursor goes through).
 void NotifyPanelItem(ADMItemRef item, ADMNotifierRef notifier) {
     ADMUserData data = nullptr;
     if (sADMItem->GetUserData(item, &data) != kNoErr || data == nullptr) return;
-    NotifyCurrentDimension(static_cast<const PanelItemSpec*>(data)->Notify, item, notifier);
+    const ADMItemNotifyProc notify = static_cast<const PanelItemSpec*>(data)->Notify;
+    if (notify != nullptr) RebuildWithDefinition([&] { notify(item, notifier); });
 }
 
 }  // namespace

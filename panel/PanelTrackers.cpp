@@ -20,6 +20,7 @@
 #include "records/ToolState.h"
 #include "resources/ResourceIds.h"
 #include "tools/ClickSequences.h"
+#include "tools/ClickSupport.h"
 
 int32_t DragTrackX = 0;
 
@@ -57,7 +58,7 @@ ADMBoolean ResetLineWidthTrack(ADMItemRef item, ADMTrackerRef tracker) {
         LoadLiveOption(&CurrentOptions::LineWidth);
         if (ADMItemRef field = PanelItem(kLineWidthItem)) SetFloatValue(field, gCurrentOptions.LineWidth);
         gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
-        RefreshCurrentDimension();
+        RebuildWithDefinition(RefreshCurrentDimension);
     }
     return DefaultTracking(item, tracker);
 }
@@ -75,7 +76,7 @@ ADMBoolean ScalePictureTrack(ADMItemRef item, ADMTrackerRef tracker) {
         UpdateScaleRatio(live.ScaleNumerator, live.ScaleDenominator);
         SelectPanelScaleEntry(PanelItem(kScalePopupItem));
         ShowScaleMarker();
-        RefreshCurrentDimension();
+        RebuildWithDefinition(RefreshCurrentDimension);
     }
     return DefaultTracking(item, tracker);
 }
@@ -85,7 +86,7 @@ ADMBoolean ResetEndSizeTrack(ADMItemRef item, ADMTrackerRef tracker) {
         LoadLiveOption(&CurrentOptions::EndMarkSize);
         gCurrentOptions.ActiveEndMarkSize = gCurrentOptions.EndMarkSize;
         if (ADMItemRef field = PanelItem(kEndSizeItem)) SetFloatValue(field, gCurrentOptions.EndMarkSize);
-        RefreshCurrentDimension();
+        RebuildWithDefinition(RefreshCurrentDimension);
     }
     return DefaultTracking(item, tracker);
 }
@@ -106,7 +107,7 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
             decimals = std::clamp(decimals, 0, kMaxDecimals);
             DragTrackX = point.h;
         }
-        RefreshCurrentDimension();
+        RebuildWithDefinition(RefreshCurrentDimension);
         sAIDocument->RedrawDocument();
         sADMItem->Invalidate(item);
         if (ADMItemRef field = PanelItem(kDecimalsItem)) {

@@ -1,16 +1,15 @@
 // What a dimension measures and how it was constructed, as the press, drag, re-open or panel change that last
 // built it left it: a copy of the live values its builders read, which a later press or hover rewrites for its own
-// ends. dimension/Placement.h keeps it and puts it in force again; nothing else reads or writes it.
+// ends. dimension/Definitions.h keeps it and puts it in force again; nothing else reads or writes it.
 #pragma once
 
 #include <cstdint>
-#include <vector>
+#include <unordered_map>
 
 #include "host/Types.h"
 #include "records/MeasuredPoints.h"
 
 struct DimensionDefinition {
-    AIArtHandle Group = nullptr;      // the dimension group it belongs to
     MeasuredValues Points;            // its measured points, angle and circle
     AIReal SegmentAngle = 0.0f;       // radians: the direction of its measured segment
     AIArtHandle MeasuredPath = nullptr;  // the path it measures
@@ -28,6 +27,6 @@ struct DimensionDefinition {
     double SideTieLength = 0.0;       // the offset of its line from what it measures
 };
 
-// The definition of each dimension built or re-opened since start-up whose group is still in the document: a
-// press that built nothing may give the current dimension back to an earlier group.
-extern std::vector<DimensionDefinition> gDimensionDefinitions;
+// The definition of each dimension built or re-opened since start-up, by its group, for as long as the plug-in
+// keeps the group: a press that built nothing may give the current dimension back to an earlier group.
+extern std::unordered_map<AIArtHandle, DimensionDefinition> gDimensionDefinitions;

@@ -7,7 +7,7 @@
 
 #include "host/Types.h"
 
-// The measured values themselves, which a dimension's definition keeps a copy of (dimension/Placement.h).
+// The measured values themselves, which a dimension's definition keeps a copy of (dimension/Definitions.h).
 struct MeasuredValues {
     AIPathSegment FirstPoint;  // first measured anchor of a linear dimension
     AIPathSegment SecondPoint; // second measured anchor

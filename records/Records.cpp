@@ -27,7 +27,7 @@ DragValues gDragValues;
 DialogPositions gDialogPositions;
 DialogOpenFlags gDialogOpenFlags;
 BezierExtraValues gBezierExtraValues;
-std::vector<DimensionDefinition> gDimensionDefinitions;
+std::unordered_map<AIArtHandle, DimensionDefinition> gDimensionDefinitions;
 
 void FreeRememberedNodes(RememberedSegment*& head) {
     while (head != nullptr) {

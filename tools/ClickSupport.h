@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "dimension/Definitions.h"
 #include "host/HitTestSuite.h"
 #include "host/Messages.h"
 #include "host/Types.h"
@@ -27,6 +28,17 @@ constexpr uint32_t kOneClickFrequency = 9001;
 // Segment, Angle or Cercle tool. Nothing of that dimension is drawn yet, and the cursor and measured points hold
 // the waiting pick, not the last dimension's: a panel change then rebuilds nothing.
 bool FirstPickWaiting();
+
+// The one way a rebuild of the current dimension without the cursor (a panel change, a panel tracker) puts the
+// dimension's definition in force and takes it back: `rebuild` runs with the live values the dimension was
+// built from (UseDefinition), not what a later press or hover left, and what it leaves in force is the
+// dimension's definition after it. While a first pick waits the live values are the pick's, and are left alone.
+template <typename Rebuild>
+void RebuildWithDefinition(Rebuild&& rebuild) {
+    const bool defined = !FirstPickWaiting() && UseDefinition();
+    rebuild();
+    if (defined && !FirstPickWaiting()) KeepDefinition();
+}
 
 // Virtual keys read at a click.
 constexpr int32_t kShiftKey = 16;

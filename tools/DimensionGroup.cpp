@@ -5,7 +5,7 @@
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/Links.h"
-#include "dimension/Placement.h"
+#include "dimension/Definitions.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"

@@ -2,7 +2,7 @@
 // sequence of the current tool.
 #include "dimension/CurrentDimension.h"
 #include "dimension/Naming.h"
-#include "dimension/Placement.h"
+#include "dimension/Definitions.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"

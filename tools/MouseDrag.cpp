@@ -1,6 +1,7 @@
 // The mouse drag: the modifier keys of the message, then the drag of the current tool.
 #include <cmath>
 
+#include "dimension/Definitions.h"
 #include "dimension/Placement.h"
 #include "frame/SuiteTable.h"
 #include "frame/TavorinePlugIn.h"

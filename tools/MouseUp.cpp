@@ -1,6 +1,6 @@
 // The mouse-up: the end of each tool's press.
 #include "dimension/CurrentDimension.h"
-#include "dimension/Placement.h"
+#include "dimension/Definitions.h"
 #include "dimension/ValueFormat.h"
 #include "figures/BezierFigure.h"
 #include "figures/CircleFigure.h"

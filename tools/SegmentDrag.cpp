@@ -5,6 +5,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/Geometry.h"
 #include "dimension/LinearDimensions.h"
+#include "dimension/LiveValueSwap.h"
 #include "dimension/Naming.h"
 #include "dimension/OffsetDimension.h"
 #include "dimension/Skeletons.h"
@@ -202,12 +203,11 @@ ASErr DragCreatedSegment(const AIToolMessage& message, const DragKeys& keys) {
         else if (keys.RightShift != 0)
             gCurrentOptions.SegmentCreateRotation = RoundedUpTo(direction, kSegmentRotationStep) * kDegreesPerRadian;
     }
-    int32_t& centred = gCurrentOptions.SegmentCreateCentred;
-    const int32_t kept = centred;
-    if (gToolState.DragModifier != 0) centred = centred != 0 ? 0 : 1;
-    const ASErr result = MakeCreatedSegment();
-    centred = kept;
-    return result;
+    // The drag's modifier turns the centring over for this segment only.
+    const int32_t centred = gCurrentOptions.SegmentCreateCentred;
+    const LiveValueSwap inForce(gCurrentOptions.SegmentCreateCentred,
+                                gToolState.DragModifier != 0 ? (centred != 0 ? 0 : 1) : centred);
+    return MakeCreatedSegment();
 }
 
 ASErr DragLinear(const DragKeys& keys) {
