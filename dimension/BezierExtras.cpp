@@ -90,14 +90,15 @@ Vector2 PointAlong(const std::vector<AIRealPoint>& polyline, const std::vector<d
 
 // The length and side of the ticks a division is drawn with (the side of a segment's or a curve's; an angle's
 // rays have none), put in force (the live path length, which the panel's rebuilds draw them at) and kept with
-// the division; false for a length no artwork float holds, which is not kept.
+// the division: the float in force is what is kept, so that a redraw reads back the very length it draws with;
+// false for a length no artwork float holds, which is not kept.
 bool KeepTicks(double length, double direction) {
     if (!FitsArtworkFloat(length))
         return false;
     gCurrentOptions.BezierPathLength = static_cast<float>(length);
     gBezierExtraValues.TickDirection = direction;
     DimensionPlacement placement;
-    placement.TickLength = length;
+    placement.TickLength = gCurrentOptions.BezierPathLength;
     KeepPlacement(placement);
     return true;
 }

@@ -155,14 +155,17 @@ ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint se
     return result;
 }
 
-// The dimension with its text beside the line past the end LabelPosition names.
+// The dimension with its text beside the line past the end LabelPosition names. A drag keeps the end nearer its
+// cursor as a drag with the value in the line's gap does, where a value that does not fit goes once centred.
 ASErr BuildSideText(LinearOrientation kind, AIRealPoint first, AIRealPoint second, double offset,
-                    double overshoot, const BuildOptions& options) {
+                    double overshoot, const BuildOptions& options, std::optional<AIRealPoint> cursor = std::nullopt) {
     const LinearFrame frame = FrameFor(kind, first, second);
     StraightDimension d = Between(frame, first, second, offset, options);
     d.ExtensionOvershoot = overshoot;
     DimensionPlacement placement;
     placement.Offset = offset;
+    if (cursor)
+        placement.OutsideEnd = CursorEnd(frame, first, second, *cursor);
     KeepPlacement(placement);
     const double span = frame.AlongOf(second) - frame.AlongOf(first);
     const size_t end = gToolState.LabelPosition == kLabelPastFirstEnd ? 0 : 1;
@@ -198,7 +201,7 @@ ASErr ProjectedSideText(LinearOrientation kind, AIReal x, AIReal y, AIReal x1, A
         offset = RoundedUp(offset, gSettings.SideTieLength);
     // The line's offset across the projection is the length in force, as a rebuild without the cursor takes it.
     UseLinearOffset(offset);
-    return BuildSideText(kind, Point(x1, y1), Point(x2, y2), offset, ExtensionOvershoot(), options);
+    return BuildSideText(kind, Point(x1, y1), Point(x2, y2), offset, ExtensionOvershoot(), options, Point(x, y));
 }
 
 // The points of the series being built: ClickCount of them, at most the table's capacity.
@@ -598,7 +601,7 @@ ASErr DrawParallelDimensionSideText(int32_t withEnds, int32_t alt, int32_t dragM
     const double offset = gCurrentOptions.SideTieLength;
     const double overshoot = std::max(std::abs(gDimensionValues.ExtensionLineReach) - std::abs(offset), 0.0);
     return BuildSideText(kParallelDimension, gMeasuredPoints.FirstPoint.p, gMeasuredPoints.SecondPoint.p,
-                         offset, overshoot, OptionsFor(withEnds, alt, 0, 0, dragModifier));
+                         offset, overshoot, OptionsFor(withEnds, alt, 0, 0, dragModifier), gToolState.CursorPoint);
 }
 
 ASErr DrawHorizontalDimensionSideText(AIReal x, AIReal y, AIReal x1, AIReal y1, AIReal x2, AIReal y2,

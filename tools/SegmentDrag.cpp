@@ -29,8 +29,6 @@ namespace {
 
 // Screen pixels within which the cursor snaps to a remembered end point.
 constexpr AIReal kMagnetismPixels = 8.0f;
-// Share of the live end-mark size by which the extension lines of a side-shifted label reach past the line.
-constexpr double kReachPerEndMarkSize = 0.04;
 // The step of right Shift on a created segment's direction.
 constexpr double kSegmentRotationStep = 0.17453294;
 constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
@@ -147,22 +145,9 @@ ASErr DragCentredLabel(const DragKeys& keys) {
     }
 }
 
-// The signed offset of the cursor from the measured line (left of it positive) and the extension lines'
-// reach past it.
-void SetSideOffset() {
-    const AIRealPoint a = gMeasuredPoints.FirstPoint.p, b = gMeasuredPoints.SecondPoint.p;
-    const AIRealPoint c = gToolState.CursorPoint;
-    const AIRealPoint foot = FootOfPerpendicular(c, a, b);
-    double offset = Distance(foot, c);
-    const double extra = gCurrentOptions.EndMarkSize * kReachPerEndMarkSize;
-    if (Cross2(a, b, foot, c) >= 0.0) {
-        gDimensionValues.ExtensionLineReach = extra + offset;
-    } else {
-        offset = -offset;
-        gDimensionValues.ExtensionLineReach = offset - extra;
-    }
-    gCurrentOptions.SideTieLength = offset;
-}
+// The signed offset of the cursor from the measured line (left of it positive), measured as a drag with the
+// value in the line's gap measures it, and the extension lines' reach past it.
+void SetSideOffset() { UseLinearOffset(LinearOffsetOf(gToolState.CursorPoint)); }
 
 ASErr DragSideLabel(const DragKeys& keys) {
     SetSideOffset();

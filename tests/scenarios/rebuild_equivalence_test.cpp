@@ -220,6 +220,12 @@ const DimensionKind kKinds[] = {
     {"parallel, then a dimension dropped at the release", "Outil Segment", "",
      "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30\nup 100,-30\n",
      "move 2209,244\ndown 2209,244\ndrag 2225,252.5\nup 2225,252.5\n"},
+    // The press divides the arc at the tick length in force; the cursor trembles less than a click's reach.
+    {"arc division, a trembling click", "Outil Bézier", "",
+     "move 317.918397,46.679021\ndown 317.918397,46.679021\ndrag 318.618397,47.379021\nup 318.618397,47.379021\n",
+     kElsewhere},
+    {"parallel on the slanted path", "Outil Segment", "",
+     "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 150,-200 100,-240\nup 100,-240\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
@@ -261,7 +267,9 @@ const PanelSetting kSettings[] = {
     {"divisions", "panel enter 72 \"6\"\n"},
     {"tolerance", "panel click 58\n"},
     {"end-mark size, text beside", "panel click 20\npanel enter 9 \"150\"\n"},
-    {"horizontal orientation", "panel click 45\n"},
+    // Across a slanted path a drag measures its offset along the orientation in force, which one chosen after
+    // keeps.
+    {"horizontal orientation", "panel click 45\n", "slanted"},
     {"path length", "panel enter 70 \"30\"\n", "division dragged"},
 };
 
