@@ -231,6 +231,11 @@ void CancelCurrentDimension() {
         EndWaitingSequence();
         return;
     }
+    // A dimension on a locked or hidden layer stays where it is, refused as a press on that layer is.
+    if (!ArtLayerEditable(gCurrentDimension.DimensionGroup)) {
+        RefusePress(kLockedLayerAlert);
+        return;
+    }
     const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);
     DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
     UnlinkOrphans(keys);
