@@ -33,6 +33,9 @@ NewGroupResult NewDimensionGroup();
 // would go to, or the layer of the sequence's skeleton, has been locked or hidden since the first pick. The
 // caller ends its click at once and the sequence goes on waiting.
 bool SequenceLayerRefused();
+// True when the layer holding the art is editable and shown, so that its art may change; true for art the host
+// no longer knows.
+bool ArtLayerEditable(AIArtHandle art);
 // Once no click sequence is under way, a dimension whose builders drew nothing (its group holds paths, none
 // with an anchor, and no label with text) leaves nothing behind: the group goes as DropNewGroup takes it, and
 // the links it held leave the paths it measured.

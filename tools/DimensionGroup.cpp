@@ -81,13 +81,6 @@ AILayerHandle TargetLayer() {
     return layer;
 }
 
-// True when the layer holding the art is editable and shown; true for art the host no longer knows.
-bool ArtLayerEditable(AIArtHandle art) {
-    AILayerHandle layer = nullptr;
-    if (!IsLiveArt(art) || sAIArt->GetLayerOfArt(art, &layer) != kNoErr) return true;
-    return LayerEditable(layer);
-}
-
 // True while a click sequence is under way: a pick waits, or a series has points.
 bool SequenceUnderWay() { return gToolState.ClickCount != 0 || gToolState.AwaitingSegmentClick != 0; }
 
@@ -141,6 +134,12 @@ std::vector<const char*> LinkKeysHeld(AIArtHandle group) {
 }
 
 }  // namespace
+
+bool ArtLayerEditable(AIArtHandle art) {
+    AILayerHandle layer = nullptr;
+    if (!IsLiveArt(art) || sAIArt->GetLayerOfArt(art, &layer) != kNoErr) return true;
+    return LayerEditable(layer);
+}
 
 void DropNewGroup() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;

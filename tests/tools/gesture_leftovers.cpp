@@ -446,6 +446,21 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({200, 100}); },
      false,
      [] { PressRows::LeavesEveryDimension([] { PressRows::Select(kAngleTool); }); }},
+    // An empty click empties the measured set, but a member on a layer locked since keeps its subtraction tag.
+    {"AnEmptyMeasureClickLeavesTheTagOfAPathOnALayerLockedSince",
+     [] {
+         PressRows::plate = PressRows::Line({{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
+         PressRows::Select(kMeasureTool);
+         PressRows::ShiftAltPress({100, 0});
+         PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), true);
+     },
+     [] { PressRows::Press({2000, 2000}); },
+     false,
+     [] {
+         EXPECT_TRUE(PressRows::PlateLinked("spa"));
+         EXPECT_EQ(gToolState.MeasuredCount, 0u);
+         EXPECT_EQ(TotalSelectedPaths().PathCount, 0);
+     }},
     {"ARefusedSeriesPointLeavesTheDimensionOnItsHiddenLayerToThePanelsCancel",
      [] {
          PressRows::BuildPanel();
