@@ -33,12 +33,16 @@ NewGroupResult NewDimensionGroup();
 // would go to, or the layer of the sequence's skeleton, has been locked or hidden since the first pick. The
 // caller ends its click at once and the sequence goes on waiting.
 bool SequenceLayerRefused();
+// True when the layer holding the art is editable and shown, so that its art may change; true for art the host
+// no longer knows.
+bool ArtLayerEditable(AIArtHandle art);
 // Once no click sequence is under way, a dimension whose builders drew nothing (its group holds paths, none
 // with an anchor, and no label with text) leaves nothing behind: the group goes as DropNewGroup takes it, and
 // the links it held leave the paths it measured.
 void DropUnbuiltDimension();
 // The panel's cancel: a sequence under way ends as EndWaitingSequence ends it, the dimension current before it
-// given back; else the current dimension leaves the document, and the links it held leave the paths it measured.
+// given back; else the current dimension leaves the document, and the links it held leave the paths it measured,
+// unless its layer is locked or hidden: it then stays, after the same alert as NewDimensionGroup's.
 void CancelCurrentDimension();
 // Gives up the click sequence under way (a tool change, the host shutting down): the group of a first point,
 // side or end still waiting, unbuilt or empty, goes with the links it held.

@@ -81,13 +81,6 @@ AILayerHandle TargetLayer() {
     return layer;
 }
 
-// True when the layer holding the art is editable and shown; true for art the host no longer knows.
-bool ArtLayerEditable(AIArtHandle art) {
-    AILayerHandle layer = nullptr;
-    if (!IsLiveArt(art) || sAIArt->GetLayerOfArt(art, &layer) != kNoErr) return true;
-    return LayerEditable(layer);
-}
-
 // True while a click sequence is under way: a pick waits, or a series has points.
 bool SequenceUnderWay() { return gToolState.ClickCount != 0 || gToolState.AwaitingSegmentClick != 0; }
 
@@ -141,6 +134,12 @@ std::vector<const char*> LinkKeysHeld(AIArtHandle group) {
 }
 
 }  // namespace
+
+bool ArtLayerEditable(AIArtHandle art) {
+    AILayerHandle layer = nullptr;
+    if (!IsLiveArt(art) || sAIArt->GetLayerOfArt(art, &layer) != kNoErr) return true;
+    return LayerEditable(layer);
+}
 
 void DropNewGroup() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
@@ -229,6 +228,11 @@ void EndWaitingSequence() {
 void CancelCurrentDimension() {
     if (SequenceUnderWay()) {
         EndWaitingSequence();
+        return;
+    }
+    // A dimension on a locked or hidden layer stays where it is, refused as a press on that layer is.
+    if (!ArtLayerEditable(gCurrentDimension.DimensionGroup)) {
+        RefusePress(kLockedLayerAlert);
         return;
     }
     const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);

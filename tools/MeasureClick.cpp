@@ -36,7 +36,8 @@ constexpr HandOver kHandOvers[] = {
     {DimensionArtFormat::CircleMarker, kCircleTool, ReOpenCircleDimension},
 };
 
-// Empties the measured set: its members lose the subtraction tag and their selection.
+// Empties the measured set: its members lose the subtraction tag and their selection; a member on a layer since
+// locked or hidden keeps its tag, as art there does not change.
 ASErr ClearMeasuredSet() {
     ASErr result = kNoErr;
     int32_t count = 0;
@@ -44,7 +45,7 @@ ASErr ClearMeasuredSet() {
     for (int32_t i = 0; i < count; ++i) {
         AIArtHandle member = nullptr;
         if (sAIArtSet->IndexArtSet(gToolState.MeasuredSet, i, &member) != kNoErr) continue;
-        sAITag->DeleteTag(member, DimensionArtFormat::SubtractedAreaMarker);
+        if (ArtLayerEditable(member)) sAITag->DeleteTag(member, DimensionArtFormat::SubtractedAreaMarker);
         KeepError(result, sAIArt->SetArtUserAttr(member, kArtFullySelected, 0));
     }
     // The selection follows the emptied set.

@@ -4,9 +4,9 @@
 #include "frame/SuiteTable.h"
 #include "host/ArtSetSuite.h"
 #include "host/ArtSuite.h"
-#include "host/LayerSuite.h"
 #include "host/PathSuite.h"
 #include "records/ToolState.h"
+#include "tools/ClickSequences.h"
 
 namespace {
 
@@ -16,14 +16,6 @@ int32_t MemberCount() {
     int32_t count = 0;
     if (sAIArtSet->CountArtSet(gToolState.MeasuredSet, &count) != kNoErr || count < 0) return 0;
     return count;
-}
-
-bool LayerOpen(AIArtHandle art) {
-    AILayerHandle layer = nullptr;
-    AIBoolean editable = false;
-    AIBoolean visible = false;
-    return sAIArt->GetLayerOfArt(art, &layer) == kNoErr && sAILayer->GetLayerEditable(layer, &editable) == kNoErr &&
-           sAILayer->GetLayerVisible(layer, &visible) == kNoErr && editable && visible;
 }
 
 }  // namespace
@@ -49,7 +41,7 @@ void RecountMeasuredSet() {
 }
 
 bool UserCanSelect(AIArtHandle art) {
-    if (!LayerOpen(art)) return false;
+    if (!IsLiveArt(art) || !ArtLayerEditable(art)) return false;
     // The art itself, then each group up to the layer's own group.
     for (AIArtHandle at = art; at != nullptr;) {
         int32_t attr = 0;

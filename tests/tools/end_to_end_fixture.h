@@ -8,6 +8,7 @@
 #include "dimension/CurrentDimension.h"
 #include "frame/Settings.h"
 #include "panel/CurrentOptions.h"
+#include "simhost/DialogManager.h"
 #include "toolsel_fixture.h"
 
 namespace endtoend {
@@ -64,6 +65,13 @@ protected:
         return count;
     }
     static AIArtHandle Group() { return gCurrentDimension.DimensionGroup; }
+    // The panel, built as the application-started notifier builds it, and its item `id`.
+    static void BuildPanel() { sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier); }
+    static ADMItemRef PanelItem(int32_t id) {
+        return sim::TheDialogs().FindItem(sim::TheDialogs().FindDialog("Tavorine"), id);
+    }
+    // The panel's cancel: Control held as item 5 is pressed.
+    static void PanelCancel() { sim::TheDialogs().Track(PanelItem(5), kADMButtonDownAction, {5, 5}, kADMControlKeyModifier); }
 };
 
 }  // namespace endtoend

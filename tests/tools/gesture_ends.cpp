@@ -37,13 +37,6 @@ protected:
         }
         return count;
     }
-    // The panel, built as the application-started notifier builds it, and its item `id`.
-    static void BuildPanel() { sim::ThePlugin().SendNotifier(kAIApplicationStartedNotifier); }
-    static ADMItemRef PanelItem(int32_t id) {
-        return sim::TheDialogs().FindItem(sim::TheDialogs().FindDialog("Tavorine"), id);
-    }
-    // The panel's cancel: Control held as item 5 is pressed.
-    static void PanelCancel() { sim::TheDialogs().Track(PanelItem(5), kADMButtonDownAction, {5, 5}, kADMControlKeyModifier); }
     static size_t TaggedArt(const char* key) {
         size_t count = 0;
         for (AIArtHandle art : Doc().AllArt())

@@ -243,10 +243,12 @@ public:
     static inline AIArtHandle plate = nullptr;
     static inline AIArtHandle target = nullptr;
     using UserTest::Alerts;
+    using UserTest::BuildPanel;
     using UserTest::Doc;
     using UserTest::Draw;
     using UserTest::GroupCount;
     using UserTest::Line;
+    using UserTest::PanelCancel;
     using UserTest::Select;
     using UserTest::Track;
 };
@@ -444,6 +446,34 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({200, 100}); },
      false,
      [] { PressRows::LeavesEveryDimension([] { PressRows::Select(kAngleTool); }); }},
+    // An empty click empties the measured set, but a member on a layer locked since keeps its subtraction tag.
+    {"AnEmptyMeasureClickLeavesTheTagOfAPathOnALayerLockedSince",
+     [] {
+         PressRows::plate = PressRows::Line({{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
+         PressRows::Select(kMeasureTool);
+         PressRows::ShiftAltPress({100, 0});
+         PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), true);
+     },
+     [] { PressRows::Press({2000, 2000}); },
+     false,
+     [] {
+         EXPECT_TRUE(PressRows::PlateLinked("spa"));
+         EXPECT_EQ(gToolState.MeasuredCount, 0u);
+         EXPECT_EQ(TotalSelectedPaths().PathCount, 0);
+     }},
+    {"ARefusedSeriesPointLeavesTheDimensionOnItsHiddenLayerToThePanelsCancel",
+     [] {
+         PressRows::BuildPanel();
+         PressRows::Plate();
+         PressRows::SeriesOn();
+         PressRows::Doc().SetLayerVisible(PressRows::Doc().CurrentLayer(), false);
+     },
+     [] { PressRows::Press({200, 100}); },
+     false,
+     [] {
+         PressRows::LeavesEveryDimension(PressRows::PanelCancel);
+         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>(2, "Tavorine impossible. Calque verrouillé."));
+     }},
     // A second point, or the second segment of the measure between two, on a layer locked since the first is
     // refused as the first would be: the first still waits.
     {"ASecondPointOnALayerLockedSinceTheFirstIsRefused",
