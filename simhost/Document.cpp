@@ -74,8 +74,29 @@ ASErr EraseEntry(Table& table, Handle handle) {
     return kNoErr;
 }
 
-void SetSelectionDown(ArtNode* node, int32_t bits) {
+// Counts the selection of a child in its parent's tallies (`sign` 1) or takes it out of them (`sign` -1).
+void Tally(const ArtNode* child, int32_t sign) {
+    ArtNode* parent = child->parent;
+    if (parent == nullptr) {
+        return;
+    }
+    if ((child->userAttr & kArtSelected) != 0) {
+        parent->selectedChildren += sign;
+    }
+    if ((child->userAttr & kArtFullySelected) != 0) {
+        parent->fullyChildren += sign;
+    }
+}
+
+// The selection bits of one art, its parent's tallies following.
+void SetSelection(ArtNode* node, int32_t bits) {
+    Tally(node, -1);
     node->userAttr = (node->userAttr & ~kSelectionBits) | bits;
+    Tally(node, 1);
+}
+
+void SetSelectionDown(ArtNode* node, int32_t bits) {
+    SetSelection(node, bits);
     for (ArtNode* child : node->children) {
         SetSelectionDown(child, bits);
     }
@@ -541,10 +562,12 @@ void Document::Attach(ArtNode* node, ArtNode* parent, ChildPlace before) {
     node->parent = parent;
     SetLayerDown(node, parent->layer);
     node->place = parent->children.insert(before, node);
+    Tally(node, 1);
     Order(node);
 }
 
 void Document::Detach(ArtNode* node) {
+    Tally(node, -1);
     node->parent->children.erase(node->place);
     node->place = {};
 }
@@ -619,6 +642,7 @@ ArtNode* Document::Copy(const ArtNode* node, Layer* layer) {
         ArtNode* c = Copy(child, layer);
         c->parent = copy;
         c->place = copy->children.insert(copy->children.end(), c);
+        Tally(c, 1);
         Order(c);
     }
     return copy;
@@ -653,7 +677,7 @@ void Document::SetUserAttr(ArtNode* node, int32_t whichAttr, int32_t attr) {
     } else if (selected) {
         // Asked for selection without full selection: the path becomes partly selected.
         const int32_t clearFull = (selection & kArtFullySelected) != 0 ? kArtFullySelected : 0;
-        node->userAttr = (node->userAttr & ~clearFull) | kArtSelected;
+        SetSelection(node, (node->userAttr & kSelectionBits & ~clearFull) | kArtSelected);
     } else {
         SetSelectionDown(node, 0);
     }
@@ -666,18 +690,16 @@ void Document::RefreshSelectionUp(ArtNode* node) {
         if (p->children.empty()) {
             continue;
         }
-        const bool any = std::any_of(p->children.begin(), p->children.end(),
-                                     [](const ArtNode* c) { return (c->userAttr & kArtSelected) != 0; });
-        const bool all = std::all_of(p->children.begin(), p->children.end(),
-                                     [](const ArtNode* c) { return (c->userAttr & kArtFullySelected) != 0; });
-        p->userAttr =
-            (p->userAttr & ~kSelectionBits) | (any ? kArtSelected : 0) | (all ? kArtFullySelected : 0);
+        ++selectionRefreshReads_;
+        const bool any = p->selectedChildren > 0;
+        const bool all = static_cast<size_t>(p->fullyChildren) == p->children.size();
+        SetSelection(p, (any ? kArtSelected : 0) | (all ? kArtFullySelected : 0));
     }
 }
 
 void Document::DeselectAll() {
     for (auto& entry : art_) {
-        entry.second->userAttr &= ~kSelectionBits;
+        SetSelection(entry.second.get(), 0);
     }
 }
 

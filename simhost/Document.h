@@ -75,6 +75,8 @@ struct ArtNode {
     bool boundsStale = false;       // waits to be filed again in the document's bounds index
     std::string name;               // empty: the default name of its kind
     int32_t userAttr = 0;           // kArtSelected | kArtLocked | kArtHidden | kArtFullySelected
+    int32_t selectedChildren = 0;   // children with kArtSelected: a group's selection follows from these two
+    int32_t fullyChildren = 0;      // children with kArtFullySelected
     std::map<std::string, TagValue, std::less<>> tags;  // looked up by C string without a copy
     std::vector<AIPathSegment> segments;
     bool closed = false;
@@ -134,6 +136,9 @@ class Document {
     const Layer* LayerInfo(AILayerHandle layer) const; // null when unknown
     bool IsValid(AIArtHandle art) const;
     size_t ArtCount() const; // live art, layers' groups excluded
+    // The art read to work out groups' selection again since the document was made: one per group above art
+    // whose selection changed, however many children the group holds.
+    uint64_t SelectionRefreshReads() const { return selectionRefreshReads_; }
 
     // Layers, top first.
     int32_t LayerCount() const;
@@ -252,6 +257,7 @@ class Document {
     uintptr_t documentId_ = 0;
     ArtBoundsIndex bounds_;
     std::vector<uintptr_t> staleBounds_; // ids of paths to file again
+    uint64_t selectionRefreshReads_ = 0;
 };
 
 Document& TheDocument();

@@ -73,6 +73,17 @@ TEST_F(SelectionTest, GroupsFollowTheSelectionOfWhatTheyHold) {
     EXPECT_EQ(0, Attr(group));
 }
 
+TEST_F(SelectionTest, SelectingThePartsOfALargeGroupOneByOneReadsEachGroupAboveOnce) {
+    const AIArtHandle many = Make(kGroupArt, "many", kPlaceInsideOnTop, group);
+    std::vector<AIArtHandle> parts(2000);
+    for (AIArtHandle& part : parts) part = Make(kPathArt, "part", kPlaceInsideOnBottom, many);
+    const uint64_t before = doc.SelectionRefreshReads();
+    for (AIArtHandle part : parts) ASSERT_EQ(kNoErr, art->SetArtUserAttr(part, kArtFullySelected, kArtFullySelected));
+    EXPECT_EQ(2 * parts.size(), doc.SelectionRefreshReads() - before); // many and group
+    EXPECT_EQ(kArtSelected | kArtFullySelected, Attr(many));
+    EXPECT_EQ(kArtSelected, Attr(group)); // inner and b are not selected
+}
+
 TEST_F(SelectionTest, ATextFrameIsSelectedWhole) {
     AIArtHandle text = Make(kTextFrameArt, "label", kPlaceInsideOnTop, inner);
     ASSERT_EQ(kNoErr, art->SetArtUserAttr(leafA, kArtFullySelected, kArtFullySelected));
