@@ -43,11 +43,11 @@ ASErr RedrawDimensionAs(DimensionKind kind) {
         const AIRealPoint vertex = m.AngleVertex.p;
         return DrawAngleDimension(vertex.h, vertex.v, SettingAsFloat(gCurrentOptions.ArcRadius), m.AngleValue,
                                   static_cast<AIReal>(DirectionFrom(vertex, m.AnglePointB.p)),
-                                  gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
+                                  gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, gDragValues.MarksTurned, 0, 0, 0);
     }
-    case DimensionKind::ArcAngle: return DrawArcAngleDimension(label.h, label.v, 0, 0, 0, 0);
+    case DimensionKind::ArcAngle: return DrawArcAngleDimension(label.h, label.v, gDragValues.MarksTurned, 0, 0, 0);
     case DimensionKind::CircleRadius:
-    case DimensionKind::CircleDiameter: return DrawCircleDimension(label.h, label.v, 0, 0, 0, 0);
+    case DimensionKind::CircleDiameter: return DrawCircleDimension(label.h, label.v, gDragValues.MarksTurned, 0, 0, 0);
     case DimensionKind::BezierReticle:
     case DimensionKind::BezierDivideArc:
     case DimensionKind::BezierDivideAngle:

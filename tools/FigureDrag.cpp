@@ -48,6 +48,8 @@ ASErr DragAngleDimension(const DragKeys& keys) {
     if (keys.RightShift != 0) radius = RoundedUpTo(radius, gSettings.ArcRadius);
     gCurrentOptions.ArcRadius = radius;
     m.AngleFlip = SegmentsCross(m.AnglePointB.p, m.AngleVertex.p, m.AnglePointA.p, gToolState.CursorPoint);
+    // The dimension keeps the end marks Control turned, which its rebuilds take again.
+    gDragValues.MarksTurned = gToolState.WithEnds;
     const int32_t ends = gToolState.WithEnds, modifier = gToolState.DragModifier;
     if (gToolState.AngleOnArc != 0) {
         const AIRealPoint c = gToolState.CursorPoint;
@@ -115,6 +117,7 @@ ASErr DragCircleDimension(const DragKeys& keys) {
         const double towards = gSettings.RadiusLineDrawn != 0 ? direction : direction + std::numbers::pi;
         gToolState.CursorPoint = MovedBy(centre, gToolState.CircleLabelDistance, static_cast<AIReal>(towards));
     }
+    gDragValues.MarksTurned = gToolState.WithEnds;
     const AIRealPoint c = gToolState.CursorPoint;
     return DrawCircleDimension(c.h, c.v, gToolState.WithEnds, keys.Alt, keys.RightShift, gToolState.DragModifier);
 }

@@ -203,6 +203,10 @@ const DimensionKind kKinds[] = {
      "move 0,0\nclick 0,0\nmove 200,0\ndown 200,0\ndrag 150,-15 100,-30 control win\nup 100,-30\n", kElsewhere},
     {"arc length dragged with Control and Windows", "Outil Segment", "",
      "move 335.355,35.355\ndown 335.355,35.355\ndrag 345,45 350,50 control win\nup 350,50\n", kElsewhere},
+    {"angle dragged with Control", "Outil Angle", "", "move 600,0\ndown 600,0\ndrag 640,30 650,50 control\nup 650,50\n",
+     kElsewhere},
+    {"radius dragged with Control", "Outil Cercle", "",
+     "move 335.355,35.355\ndown 335.355,35.355\ndrag 370,70 380,80 control\nup 380,80\n", kElsewhere},
     // Alt turns the value along an arc or a line the other way, for the drag and every rebuild.
     {"arc length dragged with Alt", "Outil Segment", "",
      "move 335.355,35.355\ndown 335.355,35.355\ndrag 345,45 350,50 alt\nup 350,50\n", kElsewhere},
