@@ -96,7 +96,8 @@ void AppendEntry(ADMItemRef item, const char* text, int32_t entryID) {
 void SetTrailingEntry(ADMItemRef item, int32_t index, int32_t entryID, const char* text) {
     ADMListRef list = nullptr;
     int32_t count = 0;
-    if (item == nullptr || sADMItem->GetList(item, &list) != kNoErr || sADMList->NumberOfEntries(list, &count) != kNoErr)
+    if (item == nullptr || sADMItem->GetList(item, &list) != kNoErr ||
+        sADMList->NumberOfEntries(list, &count) != kNoErr)
         return;
     if (text == nullptr) {
         if (count > index) sADMList->RemoveEntry(list, index);
