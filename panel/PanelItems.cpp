@@ -93,6 +93,23 @@ void AppendEntry(ADMItemRef item, const char* text, int32_t entryID) {
     sADMEntry->SetID(entry, entryID);
 }
 
+void SetTrailingEntry(ADMItemRef item, int32_t index, int32_t entryID, const char* text) {
+    ADMListRef list = nullptr;
+    int32_t count = 0;
+    if (item == nullptr || sADMItem->GetList(item, &list) != kNoErr ||
+        sADMList->NumberOfEntries(list, &count) != kNoErr)
+        return;
+    if (text == nullptr) {
+        if (count > index) sADMList->RemoveEntry(list, index);
+        return;
+    }
+    ADMEntryRef entry = nullptr;
+    if (count > index && sADMList->IndexEntry(list, index, &entry) == kNoErr && entry != nullptr)
+        sADMEntry->SetText(entry, text);
+    else if (count == index)
+        AppendEntry(item, text, entryID);
+}
+
 bool SelectEntryByID(ADMItemRef item, int32_t entryID) {
     ADMEntryRef entry = EntryByID(item, entryID);
     return entry != nullptr && sADMEntry->Select(entry, 1) == kNoErr;

@@ -51,6 +51,9 @@ void SetSteps(ADMItemRef item, float small, float large);
 void SetFloatValue(ADMItemRef item, double value);  // the live double narrowed to the dialog manager's float
 // Appends an entry with a text and an id to the item's list; a null text makes a separator (no id).
 void AppendEntry(ADMItemRef item, const char* text, int32_t entryID);
+// An entry that comes and goes at the end of the item's list, at `index`: made there with the id when the list
+// ends before it, it reads `text`; a null text removes it.
+void SetTrailingEntry(ADMItemRef item, int32_t index, int32_t entryID, const char* text);
 // Selects the entry of the item's list with that id; false when there is none.
 bool SelectEntryByID(ADMItemRef item, int32_t entryID);
 // Leaves the entry with that id unchosen.

@@ -40,7 +40,10 @@ constexpr int32_t kMatchOrder[] = {12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 2
 
 constexpr int32_t kOtherScaleEntry = 26;
 constexpr int32_t kCustomScaleEntry = 27;
-constexpr int32_t kLastScaleEntry = 27;
+// Follows the custom entry while no other entry reads the scale in force (a default scale that is not the stored
+// custom one), so that the popup shows that scale; choosing it keeps it.
+constexpr int32_t kInForceScaleEntry = 28;
+constexpr int32_t kLastScaleEntry = 28;
 constexpr size_t kCustomTextSize = 40;
 
 const FixedScale* FixedScaleOf(int32_t id) {
@@ -55,16 +58,6 @@ int32_t FixedEntryOf(double numerator, double denominator) {
         if (scale->Numerator == numerator && scale->Denominator == denominator) return id;
     }
     return kNoScaleEntry;
-}
-
-// The scale the custom entry stands for: the scale in force when no fixed entry reads it (a default scale that
-// is no longer the stored custom one), so that the popup shows it; else the stored custom scale.
-void CustomEntryScale(double& numerator, double& denominator) {
-    const CurrentOptions& live = gCurrentOptions;
-    const bool inForce = live.ScaleNumerator > 0.0 && live.ScaleDenominator > 0.0 &&
-                         FixedEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kNoScaleEntry;
-    numerator = inForce ? live.ScaleNumerator : gSettings.CustomScaleNumerator;
-    denominator = inForce ? live.ScaleDenominator : gSettings.CustomScaleDenominator;
 }
 
 // The scale ratio of the live scale; a ratio that cannot divide keeps the old one.
@@ -89,8 +82,8 @@ void FillScaleEntries(ADMItemRef popup) {
 }
 
 void SetCustomScaleEntry(ADMItemRef popup) {
-    double numerator = 0.0, denominator = 0.0;
-    CustomEntryScale(numerator, denominator);
+    const double numerator = gSettings.CustomScaleNumerator;
+    const double denominator = gSettings.CustomScaleDenominator;
     char text[kCustomTextSize] = "…/…";
     const bool usable = numerator != 0.0 && denominator != 0.0;
     if (usable) ScaleText(text, sizeof text, numerator, denominator);
@@ -105,9 +98,9 @@ void SetCustomScaleEntry(ADMItemRef popup) {
 
 int32_t ScaleEntryOf(double numerator, double denominator) {
     if (const int32_t fixed = FixedEntryOf(numerator, denominator); fixed != kNoScaleEntry) return fixed;
-    // The custom entry stands for the scale it shows.
-    double customNumerator = 0.0, customDenominator = 0.0;
-    CustomEntryScale(customNumerator, customDenominator);
+    // The custom entry stands for the stored custom scale only while it shows it.
+    const double customNumerator = gSettings.CustomScaleNumerator;
+    const double customDenominator = gSettings.CustomScaleDenominator;
     if (customNumerator != 0.0 && customDenominator != 0.0 && numerator == customNumerator &&
         denominator == customDenominator)
         return kCustomScaleEntry;
@@ -116,13 +109,18 @@ int32_t ScaleEntryOf(double numerator, double denominator) {
 
 void SelectPanelScaleEntry(ADMItemRef popup) {
     if (popup == nullptr) return;
-    SetCustomScaleEntry(popup);
     for (int32_t id = 0; id <= kLastScaleEntry; ++id) {
         CheckEntryByID(popup, id, false);
         DeselectEntryByID(popup, id);
     }
-    const int32_t chosen = ScaleEntryOf(gCurrentOptions.ScaleNumerator, gCurrentOptions.ScaleDenominator);
-    if (chosen == kNoScaleEntry) return;
+    const double numerator = gCurrentOptions.ScaleNumerator, denominator = gCurrentOptions.ScaleDenominator;
+    int32_t chosen = ScaleEntryOf(numerator, denominator);
+    char text[kCustomTextSize] = "";
+    if (chosen == kNoScaleEntry) {
+        ScaleText(text, sizeof text, numerator, denominator);
+        chosen = kInForceScaleEntry;
+    }
+    SetTrailingEntry(popup, kInForceScaleEntry, kInForceScaleEntry, chosen == kInForceScaleEntry ? text : nullptr);
     CheckEntryByID(popup, chosen, true);
     SelectEntryByID(popup, chosen);
 }
@@ -149,16 +147,15 @@ void ScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
         live.ScaleDenominator = scale->Denominator;
     } else if (id == kOtherScaleEntry) {
         // A custom scale in force stays the custom one: the scale the dialog's OK makes is the one in force.
-        const bool customInForce = FixedEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kNoScaleEntry &&
-                                   live.ScaleNumerator == gSettings.CustomScaleNumerator &&
-                                   live.ScaleDenominator == gSettings.CustomScaleDenominator;
+        const bool customInForce = ScaleEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kCustomScaleEntry;
         OpenCustomScaleDialog();
         if (customInForce) {
             live.ScaleNumerator = gSettings.CustomScaleNumerator;
             live.ScaleDenominator = gSettings.CustomScaleDenominator;
         }
     } else if (id == kCustomScaleEntry) {
-        CustomEntryScale(live.ScaleNumerator, live.ScaleDenominator);
+        live.ScaleNumerator = gSettings.CustomScaleNumerator;
+        live.ScaleDenominator = gSettings.CustomScaleDenominator;
     }
     UpdateLiveScaleRatio();
     SelectPanelScaleEntry(item);

@@ -37,13 +37,15 @@ void PreferencesScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier);
 void FillPreferencesScaleList(ADMItemRef item);
 // The scale of a fixed entry of the scale popup; false for separators, the custom entry and other indices.
 bool FixedScaleOfEntry(int32_t index, double& numerator, double& denominator);
-// The index of the entry that stands for a scale: a fixed one, else the custom entry when the scale is the one it
-// shows (the working scale that no fixed entry reads, else the stored custom one); kNoScaleIndex for any other.
+// The index of the entry that stands for a scale: a fixed one, else the custom entry when the scale is the stored
+// custom one; kNoScaleIndex for any other, which the entry after the custom one shows while it is the working one.
 int32_t ScaleEntryIndex(double numerator, double denominator);
 // The entry index of the custom scale.
 constexpr int32_t kCustomScaleEntry = 26;
 constexpr int32_t kNoScaleIndex = -1;
-constexpr int32_t kScaleEntryCount = 27;
+// The entry after the custom one, there only while it shows a working scale that no other entry reads; choosing
+// it keeps that scale.
+constexpr int32_t kInForceScaleEntry = 27;
 // The index of the unit popup's switch entry "Afficher l'unité.".
 constexpr int32_t kShowUnitEntry = 9;
 

@@ -72,31 +72,31 @@ int32_t FixedEntryIndex(double numerator, double denominator) {
     return kNoScaleIndex;
 }
 
-// The working scale when no fixed entry reads it (a default scale that is no longer the stored custom one): the
-// custom entry then stands for it, so that the popup shows it.
-bool WorkingScaleIsNoFixedEntry() {
-    const double numerator = gPrefs.Working.ScaleNumerator, denominator = gPrefs.Working.ScaleDenominator;
-    return numerator > 0.0 && denominator > 0.0 && FixedEntryIndex(numerator, denominator) == kNoScaleIndex;
-}
-
-// The scale the custom entry stands for: the working one that no fixed entry reads, else the stored custom one.
-void CustomEntryScale(double& numerator, double& denominator) {
-    const bool working = WorkingScaleIsNoFixedEntry();
-    numerator = working ? gPrefs.Working.ScaleNumerator : gSettings.CustomScaleNumerator;
-    denominator = working ? gPrefs.Working.ScaleDenominator : gSettings.CustomScaleDenominator;
-}
-
-// The custom entry's text and state: the scale it stands for, or "…/…" (disabled) while its numerator is 0.
+// The custom entry's text and state: the stored custom scale, or "…/…" (disabled) while its numerator is 0.
 void ShowCustomEntry(ADMItemRef item) {
-    double numerator = 0.0, denominator = 0.0;
-    CustomEntryScale(numerator, denominator);
+    const double numerator = gSettings.CustomScaleNumerator;
     char text[64];
     if (numerator == 0.0)
         std::snprintf(text, sizeof text, "%s", kUnknownCustomScale);
     else
-        ScaleText(text, sizeof text, numerator, denominator);
+        ScaleText(text, sizeof text, numerator, gSettings.CustomScaleDenominator);
     if (ADMEntryRef entry = EntryAt(item, kCustomScaleEntry)) sADMEntry->SetText(entry, text);
     EnableEntry(item, kCustomScaleEntry, numerator != 0.0);
+}
+
+// The index of the entry that shows the working scale, after the entry after the custom one has been made to read
+// it when no other entry does, or removed when another does.
+int32_t ShowWorkingScale(ADMItemRef item) {
+    const double numerator = gPrefs.Working.ScaleNumerator, denominator = gPrefs.Working.ScaleDenominator;
+    const int32_t index = ScaleEntryIndex(numerator, denominator);
+    if (index != kNoScaleIndex) {
+        SetTrailingEntry(item, kInForceScaleEntry, kInForceScaleEntry, nullptr);
+        return index;
+    }
+    char text[64];
+    ScaleText(text, sizeof text, numerator, denominator);
+    SetTrailingEntry(item, kInForceScaleEntry, kInForceScaleEntry, text);
+    return kInForceScaleEntry;
 }
 
 }  // namespace
@@ -144,10 +144,9 @@ bool FixedScaleOfEntry(int32_t index, double& numerator, double& denominator) {
 
 int32_t ScaleEntryIndex(double numerator, double denominator) {
     if (const int32_t fixed = FixedEntryIndex(numerator, denominator); fixed != kNoScaleIndex) return fixed;
-    // The custom entry stands for the scale it shows.
-    double customNumerator = 0.0, customDenominator = 0.0;
-    CustomEntryScale(customNumerator, customDenominator);
-    if (customNumerator != 0.0 && numerator == customNumerator && denominator == customDenominator)
+    // The custom entry stands for the stored custom scale only while it shows it.
+    if (gSettings.CustomScaleNumerator != 0.0 && numerator == gSettings.CustomScaleNumerator &&
+        denominator == gSettings.CustomScaleDenominator)
         return kCustomScaleEntry;
     return kNoScaleIndex;
 }
@@ -161,13 +160,11 @@ void FillPreferencesScaleList(ADMItemRef item) {
 }
 
 void SelectPreferencesScaleEntry(ADMItemRef item) {
-    ShowCustomEntry(item);
-    for (int32_t index = 0; index < kScaleEntryCount; ++index) {
+    for (int32_t index = 0; index <= kInForceScaleEntry; ++index) {
         CheckEntry(item, index, false);
         if (ADMEntryRef entry = EntryAt(item, index)) sADMEntry->Select(entry, 0);
     }
-    const int32_t index = ScaleEntryIndex(gPrefs.Working.ScaleNumerator, gPrefs.Working.ScaleDenominator);
-    if (index == kNoScaleIndex) return;
+    const int32_t index = ShowWorkingScale(item);
     CheckEntry(item, index, true);
     ChooseEntryAt(item, index);
 }
@@ -179,7 +176,7 @@ void PreferencesScalePopupNotify(ADMItemRef item, ADMNotifierRef) {
     if (FixedScaleOfEntry(index, numerator, denominator)) {
         gPrefs.Working.ScaleNumerator = numerator;
         gPrefs.Working.ScaleDenominator = denominator;
-    } else if (index == kCustomScaleEntry && !WorkingScaleIsNoFixedEntry()) {
+    } else if (index == kCustomScaleEntry) {
         if (gSettings.CustomScaleNumerator == 0.0) {
             Beep(kRefusedFrequency, kRefusedDuration);
             EnableEntry(item, kCustomScaleEntry, false);

@@ -177,7 +177,7 @@ TEST_P(ScaleAtStart, TheStoredScaleChoosesItsEntryAndTheMarker) {
 INSTANTIATE_TEST_SUITE_P(Stored, ScaleAtStart,
                          ::testing::Values(ScaleCase{1, 1, false, 12}, ScaleCase{1, 100, true, 1},
                                            ScaleCase{125, 1, true, 24}, ScaleCase{3, 7, true, 27},
-                                           ScaleCase{2.5, 1, true, 27}),  // no fixed entry reads 2.5/1
+                                           ScaleCase{2.5, 1, true, 28}),  // no other entry reads 2.5/1
                          [](const auto& info) { return CaseName(info.param.numerator, "to", info.param.denominator); });
 
 struct CustomCase {

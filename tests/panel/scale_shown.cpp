@@ -1,6 +1,7 @@
 // The scale popups show the scale in force and nothing else: the panel's popup, the preferences dialog's popup
 // and the label of a dimension agree for a fixed scale, the custom scale in force or not, and a scale that no
-// fixed entry reads, which the custom entry then shows; and "Autre échelle…" with the custom scale in force puts the new custom scale in force.
+// other entry reads, which an entry after the custom one then shows; the custom entry puts the stored custom scale
+// in force; and "Autre échelle…" with the custom scale in force puts the new custom scale in force.
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -14,7 +15,9 @@ namespace {
 
 constexpr int32_t kOtherScale = 26;
 constexpr int32_t kCustomScale = 27;
+constexpr int32_t kInForceScale = 28;
 constexpr int32_t kPrefsScalePopup = 102;
+constexpr int32_t kPrefsCustomScale = 26;
 constexpr int32_t kPrefsCancel = 2;
 // The measured segment: 200 pt long.
 constexpr double kSegmentMillimetres = 200.0 * 25.4 / 72.0;
@@ -87,11 +90,15 @@ protected:
         return frame != nullptr && sim::TheDocument().IsValid(frame) ? sim::TheDocument().Art(frame)->text.contents
                                                                         : std::string("(no label)");
     }
-    // The preferences dialog's scale popup as it opens, then Annuler.
-    static PopupView PreferencesView(const std::string& wanted) {
+    // The preferences dialog's scale popup as it opens, or once an entry is chosen, then Annuler.
+    static PopupView PreferencesView(const std::string& wanted, int32_t chosen = -1) {
         PopupView view;
         sim::TheDialogs().QueueModalResponder([&](ADMDialogRef dialog) {
-            view = ViewOf(*sim::TheDialogs().Item(sim::TheDialogs().FindItem(dialog, kPrefsScalePopup)), wanted);
+            const ADMItemRef popup = sim::TheDialogs().FindItem(dialog, kPrefsScalePopup);
+            if (chosen >= 0) {
+                EXPECT_EQ(sim::TheDialogs().Choose(popup, chosen), kNoErr);
+            }
+            view = ViewOf(*sim::TheDialogs().Item(popup), wanted);
             sim::TheDialogs().Click(sim::TheDialogs().FindItem(dialog, kPrefsCancel));
         });
         OpenModalDialog(ModalDialog::Preferences);
@@ -109,23 +116,35 @@ protected:
 };
 
 // Every state of the scale: a fixed entry, the custom scale in force or beside a fixed one, a custom scale that
-// a fixed entry also reads, and a scale that no entry stands for.
+// a fixed entry also reads, and a scale that no entry stands for; then, where a row says, the custom entry chosen
+// in one popup, which puts the stored custom scale in force there.
 TEST_F(ScaleShownTest, ThePopupsAndTheLabelShowTheScaleInForce) {
+    enum ChosenIn { Nowhere, Panel, Preferences };
     const struct {
         const char* State;
         double Num, Den, CustomNum, CustomDen;
+        ChosenIn CustomChosen = Nowhere;
     } states[] = {
         {"fixed", 1, 100, 3, 7},          {"custom in force", 3, 7, 3, 7},   {"custom not in force", 1, 20, 3, 7},
         {"custom equal to a fixed", 1, 100, 1, 100}, {"neither", 4, 2, 3, 7}, {"neither, custom 4/2 unlike 2/1", 2, 1, 4, 2},
         {"custom with a term not whole", 1, 1234567.5, 1, 1234567.5},
+        {"neither, custom chosen in the panel", 1, 200, 1, 300, Panel},
+        {"neither, custom chosen in the preferences", 1, 200, 1, 300, Preferences},
     };
     for (const auto& s : states) {
         SCOPED_TRACE(s.State);
         StartWith(s.Num, s.Den, s.CustomNum, s.CustomDen);
-        const std::string inForce = ScaleText(s.Num, s.Den);
+        const std::string inForce = ScaleText(s.Num, s.Den), custom = ScaleText(s.CustomNum, s.CustomDen);
         ExpectShows(ViewOf(Item(kScalePopupItem), inForce), inForce, "panel");
         ExpectShows(PreferencesView(inForce), inForce, "preferences");
         EXPECT_EQ(Label(), LabelAt(s.Num, s.Den));
+        if (s.CustomChosen == Panel) {
+            EXPECT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), kCustomScale), kNoErr);
+            ExpectShows(ViewOf(Item(kScalePopupItem), custom), custom, "panel, custom chosen");
+            EXPECT_EQ(Label(), LabelAt(s.CustomNum, s.CustomDen));
+        }
+        if (s.CustomChosen == Preferences)
+            ExpectShows(PreferencesView(custom, kPrefsCustomScale), custom, "preferences, custom chosen");
         Stop();
         ResetRecords();
         sim::ResetHost();
@@ -133,17 +152,18 @@ TEST_F(ScaleShownTest, ThePopupsAndTheLabelShowTheScaleInForce) {
     }
 }
 
-// A scale no fixed entry reads, and no longer the stored custom one: the custom entry shows it in both popups
-// until another scale is chosen, and choosing it keeps it.
-TEST_F(ScaleShownTest, AScaleNoFixedEntryReadsIsShownByTheCustomEntryInBothPopups) {
+// A scale no fixed entry reads, and no longer the stored custom one: an entry after the custom one shows it in
+// both popups for as long as it is in force, and choosing it keeps it; the custom entry reads the custom scale.
+TEST_F(ScaleShownTest, AScaleNoOtherEntryReadsIsShownByAnEntryOfItsOwnInBothPopups) {
     StartWith(4, 2, 3, 7);
-    EXPECT_EQ(Chosen(kScalePopupItem), kCustomScale);
-    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "4/2");
+    EXPECT_EQ(Chosen(kScalePopupItem), kInForceScale);
+    EXPECT_EQ(Entry(kScalePopupItem, kInForceScale)->text, "4/2");
+    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "3/7");
     EXPECT_EQ(PreferencesView("4/2").Chosen, "4/2");
-    ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), kCustomScale), kNoErr);
+    ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), kInForceScale), kNoErr);
     EXPECT_EQ(Label(), "35,28 mm");
     ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), 10), kNoErr);
-    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "3/7");
+    EXPECT_EQ(Entry(kScalePopupItem, kInForceScale), nullptr);
 }
 
 TEST_F(ScaleShownTest, OkWithTheCustomScaleInForcePutsTheNewCustomScaleInForce) {
