@@ -345,9 +345,10 @@ void RefusedSeriesClick(FuzzInput& in, const std::vector<AIRealPoint>& anchors, 
     if (gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, fuzz::OwnGroup(start, end.ReOpening)), end.Name);
 }
 
-// The panel's cancel (Control held as item 5 is pressed, then its release, which reloads the panel) or the series
-// switched on or off (item 93), which end the sequence under way. With none under way the cancel takes the
-// current dimension away, as its own gesture.
+// The panel's cancel (Control held as item 5 is pressed, then perhaps its release, which brings no reload once
+// the press cancelled) or the series switched on or off (item 93), which end the sequence under way and give
+// back the dimension before it as it was. With none under way the cancel takes the current dimension away, as
+// its own gesture.
 void PanelEnding(FuzzInput& in, GestureEnd& end) {
     sim::DialogManager& dialogs = sim::TheDialogs();
     const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
@@ -496,9 +497,9 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
         Require("one press raised " + std::to_string(end.Alerts) + " alerts" + texts, end.Name);
     }
     // The dimension a press built or re-opened is its own; the panel's cancel takes the current one away, or
-    // ends a sequence and gives back the one before it, which its release reloads; update-all rebuilds them all.
+    // ends a sequence and gives back the one before it untouched; update-all rebuilds them all.
     const AIArtHandle own = !end.Cancelled ? fuzz::OwnGroup(start, end.ReOpening)
-                            : start.ClickCount != 0 ? gCurrentDimension.DimensionGroup : start.Current;
+                            : start.ClickCount != 0 ? nullptr : start.Current;
     if (!end.LocksChanged && gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);
 }
 

@@ -63,8 +63,14 @@ ADMBoolean ResetLineWidthTrack(ADMItemRef item, ADMTrackerRef tracker) {
     return DefaultTracking(item, tracker);
 }
 
+// A Command-click that cancels is the whole of its press: the button lets the mouse go, so its release brings
+// no reload, which would rebuild the dimension given back with the stored values. With nothing to cancel the
+// press goes on as a plain click.
 ADMBoolean CancelDimensionTrack(ADMItemRef item, ADMTrackerRef tracker) {
-    if (IsCommandClick(tracker)) CancelCurrentDimension();
+    if (IsCommandClick(tracker) && CancelCurrentDimension()) {
+        sADMTracker->Abort(tracker);
+        return 0;
+    }
     return DefaultTracking(item, tracker);
 }
 

@@ -42,8 +42,9 @@ bool ArtLayerEditable(AIArtHandle art);
 void DropUnbuiltDimension();
 // The panel's cancel: a sequence under way ends as EndWaitingSequence ends it, the dimension current before it
 // given back; else the current dimension leaves the document, and the links it held leave the paths it measured,
-// unless its layer is locked or hidden: it then stays, after the same alert as NewDimensionGroup's.
-void CancelCurrentDimension();
+// unless its layer is locked or hidden: it then stays, after the same alert as NewDimensionGroup's. False when
+// there was nothing to cancel: no sequence under way and no current dimension in the document.
+bool CancelCurrentDimension();
 // Gives up the click sequence under way (a tool change, the host shutting down): the group of a first point,
 // side or end still waiting, unbuilt or empty, goes with the links it held.
 void AbandonClickSequence();

@@ -225,19 +225,21 @@ void EndWaitingSequence() {
     DisposeEmptyGroup();
 }
 
-void CancelCurrentDimension() {
+bool CancelCurrentDimension() {
     if (SequenceUnderWay()) {
         EndWaitingSequence();
-        return;
+        return true;
     }
+    if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return false;
     // A dimension on a locked or hidden layer stays where it is, refused as a press on that layer is.
     if (!ArtLayerEditable(gCurrentDimension.DimensionGroup)) {
         RefusePress(kLockedLayerAlert);
-        return;
+        return true;
     }
     const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);
     DisposeArtIfValid(&gCurrentDimension.DimensionGroup);
     UnlinkOrphans(keys);
+    return true;
 }
 
 void AbandonClickSequence() {

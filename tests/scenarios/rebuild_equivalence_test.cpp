@@ -418,7 +418,7 @@ const IdlePress kIdlePresses[] = {
     {"a first pick, then a change of tool", "tool \"Select Tool\"\n", nullptr, true, true},
     {"a first end, then a refused second end", "move 350,0\nclick 350,0\n", "|Outil Cercle|", true},
     {"a first side, then a parallel side", "move 100,0\nclick 100,0\n", "|Outil Angle|", true},
-    {"a first pick cancelled on the panel", "panel track 5 down 5,5 control\n", nullptr, true},
+    {"a first pick cancelled on the panel", "panel click 5 control\n", nullptr, true},
     {"a first pick, then the series switched on and off", "panel click 93\npanel click 93\n", "|Outil Segment|",
      true},
     {"a click whose creation dialog is cancelled", "move 600,600\nclick 600,600\n", nullptr},

@@ -70,8 +70,8 @@ protected:
     static ADMItemRef PanelItem(int32_t id) {
         return sim::TheDialogs().FindItem(sim::TheDialogs().FindDialog("Tavorine"), id);
     }
-    // The panel's cancel: Control held as item 5 is pressed.
-    static void PanelCancel() { sim::TheDialogs().Track(PanelItem(5), kADMButtonDownAction, {5, 5}, kADMControlKeyModifier); }
+    // The panel's cancel: item 5 clicked with Control held.
+    static void PanelCancel() { sim::TheDialogs().Click(PanelItem(5), kADMControlKeyModifier); }
 };
 
 }  // namespace endtoend

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "end_to_end_fixture.h"
+#include "fuzz/ToolInvariants.h"
 #include "host/Platform.h"
 #include "records/DragValues.h"
 #include "simhost/DialogManager.h"
@@ -36,6 +37,15 @@ protected:
             if (node != nullptr && node->type == kPathArt && node->segments.empty()) ++count;
         }
         return count;
+    }
+    // Dimensions finished away from the roads' paths: a length dragged 30 below a bar (then the series switched
+    // on), an angle of 53 degrees dragged out to radius 85.
+    static void Length() {
+        Line({{0, -200}, {200, -200}}), Select(kSegmentTool), ClickDrag({100, -200}, {100, -230});
+    }
+    static void LengthThenSeries() { Length(), sim::TheDialogs().Click(PanelItem(93)); }
+    static void Angle() {
+        Line({{100, -200}, {0, -200}, {60, -120}}), Select(kAngleTool), ClickDrag({0, -200}, {76.026f, -161.987f});
     }
     static size_t TaggedArt(const char* key) {
         size_t count = 0;
@@ -181,26 +191,33 @@ TEST_F(GestureEnds, AToolChangeAfterAFirstSegmentPointLeavesNoOrphan) {
 }
 
 // Roads to the end of a sequence: a Control cancel, a tool change, the panel's cancel and (with the Segment tool)
-// the series switched on leave the same document, for every tool's first click (the Segment tool's half-built
-// dimension goes, the other tools keep their art).
+// the series switched on leave the same document, for every tool's first clicks (the Segment tool's half-built
+// dimension goes, the other tools keep their art), and give back a dimension finished before it as it was, to
+// the bit.
 TEST_F(GestureEnds, AToolChangeEndsASequenceAsTheCancelDoes) {
     struct FirstClick {
         const char* name;
         int32_t tool;
-        AIRealPoint at;
+        std::vector<AIRealPoint> at;
         int32_t key;
+        void (*finished)() = nullptr;  // the dimension finished before the first click
     };
     const std::vector<FirstClick> clicks = {
-        {"Segment, an anchor", kSegmentTool, {0, 0}, 0},
-        {"Segment, two segments", kSegmentTool, {50, 0}, -1},
-        {"Angle, a side", kAngleTool, {50, 0}, 0},
-        {"Cercle, an arc's end", kCircleTool, {-50, 0}, 0},
-        {"Longueurs & aires, an anchor", kMeasureTool, {0, 0}, 0},
+        {"Segment, an anchor", kSegmentTool, {{0, 0}}, 0},
+        {"Segment, two segments", kSegmentTool, {{50, 0}}, -1},
+        {"Angle, a side", kAngleTool, {{50, 0}}, 0},
+        {"Cercle, an arc's end", kCircleTool, {{-50, 0}}, 0},
+        {"Longueurs & aires, an anchor", kMeasureTool, {{0, 0}}, 0},
+        {"Segment, an anchor after a length", kSegmentTool, {{0, 0}}, 0, &GestureEnds::Length},
+        {"Segment, two series points after a length", kSegmentTool, {{0, 0}, {100, 0}}, 0,
+         &GestureEnds::LengthThenSeries},
+        {"Angle, a side after an angle", kAngleTool, {{50, 0}}, 0, &GestureEnds::Angle},
     };
     for (const FirstClick& click : clicks) {
         SCOPED_TRACE(click.name);
         std::string trees[4];
         for (int road = 0; road < (click.tool == kSegmentTool ? 4 : 3); ++road) {
+            SCOPED_TRACE(road);
             TearDown();
             SetUp();
             BuildPanel();
@@ -209,12 +226,14 @@ TEST_F(GestureEnds, AToolChangeEndsASequenceAsTheCancelDoes) {
             Doc().DrawPath({sim::CurveSegment({-50, 0}, {-50, 0}, {-50, k}),
                             sim::CurveSegment({-100, 50}, {-100 + k, 50}, {-100, 50})},
                            false);
+            if (click.finished != nullptr) click.finished();
+            const std::map<AIArtHandle, std::string> finished = fuzz::DimensionGroups();
             Select(click.tool);
             if (click.key < 0) {
                 Hold(VK_SHIFT);
                 Hold(VK_MENU);
             }
-            Click(click.at);
+            for (const AIRealPoint at : click.at) Click(at);
             Release(VK_SHIFT);
             Release(VK_MENU);
             ASSERT_GE(gToolState.ClickCount, 1);
@@ -231,6 +250,7 @@ TEST_F(GestureEnds, AToolChangeEndsASequenceAsTheCancelDoes) {
             EXPECT_EQ(gToolState.AwaitingSegmentClick, 0);
             EXPECT_EQ(EmptyPaths(), 0u);
             EXPECT_EQ(TaggedArt("segpt1"), 0u);
+            EXPECT_EQ(fuzz::DimensionGroups(), finished);
             trees[road] = Doc().DescribeTree();
         }
         EXPECT_EQ(trees[0], trees[1]);
