@@ -50,14 +50,17 @@ ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc) {
     if (desc.SetUp != nullptr) desc.SetUp(item);
     BoundPanelField(item, desc.Id);
     if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
-    if (desc.Notify != nullptr) {
-        // The specs are tables of static storage, which outlive their items.
-        sADMItem->SetUserData(item, const_cast<PanelItemSpec*>(&desc));
-        sADMItem->SetNotifyProc(item, NotifyPanelItem);
-    }
+    RoutePanelNotify(item, desc);
     if (desc.Track != nullptr) sADMItem->SetTrackProc(item, desc.Track);
     if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
     return item;
+}
+
+void RoutePanelNotify(ADMItemRef item, const PanelItemSpec& desc) {
+    if (desc.Notify == nullptr) return;
+    // The specs are tables of static storage, which outlive their items.
+    sADMItem->SetUserData(item, const_cast<PanelItemSpec*>(&desc));
+    sADMItem->SetNotifyProc(item, NotifyPanelItem);
 }
 
 void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count) {
