@@ -165,6 +165,12 @@ bool SequenceLayerRefused() {
     return true;
 }
 
+bool CurrentDimensionClosed() {
+    return !SequenceUnderWay() && !ArtLayerEditable(gCurrentDimension.DimensionGroup);
+}
+
+void RefuseClosedLayer() { RefusePress(kLockedLayerAlert); }
+
 void DisposeEmptyGroup() {
     if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return;
     int16_t type = kUnknownArt;
@@ -231,8 +237,8 @@ void CancelCurrentDimension() {
         return;
     }
     // A dimension on a locked or hidden layer stays where it is, refused as a press on that layer is.
-    if (!ArtLayerEditable(gCurrentDimension.DimensionGroup)) {
-        RefusePress(kLockedLayerAlert);
+    if (CurrentDimensionClosed()) {
+        RefuseClosedLayer();
         return;
     }
     const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);
