@@ -31,6 +31,7 @@
 #include "host/URLSuite.h"
 #include "panel/CurrentOptions.h"
 #include "panel/FontChoice.h"
+#include "panel/PanelChange.h"
 #include "panel/PanelEditing.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
@@ -343,6 +344,7 @@ void RefreshCurrentDimension() {
         ShowSelectionMeasures();
         return;
     }
+    if (RedrawRefused()) return;
     // The current dimension's own kind, as its press built it; a Bézier construction not yet named is redrawn as
     // its own kind.
     DimensionKind kind{};
@@ -378,7 +380,7 @@ void EndMarkSizeNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void BezierLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     gCurrentOptions.BezierPathLength = static_cast<float>(HeldPanelValue(item, gCurrentOptions.BezierPathLength));
-    RedrawBezierExtra();
+    if (!RedrawRefused()) RedrawBezierExtra();
 }
 
 void OpenWebPageNotify(ADMItemRef, ADMNotifierRef notifier) {

@@ -20,6 +20,7 @@
 #include "host/ADMNotifierSuite.h"
 #include "host/FontSuite.h"
 #include "host/ToolSuite.h"
+#include "panel/PanelChange.h"
 #include "panel/PanelEditing.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
@@ -134,7 +135,7 @@ void DivisionCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const int32_t old = gCurrentOptions.DivisionCount;
     const int32_t count = TakePanelInt(item, old);
     gCurrentOptions.DivisionCount = count;
-    if (count == old) return;
+    if (count == old || RedrawRefused()) return;
     if (gToolState.EditingBezier != 0 && count < old && gToolState.BezierElementKind != kNoBezierElement)
         while (gDivisionMarks.Head != nullptr && gDivisionMarks.Head->Next != nullptr) DropDivisionMark();
     if (gToolState.CurrentTool != kBezierTool || gToolState.EditingBezier == 0) return;

@@ -24,6 +24,7 @@
 #include "host/PathSuite.h"
 #include "host/RealMathSuite.h"
 #include "host/TagSuite.h"
+#include "panel/PanelChange.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
@@ -153,7 +154,7 @@ void RestyleEndMarks() {
 
 void RedrawAngle() {
     DimensionKind kind{};
-    if (!EditingAngleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kAngleTool) return;
+    if (RedrawRefused() || !EditingAngleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kAngleTool) return;
     RedrawDimensionAs(kind);
     DropLabelWithoutValue();
 }
@@ -170,12 +171,12 @@ bool EditingCircleDimension() {
 
 void RedrawCircle() {
     DimensionKind kind{};
-    if (!EditingCircleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kCircleTool) return;
+    if (RedrawRefused() || !EditingCircleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kCircleTool) return;
     RedrawDimensionAs(kind);
 }
 
 void RedrawLocalRadius() {
-    if (gToolState.CurrentTool != kBezierTool || gCurrentOptions.BezierMode != 1 ||
+    if (RedrawRefused() || gToolState.CurrentTool != kBezierTool || gCurrentOptions.BezierMode != 1 ||
         !IsLiveArt(gCurrentDimension.AuxLine))
         return;
     RedrawDimensionAs(DimensionKind::BezierLocalRadius);

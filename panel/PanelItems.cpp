@@ -5,7 +5,9 @@
 #include "host/ADMEntrySuite.h"
 #include "host/ADMItemSuite.h"
 #include "host/ADMListSuite.h"
+#include "panel/PanelChange.h"
 #include "panel/PanelEditing.h"
+#include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
 #include "tools/ClickSupport.h"
 
@@ -26,12 +28,12 @@ ADMEntryRef EntryByID(ADMItemRef item, int32_t entryID) {
 
 // Every panel notification acts on the current dimension as it was built: the item's own notifier, reached
 // through the table row the item was made from, runs with the dimension's definition in force (the one helper
-// every rebuild without the cursor goes through).
+// every rebuild without the cursor goes through), or with the dimension set aside when its layer is closed.
 void NotifyPanelItem(ADMItemRef item, ADMNotifierRef notifier) {
     ADMUserData data = nullptr;
     if (sADMItem->GetUserData(item, &data) != kNoErr || data == nullptr) return;
     const ADMItemNotifyProc notify = static_cast<const PanelItemSpec*>(data)->Notify;
-    if (notify != nullptr) RebuildWithDefinition([&] { notify(item, notifier); });
+    if (notify != nullptr) RunPanelChange([&] { notify(item, notifier); }, IsUserChange(notifier));
 }
 
 }  // namespace
@@ -50,14 +52,17 @@ ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc) {
     if (desc.SetUp != nullptr) desc.SetUp(item);
     BoundPanelField(item, desc.Id);
     if (desc.Draw != nullptr) sADMItem->SetDrawProc(item, desc.Draw);
-    if (desc.Notify != nullptr) {
-        // The specs are tables of static storage, which outlive their items.
-        sADMItem->SetUserData(item, const_cast<PanelItemSpec*>(&desc));
-        sADMItem->SetNotifyProc(item, NotifyPanelItem);
-    }
+    RoutePanelNotify(item, desc);
     if (desc.Track != nullptr) sADMItem->SetTrackProc(item, desc.Track);
     if (desc.Tip != nullptr) sADMItem->SetTipString(item, desc.Tip);
     return item;
+}
+
+void RoutePanelNotify(ADMItemRef item, const PanelItemSpec& desc) {
+    if (desc.Notify == nullptr) return;
+    // The specs are tables of static storage, which outlive their items.
+    sADMItem->SetUserData(item, const_cast<PanelItemSpec*>(&desc));
+    sADMItem->SetNotifyProc(item, NotifyPanelItem);
 }
 
 void MakePanelItems(ADMDialogRef dialog, const PanelItemSpec* specs, size_t count) {

@@ -11,6 +11,7 @@
 #include "host/ADMItemSuite.h"
 #include "host/ADMTrackerSuite.h"
 #include "host/DocumentSuite.h"
+#include "panel/PanelChange.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
@@ -58,7 +59,7 @@ ADMBoolean ResetLineWidthTrack(ADMItemRef item, ADMTrackerRef tracker) {
         LoadLiveOption(&CurrentOptions::LineWidth);
         if (ADMItemRef field = PanelItem(kLineWidthItem)) SetFloatValue(field, gCurrentOptions.LineWidth);
         gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
-        RebuildWithDefinition(RefreshCurrentDimension);
+        RunPanelChange(RefreshCurrentDimension);
     }
     return DefaultTracking(item, tracker);
 }
@@ -82,7 +83,7 @@ ADMBoolean ScalePictureTrack(ADMItemRef item, ADMTrackerRef tracker) {
         UpdateScaleRatio(live.ScaleNumerator, live.ScaleDenominator);
         SelectPanelScaleEntry(PanelItem(kScalePopupItem));
         ShowScaleMarker();
-        RebuildWithDefinition(RefreshCurrentDimension);
+        RunPanelChange(RefreshCurrentDimension);
     }
     return DefaultTracking(item, tracker);
 }
@@ -92,7 +93,7 @@ ADMBoolean ResetEndSizeTrack(ADMItemRef item, ADMTrackerRef tracker) {
         LoadLiveOption(&CurrentOptions::EndMarkSize);
         gCurrentOptions.ActiveEndMarkSize = gCurrentOptions.EndMarkSize;
         if (ADMItemRef field = PanelItem(kEndSizeItem)) SetFloatValue(field, gCurrentOptions.EndMarkSize);
-        RebuildWithDefinition(RefreshCurrentDimension);
+        RunPanelChange(RefreshCurrentDimension);
     }
     return DefaultTracking(item, tracker);
 }
@@ -113,7 +114,7 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
             decimals = std::clamp(decimals, 0, kMaxDecimals);
             DragTrackX = point.h;
         }
-        RebuildWithDefinition(RefreshCurrentDimension);
+        RunPanelChange(RefreshCurrentDimension);
         sAIDocument->RedrawDocument();
         sADMItem->Invalidate(item);
         if (ADMItemRef field = PanelItem(kDecimalsItem)) {

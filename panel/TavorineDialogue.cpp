@@ -82,11 +82,15 @@ void ResetWorkingValues() {
     FreeRememberedSegments();
 }
 
+// The flyout menu the dialog manager gives the panel: its entries change the panel as its items do.
+constexpr PanelItemSpec kFlyoutMenu{kADMMenuItemID, nullptr, {}, nullptr, nullptr, PanelMenuNotify, nullptr, false,
+                                    nullptr};
+
 void SetUpFlyoutMenu(ADMDialogRef dialog, SPPluginRef plugin) {
     ADMItemRef menu = nullptr;
     ADMListRef list = nullptr;
     if (sADMDialog->GetItem(dialog, kADMMenuItemID, &menu) != kNoErr) return;
-    sADMItem->SetNotifyProc(menu, PanelMenuNotify);
+    RoutePanelNotify(menu, kFlyoutMenu);
     if (sADMItem->GetList(menu, &list) == kNoErr) sADMList->SetMenuID(list, plugin, kPanelMenuID);
 }
 

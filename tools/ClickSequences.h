@@ -36,6 +36,11 @@ bool SequenceLayerRefused();
 // True when the layer holding the art is editable and shown, so that its art may change; true for art the host
 // no longer knows.
 bool ArtLayerEditable(AIArtHandle art);
+// True when no click sequence is under way and the current dimension lies on a layer locked or hidden since it was
+// made: a cancel or a panel change leaves it as it is.
+bool CurrentDimensionClosed();
+// Refuses a change to the current dimension on its closed layer with NewDimensionGroup's alert.
+void RefuseClosedLayer();
 // Once no click sequence is under way, a dimension whose builders drew nothing (its group holds paths, none
 // with an anchor, and no label with text) leaves nothing behind: the group goes as DropNewGroup takes it, and
 // the links it held leave the paths it measured.

@@ -165,6 +165,12 @@ bool SequenceLayerRefused() {
     return true;
 }
 
+bool CurrentDimensionClosed() {
+    return !SequenceUnderWay() && !ArtLayerEditable(gCurrentDimension.DimensionGroup);
+}
+
+void RefuseClosedLayer() { RefusePress(kLockedLayerAlert); }
+
 void DisposeEmptyGroup() {
     if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return;
     int16_t type = kUnknownArt;
@@ -232,8 +238,8 @@ bool CancelCurrentDimension() {
     }
     if (!IsLiveArt(gCurrentDimension.DimensionGroup)) return false;
     // A dimension on a locked or hidden layer stays where it is, refused as a press on that layer is.
-    if (!ArtLayerEditable(gCurrentDimension.DimensionGroup)) {
-        RefusePress(kLockedLayerAlert);
+    if (CurrentDimensionClosed()) {
+        RefuseClosedLayer();
         return true;
     }
     const std::vector<const char*> keys = LinkKeysHeld(gCurrentDimension.DimensionGroup);

@@ -251,6 +251,7 @@ const PanelSetting kSettings[] = {
     {"end-mark size", "panel enter 9 \"150\"\n"},
     {"no end marks", "panel enter 9 \"0\"\n"},
     {"end-mark shape", "panel click 11\n"},
+    {"end-mark shape from the flyout", "panel choose -5 2\n"},
     {"points preset 4", "panel click 11\npanel click 87\n"},
     {"text position", "panel click 20\n"},
     {"text side", "panel click 95\n"},

@@ -192,6 +192,17 @@ public:
         EXPECT_EQ(fuzz::OtherDimensionsUnchanged(start, nullptr), "");
     }
     static bool PlateLinked(const char* key) { return HasTag(plate, key); }
+    // The panel built, a dimension made by `made`, then its layer locked or hidden.
+    static void ClosedSince(void (*made)(), bool hidden) {
+        BuildPanel();
+        made();
+        if (hidden)
+            Doc().SetLayerVisible(Doc().CurrentLayer(), false);
+        else
+            Doc().SetLayerLocked(Doc().CurrentLayer(), true);
+    }
+    static void EnterDecimals() { sim::TheDialogs().Enter(PanelItem(17), "2"); }
+    static void ToldTheLayerOnce() { EXPECT_EQ(Alerts(), std::vector<std::string>{kLockedLayerAlert}); }
     // The plate's dimension with end marks of `preset` as arrows or points (`points` of them, open, when
     // given), large enough that their ends lie clear of every other part; `target` is its first end mark.
     static void PlateMarked(int32_t arrowHeads, int32_t preset, int16_t points = 0) {
@@ -249,6 +260,7 @@ public:
     using UserTest::GroupCount;
     using UserTest::Line;
     using UserTest::PanelCancel;
+    using UserTest::PanelItem;
     using UserTest::Select;
     using UserTest::Track;
 };
@@ -447,6 +459,23 @@ const PressRow kPressRows[] = {
      false,
      [] { PressRows::LeavesEveryDimension([] { PressRows::Select(kAngleTool); }); }},
     // An empty click empties the measured set, but a member on a layer locked since keeps its subtraction tag.
+    // A panel change leaves a dimension on a layer closed since it was made as it is, and says so once; the setting
+    // holds for the next dimension.
+    {"APanelChangeLeavesADimensionOnALayerLockedSince", [] { PressRows::ClosedSince(PressRows::Plate, false); },
+     PressRows::EnterDecimals, false,
+     [] {
+         PressRows::ToldTheLayerOnce();
+         EXPECT_EQ(gCurrentOptions.Decimals, 2);
+     }},
+    {"APanelChangeLeavesADimensionOnALayerHiddenSince", [] { PressRows::ClosedSince(PressRows::Plate, true); },
+     [] { sim::TheDialogs().Choose(PressRows::PanelItem(43), 1); }, false,
+     [] {
+         PressRows::ToldTheLayerOnce();
+         EXPECT_EQ(gCurrentOptions.Unit, 1);
+     }},
+    {"APanelChangeLeavesADimensionAlongACurveOnALayerLockedSince",
+     [] { PressRows::ClosedSince(PressRows::AlongACurve, false); }, PressRows::EnterDecimals, false,
+     PressRows::ToldTheLayerOnce},
     {"AnEmptyMeasureClickLeavesTheTagOfAPathOnALayerLockedSince",
      [] {
          PressRows::plate = PressRows::Line({{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
