@@ -5,8 +5,10 @@
 
 #include "end_to_end_fixture.h"
 #include "frame/ArrowHeads.h"
+#include "dimension/Definitions.h"
 #include "fuzz/ToolInvariants.h"
 #include "panel/SelectionReadouts.h"
+#include "simhost/ArtEdits.h"
 #include "tools/CursorTracking.h"
 #include "tools/MeasuredSet.h"
 
@@ -246,6 +248,7 @@ public:
     using UserTest::BuildPanel;
     using UserTest::Doc;
     using UserTest::Draw;
+    using UserTest::Group;
     using UserTest::GroupCount;
     using UserTest::Line;
     using UserTest::PanelCancel;
@@ -541,6 +544,32 @@ const PressRow kPressRows[] = {
              EXPECT_NEAR((shape.points[0].v + shape.points[1].v) / 2.0f, origin.v - 0.0f, 1.0f);
          }
          EXPECT_EQ(markers, 1u);
+     }},
+    // The user deletes each of fifty lengths with the host's Delete key: the next keeps no definition of them.
+    {"FiftyDimensionsDeletedByTheUserLeaveNoDefinitionBehind",
+     [] {
+         PressRows::Line({{0, 0}, {100, 0}});
+         PressRows::Select(kSegmentTool);
+         for (int32_t i = 0; i < 50; ++i) {
+             PressRows::Press({50, 0}, {{50, -30}});
+             ASSERT_EQ(sim::UserDeletesGroup(PressRows::Group()), kNoErr);
+         }
+     },
+     [] { PressRows::Press({50, 0}, {{50, -30}}); },
+     false,
+     [] { EXPECT_EQ(KeptDefinitionCount(), 1u); }},
+    // A press on a hook builds a length along it and drops it at the release: the plate's length is given back,
+    // and the dropped one's definition goes with its group.
+    {"ADimensionDroppedAtTheReleaseTakesItsDefinitionAway",
+     [] {
+         PressRows::Plate();
+         PressRows::Arc({2150, 130}, {2146, 134}, {2230, 290}, {2230, 290});
+     },
+     [] { PressRows::Press({2209, 244}, {{2225, 252.5f}}); },
+     false,
+     [] {
+         EXPECT_EQ(PressRows::GroupCount(), 1u);
+         EXPECT_EQ(KeptDefinitionCount(), 1u);
      }},
 };
 
