@@ -37,9 +37,10 @@ struct DimensionDefinition {
     double SideTieLength = 0.0;       // the offset of its line from what it measures
 };
 
-// The definitions, by group: one for each group in the document that a press, drag, re-open or panel change
-// built or rebuilt as the current dimension. A group the plug-in disposes takes its entry at once; one the user
-// deletes in the host goes at the next new entry, so the store never outgrows the dimensions in the document.
+// The definitions, by group: one for each group in the document that a press, drag, re-open, creation dialog or
+// panel change built or rebuilt as the current dimension. A group the plug-in disposes takes its entry at once;
+// one the user deletes in the host goes at the next new entry, so the store holds the dimensions in the
+// document and at most those the user deleted since that entry.
 std::unordered_map<AIArtHandle, DimensionDefinition> gDefinitions;
 
 // Drops the entries of groups the document no longer holds: those the user deleted.
@@ -100,14 +101,6 @@ bool UseDefinition() {
     if (kept == gDefinitions.end()) return false;
     CarryDefinition(kept->second, CarryWay::IntoForce);
     return true;
-}
-
-void MoveDefinition(AIArtHandle from, AIArtHandle to) {
-    auto entry = gDefinitions.extract(from);
-    if (entry.empty()) return;
-    gDefinitions.erase(to);
-    entry.key() = to;
-    gDefinitions.insert(std::move(entry));
 }
 
 void ForgetDefinition(AIArtHandle group) { gDefinitions.erase(group); }

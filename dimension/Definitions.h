@@ -1,7 +1,7 @@
 // The definition store: what each dimension in the document measures and how it was constructed, kept by its
-// group, put in force again for a rebuild and taken back after it. An entry follows its group: a re-open or
-// update-all that replaces the group moves it, a group the plug-in disposes takes it away, and one the user
-// deletes in the host leaves the store at the next new entry.
+// group, put in force again for a rebuild and taken back after it. An entry lives as long as its group: a group
+// the plug-in disposes takes it away (one a re-open or update-all replaces too: the press that re-opens a
+// dimension keeps its new group's), and one the user deletes in the host leaves the store at the next new entry.
 #pragma once
 
 #include <cstddef>
@@ -16,8 +16,6 @@ void KeepDefinition();
 // have rewritten (its measured points and path, its arc and curve modes, what its drag turned or flipped, its
 // label point and its offset); false, changing nothing, when none is kept for the current group.
 bool UseDefinition();
-// The definition kept for group `from` is now `to`'s: a re-open or update-all replaced the group.
-void MoveDefinition(AIArtHandle from, AIArtHandle to);
 // Group `group` is gone: its definition with it.
 void ForgetDefinition(AIArtHandle group);
 // How many groups have a definition kept.

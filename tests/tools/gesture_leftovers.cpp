@@ -252,6 +252,7 @@ public:
     using UserTest::GroupCount;
     using UserTest::Line;
     using UserTest::PanelCancel;
+    using UserTest::PanelItem;
     using UserTest::Select;
     using UserTest::Track;
 };
@@ -544,6 +545,21 @@ const PressRow kPressRows[] = {
              EXPECT_NEAR((shape.points[0].v + shape.points[1].v) / 2.0f, origin.v - 0.0f, 1.0f);
          }
          EXPECT_EQ(markers, 1u);
+     }},
+    // A click on empty canvas whose creation dialog is cancelled gives the radius back: the flyout's "Flèches/
+    // Points" rebuilds it with its leader where its drag bent it, not towards the click.
+    {"ACancelledCreationGivesTheRadiusBackWhereItsDragLeftIt",
+     [] {
+         PressRows::BuildPanel();
+         PressRows::Arc({350, 0}, {350, 27.614f}, {327.614f, 50}, {300, 50});
+         PressRows::Select(kCircleTool);
+         PressRows::Press({335.355f, 35.355f}, {{370, 70}, {380, 80}});
+     },
+     [] { PressRows::Press({600, 600}); },
+     false,
+     [] {
+         ASSERT_EQ(sim::TheDialogs().Choose(PressRows::PanelItem(-5), 2), kNoErr);
+         EXPECT_EQ(PressRows::Doc().Art(PressRows::Group())->tags.at("coude").Describe(), "string:80 80");
      }},
     // The user deletes each of fifty lengths with the host's Delete key: the next keeps no definition of them.
     {"FiftyDimensionsDeletedByTheUserLeaveNoDefinitionBehind",
