@@ -1,5 +1,8 @@
 #include "dimension/Definitions.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
 #include <utility>
 
 #include "dimension/CurrentDimension.h"
@@ -7,13 +10,43 @@
 #include "dimension/Placement.h"
 #include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
-#include "records/DimensionDefinition.h"
 #include "records/DragValues.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 
 namespace {
+
+// What a dimension measures and how it was constructed, as the press, drag, re-open or panel change that last
+// built it left the live values its builders read: a later press or hover rewrites those for its own ends.
+struct DimensionDefinition {
+    MeasuredValues Points;            // its measured points, angle and circle
+    AIReal SegmentAngle = 0.0f;       // radians: the direction of its measured segment
+    AIArtHandle MeasuredPath = nullptr;  // the path it measures
+    int32_t ArcLengthMode = 0;        // it measures an arc's length
+    int32_t CurveOffsetMode = 0;      // it runs along a curve
+    int32_t AngleOnArc = 0;           // it measures the angle of an arc
+    int32_t LineFlipped = 0;          // its line along a curve lies against the curve's normal
+    int32_t MarksTurned = 0;          // its drag turned its end marks
+    int32_t ExtensionLinesToggled = 0;  // its drag toggled its extension lines
+    int32_t TextTurned = 0;           // its drag turned its value
+    AIRealPoint LabelPoint{};         // the point its drag left its label at
+    AIReal CircleLabelAngle = 0.0f;   // radians: from the circle's centre towards its label
+    AIReal CircleLabelDistance = 0.0f;
+    AIReal ArcMiddleAngle = 0.0f;     // radians: the middle of the arc a circle dimension measures
+    double SideTieLength = 0.0;       // the offset of its line from what it measures
+};
+
+// The definitions, by group: one for each group in the document that a press, drag, re-open, creation dialog or
+// panel change built or rebuilt as the current dimension. A group the plug-in disposes takes its entry at once;
+// one the user deletes in the host goes at the next new entry, so the store holds the dimensions in the
+// document and at most those the user deleted since that entry.
+std::unordered_map<AIArtHandle, DimensionDefinition> gDefinitions;
+
+// Drops the entries of groups the document no longer holds: those the user deleted.
+void ForgetDeletedGroups() {
+    std::erase_if(gDefinitions, [](const auto& entry) { return !IsLiveArt(entry.first); });
+}
 
 // The way a definition is carried: the live values kept into it, or its values put back into force.
 enum class CarryWay { IntoDefinition, IntoForce };
@@ -52,7 +85,8 @@ void CarryDefinition(DimensionDefinition& d, CarryWay way) {
 void KeepDefinition() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     if (!IsLiveArt(group)) return;
-    DimensionDefinition& kept = gDimensionDefinitions[group];
+    if (!gDefinitions.contains(group)) ForgetDeletedGroups();
+    DimensionDefinition& kept = gDefinitions[group];
     CarryDefinition(kept, CarryWay::IntoDefinition);
     // A circle dimension's label stands where its build hung it, which a created figure's cursor has since been
     // moved past.
@@ -63,18 +97,14 @@ void KeepDefinition() {
 bool UseDefinition() {
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     if (group == nullptr || !IsLiveArt(group)) return false;
-    const auto kept = gDimensionDefinitions.find(group);
-    if (kept == gDimensionDefinitions.end()) return false;
+    const auto kept = gDefinitions.find(group);
+    if (kept == gDefinitions.end()) return false;
     CarryDefinition(kept->second, CarryWay::IntoForce);
     return true;
 }
 
-void MoveDefinition(AIArtHandle from, AIArtHandle to) {
-    auto entry = gDimensionDefinitions.extract(from);
-    if (entry.empty()) return;
-    gDimensionDefinitions.erase(to);
-    entry.key() = to;
-    gDimensionDefinitions.insert(std::move(entry));
-}
+void ForgetDefinition(AIArtHandle group) { gDefinitions.erase(group); }
 
-void ForgetDefinition(AIArtHandle group) { gDimensionDefinitions.erase(group); }
+size_t KeptDefinitionCount() { return gDefinitions.size(); }
+
+void ForgetEveryDefinition() { gDefinitions.clear(); }

@@ -1,19 +1,24 @@
-// The definition store (records/DimensionDefinition.h): what each dimension measures and how it was
-// constructed, kept beside its group, put in force again for a rebuild and taken back after it. An entry
-// follows its group: a re-open that replaces the group moves it, a disposed group takes it away.
+// The definition store: what each dimension in the document measures and how it was constructed, kept by its
+// group, put in force again for a rebuild and taken back after it. An entry lives as long as its group: a group
+// the plug-in disposes takes it away (one a re-open or update-all replaces too: the press that re-opens a
+// dimension keeps its new group's), and one the user deletes in the host leaves the store at the next new entry.
 #pragma once
+
+#include <cstddef>
 
 #include "host/Types.h"
 
-// Keeps what the current dimension measures and how it was constructed, from the live values the press, drag or
-// re-open that built it left: called when a press, drag or re-open has built the current dimension, and after a
-// panel change rebuilt it.
+// Keeps what the current dimension measures and how it was constructed, from the live values the press, drag,
+// re-open or creation dialog that built it left: called when one of them has built the current dimension, and
+// after a panel change rebuilt it.
 void KeepDefinition();
 // Puts back in force the live values the current dimension was built from, which a later press or hover may
-// have rewritten (its measured points, path, label point, arc and curve modes); false, changing nothing, when
-// none is kept for the current group.
+// have rewritten (its measured points and path, its arc and curve modes, what its drag turned or flipped, its
+// label point and its offset); false, changing nothing, when none is kept for the current group.
 bool UseDefinition();
-// The definition kept for group `from` is now `to`'s: a re-open replaced the group.
-void MoveDefinition(AIArtHandle from, AIArtHandle to);
 // Group `group` is gone: its definition with it.
 void ForgetDefinition(AIArtHandle group);
+// How many groups have a definition kept.
+size_t KeptDefinitionCount();
+// Forgets every definition, for a fresh start of the plug-in's state.
+void ForgetEveryDefinition();

@@ -1,5 +1,6 @@
 #include "dimension/DimensionState.h"
 
+#include "dimension/Definitions.h"
 #include "dimension/Geometry.h"
 #include "dimension/Skeletons.h"
 #include "dimension/ValueFormat.h"
@@ -10,4 +11,5 @@ void ResetDimensionState() {
     gValueTextBuffer = ValueTextBuffer{};
     gAreaTextBuffer = AreaTextBuffer{};
     gFoundArc = FoundArc{};
+    ForgetEveryDefinition();
 }

@@ -2,6 +2,6 @@
 #pragma once
 
 // Puts the dimension folder's state back to its start value: no division mark held (their paths stay in the
-// document), the value format and the last formatted texts cleared, no arc found. For a fresh start of the
-// plug-in's state, as in a new test.
+// document), the value format and the last formatted texts cleared, no arc found, no definition kept. For a
+// fresh start of the plug-in's state, as in a new test.
 void ResetDimensionState();

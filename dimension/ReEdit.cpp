@@ -241,13 +241,13 @@ bool ReplaceDimensionGroup(AIArtHandle part) {
     }
     AIArtHandle fresh = nullptr;
     if (sAIArt->NewArt(kGroupArt, kPlaceAbove, group, &fresh) != kNoErr || fresh == nullptr) return false;
-    // Its name (the kind it was built as), its placement and its definition stay with the dimension.
+    // Its name (the kind it was built as) and its placement stay with the dimension; the press that re-opened it
+    // keeps its definition afresh from what the rebuild put in force.
     char name[kMaxGroupNameLength] = {};
     AIBoolean isDefault = true;
     if (sAIArt->GetArtName(group, name, sizeof name, &isDefault) == kNoErr && !isDefault)
         sAIArt->SetArtName(fresh, name);
     const DimensionPlacement kept = ReadPlacement(group);
-    MoveDefinition(group, fresh);
     DisposeArtIfValid(&group);
     gCurrentDimension.DimensionGroup = fresh;
     KeepPlacement(kept);

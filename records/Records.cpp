@@ -7,7 +7,6 @@
 #include "records/CurrentDimension.h"
 #include "records/CurrentOptions.h"
 #include "records/DialogPositions.h"
-#include "records/DimensionDefinition.h"
 #include "records/DragValues.h"
 #include "records/HitState.h"
 #include "records/MeasuredPoints.h"
@@ -27,7 +26,6 @@ DragValues gDragValues;
 DialogPositions gDialogPositions;
 DialogOpenFlags gDialogOpenFlags;
 BezierExtraValues gBezierExtraValues;
-std::unordered_map<AIArtHandle, DimensionDefinition> gDimensionDefinitions;
 
 void FreeRememberedNodes(RememberedSegment*& head) {
     while (head != nullptr) {
@@ -61,7 +59,6 @@ void ResetRecords() {
     Rebuild(gSeriesPointTable);
     Rebuild(gRememberedSegments);
     Rebuild(gDragValues);
-    Rebuild(gDimensionDefinitions);
     Rebuild(gDialogPositions);
     Rebuild(gDialogOpenFlags);
     Rebuild(gBezierExtraValues);

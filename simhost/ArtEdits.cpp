@@ -12,12 +12,19 @@ namespace sim {
 
 namespace {
 
+// The art of type `type` behind the handle, if the host's tools can reach it.
+ASErr ReachableArt(AIArtHandle art, int16_t type, ArtNode** node) {
+    if (const ASErr error = doc::FindArt(art, node, node); error != kNoErr)
+        return error;
+    if ((*node)->type != type)
+        return kBadParameterErr;
+    const Layer* layer = (*node)->layer;
+    return layer == nullptr || layer->locked || !layer->visible ? kLockedErr : kNoErr;
+}
+
 // The path behind the handle, if the host's tools can reach it.
 ASErr ReachablePath(AIArtHandle art, ArtNode** path) {
-    if (const ASErr error = doc::FindPath(art, path, path); error != kNoErr)
-        return error;
-    const Layer* layer = (*path)->layer;
-    return layer == nullptr || layer->locked || !layer->visible ? kLockedErr : kNoErr;
+    return ReachableArt(art, kPathArt, path);
 }
 
 // Moves the point by `by`; false, leaving it as it was, when a coordinate would leave the floats.
@@ -51,6 +58,13 @@ ASErr Reshaped(AIArtHandle art, std::vector<AIPathSegment> segments) {
     return Changed();
 }
 
+// Takes the art out of the document with everything inside it; a layer's own group stays.
+ASErr Deleted(ArtNode* node) {
+    if (const ASErr error = TheDocument().DisposeArt(node); error != kNoErr)
+        return error;
+    return Changed();
+}
+
 } // namespace
 
 ASErr UserMovesPath(AIArtHandle art, AIRealPoint by) {
@@ -80,9 +94,14 @@ ASErr UserDeletesPath(AIArtHandle art) {
     ArtNode* path = nullptr;
     if (const ASErr error = ReachablePath(art, &path); error != kNoErr)
         return error;
-    if (const ASErr error = TheDocument().DisposeArt(path); error != kNoErr)
+    return Deleted(path);
+}
+
+ASErr UserDeletesGroup(AIArtHandle art) {
+    ArtNode* group = nullptr;
+    if (const ASErr error = ReachableArt(art, kGroupArt, &group); error != kNoErr)
         return error;
-    return Changed();
+    return Deleted(group);
 }
 
 } // namespace sim

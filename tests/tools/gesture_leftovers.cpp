@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "end_to_end_fixture.h"
+#include "dimension/Definitions.h"
 #include "frame/ArrowHeads.h"
 #include "fuzz/ToolInvariants.h"
 #include "panel/SelectionReadouts.h"
+#include "simhost/ArtEdits.h"
 #include "tools/CursorTracking.h"
 #include "tools/MeasuredSet.h"
 
@@ -257,6 +259,7 @@ public:
     using UserTest::BuildPanel;
     using UserTest::Doc;
     using UserTest::Draw;
+    using UserTest::Group;
     using UserTest::GroupCount;
     using UserTest::Line;
     using UserTest::PanelCancel;
@@ -571,6 +574,44 @@ const PressRow kPressRows[] = {
          }
          EXPECT_EQ(markers, 1u);
      }},
+    // A click on empty canvas whose creation dialog is cancelled gives the radius back: the flyout's "Flèches/
+    // Points" rebuilds it with its leader where its drag bent it, not towards the click.
+    {"ACancelledCreationGivesTheRadiusBackWhereItsDragLeftIt",
+     [] {
+         PressRows::BuildPanel();
+         PressRows::Arc({350, 0}, {350, 27.614f}, {327.614f, 50}, {300, 50});
+         PressRows::Select(kCircleTool);
+         PressRows::Press({335.355f, 35.355f}, {{370, 70}, {380, 80}});
+     },
+     [] { PressRows::Press({600, 600}); },
+     false,
+     [] {
+         ASSERT_EQ(sim::TheDialogs().Choose(PressRows::PanelItem(-5), 2), kNoErr);
+         EXPECT_EQ(PressRows::Doc().Art(PressRows::Group())->tags.at("coude").Describe(), "string:80 80");
+     }},
+    // The user deletes each of fifty lengths with the host's Delete key: the next keeps no definition of them.
+    {"FiftyDimensionsDeletedByTheUserLeaveNoDefinitionBehind",
+     [] {
+         PressRows::Line({{0, 0}, {100, 0}});
+         PressRows::Select(kSegmentTool);
+         for (int32_t i = 0; i < 50; ++i) {
+             PressRows::Press({50, 0}, {{50, -30}});
+             ASSERT_EQ(sim::UserDeletesGroup(PressRows::Group()), kNoErr);
+         }
+     },
+     [] { PressRows::Press({50, 0}, {{50, -30}}); },
+     false,
+     [] { EXPECT_EQ(KeptDefinitionCount(), 1u); }},
+    // A press on a hook builds a length along it and drops it at the release: the plate's length is given back,
+    // and the dropped one's definition goes with its group.
+    {"ADimensionDroppedAtTheReleaseTakesItsDefinitionAway",
+     [] {
+         PressRows::Plate();
+         PressRows::Arc({2150, 130}, {2146, 134}, {2230, 290}, {2230, 290});
+     },
+     [] { PressRows::Press({2209, 244}, {{2225, 252.5f}}); },
+     false,
+     [] { EXPECT_EQ(KeptDefinitionCount(), 1u); }},
 };
 
 void PrintTo(const PressRow& row, std::ostream* out) { *out << row.Name; }
