@@ -401,9 +401,9 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
     if (d.ValueBeside) {
         room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds = true;
     } else if (d.UserPlaced && !span.IsDegenerate()) {
-        // Placed by the user (the label point or the label offsets) with its middle past an extension line. Only
-        // the offset's part along the line counts: one across the line moves the value across it and leaves the
-        // layout as it is.
+        // Placed by the user (the label point or the label offsets) with its middle past an extension line.
+        // Only the offset's part along the line counts: one across the line moves the value across it and
+        // leaves the layout as it is.
         const double along = LabelAlong(d, u);
         if (along < 0.0 || along > length) {
             fit.End = along < length / 2.0 ? 0 : 1;
