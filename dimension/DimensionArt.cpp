@@ -459,7 +459,8 @@ Vector2 StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector
 
 // Where the line's run-on past either end meets the value's box (a value the label offsets move across it, a
 // level value beside an inclined line), the run-on stops the text gap short of the box. A value that stands
-// the label clearance off its run-on leaves it as it is.
+// the label clearance off its run-on (half of it, against the rounding of art far from the origin) leaves it
+// as it is.
 void StopRunOnsClearOfValue(StraightDimension& d, const LabelExtent& extent) {
     const Vector2 u = LineDirection(d);
     if (extent.IsEmpty() || u.IsDegenerate())
@@ -469,7 +470,7 @@ void StopRunOnsClearOfValue(StraightDimension& d, const LabelExtent& extent) {
     for (size_t end = 0; end < 2; ++end) {
         const Vector2 outward = end == 0 ? u * -1.0 : u, tip(d.LineEnds[end]);
         const double reach = d.RunOn[end];
-        if (DistanceToBox(box, kLabelClearance - kLabelFitSlack, tip, outward, reach) < reach)
+        if (DistanceToBox(box, kLabelClearance / 2.0, tip, outward, reach) < reach)
             d.RunOn[end] = DistanceToBox(box, gap, tip, outward, reach);
     }
 }
