@@ -400,12 +400,14 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
                                                       : ReadingEnd(u, d.LabelAngle);
     if (d.ValueBeside) {
         room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds = true;
-    } else if (d.UserPlaced && !span.IsDegenerate()) {
-        // Placed by the user (the label point or the label offsets) with its middle past an extension line.
-        // Only the offset's part along the line counts: one across the line moves the value across it and
-        // leaves the layout as it is.
+    } else if (!span.IsDegenerate()) {
+        // Placed by the user with its middle past an extension line: by the label point (free text), or by the
+        // label offsets where it fits between the ends (one that does not goes outside, the offsets carrying it
+        // on from there). Only the offset's part along the line counts: one across the line moves the value
+        // across it and leaves the layout as it is.
         const double along = LabelAlong(d, u);
-        if (along < 0.0 || along > length) {
+        const bool placed = d.FreeText || (d.UserPlaced && room.ValueFitsBetweenEnds);
+        if (placed && (along < 0.0 || along > length)) {
             fit.End = along < length / 2.0 ? 0 : 1;
             fit.Along = fit.End == 0 ? -along : along - length;
             fit.Placed = true;

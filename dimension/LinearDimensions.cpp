@@ -137,6 +137,7 @@ ASErr BuildWithTextGap(LinearOrientation kind, AIRealPoint first, AIRealPoint se
     const double middle = (frame.AlongOf(first) + frame.AlongOf(second)) / 2.0;
     const AIRealPoint onLine = frame.At(offset, options.FreeText ? frame.AlongOf(label) : middle);
     d.CutAroundText = true;
+    d.FreeText = options.FreeText;
     d.UserPlaced = true;
     DimensionPlacement placement;
     placement.Offset = offset;
