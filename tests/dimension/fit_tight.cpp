@@ -720,17 +720,16 @@ TEST_F(TightFit, AZeroLengthValueOrOneTheLabelOffsetTakesPastAnExtensionLineStan
     SetToleranceText("0,1");
     std::vector<AIRealPoint> unmoved;
     for (const Row& row : rows) {
+        const AIRealPoint b = row.second, drag = row.drag;
         gCurrentOptions.SegmentOffsetX = row.x, gCurrentOptions.SegmentOffsetY = row.y;
         gCurrentOptions.HorizontalText = gValueFormat.ToleranceOn = row.level;
-        gCurrentOptions.TextSize = row.second.h < 0.0f ? 26.0 : 10.0;
+        gCurrentOptions.TextSize = b.h < 0.0f ? 26.0 : 10.0;
         StartGroup();
         ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
-        Measure({0.0f, 0.0f}, row.second);
-        const AIRealPoint b = row.second, drag = row.drag;
-        ASSERT_EQ(drag.h == 0.0f ? DrawHorizontalDimensionWithTextGap(100.0f, -30.0f, 0, 0, b.h, b.v, 0, 0, 0,
-                                                                      0)
-                                 : DrawParallelDimensionWithTextGap(drag.h, drag.v, 0, 0, 0, 0, 0),
-                  kNoErr);
+        Measure({0.0f, 0.0f}, b);
+        ASSERT_EQ(drag.h == 0.0f
+                      ? DrawHorizontalDimensionWithTextGap(100.0f, -30.0f, 0, 0, b.h, b.v, 0, 0, 0, 0)
+                      : DrawParallelDimensionWithTextGap(drag.h, drag.v, 0, 0, 0, 0, 0), kNoErr);
         if (b.h < 0.0f) {
             std::vector<AIRealPoint> drawn = Anchors(Dim().EndMarks[0][0]);
             drawn.push_back({LabelAnchor().h - row.x, LabelAnchor().v - row.y});
