@@ -401,14 +401,13 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
     if (d.ValueBeside) {
         room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds = true;
     } else if (!span.IsDegenerate()) {
-        // Placed by the user with its middle past an end, or, where it fits between the ends, with its gap
-        // reaching past one.
+        // Placed by the user with its middle past an extension line: by the label point (free text), or by the
+        // label offsets where it fits between the ends (one that does not goes outside, the offsets carrying it
+        // on from there). Only the offset's part along the line counts: one across the line moves the value
+        // across it and leaves the layout as it is.
         const double along = LabelAlong(d, u);
-        const bool middlePast = d.FreeText && (along < 0.0 || along > length);
-        const bool gapPast =
-            d.UserPlaced && room.ValueFitsBetweenEnds &&
-            (along < needed / 2.0 - kLabelFitSlack || along > length - needed / 2.0 + kLabelFitSlack);
-        if (middlePast || gapPast) {
+        const bool placed = d.FreeText || (d.UserPlaced && room.ValueFitsBetweenEnds);
+        if (placed && (along < 0.0 || along > length)) {
             fit.End = along < length / 2.0 ? 0 : 1;
             fit.Along = fit.End == 0 ? -along : along - length;
             fit.Placed = true;
@@ -460,6 +459,24 @@ Vector2 StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector
     return side;
 }
 
+// Where the line's run-on past either end meets the value's box (a value the label offsets move across it, a
+// level value beside an inclined line), the run-on stops the text gap short of the box. A value that stands
+// the label clearance off its run-on (half of it, against the rounding of art far from the origin) leaves it
+// as it is.
+void StopRunOnsClearOfValue(StraightDimension& d, const LabelExtent& extent) {
+    const Vector2 u = LineDirection(d);
+    if (extent.IsEmpty() || u.IsDegenerate())
+        return;
+    const LabelBox box = BoxAtAnchor(d.LabelAt, UprightAngle(d.LabelAngle), extent);
+    const double gap = std::max(StoredTextGap(), kLabelClearance);
+    for (size_t end = 0; end < 2; ++end) {
+        const Vector2 outward = end == 0 ? u * -1.0 : u, tip(d.LineEnds[end]);
+        const double reach = d.RunOn[end];
+        if (DistanceToBox(box, kLabelClearance / 2.0, tip, outward, reach) < reach)
+            d.RunOn[end] = DistanceToBox(box, gap, tip, outward, reach);
+    }
+}
+
 } // namespace
 
 void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end, double along, double lift) {
@@ -469,6 +486,7 @@ void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end
     const double past = std::max(along, OutsideValueStart(d.MarksOutside) + halfAlong);
     StandValueBeside(d, extent, Vector2(d.LineEnds[end]) + outward * past, u, lift, false);
     d.RunOn[end] = std::max(d.RunOn[end], past + halfAlong);
+    StopRunOnsClearOfValue(d, extent);
 }
 
 void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift, double shift) {
@@ -547,8 +565,10 @@ void ApplyStraightFit(StraightDimension& d, const StraightFit& fit) {
         d.LabelAt = (Vector2(d.LabelAt) + outward * shift).ToPoint();
         d.RunOn[fit.End] += shift;
     }
-    if (d.ValueBeside)
+    if (d.ValueBeside) {
         StandClearOfLine(d, fit.Extent, fit.End);
+        StopRunOnsClearOfValue(d, fit.Extent);
+    }
 }
 
 ASErr PrepareStraightLabel(size_t index, LabelExtent* extent) {

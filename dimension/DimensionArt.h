@@ -122,8 +122,8 @@ struct StraightDimension {
     int8_t OutsideEnd = -1;
     bool ValueBeside = false; // the label already stands beside the line past OutsideEnd (side text)
     bool FreeText = false;    // the user placed the label along the line: past an end the line runs on under it
-    bool UserPlaced = false;  // a value alone on its line: the label offsets (or FreeText) may take it past
-                              // an end, where it stays, the line running on under it
+    bool UserPlaced = false;  // a value alone on its line: the label offsets along the line (or FreeText) may
+                              // take its middle past an end, where it stays, the line running on under it
     AIRealPoint LabelShift;   // the live label offsets, kept when the value moves outside
     // An end shared with the next dimension of a chain: past a mark turned out there the line runs on no
     // further than the mark, whose neighbour's line goes on.
@@ -148,9 +148,11 @@ struct StraightFit {
 
 // The end marks of a straight dimension point in from outside when they do not fit (or as the user asked),
 // and the value moves past the end on the cursor's side when it does not fit between the extension lines; a
-// label the user slid past an end (along the line with FreeText, or by the label offsets) stays there, the
-// line running on under it, once it clears the mark and the extension line there; a value alone on its line
-// that goes outside goes on as far as the label offsets take it along the line. Nothing is drawn.
+// value alone on its line whose middle the user took past an extension line (the label point of free text, or
+// for a value that fits between the ends the label offsets' part along the line) stays there, the line running
+// on under it, once it clears the mark and the extension line there; a value alone on its line that goes
+// outside goes on as far as the label offsets take it along the line. An offset across the line changes none
+// of this. Nothing is drawn.
 StraightFit FitStraightDimension(const StraightDimension& dimension, const LabelExtent& extent);
 // The value of `dimension` put outside past end `end`, `along` past it (at least clear of the marks and the
 // extension line), standing beside the line's continuation, the line running on under it; `lift` raises it

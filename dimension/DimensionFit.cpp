@@ -171,6 +171,31 @@ bool BoxMeetsEndMark(const LabelBox& box, double margin, Vector2 tip, double dir
     return ConvexPolygonsOverlap(corners, 4, hull, 4);
 }
 
+namespace {
+
+// Narrows [enter, leave] to where a point `start` + t * `step` (t along the line) lies within `half` of the
+// middle on one axis of the box; false when it never does.
+bool WithinSlab(double start, double step, double half, double* enter, double* leave) {
+    if (std::abs(step) <= kGeometryEpsilon) return std::abs(start) <= half;
+    const double t0 = (-half - start) / step, t1 = (half - start) / step;
+    *enter = std::max(*enter, std::min(t0, t1));
+    *leave = std::min(*leave, std::max(t0, t1));
+    return *enter <= *leave;
+}
+
+} // namespace
+
+double DistanceToBox(const LabelBox& box, double margin, Vector2 from, Vector2 direction, double reach) {
+    const Vector2 offset = from - box.Centre, a = box.Along(), up = box.Up();
+    double enter = 0.0, leave = reach;
+    const bool meets = reach > 0.0 &&
+                       WithinSlab(offset.X * a.X + offset.Y * a.Y, direction.X * a.X + direction.Y * a.Y,
+                                  box.Extent.Width / 2.0 + margin, &enter, &leave) &&
+                       WithinSlab(offset.X * up.X + offset.Y * up.Y, direction.X * up.X + direction.Y * up.Y,
+                                  box.Extent.Height() / 2.0 + margin, &enter, &leave);
+    return meets ? enter : reach;
+}
+
 CircleSide BoxAgainstCircle(const LabelBox& box, double margin, Vector2 centre, double radius) {
     Vector2 corners[4];
     box.Corners(margin, corners);

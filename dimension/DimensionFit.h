@@ -99,6 +99,9 @@ bool BoxMeetsPolyline(const LabelBox& box, double margin, const Vector2* points,
 // True when the box grown by `margin` meets the end mark at `scale` laid at `tip` with its line side towards
 // `direction` (radians), taken as the rectangle its shape's points span along and across its line.
 bool BoxMeetsEndMark(const LabelBox& box, double margin, Vector2 tip, double direction, double scale);
+// How far from `from` along the unit direction `direction` a line `reach` long first meets the box grown by
+// `margin`: 0 when it starts inside, `reach` when it stays clear of it.
+double DistanceToBox(const LabelBox& box, double margin, Vector2 from, Vector2 direction, double reach);
 // Where the box grown by `margin` lies against the circle of `centre` and `radius`.
 enum class CircleSide { Inside, Outside, Across };
 CircleSide BoxAgainstCircle(const LabelBox& box, double margin, Vector2 centre, double radius);

@@ -23,6 +23,7 @@
 using dimtest::Box;
 using dimtest::Crosses;
 using dimtest::FitGeometry;
+using dimtest::Near;
 using dimtest::kPi;
 using dimtest::P;
 
@@ -707,21 +708,39 @@ TEST_F(TightFit, ALocalRadiusValueStandsPastItsMarkAwayFromTheCentreClearOfTheCu
 }
 
 TEST_F(TightFit, AZeroLengthValueOrOneTheLabelOffsetTakesPastAnExtensionLineStandsOnTheLineRunOnUnderIt) {
-    // A zero-length projection, a bar 200 long whose value the label offsets take 150 to either side, and one
-    // 30 long whose value, outside, they take on.
-    for (const auto& [second, shift] : {std::pair{AIRealPoint{0.0f, 40.0f}, 0.0},
-                                        std::pair{AIRealPoint{200.0f, 0.0f}, -150.0},
-                                        std::pair{AIRealPoint{200.0f, 0.0f}, 150.0},
-                                        std::pair{AIRealPoint{30.0f, 0.0f}, 45.0}}) {
-        gCurrentOptions.SegmentOffsetX = shift;
+    // A zero-length projection, a bar 200 long whose value the label offsets take 150 to either side, one
+    // 30 long whose value, outside, they take on, and a level value with a tolerance they take past a line
+    // 5 long at 45 degrees, its run-on stopped clear of it. Last, a value 26 high that just fits a line 100
+    // long at 135 degrees: the vertical offset leaves its marks as with none, the value only moved by it.
+    struct Row { AIRealPoint second; float x, y; AIRealPoint drag{}; int16_t level = 0; };
+    const AIRealPoint slant{-70.7107f, 70.7107f}, across{-14.14f, 56.57f};
+    const Row rows[] = {{{0.0f, 40.0f}, 0, 0}, {{200.0f, 0.0f}, -150, 0}, {{200.0f, 0.0f}, 150, 0},
+                        {{30.0f, 0.0f}, 45, 0}, {{3.5355f, 3.5355f}, 60, 15, {33.59f, -30.05f}, 1},
+                        {slant, 0, 0, across}, {slant, 0, -4, across}};
+    SetToleranceText("0,1");
+    std::vector<AIRealPoint> unmoved;
+    for (const Row& row : rows) {
+        const AIRealPoint b = row.second, drag = row.drag;
+        gCurrentOptions.SegmentOffsetX = row.x, gCurrentOptions.SegmentOffsetY = row.y;
+        gCurrentOptions.HorizontalText = gValueFormat.ToleranceOn = row.level;
+        gCurrentOptions.TextSize = b.h < 0.0f ? 26.0 : 10.0;
         StartGroup();
         ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
-        Measure({0.0f, 0.0f}, second);
-        ASSERT_EQ(DrawHorizontalDimensionWithTextGap(100.0f, -30.0f, 0, 0, second.h, second.v, 0, 0, 0, 0), kNoErr);
-        ExpectValuesClear(1, {{0.0f, 0.0f}, second});
+        Measure({0.0f, 0.0f}, b);
+        ASSERT_EQ(drag.h == 0.0f
+                      ? DrawHorizontalDimensionWithTextGap(100.0f, -30.0f, 0, 0, b.h, b.v, 0, 0, 0, 0)
+                      : DrawParallelDimensionWithTextGap(drag.h, drag.v, 0, 0, 0, 0, 0), kNoErr);
+        if (b.h < 0.0f) {
+            std::vector<AIRealPoint> drawn = Anchors(Dim().EndMarks[0][0]);
+            drawn.push_back({LabelAnchor().h - row.x, LabelAnchor().v - row.y});
+            for (size_t k = 0; k < unmoved.size(); ++k) EXPECT_TRUE(Near(drawn.at(k), unmoved[k])) << k;
+            unmoved = drawn;
+            continue;
+        }
+        ExpectValuesClear(1, {{0.0f, 0.0f}, b});
         const Box box = LabelBox();
         const auto line = Anchors(Dim().DimensionLines[0]);
-        EXPECT_TRUE(line.size() == 2 && line[0].h <= box.origin.x + box.left + 1e-3 &&
-                    line[1].h >= box.origin.x + box.right - 1e-3) << "offset " << shift;
+        EXPECT_TRUE(row.level != 0 || (line.size() == 2 && line[0].h <= box.origin.x + box.left + 1e-3 &&
+                                       line[1].h >= box.origin.x + box.right - 1e-3)) << "offset " << row.x;
     }
 }
