@@ -24,8 +24,8 @@ struct PanelItemSpec {
 
 // Makes one item on the dialog: creates it, then its font, set-up, procedures and tip, in that order.
 ADMItemRef MakePanelItem(ADMDialogRef dialog, const PanelItemSpec& desc);
-// Hands the item's notifications to the spec's notifier through the road every panel change takes, which puts the
-// current dimension's definition in force around it: the items made from the tables, and the flyout menu.
+// Hands the item's notifications to its description's notifier through the road every panel change takes, which
+// puts the current dimension's definition in force around it: the items made from the tables, and the flyout menu.
 void RoutePanelNotify(ADMItemRef item, const PanelItemSpec& desc);
 // The range of a numeric panel field (in the field's own values: points, percent, degrees, counts); false for
 // an item that edits no number.
