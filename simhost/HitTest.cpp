@@ -73,6 +73,16 @@ std::optional<AIToolHitData> HitCentre(const ArtNode& path, Vec point, double to
     return AIToolHitData{1, kCentreHitType, Document::Handle(&path), 0, 0.0f, ToPoint(centre)};
 }
 
+// The point of the path nearest `point` within tolerance, an anchor or the centre it shows: on a path smaller
+// than the tolerance both are in reach, and the one under the cursor wins (the anchor when they are as near).
+std::optional<AIToolHitData> HitPoint(const ArtNode& path, Vec point, double tolerance) {
+    std::optional<AIToolHitData> anchor = HitAnchor(path, point, tolerance);
+    std::optional<AIToolHitData> centre = HitCentre(path, point, tolerance);
+    if (!anchor || !centre) return anchor ? anchor : centre;
+    const double toAnchor = Length(ToVec(&anchor->point) - point);
+    return Length(ToVec(&centre->point) - point) < toAnchor ? centre : anchor;
+}
+
 // The parameter of the point of the cubic nearest `point`: the nearest of evenly spaced samples, refined
 // inside the bracket of its two neighbours.
 double NearestParameter(const Cubic& c, Vec point) {
@@ -147,8 +157,7 @@ std::optional<AIToolHitData> HitLeaf(const ArtNode& node, Vec point, int32_t req
     }
     if (node.type != kPathArt) return std::nullopt;
     if (request != kSegmentHitRequest) {
-        if (auto anchor = HitAnchor(node, point, tolerance)) return anchor;
-        if (auto centre = HitCentre(node, point, tolerance)) return centre;
+        if (auto hit = HitPoint(node, point, tolerance)) return hit;
     }
     if (request != kAnchorHitRequest) return HitSegment(node, point, tolerance);
     return std::nullopt;

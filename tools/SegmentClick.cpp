@@ -155,14 +155,37 @@ ASErr CurveClick(const AIToolHitData& hit) {
     return result;
 }
 
+// The side tie an arc length of `radius` is drawn at: the live "Attaches", or the same length on the other side
+// of the arc where the live one would put the dimension's arc at or past the centre (a tie carried over from a
+// dimension drawn below, on an arc smaller than it). False where neither side holds an arc.
+bool ArcSideTie(double radius, double* tie) {
+    const double live = gCurrentOptions.SideTieLength;
+    for (const double side : {live, -live}) {
+        if (ArcLengthRadiusDrawable(radius + side)) {
+            *tie = side;
+            return true;
+        }
+    }
+    return false;
+}
+
 ASErr ArcClick() {
     ASErr result = kNoErr;
     if (!OpenPathGroup(&result)) return result;
+    const AIReal radius = gFoundArc.ArcRadiusFound;
+    double tie = 0.0;
+    if (!ArcSideTie(radius, &tie)) {
+        DropNewGroup();
+        Alert(kOffsetTooLargeAlert);
+        return result;
+    }
     MeasuredPoints& m = gMeasuredPoints;
     m.AngleVertex = gHitState.HoverArcCentre;
     gToolState.ArcLengthMode = 1;
-    m.CircleRadius = gFoundArc.ArcRadiusFound;
-    gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + gCurrentOptions.SideTieLength;
+    m.CircleRadius = radius;
+    // The side is the dimension's own from here, as a drag's is: a rebuild finds its arc there.
+    gCurrentOptions.SideTieLength = tie;
+    gCurrentOptions.ArcRadius = static_cast<double>(radius) + tie;
     m.ArcFirstAnchor = PathRecord(gHitState.MeasuredArt, gHitState.HitStartIndex);
     m.ArcLastAnchor = PathRecord(gHitState.MeasuredArt, gHitState.HitEndIndex);
     m.AngleValue = SideAngle(m.AngleVertex.p, m.ArcFirstAnchor.p, m.ArcLastAnchor.p);

@@ -31,10 +31,13 @@ TEST_F(HitTestTest, AMissReportsNoArtAndNoPart) {
     }
 }
 
-TEST_F(HitTestTest, TheNearestOfTwoAnchorsInReachWins) {
+TEST_F(HitTestTest, TheNearestOfThePointsInReachWins) {
     Polyline({{0, 0}, {3, 0}, {6, 0}});
     EXPECT_EQ(Hit({3.5f, 0}, kAnchorHitRequest, 4.0f).segment, 1);
     EXPECT_EQ(Hit({5.0f, 1}, kAnchorHitRequest, 4.0f).segment, 2);
+    // A hole smaller than the tolerance: its centre under the cursor, not its anchor in reach.
+    doc.MutableArt(Polyline({{3, 10}, {0, 13}, {-3, 10}, {0, 7}}, true))->showsCentre = true;
+    EXPECT_EQ(Hit({0.5f, 10}, kAnchorHitRequest, 4.0f).type, kCentreHitType);
 }
 
 TEST_F(HitTestTest, ASegmentIsNamedByTheAnchorItEndsAt) {

@@ -371,6 +371,18 @@ const PressRow kPressRows[] = {
          PressRows::Press({100, 0});
      },
      [] { PressRows::Press({200, 100}); }},
+    // The plate's dimension leaves the tie 30 below; an arc of radius 15 takes its arc length on the side that fits.
+    {"AnArcSmallerThanTheOffsetIsMeasuredOnTheSideThatFits",
+     [] {
+         PressRows::Plate();
+         PressRows::Arc({400, 0}, {400, -20}, {430, -20}, {430, 0});
+     },
+     [] { PressRows::Press({415, -15}); },
+     false,
+     [] {
+         EXPECT_EQ(PressRows::TextCount(), 2u);
+         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{});
+     }},
     {"TheEleventhSeriesClickLeavesNoGroup",
      [] {
          std::vector<AIRealPoint> points;
