@@ -528,8 +528,8 @@ double ArcEndMarkDirection(double start, double sweep, bool atStart, bool outsid
 ASErr DrawAngleDimension(AIReal x, AIReal y, AIReal radius, AIReal angle, AIReal start, AIArtHandle* arcs,
                          int8_t multipleArcs, int32_t withEnds, int32_t /*alt*/, int32_t /*dragModifier*/,
                          int32_t /*rightShift*/) {
-    if (arcs == nullptr || !IsFinitePoint({x, y}) || !std::isfinite(radius) || !std::isfinite(angle) || !std::isfinite(start) ||
-        radius < kNegligibleLength) {
+    if (arcs == nullptr || !IsFinitePoint({x, y}) || !IsDrawableRadius(radius) || !std::isfinite(angle) ||
+        !std::isfinite(start)) {
         return kBadParameterErr;
     }
     const AIRealPoint vertex{x, y};

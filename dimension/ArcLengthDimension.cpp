@@ -172,15 +172,13 @@ bool ValuePastEnd(const ArcLengthParts& parts, const LabelExtent& extent, bool l
 
 } // namespace
 
-bool ArcLengthRadiusDrawable(double radius) { return std::isfinite(radius) && radius >= kNegligibleLength; }
-
 ASErr DrawArcLengthDimension(int32_t withEnds, int32_t /*rightShift*/, int32_t alt, int32_t dragModifier) {
     const MeasuredPoints& m = gMeasuredPoints;
     const AIRealPoint centre = m.AngleVertex.p;
     const Vector2 towardsFirst = Vector2(m.ArcFirstAnchor.p) - Vector2(centre);
     const Vector2 towardsLast = Vector2(m.ArcLastAnchor.p) - Vector2(centre);
     const double radius = gCurrentOptions.ArcRadius;
-    if (towardsFirst.IsDegenerate() || towardsLast.IsDegenerate() || !ArcLengthRadiusDrawable(radius) ||
+    if (towardsFirst.IsDegenerate() || towardsLast.IsDegenerate() || !IsDrawableRadius(radius) ||
         !std::isfinite(m.AngleValue)) {
         return kBadParameterErr;
     }

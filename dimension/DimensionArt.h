@@ -3,6 +3,7 @@
 // made; a null or stale handle is skipped (no art is made), and no NaN reaches the document.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -37,6 +38,8 @@ constexpr double kArcHandleFactor = 4.0 / 3.0;
 constexpr double kMaxArcPieceSweep = 1.5707963267948966;
 // Sweeps and lengths below this count as nothing: no arc, no line.
 constexpr double kNegligibleLength = kShortestDrawnLength;
+// True when an arc can be drawn at `radius`: a finite radius of more than nothing.
+inline bool IsDrawableRadius(double radius) { return std::isfinite(radius) && radius >= kNegligibleLength; }
 
 // A corner anchor at `p` with both handles on it.
 AIPathSegment CornerSegment(AIRealPoint p);

@@ -74,6 +74,3 @@ ASErr DrawSeriesChainVertical(AIReal x, AIReal y, int32_t withEnds);
 // clears every part. WithEnds, Alt and DragModifier act as for the linear drag builders; right Shift is the
 // drag's (it rounds "Rayon").
 ASErr DrawArcLengthDimension(int32_t withEnds, int32_t rightShift, int32_t alt, int32_t dragModifier);
-// True when an arc-length dimension's arc can be drawn at `radius` (the live "Rayon" it would take): a finite
-// radius of more than nothing. DrawArcLengthDimension draws no other.
-bool ArcLengthRadiusDrawable(double radius);

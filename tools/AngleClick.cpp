@@ -6,6 +6,7 @@
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
 #include "dimension/Links.h"
+#include "dimension/OffsetDimension.h"
 #include "dimension/ReEdit.h"
 #include "dimension/Skeletons.h"
 #include "frame/SuiteTable.h"
@@ -140,6 +141,15 @@ ASErr SecondSideClick() {
 }
 
 ASErr ArcClick() {
+    const AIRealPoint centre = gHitState.HoverArcCentre.p;
+    const AIRealPoint start = PathRecord(gHitState.HitArt, gHitState.HitStartIndex).p;
+    const AIRealPoint towardsStart{start.h - centre.h, start.v - centre.v};
+    const AIReal arcRadius = sAIRealMath->AIRealPointLength(&towardsStart);
+    double tie = 0.0;
+    if (!ArcSideTie(arcRadius, &tie)) {
+        RefusePress(kOffsetTooLargeAlert);
+        return kNoErr;
+    }
     const NewGroupResult group = NewDimensionGroup();
     if (!group.Made) return group.Error;
     gHitState.MeasuredArt = gHitState.HitArt;
@@ -150,9 +160,8 @@ ASErr ArcClick() {
     m.AnglePointB = PathRecord(gHitState.MeasuredArt, gHitState.HitStartIndex);
     m.AnglePointA = PathRecord(gHitState.MeasuredArt, gHitState.HitEndIndex);
     m.AngleVertex = gHitState.HoverArcCentre;
-    const AIRealPoint radius{m.AnglePointB.p.h - m.AngleVertex.p.h, m.AnglePointB.p.v - m.AngleVertex.p.v};
-    m.CircleRadius = sAIRealMath->AIRealPointLength(&radius);
-    gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + gCurrentOptions.SideTieLength;
+    m.CircleRadius = arcRadius;
+    gCurrentOptions.ArcRadius = static_cast<double>(arcRadius) + tie;
     m.AngleValue = SideAngle(m.AngleVertex.p, m.AnglePointB.p, m.AnglePointA.p);
     const AIRealPoint cursor = gToolState.CursorPoint;
     KeepError(result, DrawArcAngleDimension(cursor.h, cursor.v, 0, 0, 0, 0));

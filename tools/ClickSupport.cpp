@@ -1,6 +1,7 @@
 #include "tools/ClickSupport.h"
 
 #include "dimension/CurrentDimension.h"
+#include "dimension/DimensionArt.h"
 #include "dimension/Geometry.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
@@ -46,6 +47,17 @@ bool WithinTremor(AIRealPoint cursor) {
 void RefusePress(const char* text) {
     sADMBasic->MessageAlert(text);
     gToolState.PressConsumed = 1;
+}
+
+bool ArcSideTie(double radius, double* tie) {
+    const double live = gCurrentOptions.SideTieLength;
+    for (const double side : {live, -live}) {
+        if (IsDrawableRadius(radius + side)) {
+            *tie = side;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool KeyHeld(int32_t virtualKey) { return GetAsyncKeyState(virtualKey) != 0; }

@@ -155,20 +155,6 @@ ASErr CurveClick(const AIToolHitData& hit) {
     return result;
 }
 
-// The side tie an arc length of `radius` is drawn at: the live "Attaches", or the same length on the other side
-// of the arc where the live one would put the dimension's arc at or past the centre (a tie carried over from a
-// dimension drawn below, on an arc smaller than it). False where neither side holds an arc.
-bool ArcSideTie(double radius, double* tie) {
-    const double live = gCurrentOptions.SideTieLength;
-    for (const double side : {live, -live}) {
-        if (ArcLengthRadiusDrawable(radius + side)) {
-            *tie = side;
-            return true;
-        }
-    }
-    return false;
-}
-
 ASErr ArcClick() {
     ASErr result = kNoErr;
     if (!OpenPathGroup(&result)) return result;

@@ -383,6 +383,19 @@ const PressRow kPressRows[] = {
          EXPECT_EQ(PressRows::TextCount(), 2u);
          EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{});
      }},
+    // The same arc clicked with the Angle tool takes its angle on the side that fits.
+    {"AnArcSmallerThanTheOffsetTakesItsAngleOnTheSideThatFits",
+     [] {
+         PressRows::Plate();
+         PressRows::Arc({400, 0}, {400, -20}, {430, -20}, {430, 0});
+         PressRows::Select(kAngleTool);
+     },
+     [] { PressRows::Press({415, -15}); },
+     false,
+     [] {
+         EXPECT_EQ(PressRows::TextCount(), 2u);
+         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{});
+     }},
     {"TheEleventhSeriesClickLeavesNoGroup",
      [] {
          std::vector<AIRealPoint> points;
