@@ -5,7 +5,6 @@
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/Links.h"
-#include "dimension/Definitions.h"
 #include "frame/Settings.h"
 #include "frame/SuiteTable.h"
 #include "host/ADMBasicSuite.h"
@@ -152,10 +151,9 @@ void DropNewGroup() {
     }
     gReplacedDimension = {};
     // The press built nothing that stays: its release keeps no definition from its live values, which are not
-    // those of the dimension given back; that dimension's own are in force again, for any refresh after it. A
-    // sequence still under way (a series between its points) keeps its own modes and points.
+    // those of the dimension given back. That dimension keeps its own, which every rebuild of it puts in force
+    // (RebuildWithDefinition); the settings in force stay as they are, for the next dimension.
     gToolState.PressBuilt = 0;
-    if (givenBack && !SequenceUnderWay()) UseDefinition();
 }
 
 bool SequenceLayerRefused() {

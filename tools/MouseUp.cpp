@@ -131,7 +131,8 @@ ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     const bool consumed = gToolState.PressConsumed != 0;
     gToolState.ClickInProgress = 0;
     gToolState.PressConsumed = 0;
-    // A release that drops the dimension its press built puts the one given back in force; the panel then shows it.
+    // A release may make another dimension current (the one given back when it drops what its press built, or
+    // the figure a creation dialog built): the panel then shows that dimension's placement.
     const ShownPlacement before = LivePlacement();
     if (!consumed) EndPress(*message, PanelDialogue);
     ShowPlacementIfChanged(this, before);

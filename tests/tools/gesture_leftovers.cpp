@@ -7,6 +7,7 @@
 #include "dimension/Definitions.h"
 #include "frame/ArrowHeads.h"
 #include "fuzz/ToolInvariants.h"
+#include "host/ADMItemSuite.h"
 #include "panel/SelectionReadouts.h"
 #include "simhost/ArtEdits.h"
 #include "tools/CursorTracking.h"
@@ -637,6 +638,24 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({2209, 244}, {{2225, 252.5f}}); },
      false,
      [] { EXPECT_EQ(KeptDefinitionCount(), 1u); }},
+    // A side tie typed while a first point waits is a setting for the next dimension: the panel's cancel gives
+    // the plate's length back and leaves that setting in force, so the next length stands where the field says.
+    {"ASideTieTypedWhileAFirstPointWaitsOutlastsThePanelsCancel",
+     [] {
+         PressRows::BuildPanel();
+         PressRows::PlateAndFirstPoint();
+         sim::TheDialogs().Enter(PressRows::PanelItem(15), "-20");
+     },
+     PressRows::PanelCancel,
+     false,
+     [] {
+         PressRows::Press({300, 0});
+         PressRows::Press({300, 100});
+         float shown = 0.0f;
+         ASSERT_EQ(sADMItem->GetFloatValue(PressRows::PanelItem(15), &shown), kNoErr);
+         const std::string kept = PressRows::Doc().Art(PressRows::Group())->tags.at("attaches").Describe();
+         EXPECT_NEAR(std::stod(kept.substr(kept.find(':') + 1)), shown, 1e-3);
+     }},
 };
 
 void PrintTo(const PressRow& row, std::ostream* out) { *out << row.Name; }
