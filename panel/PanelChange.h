@@ -2,7 +2,9 @@
 // and the trackers' resets.
 #pragma once
 
+#include "panel/PanelEditing.h"
 #include "tools/ClickSupport.h"
+#include "tools/MouseDrag.h"
 
 // While it lives, a finished current dimension on a layer locked or hidden since it was made is set aside: the
 // change runs as it would with no dimension current, so that it alters the settings for the next dimension and
@@ -23,13 +25,18 @@ class ClosedDimensionAside {
 
 // Runs a panel change: with the current dimension's definition in force around it (RebuildWithDefinition), or
 // with that dimension set aside when its layer is closed.
+// The fields then show the placement in force where the change altered it: a dimension given back at the panel's
+// cancel puts its own in force again at its first change, over a value typed while a first pick waited.
 template <typename Change>
 void RunPanelChange(Change&& change, bool aloud = true) {
     const ClosedDimensionAside aside(aloud);
-    if (aside.Active())
+    if (aside.Active()) {
         change();
-    else
-        RebuildWithDefinition(change);
+        return;
+    }
+    const ShownPlacement shown = LivePlacement();
+    RebuildWithDefinition(change);
+    if (!(LivePlacement() == shown)) ShowPlacementInPanel();
 }
 
 // True while a panel change runs with the current dimension set aside: every road that redraws the current

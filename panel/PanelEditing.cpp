@@ -10,6 +10,7 @@
 #include "dimension/CurrentDimension.h"
 #include "dimension/DimensionArtFormat.h"
 #include "dimension/Geometry.h"
+#include "dimension/LinearDimensions.h"
 #include "dimension/Placement.h"
 #include "dimension/Redraw.h"
 #include "dimension/Skeletons.h"
@@ -157,6 +158,18 @@ void RedrawAngle() {
     if (RedrawRefused() || !EditingAngleDimension() || !CurrentBuiltKind(&kind) || KindTool(kind) != kAngleTool) return;
     RedrawDimensionAs(kind);
     DropLabelWithoutValue();
+}
+
+void ShowPlacementInPanel() {
+    ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
+    ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
+    ShowPanelValue(kPathLengthItem, gCurrentOptions.BezierPathLength);
+    ShowPanelValue(kCircleAngleItem, CircleAngleInForce());
+    SetItemFlag(kDiameterRadiusItem, gCurrentOptions.Diameter);
+    // The orientation in force, and the text orientation a horizontal dimension does not offer.
+    EnablePanelItem(kTextOrientationItem, gCurrentOptions.DimensionOrientation != kHorizontalDimension);
+    RedrawPanelItems({kTextOrientationItem, kParallelItem, kProjectedHorizontalItem, kProjectedVerticalItem,
+                      kDiameterRadiusItem});
 }
 
 float CircleAngleInForce() {

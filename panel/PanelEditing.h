@@ -66,6 +66,9 @@ void RedrawAngle();
 // The angle in degrees from the current circle dimension's centre to the bend of its leader, which its placement
 // keeps; the angle in force when it keeps none.
 float CircleAngleInForce();
+// Shows in the panel the placement in force: side tie, arc radius, path length, the circle dimension's angle,
+// diameter or radius, and the orientation with the text orientation it allows.
+void ShowPlacementInPanel();
 // True while a circle dimension is being edited with the Cercle tool.
 bool EditingCircleDimension();
 // Rebuilds the circle dimension being edited as its own kind, its label towards the label point in force.

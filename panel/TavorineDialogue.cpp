@@ -227,14 +227,4 @@ void TavorineDialogue::ShowSelectionMeasures() { ::ShowSelectionMeasures(); }
 void TavorineDialogue::ShowFigureArea() { ::ShowFigureArea(); }
 void TavorineDialogue::ShowCurvePartText(const char* line) { ::ShowCurvePartText(line); }
 
-void TavorineDialogue::ShowPlacementValues() {
-    ShowPanelValue(kSideTieItem, gCurrentOptions.SideTieLength);
-    ShowPanelValue(kArcRadiusItem, gCurrentOptions.ArcRadius);
-    ShowPanelValue(kPathLengthItem, gCurrentOptions.BezierPathLength);
-    ShowPanelValue(kCircleAngleItem, CircleAngleInForce());
-    SetItemFlag(kDiameterRadiusItem, gCurrentOptions.Diameter);
-    // The orientation in force, and the text orientation a horizontal dimension does not offer.
-    EnablePanelItem(kTextOrientationItem, gCurrentOptions.DimensionOrientation != kHorizontalDimension);
-    RedrawPanelItems({kTextOrientationItem, kParallelItem, kProjectedHorizontalItem, kProjectedVerticalItem,
-                      kDiameterRadiusItem});
-}
+void TavorineDialogue::ShowPlacementValues() { ShowPlacementInPanel(); }

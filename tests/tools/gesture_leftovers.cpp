@@ -277,6 +277,16 @@ struct PressRow {
     void (*Then)() = nullptr;   // what else must hold
 };
 
+// The next length built with two plain clicks stands at the side tie the panel's field shows.
+void NextLengthStandsWhereTheFieldSays() {
+    PressRows::Press({300, 0});
+    PressRows::Press({300, 100});
+    float shown = 0.0f;
+    ASSERT_EQ(sADMItem->GetFloatValue(PressRows::PanelItem(15), &shown), kNoErr);
+    const std::string kept = PressRows::Doc().Art(PressRows::Group())->tags.at("attaches").Describe();
+    EXPECT_NEAR(std::stod(kept.substr(kept.find(':') + 1)), shown, 1e-3);
+}
+
 const PressRow kPressRows[] = {
     {"ATremorOnAFirstSideLeavesTheFinishedAngle",
      [] {
@@ -648,13 +658,19 @@ const PressRow kPressRows[] = {
      },
      PressRows::PanelCancel,
      false,
+     NextLengthStandsWhereTheFieldSays},
+    // A change of the given-back length puts its own tie in force again, and the field shows it.
+    {"ALengthGivenBackAndChangedShowsItsSideTie",
      [] {
-         PressRows::Press({300, 0});
-         PressRows::Press({300, 100});
-         float shown = 0.0f;
-         ASSERT_EQ(sADMItem->GetFloatValue(PressRows::PanelItem(15), &shown), kNoErr);
-         const std::string kept = PressRows::Doc().Art(PressRows::Group())->tags.at("attaches").Describe();
-         EXPECT_NEAR(std::stod(kept.substr(kept.find(':') + 1)), shown, 1e-3);
+         PressRows::BuildPanel();
+         PressRows::PlateAndFirstPoint();
+         sim::TheDialogs().Enter(PressRows::PanelItem(15), "-20");
+     },
+     PressRows::PanelCancel,
+     false,
+     [] {
+         sim::TheDialogs().Enter(PressRows::PanelItem(17), "2");
+         NextLengthStandsWhereTheFieldSays();
      }},
 };
 
