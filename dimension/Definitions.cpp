@@ -37,8 +37,8 @@ struct DimensionDefinition {
     double SideTieLength = 0.0;       // the offset of its line from what it measures
 };
 
-// The definitions, by group: one for each group in the document that a press, drag, re-open, creation dialog or
-// panel change built or rebuilt as the current dimension. A group the plug-in disposes takes its entry at once;
+// The definitions, by group: one for each group in the document that a press or drag built or re-opened, or a
+// panel change rebuilt, as the current dimension. A group the plug-in disposes takes its entry at once;
 // one the user deletes in the host goes at the next new entry, so the store holds the dimensions in the
 // document and at most those the user deleted since that entry.
 std::unordered_map<AIArtHandle, DimensionDefinition> gDefinitions;

@@ -8,8 +8,8 @@
 
 #include "host/Types.h"
 
-// Keeps what the current dimension measures and how it was constructed, from the live values the press, drag,
-// re-open or creation dialog that built it left: called when one of them has built the current dimension, and
+// Keeps what the current dimension measures and how it was constructed, from the live values the press or drag
+// that built or re-opened it left: called when one of them has built or re-opened the current dimension, and
 // after a panel change rebuilt it.
 void KeepDefinition();
 // Puts back in force the live values the current dimension was built from, which a later press or hover may

@@ -48,9 +48,6 @@ struct ToolState {
     // The press re-opened a dimension or took a series point: its drag places that dimension, as it places one
     // the press built.
     int32_t PressOpened = 0;
-    // The press built or re-opened the current dimension (its click, its drag): its release, which may open a
-    // creation dialog that builds it again, keeps what it was built from.
-    int32_t PressBuilt = 0;
     int32_t DimensionStarted = 0;        // the click sequence has taken its first element
     int32_t AwaitingSegmentClick = 0;    // the measure between two segments waits for the second segment
     // The group the first pick of the running click sequence made, its skeleton until the sequence ends. A

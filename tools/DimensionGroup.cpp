@@ -149,11 +149,9 @@ void DropNewGroup() {
         gCurrentDimension = replaced;
         gBezierExtraValues = gReplacedDimension.Construction;
     }
-    gReplacedDimension = {};
-    // The press built nothing that stays: its release keeps no definition from its live values, which are not
-    // those of the dimension given back. That dimension keeps its own, which every rebuild of it puts in force
+    // The dimension given back keeps its own definition, which every rebuild of it puts in force
     // (RebuildWithDefinition); the settings in force stay as they are, for the next dimension.
-    gToolState.PressBuilt = 0;
+    gReplacedDimension = {};
 }
 
 bool SequenceLayerRefused() {

@@ -28,7 +28,6 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.PressConsumed = 0;
     gToolState.PressDragged = 0;
     gToolState.PressOpened = 0;
-    gToolState.PressBuilt = 0;
     gToolState.DimensionStarted = 0;
     gDragValues.MarksTurned = 0;
     gDragValues.ExtensionLinesToggled = 0;
@@ -118,10 +117,7 @@ ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
     const ASErr result = RunClickSequence(this, hit, message);
     // A press that built or re-opened a dimension makes its definition; any other press leaves the current
     // dimension's as it was.
-    if (BuiltOrOpened(group)) {
-        gToolState.PressBuilt = 1;
-        KeepDefinition();
-    }
+    if (BuiltOrOpened(group)) KeepDefinition();
     ShowPlacementIfChanged(this, before);
     return result;
 }

@@ -75,10 +75,7 @@ ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
     default: break;
     }
     // The drag placed the dimension its press built or re-opened: that is the dimension's definition now.
-    if (!FirstPickWaiting()) {
-        gToolState.PressBuilt = 1;
-        KeepDefinition();
-    }
+    if (!FirstPickWaiting()) KeepDefinition();
     ShowPlacementIfChanged(this, before);
     return result;
 }

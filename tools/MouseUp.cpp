@@ -1,6 +1,5 @@
 // The mouse-up: the end of each tool's press.
 #include "dimension/CurrentDimension.h"
-#include "dimension/Definitions.h"
 #include "dimension/ValueFormat.h"
 #include "figures/BezierFigure.h"
 #include "figures/CircleFigure.h"
@@ -136,9 +135,6 @@ ASErr TavorinePlugIn::ToolMouseUp(AIToolMessage* message) {
     const ShownPlacement before = LivePlacement();
     if (!consumed) EndPress(*message, PanelDialogue);
     ShowPlacementIfChanged(this, before);
-    // The creation dialog a release opens may have built the dimension again.
-    if (gToolState.PressBuilt != 0 && !FirstPickWaiting()) KeepDefinition();
-    gToolState.PressBuilt = 0;
     // No drag places anything after it: a rebuild (a panel change, update-all) takes the end the drag kept.
     gToolState.PressDragged = 0;
     if (PanelDialogue != nullptr) PanelDialogue->ShowFigureArea();
