@@ -358,8 +358,10 @@ void RefreshCurrentDimension() {
         RedrawBezierExtra();
 }
 
-void LineWidthNotify(ADMItemRef item, ADMNotifierRef) {
-    gCurrentOptions.LineWidth = HeldPanelValue(item, gCurrentOptions.LineWidth);
+void LineWidthNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    const double width = HeldPanelValue(item, gCurrentOptions.LineWidth);
+    if (KeystrokeChangesNothing(notifier, width == gCurrentOptions.LineWidth)) return;
+    gCurrentOptions.LineWidth = width;
     gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
     RefreshCurrentDimension();
 }

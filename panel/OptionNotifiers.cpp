@@ -214,8 +214,10 @@ void SideTieLengthNotify(ADMItemRef item, ADMNotifierRef notifier) {
     RefreshAndRememberLine();
 }
 
-void DecimalsNotify(ADMItemRef item, ADMNotifierRef) {
-    gCurrentOptions.Decimals = HeldPanelInt(item, gCurrentOptions.Decimals);
+void DecimalsNotify(ADMItemRef item, ADMNotifierRef notifier) {
+    const int32_t decimals = HeldPanelInt(item, gCurrentOptions.Decimals);
+    if (KeystrokeChangesNothing(notifier, decimals == gCurrentOptions.Decimals)) return;
+    gCurrentOptions.Decimals = decimals;
     RedrawPanelItems({kDecimalsPictureItem});
     RefreshCurrentDimension();
     ShowFigureArea();
@@ -271,8 +273,9 @@ void TextPositionNotify(ADMItemRef, ADMNotifierRef notifier) {
     RefreshCurrentDimension();
 }
 
-void TextSizeNotify(ADMItemRef item, ADMNotifierRef) {
+void TextSizeNotify(ADMItemRef item, ADMNotifierRef notifier) {
     const double size = HeldPanelValue(item, gCurrentOptions.TextSize);
+    if (KeystrokeChangesNothing(notifier, size == gCurrentOptions.TextSize)) return;
     gCurrentOptions.TextSize = size;
     gCurrentOptions.SeriesLabelStep =
         static_cast<float>(std::max(size, kSeriesStepPerEndMarkSize * gCurrentOptions.EndMarkSize));

@@ -27,6 +27,8 @@ constexpr PartnerPair kPartners[] = {
 void PanelNoOpProc(ADMItemRef, ADMDrawerRef) {}
 void NoOpProc(ADMItemRef, ADMDrawerRef) {}
 
+bool KeystrokeChangesNothing(ADMNotifierRef notifier, bool same) { return same && !IsUserChange(notifier); }
+
 bool IsUserChange(ADMNotifierRef notifier) {
     ADMBoolean matches = 0;
     return sADMNotifier->IsNotifierType(notifier, kADMUserChangedNotifier, &matches) == kNoErr && matches != 0;

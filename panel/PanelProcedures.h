@@ -139,6 +139,9 @@ void ActivateDialogItem(ADMItemRef item, int16_t itemID);
 int32_t GetPopupIndex(ADMItemRef item);
 // True when the notification is a user's change.
 bool IsUserChange(ADMNotifierRef notifier);
+// True for a keystroke's notification (not the user's commit) that leaves the field's value as it was (`same`): a
+// text that does not read yet rebuilds nothing.
+bool KeystrokeChangesNothing(ADMNotifierRef notifier, bool same);
 
 // The kind of the current dimension as its press built it, when a panel change rebuilds it: the current tool
 // builds that kind, no pick waits and it is no series (drawn by its clicks only). False otherwise.
