@@ -2,7 +2,6 @@
 // custom scale entry, a second application-started notifier, and what shut-down keeps of the panel.
 #include "case_name.h"
 #include "frame/FramePanel.h"
-#include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/ScalePopup.h"
 #include "panel/TavorineDialogue.h"
@@ -113,8 +112,6 @@ TEST_F(PanelTest, TheFlyoutComesFromMenu128DisabledUntilAToolIsChosen) {
                                         "-", "10:Afficher l'aide"}));
     for (int32_t id : {1, 2, 4, 5, 6, 8, 10}) EXPECT_FALSE(Entry(kADMMenuItemID, id)->enabled) << id;
     // Its notifier runs through the panel's one notification, as every item's does.
-    const auto* spec = static_cast<const PanelItemSpec*>(Item(kADMMenuItemID).userData);
-    EXPECT_EQ(spec != nullptr ? spec->Notify : nullptr, PanelMenuNotify);
     EXPECT_EQ(Item(kADMMenuItemID).notifyProc, Item(kArrowsPointsItem).notifyProc);
 }
 

@@ -205,6 +205,22 @@ public:
             Doc().SetLayerLocked(Doc().CurrentLayer(), true);
     }
     static void EnterDecimals() { sim::TheDialogs().Enter(PanelItem(17), "2"); }
+    // The plate's dimension leaves the tie 30 below, beside an arc of radius 15.
+    static void PlateBesideASmallArc() {
+        Plate();
+        Arc({400, 0}, {400, -20}, {430, -20}, {430, 0});
+    }
+    static void BuiltWithNoAlert() {
+        EXPECT_EQ(TextCount(), 2u);
+        EXPECT_EQ(Alerts(), std::vector<std::string>{});
+    }
+    // A side tie typed while a first point waits on the plate.
+    static void TieTypedWhileAPointWaits() {
+        BuildPanel();
+        PlateAndFirstPoint();
+        sim::TheDialogs().Enter(PanelItem(15), "-20");
+    }
+    static void OneDefinitionKept() { EXPECT_EQ(KeptDefinitionCount(), 1u); }
     static void ToldTheLayerOnce() { EXPECT_EQ(Alerts(), std::vector<std::string>{kLockedLayerAlert}); }
     // The plate's dimension with end marks of `preset` as arrows or points (`points` of them, open, when
     // given), large enough that their ends lie clear of every other part; `target` is its first end mark.
@@ -382,31 +398,12 @@ const PressRow kPressRows[] = {
          PressRows::Press({100, 0});
      },
      [] { PressRows::Press({200, 100}); }},
-    // The plate's dimension leaves the tie 30 below; an arc of radius 15 takes its arc length on the side that fits.
-    {"AnArcSmallerThanTheOffsetIsMeasuredOnTheSideThatFits",
-     [] {
-         PressRows::Plate();
-         PressRows::Arc({400, 0}, {400, -20}, {430, -20}, {430, 0});
-     },
-     [] { PressRows::Press({415, -15}); },
-     false,
-     [] {
-         EXPECT_EQ(PressRows::TextCount(), 2u);
-         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{});
-     }},
-    // The same arc clicked with the Angle tool takes its angle on the side that fits.
+    // An arc smaller than the tie in force takes its arc length, or its angle, on the side that fits.
+    {"AnArcSmallerThanTheOffsetIsMeasuredOnTheSideThatFits", PressRows::PlateBesideASmallArc,
+     [] { PressRows::Press({415, -15}); }, false, PressRows::BuiltWithNoAlert},
     {"AnArcSmallerThanTheOffsetTakesItsAngleOnTheSideThatFits",
-     [] {
-         PressRows::Plate();
-         PressRows::Arc({400, 0}, {400, -20}, {430, -20}, {430, 0});
-         PressRows::Select(kAngleTool);
-     },
-     [] { PressRows::Press({415, -15}); },
-     false,
-     [] {
-         EXPECT_EQ(PressRows::TextCount(), 2u);
-         EXPECT_EQ(PressRows::Alerts(), std::vector<std::string>{});
-     }},
+     [] { PressRows::PlateBesideASmallArc(), PressRows::Select(kAngleTool); },
+     [] { PressRows::Press({415, -15}); }, false, PressRows::BuiltWithNoAlert},
     {"TheEleventhSeriesClickLeavesNoGroup",
      [] {
          std::vector<AIRealPoint> points;
@@ -497,7 +494,6 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({200, 100}); },
      false,
      [] { PressRows::LeavesEveryDimension([] { PressRows::Select(kAngleTool); }); }},
-    // An empty click empties the measured set, but a member on a layer locked since keeps its subtraction tag.
     // A panel change leaves a dimension on a layer closed since it was made as it is, and says so once; the setting
     // holds for the next dimension.
     {"APanelChangeLeavesADimensionOnALayerLockedSince", [] { PressRows::ClosedSince(PressRows::Plate, false); },
@@ -515,6 +511,7 @@ const PressRow kPressRows[] = {
     {"APanelChangeLeavesADimensionAlongACurveOnALayerLockedSince",
      [] { PressRows::ClosedSince(PressRows::AlongACurve, false); }, PressRows::EnterDecimals, false,
      PressRows::ToldTheLayerOnce},
+    // An empty click empties the measured set, but a member on a layer locked since keeps its subtraction tag.
     {"AnEmptyMeasureClickLeavesTheTagOfAPathOnALayerLockedSince",
      [] {
          PressRows::plate = PressRows::Line({{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true);
@@ -637,7 +634,7 @@ const PressRow kPressRows[] = {
      },
      [] { PressRows::Press({50, 0}, {{50, -30}}); },
      false,
-     [] { EXPECT_EQ(KeptDefinitionCount(), 1u); }},
+     PressRows::OneDefinitionKept},
     // A press on a hook builds a length along it and drops it at the release: the plate's length is given back,
     // and the dropped one's definition goes with its group.
     {"ADimensionDroppedAtTheReleaseTakesItsDefinitionAway",
@@ -647,31 +644,14 @@ const PressRow kPressRows[] = {
      },
      [] { PressRows::Press({2209, 244}, {{2225, 252.5f}}); },
      false,
-     [] { EXPECT_EQ(KeptDefinitionCount(), 1u); }},
+     PressRows::OneDefinitionKept},
     // A side tie typed while a first point waits is a setting for the next dimension: the panel's cancel gives
     // the plate's length back and leaves that setting in force, so the next length stands where the field says.
-    {"ASideTieTypedWhileAFirstPointWaitsOutlastsThePanelsCancel",
-     [] {
-         PressRows::BuildPanel();
-         PressRows::PlateAndFirstPoint();
-         sim::TheDialogs().Enter(PressRows::PanelItem(15), "-20");
-     },
-     PressRows::PanelCancel,
-     false,
-     NextLengthStandsWhereTheFieldSays},
+    {"ASideTieTypedWhileAFirstPointWaitsOutlastsThePanelsCancel", PressRows::TieTypedWhileAPointWaits,
+     PressRows::PanelCancel, false, NextLengthStandsWhereTheFieldSays},
     // A change of the given-back length puts its own tie in force again, and the field shows it.
-    {"ALengthGivenBackAndChangedShowsItsSideTie",
-     [] {
-         PressRows::BuildPanel();
-         PressRows::PlateAndFirstPoint();
-         sim::TheDialogs().Enter(PressRows::PanelItem(15), "-20");
-     },
-     PressRows::PanelCancel,
-     false,
-     [] {
-         sim::TheDialogs().Enter(PressRows::PanelItem(17), "2");
-         NextLengthStandsWhereTheFieldSays();
-     }},
+    {"ALengthGivenBackAndChangedShowsItsSideTie", PressRows::TieTypedWhileAPointWaits, PressRows::PanelCancel, false,
+     [] { PressRows::EnterDecimals(), NextLengthStandsWhereTheFieldSays(); }},
 };
 
 void PrintTo(const PressRow& row, std::ostream* out) { *out << row.Name; }
