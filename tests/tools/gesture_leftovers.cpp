@@ -403,13 +403,10 @@ const PressRow kPressRows[] = {
      [] { PressRows::Press({415, -15}); }, false, PressRows::BuiltWithNoAlert},
     {"AnArcSmallerThanTheOffsetLeavesTheTieToTheNextDimension", PressRows::PlateBesideASmallArc,
      [] { PressRows::Press({415, -15}); }, false, [] { EXPECT_EQ(gCurrentOptions.SideTieLength, -30.0); }},
-    {"AnArcLengthOnTheSideThatFitsFollowsTheTextSizeAfterTheReload",
+    {"AnArcLengthOnTheSideThatFitsFollowsThePanelAfterTheReload",
      [] { PressRows::BuildPanel(), PressRows::PlateBesideASmallArc(), gSettings.SideTieLength = -30.0; },
-     [] {
-         PressRows::Press({415, -15});
-         sim::TheDialogs().Click(PressRows::PanelItem(5)), sim::TheDialogs().Enter(PressRows::PanelItem(22), "20");
-     },
-     false, [] { EXPECT_EQ(PressRows::Doc().Art(gCurrentDimension.LabelFrames[0])->text.size, 20.0f); }},
+     [] { PressRows::Press({415, -15}), sim::TheDialogs().Click(PressRows::PanelItem(5)), PressRows::EnterDecimals(); },
+     false, [] { EXPECT_EQ(PressRows::Doc().Art(gCurrentDimension.LabelFrames[0])->text.contents, "16,62 mm"); }},
     {"AnArcSmallerThanTheOffsetTakesItsAngleOnTheSideThatFits",
      [] { PressRows::PlateBesideASmallArc(), PressRows::Select(kAngleTool); },
      [] { PressRows::Press({415, -15}); }, false, PressRows::BuiltWithNoAlert},
