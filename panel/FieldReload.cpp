@@ -122,7 +122,7 @@ void DeriveArcRadius() {
         sAIPath->GetPathSegments(path, static_cast<int16_t>(count - 1), 1, &m.ArcLastAnchor) != kNoErr)
         return;
     m.CircleRadius = sAIRealMath->AIRealPointDistance(&m.AngleVertex.p, &m.ArcFirstAnchor.p);
-    gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + gCurrentOptions.SideTieLength;
+    gCurrentOptions.ArcRadius = ArcSideRadius(m.CircleRadius, gCurrentOptions.SideTieLength);
 }
 
 }  // namespace

@@ -106,9 +106,9 @@ AIRealPoint CursorForSideTie(double a) {
     if (gToolState.ArcLengthMode != 0) {
         const AIRealPoint centre = m.AngleVertex.p, anchor = m.ArcFirstAnchor.p;
         const AIRealPoint beyond{anchor.h + (anchor.h - centre.h), anchor.v + (anchor.v - centre.v)};
-        // The arc's radius is the measured arc's and the length together, as the click and the drag make it,
-        // not one measured back from the rounded point.
-        gCurrentOptions.ArcRadius = static_cast<double>(m.CircleRadius) + a;
+        // The arc's radius is the measured arc's and the length together, on the side that holds it, as the click
+        // and the drag make it, not one measured back from the rounded point.
+        gCurrentOptions.ArcRadius = ArcSideRadius(m.CircleRadius, a);
         return MovedTowards(anchor, beyond, a);
     }
     // Along a curve the length is a distance on the side the drag chose, towards the normal's tip or away.

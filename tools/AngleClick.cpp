@@ -146,7 +146,7 @@ ASErr ArcClick() {
     const AIRealPoint towardsStart{start.h - centre.h, start.v - centre.v};
     const AIReal arcRadius = sAIRealMath->AIRealPointLength(&towardsStart);
     double tie = 0.0;
-    if (!ArcSideTie(arcRadius, &tie)) {
+    if (!ArcSideTie(arcRadius, gCurrentOptions.SideTieLength, &tie)) {
         RefusePress(kOffsetTooLargeAlert);
         return kNoErr;
     }

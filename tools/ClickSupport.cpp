@@ -49,15 +49,20 @@ void RefusePress(const char* text) {
     gToolState.PressConsumed = 1;
 }
 
-bool ArcSideTie(double radius, double* tie) {
-    const double live = gCurrentOptions.SideTieLength;
-    for (const double side : {live, -live}) {
-        if (IsDrawableRadius(radius + side)) {
-            *tie = side;
+bool ArcSideTie(double radius, double tie, double* side) {
+    for (const double length : {tie, -tie}) {
+        if (IsDrawableRadius(radius + length)) {
+            *side = length;
             return true;
         }
     }
     return false;
+}
+
+double ArcSideRadius(double radius, double tie) {
+    double side = tie;
+    ArcSideTie(radius, tie, &side);
+    return radius + side;
 }
 
 bool KeyHeld(int32_t virtualKey) { return GetAsyncKeyState(virtualKey) != 0; }

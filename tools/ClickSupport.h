@@ -93,10 +93,14 @@ void NoteReOpened(AIArtHandle before);
 // Answers the press with the alert `text`: the press starts no gesture, its drag and release change nothing.
 void RefusePress(const char* text);
 
-// The side tie a dimension drawn along an arc of `radius` takes: the live "Attaches", or the same length on the
-// other side of the arc where the live one would put the dimension's arc at or past the centre (a tie carried
-// over from a dimension drawn below, on an arc smaller than it). False where neither side holds an arc.
-bool ArcSideTie(double radius, double* tie);
+// The side tie a dimension drawn along an arc of `radius` at the tie `tie` (the live "Attaches") takes: `tie`, or
+// the same length on the other side of the arc where `tie` would put the dimension's arc at or past the centre (a
+// tie carried over from a dimension drawn below, on an arc smaller than it). False where neither side holds an
+// arc. The side is the dimension's own: the live "Attaches" stays as the user set it, for the next dimension.
+bool ArcSideTie(double radius, double tie, double* side);
+// The radius of the arc of that dimension: `radius` and ArcSideTie's side together, or `radius` and `tie` where
+// neither side holds an arc (an arc no builder draws).
+double ArcSideRadius(double radius, double tie);
 
 // A click on empty canvas with the Segment, Angle or Cercle tool (`slot` 0, 1 or 2): a new dimension group with
 // the skeleton `buildSkeleton` makes, the click point kept, and the flags that let a drag make the tool's figure

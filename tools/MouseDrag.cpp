@@ -74,8 +74,9 @@ ASErr TavorinePlugIn::ToolMouseDrag(AIToolMessage* message) {
     case kBezierTool: result = DragBezierTool(*message, keys); break;
     default: break;
     }
-    // The drag placed the dimension its press built or re-opened: that is the dimension's definition now.
-    if (!FirstPickWaiting()) KeepDefinition();
+    // The drag placed the dimension its press built or re-opened: that is the dimension's definition now. A drag
+    // that refused its press placed nothing, and the dimension it gave back keeps its own.
+    if (gToolState.PressConsumed == 0 && !FirstPickWaiting()) KeepDefinition();
     ShowPlacementIfChanged(this, before);
     return result;
 }

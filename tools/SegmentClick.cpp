@@ -160,7 +160,7 @@ ASErr ArcClick() {
     if (!OpenPathGroup(&result)) return result;
     const AIReal radius = gFoundArc.ArcRadiusFound;
     double tie = 0.0;
-    if (!ArcSideTie(radius, &tie)) {
+    if (!ArcSideTie(radius, gCurrentOptions.SideTieLength, &tie)) {
         DropNewGroup();
         Alert(kOffsetTooLargeAlert);
         return result;
@@ -169,8 +169,6 @@ ASErr ArcClick() {
     m.AngleVertex = gHitState.HoverArcCentre;
     gToolState.ArcLengthMode = 1;
     m.CircleRadius = radius;
-    // The side is the dimension's own from here, as a drag's is: a rebuild finds its arc there.
-    gCurrentOptions.SideTieLength = tie;
     gCurrentOptions.ArcRadius = static_cast<double>(radius) + tie;
     m.ArcFirstAnchor = PathRecord(gHitState.MeasuredArt, gHitState.HitStartIndex);
     m.ArcLastAnchor = PathRecord(gHitState.MeasuredArt, gHitState.HitEndIndex);

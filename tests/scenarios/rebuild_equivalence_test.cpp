@@ -423,6 +423,8 @@ const IdlePress kIdlePresses[] = {
     {"a first pick, then the series switched on and off", "panel click 93\npanel click 93\n", "|Outil Segment|",
      true},
     {"a click whose creation dialog is cancelled", "move 600,600\nclick 600,600\n", nullptr},
+    {"a series of two points refused at its drag", "panel click 93\nmove 1000,0\nclick 1000,0\nmove 1200,0\n"
+     "down 1200,0\ndrag 1200,-30\nup 1200,-30\npanel click 93\n", "|Outil Segment|"},
 };
 
 // Road E: the drag, a press that builds nothing, then the setting: the dimension of road A (the same press after

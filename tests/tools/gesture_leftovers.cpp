@@ -401,6 +401,12 @@ const PressRow kPressRows[] = {
     // An arc smaller than the tie in force takes its arc length, or its angle, on the side that fits.
     {"AnArcSmallerThanTheOffsetIsMeasuredOnTheSideThatFits", PressRows::PlateBesideASmallArc,
      [] { PressRows::Press({415, -15}); }, false, PressRows::BuiltWithNoAlert},
+    {"AnArcSmallerThanTheOffsetLeavesTheTieToTheNextDimension", PressRows::PlateBesideASmallArc,
+     [] { PressRows::Press({415, -15}); }, false, [] { EXPECT_EQ(gCurrentOptions.SideTieLength, -30.0); }},
+    {"AnArcLengthOnTheSideThatFitsFollowsThePanelAfterTheReload",
+     [] { PressRows::BuildPanel(), PressRows::PlateBesideASmallArc(), gSettings.SideTieLength = -30.0; },
+     [] { PressRows::Press({415, -15}), sim::TheDialogs().Click(PressRows::PanelItem(5)), PressRows::EnterDecimals(); },
+     false, [] { EXPECT_EQ(PressRows::Doc().Art(gCurrentDimension.LabelFrames[0])->text.contents, "16,62 mm"); }},
     {"AnArcSmallerThanTheOffsetTakesItsAngleOnTheSideThatFits",
      [] { PressRows::PlateBesideASmallArc(), PressRows::Select(kAngleTool); },
      [] { PressRows::Press({415, -15}); }, false, PressRows::BuiltWithNoAlert},
