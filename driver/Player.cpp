@@ -239,6 +239,22 @@ bool HasEntry(const sim::ItemData& item, int32_t entryID) {
     return false;
 }
 
+// Why a hand cannot take the action on the item, when it is of another kind: nothing is typed into a button,
+// a popup or a menu, and a click on a popup or a menu only opens its list. The answer names the action that
+// fits, as the script writes it (`panel click` for the panel, `click` in a dialog's block). Empty when the
+// action fits the item.
+std::string WrongKind(const sim::ItemData& item, ItemCommand::Kind kind, const std::string& label) {
+    const bool text = kind == ItemCommand::Kind::Type || kind == ItemCommand::Kind::Commit ||
+                      kind == ItemCommand::Kind::Enter;
+    const bool menu = item.type == kADMPopupMenuType;
+    const std::string prefix = label.empty() ? "panel " : "";
+    if ((menu || item.type == kADMPopupListType) && (text || kind == ItemCommand::Kind::Click))
+        return std::string("the item is a ") + (menu ? "menu" : "popup") + "; it takes " + prefix + "choose";
+    if (text && sim::HasCaption(item.type))
+        return "the item is a button; it takes " + prefix + "click";
+    return std::string();
+}
+
 // How many single-character edits turn one text into the other.
 size_t EditDistance(const std::string& from, const std::string& to) {
     std::vector<size_t> row(to.size() + 1);
@@ -591,6 +607,10 @@ void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCom
         Fail(command, "no entry " + std::to_string(action.entry) + " in item " + std::to_string(action.item) + " of " +
                           DialogCalled(dialog, label) + " (" + (entries.empty() ? "it has no entries" : entries) + ")");
     }
+    if (std::string why = WrongKind(*dialogs.Item(item), action.kind, label); !why.empty()) {
+        Refused(action.item, why);
+        return;
+    }
     LogNotifications();
     const HeldKeys held(action.keys);
     const int32_t modifiers = TrackerModifiers(action.keys);
@@ -638,7 +658,11 @@ void Player::PlayItem(const Command& command, ADMDialogRef dialog, const ItemCom
     else if (action.kind == ItemCommand::Kind::Commit || action.kind == ItemCommand::Kind::Enter)
         why = "the text does not read as a number; the field keeps " +
               (data != nullptr ? "\"" + data->text + "\"" : std::string("its value"));
-    lastRefusal_ = "refused: item " + std::to_string(action.item) + ": " + why;
+    Refused(action.item, why);
+}
+
+void Player::Refused(int32_t itemID, const std::string& why) {
+    lastRefusal_ = "refused: item " + std::to_string(itemID) + ": " + why;
     log_.Append(lastRefusal_);
 }
 

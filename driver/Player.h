@@ -60,6 +60,8 @@ class Player {
     // Plays one action on an item of `dialog`, which the script calls `label` (empty: the panel); a refusal of
     // the dialog manager is logged and kept for the command's failure, if it fails.
     void PlayItem(const Command& command, ADMDialogRef dialog, const ItemCommand& item, const std::string& label);
+    // Logs an action refused on the item, and keeps it for the command's failure, if it fails.
+    void Refused(int32_t itemID, const std::string& why);
     // The queued actions of a modal dialog, played while it runs.
     void PlayDialogSteps(ADMDialogRef dialog, const DialogCommand& actions);
     void PlayDialogStep(ADMDialogRef dialog, const DialogCommand& actions, const Command& step);

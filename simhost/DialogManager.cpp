@@ -60,12 +60,6 @@ bool IsRadioType(const std::string& type) {
     return type == kADMTextRadioButtonType || type == kADMPictureRadioButtonType;
 }
 
-// Buttons, check boxes and radio buttons: their text is their caption, their value their state.
-bool HasCaption(const std::string& type) {
-    return IsToggleType(type) || IsRadioType(type) || type == kADMTextPushButtonType ||
-           type == kADMPicturePushButtonType;
-}
-
 // The length of the UTF-8 character that starts with `lead`.
 size_t CharacterLength(unsigned char lead) {
     if (lead >= 0xF0)
@@ -78,6 +72,11 @@ size_t CharacterLength(unsigned char lead) {
 }
 
 } // namespace
+
+bool HasCaption(const std::string& type) {
+    return IsToggleType(type) || IsRadioType(type) || type == kADMTextPushButtonType ||
+           type == kADMPicturePushButtonType;
+}
 
 DialogManager& TheDialogs() {
     static DialogManager manager;

@@ -273,6 +273,9 @@ class DialogManager {
 
 DialogManager& TheDialogs();
 
+// Buttons, check boxes and radio buttons: their text is their caption, their value their state.
+bool HasCaption(const std::string& type);
+
 // Resets the dialog manager and registers the dialog suites with the suite registry.
 void InstallDialogSuites();
 

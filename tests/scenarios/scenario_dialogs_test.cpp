@@ -148,6 +148,10 @@ TEST_F(DialogScenario, RefusedActionsAreLoggedAndThePlayGoesOn) {
     ASSERT_EQ(Play("panel click 76\n"            // the previous help page: disabled on page 1
                    "panel enter 17 \"deux\"\n"   // not a number: the decimals keep their value
                    "tool \"Outil Segment\"\n"
+                   "panel enter 5 \"2\"\n"       // an action of the wrong kind: a button takes a click,
+                   "panel enter 12 \"1/50\"\n"   // a popup a choice
+                   "panel type 12 \"x\"\n"
+                   "panel click 12\n"            // which sends no change notice
                    "click 0,0 alt\n"             // Alt-click hides the panel: a hand reaches none of its items
                    "panel click 5\n"),
               "");
@@ -155,6 +159,10 @@ TEST_F(DialogScenario, RefusedActionsAreLoggedAndThePlayGoesOn) {
     EXPECT_NE(log.find("refused: item 76: the item is disabled\n"), std::string::npos);
     EXPECT_NE(log.find("refused: item 17: the text does not read as a number; the field keeps"), std::string::npos);
     EXPECT_NE(log.find("refused: item 5: the panel is hidden\n"), std::string::npos);
+    const std::string button = "refused: item 5: the item is a button; it takes panel click\n";
+    const std::string popup = "refused: item 12: the item is a popup; it takes panel choose\n";
+    ExpectInOrder(log, {"enter 5 \"2\"\n" + button, "enter 12 \"1/50\"\n" + popup, "type 12 \"x\"\n" + popup,
+                        "click 12\n" + popup});
     EXPECT_EQ(Count(log, "notified Tavorine 5 "), 0u);
     EXPECT_EQ(Count(log, "notified Tavorine 17 ADM Intermediate Changed Notifier"), 5u);  // deleted, 4 keys
     EXPECT_EQ(Count(log, "notified Tavorine 17 ADM User Changed Notifier"), 0u);
