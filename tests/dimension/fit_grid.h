@@ -22,10 +22,8 @@ inline std::vector<P> Corners(const Box& b) {
     return corners;
 }
 
-inline double Along(P p, P from, P u) {
-    return (p.x - from.x) * u.x + (p.y - from.y) * u.y;
-}
-
+// How far `p` lies past `from` along `u`, and from the piece a-b.
+inline double Along(P p, P from, P u) { return (p.x - from.x) * u.x + (p.y - from.y) * u.y; }
 inline double DistanceToPiece(P p, P a, P b) {
     const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
     const double t = l2 > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
@@ -53,10 +51,8 @@ class FitGrid : public FitGeometry {
         }
         for (AIArtHandle part : {Dim().DimensionLines[i], Dim().DimensionLineHalves[i]})
             d.line.push_back(Trace(part, true));
-        for (const auto& set : Dim().EndMarks)
-            d.marks.push_back(Trace(set[i]));
-        for (AIArtHandle line : extensions)
-            d.extensions.push_back(Trace(line, true));
+        for (const auto& set : Dim().EndMarks) d.marks.push_back(Trace(set[i]));
+        for (AIArtHandle line : extensions) d.extensions.push_back(Trace(line, true));
         return d;
     }
     // The parts that come nearer the value's box than `gap`, by name; empty when none does.
@@ -77,10 +73,9 @@ class FitGrid : public FitGeometry {
                     double nearest = Crosses(box, q[j - 1], q[j]) ? 0.0 : std::min(off(q[j - 1]), off(q[j]));
                     for (const P& c : Corners(box))
                         nearest = std::min(nearest, DistanceToPiece(c, q[j - 1], q[j]));
-                    if (nearest < gap - 1e-3)
-                        crossing += "near " + (name + std::to_string(k)) + "; ";
-                    if (nearest < gap - 1e-3)
-                        break;
+                    if (nearest > gap - 1e-3) continue;
+                    crossing += "near " + (name + std::to_string(k)) + "; ";
+                    break;
                 }
             }
         }
@@ -95,16 +90,14 @@ class FitGrid : public FitGeometry {
                 for (size_t j = 1; j < part.size(); ++j)
                     for (const P& p : d.marks[k])
                         reached = reached || DistanceToPiece(p, part[j - 1], part[j]) < 1e-3;
-            if (!reached)
-                missing += "mark " + std::to_string(k) + " has no line; ";
+            if (!reached) missing += "mark " + std::to_string(k) + " has no line; ";
         }
         return missing;
     }
     // Where the line is cut around the value, how far the cut reaches past its box on either side along the
     // line, when that differs or is short of `gap`.
     static std::string LopsidedCut(const DrawnStraight& d, double gap) {
-        if (d.line[0].size() != 2 || d.line[1].size() != 2)
-            return "";
+        if (d.line[0].size() != 2 || d.line[1].size() != 2) return "";
         const P u{d.tips[1].x - d.tips[0].x, d.tips[1].y - d.tips[0].y};
         double low = 1e9, high = -1e9;
         for (const P& c : Corners(d.value))
@@ -119,9 +112,7 @@ class FitGrid : public FitGeometry {
     // What `moved` changes of `still` but its value moved by `offset`: a run-on past an end may stop shorter.
     static std::string MoreThanValueMoved(const DrawnStraight& still, const DrawnStraight& moved, P offset) {
         const P o = still.value.origin, m = moved.value.origin;
-        std::string changed = std::hypot(m.x - o.x - offset.x, m.y - o.y - offset.y) > 1e-3
-                                  ? "the value moved otherwise; "
-                                  : "";
+        std::string changed = std::hypot(m.x - o.x - offset.x, m.y - o.y - offset.y) > 1e-3 ? "value; " : "";
         const P u{still.tips[1].x - still.tips[0].x, still.tips[1].y - still.tips[0].y};
         const double length = Along(still.tips[1], still.tips[0], u);
         for (const auto& [a, b] : {std::pair{&still.marks, &moved.marks},
@@ -137,8 +128,7 @@ class FitGrid : public FitGeometry {
                     kept = std::hypot((*a)[k][j].x - (*b)[k][j].x, (*a)[k][j].y - (*b)[k][j].y) < 1e-3 ||
                            stopped;
                 }
-                if (!kept)
-                    changed += "moving across changed part " + std::to_string(k) + "; ";
+                if (!kept) changed += "part " + std::to_string(k) + " moved across; ";
             }
         }
         return changed;
