@@ -367,6 +367,19 @@ double MarkDirection(const StraightDimension& d, Vector2 u, size_t end) {
     return (end == kFirstEnd) == d.MarksOutside ? inward + kPi : inward;
 }
 
+// How far the line runs on past end `end` for the mark there turned out: the mark and its run-out, or the mark
+// alone at an end shared with the next span of a chain; nothing for a mark inside or a dot.
+double TurnedMarkTail(const StraightDimension& d, size_t end) {
+    if (!d.MarksOutside || d.Ends[end] != LineEnd::Mark) return 0.0;
+    return d.SharedEnd[end] ? EndMarkLength(EndMarkScale()) : OutsideMarkTail(EndMarkScale());
+}
+
+// How far the line runs on past end `end`: its run-on or the tail of a mark turned out there, whichever is
+// longer, unless a value stopped it.
+double RunOnPast(const StraightDimension& d, size_t end) {
+    return d.RunOnStopped[end] ? d.RunOn[end] : std::max(TurnedMarkTail(d, end), d.RunOn[end]);
+}
+
 // Half the value's extent along its line.
 double HalfAlongLine(const StraightDimension& d, const LabelExtent& extent, Vector2 u) {
     return extent.HalfAlong(UprightAngle(d.LabelAngle) - std::atan2(u.Y, u.X));
@@ -376,6 +389,14 @@ double HalfAlongLine(const StraightDimension& d, const LabelExtent& extent, Vect
 double LabelAlong(const StraightDimension& d, Vector2 u) {
     const Vector2 centre(LabelCentre(d.LabelAt, d.LabelAngle));
     return Dot2((centre - Vector2(d.LineEnds[0])).ToPoint(), u.ToPoint());
+}
+
+// How far along the line the middle of the value's box lies past its label point, which stands kBaselineDrop of
+// the text size above the baseline whatever the box: part of a size for a level value on a steep line.
+double BoxPastLabelPoint(const StraightDimension& d, const LabelExtent& extent, Vector2 u) {
+    const double angle = UprightAngle(d.LabelAngle);
+    const Vector2 off = BoxAtAnchor({}, angle, extent).Centre - Vector2(LabelCentre({}, angle));
+    return off.X * u.X + off.Y * u.Y;
 }
 
 // The end the text reads towards: the second unless the line runs against the reading direction.
@@ -395,21 +416,33 @@ StraightFit FitStraightDimension(const StraightDimension& d, const LabelExtent& 
     const double lineAngle = std::atan2(u.Y, u.X);
     const double mark = EndMarkLength(EndMarkScale());
     const double needed = extent.IsEmpty() ? 0.0 : 2.0 * ValueHalfGap(lineAngle, d.LabelAngle, extent);
-    FitRoom room = StraightRoom(length, mark, 2, needed, d.MarksOutside);
+    // The box of a level value beside a steep line stands off its label point: it needs the room on that side.
+    const double boxPast = extent.IsEmpty() ? 0.0 : BoxPastLabelPoint(d, extent, u);
+    FitRoom room = StraightRoom(length, mark, 2, needed + 2.0 * std::abs(boxPast), d.MarksOutside);
     fit.End = d.OutsideEnd == 0 || d.OutsideEnd == 1 ? static_cast<size_t>(d.OutsideEnd)
                                                       : ReadingEnd(u, d.LabelAngle);
     if (d.ValueBeside) {
         room.ValueFitsBetweenMarks = room.ValueFitsBetweenEnds = true;
     } else if (!span.IsDegenerate()) {
-        // Placed by the user with its middle past an extension line: by the label point (free text), or by the
-        // label offsets where it fits between the ends (one that does not goes outside, the offsets carrying it
-        // on from there). Only the offset's part along the line counts: one across the line moves the value
-        // across it and leaves the layout as it is.
-        const double along = LabelAlong(d, u);
-        const bool placed = d.FreeText || (d.UserPlaced && room.ValueFitsBetweenEnds);
-        if (placed && (along < 0.0 || along > length)) {
+        // Moved along its line by the user: by the label point (free text), or by the label offsets' part along
+        // the line where it fits between the ends (one that does not goes outside, the offsets carrying it on
+        // from there). It stays between the marks only while its box, grown by the text gap, leaves beside each
+        // mark the line's room as the marks stand for it centred; else it goes past the nearer extension line,
+        // the line running on under it. Free text that does not fit between the ends stays past the end its
+        // middle is past. An offset across the line moves the value across it and leaves the layout as it is.
+        const Vector2 shift(d.LabelShift);
+        const double offAlong = shift.X * u.X + shift.Y * u.Y;
+        const double at = LabelAlong(d, u);
+        const bool fits = room.ValueFitsBetweenEnds;
+        const double point = d.FreeText ? at : length / 2.0 + offAlong;
+        const double along = fits ? point + boxPast : at;
+        const bool placed = d.FreeText || (d.UserPlaced && fits && std::abs(offAlong) > kGeometryEpsilon);
+        const bool out = fits ? !ValueStandsBetweenEnds(along, needed / 2.0, length, mark,
+                                                        DecideFit(room).MarksOutside, kLabelFitSlack)
+                              : along < 0.0 || along > length;
+        if (placed && out) {
             fit.End = along < length / 2.0 ? 0 : 1;
-            fit.Along = fit.End == 0 ? -along : along - length;
+            fit.Along = fit.End == 0 ? -at : at - length;
             fit.Placed = true;
             room.ValueFitsBetweenEnds = false;
             room.ValueFitsBetweenMarks = false;
@@ -459,10 +492,10 @@ Vector2 StandValueBeside(StraightDimension& d, const LabelExtent& extent, Vector
     return side;
 }
 
-// Where the line's run-on past either end meets the value's box (a value the label offsets move across it, a
-// level value beside an inclined line), the run-on stops the text gap short of the box. A value that stands
-// the label clearance off its run-on (half of it, against the rounding of art far from the origin) leaves it
-// as it is.
+// Where the line's run-on past either end (a turned-out mark's run-out included) meets the value's box (a value
+// the label offsets move across it, a level value beside an inclined line), the run-on stops the text gap short
+// of the box. A value that stands the label clearance off its run-on (half of it, against the rounding of art
+// far from the origin) leaves it as it is.
 void StopRunOnsClearOfValue(StraightDimension& d, const LabelExtent& extent) {
     const Vector2 u = LineDirection(d);
     if (extent.IsEmpty() || u.IsDegenerate())
@@ -471,9 +504,11 @@ void StopRunOnsClearOfValue(StraightDimension& d, const LabelExtent& extent) {
     const double gap = std::max(StoredTextGap(), kLabelClearance);
     for (size_t end = 0; end < 2; ++end) {
         const Vector2 outward = end == 0 ? u * -1.0 : u, tip(d.LineEnds[end]);
-        const double reach = d.RunOn[end];
-        if (DistanceToBox(box, kLabelClearance / 2.0, tip, outward, reach) < reach)
+        const double reach = RunOnPast(d, end);
+        if (DistanceToBox(box, kLabelClearance / 2.0, tip, outward, reach) < reach) {
             d.RunOn[end] = DistanceToBox(box, gap, tip, outward, reach);
+            d.RunOnStopped[end] = true;
+        }
     }
 }
 
@@ -586,11 +621,11 @@ ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index) {
     ASErr result = PrepareStraightLabel(index, &extent);
     StraightDimension fitted = dimension;
     ApplyStraightFit(fitted, FitStraightDimension(dimension, extent));
-    KeepError(result, DrawFittedStraightDimension(fitted, index));
+    KeepError(result, DrawFittedStraightDimension(fitted, index, extent));
     return result;
 }
 
-ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t index) {
+ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t index, const LabelExtent& extent) {
     if (index >= kSeriesCapacity)
         return kBadParameterErr;
     const AIRealPoint a = dimension.LineEnds[0], b = dimension.LineEnds[1];
@@ -604,19 +639,15 @@ ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t ind
                                     MarkDirection(dimension, u, kFirstEnd), dimension, &lineA);
     KeepError(result, PlaceEndMarkPair(kSecondEnd, kSecondEndVariant, index, b,
                                        MarkDirection(dimension, u, kSecondEnd), dimension, &lineB));
-    double tail[2] = {0.0, 0.0};
-    for (size_t k = 0; k < 2 && dimension.MarksOutside; ++k) {
-        if (dimension.Ends[k] == LineEnd::Mark)
-            tail[k] = dimension.SharedEnd[k] ? EndMarkLength(EndMarkScale()) : OutsideMarkTail(EndMarkScale());
-    }
-    if (dimension.MarksOutside || dimension.RunOn[0] > 0.0) {
-        lineA = Along(a, u, -std::max(tail[0], dimension.RunOn[0]));
-    }
-    if (dimension.MarksOutside || dimension.RunOn[1] > 0.0)
-        lineB = Along(b, u, std::max(tail[1], dimension.RunOn[1]));
+    if (dimension.MarksOutside || RunOnPast(dimension, 0) > 0.0)
+        lineA = Along(a, u, -RunOnPast(dimension, 0));
+    if (dimension.MarksOutside || RunOnPast(dimension, 1) > 0.0)
+        lineB = Along(b, u, RunOnPast(dimension, 1));
+    // The gap is cut around the middle of the value's box, the text gap on both sides of it.
+    const AIRealPoint gapCentre = Along(LabelCentre(dimension.LabelAt, dimension.LabelAngle), u,
+                                        extent.IsEmpty() ? 0.0 : BoxPastLabelPoint(dimension, extent, u));
     const double halfGap = dimension.CutAroundText ? TextHalfGapAcross(inward, dimension.LabelAngle) : 0.0;
-    KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText,
-                                 LabelCentre(dimension.LabelAt, dimension.LabelAngle), halfGap));
+    KeepError(result, SetCutLine(index, lineA, lineB, dimension.CutAroundText, gapCentre, halfGap));
     if (dimension.HasLeader && !dimension.CutAroundText && IsFinitePoint(dimension.Leader[0]) &&
         IsFinitePoint(dimension.Leader[1])) {
         KeepError(result, SetLinePath(gCurrentDimension.DimensionLineHalves[index], dimension.Leader[0],

@@ -120,6 +120,9 @@ struct StraightDimension {
     bool ExtensionLines = true; // extension lines from the measured points to the line ends
     double ExtensionOvershoot = kExtensionLineOvershoot; // how far they run past the line ends
     double RunOn[2] = {0.0, 0.0}; // how far the line runs on past each end (under a label shifted aside)
+    // A value standing on the run-on stopped it short of its box: RunOn says how far, even short of the tail of a
+    // mark turned out there.
+    bool RunOnStopped[2] = {false, false};
     // Where a value goes that does not fit: past end 0 or 1 (the cursor's side), or, at -1, past the end the
     // text reads towards.
     int8_t OutsideEnd = -1;
@@ -182,7 +185,8 @@ ASErr PrepareStraightLabel(size_t index, LabelExtent* extent);
 // from ValueTextBuffer, measured and fitted, then drawn by DrawFittedStraightDimension. Result: the last host
 // error.
 ASErr DrawStraightDimension(const StraightDimension& dimension, size_t index);
-// Shapes dimension `index` as `dimension` says, its label already written: its line (and second part), the end
-// marks at both ends (variants 2 and 3 with them), the extension lines (index 0 only) and the label's place.
+// Shapes dimension `index` as `dimension` says, its label already written and measured at `extent`: its line (and
+// second part, the gap cut around the value's box), the end marks at both ends (variants 2 and 3 with them), the
+// extension lines (index 0 only) and the label's place.
 // Writes the two line ends into DimensionLineEnds, whatever the index.
-ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t index);
+ASErr DrawFittedStraightDimension(const StraightDimension& dimension, size_t index, const LabelExtent& extent);

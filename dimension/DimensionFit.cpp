@@ -138,6 +138,12 @@ FitRoom StraightRoom(double length, double markLength, int markCount, double val
     return room;
 }
 
+bool ValueStandsBetweenEnds(double along, double halfValue, double length, double markLength, bool marksOutside,
+                            double slack) {
+    const double beside = marksOutside ? 0.0 : (1.0 + kLineShownPerMark) * markLength;
+    return along - halfValue >= beside - slack && along + halfValue <= length - beside + slack;
+}
+
 bool BoxMeetsPolyline(const LabelBox& box, double margin, const Vector2* points, size_t count) {
     if (points == nullptr) return false;
     Vector2 corners[4];

@@ -93,6 +93,13 @@ DimensionFit DecideFit(const FitRoom& room);
 // value that needs `valueLength` along it (its gaps included); between the marks the value leaves
 // kLineShownPerMark of a mark's length of line beside each.
 FitRoom StraightRoom(double length, double markLength, int markCount, double valueLength, bool marksOutsideAsked);
+// True when a value whose middle lies `along` a straight line `length` long from its first end, and that needs
+// `halfValue` on each side of its middle (its gaps included), stands between the ends: beside marks
+// `markLength` long standing inside, with kLineShownPerMark of a mark's length of line beside each; beside
+// marks outside, anywhere up to the ends. A value this slack past the room still stands there (what
+// single-precision anchors lose).
+bool ValueStandsBetweenEnds(double along, double halfValue, double length, double markLength, bool marksOutside,
+                            double slack);
 
 // True when the box grown by `margin` meets the polyline through `count` points.
 bool BoxMeetsPolyline(const LabelBox& box, double margin, const Vector2* points, size_t count);

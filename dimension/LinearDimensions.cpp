@@ -510,7 +510,7 @@ ASErr PlaceSeriesValues(SeriesLayout& layout, SeriesRoom& room) {
             StaggerValue(layout, room, i, pending);
         // The line is cut around its own value, not the last one the series wrote.
         FormatDimensionLength(LengthBetween(layout.Frame, SeriesFrom(layout, i), SeriesPointAt(i + 1)));
-        KeepError(result, DrawFittedStraightDimension(d, i));
+        KeepError(result, DrawFittedStraightDimension(d, i, layout.Extents[i]));
     }
     return result;
 }

@@ -178,12 +178,12 @@ TEST_F(Linear, TheGapSurroundsAHorizontalLabelOnAnObliqueOrVerticalLine) {
         bool Vertical;
         AIRealPoint GapStart, GapEnd; // where the line's first part stops and its second part starts
     };
-    // Oblique 3-4-5 line: the text's middle is the line's middle, and its 15-wide, 12-high box spans 13.8 of
-    // the line each side, and the stored text gap "GapTexteSeg" (2 by default) more. Vertical line: only the
-    // text's height is cut, around the text's middle, with the same text gap.
+    // Oblique 3-4-5 line: the middle of the text's box stands 0.4 past the line's middle (0.5 above it), and
+    // its 15-wide, 12-high box spans 13.8 of the line each side, and the stored text gap "GapTexteSeg" (2 by
+    // default) more. Vertical line: only the box's height is cut, around its middle, with the same text gap.
     const Case cases[] = {
-        {{0.0f, 0.0f}, {30.0f, 40.0f}, {-40.0f, 30.0f}, false, {-34.48f, 37.36f}, {-15.52f, 62.64f}},
-        {{0.0f, 0.0f}, {0.0f, 100.0f}, {30.0f, 50.0f}, true, {30.0f, 42.0f}, {30.0f, 58.0f}},
+        {{0.0f, 0.0f}, {30.0f, 40.0f}, {-40.0f, 30.0f}, false, {-34.24f, 37.68f}, {-15.28f, 62.96f}},
+        {{0.0f, 0.0f}, {0.0f, 100.0f}, {30.0f, 50.0f}, true, {30.0f, 42.5f}, {30.0f, 58.5f}},
     };
     for (const Case& c : cases) {
         Measure(c.First, c.Second);

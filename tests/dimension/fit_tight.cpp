@@ -18,27 +18,18 @@
 #include "dimension/DimensionArt.h"
 #include "dimension/DimensionFit.h"
 #include "frame/ArrowHeads.h"
-#include "fit_fixture.h"
+#include "fit_grid.h"
 
 using dimtest::Box;
+using dimtest::Corners;
+using dimtest::DrawnStraight;
+using dimtest::FitGrid;
 using dimtest::Crosses;
-using dimtest::FitGeometry;
 using dimtest::Near;
 using dimtest::kPi;
 using dimtest::P;
 
 namespace {
-
-// The four corners of a box, counter-clockwise from the lower left.
-std::vector<P> Corners(const Box& b) {
-    const double a[4] = {b.left, b.right, b.right, b.left}, u[4] = {b.bottom, b.bottom, b.top, b.top};
-    std::vector<P> corners;
-    for (int k = 0; k < 4; ++k) {
-        corners.push_back({b.origin.x + a[k] * b.along.x - u[k] * b.along.y,
-                           b.origin.y + a[k] * b.along.y + u[k] * b.along.x});
-    }
-    return corners;
-}
 
 // True when two boxes share some area: an edge of one crosses the other, or one holds the other's middle.
 bool Overlap(const Box& a, const Box& b) {
@@ -125,10 +116,10 @@ AIArtHandle DrawCircleOutline(double radius) {
     return sim::TheDocument().DrawPolyline(points, true);
 }
 
-class TightFit : public FitGeometry {
+class TightFit : public FitGrid {
 protected:
     void SetUp() override {
-        FitGeometry::SetUp();
+        FitGrid::SetUp();
         gCurrentOptions.SeriesLabelStep = 10.0f;
         gCurrentOptions.ActiveEndMarkSize = 100.0;
         gCurrentOptions.AngleOffsetAngle = 0.0;
@@ -540,6 +531,58 @@ TEST_F(TightFit, AValueBetweenItsMarksLeavesHalfAMarkOfLineBesideEach) {
     }
 }
 
+TEST_F(TightFit, AValueMovedAlongOrAcrossItsLineKeepsTheGapFromItsOwnMarksAndLinesAndEachMarkItsLine) {
+    // Lines 2 to 400 long every 15 degrees, the value put along the whole line and past both ends by a Space
+    // drag or by the label offsets, moved across the line either way, 8 to 32 high, level or not, with a
+    // tolerance or not: the value keeps the text gap (2) from every mark and line of its dimension, each mark
+    // has its line, the cut around the value is even, and the offset across the line moves only the value.
+    SetToleranceText("0,1");
+    for (const double length : {2.0, 11.0, 27.0, 52.0, 90.0, 400.0}) {
+        for (int degrees = 0; degrees < 360; degrees += 15) {
+            const P u{std::cos(degrees * kPi / 180.0), std::sin(degrees * kPi / 180.0)}, n{-u.y, u.x};
+            const auto at = [&](double along, double off) {
+                return AIRealPoint{static_cast<AIReal>(along * u.x + off * n.x),
+                                   static_cast<AIReal>(along * u.y + off * n.y)};
+            };
+            for (int style = 0; style < 8; ++style) {
+                gCurrentOptions.TextSize = 8.0 + 8.0 * (style % 4);
+                gCurrentOptions.HorizontalText = style / 4;
+                gValueFormat.ToleranceOn = (style + degrees / 15) % 2;
+                for (const double put : {-0.4, 0.03, 0.12, 0.5, 0.86, 0.96, 1.4}) {
+                    for (const int16_t space : {int16_t{0}, int16_t{1}}) {
+                        DrawnStraight still;
+                        for (const double across : {0.0, 6.0, -9.0}) {
+                            const AIRealPoint shift = at(space != 0 ? 0.0 : (put - 0.5) * length, across);
+                            const AIRealPoint label = at((space != 0 ? put : 0.5) * length, -30.0);
+                            gCurrentOptions.SegmentOffsetX = shift.h;
+                            gCurrentOptions.SegmentOffsetY = shift.v;
+                            SCOPED_TRACE(
+                                std::to_string(length) + " long at " + std::to_string(degrees) + ", style " +
+                                std::to_string(style) + ", put at " + std::to_string(put) +
+                                (space != 0 ? " by Space, " : " by the offset, ") + std::to_string(across));
+                            StartGroup();
+                            ASSERT_EQ(BuildSegmentDimensionArt(), kNoErr);
+                            Measure({0.0f, 0.0f}, at(length, 0.0));
+                            ASSERT_EQ(DrawParallelDimensionWithTextGap(label.h, label.v, 0, 0, 0, space, 0),
+                                      kNoErr);
+                            const DrawnStraight drawn =
+                                ReadStraight(0, at(0.0, -30.0), at(length, -30.0),
+                                             {Dim().ExtensionLines[0], Dim().ExtensionLines[1]});
+                            const std::string moved =
+                                across == 0.0 ? "" : MoreThanValueMoved(still, drawn, {across * n.x, across * n.y});
+                            EXPECT_EQ(CrossingValueGap(drawn, 2.0) + MarksWithoutLine(drawn) +
+                                          LopsidedCut(drawn, 2.0) + moved, "");
+                            if (across == 0.0) still = drawn;
+                            if (HasFailure()) return;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    gCurrentOptions.SegmentOffsetX = gCurrentOptions.SegmentOffsetY = 0.0;
+}
+
 TEST_F(TightFit, TheDotsOfAChainShareOneSizeAndNoValueTouchesOne) {
     // Chains of uneven spans, some shorter than two marks: every dot one size, laid out phase by phase as the
     // series builder does; drawn, no value crosses a dot, a mark or a line.
@@ -711,12 +754,12 @@ TEST_F(TightFit, AZeroLengthValueOrOneTheLabelOffsetTakesPastAnExtensionLineStan
     // A zero-length projection, a bar 200 long whose value the label offsets take 150 to either side, one
     // 30 long whose value, outside, they take on, and a level value with a tolerance they take past a line
     // 5 long at 45 degrees, its run-on stopped clear of it. Last, a value 26 high that just fits a line 100
-    // long at 135 degrees: the vertical offset leaves its marks as with none, the value only moved by it.
+    // long at 135 degrees: an offset across the line leaves its marks as with none, the value only moved by it.
     struct Row { AIRealPoint second; float x, y; AIRealPoint drag{}; int16_t level = 0; };
     const AIRealPoint slant{-70.7107f, 70.7107f}, across{-14.14f, 56.57f};
     const Row rows[] = {{{0.0f, 40.0f}, 0, 0}, {{200.0f, 0.0f}, -150, 0}, {{200.0f, 0.0f}, 150, 0},
                         {{30.0f, 0.0f}, 45, 0}, {{3.5355f, 3.5355f}, 60, 15, {33.59f, -30.05f}, 1},
-                        {slant, 0, 0, across}, {slant, 0, -4, across}};
+                        {slant, 0, 0, across}, {slant, -2.8284f, -2.8284f, across}};
     SetToleranceText("0,1");
     std::vector<AIRealPoint> unmoved;
     for (const Row& row : rows) {
