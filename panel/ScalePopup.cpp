@@ -146,13 +146,8 @@ void ScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
         live.ScaleNumerator = scale->Numerator;
         live.ScaleDenominator = scale->Denominator;
     } else if (id == kOtherScaleEntry) {
-        // A custom scale in force stays the custom one: the scale the dialog's OK makes is the one in force.
-        const bool customInForce = ScaleEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kCustomScaleEntry;
+        // The scale in force stays as it is: the new custom scale is put in force by choosing its entry.
         OpenCustomScaleDialog();
-        if (customInForce) {
-            live.ScaleNumerator = gSettings.CustomScaleNumerator;
-            live.ScaleDenominator = gSettings.CustomScaleDenominator;
-        }
     } else if (id == kCustomScaleEntry) {
         live.ScaleNumerator = gSettings.CustomScaleNumerator;
         live.ScaleDenominator = gSettings.CustomScaleDenominator;
