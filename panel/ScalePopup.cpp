@@ -98,13 +98,7 @@ void SetCustomScaleEntry(ADMItemRef popup) {
 
 int32_t ScaleEntryOf(double numerator, double denominator) {
     if (const int32_t fixed = FixedEntryOf(numerator, denominator); fixed != kNoScaleEntry) return fixed;
-    // The custom entry stands for the stored custom scale only while it shows it.
-    const double customNumerator = gSettings.CustomScaleNumerator;
-    const double customDenominator = gSettings.CustomScaleDenominator;
-    if (customNumerator != 0.0 && customDenominator != 0.0 && numerator == customNumerator &&
-        denominator == customDenominator)
-        return kCustomScaleEntry;
-    return kNoScaleEntry;
+    return DrawsAsCustomScale(numerator, denominator) ? kCustomScaleEntry : kNoScaleEntry;
 }
 
 void SelectPanelScaleEntry(ADMItemRef popup) {

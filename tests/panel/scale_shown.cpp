@@ -125,6 +125,7 @@ TEST_F(ScaleShownTest, ThePopupsAndTheLabelShowTheScaleInForce) {
         double Num, Den, CustomNum, CustomDen;
         ChosenIn CustomChosen = Nowhere;
         bool FromDialog = false;      // the custom scale made by the dialog's OK, the one before in force
+        const char* Shown = nullptr;  // the entry's text that shows the scale in force, where not its own
     } states[] = {
         {"fixed", 1, 100, 3, 7},          {"custom in force", 3, 7, 3, 7},   {"custom not in force", 1, 20, 3, 7},
         {"custom equal to a fixed", 1, 100, 1, 100}, {"neither", 4, 2, 3, 7}, {"neither, custom 4/2 unlike 2/1", 2, 1, 4, 2},
@@ -132,12 +133,13 @@ TEST_F(ScaleShownTest, ThePopupsAndTheLabelShowTheScaleInForce) {
         {"neither, custom chosen in the panel", 1, 200, 1, 300, Panel},
         {"neither, custom chosen in the preferences", 1, 200, 1, 300, Preferences},
         {"custom in force, a new one from the dialog", 3, 7, 1, 40, Panel, true},
+        {"custom 0.875/9 made the default, stored 1/10.2857143", 1, 9 / 0.875, 0.875, 9, Nowhere, false, "0.875/9"},
     };
     for (const auto& s : states) {
         SCOPED_TRACE(s.State);
         StartWith(s.Num, s.Den, s.FromDialog ? s.Num : s.CustomNum, s.FromDialog ? s.Den : s.CustomDen);
         if (s.FromDialog) CustomScaleOk(std::to_string(s.CustomNum).c_str(), std::to_string(s.CustomDen).c_str());
-        const std::string inForce = ScaleText(s.Num, s.Den), custom = ScaleText(s.CustomNum, s.CustomDen);
+        const std::string inForce = s.Shown ? s.Shown : ScaleText(s.Num, s.Den), custom = ScaleText(s.CustomNum, s.CustomDen);
         ExpectShows(ViewOf(Item(kScalePopupItem), inForce), inForce, "panel");
         ExpectShows(PreferencesView(inForce), inForce, "preferences");
         EXPECT_EQ(Label(), LabelAt(s.Num, s.Den));
