@@ -132,6 +132,13 @@ void UpdateScaleRatio(double numerator, double denominator) {
     if (std::isfinite(ratio) && ratio > 0.0) gSettings.ScaleRatio = ratio;
 }
 
+bool DrawsAsCustomScale(double numerator, double denominator) {
+    const double custom = gSettings.CustomScaleNumerator / gSettings.CustomScaleDenominator;
+    const double ratio = numerator / denominator;
+    if (!std::isfinite(custom) || !(custom > 0.0) || !std::isfinite(ratio)) return false;
+    return std::fabs(ratio - custom) <= custom * FLT_EPSILON;
+}
+
 void ClearSettings() {
     std::free(gSettings.Prefix);
     std::free(gSettings.Suffix);

@@ -185,6 +185,10 @@ float SettingAsLength(double value);
 // Sets ScaleRatio to numerator / denominator, both rounded to single precision first; a ratio that is not
 // finite and above zero (a zero denominator) leaves the old ratio.
 void UpdateScaleRatio(double numerator, double denominator);
+// The scale draws as the stored custom one: the same ratio within the single precision of the custom terms (a
+// custom 0.3/1 made the default is stored with both terms at least 1, as 1/3.3333332); false while the custom
+// scale cannot divide.
+bool DrawsAsCustomScale(double numerator, double denominator);
 // Frees the owned strings and returns every setting to its zero state.
 void ClearSettings();
 

@@ -98,13 +98,7 @@ void SetCustomScaleEntry(ADMItemRef popup) {
 
 int32_t ScaleEntryOf(double numerator, double denominator) {
     if (const int32_t fixed = FixedEntryOf(numerator, denominator); fixed != kNoScaleEntry) return fixed;
-    // The custom entry stands for the stored custom scale only while it shows it.
-    const double customNumerator = gSettings.CustomScaleNumerator;
-    const double customDenominator = gSettings.CustomScaleDenominator;
-    if (customNumerator != 0.0 && customDenominator != 0.0 && numerator == customNumerator &&
-        denominator == customDenominator)
-        return kCustomScaleEntry;
-    return kNoScaleEntry;
+    return DrawsAsCustomScale(numerator, denominator) ? kCustomScaleEntry : kNoScaleEntry;
 }
 
 void SelectPanelScaleEntry(ADMItemRef popup) {
@@ -146,13 +140,8 @@ void ScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier) {
         live.ScaleNumerator = scale->Numerator;
         live.ScaleDenominator = scale->Denominator;
     } else if (id == kOtherScaleEntry) {
-        // A custom scale in force stays the custom one: the scale the dialog's OK makes is the one in force.
-        const bool customInForce = ScaleEntryOf(live.ScaleNumerator, live.ScaleDenominator) == kCustomScaleEntry;
+        // The scale in force stays as it is: the new custom scale is put in force by choosing its entry.
         OpenCustomScaleDialog();
-        if (customInForce) {
-            live.ScaleNumerator = gSettings.CustomScaleNumerator;
-            live.ScaleDenominator = gSettings.CustomScaleDenominator;
-        }
     } else if (id == kCustomScaleEntry) {
         live.ScaleNumerator = gSettings.CustomScaleNumerator;
         live.ScaleDenominator = gSettings.CustomScaleDenominator;

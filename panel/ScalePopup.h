@@ -12,7 +12,7 @@ void SetCustomScaleEntry(ADMItemRef popup);
 // No entry of the scale popup stands for the scale.
 constexpr int32_t kNoScaleEntry = -1;
 // The id of the entry whose scale equals (numerator, denominator) exactly: the fixed scales first, then the
-// stored custom scale; kNoScaleEntry for any other pair.
+// custom entry for a scale that draws as the stored custom one; kNoScaleEntry for any other pair.
 int32_t ScaleEntryOf(double numerator, double denominator);
 // Ticks and selects the entry of the live scale, whatever it is: the popup shows the scale in force. A scale that
 // neither a fixed entry nor the custom one reads gets an entry of its own after the custom one, for as long as it

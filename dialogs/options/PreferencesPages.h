@@ -37,7 +37,7 @@ void PreferencesScalePopupNotify(ADMItemRef item, ADMNotifierRef notifier);
 void FillPreferencesScaleList(ADMItemRef item);
 // The scale of a fixed entry of the scale popup; false for separators, the custom entry and other indices.
 bool FixedScaleOfEntry(int32_t index, double& numerator, double& denominator);
-// The index of the entry that stands for a scale: a fixed one, else the custom entry when the scale is the stored
+// The index of the entry that stands for a scale: a fixed one, else the custom entry when it draws as the stored
 // custom one; kNoScaleIndex for any other, which the entry after the custom one shows while it is the working one.
 int32_t ScaleEntryIndex(double numerator, double denominator);
 // The entry index of the custom scale.

@@ -144,11 +144,7 @@ bool FixedScaleOfEntry(int32_t index, double& numerator, double& denominator) {
 
 int32_t ScaleEntryIndex(double numerator, double denominator) {
     if (const int32_t fixed = FixedEntryIndex(numerator, denominator); fixed != kNoScaleIndex) return fixed;
-    // The custom entry stands for the stored custom scale only while it shows it.
-    if (gSettings.CustomScaleNumerator != 0.0 && numerator == gSettings.CustomScaleNumerator &&
-        denominator == gSettings.CustomScaleDenominator)
-        return kCustomScaleEntry;
-    return kNoScaleIndex;
+    return DrawsAsCustomScale(numerator, denominator) ? kCustomScaleEntry : kNoScaleIndex;
 }
 
 void FillPreferencesScaleList(ADMItemRef item) {

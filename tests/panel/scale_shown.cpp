@@ -1,7 +1,7 @@
 // The scale popups show the scale in force and nothing else: the panel's popup, the preferences dialog's popup
 // and the label of a dimension agree for a fixed scale, the custom scale in force or not, and a scale that no
 // other entry reads, which an entry after the custom one then shows; the custom entry puts the stored custom scale
-// in force; and "Autre échelle…" with the custom scale in force puts the new custom scale in force.
+// in force; and "Autre échelle…" leaves the scale in force as it is, the custom one too.
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -124,17 +124,22 @@ TEST_F(ScaleShownTest, ThePopupsAndTheLabelShowTheScaleInForce) {
         const char* State;
         double Num, Den, CustomNum, CustomDen;
         ChosenIn CustomChosen = Nowhere;
+        bool FromDialog = false;      // the custom scale made by the dialog's OK, the one before in force
+        const char* Shown = nullptr;  // the entry's text that shows the scale in force, where not its own
     } states[] = {
         {"fixed", 1, 100, 3, 7},          {"custom in force", 3, 7, 3, 7},   {"custom not in force", 1, 20, 3, 7},
         {"custom equal to a fixed", 1, 100, 1, 100}, {"neither", 4, 2, 3, 7}, {"neither, custom 4/2 unlike 2/1", 2, 1, 4, 2},
         {"custom with a term not whole", 1, 1234567.5, 1, 1234567.5},
         {"neither, custom chosen in the panel", 1, 200, 1, 300, Panel},
         {"neither, custom chosen in the preferences", 1, 200, 1, 300, Preferences},
+        {"custom in force, a new one from the dialog", 3, 7, 1, 40, Panel, true},
+        {"custom 0.875/9 made the default, stored 1/10.2857143", 1, 9 / 0.875, 0.875, 9, Nowhere, false, "0.875/9"},
     };
     for (const auto& s : states) {
         SCOPED_TRACE(s.State);
-        StartWith(s.Num, s.Den, s.CustomNum, s.CustomDen);
-        const std::string inForce = ScaleText(s.Num, s.Den), custom = ScaleText(s.CustomNum, s.CustomDen);
+        StartWith(s.Num, s.Den, s.FromDialog ? s.Num : s.CustomNum, s.FromDialog ? s.Den : s.CustomDen);
+        if (s.FromDialog) CustomScaleOk(std::to_string(s.CustomNum).c_str(), std::to_string(s.CustomDen).c_str());
+        const std::string inForce = s.Shown ? s.Shown : ScaleText(s.Num, s.Den), custom = ScaleText(s.CustomNum, s.CustomDen);
         ExpectShows(ViewOf(Item(kScalePopupItem), inForce), inForce, "panel");
         ExpectShows(PreferencesView(inForce), inForce, "preferences");
         EXPECT_EQ(Label(), LabelAt(s.Num, s.Den));
@@ -164,32 +169,6 @@ TEST_F(ScaleShownTest, AScaleNoOtherEntryReadsIsShownByAnEntryOfItsOwnInBothPopu
     EXPECT_EQ(Label(), "35,28 mm");
     ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), 10), kNoErr);
     EXPECT_EQ(Entry(kScalePopupItem, kInForceScale), nullptr);
-}
-
-TEST_F(ScaleShownTest, OkWithTheCustomScaleInForcePutsTheNewCustomScaleInForce) {
-    StartWith(1, 1, 3, 7);
-    ASSERT_EQ(sim::TheDialogs().Choose(ItemRef(kScalePopupItem), kCustomScale), kNoErr);
-    ASSERT_EQ(Label(), "164,63 mm");
-    CustomScaleOk("1", "50");
-    EXPECT_EQ(gCurrentOptions.ScaleNumerator, 1.0);
-    EXPECT_EQ(gCurrentOptions.ScaleDenominator, 50.0);
-    EXPECT_DOUBLE_EQ(gSettings.ScaleRatio, 0.02);
-    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "1/50");
-    EXPECT_EQ(Chosen(kScalePopupItem), 3) << "1/50 is also a fixed entry, matched first";
-    EXPECT_EQ(Label(), "3527,78 mm");
-    CustomScaleOk("2", "9");  // 1/50 in force is a fixed entry now: the custom scale waits to be chosen
-    EXPECT_EQ(Chosen(kScalePopupItem), 3);
-    EXPECT_EQ(Label(), "3527,78 mm");
-}
-
-TEST_F(ScaleShownTest, OkWithACustomScaleNoFixedEntryReadsKeepsItChosen) {
-    StartWith(3, 7, 3, 7);
-    ASSERT_EQ(Chosen(kScalePopupItem), kCustomScale);
-    CustomScaleOk("2", "9");
-    EXPECT_EQ(Chosen(kScalePopupItem), kCustomScale);
-    EXPECT_EQ(Entry(kScalePopupItem, kCustomScale)->text, "2/9");
-    EXPECT_TRUE(Item(kScaleMarkerItem).visible);
-    EXPECT_EQ(Label(), LabelAt(2, 9));
 }
 
 }  // namespace
