@@ -254,11 +254,12 @@ size_t SeriesLine(const SeriesLayout& layout, size_t i) {
 
 // Half a value's extent across its line, its text reading along `textAngle`.
 double HalfAcross(const LinearFrame& frame, double textAngle, const LabelExtent& extent) {
-    return extent.HalfAlong(UprightAngle(static_cast<AIReal>(textAngle)) - frame.Angle() - std::numbers::pi / 2.0);
+    const double turn = UprightAngle(static_cast<AIReal>(textAngle)) - frame.Angle();
+    return extent.HalfAlong(turn - std::numbers::pi / 2.0);
 }
 
-// How far off a chain's line its first row of staggered values is lifted: past the end marks and the extension
-// lines' overshoot, and the value gap.
+// How far off a chain's line its first row of staggered values is lifted: past the end marks and the
+// extension lines' overshoot, and the value gap.
 double FirstRowLift(const SeriesLayout& layout) {
     return std::max(EndMarkHalfWidth(EndMarkScale()), ExtensionOvershoot()) + layout.Gap;
 }
@@ -278,11 +279,11 @@ void TakeBetweenLines(const SeriesLayout& layout, SeriesRoom& room, size_t line,
 // to the line rather than a corner.
 constexpr double kEdgeOnTolerance = 1e-6;
 
-// Where, along the frame from the middle of a value's box, lies the corner of the box nearest its line, the value
-// standing beside the line on side `side` (1 along the frame's normal, -1 against it); none where the box turns
-// an edge to the line (its text reads along the line or square to it).
-std::optional<double> NearestCornerAlong(const LinearFrame& frame, double textAngle, const LabelExtent& extent,
-                                         double side) {
+// Where, along the frame from the middle of a value's box, lies the corner of the box nearest its line, the
+// value standing beside the line on side `side` (1 along the frame's normal, -1 against it); none where the
+// box turns an edge to the line (its text reads along the line or square to it).
+std::optional<double> NearestCornerAlong(const LinearFrame& frame, double textAngle,
+                                         const LabelExtent& extent, double side) {
     const double turn = UprightAngle(static_cast<AIReal>(textAngle)) - frame.Angle();
     const double c = std::cos(turn), s = std::sin(turn);
     if (std::abs(c) < kEdgeOnTolerance || std::abs(s) < kEdgeOnTolerance)
@@ -343,7 +344,8 @@ ASErr MeasureSeriesValues(SeriesLayout& layout) {
         (void)Between(layout.Frame, SeriesFrom(layout, i), SeriesPointAt(i + 1), 0.0, layout.Options);
         KeepError(result, PrepareStraightLabel(i, &layout.Extents[i]));
         layout.Tallest = std::max(layout.Tallest, layout.Extents[i].Height());
-        layout.Deepest = std::max(layout.Deepest, 2.0 * HalfAcross(layout.Frame, textAngle, layout.Extents[i]));
+        const double across = 2.0 * HalfAcross(layout.Frame, textAngle, layout.Extents[i]);
+        layout.Deepest = std::max(layout.Deepest, across);
     }
     layout.Gap = OutsideValueStart(false);
     layout.Mark = EndMarkLength(EndMarkScale());
@@ -353,8 +355,9 @@ ASErr MeasureSeriesValues(SeriesLayout& layout) {
 void LaySeriesLines(SeriesLayout& layout) {
     const LinearFrame& frame = layout.Frame;
     const bool chained = layout.Chained;
-    // A value beside its line (as deep across it as the deepest one: a level value on a steep line takes its
-    // width) keeps the value gap from the end marks of the next line, which reach half their width towards it.
+    // A value beside its line (as deep across it as the deepest one: a level value on a steep line takes
+    // its width) keeps the value gap from the end marks of the next line, which reach half their width
+    // towards it.
     const double step = std::max(static_cast<double>(gCurrentOptions.SeriesLabelStep),
                                  layout.Deepest + kLabelClearance + layout.Gap + EndMarkHalfWidth(EndMarkScale()));
     layout.Step = step;
@@ -451,7 +454,8 @@ void ReserveSeriesRoom(const SeriesLayout& layout, SeriesRoom& room) {
                 TakeBetweenLines(layout, room, line, -1, s);
             }
             for (int row = 1; chained && row <= kRaisedRows; ++row) {
-                if (reach <= FirstRowLift(layout) + kLabelClearance + (row - 1) * (layout.Deepest + layout.Gap))
+                const double rowFrom = FirstRowLift(layout) + (row - 1) * (layout.Deepest + layout.Gap);
+                if (reach <= rowFrom + kLabelClearance)
                     break;
                 room.Take(line, {s.From, s.To, row, false});
             }
@@ -487,7 +491,8 @@ bool PlaceValuePastEnd(SeriesLayout& layout, SeriesRoom& room, size_t i) {
         PutValueOutside(placed, layout.Extents[i], end, past, 0.0);
         // It stands beside its line, on the side away from the points (a chain's rows) or towards them.
         const Vector2 away = Vector2(placed.LineEnds[0]) - Vector2(placed.Measured[0]);
-        const Vector2 off = Vector2(LabelCentre(placed.LabelAt, placed.LabelAngle)) - Vector2(placed.LineEnds[0]);
+        const Vector2 off =
+            Vector2(LabelCentre(placed.LabelAt, placed.LabelAngle)) - Vector2(placed.LineEnds[0]);
         const int side = away.X * off.X + away.Y * off.Y > 0.0 ? 1 : -1;
         const bool besideFree = chained || room.Free(line, {s.From, s.To, side, false}, own);
         if (!(room.Free(line, s, own) && besideFree) && !originEnd)

@@ -43,8 +43,8 @@ struct BuildOptions {
 struct Stretch {
     double From = 0.0;
     double To = 0.0;
-    // 0 on the line; in a chain, 1 and up the rows of values raised above it; between lines from the origin, 1
-    // the space beside a line away from the points and -1 the space towards them (the next line's 1)
+    // 0 on the line; in a chain, 1 and up the rows of values raised above it; between lines from the origin,
+    // 1 the space beside a line away from the points and -1 the space towards them (the next line's 1)
     int Level = 0;
     bool AllLevels = false; // an extension line that crosses every row
     size_t Point = kNoPoint; // the series point whose extension line and marks this is, if any
