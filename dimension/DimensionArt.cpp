@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <numbers>
 
 #include "dimension/CurrentDimension.h"
@@ -524,14 +525,52 @@ void PutValueOutside(StraightDimension& d, const LabelExtent& extent, size_t end
     StopRunOnsClearOfValue(d, extent);
 }
 
+namespace {
+
+// How far from `foot` along the unit `side` (square to the line along `u`) a leader runs before it meets
+// the box grown by `margin`: where its course crosses the box, up to the part of it nearest the line there;
+// where it passes beside the box, up to the level of the box's corner nearest it.
+double LeaderReach(const LabelBox& box, double margin, Vector2 foot, Vector2 u, Vector2 side) {
+    Vector2 corners[4];
+    box.Corners(margin, corners);
+    double along[4], across[4];
+    for (int k = 0; k < 4; ++k) {
+        const Vector2 r = corners[k] - foot;
+        along[k] = r.X * u.X + r.Y * u.Y;
+        across[k] = r.X * side.X + r.Y * side.Y;
+    }
+    const double at =
+        std::clamp(0.0, *std::min_element(along, along + 4), *std::max_element(along, along + 4));
+    double nearest = std::numeric_limits<double>::infinity();
+    for (int k = 0; k < 4; ++k) {
+        const int n = (k + 1) % 4;
+        const double from = std::min(along[k], along[n]), to = std::max(along[k], along[n]);
+        if (at < from - kGeometryEpsilon || at > to + kGeometryEpsilon)
+            continue;
+        const double span = along[n] - along[k];
+        const double level = std::abs(span) <= kGeometryEpsilon
+                                 ? std::min(across[k], across[n])
+                                 : across[k] + (at - along[k]) * (across[n] - across[k]) / span;
+        nearest = std::min(nearest, level);
+    }
+    return nearest;
+}
+
+} // namespace
+
 void PutValueAbove(StraightDimension& d, const LabelExtent& extent, double lift, double shift) {
     const Vector2 u = LineDirection(d);
     const Vector2 middle = (Vector2(d.LineEnds[0]) + Vector2(d.LineEnds[1])) * 0.5;
     const Vector2 side = StandValueBeside(d, extent, middle + u * shift, u, lift, true);
-    // The leader stops the label clearance short of the value, as the line does beside it.
+    // The leader stops the label clearance short of the value, as the line does beside it: a value that turns
+    // a corner to the line (a level value beside a slanted one) stands farther off than `lift` where the
+    // leader meets it.
+    const LabelBox box =
+        BoxAtAnchor((Vector2(d.LabelAt) - Vector2(d.LabelShift)).ToPoint(), d.LabelAngle, extent);
+    const double reach = std::max(lift, LeaderReach(box, kLabelClearance, middle, u, side));
     d.HasLeader = lift > kNegligibleLength;
     d.Leader[0] = middle.ToPoint();
-    d.Leader[1] = (middle + side * lift).ToPoint();
+    d.Leader[1] = (middle + side * reach).ToPoint();
 }
 
 namespace {

@@ -252,6 +252,47 @@ size_t SeriesLine(const SeriesLayout& layout, size_t i) {
     return layout.Chained ? 0 : i;
 }
 
+// Half a value's extent across its line, its text reading along `textAngle`.
+double HalfAcross(const LinearFrame& frame, double textAngle, const LabelExtent& extent) {
+    const double turn = UprightAngle(static_cast<AIReal>(textAngle)) - frame.Angle();
+    return extent.HalfAlong(turn - std::numbers::pi / 2.0);
+}
+
+// How far off a chain's line its first row of staggered values is lifted: past the end marks and the
+// extension lines' overshoot, and the value gap.
+double FirstRowLift(const SeriesLayout& layout) {
+    return std::max(EndMarkHalfWidth(EndMarkScale()), ExtensionOvershoot()) + layout.Gap;
+}
+
+// The stretch taken between lines from the origin on side `side` of line `line` (1 away from the points, -1
+// towards them), which is also the other side of the next line there.
+void TakeBetweenLines(const SeriesLayout& layout, SeriesRoom& room, size_t line, int side, Stretch s) {
+    s.Level = side;
+    room.Take(line, s);
+    const bool next = side > 0 ? line + 1 < layout.Dimensions : line > 0;
+    s.Level = -side;
+    if (next)
+        room.Take(side > 0 ? line + 1 : line - 1, s);
+}
+
+// A value's box turned less than this (the sine of the turn) from its line or from square to it turns an edge
+// to the line rather than a corner.
+constexpr double kEdgeOnTolerance = 1e-6;
+
+// Where, along the frame from the middle of a value's box, lies the corner of the box nearest its line, the
+// value standing beside the line on side `side` (1 along the frame's normal, -1 against it); none where the
+// box turns an edge to the line (its text reads along the line or square to it).
+std::optional<double> NearestCornerAlong(const LinearFrame& frame, double textAngle,
+                                         const LabelExtent& extent, double side) {
+    const double turn = UprightAngle(static_cast<AIReal>(textAngle)) - frame.Angle();
+    const double c = std::cos(turn), s = std::sin(turn);
+    if (std::abs(c) < kEdgeOnTolerance || std::abs(s) < kEdgeOnTolerance)
+        return std::nullopt;
+    const double along = -TurnSense(side * s) * extent.Width / 2.0;
+    const double up = -TurnSense(side * c) * extent.Height() / 2.0;
+    return along * c - up * s;
+}
+
 // The middle of dimension `i`'s line along the frame.
 double MiddleAlong(const SeriesLayout& layout, size_t i) {
     const StraightDimension& d = layout.Dims[i];
@@ -297,11 +338,14 @@ SeriesLayout StartSeriesLayout(LinearOrientation kind, bool chained, AIRealPoint
 
 ASErr MeasureSeriesValues(SeriesLayout& layout) {
     ASErr result = kNoErr;
-    layout.Tallest = 0.0;
+    layout.Tallest = layout.Deepest = 0.0;
+    const double textAngle = TextAngle(layout.Frame, layout.Options);
     for (size_t i = 0; i < layout.Dimensions; ++i) {
         (void)Between(layout.Frame, SeriesFrom(layout, i), SeriesPointAt(i + 1), 0.0, layout.Options);
         KeepError(result, PrepareStraightLabel(i, &layout.Extents[i]));
         layout.Tallest = std::max(layout.Tallest, layout.Extents[i].Height());
+        const double across = 2.0 * HalfAcross(layout.Frame, textAngle, layout.Extents[i]);
+        layout.Deepest = std::max(layout.Deepest, across);
     }
     layout.Gap = OutsideValueStart(false);
     layout.Mark = EndMarkLength(EndMarkScale());
@@ -311,10 +355,12 @@ ASErr MeasureSeriesValues(SeriesLayout& layout) {
 void LaySeriesLines(SeriesLayout& layout) {
     const LinearFrame& frame = layout.Frame;
     const bool chained = layout.Chained;
-    // A value beside its line keeps the value gap from the end marks of the next line, which reach half their
-    // width towards it.
+    // A value beside its line (as deep across it as the deepest one: a level value on a steep line takes
+    // its width) keeps the value gap from the end marks of the next line, which reach half their width
+    // towards it.
     const double step = std::max(static_cast<double>(gCurrentOptions.SeriesLabelStep),
-                                 layout.Tallest + kLabelClearance + layout.Gap + EndMarkHalfWidth(EndMarkScale()));
+                                 layout.Deepest + kLabelClearance + layout.Gap + EndMarkHalfWidth(EndMarkScale()));
+    layout.Step = step;
     const double stack = TurnSense(layout.Base) * step;
     layout.Running = 0.0;
     for (size_t i = 0; i < layout.Dimensions; ++i) {
@@ -398,7 +444,21 @@ void ReserveSeriesRoom(const SeriesLayout& layout, SeriesRoom& room) {
         if (!layout.Fits[i].Fit.ValueOutside) {
             const double middle = MiddleAlong(layout, i);
             const double half = ValueHalfGap(layout.Frame.Angle(), d.LabelAngle, layout.Extents[i]);
-            room.Take(line, {middle - half, middle + half, 0, false});
+            const Stretch s{middle - half, middle + half, 0, false};
+            room.Take(line, s);
+            // Half as deep as it is across its line, it may reach where the values beside a line from the
+            // origin stand (as deep as the deepest, the label clearance off it), or into a chain's rows.
+            const double reach = HalfAcross(layout.Frame, d.LabelAngle, layout.Extents[i]);
+            if (!chained && reach > layout.Step - layout.Deepest - kLabelClearance) {
+                TakeBetweenLines(layout, room, line, 1, s);
+                TakeBetweenLines(layout, room, line, -1, s);
+            }
+            for (int row = 1; chained && row <= kRaisedRows; ++row) {
+                const double rowFrom = FirstRowLift(layout) + (row - 1) * (layout.Deepest + layout.Gap);
+                if (reach <= rowFrom + kLabelClearance)
+                    break;
+                room.Take(line, {s.From, s.To, row, false});
+            }
         }
         // The extension lines with the marks beside them: those a line from the origin crosses, or every
         // point of a chain once.
@@ -427,14 +487,21 @@ bool PlaceValuePastEnd(SeriesLayout& layout, SeriesRoom& room, size_t i) {
         const Stretch s{centre - half - layout.Gap, centre + half + layout.Gap, 0, false};
         const bool originEnd = !chained && end == 0;
         const size_t own[2] = {chained ? i : 0, i + 1};
-        if (!room.Free(line, s, own) && !originEnd)
+        StraightDimension placed = d;
+        PutValueOutside(placed, layout.Extents[i], end, past, 0.0);
+        // It stands beside its line, on the side away from the points (a chain's rows) or towards them.
+        const Vector2 away = Vector2(placed.LineEnds[0]) - Vector2(placed.Measured[0]);
+        const Vector2 off =
+            Vector2(LabelCentre(placed.LabelAt, placed.LabelAngle)) - Vector2(placed.LineEnds[0]);
+        const int side = away.X * off.X + away.Y * off.Y > 0.0 ? 1 : -1;
+        const bool besideFree = chained || room.Free(line, {s.From, s.To, side, false}, own);
+        if (!(room.Free(line, s, own) && besideFree) && !originEnd)
             continue;
+        d = placed;
         room.Take(line, s);
-        PutValueOutside(d, layout.Extents[i], end, past, 0.0);
-        // Standing beside the line on the side of the rows (away from the points), it fills the first.
-        const Vector2 away = Vector2(d.LineEnds[0]) - Vector2(d.Measured[0]);
-        const Vector2 off = Vector2(LabelCentre(d.LabelAt, d.LabelAngle)) - Vector2(d.LineEnds[0]);
-        if (away.X * off.X + away.Y * off.Y > 0.0)
+        if (!chained)
+            TakeBetweenLines(layout, room, line, side, s);
+        else if (side > 0)
             room.Take(line, {s.From, s.To, 1, false});
         return true;
     }
@@ -453,20 +520,30 @@ void StaggerValue(SeriesLayout& layout, SeriesRoom& room, size_t i, const bool (
     const double ends[2] = {frame.AlongOf(d.LineEnds[0]), frame.AlongOf(d.LineEnds[1])};
     const double direction = TurnSense(ends[1] - ends[0]);
     const double middle = (ends[0] + ends[1]) / 2.0;
-    const double raised = std::max(EndMarkHalfWidth(EndMarkScale()), d.ExtensionOvershoot) + gap;
+    const double raised = FirstRowLift(layout);
     const double outward = TurnSense(middle - layout.ChainMiddle);
     const double slide = std::max(half - 2.0 * gap, 0.0) * outward;
     const double tucked = (half + kLabelClearance * kLeaderTuck) * outward;
     const double leaderPad = gap / 4.0;
     const Stretch leader{middle - leaderPad, middle + leaderPad, 0, false};
+    // A value that turns a corner to its line (a level value beside a slanted one) stands first with that
+    // corner over its leader, which comes nearest it there.
+    const Vector2 away = Vector2(d.LineEnds[0]) - Vector2(d.Measured[0]);
+    const std::optional<double> corner = NearestCornerAlong(
+        frame, d.LabelAngle, layout.Extents[i], TurnSense(Dot2(away.ToPoint(), frame.Normal.ToPoint())));
+    const double shifts[] = {corner ? -*corner : slide, slide, half * outward, tucked, 0.0, -slide};
+    const size_t first = corner ? 0 : 1;
     // A value stands a line's height clear of the values already in its row (each holds the gap around
-    // it), so that two side by side never read as one text; a leader still passes the gap from them.
-    const double apart = std::max(gap, layout.Tallest - gap);
+    // it), so that two side by side never read as one text; a leader still passes the gap from them. Level
+    // values on a steep line stand over each other rather than side by side: the gap keeps them apart.
+    const double reading = std::abs(std::cos(UprightAngle(d.LabelAngle) - frame.Angle()));
+    const double apart = std::max(gap, (layout.Tallest - gap) * reading);
     for (int row = 1; row <= kRaisedRows; ++row) {
         bool leaderFree = true;
         for (int below = 1; below < row; ++below)
             leaderFree = leaderFree && room.Free(line, {leader.From, leader.To, below, false});
-        for (const double shift : {slide, half * outward, tucked, 0.0, -slide}) {
+        for (size_t t = first; t < std::size(shifts); ++t) {
+            const double shift = shifts[t];
             const Stretch s{middle + shift - half - gap, middle + shift + half + gap, row, false};
             const Stretch clear{middle + shift - half - apart, middle + shift + half + apart, row, false};
             // Nor over the foot of a leader still to come.
@@ -476,13 +553,13 @@ void StaggerValue(SeriesLayout& layout, SeriesRoom& room, size_t i, const bool (
                 if (pending[k] && foot + leaderPad > s.From && foot - leaderPad < s.To)
                     clearOfLeaders = false;
             }
-            const bool last = row == kRaisedRows && shift == -slide;
+            const bool last = row == kRaisedRows && t + 1 == std::size(shifts);
             if (!((room.Free(line, clear) && leaderFree && clearOfLeaders) || last))
                 continue;
             room.Take(line, s);
             for (int below = 1; below < row; ++below)
                 room.Take(line, {leader.From, leader.To, below, false});
-            PutValueAbove(d, layout.Extents[i], raised + (row - 1) * (layout.Tallest + gap), shift * direction);
+            PutValueAbove(d, layout.Extents[i], raised + (row - 1) * (layout.Deepest + gap), shift * direction);
             return;
         }
     }

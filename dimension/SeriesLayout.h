@@ -43,7 +43,9 @@ struct BuildOptions {
 struct Stretch {
     double From = 0.0;
     double To = 0.0;
-    int Level = 0; // 0 on the line; 1 and up the rows of values raised above it
+    // 0 on the line; in a chain, 1 and up the rows of values raised above it; between lines from the origin,
+    // 1 the space beside a line away from the points and -1 the space towards them (the next line's 1)
+    int Level = 0;
     bool AllLevels = false; // an extension line that crosses every row
     size_t Point = kNoPoint; // the series point whose extension line and marks this is, if any
     static constexpr size_t kNoPoint = ~size_t{0};
@@ -101,8 +103,11 @@ struct SeriesLayout {
     double ChainMiddle = 0.0;  // the middle of the first and last points along the frame
     LabelExtent Extents[kSeriesCapacity];
     double Tallest = 0.0;      // the tallest value
+    double Deepest = 0.0;      // the largest extent of a value across its line (its width for level text on a
+                               // vertical line)
     double Gap = 0.0;          // the value gap past a line end with no mark
     double Mark = 0.0;         // the end-mark length
+    double Step = 0.0;         // how far apart the lines from the origin stand
     StraightDimension Dims[kSeriesCapacity];
     StraightFit Fits[kSeriesCapacity];
     double DotScale = 0.0;     // the one size of the chain's dots (none without dots)
@@ -125,10 +130,12 @@ void PlaceChainDots(SeriesLayout& layout);
 // on under it: a value between its ends that would cross it, or the dot at one of its ends, moves out like one
 // that does not fit.
 void MoveValuesOffSharedPoints(SeriesLayout& layout);
-// What stays where it is on each line: the values inside, and the extension lines that cross it.
+// What stays where it is on each line: the values inside, with the rows beside the line that a value deep
+// across it (a level value on a steep line) reaches into, and the extension lines that cross it.
 void ReserveSeriesRoom(const SeriesLayout& layout, SeriesRoom& room);
-// Value `i`, which does not fit, past its preferred end or the other where the room is free (past the origin
-// end of a line from the origin always). False when neither end has room.
+// Value `i`, which does not fit, past its preferred end or the other where the room is free, on its line and,
+// from the origin, between the lines where it stands beside its own (past the origin end of a line from the
+// origin always). False when neither end has room.
 bool PlaceValuePastEnd(SeriesLayout& layout, SeriesRoom& room, size_t i);
 // Value `i` staggered off its line: in the first row where it and its leader from the middle of its line are
 // free, clear of the feet of the leaders still `pending`.
