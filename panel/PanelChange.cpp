@@ -1,23 +1,43 @@
 #include "panel/PanelChange.h"
 
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "dimension/CurrentDimension.h"
 #include "dimension/Naming.h"
+#include "dimension/Placement.h"
+#include "dimension/Redraw.h"
+#include "dimension/ValueFormat.h"
+#include "frame/ArrowHeads.h"
+#include "frame/PathStyles.h"
+#include "frame/Settings.h"
 #include "panel/PanelProcedures.h"
 #include "records/CurrentDimension.h"
+#include "records/CurrentOptions.h"
+#include "records/DragValues.h"
+#include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 #include "tools/ClickSequences.h"
+#include "tools/DimensionParts.h"
 
 namespace {
 
 // The dimension a panel change set aside, and what the change did about it.
 struct SetAside {
     bool Active = false;
-    bool Aloud = false;       // an aloud change on a dimension the panel redraws: a redraw asked for is told refused
-    bool Refused = false;     // the alert was given
+    bool Redraws = false;       // the panel redraws that dimension: a change that asks for a redraw would change it
+    bool RedrawAsked = false;   // the change asked for one
     CurrentDimension Dimension;
     int32_t EditingBezier = 0;  // the division marks of a Bézier dimension are its parts too
 };
 
 SetAside gSetAside;
+// The dimension a change on its closed layer left behind the settings.
+AIArtHandle gBehind = nullptr;
+// A change of the gesture under way was refused on a closed layer.
+bool gGestureRefused = false;
 
 // True when a panel change redraws the current dimension: the kind its press built, or the Bézier construction.
 bool PanelRedrawsCurrent() {
@@ -25,18 +45,54 @@ bool PanelRedrawsCurrent() {
     return RebuiltKind(&kind) || gToolState.CurrentTool == kBezierTool;
 }
 
+template <typename Record>
+void AppendBytes(std::string& out, const Record& record) {
+    static_assert(std::is_trivially_copyable_v<Record>);
+    out.append(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+// What a rebuild of the current dimension reads besides its definition, as bytes: the live values, the styles
+// and the texts. A dimension that shows no end mark before and after reads nothing of their shape.
+std::string WhatARebuildReads() {
+    CurrentOptions options = gCurrentOptions;
+    // The angle builders draw their marks at the active size, which multiple arcs set to none.
+    const bool marksRead =
+        (gToolState.CurrentTool == kAngleTool ? options.ActiveEndMarkSize : options.EndMarkSize) != 0.0;
+    if (!marksRead) options.ArrowHeads = options.ArrowPreset = 0;
+    std::string out;
+    AppendBytes(out, options);
+    AppendBytes(out, gToolState);
+    AppendBytes(out, gMeasuredPoints);
+    AppendBytes(out, gDragValues);
+    AppendBytes(out, gPathStyles);
+    AppendBytes(out, gSettings);
+    if (marksRead) AppendBytes(out, gArrowHeadShape);
+    AppendBytes(out, gValueFormat.InchFraction);
+    AppendBytes(out, gValueFormat.AngleFormat);
+    AppendBytes(out, gValueFormat.ToleranceOn);
+    for (const char* text : {gValueFormat.ToleranceText, gValueFormat.FreeLabelText})
+        out.append(SettingString(text)).push_back('\0');
+    return out;
+}
+
 }  // namespace
 
-ClosedDimensionAside::ClosedDimensionAside(bool aloud) {
+ClosedDimensionAside::ClosedDimensionAside() {
     if (gSetAside.Active || !CurrentDimensionClosed()) return;
-    gSetAside = {true, aloud && PanelRedrawsCurrent(), false, gCurrentDimension, gToolState.EditingBezier};
+    gSetAside = {true, PanelRedrawsCurrent(), false, gCurrentDimension, gToolState.EditingBezier};
+    const std::string before = gSetAside.Redraws ? WhatARebuildReads() : std::string();
     gCurrentDimension = CurrentDimension();
     gToolState.EditingBezier = 0;
     active_ = true;
+    before_ = before;
 }
 
 ClosedDimensionAside::~ClosedDimensionAside() {
     if (!active_) return;
+    if (gSetAside.Redraws && gSetAside.RedrawAsked && WhatARebuildReads() != before_) {
+        gBehind = gSetAside.Dimension.DimensionGroup;
+        gGestureRefused = true;
+    }
     if (gCurrentDimension.DimensionGroup == nullptr) {
         gCurrentDimension = gSetAside.Dimension;
         gToolState.EditingBezier = gSetAside.EditingBezier;
@@ -46,9 +102,25 @@ ClosedDimensionAside::~ClosedDimensionAside() {
 
 bool RedrawRefused() {
     if (!gSetAside.Active) return false;
-    if (gSetAside.Aloud && !gSetAside.Refused) {
-        gSetAside.Refused = true;
-        RefuseClosedLayer();
-    }
+    gSetAside.RedrawAsked = true;
     return true;
+}
+
+bool CurrentDimensionBehind() {
+    return gBehind != nullptr && gBehind == gCurrentDimension.DimensionGroup && IsLiveArt(gBehind);
+}
+
+void RebuildCurrentWhole() {
+    gBehind = nullptr;
+    DimensionKind kind{};
+    const bool bezier = gToolState.CurrentTool == kBezierTool && gToolState.EditingBezier != 0;
+    if (FirstPickWaiting() || (!RebuiltKind(&kind) && !(bezier && CurrentDimensionKind(&kind)))) return;
+    RebuildDimensionAs(kind);
+    SelectDimensionParts();
+}
+
+void EndPanelGesture() {
+    if (!gGestureRefused) return;
+    gGestureRefused = false;
+    RefuseClosedLayer();
 }
