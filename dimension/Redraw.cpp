@@ -15,6 +15,7 @@
 #include "dimension/LiveValueSwap.h"
 #include "dimension/OffsetDimension.h"
 #include "dimension/Skeletons.h"
+#include "dimension/ValueFormat.h"
 #include "frame/SuiteTable.h"
 #include "host/TagSuite.h"
 #include "frame/Settings.h"
@@ -128,6 +129,10 @@ ASErr RebuildDimensionAs(DimensionKind kind) {
     std::copy(std::begin(old.LinkIndexes), std::end(old.LinkIndexes), std::begin(d.LinkIndexes));
     for (AIArtHandle& part : parts) DisposeArtIfValid(&part);
     KeepError(result, RedrawDimensionAs(kind));
+    // A dimension without a value keeps no empty label, as its release leaves none.
+    const bool noValue = KindTool(kind) == kAngleTool ? gValueFormat.AngleFormat == kAngleNoValue
+                                                      : gCurrentOptions.Unit == kUnitNoValue;
+    if (noValue) DisposeArtIfValid(&d.LabelFrames[0]);
     return result;
 }
 

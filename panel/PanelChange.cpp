@@ -29,6 +29,7 @@ struct SetAside {
     bool Active = false;
     bool Redraws = false;       // the panel redraws that dimension: a change that asks for a redraw would change it
     bool RedrawAsked = false;   // the change asked for one
+    bool Untold = true;         // a refusal of it is still to be told
     CurrentDimension Dimension;
     int32_t EditingBezier = 0;  // the division marks of a Bézier dimension are its parts too
 };
@@ -36,8 +37,8 @@ struct SetAside {
 SetAside gSetAside;
 // The dimension a change on its closed layer left behind the settings.
 AIArtHandle gBehind = nullptr;
-// A change of the gesture under way was refused on a closed layer.
-bool gGestureRefused = false;
+// A change was refused on a closed layer since the last refusal told.
+bool gRefusalUntold = false;
 
 // True when a panel change redraws the current dimension: the kind its press built, or the Bézier construction.
 bool PanelRedrawsCurrent() {
@@ -77,9 +78,9 @@ std::string WhatARebuildReads() {
 
 }  // namespace
 
-ClosedDimensionAside::ClosedDimensionAside() {
+ClosedDimensionAside::ClosedDimensionAside(bool untold) {
     if (gSetAside.Active || !CurrentDimensionClosed()) return;
-    gSetAside = {true, PanelRedrawsCurrent(), false, gCurrentDimension, gToolState.EditingBezier};
+    gSetAside = {true, PanelRedrawsCurrent(), false, untold, gCurrentDimension, gToolState.EditingBezier};
     const std::string before = gSetAside.Redraws ? WhatARebuildReads() : std::string();
     gCurrentDimension = CurrentDimension();
     gToolState.EditingBezier = 0;
@@ -91,7 +92,7 @@ ClosedDimensionAside::~ClosedDimensionAside() {
     if (!active_) return;
     if (gSetAside.Redraws && gSetAside.RedrawAsked && WhatARebuildReads() != before_) {
         gBehind = gSetAside.Dimension.DimensionGroup;
-        gGestureRefused = true;
+        if (gSetAside.Untold) gRefusalUntold = true;
     }
     if (gCurrentDimension.DimensionGroup == nullptr) {
         gCurrentDimension = gSetAside.Dimension;
@@ -119,8 +120,8 @@ void RebuildCurrentWhole() {
     SelectDimensionParts();
 }
 
-void EndPanelGesture() {
-    if (!gGestureRefused) return;
-    gGestureRefused = false;
+void TellRefusedChange() {
+    if (!gRefusalUntold) return;
+    gRefusalUntold = false;
     RefuseClosedLayer();
 }

@@ -12,10 +12,11 @@
 // change runs as it would with no dimension current, so that it alters the settings for the next dimension and
 // leaves that art as it is, its kind included. The dimension is current again after the change, unless the change
 // made another one current. A change that would have changed it (it asked for a redraw, and what a rebuild reads
-// is no longer the same) leaves it behind the settings, and is told refused at the end of its gesture.
+// is no longer the same) leaves it behind the settings, and is left to be told refused (`untold`) unless its
+// gesture told already.
 class ClosedDimensionAside {
   public:
-    ClosedDimensionAside();
+    explicit ClosedDimensionAside(bool untold);
     ~ClosedDimensionAside();
     ClosedDimensionAside(const ClosedDimensionAside&) = delete;
     ClosedDimensionAside& operator=(const ClosedDimensionAside&) = delete;
@@ -33,20 +34,26 @@ bool CurrentDimensionBehind();
 // build leaves them; it is no longer behind.
 void RebuildCurrentWhole();
 
-// Ends a gesture on the panel (a click, a choice, a committed value, a tracker's release or Command-click): the
-// locked-layer alert once when a change of the gesture was refused on a closed layer.
-void EndPanelGesture();
+// When a change refused on a closed layer is told, with the locked-layer alert, so that one gesture gives one.
+enum class Refusal {
+    Told,         // at once: the change is a gesture (a click, a choice, a committed value, a Command-click, a
+                  // tracker's press), told with what its keystrokes left untold
+    AtTheCommit,  // at the commit that ends the typing this keystroke is part of
+    ToldAlready,  // never: a later step of a tracker's drag, whose press told
+};
+
+// The locked-layer alert, once, when a change was refused on a closed layer since the last one told.
+void TellRefusedChange();
 
 // Runs a panel change: with the current dimension's definition in force around it (RebuildWithDefinition), or
-// with that dimension set aside when its layer is closed. `ends` says that the change ends its gesture (not a
-// keystroke of typing, nor a step of a tracker's drag).
+// with that dimension set aside when its layer is closed, its refusal told as `refusal` says.
 // The fields then show the placement in force where the change altered it: a dimension given back at the panel's
 // cancel puts its own in force again at its first change, over a value typed while a first pick waited. A
 // dimension left behind by changes on its closed layer is rebuilt whole after the change, once its layer opens.
 template <typename Change>
-void RunPanelChange(Change&& change, bool ends = true) {
+void RunPanelChange(Change&& change, Refusal refusal = Refusal::Told) {
     {
-        const ClosedDimensionAside aside;
+        const ClosedDimensionAside aside(refusal != Refusal::ToldAlready);
         if (aside.Active()) {
             change();
         } else {
@@ -58,7 +65,7 @@ void RunPanelChange(Change&& change, bool ends = true) {
             if (!(LivePlacement() == shown)) ShowPlacementInPanel();
         }
     }
-    if (ends) EndPanelGesture();
+    if (refusal == Refusal::Told) TellRefusedChange();
 }
 
 // True while a panel change runs with the current dimension set aside: every road that redraws the current

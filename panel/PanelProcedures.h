@@ -57,8 +57,6 @@ ADMBoolean CancelDimensionTrack(ADMItemRef item, ADMTrackerRef tracker);
 ADMBoolean ResetLineWidthTrack(ADMItemRef item, ADMTrackerRef tracker);
 ADMBoolean ResetEndSizeTrack(ADMItemRef item, ADMTrackerRef tracker);
 ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker);
-// The release of the decimals drag: the panel change it runs ends the drag's gesture, and changes nothing.
-void DecimalsDragEndNotify(ADMItemRef item, ADMNotifierRef notifier);
 ADMBoolean ScalePictureTrack(ADMItemRef item, ADMTrackerRef tracker);
 
 // Main and font items.

@@ -104,7 +104,7 @@ ADMBoolean ResetEndSizeTrack(ADMItemRef item, ADMTrackerRef tracker) {
     return DefaultTracking(item, tracker);
 }
 
-// The drag is one gesture: each step changes the decimals; its release, which the item's notifier hears, ends it.
+// The drag is one gesture: its press tells what a closed layer refused, its later steps tell nothing more.
 ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
     ADMPoint point{};
     if (sADMTracker->GetPoint(tracker, &point) != kNoErr || point.h < 0 || point.h > kDecimalsIndicatorWidth)
@@ -113,6 +113,8 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
     int32_t state = kADMMouseNotCaptured;
     if (sADMTracker->GetMouseState(tracker, &state) == kNoErr && state == kADMMouseCaptured) {
         int32_t& decimals = gCurrentOptions.Decimals;
+        int32_t action = -1;
+        const bool press = sADMTracker->GetAction(tracker, &action) == kNoErr && action == kADMButtonDownAction;
         RunPanelChange(
             [&] {
                 if (CommandDown(tracker)) {
@@ -125,7 +127,7 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
                 }
                 RefreshCurrentDimension();
             },
-            false);
+            press ? Refusal::Told : Refusal::ToldAlready);
         sAIDocument->RedrawDocument();
         sADMItem->Invalidate(item);
         if (ADMItemRef field = PanelItem(kDecimalsItem)) {
@@ -135,5 +137,3 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
     }
     return DefaultTracking(item, tracker);
 }
-
-void DecimalsDragEndNotify(ADMItemRef, ADMNotifierRef) {}
