@@ -1,13 +1,10 @@
 #include "panel/PanelChange.h"
 
-#include <cstring>
 #include <string>
-#include <string_view>
 #include <type_traits>
 
 #include "dimension/CurrentDimension.h"
 #include "dimension/Naming.h"
-#include "dimension/Placement.h"
 #include "dimension/Redraw.h"
 #include "dimension/ValueFormat.h"
 #include "frame/ArrowHeads.h"
@@ -81,11 +78,10 @@ std::string WhatARebuildReads() {
 ClosedDimensionAside::ClosedDimensionAside(bool untold) {
     if (gSetAside.Active || !CurrentDimensionClosed()) return;
     gSetAside = {true, PanelRedrawsCurrent(), false, untold, gCurrentDimension, gToolState.EditingBezier};
-    const std::string before = gSetAside.Redraws ? WhatARebuildReads() : std::string();
+    if (gSetAside.Redraws) before_ = WhatARebuildReads();
     gCurrentDimension = CurrentDimension();
     gToolState.EditingBezier = 0;
     active_ = true;
-    before_ = before;
 }
 
 ClosedDimensionAside::~ClosedDimensionAside() {
@@ -124,4 +120,9 @@ void TellRefusedChange() {
     if (!gRefusalUntold) return;
     gRefusalUntold = false;
     RefuseClosedLayer();
+}
+
+void ForgetRefusedChanges() {
+    gBehind = nullptr;
+    gRefusalUntold = false;
 }

@@ -44,6 +44,8 @@ enum class Refusal {
 
 // The locked-layer alert, once, when a change was refused on a closed layer since the last one told.
 void TellRefusedChange();
+// Forgets the changes refused on a closed layer and the dimension they left behind, for a fresh start.
+void ForgetRefusedChanges();
 
 // Runs a panel change: with the current dimension's definition in force around it (RebuildWithDefinition), or
 // with that dimension set aside when its layer is closed, its refusal told as `refusal` says.
