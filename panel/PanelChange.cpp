@@ -78,9 +78,9 @@ std::string WhatARebuildReads() {
 ClosedDimensionAside::ClosedDimensionAside(bool untold) {
     if (gSetAside.Active || !CurrentDimensionClosed()) return;
     gSetAside = {true, PanelRedrawsCurrent(), false, untold, gCurrentDimension, gToolState.EditingBezier};
-    if (gSetAside.Redraws) before_ = WhatARebuildReads();
     gCurrentDimension = CurrentDimension();
     gToolState.EditingBezier = 0;
+    if (gSetAside.Redraws) before_ = WhatARebuildReads();
     active_ = true;
 }
 
