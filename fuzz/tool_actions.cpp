@@ -552,7 +552,8 @@ void CheckRefreshChangesNothing(uint32_t gesture, const GestureEnd& end) {
     Trace("enter", AIRealPoint{static_cast<float>(field), 0.0f});
     const size_t alerts = sim::TheLogs().alerts.size();
     Require(fuzz::EnterWithNothingTypedChangesNoArt(field), "an Enter with nothing typed");
-    if (sim::TheLogs().alerts.size() != alerts) Require("an Enter with nothing typed raised an alert", "an Enter");
+    if (sim::TheLogs().alerts.size() != alerts)
+        Require("an Enter with nothing typed raised an alert: " + sim::TheLogs().alerts.back().text, "an Enter");
 }
 
 std::set<AIArtHandle> NonFiniteArt() {

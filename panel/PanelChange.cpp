@@ -49,8 +49,10 @@ void AppendBytes(std::string& out, const Record& record) {
     out.append(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
-// What a rebuild of the current dimension reads besides its definition, as bytes: the live values, the styles
-// and the texts. A dimension that shows no end mark before and after reads nothing of their shape.
+// What a rebuild of the current dimension reads besides its definition, as bytes: the live values and the flags
+// the panel turns (the end marks' and the line's side, the text's place, the circle's angle, the re-entrant side),
+// the styles and the texts; not what a change derives from them again, as the cursor point a side tie gives. A
+// dimension that shows no end mark reads nothing of their shape.
 std::string WhatARebuildReads() {
     CurrentOptions options = gCurrentOptions;
     // The angle builders draw their marks at the active size, which multiple arcs set to none.
@@ -59,9 +61,11 @@ std::string WhatARebuildReads() {
     if (!marksRead) options.ArrowHeads = options.ArrowPreset = 0;
     std::string out;
     AppendBytes(out, options);
-    AppendBytes(out, gToolState);
-    AppendBytes(out, gMeasuredPoints);
-    AppendBytes(out, gDragValues);
+    AppendBytes(out, gToolState.SegmentArrowsFlag);
+    AppendBytes(out, gToolState.LabelPosition);
+    AppendBytes(out, gToolState.CircleLabelAngle);
+    AppendBytes(out, gMeasuredPoints.AngleFlip);
+    AppendBytes(out, gDragValues.LineFlipped);
     AppendBytes(out, gPathStyles);
     AppendBytes(out, gSettings);
     if (marksRead) AppendBytes(out, gArrowHeadShape);
@@ -78,6 +82,9 @@ std::string WhatARebuildReads() {
 ClosedDimensionAside::ClosedDimensionAside(bool untold) {
     if (gSetAside.Active || !CurrentDimensionClosed()) return;
     gSetAside = {true, PanelRedrawsCurrent(), false, untold, gCurrentDimension, gToolState.EditingBezier};
+    // What the change derives from the dimension's own values (an arc radius from its side tie) is derived as on
+    // an open layer, so that a value taken again changes nothing.
+    UseDefinition();
     gCurrentDimension = CurrentDimension();
     gToolState.EditingBezier = 0;
     if (gSetAside.Redraws) before_ = WhatARebuildReads();

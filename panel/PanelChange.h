@@ -8,12 +8,12 @@
 #include "tools/ClickSupport.h"
 #include "tools/MouseDrag.h"
 
-// While it lives, a finished current dimension on a layer locked or hidden since it was made is set aside: the
-// change runs as it would with no dimension current, so that it alters the settings for the next dimension and
-// leaves that art as it is, its kind included. The dimension is current again after the change, unless the change
-// made another one current. A change that would have changed it (it asked for a redraw, and what a rebuild reads
-// is no longer the same) leaves it behind the settings, and is left to be told refused (`untold`) unless its
-// gesture told already.
+// While it lives, a finished current dimension on a layer locked or hidden since it was made is set aside, its
+// definition in force: the change runs as it would with no dimension current, so that it alters the settings for the
+// next dimension and leaves that art as it is, its kind included. The dimension is current again after the change,
+// unless the change made another one current. A change that would have changed it (it asked for a redraw, and what a
+// rebuild reads is no longer the same) leaves it behind the settings, and is left to be told refused (`untold`) unless
+// its gesture told already.
 class ClosedDimensionAside {
   public:
     explicit ClosedDimensionAside(bool untold);
