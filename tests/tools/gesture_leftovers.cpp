@@ -561,8 +561,10 @@ const PressRow kPressRows[] = {
          EXPECT_EQ(gCurrentOptions.Diameter, 1);
          PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), false);
          PressRows::EnterDecimals();
-         EXPECT_EQ(PressRows::Doc().Art(PressRows::Group())->name, "Cercle Rayon");
-         EXPECT_EQ(PressRows::Doc().Art(gCurrentDimension.LabelFrames[0])->text.contents.rfind("R17,64", 0), 0u);
+         for (int reopened = 0; reopened < 2; ++reopened, PressRows::Press({360, 60})) {
+             EXPECT_EQ(PressRows::Doc().Art(PressRows::Group())->name, "Cercle Rayon");
+             EXPECT_EQ(PressRows::Doc().Art(gCurrentDimension.LabelFrames[0])->text.contents.rfind("R17,64", 0), 0u);
+         }
      }},
     // An empty click empties the measured set, but a member on a layer locked since keeps its subtraction tag.
     {"AnEmptyMeasureClickLeavesTheTagOfAPathOnALayerLockedSince",
