@@ -110,6 +110,10 @@ bool RedrawRefused() {
     return true;
 }
 
+AIArtHandle DimensionInForce() {
+    return gSetAside.Active ? gSetAside.Dimension.DimensionGroup : gCurrentDimension.DimensionGroup;
+}
+
 bool CurrentDimensionBehind() {
     return gBehind != nullptr && gBehind == gCurrentDimension.DimensionGroup && IsLiveArt(gBehind);
 }

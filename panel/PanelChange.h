@@ -70,6 +70,9 @@ void RunPanelChange(Change&& change, Refusal refusal = Refusal::Told) {
     if (refusal == Refusal::Told) TellRefusedChange();
 }
 
+// The dimension whose placement is in force: the current one, or the one a change on its closed layer set aside.
+AIArtHandle DimensionInForce();
+
 // True while a panel change runs with the current dimension set aside: every road that redraws the current
 // dimension asks it first and redraws nothing; the change is then one that would have changed it.
 bool RedrawRefused();
