@@ -10,3 +10,7 @@
 // angle at its vertex at the live "Rayon" or on its arc, a radius or diameter towards the label point in force, a
 // Bézier construction as it was built. A series is not rebuilt. Result: the last host error.
 ASErr RedrawDimensionAs(DimensionKind kind);
+// A fresh build of the current dimension as `kind`, in its own group and with the settings in force: every part
+// made anew from the kind's skeleton (the lines keeping their kind markers and link), then drawn as
+// RedrawDimensionAs draws it. What a change made while the dimension could not follow it is then all there.
+ASErr RebuildDimensionAs(DimensionKind kind);

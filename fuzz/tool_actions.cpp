@@ -1,17 +1,17 @@
 // A model check of the five tools on a generated document: the bytes draw a few paths on one or two layers (extreme
-// coordinates included), then play a user's gestures (tool picks, cursor moves, clicks, drags, the next-tool and
-// panel gestures, cancels, held keys, locks and hides of layers and art, option changes, repaints, a creation
+// coordinates included), then play a user's gestures (tool picks, cursor moves, clicks, drags, the next-tool and panel
+// gestures, panel changes, cancels, held keys, locks and hides of layers and art, option changes, repaints, a creation
 // dialog answered, the panel's cancel and series switch), with the cursor anywhere in the float range. After every
-// gesture the invariants of ToolInvariants.h must hold: no click left in progress by a mouse-up, no unbuilt
-// skeleton once no sequence is under way, no link naming no dimension, no change on a locked or hidden layer, no
-// guide or unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number,
-// no empty group, one alert at most per press, and no dimension changed but the one a gesture built or re-opened;
-// and, after each, a refresh with the settings unchanged (Enter with nothing typed in a numeric panel field)
-// changes no art. Round paths beside the generated ones give the kinds only arcs, circles and curves give. Presses
-// tremble too: drags of a few points, either side of the line below which a press stays a click. The documents hold
-// circles that show their centre and circular arcs; the gestures meet click sequences on purpose: presses on
-// dimensions' parts and end marks (re-opens while a pick waits), Shift+Alt presses, series points refused on a
-// locked or hidden layer, and the panel's cancel and series switch while a pick waits.
+// gesture the invariants of ToolInvariants.h must hold: no click left in progress by a mouse-up, no unbuilt skeleton
+// once no sequence is under way, no link naming no dimension, no change on a locked or hidden layer, no guide or
+// unreachable path measured, a read-out that totals the measured set, no coordinate that is not a number, no empty
+// group, one alert at most per press or panel change (on a closed layer too), and no dimension changed but the one a
+// gesture built or re-opened; and, after each, a refresh with the settings unchanged (Enter with nothing typed in a
+// numeric panel field) changes no art and says nothing. Round paths beside the generated ones give the kinds only arcs,
+// circles and curves give. Presses tremble too: drags of a few points, either side of the line below which a press
+// stays a click. The documents hold circles that show their centre and circular arcs; the gestures meet click sequences
+// on purpose: presses on dimensions' parts and end marks (re-opens while a pick waits), Shift+Alt presses, series
+// points refused on a locked or hidden layer, and the panel's cancel and series switch while a pick waits.
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
@@ -66,7 +66,7 @@ constexpr int32_t kCancelItem = 5;
 constexpr int32_t kSeriesItem = 93;
 
 float Coordinate(FuzzInput& in) {
-    switch (in.Below(16)) {
+    switch (in.Below(17)) {
     case 0: return in.AnyFloat();
     case 1: return 2147483648.0f;
     default: return static_cast<float>(in.Below(41)) * (kDrawingSize / 40.0f);
@@ -209,6 +209,7 @@ struct GestureEnd {
     size_t Alerts = 0;          // alerts raised from its press to its release
     bool OptionsChanged = false;  // it set live options directly, as no panel action does
     bool Cancelled = false;     // the panel's cancel: the current dimension is its own, and may go
+    bool PanelChanged = false;  // a panel change: the current dimension is its own
 };
 
 // How a press's drag moves: far through the drawing, or within a few points of the press, a hand's tremor on
@@ -367,6 +368,33 @@ void PanelEnding(FuzzInput& in, GestureEnd& end) {
     }
 }
 
+// The panel's buttons that change the current dimension: arrows or points, text orientation and position, salient
+// or re-entrant, end marks in or out and the line's side, the tolerance, one or several arcs, diameter or radius,
+// side ties.
+constexpr int32_t kPanelButtons[] = {11, 19, 20, 49, 52, 53, 58, 59, 60, 68, 94};
+// The panel's numeric fields, one taken Enter after each gesture in turn.
+constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
+// One panel action that changes the current dimension, as one gesture: a drag across the decimals picture (with
+// Control, the reset), a button, a number entered, an end-mark size chosen, a tolerance typed. Whatever layer the
+// dimension lies on, it raises one alert at most.
+void PanelChange(FuzzInput& in, GestureEnd& end) {
+    sim::DialogManager& dialogs = sim::TheDialogs();
+    const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
+    end.Name = "a panel change";
+    end.PanelChanged = true;
+    if (panel == nullptr) return;
+    const auto item = [&](int32_t id) { return dialogs.FindItem(panel, id); };
+    const size_t alerts = sim::TheLogs().alerts.size();
+    switch (in.Below(5)) {
+    case 0: dialogs.Drag(item(18), {{2, 5}, {5, 5}, {10, 5}, {20, 5}}, in.Flag() ? kADMControlKeyModifier : 0); break;
+    case 1: dialogs.Click(item(kPanelButtons[in.Below(std::size(kPanelButtons))])); break;
+    case 2: dialogs.Enter(item(kNumericFields[in.Below(std::size(kNumericFields))]), std::to_string(in.Below(9))); break;
+    case 3: dialogs.Choose(item(9), static_cast<int32_t>(in.Below(10))); break;
+    default: dialogs.Enter(item(57), in.Flag() ? "0,5" : "1"); break;
+    }
+    end.Alerts = sim::TheLogs().alerts.size() - alerts;
+}
+
 // The gestures that meet a click sequence: a press on a dimension's part or end mark (a re-open, perhaps while a
 // pick waits), a Shift+Alt press (with a pick waiting or not), a series point refused with its layer, and the
 // panel's cancel or series switch.
@@ -401,7 +429,7 @@ GestureEnd PlaySequenceGesture(FuzzInput& in, const std::vector<AIRealPoint>& an
 GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
     if (in.Below(6) == 0) return PlaySequenceGesture(in, anchors);
     GestureEnd end;
-    switch (in.Below(16)) {
+    switch (in.Below(17)) {
     case 0: {
         const uint32_t tool = in.Below(kToolCount);
         Trace("tool", AIRealPoint{static_cast<float>(tool + 1), 0.0f});
@@ -465,6 +493,10 @@ GestureEnd PlayGesture(FuzzInput& in, const std::vector<AIRealPoint>& anchors) {
         end.Name = "an option change";
         end.OptionsChanged = true;
         break;
+    case 16:
+        PanelChange(in, end);
+        Trace(end.Name);
+        break;
     case 12:
         Trace("dialog ok");
         sim::TheDialogs().QueueModalResponder([](ADMDialogRef dialog) {
@@ -494,32 +526,34 @@ void CheckGesture(const fuzz::GestureStart& start, const GestureEnd& end, const 
     if (end.Alerts > 1) {
         std::string texts;
         for (const auto& alert : sim::TheLogs().alerts) texts += " | " + alert.text;
-        Require("one press raised " + std::to_string(end.Alerts) + " alerts" + texts, end.Name);
+        Require("one gesture raised " + std::to_string(end.Alerts) + " alerts" + texts, end.Name);
     }
     // The dimension a press built or re-opened is its own; the panel's cancel takes the current one away, or
     // ends a sequence and gives back the one before it untouched; update-all rebuilds them all.
-    const AIArtHandle own = !end.Cancelled ? fuzz::OwnGroup(start, end.ReOpening)
+    const AIArtHandle own = end.PanelChanged ? start.Current
+                            : !end.Cancelled  ? fuzz::OwnGroup(start, end.ReOpening)
                             : start.ClickCount != 0 ? nullptr : start.Current;
     if (!end.LocksChanged && gSettings.RedrawAll == 0) Require(fuzz::OtherDimensionsUnchanged(start, own), end.Name);
 }
-
-// The panel's numeric fields, one taken Enter after each gesture in turn.
-constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
 
 // The precision field, whose Enter rebuilds the current dimension under every tool.
 constexpr int32_t kDecimalsField = 17;
 
 // After the gesture, a refresh with the settings unchanged changes no art: Enter with nothing typed in one of
-// the panel's numeric fields. An option change sets the live options behind the panel's back: a first Enter
+// the panel's numeric fields, and says nothing. An option change sets the live options behind the panel's back,
+// and a lock change may open a layer whose dimension a panel change left behind the settings: a first Enter
 // rebuilds the current dimension with them, and the check starts from there.
 void CheckRefreshChangesNothing(uint32_t gesture, const GestureEnd& end) {
     sim::DialogManager& dialogs = sim::TheDialogs();
     const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
     const ADMItemRef decimals = panel != nullptr ? dialogs.FindItem(panel, kDecimalsField) : nullptr;
-    if (end.OptionsChanged && decimals != nullptr) dialogs.Commit(decimals);
+    if ((end.OptionsChanged || end.LocksChanged) && decimals != nullptr) dialogs.Commit(decimals);
     const int32_t field = kNumericFields[gesture % std::size(kNumericFields)];
     Trace("enter", AIRealPoint{static_cast<float>(field), 0.0f});
+    const size_t alerts = sim::TheLogs().alerts.size();
     Require(fuzz::EnterWithNothingTypedChangesNoArt(field), "an Enter with nothing typed");
+    if (sim::TheLogs().alerts.size() != alerts)
+        Require("an Enter with nothing typed raised an alert: " + sim::TheLogs().alerts.back().text, "an Enter");
 }
 
 std::set<AIArtHandle> NonFiniteArt() {

@@ -7,6 +7,7 @@
 #include "frame/DialogOpeners.h"
 #include "frame/Settings.h"
 #include "host/Platform.h"
+#include "panel/PanelChange.h"
 #include "panel/PanelEditing.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
@@ -94,7 +95,7 @@ void DiameterRadiusNotify(ADMItemRef, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     Flip(gCurrentOptions.Diameter);
     RedrawPanelItems({kDiameterRadiusItem});
-    if (!EditingCircleDimension()) return;
+    if (RedrawRefused() || !EditingCircleDimension()) return;
     AIArtHandle(&marks)[kEndMarkSets][kSeriesCapacity] = gCurrentDimension.EndMarks;
     const bool cross = PointStyleOf(kCustomArrowPreset);
     if (gCurrentOptions.Diameter != 0) {

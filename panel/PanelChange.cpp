@@ -1,23 +1,41 @@
 #include "panel/PanelChange.h"
 
+#include <string>
+#include <type_traits>
+
+#include "dimension/CurrentDimension.h"
 #include "dimension/Naming.h"
+#include "dimension/Redraw.h"
+#include "dimension/ValueFormat.h"
+#include "frame/ArrowHeads.h"
+#include "frame/PathStyles.h"
+#include "frame/Settings.h"
 #include "panel/PanelProcedures.h"
 #include "records/CurrentDimension.h"
+#include "records/CurrentOptions.h"
+#include "records/DragValues.h"
+#include "records/MeasuredPoints.h"
 #include "records/ToolState.h"
 #include "tools/ClickSequences.h"
+#include "tools/DimensionParts.h"
 
 namespace {
 
 // The dimension a panel change set aside, and what the change did about it.
 struct SetAside {
     bool Active = false;
-    bool Aloud = false;       // an aloud change on a dimension the panel redraws: a redraw asked for is told refused
-    bool Refused = false;     // the alert was given
+    bool Redraws = false;       // the panel redraws that dimension: a change that asks for a redraw would change it
+    bool RedrawAsked = false;   // the change asked for one
+    bool Untold = true;         // a refusal of it is still to be told
     CurrentDimension Dimension;
     int32_t EditingBezier = 0;  // the division marks of a Bézier dimension are its parts too
 };
 
 SetAside gSetAside;
+// The dimension a change on its closed layer left behind the settings.
+AIArtHandle gBehind = nullptr;
+// A change was refused on a closed layer since the last refusal told.
+bool gRefusalUntold = false;
 
 // True when a panel change redraws the current dimension: the kind its press built, or the Bézier construction.
 bool PanelRedrawsCurrent() {
@@ -25,18 +43,60 @@ bool PanelRedrawsCurrent() {
     return RebuiltKind(&kind) || gToolState.CurrentTool == kBezierTool;
 }
 
+template <typename Record>
+void AppendBytes(std::string& out, const Record& record) {
+    static_assert(std::is_trivially_copyable_v<Record>);
+    out.append(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+// What a rebuild of the current dimension reads besides its definition, as bytes: the live values and the flags
+// the panel turns (the end marks' and the line's side, the text's place, the circle's angle, the re-entrant side),
+// the styles and the texts; not what a change derives from them again, as the cursor point a side tie gives. A
+// dimension that shows no end mark reads nothing of their shape.
+std::string WhatARebuildReads() {
+    CurrentOptions options = gCurrentOptions;
+    // The angle builders draw their marks at the active size, which multiple arcs set to none.
+    const bool marksRead =
+        (gToolState.CurrentTool == kAngleTool ? options.ActiveEndMarkSize : options.EndMarkSize) != 0.0;
+    if (!marksRead) options.ArrowHeads = options.ArrowPreset = 0;
+    std::string out;
+    AppendBytes(out, options);
+    AppendBytes(out, gToolState.SegmentArrowsFlag);
+    AppendBytes(out, gToolState.LabelPosition);
+    AppendBytes(out, gToolState.CircleLabelAngle);
+    AppendBytes(out, gMeasuredPoints.AngleFlip);
+    AppendBytes(out, gDragValues.LineFlipped);
+    AppendBytes(out, gPathStyles);
+    AppendBytes(out, gSettings);
+    if (marksRead) AppendBytes(out, gArrowHeadShape);
+    AppendBytes(out, gValueFormat.InchFraction);
+    AppendBytes(out, gValueFormat.AngleFormat);
+    AppendBytes(out, gValueFormat.ToleranceOn);
+    for (const char* text : {gValueFormat.ToleranceText, gValueFormat.FreeLabelText})
+        out.append(SettingString(text)).push_back('\0');
+    return out;
+}
+
 }  // namespace
 
-ClosedDimensionAside::ClosedDimensionAside(bool aloud) {
+ClosedDimensionAside::ClosedDimensionAside(bool untold) {
     if (gSetAside.Active || !CurrentDimensionClosed()) return;
-    gSetAside = {true, aloud && PanelRedrawsCurrent(), false, gCurrentDimension, gToolState.EditingBezier};
+    gSetAside = {true, PanelRedrawsCurrent(), false, untold, gCurrentDimension, gToolState.EditingBezier};
+    // What the change derives from the dimension's own values (an arc radius from its side tie) is derived as on
+    // an open layer, so that a value taken again changes nothing.
+    UseDefinition();
     gCurrentDimension = CurrentDimension();
     gToolState.EditingBezier = 0;
+    if (gSetAside.Redraws) before_ = WhatARebuildReads();
     active_ = true;
 }
 
 ClosedDimensionAside::~ClosedDimensionAside() {
     if (!active_) return;
+    if (gSetAside.Redraws && gSetAside.RedrawAsked && WhatARebuildReads() != before_) {
+        gBehind = gSetAside.Dimension.DimensionGroup;
+        if (gSetAside.Untold) gRefusalUntold = true;
+    }
     if (gCurrentDimension.DimensionGroup == nullptr) {
         gCurrentDimension = gSetAside.Dimension;
         gToolState.EditingBezier = gSetAside.EditingBezier;
@@ -46,9 +106,34 @@ ClosedDimensionAside::~ClosedDimensionAside() {
 
 bool RedrawRefused() {
     if (!gSetAside.Active) return false;
-    if (gSetAside.Aloud && !gSetAside.Refused) {
-        gSetAside.Refused = true;
-        RefuseClosedLayer();
-    }
+    gSetAside.RedrawAsked = true;
     return true;
+}
+
+AIArtHandle DimensionInForce() {
+    return gSetAside.Active ? gSetAside.Dimension.DimensionGroup : gCurrentDimension.DimensionGroup;
+}
+
+bool CurrentDimensionBehind() {
+    return gBehind != nullptr && gBehind == gCurrentDimension.DimensionGroup && IsLiveArt(gBehind);
+}
+
+void RebuildCurrentWhole() {
+    gBehind = nullptr;
+    DimensionKind kind{};
+    const bool bezier = gToolState.CurrentTool == kBezierTool && gToolState.EditingBezier != 0;
+    if (FirstPickWaiting() || (!RebuiltKind(&kind) && !(bezier && CurrentDimensionKind(&kind)))) return;
+    RebuildDimensionAs(kind);
+    SelectDimensionParts();
+}
+
+void TellRefusedChange() {
+    if (!gRefusalUntold) return;
+    gRefusalUntold = false;
+    RefuseClosedLayer();
+}
+
+void ForgetRefusedChanges() {
+    gBehind = nullptr;
+    gRefusalUntold = false;
 }

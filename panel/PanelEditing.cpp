@@ -173,7 +173,7 @@ void ShowPlacementInPanel() {
 }
 
 float CircleAngleInForce() {
-    const std::optional<AIRealPoint> bend = KeptPlacement().LeaderBend;
+    const std::optional<AIRealPoint> bend = ReadPlacement(DimensionInForce()).LeaderBend;
     const double radians = bend ? std::atan2(bend->v, bend->h) : gToolState.CircleLabelAngle;
     return sAIRealMath->AIRadianToDegree(static_cast<AIReal>(radians));
 }

@@ -63,8 +63,9 @@ bool EditingAngleDimension();
 // Rebuilds the angle dimension being edited as its own kind (RedrawDimensionAs): on its arc, or at its vertex
 // from the live "Rayon", starting towards its own measured side AnglePointB.
 void RedrawAngle();
-// The angle in degrees from the current circle dimension's centre to the bend of its leader, which its placement
-// keeps; the angle in force when it keeps none.
+// The angle in degrees from the circle dimension's centre to the bend of its leader, which its placement keeps (the
+// dimension in force: the current one, or the one set aside on its closed layer); the angle in force when it keeps
+// none.
 float CircleAngleInForce();
 // Shows in the panel the placement in force: side tie, arc radius, path length, the circle dimension's angle,
 // diameter or radius, and the orientation with the text orientation it allows.

@@ -33,7 +33,7 @@ void NotifyPanelItem(ADMItemRef item, ADMNotifierRef notifier) {
     ADMUserData data = nullptr;
     if (sADMItem->GetUserData(item, &data) != kNoErr || data == nullptr) return;
     const ADMItemNotifyProc notify = static_cast<const PanelItemSpec*>(data)->Notify;
-    if (notify != nullptr) RunPanelChange([&] { notify(item, notifier); }, IsUserChange(notifier));
+    if (notify != nullptr) RunPanelChange([&] { notify(item, notifier); }, IsUserChange(notifier) ? Refusal::Told : Refusal::AtTheCommit);
 }
 
 }  // namespace

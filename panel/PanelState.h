@@ -16,7 +16,8 @@ extern int16_t HelpPageCount;
 // The cursor's horizontal position at the decimals drag's last step.
 extern int32_t DragTrackX;
 
-// Puts the panel's state above back to its start value: no dialog, no screen, the first help page, no drag.
+// Puts the panel's state above back to its start value: no dialog, no screen, the first help page, no drag, no
+// change refused on a closed layer.
 // For a fresh start of the plug-in's state, as in a new test.
 void ResetPanelState();
 

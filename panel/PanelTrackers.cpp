@@ -56,10 +56,12 @@ bool CommandDown(ADMTrackerRef tracker) {
 
 ADMBoolean ResetLineWidthTrack(ADMItemRef item, ADMTrackerRef tracker) {
     if (IsCommandClick(tracker)) {
-        LoadLiveOption(&CurrentOptions::LineWidth);
-        if (ADMItemRef field = PanelItem(kLineWidthItem)) SetFloatValue(field, gCurrentOptions.LineWidth);
-        gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
-        RunPanelChange(RefreshCurrentDimension);
+        RunPanelChange([] {
+            LoadLiveOption(&CurrentOptions::LineWidth);
+            if (ADMItemRef field = PanelItem(kLineWidthItem)) SetFloatValue(field, gCurrentOptions.LineWidth);
+            gPathStyles.DimensionLineStyle.stroke.width = SettingAsLength(gCurrentOptions.LineWidth);
+            RefreshCurrentDimension();
+        });
     }
     return DefaultTracking(item, tracker);
 }
@@ -77,27 +79,32 @@ ADMBoolean CancelDimensionTrack(ADMItemRef item, ADMTrackerRef tracker) {
 
 ADMBoolean ScalePictureTrack(ADMItemRef item, ADMTrackerRef tracker) {
     if (IsCommandClick(tracker)) {
-        CurrentOptions& live = gCurrentOptions;
-        LoadLiveOption(&CurrentOptions::ScaleNumerator);
-        LoadLiveOption(&CurrentOptions::ScaleDenominator);
-        UpdateScaleRatio(live.ScaleNumerator, live.ScaleDenominator);
-        SelectPanelScaleEntry(PanelItem(kScalePopupItem));
-        ShowScaleMarker();
-        RunPanelChange(RefreshCurrentDimension);
+        RunPanelChange([] {
+            CurrentOptions& live = gCurrentOptions;
+            LoadLiveOption(&CurrentOptions::ScaleNumerator);
+            LoadLiveOption(&CurrentOptions::ScaleDenominator);
+            UpdateScaleRatio(live.ScaleNumerator, live.ScaleDenominator);
+            SelectPanelScaleEntry(PanelItem(kScalePopupItem));
+            ShowScaleMarker();
+            RefreshCurrentDimension();
+        });
     }
     return DefaultTracking(item, tracker);
 }
 
 ADMBoolean ResetEndSizeTrack(ADMItemRef item, ADMTrackerRef tracker) {
     if (IsCommandClick(tracker)) {
-        LoadLiveOption(&CurrentOptions::EndMarkSize);
-        gCurrentOptions.ActiveEndMarkSize = gCurrentOptions.EndMarkSize;
-        if (ADMItemRef field = PanelItem(kEndSizeItem)) SetFloatValue(field, gCurrentOptions.EndMarkSize);
-        RunPanelChange(RefreshCurrentDimension);
+        RunPanelChange([] {
+            LoadLiveOption(&CurrentOptions::EndMarkSize);
+            gCurrentOptions.ActiveEndMarkSize = gCurrentOptions.EndMarkSize;
+            if (ADMItemRef field = PanelItem(kEndSizeItem)) SetFloatValue(field, gCurrentOptions.EndMarkSize);
+            RefreshCurrentDimension();
+        });
     }
     return DefaultTracking(item, tracker);
 }
 
+// The drag is one gesture: its press tells what a closed layer refused, its later steps tell nothing more.
 ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
     ADMPoint point{};
     if (sADMTracker->GetPoint(tracker, &point) != kNoErr || point.h < 0 || point.h > kDecimalsIndicatorWidth)
@@ -106,15 +113,21 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
     int32_t state = kADMMouseNotCaptured;
     if (sADMTracker->GetMouseState(tracker, &state) == kNoErr && state == kADMMouseCaptured) {
         int32_t& decimals = gCurrentOptions.Decimals;
-        if (CommandDown(tracker)) {
-            LoadLiveOption(&CurrentOptions::Decimals);
-        } else {
-            const int64_t leftward = static_cast<int64_t>(DragTrackX - point.h) * point.h;
-            decimals += leftward > 0 ? -1 : 1;
-            decimals = std::clamp(decimals, 0, kMaxDecimals);
-            DragTrackX = point.h;
-        }
-        RunPanelChange(RefreshCurrentDimension);
+        int32_t action = -1;
+        const bool press = sADMTracker->GetAction(tracker, &action) == kNoErr && action == kADMButtonDownAction;
+        RunPanelChange(
+            [&] {
+                if (CommandDown(tracker)) {
+                    LoadLiveOption(&CurrentOptions::Decimals);
+                } else {
+                    const int64_t leftward = static_cast<int64_t>(DragTrackX - point.h) * point.h;
+                    decimals += leftward > 0 ? -1 : 1;
+                    decimals = std::clamp(decimals, 0, kMaxDecimals);
+                    DragTrackX = point.h;
+                }
+                RefreshCurrentDimension();
+            },
+            press ? Refusal::Told : Refusal::ToldAlready);
         sAIDocument->RedrawDocument();
         sADMItem->Invalidate(item);
         if (ADMItemRef field = PanelItem(kDecimalsItem)) {

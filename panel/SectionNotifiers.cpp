@@ -21,6 +21,7 @@
 #include "host/ADMListSuite.h"
 #include "host/ArtSuite.h"
 #include "panel/PanelEditing.h"
+#include "panel/PanelChange.h"
 #include "panel/PanelItems.h"
 #include "panel/PanelProcedures.h"
 #include "panel/PanelState.h"
@@ -289,9 +290,9 @@ void MultipleArcsNotify(ADMItemRef item, ADMNotifierRef notifier) {
 void ArcCountNotify(ADMItemRef item, ADMNotifierRef notifier) {
     if (!IsUserChange(notifier)) return;
     gCurrentOptions.ArcCount = TakePanelInt(item, gCurrentOptions.ArcCount);
-    if (!IsLiveArt(gCurrentDimension.AngleArcs[0])) return;
-    RedrawAngle();
     EnablePanelItems({kArcGapItem, kArcGapPictureItem}, gCurrentOptions.ArcCount > 1);
+    if (RedrawRefused() || !IsLiveArt(gCurrentDimension.AngleArcs[0])) return;
+    RedrawAngle();
 }
 
 void ArcGapNotify(ADMItemRef item, ADMNotifierRef notifier) {

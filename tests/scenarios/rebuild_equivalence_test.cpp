@@ -238,6 +238,7 @@ struct PanelSetting {
     const char* Name;
     const char* Actions;
     const char* DragDecides = nullptr;  // a word of the kinds whose own drag sets what it sets: they skip it
+    bool ChangesKind = false;  // it changes the dimension's kind, which a change on its closed layer leaves as it is
 };
 
 const PanelSetting kSettings[] = {
@@ -274,7 +275,7 @@ const PanelSetting kSettings[] = {
     {"end-mark size, text beside", "panel click 20\npanel enter 9 \"150\"\n"},
     // Across a slanted path a drag measures its offset along the orientation in force, which one chosen after
     // keeps.
-    {"horizontal orientation", "panel click 45\n", "slanted"},
+    {"horizontal orientation", "panel click 45\n", "slanted", true},
     {"path length", "panel enter 70 \"30\"\n", "division dragged"},
 };
 
@@ -352,6 +353,25 @@ TEST_P(RebuildEquivalence, APanelChangeAfterTheDragBuildsWhatTheSameSettingBefor
         const std::string before = Play(Drawn(kind, setting.Actions));
         const std::string after = Play(Drawn(kind, "") + kind.Elsewhere + setting.Actions);
         EXPECT_TRUE(after == before) << kind.Name << ", " << setting.Name << ":\n" << LineDifferences(before, after);
+    }
+}
+
+// Road G: the drag, its layer locked, the setting chosen (refused on the dimension, kept for the next one), the
+// layer unlocked and one more change (the line width; the division count too, for a division): the dimension
+// of road A with both chosen before the drag.
+TEST_P(RebuildEquivalence, ChangesOnAClosedLayerThenOneChangeOnceItOpensBuildWhatTheyBuildBeforeTheDrag) {
+    const DimensionKind& kind = GetParam();
+    const bool division = std::string(kind.Name).find("division") != std::string::npos;
+    for (const std::string oneChange : {"panel enter 7 \"1\"\n", "panel enter 72 \"5\"\n"}) {
+        if (oneChange.find(" 72 ") != std::string::npos && !division) continue;
+        for (const PanelSetting& setting : kSettings) {
+            if (DragDecides(kind, setting) || setting.ChangesKind) continue;
+            const std::string before = Play(Drawn(kind, setting.Actions + oneChange));
+            const std::string after = Play(Drawn(kind, "") + "lock \"Calque 1\"\n" + setting.Actions +
+                                           "unlock \"Calque 1\"\n" + oneChange);
+            EXPECT_TRUE(after == before) << kind.Name << ", " << setting.Name << ", " << oneChange
+                                         << LineDifferences(before, after);
+        }
     }
 }
 

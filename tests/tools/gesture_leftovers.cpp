@@ -205,6 +205,21 @@ public:
             Doc().SetLayerLocked(Doc().CurrentLayer(), true);
     }
     static void EnterDecimals() { sim::TheDialogs().Enter(PanelItem(17), "2"); }
+    static void DragDecimals(int32_t keys) { sim::TheDialogs().Drag(PanelItem(18), {{2, 5}, {5, 5}, {10, 5}, {20, 5}}, keys); }
+    static void NothingSaid() { EXPECT_EQ(Alerts(), std::vector<std::string>{}); }
+    // An angle of 120 degrees marked by three arcs chosen on the panel.
+    static void ThreeArcsOnThePanel() {
+        Line({{300, 0}, {200, 0}, {150, 86.6f}});
+        Select(kAngleTool);
+        sim::TheDialogs().Click(PanelItem(60));
+        sim::TheDialogs().Enter(PanelItem(61), "3");
+        Press({200, 0}, {{190, 40}});
+    }
+    static void Radius() {
+        Arc({350, 0}, {350, 27.614f}, {327.614f, 50}, {300, 50});
+        Select(kCircleTool);
+        Press({335.355f, 35.355f}, {{370, 70}, {380, 80}});
+    }
     // The plate's dimension leaves the tie 30 below, beside an arc of radius 15.
     static void PlateBesideASmallArc() {
         Plate();
@@ -517,6 +532,46 @@ const PressRow kPressRows[] = {
     {"APanelChangeLeavesADimensionAlongACurveOnALayerLockedSince",
      [] { PressRows::ClosedSince(PressRows::AlongACurve, false); }, PressRows::EnterDecimals, false,
      PressRows::ToldTheLayerOnce},
+    // One gesture that would change it says so once, a change that would change nothing not at all; the items'
+    // enabled states follow the settings, and its kind stays its own once the layer opens.
+    {"ADecimalsDragOnALayerLockedSinceAlertsOnce", [] { PressRows::ClosedSince(PressRows::Plate, false); },
+     [] { PressRows::DragDecimals(0); }, false, PressRows::ToldTheLayerOnce},
+    {"AControlDragResetOnALayerLockedSinceAlertsOnce",
+     [] { PressRows::ClosedSince(PressRows::Plate, false), gCurrentOptions.Decimals = 4; },
+     [] { PressRows::DragDecimals(kADMControlKeyModifier); }, false, PressRows::ToldTheLayerOnce},
+    {"EnterWithNothingTypedOnALayerLockedSinceSaysNothing", [] { PressRows::ClosedSince(PressRows::Plate, false); },
+     [] { sim::TheDialogs().Commit(PressRows::PanelItem(17)); }, false, PressRows::NothingSaid},
+    {"TheEndMarkSizeInForceOnALayerLockedSinceSaysNothing",
+     [] {
+         PressRows::ClosedSince([] { PressRows::Plate(), sim::TheDialogs().Enter(PressRows::PanelItem(9), "150"); },
+                                false);
+     },
+     [] { sim::TheDialogs().Choose(PressRows::PanelItem(9), 3); }, false, PressRows::NothingSaid},
+    {"ArrowsOrPointsOnThreeArcsOnALayerLockedSinceSaysNothing",
+     [] { PressRows::ClosedSince(PressRows::ThreeArcsOnThePanel, false); },
+     [] { sim::TheDialogs().Choose(PressRows::PanelItem(-5), 2); }, false, PressRows::NothingSaid},
+    {"OneArcOnALayerLockedSinceAlertsAndDisablesTheGap",
+     [] { PressRows::ClosedSince(PressRows::ThreeArcsOnThePanel, false); },
+     [] { sim::TheDialogs().Enter(PressRows::PanelItem(61), "1"); }, false,
+     [] {
+         PressRows::ToldTheLayerOnce();
+         EXPECT_FALSE(sim::TheDialogs().Item(PressRows::PanelItem(62))->enabled);
+     }},
+    {"AToleranceTypedOnALayerLockedSinceAlertsOnce",
+     [] { PressRows::ClosedSince([] { PressRows::Plate(), sim::TheDialogs().Click(PressRows::PanelItem(58)); }, false); },
+     [] { sim::TheDialogs().Enter(PressRows::PanelItem(57), "0,5"); }, false, PressRows::ToldTheLayerOnce},
+    {"TheDiameterOnALayerLockedSinceAlertsAndLeavesTheRadius", [] { PressRows::ClosedSince(PressRows::Radius, false); },
+     [] { sim::TheDialogs().Click(PressRows::PanelItem(68)); }, false,
+     [] {
+         PressRows::ToldTheLayerOnce();
+         EXPECT_EQ(gCurrentOptions.Diameter, 1);
+         PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), false);
+         PressRows::EnterDecimals();
+         for (int reopened = 0; reopened < 2; ++reopened, PressRows::Press({360, 60})) {
+             EXPECT_EQ(PressRows::Doc().Art(PressRows::Group())->name, "Cercle Rayon");
+             EXPECT_EQ(PressRows::Doc().Art(gCurrentDimension.LabelFrames[0])->text.contents.rfind("R17,64", 0), 0u);
+         }
+     }},
     // An empty click empties the measured set, but a member on a layer locked since keeps its subtraction tag.
     {"AnEmptyMeasureClickLeavesTheTagOfAPathOnALayerLockedSince",
      [] {
