@@ -26,7 +26,6 @@ struct SetAside {
     bool Active = false;
     bool Redraws = false;       // the panel redraws that dimension: a change that asks for a redraw would change it
     bool RedrawAsked = false;   // the change asked for one
-    bool Untold = true;         // a refusal of it is still to be told
     CurrentDimension Dimension;
     int32_t EditingBezier = 0;  // the division marks of a Bézier dimension are its parts too
 };
@@ -36,6 +35,8 @@ SetAside gSetAside;
 AIArtHandle gBehind = nullptr;
 // A change was refused on a closed layer since the last refusal told.
 bool gRefusalUntold = false;
+// The tracker's drag under way has told a refusal.
+bool gDragTold = false;
 
 // True when a panel change redraws the current dimension: the kind its press built, or the Bézier construction.
 bool PanelRedrawsCurrent() {
@@ -79,9 +80,9 @@ std::string WhatARebuildReads() {
 
 }  // namespace
 
-ClosedDimensionAside::ClosedDimensionAside(bool untold) {
+ClosedDimensionAside::ClosedDimensionAside() {
     if (gSetAside.Active || !CurrentDimensionClosed()) return;
-    gSetAside = {true, PanelRedrawsCurrent(), false, untold, gCurrentDimension, gToolState.EditingBezier};
+    gSetAside = {true, PanelRedrawsCurrent(), false, gCurrentDimension, gToolState.EditingBezier};
     // What the change derives from the dimension's own values (an arc radius from its side tie) is derived as on
     // an open layer, so that a value taken again changes nothing.
     UseDefinition();
@@ -95,7 +96,7 @@ ClosedDimensionAside::~ClosedDimensionAside() {
     if (!active_) return;
     if (gSetAside.Redraws && gSetAside.RedrawAsked && WhatARebuildReads() != before_) {
         gBehind = gSetAside.Dimension.DimensionGroup;
-        if (gSetAside.Untold) gRefusalUntold = true;
+        gRefusalUntold = true;
     }
     if (gCurrentDimension.DimensionGroup == nullptr) {
         gCurrentDimension = gSetAside.Dimension;
@@ -133,7 +134,25 @@ void TellRefusedChange() {
     RefuseClosedLayer();
 }
 
+void TellRefusal(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::Told: TellRefusedChange(); break;
+    case Refusal::AtTheCommit: break;
+    case Refusal::OncePerDrag:
+        if (gDragTold) {
+            gRefusalUntold = false;
+        } else if (gRefusalUntold) {
+            gDragTold = true;
+            TellRefusedChange();
+        }
+        break;
+    }
+}
+
+void BeginDragGesture() { gDragTold = false; }
+
 void ForgetRefusedChanges() {
     gBehind = nullptr;
     gRefusalUntold = false;
+    gDragTold = false;
 }

@@ -12,11 +12,11 @@
 // definition in force: the change runs as it would with no dimension current, so that it alters the settings for the
 // next dimension and leaves that art as it is, its kind included. The dimension is current again after the change,
 // unless the change made another one current. A change that would have changed it (it asked for a redraw, and what a
-// rebuild reads is no longer the same) leaves it behind the settings, and is left to be told refused (`untold`) unless
-// its gesture told already.
+// rebuild reads is no longer the same) leaves it behind the settings, and is left to be told refused at the end of
+// its gesture.
 class ClosedDimensionAside {
   public:
-    explicit ClosedDimensionAside(bool untold);
+    ClosedDimensionAside();
     ~ClosedDimensionAside();
     ClosedDimensionAside(const ClosedDimensionAside&) = delete;
     ClosedDimensionAside& operator=(const ClosedDimensionAside&) = delete;
@@ -36,14 +36,19 @@ void RebuildCurrentWhole();
 
 // When a change refused on a closed layer is told, with the locked-layer alert, so that one gesture gives one.
 enum class Refusal {
-    Told,         // at once: the change is a gesture (a click, a choice, a committed value, a Command-click, a
-                  // tracker's press), told with what its keystrokes left untold
-    AtTheCommit,  // at the commit that ends the typing this keystroke is part of
-    ToldAlready,  // never: a later step of a tracker's drag, whose press told
+    Told,          // at once: the change is a gesture (a click, a choice, a committed value, a Command-click), told
+                   // with what its keystrokes left untold
+    AtTheCommit,   // at the commit that ends the typing this keystroke is part of
+    OncePerDrag,   // at the first step of a tracker's drag that a closed layer refused, its press included; the
+                   // drag's later steps tell nothing more
 };
 
 // The locked-layer alert, once, when a change was refused on a closed layer since the last one told.
 void TellRefusedChange();
+// Tells what a change refused on a closed layer as `refusal` says.
+void TellRefusal(Refusal refusal);
+// A tracker's drag begins: the first of its steps that a closed layer refuses is told.
+void BeginDragGesture();
 // Forgets the changes refused on a closed layer and the dimension they left behind, for a fresh start.
 void ForgetRefusedChanges();
 
@@ -55,7 +60,7 @@ void ForgetRefusedChanges();
 template <typename Change>
 void RunPanelChange(Change&& change, Refusal refusal = Refusal::Told) {
     {
-        const ClosedDimensionAside aside(refusal != Refusal::ToldAlready);
+        const ClosedDimensionAside aside;
         if (aside.Active()) {
             change();
         } else {
@@ -67,7 +72,7 @@ void RunPanelChange(Change&& change, Refusal refusal = Refusal::Told) {
             if (!(LivePlacement() == shown)) ShowPlacementInPanel();
         }
     }
-    if (refusal == Refusal::Told) TellRefusedChange();
+    TellRefusal(refusal);
 }
 
 // The dimension whose placement is in force: the current one, or the one a change on its closed layer set aside.

@@ -104,8 +104,10 @@ ADMBoolean ResetEndSizeTrack(ADMItemRef item, ADMTrackerRef tracker) {
     return DefaultTracking(item, tracker);
 }
 
-// The drag is one gesture: its press tells what a closed layer refused, its later steps tell nothing more.
+// The drag is one gesture: what a closed layer refused along it, at its press or a later step, is told once.
 ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
+    int32_t action = -1;
+    if (sADMTracker->GetAction(tracker, &action) == kNoErr && action == kADMButtonDownAction) BeginDragGesture();
     ADMPoint point{};
     if (sADMTracker->GetPoint(tracker, &point) != kNoErr || point.h < 0 || point.h > kDecimalsIndicatorWidth)
         return DefaultTracking(item, tracker);
@@ -113,8 +115,6 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
     int32_t state = kADMMouseNotCaptured;
     if (sADMTracker->GetMouseState(tracker, &state) == kNoErr && state == kADMMouseCaptured) {
         int32_t& decimals = gCurrentOptions.Decimals;
-        int32_t action = -1;
-        const bool press = sADMTracker->GetAction(tracker, &action) == kNoErr && action == kADMButtonDownAction;
         RunPanelChange(
             [&] {
                 if (CommandDown(tracker)) {
@@ -127,7 +127,7 @@ ADMBoolean DecimalsDragTrack(ADMItemRef item, ADMTrackerRef tracker) {
                 }
                 RefreshCurrentDimension();
             },
-            press ? Refusal::Told : Refusal::ToldAlready);
+            Refusal::OncePerDrag);
         sAIDocument->RedrawDocument();
         sADMItem->Invalidate(item);
         if (ADMItemRef field = PanelItem(kDecimalsItem)) {
