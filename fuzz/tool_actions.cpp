@@ -374,6 +374,9 @@ void PanelEnding(FuzzInput& in, GestureEnd& end) {
 constexpr int32_t kPanelButtons[] = {11, 19, 20, 49, 52, 53, 58, 59, 60, 68, 94};
 // The panel's numeric fields, one taken Enter after each gesture in turn.
 constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
+// A panel change came while a pick waited: it chose the settings of the next dimension, which the dimension given
+// back at the end of the sequence does not show yet.
+bool gChangedWhileAPickWaited = false;
 // One panel action that changes the current dimension, as one gesture: a drag across the decimals picture (with
 // Control, the reset), a button, a number entered, an end-mark size chosen, a tolerance typed. Whatever layer the
 // dimension lies on, it raises one alert at most.
@@ -383,6 +386,7 @@ void PanelChange(FuzzInput& in, GestureEnd& end) {
     end.Name = "a panel change";
     end.PanelChanged = true;
     if (panel == nullptr) return;
+    if (gToolState.ClickCount != 0) gChangedWhileAPickWaited = true;
     const auto item = [&](int32_t id) { return dialogs.FindItem(panel, id); };
     const size_t alerts = sim::TheLogs().alerts.size();
     switch (in.Below(5)) {
@@ -541,13 +545,16 @@ constexpr int32_t kDecimalsField = 17;
 
 // After the gesture, a refresh with the settings unchanged changes no art: Enter with nothing typed in one of
 // the panel's numeric fields, and says nothing. An option change sets the live options behind the panel's back,
-// and a lock change may open a layer whose dimension a panel change left behind the settings: a first Enter
-// rebuilds the current dimension with them, and the check starts from there.
+// a lock change may open a layer whose dimension a panel change left behind the settings, and a sequence that
+// ends gives back the dimension before it as it was, behind the settings a panel change chose while its pick
+// waited: a first Enter rebuilds the current dimension with them, and the check starts from there.
 void CheckRefreshChangesNothing(uint32_t gesture, const GestureEnd& end) {
     sim::DialogManager& dialogs = sim::TheDialogs();
     const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
     const ADMItemRef decimals = panel != nullptr ? dialogs.FindItem(panel, kDecimalsField) : nullptr;
-    if ((end.OptionsChanged || end.LocksChanged) && decimals != nullptr) dialogs.Commit(decimals);
+    const bool givenBackBehind = gChangedWhileAPickWaited && gToolState.ClickCount == 0;
+    if (givenBackBehind) gChangedWhileAPickWaited = false;
+    if ((end.OptionsChanged || end.LocksChanged || givenBackBehind) && decimals != nullptr) dialogs.Commit(decimals);
     const int32_t field = kNumericFields[gesture % std::size(kNumericFields)];
     Trace("enter", AIRealPoint{static_cast<float>(field), 0.0f});
     const size_t alerts = sim::TheLogs().alerts.size();
@@ -567,6 +574,7 @@ std::set<AIArtHandle> NonFiniteArt() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzInput in(data, size);
+    gChangedWhileAPickWaited = false;
     ResetRecords();
     sim::ResetHost();
     sim::ThePlugin().Load(PluginMain, PluginResources);

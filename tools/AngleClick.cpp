@@ -32,13 +32,15 @@ constexpr const char* kSecondSideAlert =
 
 void Alert(const char* text) { RefusePress(text); }
 
-// The signed angle from side B to side A, then the dimension drawn at the vertex.
+// The signed angle from side B to side A, then the dimension drawn at the vertex, its arc starting on side B
+// as every rebuild starts it.
 ASErr DrawVertexAngle() {
     MeasuredPoints& m = gMeasuredPoints;
     m.AngleValue = SideAngle(m.AngleVertex.p, m.AnglePointB.p, m.AnglePointA.p);
+    const AIReal start = static_cast<AIReal>(DirectionFrom(m.AngleVertex.p, m.AnglePointB.p));
     const ASErr result =
         DrawAngleDimension(m.AngleVertex.p.h, m.AngleVertex.p.v, static_cast<AIReal>(gCurrentOptions.ArcRadius),
-                           m.AngleValue, PointAngle(m.AngleVertex.p, m.AnglePointB.p), gCurrentDimension.AngleArcs,
+                           m.AngleValue, start, gCurrentDimension.AngleArcs,
                            gCurrentOptions.MultipleArcs, 0, 0, 0, 0);
     gToolState.ClickInProgress = 1;
     return result;

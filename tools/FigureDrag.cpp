@@ -55,7 +55,8 @@ ASErr DragAngleDimension(const DragKeys& keys) {
         const AIRealPoint c = gToolState.CursorPoint;
         return DrawArcAngleDimension(c.h, c.v, ends, keys.RightShift, keys.Alt, modifier);
     }
-    const AIReal start = PointAngle(m.AngleVertex.p, m.AnglePointB.p);
+    // The arc starts on side B as every rebuild starts it.
+    const AIReal start = static_cast<AIReal>(DirectionFrom(m.AngleVertex.p, m.AnglePointB.p));
     return DrawAngleDimension(m.AngleVertex.p.h, m.AngleVertex.p.v, radius, m.AngleValue, start,
                               gCurrentDimension.AngleArcs, gCurrentOptions.MultipleArcs, ends, keys.Alt, modifier,
                               keys.RightShift);

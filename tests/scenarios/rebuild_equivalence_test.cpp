@@ -230,6 +230,10 @@ const DimensionKind kKinds[] = {
      kElsewhere},
     {"parallel on the slanted path", "Outil Segment", "",
      "move 0,-200\nclick 0,-200\nmove 200,-150\ndown 200,-150\ndrag 150,-200 100,-240\nup 100,-240\n", kElsewhere},
+    // Side B is shorter than the geometry tells from a point: the arc starts where every rebuild starts it.
+    {"angle at a vertex whose side is a hair", "Outil Angle", "",
+     "path \"Pointe\" -1e-10,-1000 0,-1000 50,-900\nmove 0,-1000\ndown 0,-1000\ndrag -30,-980 -40,-960\n"
+     "up -40,-960\n", kElsewhere},
 };
 
 // A panel setting: the actions that choose it. Actions on an item the tool's page does not offer are refused
