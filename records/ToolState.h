@@ -48,6 +48,9 @@ struct ToolState {
     // The press re-opened a dimension or took a series point: its drag places that dimension, as it places one
     // the press built.
     int32_t PressOpened = 0;
+    // The press made the current group (a first pick's skeleton included) or re-opened the current dimension: its
+    // release finishes that one. The release of any other press leaves the current dimension, an earlier one, as is.
+    int32_t PressMade = 0;
     int32_t DimensionStarted = 0;        // the click sequence has taken its first element
     int32_t AwaitingSegmentClick = 0;    // the measure between two segments waits for the second segment
     // The group the first pick of the running click sequence made, its skeleton until the sequence ends. A

@@ -28,6 +28,7 @@ void ResetClickState(const AIToolMessage* message) {
     gToolState.PressConsumed = 0;
     gToolState.PressDragged = 0;
     gToolState.PressOpened = 0;
+    gToolState.PressMade = 0;
     gToolState.DimensionStarted = 0;
     gDragValues.MarksTurned = 0;
     gDragValues.ExtensionLinesToggled = 0;
@@ -86,13 +87,15 @@ ASErr RunClickSequence(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolM
     }
 }
 
-// The press built a dimension or re-opened one: it was taken, and it made the current group or re-opened it, or
-// it ended a sequence; a first pick waits for its next one.
-bool BuiltOrOpened(AIArtHandle before) {
+// The press was taken, and it made the current group or re-opened it, or it ended a sequence.
+bool MadeOrOpened(AIArtHandle before) {
     const ToolState& t = gToolState;
-    if (t.PressConsumed != 0 || FirstPickWaiting() || !IsLiveArt(gCurrentDimension.DimensionGroup)) return false;
+    if (t.PressConsumed != 0 || !IsLiveArt(gCurrentDimension.DimensionGroup)) return false;
     return gCurrentDimension.DimensionGroup != before || t.PressOpened != 0 || t.ClickInProgress != 0;
 }
+
+// The press built a dimension or re-opened one; a first pick waits for its next one.
+bool BuiltOrOpened(AIArtHandle before) { return !FirstPickWaiting() && MadeOrOpened(before); }
 
 }  // namespace
 
@@ -118,6 +121,7 @@ ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
     // A press that built or re-opened a dimension makes its definition; any other press leaves the current
     // dimension's as it was.
     if (BuiltOrOpened(group)) KeepDefinition();
+    gToolState.PressMade = MadeOrOpened(group) ? 1 : 0;
     ShowPlacementIfChanged(this, before);
     return result;
 }

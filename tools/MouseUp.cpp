@@ -28,8 +28,9 @@ void EndTwoClickSequence() {
     if (gToolState.ClickCount > 1) gToolState.ClickCount = 0;
 }
 
+// A dimension without a value keeps no empty label; a press that made nothing leaves an earlier dimension's.
 void DropLabelWhen(bool noValue) {
-    if (noValue) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
+    if (noValue && gToolState.PressMade != 0) DisposeArtIfValid(&gCurrentDimension.LabelFrames[0]);
 }
 
 // An empty click released where it went down, give or take a hand's tremor, opens the tool's creation dialog.

@@ -714,6 +714,11 @@ const PressRow kPressRows[] = {
     // the plate's length back and leaves that setting in force, so the next length stands where the field says.
     {"ASideTieTypedWhileAFirstPointWaitsOutlastsThePanelsCancel", PressRows::TieTypedWhileAPointWaits,
      PressRows::PanelCancel, false, NextLengthStandsWhereTheFieldSays},
+    // "Cote (sans)" chosen for a radius on a layer locked since, which keeps its label; then the layer opens.
+    {"ATremblingFirstEndLeavesTheLabelOfARadiusMadeWithAValue", [] { PressRows::ClosedSince(PressRows::Radius, false);
+         sim::TheDialogs().Choose(PressRows::PanelItem(43), kUnitNoValue);
+         PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), false); },
+     [] { PressRows::Press({300, 50}, {{303, 51}, {301, 50}}); }},
     // A change of the given-back length puts its own tie in force again, and the field shows it.
     {"ALengthGivenBackAndChangedShowsItsSideTie", PressRows::TieTypedWhileAPointWaits, PressRows::PanelCancel, false,
      [] { PressRows::EnterDecimals(), NextLengthStandsWhereTheFieldSays(); }},

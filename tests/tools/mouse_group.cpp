@@ -197,6 +197,7 @@ TEST_F(MouseTest, SegmentReleaseEndsASecondClickRemembersTheLineAndDropsAValuele
     EXPECT_NE(gCurrentDimension.LabelFrames[0], nullptr);
     gToolState.ClickCount = 2;
     gToolState.DimensionStarted = 1;
+    gToolState.PressMade = 1;
     gCurrentOptions.Unit = 8;
     const AIArtHandle label = gCurrentDimension.LabelFrames[0];
     sim::ThePlugin().SendTool(kSelectorAIToolMouseUp, gToolState.ToolHandles[0], {0, 0});
