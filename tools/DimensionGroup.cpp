@@ -194,6 +194,8 @@ NewGroupResult NewDimensionGroup() {
         gReplacedDimension.Construction = gBezierExtraValues;
     }
     gReplacedDimension.By = group;
+    // The new group holds no part yet: the record names none of the dimension before.
+    gCurrentDimension = CurrentDimension{};
     gCurrentDimension.DimensionGroup = group;
     result.Made = true;
     return result;

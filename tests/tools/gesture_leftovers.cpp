@@ -719,6 +719,8 @@ const PressRow kPressRows[] = {
          sim::TheDialogs().Choose(PressRows::PanelItem(43), kUnitNoValue);
          PressRows::Doc().SetLayerLocked(PressRows::Doc().CurrentLayer(), false); },
      [] { PressRows::Press({300, 50}, {{303, 51}, {301, 50}}); }},
+    {"ASeriesPointLeavesTheLabelOfTheLengthBeforeIt", [] { PressRows::Plate(), gCurrentOptions.Unit = kUnitNoValue; },
+     [] { PressRows::SeriesOn(), PressRows::Press({200, 0}); }},
     // A change of the given-back length puts its own tie in force again, and the field shows it.
     {"ALengthGivenBackAndChangedShowsItsSideTie", PressRows::TieTypedWhileAPointWaits, PressRows::PanelCancel, false,
      [] { PressRows::EnterDecimals(), NextLengthStandsWhereTheFieldSays(); }},
