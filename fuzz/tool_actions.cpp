@@ -374,8 +374,9 @@ void PanelEnding(FuzzInput& in, GestureEnd& end) {
 constexpr int32_t kPanelButtons[] = {11, 19, 20, 49, 52, 53, 58, 59, 60, 68, 94};
 // The panel's numeric fields, one taken Enter after each gesture in turn.
 constexpr int32_t kNumericFields[] = {7, 9, 15, 17, 22, 24, 25, 28, 29, 32, 33, 36, 37, 50, 61, 62, 65, 66, 70, 72};
-// A panel change came while a pick waited: it chose the settings of the next dimension, which the dimension given
-// back at the end of the sequence does not show yet.
+// A panel change came while a pick waited, or while the Segment tool's series was on: it chose the settings of
+// the next dimension, which the dimension given back at the end of the sequence, or the one the panel does not
+// rebuild in series mode, does not show yet.
 bool gChangedWhileAPickWaited = false;
 // One panel action that changes the current dimension, as one gesture: a drag across the decimals picture (with
 // Control, the reset), a button, a number entered, an end-mark size chosen, a tolerance typed. Whatever layer the
@@ -386,7 +387,8 @@ void PanelChange(FuzzInput& in, GestureEnd& end) {
     end.Name = "a panel change";
     end.PanelChanged = true;
     if (panel == nullptr) return;
-    if (gToolState.ClickCount != 0) gChangedWhileAPickWaited = true;
+    if (gToolState.ClickCount != 0 || (gCurrentOptions.SeriesOn != 0 && gToolState.CurrentTool == kSegmentTool))
+        gChangedWhileAPickWaited = true;
     const auto item = [&](int32_t id) { return dialogs.FindItem(panel, id); };
     const size_t alerts = sim::TheLogs().alerts.size();
     switch (in.Below(5)) {
@@ -552,7 +554,8 @@ void CheckRefreshChangesNothing(uint32_t gesture, const GestureEnd& end) {
     sim::DialogManager& dialogs = sim::TheDialogs();
     const ADMDialogRef panel = dialogs.FindDialog("Tavorine");
     const ADMItemRef decimals = panel != nullptr ? dialogs.FindItem(panel, kDecimalsField) : nullptr;
-    const bool givenBackBehind = gChangedWhileAPickWaited && gToolState.ClickCount == 0;
+    const bool givenBackBehind =
+        gChangedWhileAPickWaited && gToolState.ClickCount == 0 && gCurrentOptions.SeriesOn == 0;
     if (givenBackBehind) gChangedWhileAPickWaited = false;
     if ((end.OptionsChanged || end.LocksChanged || givenBackBehind) && decimals != nullptr) dialogs.Commit(decimals);
     const int32_t field = kNumericFields[gesture % std::size(kNumericFields)];
