@@ -78,6 +78,13 @@ std::string WhatARebuildReads() {
     return out;
 }
 
+// The locked-layer alert, once, when a change was refused on a closed layer since the last one told.
+void TellRefusedChange() {
+    if (!gRefusalUntold) return;
+    gRefusalUntold = false;
+    RefuseClosedLayer();
+}
+
 }  // namespace
 
 ClosedDimensionAside::ClosedDimensionAside() {
@@ -126,12 +133,6 @@ void RebuildCurrentWhole() {
     if (FirstPickWaiting() || (!RebuiltKind(&kind) && !(bezier && CurrentDimensionKind(&kind)))) return;
     RebuildDimensionAs(kind);
     SelectDimensionParts();
-}
-
-void TellRefusedChange() {
-    if (!gRefusalUntold) return;
-    gRefusalUntold = false;
-    RefuseClosedLayer();
 }
 
 void TellRefusal(Refusal refusal) {

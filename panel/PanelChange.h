@@ -43,8 +43,6 @@ enum class Refusal {
                    // drag's later steps tell nothing more
 };
 
-// The locked-layer alert, once, when a change was refused on a closed layer since the last one told.
-void TellRefusedChange();
 // Tells what a change refused on a closed layer as `refusal` says.
 void TellRefusal(Refusal refusal);
 // A tracker's drag begins: the first of its steps that a closed layer refuses is told.

@@ -87,15 +87,13 @@ ASErr RunClickSequence(TavorinePlugIn* plugin, const AIToolHitData& hit, AIToolM
     }
 }
 
-// The press was taken, and it made the current group or re-opened it, or it ended a sequence.
+// The press was taken, and it made the current group or re-opened it, or it ended a sequence; a first pick
+// that waits for its next one made its group too.
 bool MadeOrOpened(AIArtHandle before) {
     const ToolState& t = gToolState;
     if (t.PressConsumed != 0 || !IsLiveArt(gCurrentDimension.DimensionGroup)) return false;
     return gCurrentDimension.DimensionGroup != before || t.PressOpened != 0 || t.ClickInProgress != 0;
 }
-
-// The press built a dimension or re-opened one; a first pick waits for its next one.
-bool BuiltOrOpened(AIArtHandle before) { return !FirstPickWaiting() && MadeOrOpened(before); }
 
 }  // namespace
 
@@ -118,10 +116,10 @@ ASErr TavorinePlugIn::ToolMouseDown(AIToolMessage* message) {
     const ShownPlacement before = LivePlacement();
     const AIArtHandle group = gCurrentDimension.DimensionGroup;
     const ASErr result = RunClickSequence(this, hit, message);
-    // A press that built or re-opened a dimension makes its definition; any other press leaves the current
-    // dimension's as it was.
-    if (BuiltOrOpened(group)) KeepDefinition();
+    // A press that built or re-opened a dimension makes its definition (a first pick waiting builds none yet);
+    // any other press leaves the current dimension's as it was.
     gToolState.PressMade = MadeOrOpened(group) ? 1 : 0;
+    if (gToolState.PressMade != 0 && !FirstPickWaiting()) KeepDefinition();
     ShowPlacementIfChanged(this, before);
     return result;
 }

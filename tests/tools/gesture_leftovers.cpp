@@ -205,7 +205,9 @@ public:
             Doc().SetLayerLocked(Doc().CurrentLayer(), true);
     }
     static void EnterDecimals() { sim::TheDialogs().Enter(PanelItem(17), "2"); }
-    static void DragDecimals(int32_t keys) { sim::TheDialogs().Drag(PanelItem(18), {{2, 5}, {5, 5}, {10, 5}, {20, 5}}, keys); }
+    static void DragDecimals(int32_t keys, std::vector<ADMPoint> at = {{2, 5}, {5, 5}, {10, 5}, {20, 5}}) {
+        sim::TheDialogs().Drag(PanelItem(18), at, keys);
+    }
     static void NothingSaid() { EXPECT_EQ(Alerts(), std::vector<std::string>{}); }
     // An angle of 120 degrees marked by three arcs chosen on the panel.
     static void ThreeArcsOnThePanel() {
@@ -541,8 +543,7 @@ const PressRow kPressRows[] = {
      [] { PressRows::DragDecimals(kADMControlKeyModifier); }, false, PressRows::ToldTheLayerOnce},
     {"ADecimalsDragThatChangesOnlyPastItsPressAlertsOnce",
      [] { PressRows::ClosedSince(PressRows::Plate, false), gCurrentOptions.Decimals = 6; },
-     [] { sim::TheDialogs().Drag(PressRows::PanelItem(18), {{20, 5}, {10, 5}, {5, 5}}, 0); }, false,
-     PressRows::ToldTheLayerOnce},
+     [] { PressRows::DragDecimals(0, {{20, 5}, {10, 5}, {5, 5}}); }, false, PressRows::ToldTheLayerOnce},
     {"EnterWithNothingTypedOnALayerLockedSinceSaysNothing", [] { PressRows::ClosedSince(PressRows::Plate, false); },
      [] { sim::TheDialogs().Commit(PressRows::PanelItem(17)); }, false, PressRows::NothingSaid},
     {"TheEndMarkSizeInForceOnALayerLockedSinceSaysNothing",
